@@ -1,0 +1,15 @@
+#pragma once
+
+#include "AVTransition.h"
+
+// The layer anchor, a fraction of the layer.
+class AVAnchorTransition : public AVTransition {
+public:
+    AVAnchorTransition(float fromX, float fromY, float toX, float toY, double relativeStart, double relativeDuration)
+        : AVTransition(fromX, fromY, toX, toY, relativeStart, relativeDuration) {}
+
+    int propertyType() const override { return 8; }
+
+protected:
+    void _write(AVAnimatedValues& values, float x, float y) const override;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "AVTransition.h"
+
+// The layer scale factors.
+class AVScaleTransition : public AVTransition {
+public:
+    AVScaleTransition(float fromX, float fromY, float toX, float toY, double relativeStart, double relativeDuration)
+        : AVTransition(fromX, fromY, toX, toY, relativeStart, relativeDuration) {}
+
+    int propertyType() const override { return 4; }
+
+protected:
+    void _write(AVAnimatedValues& values, float x, float y) const override;
+};

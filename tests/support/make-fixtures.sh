@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Makes the shared test media into the folder given as the only argument.
+# Every picture is asymmetric (a red block in the top-left corner on blue,
+# a green block at the bottom right) so tests can tell which way up it is.
+set -euo pipefail
+
+out=${1:?usage: make-fixtures.sh OUTDIR}
+mkdir -p "$out"
+rm -f "$out/.complete"
+
+ff() { ffmpeg -hide_banner -loglevel error -nostdin -y "$@"; }
+
+marks="drawbox=x=0:y=0:w=iw/4:h=ih/4:color=red:t=fill,drawbox=x=iw*3/4:y=ih*3/4:w=iw/4:h=ih/4:color=green:t=fill"
+
+# H.264 + AAC, 1280x720 at 30 fps, 48 kHz stereo, 2 s.
+ff -f lavfi -i "color=c=blue:s=1280x720:r=30:d=2,${marks}" \
+   -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=2" \
+   -filter_complex "[1:a]aformat=channel_layouts=stereo[a]" -map 0:v -map "[a]" \
+   -c:v libx264 -pix_fmt yuv420p -preset veryfast -g 30 \
+   -c:a aac -b:a 128k -ar 48000 -ac 2 -shortest "$out/clip_h264_aac.mp4"
+
+# A 440 Hz tone, 44.1 kHz stereo 16-bit, 3 s.
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=3" -ac 2 -c:a pcm_s16le "$out/tone440.wav"
+
+# A still picture, 320x240.
+ff -f lavfi -i "color=c=blue:s=320x240:d=1,${marks}" -frames:v 1 "$out/picture.png"
+
+# An animated GIF: a red square moving left to right over 10 frames at 10 fps.
+ff -f lavfi -i "color=c=blue:s=160x120:r=10:d=1,drawbox=x=t*120:y=0:w=40:h=30:color=red:t=fill" \
+   -loop 0 "$out/animation.gif"
+
+touch "$out/.complete"
