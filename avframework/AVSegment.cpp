@@ -65,41 +65,68 @@ void AVSegment::wake()
 
 void AVSegment::addChild(AVTransition* transition)
 {
+    _lockAnimations();
     _looseTransitions.push_back(transition);
+    _unlockAnimations();
 }
 
 void AVSegment::addAnimation(AVAnimation* animation)
 {
+    _lockAnimations();
     // Before the first group with a greater id, so equal ids stay in arrival order.
     auto it = std::find_if(_animations.begin(), _animations.end(),
                            [&](const AVAnimation* a) { return a->id() > animation->id(); });
     _animations.insert(it, animation);
+    _unlockAnimations();
 }
 
 void AVSegment::removeAnimation(uint32_t id)
 {
+    _lockAnimations();
     auto it = std::find_if(_animations.begin(), _animations.end(),
                            [id](const AVAnimation* a) { return a->id() == id; });
-    if (it == _animations.end())
-        return;
-    delete *it;
-    _animations.erase(it);
+    if (it != _animations.end()) {
+        delete *it;
+        _animations.erase(it);
+    }
+    _unlockAnimations();
 }
 
 void AVSegment::clearAnimations()
 {
+    _lockAnimations();
     for (AVAnimation* animation : _animations)
         delete animation;
     _animations.clear();
+    _unlockAnimations();
 }
 
 void AVSegment::changeAnimationId(uint32_t oldId, uint32_t newId)
 {
-    if (AVAnimation* animation = AVSegment::findAnimation(oldId))
+    _lockAnimations();
+    if (AVAnimation* animation = _findUnlocked(oldId))
         animation->setId(newId);
+    _unlockAnimations();
 }
 
 AVAnimation* AVSegment::findAnimation(uint32_t id)
+{
+    _lockAnimations();
+    AVAnimation* animation = _findUnlocked(id);
+    if (!animation)
+        _unlockAnimations();
+    return animation;
+}
+
+void AVSegment::releaseAnimation(uint32_t id)
+{
+    // The caller holds the lock from a successful find; it is released only
+    // while the group is still there, as the find/release pairing expects.
+    if (_findUnlocked(id))
+        _unlockAnimations();
+}
+
+AVAnimation* AVSegment::_findUnlocked(uint32_t id) const
 {
     for (AVAnimation* animation : _animations) {
         if (animation->id() == id)
@@ -108,8 +135,16 @@ AVAnimation* AVSegment::findAnimation(uint32_t id)
     return nullptr;
 }
 
-void AVSegment::releaseAnimation(uint32_t)
+void AVSegment::_lockAnimations()
 {
+    if (_animationMutex)
+        avMutexLock(_animationMutex);
+}
+
+void AVSegment::_unlockAnimations()
+{
+    if (_animationMutex)
+        avMutexUnlock(_animationMutex);
 }
 
 bool AVSegment::isText() const
@@ -149,12 +184,14 @@ bool AVSegment::coversTime(double time) const
         && avCompareWithTolerance(time, start + duration(), kTimeTolerance) < 0;
 }
 
-std::vector<uint32_t> AVSegment::animationIds() const
+std::vector<uint32_t> AVSegment::animationIds()
 {
+    _lockAnimations();
     std::vector<uint32_t> ids;
     ids.reserve(_animations.size());
     for (const AVAnimation* animation : _animations)
         ids.push_back(animation->id());
+    _unlockAnimations();
     return ids;
 }
 

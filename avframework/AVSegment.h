@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AVSync.h"
+
 #include <atomic>
 #include <cstdint>
 #include <vector>
@@ -22,10 +24,11 @@ enum AVSegmentStatus : int32_t {
 // and two callbacks. The composition wakes, puts to sleep, prepares and seeks
 // its items through the virtual operations.
 //
-// The base has no lock. Layer and sound segments wrap the animation-list
-// operations in a mutex of their own; for them findAnimation() leaves that
-// mutex locked when it found a group, and the caller must then call
-// releaseAnimation() with the same id.
+// Layer and sound segments guard their animation list with a mutex of their
+// own, handed to the base with _guardAnimationsWith(): every animation-list
+// operation then runs under it, and findAnimation() leaves it locked when it
+// found a group; the caller must then call releaseAnimation() with the same
+// id. Without such a mutex (the plain base) nothing locks.
 class AVSegment {
 public:
     using Callback = int (*)(AVSegment* segment, intptr_t argument, void* context);
@@ -82,9 +85,12 @@ public:
     bool coversTime(double time) const;
 
     // Ids of the animation groups in list order (for inspection).
-    std::vector<uint32_t> animationIds() const;
+    std::vector<uint32_t> animationIds();
 
 protected:
+    // The mutex that guards the animation list from now on (owned by the subclass).
+    void _guardAnimationsWith(AVMutex* mutex) { _animationMutex = mutex; }
+
     // Applies the loose transitions, then the groups in ascending id order, at
     // the local time, then lets the latest finished transition of every type
     // that nothing wrote hold its end value. The caller has reset the current
@@ -92,6 +98,10 @@ protected:
     void _evaluateTransitions(double localTime);
 
 private:
+    AVAnimation* _findUnlocked(uint32_t id) const;
+    void _lockAnimations();
+    void _unlockAnimations();
+
     // A callback read across threads. The context is stored before the
     // function and read after it, so a reader that sees a function also sees
     // the context it was set with.
@@ -107,6 +117,7 @@ private:
     std::atomic<double> _duration;
     std::vector<AVTransition*> _looseTransitions;
     std::vector<AVAnimation*> _animations;
+    AVMutex* _animationMutex = nullptr;
     CallbackSlot _callback;
     CallbackSlot _redrawCallback;
     std::atomic<int32_t> _status{AVSegmentNotLoaded};

@@ -3,9 +3,12 @@
 #include "AVSegment.h"
 #include "AVTransition.h"
 
+#include <QMutex>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -38,6 +41,33 @@ public:
 
 private:
     bool _visual;
+};
+
+// A segment that guards its animations with a mutex, as layers and sound
+// segments do, and evaluates under it.
+class GuardedSegment : public ValueSegment {
+public:
+    GuardedSegment(double start, double duration) : ValueSegment(start, duration) { _guardAnimationsWith(&mutex); }
+
+    void prepareAt(double time, bool drawFlag, bool playing) override
+    {
+        QMutexLocker lock(&mutex);
+        ValueSegment::prepareAt(time, drawFlag, playing);
+    }
+
+    // Whether another thread could take the mutex right now.
+    bool lockableElsewhere()
+    {
+        bool took = false;
+        std::thread([&] {
+            took = mutex.tryLock();
+            if (took)
+                mutex.unlock();
+        }).join();
+        return took;
+    }
+
+    QMutex mutex;
 };
 
 AVAnimation* addGroup(AVSegment& segment, uint32_t id, double start, double duration, int easing = AVEasingLinear)
@@ -268,6 +298,51 @@ TEST(TransitionKinds, CornersCropsAndFeatheringReachTheirValues)
     EXPECT_FLOAT_EQ(end.feathering[2], 0.4f);
     EXPECT_FLOAT_EQ(end.cropBottomRight.y, 0.75f);
     EXPECT_FLOAT_EQ(segment.at(0.5).cropBottomRight.x, 0.75f);
+}
+
+TEST(SegmentAnimations, FindHoldsTheLockUntilRelease)
+{
+    GuardedSegment segment(0, 1);
+    addGroup(segment, 4, 0, 1);
+
+    ASSERT_NE(segment.findAnimation(4), nullptr);
+    EXPECT_FALSE(segment.lockableElsewhere());
+    segment.releaseAnimation(4);
+    EXPECT_TRUE(segment.lockableElsewhere());
+
+    // A failed find leaves nothing locked, and a release without a find of
+    // an id that is not there unlocks nothing.
+    EXPECT_EQ(segment.findAnimation(5), nullptr);
+    EXPECT_TRUE(segment.lockableElsewhere());
+    segment.releaseAnimation(5);
+    EXPECT_TRUE(segment.lockableElsewhere());
+}
+
+TEST(SegmentAnimations, EditingWhileEvaluatingOnAnotherThread)
+{
+    GuardedSegment segment(0, 2);
+    std::atomic<bool> done{false};
+    std::thread renderer([&] {
+        while (!done.load()) {
+            segment.prepareAt(1.0, true, true);
+            const float rotation = segment.current.rotation;
+            ASSERT_TRUE(rotation == 0 || rotation == 45) << rotation;
+        }
+    });
+    for (uint32_t i = 0; i < 1000; ++i) {
+        AVAnimation* group = new AVAnimation(i % 7, 0, 1);
+        group->setEasing(AVEasingLinear);
+        group->setTo(AVSlotRotate, 90);
+        segment.addAnimation(group);
+        if (AVAnimation* found = segment.findAnimation(i % 7)) {
+            found->setFrom(AVSlotRotate, 0);
+            segment.releaseAnimation(i % 7);
+        }
+        if (i % 3 == 0)
+            segment.removeAnimation((i + 1) % 7);
+    }
+    done = true;
+    renderer.join();
 }
 
 TEST(SegmentBase, TimeRangeUsesAToleranceAtBothEnds)
