@@ -28,6 +28,10 @@ void avThreadWait(AVThread_QThread_Type* thread)
 
 void avThreadFree(AVThread_QThread_Type* thread)
 {
+    // Destroying a running QThread aborts the process; a caller that forgot
+    // to wait gets the wait here instead.
+    if (thread)
+        thread->wait();
     delete thread;
 }
 

@@ -23,7 +23,8 @@ AVThread_QThread_Type* avThreadCreate(AVThread_QThread_Type::Entry entry, void* 
 void avThreadStart(AVThread_QThread_Type* thread);
 // Blocks until the entry function has returned.
 void avThreadWait(AVThread_QThread_Type* thread);
-// Callers make the entry function return and wait for it first; null is ignored.
+// Callers make the entry function return first; freeing waits for the
+// thread to finish, so a running thread is never destroyed. Null is ignored.
 void avThreadFree(AVThread_QThread_Type* thread);
 // Sleeps trunc(seconds x 1000) milliseconds; a negative time sleeps 0.
 void avThreadSleep(double seconds);

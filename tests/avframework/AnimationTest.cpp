@@ -265,26 +265,6 @@ TEST(TransitionKinds, EffectColoursTruncateTowardZero)
     }
 }
 
-TEST(TransitionKinds, SlotsCarryTheirPropertyTypes)
-{
-    AVAnimation group(1, 0, 1);
-    const std::pair<int, int> expected[] = {
-        {AVSlotVolume, 1}, {AVSlotTransparency, 2}, {AVSlotPosition, 3}, {AVSlotScale, 4},
-        {AVSlotRotate, 5}, {AVSlotRotateX, 6}, {AVSlotRotateY, 7}, {AVSlotAnchor, 8},
-        {AVSlotCropTopLeft, 9}, {AVSlotCropBottomRight, 10},
-        {AVAnimation::effectColorSlot(0), 11}, {AVAnimation::effectColorSlot(8), 19},
-        {AVAnimation::pointOffsetSlot(0), 20}, {AVAnimation::pointOffsetSlot(3), 23},
-        {AVAnimation::featheringSlot(25), 25}, {AVAnimation::featheringSlot(28), 28},
-    };
-    for (const auto& [slot, type] : expected) {
-        group.setFrom(slot, 0);
-        ASSERT_NE(group.transition(slot), nullptr) << "slot " << slot;
-        EXPECT_EQ(group.transition(slot)->propertyType(), type) << "slot " << slot;
-    }
-    EXPECT_EQ(AVAnimation::featheringSlot(24), -1);
-    EXPECT_EQ(AVAnimation::pointOffsetSlot(4), -1);
-}
-
 TEST(TransitionKinds, CornersCropsAndFeatheringReachTheirValues)
 {
     ValueSegment segment(0, 1);

@@ -70,15 +70,4 @@ TEST(Matrix, MultiplyIsExactInPlace)
     }
 }
 
-TEST(Matrix, RotationAxisIsNotNormalised)
-{
-    float m[16];
-    avMatrixIdentity(m);
-    avMatrixRotate(m, 0.0f, 0, 0, 2); // c = 1, t = 0: still the identity
-    EXPECT_FLOAT_EQ(m[0], 1);
-    avMatrixIdentity(m);
-    avMatrixRotate(m, float(M_PI), 0, 0, 2); // t = 2: z.z.t + c = 8 - 1
-    EXPECT_NEAR(m[10], 7.0f, 1e-5);
-}
-
 } // namespace

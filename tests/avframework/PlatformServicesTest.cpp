@@ -66,17 +66,6 @@ TEST(Geometry, ToleranceCompare)
     EXPECT_EQ(avCompareWithTolerance(1e9 + 1e-3, 1e9, 0.0), 1);
 }
 
-TEST(Geometry, MakersFillEveryComponent)
-{
-    AVVec4 colour{9, 9, 9, 9};
-    avColorMake(&colour, 0.25f, 0.5f, 0.75f);
-    EXPECT_FLOAT_EQ(colour.w, 1.0f);
-    EXPECT_FLOAT_EQ(colour.y, 0.5f);
-    const AVSize size = avSizeMake(3, 4);
-    EXPECT_FLOAT_EQ(size.width, 3);
-    EXPECT_FLOAT_EQ(size.height, 4);
-}
-
 TEST(PixelBuffer, CreateIsZeroedAndSizedInSixtyFourBits)
 {
     AVPixelBuffer* buffer = avPixelBufferCreate(7, 5, AVPixelFormatBGRA32);
@@ -170,6 +159,22 @@ TEST(Threads, EntryRunsOnceOnItsOwnThread)
     EXPECT_TRUE(empty->isFinished());
     avThreadFree(empty);
     avThreadFree(nullptr);
+}
+
+int sleepBriefly(AVThread_QThread_Type*, void* argument)
+{
+    avThreadSleep(0.05);
+    static_cast<std::atomic<bool>*>(argument)->store(true);
+    return 0;
+}
+
+TEST(Threads, FreeingARunningThreadWaitsForIt)
+{
+    std::atomic<bool> finished{false};
+    AVThread_QThread_Type* thread = avThreadCreate(sleepBriefly, &finished);
+    avThreadStart(thread);
+    avThreadFree(thread); // would abort if the thread were destroyed running
+    EXPECT_TRUE(finished.load());
 }
 
 struct Gate {
