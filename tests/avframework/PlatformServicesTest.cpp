@@ -1,11 +1,11 @@
 #include "AVClock.h"
 #include "AVGeometry.h"
-#include "AVMutexLocker.h"
 #include "AVPixelBuffer.h"
 #include "AVSync.h"
 #include "AVThread_QThread_Type.h"
 
 #include <QElapsedTimer>
+#include <QMutexLocker>
 
 #include <gtest/gtest.h>
 
@@ -193,7 +193,7 @@ struct Gate {
 int waitAtGate(AVThread_QThread_Type*, void* argument)
 {
     auto* gate = static_cast<Gate*>(argument);
-    AVMutexLocker lock(gate->mutex);
+    QMutexLocker lock(gate->mutex);
     ++gate->waiting;
     avConditionWakeAll(gate->condition);
     while (!gate->open)
@@ -211,7 +211,7 @@ TEST(Threads, WakeAllReleasesFourWaiters)
         avThreadStart(threads.back());
     }
     {
-        AVMutexLocker lock(gate.mutex);
+        QMutexLocker lock(gate.mutex);
         while (gate.waiting < 4)
             avConditionWait(gate.condition, gate.mutex);
         EXPECT_EQ(gate.passed, 0);

@@ -27,6 +27,10 @@ IsolatedSettings::~IsolatedSettings()
         else
             qunsetenv(name.constData());
     }
+    // Settings made later in the process must not go to the deleted folder.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
 }
 
 void IsolatedSettings::_setVariable(const char* name, const QString& value)

@@ -62,6 +62,7 @@ TEST(IsolatedSettings, WritesStayInTheTemporaryFolder)
         EXPECT_TRUE(QStandardPaths::writableLocation(QStandardPaths::CacheLocation).startsWith(root));
     }
     EXPECT_FALSE(QFileInfo::exists(root));
+    EXPECT_FALSE(QSettings("Peltrane", "Vidorna").fileName().startsWith(root));
 }
 
 TEST(ModalDialogAnswerer, ClicksTheNamedButton)
