@@ -29,4 +29,9 @@ ff -f lavfi -i "color=c=blue:s=320x240:d=1,${marks}" -frames:v 1 "$out/picture.p
 ff -f lavfi -i "color=c=blue:s=160x120:r=10:d=1,drawbox=x=t*120:y=0:w=40:h=30:color=red:t=fill" \
    -loop 0 "$out/animation.gif"
 
+# Segment model: a German locale (decimal comma), compiled here because the
+# system may have no locale but C; tests point LOCPATH at "$out/locale".
+mkdir -p "$out/locale"
+localedef -i de_DE -f UTF-8 "$out/locale/de_DE.UTF-8" >/dev/null 2>&1 || true
+
 touch "$out/.complete"

@@ -1,0 +1,48 @@
+#include "SegmentAttributes.h"
+
+#include "SegmentKeys.h"
+
+bool SegmentAttributes::isStructuredKey(const QString& key)
+{
+    return key == SegmentKey::Transition || key == SegmentKey::TBegin || key == SegmentKey::TEnd;
+}
+
+const QString* SegmentAttributes::findText(const QString& key) const
+{
+    const auto it = _texts.constFind(key);
+    return it == _texts.constEnd() ? nullptr : &it.value();
+}
+
+bool SegmentAttributes::setText(const QString& key, const QString& value)
+{
+    if (isStructuredKey(key))
+        return false;
+    _texts.insert(key, value);
+    return true;
+}
+
+void SegmentAttributes::removeText(const QString& key)
+{
+    _texts.remove(key);
+}
+
+SegmentAttributes::TransitionList& SegmentAttributes::resetTransitions()
+{
+    _transitions = std::make_unique<TransitionList>();
+    return *_transitions;
+}
+
+SegmentAttributes& SegmentAttributes::resetState(bool begin)
+{
+    auto& state = begin ? _begin : _end;
+    state = std::make_unique<SegmentAttributes>();
+    return *state;
+}
+
+void SegmentAttributes::clear()
+{
+    _texts.clear();
+    _transitions.reset();
+    _begin.reset();
+    _end.reset();
+}

@@ -1,0 +1,137 @@
+#include "LayerSegment.h"
+#include "SegmentKeys.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Dictionaries = std::vector<std::unique_ptr<SegmentAttributes>>;
+
+// A document of segment records, as project files hold them.
+QByteArray write(const Dictionaries& dictionaries)
+{
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("Segments"));
+    for (const auto& attributes : dictionaries)
+        Segment::saveToXml(*attributes, writer);
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return bytes;
+}
+
+// Every record of a document; the first failure's code in *error.
+Dictionaries read(const QByteArray& bytes, int* error)
+{
+    Dictionaries dictionaries;
+    QXmlStreamReader reader(bytes);
+    *error = 0;
+    while (!reader.atEnd() && *error == 0) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("Segment")) {
+            dictionaries.push_back(std::make_unique<SegmentAttributes>());
+            *error = Segment::loadFromXml(*dictionaries.back(), reader);
+        }
+    }
+    return dictionaries;
+}
+
+TEST(SegmentXml, ThreeSegmentsRoundTripByteForByte)
+{
+    LayerSegment picture(nullptr);
+    picture.setType(QStringLiteral("IMAGE"));
+    picture.setRangeDuration(10);
+    picture.setUserTranslation(QPointF(0.1, 0.2));
+    picture.rotateClockwise();
+    ASSERT_EQ(picture.addTransitionAtTime(1, 3), 1);
+    ASSERT_EQ(picture.addTransitionAtTime(2, 6), 2);
+    picture.setTransitionUserScale(2, false, QPointF(2, 2));
+    picture.setTransitionEasingFunction(2, 9);
+    Segment music(nullptr);
+    music.setType(QStringLiteral("MUSIC"));
+    Segment::setStringAttribute(music.attributes(), QStringLiteral("File"), QStringLiteral("a \"b\" & <c>.mp3"));
+    music.attributes()->resetTransitions();
+    Segment empty(nullptr);
+
+    QByteArray first;
+    QXmlStreamWriter writer(&first);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("Segments"));
+    for (const Segment* segment : std::initializer_list<const Segment*>{&picture, &music, &empty})
+        segment->saveTo(writer);
+    writer.writeEndElement();
+    writer.writeEndDocument();
+
+    int error = -1;
+    Dictionaries once = read(first, &error);
+    ASSERT_EQ(error, 0);
+    ASSERT_EQ(once.size(), 3u);
+    const QByteArray second = write(once);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(write(read(second, &error)), second);
+
+    EXPECT_EQ(Segment::stringAttribute(once[1].get(), QStringLiteral("File")), "a \"b\" & <c>.mp3");
+    ASSERT_NE(once[1]->transitions(), nullptr); // an empty list stays a list
+    EXPECT_EQ(Segment::transitionCountOf(once[1].get()), 0);
+    EXPECT_EQ(once[2]->transitions(), nullptr);
+
+    LayerSegment reread(std::move(once[0]), nullptr);
+    EXPECT_EQ(reread.uid(), picture.uid());
+    EXPECT_FALSE(reread.isUIdGenerated());
+    ASSERT_EQ(reread.transitionCount(), 2);
+    EXPECT_EQ(reread.transitionUserScale(2, false), QPointF(2, 2));
+    EXPECT_EQ(reread.transitionEasingFunction(2), 9);
+    EXPECT_EQ(reread.transitionUserTranslation(1, true), QPointF(0.1f, 0.2f)); // read in single precision
+}
+
+TEST(SegmentXml, ForgedKeysAndNestedElementsCannotConfuseTheRecord)
+{
+    const QByteArray document =
+        "<Segments>"
+        "<Segment Type=\"IMAGE\" Transition=\"forged\" RangeDuration=\"10\">"
+        "<Extra><Segment Type=\"inner\"/></Extra>"
+        "<Transitions>"
+        "<Transition TStart=\"0.5\" TBegin=\"forged\" TEnd=\"forged\">"
+        "<TBegin UserVolume=\"0.25\"/>"
+        "</Transition>"
+        "</Transitions>"
+        "<Extra/>"
+        "</Segment>"
+        "<Segment Type=\"TEXT\"/>"
+        "</Segments>";
+    int error = -1;
+    const Dictionaries dictionaries = read(document, &error);
+    ASSERT_EQ(error, 0);
+    ASSERT_EQ(dictionaries.size(), 2u);
+    const SegmentAttributes& first = *dictionaries[0];
+    EXPECT_EQ(first.findText(SegmentKey::Transition), nullptr);
+    EXPECT_EQ(Segment::stringAttribute(&first, SegmentKey::Type), "IMAGE");
+    ASSERT_EQ(Segment::transitionCountOf(&first), 1);
+    const SegmentAttributes& entry = *(*first.transitions())[0];
+    EXPECT_EQ(entry.findText(SegmentKey::TBegin), nullptr);
+    EXPECT_EQ(entry.texts().size(), 1);
+    ASSERT_NE(entry.state(true), nullptr);
+    EXPECT_EQ(entry.state(false), nullptr);
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(entry.state(true), SegmentKey::UserVolume, 1), 0.25f);
+    EXPECT_EQ(Segment::stringAttribute(dictionaries[1].get(), SegmentKey::Type), "TEXT");
+}
+
+TEST(SegmentXml, CutOffDocumentReportsTheReaderError)
+{
+    int error = 0;
+    const Dictionaries dictionaries = read("<Segments><Segment Type=\"MOVIE\"><Transitions><Transition TStart=\"0.1\">", &error);
+    EXPECT_EQ(error, int(QXmlStreamReader::PrematureEndOfDocumentError));
+    ASSERT_EQ(dictionaries.size(), 1u);
+    EXPECT_EQ(Segment::stringAttribute(dictionaries[0].get(), SegmentKey::Type), "MOVIE");
+    EXPECT_EQ(Segment::transitionCountOf(dictionaries[0].get()), 1);
+}
+
+} // namespace
