@@ -281,8 +281,10 @@ void Segment::setTrackHeight(float height)
 void Segment::copyAttributesFrom(const Segment* source)
 {
     const float start = rangeStart();
-    _attributes->clear();
-    if (source) {
+    // Copying from itself keeps the values and only renews the identity.
+    if (source != this)
+        _attributes->clear();
+    if (source && source != this) {
         const SegmentAttributes& from = *source->_attributes;
         copyPlainAttributes(&from, _attributes.get());
         if (const auto* entries = from.transitions()) {

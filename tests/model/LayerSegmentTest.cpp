@@ -62,13 +62,6 @@ TEST(LayerSegment, FlipsAreHalfTurnsAboutAnAxis)
     EXPECT_FALSE(layer.isTransitionStateFlippedVertically(1, false));
     EXPECT_EQ(layer.transitionUserFlip(1, false), 0);
 
-    // Sound segments keep the flip bits.
-    Segment sound(nullptr);
-    sound.setRangeDuration(4);
-    ASSERT_EQ(sound.addTransitionAtTime(1, 0), 1);
-    sound.setTransitionStateFlippedVertically(1, true, true);
-    EXPECT_EQ(sound.transitionUserFlip(1, true), 2);
-    EXPECT_TRUE(sound.isTransitionStateFlippedVertically(1, true));
 }
 
 TEST(LayerSegment, PlacementOnTheCanvas)

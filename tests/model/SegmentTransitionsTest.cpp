@@ -82,7 +82,6 @@ TEST_F(SegmentTransitions, DuplicateRemoveAndNeighbours)
     segment.removeTransition(3);
 
     segment.setTransitionEasingFunction(1, 12);
-    segment.applyTransitionState(1, true);
     segment.transitionAt(1)->resetState(true);
     segment.transitionAt(1)->resetState(false);
     segment.setTransitionUserVolume(1, false, 0.3f);

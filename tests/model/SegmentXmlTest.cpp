@@ -14,18 +14,26 @@ namespace {
 using Dictionaries = std::vector<std::unique_ptr<SegmentAttributes>>;
 
 // A document of segment records, as project files hold them.
-QByteArray write(const Dictionaries& dictionaries)
+QByteArray write(const std::vector<const SegmentAttributes*>& records)
 {
     QByteArray bytes;
     QXmlStreamWriter writer(&bytes);
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("Segments"));
-    for (const auto& attributes : dictionaries)
+    for (const SegmentAttributes* attributes : records)
         Segment::saveToXml(*attributes, writer);
     writer.writeEndElement();
     writer.writeEndDocument();
     return bytes;
+}
+
+QByteArray write(const Dictionaries& dictionaries)
+{
+    std::vector<const SegmentAttributes*> records;
+    for (const auto& attributes : dictionaries)
+        records.push_back(attributes.get());
+    return write(records);
 }
 
 // Every record of a document; the first failure's code in *error.
@@ -60,15 +68,7 @@ TEST(SegmentXml, ThreeSegmentsRoundTripByteForByte)
     music.attributes()->resetTransitions();
     Segment empty(nullptr);
 
-    QByteArray first;
-    QXmlStreamWriter writer(&first);
-    writer.setAutoFormatting(true);
-    writer.writeStartDocument();
-    writer.writeStartElement(QStringLiteral("Segments"));
-    for (const Segment* segment : std::initializer_list<const Segment*>{&picture, &music, &empty})
-        segment->saveTo(writer);
-    writer.writeEndElement();
-    writer.writeEndDocument();
+    const QByteArray first = write({picture.attributes(), music.attributes(), empty.attributes()});
 
     int error = -1;
     Dictionaries once = read(first, &error);
