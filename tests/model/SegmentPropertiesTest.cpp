@@ -12,7 +12,10 @@
 
 #include <clocale>
 #include <cstdio>
+#include <set>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -220,6 +223,26 @@ TEST(SegmentAttributesStore, ListAndStateKeysNeverHoldText)
     EXPECT_EQ(textOf(segment, SegmentKey::Transition), "<absent>");
     EXPECT_EQ(segment.transitionCount(), 1);
     EXPECT_NE(segment.transitionStateAt(1, true), nullptr);
+}
+
+
+// Loading tasks may create segments off the GUI thread: numbers stay unique.
+TEST(SegmentIdentity, SerialNumbersAreUniqueAcrossThreads)
+{
+    constexpr int kPerThread = 2000;
+    std::vector<std::vector<int32_t>> numbers(4);
+    std::vector<std::thread> threads;
+    for (auto& list : numbers)
+        threads.emplace_back([&list] {
+            for (int i = 0; i < kPerThread; ++i)
+                list.push_back(Segment(nullptr).serialNumber());
+        });
+    for (auto& thread : threads)
+        thread.join();
+    std::set<int32_t> unique;
+    for (const auto& list : numbers)
+        unique.insert(list.begin(), list.end());
+    EXPECT_EQ(unique.size(), numbers.size() * kPerThread);
 }
 
 } // namespace
