@@ -368,8 +368,9 @@ private:
     float _fractionOfDuration(float seconds) const;
     const SegmentAttributes::TransitionList* _transitionList() const;
 
-    int32_t _state = 0;
-    int32_t _errorCode = 0;
+    // Loading tasks set these on pool threads while the GUI thread reads them.
+    std::atomic<int32_t> _state{0};
+    std::atomic<int32_t> _errorCode{0};
     int32_t _serialNumber = 0;
     SegmentListener* _owner = nullptr;
     std::unique_ptr<SegmentAttributes> _attributes;

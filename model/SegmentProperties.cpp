@@ -13,7 +13,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr float kMinimumSpeed = 0.25f;
 constexpr float kMaximumSpeed = 4.0f;
-// "UserRotation" keeps enough digits that repeated quarter turns do not drift.
 constexpr int kRotationDigits = 16;
 
 } // namespace
