@@ -1,0 +1,164 @@
+// gen-assets: renders the pictures listed in an asset list into a folder and
+// writes a resource collection (.qrc) that names each by its resource path.
+//
+//   gen-assets LIST SOURCE_DIR OUT_DIR QRC_FILE
+#include "AnimatedGif.h"
+#include "Drawings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kAnimationFramesPerSecond = 25;
+
+struct Asset {
+    QString resourcePath;  // e.g. "images/drawing/hollow_back"
+    QString source;        // "x.svg" or "@drawing"
+    QSize size;
+};
+
+bool fail(const QString& message)
+{
+    std::fprintf(stderr, "gen-assets: %s\n", qPrintable(message));
+    return false;
+}
+
+bool readAssetList(const QString& path, QList<Asset>& assets)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail("cannot read " + path);
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList fields = line.split(QRegExp("\\s+"));
+        const QStringList size = fields.value(2).split('x');
+        const int width = size.value(0).toInt();
+        const int height = size.value(1).toInt();
+        if (fields.size() != 3 || size.size() != 2 || width <= 0 || height <= 0)
+            return fail(QString("%1:%2: expected \"path source WIDTHxHEIGHT\"").arg(path).arg(lineNumber));
+        if (fields[0].contains("..") || fields[0].startsWith('/'))
+            return fail(QString("%1:%2: resource path must stay inside the output folder").arg(path).arg(lineNumber));
+        assets.append({fields[0], fields[1], QSize(width, height)});
+    }
+    return true;
+}
+
+QImage renderSvgFrame(QSvgRenderer& renderer, const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+QList<QImage> renderAnimation(QSvgRenderer& renderer, const QSize& size)
+{
+    renderer.setFramesPerSecond(kAnimationFramesPerSecond);
+    const int frames = std::max(1, renderer.animationDuration() * kAnimationFramesPerSecond / 1000);
+    QList<QImage> images;
+    for (int frame = 0; frame < frames; ++frame) {
+        renderer.setCurrentFrame(frame);
+        images.append(renderSvgFrame(renderer, size));
+    }
+    return images;
+}
+
+QString withSuffix(const QString& path, const QString& suffix)
+{
+    return path.endsWith('.' + suffix) ? path : path + '.' + suffix;
+}
+
+bool savePng(const QImage& image, const QString& path)
+{
+    return image.save(path, "PNG") || fail("cannot write " + path);
+}
+
+// Writes one asset; returns the file it wrote, or an empty string on failure.
+QString renderAsset(const Asset& asset, const QDir& sources, const QDir& out)
+{
+    const QString target = out.filePath(asset.resourcePath);
+    out.mkpath(QFileInfo(target).path());
+    if (asset.source.startsWith('@')) {
+        const QImage image = drawPicture(asset.source.mid(1), asset.size);
+        if (image.isNull()) {
+            fail("no drawing named " + asset.source);
+            return QString();
+        }
+        return savePng(image, withSuffix(target, "png")) ? withSuffix(target, "png") : QString();
+    }
+    QSvgRenderer renderer(sources.filePath(asset.source));
+    if (!renderer.isValid()) {
+        fail("cannot read SVG " + sources.filePath(asset.source));
+        return QString();
+    }
+    if (renderer.animated()) {
+        const QString gif = withSuffix(target, "gif");
+        QString error;
+        if (!writeAnimatedGif(renderAnimation(renderer, asset.size), kAnimationFramesPerSecond,
+                              gif, &error)) {
+            fail(error);
+            return QString();
+        }
+        return gif;
+    }
+    const QString png = withSuffix(target, "png");
+    return savePng(renderSvgFrame(renderer, asset.size), png) ? png : QString();
+}
+
+bool writeCollection(const QString& path, const QList<QPair<QString, QString>>& entries)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return fail("cannot write " + path);
+    QTextStream stream(&file);
+    stream << "<RCC>\n  <qresource prefix=\"/\">\n";
+    for (const auto& [alias, file] : entries)
+        stream << "    <file alias=\"" << alias << "\">" << file << "</file>\n";
+    stream << "  </qresource>\n</RCC>\n";
+    stream.flush();
+    return file.commit() || fail("cannot write " + path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Drawing needs fonts and a painter, not a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5) {
+        std::fprintf(stderr, "usage: gen-assets LIST SOURCE_DIR OUT_DIR QRC_FILE\n");
+        return 2;
+    }
+    QList<Asset> assets;
+    if (!readAssetList(args[1], assets))
+        return 1;
+    const QDir sources(args[2]);
+    QDir out(args[3]);
+    out.mkpath(".");
+    QList<QPair<QString, QString>> entries;
+    for (const Asset& asset : assets) {
+        const QString written = renderAsset(asset, sources, out);
+        if (written.isEmpty()) {
+            fail("failed to make " + asset.resourcePath);
+            return 1;
+        }
+        entries.append({asset.resourcePath, QFileInfo(written).absoluteFilePath()});
+    }
+    return writeCollection(args[4], entries) ? 0 : 1;
+}

@@ -1,0 +1,24 @@
+#include "NavigationBar.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent), _layout(new QHBoxLayout(this))
+{
+    _layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void NavigationBar::clear()
+{
+    while (QLayoutItem* item = _layout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
+
+void NavigationBar::addButton(int cmdId, const QString& text)
+{
+    auto* button = new QPushButton(text, this);
+    connect(button, &QPushButton::clicked, this, [this, cmdId]() { emit buttonClicked(cmdId); });
+    _layout->addWidget(button);
+}
