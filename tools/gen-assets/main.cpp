@@ -2,6 +2,11 @@
 // writes a resource collection (.qrc) that names each by its resource path.
 //
 //   gen-assets LIST SOURCE_DIR OUT_DIR QRC_FILE
+//
+// Each line of the list: resource path, source, WIDTHxHEIGHT and, for
+// animations, frames per second. A source is "@name" (a drawing made in
+// code), an SVG file, or several SVG files separated by commas: the frames
+// of an animated GIF.
 #include "AnimatedGif.h"
 #include "Drawings.h"
 
@@ -18,12 +23,13 @@
 
 namespace {
 
-constexpr int kAnimationFramesPerSecond = 25;
+constexpr int kDefaultFramesPerSecond = 10;
 
 struct Asset {
     QString resourcePath;  // e.g. "images/drawing/hollow_back"
-    QString source;        // "x.svg" or "@drawing"
+    QString source;        // "@drawing", "x.svg" or "frame1.svg,frame2.svg,..."
     QSize size;
+    int framesPerSecond;
 };
 
 bool fail(const QString& message)
@@ -47,34 +53,30 @@ bool readAssetList(const QString& path, QList<Asset>& assets)
         const QStringList size = fields.value(2).split('x');
         const int width = size.value(0).toInt();
         const int height = size.value(1).toInt();
-        if (fields.size() != 3 || size.size() != 2 || width <= 0 || height <= 0)
-            return fail(QString("%1:%2: expected \"path source WIDTHxHEIGHT\"").arg(path).arg(lineNumber));
+        const int framesPerSecond = fields.size() == 4 ? fields[3].toInt() : kDefaultFramesPerSecond;
+        if (fields.size() < 3 || fields.size() > 4 || size.size() != 2 || width <= 0 || height <= 0
+            || framesPerSecond <= 0)
+            return fail(QString("%1:%2: expected \"path source WIDTHxHEIGHT [FPS]\"").arg(path).arg(lineNumber));
         if (fields[0].contains("..") || fields[0].startsWith('/'))
             return fail(QString("%1:%2: resource path must stay inside the output folder").arg(path).arg(lineNumber));
-        assets.append({fields[0], fields[1], QSize(width, height)});
+        assets.append({fields[0], fields[1], QSize(width, height), framesPerSecond});
     }
     return true;
 }
 
-QImage renderSvgFrame(QSvgRenderer& renderer, const QSize& size)
+// A null image when the file is not a readable SVG.
+QImage renderSvg(const QString& path, const QSize& size)
 {
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) {
+        fail("cannot read SVG " + path);
+        return QImage();
+    }
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
     return image;
-}
-
-QList<QImage> renderAnimation(QSvgRenderer& renderer, const QSize& size)
-{
-    renderer.setFramesPerSecond(kAnimationFramesPerSecond);
-    const int frames = std::max(1, renderer.animationDuration() * kAnimationFramesPerSecond / 1000);
-    QList<QImage> images;
-    for (int frame = 0; frame < frames; ++frame) {
-        renderer.setCurrentFrame(frame);
-        images.append(renderSvgFrame(renderer, size));
-    }
-    return images;
 }
 
 QString withSuffix(const QString& path, const QString& suffix)
@@ -91,32 +93,33 @@ bool savePng(const QImage& image, const QString& path)
 QString renderAsset(const Asset& asset, const QDir& sources, const QDir& out)
 {
     const QString target = out.filePath(asset.resourcePath);
-    out.mkpath(QFileInfo(target).path());
+    QDir().mkpath(QFileInfo(target).absolutePath());
     if (asset.source.startsWith('@')) {
         const QImage image = drawPicture(asset.source.mid(1), asset.size);
         if (image.isNull()) {
             fail("no drawing named " + asset.source);
             return QString();
         }
-        return savePng(image, withSuffix(target, "png")) ? withSuffix(target, "png") : QString();
+        const QString png = withSuffix(target, "png");
+        return savePng(image, png) ? png : QString();
     }
-    QSvgRenderer renderer(sources.filePath(asset.source));
-    if (!renderer.isValid()) {
-        fail("cannot read SVG " + sources.filePath(asset.source));
-        return QString();
+    QList<QImage> frames;
+    for (const QString& file : asset.source.split(',')) {
+        frames.append(renderSvg(sources.filePath(file), asset.size));
+        if (frames.last().isNull())
+            return QString();
     }
-    if (renderer.animated()) {
+    if (frames.size() > 1) {
         const QString gif = withSuffix(target, "gif");
         QString error;
-        if (!writeAnimatedGif(renderAnimation(renderer, asset.size), kAnimationFramesPerSecond,
-                              gif, &error)) {
+        if (!writeAnimatedGif(frames, asset.framesPerSecond, gif, &error)) {
             fail(error);
             return QString();
         }
         return gif;
     }
     const QString png = withSuffix(target, "png");
-    return savePng(renderSvgFrame(renderer, asset.size), png) ? png : QString();
+    return savePng(frames.first(), png) ? png : QString();
 }
 
 bool writeCollection(const QString& path, const QList<QPair<QString, QString>>& entries)
