@@ -90,6 +90,7 @@ TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
     language.switchLanguage("de_DE");
     EXPECT_EQ(language.currentLanguage(), "de_DE");
     EXPECT_EQ(Util::byteSizeText(5), "5 Bytes");
+    EXPECT_TRUE(Util::videoFileFilter().startsWith("Alle Videodateien (*.mp4"));
     language.switchLanguage("de_DE");  // already in force: nothing changes
     EXPECT_EQ(language.currentLanguage(), "de_DE");
 

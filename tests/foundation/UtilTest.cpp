@@ -226,6 +226,27 @@ TEST(UtilShell, AboutDialogRunsModallyAtItsFixedSize)
     EXPECT_EQ(shownSize, QSize(300, 340));
 }
 
+TEST(UtilShell, HelpOpensInTheInstalledBrowserWindow)
+{
+    Util::openUserHelp("http://localhost:9/help", "Help");  // no factory yet: nothing happens
+    QPointer<QWidget> browser;
+    QString address;
+    Util::setHelpBrowserFactory([&](const QString& title, const QString& url) {
+        browser = new QWidget;
+        browser->setWindowTitle(title);
+        address = url;
+        return browser.data();
+    });
+    Util::openUserHelp("http://localhost:9/help", "Help");
+    Util::setHelpBrowserFactory(nullptr);
+    ASSERT_FALSE(browser.isNull());
+    EXPECT_EQ(address, "http://localhost:9/help");
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_EQ(browser->size(), QSize(1024, 800));
+    browser->close();  // deleted on close
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return browser.isNull(); }, 2000));
+}
+
 TEST(UtilWidgets, FadeOutHidesAndDeletes)
 {
     auto* widget = new QWidget;
