@@ -2,11 +2,13 @@
 #include "ColorButton.h"
 #include "ColorMatrixPaletteWidget.h"
 #include "MovieSizeGridButton.h"
+#include "NavigationBar.h"
 #include "SegmentedControl.h"
 #include "SwitchButton.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -236,6 +238,23 @@ TEST(AudioLevelMeterTest, RevealsTheColourMeterFromTheLeft)
     meter.setLevel(1.0f);
     shown = meter.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.pixel(right, y), color.pixel(right, y));
+}
+
+TEST(NavigationBarTest, ButtonsReportTheirCommandIds)
+{
+    NavigationBar bar;
+    bar.addButton(7, "Projects");
+    bar.addButton(9, "Help");
+    showForInput(bar, QSize(200, 30));
+    QSignalSpy clicks(&bar, &NavigationBar::buttonClicked);
+    QList<QPushButton*> buttons = bar.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    QTest::mouseClick(buttons[1], Qt::LeftButton);
+    ASSERT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks[0][0].toInt(), 9);
+    bar.clear();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(bar.findChildren<QPushButton*>().isEmpty());
 }
 
 } // namespace

@@ -10,8 +10,12 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent), _layout(new QHB
 
 void NavigationBar::clear()
 {
+    // Deleted later: clear() may be called from a button's own click.
     while (QLayoutItem* item = _layout->takeAt(0)) {
-        delete item->widget();
+        if (QWidget* widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
         delete item;
     }
 }

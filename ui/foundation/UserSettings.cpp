@@ -69,6 +69,12 @@ void UserSettings::_resolveWorkingDir()
     if (!_workingDir.isEmpty() && QFileInfo(_workingDir).isDir())
         return;
     QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (movies.isEmpty()) {
+        // Without a home folder there is no movies folder; never fall back to
+        // the current folder.
+        qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " without a movies folder";
+        return;
+    }
     const QFileInfo moviesInfo(movies);
     if (moviesInfo.isSymLink())
         movies = moviesInfo.symLinkTarget();
