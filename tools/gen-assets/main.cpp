@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextStream>
@@ -49,7 +50,7 @@ bool readAssetList(const QString& path, QList<Asset>& assets)
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QStringList fields = line.split(QRegExp("\\s+"));
+        const QStringList fields = line.split(QRegularExpression("\\s+"));
         const QStringList size = fields.value(2).split('x');
         const int width = size.value(0).toInt();
         const int height = size.value(1).toInt();
