@@ -34,4 +34,13 @@ ff -f lavfi -i "color=c=blue:s=160x120:r=10:d=1,drawbox=x=t*120:y=0:w=40:h=30:co
 mkdir -p "$out/locale"
 localedef -i de_DE -f UTF-8 "$out/locale/de_DE.UTF-8" >/dev/null 2>&1 || true
 
+# Interface foundation: small ProRes clips for media descriptions. The 4444
+# one carries six audio channels, the 422 one none.
+ff -f lavfi -i "color=c=blue:s=64x48:r=25:d=0.4" \
+   -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=0.4" \
+   -filter_complex "[1:a]aformat=channel_layouts=5.1[a]" -map 0:v -map "[a]" \
+   -c:v prores_ks -profile:v 4444 -pix_fmt yuva444p10le -c:a aac -b:a 96k "$out/prores4444_6ch.mov"
+ff -f lavfi -i "color=c=blue:s=64x48:r=25:d=0.4" \
+   -c:v prores_ks -profile:v 2 -pix_fmt yuv422p10le "$out/prores422.mov"
+
 touch "$out/.complete"

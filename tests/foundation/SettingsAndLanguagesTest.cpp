@@ -1,0 +1,120 @@
+#include "IsolatedSettings.h"
+#include "MultiLanguage.h"
+#include "UiMetrics.h"
+#include "UserSettings.h"
+#include "Util.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The application's own settings store, isolated in a temporary home.
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QCoreApplication::setOrganizationName("Peltrane");
+        QCoreApplication::setApplicationName("Vidorna");
+    }
+
+    QStringList storedKeys()
+    {
+        QSettings store;
+        store.beginGroup("UserSettings");
+        return store.childKeys();
+    }
+
+    IsolatedSettings _isolated;
+};
+
+TEST_F(SettingsStore, FreshStoreGivesDefaultsAndAProductFolder)
+{
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    EXPECT_EQ(settings->photoDuration(), 2.0f);
+    EXPECT_EQ(settings->textDuration(), 2.0f);
+    EXPECT_EQ(settings->drawingDuration(), 2.0f);
+    EXPECT_TRUE(settings->applyUserHabits());
+    EXPECT_TRUE(settings->autoDragDropAlign());
+    EXPECT_EQ(settings->editorUI(), 1);
+    EXPECT_TRUE(settings->hardwareCodec());
+    EXPECT_FALSE(settings->autoCopyAssets());
+    EXPECT_EQ(settings->language(), "auto");
+    const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    EXPECT_EQ(settings->workingDir(), QDir(movies).absoluteFilePath("Vidorna"));
+    EXPECT_TRUE(QDir(settings->workingDir()).exists());
+
+    // Loading resolved the folder but changed nothing: saving writes nothing.
+    settings->save();
+    EXPECT_TRUE(storedKeys().isEmpty());
+}
+
+TEST_F(SettingsStore, InvertedSwitchesAndChangesAreStored)
+{
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    settings->setApplyUserHabits(false);
+    settings->setAutoDragDropAlign(true);
+    settings->setPhotoDuration(3.5f);
+    settings->save();
+    QSettings store;
+    store.beginGroup("UserSettings");
+    EXPECT_EQ(store.value("DontApplyUserHabits").toBool(), true);
+    EXPECT_EQ(store.value("DontAutoDragDropAlign").toBool(), false);
+    EXPECT_EQ(store.value("PhotoDuration").toFloat(), 3.5f);
+    EXPECT_EQ(store.childKeys().size(), 10);
+
+    // A stored folder that has gone is replaced by the default at load.
+    store.setValue("WorkingDir", _isolated.root() + "/gone");
+    store.sync();
+    settings->load();
+    EXPECT_FALSE(settings->applyUserHabits());
+    EXPECT_TRUE(settings->workingDir().endsWith("/Vidorna"));
+}
+
+TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
+{
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    MultiLanguage language;
+    for (const char* code : {"zh_CN", "zh_TW", "ja_JP", "ko_KR", "fr_FR", "de_DE", "es_ES",
+                             "it_IT", "pt_BR", "ru_RU"}) {
+        language.switchLanguage(code);
+        EXPECT_EQ(language.currentLanguage(), code);
+    }
+    language.switchLanguage("de_DE");
+    EXPECT_EQ(language.currentLanguage(), "de_DE");
+    EXPECT_EQ(Util::byteSizeText(5), "5 Bytes");
+    EXPECT_TRUE(Util::videoFileFilter().startsWith("Alle Videodateien (*.mp4"));
+    language.switchLanguage("de_DE");  // already in force: nothing changes
+    EXPECT_EQ(language.currentLanguage(), "de_DE");
+
+    // Neither ar_SA nor ar exists: English stays, and the setting decides the name.
+    language.switchLanguage("ar_SA");
+    EXPECT_EQ(Util::byteSizeText(5), "5 bytes");
+    EXPECT_EQ(language.currentLanguage(), "en_US");
+    settings->setLanguage("fr_FR");
+    EXPECT_EQ(language.currentLanguage(), "fr_FR");
+    settings->setLanguage("auto");
+
+    EXPECT_EQ(MultiLanguage::displayName("de_DE"), "Deutsch");
+    EXPECT_EQ(MultiLanguage::displayName("ar_EG"), QString::fromUtf8("العربية"));
+    EXPECT_EQ(MultiLanguage::displayName("xx_YY"), "xx_YY");
+}
+
+TEST(UiMetricsTest, PortraitScreenAndProjectSettingsSizes)
+{
+    const QSize portrait = UiMetrics::portraitScreenSize();
+    EXPECT_LE(portrait.width(), portrait.height());
+    EXPECT_EQ(UiMetrics::projectSettingsPopupSize(0), QSizeF(0.6, 0.9));
+    EXPECT_EQ(UiMetrics::projectSettingsPopupSize(1), QSizeF(1.0, 0.95));
+    EXPECT_EQ(UiMetrics::projectSettingsPopupSize(3), QSizeF(360, 640));
+    EXPECT_FALSE(UiMetrics::projectSettingsPopupSize(4).isValid());
+}
+
+} // namespace

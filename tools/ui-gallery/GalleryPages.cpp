@@ -1,0 +1,9 @@
+#include "GalleryPages.h"
+
+const std::vector<GalleryPage>& galleryPages()
+{
+    static const std::vector<GalleryPage> pages{
+        {"controls", createControlsPage},
+    };
+    return pages;
+}

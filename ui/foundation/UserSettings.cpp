@@ -1,0 +1,147 @@
+#include "UserSettings.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const kGroup = "UserSettings";
+const char* const kProductFolder = "Vidorna";
+
+} // namespace
+
+UserSettings* UserSettings::instance()
+{
+    // Created on the GUI thread at start-up, before any worker reads it.
+    static UserSettings* settings = [] {
+        auto* created = new UserSettings;
+        created->load();
+        created->_dirty = false;
+        return created;
+    }();
+    return settings;
+}
+
+void UserSettings::load()
+{
+    QSettings store;
+    store.beginGroup(kGroup);
+    _photoDuration = store.value("PhotoDuration", 2.0f).toFloat();
+    _textDuration = store.value("TextDuration", 2.0f).toFloat();
+    _drawingDuration = store.value("DrawingDuration", 2.0f).toFloat();
+    _dontApplyUserHabits = store.value("DontApplyUserHabits", false).toBool();
+    _dontAutoDragDropAlign = store.value("DontAutoDragDropAlign", false).toBool();
+    _editorUI = store.value("EditorUI", 1).toInt();
+    _hardwareCodec = store.value("HardwareCodec", true).toBool();
+    _workingDir = store.value("WorkingDir", QString()).toString();
+    _autoCopyAssets = store.value("AutoCopyAssets", false).toBool();
+    _language = store.value("Language", "auto").toString();
+    store.endGroup();
+    _resolveWorkingDir();
+    _dirty = false;
+}
+
+void UserSettings::save()
+{
+    if (!_dirty)
+        return;
+    QSettings store;
+    store.beginGroup(kGroup);
+    store.setValue("PhotoDuration", _photoDuration);
+    store.setValue("TextDuration", _textDuration);
+    store.setValue("DrawingDuration", _drawingDuration);
+    store.setValue("DontApplyUserHabits", _dontApplyUserHabits);
+    store.setValue("DontAutoDragDropAlign", _dontAutoDragDropAlign);
+    store.setValue("EditorUI", _editorUI);
+    store.setValue("HardwareCodec", _hardwareCodec);
+    store.setValue("WorkingDir", _workingDir);
+    store.setValue("AutoCopyAssets", _autoCopyAssets);
+    store.setValue("Language", _language);
+    store.endGroup();
+    _dirty = false;
+}
+
+void UserSettings::_resolveWorkingDir()
+{
+    if (!_workingDir.isEmpty() && QFileInfo(_workingDir).isDir())
+        return;
+    QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (movies.isEmpty()) {
+        // Without a home folder there is no movies folder; never fall back to
+        // the current folder.
+        qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " without a movies folder";
+        return;
+    }
+    const QFileInfo moviesInfo(movies);
+    if (moviesInfo.isSymLink())
+        movies = moviesInfo.symLinkTarget();
+    QDir moviesDir(movies);
+    if (moviesDir.exists(kProductFolder) || moviesDir.mkpath(kProductFolder)) {
+        _workingDir = QFileInfo(moviesDir.filePath(kProductFolder)).absoluteFilePath();
+        return;
+    }
+    qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " in " << movies;
+}
+
+void UserSettings::setPhotoDuration(float seconds)
+{
+    _photoDuration = seconds;
+    _dirty = true;
+}
+
+void UserSettings::setTextDuration(float seconds)
+{
+    _textDuration = seconds;
+    _dirty = true;
+}
+
+void UserSettings::setDrawingDuration(float seconds)
+{
+    _drawingDuration = seconds;
+    _dirty = true;
+}
+
+void UserSettings::setApplyUserHabits(bool apply)
+{
+    _dontApplyUserHabits = !apply;
+    _dirty = true;
+}
+
+void UserSettings::setAutoDragDropAlign(bool align)
+{
+    _dontAutoDragDropAlign = !align;
+    _dirty = true;
+}
+
+void UserSettings::setEditorUI(int layout)
+{
+    _editorUI = layout;
+    _dirty = true;
+}
+
+void UserSettings::setHardwareCodec(bool enabled)
+{
+    _hardwareCodec = enabled;
+    _dirty = true;
+}
+
+void UserSettings::setWorkingDir(const QString& folder)
+{
+    _workingDir = folder;
+    _dirty = true;
+}
+
+void UserSettings::setAutoCopyAssets(bool copy)
+{
+    _autoCopyAssets = copy;
+    _dirty = true;
+}
+
+void UserSettings::setLanguage(const QString& code)
+{
+    _language = code;
+    _dirty = true;
+}

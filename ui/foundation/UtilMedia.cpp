@@ -1,0 +1,168 @@
+// Util: copying files and folders, reading pictures, describing media files.
+#include "Util.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMovie>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include <memory>
+
+namespace {
+
+struct InputCloser {
+    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
+using InputPointer = std::unique_ptr<AVFormatContext, InputCloser>;
+
+// A looping picture may never report its end; no real picture has this many frames.
+constexpr int kMaxAnimationFrames = 100000;
+
+bool isProRes4444PixelFormat(int format)
+{
+    // ProRes 4444 decodes to the 4:4:4 formats, with or without alpha.
+    for (const char* name : {"yuv444p10le", "yuva444p10le", "yuv444p12le", "yuva444p12le"}) {
+        if (format == av_get_pix_fmt(name))
+            return true;
+    }
+    return false;
+}
+
+QString videoCodecName(const AVCodecParameters* parameters)
+{
+    switch (parameters->codec_id) {
+    case AV_CODEC_ID_H264:
+        return "H.264";
+    case AV_CODEC_ID_HEVC:
+        return "HEVC";
+    case AV_CODEC_ID_VP9:
+        return "VP9";
+    case AV_CODEC_ID_PRORES:
+        return isProRes4444PixelFormat(parameters->format) ? "Apple ProRes 4444" : "Apple ProRes 422";
+    default:
+        return "Unknown codec";
+    }
+}
+
+QString audioCodecName(const AVCodecParameters* parameters)
+{
+    switch (parameters->codec_id) {
+    case AV_CODEC_ID_AAC:
+        return "AAC";
+    case AV_CODEC_ID_OPUS:
+        return "Opus";
+    default:
+        return "Unknown codec";
+    }
+}
+
+bool copyOneFile(const QString& source, const QString& target, bool overwrite)
+{
+    if (overwrite && QFile::exists(target))
+        QFile::remove(target);
+    return QFile::copy(source, target);
+}
+
+} // namespace
+
+bool Util::copyFile(const QString& source, const QString& target, bool overwrite)
+{
+    // A backslash is a legal character of a Linux file name, so only native
+    // separators are converted (which changes nothing here).
+    const QString from = QDir::fromNativeSeparators(source);
+    const QString to = QDir::fromNativeSeparators(target);
+    if (from == to)
+        return true;
+    if (!QFile::exists(from))
+        return false;
+    return copyOneFile(from, to, overwrite);
+}
+
+bool Util::copyDirectory(const QString& source, const QString& target, bool overwrite)
+{
+    QDir targetDir(target);
+    if (!targetDir.exists() && !targetDir.mkpath("."))
+        return false;
+    const QFileInfoList entries =
+        QDir(source).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString destination = targetDir.filePath(entry.fileName());
+        // A linked folder may lead back into the source: following it would never end.
+        if (entry.isDir() && entry.isSymLink())
+            continue;
+        if (entry.isDir()) {
+            if (!copyDirectory(entry.filePath(), destination, overwrite))
+                return false;
+            continue;
+        }
+        if (!copyOneFile(entry.filePath(), destination, overwrite))
+            return false;
+        QFile copy(destination);
+        if (!(copy.permissions() & QFile::WriteOwner))
+            copy.setPermissions(copy.permissions() | QFile::WriteOwner);
+    }
+    return true;
+}
+
+QImage Util::readImage(const QString& path, int maxSide)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.width() > maxSide || size.height() > maxSide)
+        reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
+    return reader.read();
+}
+
+double Util::animatedImageDuration(const QString& path)
+{
+    QMovie movie(path);
+    if (!movie.isValid() || !movie.jumpToFrame(0))
+        return 0.0;
+    const int frames = movie.frameCount() > 0 ? movie.frameCount() : kMaxAnimationFrames;
+    qint64 totalMs = 0;
+    for (int frame = 0; frame < frames; ++frame) {
+        totalMs += std::max(0, movie.nextFrameDelay());
+        if (!movie.jumpToNextFrame() || movie.currentFrameNumber() == 0)
+            break;
+    }
+    return totalMs / 1000.0;
+}
+
+bool Util::mediaStreamDescription(const QString& path, QString& videoText, QString& audioText,
+                                  double& durationSeconds)
+{
+    AVFormatContext* opened = nullptr;
+    if (avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return false;
+    InputPointer input(opened);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0)
+        return false;
+
+    const int audio = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (audio >= 0) {
+        const AVCodecParameters* parameters = input->streams[audio]->codecpar;
+        audioText = QString("%1, %2, %3 Hz")
+                        .arg(audioCodecName(parameters),
+                             parameters->ch_layout.nb_channels == 2 ? tr("Stereo") : tr("Mono"))
+                        .arg(parameters->sample_rate);
+    }
+    const int video = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (video >= 0) {
+        const AVCodecParameters* parameters = input->streams[video]->codecpar;
+        videoText = QString("%1, %2 x %3")
+                        .arg(videoCodecName(parameters))
+                        .arg(parameters->width)
+                        .arg(parameters->height);
+    }
+    // A stream without a known length (a live capture, a broken header) has none.
+    durationSeconds = input->duration == AV_NOPTS_VALUE ? 0.0 : input->duration / 1000000.0;
+    return true;
+}
