@@ -178,7 +178,8 @@ struct AVGLRenderer {
     // picture's top row (texture row 0) lands in the viewport's top row as
     // the screen shows it, i.e. the last framebuffer row.
     static void drawFill(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
-    // The texture tiled from the bottom-left at twice its size.
+    // The texture tiled at twice its size from the top-left as the screen
+    // shows it, each tile upright like drawFill.
     static void drawFillScaled(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
     // Texture row 0 stays in framebuffer row 0 in these two.
     static void drawFxaa(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
