@@ -53,6 +53,9 @@ std::vector<TextLine> layOut(const QString& text, const QFont& font, Qt::Alignme
     QTextOption option(alignment);
     option.setWrapMode(QTextOption::WordWrap);
     std::vector<TextLine> lines;
+    // An empty text has no line, not one empty line with a background.
+    if (text.isEmpty())
+        return lines;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
