@@ -2,6 +2,10 @@
 
 #include "TestMedia.h"
 
+#include <QColorSpace>
+#include <QImage>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -137,4 +141,26 @@ TEST_F(ImageServices, RequestedPicturesAdoptTheApplicationsBytes)
     last.width = -1;
     EXPECT_FALSE(Buffer(avRequestImage(7, 0, &error)));
     EXPECT_EQ(error, 2);
+}
+
+TEST_F(ImageServices, WideGamutPicturesArriveInSrgb)
+{
+    QTemporaryDir folder;
+    QImage wide(8, 8, QImage::Format_RGB32);
+    wide.fill(QColor(40, 160, 90));
+    wide.setColorSpace(QColorSpace::AdobeRgb);
+    const QString path = folder.filePath("adobe.png");
+    ASSERT_TRUE(wide.save(path));
+    if (!QImage(path).colorSpace().isValid())
+        GTEST_SKIP() << "this Qt does not store colour spaces in PNG files";
+
+    int32_t error = -1;
+    const Buffer picture(avReadImageFile(path.toUtf8().constData(), nullptr, &error, false));
+    ASSERT_TRUE(picture);
+    const QRgb expected = wide.convertedToColorSpace(QColorSpace::SRgb).pixel(0, 0);
+    const uint8_t* converted = pixel(picture.get(), 3, 3);
+    EXPECT_NEAR(converted[2], qRed(expected), 1);
+    EXPECT_NEAR(converted[1], qGreen(expected), 1);
+    EXPECT_NEAR(converted[0], qBlue(expected), 1);
+    EXPECT_NE(converted[2], 40) << "the Adobe RGB values were taken as sRGB";
 }
