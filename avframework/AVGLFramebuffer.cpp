@@ -135,68 +135,69 @@ bool sizeDiffers(const AVGLFramebuffer* framebuffer, int32_t width, int32_t heig
     return framebuffer->color->width != width || framebuffer->color->height != height;
 }
 
+// How a kind of framebuffer gives storage to its colour and depth and
+// attaches them.
+struct FramebufferKind {
+    void (*specifyColor)(QOpenGLFunctions_3_2_Core*, AVGLTexture*);
+    void (*specifyDepth)(QOpenGLFunctions_3_2_Core*, GLuint*, int32_t, int32_t);
+    void (*attach)(QOpenGLFunctions_3_2_Core*, AVGLFramebuffer*);
+};
+
+const FramebufferKind kPlain = {specifyColorTexture, specifyDepthTexture, attachPlain};
+const FramebufferKind kMultisample = {specifyMultisampleColor, specifyMultisampleDepth, attachMultisample};
+
+AVGLFramebuffer* createFramebuffer(int32_t width, int32_t height, bool withDepth, const FramebufferKind& kind)
+{
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    AVGLFramebuffer* framebuffer = gl ? newRecords(width, height) : nullptr;
+    if (!framebuffer)
+        return nullptr;
+    kind.specifyColor(gl, framebuffer->color);
+    if (withDepth)
+        kind.specifyDepth(gl, &framebuffer->depth, width, height);
+    bindFramebufferName(gl, framebuffer);
+    kind.attach(gl, framebuffer);
+    return framebuffer;
+}
+
+void resizeFramebuffer(AVGLFramebuffer* framebuffer, int32_t width, int32_t height, const FramebufferKind& kind)
+{
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    if (!gl || !framebuffer)
+        return;
+    if (sizeDiffers(framebuffer, width, height) || framebuffer->color->name == 0) {
+        framebuffer->color->width = width;
+        framebuffer->color->height = height;
+        kind.specifyColor(gl, framebuffer->color);
+        // A depth attachment left at the old size would make the framebuffer
+        // incomplete (or clip drawing to the smaller of the two).
+        if (framebuffer->depth != 0)
+            kind.specifyDepth(gl, &framebuffer->depth, width, height);
+    }
+    bindFramebufferName(gl, framebuffer);
+    kind.attach(gl, framebuffer);
+}
+
 } // namespace
 
 AVGLFramebuffer* avFramebufferCreate(int32_t width, int32_t height, bool withDepth)
 {
-    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
-    AVGLFramebuffer* framebuffer = gl ? newRecords(width, height) : nullptr;
-    if (!framebuffer)
-        return nullptr;
-    specifyColorTexture(gl, framebuffer->color);
-    if (withDepth)
-        specifyDepthTexture(gl, &framebuffer->depth, width, height);
-    bindFramebufferName(gl, framebuffer);
-    attachPlain(gl, framebuffer);
-    return framebuffer;
+    return createFramebuffer(width, height, withDepth, kPlain);
 }
 
 AVGLFramebuffer* avMultisampleFramebufferCreate(int32_t width, int32_t height, bool withDepth)
 {
-    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
-    AVGLFramebuffer* framebuffer = gl ? newRecords(width, height) : nullptr;
-    if (!framebuffer)
-        return nullptr;
-    specifyMultisampleColor(gl, framebuffer->color);
-    if (withDepth)
-        specifyMultisampleDepth(gl, &framebuffer->depth, width, height);
-    bindFramebufferName(gl, framebuffer);
-    attachMultisample(gl, framebuffer);
-    return framebuffer;
+    return createFramebuffer(width, height, withDepth, kMultisample);
 }
 
 void avFramebufferResize(AVGLFramebuffer* framebuffer, int32_t width, int32_t height)
 {
-    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
-    if (!gl || !framebuffer)
-        return;
-    if (sizeDiffers(framebuffer, width, height) || framebuffer->color->name == 0) {
-        framebuffer->color->width = width;
-        framebuffer->color->height = height;
-        specifyColorTexture(gl, framebuffer->color);
-        // A depth attachment left at the old size would make the framebuffer
-        // incomplete (or clip drawing to the smaller of the two).
-        if (framebuffer->depth != 0)
-            specifyDepthTexture(gl, &framebuffer->depth, width, height);
-    }
-    bindFramebufferName(gl, framebuffer);
-    attachPlain(gl, framebuffer);
+    resizeFramebuffer(framebuffer, width, height, kPlain);
 }
 
 void avMultisampleFramebufferResize(AVGLFramebuffer* framebuffer, int32_t width, int32_t height)
 {
-    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
-    if (!gl || !framebuffer)
-        return;
-    if (sizeDiffers(framebuffer, width, height) || framebuffer->color->name == 0) {
-        framebuffer->color->width = width;
-        framebuffer->color->height = height;
-        specifyMultisampleColor(gl, framebuffer->color);
-        if (framebuffer->depth != 0)
-            specifyMultisampleDepth(gl, &framebuffer->depth, width, height);
-    }
-    bindFramebufferName(gl, framebuffer);
-    attachMultisample(gl, framebuffer);
+    resizeFramebuffer(framebuffer, width, height, kMultisample);
 }
 
 void avFramebufferFree(AVGLFramebuffer* framebuffer)
