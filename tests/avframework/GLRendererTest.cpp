@@ -1,5 +1,6 @@
 #include "GLTestContext.h"
 
+#include "AVGLOutputOwner.h"
 #include "AVShaderSource.h"
 
 #include <QFile>
@@ -95,4 +96,23 @@ TEST(ShaderSource, DecodesTheSourceAndRefusesAStoredTextAsLongAsTheBuffer)
     ASSERT_EQ(length, plain.size());
     EXPECT_EQ(QByteArray(buffer.c_str()), plain);
     EXPECT_EQ(avLoadShaderSource(nullptr, "no_such_shader.glsl", buffer.data(), int32_t(buffer.size())), 0);
+}
+
+TEST_F(GLTest, WithoutARecordTheOwnersFramebufferIsBound)
+{
+    AVGLFramebuffer* preview = avFramebufferCreate(32, 32, false);
+    struct Preview : AVGLOutputOwner {
+        uint32_t name = 0;
+        uint32_t defaultFramebufferObject() const override { return name; }
+    } owner;
+    owner.name = preview->framebuffer;
+    renderer->owner = &owner;
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    EXPECT_EQ(AVGLRenderer::bindFramebuffer(renderer, nullptr), 1u);
+    GLint bound = 0;
+    gl->glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
+    EXPECT_EQ(GLuint(bound), preview->framebuffer);
+    EXPECT_EQ(AVGLRenderer::outputFramebuffer(renderer), nullptr);
+    renderer->owner = nullptr;
+    avFramebufferFree(preview);
 }

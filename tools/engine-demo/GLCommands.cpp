@@ -100,7 +100,10 @@ int runFill(const QStringList& arguments)
     const int width = int(picture->width);
     const int height = int(picture->height);
     DemoDrawing drawing;
-    if (!drawing.isDrawing()) {
+    if (!drawing.isDrawing() || width > drawing.renderer()->maxTextureSize
+        || height > drawing.renderer()->maxTextureSize) {
+        if (drawing.isDrawing())
+            std::fprintf(stderr, "engine-demo: %dx%d is larger than the largest texture\n", width, height);
         avPixelBufferFree(picture);
         return 1;
     }
