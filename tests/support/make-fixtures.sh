@@ -43,4 +43,19 @@ ff -f lavfi -i "color=c=blue:s=64x48:r=25:d=0.4" \
 ff -f lavfi -i "color=c=blue:s=64x48:r=25:d=0.4" \
    -c:v prores_ks -profile:v 2 -pix_fmt yuv422p10le "$out/prores422.mov"
 
+# Offscreen GL foundation (picture reading).
+# A 4000x3000 photo-sized JPEG, larger than any composition.
+ff -f lavfi -i "color=c=blue:s=4000x3000:d=1,${marks}" -frames:v 1 -q:v 8 "$out/photo_4000x3000.jpg"
+# A 320x240 picture stored turned a quarter left (240x320) with the EXIF
+# orientation 6 ("turn right to view"): upright only when the tag is applied.
+ff -f lavfi -i "color=c=blue:s=320x240:d=1,${marks},transpose=2" -frames:v 1 "$out/sideways.jpg"
+{
+  printf '\xff\xd8\xff\xe1\x00\x22Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08'
+  printf '\x00\x01\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00\x00\x00\x00\x00'
+  tail -c +3 "$out/sideways.jpg"
+} >"$out/exif_rotated.jpg"
+rm "$out/sideways.jpg"
+# A PNG cut off after its header: recognised as a picture, but undecodable.
+head -c 100 "$out/picture.png" >"$out/truncated.png"
+
 touch "$out/.complete"

@@ -9,3 +9,7 @@
 int runEasing(const QStringList& arguments);
 // animate: evaluates one animation group on a segment over its duration.
 int runAnimate(const QStringList& arguments);
+// gl-info: the engine context's OpenGL version, limits and program build time.
+int runGlInfo(const QStringList& arguments);
+// fill IN OUT: uploads a picture, draws it into a framebuffer, reads it back.
+int runFill(const QStringList& arguments);

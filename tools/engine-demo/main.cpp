@@ -4,6 +4,7 @@
 #include "DemoCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <map>
@@ -13,6 +14,7 @@ namespace {
 struct Command {
     int (*run)(const QStringList&);
     const char* usage;
+    bool needsDisplay = false;  // OpenGL commands need a GUI application
 };
 
 const std::map<QString, Command>& commands()
@@ -22,6 +24,8 @@ const std::map<QString, Command>& commands()
         {"animate", {runAnimate,
                      "animate [--duration S] [--start F] [--length F] [--easing T] [--from A] [--to B] [--step S]\n"
                      "                              evaluate a rotation group on a segment and print its values"}},
+        {"gl-info", {runGlInfo, "gl-info                     OpenGL version, limits and program build time of an engine context", true}},
+        {"fill", {runFill, "fill IN.png OUT.png         upload a picture, draw it into a framebuffer and read it back", true}},
     };
     return table;
 }
@@ -34,11 +38,15 @@ int usage()
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Without a display a GUI application would abort; say so instead.
+bool displayAvailable()
 {
-    QCoreApplication app(argc, argv);
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+int run(const QCoreApplication& app)
+{
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return usage();
@@ -46,4 +54,21 @@ int main(int argc, char** argv)
     if (it == commands().end())
         return usage();
     return it->second.run(arguments);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto it = argc > 1 ? commands().find(QString::fromLocal8Bit(argv[1])) : commands().end();
+    if (it == commands().end() || !it->second.needsDisplay) {
+        QCoreApplication app(argc, argv);
+        return run(app);
+    }
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "engine-demo: %s needs a display with OpenGL (run it under xvfb-run)\n", argv[1]);
+        return 1;
+    }
+    QGuiApplication app(argc, argv);
+    return run(app);
 }

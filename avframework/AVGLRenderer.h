@@ -1,0 +1,187 @@
+#pragma once
+
+#include "AVGLFramebuffer.h"
+#include "AVGLProgram.h"
+#include "AVGLTexture.h"
+
+#include <cstdint>
+
+class AVGLOutputOwner;
+struct AVSize;
+
+// The fixed programs, in the order they are built.
+enum AVGLFixedProgram : int {
+    AVProgramMain,
+    AVProgramMainBorder,
+    AVProgramMainStroke,
+    AVProgramMainYUV,
+    AVProgramMainYUV10Bit,
+    AVProgramMainUYVY,
+    AVProgramMainNV12,
+    AVProgramMainNV12_10Bit,
+    AVProgramShadowDepth,
+    AVProgramShadowDepthSolid,
+    AVProgramShadowDepthBorder,
+    AVProgramShadowDepthStroke,
+    AVProgramShadowStep1,
+    AVProgramShadowStep1Solid,
+    AVProgramShadowStep1Border,
+    AVProgramShadowStep1Stroke,
+    AVProgramFill,
+    AVProgramYUVFill,
+    AVProgramRgbToYuvFill,
+    AVProgramFxaaFill,
+    AVProgramJfaInit,
+    AVProgramJfaFlood,
+    AVProgramJfaDistance,
+    kAVFixedProgramCount
+};
+
+// The input families of generated programs: RGB (every format not listed),
+// YUV (1), YUV 10-bit (8), NV12 (3), NV12 10-bit (7).
+constexpr int kAVProgramFamilyCount = 5;
+
+// One byte per colour effect, 1 = on.
+struct AVEffectSwitches {
+    uint8_t on[18];
+};
+
+// A generated effect-colour program, keyed by its switches, chroma flag and
+// (with the blur switch on) the integer blur radius.
+struct AVEffectProgramEntry {
+    AVEffectSwitches switches;
+    int32_t locations[kAVUniformSlotCount];
+    uint32_t program;
+    float blurRadius;
+    uint32_t blurMarker;
+    uint8_t chromaKey;
+};
+
+struct AVEffectProgramCache {
+    AVEffectProgramEntry* entries;  // malloc'ed
+    int32_t count;
+    int32_t capacity;
+};
+
+// The two passes of a Gaussian shadow blur of one sigma.
+struct AVShadowBlurEntry {
+    int32_t sigma;
+    int32_t firstLocations[kAVUniformSlotCount];
+    int32_t secondLocations[kAVUniformSlotCount];
+    uint32_t firstProgram;
+    uint32_t secondProgram;
+};
+
+struct AVShadowBlurCache {
+    AVShadowBlurEntry* entries;  // malloc'ed
+    int32_t count;
+    int32_t capacity;
+};
+
+// Each place that draws keeps its own vertex array and two buffers.
+enum AVGLDrawSiteId : int {
+    AVDrawSiteLayer,
+    AVDrawSiteInsetLayer,
+    AVDrawSiteBorderRing,
+    AVDrawSiteShadowBlur,
+    AVDrawSiteChromaPrepass,
+    AVDrawSiteFill,
+    AVDrawSiteRgbToYuv,
+    AVDrawSiteFxaa,
+    kAVDrawSiteCount
+};
+
+struct AVGLDrawSite {
+    uint32_t vertexArray;
+    uint32_t positionBuffer;
+    uint32_t texCoordBuffer;
+};
+
+// An intermediate render target of the layer passes and the size it was
+// made for.
+struct AVGLPassTarget {
+    uint32_t framebuffer;
+    uint32_t texture;
+    uint32_t width;
+    uint32_t height;
+};
+
+// The drawing state of one offscreen GL context: its limits, its programs
+// and caches, its pass targets and draw sites. Created right after the
+// context is made current, destroyed while it is current again, and used
+// only on that context's thread, between avGLBeginDrawing and
+// avGLEndDrawing. A zeroed malloc record; every GL call goes through
+// avCurrentGLFunctions.
+struct AVGLRenderer {
+    AVGLOutputOwner* owner;
+    int32_t maxTextureSize;
+    int32_t maxVaryingVectors;
+    AVGLProgram programs[kAVFixedProgramCount];
+    AVEffectProgramCache effectCaches[kAVProgramFamilyCount];
+    AVGLProgram greenScreenPrograms[kAVProgramFamilyCount];
+    AVShadowBlurCache shadowBlurCache;
+    AVGLFramebuffer* currentOutput;  // null: the owner's default framebuffer
+    AVGLDrawSite drawSites[kAVDrawSiteCount];
+    AVGLPassTarget shadowSilhouetteTarget;
+    AVGLPassTarget shadowBlurTarget;
+    AVGLPassTarget depthFootprintTarget;
+    AVGLPassTarget chromaTarget;
+    uint32_t floodFramebuffers[2];
+    uint32_t floodTextures[2];
+    uint32_t distanceFramebuffer;
+    uint32_t distanceTexture;
+    uint32_t distanceFieldWidth;
+    uint32_t distanceFieldHeight;
+    int32_t sdfDownsampleFactor;
+    int32_t sdfKeyTexture;
+    uint32_t sdfKeySegmentId;
+    int64_t sdfKeyStamp;
+    int64_t sdfKeyWidth;
+    int64_t sdfKeyHeight;
+    float sdfKeyStrokeWidth;
+    uint32_t blurQuadWidth;
+    uint32_t blurQuadHeight;
+
+    // Null when the record cannot be allocated or a fixed program cannot be
+    // built; nothing is left behind then.
+    static AVGLRenderer* create(AVGLOutputOwner* owner);
+    // Deletes every program, pass target and draw site and frees the record.
+    // Without a current engine context only the memory is freed.
+    static void destroy(AVGLRenderer* renderer);
+    // 1 when all fixed programs are built; 0 at the first that fails.
+    static int loadPrograms(AVGLRenderer* renderer);
+    // Deletes the fixed, green-screen, effect and blur programs.
+    static void deletePrograms(AVGLRenderer* renderer);
+
+    // Output. Null binds the owner's default framebuffer and returns 1;
+    // otherwise the framebuffer's name when it is complete, else 0. The
+    // record becomes the current output either way.
+    static uint32_t bindFramebuffer(AVGLRenderer* renderer, AVGLFramebuffer* framebuffer);
+    static AVGLFramebuffer* outputFramebuffer(const AVGLRenderer* renderer);
+    // Clears colour and depth; the depth test is left disabled.
+    static void clear(AVGLRenderer* renderer, float red, float green, float blue, float alpha);
+    // Copies the whole source onto the whole output framebuffer record.
+    static void blitToOutput(AVGLRenderer* renderer, AVGLFramebuffer* source, bool flush);
+
+    // Full-viewport draws of one texture; a flush argument ends with glFlush.
+    // The checkerboard behind a transparent background: the scaled fill.
+    static void drawTextureFill(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height,
+                                bool flush);
+    // FXAA over the output framebuffer record, or over the viewport size
+    // when the default framebuffer is bound.
+    static void drawTextureFxaa(AVGLRenderer* renderer, const AVGLTexture* texture, const AVSize* viewport,
+                                bool flush);
+    // RGB to packed YUV over the output framebuffer record.
+    static void drawTextureToOutput(AVGLRenderer* renderer, const AVGLTexture* texture, bool flush);
+
+    // The texture over a width x height viewport, flipped vertically: the
+    // picture's top row (texture row 0) lands in the viewport's top row as
+    // the screen shows it, i.e. the last framebuffer row.
+    static void drawFill(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
+    // The texture tiled at twice its size from the top-left as the screen
+    // shows it, each tile upright like drawFill.
+    static void drawFillScaled(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
+    // Texture row 0 stays in framebuffer row 0 in these two.
+    static void drawFxaa(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
+    static void drawRgbToYuv(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
+};
