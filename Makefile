@@ -21,8 +21,10 @@ run: build
 test: build
 	bash scripts/run-tests $(BUILD)
 
+# Every benchmark, under a virtual display because some of them draw with OpenGL.
 bench: build
-	./$(BUILD)/bench/engine_core_bench
+	xvfb-run -a -s "-screen 0 1920x1080x24" \
+	  bash -c 'for b in $(BUILD)/bench/*_bench; do echo "== $$b"; "$$b" || exit 1; done'
 
 clean:
 	rm -rf $(BUILD)

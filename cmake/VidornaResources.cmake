@@ -1,0 +1,18 @@
+# Compiles generated files into a Qt resource under PREFIX, each under an alias
+# of ALIAS_DIR/<file name>, and appends the generated source to OUT_SOURCES.
+function(vidorna_add_generated_resources OUT_SOURCES NAME PREFIX ALIAS_DIR)
+  set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${NAME}.qrc)
+  set(text "<RCC>\n  <qresource prefix=\"${PREFIX}\">\n")
+  foreach(file ${ARGN})
+    get_filename_component(file_name ${file} NAME)
+    if(ALIAS_DIR)
+      set(file_name ${ALIAS_DIR}/${file_name})
+    endif()
+    string(APPEND text "    <file alias=\"${file_name}\">${file}</file>\n")
+  endforeach()
+  string(APPEND text "  </qresource>\n</RCC>\n")
+  file(CONFIGURE OUTPUT ${qrc} CONTENT "${text}")
+  set_source_files_properties(${qrc} PROPERTIES SKIP_AUTORCC ON)
+  qt5_add_resources(sources ${qrc})
+  set(${OUT_SOURCES} ${${OUT_SOURCES}} ${sources} PARENT_SCOPE)
+endfunction()
