@@ -303,11 +303,7 @@ void AVAudioStream::decodeLoop()
             continue;
         }
         _drainFilter(filtered.get(), state);
-        _decodeEnded = true;
-        {
-            QMutexLocker lock(_frameMutex.get());
-            avConditionWakeAll(_frameCondition.get());
-        }
+        markDecodeEnded(entry.serial);
         if (state.afterSeek) {
             // The seek target lies at or past the last sample: report it anyway,
             // or the seeking segment would wait for ever.

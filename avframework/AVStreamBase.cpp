@@ -350,26 +350,50 @@ int32_t AVStreamBase::seekFile(double time)
 
 void AVStreamBase::_performSeek()
 {
-    // Cleared before the target is read, so a seek asked for meanwhile is
-    // carried out on the next round instead of being lost.
-    _seekRequest = false;
+    double target;
+    {
+        // A seek asked for while this one runs sets the request again and is
+        // carried out on the next round.
+        QMutexLocker lock(_packetMutex.get());
+        _seekRequest = false;
+        _seeking = true;
+        target = _seekTime;
+    }
     int result;
     {
         QMutexLocker lock(_formatMutex.get());
-        result = seekFile(_seekTime);
+        result = seekFile(target);
     }
-    if (result < 0)
-        return;
+    {
+        // Under the packet lock: a decoder that takes a packet of the new
+        // serial also sees seekDone.
+        QMutexLocker lock(_packetMutex.get());
+        if (result >= 0) {
+            _packets.clear();
+            ++_serial;
+            _seekDone = true;
+        }
+        _seeking = false;
+        avConditionWakeAll(_packetCondition.get());
+    }
     flushFrames();
-    // Under the packet lock: a decoder that takes a packet of the new serial
-    // also sees seekDone.
-    QMutexLocker lock(_packetMutex.get());
-    for (AVStreamPacket& entry : _packets)
-        entry.packet.reset();
-    _packets.clear();
-    ++_serial;
-    _seekDone = true;
-    avConditionWakeAll(_packetCondition.get());
+}
+
+bool AVStreamBase::_isCurrent(uint32_t serial) const
+{
+    return serial == _serial && !_seekRequest && !_seeking;
+}
+
+void AVStreamBase::markDecodeEnded(uint32_t serial)
+{
+    {
+        QMutexLocker lock(_packetMutex.get());
+        if (!_isCurrent(serial))
+            return; // the end of a position that a seek has left already
+        _decodeEnded = true;
+    }
+    QMutexLocker lock(_frameMutex.get());
+    avConditionWakeAll(_frameCondition.get());
 }
 
 void AVStreamBase::_readLoop()
@@ -404,8 +428,9 @@ void AVStreamBase::_readLoop()
             if (!atEnd) {
                 std::printf("(%d) read packet error: %d\n", int(_kind), result);
             } else {
-                _readEnded = true;
                 QMutexLocker lock(_packetMutex.get());
+                if (!_seekRequest && !_seeking)
+                    _readEnded = true;
                 avConditionWakeAll(_packetCondition.get());
             }
             avThreadSleep(0.01);
@@ -456,9 +481,9 @@ AVStreamPacket AVStreamBase::popPacket()
 bool AVStreamBase::pushFrame(AVStreamFrame& frame)
 {
     QMutexLocker lock(_frameMutex.get());
-    while (!_decodeStop && frame.serial == _serial && _frames.size() >= _frameLimit)
+    while (!_decodeStop && _isCurrent(frame.serial) && _frames.size() >= _frameLimit)
         avConditionWaitFor(_frameCondition.get(), _frameMutex.get(), kWaitSliceMs);
-    if (_decodeStop || frame.serial != _serial) {
+    if (_decodeStop || !_isCurrent(frame.serial)) {
         freeFrameData(frame);
         return false;
     }
@@ -481,7 +506,7 @@ uint8_t* AVStreamBase::popFrame(int32_t* size, double* time, uint32_t* format, i
                 AVStreamFrame entry = _frames.front();
                 _frames.pop_front();
                 avConditionWakeAll(_frameCondition.get());
-                if (entry.serial == _serial)
+                if (_isCurrent(entry.serial))
                     found = entry;
                 else
                     freeFrameData(entry);
@@ -550,11 +575,15 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
     _seekCallbackContext = context;
     _exactSeek = exact;
     _seekTime = target;
-    flushPackets();
+    {
+        QMutexLocker lock(_packetMutex.get());
+        _packets.clear();
+        _readEnded = false;
+        _decodeEnded = false;
+        _seekRequest = true;
+        avConditionWakeAll(_packetCondition.get());
+    }
     flushFrames();
-    _readEnded = false;
-    _decodeEnded = false;
-    _seekRequest = true;
 }
 
 bool AVStreamBase::awaken()

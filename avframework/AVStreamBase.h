@@ -103,6 +103,8 @@ protected:
     bool pushFrame(AVStreamFrame& frame);
     void flushPackets();
     void flushFrames();
+    // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
+    void markDecodeEnded(uint32_t serial);
 
     // Opens the decoder context when it is not open, with hardware when
     // possible; 0 or FFmpeg's error.
@@ -122,6 +124,7 @@ protected:
     std::atomic<uint32_t> _serial{1};
     std::atomic<bool> _seekRequest{false};
     std::atomic<bool> _seekDone{false};
+    std::atomic<bool> _seeking{false}; // the read thread is carrying out a seek
     std::atomic<bool> _paused{false};
     std::atomic<bool> _atEnd{false};
     std::atomic<bool> _exactSeek{true};
@@ -166,6 +169,9 @@ private:
     void _readLoop();
     void _performSeek();
     void _queuePacket(AVPacketPtr packet, uint32_t serial);
+    // Whether work of serial belongs to the current position: no seek is
+    // asked for or under way.
+    bool _isCurrent(uint32_t serial) const;
 
     ThreadPtr _loadThread;
     LoadCallback _loadCallback = nullptr;

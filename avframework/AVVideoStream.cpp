@@ -105,6 +105,24 @@ bool packUYVY(const AVFrame* frame, AVStreamFrame& entry)
     return true;
 }
 
+// The scaler wants the full-range ("J") formats named by their plain twins
+// with the range given separately.
+AVPixelFormat scalerFormat(AVPixelFormat format, bool* fullRange)
+{
+    *fullRange = true;
+    switch (format) {
+    case AV_PIX_FMT_YUVJ420P:
+        return AV_PIX_FMT_YUV420P;
+    case AV_PIX_FMT_YUVJ422P:
+        return AV_PIX_FMT_YUV422P;
+    case AV_PIX_FMT_YUVJ444P:
+        return AV_PIX_FMT_YUV444P;
+    default:
+        *fullRange = false;
+        return format;
+    }
+}
+
 void premultiply(uint8_t* pixels, int64_t count)
 {
     for (int64_t i = 0; i < count; ++i, pixels += 4) {
@@ -379,10 +397,16 @@ uint8_t* AVVideoStream::_convertToBGRA(const AVFrame* frame, int width, int heig
 {
     if (width <= 0 || height <= 0 || int64_t(width) * height * 4 > INT32_MAX)
         return nullptr;
-    *scaler = sws_getCachedContext(*scaler, frame->width, frame->height, AVPixelFormat(frame->format), width,
-                                   height, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    bool fullRange = false;
+    const AVPixelFormat source = scalerFormat(AVPixelFormat(frame->format), &fullRange);
+    *scaler = sws_getCachedContext(*scaler, frame->width, frame->height, source, width, height, AV_PIX_FMT_BGRA,
+                                   SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (!*scaler)
         return nullptr;
+    if (fullRange || frame->color_range == AVCOL_RANGE_JPEG) {
+        const int* coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
+        sws_setColorspaceDetails(*scaler, coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
+    }
     auto* pixels = static_cast<uint8_t*>(std::malloc(size_t(width) * height * 4));
     if (!pixels)
         return nullptr;
@@ -457,11 +481,7 @@ void AVVideoStream::decodeLoop()
                     lock.unlock();
                     avThreadSleep(0.01);
                 } else if (flushPacket) {
-                    _decodeEnded = true;
-                    {
-                        QMutexLocker frameLock(_frameMutex.get());
-                        avConditionWakeAll(_frameCondition.get());
-                    }
+                    markDecodeEnded(entry.serial);
                     if (afterSeek) {
                         afterSeek = false;
                         static const uint8_t endMarker = 1;

@@ -9,3 +9,7 @@
 int runEasing(const QStringList& arguments);
 // animate: evaluates one animation group on a segment over its duration.
 int runAnimate(const QStringList& arguments);
+// probe FILE [--out DIR]: media facts of a file and its 16 thumbnails as PNG.
+int runProbe(const QStringList& arguments);
+// decode-audio IN [--scale S] [--pitch P] --out OUT.wav: the engine's sound output as a WAV file.
+int runDecodeAudio(const QStringList& arguments);

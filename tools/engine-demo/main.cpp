@@ -22,6 +22,10 @@ const std::map<QString, Command>& commands()
         {"animate", {runAnimate,
                      "animate [--duration S] [--start F] [--length F] [--easing T] [--from A] [--to B] [--step S]\n"
                      "                              evaluate a rotation group on a segment and print its values"}},
+        {"probe", {runProbe, "probe FILE [--out DIR]       media facts of FILE; writes its 16 thumbnails as PNG into DIR"}},
+        {"decode-audio", {runDecodeAudio,
+                          "decode-audio IN [--scale S] [--pitch P] --out OUT.wav\n"
+                          "                              decode IN to 44100 Hz stereo with time scale S and pitch P"}},
     };
     return table;
 }
