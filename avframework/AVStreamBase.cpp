@@ -162,8 +162,11 @@ int AVStreamBase::_decodeEntry(AVThread_QThread_Type*, void* stream)
 int32_t AVStreamBase::open(bool isAudio)
 {
     _kind = isAudio ? 1 : 0;
-    if (_formatContext)
-        return 0;
+    if (_formatContext) {
+        // Opened before, possibly without a stream of the wanted kind: that
+        // stays a failure rather than turning into success.
+        return _stream ? 0 : isAudio ? AVStreamNoAudioStream : AVStreamNoVideoStream;
+    }
     AVFormatContext* raw = nullptr;
     const int result = avformat_open_input(&raw, _path.c_str(), nullptr, nullptr);
     if (result < 0)
