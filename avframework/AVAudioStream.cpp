@@ -266,21 +266,18 @@ void AVAudioStream::decodeLoop()
         return;
     AVCodecContext* context = _codecContext.get();
     DecodeState state;
-    state.serial = serial();
+    state.serial = 0; // serials start at 1: a seek done before this thread ran is still seen
     while (!_decodeStop) {
         AVStreamPacket entry = popPacket();
         if (_decodeStop)
             break;
         if (entry.packet)
             _decodeEnded = false;
-        if (entry.serial != state.serial) {
-            state.serial = entry.serial;
-            if (_seekDone.exchange(false)) {
-                avcodec_flush_buffers(context);
-                state = DecodeState{entry.serial, true};
-                _resetInput = true;
-                _freeTempoFilter();
-            }
+        if (beginsSeek(entry, state.serial)) {
+            avcodec_flush_buffers(context);
+            state = DecodeState{entry.serial, true};
+            _resetInput = true;
+            _freeTempoFilter();
         }
         if (!entry.packet && _decodeEnded) {
             avThreadSleep(0.01); // drained already: wait for a seek

@@ -387,6 +387,16 @@ bool AVStreamBase::_isCurrent(uint32_t serial) const
     return serial == _serial && !_seekRequest && !_seeking;
 }
 
+bool AVStreamBase::beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial)
+{
+    if (entry.serial == lastSerial)
+        return false;
+    lastSerial = entry.serial;
+    // seekDone belongs to the newest serial: a packet that a later seek has
+    // made stale must not take it.
+    return entry.serial == _serial && _seekDone.exchange(false);
+}
+
 void AVStreamBase::markDecodeEnded(uint32_t serial)
 {
     {

@@ -103,6 +103,10 @@ protected:
     bool pushFrame(AVStreamFrame& frame);
     void flushPackets();
     void flushFrames();
+    // For the decoding loops: whether entry is the first packet after a seek,
+    // so that the decoder must be flushed. lastSerial is the loop's own record
+    // of the serial it decodes (0 before the first packet).
+    bool beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial);
     // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
     void markDecodeEnded(uint32_t serial);
 

@@ -435,7 +435,7 @@ void AVVideoStream::decodeLoop()
     uint64_t counter = 0;
     int moreInputRequests = 0;
     bool afterSeek = false;
-    uint32_t lastSerial = serial();
+    uint32_t lastSerial = 0; // serials start at 1: a seek done before this thread ran is still seen
 
     while (!_decodeStop) {
         if (_paused) {
@@ -448,14 +448,11 @@ void AVVideoStream::decodeLoop()
         const bool flushPacket = !entry.packet;
         if (!flushPacket)
             _decodeEnded = false;
-        if (entry.serial != lastSerial) {
-            lastSerial = entry.serial;
-            if (_seekDone.exchange(false)) {
-                QMutexLocker lock(_streamMutex.get());
-                if (_codecContext)
-                    avcodec_flush_buffers(_codecContext.get());
-                afterSeek = true;
-            }
+        if (beginsSeek(entry, lastSerial)) {
+            QMutexLocker lock(_streamMutex.get());
+            if (_codecContext)
+                avcodec_flush_buffers(_codecContext.get());
+            afterSeek = true;
         }
         {
             QMutexLocker lock(_streamMutex.get());
