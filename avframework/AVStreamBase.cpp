@@ -479,8 +479,8 @@ AVStreamPacket AVStreamBase::popPacket()
             AVStreamPacket entry = std::move(_packets.front());
             _packets.pop_front();
             avConditionWakeAll(_packetCondition.get());
-            if (entry.serial == _serial)
-                return entry;
+            if (_isCurrent(entry.serial))
+                return entry; // packets read before a pending seek are not worth decoding
         }
         if (_readEnded)
             return {nullptr, _serial};

@@ -1,3 +1,4 @@
+#include "AVEngine.h"
 #include "AVVideoStream.h"
 #include "StreamTestHelpers.h"
 
@@ -174,6 +175,37 @@ TEST(VideoStream, SleepParksTheQueuesAndAwakenIsIdempotent)
     // Awake again, it picks up where a new seek puts it.
     const Frame frame = firstFrameAt(*stream, 3.0);
     EXPECT_NEAR(frame.time, 3.0, stream->frameDuration() + 1e-6);
+}
+
+TEST(VideoStream, DecoderClosedWhileAsleepReopensOnAwaken)
+{
+    AVEngine::setCodecFlag(1);
+    auto stream = loadVideo("video_only_4s.mp4");
+    const Frame before = firstFrameAt(*stream, 2.0);
+    for (int round = 0; round < 3; ++round) {
+        stream->sleep();
+        const Frame after = firstFrameAt(*stream, 2.0);
+        EXPECT_EQ(after.time, before.time);
+        EXPECT_EQ(after.data, before.data);
+    }
+    AVEngine::setCodecFlag(0);
+}
+
+TEST(VideoStream, HardwareAllowedDecodesLikeSoftwareOnly)
+{
+    // No hardware device opens here: the stream must fall back to software
+    // and deliver the very same pictures, 10-bit included.
+    for (const char* name : {"clip_h264_aac.mp4", "hevc10.mp4"}) {
+        auto software = loadVideo(name);
+        software->setSoftwareOnly(true);
+        auto allowed = loadVideo(name);
+        ASSERT_FALSE(allowed->isSoftwareOnly());
+        const Frame a = firstFrameAt(*software, 0.5);
+        const Frame b = firstFrameAt(*allowed, 0.5);
+        EXPECT_EQ(a.format, b.format) << name;
+        EXPECT_EQ(a.time, b.time) << name;
+        EXPECT_EQ(a.data, b.data) << name;
+    }
 }
 
 TEST(VideoStream, StillPicturesWhilePlayingDoNotDisturbTheFile)
