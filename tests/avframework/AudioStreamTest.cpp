@@ -41,8 +41,8 @@ Decoded decodeFrom(AVAudioStream& stream, double time, SeekReports* reports = nu
     for (int i = 0; i < 10000 && popFrame(stream, frame); ++i) {
         if (decoded.firstTime < 0.0)
             decoded.firstTime = frame.time;
-        const auto* s = reinterpret_cast<const int16_t*>(frame.data.data());
-        decoded.samples.insert(decoded.samples.end(), s, s + frame.data.size() / 2);
+        const auto* s = reinterpret_cast<const int16_t*>(frame.bytes.data());
+        decoded.samples.insert(decoded.samples.end(), s, s + frame.bytes.size() / 2);
     }
     EXPECT_TRUE(stream.decodeEnded());
     return decoded;

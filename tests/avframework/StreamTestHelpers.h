@@ -56,25 +56,19 @@ struct SeekReports {
     }
 };
 
-struct Frame {
-    std::vector<uint8_t> data;
-    double time = 0.0;
-    uint32_t format = 0;
-    int32_t stride = 0;
-    int32_t height = 0;
-    int32_t width = 0;
-    uint32_t colour = 0;
+// A popped frame: its facts as the queue holds them, and a copy of its bytes.
+struct Frame : AVStreamFrame {
+    std::vector<uint8_t> bytes;
 };
 
 // The next frame of the stream, waiting for it; false when none came.
 inline bool popFrame(AVStreamBase& stream, Frame& frame)
 {
-    int32_t size = 0;
-    uint8_t* data = stream.popFrame(&size, &frame.time, &frame.format, &frame.stride, &frame.height, &frame.width,
-                                    &frame.colour, true);
+    uint8_t* data = stream.popFrame(&frame.size, &frame.time, &frame.format, &frame.stride, &frame.height,
+                                    &frame.width, &frame.colour, true);
     if (!data)
         return false;
-    frame.data.assign(data, data + size);
+    frame.bytes.assign(data, data + frame.size);
     std::free(data);
     return true;
 }

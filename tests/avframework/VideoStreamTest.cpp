@@ -54,10 +54,10 @@ TEST_P(VideoFormatCodes, DecodedLayoutAndColourCode)
     const Frame frame = firstFrameAt(*stream, 0.0);
     EXPECT_EQ(frame.format, format);
     EXPECT_EQ(frame.colour, colour);
-    ASSERT_FALSE(frame.data.empty());
+    ASSERT_FALSE(frame.bytes.empty());
     if (format == AVVideoFrameBGRA) {
         // Half-transparent red, premultiplied: red about equal to alpha.
-        const uint8_t* p = pixel(frame.data.data(), frame.stride, frame.width / 2, frame.height / 2);
+        const uint8_t* p = pixel(frame.bytes.data(), frame.stride, frame.width / 2, frame.height / 2);
         EXPECT_NEAR(p[3], 128, 12);
         EXPECT_NEAR(p[2], p[3], 12);
         EXPECT_LT(p[0], 20);
@@ -79,8 +79,8 @@ TEST(VideoStream, OddChromaWidthKeepsChromaPlanesAligned)
     ASSERT_EQ(frame.height, 480);
     const int chromaPitch = frame.stride / 2;
     const int chromaRows = (frame.height + 1) / 2;
-    ASSERT_EQ(frame.data.size(), size_t(frame.stride) * frame.height + 2 * size_t(chromaPitch) * chromaRows);
-    const uint8_t* u = frame.data.data() + size_t(frame.stride) * frame.height;
+    ASSERT_EQ(frame.bytes.size(), size_t(frame.stride) * frame.height + 2 * size_t(chromaPitch) * chromaRows);
+    const uint8_t* u = frame.bytes.data() + size_t(frame.stride) * frame.height;
     const uint8_t* v = u + size_t(chromaPitch) * chromaRows;
     // Left half red (U 90, V 240), right half blue (U 240, V 110), on every row.
     for (int row : {0, chromaRows / 2, chromaRows - 1}) {
@@ -186,7 +186,7 @@ TEST(VideoStream, DecoderClosedWhileAsleepReopensOnAwaken)
         stream->sleep();
         const Frame after = firstFrameAt(*stream, 2.0);
         EXPECT_EQ(after.time, before.time);
-        EXPECT_EQ(after.data, before.data);
+        EXPECT_EQ(after.bytes, before.bytes);
     }
     AVEngine::setCodecFlag(0);
 }
@@ -204,7 +204,7 @@ TEST(VideoStream, HardwareAllowedDecodesLikeSoftwareOnly)
         const Frame b = firstFrameAt(*allowed, 0.5);
         EXPECT_EQ(a.format, b.format) << name;
         EXPECT_EQ(a.time, b.time) << name;
-        EXPECT_EQ(a.data, b.data) << name;
+        EXPECT_EQ(a.bytes, b.bytes) << name;
     }
 }
 
