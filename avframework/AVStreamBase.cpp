@@ -108,6 +108,7 @@ void AVStreamBase::startReading(int32_t streamIndex, uint32_t packetLimit)
     _readStop = false;
     _readThread.reset(avThreadCreate(&AVStreamBase::_readEntry, this));
     avThreadStart(_readThread.get());
+    _readerStarted = true;
 }
 
 void AVStreamBase::startDecoding(uint32_t frameLimit)
@@ -576,7 +577,7 @@ uint8_t* AVStreamBase::decodeImageAt(double, int32_t* byteSize)
 
 void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool exact)
 {
-    if (!_readThread)
+    if (!_readerStarted)
         return;
     double target = std::max(0.0, time);
     const double length = duration();
@@ -601,7 +602,7 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
 
 bool AVStreamBase::awaken()
 {
-    if ((_packetLimit != 0 && _frameLimit != 0) || !_readThread)
+    if ((_packetLimit != 0 && _frameLimit != 0) || !_readerStarted)
         return false;
     const bool audio = _kind == 1;
     {

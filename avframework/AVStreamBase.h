@@ -182,6 +182,7 @@ private:
     void* _loadCallbackContext = nullptr;
     std::atomic<bool> _loading{false};
     ThreadPtr _readThread;
+    std::atomic<bool> _readerStarted{false}; // seen by other threads than the loader
     std::deque<AVStreamPacket> _packets;
     std::atomic<uint32_t> _packetLimit{0};
     ThreadPtr _decodeThread;

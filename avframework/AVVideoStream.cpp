@@ -547,7 +547,6 @@ bool AVVideoStream::sleep()
             avcodec_flush_buffers(_codecContext.get());
         closeCodecTemporarily();
     }
-    _sleeping = true;
     return changed;
 }
 
@@ -556,7 +555,6 @@ bool AVVideoStream::awaken()
     const bool changed = AVStreamBase::awaken();
     QMutexLocker lock(_streamMutex.get());
     findHWDecoder();
-    _sleeping = false;
     avConditionWakeAll(_streamCondition.get());
     return changed;
 }

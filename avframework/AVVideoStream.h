@@ -115,6 +115,5 @@ private:
     std::atomic<uint32_t> _stepMultiplier{1};
     std::atomic<uint32_t> _minimumFrameRate{30};
     ThumbnailRequest _thumbnails;
-    std::atomic<bool> _sleeping{false};
     SwsContext* _scaler = nullptr; // the decoding thread's converter
 };

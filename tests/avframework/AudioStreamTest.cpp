@@ -79,6 +79,9 @@ TEST(AudioStream, AnyInputBecomesStereo44100)
     }
     EXPECT_TRUE(channelsEqual);
     EXPECT_GT(peak, 1000);
+    // Already in the output format: copied sample for sample.
+    const Decoded copied = decodeFrom(*loadAudio("tone440.wav"), 0.0);
+    EXPECT_EQ(copied.samples.size(), size_t(3 * kRate * kChannels));
 }
 
 TEST(AudioStream, TimeScaleStretchesAndPitchRaisesAtEqualLength)
