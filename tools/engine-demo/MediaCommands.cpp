@@ -103,8 +103,10 @@ int probeSound(const QByteArray& path)
 
 int runProbe(const QStringList& arguments)
 {
-    if (arguments.isEmpty() || arguments.first().startsWith("--"))
+    if (arguments.isEmpty() || arguments.first().startsWith("--")) {
+        std::fprintf(stderr, "usage: engine-demo probe FILE [--out DIR]\n");
         return 2;
+    }
     const QByteArray path = arguments.first().toUtf8();
     Thumbnails thumbnails;
     thumbnails.folder = optionText(arguments, "--out", ".");
@@ -164,8 +166,10 @@ int runDecodeAudio(const QStringList& arguments)
     bool pitchOk = false;
     const double scale = optionText(arguments, "--scale", "1").toDouble(&scaleOk);
     const double pitch = optionText(arguments, "--pitch", "1").toDouble(&pitchOk);
-    if (arguments.isEmpty() || arguments.first().startsWith("--") || output.isEmpty() || !scaleOk || !pitchOk)
+    if (arguments.isEmpty() || arguments.first().startsWith("--") || output.isEmpty() || !scaleOk || !pitchOk) {
+        std::fprintf(stderr, "usage: engine-demo decode-audio IN [--scale S] [--pitch P] --out OUT.wav\n");
         return 2;
+    }
     const QByteArray path = arguments.first().toUtf8();
     AVAudioStream audio(path.constData(), 44100, 2);
     audio.setTimeScale(scale);
