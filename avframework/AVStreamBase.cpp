@@ -70,6 +70,7 @@ AVStreamBase::~AVStreamBase()
 
 void AVStreamBase::stopThreads()
 {
+    _closing = true;
     _loadThread.reset();
     stopReading();
     stopDecoding();
@@ -100,7 +101,7 @@ int AVStreamBase::_loadEntry(AVThread_QThread_Type*, void* argument)
 
 void AVStreamBase::startReading(int32_t streamIndex, uint32_t packetLimit)
 {
-    if (_readThread && !_readStop)
+    if ((_readThread && !_readStop) || _closing)
         return;
     _readThread.reset();
     _streamIndex = streamIndex;
@@ -113,7 +114,7 @@ void AVStreamBase::startReading(int32_t streamIndex, uint32_t packetLimit)
 
 void AVStreamBase::startDecoding(uint32_t frameLimit)
 {
-    if (_decodeThread && !_decodeStop)
+    if ((_decodeThread && !_decodeStop) || _closing)
         return;
     _decodeThread.reset();
     _frameLimit = frameLimit;

@@ -146,6 +146,9 @@ protected:
     std::atomic<bool> _decodeStop{false};
     std::atomic<bool> _decodeEnded{false};
     std::atomic<bool> _softwareOnly{false};
+    // Set when the stream is being destroyed: a load still running ends early
+    // and starts no threads.
+    std::atomic<bool> _closing{false};
 
     // Held around every use of the format context: the read thread's reads
     // and seeks, and the still-picture paths that read the file themselves.

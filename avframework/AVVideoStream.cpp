@@ -199,6 +199,7 @@ AVVideoStream::AVVideoStream(const char* path, int32_t widthHint, int32_t height
 
 AVVideoStream::~AVVideoStream()
 {
+    _closing = true;
     _decodeStop = true;
     {
         QMutexLocker lock(_streamMutex.get());
@@ -721,7 +722,7 @@ void AVVideoStream::_runThumbnailPass()
                     AVVec4{0.0f, 0.0f, _thumbnails.maxWidth, _thumbnails.maxHeight});
     const AVSize size{std::round(fitted.z), std::round(fitted.w)};
     const double length = duration();
-    for (size_t index = 0; index < _thumbnails.times.size(); ++index)
+    for (size_t index = 0; index < _thumbnails.times.size() && !_closing; ++index)
         _deliverThumbnail(size, length * _thumbnails.times[index]);
     QMutexLocker formatLock(_formatMutex.get());
     QMutexLocker lock(_streamMutex.get());

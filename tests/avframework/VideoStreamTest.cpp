@@ -332,3 +332,31 @@ TEST(VideoStream, TruncatedStreamDecodesToItsEnd)
     EXPECT_GT(frames, 5);
     EXPECT_LT(frames, 60); // two seconds at 30 fps, cut in half
 }
+
+TEST(VideoStream, DestroyedInAnyStateWithoutHanging)
+{
+    std::atomic<int> pictures{0};
+    auto onPicture = [](AVVideoStream*, int32_t, AVPixelBuffer* picture, void* context) {
+        ++*static_cast<std::atomic<int>*>(context);
+        avPixelBufferFree(picture);
+    };
+    const std::vector<float> times(16, 0.5f);
+    for (int round = 0; round < 5; ++round) {
+        // Mid-load, inside the thumbnail pass.
+        auto loading = std::make_unique<AVVideoStream>(fixture("clip_h264_aac.mp4").constData(), 0, 0);
+        loading->startLoadWithThumbnails(nullptr, nullptr, 16, times.data(), 160, 90, nullptr, onPicture, &pictures);
+        avThreadSleep(0.002 * round);
+        loading.reset();
+        // Awake with full queues that nobody empties, a seek pending.
+        auto playing = loadVideo("video_only_4s.mp4");
+        playing->awaken();
+        playing->seek(1.0, nullptr, nullptr, true);
+        avThreadSleep(0.002 * round);
+        playing->seek(2.0, nullptr, nullptr, true);
+        playing.reset();
+    }
+    // Nothing runs on after a stream is gone.
+    const int delivered = pictures;
+    avThreadSleep(0.1);
+    EXPECT_EQ(pictures.load(), delivered);
+}
