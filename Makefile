@@ -23,6 +23,7 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/engine_core_bench
+	./$(BUILD)/bench/media_stream_bench
 
 clean:
 	rm -rf $(BUILD)
