@@ -305,8 +305,7 @@ void AVAudioStream::decodeLoop()
             // The seek target lies at or past the last sample: report it anyway,
             // or the seeking segment would wait for ever.
             state.afterSeek = false;
-            if (SeekCallback callback = _seekCallback)
-                callback(this, nullptr, 0, _seekTime * _outputRate * _timeScale, _seekCallbackContext);
+            reportSeek(nullptr, 0, _seekTime * _outputRate * _timeScale);
         }
         avThreadSleep(0.01);
     }
@@ -403,8 +402,7 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
     entry.time = position;
     if (state.afterSeek) {
         state.afterSeek = false;
-        if (SeekCallback callback = _seekCallback)
-            callback(this, entry.data, entry.size, position, _seekCallbackContext);
+        reportSeek(entry.data, entry.size, position);
     }
     if (pushFrame(entry))
         state.nextExpected = position + double(samples);

@@ -399,6 +399,12 @@ bool AVStreamBase::beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial)
     return entry.serial == _serial && _seekDone.exchange(false);
 }
 
+void AVStreamBase::reportSeek(const uint8_t* data, int32_t size, double time)
+{
+    if (SeekCallback callback = _seekCallback)
+        callback(this, data, size, time, _seekCallbackContext);
+}
+
 void AVStreamBase::markDecodeEnded(uint32_t serial)
 {
     {

@@ -107,6 +107,8 @@ protected:
     // so that the decoder must be flushed. lastSerial is the loop's own record
     // of the serial it decodes (0 before the first packet).
     bool beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial);
+    // Calls the seek callback, when one is set, with the first result of a seek.
+    void reportSeek(const uint8_t* data, int32_t size, double time);
     // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
     void markDecodeEnded(uint32_t serial);
 

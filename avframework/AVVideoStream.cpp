@@ -481,10 +481,12 @@ void AVVideoStream::decodeLoop()
                 } else if (flushPacket) {
                     markDecodeEnded(entry.serial);
                     if (afterSeek) {
+                        // The media ended before a frame at the target: report the end.
                         afterSeek = false;
                         static const uint8_t endMarker = 1;
-                        if (SeekCallback callback = _seekCallback)
-                            callback(this, &endMarker, 0, _seekTime, _seekCallbackContext);
+                        lock.unlock();
+                        reportSeek(&endMarker, 0, _seekTime);
+                        lock.relock();
                     }
                     avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
                 }
@@ -518,23 +520,30 @@ void AVVideoStream::decodeLoop()
             lock.unlock();
             if (first) {
                 afterSeek = false;
-                if (SeekCallback callback = _seekCallback)
-                    callback(this, out.data, out.size, out.time, _seekCallbackContext);
+                reportSeek(out.data, out.size, out.time);
             }
             pushFrame(out);
         }
-        if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly && _hwDevice) {
-            // The hardware decoder takes packets but gives no pictures.
-            QMutexLocker lock(_streamMutex.get());
-            const uint8_t flag = AVEngine::codecFlag();
-            AVEngine::setCodecFlag(1);
-            closeCodecTemporarily();
-            AVEngine::setCodecFlag(flag);
-            _softwareOnly = true;
+        if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
             moreInputRequests = 0;
+            _fallBackToSoftware();
         }
     }
     std::printf("(%d) video decode thread end\n", int(_kind));
+}
+
+void AVVideoStream::_fallBackToSoftware()
+{
+    QMutexLocker lock(_streamMutex.get());
+    if (!_hwDevice)
+        return; // a software decoder that asks for input is simply waited for
+    // The hardware decoder takes packets but gives no pictures: close it (the
+    // codec flag forces that for a moment) and reopen in software.
+    const uint8_t flag = AVEngine::codecFlag();
+    AVEngine::setCodecFlag(1);
+    closeCodecTemporarily();
+    AVEngine::setCodecFlag(flag);
+    _softwareOnly = true;
 }
 
 // ---- sleep -----------------------------------------------------------------------

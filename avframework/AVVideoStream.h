@@ -90,6 +90,7 @@ private:
 
     void _readRotation();
     void _updateFrameStep();
+    void _fallBackToSoftware();
     void _runThumbnailPass();
     void _deliverThumbnail(AVSize size, double time);
     // Seeks the file and decodes until a frame that suits time; the caller
