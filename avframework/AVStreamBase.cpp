@@ -325,8 +325,12 @@ bool AVStreamBase::usesHardwareFrames(const AVFrame* frame) const
 
 void AVStreamBase::closeCodecTemporarily()
 {
-    if (!AVEngine::codecFlag() || !_codecContext)
-        return;
+    if (AVEngine::codecFlag())
+        closeDecoder();
+}
+
+void AVStreamBase::closeDecoder()
+{
     // Freed rather than closed: findHWDecoder makes a fresh context later.
     _codecContext.reset();
     _hwDevice.reset();

@@ -115,7 +115,10 @@ protected:
     // Opens the decoder context when it is not open, with hardware when
     // possible; 0 or FFmpeg's error.
     int32_t findHWDecoder();
+    // Closes the decoder and releases the hardware device while the
+    // process-wide codec flag is set; closeDecoder does so in any case.
     void closeCodecTemporarily();
+    void closeDecoder();
     bool usesHardwareFrames(const AVFrame* frame) const;
     // Seeks the open file to time on the chosen stream; FFmpeg's result.
     // The caller holds the format lock.

@@ -537,12 +537,11 @@ void AVVideoStream::_fallBackToSoftware()
     QMutexLocker lock(_streamMutex.get());
     if (!_hwDevice)
         return; // a software decoder that asks for input is simply waited for
-    // The hardware decoder takes packets but gives no pictures: close it (the
-    // codec flag forces that for a moment) and reopen in software.
-    const uint8_t flag = AVEngine::codecFlag();
-    AVEngine::setCodecFlag(1);
-    closeCodecTemporarily();
-    AVEngine::setCodecFlag(flag);
+    // The hardware decoder takes packets but gives no pictures: close it and
+    // reopen in software with the next packet. Closed directly, not by
+    // raising the process-wide codec flag for a moment: restoring it could
+    // undo a change the main window made meanwhile.
+    closeDecoder();
     _softwareOnly = true;
 }
 
@@ -752,8 +751,7 @@ void AVVideoStream::_deliverThumbnail(AVSize size, double time)
         if (!pixels && at == -1.0 && !_softwareOnly) {
             // Retry in software: the hardware decoder failed on this file.
             QMutexLocker lock(_streamMutex.get());
-            _codecContext.reset();
-            _hwDevice.reset();
+            closeDecoder();
             _softwareOnly = true;
             continue;
         }
