@@ -1,7 +1,5 @@
 #include "AVVideoStream.h"
 
-#include "AVEngine.h"
-
 extern "C" {
 #include <libavutil/display.h>
 #include <libavutil/imgutils.h>
