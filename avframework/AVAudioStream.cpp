@@ -81,7 +81,7 @@ AVAudioStream::~AVAudioStream()
 
 int32_t AVAudioStream::open(bool)
 {
-    _freeTempoFilter();
+    // No graph exists yet: the decoding thread builds it once it runs.
     const int32_t result = AVStreamBase::open(true);
     if (result == 0) {
         startReading(_stream->index, 0);
