@@ -1,21 +1,13 @@
 #include "AVVideoStream.h"
 
-extern "C" {
-#include <libavutil/display.h>
-#include <libavutil/imgutils.h>
-#include <libavutil/pixdesc.h>
-}
-
 #include <QMutex>
 #include <QMutexLocker>
 #include <QWaitCondition>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -28,160 +20,6 @@ double frameTime(const AVFrame* frame, AVRational timeBase)
     if (stamp == AV_NOPTS_VALUE || stamp < 0)
         return 0.0;
     return double(stamp) * av_q2d(timeBase);
-}
-
-uint32_t transferCode(const AVFrame* frame)
-{
-    switch (frame->color_trc) {
-    case AVCOL_TRC_SMPTE2084:
-        return AVVideoTransferPQ;
-    case AVCOL_TRC_ARIB_STD_B67:
-        return AVVideoTransferHLG;
-    default:
-        return AVVideoColourDefault;
-    }
-}
-
-uint32_t rangeCode(const AVFrame* frame)
-{
-    const bool full = frame->color_range == AVCOL_RANGE_JPEG || frame->format == AV_PIX_FMT_YUVJ420P;
-    return full ? AVVideoColourFullRange : AVVideoColourDefault;
-}
-
-// Packs a 4:2:0 frame into one block: the luma plane at its line size, then
-// either two chroma planes of half that pitch or one interleaved chroma plane
-// of the same pitch, (height + 1) / 2 rows each. False when the frame's line
-// sizes do not allow that layout.
-bool packPlanes420(const AVFrame* frame, int bytesPerSample, bool interleavedChroma, AVStreamFrame& entry)
-{
-    const int64_t stride = frame->linesize[0];
-    const int64_t width = frame->width;
-    const int64_t height = frame->height;
-    const int64_t chromaHeight = (height + 1) / 2;
-    const int64_t chromaPitch = interleavedChroma ? stride : stride / 2;
-    const int64_t chromaRow = (width + 1) / 2 * bytesPerSample * (interleavedChroma ? 2 : 1);
-    const int chromaPlanes = interleavedChroma ? 1 : 2;
-    if (stride <= 0 || width * bytesPerSample > stride || chromaRow > chromaPitch)
-        return false;
-    for (int plane = 1; plane <= chromaPlanes; ++plane) {
-        if (frame->linesize[plane] < chromaRow)
-            return false;
-    }
-    const int64_t size = stride * height + chromaPlanes * chromaPitch * chromaHeight;
-    if (size > INT32_MAX)
-        return false;
-    auto* data = static_cast<uint8_t*>(std::malloc(size_t(size)));
-    if (!data)
-        return false;
-    uint8_t* out = data;
-    for (int64_t row = 0; row < height; ++row, out += stride)
-        std::memcpy(out, frame->data[0] + row * frame->linesize[0], size_t(stride));
-    for (int plane = 1; plane <= chromaPlanes; ++plane) {
-        const int64_t copied = std::min<int64_t>(chromaPitch, frame->linesize[plane]);
-        for (int64_t row = 0; row < chromaHeight; ++row, out += chromaPitch)
-            std::memcpy(out, frame->data[plane] + row * frame->linesize[plane], size_t(copied));
-    }
-    entry.data = data;
-    entry.size = int32_t(size);
-    entry.stride = int32_t(stride);
-    return true;
-}
-
-bool packUYVY(const AVFrame* frame, AVStreamFrame& entry)
-{
-    const int64_t lineSize = frame->linesize[0];
-    const int64_t size = lineSize * frame->height;
-    if (lineSize <= 0 || size > INT32_MAX)
-        return false;
-    auto* data = static_cast<uint8_t*>(std::malloc(size_t(size)));
-    if (!data)
-        return false;
-    std::memcpy(data, frame->data[0], size_t(size));
-    entry.data = data;
-    entry.size = int32_t(size);
-    entry.stride = int32_t(lineSize / 2);
-    return true;
-}
-
-// The scaler wants the full-range ("J") formats named by their plain twins
-// with the range given separately.
-AVPixelFormat scalerFormat(AVPixelFormat format, bool* fullRange)
-{
-    *fullRange = true;
-    switch (format) {
-    case AV_PIX_FMT_YUVJ420P:
-        return AV_PIX_FMT_YUV420P;
-    case AV_PIX_FMT_YUVJ422P:
-        return AV_PIX_FMT_YUV422P;
-    case AV_PIX_FMT_YUVJ444P:
-        return AV_PIX_FMT_YUV444P;
-    default:
-        *fullRange = false;
-        return format;
-    }
-}
-
-void premultiply(uint8_t* pixels, int64_t count)
-{
-    for (int64_t i = 0; i < count; ++i, pixels += 4) {
-        const unsigned alpha = pixels[3];
-        for (int c = 0; c < 3; ++c)
-            pixels[c] = uint8_t((pixels[c] * alpha + 127) / 255);
-    }
-}
-
-// Turns BGRA pixels clockwise by rotation degrees; swaps width and height for
-// quarter turns. The input is freed.
-uint8_t* rotatePixels(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation)
-{
-    if (rotation != 90 && rotation != 180 && rotation != 270)
-        return pixels;
-    const int64_t w = *width;
-    const int64_t h = *height;
-    auto* in = reinterpret_cast<const uint32_t*>(pixels);
-    auto* rotated = static_cast<uint8_t*>(std::malloc(size_t(w * h * 4)));
-    if (!rotated) {
-        std::free(pixels);
-        return nullptr;
-    }
-    auto* out = reinterpret_cast<uint32_t*>(rotated);
-    for (int64_t y = 0; y < h; ++y) {
-        for (int64_t x = 0; x < w; ++x) {
-            const uint32_t pixel = in[y * w + x];
-            if (rotation == 90)
-                out[x * h + (h - 1 - y)] = pixel;
-            else if (rotation == 270)
-                out[(w - 1 - x) * h + y] = pixel;
-            else
-                out[(h - 1 - y) * w + (w - 1 - x)] = pixel;
-        }
-    }
-    std::free(pixels);
-    if (rotation != 180)
-        std::swap(*width, *height);
-    return rotated;
-}
-
-// Clockwise degrees from the display matrix, or from the "rotate" tag.
-uint32_t streamRotation(const AVStream* stream)
-{
-    const auto* matrix = reinterpret_cast<const int32_t*>(
-        av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
-    if (matrix) {
-        const double counterClockwise = av_display_rotation_get(matrix);
-        if (!std::isnan(counterClockwise)) {
-            const int degrees = ((-int(std::lround(counterClockwise))) % 360 + 360) % 360;
-            return degrees == 90 || degrees == 180 || degrees == 270 ? uint32_t(degrees) : 0;
-        }
-    }
-    const AVDictionaryEntry* tag = av_dict_get(stream->metadata, "rotate", nullptr, 0);
-    if (!tag)
-        return 0;
-    for (const char* value : {"90", "180", "270"}) {
-        if (std::strcmp(tag->value, value) == 0)
-            return uint32_t(std::atoi(value));
-    }
-    return 0;
 }
 
 } // namespace
@@ -261,7 +99,7 @@ void AVVideoStream::_readRotation()
     // width would stretch them.
     _outputWidth = width;
     _outputHeight = height;
-    _rotation = streamRotation(_stream);
+    _rotation = avStreamRotation(_stream);
     const bool quarterTurn = _rotation == 90 || _rotation == 270;
     _width = quarterTurn ? height : width;
     _height = quarterTurn ? width : height;
@@ -336,90 +174,6 @@ void AVVideoStream::setStepMultiplier(uint32_t multiplier)
 }
 
 // ---- decoding thread -----------------------------------------------------------
-
-bool AVVideoStream::_buildEntry(const AVFrame* frame, AVStreamFrame& entry)
-{
-    entry.width = frame->width;
-    entry.height = frame->height;
-    switch (frame->format) {
-    case AV_PIX_FMT_YUV420P:
-    case AV_PIX_FMT_YUVJ420P:
-        entry.format = AVVideoFrameYUV420P;
-        entry.colour = rangeCode(frame);
-        if (packPlanes420(frame, 1, false, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_UYVY422:
-        entry.format = AVVideoFrameUYVY422;
-        if (packUYVY(frame, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_NV12:
-        entry.format = AVVideoFrameNV12;
-        entry.colour = rangeCode(frame);
-        if (packPlanes420(frame, 1, true, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_P010LE:
-        entry.format = AVVideoFrameP010;
-        entry.colour = transferCode(frame);
-        if (packPlanes420(frame, 2, true, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_YUV420P10LE:
-        entry.format = AVVideoFrameYUV420P10;
-        entry.colour = transferCode(frame);
-        if (packPlanes420(frame, 2, false, entry))
-            return true;
-        break;
-    default:
-        break;
-    }
-    // Any other layout (or one whose line sizes do not fit) goes to BGRA.
-    const int width = int(_outputWidth);
-    const int height = int(_outputHeight);
-    entry.data = _convertToBGRA(frame, width, height, &_scaler);
-    if (!entry.data) {
-        avThreadSleep(0.01);
-        entry.data = _convertToBGRA(frame, width, height, &_scaler);
-    }
-    entry.format = AVVideoFrameBGRA;
-    entry.colour = AVVideoColourDefault;
-    entry.stride = width;
-    entry.width = width;
-    entry.height = height;
-    entry.size = width * height * 4;
-    return entry.data != nullptr;
-}
-
-uint8_t* AVVideoStream::_convertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler)
-{
-    if (width <= 0 || height <= 0 || int64_t(width) * height * 4 > INT32_MAX)
-        return nullptr;
-    bool fullRange = false;
-    const AVPixelFormat source = scalerFormat(AVPixelFormat(frame->format), &fullRange);
-    *scaler = sws_getCachedContext(*scaler, frame->width, frame->height, source, width, height, AV_PIX_FMT_BGRA,
-                                   SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (!*scaler)
-        return nullptr;
-    if (fullRange || frame->color_range == AVCOL_RANGE_JPEG) {
-        const int* coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
-        sws_setColorspaceDetails(*scaler, coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
-    }
-    auto* pixels = static_cast<uint8_t*>(std::malloc(size_t(width) * height * 4));
-    if (!pixels)
-        return nullptr;
-    uint8_t* planes[4] = {pixels, nullptr, nullptr, nullptr};
-    int lineSizes[4] = {width * 4, 0, 0, 0};
-    if (sws_scale(*scaler, frame->data, frame->linesize, 0, frame->height, planes, lineSizes) <= 0) {
-        std::free(pixels);
-        return nullptr;
-    }
-    const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(AVPixelFormat(frame->format));
-    if (descriptor && (descriptor->flags & AV_PIX_FMT_FLAG_ALPHA))
-        premultiply(pixels, int64_t(width) * height);
-    return pixels;
-}
 
 void AVVideoStream::decodeLoop()
 {
@@ -513,7 +267,7 @@ void AVVideoStream::decodeLoop()
                 counter = 1;
             _exactSeek = true;
             out.duration = entryDuration;
-            if (!_buildEntry(picture, out))
+            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), &_scaler, out))
                 continue;
             lock.unlock();
             if (first) {
@@ -658,9 +412,9 @@ uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_
         frame = std::move(copy);
     }
     SwsContext* scaler = nullptr;
-    uint8_t* pixels = _convertToBGRA(frame.get(), w, h, &scaler);
+    uint8_t* pixels = avConvertToBGRA(frame.get(), w, h, &scaler);
     sws_freeContext(scaler);
-    pixels = rotatePixels(pixels, &w, &h, _rotation);
+    pixels = avRotateBGRA(pixels, &w, &h, _rotation);
     if (!pixels)
         return nullptr;
     if (width)
@@ -703,7 +457,7 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
     }
     if (frame) {
         SwsContext* scaler = nullptr;
-        pixels = rotatePixels(_convertToBGRA(frame.get(), w, h, &scaler), &w, &h, _rotation);
+        pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, &scaler), &w, &h, _rotation);
         sws_freeContext(scaler);
     }
     if (pixels && byteSize)

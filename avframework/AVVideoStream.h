@@ -3,28 +3,9 @@
 #include "AVGeometry.h"
 #include "AVPixelBuffer.h"
 #include "AVStreamBase.h"
+#include "AVVideoPictures.h"
 
 #include <vector>
-
-// Format codes of video frame entries: the decoded layouts the renderer takes
-// as they are, and BGRA for everything else.
-enum AVVideoFrameFormat : uint32_t {
-    AVVideoFrameBGRA = 0,       // premultiplied BGRA at the output size; stride in pixels
-    AVVideoFrameYUV420P = 1,    // Y, then U and V planes of pitch stride / 2
-    AVVideoFrameUYVY422 = 2,    // one packed plane; stride in pixels
-    AVVideoFrameNV12 = 3,       // Y, then interleaved UV of pitch stride
-    AVVideoFrameP010 = 7,       // as NV12 with 16-bit samples
-    AVVideoFrameYUV420P10 = 8,  // as YUV420P with 16-bit samples
-};
-// Chroma planes hold (height + 1) / 2 rows.
-
-// Colour codes of video frame entries.
-enum AVVideoFrameColour : uint32_t {
-    AVVideoColourDefault = 0,
-    AVVideoTransferPQ = 1,      // SMPTE ST 2084
-    AVVideoTransferHLG = 2,     // ARIB STD-B67
-    AVVideoColourFullRange = 10,
-};
 
 // The pictures of a movie file. The decoding thread queues frames in the
 // layouts above (time in seconds), thins high frame rates by a frame step,
@@ -97,9 +78,6 @@ private:
     // holds the format lock and the stream lock. *stalled reports a decoder
     // that asked for input too often or failed.
     AVFramePtr _decodeStill(double time, bool exact, bool* stalled);
-    // The BGRA pixels of a frame at width x height, premultiplied.
-    uint8_t* _convertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler);
-    bool _buildEntry(const AVFrame* frame, AVStreamFrame& entry);
 
     std::atomic<uint32_t> _width{0};
     std::atomic<uint32_t> _height{0};

@@ -360,3 +360,31 @@ TEST(VideoStream, DestroyedInAnyStateWithoutHanging)
     avThreadSleep(0.1);
     EXPECT_EQ(pictures.load(), delivered);
 }
+
+TEST(VideoPictures, QuarterTurnsAreClockwise)
+{
+    // A 3 x 2 picture of pixels numbered 1..6 in reading order:  1 2 3 / 4 5 6.
+    auto make = [] {
+        auto* pixels = static_cast<uint32_t*>(std::malloc(6 * 4));
+        for (uint32_t i = 0; i < 6; ++i)
+            pixels[i] = i + 1;
+        return reinterpret_cast<uint8_t*>(pixels);
+    };
+    const std::vector<std::tuple<uint32_t, int32_t, std::vector<uint32_t>>> cases{
+        {90, 2, {4, 1, 5, 2, 6, 3}},
+        {180, 3, {6, 5, 4, 3, 2, 1}},
+        {270, 2, {3, 6, 2, 5, 1, 4}},
+        {45, 3, {1, 2, 3, 4, 5, 6}},
+    };
+    for (const auto& [rotation, turnedWidth, expected] : cases) {
+        int32_t width = 3;
+        int32_t height = 2;
+        uint8_t* turned = avRotateBGRA(make(), &width, &height, rotation);
+        ASSERT_NE(turned, nullptr);
+        EXPECT_EQ(width, turnedWidth) << rotation;
+        EXPECT_EQ(width * height, 6);
+        const auto* p = reinterpret_cast<const uint32_t*>(turned);
+        EXPECT_EQ(std::vector<uint32_t>(p, p + 6), expected) << rotation;
+        std::free(turned);
+    }
+}
