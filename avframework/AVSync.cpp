@@ -42,3 +42,8 @@ void avConditionWakeAll(AVCondition* condition)
 {
     condition->wakeAll();
 }
+
+bool avConditionWaitFor(AVCondition* condition, AVMutex* mutex, unsigned long milliseconds)
+{
+    return condition->wait(mutex, milliseconds);
+}

@@ -18,3 +18,7 @@ void avConditionFree(AVCondition* condition);
 // The caller holds the mutex; it is released while waiting and held again on return.
 void avConditionWait(AVCondition* condition, AVMutex* mutex);
 void avConditionWakeAll(AVCondition* condition);
+
+// As avConditionWait, but returns after at most milliseconds; false on timeout.
+// Every wait in the engine is bounded: loops re-check their stop flags.
+bool avConditionWaitFor(AVCondition* condition, AVMutex* mutex, unsigned long milliseconds);

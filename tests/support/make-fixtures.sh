@@ -58,4 +58,43 @@ rm "$out/sideways.jpg"
 # A PNG cut off after its header: recognised as a picture, but undecodable.
 head -c 100 "$out/picture.png" >"$out/truncated.png"
 
+# ---- media streams ----
+# Small clips for the stream tests: one per decoded layout, rotation, odd
+# sizes, sound formats, and files that cannot be played.
+x265quiet=(-x265-params log-level=error)
+# 10-bit HEVC, 320x240, 1 s.
+ff -f lavfi -i "testsrc2=s=320x240:r=30:d=1" -c:v libx265 -pix_fmt yuv420p10le -preset ultrafast "${x265quiet[@]}" \
+   -tag:v hvc1 "$out/hevc10.mp4"
+# VP9 with a half-transparent picture (libvpx keeps the alpha channel).
+ff -f lavfi -i "color=c=red@0.5:s=160x120:r=10:d=1,format=yuva420p" \
+   -c:v libvpx-vp9 -pix_fmt yuva420p -auto-alt-ref 0 -deadline realtime -cpu-used 8 "$out/vp9_alpha.webm"
+# Full-range 4:2:0 H.264.
+ff -f lavfi -i "testsrc2=s=320x240:r=30:d=1" -c:v libx264 -preset veryfast -pix_fmt yuvj420p "$out/fullrange.mp4"
+# 4 s at 30 fps with a key frame every second and a title, no sound.
+ff -f lavfi -i "color=c=blue:s=320x240:r=30:d=4,${marks}" -c:v libx264 -preset veryfast -g 30 \
+   -metadata title="Video Only" "$out/video_only_4s.mp4"
+# Shown turned 90 degrees clockwise. This muxer writes the display matrix
+# for the opposite turn of the "rotate" value it is given, hence 270.
+ff -i "$out/video_only_4s.mp4" -t 1 -c copy -metadata:s:v:0 rotate=270 "$out/rotated90.mp4"
+# 854x480 (odd chroma width), lossless: left half red, right half blue.
+ff -f lavfi -i "color=c=red:s=854x480:r=10:d=0.5,drawbox=x=427:y=0:w=427:h=480:color=blue:t=fill" \
+   -c:v libx264 -preset veryfast -qp 0 -pix_fmt yuv420p "$out/bars854.mp4"
+# 60 fps.
+ff -f lavfi -i "testsrc2=s=160x120:r=60:d=1" -c:v libx264 -preset veryfast "$out/fps60.mp4"
+# 440 Hz, 22.05 kHz mono, 2 s.
+ff -f lavfi -i "sine=frequency=440:sample_rate=22050:duration=2" -ac 1 -c:a pcm_s16le "$out/tone22k_mono.wav"
+# Sound only, with tags.
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=1" -c:a aac -b:a 64k \
+   -metadata title="Tone Title" -metadata artist="Tone Artist" "$out/audio_only.m4a"
+# MP3 with a JPEG cover.
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=1" -i "$out/picture.png" -map 0:a -map 1:v \
+   -c:a libmp3lame -c:v mjpeg -disposition:v attached_pic -id3v2_version 3 "$out/cover.mp3"
+# Damaged files: an MP4 cut before its index, an MPEG-TS cut in half, and text.
+ff -f lavfi -i "testsrc2=s=160x120:r=30:d=2" -c:v libx264 -preset veryfast "$out/whole.mp4"
+head -c "$(( $(stat -c %s "$out/whole.mp4") / 2 ))" "$out/whole.mp4" > "$out/truncated.mp4"
+ff -f lavfi -i "testsrc2=s=160x120:r=30:d=2" -c:v libx264 -preset veryfast "$out/whole.ts"
+head -c "$(( $(stat -c %s "$out/whole.ts") / 2 ))" "$out/whole.ts" > "$out/truncated.ts"
+rm -f "$out/whole.mp4" "$out/whole.ts"
+for _ in $(seq 200); do echo "This is not a movie."; done > "$out/garbage.mp4"
+
 touch "$out/.complete"

@@ -13,3 +13,7 @@ int runAnimate(const QStringList& arguments);
 int runGlInfo(const QStringList& arguments);
 // fill IN OUT: uploads a picture, draws it into a framebuffer, reads it back.
 int runFill(const QStringList& arguments);
+// probe FILE [--out DIR]: media facts of a file and its 16 thumbnails as PNG.
+int runProbe(const QStringList& arguments);
+// decode-audio IN [--scale S] [--pitch P] --out OUT.wav: the engine's sound output as a WAV file.
+int runDecodeAudio(const QStringList& arguments);

@@ -26,6 +26,10 @@ const std::map<QString, Command>& commands()
                      "                              evaluate a rotation group on a segment and print its values"}},
         {"gl-info", {runGlInfo, "gl-info                     OpenGL version, limits and program build time of an engine context", true}},
         {"fill", {runFill, "fill IN.png OUT.png         upload a picture, draw it into a framebuffer and read it back", true}},
+        {"probe", {runProbe, "probe FILE [--out DIR]       media facts of FILE; writes its 16 thumbnails as PNG into DIR"}},
+        {"decode-audio", {runDecodeAudio,
+                          "decode-audio IN [--scale S] [--pitch P] --out OUT.wav\n"
+                          "                              decode IN to 44100 Hz stereo with time scale S and pitch P"}},
     };
     return table;
 }

@@ -1,0 +1,199 @@
+#pragma once
+
+#include "AVContent.h"
+#include "AVFFmpegPointers.h"
+#include "AVSync.h"
+#include "AVThread_QThread_Type.h"
+
+#include <atomic>
+#include <deque>
+#include <memory>
+#include <string>
+
+// The device type tried for hardware decoding.
+extern const char* const kAVHardwareDeviceType;
+
+// Open failures of a stream (FFmpeg's own negative codes pass through too).
+enum AVStreamError : int32_t {
+    AVStreamStreamInfoFailed = -3,
+    AVStreamNoAudioDecoder = -4,
+    AVStreamAudioDecoderOpenFailed = -5,
+    AVStreamNoAudioStream = -6,
+    AVStreamNoVideoDecoder = -7,
+    AVStreamNoVideoStream = -9,
+};
+
+// A compressed packet and the seek serial current when it was read.
+struct AVStreamPacket {
+    AVPacketPtr packet; // null: no more packets for now (end of file or stop)
+    uint32_t serial = 0;
+};
+
+// A decoded frame as the decoding loops queue it; the codes and sizes are
+// described by the audio and video streams.
+struct AVStreamFrame {
+    uint8_t* data = nullptr; // malloc'ed, owned by whoever holds the entry
+    uint32_t format = 0;
+    int32_t stride = 0;
+    int32_t height = 0;
+    int32_t width = 0;
+    int32_t size = 0;
+    double time = 0.0;
+    double duration = 0.0;
+    uint32_t serial = 0;
+    uint32_t colour = 0;
+};
+
+// One elementary stream of a media file, read and decoded on three threads:
+// a load thread that opens the file once, a read thread that fills a bounded
+// packet queue, and a decoding thread (the subclass's decodeLoop) that fills
+// a bounded frame queue. A seek is carried out by the read thread; the serial
+// number it raises makes both queue ends drop what belonged to the old
+// position. Limits of 0 put both threads to sleep.
+class AVStreamBase : public AVContent {
+public:
+    using LoadCallback = void (*)(AVStreamBase* stream, int32_t result, void* context);
+
+    explicit AVStreamBase(const char* path);
+    ~AVStreamBase() override;
+
+    uint8_t* popFrame(int32_t* size, double* time, uint32_t* format, int32_t* stride, int32_t* height,
+                      int32_t* width, uint32_t* colour, bool wait) override;
+    void size(uint32_t* width, uint32_t* height) override;
+    void seek(double time, SeekCallback callback, void* context, bool exact) override;
+    uint8_t* decodeImageAt(double time, int32_t* byteSize) override;
+
+    virtual bool sleep();
+    virtual bool awaken();
+    virtual int32_t open(bool isAudio);
+
+    void startLoad(bool isAudio, LoadCallback callback, void* context);
+    double duration() const;
+
+    bool isLoading() const { return _loading.load(); }
+    bool isOpen() const { return _opened.load(); }
+    bool decodeEnded() const { return _decodeEnded.load(); }
+    bool readEnded() const { return _readEnded.load(); }
+    bool isAtEnd() const { return _atEnd.load(); }
+    void setSoftwareOnly(bool softwareOnly) { _softwareOnly.store(softwareOnly); }
+    bool isSoftwareOnly() const { return _softwareOnly.load(); }
+    uint32_t id() const { return _id; }
+    uint32_t serial() const { return _serial.load(); }
+    // The open file, for reading its tags; null before a successful open.
+    AVFormatContext* formatContext() const { return _formatContext.get(); }
+
+protected:
+    static constexpr uint32_t kAudioPacketLimit = 16;
+    static constexpr uint32_t kAudioFrameLimit = 8;
+    static constexpr uint32_t kVideoPacketLimit = 4;
+    static constexpr uint32_t kVideoFrameLimit = 2;
+
+    virtual void decodeLoop() {}
+
+    void startReading(int32_t streamIndex, uint32_t packetLimit);
+    void startDecoding(uint32_t frameLimit);
+    void stopReading();
+    void stopDecoding();
+    // Ends the load, read and decoding threads. Subclass destructors call it
+    // first: the threads run their virtual functions.
+    void stopThreads();
+
+    AVStreamPacket popPacket();
+    // False when the frame was dropped (stale serial or stop); its data is freed then.
+    bool pushFrame(AVStreamFrame& frame);
+    void flushPackets();
+    void flushFrames();
+    // For the decoding loops: whether entry is the first packet after a seek,
+    // so that the decoder must be flushed. lastSerial is the loop's own record
+    // of the serial it decodes (0 before the first packet).
+    bool beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial);
+    // Calls the seek callback, when one is set, with the first result of a seek.
+    void reportSeek(const uint8_t* data, int32_t size, double time);
+    // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
+    void markDecodeEnded(uint32_t serial);
+
+    // Opens the decoder context when it is not open, with hardware when
+    // possible; 0 or FFmpeg's error.
+    int32_t findHWDecoder();
+    // Closes the decoder and releases the hardware device while the
+    // process-wide codec flag is set; closeDecoder does so in any case.
+    void closeCodecTemporarily();
+    void closeDecoder();
+    bool usesHardwareFrames(const AVFrame* frame) const;
+    // Seeks the open file to time on the chosen stream; FFmpeg's result.
+    // The caller holds the format lock.
+    int32_t seekFile(double time);
+    bool isAttachedPicture() const;
+    // Taken around thumbnail extraction, so that one stream at a time does it.
+    static AVMutex* codecOpenMutex();
+
+    std::string _path;
+    AVFormatContextPtr _formatContext;
+    std::atomic<bool> _opened{false}; // _formatContext is set (read by other threads)
+    std::atomic<uint32_t> _serial{1};
+    std::atomic<bool> _seekRequest{false};
+    std::atomic<bool> _seekDone{false};
+    std::atomic<bool> _seeking{false}; // the read thread is carrying out a seek
+    std::atomic<bool> _paused{false};
+    std::atomic<bool> _atEnd{false};
+    std::atomic<bool> _exactSeek{true};
+    AVStream* _stream = nullptr;
+    AVCodecContextPtr _codecContext;
+    const AVCodec* _codec = nullptr;
+    AVBufferRefPtr _hwDevice;
+    std::atomic<int32_t> _hwPixelFormat{-1};
+    std::atomic<int32_t> _kind{0}; // 1 audio, 0 video
+    const uint32_t _id;
+
+    std::atomic<bool> _readStop{false};
+    std::atomic<bool> _readEnded{false};
+    std::atomic<int32_t> _streamIndex{-1};
+    std::atomic<bool> _decodeStop{false};
+    std::atomic<bool> _decodeEnded{false};
+    std::atomic<bool> _softwareOnly{false};
+    // Set when the stream is being destroyed: a load still running ends early
+    // and starts no threads.
+    std::atomic<bool> _closing{false};
+
+    // Held around every use of the format context: the read thread's reads
+    // and seeks, and the still-picture paths that read the file themselves.
+    std::unique_ptr<AVMutex> _formatMutex;
+    std::unique_ptr<AVMutex> _packetMutex;
+    std::unique_ptr<AVCondition> _packetCondition;
+    std::unique_ptr<AVMutex> _frameMutex;
+    std::unique_ptr<AVCondition> _frameCondition;
+
+private:
+    struct ThreadFreer {
+        void operator()(AVThread_QThread_Type* thread) const { avThreadFree(thread); }
+    };
+    using ThreadPtr = std::unique_ptr<AVThread_QThread_Type, ThreadFreer>;
+
+    static int _loadEntry(AVThread_QThread_Type* thread, void* stream);
+    static int _readEntry(AVThread_QThread_Type* thread, void* stream);
+    static int _decodeEntry(AVThread_QThread_Type* thread, void* stream);
+    static AVPixelFormat _negotiateFormat(AVCodecContext* context, const AVPixelFormat* formats);
+
+    int32_t _openAudio();
+    int32_t _openVideo();
+    AVCodecContextPtr _newDecoderContext(bool allowHardware);
+    bool _setUpHardware(AVCodecContext* context);
+    void _readLoop();
+    void _performSeek();
+    void _queuePacket(AVPacketPtr packet, uint32_t serial);
+    // Whether work of serial belongs to the current position: no seek is
+    // asked for or under way.
+    bool _isCurrent(uint32_t serial) const;
+
+    ThreadPtr _loadThread;
+    LoadCallback _loadCallback = nullptr;
+    void* _loadCallbackContext = nullptr;
+    std::atomic<bool> _loading{false};
+    ThreadPtr _readThread;
+    std::atomic<bool> _readerStarted{false}; // seen by other threads than the loader
+    std::deque<AVStreamPacket> _packets;
+    std::atomic<uint32_t> _packetLimit{0};
+    ThreadPtr _decodeThread;
+    std::deque<AVStreamFrame> _frames;
+    std::atomic<uint32_t> _frameLimit{0};
+};

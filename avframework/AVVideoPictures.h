@@ -1,0 +1,45 @@
+#pragma once
+
+// How decoded pictures are laid out in video frame entries, and the picture
+// operations of the video stream: conversion to BGRA, quarter turns and the
+// rotation a file asks for.
+
+#include "AVFFmpegPointers.h"
+#include "AVStreamBase.h"
+
+#include <cstdint>
+
+// Format codes of video frame entries: the decoded layouts the renderer takes
+// as they are, and BGRA for everything else.
+enum AVVideoFrameFormat : uint32_t {
+    AVVideoFrameBGRA = 0,       // premultiplied BGRA at the output size; stride in pixels
+    AVVideoFrameYUV420P = 1,    // Y, then U and V planes of pitch stride / 2
+    AVVideoFrameUYVY422 = 2,    // one packed plane; stride in pixels
+    AVVideoFrameNV12 = 3,       // Y, then interleaved UV of pitch stride
+    AVVideoFrameP010 = 7,       // as NV12 with 16-bit samples
+    AVVideoFrameYUV420P10 = 8,  // as YUV420P with 16-bit samples
+};
+// Chroma planes hold (height + 1) / 2 rows.
+
+// Colour codes of video frame entries.
+enum AVVideoFrameColour : uint32_t {
+    AVVideoColourDefault = 0,
+    AVVideoTransferPQ = 1,      // SMPTE ST 2084
+    AVVideoTransferHLG = 2,     // ARIB STD-B67
+    AVVideoColourFullRange = 10,
+};
+
+// Fills entry's data, size, stride, width, height, format and colour for a
+// decoded frame: its own layout when it is one of the codes above, else BGRA
+// at outputWidth x outputHeight through *scaler (made or remade as needed).
+bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContext** scaler,
+                       AVStreamFrame& entry);
+// The frame as premultiplied BGRA rows at width x height (bilinear), malloc'ed;
+// null on failure.
+uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler);
+// Turns BGRA pixels clockwise by rotation degrees (90, 180 or 270; others
+// leave them), swapping width and height for quarter turns. Frees the input.
+uint8_t* avRotateBGRA(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation);
+// Clockwise degrees (0, 90, 180, 270) from the stream's display matrix, else
+// from its "rotate" tag.
+uint32_t avStreamRotation(const AVStream* stream);

@@ -1,0 +1,516 @@
+#include "AVVideoStream.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QWaitCondition>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A hardware decoder that asks for input this often in a row has stalled.
+constexpr int kStalledDecoderRequests = 128;
+
+double frameTime(const AVFrame* frame, AVRational timeBase)
+{
+    const int64_t stamp = frame->best_effort_timestamp;
+    if (stamp == AV_NOPTS_VALUE || stamp < 0)
+        return 0.0;
+    return double(stamp) * av_q2d(timeBase);
+}
+
+} // namespace
+
+AVVideoStream::AVVideoStream(const char* path, int32_t widthHint, int32_t heightHint)
+    : AVStreamBase(path)
+    , _widthHint(widthHint)
+    , _heightHint(heightHint)
+    , _streamMutex(avMutexCreate())
+    , _streamCondition(avConditionCreate())
+{
+}
+
+AVVideoStream::~AVVideoStream()
+{
+    _closing = true;
+    _decodeStop = true;
+    {
+        QMutexLocker lock(_streamMutex.get());
+        avConditionWakeAll(_streamCondition.get());
+    }
+    stopThreads();
+    sws_freeContext(_scaler);
+}
+
+int32_t AVVideoStream::open(bool isAudio)
+{
+    const int32_t result = AVStreamBase::open(isAudio);
+    if (result != 0)
+        return result;
+    _readRotation();
+    const double rate = av_q2d(_stream->avg_frame_rate);
+    const double guessed = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
+    _frameDuration = rate > 0.0 ? 1.0 / rate : guessed > 0.0 ? 1.0 / guessed : 0.0;
+    if (!_thumbnails.times.empty() && _thumbnails.picture && _thumbnails.maxWidth > 0.0f
+        && _thumbnails.maxHeight > 0.0f)
+        _runThumbnailPass();
+    {
+        QMutexLocker lock(_streamMutex.get());
+        closeCodecTemporarily();
+    }
+    startReading(_stream->index, 0);
+    startDecoding(0);
+    return 0;
+}
+
+void AVVideoStream::startLoadWithThumbnails(LoadCallback callback, void* callbackContext, int32_t count,
+                                            const float* times, float maxWidth, float maxHeight,
+                                            ThumbnailStartFunction start, ThumbnailPictureFunction picture,
+                                            void* context)
+{
+    _thumbnails = ThumbnailRequest();
+    if (count > 0 && times)
+        _thumbnails.times.assign(times, times + count);
+    _thumbnails.maxWidth = maxWidth;
+    _thumbnails.maxHeight = maxHeight;
+    _thumbnails.start = start;
+    _thumbnails.picture = picture;
+    _thumbnails.context = context;
+    startLoad(false, callback, callbackContext);
+}
+
+int32_t AVVideoStream::openAndReadRotation()
+{
+    const int32_t result = AVStreamBase::open(false);
+    if (result == 0)
+        _readRotation();
+    return result;
+}
+
+void AVVideoStream::_readRotation()
+{
+    const bool decoderOpen = _codecContext != nullptr;
+    const uint32_t width = uint32_t(decoderOpen ? _codecContext->width : _stream->codecpar->width);
+    const uint32_t height = uint32_t(decoderOpen ? _codecContext->height : _stream->codecpar->height);
+    // Converted pictures keep the visible size: a coded (macroblock-padded)
+    // width would stretch them.
+    _outputWidth = width;
+    _outputHeight = height;
+    _rotation = avStreamRotation(_stream);
+    const bool quarterTurn = _rotation == 90 || _rotation == 270;
+    _width = quarterTurn ? height : width;
+    _height = quarterTurn ? width : height;
+    _updateFrameStep();
+}
+
+void AVVideoStream::size(uint32_t* width, uint32_t* height)
+{
+    if (width)
+        *width = _width;
+    if (height)
+        *height = _height;
+}
+
+void AVVideoStream::outputSize(uint32_t* width, uint32_t* height) const
+{
+    if (width)
+        *width = _outputWidth;
+    if (height)
+        *height = _outputHeight;
+}
+
+void AVVideoStream::setSizeHints(int32_t width, int32_t height)
+{
+    _widthHint = width;
+    _heightHint = height;
+}
+
+// ---- frame step --------------------------------------------------------------
+
+double AVVideoStream::frameRate() const
+{
+    if (!_formatContext || !_stream)
+        return 30.0;
+    const double guessed = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
+    const double average = av_q2d(_stream->avg_frame_rate);
+    double rate = guessed > 0.0 && average > 0.0 ? std::min(guessed, average) : std::max(guessed, average);
+    if (!(rate > 0.0))
+        return 30.0;
+    return rate > 480.0 ? 25.0 : rate;
+}
+
+void AVVideoStream::_updateFrameStep()
+{
+    const double speed = _speed > 0.0 ? _speed.load() : 1.0;
+    const double r = (frameRate() + 0.5) / speed;
+    const uint32_t minimum = _minimumFrameRate;
+    uint32_t step = 1;
+    if (r > 60.0)
+        step = std::max<uint32_t>(1, uint32_t(r / minimum));
+    else if (r > 45.0 && minimum <= 30)
+        step = 2;
+    _frameStep = step * _stepMultiplier;
+}
+
+void AVVideoStream::setSpeed(double speed)
+{
+    _speed = speed;
+    _updateFrameStep();
+}
+
+void AVVideoStream::setMinimumFrameRate(uint32_t rate)
+{
+    _minimumFrameRate = std::max<uint32_t>(30, rate);
+    _updateFrameStep();
+}
+
+void AVVideoStream::setStepMultiplier(uint32_t multiplier)
+{
+    _stepMultiplier = std::max<uint32_t>(1, multiplier);
+    _updateFrameStep();
+}
+
+// ---- decoding thread -----------------------------------------------------------
+
+void AVVideoStream::decodeLoop()
+{
+    AVFramePtr decoded(av_frame_alloc());
+    AVFramePtr transfer(av_frame_alloc());
+    if (!decoded || !transfer)
+        return;
+    const AVRational timeBase = _stream->time_base;
+    const double guessedRate = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
+    const double entryDuration = guessedRate > 0.0 ? 1.0 / guessedRate : 0.0;
+    _updateFrameStep();
+    uint64_t counter = 0;
+    int moreInputRequests = 0;
+    bool afterSeek = false;
+    uint32_t lastSerial = 0; // serials start at 1: a seek done before this thread ran is still seen
+
+    while (!_decodeStop) {
+        if (_paused) {
+            avThreadSleep(0.01);
+            continue;
+        }
+        AVStreamPacket entry = popPacket();
+        if (_decodeStop)
+            break;
+        const bool flushPacket = !entry.packet;
+        if (!flushPacket)
+            _decodeEnded = false;
+        if (beginsSeek(entry, lastSerial)) {
+            QMutexLocker lock(_streamMutex.get());
+            if (_codecContext)
+                avcodec_flush_buffers(_codecContext.get());
+            afterSeek = true;
+        }
+        {
+            QMutexLocker lock(_streamMutex.get());
+            if (findHWDecoder() < 0) {
+                lock.unlock();
+                avThreadSleep(0.01);
+                continue;
+            }
+            avcodec_send_packet(_codecContext.get(), entry.packet.get());
+        }
+        for (;;) {
+            AVStreamFrame out;
+            out.serial = entry.serial;
+            QMutexLocker lock(_streamMutex.get());
+            if (!_codecContext)
+                break;
+            const int result = avcodec_receive_frame(_codecContext.get(), decoded.get());
+            if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) {
+                if (result == AVERROR(EAGAIN))
+                    ++moreInputRequests;
+                if (flushPacket && !_readEnded) {
+                    avcodec_flush_buffers(_codecContext.get());
+                    lock.unlock();
+                    avThreadSleep(0.01);
+                } else if (flushPacket) {
+                    markDecodeEnded(entry.serial);
+                    if (afterSeek) {
+                        // The media ended before a frame at the target: report the end.
+                        afterSeek = false;
+                        static const uint8_t endMarker = 1;
+                        lock.unlock();
+                        reportSeek(&endMarker, 0, _seekTime);
+                        lock.relock();
+                    }
+                    avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
+                }
+                break;
+            }
+            if (result < 0)
+                break;
+            moreInputRequests = 0;
+            const double time = frameTime(decoded.get(), timeBase);
+            const uint64_t index = counter++;
+            if (!afterSeek && index % std::max<uint32_t>(1, _frameStep) != 0)
+                continue;
+            if (afterSeek && _exactSeek && time < _seekTime && _seekTime - time > _frameDuration)
+                continue;
+            const AVFrame* picture = decoded.get();
+            if (usesHardwareFrames(picture)) {
+                av_frame_unref(transfer.get());
+                if (av_hwframe_transfer_data(transfer.get(), picture, 0) < 0)
+                    continue;
+                av_frame_copy_props(transfer.get(), picture);
+                picture = transfer.get();
+            }
+            const bool first = afterSeek;
+            out.time = first ? std::min(time, _seekTime.load()) : time;
+            if (first)
+                counter = 1;
+            _exactSeek = true;
+            out.duration = entryDuration;
+            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), &_scaler, out))
+                continue;
+            lock.unlock();
+            if (first) {
+                afterSeek = false;
+                reportSeek(out.data, out.size, out.time);
+            }
+            pushFrame(out);
+        }
+        if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
+            moreInputRequests = 0;
+            _fallBackToSoftware();
+        }
+    }
+    std::printf("(%d) video decode thread end\n", int(_kind));
+}
+
+void AVVideoStream::_fallBackToSoftware()
+{
+    QMutexLocker lock(_streamMutex.get());
+    if (!_hwDevice)
+        return; // a software decoder that asks for input is simply waited for
+    // The hardware decoder takes packets but gives no pictures: close it and
+    // reopen in software with the next packet. Closed directly, not by
+    // raising the process-wide codec flag for a moment: restoring it could
+    // undo a change the main window made meanwhile.
+    closeDecoder();
+    _softwareOnly = true;
+}
+
+// ---- sleep -----------------------------------------------------------------------
+
+bool AVVideoStream::sleep()
+{
+    const bool changed = AVStreamBase::sleep();
+    if (changed) {
+        QMutexLocker lock(_streamMutex.get());
+        if (_codecContext)
+            avcodec_flush_buffers(_codecContext.get());
+        closeCodecTemporarily();
+    }
+    return changed;
+}
+
+bool AVVideoStream::awaken()
+{
+    const bool changed = AVStreamBase::awaken();
+    QMutexLocker lock(_streamMutex.get());
+    findHWDecoder();
+    avConditionWakeAll(_streamCondition.get());
+    return changed;
+}
+
+// ---- still pictures ----------------------------------------------------------------
+
+AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
+{
+    *stalled = false;
+    if (seekFile(time) < 0 || findHWDecoder() < 0)
+        return nullptr;
+    AVCodecContext* context = _codecContext.get();
+    avcodec_flush_buffers(context);
+    AVPacketPtr packet(av_packet_alloc());
+    AVFramePtr frame(av_frame_alloc());
+    AVFramePtr last;
+    if (!packet || !frame)
+        return nullptr;
+    const double tolerance = _frameDuration;
+    int moreInputRequests = 0;
+    bool draining = false;
+    for (;;) {
+        if (!draining) {
+            const int read = av_read_frame(_formatContext.get(), packet.get());
+            if (read == AVERROR_EOF || (read < 0 && _formatContext->pb && avio_feof(_formatContext->pb))) {
+                draining = true;
+            } else if (read < 0) {
+                std::printf("(%d) read packet error: %d\n", int(_kind), read);
+                *stalled = true;
+                return nullptr;
+            } else if (packet->stream_index != _stream->index) {
+                av_packet_unref(packet.get());
+                continue;
+            }
+            avcodec_send_packet(context, draining ? nullptr : packet.get());
+            av_packet_unref(packet.get());
+        }
+        for (;;) {
+            const int result = avcodec_receive_frame(context, frame.get());
+            if (result == AVERROR_EOF)
+                return last; // the file ended before time: its last picture
+            if (result == AVERROR(EAGAIN))
+                break;
+            if (result < 0) {
+                *stalled = true;
+                return nullptr;
+            }
+            moreInputRequests = 0;
+            const double at = frameTime(frame.get(), _stream->time_base);
+            if (!exact || at >= time || time - at <= tolerance)
+                return frame;
+            last.reset(av_frame_clone(frame.get()));
+            av_frame_unref(frame.get());
+        }
+        if (++moreInputRequests >= kStalledDecoderRequests) {
+            *stalled = true;
+            return nullptr;
+        }
+    }
+}
+
+uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_t* width, int32_t* height,
+                                    int32_t* byteSize, double* timeOut)
+{
+    if (_paused || _seekDone || !_stream)
+        return nullptr;
+    QMutexLocker formatLock(_formatMutex.get());
+    QMutexLocker streamLock(_streamMutex.get());
+    const double t = std::clamp(time, 0.0, duration());
+    int32_t w = int32_t(size.width);
+    int32_t h = int32_t(size.height);
+    w += w % 2;
+    if (width)
+        *width = w;
+    if (height)
+        *height = h;
+    if (timeOut)
+        *timeOut = t;
+    bool stalled = false;
+    AVFramePtr frame = _decodeStill(t, exact, &stalled);
+    if (!frame) {
+        if (stalled && timeOut)
+            *timeOut = -1.0;
+        return nullptr;
+    }
+    AVFramePtr copy;
+    if (usesHardwareFrames(frame.get())) {
+        copy.reset(av_frame_alloc());
+        if (!copy || av_hwframe_transfer_data(copy.get(), frame.get(), 0) < 0) {
+            if (timeOut)
+                *timeOut = -1.0;
+            return nullptr;
+        }
+        frame = std::move(copy);
+    }
+    SwsContext* scaler = nullptr;
+    uint8_t* pixels = avConvertToBGRA(frame.get(), w, h, &scaler);
+    sws_freeContext(scaler);
+    pixels = avRotateBGRA(pixels, &w, &h, _rotation);
+    if (!pixels)
+        return nullptr;
+    if (width)
+        *width = w;
+    if (height)
+        *height = h;
+    if (byteSize)
+        *byteSize = w * h * 4;
+    if (timeOut)
+        *timeOut = frameTime(frame.get(), _stream->time_base);
+    return pixels;
+}
+
+uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
+{
+    if (byteSize)
+        *byteSize = 0;
+    if (!_stream)
+        return nullptr;
+    const double t = std::clamp(time, 0.0, duration());
+    // Paused, the read loop leaves the file alone; the format lock waits for
+    // a read that is under way.
+    _paused = true;
+    QMutexLocker formatLock(_formatMutex.get());
+    _seekTime = t;
+    flushPackets();
+    flushFrames();
+    ++_serial;
+    _readEnded = false;
+    _decodeEnded = false;
+    QMutexLocker streamLock(_streamMutex.get());
+    bool stalled = false;
+    AVFramePtr frame = _decodeStill(t, true, &stalled);
+    uint8_t* pixels = nullptr;
+    int32_t w = int32_t(_outputWidth);
+    int32_t h = int32_t(_outputHeight);
+    if (frame && usesHardwareFrames(frame.get())) {
+        AVFramePtr copy(av_frame_alloc());
+        frame = copy && av_hwframe_transfer_data(copy.get(), frame.get(), 0) >= 0 ? std::move(copy) : nullptr;
+    }
+    if (frame) {
+        SwsContext* scaler = nullptr;
+        pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, &scaler), &w, &h, _rotation);
+        sws_freeContext(scaler);
+    }
+    if (pixels && byteSize)
+        *byteSize = w * h * 4;
+    _paused = false;
+    return pixels;
+}
+
+// ---- thumbnails ---------------------------------------------------------------------
+
+void AVVideoStream::_runThumbnailPass()
+{
+    QMutexLocker codecLock(codecOpenMutex());
+    {
+        QMutexLocker lock(_streamMutex.get());
+        findHWDecoder();
+    }
+    if (_thumbnails.start)
+        _thumbnails.start(this, _thumbnails.context);
+    AVVec4 fitted{};
+    avRectAspectFit(&fitted, float(_outputWidth), float(_outputHeight),
+                    AVVec4{0.0f, 0.0f, _thumbnails.maxWidth, _thumbnails.maxHeight});
+    const AVSize size{std::round(fitted.z), std::round(fitted.w)};
+    const double length = duration();
+    for (size_t index = 0; index < _thumbnails.times.size() && !_closing; ++index)
+        _deliverThumbnail(size, length * _thumbnails.times[index]);
+    QMutexLocker formatLock(_formatMutex.get());
+    QMutexLocker lock(_streamMutex.get());
+    seekFile(0.0);
+    if (_codecContext)
+        avcodec_flush_buffers(_codecContext.get());
+    closeCodecTemporarily();
+}
+
+void AVVideoStream::_deliverThumbnail(AVSize size, double time)
+{
+    for (;;) {
+        int32_t width = 0;
+        int32_t height = 0;
+        int32_t bytes = 0;
+        double at = 0.0;
+        uint8_t* pixels = grabImageAt(time, size, false, &width, &height, &bytes, &at);
+        if (!pixels && at == -1.0 && !_softwareOnly) {
+            // Retry in software: the hardware decoder failed on this file.
+            QMutexLocker lock(_streamMutex.get());
+            closeDecoder();
+            _softwareOnly = true;
+            continue;
+        }
+        AVPixelBuffer* picture = pixels ? avPixelBufferWrap(pixels, uint32_t(width), uint32_t(height),
+                                                            AVPixelFormatBGRA32)
+                                        : nullptr;
+        _thumbnails.picture(this, 0, picture, _thumbnails.context);
+        return;
+    }
+}

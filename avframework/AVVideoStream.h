@@ -1,0 +1,98 @@
+#pragma once
+
+#include "AVGeometry.h"
+#include "AVPixelBuffer.h"
+#include "AVStreamBase.h"
+#include "AVVideoPictures.h"
+
+#include <vector>
+
+// The pictures of a movie file. The decoding thread queues frames in the
+// layouts above (time in seconds), thins high frame rates by a frame step,
+// falls back to software when a hardware decoder stalls and closes its
+// decoder while asleep. Opening can deliver a row of thumbnails; single
+// still pictures are decoded on the caller's thread.
+class AVVideoStream : public AVStreamBase {
+public:
+    using ThumbnailStartFunction = void (*)(AVVideoStream* stream, void* context);
+    // Takes the picture (null when none could be decoded); status is 0.
+    using ThumbnailPictureFunction = void (*)(AVVideoStream* stream, int32_t status, AVPixelBuffer* picture,
+                                              void* context);
+
+    AVVideoStream(const char* path, int32_t widthHint, int32_t heightHint);
+    ~AVVideoStream() override;
+
+    int32_t open(bool isAudio) override;
+    // Loads on the load thread; when count > 0 the open pass delivers one
+    // picture per entry of times (fractions of the duration) fitted into the
+    // maximum size.
+    void startLoadWithThumbnails(LoadCallback callback, void* callbackContext, int32_t count, const float* times,
+                                 float maxWidth, float maxHeight, ThumbnailStartFunction start,
+                                 ThumbnailPictureFunction picture, void* context);
+    // Opens the file and reads size and rotation, without threads.
+    int32_t openAndReadRotation();
+
+    void size(uint32_t* width, uint32_t* height) override;
+    void outputSize(uint32_t* width, uint32_t* height) const;
+    uint32_t rotation() const { return _rotation.load(); }
+    double frameRate() const;
+    double frameDuration() const { return _frameDuration.load(); }
+    void setSizeHints(int32_t width, int32_t height);
+
+    void setSpeed(double speed);
+    void setMinimumFrameRate(uint32_t rate);
+    void setStepMultiplier(uint32_t multiplier);
+    uint32_t frameStep() const { return _frameStep.load(); }
+    uint32_t stepMultiplier() const { return _stepMultiplier.load(); }
+
+    // A BGRA picture near time, scaled to size (an odd width made even) and
+    // rotated upright; free with free(). Null on failure; *timeOut is -1 when
+    // the decoder stalled or failed.
+    uint8_t* grabImageAt(double time, AVSize size, bool exact, int32_t* width, int32_t* height,
+                         int32_t* byteSize, double* timeOut);
+    // The picture at time at the output size, rotated upright.
+    uint8_t* decodeImageAt(double time, int32_t* byteSize) override;
+
+    bool sleep() override;
+    bool awaken() override;
+
+protected:
+    void decodeLoop() override;
+
+private:
+    struct ThumbnailRequest {
+        std::vector<float> times;
+        float maxWidth = 0.0f;
+        float maxHeight = 0.0f;
+        ThumbnailStartFunction start = nullptr;
+        ThumbnailPictureFunction picture = nullptr;
+        void* context = nullptr;
+    };
+
+    void _readRotation();
+    void _updateFrameStep();
+    void _fallBackToSoftware();
+    void _runThumbnailPass();
+    void _deliverThumbnail(AVSize size, double time);
+    // Seeks the file and decodes until a frame that suits time; the caller
+    // holds the format lock and the stream lock. *stalled reports a decoder
+    // that asked for input too often or failed.
+    AVFramePtr _decodeStill(double time, bool exact, bool* stalled);
+
+    std::atomic<uint32_t> _width{0};
+    std::atomic<uint32_t> _height{0};
+    std::atomic<uint32_t> _rotation{0};
+    std::atomic<int32_t> _widthHint;
+    std::atomic<int32_t> _heightHint;
+    std::unique_ptr<AVMutex> _streamMutex;
+    std::unique_ptr<AVCondition> _streamCondition;
+    std::atomic<uint32_t> _outputWidth{0};
+    std::atomic<uint32_t> _outputHeight{0};
+    std::atomic<double> _frameDuration{0.0};
+    std::atomic<double> _speed{1.0};
+    std::atomic<uint32_t> _frameStep{1};
+    std::atomic<uint32_t> _stepMultiplier{1};
+    std::atomic<uint32_t> _minimumFrameRate{30};
+    ThumbnailRequest _thumbnails;
+    SwsContext* _scaler = nullptr; // the decoding thread's converter
+};

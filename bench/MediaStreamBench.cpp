@@ -1,0 +1,186 @@
+// Decoding speed of the media streams, measured against the ffmpeg command
+// line on the same files in the same run:
+//   video: a 10 s 1920x1080 H.264 clip decoded through AVVideoStream versus
+//          `ffmpeg -threads auto -i clip -f null -` (ratio of wall times);
+//   sound: a 60 s AAC track through AVAudioStream, as a multiple of real time,
+//          plain and through the tempo graph;
+//   seeks: time from a seek to its first frame.
+// Usage: media_stream_bench [WORK_DIR]  (the clips are made there when missing)
+
+#include "AVAudioStream.h"
+#include "AVThread_QThread_Type.h"
+#include "AVVideoStream.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr int kProcessTimeLimitMs = 600000;
+
+bool runFfmpeg(const QStringList& arguments, double* seconds = nullptr)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    process.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-nostdin", "-y"} + arguments);
+    const bool ok = process.waitForFinished(kProcessTimeLimitMs) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+    if (seconds)
+        *seconds = timer.nsecsElapsed() / 1e9;
+    return ok;
+}
+
+bool makeClips(const QString& video, const QString& audio)
+{
+    if (!QFileInfo::exists(video)
+        && !runFfmpeg({"-f", "lavfi", "-i", "testsrc2=s=1920x1080:r=30:d=10", "-c:v", "libx264", "-preset",
+                       "veryfast", "-pix_fmt", "yuv420p", "-g", "60", video}))
+        return false;
+    return QFileInfo::exists(audio)
+        || runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=60", "-ac", "2", "-c:a",
+                      "aac", "-b:a", "160k", audio});
+}
+
+bool load(AVStreamBase& stream, bool audio)
+{
+    std::atomic<bool> done{false};
+    std::atomic<int32_t> result{-1};
+    struct Context {
+        std::atomic<bool>* done;
+        std::atomic<int32_t>* result;
+    } context{&done, &result};
+    auto callback = [](AVStreamBase*, int32_t value, void* c) {
+        auto* ctx = static_cast<Context*>(c);
+        *ctx->result = value;
+        *ctx->done = true;
+    };
+    stream.startLoad(audio, callback, &context);
+    for (int waited = 0; !done && waited < 30000; waited += 5)
+        avThreadSleep(0.005);
+    return done && result == 0;
+}
+
+// Pops frames until the stream has ended; returns the number of frames.
+int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
+{
+    int frames = 0;
+    for (;;) {
+        int32_t size = 0;
+        uint8_t* data = stream.popFrame(&size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true);
+        if (!data) {
+            if (stream.decodeEnded())
+                return frames;
+            continue;
+        }
+        ++frames;
+        if (bytes)
+            *bytes += size;
+        std::free(data);
+    }
+}
+
+double benchVideo(const QString& clip)
+{
+    const QByteArray path = clip.toUtf8();
+    AVVideoStream stream(path.constData(), 0, 0);
+    stream.setSoftwareOnly(true);
+    if (!load(stream, false))
+        return -1.0;
+    QElapsedTimer timer;
+    timer.start();
+    stream.awaken();
+    stream.seek(0.0, nullptr, nullptr, true);
+    const int frames = drain(stream);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    std::printf("video: %d frames of 1920x1080 in %.3f s (%.1f fps) through AVVideoStream\n", frames, seconds,
+                frames / seconds);
+    return seconds;
+}
+
+void benchSeeks(const QString& clip)
+{
+    const QByteArray path = clip.toUtf8();
+    AVVideoStream stream(path.constData(), 0, 0);
+    stream.setSoftwareOnly(true);
+    if (!load(stream, false))
+        return;
+    stream.awaken();
+    std::vector<double> targets{1.5, 7.7, 4.3, 9.1, 0.2, 5.9, 3.3, 8.4};
+    double total = 0.0;
+    double worst = 0.0;
+    for (double target : targets) {
+        QElapsedTimer timer;
+        timer.start();
+        stream.seek(target, nullptr, nullptr, true);
+        int32_t size = 0;
+        uint8_t* data = stream.popFrame(&size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        std::free(data);
+        total += ms;
+        worst = std::max(worst, ms);
+    }
+    std::printf("seek to first frame: %.1f ms on average, %.1f ms at worst (%zu exact seeks, key frame every 2 s)\n",
+                total / targets.size(), worst, targets.size());
+}
+
+void benchAudio(const QString& track, double scale, double pitch)
+{
+    const QByteArray path = track.toUtf8();
+    AVAudioStream stream(path.constData(), 44100, 2);
+    stream.setTimeScale(scale);
+    stream.setPitch(pitch);
+    if (!load(stream, true))
+        return;
+    QElapsedTimer timer;
+    timer.start();
+    stream.awaken();
+    stream.seek(0.0, nullptr, nullptr, true);
+    int64_t bytes = 0;
+    drain(stream, &bytes);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    const double media = stream.duration();
+    std::printf("sound (time scale %.2f, pitch %.2f): %.1f s of media in %.3f s = %.0f x real time "
+                "(%.1f s of output)\n",
+                scale, pitch, media, seconds, media / seconds, bytes / 4.0 / 44100.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("vidorna-bench");
+    QDir().mkpath(folder);
+    const QString video = QDir(folder).filePath("bench_1080p_10s.mp4");
+    const QString audio = QDir(folder).filePath("bench_aac_60s.m4a");
+    if (!makeClips(video, audio)) {
+        std::fprintf(stderr, "media_stream_bench: cannot make the clips with ffmpeg in %s\n", qPrintable(folder));
+        return 1;
+    }
+    // The command line first, so that both read the file from the page cache.
+    double reference = 0.0;
+    if (!runFfmpeg({"-threads", "auto", "-i", video, "-f", "null", "-"}, &reference)) {
+        std::fprintf(stderr, "media_stream_bench: ffmpeg failed to decode %s\n", qPrintable(video));
+        return 1;
+    }
+    std::printf("ffmpeg -threads auto -i clip -f null -: %.3f s\n", reference);
+    const double ours = benchVideo(video);
+    if (ours < 0.0)
+        return 1;
+    std::printf("ratio AVVideoStream / ffmpeg: %.2f (target at most 1.50)\n", ours / reference);
+    benchSeeks(video);
+    benchAudio(audio, 1.0, 1.0);
+    benchAudio(audio, 2.0, 1.0);
+    benchAudio(audio, 1.0, 1.5);
+    return 0;
+}

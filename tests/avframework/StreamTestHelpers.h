@@ -1,0 +1,81 @@
+#pragma once
+
+// Shared by the stream tests: open a stream on its load thread and wait,
+// bounded, for what its threads deliver.
+
+#include "AVStreamBase.h"
+#include "AVThread_QThread_Type.h"
+#include "TestMedia.h"
+
+#include <QElapsedTimer>
+
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace StreamTest {
+
+struct Load {
+    std::atomic<bool> done{false};
+    std::atomic<int32_t> result{0};
+
+    static void callback(AVStreamBase*, int32_t result, void* context)
+    {
+        auto* load = static_cast<Load*>(context);
+        load->result = result;
+        load->done = true;
+    }
+};
+
+// Polls condition every 5 ms for at most seconds.
+inline bool waitUntil(const std::function<bool()>& condition, double seconds = 10.0)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > qint64(seconds * 1000))
+            return false;
+        avThreadSleep(0.005);
+    }
+    return true;
+}
+
+// Counts seek reports and keeps the last one's time and data pointer.
+struct SeekReports {
+    std::atomic<int> count{0};
+    std::atomic<double> time{-1.0};
+    std::atomic<bool> hadData{false};
+
+    static void callback(AVContent*, const uint8_t* data, int32_t, double time, void* context)
+    {
+        auto* reports = static_cast<SeekReports*>(context);
+        reports->time = time;
+        reports->hadData = data != nullptr;
+        ++reports->count;
+    }
+};
+
+// A popped frame: its facts as the queue holds them, and a copy of its bytes.
+struct Frame : AVStreamFrame {
+    std::vector<uint8_t> bytes;
+};
+
+// The next frame of the stream, waiting for it; false when none came.
+inline bool popFrame(AVStreamBase& stream, Frame& frame)
+{
+    uint8_t* data = stream.popFrame(&frame.size, &frame.time, &frame.format, &frame.stride, &frame.height,
+                                    &frame.width, &frame.colour, true);
+    if (!data)
+        return false;
+    frame.bytes.assign(data, data + frame.size);
+    std::free(data);
+    return true;
+}
+
+inline QByteArray fixture(const char* name)
+{
+    return TestMedia::path(name).toUtf8();
+}
+
+} // namespace StreamTest
