@@ -3,6 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -14,16 +23,21 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kChannels = 2;
 
-std::unique_ptr<AVAudioStream> loadAudio(const char* name, double scale = 1.0, double pitch = 1.0)
+std::unique_ptr<AVAudioStream> loadAudioFile(const QByteArray& path, double scale = 1.0, double pitch = 1.0)
 {
-    auto stream = std::make_unique<AVAudioStream>(fixture(name).constData(), kRate, kChannels);
+    auto stream = std::make_unique<AVAudioStream>(path.constData(), kRate, kChannels);
     stream->setTimeScale(scale);
     stream->setPitch(pitch);
     Load load;
     stream->startLoad(&Load::callback, &load);
-    EXPECT_TRUE(waitUntil([&] { return load.done.load(); })) << name;
-    EXPECT_EQ(load.result, 0) << name;
+    EXPECT_TRUE(waitUntil([&] { return load.done.load(); })) << path.constData();
+    EXPECT_EQ(load.result, 0) << path.constData();
     return stream;
+}
+
+std::unique_ptr<AVAudioStream> loadAudio(const char* name, double scale = 1.0, double pitch = 1.0)
+{
+    return loadAudioFile(fixture(name), scale, pitch);
 }
 
 struct Decoded {
@@ -175,4 +189,39 @@ TEST(AudioStream, TagsAndCoverOfSoundFiles)
     AVAudioStream garbage(fixture("garbage.mp4").constData(), kRate, kChannels);
     EXPECT_LT(garbage.openForMetadata(), 0);
     EXPECT_FALSE(garbage.isOpen());
+}
+
+TEST(AudioStream, SeekThatTheFileRefusesIsStillReported)
+{
+    // A named pipe cannot seek: the stream keeps playing from where it was,
+    // and the seek is reported without data instead of never.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray pipePath = folder.filePath("tone.wav").toUtf8();
+    ASSERT_EQ(mkfifo(pipePath.constData(), 0600), 0);
+    std::signal(SIGPIPE, SIG_IGN); // the stream closes its end before the writer is done
+    QFile source(TestMedia::path("tone22k_mono.wav"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray wav = source.readAll();
+    std::thread writer([&] {
+        const int fd = ::open(pipePath.constData(), O_WRONLY);
+        for (qint64 done = 0; fd >= 0 && done < wav.size();) {
+            const ssize_t n = ::write(fd, wav.constData() + done, size_t(wav.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    });
+    {
+        auto stream = loadAudioFile(pipePath);
+        SeekReports reports;
+        stream->awaken();
+        stream->seek(1.0, &SeekReports::callback, &reports, true);
+        EXPECT_TRUE(waitUntil([&] { return reports.count > 0; }));
+        EXPECT_EQ(reports.count.load(), 1);
+        EXPECT_FALSE(reports.hadData.load());
+    }
+    writer.join();
 }
