@@ -39,7 +39,9 @@ QSize fittedSize(const QSize& picture, int longSide)
     avRectAspectFit(&fit, float(picture.width()), float(picture.height()), square);
     if (picture.width() <= fit.z && picture.height() <= fit.w)
         return QSize();
-    return QSize(int(fit.z), int(fit.w));
+    // A thin picture's short side can fit to less than a pixel; a decoder
+    // asked for zero rows fails instead of giving one.
+    return QSize(std::max(int(fit.z), 1), std::max(int(fit.w), 1));
 }
 
 bool needsConversion(const QColorSpace& space)

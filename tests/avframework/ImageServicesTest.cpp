@@ -164,3 +164,20 @@ TEST_F(ImageServices, WideGamutPicturesArriveInSrgb)
     EXPECT_NEAR(converted[0], qBlue(expected), 1);
     EXPECT_NE(converted[2], 40) << "the Adobe RGB values were taken as sRGB";
 }
+
+TEST_F(ImageServices, ThinPictureWiderThanTheCompositionKeepsAtLeastOneRow)
+{
+    QTemporaryDir folder;
+    QImage line(4000, 2, QImage::Format_RGB32);
+    line.fill(QColor(255, 0, 0));
+    const QString path = folder.filePath("line.png");
+    ASSERT_TRUE(line.save(path));
+    for (const bool scaleAfterDecoding : {false, true}) {
+        int32_t error = -1;
+        const Buffer picture(avReadImageFile(path.toUtf8().constData(), nullptr, &error, scaleAfterDecoding));
+        ASSERT_TRUE(picture) << "error " << error;
+        EXPECT_EQ(picture->width, 1920u);
+        EXPECT_EQ(picture->height, 1u);
+        EXPECT_TRUE(isRed(pixel(picture.get(), 1000, 0)));
+    }
+}
