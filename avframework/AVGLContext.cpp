@@ -13,7 +13,7 @@
 
 #include <memory>
 
-std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions{nullptr};
+thread_local std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions{nullptr};
 
 namespace {
 

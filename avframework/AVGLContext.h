@@ -12,13 +12,14 @@ class AVGLOutputOwner;
 // The engine's offscreen OpenGL contexts. Each drawing thread (the playback
 // driver's video thread, the exporter's thread) draws with a context of its
 // own that shares objects with the preview's. Contexts are made current only
-// through the functions below, which let one drawing pass run at a time: the
-// engine's GL function table is a single global.
+// through the functions below, which let one drawing pass run at a time.
 
 // The OpenGL 3.2 core functions of the engine context current for drawing:
 // set right after a context is made current, cleared before it is released,
-// null at all other times. Every engine GL call goes through it.
-extern std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions;
+// null at all other times. Every engine GL call goes through it. Only one
+// pass draws at a time, but each thread sees its own value: a thread outside
+// the pass sees null and so never calls into a context current elsewhere.
+extern thread_local std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions;
 
 // A drawing thread's context and the surface it is made current on; both
 // owned by the slot's holder (playback driver or exporter).
