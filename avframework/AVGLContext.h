@@ -70,9 +70,10 @@ void avGLContextRelease(AVGLContextSlot* slot);
 // Around each drawing pass: makes the exporter's context current when one is
 // attached, otherwise the playback driver's, and sets avCurrentGLFunctions.
 // Waits at most a few seconds for another thread's pass to end; false (and
-// nothing current) when that time runs out, when this thread already draws
-// or when the context cannot be made current. Every true is paired with
-// avGLEndDrawing on the same thread.
+// nothing current) when that time runs out, when this thread already draws,
+// when the chosen context belongs to another thread (the playback thread
+// while an export is attached) or when it cannot be made current. Every true
+// is paired with avGLEndDrawing on the same thread.
 bool avGLBeginDrawing(const AVGLDrawingContexts* contexts);
 // Clears avCurrentGLFunctions and releases the context the pass made
 // current; does nothing on a thread that is not drawing.

@@ -100,3 +100,29 @@ TEST(GLContext, PassesPreferTheExportersContextAndDoNotNest)
     avGLContextRelease(&playback);
     avGLContextRelease(&exporter);
 }
+
+TEST(GLContext, AContextLivingOnAnotherThreadIsNeverMadeCurrent)
+{
+    AVGLContextSlot playback;
+    AVGLContextSlot exporter;
+    // The exporter's thread only releases its context, once the checks are done.
+    std::unique_ptr<QThread> exporterThread(QThread::create([&] { avGLContextRelease(&exporter); }));
+    if (!avGLCreateOffscreenContext(&playback, QThread::currentThread())
+        || !avGLCreateOffscreenContext(&exporter, exporterThread.get()))
+        GTEST_SKIP() << "no OpenGL 3.2 core context on this display";
+    AVGLDrawingContexts contexts;
+    contexts.playback = &playback;
+    contexts.exporter = &exporter;
+
+    // The toolkit aborts the process when a context is made current off its
+    // own thread; a pass that would do so is refused instead.
+    EXPECT_FALSE(avGLBeginDrawing(&contexts));
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+    EXPECT_EQ(avGLSetUpDrawing(&exporter, nullptr), nullptr);
+    EXPECT_EQ(avCurrentGLFunctions.load(), nullptr);
+
+    exporterThread->start();
+    ASSERT_TRUE(exporterThread->wait(10000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    avGLContextRelease(&playback);
+}
