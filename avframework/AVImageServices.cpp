@@ -59,13 +59,17 @@ bool needsConversion(const QColorSpace& space)
     switch (space.transferFunction()) {
     case QColorSpace::TransferFunction::SRgb:
         return false;
-    case QColorSpace::TransferFunction::Gamma:
-        if (space.gamma() >= 0.4f && space.gamma() <= 0.55f) {
-            qDebug() << "Custom color space with sRGB-like gamma:" << space.gamma() << ", keeping original";
+    case QColorSpace::TransferFunction::Gamma: {
+        // The toolkit gives the decoding exponent (2.2 for a display gamma);
+        // sRGB-like means an encoding exponent, its inverse, near 1/2.2.
+        const float gamma = 1.0f / space.gamma();
+        if (gamma >= 0.4f && gamma <= 0.55f) {
+            qDebug() << "Custom color space with sRGB-like gamma:" << gamma << ", keeping original";
             return false;
         }
-        qDebug() << "Custom color space with unusual gamma:" << space.gamma() << ", converting to sRGB";
+        qDebug() << "Custom color space with unusual gamma:" << gamma << ", converting to sRGB";
         return true;
+    }
     default:
         qDebug() << "Custom color space with non-sRGB transfer function, converting";
         return true;
