@@ -86,6 +86,8 @@ bool avCompileShader(uint32_t* shader, uint32_t type, const char* source)
 int avLinkProgram(uint32_t program)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    if (!gl)
+        return GL_FALSE;
     gl->glLinkProgram(program);
     GLint status = GL_FALSE;
     gl->glGetProgramiv(program, GL_LINK_STATUS, &status);
