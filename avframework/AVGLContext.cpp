@@ -13,7 +13,7 @@
 
 #include <memory>
 
-std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions{nullptr};
+thread_local std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions{nullptr};
 
 namespace {
 
@@ -54,6 +54,12 @@ bool makeCurrent(AVGLContextSlot* slot)
 {
     if (!slot || !slot->context || !slot->surface)
         return false;
+    // The toolkit aborts the process on a context made current off the
+    // thread it was moved to (the playback thread asking for the exporter's).
+    if (slot->context->thread() != QThread::currentThread()) {
+        qDebug() << "engine GL: the context belongs to another drawing thread";
+        return false;
+    }
     if (drawingThread.load() == QThread::currentThread()) {
         qDebug() << "engine GL: a drawing pass is already under way on this thread";
         return false;

@@ -12,13 +12,14 @@ class AVGLOutputOwner;
 // The engine's offscreen OpenGL contexts. Each drawing thread (the playback
 // driver's video thread, the exporter's thread) draws with a context of its
 // own that shares objects with the preview's. Contexts are made current only
-// through the functions below, which let one drawing pass run at a time: the
-// engine's GL function table is a single global.
+// through the functions below, which let one drawing pass run at a time.
 
 // The OpenGL 3.2 core functions of the engine context current for drawing:
 // set right after a context is made current, cleared before it is released,
-// null at all other times. Every engine GL call goes through it.
-extern std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions;
+// null at all other times. Every engine GL call goes through it. Only one
+// pass draws at a time, but each thread sees its own value: a thread outside
+// the pass sees null and so never calls into a context current elsewhere.
+extern thread_local std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions;
 
 // A drawing thread's context and the surface it is made current on; both
 // owned by the slot's holder (playback driver or exporter).
@@ -69,9 +70,10 @@ void avGLContextRelease(AVGLContextSlot* slot);
 // Around each drawing pass: makes the exporter's context current when one is
 // attached, otherwise the playback driver's, and sets avCurrentGLFunctions.
 // Waits at most a few seconds for another thread's pass to end; false (and
-// nothing current) when that time runs out, when this thread already draws
-// or when the context cannot be made current. Every true is paired with
-// avGLEndDrawing on the same thread.
+// nothing current) when that time runs out, when this thread already draws,
+// when the chosen context belongs to another thread (the playback thread
+// while an export is attached) or when it cannot be made current. Every true
+// is paired with avGLEndDrawing on the same thread.
 bool avGLBeginDrawing(const AVGLDrawingContexts* contexts);
 // Clears avCurrentGLFunctions and releases the context the pass made
 // current; does nothing on a thread that is not drawing.

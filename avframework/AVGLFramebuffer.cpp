@@ -26,32 +26,29 @@ AVGLFramebuffer* newRecords(int32_t width, int32_t height)
     return framebuffer;
 }
 
-void specifyColorTexture(QOpenGLFunctions_3_2_Core* gl, AVGLTexture* color)
+// Names the texture if needed and gives it linear, edge-clamped storage.
+void specifyTexture(QOpenGLFunctions_3_2_Core* gl, GLuint* name, GLint internalFormat, GLenum format,
+                    int32_t width, int32_t height)
 {
-    if (color->name == 0)
-        gl->glGenTextures(1, &color->name);
-    gl->glBindTexture(GL_TEXTURE_2D, color->name);
+    if (*name == 0)
+        gl->glGenTextures(1, name);
+    gl->glBindTexture(GL_TEXTURE_2D, *name);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, color->width, color->height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     nullptr);
+    gl->glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE, nullptr);
     gl->glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void specifyColorTexture(QOpenGLFunctions_3_2_Core* gl, AVGLTexture* color)
+{
+    specifyTexture(gl, &color->name, GL_RGBA8, GL_RGBA, color->width, color->height);
 }
 
 void specifyDepthTexture(QOpenGLFunctions_3_2_Core* gl, GLuint* depth, int32_t width, int32_t height)
 {
-    if (*depth == 0)
-        gl->glGenTextures(1, depth);
-    gl->glBindTexture(GL_TEXTURE_2D, *depth);
-    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, width, height, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE,
-                     nullptr);
-    gl->glBindTexture(GL_TEXTURE_2D, 0);
+    specifyTexture(gl, depth, GL_DEPTH_COMPONENT, GL_DEPTH_COMPONENT, width, height);
 }
 
 // Colour renderbuffer and depth texture must agree on the sample count for

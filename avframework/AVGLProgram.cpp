@@ -5,6 +5,7 @@
 
 #include <QOpenGLFunctions_3_2_Core>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -85,6 +86,8 @@ bool avCompileShader(uint32_t* shader, uint32_t type, const char* source)
 int avLinkProgram(uint32_t program)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    if (!gl)
+        return GL_FALSE;
     gl->glLinkProgram(program);
     GLint status = GL_FALSE;
     gl->glGetProgramiv(program, GL_LINK_STATUS, &status);
@@ -97,6 +100,9 @@ uint32_t avBuildProgram(const char* vertexSource, const char* fragmentSource, co
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     if (!gl)
         return 0;
+    // Location 0 is a real uniform of the program; a slot it does not ask
+    // for holds -1, which GL ignores, so that setting it changes nothing.
+    std::fill(locations, locations + kAVUniformSlotCount, -1);
     GLuint vertexShader = 0;
     GLuint fragmentShader = 0;
     if (!avCompileShader(&vertexShader, GL_VERTEX_SHADER, vertexSource))

@@ -84,7 +84,7 @@ constexpr int kAVUniformSlotCount = 75;
 const char* avUniformName(int slot);
 
 // A built program and its uniform locations by slot: -1 where the program
-// has no such uniform, 0 in slots it never asked for.
+// has no such uniform or never asked for it.
 struct AVGLProgram {
     uint32_t program;
     int32_t locations[kAVUniformSlotCount];
@@ -104,7 +104,8 @@ bool avCompileShader(uint32_t* shader, uint32_t type, const char* source);
 // Links the program and returns its GL_LINK_STATUS.
 int avLinkProgram(uint32_t program);
 // Builds a program from the two sources with "position" at attribute 0 and,
-// with bindTexCoord, "texCoord" at 1, and fills the requested locations.
+// with bindTexCoord, "texCoord" at 1, and fills the requested locations of
+// the kAVUniformSlotCount-long array, every other slot with -1.
 // Returns the program name, or 0 with nothing left behind.
 uint32_t avBuildProgram(const char* vertexSource, const char* fragmentSource, const AVUniformRequest* uniforms,
                         size_t uniformCount, int32_t* locations, bool bindTexCoord);

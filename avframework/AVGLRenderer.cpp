@@ -161,7 +161,9 @@ void queryLimits(QOpenGLFunctions_3_2_Core* gl, AVGLRenderer* renderer)
     gl->glGetIntegerv(GL_MAX_TEXTURE_SIZE, &renderer->maxTextureSize);
     // GL_MAX_VARYING_VECTORS is an ES and GL 4.1 query; 3.2 core drivers
     // answer the same in fragment input components.
-    while (gl->glGetError() != GL_NO_ERROR) {}
+    // Earlier errors are cleared so the check below sees only this query's;
+    // bounded, as a lost context may keep reporting one.
+    for (int i = 0; i < 16 && gl->glGetError() != GL_NO_ERROR; ++i) {}
     gl->glGetIntegerv(GL_MAX_VARYING_VECTORS, &renderer->maxVaryingVectors);
     if (gl->glGetError() != GL_NO_ERROR) {
         GLint components = 0;

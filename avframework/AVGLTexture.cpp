@@ -64,12 +64,13 @@ AVGLTexture* createTexture(int32_t width, int32_t height, uint32_t format, const
     return texture;
 }
 
-void upload(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+// False, and nothing changed, without a context, texture, data or size.
+bool upload(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
             const TextureLayout& layout)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     if (!gl || !texture || !data || width < 1 || height < 1)
-        return;
+        return false;
     texture->width = width;
     texture->height = height;
     if (texture->name == 0)
@@ -85,6 +86,7 @@ void upload(AVGLTexture* texture, const void* data, int32_t width, int32_t heigh
     if (mipmaps)
         gl->glGenerateMipmap(GL_TEXTURE_2D);
     gl->glBindTexture(GL_TEXTURE_2D, 0);
+    return true;
 }
 
 } // namespace
@@ -127,17 +129,15 @@ void avTextureUploadBGRA(AVGLTexture* texture, const void* data, int32_t width, 
 void avTextureUploadR8(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
                        uint32_t colorParameter)
 {
-    if (texture && data && width >= 1 && height >= 1)
+    if (upload(texture, data, width, height, mipmaps, kR8))
         texture->colorParameter = colorParameter;
-    upload(texture, data, width, height, mipmaps, kR8);
 }
 
 void avTextureUploadR16(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
                         uint32_t colorParameter)
 {
-    if (texture && data && width >= 1 && height >= 1)
+    if (upload(texture, data, width, height, mipmaps, kR16))
         texture->colorParameter = colorParameter;
-    upload(texture, data, width, height, mipmaps, kR16);
 }
 
 void avTextureUploadRG8Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps)

@@ -39,7 +39,9 @@ QSize fittedSize(const QSize& picture, int longSide)
     avRectAspectFit(&fit, float(picture.width()), float(picture.height()), square);
     if (picture.width() <= fit.z && picture.height() <= fit.w)
         return QSize();
-    return QSize(int(fit.z), int(fit.w));
+    // A thin picture's short side can fit to less than a pixel; a decoder
+    // asked for zero rows fails instead of giving one.
+    return QSize(std::max(int(fit.z), 1), std::max(int(fit.w), 1));
 }
 
 bool needsConversion(const QColorSpace& space)
@@ -57,13 +59,17 @@ bool needsConversion(const QColorSpace& space)
     switch (space.transferFunction()) {
     case QColorSpace::TransferFunction::SRgb:
         return false;
-    case QColorSpace::TransferFunction::Gamma:
-        if (space.gamma() >= 0.4f && space.gamma() <= 0.55f) {
-            qDebug() << "Custom color space with sRGB-like gamma:" << space.gamma() << ", keeping original";
+    case QColorSpace::TransferFunction::Gamma: {
+        // The toolkit gives the decoding exponent (2.2 for a display gamma);
+        // sRGB-like means an encoding exponent, its inverse, near 1/2.2.
+        const float gamma = 1.0f / space.gamma();
+        if (gamma >= 0.4f && gamma <= 0.55f) {
+            qDebug() << "Custom color space with sRGB-like gamma:" << gamma << ", keeping original";
             return false;
         }
-        qDebug() << "Custom color space with unusual gamma:" << space.gamma() << ", converting to sRGB";
+        qDebug() << "Custom color space with unusual gamma:" << gamma << ", converting to sRGB";
         return true;
+    }
     default:
         qDebug() << "Custom color space with non-sRGB transfer function, converting";
         return true;

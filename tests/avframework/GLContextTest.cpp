@@ -64,7 +64,6 @@ TEST(GLContext, TwoDrawingThreadsAreNeverCurrentAtOnce)
     EXPECT_EQ(record.passes, 400);
     EXPECT_EQ(record.mostInside, 1);
     EXPECT_EQ(record.passesWithoutFunctions, 0);
-    EXPECT_EQ(avCurrentGLFunctions.load(), nullptr);
     EXPECT_EQ(drawingSlots[0].context, nullptr);
 }
 
@@ -80,6 +79,11 @@ TEST(GLContext, PassesPreferTheExportersContextAndDoNotNest)
 
     ASSERT_TRUE(avGLBeginDrawing(&contexts));
     EXPECT_EQ(QOpenGLContext::currentContext(), playback.context);
+    QOpenGLFunctions_3_2_Core* seenElsewhere = avCurrentGLFunctions;
+    std::unique_ptr<QThread> other(QThread::create([&] { seenElsewhere = avCurrentGLFunctions; }));
+    other->start();
+    ASSERT_TRUE(other->wait(10000));
+    EXPECT_EQ(seenElsewhere, nullptr) << "a thread outside the pass would call into this thread's context";
     EXPECT_FALSE(avGLBeginDrawing(&contexts)) << "a pass inside a pass would deadlock";
     avGLEndDrawing();
     EXPECT_EQ(avCurrentGLFunctions.load(), nullptr);
@@ -95,4 +99,30 @@ TEST(GLContext, PassesPreferTheExportersContextAndDoNotNest)
 
     avGLContextRelease(&playback);
     avGLContextRelease(&exporter);
+}
+
+TEST(GLContext, AContextLivingOnAnotherThreadIsNeverMadeCurrent)
+{
+    AVGLContextSlot playback;
+    AVGLContextSlot exporter;
+    // The exporter's thread only releases its context, once the checks are done.
+    std::unique_ptr<QThread> exporterThread(QThread::create([&] { avGLContextRelease(&exporter); }));
+    if (!avGLCreateOffscreenContext(&playback, QThread::currentThread())
+        || !avGLCreateOffscreenContext(&exporter, exporterThread.get()))
+        GTEST_SKIP() << "no OpenGL 3.2 core context on this display";
+    AVGLDrawingContexts contexts;
+    contexts.playback = &playback;
+    contexts.exporter = &exporter;
+
+    // The toolkit aborts the process when a context is made current off its
+    // own thread; a pass that would do so is refused instead.
+    EXPECT_FALSE(avGLBeginDrawing(&contexts));
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+    EXPECT_EQ(avGLSetUpDrawing(&exporter, nullptr), nullptr);
+    EXPECT_EQ(avCurrentGLFunctions.load(), nullptr);
+
+    exporterThread->start();
+    ASSERT_TRUE(exporterThread->wait(10000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    avGLContextRelease(&playback);
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QResource>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -115,4 +116,31 @@ TEST_F(GLTest, WithoutARecordTheOwnersFramebufferIsBound)
     EXPECT_EQ(AVGLRenderer::outputFramebuffer(renderer), nullptr);
     renderer->owner = nullptr;
     avFramebufferFree(preview);
+}
+
+TEST_F(GLTest, NoSlotOfAFixedProgramPointsAtAnotherUniform)
+{
+    // Drawing code sets a slot on whatever program is in use; a slot the
+    // program did not ask for must not alias one of its real uniforms.
+    for (int i = 0; i < kAVFixedProgramCount; ++i) {
+        const AVGLProgram& program = renderer->programs[i];
+        GLint count = 0;
+        gl->glGetProgramiv(program.program, GL_ACTIVE_UNIFORMS, &count);
+        std::map<GLint, std::string> nameAt;
+        for (GLint u = 0; u < count; ++u) {
+            char name[64];
+            GLint size = 0;
+            GLenum type = 0;
+            gl->glGetActiveUniform(program.program, GLuint(u), sizeof name, nullptr, &size, &type, name);
+            nameAt[gl->glGetUniformLocation(program.program, name)] = name;
+        }
+        for (int slot = 0; slot < kAVUniformSlotCount; ++slot) {
+            const GLint location = program.locations[slot];
+            if (location < 0)
+                continue;
+            const char* expected = slot == AVUniformSamplerU && nameAt[location] == "SamplerUV"
+                ? "SamplerUV" : avUniformName(slot);
+            EXPECT_STREQ(nameAt[location].c_str(), expected) << "program " << i << ", slot " << slot;
+        }
+    }
 }

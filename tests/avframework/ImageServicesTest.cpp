@@ -164,3 +164,44 @@ TEST_F(ImageServices, WideGamutPicturesArriveInSrgb)
     EXPECT_NEAR(converted[0], qBlue(expected), 1);
     EXPECT_NE(converted[2], 40) << "the Adobe RGB values were taken as sRGB";
 }
+
+TEST_F(ImageServices, ThinPictureWiderThanTheCompositionKeepsAtLeastOneRow)
+{
+    QTemporaryDir folder;
+    QImage line(4000, 2, QImage::Format_RGB32);
+    line.fill(QColor(255, 0, 0));
+    const QString path = folder.filePath("line.png");
+    ASSERT_TRUE(line.save(path));
+    for (const bool scaleAfterDecoding : {false, true}) {
+        int32_t error = -1;
+        const Buffer picture(avReadImageFile(path.toUtf8().constData(), nullptr, &error, scaleAfterDecoding));
+        ASSERT_TRUE(picture) << "error " << error;
+        EXPECT_EQ(picture->width, 1920u);
+        EXPECT_EQ(picture->height, 1u);
+        EXPECT_TRUE(isRed(pixel(picture.get(), 1000, 0)));
+    }
+}
+
+TEST_F(ImageServices, CustomPrimariesAreKeptOnlyWithAnSrgbLikeGamma)
+{
+    QTemporaryDir folder;
+    const QPointF white(0.3127, 0.3290), red(0.66, 0.33), green(0.28, 0.62), blue(0.15, 0.07);
+    // The toolkit states gammas as decoding exponents: 2.2 is sRGB-like,
+    // 0.45 (the inverse curve) is not.
+    for (const float gamma : {2.2f, 0.45f}) {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(QColor(40, 160, 90));
+        picture.setColorSpace(QColorSpace(white, red, green, blue, QColorSpace::TransferFunction::Gamma, gamma));
+        const QString path = folder.filePath(QStringLiteral("gamma%1.png").arg(double(gamma)));
+        ASSERT_TRUE(picture.save(path));
+        if (QImage(path).colorSpace().primaries() != QColorSpace::Primaries::Custom)
+            GTEST_SKIP() << "this Qt does not store custom colour spaces in PNG files";
+
+        int32_t error = -1;
+        const Buffer read(avReadImageFile(path.toUtf8().constData(), nullptr, &error, false));
+        ASSERT_TRUE(read);
+        const uint8_t* bgra = pixel(read.get(), 4, 4);
+        const bool kept = bgra[2] == 40 && bgra[1] == 160 && bgra[0] == 90;
+        EXPECT_EQ(kept, gamma > 1.0f) << "gamma " << gamma;
+    }
+}

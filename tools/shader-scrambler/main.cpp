@@ -45,6 +45,9 @@ bool expandIncludes(const std::string& source, const std::string& folder, std::s
             return false;
         }
         *expanded += included;
+        // An included file's last line must not run into the next line.
+        if (!included.empty() && included.back() != '\n')
+            *expanded += '\n';
     }
     return true;
 }

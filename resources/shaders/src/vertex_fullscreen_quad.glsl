@@ -1,7 +1,8 @@
 #version 150 core
 
-// A quad covering the whole target, given as two triangles in clip space;
-// the texture coordinate runs from (0, 0) at the bottom left to (1, 1).
+// A quad covering the whole target, given as a strip of its four corners in
+// clip space; the texture coordinate runs from (0, 0) at the bottom left to
+// (1, 1).
 in vec2 position;
 out vec2 textureCoordinate;
 
