@@ -147,6 +147,9 @@ TEST(UtilFiles, CopyFileKeepsBackslashesAndHonoursOverwrite)
 
     EXPECT_TRUE(Util::copyFile(target, target, true));  // onto itself: nothing to do
     EXPECT_EQ(readFile(target), "second");
+    // The same file spelt differently is not removed before the copy.
+    EXPECT_TRUE(Util::copyFile(target, dir.path() + "/./copy.txt", true));
+    EXPECT_EQ(readFile(target), "second");
     EXPECT_FALSE(Util::copyFile(dir.filePath("missing"), target, true));
 }
 
@@ -168,6 +171,9 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
     EXPECT_TRUE(QFile::permissions(target + "/top.txt") & QFile::WriteOwner);
     EXPECT_FALSE(Util::copyDirectory(source, target, false));  // files exist, no overwrite
     EXPECT_TRUE(Util::copyDirectory(source, target, true));
+    // Onto itself with overwrite: every file survives.
+    EXPECT_TRUE(Util::copyDirectory(target, target, true));
+    EXPECT_EQ(readFile(target + "/inner/deep.txt"), "deep");
 }
 
 TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)

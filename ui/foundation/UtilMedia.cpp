@@ -64,6 +64,11 @@ QString audioCodecName(const AVCodecParameters* parameters)
 
 bool copyOneFile(const QString& source, const QString& target, bool overwrite)
 {
+    // The same file under another spelling ("a/./b", a link): removing the
+    // target first would delete the only copy.
+    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
+    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
+        return true;
     if (overwrite && QFile::exists(target))
         QFile::remove(target);
     return QFile::copy(source, target);
