@@ -227,9 +227,15 @@ TEST(UtilShell, AboutDialogRunsModallyAtItsFixedSize)
         static_cast<QDialog*>(dialog)->accept();
     });
     Util::showAboutDialog(nullptr);
-    Util::setAboutDialogFactory(nullptr);
     EXPECT_TRUE(answerer.answered());
     EXPECT_EQ(shownSize, QSize(300, 340));
+
+    // A parent deleted while the dialog runs takes the dialog with it.
+    auto* parent = new QWidget;
+    ModalDialogAnswerer parentCloser([parent](QWidget*) { delete parent; });
+    Util::showAboutDialog(parent);
+    Util::setAboutDialogFactory(nullptr);
+    EXPECT_TRUE(parentCloser.answered());
 }
 
 TEST(UtilShell, HelpOpensInTheInstalledBrowserWindow)
