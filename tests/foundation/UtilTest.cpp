@@ -238,6 +238,19 @@ TEST(UtilShell, AboutDialogRunsModallyAtItsFixedSize)
     EXPECT_TRUE(parentCloser.answered());
 }
 
+TEST(UtilShell, MessageBoxSurvivesItsParentGoing)
+{
+    QWidget keptParent;
+    ModalDialogAnswerer ok(ModalDialogAnswerer::clickButton("OK"));
+    EXPECT_EQ(Util::showMessageBox(&keptParent, "Title", "Text", QMessageBox::Warning), QMessageBox::Ok);
+    EXPECT_TRUE(ok.answered());
+
+    auto* parent = new QWidget;
+    ModalDialogAnswerer parentCloser([parent](QWidget*) { delete parent; });
+    Util::showMessageBox(parent, "Title", "Text", QMessageBox::Warning);
+    EXPECT_TRUE(parentCloser.answered());
+}
+
 TEST(UtilShell, HelpOpensInTheInstalledBrowserWindow)
 {
     Util::openUserHelp("http://localhost:9/help", "Help");  // no factory yet: nothing happens
