@@ -174,6 +174,12 @@ TEST(ColorMatrixPaletteTest, EmitsTheCellReleasedOnAfterLeavingAndReturning)
     dragTo(palette, cell12 + QPoint(60, 0));
     QTest::mouseRelease(&palette, Qt::LeftButton, Qt::NoModifier, cell12 + QPoint(60, 0));
     EXPECT_EQ(clicks.size(), 1);
+
+    // New, fewer colours while a cell is held: the old cell is gone.
+    QTest::mousePress(&palette, Qt::LeftButton, Qt::NoModifier, cell12);
+    palette.setColors(hues(5), 10, 5.0f);
+    QTest::mouseRelease(&palette, Qt::LeftButton, Qt::NoModifier, cell12);
+    EXPECT_EQ(clicks.size(), 1);
 }
 
 TEST(ColorButtonTest, TransparentShowsCheckerboardAndNearBlackGetsABorder)
