@@ -19,7 +19,6 @@ UserSettings* UserSettings::instance()
     static UserSettings* settings = [] {
         auto* created = new UserSettings;
         created->load();
-        created->_dirty = false;
         return created;
     }();
     return settings;
@@ -72,7 +71,8 @@ void UserSettings::_resolveWorkingDir()
     if (movies.isEmpty()) {
         // Without a home folder there is no movies folder; never fall back to
         // the current folder.
-        qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " without a movies folder";
+        qDebug().noquote() << QString("Cannot create product directory: %1 without a movies folder")
+                                  .arg(kProductFolder);
         return;
     }
     const QFileInfo moviesInfo(movies);
@@ -83,65 +83,55 @@ void UserSettings::_resolveWorkingDir()
         _workingDir = QFileInfo(moviesDir.filePath(kProductFolder)).absoluteFilePath();
         return;
     }
-    qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " in " << movies;
+    qDebug().noquote() << QString("Cannot create product directory: %1 in %2").arg(kProductFolder, movies);
 }
 
 void UserSettings::setPhotoDuration(float seconds)
 {
-    _photoDuration = seconds;
-    _dirty = true;
+    _store(_photoDuration, seconds);
 }
 
 void UserSettings::setTextDuration(float seconds)
 {
-    _textDuration = seconds;
-    _dirty = true;
+    _store(_textDuration, seconds);
 }
 
 void UserSettings::setDrawingDuration(float seconds)
 {
-    _drawingDuration = seconds;
-    _dirty = true;
+    _store(_drawingDuration, seconds);
 }
 
 void UserSettings::setApplyUserHabits(bool apply)
 {
-    _dontApplyUserHabits = !apply;
-    _dirty = true;
+    _store(_dontApplyUserHabits, !apply);
 }
 
 void UserSettings::setAutoDragDropAlign(bool align)
 {
-    _dontAutoDragDropAlign = !align;
-    _dirty = true;
+    _store(_dontAutoDragDropAlign, !align);
 }
 
 void UserSettings::setEditorUI(int layout)
 {
-    _editorUI = layout;
-    _dirty = true;
+    _store(_editorUI, layout);
 }
 
 void UserSettings::setHardwareCodec(bool enabled)
 {
-    _hardwareCodec = enabled;
-    _dirty = true;
+    _store(_hardwareCodec, enabled);
 }
 
 void UserSettings::setWorkingDir(const QString& folder)
 {
-    _workingDir = folder;
-    _dirty = true;
+    _store(_workingDir, folder);
 }
 
 void UserSettings::setAutoCopyAssets(bool copy)
 {
-    _autoCopyAssets = copy;
-    _dirty = true;
+    _store(_autoCopyAssets, copy);
 }
 
 void UserSettings::setLanguage(const QString& code)
 {
-    _language = code;
-    _dirty = true;
+    _store(_language, code);
 }
