@@ -77,6 +77,21 @@ TEST_F(SettingsStore, InvertedSwitchesAndChangesAreStored)
     EXPECT_TRUE(settings->workingDir().endsWith("/Vidorna"));
 }
 
+// Counts the application's language change events, which every install and
+// removal of a translation sends.
+class LanguageChangeCounter : public QObject {
+public:
+    LanguageChangeCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~LanguageChangeCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
 {
     UserSettings* settings = UserSettings::instance();
@@ -91,7 +106,10 @@ TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
     EXPECT_EQ(language.currentLanguage(), "de_DE");
     EXPECT_EQ(Util::byteSizeText(5), "5 Bytes");
     EXPECT_TRUE(Util::videoFileFilter().startsWith("Alle Videodateien (*.mp4"));
-    language.switchLanguage("de_DE");  // already in force: nothing changes
+    // Already in force: the translation is neither removed nor installed again.
+    LanguageChangeCounter changes;
+    language.switchLanguage("de_DE");
+    EXPECT_EQ(changes.count, 0);
     EXPECT_EQ(language.currentLanguage(), "de_DE");
 
     // Neither ar_SA nor ar exists: English stays, and the setting decides the name.
