@@ -174,6 +174,11 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
     // Onto itself with overwrite: every file survives.
     EXPECT_TRUE(Util::copyDirectory(target, target, true));
     EXPECT_EQ(readFile(target + "/inner/deep.txt"), "deep");
+
+    // Into a folder of its own: the new folder is not copied into itself.
+    ASSERT_TRUE(Util::copyDirectory(source, source + "/inner/backup", false));
+    EXPECT_EQ(readFile(source + "/inner/backup/inner/deep.txt"), "deep");
+    EXPECT_FALSE(QFile::exists(source + "/inner/backup/inner/backup"));
 }
 
 TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)
