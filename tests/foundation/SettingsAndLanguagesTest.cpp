@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -52,6 +53,18 @@ TEST_F(SettingsStore, FreshStoreGivesDefaultsAndAProductFolder)
     // Loading resolved the folder but changed nothing: saving writes nothing.
     settings->save();
     EXPECT_TRUE(storedKeys().isEmpty());
+}
+
+TEST_F(SettingsStore, AFileNamedLikeTheProductFolderIsNotTakenForIt)
+{
+    const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    ASSERT_TRUE(QDir().mkpath(movies));
+    QFile blocker(QDir(movies).filePath("Vidorna"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    EXPECT_TRUE(settings->workingDir().isEmpty());
 }
 
 TEST_F(SettingsStore, InvertedSwitchesAndChangesAreStored)

@@ -79,7 +79,8 @@ void UserSettings::_resolveWorkingDir()
     if (moviesInfo.isSymLink())
         movies = moviesInfo.symLinkTarget();
     QDir moviesDir(movies);
-    if (moviesDir.exists(kProductFolder) || moviesDir.mkpath(kProductFolder)) {
+    // A file of that name is no folder for projects (and cannot become one).
+    if (QFileInfo(moviesDir.filePath(kProductFolder)).isDir() || moviesDir.mkpath(kProductFolder)) {
         _workingDir = QFileInfo(moviesDir.filePath(kProductFolder)).absoluteFilePath();
         return;
     }
