@@ -255,6 +255,8 @@ TEST(NavigationBarTest, ButtonsReportTheirCommandIds)
     QSignalSpy clicks(&bar, &NavigationBar::buttonClicked);
     QList<QPushButton*> buttons = bar.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 2);
+    EXPECT_TRUE(buttons[1]->isFlat());
+    EXPECT_EQ(buttons[1]->property("tag").toInt(), 9);
     QTest::mouseClick(buttons[1], Qt::LeftButton);
     ASSERT_EQ(clicks.size(), 1);
     EXPECT_EQ(clicks[0][0].toInt(), 9);
