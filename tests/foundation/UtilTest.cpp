@@ -179,6 +179,12 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
     ASSERT_TRUE(Util::copyDirectory(source, source + "/inner/backup", false));
     EXPECT_EQ(readFile(source + "/inner/backup/inner/deep.txt"), "deep");
     EXPECT_FALSE(QFile::exists(source + "/inner/backup/inner/backup"));
+
+    // Resource folders are a source too (the example project comes from one).
+    const QString languages = dir.filePath("languages");
+    ASSERT_TRUE(Util::copyDirectory(":/languages", languages, false));
+    EXPECT_EQ(QDir(languages).entryList(QDir::Files).size(), 10);
+    EXPECT_TRUE(QFile::permissions(languages + "/de_DE.qm") & QFile::WriteOwner);
 }
 
 TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)
