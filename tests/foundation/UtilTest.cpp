@@ -190,7 +190,7 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
 TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath("movie.mp4");
+    const QString file = dir.filePath(QString::fromUtf8("my vidéo.mp4"));
     ASSERT_TRUE(writeFile(file, "x"));
     QStringList shown;
     QList<QUrl> opened;
@@ -200,7 +200,7 @@ TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)
         [&](const QUrl& folder) { opened.append(folder); return true; }));
 
     EXPECT_TRUE(Util::revealInExplorer(file));
-    EXPECT_EQ(shown, QStringList{QUrl::fromLocalFile(file).toString()});
+    EXPECT_EQ(shown, QStringList{"file://" + dir.path() + "/my%20vid%C3%A9o.mp4"});
     EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
 
     managerAnswers = true;
