@@ -105,6 +105,21 @@ public:
     int count = 0;
 };
 
+TEST_F(SettingsStore, ChangesStayPendingWhileTheStoreCannotBeWritten)
+{
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    const QString file = QSettings().fileName();
+    ASSERT_TRUE(QDir().mkpath(file));  // a folder where the file belongs
+    settings->setEditorUI(0);
+    settings->save();
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    settings->save();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("EditorUI=0"));
+}
+
 TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
 {
     UserSettings* settings = UserSettings::instance();

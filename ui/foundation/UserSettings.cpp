@@ -60,7 +60,9 @@ void UserSettings::save()
     store.setValue("AutoCopyAssets", _autoCopyAssets);
     store.setValue("Language", _language);
     store.endGroup();
-    _dirty = false;
+    store.sync();
+    // A store that could not be written keeps the changes for the next save.
+    _dirty = store.status() != QSettings::NoError;
 }
 
 void UserSettings::_resolveWorkingDir()
