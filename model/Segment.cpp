@@ -282,20 +282,14 @@ void Segment::copyAttributesFrom(const Segment* source)
 {
     const float start = rangeStart();
     // Copying from itself keeps the values and only renews the identity.
-    if (source != this)
+    if (source != this) {
         _attributes->clear();
-    if (source && source != this) {
-        const SegmentAttributes& from = *source->_attributes;
-        copyPlainAttributes(&from, _attributes.get());
-        if (const auto* entries = from.transitions()) {
+        const SegmentAttributes* from = source ? source->_attributes.get() : nullptr;
+        copyPlainAttributes(from, _attributes.get());
+        if (const auto* entries = from ? from->transitions() : nullptr) {
             auto& list = _attributes->resetTransitions();
-            for (const auto& entry : *entries) {
-                auto copy = std::make_unique<SegmentAttributes>();
-                copyPlainAttributes(entry.get(), copy.get());
-                copyPlainAttributes(entry->state(true), &copy->resetState(true));
-                copyPlainAttributes(entry->state(false), &copy->resetState(false));
-                list.push_back(std::move(copy));
-            }
+            for (const auto& entry : *entries)
+                list.push_back(_copyTransitionEntry(*entry));
         }
     }
     setRangeStart(start);

@@ -367,6 +367,9 @@ private:
     // seconds / duration(), or 0 when that is not a finite number.
     float _fractionOfDuration(float seconds) const;
     const SegmentAttributes::TransitionList* _transitionList() const;
+    // A new entry with the texts of entry and copies of its two states (empty
+    // states where it has none).
+    static std::unique_ptr<SegmentAttributes> _copyTransitionEntry(const SegmentAttributes& entry);
 
     // Loading tasks set these on pool threads while the GUI thread reads them.
     std::atomic<int32_t> _state{0};

@@ -152,13 +152,19 @@ int Segment::adjustTransitionForCommand(int id)
     if (start < 0)
         return 0;
 
-    auto entry = std::make_unique<SegmentAttributes>();
-    copyPlainAttributes(source, entry.get());
-    copyPlainAttributes(source->state(true), &entry->resetState(true));
-    copyPlainAttributes(source->state(false), &entry->resetState(false));
+    auto entry = _copyTransitionEntry(*source);
     const int newId = addTransition(entry, start);
     setTransitionStart(newId, start);
     return newId;
+}
+
+std::unique_ptr<SegmentAttributes> Segment::_copyTransitionEntry(const SegmentAttributes& entry)
+{
+    auto copy = std::make_unique<SegmentAttributes>();
+    copyPlainAttributes(&entry, copy.get());
+    copyPlainAttributes(entry.state(true), &copy->resetState(true));
+    copyPlainAttributes(entry.state(false), &copy->resetState(false));
+    return copy;
 }
 
 int Segment::addTransition(std::unique_ptr<SegmentAttributes>& entry, float start)

@@ -34,7 +34,8 @@ bool FileRevealer::reveal(const QString& path) const
     if (path.isEmpty() || !info.exists())
         return false;
     const QString absolute = info.absoluteFilePath();
-    if (_showItems({QUrl::fromLocalFile(absolute).toString()}))
+    // Another process reads the address: spaces and non-ASCII letters are encoded.
+    if (_showItems({QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded)}))
         return true;
     const QString folder = info.isDir() ? absolute : info.absolutePath();
     return _openFolder(QUrl::fromLocalFile(folder));

@@ -174,6 +174,12 @@ TEST(ColorMatrixPaletteTest, EmitsTheCellReleasedOnAfterLeavingAndReturning)
     dragTo(palette, cell12 + QPoint(60, 0));
     QTest::mouseRelease(&palette, Qt::LeftButton, Qt::NoModifier, cell12 + QPoint(60, 0));
     EXPECT_EQ(clicks.size(), 1);
+
+    // New, fewer colours while a cell is held: the old cell is gone.
+    QTest::mousePress(&palette, Qt::LeftButton, Qt::NoModifier, cell12);
+    palette.setColors(hues(5), 10, 5.0f);
+    QTest::mouseRelease(&palette, Qt::LeftButton, Qt::NoModifier, cell12);
+    EXPECT_EQ(clicks.size(), 1);
 }
 
 TEST(ColorButtonTest, TransparentShowsCheckerboardAndNearBlackGetsABorder)
@@ -249,6 +255,8 @@ TEST(NavigationBarTest, ButtonsReportTheirCommandIds)
     QSignalSpy clicks(&bar, &NavigationBar::buttonClicked);
     QList<QPushButton*> buttons = bar.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 2);
+    EXPECT_TRUE(buttons[1]->isFlat());
+    EXPECT_EQ(buttons[1]->property("tag").toInt(), 9);
     QTest::mouseClick(buttons[1], Qt::LeftButton);
     ASSERT_EQ(clicks.size(), 1);
     EXPECT_EQ(clicks[0][0].toInt(), 9);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -54,6 +55,18 @@ TEST_F(SettingsStore, FreshStoreGivesDefaultsAndAProductFolder)
     EXPECT_TRUE(storedKeys().isEmpty());
 }
 
+TEST_F(SettingsStore, AFileNamedLikeTheProductFolderIsNotTakenForIt)
+{
+    const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    ASSERT_TRUE(QDir().mkpath(movies));
+    QFile blocker(QDir(movies).filePath("Vidorna"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    EXPECT_TRUE(settings->workingDir().isEmpty());
+}
+
 TEST_F(SettingsStore, InvertedSwitchesAndChangesAreStored)
 {
     UserSettings* settings = UserSettings::instance();
@@ -77,6 +90,36 @@ TEST_F(SettingsStore, InvertedSwitchesAndChangesAreStored)
     EXPECT_TRUE(settings->workingDir().endsWith("/Vidorna"));
 }
 
+// Counts the application's language change events, which every install and
+// removal of a translation sends.
+class LanguageChangeCounter : public QObject {
+public:
+    LanguageChangeCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~LanguageChangeCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
+TEST_F(SettingsStore, ChangesStayPendingWhileTheStoreCannotBeWritten)
+{
+    UserSettings* settings = UserSettings::instance();
+    settings->load();
+    const QString file = QSettings().fileName();
+    ASSERT_TRUE(QDir().mkpath(file));  // a folder where the file belongs
+    settings->setEditorUI(0);
+    settings->save();
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    settings->save();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("EditorUI=0"));
+}
+
 TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
 {
     UserSettings* settings = UserSettings::instance();
@@ -91,7 +134,10 @@ TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
     EXPECT_EQ(language.currentLanguage(), "de_DE");
     EXPECT_EQ(Util::byteSizeText(5), "5 Bytes");
     EXPECT_TRUE(Util::videoFileFilter().startsWith("Alle Videodateien (*.mp4"));
-    language.switchLanguage("de_DE");  // already in force: nothing changes
+    // Already in force: the translation is neither removed nor installed again.
+    LanguageChangeCounter changes;
+    language.switchLanguage("de_DE");
+    EXPECT_EQ(changes.count, 0);
     EXPECT_EQ(language.currentLanguage(), "de_DE");
 
     // Neither ar_SA nor ar exists: English stays, and the setting decides the name.

@@ -147,6 +147,9 @@ TEST(UtilFiles, CopyFileKeepsBackslashesAndHonoursOverwrite)
 
     EXPECT_TRUE(Util::copyFile(target, target, true));  // onto itself: nothing to do
     EXPECT_EQ(readFile(target), "second");
+    // The same file spelt differently is not removed before the copy.
+    EXPECT_TRUE(Util::copyFile(target, dir.path() + "/./copy.txt", true));
+    EXPECT_EQ(readFile(target), "second");
     EXPECT_FALSE(Util::copyFile(dir.filePath("missing"), target, true));
 }
 
@@ -168,12 +171,26 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
     EXPECT_TRUE(QFile::permissions(target + "/top.txt") & QFile::WriteOwner);
     EXPECT_FALSE(Util::copyDirectory(source, target, false));  // files exist, no overwrite
     EXPECT_TRUE(Util::copyDirectory(source, target, true));
+    // Onto itself with overwrite: every file survives.
+    EXPECT_TRUE(Util::copyDirectory(target, target, true));
+    EXPECT_EQ(readFile(target + "/inner/deep.txt"), "deep");
+
+    // Into a folder of its own: the new folder is not copied into itself.
+    ASSERT_TRUE(Util::copyDirectory(source, source + "/inner/backup", false));
+    EXPECT_EQ(readFile(source + "/inner/backup/inner/deep.txt"), "deep");
+    EXPECT_FALSE(QFile::exists(source + "/inner/backup/inner/backup"));
+
+    // Resource folders are a source too (the example project comes from one).
+    const QString languages = dir.filePath("languages");
+    ASSERT_TRUE(Util::copyDirectory(":/languages", languages, false));
+    EXPECT_EQ(QDir(languages).entryList(QDir::Files).size(), 10);
+    EXPECT_TRUE(QFile::permissions(languages + "/de_DE.qm") & QFile::WriteOwner);
 }
 
 TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath("movie.mp4");
+    const QString file = dir.filePath(QString::fromUtf8("my vidéo.mp4"));
     ASSERT_TRUE(writeFile(file, "x"));
     QStringList shown;
     QList<QUrl> opened;
@@ -183,7 +200,7 @@ TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)
         [&](const QUrl& folder) { opened.append(folder); return true; }));
 
     EXPECT_TRUE(Util::revealInExplorer(file));
-    EXPECT_EQ(shown, QStringList{QUrl::fromLocalFile(file).toString()});
+    EXPECT_EQ(shown, QStringList{"file://" + dir.path() + "/my%20vid%C3%A9o.mp4"});
     EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
 
     managerAnswers = true;
@@ -221,9 +238,28 @@ TEST(UtilShell, AboutDialogRunsModallyAtItsFixedSize)
         static_cast<QDialog*>(dialog)->accept();
     });
     Util::showAboutDialog(nullptr);
-    Util::setAboutDialogFactory(nullptr);
     EXPECT_TRUE(answerer.answered());
     EXPECT_EQ(shownSize, QSize(300, 340));
+
+    // A parent deleted while the dialog runs takes the dialog with it.
+    auto* parent = new QWidget;
+    ModalDialogAnswerer parentCloser([parent](QWidget*) { delete parent; });
+    Util::showAboutDialog(parent);
+    Util::setAboutDialogFactory(nullptr);
+    EXPECT_TRUE(parentCloser.answered());
+}
+
+TEST(UtilShell, MessageBoxSurvivesItsParentGoing)
+{
+    QWidget keptParent;
+    ModalDialogAnswerer ok(ModalDialogAnswerer::clickButton("OK"));
+    EXPECT_EQ(Util::showMessageBox(&keptParent, "Title", "Text", QMessageBox::Warning), QMessageBox::Ok);
+    EXPECT_TRUE(ok.answered());
+
+    auto* parent = new QWidget;
+    ModalDialogAnswerer parentCloser([parent](QWidget*) { delete parent; });
+    Util::showMessageBox(parent, "Title", "Text", QMessageBox::Warning);
+    EXPECT_TRUE(parentCloser.answered());
 }
 
 TEST(UtilShell, HelpOpensInTheInstalledBrowserWindow)

@@ -13,6 +13,9 @@ void ColorMatrixPaletteWidget::setColors(const QList<QColor>& colors, int column
         _colors = colors;
     _columns = columns;
     _spacing = spacing;
+    // A press on the old cells must not reach into the new list.
+    _pressedIndex = -1;
+    _highlightedIndex = -1;
     _layoutCells();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVariant>
 
 NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent), _layout(new QHBoxLayout(this))
 {
@@ -23,6 +24,9 @@ void NavigationBar::clear()
 void NavigationBar::addButton(int cmdId, const QString& text)
 {
     auto* button = new QPushButton(text, this);
+    button->setFlat(true);
+    // Callers that walk the bar's buttons find each one's command by this property.
+    button->setProperty("tag", cmdId);
     connect(button, &QPushButton::clicked, this, [this, cmdId]() { emit buttonClicked(cmdId); });
     _layout->addWidget(button);
 }

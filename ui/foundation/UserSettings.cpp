@@ -19,7 +19,6 @@ UserSettings* UserSettings::instance()
     static UserSettings* settings = [] {
         auto* created = new UserSettings;
         created->load();
-        created->_dirty = false;
         return created;
     }();
     return settings;
@@ -61,7 +60,9 @@ void UserSettings::save()
     store.setValue("AutoCopyAssets", _autoCopyAssets);
     store.setValue("Language", _language);
     store.endGroup();
-    _dirty = false;
+    store.sync();
+    // A store that could not be written keeps the changes for the next save.
+    _dirty = store.status() != QSettings::NoError;
 }
 
 void UserSettings::_resolveWorkingDir()
@@ -72,76 +73,68 @@ void UserSettings::_resolveWorkingDir()
     if (movies.isEmpty()) {
         // Without a home folder there is no movies folder; never fall back to
         // the current folder.
-        qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " without a movies folder";
+        qDebug().noquote() << QString("Cannot create product directory: %1 without a movies folder")
+                                  .arg(kProductFolder);
         return;
     }
     const QFileInfo moviesInfo(movies);
     if (moviesInfo.isSymLink())
         movies = moviesInfo.symLinkTarget();
     QDir moviesDir(movies);
-    if (moviesDir.exists(kProductFolder) || moviesDir.mkpath(kProductFolder)) {
+    // A file of that name is no folder for projects (and cannot become one).
+    if (QFileInfo(moviesDir.filePath(kProductFolder)).isDir() || moviesDir.mkpath(kProductFolder)) {
         _workingDir = QFileInfo(moviesDir.filePath(kProductFolder)).absoluteFilePath();
         return;
     }
-    qDebug().noquote() << "Cannot create product directory: " << kProductFolder << " in " << movies;
+    qDebug().noquote() << QString("Cannot create product directory: %1 in %2").arg(kProductFolder, movies);
 }
 
 void UserSettings::setPhotoDuration(float seconds)
 {
-    _photoDuration = seconds;
-    _dirty = true;
+    _store(_photoDuration, seconds);
 }
 
 void UserSettings::setTextDuration(float seconds)
 {
-    _textDuration = seconds;
-    _dirty = true;
+    _store(_textDuration, seconds);
 }
 
 void UserSettings::setDrawingDuration(float seconds)
 {
-    _drawingDuration = seconds;
-    _dirty = true;
+    _store(_drawingDuration, seconds);
 }
 
 void UserSettings::setApplyUserHabits(bool apply)
 {
-    _dontApplyUserHabits = !apply;
-    _dirty = true;
+    _store(_dontApplyUserHabits, !apply);
 }
 
 void UserSettings::setAutoDragDropAlign(bool align)
 {
-    _dontAutoDragDropAlign = !align;
-    _dirty = true;
+    _store(_dontAutoDragDropAlign, !align);
 }
 
 void UserSettings::setEditorUI(int layout)
 {
-    _editorUI = layout;
-    _dirty = true;
+    _store(_editorUI, layout);
 }
 
 void UserSettings::setHardwareCodec(bool enabled)
 {
-    _hardwareCodec = enabled;
-    _dirty = true;
+    _store(_hardwareCodec, enabled);
 }
 
 void UserSettings::setWorkingDir(const QString& folder)
 {
-    _workingDir = folder;
-    _dirty = true;
+    _store(_workingDir, folder);
 }
 
 void UserSettings::setAutoCopyAssets(bool copy)
 {
-    _autoCopyAssets = copy;
-    _dirty = true;
+    _store(_autoCopyAssets, copy);
 }
 
 void UserSettings::setLanguage(const QString& code)
 {
-    _language = code;
-    _dirty = true;
+    _store(_language, code);
 }

@@ -40,6 +40,13 @@ public:
 private:
     UserSettings() = default;
     void _resolveWorkingDir();
+    // Every setter stores and marks the settings changed.
+    template <typename T>
+    void _store(T& field, const T& value)
+    {
+        field = value;
+        _dirty = true;
+    }
 
     bool _dirty = false;
     float _photoDuration = 2.0f;

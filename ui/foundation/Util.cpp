@@ -8,11 +8,10 @@
 #include <QHostInfo>
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QUrl>
-
-#include <memory>
 
 namespace {
 
@@ -188,12 +187,15 @@ void Util::showAboutDialog(QWidget* parent)
 {
     if (!aboutDialogFactory())
         return;
-    std::unique_ptr<QDialog> dialog(aboutDialogFactory()(parent));
+    // The parent owns the dialog too and may be deleted while it runs, so the
+    // dialog is only watched, never owned twice.
+    QPointer<QDialog> dialog = aboutDialogFactory()(parent);
     if (!dialog)
         return;
     dialog->setFixedSize(300, 340);
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     dialog->exec();
+    delete dialog;
 }
 
 void Util::openUserHelp(const QString& address, const QString& title)

@@ -64,9 +64,43 @@ QString audioCodecName(const AVCodecParameters* parameters)
 
 bool copyOneFile(const QString& source, const QString& target, bool overwrite)
 {
+    // The same file under another spelling ("a/./b", a link): removing the
+    // target first would delete the only copy.
+    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
+    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
+        return true;
     if (overwrite && QFile::exists(target))
         QFile::remove(target);
     return QFile::copy(source, target);
+}
+
+// Copies every entry of source into the existing folder target. The folder
+// made for the whole copy is skipped where it turns up inside the source, so
+// a copy into a folder of its own source does not copy itself without end.
+bool copyFolderContents(const QString& source, const QDir& target, bool overwrite,
+                        const QString& outermostTarget)
+{
+    const QFileInfoList entries =
+        QDir(source).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString destination = target.filePath(entry.fileName());
+        if (entry.isDir()) {
+            // A linked folder may lead back into the source: following it would never end.
+            if (entry.isSymLink() || entry.canonicalFilePath() == outermostTarget)
+                continue;
+            const QDir folder(destination);
+            if ((!folder.exists() && !folder.mkpath("."))
+                || !copyFolderContents(entry.filePath(), folder, overwrite, outermostTarget))
+                return false;
+            continue;
+        }
+        if (!copyOneFile(entry.filePath(), destination, overwrite))
+            return false;
+        QFile copy(destination);
+        if (!(copy.permissions() & QFile::WriteOwner))
+            copy.setPermissions(copy.permissions() | QFile::WriteOwner);
+    }
+    return true;
 }
 
 } // namespace
@@ -89,25 +123,7 @@ bool Util::copyDirectory(const QString& source, const QString& target, bool over
     QDir targetDir(target);
     if (!targetDir.exists() && !targetDir.mkpath("."))
         return false;
-    const QFileInfoList entries =
-        QDir(source).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo& entry : entries) {
-        const QString destination = targetDir.filePath(entry.fileName());
-        // A linked folder may lead back into the source: following it would never end.
-        if (entry.isDir() && entry.isSymLink())
-            continue;
-        if (entry.isDir()) {
-            if (!copyDirectory(entry.filePath(), destination, overwrite))
-                return false;
-            continue;
-        }
-        if (!copyOneFile(entry.filePath(), destination, overwrite))
-            return false;
-        QFile copy(destination);
-        if (!(copy.permissions() & QFile::WriteOwner))
-            copy.setPermissions(copy.permissions() | QFile::WriteOwner);
-    }
-    return true;
+    return copyFolderContents(source, targetDir, overwrite, QFileInfo(target).canonicalFilePath());
 }
 
 QImage Util::readImage(const QString& path, int maxSide)

@@ -2,6 +2,7 @@
 #include "Util.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QPointer>
 #include <QPropertyAnimation>
 #include <QWidget>
 
@@ -143,8 +144,11 @@ QRectF Util::aspectFitRect(float w, float h, const QRectF& rect)
 int Util::showMessageBox(QWidget* parent, const QString& title, const QString& text,
                          QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setDialogStyleSheet(&box);
-    return box.exec();
+    // Not on the stack: a parent deleted while the box runs deletes the box.
+    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent,
+                                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setDialogStyleSheet(box);
+    const int result = box->exec();
+    delete box;
+    return result;
 }
