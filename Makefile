@@ -25,7 +25,7 @@ test: build
 
 # Every benchmark, under a virtual display because some of them draw with OpenGL.
 bench: build
-	xvfb-run -a -s "-screen 0 1920x1080x24" \
+	xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" \
 	  bash -c 'for b in $(BUILD)/bench/*_bench; do echo "== $$b"; "$$b" || exit 1; done'
 
 clean:
