@@ -9,7 +9,9 @@
 namespace {
 
 // How a kind of texture is stored and filled: the GL storage, the layout of
-// uploaded rows, and how the stored size divides the picture's.
+// uploaded rows, and how the stored size divides the picture's. Divided sizes
+// round up, as decoders lay out the chroma of odd sizes: a picture 427 wide
+// has 214 chroma samples a row, and taking 213 would shear every row.
 struct TextureLayout {
     GLint internalFormat;
     GLenum uploadFormat;
@@ -24,6 +26,11 @@ const TextureLayout kR16 = {GL_R16, GL_RED, GL_UNSIGNED_SHORT, 1, 1};
 const TextureLayout kRG8Half = {GL_RG8, GL_RG, GL_UNSIGNED_BYTE, 2, 2};
 const TextureLayout kRG16Half = {GL_RG16, GL_RG, GL_UNSIGNED_SHORT, 2, 2};
 const TextureLayout kPacked422 = {GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 2, 1};
+
+int32_t storedSize(int32_t size, int divisor)
+{
+    return (size + divisor - 1) / divisor;
+}
 
 void setFilters(QOpenGLFunctions_3_2_Core* gl, bool mipmaps)
 {
@@ -43,8 +50,8 @@ void specifyStorage(QOpenGLFunctions_3_2_Core* gl, AVGLTexture* texture, const T
     setFilters(gl, false);
     // The storage's own upload format: any valid pairing does for no data.
     const GLenum format = layout.uploadFormat == GL_BGRA ? GL_RGBA : layout.uploadFormat;
-    gl->glTexImage2D(GL_TEXTURE_2D, 0, layout.internalFormat, texture->width / layout.widthDivisor,
-                     texture->height / layout.heightDivisor, 0, format, layout.uploadType, nullptr);
+    gl->glTexImage2D(GL_TEXTURE_2D, 0, layout.internalFormat, storedSize(texture->width, layout.widthDivisor),
+                     storedSize(texture->height, layout.heightDivisor), 0, format, layout.uploadType, nullptr);
 }
 
 AVGLTexture* createTexture(int32_t width, int32_t height, uint32_t format, const TextureLayout& layout)
@@ -81,7 +88,8 @@ bool upload(AVGLTexture* texture, const void* data, int32_t width, int32_t heigh
     // otherwise be read with padding.
     gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width / layout.widthDivisor, height / layout.heightDivisor,
+    gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, storedSize(width, layout.widthDivisor),
+                        storedSize(height, layout.heightDivisor),
                         layout.uploadFormat, layout.uploadType, data);
     if (mipmaps)
         gl->glGenerateMipmap(GL_TEXTURE_2D);

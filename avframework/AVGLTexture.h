@@ -34,10 +34,10 @@ AVGLTexture* avTextureCreateRGBA(int32_t width, int32_t height);
 // Single channel, 8 or 16 bits, width x height, with the given format code.
 AVGLTexture* avTextureCreateR8(int32_t width, int32_t height, uint32_t format);
 AVGLTexture* avTextureCreateR16(int32_t width, int32_t height, uint32_t format);
-// Two channels of width/2 x height/2 (integer halves): NV12 and P010 chroma.
+// Two channels of half width and half height, rounded up: NV12 and P010 chroma.
 AVGLTexture* avTextureCreateRG8Half(int32_t width, int32_t height);
 AVGLTexture* avTextureCreateRG16Half(int32_t width, int32_t height);
-// RGBA of width/2 x height for packed 4:2:2.
+// RGBA of half width (rounded up) x height for packed 4:2:2.
 AVGLTexture* avTextureCreatePacked422(int32_t width, int32_t height);
 
 // Replace the whole content with tightly packed rows, first row first (a

@@ -76,8 +76,9 @@ TEST_F(GLTest, PlaneUploadsAtOddWidthKeepEveryRow)
     avTextureUploadR16(r16, deep.data(), width, height, false, 1);
     EXPECT_EQ(storedTexels(gl, r16, GL_RED, GL_UNSIGNED_SHORT, deep.size()), deep);
 
-    // Interleaved chroma of an odd width: (width - 1) / 2 texels a row.
-    const size_t half = size_t(width / 2) * (height / 2);
+    // Interleaved chroma of an odd size: as decoders lay it out, 214 texels a
+    // row and 121 rows; fewer would shear the rows.
+    const size_t half = size_t((width + 1) / 2) * ((height + 1) / 2);
     const std::vector<uint8_t> chroma = pattern(half * 2);
     AVGLTexture* rg8 = avTextureCreateRG8Half(width, height);
     avTextureUploadRG8Half(rg8, chroma.data(), width, height, false);
