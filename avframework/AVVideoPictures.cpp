@@ -119,7 +119,8 @@ bool packUYVY(const AVFrame* frame, AVStreamFrame& entry)
 
 uint8_t* avRotateBGRA(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation)
 {
-    if (rotation != 90 && rotation != 180 && rotation != 270)
+    // A conversion that failed hands over nothing to turn.
+    if (!pixels || (rotation != 90 && rotation != 180 && rotation != 270))
         return pixels;
     const int64_t w = *width;
     const int64_t h = *height;

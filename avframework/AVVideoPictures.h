@@ -38,7 +38,8 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
 // null on failure.
 uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler);
 // Turns BGRA pixels clockwise by rotation degrees (90, 180 or 270; others
-// leave them), swapping width and height for quarter turns. Frees the input.
+// leave them), swapping width and height for quarter turns. Frees the input;
+// null stays null.
 uint8_t* avRotateBGRA(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation);
 // Clockwise degrees (0, 90, 180, 270) from the stream's display matrix, else
 // from its "rotate" tag.

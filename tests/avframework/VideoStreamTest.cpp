@@ -109,6 +109,11 @@ TEST(VideoStream, RotatedClipReportsTurnedSizeAndUprightStill)
     EXPECT_GT(pixel(still, 240, 10, 310)[1], 100);
     EXPECT_GT(pixel(still, 240, 10, 10)[0], 200);
     std::free(still);
+    // A picture that cannot be made (no size) is refused, not turned.
+    int32_t w = -1;
+    int32_t h = -1;
+    double at = 0.0;
+    EXPECT_EQ(stream->grabImageAt(0.5, AVSize{0.0f, 0.0f}, false, &w, &h, &bytes, &at), nullptr);
 }
 
 TEST(VideoStream, SeekDeliversFrameAtTargetAndReportsOnce)
