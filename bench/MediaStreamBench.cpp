@@ -51,23 +51,26 @@ bool makeClips(const QString& video, const QString& audio)
                       "aac", "-b:a", "160k", audio});
 }
 
-bool load(AVStreamBase& stream, bool audio)
-{
+struct LoadResult {
     std::atomic<bool> done{false};
     std::atomic<int32_t> result{-1};
-    struct Context {
-        std::atomic<bool>* done;
-        std::atomic<int32_t>* result;
-    } context{&done, &result};
-    auto callback = [](AVStreamBase*, int32_t value, void* c) {
-        auto* ctx = static_cast<Context*>(c);
-        *ctx->result = value;
-        *ctx->done = true;
-    };
-    stream.startLoad(audio, callback, &context);
-    for (int waited = 0; !done && waited < 30000; waited += 5)
+
+    static void callback(AVStreamBase*, int32_t value, void* context)
+    {
+        auto* load = static_cast<LoadResult*>(context);
+        load->result = value;
+        load->done = true;
+    }
+};
+
+// The caller declares state before the stream: a load that outlasts the
+// wait still reports into it.
+bool load(AVStreamBase& stream, bool audio, LoadResult& state)
+{
+    stream.startLoad(audio, &LoadResult::callback, &state);
+    for (int waited = 0; !state.done && waited < 30000; waited += 5)
         avThreadSleep(0.005);
-    return done && result == 0;
+    return state.done && state.result == 0;
 }
 
 // Pops frames until the stream has ended; returns the number of frames.
@@ -92,9 +95,10 @@ int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
 double benchVideo(const QString& clip)
 {
     const QByteArray path = clip.toUtf8();
+    LoadResult state;
     AVVideoStream stream(path.constData(), 0, 0);
     stream.setSoftwareOnly(true);
-    if (!load(stream, false))
+    if (!load(stream, false, state))
         return -1.0;
     QElapsedTimer timer;
     timer.start();
@@ -110,9 +114,10 @@ double benchVideo(const QString& clip)
 void benchSeeks(const QString& clip)
 {
     const QByteArray path = clip.toUtf8();
+    LoadResult state;
     AVVideoStream stream(path.constData(), 0, 0);
     stream.setSoftwareOnly(true);
-    if (!load(stream, false))
+    if (!load(stream, false, state))
         return;
     stream.awaken();
     std::vector<double> targets{1.5, 7.7, 4.3, 9.1, 0.2, 5.9, 3.3, 8.4};
@@ -136,10 +141,11 @@ void benchSeeks(const QString& clip)
 void benchAudio(const QString& track, double scale, double pitch)
 {
     const QByteArray path = track.toUtf8();
+    LoadResult state;
     AVAudioStream stream(path.constData(), 44100, 2);
     stream.setTimeScale(scale);
     stream.setPitch(pitch);
-    if (!load(stream, true))
+    if (!load(stream, true, state))
         return;
     QElapsedTimer timer;
     timer.start();

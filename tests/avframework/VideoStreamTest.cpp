@@ -17,13 +17,15 @@ namespace {
 std::unique_ptr<AVVideoStream> loadVideo(const char* name, int32_t* result = nullptr)
 {
     auto stream = std::make_unique<AVVideoStream>(fixture(name).constData(), 0, 0);
-    Load load;
-    stream->startLoad(false, &Load::callback, &load);
-    EXPECT_TRUE(waitUntil([&] { return load.done.load() && !stream->isLoading(); })) << name;
+    auto load = std::make_unique<Load>();
+    stream->startLoad(false, &Load::callback, load.get());
+    EXPECT_TRUE(waitUntil([&] { return load->done.load() && !stream->isLoading(); })) << name;
     if (result)
-        *result = load.result;
+        *result = load->result;
     else
-        EXPECT_EQ(load.result, 0) << name;
+        EXPECT_EQ(load->result, 0) << name;
+    if (!load->done)
+        load.release(); // the load thread may still report into it
     return stream;
 }
 
@@ -254,8 +256,8 @@ TEST(VideoStream, ThumbnailPassDeliversSixteenEvenWidthPictures)
         times.push_back(i / 16.0f);
     const int height = 64;
     const float width = std::trunc(height * 16.0f / 9.0f); // 113: odd
+    Load load; // outlives the stream, whose load thread reports into it
     AVVideoStream stream(fixture("clip_h264_aac.mp4").constData(), 0, 0);
-    Load load;
     stream.startLoadWithThumbnails(&Load::callback, &load, 16, times.data(), width, float(height), onStart,
                                    onPicture, &collected);
     ASSERT_TRUE(waitUntil([&] { return load.done.load(); }));

@@ -115,8 +115,9 @@ int runProbe(const QStringList& arguments)
     for (int i = 0; i < kThumbnailCount; ++i)
         times.push_back(float(i) / kThumbnailCount);
 
-    AVVideoStream video(path.constData(), 0, 0);
+    // Declared before the stream: a load that outlasts the wait still reports into it.
     LoadResult load;
+    AVVideoStream video(path.constData(), 0, 0);
     video.startLoadWithThumbnails(&onLoaded, &load, kThumbnailCount, times.data(),
                                   float(kThumbnailHeight * 16 / 9), float(kThumbnailHeight), nullptr,
                                   &onThumbnail, &thumbnails);
@@ -171,10 +172,10 @@ int runDecodeAudio(const QStringList& arguments)
         return 2;
     }
     const QByteArray path = arguments.first().toUtf8();
+    LoadResult load; // outlives the stream, whose load thread reports into it
     AVAudioStream audio(path.constData(), 44100, 2);
     audio.setTimeScale(scale);
     audio.setPitch(pitch);
-    LoadResult load;
     audio.startLoad(&onLoaded, &load);
     if (!waitForLoad(load) || load.result != 0) {
         std::fprintf(stderr, "engine-demo: cannot open the sound of %s (%d)\n", path.constData(), int(load.result));
