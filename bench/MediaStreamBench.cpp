@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int kProcessTimeLimitMs = 600000;
+constexpr qint64 kStallLimitMs = 30000;
 
 bool runFfmpeg(const QStringList& arguments, double* seconds = nullptr)
 {
@@ -73,18 +74,27 @@ bool load(AVStreamBase& stream, bool audio, LoadResult& state)
     return state.done && state.result == 0;
 }
 
-// Pops frames until the stream has ended; returns the number of frames.
+// Pops frames until the stream has ended, or until no frame has come for
+// kStallLimitMs; returns the number of frames.
 int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
 {
     int frames = 0;
+    QElapsedTimer sinceLastFrame;
+    sinceLastFrame.start();
     for (;;) {
         int32_t size = 0;
         uint8_t* data = stream.popFrame(&size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true);
         if (!data) {
+            // Frames still queued when the decoder ends are popped first.
             if (stream.decodeEnded())
                 return frames;
+            if (sinceLastFrame.elapsed() >= kStallLimitMs) {
+                std::fprintf(stderr, "media_stream_bench: decoding stalled after %d frames\n", frames);
+                return frames;
+            }
             continue;
         }
+        sinceLastFrame.restart();
         ++frames;
         if (bytes)
             *bytes += size;
