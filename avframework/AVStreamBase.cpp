@@ -338,7 +338,8 @@ void AVStreamBase::closeDecoder()
 
 double AVStreamBase::duration() const
 {
-    if (!_formatContext || !_stream)
+    // isOpen first: callers on other threads may ask while the load runs.
+    if (!isOpen() || !_stream)
         return 0.0;
     if (_stream->duration != AV_NOPTS_VALUE && _stream->duration > 0)
         return double(_stream->duration) * av_q2d(_stream->time_base);

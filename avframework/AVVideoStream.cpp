@@ -132,7 +132,8 @@ void AVVideoStream::setSizeHints(int32_t width, int32_t height)
 
 double AVVideoStream::frameRate() const
 {
-    if (!_formatContext || !_stream)
+    // The frame-step setters call this from other threads, also during the load.
+    if (!isOpen() || !_stream)
         return 30.0;
     const double guessed = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
     const double average = av_q2d(_stream->avg_frame_rate);
@@ -313,11 +314,15 @@ bool AVVideoStream::sleep()
 
 bool AVVideoStream::awaken()
 {
+    // Unchanged, the decoder is open or the decoding thread opens it; and a
+    // stream whose load still runs must not be touched.
     const bool changed = AVStreamBase::awaken();
+    if (!changed)
+        return false;
     QMutexLocker lock(_streamMutex.get());
     findHWDecoder();
     avConditionWakeAll(_streamCondition.get());
-    return changed;
+    return true;
 }
 
 // ---- still pictures ----------------------------------------------------------------
@@ -380,7 +385,7 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
 uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_t* width, int32_t* height,
                                     int32_t* byteSize, double* timeOut)
 {
-    if (_paused || _seekDone || !_stream)
+    if (_paused || _seekDone || !isOpen() || !_stream)
         return nullptr;
     QMutexLocker formatLock(_formatMutex.get());
     QMutexLocker streamLock(_streamMutex.get());
@@ -432,7 +437,7 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
 {
     if (byteSize)
         *byteSize = 0;
-    if (!_stream)
+    if (!isOpen() || !_stream)
         return nullptr;
     const double t = std::clamp(time, 0.0, duration());
     // Paused, the read loop leaves the file alone; the format lock waits for
