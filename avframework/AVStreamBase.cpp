@@ -445,18 +445,21 @@ void AVStreamBase::_readLoop()
             avThreadSleep(0.01);
             continue;
         }
-        const uint32_t serial = _serial;
+        uint32_t serial;
         int result;
+        bool ioAtEnd;
         {
+            // A still-picture decode reads the file and raises the serial
+            // under this lock: both are looked at only while holding it.
             QMutexLocker lock(_formatMutex.get());
             if (_paused)
                 continue;
+            serial = _serial;
             result = av_read_frame(_formatContext.get(), packet.get());
+            ioAtEnd = _formatContext->pb && avio_feof(_formatContext->pb);
         }
         if (result < 0) {
-            AVIOContext* io = _formatContext->pb;
-            const bool atEnd = result == AVERROR_EOF || (io && avio_feof(io))
-                || ++consecutiveErrors >= kMaxConsecutiveReadErrors;
+            const bool atEnd = result == AVERROR_EOF || ioAtEnd || ++consecutiveErrors >= kMaxConsecutiveReadErrors;
             if (!atEnd) {
                 std::printf("(%d) read packet error: %d\n", int(_kind), result);
             } else {
