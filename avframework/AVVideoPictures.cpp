@@ -169,7 +169,7 @@ uint32_t avStreamRotation(const AVStream* stream)
     return 0;
 }
 
-bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContext** scaler,
+bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
                        AVStreamFrame& entry)
 {
     entry.width = frame->width;
@@ -223,26 +223,27 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
     return entry.data != nullptr;
 }
 
-uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler)
+uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContextPtr& scaler)
 {
     if (width <= 0 || height <= 0 || int64_t(width) * height * 4 > INT32_MAX)
         return nullptr;
     bool fullRange = false;
     const AVPixelFormat source = scalerFormat(AVPixelFormat(frame->format), &fullRange);
-    *scaler = sws_getCachedContext(*scaler, frame->width, frame->height, source, width, height, AV_PIX_FMT_BGRA,
-                                   SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (!*scaler)
+    // Frees the old context itself when it has to make a new one.
+    scaler.reset(sws_getCachedContext(scaler.release(), frame->width, frame->height, source, width, height,
+                                      AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
+    if (!scaler)
         return nullptr;
     if (fullRange || frame->color_range == AVCOL_RANGE_JPEG) {
         const int* coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
-        sws_setColorspaceDetails(*scaler, coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
+        sws_setColorspaceDetails(scaler.get(), coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
     }
     auto* pixels = static_cast<uint8_t*>(std::malloc(size_t(width) * height * 4));
     if (!pixels)
         return nullptr;
     uint8_t* planes[4] = {pixels, nullptr, nullptr, nullptr};
     int lineSizes[4] = {width * 4, 0, 0, 0};
-    if (sws_scale(*scaler, frame->data, frame->linesize, 0, frame->height, planes, lineSizes) <= 0) {
+    if (sws_scale(scaler.get(), frame->data, frame->linesize, 0, frame->height, planes, lineSizes) <= 0) {
         std::free(pixels);
         return nullptr;
     }

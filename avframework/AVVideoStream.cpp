@@ -42,7 +42,6 @@ AVVideoStream::~AVVideoStream()
         avConditionWakeAll(_streamCondition.get());
     }
     stopThreads();
-    sws_freeContext(_scaler);
 }
 
 int32_t AVVideoStream::open(bool isAudio)
@@ -268,7 +267,7 @@ void AVVideoStream::decodeLoop()
                 counter = 1;
             _exactSeek = true;
             out.duration = entryDuration;
-            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), &_scaler, out))
+            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
                 continue;
             lock.unlock();
             if (first) {
@@ -416,10 +415,8 @@ uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_
         }
         frame = std::move(copy);
     }
-    SwsContext* scaler = nullptr;
-    uint8_t* pixels = avConvertToBGRA(frame.get(), w, h, &scaler);
-    sws_freeContext(scaler);
-    pixels = avRotateBGRA(pixels, &w, &h, _rotation);
+    SwsContextPtr scaler;
+    uint8_t* pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, scaler), &w, &h, _rotation);
     if (!pixels)
         return nullptr;
     if (width)
@@ -461,9 +458,8 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
         frame = copy && av_hwframe_transfer_data(copy.get(), frame.get(), 0) >= 0 ? std::move(copy) : nullptr;
     }
     if (frame) {
-        SwsContext* scaler = nullptr;
-        pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, &scaler), &w, &h, _rotation);
-        sws_freeContext(scaler);
+        SwsContextPtr scaler;
+        pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, scaler), &w, &h, _rotation);
     }
     if (pixels && byteSize)
         *byteSize = w * h * 4;

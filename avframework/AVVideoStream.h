@@ -94,5 +94,5 @@ private:
     std::atomic<uint32_t> _stepMultiplier{1};
     std::atomic<uint32_t> _minimumFrameRate{30};
     ThumbnailRequest _thumbnails;
-    SwsContext* _scaler = nullptr; // the decoding thread's converter
+    SwsContextPtr _scaler; // the decoding thread's converter
 };
