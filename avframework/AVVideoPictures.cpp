@@ -214,13 +214,16 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
         avThreadSleep(0.01); // a scaler may fail for want of memory: once more
         entry.data = avConvertToBGRA(frame, outputWidth, outputHeight, scaler);
     }
+    if (!entry.data)
+        return false;
     entry.format = AVVideoFrameBGRA;
     entry.colour = AVVideoColourDefault;
     entry.stride = outputWidth;
     entry.width = outputWidth;
     entry.height = outputHeight;
-    entry.size = outputWidth * outputHeight * 4;
-    return entry.data != nullptr;
+    // The conversion refused sizes beyond 32 bits; the product is made in 64.
+    entry.size = int32_t(int64_t(outputWidth) * outputHeight * 4);
+    return true;
 }
 
 uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContextPtr& scaler)
