@@ -391,7 +391,7 @@ void AVStreamBase::_performSeek()
         // The file cannot move (a pipe, a damaged index): playing goes on from
         // where it was, but whoever waits for this seek still hears of it.
         av_log(nullptr, AV_LOG_WARNING, "seek to %.3f s failed (%d)\n", target, result);
-        reportSeek(nullptr, 0, target);
+        reportSeek(nullptr, 0, positionOf(target));
     }
 }
 

@@ -109,6 +109,8 @@ protected:
     bool beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial);
     // Calls the seek callback, when one is set, with the first result of a seek.
     void reportSeek(const uint8_t* data, int32_t size, double time);
+    // A media time in the units of the stream's frame times and seek reports.
+    virtual double positionOf(double seconds) const { return seconds; }
     // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
     void markDecodeEnded(uint32_t serial);
 

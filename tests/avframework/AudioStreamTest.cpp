@@ -224,6 +224,7 @@ TEST(AudioStream, SeekThatTheFileRefusesIsStillReported)
         EXPECT_TRUE(waitUntil([&] { return reports.count > 0; }));
         EXPECT_EQ(reports.count.load(), 1);
         EXPECT_FALSE(reports.hadData.load());
+        EXPECT_NEAR(reports.time.load(), 1.0 * kRate, 1.0); // in samples, as every sound report
     }
     writer.join();
 }
