@@ -13,6 +13,8 @@ namespace {
 
 // A hardware decoder that asks for input this often in a row has stalled.
 constexpr int kStalledDecoderRequests = 128;
+// A near-zero speed must not overflow the step.
+constexpr uint32_t kMaxFrameStep = 1000;
 
 double frameTime(const AVFrame* frame, AVRational timeBase)
 {
@@ -144,12 +146,14 @@ double AVVideoStream::frameRate() const
 
 void AVVideoStream::_updateFrameStep()
 {
-    const double speed = _speed > 0.0 ? _speed.load() : 1.0;
+    // Read once: another thread may set a speed of 0 between two reads.
+    const double stored = _speed;
+    const double speed = stored > 0.0 ? stored : 1.0;
     const double r = (frameRate() + 0.5) / speed;
     const uint32_t minimum = _minimumFrameRate;
     uint32_t step = 1;
     if (r > 60.0)
-        step = std::max<uint32_t>(1, uint32_t(r / minimum));
+        step = uint32_t(std::clamp(r / minimum, 1.0, double(kMaxFrameStep)));
     else if (r > 45.0 && minimum <= 30)
         step = 2;
     _frameStep = step * _stepMultiplier;
