@@ -51,6 +51,7 @@ AVStreamBase::AVStreamBase(const char* path)
     : _path(path ? path : "")
     , _id(++g_streamIdCounter)
     , _formatMutex(avMutexCreate())
+    , _limitsMutex(avMutexCreate())
     , _packetMutex(avMutexCreate())
     , _packetCondition(avConditionCreate())
     , _frameMutex(avMutexCreate())
@@ -623,6 +624,7 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
 
 bool AVStreamBase::awaken()
 {
+    QMutexLocker limitsLock(_limitsMutex.get());
     if ((_packetLimit != 0 && _frameLimit != 0) || !_readerStarted)
         return false;
     const bool audio = _kind == 1;
@@ -642,6 +644,7 @@ bool AVStreamBase::awaken()
 
 bool AVStreamBase::sleep()
 {
+    QMutexLocker limitsLock(_limitsMutex.get());
     if (_packetLimit == 0 && _frameLimit == 0)
         return false;
     {

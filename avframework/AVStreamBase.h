@@ -160,6 +160,9 @@ protected:
     // Held around every use of the format context: the read thread's reads
     // and seeks, and the still-picture paths that read the file themselves.
     std::unique_ptr<AVMutex> _formatMutex;
+    // Makes sleep and awaken, called from any engine thread, whole steps:
+    // each checks both limits and then sets them.
+    std::unique_ptr<AVMutex> _limitsMutex;
     std::unique_ptr<AVMutex> _packetMutex;
     std::unique_ptr<AVCondition> _packetCondition;
     std::unique_ptr<AVMutex> _frameMutex;
