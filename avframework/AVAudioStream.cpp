@@ -305,7 +305,7 @@ void AVAudioStream::decodeLoop()
             // The seek target lies at or past the last sample: report it anyway,
             // or the seeking segment would wait for ever.
             state.afterSeek = false;
-            reportSeek(nullptr, 0, positionOf(_seekTime));
+            reportSeek(entry.serial, nullptr, 0, positionOf(_seekTime));
         }
         avThreadSleep(0.01);
     }
@@ -402,7 +402,7 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
     entry.time = position;
     if (state.afterSeek) {
         state.afterSeek = false;
-        reportSeek(entry.data, entry.size, position);
+        reportSeek(entry.serial, entry.data, entry.size, position);
     }
     if (pushFrame(entry))
         state.nextExpected = position + double(samples);

@@ -392,7 +392,7 @@ void AVStreamBase::_performSeek()
         // The file cannot move (a pipe, a damaged index): playing goes on from
         // where it was, but whoever waits for this seek still hears of it.
         av_log(nullptr, AV_LOG_WARNING, "seek to %.3f s failed (%d)\n", target, result);
-        reportSeek(nullptr, 0, positionOf(target));
+        reportSeek(_serial, nullptr, 0, positionOf(target));
     }
 }
 
@@ -411,10 +411,20 @@ bool AVStreamBase::beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial)
     return entry.serial == _serial && _seekDone.exchange(false);
 }
 
-void AVStreamBase::reportSeek(const uint8_t* data, int32_t size, double time)
+void AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time)
 {
-    if (SeekCallback callback = _seekCallback)
-        callback(this, data, size, time, _seekCallbackContext);
+    SeekCallback callback;
+    void* context;
+    {
+        // seek() stores the pair and its request under this lock.
+        QMutexLocker lock(_packetMutex.get());
+        if (!_isCurrent(serial))
+            return;
+        callback = _seekCallback;
+        context = _seekCallbackContext;
+    }
+    if (callback)
+        callback(this, data, size, time, context);
 }
 
 void AVStreamBase::markDecodeEnded(uint32_t serial)
@@ -607,12 +617,12 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
     if (atEnd)
         target = length;
     _atEnd = atEnd;
-    _seekCallback = callback;
-    _seekCallbackContext = context;
     _exactSeek = exact;
     _seekTime = target;
     {
         QMutexLocker lock(_packetMutex.get());
+        _seekCallback = callback;
+        _seekCallbackContext = context;
         _packets.clear();
         _readEnded = false;
         _decodeEnded = false;

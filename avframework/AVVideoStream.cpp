@@ -241,7 +241,7 @@ void AVVideoStream::decodeLoop()
                         afterSeek = false;
                         static const uint8_t endMarker = 1;
                         lock.unlock();
-                        reportSeek(&endMarker, 0, _seekTime);
+                        reportSeek(entry.serial, &endMarker, 0, _seekTime);
                         lock.relock();
                     }
                     avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
@@ -276,7 +276,7 @@ void AVVideoStream::decodeLoop()
             lock.unlock();
             if (first) {
                 afterSeek = false;
-                reportSeek(out.data, out.size, out.time);
+                reportSeek(out.serial, out.data, out.size, out.time);
             }
             pushFrame(out);
         }

@@ -6,7 +6,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <tuple>
 
 using namespace StreamTest;
@@ -147,6 +149,25 @@ TEST(VideoStream, SecondQuickSeekDropsTheFirstOnesFrames)
     }
     EXPECT_EQ(first.count.load(), 0);
     EXPECT_EQ(second.count.load(), 1);
+}
+
+TEST(VideoStream, AReportGoesOnlyToTheSeekItAnswers)
+{
+    // The second seek comes while the first one's frame may be on its way:
+    // that frame must not be reported to the second seek's callback.
+    auto stream = loadVideo("video_only_4s.mp4");
+    stream->awaken();
+    for (int round = 0; round < 120; ++round) { // the second seek 0 to 12 ms after the first
+        SeekReports first;
+        SeekReports second;
+        stream->seek(0.5, &SeekReports::callback, &first, true);
+        std::this_thread::sleep_for(std::chrono::microseconds(100 * round));
+        stream->seek(3.0, &SeekReports::callback, &second, true);
+        ASSERT_TRUE(waitUntil([&] { return second.count > 0; })) << round;
+        avThreadSleep(0.01);
+        EXPECT_EQ(second.count.load(), 1) << round;
+        EXPECT_NEAR(second.time.load(), 3.0, stream->frameDuration() + 1e-6) << round;
+    }
 }
 
 TEST(VideoStream, SeeksAreClampedToTheMedia)
