@@ -79,9 +79,14 @@ void AVStreamBase::stopThreads()
 
 // ---- threads -------------------------------------------------------------
 
-void AVStreamBase::startLoad(bool isAudio, LoadCallback callback, void* context)
+void AVStreamBase::waitForLoad()
 {
     _loadThread.reset();
+}
+
+void AVStreamBase::startLoad(bool isAudio, LoadCallback callback, void* context)
+{
+    waitForLoad();
     _loadCallback = callback;
     _loadCallbackContext = context;
     _kind = isAudio ? 1 : 0;

@@ -90,6 +90,10 @@ protected:
 
     virtual void decodeLoop() {}
 
+    // Waits for a load that is still running, so that what it reads can be
+    // replaced.
+    void waitForLoad();
+
     void startReading(int32_t streamIndex, uint32_t packetLimit);
     void startDecoding(uint32_t frameLimit);
     void stopReading();

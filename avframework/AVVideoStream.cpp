@@ -72,6 +72,7 @@ void AVVideoStream::startLoadWithThumbnails(LoadCallback callback, void* callbac
                                             ThumbnailStartFunction start, ThumbnailPictureFunction picture,
                                             void* context)
 {
+    waitForLoad(); // a pass still running reads the request
     _thumbnails = ThumbnailRequest();
     if (count > 0 && times)
         _thumbnails.times.assign(times, times + count);
