@@ -416,7 +416,7 @@ bool AVStreamBase::beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial)
     return entry.serial == _serial && _seekDone.exchange(false);
 }
 
-void AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time)
+bool AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time)
 {
     SeekCallback callback;
     void* context;
@@ -424,12 +424,13 @@ void AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size
         // seek() stores the pair and its request under this lock.
         QMutexLocker lock(_packetMutex.get());
         if (!_isCurrent(serial))
-            return;
+            return false;
         callback = _seekCallback;
         context = _seekCallbackContext;
     }
     if (callback)
         callback(this, data, size, time, context);
+    return true;
 }
 
 void AVStreamBase::markDecodeEnded(uint32_t serial)

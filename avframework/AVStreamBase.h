@@ -112,9 +112,9 @@ protected:
     // of the serial it decodes (0 before the first packet).
     bool beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial);
     // Calls the seek callback, when one is set, with the first result of the
-    // seek that began serial; nothing when a later seek has been asked for
-    // since (its callback waits for its own result).
-    void reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time);
+    // seek that began serial. False, and nothing called, when the serial has
+    // moved on since: a later seek waits for its own result.
+    bool reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time);
     // A media time in the units of the stream's frame times and seek reports.
     virtual double positionOf(double seconds) const { return seconds; }
     // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.

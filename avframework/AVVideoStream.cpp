@@ -239,10 +239,9 @@ void AVVideoStream::decodeLoop()
                     markDecodeEnded(entry.serial);
                     if (afterSeek) {
                         // The media ended before a frame at the target: report the end.
-                        afterSeek = false;
                         static const uint8_t endMarker = 1;
                         lock.unlock();
-                        reportSeek(entry.serial, &endMarker, 0, _seekTime);
+                        afterSeek = !reportSeek(entry.serial, &endMarker, 0, _seekTime);
                         lock.relock();
                     }
                     avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
@@ -275,10 +274,10 @@ void AVVideoStream::decodeLoop()
             if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
                 continue;
             lock.unlock();
-            if (first) {
-                afterSeek = false;
-                reportSeek(out.serial, out.data, out.size, out.time);
-            }
+            // A still-picture decode that raised the serial meanwhile leaves
+            // the report to the next frame.
+            if (first)
+                afterSeek = !reportSeek(out.serial, out.data, out.size, out.time);
             pushFrame(out);
         }
         if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
