@@ -16,6 +16,14 @@ constexpr int kStalledDecoderRequests = 128;
 // A near-zero speed must not overflow the step.
 constexpr uint32_t kMaxFrameStep = 1000;
 
+// Copies a hardware frame into memory with its timestamps and colour
+// properties: the transfer itself copies only the pixels.
+bool downloadFrame(AVFrame* target, const AVFrame* hardware)
+{
+    av_frame_unref(target);
+    return av_hwframe_transfer_data(target, hardware, 0) >= 0 && av_frame_copy_props(target, hardware) >= 0;
+}
+
 double frameTime(const AVFrame* frame, AVRational timeBase)
 {
     const int64_t stamp = frame->best_effort_timestamp;
@@ -259,10 +267,8 @@ void AVVideoStream::decodeLoop()
                 continue;
             const AVFrame* picture = decoded.get();
             if (usesHardwareFrames(picture)) {
-                av_frame_unref(transfer.get());
-                if (av_hwframe_transfer_data(transfer.get(), picture, 0) < 0)
+                if (!downloadFrame(transfer.get(), picture))
                     continue;
-                av_frame_copy_props(transfer.get(), picture);
                 picture = transfer.get();
             }
             const bool first = afterSeek;
@@ -385,6 +391,14 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
     }
 }
 
+AVFramePtr AVVideoStream::_inMemory(AVFramePtr frame) const
+{
+    if (!frame || !usesHardwareFrames(frame.get()))
+        return frame;
+    AVFramePtr copy(av_frame_alloc());
+    return copy && downloadFrame(copy.get(), frame.get()) ? std::move(copy) : nullptr;
+}
+
 uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_t* width, int32_t* height,
                                     int32_t* byteSize, double* timeOut)
 {
@@ -409,15 +423,11 @@ uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_
             *timeOut = -1.0;
         return nullptr;
     }
-    AVFramePtr copy;
-    if (usesHardwareFrames(frame.get())) {
-        copy.reset(av_frame_alloc());
-        if (!copy || av_hwframe_transfer_data(copy.get(), frame.get(), 0) < 0) {
-            if (timeOut)
-                *timeOut = -1.0;
-            return nullptr;
-        }
-        frame = std::move(copy);
+    frame = _inMemory(std::move(frame));
+    if (!frame) {
+        if (timeOut)
+            *timeOut = -1.0;
+        return nullptr;
     }
     SwsContextPtr scaler;
     uint8_t* pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, scaler), &w, &h, _rotation);
@@ -453,14 +463,10 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
     _decodeEnded = false;
     QMutexLocker streamLock(_streamMutex.get());
     bool stalled = false;
-    AVFramePtr frame = _decodeStill(t, true, &stalled);
+    const AVFramePtr frame = _inMemory(_decodeStill(t, true, &stalled));
     uint8_t* pixels = nullptr;
     int32_t w = int32_t(_outputWidth);
     int32_t h = int32_t(_outputHeight);
-    if (frame && usesHardwareFrames(frame.get())) {
-        AVFramePtr copy(av_frame_alloc());
-        frame = copy && av_hwframe_transfer_data(copy.get(), frame.get(), 0) >= 0 ? std::move(copy) : nullptr;
-    }
     if (frame) {
         SwsContextPtr scaler;
         pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, scaler), &w, &h, _rotation);
