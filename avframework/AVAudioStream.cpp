@@ -305,7 +305,7 @@ void AVAudioStream::decodeLoop()
             // The seek target lies at or past the last sample: report it anyway,
             // or the seeking segment would wait for ever.
             state.afterSeek = false;
-            reportSeek(nullptr, 0, _seekTime * _outputRate * _timeScale);
+            reportSeek(entry.serial, nullptr, 0, positionOf(_seekTime));
         }
         avThreadSleep(0.01);
     }
@@ -387,7 +387,7 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
         return;
     const int frameBytes = 2 * _outputChannels;
     int64_t samples = entry.size / frameBytes;
-    double position = std::round(time * _outputRate * _timeScale);
+    double position = std::round(positionOf(time));
     if (state.nextExpected >= 0.0)
         position = std::max(position, state.nextExpected);
     if (trim > 0.0 && trim < 1.0) {
@@ -402,7 +402,7 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
     entry.time = position;
     if (state.afterSeek) {
         state.afterSeek = false;
-        reportSeek(entry.data, entry.size, position);
+        reportSeek(entry.serial, entry.data, entry.size, position);
     }
     if (pushFrame(entry))
         state.nextExpected = position + double(samples);

@@ -41,6 +41,8 @@ public:
 
 protected:
     void decodeLoop() override;
+    // Samples of the output stream, counted at outputRate x timeScale.
+    double positionOf(double seconds) const override { return seconds * _outputRate * _timeScale; }
 
 private:
     struct DecodeState;

@@ -7,9 +7,10 @@
 // order, a picture size, seeks and single still pictures.
 class AVContent {
 public:
-    // Called by the decoding thread with the first frame decoded after a seek
-    // (data and size valid only during the call), or once with null data when
-    // the media ends before such a frame. time is in the stream's own units.
+    // Called with the first frame decoded after a seek (data and size valid
+    // only during the call), or once with size 0 when no such frame comes:
+    // the media ends first or the file refuses the seek. time is in the
+    // stream's own units (seconds for pictures, output samples for sound).
     using SeekCallback = void (*)(AVContent* content, const uint8_t* data, int32_t size, double time,
                                   void* context);
 

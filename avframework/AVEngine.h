@@ -4,8 +4,7 @@
 
 // The engine facade. So far it holds the process-wide codec flag: while it is
 // set, a media stream that is put to sleep closes its decoder and releases its
-// hardware device (the main window sets it; the video decoder sets it for a
-// moment to force such a close of its own stream).
+// hardware device (the main window sets it).
 class AVEngine {
 public:
     static uint8_t codecFlag();

@@ -38,9 +38,6 @@ struct SwsContextFreer {
 struct AVFilterGraphFreer {
     void operator()(AVFilterGraph* graph) const { avfilter_graph_free(&graph); }
 };
-struct AVDictionaryFreer {
-    void operator()(AVDictionary* dictionary) const { av_dict_free(&dictionary); }
-};
 
 using AVFormatContextPtr = std::unique_ptr<AVFormatContext, AVFormatContextCloser>;
 using AVCodecContextPtr = std::unique_ptr<AVCodecContext, AVCodecContextFreer>;
@@ -50,9 +47,3 @@ using AVBufferRefPtr = std::unique_ptr<AVBufferRef, AVBufferRefReleaser>;
 using SwrContextPtr = std::unique_ptr<SwrContext, SwrContextFreer>;
 using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextFreer>;
 using AVFilterGraphPtr = std::unique_ptr<AVFilterGraph, AVFilterGraphFreer>;
-
-// FFmpeg's error text for a return code.
-inline const char* avErrorText(int error, char (&buffer)[AV_ERROR_MAX_STRING_SIZE])
-{
-    return av_make_error_string(buffer, sizeof buffer, error);
-}

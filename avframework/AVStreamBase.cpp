@@ -51,6 +51,7 @@ AVStreamBase::AVStreamBase(const char* path)
     : _path(path ? path : "")
     , _id(++g_streamIdCounter)
     , _formatMutex(avMutexCreate())
+    , _limitsMutex(avMutexCreate())
     , _packetMutex(avMutexCreate())
     , _packetCondition(avConditionCreate())
     , _frameMutex(avMutexCreate())
@@ -78,9 +79,14 @@ void AVStreamBase::stopThreads()
 
 // ---- threads -------------------------------------------------------------
 
-void AVStreamBase::startLoad(bool isAudio, LoadCallback callback, void* context)
+void AVStreamBase::waitForLoad()
 {
     _loadThread.reset();
+}
+
+void AVStreamBase::startLoad(bool isAudio, LoadCallback callback, void* context)
+{
+    waitForLoad();
     _loadCallback = callback;
     _loadCallbackContext = context;
     _kind = isAudio ? 1 : 0;
@@ -338,7 +344,8 @@ void AVStreamBase::closeDecoder()
 
 double AVStreamBase::duration() const
 {
-    if (!_formatContext || !_stream)
+    // isOpen first: callers on other threads may ask while the load runs.
+    if (!isOpen() || !_stream)
         return 0.0;
     if (_stream->duration != AV_NOPTS_VALUE && _stream->duration > 0)
         return double(_stream->duration) * av_q2d(_stream->time_base);
@@ -390,7 +397,7 @@ void AVStreamBase::_performSeek()
         // The file cannot move (a pipe, a damaged index): playing goes on from
         // where it was, but whoever waits for this seek still hears of it.
         av_log(nullptr, AV_LOG_WARNING, "seek to %.3f s failed (%d)\n", target, result);
-        reportSeek(nullptr, 0, target);
+        reportSeek(_serial, nullptr, 0, positionOf(target));
     }
 }
 
@@ -409,10 +416,21 @@ bool AVStreamBase::beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial)
     return entry.serial == _serial && _seekDone.exchange(false);
 }
 
-void AVStreamBase::reportSeek(const uint8_t* data, int32_t size, double time)
+bool AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time)
 {
-    if (SeekCallback callback = _seekCallback)
-        callback(this, data, size, time, _seekCallbackContext);
+    SeekCallback callback;
+    void* context;
+    {
+        // seek() stores the pair and its request under this lock.
+        QMutexLocker lock(_packetMutex.get());
+        if (!_isCurrent(serial))
+            return false;
+        callback = _seekCallback;
+        context = _seekCallbackContext;
+    }
+    if (callback)
+        callback(this, data, size, time, context);
+    return true;
 }
 
 void AVStreamBase::markDecodeEnded(uint32_t serial)
@@ -444,18 +462,21 @@ void AVStreamBase::_readLoop()
             avThreadSleep(0.01);
             continue;
         }
-        const uint32_t serial = _serial;
+        uint32_t serial;
         int result;
+        bool ioAtEnd;
         {
+            // A still-picture decode reads the file and raises the serial
+            // under this lock: both are looked at only while holding it.
             QMutexLocker lock(_formatMutex.get());
             if (_paused)
                 continue;
+            serial = _serial;
             result = av_read_frame(_formatContext.get(), packet.get());
+            ioAtEnd = _formatContext->pb && avio_feof(_formatContext->pb);
         }
         if (result < 0) {
-            AVIOContext* io = _formatContext->pb;
-            const bool atEnd = result == AVERROR_EOF || (io && avio_feof(io))
-                || ++consecutiveErrors >= kMaxConsecutiveReadErrors;
+            const bool atEnd = result == AVERROR_EOF || ioAtEnd || ++consecutiveErrors >= kMaxConsecutiveReadErrors;
             if (!atEnd) {
                 std::printf("(%d) read packet error: %d\n", int(_kind), result);
             } else {
@@ -602,12 +623,12 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
     if (atEnd)
         target = length;
     _atEnd = atEnd;
-    _seekCallback = callback;
-    _seekCallbackContext = context;
     _exactSeek = exact;
     _seekTime = target;
     {
         QMutexLocker lock(_packetMutex.get());
+        _seekCallback = callback;
+        _seekCallbackContext = context;
         _packets.clear();
         _readEnded = false;
         _decodeEnded = false;
@@ -619,6 +640,7 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
 
 bool AVStreamBase::awaken()
 {
+    QMutexLocker limitsLock(_limitsMutex.get());
     if ((_packetLimit != 0 && _frameLimit != 0) || !_readerStarted)
         return false;
     const bool audio = _kind == 1;
@@ -638,6 +660,7 @@ bool AVStreamBase::awaken()
 
 bool AVStreamBase::sleep()
 {
+    QMutexLocker limitsLock(_limitsMutex.get());
     if (_packetLimit == 0 && _frameLimit == 0)
         return false;
     {

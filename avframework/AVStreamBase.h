@@ -90,6 +90,10 @@ protected:
 
     virtual void decodeLoop() {}
 
+    // Waits for a load that is still running, so that what it reads can be
+    // replaced.
+    void waitForLoad();
+
     void startReading(int32_t streamIndex, uint32_t packetLimit);
     void startDecoding(uint32_t frameLimit);
     void stopReading();
@@ -107,8 +111,12 @@ protected:
     // so that the decoder must be flushed. lastSerial is the loop's own record
     // of the serial it decodes (0 before the first packet).
     bool beginsSeek(const AVStreamPacket& entry, uint32_t& lastSerial);
-    // Calls the seek callback, when one is set, with the first result of a seek.
-    void reportSeek(const uint8_t* data, int32_t size, double time);
+    // Calls the seek callback, when one is set, with the first result of the
+    // seek that began serial. False, and nothing called, when the serial has
+    // moved on since: a later seek waits for its own result.
+    bool reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time);
+    // A media time in the units of the stream's frame times and seek reports.
+    virtual double positionOf(double seconds) const { return seconds; }
     // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
     void markDecodeEnded(uint32_t serial);
 
@@ -158,6 +166,9 @@ protected:
     // Held around every use of the format context: the read thread's reads
     // and seeks, and the still-picture paths that read the file themselves.
     std::unique_ptr<AVMutex> _formatMutex;
+    // Makes sleep and awaken, called from any engine thread, whole steps:
+    // each checks both limits and then sets them.
+    std::unique_ptr<AVMutex> _limitsMutex;
     std::unique_ptr<AVMutex> _packetMutex;
     std::unique_ptr<AVCondition> _packetCondition;
     std::unique_ptr<AVMutex> _frameMutex;

@@ -119,7 +119,8 @@ bool packUYVY(const AVFrame* frame, AVStreamFrame& entry)
 
 uint8_t* avRotateBGRA(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation)
 {
-    if (rotation != 90 && rotation != 180 && rotation != 270)
+    // A conversion that failed hands over nothing to turn.
+    if (!pixels || (rotation != 90 && rotation != 180 && rotation != 270))
         return pixels;
     const int64_t w = *width;
     const int64_t h = *height;
@@ -168,7 +169,7 @@ uint32_t avStreamRotation(const AVStream* stream)
     return 0;
 }
 
-bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContext** scaler,
+bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
                        AVStreamFrame& entry)
 {
     entry.width = frame->width;
@@ -213,35 +214,39 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
         avThreadSleep(0.01); // a scaler may fail for want of memory: once more
         entry.data = avConvertToBGRA(frame, outputWidth, outputHeight, scaler);
     }
+    if (!entry.data)
+        return false;
     entry.format = AVVideoFrameBGRA;
     entry.colour = AVVideoColourDefault;
     entry.stride = outputWidth;
     entry.width = outputWidth;
     entry.height = outputHeight;
-    entry.size = outputWidth * outputHeight * 4;
-    return entry.data != nullptr;
+    // The conversion refused sizes beyond 32 bits; the product is made in 64.
+    entry.size = int32_t(int64_t(outputWidth) * outputHeight * 4);
+    return true;
 }
 
-uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler)
+uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContextPtr& scaler)
 {
     if (width <= 0 || height <= 0 || int64_t(width) * height * 4 > INT32_MAX)
         return nullptr;
     bool fullRange = false;
     const AVPixelFormat source = scalerFormat(AVPixelFormat(frame->format), &fullRange);
-    *scaler = sws_getCachedContext(*scaler, frame->width, frame->height, source, width, height, AV_PIX_FMT_BGRA,
-                                   SWS_BILINEAR, nullptr, nullptr, nullptr);
-    if (!*scaler)
+    // Frees the old context itself when it has to make a new one.
+    scaler.reset(sws_getCachedContext(scaler.release(), frame->width, frame->height, source, width, height,
+                                      AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
+    if (!scaler)
         return nullptr;
     if (fullRange || frame->color_range == AVCOL_RANGE_JPEG) {
         const int* coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
-        sws_setColorspaceDetails(*scaler, coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
+        sws_setColorspaceDetails(scaler.get(), coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
     }
     auto* pixels = static_cast<uint8_t*>(std::malloc(size_t(width) * height * 4));
     if (!pixels)
         return nullptr;
     uint8_t* planes[4] = {pixels, nullptr, nullptr, nullptr};
     int lineSizes[4] = {width * 4, 0, 0, 0};
-    if (sws_scale(*scaler, frame->data, frame->linesize, 0, frame->height, planes, lineSizes) <= 0) {
+    if (sws_scale(scaler.get(), frame->data, frame->linesize, 0, frame->height, planes, lineSizes) <= 0) {
         std::free(pixels);
         return nullptr;
     }

@@ -31,14 +31,15 @@ enum AVVideoFrameColour : uint32_t {
 
 // Fills entry's data, size, stride, width, height, format and colour for a
 // decoded frame: its own layout when it is one of the codes above, else BGRA
-// at outputWidth x outputHeight through *scaler (made or remade as needed).
-bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContext** scaler,
+// at outputWidth x outputHeight through scaler (made or remade as needed).
+bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
                        AVStreamFrame& entry);
 // The frame as premultiplied BGRA rows at width x height (bilinear), malloc'ed;
 // null on failure.
-uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext** scaler);
+uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContextPtr& scaler);
 // Turns BGRA pixels clockwise by rotation degrees (90, 180 or 270; others
-// leave them), swapping width and height for quarter turns. Frees the input.
+// leave them), swapping width and height for quarter turns. Frees the input;
+// null stays null.
 uint8_t* avRotateBGRA(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation);
 // Clockwise degrees (0, 90, 180, 270) from the stream's display matrix, else
 // from its "rotate" tag.

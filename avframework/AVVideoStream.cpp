@@ -13,6 +13,16 @@ namespace {
 
 // A hardware decoder that asks for input this often in a row has stalled.
 constexpr int kStalledDecoderRequests = 128;
+// A near-zero speed must not overflow the step.
+constexpr uint32_t kMaxFrameStep = 1000;
+
+// Copies a hardware frame into memory with its timestamps and colour
+// properties: the transfer itself copies only the pixels.
+bool downloadFrame(AVFrame* target, const AVFrame* hardware)
+{
+    av_frame_unref(target);
+    return av_hwframe_transfer_data(target, hardware, 0) >= 0 && av_frame_copy_props(target, hardware) >= 0;
+}
 
 double frameTime(const AVFrame* frame, AVRational timeBase)
 {
@@ -42,7 +52,6 @@ AVVideoStream::~AVVideoStream()
         avConditionWakeAll(_streamCondition.get());
     }
     stopThreads();
-    sws_freeContext(_scaler);
 }
 
 int32_t AVVideoStream::open(bool isAudio)
@@ -71,6 +80,7 @@ void AVVideoStream::startLoadWithThumbnails(LoadCallback callback, void* callbac
                                             ThumbnailStartFunction start, ThumbnailPictureFunction picture,
                                             void* context)
 {
+    waitForLoad(); // a pass still running reads the request
     _thumbnails = ThumbnailRequest();
     if (count > 0 && times)
         _thumbnails.times.assign(times, times + count);
@@ -132,7 +142,8 @@ void AVVideoStream::setSizeHints(int32_t width, int32_t height)
 
 double AVVideoStream::frameRate() const
 {
-    if (!_formatContext || !_stream)
+    // The frame-step setters call this from other threads, also during the load.
+    if (!isOpen() || !_stream)
         return 30.0;
     const double guessed = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
     const double average = av_q2d(_stream->avg_frame_rate);
@@ -144,12 +155,14 @@ double AVVideoStream::frameRate() const
 
 void AVVideoStream::_updateFrameStep()
 {
-    const double speed = _speed > 0.0 ? _speed.load() : 1.0;
+    // Read once: another thread may set a speed of 0 between two reads.
+    const double stored = _speed;
+    const double speed = stored > 0.0 ? stored : 1.0;
     const double r = (frameRate() + 0.5) / speed;
     const uint32_t minimum = _minimumFrameRate;
     uint32_t step = 1;
     if (r > 60.0)
-        step = std::max<uint32_t>(1, uint32_t(r / minimum));
+        step = uint32_t(std::clamp(r / minimum, 1.0, double(kMaxFrameStep)));
     else if (r > 45.0 && minimum <= 30)
         step = 2;
     _frameStep = step * _stepMultiplier;
@@ -234,10 +247,9 @@ void AVVideoStream::decodeLoop()
                     markDecodeEnded(entry.serial);
                     if (afterSeek) {
                         // The media ended before a frame at the target: report the end.
-                        afterSeek = false;
                         static const uint8_t endMarker = 1;
                         lock.unlock();
-                        reportSeek(&endMarker, 0, _seekTime);
+                        afterSeek = !reportSeek(entry.serial, &endMarker, 0, _seekTime);
                         lock.relock();
                     }
                     avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
@@ -255,10 +267,8 @@ void AVVideoStream::decodeLoop()
                 continue;
             const AVFrame* picture = decoded.get();
             if (usesHardwareFrames(picture)) {
-                av_frame_unref(transfer.get());
-                if (av_hwframe_transfer_data(transfer.get(), picture, 0) < 0)
+                if (!downloadFrame(transfer.get(), picture))
                     continue;
-                av_frame_copy_props(transfer.get(), picture);
                 picture = transfer.get();
             }
             const bool first = afterSeek;
@@ -267,13 +277,13 @@ void AVVideoStream::decodeLoop()
                 counter = 1;
             _exactSeek = true;
             out.duration = entryDuration;
-            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), &_scaler, out))
+            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
                 continue;
             lock.unlock();
-            if (first) {
-                afterSeek = false;
-                reportSeek(out.data, out.size, out.time);
-            }
+            // A still-picture decode that raised the serial meanwhile leaves
+            // the report to the next frame.
+            if (first)
+                afterSeek = !reportSeek(out.serial, out.data, out.size, out.time);
             pushFrame(out);
         }
         if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
@@ -313,11 +323,15 @@ bool AVVideoStream::sleep()
 
 bool AVVideoStream::awaken()
 {
+    // Unchanged, the decoder is open or the decoding thread opens it; and a
+    // stream whose load still runs must not be touched.
     const bool changed = AVStreamBase::awaken();
+    if (!changed)
+        return false;
     QMutexLocker lock(_streamMutex.get());
     findHWDecoder();
     avConditionWakeAll(_streamCondition.get());
-    return changed;
+    return true;
 }
 
 // ---- still pictures ----------------------------------------------------------------
@@ -377,10 +391,18 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
     }
 }
 
+AVFramePtr AVVideoStream::_inMemory(AVFramePtr frame) const
+{
+    if (!frame || !usesHardwareFrames(frame.get()))
+        return frame;
+    AVFramePtr copy(av_frame_alloc());
+    return copy && downloadFrame(copy.get(), frame.get()) ? std::move(copy) : nullptr;
+}
+
 uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_t* width, int32_t* height,
                                     int32_t* byteSize, double* timeOut)
 {
-    if (_paused || _seekDone || !_stream)
+    if (_paused || _seekDone || !isOpen() || !_stream)
         return nullptr;
     QMutexLocker formatLock(_formatMutex.get());
     QMutexLocker streamLock(_streamMutex.get());
@@ -401,20 +423,14 @@ uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_
             *timeOut = -1.0;
         return nullptr;
     }
-    AVFramePtr copy;
-    if (usesHardwareFrames(frame.get())) {
-        copy.reset(av_frame_alloc());
-        if (!copy || av_hwframe_transfer_data(copy.get(), frame.get(), 0) < 0) {
-            if (timeOut)
-                *timeOut = -1.0;
-            return nullptr;
-        }
-        frame = std::move(copy);
+    frame = _inMemory(std::move(frame));
+    if (!frame) {
+        if (timeOut)
+            *timeOut = -1.0;
+        return nullptr;
     }
-    SwsContext* scaler = nullptr;
-    uint8_t* pixels = avConvertToBGRA(frame.get(), w, h, &scaler);
-    sws_freeContext(scaler);
-    pixels = avRotateBGRA(pixels, &w, &h, _rotation);
+    SwsContextPtr scaler;
+    uint8_t* pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, scaler), &w, &h, _rotation);
     if (!pixels)
         return nullptr;
     if (width)
@@ -432,7 +448,7 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
 {
     if (byteSize)
         *byteSize = 0;
-    if (!_stream)
+    if (!isOpen() || !_stream)
         return nullptr;
     const double t = std::clamp(time, 0.0, duration());
     // Paused, the read loop leaves the file alone; the format lock waits for
@@ -447,18 +463,13 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
     _decodeEnded = false;
     QMutexLocker streamLock(_streamMutex.get());
     bool stalled = false;
-    AVFramePtr frame = _decodeStill(t, true, &stalled);
+    const AVFramePtr frame = _inMemory(_decodeStill(t, true, &stalled));
     uint8_t* pixels = nullptr;
     int32_t w = int32_t(_outputWidth);
     int32_t h = int32_t(_outputHeight);
-    if (frame && usesHardwareFrames(frame.get())) {
-        AVFramePtr copy(av_frame_alloc());
-        frame = copy && av_hwframe_transfer_data(copy.get(), frame.get(), 0) >= 0 ? std::move(copy) : nullptr;
-    }
     if (frame) {
-        SwsContext* scaler = nullptr;
-        pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, &scaler), &w, &h, _rotation);
-        sws_freeContext(scaler);
+        SwsContextPtr scaler;
+        pixels = avRotateBGRA(avConvertToBGRA(frame.get(), w, h, scaler), &w, &h, _rotation);
     }
     if (pixels && byteSize)
         *byteSize = w * h * 4;

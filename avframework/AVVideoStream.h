@@ -78,6 +78,9 @@ private:
     // holds the format lock and the stream lock. *stalled reports a decoder
     // that asked for input too often or failed.
     AVFramePtr _decodeStill(double time, bool exact, bool* stalled);
+    // The frame, or its copy in memory when it is a hardware frame; null
+    // when that copy fails.
+    AVFramePtr _inMemory(AVFramePtr frame) const;
 
     std::atomic<uint32_t> _width{0};
     std::atomic<uint32_t> _height{0};
@@ -94,5 +97,5 @@ private:
     std::atomic<uint32_t> _stepMultiplier{1};
     std::atomic<uint32_t> _minimumFrameRate{30};
     ThumbnailRequest _thumbnails;
-    SwsContext* _scaler = nullptr; // the decoding thread's converter
+    SwsContextPtr _scaler; // the decoding thread's converter
 };

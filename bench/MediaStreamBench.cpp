@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int kProcessTimeLimitMs = 600000;
+constexpr qint64 kStallLimitMs = 30000;
 
 bool runFfmpeg(const QStringList& arguments, double* seconds = nullptr)
 {
@@ -51,37 +52,49 @@ bool makeClips(const QString& video, const QString& audio)
                       "aac", "-b:a", "160k", audio});
 }
 
-bool load(AVStreamBase& stream, bool audio)
-{
+struct LoadResult {
     std::atomic<bool> done{false};
     std::atomic<int32_t> result{-1};
-    struct Context {
-        std::atomic<bool>* done;
-        std::atomic<int32_t>* result;
-    } context{&done, &result};
-    auto callback = [](AVStreamBase*, int32_t value, void* c) {
-        auto* ctx = static_cast<Context*>(c);
-        *ctx->result = value;
-        *ctx->done = true;
-    };
-    stream.startLoad(audio, callback, &context);
-    for (int waited = 0; !done && waited < 30000; waited += 5)
+
+    static void callback(AVStreamBase*, int32_t value, void* context)
+    {
+        auto* load = static_cast<LoadResult*>(context);
+        load->result = value;
+        load->done = true;
+    }
+};
+
+// The caller declares state before the stream: a load that outlasts the
+// wait still reports into it.
+bool load(AVStreamBase& stream, bool audio, LoadResult& state)
+{
+    stream.startLoad(audio, &LoadResult::callback, &state);
+    for (int waited = 0; !state.done && waited < 30000; waited += 5)
         avThreadSleep(0.005);
-    return done && result == 0;
+    return state.done && state.result == 0;
 }
 
-// Pops frames until the stream has ended; returns the number of frames.
+// Pops frames until the stream has ended, or until no frame has come for
+// kStallLimitMs; returns the number of frames.
 int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
 {
     int frames = 0;
+    QElapsedTimer sinceLastFrame;
+    sinceLastFrame.start();
     for (;;) {
         int32_t size = 0;
         uint8_t* data = stream.popFrame(&size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true);
         if (!data) {
+            // Frames still queued when the decoder ends are popped first.
             if (stream.decodeEnded())
                 return frames;
+            if (sinceLastFrame.elapsed() >= kStallLimitMs) {
+                std::fprintf(stderr, "media_stream_bench: decoding stalled after %d frames\n", frames);
+                return frames;
+            }
             continue;
         }
+        sinceLastFrame.restart();
         ++frames;
         if (bytes)
             *bytes += size;
@@ -92,9 +105,10 @@ int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
 double benchVideo(const QString& clip)
 {
     const QByteArray path = clip.toUtf8();
+    LoadResult state;
     AVVideoStream stream(path.constData(), 0, 0);
     stream.setSoftwareOnly(true);
-    if (!load(stream, false))
+    if (!load(stream, false, state))
         return -1.0;
     QElapsedTimer timer;
     timer.start();
@@ -110,9 +124,10 @@ double benchVideo(const QString& clip)
 void benchSeeks(const QString& clip)
 {
     const QByteArray path = clip.toUtf8();
+    LoadResult state;
     AVVideoStream stream(path.constData(), 0, 0);
     stream.setSoftwareOnly(true);
-    if (!load(stream, false))
+    if (!load(stream, false, state))
         return;
     stream.awaken();
     std::vector<double> targets{1.5, 7.7, 4.3, 9.1, 0.2, 5.9, 3.3, 8.4};
@@ -136,10 +151,11 @@ void benchSeeks(const QString& clip)
 void benchAudio(const QString& track, double scale, double pitch)
 {
     const QByteArray path = track.toUtf8();
+    LoadResult state;
     AVAudioStream stream(path.constData(), 44100, 2);
     stream.setTimeScale(scale);
     stream.setPitch(pitch);
-    if (!load(stream, true))
+    if (!load(stream, true, state))
         return;
     QElapsedTimer timer;
     timer.start();

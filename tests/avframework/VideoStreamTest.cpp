@@ -6,7 +6,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <tuple>
 
 using namespace StreamTest;
@@ -17,13 +19,15 @@ namespace {
 std::unique_ptr<AVVideoStream> loadVideo(const char* name, int32_t* result = nullptr)
 {
     auto stream = std::make_unique<AVVideoStream>(fixture(name).constData(), 0, 0);
-    Load load;
-    stream->startLoad(false, &Load::callback, &load);
-    EXPECT_TRUE(waitUntil([&] { return load.done.load() && !stream->isLoading(); })) << name;
+    auto load = std::make_unique<Load>();
+    stream->startLoad(false, &Load::callback, load.get());
+    EXPECT_TRUE(waitUntil([&] { return load->done.load() && !stream->isLoading(); })) << name;
     if (result)
-        *result = load.result;
+        *result = load->result;
     else
-        EXPECT_EQ(load.result, 0) << name;
+        EXPECT_EQ(load->result, 0) << name;
+    if (!load->done)
+        load.release(); // the load thread may still report into it
     return stream;
 }
 
@@ -109,6 +113,11 @@ TEST(VideoStream, RotatedClipReportsTurnedSizeAndUprightStill)
     EXPECT_GT(pixel(still, 240, 10, 310)[1], 100);
     EXPECT_GT(pixel(still, 240, 10, 10)[0], 200);
     std::free(still);
+    // A picture that cannot be made (no size) is refused, not turned.
+    int32_t w = -1;
+    int32_t h = -1;
+    double at = 0.0;
+    EXPECT_EQ(stream->grabImageAt(0.5, AVSize{0.0f, 0.0f}, false, &w, &h, &bytes, &at), nullptr);
 }
 
 TEST(VideoStream, SeekDeliversFrameAtTargetAndReportsOnce)
@@ -140,6 +149,25 @@ TEST(VideoStream, SecondQuickSeekDropsTheFirstOnesFrames)
     }
     EXPECT_EQ(first.count.load(), 0);
     EXPECT_EQ(second.count.load(), 1);
+}
+
+TEST(VideoStream, AReportGoesOnlyToTheSeekItAnswers)
+{
+    // The second seek comes while the first one's frame may be on its way:
+    // that frame must not be reported to the second seek's callback.
+    auto stream = loadVideo("video_only_4s.mp4");
+    stream->awaken();
+    for (int round = 0; round < 120; ++round) { // the second seek 0 to 12 ms after the first
+        SeekReports first;
+        SeekReports second;
+        stream->seek(0.5, &SeekReports::callback, &first, true);
+        std::this_thread::sleep_for(std::chrono::microseconds(100 * round));
+        stream->seek(3.0, &SeekReports::callback, &second, true);
+        ASSERT_TRUE(waitUntil([&] { return second.count > 0; })) << round;
+        avThreadSleep(0.01);
+        EXPECT_EQ(second.count.load(), 1) << round;
+        EXPECT_NEAR(second.time.load(), 3.0, stream->frameDuration() + 1e-6) << round;
+    }
 }
 
 TEST(VideoStream, SeeksAreClampedToTheMedia)
@@ -227,32 +255,47 @@ TEST(VideoStream, StillPicturesWhilePlayingDoNotDisturbTheFile)
     EXPECT_NEAR(frame.time, 2.0, stream->frameDuration() + 1e-6);
 }
 
-TEST(VideoStream, ThumbnailPassDeliversSixteenEvenWidthPictures)
-{
-    struct Collected {
-        std::atomic<int> starts{0};
-        std::vector<std::pair<uint32_t, uint32_t>> sizes;
-        std::atomic<int> missing{0};
-    } collected;
-    auto onStart = [](AVVideoStream*, void* context) { ++static_cast<Collected*>(context)->starts; };
-    auto onPicture = [](AVVideoStream*, int32_t, AVPixelBuffer* picture, void* context) {
-        auto* c = static_cast<Collected*>(context);
+namespace {
+
+// What a thumbnail pass delivered.
+struct Thumbnails {
+    std::atomic<int> starts{0};
+    std::vector<std::pair<uint32_t, uint32_t>> sizes;
+    std::atomic<int> missing{0};
+
+    static void start(AVVideoStream*, void* context) { ++static_cast<Thumbnails*>(context)->starts; }
+    static void picture(AVVideoStream*, int32_t, AVPixelBuffer* picture, void* context)
+    {
+        auto* thumbnails = static_cast<Thumbnails*>(context);
         if (!picture) {
-            ++c->missing;
+            ++thumbnails->missing;
             return;
         }
-        c->sizes.emplace_back(picture->width, picture->height);
+        thumbnails->sizes.emplace_back(picture->width, picture->height);
         avPixelBufferFree(picture);
-    };
+    }
+};
+
+std::vector<float> sixteenthsOfTheMedia()
+{
     std::vector<float> times;
     for (int i = 0; i < 16; ++i)
         times.push_back(i / 16.0f);
+    return times;
+}
+
+} // namespace
+
+TEST(VideoStream, ThumbnailPassDeliversSixteenEvenWidthPictures)
+{
+    Thumbnails collected;
+    const std::vector<float> times = sixteenthsOfTheMedia();
     const int height = 64;
     const float width = std::trunc(height * 16.0f / 9.0f); // 113: odd
+    Load load; // outlives the stream, whose load thread reports into it
     AVVideoStream stream(fixture("clip_h264_aac.mp4").constData(), 0, 0);
-    Load load;
-    stream.startLoadWithThumbnails(&Load::callback, &load, 16, times.data(), width, float(height), onStart,
-                                   onPicture, &collected);
+    stream.startLoadWithThumbnails(&Load::callback, &load, 16, times.data(), width, float(height),
+                                   &Thumbnails::start, &Thumbnails::picture, &collected);
     ASSERT_TRUE(waitUntil([&] { return load.done.load(); }));
     EXPECT_EQ(load.result, 0);
     EXPECT_EQ(collected.starts.load(), 1);
@@ -264,6 +307,27 @@ TEST(VideoStream, ThumbnailPassDeliversSixteenEvenWidthPictures)
     }
     // The stream still plays from the start afterwards.
     EXPECT_NEAR(firstFrameAt(stream, 0.0).time, 0.0, 1e-6);
+}
+
+TEST(VideoStream, ALoadAskedForAgainKeepsEachRequestsPictures)
+{
+    // Asked again while the first load still runs, the stream finishes the
+    // first request before it takes the second.
+    Thumbnails first;
+    Thumbnails second;
+    const std::vector<float> times = sixteenthsOfTheMedia();
+    Load firstLoad;
+    Load secondLoad;
+    AVVideoStream stream(fixture("clip_h264_aac.mp4").constData(), 0, 0);
+    stream.startLoadWithThumbnails(&Load::callback, &firstLoad, 16, times.data(), 64, 36, &Thumbnails::start,
+                                   &Thumbnails::picture, &first);
+    stream.startLoadWithThumbnails(&Load::callback, &secondLoad, 4, times.data(), 32, 18, &Thumbnails::start,
+                                   &Thumbnails::picture, &second);
+    ASSERT_TRUE(waitUntil([&] { return firstLoad.done && secondLoad.done; }));
+    EXPECT_EQ(first.sizes.size(), 16u);
+    EXPECT_EQ(second.sizes.size(), 4u);
+    EXPECT_EQ(first.starts.load(), 1);
+    EXPECT_EQ(second.starts.load(), 1);
 }
 
 TEST(VideoStream, FrameStepThinsHighRates)

@@ -5,6 +5,7 @@
 #include "AVVideoStream.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QSaveFile>
 #include <QDataStream>
@@ -19,7 +20,7 @@ namespace {
 constexpr int kThumbnailCount = 16;
 constexpr int kThumbnailHeight = 90;
 constexpr double kLoadTimeLimit = 30.0;   // seconds
-constexpr double kDecodeTimeLimit = 600.0; // seconds
+constexpr qint64 kDecodeTimeLimitMs = 600000;
 
 struct LoadResult {
     std::atomic<bool> done{false};
@@ -115,8 +116,9 @@ int runProbe(const QStringList& arguments)
     for (int i = 0; i < kThumbnailCount; ++i)
         times.push_back(float(i) / kThumbnailCount);
 
-    AVVideoStream video(path.constData(), 0, 0);
+    // Declared before the stream: a load that outlasts the wait still reports into it.
     LoadResult load;
+    AVVideoStream video(path.constData(), 0, 0);
     video.startLoadWithThumbnails(&onLoaded, &load, kThumbnailCount, times.data(),
                                   float(kThumbnailHeight * 16 / 9), float(kThumbnailHeight), nullptr,
                                   &onThumbnail, &thumbnails);
@@ -171,10 +173,10 @@ int runDecodeAudio(const QStringList& arguments)
         return 2;
     }
     const QByteArray path = arguments.first().toUtf8();
+    LoadResult load; // outlives the stream, whose load thread reports into it
     AVAudioStream audio(path.constData(), 44100, 2);
     audio.setTimeScale(scale);
     audio.setPitch(pitch);
-    LoadResult load;
     audio.startLoad(&onLoaded, &load);
     if (!waitForLoad(load) || load.result != 0) {
         std::fprintf(stderr, "engine-demo: cannot open the sound of %s (%d)\n", path.constData(), int(load.result));
@@ -183,18 +185,24 @@ int runDecodeAudio(const QStringList& arguments)
     audio.awaken();
     audio.seek(0.0, nullptr, nullptr, true);
     QByteArray samples;
-    for (double waited = 0.0; waited < kDecodeTimeLimit;) {
+    // Wall time: an empty pop itself waits for up to a few seconds.
+    QElapsedTimer decoding;
+    decoding.start();
+    bool ended = false;
+    while (!ended && decoding.elapsed() < kDecodeTimeLimitMs) {
         int32_t size = 0;
         uint8_t* data = audio.popFrame(&size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true);
         if (data) {
             samples.append(reinterpret_cast<const char*>(data), size);
             std::free(data);
-        } else if (audio.decodeEnded()) {
-            break;
         } else {
-            avThreadSleep(0.01);
-            waited += 0.01;
+            ended = audio.decodeEnded();
         }
+    }
+    if (!ended) {
+        std::fprintf(stderr, "engine-demo: decoding %s did not end within %lld s\n", path.constData(),
+                     static_cast<long long>(kDecodeTimeLimitMs / 1000));
+        return 1;
     }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || file.write(wavHeader(44100, 2, samples.size())) != 44
