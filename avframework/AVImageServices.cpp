@@ -186,9 +186,9 @@ AVPixelBuffer* avRequestImage(int32_t segmentId, int32_t timeMs, int32_t* outErr
     AVPixelBuffer* buffer = nullptr;
     if (width > 0 && height > 0)
         buffer = avPixelBufferWrap(bytes, uint32_t(width), uint32_t(height), AVPixelFormatBGRA32);
-    if (!buffer) {
+    else
         std::free(bytes);
+    if (!buffer)
         *outError = 1;
-    }
     return buffer;
 }

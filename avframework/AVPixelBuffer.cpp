@@ -51,7 +51,10 @@ AVPixelBuffer* avPixelBufferWrap(uint8_t* data, uint32_t width, uint32_t height,
 {
     if (!data)
         return nullptr;
-    return newRecord(data, width, height, format);
+    AVPixelBuffer* buffer = newRecord(data, width, height, format);
+    if (!buffer)
+        std::free(data); // ours from the call on, also when the record cannot be had
+    return buffer;
 }
 
 void avPixelBufferFree(AVPixelBuffer* buffer)

@@ -24,7 +24,8 @@ enum AVPixelBufferFormat : int32_t {
 
 // Zero-filled buffer; null when memory cannot be had (nothing stays allocated).
 AVPixelBuffer* avPixelBufferCreate(uint32_t width, uint32_t height, int32_t format);
-// Takes ownership of malloc'ed bytes; null when data is null.
+// Takes ownership of malloc'ed bytes, freeing them when it fails; null when
+// data is null or memory cannot be had.
 AVPixelBuffer* avPixelBufferWrap(uint8_t* data, uint32_t width, uint32_t height, int32_t format);
 void avPixelBufferFree(AVPixelBuffer* buffer);
 

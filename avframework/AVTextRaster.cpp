@@ -153,8 +153,5 @@ AVPixelBuffer* avRenderText(int32_t width, int32_t height, const char* text, int
             painter.end();
         }
     }
-    AVPixelBuffer* buffer = avPixelBufferWrap(pixels, uint32_t(width), uint32_t(height), AVPixelFormatBGRA32);
-    if (!buffer)
-        std::free(pixels);
-    return buffer;
+    return avPixelBufferWrap(pixels, uint32_t(width), uint32_t(height), AVPixelFormatBGRA32);
 }
