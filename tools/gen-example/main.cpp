@@ -33,12 +33,14 @@ bool synthesiseBeep(const QString& ffmpeg, const QString& path)
 {
     using Countdown::kBeepSeconds;
     constexpr float kEdgeSeconds = 0.02f;
+    // The sine source plays at an eighth of full scale; a beep should be heard at -6 dB.
+    constexpr int kGain = 4;
     const QString tone = QString("sine=frequency=%1:sample_rate=44100:duration=%2")
                              .arg(Countdown::kBeepFrequency).arg(kBeepSeconds);
-    const QString edges = QString("afade=t=in:d=%1,afade=t=out:st=%2:d=%1")
-                              .arg(kEdgeSeconds).arg(kBeepSeconds - kEdgeSeconds);
+    const QString shape = QString("volume=%1,afade=t=in:d=%2,afade=t=out:st=%3:d=%2")
+                              .arg(kGain).arg(kEdgeSeconds).arg(kBeepSeconds - kEdgeSeconds);
     // Bit-exact output without tags, so every build makes the same file.
-    const QStringList arguments{"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", tone, "-af", edges,
+    const QStringList arguments{"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", tone, "-af", shape,
                                 "-c:a", "aac", "-b:a", "96k", "-map_metadata", "-1",
                                 "-fflags", "+bitexact", "-flags:a", "+bitexact", path};
     QProcess process;
