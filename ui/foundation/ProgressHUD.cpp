@@ -167,9 +167,10 @@ void ProgressHUD::showMessage(const QString& text, QWidget* parent, int msecs)
     hud->setGeometry(0, 0, parent->width(), parent->height());
     hud->setText(text);
     hud->show();
-    // The overlay is its own context: should it go first (with its parent,
-    // say), the timer goes with it.
-    QTimer::singleShot(msecs, hud, [hud]() {
+    // Precise: a coarse timer may end a two-second message 100 ms early. The
+    // overlay is its own context: should it go first (with its parent, say),
+    // the timer goes with it.
+    QTimer::singleShot(msecs, Qt::PreciseTimer, hud, [hud]() {
         hud->hide();
         hud->deleteLater();
     });
