@@ -144,50 +144,43 @@ TEST(GenAssets, RejectsBadListsAndUnknownDrawings)
     EXPECT_FALSE(QFile::exists(dir.filePath("out.qrc")));
 }
 
-TEST(UiGallery, ScreenshotOfTheControlsPage)
+// The gallery's picture of a page, or a null image when it could not be made.
+QImage galleryScreenshot(const QString& page)
 {
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    const QString picture = QString(VIDORNA_ARTEFACT_DIR) + "/ui-gallery-controls.png";
+    const QString picture = QString(VIDORNA_ARTEFACT_DIR) + "/ui-gallery-" + page + ".png";
     QFile::remove(picture);
-    ASSERT_EQ(run(VIDORNA_UI_GALLERY, {"--page", "controls", "--screenshot", picture}), 0);
-    const QImage shot(picture);
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_GE(shot.width(), 800);
-    // The controls' accent colour and the checkerboard of the transparent swatch.
-    int accent = 0;
-    int checks = 0;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb pixel = shot.pixel(x, y);
-            accent += pixel == qRgb(54, 200, 255);
-            checks += pixel == qRgb(204, 204, 204);
-        }
-    }
-    EXPECT_GT(accent, 500);
-    EXPECT_GT(checks, 100);
-
-    EXPECT_NE(run(VIDORNA_UI_GALLERY, {"--page", "no-such-page", "--screenshot", picture}), 0);
+    if (run(VIDORNA_UI_GALLERY, {"--page", page, "--screenshot", picture}) != 0)
+        return QImage();
+    return QImage(picture);
 }
 
-TEST(UiGallery, ScreenshotOfThePopupsPage)
+int pixelsOf(const QImage& image, QRgb color)
 {
-    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    const QString picture = QString(VIDORNA_ARTEFACT_DIR) + "/ui-gallery-popups.png";
-    QFile::remove(picture);
-    ASSERT_EQ(run(VIDORNA_UI_GALLERY, {"--page", "popups", "--screenshot", picture}), 0);
-    const QImage shot(picture);
-    ASSERT_FALSE(shot.isNull());
-    // The arrow panels in the tips' colour, and the stage where popups open.
-    int accent = 0;
-    int stage = 0;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            accent += shot.pixel(x, y) == qRgb(54, 200, 255);
-            stage += shot.pixel(x, y) == qRgb(44, 46, 50);
-        }
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == color;
     }
-    EXPECT_GT(accent, 4 * 60 * 50);
-    EXPECT_GT(stage, 400 * 300);
+    return count;
+}
+
+TEST(UiGallery, ScreenshotsOfTheControlsAndPopupsPages)
+{
+    const QImage controls = galleryScreenshot("controls");
+    ASSERT_FALSE(controls.isNull());
+    EXPECT_GE(controls.width(), 800);
+    // The controls' accent colour and the checkerboard of the transparent swatch.
+    EXPECT_GT(pixelsOf(controls, qRgb(54, 200, 255)), 500);
+    EXPECT_GT(pixelsOf(controls, qRgb(204, 204, 204)), 100);
+
+    // The arrow panels in the tips' colour, and the stage where popups open.
+    const QImage popups = galleryScreenshot("popups");
+    ASSERT_FALSE(popups.isNull());
+    EXPECT_GT(pixelsOf(popups, qRgb(54, 200, 255)), 4 * 60 * 50);
+    EXPECT_GT(pixelsOf(popups, qRgb(44, 46, 50)), 400 * 300);
+
+    EXPECT_TRUE(galleryScreenshot("no-such-page").isNull());
 }
 
 } // namespace

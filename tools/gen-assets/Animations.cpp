@@ -102,9 +102,11 @@ void drawSegment(QPainter& painter, const QRectF& rect, const QColor& color, boo
     }
 }
 
-// The editor's timeline: tracks across the lower part of the picture.
-QList<QRectF> drawTracks(QPainter& painter, const QSizeF& size, qreal top, int count)
+// The editor's dark background with its timeline: count tracks from top down.
+QList<QRectF> drawEditorScene(QPainter& painter, const QSizeF& size, qreal top, int count)
 {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(QPointF(0, 0), size), kEditorBack);
     const qreal height = (size.height() - top - 20) / count - 12;
     QList<QRectF> tracks;
     painter.setPen(Qt::NoPen);
@@ -125,10 +127,9 @@ QRectF trackSlot(const QRectF& track, qreal left, qreal width)
 // A thumbnail dragged from the media library to a track, where it becomes a segment.
 void drawMediaExplorerLesson(QPainter& painter, const QSizeF& size, qreal phase)
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(QPointF(0, 0), size), kEditorBack);
     const qreal thumbW = (size.width() - 40 - 5 * 16) / 6;
     const qreal thumbH = thumbW * 0.62;
+    const QList<QRectF> tracks = drawEditorScene(painter, size, 60 + thumbH + 50, 3);
     const QColor thumbs[] = {QColor(235, 120, 80), QColor(90, 190, 120), QColor(120, 140, 240),
                              QColor(230, 200, 80), QColor(200, 110, 200), QColor(90, 200, 210)};
     for (int i = 0; i < 6; ++i) {
@@ -136,7 +137,6 @@ void drawMediaExplorerLesson(QPainter& painter, const QSizeF& size, qreal phase)
         painter.setBrush(thumbs[i]);
         painter.drawRoundedRect(QRectF(20 + i * (thumbW + 16), 30, thumbW, thumbH), 8, 8);
     }
-    const QList<QRectF> tracks = drawTracks(painter, size, 60 + thumbH + 50, 3);
     const QRectF target = trackSlot(tracks[1], 260, 240);
     const QRectF source(20 + 2 * (thumbW + 16), 30, thumbW, thumbH);
     const qreal move = stage(phase, 0.15, 0.65);
@@ -157,9 +157,7 @@ void drawMediaExplorerLesson(QPainter& painter, const QSizeF& size, qreal phase)
 // Double clicks on a segment enter and leave its edit mode (the yellow frame).
 void drawDoubleTapLesson(QPainter& painter, const QSizeF& size, qreal phase)
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(QPointF(0, 0), size), kEditorBack);
-    const QList<QRectF> tracks = drawTracks(painter, size, 40, 2);
+    const QList<QRectF> tracks = drawEditorScene(painter, size, 40, 2);
     drawSegment(painter, trackSlot(tracks[1], 40, 220), QColor(90, 190, 120), false);
     const QRectF segment = trackSlot(tracks[0], 200, 330);
     const bool editing = phase >= 0.2 && phase < 0.7;
@@ -173,9 +171,7 @@ void drawDoubleTapLesson(QPainter& painter, const QSizeF& size, qreal phase)
 // Holding on a segment until the yellow frame appears, then dragging it.
 void drawPressAndDragLesson(QPainter& painter, const QSizeF& size, qreal phase)
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(QPointF(0, 0), size), kEditorBack);
-    const QList<QRectF> tracks = drawTracks(painter, size, 40, 3);
+    const QList<QRectF> tracks = drawEditorScene(painter, size, 40, 3);
     drawSegment(painter, trackSlot(tracks[0], 30, 200), QColor(235, 120, 80), false);
     const QRectF from = trackSlot(tracks[1], 60, 260);
     const QRectF to = trackSlot(tracks[2], 400, 260);
