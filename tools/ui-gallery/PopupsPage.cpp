@@ -16,6 +16,7 @@
 #include "TipManager.h"
 #include "WheelEventBlocker.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,6 +30,19 @@ namespace {
 
 const QColor kAccent(54, 200, 255);
 
+// Widgets do not own the styles they are given: one of each kind, owned by the
+// application, so that it outlives every widget drawn with it.
+template <typename Style>
+Style* sharedStyle()
+{
+    static Style* const style = [] {
+        auto* created = new Style;
+        created->setParent(qApp);
+        return created;
+    }();
+    return style;
+}
+
 // A small popup: a title and a slider on the dark panel.
 class GalleryPopup : public CommonPopup
 {
@@ -41,7 +55,7 @@ public:
         auto* title = new QLabel(panel);
         layout->addWidget(title);
         auto* slider = new QSlider(Qt::Horizontal, panel);
-        slider->setStyle(&_sliderStyle);
+        slider->setStyle(sharedStyle<SeekableSliderStyle>());
         slider->installEventFilter(new WheelEventBlocker(slider));
         layout->addWidget(slider);
         auto* hint = new QLabel("Escape or a click outside closes a floating popup.", panel);
@@ -58,9 +72,6 @@ public:
         // one keeps these square corners.
         applyMainWidgetStyle(mainWidget(), 0, 0);
     }
-
-private:
-    SeekableSliderStyle _sliderStyle;
 };
 
 // Where floating popups, overlays and tips appear: a click opens a popup above it.
@@ -162,7 +173,7 @@ QWidget* smallWidgets()
     auto* angle = new QSlider(Qt::Horizontal);
     angle->setRange(-180, 180);
     angle->setFixedWidth(140);
-    angle->setStyle(new SeekableSliderStyle);
+    angle->setStyle(sharedStyle<SeekableSliderStyle>());
     angle->installEventFilter(new WheelEventBlocker(angle));
     QObject::connect(angle, &QSlider::valueChanged, rotatable, [rotatable](int value) { rotatable->setAngle(value); });
     layout->addWidget(rotatable);
@@ -177,7 +188,7 @@ QWidget* smallWidgets()
     layout->addWidget(tabs);
 
     auto* wrapping = new QPushButton("A caption that wraps at word boundaries");
-    wrapping->setStyle(new TextWrappingButtonProxyStyle);
+    wrapping->setStyle(sharedStyle<TextWrappingButtonProxyStyle>());
     wrapping->setFixedSize(110, 56);
     layout->addWidget(wrapping);
     layout->addStretch();

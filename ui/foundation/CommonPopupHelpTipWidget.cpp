@@ -110,6 +110,11 @@ void CommonPopupHelpTipWidget::setupUi(QWidget* parent, const QString& title)
 
 void CommonPopupHelpTipWidget::showInWidget(QWidget* parent, const QString& title, const QPoint& point)
 {
+    // The balloon stands beside the tip on whatever the tip covers.
+    if (parent && _panel && _panel->parentWidget() != parent) {
+        _panel->setParent(parent);
+        _panel->show();
+    }
     CommonPopup::showInWidget(parent, title, point);
     addShadow();
 }
