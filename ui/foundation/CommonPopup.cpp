@@ -102,6 +102,8 @@ void CommonPopup::showFullscreenInWidget(QWidget* parent, const QString& title)
     setupUi(parent, title);
     coverWithTitle(parent, title);
     show();
+    // Later resizes keep the panel filling the cover; this covers a cover
+    // whose size did not change.
     if (_mainWidget)
         _mainWidget->setGeometry(0, 0, width(), height());
 }
