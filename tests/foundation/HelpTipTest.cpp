@@ -102,6 +102,11 @@ TEST_F(HelpTips, TipNearTheRightEdgeKeepsNinePixelsAndItsArrowOnTheAnchor)
     manager.relayoutCurrentTip();
     EXPECT_EQ(balloon->x(), 1100 - 300 - 9);
     EXPECT_EQ(balloon->mapTo(&host, balloon->arrowPoint()), QPoint(1060, 120));
+
+    // Without its anchor the balloon is placed from the origin, inside the window.
+    delete anchor;
+    manager.relayoutCurrentTip();
+    EXPECT_EQ(balloon->pos(), QPoint(10, 0));
 }
 
 TEST_F(HelpTips, RepeatedRequestsShowOneTrackedTip)
