@@ -39,4 +39,37 @@
         <translation>Alle Musikdateien (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>Sie können Material aus dem Medien-Explorer ziehen und direkt an der gewünschten Stelle einer Spur ablegen.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Verstanden</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>Doppelklicken Sie auf ein Segment, um den Bearbeitungsmodus zu öffnen. Ein weiterer Doppelklick beendet ihn wieder.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Verstanden</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>Halten Sie ein Segment gedrückt, bis der gelbe Rahmen erscheint, und ziehen Sie es dann an die gewünschte Stelle.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Verstanden</translation>
+    </message>
+</context>
 </TS>

@@ -39,4 +39,37 @@
         <translation>Todos los archivos de música (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>Puede arrastrar un clip desde el Explorador de medios y soltarlo directamente en el lugar deseado de una pista.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>Haga doble clic en un segmento para entrar en el modo de edición y vuelva a hacer doble clic para salir de él.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>Mantenga pulsado un segmento hasta que aparezca el marco amarillo y luego arrástrelo adonde quiera.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+</context>
 </TS>

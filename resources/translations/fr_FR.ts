@@ -39,4 +39,37 @@
         <translation>Tous les fichiers audio (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>Vous pouvez faire glisser un média depuis l'explorateur de médias et le déposer directement à l'endroit voulu sur une piste.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>Double-cliquez sur un segment pour passer en mode édition, puis double-cliquez à nouveau pour en sortir.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>Maintenez le clic sur un segment jusqu'à l'apparition du cadre jaune, puis faites-le glisser où vous voulez.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+</context>
 </TS>

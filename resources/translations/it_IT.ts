@@ -39,4 +39,37 @@
         <translation>Tutti i file musicali (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>Puoi trascinare un filmato da Esplora media e rilasciarlo direttamente nella posizione desiderata di una traccia.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Ho capito</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>Fai doppio clic su un segmento per entrare in modalità di modifica e fai di nuovo doppio clic per uscirne.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Ho capito</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>Tieni premuto su un segmento finché non compare la cornice gialla, poi trascinalo dove vuoi.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Ho capito</translation>
+    </message>
+</context>
 </TS>

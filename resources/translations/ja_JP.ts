@@ -39,4 +39,37 @@
         <translation>すべての音楽ファイル (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>メディアエクスプローラーから素材をドラッグして、トラック上の目的の位置に直接ドロップできます。</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>了解</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>セグメントをダブルクリックすると編集モードに入ります。もう一度ダブルクリックすると編集モードを終了します。</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>了解</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>黄色い枠が表示されるまでセグメントを長押しすると、好きな場所へドラッグできます。</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>了解</translation>
+    </message>
+</context>
 </TS>

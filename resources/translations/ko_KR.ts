@@ -39,4 +39,37 @@
         <translation>모든 음악 파일 (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>미디어 탐색기에서 영상을 끌어 트랙의 원하는 위치에 바로 놓을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>세그먼트를 두 번 클릭하면 편집 모드로 들어갑니다. 다시 두 번 클릭하면 편집 모드에서 나옵니다.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>노란색 테두리가 나타날 때까지 세그먼트를 길게 누른 다음 원하는 위치로 끌 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>확인</translation>
+    </message>
+</context>
 </TS>

@@ -39,4 +39,37 @@
         <translation>Todos os arquivos de música (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
 </context>
+<context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>Você pode arrastar um clipe do Explorador de mídia e soltá-lo diretamente no local desejado de uma faixa.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendi</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>Clique duas vezes em um segmento para entrar no modo de edição e clique duas vezes novamente para sair dele.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendi</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>Mantenha pressionado um segmento até aparecer a moldura amarela e depois arraste-o para onde quiser.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendi</translation>
+    </message>
+</context>
 </TS>

@@ -5,6 +5,7 @@
 #include "NavigationBar.h"
 #include "SegmentedControl.h"
 #include "SwitchButton.h"
+#include "WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -15,15 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Shows the widget as a window and waits until it can take real input.
-template <typename Widget>
-void showForInput(Widget& widget, const QSize& size)
-{
-    widget.resize(size);
-    widget.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-}
 
 // A move with the left button held. QTest's own move only warps the cursor,
 // which reaches the widget later, if at all, under a virtual display.
@@ -37,12 +29,6 @@ void dragTo(QWidget& widget, const QPoint& position)
 QColor pixelAt(QWidget& widget, int x, int y)
 {
     return widget.grab().toImage().pixelColor(x, y);
-}
-
-bool near(const QColor& a, const QColor& b, int tolerance = 6)
-{
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-           && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 TEST(SegmentedControlTest, ReleaseSelectsTheSegmentUnderTheLastMove)

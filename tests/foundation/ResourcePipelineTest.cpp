@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QMovie>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -37,8 +38,21 @@ TEST(CompiledResources, PicturesAndTranslationsAreBuiltIn)
 {
     for (const char* path : {":/images/drawing/hollow_back", ":/images/voice_audio_meter",
                              ":/images/voice_audio_meter_gray", ":/icons/res/icons/png/up_arrow.png",
-                             ":/icons/res/icons/png/down_arrow_disabled.png"})
+                             ":/icons/res/icons/png/down_arrow_disabled.png", ":/images/animation/eliminate_ani4"})
         EXPECT_FALSE(QImage(path).isNull()) << path;
+    // Spinners and the help tips' lessons: animations of their stated sizes.
+    const QList<QPair<QString, QSize>> animations{
+        {":/images/loading_hud_dark", QSize(80, 80)},
+        {":/images/loading_hud_dark-2", QSize(80, 80)},
+        {":/images/help-tip/media_explorer_help", QSize(808, 626)},
+        {":/images/help-tip/segment_opr_double_tap_help", QSize(795, 391)},
+        {":/images/help-tip/segment_opr_press_n_drag_help", QSize(795, 541)}};
+    for (const auto& [path, size] : animations) {
+        QMovie movie(path);
+        EXPECT_GT(movie.frameCount(), 1) << qPrintable(path);
+        EXPECT_TRUE(movie.jumpToFrame(0)) << qPrintable(path);
+        EXPECT_EQ(movie.currentImage().size(), size) << qPrintable(path);
+    }
     EXPECT_EQ(QDir(":/languages").entryList().size(), 10);
 }
 
@@ -60,7 +74,9 @@ TEST(GenAssets, RendersDrawingsStillAndAnimatedSvgsAndTheirCollection)
                           "# comment\n"
                           "images/still  still.svg  20x20\n"
                           "images/moving moving0.svg,moving1.svg,moving2.svg 40x20 5\n"
-                          "images/checks @checkerboard 32x32\n"));
+                          "images/checks @checkerboard 32x32\n"
+                          "images/spin @spinner*3 40x40 5\n"
+                          "images/spin3 @spinner*3/3 40x40\n"));
     const QString qrc = dir.filePath("out.qrc");
     ASSERT_EQ(run(VIDORNA_GEN_ASSETS, {dir.filePath("assets.list"), sources, dir.filePath("out"), qrc}), 0);
 
@@ -80,6 +96,33 @@ TEST(GenAssets, RendersDrawingsStillAndAnimatedSvgsAndTheirCollection)
     }
     EXPECT_NEAR(Util::animatedImageDuration(dir.filePath("out/images/moving.gif")), 0.6, 0.001);
 
+    // Animations drawn in code: all frames as a GIF, or one frame alone.
+    QMovie spin(dir.filePath("out/images/spin.gif"));
+    EXPECT_EQ(spin.frameCount(), 3);
+    EXPECT_NEAR(Util::animatedImageDuration(dir.filePath("out/images/spin.gif")), 0.6, 0.001);
+    const QImage third = QImage(dir.filePath("out/images/spin3.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(third.size(), QSize(40, 40));
+    QImageReader reader(dir.filePath("out/images/spin.gif"));
+    const QImage gifFirst = reader.read().convertToFormat(QImage::Format_ARGB32);
+    reader.read();
+    const QImage gifThird = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(gifThird.size(), QSize(40, 40));
+    int opaque = 0;
+    int likeThird = 0;
+    int likeFirst = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            if (qAlpha(third.pixel(x, y)) < 255)
+                continue;
+            ++opaque;
+            likeThird += std::abs(qGray(third.pixel(x, y)) - qGray(gifThird.pixel(x, y))) < 24;
+            likeFirst += std::abs(qGray(third.pixel(x, y)) - qGray(gifFirst.pixel(x, y))) < 24;
+        }
+    }
+    EXPECT_GT(opaque, 40);
+    EXPECT_GT(likeThird, opaque * 9 / 10);
+    EXPECT_LT(likeFirst, likeThird);
+
     QFile collection(qrc);
     ASSERT_TRUE(collection.open(QIODevice::ReadOnly));
     const QByteArray text = collection.readAll();
@@ -91,7 +134,8 @@ TEST(GenAssets, RejectsBadListsAndUnknownDrawings)
 {
     QTemporaryDir dir;
     const QStringList lists{"images/a  @nothing-by-this-name 8x8\n", "images/a @checkerboard\n",
-                            "../outside @checkerboard 8x8\n"};
+                            "../outside @checkerboard 8x8\n", "images/a @spinner*3/4 8x8\n",
+                            "images/a @no-such-animation*2 8x8\n", "images/a @spinner*0 8x8\n"};
     for (const QString& list : lists) {
         ASSERT_TRUE(writeFile(dir.filePath("assets.list"), list.toUtf8()));
         EXPECT_NE(run(VIDORNA_GEN_ASSETS, {dir.filePath("assets.list"), dir.path(), dir.filePath("out"),
@@ -100,29 +144,43 @@ TEST(GenAssets, RejectsBadListsAndUnknownDrawings)
     EXPECT_FALSE(QFile::exists(dir.filePath("out.qrc")));
 }
 
-TEST(UiGallery, ScreenshotOfTheControlsPage)
+// The gallery's picture of a page, or a null image when it could not be made.
+QImage galleryScreenshot(const QString& page)
 {
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    const QString picture = QString(VIDORNA_ARTEFACT_DIR) + "/ui-gallery-controls.png";
+    const QString picture = QString(VIDORNA_ARTEFACT_DIR) + "/ui-gallery-" + page + ".png";
     QFile::remove(picture);
-    ASSERT_EQ(run(VIDORNA_UI_GALLERY, {"--page", "controls", "--screenshot", picture}), 0);
-    const QImage shot(picture);
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_GE(shot.width(), 800);
-    // The controls' accent colour and the checkerboard of the transparent swatch.
-    int accent = 0;
-    int checks = 0;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb pixel = shot.pixel(x, y);
-            accent += pixel == qRgb(54, 200, 255);
-            checks += pixel == qRgb(204, 204, 204);
-        }
-    }
-    EXPECT_GT(accent, 500);
-    EXPECT_GT(checks, 100);
+    if (run(VIDORNA_UI_GALLERY, {"--page", page, "--screenshot", picture}) != 0)
+        return QImage();
+    return QImage(picture);
+}
 
-    EXPECT_NE(run(VIDORNA_UI_GALLERY, {"--page", "no-such-page", "--screenshot", picture}), 0);
+int pixelsOf(const QImage& image, QRgb color)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == color;
+    }
+    return count;
+}
+
+TEST(UiGallery, ScreenshotsOfTheControlsAndPopupsPages)
+{
+    const QImage controls = galleryScreenshot("controls");
+    ASSERT_FALSE(controls.isNull());
+    EXPECT_GE(controls.width(), 800);
+    // The controls' accent colour and the checkerboard of the transparent swatch.
+    EXPECT_GT(pixelsOf(controls, qRgb(54, 200, 255)), 500);
+    EXPECT_GT(pixelsOf(controls, qRgb(204, 204, 204)), 100);
+
+    // The arrow panels in the tips' colour, and the stage where popups open.
+    const QImage popups = galleryScreenshot("popups");
+    ASSERT_FALSE(popups.isNull());
+    EXPECT_GT(pixelsOf(popups, qRgb(54, 200, 255)), 4 * 60 * 50);
+    EXPECT_GT(pixelsOf(popups, qRgb(44, 46, 50)), 400 * 300);
+
+    EXPECT_TRUE(galleryScreenshot("no-such-page").isNull());
 }
 
 } // namespace

@@ -6,8 +6,10 @@
 // Each line of the list: resource path, source, WIDTHxHEIGHT and, for
 // animations, frames per second. A source is "@name" (a drawing made in
 // code), an SVG file, or several SVG files separated by commas: the frames
-// of an animated GIF.
+// of an animated GIF. "@name*N" is an animation drawn in code, N frames long,
+// written as an animated GIF; "@name*N/K" is its frame K (from 1) alone.
 #include "AnimatedGif.h"
+#include "Animations.h"
 #include "Drawings.h"
 
 #include <QDir>
@@ -28,7 +30,7 @@ constexpr int kDefaultFramesPerSecond = 10;
 
 struct Asset {
     QString resourcePath;  // e.g. "images/drawing/hollow_back"
-    QString source;        // "@drawing", "x.svg" or "frame1.svg,frame2.svg,..."
+    QString source;        // "@drawing", "@animation*N[/K]", "x.svg" or "frame1.svg,frame2.svg,..."
     QSize size;
     int framesPerSecond;
 };
@@ -90,11 +92,52 @@ bool savePng(const QImage& image, const QString& path)
     return image.save(path, "PNG") || fail("cannot write " + path);
 }
 
+QString writeFrames(const QList<QImage>& frames, int framesPerSecond, const QString& target)
+{
+    if (frames.size() > 1) {
+        const QString gif = withSuffix(target, "gif");
+        QString error;
+        if (!writeAnimatedGif(frames, framesPerSecond, gif, &error)) {
+            fail(error);
+            return QString();
+        }
+        return gif;
+    }
+    const QString png = withSuffix(target, "png");
+    return savePng(frames.first(), png) ? png : QString();
+}
+
+// "@name*N" (all frames) or "@name*N/K" (frame K alone) of an animation drawn in code.
+QString renderDrawnAnimation(const Asset& asset, const QString& target)
+{
+    static const QRegularExpression pattern("^@([\\w-]+)\\*(\\d+)(?:/(\\d+))?$");
+    const QRegularExpressionMatch match = pattern.match(asset.source);
+    const int frameCount = match.captured(2).toInt();
+    const int only = match.captured(3).toInt();
+    if (!match.hasMatch() || frameCount < 1 || only > frameCount || (match.lastCapturedIndex() == 3 && only < 1)) {
+        fail("expected @name*FRAMES or @name*FRAMES/FRAME, got " + asset.source);
+        return QString();
+    }
+    QList<QImage> frames;
+    for (int frame = 0; frame < frameCount; ++frame) {
+        if (only && frame != only - 1)
+            continue;
+        frames.append(drawAnimationFrame(match.captured(1), asset.size, frame, frameCount));
+        if (frames.last().isNull()) {
+            fail("no animation named " + match.captured(1));
+            return QString();
+        }
+    }
+    return writeFrames(frames, asset.framesPerSecond, target);
+}
+
 // Writes one asset; returns the file it wrote, or an empty string on failure.
 QString renderAsset(const Asset& asset, const QDir& sources, const QDir& out)
 {
     const QString target = out.filePath(asset.resourcePath);
     QDir().mkpath(QFileInfo(target).absolutePath());
+    if (asset.source.startsWith('@') && asset.source.contains('*'))
+        return renderDrawnAnimation(asset, target);
     if (asset.source.startsWith('@')) {
         const QImage image = drawPicture(asset.source.mid(1), asset.size);
         if (image.isNull()) {
@@ -110,17 +153,7 @@ QString renderAsset(const Asset& asset, const QDir& sources, const QDir& out)
         if (frames.last().isNull())
             return QString();
     }
-    if (frames.size() > 1) {
-        const QString gif = withSuffix(target, "gif");
-        QString error;
-        if (!writeAnimatedGif(frames, asset.framesPerSecond, gif, &error)) {
-            fail(error);
-            return QString();
-        }
-        return gif;
-    }
-    const QString png = withSuffix(target, "png");
-    return savePng(frames.first(), png) ? png : QString();
+    return writeFrames(frames, asset.framesPerSecond, target);
 }
 
 bool writeCollection(const QString& path, const QList<QPair<QString, QString>>& entries)

@@ -16,3 +16,4 @@ struct GalleryPage {
 const std::vector<GalleryPage>& galleryPages();
 
 QWidget* createControlsPage();
+QWidget* createPopupsPage();

@@ -10,7 +10,9 @@
 #include <QCommandLineParser>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -63,6 +65,10 @@ QWidget* createWindow(int firstPage)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Widgets on review remember things (finished help tips): in a store of
+    // their own, so that every run starts afresh and the user's stays untouched.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QCommandLineParser parser;
     parser.setApplicationDescription("Shows the interface's widgets for review.");
     parser.addHelpOption();

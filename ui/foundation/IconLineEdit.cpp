@@ -1,0 +1,34 @@
+#include "IconLineEdit.h"
+
+#include <QPainter>
+
+IconLineEdit::IconLineEdit(QWidget* parent) : QLineEdit(parent)
+{
+}
+
+void IconLineEdit::setIcon(const QPixmap& icon)
+{
+    _icon = icon;
+    update();
+}
+
+void IconLineEdit::setIconSize(const QSize& size)
+{
+    _iconSize = size;
+    update();
+}
+
+void IconLineEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (_icon.isNull())
+        return;
+    // Scaled to device pixels, so that the icon stays sharp on dense screens.
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels(qRound(_iconSize.width() * ratio), qRound(_iconSize.height() * ratio));
+    const QPixmap scaled = _icon.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(this);
+    painter.drawPixmap(QRect(_iconLeft, (height() - _iconSize.height()) / 2, _iconSize.width(),
+                             _iconSize.height()),
+                       scaled);
+}

@@ -1,0 +1,95 @@
+#include "PopupWidget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+PopupWidget::PopupWidget(QWidget* parent) : QWidget(parent)
+{
+}
+
+void PopupWidget::setTransparentForMouse(bool transparent)
+{
+    _transparent = transparent;
+    setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
+}
+
+bool PopupWidget::tryDismiss()
+{
+    return false;
+}
+
+bool PopupWidget::acceptByReturnKey()
+{
+    return false;
+}
+
+void PopupWidget::_coverParent()
+{
+    if (QWidget* parent = parentWidget())
+        setGeometry(0, 0, parent->width(), parent->height());
+}
+
+bool PopupWidget::_filterKey(QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease)
+        return true;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Escape:
+        tryDismiss();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        acceptByReturnKey();
+        break;
+    default:
+        break;
+    }
+    // Whatever the popup did with it, the key stops here.
+    return true;
+}
+
+bool PopupWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (isKey && !_transparent && isVisible()
+        && (watched == parentWidget() || (_focusWidget && watched == _focusWidget.data())))
+        return _filterKey(event);
+    if (event->type() == QEvent::Resize && watched == parentWidget())
+        _coverParent();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PopupWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (_embedded)
+        return;
+    _focusWidget = QApplication::focusWidget();
+    if (_focusWidget)
+        _focusWidget->installEventFilter(this);
+    if (QWidget* parent = parentWidget())
+        parent->installEventFilter(this);
+}
+
+void PopupWidget::hideEvent(QHideEvent* event)
+{
+    if (!_embedded) {
+        if (QWidget* parent = parentWidget())
+            parent->removeEventFilter(this);
+        if (_focusWidget)
+            _focusWidget->removeEventFilter(this);
+        _focusWidget.clear();
+    }
+    QWidget::hideEvent(event);
+}
+
+void PopupWidget::wheelEvent(QWheelEvent* event)
+{
+    // A floating popup keeps the wheel from scrolling what lies behind it; an
+    // embedded one lets it reach its host.
+    if (_embedded)
+        QWidget::wheelEvent(event);
+    else
+        event->accept();
+}
