@@ -66,12 +66,6 @@ bool parseBackgroundColor(const QString& text, QRgb* color)
     return true;
 }
 
-bool isEmptyProjectFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.readAll() == kEmptyProjectFile;
-}
-
 } // namespace
 
 // --- "properties.xml" ---------------------------------------------------------------------
@@ -193,11 +187,13 @@ int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, c
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return -1;
-    QXmlStreamReader reader(&file);
+    // Parsing from memory is markedly faster than through the file's buffer.
+    const QByteArray bytes = file.readAll();
+    QXmlStreamReader reader(bytes);
     ProjectXml::readSegments(reader, records);
     if (!reader.hasError())
         return 0;
-    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && isEmptyProjectFile(path))
+    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && bytes == kEmptyProjectFile)
         return 0;
     qWarning().noquote() << "Project segments load error: " + reader.errorString();
     return reader.error();

@@ -42,7 +42,8 @@ std::optional<SegmentRecords> ProjectManager::_readSnapshot(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QXmlStreamReader reader(&file);
+    const QByteArray bytes = file.readAll();
+    QXmlStreamReader reader(bytes);
     SegmentRecords records;
     ProjectXml::readSegments(reader, records);
     if (reader.hasError()) {
