@@ -22,6 +22,8 @@ constexpr int kFirstProgressPass = 5;
 // if it never says so, loading goes on rather than hanging.
 constexpr int kLayoutWaitLimitMs = 30000;
 constexpr int kInterruptPollMs = 50;
+// Every step of a run ends within this once interrupted.
+constexpr int kStopWaitMs = 10000;
 
 int missingConverter(const std::string&, const std::string&, char* errorBuffer, int32_t bufferSize)
 {
@@ -42,6 +44,10 @@ ProjectLoader::ProjectLoader(const QString& name, const QString& folder, Project
 
 ProjectLoader::~ProjectLoader()
 {
+    // A running thread must never be deleted; its waits end on interruption.
+    requestInterruption();
+    if (!wait(kStopWaitMs))
+        qWarning() << "ProjectLoader still runs while it is deleted";
     qDebug() << "ProjectLoader deleted";
 }
 

@@ -41,6 +41,7 @@ public:
                                    char* errorBuffer, int32_t bufferSize);
 
     ProjectLoader(const QString& name, const QString& folder, ProjectManager* manager);
+    // Interrupts a run that has not ended and waits for it.
     ~ProjectLoader() override;
 
     static int loadProperties(const QString& name, const QString& folder, ProjectManager* manager,

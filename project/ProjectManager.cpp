@@ -42,6 +42,33 @@ int compareTimes(float a, float b)
     return Util::compareWithTolerance(a, b, kTimeTolerance);
 }
 
+enum class Direction { Forward = 1, Backward = -1 };
+enum class Bound { Inclusive, Exclusive };
+
+// The segment starting nearest to time in the direction, no further than
+// limit. Each start that qualifies becomes the new limit, so among equal
+// starts an inclusive search keeps the last and an exclusive one the first.
+Segment* nearestStart(const std::vector<Segment*>& segments, float time, int track, float limit,
+                      Direction direction, Bound bound)
+{
+    const int sign = int(direction);
+    Segment* found = nullptr;
+    for (Segment* segment : segments) {
+        if (!onTrack(segment, track))
+            continue;
+        const float start = segment->rangeStart();
+        const int pastTime = sign * compareTimes(start, time);
+        const int beforeLimit = -sign * compareTimes(start, limit);
+        const bool qualifies = bound == Bound::Inclusive ? pastTime >= 0 && beforeLimit >= 0
+                                                         : pastTime > 0 && beforeLimit > 0;
+        if (qualifies) {
+            limit = start;
+            found = segment;
+        }
+    }
+    return found;
+}
+
 // One name below its parent folder: not empty, no separator, not "." or "..".
 bool isPlainFolderName(const QString& name)
 {
@@ -71,6 +98,8 @@ void ProjectManager::_deleteSegmentsAfterTheirTasks()
         segments.swap(_segments);
         _segmentWidgets.clear();
     }
+    if (segments.empty())
+        return;
     // Waiting happens without the mutex: a running task reports to the
     // window, which may ask this manager about its segments meanwhile.
     AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
@@ -270,58 +299,22 @@ void ProjectManager::resetTrackIds()
 
 Segment* ProjectManager::segmentStartingAtOrAfter(float time, int track) const
 {
-    Segment* found = nullptr;
-    float best = _duration;
-    for (Segment* segment : _segments) {
-        const float start = segment->rangeStart();
-        if (onTrack(segment, track) && compareTimes(start, time) >= 0 && compareTimes(start, best) <= 0) {
-            best = start;
-            found = segment;
-        }
-    }
-    return found;
+    return nearestStart(_segments, time, track, _duration, Direction::Forward, Bound::Inclusive);
 }
 
 Segment* ProjectManager::segmentStartingAfter(float time, int track) const
 {
-    Segment* found = nullptr;
-    float best = _duration;
-    for (Segment* segment : _segments) {
-        const float start = segment->rangeStart();
-        if (onTrack(segment, track) && compareTimes(start, time) > 0 && compareTimes(start, best) < 0) {
-            best = start;
-            found = segment;
-        }
-    }
-    return found;
+    return nearestStart(_segments, time, track, _duration, Direction::Forward, Bound::Exclusive);
 }
 
 Segment* ProjectManager::segmentStartingAtOrBefore(float time, int track) const
 {
-    Segment* found = nullptr;
-    float best = -1.0f;
-    for (Segment* segment : _segments) {
-        const float start = segment->rangeStart();
-        if (onTrack(segment, track) && compareTimes(start, time) <= 0 && compareTimes(start, best) >= 0) {
-            best = start;
-            found = segment;
-        }
-    }
-    return found;
+    return nearestStart(_segments, time, track, -1.0f, Direction::Backward, Bound::Inclusive);
 }
 
 Segment* ProjectManager::segmentStartingBefore(float time, int track) const
 {
-    Segment* found = nullptr;
-    float best = -1.0f;
-    for (Segment* segment : _segments) {
-        const float start = segment->rangeStart();
-        if (onTrack(segment, track) && compareTimes(start, time) < 0 && compareTimes(start, best) > 0) {
-            best = start;
-            found = segment;
-        }
-    }
-    return found;
+    return nearestStart(_segments, time, track, -1.0f, Direction::Backward, Bound::Exclusive);
 }
 
 void ProjectManager::updateDuration()

@@ -23,9 +23,12 @@ public:
         connect(loader, &ProjectLoader::onMessage, this, &LoaderWindow::_onMessage, Qt::QueuedConnection);
     }
 
-    // Processes events until the loader thread ended and its messages arrived.
-    bool finish(ProjectLoader* loader, int timeoutMs)
+    // Starts the loader and processes events until its thread ended and its
+    // messages arrived.
+    bool run(ProjectLoader* loader, int timeoutMs)
     {
+        watch(loader);
+        loader->start();
         QDeadlineTimer deadline(timeoutMs);
         while (!loader->isFinished() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -106,9 +109,7 @@ TEST_F(ProjectLoading, AProjectReportsBeginColourSegmentsAndTheEnd)
     manager.setModified(true);
     ProjectLoader loader(kName, "", &manager);
     LoaderWindow window(&manager);
-    window.watch(&loader);
-    loader.start();
-    ASSERT_TRUE(window.finish(&loader, 15000));
+    ASSERT_TRUE(window.run(&loader, 15000));
     EXPECT_EQ(window.messages, QList<int>({1, 6, 5, 100}));
     EXPECT_EQ(window.backgroundColor.toInt(), int(0xff102030));
     ASSERT_EQ(window.records.size(), 2u);
@@ -124,9 +125,7 @@ TEST_F(ProjectLoading, AnOldFormatIsMarkedModified)
     ASSERT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), 0);
     ProjectLoader loader(kName, "", &manager);
     LoaderWindow window(&manager);
-    window.watch(&loader);
-    loader.start();
-    ASSERT_TRUE(window.finish(&loader, 15000));
+    ASSERT_TRUE(window.run(&loader, 15000));
     EXPECT_EQ(window.messages.last(), int(ProjectLoaderAllLoaded));
     EXPECT_TRUE(manager.isModified());
     // Old keys of a project that already was XML stay as they are.
@@ -140,9 +139,7 @@ TEST_F(ProjectLoading, AnEmptyFolderOrABrokenFileEndsWith15)
             writeFile(dir + "/project.xml", content);
         ProjectLoader loader(kName, "", &manager);
         LoaderWindow window(&manager);
-        window.watch(&loader);
-        loader.start();
-        ASSERT_TRUE(window.finish(&loader, 5000));
+        ASSERT_TRUE(window.run(&loader, 5000));
         EXPECT_EQ(window.messages, QList<int>({1, 15}));
     }
 }
@@ -173,9 +170,7 @@ TEST_F(ProjectLoading, ConvertedProjectsGetTheNewChromaKeys)
     {
         ProjectLoader refused(kName, "", &manager);
         LoaderWindow window(&manager);
-        window.watch(&refused);
-        refused.start();
-        ASSERT_TRUE(window.finish(&refused, 5000));
+        ASSERT_TRUE(window.run(&refused, 5000));
         EXPECT_EQ(window.messages, QList<int>({1, 14}));
         EXPECT_FALSE(window.conversionError.isEmpty()) << "the missing converter says why";
     }
@@ -183,9 +178,7 @@ TEST_F(ProjectLoading, ConvertedProjectsGetTheNewChromaKeys)
     ProjectLoader::setPlistConverters(convertToGreenScreenProject, refuseConversion);
     ProjectLoader loader(kName, "", &manager);
     LoaderWindow window(&manager);
-    window.watch(&loader);
-    loader.start();
-    ASSERT_TRUE(window.finish(&loader, 15000));
+    ASSERT_TRUE(window.run(&loader, 15000));
     EXPECT_EQ(window.messages, QList<int>({1, 6, 5, 100}));
     EXPECT_TRUE(QFileInfo::exists(dir + "/project.xml"));
     ASSERT_EQ(window.records.size(), 2u);
