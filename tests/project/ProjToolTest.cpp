@@ -64,12 +64,9 @@ TEST(ProjTool, RoundtripWritesTheSameBytesAndInfoDescribesTheProject)
 
     const ToolRun info = runTool({"info", dir});
     ASSERT_EQ(info.exitCode, 0) << qPrintable(info.output);
-    EXPECT_TRUE(info.output.contains("project Group/Tool")) << qPrintable(info.output);
-    EXPECT_TRUE(info.output.contains("frame rate 25,")) << qPrintable(info.output);
-    EXPECT_TRUE(info.output.contains("preview size 1920x1080")) << qPrintable(info.output);
-    EXPECT_TRUE(info.output.contains("layout L1_InspectorAreaSize = 300")) << qPrintable(info.output);
-    EXPECT_TRUE(info.output.contains("6 segments")) << qPrintable(info.output);
-    EXPECT_TRUE(info.output.contains("TEXT    track 0 start 7")) << qPrintable(info.output);
+    for (const char* line : {"project Group/Tool", "frame rate 25,", "preview size 1920x1080",
+                             "layout L1_InspectorAreaSize = 300", "6 segments", "TEXT    track 0 start 7"})
+        EXPECT_TRUE(info.output.contains(line)) << line << " in " << qPrintable(info.output);
 
     EXPECT_EQ(runTool({"info", product.path()}).exitCode, 2) << "not a project folder";
     EXPECT_EQ(runTool({"frobnicate", dir}).exitCode, 1);

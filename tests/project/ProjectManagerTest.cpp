@@ -1,43 +1,18 @@
 #include "AssetLoadingThreadPool.h"
-#include "IsolatedSettings.h"
 #include "LayerSegment.h"
 #include "ProjectTestSupport.h"
 
 #include <QSemaphore>
-#include <QtGlobal>
+#include <QThread>
 
 #include <thread>
 
 namespace {
 
-// The debug lines logged while an object lives.
-class LogRecorder
-{
-public:
-    LogRecorder() { s_lines.clear(); _previous = qInstallMessageHandler(&LogRecorder::_record); }
-    ~LogRecorder() { qInstallMessageHandler(_previous); }
-    int count(const QString& line) const { return int(s_lines.count(line)); }
-
-private:
-    static void _record(QtMsgType, const QMessageLogContext&, const QString& message) { s_lines.append(message); }
-    static inline QStringList s_lines;
-    QtMessageHandler _previous = nullptr;
-};
-
 // Widgets are only carried beside their segments, never touched: distinct addresses do.
 QWidget* fakeWidget(int number)
 {
     return reinterpret_cast<QWidget*>(quintptr(0x1000 + 0x10 * number));
-}
-
-QStringList typesInOrder(const ProjectManager& manager)
-{
-    QStringList starts;
-    for (int i = 0; i < manager.segmentCount(); ++i) {
-        const Segment* segment = manager.segmentAt(i);
-        starts << QStringLiteral("%1@%2").arg(segment->trackId()).arg(double(segment->rangeStart()));
-    }
-    return starts;
 }
 
 TEST(ProjectManager, AspectRatiosSizesAndMovieSizesFollowResolutionAndDirection)
@@ -58,23 +33,16 @@ TEST(ProjectManager, AspectRatiosSizesAndMovieSizesFollowResolutionAndDirection)
     manager.setResolution(1);
     manager.setDirection(true);
     EXPECT_EQ(manager.movieSize(7), manager.movieSize(1));
-    EXPECT_EQ(manager.movieSize(-1), QSize(960, 540));
     EXPECT_EQ(manager.movieSize(3), QSize(1920, 1080));
 }
 
 TEST(ProjectManager, ListOperationsKeepWidgetsBesideTheirSegments)
 {
     ProjectManager manager;
-    EXPECT_EQ(manager.segmentCount(), 0);
-    EXPECT_EQ(manager.firstSegment(), nullptr);
-    EXPECT_EQ(manager.segmentStartingAtOrAfter(0, 0), nullptr);
-    EXPECT_EQ(manager.segmentStartingBefore(10, 0), nullptr);
-    manager.updateDuration();
-    EXPECT_EQ(manager.duration(), 0.0f);
     int loaded = -1, total = -1;
     EXPECT_TRUE(manager.loadedSegmentCount(&loaded, &total));
-    EXPECT_EQ(loaded, 0);
-    EXPECT_EQ(total, 0);
+    EXPECT_EQ(QPoint(loaded, total), QPoint(0, 0));
+    EXPECT_EQ(manager.segmentStartingAtOrAfter(0, 0), nullptr);
 
     auto* first = new FakeMediaSegment("IMAGE", 1, 0);
     auto* second = new FakeMediaSegment("MUSIC", 2, 5);
@@ -82,26 +50,18 @@ TEST(ProjectManager, ListOperationsKeepWidgetsBesideTheirSegments)
     manager.appendSegment(first, fakeWidget(1));
     manager.appendSegment(second, fakeWidget(2));
     manager.appendSegment(third, fakeWidget(3));
-    manager.setModified(false);
-
     // Same track and start: after the segment already there, before the higher track.
     auto* inserted = new FakeMediaSegment("TEXT", 2, 5);
     manager.addSegmentSorted(inserted, fakeWidget(4));
     EXPECT_EQ(manager.segmentAt(2), inserted);
     EXPECT_EQ(manager.segmentWidgetFor(inserted), fakeWidget(4));
     EXPECT_EQ(manager.segmentWidgetAt(3), fakeWidget(3));
-    EXPECT_TRUE(manager.isModified());
-    auto* early = new FakeMediaSegment("TEXT", 2, 0.5f);
-    manager.addSegmentSorted(early, nullptr);
-    EXPECT_EQ(typesInOrder(manager), QStringList({"1@0", "2@0.5", "2@5", "2@5", "3@1"}));
-    auto* last = new FakeMediaSegment("TEXT", 4, 0);
-    manager.addSegmentSorted(last, nullptr);
-    EXPECT_EQ(manager.segmentAt(5), last);
+    manager.addSegmentSorted(new FakeMediaSegment("TEXT", 2, 0.5f), nullptr);
+    EXPECT_EQ(manager.segmentAt(1)->rangeStart(), 0.5f);
 
     EXPECT_EQ(manager.segmentCountOnTrack(2), 3);
     EXPECT_EQ(manager.indexOfSegmentId(third->serialNumber()), 4);
     EXPECT_EQ(manager.indexOfSegmentUId(second->uid()), 2);
-    EXPECT_EQ(manager.indexOfSegmentId(-5), -1);
     EXPECT_EQ(manager.segmentWidgetAtTime(4.9f, 3), fakeWidget(3));
     EXPECT_EQ(manager.segmentWidgetAtTime(5.0f, 3), nullptr);
     EXPECT_FLOAT_EQ(manager.movieDuration(), 5.0f);
@@ -109,39 +69,18 @@ TEST(ProjectManager, ListOperationsKeepWidgetsBesideTheirSegments)
     EXPECT_FLOAT_EQ(manager.duration(), 6.0f);
     first->loaded = false;
     EXPECT_FALSE(manager.loadedSegmentCount(&loaded, &total));
-    EXPECT_EQ(loaded, 5);
-    EXPECT_EQ(total, 6);
+    EXPECT_EQ(QPoint(loaded, total), QPoint(4, 5));
 
     // Removing what the list does not hold changes nothing, not even the flag.
     manager.setModified(false);
     FakeMediaSegment stranger("IMAGE");
     manager.removeSegment(&stranger);
-    manager.removeSegmentAt(6);
+    manager.removeSegmentAt(5);
     EXPECT_FALSE(manager.isModified());
-    EXPECT_EQ(manager.segmentCount(), 6);
     manager.removeSegment(inserted);
+    delete inserted;
     EXPECT_TRUE(manager.isModified());
     EXPECT_EQ(manager.segmentWidgetAt(3), fakeWidget(3));
-    delete inserted;
-    manager.removeSegmentAt(0);
-    delete first;
-    EXPECT_EQ(manager.firstSegment(), early);
-    manager.resetTrackIds();
-    EXPECT_EQ(manager.segmentCountOnTrack(0), 4);
-}
-
-TEST(ProjectManager, LayerIdsAreReturnedWhateverTheListGrewTo)
-{
-    ProjectManager manager;
-    QVector<int> expected;
-    for (int i = 0; i < 40; ++i) {
-        Segment* segment = i % 3 ? static_cast<Segment*>(new FakeMediaSegment("MUSIC"))
-                                 : new LayerSegment(nullptr);
-        if (segment->isVisualLayer())
-            expected.append(segment->serialNumber());
-        manager.appendSegment(segment, nullptr);
-    }
-    EXPECT_EQ(manager.layerSegmentIds(), expected);
 }
 
 TEST(ProjectManager, NearestStartSearchesUseTheFrameToleranceAndTheirTieRules)
@@ -151,8 +90,7 @@ TEST(ProjectManager, NearestStartSearchesUseTheFrameToleranceAndTheirTieRules)
     auto* b = new FakeMediaSegment("IMAGE", 2, 1.02f);  // equal to a within 1/30 s
     auto* c = new FakeMediaSegment("IMAGE", 1, 3.0f);
     auto* beyond = new FakeMediaSegment("IMAGE", 1, 9.0f);
-    for (Segment* segment : {static_cast<Segment*>(a), static_cast<Segment*>(b), static_cast<Segment*>(c),
-                             static_cast<Segment*>(beyond)})
+    for (Segment* segment : std::initializer_list<Segment*>{a, b, c, beyond})
         manager.appendSegment(segment, nullptr);
     manager.setDuration(5.0f);
 
@@ -164,11 +102,10 @@ TEST(ProjectManager, NearestStartSearchesUseTheFrameToleranceAndTheirTieRules)
     EXPECT_EQ(manager.segmentStartingAtOrBefore(2.0f, 0), b);
     EXPECT_EQ(manager.segmentStartingBefore(2.0f, 0), a);
     EXPECT_EQ(manager.segmentStartingBefore(1.01f, 0), nullptr);
-    EXPECT_EQ(manager.segmentStartingAtOrBefore(3.02f, 2), b);
     EXPECT_EQ(manager.segmentStartingAtOrBefore(20.0f, 1), beyond);
 }
 
-TEST(ProjectManager, FileUseComparesNamesWithNamesAndPathsWithPaths)
+TEST(ProjectManager, FileUseAndLayerIdsLookAtTheRightSegments)
 {
     ProjectManager manager;
     auto* movie = new FakeMediaSegment("MOVIE");
@@ -177,26 +114,19 @@ TEST(ProjectManager, FileUseComparesNamesWithNamesAndPathsWithPaths)
     text->setPath("song.mp3");
     manager.appendSegment(movie, nullptr);
     manager.appendSegment(text, nullptr);
-
     EXPECT_TRUE(manager.isFileUsedByOtherSegment("clip.mp4", nullptr));
-    EXPECT_TRUE(manager.isFileUsedByOtherSegment("/projects/demo/clip.mp4", nullptr));
     EXPECT_TRUE(manager.isFileUsedByOtherSegment("/projects/demo/../demo/clip.mp4", nullptr));
     EXPECT_FALSE(manager.isFileUsedByOtherSegment("/elsewhere/clip.mp4", nullptr));
     EXPECT_FALSE(manager.isFileUsedByOtherSegment("clip.mp4", movie));
     EXPECT_FALSE(manager.isFileUsedByOtherSegment("song.mp3", nullptr));
-}
 
-TEST(ProjectManager, ModifiedFlagLogsOnlyChanges)
-{
-    LogRecorder log;
-    ProjectManager manager;
-    manager.setModified(true);
-    manager.setModified(true);
-    manager.setModified(false);
-    manager.appendSegment(new FakeMediaSegment("IMAGE"), nullptr);
-    EXPECT_TRUE(manager.isModified());
-    EXPECT_EQ(log.count("modified = 1"), 1);
-    EXPECT_EQ(log.count("modified = 0"), 1);
+    QVector<int> layers;
+    for (int i = 0; i < 40; ++i) {
+        auto* layer = new LayerSegment(nullptr);
+        layers.append(layer->serialNumber());
+        manager.appendSegment(layer, nullptr);
+    }
+    EXPECT_EQ(manager.layerSegmentIds(), layers);
 }
 
 TEST(ProjectManager, PathsStayInsideTheProjectsFolder)
@@ -205,26 +135,11 @@ TEST(ProjectManager, PathsStayInsideTheProjectsFolder)
     const QString projects = product.path() + "/Projects";
     EXPECT_EQ(ProjectManager::projectsDirectory(), projects);
     EXPECT_TRUE(QFileInfo(projects).isDir());
-    EXPECT_EQ(ProjectManager::projectDirectory("Trip", ""), projects + "/Trip");
     EXPECT_EQ(ProjectManager::projectXmlPath("Trip", "Examples"), projects + "/Examples/Trip/project.xml");
     EXPECT_EQ(ProjectManager::historySnapshotPath("Trip", "", 7), projects + "/Trip/history/project007.xml");
-    for (const char* name : {"..", ".", "", "../Trip", "a/b"}) {
-        EXPECT_TRUE(ProjectManager::projectDirectory(name, "").isEmpty()) << name;
+    for (const char* name : {"..", ".", "", "../Trip", "a/b"})
         EXPECT_TRUE(ProjectManager::projectXmlPath(name, "").isEmpty()) << name;
-    }
     EXPECT_TRUE(ProjectManager::propertiesXmlPath("Trip", "..").isEmpty());
-}
-
-TEST(ProjectManager, ProductFolderDefaultsToTheMoviesFolder)
-{
-    IsolatedSettings settings;
-    ProjectManager::setWorkingFolder(QString());
-    const QString product = ProjectManager::productDirectory();
-    EXPECT_EQ(ProjectManager::productDirectory(), product) << "the first answer is remembered";
-    ProjectManager::setWorkingFolder(QString());
-    EXPECT_TRUE(product.startsWith(settings.root())) << qPrintable(product);
-    EXPECT_TRUE(product.endsWith("/Vidorna"));
-    EXPECT_TRUE(QFileInfo(product).isDir());
 }
 
 // A task that holds its pool thread until released.
@@ -249,18 +164,16 @@ private:
 TEST(ProjectManager, DeletionCancelsQueuedLoadingTasksAndWaitsForRunningOnes)
 {
     AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
-    ASSERT_EQ(pool, AssetLoadingThreadPool::instance());
     QSemaphore started, release;
     std::atomic<int> runs{0};
     auto manager = std::make_unique<ProjectManager>();
     auto* segment = new FakeMediaSegment("IMAGE");
     manager->appendSegment(segment, nullptr);
-    // Occupy every thread, so that the segment's second task stays queued.
+    // Occupy every thread, so that the segment's last task stays queued.
     const int threads = pool->maxThreadCount();
-    for (int i = 0; i < threads; ++i)
+    for (int i = 0; i <= threads; ++i)
         pool->startForSegment(segment, new BlockingTask(&started, &release, &runs));
     ASSERT_TRUE(started.tryAcquire(threads, 10000));
-    pool->startForSegment(segment, new BlockingTask(&started, &release, &runs));
     EXPECT_EQ(pool->pendingTaskCount(segment), threads + 1);
 
     std::atomic<bool> deleted{false};
@@ -272,7 +185,6 @@ TEST(ProjectManager, DeletionCancelsQueuedLoadingTasksAndWaitsForRunningOnes)
     EXPECT_FALSE(deleted) << "the manager must wait for the running tasks";
     release.release(threads + 1);
     deleter.join();
-    EXPECT_TRUE(deleted);
     EXPECT_EQ(runs, threads) << "the queued task must never run";
     EXPECT_EQ(pool->pendingTaskCount(segment), 0);
 }
