@@ -52,7 +52,9 @@ public:
 
     // --- Segment list ---------------------------------------------------------
     // The list takes ownership of the segments it holds; widgets stay their
-    // parents'. Removing or clearing hands the segments back to the caller.
+    // parents'. Removing or clearing hands the segments back to the caller,
+    // who lets AssetLoadingThreadPool::cancelOrWaitForSegment settle their
+    // loading tasks before deleting them.
     void appendSegment(Segment* segment, QWidget* widget);
     // Inserts keeping the list ordered by track, then start; equal starts go
     // after the segments already there.
