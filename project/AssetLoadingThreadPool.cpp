@@ -1,0 +1,110 @@
+#include "AssetLoadingThreadPool.h"
+
+#include <QDeadlineTimer>
+#include <QDebug>
+#include <QThread>
+
+#include <memory>
+
+// Runs the real task and tells the pool when it starts and ends, so that
+// the pool always knows which tasks of a segment are still to come or busy.
+class AssetLoadingThreadPool::TrackedTask : public QRunnable
+{
+public:
+    TrackedTask(AssetLoadingThreadPool* pool, const Segment* segment, QRunnable* task)
+        : _pool(pool), _segment(segment), _task(task)
+    {
+        setAutoDelete(true);
+    }
+
+    const Segment* segment() const { return _segment; }
+
+    void run() override
+    {
+        _pool->_taskStarting(this);
+        _task->run();
+        _pool->_taskFinished(_segment);
+    }
+
+private:
+    AssetLoadingThreadPool* _pool;
+    const Segment* _segment;
+    std::unique_ptr<QRunnable> _task;
+};
+
+namespace {
+Q_GLOBAL_STATIC(AssetLoadingThreadPool, s_assetPool)
+} // namespace
+
+AssetLoadingThreadPool* AssetLoadingThreadPool::instance()
+{
+    return s_assetPool();
+}
+
+AssetLoadingThreadPool::AssetLoadingThreadPool()
+{
+    qDebug().noquote() << "Thread pool max thread count is " + QString::number(QThread::idealThreadCount());
+}
+
+AssetLoadingThreadPool::~AssetLoadingThreadPool()
+{
+    waitForDone();
+}
+
+void AssetLoadingThreadPool::startForSegment(const Segment* segment, QRunnable* task)
+{
+    auto* tracked = new TrackedTask(this, segment, task);
+    {
+        QMutexLocker locker(&_tasksMutex);
+        _queued.insert(segment, tracked);
+    }
+    start(tracked);
+}
+
+bool AssetLoadingThreadPool::cancelOrWaitForSegment(const Segment* segment, int timeoutMs)
+{
+    QList<TrackedTask*> queued;
+    {
+        QMutexLocker locker(&_tasksMutex);
+        queued = _queued.values(segment);
+    }
+    // A task that the pool hands back never ran and never will; one that it
+    // does not hand back has just been picked by a thread and counts as running.
+    for (TrackedTask* task : queued) {
+        if (!tryTake(task))
+            continue;
+        {
+            QMutexLocker locker(&_tasksMutex);
+            _queued.remove(segment, task);
+        }
+        delete task;
+    }
+    const QDeadlineTimer deadline(timeoutMs);
+    QMutexLocker locker(&_tasksMutex);
+    while (_queued.contains(segment) || _running.value(segment) > 0) {
+        if (!_taskDone.wait(&_tasksMutex, deadline))
+            return !_queued.contains(segment) && _running.value(segment) == 0;
+    }
+    return true;
+}
+
+int AssetLoadingThreadPool::pendingTaskCount(const Segment* segment) const
+{
+    QMutexLocker locker(&_tasksMutex);
+    return int(_queued.count(segment)) + _running.value(segment);
+}
+
+void AssetLoadingThreadPool::_taskStarting(TrackedTask* task)
+{
+    QMutexLocker locker(&_tasksMutex);
+    _queued.remove(task->segment(), task);
+    ++_running[task->segment()];
+}
+
+void AssetLoadingThreadPool::_taskFinished(const Segment* segment)
+{
+    QMutexLocker locker(&_tasksMutex);
+    if (--_running[segment] <= 0)
+        _running.remove(segment);
+    _taskDone.wakeAll();
+}

@@ -1,0 +1,209 @@
+#include "ProjectLoader.h"
+
+#include "Segment.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QPoint>
+
+#include <array>
+
+namespace {
+
+constexpr int kErrorBufferSize = 1024;
+constexpr float kNewestFormatVersion = 7.0f;
+// Projects older than this are written back in the current format.
+constexpr float kOutdatedFormatVersion = 3.0f;
+constexpr int kLayoutPollMs = 100;
+constexpr int kProgressPollMs = 1000;
+// Progress is shown only for loads that take a while.
+constexpr int kFirstProgressPass = 5;
+// The window lays out its editing area right after it built the segments;
+// if it never says so, loading goes on rather than hanging.
+constexpr int kLayoutWaitLimitMs = 30000;
+constexpr int kInterruptPollMs = 50;
+// Every step of a run ends within this once interrupted.
+constexpr int kStopWaitMs = 10000;
+
+int missingConverter(const std::string&, const std::string&, char* errorBuffer, int32_t bufferSize)
+{
+    qstrncpy(errorBuffer, "Projects stored as property lists cannot be converted by this version",
+             uint(bufferSize));
+    return 1;
+}
+
+std::atomic<ProjectLoader::PlistConverter> s_projectConverter{missingConverter};
+std::atomic<ProjectLoader::PlistConverter> s_propertiesConverter{missingConverter};
+
+} // namespace
+
+ProjectLoader::ProjectLoader(const QString& name, const QString& folder, ProjectManager* manager)
+    : _projectName(name), _projectFolder(folder), _manager(manager)
+{
+}
+
+ProjectLoader::~ProjectLoader()
+{
+    // A running thread must never be deleted; its waits end on interruption.
+    requestInterruption();
+    if (!wait(kStopWaitMs))
+        qWarning() << "ProjectLoader still runs while it is deleted";
+    qDebug() << "ProjectLoader deleted";
+}
+
+void ProjectLoader::setPlistConverters(PlistConverter project, PlistConverter properties)
+{
+    s_projectConverter = project ? project : missingConverter;
+    s_propertiesConverter = properties ? properties : missingConverter;
+}
+
+bool ProjectLoader::_convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,
+                             QString* errorText)
+{
+    std::array<char, kErrorBufferSize> buffer{};
+    if (converter(plistPath.toStdString(), xmlPath.toStdString(), buffer.data(), kErrorBufferSize) == 0)
+        return true;
+    buffer.back() = '\0';
+    *errorText = QString::fromUtf8(buffer.data());
+    return false;
+}
+
+int ProjectLoader::loadProperties(const QString& name, const QString& folder, ProjectManager* manager,
+                                  QString* errorText)
+{
+    const QString xmlPath = ProjectManager::propertiesXmlPath(name, folder);
+    if (xmlPath.isEmpty())
+        return PropertiesUnreadable;
+    if (!QFileInfo::exists(xmlPath)) {
+        const QString plistPath = ProjectManager::propertiesPlistPath(name, folder);
+        if (!QFileInfo::exists(plistPath))
+            return PropertiesUnreadable;
+        QString message;
+        if (!_convert(s_propertiesConverter, plistPath, xmlPath, &message)) {
+            qWarning().noquote() << "Convert properties from Plist to XML failed " + message;
+            if (errorText)
+                *errorText = message;
+            return PropertiesConvertFailed;
+        }
+    }
+    if (manager->loadProperties(name, folder) != 0)
+        return PropertiesUnreadable;
+    return manager->version() > kNewestFormatVersion ? PropertiesTooNew : 0;
+}
+
+SegmentRecords ProjectLoader::takeRecords()
+{
+    return std::move(_records);
+}
+
+void ProjectLoader::setLayoutEditAreaCompleted()
+{
+    _layoutReady = true;
+}
+
+void ProjectLoader::run()
+{
+    emit onMessage(this, ProjectLoaderBegin, QVariant());
+    emit onStart(this);
+
+    const QString xmlPath = ProjectManager::projectXmlPath(_projectName, _projectFolder);
+    bool converted = false;
+    if (xmlPath.isEmpty() || !QFileInfo::exists(xmlPath)) {
+        const QString plistPath = ProjectManager::projectPlistPath(_projectName, _projectFolder);
+        if (xmlPath.isEmpty() || !QFileInfo::exists(plistPath)) {
+            emit onMessage(this, ProjectLoaderNoProject, QVariant());
+            return;
+        }
+        QString message;
+        if (!_convert(s_projectConverter, plistPath, xmlPath, &message)) {
+            qWarning().noquote() << "Convert project from Plist to XML failed " + message;
+            emit onMessage(this, ProjectLoaderConvertFailed, message);
+            return;
+        }
+        converted = true;
+    }
+
+    SegmentRecords records;
+    if (ProjectManager::loadSegments(records, _projectName, _projectFolder) != 0) {
+        emit onMessage(this, ProjectLoaderNoProject, QVariant());
+        return;
+    }
+    _records = std::move(records);
+    bool markModified = _manager->version() < kOutdatedFormatVersion;
+    if (converted && _migrateConvertedRecords())
+        markModified = true;
+
+    emit onMessage(this, ProjectLoaderBackgroundColor, int(_manager->backgroundColor()));
+    emit onMessage(this, ProjectLoaderSegmentsReady, QVariant());
+    if (!_waitForLayout())
+        return;
+    _manager->setModified(false);
+    if (markModified)
+        _manager->setModified(true);
+    if (!_waitForSegments())
+        return;
+    emit onEnd(this);
+    emit onMessage(this, ProjectLoaderAllLoaded, QVariant());
+}
+
+bool ProjectLoader::_migrateConvertedRecords()
+{
+    static const QString oldSensitivity = QStringLiteral("FxGreenScreenSensitivity");
+    static const QString oldSmoothing = QStringLiteral("FxGreenScreenSmooth");
+    bool migrated = false;
+    for (const auto& record : _records) {
+        const QString* sensitivity = record->findText(oldSensitivity);
+        if (!sensitivity)
+            continue;
+        migrated = true;
+        if (sensitivity->toInt() <= 0)
+            continue;
+        const QString value = *sensitivity;
+        record->setText(QStringLiteral("KeyEnabled"), QStringLiteral("1"));
+        record->setText(QStringLiteral("KeySensitivity"), value);
+        record->setText(QStringLiteral("KeyColor"), QStringLiteral("#ff00ff00"));
+        record->removeText(oldSensitivity);
+        if (const QString* smoothing = record->findText(oldSmoothing)) {
+            record->setText(QStringLiteral("KeySmoothing"), *smoothing);
+            record->removeText(oldSmoothing);
+        }
+    }
+    return migrated;
+}
+
+bool ProjectLoader::_sleepUnlessInterrupted(int milliseconds)
+{
+    for (int slept = 0; slept < milliseconds; slept += kInterruptPollMs) {
+        if (isInterruptionRequested())
+            return false;
+        msleep(ulong(std::min(kInterruptPollMs, milliseconds - slept)));
+    }
+    return !isInterruptionRequested();
+}
+
+bool ProjectLoader::_waitForLayout()
+{
+    for (int waited = 0; !_layoutReady; waited += kLayoutPollMs) {
+        if (waited >= kLayoutWaitLimitMs) {
+            qWarning() << "The editing area was never laid out; loading goes on";
+            return !isInterruptionRequested();
+        }
+        if (!_sleepUnlessInterrupted(kLayoutPollMs))
+            return false;
+    }
+    return !isInterruptionRequested();
+}
+
+bool ProjectLoader::_waitForSegments()
+{
+    int loaded = 0;
+    int total = 0;
+    for (int pass = 1;; ++pass) {
+        if (!_sleepUnlessInterrupted(kProgressPollMs))
+            return false;
+        if (pass >= kFirstProgressPass && total > 0)
+            emit onMessage(this, ProjectLoaderProgress, QPoint(loaded, total));
+        if (_manager->loadedSegmentCount(&loaded, &total))
+            return true;
+    }
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ProjectManager.h"
+
+#include <QThread>
+#include <QVariant>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+// What the loader reports through onMessage.
+enum ProjectLoaderMessage {
+    ProjectLoaderBegin = 1,             // the run begins
+    ProjectLoaderProgress = 2,          // QPoint(loaded segments, all segments)
+    ProjectLoaderSegmentsReady = 5,     // take the records and build the segments now
+    ProjectLoaderBackgroundColor = 6,   // int: the project's background colour (ARGB)
+    ProjectLoaderConvertFailed = 14,    // QString: why "project.plist" could not be converted
+    ProjectLoaderNoProject = 15,        // no readable "project.xml" (nor "project.plist")
+    ProjectLoaderAllLoaded = 100,       // every segment has loaded its media
+};
+
+// Opens a project in two steps. On the GUI thread loadProperties reads the
+// properties (converting "properties.plist" first) and refuses a newer
+// format. Then the thread reads the segment records of "project.xml"
+// (converting "project.plist" first), hands them to the window, waits until
+// the window has laid out its editing area and reports loading progress
+// until every segment has loaded. Both waits end when the window requests
+// an interruption.
+class ProjectLoader : public QThread
+{
+    Q_OBJECT
+
+public:
+    // loadProperties results besides 0.
+    enum PropertiesResult { PropertiesConvertFailed = 11, PropertiesUnreadable = 12, PropertiesTooNew = 13 };
+
+    // Converts a property-list file into its XML file; 0 on success, else 1
+    // with a message in the zero-filled error buffer. Paths are UTF-8.
+    using PlistConverter = int (*)(const std::string& plistPath, const std::string& xmlPath,
+                                   char* errorBuffer, int32_t bufferSize);
+
+    ProjectLoader(const QString& name, const QString& folder, ProjectManager* manager);
+    // Interrupts a run that has not ended and waits for it.
+    ~ProjectLoader() override;
+
+    static int loadProperties(const QString& name, const QString& folder, ProjectManager* manager,
+                              QString* errorText);
+    // The records read, handed over once on message 5.
+    SegmentRecords takeRecords();
+
+    // The property-list converters. Until they are installed, every
+    // conversion fails with a message that says so.
+    static void setPlistConverters(PlistConverter project, PlistConverter properties);
+
+signals:
+    void onMessage(ProjectLoader* loader, int message, QVariant data);
+    void onStart(ProjectLoader* loader);
+    void onEnd(ProjectLoader* loader);
+
+public slots:
+    void setLayoutEditAreaCompleted();
+
+protected:
+    void run() override;
+
+private:
+    // Runs a converter with the loader's 1024-byte error buffer; the message
+    // goes to errorText on failure.
+    static bool _convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,
+                         QString* errorText);
+    // Brings the chroma-key keys of a converted project up to date; true
+    // when a record had the old keys.
+    bool _migrateConvertedRecords();
+    // Sleeps in short steps until the layout is ready; false when interrupted.
+    bool _waitForLayout();
+    // Reports progress until every segment has loaded; false when interrupted.
+    bool _waitForSegments();
+    bool _sleepUnlessInterrupted(int milliseconds);
+
+    SegmentRecords _records;
+    QString _projectName;
+    QString _projectFolder;
+    ProjectManager* _manager;
+    std::atomic<bool> _layoutReady{false};
+};

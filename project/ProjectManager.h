@@ -1,0 +1,238 @@
+#pragma once
+
+#include "UndoHistory.h"
+
+#include <QMap>
+#include <QMutex>
+#include <QRgb>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QWidget;
+class QXmlStreamWriter;
+class Segment;
+class SegmentAttributes;
+
+// Segment records read from a project file or a snapshot, in file order.
+using SegmentRecords = std::vector<std::unique_ptr<SegmentAttributes>>;
+
+// The open project of one editor window: its segments with the timeline
+// widget of each (two lists of equal length, index i of one belonging to
+// index i of the other), its properties, layout values and undo history,
+// and the files it is stored in.
+//
+// One non-recursive mutex guards both lists and the writers that read them:
+// the window changes the lists on the GUI thread while segments finish
+// loading on pool threads and the loader thread counts them. No locking
+// operation calls another. The nearest-start searches, firstSegment and the
+// property accessors do not lock; they belong to the GUI thread.
+//
+// Storage operations return 0 on success, -1 when a file or folder cannot be
+// opened or created, -2 on a write error, and otherwise the XML reader's
+// error code. Files are written to a temporary file that replaces the old
+// one only once complete, so a crash or a full disk never leaves a cut file.
+class ProjectManager
+{
+public:
+    // Aspect choices of "resolution"; any other value is 4:3.
+    enum Resolution { Aspect16x9 = 1, Aspect1x1 = 2, Aspect5x4 = 3, Aspect19_5x9 = 4, Aspect21x9 = 5 };
+
+    ProjectManager();
+    // Deletes the segments, after cancelling or waiting for their loading tasks.
+    virtual ~ProjectManager();
+    ProjectManager(const ProjectManager&) = delete;
+    ProjectManager& operator=(const ProjectManager&) = delete;
+
+    // --- Segment list ---------------------------------------------------------
+    // The list takes ownership of the segments it holds; widgets stay their
+    // parents'. Removing or clearing hands the segments back to the caller,
+    // who lets AssetLoadingThreadPool::cancelOrWaitForSegment settle their
+    // loading tasks before deleting them.
+    void appendSegment(Segment* segment, QWidget* widget);
+    // Inserts keeping the list ordered by track, then start; equal starts go
+    // after the segments already there.
+    void addSegmentSorted(Segment* segment, QWidget* widget);
+    void removeSegment(Segment* segment);
+    void removeSegmentAt(int index);
+    void clearSegments();
+    void setSegmentWidgetAt(QWidget* widget, int index);
+    int segmentCount() const;
+    Segment* segmentAt(int index) const;
+    QWidget* segmentWidgetAt(int index) const;
+    QWidget* segmentWidgetFor(const Segment* segment) const;
+    QWidget* segmentWidgetAtTime(float time, int track) const;
+    Segment* firstSegment() const;
+    // First index whose serial number or second engine id is id; -1 when none.
+    int indexOfSegmentId(int id) const;
+    int indexOfSegmentUId(const QString& uid) const;
+    int segmentCountOnTrack(int track) const;
+    // Serial numbers of the visual layers in list order.
+    QVector<int> layerSegmentIds() const;
+    // True when every segment has loaded; the counts go to the out-parameters.
+    bool loadedSegmentCount(int* loaded = nullptr, int* total = nullptr) const;
+    // Whether a segment other than except uses the media file: a bare file
+    // name is compared with the file name of each segment's path, an
+    // absolute path with the whole path. Text segments use no file.
+    bool isFileUsedByOtherSegment(const QString& path, const Segment* except) const;
+    void resetTrackIds();
+    // Nearest-start searches; track 0 means any track. Times within 1/30 s
+    // count as equal.
+    Segment* segmentStartingAtOrAfter(float time, int track) const;
+    Segment* segmentStartingAfter(float time, int track) const;
+    Segment* segmentStartingAtOrBefore(float time, int track) const;
+    Segment* segmentStartingBefore(float time, int track) const;
+    // duration := the latest end of the segments with a positive duration.
+    void updateDuration();
+    float movieDuration() const;
+    QMutex* mutex() { return &_mutex; }
+
+    // --- Properties -------------------------------------------------------------
+    QString projectName() const { return _projectName; }
+    void setProjectName(const QString& name) { _projectName = name; }
+    QString projectFolder() const { return _projectFolder; }
+    void setProjectFolder(const QString& folder) { _projectFolder = folder; }
+    float version() const { return _version; }
+    void setVersion(float version) { _version = version; }
+    int resolution() const { return _resolution; }
+    void setResolution(int resolution) { _resolution = resolution; }
+    // True for landscape.
+    bool direction() const { return _direction; }
+    void setDirection(bool landscape) { _direction = landscape; }
+    float frameRate() const { return _frameRate; }
+    void setFrameRate(float frameRate) { _frameRate = frameRate; }
+    float duration() const { return _duration; }
+    void setDuration(float seconds) { _duration = seconds; }
+    float timeScale() const { return _timeScale; }
+    void setTimeScale(float scale) { _timeScale = scale; }
+    bool fixCoverImage() const { return _fixCoverImage; }
+    void setFixCoverImage(bool fixed) { _fixCoverImage = fixed; }
+    float imageScale() const { return _imageScale; }
+    QRgb backgroundColor() const { return _backgroundColor; }
+    void setBackgroundColor(QRgb color) { _backgroundColor = color; }
+    int segmentMode() const { return _segmentMode; }
+    void setSegmentMode(int mode) { _segmentMode = mode; }
+    bool edit() const { return _edit; }
+    bool isModified() const { return _modified; }
+    // Logs "modified = %d" when the value changes.
+    void setModified(bool modified);
+    // True while the last write of "project.xml" or "properties.xml" failed:
+    // the files on disk are older than the project, so nothing that they
+    // may still use can be tidied away.
+    bool lastSaveFailed() const { return _segmentsSaveFailed || _propertiesSaveFailed; }
+
+    // --- Layout values (-1, or false, when absent) -------------------------------
+    int inspectorAreaSize() const;
+    void setInspectorAreaSize(int size);
+    int mediaAreaSize() const;
+    void setMediaAreaSize(int size);
+    int previewAreaSize() const;
+    void setPreviewAreaSize(int size);
+    int previewQuality() const;
+    void setPreviewQuality(int quality);
+    bool isMediaAreaHidden() const;
+    void setMediaAreaHidden(bool hidden);
+    const QMap<QString, int>& layoutValues() const { return _layout; }
+
+    // --- Aspect and sizes ---------------------------------------------------------
+    // Width over height, inverted for portrait.
+    float aspectRatio() const;
+    // The aspect as a size (16 x 9 ...), width and height swapped for portrait.
+    QSizeF aspectSize() const;
+    // The output size of a movie size level 0 to 5.
+    QSizeF movieSizeF(int level) const;
+    // The output size of a preview quality 0 to 3; other values mean level 1.
+    QSize movieSize(int quality) const;
+
+    // --- Paths ----------------------------------------------------------------------
+    // Empty when the folder cannot be created, or when a project's name or
+    // group folder is not a plain folder name (so no name can lead outside
+    // "Projects"); a file path is empty whenever its folder is.
+    static void setWorkingFolder(const QString& folder);
+    static QString productDirectory();
+    static QString projectsDirectory();
+    static QString projectDirectory(const QString& name, const QString& folder);
+    static QString projectXmlPath(const QString& name, const QString& folder);
+    static QString propertiesXmlPath(const QString& name, const QString& folder);
+    static QString layoutXmlPath(const QString& name, const QString& folder);
+    static QString projectPlistPath(const QString& name, const QString& folder);
+    static QString propertiesPlistPath(const QString& name, const QString& folder);
+    static QString historyDirectory(const QString& name, const QString& folder);
+    static QString historySnapshotPath(const QString& name, const QString& folder, int index);
+
+    // --- Project files ------------------------------------------------------------------
+    int loadProperties(const QString& name, const QString& folder);
+    int saveProperties(const QString& name, const QString& folder);
+    // For the manager's own project name and folder.
+    int loadLayout();
+    int saveLayout();
+    // Appends one record per "Segment" element to records. The file that
+    // holds only the declaration <?xml version="1.0" encoding="utf-8"?> is an
+    // empty project.
+    static int loadSegments(SegmentRecords& records, const QString& name, const QString& folder);
+    int saveSegments(const QString& name, const QString& folder);
+    // Installs the built-in example projects into "Projects/Examples" unless
+    // that folder exists; false when the copy failed.
+    static bool copyExampleProjects();
+
+    // --- Undo snapshots ---------------------------------------------------------------------
+    // Writes the segments as the state before an edit.
+    int recordSnapshot(const QString& name, const QString& folder);
+    // Writes the segments as the state an undo leaves.
+    int pushUndoSnapshot(const QString& name, const QString& folder);
+    // The records of the previous or next state; nothing (position kept)
+    // when there is none or its snapshot cannot be read.
+    std::optional<SegmentRecords> undo();
+    std::optional<SegmentRecords> redo();
+    // Forgets the last recording (an edit that changed nothing).
+    void dropLastSnapshot();
+    void removeHistory(const QString& name, const QString& folder);
+    const UndoHistory& history() const { return _history; }
+
+private:
+    enum class SnapshotKind { Record, Push };
+
+    static QString _projectFile(const QString& name, const QString& folder, const QString& fileName);
+    // Writes "Project" with every segment to path; the caller holds the mutex.
+    int _writeSegments(const QString& path, bool autoFormatting, const char* errorMessage) const;
+    int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
+    // Reads a snapshot; nothing when it cannot be opened or read.
+    static std::optional<SegmentRecords> _readSnapshot(const QString& path);
+    void _writePropertyAttributes(QXmlStreamWriter& writer) const;
+    void _setLayoutValue(const QString& key, int value) { _layout.insert(key, value); }
+    int _layoutValue(const QString& key) const { return _layout.value(key, -1); }
+    void _insertAt(int index, Segment* segment, QWidget* widget);
+    void _removeAt(int index);
+    // Segments whose loading tasks are over, deleted; the others are kept
+    // alive (and reported), since a task still uses them.
+    void _deleteSegmentsAfterTheirTasks();
+
+    std::vector<Segment*> _segments;
+    std::vector<QWidget*> _segmentWidgets;
+    QString _projectName;
+    QString _projectFolder;
+    QMap<QString, int> _layout;
+    float _version = 7.0f;
+    int _resolution = Aspect16x9;
+    bool _direction = true;
+    float _frameRate = 30.0f;
+    float _duration = 0.0f;
+    float _timeScale = 1.0f;
+    bool _fixCoverImage = false;
+    float _imageScale = 1.0f;
+    QRgb _backgroundColor = 0xff000000;
+    int _segmentMode = 0;
+    bool _edit = false;
+    // Written by the loader thread as well as the GUI thread.
+    std::atomic<bool> _modified{false};
+    bool _segmentsSaveFailed = false;
+    bool _propertiesSaveFailed = false;
+    UndoHistory _history;
+    mutable QMutex _mutex;
+};

@@ -1,0 +1,252 @@
+// The project's XML files: "project.xml", "properties.xml", "layout.xml",
+// and the copy of the built-in example projects.
+#include "ProjectManager.h"
+
+#include "ProjectXml.h"
+#include "Segment.h"
+#include "Util.h"
+
+#include <QColor>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kPropertiesElement = QStringLiteral("Properties");
+const QString kLayoutElement = QStringLiteral("Layout");
+// An empty project as an older version wrote it: the declaration alone,
+// byte for byte. The same text with "UTF-8" or a line break after it is
+// no project.
+const QByteArray kEmptyProjectFile = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>");
+const QString kExamplesFolder = QStringLiteral("Examples");
+const QString kExamplesResource = QStringLiteral(":/examples");
+
+constexpr float kMinImageScale = 0.125f;
+constexpr float kMaxImageScale = 1.0f;
+
+QString floatText(float value)
+{
+    return QString::number(double(value), 'g', 6);
+}
+
+QString flagText(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// "{r,g,b,a}" with components from 0 to 1, as older versions wrote colours.
+QRgb colorFromComponents(QString text)
+{
+    text = text.mid(1, text.size() - 2).simplified();
+    const QStringList sections = text.split(QLatin1Char(','));
+    const auto component = [&sections](int index) {
+        return std::clamp(int(sections.value(index).toFloat() * 255.0f), 0, 255);
+    };
+    return qRgba(component(0), component(1), component(2), component(3));
+}
+
+// The colour of a "backgroundColor" value; false for an empty value, which
+// leaves the colour as it was.
+bool parseBackgroundColor(const QString& text, QRgb* color)
+{
+    if (text.isEmpty())
+        return false;
+    if (text.size() > 2 && text.startsWith(QLatin1Char('{')) && text.endsWith(QLatin1Char('}')))
+        *color = colorFromComponents(text);
+    else
+        *color = Segment::colorFromText(text);
+    return true;
+}
+
+} // namespace
+
+// --- "properties.xml" ---------------------------------------------------------------------
+
+int ProjectManager::loadProperties(const QString& name, const QString& folder)
+{
+    QMutexLocker locker(&_mutex);
+    QFile file(propertiesXmlPath(name, folder));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return -1;
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement() || reader.name() != kPropertiesElement)
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const auto has = [&attributes](const char* key) { return attributes.hasAttribute(QLatin1String(key)); };
+        const auto text = [&attributes](const char* key) { return attributes.value(QLatin1String(key)); };
+        if (has("version"))
+            _version = text("version").toFloat();
+        if (has("direction"))
+            _direction = text("direction").toInt() == 1;
+        if (has("resolution"))
+            _resolution = text("resolution").toInt();
+        if (has("frameRate"))
+            _frameRate = text("frameRate").toFloat();
+        if (has("duration"))
+            _duration = text("duration").toFloat();
+        if (has("fixCoverImage"))
+            _fixCoverImage = text("fixCoverImage").toInt() == 1;
+        if (has("imageScale")) {
+            const float scale = text("imageScale").toFloat();
+            _imageScale = std::isnan(scale) ? kMaxImageScale : std::clamp(scale, kMinImageScale, kMaxImageScale);
+        }
+        if (has("edit"))
+            _edit = text("edit").toInt() == 1;
+        if (has("backgroundColor"))
+            parseBackgroundColor(text("backgroundColor").toString(), &_backgroundColor);
+        if (has("segmentMode")) {
+            const int mode = text("segmentMode").toInt();
+            _segmentMode = mode < 0 || mode > 1 ? 0 : mode;
+        }
+    }
+    if (reader.hasError()) {
+        qWarning().noquote() << "Project properties load error: " + reader.errorString();
+        return reader.error();
+    }
+    return 0;
+}
+
+void ProjectManager::_writePropertyAttributes(QXmlStreamWriter& writer) const
+{
+    writer.writeAttribute(QStringLiteral("version"), floatText(_version));
+    writer.writeAttribute(QStringLiteral("direction"), flagText(_direction));
+    writer.writeAttribute(QStringLiteral("resolution"), QString::number(_resolution));
+    writer.writeAttribute(QStringLiteral("frameRate"), floatText(_frameRate));
+    writer.writeAttribute(QStringLiteral("duration"), floatText(_duration));
+    writer.writeAttribute(QStringLiteral("fixCoverImage"), flagText(_fixCoverImage));
+    writer.writeAttribute(QStringLiteral("imageScale"), floatText(_imageScale));
+    writer.writeAttribute(QStringLiteral("edit"), flagText(_edit));
+    writer.writeAttribute(QStringLiteral("backgroundColor"), QColor::fromRgba(_backgroundColor).name(QColor::HexArgb));
+    writer.writeAttribute(QStringLiteral("segmentMode"), QString::number(_segmentMode));
+}
+
+int ProjectManager::saveProperties(const QString& name, const QString& folder)
+{
+    QMutexLocker locker(&_mutex);
+    const int result = ProjectXml::write(propertiesXmlPath(name, folder), true, "Project properties save error",
+                                         [this](QXmlStreamWriter& writer) {
+                                             writer.writeStartElement(kPropertiesElement);
+                                             _writePropertyAttributes(writer);
+                                             writer.writeEndElement();
+                                         });
+    _propertiesSaveFailed = result != 0;
+    if (result != 0)
+        setModified(true);
+    return result;
+}
+
+// --- "layout.xml" -----------------------------------------------------------------------------
+
+int ProjectManager::loadLayout()
+{
+    QFile file(layoutXmlPath(_projectName, _projectFolder));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return -1;
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement() || reader.name() != kLayoutElement)
+            continue;
+        for (const QXmlStreamAttribute& attribute : reader.attributes())
+            _layout.insert(attribute.name().toString(), attribute.value().toInt());
+    }
+    if (reader.hasError()) {
+        qWarning().noquote() << "Layout parameters load error: " + reader.errorString();
+        return reader.error();
+    }
+    return 0;
+}
+
+int ProjectManager::saveLayout()
+{
+    // Sorted by key, so that an unchanged layout writes the same bytes.
+    return ProjectXml::write(layoutXmlPath(_projectName, _projectFolder), true, "Layout parameters save error",
+                             [this](QXmlStreamWriter& writer) {
+                                 writer.writeStartElement(kLayoutElement);
+                                 for (auto it = _layout.cbegin(); it != _layout.cend(); ++it)
+                                     writer.writeAttribute(it.key(), QString::number(it.value()));
+                                 writer.writeEndElement();
+                             });
+}
+
+// --- "project.xml" -------------------------------------------------------------------------------
+
+int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, const QString& folder)
+{
+    const QString path = projectXmlPath(name, folder);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return -1;
+    // Parsing from memory is markedly faster than through the file's buffer.
+    const QByteArray bytes = file.readAll();
+    QXmlStreamReader reader(bytes);
+    ProjectXml::readSegments(reader, records);
+    if (!reader.hasError())
+        return 0;
+    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && bytes == kEmptyProjectFile)
+        return 0;
+    qWarning().noquote() << "Project segments load error: " + reader.errorString();
+    return reader.error();
+}
+
+int ProjectManager::_writeSegments(const QString& path, bool autoFormatting, const char* errorMessage) const
+{
+    return ProjectXml::write(path, autoFormatting, errorMessage, [this](QXmlStreamWriter& writer) {
+        writer.writeStartElement(QStringLiteral("Project"));
+        for (const Segment* segment : _segments) {
+            segment->saveTo(writer);
+            if (writer.hasError())
+                return;
+        }
+        writer.writeEndElement();
+    });
+}
+
+int ProjectManager::saveSegments(const QString& name, const QString& folder)
+{
+    QMutexLocker locker(&_mutex);
+    const QString directory = projectDirectory(name, folder);
+    int result = -1;
+    if (!directory.isEmpty() && QDir().mkpath(directory))
+        result = _writeSegments(projectXmlPath(name, folder), true, "Project segments save error");
+    _segmentsSaveFailed = result != 0;
+    if (result != 0)
+        setModified(true);
+    return result;
+}
+
+// --- Example projects ------------------------------------------------------------------------------
+
+bool ProjectManager::copyExampleProjects()
+{
+    const QString projects = projectsDirectory();
+    if (projects.isEmpty())
+        return false;
+    const QString examples = projects + QDir::separator() + kExamplesFolder;
+    if (QFileInfo::exists(examples))
+        return true;
+    if (!QFileInfo(kExamplesResource).isDir()) {
+        qWarning() << "The program holds no example projects";
+        return false;
+    }
+    QFile marker(examples + QDir::separator() + QStringLiteral(".folder"));
+    if (!Util::copyDirectory(kExamplesResource, examples, true) || !marker.open(QIODevice::WriteOnly)) {
+        // A partial copy would stand for the examples for good: take it away,
+        // so that the next start copies again.
+        QDir(examples).removeRecursively();
+        qWarning().noquote() << "Cannot copy the example projects into " + examples;
+        return false;
+    }
+    qDebug() << "Copy exmaple projects done";
+    return true;
+}

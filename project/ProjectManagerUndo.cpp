@@ -1,0 +1,99 @@
+// Undo snapshots: the whole segment list written to "history/project%03d.xml"
+// before each edit, read back by undo and redo.
+#include "ProjectManager.h"
+
+#include "ProjectXml.h"
+#include "Segment.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QXmlStreamReader>
+
+int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind)
+{
+    QMutexLocker locker(&_mutex);
+    const QString directory = historyDirectory(name, folder);
+    if (directory.isEmpty() || !QDir().mkpath(directory))
+        return -1;
+    const QString path = historySnapshotPath(name, folder, _history.count());
+    const int result = _writeSegments(path, false, "Undo project segments save error");
+    if (result != 0)
+        return result;
+    if (kind == SnapshotKind::Record)
+        _history.commit(path);
+    else
+        _history.push(path);
+    return 0;
+}
+
+int ProjectManager::recordSnapshot(const QString& name, const QString& folder)
+{
+    return _writeSnapshot(name, folder, SnapshotKind::Record);
+}
+
+int ProjectManager::pushUndoSnapshot(const QString& name, const QString& folder)
+{
+    return _writeSnapshot(name, folder, SnapshotKind::Push);
+}
+
+std::optional<SegmentRecords> ProjectManager::_readSnapshot(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    QXmlStreamReader reader(bytes);
+    SegmentRecords records;
+    ProjectXml::readSegments(reader, records);
+    if (reader.hasError()) {
+        qWarning().noquote() << "Undo project segments load error: " + reader.errorString();
+        return std::nullopt;
+    }
+    return records;
+}
+
+std::optional<SegmentRecords> ProjectManager::undo()
+{
+    const UndoHistory before = _history;
+    // Undo always goes to a state other than the one shown. The shown state
+    // is the entry at the position after a redo; at the newest entry after
+    // an edit it is not recorded yet, so it is recorded first (and can be
+    // redone). Either way the position steps over it.
+    bool stepOverShownState = _history.isShowingPositionEntry();
+    const bool atNewestEntry = !_history.isEmpty() && _history.size() == _history.count();
+    if (!stepOverShownState && atNewestEntry && pushUndoSnapshot(_projectName, _projectFolder) == 0)
+        stepOverShownState = true;
+    if (stepOverShownState)
+        _history.undo();
+    const QString path = _history.undo();
+    std::optional<SegmentRecords> records = path.isEmpty() ? std::nullopt : _readSnapshot(path);
+    // A state that cannot be shown must not move the position either.
+    if (!records)
+        _history = before;
+    return records;
+}
+
+std::optional<SegmentRecords> ProjectManager::redo()
+{
+    const UndoHistory before = _history;
+    const QString path = _history.redo();
+    std::optional<SegmentRecords> records = path.isEmpty() ? std::nullopt : _readSnapshot(path);
+    if (!records)
+        _history = before;
+    return records;
+}
+
+void ProjectManager::dropLastSnapshot()
+{
+    _history.undo();
+    _history.revert();
+}
+
+void ProjectManager::removeHistory(const QString& name, const QString& folder)
+{
+    const QString directory = historyDirectory(name, folder);
+    if (!directory.isEmpty() && !QDir(directory).removeRecursively())
+        qWarning() << "Remove history directory failed";
+    _history.clear();
+}

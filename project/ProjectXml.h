@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ProjectManager.h"
+
+#include <functional>
+
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+// The document handling that the project's files and undo snapshots share.
+namespace ProjectXml {
+
+// Writes an XML document to path: a temporary file next to it replaces the
+// file only once the whole document is written, so the old file survives a
+// crash or a full disk. 0, -1 when the file cannot be created, -2 (with the
+// warning errorMessage) on a write error.
+int write(const QString& path, bool autoFormatting, const char* errorMessage,
+          const std::function<void(QXmlStreamWriter&)>& writeBody);
+
+// Appends one record per "Segment" element until the document ends or a
+// record cannot be read; a record read only in part is not kept. The reader
+// tells whether the document was whole.
+void readSegments(QXmlStreamReader& reader, SegmentRecords& records);
+
+} // namespace ProjectXml

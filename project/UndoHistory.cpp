@@ -1,0 +1,80 @@
+#include "UndoHistory.h"
+
+void UndoHistory::push(const QString& path)
+{
+    if (!_pending.isEmpty())
+        return;
+    _takeBackup();
+    _append(path);
+    _pending = path;
+}
+
+void UndoHistory::commit(const QString& path)
+{
+    if (!_pending.isEmpty() && _entries.size() == _index + 1) {
+        // The state before this edit is the pushed entry; the edit makes a new one.
+        _pending.clear();
+        _showingPositionEntry = false;
+        return;
+    }
+    _takeBackup();
+    _append(path);
+    _pending.clear();
+}
+
+QString UndoHistory::undo()
+{
+    if (_entries.isEmpty() || _index < 0 || _index >= _entries.size())
+        return QString();
+    const QString path = _entries.at(_index);
+    --_index;
+    _lastMoveWasUndo = true;
+    _showingPositionEntry = false;
+    return path;
+}
+
+QString UndoHistory::redo()
+{
+    // After an undo the shown state sits one entry ahead of the position, so
+    // the next state is two ahead; never step past the newest entry.
+    const int step = _lastMoveWasUndo ? 2 : 1;
+    if (_entries.isEmpty() || _index + step > _entries.size() - 1)
+        return QString();
+    _index += step;
+    _lastMoveWasUndo = false;
+    _showingPositionEntry = true;
+    return _entries.at(_index);
+}
+
+void UndoHistory::revert()
+{
+    _entries = _backup.entries;
+    _index = _backup.index;
+    _lastMoveWasUndo = _backup.lastMoveWasUndo;
+    _showingPositionEntry = _backup.showingPositionEntry;
+    _pending = _backup.pending;
+}
+
+void UndoHistory::clear()
+{
+    _entries.clear();
+    _index = -1;
+    _lastMoveWasUndo = false;
+    _showingPositionEntry = false;
+    _pending.clear();
+}
+
+void UndoHistory::_takeBackup()
+{
+    _backup = Backup{_entries, _index, _lastMoveWasUndo, _showingPositionEntry, _pending};
+}
+
+void UndoHistory::_append(const QString& path)
+{
+    while (_entries.size() > _index + 1)
+        _entries.removeLast();
+    _entries.append(path);
+    ++_index;
+    _lastMoveWasUndo = false;
+    _showingPositionEntry = false;
+}

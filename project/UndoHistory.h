@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The list of undo snapshot files of an open project and the position in it.
+// Entries are snapshot paths, oldest first; the position (index) is the
+// entry that the next undo returns. A recording appends after the position
+// and drops what an earlier branch left behind it.
+//
+// The shown state is entries[index] after a redo and entries[index + 1]
+// after an undo; after a recording it is not in the list at all until an
+// undo pushes it (the pending entry).
+class UndoHistory
+{
+public:
+    // index + 1: the number of the next snapshot file.
+    int count() const { return _index + 1; }
+    int size() const { return int(_entries.size()); }
+    bool isEmpty() const { return _entries.isEmpty(); }
+    bool lastMoveWasUndo() const { return _lastMoveWasUndo; }
+    // True after a redo: the state on screen is the entry at the position.
+    bool isShowingPositionEntry() const { return _showingPositionEntry; }
+    QString pending() const { return _pending; }
+
+    // Records the state being left by an undo; nothing while one is pending.
+    void push(const QString& path);
+    // Records the state before an edit. Right after an undo's push at the
+    // newest entry it only forgets that the pushed entry was pending.
+    void commit(const QString& path);
+    // The entry at the position, moving back; empty when there is none.
+    QString undo();
+    // The entry after the shown state, moving forward; empty (position kept)
+    // when the shown state is the newest.
+    QString redo();
+    // Puts back what the last push or commit found.
+    void revert();
+    void clear();
+
+private:
+    struct Backup {
+        QStringList entries;
+        int index = -1;
+        bool lastMoveWasUndo = false;
+        bool showingPositionEntry = false;
+        QString pending;
+    };
+
+    void _takeBackup();
+    void _append(const QString& path);
+
+    QStringList _entries;
+    int _index = -1;
+    bool _lastMoveWasUndo = false;
+    bool _showingPositionEntry = false;
+    QString _pending;
+    Backup _backup;
+};

@@ -1,0 +1,126 @@
+#include "ProjectTestSupport.h"
+
+#include <fcntl.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+
+namespace {
+
+const QString kName = QStringLiteral("Tool");
+
+struct ToolRun {
+    int exitCode;
+    QString output;
+};
+
+ToolRun runTool(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(QStringLiteral(PROJTOOL_PATH), arguments);
+    if (!tool.waitForFinished(60000))
+        return {-1, QStringLiteral("projtool did not finish")};
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1, QString::fromUtf8(tool.readAll())};
+}
+
+// A project of count segments with properties and layout, written by the manager.
+QString writeProject(const TemporaryProduct& product, int count, const QString& folder = QString())
+{
+    const QString dir = product.projectDir(kName, folder);
+    ProjectManager manager;
+    manager.setProjectName(kName);
+    manager.setProjectFolder(folder);
+    fillProject(manager, count);
+    manager.setFrameRate(25);
+    manager.setPreviewQuality(3);
+    manager.setInspectorAreaSize(300);
+    EXPECT_EQ(manager.saveSegments(kName, folder), 0);
+    EXPECT_EQ(manager.saveProperties(kName, folder), 0);
+    EXPECT_EQ(manager.saveLayout(), 0);
+    return dir;
+}
+
+TEST(ProjTool, RoundtripWritesTheSameBytesAndInfoDescribesTheProject)
+{
+    TemporaryProduct product;
+    const QString dir = writeProject(product, 5, QStringLiteral("Group"));
+    // A record without identity gets one on the first write and keeps it.
+    QByteArray project = readFile(dir + "/project.xml");
+    project.replace("<Project>", "<Project>\n    <Segment Type=\"TEXT\" RangeStart=\"7\"/>");
+    writeFile(dir + "/project.xml", project);
+
+    ToolRun first = runTool({"roundtrip", dir});
+    ASSERT_EQ(first.exitCode, 0) << qPrintable(first.output);
+    EXPECT_TRUE(first.output.contains("6 segments written"));
+    const QByteArray files[] = {readFile(dir + "/project.xml"), readFile(dir + "/properties.xml"),
+                                readFile(dir + "/layout.xml")};
+    ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
+    EXPECT_EQ(readFile(dir + "/project.xml"), files[0]);
+    EXPECT_EQ(readFile(dir + "/properties.xml"), files[1]);
+    EXPECT_EQ(readFile(dir + "/layout.xml"), files[2]);
+
+    const ToolRun info = runTool({"info", dir});
+    ASSERT_EQ(info.exitCode, 0) << qPrintable(info.output);
+    for (const char* line : {"project Group/Tool", "frame rate 25,", "preview size 1920x1080",
+                             "layout L1_InspectorAreaSize = 300", "6 segments", "TEXT    track 0 start 7"})
+        EXPECT_TRUE(info.output.contains(line)) << line << " in " << qPrintable(info.output);
+
+    EXPECT_EQ(runTool({"info", product.path()}).exitCode, 2) << "not a project folder";
+    EXPECT_EQ(runTool({"frobnicate", dir}).exitCode, 1);
+}
+
+// Whether the process has a file of the folder open for writing (its
+// descriptor's flags ask for write access).
+bool isWritingInto(qint64 pid, const QString& folder)
+{
+    const QString process = QStringLiteral("/proc/%1").arg(pid);
+    const QDir descriptors(process + "/fd");
+    for (const QFileInfo& descriptor : descriptors.entryInfoList(QDir::System | QDir::Files)) {
+        if (!descriptor.symLinkTarget().startsWith(folder + '/'))
+            continue;
+        const QByteArray info = readFile(process + "/fdinfo/" + descriptor.fileName());
+        const int flagsAt = info.indexOf("flags:");
+        const QByteArray flags = info.mid(flagsAt + 6, info.indexOf('\n', flagsAt) - flagsAt - 6).trimmed();
+        if (flagsAt >= 0 && (flags.toInt(nullptr, 8) & (O_WRONLY | O_RDWR)) != 0)
+            return true;
+    }
+    return false;
+}
+
+// Kills projtool while it rewrites a 1,000-segment project, at random
+// moments once it opened a file of the project for writing: "project.xml" must still be
+// the whole project every time.
+TEST(ProjTool, KillingASaveNeverLeavesACutProjectFile)
+{
+    if (!QFileInfo(QStringLiteral("/proc/self/fd")).isDir())
+        GTEST_SKIP() << "no /proc file system to watch the writer's open files";
+    TemporaryProduct product;
+    const QString dir = writeProject(product, 1000);
+    ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
+    const QByteArray whole = readFile(dir + "/project.xml");
+
+    int killsDuringWrite = 0;
+    for (int attempt = 0; attempt < 40 && killsDuringWrite < 10; ++attempt) {
+        QProcess tool;
+        tool.start(QStringLiteral(PROJTOOL_PATH), {"roundtrip", dir});
+        ASSERT_TRUE(tool.waitForStarted(10000));
+        QElapsedTimer clock;
+        clock.start();
+        bool writing = false;
+        while (!writing && tool.state() == QProcess::Running && clock.elapsed() < 10000)
+            writing = isWritingInto(tool.processId(), dir);
+        if (writing) {
+            QThread::usleep(ulong(QRandomGenerator::global()->bounded(8000)));
+            tool.kill();
+            ++killsDuringWrite;
+        }
+        tool.waitForFinished(10000);
+        ASSERT_EQ(readFile(dir + "/project.xml"), whole) << "attempt " << attempt;
+    }
+    EXPECT_GE(killsDuringWrite, 10) << "too few kills landed during a write to prove anything";
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include "ProjectTestSupport.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString kName = QStringLiteral("Trip");
+constexpr int kPrematureEnd = QXmlStreamReader::PrematureEndOfDocumentError;
+
+TEST(ProjectFiles, PropertiesAndLayoutAreWrittenInOrderAndReadWithTheirClamps)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    ProjectManager manager;
+    manager.setProjectName(kName);
+    manager.setVersion(5.5f);
+    manager.setDirection(false);
+    manager.setFrameRate(29.97f);
+    manager.setDuration(12.3456789f);
+    manager.setBackgroundColor(qRgba(1, 2, 3, 128));
+    manager.setPreviewQuality(2);
+    manager.setInspectorAreaSize(320);
+    // Values are written in the C locale whatever the process uses.
+    const QLocale savedLocale;
+    QLocale::setDefault(QLocale(QLocale::German));
+    ASSERT_EQ(manager.saveProperties(kName, ""), 0);
+    ASSERT_EQ(manager.saveLayout(), 0);
+    QLocale::setDefault(savedLocale);
+    EXPECT_EQ(readFile(dir + "/properties.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<Properties version=\"5.5\" direction=\"0\" resolution=\"1\" frameRate=\"29.97\" duration=\"12.3457\""
+              " fixCoverImage=\"0\" imageScale=\"1\" edit=\"0\" backgroundColor=\"#80010203\" segmentMode=\"0\"/>\n");
+    EXPECT_EQ(readFile(dir + "/layout.xml"), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                             "<Layout L1_InspectorAreaSize=\"320\" PreviewQuality=\"2\"/>\n");
+
+    writeFile(dir + "/properties.xml", "<Properties direction=\"2\" imageScale=\"2\" segmentMode=\"2\" edit=\"1\""
+                                       " backgroundColor=\"{1, 0.5, 0, 1}\"/>");
+    writeFile(dir + "/layout.xml", "<Layout L1_MediaAreaSize=\"abc\" L1_MediaAreaHidden=\"1\"/>");
+    ProjectManager read;
+    read.setProjectName(kName);
+    read.setFrameRate(25.0f);
+    ASSERT_EQ(read.loadProperties(kName, ""), 0);
+    ASSERT_EQ(read.loadLayout(), 0);
+    EXPECT_FALSE(read.direction());
+    EXPECT_EQ(read.imageScale(), 1.0f);
+    EXPECT_EQ(read.segmentMode(), 0);
+    EXPECT_TRUE(read.edit());
+    EXPECT_EQ(read.backgroundColor(), qRgba(255, 127, 0, 255));
+    EXPECT_EQ(read.frameRate(), 25.0f) << "absent attributes keep their values";
+    EXPECT_EQ(read.mediaAreaSize(), 0);
+    EXPECT_TRUE(read.isMediaAreaHidden());
+    EXPECT_EQ(read.previewQuality(), -1);
+
+    writeFile(dir + "/properties.xml", "<Properties imageScale=\"0.01\" backgroundColor=\"\"/><Broken");
+    EXPECT_EQ(read.loadProperties(kName, ""), kPrematureEnd);
+    EXPECT_EQ(read.imageScale(), 0.125f) << "values read before the error stay";
+    EXPECT_EQ(read.backgroundColor(), qRgba(255, 127, 0, 255)) << "an empty colour changes nothing";
+    EXPECT_EQ(read.loadProperties("Missing", ""), -1);
+}
+
+TEST(ProjectFiles, SegmentFilesKeepWholeRecordsOnlyAndKnowTheEmptyProject)
+{
+    TemporaryProduct product;
+    const QString path = product.projectDir(kName) + "/project.xml";
+    const struct {
+        QByteArray bytes;
+        int result;
+        size_t records;
+    } cases[] = {
+        {"<?xml version=\"1.0\" encoding=\"utf-8\"?>", 0, 0},
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", kPrematureEnd, 0},
+        {"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n", kPrematureEnd, 0},
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project/>\n", 0, 0},
+        {"<Project><Segment Type=\"TEXT\"/><Segment Type=\"IMAGE\"><Transitions>", kPrematureEnd, 1},
+        {"<Project><Segment Type=\"TEXT\"/></Segment>", int(QXmlStreamReader::NotWellFormedError), 1},
+    };
+    for (const auto& c : cases) {
+        writeFile(path, c.bytes);
+        SegmentRecords records;
+        EXPECT_EQ(ProjectManager::loadSegments(records, kName, ""), c.result) << c.bytes.constData();
+        EXPECT_EQ(records.size(), c.records) << c.bytes.constData();
+    }
+    SegmentRecords records;
+    EXPECT_EQ(ProjectManager::loadSegments(records, "Missing", ""), -1);
+}
+
+TEST(ProjectFiles, AFailedSaveKeepsTheOldFileAndTheProjectModified)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    ProjectManager manager;
+    fillProject(manager, 3);
+    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
+    manager.setModified(false);
+    const QByteArray before = readFile(dir + "/project.xml");
+
+    // A file where the project folder belongs makes every write fail.
+    ASSERT_TRUE(QFile::rename(dir, dir + ".moved"));
+    writeFile(dir, "not a folder");
+    EXPECT_EQ(manager.saveSegments(kName, ""), -1);
+    EXPECT_EQ(manager.saveProperties(kName, ""), -1);
+    EXPECT_TRUE(manager.isModified());
+    EXPECT_TRUE(manager.lastSaveFailed());
+    ASSERT_TRUE(QFile::remove(dir) && QFile::rename(dir + ".moved", dir));
+    EXPECT_EQ(readFile(dir + "/project.xml"), before);
+    EXPECT_EQ(manager.saveSegments(kName, ""), 0);
+    EXPECT_TRUE(manager.lastSaveFailed()) << "the properties are still unsaved";
+    EXPECT_EQ(manager.saveProperties(kName, ""), 0);
+    EXPECT_FALSE(manager.lastSaveFailed());
+}
+
+TEST(ProjectFiles, ExampleProjectsAreCopiedOnce)
+{
+    if (!QFileInfo(":/examples").isDir())
+        GTEST_SKIP() << "this build holds no example projects (the resources target is not linked)";
+    TemporaryProduct product;
+    ASSERT_TRUE(ProjectManager::copyExampleProjects());
+    const QString examples = product.path() + "/Projects/Examples";
+    const QString project = examples + "/5-4-3-2-1-0";
+    EXPECT_TRUE(QFileInfo::exists(examples + "/.folder"));
+    EXPECT_EQ(readFile(project + "/example.dat"), "<example-project/>");
+    ProjectManager manager;
+    EXPECT_EQ(manager.loadProperties("5-4-3-2-1-0", "Examples"), 0);
+    EXPECT_EQ(manager.version(), 5.0f);
+    SegmentRecords records;
+    EXPECT_EQ(ProjectManager::loadSegments(records, "5-4-3-2-1-0", "Examples"), 0);
+    EXPECT_FALSE(records.empty());
+
+    writeFile(project + "/project.xml", "edited");
+    ASSERT_TRUE(ProjectManager::copyExampleProjects());
+    EXPECT_EQ(readFile(project + "/project.xml"), "edited");
+}
+
+} // namespace

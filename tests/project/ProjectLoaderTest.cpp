@@ -1,0 +1,177 @@
+#include "ProjectLoader.h"
+#include "ProjectTestSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace {
+
+const QString kName = QStringLiteral("Loading");
+
+// Plays the editor window's part: records the messages, builds segments on
+// message 5 and, unless told not to, reports its layout.
+class LoaderWindow : public QObject
+{
+public:
+    LoaderWindow(ProjectManager* manager, ProjectLoader* loader, bool layOut = true)
+        : _manager(manager), _layOut(layOut)
+    {
+        connect(loader, &ProjectLoader::onMessage, this, &LoaderWindow::_onMessage, Qt::QueuedConnection);
+        loader->start();
+    }
+
+    // Processes events until the message arrived (0: until the thread ended).
+    bool await(ProjectLoader* loader, int message = 0)
+    {
+        const QDeadlineTimer deadline(15000);
+        while (!(message ? messages.contains(message) : loader->isFinished()) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents();
+        return message ? messages.contains(message) : loader->isFinished();
+    }
+
+    QList<int> messages;
+    QVariant lastData;
+    SegmentRecords records;
+
+private:
+    void _onMessage(ProjectLoader* loader, int message, const QVariant& data)
+    {
+        messages << message;
+        if (message != ProjectLoaderSegmentsReady) {
+            lastData = data;
+            return;
+        }
+        records = loader->takeRecords();
+        for (const auto& record : records)
+            _manager->appendSegment(new FakeMediaSegment(Segment::stringAttribute(record.get(), "Type")), nullptr);
+        if (_layOut)
+            loader->setLayoutEditAreaCompleted();
+    }
+
+    ProjectManager* _manager;
+    bool _layOut;
+};
+
+int convertToGreenScreenProject(const std::string&, const std::string& xmlPath, char*, int32_t)
+{
+    QFile file(QString::fromStdString(xmlPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write("<Project><Segment Type=\"MOVIE\" FxGreenScreenSensitivity=\"40\" FxGreenScreenSmooth=\"15\"/>"
+               "<Segment Type=\"IMAGE\" FxGreenScreenSensitivity=\"0\"/></Project>");
+    return 0;
+}
+
+class ProjectLoading : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(kName); }
+    void TearDown() override { ProjectLoader::setPlistConverters(nullptr, nullptr); }
+
+    int open(const QByteArray& version, const QByteArray& segments)
+    {
+        writeFile(dir + "/properties.xml", "<Properties version=\"" + version + "\" backgroundColor=\"#ff102030\"/>");
+        writeFile(dir + "/project.xml", "<Project>" + segments + "</Project>");
+        return ProjectLoader::loadProperties(kName, "", &manager, &error);
+    }
+
+    TemporaryProduct product;
+    QString dir;
+    QString error;
+    ProjectManager manager;
+};
+
+TEST_F(ProjectLoading, PropertiesDecideWhetherTheProjectOpens)
+{
+    EXPECT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), ProjectLoader::PropertiesUnreadable);
+    EXPECT_EQ(open("7.5", ""), ProjectLoader::PropertiesTooNew);
+    EXPECT_EQ(open("7", ""), 0);
+    writeFile(dir + "/properties.xml", "<Properties version=");
+    EXPECT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), ProjectLoader::PropertiesUnreadable);
+    // A property list alone is converted first; without a converter that fails with a reason.
+    QFile::remove(dir + "/properties.xml");
+    writeFile(dir + "/properties.plist", "bplist00");
+    EXPECT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), ProjectLoader::PropertiesConvertFailed);
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(ProjectLoading, ProjectsReportBeginColourSegmentsAndTheEnd)
+{
+    ASSERT_EQ(open("7", "<Segment Type=\"TEXT\" UId=\"a\"/><Segment Type=\"IMAGE\" UId=\"b\"/>"), 0);
+    manager.setModified(true);
+    ProjectLoader loader(kName, "", &manager);
+    LoaderWindow window(&manager, &loader);
+    ASSERT_TRUE(window.await(&loader));
+    EXPECT_EQ(window.messages, QList<int>({1, 6, 5, 100}));
+    ASSERT_EQ(window.records.size(), 2u);
+    EXPECT_EQ(Segment::stringAttribute(window.records[1].get(), "UId"), "b");
+    EXPECT_FALSE(manager.isModified()) << "a freshly opened current project is unmodified";
+
+    // An old format is written back; its old keys stay as they are unless it was converted.
+    ProjectManager old;
+    ASSERT_EQ(ProjectLoader::loadProperties(kName, "", &old, &error), 0);
+    old.setVersion(2.5f);
+    ProjectLoader oldLoader(kName, "", &old);
+    LoaderWindow oldWindow(&old, &oldLoader);
+    ASSERT_TRUE(oldWindow.await(&oldLoader));
+    EXPECT_EQ(oldWindow.messages.last(), int(ProjectLoaderAllLoaded));
+    EXPECT_TRUE(old.isModified());
+
+    for (const QByteArray& content : {QByteArray(), QByteArray("<Project><Segment")}) {
+        QFile::remove(dir + "/project.xml");
+        if (!content.isEmpty())
+            writeFile(dir + "/project.xml", content);
+        ProjectLoader broken(kName, "", &manager);
+        LoaderWindow brokenWindow(&manager, &broken);
+        ASSERT_TRUE(brokenWindow.await(&broken));
+        EXPECT_EQ(brokenWindow.messages, QList<int>({1, 15}));
+    }
+}
+
+TEST_F(ProjectLoading, ConvertedProjectsGetTheNewChromaKeys)
+{
+    QFile::remove(dir + "/project.xml");
+    writeFile(dir + "/project.plist", "bplist00");
+    ASSERT_EQ(open("4", ""), 0);
+    QFile::remove(dir + "/project.xml");
+    {
+        ProjectLoader refused(kName, "", &manager);
+        LoaderWindow window(&manager, &refused);
+        ASSERT_TRUE(window.await(&refused));
+        EXPECT_EQ(window.messages, QList<int>({1, 14}));
+        EXPECT_FALSE(window.lastData.toString().isEmpty()) << "the missing converter says why";
+    }
+    ProjectLoader::setPlistConverters(convertToGreenScreenProject, nullptr);
+    ProjectLoader loader(kName, "", &manager);
+    LoaderWindow window(&manager, &loader);
+    ASSERT_TRUE(window.await(&loader));
+    EXPECT_EQ(window.messages, QList<int>({1, 6, 5, 100}));
+    ASSERT_EQ(window.records.size(), 2u);
+    const SegmentAttributes* keyed = window.records[0].get();
+    EXPECT_EQ(keyed->texts(), SegmentAttributes::Texts({{"Type", "MOVIE"}, {"KeyEnabled", "1"},
+        {"KeySensitivity", "40"}, {"KeyColor", "#ff00ff00"}, {"KeySmoothing", "15"}}));
+    EXPECT_EQ(Segment::stringAttribute(window.records[1].get(), "FxGreenScreenSensitivity"), "0");
+    EXPECT_TRUE(manager.isModified());
+}
+
+TEST_F(ProjectLoading, ClosingTheWindowEndsBothWaits)
+{
+    ASSERT_EQ(open("7", "<Segment Type=\"MOVIE\"/>"), 0);
+    // Waiting for a layout that never comes, then for a segment that never loads.
+    for (bool layOut : {false, true}) {
+        ProjectLoader loader(kName, "", &manager);
+        LoaderWindow window(&manager, &loader, layOut);
+        ASSERT_TRUE(window.await(&loader, ProjectLoaderSegmentsReady));
+        static_cast<FakeMediaSegment*>(manager.segmentAt(manager.segmentCount() - 1))->loaded = false;
+        QThread::msleep(300);
+        EXPECT_FALSE(loader.isFinished());
+        loader.requestInterruption();
+        EXPECT_TRUE(loader.wait(2000)) << "layout ready: " << layOut;
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(window.messages.contains(ProjectLoaderAllLoaded));
+    }
+}
+
+} // namespace

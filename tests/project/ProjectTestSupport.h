@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ProjectManager.h"
+#include "Segment.h"
+#include "SegmentKeys.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+// A segment that stands for the media segment types: it answers its file
+// from "Path" and whether it loaded from a flag.
+class FakeMediaSegment : public Segment
+{
+public:
+    explicit FakeMediaSegment(const QString& type, int track = 1, float start = 0, float length = 1)
+        : Segment(nullptr)
+    {
+        setType(type);
+        setTrackId(track);
+        setRangeStart(start);
+        setRangeDuration(length);
+    }
+    void setPath(const QString& path) { setStringAttribute(attributes(), QStringLiteral("Path"), path); }
+    QString text() const override { return stringAttribute(attributes(), QStringLiteral("Path")); }
+    bool isLoaded() const override { return loaded; }
+
+    std::atomic<bool> loaded{true};
+};
+
+// A product folder of its own for one test; project paths lead into it.
+class TemporaryProduct
+{
+public:
+    TemporaryProduct() { ProjectManager::setWorkingFolder(_dir.path()); }
+    ~TemporaryProduct() { ProjectManager::setWorkingFolder(QString()); }
+
+    QString path() const { return _dir.path(); }
+    QString projectDir(const QString& name, const QString& folder = QString()) const
+    {
+        const QString dir = ProjectManager::projectDirectory(name, folder);
+        QDir().mkpath(dir);
+        return dir;
+    }
+
+private:
+    QTemporaryDir _dir;
+};
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(path);
+    file.write(bytes);
+}
+
+// A manager holding count segments on three tracks, each with a transition.
+inline void fillProject(ProjectManager& manager, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        auto* segment = new FakeMediaSegment(i % 2 ? QStringLiteral("IMAGE") : QStringLiteral("TEXT"), 1 + i % 3,
+                                             float(i) * 0.5f, 2.0f);
+        segment->setUserScale(QPointF(0.5 + i % 5 * 0.1, 0.75));
+        segment->setClrBrightness(i % 40);
+        segment->setPath(QStringLiteral("clip %1 & <more>.mp4").arg(i));
+        segment->addTransitionAtTime(0.5f, segment->rangeStart());
+        manager.appendSegment(segment, nullptr);
+    }
+}

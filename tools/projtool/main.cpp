@@ -1,0 +1,145 @@
+// projtool: a command-line window onto project storage for developers and
+// reviewers.
+//   projtool roundtrip DIR   loads a project folder and writes it back
+//   projtool info DIR        prints its properties, layout and segments
+// DIR is a project folder inside a "Projects" folder, directly or in a group
+// folder (Projects/NAME or Projects/GROUP/NAME).
+
+#include "ProjectLoader.h"
+#include "ProjectManager.h"
+#include "Segment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+struct ProjectAddress {
+    QString name;
+    QString folder;
+};
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "projtool: %s\n", qPrintable(message));
+    return 2;
+}
+
+// Points the product folder at the one holding DIR's "Projects" folder.
+bool addressOf(const QString& path, ProjectAddress* address)
+{
+    const QFileInfo project(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (!project.isDir())
+        return false;
+    QDir parent = project.dir();
+    address->name = project.fileName();
+    if (parent.dirName() != QLatin1String("Projects")) {
+        address->folder = parent.dirName();
+        if (!parent.cdUp() || parent.dirName() != QLatin1String("Projects"))
+            return false;
+    }
+    parent.cdUp();
+    ProjectManager::setWorkingFolder(parent.absolutePath());
+    return true;
+}
+
+// Reads properties, layout and segments. The segments are kept as records
+// of the base class: they are written back exactly as they were read.
+int openProject(const ProjectAddress& address, ProjectManager& manager, bool* hasLayout)
+{
+    manager.setProjectName(address.name);
+    manager.setProjectFolder(address.folder);
+    QString error;
+    const int properties = ProjectLoader::loadProperties(address.name, address.folder, &manager, &error);
+    if (properties != 0)
+        return fail(QString("cannot open the properties (%1) %2").arg(properties).arg(error));
+    const int layout = manager.loadLayout();
+    if (layout != 0 && layout != -1)
+        return fail(QString("cannot read layout.xml (%1)").arg(layout));
+    *hasLayout = layout == 0;
+    SegmentRecords records;
+    const int segments = ProjectManager::loadSegments(records, address.name, address.folder);
+    if (segments != 0)
+        return fail(QString("cannot read project.xml (%1)").arg(segments));
+    for (auto& record : records)
+        manager.appendSegment(new Segment(std::move(record), nullptr), nullptr);
+    manager.setModified(false);
+    return 0;
+}
+
+int roundtrip(const ProjectAddress& address)
+{
+    ProjectManager manager;
+    bool hasLayout = false;
+    if (const int result = openProject(address, manager, &hasLayout))
+        return result;
+    if (const int result = manager.saveSegments(address.name, address.folder))
+        return fail(QString("cannot write project.xml (%1)").arg(result));
+    if (const int result = manager.saveProperties(address.name, address.folder))
+        return fail(QString("cannot write properties.xml (%1)").arg(result));
+    if (hasLayout) {
+        if (const int result = manager.saveLayout())
+            return fail(QString("cannot write layout.xml (%1)").arg(result));
+    }
+    std::printf("%d segments written\n", manager.segmentCount());
+    return 0;
+}
+
+int info(const ProjectAddress& address)
+{
+    ProjectManager manager;
+    bool hasLayout = false;
+    if (const int result = openProject(address, manager, &hasLayout))
+        return result;
+    const QSize size = manager.movieSize(manager.previewQuality());
+    std::printf("project %s%s%s\n", qPrintable(address.folder), address.folder.isEmpty() ? "" : "/",
+                qPrintable(address.name));
+    std::printf("version %g\n%s, resolution %d, aspect %g, preview size %dx%d\n", double(manager.version()),
+                manager.direction() ? "landscape" : "portrait", manager.resolution(),
+                double(manager.aspectRatio()), size.width(), size.height());
+    std::printf("frame rate %g, duration %g s, image scale %g, background #%08x\n",
+                double(manager.frameRate()), double(manager.duration()), double(manager.imageScale()),
+                manager.backgroundColor());
+    std::printf("fixed cover %d, edit %d, segment mode %d\n", int(manager.fixCoverImage()), int(manager.edit()),
+                manager.segmentMode());
+    for (auto it = manager.layoutValues().cbegin(); it != manager.layoutValues().cend(); ++it)
+        std::printf("layout %s = %d\n", qPrintable(it.key()), it.value());
+    std::printf("%d segments\n", manager.segmentCount());
+    for (int i = 0; i < manager.segmentCount(); ++i) {
+        const Segment* segment = manager.segmentAt(i);
+        std::printf("%4d %-7s track %d start %g duration %g transitions %d %s\n", i,
+                    qPrintable(segment->type()), segment->trackId(), double(segment->rangeStart()),
+                    double(segment->duration()), segment->transitionCount(), qPrintable(segment->uid()));
+    }
+    return 0;
+}
+
+int usage()
+{
+    std::fprintf(stderr,
+                 "usage: projtool roundtrip DIR   load a project folder and write it back\n"
+                 "       projtool info DIR        print its properties, layout and segments\n"
+                 "DIR lies in a \"Projects\" folder: Projects/NAME or Projects/GROUP/NAME\n");
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 3)
+        return usage();
+    ProjectAddress address;
+    if (!addressOf(arguments.at(2), &address))
+        return fail(arguments.at(2) + " is no project folder inside a \"Projects\" folder");
+    if (arguments.at(1) == QLatin1String("roundtrip"))
+        return roundtrip(address);
+    if (arguments.at(1) == QLatin1String("info"))
+        return info(address);
+    return usage();
+}
