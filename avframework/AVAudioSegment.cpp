@@ -132,8 +132,13 @@ void AVAudioSegment::_loadFinished(AVStreamBase*, int32_t result, void* context)
         if (segment->_closing)
             return; // nobody waits for the load of a segment being destroyed
         segment->setStatus(result);
-        if (result == 0)
+        if (result == 0) {
+            // The stream opens asleep: a wake that came before it was open
+            // has found nothing to wake.
+            if (!segment->isAsleep())
+                segment->_stream->awaken();
             segment->_startAtTheInPoint();
+        }
     }
     segment->fireCallback(result);
 }
@@ -175,7 +180,6 @@ void AVAudioSegment::sleep(bool exporting)
 void AVAudioSegment::wake()
 {
     AVSegment::wake();
-    // Also after a wake that came before the load: the stream starts asleep.
     _stream->awaken();
 }
 

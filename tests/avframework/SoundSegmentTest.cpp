@@ -36,17 +36,18 @@ struct StatusReports {
     }
 };
 
-// A loaded, woken segment over a fixture whose first seek is done.
+// A loaded segment over a fixture whose first seek is done; woken once,
+// before its stream was open.
 std::unique_ptr<AVAudioSegment> playable(const char* name, double start, double inPoint, double used, double duration,
                                          StatusReports& reports, double pitch = 1.0)
 {
     auto segment = std::make_unique<AVAudioSegment>(start, inPoint, used, fixture(name).constData(), kRate, kChannels);
     segment->setDuration(duration);
     segment->setPitch(pitch);
+    segment->wake();
     segment->setCallback(&StatusReports::callback, &reports);
     EXPECT_TRUE(waitUntil([&] { return reports.calls > 0; }));
     EXPECT_EQ(reports.result, 0);
-    segment->wake();
     EXPECT_TRUE(waitUntil([&] { return segment->isReady(); }));
     return segment;
 }
