@@ -41,7 +41,8 @@ public:
     bool isLoading() const override;
     void sleep(bool exporting) override;
     void wake() override;
-    // Fills the empty frame cache with max(1, round(1 / speed)) frames.
+    // Fills the empty frame cache with max(1, round(1 / speed)) frames; one
+    // that no longer fits behind the others waits for the next fill.
     void prepareAt(double time, bool waitForFrames, bool playing) override;
     int seekTo(double time, bool force) override;
     void setPitch(double factor) override;
@@ -50,7 +51,8 @@ public:
 
     // The media time heard at the segment start, kept within the media used.
     void setTrimStart(double time);
-    // The media length used; the speed follows at the next duration change.
+    // The media length used; the segment duration becomes the same (speed 1)
+    // until the duration is set again.
     void setTrimDuration(double length);
 
     double inPoint() const { return _inPoint.load(); }
