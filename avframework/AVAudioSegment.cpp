@@ -85,10 +85,10 @@ void AVAudioSegment::setDuration(double duration)
 
 void AVAudioSegment::setTrimStart(double time)
 {
-    double inPoint = std::max(0.0, time);
+    // Before the load there is no media to trim: the load starts the
+    // segment at the in-point it was made with.
     if (_stream->duration() > 0.0)
-        inPoint = std::min(inPoint, _inPoint + _usedLength);
-    _inPoint = inPoint;
+        _inPoint = std::min(std::max(0.0, time), _inPoint + _usedLength);
     seekTo(startTime(), false);
 }
 

@@ -182,6 +182,14 @@ TEST(AudioSegment, PlaysItsRangeInPlaceAndFadesOutAtTheEnd)
         EXPECT_EQ(shortMix.pieces.back().frames, into);
         expectRange(shortMix, kRate / 2, boundary + into, std::min(kEndFade, into));
     }
+
+    // A file that ends before the segment: once decoding has ended the
+    // segment is done with every window, the mix does not wait for it.
+    StatusReports longReports;
+    auto longer = playable("tone440.wav", 0.0, 2.0, 2.0, 2.0, longReports);
+    const Mix longMix = mixSegment(*longer, 0, 2 * kRate);
+    ASSERT_TRUE(longMix.finished);
+    EXPECT_EQ(longMix.end(), kRate);
 }
 
 TEST(AudioSegment, FillsByTheSpeedWithoutOverflowingTheCache)
