@@ -380,6 +380,10 @@ void AVStreamBase::_performSeek()
         QMutexLocker lock(_formatMutex.get());
         result = seekFile(target);
     }
+    // Emptied before the new serial is published: once it is, the decoder
+    // queues the first frames of the new position, which must stay. While
+    // seeking nothing is queued, so nothing stale can arrive in between.
+    flushFrames();
     {
         // Under the packet lock: a decoder that takes a packet of the new
         // serial also sees seekDone.
@@ -392,7 +396,6 @@ void AVStreamBase::_performSeek()
         _seeking = false;
         avConditionWakeAll(_packetCondition.get());
     }
-    flushFrames();
     if (result < 0) {
         // The file cannot move (a pipe, a damaged index): playing goes on from
         // where it was, but whoever waits for this seek still hears of it.

@@ -4,9 +4,13 @@
 //          `ffmpeg -threads auto -i clip -f null -` (ratio of wall times);
 //   sound: a 60 s AAC track through AVAudioStream, as a multiple of real time,
 //          plain and through the tempo graph;
-//   seeks: time from a seek to its first frame.
+//   seeks: time from a seek to its first frame;
+//   sound segment: 5 s of composition mixed the way the mixing thread asks for
+//          it (cache fill + window read) at speeds 0.5 and 0.1, as a multiple
+//          of real time (at 0.1 each second of output takes 10 s of media).
 // Usage: media_stream_bench [WORK_DIR]  (the clips are made there when missing)
 
+#include "AVAudioSegment.h"
 #include "AVAudioStream.h"
 #include "AVThread_QThread_Type.h"
 #include "AVVideoStream.h"
@@ -170,6 +174,55 @@ void benchAudio(const QString& track, double scale, double pitch)
                 scale, pitch, media, seconds, media / seconds, bytes / 4.0 / 44100.0);
 }
 
+struct SegmentStatus {
+    std::atomic<bool> reported{false};
+    static int callback(AVSegment*, intptr_t, void* context)
+    {
+        static_cast<SegmentStatus*>(context)->reported = true;
+        return 0;
+    }
+};
+
+void benchAudioSegment(const QString& track, double speed)
+{
+    constexpr int kRate = 44100;
+    constexpr double kOutputSeconds = 5.0;
+    const QByteArray path = track.toUtf8();
+    SegmentStatus status;
+    AVAudioSegment segment(0.0, 0.0, kOutputSeconds / speed, path.constData(), kRate, 2);
+    segment.setDuration(kOutputSeconds);
+    segment.setCallback(&SegmentStatus::callback, &status);
+    segment.wake();
+    for (int waited = 0; !(status.reported && segment.isReady()) && waited < 30000; waited += 5)
+        avThreadSleep(0.005);
+    if (!segment.isReady() || segment.status() != 0) {
+        std::fprintf(stderr, "media_stream_bench: the sound segment did not load\n");
+        return;
+    }
+    std::vector<uint8_t> scratch(49152);
+    const int64_t end = int64_t(kOutputSeconds * kRate);
+    int64_t delivered = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (int64_t mixStart = 0; mixStart < end && timer.elapsed() < kStallLimitMs;) {
+        const int64_t mixEnd = std::min<int64_t>(mixStart + kRate / 2, end);
+        int64_t filled = mixEnd;
+        for (uint8_t done = 0; !done && timer.elapsed() < kStallLimitMs;) {
+            segment.prepareAt(double(mixStart) / kRate, true, true);
+            double position = 0.0;
+            const int32_t bytes = segment.readSamples(scratch.data(), int32_t(scratch.size()), &position, mixStart,
+                                                      mixEnd, &done);
+            delivered += bytes / 4;
+            if (bytes > 0)
+                filled = int64_t(position) + bytes / 4;
+        }
+        mixStart = filled;
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    std::printf("sound segment (speed %.1f): %.2f s of output in %.3f s = %.0f x real time\n", speed,
+                double(delivered) / kRate, seconds, kOutputSeconds / seconds);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -198,5 +251,7 @@ int main(int argc, char** argv)
     benchAudio(audio, 1.0, 1.0);
     benchAudio(audio, 2.0, 1.0);
     benchAudio(audio, 1.0, 1.5);
+    benchAudioSegment(audio, 0.5);
+    benchAudioSegment(audio, 0.1);
     return 0;
 }

@@ -97,4 +97,11 @@ head -c "$(( $(stat -c %s "$out/whole.ts") / 2 ))" "$out/whole.ts" > "$out/trunc
 rm -f "$out/whole.mp4" "$out/whole.ts"
 for _ in $(seq 200); do echo "This is not a movie."; done > "$out/garbage.mp4"
 
+# ---- engine sound segments ----
+# 22 s of 8 kHz mono PCM in packets of two seconds: decoded at 44.1 kHz
+# stereo, one frame alone is larger than a sound segment's frame cache, and
+# a few of them at a faster tempo fill it past its size.
+ff -f lavfi -i "sine=frequency=440:sample_rate=8000:duration=22:samples_per_frame=16000" -c:a pcm_s16le \
+   "$out/tone_bigframes.mkv"
+
 touch "$out/.complete"
