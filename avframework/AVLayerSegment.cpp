@@ -104,7 +104,8 @@ void AVLayerSegment::_setImageSize(uint32_t width, uint32_t height)
 
 void AVLayerSegment::_dropTextureUnlessSized(uint32_t width, uint32_t height)
 {
-    if (_texture && (_texture->width != int32_t(width) || _texture->height != int32_t(height)))
+    if (_texture && (_texture->format != AVTextureFormatRGBA || _texture->width != int32_t(width)
+                     || _texture->height != int32_t(height)))
         _freeTexture();
 }
 

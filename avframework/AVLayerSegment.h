@@ -125,8 +125,8 @@ protected:
     // Copies the static values into the current ones; the caller holds the
     // layer mutex. The text layer adds its placement.
     virtual void _resetCurrentValues();
-    // Frees the texture unless it was made for width x height: uploads never
-    // grow a storage, so a picture of another size needs a new one.
+    // Frees the texture unless it is an RGBA texture made for width x height:
+    // uploads never grow a storage, so a picture of another size needs a new one.
     void _dropTextureUnlessSized(uint32_t width, uint32_t height);
     void _freeTexture();
     void _setImageSize(uint32_t width, uint32_t height);
@@ -134,12 +134,13 @@ protected:
     AVMutex* _layerMutex() const { return _mutex.get(); }
     AVAnimatedValues _static;
     AVAnimatedValues _current;
+    // The picture's texture; the video layer keeps its first plane here.
+    AVGLTexture* _texture = nullptr;
 
 private:
     std::unique_ptr<AVMutex> _mutex;
     AVLayerStyle _style;
     AVPixelBuffer* _image = nullptr;
-    AVGLTexture* _texture = nullptr;
     std::atomic<uint32_t> _imageWidth{0};
     std::atomic<uint32_t> _imageHeight{0};
     std::atomic<uint32_t> _width;
