@@ -286,6 +286,7 @@ int AVVideoSegment::_seekStream(double time)
         _freePendingFrame();
     }
     _seekPending = !isAsleep();
+    _shownFrameMs = -1;
     const double mediaTime = std::max(_inPoint.load(), (time - startTime()) / _speed + _inPoint);
     _stream->seek(mediaTime, &AVVideoSegment::_onSeekDone, this, true);
     return 0;

@@ -76,8 +76,8 @@ public:
     uint32_t frameFormat() const { return _frameFormat.load(); }
     int32_t frameStride() const { return _frameStride.load(); }
     int32_t frameHeight() const { return _frameHeight.load(); }
-    // Media time (ms) of the frame shown last, and of the decoded frame held
-    // until its time comes; -1 when there is none.
+    // Media time (ms) of the frame shown last since the latest seek, and of
+    // the decoded frame held until its time comes; -1 when there is none.
     int64_t shownFrameMs() const { return _shownFrameMs.load(); }
     int64_t pendingFrameMs() const;
 
