@@ -142,82 +142,77 @@ void AVLayerSegment::_resetCurrentValues()
 
 // ---- properties ----------------------------------------------------------------
 
-void AVLayerSegment::setTransparency(float transparency)
+template <typename Value>
+void AVLayerSegment::_setLocked(Value& field, const Value& value)
 {
     QMutexLocker lock(_mutex.get());
-    _static.transparency = std::clamp(transparency, 0.0f, 1.0f);
+    field = value;
+}
+
+void AVLayerSegment::setTransparency(float transparency)
+{
+    _setLocked(_static.transparency, std::clamp(transparency, 0.0f, 1.0f));
 }
 
 void AVLayerSegment::setPosition(float x, float y)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.position = {x, y};
+    _setLocked(_static.position, {x, y});
 }
 
 void AVLayerSegment::setScale(float x, float y)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.scale = {x, y};
+    _setLocked(_static.scale, {x, y});
 }
 
 void AVLayerSegment::setRotation(float degrees)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.rotation = degrees;
+    _setLocked(_static.rotation, degrees);
 }
 
 void AVLayerSegment::setRotationX(float degrees)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.rotationX = degrees;
+    _setLocked(_static.rotationX, degrees);
 }
 
 void AVLayerSegment::setRotationY(float degrees)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.rotationY = degrees;
+    _setLocked(_static.rotationY, degrees);
 }
 
 void AVLayerSegment::setAnchor(float x, float y)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.anchor = {x, y};
+    _setLocked(_static.anchor, {x, y});
 }
 
 void AVLayerSegment::setCropTopLeft(float x, float y)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.cropTopLeft = {x, y};
+    _setLocked(_static.cropTopLeft, {x, y});
 }
 
 void AVLayerSegment::setCropBottomRight(float x, float y)
 {
-    QMutexLocker lock(_mutex.get());
-    _static.cropBottomRight = {x, y};
+    _setLocked(_static.cropBottomRight, {x, y});
 }
 
 void AVLayerSegment::setEffectColor(uint32_t index, int32_t value)
 {
     if (index >= uint32_t(kAVEffectColorCount))
         return;
-    QMutexLocker lock(_mutex.get());
-    _static.effectColor[index] = value;
+    _setLocked(_static.effectColor[index], value);
 }
 
 void AVLayerSegment::setPointOffset(uint32_t corner, float x, float y)
 {
     if (corner >= uint32_t(kAVCornerCount))
         return;
-    QMutexLocker lock(_mutex.get());
-    _static.pointOffset[corner] = {x, y};
+    _setLocked(_static.pointOffset[corner], {x, y});
 }
 
 void AVLayerSegment::setFeathering(uint32_t side, float value)
 {
     if (side >= uint32_t(kAVFeatheringCount))
         return;
-    QMutexLocker lock(_mutex.get());
-    _static.feathering[side] = value;
+    _setLocked(_static.feathering[side], value);
 }
 
 // The style is read by the drawing thread while the interface sets it: its
@@ -225,68 +220,57 @@ void AVLayerSegment::setFeathering(uint32_t side, float value)
 
 void AVLayerSegment::setBorderWidth(float width)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.borderWidth = width;
+    _setLocked(_style.borderWidth, width);
 }
 
 void AVLayerSegment::setBorderColor(const AVVec4& color)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.borderColor = color;
+    _setLocked(_style.borderColor, color);
 }
 
 void AVLayerSegment::setCornerRadius(float radius)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.cornerRadius = radius;
+    _setLocked(_style.cornerRadius, radius);
 }
 
 void AVLayerSegment::setShadowOpacity(float opacity)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.shadowOpacity = opacity;
+    _setLocked(_style.shadowOpacity, opacity);
 }
 
 void AVLayerSegment::setShadowOffset(float x, float y)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.shadowOffset = {x, y};
+    _setLocked(_style.shadowOffset, {x, y});
 }
 
 void AVLayerSegment::setShadowRadius(float radius)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.shadowRadius = radius;
+    _setLocked(_style.shadowRadius, radius);
 }
 
 void AVLayerSegment::setShadowColor(const AVVec4& color)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.shadowColor = color;
+    _setLocked(_style.shadowColor, color);
 }
 
 void AVLayerSegment::setBorderStroke(uint8_t on)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.borderStroke = on;
+    _setLocked(_style.borderStroke, on);
 }
 
 void AVLayerSegment::setBorderStrokeTolerance(uint32_t percent)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.strokeTolerance = percent;
+    _setLocked(_style.strokeTolerance, percent);
 }
 
 void AVLayerSegment::setBorderStrokeStrength(uint32_t percent)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.strokeStrength = percent;
+    _setLocked(_style.strokeStrength, percent);
 }
 
 void AVLayerSegment::setPerspective(uint8_t on)
 {
-    QMutexLocker lock(_mutex.get());
-    _style.perspective = on;
+    _setLocked(_style.perspective, on);
 }
 
 // The outline's distance field is cached by the change stamp, and keying
@@ -294,37 +278,25 @@ void AVLayerSegment::setPerspective(uint8_t on)
 
 void AVLayerSegment::setChromaKeyEnabled(uint8_t on)
 {
-    {
-        QMutexLocker lock(_mutex.get());
-        _style.chromaKeyEnabled = on;
-    }
+    _setLocked(_style.chromaKeyEnabled, on);
     setChangeTime(0);
 }
 
 void AVLayerSegment::setChromaKeySensitivity(uint32_t percent)
 {
-    {
-        QMutexLocker lock(_mutex.get());
-        _style.chromaKeySensitivity = percent;
-    }
+    _setLocked(_style.chromaKeySensitivity, percent);
     setChangeTime(0);
 }
 
 void AVLayerSegment::setChromaKeySmoothing(uint32_t percent)
 {
-    {
-        QMutexLocker lock(_mutex.get());
-        _style.chromaKeySmoothing = percent;
-    }
+    _setLocked(_style.chromaKeySmoothing, percent);
     setChangeTime(0);
 }
 
 void AVLayerSegment::setChromaKeyColor(const AVVec4& color)
 {
-    {
-        QMutexLocker lock(_mutex.get());
-        _style.chromaKeyColor = color;
-    }
+    _setLocked(_style.chromaKeyColor, color);
     setChangeTime(0);
 }
 

@@ -138,6 +138,10 @@ protected:
     AVGLTexture* _texture = nullptr;
 
 private:
+    // Stores one property under the layer mutex.
+    template <typename Value>
+    void _setLocked(Value& field, const Value& value);
+
     std::unique_ptr<AVMutex> _mutex;
     AVLayerStyle _style;
     AVPixelBuffer* _image = nullptr;

@@ -125,6 +125,12 @@ uint32_t multiplierForLag(double average)
     return 2;
 }
 
+// A frame's media time in whole milliseconds, as frames are compared.
+int64_t frameMs(const AVStreamFrame& frame)
+{
+    return int64_t(frame.time * 1000.0);
+}
+
 constexpr int kSpeedLogLength = 10;
 constexpr double kLagTolerance = 1.1;
 
@@ -354,7 +360,7 @@ void AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
     const double target = (time - startTime()) / _speed + _inPoint;
     const int64_t targetMs = int64_t(target * 1000.0);
     if (_hasPending) {
-        if (_pending.ms <= targetMs) {
+        if (frameMs(_pending) <= targetMs) {
             _show(_pending);
             _freePendingFrame();
         }
@@ -364,15 +370,15 @@ void AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
     // each frame in turn.
     const int64_t tolerance =
         drawFlag ? int64_t(_stream->frameStep()) * int64_t(1000.0 / _stream->frameRate() + 0.5) : 0;
-    Frame frame;
+    AVStreamFrame frame;
     while (_takeFrame(frame)) {
-        if (frame.ms > targetMs && !_seekPending) {
+        if (frameMs(frame) > targetMs && !_seekPending) {
             _pending = frame;
             _hasPending = true;
             _resetSpeedLog();
             return;
         }
-        if (!drawFlag || targetMs - frame.ms <= tolerance) {
+        if (!drawFlag || targetMs - frameMs(frame) <= tolerance) {
             _show(frame);
             std::free(frame.data);
             _logSpeed(target, frame, drawFlag, playing);
@@ -380,24 +386,23 @@ void AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
             return;
         }
         avTrace("texture too old: (%lu,%lu) > %d", static_cast<unsigned long>(targetMs),
-                static_cast<unsigned long>(frame.ms), int(tolerance));
+                static_cast<unsigned long>(frameMs(frame)), int(tolerance));
         std::free(frame.data);
     }
 }
 
-bool AVVideoSegment::_takeFrame(Frame& frame)
+bool AVVideoSegment::_takeFrame(AVStreamFrame& frame)
 {
     frame.data = _stream->popFrame(&frame.size, &frame.time, &frame.format, &frame.stride, &frame.height,
                                    &frame.width, &frame.colour, false);
-    frame.ms = int64_t(frame.time * 1000.0);
     return frame.data != nullptr;
 }
 
-void AVVideoSegment::_show(const Frame& frame)
+void AVVideoSegment::_show(const AVStreamFrame& frame)
 {
-    _shownFrameMs = frame.ms;
+    _shownFrameMs = frameMs(frame);
     _frameFormat = frame.format;
-    const uint64_t stamp = uint64_t(std::max<int64_t>(0, frame.ms));
+    const uint64_t stamp = uint64_t(std::max<int64_t>(0, frameMs(frame)));
     if (frame.format == AVVideoFrameBGRA) {
         _freeChromaPlanes();
         AVLayerSegment::setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), 0, stamp);
@@ -414,19 +419,19 @@ void AVVideoSegment::_freePendingFrame()
     if (!_hasPending)
         return;
     std::free(_pending.data);
-    _pending = Frame();
+    _pending = AVStreamFrame();
     _hasPending = false;
 }
 
 int64_t AVVideoSegment::pendingFrameMs() const
 {
     QMutexLocker lock(_videoMutex.get());
-    return _hasPending ? _pending.ms : -1;
+    return _hasPending ? frameMs(_pending) : -1;
 }
 
 // ---- speed log -----------------------------------------------------------------------
 
-void AVVideoSegment::_logSpeed(double targetSeconds, const Frame& frame, bool drawFlag, bool playing)
+void AVVideoSegment::_logSpeed(double targetSeconds, const AVStreamFrame& frame, bool drawFlag, bool playing)
 {
     if (_seekPending || drawFlag || !playing || frame.time == 0.0) {
         _resetSpeedLog();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AVLayerSegment.h"
+#include "AVStreamBase.h"
 
 #include <atomic>
 #include <cstdint>
@@ -8,8 +9,6 @@
 #include <string>
 #include <vector>
 
-class AVContent;
-class AVStreamBase;
 class AVVideoStream;
 
 // The picture of a movie clip. Composition time t maps to media time
@@ -82,19 +81,6 @@ public:
     int64_t pendingFrameMs() const;
 
 private:
-    // A decoded frame as the stream hands it over; owns its data.
-    struct Frame {
-        uint8_t* data = nullptr;
-        int32_t size = 0;
-        uint32_t format = 0;
-        int32_t stride = 0;
-        int32_t width = 0;
-        int32_t height = 0;
-        uint32_t colour = 0;
-        double time = 0.0;  // seconds
-        int64_t ms = 0;     // trunc(time x 1000)
-    };
-
     static void _onLoaded(AVStreamBase* stream, int32_t result, void* context);
     static void _onSeekDone(AVContent* content, const uint8_t* data, int32_t size, double time, void* context);
     static void _onThumbnailsStart(AVVideoStream* stream, void* context);
@@ -106,11 +92,11 @@ private:
     void _updateSpeed();
     // The frame choice; the caller holds the video mutex.
     void _chooseFrame(double time, bool drawFlag, bool playing);
-    bool _takeFrame(Frame& frame);
-    void _show(const Frame& frame);
+    bool _takeFrame(AVStreamFrame& frame);
+    void _show(const AVStreamFrame& frame);
     void _freePendingFrame();
     // After a shown frame: measures how far it lagged behind its time.
-    void _logSpeed(double targetSeconds, const Frame& frame, bool drawFlag, bool playing);
+    void _logSpeed(double targetSeconds, const AVStreamFrame& frame, bool drawFlag, bool playing);
     void _resetSpeedLog();
     void _freeChromaPlanes();
     AVGLTexture*& _planeSlot(int index) { return index == 0 ? _texture : _chromaPlanes[index - 1]; }
@@ -129,7 +115,7 @@ private:
     // A seek asked for while another was in progress: done when it completes.
     std::atomic<bool> _deferredSeek{false};
     std::atomic<double> _deferredSeekTime{0.0};
-    Frame _pending;
+    AVStreamFrame _pending;  // owns its data while _hasPending
     bool _hasPending = false;
     // Planar frames: the layer's texture holds the first plane, these the others.
     AVGLTexture* _chromaPlanes[2] = {};

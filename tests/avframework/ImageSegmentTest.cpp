@@ -41,17 +41,6 @@ std::unique_ptr<AVImageSegment> imageSegment(AVImageLoader& loader, const char* 
     return segment;
 }
 
-// BGRA of the texture's top-left pixel.
-std::vector<uint8_t> firstPixel(QOpenGLFunctions_3_2_Core* gl, const AVGLTexture* texture)
-{
-    std::vector<uint8_t> texels(size_t(texture->width) * texture->height * 4);
-    gl->glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    gl->glBindTexture(GL_TEXTURE_2D, texture->name);
-    gl->glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, texels.data());
-    gl->glBindTexture(GL_TEXTURE_2D, 0);
-    return {texels.begin(), texels.begin() + 4};
-}
-
 } // namespace
 
 TEST(ImageLoader, QueuesAWakingSegmentOnceAndDropsItWhenItSleeps)
@@ -99,7 +88,7 @@ TEST_F(GLTest, ImageSegmentLoadsUploadsAndKeepsItsPictureWhileShown)
 
     segment->prepareAt(1.0, false, false);
     ASSERT_NE(segment->texture(), nullptr);
-    const std::vector<uint8_t> corner = firstPixel(gl, segment->texture());
+    const std::vector<uint8_t> corner = bgraTexels(gl, segment->texture());
     EXPECT_GT(corner[2], 200);  // the red block is top-left
     EXPECT_LT(corner[0], 50);
 
@@ -213,7 +202,7 @@ TEST_F(GLTest, AnimatedImageAsksForTheFrameOfItsLocalTime)
     ASSERT_NE(segment.texture(), nullptr);
     EXPECT_EQ(segment.imageWidth(), 64u);
     EXPECT_EQ(segment.image(), nullptr);  // uploaded and freed at once
-    EXPECT_EQ(firstPixel(gl, segment.texture())[2], 255);
+    EXPECT_EQ(bgraTexels(gl, segment.texture())[2], 255);
 
     // No picture: status 2, and the last texture stays.
     g_requests.answer = false;

@@ -31,16 +31,6 @@ AVPixelBuffer* markedPicture(uint32_t width, uint32_t height, uint8_t blue, uint
     return buffer;
 }
 
-std::vector<uint8_t> textureBytes(QOpenGLFunctions_3_2_Core* gl, const AVGLTexture* texture)
-{
-    std::vector<uint8_t> bytes(size_t(texture->width) * texture->height * 4);
-    gl->glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    gl->glBindTexture(GL_TEXTURE_2D, texture->name);
-    gl->glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, bytes.data());
-    gl->glBindTexture(GL_TEXTURE_2D, 0);
-    return bytes;
-}
-
 } // namespace
 
 TEST(LayerSegment, SettersClampAndIgnoreWhatTheyMust)
@@ -123,7 +113,7 @@ TEST_F(GLTest, LayerPictureAndTextureFollowTheImage)
     layer.uploadImage();
     ASSERT_NE(layer.texture(), nullptr);
     EXPECT_EQ(layer.texture()->width, 8);
-    std::vector<uint8_t> texels = textureBytes(gl, layer.texture());
+    std::vector<uint8_t> texels = bgraTexels(gl, layer.texture());
     EXPECT_EQ(texels[0], 255);   // the white mark stays top-left
     EXPECT_EQ(texels[4], 0);     // the next pixel is red: B, G = 0
     EXPECT_EQ(texels[6], 255);
@@ -133,7 +123,7 @@ TEST_F(GLTest, LayerPictureAndTextureFollowTheImage)
     layer.uploadImage();
     ASSERT_NE(layer.texture(), nullptr);
     EXPECT_EQ(layer.texture()->width, 16);
-    EXPECT_EQ(textureBytes(gl, layer.texture())[4], 255);  // blue now
+    EXPECT_EQ(bgraTexels(gl, layer.texture())[4], 255);  // blue now
 
     // No picture: the size stays until the next upload frees the texture.
     layer.setImage(nullptr);

@@ -221,19 +221,12 @@ TEST_F(GLTest, VideoSegmentUploadsEveryPlaneOfAnOddChromaWidth)
     ASSERT_TRUE(load(video, "bars854.mp4", 0.0, 0.0, 0.0));
     ASSERT_TRUE(showsFrame(*video.segment, 0.0, 0));
 
-    const auto readPlane = [&](const AVGLTexture* texture) {
-        std::vector<uint8_t> texels(size_t(texture->width) * texture->height);
-        gl->glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        gl->glBindTexture(GL_TEXTURE_2D, texture->name);
-        gl->glGetTexImage(GL_TEXTURE_2D, 0, GL_RED, GL_UNSIGNED_BYTE, texels.data());
-        gl->glBindTexture(GL_TEXTURE_2D, 0);
-        return texels;
-    };
     const auto expectRows = [&](const AVGLTexture* texture, int offset, int visibleWidth, int rows) {
         ASSERT_NE(texture, nullptr);
         ASSERT_GE(texture->width, visibleWidth);
         ASSERT_EQ(texture->height, rows);
-        const std::vector<uint8_t> texels = readPlane(texture);
+        const std::vector<uint8_t> texels =
+            storedTexels(gl, texture, GL_RED, GL_UNSIGNED_BYTE, size_t(texture->width) * texture->height);
         int mismatches = 0;
         for (int y = 0; y < rows; ++y) {
             for (int x = 0; x < visibleWidth; ++x)
