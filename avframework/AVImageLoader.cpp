@@ -56,7 +56,10 @@ void AVImageLoader::forget(AVImageSegment* segment)
 {
     remove(segment);
     // A delivery only sets the picture and reports it: it ends soon, and the
-    // segment's memory must outlive it.
+    // segment's memory must outlive it. A segment destroyed by its own
+    // report, on the worker, is past its delivery's last use of it.
+    if (QThread::currentThread() == _thread)
+        return;
     QMutexLocker lock(_mutex.get());
     while (_current == segment && _delivering)
         avConditionWaitFor(_condition.get(), _mutex.get(), kIdleWaitMs);
