@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -243,4 +244,29 @@ TEST_F(GLTest, VideoSegmentUploadsEveryPlaneOfAnOddChromaWidth)
     EXPECT_EQ(video.segment->texture(), nullptr);
     EXPECT_EQ(video.segment->secondPlane(), nullptr);
     EXPECT_EQ(video.segment->imageWidth(), 0u);
+}
+
+TEST_F(GLTest, VideoSegmentUploadsTenBitPlanesAsSixteenBitTextures)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "hevc10.mp4", 0.0, 0.0, 0.0));
+    ASSERT_TRUE(showsFrame(*video.segment, 0.0, 0));
+    ASSERT_EQ(video.segment->frameFormat(), 8u) << "the decoder gave another layout";
+    const AVGLTexture* luma = video.segment->texture();
+    ASSERT_NE(luma, nullptr);
+    EXPECT_EQ(avTextureFormat(luma), uint32_t(AVTextureFormatYUV420P16));
+    EXPECT_EQ(luma->width, video.segment->frameStride() / 2);  // two bytes a sample
+    EXPECT_EQ(luma->height, 240);
+    ASSERT_NE(video.segment->thirdPlane(), nullptr);
+    EXPECT_EQ(video.segment->thirdPlane()->width, video.segment->frameStride() / 4);
+    EXPECT_EQ(video.segment->thirdPlane()->height, 120);
+    // Mid-grey areas of the test picture hold 10-bit samples, not bytes.
+    const std::vector<uint8_t> samples =
+        storedTexels(gl, luma, GL_RED, GL_UNSIGNED_SHORT, size_t(luma->width) * luma->height * 2);
+    uint16_t largest = 0;
+    for (size_t i = 0; i + 1 < samples.size(); i += 2)
+        largest = std::max<uint16_t>(largest, uint16_t(samples[i] | samples[i + 1] << 8));
+    EXPECT_GT(largest, 255);
+    EXPECT_LE(largest, 1023);
+    EXPECT_EQ(video.segment->imageWidth(), 320u);
 }
