@@ -38,9 +38,9 @@ struct AVLayerStyle {
 // lets the transitions overwrite; the draw reads the current values.
 //
 // One mutex guards the properties, the animation list (handed to the base)
-// and the evaluation, so a render thread never sees a half-written transform. Textures are made
-// and freed only on the drawing thread (preparation, sleep, destruction in a
-// drawing pass).
+// and the evaluation, so a render thread never sees a half-written
+// transform. Textures are made and freed only on the drawing thread
+// (preparation, sleep, destruction in a drawing pass).
 class AVLayerSegment : public AVSegment {
 public:
     AVLayerSegment(double start, uint32_t width, uint32_t height);
@@ -131,7 +131,6 @@ protected:
     void _freeTexture();
     void _setImageSize(uint32_t width, uint32_t height);
 
-    AVMutex* _layerMutex() const { return _mutex.get(); }
     AVAnimatedValues _static;
     AVAnimatedValues _current;
     // The picture's texture; the video layer keeps its first plane here.
