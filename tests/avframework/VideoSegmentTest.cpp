@@ -109,6 +109,22 @@ TEST_F(GLTest, VideoSegmentMapsTimeThroughInPointAndSpeed)
     EXPECT_GE(video.segment->frameStride(), 854);
 }
 
+// Seeks while scrubbing: one asked for while another is still under way is
+// carried out after it, so the picture ends at the latest time.
+TEST_F(GLTest, VideoSegmentEndsAtTheLatestOfQuickSeeks)
+{
+    LoadedVideo video;
+    // Long enough that its reading has not ended: seeks then wait their turn.
+    ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, 0.0, 0.0));
+    ASSERT_EQ(video.segment->seekTo(10.0, false), 0);
+    ASSERT_EQ(video.segment->seekTo(40.0, false), 0);
+    ASSERT_TRUE(waitUntil([&] { return video.segment->isReady(); }));
+    // The first frame after the seeks is the latest one's, not one reached
+    // by decoding on from an older position.
+    ASSERT_TRUE(prepareUntil(*video.segment, 40.0, true, false, [&] { return video.segment->shownFrameMs() >= 0; }));
+    EXPECT_EQ(video.segment->shownFrameMs(), 40000);
+}
+
 TEST_F(GLTest, VideoSegmentHoldsAFrameAheadUntilItsTime)
 {
     LoadedVideo video;
