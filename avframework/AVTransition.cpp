@@ -56,13 +56,13 @@ bool AVTransition::apply(AVSegment* segment, double time, AVTransition** latest)
     // A window of zero length is active only at its start instant, where the
     // progress would be 0/0: it shows its end value there.
     if (!(length > 0.0)) {
-        _write(*values, _toX, _toY);
+        _writeFor(segment, *values, _toX, _toY);
         return true;
     }
     const double p = (time - s) / length;
     const double v = _isEased() ? _easing(p) : p;
-    _write(*values, static_cast<float>(_fromX + v * (double(_toX) - _fromX)),
-           static_cast<float>(_fromY + v * (double(_toY) - _fromY)));
+    _writeFor(segment, *values, static_cast<float>(_fromX + v * (double(_toX) - _fromX)),
+              static_cast<float>(_fromY + v * (double(_toY) - _fromY)));
     return true;
 }
 
@@ -71,5 +71,5 @@ void AVTransition::applyEnd(AVSegment* segment)
     if (!_acceptsSegment(segment))
         return;
     if (AVAnimatedValues* values = segment->currentValues())
-        _write(*values, _toX, _toY);
+        _writeFor(segment, *values, _toX, _toY);
 }

@@ -59,6 +59,9 @@ protected:
     virtual bool _isEased() const { return true; }
     // Stores a value (y unused by single-valued kinds) into the current values.
     virtual void _write(AVAnimatedValues& values, float x, float y) const = 0;
+    // Stores a value for the segment: kinds whose value a segment converts
+    // (scale and anchor on text layers) override it.
+    virtual void _writeFor(AVSegment*, AVAnimatedValues& values, float x, float y) const { _write(values, x, y); }
 
 private:
     double _windowEnd(double segmentDuration) const;

@@ -55,6 +55,8 @@ public:
 
     bool sleep() override;
     bool awaken() override;
+    // Drops the decoded frames waiting in the queue (the engine's flush).
+    using AVStreamBase::flushFrames;
 
 protected:
     void decodeLoop() override;

@@ -2,7 +2,8 @@
 
 #include "AVTransition.h"
 
-// The layer scale factors.
+// The layer scale factors. On a text layer a value is converted so that the
+// text picture appears at that scale of its own pixel size.
 class AVScaleTransition : public AVTransition {
 public:
     AVScaleTransition(float fromX, float fromY, float toX, float toY, double relativeStart, double relativeDuration)
@@ -12,4 +13,5 @@ public:
 
 protected:
     void _write(AVAnimatedValues& values, float x, float y) const override;
+    void _writeFor(AVSegment* segment, AVAnimatedValues& values, float x, float y) const override;
 };

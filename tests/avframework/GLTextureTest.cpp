@@ -25,18 +25,6 @@ std::vector<uint8_t> pattern(size_t size)
     return bytes;
 }
 
-// The stored texels of a texture's level 0.
-std::vector<uint8_t> storedTexels(QOpenGLFunctions_3_2_Core* gl, const AVGLTexture* texture, GLenum format,
-                                  GLenum type, size_t size)
-{
-    std::vector<uint8_t> texels(size);
-    gl->glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    gl->glBindTexture(GL_TEXTURE_2D, texture->name);
-    gl->glGetTexImage(GL_TEXTURE_2D, 0, format, type, texels.data());
-    gl->glBindTexture(GL_TEXTURE_2D, 0);
-    return texels;
-}
-
 } // namespace
 
 TEST_F(GLTest, BgraUploadReadsBackByteIdenticalTopRowFirst)

@@ -104,4 +104,15 @@ for _ in $(seq 200); do echo "This is not a movie."; done > "$out/garbage.mp4"
 ff -f lavfi -i "sine=frequency=440:sample_rate=8000:duration=22:samples_per_frame=16000" -c:a pcm_s16le \
    "$out/tone_bigframes.mkv"
 
+# ---- engine segments (video) ----
+# 854x480 yuv420p (a padded line size), 10 fps for 6 s with a key frame
+# every second: frame k lies at k / 10 s.
+ff -f lavfi -i "color=c=gray:s=854x480:r=10:d=6,drawbox=x=t*120:y=100:w=80:h=80:color=yellow:t=fill" \
+   -c:v libx264 -preset veryfast -pix_fmt yuv420p -g 10 "$out/frames854_10fps.mp4"
+# The first picture of bars854.mp4 as the decoder gives it: raw planes for
+# comparing uploaded textures against.
+ff -i "$out/bars854.mp4" -frames:v 1 -f rawvideo -pix_fmt yuv420p "$out/bars854_frame0.yuv"
+# 75 s at 10 fps, tiny: frame times far from 0 for the decoding-lag measure.
+ff -f lavfi -i "color=c=blue:s=64x48:r=10:d=75" -c:v libx264 -preset veryfast -g 10 "$out/long64_10fps.mp4"
+
 touch "$out/.complete"

@@ -17,3 +17,6 @@ int runFill(const QStringList& arguments);
 int runProbe(const QStringList& arguments);
 // decode-audio IN [--scale S] [--pitch P] --out OUT.wav: the engine's sound output as a WAV file.
 int runDecodeAudio(const QStringList& arguments);
+// segment-frames FILE [--in S] [--length S] [--duration S] --times T,...:
+// the frame a video segment shows at each composition time.
+int runSegmentFrames(const QStringList& arguments);

@@ -1,4 +1,5 @@
 #include "DemoCommands.h"
+#include "DemoSupport.h"
 
 #include "AVAudioStream.h"
 #include "AVThread_QThread_Type.h"
@@ -43,12 +44,6 @@ bool waitForLoad(const LoadResult& load)
         avThreadSleep(0.01);
     }
     return true;
-}
-
-QString optionText(const QStringList& arguments, const QString& name, const QString& fallback)
-{
-    const int at = arguments.indexOf(name);
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : fallback;
 }
 
 struct Thumbnails {

@@ -30,6 +30,9 @@ const std::map<QString, Command>& commands()
         {"decode-audio", {runDecodeAudio,
                           "decode-audio IN [--scale S] [--pitch P] --out OUT.wav\n"
                           "                              decode IN to 44100 Hz stereo with time scale S and pitch P"}},
+        {"segment-frames", {runSegmentFrames,
+                            "segment-frames FILE [--in S] [--length S] [--duration S] --times T,...\n"
+                            "                              the media time of the frame a video segment shows at each time", true}},
     };
     return table;
 }

@@ -1,0 +1,598 @@
+#include "AVVideoSegment.h"
+
+#include "AVGLTexture.h"
+#include "AVPixelBuffer.h"
+#include "AVTrace.h"
+#include "AVVideoPictures.h"
+#include "AVVideoStream.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+enum class PlaneKind { R8, R16, RG8Half, RG16Half, Packed422 };
+
+// One texture of a decoded frame: its kind and format code, the size the
+// texture record stands for, and where its rows lie in the frame's bytes.
+struct PlaneLayout {
+    PlaneKind kind;
+    uint32_t code;
+    int32_t width;
+    int32_t height;
+    int64_t offset;
+    int64_t bytes;
+};
+
+// The planes of a frame of the given format whose first plane has stride
+// bytes a row (pixels for packed 4:2:2), laid out as the stream packs them:
+// chroma rows of half the pitch (planar) or the full pitch (interleaved),
+// (height + 1) / 2 of them. 0 for a format without planes.
+int planeLayouts(uint32_t format, int64_t stride, int64_t height, PlaneLayout planes[3])
+{
+    const int64_t chromaRows = (height + 1) / 2;
+    const int64_t lumaBytes = stride * height;
+    const int64_t halfPitchBytes = stride / 2 * chromaRows;
+    const int64_t fullPitchBytes = stride * chromaRows;
+    const auto w = [](int64_t value) { return int32_t(value); };
+    switch (format) {
+    case AVVideoFrameYUV420P:
+        planes[0] = {PlaneKind::R8, AVTextureFormatYUV420, w(stride), w(height), 0, lumaBytes};
+        planes[1] = {PlaneKind::R8, AVTextureFormatYUV420, w(stride / 2), w(chromaRows), lumaBytes, halfPitchBytes};
+        planes[2] = {PlaneKind::R8, AVTextureFormatYUV420, w(stride / 2), w(chromaRows), lumaBytes + halfPitchBytes,
+                     halfPitchBytes};
+        return 3;
+    case AVVideoFrameYUV420P10:
+        planes[0] = {PlaneKind::R16, AVTextureFormatYUV420P16, w(stride / 2), w(height), 0, lumaBytes};
+        planes[1] = {PlaneKind::R16, AVTextureFormatYUV420P16, w(stride / 4), w(chromaRows), lumaBytes,
+                     halfPitchBytes};
+        planes[2] = {PlaneKind::R16, AVTextureFormatYUV420P16, w(stride / 4), w(chromaRows),
+                     lumaBytes + halfPitchBytes, halfPitchBytes};
+        return 3;
+    case AVVideoFrameNV12:
+        planes[0] = {PlaneKind::R8, AVTextureFormatNV12, w(stride), w(height), 0, lumaBytes};
+        planes[1] = {PlaneKind::RG8Half, AVTextureFormatNV12, w(stride), w(height), lumaBytes, fullPitchBytes};
+        return 2;
+    case AVVideoFrameP010:
+        planes[0] = {PlaneKind::R16, AVTextureFormatP010, w(stride / 2), w(height), 0, lumaBytes};
+        planes[1] = {PlaneKind::RG16Half, AVTextureFormatP010, w(stride / 2), w(height), lumaBytes, fullPitchBytes};
+        return 2;
+    case AVVideoFrameUYVY422:
+        planes[0] = {PlaneKind::Packed422, AVTextureFormatUYVY422, w(stride), w(height), 0, stride * 2 * height};
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+AVGLTexture* createPlane(const PlaneLayout& plane)
+{
+    switch (plane.kind) {
+    case PlaneKind::R8:
+        return avTextureCreateR8(plane.width, plane.height, plane.code);
+    case PlaneKind::R16:
+        return avTextureCreateR16(plane.width, plane.height, plane.code);
+    case PlaneKind::RG8Half:
+        return avTextureCreateRG8Half(plane.width, plane.height);
+    case PlaneKind::RG16Half:
+        return avTextureCreateRG16Half(plane.width, plane.height);
+    case PlaneKind::Packed422:
+        return avTextureCreatePacked422(plane.width, plane.height);
+    }
+    return nullptr;
+}
+
+void uploadPlane(AVGLTexture* texture, const uint8_t* frame, const PlaneLayout& plane, uint32_t colour)
+{
+    const uint8_t* rows = frame + plane.offset;
+    switch (plane.kind) {
+    case PlaneKind::R8:
+        avTextureUploadR8(texture, rows, plane.width, plane.height, false, colour);
+        break;
+    case PlaneKind::R16:
+        avTextureUploadR16(texture, rows, plane.width, plane.height, false, colour);
+        break;
+    case PlaneKind::RG8Half:
+        avTextureUploadRG8Half(texture, rows, plane.width, plane.height, false);
+        break;
+    case PlaneKind::RG16Half:
+        avTextureUploadRG16Half(texture, rows, plane.width, plane.height, false);
+        break;
+    case PlaneKind::Packed422:
+        avTextureUploadPacked422(texture, rows, plane.width, plane.height, false);
+        break;
+    }
+}
+
+bool holdsPlane(const AVGLTexture* texture, const PlaneLayout& plane)
+{
+    return texture && texture->format == plane.code && texture->width == plane.width
+        && texture->height == plane.height;
+}
+
+// The step multiplier that a decoder lagging by the average ratio needs.
+uint32_t multiplierForLag(double average)
+{
+    if (average >= 2.0)
+        return 5;
+    if (average >= 1.5)
+        return 4;
+    if (average >= 1.2)
+        return 3;
+    return 2;
+}
+
+// A frame's media time in whole milliseconds, as frames are compared.
+int64_t frameMs(const AVStreamFrame& frame)
+{
+    return int64_t(frame.time * 1000.0);
+}
+
+constexpr int kSpeedLogLength = 10;
+constexpr double kLagTolerance = 1.1;
+
+} // namespace
+
+AVVideoSegment::AVVideoSegment(double start, const char* path, uint32_t width, uint32_t height,
+                               uint32_t thumbnailHeight)
+    : AVLayerSegment(start, width, height)
+    , _stream(std::make_unique<AVVideoStream>(path, int32_t(width), int32_t(height)))
+    , _videoMutex(avMutexCreate())
+    , _thumbnailMutex(avMutexCreate())
+    , _thumbnailHeight(thumbnailHeight)
+{
+}
+
+AVVideoSegment::AVVideoSegment(double start, double inPoint, double usedLength, const char* path, uint32_t width,
+                               uint32_t height, uint32_t thumbnailHeight)
+    : AVVideoSegment(start, path, width, height, thumbnailHeight)
+{
+    _inPoint = std::max(0.0, inPoint);
+    seekTo(start, false);  // refused until loaded; the load seeks to the start
+    _usedLength = std::max(0.0, usedLength);
+    if (!(duration() > 0.0))
+        setDuration(_usedLength);
+}
+
+AVVideoSegment::~AVVideoSegment()
+{
+    // The stream's threads call back into this segment: end them first.
+    _closing = true;
+    _stream.reset();
+    {
+        QMutexLocker lock(_videoMutex.get());
+        _freePendingFrame();
+        _freeChromaPlanes();
+    }
+    clearThumbnails();
+}
+
+// ---- loading ---------------------------------------------------------------------
+
+void AVVideoSegment::setCallback(Callback callback, void* context)
+{
+    if (_stream->isOpen())
+        return;
+    AVSegment::setCallback(callback, context);
+    if (_stream->isLoading())
+        return;
+    _ready = false;
+    float times[kThumbnailCount];
+    for (int i = 0; i < kThumbnailCount; ++i)
+        times[i] = float(i) / kThumbnailCount;
+    const int count = _thumbnailHeight > 0 ? kThumbnailCount : 0;
+    const float maxHeight = float(_thumbnailHeight);
+    const float maxWidth = float(uint32_t(uint64_t(_thumbnailHeight) * 16 / 9));
+    _stream->startLoadWithThumbnails(&AVVideoSegment::_onLoaded, this, count, times, maxWidth, maxHeight,
+                                     &AVVideoSegment::_onThumbnailsStart, &AVVideoSegment::_onThumbnail, this);
+}
+
+bool AVVideoSegment::isLoading() const
+{
+    return _stream->isLoading();
+}
+
+void AVVideoSegment::_onLoaded(AVStreamBase*, int32_t result, void* context)
+{
+    static_cast<AVVideoSegment*>(context)->_loadCompleted(result);
+}
+
+void AVVideoSegment::_loadCompleted(int32_t result)
+{
+    if (_closing)
+        return;
+    setStatus(result);
+    if (result != 0) {
+        {
+            QMutexLocker lock(_videoMutex.get());
+            _freePendingFrame();
+        }
+        _ready = true;
+    } else {
+        if (!(_usedLength > 0.0))
+            _usedLength = std::max(0.0, mediaDuration());
+        if (!(duration() > 0.0))
+            setDuration(_usedLength);
+        setDuration(duration() > 0.0 ? duration() : mediaDuration());
+        seekTo(startTime(), true);
+    }
+    fireCallback(result);
+}
+
+double AVVideoSegment::mediaDuration() const
+{
+    return _stream->duration();
+}
+
+// ---- timing ----------------------------------------------------------------------
+
+void AVVideoSegment::setDuration(double duration)
+{
+    AVSegment::setDuration(duration);
+    _updateSpeed();
+}
+
+void AVVideoSegment::_updateSpeed()
+{
+    // Without both lengths there is no ratio yet: the speed stays as it was
+    // (1 at first) rather than becoming 0 or infinite.
+    const double length = _usedLength;
+    const double segmentDuration = duration();
+    if (!(length > 0.0) || !(segmentDuration > 0.0))
+        return;
+    _speed = segmentDuration / length;
+    _stream->setSpeed(_speed);
+}
+
+void AVVideoSegment::setTrimDuration(double length)
+{
+    _usedLength = std::max(0.0, length);
+    if (!(duration() > 0.0))
+        setDuration(_usedLength);
+    else
+        _updateSpeed();
+}
+
+void AVVideoSegment::setTrimStart(double inPoint)
+{
+    if (!(mediaDuration() > 0.0))
+        return;
+    _inPoint = std::min(std::max(0.0, inPoint), _inPoint + _usedLength);
+    seekTo(startTime(), false);
+}
+
+// ---- seeking ---------------------------------------------------------------------
+
+int AVVideoSegment::seekTo(double time, bool force)
+{
+    if (status() != 0)
+        return status();
+    const bool streamStopped = _stream->isAtEnd() || _stream->readEnded() || _stream->decodeEnded();
+    if (!force && !_ready && !streamStopped) {
+        // A seek is in progress: dropping this one would leave the picture at
+        // the older time, so it follows when the one under way completes.
+        _deferredSeekTime = time;
+        _deferredSeek = true;
+        // The seek under way may have completed meanwhile without seeing it.
+        if (!_ready || !_deferredSeek.exchange(false))
+            return 0;
+    }
+    _deferredSeek = false;
+    return _seekStream(time);
+}
+
+int AVVideoSegment::_seekStream(double time)
+{
+    _ready = false;
+    {
+        QMutexLocker lock(_videoMutex.get());
+        _freePendingFrame();
+    }
+    _seekPending = !isAsleep();
+    _shownFrameMs = -1;
+    const double mediaTime = std::max(_inPoint.load(), (time - startTime()) / _speed + _inPoint);
+    _stream->seek(mediaTime, &AVVideoSegment::_onSeekDone, this, true);
+    return 0;
+}
+
+void AVVideoSegment::_onSeekDone(AVContent*, const uint8_t*, int32_t, double, void* context)
+{
+    static_cast<AVVideoSegment*>(context)->_seekCompleted();
+}
+
+void AVVideoSegment::_seekCompleted()
+{
+    if (_closing)
+        return;
+    {
+        QMutexLocker lock(_videoMutex.get());
+        _freePendingFrame();
+    }
+    if (_deferredSeek.exchange(false)) {
+        _seekStream(_deferredSeekTime);
+        return;
+    }
+    _ready = true;
+    fireRedrawCallback(0);
+}
+
+// ---- sleep -----------------------------------------------------------------------
+
+void AVVideoSegment::sleep(bool exporting)
+{
+    _seekPending = false;
+    AVSegment::sleep(exporting);
+    {
+        QMutexLocker lock(_videoMutex.get());
+        if (exporting) {
+            setImage(nullptr);
+            uploadImage();
+            _freeChromaPlanes();
+        }
+        _freePendingFrame();
+    }
+    _stream->sleep();
+}
+
+void AVVideoSegment::wake()
+{
+    AVSegment::wake();
+    _stream->awaken();
+}
+
+// ---- frame choice ------------------------------------------------------------------
+
+void AVVideoSegment::prepareAt(double time, bool drawFlag, bool playing)
+{
+    {
+        QMutexLocker lock(_videoMutex.get());
+        if (_texture || (_ready && !isAsleep()))
+            _chooseFrame(time, drawFlag, playing);
+    }
+    AVLayerSegment::prepareAt(time, drawFlag, playing);
+}
+
+void AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
+{
+    const double target = (time - startTime()) / _speed + _inPoint;
+    const int64_t targetMs = int64_t(target * 1000.0);
+    if (_hasPending) {
+        if (frameMs(_pending) <= targetMs) {
+            _show(_pending);
+            _freePendingFrame();
+        }
+        return;
+    }
+    // Redraws skip frames that are too old to show; playback and export show
+    // each frame in turn.
+    const int64_t tolerance =
+        drawFlag ? int64_t(_stream->frameStep()) * int64_t(1000.0 / _stream->frameRate() + 0.5) : 0;
+    AVStreamFrame frame;
+    while (_takeFrame(frame)) {
+        if (frameMs(frame) > targetMs && !_seekPending) {
+            _pending = frame;
+            _hasPending = true;
+            _resetSpeedLog();
+            return;
+        }
+        if (!drawFlag || targetMs - frameMs(frame) <= tolerance) {
+            _show(frame);
+            std::free(frame.data);
+            _logSpeed(target, frame, drawFlag, playing);
+            _seekPending = false;
+            return;
+        }
+        avTrace("texture too old: (%lu,%lu) > %d", static_cast<unsigned long>(targetMs),
+                static_cast<unsigned long>(frameMs(frame)), int(tolerance));
+        std::free(frame.data);
+    }
+}
+
+bool AVVideoSegment::_takeFrame(AVStreamFrame& frame)
+{
+    frame.data = _stream->popFrame(&frame.size, &frame.time, &frame.format, &frame.stride, &frame.height,
+                                   &frame.width, &frame.colour, false);
+    return frame.data != nullptr;
+}
+
+void AVVideoSegment::_show(const AVStreamFrame& frame)
+{
+    _shownFrameMs = frameMs(frame);
+    _frameFormat = frame.format;
+    const uint64_t stamp = uint64_t(std::max<int64_t>(0, frameMs(frame)));
+    if (frame.format == AVVideoFrameBGRA) {
+        _freeChromaPlanes();
+        AVLayerSegment::setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), 0, stamp);
+        return;
+    }
+    _frameStride = frame.stride;
+    _frameHeight = frame.height;
+    _frameBytes = frame.size;
+    setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), frame.colour, stamp);
+}
+
+void AVVideoSegment::_freePendingFrame()
+{
+    if (!_hasPending)
+        return;
+    std::free(_pending.data);
+    _pending = AVStreamFrame();
+    _hasPending = false;
+}
+
+int64_t AVVideoSegment::pendingFrameMs() const
+{
+    QMutexLocker lock(_videoMutex.get());
+    return _hasPending ? frameMs(_pending) : -1;
+}
+
+// ---- speed log -----------------------------------------------------------------------
+
+void AVVideoSegment::_logSpeed(double targetSeconds, const AVStreamFrame& frame, bool drawFlag, bool playing)
+{
+    if (_seekPending || drawFlag || !playing || frame.time == 0.0) {
+        _resetSpeedLog();
+        if (_seekPending && _stream->stepMultiplier() != 1) {
+            avTrace("Reset discard factor at first frame after seeking");
+            _stream->setStepMultiplier(1);
+        }
+        return;
+    }
+    ++_speedLogCount;
+    _speedLogAccumulated += targetSeconds / frame.time;
+    avTrace("Speed log: %f/%f, accumulated=%f, count=%d ", targetSeconds, frame.time, _speedLogAccumulated,
+            _speedLogCount);
+    if (_speedLogCount < kSpeedLogLength)
+        return;
+    const double average = _speedLogAccumulated / _speedLogCount;
+    avTrace("Check speed log: avg=%f ", average);
+    if (average < kLagTolerance) {
+        avTrace("Reset discard factor");
+        _stream->setStepMultiplier(1);
+    } else {
+        const uint32_t wanted = multiplierForLag(average);
+        if (_stream->stepMultiplier() < wanted) {
+            avTrace("Adjust discard factor = %d", int(wanted));
+            _stream->setStepMultiplier(wanted);
+        }
+    }
+    _resetSpeedLog();
+}
+
+void AVVideoSegment::_resetSpeedLog()
+{
+    _speedLogCount = 0;
+    _speedLogAccumulated = 0.0;
+}
+
+// ---- textures --------------------------------------------------------------------------
+
+void AVVideoSegment::setPixels(const uint8_t* data, uint32_t width, uint32_t height, uint32_t colour,
+                               uint64_t stamp)
+{
+    if (_frameFormat == AVVideoFrameBGRA) {
+        AVLayerSegment::setPixels(data, width, height, colour, stamp);
+        return;
+    }
+    PlaneLayout planes[3];
+    const int count = data ? planeLayouts(_frameFormat, _frameStride, _frameHeight, planes) : 0;
+    int64_t needed = 0;
+    for (int i = 0; i < count; ++i)
+        needed = std::max(needed, planes[i].offset + planes[i].bytes);
+    if (count == 0 || width == 0 || height == 0 || needed > _frameBytes) {
+        // No data (or none that fits its layout): no picture.
+        for (int i = 0; i < 3; ++i) {
+            avTextureFree(_planeSlot(i));
+            _planeSlot(i) = nullptr;
+        }
+        _setImageSize(0, 0);
+        setChangeTime(stamp);
+        return;
+    }
+    for (int i = 0; i < 3; ++i) {
+        AVGLTexture*& slot = _planeSlot(i);
+        if (i >= count || !holdsPlane(slot, planes[i])) {
+            avTextureFree(slot);
+            slot = i < count ? createPlane(planes[i]) : nullptr;
+        }
+        if (slot)
+            uploadPlane(slot, data, planes[i], colour);
+    }
+    _setImageSize(width, height);
+    setChangeTime(stamp);
+}
+
+void AVVideoSegment::_freeChromaPlanes()
+{
+    for (AVGLTexture*& plane : _chromaPlanes) {
+        avTextureFree(plane);
+        plane = nullptr;
+    }
+}
+
+uint32_t AVVideoSegment::pictureRotation() const
+{
+    return _stream->rotation();
+}
+
+// ---- thumbnails --------------------------------------------------------------------------
+
+void AVVideoSegment::_onThumbnailsStart(AVVideoStream*, void* context)
+{
+    static_cast<AVVideoSegment*>(context)->clearThumbnails();
+}
+
+void AVVideoSegment::_onThumbnail(AVVideoStream*, int32_t, AVPixelBuffer* picture, void* context)
+{
+    auto* segment = static_cast<AVVideoSegment*>(context);
+    int count = 0;
+    {
+        QMutexLocker lock(segment->_thumbnailMutex.get());
+        segment->_thumbnails.push_back(picture);
+        count = int(segment->_thumbnails.size());
+    }
+    const Callback callback = segment->_thumbnailCallback;
+    if (count == kThumbnailCount && callback)
+        callback(segment, count, segment->_thumbnailContext);
+}
+
+int AVVideoSegment::thumbnailCount() const
+{
+    QMutexLocker lock(_thumbnailMutex.get());
+    return int(_thumbnails.size());
+}
+
+AVPixelBuffer* AVVideoSegment::thumbnail(int index) const
+{
+    QMutexLocker lock(_thumbnailMutex.get());
+    return index >= 0 && index < int(_thumbnails.size()) ? _thumbnails[size_t(index)] : nullptr;
+}
+
+void AVVideoSegment::clearThumbnails()
+{
+    QMutexLocker lock(_thumbnailMutex.get());
+    for (AVPixelBuffer* picture : _thumbnails)
+        avPixelBufferFree(picture);
+    _thumbnails.clear();
+}
+
+void AVVideoSegment::setThumbnailCallback(Callback callback, void* context)
+{
+    _thumbnailContext = context;
+    _thumbnailCallback = callback;
+}
+
+// ---- stream settings ------------------------------------------------------------------------
+
+void AVVideoSegment::setSoftwareOnly(bool softwareOnly)
+{
+    _stream->setSoftwareOnly(softwareOnly);
+}
+
+void AVVideoSegment::resetStepMultiplier()
+{
+    _stream->setStepMultiplier(1);
+}
+
+uint32_t AVVideoSegment::stepMultiplier() const
+{
+    return _stream->stepMultiplier();
+}
+
+void AVVideoSegment::setSizeHints(uint32_t width, uint32_t height)
+{
+    _stream->setSizeHints(int32_t(width), int32_t(height));
+}
+
+void AVVideoSegment::setMinimumFrameRate(uint32_t rate)
+{
+    _stream->setMinimumFrameRate(rate);
+}
+
+void AVVideoSegment::flushFrames()
+{
+    _stream->flushFrames();
+}

@@ -1,0 +1,288 @@
+#include "GLTestContext.h"
+#include "StreamTestHelpers.h"
+
+#include "AVGLTexture.h"
+#include "AVPixelBuffer.h"
+#include "AVVideoSegment.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using StreamTest::fixture;
+using StreamTest::waitUntil;
+
+// Counts the calls of a segment callback and keeps the last argument.
+struct Calls {
+    std::atomic<int> count{0};
+    std::atomic<intptr_t> argument{-1};
+
+    static int callback(AVSegment*, intptr_t argument, void* context)
+    {
+        auto* calls = static_cast<Calls*>(context);
+        calls->argument = argument;
+        ++calls->count;
+        return 0;
+    }
+};
+
+struct LoadedVideo {
+    Calls loads;
+    Calls redraws;
+    Calls thumbnails;
+    std::unique_ptr<AVVideoSegment> segment;
+};
+
+// A segment on the fixture, loaded, awake and sought to its start; false
+// when the load or the seek did not end in time.
+bool load(LoadedVideo& video, const char* name, double start, double inPoint, double usedLength,
+          uint32_t thumbnailHeight = 0)
+{
+    video.segment = std::make_unique<AVVideoSegment>(start, inPoint, usedLength, fixture(name).constData(), 1920,
+                                                     1080, thumbnailHeight);
+    video.segment->setRedrawCallback(&Calls::callback, &video.redraws);
+    video.segment->setThumbnailCallback(&Calls::callback, &video.thumbnails);
+    video.segment->setCallback(&Calls::callback, &video.loads);
+    if (!waitUntil([&] { return video.loads.count > 0; }))
+        return false;
+    // An asleep stream decodes nothing, so the seek completes once awake.
+    video.segment->wake();
+    return waitUntil([&] { return video.segment->isReady(); });
+}
+
+// Prepares at time until the frame choice has taken a frame that satisfies
+// done (the decoder may not have delivered it yet).
+bool prepareUntil(AVVideoSegment& segment, double time, bool drawFlag, bool playing,
+                  const std::function<bool()>& done)
+{
+    return waitUntil([&] {
+        segment.prepareAt(time, drawFlag, playing);
+        return done();
+    });
+}
+
+bool showsFrame(AVVideoSegment& segment, double time, int64_t ms)
+{
+    return prepareUntil(segment, time, true, false, [&] { return segment.shownFrameMs() == ms; });
+}
+
+} // namespace
+
+TEST_F(GLTest, VideoSegmentMapsTimeThroughInPointAndSpeed)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "frames854_10fps.mp4", 1.0, 2.0, 2.0));
+    EXPECT_EQ(video.loads.argument, 0);
+    EXPECT_EQ(video.segment->status(), 0);
+    video.segment->setDuration(4.0);
+    EXPECT_DOUBLE_EQ(video.segment->speed(), 2.0);
+
+    // The load sought to the start: the in-point's frame.
+    ASSERT_TRUE(showsFrame(*video.segment, 1.0, 2000)) << video.segment->shownFrameMs();
+    EXPECT_GE(video.redraws.count, 1);
+
+    // start + 3 s at speed 2 from in-point 2 s is media time 3.5 s.
+    ASSERT_EQ(video.segment->seekTo(4.0, true), 0);
+    ASSERT_TRUE(waitUntil([&] { return video.segment->isReady(); }));
+    ASSERT_TRUE(showsFrame(*video.segment, 4.0, 3500)) << video.segment->shownFrameMs();
+
+    // A time before the start maps to the in-point.
+    ASSERT_EQ(video.segment->seekTo(0.0, true), 0);
+    ASSERT_TRUE(waitUntil([&] { return video.segment->isReady(); }));
+    ASSERT_TRUE(showsFrame(*video.segment, 1.0, 2000)) << video.segment->shownFrameMs();
+
+    // A planar frame: three planes, the visible size as the picture size.
+    ASSERT_NE(video.segment->texture(), nullptr);
+    EXPECT_EQ(avTextureFormat(video.segment->texture()), uint32_t(AVTextureFormatYUV420));
+    EXPECT_NE(video.segment->secondPlane(), nullptr);
+    EXPECT_NE(video.segment->thirdPlane(), nullptr);
+    EXPECT_EQ(video.segment->imageWidth(), 854u);
+    EXPECT_EQ(video.segment->imageHeight(), 480u);
+    EXPECT_GE(video.segment->frameStride(), 854);
+}
+
+// Seeks while scrubbing: one asked for while another is still under way is
+// carried out after it, so the picture ends at the latest time.
+TEST_F(GLTest, VideoSegmentEndsAtTheLatestOfQuickSeeks)
+{
+    LoadedVideo video;
+    // Long enough that its reading has not ended: seeks then wait their turn.
+    ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, 0.0, 0.0));
+    ASSERT_EQ(video.segment->seekTo(10.0, false), 0);
+    ASSERT_EQ(video.segment->seekTo(40.0, false), 0);
+    ASSERT_TRUE(waitUntil([&] { return video.segment->isReady(); }));
+    // The first frame after the seeks is the latest one's, not one reached
+    // by decoding on from an older position.
+    ASSERT_TRUE(prepareUntil(*video.segment, 40.0, true, false, [&] { return video.segment->shownFrameMs() >= 0; }));
+    EXPECT_EQ(video.segment->shownFrameMs(), 40000);
+}
+
+TEST_F(GLTest, VideoSegmentHoldsAFrameAheadUntilItsTime)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "frames854_10fps.mp4", 0.0, 2.0, 4.0));
+    ASSERT_TRUE(showsFrame(*video.segment, 0.0, 2000));
+
+    // The next frame (2.1 s) is 40 ms ahead of 2.06 s: held, not shown.
+    ASSERT_TRUE(prepareUntil(*video.segment, 0.06, true, false,
+                             [&] { return video.segment->pendingFrameMs() >= 0; }));
+    EXPECT_EQ(video.segment->pendingFrameMs(), 2100);
+    EXPECT_EQ(video.segment->shownFrameMs(), 2000);
+    video.segment->prepareAt(0.08, true, false);
+    EXPECT_EQ(video.segment->shownFrameMs(), 2000);
+
+    video.segment->prepareAt(0.1, true, false);
+    EXPECT_EQ(video.segment->shownFrameMs(), 2100);
+    EXPECT_EQ(video.segment->pendingFrameMs(), -1);
+
+    // A redraw far ahead drops the frames that are too old on the way and
+    // shows the first within a frame's time (100 ms) of 3.0 s.
+    ASSERT_TRUE(prepareUntil(*video.segment, 1.0, true, false,
+                             [&] { return video.segment->shownFrameMs() > 2100; }));
+    EXPECT_EQ(video.segment->shownFrameMs(), 2900);
+}
+
+TEST_F(GLTest, VideoSegmentRaisesAndResetsTheStepMultiplierByLag)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, 60.0, 15.0));
+    // The first frame after the seek is shown without measuring.
+    ASSERT_TRUE(prepareUntil(*video.segment, 0.0, false, true, [&] { return video.segment->shownFrameMs() >= 0; }));
+    EXPECT_EQ(video.segment->stepMultiplier(), 1u);
+
+    // Played at a time whose target is 1.3 times the frames' own: ten shown
+    // frames average about 1.3 (frames 60.1 .. 61.0 s against 78.65 s).
+    const auto showFrames = [&](double time, int count) {
+        for (int shown = 0; shown < count; ++shown) {
+            const int64_t before = video.segment->shownFrameMs();
+            if (!prepareUntil(*video.segment, time, false, true,
+                              [&] { return video.segment->shownFrameMs() != before; }))
+                return false;
+        }
+        return true;
+    };
+    ASSERT_TRUE(showFrames(18.65, 10));
+    EXPECT_EQ(video.segment->stepMultiplier(), 3u);
+
+    // Ten frames close behind their time (under 1.1 on average) reset it.
+    ASSERT_TRUE(showFrames(6.0, 10));
+    EXPECT_EQ(video.segment->stepMultiplier(), 1u);
+    EXPECT_LT(video.segment->shownFrameMs(), 66000);
+}
+
+TEST(VideoSegment, TrimsClampAndLengthsComeFromTheMedia)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "frames854_10fps.mp4", 0.0, 1.0, 2.0));
+    video.segment->setTrimStart(-1.0);
+    EXPECT_DOUBLE_EQ(video.segment->inPoint(), 0.0);
+    video.segment->setTrimStart(100.0);
+    EXPECT_DOUBLE_EQ(video.segment->inPoint(), 2.0);  // the old in-point plus the used length
+    video.segment->setTrimDuration(-3.0);
+    EXPECT_DOUBLE_EQ(video.segment->usedLength(), 0.0);
+    EXPECT_DOUBLE_EQ(video.segment->speed(), 1.0);  // no length, no new ratio
+
+    // Without a used length the whole media is used, at speed 1.
+    LoadedVideo whole;
+    ASSERT_TRUE(load(whole, "frames854_10fps.mp4", 0.0, 0.0, 0.0));
+    EXPECT_NEAR(whole.segment->usedLength(), 6.0, 0.11);
+    EXPECT_DOUBLE_EQ(whole.segment->duration(), whole.segment->usedLength());
+    EXPECT_DOUBLE_EQ(whole.segment->speed(), 1.0);
+}
+
+TEST(VideoSegment, CollectsSixteenThumbnails)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "frames854_10fps.mp4", 0.0, 0.0, 0.0, 90));
+    // Thumbnails arrive while the stream opens, before the load report.
+    EXPECT_EQ(video.segment->thumbnailCount(), AVVideoSegment::kThumbnailCount);
+    EXPECT_EQ(video.thumbnails.count, 1);
+    EXPECT_EQ(video.thumbnails.argument, AVVideoSegment::kThumbnailCount);
+    ASSERT_NE(video.segment->thumbnail(15), nullptr);
+    EXPECT_EQ(video.segment->thumbnail(15)->width, 160u);
+    EXPECT_EQ(video.segment->thumbnail(15)->height, 90u);
+    EXPECT_EQ(video.segment->thumbnail(16), nullptr);
+    EXPECT_EQ(video.segment->thumbnail(-1), nullptr);
+    video.segment->clearThumbnails();
+    EXPECT_EQ(video.segment->thumbnailCount(), 0);
+}
+
+TEST(VideoSegment, LoadFailureIsReportedAndStopsSeeking)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "garbage.mp4", 0.0, 0.0, 0.0));
+    EXPECT_NE(video.segment->status(), 0);
+    EXPECT_EQ(video.loads.argument, video.segment->status());
+    EXPECT_EQ(video.segment->seekTo(0.0, true), video.segment->status());
+}
+
+// Colours smeared at widths like 854 when the chroma rows were taken with
+// the decoder's line size: the planes must hold exactly the decoded samples.
+TEST_F(GLTest, VideoSegmentUploadsEveryPlaneOfAnOddChromaWidth)
+{
+    QFile reference(TestMedia::path("bars854_frame0.yuv"));
+    ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
+    const QByteArray planes = reference.readAll();
+    const int width = 854, height = 480, chromaWidth = 427, chromaHeight = 240;
+    ASSERT_EQ(planes.size(), width * height + 2 * chromaWidth * chromaHeight);
+
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "bars854.mp4", 0.0, 0.0, 0.0));
+    ASSERT_TRUE(showsFrame(*video.segment, 0.0, 0));
+
+    const auto expectRows = [&](const AVGLTexture* texture, int offset, int visibleWidth, int rows) {
+        ASSERT_NE(texture, nullptr);
+        ASSERT_GE(texture->width, visibleWidth);
+        ASSERT_EQ(texture->height, rows);
+        const std::vector<uint8_t> texels =
+            storedTexels(gl, texture, GL_RED, GL_UNSIGNED_BYTE, size_t(texture->width) * texture->height);
+        int mismatches = 0;
+        for (int y = 0; y < rows; ++y) {
+            for (int x = 0; x < visibleWidth; ++x)
+                mismatches += texels[size_t(y) * texture->width + x] != uint8_t(planes[offset + y * visibleWidth + x]);
+        }
+        EXPECT_EQ(mismatches, 0);
+    };
+    expectRows(video.segment->texture(), 0, width, height);
+    expectRows(video.segment->secondPlane(), width * height, chromaWidth, chromaHeight);
+    expectRows(video.segment->thirdPlane(), width * height + chromaWidth * chromaHeight, chromaWidth, chromaHeight);
+
+    // Asleep for an export, the segment gives up every texture.
+    video.segment->sleep(true);
+    EXPECT_EQ(video.segment->texture(), nullptr);
+    EXPECT_EQ(video.segment->secondPlane(), nullptr);
+    EXPECT_EQ(video.segment->imageWidth(), 0u);
+}
+
+TEST_F(GLTest, VideoSegmentUploadsTenBitPlanesAsSixteenBitTextures)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "hevc10.mp4", 0.0, 0.0, 0.0));
+    ASSERT_TRUE(showsFrame(*video.segment, 0.0, 0));
+    ASSERT_EQ(video.segment->frameFormat(), 8u) << "the decoder gave another layout";
+    const AVGLTexture* luma = video.segment->texture();
+    ASSERT_NE(luma, nullptr);
+    EXPECT_EQ(avTextureFormat(luma), uint32_t(AVTextureFormatYUV420P16));
+    EXPECT_EQ(luma->width, video.segment->frameStride() / 2);  // two bytes a sample
+    EXPECT_EQ(luma->height, 240);
+    ASSERT_NE(video.segment->thirdPlane(), nullptr);
+    EXPECT_EQ(video.segment->thirdPlane()->width, video.segment->frameStride() / 4);
+    EXPECT_EQ(video.segment->thirdPlane()->height, 120);
+    // Mid-grey areas of the test picture hold 10-bit samples, not bytes.
+    const std::vector<uint8_t> samples =
+        storedTexels(gl, luma, GL_RED, GL_UNSIGNED_SHORT, size_t(luma->width) * luma->height * 2);
+    uint16_t largest = 0;
+    for (size_t i = 0; i + 1 < samples.size(); i += 2)
+        largest = std::max<uint16_t>(largest, uint16_t(samples[i] | samples[i + 1] << 8));
+    EXPECT_GT(largest, 255);
+    EXPECT_LE(largest, 1023);
+    EXPECT_EQ(video.segment->imageWidth(), 320u);
+}
