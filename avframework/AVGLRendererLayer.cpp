@@ -375,12 +375,16 @@ uint32_t chooseMainProgram(AVGLRenderer* renderer, const LayerPass& pass, const 
     return renderer->programs[which].program;
 }
 
-void drawMainPass(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDrawState& state, uint32_t depthTexture)
+// False when the layer's program cannot be built: the layer is not drawn
+// in this frame.
+bool drawMainPass(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDrawState& state, uint32_t depthTexture)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     const int32_t* locations = nullptr;
     bool isEffect = false;
     const uint32_t program = chooseMainProgram(renderer, pass, state, &locations, &isEffect);
+    if (program == 0)
+        return false;
     gl->glUseProgram(program);
     gl->glViewport(0, 0, pass.outputWidth, pass.outputHeight);
     if (state.cullBackFace) {
@@ -431,6 +435,7 @@ void drawMainPass(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDr
         gl->glUniform4fv(border.locations[AVUniformDrawBorderColor], 1, state.outlineColor);
         drawRing(renderer, pass.shape);
     }
+    return true;
 }
 
 // The programs of one shadow pass for the layer's input: with the stroke,
@@ -635,8 +640,7 @@ void AVGLRenderer::drawLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t
     float rawBounds[4], feathering[4], ignored = 0;
     permuteForRotation(state, rawBounds, feathering, &ignored, &ignored);
     pass.shape = shapeLayer(state, pass.placement, input, rawBounds, pass.outlinePixels);
-    drawMainPass(renderer, pass, state, depthTexture);
-    if (shadow)
+    if (drawMainPass(renderer, pass, state, depthTexture) && shadow)
         drawShadow(renderer, pass, state, depthTexture, dx, dy);
 }
 
