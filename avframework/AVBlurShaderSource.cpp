@@ -137,6 +137,8 @@ int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, in
     if (mode == 1)
         out << "void main()\n{\n"
                "    float depth = texture(depthSampler, blurCoordinates[0]).r;\n"
+               // Under the layer nothing shows: skip the taps there.
+               "    if (depth <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
                "    float q = drawShadowOpacity * blurred().a * opacity * depth;\n"
                "    fragColor = vec4(drawShadowColor.rgb * q, q);\n}\n";
     else

@@ -17,3 +17,5 @@ int runFill(const QStringList& arguments);
 int runProbe(const QStringList& arguments);
 // decode-audio IN [--scale S] [--pitch P] --out OUT.wav: the engine's sound output as a WAV file.
 int runDecodeAudio(const QStringList& arguments);
+// draw-layer --image FILE --size WxH [options] --out PNG: a picture drawn as one layer with its properties.
+int runDrawLayer(const QStringList& arguments);

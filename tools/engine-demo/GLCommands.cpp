@@ -1,4 +1,5 @@
 #include "DemoCommands.h"
+#include "DemoDrawing.h"
 
 #include "AVGLContext.h"
 #include "AVGLFramebuffer.h"
@@ -19,43 +20,6 @@ void printTrace(const char* line)
 {
     std::printf("%s\n", line);
 }
-
-// An engine context on this thread with its renderer, current while the
-// object lives. Reports on standard error when the platform gives none.
-class DemoDrawing {
-public:
-    DemoDrawing()
-    {
-        if (!avGLCreateOffscreenContext(&_slot, QThread::currentThread())) {
-            std::fprintf(stderr, "engine-demo: no OpenGL 3.2 core context on this display\n");
-            return;
-        }
-        _contexts.playback = &_slot;
-        _renderer = avGLSetUpDrawing(&_slot, nullptr);
-        if (!_renderer)
-            std::fprintf(stderr, "engine-demo: the renderer's programs could not be built\n");
-        else if (!avGLBeginDrawing(&_contexts))
-            std::fprintf(stderr, "engine-demo: the engine context cannot be made current\n");
-        else
-            _drawing = true;
-    }
-    ~DemoDrawing()
-    {
-        if (_drawing)
-            avGLEndDrawing();
-        if (_renderer)
-            avGLTearDownDrawing(&_slot, &_renderer, nullptr, nullptr);
-        avGLContextRelease(&_slot);
-    }
-    bool isDrawing() const { return _drawing; }
-    AVGLRenderer* renderer() const { return _renderer; }
-
-private:
-    AVGLContextSlot _slot;
-    AVGLDrawingContexts _contexts;
-    AVGLRenderer* _renderer = nullptr;
-    bool _drawing = false;
-};
 
 // The bytes read back from the fill, flipped into a picture with its top
 // row first; the fill shows row 0 at the bottom, as the screen does.

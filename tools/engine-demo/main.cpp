@@ -30,6 +30,9 @@ const std::map<QString, Command>& commands()
         {"decode-audio", {runDecodeAudio,
                           "decode-audio IN [--scale S] [--pitch P] --out OUT.wav\n"
                           "                              decode IN to 44100 Hz stereo with time scale S and pitch P"}},
+        {"draw-layer", {runDrawLayer,
+                        "draw-layer --image FILE --size WxH [options] --out PNG\n"
+                        "                              draw a picture as one layer with its properties (no options: list)", true}},
     };
     return table;
 }
