@@ -3,6 +3,9 @@
 #include "AVGLRenderer.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <type_traits>
 
 // Pieces the renderer's layer passes share: their render targets, their
 // vertex data, and binding a layer's input textures.
@@ -39,3 +42,24 @@ void avSetIdentityTransform(const int32_t* locations);
 // flags from the colour parameter (tens digit range, units digit transfer).
 void avBindLayerInput(const int32_t* locations, uint32_t target, uint32_t name, uint32_t plane2, uint32_t plane3,
                       uint32_t format, uint32_t colorParameter);
+
+// Makes room for one more entry in a program cache (entries, count,
+// capacity), growing it by 8 zeroed entries when full; false when memory
+// runs out.
+template <typename Cache>
+bool avReserveCacheEntry(Cache* cache)
+{
+    if (cache->count < cache->capacity)
+        return true;
+    using Entry = std::remove_pointer_t<decltype(cache->entries)>;
+    const int32_t capacity = cache->capacity + 8;
+    auto* entries = static_cast<Entry*>(std::calloc(size_t(capacity), sizeof(Entry)));
+    if (!entries)
+        return false;
+    if (cache->count > 0)
+        std::memcpy(entries, cache->entries, sizeof(Entry) * size_t(cache->count));
+    std::free(cache->entries);
+    cache->entries = entries;
+    cache->capacity = capacity;
+    return true;
+}

@@ -22,7 +22,6 @@ namespace {
 constexpr int32_t kEffectVertexCapacity = 65536;
 constexpr int32_t kEffectFragmentCapacity = 131072;
 constexpr int32_t kGreenScreenCapacity = 32768;
-constexpr int32_t kCacheGrowth = 8;
 
 #define U(slot) AVUniformRequest{slot, nullptr}
 
@@ -98,23 +97,6 @@ int blurRadiusOf(const AVEffectParams* params)
     return int(params->groups[kAVEffectBlur][0]);
 }
 
-// Makes room for one more entry; false when memory runs out.
-bool reserveEntry(AVEffectProgramCache* cache)
-{
-    if (cache->count < cache->capacity)
-        return true;
-    const int32_t capacity = cache->capacity + kCacheGrowth;
-    auto* entries = static_cast<AVEffectProgramEntry*>(std::calloc(size_t(capacity), sizeof(AVEffectProgramEntry)));
-    if (!entries)
-        return false;
-    if (cache->count > 0)
-        std::memcpy(entries, cache->entries, sizeof(AVEffectProgramEntry) * size_t(cache->count));
-    std::free(cache->entries);
-    cache->entries = entries;
-    cache->capacity = capacity;
-    return true;
-}
-
 uint32_t buildEffectProgram(const AVEffectSwitches& switches, bool chroma, int blurRadius, int family,
                             int32_t* locations)
 {
@@ -170,7 +152,7 @@ uint32_t AVGLRenderer::effectColorProgram(AVGLRenderer* renderer, const AVEffect
     *locations = avNoUniformLocations();
     const int family = avProgramFamily(format);
     AVEffectProgramCache& cache = renderer->effectCaches[family];
-    if (!reserveEntry(&cache))
+    if (!avReserveCacheEntry(&cache))
         return 0;
     const double start = avCurrentTimeSeconds();
     // The entry is filled in place but counted only once its program is

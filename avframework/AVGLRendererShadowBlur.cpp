@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int32_t kBlurSourceCapacity = 32768;
-constexpr int32_t kCacheGrowth = 8;
 
 #define U(slot) AVUniformRequest{slot, nullptr}
 const AVUniformRequest kFirstPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
@@ -42,22 +41,6 @@ uint32_t buildPass(int radius, float sigma, int mode, const AVUniformRequest* un
     return avBuildProgram(vertex.get(), fragment.get(), uniforms, count, locations, true);
 }
 
-bool reserveEntry(AVShadowBlurCache* cache)
-{
-    if (cache->count < cache->capacity)
-        return true;
-    const int32_t capacity = cache->capacity + kCacheGrowth;
-    auto* entries = static_cast<AVShadowBlurEntry*>(std::calloc(size_t(capacity), sizeof(AVShadowBlurEntry)));
-    if (!entries)
-        return false;
-    if (cache->count > 0)
-        std::memcpy(entries, cache->entries, sizeof(AVShadowBlurEntry) * size_t(cache->count));
-    std::free(cache->entries);
-    cache->entries = entries;
-    cache->capacity = capacity;
-    return true;
-}
-
 void handOut(AVShadowBlurEntry& entry, uint32_t* firstProgram, const int32_t** firstLocations,
              uint32_t* secondProgram, const int32_t** secondLocations)
 {
@@ -80,7 +63,7 @@ bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t
             return true;
         }
     }
-    if (!reserveEntry(&cache))
+    if (!avReserveCacheEntry(&cache))
         return false;
     const double start = avCurrentTimeSeconds();
     AVShadowBlurEntry& entry = cache.entries[cache.count];

@@ -2,21 +2,11 @@
 
 precision highp float;
 
-// NV12 input.
-// The chroma key as a pass of its own: an RGBA copy of the input without
-// the key colour, for the passes that need RGBA (stroke, shadow).
-in vec2 textureCoordinate;
-out vec4 fragColor;
-
+// Chroma key pre-pass: NV12 input.
 #include "include/yuv_bt709.glsl"
 
 #include "include/input_nv12.glsl"
 
 #include "include/chroma_key.glsl"
 
-void main()
-{
-    vec4 colour = sampleInput(textureCoordinate);
-    vec3 rgb = colour.a > 0.0 ? colour.rgb / colour.a : vec3(0.0);
-    fragColor = colour * chromaKeep(rgb);
-}
+#include "include/chroma_prepass.glsl"

@@ -2,19 +2,9 @@
 
 precision highp float;
 
-// Premultiplied RGBA input.
-// The chroma key as a pass of its own: an RGBA copy of the input without
-// the key colour, for the passes that need RGBA (stroke, shadow).
-in vec2 textureCoordinate;
-out vec4 fragColor;
-
+// Chroma key pre-pass: premultiplied RGBA input.
 #include "include/input_rgb.glsl"
 
 #include "include/chroma_key.glsl"
 
-void main()
-{
-    vec4 colour = sampleInput(textureCoordinate);
-    vec3 rgb = colour.a > 0.0 ? colour.rgb / colour.a : vec3(0.0);
-    fragColor = colour * chromaKeep(rgb);
-}
+#include "include/chroma_prepass.glsl"
