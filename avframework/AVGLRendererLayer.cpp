@@ -30,6 +30,7 @@ const double kTanHalfFieldOfView = std::tan(0.17453292);
 struct LayerInput {
     uint32_t target;
     uint32_t texture;
+    uint32_t originalTexture;  // the layer's own, before any pre-pass
     uint32_t secondPlane;
     uint32_t thirdPlane;
     uint32_t format;
@@ -104,6 +105,26 @@ bool resolveChromaKey(AVLayerDrawState* state, AVChromaKey* key)
         return true;
     }
     return false;
+}
+
+// The stamp of the stroke's input. A keyed copy of the texture changes
+// whenever the key does, though the layer's own texture stays the same:
+// the key's values are folded into the stamp so that the distance field is
+// made again for them.
+int64_t keyedStamp(int64_t stamp, const LayerInput& input, const AVLayerDrawState& state)
+{
+    if (input.texture == input.originalTexture)
+        return stamp;
+    uint64_t hash = uint64_t(stamp);
+    const float values[5] = {state.chromaThreshold, state.chromaSmoothing, state.chromaColor[0],
+                             state.chromaColor[1], state.chromaColor[2]};
+    const float* green = state.effectParams.groups[kAVEffectGreenKey];
+    for (float value : {values[0], values[1], values[2], values[3], values[4], green[0], green[1]}) {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        hash = (hash ^ bits) * 1099511628211ull;
+    }
+    return int64_t(hash);
 }
 
 bool anyEffect(const AVEffectSwitches& switches)
@@ -281,7 +302,8 @@ LayerShape shapeLayer(const AVLayerDrawState& state, const LayerPlacement& place
     shape.bordered = outlinePixels > 0;
     if (!shape.bordered)
         return shape;
-    const float o = outlinePixels;
+    // A border wider than half the layer leaves no picture, not an inside-out one.
+    const float o = std::min({outlinePixels, (right - left) / 2, (top - bottom) / 2});
     outline(shape.inset, shape.insetTex, n, left + o, bottom + o, right - o, top - o, state.cornerRadius - o,
             placement, input);
     for (int i = 0; i <= shape.pointCount; ++i) {
@@ -608,7 +630,7 @@ void AVGLRenderer::drawLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t
     LayerPass pass{};
     pass.outputWidth = outputWidth;
     pass.outputHeight = outputHeight;
-    pass.input = {target, texture, secondPlane, thirdPlane, drawableFormat(format, secondPlane, thirdPlane),
+    pass.input = {target, texture, texture, secondPlane, thirdPlane, drawableFormat(format, secondPlane, thirdPlane),
                   colorParameter, textureWidth, textureHeight, pictureWidth, pictureHeight};
     pass.chroma = resolveChromaKey(&state, &pass.key);
     const bool stroke = state.outlineIsStroke != 0;
@@ -631,8 +653,8 @@ void AVGLRenderer::drawLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t
     if (input.format != AVTextureFormatRGBA)
         pass.strokePixels = 0.0f;
     if (pass.strokePixels > 0
-        && generateSdf(renderer, segmentId, textureStamp, input.target, input.texture, input.pictureWidth,
-                       input.pictureHeight, pass.strokePixels) != 0)
+        && generateSdf(renderer, segmentId, keyedStamp(textureStamp, input, *givenState), input.target,
+                       input.texture, input.pictureWidth, input.pictureHeight, pass.strokePixels) != 0)
         avTrace("Failed to generate SDF texture!");
 
     float dx = 0, dy = 0;

@@ -303,3 +303,30 @@ TEST_F(LayerDrawTest, ProgramsAreBuiltOncePerCombination)
     EXPECT_EQ(cache.count, 1);
     EXPECT_EQ(gl->glGetError(), GLenum(GL_NO_ERROR));
 }
+
+TEST_F(LayerDrawTest, StrokeFollowsAChangedChromaKeyOfTheSamePicture)
+{
+    // Green left half, red right half; the stroke outlines what the key keeps.
+    QImage picture(64, 64, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::red);
+    QPainter(&picture).fillRect(0, 0, 32, 64, Qt::green);
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    state.outlineIsStroke = 1;
+    state.outlineWidth = 4.0f / 64.0f;
+    const float white[4] = {1, 1, 1, 1};
+    std::copy(white, white + 4, state.outlineColor);
+    state.chromaThreshold = 0.3f;
+    state.chromaSmoothing = 0.05f;
+    state.chromaColor[1] = 1.0f;
+    QImage drawn = draw(picture, state, 64, 64);
+    EXPECT_TRUE(pixelIs(drawn, 30, 32, 0xffffffff, 12)) << "left of the kept red half";
+    EXPECT_TRUE(pixelIs(drawn, 40, 32, kRed));
+
+    // The same texture and stamp, keyed red now: the field is made again.
+    state.chromaColor[0] = 1.0f;
+    state.chromaColor[1] = 0.0f;
+    drawn = drawUploaded(state, 64, 64);
+    EXPECT_TRUE(pixelIs(drawn, 33, 32, 0xffffffff, 12)) << "right of the kept green half";
+    EXPECT_TRUE(pixelIs(drawn, 20, 32, kGreen));
+    EXPECT_TRUE(pixelIs(drawn, 45, 32, kClear));
+}
