@@ -144,6 +144,9 @@ struct AVGLRenderer {
     float sdfKeyStrokeWidth;
     uint32_t blurQuadWidth;
     uint32_t blurQuadHeight;
+    // Packed 4:2:2 pictures unpacked to RGBA for the effect and chroma
+    // programs, which read RGBA (input texture size).
+    AVGLPassTarget unpackedTarget;
 
     // Null when the record cannot be allocated or a fixed program cannot be
     // built; nothing is left behind then.

@@ -107,6 +107,44 @@ bool resolveChromaKey(AVLayerDrawState* state, AVChromaKey* key)
     return false;
 }
 
+// Unpacks a packed 4:2:2 input into RGBA with the fixed UYVY program, for
+// the effect and chroma programs, which read their RGB family's input as
+// RGBA. False when the target is incomplete.
+bool unpackPackedInput(AVGLRenderer* renderer, LayerInput* input)
+{
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    const uint32_t remembered = avBoundFramebuffer();
+    AVGLPassTarget& unpacked = renderer->unpackedTarget;
+    const GLenum status = avPassTargetBind(&unpacked, input->textureWidth, input->textureHeight);
+    if (status != GL_FRAMEBUFFER_COMPLETE) {
+        avTrace("Failed to make complete two pass framebuffer object %x", status);
+        gl->glBindFramebuffer(GL_FRAMEBUFFER, remembered);
+        return false;
+    }
+    const AVGLProgram& program = renderer->programs[AVProgramMainUYVY];
+    gl->glUseProgram(program.program);
+    gl->glViewport(0, 0, input->textureWidth, input->textureHeight);
+    gl->glDisable(GL_DEPTH_TEST);
+    gl->glDisable(GL_BLEND);
+    gl->glDisable(GL_CULL_FACE);
+    avBindLayerInput(program.locations, input->target, input->texture, 0, 0, input->format, 0);
+    gl->glUniform1f(program.locations[AVUniformTexSizeX], float(input->textureWidth));
+    gl->glUniform1f(program.locations[AVUniformOpacity], 1.0f);
+    const float whole[4] = {0, 0, 1, 1}, none[4] = {0, 0, 0, 0};
+    gl->glUniform4fv(program.locations[AVUniformTexCoordBounds], 1, whole);
+    gl->glUniform4fv(program.locations[AVUniformFeathering], 1, none);
+    gl->glUniform2fv(program.locations[AVUniformCornerRadius], 1, none);
+    avSetIdentityTransform(program.locations);
+    avSetOrthoProjection(program.locations, float(input->textureWidth), float(input->textureHeight));
+    avDrawSiteViewportQuad(&renderer->drawSites[AVDrawSiteChromaPrepass], input->textureWidth,
+                           input->textureHeight);
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, remembered);
+    input->target = GL_TEXTURE_2D;
+    input->texture = unpacked.texture;
+    input->format = AVTextureFormatRGBA;
+    return true;
+}
+
 // The stamp of the stroke's input. A keyed copy of the texture changes
 // whenever the key does, though the layer's own texture stays the same:
 // the key's values are folded into the stamp so that the distance field is
@@ -640,6 +678,9 @@ void AVGLRenderer::drawLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t
     const bool shadow = state.shadowOpacity > 0.0f;
 
     LayerInput& input = pass.input;
+    if (input.format == AVTextureFormatUYVY422 && (pass.chroma || anyEffect(state.effectSwitches))
+        && !unpackPackedInput(renderer, &input))
+        return;
     if (pass.chroma && (shadow || pass.strokePixels > 0)) {
         if (chromaKeyPrepass(renderer, input.textureWidth, input.textureHeight, input.target, input.texture,
                              input.secondPlane, input.thirdPlane, input.format, input.colorParameter, &pass.key,

@@ -165,3 +165,40 @@ TEST_F(PlanarLayerTest, StrokeNeedsTheChromaKeyToMakeAPlanarLayerRGBA)
     EXPECT_EQ(pixels[32 * stride + 32 * 4 + 3], 0);
     std::free(pixels);
 }
+
+TEST_F(PlanarLayerTest, PackedPictureKeepsItsColoursThroughTheEffectProgram)
+{
+    // UYVY, limited-range BT.709: red on the left half, blue on the right.
+    std::vector<uint8_t> packed(32 * 48 * 4);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool red = x < 16;
+            const uint8_t texel[4] = {uint8_t(red ? 102 : 240), uint8_t(red ? 63 : 32), uint8_t(red ? 240 : 118),
+                                      uint8_t(red ? 63 : 32)};
+            std::copy(texel, texel + 4, packed.begin() + (y * 32 + x) * 4);
+        }
+    planes[0] = avTextureCreatePacked422(64, 48);
+    avTextureUploadPacked422(planes[0], packed.data(), 64, 48, false);
+    output = avFramebufferCreate(64, 48, false);
+    auto drawPacked = [this](const AVLayerDrawState& state) {
+        AVGLRenderer::bindFramebuffer(renderer, output);
+        AVGLRenderer::clear(renderer, 0, 0, 0, 0);
+        AVGLRenderer::renderLayer(renderer, 4, 1, planes[0], 0, 0, &state, true);
+        int32_t stride = 0;
+        uint8_t* pixels = avReadPixels(output->color, &stride);
+        return QImage(pixels, 64, 48, stride, QImage::Format_ARGB32_Premultiplied, std::free, pixels).copy();
+    };
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    QImage drawn = drawPacked(state);
+    EXPECT_GT(qRed(drawn.pixel(8, 24)), 240);
+    EXPECT_GT(qBlue(drawn.pixel(56, 24)), 240);
+
+    state.effectSwitches.on[8] = 1;  // invert
+    drawn = drawPacked(state);
+    const QRgb cyan = drawn.pixel(8, 24), yellow = drawn.pixel(56, 24);
+    EXPECT_LT(qRed(cyan), 15);
+    EXPECT_GT(qGreen(cyan), 240);
+    EXPECT_GT(qBlue(cyan), 240);
+    EXPECT_GT(qRed(yellow), 240);
+    EXPECT_LT(qBlue(yellow), 15);
+}
