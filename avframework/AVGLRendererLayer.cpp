@@ -3,6 +3,7 @@
 
 #include "AVGLRenderer.h"
 
+#include "AVBlurShaderSource.h"
 #include "AVGLContext.h"
 #include "AVGLPassSupport.h"
 #include "AVGeometry.h"
@@ -579,6 +580,49 @@ void drawOutputQuad(AVGLRenderer* renderer, const LayerPass& pass, const int32_t
     avDrawSiteViewportQuad(&renderer->drawSites[AVDrawSiteShadowBlur], pass.outputWidth, pass.outputHeight);
 }
 
+// The moved silhouette's bounds in output pixels (left, bottom, right,
+// top); false, leaving them alone, when a corner lies on or behind the
+// projective map's horizon.
+bool silhouetteBounds(const LayerPass& pass, const float* moved, float bounds[4])
+{
+    float found[4] = {1e30f, 1e30f, -1e30f, -1e30f};
+    for (int i = 0; i < pass.shape.pointCount; ++i) {
+        const float x = pass.shape.outer[2 * i], y = pass.shape.outer[2 * i + 1];
+        const float w = x * moved[3] + y * moved[7] + moved[15];
+        if (w <= 1e-6f)
+            return false;
+        const float px = (x * moved[0] + y * moved[4] + moved[12]) / w + pass.outputWidth / 2.0f;
+        const float py = (x * moved[1] + y * moved[5] + moved[13]) / w + pass.outputHeight / 2.0f;
+        found[0] = std::min(found[0], px);
+        found[1] = std::min(found[1], py);
+        found[2] = std::max(found[2], px);
+        found[3] = std::max(found[3], py);
+    }
+    std::copy(found, found + 4, bounds);
+    return true;
+}
+
+// The part of the output the shadow can reach, as x, y, width, height for
+// glScissor: the silhouette's bounds widened by the blur radius, or the
+// whole output under the 3D projection. False when nothing is left.
+bool shadowBounds(const LayerPass& pass, const float* moved, int radius, GLint box[4])
+{
+    const int width = pass.outputWidth, height = pass.outputHeight;
+    float bounds[4] = {0, 0, float(width), float(height)};
+    if (!pass.placement.perspective3D)
+        silhouetteBounds(pass, moved, bounds);
+    const int margin = radius + 2;
+    const int x0 = std::max(int(std::floor(bounds[0])) - margin, 0);
+    const int y0 = std::max(int(std::floor(bounds[1])) - margin, 0);
+    const int x1 = std::min(int(std::ceil(bounds[2])) + margin, width);
+    const int y1 = std::min(int(std::ceil(bounds[3])) + margin, height);
+    box[0] = x0;
+    box[1] = y0;
+    box[2] = x1 - x0;
+    box[3] = y1 - y0;
+    return box[2] > 0 && box[3] > 0;
+}
+
 // The soft drop shadow: the silhouette moved by the offset in the layer's
 // own coordinates, blurred across then down, coloured and composed where
 // the layer's footprint leaves the output uncovered.
@@ -613,17 +657,26 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     if (!AVGLRenderer::shadowBlurProgram(renderer, std::max(sigma, 0), &first, &firstLocations, &second,
                                          &secondLocations))
         return finish();
+    // The blur and compose passes cost most: they run only where the
+    // shadow can show. Targets are cleared whole first, so the taps that
+    // reach outside the box read nothing.
+    GLint box[4];
+    if (!shadowBounds(pass, moved, sigma >= 1 ? avShadowBlurRadius(sigma) : 0, box))
+        return finish();
     gl->glDisable(GL_CULL_FACE);
     if (first != 0) {
         if (!bindShadowTarget(&renderer->shadowBlurTarget, pass,
                               "Failed to make complete shadow blur framebuffer object %x", 0, 0))
             return finish();
+        gl->glScissor(box[0], box[1], box[2], box[3]);
+        gl->glEnable(GL_SCISSOR_TEST);
         gl->glUseProgram(first);
         bindTextureOn(GL_TEXTURE3, silhouette.texture);
         gl->glUniform1i(firstLocations[AVUniformShadowSampler], 3);
         gl->glUniform1f(firstLocations[AVUniformTexelWidthOffset], 1.0f / float(pass.outputWidth));
         gl->glUniform1f(firstLocations[AVUniformTexelHeightOffset], 0.0f);
         drawOutputQuad(renderer, pass, firstLocations);
+        gl->glDisable(GL_SCISSOR_TEST);
     }
 
     finish();
@@ -645,7 +698,10 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     gl->glUniform1f(secondLocations[AVUniformDrawShadowOpacity], state.shadowOpacity);
     gl->glUniform4fv(secondLocations[AVUniformDrawShadowColor], 1, state.shadowColor);
     gl->glUniform1f(secondLocations[AVUniformOpacity], state.opacity);
+    gl->glScissor(box[0], box[1], box[2], box[3]);
+    gl->glEnable(GL_SCISSOR_TEST);
     drawOutputQuad(renderer, pass, secondLocations);
+    gl->glDisable(GL_SCISSOR_TEST);
 }
 
 } // namespace

@@ -210,6 +210,8 @@ TEST_F(LayerDrawTest, ShadowLandsAtItsOffsetBesideTheLayer)
     const int edge = qAlpha(drawn.pixel(56, 40));
     EXPECT_GT(edge, 40) << "the blurred edge is soft";
     EXPECT_LT(edge, 220);
+    EXPECT_GT(qAlpha(drawn.pixel(58, 30)), 10) << "the blur spreads past the silhouette";
+    EXPECT_EQ(qAlpha(drawn.pixel(63, 2)), 0);
 }
 
 TEST_F(LayerDrawTest, StrokeOutlinesTheOpaqueShapeOfATransparentPicture)
