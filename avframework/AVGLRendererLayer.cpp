@@ -612,10 +612,14 @@ bool shadowBounds(const LayerPass& pass, const float* moved, int radius, GLint b
     if (!pass.placement.perspective3D)
         silhouetteBounds(pass, moved, bounds);
     const int margin = radius + 2;
-    const int x0 = std::max(int(std::floor(bounds[0])) - margin, 0);
-    const int y0 = std::max(int(std::floor(bounds[1])) - margin, 0);
-    const int x1 = std::min(int(std::ceil(bounds[2])) + margin, width);
-    const int y1 = std::min(int(std::ceil(bounds[3])) + margin, height);
+    // Held near the output first: corners close to the horizon lie very far out.
+    auto pixel = [margin](float value, int limit) {
+        return int(std::clamp(value, float(-margin), float(limit + margin)));
+    };
+    const int x0 = std::max(pixel(std::floor(bounds[0]), width) - margin, 0);
+    const int y0 = std::max(pixel(std::floor(bounds[1]), height) - margin, 0);
+    const int x1 = std::min(pixel(std::ceil(bounds[2]), width) + margin, width);
+    const int y1 = std::min(pixel(std::ceil(bounds[3]), height) + margin, height);
     box[0] = x0;
     box[1] = y0;
     box[2] = x1 - x0;
