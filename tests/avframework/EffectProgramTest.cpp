@@ -202,3 +202,22 @@ TEST_F(PlanarLayerTest, PackedPictureKeepsItsColoursThroughTheEffectProgram)
     EXPECT_GT(qRed(yellow), 240);
     EXPECT_LT(qBlue(yellow), 15);
 }
+
+TEST_F(GLTest, DistanceFieldIsSizedByTheTextureAndKeptForItsKey)
+{
+    AVGLTexture* large = avTextureCreateRGBA(4000, 2000);
+    ASSERT_NE(large, nullptr);
+    ASSERT_EQ(AVGLRenderer::generateSdf(renderer, 5, 1, GL_TEXTURE_2D, large->name, 4000, 2000, 10.0f), 0);
+    EXPECT_EQ(renderer->sdfDownsampleFactor, 5);
+    EXPECT_EQ(renderer->distanceFieldWidth, 800u);
+    EXPECT_EQ(renderer->distanceFieldHeight, 400u);
+    // The same key (stroke width within 0.001) leaves the field as it is;
+    // a new stamp makes it again.
+    renderer->sdfDownsampleFactor = 99;
+    EXPECT_EQ(AVGLRenderer::generateSdf(renderer, 5, 1, GL_TEXTURE_2D, large->name, 4000, 2000, 10.0005f), 0);
+    EXPECT_EQ(renderer->sdfDownsampleFactor, 99);
+    EXPECT_EQ(AVGLRenderer::generateSdf(renderer, 5, 2, GL_TEXTURE_2D, large->name, 4000, 2000, 10.0f), 0);
+    EXPECT_EQ(renderer->sdfDownsampleFactor, 5);
+    avTextureFree(large);
+    EXPECT_EQ(gl->glGetError(), GLenum(GL_NO_ERROR));
+}

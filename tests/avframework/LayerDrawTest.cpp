@@ -138,6 +138,16 @@ TEST_F(LayerDrawTest, CropCornersBorderAndFeathering)
     EXPECT_TRUE(pixelIs(drawn, 40, 10, kClear)) << "the crop keeps the top-left quarter only";
     EXPECT_TRUE(pixelIs(drawn, 10, 30, kClear));
 
+    // An empty crop draws nothing, not even a shadow.
+    state.crop[2] = state.crop[0];
+    state.shadowOpacity = 1.0f;
+    state.shadowColor[3] = 1.0f;
+    state.shadowOffsetX = 4;
+    drawn = drawUploaded(state, 64, 48);
+    for (int y = 0; y < 48; y += 4)
+        for (int x = 0; x < 64; x += 4)
+            ASSERT_TRUE(pixelIs(drawn, x, y, kClear));
+
     state = avLayerDrawStateNeutral(0);
     state.cornerRadius = 12;
     drawn = drawUploaded(state, 64, 48);
