@@ -139,7 +139,8 @@ void deleteGLObjects(QOpenGLFunctions_3_2_Core* gl, AVGLRenderer* renderer)
 {
     AVGLRenderer::deletePrograms(renderer);
     for (AVGLPassTarget* target : {&renderer->shadowSilhouetteTarget, &renderer->shadowBlurTarget,
-                                   &renderer->depthFootprintTarget, &renderer->chromaTarget})
+                                   &renderer->depthFootprintTarget, &renderer->chromaTarget,
+                                   &renderer->unpackedTarget})
         deleteTarget(gl, &target->framebuffer, &target->texture);
     for (int i = 0; i < 2; ++i)
         deleteTarget(gl, &renderer->floodFramebuffers[i], &renderer->floodTextures[i]);

@@ -3,6 +3,7 @@
 #include "AVGLFramebuffer.h"
 #include "AVGLProgram.h"
 #include "AVGLTexture.h"
+#include "AVLayerDrawState.h"
 
 #include <cstdint>
 
@@ -40,11 +41,6 @@ enum AVGLFixedProgram : int {
 // The input families of generated programs: RGB (every format not listed),
 // YUV (1), YUV 10-bit (8), NV12 (3), NV12 10-bit (7).
 constexpr int kAVProgramFamilyCount = 5;
-
-// One byte per colour effect, 1 = on.
-struct AVEffectSwitches {
-    uint8_t on[18];
-};
 
 // A generated effect-colour program, keyed by its switches, chroma flag and
 // (with the blur switch on) the integer blur radius.
@@ -106,6 +102,13 @@ struct AVGLPassTarget {
     uint32_t height;
 };
 
+// The chroma key colour and strengths a pass keys out.
+struct AVChromaKey {
+    float threshold;
+    float smoothing;
+    float color[3];
+};
+
 // The drawing state of one offscreen GL context: its limits, its programs
 // and caches, its pass targets and draw sites. Created right after the
 // context is made current, destroyed while it is current again, and used
@@ -141,6 +144,9 @@ struct AVGLRenderer {
     float sdfKeyStrokeWidth;
     uint32_t blurQuadWidth;
     uint32_t blurQuadHeight;
+    // Packed 4:2:2 pictures unpacked to RGBA for the effect and chroma
+    // programs, which read RGBA (input texture size).
+    AVGLPassTarget unpackedTarget;
 
     // Null when the record cannot be allocated or a fixed program cannot be
     // built; nothing is left behind then.
@@ -184,4 +190,67 @@ struct AVGLRenderer {
     // Texture row 0 stays in framebuffer row 0 in these two.
     static void drawFxaa(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
     static void drawRgbToYuv(AVGLRenderer* renderer, const AVGLTexture* texture, int width, int height);
+
+    // Layers. Each draws one layer into the current output with the state;
+    // segment id and texture stamp key the stroke's distance field. A
+    // picture size of 0 means the texture's.
+    // With the default framebuffer bound it is a plain fill into a viewport
+    // of the integer parts of the state's anchor fields, where the playback
+    // driver passes the preview's size.
+    static void drawLayerTexture(AVGLRenderer* renderer, uint32_t segmentId, int64_t textureStamp,
+                                 const AVGLTexture* texture, int pictureWidth, int pictureHeight,
+                                 const AVLayerDrawState* state, bool flush);
+    // Packed 4:2:2 layers: as drawLayerTexture, nothing without an output record.
+    static void renderLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t textureStamp,
+                            const AVGLTexture* texture, int pictureWidth, int pictureHeight,
+                            const AVLayerDrawState* state, bool flush);
+    // Planar layers; nothing when a plane the format needs is missing.
+    static void renderPlanarLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t textureStamp,
+                                  const AVGLTexture* texture, const AVGLTexture* secondPlane,
+                                  const AVGLTexture* thirdPlane, int pictureWidth, int pictureHeight,
+                                  const AVLayerDrawState* state, bool flush);
+    // The layer pass itself: placement, effects, chroma key, outline, shadow.
+    static void drawLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t textureStamp, int outputWidth,
+                          int outputHeight, uint32_t target, uint32_t texture, uint32_t secondPlane,
+                          uint32_t thirdPlane, uint32_t format, uint32_t colorParameter, int textureWidth,
+                          int textureHeight, int pictureWidth, int pictureHeight, uint32_t depthTexture,
+                          const AVLayerDrawState* state);
+
+    // Effect programs, generated per combination of switches, chroma flag
+    // and integer blur radius, and cached per input family.
+    static AVEffectProgramEntry* findEffectColorProgram(AVGLRenderer* renderer, const AVEffectSwitches* switches,
+                                                        bool chroma, const AVEffectParams* params,
+                                                        uint32_t format);
+    // The program (0 when it cannot be built; tried again next time) and
+    // its locations.
+    static uint32_t effectColorProgram(AVGLRenderer* renderer, const AVEffectSwitches* switches, bool chroma,
+                                       const AVEffectParams* params, const int32_t** locations, uint32_t format);
+    // The uniforms of every switch that is on (the blur's excepted) for a
+    // picture of width x height.
+    static void setEffectUniforms(const int32_t* locations, const AVEffectSwitches* switches,
+                                  const AVEffectParams* params, float pictureWidth, float pictureHeight);
+    // The family's chroma-key program, built on first use; 0 on failure.
+    static uint32_t greenScreenProgram(AVGLRenderer* renderer, const int32_t** locations, uint32_t format);
+    // Keys the colour out of the input into the chroma target and hands
+    // that RGBA texture back: 0, or -1 when the target is incomplete or the
+    // program cannot be built. The bound framebuffer stays bound.
+    static int chromaKeyPrepass(AVGLRenderer* renderer, int textureWidth, int textureHeight, uint32_t target,
+                                uint32_t texture, uint32_t secondPlane, uint32_t thirdPlane, uint32_t format,
+                                uint32_t colorParameter, const AVChromaKey* key, uint32_t* outTarget,
+                                uint32_t* outTexture, int* outWidth, int* outHeight);
+    // The two shadow blur passes for the sigma (pixels), cached: the first
+    // (horizontal) is 0 below sigma 1. False when a pass cannot be built.
+    static bool shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t* firstProgram,
+                                  const int32_t** firstLocations, uint32_t* secondProgram,
+                                  const int32_t** secondLocations);
+    // The distance field of the texture's opaque content for a stroke of
+    // strokeWidth texels, recomputed only when the key (segment, stamp,
+    // texture, size, stroke width) changes. 0 when ready, -1 when a target
+    // is incomplete.
+    static int generateSdf(AVGLRenderer* renderer, uint32_t segmentId, int64_t textureStamp, uint32_t target,
+                           uint32_t texture, int width, int height, float strokeWidth);
 };
+
+// The white balance uniform for a colour temperature in kelvin: 0 at 5000,
+// warmer above, cooler below.
+float avWhiteBalanceTemperature(float kelvin);

@@ -20,3 +20,5 @@ int runDecodeAudio(const QStringList& arguments);
 // segment-frames FILE [--in S] [--length S] [--duration S] --times T,...:
 // the frame a video segment shows at each composition time.
 int runSegmentFrames(const QStringList& arguments);
+// draw-layer --image FILE --size WxH [options] --out PNG: a picture drawn as one layer with its properties.
+int runDrawLayer(const QStringList& arguments);

@@ -33,6 +33,9 @@ const std::map<QString, Command>& commands()
         {"segment-frames", {runSegmentFrames,
                             "segment-frames FILE [--in S] [--length S] [--duration S] --times T,...\n"
                             "                              the media time of the frame a video segment shows at each time", true}},
+        {"draw-layer", {runDrawLayer,
+                        "draw-layer --image FILE --size WxH [options] --out PNG\n"
+                        "                              draw a picture as one layer with its properties (no options: list)", true}},
     };
     return table;
 }

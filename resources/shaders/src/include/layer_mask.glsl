@@ -6,7 +6,7 @@ uniform vec4 texCoordBounds;
 uniform vec2 cornerRadius;
 
 // 1 inside the visible part, falling to 0 across feathered edges and outside
-// rounded corners (smoothed over about one pixel).
+// rounded corners (smoothed over about one pixel across the outline).
 float layerMask(vec2 tc)
 {
     vec2 lo = texCoordBounds.xy;
@@ -16,7 +16,10 @@ float layerMask(vec2 tc)
     if (cornerRadius.x > 0.0 && cornerRadius.y > 0.0) {
         vec2 beyond = abs(tc - (lo + hi) * 0.5) - (size * 0.5 - cornerRadius);
         float radii = length(max(beyond, vec2(0.0)) / cornerRadius);
-        mask = 1.0 - smoothstep(1.0 - fwidth(radii), 1.0, radii);
+        // Centred on the outline, so that the straight edges between the
+        // corners, whose pixel centres lie half a pixel inside, stay whole.
+        float smoothing = 0.5 * fwidth(radii);
+        mask = 1.0 - smoothstep(1.0 - smoothing, 1.0 + smoothing, radii);
     }
     vec4 inside = vec4(tc - lo, hi - tc).xyzw / size.xyxy;
     vec4 ramps = clamp(inside / max(feathering, vec4(1.0e-6)), 0.0, 1.0);

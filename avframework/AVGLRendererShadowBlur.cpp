@@ -1,0 +1,92 @@
+// The shadow's Gaussian blur programs, generated and cached per sigma.
+
+#include "AVGLRenderer.h"
+
+#include "AVBlurShaderSource.h"
+#include "AVClock.h"
+#include "AVGLContext.h"
+#include "AVGLPassSupport.h"
+#include "AVTrace.h"
+
+#include <QOpenGLFunctions_3_2_Core>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int32_t kBlurSourceCapacity = 32768;
+
+#define U(slot) AVUniformRequest{slot, nullptr}
+const AVUniformRequest kFirstPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
+                                               U(AVUniformShadowSampler), U(AVUniformTexelWidthOffset),
+                                               U(AVUniformTexelHeightOffset)};
+const AVUniformRequest kSecondPassUniforms[] = {
+    U(AVUniformRenderTransform), U(AVUniformProjectionTransform), U(AVUniformShadowSampler),
+    U(AVUniformDepthSampler), U(AVUniformOpacity), U(AVUniformDrawShadowOpacity), U(AVUniformDrawShadowColor),
+    U(AVUniformTexelWidthOffset), U(AVUniformTexelHeightOffset)};
+#undef U
+// Without blur the second pass has no texel offsets.
+constexpr size_t kSecondPassUniformsWithoutBlur = 7;
+
+uint32_t buildPass(int radius, float sigma, int mode, const AVUniformRequest* uniforms, size_t count,
+                   int32_t* locations)
+{
+    const auto vertex = std::make_unique<char[]>(kBlurSourceCapacity);
+    const auto fragment = std::make_unique<char[]>(kBlurSourceCapacity);
+    if (avBlurVertexSource(radius, sigma, vertex.get(), kBlurSourceCapacity) <= 0
+        || avBlurFragmentSource(radius, sigma, mode, fragment.get(), kBlurSourceCapacity) <= 0)
+        return 0;
+    return avBuildProgram(vertex.get(), fragment.get(), uniforms, count, locations, true);
+}
+
+void handOut(AVShadowBlurEntry& entry, uint32_t* firstProgram, const int32_t** firstLocations,
+             uint32_t* secondProgram, const int32_t** secondLocations)
+{
+    *firstProgram = entry.firstProgram;
+    *firstLocations = entry.firstLocations;
+    *secondProgram = entry.secondProgram;
+    *secondLocations = entry.secondLocations;
+}
+
+} // namespace
+
+bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t* firstProgram,
+                                     const int32_t** firstLocations, uint32_t* secondProgram,
+                                     const int32_t** secondLocations)
+{
+    AVShadowBlurCache& cache = renderer->shadowBlurCache;
+    for (int32_t i = 0; i < cache.count; ++i) {
+        if (cache.entries[i].sigma == sigma) {
+            handOut(cache.entries[i], firstProgram, firstLocations, secondProgram, secondLocations);
+            return true;
+        }
+    }
+    if (!avReserveCacheEntry(&cache))
+        return false;
+    const double start = avCurrentTimeSeconds();
+    AVShadowBlurEntry& entry = cache.entries[cache.count];
+    std::memset(&entry, 0, sizeof entry);
+    std::fill(entry.firstLocations, entry.firstLocations + kAVUniformSlotCount, -1);
+    const int radius = sigma >= 1 ? avShadowBlurRadius(sigma) : 0;
+    if (radius > 0) {
+        entry.firstProgram = buildPass(radius, float(sigma), 0, kFirstPassUniforms, std::size(kFirstPassUniforms),
+                                       entry.firstLocations);
+        if (entry.firstProgram == 0)
+            return false;
+    }
+    entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms,
+                                    radius > 0 ? std::size(kSecondPassUniforms) : kSecondPassUniformsWithoutBlur,
+                                    entry.secondLocations);
+    if (entry.secondProgram == 0) {
+        if (entry.firstProgram != 0)
+            avCurrentGLFunctions.load()->glDeleteProgram(entry.firstProgram);
+        return false;
+    }
+    entry.sigma = sigma;
+    ++cache.count;
+    avTrace("load shadow blur (radius %d) program time: %f", radius, avCurrentTimeSeconds() - start);
+    handOut(entry, firstProgram, firstLocations, secondProgram, secondLocations);
+    return true;
+}
