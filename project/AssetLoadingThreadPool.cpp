@@ -23,6 +23,9 @@ public:
     {
         _pool->_taskStarting(this);
         _task->run();
+        // Destroyed before the segment's owner may take it as done, since the
+        // task's own clean-up may still reach the segment.
+        _task.reset();
         _pool->_taskFinished(_segment);
     }
 
@@ -63,22 +66,23 @@ void AssetLoadingThreadPool::startForSegment(const Segment* segment, QRunnable* 
 
 bool AssetLoadingThreadPool::cancelOrWaitForSegment(const Segment* segment, int timeoutMs)
 {
-    QList<TrackedTask*> queued;
-    {
-        QMutexLocker locker(&_tasksMutex);
-        queued = _queued.values(segment);
-    }
     // A task that the pool hands back never ran and never will; one that it
     // does not hand back has just been picked by a thread and counts as running.
-    for (TrackedTask* task : queued) {
-        if (!tryTake(task))
-            continue;
-        {
-            QMutexLocker locker(&_tasksMutex);
-            _queued.remove(segment, task);
+    // The list stays locked meanwhile: a listed task cannot start, so it
+    // cannot end and be deleted either while the pool is asked for it.
+    QList<TrackedTask*> cancelled;
+    {
+        QMutexLocker locker(&_tasksMutex);
+        const QList<TrackedTask*> queued = _queued.values(segment);
+        for (TrackedTask* task : queued) {
+            if (tryTake(task)) {
+                _queued.remove(segment, task);
+                cancelled.append(task);
+            }
         }
-        delete task;
     }
+    // Outside the lock: a task's clean-up may ask the pool about its segment.
+    qDeleteAll(cancelled);
     const QDeadlineTimer deadline(timeoutMs);
     QMutexLocker locker(&_tasksMutex);
     while (_queued.contains(segment) || _running.value(segment) > 0) {

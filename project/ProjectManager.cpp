@@ -7,6 +7,7 @@
 #include "Segment.h"
 #include "Util.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +19,7 @@ namespace {
 
 // Two times closer than one frame at 30 fps are the same time.
 constexpr float kTimeTolerance = 1.0f / 30.0f;
-// How long deleting the project waits for a running loading task of a segment.
+// How long deleting the project waits for the running loading tasks of its segments.
 constexpr int kLoadingTaskWaitMs = 30000;
 
 const QString kProductFolder = QStringLiteral("Vidorna");
@@ -102,9 +103,12 @@ void ProjectManager::_deleteSegmentsAfterTheirTasks()
         return;
     // Waiting happens without the mutex: a running task reports to the
     // window, which may ask this manager about its segments meanwhile.
+    // One time limit for all: tasks stuck on unreachable media must not
+    // hold the window for the limit once per segment.
     AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
+    const QDeadlineTimer deadline(kLoadingTaskWaitMs);
     for (Segment* segment : segments) {
-        if (pool->cancelOrWaitForSegment(segment, kLoadingTaskWaitMs))
+        if (pool->cancelOrWaitForSegment(segment, int(deadline.remainingTime())))
             delete segment;
         else
             qWarning() << "A loading task still runs; segment" << segment->serialNumber() << "is kept alive";

@@ -18,7 +18,16 @@ void UndoHistory::commit(const QString& path)
         return;
     }
     _takeBackup();
-    _append(path);
+    if (_showingPositionEntry) {
+        // After a redo the state before this edit is the entry at the
+        // position; recording it again would make one undo show no change.
+        while (_entries.size() > _index + 1)
+            _entries.removeLast();
+        _lastMoveWasUndo = false;
+        _showingPositionEntry = false;
+    } else {
+        _append(path);
+    }
     _pending.clear();
 }
 

@@ -26,7 +26,8 @@ public:
     // Records the state being left by an undo; nothing while one is pending.
     void push(const QString& path);
     // Records the state before an edit. Right after an undo's push at the
-    // newest entry it only forgets that the pushed entry was pending.
+    // newest entry it only forgets that the pushed entry was pending; after
+    // a redo it keeps the redone entry, which holds that state, as the newest.
     void commit(const QString& path);
     // The entry at the position, moving back; empty when there is none.
     QString undo();

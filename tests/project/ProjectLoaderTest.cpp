@@ -14,8 +14,8 @@ const QString kName = QStringLiteral("Loading");
 class LoaderWindow : public QObject
 {
 public:
-    LoaderWindow(ProjectManager* manager, ProjectLoader* loader, bool layOut = true)
-        : _manager(manager), _layOut(layOut)
+    LoaderWindow(ProjectManager* manager, ProjectLoader* loader, bool layOut = true, bool segmentsLoad = true)
+        : _manager(manager), _layOut(layOut), _segmentsLoad(segmentsLoad)
     {
         connect(loader, &ProjectLoader::onMessage, this, &LoaderWindow::_onMessage, Qt::QueuedConnection);
         loader->start();
@@ -44,14 +44,19 @@ private:
             return;
         }
         records = loader->takeRecords();
-        for (const auto& record : records)
-            _manager->appendSegment(new FakeMediaSegment(Segment::stringAttribute(record.get(), "Type")), nullptr);
+        for (const auto& record : records) {
+            auto* segment = new FakeMediaSegment(Segment::stringAttribute(record.get(), "Type"));
+            segment->loaded = _segmentsLoad;
+            _manager->appendSegment(segment, nullptr);
+        }
         if (_layOut)
             loader->setLayoutEditAreaCompleted();
     }
 
     ProjectManager* _manager;
     bool _layOut;
+    // Whether the segments built on message 5 report themselves loaded.
+    bool _segmentsLoad;
 };
 
 int convertToGreenScreenProject(const std::string&, const std::string& xmlPath, char*, int32_t)
@@ -162,9 +167,8 @@ TEST_F(ProjectLoading, ClosingTheWindowEndsBothWaits)
     // Waiting for a layout that never comes, then for a segment that never loads.
     for (bool layOut : {false, true}) {
         ProjectLoader loader(kName, "", &manager);
-        LoaderWindow window(&manager, &loader, layOut);
+        LoaderWindow window(&manager, &loader, layOut, false);
         ASSERT_TRUE(window.await(&loader, ProjectLoaderSegmentsReady));
-        static_cast<FakeMediaSegment*>(manager.segmentAt(manager.segmentCount() - 1))->loaded = false;
         QThread::msleep(300);
         EXPECT_FALSE(loader.isFinished());
         loader.requestInterruption();

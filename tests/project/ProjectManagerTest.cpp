@@ -2,6 +2,7 @@
 #include "LayerSegment.h"
 #include "ProjectTestSupport.h"
 
+#include <QDeadlineTimer>
 #include <QSemaphore>
 #include <QThread>
 
@@ -165,12 +166,44 @@ TEST(ProjectManager, DeletionCancelsQueuedLoadingTasksAndWaitsForRunningOnes)
         manager.reset();
         deleted = true;
     });
-    QThread::msleep(200);
+    // The queued task is cancelled before the running ones may end.
+    for (QDeadlineTimer deadline(10000); pool->pendingTaskCount(segment) > threads && !deadline.hasExpired();)
+        QThread::msleep(5);
+    EXPECT_EQ(pool->pendingTaskCount(segment), threads);
     EXPECT_FALSE(deleted) << "the manager must wait for the running tasks";
     release.release(threads + 1);
     deleter.join();
     EXPECT_EQ(runs, threads) << "the queued task must never run";
     EXPECT_EQ(pool->pendingTaskCount(segment), 0);
+}
+
+// A loading task that notes how many tasks its segment still had when it was destroyed.
+class NotingTask : public QRunnable
+{
+public:
+    NotingTask(const Segment* segment, QSemaphore* started, std::atomic<int>* pendingWhenDestroyed)
+        : _segment(segment), _started(started), _pendingWhenDestroyed(pendingWhenDestroyed)
+    {
+    }
+    ~NotingTask() override { *_pendingWhenDestroyed = AssetLoadingThreadPool::instance()->pendingTaskCount(_segment); }
+    void run() override { _started->release(); }
+
+private:
+    const Segment* _segment;
+    QSemaphore* _started;
+    std::atomic<int>* _pendingWhenDestroyed;
+};
+
+TEST(ProjectManager, ALoadingTaskIsDestroyedBeforeItsSegmentMayBeDeleted)
+{
+    AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
+    FakeMediaSegment segment("IMAGE");
+    QSemaphore started;
+    std::atomic<int> pendingWhenDestroyed{-1};
+    pool->startForSegment(&segment, new NotingTask(&segment, &started, &pendingWhenDestroyed));
+    ASSERT_TRUE(started.tryAcquire(1, 10000));
+    ASSERT_TRUE(pool->cancelOrWaitForSegment(&segment, 10000));
+    EXPECT_EQ(pendingWhenDestroyed, 1) << "the task was still counted when it was destroyed";
 }
 
 } // namespace

@@ -69,6 +69,22 @@ TEST_F(UndoProject, UndoAndRedoWalkTheStatesAndAlwaysChangeTheShownOne)
     EXPECT_EQ(redo(), "S4");
 }
 
+TEST_F(UndoProject, AnEditAfterARedoIsUndoneStepByStep)
+{
+    edit("S0", "S1");
+    edit("S1", "S2");
+    EXPECT_EQ(undo(), "S1");
+    EXPECT_EQ(undo(), "S0");
+    EXPECT_EQ(redo(), "S1");
+    // The state before this edit is already in the history as the redone entry.
+    edit("S1", "S3");
+    EXPECT_EQ(undo(), "S1");
+    EXPECT_EQ(undo(), "S0") << "every undo shows another state";
+    EXPECT_EQ(redo(), "S1");
+    EXPECT_EQ(redo(), "S3");
+    EXPECT_EQ(redo(), "nothing");
+}
+
 TEST_F(UndoProject, FailedSnapshotsLeaveTheHistoryAlone)
 {
     edit("S0", "S1");

@@ -1,14 +1,12 @@
 #include "CountdownProject.h"
 
 #include "LayerSegment.h"
+#include "ProjectManager.h"
 #include "SegmentKeys.h"
 
-#include <QColor>
 #include <QSaveFile>
 #include <QUuid>
-#include <QXmlStreamWriter>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -111,62 +109,32 @@ Segments countdownSegments()
     return segments;
 }
 
-// Writes an XML document the way the editor writes its project files.
-bool writeDocument(const QString& path, const std::function<void(QXmlStreamWriter&)>& body, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = "cannot write " + path + ": " + file.errorString();
-        return false;
-    }
-    QXmlStreamWriter writer(&file);
-    writer.setAutoFormatting(true);
-    writer.writeStartDocument();
-    body(writer);
-    writer.writeEndDocument();
-    if (writer.hasError() || !file.commit()) {
-        *error = "cannot write " + path + ": " + file.errorString();
-        return false;
-    }
-    return true;
-}
-
-QString number(float value)
-{
-    return QString::number(value, 'g', 6);
-}
-
 } // namespace
 
-bool writeSegments(const QString& path, QString* error)
+bool writeProjectFiles(QString* error)
 {
     const Segments segments = countdownSegments();
-    return writeDocument(path, [&segments](QXmlStreamWriter& writer) {
-        writer.writeStartElement(QStringLiteral("Project"));
-        for (const auto& segment : segments)
-            segment->saveTo(writer);
-        writer.writeEndElement();
-    }, error);
-}
-
-bool writeProperties(const QString& path, QString* error)
-{
+    ProjectManager manager;
+    for (const auto& segment : segments)
+        manager.appendSegment(segment.get(), nullptr);
     // Format version 5: an older project, which the editor opens as it is.
-    return writeDocument(path, [](QXmlStreamWriter& writer) {
-        writer.writeStartElement(QStringLiteral("Properties"));
-        writer.writeAttribute(QStringLiteral("version"), number(5.0f));
-        writer.writeAttribute(QStringLiteral("direction"), QStringLiteral("1"));
-        writer.writeAttribute(QStringLiteral("resolution"), QStringLiteral("1"));
-        writer.writeAttribute(QStringLiteral("frameRate"), number(30.0f));
-        writer.writeAttribute(QStringLiteral("duration"), number(totalSeconds()));
-        writer.writeAttribute(QStringLiteral("fixCoverImage"), QStringLiteral("0"));
-        writer.writeAttribute(QStringLiteral("imageScale"), number(1.0f));
-        writer.writeAttribute(QStringLiteral("edit"), QStringLiteral("0"));
-        writer.writeAttribute(QStringLiteral("backgroundColor"),
-                              QColor::fromRgba(kBackgroundColor).name(QColor::HexArgb));
-        writer.writeAttribute(QStringLiteral("segmentMode"), QStringLiteral("0"));
-        writer.writeEndElement();
-    }, error);
+    manager.setVersion(5.0f);
+    manager.setResolution(ProjectManager::Aspect16x9);
+    manager.setDirection(true);
+    manager.setFrameRate(30.0f);
+    manager.setDuration(totalSeconds());
+    manager.setBackgroundColor(kBackgroundColor);
+    QString path = ProjectManager::projectXmlPath(kProjectName, QString());
+    int result = manager.saveSegments(kProjectName, QString());
+    if (result == 0) {
+        path = ProjectManager::propertiesXmlPath(kProjectName, QString());
+        result = manager.saveProperties(kProjectName, QString());
+    }
+    // The segments stay this function's own.
+    manager.clearSegments();
+    if (result != 0)
+        *error = QString("cannot write %1 (error %2)").arg(path).arg(result);
+    return result == 0;
 }
 
 bool writeMarker(const QString& path, QString* error)

@@ -34,8 +34,9 @@ constexpr float kBeepSeconds = 0.2f;
 inline float totalSeconds() { return (kFirstNumber + 1) * kNumberSeconds; }
 
 // Writers of the project's files; false with *error set when a file cannot be written.
-bool writeSegments(const QString& path, QString* error);
-bool writeProperties(const QString& path, QString* error);
+// "project.xml" and "properties.xml" go through the project storage into the
+// project folder of the product folder set as the working folder.
+bool writeProjectFiles(QString* error);
 bool writeMarker(const QString& path, QString* error);
 
 } // namespace Countdown

@@ -1,10 +1,12 @@
-// gen-example: writes the built-in example project "5-4-3-2-1-0" into a folder.
+// gen-example: writes the built-in example project "5-4-3-2-1-0" as a project
+// of a product folder, PRODUCT_DIR/Projects/5-4-3-2-1-0.
 //
-//   gen-example FFMPEG OUT_DIR
+//   gen-example FFMPEG PRODUCT_DIR
 //
 // FFMPEG is the ffmpeg command line that synthesises the project's beep.
 #include "CountdownPictures.h"
 #include "CountdownProject.h"
+#include "ProjectManager.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -64,9 +66,7 @@ bool writeProject(const QString& ffmpeg, const QDir& out)
     return savePicture(dial, out.filePath(kDrawingFile))
         && savePicture(drawCover(dial, kCoverSize), out.filePath(kCoverFile))
         && synthesiseBeep(ffmpeg, out.filePath(kBeepFile))
-        && ((writeSegments(out.filePath("project.xml"), &error)
-             && writeProperties(out.filePath("properties.xml"), &error)
-             && writeMarker(out.filePath(kMarkerFile), &error))
+        && ((writeProjectFiles(&error) && writeMarker(out.filePath(kMarkerFile), &error))
             || fail(error));
 }
 
@@ -79,13 +79,14 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: gen-example FFMPEG OUT_DIR\n");
+        std::fprintf(stderr, "usage: gen-example FFMPEG PRODUCT_DIR\n");
         return 2;
     }
-    QDir out(args[2]);
-    if (!out.mkpath(".")) {
-        fail("cannot create " + args[2]);
+    ProjectManager::setWorkingFolder(QDir(args[2]).absolutePath());
+    const QString folder = ProjectManager::projectDirectory(Countdown::kProjectName, QString());
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        fail("cannot create the project folder in " + args[2]);
         return 1;
     }
-    return writeProject(args[1], out) ? 0 : 1;
+    return writeProject(args[1], QDir(folder)) ? 0 : 1;
 }
