@@ -1,12 +1,14 @@
 #include "AppGlobals.h"
 
+#include <QMutex>
+#include <QMutexLocker>
+
 namespace {
 
-QString& workingDir()
-{
-    static QString folder;
-    return folder;
-}
+// The settings page sets the folder on the GUI thread while project loaders
+// and asset pool threads read it.
+QMutex workingDirMutex;
+QString workingDir;
 
 } // namespace
 
@@ -19,12 +21,14 @@ QString defaultFontFamily()
 
 QString productWorkingDir()
 {
-    return workingDir();
+    QMutexLocker locker(&workingDirMutex);
+    return workingDir;
 }
 
 void setProductWorkingDir(const QString& folder)
 {
-    workingDir() = folder;
+    QMutexLocker locker(&workingDirMutex);
+    workingDir = folder;
 }
 
 } // namespace AppGlobals
