@@ -136,8 +136,13 @@ TEST(PopupDismissal, NotDismissableHoldsAndReturnStillReachesThePopup)
 
     // The wheel turns nothing behind a floating popup.
     EXPECT_TRUE(takesWheel(popup));
+    // Receivers release their pointer on the signal: a second call must not signal again.
+    QSignalSpy dismissed(popup.data(), &CommonPopup::dismissed);
     popup->dismiss();
-    popup->dismiss();  // a second call neither signals nor deletes twice
+    popup->dismiss();
+    EXPECT_EQ(dismissed.size(), 1);
+    deleteLaterNow();
+    EXPECT_TRUE(popup.isNull());
 }
 
 TEST(PopupDismissal, EmbeddedPopupFillsItsHostAndLetsInputPass)
