@@ -3,6 +3,7 @@
 #include "UiMetrics.h"
 #include "WidgetTestSupport.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -143,6 +144,34 @@ TEST(PopupDismissal, NotDismissableHoldsAndReturnStillReachesThePopup)
     EXPECT_EQ(dismissed.size(), 1);
     deleteLaterNow();
     EXPECT_TRUE(popup.isNull());
+}
+
+TEST(PopupDismissal, WindowShortcutsWaitWhileAFloatingPopupIsShown)
+{
+    HostWindow host;
+    int plays = 0;
+    auto* play = new QAction("Play/Pause", &host);
+    play->setShortcut(Qt::Key_Space);
+    host.addAction(play);
+    QObject::connect(play, &QAction::triggered, [&plays]() { ++plays; });
+    // A focused view that, unlike a line edit, leaves Space to the shortcut.
+    auto* view = new QWidget(&host);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setGeometry(300, 100, 100, 100);
+    host.showFocused(QSize(800, 600));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Space);
+    ASSERT_EQ(plays, 1);
+
+    QPointer<TestPopup> popup = new TestPopup(&host, 200);
+    popup->showInWidget(&host, QString(), QPoint(400, 500));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(plays, 1);
+    QTest::keyClick(view, Qt::Key_Escape);
+    deleteLaterNow();
+    EXPECT_TRUE(popup.isNull());
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(plays, 2);
 }
 
 TEST(PopupDismissal, EmbeddedPopupFillsItsHostAndLetsInputPass)

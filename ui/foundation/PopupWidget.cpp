@@ -51,9 +51,16 @@ bool PopupWidget::_filterKey(QEvent* event)
 
 bool PopupWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    const bool keysAreOurs = !_transparent && isVisible()
+                             && (watched == parentWidget() || (_focusWidget && watched == _focusWidget.data()));
+    if (keysAreOurs && event->type() == QEvent::ShortcutOverride) {
+        // Claiming the key keeps the window's shortcuts (Space, Ctrl+Z, ...)
+        // from acting behind the popup; the key then arrives as a key press.
+        event->accept();
+        return true;
+    }
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (isKey && !_transparent && isVisible()
-        && (watched == parentWidget() || (_focusWidget && watched == _focusWidget.data())))
+    if (isKey && keysAreOurs)
         return _filterKey(event);
     if (event->type() == QEvent::Resize && watched == parentWidget())
         _coverParent();
