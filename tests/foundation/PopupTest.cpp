@@ -174,6 +174,26 @@ TEST(PopupDismissal, WindowShortcutsWaitWhileAFloatingPopupIsShown)
     EXPECT_EQ(plays, 2);
 }
 
+TEST(PopupDismissal, APopupShownWhileItsWindowIsInactiveTakesTheKeysOnReturn)
+{
+    HostWindow host;
+    host.showFocused(QSize(800, 600));
+    QWidget elsewhere;
+    showForInput(elsewhere, QSize(200, 200));
+    QApplication::setActiveWindow(&elsewhere);
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+
+    QPointer<TestPopup> popup = new TestPopup(&host, 200);
+    popup->showInWidget(&host, QString(), QPoint(400, 500));
+    QApplication::setActiveWindow(&host);
+    ASSERT_EQ(QApplication::focusWidget(), host.edit);
+    QTest::keyClick(host.edit, Qt::Key_A);
+    EXPECT_TRUE(host.edit->text().isEmpty());
+    QTest::keyClick(host.edit, Qt::Key_Escape);
+    deleteLaterNow();
+    EXPECT_TRUE(popup.isNull());
+}
+
 TEST(PopupDismissal, EmbeddedPopupFillsItsHostAndLetsInputPass)
 {
     HostWindow host;

@@ -73,6 +73,10 @@ void PopupWidget::showEvent(QShowEvent* event)
     if (_embedded)
         return;
     _focusWidget = QApplication::focusWidget();
+    // A window shown or restored while another application is active has no
+    // application focus yet; its own focus widget gets the keyboard back.
+    if (!_focusWidget)
+        _focusWidget = window()->focusWidget();
     if (_focusWidget)
         _focusWidget->installEventFilter(this);
     if (QWidget* parent = parentWidget())
