@@ -174,7 +174,7 @@ TEST(PopupDismissal, WindowShortcutsWaitWhileAFloatingPopupIsShown)
     EXPECT_EQ(plays, 2);
 }
 
-TEST(PopupDismissal, APopupShownWhileItsWindowIsInactiveTakesTheKeysOnReturn)
+TEST(PopupDismissal, KeysStayStoppedAfterTheWindowWasInactiveYetReachThePopupsOwnFields)
 {
     HostWindow host;
     host.showFocused(QSize(800, 600));
@@ -183,13 +183,26 @@ TEST(PopupDismissal, APopupShownWhileItsWindowIsInactiveTakesTheKeysOnReturn)
     QApplication::setActiveWindow(&elsewhere);
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
 
+    // Shown while the user is in another window.
     QPointer<TestPopup> popup = new TestPopup(&host, 200);
+    auto* field = new QLineEdit(popup->mainWidget());
+    popup->mainWidget()->layout()->addWidget(field);
     popup->showInWidget(&host, QString(), QPoint(400, 500));
     QApplication::setActiveWindow(&host);
     ASSERT_EQ(QApplication::focusWidget(), host.edit);
     QTest::keyClick(host.edit, Qt::Key_A);
     EXPECT_TRUE(host.edit->text().isEmpty());
-    QTest::keyClick(host.edit, Qt::Key_Escape);
+
+    // Minimised and restored while typing into the popup.
+    field->setFocus();
+    host.setWindowState(Qt::WindowMinimized);
+    QApplication::setActiveWindow(nullptr);
+    host.setWindowState(Qt::WindowNoState);
+    QApplication::setActiveWindow(&host);
+    ASSERT_EQ(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_B);
+    EXPECT_EQ(field->text(), "b");
+    QTest::keyClick(field, Qt::Key_Escape);
     deleteLaterNow();
     EXPECT_TRUE(popup.isNull());
 }

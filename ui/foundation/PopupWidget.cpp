@@ -77,6 +77,9 @@ void PopupWidget::showEvent(QShowEvent* event)
     // application focus yet; its own focus widget gets the keyboard back.
     if (!_focusWidget)
         _focusWidget = window()->focusWidget();
+    // Typing into the popup's own fields is what the popup is for.
+    if (_focusWidget && isAncestorOf(_focusWidget))
+        _focusWidget.clear();
     if (_focusWidget)
         _focusWidget->installEventFilter(this);
     if (QWidget* parent = parentWidget())
