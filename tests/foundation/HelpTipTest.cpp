@@ -107,6 +107,11 @@ TEST_F(HelpTips, TipNearTheRightEdgeKeepsNinePixelsAndItsArrowOnTheAnchor)
     delete anchor;
     manager.relayoutCurrentTip();
     EXPECT_EQ(balloon->pos(), QPoint(10, 0));
+
+    // The balloon is not the tip's child, yet it goes with the tip.
+    delete manager.currentTip();
+    EXPECT_FALSE(manager.isShowingTip());
+    EXPECT_EQ(balloonsOnScreen(), 0);
 }
 
 TEST_F(HelpTips, RepeatedRequestsShowOneTrackedTip)

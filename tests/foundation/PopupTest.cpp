@@ -3,6 +3,7 @@
 #include "UiMetrics.h"
 #include "WidgetTestSupport.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -136,8 +137,74 @@ TEST(PopupDismissal, NotDismissableHoldsAndReturnStillReachesThePopup)
 
     // The wheel turns nothing behind a floating popup.
     EXPECT_TRUE(takesWheel(popup));
+    // Receivers release their pointer on the signal: a second call must not signal again.
+    QSignalSpy dismissed(popup.data(), &CommonPopup::dismissed);
     popup->dismiss();
-    popup->dismiss();  // a second call neither signals nor deletes twice
+    popup->dismiss();
+    EXPECT_EQ(dismissed.size(), 1);
+    deleteLaterNow();
+    EXPECT_TRUE(popup.isNull());
+}
+
+TEST(PopupDismissal, WindowShortcutsWaitWhileAFloatingPopupIsShown)
+{
+    HostWindow host;
+    int plays = 0;
+    auto* play = new QAction("Play/Pause", &host);
+    play->setShortcut(Qt::Key_Space);
+    host.addAction(play);
+    QObject::connect(play, &QAction::triggered, [&plays]() { ++plays; });
+    // A focused view that, unlike a line edit, leaves Space to the shortcut.
+    auto* view = new QWidget(&host);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setGeometry(300, 100, 100, 100);
+    host.showFocused(QSize(800, 600));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Space);
+    ASSERT_EQ(plays, 1);
+
+    QPointer<TestPopup> popup = new TestPopup(&host, 200);
+    popup->showInWidget(&host, QString(), QPoint(400, 500));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(plays, 1);
+    QTest::keyClick(view, Qt::Key_Escape);
+    deleteLaterNow();
+    EXPECT_TRUE(popup.isNull());
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(plays, 2);
+}
+
+TEST(PopupDismissal, KeysStayStoppedAfterTheWindowWasInactiveYetReachThePopupsOwnFields)
+{
+    HostWindow host;
+    host.showFocused(QSize(800, 600));
+    QWidget elsewhere;
+    showForInput(elsewhere, QSize(200, 200));
+    QApplication::setActiveWindow(&elsewhere);
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+
+    // Shown while the user is in another window.
+    QPointer<TestPopup> popup = new TestPopup(&host, 200);
+    auto* field = new QLineEdit(popup->mainWidget());
+    popup->mainWidget()->layout()->addWidget(field);
+    popup->showInWidget(&host, QString(), QPoint(400, 500));
+    QApplication::setActiveWindow(&host);
+    ASSERT_EQ(QApplication::focusWidget(), host.edit);
+    QTest::keyClick(host.edit, Qt::Key_A);
+    EXPECT_TRUE(host.edit->text().isEmpty());
+
+    // Minimised and restored while typing into the popup.
+    field->setFocus();
+    host.setWindowState(Qt::WindowMinimized);
+    QApplication::setActiveWindow(nullptr);
+    host.setWindowState(Qt::WindowNoState);
+    QApplication::setActiveWindow(&host);
+    ASSERT_EQ(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_B);
+    EXPECT_EQ(field->text(), "b");
+    QTest::keyClick(field, Qt::Key_Escape);
+    deleteLaterNow();
+    EXPECT_TRUE(popup.isNull());
 }
 
 TEST(PopupDismissal, EmbeddedPopupFillsItsHostAndLetsInputPass)

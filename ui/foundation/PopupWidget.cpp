@@ -51,9 +51,16 @@ bool PopupWidget::_filterKey(QEvent* event)
 
 bool PopupWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    const bool keysAreOurs = !_transparent && isVisible()
+                             && (watched == parentWidget() || (_focusWidget && watched == _focusWidget.data()));
+    if (keysAreOurs && event->type() == QEvent::ShortcutOverride) {
+        // Claiming the key keeps the window's shortcuts (Space, Ctrl+Z, ...)
+        // from acting behind the popup; the key then arrives as a key press.
+        event->accept();
+        return true;
+    }
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (isKey && !_transparent && isVisible()
-        && (watched == parentWidget() || (_focusWidget && watched == _focusWidget.data())))
+    if (isKey && keysAreOurs)
         return _filterKey(event);
     if (event->type() == QEvent::Resize && watched == parentWidget())
         _coverParent();
@@ -66,6 +73,13 @@ void PopupWidget::showEvent(QShowEvent* event)
     if (_embedded)
         return;
     _focusWidget = QApplication::focusWidget();
+    // A window shown or restored while another application is active has no
+    // application focus yet; its own focus widget gets the keyboard back.
+    if (!_focusWidget)
+        _focusWidget = window()->focusWidget();
+    // Typing into the popup's own fields is what the popup is for.
+    if (_focusWidget && isAncestorOf(_focusWidget))
+        _focusWidget.clear();
     if (_focusWidget)
         _focusWidget->installEventFilter(this);
     if (QWidget* parent = parentWidget())
