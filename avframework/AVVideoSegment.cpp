@@ -212,8 +212,10 @@ void AVVideoSegment::_loadCompleted(int32_t result)
         }
         _ready = true;
     } else {
+        // Without a length the segment uses the media from its in-point on,
+        // not a whole media duration reaching past the end.
         if (!(_usedLength > 0.0))
-            _usedLength = std::max(0.0, mediaDuration());
+            _usedLength = std::max(0.0, mediaDuration() - _inPoint);
         if (!(duration() > 0.0))
             setDuration(_usedLength);
         setDuration(duration() > 0.0 ? duration() : mediaDuration());

@@ -24,7 +24,7 @@ public:
 
     AVVideoSegment(double start, const char* path, uint32_t width, uint32_t height, uint32_t thumbnailHeight);
     // With an in-point and a used length (seconds); a used length of 0 or
-    // less is taken from the media once it is open.
+    // less becomes the media left after the in-point once it is open.
     AVVideoSegment(double start, double inPoint, double usedLength, const char* path, uint32_t width,
                    uint32_t height, uint32_t thumbnailHeight);
     ~AVVideoSegment() override;
