@@ -313,12 +313,22 @@ void AVVideoSegment::_seekCompleted()
         QMutexLocker lock(_videoMutex.get());
         _freePendingFrame();
     }
-    if (_deferredSeek.exchange(false)) {
-        _seekStream(_deferredSeekTime);
+    if (_startDeferredSeek())
         return;
-    }
     _ready = true;
+    // A seek asked for after the check above but before ready was set saw a
+    // seek under way and left itself to this completion.
+    if (_startDeferredSeek())
+        return;
     fireRedrawCallback(0);
+}
+
+bool AVVideoSegment::_startDeferredSeek()
+{
+    if (!_deferredSeek.exchange(false))
+        return false;
+    _seekStream(_deferredSeekTime);
+    return true;
 }
 
 // ---- sleep -----------------------------------------------------------------------

@@ -88,6 +88,8 @@ private:
 
     void _loadCompleted(int32_t result);
     void _seekCompleted();
+    // Carries out the seek left for the one under way; false when none was.
+    bool _startDeferredSeek();
     int _seekStream(double time);
     void _updateSpeed();
     // The frame choice; the caller holds the video mutex.
