@@ -53,4 +53,10 @@ void AVAnimatableImageSegment::sleep(bool exporting)
 void AVAnimatableImageSegment::wake()
 {
     AVSegment::wake();
+    // Only segments of status 0 are prepared, and only a preparation asks
+    // for a picture again: a moment without one (1 empty, 2 none) would
+    // otherwise keep the segment from being asked until it sleeps.
+    QMutexLocker lock(_imageMutex.get());
+    if (status() == kEmptyPicture || status() == kNoPicture)
+        setStatus(AVSegmentReady);
 }

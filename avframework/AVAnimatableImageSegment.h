@@ -14,7 +14,8 @@ public:
     ~AVAnimatableImageSegment() override;
 
     void sleep(bool exporting) override;
-    // Only clears the asleep flag: pictures are asked for as they are drawn.
+    // Pictures are asked for as they are drawn: waking reads nothing, and a
+    // request that found no picture is made again at the next preparation.
     void wake() override;
     // Asks for the frame at trunc((time - start) x 1000) ms; status is the
     // request's error (0, 1 for an empty picture, 2 for none).
@@ -25,6 +26,10 @@ public:
     const std::string& path() const { return _path; }
 
 private:
+    // Statuses of a request: an empty picture, no picture.
+    static constexpr int32_t kEmptyPicture = 1;
+    static constexpr int32_t kNoPicture = 2;
+
     const std::string _path;
     std::unique_ptr<AVMutex> _imageMutex;
 };

@@ -212,8 +212,10 @@ void AVVideoSegment::_loadCompleted(int32_t result)
         }
         _ready = true;
     } else {
+        // Without a length the segment uses the media from its in-point on,
+        // not a whole media duration reaching past the end.
         if (!(_usedLength > 0.0))
-            _usedLength = std::max(0.0, mediaDuration());
+            _usedLength = std::max(0.0, mediaDuration() - _inPoint);
         if (!(duration() > 0.0))
             setDuration(_usedLength);
         setDuration(duration() > 0.0 ? duration() : mediaDuration());
@@ -311,12 +313,22 @@ void AVVideoSegment::_seekCompleted()
         QMutexLocker lock(_videoMutex.get());
         _freePendingFrame();
     }
-    if (_deferredSeek.exchange(false)) {
-        _seekStream(_deferredSeekTime);
+    if (_startDeferredSeek())
         return;
-    }
     _ready = true;
+    // A seek asked for after the check above but before ready was set saw a
+    // seek under way and left itself to this completion.
+    if (_startDeferredSeek())
+        return;
     fireRedrawCallback(0);
+}
+
+bool AVVideoSegment::_startDeferredSeek()
+{
+    if (!_deferredSeek.exchange(false))
+        return false;
+    _seekStream(_deferredSeekTime);
+    return true;
 }
 
 // ---- sleep -----------------------------------------------------------------------

@@ -24,7 +24,7 @@ public:
 
     AVVideoSegment(double start, const char* path, uint32_t width, uint32_t height, uint32_t thumbnailHeight);
     // With an in-point and a used length (seconds); a used length of 0 or
-    // less is taken from the media once it is open.
+    // less becomes the media left after the in-point once it is open.
     AVVideoSegment(double start, double inPoint, double usedLength, const char* path, uint32_t width,
                    uint32_t height, uint32_t thumbnailHeight);
     ~AVVideoSegment() override;
@@ -88,6 +88,8 @@ private:
 
     void _loadCompleted(int32_t result);
     void _seekCompleted();
+    // Carries out the seek left for the one under way; false when none was.
+    bool _startDeferredSeek();
     int _seekStream(double time);
     void _updateSpeed();
     // The frame choice; the caller holds the video mutex.

@@ -210,6 +210,15 @@ TEST_F(GLTest, AnimatedImageAsksForTheFrameOfItsLocalTime)
     EXPECT_EQ(segment.status(), 2);
     EXPECT_NE(segment.texture(), nullptr);
 
+    // Only segments of status 0 are prepared: the next composition's wake
+    // lets it ask again, and the picture that has come meanwhile shows.
+    segment.wake();
+    EXPECT_EQ(segment.status(), AVSegmentReady);
+    g_requests.answer = true;
+    segment.prepareAt(3.5, false, false);
+    EXPECT_EQ(g_requests.lastMs, 1500);
+    EXPECT_EQ(segment.status(), AVSegmentReady);
+
     segment.sleep(false);
     EXPECT_EQ(segment.texture(), nullptr);
     EXPECT_EQ(segment.status(), AVSegmentReady);

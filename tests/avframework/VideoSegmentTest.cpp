@@ -196,6 +196,14 @@ TEST(VideoSegment, TrimsClampAndLengthsComeFromTheMedia)
     EXPECT_NEAR(whole.segment->usedLength(), 6.0, 0.11);
     EXPECT_DOUBLE_EQ(whole.segment->duration(), whole.segment->usedLength());
     EXPECT_DOUBLE_EQ(whole.segment->speed(), 1.0);
+
+    // From an in-point on, only the media left after it: the segment ends
+    // with the media rather than two seconds past it.
+    LoadedVideo rest;
+    ASSERT_TRUE(load(rest, "frames854_10fps.mp4", 0.0, 2.0, 0.0));
+    EXPECT_NEAR(rest.segment->usedLength(), rest.segment->mediaDuration() - 2.0, 1e-9);
+    EXPECT_DOUBLE_EQ(rest.segment->duration(), rest.segment->usedLength());
+    EXPECT_DOUBLE_EQ(rest.segment->speed(), 1.0);
 }
 
 TEST(VideoSegment, CollectsSixteenThumbnails)
