@@ -377,8 +377,9 @@ int32_t AVAudioSegment::readSamples(uint8_t* buffer, int32_t capacity, double* s
             return 0;
         }
         if (position < from) {
-            // The first frame after a seek can start a sample or two before the
-            // window (rounded positions): what lies inside still plays in place.
+            // The first frame after a seek can start a few samples before the
+            // window (rounded trims, the truncated effective rate): what lies
+            // inside it still plays, in place.
             _consumeCacheFront(from - position);
             position = from;
         }
