@@ -351,6 +351,19 @@ TEST(AudioSegment, SeekSleepAndDestruction)
         EXPECT_EQ(stretchedMix.largestGap(), 0);
     }
 
+    // Seeks one after another: each one's first frames are kept for the
+    // segment, however quickly the stream carries the seek out.
+    int lateStarts = 0;
+    for (int i = 0; i < 60; ++i) {
+        const double time = 1.0 + (i % 2);
+        segment->seekTo(time, false);
+        ASSERT_TRUE(waitUntil([&] { return segment->isReady(); }));
+        const auto from = int64_t(time * kRate);
+        const Mix seekMix = mixSegment(*segment, from, from + 4096);
+        lateStarts += seekMix.pieces.empty() || seekMix.pieces.front().position != from;
+    }
+    EXPECT_EQ(lateStarts, 0);
+
     segment->seekTo(1.0, true);
     segment.reset(); // with a seek pending
 
