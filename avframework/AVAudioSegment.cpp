@@ -105,14 +105,19 @@ void AVAudioSegment::setPitch(double factor)
     _stream->setPitch(factor);
 }
 
+// Composition positions count frames at the base rate: time t is frame
+// trunc(t x base rate), where the mixer places its window. (The effective rate
+// over the speed equals the base rate only before the effective rate is
+// truncated; the truncated one would shift a segment early by up to
+// start / speed frames.)
 int64_t AVAudioSegment::_segmentEndPosition() const
 {
-    return int64_t(std::trunc(_effectiveRate * (startTime() + duration()) / _speed));
+    return int64_t(std::trunc(_baseRate * (startTime() + duration())));
 }
 
 int64_t AVAudioSegment::_firstPosition() const
 {
-    return int64_t(std::trunc(startTime() * _effectiveRate / _speed));
+    return int64_t(std::trunc(startTime() * _baseRate));
 }
 
 // ---- loading and state -----------------------------------------------------------
@@ -277,9 +282,9 @@ bool AVAudioSegment::_appendToCache(Frame& frame)
     if (!_reserveCache(needed))
         return true; // no memory for it: the frame is dropped
     if (_cacheBytes == 0) {
-        const int32_t rate = _effectiveRate;
-        _cacheTime = std::llround(frame.time) - int64_t(std::trunc(rate * double(_inPoint)))
-            + int64_t(std::trunc(startTime() * rate / _speed));
+        // Frame times count samples at the base rate x speed from the media
+        // start, rounded as the stream rounds them.
+        _cacheTime = std::llround(frame.time) - std::llround(_baseRate * _speed * _inPoint) + _firstPosition();
         _fillTime = _cacheTime;
     }
     std::memcpy(_cache.get() + _cacheBytes, frame.data.get(), size_t(frame.size));

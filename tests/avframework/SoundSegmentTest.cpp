@@ -203,6 +203,17 @@ TEST(AudioSegment, PlaysItsRangeInPlaceAndFadesOutAtTheEnd)
     expectRange(lateMix, nearWindowEnd, nearWindowEnd + kRate,
                 int(std::min<int64_t>(kEndFade, lateMix.pieces.back().frames)));
 
+    // Placed at 20 s and played at speed 0.7: it begins and ends on the frames
+    // of its start and end, however late it is placed.
+    StatusReports farReports;
+    auto far = playable("tone440.wav", 20.0, 0.5, 2.0, 1.4, farReports);
+    const auto farStart = int64_t(20.0 * kRate);
+    const Mix farMix = mixSegment(*far, farStart - kWindowFrames / 2, int64_t(21.5 * kRate));
+    ASSERT_TRUE(farMix.finished);
+    EXPECT_EQ(farMix.pieces.front().position, farStart);
+    EXPECT_EQ(farMix.end(), int64_t((20.0 + 1.4) * kRate));
+    EXPECT_EQ(farMix.largestGap(), 0);
+
     // A file that ends before the segment: once decoding has ended the
     // segment is done with every window, the mix does not wait for it.
     StatusReports longReports;
