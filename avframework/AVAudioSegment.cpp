@@ -21,15 +21,17 @@ int framesPerFill(double speed)
     return std::max(1, int(std::trunc(1.0 / speed + 0.5)));
 }
 
-// Multiplies the last length sample frames by 1 - i / length (i = 0 .. length - 1).
-void fadeOut(int16_t* samples, int64_t frames, int channels, int64_t length)
+// Fades a piece of frames sample frames that starts at position to silence at
+// end: the sample at position q within length frames of the end is multiplied
+// by (end - q) / length. Measured by position, the fade carries on across the
+// pieces a cache is handed over in.
+void fadeOut(int16_t* samples, int64_t position, int64_t frames, int channels, int64_t end, int64_t length)
 {
-    int16_t* tail = samples + (frames - length) * channels;
-    for (int64_t i = 0; i < length; ++i) {
-        for (int c = 0; c < channels; ++c) {
-            int16_t& sample = tail[i * channels + c];
-            sample = int16_t(int64_t(sample) * (length - i) / length);
-        }
+    const int64_t last = std::min(position + frames, end);
+    for (int64_t q = std::max(position, end - length); q < last; ++q) {
+        int16_t* frame = samples + (q - position) * channels;
+        for (int c = 0; c < channels; ++c)
+            frame[c] = int16_t(int64_t(frame[c]) * (end - q) / length);
     }
 }
 
@@ -103,14 +105,19 @@ void AVAudioSegment::setPitch(double factor)
     _stream->setPitch(factor);
 }
 
+// Composition positions count frames at the base rate: time t is frame
+// trunc(t x base rate), where the mixer places its window. (The effective rate
+// over the speed equals the base rate only before the effective rate is
+// truncated; the truncated one would shift a segment early by up to
+// start / speed frames.)
 int64_t AVAudioSegment::_segmentEndPosition() const
 {
-    return int64_t(std::trunc(_effectiveRate * (startTime() + duration()) / _speed));
+    return int64_t(std::trunc(_baseRate * (startTime() + duration())));
 }
 
 int64_t AVAudioSegment::_firstPosition() const
 {
-    return int64_t(std::trunc(startTime() * _effectiveRate / _speed));
+    return int64_t(std::trunc(startTime() * _baseRate));
 }
 
 // ---- loading and state -----------------------------------------------------------
@@ -275,9 +282,10 @@ bool AVAudioSegment::_appendToCache(Frame& frame)
     if (!_reserveCache(needed))
         return true; // no memory for it: the frame is dropped
     if (_cacheBytes == 0) {
-        const int32_t rate = _effectiveRate;
-        _cacheTime = std::llround(frame.time) - int64_t(std::trunc(rate * double(_inPoint)))
-            + int64_t(std::trunc(startTime() * rate / _speed));
+        // Frame times count samples at the base rate x speed from the media
+        // start, rounded as the stream rounds them.
+        _cacheTime = std::llround(frame.time) - std::llround(_baseRate * _speed * _inPoint) + _firstPosition();
+        _fillTime = _cacheTime;
     }
     std::memcpy(_cache.get() + _cacheBytes, frame.data.get(), size_t(frame.size));
     _cacheBytes = int32_t(needed);
@@ -368,29 +376,35 @@ int32_t AVAudioSegment::readSamples(uint8_t* buffer, int32_t capacity, double* s
             return 0;
         }
         position = _cacheTime;
-        if (position < from) {
+        if (position + _cacheBytes / frameBytes <= from) {
             _dropCache(); // fell behind the window: dropped rather than played late
             *done = 0;
             return 0;
         }
+        if (position < from) {
+            // The first frame after a seek can start a few samples before the
+            // window (rounded trims, the truncated effective rate): what lies
+            // inside it still plays, in place.
+            _consumeCacheFront(from - position);
+            position = from;
+        }
         if (position >= limit)
             return 0;
         const int64_t cached = _cacheBytes / frameBytes;
-        // A cache larger than the buffer is handed over in parts.
-        delivered = std::min<int64_t>(cached, capacity / frameBytes);
+        // A cache larger than the buffer, or reaching past the window, is handed
+        // over in parts: a window that the mixer completes without this
+        // segment's part would leave the cache behind it, and it would be lost.
+        delivered = std::min({cached, int64_t(capacity / frameBytes), limit - position});
         if (delivered <= 0)
             return 0;
-        if (position + delivered > limit) {
-            if (limit < segmentEnd)
-                return 0; // waits until the window has moved on
-            delivered = segmentEnd - position;
-        }
         std::memcpy(buffer, _cache.get(), size_t(delivered * frameBytes));
-        const bool endsSegment = position + delivered >= segmentEnd;
-        if (endsSegment) {
-            const int64_t fade = std::min<int64_t>(kEndFadeMs * (_baseRate / 1000), delivered);
-            fadeOut(reinterpret_cast<int16_t*>(buffer), delivered, _channels, fade);
+        if (position + cached >= segmentEnd) {
+            // The cache the segment ends in fades out; over at most what the
+            // fill brought before the end, when it starts closer to the end.
+            const int64_t fade = std::min<int64_t>(kEndFadeMs * (_baseRate / 1000), segmentEnd - _fillTime);
+            fadeOut(reinterpret_cast<int16_t*>(buffer), position, delivered, _channels, segmentEnd, fade);
         }
+        const bool endsSegment = position + delivered >= segmentEnd;
         if (endsSegment || delivered == cached)
             _dropCache();
         else

@@ -116,6 +116,7 @@ private:
     int32_t _cacheBytes = 0;
     int32_t _cacheFrames = 0;
     int64_t _cacheTime = 0;    // composition position of the first cached sample
+    int64_t _fillTime = 0;     // where the cache started when filled, before parts of it were handed over
     Frame _heldFrame;          // pulled, but did not fit behind the cached ones
     uint32_t _generation = 0;  // raised by seeks and sleeps: frames pulled before are stale
 

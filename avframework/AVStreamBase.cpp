@@ -628,6 +628,11 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
     _atEnd = atEnd;
     _exactSeek = exact;
     _seekTime = target;
+    // Emptied before the request is published: once it is, the read thread
+    // may seek at once and the decoder queue the first frames of the new
+    // position, which must stay. A frame queued in between belongs to the old
+    // serial and is dropped when taken.
+    flushFrames();
     {
         QMutexLocker lock(_packetMutex.get());
         _seekCallback = callback;
@@ -638,7 +643,6 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
         _seekRequest = true;
         avConditionWakeAll(_packetCondition.get());
     }
-    flushFrames();
 }
 
 bool AVStreamBase::awaken()

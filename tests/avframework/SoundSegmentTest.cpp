@@ -171,17 +171,48 @@ TEST(AudioSegment, PlaysItsRangeInPlaceAndFadesOutAtTheEnd)
     ASSERT_TRUE(mix.finished);
     expectRange(mix, kRate / 2, kRate / 2 + kRate, int(std::min<int64_t>(kEndFade, mix.pieces.back().frames)));
 
-    // Ending 100 or 500 frames into a cached piece: the fade covers 100 or 220.
-    const int64_t boundary = mix.pieces[mix.pieces.size() / 2].position;
-    for (int into : {100, 500}) {
-        const double used = (double(boundary + into - kRate / 2) + 0.5) / kRate;
+    // Ending 100 or 500 frames into a cached piece, or 100 frames past a
+    // window's end inside one, which is then handed over in two parts: the
+    // fade covers what the piece holds of the last 220 frames.
+    const auto whole = std::find_if(mix.pieces.begin() + ptrdiff_t(mix.pieces.size() / 2), mix.pieces.end(),
+                                    [](const Piece& piece) { return piece.position % kWindowFrames != 0; });
+    const int64_t windowEnd = 2 * kWindowFrames;
+    const auto cut = std::find_if(mix.pieces.begin(), mix.pieces.end(),
+                                  [&](const Piece& piece) { return piece.position + piece.frames == windowEnd; });
+    ASSERT_NE(whole, mix.pieces.end());
+    ASSERT_NE(cut, mix.pieces.end());
+    ASSERT_LT(cut->frames, 1024) << "the window's end falls inside a cached frame";
+    for (auto [pieceStart, end] : {std::pair{whole->position, whole->position + 100},
+                                   {whole->position, whole->position + 500},
+                                   {cut->position, windowEnd + 100}}) {
+        const double used = (double(end - kRate / 2) + 0.5) / kRate;
         StatusReports shortReports;
         auto shorter = playable("tone440.wav", 0.5, 1.0, used, used, shortReports);
         const Mix shortMix = mixSegment(*shorter, 0, 2 * kRate);
         ASSERT_TRUE(shortMix.finished);
-        EXPECT_EQ(shortMix.pieces.back().frames, into);
-        expectRange(shortMix, kRate / 2, boundary + into, std::min(kEndFade, into));
+        expectRange(shortMix, kRate / 2, end, int(std::min<int64_t>(kEndFade, end - pieceStart)));
     }
+
+    // Placed 300 frames before a window ends, so that its first frame reaches
+    // past the window: it still plays from its first frame.
+    const int64_t nearWindowEnd = kWindowFrames - 300;
+    StatusReports lateReports;
+    auto late = playable("tone440.wav", (double(nearWindowEnd) + 0.1) / kRate, 1.0, 1.0, 1.0, lateReports);
+    const Mix lateMix = mixSegment(*late, 0, 2 * kRate);
+    ASSERT_TRUE(lateMix.finished);
+    expectRange(lateMix, nearWindowEnd, nearWindowEnd + kRate,
+                int(std::min<int64_t>(kEndFade, lateMix.pieces.back().frames)));
+
+    // Placed at 20 s and played at speed 0.7: it begins and ends on the frames
+    // of its start and end, however late it is placed.
+    StatusReports farReports;
+    auto far = playable("tone440.wav", 20.0, 0.5, 2.0, 1.4, farReports);
+    const auto farStart = int64_t(20.0 * kRate);
+    const Mix farMix = mixSegment(*far, farStart - kWindowFrames / 2, int64_t(21.5 * kRate));
+    ASSERT_TRUE(farMix.finished);
+    EXPECT_EQ(farMix.pieces.front().position, farStart);
+    EXPECT_EQ(farMix.end(), int64_t((20.0 + 1.4) * kRate));
+    EXPECT_EQ(farMix.largestGap(), 0);
 
     // A file that ends before the segment: once decoding has ended the
     // segment is done with every window, the mix does not wait for it.
@@ -315,6 +346,34 @@ TEST(AudioSegment, SeekSleepAndDestruction)
     EXPECT_EQ(mix.pieces.front().position, 2 * kRate);
     EXPECT_EQ(mix.largestGap(), 0);
     EXPECT_EQ(mix.at(2 * kRate + 1000), source[size_t((2 * kRate + 1000) * kChannels)]);
+
+    // Seeks at speeds whose first frame is placed a sample early by rounding:
+    // it still plays, from the window's start on.
+    for (auto [speed, time] : {std::pair{0.7, 2.0}, {1.3, 2.37}}) {
+        SCOPED_TRACE(speed);
+        StatusReports stretchedReports;
+        auto stretched = playable("tone440.wav", 1.0, 0.5, 2.4, 2.4 * speed, stretchedReports);
+        stretched->seekTo(time, false);
+        ASSERT_TRUE(waitUntil([&] { return stretched->isReady(); }));
+        const auto from = int64_t(time * kRate);
+        const Mix stretchedMix = mixSegment(*stretched, from, from + kRate / 4);
+        ASSERT_FALSE(stretchedMix.pieces.empty());
+        EXPECT_NEAR(double(stretchedMix.pieces.front().position), double(from), 2.0);
+        EXPECT_EQ(stretchedMix.largestGap(), 0);
+    }
+
+    // Seeks one after another: each one's first frames are kept for the
+    // segment, however quickly the stream carries the seek out.
+    int lateStarts = 0;
+    for (int i = 0; i < 60; ++i) {
+        const double time = 1.0 + (i % 2);
+        segment->seekTo(time, false);
+        ASSERT_TRUE(waitUntil([&] { return segment->isReady(); }));
+        const auto from = int64_t(time * kRate);
+        const Mix seekMix = mixSegment(*segment, from, from + 4096);
+        lateStarts += seekMix.pieces.empty() || seekMix.pieces.front().position != from;
+    }
+    EXPECT_EQ(lateStarts, 0);
 
     segment->seekTo(1.0, true);
     segment.reset(); // with a seek pending
