@@ -126,6 +126,8 @@ TEST(UtilMedia, PicturesAndAnimations)
 
     EXPECT_NEAR(Util::animatedImageDuration(TestMedia::path("animation.gif")), 1.0, 0.001);
     EXPECT_EQ(Util::animatedImageDuration(TestMedia::path("missing.gif")), 0.0);
+    // The file's delays, however long its large frames take to decode.
+    EXPECT_NEAR(Util::animatedImageDuration(TestMedia::path("bigcells_10x20ms.gif")), 0.2, 0.001);
 }
 
 TEST(UtilFiles, CopyFileKeepsBackslashesAndHonoursOverwrite)

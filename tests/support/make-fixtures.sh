@@ -115,4 +115,9 @@ ff -i "$out/bars854.mp4" -frames:v 1 -f rawvideo -pix_fmt yuv420p "$out/bars854_
 # 75 s at 10 fps, tiny: frame times far from 0 for the decoding-lag measure.
 ff -f lavfi -i "color=c=blue:s=64x48:r=10:d=75" -c:v libx264 -preset veryfast -g 10 "$out/long64_10fps.mp4"
 
+# ---- animated picture durations ----
+# Ten large frames of 20 ms each: decoding one takes about as long as its
+# delay, so a duration that depends on decoding speed shows here.
+ff -f lavfi -i "cellauto=s=1600x1200:rate=50:rule=30,format=rgb8" -frames:v 10 -loop 0 "$out/bigcells_10x20ms.gif"
+
 touch "$out/.complete"

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMovie>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -139,15 +138,16 @@ QImage Util::readImage(const QString& path, int maxSide)
 
 double Util::animatedImageDuration(const QString& path)
 {
-    QMovie movie(path);
-    if (!movie.isValid() || !movie.jumpToFrame(0))
+    // The file's own delays, read frame by frame: a QMovie shortens each delay
+    // by the time it took to decode the frame, so its sum depends on the load.
+    QImageReader reader(path);
+    if (!reader.canRead() || !reader.supportsAnimation())
         return 0.0;
-    const int frames = movie.frameCount() > 0 ? movie.frameCount() : kMaxAnimationFrames;
     qint64 totalMs = 0;
-    for (int frame = 0; frame < frames; ++frame) {
-        totalMs += std::max(0, movie.nextFrameDelay());
-        if (!movie.jumpToNextFrame() || movie.currentFrameNumber() == 0)
+    for (int frame = 0; frame < kMaxAnimationFrames && reader.canRead(); ++frame) {
+        if (reader.read().isNull())
             break;
+        totalMs += std::max(0, reader.nextImageDelay());
     }
     return totalMs / 1000.0;
 }
