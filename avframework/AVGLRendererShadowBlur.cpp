@@ -6,6 +6,7 @@
 #include "AVClock.h"
 #include "AVGLContext.h"
 #include "AVGLPassSupport.h"
+#include "AVShaderSource.h"
 #include "AVTrace.h"
 
 #include <QOpenGLFunctions_3_2_Core>
@@ -35,7 +36,7 @@ uint32_t buildPass(int radius, float sigma, int mode, const AVUniformRequest* un
 {
     const auto vertex = std::make_unique<char[]>(kBlurSourceCapacity);
     const auto fragment = std::make_unique<char[]>(kBlurSourceCapacity);
-    if (avBlurVertexSource(radius, sigma, vertex.get(), kBlurSourceCapacity) <= 0
+    if (avLoadShaderSource(nullptr, "vertex.glsl", vertex.get(), kBlurSourceCapacity) <= 0
         || avBlurFragmentSource(radius, sigma, mode, fragment.get(), kBlurSourceCapacity) <= 0)
         return 0;
     return avBuildProgram(vertex.get(), fragment.get(), uniforms, count, locations, true);
