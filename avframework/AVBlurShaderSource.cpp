@@ -60,40 +60,71 @@ int avShadowBlurRadius(int sigma)
     return radius + radius % 2;
 }
 
+namespace {
+
+// Mode 0, across: the fragment at packed column X stands for the four
+// output columns 4X .. 4X+3 and writes their blurred silhouette to its four
+// channels, so that each silhouette texel is read once for all four.
+void writeAcross(std::ostringstream& out, const std::vector<double>& w, int radius)
+{
+    out << "void main()\n{\n"
+           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
+           "    int first = here.x * " << kAVShadowBlurPacking << ";\n"
+           "    int last = textureSize(shadowSampler, 0).x - 1;\n"
+           "    vec4 sum = vec4(0.0);\n";
+    auto weight = [&w, radius](int distance) { return std::abs(distance) <= radius ? w[std::abs(distance)] : 0.0; };
+    for (int offset = -radius; offset < kAVShadowBlurPacking + radius; ++offset) {
+        out << "    sum += texelFetch(shadowSampler, ivec2(clamp(first + " << offset << ", 0, last), here.y), 0).a"
+            << " * vec4(";
+        for (int lane = 0; lane < kAVShadowBlurPacking; ++lane)
+            out << (lane ? ", " : "") << weight(offset - lane);
+        out << ");\n";
+    }
+    out << "    fragColor = sum;\n}\n";
+}
+
+// Mode 1, down and composed: the packed texels above and below the
+// fragment's, summed whole, of which the fragment's own lane is taken.
+void writeDownAndCompose(std::ostringstream& out, const std::vector<double>& w, int radius)
+{
+    out << "uniform sampler2D depthSampler;\nuniform float opacity;\n"
+           "uniform float drawShadowOpacity;\nuniform vec4 drawShadowColor;\n"
+           "float blurred()\n{\n"
+           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
+           "    ivec2 at = ivec2(here.x / " << kAVShadowBlurPacking << ", here.y);\n"
+           "    int last = textureSize(shadowSampler, 0).y - 1;\n"
+           "    vec4 sum = texelFetch(shadowSampler, at, 0) * " << w[0] << ";\n";
+    for (int i = 1; i <= radius; ++i)
+        out << "    sum += (texelFetch(shadowSampler, ivec2(at.x, min(at.y + " << i << ", last)), 0)"
+            << " + texelFetch(shadowSampler, ivec2(at.x, max(at.y - " << i << ", 0)), 0)) * " << w[i] << ";\n";
+    out << "    int lane = here.x - at.x * " << kAVShadowBlurPacking << ";\n"
+           "    return dot(sum, vec4(equal(ivec4(lane), ivec4(0, 1, 2, 3))));\n}\n"
+           "void main()\n{\n"
+           "    float depth = texture(depthSampler, textureCoordinate).r;\n"
+           // Under the layer nothing shows: skip the taps there.
+           "    if (depth <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
+           "    float q = drawShadowOpacity * blurred() * opacity * depth;\n"
+           "    fragColor = vec4(drawShadowColor.rgb * q, q);\n}\n";
+}
+
+} // namespace
+
 int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, int32_t capacity)
 {
     if (radius < 1)
         return avLoadShaderSource(nullptr, "fragment_shadow_step_2_no_blur.glsl", buffer, capacity);
     const std::vector<double> w = blurWeights(radius, sigma);
     std::ostringstream out = glslStream();
+    // Targets have the output's size (the packed pass uses the first
+    // quarter of its columns): the fragment's own texel is the one under
+    // it, and neighbours beyond the edge repeat the edge texel.
     out << "#version 150 core\nprecision highp float;\n"
            "uniform sampler2D shadowSampler;\n"
-           "uniform float texelWidthOffset;\nuniform float texelHeightOffset;\n";
+           "in vec2 textureCoordinate;\n"
+           "out vec4 fragColor;\n";
     if (mode == 1)
-        out << "uniform sampler2D depthSampler;\nuniform float opacity;\n"
-               "uniform float drawShadowOpacity;\nuniform vec4 drawShadowColor;\n";
-    // The target has the output's size, so the fragment's own texel is the
-    // one under it; neighbours beyond the edge repeat the edge texel.
-    out << "in vec2 textureCoordinate;\n"
-           "out vec4 fragColor;\n"
-           "float blurred()\n{\n"
-           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
-           "    ivec2 last = textureSize(shadowSampler, 0) - 1;\n"
-           "    ivec2 step = ivec2(notEqual(vec2(texelWidthOffset, texelHeightOffset), vec2(0.0)));\n"
-           "    float sum = texelFetch(shadowSampler, here, 0).a * "
-        << w[0] << ";\n";
-    for (int i = 1; i <= radius; ++i)
-        out << "    sum += (texelFetch(shadowSampler, min(here + step * " << i << ", last), 0).a"
-            << " + texelFetch(shadowSampler, max(here - step * " << i << ", ivec2(0)), 0).a) * " << w[i] << ";\n";
-    out << "    return sum;\n}\n";
-    if (mode == 1)
-        out << "void main()\n{\n"
-               "    float depth = texture(depthSampler, textureCoordinate).r;\n"
-               // Under the layer nothing shows: skip the taps there.
-               "    if (depth <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
-               "    float q = drawShadowOpacity * blurred() * opacity * depth;\n"
-               "    fragColor = vec4(drawShadowColor.rgb * q, q);\n}\n";
+        writeDownAndCompose(out, w, radius);
     else
-        out << "void main()\n{\n    fragColor = vec4(blurred());\n}\n";
+        writeAcross(out, w, radius);
     return copyOut(out.str(), buffer, capacity);
 }

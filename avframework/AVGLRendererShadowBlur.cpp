@@ -17,19 +17,16 @@
 
 namespace {
 
-constexpr int32_t kBlurSourceCapacity = 32768;
+constexpr int32_t kBlurSourceCapacity = 65536;
 
 #define U(slot) AVUniformRequest{slot, nullptr}
+// Both passes find their texels from the fragment's own position.
 const AVUniformRequest kFirstPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
-                                               U(AVUniformShadowSampler), U(AVUniformTexelWidthOffset),
-                                               U(AVUniformTexelHeightOffset)};
+                                               U(AVUniformShadowSampler)};
 const AVUniformRequest kSecondPassUniforms[] = {
     U(AVUniformRenderTransform), U(AVUniformProjectionTransform), U(AVUniformShadowSampler),
-    U(AVUniformDepthSampler), U(AVUniformOpacity), U(AVUniformDrawShadowOpacity), U(AVUniformDrawShadowColor),
-    U(AVUniformTexelWidthOffset), U(AVUniformTexelHeightOffset)};
+    U(AVUniformDepthSampler), U(AVUniformOpacity), U(AVUniformDrawShadowOpacity), U(AVUniformDrawShadowColor)};
 #undef U
-// Without blur the second pass has no texel offsets.
-constexpr size_t kSecondPassUniformsWithoutBlur = 7;
 
 uint32_t buildPass(int radius, float sigma, int mode, const AVUniformRequest* uniforms, size_t count,
                    int32_t* locations)
@@ -77,8 +74,7 @@ bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t
         if (entry.firstProgram == 0)
             return false;
     }
-    entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms,
-                                    radius > 0 ? std::size(kSecondPassUniforms) : kSecondPassUniformsWithoutBlur,
+    entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms, std::size(kSecondPassUniforms),
                                     entry.secondLocations);
     if (entry.secondProgram == 0) {
         if (entry.firstProgram != 0)
