@@ -87,14 +87,21 @@ TEST(BlurShaderSource, RadiusAndGeneratedTaps)
     ASSERT_GT(avBlurFragmentSource(18, 8.0f, 1, buffer, sizeof buffer), 0);
     const std::string fragment(buffer);
     EXPECT_NE(fragment.find("uniform sampler2D depthSampler;"), std::string::npos);
-    // Every texel within the radius once: the centre and 18 on each side.
-    size_t reads = 0;
-    for (size_t at = fragment.find("texelFetch(shadowSampler"); at != std::string::npos;
-         at = fragment.find("texelFetch(shadowSampler", at + 1))
-        ++reads;
-    EXPECT_EQ(reads, 37u);
-    EXPECT_NE(fragment.find("here + step * 18"), std::string::npos);
-    EXPECT_EQ(fragment.find("here + step * 19"), std::string::npos);
+    auto reads = [](const std::string& text) {
+        size_t count = 0;
+        for (size_t at = text.find("texelFetch(shadowSampler"); at != std::string::npos;
+             at = text.find("texelFetch(shadowSampler", at + 1))
+            ++count;
+        return count;
+    };
+    // Down: every texel within the radius once, the centre and 18 each side.
+    EXPECT_EQ(reads(fragment), 37u);
+    EXPECT_NE(fragment.find("at.y + 18"), std::string::npos);
+    EXPECT_EQ(fragment.find("at.y + 19"), std::string::npos);
+    // Across, packed: the 4 columns and 18 more on each side, once each.
+    char across[32768];
+    ASSERT_GT(avBlurFragmentSource(18, 8.0f, 0, across, sizeof across), 0);
+    EXPECT_EQ(reads(across), 40u);
     std::locale::global(previous);
     EXPECT_FALSE(std::regex_search(fragment, std::regex("[0-9],[0-9]"))) << fragment;
     EXPECT_TRUE(std::regex_search(fragment, std::regex("\\* 0\\.[0-9]{6};")));
