@@ -224,6 +224,27 @@ TEST_F(LayerDrawTest, ShadowLandsAtItsOffsetBesideTheLayer)
     EXPECT_EQ(qAlpha(drawn.pixel(63, 2)), 0);
 }
 
+TEST_F(LayerDrawTest, BlurredShadowOfACentredLayerIsSymmetric)
+{
+    // A width that is not a multiple of the packed blur's four columns.
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    state.scaleX = state.scaleY = 0.6f;  // the layer spans (14, 8) to (56, 32)
+    state.shadowOpacity = 1.0f;
+    state.shadowColor[3] = 1.0f;
+    state.shadowBlur = 3;
+    const QImage drawn = draw(quadrants(70, 40), state, 70, 40);
+    int worst = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 70; ++x) {
+            const int alpha = qAlpha(drawn.pixel(x, y));
+            worst = std::max({worst, std::abs(alpha - qAlpha(drawn.pixel(69 - x, y))),
+                              std::abs(alpha - qAlpha(drawn.pixel(x, 39 - y)))});
+        }
+    EXPECT_LE(worst, 1);
+    EXPECT_GT(qAlpha(drawn.pixel(12, 20)), 60) << "the shadow spreads beyond the layer's left edge";
+    EXPECT_EQ(qAlpha(drawn.pixel(1, 20)), 0);
+}
+
 TEST_F(LayerDrawTest, StrokeOutlinesTheOpaqueShapeOfATransparentPicture)
 {
     AVLayerDrawState state = avLayerDrawStateNeutral(0);
