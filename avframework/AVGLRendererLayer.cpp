@@ -16,10 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include "AVClock.h"
-#include <cstdio>
-#include <cstdlib>
-static void PT(const char* n){ static double last=0; if(!getenv("PT")) return; avCurrentGLFunctions.load()->glFinish(); double t=avCurrentTimeSeconds(); fprintf(stderr,"%s %.1f\n",n,(t-last)*1000); last=t;}
 
 namespace {
 
@@ -645,7 +641,6 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     // Every way out binds the output again, so that later layers land there.
     auto finish = [gl, remembered] { gl->glBindFramebuffer(GL_FRAMEBUFFER, remembered); };
     const uint32_t mask = shadowMask(renderer, pass, state, depthTexture);
- PT("mask");
     if (mask == 0)
         return finish();
 
@@ -660,7 +655,6 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
                     shadowProgram(pass, AVProgramShadowStep1, AVProgramShadowStep1Solid, AVProgramShadowStep1Stroke),
                     AVProgramShadowStep1Border, moved);
 
- PT("sil");
     const int sigma = int(state.shadowBlur);
     uint32_t first = 0, second = 0;
     const int32_t* firstLocations = nullptr;
@@ -693,7 +687,6 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
         gl->glDisable(GL_SCISSOR_TEST);
     }
 
- PT("blur1");
     finish();
     gl->glViewport(0, 0, pass.outputWidth, pass.outputHeight);
     gl->glEnable(GL_BLEND);
@@ -715,7 +708,6 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     gl->glEnable(GL_SCISSOR_TEST);
     drawViewportQuad(renderer, pass.outputWidth, pass.outputHeight, secondLocations);
     gl->glDisable(GL_SCISSOR_TEST);
- PT("compose");
 }
 
 } // namespace
@@ -773,9 +765,7 @@ void AVGLRenderer::drawLayer(AVGLRenderer* renderer, uint32_t segmentId, int64_t
     float rawBounds[4], feathering[4], ignored = 0;
     permuteForRotation(state, rawBounds, feathering, &ignored, &ignored);
     pass.shape = shapeLayer(state, pass.placement, input, rawBounds, pass.outlinePixels);
-    PT("start");
-    bool okk = drawMainPass(renderer, pass, state, depthTexture); PT("main");
-    if (okk && shadow)
+    if (drawMainPass(renderer, pass, state, depthTexture) && shadow)
         drawShadow(renderer, pass, state, depthTexture, dx, dy);
 }
 
