@@ -307,6 +307,37 @@ TEST_F(LayerDrawTest, ColourEffectsChangeColoursNotPlaces)
     EXPECT_TRUE(pixelIs(drawn, 50, 40, kBlue));
 }
 
+TEST_F(LayerDrawTest, BlurEffectSpreadsAsFarAcrossAsDownAWidePicture)
+{
+    // Black, with one white column and one white row, four times as wide
+    // as high: the blur must spread each line over as many pixels.
+    QImage picture(128, 32, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.fillRect(64, 0, 1, 32, Qt::white);
+    painter.fillRect(0, 16, 128, 1, Qt::white);
+    painter.end();
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    state.effectSwitches.on[kAVEffectBlur] = 1;
+    state.effectParams.groups[kAVEffectBlur][0] = 4.0f;
+    const QImage drawn = draw(picture, state, 128, 32);
+    // How far each line reaches: first to last pixel it lights.
+    int left = 128, right = -1, top = 32, bottom = -1;
+    for (int x = 0; x < 128; ++x)
+        if (qRed(drawn.pixel(x, 4)) > 8) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    for (int y = 0; y < 32; ++y)
+        if (qRed(drawn.pixel(20, y)) > 8) {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    EXPECT_GT(bottom - top, 2) << "the row is blurred";
+    EXPECT_NEAR(right - left, bottom - top, 1);
+    EXPECT_GT(qRed(drawn.pixel(65, 4)), 8) << "the column's blur has no gaps";
+}
+
 TEST_F(LayerDrawTest, ProgramsAreBuiltOncePerCombination)
 {
     AVLayerDrawState state = avLayerDrawStateNeutral(0);
