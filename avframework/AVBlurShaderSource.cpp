@@ -12,23 +12,13 @@
 
 namespace {
 
-// The most pair offsets a vertex shader hands on; the rest are computed in
-// the fragment shader.
-constexpr int kMaxVaryingPairs = 7;
 // Where the 1/256 cut-off radius of a Gaussian is largest (256 / sqrt(2 pi e)).
 constexpr int kWidestCutOffSigma = 62;
 
-struct BlurTaps {
-    float centreWeight;
-    std::vector<float> offsets;  // pair offsets in texels
-    std::vector<float> weights;  // pair weights
-    int varyingPairs;            // the first offsets, computed per vertex
-};
-
-BlurTaps blurTaps(int radius, float sigma)
+// The normalised weights of the texels 0 .. radius away.
+std::vector<double> blurWeights(int radius, float sigma)
 {
-    // One weight beyond the radius (zero) so that an odd radius still pairs.
-    std::vector<double> w(size_t(radius) + 2, 0.0);
+    std::vector<double> w(size_t(radius) + 1, 0.0);
     const double variance = double(sigma) * sigma;
     double sum = 0.0;
     for (int i = 0; i <= radius; ++i) {
@@ -37,16 +27,7 @@ BlurTaps blurTaps(int radius, float sigma)
     }
     for (double& weight : w)
         weight /= sum;
-    BlurTaps taps;
-    taps.centreWeight = float(w[0]);
-    const int pairs = radius / 2 + radius % 2;
-    taps.varyingPairs = std::min(pairs, kMaxVaryingPairs);
-    for (int j = 0; j < pairs; ++j) {
-        const double a = w[2 * j + 1], b = w[2 * j + 2];
-        taps.weights.push_back(float(a + b));
-        taps.offsets.push_back(float(((2 * j + 1) * a + (2 * j + 2) * b) / (a + b)));
-    }
-    return taps;
+    return w;
 }
 
 // Numbers are written the same way whatever the process locale is.
@@ -79,69 +60,71 @@ int avShadowBlurRadius(int sigma)
     return radius + radius % 2;
 }
 
-int32_t avBlurVertexSource(int radius, float sigma, char* buffer, int32_t capacity)
+namespace {
+
+// Mode 0, across: the fragment at packed column X stands for the four
+// output columns 4X .. 4X+3 and writes their blurred silhouette to its four
+// channels, so that each silhouette texel is read once for all four.
+void writeAcross(std::ostringstream& out, const std::vector<double>& w, int radius)
 {
-    if (radius < 1)
-        return avLoadShaderSource(nullptr, "vertex.glsl", buffer, capacity);
-    const BlurTaps taps = blurTaps(radius, sigma);
-    std::ostringstream out = glslStream();
-    out << "#version 150 core\n"
-           "in vec2 position;\nin vec2 texCoord;\n"
-           "uniform mat4 renderTransform;\nuniform mat4 projectionTransform;\n"
-           "uniform float texelWidthOffset;\nuniform float texelHeightOffset;\n"
-        << "out vec2 blurCoordinates[" << 2 * taps.varyingPairs + 1 << "];\n"
-        << "void main()\n{\n"
-           "    gl_Position = projectionTransform * renderTransform * vec4(position, 0.0, 1.0);\n"
-           "    vec2 step = vec2(texelWidthOffset, texelHeightOffset);\n"
-           "    blurCoordinates[0] = texCoord;\n";
-    for (int j = 0; j < taps.varyingPairs; ++j) {
-        out << "    blurCoordinates[" << 2 * j + 1 << "] = texCoord + step * " << taps.offsets[j] << ";\n"
-            << "    blurCoordinates[" << 2 * j + 2 << "] = texCoord - step * " << taps.offsets[j] << ";\n";
+    out << "void main()\n{\n"
+           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
+           "    int first = here.x * " << kAVShadowBlurPacking << ";\n"
+           "    int last = textureSize(shadowSampler, 0).x - 1;\n"
+           "    vec4 sum = vec4(0.0);\n";
+    auto weight = [&w, radius](int distance) { return std::abs(distance) <= radius ? w[std::abs(distance)] : 0.0; };
+    for (int offset = -radius; offset < kAVShadowBlurPacking + radius; ++offset) {
+        out << "    sum += texelFetch(shadowSampler, ivec2(clamp(first + " << offset << ", 0, last), here.y), 0).a"
+            << " * vec4(";
+        for (int lane = 0; lane < kAVShadowBlurPacking; ++lane)
+            out << (lane ? ", " : "") << weight(offset - lane);
+        out << ");\n";
     }
-    out << "}\n";
-    return copyOut(out.str(), buffer, capacity);
+    out << "    fragColor = sum;\n}\n";
 }
+
+// Mode 1, down and composed: the packed texels above and below the
+// fragment's, summed whole, of which the fragment's own lane is taken.
+void writeDownAndCompose(std::ostringstream& out, const std::vector<double>& w, int radius)
+{
+    out << "uniform sampler2D depthSampler;\nuniform float opacity;\n"
+           "uniform float drawShadowOpacity;\nuniform vec4 drawShadowColor;\n"
+           "float blurred()\n{\n"
+           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
+           "    ivec2 at = ivec2(here.x / " << kAVShadowBlurPacking << ", here.y);\n"
+           "    int last = textureSize(shadowSampler, 0).y - 1;\n"
+           "    vec4 sum = texelFetch(shadowSampler, at, 0) * " << w[0] << ";\n";
+    for (int i = 1; i <= radius; ++i)
+        out << "    sum += (texelFetch(shadowSampler, ivec2(at.x, min(at.y + " << i << ", last)), 0)"
+            << " + texelFetch(shadowSampler, ivec2(at.x, max(at.y - " << i << ", 0)), 0)) * " << w[i] << ";\n";
+    out << "    int lane = here.x - at.x * " << kAVShadowBlurPacking << ";\n"
+           "    return dot(sum, vec4(equal(ivec4(lane), ivec4(0, 1, 2, 3))));\n}\n"
+           "void main()\n{\n"
+           "    float depth = texture(depthSampler, textureCoordinate).r;\n"
+           // Under the layer nothing shows: skip the taps there.
+           "    if (depth <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
+           "    float q = drawShadowOpacity * blurred() * opacity * depth;\n"
+           "    fragColor = vec4(drawShadowColor.rgb * q, q);\n}\n";
+}
+
+} // namespace
 
 int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, int32_t capacity)
 {
     if (radius < 1)
         return avLoadShaderSource(nullptr, "fragment_shadow_step_2_no_blur.glsl", buffer, capacity);
-    const BlurTaps taps = blurTaps(radius, sigma);
+    const std::vector<double> w = blurWeights(radius, sigma);
     std::ostringstream out = glslStream();
+    // Targets have the output's size (the packed pass uses the first
+    // quarter of its columns): the fragment's own texel is the one under
+    // it, and neighbours beyond the edge repeat the edge texel.
     out << "#version 150 core\nprecision highp float;\n"
            "uniform sampler2D shadowSampler;\n"
-           "uniform float texelWidthOffset;\nuniform float texelHeightOffset;\n";
+           "in vec2 textureCoordinate;\n"
+           "out vec4 fragColor;\n";
     if (mode == 1)
-        out << "uniform sampler2D depthSampler;\nuniform float opacity;\n"
-               "uniform float drawShadowOpacity;\nuniform vec4 drawShadowColor;\n";
-    out << "in vec2 blurCoordinates[" << 2 * taps.varyingPairs + 1 << "];\n"
-        << "out vec4 fragColor;\n"
-           "vec4 blurred()\n{\n"
-           "    vec4 sum = texture(shadowSampler, blurCoordinates[0]) * "
-        << taps.centreWeight << ";\n";
-    for (int j = 0; j < taps.varyingPairs; ++j) {
-        out << "    sum += texture(shadowSampler, blurCoordinates[" << 2 * j + 1 << "]) * " << taps.weights[j]
-            << ";\n"
-            << "    sum += texture(shadowSampler, blurCoordinates[" << 2 * j + 2 << "]) * " << taps.weights[j]
-            << ";\n";
-    }
-    if (taps.offsets.size() > size_t(taps.varyingPairs))
-        out << "    vec2 step = vec2(texelWidthOffset, texelHeightOffset);\n";
-    for (size_t j = size_t(taps.varyingPairs); j < taps.offsets.size(); ++j) {
-        out << "    sum += texture(shadowSampler, blurCoordinates[0] + step * " << taps.offsets[j] << ") * "
-            << taps.weights[j] << ";\n"
-            << "    sum += texture(shadowSampler, blurCoordinates[0] - step * " << taps.offsets[j] << ") * "
-            << taps.weights[j] << ";\n";
-    }
-    out << "    return sum;\n}\n";
-    if (mode == 1)
-        out << "void main()\n{\n"
-               "    float depth = texture(depthSampler, blurCoordinates[0]).r;\n"
-               // Under the layer nothing shows: skip the taps there.
-               "    if (depth <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
-               "    float q = drawShadowOpacity * blurred().a * opacity * depth;\n"
-               "    fragColor = vec4(drawShadowColor.rgb * q, q);\n}\n";
+        writeDownAndCompose(out, w, radius);
     else
-        out << "void main()\n{\n    fragColor = blurred();\n}\n";
+        writeAcross(out, w, radius);
     return copyOut(out.str(), buffer, capacity);
 }

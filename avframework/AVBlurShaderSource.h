@@ -2,15 +2,20 @@
 
 #include <cstdint>
 
+// Output columns per texel of the shadow's packed horizontal blur.
+constexpr int kAVShadowBlurPacking = 4;
+
 // GLSL of the separable Gaussian shadow blur, generated for one radius and
-// sigma. Texels are read in pairs (one linear fetch between two texels); the
-// first seven pair offsets are computed in the vertex shader, the others per
-// fragment. Mode 0 outputs the blurred silhouette; mode 1 (the second pass)
-// colours it and weighs it by the layer's footprint. Below radius 1 both
-// give the plain resource sources ("vertex.glsl", and the unblurred second
-// pass). Return the text length written into buffer (zero-terminated), or
-// 0 when the text does not fit or a resource is missing.
-int32_t avBlurVertexSource(int radius, float sigma, char* buffer, int32_t capacity);
+// sigma, for the plain "vertex.glsl". Texels are read one by one with
+// texelFetch (on the software rasteriser two unfiltered reads cost less
+// than one filtered read of a texel pair), the edge texel repeated beyond
+// the edge. Mode 0 blurs across, packed: each fragment writes the four
+// output columns of its texel column (see kAVShadowBlurPacking) into its
+// four channels. Mode 1 blurs the packed result down, takes the fragment's
+// own column, colours it and weighs it by the layer's footprint. Below
+// radius 1 it gives the unblurred second pass from the resources. Returns
+// the text length written into buffer (zero-terminated), or 0 when the
+// text does not fit or the resource is missing.
 int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, int32_t capacity);
 
 // The radius a shadow blur of this sigma needs: where the Gaussian falls

@@ -107,12 +107,6 @@ void useFullscreenProgram(QOpenGLFunctions_3_2_Core* gl, const AVGLProgram& prog
     gl->glUniform2f(program.locations[AVUniformTextureSize], float(width), float(height));
 }
 
-void clearTarget(QOpenGLFunctions_3_2_Core* gl, uint32_t framebuffer, float red)
-{
-    gl->glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    gl->glClearColor(red, 0, 0, 1);
-    gl->glClear(GL_COLOR_BUFFER_BIT);
-}
 
 void reportError(QOpenGLFunctions_3_2_Core* gl, const char* format)
 {
@@ -163,8 +157,10 @@ int AVGLRenderer::generateSdf(AVGLRenderer* renderer, uint32_t segmentId, int64_
     const float positions[8] = {-1, 1, -1, -1, 1, 1, 1, -1};
     const float texCoords[8] = {0, 1, 0, 0, 1, 1, 1, 0};
 
+    // Every pass writes every texel of its target (full-screen quad, no
+    // blending), so no target needs clearing first.
     // Seeds: the content's own texels.
-    clearTarget(gl, renderer->floodFramebuffers[0], 0.0f);
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, renderer->floodFramebuffers[0]);
     const AVGLProgram& init = renderer->programs[AVProgramJfaInit];
     useFullscreenProgram(gl, init, sw, sh);
     gl->glUniform1i(init.locations[AVUniformSampler], 0);
@@ -181,7 +177,7 @@ int AVGLRenderer::generateSdf(AVGLRenderer* renderer, uint32_t segmentId, int64_
     int written = 0;
     auto floodStep = [&](int step) {
         const int next = 1 - written;
-        clearTarget(gl, renderer->floodFramebuffers[next], 0.0f);
+        gl->glBindFramebuffer(GL_FRAMEBUFFER, renderer->floodFramebuffers[next]);
         gl->glBindTexture(GL_TEXTURE_2D, renderer->floodTextures[written]);
         gl->glUniform1f(flood.locations[AVUniformStepSize], float(step));
         avDrawSiteVertices(&quad, positions, texCoords, 4, GL_TRIANGLE_STRIP);
@@ -193,7 +189,7 @@ int AVGLRenderer::generateSdf(AVGLRenderer* renderer, uint32_t segmentId, int64_
     floodStep(1);
 
     // Distances, as fractions of maxDistance.
-    clearTarget(gl, renderer->distanceFramebuffer, 1.0f);
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, renderer->distanceFramebuffer);
     const AVGLProgram& distance = renderer->programs[AVProgramJfaDistance];
     useFullscreenProgram(gl, distance, sw, sh);
     gl->glUniform1i(distance.locations[AVUniformSeedTexture], 0);
@@ -207,6 +203,5 @@ int AVGLRenderer::generateSdf(AVGLRenderer* renderer, uint32_t segmentId, int64_
 
     saved.restore(gl);
     avDeleteVertexArray(&quad.vertexArray, &quad.positionBuffer, &quad.texCoordBuffer);
-    gl->glFinish();
     return 0;
 }

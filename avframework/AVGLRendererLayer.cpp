@@ -572,12 +572,13 @@ uint32_t shadowMask(AVGLRenderer* renderer, const LayerPass& pass, const AVLayer
     return footprint.texture;
 }
 
-// The quad covering the output for the blur and compose passes.
-void drawOutputQuad(AVGLRenderer* renderer, const LayerPass& pass, const int32_t* locations)
+// The quad covering a width x height viewport for the blur and compose
+// passes.
+void drawViewportQuad(AVGLRenderer* renderer, int width, int height, const int32_t* locations)
 {
     avSetIdentityTransform(locations);
-    avSetOrthoProjection(locations, float(pass.outputWidth), float(pass.outputHeight));
-    avDrawSiteViewportQuad(&renderer->drawSites[AVDrawSiteShadowBlur], pass.outputWidth, pass.outputHeight);
+    avSetOrthoProjection(locations, float(width), float(height));
+    avDrawSiteViewportQuad(&renderer->drawSites[AVDrawSiteShadowBlur], width, height);
 }
 
 // The moved silhouette's bounds in output pixels (left, bottom, right,
@@ -672,14 +673,17 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
         if (!bindShadowTarget(&renderer->shadowBlurTarget, pass,
                               "Failed to make complete shadow blur framebuffer object %x", 0, 0))
             return finish();
-        gl->glScissor(box[0], box[1], box[2], box[3]);
+        // Packed: one texel column for every kAVShadowBlurPacking output columns.
+        const int packedWidth = (pass.outputWidth + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
+        const int packedLeft = box[0] / kAVShadowBlurPacking;
+        const int packedRight = (box[0] + box[2] + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
+        gl->glViewport(0, 0, packedWidth, pass.outputHeight);
+        gl->glScissor(packedLeft, box[1], packedRight - packedLeft, box[3]);
         gl->glEnable(GL_SCISSOR_TEST);
         gl->glUseProgram(first);
         bindTextureOn(GL_TEXTURE3, silhouette.texture);
         gl->glUniform1i(firstLocations[AVUniformShadowSampler], 3);
-        gl->glUniform1f(firstLocations[AVUniformTexelWidthOffset], 1.0f / float(pass.outputWidth));
-        gl->glUniform1f(firstLocations[AVUniformTexelHeightOffset], 0.0f);
-        drawOutputQuad(renderer, pass, firstLocations);
+        drawViewportQuad(renderer, packedWidth, pass.outputHeight, firstLocations);
         gl->glDisable(GL_SCISSOR_TEST);
     }
 
@@ -689,8 +693,6 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     gl->glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     gl->glUseProgram(second);
     if (first != 0) {
-        gl->glUniform1f(secondLocations[AVUniformTexelWidthOffset], 0.0f);
-        gl->glUniform1f(secondLocations[AVUniformTexelHeightOffset], 1.0f / float(pass.outputHeight));
         bindTextureOn(GL_TEXTURE4, renderer->shadowBlurTarget.texture);
         gl->glUniform1i(secondLocations[AVUniformShadowSampler], 4);
     } else {
@@ -704,7 +706,7 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     gl->glUniform1f(secondLocations[AVUniformOpacity], state.opacity);
     gl->glScissor(box[0], box[1], box[2], box[3]);
     gl->glEnable(GL_SCISSOR_TEST);
-    drawOutputQuad(renderer, pass, secondLocations);
+    drawViewportQuad(renderer, pass.outputWidth, pass.outputHeight, secondLocations);
     gl->glDisable(GL_SCISSOR_TEST);
 }
 

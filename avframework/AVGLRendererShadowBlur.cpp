@@ -6,6 +6,7 @@
 #include "AVClock.h"
 #include "AVGLContext.h"
 #include "AVGLPassSupport.h"
+#include "AVShaderSource.h"
 #include "AVTrace.h"
 
 #include <QOpenGLFunctions_3_2_Core>
@@ -16,26 +17,23 @@
 
 namespace {
 
-constexpr int32_t kBlurSourceCapacity = 32768;
+constexpr int32_t kBlurSourceCapacity = 65536;
 
 #define U(slot) AVUniformRequest{slot, nullptr}
+// Both passes find their texels from the fragment's own position.
 const AVUniformRequest kFirstPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
-                                               U(AVUniformShadowSampler), U(AVUniformTexelWidthOffset),
-                                               U(AVUniformTexelHeightOffset)};
+                                               U(AVUniformShadowSampler)};
 const AVUniformRequest kSecondPassUniforms[] = {
     U(AVUniformRenderTransform), U(AVUniformProjectionTransform), U(AVUniformShadowSampler),
-    U(AVUniformDepthSampler), U(AVUniformOpacity), U(AVUniformDrawShadowOpacity), U(AVUniformDrawShadowColor),
-    U(AVUniformTexelWidthOffset), U(AVUniformTexelHeightOffset)};
+    U(AVUniformDepthSampler), U(AVUniformOpacity), U(AVUniformDrawShadowOpacity), U(AVUniformDrawShadowColor)};
 #undef U
-// Without blur the second pass has no texel offsets.
-constexpr size_t kSecondPassUniformsWithoutBlur = 7;
 
 uint32_t buildPass(int radius, float sigma, int mode, const AVUniformRequest* uniforms, size_t count,
                    int32_t* locations)
 {
     const auto vertex = std::make_unique<char[]>(kBlurSourceCapacity);
     const auto fragment = std::make_unique<char[]>(kBlurSourceCapacity);
-    if (avBlurVertexSource(radius, sigma, vertex.get(), kBlurSourceCapacity) <= 0
+    if (avLoadShaderSource(nullptr, "vertex.glsl", vertex.get(), kBlurSourceCapacity) <= 0
         || avBlurFragmentSource(radius, sigma, mode, fragment.get(), kBlurSourceCapacity) <= 0)
         return 0;
     return avBuildProgram(vertex.get(), fragment.get(), uniforms, count, locations, true);
@@ -76,8 +74,7 @@ bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t
         if (entry.firstProgram == 0)
             return false;
     }
-    entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms,
-                                    radius > 0 ? std::size(kSecondPassUniforms) : kSecondPassUniformsWithoutBlur,
+    entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms, std::size(kSecondPassUniforms),
                                     entry.secondLocations);
     if (entry.secondProgram == 0) {
         if (entry.firstProgram != 0)

@@ -78,7 +78,8 @@ TEST_F(GLTest, EffectCacheGrowsAndIsDeletedWithTheRenderer)
     EXPECT_NE(second, 0u);
     ASSERT_TRUE(AVGLRenderer::shadowBlurProgram(renderer, 1, &first, &firstLocations, &second, &secondLocations));
     EXPECT_NE(first, 0u);
-    EXPECT_GE(secondLocations[AVUniformTexelHeightOffset], 0);
+    EXPECT_GE(firstLocations[AVUniformShadowSampler], 0);
+    EXPECT_GE(secondLocations[AVUniformDepthSampler], 0);
     ASSERT_TRUE(AVGLRenderer::shadowBlurProgram(renderer, 200, &first, &firstLocations, &second, &secondLocations));
     EXPECT_EQ(livePrograms(gl), before + 10 + 1 + 2 + 2);
     AVGLRenderer::deletePrograms(renderer);

@@ -224,6 +224,27 @@ TEST_F(LayerDrawTest, ShadowLandsAtItsOffsetBesideTheLayer)
     EXPECT_EQ(qAlpha(drawn.pixel(63, 2)), 0);
 }
 
+TEST_F(LayerDrawTest, BlurredShadowOfACentredLayerIsSymmetric)
+{
+    // A width that is not a multiple of the packed blur's four columns.
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    state.scaleX = state.scaleY = 0.6f;  // the layer spans (14, 8) to (56, 32)
+    state.shadowOpacity = 1.0f;
+    state.shadowColor[3] = 1.0f;
+    state.shadowBlur = 3;
+    const QImage drawn = draw(quadrants(70, 40), state, 70, 40);
+    int worst = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 70; ++x) {
+            const int alpha = qAlpha(drawn.pixel(x, y));
+            worst = std::max({worst, std::abs(alpha - qAlpha(drawn.pixel(69 - x, y))),
+                              std::abs(alpha - qAlpha(drawn.pixel(x, 39 - y)))});
+        }
+    EXPECT_LE(worst, 1);
+    EXPECT_GT(qAlpha(drawn.pixel(12, 20)), 60) << "the shadow spreads beyond the layer's left edge";
+    EXPECT_EQ(qAlpha(drawn.pixel(1, 20)), 0);
+}
+
 TEST_F(LayerDrawTest, StrokeOutlinesTheOpaqueShapeOfATransparentPicture)
 {
     AVLayerDrawState state = avLayerDrawStateNeutral(0);
@@ -284,6 +305,37 @@ TEST_F(LayerDrawTest, ColourEffectsChangeColoursNotPlaces)
     drawn = drawUploaded(state, 64, 48);
     EXPECT_TRUE(pixelIs(drawn, 10, 10, 0xff00ffff));
     EXPECT_TRUE(pixelIs(drawn, 50, 40, kBlue));
+}
+
+TEST_F(LayerDrawTest, BlurEffectSpreadsAsFarAcrossAsDownAWidePicture)
+{
+    // Black, with one white column and one white row, four times as wide
+    // as high: the blur must spread each line over as many pixels.
+    QImage picture(128, 32, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.fillRect(64, 0, 1, 32, Qt::white);
+    painter.fillRect(0, 16, 128, 1, Qt::white);
+    painter.end();
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    state.effectSwitches.on[kAVEffectBlur] = 1;
+    state.effectParams.groups[kAVEffectBlur][0] = 4.0f;
+    const QImage drawn = draw(picture, state, 128, 32);
+    // How far each line reaches: first to last pixel it lights.
+    int left = 128, right = -1, top = 32, bottom = -1;
+    for (int x = 0; x < 128; ++x)
+        if (qRed(drawn.pixel(x, 4)) > 8) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    for (int y = 0; y < 32; ++y)
+        if (qRed(drawn.pixel(20, y)) > 8) {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    EXPECT_GT(bottom - top, 2) << "the row is blurred";
+    EXPECT_NEAR(right - left, bottom - top, 1);
+    EXPECT_GT(qRed(drawn.pixel(65, 4)), 8) << "the column's blur has no gaps";
 }
 
 TEST_F(LayerDrawTest, ProgramsAreBuiltOncePerCombination)

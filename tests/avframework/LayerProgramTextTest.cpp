@@ -84,18 +84,24 @@ TEST(BlurShaderSource, RadiusAndGeneratedTaps)
     // Numbers keep their decimal point whatever the process locale says.
     const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
     char buffer[16384];
-    ASSERT_GT(avBlurVertexSource(18, 8.0f, buffer, sizeof buffer), 0);
-    const std::string vertex(buffer);
-    EXPECT_NE(vertex.find("out vec2 blurCoordinates[15];"), std::string::npos) << "seven pairs per vertex";
     ASSERT_GT(avBlurFragmentSource(18, 8.0f, 1, buffer, sizeof buffer), 0);
     const std::string fragment(buffer);
     EXPECT_NE(fragment.find("uniform sampler2D depthSampler;"), std::string::npos);
-    // Nine pairs: seven read from the vertex, two at computed offsets.
-    size_t computed = 0;
-    for (size_t at = fragment.find("blurCoordinates[0] + step"); at != std::string::npos;
-         at = fragment.find("blurCoordinates[0] + step", at + 1))
-        ++computed;
-    EXPECT_EQ(computed, 2u);
+    auto reads = [](const std::string& text) {
+        size_t count = 0;
+        for (size_t at = text.find("texelFetch(shadowSampler"); at != std::string::npos;
+             at = text.find("texelFetch(shadowSampler", at + 1))
+            ++count;
+        return count;
+    };
+    // Down: every texel within the radius once, the centre and 18 each side.
+    EXPECT_EQ(reads(fragment), 37u);
+    EXPECT_NE(fragment.find("at.y + 18"), std::string::npos);
+    EXPECT_EQ(fragment.find("at.y + 19"), std::string::npos);
+    // Across, packed: the 4 columns and 18 more on each side, once each.
+    char across[32768];
+    ASSERT_GT(avBlurFragmentSource(18, 8.0f, 0, across, sizeof across), 0);
+    EXPECT_EQ(reads(across), 40u);
     std::locale::global(previous);
     EXPECT_FALSE(std::regex_search(fragment, std::regex("[0-9],[0-9]"))) << fragment;
     EXPECT_TRUE(std::regex_search(fragment, std::regex("\\* 0\\.[0-9]{6};")));

@@ -12,10 +12,10 @@ uniform mat4 projectionTransform;
 out vec2 textureCoordinate;
 
 #if GAUSSIAN_BLUR_RADIUS > 0
-// One texel down the picture; across it, the same distance in pixels.
+// One texel down the picture (the step across is made from it per
+// fragment, where the texture's size is known).
 uniform float texelWidthOffset;
 uniform float texelHeightOffset;
-out vec2 blurStepX;
 out vec2 blurStepY;
 #endif
 #if SHARPEN_EFFECT
@@ -36,7 +36,6 @@ void main()
     float spacing = float(GAUSSIAN_BLUR_RADIUS) / float(taps);
     vec2 down = vec2(texelWidthOffset, texelHeightOffset);
     blurStepY = down * spacing;
-    blurStepX = vec2(down.y, -down.x) * spacing;
 #endif
 #if SHARPEN_EFFECT
     sharpenLeft = texCoord - vec2(imageWidthFactor, 0.0);

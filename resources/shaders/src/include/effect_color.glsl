@@ -37,7 +37,6 @@ uniform float shadows;
 uniform float highlights;
 #endif
 #if GAUSSIAN_BLUR_RADIUS > 0
-in vec2 blurStepX;
 in vec2 blurStepY;
 #endif
 #if PIXELLATE_EFFECT
@@ -93,6 +92,10 @@ vec4 sampleFiltered(vec2 tc)
 #if GAUSSIAN_BLUR_RADIUS > 0
     const int taps = GAUSSIAN_BLUR_RADIUS < 4 ? GAUSSIAN_BLUR_RADIUS : 4;
     const float sigma = float(taps) * 0.5 + 0.5;
+    // Across: the step down turned a quarter, as many texels long, so that
+    // a picture wider than high is not blurred wider across than down.
+    vec2 texels = inputTextureSize();
+    vec2 blurStepX = vec2(blurStepY.y * texels.y / texels.x, -blurStepY.x * texels.x / texels.y);
     vec4 sum = vec4(0.0);
     float total = 0.0;
     for (int j = -taps; j <= taps; ++j) {
