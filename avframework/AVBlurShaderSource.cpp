@@ -83,27 +83,33 @@ void writeAcross(std::ostringstream& out, const std::vector<double>& w, int radi
     out << "    fragColor = sum;\n}\n";
 }
 
-// Mode 1, down and composed: the packed texels above and below the
-// fragment's, summed whole, of which the fragment's own lane is taken.
-void writeDownAndCompose(std::ostringstream& out, const std::vector<double>& w, int radius)
+// Mode 2, down, packed like the across pass: the four lanes of the texels
+// above and below, summed whole.
+void writeDown(std::ostringstream& out, const std::vector<double>& w, int radius)
 {
-    out << "uniform sampler2D depthSampler;\nuniform float opacity;\n"
-           "uniform float drawShadowOpacity;\nuniform vec4 drawShadowColor;\n"
-           "float blurred()\n{\n"
-           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
-           "    ivec2 at = ivec2(here.x / " << kAVShadowBlurPacking << ", here.y);\n"
+    out << "void main()\n{\n"
+           "    ivec2 at = ivec2(gl_FragCoord.xy);\n"
            "    int last = textureSize(shadowSampler, 0).y - 1;\n"
            "    vec4 sum = texelFetch(shadowSampler, at, 0) * " << w[0] << ";\n";
     for (int i = 1; i <= radius; ++i)
         out << "    sum += (texelFetch(shadowSampler, ivec2(at.x, min(at.y + " << i << ", last)), 0)"
             << " + texelFetch(shadowSampler, ivec2(at.x, max(at.y - " << i << ", 0)), 0)) * " << w[i] << ";\n";
-    out << "    int lane = here.x - at.x * " << kAVShadowBlurPacking << ";\n"
-           "    return dot(sum, vec4(equal(ivec4(lane), ivec4(0, 1, 2, 3))));\n}\n"
+    out << "    fragColor = sum;\n}\n";
+}
+
+// Mode 1, composed: the fragment's own lane of the packed blur, coloured
+// and weighed by the layer's footprint.
+void writeCompose(std::ostringstream& out)
+{
+    out << "uniform sampler2D depthSampler;\nuniform float opacity;\n"
+           "uniform float drawShadowOpacity;\nuniform vec4 drawShadowColor;\n"
            "void main()\n{\n"
+           "    ivec2 here = ivec2(gl_FragCoord.xy);\n"
+           "    int lane = here.x % " << kAVShadowBlurPacking << ";\n"
+           "    vec4 lanes = texelFetch(shadowSampler, ivec2(here.x / " << kAVShadowBlurPacking << ", here.y), 0);\n"
+           "    float blurred = dot(lanes, vec4(equal(ivec4(lane), ivec4(0, 1, 2, 3))));\n"
            "    float depth = texture(depthSampler, textureCoordinate).r;\n"
-           // Under the layer nothing shows: skip the taps there.
-           "    if (depth <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
-           "    float q = drawShadowOpacity * blurred() * opacity * depth;\n"
+           "    float q = drawShadowOpacity * blurred * opacity * depth;\n"
            "    fragColor = vec4(drawShadowColor.rgb * q, q);\n}\n";
 }
 
@@ -115,7 +121,7 @@ int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, in
         return avLoadShaderSource(nullptr, "fragment_shadow_step_2_no_blur.glsl", buffer, capacity);
     const std::vector<double> w = blurWeights(radius, sigma);
     std::ostringstream out = glslStream();
-    // Targets have the output's size (the packed pass uses the first
+    // Targets have the output's size (the packed passes use the first
     // quarter of its columns): the fragment's own texel is the one under
     // it, and neighbours beyond the edge repeat the edge texel.
     out << "#version 150 core\nprecision highp float;\n"
@@ -123,7 +129,9 @@ int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, in
            "in vec2 textureCoordinate;\n"
            "out vec4 fragColor;\n";
     if (mode == 1)
-        writeDownAndCompose(out, w, radius);
+        writeCompose(out);
+    else if (mode == 2)
+        writeDown(out, w, radius);
     else
         writeAcross(out, w, radius);
     return copyOut(out.str(), buffer, capacity);

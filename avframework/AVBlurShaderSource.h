@@ -11,11 +11,12 @@ constexpr int kAVShadowBlurPacking = 4;
 // than one filtered read of a texel pair), the edge texel repeated beyond
 // the edge. Mode 0 blurs across, packed: each fragment writes the four
 // output columns of its texel column (see kAVShadowBlurPacking) into its
-// four channels. Mode 1 blurs the packed result down, takes the fragment's
-// own column, colours it and weighs it by the layer's footprint. Below
-// radius 1 it gives the unblurred second pass from the resources. Returns
-// the text length written into buffer (zero-terminated), or 0 when the
-// text does not fit or the resource is missing.
+// four channels. Mode 2 blurs the packed result down, still packed. Mode 1
+// takes the fragment's own column of the packed blur, colours it and
+// weighs it by the layer's footprint; below radius 1 it is the unblurred
+// second pass from the resources. Returns the text length written into
+// buffer (zero-terminated), or 0 when the text does not fit or the
+// resource is missing.
 int32_t avBlurFragmentSource(int radius, float sigma, int mode, char* buffer, int32_t capacity);
 
 // The radius a shadow blur of this sigma needs: where the Gaussian falls

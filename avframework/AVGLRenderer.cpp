@@ -245,6 +245,7 @@ void AVGLRenderer::deletePrograms(AVGLRenderer* renderer)
     AVShadowBlurCache& blur = renderer->shadowBlurCache;
     for (int32_t i = 0; i < blur.count; ++i) {
         deleteProgram(gl, &blur.entries[i].firstProgram);
+        deleteProgram(gl, &blur.entries[i].downProgram);
         deleteProgram(gl, &blur.entries[i].secondProgram);
     }
 }

@@ -59,13 +59,16 @@ struct AVEffectProgramCache {
     int32_t capacity;
 };
 
-// The two passes of a Gaussian shadow blur of one sigma.
+// The passes of a Gaussian shadow blur of one sigma: across, compose and,
+// between them, down.
 struct AVShadowBlurEntry {
     int32_t sigma;
     int32_t firstLocations[kAVUniformSlotCount];
     int32_t secondLocations[kAVUniformSlotCount];
     uint32_t firstProgram;
     uint32_t secondProgram;
+    int32_t downLocations[kAVUniformSlotCount];
+    uint32_t downProgram;
 };
 
 struct AVShadowBlurCache {
@@ -238,11 +241,13 @@ struct AVGLRenderer {
                                 uint32_t texture, uint32_t secondPlane, uint32_t thirdPlane, uint32_t format,
                                 uint32_t colorParameter, const AVChromaKey* key, uint32_t* outTarget,
                                 uint32_t* outTexture, int* outWidth, int* outHeight);
-    // The two shadow blur passes for the sigma (pixels), cached: the first
-    // (horizontal) is 0 below sigma 1. False when a pass cannot be built.
+    // The shadow blur passes for the sigma (pixels), cached: the first
+    // (across) and, when asked for, the down pass are 0 below sigma 1; the
+    // second composes. False when a pass cannot be built.
     static bool shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t* firstProgram,
                                   const int32_t** firstLocations, uint32_t* secondProgram,
-                                  const int32_t** secondLocations);
+                                  const int32_t** secondLocations, uint32_t* downProgram = nullptr,
+                                  const int32_t** downLocations = nullptr);
     // The distance field of the texture's opaque content for a stroke of
     // strokeWidth texels, recomputed only when the key (segment, stamp,
     // texture, size, stroke width) changes. 0 when ready, -1 when a target

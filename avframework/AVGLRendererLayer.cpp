@@ -628,6 +628,25 @@ bool shadowBounds(const LayerPass& pass, const float* moved, int radius, GLint b
     return box[2] > 0 && box[3] > 0;
 }
 
+// One packed blur pass into the bound target: one texel column for every
+// kAVShadowBlurPacking output columns, only over the box's columns.
+void packedBlurPass(AVGLRenderer* renderer, const LayerPass& pass, const GLint box[4], uint32_t program,
+                    const int32_t* locations, uint32_t source)
+{
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    const int packedWidth = (pass.outputWidth + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
+    const int packedLeft = box[0] / kAVShadowBlurPacking;
+    const int packedRight = (box[0] + box[2] + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
+    gl->glViewport(0, 0, packedWidth, pass.outputHeight);
+    gl->glScissor(packedLeft, box[1], packedRight - packedLeft, box[3]);
+    gl->glEnable(GL_SCISSOR_TEST);
+    gl->glUseProgram(program);
+    bindTextureOn(GL_TEXTURE3, source);
+    gl->glUniform1i(locations[AVUniformShadowSampler], 3);
+    drawViewportQuad(renderer, packedWidth, pass.outputHeight, locations);
+    gl->glDisable(GL_SCISSOR_TEST);
+}
+
 // The soft drop shadow: the silhouette moved by the offset in the layer's
 // own coordinates, blurred across then down, coloured and composed where
 // the layer's footprint leaves the output uncovered.
@@ -656,11 +675,12 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
                     AVProgramShadowStep1Border, moved);
 
     const int sigma = int(state.shadowBlur);
-    uint32_t first = 0, second = 0;
+    uint32_t first = 0, second = 0, down = 0;
     const int32_t* firstLocations = nullptr;
     const int32_t* secondLocations = nullptr;
+    const int32_t* downLocations = nullptr;
     if (!AVGLRenderer::shadowBlurProgram(renderer, std::max(sigma, 0), &first, &firstLocations, &second,
-                                         &secondLocations))
+                                         &secondLocations, &down, &downLocations))
         return finish();
     // The blur and compose passes cost most: they run only where the
     // shadow can show. Targets are cleared whole first, so the taps that
@@ -673,18 +693,11 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
         if (!bindShadowTarget(&renderer->shadowBlurTarget, pass,
                               "Failed to make complete shadow blur framebuffer object %x", 0, 0))
             return finish();
-        // Packed: one texel column for every kAVShadowBlurPacking output columns.
-        const int packedWidth = (pass.outputWidth + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
-        const int packedLeft = box[0] / kAVShadowBlurPacking;
-        const int packedRight = (box[0] + box[2] + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
-        gl->glViewport(0, 0, packedWidth, pass.outputHeight);
-        gl->glScissor(packedLeft, box[1], packedRight - packedLeft, box[3]);
-        gl->glEnable(GL_SCISSOR_TEST);
-        gl->glUseProgram(first);
-        bindTextureOn(GL_TEXTURE3, silhouette.texture);
-        gl->glUniform1i(firstLocations[AVUniformShadowSampler], 3);
-        drawViewportQuad(renderer, packedWidth, pass.outputHeight, firstLocations);
-        gl->glDisable(GL_SCISSOR_TEST);
+        // Packed: across into the blur target, then down back into the
+        // silhouette target, whose silhouette is no longer needed.
+        packedBlurPass(renderer, pass, box, first, firstLocations, silhouette.texture);
+        gl->glBindFramebuffer(GL_FRAMEBUFFER, silhouette.framebuffer);
+        packedBlurPass(renderer, pass, box, down, downLocations, renderer->shadowBlurTarget.texture);
     }
 
     finish();
@@ -692,13 +705,8 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
     gl->glEnable(GL_BLEND);
     gl->glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     gl->glUseProgram(second);
-    if (first != 0) {
-        bindTextureOn(GL_TEXTURE4, renderer->shadowBlurTarget.texture);
-        gl->glUniform1i(secondLocations[AVUniformShadowSampler], 4);
-    } else {
-        bindTextureOn(GL_TEXTURE3, silhouette.texture);
-        gl->glUniform1i(secondLocations[AVUniformShadowSampler], 3);
-    }
+    bindTextureOn(GL_TEXTURE3, silhouette.texture);
+    gl->glUniform1i(secondLocations[AVUniformShadowSampler], 3);
     bindTextureOn(GL_TEXTURE2, mask);
     gl->glUniform1i(secondLocations[AVUniformDepthSampler], 2);
     gl->glUniform1f(secondLocations[AVUniformDrawShadowOpacity], state.shadowOpacity);

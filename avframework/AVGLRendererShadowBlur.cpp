@@ -20,8 +20,9 @@ namespace {
 constexpr int32_t kBlurSourceCapacity = 65536;
 
 #define U(slot) AVUniformRequest{slot, nullptr}
-// Both passes find their texels from the fragment's own position.
-const AVUniformRequest kFirstPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
+// The passes find their texels from the fragment's own position. Across
+// and down take the same uniforms.
+const AVUniformRequest kBlurPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
                                                U(AVUniformShadowSampler)};
 const AVUniformRequest kSecondPassUniforms[] = {
     U(AVUniformRenderTransform), U(AVUniformProjectionTransform), U(AVUniformShadowSampler),
@@ -40,24 +41,39 @@ uint32_t buildPass(int radius, float sigma, int mode, const AVUniformRequest* un
 }
 
 void handOut(AVShadowBlurEntry& entry, uint32_t* firstProgram, const int32_t** firstLocations,
-             uint32_t* secondProgram, const int32_t** secondLocations)
+             uint32_t* secondProgram, const int32_t** secondLocations, uint32_t* downProgram,
+             const int32_t** downLocations)
 {
     *firstProgram = entry.firstProgram;
     *firstLocations = entry.firstLocations;
     *secondProgram = entry.secondProgram;
     *secondLocations = entry.secondLocations;
+    if (downProgram) {
+        *downProgram = entry.downProgram;
+        *downLocations = entry.downLocations;
+    }
+}
+
+void deleteBlurPrograms(AVShadowBlurEntry& entry)
+{
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    for (uint32_t program : {entry.firstProgram, entry.downProgram, entry.secondProgram})
+        if (program != 0)
+            gl->glDeleteProgram(program);
 }
 
 } // namespace
 
 bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t* firstProgram,
                                      const int32_t** firstLocations, uint32_t* secondProgram,
-                                     const int32_t** secondLocations)
+                                     const int32_t** secondLocations, uint32_t* downProgram,
+                                     const int32_t** downLocations)
 {
     AVShadowBlurCache& cache = renderer->shadowBlurCache;
     for (int32_t i = 0; i < cache.count; ++i) {
         if (cache.entries[i].sigma == sigma) {
-            handOut(cache.entries[i], firstProgram, firstLocations, secondProgram, secondLocations);
+            handOut(cache.entries[i], firstProgram, firstLocations, secondProgram, secondLocations, downProgram,
+                    downLocations);
             return true;
         }
     }
@@ -67,23 +83,25 @@ bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t
     AVShadowBlurEntry& entry = cache.entries[cache.count];
     std::memset(&entry, 0, sizeof entry);
     std::fill(entry.firstLocations, entry.firstLocations + kAVUniformSlotCount, -1);
+    std::fill(entry.downLocations, entry.downLocations + kAVUniformSlotCount, -1);
     const int radius = sigma >= 1 ? avShadowBlurRadius(sigma) : 0;
     if (radius > 0) {
-        entry.firstProgram = buildPass(radius, float(sigma), 0, kFirstPassUniforms, std::size(kFirstPassUniforms),
+        entry.firstProgram = buildPass(radius, float(sigma), 0, kBlurPassUniforms, std::size(kBlurPassUniforms),
                                        entry.firstLocations);
-        if (entry.firstProgram == 0)
-            return false;
-    }
-    entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms, std::size(kSecondPassUniforms),
-                                    entry.secondLocations);
-    if (entry.secondProgram == 0) {
         if (entry.firstProgram != 0)
-            avCurrentGLFunctions.load()->glDeleteProgram(entry.firstProgram);
+            entry.downProgram = buildPass(radius, float(sigma), 2, kBlurPassUniforms, std::size(kBlurPassUniforms),
+                                          entry.downLocations);
+    }
+    if (radius == 0 || entry.downProgram != 0)
+        entry.secondProgram = buildPass(radius, float(sigma), 1, kSecondPassUniforms, std::size(kSecondPassUniforms),
+                                        entry.secondLocations);
+    if (entry.secondProgram == 0) {
+        deleteBlurPrograms(entry);
         return false;
     }
     entry.sigma = sigma;
     ++cache.count;
     avTrace("load shadow blur (radius %d) program time: %f", radius, avCurrentTimeSeconds() - start);
-    handOut(entry, firstProgram, firstLocations, secondProgram, secondLocations);
+    handOut(entry, firstProgram, firstLocations, secondProgram, secondLocations, downProgram, downLocations);
     return true;
 }

@@ -76,12 +76,17 @@ TEST_F(GLTest, EffectCacheGrowsAndIsDeletedWithTheRenderer)
     ASSERT_TRUE(AVGLRenderer::shadowBlurProgram(renderer, 0, &first, &firstLocations, &second, &secondLocations));
     EXPECT_EQ(first, 0u) << "no blur pass below sigma 1";
     EXPECT_NE(second, 0u);
-    ASSERT_TRUE(AVGLRenderer::shadowBlurProgram(renderer, 1, &first, &firstLocations, &second, &secondLocations));
+    uint32_t down = 0;
+    const int32_t* downLocations = nullptr;
+    ASSERT_TRUE(AVGLRenderer::shadowBlurProgram(renderer, 1, &first, &firstLocations, &second, &secondLocations,
+                                                &down, &downLocations));
     EXPECT_NE(first, 0u);
+    EXPECT_NE(down, 0u);
+    EXPECT_GE(downLocations[AVUniformShadowSampler], 0);
     EXPECT_GE(firstLocations[AVUniformShadowSampler], 0);
     EXPECT_GE(secondLocations[AVUniformDepthSampler], 0);
     ASSERT_TRUE(AVGLRenderer::shadowBlurProgram(renderer, 200, &first, &firstLocations, &second, &secondLocations));
-    EXPECT_EQ(livePrograms(gl), before + 10 + 1 + 2 + 2);
+    EXPECT_EQ(livePrograms(gl), before + 10 + 1 + 3 + 3);
     AVGLRenderer::deletePrograms(renderer);
     EXPECT_EQ(livePrograms(gl), 0);
 }
