@@ -84,11 +84,19 @@ void writeAcross(std::ostringstream& out, const std::vector<double>& w, int radi
 }
 
 // Mode 2, down, packed like the across pass: the four lanes of the texels
-// above and below, summed whole.
+// above and below, summed whole. Where the layer covers all four columns
+// nothing of the shadow shows: the taps are skipped there.
 void writeDown(std::ostringstream& out, const std::vector<double>& w, int radius)
 {
-    out << "void main()\n{\n"
+    out << "uniform sampler2D depthSampler;\n"
+           "void main()\n{\n"
            "    ivec2 at = ivec2(gl_FragCoord.xy);\n"
+           "    int right = textureSize(depthSampler, 0).x - 1;\n"
+           "    float uncovered = 0.0;\n"
+           "    for (int lane = 0; lane < " << kAVShadowBlurPacking << "; ++lane)\n"
+           "        uncovered += texelFetch(depthSampler, ivec2(min(at.x * " << kAVShadowBlurPacking
+        << " + lane, right), at.y), 0).r;\n"
+           "    if (uncovered <= 0.0) {\n        fragColor = vec4(0.0);\n        return;\n    }\n"
            "    int last = textureSize(shadowSampler, 0).y - 1;\n"
            "    vec4 sum = texelFetch(shadowSampler, at, 0) * " << w[0] << ";\n";
     for (int i = 1; i <= radius; ++i)

@@ -629,9 +629,10 @@ bool shadowBounds(const LayerPass& pass, const float* moved, int radius, GLint b
 }
 
 // One packed blur pass into the bound target: one texel column for every
-// kAVShadowBlurPacking output columns, only over the box's columns.
+// kAVShadowBlurPacking output columns, only over the box's columns. The
+// mask, when not 0, is the layer's footprint.
 void packedBlurPass(AVGLRenderer* renderer, const LayerPass& pass, const GLint box[4], uint32_t program,
-                    const int32_t* locations, uint32_t source)
+                    const int32_t* locations, uint32_t source, uint32_t mask)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     const int packedWidth = (pass.outputWidth + kAVShadowBlurPacking - 1) / kAVShadowBlurPacking;
@@ -643,6 +644,10 @@ void packedBlurPass(AVGLRenderer* renderer, const LayerPass& pass, const GLint b
     gl->glUseProgram(program);
     bindTextureOn(GL_TEXTURE3, source);
     gl->glUniform1i(locations[AVUniformShadowSampler], 3);
+    if (mask != 0) {
+        bindTextureOn(GL_TEXTURE2, mask);
+        gl->glUniform1i(locations[AVUniformDepthSampler], 2);
+    }
     drawViewportQuad(renderer, packedWidth, pass.outputHeight, locations);
     gl->glDisable(GL_SCISSOR_TEST);
 }
@@ -695,9 +700,9 @@ void drawShadow(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDraw
             return finish();
         // Packed: across into the blur target, then down back into the
         // silhouette target, whose silhouette is no longer needed.
-        packedBlurPass(renderer, pass, box, first, firstLocations, silhouette.texture);
+        packedBlurPass(renderer, pass, box, first, firstLocations, silhouette.texture, 0);
         gl->glBindFramebuffer(GL_FRAMEBUFFER, silhouette.framebuffer);
-        packedBlurPass(renderer, pass, box, down, downLocations, renderer->shadowBlurTarget.texture);
+        packedBlurPass(renderer, pass, box, down, downLocations, renderer->shadowBlurTarget.texture, mask);
     }
 
     finish();

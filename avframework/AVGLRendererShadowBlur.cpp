@@ -20,10 +20,11 @@ namespace {
 constexpr int32_t kBlurSourceCapacity = 65536;
 
 #define U(slot) AVUniformRequest{slot, nullptr}
-// The passes find their texels from the fragment's own position. Across
-// and down take the same uniforms.
-const AVUniformRequest kBlurPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
+// The passes find their texels from the fragment's own position.
+const AVUniformRequest kFirstPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
                                                U(AVUniformShadowSampler)};
+const AVUniformRequest kDownPassUniforms[] = {U(AVUniformRenderTransform), U(AVUniformProjectionTransform),
+                                              U(AVUniformShadowSampler), U(AVUniformDepthSampler)};
 const AVUniformRequest kSecondPassUniforms[] = {
     U(AVUniformRenderTransform), U(AVUniformProjectionTransform), U(AVUniformShadowSampler),
     U(AVUniformDepthSampler), U(AVUniformOpacity), U(AVUniformDrawShadowOpacity), U(AVUniformDrawShadowColor)};
@@ -86,10 +87,10 @@ bool AVGLRenderer::shadowBlurProgram(AVGLRenderer* renderer, int sigma, uint32_t
     std::fill(entry.downLocations, entry.downLocations + kAVUniformSlotCount, -1);
     const int radius = sigma >= 1 ? avShadowBlurRadius(sigma) : 0;
     if (radius > 0) {
-        entry.firstProgram = buildPass(radius, float(sigma), 0, kBlurPassUniforms, std::size(kBlurPassUniforms),
+        entry.firstProgram = buildPass(radius, float(sigma), 0, kFirstPassUniforms, std::size(kFirstPassUniforms),
                                        entry.firstLocations);
         if (entry.firstProgram != 0)
-            entry.downProgram = buildPass(radius, float(sigma), 2, kBlurPassUniforms, std::size(kBlurPassUniforms),
+            entry.downProgram = buildPass(radius, float(sigma), 2, kDownPassUniforms, std::size(kDownPassUniforms),
                                           entry.downLocations);
     }
     if (radius == 0 || entry.downProgram != 0)
