@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -22,10 +21,6 @@ namespace {
 
 const QString kPropertiesElement = QStringLiteral("Properties");
 const QString kLayoutElement = QStringLiteral("Layout");
-// An empty project as an older version wrote it: the declaration alone,
-// byte for byte. The same text with "UTF-8" or a line break after it is
-// no project.
-const QByteArray kEmptyProjectFile = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>");
 const QString kExamplesFolder = QStringLiteral("Examples");
 const QString kExamplesResource = QStringLiteral(":/examples");
 
@@ -183,20 +178,7 @@ int ProjectManager::saveLayout()
 
 int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, const QString& folder)
 {
-    const QString path = projectXmlPath(name, folder);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return -1;
-    // Parsing from memory is markedly faster than through the file's buffer.
-    const QByteArray bytes = file.readAll();
-    QXmlStreamReader reader(bytes);
-    ProjectXml::readSegments(reader, records);
-    if (!reader.hasError())
-        return 0;
-    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && bytes == kEmptyProjectFile)
-        return 0;
-    qWarning().noquote() << "Project segments load error: " + reader.errorString();
-    return reader.error();
+    return ProjectXml::readSegmentsFile(projectXmlPath(name, folder), records, "Project segments load error");
 }
 
 int ProjectManager::_writeSegments(const QString& path, bool autoFormatting, const char* errorMessage) const

@@ -7,8 +7,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
-#include <QXmlStreamReader>
 
 int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind)
 {
@@ -39,17 +37,9 @@ int ProjectManager::pushUndoSnapshot(const QString& name, const QString& folder)
 
 std::optional<SegmentRecords> ProjectManager::_readSnapshot(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    QXmlStreamReader reader(bytes);
     SegmentRecords records;
-    ProjectXml::readSegments(reader, records);
-    if (reader.hasError()) {
-        qWarning().noquote() << "Undo project segments load error: " + reader.errorString();
+    if (ProjectXml::readSegmentsFile(path, records, "Undo project segments load error") != 0)
         return std::nullopt;
-    }
     return records;
 }
 

@@ -22,4 +22,10 @@ int write(const QString& path, bool autoFormatting, const char* errorMessage,
 // tells whether the document was whole.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records);
 
+// Appends the records of the file at path. 0, -1 when it cannot be opened,
+// otherwise the reader's error code (with the warning errorMessage). The
+// file that holds only the declaration <?xml version="1.0" encoding="utf-8"?>
+// is an empty project.
+int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage);
+
 } // namespace ProjectXml
