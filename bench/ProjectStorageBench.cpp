@@ -64,8 +64,10 @@ void BM_SaveProject(benchmark::State& state)
 {
     BenchProject project;
     for (auto _ : state) {
-        if (project.manager.saveSegments(kName, QString()) != 0)
+        if (project.manager.saveSegments(kName, QString()) != 0) {
             state.SkipWithError("saving failed");
+            break;
+        }
     }
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
@@ -77,8 +79,10 @@ void BM_LoadProject(benchmark::State& state)
         state.SkipWithError("saving failed");
     for (auto _ : state) {
         SegmentRecords records;
-        if (ProjectManager::loadSegments(records, kName, QString()) != 0)
+        if (ProjectManager::loadSegments(records, kName, QString()) != 0) {
             state.SkipWithError("loading failed");
+            break;
+        }
         ProjectManager opened;
         for (auto& record : records)
             opened.appendSegment(new LayerSegment(std::move(record), nullptr), nullptr);
@@ -91,8 +95,10 @@ void BM_UndoSnapshot(benchmark::State& state)
 {
     BenchProject project;
     for (auto _ : state) {
-        if (project.manager.recordSnapshot(kName, QString()) != 0)
+        if (project.manager.recordSnapshot(kName, QString()) != 0) {
             state.SkipWithError("snapshot failed");
+            break;
+        }
         state.PauseTiming();
         // Keep the history at one entry, as a run of single edits after an undo does.
         project.manager.dropLastSnapshot();
