@@ -278,8 +278,7 @@ int AVGLRenderer::chromaKeyPrepass(AVGLRenderer* renderer, int textureWidth, int
     if (status != GL_FRAMEBUFFER_COMPLETE) {
         avTrace("Failed to make complete two pass framebuffer object %x", status);
     } else {
-        gl->glClearColor(0, 0, 0, 0);
-        gl->glClear(GL_COLOR_BUFFER_BIT);
+        // No clear: the quad covers every texel, blending off.
         avBindLayerInput(locations, target, texture, secondPlane, thirdPlane, format, colorParameter);
         gl->glUniform1f(locations[AVUniformThresholdSensitivity], key->threshold);
         gl->glUniform1f(locations[AVUniformSmoothing], key->smoothing);

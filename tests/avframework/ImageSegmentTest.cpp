@@ -20,19 +20,7 @@ namespace {
 
 using StreamTest::fixture;
 using StreamTest::waitUntil;
-
-struct Reports {
-    std::atomic<int> count{0};
-    std::atomic<intptr_t> status{1};
-
-    static int callback(AVSegment*, intptr_t status, void* context)
-    {
-        auto* reports = static_cast<Reports*>(context);
-        reports->status = status;
-        ++reports->count;
-        return 0;
-    }
-};
+using Reports = StreamTest::SegmentCalls;
 
 std::unique_ptr<AVImageSegment> imageSegment(AVImageLoader& loader, const char* name, Reports& reports)
 {
@@ -80,7 +68,7 @@ TEST_F(GLTest, ImageSegmentLoadsUploadsAndKeepsItsPictureWhileShown)
     EXPECT_EQ(segment->status(), AVSegmentNotLoaded);
     segment->wake();
     ASSERT_TRUE(waitUntil([&] { return reports.count == 1; }));
-    EXPECT_EQ(reports.status, AVSegmentReady);
+    EXPECT_EQ(reports.argument, AVSegmentReady);
     EXPECT_TRUE(segment->isReady());
     EXPECT_FALSE(segment->isQueued());
     ASSERT_NE(segment->image(), nullptr);
@@ -120,8 +108,8 @@ TEST(ImageLoader, UnreadablePicturesReportTheirFailure)
     text->wake();
     truncated->wake();
     ASSERT_TRUE(waitUntil([&] { return notPicture.count == 1 && undecodable.count == 1; }));
-    EXPECT_EQ(notPicture.status, AVSegmentPictureReadFailed);
-    EXPECT_EQ(undecodable.status, AVSegmentPictureDecodeFailed);
+    EXPECT_EQ(notPicture.argument, AVSegmentPictureReadFailed);
+    EXPECT_EQ(undecodable.argument, AVSegmentPictureDecodeFailed);
     EXPECT_EQ(truncated->image(), nullptr);
     EXPECT_TRUE(truncated->isReady());
     // A failed segment is not queued again.
@@ -145,7 +133,7 @@ TEST(ImageLoader, SegmentsGoingAwayDuringTheirReadAreLeftAlone)
     gone.reset();
     later->wake();
     ASSERT_TRUE(waitUntil([&] { return laterReports.count == 1; }));
-    EXPECT_EQ(laterReports.status, AVSegmentReady);
+    EXPECT_EQ(laterReports.argument, AVSegmentReady);
     EXPECT_EQ(goneReports.count, 0);
     if (!caughtReading)
         GTEST_SKIP() << "the large picture was read before the segment could be removed during the read";

@@ -24,17 +24,7 @@ constexpr int64_t kWindowFrames = kRate / 2; // the mixer's half-second window
 constexpr int32_t kScratchBytes = 49152;     // what the mixer lets a segment write
 constexpr int kEndFade = 220;                // 5 ms at 44.1 kHz
 
-struct StatusReports {
-    std::atomic<int> calls{0};
-    std::atomic<intptr_t> result{1};
-    static int callback(AVSegment*, intptr_t result, void* context)
-    {
-        auto* reports = static_cast<StatusReports*>(context);
-        reports->result = result;
-        ++reports->calls;
-        return 0;
-    }
-};
+using StatusReports = StreamTest::SegmentCalls;
 
 // A loaded segment over a fixture whose first seek is done; woken once,
 // before its stream was open.
@@ -46,8 +36,8 @@ std::unique_ptr<AVAudioSegment> playable(const char* name, double start, double 
     segment->setPitch(pitch);
     segment->wake();
     segment->setCallback(&StatusReports::callback, &reports);
-    EXPECT_TRUE(waitUntil([&] { return reports.calls > 0; }));
-    EXPECT_EQ(reports.result, 0);
+    EXPECT_TRUE(waitUntil([&] { return reports.count > 0; }));
+    EXPECT_EQ(reports.argument, 0);
     EXPECT_TRUE(waitUntil([&] { return segment->isReady(); }));
     return segment;
 }
@@ -292,7 +282,7 @@ TEST(AudioSegment, LengthTrimsAndTags)
 
     StatusReports reports;
     segment.setCallback(&StatusReports::callback, &reports);
-    ASSERT_TRUE(waitUntil([&] { return reports.calls > 0; }));
+    ASSERT_TRUE(waitUntil([&] { return reports.count > 0; }));
     EXPECT_EQ(segment.status(), AVSegmentReady);
     EXPECT_TRUE(segment.isReady()); // no seek needed: the whole file plays from its start
     EXPECT_NEAR(segment.usedLength(), 1.0, 0.05);
@@ -313,7 +303,7 @@ TEST(AudioSegment, LengthTrimsAndTags)
     AVAudioSegment broken(0.0, 0.0, 1.0, fixture("garbage.mp4").constData(), kRate, kChannels);
     StatusReports failure;
     broken.setCallback(&StatusReports::callback, &failure);
-    ASSERT_TRUE(waitUntil([&] { return failure.calls > 0; }));
+    ASSERT_TRUE(waitUntil([&] { return failure.count > 0; }));
     EXPECT_LT(broken.status(), 0);
     EXPECT_FALSE(broken.isReady());
 }
@@ -383,8 +373,8 @@ TEST(AudioSegment, SeekSleepAndDestruction)
         StatusReports early;
         std::make_unique<AVAudioSegment>(0.0, 0.0, 1.0, fixture("tone440.wav").constData(), kRate, kChannels)
             ->setCallback(&StatusReports::callback, &early);
-        const int calls = early.calls;
+        const int calls = early.count;
         avThreadSleep(0.02);
-        EXPECT_EQ(early.calls, calls);
+        EXPECT_EQ(early.count, calls);
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// Shared by the stream tests: open a stream on its load thread and wait,
-// bounded, for what its threads deliver.
+// Shared by the stream and segment tests: open a stream on its load thread
+// and wait, bounded, for what its threads and callbacks deliver.
 
+#include "AVSegment.h"
 #include "AVStreamBase.h"
 #include "AVThread_QThread_Type.h"
 #include "TestMedia.h"
@@ -25,6 +26,20 @@ struct Load {
         auto* load = static_cast<Load*>(context);
         load->result = result;
         load->done = true;
+    }
+};
+
+// Counts the calls of a segment callback and keeps the last argument.
+struct SegmentCalls {
+    std::atomic<int> count{0};
+    std::atomic<intptr_t> argument{-1};
+
+    static int callback(AVSegment*, intptr_t argument, void* context)
+    {
+        auto* calls = static_cast<SegmentCalls*>(context);
+        calls->argument = argument;
+        ++calls->count;
+        return 0;
     }
 };
 

@@ -19,20 +19,7 @@ namespace {
 
 using StreamTest::fixture;
 using StreamTest::waitUntil;
-
-// Counts the calls of a segment callback and keeps the last argument.
-struct Calls {
-    std::atomic<int> count{0};
-    std::atomic<intptr_t> argument{-1};
-
-    static int callback(AVSegment*, intptr_t argument, void* context)
-    {
-        auto* calls = static_cast<Calls*>(context);
-        calls->argument = argument;
-        ++calls->count;
-        return 0;
-    }
-};
+using Calls = StreamTest::SegmentCalls;
 
 struct LoadedVideo {
     Calls loads;

@@ -2,7 +2,6 @@
 #include "DemoSupport.h"
 
 #include "AVAudioStream.h"
-#include "AVThread_QThread_Type.h"
 #include "AVVideoStream.h"
 
 #include <QDir>
@@ -38,12 +37,7 @@ void onLoaded(AVStreamBase*, int32_t result, void* context)
 // Waits for a load started with onLoaded; false when it took too long.
 bool waitForLoad(const LoadResult& load)
 {
-    for (double waited = 0.0; !load.done; waited += 0.01) {
-        if (waited > kLoadTimeLimit)
-            return false;
-        avThreadSleep(0.01);
-    }
-    return true;
+    return waitFor([&] { return load.done.load(); }, kLoadTimeLimit);
 }
 
 struct Thumbnails {

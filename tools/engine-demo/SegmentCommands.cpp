@@ -1,32 +1,15 @@
 #include "DemoCommands.h"
 #include "DemoSupport.h"
 
-#include "AVThread_QThread_Type.h"
 #include "AVVideoSegment.h"
-
-#include <QElapsedTimer>
 
 #include <atomic>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr double kLoadTimeLimit = 30.0;  // seconds
 constexpr double kFrameTimeLimit = 5.0;  // seconds
-
-// Polls condition every 5 ms for at most seconds.
-bool waitFor(const std::function<bool()>& condition, double seconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > qint64(seconds * 1000))
-            return false;
-        avThreadSleep(0.005);
-    }
-    return true;
-}
 
 int onLoaded(AVSegment*, intptr_t, void* context)
 {
