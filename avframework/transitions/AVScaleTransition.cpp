@@ -13,5 +13,9 @@ void AVScaleTransition::_writeFor(AVSegment* segment, AVAnimatedValues& values, 
     // The conversion is a constant factor per axis, so converting the
     // interpolated value equals interpolating converted begin and end values.
     const auto* text = segment->isText() ? dynamic_cast<const AVTextSegment*>(segment) : nullptr;
-    values.scale = text ? text->convertedScale({x, y}) : AVFloatPair{x, y};
+    if (!text) {
+        _write(values, x, y);
+        return;
+    }
+    values.scale = text->convertedScale({x, y});
 }
