@@ -28,10 +28,9 @@ void IconLineEdit::paintEvent(QPaintEvent* event)
     // Scaled to device pixels, so that the icon stays sharp on dense screens.
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels(qRound(_iconSize.width() * ratio), qRound(_iconSize.height() * ratio));
-    if (_scaledIcon.isNull() || _scaledIcon.devicePixelRatio() != ratio) {
+    if (_scaledIcon.isNull() || _scaledRatio != ratio) {
         _scaledIcon = _icon.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        // Tagged only to tell a later ratio apart; drawn into a target rectangle, so no effect on size.
-        _scaledIcon.setDevicePixelRatio(ratio);
+        _scaledRatio = ratio;
     }
     QPainter painter(this);
     painter.drawPixmap(QRect(_iconLeft, (height() - _iconSize.height()) / 2, _iconSize.width(),
