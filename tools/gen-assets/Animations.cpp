@@ -139,18 +139,16 @@ void drawMediaExplorerLesson(QPainter& painter, const QSizeF& size, qreal phase)
     }
     const QRectF target = trackSlot(tracks[1], 260, 240);
     const QRectF source(20 + 2 * (thumbW + 16), 30, thumbW, thumbH);
-    const qreal move = stage(phase, 0.15, 0.65);
+    const QPointF grip = lerp(source.center(), target.center(), stage(phase, 0.15, 0.65));
     const bool dropped = phase >= 0.7;
     if (dropped) {
         drawSegment(painter, target, thumbs[2], false);
     } else if (phase >= 0.15) {
-        const QPointF centre = lerp(source.center(), target.center(), move);
         painter.setOpacity(0.8);
         painter.setBrush(thumbs[2]);
-        painter.drawRoundedRect(QRectF(centre - QPointF(thumbW / 2, thumbH / 2), QSizeF(thumbW, thumbH)), 8, 8);
+        painter.drawRoundedRect(QRectF(grip - QPointF(thumbW / 2, thumbH / 2), QSizeF(thumbW, thumbH)), 8, 8);
         painter.setOpacity(1);
     }
-    const QPointF grip = lerp(source.center(), target.center(), move);
     drawPointer(painter, dropped ? target.center() + QPointF(0, 10) * stage(phase, 0.7, 1) : grip, 2.0);
 }
 

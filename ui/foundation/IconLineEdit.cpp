@@ -9,12 +9,14 @@ IconLineEdit::IconLineEdit(QWidget* parent) : QLineEdit(parent)
 void IconLineEdit::setIcon(const QPixmap& icon)
 {
     _icon = icon;
+    _scaledIcon = QPixmap();
     update();
 }
 
 void IconLineEdit::setIconSize(const QSize& size)
 {
     _iconSize = size;
+    _scaledIcon = QPixmap();
     update();
 }
 
@@ -26,9 +28,12 @@ void IconLineEdit::paintEvent(QPaintEvent* event)
     // Scaled to device pixels, so that the icon stays sharp on dense screens.
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels(qRound(_iconSize.width() * ratio), qRound(_iconSize.height() * ratio));
-    const QPixmap scaled = _icon.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (_scaledIcon.isNull() || _scaledRatio != ratio) {
+        _scaledIcon = _icon.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        _scaledRatio = ratio;
+    }
     QPainter painter(this);
     painter.drawPixmap(QRect(_iconLeft, (height() - _iconSize.height()) / 2, _iconSize.width(),
                              _iconSize.height()),
-                       scaled);
+                       _scaledIcon);
 }

@@ -23,6 +23,10 @@ protected:
 
 private:
     QPixmap _icon;
+    // The icon scaled for the last painted pixel ratio: an edit repaints at
+    // every cursor blink and keystroke, so the smooth scaling is kept.
+    QPixmap _scaledIcon;
+    qreal _scaledRatio = 0;
     QSize _iconSize;
     int _iconLeft = 0;
 };

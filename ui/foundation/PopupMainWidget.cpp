@@ -65,19 +65,17 @@ QPainterPath PopupMainWidget::outline() const
     QPainterPath tip;
     tip.addPolygon(arrow);
     tip.closeSubpath();
-    return QPainterPath().united(rounded).united(tip);
+    return rounded.united(tip);
 }
 
 void PopupMainWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (_borderColor.isValid())
         painter.setPen(QPen(_borderColor, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(_fillColor.isValid() ? QBrush(_fillColor) : QBrush(Qt::NoBrush));
     painter.drawPath(outline());
-    painter.restore();
 }
 
 void PopupMainWidget::mouseReleaseEvent(QMouseEvent* event)

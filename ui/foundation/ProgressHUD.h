@@ -3,7 +3,6 @@
 #include "PopupWidget.h"
 
 class AnimatedLabel;
-class QBoxLayout;
 class QHBoxLayout;
 class QLabel;
 class QProgressBar;

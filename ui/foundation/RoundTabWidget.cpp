@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr qreal kRadius = 10;
+constexpr qreal kRadius = RoundTabWidget::cornerRadius();
 constexpr qreal kDiameter = 2 * kRadius;
 
 QRectF arcBox(qreal x, qreal y)

@@ -16,7 +16,7 @@ public:
 
     // Callers widen the button's rectangle by this much at both ends of the
     // joined edge, so that the flares reach beyond the button.
-    static qreal cornerRadius() { return 10.0; }
+    static constexpr qreal cornerRadius() { return 10.0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
