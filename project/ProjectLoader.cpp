@@ -1,5 +1,6 @@
 #include "ProjectLoader.h"
 
+#include "PlistXmlConverter.h"
 #include "Segment.h"
 
 #include <QDebug>
@@ -25,15 +26,8 @@ constexpr int kInterruptPollMs = 50;
 // Every step of a run ends within this once interrupted.
 constexpr int kStopWaitMs = 10000;
 
-int missingConverter(const std::string&, const std::string&, char* errorBuffer, int32_t bufferSize)
-{
-    qstrncpy(errorBuffer, "Projects stored as property lists cannot be converted by this version",
-             uint(bufferSize));
-    return 1;
-}
-
-std::atomic<ProjectLoader::PlistConverter> s_projectConverter{missingConverter};
-std::atomic<ProjectLoader::PlistConverter> s_propertiesConverter{missingConverter};
+std::atomic<ProjectLoader::PlistConverter> s_projectConverter{convertProjectPlistToXml};
+std::atomic<ProjectLoader::PlistConverter> s_propertiesConverter{convertPropertiesPlistToXml};
 
 } // namespace
 
@@ -53,8 +47,8 @@ ProjectLoader::~ProjectLoader()
 
 void ProjectLoader::setPlistConverters(PlistConverter project, PlistConverter properties)
 {
-    s_projectConverter = project ? project : missingConverter;
-    s_propertiesConverter = properties ? properties : missingConverter;
+    s_projectConverter = project ? project : convertProjectPlistToXml;
+    s_propertiesConverter = properties ? properties : convertPropertiesPlistToXml;
 }
 
 bool ProjectLoader::_convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,

@@ -49,8 +49,9 @@ public:
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
 
-    // The property-list converters. Until they are installed, every
-    // conversion fails with a message that says so.
+    // Puts other property-list converters in place of the built-in ones
+    // (convertProjectPlistToXml, convertPropertiesPlistToXml); null
+    // restores those.
     static void setPlistConverters(PlistConverter project, PlistConverter properties);
 
 signals:

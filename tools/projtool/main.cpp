@@ -2,11 +2,13 @@
 // reviewers.
 //   projtool roundtrip DIR   loads a project folder and writes it back
 //   projtool info DIR        prints its properties, layout and segments
+//   projtool convert DIR     converts its property lists to XML, as opening does
 // DIR is a project folder inside a "Projects" folder, directly or in a group
 // folder (Projects/NAME or Projects/GROUP/NAME).
 
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
+#include "PlistXmlConverter.h"
 #include "Segment.h"
 
 #include <QCoreApplication>
@@ -117,11 +119,38 @@ int info(const ProjectAddress& address)
     return 0;
 }
 
+// Converts one property list whose XML file is missing; false on failure.
+bool convertMissing(const QString& plistPath, const QString& xmlPath, ProjectLoader::PlistConverter converter)
+{
+    if (QFileInfo::exists(xmlPath) || !QFileInfo::exists(plistPath))
+        return true;
+    char error[1024] = {};
+    if (converter(plistPath.toStdString(), xmlPath.toStdString(), error, int32_t(sizeof error)) != 0) {
+        fail(QString("cannot convert %1: %2").arg(QFileInfo(plistPath).fileName(), QString::fromUtf8(error)));
+        return false;
+    }
+    std::printf("%s written\n", qPrintable(QFileInfo(xmlPath).fileName()));
+    return true;
+}
+
+int convert(const ProjectAddress& address)
+{
+    const QString& name = address.name;
+    const QString& folder = address.folder;
+    const bool converted =
+        convertMissing(ProjectManager::propertiesPlistPath(name, folder), ProjectManager::propertiesXmlPath(name, folder),
+                       convertPropertiesPlistToXml) &&
+        convertMissing(ProjectManager::projectPlistPath(name, folder), ProjectManager::projectXmlPath(name, folder),
+                       convertProjectPlistToXml);
+    return converted ? 0 : 2;
+}
+
 int usage()
 {
     std::fprintf(stderr,
                  "usage: projtool roundtrip DIR   load a project folder and write it back\n"
                  "       projtool info DIR        print its properties, layout and segments\n"
+                 "       projtool convert DIR     convert its property lists to XML where XML is missing\n"
                  "DIR lies in a \"Projects\" folder: Projects/NAME or Projects/GROUP/NAME\n");
     return 1;
 }
@@ -141,5 +170,7 @@ int main(int argc, char** argv)
         return roundtrip(address);
     if (arguments.at(1) == QLatin1String("info"))
         return info(address);
+    if (arguments.at(1) == QLatin1String("convert"))
+        return convert(address);
     return usage();
 }

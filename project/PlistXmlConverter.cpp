@@ -1,0 +1,78 @@
+#include "PlistXmlConverter.h"
+
+#include "KeyedArchiveWriter.h"
+#include "PlistReader.h"
+
+#include <QSaveFile>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+void copyError(const std::string& text, char* buffer, int32_t bufferSize)
+{
+    if (text.empty() || !buffer || bufferSize <= 0)
+        return;
+    const size_t length = std::min(text.size(), size_t(bufferSize) - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+// Written under a temporary name and renamed when complete: a partial file
+// would be read as the project, and never converted again.
+void saveText(const std::string& path, const std::string& text)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("Cannot create output file");
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
+        throw std::runtime_error("Cannot write output file");
+}
+
+} // namespace
+
+int PlistXmlConverter::convertProject(const std::string& plistPath, const std::string& xmlPath, char* errorBuffer,
+                                      int32_t bufferSize)
+{
+    return _convert(true, plistPath, xmlPath, errorBuffer, bufferSize);
+}
+
+int PlistXmlConverter::convertProperties(const std::string& plistPath, const std::string& xmlPath,
+                                         char* errorBuffer, int32_t bufferSize)
+{
+    return _convert(false, plistPath, xmlPath, errorBuffer, bufferSize);
+}
+
+int PlistXmlConverter::_convert(bool project, const std::string& plistPath, const std::string& xmlPath,
+                                char* errorBuffer, int32_t bufferSize)
+{
+    std::string error;
+    try {
+        Plist::Dictionary archive;
+        Plist::readPlist(plistPath, archive);
+        KeyedArchiveWriter writer(archive);
+        saveText(xmlPath, project ? writer.projectXml() : writer.propertiesXml());
+        return 0;
+    } catch (const std::exception& exception) {
+        error = *exception.what() ? exception.what() : "Unknown exception";
+    } catch (...) {
+        error = "Exception occurs";
+    }
+    copyError(error, errorBuffer, bufferSize);
+    return 1;
+}
+
+int convertProjectPlistToXml(const std::string& plistPath, const std::string& xmlPath, char* errorBuffer,
+                             int32_t bufferSize)
+{
+    PlistXmlConverter converter;
+    return converter.convertProject(plistPath, xmlPath, errorBuffer, bufferSize);
+}
+
+int convertPropertiesPlistToXml(const std::string& plistPath, const std::string& xmlPath, char* errorBuffer,
+                                int32_t bufferSize)
+{
+    PlistXmlConverter converter;
+    return converter.convertProperties(plistPath, xmlPath, errorBuffer, bufferSize);
+}
