@@ -108,8 +108,15 @@ boost::any parseNode(const pugi::xml_node& node, int depth)
     if (depth > kMaxNesting)
         throw Error("Plist: XML nested too deeply");
     const std::string name = node.name();
-    if (name == "dict")
-        return parseDictionary(node, depth);
+    if (name == "dict") {
+        Dictionary dictionary = parseDictionary(node, depth);
+        // XML has no reference kind: keyed archives write their references
+        // as dictionaries of the one key "CF$UID".
+        const auto uid = dictionary.find("CF$UID");
+        if (dictionary.size() == 1 && uid != dictionary.end() && uid->second.type() == typeid(Integer))
+            return Reference(uint32_t(boost::any_cast<Integer>(uid->second)));
+        return dictionary;
+    }
     if (name == "array") {
         Array array;
         for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
