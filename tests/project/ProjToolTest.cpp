@@ -1,3 +1,4 @@
+#include "PlistTestSupport.h"
 #include "ProjectTestSupport.h"
 
 #include <fcntl.h>
@@ -123,6 +124,35 @@ TEST(ProjTool, KillingASaveNeverLeavesACutProjectFile)
         ASSERT_EQ(readFile(dir + "/project.xml"), whole) << "attempt " << attempt;
     }
     EXPECT_GE(killsDuringWrite, 10) << "too few kills landed during a write to prove anything";
+}
+
+TEST(ProjTool, ConvertWritesTheMissingXmlFilesOnly)
+{
+    REQUIRE_PLIST_FIXTURES();
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    for (const char* file : {"/project.plist", "/properties.plist"})
+        ASSERT_TRUE(QFile::copy(plistFixtureDir() + "/binary" + file, dir + file));
+    const ToolRun first = runTool({"convert", dir});
+    ASSERT_EQ(first.exitCode, 0) << qPrintable(first.output);
+    EXPECT_TRUE(first.output.contains("properties.xml written")) << qPrintable(first.output);
+    EXPECT_TRUE(first.output.contains("project.xml written"));
+    const ToolRun info = runTool({"info", dir});
+    EXPECT_TRUE(info.output.contains("3 segments")) << qPrintable(info.output);
+
+    writeFile(dir + "/project.xml", "<Project/>");
+    const ToolRun again = runTool({"convert", dir});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_FALSE(again.output.contains("written")) << qPrintable(again.output);
+    EXPECT_EQ(readFile(dir + "/project.xml"), "<Project/>");
+
+    QFile::remove(dir + "/project.xml");
+    QFile::remove(dir + "/project.plist");
+    ASSERT_TRUE(QFile::copy(plistFixtureDir() + "/no-top.plist", dir + "/project.plist"));
+    const ToolRun broken = runTool({"convert", dir});
+    EXPECT_EQ(broken.exitCode, 2);
+    EXPECT_TRUE(broken.output.contains("invalid map<K, T> key")) << qPrintable(broken.output);
+    EXPECT_FALSE(QFile::exists(dir + "/project.xml"));
 }
 
 } // namespace

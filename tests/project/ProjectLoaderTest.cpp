@@ -1,3 +1,4 @@
+#include "PlistTestSupport.h"
 #include "ProjectLoader.h"
 #include "ProjectTestSupport.h"
 
@@ -95,7 +96,7 @@ TEST_F(ProjectLoading, PropertiesDecideWhetherTheProjectOpens)
     EXPECT_EQ(open("7", ""), 0);
     writeFile(dir + "/properties.xml", "<Properties version=");
     EXPECT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), ProjectLoader::PropertiesUnreadable);
-    // A property list alone is converted first; without a converter that fails with a reason.
+    // A property list alone is converted first; an unreadable one fails with a reason.
     QFile::remove(dir + "/properties.xml");
     writeFile(dir + "/properties.plist", "bplist00");
     EXPECT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), ProjectLoader::PropertiesConvertFailed);
@@ -146,7 +147,7 @@ TEST_F(ProjectLoading, ConvertedProjectsGetTheNewChromaKeys)
         LoaderWindow window(&manager, &refused);
         ASSERT_TRUE(window.await(&refused));
         EXPECT_EQ(window.messages, QList<int>({1, 14}));
-        EXPECT_FALSE(window.lastData.toString().isEmpty()) << "the missing converter says why";
+        EXPECT_FALSE(window.lastData.toString().isEmpty()) << "the converter says why";
     }
     ProjectLoader::setPlistConverters(convertToGreenScreenProject, nullptr);
     ProjectLoader loader(kName, "", &manager);
@@ -159,6 +160,38 @@ TEST_F(ProjectLoading, ConvertedProjectsGetTheNewChromaKeys)
         {"KeySensitivity", "40"}, {"KeyColor", "#ff00ff00"}, {"KeySmoothing", "15"}}));
     EXPECT_EQ(Segment::stringAttribute(window.records[1].get(), "FxGreenScreenSensitivity"), "0");
     EXPECT_TRUE(manager.isModified());
+}
+
+TEST_F(ProjectLoading, PropertyListProjectsAreConvertedAndMarkedModified)
+{
+    REQUIRE_PLIST_FIXTURES();
+    for (const QString form : {"binary", "xml"}) {
+        SCOPED_TRACE(qPrintable(form));
+        QDir(dir).removeRecursively();
+        QDir().mkpath(dir);
+        for (const char* file : {"/project.plist", "/properties.plist"})
+            ASSERT_TRUE(QFile::copy(plistFixtureDir() + "/" + form + file, dir + file));
+        ProjectManager converted;
+        ASSERT_EQ(ProjectLoader::loadProperties(kName, "", &converted, &error), 0) << qPrintable(error);
+        EXPECT_EQ(converted.backgroundColor(), 0xff102030u);
+        ProjectLoader loader(kName, "", &converted);
+        LoaderWindow window(&converted, &loader);
+        ASSERT_TRUE(window.await(&loader));
+        EXPECT_EQ(window.messages, QList<int>({1, 6, 5, 100}));
+        EXPECT_TRUE(converted.isModified());
+        EXPECT_TRUE(QFile::exists(dir + "/project.xml"));
+        ASSERT_EQ(window.records.size(), 3u);
+        const SegmentAttributes* image = window.records[0].get();
+        EXPECT_EQ(*image->findText("URL"), QString::fromUtf8("file:///home/user/My Pictures/caf\u00e9 & more.png"));
+        EXPECT_EQ(*image->findText("Text"), QString("Line one\nsays \"hi\" <b> & 'bye'\tTab%1CR")
+                                                .arg(form == "binary" ? "\r" : "\n"));
+        EXPECT_EQ(*image->findText("Title"), QString::fromUtf8("\u00dcn\u00efcode \u2603 \U0001F3AC"));
+        EXPECT_EQ(*image->findText("RangeStart"), "0.500000");
+        ASSERT_TRUE(image->transitions());
+        ASSERT_EQ(image->transitions()->size(), 2u);
+        EXPECT_EQ(*image->transitions()->at(0)->state(false)->findText("UserScale"), "{2, 2}");
+        EXPECT_EQ(*window.records[1]->findText("KeySensitivity"), "40") << "old chroma keys are migrated";
+    }
 }
 
 TEST_F(ProjectLoading, ClosingTheWindowEndsBothWaits)

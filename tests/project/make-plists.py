@@ -130,8 +130,8 @@ def sample_segments():
 
 def project(segments):
     archive = Archive()
-    root = archive.array(segments)
-    return archive.root(root)
+    references = [archive.dictionary(segment) for segment in segments]
+    return archive.root(archive.add({"NS.objects": references, "$class": archive.cls("NSArray")}))
 
 
 def properties():
