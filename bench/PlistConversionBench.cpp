@@ -34,14 +34,21 @@ QString benchProjectFolder()
     return written ? folder.path() : QString();
 }
 
-void BM_ReadProjectPlist(benchmark::State& state)
+// The path of the folder's file; false (the benchmark skipped) without one.
+bool benchFile(benchmark::State& state, const char* name, std::string* path)
 {
     const QString folder = benchProjectFolder();
-    if (folder.isEmpty()) {
+    if (folder.isEmpty())
         state.SkipWithError("python3 could not write the property list");
+    *path = (folder + "/" + name).toStdString();
+    return !folder.isEmpty();
+}
+
+void BM_ReadProjectPlist(benchmark::State& state)
+{
+    std::string path;
+    if (!benchFile(state, "project.plist", &path))
         return;
-    }
-    const std::string path = (folder + "/project.plist").toStdString();
     for (auto _ : state) {
         Plist::Dictionary archive;
         Plist::readPlist(path, archive);
@@ -52,13 +59,9 @@ BENCHMARK(BM_ReadProjectPlist)->Unit(benchmark::kMillisecond);
 
 void BM_ConvertProjectPlist(benchmark::State& state)
 {
-    const QString folder = benchProjectFolder();
-    if (folder.isEmpty()) {
-        state.SkipWithError("python3 could not write the property list");
+    std::string plist, xml;
+    if (!benchFile(state, "project.plist", &plist) || !benchFile(state, "project.xml", &xml))
         return;
-    }
-    const std::string plist = (folder + "/project.plist").toStdString();
-    const std::string xml = (folder + "/project.xml").toStdString();
     std::array<char, 1024> error{};
     for (auto _ : state) {
         if (convertProjectPlistToXml(plist, xml, error.data(), int32_t(error.size())) != 0) {

@@ -218,6 +218,15 @@ std::string KeyedArchiveWriter::_keyText(const boost::any& keyReference) const
     return boost::any_cast<const std::string&>(_object(keyReference));
 }
 
+template <typename Visit>
+void KeyedArchiveWriter::_forEachPair(const Plist::Dictionary& object, Visit&& visit) const
+{
+    const Plist::Array& keys = _array(object, "NS.keys");
+    const Plist::Array& values = _array(object, "NS.objects");
+    for (size_t i = 0; i < keys.size() && i < values.size(); ++i)
+        visit(_keyText(keys[i]), values[i]);
+}
+
 std::string KeyedArchiveWriter::projectXml()
 {
     const Plist::Array& segments = _array(_dictionaryObject(_rootReference()), "NS.objects");
@@ -232,13 +241,10 @@ std::string KeyedArchiveWriter::projectXml()
 std::string KeyedArchiveWriter::propertiesXml()
 {
     const Plist::Dictionary& root = _dictionaryObject(_rootReference());
-    const Plist::Array& keys = _array(root, "NS.keys");
-    const Plist::Array& values = _array(root, "NS.objects");
+    Attributes attributes;
+    _forEachPair(root, [&](const std::string& key, const boost::any& value) { _addAttribute(attributes, key, value); });
     _out = kDeclaration;
     _out += "<Properties\n";
-    Attributes attributes;
-    for (size_t i = 0; i < keys.size() && i < values.size(); ++i)
-        _addAttribute(attributes, _keyText(keys[i]), values[i]);
     _writeAttributes(attributes, 1);
     _out += "/>\n";
     return std::move(_out);
@@ -247,18 +253,15 @@ std::string KeyedArchiveWriter::propertiesXml()
 void KeyedArchiveWriter::_writeSegment(const boost::any& reference)
 {
     const Plist::Dictionary& segment = _dictionaryObject(reference);
-    const Plist::Array& keys = _array(segment, "NS.keys");
-    const Plist::Array& values = _array(segment, "NS.objects");
     _out += "\t<Segment\n";
     const boost::any* transitions = nullptr;
     Attributes attributes;
-    for (size_t i = 0; i < keys.size() && i < values.size(); ++i) {
-        const std::string key = _keyText(keys[i]);
+    _forEachPair(segment, [&](const std::string& key, const boost::any& value) {
         if (key == kTransitionKey)
-            transitions = &values[i];
+            transitions = &value;
         else
-            _addAttribute(attributes, key, values[i]);
-    }
+            _addAttribute(attributes, key, value);
+    });
     _writeAttributes(attributes, 2);
     if (!transitions) {
         _out += "\t/>\n";
@@ -272,21 +275,17 @@ void KeyedArchiveWriter::_writeSegment(const boost::any& reference)
 
 void KeyedArchiveWriter::_writeTransition(const boost::any& reference)
 {
-    const Plist::Dictionary& transition = _dictionaryObject(reference);
-    const Plist::Array& keys = _array(transition, "NS.keys");
-    const Plist::Array& values = _array(transition, "NS.objects");
     const boost::any* beginState = nullptr;
     const boost::any* endState = nullptr;
     Attributes attributes;
-    for (size_t i = 0; i < keys.size() && i < values.size(); ++i) {
-        const std::string key = _keyText(keys[i]);
+    _forEachPair(_dictionaryObject(reference), [&](const std::string& key, const boost::any& value) {
         if (key == kBeginStateKey)
-            beginState = &values[i];
+            beginState = &value;
         else if (key == kEndStateKey)
-            endState = &values[i];
+            endState = &value;
         else
-            _addAttribute(attributes, key, values[i]);
-    }
+            _addAttribute(attributes, key, value);
+    });
     _out += "\t\t\t<Transition\n";
     _writeAttributes(attributes, 4);
     _out += "\t\t\t>\n";
@@ -299,12 +298,9 @@ void KeyedArchiveWriter::_writeTransition(const boost::any& reference)
 
 void KeyedArchiveWriter::_writeState(const char* name, const boost::any& reference)
 {
-    const Plist::Dictionary& state = _dictionaryObject(reference);
-    const Plist::Array& keys = _array(state, "NS.keys");
-    const Plist::Array& values = _array(state, "NS.objects");
     Attributes attributes;
-    for (size_t i = 0; i < keys.size() && i < values.size(); ++i)
-        _addAttribute(attributes, _keyText(keys[i]), values[i]);
+    _forEachPair(_dictionaryObject(reference),
+                 [&](const std::string& key, const boost::any& value) { _addAttribute(attributes, key, value); });
     _out += std::string("\t\t\t\t<") + name + "\n";
     _writeAttributes(attributes, 5);
     _out += "\t\t\t\t/>\n";

@@ -28,6 +28,10 @@ private:
     const Plist::Dictionary& _dictionaryObject(const boost::any& reference) const;
     static const Plist::Array& _array(const Plist::Dictionary& dictionary, const char* key);
     const boost::any& _rootReference() const;
+    // Calls visit(key text, value reference) for the "NS.keys" and
+    // "NS.objects" pairs until either array ends.
+    template <typename Visit>
+    void _forEachPair(const Plist::Dictionary& object, Visit&& visit) const;
 
     void _writeSegment(const boost::any& reference);
     void _writeTransition(const boost::any& reference);
