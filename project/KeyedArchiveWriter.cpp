@@ -166,16 +166,11 @@ std::string realText(double value, bool fixed)
     return stream.str();
 }
 
-std::out_of_range missingKey()
-{
-    return std::out_of_range("invalid map<K, T> key");
-}
-
 const boost::any& entry(const Plist::Dictionary& dictionary, const std::string& key)
 {
     const auto found = dictionary.find(key);
     if (found == dictionary.end())
-        throw missingKey();
+        throw std::out_of_range("invalid map<K, T> key");
     return found->second;
 }
 
