@@ -169,10 +169,6 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
         qWarning() << "Refused entry name of an archive:" << name;
         return EntryResult::Damaged;
     }
-    // An entry longer than what is left of the archive is cut short: refused
-    // before a byte is written, whatever size it claims.
-    if (size > archive.size() - archive.pos())
-        return EntryResult::Damaged;
     QFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         qWarning().noquote() << "Cannot create " + file.fileName() + ": " + file.errorString();
