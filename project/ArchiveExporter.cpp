@@ -136,42 +136,42 @@ void ArchiveExporter::_export()
         emit onMessage(this, ArchiveMessageCode::ExportCreateFailed, QVariant());
         return;
     }
+    if (const int failure = _writeArchive(archive, entries, records)) {
+        emit onMessage(this, failure, QVariant());
+        return;
+    }
+    emit onMessage(this, ArchiveMessageCode::Done, path);
+}
+
+int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>& entries,
+                                   const SegmentRecords& records)
+{
     // A name with a backslash would be refused on reading, where it is a
     // separator on some systems; the folder name only loses that character.
     QString headerName = _projectName;
     headerName.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    if (!writeAll(archive, ProjectArchiveFormat::header(headerName))) {
-        emit onMessage(this, ArchiveMessageCode::ExportCopyFailed, QVariant());
-        return;
-    }
+    if (!writeAll(archive, ProjectArchiveFormat::header(headerName)))
+        return ArchiveMessageCode::ExportCopyFailed;
     QByteArray buffer(int(ProjectArchiveFormat::chunkBytes), Qt::Uninitialized);
     for (const Entry& entry : entries) {
         if (_cancelled)
             break;
         if (!ProjectArchiveFormat::isSafeName(entry.name)) {
             qWarning().noquote() << "Cannot archive a file whose name reads as a path elsewhere: " + entry.name;
-            emit onMessage(this, ArchiveMessageCode::ExportCopyFailed, QVariant());
-            return;
+            return ArchiveMessageCode::ExportCopyFailed;
         }
-        if (_writeEntry(archive, entry, buffer) < 0 && !_cancelled) {
-            emit onMessage(this, ArchiveMessageCode::ExportCopyFailed, QVariant());
-            return;
-        }
+        if (_writeEntry(archive, entry, buffer) < 0 && !_cancelled)
+            return ArchiveMessageCode::ExportCopyFailed;
     }
-    if (_cancelled) {
-        emit onMessage(this, ArchiveMessageCode::ExportCancelled, QVariant());
-        return;
-    }
-    if (const int failure = _writeProjectXml(archive, records)) {
-        emit onMessage(this, failure, QVariant());
-        return;
-    }
+    if (_cancelled)
+        return ArchiveMessageCode::ExportCancelled;
+    if (const int failure = _writeProjectXml(archive, records))
+        return failure;
     if (!archive.commit()) {
-        qWarning().noquote() << "Cannot complete the archive " + path + ": " + archive.errorString();
-        emit onMessage(this, ArchiveMessageCode::ExportCopyFailed, QVariant());
-        return;
+        qWarning().noquote() << "Cannot complete the archive " + archive.fileName() + ": " + archive.errorString();
+        return ArchiveMessageCode::ExportCopyFailed;
     }
-    emit onMessage(this, ArchiveMessageCode::Done, path);
+    return 0;
 }
 
 std::vector<ArchiveExporter::Entry> ArchiveExporter::_planEntries(const QString& projectDir, SegmentRecords& records,

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QFileDevice;
+class QSaveFile;
 
 // Writes one project into a project archive in the output folder
 // ("NAME.vidornaproject", or "NAME (N).vidornaproject" when taken): the
@@ -55,6 +56,9 @@ private:
     // output folder cannot hold the estimate.
     bool _checkFreeSpace(qint64 estimate);
     QString _archivePath() const;
+    // Header, entries, "project.xml", then the archive under its name; 0, or
+    // the message code of the failure (the archive is then discarded).
+    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const SegmentRecords& records);
     // Copies one entry; its size, or -1 when the source cannot be opened,
     // -2 when it could not be copied whole (or the run was cancelled).
     qint64 _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);

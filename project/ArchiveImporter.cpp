@@ -66,21 +66,7 @@ void ArchiveImporter::run()
 
     QElapsedTimer clock;
     clock.start();
-    const QDir folder(folderPath);
-    QByteArray buffer(int(ProjectArchiveFormat::chunkBytes), Qt::Uninitialized);
-    EntryResult result = EntryResult::Unpacked;
-    while (result == EntryResult::Unpacked && !_cancelled)
-        result = _readEntry(archive, folder, buffer);
-    archive.close();
-
-    int failure = 0;
-    if (_cancelled)
-        failure = ArchiveMessageCode::ImportCancelled;
-    else if (result == EntryResult::Damaged)
-        failure = ArchiveMessageCode::ImportDamaged;
-    else if (result == EntryResult::WriteFailed)
-        failure = ArchiveMessageCode::ImportWriteFailed;
-    if (failure) {
+    if (const int failure = _unpackEntries(archive, folderPath)) {
         // A project missing some of its files would open as if whole.
         QDir(folderPath).removeRecursively();
         emit onMessage(this, failure, QVariant());
@@ -90,6 +76,23 @@ void ArchiveImporter::run()
     if (elapsed < kShortestRunMs)
         msleep(ulong(kShortestRunMs - elapsed));
     emit onMessage(this, ArchiveMessageCode::Done, QVariant());
+}
+
+int ArchiveImporter::_unpackEntries(QFile& archive, const QString& folderPath)
+{
+    const QDir folder(folderPath);
+    QByteArray buffer(int(ProjectArchiveFormat::chunkBytes), Qt::Uninitialized);
+    EntryResult result = EntryResult::Unpacked;
+    while (result == EntryResult::Unpacked && !_cancelled)
+        result = _readEntry(archive, folder, buffer);
+    archive.close();
+    if (_cancelled)
+        return ArchiveMessageCode::ImportCancelled;
+    if (result == EntryResult::Damaged)
+        return ArchiveMessageCode::ImportDamaged;
+    if (result == EntryResult::WriteFailed)
+        return ArchiveMessageCode::ImportWriteFailed;
+    return 0;
 }
 
 bool ArchiveImporter::_checkArchive()

@@ -45,6 +45,8 @@ private:
     int _readHeader(QFile& archive, QString* projectName);
     // Creates the new project folder under the first free name; empty on failure.
     QString _createProjectFolder(const QString& projectName) const;
+    // Unpacks every entry into the folder; 0, or the message code that ends the import.
+    int _unpackEntries(QFile& archive, const QString& folderPath);
     EntryResult _readEntry(QFile& archive, const QDir& folder, QByteArray& buffer);
     EntryResult _copyEntryData(QFile& archive, QFile& file, qint64 size, QByteArray& buffer);
 
