@@ -191,16 +191,16 @@ std::vector<ArchiveExporter::Entry> ArchiveExporter::_planEntries(const QString&
 void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecords& records,
                                          std::vector<Entry>& entries, qint64* estimate)
 {
-    QSet<QString> storedPaths;
     QSet<QString> takenNames;
     for (const auto& record : records) {
+        // A file stored for an earlier record is no longer external here:
+        // that record pointed every user of the file at its entry.
         const QString path = mediaPathOf(*record);
-        if (!isExternalPath(path) || storedPaths.contains(path) || !QFileInfo(path).isFile())
+        if (!isExternalPath(path) || !QFileInfo(path).isFile())
             continue;
         const QFileInfo source(path);
         const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
         const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
-        storedPaths.insert(path);
         takenNames.insert(name);
         entries.push_back({path, name, source.size()});
         *estimate += source.size();

@@ -111,7 +111,8 @@ bool ArchiveImporter::_checkArchive()
     const qint64 available = storage.bytesAvailable();
     qDebug().nospace() << "Import archive need space: " << archive.size() << " available space: " << available;
     if (archive.size() >= available) {
-        emit onMessage(this, ArchiveMessageCode::ImportNoSpace, QVariant::fromValue<qint64>(archive.size() - available));
+        const qint64 missing = archive.size() - available;
+        emit onMessage(this, ArchiveMessageCode::ImportNoSpace, QVariant::fromValue(missing));
         return false;
     }
     return true;
