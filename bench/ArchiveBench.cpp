@@ -147,6 +147,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir root;
+    if (!root.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder\n");
+        return 1;
+    }
     const QString externalDir = root.filePath(QStringLiteral("external"));
     const QString outputDir = root.filePath(QStringLiteral("archives"));
     const QString destinationDir = root.filePath(QStringLiteral("imported"));
@@ -154,7 +158,7 @@ int main(int argc, char** argv)
     const QString projectDir = ProjectManager::projectDirectory(kName, QString());
     for (const QString& folder : {externalDir, outputDir, destinationDir, projectDir})
         QDir().mkpath(folder);
-    if (!root.isValid() || !makeProject(projectDir, externalDir)) {
+    if (!makeProject(projectDir, externalDir)) {
         std::fprintf(stderr, "cannot make the %.0f MB project in %s\n", double(kProjectBytes) / 1e6,
                      qPrintable(root.path()));
         return 1;
