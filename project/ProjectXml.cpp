@@ -17,6 +17,16 @@ namespace {
 const QByteArray kEmptyProjectFile = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>");
 } // namespace
 
+bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<void(QXmlStreamWriter&)>& writeBody)
+{
+    QXmlStreamWriter writer(&device);
+    writer.setAutoFormatting(autoFormatting);
+    writer.writeStartDocument();
+    writeBody(writer);
+    writer.writeEndDocument();
+    return !writer.hasError();
+}
+
 int write(const QString& path, bool autoFormatting, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody)
 {
@@ -25,17 +35,23 @@ int write(const QString& path, bool autoFormatting, const char* errorMessage,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return -1;
-    QXmlStreamWriter writer(&file);
-    writer.setAutoFormatting(autoFormatting);
-    writer.writeStartDocument();
-    writeBody(writer);
-    writer.writeEndDocument();
     // An uncommitted QSaveFile removes its temporary file and leaves the old one.
-    if (writer.hasError() || !file.commit()) {
+    if (!writeDocument(file, autoFormatting, writeBody) || !file.commit()) {
         qWarning() << errorMessage;
         return -2;
     }
     return 0;
+}
+
+void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records)
+{
+    writer.writeStartElement(QStringLiteral("Project"));
+    for (const auto& record : records) {
+        Segment::saveToXml(*record, writer);
+        if (writer.hasError())
+            return;
+    }
+    writer.writeEndElement();
 }
 
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records)

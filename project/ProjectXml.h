@@ -4,11 +4,15 @@
 
 #include <functional>
 
+class QIODevice;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
 // The document handling that the project's files and undo snapshots share.
 namespace ProjectXml {
+
+// Writes a whole XML document to an open device; false on a write error.
+bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<void(QXmlStreamWriter&)>& writeBody);
 
 // Writes an XML document to path: a temporary file next to it replaces the
 // file only once the whole document is written, so the old file survives a
@@ -16,6 +20,10 @@ namespace ProjectXml {
 // warning errorMessage) on a write error.
 int write(const QString& path, bool autoFormatting, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody);
+
+// The body of "project.xml" for records without segment objects: the root
+// "Project" with one "Segment" element per record, stopping at a write error.
+void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records);
 
 // Appends one record per "Segment" element until the document ends or a
 // record cannot be read; a record read only in part is not kept. The reader

@@ -155,4 +155,33 @@ TEST(ProjTool, ConvertWritesTheMissingXmlFilesOnly)
     EXPECT_FALSE(QFile::exists(dir + "/project.xml"));
 }
 
+// pack and unpack run the archive threads to their end: the unpacked
+// project holds the same files, and failures end with their message code.
+TEST(ProjTool, PackAndUnpackCarryAProjectThroughAnArchive)
+{
+    TemporaryProduct product;
+    const QString dir = writeProject(product, 4, QStringLiteral("Group"));
+    QTemporaryDir elsewhere;
+    const QString output = elsewhere.filePath("archives");
+
+    const ToolRun pack = runTool({"pack", dir, output});
+    ASSERT_EQ(pack.exitCode, 0) << qPrintable(pack.output);
+    const QString archive = output + "/Tool.vidornaproject";
+    for (const QString& line : {QStringLiteral("message 1\nprogress "), "%\nmessage 100 " + archive + "\n"})
+        EXPECT_TRUE(pack.output.contains(line)) << qPrintable(line) << " in " << qPrintable(pack.output);
+
+    const QString destination = elsewhere.filePath("unpacked");
+    const ToolRun unpack = runTool({"unpack", archive, destination});
+    ASSERT_EQ(unpack.exitCode, 0) << qPrintable(unpack.output);
+    EXPECT_TRUE(unpack.output.contains("message 100\n")) << qPrintable(unpack.output);
+    EXPECT_EQ(QDir(destination + "/Tool").entryList(QDir::Files), (QStringList{"project.xml", "properties.xml"}));
+    EXPECT_EQ(readFile(destination + "/Tool/project.xml"), readFile(dir + "/project.xml"));
+    EXPECT_EQ(readFile(destination + "/Tool/properties.xml"), readFile(dir + "/properties.xml"));
+
+    const ToolRun missing = runTool({"unpack", elsewhere.filePath("none.vidornaproject"), destination});
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_TRUE(missing.output.contains("message 4\n")) << qPrintable(missing.output);
+    EXPECT_EQ(runTool({"pack", product.path(), output}).exitCode, 2) << "not a project folder";
+}
+
 } // namespace

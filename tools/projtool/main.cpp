@@ -3,9 +3,12 @@
 //   projtool roundtrip DIR   loads a project folder and writes it back
 //   projtool info DIR        prints its properties, layout and segments
 //   projtool convert DIR     converts its property lists to XML, as opening does
+//   projtool pack DIR OUTDIR      writes the project into an archive in OUTDIR
+//   projtool unpack ARCHIVE DESTDIR  unpacks an archive into a new project in DESTDIR
 // DIR is a project folder inside a "Projects" folder, directly or in a group
 // folder (Projects/NAME or Projects/GROUP/NAME).
 
+#include "ArchiveCommands.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "PlistXmlConverter.h"
@@ -151,6 +154,8 @@ int usage()
                  "usage: projtool roundtrip DIR   load a project folder and write it back\n"
                  "       projtool info DIR        print its properties, layout and segments\n"
                  "       projtool convert DIR     convert its property lists to XML where XML is missing\n"
+                 "       projtool pack DIR OUTDIR          write the project into an archive in OUTDIR\n"
+                 "       projtool unpack ARCHIVE DESTDIR   unpack an archive into a new project in DESTDIR\n"
                  "DIR lies in a \"Projects\" folder: Projects/NAME or Projects/GROUP/NAME\n");
     return 1;
 }
@@ -161,6 +166,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("pack")) {
+        ProjectAddress address;
+        if (!addressOf(arguments.at(2), &address))
+            return fail(arguments.at(2) + " is no project folder inside a \"Projects\" folder");
+        return packProject(address.name, address.folder, arguments.at(3));
+    }
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("unpack"))
+        return unpackArchive(arguments.at(2), arguments.at(3));
     if (arguments.size() != 3)
         return usage();
     ProjectAddress address;

@@ -1,0 +1,296 @@
+#include "ArchiveExporter.h"
+
+#include "ProjectArchiveFormat.h"
+#include "ProjectXml.h"
+#include "Segment.h"
+#include "SegmentKeys.h"
+
+#include <QBuffer>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace {
+
+// Files of the project folder that the archive leaves out: "project.xml" is
+// generated afresh, the others belong to this machine or are converted away.
+const QStringList kLeftOutFiles = {
+    QStringLiteral("project.xml"), QStringLiteral("project.plist"),     QStringLiteral("properties.plist"),
+    QStringLiteral("layout.xml"),  QStringLiteral("media.config"), QStringLiteral("media.mobile.config"),
+};
+const QString kFileKey = QStringLiteral("File");
+const QString kUrlKey = QStringLiteral("URL");
+const QString kMusicType = QStringLiteral("MUSIC");
+// Progress inside a large entry is reported at every multiple of this.
+constexpr qint64 kProgressStepBytes = 10 * ProjectArchiveFormat::chunkBytes;
+constexpr unsigned long kStopWaitMs = 10000;
+
+// The prefix of the entry that carries an external media file of the type;
+// empty for types without a media file.
+QString entryPrefixFor(const QString& type)
+{
+    if (type == QLatin1String("IMAGE"))
+        return QStringLiteral("sharingImage-");
+    if (type == QLatin1String("MOVIE"))
+        return QStringLiteral("sharingMovie-");
+    if (type == kMusicType)
+        return QStringLiteral("sharingMusic-");
+    return QString();
+}
+
+// The media file a record uses: "File", or for music "URL" when there is no
+// "File"; empty for records without one.
+QString mediaPathOf(const SegmentAttributes& record)
+{
+    const QString type = Segment::stringAttribute(&record, SegmentKey::Type);
+    if (entryPrefixFor(type).isEmpty())
+        return QString();
+    if (const QString* file = record.findText(kFileKey))
+        return *file;
+    return type == kMusicType ? Segment::stringAttribute(&record, kUrlKey) : QString();
+}
+
+// A bare file name refers to the project's own folder, which travels anyway.
+bool isExternalPath(const QString& path)
+{
+    return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
+}
+
+// prefix, the smallest number from 1 that gives a name neither taken by an
+// earlier entry nor used by a file of the project folder, and the suffix.
+// Without a suffix the name ends with the number: a name ending in a dot
+// cannot be created on every system.
+QString freeEntryName(const QString& prefix, const QString& suffix, const QString& projectDir,
+                      const QSet<QString>& takenNames)
+{
+    const QDir folder(projectDir);
+    for (int number = 1;; ++number) {
+        QString name = prefix + QString::number(number);
+        if (!suffix.isEmpty())
+            name += QLatin1Char('.') + suffix;
+        if (!takenNames.contains(name) && !QFileInfo::exists(folder.filePath(name)))
+            return name;
+    }
+}
+
+bool writeAll(QFileDevice& device, const QByteArray& bytes)
+{
+    return device.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+ArchiveExporter::ArchiveExporter(const QString& projectName, const QString& projectFolder,
+                                 const QString& outputFolder, QObject* parent)
+    : QThread(parent), _projectName(projectName), _projectFolder(projectFolder), _outputFolder(outputFolder)
+{
+}
+
+ArchiveExporter::~ArchiveExporter()
+{
+    // A running thread must never be deleted; the copy stops at the next chunk.
+    cancel();
+    if (!wait(kStopWaitMs))
+        qWarning() << "ArchiveExporter still runs while it is deleted";
+}
+
+void ArchiveExporter::cancel()
+{
+    _cancelled = true;
+}
+
+void ArchiveExporter::run()
+{
+    emit beforeExporting(this);
+    _export();
+    emit afterExporting(this);
+}
+
+void ArchiveExporter::_export()
+{
+    const QString projectDir = ProjectManager::projectDirectory(_projectName, _projectFolder);
+    SegmentRecords records;
+    if (projectDir.isEmpty() || ProjectManager::loadSegments(records, _projectName, _projectFolder) != 0) {
+        emit onMessage(this, ArchiveMessageCode::ExportEstimateFailed, QVariant());
+        return;
+    }
+    qint64 estimate = 0;
+    const std::vector<Entry> entries = _planEntries(projectDir, records, &estimate);
+    if (!_checkFreeSpace(estimate))
+        return;
+    _totalBytes = estimate;
+    _writtenBytes = 0;
+    emit onMessage(this, ArchiveMessageCode::Begin, QVariant());
+
+    const QString path = _archivePath();
+    qDebug().noquote() << "Output archive file " + path;
+    // The archive takes its name only once it is whole: a failed or cancelled
+    // export, or a crash, leaves no cut archive behind.
+    QSaveFile archive(path);
+    if (!archive.open(QIODevice::WriteOnly)) {
+        emit onMessage(this, ArchiveMessageCode::ExportCreateFailed, QVariant());
+        return;
+    }
+    if (const int failure = _writeArchive(archive, entries, records)) {
+        emit onMessage(this, failure, QVariant());
+        return;
+    }
+    emit onMessage(this, ArchiveMessageCode::Done, path);
+}
+
+int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>& entries,
+                                   const SegmentRecords& records)
+{
+    // A name with a backslash would be refused on reading, where it is a
+    // separator on some systems; the folder name only loses that character.
+    QString headerName = _projectName;
+    headerName.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    if (!writeAll(archive, ProjectArchiveFormat::header(headerName)))
+        return ArchiveMessageCode::ExportCopyFailed;
+    QByteArray buffer(int(ProjectArchiveFormat::chunkBytes), Qt::Uninitialized);
+    for (const Entry& entry : entries) {
+        if (_cancelled)
+            break;
+        if (!ProjectArchiveFormat::isSafeName(entry.name)) {
+            qWarning().noquote() << "Cannot archive a file whose name reads as a path elsewhere: " + entry.name;
+            return ArchiveMessageCode::ExportCopyFailed;
+        }
+        if (_writeEntry(archive, entry, buffer) < 0 && !_cancelled)
+            return ArchiveMessageCode::ExportCopyFailed;
+    }
+    if (_cancelled)
+        return ArchiveMessageCode::ExportCancelled;
+    if (const int failure = _writeProjectXml(archive, records))
+        return failure;
+    if (!archive.commit()) {
+        qWarning().noquote() << "Cannot complete the archive " + archive.fileName() + ": " + archive.errorString();
+        return ArchiveMessageCode::ExportCopyFailed;
+    }
+    return 0;
+}
+
+std::vector<ArchiveExporter::Entry> ArchiveExporter::_planEntries(const QString& projectDir, SegmentRecords& records,
+                                                                  qint64* estimate)
+{
+    std::vector<Entry> entries;
+    const QFileInfoList files = QDir(projectDir).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files) {
+        *estimate += file.size();
+        if (file.size() > 0 && !kLeftOutFiles.contains(file.fileName()))
+            entries.push_back({file.filePath(), file.fileName(), file.size()});
+    }
+    _planExternalMedia(projectDir, records, entries, estimate);
+    return entries;
+}
+
+void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecords& records,
+                                         std::vector<Entry>& entries, qint64* estimate)
+{
+    QSet<QString> takenNames;
+    for (const auto& record : records) {
+        // A file stored for an earlier record is no longer external here:
+        // that record pointed every user of the file at its entry.
+        const QString path = mediaPathOf(*record);
+        if (!isExternalPath(path) || !QFileInfo(path).isFile())
+            continue;
+        const QFileInfo source(path);
+        const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
+        const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
+        takenNames.insert(name);
+        entries.push_back({path, name, source.size()});
+        *estimate += source.size();
+        // Every record that uses the file, of whatever type and whether it
+        // names it by "File" or (music) by "URL", is pointed at the copy, so
+        // that the imported project never reaches back to this machine.
+        for (const auto& user : records) {
+            if (mediaPathOf(*user) == path)
+                user->setText(kFileKey, name);
+        }
+    }
+}
+
+bool ArchiveExporter::_checkFreeSpace(qint64 estimate)
+{
+    const QStorageInfo storage(_outputFolder);
+    if (!storage.isValid() || !storage.isReady()) {
+        qWarning().noquote() << "No usable volume at the output folder " + _outputFolder;
+        emit onMessage(this, ArchiveMessageCode::ExportCreateFailed, QVariant());
+        return false;
+    }
+    const qint64 available = storage.bytesAvailable();
+    qDebug().nospace() << "Export archive need space: " << estimate << " available space: " << available;
+    if (estimate >= available) {
+        emit onMessage(this, ArchiveMessageCode::ExportNoSpace, QVariant::fromValue<qint64>(estimate - available));
+        return false;
+    }
+    return true;
+}
+
+QString ArchiveExporter::_archivePath() const
+{
+    const QString suffix = ProjectArchiveFormat::suffix;
+    QString path = QStringLiteral("%1/%2.%3").arg(_outputFolder, _projectName, suffix);
+    for (int number = 1; QFileInfo::exists(path); ++number)
+        path = QStringLiteral("%1/%2 (%3).%4").arg(_outputFolder, _projectName).arg(number).arg(suffix);
+    return path;
+}
+
+qint64 ArchiveExporter::_writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer)
+{
+    QFile source(entry.sourcePath);
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        qWarning().noquote() << "Cannot open " + entry.sourcePath + ": " + source.errorString();
+        return -1;
+    }
+    if (!writeAll(archive, ProjectArchiveFormat::entryHead(entry.name, entry.size)))
+        return -2;
+    // At most the size written in front is copied, so a file that grows
+    // meanwhile still gives an archive that reads back.
+    qint64 count = 0;
+    while (count < entry.size && !_cancelled) {
+        const qint64 wanted = std::min(ProjectArchiveFormat::chunkBytes, entry.size - count);
+        const qint64 got = source.read(buffer.data(), wanted);
+        if (got <= 0 || archive.write(buffer.constData(), got) != got)
+            break;
+        count += got;
+        _writtenBytes += got;
+        if (count % kProgressStepBytes == 0)
+            _emitProgress();
+        if (got < wanted)
+            break;
+    }
+    if (count != entry.size) {
+        if (!_cancelled)
+            qWarning() << "Write file error:" << count << entry.size;
+        return -2;
+    }
+    _emitProgress();
+    return entry.size;
+}
+
+int ArchiveExporter::_writeProjectXml(QFileDevice& archive, const SegmentRecords& records)
+{
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    const bool generated = ProjectXml::writeDocument(
+        buffer, true, [&records](QXmlStreamWriter& writer) { ProjectXml::writeRecords(writer, records); });
+    if (!generated)
+        return ArchiveMessageCode::ExportProjectXmlFailed;
+    if (!writeAll(archive, ProjectArchiveFormat::entryHead(QStringLiteral("project.xml"), document.size()))
+        || !writeAll(archive, document))
+        return ArchiveMessageCode::ExportCopyFailed;
+    _writtenBytes += document.size();
+    _emitProgress();
+    return 0;
+}
+
+void ArchiveExporter::_emitProgress()
+{
+    emit onMessage(this, ArchiveMessageCode::Progress, ProjectArchiveFormat::percent(_writtenBytes, _totalBytes));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ProjectManager.h"
+
+#include <QThread>
+#include <QVariant>
+
+#include <atomic>
+#include <vector>
+
+class QFileDevice;
+class QSaveFile;
+
+// Writes one project into a project archive in the output folder
+// ("NAME.vidornaproject", or "NAME (N).vidornaproject" when taken): the
+// project's own files, copies of the media it uses from elsewhere, and a
+// "project.xml" that points at those copies. Reports through onMessage
+// (ArchiveMessageCode); connect it with a queued connection. One object
+// serves one run. The archive appears under its name only once it is whole.
+class ArchiveExporter : public QThread
+{
+    Q_OBJECT
+
+public:
+    ArchiveExporter(const QString& projectName, const QString& projectFolder, const QString& outputFolder,
+                    QObject* parent = nullptr);
+    // Cancels a run that has not ended and waits for it.
+    ~ArchiveExporter() override;
+
+signals:
+    void onMessage(ArchiveExporter* exporter, int message, QVariant data);
+    void beforeExporting(ArchiveExporter* exporter);
+    void afterExporting(ArchiveExporter* exporter);
+
+public slots:
+    // Honoured between entries and between chunks of an entry.
+    void cancel();
+
+protected:
+    void run() override;
+
+private:
+    struct Entry {
+        QString sourcePath;
+        QString name;
+        qint64 size;
+    };
+
+    void _export();
+    // The project's own files, then the external media (whose records are
+    // pointed at their entries); estimate gets the bytes to be copied.
+    static std::vector<Entry> _planEntries(const QString& projectDir, SegmentRecords& records, qint64* estimate);
+    static void _planExternalMedia(const QString& projectDir, SegmentRecords& records, std::vector<Entry>& entries,
+                                   qint64* estimate);
+    // Emits 5 (or 3 without a usable volume) and returns false when the
+    // output folder cannot hold the estimate.
+    bool _checkFreeSpace(qint64 estimate);
+    QString _archivePath() const;
+    // Header, entries, "project.xml", then the archive under its name; 0, or
+    // the message code of the failure (the archive is then discarded).
+    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const SegmentRecords& records);
+    // Copies one entry; its size, or -1 when the source cannot be opened,
+    // -2 when it could not be copied whole (or the run was cancelled).
+    qint64 _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);
+    // Writes "project.xml" from the records; the message code on failure, else 0.
+    int _writeProjectXml(QFileDevice& archive, const SegmentRecords& records);
+    void _emitProgress();
+
+    QString _projectName;
+    QString _projectFolder;
+    QString _outputFolder;
+    std::atomic<bool> _cancelled{false};
+    qint64 _totalBytes = 0;
+    qint64 _writtenBytes = 0;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QThread>
+#include <QVariant>
+
+#include <atomic>
+
+class QDir;
+class QFile;
+
+// Unpacks a project archive into a new project folder inside the
+// destination folder, named after the project ("NAME", or "NAME (N)" when
+// taken). Reports through onMessage (ArchiveMessageCode); connect it with a
+// queued connection. One object serves one run.
+//
+// Archives come from outside: a name that could lead out of the new folder,
+// a length field beyond reason or an entry cut short refuses the archive as
+// damaged, and whatever was unpacked of it is removed again.
+class ArchiveImporter : public QThread
+{
+    Q_OBJECT
+
+public:
+    ArchiveImporter(const QString& archivePath, const QString& destinationFolder, QObject* parent = nullptr);
+    // Cancels a run that has not ended and waits for it.
+    ~ArchiveImporter() override;
+
+signals:
+    void onMessage(ArchiveImporter* importer, int message, QVariant data);
+
+public slots:
+    // Honoured between entries and between chunks of an entry.
+    void cancel();
+
+protected:
+    void run() override;
+
+private:
+    enum class EntryResult { Unpacked, End, Damaged, WriteFailed };
+
+    // Checks the archive and the space for it; emits the failure and
+    // returns false when the import cannot begin.
+    bool _checkArchive();
+    // Reads magic, version and project name; the failure's message code, else 0.
+    int _readHeader(QFile& archive, QString* projectName);
+    // Creates the new project folder under the first free name; empty on failure.
+    QString _createProjectFolder(const QString& projectName) const;
+    // Unpacks every entry into the folder; 0, or the message code that ends the import.
+    int _unpackEntries(QFile& archive, const QString& folderPath);
+    EntryResult _readEntry(QFile& archive, const QDir& folder, QByteArray& buffer);
+    EntryResult _copyEntryData(QFile& archive, QFile& file, qint64 size, QByteArray& buffer);
+
+    QString _archivePath;
+    QString _destinationFolder;
+    std::atomic<bool> _cancelled{false};
+    qint64 _processedBytes = 0;
+    qint64 _totalBytes = 0;
+};

@@ -1,0 +1,379 @@
+#include "ArchiveExporter.h"
+#include "ArchiveImporter.h"
+#include "ProjectArchiveFormat.h"
+#include "ProjectTestSupport.h"
+#include "TestMedia.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QRandomGenerator>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QtEndian>
+
+#include <array>
+#include <functional>
+
+namespace {
+
+struct Message {
+    int code;
+    QVariant data;
+};
+using Messages = std::vector<Message>;
+
+// Runs an archive thread to its end, collecting its messages as a window
+// does (queued to this thread); onDirect sees each one on the worker's thread.
+template <typename Worker>
+Messages runToEnd(Worker& worker, const std::function<void(Worker&, int)>& onDirect = {})
+{
+    Messages messages;
+    QEventLoop loop;
+    QObject::connect(
+        &worker, &Worker::onMessage, &loop,
+        [&messages](Worker*, int code, const QVariant& data) { messages.push_back({code, data}); },
+        Qt::QueuedConnection);
+    if (onDirect)
+        QObject::connect(
+            &worker, &Worker::onMessage, &loop, [&onDirect](Worker* self, int code, const QVariant&) { onDirect(*self, code); },
+            Qt::DirectConnection);
+    QObject::connect(&worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    worker.start();
+    loop.exec();
+    EXPECT_TRUE(worker.wait(10000)) << "the archive thread did not end";
+    return messages;
+}
+
+Messages exportProject(const QString& name, const QString& folder, const QString& output,
+                       const std::function<void(ArchiveExporter&, int)>& onDirect = {})
+{
+    ArchiveExporter exporter(name, folder, output);
+    return runToEnd(exporter, onDirect);
+}
+
+Messages importArchive(const QString& archive, const QString& destination,
+                       const std::function<void(ArchiveImporter&, int)>& onDirect = {})
+{
+    ArchiveImporter importer(archive, destination);
+    return runToEnd(importer, onDirect);
+}
+
+std::vector<int> progressOf(const Messages& messages)
+{
+    std::vector<int> percents;
+    for (const Message& message : messages) {
+        if (message.code == ArchiveMessageCode::Progress)
+            percents.push_back(message.data.toInt());
+    }
+    return percents;
+}
+
+// Archives written here byte by byte, independently of the code under test.
+template <typename T>
+QByteArray le(T value)
+{
+    QByteArray bytes(int(sizeof(T)), '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray lengthPrefixed(const QByteArray& text)
+{
+    return le<qint32>(text.size()) + text;
+}
+
+QByteArray archiveBytes(const QByteArray& projectName, const std::vector<std::pair<QByteArray, QByteArray>>& entries)
+{
+    QByteArray bytes = "vidorna " + le<qint32>(3) + lengthPrefixed(projectName);
+    for (const auto& [name, data] : entries)
+        bytes += lengthPrefixed(name) + le<qint64>(data.size()) + data;
+    return bytes;
+}
+
+// "project.xml" with one record per (type, key, value).
+QByteArray projectDocument(const std::vector<std::array<QString, 3>>& records)
+{
+    QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n";
+    for (const auto& [type, key, value] : records)
+        document += QStringLiteral("    <Segment Type=\"%1\" %2=\"%3\"/>\n").arg(type, key, value.toHtmlEscaped()).toUtf8();
+    return document + "</Project>\n";
+}
+
+const QByteArray kProperties = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Properties version=\"7\"/>\n";
+
+QStringList filesBelow(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+// A temporary root with an output and a destination folder.
+struct Folders {
+    QTemporaryDir root;
+    QString output = root.filePath("out");
+    QString destination = root.filePath("dest");
+    Folders()
+    {
+        QDir().mkpath(output);
+        QDir().mkpath(destination);
+    }
+};
+
+TEST(ArchiveExport, WritesTheTripHeaderAndEntriesAndNumbersTheSecondArchive)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString external = folders.root.filePath("Beach.MP4");
+    writeFile(external, readFile(TestMedia::path("clip_h264_aac.mp4")));
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/project.xml", projectDocument({{"MOVIE", "File", external}}));
+
+    const Messages first = exportProject("Trip", QString(), folders.output);
+    EXPECT_EQ(first.front().code, ArchiveMessageCode::Begin);
+    ASSERT_EQ(first.back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(first.back().data.toString(), folders.output + "/Trip.vidornaproject");
+    const QByteArray bytes = readFile(first.back().data.toString());
+    EXPECT_EQ(bytes.left(20).toHex(' '), QByteArray("76 69 64 6f 72 6e 61 20 03 00 00 00 04 00 00 00 54 72 69 70"));
+    const QByteArray entries =
+        archiveBytes("Trip", {{"properties.xml", kProperties}, {"sharingMovie-1.mp4", readFile(external)}});
+    ASSERT_TRUE(bytes.startsWith(entries));
+    // Last, "project.xml" generated with the record pointing at the copy.
+    const QByteArray document = bytes.mid(entries.size() + 4 + 11 + 8);
+    EXPECT_EQ(bytes.mid(entries.size(), 23), lengthPrefixed("project.xml") + le<qint64>(document.size()));
+    EXPECT_EQ(document, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+                        "    <Segment File=\"sharingMovie-1.mp4\" Type=\"MOVIE\"/>\n</Project>\n");
+
+    const Messages second = exportProject("Trip", QString(), folders.output);
+    ASSERT_EQ(second.back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(second.back().data.toString(), folders.output + "/Trip (1).vidornaproject");
+    EXPECT_EQ(readFile(second.back().data.toString()), bytes) << "an unchanged project gives the same bytes";
+}
+
+TEST(ArchiveExport, FailuresLeaveNoArchiveBehind)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Broken");
+    EXPECT_EQ(exportProject("Broken", QString(), folders.output).back().code, ArchiveMessageCode::ExportEstimateFailed);
+    writeFile(dir + "/project.xml", projectDocument({}));
+    // Elsewhere a backslash separates folders: the name cannot travel.
+    writeFile(dir + "/odd\\name.png", "picture");
+    EXPECT_EQ(exportProject("Broken", QString(), folders.output).back().code, ArchiveMessageCode::ExportCopyFailed);
+    EXPECT_EQ(exportProject("Broken", QString(), folders.root.filePath("missing")).back().code,
+              ArchiveMessageCode::ExportCreateFailed);
+    EXPECT_EQ(filesBelow(folders.root.path()), (QStringList{"dest", "out"}));
+}
+
+TEST(ArchiveRoundTrip, EveryEntryComesBackByteIdenticalWithRecordsOnTheCopies)
+{
+    TemporaryProduct product;
+    Folders folders;
+    // Entry name -> the file it copies, own files and external media alike.
+    const QString dir = product.projectDir("Holiday", "Group");
+    const std::map<QString, QString> sources = {
+        {"properties.xml", dir + "/properties.xml"},
+        {"own clip.mp4", dir + "/own clip.mp4"},
+        {"sharingImage-1.png", dir + "/sharingImage-1.png"},
+        {"line_break.txt", dir + "/line\rbreak.txt"},
+        {"sharingImage-2.png", folders.root.filePath("Sunset.PNG")},
+        {"sharingMovie-1.mp4", folders.root.filePath("clip & more.mp4")},
+        {"sharingMusic-1.wav", folders.root.filePath("tone.wav")},
+    };
+    for (const auto& [entry, source] : sources)
+        writeFile(source, readFile(TestMedia::path(entry.endsWith("png") ? "picture.png"
+                                                   : entry.endsWith("wav") ? "tone440.wav"
+                                                                           : "clip_h264_aac.mp4")));
+    // Left out: machine-local, empty and hidden files, and sub-folders.
+    QDir(dir).mkdir("history");
+    for (const QString name : {"layout.xml", "media.config", ".hidden", "history/project000.xml"})
+        writeFile(dir + "/" + name, "left out");
+    writeFile(dir + "/empty.dat", QByteArray());
+    const QString clip = sources.at("sharingMovie-1.mp4");
+    const QString tone = sources.at("sharingMusic-1.wav");
+    writeFile(dir + "/project.xml", projectDocument({{"IMAGE", "File", sources.at("sharingImage-2.png")},
+                                                     {"MOVIE", "File", clip},
+                                                     {"MOVIE", "File", clip},
+                                                     {"MUSIC", "URL", tone},
+                                                     {"MUSIC", "File", clip},
+                                                     {"IMAGE", "File", "sharingImage-1.png"},
+                                                     {"IMAGE", "File", "/nowhere/gone.png"}}));
+
+    const Messages exported = exportProject("Holiday", "Group", folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    const std::vector<int> exportProgress = progressOf(exported);
+    EXPECT_TRUE(std::is_sorted(exportProgress.begin(), exportProgress.end()));
+    // Into the projects folder, as the projects browser imports.
+    const Messages imported = importArchive(exported.back().data.toString(), ProjectManager::projectsDirectory());
+    ASSERT_EQ(imported.back().code, ArchiveMessageCode::Done);
+    const QString copy = ProjectManager::projectDirectory("Holiday", QString());
+    QStringList expectedFiles = {"project.xml"};
+    for (const auto& [entry, source] : sources) {
+        expectedFiles << entry;
+        EXPECT_EQ(readFile(copy + "/" + entry), readFile(source)) << qPrintable(entry);
+    }
+    expectedFiles.sort();
+    EXPECT_EQ(filesBelow(copy), expectedFiles);
+    SegmentRecords records;
+    ASSERT_EQ(ProjectManager::loadSegments(records, "Holiday", QString()), 0);
+    QStringList files;
+    for (const auto& record : records)
+        files << Segment::stringAttribute(record.get(), "File");
+    // Music named only by "URL" and music on a movie's file use the copies too.
+    EXPECT_EQ(files, (QStringList{"sharingImage-2.png", "sharingMovie-1.mp4", "sharingMovie-1.mp4",
+                                  "sharingMusic-1.wav", "sharingMovie-1.mp4", "sharingImage-1.png",
+                                  "/nowhere/gone.png"}));
+    EXPECT_EQ(Segment::stringAttribute(records.at(3).get(), "URL"), tone);
+}
+
+TEST(ArchiveRoundTrip, ProgressStepsThroughALargeEntryAndCancelStopsBothWays)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Big");
+    writeFile(dir + "/project.xml", projectDocument({}));
+    writeFile(dir + "/properties.xml", kProperties);
+    QByteArray big(25 * 1048576, '\0');
+    QRandomGenerator(17).fillRange(reinterpret_cast<quint32*>(big.data()), big.size() / 4);
+    writeFile(dir + "/big.bin", big);
+
+    const Messages exported = exportProject("Big", QString(), folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    const QString archive = exported.back().data.toString();
+    const Messages imported = importArchive(archive, folders.destination);
+    ASSERT_EQ(imported.back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(readFile(folders.destination + "/Big/big.bin"), big);
+
+    // Export: after 10 MiB, 20 MiB and the end of the large entry, then after each small one.
+    const qint64 total = big.size() + kProperties.size() + projectDocument({}).size();
+    const qint64 generated = QFileInfo(folders.destination + "/Big/project.xml").size();
+    std::vector<int> expected;
+    for (const qint64 bytes : {10 << 20, 20 << 20, 25 << 20, (25 << 20) + kProperties.size()})
+        expected.push_back(int(bytes * 100 / total));
+    expected.push_back(std::min(100, int((big.size() + kProperties.size() + generated) * 100 / total)));
+    EXPECT_EQ(progressOf(exported), expected);
+    // Import: after each of the 25 chunks of the large entry and each small entry.
+    const std::vector<int> importProgress = progressOf(imported);
+    EXPECT_EQ(importProgress.size(), 27u);
+    EXPECT_TRUE(std::is_sorted(importProgress.begin(), importProgress.end()));
+    EXPECT_EQ(importProgress.front(), int((1 << 20) * 100 / QFileInfo(archive).size()));
+
+    // Cancelled at the first progress report, on the worker's own thread.
+    const auto cancelAtFirstProgress = [](auto& worker, int code) {
+        if (code == ArchiveMessageCode::Progress)
+            worker.cancel();
+    };
+    const Messages cancelledImport = importArchive(archive, folders.destination, cancelAtFirstProgress);
+    EXPECT_EQ(cancelledImport.back().code, ArchiveMessageCode::ImportCancelled);
+    EXPECT_EQ(progressOf(cancelledImport).size(), 1u) << "nothing is copied after the cancel";
+    const Messages cancelledExport = exportProject("Big", QString(), folders.output, cancelAtFirstProgress);
+    EXPECT_EQ(cancelledExport.back().code, ArchiveMessageCode::ExportCancelled);
+    EXPECT_EQ(progressOf(cancelledExport).size(), 1u);
+    EXPECT_EQ(filesBelow(folders.output), QStringList{"Big.vidornaproject"});
+    EXPECT_EQ(QDir(folders.destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Big"});
+}
+
+TEST(ArchiveImport, ChecksTheHeaderAndUnpacksAnEmptyProjectIntoAFreeName)
+{
+    Folders folders;
+    const auto importBytes = [&folders](const QByteArray& bytes) {
+        writeFile(folders.root.filePath("test.vidornaproject"), bytes);
+        return importArchive(folders.root.filePath("test.vidornaproject"), folders.destination);
+    };
+    EXPECT_EQ(importArchive(folders.root.filePath("none"), folders.destination).back().code,
+              ArchiveMessageCode::ImportMissing);
+    EXPECT_EQ(importBytes("VIDORNA " + le<qint32>(3) + lengthPrefixed("Trip")).back().code,
+              ArchiveMessageCode::ImportBadMagic);
+    for (const qint32 version : {4, -1})
+        EXPECT_EQ(importBytes("vidorna " + le<qint32>(version) + lengthPrefixed("Trip")).back().code,
+                  ArchiveMessageCode::ImportTooNew);
+    EXPECT_EQ(importBytes("vidorna " + le<qint32>(3) + le<qint32>(0)).back().code, ArchiveMessageCode::ImportDamaged);
+    EXPECT_EQ(filesBelow(folders.destination), QStringList());
+
+    QDir(folders.destination).mkdir("Trip");
+    QDir(folders.destination).mkdir("Trip (1)");
+    QElapsedTimer clock;
+    clock.start();
+    const Messages empty = importBytes(archiveBytes("Trip", {}));
+    EXPECT_GE(clock.elapsed(), 1000) << "an import shows itself for a second at least";
+    ASSERT_EQ(empty.back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(empty.size(), 2u) << "begin and done, no progress";
+    EXPECT_EQ(filesBelow(folders.destination), (QStringList{"Trip", "Trip (1)", "Trip (2)"}));
+}
+
+TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAnything)
+{
+    Folders folders;
+    const QByteArray data = "payload";
+    const QByteArray safe = lengthPrefixed("Safe");
+    const QByteArray good = archiveBytes("Safe", {{"properties.xml", kProperties}, {"clip.mp4", data}});
+    std::vector<QByteArray> archives = {
+        archiveBytes("Safe", {{"ok.txt", data}, {"../outside.txt", data}}),
+        archiveBytes("Safe", {{folders.root.filePath("outside.txt").toUtf8(), data}}),
+        archiveBytes("Safe", {{"..\\outside.txt", data}}),
+        archiveBytes("Safe", {{"..", data}}),
+        archiveBytes("Safe", {{".", data}}),
+        archiveBytes("../Escaped", {{"a.txt", data}}),
+        archiveBytes(folders.root.filePath("Escaped").toUtf8(), {{"a.txt", data}}),
+        archiveBytes("..\\Escaped", {{"a.txt", data}}),
+        "vidorna " + le<qint32>(3) + safe + le<qint32>(0x7fffffff) + "x",
+        "vidorna " + le<qint32>(3) + le<qint32>(0x7fffffff) + "Safe",
+        "vidorna " + le<qint32>(3) + safe + lengthPrefixed("a.txt") + le<qint64>(-5),
+        "vidorna " + le<qint32>(3) + safe + lengthPrefixed("a.txt") + le<qint64>(qint64(3) << 40) + data,
+    };
+    // Cut inside each field: version, name length, name, then each entry's
+    // name length, name, size and data.
+    for (const int cut : {10, 14, 18, 22, 28, 40, 70, good.size() - 10, good.size() - 3})
+        archives.push_back(good.left(cut));
+
+    const QString path = folders.root.filePath("hostile.vidornaproject");
+    for (size_t i = 0; i < archives.size(); ++i) {
+        writeFile(path, archives[i]);
+        EXPECT_EQ(importArchive(path, folders.destination).back().code, ArchiveMessageCode::ImportDamaged) << i;
+        EXPECT_EQ(filesBelow(folders.root.path()), (QStringList{"dest", "hostile.vidornaproject", "out"})) << i;
+    }
+    writeFile(path, good);
+    EXPECT_EQ(importArchive(path, folders.destination).back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(readFile(folders.destination + "/Safe/clip.mp4"), data);
+}
+
+// Sizes beyond any free space, in sparse files that take no room.
+TEST(ArchiveSpace, NotEnoughRoomIsReportedWithTheShortfallAndNothingIsWritten)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const qint64 huge = qint64(1) << 40;
+    const QString dir = product.projectDir("Huge");
+    writeFile(dir + "/project.xml", projectDocument({}));
+    QFile sparse(dir + "/huge.bin");
+    if (!sparse.open(QIODevice::WriteOnly) || !sparse.resize(huge))
+        GTEST_SKIP() << "this file system holds no sparse file of 1 TiB";
+    sparse.close();
+    const qint64 available = QStorageInfo(folders.output).bytesAvailable();
+    if (available >= huge)
+        GTEST_SKIP() << "the volume has more than 1 TiB free";
+    // Other processes change the free space meanwhile: a gigabyte of slack.
+    const double slack = double(1 << 30);
+
+    const Messages exported = exportProject("Huge", QString(), folders.output);
+    ASSERT_EQ(exported.size(), 1u) << "refused before it begins";
+    EXPECT_EQ(exported[0].code, ArchiveMessageCode::ExportNoSpace);
+    const qint64 estimate = huge + projectDocument({}).size();
+    EXPECT_NEAR(double(exported[0].data.toLongLong()), double(estimate - available), slack);
+
+    const QString archive = folders.root.filePath("huge.vidornaproject");
+    QFile::rename(dir + "/huge.bin", archive);
+    const Messages imported = importArchive(archive, folders.destination);
+    ASSERT_EQ(imported.size(), 1u);
+    EXPECT_EQ(imported[0].code, ArchiveMessageCode::ImportNoSpace);
+    EXPECT_NEAR(double(imported[0].data.toLongLong()), double(huge - available), slack);
+    EXPECT_EQ(filesBelow(folders.root.path()), (QStringList{"dest", "huge.vidornaproject", "out"}));
+}
+
+} // namespace
