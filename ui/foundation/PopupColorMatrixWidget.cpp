@@ -247,6 +247,9 @@ void PopupColorMatrixWidget::_fixRecentRowHeight(int popupWidth)
     const qreal cell = ColorMatrixPaletteWidget::cellSize(popupWidth - margins.left() - margins.right(), kColumns,
                                                           kSpacing);
     _recentlyUsedColorsPanel->setFixedHeight(int(cell + 1.0));
+    // Lay the rows out now, not at the next event loop turn, so that the
+    // grids never overlap for a click that comes first.
+    _mainVerticalLayout->activate();
 }
 
 void PopupColorMatrixWidget::onColorMatrixPaletteWidgetColorClicked(QColor color)
