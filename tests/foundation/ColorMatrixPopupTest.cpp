@@ -147,15 +147,19 @@ struct PictureOwner {
     }
 };
 
-// Drags the eyedropper from its centre by offset with real mouse events.
-void dragEyedropper(QWidget& window, ColorPickerWidget* eyedropper, const QPoint& offset)
+// A drag by offset from start (in window) with real mouse events.
+void dragFrom(QWidget& window, const QPoint& start, const QPoint& offset)
 {
-    const QPoint start = eyedropper->mapTo(&window, eyedropper->rect().center());
     QWindow* handle = window.windowHandle();
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, start);
     QTest::mouseMove(handle, start + offset / 2);
     QTest::mouseMove(handle, start + offset);
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, start + offset);
+}
+
+void dragEyedropper(QWidget& window, ColorPickerWidget* eyedropper, const QPoint& offset)
+{
+    dragFrom(window, eyedropper->mapTo(&window, eyedropper->rect().center()), offset);
 }
 
 TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
@@ -258,10 +262,13 @@ TEST(ColorMatrixPopup, EmbeddedEyedropperAsksTheOwnerToHideItsCardOnlyDuringTheD
     EXPECT_FALSE(hidden.at(1).at(1).toBool());
     EXPECT_TRUE(near(eyedropper->color(), Qt::red));
     delete host.popup;
+    EXPECT_EQ(host.findChild<ColorPickerWidget*>(), nullptr);
+    EXPECT_EQ(host.findChild<QLabel*>(), nullptr);
 }
 
-TEST(ColorMatrixPopup, WithoutAPictureTheButtonStillSwitches)
+TEST(ColorMatrixPopup, WithoutAPictureOrItsFrameTheEyedropperStaysSafe)
 {
+    IsolatedSettings isolated;
     HostWindow host;
     host.showFocused(QSize(1000, 800));
     auto* popup = new PopupColorMatrixWidget(&host);
@@ -271,6 +278,28 @@ TEST(ColorMatrixPopup, WithoutAPictureTheButtonStillSwitches)
     EXPECT_TRUE(button->isChecked());
     EXPECT_FALSE(popup->isColorPicking());
     EXPECT_EQ(popup->findChild<ColorPickerWidget*>(), nullptr);
+    delete popup;
+
+    // A picture but no frame: the picture has no area, the eyedropper keeps
+    // reading inside the picture while dragged.
+    const QImage picture(TestMedia::path("picture.png"));
+    if (picture.isNull())
+        GTEST_SKIP() << "picture.png was not made by the fixture script";
+    popup = new PopupColorMatrixWidget(&host);
+    QObject::connect(popup, &PopupColorMatrixWidget::colorMatrixPopupColorPickingImageNeeded, popup,
+                     [&picture](PopupColorMatrixWidget*, QImage* image) { *image = picture; },
+                     Qt::DirectConnection);
+    popup->showInWidgetWithPicker(&host, QPoint(500, 400), true);
+    button = popup->findChild<QPushButton*>("colorPickerButton");
+    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    auto* eyedropper = popup->findChild<ColorPickerWidget*>();
+    ASSERT_NE(eyedropper, nullptr);
+    // It stands centred on the empty frame's corner, mostly outside the window.
+    EXPECT_EQ(eyedropper->pos(), QPoint(-60, -60));
+    QSignalSpy selected(popup, &PopupColorMatrixWidget::colorMatrixPopupColorSelected);
+    dragFrom(host, QPoint(10, 10), QPoint(30, 40));
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_TRUE(near(selected.last().at(1).value<QColor>(), Qt::blue));
     delete popup;
 }
 

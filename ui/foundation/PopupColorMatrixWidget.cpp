@@ -62,6 +62,12 @@ PopupColorMatrixWidget::PopupColorMatrixWidget(QWidget* parent) : CommonPopup(pa
 PopupColorMatrixWidget::~PopupColorMatrixWidget()
 {
     _saveRecentColors();
+    // An overlay the owner took under its own widget would otherwise stay
+    // over its preview after the popup is gone.
+    if (_eyedropper && _eyedropper->parent() != this)
+        delete _eyedropper.data();
+    if (_pickingImageLabel && _pickingImageLabel->parent() != this)
+        delete _pickingImageLabel.data();
 }
 
 QList<QColor> PopupColorMatrixWidget::matrixColors()
