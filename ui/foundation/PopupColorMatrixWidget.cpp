@@ -168,7 +168,7 @@ void PopupColorMatrixWidget::setupUi(QWidget* parent, const QString& title)
         setStyleSheet("QWidget#PopupColorMatrixWidget{background-color: rgba(64,64,64,128);}");
     _recentlyUsedColorsLabel->setStyleSheet("color: white;");
     _loadRecentColors();
-    // Unique: a popup shown again must not report one click twice.
+    // Unique connections: a popup set up again must not report one click twice.
     if (!_recentColors.isEmpty()) {
         _recentlyUsedColorsPanel->setColors(_recentColors, kColumns, kSpacing);
         connect(_recentlyUsedColorsPanel, &ColorMatrixPaletteWidget::colorClicked, this,
