@@ -626,11 +626,13 @@ void CommonSliderColorPopup::setupUi(QWidget* parent, const QString& title)
 
 void CommonSliderColorPopup::_styleSliders()
 {
+    // Widgets do not own their style. The popup does: it was created after
+    // the form, so the popup's destructor deletes the sliders before it.
+    auto* style = new SeekableSliderStyle;
+    style->setParent(this);
     for (const Row& r : _rows) {
         if (!r.slider)
             continue;
-        auto* style = new SeekableSliderStyle;
-        style->setParent(r.slider);
         r.slider->setStyle(style);
         r.slider->setStyleSheet(kSliderStyle);
         // Embedded in a scrolling panel, the wheel scrolls the panel.
