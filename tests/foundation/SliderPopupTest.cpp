@@ -1,3 +1,7 @@
+#include "ColorMatrixPaletteWidget.h"
+#include "IsolatedSettings.h"
+#include "ModalDialogAnswerer.h"
+#include "PopupColorMatrixWidget.h"
 #include "PopupSliderColor1Switch2SlidersWidget.h"
 #include "PopupSliderColor2SlidersWidget.h"
 #include "PopupSliderColorWidget.h"
@@ -6,7 +10,10 @@
 #include "SwitchButton.h"
 
 #include <QLabel>
+#include <QColorDialog>
 #include <QPixmap>
+#include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
 
 namespace {
@@ -37,6 +44,16 @@ struct SliderPopupFixture : public ::testing::Test {
 using SliderPopupValues = SliderPopupFixture;
 using SliderPopupValueButtons = SliderPopupFixture;
 using SliderPopupOptions = SliderPopupFixture;
+
+// The colour popup writes its recent colours to the settings store.
+struct SliderPopupColor : public SliderPopupFixture {
+    PopupColorMatrixWidget* openColorPopup(CommonSliderColorPopup* popup)
+    {
+        clickOn(host, popup->findChild<QPushButton*>("colorButton"));
+        return host.findChild<PopupColorMatrixWidget*>();
+    }
+    IsolatedSettings isolated;
+};
 
 TEST_F(SliderPopupValues, PositionsTruncateAndOutOfRangeValuesChangeNothing)
 {
@@ -261,6 +278,91 @@ TEST_F(SliderPopupOptions, DefaultMarkerPullsNearbyPositionsButNotButtonSteps)
     EXPECT_EQ(slider->value(), 1000);
     clickOn(host, buttonOf(*popup, "valueDownButton"));
     EXPECT_EQ(slider->value(), 990);
+}
+
+TEST_F(SliderPopupColor, AMatrixCellColoursTheButtonAndClosesTheColourPopup)
+{
+    auto* popup = new PopupSliderColorWidget(&host);
+    popup->configure(&host, "Border", kAnchor, 4, Qt::white, 0, 20, 1);
+    QSignalSpy colorChanged(popup, &CommonSliderColorPopup::sliderColorPopupColorChanged);
+    QPointer<PopupColorMatrixWidget> colors = openColorPopup(popup);
+    ASSERT_FALSE(colors.isNull());
+    ASSERT_TRUE(colors->isVisible());
+
+    auto* palette = colors->findChild<ColorMatrixPaletteWidget*>("palettePanel");
+    // Second row, second cell: pure red.
+    const QPoint cell = palette->cellRects().value(11).center().toPoint();
+    clickWindowAt(host, palette->mapTo(&host, cell));
+    ASSERT_EQ(colorChanged.count(), 1);
+    EXPECT_EQ(colorChanged.last().at(1).value<QColor>(), QColor(0xFF, 0, 0));
+    EXPECT_EQ(popup->color(), QColor(0xFF, 0, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+    EXPECT_TRUE(popup->isVisible());
+}
+
+TEST_F(SliderPopupColor, MoreColoursCancelledKeepsTheColourPopupAndAcceptedUsesTheDialogColour)
+{
+    auto* popup = new PopupSliderColorWidget(&host);
+    popup->configure(&host, "Border", kAnchor, 4, Qt::white, 0, 20, 1);
+    QSignalSpy colorChanged(popup, &CommonSliderColorPopup::sliderColorPopupColorChanged);
+    QPointer<PopupColorMatrixWidget> colors = openColorPopup(popup);
+    ASSERT_FALSE(colors.isNull());
+    auto* more = colors->findChild<QPushButton*>("moreColorButton");
+    {
+        ModalDialogAnswerer cancel(ModalDialogAnswerer::reject());
+        clickOn(host, more);
+        EXPECT_TRUE(cancel.answered());
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(colorChanged.count(), 0);
+    ASSERT_FALSE(colors.isNull());
+    EXPECT_TRUE(colors->isVisible());
+
+    const QColor chosen(12, 140, 200);
+    ModalDialogAnswerer pick([&](QWidget* dialog) {
+        auto* colorDialog = qobject_cast<QColorDialog*>(dialog);
+        ASSERT_NE(colorDialog, nullptr);
+        colorDialog->setCurrentColor(chosen);
+        colorDialog->accept();
+    });
+    clickOn(host, more);
+    EXPECT_TRUE(pick.answered());
+    ASSERT_EQ(colorChanged.count(), 1);
+    EXPECT_EQ(colorChanged.last().at(1).value<QColor>(), chosen);
+    EXPECT_EQ(popup->color(), chosen);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+    // The colour popup took the dialog's colour into its recent colours.
+    QSettings settings;
+    ASSERT_GE(settings.beginReadArray("RecentColors"), 1);
+    settings.setArrayIndex(0);
+    EXPECT_EQ(settings.value("color").toUInt(), chosen.rgb());
+    settings.endArray();
+}
+
+TEST_F(SliderPopupColor, EyedropperRequestsReachTheOwnerThroughThePopup)
+{
+    auto* popup = new PopupSliderColorWidget(&host);
+    popup->configure(&host, "Border", kAnchor, 4, Qt::white, 0, 20, 1);
+    QWidget* askedIn = nullptr;
+    QObject::connect(popup, &CommonSliderColorPopup::sliderColorPopupNeedColorPickingImage, popup,
+            [](CommonSliderColorPopup*, QImage* image) {
+                *image = QImage(64, 48, QImage::Format_RGB32);
+                image->fill(QColor(200, 30, 30));
+            },
+            Qt::DirectConnection);
+    QObject::connect(popup, &CommonSliderColorPopup::sliderColorPopupGetPlaybackAreaFrame, popup,
+            [&](CommonSliderColorPopup*, QRect* rect, QWidget* inWidget) {
+                *rect = QRect(20, 20, 320, 240);
+                askedIn = inWidget;
+            },
+            Qt::DirectConnection);
+    QPointer<PopupColorMatrixWidget> colors = openColorPopup(popup);
+    ASSERT_FALSE(colors.isNull());
+    clickOn(host, colors->findChild<QPushButton*>("colorPickerButton"));
+    EXPECT_EQ(askedIn, colors.data());
+    EXPECT_TRUE(colors->isColorPicking());
+    popup->dismiss();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
 }
 
 TEST(SliderPopupPictures, ValueButtonMenuAndArrowPicturesAreCompiledIn)

@@ -1,11 +1,13 @@
 #include "CommonSliderColorPopup.h"
 
 #include "ColorButton.h"
+#include "PopupColorMatrixWidget.h"
 #include "SeekableSliderStyle.h"
 #include "SliderPopupForm.h"
 #include "SwitchButton.h"
 #include "WheelEventBlocker.h"
 
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -662,14 +664,89 @@ void CommonSliderColorPopup::_styleSwitch()
     _switchButton->setDisabledOffSideColor(QColor(25, 26, 28));
     _switchButton->setDisabledThumbColor(QColor(128, 128, 128));
 }
-// TEMPORARY-UNTIL-MERGE
-void CommonSliderColorPopup::showAt(const QPoint& point) { CommonPopup::showAt(point); }
-void CommonSliderColorPopup::resizeEvent(QResizeEvent* event) { CommonPopup::resizeEvent(event); _placeDefaultMarker(); }
-QPoint CommonSliderColorPopup::_colorButtonTopInWindow() const { return {}; }
-void CommonSliderColorPopup::onColorButtonClicked() {}
-void CommonSliderColorPopup::onPopupColorMatrixWidgetDismissed(CommonPopup*) {}
-void CommonSliderColorPopup::_closeColorPopup() {}
-void CommonSliderColorPopup::onPopupColorMatrixWidgetColorSelected(PopupColorMatrixWidget*, QColor) {}
-void CommonSliderColorPopup::onPopupColorMatrixWidgetMoreColorNeeded(PopupColorMatrixWidget*) {}
-void CommonSliderColorPopup::onPopupColorMatrixWidgetColorPickingImageNeeded(PopupColorMatrixWidget*, QImage*) {}
-void CommonSliderColorPopup::onPopupColorMatrixWidgetGetPlaybackAreaFrame(PopupColorMatrixWidget*, QRect*) {}
+
+void CommonSliderColorPopup::showAt(const QPoint& point)
+{
+    CommonPopup::showAt(point);
+    if (_colorMatrixPopup && mainWidget())
+        _colorMatrixPopup->showAt(mainWidget()->geometry().center());
+}
+
+void CommonSliderColorPopup::resizeEvent(QResizeEvent* event)
+{
+    CommonPopup::resizeEvent(event);
+    _placeDefaultMarker();
+    if (isFullscreen() && _colorMatrixPopup && _colorButton)
+        _colorMatrixPopup->showAt(_colorButtonTopInWindow());
+}
+
+QPoint CommonSliderColorPopup::_colorButtonTopInWindow() const
+{
+    return _colorButton->mapTo(window(), QPoint(_colorButton->width() / 2, 0));
+}
+
+void CommonSliderColorPopup::onColorButtonClicked()
+{
+    if (_colorMatrixPopup || !_colorButton)
+        return;
+    QWidget* host = isFullscreen() ? window() : parentWidget();
+    const QPoint point = isFullscreen() ? _colorButtonTopInWindow()
+                                        : (mainWidget() ? mainWidget()->geometry().center() : QPoint());
+    _colorMatrixPopup = new PopupColorMatrixWidget(host);
+    _colorMatrixPopup->showInWidgetWithPicker(host, point, true);
+    connect(_colorMatrixPopup, &CommonPopup::dismissed, this, &CommonSliderColorPopup::onPopupColorMatrixWidgetDismissed);
+    connect(_colorMatrixPopup, &PopupColorMatrixWidget::colorMatrixPopupColorSelected, this,
+            &CommonSliderColorPopup::onPopupColorMatrixWidgetColorSelected);
+    connect(_colorMatrixPopup, &PopupColorMatrixWidget::colorMatrixPopupMoreColorNeeded, this,
+            &CommonSliderColorPopup::onPopupColorMatrixWidgetMoreColorNeeded);
+    // The receivers fill the out-parameters before the signal returns.
+    connect(_colorMatrixPopup, &PopupColorMatrixWidget::colorMatrixPopupColorPickingImageNeeded, this,
+            &CommonSliderColorPopup::onPopupColorMatrixWidgetColorPickingImageNeeded, Qt::DirectConnection);
+    connect(_colorMatrixPopup, &PopupColorMatrixWidget::colorMatrixPopupGetPlaybackAreaFrame, this,
+            &CommonSliderColorPopup::onPopupColorMatrixWidgetGetPlaybackAreaFrame, Qt::DirectConnection);
+}
+
+void CommonSliderColorPopup::onPopupColorMatrixWidgetDismissed(CommonPopup*)
+{
+    _colorMatrixPopup = nullptr;
+}
+
+void CommonSliderColorPopup::_closeColorPopup()
+{
+    if (_colorMatrixPopup)
+        _colorMatrixPopup->dismiss();
+    _colorMatrixPopup = nullptr;
+}
+
+void CommonSliderColorPopup::onPopupColorMatrixWidgetColorSelected(PopupColorMatrixWidget*, QColor color)
+{
+    setColor(color);
+    _closeColorPopup();
+    emit sliderColorPopupColorChanged(this, color);
+}
+
+void CommonSliderColorPopup::onPopupColorMatrixWidgetMoreColorNeeded(PopupColorMatrixWidget* popup)
+{
+    // The dialog runs its own event loop: the colour popup, or this popup,
+    // may go away while it is open.
+    QPointer<PopupColorMatrixWidget> guard(popup);
+    QPointer<CommonSliderColorPopup> self(this);
+    const QColor chosen = QColorDialog::getColor(color(), nullptr, QString());
+    if (!self || !chosen.isValid())
+        return;
+    setColor(chosen);
+    if (guard)
+        guard->addRecentColor(chosen);
+    _closeColorPopup();
+    emit sliderColorPopupColorChanged(this, chosen);
+}
+
+void CommonSliderColorPopup::onPopupColorMatrixWidgetColorPickingImageNeeded(PopupColorMatrixWidget*, QImage* image)
+{
+    emit sliderColorPopupNeedColorPickingImage(this, image);
+}
+
+void CommonSliderColorPopup::onPopupColorMatrixWidgetGetPlaybackAreaFrame(PopupColorMatrixWidget* popup, QRect* rect)
+{
+    emit sliderColorPopupGetPlaybackAreaFrame(this, rect, popup);
+}
