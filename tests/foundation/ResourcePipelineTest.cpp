@@ -183,4 +183,15 @@ TEST(UiGallery, ScreenshotsOfTheControlsAndPopupsPages)
     EXPECT_TRUE(galleryScreenshot("no-such-page").isNull());
 }
 
+TEST(UiGallery, SlidersPageShowsTheColourMatrixBesideThePreviewPicture)
+{
+    const QImage sliders = galleryScreenshot("sliders");
+    ASSERT_FALSE(sliders.isNull());
+    // Whole cells of the matrix's pure colours, and the sun of the picture
+    // the eyedropper reads.
+    for (QRgb cell : {qRgb(0x4A, 0x86, 0xE8), qRgb(0x99, 0x00, 0xFF), qRgb(0x6A, 0xA8, 0x4F)})
+        EXPECT_GT(pixelsOf(sliders, cell), 20 * 20) << std::hex << cell;
+    EXPECT_GT(pixelsOf(sliders, qRgb(255, 220, 40)), 1000);
+}
+
 } // namespace

@@ -17,3 +17,4 @@ const std::vector<GalleryPage>& galleryPages();
 
 QWidget* createControlsPage();
 QWidget* createPopupsPage();
+QWidget* createSlidersPage();

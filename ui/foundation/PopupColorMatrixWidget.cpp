@@ -62,6 +62,12 @@ PopupColorMatrixWidget::PopupColorMatrixWidget(QWidget* parent) : CommonPopup(pa
 PopupColorMatrixWidget::~PopupColorMatrixWidget()
 {
     _saveRecentColors();
+    // An overlay the owner took under its own widget would otherwise stay
+    // over its preview after the popup is gone.
+    if (_eyedropper && _eyedropper->parent() != this)
+        delete _eyedropper.data();
+    if (_pickingImageLabel && _pickingImageLabel->parent() != this)
+        delete _pickingImageLabel.data();
 }
 
 QList<QColor> PopupColorMatrixWidget::matrixColors()
@@ -247,6 +253,9 @@ void PopupColorMatrixWidget::_fixRecentRowHeight(int popupWidth)
     const qreal cell = ColorMatrixPaletteWidget::cellSize(popupWidth - margins.left() - margins.right(), kColumns,
                                                           kSpacing);
     _recentlyUsedColorsPanel->setFixedHeight(int(cell + 1.0));
+    // Lay the rows out now, not at the next event loop turn, so that the
+    // grids never overlap for a click that comes first.
+    _mainVerticalLayout->activate();
 }
 
 void PopupColorMatrixWidget::onColorMatrixPaletteWidgetColorClicked(QColor color)
