@@ -1,4 +1,8 @@
-#include "SliderPopupDemos.h"
+// The slider, chroma key and shadow popups on the sliders page: buttons
+// open each floating over a stage with a preview picture (for the colour
+// popup's eyedropper), and a chooser shows one embedded in a card. Every
+// signal goes to the page's log.
+#include "SlidersPage.h"
 
 #include "PopupChromaKeyWidget.h"
 #include "PopupSliderColor1Switch2SlidersWidget.h"
@@ -9,14 +13,49 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <memory>
+
 namespace {
+
+using GalleryLog = std::function<void(const QString&)>;
+
+const QSize kStageSize(700, 420);
+const QRect kPreviewRect(10, 50, 336, 189);
+const QSize kEmbeddedSize(380, 330);
 
 // Shows a popup of one kind, embedded in host or floating above point.
 using PopupMaker = std::function<CommonSliderColorPopup*(QWidget* host, const QPoint* point)>;
+
+// Where the floating popups open, with a picture standing for the preview.
+// The last popup (the shadow) opens when the stage is first shown.
+class PreviewStage : public QWidget
+{
+public:
+    using Opener = std::function<void(QWidget* stage, const PopupMaker& make)>;
+
+    explicit PreviewStage(Opener opener) : _opener(std::move(opener)) { setFixedSize(kStageSize); }
+
+    void open(const PopupMaker& make) { _opener(this, make); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(44, 46, 50));
+        painter.drawImage(kPreviewRect, samplePreviewPicture());
+    }
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Opener _opener;
+    bool _shownOnce = false;
+};
 
 struct Demo {
     const char* name;
@@ -40,40 +79,40 @@ void configure(Popup* popup, QWidget* host, const QString& title, const QPoint* 
 const std::vector<Demo>& demos()
 {
     static const std::vector<Demo> list{
-        {"Opacity (percent)",
+        {"Opacity %",
          [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
              auto* popup = new PopupSliderWidget(host);
              popup->setPercentFormat(true);
              configure(popup, host, "Opacity", point, 0.8f, 0.0f, 1.0f, false, 0.01f);
              return popup;
          }},
-        {"Speed (multiplier)",
+        {"Speed",
          [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
              auto* popup = new PopupSliderWidget(host);
              configure(popup, host, "Speed", point, 3.0f, 0.0f, 15.0f, true, 1.0f);
              return popup;
          }},
-        {"Volume (default marker)",
+        {"Volume",
          [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
              auto* popup = new PopupSliderWidget(host);
              configure(popup, host, "Volume", point, 0.6f, 0.0f, 2.0f, false, 0.1f);
              popup->setDefaultValueMarker(1.0f, 0.1f);
              return popup;
          }},
-        {"Border size and colour",
+        {"Border",
          [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
              auto* popup = new PopupSliderColorWidget(host);
              configure(popup, host, "Border", point, 4.0f, QColor(Qt::yellow), 0.0f, 20.0f, 1.0f);
              return popup;
          }},
-        {"Text background",
+        {"Background",
          [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
              auto* popup = new PopupSliderColor2SlidersWidget(host);
              configure(popup, host, "Background", point, 0.5f, QColor(Qt::darkBlue), 0.0f, 1.0f, 0.01f,
                        QString("Corner"), 2.0f, 0.0f, 10.0f, 1.0f, QString("Padding"), 3.0f, 0.0f, 10.0f, 1.0f);
              return popup;
          }},
-        {"Stroke with switch",
+        {"Stroke",
          [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
              auto* popup = new PopupSliderColor1Switch2SlidersWidget(host);
              configure(popup, host, "Stroke", point, 0.3f, QColor(Qt::red), 0.0f, 1.0f, 0.01f, QString("Width"),
@@ -127,7 +166,32 @@ void logExtraSignals(CommonSliderColorPopup* popup, const GalleryLog& log)
     }
 }
 
-} // namespace
+void PreviewStage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!_shownOnce)
+        open(demos().back().make);
+    _shownOnce = true;
+}
+
+// Answers the colour popup's eyedropper as the main window does: the
+// preview picture and where it lies (over the stage, or the host's window).
+void answerEyedropper(CommonSliderColorPopup* popup, const GalleryLog& log)
+{
+    using P = CommonSliderColorPopup;
+    QObject::connect(popup, &P::sliderColorPopupNeedColorPickingImage, popup,
+                     [log](P*, QImage* image) {
+                         log("needColorPickingImage");
+                         *image = samplePreviewPicture();
+                     },
+                     Qt::DirectConnection);
+    QObject::connect(popup, &P::sliderColorPopupGetPlaybackAreaFrame, popup,
+                     [log](P*, QRect* rect, QWidget*) {
+                         log("getPlaybackAreaFrame");
+                         *rect = kPreviewRect;
+                     },
+                     Qt::DirectConnection);
+}
 
 void logSliderPopupSignals(CommonSliderColorPopup* popup, const GalleryLog& log)
 {
@@ -147,44 +211,65 @@ void logSliderPopupSignals(CommonSliderColorPopup* popup, const GalleryLog& log)
                      [log](P*, bool on) { log(QString("switchValueChanged %1").arg(on ? "on" : "off")); });
     QObject::connect(popup, &P::dismissed, popup, [log](CommonPopup*) { log("dismissed"); });
     logExtraSignals(popup, log);
+    answerEyedropper(popup, log);
 }
 
-QWidget* createSliderPopupDemos(QWidget* stage, const GalleryLog& log)
+GalleryLog pageLog(SlidersPage* page, const QString& name)
 {
-    auto* demosPanel = new QWidget;
-    auto* layout = new QVBoxLayout(demosPanel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* floatingRow = new QHBoxLayout;
-    layout->addLayout(floatingRow);
+    return [page, name](const QString& line) { page->log(name + ": " + line); };
+}
+
+// A row of buttons over the stage, each opening one popup floating there.
+QWidget* floatingSection(SlidersPage* page)
+{
+    const GalleryLog log = pageLog(page, "floating");
+    auto* stage = new PreviewStage([log](QWidget* stage, const PopupMaker& make) {
+        const QPoint point(stage->width() / 2, stage->height() - 20);
+        logSliderPopupSignals(make(stage, &point), log);
+    });
+    auto* buttons = new QHBoxLayout;
+    auto* row = new QWidget(stage);
+    row->setLayout(buttons);
+    row->setGeometry(0, 0, kStageSize.width(), 44);
     for (const Demo& demo : demos()) {
         auto* open = new QPushButton(demo.name);
-        floatingRow->addWidget(open);
+        buttons->addWidget(open);
         const PopupMaker make = demo.make;
-        QObject::connect(open, &QPushButton::clicked, stage, [stage, make, log] {
-            const QPoint point(stage->width() / 2, stage->height() - 20);
-            CommonSliderColorPopup* popup = make(stage, &point);
-            logSliderPopupSignals(popup, log);
-        });
+        QObject::connect(open, &QPushButton::clicked, stage, [stage, make] { stage->open(make); });
     }
-    floatingRow->addStretch();
+    return stage;
+}
 
-    // The embedded popup fills this panel, as in the segment inspector.
+// The embedded popup fills a card, as in the segment inspector.
+QWidget* embeddedSection(SlidersPage* page)
+{
+    auto* section = new QWidget;
+    auto* layout = new QVBoxLayout(section);
     auto* chooser = new QComboBox;
     for (const Demo& demo : demos())
         chooser->addItem(demo.name);
-    layout->addWidget(chooser);
-    auto* embeddedHost = new QWidget;
-    embeddedHost->setObjectName("embeddedHost");
-    embeddedHost->setFixedSize(380, 330);
-    layout->addWidget(embeddedHost);
-    auto embedded = std::make_shared<QPointer<CommonSliderColorPopup>>();
-    const auto showEmbedded = [embeddedHost, embedded, log](int index) {
-        delete embedded->data();
-        *embedded = demos()[index].make(embeddedHost, nullptr);
-        (*embedded)->resize(embeddedHost->size());
-        logSliderPopupSignals(*embedded, log);
+    layout->addWidget(chooser, 0, Qt::AlignLeft);
+    auto* card = new QWidget;
+    card->setFixedSize(kEmbeddedSize);
+    card->setAutoFillBackground(true);
+    card->setPalette(QPalette(QColor(7, 8, 10)));
+    layout->addWidget(card);
+    const GalleryLog log = pageLog(page, "embedded");
+    auto shown = std::make_shared<QPointer<CommonSliderColorPopup>>();
+    const auto show = [card, shown, log](int index) {
+        delete shown->data();
+        *shown = demos()[index].make(card, nullptr);
+        logSliderPopupSignals(*shown, log);
     };
-    QObject::connect(chooser, QOverload<int>::of(&QComboBox::currentIndexChanged), embeddedHost, showEmbedded);
-    showEmbedded(0);
-    return demosPanel;
+    QObject::connect(chooser, QOverload<int>::of(&QComboBox::currentIndexChanged), card, show);
+    show(0);
+    return section;
+}
+
+} // namespace
+
+void addSliderPopupSections(SlidersPage* page)
+{
+    page->addSection("Slider, chroma key and shadow popups, floating (the buttons open them)", floatingSection(page));
+    page->addSection("Slider, chroma key and shadow popups, embedded (choose one)", embeddedSection(page));
 }
