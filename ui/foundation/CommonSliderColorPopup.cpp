@@ -349,14 +349,12 @@ void CommonSliderColorPopup::_rowPositionChanged(int row)
 
 void CommonSliderColorPopup::_emitChanging(int row, float value)
 {
-    if (_updating)
-        return;
-    if (row == 0)
-        emit sliderColorPopupValueChanging(this, value);
-    else if (row == 1)
-        emit sliderColorPopupValue2Changing(this, value);
-    else
-        emit sliderColorPopupValue3Changing(this, value);
+    using Self = CommonSliderColorPopup;
+    static constexpr void (Self::*changing[])(Self*, float) = {
+        &Self::sliderColorPopupValueChanging, &Self::sliderColorPopupValue2Changing,
+        &Self::sliderColorPopupValue3Changing};
+    if (!_updating)
+        emit(this->*changing[row])(this, value);
 }
 
 void CommonSliderColorPopup::onSliderReleased()
@@ -384,14 +382,12 @@ void CommonSliderColorPopup::_rowReleased(int row)
         _firstOption = value > 0;
         updateControls(isValueEnabled());
     }
-    if (!_updating) {
-        if (row == 0)
-            emit sliderColorPopupValueChanged(this, value);
-        else if (row == 1)
-            emit sliderColorPopupValue2Changed(this, value);
-        else
-            emit sliderColorPopupValue3Changed(this, value);
-    }
+    using Self = CommonSliderColorPopup;
+    static constexpr void (Self::*changed[])(Self*, float) = {
+        &Self::sliderColorPopupValueChanged, &Self::sliderColorPopupValue2Changed,
+        &Self::sliderColorPopupValue3Changed};
+    if (!_updating)
+        emit(this->*changed[row])(this, value);
     r.storedValue = r.slider->value();
 }
 
