@@ -30,7 +30,10 @@ const QRect kPreviewRect(10, 50, 336, 189);
 const QSize kEmbeddedSize(380, 330);
 
 // Shows a popup of one kind, embedded in host or floating above point.
-using PopupMaker = std::function<CommonSliderColorPopup*(QWidget* host, const QPoint* point)>;
+// wire connects the popup's signals before it is configured, so that the log
+// also shows what configuring emits.
+using Wire = std::function<void(CommonSliderColorPopup* popup)>;
+using PopupMaker = std::function<void(QWidget* host, const QPoint* point, const Wire& wire)>;
 
 // Where the floating popups open, with a picture standing for the preview.
 // The last popup (the shadow) opens when the stage is first shown.
@@ -80,58 +83,59 @@ const std::vector<Demo>& demos()
 {
     static const std::vector<Demo> list{
         {"Opacity %",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderWidget(host);
+             wire(popup);
              popup->setPercentFormat(true);
              configure(popup, host, "Opacity", point, 0.8f, 0.0f, 1.0f, false, 0.01f);
-             return popup;
          }},
         {"Speed",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderWidget(host);
+             wire(popup);
              configure(popup, host, "Speed", point, 3.0f, 0.0f, 15.0f, true, 1.0f);
-             return popup;
          }},
         {"Volume",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderWidget(host);
+             wire(popup);
              configure(popup, host, "Volume", point, 0.6f, 0.0f, 2.0f, false, 0.1f);
              popup->setDefaultValueMarker(1.0f, 0.1f);
-             return popup;
          }},
         {"Border",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderColorWidget(host);
+             wire(popup);
              configure(popup, host, "Border", point, 4.0f, QColor(Qt::yellow), 0.0f, 20.0f, 1.0f);
-             return popup;
          }},
         {"Background",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderColor2SlidersWidget(host);
+             wire(popup);
              configure(popup, host, "Background", point, 0.5f, QColor(Qt::darkBlue), 0.0f, 1.0f, 0.01f,
                        QString("Corner"), 2.0f, 0.0f, 10.0f, 1.0f, QString("Padding"), 3.0f, 0.0f, 10.0f, 1.0f);
-             return popup;
          }},
         {"Stroke",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderColor1Switch2SlidersWidget(host);
+             wire(popup);
              configure(popup, host, "Stroke", point, 0.3f, QColor(Qt::red), 0.0f, 1.0f, 0.01f, QString("Width"),
                        2.0f, 0.0f, 10.0f, 1.0f, QString("Blur"), 1.0f, 0.0f, 10.0f, 1.0f, QString("Outline"),
                        false);
-             return popup;
          }},
         {"Chroma key",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupChromaKeyWidget(host);
+             wire(popup);
              if (point)
                  popup->setupValues(host, *point, true, 55, 20, QColor(0, 255, 0));
              else
                  popup->setValues(host, true, 55, 20, QColor(0, 255, 0));
-             return popup;
          }},
         {"Shadow",
-         [](QWidget* host, const QPoint* point) -> CommonSliderColorPopup* {
+         [](QWidget* host, const QPoint* point, const Wire& wire) {
              auto* popup = new PopupSliderColorShadowWidget(host);
+             wire(popup);
              const QSizeF offset(8, 8);
              if (point)
                  popup->showWithValues(host, "Shadow", *point, 0.7f, QColor(Qt::black), offset, 0, 1, 0.01f, "Blur",
@@ -139,7 +143,6 @@ const std::vector<Demo>& demos()
              else
                  popup->showFullscreenWithValues(host, "Shadow", 0.7f, QColor(Qt::black), offset, 0, 1, 0.01f,
                                                  "Blur", 1.5f, 0, 5, 0.1f);
-             return popup;
          }},
     };
     return list;
@@ -222,10 +225,10 @@ GalleryLog pageLog(SlidersPage* page, const QString& name)
 // A row of buttons over the stage, each opening one popup floating there.
 QWidget* floatingSection(SlidersPage* page)
 {
-    const GalleryLog log = pageLog(page, "floating");
+    const GalleryLog log = pageLog(page, "slider popup, floating");
     auto* stage = new PreviewStage([log](QWidget* stage, const PopupMaker& make) {
         const QPoint point(stage->width() / 2, stage->height() - 20);
-        logSliderPopupSignals(make(stage, &point), log);
+        make(stage, &point, [log](CommonSliderColorPopup* popup) { logSliderPopupSignals(popup, log); });
     });
     auto* buttons = new QHBoxLayout;
     auto* row = new QWidget(stage);
@@ -254,12 +257,14 @@ QWidget* embeddedSection(SlidersPage* page)
     card->setAutoFillBackground(true);
     card->setPalette(QPalette(QColor(7, 8, 10)));
     layout->addWidget(card);
-    const GalleryLog log = pageLog(page, "embedded");
+    const GalleryLog log = pageLog(page, "slider popup, embedded");
     auto shown = std::make_shared<QPointer<CommonSliderColorPopup>>();
     const auto show = [card, shown, log](int index) {
         delete shown->data();
-        *shown = demos()[index].make(card, nullptr);
-        logSliderPopupSignals(*shown, log);
+        demos()[index].make(card, nullptr, [shown, log](CommonSliderColorPopup* popup) {
+            *shown = popup;
+            logSliderPopupSignals(popup, log);
+        });
     };
     QObject::connect(chooser, QOverload<int>::of(&QComboBox::currentIndexChanged), card, show);
     show(0);
