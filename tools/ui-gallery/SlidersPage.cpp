@@ -82,5 +82,6 @@ QWidget* createSlidersPage()
 {
     auto* page = new SlidersPage;
     addColorMatrixSections(page);
+    addSliderPopupSections(page);
     return page;
 }

@@ -28,3 +28,4 @@ private:
 QImage samplePreviewPicture();
 
 void addColorMatrixSections(SlidersPage* page);
+void addSliderPopupSections(SlidersPage* page);

@@ -1,0 +1,279 @@
+#include "ColorButton.h"
+#include "PopupChromaKeyWidget.h"
+#include "PopupSliderColorShadowWidget.h"
+#include "SliderPopupTestSupport.h"
+#include "SwitchButton.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const QPoint kAnchor(500, 700);
+
+// Hands the next popup menu to answer; gives up after five seconds so a
+// test never hangs on a menu that did not come.
+class MenuAnswerer : public QObject
+{
+public:
+    explicit MenuAnswerer(std::function<void(QMenu*)> answer) : _answer(std::move(answer))
+    {
+        connect(&_timer, &QTimer::timeout, this, [this] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (--_remainingPolls < 0 || menu)
+                _timer.stop();
+            if (menu) {
+                answered = true;
+                _answer(menu);
+            }
+        });
+        _timer.start(20);
+    }
+
+    bool answered = false;
+
+private:
+    std::function<void(QMenu*)> _answer;
+    QTimer _timer;
+    int _remainingPolls = 250;
+};
+
+void clickFirstMenuItem(QMenu* menu)
+{
+    QAction* action = menu->actions().value(0);
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), "Restore default values");
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+}
+
+struct ChromaKeyPopup : public ::testing::Test {
+    void SetUp() override
+    {
+        host.showFocused(QSize(1000, 800));
+        panel = new QWidget(&host);
+        panel->setGeometry(600, 100, 380, 320);
+        panel->show();
+    }
+
+    HostWindow host;
+    QWidget* panel = nullptr;
+};
+
+TEST_F(ChromaKeyPopup, SwitchOffDisablesEverythingButTheSwitchRow)
+{
+    auto* popup = new PopupChromaKeyWidget(panel);
+    QSignalSpy switched(popup, &CommonSliderColorPopup::sliderColorPopupSwitchValueChanged);
+    popup->setValues(panel, false, 70, 30, Qt::red);
+    auto* switchButton = popup->findChild<SwitchButton*>("switchButton");
+    EXPECT_TRUE(switchButton->isEnabled());
+    EXPECT_FALSE(switchButton->value());
+    for (const char* name : {"slider2", "slider3", "colorButton", "optionsButton", "titleLabel4", "valueLabel2"})
+        EXPECT_FALSE(popup->findChild<QWidget*>(name)->isEnabled()) << name;
+    EXPECT_EQ(popup->findChild<QLabel*>("valueLabel2")->text(), "70.0");
+    EXPECT_EQ(popup->findChild<QLabel*>("titleLabel4")->text(), "Key Color");
+    EXPECT_EQ(popup->color(), QColor(Qt::red));
+    EXPECT_FLOAT_EQ(popup->value3(), 30.0f);
+
+    clickOn(host, switchButton);
+    ASSERT_EQ(switched.count(), 1);
+    EXPECT_TRUE(switched.last().at(1).toBool());
+    for (const char* name : {"slider2", "slider3", "colorButton", "optionsButton", "titleLabel4"})
+        EXPECT_TRUE(popup->findChild<QWidget*>(name)->isEnabled()) << name;
+
+    auto* outside = new PopupChromaKeyWidget(panel);
+    outside->setValues(panel, true, 150, 5, Qt::green);
+    EXPECT_EQ(outside->findChild<QSlider*>("slider2")->value(), 0);
+    EXPECT_EQ(outside->findChild<QLabel*>("valueLabel2")->text(), "0.00");
+}
+
+TEST_F(ChromaKeyPopup, RestoreFromTheMenuEmitsDefaultsWithoutALaterCommit)
+{
+    auto* popup = new PopupChromaKeyWidget(&host);
+    popup->setupValues(&host, kAnchor, true, 70, 30, Qt::red);
+    QSignalSpy restored(popup, &PopupChromaKeyWidget::valuesChanged);
+    QSignalSpy changing2(popup, &CommonSliderColorPopup::sliderColorPopupValue2Changing);
+    QSignalSpy changed2(popup, &CommonSliderColorPopup::sliderColorPopupValue2Changed);
+
+    MenuAnswerer answerer(clickFirstMenuItem);
+    clickOn(host, popup->findChild<QPushButton*>("optionsButton"));
+    EXPECT_TRUE(answerer.answered);
+    ASSERT_EQ(restored.count(), 1);
+    EXPECT_EQ(restored.last().at(1).toInt(), 40);
+    EXPECT_EQ(restored.last().at(2).toInt(), 10);
+    EXPECT_EQ(restored.last().at(3).value<QColor>(), QColor(0, 255, 0));
+    EXPECT_EQ(changing2.count(), 1);
+    EXPECT_EQ(popup->findChild<QLabel*>("valueLabel3")->text(), "10.0");
+    QTest::qWait(500);
+    EXPECT_EQ(changed2.count(), 0);
+    // The menu went away and the button shows the plain icon again.
+    EXPECT_EQ(popup->findChildren<QMenu*>().size(), 0);
+}
+
+TEST_F(ChromaKeyPopup, RestoreWorksWhileSwitchedOffAndSurvivesTheOwnerDeletingThePopup)
+{
+    auto* popup = new PopupChromaKeyWidget(panel);
+    popup->setValues(panel, false, 70, 30, Qt::red);
+    QSignalSpy restored(popup, &PopupChromaKeyWidget::valuesChanged);
+    {
+        MenuAnswerer answerer(clickFirstMenuItem);
+        popup->onOptionsButtonPressed();
+        EXPECT_TRUE(answerer.answered);
+    }
+    ASSERT_EQ(restored.count(), 1);
+    EXPECT_EQ(restored.last().at(1).toInt(), 40);
+    EXPECT_EQ(restored.last().at(2).toInt(), 10);
+    EXPECT_FALSE(popup->findChild<SwitchButton*>("switchButton")->value());
+    EXPECT_FALSE(popup->findChild<QSlider*>("slider2")->isEnabled());
+
+    QPointer<PopupChromaKeyWidget> watched(popup);
+    MenuAnswerer deleter([popup](QMenu*) { delete popup; });
+    popup->onOptionsButtonPressed();
+    EXPECT_TRUE(deleter.answered);
+    EXPECT_TRUE(watched.isNull());
+}
+
+struct ShadowPopup : public ::testing::Test {
+    void SetUp() override { host.showFocused(QSize(1000, 800)); }
+
+    PopupSliderColorShadowWidget* showFloating(const QSizeF& offset)
+    {
+        auto* popup = new PopupSliderColorShadowWidget(&host);
+        popup->showWithValues(&host, "Shadow", kAnchor, 0.5f, Qt::black, offset, 0, 1, 0.01f, "Blur", 1, 0, 5, 0.1f);
+        QTest::qWait(50);
+        return popup;
+    }
+    static QWidget* box(QWidget* popup) { return popup->findChild<QWidget*>("shadowTopWidget"); }
+    // Where the shadow falls, in the panel's coordinates.
+    static QPoint shadowPlace(CommonPopup* popup)
+    {
+        auto* back = popup->findChild<QWidget*>("shadowBackWidget");
+        return back->parentWidget()->mapTo(popup->mainWidget(), back->pos());
+    }
+
+    HostWindow host;
+};
+
+TEST_F(ShadowPopup, BoxSitsOffsetFromTheShadowAndEffectFollowsTheSliders)
+{
+    auto* popup = showFloating(QSizeF(8, 8));
+    EXPECT_FALSE(popup->findChild<QWidget*>("shadowBackWidget")->isVisible());
+    EXPECT_EQ(box(popup)->pos(), shadowPlace(popup) - QPoint(8, 8));
+    EXPECT_TRUE(popup->mainWidget()->rect().contains(box(popup)->geometry()));
+
+    auto* effect = qobject_cast<QGraphicsDropShadowEffect*>(box(popup)->graphicsEffect());
+    ASSERT_NE(effect, nullptr);
+    EXPECT_NEAR(effect->color().alphaF(), 0.5, 0.01);
+    EXPECT_EQ(effect->color().rgb(), QColor(54, 200, 255).rgb());
+    EXPECT_DOUBLE_EQ(effect->blurRadius(), 8.0);
+    popup->setValue2(2.5f);
+    EXPECT_DOUBLE_EQ(effect->blurRadius(), 20.0);
+    popup->findChild<QSlider*>("slider")->setValue(250);
+    EXPECT_NEAR(effect->color().alphaF(), 0.25, 0.01);
+}
+
+TEST_F(ShadowPopup, QuickArrowClicksReportEachStepAndCommitOnce)
+{
+    auto* popup = showFloating(QSizeF(8, 8));
+    QSignalSpy changing(popup, &PopupSliderColorShadowWidget::shadowOffsetChanging);
+    QSignalSpy changed(popup, &PopupSliderColorShadowWidget::shadowOffsetChanged);
+    auto* right = popup->findChild<QPushButton*>("shadowMoveRightButton");
+    for (int i = 0; i < 5; ++i)
+        clickOn(host, right);
+    ASSERT_EQ(changing.count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(changing.at(i).at(1).toSizeF(), QSizeF(7 - i, 8));
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
+    QTest::qWait(400);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.last().at(1).toSizeF(), QSizeF(3, 8));
+
+    clickOn(host, popup->findChild<QPushButton*>("shadowMoveDownButton"));
+    EXPECT_EQ(changing.last().at(1).toSizeF(), QSizeF(3, 7));
+    EXPECT_EQ(box(popup)->pos(), shadowPlace(popup) - QPoint(3, 7));
+}
+
+TEST_F(ShadowPopup, DraggingTheBoxReportsMovesCommitsOnReleaseAndStaysInsideThePanel)
+{
+    auto* popup = showFloating(QSizeF(0, 0));
+    QSignalSpy changing(popup, &PopupSliderColorShadowWidget::shadowOffsetChanging);
+    QSignalSpy changed(popup, &PopupSliderColorShadowWidget::shadowOffsetChanged);
+    const QPoint start = centreIn(host, box(popup));
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(host.windowHandle(), start + QPoint(10, 5));
+    QTest::mouseMove(host.windowHandle(), start + QPoint(20, 10));
+    EXPECT_EQ(changing.count(), 2);
+    EXPECT_EQ(changing.last().at(1).toSizeF(), QSizeF(-20, -10));
+    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, start + QPoint(20, 10));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.last().at(1).toSizeF(), QSizeF(-20, -10));
+
+    // Far beyond the left edge, the box's centre stops 10 px inside.
+    const QPoint moved = centreIn(host, box(popup));
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, moved);
+    QTest::mouseMove(host.windowHandle(), moved - QPoint(2000, 0));
+    EXPECT_EQ(box(popup)->x(), 10 - box(popup)->width() / 2);
+    QTest::mouseMove(host.windowHandle(), moved + QPoint(2000, 0));
+    EXPECT_EQ(box(popup)->x(), popup->mainWidget()->width() - 10 - box(popup)->width() / 2);
+    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, moved + QPoint(2000, 0));
+    EXPECT_EQ(changed.count(), 2);
+    const QSizeF offset = changed.last().at(1).toSizeF();
+    EXPECT_EQ(box(popup)->pos(), shadowPlace(popup) - QPoint(int(offset.width()), int(offset.height())));
+}
+
+
+TEST_F(ShadowPopup, PressesBesideTheBoxNeitherDragNorDismissButOutsideThePanelDismiss)
+{
+    auto* popup = showFloating(QSizeF(4, 4));
+    QPointer<PopupSliderColorShadowWidget> watched(popup);
+    QSignalSpy changing(popup, &PopupSliderColorShadowWidget::shadowOffsetChanging);
+    const QPoint title = centreIn(host, popup->findChild<QLabel*>("titleLabel"));
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, title);
+    QTest::mouseMove(host.windowHandle(), title + QPoint(30, 0));
+    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, title + QPoint(30, 0));
+    EXPECT_EQ(changing.count(), 0);
+    EXPECT_TRUE(popup->isVisible());
+
+    // Opacity released at 0 switches the offset controls off.
+    clickSliderStart(host, popup->findChild<QSlider*>("slider"));
+    EXPECT_FALSE(box(popup)->isEnabled());
+    EXPECT_FALSE(popup->findChild<QPushButton*>("shadowMoveLeftButton")->isEnabled());
+    EXPECT_FALSE(popup->findChild<QSlider*>("slider2")->isEnabled());
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, centreIn(host, box(popup)));
+    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, centreIn(host, box(popup)));
+    EXPECT_EQ(changing.count(), 0);
+
+    clickWindowAt(host, QPoint(5, 795));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull(); }, 2000));
+}
+
+TEST_F(ShadowPopup, EmbeddedPadPlacesTheBoxWhenResized)
+{
+    auto* panel = new QWidget(&host);
+    panel->setGeometry(500, 50, 380, 330);
+    panel->show();
+    auto* popup = new PopupSliderColorShadowWidget(panel);
+    popup->showFullscreenWithValues(panel, "Shadow", 0.8f, Qt::black, QSizeF(6, -3), 0, 1, 0.01f, "Blur", 1, 0, 5,
+                                    0.1f);
+    QTest::qWait(50);
+    EXPECT_EQ(box(popup)->pos(), shadowPlace(popup) - QPoint(6, -3));
+    // The embedding panel sizes its popup itself.
+    panel->resize(460, 400);
+    popup->resize(460, 400);
+    QTest::qWait(50);
+    EXPECT_EQ(popup->mainWidget()->size(), QSize(460, 400));
+    EXPECT_EQ(box(popup)->pos(), shadowPlace(popup) - QPoint(6, -3));
+    // The back widget is centred on the pad, 20 px above its middle.
+    auto* pad = popup->findChild<QWidget*>("shadowPanelWidget");
+    auto* back = popup->findChild<QWidget*>("shadowBackWidget");
+    EXPECT_EQ(back->x() + back->width() / 2, pad->width() / 2);
+    EXPECT_EQ(back->y() + back->height() / 2, pad->height() / 2 - 20);
+}
+
+} // namespace

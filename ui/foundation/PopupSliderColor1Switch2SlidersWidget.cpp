@@ -1,0 +1,45 @@
+#include "PopupSliderColor1Switch2SlidersWidget.h"
+
+#include "SliderPopupForm.h"
+
+PopupSliderColor1Switch2SlidersWidget::PopupSliderColor1Switch2SlidersWidget(QWidget* parent)
+    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+{
+    _form->addSliderRow(0, true);
+    _form->addSwitchRow();
+    _form->addSliderRow(1, false);
+    _form->addSliderRow(2, false);
+    _form->stretchFirstRow();
+    adoptForm(*_form);
+}
+
+PopupSliderColor1Switch2SlidersWidget::~PopupSliderColor1Switch2SlidersWidget() = default;
+
+void PopupSliderColor1Switch2SlidersWidget::configure(QWidget* parent, const QString& title, float value,
+                                                      const QColor& color, float min, float max, float step,
+                                                      const QString& title2, float value2, float min2, float max2,
+                                                      float step2, const QString& title3, float value3, float min3,
+                                                      float max3, float step3, const QString& switchTitle,
+                                                      bool switchChecked)
+{
+    configureThreeRowsWithSwitch({value, min, max, step}, color, title2, {value2, min2, max2, step2}, title3,
+                                 {value3, min3, max3, step3}, switchTitle, switchChecked);
+    showFullscreenInWidget(parent, title);
+}
+
+void PopupSliderColor1Switch2SlidersWidget::configure(QWidget* parent, const QString& title, const QPoint& point,
+                                                      float value, const QColor& color, float min, float max,
+                                                      float step, const QString& title2, float value2, float min2,
+                                                      float max2, float step2, const QString& title3, float value3,
+                                                      float min3, float max3, float step3,
+                                                      const QString& switchTitle, bool switchChecked)
+{
+    configureThreeRowsWithSwitch({value, min, max, step}, color, title2, {value2, min2, max2, step2}, title3,
+                                 {value3, min3, max3, step3}, switchTitle, switchChecked);
+    showInWidget(parent, title, point);
+}
+
+int PopupSliderColor1Switch2SlidersWidget::popupHeight()
+{
+    return 314;
+}

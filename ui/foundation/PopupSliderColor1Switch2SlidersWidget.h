@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CommonSliderColorPopup.h"
+
+#include <memory>
+
+class SliderPopupForm;
+
+// A slider row with a colour button, an on/off switch, then two titled
+// slider rows that are enabled only while the first value is above 0 and
+// the switch is on: stroke and border.
+class PopupSliderColor1Switch2SlidersWidget : public CommonSliderColorPopup
+{
+    Q_OBJECT
+
+public:
+    explicit PopupSliderColor1Switch2SlidersWidget(QWidget* parent = nullptr);
+    ~PopupSliderColor1Switch2SlidersWidget() override;
+
+    // Embedded in parent.
+    void configure(QWidget* parent, const QString& title, float value, const QColor& color, float min, float max,
+                   float step, const QString& title2, float value2, float min2, float max2, float step2,
+                   const QString& title3, float value3, float min3, float max3, float step3,
+                   const QString& switchTitle, bool switchChecked);
+    // Floating above point.
+    void configure(QWidget* parent, const QString& title, const QPoint& point, float value, const QColor& color,
+                   float min, float max, float step, const QString& title2, float value2, float min2, float max2,
+                   float step2, const QString& title3, float value3, float min3, float max3, float step3,
+                   const QString& switchTitle, bool switchChecked);
+
+    int popupHeight() override;
+
+private:
+    std::unique_ptr<SliderPopupForm> _form;
+};

@@ -1,0 +1,33 @@
+#include "PopupSliderColorWidget.h"
+
+#include "SliderPopupForm.h"
+
+PopupSliderColorWidget::PopupSliderColorWidget(QWidget* parent)
+    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+{
+    _form->addSliderRow(0, true);
+    adoptForm(*_form);
+}
+
+PopupSliderColorWidget::~PopupSliderColorWidget() = default;
+
+void PopupSliderColorWidget::configure(QWidget* parent, const QString& title, float value, const QColor& color,
+                                       float min, float max, float step)
+{
+    _apply(value, color, min, max, step);
+    showFullscreenInWidget(parent, title);
+}
+
+void PopupSliderColorWidget::configure(QWidget* parent, const QString& title, const QPoint& point, float value,
+                                       const QColor& color, float min, float max, float step)
+{
+    _apply(value, color, min, max, step);
+    showInWidget(parent, title, point);
+}
+
+void PopupSliderColorWidget::_apply(float value, const QColor& color, float min, float max, float step)
+{
+    setSliderRange(min, max, step);
+    setValue(value);
+    setColor(color);
+}
