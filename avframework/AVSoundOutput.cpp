@@ -180,6 +180,7 @@ void AVSoundOutput::_doPlay()
         _device->stop();
         _startDevice();
     }
+    _suspendQueued = false;
     _fadingOut = false;
     _fadingIn = true;
     _fadeStep = 0;
@@ -217,6 +218,16 @@ void AVSoundOutput::_doStop()
     const int state = _device->state();
     if (state == AVSoundDevice::Active || state == AVSoundDevice::Idle)
         _discard = true;
+}
+
+void AVSoundOutput::_doSuspend()
+{
+    QMutexLocker lock(&_requestMutex);
+    // A play that came first has cancelled it.
+    if (!_suspendQueued)
+        return;
+    _suspendQueued = false;
+    _device->suspend();
 }
 
 void AVSoundOutput::_doRestart()
@@ -319,12 +330,17 @@ AVSoundOutput::Next AVSoundOutput::_fillPass(QByteArray& pending, int& suspendWa
         _discard = false;
         return Next::Park;
     }
+    if (_suspendQueued)
+        return Next::Sleep;
     _advanceFade(suspendWaits);
     if (_suspendPending) {
         if (state == AVSoundDevice::Idle || suspendWaits > kSuspendWaitLimit) {
-            _device->suspend();
+            // The platform device's suspend stops its timers, which only its
+            // own thread may do: the owning thread suspends it.
             _suspendPending = false;
-            return Next::Continue;
+            _suspendQueued = true;
+            QMetaObject::invokeMethod(this, &AVSoundOutput::_doSuspend, Qt::QueuedConnection);
+            return Next::Sleep;
         }
         ++suspendWaits;
         return Next::Sleep;

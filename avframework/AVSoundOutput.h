@@ -66,6 +66,8 @@ public slots:
     // Drops what the output holds: nothing more is read until the next play.
     void _doStop();
     void _doRestart();
+    // Suspends the device for the fill thread, unless a play came first.
+    void _doSuspend();
     void _checkAudioDevices();
     void onStateChanged(int state);
 
@@ -115,6 +117,7 @@ private:
     mutable QMutex _requestMutex;
     bool _stopRequest = false;
     bool _suspendPending = false;
+    bool _suspendQueued = false;  // the fill thread asked the owning thread to suspend
     bool _discard = false;
     bool _relaunching = false;
     bool _fadingOut = false;
