@@ -40,23 +40,34 @@ bool AVNullSoundDevice::_setState(int state)
     return changed;
 }
 
-void AVNullSoundDevice::_report(bool changed, int state)
+int AVNullSoundDevice::_freeBytes() const
 {
+    if (_state != Active && _state != Idle)
+        return 0;
+    const int buffered = int(std::ceil(_buffered));
+    return (_bufferBytes - buffered) / _frameBytes * _frameBytes;
+}
+
+template <typename Change>
+void AVNullSoundDevice::_apply(Change change)
+{
+    bool changed = false;
+    int state = 0;
+    {
+        QMutexLocker lock(&_mutex);
+        changed = change();
+        state = _state;
+    }
+    // Outside the mutex: a receiver on this thread may call back in.
     if (changed)
         emit stateChanged(state);
 }
 
 int AVNullSoundDevice::state()
 {
-    bool wentIdle = false;
-    int current = 0;
-    {
-        QMutexLocker lock(&_mutex);
-        wentIdle = _drain();
-        current = _state;
-    }
-    _report(wentIdle, current);
-    return current;
+    _apply([this] { return _drain(); });
+    QMutexLocker lock(&_mutex);
+    return _state;
 }
 
 int AVNullSoundDevice::error()
@@ -67,71 +78,51 @@ int AVNullSoundDevice::error()
 
 bool AVNullSoundDevice::start()
 {
-    bool changed = false;
-    {
-        QMutexLocker lock(&_mutex);
+    _apply([this] {
         _buffered = 0.0;
         _error = NoError;
         _lastDrain = Clock::now();
-        changed = _setState(Idle);
-    }
-    _report(changed, _stateNow());
+        return _setState(Idle);
+    });
     return true;
 }
 
 void AVNullSoundDevice::stop()
 {
-    bool changed = false;
-    {
-        QMutexLocker lock(&_mutex);
+    _apply([this] {
         _buffered = 0.0;
         _error = NoError;
-        changed = _setState(Stopped);
-    }
-    _report(changed, _stateNow());
+        return _setState(Stopped);
+    });
 }
 
 void AVNullSoundDevice::suspend()
 {
-    bool changed = false;
-    {
-        QMutexLocker lock(&_mutex);
-        _drain();
-        if (_state == Active || _state == Idle)
-            changed = _setState(Suspended);
-    }
-    _report(changed, _stateNow());
+    _apply([this] {
+        const bool wentIdle = _drain();
+        return (_state == Active || _state == Idle) ? _setState(Suspended) || wentIdle : wentIdle;
+    });
 }
 
 void AVNullSoundDevice::resume()
 {
-    bool changed = false;
-    {
-        QMutexLocker lock(&_mutex);
-        if (_state == Suspended) {
-            _lastDrain = Clock::now();
-            _error = NoError;
-            changed = _setState(Active);
-        }
-    }
-    _report(changed, _stateNow());
+    _apply([this] {
+        if (_state != Suspended)
+            return false;
+        _lastDrain = Clock::now();
+        _error = NoError;
+        return _setState(Active);
+    });
 }
 
 int AVNullSoundDevice::bytesFree()
 {
-    bool wentIdle = false;
     int free = 0;
-    int current = 0;
-    {
-        QMutexLocker lock(&_mutex);
-        wentIdle = _drain();
-        current = _state;
-        if (_state == Active || _state == Idle) {
-            const int buffered = int(std::ceil(_buffered));
-            free = (_bufferBytes - buffered) / _frameBytes * _frameBytes;
-        }
-    }
-    _report(wentIdle, current);
+    _apply([&] {
+        const bool wentIdle = _drain();
+        free = _freeBytes();
+        return wentIdle;
+    });
     return free;
 }
 
@@ -144,22 +135,15 @@ int AVNullSoundDevice::bufferedBytes()
 
 int64_t AVNullSoundDevice::write(const char*, int64_t length)
 {
-    const int64_t taken = std::min<int64_t>(std::max<int64_t>(length, 0), bytesFree());
-    if (taken <= 0)
-        return 0;
-    bool changed = false;
-    {
-        QMutexLocker lock(&_mutex);
+    int64_t taken = 0;
+    _apply([&] {
+        _drain();
+        taken = std::min<int64_t>(std::max<int64_t>(length, 0), _freeBytes());
+        if (taken <= 0)
+            return false;
         _buffered += double(taken);
         _error = NoError;
-        changed = _setState(Active);
-    }
-    _report(changed, _stateNow());
+        return _setState(Active);
+    });
     return taken;
-}
-
-int AVNullSoundDevice::_stateNow()
-{
-    QMutexLocker lock(&_mutex);
-    return _state;
 }

@@ -34,11 +34,13 @@ private:
     // Lets the bytes played since the last look run out; the mutex is held.
     // Returns true when the device went idle.
     bool _drain();
-    // Sets the state under the mutex; true when it changed.
+    // Sets the state (the mutex is held); true when it changed.
     bool _setState(int state);
-    // Emits the state change outside the mutex.
-    void _report(bool changed, int state);
-    int _stateNow();
+    int _freeBytes() const;
+    // Runs change under the mutex and emits the state when change says it
+    // changed.
+    template <typename Change>
+    void _apply(Change change);
 
     const int _frameBytes;
     const double _bytesPerSecond;
