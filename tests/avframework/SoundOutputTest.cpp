@@ -13,11 +13,9 @@
 #include <QProcess>
 #include <QSignalSpy>
 
-#include <atomic>
 #include <cmath>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 using namespace StreamTest;
@@ -26,26 +24,6 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr int kChannels = 2;
-
-// Runs the owning thread's queued requests and device reports until the
-// condition holds or seconds pass.
-bool pumpUntil(const std::function<bool()>& condition, double seconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > qint64(seconds * 1000))
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        avThreadSleep(0.002);
-    }
-    return true;
-}
-
-void pumpFor(double seconds)
-{
-    pumpUntil([] { return false; }, seconds);
-}
 
 bool pulseServerReachable()
 {
@@ -103,32 +81,6 @@ private:
     std::vector<Event> _events;
 };
 
-// The mixing passes the playback driver's mixing thread would run.
-class MixingThread {
-public:
-    MixingThread(AVComposition* composition, double startTime)
-        : _thread([this, composition, startTime] {
-            QElapsedTimer clock;
-            clock.start();
-            while (!_stop) {
-                const double time = std::min(startTime + clock.elapsed() / 1000.0, composition->duration() - 0.001);
-                composition->renderAt(std::max(0.0, time), 0, 1, AVComposition::kRenderAudio, 0);
-                avThreadSleep(0.005);
-            }
-        })
-    {
-    }
-    ~MixingThread()
-    {
-        _stop = true;
-        _thread.join();
-    }
-
-private:
-    std::atomic<bool> _stop{false};
-    std::thread _thread;
-};
-
 // The fade-out volumes of a pause: target x (1 + cos(pi k / 10)) / 2, then 0.
 std::vector<float> fadeOutVolumes()
 {
@@ -179,7 +131,6 @@ protected:
     void TearDown() override
     {
         output.reset();
-        mixing.reset();
         composition.reset();
         qunsetenv("VIDORNA_SOUND_OUTPUT");
         GLTest::TearDown();
@@ -194,15 +145,47 @@ protected:
 
     void startOutput(double startTime = 0.0)
     {
-        mixing = std::make_unique<MixingThread>(composition.get(), startTime);
+        playStart = startTime;
+        playClock.start();
         // The playback driver mixes ahead before it plays: an output that
         // finds nothing to play suspends itself.
-        ASSERT_TRUE(waitUntil([&] { return composition->isMixComplete() != 0; })) << "nothing was mixed";
+        ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 10.0)) << "nothing was mixed";
         output = std::make_unique<AVSoundOutput>(composition.get(), kRate, kChannels);
         output->setListener(&listener);
         QObject::connect(output.get(), &AVSoundOutput::volumeApplied, output.get(),
                          [this](float volume) { listener.add({Event::Volume, double(volume)}); },
                          Qt::DirectConnection);
+    }
+
+    // A mixing pass at the playing time, as the playback driver's mixing
+    // thread runs them.
+    void mix()
+    {
+        if (!playClock.isValid())
+            return;
+        const double time = std::min(playStart + playClock.elapsed() / 1000.0, composition->duration() - 0.001);
+        composition->renderAt(std::max(0.0, time), 0, 1, AVComposition::kRenderAudio, 0);
+    }
+
+    // Mixes and runs this thread's queued requests and device reports until
+    // the condition holds or seconds pass.
+    bool pumpUntil(const std::function<bool()>& condition, double seconds)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > qint64(seconds * 1000))
+                return false;
+            mix();
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            avThreadSleep(0.002);
+        }
+        return true;
+    }
+
+    void pumpFor(double seconds)
+    {
+        pumpUntil([] { return false; }, seconds);
     }
 
     // Plays until the output reports the started state; returns its index.
@@ -254,7 +237,8 @@ protected:
     }
 
     std::unique_ptr<AVComposition> composition;
-    std::unique_ptr<MixingThread> mixing;
+    double playStart = 0.0;
+    QElapsedTimer playClock;  // valid once mixing runs
     RecordingListener listener;
     std::unique_ptr<AVSoundOutput> output;
 };
