@@ -8,6 +8,7 @@
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -62,6 +63,8 @@ AVSoundOutput::AVSoundOutput(AVComposition* composition, int sampleRate, int cha
         _startDevice();
         _device->suspend();
     }
+    // The device's reports of its own start-up are no news to a listener.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     _fillThread = avThreadCreate(&AVSoundOutput::fillLoop, this);
     avThreadStart(_fillThread);
     _devicePollTimer = new QTimer(this);
@@ -137,7 +140,7 @@ void AVSoundOutput::_createOutput()
         format = info.nearestFormat(format);
     _device = new AVQtSoundDevice(info, format, this);
     _nullOutput = false;
-    connect(_device, &AVSoundDevice::stateChanged, this, &AVSoundOutput::onStateChanged);
+    _connectDevice();
 }
 
 void AVSoundOutput::_useNullOutput()
@@ -146,7 +149,14 @@ void AVSoundOutput::_useNullOutput()
     qDebug() << "No usable audio device: sound goes into the null output";
     _device = new AVNullSoundDevice(_sampleRate, _channelCount, this);
     _nullOutput = true;
-    connect(_device, &AVSoundDevice::stateChanged, this, &AVSoundOutput::onStateChanged);
+    _connectDevice();
+}
+
+void AVSoundOutput::_connectDevice()
+{
+    // Queued even from this thread: the listener is never called while the
+    // request mutex is held, and reports keep their order.
+    connect(_device, &AVSoundDevice::stateChanged, this, &AVSoundOutput::onStateChanged, Qt::QueuedConnection);
 }
 
 void AVSoundOutput::_dropDevice()

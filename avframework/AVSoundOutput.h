@@ -76,6 +76,7 @@ private:
 
     void _createOutput();
     void _useNullOutput();
+    void _connectDevice();
     void _dropDevice();
     // Starts the device in push mode; falls back to the null device when
     // the platform's cannot open. The request mutex is held.

@@ -256,6 +256,12 @@ TEST_F(SoundOutputTest, NullOutputPlaysAndPausesWithTheDeviceStates)
     EXPECT_NEAR(rising[9], 1.0, 1e-6);
     // Playing again resumes the suspended device.
     ASSERT_GE(playUntilStarted(), 0);
+    // A play while it plays relaunches it: the listener hears the new state,
+    // never the stop on the way.
+    const size_t from = listener.size();
+    ASSERT_GE(playUntilStarted(), 0);
+    pumpFor(0.1);
+    EXPECT_LT(listener.stateAfter(from, AVSoundDevice::Stopped), 0);
 }
 
 TEST_F(SoundOutputTest, EndOfTheCompositionFadesOutAndSuspends)
