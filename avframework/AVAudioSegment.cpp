@@ -226,8 +226,13 @@ void AVAudioSegment::_seekFinished(AVContent*, const uint8_t*, int32_t, double, 
     if (segment->_closing)
         return;
     {
+        // What was taken before the seek took effect goes, but the
+        // generation stays: a fill waiting for the stream now receives the
+        // first frame at the new position, which the stream pushes right
+        // after this report, and must keep it.
         QMutexLocker lock(segment->_audioMutex.get());
-        segment->_forgetPosition();
+        segment->_dropCache();
+        segment->_heldFrame = Frame();
     }
     segment->fireRedrawCallback(0);
     segment->_ready = 1;

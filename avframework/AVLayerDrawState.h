@@ -59,3 +59,8 @@ struct AVLayerDrawState {
 // The state that draws a texture unchanged: all zeros except anchor
 // (0.5, 0.5), scale 1, the whole picture and full opacity.
 AVLayerDrawState avLayerDrawStateNeutral(uint32_t sourceRotation);
+
+// Switches on and sets the colour effects of the nine adjustments
+// (saturation, brightness, contrast, white balance, exposure, hue, red,
+// green, blue gains), each -100..100; 0 leaves its effect off.
+void avApplyColourAdjustments(AVLayerDrawState* state, const int32_t* values);

@@ -120,4 +120,9 @@ ff -f lavfi -i "color=c=blue:s=64x48:r=10:d=75" -c:v libx264 -preset veryfast -g
 # delay, so a duration that depends on decoding speed shows here.
 ff -f lavfi -i "cellauto=s=1600x1200:rate=50:rule=30,format=rgb8" -frames:v 10 -loop 0 "$out/bigcells_10x20ms.gif"
 
+# ---- sound output ----
+# A second tone mixed with tone440.wav: what the sound output plays must
+# carry both.
+ff -f lavfi -i "sine=frequency=1250:sample_rate=44100:duration=3" -ac 2 -c:a pcm_s16le "$out/tone1250.wav"
+
 touch "$out/.complete"

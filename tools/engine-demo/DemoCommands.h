@@ -22,3 +22,5 @@ int runDecodeAudio(const QStringList& arguments);
 int runSegmentFrames(const QStringList& arguments);
 // draw-layer --image FILE --size WxH [options] --out PNG: a picture drawn as one layer with its properties.
 int runDrawLayer(const QStringList& arguments);
+// tone [--seconds N]: a generated tone played through the sound output, printing its states.
+int runTone(const QStringList& arguments);

@@ -36,6 +36,7 @@ const std::map<QString, Command>& commands()
         {"draw-layer", {runDrawLayer,
                         "draw-layer --image FILE --size WxH [options] --out PNG\n"
                         "                              draw a picture as one layer with its properties (no options: list)", true}},
+        {"tone", {runTone, "tone [--seconds N]          play a generated tone through the sound output for N seconds", true}},
     };
     return table;
 }

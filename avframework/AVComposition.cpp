@@ -1,0 +1,355 @@
+#include "AVComposition.h"
+
+#include "AVLayerSegment.h"
+#include "AVSoundSegment.h"
+#include "AVTextSegment.h"
+#include "AVVideoSegment.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <algorithm>
+
+namespace {
+
+// Inserts before the first segment with a greater id, so equal ids keep
+// the order in which they were added.
+template <typename Segment>
+void insertById(std::vector<Segment*>& list, Segment* segment, uint32_t id)
+{
+    const auto at = std::find_if(list.begin(), list.end(), [id](const Segment* s) { return s->id() > id; });
+    list.insert(at, segment);
+}
+
+template <typename Segment>
+Segment* firstWithId(const std::vector<Segment*>& list, uint32_t id)
+{
+    const auto it = std::find_if(list.begin(), list.end(), [id](const Segment* s) { return s->id() == id; });
+    return it == list.end() ? nullptr : *it;
+}
+
+template <typename Segment>
+double latestEnd(const std::vector<Segment*>& list, double end)
+{
+    for (const Segment* segment : list)
+        end = std::max(end, segment->startTime() + segment->duration());
+    return end;
+}
+
+} // namespace
+
+AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, int32_t channelCount,
+                             AVGLRenderer* renderer)
+    : _renderer(renderer),
+      _layerMutex(avMutexCreate()),
+      _soundMutex(avMutexCreate()),
+      _pendingMutex(avMutexCreate()),
+      _appliedWidth(width),
+      _appliedHeight(height),
+      _requestedWidth(width),
+      _requestedHeight(height),
+      _sampleRate(sampleRate),
+      _channelCount(channelCount),
+      _offscreenMutex(avMutexCreate()),
+      _observerMutex(avMutexCreate()),
+      _snapshotMutex(avMutexCreate()),
+      _backgroundMutex(avMutexCreate()),
+      _mixBufferSize(std::max(0, sampleRate / 2) * std::max(0, channelCount) * 2),
+      _halfSecondFrames(std::max(0, sampleRate / 2)),
+      _scratch(new uint8_t[kScratchBytes]()),
+      _mixMutex(avMutexCreate())
+{
+    _mixBuffer.reset(new uint8_t[std::max(1, _mixBufferSize)]());
+    QMutexLocker lock(_mixMutex.get());
+    _placeWindow();
+}
+
+AVComposition::~AVComposition()
+{
+    for (AVLayerSegment* layer : _visibleSegments)
+        delete layer;
+    for (AVSoundSegment* sound : _soundSegments)
+        delete sound;
+    for (AVLayerSegment* layer : _pendingDeletion)
+        delete layer;
+    // Framebuffers that outlived releaseGLResources can only be freed where
+    // an engine context is current; elsewhere their names go with the context.
+    _freeFramebuffers();
+}
+
+void AVComposition::setRenderer(AVGLRenderer* renderer)
+{
+    QMutexLocker lock(_offscreenMutex.get());
+    _renderer = renderer;
+}
+
+void AVComposition::setDrawingContexts(const AVGLDrawingContexts* contexts)
+{
+    _drawingContexts = contexts;
+}
+
+// ---- segment lists ------------------------------------------------------------
+
+void AVComposition::addSegment(AVSegment* segment, uint32_t id)
+{
+    if (!segment)
+        return;
+    segment->setId(id);
+    {
+        QMutexLocker layers(_layerMutex.get());
+        QMutexLocker sounds(_soundMutex.get());
+        if (segment->isVisual())
+            insertById(_visibleSegments, static_cast<AVLayerSegment*>(segment), id);
+        else
+            insertById(_soundSegments, static_cast<AVSoundSegment*>(segment), id);
+        updateDuration();
+    }
+    // Outside the lists: a segment whose load completes at once calls back
+    // into onSegmentLoaded, which takes them.
+    segment->setRedrawCallback(&AVComposition::notifyObservers, this);
+    segment->setCallback(&AVComposition::onSegmentLoaded, this);
+}
+
+AVSegment* AVComposition::_findUnlocked(uint32_t id) const
+{
+    if (AVLayerSegment* layer = firstWithId(_visibleSegments, id))
+        return layer;
+    return firstWithId(_soundSegments, id);
+}
+
+AVSegment* AVComposition::findSegment(uint32_t id)
+{
+    QMutexLocker layers(_layerMutex.get());
+    QMutexLocker sounds(_soundMutex.get());
+    return _findUnlocked(id);
+}
+
+int AVComposition::removeSegment(uint32_t id)
+{
+    AVSoundSegment* removedSound = nullptr;
+    AVSegment* removed = nullptr;
+    {
+        QMutexLocker layers(_layerMutex.get());
+        QMutexLocker sounds(_soundMutex.get());
+        QMutexLocker pending(_pendingMutex.get());
+        if (AVLayerSegment* layer = firstWithId(_visibleSegments, id)) {
+            _visibleSegments.erase(std::find(_visibleSegments.begin(), _visibleSegments.end(), layer));
+            _pendingDeletion.push_back(layer);
+            removed = layer;
+        } else if ((removedSound = firstWithId(_soundSegments, id))) {
+            _soundSegments.erase(std::find(_soundSegments.begin(), _soundSegments.end(), removedSound));
+            removed = removedSound;
+        }
+        if (removed)
+            updateDuration();
+    }
+    if (!removed)
+        return 0;
+    {
+        // A pending snapshot of it is still answered (with null) by the next pass.
+        QMutexLocker lock(_snapshotMutex.get());
+        if (_snapshot.segment == removed)
+            _snapshot.segment = nullptr;
+    }
+    // The sound segment left the list under the sound-list mutex, which a
+    // mixing pass holds for its whole duration: no pass uses it any more.
+    // It is destroyed after the mutexes are released because its destructor
+    // joins the stream threads, and a load completion on one of them may be
+    // waiting for the list mutexes in onSegmentLoaded.
+    delete removedSound;
+    return 1;
+}
+
+void AVComposition::setVisibleSegments(const uint32_t* ids, int32_t count)
+{
+    QMutexLocker layers(_layerMutex.get());
+    std::vector<AVLayerSegment*> ordered;
+    ordered.reserve(_visibleSegments.size());
+    for (int32_t i = 0; ids && i < count; ++i) {
+        const auto it = std::find_if(_visibleSegments.begin(), _visibleSegments.end(),
+                                     [id = ids[i]](const AVLayerSegment* s) { return s->id() == id; });
+        if (it == _visibleSegments.end())
+            continue;
+        ordered.push_back(*it);
+        _visibleSegments.erase(it);
+    }
+    if (!_visibleSegments.empty()) {
+        // A caller that named too few layers must not lose the others.
+        av_log(nullptr, AV_LOG_WARNING, "composition: %zu layers missing from the drawing order, drawn on top\n",
+               _visibleSegments.size());
+        ordered.insert(ordered.end(), _visibleSegments.begin(), _visibleSegments.end());
+    }
+    _visibleSegments.swap(ordered);
+    QMutexLocker sounds(_soundMutex.get());
+    updateDuration();
+}
+
+void AVComposition::updateLayout(int32_t width, int32_t height, int32_t)
+{
+    _requestedWidth = width;
+    _requestedHeight = height;
+    QMutexLocker layers(_layerMutex.get());
+    const uint32_t w = uint32_t(std::max(0, width));
+    const uint32_t h = uint32_t(std::max(0, height));
+    for (AVLayerSegment* layer : _visibleSegments) {
+        layer->setSize(w, h);
+        if (layer->isVideo()) {
+            auto* video = static_cast<AVVideoSegment*>(layer);
+            video->setSizeHints(w, h);
+            video->resetStepMultiplier();
+        } else if (layer->isText()) {
+            static_cast<AVTextSegment*>(layer)->setSize(w, h / 2);
+        }
+    }
+}
+
+void AVComposition::setBackgroundColor(float red, float green, float blue, float alpha)
+{
+    QMutexLocker lock(_backgroundMutex.get());
+    _background[0] = red;
+    _background[1] = green;
+    _background[2] = blue;
+    _background[3] = alpha;
+}
+
+void AVComposition::backgroundColor(float* red, float* green, float* blue, float* alpha) const
+{
+    QMutexLocker lock(_backgroundMutex.get());
+    *red = _background[0];
+    *green = _background[1];
+    *blue = _background[2];
+    *alpha = _background[3];
+}
+
+// ---- duration -------------------------------------------------------------------
+
+void AVComposition::updateDuration()
+{
+    _duration = std::max(0.0, latestEnd(_soundSegments, latestEnd(_visibleSegments, 0.0)));
+    QMutexLocker lock(_mixMutex.get());
+    _placeWindow();
+}
+
+void AVComposition::refreshDuration()
+{
+    QMutexLocker layers(_layerMutex.get());
+    QMutexLocker sounds(_soundMutex.get());
+    updateDuration();
+}
+
+// ---- observers ----------------------------------------------------------------------
+
+void AVComposition::addObserver(ObserverCallback callback, void* context)
+{
+    QMutexLocker lock(_observerMutex.get());
+    _eraseObserver(callback);
+    _observers.push_back({callback, context});
+}
+
+void AVComposition::removeObserver(ObserverCallback callback)
+{
+    QMutexLocker lock(_observerMutex.get());
+    _eraseObserver(callback);
+}
+
+void AVComposition::_eraseObserver(ObserverCallback callback)
+{
+    _observers.erase(std::remove_if(_observers.begin(), _observers.end(),
+                                    [callback](const Observer& o) { return o.callback == callback; }),
+                     _observers.end());
+}
+
+void AVComposition::_notify(AVSegment* segment)
+{
+    std::vector<Observer> observers;
+    {
+        QMutexLocker lock(_observerMutex.get());
+        observers = _observers;
+    }
+    // Called outside the lock, so an observer may add or remove observers.
+    for (const Observer& observer : observers)
+        observer.callback(this, segment, observer.context);
+}
+
+int AVComposition::notifyObservers(AVSegment* segment, intptr_t, void* composition)
+{
+    static_cast<AVComposition*>(composition)->_notify(segment);
+    return 0;
+}
+
+int AVComposition::onSegmentLoaded(AVSegment* segment, intptr_t result, void* composition)
+{
+    auto* self = static_cast<AVComposition*>(composition);
+    if (result == 0)
+        self->refreshDuration();
+    self->_notify(segment);
+    return 0;
+}
+
+// ---- queries ---------------------------------------------------------------------
+
+bool AVComposition::areLayersReadyAt(double time)
+{
+    QMutexLocker layers(_layerMutex.get());
+    QMutexLocker sounds(_soundMutex.get());
+    return std::none_of(_visibleSegments.begin(), _visibleSegments.end(),
+                        [time](AVLayerSegment* layer) { return layer->coversTime(time) && !layer->isReady(); });
+}
+
+bool AVComposition::hasSegmentWithStatusZero()
+{
+    QMutexLocker layers(_layerMutex.get());
+    QMutexLocker sounds(_soundMutex.get());
+    return std::any_of(_soundSegments.begin(), _soundSegments.end(),
+                       [](AVSoundSegment* sound) { return sound->status() == AVSegmentReady; });
+}
+
+void AVComposition::setMinimumFrameRate(int32_t rate)
+{
+    QMutexLocker layers(_layerMutex.get());
+    for (AVLayerSegment* layer : _visibleSegments) {
+        if (layer->isVideo())
+            static_cast<AVVideoSegment*>(layer)->setMinimumFrameRate(uint32_t(std::max(0, rate)));
+    }
+}
+
+// ---- time ---------------------------------------------------------------------------
+
+void AVComposition::renderAt(double time, uint8_t drawFlag, uint8_t playing, int32_t mode, uint8_t exporting)
+{
+    if (mode & kRenderAudio)
+        mixAudio(time, drawFlag, playing, exporting);
+    if (mode & kRenderVideo)
+        compositeVideo(time, drawFlag, playing, exporting);
+}
+
+void AVComposition::seek(double time, bool resetAudio)
+{
+    if (resetAudio) {
+        QMutexLocker lock(_mixMutex.get());
+        _audioBufferLen = 0;
+        _mixStart = int64_t(_sampleRate * time);
+        _placeWindow();
+        std::fill_n(_mixBuffer.get(), _mixBufferSize, uint8_t(0));
+        _mixComplete = 0;
+    }
+    // Copies of the lists: segment seeks may wait for their streams, and a
+    // mixing pass must not wait that long. Seeking never overlaps a removal
+    // (both come from the facade's thread).
+    std::vector<AVLayerSegment*> layers;
+    std::vector<AVSoundSegment*> sounds;
+    {
+        QMutexLocker layerLock(_layerMutex.get());
+        QMutexLocker soundLock(_soundMutex.get());
+        layers = _visibleSegments;
+        sounds = _soundSegments;
+    }
+    for (AVLayerSegment* layer : layers)
+        layer->seekTo(time, resetAudio);
+    for (AVSoundSegment* sound : sounds)
+        sound->seekTo(time, resetAudio);
+}

@@ -1,0 +1,374 @@
+// The composition's picture: one drawing pass draws the visible layers of a
+// time into the multisample target, resolves it into the draw target and,
+// double-buffered, exchanges that with the front target the preview reads.
+
+#include "AVComposition.h"
+
+#include "AVGLContext.h"
+#include "AVGLFramebuffer.h"
+#include "AVGLRenderer.h"
+#include "AVLayerSegment.h"
+#include "AVSoundSegment.h"
+#include "AVTrace.h"
+#include "AVVideoSegment.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QOpenGLFunctions_3_2_Core>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// A layer is woken this long before its start (its stream needs the time
+// to decode its first frame) and kept awake this long after its end.
+constexpr double kPlayLeadSeconds = 1.0;
+constexpr double kExportLeadSeconds = 0.1;
+constexpr double kTailSeconds = 0.25;
+
+constexpr float kDegreesToRadians = 3.1415927f / 180.0f;
+
+void copyColour(float* to, const AVVec4& colour, int count)
+{
+    const float values[4] = {colour.x, colour.y, colour.z, colour.w};
+    std::copy(values, values + count, to);
+}
+
+} // namespace
+
+AVLayerDrawState AVComposition::layerTransform(AVLayerSegment* layer) const
+{
+    const AVAnimatedValues values = layer->current();
+    const AVLayerStyle style = layer->style();
+    const auto canvasWidth = float(width());
+    AVLayerDrawState state = avLayerDrawStateNeutral(layer->pictureRotation());
+    state.positionX = values.position.x;
+    state.positionY = values.position.y;
+    state.anchorX = values.anchor.x;
+    state.anchorY = values.anchor.y;
+    state.scaleX = values.scale.x;
+    state.scaleY = values.scale.y;
+    state.opacity = 1.0f - values.transparency;
+    state.rotationZ = values.rotation * kDegreesToRadians;
+    state.rotationX = values.rotationX * kDegreesToRadians;
+    state.rotationY = values.rotationY * kDegreesToRadians;
+    state.perspective3D = style.perspective;
+    if (style.perspective) {
+        for (int corner = 0; corner < kAVCornerCount; ++corner) {
+            state.cornerOffsets[2 * corner] = values.pointOffset[corner].x;
+            state.cornerOffsets[2 * corner + 1] = values.pointOffset[corner].y;
+        }
+    }
+    state.outlineWidth = style.borderWidth;
+    if (style.borderWidth > 0) {
+        copyColour(state.outlineColor, style.borderColor, 4);
+        state.outlineIsStroke = style.borderStroke;
+        if (style.borderStroke) {
+            state.strokeTolerance = float(style.strokeTolerance) / 100;
+            state.strokeStrength = float(style.strokeStrength) / 100;
+        }
+    }
+    state.cornerRadius = style.cornerRadius * canvasWidth;
+    state.shadowOpacity = style.shadowOpacity;
+    state.shadowOffsetX = style.shadowOffset.x * canvasWidth;
+    state.shadowOffsetY = style.shadowOffset.y * canvasWidth;
+    copyColour(state.shadowColor, style.shadowColor, 4);
+    state.shadowBlur = std::floor(style.shadowRadius * canvasWidth + 0.5f);
+    state.crop[0] = values.cropTopLeft.x;
+    state.crop[1] = values.cropTopLeft.y;
+    state.crop[2] = values.cropBottomRight.x;
+    state.crop[3] = values.cropBottomRight.y;
+    std::copy(values.feathering, values.feathering + kAVFeatheringCount, state.feathering);
+    if (style.chromaKeyEnabled) {
+        state.chromaThreshold = float(style.chromaKeySensitivity) / 100;
+        if (state.chromaThreshold > 0) {
+            state.chromaSmoothing = float(style.chromaKeySmoothing) / 100;
+            copyColour(state.chromaColor, style.chromaKeyColor, 3);
+        }
+    }
+    avApplyColourAdjustments(&state, values.effectColor);
+    return state;
+}
+
+void AVComposition::drawLayer(AVVideoSegment* layer, const AVLayerDrawState& state)
+{
+    AVGLRenderer* renderer = _renderer.load();
+    const AVGLTexture* texture = layer->texture();
+    if (!renderer || !texture)
+        return;
+    const int64_t stamp = int64_t(layer->changeTime());
+    const int pictureWidth = int(layer->imageWidth());
+    const int pictureHeight = int(layer->imageHeight());
+    AVGLTexture* second = layer->secondPlane();
+    AVGLTexture* third = layer->thirdPlane();
+    switch (texture->format) {
+    case AVTextureFormatYUV420:
+    case AVTextureFormatYUV420P16:
+        if (second && third) {
+            AVGLRenderer::renderPlanarLayer(renderer, layer->id(), stamp, texture, second, third, pictureWidth,
+                                            pictureHeight, &state, false);
+            return;
+        }
+        break;
+    case AVTextureFormatUYVY422:
+        AVGLRenderer::renderLayer(renderer, layer->id(), stamp, texture, pictureWidth, pictureHeight, &state,
+                                  false);
+        return;
+    case AVTextureFormatNV12:
+    case AVTextureFormatP010:
+        if (second) {
+            AVGLRenderer::renderPlanarLayer(renderer, layer->id(), stamp, texture, second, nullptr, pictureWidth,
+                                            pictureHeight, &state, false);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    AVGLRenderer::drawLayerTexture(renderer, layer->id(), stamp, texture, pictureWidth, pictureHeight, &state,
+                                   false);
+}
+
+// ---- framebuffers -----------------------------------------------------------------
+
+void AVComposition::setDoubleBuffered(uint8_t doubleBuffered)
+{
+    QMutexLocker lock(_offscreenMutex.get());
+    if (!_offscreenMutex2)
+        _offscreenMutex2.reset(avMutexCreate());
+    _doubleBuffered = doubleBuffered;
+}
+
+void AVComposition::lockOffscreen()
+{
+    avMutexLock(_doubleBuffered ? _offscreenMutex2.get() : _offscreenMutex.get());
+}
+
+void AVComposition::unlockOffscreen()
+{
+    avMutexUnlock(_doubleBuffered ? _offscreenMutex2.get() : _offscreenMutex.get());
+}
+
+AVGLFramebuffer* AVComposition::frontFramebuffer() const
+{
+    return _doubleBuffered && _frontTarget ? _frontTarget : _drawTarget;
+}
+
+uint32_t AVComposition::frontTexture() const
+{
+    const AVGLFramebuffer* front = frontFramebuffer();
+    return front && front->color ? front->color->name : 0;
+}
+
+void AVComposition::_prepareFramebuffers()
+{
+    const int32_t w = std::max(1, _requestedWidth.load());
+    const int32_t h = std::max(1, _requestedHeight.load());
+    const bool resize = w != width() || h != height();
+    if (!_drawTarget)
+        _drawTarget = avFramebufferCreate(w, h, false);
+    else if (resize)
+        avFramebufferResize(_drawTarget, w, h);
+    if (!_multisampleTarget)
+        _multisampleTarget = avMultisampleFramebufferCreate(w, h, false);
+    else if (resize)
+        avMultisampleFramebufferResize(_multisampleTarget, w, h);
+    if (_doubleBuffered) {
+        // The preview may be reading the front target.
+        QMutexLocker lock(_offscreenMutex2.get());
+        if (!_frontTarget)
+            _frontTarget = avFramebufferCreate(w, h, false);
+        else if (resize || avTextureWidth(_frontTarget) != w || avTextureHeight(_frontTarget) != h)
+            avFramebufferResize(_frontTarget, w, h);
+    }
+    _appliedWidth = w;
+    _appliedHeight = h;
+}
+
+void AVComposition::_freeFramebuffers()
+{
+    avFramebufferFree(_drawTarget);
+    avMultisampleFramebufferFree(_multisampleTarget);
+    _drawTarget = nullptr;
+    _multisampleTarget = nullptr;
+    // The preview may be reading the front target.
+    QMutexLocker lock(_offscreenMutex2.get());  // no lock without double buffering
+    avFramebufferFree(_frontTarget);
+    _frontTarget = nullptr;
+}
+
+void AVComposition::releaseGLResources()
+{
+    {
+        QMutexLocker layers(_layerMutex.get());
+        QMutexLocker sounds(_soundMutex.get());
+        for (AVLayerSegment* layer : _visibleSegments)
+            layer->sleep(true);
+        for (AVSoundSegment* sound : _soundSegments)
+            sound->sleep(true);
+    }
+    QMutexLocker lock(_offscreenMutex.get());
+    _freeFramebuffers();
+}
+
+// ---- the drawing pass --------------------------------------------------------------
+
+bool AVComposition::_beginPass(bool* ownsPass)
+{
+    *ownsPass = false;
+    // A thread that holds its engine context for longer (a tool, a test)
+    // draws on it as it is.
+    if (avCurrentGLFunctions.load())
+        return true;
+    const AVGLDrawingContexts* contexts = _drawingContexts.load();
+    if (!contexts || !avGLBeginDrawing(contexts)) {
+        avTrace("composition: no engine context to draw with");
+        return false;
+    }
+    *ownsPass = true;
+    return true;
+}
+
+void AVComposition::_destroyPendingLayers()
+{
+    std::vector<AVLayerSegment*> parked;
+    {
+        QMutexLocker lock(_pendingMutex.get());
+        parked.swap(_pendingDeletion);
+    }
+    // Destroyed outside the mutex: a video layer's destructor joins its
+    // stream threads, whose load completion may wait for the list mutexes
+    // that a removal holds while it waits for this mutex.
+    for (AVLayerSegment* layer : parked) {
+        layer->sleep(true);
+        delete layer;
+    }
+}
+
+void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playing, uint8_t exporting)
+{
+    QMutexLocker offscreen(_offscreenMutex.get());
+    AVGLRenderer* renderer = _renderer.load();
+    bool ownsPass = false;
+    if (!renderer || !_beginPass(&ownsPass))
+        return;
+    _destroyPendingLayers();
+    _prepareFramebuffers();
+    AVGLFramebuffer* target = _multisampleTarget ? _multisampleTarget : _drawTarget;
+    float r = 0, g = 0, b = 0, a = 1;
+    backgroundColor(&r, &g, &b, &a);
+    AVGLRenderer::bindFramebuffer(renderer, target);
+    // The composition is premultiplied: so is what it starts from.
+    AVGLRenderer::clear(renderer, r * a, g * a, b * a, a);
+    std::vector<AVLayerSegment*> layers;
+    {
+        QMutexLocker lock(_layerMutex.get());
+        layers = _visibleSegments;
+    }
+    for (AVLayerSegment* layer : layers)
+        _drawLayerAt(layer, time, drawFlag, playing, exporting);
+    if (_multisampleTarget && _drawTarget) {
+        AVGLRenderer::bindFramebuffer(renderer, _drawTarget);
+        AVGLRenderer::clear(renderer, 0, 0, 0, 0);
+        AVGLRenderer::blitToOutput(renderer, _multisampleTarget, false);
+    }
+    if (QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load(); gl && (_doubleBuffered || exporting)) {
+        if (exporting)
+            gl->glFinish();
+        else
+            gl->glFlush();
+    }
+    if (ownsPass)
+        avGLEndDrawing();
+    if (_doubleBuffered && _frontTarget) {
+        QMutexLocker lock(_offscreenMutex2.get());
+        std::swap(_drawTarget, _frontTarget);
+    }
+    offscreen.unlock();
+    // A request this pass did not answer (not a video, not drawn, removed)
+    // is answered now, so that nobody waits for it.
+    _answerSnapshot(nullptr, nullptr, 0, 0);
+}
+
+void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
+{
+    const double lead = exporting ? kExportLeadSeconds : kPlayLeadSeconds;
+    const double start = layer->startTime();
+    if (time >= start - lead && time <= start + layer->duration() + kTailSeconds && layer->flag2())
+        layer->wake();
+    else
+        layer->sleep(exporting);
+    if (layer->status() != AVSegmentReady || !layer->flag2() || !layer->coversTime(time))
+        return;
+    layer->prepareAt(time, drawFlag, playing);
+    if (!layer->texture())
+        return;
+    const AVLayerDrawState state = layerTransform(layer);
+    if (!layer->isVideo()) {
+        AVGLRenderer::drawLayerTexture(_renderer.load(), layer->id(), int64_t(layer->changeTime()), layer->texture(),
+                                       int(layer->imageWidth()), int(layer->imageHeight()), &state, false);
+        return;
+    }
+    auto* video = static_cast<AVVideoSegment*>(layer);
+    if (!exporting)
+        _takeSnapshot(video);
+    drawLayer(video, state);
+}
+
+void AVComposition::_takeSnapshot(AVVideoSegment* layer)
+{
+    {
+        QMutexLocker lock(_snapshotMutex.get());
+        if (!_snapshot.callback || _snapshot.segment != layer)
+            return;
+    }
+    AVGLRenderer* renderer = _renderer.load();
+    AVGLFramebuffer* output = AVGLRenderer::outputFramebuffer(renderer);
+    const uint32_t rotation = layer->pictureRotation();
+    const bool turned = rotation == 90 || rotation == 270;
+    const auto w = int32_t(turned ? layer->imageHeight() : layer->imageWidth());
+    const auto h = int32_t(turned ? layer->imageWidth() : layer->imageHeight());
+    uint8_t* pixels = nullptr;
+    int32_t stride = 0;
+    if (AVGLFramebuffer* picture = w > 0 && h > 0 ? avFramebufferCreate(w, h, false) : nullptr) {
+        AVGLRenderer::bindFramebuffer(renderer, picture);
+        AVGLRenderer::clear(renderer, 0, 0, 0, 0);
+        const AVLayerDrawState neutral = avLayerDrawStateNeutral(rotation);
+        drawLayer(layer, neutral);
+        pixels = avReadPixels(picture->color, &stride);
+        AVGLRenderer::bindFramebuffer(renderer, output);
+        avFramebufferFree(picture);
+    }
+    _answerSnapshot(layer, pixels, pixels ? stride : 0, pixels ? h : 0);
+}
+
+void AVComposition::requestSegmentSnapshot(uint32_t id, SnapshotCallback callback, void* context)
+{
+    if (!callback)
+        return;
+    AVSegment* segment = findSegment(id);
+    {
+        QMutexLocker lock(_snapshotMutex.get());
+        if (!_snapshot.callback) {
+            _snapshot = {segment, callback, context};
+            return;
+        }
+    }
+    // Another request is pending: this one is answered at once.
+    callback(this, segment, nullptr, 0, 0, context);
+}
+
+void AVComposition::_answerSnapshot(AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height)
+{
+    SnapshotRequest request;
+    {
+        QMutexLocker lock(_snapshotMutex.get());
+        if (!_snapshot.callback || (segment && _snapshot.segment != segment)) {
+            std::free(pixels);
+            return;
+        }
+        std::swap(request, _snapshot);
+    }
+    request.callback(this, request.segment, pixels, bytesPerRow, height, request.context);
+}

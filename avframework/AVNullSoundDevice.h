@@ -1,0 +1,54 @@
+#pragma once
+
+#include "AVSoundDevice.h"
+
+#include <QMutex>
+
+#include <chrono>
+
+// An audio device that plays into nothing: it takes bytes into a buffer of
+// five 20 ms periods and lets them run out at the real-time pace of its
+// format, going idle (with an underrun) when the buffer is empty, so that
+// playback paced by the device runs just as it would with sound.
+class AVNullSoundDevice : public AVSoundDevice {
+    Q_OBJECT
+public:
+    AVNullSoundDevice(int sampleRate, int channelCount, QObject* parent = nullptr);
+
+    int state() override;
+    int error() override;
+    bool start() override;
+    void stop() override;
+    void suspend() override;
+    void resume() override;
+    int bytesFree() override;
+    int periodSize() override { return _periodBytes; }
+    int64_t write(const char* data, int64_t length) override;
+    void setVolume(float) override {}
+
+    int bufferedBytes();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    // Lets the bytes played since the last look run out; the mutex is held.
+    // Returns true when the device went idle.
+    bool _drain();
+    // Sets the state (the mutex is held); true when it changed.
+    bool _setState(int state);
+    int _freeBytes() const;
+    // Runs change under the mutex and emits the state when change says it
+    // changed.
+    template <typename Change>
+    void _apply(Change change);
+
+    const int _frameBytes;
+    const double _bytesPerSecond;
+    const int _periodBytes;
+    const int _bufferBytes;
+    QMutex _mutex;
+    int _state = Stopped;
+    int _error = NoError;
+    double _buffered = 0.0;
+    Clock::time_point _lastDrain;
+};

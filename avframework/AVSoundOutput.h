@@ -1,0 +1,133 @@
+#pragma once
+
+#include "AVSync.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QObject>
+#include <QString>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+class AVComposition;
+class AVSoundDevice;
+class AVSoundOutputListener;
+class AVThread_QThread_Type;
+class QTimer;
+
+// Plays a composition's mixed sound on the default output device in push
+// mode. A fill thread moves one device period at a time from the
+// composition into the device, waking every 10 ms. Play and pause are soft:
+// pause fades the volume out over ten steps and then suspends the device;
+// play resumes (or relaunches) it and fades the volume in. The device's
+// states go to the listener, which turns them into the playing state; a
+// one-second poll reports a change of the default device.
+//
+// Without a usable device (none present, or opening fails) the output
+// plays into a null device that consumes the sound at real-time pace and
+// reports the same states, so that playback still runs. Setting the
+// environment variable VIDORNA_SOUND_OUTPUT to "null" chooses it always.
+//
+// The slots run on the owning thread. The request mutex serialises them,
+// the destructor and each pass of the fill thread over the device; the fill
+// thread sleeps outside it, on its own mutex and condition.
+class AVSoundOutput : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kFadeStepCount = 10;
+
+    AVSoundOutput(AVComposition* composition, int sampleRate, int channelCount, QObject* parent = nullptr);
+    ~AVSoundOutput() override;
+
+    // Not owned; null detaches.
+    void setListener(AVSoundOutputListener* listener);
+    // Queue the request on the owning thread and return at once.
+    void play();
+    void pause();
+
+    // The default device's name when this output was made.
+    QString deviceName() const;
+    // Whether sound goes into the null device.
+    bool isNullOutput() const;
+
+    static int fillLoop(AVThread_QThread_Type* thread, void* output);
+
+signals:
+    // Each volume a fade step sets, from the fill thread.
+    void volumeApplied(float volume);
+
+public slots:
+    void _doPlay();
+    void _doPause();
+    // Drops what the output holds: nothing more is read until the next play.
+    void _doStop();
+    void _doRestart();
+    // Suspends the device for the fill thread, unless a play came first.
+    void _doSuspend();
+    void _checkAudioDevices();
+    void onStateChanged(int state);
+
+private:
+    enum class Next { Continue, Sleep, Park };
+
+    void _createOutput();
+    void _useNullOutput();
+    void _connectDevice();
+    void _dropDevice();
+    // Starts the device in push mode; falls back to the null device when
+    // the platform's cannot open. The request mutex is held.
+    void _startDevice();
+    void _reportState(int state);
+    void _wakeFillThread();
+    // Sleeps on the condition for at most milliseconds or until woken.
+    void _sleep(unsigned long milliseconds);
+
+    void _runFillLoop();
+    Next _fillPass(QByteArray& pending, int& suspendWaits);
+    // One step of a running fade; the request mutex is held.
+    void _advanceFade(int& suspendWaits);
+    void _setVolume(float volume);
+    // Reads from the composition when less than a period is pending and
+    // writes what came; the lock is released while reading.
+    Next _feed(QMutexLocker& lock, QByteArray& pending, int period, int& suspendWaits);
+    // Appends the next mixed bytes; returns the frame index of the first.
+    double _readMix(QByteArray& pending);
+    void _writeFront(QByteArray& pending, int length);
+
+    AVComposition* _composition;
+    const int _sampleRate;
+    const int _channelCount;
+    AVSoundDevice* _device = nullptr;
+    bool _nullOutput = false;
+
+    AVMutex _sleepMutex;
+    AVCondition _wakeCondition;
+    bool _wakeRequested = false;  // under _sleepMutex
+    AVThread_QThread_Type* _fillThread = nullptr;
+    std::atomic<bool> _exitRequest{false};
+    std::atomic<bool> _threadRunning{false};
+
+    std::unique_ptr<uint8_t[]> _readBuffer;
+    const int _readBufferSize;
+
+    // Requests and fades, under the request mutex.
+    mutable QMutex _requestMutex;
+    bool _stopRequest = false;
+    bool _suspendPending = false;
+    bool _suspendQueued = false;  // the fill thread asked the owning thread to suspend
+    bool _discard = false;
+    bool _relaunching = false;
+    bool _fadingOut = false;
+    bool _fadingIn = false;
+    int _fadeStepCount = kFadeStepCount;
+    int _fadeStep = 0;
+    float _targetVolume = 1.0f;
+
+    QString _deviceName;
+    QTimer* _devicePollTimer = nullptr;
+    AVSoundOutputListener* _listener = nullptr;
+};

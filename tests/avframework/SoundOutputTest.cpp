@@ -1,0 +1,382 @@
+#include "AVAudioSegment.h"
+#include "AVComposition.h"
+#include "AVNullSoundDevice.h"
+#include "AVSoundOutput.h"
+#include "AVSoundOutputListener.h"
+#include "GLTestContext.h"
+#include "StreamTestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+
+#include <cmath>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+using namespace StreamTest;
+
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kChannels = 2;
+
+bool pulseServerReachable()
+{
+    QProcess info;
+    info.start("pactl", {"info"});
+    return info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0;
+}
+
+// What the output told its listener and which volumes it set, in order.
+struct Event {
+    enum Kind { State, Volume, DeviceChange } kind;
+    double value;
+};
+
+class RecordingListener : public AVSoundOutputListener {
+public:
+    void onAudioDeviceChanged(const QString&) override { add({Event::DeviceChange, 0.0}); }
+    void onAudioOutputStateChanged(int state) override { add({Event::State, double(state)}); }
+    void onAudioOutputNotify(int64_t) override {}
+    void addTickets(int) override {}
+
+    void add(Event event)
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        _events.push_back(event);
+    }
+    std::vector<Event> events()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        return _events;
+    }
+    size_t size() { return events().size(); }
+    // The index of the first state report (of the state, when given) at or
+    // after from; -1 when none.
+    int stateAfter(size_t from, int state = -1)
+    {
+        const std::vector<Event> all = events();
+        for (size_t i = from; i < all.size(); ++i)
+            if (all[i].kind == Event::State && (state < 0 || all[i].value == state))
+                return int(i);
+        return -1;
+    }
+    std::vector<float> volumesBetween(size_t from, size_t to)
+    {
+        std::vector<float> volumes;
+        const std::vector<Event> all = events();
+        for (size_t i = from; i < to && i < all.size(); ++i)
+            if (all[i].kind == Event::Volume)
+                volumes.push_back(float(all[i].value));
+        return volumes;
+    }
+
+private:
+    std::mutex _mutex;
+    std::vector<Event> _events;
+};
+
+// The fade-out volumes of a pause: target x (1 + cos(pi k / 10)) / 2, then 0.
+std::vector<float> fadeOutVolumes()
+{
+    std::vector<float> volumes;
+    for (int k = 1; k < 10; ++k)
+        volumes.push_back(float((1.0 + std::cos(M_PI * k / 10.0)) / 2.0));
+    volumes.push_back(0.0f);
+    return volumes;
+}
+
+void expectVolumes(const std::vector<float>& actual, const std::vector<float>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-3) << "step " << i + 1;
+}
+
+// Goertzel power of one frequency over mono samples.
+double tonePower(const std::vector<double>& samples, double frequency)
+{
+    const double coefficient = 2.0 * std::cos(2.0 * M_PI * frequency / kRate);
+    double previous = 0.0;
+    double beforePrevious = 0.0;
+    for (double sample : samples) {
+        const double current = sample + coefficient * previous - beforePrevious;
+        beforePrevious = previous;
+        previous = current;
+    }
+    return previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
+}
+
+// The two tones, mixed by a composition, played through a sound output.
+class SoundOutputTest : public GLTest {
+protected:
+    void SetUp() override
+    {
+        GLTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        composition = std::make_unique<AVComposition>(640, 360, kRate, kChannels, renderer);
+        addTone("tone440.wav", 1);
+        addTone("tone1250.wav", 2);
+        ASSERT_TRUE(waitUntil([&] {
+            return composition->findSegment(1)->status() == 0 && composition->findSegment(2)->status() == 0;
+        })) << "the tones did not load";
+    }
+
+    void TearDown() override
+    {
+        output.reset();
+        composition.reset();
+        qunsetenv("VIDORNA_SOUND_OUTPUT");
+        GLTest::TearDown();
+    }
+
+    void addTone(const char* name, uint32_t id)
+    {
+        auto* tone = new AVAudioSegment(0.0, 0.0, 3.0, fixture(name).constData(), kRate, kChannels);
+        tone->setDuration(3.0);
+        composition->addSegment(tone, id);
+    }
+
+    void startOutput(double startTime = 0.0)
+    {
+        playStart = startTime;
+        playClock.start();
+        // The playback driver mixes ahead before it plays: an output that
+        // finds nothing to play suspends itself.
+        ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 10.0)) << "nothing was mixed";
+        output = std::make_unique<AVSoundOutput>(composition.get(), kRate, kChannels);
+        output->setListener(&listener);
+        QObject::connect(output.get(), &AVSoundOutput::volumeApplied, output.get(),
+                         [this](float volume) { listener.add({Event::Volume, double(volume)}); },
+                         Qt::DirectConnection);
+    }
+
+    // A mixing pass at the playing time, as the playback driver's mixing
+    // thread runs them.
+    void mix()
+    {
+        if (!playClock.isValid())
+            return;
+        const double time = std::min(playStart + playClock.elapsed() / 1000.0, composition->duration() - 0.001);
+        composition->renderAt(std::max(0.0, time), 0, 1, AVComposition::kRenderAudio, 0);
+    }
+
+    // Mixes and runs this thread's queued requests and device reports until
+    // the condition holds or seconds pass.
+    bool pumpUntil(const std::function<bool()>& condition, double seconds)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > qint64(seconds * 1000))
+                return false;
+            mix();
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            avThreadSleep(0.002);
+        }
+        return true;
+    }
+
+    void pumpFor(double seconds)
+    {
+        pumpUntil([] { return false; }, seconds);
+    }
+
+    // Plays until the output reports the started state; returns its index.
+    int playUntilStarted()
+    {
+        const size_t from = listener.size();
+        output->play();
+        EXPECT_TRUE(pumpUntil([&] { return listener.stateAfter(from) >= 0; }, 5.0)) << "play was never reported";
+        const int index = listener.stateAfter(from);
+        if (index >= 0) {
+            const double state = listener.events()[size_t(index)].value;
+            EXPECT_TRUE(state == 0 || state == 3) << "play reported state " << state;
+        }
+        return index;
+    }
+
+    // The next state report from "from" on is suspended, after the ten fade-out steps.
+    // Idle reports may come first: the device runs idle while it waits to
+    // be suspended.
+    void expectFadeOutThenSuspended(size_t from)
+    {
+        ASSERT_TRUE(pumpUntil([&] { return listener.stateAfter(from, 1) >= 0; }, 5.0)) << "no suspended report";
+        const int index = listener.stateAfter(from, 1);
+        for (int other = listener.stateAfter(from); other >= 0 && other < index; other = listener.stateAfter(other + 1))
+            EXPECT_EQ(listener.events()[size_t(other)].value, 3.0);
+        const std::vector<float> volumes = listener.volumesBetween(from, size_t(index));
+        ASSERT_GE(volumes.size(), 10u);
+        expectVolumes(std::vector<float>(volumes.end() - 10, volumes.end()), fadeOutVolumes());
+    }
+
+    // Plays until the fade-in has reached the full volume.
+    void playFadedIn()
+    {
+        const size_t from = listener.size();
+        ASSERT_GE(playUntilStarted(), 0);
+        ASSERT_TRUE(pumpUntil([&] {
+            const std::vector<float> volumes = listener.volumesBetween(from, listener.size());
+            return !volumes.empty() && volumes.back() == 1.0f;
+        }, 5.0)) << "the fade-in never reached the full volume";
+    }
+
+    void playThenPause()
+    {
+        playFadedIn();
+        pumpFor(0.2);
+        const size_t from = listener.size();
+        output->pause();
+        expectFadeOutThenSuspended(from);
+    }
+
+    std::unique_ptr<AVComposition> composition;
+    double playStart = 0.0;
+    QElapsedTimer playClock;  // valid once mixing runs
+    RecordingListener listener;
+    std::unique_ptr<AVSoundOutput> output;
+};
+
+TEST_F(SoundOutputTest, NullOutputPlaysAndPausesWithTheDeviceStates)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    startOutput();
+    EXPECT_TRUE(output->isNullOutput());
+    playThenPause();
+    // Fading in: ten rising steps ending at the target volume.
+    const std::vector<float> rising = listener.volumesBetween(0, listener.size());
+    ASSERT_GE(rising.size(), 10u);
+    EXPECT_NEAR(rising[0], (1.0 - std::cos(M_PI / 10.0)) / 2.0, 1e-3);
+    EXPECT_NEAR(rising[9], 1.0, 1e-6);
+    // Playing again resumes the suspended device.
+    ASSERT_GE(playUntilStarted(), 0);
+    // A play while it plays relaunches it: the listener hears the new state,
+    // never the stop on the way.
+    const size_t from = listener.size();
+    ASSERT_GE(playUntilStarted(), 0);
+    pumpFor(0.1);
+    EXPECT_LT(listener.stateAfter(from, AVSoundDevice::Stopped), 0);
+}
+
+TEST_F(SoundOutputTest, EndOfTheCompositionFadesOutAndSuspends)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    // From 2.01 s the last read ends 1764 bytes into a 20 ms period of the
+    // null device.
+    composition->seek(2.01, true);
+    startOutput(2.01);
+    playFadedIn();
+    // No pause: the last second runs out, padded to a whole period, faded out.
+    const size_t from = listener.size();
+    expectFadeOutThenSuspended(from);
+    EXPECT_TRUE(composition->isAudioAtEnd());
+}
+
+TEST_F(SoundOutputTest, PauseRightAfterPlayFadesOutFully)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    startOutput();
+    const size_t from = listener.size();
+    output->play();
+    output->pause();
+    // The fade-in the play began gives way to the fade-out: no step of it
+    // comes between, and the device ends suspended.
+    ASSERT_TRUE(pumpUntil([&] {
+        const std::vector<Event> all = listener.events();
+        return !all.empty() && all.back().kind == Event::State && all.back().value == 1.0;
+    }, 5.0));
+    const std::vector<float> volumes = listener.volumesBetween(from, listener.size());
+    ASSERT_GE(volumes.size(), 10u);
+    expectVolumes(std::vector<float>(volumes.end() - 10, volumes.end()), fadeOutVolumes());
+}
+
+TEST_F(SoundOutputTest, PulseDevicePlaysTheMixedTones)
+{
+    if (!pulseServerReachable())
+        GTEST_SKIP() << "no PulseAudio server is reachable (run the tests through scripts/run-tests)";
+    // The sink's monitor through a pipe: what was read is kept however
+    // the recorder ends.
+    QProcess recorder;
+    recorder.start("parec", {"--device=null.monitor", "--raw", "--format=s16le", "--rate=44100", "--channels=2",
+                             "--latency-msec=20"});
+    ASSERT_TRUE(recorder.waitForStarted(5000)) << "parec did not start";
+    QByteArray bytes;
+    ASSERT_TRUE(pumpUntil([&] {
+        recorder.waitForReadyRead(5);
+        bytes += recorder.readAllStandardOutput();
+        return !bytes.isEmpty();
+    }, 5.0)) << "parec records nothing";
+
+    startOutput();
+    ASSERT_FALSE(output->isNullOutput()) << "the PulseAudio device did not open";
+    playFadedIn();
+    pumpFor(1.0);
+    const size_t from = listener.size();
+    output->pause();
+    expectFadeOutThenSuspended(from);
+    bytes += recorder.readAllStandardOutput();
+    recorder.terminate();
+    recorder.waitForFinished(5000);
+    bytes += recorder.readAllStandardOutput();
+
+    const auto* pcm = reinterpret_cast<const int16_t*>(bytes.constData());
+    const size_t frames = size_t(bytes.size()) / (2 * kChannels);
+    // The loud part: from the first frame above a whisper, 0.2 s of it.
+    size_t first = 0;
+    while (first < frames && std::abs(pcm[first * kChannels]) < 1000)
+        ++first;
+    const size_t length = kRate / 5;
+    ASSERT_LE(first + length, frames) << "too little sound was recorded";
+    std::vector<double> mono;
+    for (size_t i = first; i < first + length; ++i)
+        mono.push_back((pcm[i * kChannels] + pcm[i * kChannels + 1]) / 2.0);
+    const double quiet = tonePower(mono, 3000.0);
+    EXPECT_GT(tonePower(mono, 440.0), 100.0 * quiet);
+    EXPECT_GT(tonePower(mono, 1250.0), 100.0 * quiet);
+}
+
+TEST(NullSoundDevice, ConsumesAtRealTimePaceAndRunsIdle)
+{
+    AVNullSoundDevice device(kRate, kChannels);
+    QSignalSpy states(&device, &AVSoundDevice::stateChanged);
+    ASSERT_TRUE(device.start());
+    const int period = device.periodSize();
+    EXPECT_EQ(period, kRate / 50 * kChannels * 2);  // 20 ms
+    const int capacity = device.bytesFree();
+    ASSERT_GE(capacity, period);
+    std::vector<char> silence(size_t(capacity) + period);
+    // It takes no more than it has room for.
+    EXPECT_EQ(device.write(silence.data(), int64_t(silence.size())), capacity);
+    EXPECT_EQ(device.state(), AVSoundDevice::Active);
+
+    // Suspended, nothing plays out.
+    device.suspend();
+    const int held = device.bufferedBytes();
+    avThreadSleep(0.05);
+    EXPECT_EQ(device.bufferedBytes(), held);
+    EXPECT_EQ(device.bytesFree(), 0);
+
+    // Resumed, two periods play out in no less than their 40 ms.
+    device.resume();
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(waitUntil([&] { return device.bytesFree() >= 2 * period; }, 5.0));
+    EXPECT_GE(timer.elapsed(), 38);
+    ASSERT_TRUE(waitUntil([&] { return device.state() == AVSoundDevice::Idle; }, 5.0));
+    EXPECT_EQ(device.error(), AVSoundDevice::UnderrunError);
+
+    device.stop();
+    std::vector<int> reported;
+    for (const QList<QVariant>& arguments : states)
+        reported.push_back(arguments.at(0).toInt());
+    EXPECT_EQ(reported, (std::vector<int>{AVSoundDevice::Idle, AVSoundDevice::Active, AVSoundDevice::Suspended,
+                                          AVSoundDevice::Active, AVSoundDevice::Idle, AVSoundDevice::Stopped}));
+}
+
+} // namespace
