@@ -78,9 +78,9 @@ bool isXmlName(const std::string& key)
 }
 
 // XML cannot hold the other control characters, not even escaped.
-bool isXmlCharacter(int byte)
+bool isXmlCharacter(int character)
 {
-    return byte >= 0x20 || byte == '\t' || byte == '\n' || byte == '\r';
+    return character >= 0x20 || character == '\t' || character == '\n' || character == '\r';
 }
 
 int hexDigit(char c)
@@ -133,6 +133,27 @@ std::string decodedUrl(const std::string& text)
 {
     std::string decoded = percentDecoded(text, true);
     return isValidUtf8(decoded) ? decoded : percentDecoded(text, false);
+}
+
+// XML readers refuse malformed UTF-8 and the control characters that XML
+// cannot hold even as references; either would leave a converted project
+// that never opens, and is never converted again while it exists. Such
+// controls are left out and each malformed byte becomes U+FFFD.
+std::string readableText(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const size_t start = i;
+        uint32_t codePoint;
+        if (!nextCodePoint(text, i, codePoint)) {
+            result += "\xEF\xBF\xBD";
+            i = start + 1;
+        } else if (isXmlCharacter(int(codePoint)) && codePoint != 0xFFFE && codePoint != 0xFFFF) {
+            result.append(text, start, i - start);
+        }
+    }
+    return result;
 }
 
 std::string escaped(const std::string& text)
@@ -348,7 +369,7 @@ bool KeyedArchiveWriter::_valueText(const std::string& key, const boost::any& va
         value = *wrapper == kStringWrapper ? &inner : &_object(inner);
     }
     if (const auto* string = boost::any_cast<std::string>(value)) {
-        *text = escaped(key == kUrlKey ? decodedUrl(*string) : *string);
+        *text = escaped(readableText(key == kUrlKey ? decodedUrl(*string) : *string));
     } else if (const auto* real = boost::any_cast<double>(value)) {
         _fixedReals = true;
         *text = realText(*real, true);

@@ -15,10 +15,12 @@ constexpr int64_t kHeaderSize = 8;
 constexpr int64_t kTrailerSize = 32;
 // Seconds from 1970-01-01 to 2001-01-01, where binary dates count from.
 constexpr double kDateEpochOffset = 978307200.0;
-// A list decodes at most this many objects per offset entry (plus a floor),
-// and this many content bytes per byte of input (plus a floor): ordinary
-// sharing of keys and small values stays far below.
-constexpr uint64_t kObjectsPerEntry = 16;
+// A list decodes at most this many objects per byte of input (plus a floor),
+// and this many content bytes per byte of input (plus a floor). Every object
+// but the root is reached through a reference of at least one byte, so a
+// list that shares no containers stays below however often its keys and
+// values are shared; only shared containers multiply the work.
+constexpr uint64_t kObjectsPerInputByte = 2;
 constexpr uint64_t kObjectFloor = 4096;
 constexpr uint64_t kBytesPerInputByte = 64;
 constexpr uint64_t kByteFloor = 1 << 20;
@@ -62,7 +64,7 @@ BinaryParser::BinaryParser(const uint8_t* data, int64_t size) : _data(data)
         _offsets.push_back(uint32_t(bigEndian(data + position, uint64_t(_offsetEntrySize))));
     }
     _open.assign(_offsets.size(), false);
-    _objectBudget = kObjectsPerEntry * _offsets.size() + kObjectFloor;
+    _objectBudget = kObjectsPerInputByte * uint64_t(size) + kObjectFloor;
     _byteBudget = kBytesPerInputByte * uint64_t(size) + kByteFloor;
 }
 

@@ -3,6 +3,7 @@
 #include "ProjectTestSupport.h"
 
 #include <QFileInfo>
+#include <QXmlStreamReader>
 
 #include <array>
 
@@ -116,6 +117,27 @@ TEST(PlistConversion, KeyedArchivesBecomeTheProjectFiles)
     const QString empty = product.path() + "/empty.xml";
     ASSERT_EQ(convert(true, fixture("empty.plist"), empty).result, 0);
     EXPECT_EQ(readFile(empty), "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Project>\n</Project>\n");
+}
+
+// The project is converted only while "project.xml" is missing: text that
+// XML readers refuse would leave a project that never opens again.
+TEST(PlistConversion, TextThatXmlCannotHoldStillGivesAReadableProject)
+{
+    REQUIRE_PLIST_FIXTURES();
+    TemporaryProduct product;
+    const QString out = product.path() + "/project.xml";
+    ASSERT_EQ(convert(true, fixture("controls.plist"), out).result, 0);
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&file);
+    QXmlStreamAttributes attributes;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("Segment"))
+            attributes = reader.attributes();
+    }
+    ASSERT_FALSE(reader.hasError()) << qPrintable(reader.errorString());
+    EXPECT_EQ(attributes.value("Text"), QLatin1String("Pagebreak here")) << "controls are left out";
+    EXPECT_EQ(attributes.value("Title"), QString::fromUtf8("caf\uFFFD!")) << "a byte that is no UTF-8 is replaced";
 }
 
 TEST(PlistConversion, FailuresSayWhyAndLeaveNoPartialFile)

@@ -234,6 +234,25 @@ TEST(PlistReader, MalformedBinaryListsAreRefused)
         doubling << bytesOf({0xA2, i + 1, i + 1});
     doubling << bytesOf({0x09});
     EXPECT_EQ(plistFailure(binaryList(doubling)), "Plist: the list refers to more objects than it can hold");
+
+    // Writers share equal keys and values: 300 arrays each referring 60 times
+    // to one value are a plain list of 18,301 objects, not an attack.
+    QList<QByteArray> sharing;
+    QByteArray segments = bytesOf({0xAF, 0x11, 0x01, 0x2C});
+    for (int i = 1; i <= 300; ++i)
+        segments += bytesOf({i >> 8, i & 0xFF});
+    sharing << segments;
+    for (int i = 1; i <= 300; ++i) {
+        QByteArray values = bytesOf({0xAF, 0x10, 60});
+        for (int k = 0; k < 60; ++k)
+            values += bytesOf({0x01, 0x2D});
+        sharing << values;
+    }
+    sharing << bytesOf({0x09});
+    ASSERT_EQ(plistFailure(binaryList(sharing, 2, 2)), "");
+    const Array lists = parsedAs<Array>(binaryList(sharing, 2, 2));
+    ASSERT_EQ(lists.size(), 300u);
+    EXPECT_EQ(boost::any_cast<const Array&>(lists.back()).size(), 60u);
 }
 
 TEST(PlistReader, FilesAndStreams)

@@ -187,6 +187,14 @@ def main():
     circle.objects[wrapper.data]["NS.rectval"] = wrapper
     segment = circle.add({"NS.keys": [circle.add("Frame")], "NS.objects": [wrapper]})
     write(os.path.join(out, "wrapper-circle.plist"), circle.root(circle.add({"NS.objects": [segment]})))
+    # Text that XML cannot hold as it is: control characters, and single-byte
+    # text that is no UTF-8 (patched in, since plistlib writes only ASCII so).
+    write(os.path.join(out, "controls.plist"),
+          project([[("Type", "TEXT"), ("Text", "Page\x0cbreak \x01here"), ("Title", "cafX!")]]))
+    with open(os.path.join(out, "controls.plist"), "r+b") as controls:
+        patched = controls.read().replace(b"cafX!", b"caf\xe9!")
+        controls.seek(0)
+        controls.write(patched)
     write(os.path.join(out, "values.plist"), values())
     xml_values = values()
     del xml_values["uid"]
