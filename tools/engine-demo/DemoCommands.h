@@ -22,3 +22,9 @@ int runDecodeAudio(const QStringList& arguments);
 int runSegmentFrames(const QStringList& arguments);
 // draw-layer --image FILE --size WxH [options] --out PNG: a picture drawn as one layer with its properties.
 int runDrawLayer(const QStringList& arguments);
+// compose --video FILE [--image FILE] [--text TEXT] --at S --size WxH --out PNG:
+// the composition of a movie, a picture and a text at a time.
+int runCompose(const QStringList& arguments);
+// mix --audio FILE [--audio FILE ...] [--video FILE] [--volume V] --duration S --out WAV:
+// the composition's mixed sound.
+int runMix(const QStringList& arguments);
