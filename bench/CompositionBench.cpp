@@ -7,24 +7,19 @@
 
 #include "AVAudioSegment.h"
 #include "AVComposition.h"
-#include "AVGLContext.h"
 #include "AVImageLoader.h"
 #include "AVImageSegment.h"
 #include "AVImageServices.h"
 #include "AVTextSegment.h"
-#include "AVThread_QThread_Type.h"
 #include "AVVideoSegment.h"
+#include "BenchSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,29 +33,6 @@ constexpr int kMixPasses = 400;
 constexpr double kComposeTargetMs = 30.0;
 constexpr double kMixTargetMs = 0.5;
 
-bool make(const QString& file, const QStringList& arguments)
-{
-    if (QFileInfo::exists(file))
-        return true;
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    ffmpeg.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-nostdin", "-y"} + arguments
-                               + QStringList{file});
-    return ffmpeg.waitForFinished(300000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
-}
-
-bool waitFor(const std::function<bool()>& condition, double seconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > qint64(seconds * 1000))
-            return false;
-        avThreadSleep(0.001);
-    }
-    return true;
-}
-
 double median(std::vector<double> samples)
 {
     if (samples.empty())
@@ -73,7 +45,7 @@ std::vector<double> composeFrames(AVComposition& composition, AVVideoSegment* vi
                                   const std::vector<AVLayerSegment*>& layers)
 {
     composition.seek(0.0, false);
-    const bool settled = waitFor(
+    const bool settled = benchWaitFor(
         [&] {
             composition.compositeVideo(0.0, 1, 0, 1);
             return video->shownFrameMs() == 0
@@ -120,34 +92,24 @@ int main(int argc, char** argv)
     const QString clip = QDir(folder).filePath("compose720.mp4");
     const QString picture = QDir(folder).filePath("compose_picture.png");
     const QString tone = QDir(folder).filePath("mix_tone.wav");
-    if (!make(clip, {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=30:d=4", "-c:v", "libx264", "-preset", "veryfast",
+    if (!benchMakeMedia(clip, {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=30:d=4", "-c:v", "libx264", "-preset", "veryfast",
                      "-pix_fmt", "yuv420p", "-g", "30"})
-        || !make(picture, {"-f", "lavfi", "-i", "testsrc=s=640x480:d=1", "-frames:v", "1"})
-        || !make(tone, {"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=12", "-ac", "2",
+        || !benchMakeMedia(picture, {"-f", "lavfi", "-i", "testsrc=s=640x480:d=1", "-frames:v", "1"})
+        || !benchMakeMedia(tone, {"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=12", "-ac", "2",
                         "-c:a", "pcm_s16le"})) {
         std::fprintf(stderr, "composition_bench: cannot make the media with ffmpeg in %s\n", qPrintable(folder));
         return 1;
     }
 
-    AVGLContextSlot slot;
-    AVGLDrawingContexts contexts;
-    if (!avGLCreateOffscreenContext(&slot, QThread::currentThread())) {
-        std::fprintf(stderr, "composition_bench: no OpenGL 3.2 core context (run it under xvfb-run)\n");
+    BenchDrawing drawing("composition_bench");
+    if (!drawing.isDrawing())
         return 1;
-    }
-    contexts.playback = &slot;
-    AVGLRenderer* renderer = avGLSetUpDrawing(&slot, nullptr);
-    if (!renderer) {
-        std::fprintf(stderr, "composition_bench: the renderer cannot be built\n");
-        return 1;
-    }
     avSetImageServicesCompositionSize(kWidth, kHeight);
     std::vector<double> frames, passes;
     {
         AVImageLoader loader;
-        AVComposition composition(kWidth, kHeight, 44100, 2, renderer);
-        // Each pass makes the context current itself, as the playback driver's does.
-        composition.setDrawingContexts(&contexts);
+        // Drawn on the context this thread holds, as an export draws.
+        AVComposition composition(kWidth, kHeight, 44100, 2, drawing.renderer());
         auto* video = new AVVideoSegment(0.0, clip.toUtf8().constData(), kWidth, kHeight, 0);
         composition.addSegment(video, 1);
         std::vector<AVLayerSegment*> layers = {
@@ -160,18 +122,11 @@ int main(int argc, char** argv)
             sound->setVolume(0.2f);
             composition.addSegment(sound, uint32_t(10 + i));
         }
-        if (waitFor([&] { return video->status() == 0 && composition.hasSegmentWithStatusZero(); }, 30.0)) {
+        if (benchWaitFor([&] { return video->status() == 0 && composition.hasSegmentWithStatusZero(); }, 30.0)) {
             frames = composeFrames(composition, video, layers);
             passes = mixPasses(composition);
         }
-        // The layers free their textures with the context current.
-        if (avGLBeginDrawing(&contexts)) {
-            composition.releaseGLResources();
-            avGLEndDrawing();
-        }
     }
-    avGLTearDownDrawing(&slot, &renderer, nullptr, nullptr);
-    avGLContextRelease(&slot);
     if (frames.size() < size_t(kFrames) || passes.empty()) {
         std::fprintf(stderr, "composition_bench: the media did not load or play in time\n");
         return 1;
