@@ -152,6 +152,8 @@ private:
 
     // Drawing.
     bool _beginPass(bool* ownsPass);
+    // The pass itself; the primary offscreen mutex is held, a context current.
+    void _drawPass(double time, bool drawFlag, bool playing, bool exporting);
     void _destroyPendingLayers();
     void _prepareFramebuffers();
     void _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
@@ -201,6 +203,7 @@ private:
     int64_t _mixEnd = 0;
     std::atomic<uint8_t> _mixComplete{0};
     int32_t _fillMarks[kMaxSoundSegments] = {};
+    int32_t _reportedSegmentCount = 0;  // the sound segment count last seen by a pass
     const int32_t _halfSecondFrames;
     std::unique_ptr<uint8_t[]> _scratch;
     std::unique_ptr<AVMutex> _mixMutex;

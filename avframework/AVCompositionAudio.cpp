@@ -88,9 +88,10 @@ void AVComposition::mixAudio(double time, uint8_t drawFlag, uint8_t playing, uin
     int32_t finished = 0;
     int32_t takingPart = 0;
     const auto count = int32_t(_soundSegments.size());
-    if (count > kMaxSoundSegments)
+    if (count > kMaxSoundSegments && count != _reportedSegmentCount)
         av_log(nullptr, AV_LOG_WARNING, "mix: %d sound segments, only the first %d are mixed\n", count,
                kMaxSoundSegments);
+    _reportedSegmentCount = count;  // said once, not in every pass
     for (int32_t index = 0; index < std::min(count, kMaxSoundSegments); ++index)
         _mixSegment(_soundSegments[size_t(index)], index, time, drawFlag, playing, exporting, &low, &finished,
                     &takingPart);

@@ -248,14 +248,35 @@ void AVComposition::_destroyPendingLayers()
 
 void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playing, uint8_t exporting)
 {
-    QMutexLocker offscreen(_offscreenMutex.get());
+    {
+        QMutexLocker offscreen(_offscreenMutex.get());
+        bool ownsPass = false;
+        if (_renderer.load() && _beginPass(&ownsPass)) {
+            _drawPass(time, drawFlag, playing, exporting);
+            if (ownsPass)
+                avGLEndDrawing();
+            if (_doubleBuffered && _frontTarget) {
+                QMutexLocker lock(_offscreenMutex2.get());
+                std::swap(_drawTarget, _frontTarget);
+            }
+        }
+    }
+    // A request this pass did not answer (not a video, not drawn, removed,
+    // nothing drawn at all) is answered now, so that nobody waits for it.
+    _answerSnapshot(nullptr, nullptr, 0, 0);
+}
+
+void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting)
+{
     AVGLRenderer* renderer = _renderer.load();
-    bool ownsPass = false;
-    if (!renderer || !_beginPass(&ownsPass))
-        return;
     _destroyPendingLayers();
     _prepareFramebuffers();
     AVGLFramebuffer* target = _multisampleTarget ? _multisampleTarget : _drawTarget;
+    if (!target) {
+        // Without a target the renderer would draw into the preview's own framebuffer.
+        avTrace("composition: no framebuffer to draw into");
+        return;
+    }
     float r = 0, g = 0, b = 0, a = 1;
     backgroundColor(&r, &g, &b, &a);
     AVGLRenderer::bindFramebuffer(renderer, target);
@@ -273,22 +294,11 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
         AVGLRenderer::clear(renderer, 0, 0, 0, 0);
         AVGLRenderer::blitToOutput(renderer, _multisampleTarget, false);
     }
-    if (QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load(); gl && (_doubleBuffered || exporting)) {
-        if (exporting)
-            gl->glFinish();
-        else
-            gl->glFlush();
-    }
-    if (ownsPass)
-        avGLEndDrawing();
-    if (_doubleBuffered && _frontTarget) {
-        QMutexLocker lock(_offscreenMutex2.get());
-        std::swap(_drawTarget, _frontTarget);
-    }
-    offscreen.unlock();
-    // A request this pass did not answer (not a video, not drawn, removed)
-    // is answered now, so that nobody waits for it.
-    _answerSnapshot(nullptr, nullptr, 0, 0);
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load();
+    if (gl && exporting)
+        gl->glFinish();  // the exporter reads the frame next
+    else if (gl && _doubleBuffered)
+        gl->glFlush();  // the preview's context reads it
 }
 
 void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
