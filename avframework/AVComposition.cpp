@@ -40,6 +40,10 @@ double latestEnd(const std::vector<Segment*>& list, double end)
     return end;
 }
 
+// Segments stay awake this long after their end, so that a seek back or a
+// slow clock does not wake them again at once.
+constexpr double kTailSeconds = 0.25;
+
 } // namespace
 
 AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, int32_t channelCount,
@@ -315,6 +319,15 @@ void AVComposition::setMinimumFrameRate(int32_t rate)
         if (layer->isVideo())
             static_cast<AVVideoSegment*>(layer)->setMinimumFrameRate(uint32_t(std::max(0, rate)));
     }
+}
+
+void AVComposition::_wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting)
+{
+    const double start = segment->startTime();
+    if (time >= start - lead && time <= start + segment->duration() + kTailSeconds && segment->flag2())
+        segment->wake();
+    else
+        segment->sleep(exporting);
 }
 
 // ---- time ---------------------------------------------------------------------------

@@ -161,6 +161,9 @@ private:
     void _answerSnapshot(AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
     void _freeFramebuffers();
 
+    // Awake from lead seconds before its start to a little after its end
+    // (while shown), asleep otherwise.
+    void _wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting);
     AVSegment* _findUnlocked(uint32_t id) const;
     void _notify(AVSegment* segment);
     void _eraseObserver(ObserverCallback callback);  // observer mutex held

@@ -21,11 +21,10 @@
 
 namespace {
 
-// A layer is woken this long before its start (its stream needs the time
-// to decode its first frame) and kept awake this long after its end.
+// A layer is woken this long before its start: its stream needs the time
+// to decode its first frame.
 constexpr double kPlayLeadSeconds = 1.0;
 constexpr double kExportLeadSeconds = 0.1;
-constexpr double kTailSeconds = 0.25;
 
 constexpr float kDegreesToRadians = 3.1415927f / 180.0f;
 
@@ -303,12 +302,7 @@ void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
 
 void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
 {
-    const double lead = exporting ? kExportLeadSeconds : kPlayLeadSeconds;
-    const double start = layer->startTime();
-    if (time >= start - lead && time <= start + layer->duration() + kTailSeconds && layer->flag2())
-        layer->wake();
-    else
-        layer->sleep(exporting);
+    _wakeOrSleep(layer, time, exporting ? kExportLeadSeconds : kPlayLeadSeconds, exporting);
     if (layer->status() != AVSegmentReady || !layer->flag2() || !layer->coversTime(time))
         return;
     layer->prepareAt(time, drawFlag, playing);
