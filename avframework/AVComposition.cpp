@@ -74,11 +74,25 @@ AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, 
 
 AVComposition::~AVComposition()
 {
-    for (AVLayerSegment* layer : _visibleSegments)
+    // The lists are emptied first: a load completion still running on a
+    // segment's stream thread finds nothing while its segment is destroyed
+    // (destruction joins those threads).
+    std::vector<AVLayerSegment*> layers;
+    std::vector<AVSoundSegment*> sounds;
+    std::vector<AVLayerSegment*> parked;
+    {
+        QMutexLocker layerLock(_layerMutex.get());
+        QMutexLocker soundLock(_soundMutex.get());
+        QMutexLocker pendingLock(_pendingMutex.get());
+        layers.swap(_visibleSegments);
+        sounds.swap(_soundSegments);
+        parked.swap(_pendingDeletion);
+    }
+    for (AVLayerSegment* layer : layers)
         delete layer;
-    for (AVSoundSegment* sound : _soundSegments)
+    for (AVSoundSegment* sound : sounds)
         delete sound;
-    for (AVLayerSegment* layer : _pendingDeletion)
+    for (AVLayerSegment* layer : parked)
         delete layer;
     // Framebuffers that outlived releaseGLResources can only be freed where
     // an engine context is current; elsewhere their names go with the context.
