@@ -107,12 +107,16 @@ public:
     // capacity) and slides the window on; *position gets the sample frame
     // index of the first byte. 0 when nothing is complete.
     int32_t readAudio(uint8_t* destination, int32_t capacity, double* position);
-    // With resetAudio the mix window restarts at the time; every segment seeks.
+    // With resetAudio the mix window restarts at the time; every segment
+    // seeks, outside the list mutexes: never while a segment is removed.
     void seek(double time, bool resetAudio);
+    // Every sound segment that took part in the last pass is done with the window.
     uint8_t isMixComplete() const { return _mixComplete.load(); }
+    // The window has reached the end of the composition.
     bool isAudioAtEnd() const;
-    // Adds byteCount bytes of 16-bit samples s into d at volume / 128, with
-    // clipping and, above full volume, compression of what passes 29490.
+    // Adds byteCount bytes of 16-bit little-endian samples of source into
+    // destination at volume / 128, clipping, and above full volume squeezing
+    // what passes 29490.
     static void mixSamples(uint8_t* destination, const uint8_t* source, int32_t byteCount, int32_t volume);
 
     bool areLayersReadyAt(double time);
