@@ -6,6 +6,7 @@
 #include "AVGLContext.h"
 #include "AVThread_QThread_Type.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,6 +15,15 @@
 
 #include <cstdio>
 #include <functional>
+
+// The folder the media are made in: the first argument, else a temporary
+// folder shared by the benchmarks; made when missing.
+inline QString benchWorkFolder(int argc, char** argv)
+{
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("vidorna-bench");
+    QDir().mkpath(folder);
+    return folder;
+}
 
 // Runs ffmpeg with the arguments and file as its output, unless file exists
 // already; false when ffmpeg fails or takes longer than five minutes.

@@ -87,8 +87,7 @@ std::vector<double> mixPasses(AVComposition& composition)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("vidorna-bench");
-    QDir().mkpath(folder);
+    const QString folder = benchWorkFolder(argc, argv);
     const QString clip = QDir(folder).filePath("compose720.mp4");
     const QString picture = QDir(folder).filePath("compose_picture.png");
     const QString tone = QDir(folder).filePath("mix_tone.wav");

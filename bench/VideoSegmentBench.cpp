@@ -69,8 +69,7 @@ std::vector<double> measure(AVVideoSegment& segment, QOpenGLFunctions_3_2_Core* 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("vidorna-bench");
-    QDir().mkpath(folder);
+    const QString folder = benchWorkFolder(argc, argv);
     const QString clip = QDir(folder).filePath("segment_1080p.mp4");
     if (!makeClip(clip)) {
         std::fprintf(stderr, "video_segment_bench: cannot make %s with ffmpeg\n", qPrintable(clip));
