@@ -40,6 +40,10 @@ double latestEnd(const std::vector<Segment*>& list, double end)
     return end;
 }
 
+// Segments stay awake this long after their end, so that a seek back or a
+// slow clock does not wake them again at once.
+constexpr double kTailSeconds = 0.25;
+
 } // namespace
 
 AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, int32_t channelCount,
@@ -70,11 +74,25 @@ AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, 
 
 AVComposition::~AVComposition()
 {
-    for (AVLayerSegment* layer : _visibleSegments)
+    // The lists are emptied first: a load completion still running on a
+    // segment's stream thread finds nothing while its segment is destroyed
+    // (destruction joins those threads).
+    std::vector<AVLayerSegment*> layers;
+    std::vector<AVSoundSegment*> sounds;
+    std::vector<AVLayerSegment*> parked;
+    {
+        QMutexLocker layerLock(_layerMutex.get());
+        QMutexLocker soundLock(_soundMutex.get());
+        QMutexLocker pendingLock(_pendingMutex.get());
+        layers.swap(_visibleSegments);
+        sounds.swap(_soundSegments);
+        parked.swap(_pendingDeletion);
+    }
+    for (AVLayerSegment* layer : layers)
         delete layer;
-    for (AVSoundSegment* sound : _soundSegments)
+    for (AVSoundSegment* sound : sounds)
         delete sound;
-    for (AVLayerSegment* layer : _pendingDeletion)
+    for (AVLayerSegment* layer : parked)
         delete layer;
     // Framebuffers that outlived releaseGLResources can only be freed where
     // an engine context is current; elsewhere their names go with the context.
@@ -315,6 +333,15 @@ void AVComposition::setMinimumFrameRate(int32_t rate)
         if (layer->isVideo())
             static_cast<AVVideoSegment*>(layer)->setMinimumFrameRate(uint32_t(std::max(0, rate)));
     }
+}
+
+void AVComposition::_wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting)
+{
+    const double start = segment->startTime();
+    if (time >= start - lead && time <= start + segment->duration() + kTailSeconds && segment->flag2())
+        segment->wake();
+    else
+        segment->sleep(exporting);
 }
 
 // ---- time ---------------------------------------------------------------------------

@@ -107,12 +107,16 @@ public:
     // capacity) and slides the window on; *position gets the sample frame
     // index of the first byte. 0 when nothing is complete.
     int32_t readAudio(uint8_t* destination, int32_t capacity, double* position);
-    // With resetAudio the mix window restarts at the time; every segment seeks.
+    // With resetAudio the mix window restarts at the time; every segment
+    // seeks, outside the list mutexes: never while a segment is removed.
     void seek(double time, bool resetAudio);
+    // Every sound segment that took part in the last pass is done with the window.
     uint8_t isMixComplete() const { return _mixComplete.load(); }
+    // The window has reached the end of the composition.
     bool isAudioAtEnd() const;
-    // Adds byteCount bytes of 16-bit samples s into d at volume / 128, with
-    // clipping and, above full volume, compression of what passes 29490.
+    // Adds byteCount bytes of 16-bit little-endian samples of source into
+    // destination at volume / 128, clipping, and above full volume squeezing
+    // what passes 29490.
     static void mixSamples(uint8_t* destination, const uint8_t* source, int32_t byteCount, int32_t volume);
 
     bool areLayersReadyAt(double time);
@@ -152,6 +156,8 @@ private:
 
     // Drawing.
     bool _beginPass(bool* ownsPass);
+    // The pass itself; the primary offscreen mutex is held, a context current.
+    void _drawPass(double time, bool drawFlag, bool playing, bool exporting);
     void _destroyPendingLayers();
     void _prepareFramebuffers();
     void _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
@@ -159,6 +165,9 @@ private:
     void _answerSnapshot(AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
     void _freeFramebuffers();
 
+    // Awake from lead seconds before its start to a little after its end
+    // (while shown), asleep otherwise.
+    void _wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting);
     AVSegment* _findUnlocked(uint32_t id) const;
     void _notify(AVSegment* segment);
     void _eraseObserver(ObserverCallback callback);  // observer mutex held
@@ -201,6 +210,7 @@ private:
     int64_t _mixEnd = 0;
     std::atomic<uint8_t> _mixComplete{0};
     int32_t _fillMarks[kMaxSoundSegments] = {};
+    int32_t _reportedSegmentCount = 0;  // the sound segment count last seen by a pass
     const int32_t _halfSecondFrames;
     std::unique_ptr<uint8_t[]> _scratch;
     std::unique_ptr<AVMutex> _mixMutex;

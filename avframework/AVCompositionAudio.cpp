@@ -23,11 +23,10 @@ namespace {
 constexpr int32_t kCompressionKnee = 29490;
 constexpr int32_t kUnityVolume = 128;
 
-// A segment is mixed from this long before its start (its stream needs the
-// time to decode) until this long after its end.
+// A sound segment is woken this long before its start: its stream needs the
+// time to decode.
 constexpr double kPlayLeadSeconds = 2.0;
 constexpr double kExportLeadSeconds = 1.0;
-constexpr double kTailSeconds = 0.25;
 
 int32_t compressed(int32_t value)
 {
@@ -88,9 +87,10 @@ void AVComposition::mixAudio(double time, uint8_t drawFlag, uint8_t playing, uin
     int32_t finished = 0;
     int32_t takingPart = 0;
     const auto count = int32_t(_soundSegments.size());
-    if (count > kMaxSoundSegments)
+    if (count > kMaxSoundSegments && count != _reportedSegmentCount)
         av_log(nullptr, AV_LOG_WARNING, "mix: %d sound segments, only the first %d are mixed\n", count,
                kMaxSoundSegments);
+    _reportedSegmentCount = count;  // said once, not in every pass
     for (int32_t index = 0; index < std::min(count, kMaxSoundSegments); ++index)
         _mixSegment(_soundSegments[size_t(index)], index, time, drawFlag, playing, exporting, &low, &finished,
                     &takingPart);
@@ -102,13 +102,7 @@ void AVComposition::mixAudio(double time, uint8_t drawFlag, uint8_t playing, uin
 void AVComposition::_mixSegment(AVSoundSegment* segment, int32_t index, double time, bool drawFlag, bool playing,
                                 bool exporting, int32_t* low, int32_t* finished, int32_t* takingPart)
 {
-    const double lead = exporting ? kExportLeadSeconds : kPlayLeadSeconds;
-    const double start = segment->startTime();
-    const bool near = time >= start - lead && start + segment->duration() + kTailSeconds >= time;
-    if (near && segment->flag2())
-        segment->wake();
-    else
-        segment->sleep(exporting);
+    _wakeOrSleep(segment, time, exporting ? kExportLeadSeconds : kPlayLeadSeconds, exporting);
     // Not loaded or hidden: it neither mixes nor holds the window back.
     if (segment->status() != AVSegmentReady || !segment->flag2())
         return;

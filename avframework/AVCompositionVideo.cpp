@@ -21,11 +21,10 @@
 
 namespace {
 
-// A layer is woken this long before its start (its stream needs the time
-// to decode its first frame) and kept awake this long after its end.
+// A layer is woken this long before its start: its stream needs the time
+// to decode its first frame.
 constexpr double kPlayLeadSeconds = 1.0;
 constexpr double kExportLeadSeconds = 0.1;
-constexpr double kTailSeconds = 0.25;
 
 constexpr float kDegreesToRadians = 3.1415927f / 180.0f;
 
@@ -248,14 +247,35 @@ void AVComposition::_destroyPendingLayers()
 
 void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playing, uint8_t exporting)
 {
-    QMutexLocker offscreen(_offscreenMutex.get());
+    {
+        QMutexLocker offscreen(_offscreenMutex.get());
+        bool ownsPass = false;
+        if (_renderer.load() && _beginPass(&ownsPass)) {
+            _drawPass(time, drawFlag, playing, exporting);
+            if (ownsPass)
+                avGLEndDrawing();
+            if (_doubleBuffered && _frontTarget) {
+                QMutexLocker lock(_offscreenMutex2.get());
+                std::swap(_drawTarget, _frontTarget);
+            }
+        }
+    }
+    // A request this pass did not answer (not a video, not drawn, removed,
+    // nothing drawn at all) is answered now, so that nobody waits for it.
+    _answerSnapshot(nullptr, nullptr, 0, 0);
+}
+
+void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting)
+{
     AVGLRenderer* renderer = _renderer.load();
-    bool ownsPass = false;
-    if (!renderer || !_beginPass(&ownsPass))
-        return;
     _destroyPendingLayers();
     _prepareFramebuffers();
     AVGLFramebuffer* target = _multisampleTarget ? _multisampleTarget : _drawTarget;
+    if (!target) {
+        // Without a target the renderer would draw into the preview's own framebuffer.
+        avTrace("composition: no framebuffer to draw into");
+        return;
+    }
     float r = 0, g = 0, b = 0, a = 1;
     backgroundColor(&r, &g, &b, &a);
     AVGLRenderer::bindFramebuffer(renderer, target);
@@ -273,32 +293,16 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
         AVGLRenderer::clear(renderer, 0, 0, 0, 0);
         AVGLRenderer::blitToOutput(renderer, _multisampleTarget, false);
     }
-    if (QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load(); gl && (_doubleBuffered || exporting)) {
-        if (exporting)
-            gl->glFinish();
-        else
-            gl->glFlush();
-    }
-    if (ownsPass)
-        avGLEndDrawing();
-    if (_doubleBuffered && _frontTarget) {
-        QMutexLocker lock(_offscreenMutex2.get());
-        std::swap(_drawTarget, _frontTarget);
-    }
-    offscreen.unlock();
-    // A request this pass did not answer (not a video, not drawn, removed)
-    // is answered now, so that nobody waits for it.
-    _answerSnapshot(nullptr, nullptr, 0, 0);
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load();
+    if (gl && exporting)
+        gl->glFinish();  // the exporter reads the frame next
+    else if (gl && _doubleBuffered)
+        gl->glFlush();  // the preview's context reads it
 }
 
 void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
 {
-    const double lead = exporting ? kExportLeadSeconds : kPlayLeadSeconds;
-    const double start = layer->startTime();
-    if (time >= start - lead && time <= start + layer->duration() + kTailSeconds && layer->flag2())
-        layer->wake();
-    else
-        layer->sleep(exporting);
+    _wakeOrSleep(layer, time, exporting ? kExportLeadSeconds : kPlayLeadSeconds, exporting);
     if (layer->status() != AVSegmentReady || !layer->flag2() || !layer->coversTime(time))
         return;
     layer->prepareAt(time, drawFlag, playing);

@@ -9,19 +9,17 @@
 #include "AVGLTexture.h"
 #include "AVThread_QThread_Type.h"
 #include "AVVideoSegment.h"
+#include "BenchSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QOpenGLFunctions_3_2_Core>
-#include <QProcess>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -31,26 +29,8 @@ constexpr double kTargetMs = 10.0;
 
 bool makeClip(const QString& clip)
 {
-    if (QFileInfo::exists(clip))
-        return true;
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-nostdin", "-y", "-f", "lavfi", "-i",
-                            "testsrc2=s=1920x1080:r=30:d=6", "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt",
-                            "yuv420p", "-g", "30", clip});
-    return ffmpeg.waitForFinished(300000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
-}
-
-bool waitFor(const std::function<bool()>& condition, double seconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > qint64(seconds * 1000))
-            return false;
-        avThreadSleep(0.001);
-    }
-    return true;
+    return benchMakeMedia(clip, {"-f", "lavfi", "-i", "testsrc2=s=1920x1080:r=30:d=6", "-c:v", "libx264", "-preset",
+                                 "veryfast", "-pix_fmt", "yuv420p", "-g", "30"});
 }
 
 int onLoaded(AVSegment*, intptr_t, void* context)
@@ -70,7 +50,7 @@ std::vector<double> measure(AVVideoSegment& segment, QOpenGLFunctions_3_2_Core* 
         const int64_t before = segment.shownFrameMs();
         bool shown = false;
         QElapsedTimer timer;
-        const bool came = waitFor([&] {
+        const bool came = benchWaitFor([&] {
             timer.start();
             segment.prepareAt(time, false, true);
             gl->glFinish();
@@ -89,26 +69,16 @@ std::vector<double> measure(AVVideoSegment& segment, QOpenGLFunctions_3_2_Core* 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("vidorna-bench");
-    QDir().mkpath(folder);
+    const QString folder = benchWorkFolder(argc, argv);
     const QString clip = QDir(folder).filePath("segment_1080p.mp4");
     if (!makeClip(clip)) {
         std::fprintf(stderr, "video_segment_bench: cannot make %s with ffmpeg\n", qPrintable(clip));
         return 1;
     }
 
-    AVGLContextSlot slot;
-    AVGLDrawingContexts contexts;
-    if (!avGLCreateOffscreenContext(&slot, QThread::currentThread())) {
-        std::fprintf(stderr, "video_segment_bench: no OpenGL 3.2 core context (run it under xvfb-run)\n");
+    BenchDrawing drawing("video_segment_bench");
+    if (!drawing.isDrawing())
         return 1;
-    }
-    contexts.playback = &slot;
-    AVGLRenderer* renderer = avGLSetUpDrawing(&slot, nullptr);
-    if (!renderer || !avGLBeginDrawing(&contexts)) {
-        std::fprintf(stderr, "video_segment_bench: the engine context cannot be used\n");
-        return 1;
-    }
 
     std::vector<double> samples;
     const QByteArray path = clip.toUtf8();
@@ -116,8 +86,8 @@ int main(int argc, char** argv)
         AVVideoSegment segment(0.0, path.constData(), 1920, 1080, 0);
         std::atomic<bool> loaded{false};
         segment.setCallback(onLoaded, &loaded);
-        const bool ready = waitFor([&] { return loaded.load(); }, 30.0) && segment.status() == 0
-            && (segment.wake(), waitFor([&] { return segment.isReady(); }, 30.0));
+        const bool ready = benchWaitFor([&] { return loaded.load(); }, 30.0) && segment.status() == 0
+            && (segment.wake(), benchWaitFor([&] { return segment.isReady(); }, 30.0));
         if (ready)
             samples = measure(segment, avCurrentGLFunctions);
         if (segment.texture())
@@ -125,9 +95,6 @@ int main(int argc, char** argv)
                         avTextureFormat(segment.texture()), segment.imageWidth(), segment.imageHeight(),
                         segment.frameStride());
     }
-    avGLEndDrawing();
-    avGLTearDownDrawing(&slot, &renderer, nullptr, nullptr);
-    avGLContextRelease(&slot);
 
     if (samples.size() < size_t(kSamples)) {
         std::fprintf(stderr, "video_segment_bench: only %zu frames came\n", samples.size());

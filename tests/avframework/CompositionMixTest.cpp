@@ -211,6 +211,34 @@ TEST_F(CompositionMixTest, DeliveriesOutsideTheWindowAreDroppedOrClipped)
     EXPECT_EQ(sampleAt(out, size_t(kRate / 2 - 1) * kChannels + 1), 2000) << "clipped at the window's last frame";
 }
 
+TEST_F(CompositionMixTest, SoundIsWokenEarlierThanPictures)
+{
+    auto* upcoming = new BlockSegment(1.0, 0, 0, 0);
+    upcoming->setStartTime(1.9);
+    composition->addSegment(upcoming, 1);
+    composition->mixAudio(0.0, 1, 1, 0);
+    EXPECT_EQ(upcoming->isAsleep(), 0) << "1.9 s ahead: within the 2 s lead of playback";
+    composition->mixAudio(0.0, 1, 0, 1);
+    EXPECT_EQ(upcoming->isAsleep(), 1) << "beyond the 1 s lead of an export";
+    composition->mixAudio(3.1, 1, 1, 0);
+    EXPECT_EQ(upcoming->isAsleep(), 0) << "0.2 s after its end";
+    composition->mixAudio(3.2, 1, 1, 0);
+    EXPECT_EQ(upcoming->isAsleep(), 1);
+}
+
+TEST_F(CompositionMixTest, SegmentsBeyondTheMostAPassMixesAreSkipped)
+{
+    for (uint32_t id = 1; id <= uint32_t(AVComposition::kMaxSoundSegments); ++id)
+        composition->addSegment(new BlockSegment(1.0, 0, 0, 0), id);
+    composition->addSegment(new BlockSegment(1.0, 0, 100, 3000), 5000);
+    composition->mixAudio(0.0, 1, 1, 0);
+    EXPECT_TRUE(composition->isMixComplete()) << "the segments that took part are all done";
+    std::vector<uint8_t> out(kWindowBytes);
+    double position = -1;
+    ASSERT_EQ(composition->readAudio(out.data(), int32_t(out.size()), &position), kWindowBytes);
+    EXPECT_EQ(sampleAt(out, 0), 0) << "the segment past the limit is not mixed";
+}
+
 TEST_F(CompositionMixTest, MixesTheToneOfAFileAtItsVolume)
 {
     const std::vector<int16_t> tone = wavSamples("tone440.wav");

@@ -125,4 +125,14 @@ ff -f lavfi -i "cellauto=s=1600x1200:rate=50:rule=30,format=rgb8" -frames:v 10 -
 # carry both.
 ff -f lavfi -i "sine=frequency=1250:sample_rate=44100:duration=3" -ac 2 -c:a pcm_s16le "$out/tone1250.wav"
 
+# ---- composition ----
+# 640x360 at 30 fps for 2 s, its matrix BT.709 and tagged so (as the engine
+# draws video), with a yellow square moving 200 px a second over the marks
+# and a 660 Hz tone: a composed frame is compared with what ffmpeg decodes.
+ff -f lavfi -i "color=c=blue:s=640x360:r=30:d=2,${marks},drawbox=x=t*200:y=150:w=60:h=60:color=yellow:t=fill" \
+   -f lavfi -i "sine=frequency=660:sample_rate=44100:duration=2" \
+   -vf "scale=out_color_matrix=bt709:out_range=tv,format=yuv420p" \
+   -colorspace bt709 -color_primaries bt709 -color_trc bt709 -c:v libx264 -preset veryfast -g 30 \
+   -c:a aac -ac 2 -shortest "$out/moving709_640x360.mp4"
+
 touch "$out/.complete"

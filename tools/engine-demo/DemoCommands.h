@@ -24,3 +24,9 @@ int runSegmentFrames(const QStringList& arguments);
 int runDrawLayer(const QStringList& arguments);
 // tone [--seconds N]: a generated tone played through the sound output, printing its states.
 int runTone(const QStringList& arguments);
+// compose --video FILE [--image FILE] [--text TEXT] --at S --size WxH --out PNG:
+// the composition of a movie, a picture and a text at a time.
+int runCompose(const QStringList& arguments);
+// mix --audio FILE [--audio FILE ...] [--video FILE] [--volume V] --duration S --out WAV:
+// the composition's mixed sound.
+int runMix(const QStringList& arguments);

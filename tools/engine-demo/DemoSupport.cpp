@@ -2,6 +2,7 @@
 
 #include "AVThread_QThread_Type.h"
 
+#include <QDataStream>
 #include <QElapsedTimer>
 
 QString optionText(const QStringList& arguments, const QString& name, const QString& fallback)
@@ -20,4 +21,30 @@ bool waitFor(const std::function<bool()>& condition, double seconds)
         avThreadSleep(0.005);
     }
     return true;
+}
+
+bool parseSize(const QString& text, int* width, int* height)
+{
+    const QStringList parts = text.split('x');
+    bool wOk = false, hOk = false;
+    if (parts.size() == 2) {
+        *width = parts.at(0).toInt(&wOk);
+        *height = parts.at(1).toInt(&hOk);
+    }
+    return wOk && hOk && *width > 0 && *height > 0 && *width <= 16384 && *height <= 16384;
+}
+
+QByteArray wavHeader(int rate, int channels, qint64 dataBytes)
+{
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
+        << quint16(channels * 2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(dataBytes);
+    return header;
 }

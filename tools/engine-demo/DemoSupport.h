@@ -5,6 +5,7 @@
 
 #include "DemoDrawing.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -15,3 +16,9 @@ QString optionText(const QStringList& arguments, const QString& name, const QStr
 
 // Polls condition every 5 ms for at most seconds; false when it never held.
 bool waitFor(const std::function<bool()>& condition, double seconds);
+
+// "WxH" with both sides from 1 to 16384.
+bool parseSize(const QString& text, int* width, int* height);
+
+// The 44-byte header of a 16-bit PCM WAV file holding dataBytes.
+QByteArray wavHeader(int rate, int channels, qint64 dataBytes);

@@ -96,51 +96,6 @@ float degrees(float value)
     return value * float(M_PI) / 180.0f;
 }
 
-// An adjustment of -100..100 as the effect's parameter; 0 leaves it off.
-void colourAdjustment(Options& options, const char* name, int effect, AVLayerDrawState* state)
-{
-    const float x = options.number(name, 0.0f);
-    if (x == 0.0f)
-        return;
-    const float below = (x + 100) / 100, above = x / 100;
-    float value = 0;
-    switch (effect) {
-    case 0:
-        value = x < 0 ? below : above + 1;
-        break;
-    case 1:
-        value = x < 0 ? below - 1 : above;
-        break;
-    case 2:
-        value = x < 0 ? below : 3 * above + 1;
-        break;
-    case 3:
-        value = x < 0 ? below * 2500 + 2500 : above * 5000 + 5000;
-        break;
-    case 4:
-        value = x < 0 ? below * 4 - 4 : 4 * above;
-        break;
-    default:
-        value = x < 0 ? below * float(M_PI) - float(M_PI) : above * float(M_PI);
-        break;
-    }
-    state->effectSwitches.on[effect] = 1;
-    state->effectParams.groups[effect][0] = value;
-}
-
-// The red, green and blue gains form one effect; a gain of 0 counts as 1.
-void colourGains(Options& options, AVLayerDrawState* state)
-{
-    const char* names[3] = {"--red", "--green", "--blue"};
-    bool any = false;
-    for (int i = 0; i < 3; ++i) {
-        const float x = options.number(names[i], 0.0f);
-        any = any || x != 0.0f;
-        state->effectParams.groups[6][i] = x < 0 ? (x + 100) / 100 : x / 100 + 1;
-    }
-    state->effectSwitches.on[6] = any ? 1 : 0;
-}
-
 AVLayerDrawState stateFrom(Options& options, int outputWidth)
 {
     AVLayerDrawState state = avLayerDrawStateNeutral(uint32_t(options.number("--source-rotation", 0)));
@@ -181,28 +136,19 @@ AVLayerDrawState stateFrom(Options& options, int outputWidth)
         state.chromaThreshold = options.number("--chroma-threshold", 0.3f);
         state.chromaSmoothing = options.number("--chroma-smoothing", 0.1f);
     }
-    const char* adjustments[6] = {"--saturation", "--brightness", "--contrast", "--white-balance", "--exposure",
-                                  "--hue"};
-    for (int effect = 0; effect < 6; ++effect)
-        colourAdjustment(options, adjustments[effect], effect, &state);
-    colourGains(options, &state);
+    // The nine adjustments of -100..100 as the editor stores them.
+    const char* adjustments[9] = {"--saturation", "--brightness", "--contrast", "--white-balance", "--exposure",
+                                  "--hue", "--red", "--green", "--blue"};
+    int32_t values[9] = {};
+    for (int i = 0; i < 9; ++i)
+        values[i] = int32_t(options.number(adjustments[i], 0.0f));
+    avApplyColourAdjustments(&state, values);
     if (options.has("--blur")) {
         state.effectSwitches.on[kAVEffectBlur] = 1;
         state.effectParams.groups[kAVEffectBlur][0] = options.number("--blur", 0);
     }
     state.effectSwitches.on[8] = options.has("--invert") ? 1 : 0;
     return state;
-}
-
-bool parseSize(const QString& text, int* width, int* height)
-{
-    const QStringList parts = text.split('x');
-    bool wOk = false, hOk = false;
-    if (parts.size() == 2) {
-        *width = parts.at(0).toInt(&wOk);
-        *height = parts.at(1).toInt(&hOk);
-    }
-    return wOk && hOk && *width > 0 && *height > 0 && *width <= 16384 && *height <= 16384;
 }
 
 } // namespace

@@ -131,25 +131,6 @@ int runProbe(const QStringList& arguments)
     return 0;
 }
 
-namespace {
-
-QByteArray wavHeader(int rate, int channels, qint64 dataBytes)
-{
-    QByteArray header;
-    QDataStream out(&header, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
-        << quint16(channels * 2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(dataBytes);
-    return header;
-}
-
-} // namespace
-
 int runDecodeAudio(const QStringList& arguments)
 {
     const QString output = optionText(arguments, "--out", QString());

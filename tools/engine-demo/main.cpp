@@ -37,6 +37,12 @@ const std::map<QString, Command>& commands()
                         "draw-layer --image FILE --size WxH [options] --out PNG\n"
                         "                              draw a picture as one layer with its properties (no options: list)", true}},
         {"tone", {runTone, "tone [--seconds N]          play a generated tone through the sound output for N seconds", true}},
+        {"compose", {runCompose,
+                     "compose --video FILE [--image FILE] [--text TEXT] --at SECONDS --size WxH --out PNG\n"
+                     "                              the layers of a movie, a picture and a text at a time into a PNG", true}},
+        {"mix", {runMix,
+                 "mix --audio FILE [--audio FILE ...] [--video FILE] [--volume V] --duration SECONDS --out WAV\n"
+                 "                              the composition's mixed sound as a WAV file", true}},
     };
     return table;
 }

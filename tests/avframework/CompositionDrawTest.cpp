@@ -1,0 +1,319 @@
+#include "AVAudioSegment.h"
+#include "AVComposition.h"
+#include "AVGLFramebuffer.h"
+#include "AVPixelBuffer.h"
+#include "AVTextSegment.h"
+#include "AVVideoSegment.h"
+#include "GLTestContext.h"
+#include "StreamTestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace StreamTest;
+
+namespace {
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 180;
+
+// A loaded plain layer holding one colour (premultiplied BGRA).
+class SolidLayer : public AVLayerSegment {
+public:
+    SolidLayer(double start, double duration, uint32_t bgra, bool* destroyed = nullptr)
+        : AVLayerSegment(start, duration, kWidth, kHeight), _destroyed(destroyed)
+    {
+        AVPixelBuffer* picture = avPixelBufferCreate(16, 16, 1);
+        auto* pixels = reinterpret_cast<uint32_t*>(picture->data);
+        std::fill(pixels, pixels + 16 * 16, bgra);
+        setImage(picture);
+        setStatus(AVSegmentReady);
+    }
+    ~SolidLayer() override
+    {
+        if (_destroyed)
+            *_destroyed = true;
+    }
+    void prepareAt(double time, bool drawFlag, bool playing) override
+    {
+        if (!texture())
+            uploadImage();
+        AVLayerSegment::prepareAt(time, drawFlag, playing);
+    }
+
+private:
+    bool* _destroyed;
+};
+
+constexpr uint32_t kRed = 0xffff0000;
+constexpr uint32_t kGreen = 0xff00ff00;
+constexpr uint32_t kBlue = 0xff0000ff;
+
+struct Snapshot {
+    int calls = 0;
+    AVSegment* segment = nullptr;
+    std::vector<uint8_t> pixels;
+    int32_t bytesPerRow = -1;
+    int32_t height = -1;
+
+    static void callback(AVComposition*, AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height,
+                         void* context)
+    {
+        auto* snapshot = static_cast<Snapshot*>(context);
+        ++snapshot->calls;
+        snapshot->segment = segment;
+        snapshot->bytesPerRow = bytesPerRow;
+        snapshot->height = height;
+        if (pixels)
+            snapshot->pixels.assign(pixels, pixels + size_t(bytesPerRow) * size_t(height));
+        std::free(pixels);
+    }
+};
+
+class CompositionDrawTest : public GLTest {
+protected:
+    void SetUp() override
+    {
+        GLTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        composition = std::make_unique<AVComposition>(kWidth, kHeight, 44100, 2, renderer);
+    }
+
+    // The front target's pixels, BGRA, top row first.
+    std::vector<uint32_t> frame()
+    {
+        AVGLFramebuffer* front = composition->frontFramebuffer();
+        if (!front)
+            return {};
+        AVGLRenderer::bindFramebuffer(renderer, front);
+        int32_t stride = 0;
+        uint8_t* pixels = avReadPixels(front->color, &stride);
+        std::vector<uint32_t> out(size_t(front->color->width) * size_t(front->color->height));
+        if (pixels)
+            std::memcpy(out.data(), pixels, out.size() * 4);
+        std::free(pixels);
+        return out;
+    }
+
+    uint32_t centre() { return frame().at(size_t(kHeight / 2 * kWidth + kWidth / 2)); }
+
+    std::unique_ptr<AVComposition> composition;
+};
+
+double channelPsnr(double squaredError, size_t count)
+{
+    const double mse = squaredError / double(count);
+    return mse <= 0.0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+} // namespace
+
+TEST_F(CompositionDrawTest, LayerTransformColourAdjustmentsAndCanvasFractions)
+{
+    SolidLayer layer(0.0, 1.0, kRed);
+    layer.setEffectColor(0, -100);  // saturation
+    layer.setEffectColor(3, 100);   // white balance
+    layer.setEffectColor(5, -50);   // hue
+    layer.setEffectColor(7, 50);    // green gain
+    layer.setCornerRadius(0.025f);
+    layer.setShadowRadius(0.0078125f);
+    layer.setTransparency(0.25f);
+    layer.setRotation(90.0f);
+    layer.prepareAt(0.0, true, false);
+    AVLayerDrawState state = composition->layerTransform(&layer);
+    EXPECT_EQ(state.effectSwitches.on[0], 1);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[0][0], 0.0f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 10000.0f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[5][0], -3.1415927f / 2);
+    EXPECT_EQ(state.effectSwitches.on[1], 0) << "an adjustment of 0 leaves its effect off";
+    EXPECT_EQ(state.effectSwitches.on[6], 1);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[6][0], 1.0f) << "a zero gain counts as 1";
+    EXPECT_FLOAT_EQ(state.effectParams.groups[6][1], 1.5f);
+    EXPECT_FLOAT_EQ(state.cornerRadius, 8.0f) << "a fraction of the canvas width";
+    EXPECT_FLOAT_EQ(state.shadowBlur, 3.0f) << "2.5 pixels rounded half up";
+    EXPECT_FLOAT_EQ(state.opacity, 0.75f);
+    EXPECT_NEAR(state.rotationZ, 3.1415927f / 2, 1e-6);
+
+    layer.setEffectColor(0, 100);
+    layer.setEffectColor(3, -100);
+    layer.prepareAt(0.0, true, false);
+    state = composition->layerTransform(&layer);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[0][0], 2.0f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 2500.0f);
+}
+
+TEST_F(CompositionDrawTest, OrderByIdEndTimeAndDrawingOrder)
+{
+    auto* red = new SolidLayer(0.0, 1.0, kRed);
+    auto* green = new SolidLayer(0.0, 1.0, kGreen);
+    composition->addSegment(red, 1);
+    composition->addSegment(green, 2);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_EQ(centre(), kGreen);
+
+    // Naming only the green one: the red one is kept, after it.
+    const uint32_t ids[] = {2};
+    composition->setVisibleSegments(ids, 1);
+    composition->compositeVideo(0.5, 1, 0, 0);
+    EXPECT_EQ(centre(), kRed) << "a layer left out of the order is drawn on top, not lost";
+
+    auto* blue = new SolidLayer(0.0, 1.0, kBlue);
+    composition->addSegment(blue, 2);
+    EXPECT_EQ(composition->findSegment(2), green) << "the earlier of equal ids";
+    composition->compositeVideo(0.5, 1, 0, 0);
+    EXPECT_EQ(centre(), kBlue) << "equal ids keep insertion order: the later one on top";
+
+    composition->compositeVideo(1.0, 1, 0, 0);
+    EXPECT_EQ(centre(), 0xff000000) << "a layer ending at the time is not drawn";
+    composition->addSegment(new SolidLayer(1.0, 1.0, kGreen), 9);
+    composition->compositeVideo(1.0, 1, 0, 0);
+    EXPECT_EQ(centre(), kGreen) << "one starting at the time is";
+    EXPECT_DOUBLE_EQ(composition->duration(), 2.0);
+}
+
+TEST_F(CompositionDrawTest, WakeAndSleepMargins)
+{
+    auto* ended = new SolidLayer(0.0, 1.0, kRed);
+    auto* upcoming = new SolidLayer(2.1, 1.0, kRed);
+    composition->addSegment(ended, 1);
+    composition->addSegment(upcoming, 2);
+    composition->compositeVideo(1.2, 1, 1, 0);
+    EXPECT_EQ(ended->isAsleep(), 0) << "ended 0.2 s ago: within the tail";
+    EXPECT_EQ(upcoming->isAsleep(), 0) << "0.9 s ahead: woken while playing";
+    composition->compositeVideo(1.2, 1, 0, 1);
+    EXPECT_EQ(upcoming->isAsleep(), 1) << "but not while exporting";
+    composition->compositeVideo(1.3, 1, 1, 0);
+    EXPECT_EQ(ended->isAsleep(), 1) << "0.3 s after its end";
+}
+
+TEST_F(CompositionDrawTest, LayoutAndRemovalTakeEffectAtTheNextPass)
+{
+    bool destroyed = false;
+    composition->addSegment(new SolidLayer(0.0, 1.0, kRed, &destroyed), 1);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    composition->updateLayout(160, 90, 0);
+    EXPECT_EQ(composition->width(), kWidth) << "the old size until the next pass";
+    EXPECT_EQ(composition->removeSegment(1), 1);
+    EXPECT_FALSE(destroyed) << "a layer owns GL textures: only a drawing pass frees it";
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(composition->width(), 160);
+    EXPECT_EQ(composition->height(), 90);
+    EXPECT_EQ(frame().size(), size_t(160 * 90));
+}
+
+TEST_F(CompositionDrawTest, DoubleBufferingShowsTheLastCompleteFrame)
+{
+    composition->setDoubleBuffered(1);
+    composition->addSegment(new SolidLayer(0.0, 1.0, kRed), 1);
+    composition->addSegment(new SolidLayer(1.0, 1.0, kGreen), 2);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    const uint32_t firstTexture = composition->frontTexture();
+    EXPECT_EQ(centre(), kRed);
+    composition->compositeVideo(1.0, 1, 0, 0);
+    EXPECT_NE(composition->frontTexture(), firstTexture) << "the targets were exchanged";
+    EXPECT_EQ(centre(), kGreen);
+}
+
+TEST_F(CompositionDrawTest, SnapshotRequestsAreAlwaysAnswered)
+{
+    composition->addSegment(new SolidLayer(0.0, 1.0, kRed), 1);
+    auto* sound = new AVAudioSegment(0.0, fixture("tone440.wav").constData(), 44100, 2);
+    composition->addSegment(sound, 2);
+    Snapshot pending, second;
+    composition->requestSegmentSnapshot(2, &Snapshot::callback, &pending);
+    composition->requestSegmentSnapshot(1, &Snapshot::callback, &second);
+    EXPECT_EQ(second.calls, 1) << "a second request is answered at once";
+    EXPECT_TRUE(second.pixels.empty());
+    EXPECT_EQ(pending.calls, 0);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_EQ(pending.calls, 1) << "a segment that gives no picture is answered after the pass";
+    EXPECT_EQ(pending.segment, sound);
+    EXPECT_TRUE(pending.pixels.empty());
+    EXPECT_EQ(pending.bytesPerRow, 0);
+}
+
+TEST_F(CompositionDrawTest, VideoUnderTextMatchesTheDecodedFrameUpright)
+{
+    // The clip's own size, so that no scaling filter differs from the decoder's picture.
+    constexpr int kWidth = 640;
+    constexpr int kHeight = 360;
+    composition = std::make_unique<AVComposition>(kWidth, kHeight, 44100, 2, renderer);
+    QTemporaryDir dir;
+    const QString reference = dir.filePath("frame.raw");
+    const int run = QProcess::execute("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-ss", "1", "-i",
+                                                 TestMedia::path("moving709_640x360.mp4"), "-frames:v", "1", "-pix_fmt", "bgra",
+                                                 "-f", "rawvideo", reference});
+    if (run != 0)
+        GTEST_SKIP() << "the ffmpeg command line is not available";
+    QFile file(reference);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray expected = file.readAll();
+    ASSERT_EQ(expected.size(), kWidth * kHeight * 4);
+
+    auto* video = new AVVideoSegment(0.0, fixture("moving709_640x360.mp4").constData(), kWidth, kHeight, 64);
+    composition->addSegment(video, 1);
+    ASSERT_TRUE(waitUntil([&] { return video->status() == 0; }));
+    auto* text = new AVTextSegment(0.0, 2.0, "Vidorna", kWidth, kHeight / 2, kWidth, kHeight);
+    text->setFont("DejaVu Sans", "");
+    composition->addSegment(text, 2);
+    composition->seek(1.0, false);
+    ASSERT_TRUE(waitUntil([&] {
+        composition->compositeVideo(1.0, 1, 0, 0);
+        return video->shownFrameMs() == 1000 && text->texture();
+    })) << video->shownFrameMs();
+    Snapshot snapshot;
+    composition->requestSegmentSnapshot(1, &Snapshot::callback, &snapshot);
+    composition->compositeVideo(1.0, 1, 0, 0);
+    const std::vector<uint32_t> pixels = frame();
+    ASSERT_EQ(pixels.size(), size_t(kWidth * kHeight));
+
+    // Rows above and below the text band: the video alone.
+    double squaredError = 0;
+    size_t count = 0;
+    const auto* reference32 = reinterpret_cast<const uint8_t*>(expected.constData());
+    for (int y = 0; y < kHeight; ++y) {
+        if (y >= kHeight / 4 && y < kHeight * 3 / 4)
+            continue;
+        for (int x = 0; x < kWidth; ++x) {
+            const auto* got = reinterpret_cast<const uint8_t*>(&pixels[size_t(y * kWidth + x)]);
+            const uint8_t* want = reference32 + (y * kWidth + x) * 4;
+            for (int c = 0; c < 3; ++c) {
+                squaredError += double(got[c] - want[c]) * double(got[c] - want[c]);
+                ++count;
+            }
+        }
+    }
+    EXPECT_GE(channelPsnr(squaredError, count), 30.0);
+    // Upright: the red block at the top left, the green one at the bottom right.
+    const auto channel = [&](int x, int y, int c) { return (pixels[size_t(y * kWidth + x)] >> (8 * c)) & 0xff; };
+    EXPECT_GT(channel(10, 10, 2), 200u);
+    EXPECT_LT(channel(10, 10, 0), 60u);
+    EXPECT_GT(channel(kWidth - 10, kHeight - 10, 1), 100u);
+    EXPECT_LT(channel(kWidth - 10, kHeight - 10, 2), 60u);
+    // The text is drawn over the middle band: some white pixels there.
+    int white = 0;
+    for (int y = kHeight / 4; y < kHeight * 3 / 4; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            white += (pixels[size_t(y * kWidth + x)] & 0xffffff) == 0xffffff ? 1 : 0;
+    EXPECT_GT(white, 20);
+
+    ASSERT_EQ(snapshot.calls, 1);
+    EXPECT_EQ(snapshot.segment, video);
+    ASSERT_EQ(snapshot.height, kHeight) << "the picture at the video's own size";
+    ASSERT_EQ(snapshot.bytesPerRow, kWidth * 4);
+    const auto snapshotPixel = [&](int x, int y) {
+        return *reinterpret_cast<const uint32_t*>(snapshot.pixels.data() + size_t(y) * kWidth * 4 + size_t(x) * 4);
+    };
+    EXPECT_GT((snapshotPixel(20, 20) >> 16) & 0xff, 200u) << "red at the top left of the snapshot";
+    EXPECT_GT((snapshotPixel(kWidth - 10, kHeight - 10) >> 8) & 0xff, 100u) << "green at its bottom right";
+}
