@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 
+class QPainter;
+class QRect;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 class SegmentListener;
@@ -334,6 +336,10 @@ public:
     virtual void setTransitionStateFlippedVertically(int id, bool begin, bool flipped);
     virtual bool isTransitionStateFlippedVertically(int id, bool begin) const;
     virtual bool hasContent() const;
+    // The segment's body in its timeline row; the strip is the same for the
+    // whole media (the trim editor). Both paint nothing here.
+    virtual void paintTimelineBody(QPainter* painter, const QRect& rect, float pixelsPerSecond);
+    virtual void paintTimelineStrip(QPainter* painter, const QRect& rect, float pixelsPerSecond);
     // Moves the start and keeps the end.
     virtual bool setStartTime(const float& time);
     // Moves the end and keeps the start.
@@ -346,6 +352,12 @@ public:
     virtual LayerTransform transitionLayerTransform(int id, bool begin, const QSizeF& canvas) const;
     virtual bool hasAudio() const;
     virtual QString text() const;
+
+    // --- Timeline painting ----------------------------------------------------
+    // A strip filled with the owner's message colour showing text on one
+    // line, shrunk (never below a quarter of the strip's height) and elided to
+    // fit between the owner's margins. Changes nothing of the segment.
+    void paintMessage(QPainter* painter, const QRect& rect, const QString& text) const;
 
 protected:
     // Bits of "UserFlip".
