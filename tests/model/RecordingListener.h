@@ -2,6 +2,8 @@
 
 #include "SegmentListener.h"
 
+#include <QStringList>
+
 // A segment owner that answers with the editor's constants and counts the
 // reports it receives.
 class RecordingListener : public SegmentListener
@@ -14,7 +16,7 @@ public:
     void segmentStateChanged(Segment*, int state) override { ++stateReports; lastState = state; }
     void segmentRangeChanged(Segment*) override { ++rangeReports; }
     ProjectManager* segmentProjectManager(Segment*) override { return nullptr; }
-    QString segmentProjectDirectory(Segment*) override { return QString(); }
+    QString segmentProjectDirectory(Segment*) override { return projectDirectory; }
     QString segmentLoadErrorText(Segment*) override { return QStringLiteral("Load Error"); }
     QString segmentFileNotFoundText(Segment*) override { return QStringLiteral("File Not Found"); }
     float segmentMessageMargin(Segment*) override { return 5; }
@@ -44,4 +46,12 @@ public:
     float segmentDevicePixelRatio(Segment*) override { return 1; }
     float segmentTimeToPixels(Segment*, float time) override { return time * 4; }
     void segmentAudioPlotDataDidReady(Segment*) override {}
+    bool segmentIsFileUsedByOtherSegment(Segment*, const QString& path) override
+    {
+        return filesUsedElsewhere.contains(path);
+    }
+
+    // Appended state: the answers of the file and media operations.
+    QString projectDirectory;
+    QStringList filesUsedElsewhere;
 };
