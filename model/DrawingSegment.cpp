@@ -47,6 +47,8 @@ DrawingSegment::DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, Se
 QString DrawingSegment::newImageFileName() const
 {
     const QString folder = owner() ? owner()->segmentProjectDirectory(const_cast<DrawingSegment*>(this)) : QString();
+    if (folder.isEmpty())
+        return QString();
     for (int number = 1;; ++number) {
         const QString path = folder + QDir::separator() + QString::asprintf("drawingImage-%d.png", number);
         if (!QFileInfo::exists(path))
@@ -74,7 +76,7 @@ bool DrawingSegment::saveImage(const QImage& drawing)
     // project or shared with another segment is never touched.
     const QString target = _ownsCurrentFile() ? absoluteFilePath() : newImageFileName();
     QSaveFile file(target);
-    const bool written = !drawing.isNull() && file.open(QIODevice::WriteOnly)
+    const bool written = !target.isEmpty() && !drawing.isNull() && file.open(QIODevice::WriteOnly)
         && drawing.save(&file, "PNG", kPngQuality) && file.commit();
     if (!written) {
         qWarning("Save drawing image failed");

@@ -16,7 +16,8 @@ public:
     // Writes the drawing; false when it could not be written, and then the
     // segment keeps its previous file and reference.
     bool saveImage(const QImage& drawing);
-    // The first "drawingImage-%d.png" of the project folder that does not exist.
+    // The first "drawingImage-%d.png" of the project folder that does not
+    // exist; empty without a project folder.
     QString newImageFileName() const;
     // The drawing at full size.
     QPixmap pixmap() const override;
