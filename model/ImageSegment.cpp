@@ -311,18 +311,9 @@ bool ImageSegment::hasContent() const
     return !thumbnail().isNull() || errorCode() != 0;
 }
 
-bool ImageSegment::_paintError(QPainter* painter, const QRect& rect)
-{
-    if (errorCode() == 0 || !owner())
-        return false;
-    paintMessage(painter, rect,
-                 errorCode() == 2 ? owner()->segmentFileNotFoundText(this) : owner()->segmentLoadErrorText(this));
-    return true;
-}
-
 void ImageSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float)
 {
-    if (_paintError(painter, rect))
+    if (paintLoadError(painter, rect))
         return;
     const QImage picture = thumbnail();
     if (picture.isNull() || !rect.isValid())
@@ -337,15 +328,7 @@ void ImageSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float
 
 LayerTransform ImageSegment::mediaLayerTransform(const QSizeF& canvas) const
 {
-    const QSizeF size = imageSize();
-    if (!size.isValid() || size.isEmpty())
-        return LayerTransform();
-    LayerTransform transform;
-    const float scale = float(std::min(canvas.width() / size.width(), canvas.height() / size.height()));
-    transform.scaleX = scale;
-    transform.scaleY = scale;
-    transform.center = QPointF(canvas.width() / 2.0, canvas.height() / 2.0);
-    return transform;
+    return _fittedLayerTransform(imageSize(), canvas);
 }
 
 QString ImageSegment::text() const

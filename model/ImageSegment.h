@@ -64,8 +64,6 @@ public:
 
 protected:
     void _setPicture(const QImage& thumbnail, const QSizeF& imageSize);
-    // Paints the error message when there is an error; true when it did.
-    bool _paintError(QPainter* painter, const QRect& rect);
     void _closeGif();
 
 private:

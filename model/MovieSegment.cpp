@@ -200,12 +200,7 @@ bool MovieSegment::hasContent() const
 
 void MovieSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float pixelsPerSecond)
 {
-    if (errorCode() != 0 && owner()) {
-        paintMessage(painter, rect,
-                     errorCode() == 2 ? owner()->segmentFileNotFoundText(this) : owner()->segmentLoadErrorText(this));
-        return;
-    }
-    if (rect.isValid())
+    if (!paintLoadError(painter, rect) && rect.isValid())
         _paintTiles(painter, rect, pixelsPerSecond, int(trimStart() * pixelsPerSecond));
 }
 
@@ -314,14 +309,7 @@ QTransform MovieSegment::transitionPlacedTransform(int id, bool begin, const QSi
 
 LayerTransform MovieSegment::mediaLayerTransform(const QSizeF& canvas) const
 {
-    const double scale = fitScale(videoSize(), canvas);
-    if (scale <= 0.0)
-        return LayerTransform();
-    LayerTransform transform;
-    transform.scaleX = float(scale);
-    transform.scaleY = float(scale);
-    transform.center = QPointF(canvas.width() / 2.0, canvas.height() / 2.0);
-    return transform;
+    return _fittedLayerTransform(videoSize(), canvas);
 }
 
 QString MovieSegment::text() const

@@ -359,6 +359,9 @@ public:
     // line, shrunk (never below a quarter of the strip's height) and elided to
     // fit between the owner's margins. Changes nothing of the segment.
     void paintMessage(QPainter* painter, const QRect& rect, const QString& text) const;
+    // The owner's "File Not Found" (error 2) or load error strip when the
+    // segment has an error code; true when it painted one.
+    bool paintLoadError(QPainter* painter, const QRect& rect) const;
 
     // --- Media file ---------------------------------------------------------------
     // "File" as an absolute path: empty without "File", "File" itself when it

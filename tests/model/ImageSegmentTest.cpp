@@ -1,3 +1,4 @@
+#include "AssetLoadingThreadPool.h"
 #include "ImageSegment.h"
 #include "RecordingListener.h"
 #include "SegmentKeys.h"
@@ -193,6 +194,20 @@ TEST_F(ImageSegmentTest, OpenedAnimationSetsTheDurationOfANewlyInsertedPicture)
     gif->setFile(TestMedia::path(QStringLiteral("picture.png")));
     EXPECT_EQ(gif->gifFrameCount(), 0);
     EXPECT_EQ(gif->imageSize(), QSizeF(320, 240));
+}
+
+TEST_F(ImageSegmentTest, DeletingASegmentSettlesItsLoadingTaskFirst)
+{
+    // Segments deleted right after construction, while their tasks are
+    // queued or decoding: each task is either dropped or has finished.
+    for (int round = 0; round < 20; ++round) {
+        listener.forgetStates();
+        auto* segment = new ImageSegment(TestMedia::path(QStringLiteral("photo_4000x3000.jpg")), 0.0f, 5.0f, &listener);
+        delete segment;
+        EXPECT_EQ(AssetLoadingThreadPool::instance()->pendingTaskCount(segment), 0);
+        const QVector<int> states = listener.states();
+        EXPECT_TRUE(states.isEmpty() || states == (QVector<int>{1, 4})) << states.size();
+    }
 }
 
 } // namespace
