@@ -173,9 +173,9 @@ TEST_F(MovieSegmentTest, TrimsStopAtTheMediaStartAndAtItsEndOnceKnown)
 
 TEST_F(MovieSegmentTest, PlacedTransformScalesMovesAndTurnsTheFittedFrame)
 {
-    MovieSegment movie(clip, 0.0f, &listener);
+    const auto loaded = created(clip);
+    MovieSegment& movie = *loaded;
     listener.engineThumbnails.clear();
-    listener.forgetStates();
     movie.onEngineLoadStatus(movie.secondEngineId(), true, 0);
     movie.onEngineLoadStatus(movie.serialNumber(), false, 0); // the task reads the video size
     ASSERT_TRUE(listener.waitForState(4));
