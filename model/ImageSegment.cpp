@@ -67,7 +67,7 @@ ImageSegment::ImageSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     : LayerSegment(std::move(attributes), owner)
 {
     setNewlyCreated(newlyCreated);
-    _timeStampFromFile = _fillTimeStampFromFile();
+    _fillTimeStampFromFile();
     if (owner)
         _startTask(QRunnable::create([this] { loadImage(); }));
 }
@@ -294,16 +294,12 @@ bool ImageSegment::isLoaded() const
 
 double ImageSegment::timeStamp() const
 {
-    // The stored stamp of an old project may be 0; the file's own time stands in once.
-    auto* self = const_cast<ImageSegment*>(this);
-    if (self->_fillTimeStampFromFile())
-        self->_timeStampFromFile = true;
-    return LayerSegment::timeStamp();
+    return _fileTimeStamp();
 }
 
 bool ImageSegment::leafFlag() const
 {
-    return _timeStampFromFile;
+    return _timeStampCameFromFile();
 }
 
 bool ImageSegment::hasContent() const

@@ -73,7 +73,6 @@ private:
     QImage _gifFrame(int index);
     int _gifFrameIndexAt(int timeMs) const;
 
-    bool _timeStampFromFile = false;
     std::atomic<bool> _useGifDuration{false};
 
     // The loading task writes the picture on a pool thread while the GUI

@@ -52,7 +52,7 @@ MovieSegment::MovieSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     : LayerSegment(std::move(attributes), owner)
 {
     setNewlyCreated(newlyCreated);
-    _timeStampFromFile = _fillTimeStampFromFile();
+    _fillTimeStampFromFile();
     _construct();
 }
 
@@ -182,15 +182,12 @@ float MovieSegment::duration() const
 
 double MovieSegment::timeStamp() const
 {
-    auto* self = const_cast<MovieSegment*>(this);
-    if (self->_fillTimeStampFromFile())
-        self->_timeStampFromFile = true;
-    return LayerSegment::timeStamp();
+    return _fileTimeStamp();
 }
 
 bool MovieSegment::leafFlag() const
 {
-    return _timeStampFromFile;
+    return _timeStampCameFromFile();
 }
 
 bool MovieSegment::hasContent() const

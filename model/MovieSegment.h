@@ -64,7 +64,6 @@ private:
                        bool flipHorizontal, bool flipVertical, QRectF* outRect) const;
 
     int32_t _audioStreamId = 0;
-    std::atomic<bool> _timeStampFromFile{false};
     std::atomic<bool> _hasAudio{false};
     std::atomic<bool> _hasVideo{false};
     std::atomic<bool> _videoReported{false};

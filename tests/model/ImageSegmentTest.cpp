@@ -4,6 +4,8 @@
 #include "SegmentKeys.h"
 #include "TestMedia.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -129,6 +131,16 @@ TEST_F(ImageSegmentTest, FilesInsideTheProjectAreStoredByName)
     EXPECT_EQ(Segment::stringAttribute(picture->attributes(), SegmentKey::File), "picture.png");
     EXPECT_EQ(picture->absoluteFilePath(), TestMedia::path(QStringLiteral("picture.png")));
     EXPECT_EQ(picture->errorCode(), 0);
+
+    // An old record without a time stamp takes the file's modification time.
+    auto record = std::make_unique<SegmentAttributes>();
+    Segment::setStringAttribute(record.get(), SegmentKey::File, QStringLiteral("picture.png"));
+    Segment::setStringAttribute(record.get(), SegmentKey::TimeStamp, QStringLiteral("0"));
+    ImageSegment old(std::move(record), nullptr, false);
+    EXPECT_FALSE(old.leafFlag()); // without an owner there is no project folder to find it in
+    old.setFilePath(TestMedia::path(QStringLiteral("picture.png")));
+    EXPECT_EQ(old.timeStamp(), double(QFileInfo(TestMedia::path(QStringLiteral("picture.png"))).lastModified().toMSecsSinceEpoch()));
+    EXPECT_TRUE(old.leafFlag());
 
     // A folder that merely starts with the project's name is outside it.
     const QString outside = TestMedia::folder() + QStringLiteral("2/picture.png");
