@@ -63,7 +63,7 @@ bool DrawingSegment::_ownsCurrentFile() const
         return false;
     auto* self = const_cast<DrawingSegment*>(this);
     const QString folder = owner()->segmentProjectDirectory(self);
-    const bool inside = !folder.isEmpty() && QFileInfo(current).absolutePath() == QFileInfo(folder).absoluteFilePath();
+    const bool inside = !folder.isEmpty() && QFileInfo(current).absolutePath() == QDir(folder).absolutePath();
     return inside && !owner()->segmentIsFileUsedByOtherSegment(self, current);
 }
 

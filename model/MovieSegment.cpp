@@ -158,8 +158,12 @@ void MovieSegment::onEngineLoadStatus(int streamId, bool failed, int kind)
 
 void MovieSegment::_fetchThumbnails()
 {
-    updateMediaDuration();
     SegmentListener* listener = owner();
+    if (!listener) {
+        setState(4);
+        return;
+    }
+    updateMediaDuration();
     {
         QMutexLocker locker(&_videoSizeMutex);
         _videoSize = listener->segmentVideoSize(this);

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QThread>
+
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -206,6 +209,36 @@ TEST_F(ImageSegmentTest, OpenedAnimationSetsTheDurationOfANewlyInsertedPicture)
     gif->setFile(TestMedia::path(QStringLiteral("picture.png")));
     EXPECT_EQ(gif->gifFrameCount(), 0);
     EXPECT_EQ(gif->imageSize(), QSizeF(320, 240));
+}
+
+TEST_F(ImageSegmentTest, EngineFramesAndFileChangesDoNotRace)
+{
+    const QString gif = TestMedia::path(QStringLiteral("delays_100_100_200.gif"));
+    ImageSegment segment(nullptr);
+    segment.setFile(gif);
+    ASSERT_TRUE(segment.loadGifFrames());
+    std::atomic<bool> done{false};
+    std::atomic<int> frames{0};
+    // The engine asks for frames on its own thread while the file changes.
+    std::unique_ptr<QThread> engine(QThread::create([&] {
+        for (int time = 0; !done; time += 70) {
+            QSize size;
+            if (uint8_t* pixels = segment.gifFrameAt(time, 0, 0, &size)) {
+                std::free(pixels);
+                ++frames;
+            }
+        }
+    }));
+    engine->start();
+    for (int round = 0; round < 30; ++round) {
+        segment.setFile(round % 2 ? gif : TestMedia::path(QStringLiteral("picture.png")));
+        segment.loadGifFrames();
+        QThread::msleep(1);
+    }
+    done = true;
+    ASSERT_TRUE(engine->wait(10000));
+    EXPECT_GT(frames.load(), 0);
+    EXPECT_EQ(segment.gifFrameCount(), 3);
 }
 
 TEST_F(ImageSegmentTest, DeletingASegmentSettlesItsLoadingTaskFirst)
