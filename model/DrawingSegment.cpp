@@ -17,9 +17,8 @@ constexpr int kPngQuality = 80;
 } // namespace
 
 DrawingSegment::DrawingSegment(const Segment* source, const QString& file, float start, SegmentListener* owner)
-    : ImageSegment(source, file, start, owner)
+    : ImageSegment(source, file, start, owner, kDrawingType)
 {
-    setType(kDrawingType);
 }
 
 DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner)

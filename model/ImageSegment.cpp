@@ -40,9 +40,15 @@ uint8_t* copyPixels(const QImage& image)
 } // namespace
 
 ImageSegment::ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner)
+    : ImageSegment(source, file, start, owner, kImageType)
+{
+}
+
+ImageSegment::ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner,
+                           const QString& type)
     : LayerSegment(source, start, owner)
 {
-    setType(kImageType);
+    setType(type);
     _construct(file);
 }
 

@@ -63,6 +63,10 @@ public:
     QString text() const override;
 
 protected:
+    // For a derived type: the type is set before the loading task is queued,
+    // since the task and the owner it reports to read the dictionary.
+    ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner,
+                 const QString& type);
     void _setPicture(const QImage& thumbnail, const QSizeF& imageSize);
     void _closeGif();
 
