@@ -154,14 +154,14 @@ void ImageSegment::loadImage()
 
 void ImageSegment::_setPicture(const QImage& thumbnail, const QSizeF& imageSize)
 {
-    QMutexLocker locker(&_pictureMutex);
+    std::lock_guard<std::mutex> locker(_pictureMutex);
     _thumbnail = thumbnail;
     _imageSize = imageSize;
 }
 
 bool ImageSegment::loadGifFrames()
 {
-    QMutexLocker locker(&_gifMutex);
+    std::unique_lock<std::mutex> locker(_gifMutex);
     if (_gifReader)
         return true;
     const QFileInfo file(absoluteFilePath());
@@ -197,7 +197,7 @@ bool ImageSegment::loadGifFrames()
 
 void ImageSegment::_closeGif()
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     _gifReader.reset();
     _gifNextIndex = 0;
     _gifFrameDelays.clear();
@@ -207,13 +207,13 @@ void ImageSegment::_closeGif()
 
 int ImageSegment::gifFrameCount() const
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     return int(_gifFrameDelays.size());
 }
 
 float ImageSegment::gifTotalDuration() const
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     return _gifTotalDuration;
 }
 
@@ -239,7 +239,7 @@ int ImageSegment::_gifFrameIndexAt(int timeMs) const
 
 uint8_t* ImageSegment::gifFrameAt(int timeMs, int maxWidth, int maxHeight, QSize* outSize)
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     if (!_gifReader)
         return nullptr;
     const int index = _gifFrameIndexAt(timeMs);
@@ -278,13 +278,13 @@ QImage ImageSegment::_gifFrame(int index)
 
 QSizeF ImageSegment::imageSize() const
 {
-    QMutexLocker locker(&_pictureMutex);
+    std::lock_guard<std::mutex> locker(_pictureMutex);
     return _imageSize;
 }
 
 QImage ImageSegment::thumbnail() const
 {
-    QMutexLocker locker(&_pictureMutex);
+    std::lock_guard<std::mutex> locker(_pictureMutex);
     return _thumbnail;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QHash>
 #include <QImage>
-#include <QMutex>
+#include <mutex>
 #include <QPixmap>
 #include <QSize>
 
@@ -81,14 +81,14 @@ private:
 
     // The loading task writes the picture on a pool thread while the GUI
     // thread paints it.
-    mutable QMutex _pictureMutex;
+    mutable std::mutex _pictureMutex;
     QImage _thumbnail;
     QSizeF _imageSize;
 
     // The engine asks for GIF frames on its own thread while the GUI thread
     // may replace the file. A QImageReader, unlike a QMovie, has no thread
     // affinity; it reads frames in order, so going back reopens it.
-    mutable QMutex _gifMutex;
+    mutable std::mutex _gifMutex;
     std::unique_ptr<QImageReader> _gifReader;
     int _gifNextIndex = 0;
     std::vector<float> _gifFrameDelays;

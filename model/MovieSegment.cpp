@@ -91,7 +91,7 @@ void MovieSegment::setTrimDuration(float seconds)
 
 QSizeF MovieSegment::videoSize() const
 {
-    QMutexLocker locker(&_videoSizeMutex);
+    std::lock_guard<std::mutex> locker(_videoSizeMutex);
     return _videoSize;
 }
 
@@ -165,7 +165,7 @@ void MovieSegment::_fetchThumbnails()
     }
     updateMediaDuration();
     {
-        QMutexLocker locker(&_videoSizeMutex);
+        std::lock_guard<std::mutex> locker(_videoSizeMutex);
         _videoSize = listener->segmentVideoSize(this);
     }
     const int count = listener->segmentEngineVideoThumbnailCount(this);

@@ -2,7 +2,7 @@
 
 #include "LayerSegment.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QSizeF>
 
 #include <atomic>
@@ -72,6 +72,6 @@ private:
     std::atomic<float> _mediaDuration{0.0f};
     bool _fitsRangeToMedia = false;
     // Written by the thumbnail task, read by the GUI thread.
-    mutable QMutex _videoSizeMutex;
+    mutable std::mutex _videoSizeMutex;
     QSizeF _videoSize;
 };

@@ -4,7 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QMap>
-#include <QMutex>
+#include <mutex>
 #include <QStringList>
 #include <QThread>
 #include <QVector>
@@ -20,7 +20,7 @@ public:
 
     void segmentStateChanged(Segment*, int state) override
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         ++stateReports;
         lastState = state;
         stateHistory.append(state);
@@ -52,7 +52,7 @@ public:
     QString segmentAudioArtist(Segment*) override { return QString(); }
     void segmentSetVideoThumbnail(Segment*, int index, const QImage& picture) override
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         storedThumbnails.insert(index, picture);
     }
     QPixmap segmentVideoThumbnail(Segment*, int) override { return QPixmap(); }
@@ -72,19 +72,19 @@ public:
     VideoThumbnails* videoThumbnails = nullptr;
     int flushReports = 0;
     // State reports and stored thumbnails arrive from pool threads.
-    QMutex stateMutex;
+    std::mutex stateMutex;
     QVector<int> stateHistory;
     QMap<int, QImage> storedThumbnails;
 
     void forgetStates()
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         stateHistory.clear();
         lastState = -1;
     }
     QVector<int> states()
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         return stateHistory;
     }
     // Waits (up to timeoutMs) until the last reported state is the given one.
@@ -93,7 +93,7 @@ public:
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
             {
-                QMutexLocker locker(&stateMutex);
+                std::lock_guard<std::mutex> locker(stateMutex);
                 if (lastState == state)
                     return true;
             }
