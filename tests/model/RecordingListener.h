@@ -2,6 +2,13 @@
 
 #include "SegmentListener.h"
 
+#include <QDeadlineTimer>
+#include <QMap>
+#include <mutex>
+#include <QStringList>
+#include <QThread>
+#include <QVector>
+
 // A segment owner that answers with the editor's constants and counts the
 // reports it receives.
 class RecordingListener : public SegmentListener
@@ -11,10 +18,16 @@ public:
     int lastState = -1;
     int rangeReports = 0;
 
-    void segmentStateChanged(Segment*, int state) override { ++stateReports; lastState = state; }
+    void segmentStateChanged(Segment*, int state) override
+    {
+        std::lock_guard<std::mutex> locker(stateMutex);
+        ++stateReports;
+        lastState = state;
+        stateHistory.append(state);
+    }
     void segmentRangeChanged(Segment*) override { ++rangeReports; }
     ProjectManager* segmentProjectManager(Segment*) override { return nullptr; }
-    QString segmentProjectDirectory(Segment*) override { return QString(); }
+    QString segmentProjectDirectory(Segment*) override { return projectDirectory; }
     QString segmentLoadErrorText(Segment*) override { return QStringLiteral("Load Error"); }
     QString segmentFileNotFoundText(Segment*) override { return QStringLiteral("File Not Found"); }
     float segmentMessageMargin(Segment*) override { return 5; }
@@ -29,19 +42,63 @@ public:
     QString segmentMusicPlaceholderText(Segment*) override { return QStringLiteral("<Music>"); }
     QString segmentEmptyTextPlaceholder(Segment*) override { return QStringLiteral("<No text>"); }
     QRgb segmentAccentColor(Segment*) override { return 0xFF0000FF; }
-    int segmentEngineVideoThumbnailCount(Segment*) override { return 0; }
-    QImage segmentEngineVideoThumbnail(Segment*, int) override { return QImage(); }
-    void segmentFlushVideoFrames(Segment*) override {}
+    int segmentEngineVideoThumbnailCount(Segment*) override { return engineThumbnails.size(); }
+    QImage segmentEngineVideoThumbnail(Segment*, int index) override { return engineThumbnails.value(index); }
+    void segmentFlushVideoFrames(Segment*) override { ++flushReports; }
     float segmentVideoMediaDuration(Segment*) override { return 0; }
-    float segmentMediaDuration(Segment*) override { return 0; }
-    QSizeF segmentVideoSize(Segment*) override { return QSizeF(); }
+    float segmentMediaDuration(Segment*) override { return mediaDuration; }
+    QSizeF segmentVideoSize(Segment*) override { return videoSize; }
     QString segmentAudioTitle(Segment*) override { return QString(); }
     QString segmentAudioArtist(Segment*) override { return QString(); }
-    void segmentSetVideoThumbnail(Segment*, int, const QImage&) override {}
+    void segmentSetVideoThumbnail(Segment*, int index, const QImage& picture) override
+    {
+        std::lock_guard<std::mutex> locker(stateMutex);
+        storedThumbnails.insert(index, picture);
+    }
     QPixmap segmentVideoThumbnail(Segment*, int) override { return QPixmap(); }
-    VideoThumbnails* segmentVideoThumbnails(Segment*) override { return nullptr; }
+    VideoThumbnails* segmentVideoThumbnails(Segment*) override { return videoThumbnails; }
     int segmentVideoThumbnailCount(Segment*) override { return 0; }
     float segmentDevicePixelRatio(Segment*) override { return 1; }
     float segmentTimeToPixels(Segment*, float time) override { return time * 4; }
     void segmentAudioPlotDataDidReady(Segment*) override {}
+    bool segmentIsFileUsedByOtherSegment(Segment*, const QString& path) override { return filesUsedElsewhere.contains(path); }
+
+    // Appended state: the answers of the file and media operations.
+    QString projectDirectory;
+    QStringList filesUsedElsewhere;
+    float mediaDuration = 0;
+    QSizeF videoSize;
+    QVector<QImage> engineThumbnails;
+    VideoThumbnails* videoThumbnails = nullptr;
+    int flushReports = 0;
+    // State reports and stored thumbnails arrive from pool threads.
+    std::mutex stateMutex;
+    QVector<int> stateHistory;
+    QMap<int, QImage> storedThumbnails;
+
+    void forgetStates()
+    {
+        std::lock_guard<std::mutex> locker(stateMutex);
+        stateHistory.clear();
+        lastState = -1;
+    }
+    QVector<int> states()
+    {
+        std::lock_guard<std::mutex> locker(stateMutex);
+        return stateHistory;
+    }
+    // Waits (up to timeoutMs) until the last reported state is the given one.
+    bool waitForState(int state, int timeoutMs = 10000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            {
+                std::lock_guard<std::mutex> locker(stateMutex);
+                if (lastState == state)
+                    return true;
+            }
+            QThread::msleep(5);
+        }
+        return false;
+    }
 };

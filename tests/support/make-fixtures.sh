@@ -135,4 +135,18 @@ ff -f lavfi -i "color=c=blue:s=640x360:r=30:d=2,${marks},drawbox=x=t*200:y=150:w
    -colorspace bt709 -color_primaries bt709 -color_trc bt709 -c:v libx264 -preset veryfast -g 30 \
    -c:a aac -ac 2 -shortest "$out/moving709_640x360.mp4"
 
+# ---- media segments ----
+# Three frames with the delays 100, 100 and 200 ms (frames picked at 100 fps).
+ff -f lavfi -i "testsrc=s=32x24:r=100:d=0.3,select='eq(n\,0)+eq(n\,10)+eq(n\,20)'" \
+   -fps_mode passthrough -final_delay 20 -loop 0 "$out/delays_100_100_200.gif"
+# Three frames whose delays are all 0: the muxer writes at least 1, so the
+# delay fields of the graphic control extensions are cleared afterwards.
+ff -f lavfi -i "testsrc=s=32x24:r=100:d=0.03" \
+   -frames:v 3 -loop 0 "$out/zero_delays.gif"
+perl -0777 -pi -e 's/\x21\xf9\x04(.)..(.)\x00/\x21\xf9\x04$1\x00\x00$2\x00/gs' "$out/zero_delays.gif"
+# A single-frame GIF: a still picture.
+ff -f lavfi -i "color=c=green:s=40x20" -frames:v 1 "$out/single_frame.gif"
+# A 40x20 picture, smaller than any timeline row.
+ff -f lavfi -i "color=c=red:s=40x20" -frames:v 1 "$out/small_40x20.png"
+
 touch "$out/.complete"
