@@ -59,6 +59,9 @@ CommonSliderColorPopup::CommonSliderColorPopup(QWidget* parent)
     : CommonPopup(parent), _repeatTimer(new QTimer(this))
 {
     _repeatTimer->setSingleShot(true);
+    // A coarse timer may fire up to 5% early: the second step would come
+    // before the half second a user holds the button to mean "repeat".
+    _repeatTimer->setTimerType(Qt::PreciseTimer);
     connect(_repeatTimer, &QTimer::timeout, this, [this] { stepWhileHeld(_heldRow, _heldStep); });
 }
 
