@@ -387,6 +387,22 @@ TEST_F(SliderPopupColor, EyedropperRequestsReachTheOwnerThroughThePopup)
     EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
 }
 
+TEST_F(SliderPopupColor, DeletingAnEmbeddedPopupClosesItsColourPopup)
+{
+    auto* card = new QWidget(&host);
+    card->setGeometry(600, 100, 380, 200);
+    card->show();
+    auto* popup = new PopupSliderColorWidget(card);
+    popup->configure(card, "Border", 4, Qt::white, 0, 20, 1);
+    QPointer<PopupColorMatrixWidget> colors = openColorPopup(popup);
+    ASSERT_FALSE(colors.isNull());
+    ASSERT_NE(colors->parentWidget(), card);
+    // The inspector drops its embedded popup when the selection changes; a
+    // colour popup left open over the window would choose for nobody.
+    delete popup;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+}
+
 TEST(SliderPopupPictures, ValueButtonMenuAndArrowPicturesAreCompiledIn)
 {
     for (const char* name : {":/images/value_decrease", ":/images/value_increase", ":/images/project_menu",

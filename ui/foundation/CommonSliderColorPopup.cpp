@@ -65,7 +65,12 @@ CommonSliderColorPopup::CommonSliderColorPopup(QWidget* parent)
     connect(_repeatTimer, &QTimer::timeout, this, [this] { stepWhileHeld(_heldRow, _heldStep); });
 }
 
-CommonSliderColorPopup::~CommonSliderColorPopup() = default;
+CommonSliderColorPopup::~CommonSliderColorPopup()
+{
+    // The colour popup lives on another widget: an owner that deletes this
+    // popup without dismissing it would leave it choosing for nobody.
+    _closeColorPopup();
+}
 
 void CommonSliderColorPopup::adoptForm(const SliderPopupForm& form)
 {
