@@ -129,6 +129,30 @@ TEST(ColorMatrixPopup, StoredValuesComeBackOpaqueAndTextAsBlack)
     delete popup;
 }
 
+TEST(ColorMatrixPopup, AnOverlongStoredListLoadsOnlyTheTenMostRecent)
+{
+    IsolatedSettings isolated;
+    const QList<QColor> matrix = PopupColorMatrixWidget::matrixColors();
+    {
+        QSettings settings;
+        settings.beginWriteArray("RecentColors");
+        for (int i = 0; i < 12; ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue("color", uint(matrix[10 + i].rgb()));
+        }
+        settings.endArray();
+    }
+    HostWindow host;
+    host.showFocused(QSize(1000, 800));
+    auto* popup = new PopupColorMatrixWidget(&host);
+    popup->showInWidgetWithPicker(&host, QPoint(500, 400), false);
+    EXPECT_EQ(popup->recentColors(), matrix.mid(10, 10));
+    EXPECT_EQ(panel(popup, "recentlyUsedColorsPanel")->cellRects().size(), 10);
+    popup->dismiss();
+    deleteLaterNow();
+    EXPECT_EQ(storedRecentColors().size(), 10);
+}
+
 // An owner of the eyedropper: hands out the test picture shown at frame.
 struct PictureOwner {
     QImage picture{TestMedia::path("picture.png")};

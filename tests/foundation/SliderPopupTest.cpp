@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QPointer>
 #include <QSettings>
@@ -127,22 +128,38 @@ TEST_F(SliderPopupValueButtons, HoldingStepsAtPressThenAfterHalfASecondThenQuick
     QSlider* slider = sliderOf(*popup);
     QPushButton* up = buttonOf(*popup, "valueUpButton");
     ASSERT_EQ(slider->value(), 1050);
+    // Each step with the time it came, so that a loaded machine can only
+    // make the test slower, never make it fail.
+    QElapsedTimer clock;
+    QVector<QPair<int, qint64>> steps;
+    QObject::connect(popup, &CommonSliderColorPopup::sliderColorPopupValueChanging, popup,
+                     [&](CommonSliderColorPopup*, float value) {
+                         steps.append({qRound(value * 1000), clock.elapsed()});
+                     });
 
+    clock.start();
     pressOn(host, up);
     // The sum 1150 is raised to the next multiple of the step.
-    EXPECT_EQ(slider->value(), 1200);
-    QTest::qWait(250);
-    EXPECT_EQ(slider->value(), 1200);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return slider->value() == 1300; }, 1000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return slider->value() >= 1500; }, 1000));
+    ASSERT_EQ(steps.size(), 1);
+    EXPECT_EQ(steps[0].first, 1200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return steps.size() >= 4; }, 5000));
+    QElapsedTimer sinceRelease;
+    sinceRelease.start();
     releaseOn(host, up);
+    EXPECT_EQ(steps[1].first, 1300);
+    EXPECT_EQ(steps[2].first, 1400);
+    EXPECT_EQ(steps[3].first, 1500);
+    // Never before half a second; then every 50 ms (a timer never fires early).
+    EXPECT_GE(steps[1].second, 500);
+    EXPECT_GE(steps[2].second - steps[1].second, 50);
+    EXPECT_GE(steps[3].second - steps[2].second, 50);
     const int released = slider->value();
-    QTest::qWait(100);
-    EXPECT_EQ(slider->value(), released);
-    EXPECT_EQ(changed.count(), 0);
+    const int stepsAtRelease = steps.size();
 
-    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 5000));
+    EXPECT_GE(sinceRelease.elapsed(), 350);
     QTest::qWait(400);
+    EXPECT_EQ(steps.size(), stepsAtRelease);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_FLOAT_EQ(changed.last().at(1).toFloat(), released / 1000.0f);
 }
@@ -155,15 +172,20 @@ TEST_F(SliderPopupValueButtons, DownLandsOnAMultipleAndQuickClicksCommitOnce)
     QSlider* slider = sliderOf(*popup);
     QPushButton* down = buttonOf(*popup, "valueDownButton");
 
+    QElapsedTimer sinceFirst;
+    sinceFirst.start();
     clickOn(host, down);
     EXPECT_EQ(slider->value(), 1000);
-    QTest::qWait(200);
+    QTest::qWait(50);
+    QElapsedTimer sinceSecond;
+    sinceSecond.start();
     clickOn(host, down);
     EXPECT_EQ(slider->value(), 900);
+    if (sinceFirst.elapsed() >= 350)
+        GTEST_SKIP() << "the machine took longer than the commit delay between two clicks";
     // The second click postponed the first commit.
-    QTest::qWait(250);
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 5000));
+    EXPECT_GE(sinceSecond.elapsed(), 350);
     QTest::qWait(400);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_FLOAT_EQ(changed.last().at(1).toFloat(), 0.9f);
@@ -362,6 +384,22 @@ TEST_F(SliderPopupColor, EyedropperRequestsReachTheOwnerThroughThePopup)
     EXPECT_EQ(askedIn, colors.data());
     EXPECT_TRUE(colors->isColorPicking());
     popup->dismiss();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+}
+
+TEST_F(SliderPopupColor, DeletingAnEmbeddedPopupClosesItsColourPopup)
+{
+    auto* card = new QWidget(&host);
+    card->setGeometry(600, 100, 380, 200);
+    card->show();
+    auto* popup = new PopupSliderColorWidget(card);
+    popup->configure(card, "Border", 4, Qt::white, 0, 20, 1);
+    QPointer<PopupColorMatrixWidget> colors = openColorPopup(popup);
+    ASSERT_FALSE(colors.isNull());
+    ASSERT_NE(colors->parentWidget(), card);
+    // The inspector drops its embedded popup when the selection changes; a
+    // colour popup left open over the window would choose for nobody.
+    delete popup;
     EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
 }
 

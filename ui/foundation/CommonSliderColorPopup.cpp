@@ -59,10 +59,18 @@ CommonSliderColorPopup::CommonSliderColorPopup(QWidget* parent)
     : CommonPopup(parent), _repeatTimer(new QTimer(this))
 {
     _repeatTimer->setSingleShot(true);
+    // A coarse timer may fire up to 5% early: the second step would come
+    // before the half second a user holds the button to mean "repeat".
+    _repeatTimer->setTimerType(Qt::PreciseTimer);
     connect(_repeatTimer, &QTimer::timeout, this, [this] { stepWhileHeld(_heldRow, _heldStep); });
 }
 
-CommonSliderColorPopup::~CommonSliderColorPopup() = default;
+CommonSliderColorPopup::~CommonSliderColorPopup()
+{
+    // The colour popup lives on another widget: an owner that deletes this
+    // popup without dismissing it would leave it choosing for nobody.
+    _closeColorPopup();
+}
 
 void CommonSliderColorPopup::adoptForm(const SliderPopupForm& form)
 {

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -195,7 +196,8 @@ void PopupColorMatrixWidget::_loadRecentColors()
         return;
     _recentColors.clear();
     QSettings settings;
-    const int count = settings.beginReadArray(kRecentColorsArray);
+    // A store edited by hand may list more; the list never grows past the limit.
+    const int count = std::min(settings.beginReadArray(kRecentColorsArray), kMaxRecentColors);
     for (int i = 0; i < count; ++i) {
         settings.setArrayIndex(i);
         // QColor(QRgb) drops alpha: recent colours are always opaque.
