@@ -145,6 +145,10 @@ void MovieSegment::onEngineLoadStatus(int streamId, bool failed, int kind)
     if (!_videoReported || !_audioReported)
         return;
     if (_hasVideo) {
+        // The range is fitted here, on the thread that edits the segment, so
+        // the thumbnail task finds the length known and leaves the dictionary
+        // alone.
+        updateMediaDuration();
         _startTask(QRunnable::create([this] { _fetchThumbnails(); }));
     } else if (_hasAudio) {
         updateMediaDuration();

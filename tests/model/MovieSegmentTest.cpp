@@ -5,6 +5,8 @@
 #include "VideoThumbnails.h"
 
 #include <QPainter>
+#include <QSet>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -192,6 +194,41 @@ TEST_F(MovieSegmentTest, ReopenedTrimmedMovieKeepsItsLengthWhenTheMediaLengthArr
     // A stored range that runs past the media is the media's length.
     movie.setRangeDuration(30.0f);
     EXPECT_FLOAT_EQ(movie.duration(), 10.0f);
+}
+
+// Remembers the threads on which the range was reported changed.
+class RangeThreadListener : public RecordingListener
+{
+public:
+    void segmentRangeChanged(Segment* segment) override
+    {
+        RecordingListener::segmentRangeChanged(segment);
+        std::lock_guard<std::mutex> locker(stateMutex);
+        rangeThreads.insert(QThread::currentThread());
+    }
+    QSet<QThread*> rangeThreads;
+};
+
+TEST_F(MovieSegmentTest, MediaLengthFitsTheRangeOnTheReportingThreadNotOnThePool)
+{
+    RangeThreadListener owner;
+    owner.mediaDuration = 10.0f;
+    owner.videoSize = listener.videoSize;
+    owner.engineThumbnails = listener.engineThumbnails;
+    MovieSegment movie(clip, 0.0f, &owner);
+    ASSERT_TRUE(owner.waitForState(1));
+    {
+        std::lock_guard<std::mutex> locker(owner.stateMutex);
+        owner.rangeThreads.clear();
+    }
+    // Both streams load before the engine's thumbnail report.
+    movie.onEngineLoadStatus(movie.secondEngineId(), false, 0);
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 0);
+    ASSERT_TRUE(owner.waitForState(4));
+
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::RangeDuration, 0), 10.0f);
+    std::lock_guard<std::mutex> locker(owner.stateMutex);
+    EXPECT_EQ(owner.rangeThreads, QSet<QThread*>{QThread::currentThread()});
 }
 
 } // namespace
