@@ -43,6 +43,11 @@ DrawingSegment::DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, Se
 {
 }
 
+DrawingSegment::~DrawingSegment()
+{
+    _finishPendingTasks();
+}
+
 QString DrawingSegment::newImageFileName() const
 {
     const QString folder = owner() ? owner()->segmentProjectDirectory(const_cast<DrawingSegment*>(this)) : QString();

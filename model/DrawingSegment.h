@@ -12,6 +12,9 @@ public:
     // A new transparent drawing of drawSize, written at once.
     DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner);
     DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner, bool newlyCreated);
+    // Waits for the loading task while the segment is still a drawing: the
+    // task calls its virtual operations.
+    ~DrawingSegment() override;
 
     // Writes the drawing; false when it could not be written, and then the
     // segment keeps its previous file and reference.

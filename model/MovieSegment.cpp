@@ -145,6 +145,10 @@ void MovieSegment::onEngineLoadStatus(int streamId, bool failed, int kind)
     if (!_videoReported || !_audioReported)
         return;
     if (_hasVideo) {
+        // The range is fitted here, on the thread that edits the segment, so
+        // the thumbnail task finds the length known and leaves the dictionary
+        // alone.
+        updateMediaDuration();
         _startTask(QRunnable::create([this] { _fetchThumbnails(); }));
     } else if (_hasAudio) {
         updateMediaDuration();
@@ -180,8 +184,15 @@ void MovieSegment::_fetchThumbnails()
 
 float MovieSegment::duration() const
 {
+    const float stored = Segment::duration();
     const float media = _mediaDuration;
-    return media == 0.0f ? Segment::duration() : media / speed();
+    if (media == 0.0f)
+        return stored;
+    // A trimmed movie keeps its own length (a reopened project's trims, an
+    // end moved earlier); only a missing range or one that runs past the
+    // media takes the media's length.
+    const float full = media / speed();
+    return stored > 0.0f && stored < full ? stored : full;
 }
 
 double MovieSegment::timeStamp() const

@@ -5,6 +5,8 @@
 #include "VideoThumbnails.h"
 
 #include <QPainter>
+#include <QSet>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -159,6 +161,74 @@ TEST_F(MovieSegmentTest, TrimsStopAtTheMediaStartAndAtItsEndOnceKnown)
     EXPECT_FLOAT_EQ(movie.rangeStart(), 1.0f);
     EXPECT_FLOAT_EQ(movie.trimStart(), 0.0f);
     EXPECT_FLOAT_EQ(movie.trimDuration(), 10.0f);
+}
+
+TEST_F(MovieSegmentTest, ReopenedTrimmedMovieKeepsItsLengthWhenTheMediaLengthArrives)
+{
+    // A 10 s file of which the project plays 4 s from 2 s on.
+    auto attributes = std::make_unique<SegmentAttributes>();
+    Segment::setStringAttribute(attributes.get(), SegmentKey::Type, QStringLiteral("MOVIE"));
+    Segment::setStringAttribute(attributes.get(), SegmentKey::File, clip);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::RangeStart, 3.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::RangeDuration, 4.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::TrimStart, 2.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::TrimDuration, 4.0f);
+    listener.forgetStates();
+    MovieSegment movie(std::move(attributes), &listener, false);
+    ASSERT_TRUE(listener.waitForState(1));
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 1);
+    movie.onEngineLoadStatus(movie.secondEngineId(), false, 0);
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 0);
+    ASSERT_TRUE(listener.waitForState(4));
+
+    EXPECT_FLOAT_EQ(movie.mediaDuration(), 10.0f);
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::RangeDuration, 0), 4.0f);
+    EXPECT_FLOAT_EQ(movie.duration(), 4.0f);
+    EXPECT_FLOAT_EQ(movie.trimStart(), 2.0f);
+    EXPECT_FLOAT_EQ(movie.trimDuration(), 4.0f);
+
+    // Shortening it further shortens what the timeline shows.
+    EXPECT_TRUE(movie.setEndTime(5.0f));
+    EXPECT_FLOAT_EQ(movie.duration(), 2.0f);
+
+    // A stored range that runs past the media is the media's length.
+    movie.setRangeDuration(30.0f);
+    EXPECT_FLOAT_EQ(movie.duration(), 10.0f);
+}
+
+// Remembers the threads on which the range was reported changed.
+class RangeThreadListener : public RecordingListener
+{
+public:
+    void segmentRangeChanged(Segment* segment) override
+    {
+        RecordingListener::segmentRangeChanged(segment);
+        std::lock_guard<std::mutex> locker(stateMutex);
+        rangeThreads.insert(QThread::currentThread());
+    }
+    QSet<QThread*> rangeThreads;
+};
+
+TEST_F(MovieSegmentTest, MediaLengthFitsTheRangeOnTheReportingThreadNotOnThePool)
+{
+    RangeThreadListener owner;
+    owner.mediaDuration = 10.0f;
+    owner.videoSize = listener.videoSize;
+    owner.engineThumbnails = listener.engineThumbnails;
+    MovieSegment movie(clip, 0.0f, &owner);
+    ASSERT_TRUE(owner.waitForState(1));
+    {
+        std::lock_guard<std::mutex> locker(owner.stateMutex);
+        owner.rangeThreads.clear();
+    }
+    // Both streams load before the engine's thumbnail report.
+    movie.onEngineLoadStatus(movie.secondEngineId(), false, 0);
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 0);
+    ASSERT_TRUE(owner.waitForState(4));
+
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::RangeDuration, 0), 10.0f);
+    std::lock_guard<std::mutex> locker(owner.stateMutex);
+    EXPECT_EQ(owner.rangeThreads, QSet<QThread*>{QThread::currentThread()});
 }
 
 } // namespace
