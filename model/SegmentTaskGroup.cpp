@@ -41,6 +41,13 @@ public:
         return true;
     }
 
+    // A queued task that the pool dropped without running it.
+    void drop()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        --_pending;
+    }
+
     void leave()
     {
         std::lock_guard<std::mutex> lock(_mutex);
@@ -81,8 +88,15 @@ public:
         setAutoDelete(true);
     }
 
+    ~Task() override
+    {
+        if (!_ran)
+            _guard->drop();
+    }
+
     void run() override
     {
+        _ran = true;
         if (!_guard->enter())
             return;
         _work(_guard->cancelled);
@@ -92,6 +106,7 @@ public:
 private:
     std::shared_ptr<Guard> _guard;
     Work _work;
+    bool _ran = false;
 };
 
 void SegmentTaskGroup::setStarter(Starter starter)

@@ -120,4 +120,13 @@ ff -f lavfi -i "color=c=blue:s=64x48:r=10:d=75" -c:v libx264 -preset veryfast -g
 # delay, so a duration that depends on decoding speed shows here.
 ff -f lavfi -i "cellauto=s=1600x1200:rate=50:rule=30,format=rgb8" -frames:v 10 -loop 0 "$out/bigcells_10x20ms.gif"
 
+# ---- sound segment waveforms ----
+# 3 minutes of 44.1 kHz stereo: left a sine at half scale, right one at a
+# quarter, so each channel's mean level tells it apart.
+ff -f lavfi -i "aevalsrc=0.5*sin(2*PI*440*t)|0.25*sin(2*PI*220*t):s=44100:d=180" -c:a pcm_s16le \
+   "$out/music_3min_stereo.wav"
+# Half a second of silence, and 10 ms of sound (fewer samples than waveform points).
+ff -f lavfi -i "anullsrc=r=44100:cl=stereo" -t 0.5 -c:a pcm_s16le "$out/silence_stereo.wav"
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=0.01" -ac 2 -c:a pcm_s16le "$out/blip_10ms.wav"
+
 touch "$out/.complete"
