@@ -94,8 +94,15 @@ public:
             _guard->drop();
     }
 
+    // Hands the finished task over to whichever thread runs it. The pool's
+    // own queue orders this too, but inside Qt, where a race detector
+    // cannot see it; this release and the acquire in run() it can.
+    void publish() { _published.store(true, std::memory_order_release); }
+
     void run() override
     {
+        if (!_published.load(std::memory_order_acquire))
+            return;
         _ran = true;
         if (!_guard->enter())
             return;
@@ -107,6 +114,7 @@ private:
     std::shared_ptr<Guard> _guard;
     Work _work;
     bool _ran = false;
+    std::atomic<bool> _published{false};
 };
 
 void SegmentTaskGroup::setStarter(Starter starter)
@@ -127,8 +135,11 @@ SegmentTaskGroup::~SegmentTaskGroup()
 
 void SegmentTaskGroup::start(Work work)
 {
-    _guard->enqueue();
+    // Counted after the task is made: the lock that counts it is what orders
+    // the segment's and the task's set-up before the task's start on a pool thread.
     auto* task = new Task(_guard, std::move(work));
+    _guard->enqueue();
+    task->publish();
     if (const Starter starter = s_starter.load())
         starter(_segment, task);
     else
