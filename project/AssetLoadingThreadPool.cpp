@@ -1,7 +1,5 @@
 #include "AssetLoadingThreadPool.h"
 
-#include "SegmentTaskGroup.h"
-
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QThread>
@@ -39,19 +37,6 @@ private:
 
 namespace {
 Q_GLOBAL_STATIC(AssetLoadingThreadPool, s_assetPool)
-
-// Segments queue their tasks on this pool wherever the project library is
-// loaded, so that a project's owner can cancel or wait for them per segment.
-void startOnAssetPool(const Segment* segment, QRunnable* task)
-{
-    AssetLoadingThreadPool::instance()->startForSegment(segment, task);
-}
-
-void registerSegmentTaskStarter()
-{
-    SegmentTaskGroup::setStarter(&startOnAssetPool);
-}
-Q_CONSTRUCTOR_FUNCTION(registerSegmentTaskStarter)
 } // namespace
 
 AssetLoadingThreadPool* AssetLoadingThreadPool::instance()
