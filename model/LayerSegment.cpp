@@ -2,6 +2,8 @@
 
 #include "SegmentKeys.h"
 
+#include <algorithm>
+
 namespace {
 
 // A half turn about an axis shows the layer mirrored.
@@ -97,5 +99,17 @@ LayerTransform LayerSegment::_transformOf(const SegmentAttributes* attributes, c
                                    &SegmentKey::UserPoint2Offset, &SegmentKey::UserPoint3Offset};
     for (int corner = 0; corner < 4; ++corner)
         transform.cornerOffsets[corner] = pointAttribute(attributes, *offsetKeys[corner], QPointF());
+    return transform;
+}
+
+LayerTransform LayerSegment::_fittedLayerTransform(const QSizeF& media, const QSizeF& canvas)
+{
+    if (!media.isValid() || media.isEmpty())
+        return LayerTransform();
+    LayerTransform transform;
+    const float scale = float(std::min(canvas.width() / media.width(), canvas.height() / media.height()));
+    transform.scaleX = scale;
+    transform.scaleY = scale;
+    transform.center = QPointF(canvas.width() / 2.0, canvas.height() / 2.0);
     return transform;
 }

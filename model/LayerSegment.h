@@ -26,6 +26,11 @@ public:
     LayerTransform layerTransform(const QSizeF& canvas) const override;
     LayerTransform transitionLayerTransform(int id, bool begin, const QSizeF& canvas) const override;
 
+protected:
+    // Media of the given size fitted into the canvas, centred; the identity
+    // without a size.
+    static LayerTransform _fittedLayerTransform(const QSizeF& media, const QSizeF& canvas);
+
 private:
     // The placement that the properties of a dictionary (the segment's own or
     // a state) give on a canvas.

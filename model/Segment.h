@@ -15,6 +15,7 @@
 #include <memory>
 
 class QPainter;
+class QRunnable;
 class QRect;
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -358,6 +359,19 @@ public:
     // line, shrunk (never below a quarter of the strip's height) and elided to
     // fit between the owner's margins. Changes nothing of the segment.
     void paintMessage(QPainter* painter, const QRect& rect, const QString& text) const;
+    // The owner's "File Not Found" (error 2) or load error strip when the
+    // segment has an error code; true when it painted one.
+    bool paintLoadError(QPainter* painter, const QRect& rect) const;
+
+    // --- Media file ---------------------------------------------------------------
+    // "File" as an absolute path: empty without "File", "File" itself when it
+    // holds a folder, else the file in the owner's project folder.
+    QString absoluteFilePath() const;
+    // Stores the path under "File", relative to the project folder when the
+    // file lies inside it, so that projects can move.
+    void setFilePath(const QString& path);
+    // The file name part of "File" (empty without "File").
+    QString fileDisplayName() const;
 
 protected:
     // Bits of "UserFlip".
@@ -366,6 +380,26 @@ protected:
 
     // The next number of the process-wide serial counter (also a movie's sound id).
     static int32_t _takeSerialNumber();
+
+    // Queues a loading task of this segment on the shared asset pool, which owns it.
+    void _startTask(QRunnable* task);
+    // Cancels the segment's queued tasks and waits for running ones: a task
+    // holds a plain pointer to its segment. Every leaf destructor calls it
+    // first, before its own fields go.
+    void _finishPendingTasks();
+    // Fills a zero "TimeStamp" from the file's modification time; true when it did.
+    bool _fillTimeStampFromFile();
+
+    // "TrimStart"/"TrimDuration" are media seconds; these read and write them
+    // in timeline seconds (divided and multiplied by "Speed").
+    float _trimTime(const QString& key) const;
+    void _setTrimTime(const QString& key, float seconds);
+    // Moves the start and the trim start together, stopping where the trim
+    // start reaches the media start; false when it stopped.
+    bool _moveStartWithTrim(float time);
+    // Moves the end and the trim duration together, stopping at the media's
+    // end once that is known (mediaDuration above 0); false when it stopped.
+    bool _moveEndWithinMedia(float time, float mediaDuration);
 
 private:
     // A quarter turn of an angle in radians, snapped to whole degrees.
@@ -391,4 +425,5 @@ private:
     std::unique_ptr<SegmentAttributes> _attributes;
     bool _uidGenerated = false;
     bool _newlyCreated = false;
+    std::atomic<bool> _hasQueuedTasks{false};
 };

@@ -18,6 +18,13 @@ inline const QString TStart = QStringLiteral("TStart");
 inline const QString TDuration = QStringLiteral("TDuration");
 inline const QString TEasingFunction = QStringLiteral("TEasingFunction");
 
+// Media files: the file's path (relative to the project folder when inside
+// it), the played part of the media in media seconds, a drawing's canvas.
+inline const QString File = QStringLiteral("File");
+inline const QString TrimStart = QStringLiteral("TrimStart");
+inline const QString TrimDuration = QStringLiteral("TrimDuration");
+inline const QString DrawSize = QStringLiteral("DrawSize");
+
 // Placement on the timeline
 inline const QString TrackId = QStringLiteral("TrackId");
 inline const QString RangeStart = QStringLiteral("RangeStart");

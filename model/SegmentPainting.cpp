@@ -45,3 +45,13 @@ void Segment::paintMessage(QPainter* painter, const QRect& rect, const QString& 
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     painter->restore();
 }
+
+bool Segment::paintLoadError(QPainter* painter, const QRect& rect) const
+{
+    if (_errorCode == 0 || !_owner)
+        return false;
+    Segment* self = const_cast<Segment*>(this);
+    paintMessage(painter, rect,
+                 _errorCode == 2 ? _owner->segmentFileNotFoundText(self) : _owner->segmentLoadErrorText(self));
+    return true;
+}

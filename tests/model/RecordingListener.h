@@ -2,6 +2,13 @@
 
 #include "SegmentListener.h"
 
+#include <QDeadlineTimer>
+#include <QMap>
+#include <QMutex>
+#include <QStringList>
+#include <QThread>
+#include <QVector>
+
 #include <atomic>
 
 // A segment owner that answers with the editor's constants and counts the
@@ -14,10 +21,16 @@ public:
     std::atomic<int> lastState{-1};
     std::atomic<int> rangeReports{0};
 
-    void segmentStateChanged(Segment*, int state) override { ++stateReports; lastState = state; }
+    void segmentStateChanged(Segment*, int state) override
+    {
+        QMutexLocker locker(&stateMutex);
+        ++stateReports;
+        lastState = state;
+        stateHistory.append(state);
+    }
     void segmentRangeChanged(Segment*) override { ++rangeReports; }
     ProjectManager* segmentProjectManager(Segment*) override { return nullptr; }
-    QString segmentProjectDirectory(Segment*) override { return QString(); }
+    QString segmentProjectDirectory(Segment*) override { return projectDirectory; }
     QString segmentLoadErrorText(Segment*) override { return QStringLiteral("Load Error"); }
     QString segmentFileNotFoundText(Segment*) override { return QStringLiteral("File Not Found"); }
     float segmentMessageMargin(Segment*) override { return 5; }
@@ -32,19 +45,68 @@ public:
     QString segmentMusicPlaceholderText(Segment*) override { return QStringLiteral("<Music>"); }
     QString segmentEmptyTextPlaceholder(Segment*) override { return QStringLiteral("<No text>"); }
     QRgb segmentAccentColor(Segment*) override { return 0xFF0000FF; }
-    int segmentEngineVideoThumbnailCount(Segment*) override { return 0; }
-    QImage segmentEngineVideoThumbnail(Segment*, int) override { return QImage(); }
-    void segmentFlushVideoFrames(Segment*) override {}
-    float segmentVideoMediaDuration(Segment*) override { return 0; }
-    float segmentMediaDuration(Segment*) override { return 0; }
-    QSizeF segmentVideoSize(Segment*) override { return QSizeF(); }
+    int segmentEngineVideoThumbnailCount(Segment*) override { return engineThumbnails.size(); }
+    QImage segmentEngineVideoThumbnail(Segment*, int index) override { return engineThumbnails.value(index); }
+    void segmentFlushVideoFrames(Segment*) override { ++flushReports; }
+    float segmentVideoMediaDuration(Segment*) override { return videoMediaDuration; }
+    float segmentMediaDuration(Segment*) override { return mediaDuration; }
+    QSizeF segmentVideoSize(Segment*) override { return videoSize; }
     QString segmentAudioTitle(Segment*) override { return QString(); }
     QString segmentAudioArtist(Segment*) override { return QString(); }
-    void segmentSetVideoThumbnail(Segment*, int, const QImage&) override {}
+    void segmentSetVideoThumbnail(Segment*, int index, const QImage& picture) override
+    {
+        QMutexLocker locker(&stateMutex);
+        storedThumbnails.insert(index, picture);
+    }
     QPixmap segmentVideoThumbnail(Segment*, int) override { return QPixmap(); }
-    VideoThumbnails* segmentVideoThumbnails(Segment*) override { return nullptr; }
+    VideoThumbnails* segmentVideoThumbnails(Segment*) override { return videoThumbnails; }
     int segmentVideoThumbnailCount(Segment*) override { return 0; }
-    float segmentDevicePixelRatio(Segment*) override { return 1; }
+    float segmentDevicePixelRatio(Segment*) override { return devicePixelRatio; }
     float segmentTimeToPixels(Segment*, float time) override { return time * 4; }
     void segmentAudioPlotDataDidReady(Segment*) override {}
+    bool segmentIsFileUsedByOtherSegment(Segment*, const QString& path) override
+    {
+        return filesUsedElsewhere.contains(path);
+    }
+
+    // Appended state: the answers of the file and media operations.
+    QString projectDirectory;
+    QStringList filesUsedElsewhere;
+    float devicePixelRatio = 1;
+    float mediaDuration = 0;
+    float videoMediaDuration = 0;
+    QSizeF videoSize;
+    QVector<QImage> engineThumbnails;
+    VideoThumbnails* videoThumbnails = nullptr;
+    int flushReports = 0;
+    // State reports and stored thumbnails arrive from pool threads.
+    QMutex stateMutex;
+    QVector<int> stateHistory;
+    QMap<int, QImage> storedThumbnails;
+
+    void forgetStates()
+    {
+        QMutexLocker locker(&stateMutex);
+        stateHistory.clear();
+        lastState = -1;
+    }
+    QVector<int> states()
+    {
+        QMutexLocker locker(&stateMutex);
+        return stateHistory;
+    }
+    // Waits (up to timeoutMs) until the last reported state is the given one.
+    bool waitForState(int state, int timeoutMs = 10000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            {
+                QMutexLocker locker(&stateMutex);
+                if (lastState == state)
+                    return true;
+            }
+            QThread::msleep(5);
+        }
+        return false;
+    }
 };

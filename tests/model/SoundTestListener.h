@@ -10,22 +10,18 @@
 #include <functional>
 
 // An owner for sound and text segments whose engine answers a test sets:
-// the media duration, the tags, the project and the timeline's zoom. It also
+// the tags, the project and the timeline's zoom. It also
 // counts waveform reports, which arrive from pool threads.
 class SoundTestListener : public RecordingListener
 {
 public:
-    float mediaDuration = 0;
     QString audioTitle;
     QString audioArtist;
-    QString projectDirectory;
     ProjectManager* projectManager = nullptr;
     float pixelsPerSecond = 4;
     std::atomic<int> plotReports{0};
 
     ProjectManager* segmentProjectManager(Segment*) override { return projectManager; }
-    QString segmentProjectDirectory(Segment*) override { return projectDirectory; }
-    float segmentMediaDuration(Segment*) override { return mediaDuration; }
     QString segmentAudioTitle(Segment*) override { return audioTitle; }
     QString segmentAudioArtist(Segment*) override { return audioArtist; }
     float segmentTimeToPixels(Segment*, float time) override { return time * pixelsPerSecond; }

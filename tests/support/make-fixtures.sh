@@ -120,6 +120,20 @@ ff -f lavfi -i "color=c=blue:s=64x48:r=10:d=75" -c:v libx264 -preset veryfast -g
 # delay, so a duration that depends on decoding speed shows here.
 ff -f lavfi -i "cellauto=s=1600x1200:rate=50:rule=30,format=rgb8" -frames:v 10 -loop 0 "$out/bigcells_10x20ms.gif"
 
+# ---- media segments ----
+# Three frames with the delays 100, 100 and 200 ms (frames picked at 100 fps).
+ff -f lavfi -i "testsrc=s=32x24:r=100:d=0.3,select='eq(n\,0)+eq(n\,10)+eq(n\,20)'" \
+   -fps_mode passthrough -final_delay 20 -loop 0 "$out/delays_100_100_200.gif"
+# Three frames whose delays are all 0: the muxer writes at least 1, so the
+# delay fields of the graphic control extensions are cleared afterwards.
+ff -f lavfi -i "testsrc=s=32x24:r=100:d=0.03" \
+   -frames:v 3 -loop 0 "$out/zero_delays.gif"
+perl -0777 -pi -e 's/\x21\xf9\x04(.)..(.)\x00/\x21\xf9\x04$1\x00\x00$2\x00/gs' "$out/zero_delays.gif"
+# A single-frame GIF: a still picture.
+ff -f lavfi -i "color=c=green:s=40x20" -frames:v 1 "$out/single_frame.gif"
+# A 40x20 picture, smaller than any timeline row.
+ff -f lavfi -i "color=c=red:s=40x20" -frames:v 1 "$out/small_40x20.png"
+
 # ---- sound segment waveforms ----
 # 3 minutes of 44.1 kHz stereo: left a sine at half scale, right one at a
 # quarter, so each channel's mean level tells it apart.

@@ -1,0 +1,99 @@
+#include "DrawingSegment.h"
+
+#include "SegmentKeys.h"
+#include "SegmentListener.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QRunnable>
+#include <QSaveFile>
+
+namespace {
+
+const QString kDrawingType = QStringLiteral("DRAWING");
+constexpr int kPngQuality = 80;
+
+} // namespace
+
+DrawingSegment::DrawingSegment(const Segment* source, const QString& file, float start, SegmentListener* owner)
+    : ImageSegment(source, file, start, owner)
+{
+    setType(kDrawingType);
+}
+
+DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner)
+    : ImageSegment(owner)
+{
+    setType(kDrawingType);
+    setRangeStart(start);
+    setRangeDuration(duration);
+    _setPicture(QImage(), drawSize);
+    setSizeAttribute(attributes(), SegmentKey::DrawSize, drawSize);
+    QImage blank(drawSize.toSize(), QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::transparent);
+    saveImage(blank);
+    touchTimeStamp();
+    if (owner)
+        _startTask(QRunnable::create([this] { loadImage(); }));
+}
+
+DrawingSegment::DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner,
+                               bool newlyCreated)
+    : ImageSegment(std::move(attributes), owner, newlyCreated)
+{
+}
+
+QString DrawingSegment::newImageFileName() const
+{
+    const QString folder = owner() ? owner()->segmentProjectDirectory(const_cast<DrawingSegment*>(this)) : QString();
+    if (folder.isEmpty())
+        return QString();
+    for (int number = 1;; ++number) {
+        const QString path = folder + QDir::separator() + QString::asprintf("drawingImage-%d.png", number);
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
+
+bool DrawingSegment::_ownsCurrentFile() const
+{
+    const QString current = absoluteFilePath();
+    if (current.isEmpty() || !owner())
+        return false;
+    auto* self = const_cast<DrawingSegment*>(this);
+    const QString folder = owner()->segmentProjectDirectory(self);
+    const bool inside = !folder.isEmpty() && QFileInfo(current).absolutePath() == QFileInfo(folder).absoluteFilePath();
+    return inside && !owner()->segmentIsFileUsedByOtherSegment(self, current);
+}
+
+bool DrawingSegment::saveImage(const QImage& drawing)
+{
+    // The loading task reads "File": let it finish first.
+    _finishPendingTasks();
+    // The new picture replaces the drawing's own file in one step, so a
+    // failed write leaves the previous drawing in place. A file outside the
+    // project or shared with another segment is never touched.
+    const QString target = _ownsCurrentFile() ? absoluteFilePath() : newImageFileName();
+    QSaveFile file(target);
+    const bool written = !target.isEmpty() && !drawing.isNull() && file.open(QIODevice::WriteOnly)
+        && drawing.save(&file, "PNG", kPngQuality) && file.commit();
+    if (!written) {
+        qWarning("Save drawing image failed");
+        return false;
+    }
+    setFilePath(target);
+    const QImage timelineCopy = thumbnail();
+    const QSizeF size(drawing.size());
+    _setPicture(timelineCopy.isNull()
+                    ? timelineCopy
+                    : drawing.scaled(timelineCopy.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation),
+                size);
+    setSizeAttribute(attributes(), SegmentKey::DrawSize, size);
+    return true;
+}
+
+QPixmap DrawingSegment::pixmap() const
+{
+    return QPixmap(absoluteFilePath());
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ImageSegment.h"
+
+// A picture drawn on the built-in canvas (Type "DRAWING"): a still picture
+// whose PNG the segment writes itself into the project folder, named
+// "drawingImage-%d.png", with the canvas size under "DrawSize".
+class DrawingSegment : public ImageSegment
+{
+public:
+    DrawingSegment(const Segment* source, const QString& file, float start, SegmentListener* owner);
+    // A new transparent drawing of drawSize, written at once.
+    DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner);
+    DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner, bool newlyCreated);
+
+    // Writes the drawing; false when it could not be written, and then the
+    // segment keeps its previous file and reference.
+    bool saveImage(const QImage& drawing);
+    // The first "drawingImage-%d.png" of the project folder that does not
+    // exist; empty without a project folder.
+    QString newImageFileName() const;
+    // The drawing at full size.
+    QPixmap pixmap() const override;
+    bool loadGifFrames() override { return false; }
+
+private:
+    // Whether the current file is this drawing's own: inside the project
+    // folder and used by no other segment, so it may be replaced.
+    bool _ownsCurrentFile() const;
+};

@@ -1,0 +1,122 @@
+#include "AssetLoadingThreadPool.h"
+#include "Segment.h"
+#include "SegmentKeys.h"
+#include "SegmentListener.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A loading task decodes one picture or asks the engine a few questions; a
+// minute is far beyond that, and past it the segment goes with a warning
+// rather than hanging the window for ever.
+constexpr int kPendingTaskWaitMs = 60000;
+
+bool holdsFolder(const QString& path)
+{
+    return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
+}
+
+} // namespace
+
+QString Segment::absoluteFilePath() const
+{
+    const QString file = stringAttribute(_attributes.get(), SegmentKey::File);
+    if (file.isEmpty() || holdsFolder(file))
+        return file;
+    const QString folder = _owner ? _owner->segmentProjectDirectory(const_cast<Segment*>(this)) : QString();
+    return folder + QDir::separator() + file;
+}
+
+void Segment::setFilePath(const QString& path)
+{
+    QString stored = path;
+    const QString folder = _owner ? _owner->segmentProjectDirectory(this) : QString();
+    // Only a whole folder name counts: "/a/movie2/x.png" is not inside "/a/movie".
+    const bool inside = !folder.isEmpty() && path.startsWith(folder) && path.size() > folder.size() + 1
+        && (path.at(folder.size()) == QLatin1Char('/') || path.at(folder.size()) == QDir::separator());
+    if (inside)
+        stored = path.mid(folder.size() + 1);
+    setStringAttribute(_attributes.get(), SegmentKey::File, stored);
+}
+
+QString Segment::fileDisplayName() const
+{
+    const QString file = stringAttribute(_attributes.get(), SegmentKey::File);
+    if (!holdsFolder(file))
+        return file;
+    QString normalised = file;
+    normalised.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return normalised.section(QLatin1Char('/'), -1);
+}
+
+void Segment::_startTask(QRunnable* task)
+{
+    _hasQueuedTasks = true;
+    AssetLoadingThreadPool::instance()->startForSegment(this, task);
+}
+
+void Segment::_finishPendingTasks()
+{
+    if (!_hasQueuedTasks)
+        return;
+    if (!AssetLoadingThreadPool::instance()->cancelOrWaitForSegment(this, kPendingTaskWaitMs))
+        qWarning() << "A loading task of segment" << _serialNumber << "still runs after"
+                   << kPendingTaskWaitMs << "ms";
+}
+
+bool Segment::_fillTimeStampFromFile()
+{
+    if (doubleAttribute(_attributes.get(), SegmentKey::TimeStamp, 0.0) != 0.0)
+        return false;
+    const QFileInfo file(absoluteFilePath());
+    if (file.filePath().isEmpty() || !file.exists())
+        return false;
+    setStringAttribute(_attributes.get(), SegmentKey::TimeStamp,
+                       QString::number(file.lastModified().toMSecsSinceEpoch()));
+    return true;
+}
+
+float Segment::_trimTime(const QString& key) const
+{
+    return floatAttribute(_attributes.get(), key, 0.0f) / speed();
+}
+
+void Segment::_setTrimTime(const QString& key, float seconds)
+{
+    setFloatAttribute(_attributes.get(), key, seconds * speed());
+}
+
+bool Segment::_moveStartWithTrim(float time)
+{
+    const float trimStart = _trimTime(SegmentKey::TrimStart);
+    const float trimDuration = _trimTime(SegmentKey::TrimDuration);
+    const float newTrimStart = trimStart + (time - rangeStart());
+    if (newTrimStart < 0.0f) {
+        Segment::setStartTime(rangeStart() - trimStart);
+        _setTrimTime(SegmentKey::TrimDuration, trimDuration + trimStart);
+        _setTrimTime(SegmentKey::TrimStart, 0.0f);
+        return false;
+    }
+    Segment::setStartTime(time);
+    _setTrimTime(SegmentKey::TrimDuration, trimDuration - (newTrimStart - trimStart));
+    _setTrimTime(SegmentKey::TrimStart, newTrimStart);
+    return true;
+}
+
+bool Segment::_moveEndWithinMedia(float time, float mediaDuration)
+{
+    float length = time - rangeStart();
+    const float trimStart = _trimTime(SegmentKey::TrimStart);
+    const float playable = mediaDuration / speed() - trimStart;
+    // Until the engine has told the media's length there is no end to clamp to.
+    const bool clamped = mediaDuration > 0.0f && length > playable;
+    if (clamped)
+        length = playable;
+    setRangeDuration(length);
+    _setTrimTime(SegmentKey::TrimDuration, length);
+    return !clamped;
+}

@@ -1,0 +1,213 @@
+#include "AssetLoadingThreadPool.h"
+#include "ImageSegment.h"
+#include "RecordingListener.h"
+#include "SegmentKeys.h"
+#include "TestMedia.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int kRowHeight = 44;
+
+class ImageSegmentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { Segment::setTrackHeight(kRowHeight); }
+    void TearDown() override { Segment::setTrackHeight(0); }
+
+    // A segment for a fixture, loaded on the asset pool.
+    std::unique_ptr<ImageSegment> loaded(const QString& fixture)
+    {
+        listener.forgetStates();
+        auto segment = std::make_unique<ImageSegment>(TestMedia::path(fixture), 0.0f, 5.0f, &listener);
+        EXPECT_TRUE(listener.waitForState(4)) << fixture.toStdString();
+        return segment;
+    }
+
+    RecordingListener listener;
+};
+
+// The frames of a GIF as a reader gives them one after the other.
+QVector<QImage> framesOf(const QString& path)
+{
+    QImageReader reader(path);
+    QVector<QImage> frames;
+    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read())
+        frames.append(frame.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return frames;
+}
+
+// Whether the buffer that gifFrameAt handed out holds the frame's pixels.
+bool holdsFrame(uint8_t* pixels, const QSize& size, const QImage& frame)
+{
+    if (!pixels)
+        return false;
+    bool same = size == frame.size();
+    for (int y = 0; same && y < frame.height(); ++y)
+        same = std::memcmp(pixels + qint64(y) * frame.width() * 4, frame.constScanLine(y), size_t(frame.width()) * 4) == 0;
+    std::free(pixels);
+    return same;
+}
+
+TEST_F(ImageSegmentTest, PicturesAreDecodedAtRowHeightWithTheirOrientedSize)
+{
+    auto photo = loaded(QStringLiteral("photo_4000x3000.jpg"));
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 4}));
+    EXPECT_EQ(photo->errorCode(), 0);
+    EXPECT_EQ(photo->thumbnail().size(), QSize(58, 44));
+    EXPECT_EQ(photo->imageSize(), QSizeF(4000, 3000));
+    EXPECT_TRUE(photo->hasContent());
+    EXPECT_EQ(photo->text(), "photo_4000x3000.jpg");
+
+    // Stored 240 x 320 with a quarter turn in its EXIF orientation.
+    auto rotated = loaded(QStringLiteral("exif_rotated.jpg"));
+    EXPECT_EQ(rotated->imageSize(), QSizeF(320, 240));
+
+    // Smaller than the row: never scaled up.
+    auto small = loaded(QStringLiteral("small_40x20.png"));
+    EXPECT_EQ(small->thumbnail().size(), QSize(40, 20));
+
+    // A fitted layer fills the canvas height of a 4:3 picture.
+    const LayerTransform fitted = photo->mediaLayerTransform(QSizeF(1920, 1080));
+    EXPECT_FLOAT_EQ(fitted.scaleX, 0.36f);
+    EXPECT_EQ(fitted.center, QPointF(960, 540));
+}
+
+TEST_F(ImageSegmentTest, MissingAndDamagedFilesEndLoadingWithTheirErrors)
+{
+    auto missing = loaded(QStringLiteral("no_such_picture.png"));
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 4}));
+    EXPECT_EQ(missing->errorCode(), 2);
+    EXPECT_TRUE(missing->thumbnail().isNull());
+    EXPECT_TRUE(missing->hasContent());
+
+    auto damaged = loaded(QStringLiteral("truncated.png"));
+    EXPECT_EQ(damaged->errorCode(), 1);
+
+    // The body of the missing file is the yellow message strip with text.
+    QImage row(200, kRowHeight, QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::blue);
+    QPainter painter(&row);
+    missing->paintTimelineBody(&painter, row.rect(), 20.0f);
+    painter.end();
+    EXPECT_EQ(row.pixel(2, 2), 0xFFFFFF00u);
+    int dark = 0;
+    for (int x = 5; x < 120; ++x)
+        dark += qGray(row.pixel(x, kRowHeight / 2)) < 100 ? 1 : 0;
+    EXPECT_GT(dark, 3);
+}
+
+TEST_F(ImageSegmentTest, BodyTilesThePictureAcrossTheRow)
+{
+    auto picture = loaded(QStringLiteral("picture.png")); // 320 x 240: tiles 58 wide
+    QImage row(180, kRowHeight, QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::black);
+    QPainter painter(&row);
+    picture->paintTimelineBody(&painter, row.rect(), 20.0f);
+    painter.end();
+    for (int left : {0, 58, 116}) {
+        SCOPED_TRACE(left);
+        EXPECT_GT(qRed(row.pixel(left + 3, 3)), 200);          // red block, top left
+        EXPECT_GT(qGreen(row.pixel(left + 54, 40)), 100);      // green block, bottom right
+        EXPECT_GT(qBlue(row.pixel(left + 29, 22)), 200);       // blue between
+    }
+    EXPECT_GT(qRed(row.pixel(177, 3)), 200); // a fourth tile starts and is cut at the edge
+}
+
+TEST_F(ImageSegmentTest, FilesInsideTheProjectAreStoredByName)
+{
+    listener.projectDirectory = TestMedia::folder();
+    auto picture = loaded(QStringLiteral("picture.png"));
+    EXPECT_EQ(Segment::stringAttribute(picture->attributes(), SegmentKey::File), "picture.png");
+    EXPECT_EQ(picture->absoluteFilePath(), TestMedia::path(QStringLiteral("picture.png")));
+    EXPECT_EQ(picture->errorCode(), 0);
+
+    // A folder that merely starts with the project's name is outside it.
+    const QString outside = TestMedia::folder() + QStringLiteral("2/picture.png");
+    picture->setFilePath(outside);
+    EXPECT_EQ(Segment::stringAttribute(picture->attributes(), SegmentKey::File), outside);
+}
+
+TEST_F(ImageSegmentTest, GifFramesFollowTheirDelaysAndLoop)
+{
+    const QString path = TestMedia::path(QStringLiteral("delays_100_100_200.gif"));
+    auto gif = loaded(QStringLiteral("delays_100_100_200.gif"));
+    gif->markDirty();
+    ASSERT_TRUE(gif->loadGifFrames());
+    EXPECT_EQ(gif->gifFrameCount(), 3);
+    EXPECT_FLOAT_EQ(gif->gifTotalDuration(), 400.0f);
+    const QVector<QImage> frames = framesOf(path);
+    ASSERT_EQ(frames.size(), 3);
+    ASSERT_NE(frames[0], frames[2]);
+
+    QSize size;
+    EXPECT_TRUE(holdsFrame(gif->gifFrameAt(250, 0, 0, &size), size, frames[2]));
+    EXPECT_TRUE(holdsFrame(gif->gifFrameAt(450, 0, 0, &size), size, frames[0])); // 450 is 50 in the loop
+    EXPECT_TRUE(holdsFrame(gif->gifFrameAt(150, 0, 0, &size), size, frames[1]));
+    EXPECT_TRUE(holdsFrame(gif->gifFrameAt(0, 0, 0, &size), size, frames[0]));
+    EXPECT_TRUE(holdsFrame(gif->gifFrameAt(399, 0, 0, &size), size, frames[2]));
+
+    // Fitted into a smaller box on request.
+    uint8_t* fitted = gif->gifFrameAt(0, 16, 16, &size);
+    ASSERT_NE(fitted, nullptr);
+    std::free(fitted);
+    EXPECT_EQ(size, QSize(16, 12));
+}
+
+TEST_F(ImageSegmentTest, GifWithoutLengthOrWithOneFrameGivesNoFrames)
+{
+    // Delays of 0 are stored in the file; the reader may stand in its own
+    // delay for them. Either way a time far in the future is answered at once.
+    auto zero = loaded(QStringLiteral("zero_delays.gif"));
+    ASSERT_TRUE(zero->loadGifFrames());
+    EXPECT_EQ(zero->gifFrameCount(), 3);
+    QSize size;
+    uint8_t* late = zero->gifFrameAt(std::numeric_limits<int>::max(), 0, 0, &size);
+    EXPECT_EQ(late != nullptr, zero->gifTotalDuration() > 0.0f);
+    std::free(late);
+
+    auto single = loaded(QStringLiteral("single_frame.gif"));
+    EXPECT_FALSE(single->loadGifFrames());
+    EXPECT_EQ(single->gifFrameAt(0, 0, 0, &size), nullptr);
+
+    auto still = loaded(QStringLiteral("picture.png"));
+    EXPECT_FALSE(still->loadGifFrames());
+}
+
+TEST_F(ImageSegmentTest, OpenedAnimationSetsTheDurationOfANewlyInsertedPicture)
+{
+    auto gif = std::make_unique<ImageSegment>(nullptr);
+    gif->setFile(TestMedia::path(QStringLiteral("delays_100_100_200.gif")));
+    gif->markDirty();
+    ASSERT_TRUE(gif->loadGifFrames());
+    EXPECT_FLOAT_EQ(gif->duration(), 0.4f);
+
+    // Replacing the file closes the animation.
+    gif->setFile(TestMedia::path(QStringLiteral("picture.png")));
+    EXPECT_EQ(gif->gifFrameCount(), 0);
+    EXPECT_EQ(gif->imageSize(), QSizeF(320, 240));
+}
+
+TEST_F(ImageSegmentTest, DeletingASegmentSettlesItsLoadingTaskFirst)
+{
+    // Segments deleted right after construction, while their tasks are
+    // queued or decoding: each task is either dropped or has finished.
+    for (int round = 0; round < 20; ++round) {
+        listener.forgetStates();
+        auto* segment = new ImageSegment(TestMedia::path(QStringLiteral("photo_4000x3000.jpg")), 0.0f, 5.0f, &listener);
+        delete segment;
+        EXPECT_EQ(AssetLoadingThreadPool::instance()->pendingTaskCount(segment), 0);
+        const QVector<int> states = listener.states();
+        EXPECT_TRUE(states.isEmpty() || states == (QVector<int>{1, 4})) << states.size();
+    }
+}
+
+} // namespace

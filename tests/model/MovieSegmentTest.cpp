@@ -1,0 +1,202 @@
+#include "MovieSegment.h"
+#include "RecordingListener.h"
+#include "SegmentKeys.h"
+#include "TestMedia.h"
+#include "VideoThumbnails.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QRgb thumbnailColor(int index)
+{
+    return QColor::fromHsv(index * 22, 255, 255).rgb();
+}
+
+class MovieSegmentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        listener.mediaDuration = 10.0f;
+        listener.videoSize = QSizeF(160, 90);
+        for (int index = 0; index < VideoThumbnails::kCount; ++index) {
+            QImage picture(160, 90, QImage::Format_RGB32);
+            picture.fill(thumbnailColor(index));
+            listener.engineThumbnails.append(picture);
+        }
+    }
+
+    // A new movie for a file whose loading task has reported state 1.
+    std::unique_ptr<MovieSegment> created(const QString& path)
+    {
+        listener.forgetStates();
+        auto movie = std::make_unique<MovieSegment>(path, 0.0f, &listener);
+        EXPECT_TRUE(listener.waitForState(1));
+        return movie;
+    }
+
+    RecordingListener listener;
+    const QString clip = TestMedia::path(QStringLiteral("clip_h264_aac.mp4"));
+};
+
+TEST_F(MovieSegmentTest, TwoMoviesTakeFourConsecutiveEngineIds)
+{
+    MovieSegment first(clip, 0.0f, nullptr);
+    MovieSegment second(clip, 5.0f, nullptr);
+    EXPECT_EQ(first.secondEngineId(), first.serialNumber() + 1);
+    EXPECT_EQ(second.serialNumber(), first.serialNumber() + 2);
+    EXPECT_EQ(second.secondEngineId(), first.serialNumber() + 3);
+}
+
+TEST_F(MovieSegmentTest, VideoWithoutSoundFetchesThumbnailsAndFitsItsRange)
+{
+    auto movie = created(clip);
+    movie->onEngineLoadStatus(movie->serialNumber(), false, 1); // thumbnails loaded in the engine
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 2}));
+    EXPECT_FALSE(movie->isLoaded());
+
+    movie->onEngineLoadStatus(movie->secondEngineId(), true, 0); // no sound track
+    movie->onEngineLoadStatus(movie->serialNumber(), false, 0);
+    ASSERT_TRUE(listener.waitForState(4));
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 2, 4}));
+    EXPECT_FALSE(movie->hasAudio());
+    EXPECT_EQ(movie->errorCode(), 0);
+    EXPECT_TRUE(movie->hasContent());
+    EXPECT_EQ(movie->videoSize(), QSizeF(160, 90));
+    EXPECT_EQ(listener.storedThumbnails.size(), 16);
+    EXPECT_EQ(listener.flushReports, 1);
+    EXPECT_FLOAT_EQ(movie->duration(), 10.0f);
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(movie->attributes(), SegmentKey::RangeDuration, 0), 10.0f);
+    EXPECT_FLOAT_EQ(movie->trimDuration(), 10.0f);
+
+    // Reports after both streams were seen change nothing.
+    movie->onEngineLoadStatus(movie->secondEngineId(), false, 0);
+    movie->onEngineLoadStatus(movie->serialNumber(), false, 1);
+    EXPECT_FALSE(movie->hasAudio());
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 2, 4}));
+}
+
+TEST_F(MovieSegmentTest, FailedStreamsEndWithTheirErrors)
+{
+    auto missing = created(TestMedia::path(QStringLiteral("no_such_movie.mp4")));
+    missing->onEngineLoadStatus(missing->serialNumber(), true, 0);
+    missing->onEngineLoadStatus(missing->secondEngineId(), true, 0);
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 4}));
+    EXPECT_EQ(missing->errorCode(), 2);
+    QImage row(200, 45, QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::blue);
+    QPainter painter(&row);
+    missing->paintTimelineBody(&painter, row.rect(), 20.0f);
+    painter.end();
+    EXPECT_EQ(row.pixel(2, 2), 0xFFFFFF00u);
+
+    auto unplayable = created(clip);
+    unplayable->onEngineLoadStatus(unplayable->secondEngineId(), true, 0);
+    unplayable->onEngineLoadStatus(unplayable->serialNumber(), true, 0);
+    EXPECT_EQ(unplayable->errorCode(), 1);
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 4}));
+
+    auto soundOnly = created(clip);
+    soundOnly->onEngineLoadStatus(soundOnly->serialNumber(), true, 0);
+    soundOnly->onEngineLoadStatus(soundOnly->secondEngineId(), false, 0);
+    EXPECT_EQ(listener.states(), (QVector<int>{1, 4}));
+    EXPECT_EQ(soundOnly->errorCode(), 0);
+    EXPECT_TRUE(soundOnly->hasAudio());
+    EXPECT_FLOAT_EQ(soundOnly->duration(), 10.0f);
+}
+
+TEST_F(MovieSegmentTest, ThumbnailTilesFollowTheMediaTime)
+{
+    QTemporaryDir cache;
+    VideoThumbnails thumbnails(clip, QDir(cache.path()));
+    for (int index = 0; index < VideoThumbnails::kCount; ++index)
+        thumbnails.setThumbnail(index, listener.engineThumbnails[index]);
+    listener.videoThumbnails = &thumbnails;
+    MovieSegment movie(clip, 0.0f, &listener);
+    movie.updateMediaDuration(); // 10 s
+
+    // 20 px/s, 45 px row: tiles 80 wide, 12 px per thumbnail, 0.15 of a tile.
+    QImage row(400, 45, QImage::Format_RGB32);
+    row.fill(Qt::black);
+    QPainter painter(&row);
+    movie.paintTimelineBody(&painter, row.rect(), 20.0f);
+    painter.end();
+    EXPECT_EQ(row.pixel(40, 20), thumbnailColor(0));
+    EXPECT_EQ(row.pixel(120, 20), thumbnailColor(6));   // int(1 / 0.15)
+    EXPECT_EQ(row.pixel(200, 20), thumbnailColor(13));  // int(2 / 0.15)
+    EXPECT_EQ(row.pixel(280, 20), thumbnailColor(15));  // clamped
+
+    // A trim start of 5 s (100 px) starts the row 20 px into the second tile.
+    movie.setTrimStart(5.0f);
+    QImage trimmed(100, 45, QImage::Format_RGB32);
+    trimmed.fill(Qt::black);
+    QPainter trimmedPainter(&trimmed);
+    movie.paintTimelineBody(&trimmedPainter, trimmed.rect(), 20.0f);
+    trimmedPainter.end();
+    EXPECT_EQ(trimmed.pixel(10, 20), thumbnailColor(6));
+    EXPECT_EQ(trimmed.pixel(70, 20), thumbnailColor(13));
+
+    // Too few pixels per thumbnail (media of 10 s at 1 px/s over 16) paint nothing.
+    QImage tiny(100, 45, QImage::Format_RGB32);
+    tiny.fill(Qt::black);
+    QPainter tinyPainter(&tiny);
+    movie.paintTimelineStrip(&tinyPainter, tiny.rect(), 1.0f);
+    tinyPainter.end();
+    EXPECT_EQ(tiny.pixel(10, 20), QColor(Qt::black).rgb());
+}
+
+TEST_F(MovieSegmentTest, TrimsStopAtTheMediaStartAndAtItsEndOnceKnown)
+{
+    MovieSegment movie(clip, 2.0f, &listener);
+    movie.setRangeDuration(4.0f);
+    movie.setTrimStart(1.0f);
+    movie.setTrimDuration(4.0f);
+
+    // Before the engine told the length, the end moves freely.
+    EXPECT_TRUE(movie.setEndTime(30.0f));
+    EXPECT_FLOAT_EQ(movie.trimDuration(), 28.0f);
+
+    movie.updateMediaDuration(); // 10 s
+    EXPECT_FALSE(movie.setEndTime(30.0f));
+    EXPECT_FLOAT_EQ(movie.trimDuration(), 9.0f);
+
+    // Moving the start 3 s earlier would begin before the media: it stops 1 s earlier.
+    EXPECT_FALSE(movie.setStartTime(-1.0f));
+    EXPECT_FLOAT_EQ(movie.rangeStart(), 1.0f);
+    EXPECT_FLOAT_EQ(movie.trimStart(), 0.0f);
+    EXPECT_FLOAT_EQ(movie.trimDuration(), 10.0f);
+}
+
+TEST_F(MovieSegmentTest, PlacedTransformScalesMovesAndTurnsTheFittedFrame)
+{
+    MovieSegment movie(clip, 0.0f, &listener);
+    listener.engineThumbnails.clear();
+    listener.forgetStates();
+    movie.onEngineLoadStatus(movie.secondEngineId(), true, 0);
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 0); // the task reads the video size
+    ASSERT_TRUE(listener.waitForState(4));
+
+    QRectF fitted;
+    movie.fittedTransform(QSizeF(320, 320), &fitted);
+    EXPECT_EQ(fitted, QRectF(0, 70, 320, 180));
+
+    movie.setUserScale(QPointF(0.5, 0.5));
+    movie.setUserTranslation(QPointF(0.25, 0.0));
+    QRectF placed;
+    movie.placedTransform(QSizeF(320, 320), &placed);
+    // Half of the fitted frame, at the fitted offset, a quarter canvas to the right.
+    EXPECT_EQ(placed, QRectF(80, 70, 160, 90));
+
+    movie.setUserRotation(1.5707963267948966);
+    QRectF turned;
+    movie.placedTransform(QSizeF(320, 320), &turned);
+    EXPECT_NEAR(turned.width(), 90.0, 1e-6);
+    EXPECT_NEAR(turned.height(), 160.0, 1e-6);
+    EXPECT_NEAR(turned.center().x(), placed.center().x(), 1e-6);
+}
+
+} // namespace
