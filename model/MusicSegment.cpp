@@ -1,16 +1,16 @@
 #include "MusicSegment.h"
 
 #include "PlotData.h"
-#include "SegmentFile.h"
 #include "SegmentKeys.h"
 #include "SegmentLabel.h"
 #include "SegmentListener.h"
-#include "SegmentTaskGroup.h"
+#include "AssetLoadingThreadPool.h"
 #include "WaveformDecoder.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRunnable>
 
 #include <algorithm>
 
@@ -35,7 +35,7 @@ MusicSegment::MusicSegment(const QString& file, float start, const QString& titl
 {
     setType(kType);
     setRangeStart(start);
-    SegmentFile::setFilePath(this, file);
+    setFilePath(file);
     if (!title.isEmpty())
         setStringAttribute(attributes(), SegmentKey::Title, title);
     if (!artist.isEmpty())
@@ -51,13 +51,16 @@ MusicSegment::MusicSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     _startLoading();
 }
 
-MusicSegment::~MusicSegment() = default;
+MusicSegment::~MusicSegment()
+{
+    _cancelled = true;
+    _finishPendingTasks();
+}
 
 void MusicSegment::_startLoading()
 {
-    _tasks = std::make_unique<SegmentTaskGroup>(this);
     // The engine creates its audio segment on state 1 and reports the rest.
-    _tasks->start([this](const std::atomic<bool>&) { setState(1); });
+    _startTask(QRunnable::create([this] { setState(1); }));
 }
 
 QString MusicSegment::title() const
@@ -70,11 +73,6 @@ QString MusicSegment::artist() const
     return stringAttribute(attributes(), SegmentKey::Artist);
 }
 
-QString MusicSegment::absolutePath() const
-{
-    return SegmentFile::absolutePath(this);
-}
-
 std::shared_ptr<const PlotData> MusicSegment::plotData() const
 {
     return std::atomic_load(&_plotData);
@@ -82,7 +80,7 @@ std::shared_ptr<const PlotData> MusicSegment::plotData() const
 
 bool MusicSegment::hasPendingTasks() const
 {
-    return _tasks->isBusy();
+    return AssetLoadingThreadPool::instance()->pendingTaskCount(this) > 0;
 }
 
 bool MusicSegment::isLoaded() const
@@ -105,9 +103,7 @@ void MusicSegment::onEngineLoadStatus(int, bool failed, int)
     const QString path = absolutePath();
     const float pixels = owner() ? owner()->segmentTimeToPixels(this, mediaDuration()) : 0.0f;
     const int pointCount = std::min(int(pixels), kMaximumPlotPoints);
-    _tasks->start([this, path, pointCount](const std::atomic<bool>& cancelled) {
-        _generatePlotData(path, pointCount, cancelled);
-    });
+    _startTask(QRunnable::create([this, path, pointCount] { _generatePlotData(path, pointCount); }));
     if (_readTagsOnLoad) {
         if (SegmentListener* listener = owner()) {
             const QString tagTitle = listener->segmentAudioTitle(this);
@@ -122,21 +118,21 @@ void MusicSegment::onEngineLoadStatus(int, bool failed, int)
     setState(4);
 }
 
-void MusicSegment::_generatePlotData(const QString& path, int pointCount, const std::atomic<bool>& cancelled)
+void MusicSegment::_generatePlotData(const QString& path, int pointCount)
 {
     // Made once per segment, however many load reports queued a task.
     auto plotData = std::make_shared<PlotData>(pointCount);
     std::shared_ptr<PlotData> none;
     if (!std::atomic_compare_exchange_strong(&_plotData, &none, plotData))
         return;
-    WaveformDecoder::decodePlotData(plotData.get(), path, &cancelled);
+    WaveformDecoder::decodePlotData(plotData.get(), path, &_cancelled);
     if (plotData->isReady() && owner())
         owner()->segmentAudioPlotDataDidReady(this);
 }
 
 void MusicSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float pixelsPerSecond)
 {
-    if (_paintErrorMessage(painter, rect) || !rect.isValid())
+    if (paintLoadError(painter, rect) || !rect.isValid())
         return;
     painter->save();
     const std::shared_ptr<const PlotData> plot = plotData();

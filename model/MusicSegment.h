@@ -7,7 +7,6 @@
 #include <memory>
 
 class PlotData;
-class SegmentTaskGroup;
 
 // Music or a sound effect from a file (Type "MUSIC"). The engine reports
 // the media's duration and tags; the timeline shows the file's waveform,
@@ -27,7 +26,6 @@ public:
 
     QString title() const;
     QString artist() const;
-    QString absolutePath() const;
     // The first successful load report then replaces "Title" and "Artist"
     // by the file's tags where it has them.
     void setReadTagsOnLoad(bool read) { _readTagsOnLoad = read; }
@@ -46,12 +44,12 @@ public:
 
 private:
     void _startLoading();
-    void _generatePlotData(const QString& path, int pointCount, const std::atomic<bool>& cancelled);
+    void _generatePlotData(const QString& path, int pointCount);
     QString _labelText();
     void _paintLabel(QPainter* painter, const QRect& rect);
 
     std::shared_ptr<PlotData> _plotData;
     bool _readTagsOnLoad = false;
-    // Last, so that it is destroyed first: its tasks use the members above.
-    std::unique_ptr<SegmentTaskGroup> _tasks;
+    // Raised by the destructor: a waveform still decoding stops at its next packet.
+    std::atomic<bool> _cancelled{false};
 };

@@ -110,12 +110,9 @@ constexpr float ShadowRadiusFraction = 0.003125f;
 // Keys of the segments with media, text or recorded levels.
 namespace SegmentKey {
 
-inline const QString File = QStringLiteral("File");
 inline const QString URL = QStringLiteral("URL");
 inline const QString Title = QStringLiteral("Title");
 inline const QString Artist = QStringLiteral("Artist");
-inline const QString TrimStart = QStringLiteral("TrimStart");
-inline const QString TrimDuration = QStringLiteral("TrimDuration");
 inline const QString MeterValues = QStringLiteral("MeterValues");
 inline const QString Text = QStringLiteral("Text");
 inline const QString FontName = QStringLiteral("FontName");

@@ -1,6 +1,5 @@
 #include "SoundSegment.h"
 
-#include "SegmentFile.h"
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
 
@@ -31,25 +30,10 @@ float SoundSegment::storedTrimDuration() const
     return floatAttribute(attributes(), SegmentKey::TrimDuration, 0.0f);
 }
 
-float SoundSegment::trimStart() const
-{
-    return storedTrimStart() / speed();
-}
-
-void SoundSegment::setTrimStart(float start)
-{
-    setFloatAttribute(attributes(), SegmentKey::TrimStart, start * speed());
-}
-
-float SoundSegment::trimDuration() const
-{
-    return storedTrimDuration() / speed();
-}
-
-void SoundSegment::setTrimDuration(float duration)
-{
-    setFloatAttribute(attributes(), SegmentKey::TrimDuration, duration * speed());
-}
+float SoundSegment::trimStart() const { return _trimTime(SegmentKey::TrimStart); }
+void SoundSegment::setTrimStart(float start) { _setTrimTime(SegmentKey::TrimStart, start); }
+float SoundSegment::trimDuration() const { return _trimTime(SegmentKey::TrimDuration); }
+void SoundSegment::setTrimDuration(float duration) { _setTrimTime(SegmentKey::TrimDuration, duration); }
 
 float SoundSegment::duration() const
 {
@@ -59,32 +43,12 @@ float SoundSegment::duration() const
 
 bool SoundSegment::setStartTime(const float& time)
 {
-    const float start = trimStart();
-    const float moved = start + (time - rangeStart());
-    if (moved < 0) {
-        // Stops at the media's first sample.
-        Segment::setStartTime(rangeStart() - start);
-        setTrimDuration(trimDuration() + start);
-        setTrimStart(0);
-        return false;
-    }
-    Segment::setStartTime(time);
-    setTrimDuration(trimDuration() - (moved - start));
-    setTrimStart(moved);
-    return true;
+    return _moveStartWithTrim(time);
 }
 
 bool SoundSegment::setEndTime(const float& time)
 {
-    float length = time - rangeStart();
-    // Until the engine reported the media's duration there is no end to stop at.
-    const float mediaEnd = mediaDuration() / speed();
-    const bool clamped = mediaDuration() > 0 && trimStart() + length > mediaEnd;
-    if (clamped)
-        length = mediaEnd - trimStart();
-    setRangeDuration(length);
-    setTrimDuration(length);
-    return !clamped;
+    return _moveEndWithinMedia(time, mediaDuration());
 }
 
 bool SoundSegment::hasAudio() const
@@ -94,7 +58,7 @@ bool SoundSegment::hasAudio() const
 
 QString SoundSegment::text() const
 {
-    return SegmentFile::displayName(this);
+    return fileDisplayName();
 }
 
 bool SoundSegment::_takeEngineLoadReport(bool failed)
@@ -102,7 +66,7 @@ bool SoundSegment::_takeEngineLoadReport(bool failed)
     if (state() != 1)
         return false;
     if (failed) {
-        setErrorCode(QFileInfo::exists(SegmentFile::absolutePath(this)) ? 1 : 2);
+        setErrorCode(QFileInfo::exists(absoluteFilePath()) ? 1 : 2);
         return true;
     }
     SegmentListener* listener = owner();
@@ -111,18 +75,5 @@ bool SoundSegment::_takeEngineLoadReport(bool failed)
     setRangeDuration(duration() == 0 ? media : duration());
     if (trimDuration() == 0)
         setTrimDuration(speed() * media);
-    return true;
-}
-
-bool SoundSegment::_paintErrorMessage(QPainter* painter, const QRect& rect) const
-{
-    const int32_t code = errorCode();
-    if (code == 0)
-        return false;
-    if (SegmentListener* listener = owner()) {
-        auto* self = const_cast<SoundSegment*>(this);
-        paintMessage(painter, rect,
-                     code == 2 ? listener->segmentFileNotFoundText(self) : listener->segmentLoadErrorText(self));
-    }
     return true;
 }

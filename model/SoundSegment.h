@@ -23,6 +23,7 @@ public:
     virtual void setTrimDuration(float duration);
     float storedTrimStart() const;
     float storedTrimDuration() const;
+    QString absolutePath() const { return absoluteFilePath(); }
 
     // Seconds, from the engine's load report; 0 until known.
     float mediaDuration() const { return _mediaDuration.load(); }
@@ -38,9 +39,6 @@ protected:
     // the error code of a failure, or the media duration with the range and
     // trim it gives. False when the report is not awaited.
     bool _takeEngineLoadReport(bool failed);
-    // With an error code, paints the owner's text for it over the rect and
-    // answers true: the body then shows nothing else.
-    bool _paintErrorMessage(QPainter* painter, const QRect& rect) const;
 
 private:
     std::atomic<float> _mediaDuration{0.0f};

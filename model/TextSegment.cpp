@@ -5,11 +5,11 @@
 #include "SegmentLabel.h"
 #include "SegmentListener.h"
 #include "SegmentStyleDefaults.h"
-#include "SegmentTaskGroup.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRunnable>
 #include <QRegularExpression>
 
 namespace {
@@ -54,17 +54,19 @@ TextSegment::TextSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentL
     _startLoading();
 }
 
-TextSegment::~TextSegment() = default;
+TextSegment::~TextSegment()
+{
+    _finishPendingTasks();
+}
 
 void TextSegment::_startLoading()
 {
-    _tasks = std::make_unique<SegmentTaskGroup>(this);
     // Nothing to load: the engine may create the text at once, and that is all.
     if (owner())
-        _tasks->start([this](const std::atomic<bool>&) {
+        _startTask(QRunnable::create([this] {
             setState(1);
             setState(4);
-        });
+        }));
 }
 
 QString TextSegment::text() const { return stringAttribute(attributes(), SegmentKey::Text); }

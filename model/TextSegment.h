@@ -5,7 +5,6 @@
 #include <QFont>
 
 class SegmentStyleDefaults;
-class SegmentTaskGroup;
 
 // A caption on the composition (Type "TEXT"); the engine draws it. Text and
 // style are keys of the dictionary. The font size is stored for a video
@@ -62,7 +61,4 @@ private:
     void _startLoading();
     // The video size the stored font size refers to.
     QSizeF _referenceSize() const;
-
-    // Last, so that it is destroyed first: its task uses the segment.
-    std::unique_ptr<SegmentTaskGroup> _tasks;
 };

@@ -1,11 +1,10 @@
 #include "VoiceSegment.h"
 
-#include "SegmentFile.h"
 #include "SegmentKeys.h"
-#include "SegmentTaskGroup.h"
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QRunnable>
 #include <QStringList>
 
 namespace {
@@ -27,7 +26,7 @@ VoiceSegment::VoiceSegment(const QString& file, float start, const QList<float>&
 {
     setType(kType);
     setRangeStart(start);
-    SegmentFile::setFilePath(this, file);
+    setFilePath(file);
     setMeterValues(meterValues);
     _startLoading();
 }
@@ -40,13 +39,15 @@ VoiceSegment::VoiceSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     _startLoading();
 }
 
-VoiceSegment::~VoiceSegment() = default;
+VoiceSegment::~VoiceSegment()
+{
+    _finishPendingTasks();
+}
 
 void VoiceSegment::_startLoading()
 {
-    _tasks = std::make_unique<SegmentTaskGroup>(this);
     // The engine creates its audio segment on state 1 and reports the rest.
-    _tasks->start([this](const std::atomic<bool>&) { setState(1); });
+    _startTask(QRunnable::create([this] { setState(1); }));
 }
 
 QList<float> VoiceSegment::meterValues() const
@@ -94,7 +95,7 @@ void VoiceSegment::onEngineLoadStatus(int, bool failed, int)
 void VoiceSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float pixelsPerSecond)
 {
     const QList<float> values = meterValues();
-    if (_paintErrorMessage(painter, rect) || !rect.isValid() || values.isEmpty())
+    if (paintLoadError(painter, rect) || !rect.isValid() || values.isEmpty())
         return;
     const double width = double(duration()) * pixelsPerSecond;
     painter->save();

@@ -4,8 +4,6 @@
 
 #include <QList>
 
-class SegmentTaskGroup;
-
 // Sound recorded with the microphone (Type "VOICE"). In place of a decoded
 // waveform it keeps the levels measured while recording, from 0 to 1, under
 // "MeterValues" ("0.1,0.25,0.0625"), and draws them as bars about the
@@ -33,6 +31,4 @@ private:
     void _paintLevels(QPainter* painter, const QList<float>& values, int height, double step) const;
 
     mutable QList<float> _meterCache;
-    // Last, so that it is destroyed first: its task uses the segment.
-    std::unique_ptr<SegmentTaskGroup> _tasks;
 };

@@ -4,12 +4,12 @@
 
 #include <QDeadlineTimer>
 #include <QMap>
-#include <QMutex>
 #include <QStringList>
 #include <QThread>
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 
 // A segment owner that answers with the editor's constants and counts the
 // reports it receives.
@@ -23,7 +23,7 @@ public:
 
     void segmentStateChanged(Segment*, int state) override
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         ++stateReports;
         lastState = state;
         stateHistory.append(state);
@@ -55,7 +55,7 @@ public:
     QString segmentAudioArtist(Segment*) override { return QString(); }
     void segmentSetVideoThumbnail(Segment*, int index, const QImage& picture) override
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         storedThumbnails.insert(index, picture);
     }
     QPixmap segmentVideoThumbnail(Segment*, int) override { return QPixmap(); }
@@ -80,19 +80,20 @@ public:
     VideoThumbnails* videoThumbnails = nullptr;
     int flushReports = 0;
     // State reports and stored thumbnails arrive from pool threads.
-    QMutex stateMutex;
+    // A standard lock, which the race detector of the model tests can see.
+    std::mutex stateMutex;
     QVector<int> stateHistory;
     QMap<int, QImage> storedThumbnails;
 
     void forgetStates()
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         stateHistory.clear();
         lastState = -1;
     }
     QVector<int> states()
     {
-        QMutexLocker locker(&stateMutex);
+        std::lock_guard<std::mutex> locker(stateMutex);
         return stateHistory;
     }
     // Waits (up to timeoutMs) until the last reported state is the given one.
@@ -101,7 +102,7 @@ public:
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
             {
-                QMutexLocker locker(&stateMutex);
+                std::lock_guard<std::mutex> locker(stateMutex);
                 if (lastState == state)
                     return true;
             }
