@@ -154,7 +154,8 @@ void MusicSegment::paintTimelineStrip(QPainter* painter, const QRect& rect, floa
     if (!plot || !plot->isReady())
         return;
     painter->save();
-    plot->paint(painter, rect);
+    painter->translate(rect.topLeft());
+    plot->paint(painter, QRect(QPoint(0, 0), rect.size()));
     painter->restore();
 }
 

@@ -15,9 +15,10 @@ namespace {
 // A music segment on the file, reported loaded by the engine with the
 // listener's media duration.
 std::unique_ptr<MusicSegment> loadedMusic(SoundTestListener& listener, const QString& file,
-                                          const QString& title = QStringLiteral("Base Name"))
+                                          const QString& title = QStringLiteral("Base Name"), bool readTags = false)
 {
     auto music = std::make_unique<MusicSegment>(file, 2.0f, title, QString(), &listener);
+    music->setReadTagsOnLoad(readTags);
     EXPECT_TRUE(waitFor([&] { return music->state() == 1; }));
     music->onEngineLoadStatus(music->serialNumber(), false, 0);
     return music;
@@ -60,22 +61,32 @@ TEST(MusicSegment, TagsReplaceTheTitleOnlyWhenAskedAndPresent)
     EXPECT_EQ(plain->title(), "Base Name");
     EXPECT_EQ(plain->attributes()->findText(SegmentKey::Artist), nullptr);
 
-    auto tagged = std::make_unique<MusicSegment>(file, 0.0f, QStringLiteral("audio_only"), QString(), &listener);
-    tagged->setReadTagsOnLoad(true);
-    ASSERT_TRUE(waitFor([&] { return tagged->state() == 1; }));
-    tagged->onEngineLoadStatus(tagged->serialNumber(), false, 0);
+    auto tagged = loadedMusic(listener, file, QStringLiteral("audio_only"), true);
     EXPECT_EQ(tagged->title(), "Tone Title");
     EXPECT_EQ(tagged->artist(), "Tone Artist");
     EXPECT_FALSE(tagged->readTagsOnLoad());
 
     listener.audioTitle.clear();
     listener.audioArtist.clear();
-    auto untagged = std::make_unique<MusicSegment>(file, 0.0f, QStringLiteral("audio_only"), QString(), &listener);
-    untagged->setReadTagsOnLoad(true);
-    ASSERT_TRUE(waitFor([&] { return untagged->state() == 1; }));
-    untagged->onEngineLoadStatus(untagged->serialNumber(), false, 0);
+    auto untagged = loadedMusic(listener, file, QStringLiteral("audio_only"), true);
     EXPECT_EQ(untagged->title(), "audio_only");
     EXPECT_EQ(untagged->text(), "audio_only.m4a");
+}
+
+TEST(MusicSegment, OlderProjectsNameTheFileUnderURL)
+{
+    SoundTestListener listener;
+    listener.projectDirectory = QStringLiteral("/projects/one");
+    auto attributes = std::make_unique<SegmentAttributes>();
+    attributes->setText(SegmentKey::Type, QStringLiteral("MUSIC"));
+    attributes->setText(SegmentKey::URL, QStringLiteral("song.mp3"));
+    MusicSegment music(std::move(attributes), &listener, false);
+    EXPECT_EQ(music.absoluteFilePath(), "/projects/one/song.mp3");
+    EXPECT_EQ(music.text(), "song.mp3");
+    EXPECT_FALSE(music.isLoaded()); // no "Title" yet
+    music.setFilePath(QStringLiteral("/projects/one/other.mp3"));
+    EXPECT_EQ(Segment::stringAttribute(music.attributes(), SegmentKey::File), "other.mp3");
+    EXPECT_EQ(music.absoluteFilePath(), "/projects/one/other.mp3");
 }
 
 TEST(MusicSegment, TrimsStopAtTheMediaStartAndEnd)
