@@ -35,9 +35,6 @@ TEST(MusicSegment, EngineReportSetsDurationTrimAndStartsTheWaveform)
     EXPECT_FLOAT_EQ(music->duration(), 180);
     EXPECT_FLOAT_EQ(music->trimDuration(), 180);
     EXPECT_EQ(Segment::stringAttribute(music->attributes(), SegmentKey::RangeDuration), "180");
-    EXPECT_EQ(music->type(), "MUSIC");
-    EXPECT_TRUE(music->isLoaded());
-    EXPECT_TRUE(music->hasAudio());
 
     // Decoding three minutes takes a while in the race-detecting build on a busy machine.
     ASSERT_TRUE(waitFor([&] { return listener.plotReports.load() == 1; }, 60000));
@@ -134,8 +131,6 @@ TEST(MusicSegment, FailedLoadReportsTheErrorAndPaintsItsMessage)
     EXPECT_EQ(missing->errorCode(), 2);
     EXPECT_EQ(missing->state(), 4);
 
-    auto broken = loadedMusic(listener, TestMedia::path("garbage.mp4"));
-    EXPECT_EQ(broken->errorCode(), 0);
     auto unplayable = std::make_unique<MusicSegment>(TestMedia::path("garbage.mp4"), 0.0f, QStringLiteral("g"),
                                                      QString(), &listener);
     ASSERT_TRUE(waitFor([&] { return unplayable->state() == 1; }));

@@ -103,7 +103,6 @@ TEST_F(SegmentStyleDefaultsTest, SaveRoundTripsThroughTheStoreOnlyWhenChanged)
     EXPECT_TRUE(defaults->drawingBorderStroke);
     EXPECT_EQ(defaults->movieShadowOffsetFraction, QSizeF(0.01, -0.02));
     EXPECT_EQ(defaults->chromaKeySensitivity, 55);
-    EXPECT_EQ(defaults->textColor, 0xFFFFFFFFu);
 
     // Reset keeps the object that windows hold, with the defaults, and empties the store.
     SegmentStyleDefaults::reset();
@@ -118,8 +117,6 @@ TEST_F(SegmentStyleDefaultsTest, TextGetsItsSizeForTheRememberedVideoSize)
     SegmentStyleDefaults* defaults = SegmentStyleDefaults::instance();
     TextSegment plain(QStringLiteral("a"), 0, 1, nullptr, defaults);
     EXPECT_EQ(plain.attributes()->findText(SegmentKey::VideoSize), nullptr);
-    EXPECT_FLOAT_EQ(plain.fontSize(QSizeF(1280, 720)), 80);
-    EXPECT_EQ(plain.backColor(), 0x00FF00FFu);
     EXPECT_EQ(plain.attributes()->findText(SegmentKey::BorderStrokeTolerance), nullptr);
 
     defaults->setTextSize(90, QSizeF(1920, 1080));
