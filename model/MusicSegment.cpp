@@ -102,7 +102,7 @@ void MusicSegment::onEngineLoadStatus(int, bool failed, int)
     // thread goes on writing it while the task runs.
     const QString path = absolutePath();
     const float pixels = owner() ? owner()->segmentTimeToPixels(this, mediaDuration()) : 0.0f;
-    const int pointCount = std::min(int(pixels), kMaximumPlotPoints);
+    const int pointCount = pixels > 0 ? int(std::min(pixels, float(kMaximumPlotPoints))) : 0;
     _startTask(QRunnable::create([this, path, pointCount] { _generatePlotData(path, pointCount); }));
     if (_readTagsOnLoad) {
         if (SegmentListener* listener = owner()) {

@@ -13,6 +13,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -122,7 +123,8 @@ public:
         // Short files and low zoom levels can ask for less than one sample
         // frame per point, or for no point at all.
         const int points = std::max(1, int(_plotData->pointCount()));
-        const int samplesPerPoint = std::max(1, int(float(_rate * seconds / points)));
+        const double perPoint = std::min(double(float(_rate * seconds / points)), double(INT_MAX));
+        const int samplesPerPoint = std::max(1, int(perPoint));
         PointAccumulator accumulator(_channels, samplesPerPoint);
         _accumulator = &accumulator;
         _buffer.resize(kConversionBufferBytes);

@@ -174,6 +174,8 @@ TEST_F(MovieSegmentTest, TrimsStopAtTheMediaStartAndAtItsEndOnceKnown)
 TEST_F(MovieSegmentTest, PlacedTransformScalesMovesAndTurnsTheFittedFrame)
 {
     MovieSegment movie(clip, 0.0f, &listener);
+    // The engine reports only after the loading task's state 1.
+    ASSERT_TRUE(listener.waitForState(1));
     listener.engineThumbnails.clear();
     listener.forgetStates();
     movie.onEngineLoadStatus(movie.secondEngineId(), true, 0);
