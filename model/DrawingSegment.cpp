@@ -17,9 +17,8 @@ constexpr int kPngQuality = 80;
 } // namespace
 
 DrawingSegment::DrawingSegment(const Segment* source, const QString& file, float start, SegmentListener* owner)
-    : ImageSegment(source, file, start, owner)
+    : ImageSegment(source, file, start, owner, kDrawingType)
 {
-    setType(kDrawingType);
 }
 
 DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner)
@@ -63,7 +62,7 @@ bool DrawingSegment::_ownsCurrentFile() const
         return false;
     auto* self = const_cast<DrawingSegment*>(this);
     const QString folder = owner()->segmentProjectDirectory(self);
-    const bool inside = !folder.isEmpty() && QFileInfo(current).absolutePath() == QFileInfo(folder).absoluteFilePath();
+    const bool inside = !folder.isEmpty() && QFileInfo(current).absolutePath() == QDir(folder).absolutePath();
     return inside && !owner()->segmentIsFileUsedByOtherSegment(self, current);
 }
 

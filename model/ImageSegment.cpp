@@ -40,9 +40,15 @@ uint8_t* copyPixels(const QImage& image)
 } // namespace
 
 ImageSegment::ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner)
+    : ImageSegment(source, file, start, owner, kImageType)
+{
+}
+
+ImageSegment::ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner,
+                           const QString& type)
     : LayerSegment(source, start, owner)
 {
-    setType(kImageType);
+    setType(type);
     _construct(file);
 }
 
@@ -67,7 +73,7 @@ ImageSegment::ImageSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     : LayerSegment(std::move(attributes), owner)
 {
     setNewlyCreated(newlyCreated);
-    _timeStampFromFile = _fillTimeStampFromFile();
+    _fillTimeStampFromFile();
     if (owner)
         _startTask(QRunnable::create([this] { loadImage(); }));
 }
@@ -148,14 +154,14 @@ void ImageSegment::loadImage()
 
 void ImageSegment::_setPicture(const QImage& thumbnail, const QSizeF& imageSize)
 {
-    QMutexLocker locker(&_pictureMutex);
+    std::lock_guard<std::mutex> locker(_pictureMutex);
     _thumbnail = thumbnail;
     _imageSize = imageSize;
 }
 
 bool ImageSegment::loadGifFrames()
 {
-    QMutexLocker locker(&_gifMutex);
+    std::unique_lock<std::mutex> locker(_gifMutex);
     if (_gifReader)
         return true;
     const QFileInfo file(absoluteFilePath());
@@ -191,7 +197,7 @@ bool ImageSegment::loadGifFrames()
 
 void ImageSegment::_closeGif()
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     _gifReader.reset();
     _gifNextIndex = 0;
     _gifFrameDelays.clear();
@@ -201,13 +207,13 @@ void ImageSegment::_closeGif()
 
 int ImageSegment::gifFrameCount() const
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     return int(_gifFrameDelays.size());
 }
 
 float ImageSegment::gifTotalDuration() const
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     return _gifTotalDuration;
 }
 
@@ -233,7 +239,7 @@ int ImageSegment::_gifFrameIndexAt(int timeMs) const
 
 uint8_t* ImageSegment::gifFrameAt(int timeMs, int maxWidth, int maxHeight, QSize* outSize)
 {
-    QMutexLocker locker(&_gifMutex);
+    std::lock_guard<std::mutex> locker(_gifMutex);
     if (!_gifReader)
         return nullptr;
     const int index = _gifFrameIndexAt(timeMs);
@@ -272,13 +278,13 @@ QImage ImageSegment::_gifFrame(int index)
 
 QSizeF ImageSegment::imageSize() const
 {
-    QMutexLocker locker(&_pictureMutex);
+    std::lock_guard<std::mutex> locker(_pictureMutex);
     return _imageSize;
 }
 
 QImage ImageSegment::thumbnail() const
 {
-    QMutexLocker locker(&_pictureMutex);
+    std::lock_guard<std::mutex> locker(_pictureMutex);
     return _thumbnail;
 }
 
@@ -294,16 +300,12 @@ bool ImageSegment::isLoaded() const
 
 double ImageSegment::timeStamp() const
 {
-    // The stored stamp of an old project may be 0; the file's own time stands in once.
-    auto* self = const_cast<ImageSegment*>(this);
-    if (self->_fillTimeStampFromFile())
-        self->_timeStampFromFile = true;
-    return LayerSegment::timeStamp();
+    return _fileTimeStamp();
 }
 
 bool ImageSegment::leafFlag() const
 {
-    return _timeStampFromFile;
+    return _timeStampCameFromFile();
 }
 
 bool ImageSegment::hasContent() const

@@ -4,7 +4,7 @@
 
 #include <QHash>
 #include <QImage>
-#include <QMutex>
+#include <mutex>
 #include <QPixmap>
 #include <QSize>
 
@@ -63,6 +63,10 @@ public:
     QString text() const override;
 
 protected:
+    // For a derived type: the type is set before the loading task is queued,
+    // since the task and the owner it reports to read the dictionary.
+    ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner,
+                 const QString& type);
     void _setPicture(const QImage& thumbnail, const QSizeF& imageSize);
     void _closeGif();
 
@@ -73,19 +77,18 @@ private:
     QImage _gifFrame(int index);
     int _gifFrameIndexAt(int timeMs) const;
 
-    bool _timeStampFromFile = false;
     std::atomic<bool> _useGifDuration{false};
 
     // The loading task writes the picture on a pool thread while the GUI
     // thread paints it.
-    mutable QMutex _pictureMutex;
+    mutable std::mutex _pictureMutex;
     QImage _thumbnail;
     QSizeF _imageSize;
 
     // The engine asks for GIF frames on its own thread while the GUI thread
     // may replace the file. A QImageReader, unlike a QMovie, has no thread
     // affinity; it reads frames in order, so going back reopens it.
-    mutable QMutex _gifMutex;
+    mutable std::mutex _gifMutex;
     std::unique_ptr<QImageReader> _gifReader;
     int _gifNextIndex = 0;
     std::vector<float> _gifFrameDelays;

@@ -52,7 +52,7 @@ MovieSegment::MovieSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     : LayerSegment(std::move(attributes), owner)
 {
     setNewlyCreated(newlyCreated);
-    _timeStampFromFile = _fillTimeStampFromFile();
+    _fillTimeStampFromFile();
     _construct();
 }
 
@@ -91,7 +91,7 @@ void MovieSegment::setTrimDuration(float seconds)
 
 QSizeF MovieSegment::videoSize() const
 {
-    QMutexLocker locker(&_videoSizeMutex);
+    std::lock_guard<std::mutex> locker(_videoSizeMutex);
     return _videoSize;
 }
 
@@ -158,10 +158,14 @@ void MovieSegment::onEngineLoadStatus(int streamId, bool failed, int kind)
 
 void MovieSegment::_fetchThumbnails()
 {
-    updateMediaDuration();
     SegmentListener* listener = owner();
+    if (!listener) {
+        setState(4);
+        return;
+    }
+    updateMediaDuration();
     {
-        QMutexLocker locker(&_videoSizeMutex);
+        std::lock_guard<std::mutex> locker(_videoSizeMutex);
         _videoSize = listener->segmentVideoSize(this);
     }
     const int count = listener->segmentEngineVideoThumbnailCount(this);
@@ -182,15 +186,12 @@ float MovieSegment::duration() const
 
 double MovieSegment::timeStamp() const
 {
-    auto* self = const_cast<MovieSegment*>(this);
-    if (self->_fillTimeStampFromFile())
-        self->_timeStampFromFile = true;
-    return LayerSegment::timeStamp();
+    return _fileTimeStamp();
 }
 
 bool MovieSegment::leafFlag() const
 {
-    return _timeStampFromFile;
+    return _timeStampCameFromFile();
 }
 
 bool MovieSegment::hasContent() const

@@ -2,7 +2,7 @@
 
 #include "LayerSegment.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QSizeF>
 
 #include <atomic>
@@ -64,7 +64,6 @@ private:
                        bool flipHorizontal, bool flipVertical, QRectF* outRect) const;
 
     int32_t _audioStreamId = 0;
-    std::atomic<bool> _timeStampFromFile{false};
     std::atomic<bool> _hasAudio{false};
     std::atomic<bool> _hasVideo{false};
     std::atomic<bool> _videoReported{false};
@@ -73,6 +72,6 @@ private:
     std::atomic<float> _mediaDuration{0.0f};
     bool _fitsRangeToMedia = false;
     // Written by the thumbnail task, read by the GUI thread.
-    mutable QMutex _videoSizeMutex;
+    mutable std::mutex _videoSizeMutex;
     QSizeF _videoSize;
 };

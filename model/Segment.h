@@ -387,8 +387,12 @@ protected:
     // holds a plain pointer to its segment. Every leaf destructor calls it
     // first, before its own fields go.
     void _finishPendingTasks();
-    // Fills a zero "TimeStamp" from the file's modification time; true when it did.
-    bool _fillTimeStampFromFile();
+    // Fills a zero "TimeStamp" from the file's modification time (an old
+    // project may carry 0) and remembers that it did.
+    void _fillTimeStampFromFile();
+    // "TimeStamp", filled from the file first when it is 0.
+    double _fileTimeStamp() const;
+    bool _timeStampCameFromFile() const { return _timeStampFromFile; }
 
     // "TrimStart"/"TrimDuration" are media seconds; these read and write them
     // in timeline seconds (divided and multiplied by "Speed").
@@ -426,4 +430,5 @@ private:
     bool _uidGenerated = false;
     bool _newlyCreated = false;
     std::atomic<bool> _hasQueuedTasks{false};
+    std::atomic<bool> _timeStampFromFile{false};
 };

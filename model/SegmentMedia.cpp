@@ -76,16 +76,22 @@ void Segment::_finishPendingTasks()
                    << kPendingTaskWaitMs << "ms";
 }
 
-bool Segment::_fillTimeStampFromFile()
+void Segment::_fillTimeStampFromFile()
 {
     if (doubleAttribute(_attributes.get(), SegmentKey::TimeStamp, 0.0) != 0.0)
-        return false;
+        return;
     const QFileInfo file(absoluteFilePath());
     if (file.filePath().isEmpty() || !file.exists())
-        return false;
+        return;
     setStringAttribute(_attributes.get(), SegmentKey::TimeStamp,
                        QString::number(file.lastModified().toMSecsSinceEpoch()));
-    return true;
+    _timeStampFromFile = true;
+}
+
+double Segment::_fileTimeStamp() const
+{
+    const_cast<Segment*>(this)->_fillTimeStampFromFile();
+    return Segment::timeStamp();
 }
 
 float Segment::_trimTime(const QString& key) const

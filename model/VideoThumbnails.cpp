@@ -14,7 +14,7 @@ QImage VideoThumbnails::thumbnail(int index)
 {
     if (index < 0 || index >= kCount)
         return QImage();
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     if (_pictures[size_t(index)].isNull() && _folderReady)
         _pictures[size_t(index)].load(thumbnailPath(index));
     return _pictures[size_t(index)];
@@ -24,13 +24,13 @@ void VideoThumbnails::setThumbnail(int index, const QImage& picture)
 {
     if (index < 0 || index >= kCount || picture.isNull())
         return;
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     _pictures[size_t(index)] = picture;
 }
 
 int VideoThumbnails::count()
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     return _pictures[0].isNull() ? 0 : kCount;
 }
 
@@ -41,7 +41,7 @@ QString VideoThumbnails::thumbnailPath(int index) const
 
 void VideoThumbnails::save()
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     if (!_folderReady)
         return;
     for (int index = 0; index < kCount; ++index) {

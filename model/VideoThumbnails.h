@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QImage>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 
 #include <array>
@@ -34,6 +34,6 @@ private:
     QString _name;
     QDir _folder;
     bool _folderReady = false;
-    QMutex _mutex;
+    std::mutex _mutex;
     std::array<QImage, kCount> _pictures;
 };

@@ -26,31 +26,31 @@ VideoThumbnails* VideoThumbnailsCache::_thumbnailsFor(const QString& moviePath)
 
 VideoThumbnails* VideoThumbnailsCache::thumbnails(const QString& moviePath)
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     return _thumbnailsFor(moviePath);
 }
 
 QImage VideoThumbnailsCache::thumbnail(const QString& moviePath, int index)
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     return _thumbnailsFor(moviePath)->thumbnail(index);
 }
 
 int VideoThumbnailsCache::thumbnailCount(const QString& moviePath)
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     return _thumbnailsFor(moviePath)->count();
 }
 
 bool VideoThumbnailsCache::hasThumbnails(const QString& moviePath)
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     return !_thumbnailsFor(moviePath)->thumbnail(0).isNull();
 }
 
 void VideoThumbnailsCache::setThumbnail(const QString& moviePath, const QImage& picture, int index)
 {
-    QMutexLocker locker(&_mutex);
+    std::lock_guard<std::mutex> locker(_mutex);
     _thumbnailsFor(moviePath)->setThumbnail(index, picture);
 }
 
@@ -61,7 +61,7 @@ void VideoThumbnailsCache::saveAll()
     // keep the entries alive meanwhile.
     QList<std::shared_ptr<VideoThumbnails>> entries;
     {
-        QMutexLocker locker(&_mutex);
+        std::lock_guard<std::mutex> locker(_mutex);
         entries = _entries.values();
     }
     for (const auto& entry : entries)

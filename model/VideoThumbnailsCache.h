@@ -35,5 +35,5 @@ private:
     QHash<QString, std::shared_ptr<VideoThumbnails>> _entries;
     QDir _folder;
     bool _folderReady = false;
-    QMutex _mutex;
+    std::mutex _mutex;
 };

@@ -43,18 +43,10 @@ protected:
     const QString clip = TestMedia::path(QStringLiteral("clip_h264_aac.mp4"));
 };
 
-TEST_F(MovieSegmentTest, TwoMoviesTakeFourConsecutiveEngineIds)
-{
-    MovieSegment first(clip, 0.0f, nullptr);
-    MovieSegment second(clip, 5.0f, nullptr);
-    EXPECT_EQ(first.secondEngineId(), first.serialNumber() + 1);
-    EXPECT_EQ(second.serialNumber(), first.serialNumber() + 2);
-    EXPECT_EQ(second.secondEngineId(), first.serialNumber() + 3);
-}
-
 TEST_F(MovieSegmentTest, VideoWithoutSoundFetchesThumbnailsAndFitsItsRange)
 {
     auto movie = created(clip);
+    EXPECT_EQ(movie->secondEngineId(), movie->serialNumber() + 1); // two consecutive engine ids
     movie->onEngineLoadStatus(movie->serialNumber(), false, 1); // thumbnails loaded in the engine
     EXPECT_EQ(listener.states(), (QVector<int>{1, 2}));
     EXPECT_FALSE(movie->isLoaded());
@@ -132,21 +124,19 @@ TEST_F(MovieSegmentTest, ThumbnailTilesFollowTheMediaTime)
 
     // A trim start of 5 s (100 px) starts the row 20 px into the second tile.
     movie.setTrimStart(5.0f);
-    QImage trimmed(100, 45, QImage::Format_RGB32);
-    trimmed.fill(Qt::black);
-    QPainter trimmedPainter(&trimmed);
-    movie.paintTimelineBody(&trimmedPainter, trimmed.rect(), 20.0f);
-    trimmedPainter.end();
-    EXPECT_EQ(trimmed.pixel(10, 20), thumbnailColor(6));
-    EXPECT_EQ(trimmed.pixel(70, 20), thumbnailColor(13));
+    row.fill(Qt::black);
+    painter.begin(&row);
+    movie.paintTimelineBody(&painter, QRect(0, 0, 100, 45), 20.0f);
+    painter.end();
+    EXPECT_EQ(row.pixel(10, 20), thumbnailColor(6));
+    EXPECT_EQ(row.pixel(70, 20), thumbnailColor(13));
 
     // Too few pixels per thumbnail (media of 10 s at 1 px/s over 16) paint nothing.
-    QImage tiny(100, 45, QImage::Format_RGB32);
-    tiny.fill(Qt::black);
-    QPainter tinyPainter(&tiny);
-    movie.paintTimelineStrip(&tinyPainter, tiny.rect(), 1.0f);
-    tinyPainter.end();
-    EXPECT_EQ(tiny.pixel(10, 20), QColor(Qt::black).rgb());
+    row.fill(Qt::black);
+    painter.begin(&row);
+    movie.paintTimelineStrip(&painter, row.rect(), 1.0f);
+    painter.end();
+    EXPECT_EQ(row.pixel(10, 20), QColor(Qt::black).rgb());
 }
 
 TEST_F(MovieSegmentTest, TrimsStopAtTheMediaStartAndAtItsEndOnceKnown)
@@ -169,36 +159,6 @@ TEST_F(MovieSegmentTest, TrimsStopAtTheMediaStartAndAtItsEndOnceKnown)
     EXPECT_FLOAT_EQ(movie.rangeStart(), 1.0f);
     EXPECT_FLOAT_EQ(movie.trimStart(), 0.0f);
     EXPECT_FLOAT_EQ(movie.trimDuration(), 10.0f);
-}
-
-TEST_F(MovieSegmentTest, PlacedTransformScalesMovesAndTurnsTheFittedFrame)
-{
-    MovieSegment movie(clip, 0.0f, &listener);
-    // The engine reports only after the loading task's state 1.
-    ASSERT_TRUE(listener.waitForState(1));
-    listener.engineThumbnails.clear();
-    listener.forgetStates();
-    movie.onEngineLoadStatus(movie.secondEngineId(), true, 0);
-    movie.onEngineLoadStatus(movie.serialNumber(), false, 0); // the task reads the video size
-    ASSERT_TRUE(listener.waitForState(4));
-
-    QRectF fitted;
-    movie.fittedTransform(QSizeF(320, 320), &fitted);
-    EXPECT_EQ(fitted, QRectF(0, 70, 320, 180));
-
-    movie.setUserScale(QPointF(0.5, 0.5));
-    movie.setUserTranslation(QPointF(0.25, 0.0));
-    QRectF placed;
-    movie.placedTransform(QSizeF(320, 320), &placed);
-    // Half of the fitted frame, at the fitted offset, a quarter canvas to the right.
-    EXPECT_EQ(placed, QRectF(80, 70, 160, 90));
-
-    movie.setUserRotation(1.5707963267948966);
-    QRectF turned;
-    movie.placedTransform(QSizeF(320, 320), &turned);
-    EXPECT_NEAR(turned.width(), 90.0, 1e-6);
-    EXPECT_NEAR(turned.height(), 160.0, 1e-6);
-    EXPECT_NEAR(turned.center().x(), placed.center().x(), 1e-6);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ public:
     int segmentEngineVideoThumbnailCount(Segment*) override { return engineThumbnails.size(); }
     QImage segmentEngineVideoThumbnail(Segment*, int index) override { return engineThumbnails.value(index); }
     void segmentFlushVideoFrames(Segment*) override { ++flushReports; }
-    float segmentVideoMediaDuration(Segment*) override { return videoMediaDuration; }
+    float segmentVideoMediaDuration(Segment*) override { return 0; }
     float segmentMediaDuration(Segment*) override { return mediaDuration; }
     QSizeF segmentVideoSize(Segment*) override { return videoSize; }
     QString segmentAudioTitle(Segment*) override { return QString(); }
@@ -61,26 +61,20 @@ public:
     QPixmap segmentVideoThumbnail(Segment*, int) override { return QPixmap(); }
     VideoThumbnails* segmentVideoThumbnails(Segment*) override { return videoThumbnails; }
     int segmentVideoThumbnailCount(Segment*) override { return 0; }
-    float segmentDevicePixelRatio(Segment*) override { return devicePixelRatio; }
+    float segmentDevicePixelRatio(Segment*) override { return 1; }
     float segmentTimeToPixels(Segment*, float time) override { return time * 4; }
     void segmentAudioPlotDataDidReady(Segment*) override {}
-    bool segmentIsFileUsedByOtherSegment(Segment*, const QString& path) override
-    {
-        return filesUsedElsewhere.contains(path);
-    }
+    bool segmentIsFileUsedByOtherSegment(Segment*, const QString& path) override { return filesUsedElsewhere.contains(path); }
 
     // Appended state: the answers of the file and media operations.
     QString projectDirectory;
     QStringList filesUsedElsewhere;
-    float devicePixelRatio = 1;
     float mediaDuration = 0;
-    float videoMediaDuration = 0;
     QSizeF videoSize;
     QVector<QImage> engineThumbnails;
     VideoThumbnails* videoThumbnails = nullptr;
     int flushReports = 0;
     // State reports and stored thumbnails arrive from pool threads.
-    // A standard lock, which the race detector of the model tests can see.
     std::mutex stateMutex;
     QVector<int> stateHistory;
     QMap<int, QImage> storedThumbnails;
