@@ -100,7 +100,7 @@ void MusicSegment::onEngineLoadStatus(int, bool failed, int)
     // Also after a failure: a file the engine could not play may still decode.
     // What the task needs of the dictionary is read here, since the GUI
     // thread goes on writing it while the task runs.
-    const QString path = absolutePath();
+    const QString path = absoluteFilePath();
     const float pixels = owner() ? owner()->segmentTimeToPixels(this, mediaDuration()) : 0.0f;
     const int pointCount = pixels > 0 ? int(std::min(pixels, float(kMaximumPlotPoints))) : 0;
     _startTask(QRunnable::create([this, path, pointCount] { _generatePlotData(path, pointCount); }));

@@ -23,7 +23,6 @@ public:
     virtual void setTrimDuration(float duration);
     float storedTrimStart() const;
     float storedTrimDuration() const;
-    QString absolutePath() const { return absoluteFilePath(); }
 
     // Seconds, from the engine's load report; 0 until known.
     float mediaDuration() const { return _mediaDuration.load(); }
