@@ -1,9 +1,10 @@
 #include "AssetLoadingThreadPool.h"
 
-#include <QDeadlineTimer>
 #include <QDebug>
 #include <QThread>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 
 // Runs the real task and tells the pool when it starts and ends, so that
@@ -19,8 +20,15 @@ public:
 
     const Segment* segment() const { return _segment; }
 
+    // Hands the finished task over to whichever thread runs it. The pool's
+    // own queue orders this too, but inside Qt, where a race detector cannot
+    // see it; this release and the acquire in run() it can.
+    void publish() { _published.store(true, std::memory_order_release); }
+
     void run() override
     {
+        if (!_published.load(std::memory_order_acquire))
+            return;
         _pool->_taskStarting(this);
         _task->run();
         // Destroyed before the segment's owner may take it as done, since the
@@ -33,6 +41,7 @@ private:
     AssetLoadingThreadPool* _pool;
     const Segment* _segment;
     std::unique_ptr<QRunnable> _task;
+    std::atomic<bool> _published{false};
 };
 
 namespace {
@@ -58,9 +67,10 @@ void AssetLoadingThreadPool::startForSegment(const Segment* segment, QRunnable* 
 {
     auto* tracked = new TrackedTask(this, segment, task);
     {
-        QMutexLocker locker(&_tasksMutex);
+        std::lock_guard<std::mutex> locker(_tasksMutex);
         _queued.insert(segment, tracked);
     }
+    tracked->publish();
     start(tracked);
 }
 
@@ -72,7 +82,7 @@ bool AssetLoadingThreadPool::cancelOrWaitForSegment(const Segment* segment, int 
     // cannot end and be deleted either while the pool is asked for it.
     QList<TrackedTask*> cancelled;
     {
-        QMutexLocker locker(&_tasksMutex);
+        std::unique_lock<std::mutex> locker(_tasksMutex);
         const QList<TrackedTask*> queued = _queued.values(segment);
         for (TrackedTask* task : queued) {
             if (tryTake(task)) {
@@ -83,32 +93,29 @@ bool AssetLoadingThreadPool::cancelOrWaitForSegment(const Segment* segment, int 
     }
     // Outside the lock: a task's clean-up may ask the pool about its segment.
     qDeleteAll(cancelled);
-    const QDeadlineTimer deadline(timeoutMs);
-    QMutexLocker locker(&_tasksMutex);
-    while (_queued.contains(segment) || _running.value(segment) > 0) {
-        if (!_taskDone.wait(&_tasksMutex, deadline))
-            return !_queued.contains(segment) && _running.value(segment) == 0;
-    }
-    return true;
+    std::unique_lock<std::mutex> locker(_tasksMutex);
+    return _taskDone.wait_for(locker, std::chrono::milliseconds(timeoutMs), [&] {
+        return !_queued.contains(segment) && _running.value(segment) == 0;
+    });
 }
 
 int AssetLoadingThreadPool::pendingTaskCount(const Segment* segment) const
 {
-    QMutexLocker locker(&_tasksMutex);
+    std::unique_lock<std::mutex> locker(_tasksMutex);
     return int(_queued.count(segment)) + _running.value(segment);
 }
 
 void AssetLoadingThreadPool::_taskStarting(TrackedTask* task)
 {
-    QMutexLocker locker(&_tasksMutex);
+    std::unique_lock<std::mutex> locker(_tasksMutex);
     _queued.remove(task->segment(), task);
     ++_running[task->segment()];
 }
 
 void AssetLoadingThreadPool::_taskFinished(const Segment* segment)
 {
-    QMutexLocker locker(&_tasksMutex);
+    std::unique_lock<std::mutex> locker(_tasksMutex);
     if (--_running[segment] <= 0)
         _running.remove(segment);
-    _taskDone.wakeAll();
+    _taskDone.notify_all();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QHash>
-#include <QMutex>
 #include <QThreadPool>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 class Segment;
 
@@ -36,8 +37,10 @@ private:
     void _taskStarting(TrackedTask* task);
     void _taskFinished(const Segment* segment);
 
-    mutable QMutex _tasksMutex;
-    QWaitCondition _taskDone;
+    // Standard locks rather than QMutex: these are visible to the race
+    // detector that the model tests run under, QMutex's futex calls are not.
+    mutable std::mutex _tasksMutex;
+    std::condition_variable _taskDone;
     QMultiHash<const Segment*, TrackedTask*> _queued;
     QHash<const Segment*, int> _running;
 };

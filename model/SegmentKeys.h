@@ -106,3 +106,23 @@ constexpr QRgb ShadowColor = 0xFF000000;
 constexpr float ShadowRadiusFraction = 0.003125f;
 
 } // namespace SegmentDefault
+
+// Keys of the segments with media, text or recorded levels.
+namespace SegmentKey {
+
+inline const QString URL = QStringLiteral("URL");
+inline const QString Title = QStringLiteral("Title");
+inline const QString Artist = QStringLiteral("Artist");
+inline const QString MeterValues = QStringLiteral("MeterValues");
+inline const QString Text = QStringLiteral("Text");
+inline const QString FontName = QStringLiteral("FontName");
+inline const QString FontStyle = QStringLiteral("FontStyle");
+inline const QString FontSize = QStringLiteral("FontSize");
+inline const QString VideoSize = QStringLiteral("VideoSize");
+inline const QString Color = QStringLiteral("Color");
+inline const QString BackColor = QStringLiteral("BackColor");
+inline const QString BackCorner = QStringLiteral("BackCorner");
+inline const QString BackInset = QStringLiteral("BackInset");
+inline const QString Alignment = QStringLiteral("Alignment");
+
+} // namespace SegmentKey

@@ -20,11 +20,19 @@ bool holdsFolder(const QString& path)
     return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
 }
 
+// "File", or in older projects of music "URL", read the same way.
+QString storedFile(const SegmentAttributes* attributes)
+{
+    if (const QString* file = attributes->findText(SegmentKey::File))
+        return *file;
+    return Segment::stringAttribute(attributes, SegmentKey::URL);
+}
+
 } // namespace
 
 QString Segment::absoluteFilePath() const
 {
-    const QString file = stringAttribute(_attributes.get(), SegmentKey::File);
+    const QString file = storedFile(_attributes.get());
     if (file.isEmpty() || holdsFolder(file))
         return file;
     const QString folder = _owner ? _owner->segmentProjectDirectory(const_cast<Segment*>(this)) : QString();
@@ -45,7 +53,7 @@ void Segment::setFilePath(const QString& path)
 
 QString Segment::fileDisplayName() const
 {
-    const QString file = stringAttribute(_attributes.get(), SegmentKey::File);
+    const QString file = storedFile(_attributes.get());
     if (!holdsFolder(file))
         return file;
     QString normalised = file;

@@ -4,19 +4,22 @@
 
 #include <QDeadlineTimer>
 #include <QMap>
-#include <mutex>
 #include <QStringList>
 #include <QThread>
 #include <QVector>
+
+#include <atomic>
+#include <mutex>
 
 // A segment owner that answers with the editor's constants and counts the
 // reports it receives.
 class RecordingListener : public SegmentListener
 {
 public:
-    int stateReports = 0;
-    int lastState = -1;
-    int rangeReports = 0;
+    // Loading tasks report from pool threads while the test reads.
+    std::atomic<int> stateReports{0};
+    std::atomic<int> lastState{-1};
+    std::atomic<int> rangeReports{0};
 
     void segmentStateChanged(Segment*, int state) override
     {

@@ -149,4 +149,13 @@ ff -f lavfi -i "color=c=green:s=40x20" -frames:v 1 "$out/single_frame.gif"
 # A 40x20 picture, smaller than any timeline row.
 ff -f lavfi -i "color=c=red:s=40x20" -frames:v 1 "$out/small_40x20.png"
 
+# ---- sound segment waveforms ----
+# 3 minutes of 44.1 kHz stereo: left a sine at half scale, right one at a
+# quarter, so each channel's mean level tells it apart.
+ff -f lavfi -i "aevalsrc=0.5*sin(2*PI*440*t)|0.25*sin(2*PI*220*t):s=44100:d=180" -c:a pcm_s16le \
+   "$out/music_3min_stereo.wav"
+# Half a second of silence, and 10 ms of sound (fewer samples than waveform points).
+ff -f lavfi -i "anullsrc=r=44100:cl=stereo" -t 0.5 -c:a pcm_s16le "$out/silence_stereo.wav"
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=0.01" -ac 2 -c:a pcm_s16le "$out/blip_10ms.wav"
+
 touch "$out/.complete"
