@@ -196,9 +196,9 @@ void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecor
         // A file stored for an earlier record is no longer external here:
         // that record pointed every user of the file at its entry.
         const QString path = mediaPathOf(*record);
-        if (!isExternalPath(path) || !QFileInfo(path).isFile())
-            continue;
         const QFileInfo source(path);
+        if (!isExternalPath(path) || !source.isFile())
+            continue;
         const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
         const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
         takenNames.insert(name);
