@@ -160,7 +160,7 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
             qWarning().noquote() << "Cannot archive a file whose name reads as a path elsewhere: " + entry.name;
             return ArchiveMessageCode::ExportCopyFailed;
         }
-        if (_writeEntry(archive, entry, buffer) < 0 && !_cancelled)
+        if (!_writeEntry(archive, entry, buffer) && !_cancelled)
             return ArchiveMessageCode::ExportCopyFailed;
     }
     if (_cancelled)
@@ -196,9 +196,9 @@ void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecor
         // A file stored for an earlier record is no longer external here:
         // that record pointed every user of the file at its entry.
         const QString path = mediaPathOf(*record);
-        if (!isExternalPath(path) || !QFileInfo(path).isFile())
-            continue;
         const QFileInfo source(path);
+        if (!isExternalPath(path) || !source.isFile())
+            continue;
         const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
         const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
         takenNames.insert(name);
@@ -240,15 +240,15 @@ QString ArchiveExporter::_archivePath() const
     return path;
 }
 
-qint64 ArchiveExporter::_writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer)
+bool ArchiveExporter::_writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer)
 {
     QFile source(entry.sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qWarning().noquote() << "Cannot open " + entry.sourcePath + ": " + source.errorString();
-        return -1;
+        return false;
     }
     if (!writeAll(archive, ProjectArchiveFormat::entryHead(entry.name, entry.size)))
-        return -2;
+        return false;
     // At most the size written in front is copied, so a file that grows
     // meanwhile still gives an archive that reads back.
     qint64 count = 0;
@@ -267,10 +267,10 @@ qint64 ArchiveExporter::_writeEntry(QFileDevice& archive, const Entry& entry, QB
     if (count != entry.size) {
         if (!_cancelled)
             qWarning() << "Write file error:" << count << entry.size;
-        return -2;
+        return false;
     }
     _emitProgress();
-    return entry.size;
+    return true;
 }
 
 int ArchiveExporter::_writeProjectXml(QFileDevice& archive, const SegmentRecords& records)

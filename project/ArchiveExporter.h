@@ -59,9 +59,9 @@ private:
     // Header, entries, "project.xml", then the archive under its name; 0, or
     // the message code of the failure (the archive is then discarded).
     int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const SegmentRecords& records);
-    // Copies one entry; its size, or -1 when the source cannot be opened,
-    // -2 when it could not be copied whole (or the run was cancelled).
-    qint64 _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);
+    // Copies one entry; false when the source cannot be opened or was not
+    // copied whole (or the run was cancelled).
+    bool _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);
     // Writes "project.xml" from the records; the message code on failure, else 0.
     int _writeProjectXml(QFileDevice& archive, const SegmentRecords& records);
     void _emitProgress();

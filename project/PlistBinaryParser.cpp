@@ -157,6 +157,11 @@ boost::any BinaryParser::_parseObject(uint64_t reference, int depth)
     }
 }
 
+boost::any BinaryParser::_parseReferenced(int64_t referencePosition, int depth)
+{
+    return _parseObject(uint32_t(_readUnsigned(referencePosition, uint64_t(_referenceSize))), depth);
+}
+
 boost::any BinaryParser::_parseSimple(uint8_t marker) const
 {
     switch (marker) {
@@ -225,7 +230,7 @@ Array BinaryParser::_parseArray(uint64_t reference, const Extent& extent, int de
     array.reserve(extent.count);
     for (uint64_t i = 0; i < extent.count; ++i) {
         const int64_t at = extent.start + int64_t(i) * _referenceSize;
-        array.push_back(_parseObject(uint32_t(_readUnsigned(at, uint64_t(_referenceSize))), depth + 1));
+        array.push_back(_parseReferenced(at, depth + 1));
     }
     _open[reference] = false;
     return array;
@@ -245,12 +250,12 @@ Dictionary BinaryParser::_parseDictionary(uint64_t reference, const Extent& exte
     const int64_t valuesStart = extent.start + int64_t(extent.count) * _referenceSize;
     for (uint64_t i = 0; i < extent.count; ++i) {
         const int64_t keyAt = extent.start + int64_t(i) * _referenceSize;
-        const boost::any key = _parseObject(uint32_t(_readUnsigned(keyAt, uint64_t(_referenceSize))), depth + 1);
+        const boost::any key = _parseReferenced(keyAt, depth + 1);
         const std::string* name = boost::any_cast<std::string>(&key);
         if (!name)
             throw boost::bad_any_cast();
         const int64_t valueAt = valuesStart + int64_t(i) * _referenceSize;
-        dictionary[*name] = _parseObject(uint32_t(_readUnsigned(valueAt, uint64_t(_referenceSize))), depth + 1);
+        dictionary[*name] = _parseReferenced(valueAt, depth + 1);
     }
     _open[reference] = false;
     return dictionary;

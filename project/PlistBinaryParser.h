@@ -26,6 +26,8 @@ private:
     };
 
     boost::any _parseObject(uint64_t reference, int depth);
+    // The object named by the reference stored at the position.
+    boost::any _parseReferenced(int64_t referencePosition, int depth);
     boost::any _parseSimple(uint8_t marker) const;
     boost::any _parseReal(int64_t position, int info) const;
     Date _parseDate(int64_t position) const;

@@ -12,8 +12,6 @@
 class PlistXmlConverter
 {
 public:
-    PlistXmlConverter() = default;
-
     int convertProject(const std::string& plistPath, const std::string& xmlPath, char* errorBuffer,
                        int32_t bufferSize);
     int convertProperties(const std::string& plistPath, const std::string& xmlPath, char* errorBuffer,

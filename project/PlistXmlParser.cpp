@@ -5,7 +5,6 @@
 
 #include <pugixml.hpp>
 
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
