@@ -4,6 +4,7 @@
 #include "SliderPopupTestSupport.h"
 #include "SwitchButton.h"
 
+#include <QElapsedTimer>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QMenu>
@@ -183,8 +184,12 @@ TEST_F(ShadowPopup, QuickArrowClicksReportEachStepAndCommitOnce)
     QSignalSpy changing(popup, &PopupSliderColorShadowWidget::shadowOffsetChanging);
     QSignalSpy changed(popup, &PopupSliderColorShadowWidget::shadowOffsetChanged);
     auto* right = popup->findChild<QPushButton*>("shadowMoveRightButton");
+    QElapsedTimer clicking;
+    clicking.start();
     for (int i = 0; i < 5; ++i)
         clickOn(host, right);
+    if (clicking.elapsed() >= 350)
+        GTEST_SKIP() << "the machine took longer than the commit delay over five clicks";
     ASSERT_EQ(changing.count(), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(changing.at(i).at(1).toSizeF(), QSizeF(7 - i, 8));
@@ -226,7 +231,6 @@ TEST_F(ShadowPopup, DraggingTheBoxReportsMovesCommitsOnReleaseAndStaysInsideTheP
     const QSizeF offset = changed.last().at(1).toSizeF();
     EXPECT_EQ(box(popup)->pos(), shadowPlace(popup) - QPoint(int(offset.width()), int(offset.height())));
 }
-
 
 TEST_F(ShadowPopup, PressesBesideTheBoxNeitherDragNorDismissButOutsideThePanelDismiss)
 {

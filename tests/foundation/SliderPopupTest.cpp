@@ -230,9 +230,13 @@ TEST_F(SliderPopupValueButtons, SilentSetsEmitNothingNowOrAtTheNextRelease)
     EXPECT_EQ(sliderOf(*popup)->value(), 1200);
     EXPECT_EQ(labelOf(*popup), "1.20");
     // A step up and back down ends where the silent set left the slider.
+    QElapsedTimer clicking;
+    clicking.start();
     clickOn(host, buttonOf(*popup, "valueUpButton"));
     clickOn(host, buttonOf(*popup, "valueDownButton"));
     EXPECT_EQ(sliderOf(*popup)->value(), 1200);
+    if (clicking.elapsed() >= 350)
+        GTEST_SKIP() << "the machine took longer than the commit delay between two clicks";
     QTest::qWait(600);
     EXPECT_EQ(changing.count(), 2);
     EXPECT_EQ(changed.count(), 0);
@@ -410,7 +414,7 @@ TEST(SliderPopupPictures, ValueButtonMenuAndArrowPicturesAreCompiledIn)
                              ":/images/move_left", ":/images/move_right"}) {
         const QImage picture(name);
         ASSERT_FALSE(picture.isNull()) << name;
-        // Drawn, not blank: the centre or its neighbourhood is painted.
+        // Drawn, not blank: some pixel is painted.
         bool painted = false;
         for (int y = 0; y < picture.height() && !painted; ++y)
             for (int x = 0; x < picture.width() && !painted; ++x)

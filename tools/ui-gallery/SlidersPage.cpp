@@ -58,7 +58,9 @@ void SlidersPage::log(const QString& line)
     _log->verticalScrollBar()->setValue(_log->verticalScrollBar()->maximum());
 }
 
-QImage samplePreviewPicture()
+namespace {
+
+QImage drawPreviewPicture()
 {
     QImage picture(480, 270, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&picture);
@@ -75,6 +77,15 @@ QImage samplePreviewPicture()
                                                    {480, 270}}));
     painter.setBrush(QColor(200, 30, 60));
     painter.drawRect(60, 200, 70, 50);
+    return picture;
+}
+
+} // namespace
+
+QImage samplePreviewPicture()
+{
+    // Drawn once: the stages paint it on every repaint.
+    static const QImage picture = drawPreviewPicture();
     return picture;
 }
 

@@ -246,7 +246,7 @@ void CommonSliderColorPopup::_setRowValue(int row, float value)
     r.storedValue = position;
     r.slider->setValue(position);
     // The label shows the value given, not the truncated position.
-    r.valueLabel->setText(row == 0 ? _firstRowText(value) : QString::asprintf("%.1f", value));
+    r.valueLabel->setText(_rowText(row, value));
 }
 
 void CommonSliderColorPopup::setValueSilently(float value)
@@ -310,8 +310,11 @@ void CommonSliderColorPopup::updateOptionsState()
     updateControls(isValueEnabled());
 }
 
-QString CommonSliderColorPopup::_firstRowText(float value) const
+QString CommonSliderColorPopup::_rowText(int row, float value) const
 {
+    // The formats belong to the first row; the titled rows show one decimal.
+    if (row != 0)
+        return QString::asprintf("%.1f", value);
     if (_multiplierFormat)
         return QString::asprintf("%.2fX", 0.25 * value + 0.25);
     if (_percentFormat)
@@ -351,7 +354,7 @@ void CommonSliderColorPopup::_rowPositionChanged(int row)
         }
     }
     const float value = toValue(slider->value());
-    _rows[row].valueLabel->setText(row == 0 ? _firstRowText(value) : QString::asprintf("%.1f", value));
+    _rows[row].valueLabel->setText(_rowText(row, value));
     _emitChanging(row, value);
 }
 

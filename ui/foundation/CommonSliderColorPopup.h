@@ -163,7 +163,6 @@ private:
                                 const RowSetup& third);
     void _setRowRange(int row, float min, float max, float step);
     void _setRowValue(int row, float value);
-    void _setRowValueSilently(int row, float value);
     float _rowValue(int row, float absent) const;
     void _rowPositionChanged(int row);
     void _rowReleased(int row);
@@ -171,7 +170,7 @@ private:
     void _valueButtonPressed(int row, int direction);
     void _valueButtonReleased(int row);
     void _commitHeldRows(int serial);
-    QString _firstRowText(float value) const;
+    QString _rowText(int row, float value) const;
     void _enableRow(int row, bool enabled);
     void _placeDefaultMarker();
     void _styleSliders();

@@ -38,20 +38,21 @@ const char* const kEmbeddedMenuStyle =
 } // namespace
 
 PopupChromaKeyWidget::PopupChromaKeyWidget(QWidget* parent)
-    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+    : CommonSliderColorPopup(parent)
 {
-    QHBoxLayout* switchRow = _form->addSwitchRow();
-    _optionsButton = new QPushButton(_form->switchPanel);
+    SliderPopupForm form(this);
+    QHBoxLayout* switchRow = form.addSwitchRow();
+    _optionsButton = new QPushButton(form.switchPanel);
     _optionsButton->setObjectName("optionsButton");
     _optionsButton->setFlat(true);
     _optionsButton->setFixedSize(kOptionsButtonSize, kOptionsButtonSize);
     _optionsButton->setIcon(QIcon(kMenuIcon));
     _optionsButton->setIconSize(QSize(kOptionsIconSize, kOptionsIconSize));
     switchRow->addWidget(_optionsButton);
-    _form->addSliderRow(1, false);
-    _form->addSliderRow(2, false);
+    form.addSliderRow(1, false);
+    form.addSliderRow(2, false);
 
-    auto* colorRow = new QWidget(_form->mainWidget);
+    auto* colorRow = new QWidget(form.mainWidget);
     colorRow->setObjectName("panelWidget");
     auto* colorLayout = new QHBoxLayout(colorRow);
     colorLayout->setSpacing(0);
@@ -61,14 +62,12 @@ PopupChromaKeyWidget::PopupChromaKeyWidget(QWidget* parent)
     _keyColorLabel->setMinimumWidth(kKeyColorLabelMinimumWidth);
     _keyColorLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     colorLayout->addWidget(_keyColorLabel);
-    colorLayout->addWidget(_form->makeColorButton(colorRow));
-    _form->mainLayout->addWidget(colorRow);
+    colorLayout->addWidget(form.makeColorButton(colorRow));
+    form.mainLayout->addWidget(colorRow);
 
-    adoptForm(*_form);
+    adoptForm(form);
     connect(_optionsButton, &QPushButton::clicked, this, &PopupChromaKeyWidget::onOptionsButtonPressed);
 }
-
-PopupChromaKeyWidget::~PopupChromaKeyWidget() = default;
 
 void PopupChromaKeyWidget::setValues(QWidget* parent, bool enabled, int sensitivity, int smoothing,
                                      const QColor& color)

@@ -2,11 +2,7 @@
 
 #include "CommonSliderColorPopup.h"
 
-#include <memory>
-
 class QPushButton;
-class SliderPopupForm;
-
 // A segment's chroma key: on/off switch, sensitivity and smoothing (whole
 // numbers 0 to 100 on the second and third rows), the key colour, and a menu
 // that restores the defaults. It has no first slider row.
@@ -16,7 +12,6 @@ class PopupChromaKeyWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupChromaKeyWidget(QWidget* parent = nullptr);
-    ~PopupChromaKeyWidget() override;
 
     // Embedded in parent.
     void setValues(QWidget* parent, bool enabled, int sensitivity, int smoothing, const QColor& color);
@@ -39,7 +34,6 @@ private:
     void _apply(bool enabled, int sensitivity, int smoothing, const QColor& color);
     void _restoreDefaultValues();
 
-    std::unique_ptr<SliderPopupForm> _form;
     QLabel* _keyColorLabel;
     QPushButton* _optionsButton;
 };

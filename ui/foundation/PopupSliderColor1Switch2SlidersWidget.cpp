@@ -3,17 +3,16 @@
 #include "SliderPopupForm.h"
 
 PopupSliderColor1Switch2SlidersWidget::PopupSliderColor1Switch2SlidersWidget(QWidget* parent)
-    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+    : CommonSliderColorPopup(parent)
 {
-    _form->addSliderRow(0, true);
-    _form->addSwitchRow();
-    _form->addSliderRow(1, false);
-    _form->addSliderRow(2, false);
-    _form->stretchFirstRow();
-    adoptForm(*_form);
+    SliderPopupForm form(this);
+    form.addSliderRow(0, true);
+    form.addSwitchRow();
+    form.addSliderRow(1, false);
+    form.addSliderRow(2, false);
+    form.stretchFirstRow();
+    adoptForm(form);
 }
-
-PopupSliderColor1Switch2SlidersWidget::~PopupSliderColor1Switch2SlidersWidget() = default;
 
 void PopupSliderColor1Switch2SlidersWidget::configure(QWidget* parent, const QString& title, float value,
                                                       const QColor& color, float min, float max, float step,

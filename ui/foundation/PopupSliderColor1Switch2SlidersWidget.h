@@ -2,10 +2,6 @@
 
 #include "CommonSliderColorPopup.h"
 
-#include <memory>
-
-class SliderPopupForm;
-
 // A slider row with a colour button, an on/off switch, then two titled
 // slider rows that are enabled only while the first value is above 0 and
 // the switch is on: stroke and border.
@@ -15,7 +11,6 @@ class PopupSliderColor1Switch2SlidersWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupSliderColor1Switch2SlidersWidget(QWidget* parent = nullptr);
-    ~PopupSliderColor1Switch2SlidersWidget() override;
 
     // Embedded in parent.
     void configure(QWidget* parent, const QString& title, float value, const QColor& color, float min, float max,
@@ -29,7 +24,4 @@ public:
                    const QString& switchTitle, bool switchChecked);
 
     int popupHeight() override;
-
-private:
-    std::unique_ptr<SliderPopupForm> _form;
 };

@@ -2,19 +2,16 @@
 
 #include "SliderPopupForm.h"
 
-#include <QWidget>
-
 PopupSliderColor2SlidersWidget::PopupSliderColor2SlidersWidget(QWidget* parent)
-    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+    : CommonSliderColorPopup(parent)
 {
-    _form->addSliderRow(0, true);
-    _form->addSliderRow(1, false);
-    _form->addSliderRow(2, false);
-    _form->stretchFirstRow();
-    adoptForm(*_form);
+    SliderPopupForm form(this);
+    form.addSliderRow(0, true);
+    form.addSliderRow(1, false);
+    form.addSliderRow(2, false);
+    form.stretchFirstRow();
+    adoptForm(form);
 }
-
-PopupSliderColor2SlidersWidget::~PopupSliderColor2SlidersWidget() = default;
 
 void PopupSliderColor2SlidersWidget::configure(QWidget* parent, const QString& title, float value,
                                                const QColor& color, float min, float max, float step,

@@ -2,10 +2,6 @@
 
 #include "CommonSliderColorPopup.h"
 
-#include <memory>
-
-class SliderPopupForm;
-
 // A slider row with a colour button, then two titled slider rows that are
 // enabled only while the first value is above 0: the text background.
 class PopupSliderColor2SlidersWidget : public CommonSliderColorPopup
@@ -14,7 +10,6 @@ class PopupSliderColor2SlidersWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupSliderColor2SlidersWidget(QWidget* parent = nullptr);
-    ~PopupSliderColor2SlidersWidget() override;
 
     // Embedded in parent.
     void configure(QWidget* parent, const QString& title, float value, const QColor& color, float min, float max,
@@ -26,7 +21,4 @@ public:
                    float step2, const QString& title3, float value3, float min3, float max3, float step3);
 
     int popupHeight() override;
-
-private:
-    std::unique_ptr<SliderPopupForm> _form;
 };

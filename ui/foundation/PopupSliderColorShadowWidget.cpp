@@ -51,14 +51,14 @@ int clampBoxStart(double position, int size, int limit)
 
 PopupSliderColorShadowWidget::PopupSliderColorShadowWidget(QWidget* parent)
     : CommonSliderColorPopup(parent),
-      _form(std::make_unique<SliderPopupForm>(this)),
       _shadowEffect(new QGraphicsDropShadowEffect(this))
 {
-    _form->mainLayout->setSpacing(kLayoutSpacing);
-    _form->addSliderRow(0, true);
-    _form->addSliderRow(1, false);
-    _buildPad();
-    adoptForm(*_form);
+    SliderPopupForm form(this);
+    form.mainLayout->setSpacing(kLayoutSpacing);
+    form.addSliderRow(0, true);
+    form.addSliderRow(1, false);
+    _buildPad(form);
+    adoptForm(form);
 
     _shadowEffect->setColor(kShadowColor);
     _box->setGraphicsEffect(_shadowEffect);
@@ -74,16 +74,14 @@ PopupSliderColorShadowWidget::PopupSliderColorShadowWidget(QWidget* parent)
     connect(_downButton, &QPushButton::clicked, this, &Self::onShadowMoveDownButtonClicked);
 }
 
-PopupSliderColorShadowWidget::~PopupSliderColorShadowWidget() = default;
-
-void PopupSliderColorShadowWidget::_buildPad()
+void PopupSliderColorShadowWidget::_buildPad(const SliderPopupForm& form)
 {
-    _pad = new QWidget(_form->mainWidget);
+    _pad = new QWidget(form.mainWidget);
     _pad->setObjectName("shadowPanelWidget");
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setVerticalStretch(kPadStretch);
     _pad->setSizePolicy(policy);
-    _form->mainLayout->addWidget(_pad);
+    form.mainLayout->addWidget(_pad);
 
     // Marks where the shadow falls; never shown.
     _backWidget = new QWidget(_pad);
@@ -99,7 +97,7 @@ void PopupSliderColorShadowWidget::_buildPad()
 
     // The box lives on the main widget so that it can be dragged anywhere
     // over the panel, not only over the pad.
-    _box = new QWidget(_form->mainWidget);
+    _box = new QWidget(form.mainWidget);
     _box->setObjectName("shadowTopWidget");
     _box->setFixedSize(kBoxSize);
     _box->setAttribute(Qt::WA_StyledBackground);

@@ -4,8 +4,6 @@
 
 #include <QSizeF>
 
-#include <memory>
-
 class QGraphicsDropShadowEffect;
 class QPushButton;
 class SliderPopupForm;
@@ -21,7 +19,6 @@ class PopupSliderColorShadowWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupSliderColorShadowWidget(QWidget* parent = nullptr);
-    ~PopupSliderColorShadowWidget() override;
 
     // Embedded in parent.
     void showFullscreenWithValues(QWidget* parent, const QString& title, float opacity, const QColor& color,
@@ -65,7 +62,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void _buildPad();
+    void _buildPad(const SliderPopupForm& form);
     QPushButton* _makeArrowButton(const char* name, const char* icon, const QSize& size);
     void _applyValues(float opacity, const QColor& color, const QSizeF& offset, float min, float max, float step,
                       const QString& title2, float blur, float min2, float max2, float step2);
@@ -77,7 +74,6 @@ private:
     void _moveBoxTo(double x, double y);
     void _postResize();
 
-    std::unique_ptr<SliderPopupForm> _form;
     QGraphicsDropShadowEffect* _shadowEffect;
     bool _dragging = false;
     QPoint _pressGlobalPos;

@@ -3,13 +3,12 @@
 #include "SliderPopupForm.h"
 
 PopupSliderColorWidget::PopupSliderColorWidget(QWidget* parent)
-    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+    : CommonSliderColorPopup(parent)
 {
-    _form->addSliderRow(0, true);
-    adoptForm(*_form);
+    SliderPopupForm form(this);
+    form.addSliderRow(0, true);
+    adoptForm(form);
 }
-
-PopupSliderColorWidget::~PopupSliderColorWidget() = default;
 
 void PopupSliderColorWidget::configure(QWidget* parent, const QString& title, float value, const QColor& color,
                                        float min, float max, float step)

@@ -2,10 +2,6 @@
 
 #include "CommonSliderColorPopup.h"
 
-#include <memory>
-
-class SliderPopupForm;
-
 // One slider row with a colour button: border size and colour, text size and
 // colour.
 class PopupSliderColorWidget : public CommonSliderColorPopup
@@ -14,7 +10,6 @@ class PopupSliderColorWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupSliderColorWidget(QWidget* parent = nullptr);
-    ~PopupSliderColorWidget() override;
 
     // Embedded in parent.
     void configure(QWidget* parent, const QString& title, float value, const QColor& color, float min, float max,
@@ -25,6 +20,4 @@ public:
 
 private:
     void _apply(float value, const QColor& color, float min, float max, float step);
-
-    std::unique_ptr<SliderPopupForm> _form;
 };

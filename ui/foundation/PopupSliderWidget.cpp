@@ -3,13 +3,13 @@
 #include "SliderPopupForm.h"
 
 PopupSliderWidget::PopupSliderWidget(QWidget* parent)
-    : CommonSliderColorPopup(parent), _form(std::make_unique<SliderPopupForm>(this))
+    : CommonSliderColorPopup(parent)
 {
-    _form->addSliderRow(0, false);
-    adoptForm(*_form);
+    SliderPopupForm form(this);
+    form.addSliderRow(0, false);
+    adoptForm(form);
+    _rowPanel = form.rows[0].panel;
 }
-
-PopupSliderWidget::~PopupSliderWidget() = default;
 
 void PopupSliderWidget::configure(QWidget* parent, const QString& title, float value, float min, float max,
                                   bool multiplierFormat, float step)
@@ -35,5 +35,5 @@ void PopupSliderWidget::_apply(float value, float min, float max, bool multiplie
 void PopupSliderWidget::setupUi(QWidget* parent, const QString& title)
 {
     CommonSliderColorPopup::setupUi(parent, title);
-    _form->rows[0].panel->setStyleSheet("QWidget { background-color: transparent; }");
+    _rowPanel->setStyleSheet("QWidget { background-color: transparent; }");
 }

@@ -2,10 +2,6 @@
 
 #include "CommonSliderColorPopup.h"
 
-#include <memory>
-
-class SliderPopupForm;
-
 // One slider row: transparency, volume, speed (as a multiplier), pitch,
 // corner radius, and the drawing editor's tuning values (as percentages).
 class PopupSliderWidget : public CommonSliderColorPopup
@@ -14,7 +10,6 @@ class PopupSliderWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupSliderWidget(QWidget* parent = nullptr);
-    ~PopupSliderWidget() override;
 
     // Embedded in parent.
     void configure(QWidget* parent, const QString& title, float value, float min, float max, bool multiplierFormat,
@@ -28,5 +23,5 @@ public:
 private:
     void _apply(float value, float min, float max, bool multiplierFormat, float step);
 
-    std::unique_ptr<SliderPopupForm> _form;
+    QWidget* _rowPanel = nullptr;
 };
