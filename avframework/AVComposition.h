@@ -145,6 +145,7 @@ private:
         AVSegment* segment = nullptr;
         SnapshotCallback callback = nullptr;
         void* context = nullptr;
+        uint64_t serial = 0;  // which request this is; 0 when none is pending
     };
 
     // Mixing; the caller holds the mix mutex for these.
@@ -162,7 +163,9 @@ private:
     void _prepareFramebuffers();
     void _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
     void _takeSnapshot(AVVideoSegment* layer);
-    void _answerSnapshot(AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
+    // Answers the request of that serial when it is still pending.
+    void _answerSnapshot(uint64_t serial, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
+    uint64_t _pendingSnapshotSerial() const;
     void _freeFramebuffers();
 
     // Awake from lead seconds before its start to a little after its end
@@ -200,6 +203,7 @@ private:
     std::vector<Observer> _observers;
     std::unique_ptr<AVMutex> _snapshotMutex;
     SnapshotRequest _snapshot;
+    uint64_t _lastSnapshotSerial = 0;
     std::unique_ptr<AVMutex> _backgroundMutex;
 
     // Mixing state, guarded by the mix mutex.
