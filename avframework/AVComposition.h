@@ -90,6 +90,8 @@ public:
     void refreshDuration();
 
     void addObserver(ObserverCallback callback, void* context);
+    // Returns once no call to an observer is under way on another thread
+    // (waiting a few seconds at most), so that the caller may free its context.
     void removeObserver(ObserverCallback callback);
     // Segment callbacks (the context is the composition).
     static int notifyObservers(AVSegment* segment, intptr_t argument, void* composition);
@@ -201,6 +203,8 @@ private:
 
     std::unique_ptr<AVMutex> _observerMutex;
     std::vector<Observer> _observers;
+    int32_t _notifying = 0;  // observer calls under way, under the observer mutex
+    std::unique_ptr<AVCondition> _notifyingEnded;
     std::unique_ptr<AVMutex> _snapshotMutex;
     SnapshotRequest _snapshot;
     uint64_t _lastSnapshotSerial = 0;

@@ -15,7 +15,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
 
 using namespace StreamTest;
@@ -358,4 +360,35 @@ TEST_F(CompositionDrawTest, SnapshotAskedAfterItsLayerWasDrawnComesFromTheNextPa
     EXPECT_EQ(snapshot.segment, video);
     EXPECT_GT(snapshot.height, 0) << "the video's picture, not a null answer";
     EXPECT_FALSE(snapshot.pixels.empty());
+}
+
+namespace {
+
+struct ObserverWatch {
+    std::atomic<bool> entered{false};
+    std::atomic<bool> finished{false};
+};
+
+// An observer that takes its time, as one reporting to the GUI may.
+void slowObserver(AVComposition*, AVSegment*, void* context)
+{
+    auto* watch = static_cast<ObserverWatch*>(context);
+    watch->entered = true;
+    avThreadSleep(0.2);
+    watch->finished = true;
+}
+
+} // namespace
+
+TEST(CompositionObservers, RemovingAnObserverWaitsForItsCallOnALoadingThread)
+{
+    AVComposition composition(kWidth, kHeight, 44100, 2, nullptr);
+    ObserverWatch watch;
+    composition.addObserver(&slowObserver, &watch);
+    std::thread loading([&] { AVComposition::notifyObservers(nullptr, 0, &composition); });
+    ASSERT_TRUE(waitUntil([&] { return watch.entered.load(); }));
+    composition.removeObserver(&slowObserver);
+    // The owner frees the observer's context once removeObserver returns.
+    EXPECT_TRUE(watch.finished) << "the call under way on the other thread had not ended";
+    loading.join();
 }
