@@ -9,8 +9,10 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <QDeadlineTimer>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QWaitCondition>
 
 #include <algorithm>
 
@@ -40,6 +42,13 @@ double latestEnd(const std::vector<Segment*>& list, double end)
     return end;
 }
 
+// How long removeObserver waits for observer calls on other threads.
+constexpr qint64 kObserverWaitMs = 3000;
+
+// Observer calls under way on this thread: an observer that removes
+// itself (or another) from its own call must not wait for that call.
+thread_local int32_t observerCallsHere = 0;
+
 // Segments stay awake this long after their end, so that a seek back or a
 // slow clock does not wake them again at once.
 constexpr double kTailSeconds = 0.25;
@@ -60,6 +69,7 @@ AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, 
       _channelCount(channelCount),
       _offscreenMutex(avMutexCreate()),
       _observerMutex(avMutexCreate()),
+      _notifyingEnded(avConditionCreate()),
       _snapshotMutex(avMutexCreate()),
       _backgroundMutex(avMutexCreate()),
       _mixBufferSize(std::max(0, sampleRate / 2) * std::max(0, channelCount) * 2),
@@ -272,6 +282,17 @@ void AVComposition::removeObserver(ObserverCallback callback)
 {
     QMutexLocker lock(_observerMutex.get());
     _eraseObserver(callback);
+    // A segment's thread may be calling it with the context its owner is
+    // about to free.
+    QDeadlineTimer deadline(kObserverWaitMs);
+    while (_notifying > observerCallsHere) {
+        if (deadline.hasExpired()) {
+            av_log(nullptr, AV_LOG_WARNING, "composition: an observer call did not end in time\n");
+            return;
+        }
+        avConditionWaitFor(_notifyingEnded.get(), _observerMutex.get(),
+                           static_cast<unsigned long>(std::max<qint64>(1, deadline.remainingTime())));
+    }
 }
 
 void AVComposition::_eraseObserver(ObserverCallback callback)
@@ -287,10 +308,16 @@ void AVComposition::_notify(AVSegment* segment)
     {
         QMutexLocker lock(_observerMutex.get());
         observers = _observers;
+        ++_notifying;
     }
     // Called outside the lock, so an observer may add or remove observers.
+    ++observerCallsHere;
     for (const Observer& observer : observers)
         observer.callback(this, segment, observer.context);
+    --observerCallsHere;
+    QMutexLocker lock(_observerMutex.get());
+    --_notifying;
+    avConditionWakeAll(_notifyingEnded.get());
 }
 
 int AVComposition::notifyObservers(AVSegment* segment, intptr_t, void* composition)

@@ -90,6 +90,8 @@ public:
     void refreshDuration();
 
     void addObserver(ObserverCallback callback, void* context);
+    // Returns once no call to an observer is under way on another thread
+    // (waiting a few seconds at most), so that the caller may free its context.
     void removeObserver(ObserverCallback callback);
     // Segment callbacks (the context is the composition).
     static int notifyObservers(AVSegment* segment, intptr_t argument, void* composition);
@@ -145,6 +147,7 @@ private:
         AVSegment* segment = nullptr;
         SnapshotCallback callback = nullptr;
         void* context = nullptr;
+        uint64_t serial = 0;  // which request this is; 0 when none is pending
     };
 
     // Mixing; the caller holds the mix mutex for these.
@@ -162,7 +165,9 @@ private:
     void _prepareFramebuffers();
     void _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
     void _takeSnapshot(AVVideoSegment* layer);
-    void _answerSnapshot(AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
+    // Answers the request of that serial when it is still pending.
+    void _answerSnapshot(uint64_t serial, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
+    uint64_t _pendingSnapshotSerial() const;
     void _freeFramebuffers();
 
     // Awake from lead seconds before its start to a little after its end
@@ -198,8 +203,11 @@ private:
 
     std::unique_ptr<AVMutex> _observerMutex;
     std::vector<Observer> _observers;
+    int32_t _notifying = 0;  // observer calls under way, under the observer mutex
+    std::unique_ptr<AVCondition> _notifyingEnded;
     std::unique_ptr<AVMutex> _snapshotMutex;
     SnapshotRequest _snapshot;
+    uint64_t _lastSnapshotSerial = 0;
     std::unique_ptr<AVMutex> _backgroundMutex;
 
     // Mixing state, guarded by the mix mutex.

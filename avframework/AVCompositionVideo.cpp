@@ -247,6 +247,9 @@ void AVComposition::_destroyPendingLayers()
 
 void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playing, uint8_t exporting)
 {
+    // A request made while this pass runs may come after its layer was
+    // drawn: the next pass answers it, not this one.
+    const uint64_t pendingBefore = _pendingSnapshotSerial();
     {
         QMutexLocker offscreen(_offscreenMutex.get());
         bool ownsPass = false;
@@ -262,7 +265,7 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
     }
     // A request this pass did not answer (not a video, not drawn, removed,
     // nothing drawn at all) is answered now, so that nobody waits for it.
-    _answerSnapshot(nullptr, nullptr, 0, 0);
+    _answerSnapshot(pendingBefore, nullptr, 0, 0);
 }
 
 void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting)
@@ -322,10 +325,12 @@ void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFl
 
 void AVComposition::_takeSnapshot(AVVideoSegment* layer)
 {
+    uint64_t serial = 0;
     {
         QMutexLocker lock(_snapshotMutex.get());
-        if (!_snapshot.callback || _snapshot.segment != layer)
+        if (_snapshot.segment != layer)
             return;
+        serial = _snapshot.serial;
     }
     AVGLRenderer* renderer = _renderer.load();
     AVGLFramebuffer* output = AVGLRenderer::outputFramebuffer(renderer);
@@ -344,7 +349,7 @@ void AVComposition::_takeSnapshot(AVVideoSegment* layer)
         AVGLRenderer::bindFramebuffer(renderer, output);
         avFramebufferFree(picture);
     }
-    _answerSnapshot(layer, pixels, pixels ? stride : 0, pixels ? h : 0);
+    _answerSnapshot(serial, pixels, pixels ? stride : 0, pixels ? h : 0);
 }
 
 void AVComposition::requestSegmentSnapshot(uint32_t id, SnapshotCallback callback, void* context)
@@ -355,7 +360,7 @@ void AVComposition::requestSegmentSnapshot(uint32_t id, SnapshotCallback callbac
     {
         QMutexLocker lock(_snapshotMutex.get());
         if (!_snapshot.callback) {
-            _snapshot = {segment, callback, context};
+            _snapshot = {segment, callback, context, ++_lastSnapshotSerial};
             return;
         }
     }
@@ -363,16 +368,22 @@ void AVComposition::requestSegmentSnapshot(uint32_t id, SnapshotCallback callbac
     callback(this, segment, nullptr, 0, 0, context);
 }
 
-void AVComposition::_answerSnapshot(AVSegment* segment, uint8_t* pixels, int32_t bytesPerRow, int32_t height)
+void AVComposition::_answerSnapshot(uint64_t serial, uint8_t* pixels, int32_t bytesPerRow, int32_t height)
 {
     SnapshotRequest request;
     {
         QMutexLocker lock(_snapshotMutex.get());
-        if (!_snapshot.callback || (segment && _snapshot.segment != segment)) {
+        if (serial == 0 || _snapshot.serial != serial) {
             std::free(pixels);
             return;
         }
         std::swap(request, _snapshot);
     }
     request.callback(this, request.segment, pixels, bytesPerRow, height, request.context);
+}
+
+uint64_t AVComposition::_pendingSnapshotSerial() const
+{
+    QMutexLocker lock(_snapshotMutex.get());
+    return _snapshot.serial;
 }

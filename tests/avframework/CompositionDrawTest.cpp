@@ -15,7 +15,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
 
 using namespace StreamTest;
@@ -76,6 +78,28 @@ struct Snapshot {
             snapshot->pixels.assign(pixels, pixels + size_t(bytesPerRow) * size_t(height));
         std::free(pixels);
     }
+};
+
+// An invisible layer that asks for a snapshot of another layer the first
+// time a pass prepares it: a request that arrives in the middle of a pass.
+class RequestingLayer : public SolidLayer {
+public:
+    RequestingLayer(AVComposition* composition, uint32_t target, Snapshot* snapshot)
+        : SolidLayer(0.0, 2.0, 0x00000000), _composition(composition), _target(target), _snapshot(snapshot)
+    {
+    }
+    void prepareAt(double time, bool drawFlag, bool playing) override
+    {
+        if (_composition)
+            _composition->requestSegmentSnapshot(_target, &Snapshot::callback, _snapshot);
+        _composition = nullptr;
+        SolidLayer::prepareAt(time, drawFlag, playing);
+    }
+
+private:
+    AVComposition* _composition;
+    uint32_t _target;
+    Snapshot* _snapshot;
 };
 
 class CompositionDrawTest : public GLTest {
@@ -316,4 +340,55 @@ TEST_F(CompositionDrawTest, VideoUnderTextMatchesTheDecodedFrameUpright)
     };
     EXPECT_GT((snapshotPixel(20, 20) >> 16) & 0xff, 200u) << "red at the top left of the snapshot";
     EXPECT_GT((snapshotPixel(kWidth - 10, kHeight - 10) >> 8) & 0xff, 100u) << "green at its bottom right";
+}
+
+TEST_F(CompositionDrawTest, SnapshotAskedAfterItsLayerWasDrawnComesFromTheNextPass)
+{
+    auto* video = new AVVideoSegment(0.0, fixture("moving709_640x360.mp4").constData(), kWidth, kHeight, 64);
+    composition->addSegment(video, 1);
+    ASSERT_TRUE(waitUntil([&] { return video->status() == 0; }));
+    ASSERT_TRUE(waitUntil([&] {
+        composition->compositeVideo(0.5, 1, 0, 0);
+        return video->texture() != nullptr;
+    }));
+    Snapshot snapshot;
+    composition->addSegment(new RequestingLayer(composition.get(), 1, &snapshot), 2);
+    composition->compositeVideo(0.5, 1, 0, 0);
+    EXPECT_EQ(snapshot.calls, 0) << "the pass had drawn the video before the request came";
+    composition->compositeVideo(0.5, 1, 0, 0);
+    ASSERT_EQ(snapshot.calls, 1);
+    EXPECT_EQ(snapshot.segment, video);
+    EXPECT_GT(snapshot.height, 0) << "the video's picture, not a null answer";
+    EXPECT_FALSE(snapshot.pixels.empty());
+}
+
+namespace {
+
+struct ObserverWatch {
+    std::atomic<bool> entered{false};
+    std::atomic<bool> finished{false};
+};
+
+// An observer that takes its time, as one reporting to the GUI may.
+void slowObserver(AVComposition*, AVSegment*, void* context)
+{
+    auto* watch = static_cast<ObserverWatch*>(context);
+    watch->entered = true;
+    avThreadSleep(0.2);
+    watch->finished = true;
+}
+
+} // namespace
+
+TEST(CompositionObservers, RemovingAnObserverWaitsForItsCallOnALoadingThread)
+{
+    AVComposition composition(kWidth, kHeight, 44100, 2, nullptr);
+    ObserverWatch watch;
+    composition.addObserver(&slowObserver, &watch);
+    std::thread loading([&] { AVComposition::notifyObservers(nullptr, 0, &composition); });
+    ASSERT_TRUE(waitUntil([&] { return watch.entered.load(); }));
+    composition.removeObserver(&slowObserver);
+    // The owner frees the observer's context once removeObserver returns.
+    EXPECT_TRUE(watch.finished) << "the call under way on the other thread had not ended";
+    loading.join();
 }
