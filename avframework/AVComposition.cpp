@@ -340,14 +340,12 @@ int AVComposition::onSegmentLoaded(AVSegment* segment, intptr_t result, void* co
 bool AVComposition::areLayersReadyAt(double time)
 {
     QMutexLocker layers(_layerMutex.get());
-    QMutexLocker sounds(_soundMutex.get());
     return std::none_of(_visibleSegments.begin(), _visibleSegments.end(),
                         [time](AVLayerSegment* layer) { return layer->coversTime(time) && !layer->isReady(); });
 }
 
 bool AVComposition::hasSegmentWithStatusZero()
 {
-    QMutexLocker layers(_layerMutex.get());
     QMutexLocker sounds(_soundMutex.get());
     return std::any_of(_soundSegments.begin(), _soundSegments.end(),
                        [](AVSoundSegment* sound) { return sound->status() == AVSegmentReady; });

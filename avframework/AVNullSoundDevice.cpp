@@ -128,9 +128,13 @@ int AVNullSoundDevice::bytesFree()
 
 int AVNullSoundDevice::bufferedBytes()
 {
-    QMutexLocker lock(&_mutex);
-    _drain();
-    return int(std::ceil(_buffered));
+    int buffered = 0;
+    _apply([&] {
+        const bool wentIdle = _drain();
+        buffered = int(std::ceil(_buffered));
+        return wentIdle;
+    });
+    return buffered;
 }
 
 int64_t AVNullSoundDevice::write(const char*, int64_t length)

@@ -371,8 +371,8 @@ void AVSoundOutput::_advanceFade(int& suspendWaits)
 {
     if (_fadingOut) {
         ++_fadeStep;
-        if (_fadeStep < _fadeStepCount) {
-            _setVolume(float(_targetVolume * (1.0 + std::cos(kPi * _fadeStep / _fadeStepCount)) / 2.0));
+        if (_fadeStep < kFadeStepCount) {
+            _setVolume(float(_targetVolume * (1.0 + std::cos(kPi * _fadeStep / kFadeStepCount)) / 2.0));
         } else {
             _setVolume(0.0f);
             _fadingOut = false;
@@ -383,8 +383,8 @@ void AVSoundOutput::_advanceFade(int& suspendWaits)
     }
     if (_fadingIn) {
         ++_fadeStep;
-        if (_fadeStep < _fadeStepCount) {
-            _setVolume(float(_targetVolume * (1.0 - std::cos(kPi * _fadeStep / _fadeStepCount)) / 2.0));
+        if (_fadeStep < kFadeStepCount) {
+            _setVolume(float(_targetVolume * (1.0 - std::cos(kPi * _fadeStep / kFadeStepCount)) / 2.0));
         } else {
             _setVolume(_targetVolume);
             _fadingIn = false;

@@ -123,7 +123,6 @@ private:
     bool _relaunching = false;
     bool _fadingOut = false;
     bool _fadingIn = false;
-    int _fadeStepCount = kFadeStepCount;
     int _fadeStep = 0;
     float _targetVolume = 1.0f;
 

@@ -379,4 +379,19 @@ TEST(NullSoundDevice, ConsumesAtRealTimePaceAndRunsIdle)
                                           AVSoundDevice::Active, AVSoundDevice::Idle, AVSoundDevice::Stopped}));
 }
 
+TEST(NullSoundDevice, ReportsIdleWhicheverQueryNoticesIt)
+{
+    AVNullSoundDevice device(kRate, kChannels);
+    ASSERT_TRUE(device.start());
+    std::vector<char> silence(size_t(device.periodSize()));
+    ASSERT_GT(device.write(silence.data(), int64_t(silence.size())), 0);
+    QSignalSpy states(&device, &AVSoundDevice::stateChanged);
+    // One period is 20 ms: well played out by now, and the buffer query is
+    // the first to look.
+    avThreadSleep(0.1);
+    EXPECT_EQ(device.bufferedBytes(), 0);
+    ASSERT_EQ(states.size(), 1) << "the device went idle without saying so";
+    EXPECT_EQ(states.at(0).at(0).toInt(), int(AVSoundDevice::Idle));
+}
+
 } // namespace

@@ -98,13 +98,3 @@ AVLayerSegment* DemoComposition::addText(const QString& text, double start, doub
     _composition->addSegment(layer, _nextId());
     return layer;
 }
-
-QStringList optionValues(const QStringList& arguments, const QString& name)
-{
-    QStringList values;
-    for (int i = 0; i + 1 < arguments.size(); ++i) {
-        if (arguments.at(i) == name)
-            values << arguments.at(i + 1);
-    }
-    return values;
-}

@@ -3,11 +3,9 @@
 #include "DemoDrawing.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
-class AVAudioSegment;
 class AVComposition;
 class AVImageLoader;
 class AVLayerSegment;
@@ -51,6 +49,3 @@ private:
     int _width;
     int _height;
 };
-
-// Every value given for the option (it may repeat).
-QStringList optionValues(const QStringList& arguments, const QString& name);

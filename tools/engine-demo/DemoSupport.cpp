@@ -11,6 +11,16 @@ QString optionText(const QStringList& arguments, const QString& name, const QStr
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : fallback;
 }
 
+QStringList optionValues(const QStringList& arguments, const QString& name)
+{
+    QStringList values;
+    for (int i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == name)
+            values << arguments.at(i + 1);
+    }
+    return values;
+}
+
 bool waitFor(const std::function<bool()>& condition, double seconds)
 {
     QElapsedTimer timer;

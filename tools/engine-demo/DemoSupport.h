@@ -14,6 +14,9 @@
 // The argument after the option name, or fallback without one.
 QString optionText(const QStringList& arguments, const QString& name, const QString& fallback);
 
+// Every value given for the option (it may repeat).
+QStringList optionValues(const QStringList& arguments, const QString& name);
+
 // Polls condition every 5 ms for at most seconds; false when it never held.
 bool waitFor(const std::function<bool()>& condition, double seconds);
 
