@@ -7,7 +7,6 @@
 #include "DemoSupport.h"
 
 #include <QImage>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -154,10 +153,7 @@ int runMix(const QStringList& arguments)
     const int mixed = int(std::min<qint64>(pcm.size(), total));
     pcm.resize(int(total));
     std::fill(pcm.begin() + mixed, pcm.end(), '\0');
-    QSaveFile file(out);
-    const QByteArray header = wavHeader(composition->sampleRate(), composition->channelCount(), pcm.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(header) != header.size() || file.write(pcm) != pcm.size()
-        || !file.commit()) {
+    if (!writeWavFile(out, composition->sampleRate(), composition->channelCount(), pcm)) {
         std::fprintf(stderr, "engine-demo: cannot write %s\n", qPrintable(out));
         return 1;
     }

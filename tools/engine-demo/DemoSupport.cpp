@@ -4,6 +4,7 @@
 
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QSaveFile>
 
 QString optionText(const QStringList& arguments, const QString& name, const QString& fallback)
 {
@@ -44,6 +45,9 @@ bool parseSize(const QString& text, int* width, int* height)
     return wOk && hOk && *width > 0 && *height > 0 && *width <= 16384 && *height <= 16384;
 }
 
+namespace {
+
+// The 44-byte header of a 16-bit PCM WAV file holding dataBytes.
 QByteArray wavHeader(int rate, int channels, qint64 dataBytes)
 {
     QByteArray header;
@@ -57,4 +61,14 @@ QByteArray wavHeader(int rate, int channels, qint64 dataBytes)
     out.writeRawData("data", 4);
     out << quint32(dataBytes);
     return header;
+}
+
+} // namespace
+
+bool writeWavFile(const QString& path, int rate, int channels, const QByteArray& pcm)
+{
+    QSaveFile file(path);
+    const QByteArray header = wavHeader(rate, channels, pcm.size());
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() && file.write(pcm) == pcm.size()
+        && file.commit();
 }

@@ -23,5 +23,6 @@ bool waitFor(const std::function<bool()>& condition, double seconds);
 // "WxH" with both sides from 1 to 16384.
 bool parseSize(const QString& text, int* width, int* height);
 
-// The 44-byte header of a 16-bit PCM WAV file holding dataBytes.
-QByteArray wavHeader(int rate, int channels, qint64 dataBytes);
+// Writes 16-bit interleaved PCM as a WAV file, replacing it whole; false
+// when it cannot be written.
+bool writeWavFile(const QString& path, int rate, int channels, const QByteArray& pcm);

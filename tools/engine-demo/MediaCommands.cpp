@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QSaveFile>
 #include <QDataStream>
 
 #include <atomic>
@@ -174,9 +173,7 @@ int runDecodeAudio(const QStringList& arguments)
                      static_cast<long long>(kDecodeTimeLimitMs / 1000));
         return 1;
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(wavHeader(44100, 2, samples.size())) != 44
-        || file.write(samples) != samples.size() || !file.commit()) {
+    if (!writeWavFile(output, 44100, 2, samples)) {
         std::fprintf(stderr, "engine-demo: cannot write %s\n", qPrintable(output));
         return 1;
     }

@@ -9,11 +9,11 @@
 #include "AVThread_QThread_Type.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -81,22 +81,24 @@ private:
     std::thread _thread;
 };
 
-// A sine tone of the given length as a 16-bit stereo WAV file.
+// A sine tone of the given length as a 16-bit stereo WAV file, at an
+// eighth of full scale.
 bool makeTone(const QString& path, double seconds)
 {
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-nostdin", "-y", "-f", "lavfi", "-i",
-                            QString("sine=frequency=%1:sample_rate=%2:duration=%3").arg(kToneFrequency).arg(kRate).arg(seconds),
-                            "-ac", QString::number(kChannels), "-c:a", "pcm_s16le", path});
-    if (!ffmpeg.waitForStarted(5000)) {
-        std::fprintf(stderr, "tone: the ffmpeg command cannot be started\n");
-        return false;
+    const auto frames = int64_t(seconds * kRate);
+    QByteArray pcm;
+    pcm.reserve(int(frames * kChannels * 2));
+    for (int64_t frame = 0; frame < frames; ++frame) {
+        const auto value = int16_t(std::lround(4096.0 * std::sin(2.0 * M_PI * kToneFrequency * double(frame) / kRate)));
+        for (int channel = 0; channel < kChannels; ++channel) {
+            pcm.append(char(value & 0xff));
+            pcm.append(char((value >> 8) & 0xff));
+        }
     }
-    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0) {
-        std::fprintf(stderr, "tone: ffmpeg could not make the tone: %s\n", ffmpeg.readAllStandardError().constData());
-        return false;
-    }
-    return true;
+    if (writeWavFile(path, kRate, kChannels, pcm))
+        return true;
+    std::fprintf(stderr, "tone: cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 // Runs the owning thread's events until the condition holds or seconds pass.
