@@ -5,9 +5,7 @@
 // Usage: video_segment_bench [WORK_DIR]  (the clip is made there when missing)
 
 #include "AVGLContext.h"
-#include "AVGLRenderer.h"
 #include "AVGLTexture.h"
-#include "AVThread_QThread_Type.h"
 #include "AVVideoSegment.h"
 #include "BenchSupport.h"
 
@@ -15,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QOpenGLFunctions_3_2_Core>
-#include <QThread>
 
 #include <algorithm>
 #include <atomic>
