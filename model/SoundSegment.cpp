@@ -37,8 +37,7 @@ void SoundSegment::setTrimDuration(float duration) { _setTrimTime(SegmentKey::Tr
 
 float SoundSegment::duration() const
 {
-    const float media = mediaDuration();
-    return media == 0.0f ? Segment::duration() : media / speed();
+    return _durationWithinMedia(mediaDuration());
 }
 
 bool SoundSegment::setStartTime(const float& time)

@@ -9,7 +9,7 @@
 // "TrimStart" and "TrimDuration" hold it in media seconds, while the trim
 // accessors speak timeline seconds (media seconds divided by the speed).
 // Once the engine reported the media's duration, the segment's duration is
-// the whole media's and its end cannot pass the media's end.
+// at most the whole media's and its end cannot pass the media's end.
 class SoundSegment : public Segment
 {
 public:
