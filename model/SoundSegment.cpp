@@ -40,6 +40,12 @@ float SoundSegment::duration() const
     return _durationWithinMedia(mediaDuration());
 }
 
+float SoundSegment::wholeMediaDuration() const
+{
+    const float media = mediaDuration();
+    return media == 0.0f ? Segment::duration() : media / speed();
+}
+
 bool SoundSegment::setStartTime(const float& time)
 {
     return _moveStartWithTrim(time);

@@ -26,6 +26,9 @@ public:
 
     // Seconds, from the engine's load report; 0 until known.
     float mediaDuration() const { return _mediaDuration.load(); }
+    // Timeline seconds of the whole media, however trimmed: the width over
+    // which its waveform or levels are drawn (the duration until known).
+    float wholeMediaDuration() const;
 
     float duration() const override;
     bool setStartTime(const float& time) override;
