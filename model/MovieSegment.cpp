@@ -184,15 +184,7 @@ void MovieSegment::_fetchThumbnails()
 
 float MovieSegment::duration() const
 {
-    const float stored = Segment::duration();
-    const float media = _mediaDuration;
-    if (media == 0.0f)
-        return stored;
-    // A trimmed movie keeps its own length (a reopened project's trims, an
-    // end moved earlier); only a missing range or one that runs past the
-    // media takes the media's length.
-    const float full = media / speed();
-    return stored > 0.0f && stored < full ? stored : full;
+    return _durationWithinMedia(_mediaDuration);
 }
 
 double MovieSegment::timeStamp() const

@@ -139,7 +139,7 @@ void MusicSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float
     if (plot && plot->isReady()) {
         painter->save();
         painter->translate(-trimStart() * pixelsPerSecond, 0);
-        plot->paint(painter, QRect(0, 0, int(duration() * pixelsPerSecond), rect.height()));
+        plot->paint(painter, QRect(0, 0, int(wholeMediaDuration() * pixelsPerSecond), rect.height()));
         painter->restore();
     }
     _paintLabel(painter, rect);

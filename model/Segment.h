@@ -404,6 +404,10 @@ protected:
     // Moves the end and the trim duration together, stopping at the media's
     // end once that is known (mediaDuration above 0); false when it stopped.
     bool _moveEndWithinMedia(float time, float mediaDuration);
+    // The stored duration, or the media's whole length (divided by the speed)
+    // where the range is missing or runs past it; the stored one until the
+    // media length is known (mediaDuration 0).
+    float _durationWithinMedia(float mediaDuration) const;
 
 private:
     // A quarter turn of an angle in radians, snapped to whole degrees.

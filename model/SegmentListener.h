@@ -27,6 +27,11 @@ public:
     virtual void segmentStateChanged(Segment* segment, int state) = 0;
     virtual void segmentRangeChanged(Segment* segment) = 0;
     virtual ProjectManager* segmentProjectManager(Segment* segment) = 0;
+    // The project's aspect choice (its "resolution" number) and whether it is
+    // landscape, asked here so that the model needs nothing of the project's
+    // classes. Without a project: 1 (16:9) and landscape.
+    virtual int segmentProjectResolution(Segment* segment) = 0;
+    virtual bool segmentProjectIsLandscape(Segment* segment) = 0;
     virtual QString segmentProjectDirectory(Segment* segment) = 0;
     virtual QString segmentLoadErrorText(Segment* segment) = 0;
     virtual QString segmentFileNotFoundText(Segment* segment) = 0;

@@ -134,3 +134,15 @@ bool Segment::_moveEndWithinMedia(float time, float mediaDuration)
     _setTrimTime(SegmentKey::TrimDuration, length);
     return !clamped;
 }
+
+float Segment::_durationWithinMedia(float mediaDuration) const
+{
+    const float stored = Segment::duration();
+    if (mediaDuration == 0.0f)
+        return stored;
+    // A trimmed segment keeps its own length (a reopened project's trims, an
+    // end moved earlier); only a missing range or one that runs past the
+    // media takes the media's length.
+    const float full = mediaDuration / speed();
+    return stored > 0.0f && stored < full ? stored : full;
+}

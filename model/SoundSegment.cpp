@@ -37,6 +37,11 @@ void SoundSegment::setTrimDuration(float duration) { _setTrimTime(SegmentKey::Tr
 
 float SoundSegment::duration() const
 {
+    return _durationWithinMedia(mediaDuration());
+}
+
+float SoundSegment::wholeMediaDuration() const
+{
     const float media = mediaDuration();
     return media == 0.0f ? Segment::duration() : media / speed();
 }

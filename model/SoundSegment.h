@@ -9,7 +9,7 @@
 // "TrimStart" and "TrimDuration" hold it in media seconds, while the trim
 // accessors speak timeline seconds (media seconds divided by the speed).
 // Once the engine reported the media's duration, the segment's duration is
-// the whole media's and its end cannot pass the media's end.
+// at most the whole media's and its end cannot pass the media's end.
 class SoundSegment : public Segment
 {
 public:
@@ -26,6 +26,9 @@ public:
 
     // Seconds, from the engine's load report; 0 until known.
     float mediaDuration() const { return _mediaDuration.load(); }
+    // Timeline seconds of the whole media, however trimmed: the width over
+    // which its waveform or levels are drawn (the duration until known).
+    float wholeMediaDuration() const;
 
     float duration() const override;
     bool setStartTime(const float& time) override;

@@ -1,6 +1,5 @@
 #include "TextSegment.h"
 
-#include "ProjectManager.h"
 #include "SegmentKeys.h"
 #include "SegmentLabel.h"
 #include "SegmentListener.h"
@@ -20,6 +19,10 @@ constexpr QRgb kDefaultColor = 0xFFFFFFFF;
 constexpr QRgb kDefaultBackColor = 0x00FF00FF;
 constexpr QRgb kDefaultBorderColor = 0xFFFFFF00;
 constexpr int kDefaultAlignment = 1;
+// The project's aspect choices that have their own reference size; any
+// other is 4:3.
+constexpr int kAspect16x9 = 1;
+constexpr int kAspect1x1 = 2;
 // The label's font never gets as small as this share of the body's height.
 constexpr double kLabelFloor = 0.2;
 
@@ -103,14 +106,13 @@ QSizeF TextSegment::_referenceSize() const
         return stored;
     // Without a project, the size of a new project's (16:9, landscape).
     SegmentListener* listener = owner();
-    const ProjectManager* project =
-        listener ? listener->segmentProjectManager(const_cast<TextSegment*>(this)) : nullptr;
-    const int resolution = project ? project->resolution() : ProjectManager::Aspect16x9;
-    const bool landscape = project ? project->direction() : true;
+    TextSegment* self = const_cast<TextSegment*>(this);
+    const int resolution = listener ? listener->segmentProjectResolution(self) : kAspect16x9;
+    const bool landscape = listener ? listener->segmentProjectIsLandscape(self) : true;
     QSizeF size;
-    if (resolution == ProjectManager::Aspect1x1)
+    if (resolution == kAspect1x1)
         size = QSizeF(640, 640);
-    else if (resolution == ProjectManager::Aspect16x9)
+    else if (resolution == kAspect16x9)
         size = QSizeF(1280, 720);
     else
         size = QSizeF(640, 480);

@@ -97,7 +97,7 @@ void VoiceSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float
     const QList<float> values = meterValues();
     if (paintLoadError(painter, rect) || !rect.isValid() || values.isEmpty())
         return;
-    const double width = double(duration()) * pixelsPerSecond;
+    const double width = double(wholeMediaDuration()) * pixelsPerSecond;
     painter->save();
     painter->translate(-trimStart() * pixelsPerSecond, 0);
     _paintLevels(painter, values, rect.height(), values.size() > 1 ? width / (values.size() - 1) : width);

@@ -112,6 +112,37 @@ TEST(MusicSegment, TrimsStopAtTheMediaStartAndEnd)
     EXPECT_FLOAT_EQ(Segment::floatAttribute(music->attributes(), SegmentKey::RangeDuration, -1), 10);
 }
 
+TEST(MusicSegment, ReopenedTrimmedMusicKeepsItsLengthWhenTheMediaLengthArrives)
+{
+    // A 10 s file of which the project plays 4 s from 2 s on.
+    SoundTestListener listener;
+    listener.mediaDuration = 10;
+    auto attributes = std::make_unique<SegmentAttributes>();
+    Segment::setStringAttribute(attributes.get(), SegmentKey::Type, QStringLiteral("MUSIC"));
+    Segment::setStringAttribute(attributes.get(), SegmentKey::File, TestMedia::path("tone440.wav"));
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::RangeStart, 3.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::RangeDuration, 4.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::TrimStart, 2.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::TrimDuration, 4.0f);
+    MusicSegment music(std::move(attributes), &listener, false);
+    ASSERT_TRUE(waitFor([&] { return music.state() == 1; }));
+    music.onEngineLoadStatus(music.serialNumber(), false, 0);
+    ASSERT_EQ(music.state(), 4);
+
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(music.attributes(), SegmentKey::RangeDuration, 0), 4.0f);
+    EXPECT_FLOAT_EQ(music.duration(), 4.0f);
+    EXPECT_FLOAT_EQ(music.trimStart(), 2.0f);
+    EXPECT_FLOAT_EQ(music.trimDuration(), 4.0f);
+
+    // Shortening it further shortens what the timeline shows.
+    EXPECT_TRUE(music.setEndTime(5.0f));
+    EXPECT_FLOAT_EQ(music.duration(), 2.0f);
+
+    // A stored range that runs past the media is the media's length.
+    music.setRangeDuration(30.0f);
+    EXPECT_FLOAT_EQ(music.duration(), 10.0f);
+}
+
 TEST(MusicSegment, EndIsFreeUntilTheMediaDurationIsKnown)
 {
     SoundTestListener listener;

@@ -30,6 +30,8 @@ public:
     }
     void segmentRangeChanged(Segment*) override { ++rangeReports; }
     ProjectManager* segmentProjectManager(Segment*) override { return nullptr; }
+    int segmentProjectResolution(Segment*) override { return 1; }
+    bool segmentProjectIsLandscape(Segment*) override { return true; }
     QString segmentProjectDirectory(Segment*) override { return projectDirectory; }
     QString segmentLoadErrorText(Segment*) override { return QStringLiteral("Load Error"); }
     QString segmentFileNotFoundText(Segment*) override { return QStringLiteral("File Not Found"); }

@@ -10,18 +10,16 @@
 #include <functional>
 
 // An owner for sound and text segments whose engine answers a test sets:
-// the tags, the project and the timeline's zoom. It also
+// the tags and the timeline's zoom. It also
 // counts waveform reports, which arrive from pool threads.
 class SoundTestListener : public RecordingListener
 {
 public:
     QString audioTitle;
     QString audioArtist;
-    ProjectManager* projectManager = nullptr;
     float pixelsPerSecond = 4;
     std::atomic<int> plotReports{0};
 
-    ProjectManager* segmentProjectManager(Segment*) override { return projectManager; }
     QString segmentAudioTitle(Segment*) override { return audioTitle; }
     QString segmentAudioArtist(Segment*) override { return audioArtist; }
     float segmentTimeToPixels(Segment*, float time) override { return time * pixelsPerSecond; }

@@ -70,6 +70,30 @@ TEST(VoiceSegment, LevelsAreBarsAboutTheMiddleLine)
     EXPECT_EQ(coveredSpan(single, 97), std::make_pair(10, 29));
 }
 
+TEST(VoiceSegment, TrimmedBodyShowsItsPartOfTheWholeRecording)
+{
+    // Levels rising from 0 to 1 over a 10 s recording, of which 4 s from
+    // 2 s on are used.
+    SoundTestListener listener;
+    listener.mediaDuration = 10;
+    auto voice = voiceWithMeter(QStringLiteral("0,1"), &listener);
+    voice->setTrimStart(2);
+    voice->setTrimDuration(4);
+    voice->setRangeDuration(4);
+    ASSERT_TRUE(waitFor([&] { return voice->state() == 1; }));
+    voice->onEngineLoadStatus(voice->serialNumber(), false, 0);
+    ASSERT_FLOAT_EQ(voice->duration(), 4);
+
+    QImage body(40, 40, QImage::Format_ARGB32_Premultiplied);
+    body.fill(Qt::transparent);
+    QPainter painter(&body);
+    voice->paintTimelineBody(&painter, body.rect(), 10);
+    painter.end();
+    // The body's column 10 is the recording's 3rd second: a level of 0.3.
+    const auto span = coveredSpan(body, 10);
+    EXPECT_NEAR(span.second - span.first + 1, 12, 2);
+}
+
 TEST(VoiceSegment, EngineReportGivesDurationAndEnd)
 {
     SoundTestListener listener;

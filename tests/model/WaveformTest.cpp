@@ -68,6 +68,20 @@ TEST(Waveform, MonoShapeIsMirroredAboutTheMiddle)
     EXPECT_GT(coveredRows(image, 100), 60);
 }
 
+TEST(Waveform, CompressedFloatSoundIsConvertedToTheSameLevels)
+{
+    // AAC decodes to planar floats: the points come through the converter.
+    PlotData plot(100);
+    WaveformDecoder::decodePlotData(&plot, TestMedia::path("audio_only.m4a"));
+    ASSERT_TRUE(plot.isReady());
+    EXPECT_EQ(plot.channels(), 1);
+    // The encoder's priming samples decode too: a few points past the 100.
+    EXPECT_GE(plot.storedPointCount(), 100);
+    EXPECT_LE(plot.storedPointCount(), 105);
+    // A sine at an eighth of full scale, away from the encoder's start.
+    EXPECT_NEAR(plot.value(50, 0), meanLevel(0.125), 150);
+}
+
 TEST(Waveform, FilesShorterThanThePointsAndZeroPointsStillDecode)
 {
     // 441 sample frames for 2048 points: one sample frame per point.

@@ -6,13 +6,25 @@
 
 namespace {
 
+// An owner that answers the aspect questions from a real project.
+class ProjectListener : public SoundTestListener
+{
+public:
+    explicit ProjectListener(ProjectManager* project) : _project(project) {}
+    ProjectManager* segmentProjectManager(Segment*) override { return _project; }
+    int segmentProjectResolution(Segment*) override { return _project->resolution(); }
+    bool segmentProjectIsLandscape(Segment*) override { return _project->direction(); }
+
+private:
+    ProjectManager* _project;
+};
+
 // A text's stored size refers to the project's reference size, which its
 // aspect and direction give.
 TEST(TextSegmentAspect, ReferenceSizeFollowsTheProject)
 {
     ProjectManager project;
-    SoundTestListener listener;
-    listener.projectManager = &project;
+    ProjectListener listener(&project);
     TextSegment owned(QStringLiteral("x"), 0, 1, &listener, nullptr);
     owned.setFontSize(80);
 
