@@ -52,7 +52,6 @@ AVLayerDrawState AVComposition::layerTransform(AVLayerSegment* layer) const
     state.rotationZ = values.rotation * kDegreesToRadians;
     state.rotationX = values.rotationX * kDegreesToRadians;
     state.rotationY = values.rotationY * kDegreesToRadians;
-    state.perspective3D = style.perspective;
     if (style.perspective) {
         for (int corner = 0; corner < kAVCornerCount; ++corner) {
             state.cornerOffsets[2 * corner] = values.pointOffset[corner].x;

@@ -175,6 +175,69 @@ TEST_F(CompositionDrawTest, LayerTransformColourAdjustmentsAndCanvasFractions)
     EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 2500.0f);
 }
 
+TEST_F(CompositionDrawTest, LayerTransformPassesOnlyWhatIsSwitchedOn)
+{
+    SolidLayer layer(0.0, 1.0, kRed);
+    layer.setPointOffset(2, 0.1f, -0.2f);
+    layer.setBorderColor({0.2f, 0.4f, 0.6f, 1.0f});
+    layer.setBorderStrokeTolerance(30);
+    layer.setChromaKeySmoothing(20);
+    layer.setChromaKeyColor({0.0f, 1.0f, 0.0f, 1.0f});
+    layer.setShadowOffset(0.5f, -0.25f);
+    layer.setShadowOpacity(0.6f);
+    layer.setRotationX(45.0f);
+    layer.setRotationY(-90.0f);
+    layer.setCropTopLeft(0.1f, 0.2f);
+    layer.setCropBottomRight(0.9f, 0.7f);
+    layer.setFeathering(1, 0.3f);
+    layer.setEffectColor(1, -50);  // brightness
+    layer.setEffectColor(2, 50);   // contrast
+    layer.setEffectColor(4, 25);   // exposure
+    layer.prepareAt(0.0, true, false);
+    AVLayerDrawState state = composition->layerTransform(&layer);
+    EXPECT_FLOAT_EQ(state.cornerOffsets[4], 0.0f) << "corner offsets need perspective";
+    EXPECT_EQ(state.perspective3D, 0);
+    EXPECT_FLOAT_EQ(state.outlineColor[1], 0.0f) << "no border, no border colour";
+    EXPECT_FLOAT_EQ(state.chromaColor[1], 0.0f) << "the key colour only with the key on";
+    EXPECT_FLOAT_EQ(state.shadowOffsetX, 160.0f);
+    EXPECT_FLOAT_EQ(state.shadowOffsetY, -80.0f) << "both coordinates in canvas widths";
+    EXPECT_FLOAT_EQ(state.shadowOpacity, 0.6f);
+    EXPECT_NEAR(state.rotationX, 3.1415927f / 4, 1e-6);
+    EXPECT_NEAR(state.rotationY, -3.1415927f / 2, 1e-6);
+    EXPECT_FLOAT_EQ(state.crop[1], 0.2f);
+    EXPECT_FLOAT_EQ(state.crop[3], 0.7f);
+    EXPECT_FLOAT_EQ(state.feathering[1], 0.3f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[1][0], -0.5f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[2][0], 2.5f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[4][0], 1.0f);
+
+    layer.setPerspective(1);
+    layer.setBorderWidth(0.01f);
+    layer.setChromaKeyEnabled(1);
+    layer.prepareAt(0.0, true, false);
+    state = composition->layerTransform(&layer);
+    EXPECT_FLOAT_EQ(state.cornerOffsets[4], 0.1f);
+    EXPECT_FLOAT_EQ(state.cornerOffsets[5], -0.2f);
+    EXPECT_EQ(state.perspective3D, 0) << "the corner perspective is not the 3D projection";
+    EXPECT_FLOAT_EQ(state.outlineWidth, 0.01f) << "the width as stored";
+    EXPECT_FLOAT_EQ(state.outlineColor[2], 0.6f);
+    EXPECT_FLOAT_EQ(state.strokeTolerance, 0.0f) << "tolerance only for a stroke";
+    EXPECT_FLOAT_EQ(state.chromaThreshold, 0.0f);
+    EXPECT_FLOAT_EQ(state.chromaSmoothing, 0.0f) << "smoothing only above a sensitivity of 0";
+
+    layer.setBorderStroke(1);
+    layer.setBorderStrokeStrength(80);
+    layer.setChromaKeySensitivity(40);
+    layer.prepareAt(0.0, true, false);
+    state = composition->layerTransform(&layer);
+    EXPECT_EQ(state.outlineIsStroke, 1);
+    EXPECT_FLOAT_EQ(state.strokeTolerance, 0.3f);
+    EXPECT_FLOAT_EQ(state.strokeStrength, 0.8f);
+    EXPECT_FLOAT_EQ(state.chromaThreshold, 0.4f);
+    EXPECT_FLOAT_EQ(state.chromaSmoothing, 0.2f);
+    EXPECT_FLOAT_EQ(state.chromaColor[1], 1.0f);
+}
+
 TEST_F(CompositionDrawTest, OrderByIdEndTimeAndDrawingOrder)
 {
     auto* red = new SolidLayer(0.0, 1.0, kRed);
