@@ -167,6 +167,10 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
         return ArchiveMessageCode::ExportCancelled;
     if (const int failure = _writeProjectXml(archive, records))
         return failure;
+    // A cancel that came while "project.xml" was written still wins: the
+    // user asked for no archive, and it has not taken its name yet.
+    if (_cancelled)
+        return ArchiveMessageCode::ExportCancelled;
     if (!archive.commit()) {
         qWarning().noquote() << "Cannot complete the archive " + archive.fileName() + ": " + archive.errorString();
         return ArchiveMessageCode::ExportCopyFailed;

@@ -33,7 +33,8 @@ signals:
     void afterExporting(ArchiveExporter* exporter);
 
 public slots:
-    // Honoured between entries and between chunks of an entry.
+    // Honoured between entries and between chunks of an entry, and until the
+    // archive takes its name.
     void cancel();
 
 protected:

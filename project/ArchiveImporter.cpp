@@ -66,16 +66,18 @@ void ArchiveImporter::run()
 
     QElapsedTimer clock;
     clock.start();
-    if (const int failure = _unpackEntries(archive, folderPath)) {
-        // A project missing some of its files would open as if whole.
-        QDir(folderPath).removeRecursively();
-        emit onMessage(this, failure, QVariant());
-        return;
+    int outcome = _unpackEntries(archive, folderPath);
+    if (outcome == 0) {
+        const qint64 elapsed = clock.elapsed();
+        if (elapsed < kShortestRunMs)
+            msleep(ulong(kShortestRunMs - elapsed));
+        // The cancel button stays live while the finished import is shown.
+        outcome = _cancelled ? int(ArchiveMessageCode::ImportCancelled) : int(ArchiveMessageCode::Done);
     }
-    const qint64 elapsed = clock.elapsed();
-    if (elapsed < kShortestRunMs)
-        msleep(ulong(kShortestRunMs - elapsed));
-    emit onMessage(this, ArchiveMessageCode::Done, QVariant());
+    // A project missing some of its files would open as if whole.
+    if (outcome != ArchiveMessageCode::Done)
+        QDir(folderPath).removeRecursively();
+    emit onMessage(this, outcome, QVariant());
 }
 
 int ArchiveImporter::_unpackEntries(QFile& archive, const QString& folderPath)

@@ -29,7 +29,8 @@ signals:
     void onMessage(ArchiveImporter* importer, int message, QVariant data);
 
 public slots:
-    // Honoured between entries and between chunks of an entry.
+    // Honoured between entries and between chunks of an entry, and while the
+    // finished import is still shown.
     void cancel();
 
 protected:

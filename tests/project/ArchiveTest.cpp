@@ -163,6 +163,13 @@ TEST(ArchiveExport, FailuresLeaveNoArchiveBehind)
     const QString dir = product.projectDir("Broken");
     EXPECT_EQ(exportProject("Broken", QString(), folders.output).back().code, ArchiveMessageCode::ExportEstimateFailed);
     writeFile(dir + "/project.xml", projectDocument({}));
+    // The only progress comes once "project.xml" is written: a cancel then still discards the archive.
+    const auto cancelAtProgress = [](ArchiveExporter& exporter, int code) {
+        if (code == ArchiveMessageCode::Progress)
+            exporter.cancel();
+    };
+    EXPECT_EQ(exportProject("Broken", QString(), folders.output, cancelAtProgress).back().code,
+              ArchiveMessageCode::ExportCancelled);
     // Elsewhere a backslash separates folders: the name cannot travel.
     writeFile(dir + "/odd\\name.png", "picture");
     EXPECT_EQ(exportProject("Broken", QString(), folders.output).back().code, ArchiveMessageCode::ExportCopyFailed);
@@ -304,6 +311,12 @@ TEST(ArchiveImport, ChecksTheHeaderAndUnpacksAnEmptyProjectIntoAFreeName)
     EXPECT_GE(clock.elapsed(), 1000) << "an import shows itself for a second at least";
     ASSERT_EQ(empty.back().code, ArchiveMessageCode::Done);
     EXPECT_EQ(empty.size(), 2u) << "begin and done, no progress";
+    EXPECT_EQ(filesBelow(folders.destination), (QStringList{"Trip", "Trip (1)", "Trip (2)"}));
+
+    // Cancelled while the finished import is still shown: the new folder goes again.
+    ArchiveImporter shown(folders.root.filePath("test.vidornaproject"), folders.destination);
+    QTimer::singleShot(300, &shown, &ArchiveImporter::cancel);
+    EXPECT_EQ(runToEnd(shown).back().code, ArchiveMessageCode::ImportCancelled);
     EXPECT_EQ(filesBelow(folders.destination), (QStringList{"Trip", "Trip (1)", "Trip (2)"}));
 }
 
