@@ -2,6 +2,7 @@
 
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
+#include "SegmentStyleDefaults.h"
 #include "VideoThumbnails.h"
 
 #include <QDebug>
@@ -37,13 +38,15 @@ MovieSegment::MovieSegment(const Segment* source, float start, SegmentListener* 
     _construct();
 }
 
-MovieSegment::MovieSegment(const QString& file, float start, SegmentListener* owner)
+MovieSegment::MovieSegment(const QString& file, float start, SegmentListener* owner, SegmentStyleDefaults* defaults)
     : LayerSegment(owner)
 {
     setType(kMovieType);
     setRangeStart(start);
     setFilePath(file);
     touchTimeStamp();
+    if (defaults)
+        defaults->applyToMovieSegment(this);
     _fitsRangeToMedia = true;
     _construct();
 }
