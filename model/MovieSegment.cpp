@@ -113,8 +113,9 @@ void MovieSegment::updateMediaDuration()
     }
     const float current = Segment::duration();
     setRangeDuration(current == 0.0f ? media : duration());
+    // A missing trim plays the whole media: media / speed timeline seconds.
     if (trimDuration() == 0.0f)
-        setTrimDuration(speed() * media);
+        setTrimDuration(media / speed());
 }
 
 bool MovieSegment::isLoaded() const

@@ -78,7 +78,8 @@ bool SoundSegment::_takeEngineLoadReport(bool failed)
     const float media = listener ? listener->segmentMediaDuration(this) : 0.0f;
     _mediaDuration.store(media);
     setRangeDuration(duration() == 0 ? media : duration());
+    // A missing trim plays the whole media: media / speed timeline seconds.
     if (trimDuration() == 0)
-        setTrimDuration(speed() * media);
+        setTrimDuration(media / speed());
     return true;
 }
