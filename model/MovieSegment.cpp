@@ -111,9 +111,9 @@ void MovieSegment::updateMediaDuration()
         setTrimDuration(media);
         return;
     }
-    const float current = Segment::duration();
-    setRangeDuration(current == 0.0f ? media : duration());
-    // A missing trim plays the whole media: media / speed timeline seconds.
+    // The stored range stays unless it is missing or runs past the media;
+    // a missing trim plays the whole media. Both in timeline seconds.
+    setRangeDuration(duration());
     if (trimDuration() == 0.0f)
         setTrimDuration(media / speed());
 }

@@ -19,7 +19,8 @@ class MovieSegment : public LayerSegment
 {
 public:
     MovieSegment(const Segment* source, float start, SegmentListener* owner);
-    // A new segment for a file: its range follows the media once known.
+    // A new segment for a file: its range follows the media once known;
+    // defaults, when given, give it the look last used for movies.
     MovieSegment(const QString& file, float start, SegmentListener* owner, SegmentStyleDefaults* defaults = nullptr);
     MovieSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner, bool newlyCreated);
     ~MovieSegment() override;

@@ -244,6 +244,7 @@ TEST_F(MovieSegmentTest, UntrimmedMovieAtDoubleSpeedPlaysTheWholeMediaOnce)
     MovieSegment movie(std::move(attributes), &listener, false);
     movie.updateMediaDuration(); // 10 s
     EXPECT_FLOAT_EQ(movie.duration(), 5.0f);
+    EXPECT_FLOAT_EQ(movie.Segment::duration(), 5.0f); // the stored range itself, not capped by the media
     EXPECT_FLOAT_EQ(movie.trimDuration(), 5.0f);
     // Stored in media seconds: no more than the media holds.
     EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::TrimDuration, 0), 10.0f);

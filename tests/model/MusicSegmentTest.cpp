@@ -222,6 +222,7 @@ TEST(MusicSegment, UntrimmedMusicAtDoubleSpeedPlaysTheWholeMediaOnce)
     ASSERT_TRUE(waitFor([&] { return music.state() == 1; }));
     music.onEngineLoadStatus(music.serialNumber(), false, 0);
     EXPECT_FLOAT_EQ(music.duration(), 5.0f);
+    EXPECT_FLOAT_EQ(music.Segment::duration(), 5.0f); // the stored range itself, not capped by the media
     EXPECT_FLOAT_EQ(music.trimDuration(), 5.0f);
     EXPECT_FLOAT_EQ(Segment::floatAttribute(music.attributes(), SegmentKey::TrimDuration, 0), 10.0f);
 }
