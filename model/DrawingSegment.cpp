@@ -2,6 +2,7 @@
 
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
+#include "SegmentStyleDefaults.h"
 
 #include <QDebug>
 #include <QDir>
@@ -21,7 +22,8 @@ DrawingSegment::DrawingSegment(const Segment* source, const QString& file, float
 {
 }
 
-DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner)
+DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner,
+                               SegmentStyleDefaults* defaults)
     : ImageSegment(owner)
 {
     setType(kDrawingType);
@@ -33,6 +35,8 @@ DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float durati
     blank.fill(Qt::transparent);
     saveImage(blank);
     touchTimeStamp();
+    if (defaults)
+        defaults->applyToDrawingSegment(this);
     if (owner)
         _startTask(QRunnable::create([this] { loadImage(); }));
 }

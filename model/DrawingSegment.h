@@ -10,7 +10,8 @@ class DrawingSegment : public ImageSegment
 public:
     DrawingSegment(const Segment* source, const QString& file, float start, SegmentListener* owner);
     // A new transparent drawing of drawSize, written at once.
-    DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner);
+    DrawingSegment(const QSizeF& drawSize, float start, float duration, SegmentListener* owner,
+                   SegmentStyleDefaults* defaults = nullptr);
     DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner, bool newlyCreated);
     // Waits for the loading task while the segment is still a drawing: the
     // task calls its virtual operations.

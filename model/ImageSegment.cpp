@@ -2,6 +2,7 @@
 
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
+#include "SegmentStyleDefaults.h"
 #include "Util.h"
 
 #include <QDebug>
@@ -52,13 +53,16 @@ ImageSegment::ImageSegment(const Segment* source, const QString& file, float sta
     _construct(file);
 }
 
-ImageSegment::ImageSegment(const QString& file, float start, float duration, SegmentListener* owner)
+ImageSegment::ImageSegment(const QString& file, float start, float duration, SegmentListener* owner,
+                           SegmentStyleDefaults* defaults)
     : LayerSegment(owner)
 {
     setType(kImageType);
     setRangeStart(start);
     setRangeDuration(duration);
     touchTimeStamp();
+    if (defaults)
+        defaults->applyToImageSegment(this);
     _construct(file);
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QImageReader;
+class SegmentStyleDefaults;
 
 // A still picture or an animated GIF on the timeline (Type "IMAGE"). Its
 // loading task decodes a copy of the picture at the timeline row's height on
@@ -24,7 +25,9 @@ class ImageSegment : public LayerSegment
 public:
     // A copy of source at start showing file.
     ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner);
-    ImageSegment(const QString& file, float start, float duration, SegmentListener* owner);
+    // A new segment for a file; defaults, when given, give it the look last used for pictures.
+    ImageSegment(const QString& file, float start, float duration, SegmentListener* owner,
+                 SegmentStyleDefaults* defaults = nullptr);
     // No file and no loading task (a drawing makes its file itself).
     explicit ImageSegment(SegmentListener* owner);
     ImageSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner, bool newlyCreated);

@@ -2,6 +2,7 @@
 
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
+#include "SegmentStyleDefaults.h"
 #include "VideoThumbnails.h"
 
 #include <QDebug>
@@ -37,13 +38,15 @@ MovieSegment::MovieSegment(const Segment* source, float start, SegmentListener* 
     _construct();
 }
 
-MovieSegment::MovieSegment(const QString& file, float start, SegmentListener* owner)
+MovieSegment::MovieSegment(const QString& file, float start, SegmentListener* owner, SegmentStyleDefaults* defaults)
     : LayerSegment(owner)
 {
     setType(kMovieType);
     setRangeStart(start);
     setFilePath(file);
     touchTimeStamp();
+    if (defaults)
+        defaults->applyToMovieSegment(this);
     _fitsRangeToMedia = true;
     _construct();
 }
@@ -108,10 +111,11 @@ void MovieSegment::updateMediaDuration()
         setTrimDuration(media);
         return;
     }
-    const float current = Segment::duration();
-    setRangeDuration(current == 0.0f ? media : duration());
+    // The stored range stays unless it is missing or runs past the media;
+    // a missing trim plays the whole media. Both in timeline seconds.
+    setRangeDuration(duration());
     if (trimDuration() == 0.0f)
-        setTrimDuration(speed() * media);
+        setTrimDuration(media / speed());
 }
 
 bool MovieSegment::isLoaded() const

@@ -7,6 +7,8 @@
 
 #include <atomic>
 
+class SegmentStyleDefaults;
+
 // A video file on the timeline (Type "MOVIE"). It owns two engine ids: its
 // serial number for the picture and a second one, the next number of the
 // same counter, for the sound. Its loading is the engine's: the loading task
@@ -17,8 +19,9 @@ class MovieSegment : public LayerSegment
 {
 public:
     MovieSegment(const Segment* source, float start, SegmentListener* owner);
-    // A new segment for a file: its range follows the media once known.
-    MovieSegment(const QString& file, float start, SegmentListener* owner);
+    // A new segment for a file: its range follows the media once known;
+    // defaults, when given, give it the look last used for movies.
+    MovieSegment(const QString& file, float start, SegmentListener* owner, SegmentStyleDefaults* defaults = nullptr);
     MovieSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner, bool newlyCreated);
     ~MovieSegment() override;
 

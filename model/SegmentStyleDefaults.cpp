@@ -88,7 +88,9 @@ QVariant storedValue(int value) { return value; }
 void readValue(const QVariant& stored, float* value) { *value = stored.toFloat(); }
 void readValue(const QVariant& stored, QSizeF* value) { *value = stored.toSizeF(); }
 void readValue(const QVariant& stored, QString* value) { *value = stored.toString(); }
-void readValue(const QVariant& stored, QRgb* value) { *value = stored.toUInt(); }
+// A colour may have been written as a signed 32-bit number (opaque colours
+// are then negative), which an unsigned read would turn into 0.
+void readValue(const QVariant& stored, QRgb* value) { *value = QRgb(quint32(stored.toLongLong())); }
 void readValue(const QVariant& stored, bool* value) { *value = stored.toBool(); }
 void readValue(const QVariant& stored, int* value) { *value = stored.toInt(); }
 

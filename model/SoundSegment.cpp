@@ -77,8 +77,10 @@ bool SoundSegment::_takeEngineLoadReport(bool failed)
     SegmentListener* listener = owner();
     const float media = listener ? listener->segmentMediaDuration(this) : 0.0f;
     _mediaDuration.store(media);
-    setRangeDuration(duration() == 0 ? media : duration());
+    // The stored range stays unless it is missing or runs past the media;
+    // a missing trim plays the whole media. Both in timeline seconds.
+    setRangeDuration(duration());
     if (trimDuration() == 0)
-        setTrimDuration(speed() * media);
+        setTrimDuration(media / speed());
     return true;
 }

@@ -49,6 +49,9 @@ TEST_F(MovieSegmentTest, VideoWithoutSoundFetchesThumbnailsAndFitsItsRange)
 {
     auto movie = created(clip);
     EXPECT_EQ(movie->secondEngineId(), movie->serialNumber() + 1); // two consecutive engine ids
+    MovieSegment next(clip, 0.0f, nullptr);
+    EXPECT_EQ(next.serialNumber(), movie->serialNumber() + 2);
+    EXPECT_EQ(next.secondEngineId(), movie->serialNumber() + 3);
     movie->onEngineLoadStatus(movie->serialNumber(), false, 1); // thumbnails loaded in the engine
     EXPECT_EQ(listener.states(), (QVector<int>{1, 2}));
     EXPECT_FALSE(movie->isLoaded());
@@ -229,6 +232,22 @@ TEST_F(MovieSegmentTest, MediaLengthFitsTheRangeOnTheReportingThreadNotOnThePool
     EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::RangeDuration, 0), 10.0f);
     std::lock_guard<std::mutex> locker(owner.stateMutex);
     EXPECT_EQ(owner.rangeThreads, QSet<QThread*>{QThread::currentThread()});
+}
+
+TEST_F(MovieSegmentTest, UntrimmedMovieAtDoubleSpeedPlaysTheWholeMediaOnce)
+{
+    // A project record without range or trim, played at speed 2.
+    auto attributes = std::make_unique<SegmentAttributes>();
+    Segment::setStringAttribute(attributes.get(), SegmentKey::Type, QStringLiteral("MOVIE"));
+    Segment::setStringAttribute(attributes.get(), SegmentKey::File, clip);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::Speed, 2.0f);
+    MovieSegment movie(std::move(attributes), &listener, false);
+    movie.updateMediaDuration(); // 10 s
+    EXPECT_FLOAT_EQ(movie.duration(), 5.0f);
+    EXPECT_FLOAT_EQ(movie.Segment::duration(), 5.0f); // the stored range itself, not capped by the media
+    EXPECT_FLOAT_EQ(movie.trimDuration(), 5.0f);
+    // Stored in media seconds: no more than the media holds.
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::TrimDuration, 0), 10.0f);
 }
 
 } // namespace

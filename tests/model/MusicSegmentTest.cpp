@@ -210,4 +210,21 @@ TEST(MusicSegment, DeletingDuringTheWaveformCancelsIt)
     EXPECT_EQ(listener.plotReports.load(), 0);
 }
 
+TEST(MusicSegment, UntrimmedMusicAtDoubleSpeedPlaysTheWholeMediaOnce)
+{
+    SoundTestListener listener;
+    listener.mediaDuration = 10;
+    auto attributes = std::make_unique<SegmentAttributes>();
+    Segment::setStringAttribute(attributes.get(), SegmentKey::Type, QStringLiteral("MUSIC"));
+    Segment::setStringAttribute(attributes.get(), SegmentKey::File, TestMedia::path("tone440.wav"));
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::Speed, 2.0f);
+    MusicSegment music(std::move(attributes), &listener, false);
+    ASSERT_TRUE(waitFor([&] { return music.state() == 1; }));
+    music.onEngineLoadStatus(music.serialNumber(), false, 0);
+    EXPECT_FLOAT_EQ(music.duration(), 5.0f);
+    EXPECT_FLOAT_EQ(music.Segment::duration(), 5.0f); // the stored range itself, not capped by the media
+    EXPECT_FLOAT_EQ(music.trimDuration(), 5.0f);
+    EXPECT_FLOAT_EQ(Segment::floatAttribute(music.attributes(), SegmentKey::TrimDuration, 0), 10.0f);
+}
+
 } // namespace

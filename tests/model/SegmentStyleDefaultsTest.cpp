@@ -1,5 +1,8 @@
+#include "DrawingSegment.h"
+#include "ImageSegment.h"
 #include "IsolatedSettings.h"
 #include "LayerSegment.h"
+#include "MovieSegment.h"
 #include "SegmentKeys.h"
 #include "SegmentStyleDefaults.h"
 #include "TextSegment.h"
@@ -127,6 +130,44 @@ TEST_F(SegmentStyleDefaultsTest, TextGetsItsSizeForTheRememberedVideoSize)
     EXPECT_FLOAT_EQ(sized.fontSize(QSizeF(1280, 720)), 60);
     EXPECT_EQ(sized.backColor(), 0x7FFF00FFu);
     EXPECT_EQ(sized.attributes()->findText(SegmentKey::ShadowPixelOffset), nullptr);
+}
+
+TEST_F(SegmentStyleDefaultsTest, NewSegmentsFromFilesTakeTheLookOfTheirKind)
+{
+    SegmentStyleDefaults* defaults = SegmentStyleDefaults::instance();
+    defaults->setImageBorderColor(0xFF112233);
+    defaults->setDrawingBorderColor(0xFF445566);
+    defaults->setMovieBorderColor(0xFF778899);
+    defaults->setMovieCornerRadiusFraction(0.05f);
+    defaults->setChromaKeySmoothing(12);
+
+    ImageSegment image(QStringLiteral("/nowhere/a.png"), 0, 5, nullptr, defaults);
+    EXPECT_EQ(image.borderColor(), 0xFF112233u);
+    EXPECT_EQ(image.keySmoothing(), 12);
+    MovieSegment movie(QStringLiteral("/nowhere/a.mp4"), 0, nullptr, defaults);
+    EXPECT_EQ(movie.borderColor(), 0xFF778899u);
+    EXPECT_FLOAT_EQ(movie.cornerRadiusFraction(), 0.05f);
+    EXPECT_EQ(movie.borderStrokeStrength(), 100);
+    DrawingSegment drawing(QSizeF(64, 36), 0, 5, nullptr, defaults);
+    EXPECT_EQ(drawing.borderColor(), 0xFF445566u);
+
+    // Without defaults (a copy, a reopened project) nothing is written.
+    MovieSegment plain(QStringLiteral("/nowhere/a.mp4"), 0, nullptr);
+    EXPECT_EQ(plain.attributes()->findText(SegmentKey::BorderColor), nullptr);
+}
+
+TEST_F(SegmentStyleDefaultsTest, ColourWrittenAsSignedNumberKeepsItsValue)
+{
+    {
+        // As a store file holds it: text, with the opaque colour negative.
+        QSettings store;
+        store.setValue("User/ImageBorderColor", QStringLiteral("-16711936"));
+        store.setValue("User/TextColor", QStringLiteral("4278190335"));
+    }
+    SegmentStyleDefaults* defaults = SegmentStyleDefaults::instance();
+    defaults->load();
+    EXPECT_EQ(defaults->imageBorderColor, 0xFF00FF00u);
+    EXPECT_EQ(defaults->textColor, 0xFF0000FFu);
 }
 
 } // namespace
