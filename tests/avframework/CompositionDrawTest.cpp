@@ -102,6 +102,20 @@ private:
     Snapshot* _snapshot;
 };
 
+struct ObserverWatch {
+    std::atomic<bool> entered{false};
+    std::atomic<bool> finished{false};
+};
+
+// An observer that takes its time, as one reporting to the GUI may.
+void slowObserver(AVComposition*, AVSegment*, void* context)
+{
+    auto* watch = static_cast<ObserverWatch*>(context);
+    watch->entered = true;
+    avThreadSleep(0.2);
+    watch->finished = true;
+}
+
 class CompositionDrawTest : public GLTest {
 protected:
     void SetUp() override
@@ -133,93 +147,63 @@ protected:
     std::unique_ptr<AVComposition> composition;
 };
 
-double channelPsnr(double squaredError, size_t count)
-{
-    const double mse = squaredError / double(count);
-    return mse <= 0.0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
-}
-
 } // namespace
 
-TEST_F(CompositionDrawTest, LayerTransformColourAdjustmentsAndCanvasFractions)
+TEST_F(CompositionDrawTest, LayerTransformFormulasAndWhatIsSwitchedOn)
 {
     SolidLayer layer(0.0, 1.0, kRed);
     layer.setEffectColor(0, -100);  // saturation
+    layer.setEffectColor(2, 50);    // contrast
     layer.setEffectColor(3, 100);   // white balance
+    layer.setEffectColor(4, 25);    // exposure
     layer.setEffectColor(5, -50);   // hue
     layer.setEffectColor(7, 50);    // green gain
     layer.setCornerRadius(0.025f);
     layer.setShadowRadius(0.0078125f);
+    layer.setShadowOffset(0.5f, -0.25f);
     layer.setTransparency(0.25f);
     layer.setRotation(90.0f);
-    layer.prepareAt(0.0, true, false);
-    AVLayerDrawState state = composition->layerTransform(&layer);
-    EXPECT_EQ(state.effectSwitches.on[0], 1);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[0][0], 0.0f);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 10000.0f);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[5][0], -3.1415927f / 2);
-    EXPECT_EQ(state.effectSwitches.on[1], 0) << "an adjustment of 0 leaves its effect off";
-    EXPECT_EQ(state.effectSwitches.on[6], 1);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[6][0], 1.0f) << "a zero gain counts as 1";
-    EXPECT_FLOAT_EQ(state.effectParams.groups[6][1], 1.5f);
-    EXPECT_FLOAT_EQ(state.cornerRadius, 8.0f) << "a fraction of the canvas width";
-    EXPECT_FLOAT_EQ(state.shadowBlur, 3.0f) << "2.5 pixels rounded half up";
-    EXPECT_FLOAT_EQ(state.opacity, 0.75f);
-    EXPECT_NEAR(state.rotationZ, 3.1415927f / 2, 1e-6);
-
-    layer.setEffectColor(0, 100);
-    layer.setEffectColor(3, -100);
-    layer.prepareAt(0.0, true, false);
-    state = composition->layerTransform(&layer);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[0][0], 2.0f);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 2500.0f);
-}
-
-TEST_F(CompositionDrawTest, LayerTransformPassesOnlyWhatIsSwitchedOn)
-{
-    SolidLayer layer(0.0, 1.0, kRed);
+    layer.setRotationY(-90.0f);
     layer.setPointOffset(2, 0.1f, -0.2f);
     layer.setBorderColor({0.2f, 0.4f, 0.6f, 1.0f});
     layer.setBorderStrokeTolerance(30);
     layer.setChromaKeySmoothing(20);
     layer.setChromaKeyColor({0.0f, 1.0f, 0.0f, 1.0f});
-    layer.setShadowOffset(0.5f, -0.25f);
-    layer.setShadowOpacity(0.6f);
-    layer.setRotationX(45.0f);
-    layer.setRotationY(-90.0f);
-    layer.setCropTopLeft(0.1f, 0.2f);
-    layer.setCropBottomRight(0.9f, 0.7f);
-    layer.setFeathering(1, 0.3f);
-    layer.setEffectColor(1, -50);  // brightness
-    layer.setEffectColor(2, 50);   // contrast
-    layer.setEffectColor(4, 25);   // exposure
     layer.prepareAt(0.0, true, false);
     AVLayerDrawState state = composition->layerTransform(&layer);
-    EXPECT_FLOAT_EQ(state.cornerOffsets[4], 0.0f) << "corner offsets need perspective";
-    EXPECT_EQ(state.perspective3D, 0);
-    EXPECT_FLOAT_EQ(state.outlineColor[1], 0.0f) << "no border, no border colour";
-    EXPECT_FLOAT_EQ(state.chromaColor[1], 0.0f) << "the key colour only with the key on";
+    EXPECT_FLOAT_EQ(state.effectParams.groups[0][0], 0.0f);
+    EXPECT_EQ(state.effectSwitches.on[1], 0) << "an adjustment of 0 leaves its effect off";
+    EXPECT_FLOAT_EQ(state.effectParams.groups[2][0], 2.5f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 10000.0f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[4][0], 1.0f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[5][0], -3.1415927f / 2);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[6][0], 1.0f) << "a zero gain counts as 1";
+    EXPECT_FLOAT_EQ(state.effectParams.groups[6][1], 1.5f);
+    EXPECT_FLOAT_EQ(state.cornerRadius, 8.0f) << "a fraction of the canvas width";
+    EXPECT_FLOAT_EQ(state.shadowBlur, 3.0f) << "2.5 pixels rounded half up";
     EXPECT_FLOAT_EQ(state.shadowOffsetX, 160.0f);
     EXPECT_FLOAT_EQ(state.shadowOffsetY, -80.0f) << "both coordinates in canvas widths";
-    EXPECT_FLOAT_EQ(state.shadowOpacity, 0.6f);
-    EXPECT_NEAR(state.rotationX, 3.1415927f / 4, 1e-6);
+    EXPECT_FLOAT_EQ(state.opacity, 0.75f);
+    EXPECT_NEAR(state.rotationZ, 3.1415927f / 2, 1e-6);
     EXPECT_NEAR(state.rotationY, -3.1415927f / 2, 1e-6);
-    EXPECT_FLOAT_EQ(state.crop[1], 0.2f);
-    EXPECT_FLOAT_EQ(state.crop[3], 0.7f);
-    EXPECT_FLOAT_EQ(state.feathering[1], 0.3f);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[1][0], -0.5f);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[2][0], 2.5f);
-    EXPECT_FLOAT_EQ(state.effectParams.groups[4][0], 1.0f);
+    EXPECT_FLOAT_EQ(state.cornerOffsets[4], 0.0f) << "corner offsets need perspective";
+    EXPECT_FLOAT_EQ(state.outlineColor[1], 0.0f) << "no border, no border colour";
+    EXPECT_FLOAT_EQ(state.chromaColor[1], 0.0f) << "the key colour only with the key on";
 
+    layer.setEffectColor(0, 100);
+    layer.setEffectColor(1, -50);  // brightness
+    layer.setEffectColor(3, -100);
     layer.setPerspective(1);
     layer.setBorderWidth(0.01f);
     layer.setChromaKeyEnabled(1);
     layer.prepareAt(0.0, true, false);
     state = composition->layerTransform(&layer);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[0][0], 2.0f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[1][0], -0.5f);
+    EXPECT_FLOAT_EQ(state.effectParams.groups[3][0], 2500.0f);
     EXPECT_FLOAT_EQ(state.cornerOffsets[4], 0.1f);
     EXPECT_FLOAT_EQ(state.cornerOffsets[5], -0.2f);
     EXPECT_EQ(state.perspective3D, 0) << "the corner perspective is not the 3D projection";
-    EXPECT_FLOAT_EQ(state.outlineWidth, 0.01f) << "the width as stored";
     EXPECT_FLOAT_EQ(state.outlineColor[2], 0.6f);
     EXPECT_FLOAT_EQ(state.strokeTolerance, 0.0f) << "tolerance only for a stroke";
     EXPECT_FLOAT_EQ(state.chromaThreshold, 0.0f);
@@ -294,7 +278,6 @@ TEST_F(CompositionDrawTest, LayoutAndRemovalTakeEffectAtTheNextPass)
     composition->compositeVideo(0.0, 1, 0, 0);
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(composition->width(), 160);
-    EXPECT_EQ(composition->height(), 90);
     EXPECT_EQ(frame().size(), size_t(160 * 90));
 }
 
@@ -364,45 +347,33 @@ TEST_F(CompositionDrawTest, VideoUnderTextMatchesTheDecodedFrameUpright)
     const std::vector<uint32_t> pixels = frame();
     ASSERT_EQ(pixels.size(), size_t(kWidth * kHeight));
 
-    // Rows above and below the text band: the video alone.
+    // Rows above and below the text band hold the video alone; white text pixels in the band.
     double squaredError = 0;
-    size_t count = 0;
-    const auto* reference32 = reinterpret_cast<const uint8_t*>(expected.constData());
-    for (int y = 0; y < kHeight; ++y) {
-        if (y >= kHeight / 4 && y < kHeight * 3 / 4)
+    int white = 0;
+    const auto* got = reinterpret_cast<const uint8_t*>(pixels.data());
+    const auto* want = reinterpret_cast<const uint8_t*>(expected.constData());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (i / kWidth >= kHeight / 4 && i / kWidth < kHeight * 3 / 4) {
+            white += (pixels[i] & 0xffffff) == 0xffffff ? 1 : 0;
             continue;
-        for (int x = 0; x < kWidth; ++x) {
-            const auto* got = reinterpret_cast<const uint8_t*>(&pixels[size_t(y * kWidth + x)]);
-            const uint8_t* want = reference32 + (y * kWidth + x) * 4;
-            for (int c = 0; c < 3; ++c) {
-                squaredError += double(got[c] - want[c]) * double(got[c] - want[c]);
-                ++count;
-            }
         }
+        for (size_t c = 4 * i; c < 4 * i + 3; ++c)
+            squaredError += double(got[c] - want[c]) * double(got[c] - want[c]);
     }
-    EXPECT_GE(channelPsnr(squaredError, count), 30.0);
+    EXPECT_GE(10.0 * std::log10(255.0 * 255.0 * 3 * pixels.size() / 2 / std::max(squaredError, 1.0)), 30.0);
+    EXPECT_GT(white, 20);
     // Upright: the red block at the top left, the green one at the bottom right.
     const auto channel = [&](int x, int y, int c) { return (pixels[size_t(y * kWidth + x)] >> (8 * c)) & 0xff; };
     EXPECT_GT(channel(10, 10, 2), 200u);
-    EXPECT_LT(channel(10, 10, 0), 60u);
     EXPECT_GT(channel(kWidth - 10, kHeight - 10, 1), 100u);
-    EXPECT_LT(channel(kWidth - 10, kHeight - 10, 2), 60u);
-    // The text is drawn over the middle band: some white pixels there.
-    int white = 0;
-    for (int y = kHeight / 4; y < kHeight * 3 / 4; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            white += (pixels[size_t(y * kWidth + x)] & 0xffffff) == 0xffffff ? 1 : 0;
-    EXPECT_GT(white, 20);
 
     ASSERT_EQ(snapshot.calls, 1);
     EXPECT_EQ(snapshot.segment, video);
     ASSERT_EQ(snapshot.height, kHeight) << "the picture at the video's own size";
     ASSERT_EQ(snapshot.bytesPerRow, kWidth * 4);
-    const auto snapshotPixel = [&](int x, int y) {
-        return *reinterpret_cast<const uint32_t*>(snapshot.pixels.data() + size_t(y) * kWidth * 4 + size_t(x) * 4);
-    };
-    EXPECT_GT((snapshotPixel(20, 20) >> 16) & 0xff, 200u) << "red at the top left of the snapshot";
-    EXPECT_GT((snapshotPixel(kWidth - 10, kHeight - 10) >> 8) & 0xff, 100u) << "green at its bottom right";
+    const auto* shot = reinterpret_cast<const uint32_t*>(snapshot.pixels.data());
+    EXPECT_GT((shot[20 * kWidth + 20] >> 16) & 0xff, 200u) << "red at the top left of the snapshot";
+    EXPECT_GT((shot[(kHeight - 10) * kWidth + kWidth - 10] >> 8) & 0xff, 100u) << "green at its bottom right";
 }
 
 TEST_F(CompositionDrawTest, SnapshotAskedAfterItsLayerWasDrawnComesFromTheNextPass)
@@ -421,27 +392,8 @@ TEST_F(CompositionDrawTest, SnapshotAskedAfterItsLayerWasDrawnComesFromTheNextPa
     composition->compositeVideo(0.5, 1, 0, 0);
     ASSERT_EQ(snapshot.calls, 1);
     EXPECT_EQ(snapshot.segment, video);
-    EXPECT_GT(snapshot.height, 0) << "the video's picture, not a null answer";
-    EXPECT_FALSE(snapshot.pixels.empty());
+    EXPECT_FALSE(snapshot.pixels.empty()) << "the video's picture, not a null answer";
 }
-
-namespace {
-
-struct ObserverWatch {
-    std::atomic<bool> entered{false};
-    std::atomic<bool> finished{false};
-};
-
-// An observer that takes its time, as one reporting to the GUI may.
-void slowObserver(AVComposition*, AVSegment*, void* context)
-{
-    auto* watch = static_cast<ObserverWatch*>(context);
-    watch->entered = true;
-    avThreadSleep(0.2);
-    watch->finished = true;
-}
-
-} // namespace
 
 TEST(CompositionObservers, RemovingAnObserverWaitsForItsCallOnALoadingThread)
 {
