@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdlib>
@@ -318,16 +317,13 @@ TEST_F(CompositionDrawTest, VideoUnderTextMatchesTheDecodedFrameUpright)
     constexpr int kWidth = 640;
     constexpr int kHeight = 360;
     composition = std::make_unique<AVComposition>(kWidth, kHeight, 44100, 2, renderer);
-    QTemporaryDir dir;
-    const QString reference = dir.filePath("frame.raw");
-    const int run = QProcess::execute("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-ss", "1", "-i",
-                                                 TestMedia::path("moving709_640x360.mp4"), "-frames:v", "1", "-pix_fmt", "bgra",
-                                                 "-f", "rawvideo", reference});
-    if (run != 0)
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-ss", "1", "-i", TestMedia::path("moving709_640x360.mp4"),
+                            "-frames:v", "1", "-pix_fmt", "bgra", "-f", "rawvideo", "-"});
+    if (!ffmpeg.waitForStarted(5000))
         GTEST_SKIP() << "the ffmpeg command line is not available";
-    QFile file(reference);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray expected = file.readAll();
+    ASSERT_TRUE(ffmpeg.waitForFinished(30000));
+    const QByteArray expected = ffmpeg.readAllStandardOutput();
     ASSERT_EQ(expected.size(), kWidth * kHeight * 4);
 
     auto* video = new AVVideoSegment(0.0, fixture("moving709_640x360.mp4").constData(), kWidth, kHeight, 64);
