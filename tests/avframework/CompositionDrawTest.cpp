@@ -318,8 +318,9 @@ TEST_F(CompositionDrawTest, VideoUnderTextMatchesTheDecodedFrameUpright)
     constexpr int kHeight = 360;
     composition = std::make_unique<AVComposition>(kWidth, kHeight, 44100, 2, renderer);
     QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-ss", "1", "-i", TestMedia::path("moving709_640x360.mp4"),
-                            "-frames:v", "1", "-pix_fmt", "bgra", "-f", "rawvideo", "-"});
+    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-ss", "1", "-i",
+                            TestMedia::path("moving709_640x360.mp4"), "-frames:v", "1", "-pix_fmt", "bgra", "-f",
+                            "rawvideo", "-"});
     if (!ffmpeg.waitForStarted(5000))
         GTEST_SKIP() << "the ffmpeg command line is not available";
     ASSERT_TRUE(ffmpeg.waitForFinished(30000));

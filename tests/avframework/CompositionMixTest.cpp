@@ -54,8 +54,7 @@ std::vector<int16_t> wavSamples(const char* name)
     return samples;
 }
 
-// The largest difference between mixed samples [from, to) and the file's
-// samples from offset on, scaled by volume / 128.
+// The largest difference between mixed samples [from, to) and the file's from offset on at volume / 128.
 int worstDifference(const std::vector<uint8_t>& mixed, const std::vector<int16_t>& file, size_t offset, size_t from,
                     size_t to, int volume = 128)
 {
@@ -65,8 +64,7 @@ int worstDifference(const std::vector<uint8_t>& mixed, const std::vector<int16_t
     return worst;
 }
 
-// A sound segment that hands the mixer one block at a chosen position,
-// once per window: for the checks on deliveries the window cannot hold.
+// Hands the mixer one block at a chosen position: for deliveries the window cannot hold.
 class BlockSegment : public AVSoundSegment {
 public:
     BlockSegment(double duration, int64_t offsetFrames, int32_t frames, int16_t value)
@@ -106,7 +104,6 @@ protected:
         composition = std::make_unique<AVComposition>(320, 240, kRate, kChannels, renderer);
     }
 
-    // A loaded audio segment of the fixture added under id.
     AVAudioSegment* addSound(const char* name, double start, uint32_t id, float volume = 1.0f)
     {
         auto* segment = new AVAudioSegment(start, fixture(name).constData(), kRate, kChannels);

@@ -56,8 +56,7 @@ public:
         return _events;
     }
     size_t size() { return events().size(); }
-    // The index of the first state report (of the state, when given) at or
-    // after from; -1 when none.
+    // The index of the first state report (of the state, when given) at or after from; -1 when none.
     int stateAfter(size_t from, int state = -1)
     {
         const std::vector<Event> all = events();
@@ -136,8 +135,7 @@ protected:
     {
         playStart = startTime;
         playClock.start();
-        // The playback driver mixes ahead before it plays: an output that
-        // finds nothing to play suspends itself.
+        // The playback driver mixes ahead before it plays: an output finding nothing suspends itself.
         ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 10.0)) << "nothing was mixed";
         output = std::make_unique<AVSoundOutput>(composition.get(), kRate, kChannels);
         output->setListener(&listener);
@@ -146,8 +144,7 @@ protected:
                          Qt::DirectConnection);
     }
 
-    // A mixing pass at the playing time, as the playback driver's mixing
-    // thread runs them.
+    // A mixing pass at the playing time, as the playback driver's mixing thread runs them.
     void mix()
     {
         if (!playClock.isValid())
@@ -156,8 +153,7 @@ protected:
         composition->renderAt(std::max(0.0, time), 0, 1, AVComposition::kRenderAudio, 0);
     }
 
-    // Mixes and runs this thread's queued requests and device reports until
-    // the condition holds or seconds pass.
+    // Mixes and runs this thread's queued requests and device reports until the condition holds or seconds pass.
     bool pumpUntil(const std::function<bool()>& condition, double seconds)
     {
         QElapsedTimer timer;
@@ -172,10 +168,7 @@ protected:
         return true;
     }
 
-    void pumpFor(double seconds)
-    {
-        pumpUntil([] { return false; }, seconds);
-    }
+    void pumpFor(double seconds) { pumpUntil([] { return false; }, seconds); }
 
     // Plays until the output reports the started state; returns its index.
     int playUntilStarted()
@@ -202,7 +195,6 @@ protected:
         expectFadeOutVolumes(listener.volumesBetween(from, size_t(index)));
     }
 
-    // Plays until the fade-in has reached the full volume.
     void playFadedIn()
     {
         const size_t from = listener.size();
@@ -268,8 +260,7 @@ TEST_F(SoundOutputTest, PauseRightAfterPlayFadesOutFully)
     const size_t from = listener.size();
     output->play();
     output->pause();
-    // The fade-in the play began gives way to the fade-out: no step of it
-    // comes between, and the device ends suspended.
+    // The fade-in the play began gives way to the fade-out: no step of it comes between; it ends suspended.
     ASSERT_TRUE(pumpUntil([&] {
         const std::vector<Event> all = listener.events();
         return !all.empty() && all.back().kind == Event::State && all.back().value == 1.0;
