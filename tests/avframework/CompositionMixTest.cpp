@@ -158,6 +158,10 @@ TEST(CompositionMixSamples, VolumeClippingAndCompression)
         AVComposition::mixSamples(into.data(), added.data(), 2, c.volume);
         EXPECT_EQ(sampleAt(into, 0), c.expected) << c.into << " + " << c.added << " at " << c.volume;
     }
+    std::vector<uint8_t> into = samplesBytes({7});
+    const std::vector<uint8_t> added = samplesBytes({1000});
+    AVComposition::mixSamples(into.data(), added.data(), 1, 128);
+    EXPECT_EQ(sampleAt(into, 0), 7) << "a lone byte is no sample";
 }
 
 TEST_F(CompositionMixTest, WithoutSoundTheWindowIsSilenceUpToTheEnd)
