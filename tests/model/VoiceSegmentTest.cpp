@@ -60,7 +60,6 @@ TEST(VoiceSegment, LevelsAreBarsAboutTheMiddleLine)
     const QImage strip = renderedStrip(*voice, 100, 40);
     EXPECT_EQ(coveredSpan(strip, 0), std::make_pair(10, 29)); // 20 rows about y = 20
     EXPECT_EQ(coveredSpan(strip, 99), std::make_pair(0, 39));
-    EXPECT_EQ(strip.pixel(50, 20), qRgb(17, 95, 131));
 
     // One level is one bar across the whole strip.
     const QImage single = renderedStrip(*voiceWithMeter(QStringLiteral("0.5")), 100, 40);
