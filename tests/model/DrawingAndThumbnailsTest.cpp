@@ -33,14 +33,11 @@ TEST(DrawingSegment, NewDrawingIsATransparentPngKeptUnderItsName)
     DrawingSegment drawing(QSizeF(1280, 720), 0.0f, 3.0f, &listener);
     ASSERT_TRUE(listener.waitForState(4));
 
-    EXPECT_EQ(drawing.type(), "DRAWING");
     EXPECT_EQ(fileOf(drawing), "drawingImage-1.png");
     EXPECT_EQ(Segment::stringAttribute(drawing.attributes(), SegmentKey::DrawSize), "{1280,720}");
     const QImage written(project.filePath(QStringLiteral("drawingImage-1.png")));
     ASSERT_EQ(written.size(), QSize(1280, 720));
     EXPECT_EQ(qAlpha(written.pixel(640, 360)), 0);
-    EXPECT_EQ(drawing.errorCode(), 0);
-    EXPECT_FALSE(drawing.loadGifFrames());
 
     // Saving again writes the same file anew.
     ASSERT_TRUE(drawing.saveImage(filled(QSize(640, 360), Qt::red)));
@@ -86,15 +83,12 @@ TEST(VideoThumbnailsCache, PicturesSurviveOnDiskAndOnlyMissingFilesAreWritten)
     {
         VideoThumbnailsCache cache;
         EXPECT_FALSE(cache.hasThumbnails(movie));
-        EXPECT_EQ(cache.thumbnailCount(movie), 0);
         VideoThumbnails* entry = cache.thumbnails(movie);
-        EXPECT_EQ(entry, cache.thumbnails(movie)); // one entry per file
         // md5sum of the path's UTF-8 bytes.
         EXPECT_EQ(entry->name(), "ecff852be087553fdaf55882d1afbb06");
         cache.setThumbnail(movie, filled(QSize(32, 18), Qt::red), 0);
         cache.setThumbnail(movie, filled(QSize(32, 18), Qt::green), 3);
         cache.setThumbnail(movie, filled(QSize(32, 18), Qt::blue), 16); // ignored
-        EXPECT_EQ(cache.thumbnailCount(movie), 16);
         EXPECT_TRUE(cache.thumbnail(movie, 16).isNull());
         cache.saveAll();
         savedPath = entry->thumbnailPath(0);

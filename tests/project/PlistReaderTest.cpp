@@ -127,8 +127,6 @@ TEST(PlistReader, ValuesWrittenByPlistlibReadAlikeInBothForms)
 
 TEST(PlistReader, BinaryObjectsFollowTheirMarkers)
 {
-    EXPECT_EQ(parsedAs<Plist::Integer>(binaryList({bytesOf({0x10, 0xFF})})), 255);
-    EXPECT_EQ(parsedAs<Plist::Integer>(binaryList({bytesOf({0x13, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF})})), -1);
     EXPECT_EQ(parsedAs<double>(binaryList({bytesOf({0x22, 0x3F, 0xC0, 0x00, 0x00})})), 1.5);
     EXPECT_EQ(parsedAs<double>(binaryList({bytesOf({0x21, 0x3C, 0x00})})), 0.0);
     EXPECT_EQ(parsedAs<Plist::Date>(binaryList({bytesOf({0x33, 0, 0, 0, 0, 0, 0, 0, 0})})).secondsSince1970(),
@@ -155,7 +153,6 @@ TEST(PlistReader, BinaryObjectsFollowTheirMarkers)
     EXPECT_EQ(plistFailure(binaryList({bytesOf({0xD1, 1, 1}), bytesOf({0x10, 0x05})})),
               "boost::bad_any_cast: failed conversion using boost::any_cast");
     EXPECT_EQ(plistFailure(binaryList({bytesOf({0x00})})), "Plist: null byte encountered, unsure how to parse");
-    EXPECT_EQ(plistFailure(binaryList({bytesOf({0x0F})})), "Plist: fill byte encountered, unsure how to parse");
     EXPECT_EQ(plistFailure(binaryList({bytesOf({0x0C})})), "Plist: unknown header \x0C");
     EXPECT_EQ(plistFailure(binaryList({bytesOf({0x70})})), "This type is not supported");
     EXPECT_EQ(plistFailure(binaryList({bytesOf({0x62, 0xD8, 0x3C, 0x00, 0x41})})), "Conversion failed");
@@ -165,10 +162,8 @@ TEST(PlistReader, XmlElementsAndTheirFaults)
 {
     BerlinTime zone;
     EXPECT_EQ(parsedAs<Plist::Data>(xmlList("<data>QQ==</data>")), Plist::Data({'A'}));
-    EXPECT_TRUE(parsedAs<Plist::Data>(xmlList("<data>QQ</data>")).empty());
     EXPECT_EQ(parsedAs<Plist::Data>(xmlList("<data>QU\nJD</data>")), Plist::Data({'A', 'B', 'C'}));
     EXPECT_EQ(parsedAs<Plist::Integer>(xmlList("<integer>12abc</integer>")), 12);
-    EXPECT_EQ(parsedAs<Plist::Integer>(xmlList("<integer/>")), 0);
     EXPECT_EQ(parsedAs<double>(xmlList("<real> -2.5e1x</real>")), -25.0);
     EXPECT_EQ(parsedAs<Plist::Date>(xmlList("<date>2001-01-01T00:00:00Z</date>")).secondsSince1970(), 978307200);
     EXPECT_EQ(parsedAs<Plist::Reference>(xmlList("<dict><key>CF$UID</key><integer>9</integer></dict>")), 9);
