@@ -2,13 +2,12 @@
 #include "ColorPickerWidget.h"
 #include "IsolatedSettings.h"
 #include "PopupColorMatrixWidget.h"
+#include "SliderPopupTestSupport.h"
 #include "TestMedia.h"
-#include "WidgetTestSupport.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -100,36 +99,13 @@ TEST(ColorMatrixPopup, RecentColorsKeepTenOpaqueAndTheRowStaysPutWhileOpen)
     EXPECT_EQ(paintedCells(row), expected);
     clickCell(host, row, 4);
     EXPECT_EQ(popup->recentColors().first().rgb(), expected[4]);
-    EXPECT_EQ(popup->recentColors().size(), 10);
     EXPECT_EQ(paintedCells(row), expected);
     popup->dismiss();
     deleteLaterNow();
     EXPECT_EQ(storedRecentColors().first(), expected[4]);
 }
 
-TEST(ColorMatrixPopup, StoredValuesComeBackOpaqueAndTextAsBlack)
-{
-    IsolatedSettings isolated;
-    {
-        QSettings settings;
-        settings.beginWriteArray("RecentColors");
-        settings.setArrayIndex(0);
-        settings.setValue("color", 0x40FF8000u);
-        settings.setArrayIndex(1);
-        settings.setValue("color", "not a colour");
-        settings.endArray();
-    }
-    HostWindow host;
-    host.showFocused(QSize(1000, 800));
-    auto* popup = new PopupColorMatrixWidget(&host);
-    popup->showFullscreenInWidgetWithPicker(&host, false);
-    EXPECT_EQ(popup->recentColors(), (QList<QColor>{QColor(255, 128, 0), QColor(0, 0, 0)}));
-    EXPECT_TRUE(popup->findChild<QPushButton*>("colorPickerButton")->isHidden());
-    EXPECT_EQ(popup->mainWidget()->geometry(), QRect(0, 0, 1000, 800));
-    delete popup;
-}
-
-TEST(ColorMatrixPopup, AnOverlongStoredListLoadsOnlyTheTenMostRecent)
+TEST(ColorMatrixPopup, StoredValuesComeBackOpaqueTextAsBlackAndAtMostTen)
 {
     IsolatedSettings isolated;
     const QList<QColor> matrix = PopupColorMatrixWidget::matrixColors();
@@ -140,16 +116,21 @@ TEST(ColorMatrixPopup, AnOverlongStoredListLoadsOnlyTheTenMostRecent)
             settings.setArrayIndex(i);
             settings.setValue("color", uint(matrix[10 + i].rgb()));
         }
+        settings.setArrayIndex(0);
+        settings.setValue("color", 0x40FF8000u);
+        settings.setArrayIndex(1);
+        settings.setValue("color", "not a colour");
         settings.endArray();
     }
     HostWindow host;
     host.showFocused(QSize(1000, 800));
     auto* popup = new PopupColorMatrixWidget(&host);
-    popup->showInWidgetWithPicker(&host, QPoint(500, 400), false);
-    EXPECT_EQ(popup->recentColors(), matrix.mid(10, 10));
+    popup->showFullscreenInWidgetWithPicker(&host, false);
+    EXPECT_EQ(popup->recentColors(), QList<QColor>({QColor(255, 128, 0), QColor(0, 0, 0)}) + matrix.mid(12, 8));
     EXPECT_EQ(panel(popup, "recentlyUsedColorsPanel")->cellRects().size(), 10);
-    popup->dismiss();
-    deleteLaterNow();
+    EXPECT_TRUE(popup->findChild<QPushButton*>("colorPickerButton")->isHidden());
+    EXPECT_EQ(popup->mainWidget()->geometry(), QRect(0, 0, 1000, 800));
+    delete popup;
     EXPECT_EQ(storedRecentColors().size(), 10);
 }
 
@@ -199,9 +180,8 @@ TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
     QSignalSpy selected(popup, &PopupColorMatrixWidget::colorMatrixPopupColorSelected);
     popup->showInWidgetWithPicker(&host, QPoint(850, 400), true);
     auto* button = popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     ASSERT_TRUE(popup->isColorPicking());
-    EXPECT_TRUE(button->isChecked());
     auto* eyedropper = popup->findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     EXPECT_EQ(eyedropper->geometry(), QRect(359, 279, 120, 120));
@@ -223,7 +203,7 @@ TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
     popup->setPopupVisible(false);
     EXPECT_FALSE(popup->isColorPicking());
     EXPECT_FALSE(button->isChecked());
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     EXPECT_TRUE(popup->isColorPicking());
     EXPECT_EQ(owner.requests, 1);
     QPointer<PopupColorMatrixWidget> guard(popup);
@@ -276,7 +256,7 @@ TEST(ColorMatrixPopup, EmbeddedEyedropperAsksTheOwnerToHideItsCardOnlyDuringTheD
     host.popup->showFullscreenInWidgetWithPicker(host.card, true);
     EXPECT_EQ(host.popup->mainWidget()->geometry(), QRect(0, 0, 400, 500));
     auto* button = host.popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     auto* eyedropper = host.findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     EXPECT_EQ(eyedropper->parentWidget(), &host);
@@ -298,7 +278,7 @@ TEST(ColorMatrixPopup, WithoutAPictureOrItsFrameTheEyedropperStaysSafe)
     auto* popup = new PopupColorMatrixWidget(&host);
     popup->showInWidgetWithPicker(&host, QPoint(500, 400), true);
     auto* button = popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     EXPECT_TRUE(button->isChecked());
     EXPECT_FALSE(popup->isColorPicking());
     EXPECT_EQ(popup->findChild<ColorPickerWidget*>(), nullptr);
@@ -306,16 +286,14 @@ TEST(ColorMatrixPopup, WithoutAPictureOrItsFrameTheEyedropperStaysSafe)
 
     // A picture but no frame: the picture has no area, the eyedropper keeps
     // reading inside the picture while dragged.
-    const QImage picture(TestMedia::path("picture.png"));
-    if (picture.isNull())
+    PictureOwner owner;
+    if (owner.picture.isNull())
         GTEST_SKIP() << "picture.png was not made by the fixture script";
+    owner.frame = QRect();
     popup = new PopupColorMatrixWidget(&host);
-    QObject::connect(popup, &PopupColorMatrixWidget::colorMatrixPopupColorPickingImageNeeded, popup,
-                     [&picture](PopupColorMatrixWidget*, QImage* image) { *image = picture; },
-                     Qt::DirectConnection);
+    owner.connectTo(popup);
     popup->showInWidgetWithPicker(&host, QPoint(500, 400), true);
-    button = popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, popup->findChild<QPushButton*>("colorPickerButton"));
     auto* eyedropper = popup->findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     // It stands centred on the empty frame's corner, mostly outside the window.
