@@ -179,12 +179,9 @@ TEST_F(ShadowPopup, DraggingTheBoxReportsMovesCommitsOnReleaseAndStaysInsideTheP
     QSignalSpy changing(popup, &PopupSliderColorShadowWidget::shadowOffsetChanging);
     QSignalSpy changed(popup, &PopupSliderColorShadowWidget::shadowOffsetChanged);
     const QPoint start = centreIn(host, box(popup));
-    QTest::mousePress(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(host.windowHandle(), start + QPoint(10, 5));
-    QTest::mouseMove(host.windowHandle(), start + QPoint(20, 10));
+    dragFrom(host, start, QPoint(20, 10));
     EXPECT_EQ(changing.count(), 2);
     EXPECT_EQ(changing.last().at(1).toSizeF(), QSizeF(-20, -10));
-    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, start + QPoint(20, 10));
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.last().at(1).toSizeF(), QSizeF(-20, -10));
 
@@ -207,14 +204,12 @@ TEST_F(ShadowPopup, PressesBesideTheBoxNeitherDragNorDismissButOutsideThePanelDi
     QPointer<PopupSliderColorShadowWidget> watched(popup);
     QSignalSpy changing(popup, &PopupSliderColorShadowWidget::shadowOffsetChanging);
     const QPoint title = centreIn(host, popup->findChild<QLabel*>("titleLabel"));
-    QTest::mousePress(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, title);
-    QTest::mouseMove(host.windowHandle(), title + QPoint(30, 0));
-    QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, title + QPoint(30, 0));
+    dragFrom(host, title, QPoint(30, 0));
     EXPECT_EQ(changing.count(), 0);
     EXPECT_TRUE(popup->isVisible());
 
     // Opacity released at 0 switches the offset controls off.
-    clickSliderStart(host, popup->findChild<QSlider*>("slider"));
+    clickSliderEnd(host, popup->findChild<QSlider*>("slider"), false);
     EXPECT_FALSE(box(popup)->isEnabled());
     EXPECT_FALSE(popup->findChild<QPushButton*>("shadowMoveLeftButton")->isEnabled());
     EXPECT_FALSE(popup->findChild<QSlider*>("slider2")->isEnabled());

@@ -152,21 +152,6 @@ struct PictureOwner {
     }
 };
 
-// A drag by offset from start (in window) with real mouse events.
-void dragFrom(QWidget& window, const QPoint& start, const QPoint& offset)
-{
-    QWindow* handle = window.windowHandle();
-    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(handle, start + offset / 2);
-    QTest::mouseMove(handle, start + offset);
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, start + offset);
-}
-
-void dragEyedropper(QWidget& window, ColorPickerWidget* eyedropper, const QPoint& offset)
-{
-    dragFrom(window, eyedropper->mapTo(&window, eyedropper->rect().center()), offset);
-}
-
 TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
 {
     IsolatedSettings isolated;
@@ -188,12 +173,12 @@ TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
     EXPECT_TRUE(near(eyedropper->color(), Qt::blue));
 
     // Far beyond the top-left corner: the centre stops on the picture's edge.
-    dragEyedropper(host, eyedropper, QPoint(-600, -600));
+    dragFrom(host, centreIn(host, eyedropper), QPoint(-600, -600));
     EXPECT_EQ(eyedropper->pos(), QPoint(101 - 60, 101 - 60));
     ASSERT_EQ(selected.size(), 1);
     EXPECT_TRUE(near(selected.last().at(1).value<QColor>(), Qt::red));
     EXPECT_TRUE(popup->mainWidget()->isVisible());
-    dragEyedropper(host, eyedropper, QPoint(2000, 2000));
+    dragFrom(host, centreIn(host, eyedropper), QPoint(2000, 2000));
     EXPECT_EQ(eyedropper->pos(), QPoint(740 - 60, 580 - 60));
     EXPECT_TRUE(near(eyedropper->color(), QColor(0, 128, 0), 12));
     EXPECT_EQ(popup->recentColors().first(), eyedropper->color());
@@ -260,7 +245,7 @@ TEST(ColorMatrixPopup, EmbeddedEyedropperAsksTheOwnerToHideItsCardOnlyDuringTheD
     auto* eyedropper = host.findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     EXPECT_EQ(eyedropper->parentWidget(), &host);
-    dragEyedropper(host, eyedropper, QPoint(-100, -100));
+    dragFrom(host, centreIn(host, eyedropper), QPoint(-100, -100));
     ASSERT_EQ(hidden.size(), 2);
     EXPECT_TRUE(hidden.at(0).at(1).toBool());
     EXPECT_FALSE(hidden.at(1).at(1).toBool());

@@ -237,11 +237,11 @@ TEST_F(SliderPopupValues, FirstValueAndSwitchEnableTheTitledRows)
     EXPECT_TRUE(slider2->isEnabled());
     EXPECT_TRUE(buttonOf(*popup, "valueUpButton3")->isEnabled());
 
-    clickSliderStart(host, sliderOf(*popup));
+    clickSliderEnd(host, sliderOf(*popup), false);
     EXPECT_EQ(sliderOf(*popup)->value(), 0);
     EXPECT_FALSE(slider2->isEnabled());
     EXPECT_FALSE(switchButton->isEnabled());
-    clickSliderEnd(host, sliderOf(*popup));
+    clickSliderEnd(host, sliderOf(*popup), true);
     EXPECT_TRUE(slider2->isEnabled());
     EXPECT_TRUE(switchButton->isEnabled());
 
