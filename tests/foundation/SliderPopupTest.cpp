@@ -66,7 +66,6 @@ TEST_F(SliderPopupValues, PositionsTruncateAndOutOfRangeValuesChangeNothing)
     EXPECT_EQ(sliderOf(*popup)->value(), 333);
     EXPECT_EQ(labelOf(*popup), "0.33");
     EXPECT_EQ(changing.count(), 1);
-
 }
 
 TEST_F(SliderPopupValues, LabelsShowPercentDecimalsOrMultiplierSnappedToWholeUnits)
