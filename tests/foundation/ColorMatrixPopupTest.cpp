@@ -2,13 +2,12 @@
 #include "ColorPickerWidget.h"
 #include "IsolatedSettings.h"
 #include "PopupColorMatrixWidget.h"
+#include "SliderPopupTestSupport.h"
 #include "TestMedia.h"
-#include "WidgetTestSupport.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -100,36 +99,13 @@ TEST(ColorMatrixPopup, RecentColorsKeepTenOpaqueAndTheRowStaysPutWhileOpen)
     EXPECT_EQ(paintedCells(row), expected);
     clickCell(host, row, 4);
     EXPECT_EQ(popup->recentColors().first().rgb(), expected[4]);
-    EXPECT_EQ(popup->recentColors().size(), 10);
     EXPECT_EQ(paintedCells(row), expected);
     popup->dismiss();
     deleteLaterNow();
     EXPECT_EQ(storedRecentColors().first(), expected[4]);
 }
 
-TEST(ColorMatrixPopup, StoredValuesComeBackOpaqueAndTextAsBlack)
-{
-    IsolatedSettings isolated;
-    {
-        QSettings settings;
-        settings.beginWriteArray("RecentColors");
-        settings.setArrayIndex(0);
-        settings.setValue("color", 0x40FF8000u);
-        settings.setArrayIndex(1);
-        settings.setValue("color", "not a colour");
-        settings.endArray();
-    }
-    HostWindow host;
-    host.showFocused(QSize(1000, 800));
-    auto* popup = new PopupColorMatrixWidget(&host);
-    popup->showFullscreenInWidgetWithPicker(&host, false);
-    EXPECT_EQ(popup->recentColors(), (QList<QColor>{QColor(255, 128, 0), QColor(0, 0, 0)}));
-    EXPECT_TRUE(popup->findChild<QPushButton*>("colorPickerButton")->isHidden());
-    EXPECT_EQ(popup->mainWidget()->geometry(), QRect(0, 0, 1000, 800));
-    delete popup;
-}
-
-TEST(ColorMatrixPopup, AnOverlongStoredListLoadsOnlyTheTenMostRecent)
+TEST(ColorMatrixPopup, StoredValuesComeBackOpaqueTextAsBlackAndAtMostTen)
 {
     IsolatedSettings isolated;
     const QList<QColor> matrix = PopupColorMatrixWidget::matrixColors();
@@ -140,16 +116,21 @@ TEST(ColorMatrixPopup, AnOverlongStoredListLoadsOnlyTheTenMostRecent)
             settings.setArrayIndex(i);
             settings.setValue("color", uint(matrix[10 + i].rgb()));
         }
+        settings.setArrayIndex(0);
+        settings.setValue("color", 0x40FF8000u);
+        settings.setArrayIndex(1);
+        settings.setValue("color", "not a colour");
         settings.endArray();
     }
     HostWindow host;
     host.showFocused(QSize(1000, 800));
     auto* popup = new PopupColorMatrixWidget(&host);
-    popup->showInWidgetWithPicker(&host, QPoint(500, 400), false);
-    EXPECT_EQ(popup->recentColors(), matrix.mid(10, 10));
+    popup->showFullscreenInWidgetWithPicker(&host, false);
+    EXPECT_EQ(popup->recentColors(), QList<QColor>({QColor(255, 128, 0), QColor(0, 0, 0)}) + matrix.mid(12, 8));
     EXPECT_EQ(panel(popup, "recentlyUsedColorsPanel")->cellRects().size(), 10);
-    popup->dismiss();
-    deleteLaterNow();
+    EXPECT_TRUE(popup->findChild<QPushButton*>("colorPickerButton")->isHidden());
+    EXPECT_EQ(popup->mainWidget()->geometry(), QRect(0, 0, 1000, 800));
+    delete popup;
     EXPECT_EQ(storedRecentColors().size(), 10);
 }
 
@@ -171,21 +152,6 @@ struct PictureOwner {
     }
 };
 
-// A drag by offset from start (in window) with real mouse events.
-void dragFrom(QWidget& window, const QPoint& start, const QPoint& offset)
-{
-    QWindow* handle = window.windowHandle();
-    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(handle, start + offset / 2);
-    QTest::mouseMove(handle, start + offset);
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, start + offset);
-}
-
-void dragEyedropper(QWidget& window, ColorPickerWidget* eyedropper, const QPoint& offset)
-{
-    dragFrom(window, eyedropper->mapTo(&window, eyedropper->rect().center()), offset);
-}
-
 TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
 {
     IsolatedSettings isolated;
@@ -199,21 +165,20 @@ TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
     QSignalSpy selected(popup, &PopupColorMatrixWidget::colorMatrixPopupColorSelected);
     popup->showInWidgetWithPicker(&host, QPoint(850, 400), true);
     auto* button = popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     ASSERT_TRUE(popup->isColorPicking());
-    EXPECT_TRUE(button->isChecked());
     auto* eyedropper = popup->findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     EXPECT_EQ(eyedropper->geometry(), QRect(359, 279, 120, 120));
     EXPECT_TRUE(near(eyedropper->color(), Qt::blue));
 
     // Far beyond the top-left corner: the centre stops on the picture's edge.
-    dragEyedropper(host, eyedropper, QPoint(-600, -600));
+    dragFrom(host, centreIn(host, eyedropper), QPoint(-600, -600));
     EXPECT_EQ(eyedropper->pos(), QPoint(101 - 60, 101 - 60));
     ASSERT_EQ(selected.size(), 1);
     EXPECT_TRUE(near(selected.last().at(1).value<QColor>(), Qt::red));
     EXPECT_TRUE(popup->mainWidget()->isVisible());
-    dragEyedropper(host, eyedropper, QPoint(2000, 2000));
+    dragFrom(host, centreIn(host, eyedropper), QPoint(2000, 2000));
     EXPECT_EQ(eyedropper->pos(), QPoint(740 - 60, 580 - 60));
     EXPECT_TRUE(near(eyedropper->color(), QColor(0, 128, 0), 12));
     EXPECT_EQ(popup->recentColors().first(), eyedropper->color());
@@ -223,7 +188,7 @@ TEST(ColorMatrixPopup, EyedropperDraggedByMouseReadsThePictureUpToItsEdges)
     popup->setPopupVisible(false);
     EXPECT_FALSE(popup->isColorPicking());
     EXPECT_FALSE(button->isChecked());
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     EXPECT_TRUE(popup->isColorPicking());
     EXPECT_EQ(owner.requests, 1);
     QPointer<PopupColorMatrixWidget> guard(popup);
@@ -276,11 +241,11 @@ TEST(ColorMatrixPopup, EmbeddedEyedropperAsksTheOwnerToHideItsCardOnlyDuringTheD
     host.popup->showFullscreenInWidgetWithPicker(host.card, true);
     EXPECT_EQ(host.popup->mainWidget()->geometry(), QRect(0, 0, 400, 500));
     auto* button = host.popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     auto* eyedropper = host.findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     EXPECT_EQ(eyedropper->parentWidget(), &host);
-    dragEyedropper(host, eyedropper, QPoint(-100, -100));
+    dragFrom(host, centreIn(host, eyedropper), QPoint(-100, -100));
     ASSERT_EQ(hidden.size(), 2);
     EXPECT_TRUE(hidden.at(0).at(1).toBool());
     EXPECT_FALSE(hidden.at(1).at(1).toBool());
@@ -298,7 +263,7 @@ TEST(ColorMatrixPopup, WithoutAPictureOrItsFrameTheEyedropperStaysSafe)
     auto* popup = new PopupColorMatrixWidget(&host);
     popup->showInWidgetWithPicker(&host, QPoint(500, 400), true);
     auto* button = popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, button);
     EXPECT_TRUE(button->isChecked());
     EXPECT_FALSE(popup->isColorPicking());
     EXPECT_EQ(popup->findChild<ColorPickerWidget*>(), nullptr);
@@ -306,16 +271,14 @@ TEST(ColorMatrixPopup, WithoutAPictureOrItsFrameTheEyedropperStaysSafe)
 
     // A picture but no frame: the picture has no area, the eyedropper keeps
     // reading inside the picture while dragged.
-    const QImage picture(TestMedia::path("picture.png"));
-    if (picture.isNull())
+    PictureOwner owner;
+    if (owner.picture.isNull())
         GTEST_SKIP() << "picture.png was not made by the fixture script";
+    owner.frame = QRect();
     popup = new PopupColorMatrixWidget(&host);
-    QObject::connect(popup, &PopupColorMatrixWidget::colorMatrixPopupColorPickingImageNeeded, popup,
-                     [&picture](PopupColorMatrixWidget*, QImage* image) { *image = picture; },
-                     Qt::DirectConnection);
+    owner.connectTo(popup);
     popup->showInWidgetWithPicker(&host, QPoint(500, 400), true);
-    button = popup->findChild<QPushButton*>("colorPickerButton");
-    clickWindowAt(host, button->mapTo(&host, button->rect().center()));
+    clickOn(host, popup->findChild<QPushButton*>("colorPickerButton"));
     auto* eyedropper = popup->findChild<ColorPickerWidget*>();
     ASSERT_NE(eyedropper, nullptr);
     // It stands centred on the empty frame's corner, mostly outside the window.

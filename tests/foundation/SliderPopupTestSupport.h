@@ -29,16 +29,20 @@ inline void clickOn(QWidget& host, const QWidget* widget)
     releaseOn(host, widget);
 }
 
-// Clicks the slider's groove near its left end; the popup's sliders jump to
-// where the groove is clicked, so this releases the slider at its minimum.
-inline void clickSliderStart(QWidget& host, const QSlider* slider)
+// Clicks the slider's groove near one end; the popup's sliders jump to where
+// the groove is clicked, so this releases the slider at its minimum or maximum.
+inline void clickSliderEnd(QWidget& host, const QSlider* slider, bool atMaximum)
 {
-    const QPoint at = slider->mapTo(&host, QPoint(1, slider->height() / 2));
+    const QPoint at = slider->mapTo(&host, QPoint(atMaximum ? slider->width() - 2 : 1, slider->height() / 2));
     QTest::mouseClick(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
-inline void clickSliderEnd(QWidget& host, const QSlider* slider)
+// A drag by offset from start (in window), moving halfway first.
+inline void dragFrom(QWidget& window, const QPoint& start, const QPoint& offset)
 {
-    const QPoint at = slider->mapTo(&host, QPoint(slider->width() - 2, slider->height() / 2));
-    QTest::mouseClick(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    QWindow* handle = window.windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(handle, start + offset / 2);
+    QTest::mouseMove(handle, start + offset);
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, start + offset);
 }
