@@ -70,9 +70,10 @@ bool replaceInFile(const QString& path, const QString& before, const QString& af
 QSet<QString> reportedSince(const CheckResult& before, const CheckResult& after)
 {
     QSet<QString> added = after.lines - before.lines;
-    // The closing count changes with every problem; the problems are the rest.
+    // The closing lines (the count, the hint) are no problems of their own.
     for (auto line = added.begin(); line != added.end();) {
-        if (line->contains("translation problem(s)") || line->startsWith("All texts translated"))
+        if (line->contains("translation problem(s)") || line->startsWith("To add the new texts")
+            || line->startsWith("All texts translated"))
             line = added.erase(line);
         else
             ++line;
