@@ -2,10 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>MediaExplorerHelpTipWidget</name>
+    <message>
+        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
+        <translation>Vous pouvez faire glisser un média depuis l&apos;explorateur de médias et le déposer directement à l&apos;endroit voulu sur une piste.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
         <translation>Classique</translation>
+    </message>
+</context>
+<context>
+    <name>PopupChromaKeyWidget</name>
+    <message>
+        <source>Chroma Key</source>
+        <translation>Incrustation chroma</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilité</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Lissage</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Activé/Désactivé</translation>
+    </message>
+    <message>
+        <source>Key Color</source>
+        <translation>Couleur d&apos;incrustation</translation>
+    </message>
+    <message>
+        <source>Restore default values</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorMatrixWidget</name>
+    <message>
+        <source>Recently Used Colors</source>
+        <translation>Couleurs récentes</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Plus de couleurs...</translation>
+    </message>
+    <message>
+        <source>Pick color from preview</source>
+        <translation>Prélever une couleur dans l&apos;aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationDoubleTapTipWidget</name>
+    <message>
+        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
+        <translation>Double-cliquez sur un segment pour passer en mode édition, puis double-cliquez à nouveau pour en sortir.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentOperationPressAndDragTipWidget</name>
+    <message>
+        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
+        <translation>Maintenez le clic sur un segment jusqu&apos;à l&apos;apparition du cadre jaune, puis faites-le glisser où vous voulez.</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
     </message>
 </context>
 <context>
@@ -16,7 +98,7 @@
     </message>
     <message>
         <source>Today</source>
-        <translation>Aujourd'hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Stereo</source>
@@ -38,38 +120,41 @@
         <source>All music files (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</source>
         <translation>Tous les fichiers audio (*.mp3 *.wav *.m4a *.mid *.wma *.vqf *.ra)</translation>
     </message>
-</context>
-<context>
-    <name>MediaExplorerHelpTipWidget</name>
     <message>
-        <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>
-        <translation>Vous pouvez faire glisser un média depuis l'explorateur de médias et le déposer directement à l'endroit voulu sur une piste.</translation>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
     </message>
     <message>
-        <source>Got it</source>
-        <translation>Compris</translation>
-    </message>
-</context>
-<context>
-    <name>SegmentOperationDoubleTapTipWidget</name>
-    <message>
-        <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
-        <translation>Double-cliquez sur un segment pour passer en mode édition, puis double-cliquez à nouveau pour en sortir.</translation>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
     </message>
     <message>
-        <source>Got it</source>
-        <translation>Compris</translation>
-    </message>
-</context>
-<context>
-    <name>SegmentOperationPressAndDragTipWidget</name>
-    <message>
-        <source>Press and hold on a segment till the yellow frame appears, then you can drag it to the place you want.</source>
-        <translation>Maintenez le clic sur un segment jusqu'à l'apparition du cadre jaune, puis faites-le glisser où vous voulez.</translation>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
     </message>
     <message>
-        <source>Got it</source>
-        <translation>Compris</translation>
+        <source>M/d</source>
+        <extracomment>Date format (QDateTime::toString) of a date in the current year: month/day.</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <source>M/d/yyyy</source>
+        <extracomment>Date format (QDateTime::toString) of a date in another year: month/day/year.</extracomment>
+        <translation>d/M/yyyy</translation>
+    </message>
+    <message>
+        <source>Unknown codec</source>
+        <translation>Codec inconnu</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 Hz</source>
+        <extracomment>Audio stream: codec, channels (Stereo or Mono), sample rate.</extracomment>
+        <translation>%1, %2, %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1, %2 x %3</source>
+        <extracomment>Video stream: codec, width, height in pixels.</extracomment>
+        <translation>%1, %2 x %3</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "WidgetTestSupport.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -95,4 +96,49 @@ TEST(ProgressHUDTest, BarShowsTruncatedPercentsAndKeepsTheKeyboard)
     EXPECT_EQ(host.edit->text(), "k");
 }
 
+// The columns of the caption's white glyphs in a picture of the card.
+std::pair<int, int> captionColumns(const QImage& card)
+{
+    int first = card.width();
+    int last = -1;
+    for (int y = 0; y < card.height(); ++y) {
+        for (int x = 0; x < card.width(); ++x) {
+            if (qGray(card.pixel(x, y)) > 160) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+TEST(ProgressHUDTest, MessageKeepsItsWholeCaptionInANarrowParent)
+{
+    HostWindow host;
+    host.showFocused(QSize(800, 600));
+    auto* narrow = new QWidget(&host);
+    narrow->setGeometry(300, 100, 250, 400);
+    narrow->show();
+    ProgressHUD::showMessage("Copied to the clipboard", narrow, 2000);
+    auto* hud = narrow->findChild<ProgressHUD*>();
+    ASSERT_NE(hud, nullptr);
+    QTest::qWait(50);
+    QLabel* caption = hud->messageLabel();
+    EXPECT_GE(caption->width(), caption->sizeHint().width());
+    auto* card = hud->findChild<QWidget*>("mainWidget");
+    EXPECT_TRUE(hud->rect().contains(card->geometry())) << card->geometry().x() << " " << card->width();
+
+    // In the picture, the glyphs span the whole caption and end short of the
+    // card's rounded sides: no glyph is cut at either side.
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    const QImage picture = card->grab().toImage();
+    picture.save(QString(VIDORNA_ARTEFACT_DIR) + "/progress-hud-narrow-message.png");
+    const auto [first, last] = captionColumns(picture);
+    const int captionWidth = caption->fontMetrics().horizontalAdvance(caption->text());
+    EXPECT_GE(last - first + 1, captionWidth - 4);
+    EXPECT_GE(first, 10);
+    EXPECT_LE(last, picture.width() - 11);
+}
+
 } // namespace
+

@@ -1,5 +1,7 @@
 #include "IsolatedSettings.h"
+#include "MediaExplorerHelpTipWidget.h"
 #include "MultiLanguage.h"
+#include "PopupColorMatrixWidget.h"
 #include "UiMetrics.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -7,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -151,6 +155,37 @@ TEST_F(SettingsStore, LanguagesSwitchAndTellWhichIsInForce)
     EXPECT_EQ(MultiLanguage::displayName("de_DE"), "Deutsch");
     EXPECT_EQ(MultiLanguage::displayName("ar_EG"), QString::fromUtf8("العربية"));
     EXPECT_EQ(MultiLanguage::displayName("xx_YY"), "xx_YY");
+}
+
+TEST_F(SettingsStore, WidgetsAndFormatsShowTheLanguageInForce)
+{
+    MultiLanguage language;
+    language.switchLanguage("ja_JP");
+    {
+        PopupColorMatrixWidget colors;
+        EXPECT_EQ(colors.findChild<QLabel*>("recentlyUsedColorsLabel")->text(), QString::fromUtf8("最近使った色"));
+        EXPECT_EQ(colors.findChild<QPushButton*>("moreColorButton")->text(), QString::fromUtf8("その他の色..."));
+    }
+    language.switchLanguage("de_DE");
+    {
+        QWidget host;
+        MediaExplorerHelpTipWidget tip(&host);
+        EXPECT_EQ(tip.okButton()->text(), "Verstanden");
+        EXPECT_TRUE(tip.helpTextLabel()->text().startsWith(QString::fromUtf8("Sie können")));
+    }
+    // Day before month, in the language's own way.
+    const QDate today = QDate::currentDate();
+    const QDate sameYear = today.month() == 1 && today.day() == 1 ? today.addDays(1) : today.addDays(-1);
+    EXPECT_EQ(Util::dateText(QDateTime(sameYear, QTime(12, 0))),
+              QString("%1.%2.").arg(sameYear.day()).arg(sameYear.month()));
+    EXPECT_EQ(Util::dateText(QDateTime(QDate(2001, 3, 4), QTime(12, 0))), "4.3.2001");
+    language.switchLanguage("fr_FR");
+    EXPECT_EQ(Util::byteSizeText(2048), "2 Ko");
+    EXPECT_EQ(Util::byteSizeText(1048576), "1.0 Mo");
+    language.switchLanguage("ru_RU");
+    EXPECT_EQ(Util::byteSizeText(1073741824), QString::fromUtf8("1.00 ГБ"));
+    language.switchLanguage("en_US");
+    EXPECT_EQ(Util::byteSizeText(2048), "2 KB");
 }
 
 TEST(UiMetricsTest, PortraitScreenAndProjectSettingsSizes)

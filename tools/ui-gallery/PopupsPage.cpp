@@ -74,7 +74,18 @@ public:
     }
 };
 
-// Where floating popups, overlays and tips appear: a click opens a popup above it.
+// Each press shows the next of the three tips, pointing at anchor.
+void showNextTip(QWidget* stage, QWidget* anchor, int delayMs)
+{
+    static const QStringList names{"MediaExplorerHelpTip", "SegmentOperationDoubleTapTip",
+                                   "SegmentOperationPressAndDragTip"};
+    static int next = 0;
+    TipManager::instance()->showTipDelayed(names[next++ % names.size()], anchor, stage, delayMs);
+}
+
+// Where floating popups, overlays and tips appear: a click opens a popup above
+// it. The first tip opens when the stage is first shown, so that a screenshot
+// shows one (in the language chosen).
 class Stage : public QWidget
 {
 public:
@@ -86,6 +97,8 @@ public:
         hint->move(16, 12);
     }
 
+    void setTipAnchor(QWidget* anchor) { _tipAnchor = anchor; }
+
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -93,6 +106,18 @@ protected:
         popup->addShadow();
         popup->showInWidget(this, QString("Popup at %1, %2").arg(event->x()).arg(event->y()), event->pos());
     }
+    void showEvent(QShowEvent* event) override
+    {
+        QWidget::showEvent(event);
+        if (_tipShown || !_tipAnchor)
+            return;
+        _tipShown = true;
+        showNextTip(this, _tipAnchor, 0);
+    }
+
+private:
+    QWidget* _tipAnchor = nullptr;
+    bool _tipShown = false;
 };
 
 QPixmap magnifier()
@@ -234,15 +259,6 @@ void playSlideshow(QWidget* stage)
     slideshow->start();
 }
 
-// Each press shows the next of the three tips, pointing at the button.
-void showNextTip(QWidget* stage, QWidget* anchor)
-{
-    static const QStringList names{"MediaExplorerHelpTip", "SegmentOperationDoubleTapTip",
-                                   "SegmentOperationPressAndDragTip"};
-    static int next = 0;
-    TipManager::instance()->showTipDelayed(names[next++ % names.size()], anchor, stage, 500);
-}
-
 } // namespace
 
 QWidget* createPopupsPage()
@@ -255,6 +271,7 @@ QWidget* createPopupsPage()
     side->setFixedWidth(220);
     auto* tipAnchor = button("Tip", stage);
     tipAnchor->setGeometry(300, 300, 80, 30);
+    stage->setTipAnchor(tipAnchor);
 
     auto* buttons = new QHBoxLayout;
     auto* embedded = button("Embedded popup");
@@ -272,7 +289,7 @@ QWidget* createPopupsPage()
     auto* slideshow = button("Slideshow");
     QObject::connect(slideshow, &QPushButton::clicked, stage, [stage]() { playSlideshow(stage); });
     auto* tip = button("Help tip");
-    QObject::connect(tip, &QPushButton::clicked, stage, [stage, tipAnchor]() { showNextTip(stage, tipAnchor); });
+    QObject::connect(tip, &QPushButton::clicked, stage, [stage, tipAnchor]() { showNextTip(stage, tipAnchor, 500); });
     for (QPushButton* each : {embedded, spinner, bar, message, slideshow, tip})
         buttons->addWidget(each);
     buttons->addStretch();

@@ -56,17 +56,26 @@ float toValue(int position)
 } // namespace
 
 CommonSliderColorPopup::CommonSliderColorPopup(QWidget* parent)
-    : CommonPopup(parent), _repeatTimer(new QTimer(this))
+    : CommonPopup(parent), _repeatTimer(new QTimer(this)), _commitTimer(new QTimer(this))
 {
     _repeatTimer->setSingleShot(true);
     // A coarse timer may fire up to 5% early: the second step would come
     // before the half second a user holds the button to mean "repeat".
     _repeatTimer->setTimerType(Qt::PreciseTimer);
     connect(_repeatTimer, &QTimer::timeout, this, [this] { stepWhileHeld(_heldRow, _heldStep); });
+    _commitTimer->setSingleShot(true);
+    // Never before the 350 ms a user may take between two clicks of a run.
+    _commitTimer->setTimerType(Qt::PreciseTimer);
+    _commitTimer->setInterval(kCommitDelayMs);
+    connect(_commitTimer, &QTimer::timeout, this, &CommonSliderColorPopup::_commitAwaitingRows);
 }
 
 CommonSliderColorPopup::~CommonSliderColorPopup()
 {
+    // An owner replacing an embedded popup deletes it: the last change still
+    // reaches the owner. Not virtually: a subclass's part is gone by now, and
+    // each subclass with changes of its own commits them in its destructor.
+    CommonSliderColorPopup::commitPendingChanges();
     // The colour popup lives on another widget: an owner that deletes this
     // popup without dismissing it would leave it choosing for nobody.
     _closeColorPopup();
@@ -107,6 +116,9 @@ void CommonSliderColorPopup::adoptForm(const SliderPopupForm& form)
         if (r.slider) {
             connect(r.slider, &QSlider::valueChanged, this, moved[row]);
             connect(r.slider, &QSlider::sliderReleased, this, released[row]);
+            // Keys, the wheel and clicks on the groove: every user action on
+            // the slider, where a programmatic value change is none.
+            connect(r.slider, &QSlider::actionTriggered, this, [this, row] { _rowActionTriggered(row); });
         }
         // The first row's buttons work only as a pair.
         const bool pairOnly = row == 0 && !(r.upButton && r.downButton);
@@ -370,17 +382,31 @@ void CommonSliderColorPopup::_emitChanging(int row, float value)
 
 void CommonSliderColorPopup::onSliderReleased()
 {
-    _rowReleased(0);
+    _commitRow(0);
 }
 
 void CommonSliderColorPopup::onSlider2Released()
 {
-    _rowReleased(1);
+    _commitRow(1);
 }
 
 void CommonSliderColorPopup::onSlider3Released()
 {
-    _rowReleased(2);
+    _commitRow(2);
+}
+
+void CommonSliderColorPopup::_rowActionTriggered(int row)
+{
+    _rowsAwaitingCommit |= 1 << row;
+    // A drag commits at its release; a key or wheel step like a click.
+    if (!_rows[row].slider->isSliderDown())
+        _commitTimer->start();
+}
+
+void CommonSliderColorPopup::_commitRow(int row)
+{
+    _rowsAwaitingCommit &= ~(1 << row);
+    _rowReleased(row);
 }
 
 void CommonSliderColorPopup::_rowReleased(int row)
@@ -465,6 +491,7 @@ void CommonSliderColorPopup::onValueDownButton3Released()
 void CommonSliderColorPopup::_valueButtonPressed(int row, int direction)
 {
     _repeatTimer->stop();
+    _rowsAwaitingCommit |= 1 << row;
     _heldDirection = direction;
     _repeatInterval = 0;
     if (row == 0)
@@ -502,23 +529,33 @@ void CommonSliderColorPopup::_valueButtonReleased(int row)
     _repeatTimer->stop();
     if (row == 0)
         _steppingByButton = false;
-    const int serial = ++_releaseSerial;
     _rowsAwaitingCommit |= 1 << row;
-    QTimer::singleShot(kCommitDelayMs, this, [this, serial] { _commitHeldRows(serial); });
+    _commitTimer->start();
 }
 
-void CommonSliderColorPopup::_commitHeldRows(int serial)
+void CommonSliderColorPopup::_commitAwaitingRows()
 {
-    // Rapid clicks, on one row or several, commit once after the last
-    // release; every row stepped meanwhile commits then, so that a click on
-    // another row does not swallow this row's change.
-    if (serial != _releaseSerial)
+    // A held button's release restarts the timer; a slider held down
+    // commits at its own release. Every other row stepped meanwhile commits
+    // now, so that a click on another row does not swallow this row's change.
+    if (_heldDirection != 0)
         return;
-    const int rows = _rowsAwaitingCommit;
-    _rowsAwaitingCommit = 0;
     for (int row = 0; row < 3; ++row) {
-        if (rows & (1 << row))
-            _rowReleased(row);
+        const bool held = _rows[row].slider && _rows[row].slider->isSliderDown();
+        if ((_rowsAwaitingCommit & (1 << row)) && !held)
+            _commitRow(row);
+    }
+}
+
+void CommonSliderColorPopup::commitPendingChanges()
+{
+    _commitTimer->stop();
+    _repeatTimer->stop();
+    _heldDirection = 0;
+    _steppingByButton = false;
+    for (int row = 0; row < 3; ++row) {
+        if (_rowsAwaitingCommit & (1 << row))
+            _commitRow(row);
     }
 }
 
@@ -578,11 +615,24 @@ void CommonSliderColorPopup::setDefaultValueMarker(float value, float distance)
     _hasDefaultMarker = true;
     if (!_defaultValueMarker) {
         _defaultValueMarker = new QWidget(slider->parentWidget());
+        _defaultValueMarker->setObjectName("defaultValueMarker");
         _defaultValueMarker->setStyleSheet("background-color: rgba(255,255,255,32);");
         _defaultValueMarker->lower();
         _defaultValueMarker->show();
+        // Set before the popup is shown, the slider is not laid out yet, and
+        // an embedded popup gets no later resize of its own: the marker
+        // follows the slider's geometry instead.
+        slider->installEventFilter(this);
     }
     _placeDefaultMarker();
+}
+
+bool CommonSliderColorPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool sliderMoved = event->type() == QEvent::Resize || event->type() == QEvent::Move;
+    if (sliderMoved && watched == _rows[0].slider)
+        _placeDefaultMarker();
+    return CommonPopup::eventFilter(watched, event);
 }
 
 void CommonSliderColorPopup::_placeDefaultMarker()
@@ -600,8 +650,16 @@ void CommonSliderColorPopup::_placeDefaultMarker()
 
 void CommonSliderColorPopup::dismiss()
 {
+    commitPendingChanges();
     _closeColorPopup();
     CommonPopup::dismiss();
+}
+
+void CommonSliderColorPopup::hideEvent(QHideEvent* event)
+{
+    // Closed, or hidden with its host: what the user changed is final.
+    commitPendingChanges();
+    CommonPopup::hideEvent(event);
 }
 
 void CommonSliderColorPopup::dismissChildPopups()
@@ -682,7 +740,6 @@ void CommonSliderColorPopup::showAt(const QPoint& point)
 void CommonSliderColorPopup::resizeEvent(QResizeEvent* event)
 {
     CommonPopup::resizeEvent(event);
-    _placeDefaultMarker();
     if (isFullscreen() && _colorMatrixPopup && _colorButton)
         _colorMatrixPopup->showAt(_colorButtonTopInWindow());
 }

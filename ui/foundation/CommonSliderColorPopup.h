@@ -19,7 +19,10 @@ class SwitchButton;
 // rows, an optional colour button (opening the colour matrix popup) and an
 // optional on/off switch. Sliders work in integer positions: a value v sits
 // at trunc(v x 1000). While a control moves the popup reports a Changing
-// signal; when the change is final, a Changed signal. The Silently setters
+// signal; when the change is final, a Changed signal: at the release of a
+// drag, or 350 ms after the last value-button click, key press or wheel step.
+// A change still awaiting its Changed when the popup is hidden, dismissed or
+// destroyed gets it then, so that no edit is lost. The Silently setters
 // refresh an open popup without echoing anything back to its owner.
 class CommonSliderColorPopup : public CommonPopup
 {
@@ -60,9 +63,12 @@ public:
     // Re-reads the options from the first value and the switch.
     void updateOptionsState();
     void setPercentFormat(bool percent) { _percentFormat = percent; }
-    // Marks value on the first slider's groove; drags within distance of it
-    // land on it.
+    // Marks value on the first slider's groove, wherever the slider is laid
+    // out later; drags within distance of it land on it.
     void setDefaultValueMarker(float value, float distance);
+    // Emits at once, and once, the Changed signal of every change still
+    // awaiting it.
+    virtual void commitPendingChanges();
 
     void dismiss() override;
     void dismissChildPopups() override;
@@ -147,6 +153,8 @@ protected:
     SwitchButton* switchButton() const { return _switchButton; }
 
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     struct Row {
@@ -165,11 +173,13 @@ private:
     void _setRowValue(int row, float value);
     float _rowValue(int row, float absent) const;
     void _rowPositionChanged(int row);
+    void _rowActionTriggered(int row);
     void _rowReleased(int row);
+    void _commitRow(int row);
+    void _commitAwaitingRows();
     void _emitChanging(int row, float value);
     void _valueButtonPressed(int row, int direction);
     void _valueButtonReleased(int row);
-    void _commitHeldRows(int serial);
     QString _rowText(int row, float value) const;
     void _enableRow(int row, bool enabled);
     void _placeDefaultMarker();
@@ -186,8 +196,7 @@ private:
     int _heldRow = 0;
     int _heldStep = 0;
     int _repeatInterval = 0;
-    int _releaseSerial = 0;
-    // Rows whose value buttons were released since the last commit (bit per row).
+    // Rows the user changed since their last Changed (a bit per row).
     int _rowsAwaitingCommit = 0;
     bool _hasDefaultMarker = false;
     float _defaultValue = 0;
@@ -205,4 +214,7 @@ private:
     // One timer for the repeat of a held button, so that a new press cancels
     // a repeat the previous hold left pending.
     QTimer* _repeatTimer;
+    // Restarted by every click, key press or wheel step: rapid ones, on one
+    // row or several, commit once after the last.
+    QTimer* _commitTimer;
 };

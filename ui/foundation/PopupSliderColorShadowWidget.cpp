@@ -51,8 +51,14 @@ int clampBoxStart(double position, int size, int limit)
 
 PopupSliderColorShadowWidget::PopupSliderColorShadowWidget(QWidget* parent)
     : CommonSliderColorPopup(parent),
-      _shadowEffect(new QGraphicsDropShadowEffect(this))
+      _shadowEffect(new QGraphicsDropShadowEffect(this)),
+      _offsetCommitTimer(new QTimer(this))
 {
+    _offsetCommitTimer->setSingleShot(true);
+    _offsetCommitTimer->setTimerType(Qt::PreciseTimer);
+    _offsetCommitTimer->setInterval(kCommitDelayMs);
+    connect(_offsetCommitTimer, &QTimer::timeout, this, [this] { emit shadowOffsetChanged(this, shadowOffset()); });
+
     SliderPopupForm form(this);
     form.mainLayout->setSpacing(kLayoutSpacing);
     form.addSliderRow(0, true);
@@ -72,6 +78,23 @@ PopupSliderColorShadowWidget::PopupSliderColorShadowWidget(QWidget* parent)
     connect(_rightButton, &QPushButton::clicked, this, &Self::onShadowMoveRightButtonClicked);
     connect(_upButton, &QPushButton::clicked, this, &Self::onShadowMoveUpButtonClicked);
     connect(_downButton, &QPushButton::clicked, this, &Self::onShadowMoveDownButtonClicked);
+}
+
+PopupSliderColorShadowWidget::~PopupSliderColorShadowWidget()
+{
+    // While this part still stands: the opacity and blur rows report to it.
+    commitPendingChanges();
+}
+
+void PopupSliderColorShadowWidget::commitPendingChanges()
+{
+    CommonSliderColorPopup::commitPendingChanges();
+    // An arrow run awaiting its commit, or a drag cut short by Escape.
+    if (!_offsetCommitTimer->isActive() && !_dragging)
+        return;
+    _offsetCommitTimer->stop();
+    _dragging = false;
+    emit shadowOffsetChanged(this, shadowOffset());
 }
 
 void PopupSliderColorShadowWidget::_buildPad(const SliderPopupForm& form)
@@ -232,12 +255,7 @@ void PopupSliderColorShadowWidget::moveShadowBy(const QPoint& delta)
     const QPoint target = _box->pos() + delta;
     _moveBoxTo(target.x(), target.y());
     emit shadowOffsetChanging(this, shadowOffset());
-    // A run of clicks commits once, after the last.
-    const int serial = ++_offsetSerial;
-    QTimer::singleShot(kCommitDelayMs, this, [this, serial] {
-        if (serial == _offsetSerial)
-            emit shadowOffsetChanged(this, shadowOffset());
-    });
+    _offsetCommitTimer->start();
 }
 
 void PopupSliderColorShadowWidget::_moveBoxTo(double x, double y)

@@ -6,6 +6,7 @@
 
 class QGraphicsDropShadowEffect;
 class QPushButton;
+class QTimer;
 class SliderPopupForm;
 
 // A segment's drop shadow: opacity on the first row (with the shadow colour),
@@ -19,6 +20,7 @@ class PopupSliderColorShadowWidget : public CommonSliderColorPopup
 
 public:
     explicit PopupSliderColorShadowWidget(QWidget* parent = nullptr);
+    ~PopupSliderColorShadowWidget() override;
 
     // Embedded in parent.
     void showFullscreenWithValues(QWidget* parent, const QString& title, float opacity, const QColor& color,
@@ -40,6 +42,8 @@ public:
     int popupHeight() override;
     void setValue(float value) override;
     void setValue2(float value) override;
+    // The rows' changes, then an offset still awaiting its Changed.
+    void commitPendingChanges() override;
 
 signals:
     void shadowOffsetChanging(PopupSliderColorShadowWidget* popup, QSizeF offset);
@@ -78,7 +82,8 @@ private:
     bool _dragging = false;
     QPoint _pressGlobalPos;
     QPoint _pressBoxPos;
-    int _offsetSerial = 0;
+    // Restarted by each arrow click: a run of clicks commits once.
+    QTimer* _offsetCommitTimer;
     QWidget* _pad = nullptr;
     QWidget* _backWidget = nullptr;
     QWidget* _box = nullptr;

@@ -18,6 +18,7 @@ const char* const kStyle =
     "QLabel { color: white; background-color: transparent; }";
 
 constexpr int kSpinnerSide = 80;
+constexpr int kCardMinimumSide = 100;
 constexpr int kBarMaximumWidth = 400;
 constexpr int kBarHeight = 20;
 constexpr int kMessageCardHeight = 70;
@@ -71,7 +72,7 @@ void ProgressHUD::_buildForm()
     _form.horizontalLayout->addItem(horizontalSpacer());
     _form.mainWidget = new QWidget(this);
     _form.mainWidget->setObjectName("mainWidget");
-    _form.mainWidget->setMinimumSize(100, 100);
+    _form.mainWidget->setMinimumSize(kCardMinimumSide, kCardMinimumSide);
     _form.mainVerticalLayout = new QVBoxLayout(_form.mainWidget);
     _form.mainVerticalLayout->setObjectName("mainVerticalLayout");
     _form.mainVerticalLayout->setContentsMargins(12, 12, 12, 12);
@@ -149,6 +150,10 @@ void ProgressHUD::setText(const QString& text)
         break;
     case ProgressHUDMessage:
         _form.mainVerticalLayout->setContentsMargins(25, 12, 25, 12);
+        // In a narrow parent the spacers beside the card give way, not the
+        // card: left to share the shortfall with them, it would cut the
+        // caption at both sides while there is still room for all of it.
+        _form.mainWidget->setMinimumWidth(std::max(kCardMinimumSide, _form.mainWidget->sizeHint().width()));
         break;
     }
 }

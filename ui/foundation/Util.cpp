@@ -61,11 +61,12 @@ QString Util::byteSizeText(qint64 bytes)
 {
     if (bytes < 1024)
         return tr("%1 bytes").arg(QLocale().toString(bytes));
+    // The units are the language's own ("Ko" in French, "КБ" in Russian).
     if (bytes < 1048576)
-        return QString::asprintf("%lld KB", static_cast<long long>(bytes / 1024));
+        return tr("%1 KB").arg(bytes / 1024);
     if (bytes < 1073741824)
-        return QString::asprintf("%.1f MB", bytes / 1048576.0);
-    return QString::asprintf("%.2f GB", bytes / 1073741824.0);
+        return tr("%1 MB").arg(QString::asprintf("%.1f", bytes / 1048576.0));
+    return tr("%1 GB").arg(QString::asprintf("%.2f", bytes / 1073741824.0));
 }
 
 QString Util::dateText(const QDateTime& dateTime)
@@ -73,7 +74,13 @@ QString Util::dateText(const QDateTime& dateTime)
     const QDate today = QDate::currentDate();
     if (dateTime.date() == today)
         return tr("Today");
-    return dateTime.toString(dateTime.date().year() == today.year() ? "M/d" : "M/d/yyyy");
+    // The order of day and month is the language's.
+    if (dateTime.date().year() == today.year()) {
+        //: Date format (QDateTime::toString) of a date in the current year: month/day.
+        return dateTime.toString(tr("M/d"));
+    }
+    //: Date format (QDateTime::toString) of a date in another year: month/day/year.
+    return dateTime.toString(tr("M/d/yyyy"));
 }
 
 QString Util::versionString()

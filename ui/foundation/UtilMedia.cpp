@@ -45,7 +45,7 @@ QString videoCodecName(const AVCodecParameters* parameters)
     case AV_CODEC_ID_PRORES:
         return isProRes4444PixelFormat(parameters->format) ? "Apple ProRes 4444" : "Apple ProRes 422";
     default:
-        return "Unknown codec";
+        return Util::tr("Unknown codec");
     }
 }
 
@@ -57,7 +57,7 @@ QString audioCodecName(const AVCodecParameters* parameters)
     case AV_CODEC_ID_OPUS:
         return "Opus";
     default:
-        return "Unknown codec";
+        return Util::tr("Unknown codec");
     }
 }
 
@@ -165,7 +165,8 @@ bool Util::mediaStreamDescription(const QString& path, QString& videoText, QStri
     const int audio = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (audio >= 0) {
         const AVCodecParameters* parameters = input->streams[audio]->codecpar;
-        audioText = QString("%1, %2, %3 Hz")
+        //: Audio stream: codec, channels (Stereo or Mono), sample rate.
+        audioText = tr("%1, %2, %3 Hz")
                         .arg(audioCodecName(parameters),
                              parameters->ch_layout.nb_channels == 2 ? tr("Stereo") : tr("Mono"))
                         .arg(parameters->sample_rate);
@@ -173,7 +174,8 @@ bool Util::mediaStreamDescription(const QString& path, QString& videoText, QStri
     const int video = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (video >= 0) {
         const AVCodecParameters* parameters = input->streams[video]->codecpar;
-        videoText = QString("%1, %2 x %3")
+        //: Video stream: codec, width, height in pixels.
+        videoText = tr("%1, %2 x %3")
                         .arg(videoCodecName(parameters))
                         .arg(parameters->width)
                         .arg(parameters->height);
