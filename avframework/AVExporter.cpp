@@ -132,6 +132,7 @@ int AVExporter::_run()
 {
     const double startTime = avCurrentTimeSeconds();
     _running = true;
+    _readyWaitExpired = false;
     int result = kNoDrawingContext;
     if (_setUpDrawing()) {
         if (_imageLoader)
@@ -189,13 +190,20 @@ void AVExporter::_waitUntilReady(double time)
 {
     const double deadline = avCurrentTimeSeconds() + kReadyTimeout;
     while (!_cancelled && !_composition->areLayersReadyAt(time)) {
+        // Once a layer has kept the export waiting that long, it is not
+        // waited for again until the layers have been ready once more:
+        // otherwise every frame would wait the full time.
+        if (_readyWaitExpired)
+            return;
         if (avCurrentTimeSeconds() > deadline) {
             std::fprintf(stderr, "Layers not ready at %.3f s after %.0f s; drawing what they hold\n", time,
                          kReadyTimeout);
+            _readyWaitExpired = true;
             return;
         }
         avThreadSleep(kReadyPoll);
     }
+    _readyWaitExpired = false;
 }
 
 int AVExporter::_encodeAll(Output* output, double startTime)

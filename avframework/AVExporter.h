@@ -168,6 +168,7 @@ private:
     int _writeVideoFrame(Output* output);
     // 1 with the next picture in the encoder frame, 0 after the last one.
     int _readPicture(AVExportStream* video);
+    bool _makeScaler(AVExportStream* video, int32_t width, int32_t height);
     bool _scalePicture(AVExportStream* video, uint8_t* pixels, int32_t width, int32_t height, int32_t stride);
     // Audio: encoder frames from the next stretch of the mix; 1 once ended.
     int _writeAudioFrames(Output* output);
@@ -202,4 +203,5 @@ private:
     AVThread_QThread_Type* _thread = nullptr;
     std::atomic<bool> _cancelled{false};
     std::atomic<bool> _running{false};
+    bool _readyWaitExpired = false;  // export thread only
 };
