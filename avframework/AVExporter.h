@@ -155,6 +155,8 @@ private:
 
     // Set-up: the container and the streams; 0 or a code of -2 to -12.
     int _openOutput(Output* output);
+    // A stream and its encoder context; false when either is not had.
+    bool _newStream(Output* output, const AVCodec* codec, AVExportStream* stream);
     AVPixelFormat _videoPixelFormat(const AVCodec* codec) const;
     int _addVideoStream(Output* output);
     int _addAudioStream(Output* output);

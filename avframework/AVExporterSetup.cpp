@@ -157,6 +157,20 @@ AVPixelFormat AVExporter::_videoPixelFormat(const AVCodec* codec) const
     return listsPixelFormat(codec, AV_PIX_FMT_NV12) ? AV_PIX_FMT_NV12 : AV_PIX_FMT_YUV420P;
 }
 
+bool AVExporter::_newStream(Output* output, const AVCodec* codec, AVExportStream* stream)
+{
+    stream->stream = avformat_new_stream(output->context, nullptr);
+    stream->encoder.reset(avcodec_alloc_context3(codec));
+    if (!stream->stream || !stream->encoder) {
+        std::fprintf(stderr, "Could not allocate stream\n");
+        return false;
+    }
+    stream->stream->id = int(output->context->nb_streams) - 1;
+    if (output->context->oformat->flags & AVFMT_GLOBALHEADER)
+        stream->encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    return true;
+}
+
 int AVExporter::_addVideoStream(Output* output)
 {
     const std::string name = videoEncoderName(_codec, _softwareOnly);
@@ -164,14 +178,9 @@ int AVExporter::_addVideoStream(Output* output)
     if (!codec)
         return -3;
     AVExportStream& video = output->video;
-    video.stream = avformat_new_stream(output->context, nullptr);
-    video.encoder.reset(avcodec_alloc_context3(codec));
-    if (!video.stream || !video.encoder) {
-        std::fprintf(stderr, "Could not allocate stream\n");
-        return -4;
-    }
     output->hasVideo = true;
-    video.stream->id = int(output->context->nb_streams) - 1;
+    if (!_newStream(output, codec, &video))
+        return -4;
     AVCodecContext* encoder = video.encoder.get();
     encoder->codec_id = codec->id;
     encoder->bit_rate = _videoBitRate;
@@ -198,8 +207,6 @@ int AVExporter::_addVideoStream(Output* output)
             av_opt_set_double(encoder->priv_data, "alpha_quality", 1.0, 0);
         setColourOptions(encoder);
     }
-    if (output->context->oformat->flags & AVFMT_GLOBALHEADER)
-        encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     return 0;
 }
 
@@ -209,14 +216,9 @@ int AVExporter::_addAudioStream(Output* output)
     if (!codec)
         return -3;
     AVExportStream& audio = output->audio;
-    audio.stream = avformat_new_stream(output->context, nullptr);
-    audio.encoder.reset(avcodec_alloc_context3(codec));
-    if (!audio.stream || !audio.encoder) {
-        std::fprintf(stderr, "Could not allocate stream\n");
-        return -4;
-    }
     output->hasAudio = true;
-    audio.stream->id = int(output->context->nb_streams) - 1;
+    if (!_newStream(output, codec, &audio))
+        return -4;
     AVCodecContext* encoder = audio.encoder.get();
     encoder->sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_FLTP;
     encoder->bit_rate = _audioBitRate;
@@ -233,8 +235,6 @@ int AVExporter::_addAudioStream(Output* output)
     audio.stream->time_base = encoder->time_base;
     if (codec->id == AV_CODEC_ID_VORBIS || codec->id == AV_CODEC_ID_OPUS)
         encoder->strict_std_compliance = FF_COMPLIANCE_EXPERIMENTAL;
-    if (output->context->oformat->flags & AVFMT_GLOBALHEADER)
-        encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     return 0;
 }
 

@@ -375,3 +375,17 @@ TEST_F(ExporterTest, LayerThatNeverBecomesReadyDelaysTheExportOnlyOnce)
     EXPECT_EQ(reports.finished[0], 0.0);
     EXPECT_EQ(probe(out, {"-count_frames", "-show_entries", "stream=nb_read_frames"}), "stream|nb_read_frames=6");
 }
+
+TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    // A folder that is not empty already holds the name.
+    const QString out = outPath("taken.mp4");
+    ASSERT_TRUE(QDir().mkpath(out + "/inside"));
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], -19.0);
+    EXPECT_FALSE(QFile::exists(out + ".part"));
+    EXPECT_TRUE(QDir(out + "/inside").exists());
+}
