@@ -44,7 +44,7 @@ struct AVExportStream {
     int64_t nextPts = 0;      // in encoder time-base units
     int64_t sampleCount = 0;  // audio samples sent, at the encoder's rate
     AVFramePtr frame;         // handed to the encoder
-    // Video: the composition's picture read back as BGRA, and its scaler.
+    // Video: the scaler from the read-back BGRA picture, made for its size.
     SwsContextPtr scaler;
     int32_t scalerWidth = 0;
     int32_t scalerHeight = 0;
@@ -84,7 +84,6 @@ public:
     // Both are ignored while an export runs.
     void attachToComposition(AVComposition* composition);
     void detachFromComposition();
-    AVComposition* composition() const { return _composition; }
     void setImageLoader(AVImageLoader* loader) { _imageLoader = loader; }
     void setProgressCallback(AVExporterCallback callback, void* context);
 
@@ -114,13 +113,6 @@ public:
     QOpenGLContext* glContext() const { return _glSlot.context; }
     AVGLRenderer* renderer() const { return _renderer; }
     void setRenderer(AVGLRenderer* renderer) { _renderer = renderer; }
-
-    uint32_t width() const { return _width; }
-    uint32_t height() const { return _height; }
-    uint32_t videoBitRate() const { return _videoBitRate; }
-    uint32_t frameRate() const { return _frameRate; }
-    AVExportCodec codec() const { return _codec; }
-    const std::string& path() const { return _path; }
 
 private:
     // The movie being written. Until it is finished it goes to a name of
