@@ -1,4 +1,5 @@
 #include "AVAudioSegment.h"
+#include "AVClock.h"
 #include "AVComposition.h"
 #include "AVExporter.h"
 #include "AVGLFramebuffer.h"
@@ -58,23 +59,31 @@ struct Reports {
     QMutex mutex;
     std::vector<double> progress;
     std::vector<double> remaining;
+    std::vector<double> remainingAt;  // engine clock seconds of each remaining-time report
     std::vector<double> finished;
 
     static void callback(AVExporter*, int32_t message, double value, void* context)
     {
         auto* reports = static_cast<Reports*>(context);
         QMutexLocker lock(&reports->mutex);
-        if (message == AVExporter_Msg_Progress)
+        if (message == AVExporter_Msg_Progress) {
             reports->progress.push_back(value);
-        else if (message == AVExporter_Msg_RemainingTime)
+        } else if (message == AVExporter_Msg_RemainingTime) {
             reports->remaining.push_back(value);
-        else if (message == AVExporter_Msg_Finished)
+            reports->remainingAt.push_back(avCurrentTimeSeconds());
+        } else if (message == AVExporter_Msg_Finished) {
             reports->finished.push_back(value);
+        }
     }
     bool hasFinished()
     {
         QMutexLocker lock(&mutex);
         return !finished.empty();
+    }
+    size_t remainingCount()
+    {
+        QMutexLocker lock(&mutex);
+        return remaining.size();
     }
 };
 
@@ -336,6 +345,33 @@ TEST_F(ExporterTest, CancelEndsWithMinusOneAndKeepsTheEarlierMovie)
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), QByteArray("an earlier movie"));
     EXPECT_FALSE(QFile::exists(out + ".part")) << "the unfinished movie is not left behind";
+}
+
+TEST_F(ExporterTest, RemainingTimeComesAfterThreeSecondsAtMostOnceASecond)
+{
+    makeComposition(160, 90);
+    // Ten minutes: far more than the export gets done before it is cancelled.
+    composition->addSegment(new PictureLayer(600.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff808080)), 1);
+    auto exporter = makeExporter(outPath("long.mp4"), AVExportCodecH264);
+    const double started = avCurrentTimeSeconds();
+    exporter->start();
+    const bool twoReports = waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return reports.remainingCount() >= 2 || reports.hasFinished();
+        },
+        20.0);
+    exporter->cancel();
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return reports.hasFinished();
+    }));
+    ASSERT_TRUE(twoReports);
+    ASSERT_GE(reports.remaining.size(), 2u);
+    EXPECT_GE(reports.remainingAt[0] - started, 3.0) << "none during the first three seconds";
+    EXPECT_GE(reports.remainingAt[1] - reports.remainingAt[0], 0.99) << "at most one a second";
+    EXPECT_GT(reports.remaining[0], 0.0);
+    EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
 }
 
 TEST_F(ExporterTest, SetUpFailuresEndWithTheirCodes)
