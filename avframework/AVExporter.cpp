@@ -109,14 +109,18 @@ void AVExporter::setProgressCallback(AVExporterCallback callback, void* context)
 
 void AVExporter::start()
 {
-    if (!_composition || (_thread && _thread->isRunning()))
+    if (!_composition || _running)
         return;
+    // The last export's thread may still be tearing down: it ends first.
     avThreadFree(_thread);
     _cancelled = false;
     _thread = avThreadCreate(&AVExporter::_threadMain, this);
     // Without a context the body reports the failure from the thread, as
     // every other end of an export is reported.
     avGLCreateOffscreenContext(&_glSlot, _thread);
+    // Set here rather than by the thread, so that the composition cannot be
+    // changed between this call and the thread's first step.
+    _running = true;
     avThreadStart(_thread);
 }
 
@@ -131,7 +135,6 @@ int AVExporter::_threadMain(AVThread_QThread_Type*, void* exporter)
 int AVExporter::_run()
 {
     const double startTime = avCurrentTimeSeconds();
-    _running = true;
     _readyWaitExpired = false;
     int result = kNoDrawingContext;
     if (_setUpDrawing()) {
@@ -148,7 +151,7 @@ int AVExporter::_run()
         _waitUntilReady(0.0);
         {
             Output output;
-            result = _openOutput(&output);
+            result = _cancelled ? -1 : _openOutput(&output);
             if (result == 0)
                 result = _encodeAll(&output, startTime);
             if (result == 0)
@@ -159,7 +162,7 @@ int AVExporter::_run()
         if (_imageLoader)
             _imageLoader->setPaused(false);
     }
-    // One store: a later start() begins a new export.
+    // Over: cancel() has nothing left to stop, and start() begins anew.
     _cancelled = true;
     _running = false;
     _tearDownDrawing();

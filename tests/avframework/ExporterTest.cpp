@@ -425,3 +425,24 @@ TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
     EXPECT_FALSE(QFile::exists(out + ".part"));
     EXPECT_TRUE(QDir(out + "/inside").exists());
 }
+
+TEST_F(ExporterTest, CancelDuringTheReadinessWaitEndsItWithoutAFile)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(1.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff00ff00), false), 1);
+    const QString out = outPath("never.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exporter->start();
+    waitUntil([] { QCoreApplication::processEvents(); return false; }, 0.3);
+    exporter->cancel();
+    // Well before the wait would give up on its own.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return reports.hasFinished();
+        },
+        5.0));
+    EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_FALSE(QFile::exists(out + ".part"));
+}
