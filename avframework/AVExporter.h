@@ -96,10 +96,6 @@ public:
 
     // Whether the named encoder exists and opens with a 1080p test set-up.
     static bool probeEncoder(const char* name);
-    // The video encoder an export of the codec uses: the first hardware
-    // candidate that opens (none when softwareOnly), else the software one.
-    // Empty for ProRes.
-    static std::string videoEncoderName(AVExportCodec codec, bool softwareOnly);
     // A new audio frame with buffers (none when count is 0), or null.
     static AVFrame* allocAudioFrame(AVSampleFormat format, const AVChannelLayout* layout, int32_t sampleRate,
                                     int32_t sampleCount);
@@ -145,6 +141,10 @@ private:
     double _exportedTime(const Output& output) const;
     void _reportProgress(double time, double startTime, double* lastReportTime, double* lastProgress);
 
+    // The video encoder an export of the codec uses: the first hardware
+    // candidate that opens (none when softwareOnly), else the software one.
+    // Empty for ProRes.
+    static std::string _videoEncoderName(AVExportCodec codec, bool softwareOnly);
     // Set-up: the container and the streams; 0 or a code of -2 to -12.
     int _openOutput(Output* output);
     // A stream and its encoder context; false when either is not had.

@@ -104,7 +104,7 @@ bool AVExporter::probeEncoder(const char* name)
     return true;
 }
 
-std::string AVExporter::videoEncoderName(AVExportCodec codec, bool softwareOnly)
+std::string AVExporter::_videoEncoderName(AVExportCodec codec, bool softwareOnly)
 {
     if (codec == AVExportCodecVP9)
         return "libvpx-vp9";
@@ -173,7 +173,7 @@ bool AVExporter::_newStream(Output* output, const AVCodec* codec, AVExportStream
 
 int AVExporter::_addVideoStream(Output* output)
 {
-    const std::string name = videoEncoderName(_codec, _softwareOnly);
+    const std::string name = _videoEncoderName(_codec, _softwareOnly);
     const AVCodec* codec = name.empty() ? nullptr : avcodec_find_encoder_by_name(name.c_str());
     if (!codec)
         return -3;
