@@ -10,8 +10,10 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -52,8 +54,8 @@ void setColourOptions(AVCodecContext* encoder)
 // sides: some aspects give 675 x 540).
 int alignedSide(uint32_t side, int log2Chroma)
 {
-    const int step = 1 << log2Chroma;
-    return std::max(step, int(side) / step * step);
+    const uint32_t step = 1u << log2Chroma;
+    return int(std::max(step, side / step * step));
 }
 
 const char* const kH264Hardware[] = {"h264_nvenc", "h264_qsv", "h264_amf"};
@@ -85,8 +87,7 @@ bool AVExporter::probeEncoder(const char* name)
     if (!codec)
         return false;
     AVCodecContextPtr context(avcodec_alloc_context3(codec));
-    AVPacketPtr packet(av_packet_alloc());
-    if (!context || !packet)
+    if (!context)
         return false;
     context->bit_rate = kProbeBitRate;
     context->width = kProbeWidth;
