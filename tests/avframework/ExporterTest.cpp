@@ -292,6 +292,11 @@ TEST_F(ExporterTest, HevcIsTaggedHvc1AndAnOddSizeBecomesEvenWithoutSound)
                           "stream=codec_name,codec_tag_string,width,height,nb_read_frames"}),
               "stream|codec_name=hevc|codec_tag_string=hvc1|width=674|height=540|nb_read_frames=15")
         << "one video stream and no sound: the composition has no sound segment";
+    // The encoder writes its settings into the stream: level 3 at 30 fps is
+    // 15 Mb/s, of which HEVC asks six tenths.
+    QFile movie(out);
+    ASSERT_TRUE(movie.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(movie.readAll().contains(" bitrate=9000 "));
 }
 
 TEST_F(ExporterTest, Vp9WithTransparentBackgroundKeepsStraightAlpha)
