@@ -6,6 +6,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
 #include <libavutil/buffer.h>
 #include <libavutil/frame.h>
 #include <libswresample/swresample.h>
@@ -35,6 +36,9 @@ struct SwrContextFreer {
 struct SwsContextFreer {
     void operator()(SwsContext* context) const { sws_freeContext(context); }
 };
+struct AVAudioFifoFreer {
+    void operator()(AVAudioFifo* fifo) const { av_audio_fifo_free(fifo); }
+};
 struct AVFilterGraphFreer {
     void operator()(AVFilterGraph* graph) const { avfilter_graph_free(&graph); }
 };
@@ -46,4 +50,5 @@ using AVFramePtr = std::unique_ptr<AVFrame, AVFrameFreer>;
 using AVBufferRefPtr = std::unique_ptr<AVBufferRef, AVBufferRefReleaser>;
 using SwrContextPtr = std::unique_ptr<SwrContext, SwrContextFreer>;
 using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextFreer>;
+using AVAudioFifoPtr = std::unique_ptr<AVAudioFifo, AVAudioFifoFreer>;
 using AVFilterGraphPtr = std::unique_ptr<AVFilterGraph, AVFilterGraphFreer>;

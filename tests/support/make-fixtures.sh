@@ -158,4 +158,14 @@ ff -f lavfi -i "aevalsrc=0.5*sin(2*PI*440*t)|0.25*sin(2*PI*220*t):s=44100:d=180"
 ff -f lavfi -i "anullsrc=r=44100:cl=stereo" -t 0.5 -c:a pcm_s16le "$out/silence_stereo.wav"
 ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=0.01" -ac 2 -c:a pcm_s16le "$out/blip_10ms.wav"
 
+# ---- export ----
+# 640x360 at 30 fps for 2 s, every frame different (a moving test card)
+# under the asymmetric marks, with a 440 Hz tone at 48 kHz: exported frames
+# are compared with composed ones and the sound's pitch is measured.
+ff -f lavfi -i "testsrc2=s=640x360:r=30:d=2,${marks}" \
+   -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=2" \
+   -vf "scale=out_color_matrix=bt709:out_range=tv,format=yuv420p" \
+   -colorspace bt709 -color_primaries bt709 -color_trc bt709 -c:v libx264 -preset veryfast -g 30 \
+   -c:a aac -ac 2 -shortest "$out/export_source_640x360.mp4"
+
 touch "$out/.complete"

@@ -30,3 +30,6 @@ int runCompose(const QStringList& arguments);
 // mix --audio FILE [--audio FILE ...] [--video FILE] [--volume V] --duration S --out WAV:
 // the composition's mixed sound.
 int runMix(const QStringList& arguments);
+// export --video FILE [--music FILE] --size WxH --fps N --codec C [--at S] OUT:
+// the composition of a placed movie (and music) exported as a movie file.
+int runExport(const QStringList& arguments);

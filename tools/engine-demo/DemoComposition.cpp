@@ -20,12 +20,13 @@ constexpr uint32_t kThumbnailHeight = 64;
 
 } // namespace
 
-DemoComposition::DemoComposition(int width, int height)
+DemoComposition::DemoComposition(int width, int height, bool drawHere)
     : _loader(std::make_unique<AVImageLoader>()), _width(width), _height(height)
 {
-    if (!_drawing.isDrawing())
+    if (drawHere && !_drawing.emplace().isDrawing())
         return;
-    _composition = std::make_unique<AVComposition>(width, height, kSampleRate, kChannels, _drawing.renderer());
+    AVGLRenderer* renderer = drawHere ? _drawing->renderer() : nullptr;
+    _composition = std::make_unique<AVComposition>(width, height, kSampleRate, kChannels, renderer);
     avSetImageServicesCompositionSize(width, height);
 }
 

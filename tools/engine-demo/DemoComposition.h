@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class AVComposition;
 class AVImageLoader;
@@ -13,10 +14,11 @@ class AVVideoSegment;
 
 // A composition on this thread's engine context, with the image loader its
 // picture layers read through, filled the way the main window fills one.
-// Segments go before the loader, the context last.
+// Segments go before the loader, the context last. Without drawHere this
+// thread holds no context: another thread (the exporter's) draws and mixes.
 class DemoComposition {
 public:
-    DemoComposition(int width, int height);
+    DemoComposition(int width, int height, bool drawHere = true);
     ~DemoComposition();
     DemoComposition(const DemoComposition&) = delete;
     DemoComposition& operator=(const DemoComposition&) = delete;
@@ -36,12 +38,13 @@ public:
     AVLayerSegment* addText(const QString& text, double start, double duration);
 
     AVVideoSegment* movie() const { return _movie; }
+    AVImageLoader* loader() const { return _loader.get(); }
 
 private:
     uint32_t _nextId();
     bool _waitForLoad(class AVSegment* segment) const;
 
-    DemoDrawing _drawing;
+    std::optional<DemoDrawing> _drawing;
     std::unique_ptr<AVImageLoader> _loader;
     std::unique_ptr<AVComposition> _composition;
     AVVideoSegment* _movie = nullptr;

@@ -43,6 +43,9 @@ const std::map<QString, Command>& commands()
         {"mix", {runMix,
                  "mix --audio FILE [--audio FILE ...] [--video FILE] [--volume V] --duration SECONDS --out WAV\n"
                  "                              the composition's mixed sound as a WAV file", true}},
+        {"export", {runExport,
+                    "export --video FILE [--music FILE] --size WxH --fps N --codec h264|hevc|vp9 [--at SECONDS] OUT\n"
+                    "                              a movie placed at SECONDS (and music from 0) written as OUT", true}},
     };
     return table;
 }

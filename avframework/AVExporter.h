@@ -1,0 +1,201 @@
+#pragma once
+
+#include "AVFFmpegPointers.h"
+#include "AVGLContext.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class AVComposition;
+class AVExporter;
+class AVImageLoader;
+class AVThread_QThread_Type;
+class QOpenGLContext;
+struct AVGLRenderer;
+
+// The video codec the user chose. ProRes selects the QuickTime container but
+// no encoder: such an export ends at once with -3.
+enum AVExportCodec : int32_t {
+    AVExportCodecH264 = 0,
+    AVExportCodecHEVC = 1,
+    AVExportCodecProRes = 2,
+    AVExportCodecVP9 = 3,
+};
+
+// Report kinds of AVExporterCallback.
+enum AVExporterMessage : int32_t {
+    AVExporter_Msg_Progress = 0,       // value 0..1
+    AVExporter_Msg_Finished = 1,       // value: 0 success, -1 cancelled, other negatives failures
+    AVExporter_Msg_RemainingTime = 2,  // value: seconds, never below 0
+};
+
+// FFmpeg's text for an error code.
+std::string avErrorText(int error);
+
+// Called on the export thread; receivers turn the reports into queued signals.
+using AVExporterCallback = void (*)(AVExporter* exporter, int32_t message, double value, void* context);
+
+// One output stream of an export and the conversion that feeds its encoder.
+struct AVExportStream {
+    AVStream* stream = nullptr;
+    AVCodecContextPtr encoder;
+    int64_t nextPts = 0;      // in encoder time-base units
+    int64_t sampleCount = 0;  // audio samples sent, at the encoder's rate
+    AVFramePtr frame;         // handed to the encoder
+    // Video: the scaler from the read-back BGRA picture, made for its size.
+    SwsContextPtr scaler;
+    int32_t scalerWidth = 0;
+    int32_t scalerHeight = 0;
+    // Audio: a stretch of the composition's mix, its resampler and the
+    // resampled samples waiting to fill whole encoder frames.
+    AVFramePtr sourceFrame;
+    int32_t samplesPerFrame = 0;
+    SwrContextPtr resampler;
+    std::vector<uint8_t> mixBuffer;
+    int32_t mixFill = 0;
+    AVAudioFifoPtr staging;
+    bool mixExhausted = false;
+};
+
+// The engine's movie writer: what the user chose in the export options, the
+// composition it renders from, the report callback, and the export thread
+// with the offscreen GL context it draws with. One exporter per export: the
+// main window creates it, starts it and frees it after the finished report.
+class AVExporter {
+public:
+    // Video bit rates by quality level 0..5, and audio bit rates by level.
+    static uint32_t videoBitRateForLevel(int level, uint32_t frameRate);
+    static uint32_t audioBitRateForLevel(int level);
+    // "hevc", "prores", "vp9"; any other name is H.264.
+    static AVExportCodec codecForName(const std::string& name);
+
+    AVExporter(uint32_t width, uint32_t height, uint32_t videoBitRate, uint32_t frameRate, AVExportCodec codec,
+               bool alpha, uint32_t sampleRate, uint32_t channels, uint32_t audioBitRate, std::string path,
+               AVGLRenderer* renderer, bool softwareOnly);
+    // Cancels a running export and waits for its thread.
+    ~AVExporter();
+    AVExporter(const AVExporter&) = delete;
+    AVExporter& operator=(const AVExporter&) = delete;
+
+    void setOwner(void* owner) { _owner = owner; }
+    void* owner() const { return _owner; }
+    // Both are ignored while an export runs.
+    void attachToComposition(AVComposition* composition);
+    void detachFromComposition();
+    void setImageLoader(AVImageLoader* loader) { _imageLoader = loader; }
+    void setProgressCallback(AVExporterCallback callback, void* context);
+
+    // On the GUI thread: creates the export thread and its GL context and
+    // starts it. Nothing without a composition or while an export runs.
+    void start();
+    // From any thread; the export ends with -1 at its next step.
+    void cancel() { _cancelled = true; }
+    bool isRunning() const { return _running.load(); }
+
+    // Whether the named encoder exists and opens with a 1080p test set-up.
+    static bool probeEncoder(const char* name);
+    // A new audio frame with buffers (none when count is 0), or null.
+    static AVFrame* allocAudioFrame(AVSampleFormat format, const AVChannelLayout* layout, int32_t sampleRate,
+                                    int32_t sampleCount);
+    // Opens the audio encoder and its resampler from the composition's mix
+    // format; 0 or a negative code.
+    int openAudio(AVExportStream* audio, AVDictionary** options);
+
+    // For the offscreen-context services and the preview widget.
+    AVThread_QThread_Type* thread() const { return _thread; }
+    AVGLContextSlot* contextSlot() { return &_glSlot; }
+    QOpenGLContext* glContext() const { return _glSlot.context; }
+    AVGLRenderer* renderer() const { return _renderer; }
+    void setRenderer(AVGLRenderer* renderer) { _renderer = renderer; }
+
+private:
+    // The movie being written. Until it is finished it goes to a name of
+    // its own beside the path, so that an earlier movie there survives a
+    // failed or cancelled export; the destructor closes and removes it.
+    struct Output {
+        ~Output();
+        AVFormatContext* context = nullptr;
+        std::string partialPath;
+        bool fileOpen = false;
+        AVExportStream video;
+        AVExportStream audio;
+        bool hasVideo = false;
+        bool hasAudio = false;
+        AVPacketPtr packet;
+    };
+
+    static int _threadMain(AVThread_QThread_Type* thread, void* exporter);
+    // The export body on the export thread; returns the result code.
+    int _run();
+    bool _setUpDrawing();
+    void _tearDownDrawing();
+    void _waitUntilReady(double time);
+    int _encodeAll(Output* output, double startTime);
+    // Drains the audio encoder, writes the trailer and gives the movie its
+    // name; 0, or -19 when any of it failed.
+    int _finishFile(Output* output);
+    void _report(int32_t message, double value);
+    // Seconds written: the mean of both streams' ends.
+    double _exportedTime(const Output& output) const;
+    void _reportProgress(double time, double startTime, double* lastReportTime, double* lastProgress);
+
+    // The video encoder an export of the codec uses: the first hardware
+    // candidate that opens (none when softwareOnly), else the software one.
+    // Empty for ProRes.
+    static std::string _videoEncoderName(AVExportCodec codec, bool softwareOnly);
+    // Set-up: the container and the streams; 0 or a code of -2 to -12.
+    int _openOutput(Output* output);
+    // A stream and its encoder context; false when either is not had.
+    bool _newStream(Output* output, const AVCodec* codec, AVExportStream* stream);
+    AVPixelFormat _videoPixelFormat(const AVCodec* codec) const;
+    int _addVideoStream(Output* output);
+    int _addAudioStream(Output* output);
+    int _openVideo(Output* output);
+    int _openFile(Output* output);
+
+    // Packets the encoder has ready, written interleaved: 0, or the FFmpeg
+    // error of the step that failed (*writeFailed tells which).
+    int _writePackets(Output* output, AVExportStream* stream, bool* wrotePacket, bool* writeFailed);
+    // Video: one picture (or the drain) per call; 1 once the stream has ended.
+    int _writeVideoFrame(Output* output);
+    // 1 with the next picture in the encoder frame, 0 after the last one.
+    int _readPicture(AVExportStream* video);
+    bool _makeScaler(AVExportStream* video, int32_t width, int32_t height);
+    bool _scalePicture(AVExportStream* video, uint8_t* pixels, int32_t width, int32_t height, int32_t stride);
+    // Audio: encoder frames from the next stretch of the mix; 1 once ended.
+    int _writeAudioFrames(Output* output);
+    // The next stretch of the mix in the source frame; false when it is exhausted.
+    bool _takeMix(AVExportStream* audio);
+    // Null input flushes the resampler.
+    int _resample(AVExportStream* audio, const uint8_t** input, int32_t inputSamples);
+    int _encodeStaged(Output* output, int32_t samples, bool* wrotePacket);
+    int _encodeAudio(Output* output, AVFrame* frame, bool* wrotePacket);
+    int _drainAudio(Output* output);
+
+    uint32_t _width;
+    uint32_t _height;
+    uint32_t _videoBitRate;
+    uint32_t _frameRate;
+    AVExportCodec _codec;
+    uint32_t _sampleRate;
+    uint32_t _channels;
+    uint32_t _audioBitRate;
+    std::string _path;
+    bool _alpha;
+    bool _softwareOnly;
+
+    void* _owner = nullptr;
+    AVGLRenderer* _renderer;
+    AVGLContextSlot _glSlot;
+    AVGLDrawingContexts _drawingContexts;  // the export context alone
+    AVComposition* _composition = nullptr;
+    AVImageLoader* _imageLoader = nullptr;
+    AVExporterCallback _callback = nullptr;
+    void* _callbackContext = nullptr;
+    AVThread_QThread_Type* _thread = nullptr;
+    std::atomic<bool> _cancelled{false};
+    std::atomic<bool> _running{false};
+    bool _readyWaitExpired = false;  // export thread only
+};

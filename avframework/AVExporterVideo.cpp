@@ -1,0 +1,174 @@
+// The export's video path: each frame is composed at n / fps in the export
+// context, read back as BGRA (top row first), scaled into the encoder's
+// format and encoded.
+
+#include "AVExporter.h"
+
+#include "AVComposition.h"
+#include "AVGLFramebuffer.h"
+#include "AVGLRenderer.h"
+#include "AVGLTexture.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kVideoFailed = -17;
+constexpr int kVideoWriteFailed = -18;
+constexpr int kUnitScale = 1 << 16;  // 1.0 in 16.16
+
+struct MallocFreer {
+    void operator()(uint8_t* bytes) const { std::free(bytes); }
+};
+
+// The composition blends premultiplied; an encoder that keeps alpha wants
+// straight colour, or semi-transparent edges come out dark.
+void unpremultiply(uint8_t* pixels, int32_t width, int32_t height, int32_t stride)
+{
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* pixel = pixels + size_t(y) * size_t(stride);
+        for (int32_t x = 0; x < width; ++x, pixel += 4) {
+            const int alpha = pixel[3];
+            if (alpha == 0 || alpha == 255)
+                continue;
+            for (int c = 0; c < 3; ++c)
+                pixel[c] = uint8_t(std::min(255, (pixel[c] * 255 + alpha / 2) / alpha));
+        }
+    }
+}
+
+bool hasAlpha(AVPixelFormat format)
+{
+    const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(format);
+    return descriptor && (descriptor->flags & AV_PIX_FMT_FLAG_ALPHA);
+}
+
+} // namespace
+
+int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrotePacket, bool* writeFailed)
+{
+    AVPacket* packet = output->packet.get();
+    for (;;) {
+        int error = avcodec_receive_packet(stream->encoder.get(), packet);
+        if (error == AVERROR(EAGAIN) || error == AVERROR_EOF)
+            return 0;
+        if (error < 0)
+            return error;
+        av_packet_rescale_ts(packet, stream->encoder->time_base, stream->stream->time_base);
+        packet->stream_index = stream->stream->index;
+        error = av_interleaved_write_frame(output->context, packet);
+        if (error < 0) {
+            *writeFailed = true;
+            return error;
+        }
+        *wrotePacket = true;
+    }
+}
+
+int AVExporter::_writeVideoFrame(Output* output)
+{
+    AVExportStream& video = output->video;
+    const int picture = _readPicture(&video);
+    if (picture < 0)
+        return picture;
+    // Without a picture the encoder is drained; a second call finds it empty.
+    AVFrame* frame = picture ? video.frame.get() : nullptr;
+    if (frame)
+        frame->pts = video.nextPts++;
+    int error = avcodec_send_frame(video.encoder.get(), frame);
+    if (error < 0 && error != AVERROR_EOF) {
+        std::fprintf(stderr, "Error sending video frame: %s\n", avErrorText(error).c_str());
+        return kVideoFailed;
+    }
+    bool wrotePacket = false;
+    bool writeFailed = false;
+    error = _writePackets(output, &video, &wrotePacket, &writeFailed);
+    if (error < 0 && writeFailed) {
+        std::fprintf(stderr, "Error while writing video frame: %s\n", avErrorText(error).c_str());
+        return kVideoWriteFailed;
+    }
+    if (error < 0) {
+        std::fprintf(stderr, "Error encoding video frame: %s\n", avErrorText(error).c_str());
+        return kVideoFailed;
+    }
+    return !frame && !wrotePacket ? 1 : 0;
+}
+
+int AVExporter::_readPicture(AVExportStream* video)
+{
+    const double time = double(video->nextPts) / _frameRate;
+    if (time >= _composition->duration())
+        return 0;
+    if (!avGLBeginDrawing(&_drawingContexts)) {
+        std::fprintf(stderr, "Could not make the export context current\n");
+        return kVideoFailed;
+    }
+    _composition->renderAt(time, 0, 1, AVComposition::kRenderVideo, 1);
+    std::unique_ptr<uint8_t, MallocFreer> pixels;
+    int32_t stride = 0, width = 0, height = 0;
+    _composition->lockOffscreen();
+    if (AVGLFramebuffer* front = _composition->frontFramebuffer()) {
+        AVGLRenderer::bindFramebuffer(_renderer, front);
+        pixels.reset(avReadPixels(front->color, &stride));
+        width = front->color->width;
+        height = front->color->height;
+    }
+    _composition->unlockOffscreen();
+    avGLEndDrawing();
+    if (!pixels) {
+        std::fprintf(stderr, "Could not read the composed picture at %.3f s\n", time);
+        return kVideoFailed;
+    }
+    return _scalePicture(video, pixels.get(), width, height, stride) ? 1 : kVideoFailed;
+}
+
+bool AVExporter::_makeScaler(AVExportStream* video, int32_t width, int32_t height)
+{
+    AVCodecContext* encoder = video->encoder.get();
+    video->scaler.reset(sws_alloc_context());
+    SwsContext* scaler = video->scaler.get();
+    // Sliced over every core: one 1080p picture takes a single core about
+    // a third of a frame's time at 30 fps.
+    if (!scaler || av_opt_set_int(scaler, "srcw", width, 0) < 0 || av_opt_set_int(scaler, "srch", height, 0) < 0
+        || av_opt_set_pixel_fmt(scaler, "src_format", AV_PIX_FMT_BGRA, 0) < 0
+        || av_opt_set_int(scaler, "dstw", encoder->width, 0) < 0
+        || av_opt_set_int(scaler, "dsth", encoder->height, 0) < 0
+        || av_opt_set_pixel_fmt(scaler, "dst_format", encoder->pix_fmt, 0) < 0
+        || av_opt_set_int(scaler, "sws_flags", SWS_BICUBIC, 0) < 0 || av_opt_set_int(scaler, "threads", 0, 0) < 0
+        || sws_init_context(scaler, nullptr, nullptr) < 0) {
+        video->scaler.reset();
+        return false;
+    }
+    const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
+    sws_setColorspaceDetails(scaler, bt709, 0, bt709, 0, 0, kUnitScale, kUnitScale);
+    video->scalerWidth = width;
+    video->scalerHeight = height;
+    return true;
+}
+
+bool AVExporter::_scalePicture(AVExportStream* video, uint8_t* pixels, int32_t width, int32_t height, int32_t stride)
+{
+    AVCodecContext* encoder = video->encoder.get();
+    const bool sizeChanged = video->scalerWidth != width || video->scalerHeight != height;
+    if ((!video->scaler || sizeChanged) && !_makeScaler(video, width, height)) {
+        std::fprintf(stderr, "Could not initialize the conversion context\n");
+        return false;
+    }
+    if (_alpha && hasAlpha(encoder->pix_fmt))
+        unpremultiply(pixels, width, height, stride);
+    if (av_frame_make_writable(video->frame.get()) < 0) {
+        std::fprintf(stderr, "Could not make the video frame writable\n");
+        return false;
+    }
+    const uint8_t* const source[] = {pixels};
+    const int sourceStride[] = {stride};
+    sws_scale(video->scaler.get(), source, sourceStride, 0, height, video->frame->data, video->frame->linesize);
+    return true;
+}

@@ -1,0 +1,453 @@
+#include "AVAudioSegment.h"
+#include "AVClock.h"
+#include "AVComposition.h"
+#include "AVExporter.h"
+#include "AVGLFramebuffer.h"
+#include "AVPixelBuffer.h"
+#include "AVVideoSegment.h"
+#include "GLTestContext.h"
+#include "StreamTestHelpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace StreamTest;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// A plain layer showing a BGRA picture of the canvas size (premultiplied).
+class PictureLayer : public AVLayerSegment {
+public:
+    PictureLayer(double duration, uint32_t width, uint32_t height, const std::vector<uint32_t>& bgra,
+                 bool ready = true)
+        : AVLayerSegment(0.0, duration, width, height), _ready(ready)
+    {
+        AVPixelBuffer* picture = avPixelBufferCreate(width, height, 1);
+        std::memcpy(picture->data, bgra.data(), bgra.size() * 4);
+        setImage(picture);
+        setStatus(AVSegmentReady);
+    }
+    bool isReady() const override { return _ready; }
+    void prepareAt(double time, bool drawFlag, bool playing) override
+    {
+        if (!texture())
+            uploadImage();
+        AVLayerSegment::prepareAt(time, drawFlag, playing);
+    }
+
+private:
+    bool _ready;
+};
+
+// What the export thread reported, in order.
+struct Reports {
+    QMutex mutex;
+    std::vector<double> progress;
+    std::vector<double> remaining;
+    std::vector<double> remainingAt;  // engine clock seconds of each remaining-time report
+    std::vector<double> finished;
+
+    static void callback(AVExporter*, int32_t message, double value, void* context)
+    {
+        auto* reports = static_cast<Reports*>(context);
+        QMutexLocker lock(&reports->mutex);
+        if (message == AVExporter_Msg_Progress) {
+            reports->progress.push_back(value);
+        } else if (message == AVExporter_Msg_RemainingTime) {
+            reports->remaining.push_back(value);
+            reports->remainingAt.push_back(avCurrentTimeSeconds());
+        } else if (message == AVExporter_Msg_Finished) {
+            reports->finished.push_back(value);
+        }
+    }
+    bool hasFinished()
+    {
+        QMutexLocker lock(&mutex);
+        return !finished.empty();
+    }
+    size_t remainingCount()
+    {
+        QMutexLocker lock(&mutex);
+        return remaining.size();
+    }
+};
+
+QByteArray runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
+std::string probe(const QString& file, const QStringList& arguments)
+{
+    return runTool("ffprobe", QStringList{"-v", "error"} + arguments + QStringList{"-of", "compact", file})
+        .trimmed()
+        .toStdString();
+}
+
+// Frame n of a movie as BGRA bytes (decoded with the named decoder when given).
+QByteArray decodedFrame(const QString& file, int n, const char* pixelFormat, const QString& decoder = QString())
+{
+    QStringList arguments{"-v", "error"};
+    if (!decoder.isEmpty())
+        arguments << "-c:v" << decoder;
+    arguments << "-i" << file << "-vf" << QString("select=eq(n\\,%1)").arg(n) << "-frames:v" << "1" << "-pix_fmt"
+              << pixelFormat << "-f" << "rawvideo" << "-";
+    return runTool("ffmpeg", arguments);
+}
+
+// The frequency in 100..2000 Hz (5 Hz steps) with the most energy in the
+// movie's sound, from a Goertzel scan of its middle.
+double dominantFrequency(const QString& file)
+{
+    const QByteArray raw = runTool("ffmpeg", {"-v", "error", "-i", file, "-vn", "-ac", "1", "-ar", "44100", "-f",
+                                              "f32le", "-"});
+    const auto* samples = reinterpret_cast<const float*>(raw.constData());
+    const int count = std::min<int>(raw.size() / 4 / 2, 16384);
+    const int start = raw.size() / 4 / 4;
+    double best = 0, bestPower = -1;
+    for (double frequency = 100; frequency <= 2000; frequency += 5) {
+        const double coefficient = 2 * std::cos(2 * kPi * frequency / 44100);
+        double s1 = 0, s2 = 0;
+        for (int i = 0; i < count; ++i) {
+            const double s0 = samples[start + i] + coefficient * s1 - s2;
+            s2 = s1;
+            s1 = s0;
+        }
+        const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
+        if (power > bestPower) {
+            bestPower = power;
+            best = frequency;
+        }
+    }
+    return best;
+}
+
+double psnr(const QByteArray& a, const QByteArray& b)
+{
+    double squared = 0;
+    int compared = 0;
+    for (int i = 0; i + 3 < std::min(a.size(), b.size()); i += 4) {
+        for (int c = 0; c < 3; ++c, ++compared) {
+            const double d = double(uint8_t(a[i + c])) - double(uint8_t(b[i + c]));
+            squared += d * d;
+        }
+    }
+    return 10.0 * std::log10(255.0 * 255.0 * compared / std::max(squared, 1.0));
+}
+
+// Exports run on their own thread and context: the test's engine context
+// is made current only around its own drawing.
+class ExporterTest : public GLTest {
+protected:
+    void SetUp() override
+    {
+        GLTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        avGLEndDrawing();
+        if (runTool("ffprobe", {"-version"}).isEmpty())
+            GTEST_SKIP() << "the ffprobe command line is not available";
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    void makeComposition(int width, int height)
+    {
+        composition = std::make_unique<AVComposition>(width, height, 44100, 2, nullptr);
+    }
+
+    // The fixture clip's picture and sound from time 0.
+    AVVideoSegment* addClip(const char* name)
+    {
+        auto* video = new AVVideoSegment(0.0, fixture(name).constData(), uint32_t(composition->width()),
+                                         uint32_t(composition->height()), 64);
+        auto* sound = new AVAudioSegment(0.0, fixture(name).constData(), 44100, 2);
+        composition->addSegment(video, 1);
+        composition->addSegment(sound, 2);
+        EXPECT_TRUE(waitUntil([&] { return video->status() == 0 && sound->status() == 0; }));
+        return video;
+    }
+
+    std::unique_ptr<AVExporter> makeExporter(const QString& file, AVExportCodec codec, bool alpha = false)
+    {
+        auto exporter = std::make_unique<AVExporter>(
+            uint32_t(composition->width()), uint32_t(composition->height()), AVExporter::videoBitRateForLevel(3, 30),
+            30, codec, alpha, 44100, 2, 128000, file.toStdString(), nullptr, true);
+        exporter->setProgressCallback(&Reports::callback, &reports);
+        exporter->attachToComposition(composition.get());
+        return exporter;
+    }
+
+    // Runs the export to its end; the GUI thread keeps handling events
+    // (the export context is deleted there).
+    void exportAll(AVExporter* exporter, double seconds = 60)
+    {
+        exporter->start();
+        EXPECT_TRUE(waitUntil(
+            [&] {
+                QCoreApplication::processEvents();
+                return reports.hasFinished();
+            },
+            seconds));
+        exporter->detachFromComposition();
+        ASSERT_EQ(reports.finished.size(), 1u) << "exactly one finished report";
+    }
+
+    // The composition's picture at a time, drawn on the test's context,
+    // which then leaves nothing behind for the export context.
+    QByteArray composedFrame(double time, AVVideoSegment* video)
+    {
+        EXPECT_TRUE(avGLBeginDrawing(&contexts));
+        composition->setRenderer(renderer);
+        composition->seek(time, true);
+        EXPECT_TRUE(waitUntil([&] {
+            composition->compositeVideo(time, 1, 0, 0);
+            return video->shownFrameMs() == int64_t(time * 1000);
+        }));
+        AVGLFramebuffer* front = composition->frontFramebuffer();
+        AVGLRenderer::bindFramebuffer(renderer, front);
+        int32_t stride = 0;
+        uint8_t* pixels = avReadPixels(front->color, &stride);
+        QByteArray frame(reinterpret_cast<const char*>(pixels), stride * front->color->height);
+        std::free(pixels);
+        composition->releaseGLResources();
+        composition->setRenderer(nullptr);
+        avGLEndDrawing();
+        return frame;
+    }
+
+    QString outPath(const char* name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<AVComposition> composition;
+    Reports reports;
+};
+
+} // namespace
+
+TEST_F(ExporterTest, H264MovieHoldsEveryComposedFrameUprightAndTheSound)
+{
+    makeComposition(640, 360);
+    AVVideoSegment* video = addClip("export_source_640x360.mp4");
+    const QByteArray composed = composedFrame(0.0, video);
+    const QString out = outPath("movie.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], 0.0);
+    ASSERT_FALSE(reports.progress.empty());
+    EXPECT_DOUBLE_EQ(reports.progress.back(), 1.0);
+    EXPECT_TRUE(std::is_sorted(reports.progress.begin(), reports.progress.end()));
+    EXPECT_FALSE(QFile::exists(out + ".part"));
+
+    EXPECT_EQ(probe(out, {"-count_frames", "-select_streams", "v:0", "-show_entries",
+                          "stream=codec_name,width,height,nb_read_frames"}),
+              "stream|codec_name=h264|width=640|height=360|nb_read_frames=60");
+    EXPECT_EQ(probe(out, {"-select_streams", "a:0", "-show_entries", "stream=codec_name,sample_rate,channels"}),
+              "stream|codec_name=aac|sample_rate=44100|channels=2");
+    const std::string duration = probe(out, {"-show_entries", "format=duration"});
+    EXPECT_NEAR(std::stod(duration.substr(duration.find('=') + 1)), 2.0, 0.1) << duration;
+
+    const QByteArray first = decodedFrame(out, 0, "bgra");
+    ASSERT_EQ(first.size(), composed.size());
+    EXPECT_GE(psnr(first, composed), 30.0);
+    // Upright: the red mark at the top left, the green one at the bottom right.
+    const auto channel = [&](int x, int y, int c) { return uint8_t(first[(y * 640 + x) * 4 + c]); };
+    EXPECT_GT(channel(10, 10, 2), 200);
+    EXPECT_LT(channel(10, 10, 1), 60);
+    EXPECT_GT(channel(630, 350, 1), 100);
+    EXPECT_LT(channel(630, 350, 2), 60);
+    // Frame n shows time n / 30: the middle frame differs from the first.
+    EXPECT_LT(psnr(decodedFrame(out, 30, "bgra"), first), 25.0);
+
+    EXPECT_NEAR(dominantFrequency(out), 440.0, 5.0);
+}
+
+TEST_F(ExporterTest, HevcIsTaggedHvc1AndAnOddSizeBecomesEvenWithoutSound)
+{
+    makeComposition(675, 540);
+    composition->addSegment(new PictureLayer(0.5, 675, 540, std::vector<uint32_t>(675 * 540, 0xff2040c0)), 1);
+    const QString out = outPath("movie.mp4");
+    auto exporter = makeExporter(out, AVExportCodecHEVC);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], 0.0);
+    EXPECT_EQ(probe(out, {"-count_frames", "-show_entries",
+                          "stream=codec_name,codec_tag_string,width,height,nb_read_frames"}),
+              "stream|codec_name=hevc|codec_tag_string=hvc1|width=674|height=540|nb_read_frames=15")
+        << "one video stream and no sound: the composition has no sound segment";
+    // The encoder writes its settings into the stream: level 3 at 30 fps is
+    // 15 Mb/s, of which HEVC asks six tenths.
+    QFile movie(out);
+    ASSERT_TRUE(movie.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(movie.readAll().contains(" bitrate=9000 "));
+}
+
+TEST_F(ExporterTest, Vp9WithTransparentBackgroundKeepsStraightAlpha)
+{
+    constexpr int kWidth = 192, kHeight = 96;
+    makeComposition(kWidth, kHeight);
+    composition->setBackgroundColor(0, 0, 0, 0);
+    // Thirds: opaque red, red at half cover (premultiplied), nothing.
+    std::vector<uint32_t> picture(kWidth * kHeight);
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        const int third = i % kWidth / (kWidth / 3);
+        picture[size_t(i)] = third == 0 ? 0xffff0000 : third == 1 ? 0x80800000 : 0;
+    }
+    composition->addSegment(new PictureLayer(0.4, kWidth, kHeight, picture), 1);
+    const QString out = outPath("movie.webm");
+    auto exporter = makeExporter(out, AVExportCodecVP9, true);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], 0.0);
+    EXPECT_EQ(probe(out, {"-show_entries", "stream=codec_name"}), "stream|codec_name=vp9");
+
+    const QByteArray frame = decodedFrame(out, 0, "bgra", "libvpx-vp9");
+    ASSERT_EQ(frame.size(), kWidth * kHeight * 4);
+    const auto at = [&](int third, int c) { return uint8_t(frame[(kHeight / 2 * kWidth + third * 64 + 32) * 4 + c]); };
+    EXPECT_GT(at(0, 3), 240);
+    EXPECT_NEAR(at(1, 3), 128, 12);
+    EXPECT_GT(at(1, 2), 225) << "half-covered red keeps its full colour, not a darkened one";
+    EXPECT_LT(at(2, 3), 15);
+}
+
+TEST_F(ExporterTest, CancelEndsWithMinusOneAndKeepsTheEarlierMovie)
+{
+    makeComposition(640, 360);
+    composition->addSegment(new PictureLayer(60.0, 640, 360, std::vector<uint32_t>(640 * 360, 0xff808080)), 1);
+    const QString out = outPath("movie.mp4");
+    QFile earlier(out);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier movie");
+    earlier.close();
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exporter->start();
+    waitUntil([] { QCoreApplication::processEvents(); return false; }, 0.5);
+    EXPECT_FALSE(reports.hasFinished()) << "60 s of movie take longer than half a second";
+    exporter->cancel();
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return reports.hasFinished();
+    }));
+    EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
+    EXPECT_LT(reports.progress.back(), 1.0);
+    EXPECT_FALSE(exporter->isRunning());
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("an earlier movie"));
+    EXPECT_FALSE(QFile::exists(out + ".part")) << "the unfinished movie is not left behind";
+}
+
+TEST_F(ExporterTest, RemainingTimeComesAfterThreeSecondsAtMostOnceASecond)
+{
+    makeComposition(160, 90);
+    // Ten minutes: far more than the export gets done before it is cancelled.
+    composition->addSegment(new PictureLayer(600.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff808080)), 1);
+    auto exporter = makeExporter(outPath("long.mp4"), AVExportCodecH264);
+    const double started = avCurrentTimeSeconds();
+    exporter->start();
+    const bool twoReports = waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return reports.remainingCount() >= 2 || reports.hasFinished();
+        },
+        20.0);
+    exporter->cancel();
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return reports.hasFinished();
+    }));
+    ASSERT_TRUE(twoReports);
+    ASSERT_GE(reports.remaining.size(), 2u);
+    EXPECT_GE(reports.remainingAt[0] - started, 3.0) << "none during the first three seconds";
+    EXPECT_GE(reports.remainingAt[1] - reports.remainingAt[0], 0.99) << "at most one a second";
+    EXPECT_GT(reports.remaining[0], 0.0);
+    EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
+}
+
+TEST_F(ExporterTest, SetUpFailuresEndWithTheirCodes)
+{
+    makeComposition(320, 180);
+    composition->addSegment(new PictureLayer(1.0, 320, 180, std::vector<uint32_t>(320 * 180, 0xff808080)), 1);
+    auto unwritable = makeExporter(outPath("missing-folder/movie.mp4"), AVExportCodecH264);
+    exportAll(unwritable.get());
+    EXPECT_EQ(reports.finished[0], -11.0);
+
+    reports.finished.clear();
+    auto prores = makeExporter(outPath("movie.mov"), AVExportCodecProRes);
+    exportAll(prores.get());
+    EXPECT_EQ(reports.finished[0], -3.0);
+    EXPECT_FALSE(QFile::exists(outPath("movie.mov")));
+}
+
+TEST_F(ExporterTest, EmptyCompositionFinishesWithFiniteProgress)
+{
+    makeComposition(320, 180);
+    const QString out = outPath("empty.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], 0.0);
+    for (double progress : reports.progress)
+        EXPECT_TRUE(std::isfinite(progress) && progress >= 0.0 && progress <= 1.0) << progress;
+    EXPECT_TRUE(QFile::exists(out));
+}
+
+TEST_F(ExporterTest, LayerThatNeverBecomesReadyDelaysTheExportOnlyOnce)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff00ff00), false), 1);
+    const QString out = outPath("late.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get(), 30);
+    EXPECT_EQ(reports.finished[0], 0.0);
+    EXPECT_EQ(probe(out, {"-count_frames", "-show_entries", "stream=nb_read_frames"}), "stream|nb_read_frames=6");
+}
+
+TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    // A folder that is not empty already holds the name.
+    const QString out = outPath("taken.mp4");
+    ASSERT_TRUE(QDir().mkpath(out + "/inside"));
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], -19.0);
+    EXPECT_FALSE(QFile::exists(out + ".part"));
+    EXPECT_TRUE(QDir(out + "/inside").exists());
+}
+
+TEST_F(ExporterTest, CancelDuringTheReadinessWaitEndsItWithoutAFile)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(1.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff00ff00), false), 1);
+    const QString out = outPath("never.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exporter->start();
+    waitUntil([] { QCoreApplication::processEvents(); return false; }, 0.3);
+    exporter->cancel();
+    // Well before the wait would give up on its own.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return reports.hasFinished();
+        },
+        5.0));
+    EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_FALSE(QFile::exists(out + ".part"));
+}
