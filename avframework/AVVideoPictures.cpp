@@ -47,8 +47,8 @@ uint32_t matrixCode(const AVFrame* frame)
     return avUsesBT601(frame) ? AVVideoMatrixBT601 : AVVideoColourDefault;
 }
 
-// HDR pictures convert by their transfer; SDR ones by their matrix.
-uint32_t transferCode(const AVFrame* frame)
+// 10-bit pictures: HDR ones convert by their transfer, SDR ones by their matrix.
+uint32_t deepColourCode(const AVFrame* frame)
 {
     switch (frame->color_trc) {
     case AVCOL_TRC_SMPTE2084:
@@ -65,7 +65,8 @@ bool isFullRange(const AVFrame* frame)
     return frame->color_range == AVCOL_RANGE_JPEG || frame->format == AV_PIX_FMT_YUVJ420P;
 }
 
-uint32_t rangeCode(const AVFrame* frame)
+// 8-bit pictures: their matrix and range.
+uint32_t colourCode(const AVFrame* frame)
 {
     return (isFullRange(frame) ? AVVideoColourFullRange : AVVideoColourDefault) + matrixCode(frame);
 }
@@ -201,7 +202,7 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
     case AV_PIX_FMT_YUV420P:
     case AV_PIX_FMT_YUVJ420P:
         entry.format = AVVideoFrameYUV420P;
-        entry.colour = rangeCode(frame);
+        entry.colour = colourCode(frame);
         if (packPlanes420(frame, 1, false, entry))
             return true;
         break;
@@ -213,19 +214,19 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
         break;
     case AV_PIX_FMT_NV12:
         entry.format = AVVideoFrameNV12;
-        entry.colour = rangeCode(frame);
+        entry.colour = colourCode(frame);
         if (packPlanes420(frame, 1, true, entry))
             return true;
         break;
     case AV_PIX_FMT_P010LE:
         entry.format = AVVideoFrameP010;
-        entry.colour = transferCode(frame);
+        entry.colour = deepColourCode(frame);
         if (packPlanes420(frame, 2, true, entry))
             return true;
         break;
     case AV_PIX_FMT_YUV420P10LE:
         entry.format = AVVideoFrameYUV420P10;
-        entry.colour = transferCode(frame);
+        entry.colour = deepColourCode(frame);
         if (packPlanes420(frame, 2, false, entry))
             return true;
         break;
