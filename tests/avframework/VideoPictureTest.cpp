@@ -142,10 +142,17 @@ int channelDifference(const uint8_t* a, const uint8_t* b)
 TEST_F(VideoPictureTest, RightEdgeOfPaddedPicturesIsThePictureNotThePadding)
 {
     const uint8_t grey[3] = {128, 128, 128};
-    for (const QSize size : {QSize(720, 576), QSize(720, 480), QSize(960, 540)}) {
-        const QString name = QString("grey%1x%2.mp4").arg(size.width()).arg(size.height());
-        const QString clip = makeClip(name, QString("color=c=0x808080:s=%1x%2:r=10:d=0.3").arg(size.width()).arg(size.height()),
-                                      {"-c:v", "libx264", "-preset", "ultrafast", "-qp", "0", "-pix_fmt", "yuv420p"});
+    const QStringList eightBit{"-c:v", "libx264", "-preset", "ultrafast", "-qp", "0", "-pix_fmt", "yuv420p"};
+    const QStringList tenBit{"-c:v", "libx265", "-preset", "ultrafast", "-x265-params", "log-level=error:lossless=1",
+                             "-pix_fmt", "yuv420p10le"};
+    const std::pair<QSize, QStringList> cases[] = {
+        {QSize(720, 576), eightBit}, {QSize(720, 480), eightBit}, {QSize(960, 540), eightBit},
+        {QSize(720, 576), tenBit}};
+    int index = 0;
+    for (const auto& [size, encode] : cases) {
+        const QString name = QString("grey%1_%2x%3.mp4").arg(index++).arg(size.width()).arg(size.height());
+        const QString source = QString("color=c=0x808080:s=%1x%2:r=10:d=0.2").arg(size.width()).arg(size.height());
+        const QString clip = makeClip(name, source, encode);
         if (clip.isEmpty())
             GTEST_SKIP() << "the ffmpeg command line is not available";
         Picture own = compose(clip, size.width(), size.height(), 0.0);
