@@ -4,7 +4,7 @@ uniform int colorSpace;
 
 vec3 matrixToRgb(float y, vec2 c)
 {
-    if (colorSpace == 1)
-        return vec3(y + 1.402 * c.y, y - 0.344136 * c.x - 0.714136 * c.y, y + 1.772 * c.x);
-    return vec3(y + 1.5748 * c.y, y - 0.187324 * c.x - 0.468124 * c.y, y + 1.8556 * c.x);
+    // Chosen, not branched on: the same arithmetic for every picture.
+    vec4 k = colorSpace == 1 ? vec4(1.402, 0.344136, 0.714136, 1.772) : vec4(1.5748, 0.187324, 0.468124, 1.8556);
+    return vec3(y + k.x * c.y, y - k.y * c.x - k.z * c.y, y + k.w * c.x);
 }
