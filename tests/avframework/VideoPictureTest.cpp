@@ -107,6 +107,12 @@ protected:
             composition->compositeVideo(time, 1, 0, 0);
             return video->shownFrameMs() == shown;
         })) << video->shownFrameMs();
+        return front();
+    }
+
+    // The composition's last frame.
+    Picture front()
+    {
         Picture picture;
         AVGLFramebuffer* front = composition->frontFramebuffer();
         if (!front)
@@ -246,5 +252,13 @@ TEST_F(VideoPictureTest, StandardDefinitionConvertsWithItsOwnMatrix)
         const Picture picture = compose(clip, c.size.width(), c.size.height(), 2.0);
         ASSERT_EQ(picture.bgra.size(), size_t(expected.size())) << c.name;
         EXPECT_GE(psnr(picture, expected), 35.0) << c.name << ": the other matrix gives about 27 dB";
+
+        // A key for a colour the bars do not have runs the effect program instead.
+        segment->setChromaKeyEnabled(1);
+        segment->setChromaKeySensitivity(1);
+        segment->setChromaKeySmoothing(1);
+        segment->setChromaKeyColor({0.5f, 0.25f, 0.0f, 1.0f});
+        composition->compositeVideo(2.0, 1, 0, 0);
+        EXPECT_GE(psnr(front(), expected), 35.0) << c.name << " through the effect program";
     }
 }
