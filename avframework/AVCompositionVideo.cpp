@@ -92,12 +92,21 @@ AVLayerDrawState AVComposition::layerTransform(AVLayerSegment* layer) const
 void AVComposition::drawLayer(AVVideoSegment* layer, const AVLayerDrawState& state)
 {
     AVGLRenderer* renderer = _renderer.load();
-    const AVGLTexture* texture = layer->texture();
-    if (!renderer || !texture)
+    if (!renderer || !layer->texture())
         return;
     const int64_t stamp = int64_t(layer->changeTime());
     const int pictureWidth = int(layer->imageWidth());
     const int pictureHeight = int(layer->imageHeight());
+    // The textures hold the coded picture, the layer's picture size is its
+    // display size: with non-square pixels the whole texture stands for a
+    // wider or narrower picture, as a half-size chroma plane stands for the
+    // full one.
+    AVGLTexture shown = *layer->texture();
+    if (pictureWidth > 0 && pictureHeight > 0) {
+        shown.width = pictureWidth;
+        shown.height = pictureHeight;
+    }
+    const AVGLTexture* texture = &shown;
     AVGLTexture* second = layer->secondPlane();
     AVGLTexture* third = layer->thirdPlane();
     switch (texture->format) {

@@ -114,7 +114,9 @@ void avBindLayerInput(const int32_t* locations, uint32_t target, uint32_t name, 
         gl->glUniform1i(locations[AVUniformSampler], 1);
     }
     if (locations[AVUniformColorRange] >= 0)
-        gl->glUniform1i(locations[AVUniformColorRange], int(colorParameter / 10));
+        gl->glUniform1i(locations[AVUniformColorRange], int(colorParameter / 10 % 10));
+    if (locations[AVUniformColorSpace] >= 0)
+        gl->glUniform1i(locations[AVUniformColorSpace], int(colorParameter / 100));
     if (format == AVTextureFormatP010 || format == AVTextureFormatYUV420P16) {
         gl->glUniform1i(locations[AVUniformIsSt2084], colorParameter % 10 == 1);
         gl->glUniform1i(locations[AVUniformIsAribB67], colorParameter % 10 == 2);

@@ -38,8 +38,9 @@ const int32_t* avNoUniformLocations();
 void avSetIdentityTransform(const int32_t* locations);
 
 // A layer's input on texture unit 1 and its planes on units 2 and 3, with
-// the samplers of the format's family, and the colour range and transfer
-// flags from the colour parameter (tens digit range, units digit transfer).
+// the samplers of the format's family, and the matrix, colour range and
+// transfer flags from the colour parameter (hundreds digit matrix, tens digit
+// range, units digit transfer).
 void avBindLayerInput(const int32_t* locations, uint32_t target, uint32_t name, uint32_t plane2, uint32_t plane3,
                       uint32_t format, uint32_t colorParameter);
 

@@ -17,7 +17,7 @@ constexpr size_t kRewrittenSourceCapacity = 131072;
 const char* const kUniformNames[kAVUniformSlotCount] = {
     "Sampler", "SamplerY", "SamplerU", "SamplerV", "shadowSampler", "depthSampler", "renderTransform",
     "projectionTransform", "opacity", nullptr, "drawBorderColor", nullptr, nullptr, nullptr, "drawShadowOpacity",
-    "drawShadowColor", "width", "height", "texSizeX", nullptr, "rt_w", "rt_h", "saturation", "brightness",
+    "drawShadowColor", "width", "height", nullptr, nullptr, "rt_w", "rt_h", "saturation", "brightness",
     "contrast", "temperature", "exposure", "hueAdjust", "redAdjustment", "greenAdjustment", "blueAdjustment",
     "shadows", "highlights", "texelWidthOffset", "texelHeightOffset", "fractionalWidthOfPixel", "aspectRatio",
     "redBlueStereoOffsetX", "redBlueStereoOffsetY", "vignetteCenter", "vignetteColor", "vignetteStart",

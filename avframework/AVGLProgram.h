@@ -6,7 +6,7 @@
 // The one numbering of uniforms shared by every engine program: a program's
 // location table is indexed by these slots, so the drawing code sets a
 // uniform the same way whatever program is in use. Integer and boolean
-// uniforms (colorRange, isSt2084, isAribB67) are set with glUniform1i.
+// uniforms (colorRange, colorSpace, isSt2084, isAribB67) are set with glUniform1i.
 enum AVUniformSlot : int {
     AVUniformSampler = 0,
     AVUniformSamplerY = 1,
@@ -22,7 +22,6 @@ enum AVUniformSlot : int {
     AVUniformDrawShadowColor = 15,
     AVUniformWidth = 16,
     AVUniformHeight = 17,
-    AVUniformTexSizeX = 18,
     AVUniformRtW = 20,
     AVUniformRtH = 21,
     AVUniformSaturation = 22,

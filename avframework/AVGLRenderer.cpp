@@ -38,6 +38,7 @@ constexpr const char* kVertexFullscreen = "vertex_fullscreen_quad.glsl";
 #define PLANES3 U(AVUniformSamplerY), U(AVUniformSamplerU), U(AVUniformSamplerV)
 #define PLANES2 U(AVUniformSamplerY), AVUniformRequest{AVUniformSamplerU, "SamplerUV"}
 #define HDR U(AVUniformIsSt2084), U(AVUniformIsAribB67)
+#define MATRIX U(AVUniformColorSpace)
 
 const FixedProgramSpec kFixedPrograms[kAVFixedProgramCount] = {
     {"load main program failed.", kVertex, "fragment_main.glsl", true,
@@ -49,15 +50,15 @@ const FixedProgramSpec kFixedPrograms[kAVFixedProgramCount] = {
       U(AVUniformMaxDistance), U(AVUniformSdfDownsampleFactor), U(AVUniformStrokeTolerance),
       U(AVUniformStrokeStrength), U(AVUniformStrokeColor), LAYER_MASK}, 14},
     {"load main YUV program failed.", kVertex, "fragment_main(yuv).glsl", true,
-     {TRANSFORMS, PLANES3, U(AVUniformOpacity), U(AVUniformColorRange), LAYER_MASK}, 10},
+     {TRANSFORMS, PLANES3, U(AVUniformOpacity), U(AVUniformColorRange), MATRIX, LAYER_MASK}, 11},
     {"load main YUV 10bit program failed.", kVertex, "fragment_main(yuv10bit).glsl", true,
-     {TRANSFORMS, PLANES3, U(AVUniformOpacity), HDR, LAYER_MASK}, 11},
+     {TRANSFORMS, PLANES3, U(AVUniformOpacity), HDR, MATRIX, LAYER_MASK}, 12},
     {"load main UYVY422 program failed.", kVertex, "fragment_main(uyvy422).glsl", true,
-     {TRANSFORMS, U(AVUniformSampler), U(AVUniformOpacity), U(AVUniformTexSizeX), LAYER_MASK}, 8},
+     {TRANSFORMS, U(AVUniformSampler), U(AVUniformOpacity), MATRIX, LAYER_MASK}, 8},
     {"load main NV12 program failed.", kVertex, "fragment_main(nv12).glsl", true,
-     {TRANSFORMS, PLANES2, U(AVUniformOpacity), U(AVUniformColorRange), LAYER_MASK}, 9},
+     {TRANSFORMS, PLANES2, U(AVUniformOpacity), U(AVUniformColorRange), MATRIX, LAYER_MASK}, 10},
     {"load main NV12 10bit program failed.", kVertex, "fragment_main(nv12_10bit).glsl", true,
-     {TRANSFORMS, PLANES2, U(AVUniformOpacity), HDR, LAYER_MASK}, 10},
+     {TRANSFORMS, PLANES2, U(AVUniformOpacity), HDR, MATRIX, LAYER_MASK}, 11},
     {"load shadow depth program failed.", kVertex, "fragment_shadow_depth.glsl", true,
      {TRANSFORMS, U(AVUniformSampler), LAYER_MASK}, 6},
     {"load shadow depth solid program failed.", kVertex, "fragment_shadow_depth(solid).glsl", true,
@@ -95,6 +96,7 @@ const FixedProgramSpec kFixedPrograms[kAVFixedProgramCount] = {
 #undef PLANES3
 #undef PLANES2
 #undef HDR
+#undef MATRIX
 
 bool buildFixedProgram(const FixedProgramSpec& spec, AVGLProgram* program)
 {

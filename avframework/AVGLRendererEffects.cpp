@@ -36,15 +36,17 @@ const FamilySpec& familySpec(int family)
     static const FamilySpec families[kAVProgramFamilyCount] = {
         {"fragment_main_effect_color.glsl", "fragment_pre_effect_green_screen.glsl", {U(AVUniformSampler)}},
         {"fragment_main_effect_color(yuv).glsl", "fragment_pre_effect_green_screen(yuv).glsl",
-         {U(AVUniformSamplerY), U(AVUniformSamplerU), U(AVUniformSamplerV), U(AVUniformColorRange)}},
+         {U(AVUniformSamplerY), U(AVUniformSamplerU), U(AVUniformSamplerV), U(AVUniformColorRange),
+          U(AVUniformColorSpace)}},
         {"fragment_main_effect_color(yuv10bit).glsl", "fragment_pre_effect_green_screen(yuv10bit).glsl",
          {U(AVUniformSamplerY), U(AVUniformSamplerU), U(AVUniformSamplerV), U(AVUniformIsSt2084),
-          U(AVUniformIsAribB67)}},
+          U(AVUniformIsAribB67), U(AVUniformColorSpace)}},
         {"fragment_main_effect_color(nv12).glsl", "fragment_pre_effect_green_screen(nv12).glsl",
-         {U(AVUniformSamplerY), AVUniformRequest{AVUniformSamplerU, "SamplerUV"}, U(AVUniformColorRange)}},
+         {U(AVUniformSamplerY), AVUniformRequest{AVUniformSamplerU, "SamplerUV"}, U(AVUniformColorRange),
+          U(AVUniformColorSpace)}},
         {"fragment_main_effect_color(nv12_10bit).glsl", "fragment_pre_effect_green_screen(nv12_10bit).glsl",
          {U(AVUniformSamplerY), AVUniformRequest{AVUniformSamplerU, "SamplerUV"}, U(AVUniformIsSt2084),
-          U(AVUniformIsAribB67)}},
+          U(AVUniformIsAribB67), U(AVUniformColorSpace)}},
     };
     return families[family];
 }

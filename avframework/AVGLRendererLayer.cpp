@@ -128,8 +128,7 @@ bool unpackPackedInput(AVGLRenderer* renderer, LayerInput* input)
     gl->glDisable(GL_DEPTH_TEST);
     gl->glDisable(GL_BLEND);
     gl->glDisable(GL_CULL_FACE);
-    avBindLayerInput(program.locations, input->target, input->texture, 0, 0, input->format, 0);
-    gl->glUniform1f(program.locations[AVUniformTexSizeX], float(input->textureWidth));
+    avBindLayerInput(program.locations, input->target, input->texture, 0, 0, input->format, input->colorParameter);
     gl->glUniform1f(program.locations[AVUniformOpacity], 1.0f);
     const float whole[4] = {0, 0, 1, 1}, none[4] = {0, 0, 0, 0};
     gl->glUniform4fv(program.locations[AVUniformTexCoordBounds], 1, whole);
@@ -457,8 +456,6 @@ bool drawMainPass(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDr
     const LayerInput& input = pass.input;
     avBindLayerInput(locations, input.target, input.texture, input.secondPlane, input.thirdPlane, input.format,
                      input.colorParameter);
-    if (input.format == AVTextureFormatUYVY422)
-        gl->glUniform1f(locations[AVUniformTexSizeX], float(input.textureWidth));
     gl->glEnable(GL_BLEND);
     gl->glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     gl->glUniform1f(locations[AVUniformOpacity], state.opacity);
@@ -487,7 +484,10 @@ bool drawMainPass(AVGLRenderer* renderer, const LayerPass& pass, const AVLayerDr
         setStroke(renderer, locations, state, pass.strokePixels);
     }
     drawLayerPolygon(renderer, pass.shape);
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The ring's colour is straight: its colour blends by its alpha, while
+    // the alpha itself blends as every premultiplied layer's does, so that
+    // a translucent ring leaves an opaque output opaque.
+    gl->glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     if (pass.shape.bordered) {
         const AVGLProgram& border = renderer->programs[AVProgramMainBorder];
         gl->glUseProgram(border.program);

@@ -18,14 +18,15 @@ struct TextureLayout {
     GLenum uploadType;
     int widthDivisor;
     int heightDivisor;
+    int texelBytes;
 };
 
-const TextureLayout kBGRA = {GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE, 1, 1};
-const TextureLayout kR8 = {GL_R8, GL_RED, GL_UNSIGNED_BYTE, 1, 1};
-const TextureLayout kR16 = {GL_R16, GL_RED, GL_UNSIGNED_SHORT, 1, 1};
-const TextureLayout kRG8Half = {GL_RG8, GL_RG, GL_UNSIGNED_BYTE, 2, 2};
-const TextureLayout kRG16Half = {GL_RG16, GL_RG, GL_UNSIGNED_SHORT, 2, 2};
-const TextureLayout kPacked422 = {GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 2, 1};
+const TextureLayout kBGRA = {GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE, 1, 1, 4};
+const TextureLayout kR8 = {GL_R8, GL_RED, GL_UNSIGNED_BYTE, 1, 1, 1};
+const TextureLayout kR16 = {GL_R16, GL_RED, GL_UNSIGNED_SHORT, 1, 1, 2};
+const TextureLayout kRG8Half = {GL_RG8, GL_RG, GL_UNSIGNED_BYTE, 2, 2, 2};
+const TextureLayout kRG16Half = {GL_RG16, GL_RG, GL_UNSIGNED_SHORT, 2, 2, 4};
+const TextureLayout kPacked422 = {GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, 2, 1, 4};
 
 int32_t storedSize(int32_t size, int divisor)
 {
@@ -72,8 +73,9 @@ AVGLTexture* createTexture(int32_t width, int32_t height, uint32_t format, const
 }
 
 // False, and nothing changed, without a context, texture, data or size.
+// pitch: bytes from one source row to the next, 0 for tightly packed rows.
 bool upload(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
-            const TextureLayout& layout)
+            const TextureLayout& layout, int32_t pitch = 0)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     if (!gl || !texture || !data || width < 1 || height < 1)
@@ -84,13 +86,14 @@ bool upload(AVGLTexture* texture, const void* data, int32_t width, int32_t heigh
         specifyStorage(gl, texture, layout);
     gl->glBindTexture(GL_TEXTURE_2D, texture->name);
     setFilters(gl, mipmaps);
-    // Rows are tightly packed; odd widths of one- and two-byte texels would
-    // otherwise be read with padding.
+    // Row starts are given exactly (packed, or by the pitch): odd widths of
+    // one- and two-byte texels would otherwise be read with padding.
     gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, pitch > 0 ? pitch / layout.texelBytes : 0);
     gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, storedSize(width, layout.widthDivisor),
                         storedSize(height, layout.heightDivisor),
                         layout.uploadFormat, layout.uploadType, data);
+    gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     if (mipmaps)
         gl->glGenerateMipmap(GL_TEXTURE_2D);
     gl->glBindTexture(GL_TEXTURE_2D, 0);
@@ -135,32 +138,36 @@ void avTextureUploadBGRA(AVGLTexture* texture, const void* data, int32_t width, 
 }
 
 void avTextureUploadR8(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
-                       uint32_t colorParameter)
+                       uint32_t colorParameter, int32_t pitch)
 {
-    if (upload(texture, data, width, height, mipmaps, kR8))
+    if (upload(texture, data, width, height, mipmaps, kR8, pitch))
         texture->colorParameter = colorParameter;
 }
 
 void avTextureUploadR16(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
-                        uint32_t colorParameter)
+                        uint32_t colorParameter, int32_t pitch)
 {
-    if (upload(texture, data, width, height, mipmaps, kR16))
+    if (upload(texture, data, width, height, mipmaps, kR16, pitch))
         texture->colorParameter = colorParameter;
 }
 
-void avTextureUploadRG8Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps)
+void avTextureUploadRG8Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+                            int32_t pitch)
 {
-    upload(texture, data, width, height, mipmaps, kRG8Half);
+    upload(texture, data, width, height, mipmaps, kRG8Half, pitch);
 }
 
-void avTextureUploadRG16Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps)
+void avTextureUploadRG16Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+                             int32_t pitch)
 {
-    upload(texture, data, width, height, mipmaps, kRG16Half);
+    upload(texture, data, width, height, mipmaps, kRG16Half, pitch);
 }
 
-void avTextureUploadPacked422(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps)
+void avTextureUploadPacked422(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+                              uint32_t colorParameter, int32_t pitch)
 {
-    upload(texture, data, width, height, mipmaps, kPacked422);
+    if (upload(texture, data, width, height, mipmaps, kPacked422, pitch))
+        texture->colorParameter = colorParameter;
 }
 
 void avTextureSetRepeat(AVGLTexture* texture)

@@ -20,8 +20,9 @@ struct AVGLTexture {
     uint32_t target;  // always GL_TEXTURE_2D
     uint32_t name;    // 0 when none
     uint32_t format;  // AVTextureFormat
-    // Video planes: tens digit 1 for full colour range, units digit the
-    // transfer (1 SMPTE ST 2084, 2 ARIB STD-B67, 0 other). 0 for pictures.
+    // Video planes: hundreds digit 1 for the BT.601 matrix (else BT.709),
+    // tens digit 1 for full colour range, units digit the transfer (1 SMPTE
+    // ST 2084, 2 ARIB STD-B67, 0 other). 0 for pictures.
     uint32_t colorParameter;
 };
 
@@ -40,17 +41,22 @@ AVGLTexture* avTextureCreateRG16Half(int32_t width, int32_t height);
 // RGBA of half width (rounded up) x height for packed 4:2:2.
 AVGLTexture* avTextureCreatePacked422(int32_t width, int32_t height);
 
-// Replace the whole content with tightly packed rows, first row first (a
-// picture's top row goes to texture row 0). The storage keeps the size it
-// was created with; null data or a size below 1 does nothing.
+// Replace the whole content with rows first row first (a picture's top row
+// goes to texture row 0): tightly packed, or pitch bytes apart when pitch is
+// above 0, so that only the visible part of a decoder's padded rows is
+// taken. The storage keeps the size it was created with; null data or a
+// size below 1 does nothing.
 void avTextureUploadBGRA(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps);
 void avTextureUploadR8(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
-                       uint32_t colorParameter);
+                       uint32_t colorParameter, int32_t pitch = 0);
 void avTextureUploadR16(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
-                        uint32_t colorParameter);
-void avTextureUploadRG8Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps);
-void avTextureUploadRG16Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps);
-void avTextureUploadPacked422(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps);
+                        uint32_t colorParameter, int32_t pitch = 0);
+void avTextureUploadRG8Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+                            int32_t pitch = 0);
+void avTextureUploadRG16Half(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+                             int32_t pitch = 0);
+void avTextureUploadPacked422(AVGLTexture* texture, const void* data, int32_t width, int32_t height, bool mipmaps,
+                              uint32_t colorParameter, int32_t pitch = 0);
 
 // Both wrap modes to GL_REPEAT (tiled patterns).
 void avTextureSetRepeat(AVGLTexture* texture);

@@ -42,7 +42,13 @@ void premultiply(uint8_t* pixels, int64_t count)
     }
 }
 
-uint32_t transferCode(const AVFrame* frame)
+uint32_t matrixCode(const AVFrame* frame)
+{
+    return avUsesBT601(frame) ? AVVideoMatrixBT601 : AVVideoColourDefault;
+}
+
+// 10-bit pictures: HDR ones convert by their transfer, SDR ones by their matrix.
+uint32_t deepColourCode(const AVFrame* frame)
 {
     switch (frame->color_trc) {
     case AVCOL_TRC_SMPTE2084:
@@ -50,14 +56,19 @@ uint32_t transferCode(const AVFrame* frame)
     case AVCOL_TRC_ARIB_STD_B67:
         return AVVideoTransferHLG;
     default:
-        return AVVideoColourDefault;
+        return matrixCode(frame);
     }
 }
 
-uint32_t rangeCode(const AVFrame* frame)
+bool isFullRange(const AVFrame* frame)
 {
-    const bool full = frame->color_range == AVCOL_RANGE_JPEG || frame->format == AV_PIX_FMT_YUVJ420P;
-    return full ? AVVideoColourFullRange : AVVideoColourDefault;
+    return frame->color_range == AVCOL_RANGE_JPEG || frame->format == AV_PIX_FMT_YUVJ420P;
+}
+
+// 8-bit pictures: their matrix and range.
+uint32_t colourCode(const AVFrame* frame)
+{
+    return (isFullRange(frame) ? AVVideoColourFullRange : AVVideoColourDefault) + matrixCode(frame);
 }
 
 // Packs a 4:2:0 frame into one block: the luma plane at its line size, then
@@ -116,6 +127,19 @@ bool packUYVY(const AVFrame* frame, AVStreamFrame& entry)
 }
 
 } // namespace
+
+bool avUsesBT601(const AVFrame* frame)
+{
+    switch (frame->colorspace) {
+    case AVCOL_SPC_SMPTE170M:
+    case AVCOL_SPC_BT470BG:
+        return true;
+    case AVCOL_SPC_UNSPECIFIED:
+        return frame->height <= 576;
+    default:
+        return false;
+    }
+}
 
 uint8_t* avRotateBGRA(uint8_t* pixels, int32_t* width, int32_t* height, uint32_t rotation)
 {
@@ -178,30 +202,31 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
     case AV_PIX_FMT_YUV420P:
     case AV_PIX_FMT_YUVJ420P:
         entry.format = AVVideoFrameYUV420P;
-        entry.colour = rangeCode(frame);
+        entry.colour = colourCode(frame);
         if (packPlanes420(frame, 1, false, entry))
             return true;
         break;
     case AV_PIX_FMT_UYVY422:
         entry.format = AVVideoFrameUYVY422;
+        entry.colour = matrixCode(frame);
         if (packUYVY(frame, entry))
             return true;
         break;
     case AV_PIX_FMT_NV12:
         entry.format = AVVideoFrameNV12;
-        entry.colour = rangeCode(frame);
+        entry.colour = colourCode(frame);
         if (packPlanes420(frame, 1, true, entry))
             return true;
         break;
     case AV_PIX_FMT_P010LE:
         entry.format = AVVideoFrameP010;
-        entry.colour = transferCode(frame);
+        entry.colour = deepColourCode(frame);
         if (packPlanes420(frame, 2, true, entry))
             return true;
         break;
     case AV_PIX_FMT_YUV420P10LE:
         entry.format = AVVideoFrameYUV420P10;
-        entry.colour = transferCode(frame);
+        entry.colour = deepColourCode(frame);
         if (packPlanes420(frame, 2, false, entry))
             return true;
         break;
@@ -237,9 +262,15 @@ uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext
                                       AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
     if (!scaler)
         return nullptr;
-    if (fullRange || frame->color_range == AVCOL_RANGE_JPEG) {
-        const int* coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
-        sws_setColorspaceDetails(scaler.get(), coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
+    const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(AVPixelFormat(frame->format));
+    if (descriptor && !(descriptor->flags & AV_PIX_FMT_FLAG_RGB) && descriptor->nb_components >= 3) {
+        // The frame's own matrix and range; the scaler would take BT.601
+        // limited range for every Y'CbCr picture.
+        const int* coefficients = sws_getCoefficients(avUsesBT601(frame) ? SWS_CS_ITU601 : SWS_CS_ITU709);
+        const int sourceRange = fullRange || isFullRange(frame) ? 1 : 0;
+        if (sws_setColorspaceDetails(scaler.get(), coefficients, sourceRange, coefficients, 1, 0, 1 << 16, 1 << 16)
+            < 0)
+            return nullptr;
     }
     auto* pixels = static_cast<uint8_t*>(std::malloc(size_t(width) * height * 4));
     if (!pixels)
@@ -250,7 +281,6 @@ uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContext
         std::free(pixels);
         return nullptr;
     }
-    const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(AVPixelFormat(frame->format));
     if (descriptor && (descriptor->flags & AV_PIX_FMT_FLAG_ALPHA))
         premultiply(pixels, int64_t(width) * height);
     return pixels;

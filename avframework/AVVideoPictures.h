@@ -21,13 +21,20 @@ enum AVVideoFrameFormat : uint32_t {
 };
 // Chroma planes hold (height + 1) / 2 rows.
 
-// Colour codes of video frame entries.
+// Colour codes of video frame entries, added up: the units digit is the
+// transfer, the tens digit the range and the hundreds digit the matrix
+// (BT.709 unless it is set; HDR pictures keep their own).
 enum AVVideoFrameColour : uint32_t {
     AVVideoColourDefault = 0,
     AVVideoTransferPQ = 1,      // SMPTE ST 2084
     AVVideoTransferHLG = 2,     // ARIB STD-B67
     AVVideoColourFullRange = 10,
+    AVVideoMatrixBT601 = 100,
 };
+
+// Whether the frame's Y'CbCr is BT.601: tagged so, or untagged at standard
+// definition (up to 576 lines), as players read such files.
+bool avUsesBT601(const AVFrame* frame);
 
 // Fills entry's data, size, stride, width, height, format and colour for a
 // decoded frame: its own layout when it is one of the codes above, else BGRA

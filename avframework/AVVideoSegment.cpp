@@ -17,7 +17,8 @@ namespace {
 enum class PlaneKind { R8, R16, RG8Half, RG16Half, Packed422 };
 
 // One texture of a decoded frame: its kind and format code, the size the
-// texture record stands for, and where its rows lie in the frame's bytes.
+// texture record stands for (the visible picture, not the decoder's padded
+// rows), and where its rows lie in the frame's bytes, pitch bytes apart.
 struct PlaneLayout {
     PlaneKind kind;
     uint32_t code;
@@ -25,47 +26,67 @@ struct PlaneLayout {
     int32_t height;
     int64_t offset;
     int64_t bytes;
+    int64_t pitch;
 };
 
-// The planes of a frame of the given format whose first plane has stride
-// bytes a row (pixels for packed 4:2:2), laid out as the stream packs them:
-// chroma rows of half the pitch (planar) or the full pitch (interleaved),
-// (height + 1) / 2 of them. 0 for a format without planes.
-int planeLayouts(uint32_t format, int64_t stride, int64_t height, PlaneLayout planes[3])
+// The planes of a frame of the given format, width x height visible, whose
+// first plane has stride bytes a row (pixels for packed 4:2:2), laid out as
+// the stream packs them: chroma rows of half the pitch (planar) or the full
+// pitch (interleaved), (height + 1) / 2 of them. 0 for a format without planes.
+int planeLayouts(uint32_t format, int64_t stride, int64_t width, int64_t height, PlaneLayout planes[3])
 {
     const int64_t chromaRows = (height + 1) / 2;
+    const int64_t chromaWidth = (width + 1) / 2;
     const int64_t lumaBytes = stride * height;
-    const int64_t halfPitchBytes = stride / 2 * chromaRows;
+    const int64_t halfPitch = stride / 2;
+    const int64_t halfPitchBytes = halfPitch * chromaRows;
     const int64_t fullPitchBytes = stride * chromaRows;
     const auto w = [](int64_t value) { return int32_t(value); };
     switch (format) {
     case AVVideoFrameYUV420P:
-        planes[0] = {PlaneKind::R8, AVTextureFormatYUV420, w(stride), w(height), 0, lumaBytes};
-        planes[1] = {PlaneKind::R8, AVTextureFormatYUV420, w(stride / 2), w(chromaRows), lumaBytes, halfPitchBytes};
-        planes[2] = {PlaneKind::R8, AVTextureFormatYUV420, w(stride / 2), w(chromaRows), lumaBytes + halfPitchBytes,
-                     halfPitchBytes};
+    case AVVideoFrameYUV420P10: {
+        const PlaneKind kind = format == AVVideoFrameYUV420P ? PlaneKind::R8 : PlaneKind::R16;
+        const uint32_t code = format == AVVideoFrameYUV420P ? AVTextureFormatYUV420 : AVTextureFormatYUV420P16;
+        planes[0] = {kind, code, w(width), w(height), 0, lumaBytes, stride};
+        planes[1] = {kind, code, w(chromaWidth), w(chromaRows), lumaBytes, halfPitchBytes, halfPitch};
+        planes[2] = {kind, code, w(chromaWidth), w(chromaRows), lumaBytes + halfPitchBytes, halfPitchBytes,
+                     halfPitch};
         return 3;
-    case AVVideoFrameYUV420P10:
-        planes[0] = {PlaneKind::R16, AVTextureFormatYUV420P16, w(stride / 2), w(height), 0, lumaBytes};
-        planes[1] = {PlaneKind::R16, AVTextureFormatYUV420P16, w(stride / 4), w(chromaRows), lumaBytes,
-                     halfPitchBytes};
-        planes[2] = {PlaneKind::R16, AVTextureFormatYUV420P16, w(stride / 4), w(chromaRows),
-                     lumaBytes + halfPitchBytes, halfPitchBytes};
-        return 3;
+    }
     case AVVideoFrameNV12:
-        planes[0] = {PlaneKind::R8, AVTextureFormatNV12, w(stride), w(height), 0, lumaBytes};
-        planes[1] = {PlaneKind::RG8Half, AVTextureFormatNV12, w(stride), w(height), lumaBytes, fullPitchBytes};
+        planes[0] = {PlaneKind::R8, AVTextureFormatNV12, w(width), w(height), 0, lumaBytes, stride};
+        planes[1] = {PlaneKind::RG8Half, AVTextureFormatNV12, w(width), w(height), lumaBytes, fullPitchBytes, stride};
         return 2;
     case AVVideoFrameP010:
-        planes[0] = {PlaneKind::R16, AVTextureFormatP010, w(stride / 2), w(height), 0, lumaBytes};
-        planes[1] = {PlaneKind::RG16Half, AVTextureFormatP010, w(stride / 2), w(height), lumaBytes, fullPitchBytes};
+        planes[0] = {PlaneKind::R16, AVTextureFormatP010, w(width), w(height), 0, lumaBytes, stride};
+        planes[1] = {PlaneKind::RG16Half, AVTextureFormatP010, w(width), w(height), lumaBytes, fullPitchBytes,
+                     stride};
         return 2;
     case AVVideoFrameUYVY422:
-        planes[0] = {PlaneKind::Packed422, AVTextureFormatUYVY422, w(stride), w(height), 0, stride * 2 * height};
+        planes[0] = {PlaneKind::Packed422, AVTextureFormatUYVY422, w(width), w(height), 0, stride * 2 * height,
+                     stride * 2};
         return 1;
     default:
         return 0;
     }
+}
+
+// Bytes of one visible row of the plane.
+int64_t visibleRowBytes(const PlaneLayout& plane)
+{
+    const int64_t halfWidth = (int64_t(plane.width) + 1) / 2;
+    switch (plane.kind) {
+    case PlaneKind::R8:
+        return plane.width;
+    case PlaneKind::R16:
+        return 2 * int64_t(plane.width);
+    case PlaneKind::RG8Half:
+        return 2 * halfWidth;
+    case PlaneKind::RG16Half:
+    case PlaneKind::Packed422:
+        return 4 * halfWidth;
+    }
+    return 0;
 }
 
 AVGLTexture* createPlane(const PlaneLayout& plane)
@@ -88,21 +109,22 @@ AVGLTexture* createPlane(const PlaneLayout& plane)
 void uploadPlane(AVGLTexture* texture, const uint8_t* frame, const PlaneLayout& plane, uint32_t colour)
 {
     const uint8_t* rows = frame + plane.offset;
+    const auto pitch = int32_t(plane.pitch);
     switch (plane.kind) {
     case PlaneKind::R8:
-        avTextureUploadR8(texture, rows, plane.width, plane.height, false, colour);
+        avTextureUploadR8(texture, rows, plane.width, plane.height, false, colour, pitch);
         break;
     case PlaneKind::R16:
-        avTextureUploadR16(texture, rows, plane.width, plane.height, false, colour);
+        avTextureUploadR16(texture, rows, plane.width, plane.height, false, colour, pitch);
         break;
     case PlaneKind::RG8Half:
-        avTextureUploadRG8Half(texture, rows, plane.width, plane.height, false);
+        avTextureUploadRG8Half(texture, rows, plane.width, plane.height, false, pitch);
         break;
     case PlaneKind::RG16Half:
-        avTextureUploadRG16Half(texture, rows, plane.width, plane.height, false);
+        avTextureUploadRG16Half(texture, rows, plane.width, plane.height, false, pitch);
         break;
     case PlaneKind::Packed422:
-        avTextureUploadPacked422(texture, rows, plane.width, plane.height, false);
+        avTextureUploadPacked422(texture, rows, plane.width, plane.height, false, colour, pitch);
         break;
     }
 }
@@ -418,12 +440,15 @@ void AVVideoSegment::_show(const AVStreamFrame& frame)
     if (frame.format == AVVideoFrameBGRA) {
         _freeChromaPlanes();
         AVLayerSegment::setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), 0, stamp);
-        return;
+    } else {
+        _frameStride = frame.stride;
+        _frameHeight = frame.height;
+        _frameBytes = frame.size;
+        setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), frame.colour, stamp);
     }
-    _frameStride = frame.stride;
-    _frameHeight = frame.height;
-    _frameBytes = frame.size;
-    setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), frame.colour, stamp);
+    // The textures keep the coded size; the picture is fitted at its display size.
+    if (imageWidth() > 0)
+        _setImageSize(_stream->displayWidth(imageWidth()), imageHeight());
 }
 
 void AVVideoSegment::_freePendingFrame()
@@ -490,11 +515,14 @@ void AVVideoSegment::setPixels(const uint8_t* data, uint32_t width, uint32_t hei
         return;
     }
     PlaneLayout planes[3];
-    const int count = data ? planeLayouts(_frameFormat, _frameStride, _frameHeight, planes) : 0;
+    const int count = data ? planeLayouts(_frameFormat, _frameStride, width, _frameHeight, planes) : 0;
     int64_t needed = 0;
-    for (int i = 0; i < count; ++i)
+    bool rowsFit = true;
+    for (int i = 0; i < count; ++i) {
         needed = std::max(needed, planes[i].offset + planes[i].bytes);
-    if (count == 0 || width == 0 || height == 0 || needed > _frameBytes) {
+        rowsFit = rowsFit && visibleRowBytes(planes[i]) <= planes[i].pitch;
+    }
+    if (count == 0 || width == 0 || height == 0 || needed > _frameBytes || !rowsFit) {
         // No data (or none that fits its layout): no picture.
         for (int i = 0; i < 3; ++i) {
             avTextureFree(_planeSlot(i));

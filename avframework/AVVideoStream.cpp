@@ -15,6 +15,9 @@ namespace {
 constexpr int kStalledDecoderRequests = 128;
 // A near-zero speed must not overflow the step.
 constexpr uint32_t kMaxFrameStep = 1000;
+// Sample aspect ratios beyond these are damaged tags, not pictures.
+constexpr double kMinSampleAspect = 0.125;
+constexpr double kMaxSampleAspect = 8.0;
 
 // Copies a hardware frame into memory with its timestamps and colour
 // properties: the transfer itself copies only the pixels.
@@ -109,11 +112,22 @@ void AVVideoStream::_readRotation()
     // width would stretch them.
     _outputWidth = width;
     _outputHeight = height;
+    const double aspect = av_q2d(av_guess_sample_aspect_ratio(_formatContext.get(), _stream, nullptr));
+    _sampleAspect = aspect >= kMinSampleAspect && aspect <= kMaxSampleAspect ? aspect : 1.0;
     _rotation = avStreamRotation(_stream);
     const bool quarterTurn = _rotation == 90 || _rotation == 270;
-    _width = quarterTurn ? height : width;
-    _height = quarterTurn ? width : height;
+    const uint32_t shownWidth = displayWidth(width);
+    _width = quarterTurn ? height : shownWidth;
+    _height = quarterTurn ? shownWidth : height;
     _updateFrameStep();
+}
+
+uint32_t AVVideoStream::displayWidth(uint32_t codedWidth) const
+{
+    const double aspect = _sampleAspect;
+    if (aspect == 1.0)
+        return codedWidth;
+    return uint32_t(std::max(2L, 2 * std::lround(codedWidth * aspect / 2)));
 }
 
 void AVVideoStream::size(uint32_t* width, uint32_t* height)
@@ -489,7 +503,7 @@ void AVVideoStream::_runThumbnailPass()
     if (_thumbnails.start)
         _thumbnails.start(this, _thumbnails.context);
     AVVec4 fitted{};
-    avRectAspectFit(&fitted, float(_outputWidth), float(_outputHeight),
+    avRectAspectFit(&fitted, float(displayWidth(_outputWidth)), float(_outputHeight),
                     AVVec4{0.0f, 0.0f, _thumbnails.maxWidth, _thumbnails.maxHeight});
     const AVSize size{std::round(fitted.z), std::round(fitted.w)};
     const double length = duration();

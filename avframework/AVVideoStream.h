@@ -32,8 +32,14 @@ public:
     // Opens the file and reads size and rotation, without threads.
     int32_t openAndReadRotation();
 
+    // The display size, turned upright: non-square pixels widen or narrow
+    // the coded width by the sample aspect ratio.
     void size(uint32_t* width, uint32_t* height) override;
+    // The coded size, as pictures are converted and stored.
     void outputSize(uint32_t* width, uint32_t* height) const;
+    // The width a picture codedWidth pixels wide is shown at: the same for
+    // square pixels, else rounded to an even number.
+    uint32_t displayWidth(uint32_t codedWidth) const;
     uint32_t rotation() const { return _rotation.load(); }
     double frameRate() const;
     double frameDuration() const { return _frameDuration.load(); }
@@ -87,6 +93,7 @@ private:
     std::atomic<uint32_t> _width{0};
     std::atomic<uint32_t> _height{0};
     std::atomic<uint32_t> _rotation{0};
+    std::atomic<double> _sampleAspect{1.0};
     std::atomic<int32_t> _widthHint;
     std::atomic<int32_t> _heightHint;
     std::unique_ptr<AVMutex> _streamMutex;

@@ -404,3 +404,16 @@ TEST(CompositionObservers, RemovingAnObserverWaitsForItsCallOnALoadingThread)
     EXPECT_TRUE(watch.finished) << "the call under way on the other thread had not ended";
     loading.join();
 }
+
+TEST_F(CompositionDrawTest, ChannelGainsChangeTheDrawnColours)
+{
+    auto* grey = new SolidLayer(0.0, 1.0, 0xff808080);
+    grey->setEffectColor(6, -50);  // red halved
+    grey->setEffectColor(7, 50);   // green half as much again
+    composition->addSegment(grey, 1);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    const uint32_t pixel = centre();
+    EXPECT_NEAR(int((pixel >> 16) & 0xff), 64, 2);
+    EXPECT_NEAR(int((pixel >> 8) & 0xff), 192, 2);
+    EXPECT_NEAR(int(pixel & 0xff), 128, 2) << "blue left at its gain of 1";
+}

@@ -184,7 +184,7 @@ TEST_F(PlanarLayerTest, PackedPictureKeepsItsColoursThroughTheEffectProgram)
             std::copy(texel, texel + 4, packed.begin() + (y * 32 + x) * 4);
         }
     planes[0] = avTextureCreatePacked422(64, 48);
-    avTextureUploadPacked422(planes[0], packed.data(), 64, 48, false);
+    avTextureUploadPacked422(planes[0], packed.data(), 64, 48, false, 0);
     output = avFramebufferCreate(64, 48, false);
     auto drawPacked = [this](const AVLayerDrawState& state) {
         AVGLRenderer::bindFramebuffer(renderer, output);

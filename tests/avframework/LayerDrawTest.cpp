@@ -78,12 +78,13 @@ protected:
         avTextureUploadBGRA(texture, picture.constBits(), picture.width(), picture.height(), false);
     }
 
-    QImage drawUploaded(const AVLayerDrawState& state, int width, int height)
+    // Over a background cleared to black of the alpha.
+    QImage drawUploaded(const AVLayerDrawState& state, int width, int height, float backgroundAlpha = 0)
     {
         if (!output)
             output = avFramebufferCreate(width, height, false);
         EXPECT_NE(AVGLRenderer::bindFramebuffer(renderer, output), 0u);
-        AVGLRenderer::clear(renderer, 0, 0, 0, 0);
+        AVGLRenderer::clear(renderer, 0, 0, 0, backgroundAlpha);
         AVGLRenderer::drawLayerTexture(renderer, 7, 1, texture, 0, 0, &state, true);
         int32_t stride = 0;
         uint8_t* pixels = avReadPixels(output->color, &stride);
@@ -393,4 +394,49 @@ TEST_F(LayerDrawTest, StrokeFollowsAChangedChromaKeyOfTheSamePicture)
     EXPECT_TRUE(pixelIs(drawn, 33, 32, 0xffffffff, 12)) << "right of the kept green half";
     EXPECT_TRUE(pixelIs(drawn, 20, 32, kGreen));
     EXPECT_TRUE(pixelIs(drawn, 45, 32, kClear));
+}
+
+TEST_F(LayerDrawTest, TranslucentBorderRingKeepsAlphaPremultiplied)
+{
+    AVLayerDrawState state = avLayerDrawStateNeutral(0);
+    state.opacity = 0.5f;
+    state.outlineWidth = 4.0f / 64.0f;
+    const float white[4] = {1, 1, 1, 1};
+    std::copy(white, white + 4, state.outlineColor);
+    upload(quadrants(64, 48));
+    QImage drawn = drawUploaded(state, 64, 48, 1.0f);
+    for (const QPoint ring : {QPoint(1, 20), QPoint(62, 40), QPoint(32, 1), QPoint(20, 46)}) {
+        EXPECT_EQ(qAlpha(drawn.pixel(ring)), 255) << "over an opaque background the frame stays opaque";
+        EXPECT_NEAR(qRed(drawn.pixel(ring)), 128, 2) << "half the white ring over black";
+    }
+
+    drawn = drawUploaded(state, 64, 48, 0.0f);
+    int worst = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const QRgb pixel = drawn.pixel(x, y);
+            worst = std::max({worst, qRed(pixel) - qAlpha(pixel), qGreen(pixel) - qAlpha(pixel),
+                              qBlue(pixel) - qAlpha(pixel)});
+        }
+    EXPECT_LE(worst, 0) << "no colour above its alpha: the output stays premultiplied";
+    EXPECT_TRUE(pixelIs(drawn, 1, 20, 0x80808080)) << "the ring at half opacity";
+}
+
+TEST_F(LayerDrawTest, EveryStoredTurnShowsTheCropAndFeatheringUpright)
+{
+    // The upright picture stored turned back by the rotation; shown cropped
+    // to the right three quarters of its top half, the left edge feathered.
+    const QImage upright = quadrants(64, 48);
+    for (const int rotation : {0, 90, 180, 270}) {
+        AVLayerDrawState state = avLayerDrawStateNeutral(uint32_t(rotation));
+        state.crop[0] = 0.25f;
+        state.crop[3] = 0.5f;
+        state.feathering[0] = 0.5f;  // across 24 of the 48 visible columns
+        const QImage stored = upright.transformed(QTransform().rotate(-rotation));
+        const QImage drawn = draw(stored, state, 64, 48);
+        EXPECT_TRUE(pixelIs(drawn, 8, 10, kClear)) << rotation << ": cropped away on the left";
+        EXPECT_TRUE(pixelIs(drawn, 40, 36, kClear)) << rotation << ": and below";
+        EXPECT_TRUE(pixelIs(drawn, 28, 10, 0x80800000, 12)) << rotation << ": red, half faded in";
+        EXPECT_TRUE(pixelIs(drawn, 56, 10, kGreen)) << rotation << ": green at the top right";
+    }
 }

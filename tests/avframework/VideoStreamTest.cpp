@@ -68,10 +68,11 @@ TEST_P(VideoFormatCodes, DecodedLayoutAndColourCode)
     }
 }
 
+// The untagged 320x240 clips are standard definition: BT.601 (100).
 INSTANTIATE_TEST_SUITE_P(Files, VideoFormatCodes,
                          ::testing::Values(std::make_tuple("clip_h264_aac.mp4", 1u, 0u),
-                                           std::make_tuple("fullrange.mp4", 1u, 10u),
-                                           std::make_tuple("hevc10.mp4", 8u, 0u),
+                                           std::make_tuple("fullrange.mp4", 1u, 110u),
+                                           std::make_tuple("hevc10.mp4", 8u, 100u),
                                            std::make_tuple("vp9_alpha.webm", 0u, 0u)));
 
 TEST(VideoStream, OddChromaWidthKeepsChromaPlanesAligned)

@@ -12,7 +12,9 @@ uniform sampler2D SamplerY;
 uniform sampler2D SamplerUV;
 uniform int colorRange;
 
-#include "include/yuv_bt709.glsl"
+#include "include/yuv_matrix.glsl"
+
+#include "include/yuv_8bit.glsl"
 
 #include "include/layer_mask.glsl"
 

@@ -11,6 +11,8 @@ uniform float opacity;
 uniform sampler2D SamplerY;
 uniform sampler2D SamplerUV;
 
+#include "include/yuv_matrix.glsl"
+
 #include "include/yuv_10bit.glsl"
 
 #include "include/layer_mask.glsl"

@@ -9,17 +9,19 @@ out vec4 fragColor;
 uniform float opacity;
 
 uniform sampler2D Sampler;
-// The picture width in pixels (twice the texture's width).
-uniform float texSizeX;
 
-#include "include/yuv_bt709.glsl"
+#include "include/yuv_matrix.glsl"
+
+#include "include/yuv_8bit.glsl"
 
 #include "include/layer_mask.glsl"
 
 void main()
 {
+    // The stored pixels, two a texel: a picture with non-square pixels is
+    // shown wider or narrower than it is stored.
     ivec2 texels = textureSize(Sampler, 0);
-    float x = floor(textureCoordinate.x * texSizeX);
+    float x = floor(textureCoordinate.x * float(2 * texels.x));
     ivec2 at = clamp(ivec2(int(x) / 2, int(textureCoordinate.y * float(texels.y))), ivec2(0), texels - 1);
     vec4 pair = texelFetch(Sampler, at, 0);
     float luma = mod(x, 2.0) < 1.0 ? pair.g : pair.a;

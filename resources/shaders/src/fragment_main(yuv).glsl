@@ -13,7 +13,9 @@ uniform sampler2D SamplerU;
 uniform sampler2D SamplerV;
 uniform int colorRange;
 
-#include "include/yuv_bt709.glsl"
+#include "include/yuv_matrix.glsl"
+
+#include "include/yuv_8bit.glsl"
 
 #include "include/layer_mask.glsl"
 

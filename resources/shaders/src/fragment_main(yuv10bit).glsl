@@ -11,6 +11,8 @@ uniform sampler2D SamplerY;
 uniform sampler2D SamplerU;
 uniform sampler2D SamplerV;
 
+#include "include/yuv_matrix.glsl"
+
 #include "include/yuv_10bit.glsl"
 
 #include "include/layer_mask.glsl"

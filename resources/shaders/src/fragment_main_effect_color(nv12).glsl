@@ -5,7 +5,9 @@ precision highp float;
 // Colour effects on NV12.
 #include "include/effect_switches.glsl"
 
-#include "include/yuv_bt709.glsl"
+#include "include/yuv_matrix.glsl"
+
+#include "include/yuv_8bit.glsl"
 
 #include "include/input_nv12.glsl"
 

@@ -5,6 +5,8 @@ precision highp float;
 // Colour effects on P010.
 #include "include/effect_switches.glsl"
 
+#include "include/yuv_matrix.glsl"
+
 #include "include/yuv_10bit.glsl"
 
 #include "include/input_nv12_10bit.glsl"

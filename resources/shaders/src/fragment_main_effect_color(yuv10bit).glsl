@@ -5,6 +5,8 @@ precision highp float;
 // Colour effects on planar 10-bit Y'CbCr 4:2:0.
 #include "include/effect_switches.glsl"
 
+#include "include/yuv_matrix.glsl"
+
 #include "include/yuv_10bit.glsl"
 
 #include "include/input_yuv10bit.glsl"

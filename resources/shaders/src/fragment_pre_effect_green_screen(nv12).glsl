@@ -3,7 +3,9 @@
 precision highp float;
 
 // Chroma key pre-pass: NV12 input.
-#include "include/yuv_bt709.glsl"
+#include "include/yuv_matrix.glsl"
+
+#include "include/yuv_8bit.glsl"
 
 #include "include/input_nv12.glsl"
 

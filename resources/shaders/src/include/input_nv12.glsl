@@ -1,5 +1,5 @@
 // The layer's input: an 8-bit Y plane and an interleaved half-size CbCr
-// plane (needs yuv_bt709.glsl).
+// plane (needs yuv_matrix.glsl and yuv_8bit.glsl).
 uniform sampler2D SamplerY;
 uniform sampler2D SamplerUV;
 uniform int colorRange;

@@ -1,4 +1,4 @@
-// The layer's input: planar 8-bit Y'CbCr 4:2:0 (needs yuv_bt709.glsl).
+// The layer's input: planar 8-bit Y'CbCr 4:2:0 (needs yuv_matrix.glsl and yuv_8bit.glsl).
 uniform sampler2D SamplerY;
 uniform sampler2D SamplerU;
 uniform sampler2D SamplerV;

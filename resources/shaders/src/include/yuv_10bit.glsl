@@ -1,6 +1,7 @@
-// 10-bit limited-range Y'CbCr to display RGB. SDR frames use BT.709; HDR
-// frames (PQ or HLG) are BT.2020: they are linearised, tone-mapped so that
-// reference white stays white, moved to BT.709 primaries and gamma-encoded.
+// 10-bit limited-range Y'CbCr to display RGB. SDR frames use their matrix
+// (needs yuv_matrix.glsl); HDR frames (PQ or HLG) are BT.2020: they are
+// linearised, tone-mapped so that reference white stays white, moved to
+// BT.709 primaries and gamma-encoded.
 uniform bool isSt2084;
 uniform bool isAribB67;
 
@@ -27,7 +28,7 @@ vec3 yuv10ToRgb(vec3 yuv)
     float y = (yuv.x * 1023.0 - 64.0) / 876.0;
     vec2 c = (yuv.yz * 1023.0 - 512.0) / 896.0;
     if (!isSt2084 && !isAribB67)
-        return clamp(vec3(y + 1.5748 * c.y, y - 0.1873 * c.x - 0.4681 * c.y, y + 1.8556 * c.x), 0.0, 1.0);
+        return clamp(matrixToRgb(y, c), 0.0, 1.0);
     vec3 rgb2020 = clamp(vec3(y + 1.4746 * c.y, y - 0.16455 * c.x - 0.57135 * c.y, y + 1.8814 * c.x), 0.0, 1.0);
     vec3 light = isSt2084 ? pqToLinear(rgb2020) : hlgToLinear(rgb2020);
     light = light / (1.0 + light);
