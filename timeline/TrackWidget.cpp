@@ -23,8 +23,8 @@ namespace {
 constexpr int kRemoveFadeMs = 200;
 // Seconds of snapping at scale 1, fewer when zoomed in.
 constexpr double kSnapSecondsAtScale1 = 0.25;
-const char* const kSelectedStyle = "QPushButton { background-color: rgba(255,255,0,76); }";
-const char* const kUnselectedStyle = "QPushButton { background-color: transparent; }";
+const char* const kSelectedStyle = "QPushButton { background-color: rgba(255,255,0,76); border: none; }";
+const char* const kUnselectedStyle = "QPushButton { background-color: transparent; border: none; }";
 
 SegmentWidget* makeTile(const QString& type, const QRect& geometry, QWidget* parent)
 {
