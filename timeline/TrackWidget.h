@@ -62,7 +62,9 @@ public:
     bool isDragging() const { return _dragging; }
     QRect homeGeometry() const { return _homeGeometry; }
     void setDropTarget(TrackWidget* target) { _dropTarget = target; }
+    TrackWidget* dropTarget() const { return _dropTarget; }
     void setDropAction(int action) { _dropAction = action; }
+    int dropAction() const { return _dropAction; }
 
 signals:
     void trackWidgetDraggingStateChanged(TrackWidget* trackWidget, bool dragging);
