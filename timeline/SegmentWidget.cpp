@@ -220,7 +220,7 @@ void SegmentWidget::paintEvent(QPaintEvent*)
 {
     const QRect rect(0, 0, _fullWidth, height());
     QPainter painter(this);
-    painter.setOpacity(_dragging && _lifted ? 0.4 : 1.0);
+    painter.setOpacity(_dragging && _lift.isLifted() ? 0.4 : 1.0);
     painter.setRenderHint(QPainter::Antialiasing);
     if (_segment && _segment->hasContent()) {
         _paintContent(&painter, rect);

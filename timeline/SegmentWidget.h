@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LiftedWidget.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QPointer>
@@ -62,7 +64,7 @@ public:
 
     // Used by the timeline area while the tile is dragged.
     bool isDragging() const { return _dragging; }
-    bool isLifted() const { return _lifted; }
+    bool isLifted() const { return _lift.isLifted(); }
     void setDropKind(int kind) { _dropKind = kind; }
     void setDragScrollOffset(const QPoint& offset);
     void endDragging();
@@ -102,13 +104,10 @@ private:
     int _transitionAt(int x) const;
     bool _pressTransitionBand(QMouseEvent* event);
     void _moveDraggedTransition(const QPoint& globalPos);
-    void _liftToMainWindow(QWidget* mainWindow);
     // Flies the released tile back to its row, then ends the drag.
     void _dropHome();
     // Handles a double click; event is null for toggleEditing.
     void _doubleClick(QMouseEvent* event);
-    // Returns the lifted tile to its track (or lets it go when the track is gone).
-    void _returnHome();
     // Animates the alpha of the dim veil (black) or of the drag overlay
     // (yellow), replacing the animation that slot still runs.
     void _animateAlpha(QRgb* target, QRgb rgb, int from, int to, int milliseconds,
@@ -124,14 +123,11 @@ private:
     bool _highlighted = true;
     bool _editing = false;
     bool _dragging = false;
-    bool _lifted = false;
     int _transitionDragCounter = 0;
     int _draggedTransitionId = 0;
     QPoint _pressPosition;
     float _transitionStartAtPress = 0.0f;
-    QRect _homeGeometry;
-    QPointer<QWidget> _homeParent;
-    QRect _liftedRect;
+    LiftedWidget _lift;
     bool _pressed = false;
     QRgb _dimColor = 0;
     QRgb _dragOverlayColor = 0;

@@ -51,7 +51,7 @@ void SegmentWidget::mousePressEvent(QMouseEvent* event)
         _dragging = false;
         emit segmentWidgetDraggingStateChanged(this, false);
     }
-    _lifted = false;
+    _lift.forget();
     _pressTimer->start();
 }
 
@@ -103,9 +103,9 @@ void SegmentWidget::mouseMoveEvent(QMouseEvent* event)
     if (_dragging) {
         QWidget* mainWindow = Util::mainWindow();
         if (mainWindow && parentWidget() != mainWindow)
-            _liftToMainWindow(mainWindow);
-        if (_lifted)
-            move(event->globalPos() + (_liftedRect.topLeft() - _pressPosition));
+            _lift.lift(this, mainWindow);
+        if (_lift.isLifted())
+            move(_lift.followingPosition(event->globalPos(), _pressPosition));
         emit segmentWidgetDraggingMoving(this, event->globalPos());
         return;
     }
@@ -114,18 +114,6 @@ void SegmentWidget::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     QWidget::mouseMoveEvent(event);
-}
-
-void SegmentWidget::_liftToMainWindow(QWidget* mainWindow)
-{
-    _homeGeometry = geometry();
-    _homeParent = parentWidget();
-    _liftedRect = QRect(mainWindow->mapFromGlobal(mapToGlobal(QPoint(0, 0))), size());
-    _lifted = true;
-    setParent(mainWindow);
-    setGeometry(_liftedRect);
-    show();
-    grabMouse();
 }
 
 void SegmentWidget::_moveDraggedTransition(const QPoint& globalPos)
@@ -167,7 +155,7 @@ void SegmentWidget::mouseReleaseEvent(QMouseEvent* event)
         }
         return;
     }
-    if (!_lifted || parentWidget() != Util::mainWindow()) {
+    if (!_lift.isLifted() || parentWidget() != Util::mainWindow()) {
         endDragging();
         return;
     }
@@ -176,33 +164,19 @@ void SegmentWidget::mouseReleaseEvent(QMouseEvent* event)
         _dropHome();
         return;
     }
-    _returnHome();
+    _lift.returnHome(this);
     endDragging();
 }
 
 void SegmentWidget::_dropHome()
 {
-    const QPoint home = _liftedRect.translated(-_dragScrollOffset).topLeft();
+    const QPoint home = _lift.liftedRect().translated(-_dragScrollOffset).topLeft();
     connect(animateInParallel(this, kFlyHomeMs, {{this, "pos", home}}), &QAbstractAnimation::finished, this,
             [this]() {
-                _returnHome();
+                _lift.returnHome(this);
                 if (_dragging)
                     endDragging();
             });
-}
-
-void SegmentWidget::_returnHome()
-{
-    _lifted = false;
-    if (!_homeParent) {
-        // The track went away during the drag: nothing to return to.
-        hide();
-        deleteLater();
-        return;
-    }
-    setParent(_homeParent);
-    setGeometry(_homeGeometry);
-    show();
 }
 
 void SegmentWidget::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LiftedWidget.h"
+
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -60,7 +62,7 @@ public:
     QPushButton* selectionOverlay() const { return _selectionOverlay; }
 
     bool isDragging() const { return _dragging; }
-    QRect homeGeometry() const { return _homeGeometry; }
+    QRect homeGeometry() const { return _lift.homeGeometry(); }
     void setDropTarget(TrackWidget* target) { _dropTarget = target; }
     TrackWidget* dropTarget() const { return _dropTarget; }
     void setDropAction(int action) { _dropAction = action; }
@@ -84,7 +86,6 @@ private:
     // A track with no tiles, or with a tile edited or dimmed, stays put.
     bool _canStartDragging() const;
     int _xOfTime(float time) const;
-    void _liftToMainWindow(QWidget* mainWindow);
     void _dropLifted(QWidget* mainWindow);
     void _flyHome(QWidget* mainWindow);
     void _restoreHome();
@@ -100,9 +101,7 @@ private:
     bool _pressed = false;
     int _pressToken = 0;
     QPoint _pressPosition;
-    QRect _homeGeometry;
-    QRect _liftedRect;
-    QPointer<QWidget> _homeParent;
+    LiftedWidget _lift;
     QPointer<TrackWidget> _dropTarget;
     int _dropAction = 0;
     QPointer<QWidget> _draggingOverlay;

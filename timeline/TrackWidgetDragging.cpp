@@ -68,23 +68,13 @@ void TrackWidget::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     QWidget* mainWindow = Util::mainWindow();
-    if (mainWindow && parentWidget() != mainWindow)
-        _liftToMainWindow(mainWindow);
-    if (mainWindow && parentWidget() == mainWindow)
-        move(event->globalPos() + (_liftedRect.topLeft() - _pressPosition));
+    if (mainWindow && parentWidget() != mainWindow) {
+        newOpacityEffect(this, kLiftedOpacity);
+        _lift.lift(this, mainWindow);
+    }
+    if (_lift.isLifted())
+        move(_lift.followingPosition(event->globalPos(), _pressPosition));
     emit trackWidgetDraggingMoving(this, event->globalPos());
-}
-
-void TrackWidget::_liftToMainWindow(QWidget* mainWindow)
-{
-    _homeGeometry = geometry();
-    _homeParent = parentWidget();
-    _liftedRect = QRect(mainWindow->mapFromGlobal(mapToGlobal(QPoint(0, 0))), size());
-    newOpacityEffect(this, kLiftedOpacity);
-    setParent(mainWindow);
-    setGeometry(_liftedRect);
-    show();
-    grabMouse();
 }
 
 void TrackWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -95,7 +85,7 @@ void TrackWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QWidget* mainWindow = Util::mainWindow();
-    if (mainWindow && parentWidget() == mainWindow)
+    if (_lift.isLifted() && mainWindow && parentWidget() == mainWindow)
         _dropLifted(mainWindow);
     delete _draggingOverlay;
     _dragging = false;
@@ -122,11 +112,12 @@ void TrackWidget::_dropLifted(QWidget* mainWindow)
 
 void TrackWidget::_flyHome(QWidget* mainWindow)
 {
-    if (!animationsEnabled() || !_homeParent) {
+    QWidget* homeParent = _lift.homeParent();
+    if (!animationsEnabled() || !homeParent) {
         _restoreHome();
         return;
     }
-    const QPoint home = mainWindow->mapFromGlobal(_homeParent->mapToGlobal(_homeGeometry.topLeft()));
+    const QPoint home = mainWindow->mapFromGlobal(homeParent->mapToGlobal(_lift.homeGeometry().topLeft()));
     // The lifted track always has its opacity effect (given by the lift).
     QGraphicsOpacityEffect* effect = opacityEffectOf(this, kLiftedOpacity);
     QParallelAnimationGroup* group =
@@ -136,14 +127,6 @@ void TrackWidget::_flyHome(QWidget* mainWindow)
 
 void TrackWidget::_restoreHome()
 {
-    if (!_homeParent) {
-        // The timeline went away during the drag.
-        hide();
-        deleteLater();
-        return;
-    }
-    setParent(_homeParent);
-    setGeometry(_homeGeometry);
+    _lift.returnHome(this);
     setGraphicsEffect(nullptr);
-    show();
 }

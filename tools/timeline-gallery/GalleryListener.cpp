@@ -1,20 +1,16 @@
 #include "GalleryListener.h"
 
 #include "TimelineMetrics.h"
-#include "VideoThumbnails.h"
 
 #include <QMetaObject>
 #include <QWidget>
 
 GalleryListener::GalleryListener(const QString& projectFolder, VideoThumbnails* thumbnails)
-    : _projectFolder(projectFolder)
-    , _thumbnails(thumbnails)
 {
-}
-
-int GalleryListener::segmentVideoThumbnailCount(Segment*)
-{
-    return _thumbnails->count();
+    projectDirectory = projectFolder;
+    videoThumbnails = thumbnails;
+    mediaDuration = kMediaSeconds;
+    videoSize = QSizeF(1280, 720);
 }
 
 float GalleryListener::segmentTimeToPixels(Segment*, float time)
