@@ -67,11 +67,12 @@ void SegmentWidget::setScale(float scale, bool animated)
         target = QRect(TimelineMetrics::tileX(_segment->rangeStart(), scale), 0,
                        TimelineMetrics::tileWidth(_segment->duration(), scale), height());
     }
+    // A newer layout replaces one still running.
+    if (_geometryAnimation)
+        _geometryAnimation->stop();
+    // The painted width is the target's at once, also when the tile is already there.
+    _fullWidth = target.width();
     if (target != geometry()) {
-        _fullWidth = target.width();
-        // A newer layout replaces one still running.
-        if (_geometryAnimation)
-            _geometryAnimation->stop();
         if (animated) {
             _geometryAnimation = animateInParallel(this, kGeometryAnimationMs, {{this, "geometry", target}});
         } else {

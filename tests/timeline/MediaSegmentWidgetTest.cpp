@@ -117,6 +117,16 @@ TEST_F(MediaSegmentWidgetTest, ReenteringEditingDuringTheFadeKeepsTheNewBackgrou
     EXPECT_EQ(backgroundsOn(track), 0);
 }
 
+TEST_F(MediaSegmentWidgetTest, TileDeletedWhileEditedTakesItsBackground)
+{
+    TrackWidget* track = addTrack();
+    MusicSegment* music = trimmedMusic(10.0f);
+    track->addSegmentWidget(music)->setEditing(true, false);
+    EXPECT_EQ(backgroundsOn(track), 1);
+    track->removeSegmentWidget(music, false);
+    EXPECT_EQ(backgroundsOn(track), 0);
+}
+
 TEST_F(MediaSegmentWidgetTest, MovieBackgroundUsesTheMediaLengthOnceKnown)
 {
     TrackWidget* track = addTrack();

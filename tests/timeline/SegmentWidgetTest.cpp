@@ -142,6 +142,38 @@ TEST_F(SegmentWidgetTest, DropOnAButtonEndsTheDragBeforeReportingIt)
     EXPECT_TRUE(guard.isNull());
 }
 
+TEST_F(SegmentWidgetTest, LiftedTileWhoseTrackWentAwayIsLetGo)
+{
+    TrackWidget* track = addTrack();
+    SegmentWidget* tile = track->addSegmentWidget(text(4.0f, 4.0f));
+    track->setScale(1.0f, false);
+    QPointer<SegmentWidget> guard(tile);
+    const QPoint start = inWindow(tile, QPoint(20, 20));
+    pressAt(&window, start);
+    QTest::qWait(350);
+    moveTo(&window, start + QPoint(30, 30));
+    ASSERT_EQ(tile->parentWidget(), window.centralWidget());
+    delete track;
+    releaseAt(&window, start + QPoint(30, 30));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 1000));
+}
+
+TEST_F(SegmentWidgetTest, ALayoutWithoutAnimationStopsARunningOne)
+{
+    TrackWidget* track = addTrack();
+    SegmentWidget* tile = track->addSegmentWidget(text(4.0f, 4.0f));
+    track->setScale(1.0f, false);
+    const QRect atScale1 = tile->geometry();
+    tile->setScale(2.0f, true);
+    tile->setScale(1.0f, false);
+    QTest::qWait(400);
+    EXPECT_EQ(tile->geometry(), atScale1);
+    // Painted at that width too, as a tile laid out once.
+    SegmentWidget* fresh = track->addSegmentWidget(text(4.0f, 4.0f));
+    fresh->setScale(1.0f, false);
+    EXPECT_EQ(tile->grab().toImage(), fresh->grab().toImage());
+}
+
 TEST_F(SegmentWidgetTest, DimmedAndLockedTilesOnlyReportPresses)
 {
     TrackWidget* track = addTrack();
