@@ -141,9 +141,30 @@ TEST_F(TrackDraggingTest, AMoveCancelsTheLongPress)
     releaseAt(&window, onTrack + QPoint(2, 0));
 }
 
-TEST_F(TrackDraggingTest, EditedOrDimmedTilesKeepTheTrackInPlace)
+TEST_F(TrackDraggingTest, ASecondPressRestartsTheCount)
 {
     QSignalSpy states(track, &TrackWidget::trackWidgetDraggingStateChanged);
+    pressAt(&window, onTrack);
+    QTest::qWait(300);
+    releaseAt(&window, onTrack);
+    pressAt(&window, onTrack);
+    // The first press's timer runs out here and does nothing.
+    QTest::qWait(350);
+    EXPECT_TRUE(states.isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return states.count() == 1; }, 1000));
+    releaseAt(&window, onTrack);
+    EXPECT_EQ(states.count(), 2);
+}
+
+TEST_F(TrackDraggingTest, LockedEditedOrDimmedTracksStayInPlace)
+{
+    QSignalSpy states(track, &TrackWidget::trackWidgetDraggingStateChanged);
+    // Another drag or range selection locks every track.
+    track->setSegmentFlag(true, nullptr);
+    pressAt(&window, onTrack);
+    QTest::qWait(600);
+    releaseAt(&window, onTrack);
+    track->setSegmentFlag(false, nullptr);
     tile->setHighlighted(false, false);
     pressAt(&window, onTrack);
     QTest::qWait(600);
