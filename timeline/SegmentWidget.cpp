@@ -51,8 +51,6 @@ SegmentWidget::SegmentWidget(const QRect& geometry, QWidget* parent)
     connect(_pressTimer, &QTimer::timeout, this, &SegmentWidget::onDraggingPressTimeout);
 }
 
-SegmentWidget::~SegmentWidget() = default;
-
 void SegmentWidget::setBackgroundColor(const QColor& color)
 {
     _backgroundColor = color;
@@ -252,7 +250,8 @@ void SegmentWidget::_paintContent(QPainter* painter, const QRect& rect)
 
 void SegmentWidget::_paintSpeedLabel(QPainter* painter)
 {
-    if (_speedLabel.isEmpty() || _segment->speed() == 1.0f)
+    // Empty at speed 1.
+    if (_speedLabel.isEmpty())
         return;
     QFont font = painter->font();
     font.setWeight(QFont::Bold);

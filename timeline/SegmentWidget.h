@@ -28,7 +28,6 @@ class SegmentWidget : public QWidget
 
 public:
     SegmentWidget(const QRect& geometry, QWidget* parent);
-    ~SegmentWidget() override;
 
     void setSegment(Segment* segment) { _segment = segment; }
     Segment* segment() const { return _segment; }
