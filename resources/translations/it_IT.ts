@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>SegmentDraggingOperationWidget</name>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
     <name>SegmentOperationDoubleTapTipWidget</name>
     <message>
         <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
@@ -88,6 +99,21 @@
     <message>
         <source>Got it</source>
         <translation>Ho capito</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionOperationWidget</name>
+    <message>
+        <source>Cancel selection</source>
+        <translation>Annulla selezione</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>Inserisci spazio vuoto</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>SegmentDraggingOperationWidget</name>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>取り除く</translation>
+    </message>
+</context>
+<context>
     <name>SegmentOperationDoubleTapTipWidget</name>
     <message>
         <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
@@ -88,6 +99,21 @@
     <message>
         <source>Got it</source>
         <translation>了解</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionOperationWidget</name>
+    <message>
+        <source>Cancel selection</source>
+        <translation>選択を解除</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>空白を挿入</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>SegmentDraggingOperationWidget</name>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+</context>
+<context>
     <name>SegmentOperationDoubleTapTipWidget</name>
     <message>
         <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
@@ -88,6 +99,21 @@
     <message>
         <source>Got it</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionOperationWidget</name>
+    <message>
+        <source>Cancel selection</source>
+        <translation>선택 취소</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>빈 공간 삽입</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>SegmentDraggingOperationWidget</name>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
     <name>SegmentOperationDoubleTapTipWidget</name>
     <message>
         <source>Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.</source>
@@ -88,6 +99,21 @@
     <message>
         <source>Got it</source>
         <translation>知道了</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionOperationWidget</name>
+    <message>
+        <source>Cancel selection</source>
+        <translation>取消选择</translation>
+    </message>
+    <message>
+        <source>Insert blank</source>
+        <translation>插入空白</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
     </message>
 </context>
 <context>
