@@ -365,8 +365,14 @@ void CanvasWidget::_redrawPendingPicture()
 
 void CanvasWidget::_backupCanvas()
 {
-    // A copy, not a share: the canvas painter keeps drawing into the canvas.
-    _backup = _canvas.toImage();
+    // Copied into the backup's own pixels, which are reused from stroke to
+    // stroke once the history has written its share of them.
+    if (_backup.isNull())
+        _backup = QImage(_canvasWidth, _canvasHeight, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&_backup);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(0, 0, _canvas);
+    painter.end();
     _history->push(_backup);
 }
 

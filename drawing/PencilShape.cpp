@@ -58,7 +58,11 @@ void PencilShape::_addSegment(const QPoint& position)
     _p0 = _p1;
     _p1 = _p2;
     _p2 = position;
-    _path.moveTo(midpoint(_p0, _p1));
+    // Each curve starts where the last ended: one continuous subpath strokes
+    // with joins instead of a cap pair per segment, much faster to rasterise.
+    const QPoint from = midpoint(_p0, _p1);
+    if (_path.isEmpty() || _path.currentPosition() != QPointF(from))
+        _path.moveTo(from);
     _path.quadTo(_p1, midpoint(_p1, _p2));
     const double grow = _state->lineWidth + 1.0;
     const int left = std::min({_p0.x(), _p1.x(), _p2.x()});
