@@ -184,7 +184,7 @@ void CanvasWidget::setPenColor(const QColor& color)
 {
     _state.color = QColor(color.red(), color.green(), color.blue(), _state.color.alpha());
     _applySolidColor();
-    _redrawPendingText();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::setHardness(float hardness)
@@ -193,8 +193,7 @@ void CanvasWidget::setHardness(float hardness)
     _applySolidColor();
     if (!_state.pattern.isNull())
         _rebuildPatternBrush();
-    _redrawPendingText();
-    _redrawPendingPicture();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::_applySolidColor()
@@ -253,7 +252,7 @@ void CanvasWidget::setPattern(const QPixmap& pixmap)
     }
     _state.pattern = pattern;
     _rebuildPatternBrush();
-    _redrawPendingText();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::setEraser(bool eraser)
@@ -264,7 +263,7 @@ void CanvasWidget::setEraser(bool eraser)
 void CanvasWidget::setTextAlignment(int alignment)
 {
     _state.textAlignment = alignment;
-    _redrawPendingText();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::setTextFont(const QString& fontName, const QString& fontStyle)
@@ -272,14 +271,14 @@ void CanvasWidget::setTextFont(const QString& fontName, const QString& fontStyle
     _state.fontName = fontName;
     _state.fontStyle = fontStyle;
     _textShape->updateFrame();
-    _redrawPendingText();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::setTextSize(float size)
 {
     _state.textSize = size;
     _state.canvasTextSize = std::max(1.0f, size / _meanScale());
-    _redrawPendingText();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::finishText()
@@ -295,7 +294,7 @@ void CanvasWidget::finishText()
 void CanvasWidget::setPictureScale(float scale)
 {
     _state.pictureScale = scale;
-    _redrawPendingPicture();
+    _redrawPendingItem();
 }
 
 void CanvasWidget::finishPicture()
@@ -347,20 +346,12 @@ bool CanvasWidget::_hasPendingPicture() const
     return _currentTool == _pictureShape && !_state.picture.isNull();
 }
 
-void CanvasWidget::_redrawPendingText()
+void CanvasWidget::_redrawPendingItem()
 {
-    if (!_hasPendingText())
+    if (!_hasPendingText() && !_hasPendingPicture())
         return;
     _restoreBackup();
-    _textShape->draw();
-}
-
-void CanvasWidget::_redrawPendingPicture()
-{
-    if (!_hasPendingPicture())
-        return;
-    _restoreBackup();
-    _pictureShape->draw();
+    _currentTool->draw();
 }
 
 void CanvasWidget::_backupCanvas()
@@ -472,12 +463,11 @@ void CanvasWidget::_dragPendingItem(const QPoint& globalPosition)
     if (_hasPendingText()) {
         _state.textOffsetX = offsetX;
         _state.textOffsetY = offsetY;
-        _redrawPendingText();
     } else if (_hasPendingPicture()) {
         _state.pictureOffsetX = offsetX;
         _state.pictureOffsetY = offsetY;
-        _redrawPendingPicture();
     }
+    _redrawPendingItem();
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -513,14 +503,14 @@ void CanvasWidget::_scaleTextByWheel(double factor)
 {
     _state.textSize = std::min(kMaxTextSize, std::max(kMinTextSize, float(factor * _state.textSize)));
     _state.canvasTextSize = std::max(1.0f, _state.textSize / _meanScale());
-    _redrawPendingText();
+    _redrawPendingItem();
     emit canvasWidgetTextSizeChangedByGesture(this, _state.textSize);
 }
 
 void CanvasWidget::_scalePictureByWheel(double factor)
 {
     _state.pictureScale = std::max(kMinPictureScale, std::min(kMaxPictureScale, float(factor * _state.pictureScale)));
-    _redrawPendingPicture();
+    _redrawPendingItem();
     emit canvasWidgetPictureSizeChangedByGesture(this, _state.pictureScale);
 }
 

@@ -99,8 +99,8 @@ private:
     void _rebuildPatternBrush();
     bool _hasPendingText() const;
     bool _hasPendingPicture() const;
-    void _redrawPendingText();
-    void _redrawPendingPicture();
+    // Redraws the pending text or picture of the current tool over the backup.
+    void _redrawPendingItem();
     void _backupCanvas();
     void _restoreBackup();
     // Replaces every canvas pixel by the image's.

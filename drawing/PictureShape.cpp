@@ -14,30 +14,11 @@ constexpr int kReportMargin = 3;
 
 } // namespace
 
-void PictureShape::touchBegan(const QPoint& position)
-{
-    if (!_state->picture.isNull())
-        return;
-    QRect frame;
-    emit pictureShapeGetFrameRect(this, frame);
-    if (frame.contains(position))
-        emit pictureShapeRequestPicture(this);
-}
-
-void PictureShape::touchMoved(const QPoint&)
-{
-}
-
-void PictureShape::touchEnded(const QPoint&)
-{
-}
-
 QRect PictureShape::pictureRect()
 {
-    if (_state->picture.isNull())
+    if (!_hasPendingItem())
         return QRect();
-    QRect frame;
-    emit pictureShapeGetFrameRect(this, frame);
+    const QRect frame = _frameRect();
     const QRectF fitted = Util::aspectFitRect(_state->picture.width(), _state->picture.height(),
                                               QRectF(0, 0, frame.width(), frame.height()));
     const int width = int(fitted.width() * _state->pictureScale);
@@ -49,11 +30,8 @@ QRect PictureShape::pictureRect()
 
 void PictureShape::draw()
 {
-    if (_state->picture.isNull() || !_state->painter) {
-        emit shapeNeedDisplay(this);
-        _frame = QRect(0, 0, 0, 0);
+    if (_showNothingPending() || !_state->painter)
         return;
-    }
     const QRect target = pictureRect();
     QPainter* painter = _beginPainting();
     painter->setOpacity(_state->color.alpha() / 255.0);
@@ -69,20 +47,25 @@ void PictureShape::draw()
     _frame = reported;
 }
 
-void PictureShape::commit()
+bool PictureShape::_hasPendingItem() const
 {
-    if (!_state->picture.isNull()) {
-        _committing = true;
-        draw();
-        _committing = false;
-    }
-    _frame = QRect(0, 0, 0, 0);
-    _state->pictureOffsetX = 0.0;
-    _state->pictureOffsetY = 0.0;
+    return !_state->picture.isNull();
 }
 
-void PictureShape::updateFrame()
+QRect PictureShape::_frameRect()
 {
-    if (!_state->picture.isNull())
-        emit pictureShapeGetFrameRect(this, _frame);
+    QRect frame;
+    emit pictureShapeGetFrameRect(this, frame);
+    return frame;
+}
+
+void PictureShape::_requestItem()
+{
+    emit pictureShapeRequestPicture(this);
+}
+
+void PictureShape::_clearOffsets()
+{
+    _state->pictureOffsetX = 0.0;
+    _state->pictureOffsetY = 0.0;
 }

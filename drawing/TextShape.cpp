@@ -13,33 +13,11 @@ constexpr int kFrameMargin = 2;
 
 } // namespace
 
-void TextShape::touchBegan(const QPoint& position)
-{
-    if (!_state->text.isEmpty())
-        return;
-    QRect frame;
-    emit textShapeGetFrameRect(this, frame);
-    if (frame.contains(position))
-        emit textShapeRequestText(this);
-}
-
-void TextShape::touchMoved(const QPoint&)
-{
-}
-
-void TextShape::touchEnded(const QPoint&)
-{
-}
-
 void TextShape::draw()
 {
-    if (_state->text.isEmpty() || !_state->painter) {
-        emit shapeNeedDisplay(this);
-        _frame = QRect(0, 0, 0, 0);
+    if (_showNothingPending() || !_state->painter)
         return;
-    }
-    QRect frame;
-    emit textShapeGetFrameRect(this, frame);
+    const QRect frame = _frameRect();
     QPainter* painter = _beginPainting();
     QFont font;
     font.setFamily(_state->fontName);
@@ -64,20 +42,25 @@ void TextShape::draw()
     _frame = QRect(int(reported.x()), int(reported.y()), int(reported.width()), int(reported.height()));
 }
 
-void TextShape::commit()
+bool TextShape::_hasPendingItem() const
 {
-    if (!_state->text.isEmpty()) {
-        _committing = true;
-        draw();
-        _committing = false;
-    }
-    _frame = QRect(0, 0, 0, 0);
-    _state->textOffsetX = 0.0;
-    _state->textOffsetY = 0.0;
+    return !_state->text.isEmpty();
 }
 
-void TextShape::updateFrame()
+QRect TextShape::_frameRect()
 {
-    if (!_state->text.isEmpty())
-        emit textShapeGetFrameRect(this, _frame);
+    QRect frame;
+    emit textShapeGetFrameRect(this, frame);
+    return frame;
+}
+
+void TextShape::_requestItem()
+{
+    emit textShapeRequestText(this);
+}
+
+void TextShape::_clearOffsets()
+{
+    _state->textOffsetX = 0.0;
+    _state->textOffsetY = 0.0;
 }
