@@ -577,9 +577,11 @@ void CanvasWidget::_choosePicture()
     const QString folder =
         settings.value(kOpenPictureDirKey, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
             .toString();
+    // The dialog has no parent, so the canvas may go while it runs.
+    const QPointer<CanvasWidget> alive(this);
     const QString path =
         QFileDialog::getOpenFileName(nullptr, tr("Insert a Picture"), folder, Util::pictureFileFilter());
-    if (path.isEmpty())
+    if (!alive || path.isEmpty())
         return;
     settings.setValue(kOpenPictureDirKey, QFileInfo(path).absolutePath());
     // Scaled while decoding to fit a square of the canvas's longer side, turned as its EXIF asks.

@@ -31,6 +31,41 @@ protected:
         QApplication::sendEvent(&canvas, &event);
     }
 
+    // Opens the picture dialog as the tuning panel's button does and picks
+    // the file in it; true once the canvas reports the new pending picture.
+    bool pickPicture(const QString& path, QString* title = nullptr)
+    {
+        QSignalSpy pictureChanged(&canvas, &CanvasWidget::canvasWidgetPictureChanged);
+        ModalDialogAnswerer answerer([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            ASSERT_TRUE(dialog);
+            if (title)
+                *title = dialog->windowTitle();
+            // Typed as a user would: an absolute name does not depend on the
+            // folder listing the dialog is still loading.
+            auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_TRUE(nameEdit);
+            nameEdit->setText(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        canvas.setTool(10330);
+        canvas.pictureShapeOnRequestPicture(nullptr);
+        return QTest::qWaitFor([&] { return !pictureChanged.isEmpty(); }, kDialogWaitMs);
+    }
+
+    // Answers the next text dialog with text (accepted) and tells its title.
+    static ModalDialogAnswerer::Answer enterText(const QString& text, QString* title = nullptr)
+    {
+        return [text, title](QWidget* widget) {
+            auto* dialog = qobject_cast<QInputDialog*>(widget);
+            ASSERT_TRUE(dialog);
+            if (title)
+                *title = dialog->windowTitle() + ": " + dialog->textValue();
+            dialog->setTextValue(text);
+            dialog->accept();
+        };
+    }
+
     IsolatedSettings settings;
     CanvasWidget canvas{3840, 2160};
 };
@@ -69,17 +104,11 @@ TEST_F(CanvasTextAndPictureTest, TextFromTheDialogIsPendingWithAFrameUntilFinish
 {
     QSignalSpy textChanged(&canvas, &CanvasWidget::canvasWidgetTextChanged);
     QString title;
-    ModalDialogAnswerer answerer([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QInputDialog*>(widget);
-        ASSERT_TRUE(dialog);
-        title = dialog->windowTitle();
-        dialog->setTextValue("abc");
-        dialog->accept();
-    });
+    ModalDialogAnswerer answerer(enterText("abc", &title));
     canvas.setTool(10329);
     QTest::mouseClick(canvas.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(480, 270));
     ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered() && !textChanged.isEmpty(); }, kDialogWaitMs));
-    EXPECT_EQ(title, "Add Text");
+    EXPECT_EQ(title, "Add Text: ");
     EXPECT_EQ(textChanged.takeFirst().at(1).toString(), "abc");
     HistoryDataCompressionTaskManager* history = historyOf(canvas);
     ASSERT_TRUE(history->waitUntilIdle(kDialogWaitMs));
@@ -112,10 +141,7 @@ TEST_F(CanvasTextAndPictureTest, WheelScalesPendingTextWithinItsLimits)
     turnWheel(120);
     EXPECT_TRUE(sizeChanged.isEmpty());  // nothing pending
 
-    ModalDialogAnswerer answerer([](QWidget* widget) {
-        static_cast<QInputDialog*>(widget)->setTextValue("abc");
-        static_cast<QInputDialog*>(widget)->accept();
-    });
+    ModalDialogAnswerer answerer(enterText("abc"));
     canvas.textShapeOnRequestText(nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, kDialogWaitMs));
     turnWheel(120);
@@ -135,32 +161,81 @@ TEST_F(CanvasTextAndPictureTest, LargePictureIsDecodedToTheCanvasSideAndPendsAtF
     const QString path = TestMedia::path("wide_5000x1000.png");
     QSignalSpy pictureChanged(&canvas, &CanvasWidget::canvasWidgetPictureChanged);
     QString title;
-    ModalDialogAnswerer answerer([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        ASSERT_TRUE(dialog);
-        title = dialog->windowTitle();
-        // Typed as a user would: an absolute name does not depend on the
-        // folder listing the dialog is still loading.
-        auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_TRUE(nameEdit);
-        nameEdit->setText(path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    canvas.setTool(10330);
-    canvas.pictureShapeOnRequestPicture(nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !pictureChanged.isEmpty(); }, kDialogWaitMs));
+    ASSERT_TRUE(pickPicture(path, &title));
     EXPECT_EQ(title, "Insert a Picture");
     EXPECT_EQ(QSettings().value("OpenPictureDir").toString(), QFileInfo(path).absolutePath());
     const QPixmap picture = pictureChanged.takeFirst().at(1).value<QPixmap>();
     EXPECT_EQ(picture.size(), QSize(3840, 768));
-    EXPECT_EQ(canvas.findChild<PictureShape*>()->pictureRect(), QRect(96, 193, 768, 153));
+    auto* shape = canvas.findChild<PictureShape*>();
+    EXPECT_EQ(shape->pictureRect(), QRect(96, 193, 768, 153));
     // Drawn upright: the red mark of the file's top-left corner at the picture's top-left.
     const QImage image = canvasImage(canvas);
     EXPECT_TRUE(nearColor(image.pixel(96 * 4 + 20, 193 * 4 + 20), qRgb(255, 0, 0)));
     EXPECT_TRUE(nearColor(image.pixel((96 + 768) * 4 - 20, (193 + 153) * 4 - 20), qRgb(0, 128, 0)));
 
+    QSignalSpy scaleChanged(&canvas, &CanvasWidget::canvasWidgetPictureSizeChangedByGesture);
+    turnWheel(120);
+    ASSERT_EQ(scaleChanged.size(), 1);
+    EXPECT_FLOAT_EQ(scaleChanged.takeFirst().at(1).toFloat(), 0.8f * 1.0234375f);
+    EXPECT_EQ(shape->pictureRect().width(), int(960 * 0.8f * 1.0234375f));
+
     canvas.finishPicture();
     ASSERT_EQ(pictureChanged.size(), 1);
     EXPECT_TRUE(pictureChanged.takeFirst().at(1).value<QPixmap>().isNull());
-    EXPECT_FALSE(canvas.findChild<PictureShape*>()->pictureRect().isValid());
+    EXPECT_FALSE(shape->pictureRect().isValid());
+    HistoryDataCompressionTaskManager* history = historyOf(canvas);
+    ASSERT_TRUE(history->waitUntilIdle(kDialogWaitMs));
+    EXPECT_EQ(snapshotFiles(*history).size(), 1);
+}
+
+TEST_F(CanvasTextAndPictureTest, UnreadablePictureIsReportedAsNullAndPaintsNothing)
+{
+    QSignalSpy pictureChanged(&canvas, &CanvasWidget::canvasWidgetPictureChanged);
+    ASSERT_TRUE(pickPicture(TestMedia::path("truncated.png")));
+    EXPECT_TRUE(pictureChanged.takeFirst().at(1).value<QPixmap>().isNull());
+    const QImage image = canvasImage(canvas);
+    QImage empty(image.size(), image.format());
+    empty.fill(Qt::transparent);
+    EXPECT_TRUE(image == empty);
+}
+
+TEST_F(CanvasTextAndPictureTest, PendingTextIsEditedOnDoubleClickAndDraggedByTheMouse)
+{
+    QSignalSpy textChanged(&canvas, &CanvasWidget::canvasWidgetTextChanged);
+    HistoryDataCompressionTaskManager* history = historyOf(canvas);
+    canvas.setTool(10329);
+    QWindow* window = canvas.windowHandle();
+    {
+        ModalDialogAnswerer cancel(ModalDialogAnswerer::reject());
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(480, 270));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cancel.answered(); }, kDialogWaitMs));
+    }
+    QTest::qWait(50);
+    EXPECT_TRUE(textChanged.isEmpty());
+    EXPECT_FALSE(history->hasHistory());
+
+    {
+        ModalDialogAnswerer answerer(enterText("abc"));
+        canvas.textShapeOnRequestText(nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !textChanged.isEmpty(); }, kDialogWaitMs));
+    }
+    textChanged.clear();
+    QString shown;
+    {
+        ModalDialogAnswerer answerer(enterText("abcd", &shown));
+        QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !textChanged.isEmpty(); }, kDialogWaitMs));
+    }
+    EXPECT_EQ(shown, "Edit Text: abc");
+    EXPECT_EQ(textChanged.takeFirst().at(1).toString(), "abcd");
+    ASSERT_TRUE(history->waitUntilIdle(kDialogWaitMs));
+    EXPECT_EQ(snapshotFiles(*history).size(), 1);
+
+    // A tenth of the widget's width to the right and a fifth of its height up.
+    auto* shape = canvas.findChild<TextShape*>();
+    const QRect before = shape->frame();
+    QTest::qWait(500);  // not a double click
+    dragThrough(canvas, {QPoint(300, 300), QPoint(348, 246), QPoint(396, 192)});
+    EXPECT_NEAR(shape->frame().x() - before.x(), 96, 1);
+    EXPECT_NEAR(shape->frame().y() - before.y(), -108, 1);
 }

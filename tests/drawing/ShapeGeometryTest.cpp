@@ -2,6 +2,7 @@
 #include "IsolatedSettings.h"
 #include "Shape.h"
 
+#include <QPainter>
 #include <QtMath>
 
 #include <cmath>
@@ -39,6 +40,12 @@ QRect opaqueBounds(const QImage& image)
         }
     }
     return bounds;
+}
+
+// The colour at about half opacity (hardness 0.5), allowing for premultiplied rounding.
+bool halfOpaque(QRgb pixel, QRgb color)
+{
+    return qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == color && std::abs(qAlpha(pixel) - 127) <= 2;
 }
 
 // A canvas of the given size shown at the same size: widget units are canvas pixels.
@@ -215,4 +222,30 @@ TEST_F(ShapeGeometryTest, PencilStrokeKeepsItsCanvasPixelWidthAtAnyWidgetSize)
         EXPECT_EQ(qAlpha(image.pixel(column, middle - 17)), 0) << scale;
         EXPECT_EQ(qAlpha(image.pixel(column, middle + 17)), 0) << scale;
     }
+}
+
+TEST_F(ShapeGeometryTest, TextureBrushKeepsItsCanvasPixelSizeAndTheHardness)
+{
+    CanvasWidget canvas(3840, 2160);
+    showCanvas(canvas, QSize(960, 540));
+    // Fitted to the canvas, the texture turns from red to blue at canvas x = 1920.
+    QPixmap texture(384, 216);
+    texture.fill(Qt::blue);
+    QPainter(&texture).fillRect(0, 0, 192, 216, Qt::red);
+    canvas.setHardness(0.5f);
+    canvas.setPattern(texture);
+    canvas.setTool(10311);
+    // Ids that name no canvas tool keep the filled rectangle.
+    canvas.setTool(10302);
+    canvas.setTool(10307);
+    dragFromTo(canvas, QPoint(400, 200), QPoint(560, 340));
+    QImage image = canvasImage(canvas);
+    EXPECT_TRUE(halfOpaque(image.pixel(1900, 1000), qRgb(255, 0, 0)));
+    EXPECT_TRUE(halfOpaque(image.pixel(1940, 1000), qRgb(0, 0, 255)));
+    EXPECT_EQ(qAlpha(image.pixel(1580, 1000)), 0);
+
+    canvas.setPattern(QPixmap());
+    dragFromTo(canvas, QPoint(100, 100), QPoint(200, 200));
+    image = canvasImage(canvas);
+    EXPECT_TRUE(halfOpaque(image.pixel(600, 600), qRgb(0, 255, 0)));
 }
