@@ -189,7 +189,7 @@ void CanvasWidget::setPenColor(const QColor& color)
 
 void CanvasWidget::setHardness(float hardness)
 {
-    _state.color.setAlpha(int(hardness * 255));
+    _state.color.setAlpha(int(qBound(0.0f, hardness, 1.0f) * 255));
     _applySolidColor();
     if (!_state.pattern.isNull())
         _rebuildPatternBrush();

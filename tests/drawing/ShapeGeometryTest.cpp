@@ -249,3 +249,20 @@ TEST_F(ShapeGeometryTest, TextureBrushKeepsItsCanvasPixelSizeAndTheHardness)
     image = canvasImage(canvas);
     EXPECT_TRUE(halfOpaque(image.pixel(600, 600), qRgb(0, 255, 0)));
 }
+
+TEST_F(ShapeGeometryTest, MovesWithin16MsOfTheLastHandledOneAreDropped)
+{
+    UnscaledCanvas shown(QSize(400, 400));
+    shown.canvas.setTool(10311);
+    QWindow* window = shown.canvas.windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::qWait(kMoveWaitMs);
+    QTest::mouseMove(window, QPoint(150, 150));
+    QTest::mouseMove(window, QPoint(300, 300));  // at once: dropped
+    QTest::qWait(kMoveWaitMs);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    QTest::qWait(kMoveWaitMs);
+    const QImage image = canvasImage(shown.canvas);
+    EXPECT_EQ(qAlpha(image.pixel(125, 125)), 255);
+    EXPECT_EQ(qAlpha(image.pixel(200, 200)), 0);
+}
