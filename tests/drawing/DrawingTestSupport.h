@@ -14,6 +14,8 @@
 
 // Longer than the canvas's 16 ms move thinning, so every move is handled.
 constexpr int kMoveWaitMs = 25;
+// Enough for the shapes' 10 ms redraw timers to fire even on a busy machine.
+constexpr int kRedrawWaitMs = 60;
 
 // Shows the canvas as a window of the given size and waits until it takes input.
 inline void showCanvas(CanvasWidget& canvas, const QSize& size)
@@ -24,8 +26,8 @@ inline void showCanvas(CanvasWidget& canvas, const QSize& size)
 }
 
 // A left-button drag through the points, delivered to the canvas's window as
-// a user's would be, with a pause after every move; the release waits for the
-// shapes' 10 ms redraw timers.
+// a user's would be, with a pause after every move; after the release it waits
+// for the shapes' redraw timers.
 inline void dragThrough(CanvasWidget& canvas, const std::vector<QPoint>& points)
 {
     QWindow* window = canvas.windowHandle();
@@ -36,7 +38,7 @@ inline void dragThrough(CanvasWidget& canvas, const std::vector<QPoint>& points)
     }
     QTest::qWait(kMoveWaitMs);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, points.back());
-    QTest::qWait(kMoveWaitMs);
+    QTest::qWait(kRedrawWaitMs);
 }
 
 inline void dragFromTo(CanvasWidget& canvas, const QPoint& from, const QPoint& to)

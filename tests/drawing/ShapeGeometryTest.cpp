@@ -2,6 +2,7 @@
 #include "IsolatedSettings.h"
 #include "Shape.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QtMath>
 
@@ -257,11 +258,16 @@ TEST_F(ShapeGeometryTest, MovesWithin16MsOfTheLastHandledOneAreDropped)
     QWindow* window = shown.canvas.windowHandle();
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     QTest::qWait(kMoveWaitMs);
+    QElapsedTimer betweenMoves;
+    betweenMoves.start();
     QTest::mouseMove(window, QPoint(150, 150));
     QTest::mouseMove(window, QPoint(300, 300));  // at once: dropped
+    const qint64 gapMs = betweenMoves.elapsed();
     QTest::qWait(kMoveWaitMs);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
-    QTest::qWait(kMoveWaitMs);
+    QTest::qWait(kRedrawWaitMs);
+    if (gapMs >= 10)
+        GTEST_SKIP() << "the machine took " << gapMs << " ms between two moves sent at once";
     const QImage image = canvasImage(shown.canvas);
     EXPECT_EQ(qAlpha(image.pixel(125, 125)), 255);
     EXPECT_EQ(qAlpha(image.pixel(200, 200)), 0);
