@@ -77,6 +77,10 @@ TEST_F(ShapeGeometryTest, RectangleIsScaledOntoTheCanvasOutlinedFilledAndErased)
     image = canvasImage(canvas);
     EXPECT_EQ(image.pixel(280, 520), qRgba(0, 255, 0, 255));
     EXPECT_EQ(image.pixel(165, 405), qRgba(0, 255, 0, 255));
+    // The widget shows the canvas scaled down to its own size.
+    const QImage shown = canvas.grab().toImage();
+    EXPECT_EQ(shown.pixel(70, 130), qRgb(0, 255, 0));
+    EXPECT_NE(shown.pixel(30, 130), qRgb(0, 255, 0));
 
     canvas.setEraser(true);
     dragFromTo(canvas, QPoint(100, 100), QPoint(40, 160));
