@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Enter text here</source>
+        <translation>Text hier eingeben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Insert a Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

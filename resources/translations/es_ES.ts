@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Enter text here</source>
+        <translation>Escribe el texto aquí</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Insert a Picture</source>
+        <translation>Insertar una imagen</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter du texte</translation>
+    </message>
+    <message>
+        <source>Enter text here</source>
+        <translation>Saisissez le texte ici</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Insert a Picture</source>
+        <translation>Insérer une image</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

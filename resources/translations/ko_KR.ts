@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>CanvasWidget</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>텍스트 추가</translation>
+    </message>
+    <message>
+        <source>Enter text here</source>
+        <translation>여기에 텍스트를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Insert a Picture</source>
+        <translation>사진 삽입</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

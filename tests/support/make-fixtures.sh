@@ -148,6 +148,8 @@ perl -0777 -pi -e 's/\x21\xf9\x04(.)..(.)\x00/\x21\xf9\x04$1\x00\x00$2\x00/gs' "
 ff -f lavfi -i "color=c=green:s=40x20" -frames:v 1 "$out/single_frame.gif"
 # A 40x20 picture, smaller than any timeline row.
 ff -f lavfi -i "color=c=red:s=40x20" -frames:v 1 "$out/small_40x20.png"
+# A wide picture, 5000x1000, larger than the biggest drawing canvas.
+ff -f lavfi -i "color=c=blue:s=5000x1000:d=1,${marks}" -frames:v 1 "$out/wide_5000x1000.png"
 
 # ---- sound segment waveforms ----
 # 3 minutes of 44.1 kHz stereo: left a sine at half scale, right one at a
