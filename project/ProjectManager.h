@@ -199,8 +199,9 @@ private:
     enum class SnapshotKind { Record, Push };
 
     static QString _projectFile(const QString& name, const QString& folder, const QString& fileName);
-    // Writes "Project" with every segment to path; the caller holds the mutex.
-    int _writeSegments(const QString& path, bool autoFormatting, const char* errorMessage) const;
+    // Writes "Project" with every segment to path, as "project.xml" or as
+    // an undo snapshot; the caller holds the mutex.
+    int _writeSegments(const QString& path, bool snapshot, const char* errorMessage) const;
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
     // Reads a snapshot; nothing when it cannot be opened or read.
     static std::optional<SegmentRecords> _readSnapshot(const QString& path);

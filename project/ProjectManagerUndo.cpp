@@ -7,15 +7,21 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 
 int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind)
 {
     QMutexLocker locker(&_mutex);
     const QString directory = historyDirectory(name, folder);
-    if (directory.isEmpty() || !QDir().mkpath(directory))
+    if (directory.isEmpty() || (!QFileInfo(directory).isDir() && !QDir().mkpath(directory)))
         return -1;
-    const QString path = historySnapshotPath(name, folder, _history.count());
-    const int result = _writeSegments(path, false, "Undo project segments save error");
+    // The file numbered by the position may still hold a state that a redo
+    // or a dropped recording brings back; such a file is never overwritten.
+    int number = _history.count();
+    while (_history.names(historySnapshotPath(name, folder, number)))
+        ++number;
+    const QString path = historySnapshotPath(name, folder, number);
+    const int result = _writeSegments(path, true, "Undo project segments save error");
     if (result != 0)
         return result;
     if (kind == SnapshotKind::Record)

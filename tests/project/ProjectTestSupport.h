@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,11 +34,23 @@ public:
     std::atomic<bool> loaded{true};
 };
 
+// A folder held in memory where the system has one, else the temporary
+// folder: tests that write thousands of small files stay quick there.
+inline QString memoryBackedFolder()
+{
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    return memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+}
+
 // A product folder of its own for one test; project paths lead into it.
 class TemporaryProduct
 {
 public:
-    TemporaryProduct() { ProjectManager::setWorkingFolder(_dir.path()); }
+    explicit TemporaryProduct(const QString& base = QDir::tempPath())
+        : _dir(base + QStringLiteral("/product-XXXXXX"))
+    {
+        ProjectManager::setWorkingFolder(_dir.path());
+    }
     ~TemporaryProduct() { ProjectManager::setWorkingFolder(QString()); }
 
     QString path() const { return _dir.path(); }

@@ -112,4 +112,76 @@ TEST_F(UndoProject, FailedSnapshotsLeaveTheHistoryAlone)
     EXPECT_EQ(undo(), "nothing");
 }
 
+// The main window's four moves: an edit, undo, redo, and an operation that
+// recorded a snapshot and then changed nothing.
+enum class Move { Edit, Undo, Redo, NoChange };
+
+// The plain linear model of undo: the states in order and the shown one.
+struct LinearUndo {
+    QStringList states{QStringLiteral("S0")};
+    int shown = 0;
+
+    void apply(Move move, const QString& newState)
+    {
+        if (move == Move::Edit) {
+            states = states.mid(0, shown + 1) << newState;
+            ++shown;
+        } else if (move == Move::Undo && shown > 0) {
+            --shown;
+        } else if (move == Move::Redo && shown + 1 < states.size()) {
+            ++shown;
+        }
+    }
+};
+
+TEST_F(UndoProject, EverySequenceOfSevenMovesShowsWhatLinearUndoShows)
+{
+    constexpr int kMoves = 7;
+    const char* names[] = {"edit", "undo", "redo", "no-change"};
+    // 16,384 runs of snapshots: kept off the disk where possible.
+    TemporaryProduct memory(memoryBackedFolder());
+    memory.projectDir(kName);
+    int failures = 0;
+    for (int code = 0; code < (1 << (2 * kMoves)) && failures < 5; ++code) {
+        manager.removeHistory(kName, "");
+        show("S0");
+        LinearUndo model;
+        QString trace;
+        for (int step = 0; step < kMoves; ++step) {
+            const Move move = Move((code >> (2 * step)) & 3);
+            trace += QString::fromLatin1(names[int(move)]) + ' ';
+            const QString label = segment->stringAttribute(segment->attributes(), kLabel);
+            const QString next = QStringLiteral("S%1").arg(step + 1);
+            if (move == Move::Edit) {
+                edit(label, next);
+            } else if (move == Move::NoChange) {
+                ASSERT_EQ(manager.recordSnapshot(kName, QString()), 0);
+                manager.dropLastSnapshot();
+            } else {
+                move == Move::Undo ? undo() : redo();
+            }
+            model.apply(move, next);
+            const QString actual = segment->stringAttribute(segment->attributes(), kLabel);
+            if (actual != model.states.at(model.shown)) {
+                ADD_FAILURE() << qPrintable(trace) << "shows " << qPrintable(actual) << " for "
+                              << qPrintable(model.states.at(model.shown));
+                ++failures;
+                break;
+            }
+        }
+    }
+}
+
+TEST_F(UndoProject, ARedoAfterANoChangeOperationReachesTheNewestState)
+{
+    edit("S0", "S1");
+    edit("S1", "S2");
+    EXPECT_EQ(undo(), "S1");
+    EXPECT_EQ(undo(), "S0");
+    EXPECT_EQ(redo(), "S1");
+    ASSERT_EQ(manager.recordSnapshot(kName, QString()), 0);
+    manager.dropLastSnapshot();
+    EXPECT_EQ(redo(), "S2");
+}
+
 } // namespace
