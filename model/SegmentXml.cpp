@@ -13,12 +13,48 @@ namespace {
 const QString kSegmentElement = QStringLiteral("Segment");
 const QString kTransitionsElement = QStringLiteral("Transitions");
 
+// Whether XML 1.0 can hold the UTF-16 unit at index, alone or (a surrogate)
+// with its partner; length gets the units that the character takes.
+bool holdsXmlCharacter(const QString& text, int index, int* length)
+{
+    const QChar unit = text.at(index);
+    *length = 1;
+    if (unit.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
+        *length = 2;
+        return true;
+    }
+    const ushort code = unit.unicode();
+    if (code < 0x20)
+        return code == '\t' || code == '\n' || code == '\r';
+    return !unit.isSurrogate() && code != 0xFFFE && code != 0xFFFF;
+}
+
+// The text without the characters that XML 1.0 cannot hold even as
+// references (other C0 controls, U+FFFE, U+FFFF, unpaired surrogates). They
+// arrive with tags of media files and pasted text; written as they are they
+// would make every later save of the project fail.
+QString xmlText(const QString& text)
+{
+    int index = 0;
+    int length = 1;
+    while (index < text.size() && holdsXmlCharacter(text, index, &length))
+        index += length;
+    if (index == text.size())
+        return text;
+    QString kept = text.left(index);
+    for (; index < text.size(); index += length) {
+        if (holdsXmlCharacter(text, index, &length))
+            kept.append(text.midRef(index, length));
+    }
+    return kept;
+}
+
 void writeTexts(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
 {
     // The texts are kept in key order, so an unchanged record writes the same bytes.
     const auto& texts = attributes.texts();
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-        writer.writeAttribute(it.key(), it.value());
+        writer.writeAttribute(it.key(), xmlText(it.value()));
 }
 
 void writeState(const SegmentAttributes* state, const QString& name, QXmlStreamWriter& writer)

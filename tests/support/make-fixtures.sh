@@ -158,4 +158,9 @@ ff -f lavfi -i "aevalsrc=0.5*sin(2*PI*440*t)|0.25*sin(2*PI*220*t):s=44100:d=180"
 ff -f lavfi -i "anullsrc=r=44100:cl=stereo" -t 0.5 -c:a pcm_s16le "$out/silence_stereo.wav"
 ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=0.01" -ac 2 -c:a pcm_s16le "$out/blip_10ms.wav"
 
+# ---- project storage ----
+# A title tag holding a vertical tab, a character that XML cannot hold.
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=0.5" -c:a libmp3lame \
+   -metadata title=$'Intro\vPart 2' "$out/title_vtab.mp3"
+
 touch "$out/.complete"
