@@ -180,6 +180,9 @@ public:
     // Installs the built-in example projects into "Projects/Examples" unless
     // that folder exists; false when the copy failed.
     static bool copyExampleProjects();
+    // "example.dat", the file that marks a project as a built-in example.
+    // Copies and archives of a project leave it out: they are the user's own.
+    static const QString exampleMarkerFile;
 
     // --- Undo snapshots ---------------------------------------------------------------------
     // Writes the segments as the state before an edit.

@@ -63,6 +63,8 @@ bool parseBackgroundColor(const QString& text, QRgb* color)
 
 } // namespace
 
+const QString ProjectManager::exampleMarkerFile = QStringLiteral("example.dat");
+
 // --- "properties.xml" ---------------------------------------------------------------------
 
 int ProjectManager::loadProperties(const QString& name, const QString& folder)

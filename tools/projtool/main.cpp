@@ -60,7 +60,7 @@ int openProject(const ProjectAddress& address, ProjectManager& manager, bool* ha
     QString error;
     const int properties = ProjectLoader::loadProperties(address.name, address.folder, &manager, &error);
     if (properties != 0)
-        return fail(QString("cannot open the properties (%1) %2").arg(properties).arg(error));
+        return fail(QString("cannot open the properties (%1) %2").arg(QString::number(properties), error));
     const int layout = manager.loadLayout();
     if (layout != 0 && layout != -1)
         return fail(QString("cannot read layout.xml (%1)").arg(layout));
