@@ -15,21 +15,6 @@ namespace {
 
 const QString kName = QStringLiteral("Tool");
 
-struct ToolRun {
-    int exitCode;
-    QString output;
-};
-
-ToolRun runTool(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(QStringLiteral(PROJTOOL_PATH), arguments);
-    if (!tool.waitForFinished(60000))
-        return {-1, QStringLiteral("projtool did not finish")};
-    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1, QString::fromUtf8(tool.readAll())};
-}
-
 // A project of count segments with properties and layout, written by the manager.
 QString writeProject(const TemporaryProduct& product, int count, const QString& folder = QString())
 {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,22 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(path);
     file.write(bytes);
+}
+
+struct ToolRun {
+    int exitCode;
+    QString output;
+};
+
+// Runs projtool with the arguments to its end; its output and error text together.
+inline ToolRun runTool(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(QStringLiteral(PROJTOOL_PATH), arguments);
+    if (!tool.waitForFinished(60000))
+        return {-1, QStringLiteral("projtool did not finish")};
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1, QString::fromUtf8(tool.readAll())};
 }
 
 // A manager holding count segments on three tracks, each with a transition.
