@@ -193,7 +193,9 @@ public:
     // when there is none or its snapshot cannot be read.
     std::optional<SegmentRecords> undo();
     std::optional<SegmentRecords> redo();
-    // Forgets the last recording (an edit that changed nothing).
+    // Forgets the last recording (an edit that changed nothing). Nothing
+    // happens unless the last step of the history was a successful
+    // recording: a failed one recorded nothing to forget.
     void dropLastSnapshot();
     void removeHistory(const QString& name, const QString& folder);
     const UndoHistory& history() const { return _history; }
@@ -238,5 +240,7 @@ private:
     bool _segmentsSaveFailed = false;
     bool _propertiesSaveFailed = false;
     UndoHistory _history;
+    // Set by a successful recording, cleared by every other history step.
+    bool _lastStepWasRecording = false;
     mutable QMutex _mutex;
 };

@@ -104,6 +104,11 @@ TEST_F(UndoProject, FailedSnapshotsLeaveTheHistoryAlone)
     EXPECT_EQ(manager.recordSnapshot(kName, QString()), -1);
     EXPECT_EQ(manager.history().count(), 1);
     EXPECT_EQ(manager.history().size(), 3);
+    // The window drops the recording of an operation that changed nothing
+    // even when that recording failed: every state stays.
+    manager.dropLastSnapshot();
+    EXPECT_EQ(manager.history().count(), 1);
+    EXPECT_EQ(manager.history().size(), 3);
 
     ASSERT_TRUE(QFile::remove(history()));
     edit("S5", "S6");
