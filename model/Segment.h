@@ -364,11 +364,15 @@ public:
     bool paintLoadError(QPainter* painter, const QRect& rect) const;
 
     // --- Media file ---------------------------------------------------------------
-    // "File" as an absolute path: empty without "File", "File" itself when it
-    // holds a folder, else the file in the owner's project folder.
+    // The file that a stored "File" value names: an absolute path as it is,
+    // any other (a bare name, or "footage/clip.mp4") inside the project
+    // folder; empty for an empty value.
+    static QString resolvedFilePath(const QString& stored, const QString& projectDirectory);
+    // "File" resolved against the owner's project folder.
     QString absoluteFilePath() const;
     // Stores the path under "File", relative to the project folder when the
-    // file lies inside it, so that projects can move.
+    // file lies inside it (and resolves back to the same path), so that
+    // projects can move.
     void setFilePath(const QString& path);
     // The file name part of "File" (empty without "File").
     QString fileDisplayName() const;

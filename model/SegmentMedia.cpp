@@ -30,24 +30,30 @@ QString storedFile(const SegmentAttributes* attributes)
 
 } // namespace
 
+QString Segment::resolvedFilePath(const QString& stored, const QString& projectDirectory)
+{
+    if (stored.isEmpty() || QDir::isAbsolutePath(stored))
+        return stored;
+    return projectDirectory + QDir::separator() + stored;
+}
+
 QString Segment::absoluteFilePath() const
 {
-    const QString file = storedFile(_attributes.get());
-    if (file.isEmpty() || holdsFolder(file))
-        return file;
     const QString folder = _owner ? _owner->segmentProjectDirectory(const_cast<Segment*>(this)) : QString();
-    return folder + QDir::separator() + file;
+    return resolvedFilePath(storedFile(_attributes.get()), folder);
 }
 
 void Segment::setFilePath(const QString& path)
 {
     QString stored = path;
     const QString folder = _owner ? _owner->segmentProjectDirectory(this) : QString();
-    // Only a whole folder name counts: "/a/movie2/x.png" is not inside "/a/movie".
-    const bool inside = !folder.isEmpty() && path.startsWith(folder) && path.size() > folder.size() + 1
-        && (path.at(folder.size()) == QLatin1Char('/') || path.at(folder.size()) == QDir::separator());
-    if (inside)
-        stored = path.mid(folder.size() + 1);
+    // Only a whole folder name counts ("/a/movie2/x.png" is not inside
+    // "/a/movie"), and only a remainder that leads back to the same file.
+    if (!folder.isEmpty() && path.startsWith(folder) && path.size() > folder.size() + 1) {
+        const QString relative = path.mid(folder.size() + 1);
+        if (resolvedFilePath(relative, folder) == path)
+            stored = relative;
+    }
     setStringAttribute(_attributes.get(), SegmentKey::File, stored);
 }
 

@@ -55,7 +55,9 @@ QString mediaPathOf(const SegmentAttributes& record)
     return type == kMusicType ? Segment::stringAttribute(&record, kUrlKey) : QString();
 }
 
-// A bare file name refers to the project's own folder, which travels anyway.
+// A bare file name refers to the project's own folder, which travels anyway;
+// any other path, a file in a sub-folder of the project included, travels
+// as an entry of its own.
 bool isExternalPath(const QString& path)
 {
     return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
@@ -185,7 +187,8 @@ std::vector<ArchiveExporter::Entry> ArchiveExporter::_planEntries(const QString&
     const QFileInfoList files = QDir(projectDir).entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo& file : files) {
         *estimate += file.size();
-        if (file.size() > 0 && !kLeftOutFiles.contains(file.fileName()))
+        if (file.size() > 0 && !kLeftOutFiles.contains(file.fileName())
+            && file.fileName() != ProjectManager::exampleMarkerFile)
             entries.push_back({file.filePath(), file.fileName(), file.size()});
     }
     _planExternalMedia(projectDir, records, entries, estimate);
@@ -200,13 +203,13 @@ void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecor
         // A file stored for an earlier record is no longer external here:
         // that record pointed every user of the file at its entry.
         const QString path = mediaPathOf(*record);
-        const QFileInfo source(path);
+        const QFileInfo source(Segment::resolvedFilePath(path, projectDir));
         if (!isExternalPath(path) || !source.isFile())
             continue;
         const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
         const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
         takenNames.insert(name);
-        entries.push_back({path, name, source.size()});
+        entries.push_back({source.filePath(), name, source.size()});
         *estimate += source.size();
         // Every record that uses the file, of whatever type and whether it
         // names it by "File" or (music) by "URL", is pointed at the copy, so
@@ -238,9 +241,10 @@ bool ArchiveExporter::_checkFreeSpace(qint64 estimate)
 QString ArchiveExporter::_archivePath() const
 {
     const QString suffix = ProjectArchiveFormat::suffix;
+    // One arg call each: a name that holds "%2" must not take the number.
     QString path = QStringLiteral("%1/%2.%3").arg(_outputFolder, _projectName, suffix);
     for (int number = 1; QFileInfo::exists(path); ++number)
-        path = QStringLiteral("%1/%2 (%3).%4").arg(_outputFolder, _projectName).arg(number).arg(suffix);
+        path = QStringLiteral("%1/%2 (%3).%4").arg(_outputFolder, _projectName, QString::number(number), suffix);
     return path;
 }
 

@@ -145,7 +145,9 @@ QString ArchiveImporter::_createProjectFolder(const QString& projectName) const
 {
     const QDir destination(_destinationFolder);
     for (int number = 0; number < kFolderNumberLimit; ++number) {
-        const QString name = number == 0 ? projectName : QStringLiteral("%1 (%2)").arg(projectName).arg(number);
+        // One arg call: a name that holds "%1" must not take the number.
+        const QString name =
+            number == 0 ? projectName : QStringLiteral("%1 (%2)").arg(projectName, QString::number(number));
         const QFileInfo candidate(destination.filePath(name));
         // mkdir fails on anything already there, so the folder that a failed
         // import removes again is always one that this import made.

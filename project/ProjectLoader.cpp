@@ -101,7 +101,6 @@ void ProjectLoader::run()
     emit onStart(this);
 
     const QString xmlPath = ProjectManager::projectXmlPath(_projectName, _projectFolder);
-    bool converted = false;
     if (xmlPath.isEmpty() || !QFileInfo::exists(xmlPath)) {
         const QString plistPath = ProjectManager::projectPlistPath(_projectName, _projectFolder);
         if (xmlPath.isEmpty() || !QFileInfo::exists(plistPath)) {
@@ -114,7 +113,6 @@ void ProjectLoader::run()
             emit onMessage(this, ProjectLoaderConvertFailed, message);
             return;
         }
-        converted = true;
     }
 
     SegmentRecords records;
@@ -123,8 +121,11 @@ void ProjectLoader::run()
         return;
     }
     _records = std::move(records);
+    // Old chroma keys are migrated whenever they are still there, not only
+    // right after a conversion: a converted project whose first save failed,
+    // or one converted by another tool, would otherwise keep them for good.
     bool markModified = _manager->version() < kOutdatedFormatVersion;
-    if (converted && _migrateConvertedRecords())
+    if (migrateChromaKeys(_records))
         markModified = true;
 
     emit onMessage(this, ProjectLoaderBackgroundColor, int(_manager->backgroundColor()));
@@ -140,18 +141,16 @@ void ProjectLoader::run()
     emit onMessage(this, ProjectLoaderAllLoaded, QVariant());
 }
 
-bool ProjectLoader::_migrateConvertedRecords()
+bool ProjectLoader::migrateChromaKeys(SegmentRecords& records)
 {
     static const QString oldSensitivity = QStringLiteral("FxGreenScreenSensitivity");
     static const QString oldSmoothing = QStringLiteral("FxGreenScreenSmooth");
     bool migrated = false;
-    for (const auto& record : _records) {
+    for (const auto& record : records) {
         const QString* sensitivity = record->findText(oldSensitivity);
-        if (!sensitivity)
+        if (!sensitivity || sensitivity->toInt() <= 0)
             continue;
         migrated = true;
-        if (sensitivity->toInt() <= 0)
-            continue;
         const QString value = *sensitivity;
         record->setText(QStringLiteral("KeyEnabled"), QStringLiteral("1"));
         record->setText(QStringLiteral("KeySensitivity"), value);

@@ -49,6 +49,13 @@ public:
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
 
+    // Brings the chroma key of records written by the earlier format up to
+    // date: a positive "FxGreenScreenSensitivity" (with "FxGreenScreenSmooth")
+    // becomes an enabled green key with the same sensitivity (and
+    // smoothing). True when a record changed; a record whose old value is 0
+    // or below keeps it, as its key is off either way.
+    static bool migrateChromaKeys(SegmentRecords& records);
+
     // Puts other property-list converters in place of the built-in ones
     // (convertProjectPlistToXml, convertPropertiesPlistToXml); null
     // restores those.
@@ -70,9 +77,6 @@ private:
     // goes to errorText on failure.
     static bool _convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,
                          QString* errorText);
-    // Brings the chroma-key keys of a converted project up to date; true
-    // when a record had the old keys.
-    bool _migrateConvertedRecords();
     // Sleeps in short steps until the layout is ready; false when interrupted.
     bool _waitForLayout();
     // Reports progress until every segment has loaded; false when interrupted.

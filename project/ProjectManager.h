@@ -180,6 +180,9 @@ public:
     // Installs the built-in example projects into "Projects/Examples" unless
     // that folder exists; false when the copy failed.
     static bool copyExampleProjects();
+    // "example.dat", the file that marks a project as a built-in example.
+    // Copies and archives of a project leave it out: they are the user's own.
+    static const QString exampleMarkerFile;
 
     // --- Undo snapshots ---------------------------------------------------------------------
     // Writes the segments as the state before an edit.
@@ -190,7 +193,9 @@ public:
     // when there is none or its snapshot cannot be read.
     std::optional<SegmentRecords> undo();
     std::optional<SegmentRecords> redo();
-    // Forgets the last recording (an edit that changed nothing).
+    // Forgets the last recording (an edit that changed nothing). Nothing
+    // happens unless the last step of the history was a successful
+    // recording: a failed one recorded nothing to forget.
     void dropLastSnapshot();
     void removeHistory(const QString& name, const QString& folder);
     const UndoHistory& history() const { return _history; }
@@ -199,8 +204,9 @@ private:
     enum class SnapshotKind { Record, Push };
 
     static QString _projectFile(const QString& name, const QString& folder, const QString& fileName);
-    // Writes "Project" with every segment to path; the caller holds the mutex.
-    int _writeSegments(const QString& path, bool autoFormatting, const char* errorMessage) const;
+    // Writes "Project" with every segment to path, as "project.xml" or as
+    // an undo snapshot; the caller holds the mutex.
+    int _writeSegments(const QString& path, bool snapshot, const char* errorMessage) const;
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
     // Reads a snapshot; nothing when it cannot be opened or read.
     static std::optional<SegmentRecords> _readSnapshot(const QString& path);
@@ -234,5 +240,7 @@ private:
     bool _segmentsSaveFailed = false;
     bool _propertiesSaveFailed = false;
     UndoHistory _history;
+    // Set by a successful recording, cleared by every other history step.
+    bool _lastStepWasRecording = false;
     mutable QMutex _mutex;
 };

@@ -63,6 +63,8 @@ bool parseBackgroundColor(const QString& text, QRgb* color)
 
 } // namespace
 
+const QString ProjectManager::exampleMarkerFile = QStringLiteral("example.dat");
+
 // --- "properties.xml" ---------------------------------------------------------------------
 
 int ProjectManager::loadProperties(const QString& name, const QString& folder)
@@ -128,7 +130,8 @@ void ProjectManager::_writePropertyAttributes(QXmlStreamWriter& writer) const
 int ProjectManager::saveProperties(const QString& name, const QString& folder)
 {
     QMutexLocker locker(&_mutex);
-    const int result = ProjectXml::write(propertiesXmlPath(name, folder), true, "Project properties save error",
+    const int result = ProjectXml::write(propertiesXmlPath(name, folder), ProjectXml::FileKind::ProjectFile,
+                                         "Project properties save error",
                                          [this](QXmlStreamWriter& writer) {
                                              writer.writeStartElement(kPropertiesElement);
                                              _writePropertyAttributes(writer);
@@ -165,7 +168,8 @@ int ProjectManager::loadLayout()
 int ProjectManager::saveLayout()
 {
     // Sorted by key, so that an unchanged layout writes the same bytes.
-    return ProjectXml::write(layoutXmlPath(_projectName, _projectFolder), true, "Layout parameters save error",
+    return ProjectXml::write(layoutXmlPath(_projectName, _projectFolder), ProjectXml::FileKind::ProjectFile,
+                             "Layout parameters save error",
                              [this](QXmlStreamWriter& writer) {
                                  writer.writeStartElement(kLayoutElement);
                                  for (auto it = _layout.cbegin(); it != _layout.cend(); ++it)
@@ -181,9 +185,10 @@ int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, c
     return ProjectXml::readSegmentsFile(projectXmlPath(name, folder), records, "Project segments load error");
 }
 
-int ProjectManager::_writeSegments(const QString& path, bool autoFormatting, const char* errorMessage) const
+int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage) const
 {
-    return ProjectXml::write(path, autoFormatting, errorMessage, [this](QXmlStreamWriter& writer) {
+    const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
+    return ProjectXml::write(path, kind, errorMessage, [this](QXmlStreamWriter& writer) {
         writer.writeStartElement(QStringLiteral("Project"));
         for (const Segment* segment : _segments) {
             segment->saveTo(writer);
@@ -200,7 +205,7 @@ int ProjectManager::saveSegments(const QString& name, const QString& folder)
     const QString directory = projectDirectory(name, folder);
     int result = -1;
     if (!directory.isEmpty() && QDir().mkpath(directory))
-        result = _writeSegments(projectXmlPath(name, folder), true, "Project segments save error");
+        result = _writeSegments(projectXmlPath(name, folder), false, "Project segments save error");
     _segmentsSaveFailed = result != 0;
     if (result != 0)
         setModified(true);

@@ -7,15 +7,21 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 
 int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind)
 {
     QMutexLocker locker(&_mutex);
     const QString directory = historyDirectory(name, folder);
-    if (directory.isEmpty() || !QDir().mkpath(directory))
+    if (directory.isEmpty() || (!QFileInfo(directory).isDir() && !QDir().mkpath(directory)))
         return -1;
-    const QString path = historySnapshotPath(name, folder, _history.count());
-    const int result = _writeSegments(path, false, "Undo project segments save error");
+    // The file numbered by the position may still hold a state that a redo
+    // or a dropped recording brings back; such a file is never overwritten.
+    int number = _history.count();
+    while (_history.names(historySnapshotPath(name, folder, number)))
+        ++number;
+    const QString path = historySnapshotPath(name, folder, number);
+    const int result = _writeSegments(path, true, "Undo project segments save error");
     if (result != 0)
         return result;
     if (kind == SnapshotKind::Record)
@@ -27,7 +33,9 @@ int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, S
 
 int ProjectManager::recordSnapshot(const QString& name, const QString& folder)
 {
-    return _writeSnapshot(name, folder, SnapshotKind::Record);
+    const int result = _writeSnapshot(name, folder, SnapshotKind::Record);
+    _lastStepWasRecording = result == 0;
+    return result;
 }
 
 int ProjectManager::pushUndoSnapshot(const QString& name, const QString& folder)
@@ -45,6 +53,7 @@ std::optional<SegmentRecords> ProjectManager::_readSnapshot(const QString& path)
 
 std::optional<SegmentRecords> ProjectManager::undo()
 {
+    _lastStepWasRecording = false;
     const UndoHistory before = _history;
     // Undo always goes to a state other than the one shown. The shown state
     // is the entry at the position after a redo; at the newest entry after
@@ -66,6 +75,7 @@ std::optional<SegmentRecords> ProjectManager::undo()
 
 std::optional<SegmentRecords> ProjectManager::redo()
 {
+    _lastStepWasRecording = false;
     const UndoHistory before = _history;
     const QString path = _history.redo();
     std::optional<SegmentRecords> records = path.isEmpty() ? std::nullopt : _readSnapshot(path);
@@ -76,6 +86,10 @@ std::optional<SegmentRecords> ProjectManager::redo()
 
 void ProjectManager::dropLastSnapshot()
 {
+    // Reverting after anything but a recording would undo an earlier step.
+    if (!_lastStepWasRecording)
+        return;
+    _lastStepWasRecording = false;
     _history.undo();
     _history.revert();
 }
@@ -86,4 +100,5 @@ void ProjectManager::removeHistory(const QString& name, const QString& folder)
     if (!directory.isEmpty() && !QDir(directory).removeRecursively())
         qWarning() << "Remove history directory failed";
     _history.clear();
+    _lastStepWasRecording = false;
 }

@@ -27,16 +27,25 @@ bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<v
     return !writer.hasError();
 }
 
-int write(const QString& path, bool autoFormatting, const char* errorMessage,
+int write(const QString& path, FileKind kind, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody)
 {
     if (path.isEmpty())
         return -1;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return -1;
-    // An uncommitted QSaveFile removes its temporary file and leaves the old one.
-    if (!writeDocument(file, autoFormatting, writeBody) || !file.commit()) {
+    bool written = false;
+    if (kind == FileKind::Snapshot) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return -1;
+        written = writeDocument(file, false, writeBody) && file.flush();
+    } else {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return -1;
+        // An uncommitted QSaveFile removes its temporary file and leaves the old one.
+        written = writeDocument(file, true, writeBody) && file.commit();
+    }
+    if (!written) {
         qWarning() << errorMessage;
         return -2;
     }

@@ -14,11 +14,21 @@ namespace ProjectXml {
 // Writes a whole XML document to an open device; false on a write error.
 bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<void(QXmlStreamWriter&)>& writeBody);
 
-// Writes an XML document to path: a temporary file next to it replaces the
-// file only once the whole document is written, so the old file survives a
-// crash or a full disk. 0, -1 when the file cannot be created, -2 (with the
-// warning errorMessage) on a write error.
-int write(const QString& path, bool autoFormatting, const char* errorMessage,
+// How a document goes to disk.
+enum class FileKind {
+    // A project file, indented: a temporary file next to it replaces the
+    // file only once the whole document is written, so the old file
+    // survives a crash or a full disk.
+    ProjectFile,
+    // An undo snapshot, compact, written straight into its file: it always
+    // goes to a file that no live history entry names, and a cut one is
+    // never recorded, so replacing it whole would only cost time per edit.
+    Snapshot,
+};
+
+// Writes an XML document to path. 0, -1 when the file cannot be created,
+// -2 (with the warning errorMessage) on a write error.
+int write(const QString& path, FileKind kind, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody);
 
 // The body of "project.xml" for records without segment objects: the root

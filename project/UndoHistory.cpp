@@ -11,13 +11,15 @@ void UndoHistory::push(const QString& path)
 
 void UndoHistory::commit(const QString& path)
 {
+    // Every path takes the backup: a recording that changed nothing is
+    // dropped by reverting to exactly the history before it.
+    _takeBackup();
     if (!_pending.isEmpty() && _entries.size() == _index + 1) {
         // The state before this edit is the pushed entry; the edit makes a new one.
         _pending.clear();
         _showingPositionEntry = false;
         return;
     }
-    _takeBackup();
     if (_showingPositionEntry) {
         // After a redo the state before this edit is the entry at the
         // position; recording it again would make one undo show no change.
@@ -62,6 +64,12 @@ void UndoHistory::revert()
     _lastMoveWasUndo = _backup.lastMoveWasUndo;
     _showingPositionEntry = _backup.showingPositionEntry;
     _pending = _backup.pending;
+}
+
+bool UndoHistory::names(const QString& path) const
+{
+    return _entries.contains(path) || _backup.entries.contains(path) || _pending == path
+        || _backup.pending == path;
 }
 
 void UndoHistory::clear()

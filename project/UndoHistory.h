@@ -14,7 +14,8 @@
 class UndoHistory
 {
 public:
-    // index + 1: the number of the next snapshot file.
+    // index + 1: the number of the next snapshot file, unless a live entry
+    // still names that file.
     int count() const { return _index + 1; }
     int size() const { return int(_entries.size()); }
     bool isEmpty() const { return _entries.isEmpty(); }
@@ -36,6 +37,9 @@ public:
     QString redo();
     // Puts back what the last push or commit found.
     void revert();
+    // Whether an entry, or the backup a revert would bring back, names the
+    // file: such a file holds a state that undo or redo may still show.
+    bool names(const QString& path) const;
     void clear();
 
 private:

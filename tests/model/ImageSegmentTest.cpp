@@ -4,6 +4,7 @@
 #include "SegmentKeys.h"
 #include "TestMedia.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QThread>
@@ -123,6 +124,19 @@ TEST_F(ImageSegmentTest, FilesInsideTheProjectAreStoredByName)
     const QString outside = TestMedia::folder() + QStringLiteral("2/picture.png");
     picture->setFilePath(outside);
     EXPECT_EQ(Segment::stringAttribute(picture->attributes(), SegmentKey::File), outside);
+
+    // A sub-folder of the project is kept relative and resolved against the
+    // project, never against the working folder.
+    listener.projectDirectory = QFileInfo(TestMedia::folder()).path();
+    const QString nested = TestMedia::path(QStringLiteral("picture.png"));
+    picture->setFilePath(nested);
+    const QString relative = QFileInfo(TestMedia::folder()).fileName() + QStringLiteral("/picture.png");
+    EXPECT_EQ(Segment::stringAttribute(picture->attributes(), SegmentKey::File), relative);
+    EXPECT_EQ(picture->absoluteFilePath(), nested);
+    // A remainder that would read as an absolute path stays whole.
+    const QString doubled = listener.projectDirectory + QStringLiteral("//picture.png");
+    picture->setFilePath(doubled);
+    EXPECT_EQ(picture->absoluteFilePath(), doubled);
 }
 
 TEST_F(ImageSegmentTest, GifFramesFollowTheirDelaysAndLoop)

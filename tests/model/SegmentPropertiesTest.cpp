@@ -121,8 +121,10 @@ TEST(SegmentProperties, SpeedRangeAndStoredRules)
     Segment segment(nullptr);
     segment.setSpeed(10);
     EXPECT_EQ(textOf(segment, SegmentKey::Speed), "4");
+    EXPECT_FLOAT_EQ(segment.speed(), 4);
     segment.setSpeed(0.1f);
     EXPECT_EQ(textOf(segment, SegmentKey::Speed), "0.25");
+    EXPECT_FLOAT_EQ(segment.speed(), 0.25f) << "the slowest speed reads as itself";
     segment.setSpeed(2);
     segment.setRangeDuration(3);
     EXPECT_EQ(textOf(segment, SegmentKey::RangeDuration), "6");
@@ -142,6 +144,8 @@ TEST(SegmentProperties, SpeedRangeAndStoredRules)
     EXPECT_FLOAT_EQ(segment.rangeStart(), 0);
     attributes->setText(SegmentKey::UserScale, QStringLiteral("{-1,0.5}"));
     EXPECT_EQ(segment.userScale(), QPointF(1, 0.5));
+    attributes->setText(SegmentKey::UserScale, QStringLiteral("{0.5,-2}"));
+    EXPECT_EQ(segment.userScale(), QPointF(0.5, 1)) << "a mirror in y is no scale either";
     attributes->setText(SegmentKey::KeyEnabled, QStringLiteral("2"));
     EXPECT_FALSE(segment.keyEnabled());
     attributes->setText(SegmentKey::UserFlip, QStringLiteral("3"));

@@ -60,10 +60,12 @@ TEST(SegmentXml, ThreeSegmentsRoundTripByteForByte)
     picture.rotateClockwise();
     ASSERT_EQ(picture.addTransitionAtTime(1, 3), 1);
     ASSERT_EQ(picture.addTransitionAtTime(2, 6), 2);
+    picture.setTransitionUserScale(2, true, QPointF(0.5, 0.75));
     picture.setTransitionUserScale(2, false, QPointF(2, 2));
     picture.setTransitionEasingFunction(2, 9);
     Segment music(nullptr);
     music.setType(QStringLiteral("MUSIC"));
+    music.setSpeed(0.25f);
     Segment::setStringAttribute(music.attributes(), QStringLiteral("File"), QStringLiteral("a \"b\" & <c>.mp3"));
     music.attributes()->resetTransitions();
     Segment empty(nullptr);
@@ -87,16 +89,25 @@ TEST(SegmentXml, ThreeSegmentsRoundTripByteForByte)
     EXPECT_EQ(reread.uid(), picture.uid());
     EXPECT_FALSE(reread.isUIdGenerated());
     ASSERT_EQ(reread.transitionCount(), 2);
+    // Each state reads back as the one written, not only as the same bytes.
+    for (int id = 1; id <= 2; ++id) {
+        for (const bool begin : {true, false})
+            EXPECT_EQ(reread.transitionStateAt(id, begin)->texts(), picture.transitionStateAt(id, begin)->texts())
+                << id << begin;
+    }
+    EXPECT_EQ(reread.transitionUserScale(2, true), QPointF(0.5, 0.75));
     EXPECT_EQ(reread.transitionUserScale(2, false), QPointF(2, 2));
     EXPECT_EQ(reread.transitionEasingFunction(2), 9);
     EXPECT_EQ(reread.transitionUserTranslation(1, true), QPointF(0.1f, 0.2f)); // read in single precision
+    const Segment rereadMusic(std::move(once[1]), nullptr);
+    EXPECT_FLOAT_EQ(rereadMusic.speed(), 0.25f) << "the slowest speed survives a reload";
 }
 
 TEST(SegmentXml, ForgedKeysAndNestedElementsCannotConfuseTheRecord)
 {
     const QByteArray document =
         "<Segments>"
-        "<Segment Type=\"IMAGE\" Transition=\"forged\" RangeDuration=\"10\">"
+        "<Segment Type=\"IMAGE\" Transition=\"forged\" RangeDuration=\"10\" UserScale=\"{2,-3}\">"
         "<Extra><Segment Type=\"inner\"/></Extra>"
         "<Transitions>"
         "<Transition TStart=\"0.5\" TBegin=\"forged\" TEnd=\"forged\">"
@@ -122,6 +133,8 @@ TEST(SegmentXml, ForgedKeysAndNestedElementsCannotConfuseTheRecord)
     EXPECT_EQ(entry.state(false), nullptr);
     EXPECT_FLOAT_EQ(Segment::floatAttribute(entry.state(true), SegmentKey::UserVolume, 1), 0.25f);
     EXPECT_EQ(Segment::stringAttribute(dictionaries[1].get(), SegmentKey::Type), "TEXT");
+    // A project file's negative scale is a mirror, which scales by 1.
+    EXPECT_EQ(Segment::scaleAttribute(&first, SegmentKey::UserScale), QPointF(2, 1));
 }
 
 TEST(SegmentXml, CutOffDocumentReportsTheReaderError)

@@ -2,6 +2,7 @@
 #include "ArchiveImporter.h"
 #include "ProjectArchiveFormat.h"
 #include "ProjectTestSupport.h"
+#include "ProjectXml.h"
 #include "TestMedia.h"
 
 #include <QDirIterator>
@@ -235,6 +236,81 @@ TEST(ArchiveRoundTrip, EveryEntryComesBackByteIdenticalWithRecordsOnTheCopies)
                                   "sharingMusic-1.wav", "sharingMovie-1.mp4", "sharingImage-1.png",
                                   "/nowhere/gone.png"}));
     EXPECT_EQ(Segment::stringAttribute(records.at(3).get(), "URL"), tone);
+}
+
+// A name that holds "%" and a digit stays as it is in every name built from it.
+TEST(ArchiveRoundTrip, NamesWithPercentAndDigitsKeepTheirTextWhenNumbered)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString name = QStringLiteral("Sale 50%2 off");
+    const QString dir = product.projectDir(name);
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/project.xml", projectDocument({}));
+    QStringList archives;
+    for (int run = 0; run < 2; ++run) {
+        const Messages exported = exportProject(name, QString(), folders.output);
+        ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+        archives << exported.back().data.toString();
+        ASSERT_EQ(importArchive(archives.last(), folders.destination).back().code, ArchiveMessageCode::Done);
+    }
+    EXPECT_EQ(archives, (QStringList{folders.output + "/Sale 50%2 off.vidornaproject",
+                                     folders.output + "/Sale 50%2 off (1).vidornaproject"}));
+    EXPECT_EQ(QDir(folders.destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{"Sale 50%2 off", "Sale 50%2 off (1)"}));
+    EXPECT_EQ(readFile(folders.destination + "/Sale 50%2 off (1)/properties.xml"), kProperties);
+}
+
+// The built-in example travels without its marker, so that the imported
+// copy is the user's own project and not taken for an example.
+TEST(ArchiveRoundTrip, TheExampleProjectTravelsWithoutItsMarker)
+{
+    TemporaryProduct product;
+    Folders folders;
+    ASSERT_TRUE(ProjectManager::copyExampleProjects());
+    const QString example = ProjectManager::projectDirectory("5-4-3-2-1-0", "Examples");
+    ASSERT_TRUE(QFileInfo(example + "/" + ProjectManager::exampleMarkerFile).isFile());
+    const Messages exported = exportProject("5-4-3-2-1-0", "Examples", folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
+              ArchiveMessageCode::Done);
+    QStringList expected = QDir(example).entryList(QDir::Files);
+    expected.removeOne("example.dat");
+    EXPECT_EQ(QDir(folders.destination + "/5-4-3-2-1-0").entryList(QDir::Files), expected);
+    EXPECT_EQ(readFile(folders.destination + "/5-4-3-2-1-0/beep.m4a"), readFile(example + "/beep.m4a"));
+}
+
+// Media in a sub-folder of the project travel as entries of their own; a
+// file that cannot be read when its turn comes fails the export.
+TEST(ArchiveExport, MediaInProjectSubFoldersTravelAndUnreadableOnesFailTheExport)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Trip");
+    QDir(dir).mkpath("footage");
+    const QString picture = dir + "/footage/pic.png";
+    writeFile(picture, readFile(TestMedia::path("picture.png")));
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/project.xml", projectDocument({{"IMAGE", "File", "footage/pic.png"}}));
+
+    const Messages exported = exportProject("Trip", QString(), folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
+              ArchiveMessageCode::Done);
+    EXPECT_EQ(readFile(folders.destination + "/Trip/sharingImage-1.png"), readFile(picture));
+    SegmentRecords records;
+    ASSERT_EQ(ProjectXml::readSegmentsFile(folders.destination + "/Trip/project.xml", records, "unreadable"), 0);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(Segment::stringAttribute(records[0].get(), "File"), "sharingImage-1.png");
+
+    // Gone after the plan was made: no archive that silently lacks it.
+    const auto removeAtBegin = [&picture](ArchiveExporter&, int code) {
+        if (code == ArchiveMessageCode::Begin)
+            QFile::remove(picture);
+    };
+    EXPECT_EQ(exportProject("Trip", QString(), folders.output, removeAtBegin).back().code,
+              ArchiveMessageCode::ExportCopyFailed);
+    EXPECT_EQ(filesBelow(folders.output), QStringList{"Trip.vidornaproject"});
 }
 
 TEST(ArchiveRoundTrip, ProgressStepsThroughALargeEntryAndCancelStopsBothWays)

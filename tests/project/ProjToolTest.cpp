@@ -1,5 +1,8 @@
+#include "../model/RecordingListener.h"
+#include "ImageSegment.h"
 #include "PlistTestSupport.h"
 #include "ProjectTestSupport.h"
+#include "TestMedia.h"
 
 #include <fcntl.h>
 
@@ -11,21 +14,6 @@
 namespace {
 
 const QString kName = QStringLiteral("Tool");
-
-struct ToolRun {
-    int exitCode;
-    QString output;
-};
-
-ToolRun runTool(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(QStringLiteral(PROJTOOL_PATH), arguments);
-    if (!tool.waitForFinished(60000))
-        return {-1, QStringLiteral("projtool did not finish")};
-    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1, QString::fromUtf8(tool.readAll())};
-}
 
 // A project of count segments with properties and layout, written by the manager.
 QString writeProject(const TemporaryProduct& product, int count, const QString& folder = QString())
@@ -182,6 +170,46 @@ TEST(ProjTool, PackAndUnpackCarryAProjectThroughAnArchive)
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.output.contains("message 4\n")) << qPrintable(missing.output);
     EXPECT_EQ(runTool({"pack", product.path(), output}).exitCode, 2) << "not a project folder";
+}
+
+// A picture kept in a sub-folder of the project is stored relative to the
+// project and found there again after a reload; pack carries it and unpack
+// gives it back byte for byte.
+TEST(ProjTool, PicturesInProjectSubFoldersReloadAndTravelThroughAnArchive)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(QStringLiteral("Trip"));
+    QDir(dir).mkpath("footage");
+    const QString picture = dir + "/footage/pic.png";
+    ASSERT_TRUE(QFile::copy(TestMedia::path("picture.png"), picture));
+    RecordingListener listener;
+    listener.projectDirectory = dir;
+    {
+        ProjectManager manager;
+        auto* image = new ImageSegment(picture, 0, 3, &listener, nullptr);
+        manager.appendSegment(image, nullptr);
+        ASSERT_TRUE(listener.waitForState(4));
+        EXPECT_EQ(Segment::stringAttribute(image->attributes(), SegmentKey::File), "footage/pic.png");
+        ASSERT_EQ(manager.saveSegments("Trip", QString()), 0);
+        writeFile(dir + "/properties.xml", "<Properties version=\"7\"/>");
+    }
+    SegmentRecords records;
+    ASSERT_EQ(ProjectManager::loadSegments(records, "Trip", QString()), 0);
+    ASSERT_EQ(records.size(), 1u);
+    listener.forgetStates();
+    ImageSegment reloaded(std::move(records[0]), &listener, false);
+    ASSERT_TRUE(listener.waitForState(4));
+    EXPECT_EQ(reloaded.errorCode(), 0);
+    EXPECT_EQ(reloaded.absoluteFilePath(), picture);
+    EXPECT_EQ(reloaded.imageSize(), QSizeF(320, 240));
+
+    QTemporaryDir elsewhere;
+    const ToolRun pack = runTool({"pack", dir, elsewhere.path()});
+    ASSERT_EQ(pack.exitCode, 0) << qPrintable(pack.output);
+    const ToolRun unpack = runTool({"unpack", elsewhere.filePath("Trip.vidornaproject"), elsewhere.filePath("in")});
+    ASSERT_EQ(unpack.exitCode, 0) << qPrintable(unpack.output);
+    EXPECT_EQ(readFile(elsewhere.filePath("in/Trip/sharingImage-1.png")), readFile(picture));
+    EXPECT_TRUE(readFile(elsewhere.filePath("in/Trip/project.xml")).contains("File=\"sharingImage-1.png\""));
 }
 
 } // namespace

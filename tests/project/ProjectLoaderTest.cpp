@@ -115,7 +115,7 @@ TEST_F(ProjectLoading, ProjectsReportBeginColourSegmentsAndTheEnd)
     EXPECT_EQ(Segment::stringAttribute(window.records[1].get(), "UId"), "b");
     EXPECT_FALSE(manager.isModified()) << "a freshly opened current project is unmodified";
 
-    // An old format is written back; its old keys stay as they are unless it was converted.
+    // An old format is written back.
     ProjectManager old;
     ASSERT_EQ(ProjectLoader::loadProperties(kName, "", &old, &error), 0);
     old.setVersion(2.5f);
@@ -160,6 +160,58 @@ TEST_F(ProjectLoading, ConvertedProjectsGetTheNewChromaKeys)
         {"KeySensitivity", "40"}, {"KeyColor", "#ff00ff00"}, {"KeySmoothing", "15"}}));
     EXPECT_EQ(Segment::stringAttribute(window.records[1].get(), "FxGreenScreenSensitivity"), "0");
     EXPECT_TRUE(manager.isModified());
+
+    // A converted "project.xml" that was never saved in the new keys still
+    // has the old ones at the next opening: they are migrated then, and the
+    // current-format project is modified for that alone.
+    ProjectLoader reopening(kName, "", &manager);
+    LoaderWindow reopened(&manager, &reopening);
+    ASSERT_TRUE(reopened.await(&reopening));
+    ASSERT_EQ(reopened.records.size(), 2u);
+    EXPECT_EQ(reopened.records[0]->texts(), keyed->texts());
+    EXPECT_TRUE(manager.isModified());
+
+    // Nothing to migrate (a key that is off stays as it is): not modified.
+    writeFile(dir + "/project.xml", "<Project><Segment Type=\"IMAGE\" FxGreenScreenSensitivity=\"0\"/></Project>");
+    ProjectLoader unchanged(kName, "", &manager);
+    LoaderWindow unchangedWindow(&manager, &unchanged);
+    ASSERT_TRUE(unchangedWindow.await(&unchanged));
+    EXPECT_EQ(Segment::stringAttribute(unchangedWindow.records[0].get(), "FxGreenScreenSensitivity"), "0");
+    EXPECT_FALSE(manager.isModified());
+}
+
+// A keyed-archive project with the old chroma keys opens with the new keys
+// and as modified, whether "projtool convert" converted it first or the
+// opening does.
+TEST_F(ProjectLoading, OldChromaKeysAreMigratedAfterProjtoolConvertAsWhenOpenedDirectly)
+{
+    REQUIRE_PLIST_FIXTURES();
+    for (const bool convertFirst : {true, false}) {
+        SCOPED_TRACE(convertFirst ? "projtool convert, then open" : "open directly");
+        QDir(dir).removeRecursively();
+        QDir().mkpath(dir);
+        for (const char* file : {"/project.plist", "/properties.plist"})
+            ASSERT_TRUE(QFile::copy(plistFixtureDir() + "/binary" + file, dir + file));
+        if (convertFirst) {
+            const ToolRun convert = runTool({"convert", dir});
+            ASSERT_EQ(convert.exitCode, 0) << qPrintable(convert.output);
+            EXPECT_TRUE(convert.output.contains("chroma keys migrated")) << qPrintable(convert.output);
+            EXPECT_FALSE(readFile(dir + "/project.xml").contains("FxGreenScreen"));
+        }
+        ProjectManager opened;
+        ASSERT_EQ(ProjectLoader::loadProperties(kName, "", &opened, &error), 0) << qPrintable(error);
+        ProjectLoader loader(kName, "", &opened);
+        LoaderWindow window(&opened, &loader);
+        ASSERT_TRUE(window.await(&loader));
+        ASSERT_EQ(window.records.size(), 3u);
+        const SegmentAttributes* text = window.records[1].get();
+        for (const auto& [key, value] : std::map<QString, QString>{
+                 {"KeyEnabled", "1"}, {"KeySensitivity", "40"}, {"KeySmoothing", "15"}, {"KeyColor", "#ff00ff00"}})
+            EXPECT_EQ(Segment::stringAttribute(text, key), value) << qPrintable(key);
+        EXPECT_EQ(text->findText("FxGreenScreenSensitivity"), nullptr);
+        EXPECT_EQ(text->findText("FxGreenScreenSmooth"), nullptr);
+        EXPECT_TRUE(opened.isModified());
+    }
 }
 
 TEST_F(ProjectLoading, PropertyListProjectsAreConvertedAndMarkedModified)

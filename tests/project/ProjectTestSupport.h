@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,11 +35,23 @@ public:
     std::atomic<bool> loaded{true};
 };
 
+// A folder held in memory where the system has one, else the temporary
+// folder: tests that write thousands of small files stay quick there.
+inline QString memoryBackedFolder()
+{
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    return memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+}
+
 // A product folder of its own for one test; project paths lead into it.
 class TemporaryProduct
 {
 public:
-    TemporaryProduct() { ProjectManager::setWorkingFolder(_dir.path()); }
+    explicit TemporaryProduct(const QString& base = QDir::tempPath())
+        : _dir(base + QStringLiteral("/product-XXXXXX"))
+    {
+        ProjectManager::setWorkingFolder(_dir.path());
+    }
     ~TemporaryProduct() { ProjectManager::setWorkingFolder(QString()); }
 
     QString path() const { return _dir.path(); }
@@ -63,6 +77,22 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(path);
     file.write(bytes);
+}
+
+struct ToolRun {
+    int exitCode;
+    QString output;
+};
+
+// Runs projtool with the arguments to its end; its output and error text together.
+inline ToolRun runTool(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(QStringLiteral(PROJTOOL_PATH), arguments);
+    if (!tool.waitForFinished(60000))
+        return {-1, QStringLiteral("projtool did not finish")};
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1, QString::fromUtf8(tool.readAll())};
 }
 
 // A manager holding count segments on three tracks, each with a transition.

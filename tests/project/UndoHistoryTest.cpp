@@ -104,12 +104,97 @@ TEST_F(UndoProject, FailedSnapshotsLeaveTheHistoryAlone)
     EXPECT_EQ(manager.recordSnapshot(kName, QString()), -1);
     EXPECT_EQ(manager.history().count(), 1);
     EXPECT_EQ(manager.history().size(), 3);
+    // The window drops the recording of an operation that changed nothing
+    // even when that recording failed: every state stays.
+    manager.dropLastSnapshot();
+    EXPECT_EQ(manager.history().count(), 1);
+    EXPECT_EQ(manager.history().size(), 3);
 
     ASSERT_TRUE(QFile::remove(history()));
     edit("S5", "S6");
     manager.removeHistory(kName, "");
     EXPECT_FALSE(QFileInfo::exists(history()));
     EXPECT_EQ(undo(), "nothing");
+}
+
+// The main window's four moves: an edit, undo, redo, and an operation that
+// recorded a snapshot and then changed nothing.
+enum class Move { Edit, Undo, Redo, NoChange };
+const char* const kMoveNames[] = {"edit", "undo", "redo", "no-change"};
+
+// What a plain linear undo shows after each move; edit n makes state "Sn".
+QStringList linearUndo(const std::vector<Move>& moves)
+{
+    QStringList states{QStringLiteral("S0")};
+    int position = 0;
+    QStringList shown;
+    for (size_t step = 0; step < moves.size(); ++step) {
+        if (moves[step] == Move::Edit) {
+            states = states.mid(0, position + 1) << QStringLiteral("S%1").arg(step + 1);
+            ++position;
+        } else if (moves[step] == Move::Undo && position > 0) {
+            --position;
+        } else if (moves[step] == Move::Redo && position + 1 < states.size()) {
+            ++position;
+        }
+        shown << states.at(position);
+    }
+    return shown;
+}
+
+class UndoSequences : public UndoProject
+{
+protected:
+    // Plays the moves on a fresh history; the state shown after each.
+    QStringList play(const std::vector<Move>& moves)
+    {
+        manager.removeHistory(kName, "");
+        show("S0");
+        QStringList shownStates;
+        for (size_t step = 0; step < moves.size(); ++step) {
+            if (moves[step] == Move::Edit) {
+                edit(label(), QStringLiteral("S%1").arg(step + 1));
+            } else if (moves[step] == Move::Undo) {
+                undo();
+            } else if (moves[step] == Move::Redo) {
+                redo();
+            } else {
+                EXPECT_EQ(manager.recordSnapshot(kName, QString()), 0);
+                manager.dropLastSnapshot();
+            }
+            shownStates << label();
+        }
+        return shownStates;
+    }
+    QString label() const { return Segment::stringAttribute(segment->attributes(), kLabel); }
+};
+
+TEST_F(UndoSequences, EverySequenceOfSevenMovesShowsWhatLinearUndoShows)
+{
+    constexpr int kMoves = 7;
+    // 16,384 runs of snapshots: kept off the disk where possible.
+    TemporaryProduct memory(memoryBackedFolder());
+    memory.projectDir(kName);
+    int failures = 0;
+    // Every prefix is checked on the way, so the shorter sequences are covered too.
+    for (int code = 0; code < (1 << (2 * kMoves)) && failures < 5; ++code) {
+        std::vector<Move> moves;
+        QString names;
+        for (int step = 0; step < kMoves; ++step) {
+            moves.push_back(Move((code >> (2 * step)) & 3));
+            names += QString::fromLatin1(kMoveNames[int(moves.back())]) + ' ';
+        }
+        const QStringList expected = linearUndo(moves);
+        const QStringList shown = play(moves);
+        if (shown != expected) {
+            ADD_FAILURE() << qPrintable(names) << "shows " << qPrintable(shown.join(' ')) << " for "
+                          << qPrintable(expected.join(' '));
+            ++failures;
+        }
+    }
+    // A redo after a no-change operation still reaches the user's latest edit.
+    EXPECT_EQ(play({Move::Edit, Move::Edit, Move::Undo, Move::Undo, Move::Redo, Move::NoChange, Move::Redo}).last(),
+              "S2");
 }
 
 } // namespace

@@ -89,6 +89,9 @@ ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=1" -c:a aac -b:a 6
 # MP3 with a JPEG cover.
 ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=1" -i "$out/picture.png" -map 0:a -map 1:v \
    -c:a libmp3lame -c:v mjpeg -disposition:v attached_pic -id3v2_version 3 "$out/cover.mp3"
+# A title tag holding a vertical tab, a character that XML cannot hold.
+ff -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=0.5" -c:a libmp3lame \
+   -metadata title=$'Intro\vPart 2' "$out/title_vtab.mp3"
 # Damaged files: an MP4 cut before its index, an MPEG-TS cut in half, and text.
 ff -f lavfi -i "testsrc2=s=160x120:r=30:d=2" -c:v libx264 -preset veryfast "$out/whole.mp4"
 head -c "$(( $(stat -c %s "$out/whole.mp4") / 2 ))" "$out/whole.mp4" > "$out/truncated.mp4"

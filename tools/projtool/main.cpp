@@ -2,7 +2,8 @@
 // reviewers.
 //   projtool roundtrip DIR   loads a project folder and writes it back
 //   projtool info DIR        prints its properties, layout and segments
-//   projtool convert DIR     converts its property lists to XML, as opening does
+//   projtool convert DIR     converts its property lists to XML and brings old
+//                            chroma keys up to date, as opening does
 //   projtool pack DIR OUTDIR      writes the project into an archive in OUTDIR
 //   projtool unpack ARCHIVE DESTDIR  unpacks an archive into a new project in DESTDIR
 // DIR is a project folder inside a "Projects" folder, directly or in a group
@@ -12,6 +13,7 @@
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "PlistXmlConverter.h"
+#include "ProjectXml.h"
 #include "Segment.h"
 
 #include <QCoreApplication>
@@ -60,7 +62,7 @@ int openProject(const ProjectAddress& address, ProjectManager& manager, bool* ha
     QString error;
     const int properties = ProjectLoader::loadProperties(address.name, address.folder, &manager, &error);
     if (properties != 0)
-        return fail(QString("cannot open the properties (%1) %2").arg(properties).arg(error));
+        return fail(QString("cannot open the properties (%1) %2").arg(QString::number(properties), error));
     const int layout = manager.loadLayout();
     if (layout != 0 && layout != -1)
         return fail(QString("cannot read layout.xml (%1)").arg(layout));
@@ -136,6 +138,30 @@ bool convertMissing(const QString& plistPath, const QString& xmlPath, ProjectLoa
     return true;
 }
 
+// Brings the old chroma keys of "project.xml" up to date, as opening does;
+// false when the file cannot be read or written.
+bool migrateChromaKeys(const ProjectAddress& address)
+{
+    const QString path = ProjectManager::projectXmlPath(address.name, address.folder);
+    if (!QFileInfo::exists(path))
+        return true;
+    SegmentRecords records;
+    if (const int result = ProjectManager::loadSegments(records, address.name, address.folder)) {
+        fail(QString("cannot read project.xml (%1)").arg(result));
+        return false;
+    }
+    if (!ProjectLoader::migrateChromaKeys(records))
+        return true;
+    const int result = ProjectXml::write(path, ProjectXml::FileKind::ProjectFile, "Project segments save error",
+                                         [&records](QXmlStreamWriter& writer) { ProjectXml::writeRecords(writer, records); });
+    if (result != 0) {
+        fail(QString("cannot write project.xml (%1)").arg(result));
+        return false;
+    }
+    std::printf("project.xml chroma keys migrated\n");
+    return true;
+}
+
 int convert(const ProjectAddress& address)
 {
     const QString& name = address.name;
@@ -144,7 +170,8 @@ int convert(const ProjectAddress& address)
         convertMissing(ProjectManager::propertiesPlistPath(name, folder), ProjectManager::propertiesXmlPath(name, folder),
                        convertPropertiesPlistToXml) &&
         convertMissing(ProjectManager::projectPlistPath(name, folder), ProjectManager::projectXmlPath(name, folder),
-                       convertProjectPlistToXml);
+                       convertProjectPlistToXml) &&
+        migrateChromaKeys(address);
     return converted ? 0 : 2;
 }
 
@@ -154,6 +181,7 @@ int usage()
                  "usage: projtool roundtrip DIR   load a project folder and write it back\n"
                  "       projtool info DIR        print its properties, layout and segments\n"
                  "       projtool convert DIR     convert its property lists to XML where XML is missing\n"
+                 "                                and bring old chroma keys up to date\n"
                  "       projtool pack DIR OUTDIR          write the project into an archive in OUTDIR\n"
                  "       projtool unpack ARCHIVE DESTDIR   unpack an archive into a new project in DESTDIR\n"
                  "DIR lies in a \"Projects\" folder: Projects/NAME or Projects/GROUP/NAME\n");
