@@ -68,6 +68,9 @@ public:
     void setMinimumFrameRate(uint32_t rate);
     // Drops the decoded frames waiting in the stream's queue.
     void flushFrames();
+    // While set (an export renders), each preparation waits, bounded, for the
+    // decoder to deliver the next frame rather than repeating the last one.
+    void setWaitsForFrames(bool waits);
 
     // What the layer draw reads besides the main texture.
     AVGLTexture* secondPlane() const { return _chromaPlanes[0]; }
@@ -114,6 +117,7 @@ private:
     std::atomic<bool> _ready{false};
     std::atomic<bool> _seekPending{false};
     std::atomic<bool> _closing{false};
+    std::atomic<bool> _waitsForFrames{false};
     // A seek asked for while another was in progress: done when it completes.
     std::atomic<bool> _deferredSeek{false};
     std::atomic<double> _deferredSeekTime{0.0};

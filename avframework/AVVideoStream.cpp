@@ -24,14 +24,6 @@ bool downloadFrame(AVFrame* target, const AVFrame* hardware)
     return av_hwframe_transfer_data(target, hardware, 0) >= 0 && av_frame_copy_props(target, hardware) >= 0;
 }
 
-double frameTime(const AVFrame* frame, AVRational timeBase)
-{
-    const int64_t stamp = frame->best_effort_timestamp;
-    if (stamp == AV_NOPTS_VALUE || stamp < 0)
-        return 0.0;
-    return double(stamp) * av_q2d(timeBase);
-}
-
 } // namespace
 
 AVVideoStream::AVVideoStream(const char* path, int32_t widthHint, int32_t heightHint)
@@ -188,19 +180,28 @@ void AVVideoStream::setStepMultiplier(uint32_t multiplier)
 
 // ---- decoding thread -----------------------------------------------------------
 
+double AVVideoStream::_frameTime(const AVFrame* frame) const
+{
+    const int64_t stamp = frame->best_effort_timestamp;
+    return stamp == AV_NOPTS_VALUE ? 0.0 : std::max(0.0, mediaTime(stamp));
+}
+
 void AVVideoStream::decodeLoop()
 {
     AVFramePtr decoded(av_frame_alloc());
     AVFramePtr transfer(av_frame_alloc());
-    if (!decoded || !transfer)
+    // After an exact seek: the latest frame at or before the target, shown
+    // once the next one proves that it is the target's picture.
+    AVFramePtr landing(av_frame_alloc());
+    if (!decoded || !transfer || !landing)
         return;
-    const AVRational timeBase = _stream->time_base;
     const double guessedRate = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
-    const double entryDuration = guessedRate > 0.0 ? 1.0 / guessedRate : 0.0;
+    _entryDuration = guessedRate > 0.0 ? 1.0 / guessedRate : 0.0;
     _updateFrameStep();
     uint64_t counter = 0;
     int moreInputRequests = 0;
     bool afterSeek = false;
+    bool landed = false; // landing holds a frame
     uint32_t lastSerial = 0; // serials start at 1: a seek done before this thread ran is still seen
 
     while (!_decodeStop) {
@@ -219,6 +220,8 @@ void AVVideoStream::decodeLoop()
             if (_codecContext)
                 avcodec_flush_buffers(_codecContext.get());
             afterSeek = true;
+            landed = false;
+            av_frame_unref(landing.get());
         }
         {
             QMutexLocker lock(_streamMutex.get());
@@ -230,8 +233,6 @@ void AVVideoStream::decodeLoop()
             avcodec_send_packet(_codecContext.get(), entry.packet.get());
         }
         for (;;) {
-            AVStreamFrame out;
-            out.serial = entry.serial;
             QMutexLocker lock(_streamMutex.get());
             if (!_codecContext)
                 break;
@@ -244,6 +245,14 @@ void AVVideoStream::decodeLoop()
                     lock.unlock();
                     avThreadSleep(0.01);
                 } else if (flushPacket) {
+                    // Sought past the last key frame: nothing decodable came.
+                    if (afterSeek && !landed && _exactSeek && seekEarlier(entry.serial))
+                        break;
+                    if (afterSeek && landed) {
+                        // The media ends at the target's picture.
+                        afterSeek = !_queuePicture(landing.get(), transfer.get(), entry.serial, true, lock);
+                        landed = false;
+                    }
                     markDecodeEnded(entry.serial);
                     if (afterSeek) {
                         // The media ended before a frame at the target: report the end.
@@ -259,32 +268,34 @@ void AVVideoStream::decodeLoop()
             if (result < 0)
                 break;
             moreInputRequests = 0;
-            const double time = frameTime(decoded.get(), timeBase);
-            const uint64_t index = counter++;
-            if (!afterSeek && index % std::max<uint32_t>(1, _frameStep) != 0)
+            if (!isCurrent(entry.serial)) {
+                av_frame_unref(decoded.get()); // a seek has left this position
                 continue;
-            if (afterSeek && _exactSeek && time < _seekTime && _seekTime - time > _frameDuration)
-                continue;
-            const AVFrame* picture = decoded.get();
-            if (usesHardwareFrames(picture)) {
-                if (!downloadFrame(transfer.get(), picture))
-                    continue;
-                picture = transfer.get();
             }
-            const bool first = afterSeek;
-            out.time = first ? std::min(time, _seekTime.load()) : time;
-            if (first)
-                counter = 1;
-            _exactSeek = true;
-            out.duration = entryDuration;
-            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
+            if (afterSeek && _exactSeek) {
+                if (_frameTime(decoded.get()) <= _seekTime + kAVTimeTolerance) {
+                    av_frame_unref(landing.get());
+                    av_frame_move_ref(landing.get(), decoded.get());
+                    landed = true;
+                    continue;
+                }
+                if (!landed && seekEarlier(entry.serial))
+                    continue;
+                if (landed) {
+                    afterSeek = !_queuePicture(landing.get(), transfer.get(), entry.serial, true, lock);
+                    landed = false;
+                    av_frame_unref(landing.get());
+                    counter = 1;
+                }
+            }
+            if (!afterSeek) {
+                if (counter++ % std::max<uint32_t>(1, _frameStep) == 0)
+                    _queuePicture(decoded.get(), transfer.get(), entry.serial, false, lock);
                 continue;
-            lock.unlock();
-            // A still-picture decode that raised the serial meanwhile leaves
-            // the report to the next frame.
-            if (first)
-                afterSeek = !reportSeek(out.serial, out.data, out.size, out.time);
-            pushFrame(out);
+            }
+            // Not exact, or the media's first picture lies past the target.
+            afterSeek = !_queuePicture(decoded.get(), transfer.get(), entry.serial, true, lock);
+            counter = 1;
         }
         if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
             moreInputRequests = 0;
@@ -292,6 +303,31 @@ void AVVideoStream::decodeLoop()
         }
     }
     std::printf("(%d) video decode thread end\n", int(_kind));
+}
+
+bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,
+                                  QMutexLocker& lock)
+{
+    if (usesHardwareFrames(picture)) {
+        if (!downloadFrame(transfer, picture))
+            return false;
+        picture = transfer;
+    }
+    AVStreamFrame out;
+    out.serial = serial;
+    out.time = _frameTime(picture);
+    out.duration = _entryDuration;
+    _exactSeek = true;
+    if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
+        return false;
+    // Left while the queue is full: sleep and awaken take the stream lock.
+    lock.unlock();
+    // A still-picture decode that raised the serial meanwhile leaves the
+    // report to the next frame.
+    const bool reported = first && reportSeek(out.serial, out.data, out.size, out.time);
+    pushFrame(out);
+    lock.relock();
+    return reported;
 }
 
 void AVVideoStream::_fallBackToSoftware()
@@ -338,17 +374,31 @@ bool AVVideoStream::awaken()
 
 AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
 {
+    // As the decoding thread does: a picture past time means the file was
+    // sought to a packet the decoder cannot start from; seek further before.
+    for (double lead = 0.0;; lead = nextSeekLead(lead, time)) {
+        bool late = false;
+        AVFramePtr frame = _decodeStillFrom(std::max(0.0, time - lead), time, exact, stalled, &late);
+        if (!late || lead >= time)
+            return frame;
+    }
+}
+
+AVFramePtr AVVideoStream::_decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late)
+{
     *stalled = false;
-    if (seekFile(time) < 0 || findHWDecoder() < 0)
+    if (seekFile(from) < 0 || findHWDecoder() < 0)
         return nullptr;
     AVCodecContext* context = _codecContext.get();
     avcodec_flush_buffers(context);
     AVPacketPtr packet(av_packet_alloc());
     AVFramePtr frame(av_frame_alloc());
-    AVFramePtr last;
-    if (!packet || !frame)
+    // The latest picture at or before time: time's own once the next one
+    // lies past it.
+    AVFramePtr last(av_frame_alloc());
+    if (!packet || !frame || !last)
         return nullptr;
-    const double tolerance = _frameDuration;
+    bool holding = false;
     int moreInputRequests = 0;
     bool draining = false;
     for (;;) {
@@ -370,7 +420,7 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
         for (;;) {
             const int result = avcodec_receive_frame(context, frame.get());
             if (result == AVERROR_EOF)
-                return last; // the file ended before time: its last picture
+                return holding ? std::move(last) : nullptr; // the file ended: its last picture
             if (result == AVERROR(EAGAIN))
                 break;
             if (result < 0) {
@@ -378,11 +428,18 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
                 return nullptr;
             }
             moreInputRequests = 0;
-            const double at = frameTime(frame.get(), _stream->time_base);
-            if (!exact || at >= time || time - at <= tolerance)
+            if (!exact)
                 return frame;
-            last.reset(av_frame_clone(frame.get()));
-            av_frame_unref(frame.get());
+            if (_frameTime(frame.get()) <= time + kAVTimeTolerance) {
+                av_frame_unref(last.get());
+                av_frame_move_ref(last.get(), frame.get());
+                holding = true;
+                continue;
+            }
+            if (holding)
+                return last;
+            *late = true;
+            return frame;
         }
         if (++moreInputRequests >= kStalledDecoderRequests) {
             *stalled = true;
@@ -440,7 +497,7 @@ uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_
     if (byteSize)
         *byteSize = w * h * 4;
     if (timeOut)
-        *timeOut = frameTime(frame.get(), _stream->time_base);
+        *timeOut = _frameTime(frame.get());
     return pixels;
 }
 

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class QMutexLocker;
+
 // The pictures of a movie file. The decoding thread queues frames in the
 // layouts above (time in seconds), thins high frame rates by a frame step,
 // falls back to software when a hardware decoder stalls and closes its
@@ -80,6 +82,15 @@ private:
     // holds the format lock and the stream lock. *stalled reports a decoder
     // that asked for input too often or failed.
     AVFramePtr _decodeStill(double time, bool exact, bool* stalled);
+    // One attempt of it, the file sought to from; *late when the first
+    // picture decoded lies past time.
+    AVFramePtr _decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late);
+    // The media time of a decoded frame, 0 when it has no timestamp.
+    double _frameTime(const AVFrame* frame) const;
+    // Builds the entry for picture and queues it (the stream lock is left
+    // while the queue is full); for the first picture after a seek also
+    // reports it. True when the report went out.
+    bool _queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first, QMutexLocker& lock);
     // The frame, or its copy in memory when it is a hardware frame; null
     // when that copy fails.
     AVFramePtr _inMemory(AVFramePtr frame) const;
@@ -100,4 +111,5 @@ private:
     std::atomic<uint32_t> _minimumFrameRate{30};
     ThumbnailRequest _thumbnails;
     SwsContextPtr _scaler; // the decoding thread's converter
+    double _entryDuration = 0.0; // of every queued entry (decoding thread)
 };
