@@ -116,7 +116,8 @@ TEST(MediaTime, BeepsOfEverySoundFormatStartOnTheSecond)
         expectBeepsAtWholeSeconds(onsets(left), 3, name);
         const int64_t reference = ffmpegDecodedLength(name);
         ASSERT_GT(reference, 0) << name;
-        EXPECT_NEAR(double(left.size()), double(reference), 64.0) << name;
+        // Exact but for rounding: the resampler alone holds back 16 samples here.
+        EXPECT_NEAR(double(left.size()), double(reference), 4.0) << name;
     }
 }
 
