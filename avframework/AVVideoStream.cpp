@@ -202,6 +202,7 @@ void AVVideoStream::decodeLoop()
     int moreInputRequests = 0;
     bool afterSeek = false;
     bool landed = false; // landing holds a frame
+    bool keyFrameSeen = false; // since the seek
     uint32_t lastSerial = 0; // serials start at 1: a seek done before this thread ran is still seen
 
     while (!_decodeStop) {
@@ -221,7 +222,15 @@ void AVVideoStream::decodeLoop()
                 avcodec_flush_buffers(_codecContext.get());
             afterSeek = true;
             landed = false;
+            keyFrameSeen = false;
             av_frame_unref(landing.get());
+        }
+        if (afterSeek && !keyFrameSeen && entry.packet && (entry.packet->flags & AV_PKT_FLAG_KEY)) {
+            // The decoder starts at this key frame: when it lies past the
+            // target, so does everything decodable from here on.
+            keyFrameSeen = true;
+            if (_isPastTarget(entry.packet.get()) && seekEarlier(entry.serial))
+                continue;
         }
         {
             QMutexLocker lock(_streamMutex.get());
@@ -230,6 +239,8 @@ void AVVideoStream::decodeLoop()
                 avThreadSleep(0.01);
                 continue;
             }
+            _codecContext->skip_frame = afterSeek && _isWellBeforeTarget(entry.packet.get()) ? AVDISCARD_NONREF
+                                                                                             : AVDISCARD_DEFAULT;
             avcodec_send_packet(_codecContext.get(), entry.packet.get());
         }
         for (;;) {
@@ -303,6 +314,19 @@ void AVVideoStream::decodeLoop()
         }
     }
     std::printf("(%d) video decode thread end\n", int(_kind));
+}
+
+bool AVVideoStream::_isPastTarget(const AVPacket* packet) const
+{
+    return _exactSeek && packet->pts != AV_NOPTS_VALUE && mediaTime(packet->pts) > _seekTime + kAVTimeTolerance;
+}
+
+bool AVVideoStream::_isWellBeforeTarget(const AVPacket* packet) const
+{
+    // Pictures no later picture refers to are not worth decoding on the way
+    // from a key frame to an exact seek's target, unless they may be its own.
+    return _exactSeek && packet && packet->pts != AV_NOPTS_VALUE
+        && mediaTime(packet->pts) < _seekTime - 2.0 * _frameDuration;
 }
 
 bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,

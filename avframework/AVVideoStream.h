@@ -85,6 +85,9 @@ private:
     // One attempt of it, the file sought to from; *late when the first
     // picture decoded lies past time.
     AVFramePtr _decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late);
+    // Packets measured against the target of an exact seek.
+    bool _isPastTarget(const AVPacket* packet) const;
+    bool _isWellBeforeTarget(const AVPacket* packet) const;
     // The media time of a decoded frame, 0 when it has no timestamp.
     double _frameTime(const AVFrame* frame) const;
     // Builds the entry for picture and queues it (the stream lock is left
