@@ -58,26 +58,6 @@ int64_t ffmpegDecodedLength(const char* name)
     return ffmpeg.readAllStandardOutput().size() / (2 * kChannels);
 }
 
-// Seconds at which a beep starts: a sample above half the beeps' level after
-// 10 ms below it.
-std::vector<double> onsets(const std::vector<int16_t>& left, int rate = kRate)
-{
-    constexpr int kLevel = 4000;
-    const size_t quiet = size_t(rate / 100);
-    std::vector<double> found;
-    size_t lastLoud = 0;
-    bool any = false;
-    for (size_t i = 0; i < left.size(); ++i) {
-        if (std::abs(left[i]) < kLevel)
-            continue;
-        if (!any || i - lastLoud > quiet)
-            found.push_back(double(i) / rate);
-        lastLoud = i;
-        any = true;
-    }
-    return found;
-}
-
 void expectBeepsAtWholeSeconds(const std::vector<double>& found, size_t count, const char* name)
 {
     ASSERT_GE(found.size(), count) << name;
@@ -113,7 +93,7 @@ TEST(MediaTime, BeepsOfEverySoundFormatStartOnTheSecond)
 {
     for (const char* name : {"beeps.wav", "beeps.mp3", "beeps.m4a", "beeps.ogg", "beeps.webm"}) {
         const std::vector<int16_t> left = decodedLeft(name);
-        expectBeepsAtWholeSeconds(onsets(left), 3, name);
+        expectBeepsAtWholeSeconds(onsets(left, kRate), 3, name);
         const int64_t reference = ffmpegDecodedLength(name);
         ASSERT_GT(reference, 0) << name;
         // Exact but for rounding: the resampler alone holds back 16 samples here.
@@ -137,7 +117,7 @@ TEST(MediaTime, TransportStreamsCountFromTheirFirstPicture)
         EXPECT_EQ(pictureNumber(first), 0);
 
         const std::vector<int16_t> left = decodedLeft(name);
-        expectBeepsAtWholeSeconds(onsets(left), 6, name);
+        expectBeepsAtWholeSeconds(onsets(left, kRate), 6, name);
     }
 }
 
