@@ -40,12 +40,9 @@ constexpr double kLongestSeekLead = 8.0;
 // transforms, bit reservoirs, priming packets before media time 0): sound
 // is sought this much before its target, and what comes before is cut off.
 constexpr double kSoundSeekPreroll = 0.1;
+// The start of the media is sought this much before it: where the file has
+// no index, a seek to the first timestamp can land just past that packet.
 constexpr double kStartSeekMargin = 1.0;
-
-double secondsOf(int64_t stamp, AVRational base)
-{
-    return stamp == AV_NOPTS_VALUE ? -1.0 : double(stamp) * av_q2d(base);
-}
 
 void freeFrameData(AVStreamFrame& frame)
 {
@@ -292,8 +289,10 @@ void AVStreamBase::_findStartTime()
     if (index >= 0 && !(_formatContext->streams[index]->disposition & AV_DISPOSITION_ATTACHED_PIC)
         && _formatContext->streams[index]->start_time != AV_NOPTS_VALUE)
         origin = _formatContext->streams[index];
-    double start = secondsOf(origin->start_time, origin->time_base);
-    if (origin->start_time == AV_NOPTS_VALUE && _formatContext->start_time != AV_NOPTS_VALUE)
+    double start = 0.0;
+    if (origin->start_time != AV_NOPTS_VALUE)
+        start = double(origin->start_time) * av_q2d(origin->time_base);
+    else if (_formatContext->start_time != AV_NOPTS_VALUE)
         start = double(_formatContext->start_time) / AV_TIME_BASE;
     // A negative start is the decoder's own pre-roll, which it drops itself.
     _startTime = std::max(0.0, start);
@@ -398,8 +397,6 @@ double AVStreamBase::duration() const
 
 int32_t AVStreamBase::seekFile(double time)
 {
-    // The start of the media is sought well before it: where the file has no
-    // index, a seek to the first timestamp can land just past that packet.
     const double at = time <= 0.0 ? time - kStartSeekMargin : time;
     const AVRational base = _stream->time_base;
     const int64_t target = std::llround((at + _startTime) * base.den / base.num);

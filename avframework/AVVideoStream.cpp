@@ -186,23 +186,28 @@ double AVVideoStream::_frameTime(const AVFrame* frame) const
     return stamp == AV_NOPTS_VALUE ? 0.0 : std::max(0.0, mediaTime(stamp));
 }
 
+struct AVVideoStream::DecodeState {
+    AVFramePtr decoded{av_frame_alloc()};
+    AVFramePtr transfer{av_frame_alloc()}; // hardware frames copied to memory
+    // After an exact seek: the latest frame at or before the target, queued
+    // once the next one proves that it is the target's picture.
+    AVFramePtr landing{av_frame_alloc()};
+    bool landed = false; // landing holds a frame
+    bool afterSeek = false;
+    bool keyFrameSeen = false; // since the seek
+    uint64_t counter = 0;      // frames decoded, for the frame step
+    uint32_t serial = 0;       // of the packet being decoded
+};
+
 void AVVideoStream::decodeLoop()
 {
-    AVFramePtr decoded(av_frame_alloc());
-    AVFramePtr transfer(av_frame_alloc());
-    // After an exact seek: the latest frame at or before the target, shown
-    // once the next one proves that it is the target's picture.
-    AVFramePtr landing(av_frame_alloc());
-    if (!decoded || !transfer || !landing)
+    DecodeState state;
+    if (!state.decoded || !state.transfer || !state.landing)
         return;
     const double guessedRate = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
     _entryDuration = guessedRate > 0.0 ? 1.0 / guessedRate : 0.0;
     _updateFrameStep();
-    uint64_t counter = 0;
     int moreInputRequests = 0;
-    bool afterSeek = false;
-    bool landed = false; // landing holds a frame
-    bool keyFrameSeen = false; // since the seek
     uint32_t lastSerial = 0; // serials start at 1: a seek done before this thread ran is still seen
 
     while (!_decodeStop) {
@@ -213,25 +218,14 @@ void AVVideoStream::decodeLoop()
         AVStreamPacket entry = popPacket();
         if (_decodeStop)
             break;
+        state.serial = entry.serial;
         const bool flushPacket = !entry.packet;
         if (!flushPacket)
             _decodeEnded = false;
-        if (beginsSeek(entry, lastSerial)) {
-            QMutexLocker lock(_streamMutex.get());
-            if (_codecContext)
-                avcodec_flush_buffers(_codecContext.get());
-            afterSeek = true;
-            landed = false;
-            keyFrameSeen = false;
-            av_frame_unref(landing.get());
-        }
-        if (afterSeek && !keyFrameSeen && entry.packet && (entry.packet->flags & AV_PKT_FLAG_KEY)) {
-            // The decoder starts at this key frame: when it lies past the
-            // target, so does everything decodable from here on.
-            keyFrameSeen = true;
-            if (_isPastTarget(entry.packet.get()) && seekEarlier(entry.serial))
-                continue;
-        }
+        if (beginsSeek(entry, lastSerial))
+            _beginSeek(state);
+        if (_landsPastTarget(entry.packet.get(), state) && seekEarlier(entry.serial))
+            continue;
         {
             QMutexLocker lock(_streamMutex.get());
             if (findHWDecoder() < 0) {
@@ -239,15 +233,16 @@ void AVVideoStream::decodeLoop()
                 avThreadSleep(0.01);
                 continue;
             }
-            _codecContext->skip_frame = afterSeek && _isWellBeforeTarget(entry.packet.get()) ? AVDISCARD_NONREF
-                                                                                             : AVDISCARD_DEFAULT;
+            _codecContext->skip_frame = state.afterSeek && _isWellBeforeTarget(entry.packet.get())
+                ? AVDISCARD_NONREF
+                : AVDISCARD_DEFAULT;
             avcodec_send_packet(_codecContext.get(), entry.packet.get());
         }
         for (;;) {
             QMutexLocker lock(_streamMutex.get());
             if (!_codecContext)
                 break;
-            const int result = avcodec_receive_frame(_codecContext.get(), decoded.get());
+            const int result = avcodec_receive_frame(_codecContext.get(), state.decoded.get());
             if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) {
                 if (result == AVERROR(EAGAIN))
                     ++moreInputRequests;
@@ -256,57 +251,14 @@ void AVVideoStream::decodeLoop()
                     lock.unlock();
                     avThreadSleep(0.01);
                 } else if (flushPacket) {
-                    // Sought past the last key frame: nothing decodable came.
-                    if (afterSeek && !landed && _exactSeek && seekEarlier(entry.serial))
-                        break;
-                    if (afterSeek && landed) {
-                        // The media ends at the target's picture.
-                        afterSeek = !_queuePicture(landing.get(), transfer.get(), entry.serial, true, lock);
-                        landed = false;
-                    }
-                    markDecodeEnded(entry.serial);
-                    if (afterSeek) {
-                        // The media ended before a frame at the target: report the end.
-                        static const uint8_t endMarker = 1;
-                        lock.unlock();
-                        afterSeek = !reportSeek(entry.serial, &endMarker, 0, _seekTime);
-                        lock.relock();
-                    }
-                    avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
+                    _endOfMedia(state, lock);
                 }
                 break;
             }
             if (result < 0)
                 break;
             moreInputRequests = 0;
-            if (!isCurrent(entry.serial)) {
-                av_frame_unref(decoded.get()); // a seek has left this position
-                continue;
-            }
-            if (afterSeek && _exactSeek) {
-                if (_frameTime(decoded.get()) <= _seekTime + kAVTimeTolerance) {
-                    av_frame_unref(landing.get());
-                    av_frame_move_ref(landing.get(), decoded.get());
-                    landed = true;
-                    continue;
-                }
-                if (!landed && seekEarlier(entry.serial))
-                    continue;
-                if (landed) {
-                    afterSeek = !_queuePicture(landing.get(), transfer.get(), entry.serial, true, lock);
-                    landed = false;
-                    av_frame_unref(landing.get());
-                    counter = 1;
-                }
-            }
-            if (!afterSeek) {
-                if (counter++ % std::max<uint32_t>(1, _frameStep) == 0)
-                    _queuePicture(decoded.get(), transfer.get(), entry.serial, false, lock);
-                continue;
-            }
-            // Not exact, or the media's first picture lies past the target.
-            afterSeek = !_queuePicture(decoded.get(), transfer.get(), entry.serial, true, lock);
-            counter = 1;
+            _takePicture(state, lock);
         }
         if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
             moreInputRequests = 0;
@@ -314,6 +266,84 @@ void AVVideoStream::decodeLoop()
         }
     }
     std::printf("(%d) video decode thread end\n", int(_kind));
+}
+
+void AVVideoStream::_beginSeek(DecodeState& state)
+{
+    QMutexLocker lock(_streamMutex.get());
+    if (_codecContext)
+        avcodec_flush_buffers(_codecContext.get());
+    state.afterSeek = true;
+    state.landed = false;
+    state.keyFrameSeen = false;
+    av_frame_unref(state.landing.get());
+}
+
+bool AVVideoStream::_landsPastTarget(const AVPacket* packet, DecodeState& state)
+{
+    if (!state.afterSeek || state.keyFrameSeen || !packet || !(packet->flags & AV_PKT_FLAG_KEY))
+        return false;
+    // The decoder starts at this key frame: when it lies past the target, so
+    // does everything decodable from here on.
+    state.keyFrameSeen = true;
+    return _isPastTarget(packet);
+}
+
+void AVVideoStream::_takePicture(DecodeState& state, QMutexLocker& lock)
+{
+    AVFrame* decoded = state.decoded.get();
+    if (!isCurrent(state.serial)) {
+        av_frame_unref(decoded); // a seek has left this position
+        return;
+    }
+    if (state.afterSeek && _exactSeek) {
+        if (_frameTime(decoded) <= _seekTime + kAVTimeTolerance) {
+            av_frame_unref(state.landing.get());
+            av_frame_move_ref(state.landing.get(), decoded);
+            state.landed = true;
+            return;
+        }
+        if (state.landed)
+            _deliverLanding(state, lock);
+        else if (seekEarlier(state.serial))
+            return; // sought to a packet the decoder could not start from
+    }
+    if (!state.afterSeek) {
+        if (state.counter++ % std::max<uint32_t>(1, _frameStep) == 0)
+            _queuePicture(decoded, state.transfer.get(), state.serial, false, lock);
+        return;
+    }
+    // Not exact, or the media's first picture lies past the target.
+    state.afterSeek = !_queuePicture(decoded, state.transfer.get(), state.serial, true, lock);
+    state.counter = 1;
+}
+
+void AVVideoStream::_deliverLanding(DecodeState& state, QMutexLocker& lock)
+{
+    state.afterSeek = !_queuePicture(state.landing.get(), state.transfer.get(), state.serial, true, lock);
+    state.landed = false;
+    av_frame_unref(state.landing.get());
+    state.counter = 1;
+}
+
+void AVVideoStream::_endOfMedia(DecodeState& state, QMutexLocker& lock)
+{
+    if (state.afterSeek && _exactSeek) {
+        if (state.landed) {
+            _deliverLanding(state, lock); // the media ends at the target's picture
+        } else if (seekEarlier(state.serial)) {
+            return; // sought past the last key frame: nothing decodable came
+        }
+    }
+    markDecodeEnded(state.serial);
+    if (state.afterSeek) {
+        // The media ended before a frame at the target: report the end.
+        static const uint8_t endMarker = 1;
+        lock.unlock();
+        state.afterSeek = !reportSeek(state.serial, &endMarker, 0, _seekTime);
+        lock.relock();
+    }
+    avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
 }
 
 bool AVVideoStream::_isPastTarget(const AVPacket* packet) const

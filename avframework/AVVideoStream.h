@@ -85,6 +85,17 @@ private:
     // One attempt of it, the file sought to from; *late when the first
     // picture decoded lies past time.
     AVFramePtr _decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late);
+    struct DecodeState;
+    void _beginSeek(DecodeState& state);
+    // Whether packet is the first key frame after an exact seek and lies
+    // past its target.
+    bool _landsPastTarget(const AVPacket* packet, DecodeState& state);
+    // The decoded frame of state: queued, held as the seek's landing, or
+    // dropped (frame step, stale serial).
+    void _takePicture(DecodeState& state, QMutexLocker& lock);
+    void _deliverLanding(DecodeState& state, QMutexLocker& lock);
+    // The decoder has given its last frame.
+    void _endOfMedia(DecodeState& state, QMutexLocker& lock);
     // Packets measured against the target of an exact seek.
     bool _isPastTarget(const AVPacket* packet) const;
     bool _isWellBeforeTarget(const AVPacket* packet) const;
