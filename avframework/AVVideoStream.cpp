@@ -354,9 +354,13 @@ bool AVVideoStream::_isPastTarget(const AVPacket* packet) const
 bool AVVideoStream::_isWellBeforeTarget(const AVPacket* packet) const
 {
     // Pictures no later picture refers to are not worth decoding on the way
-    // from a key frame to an exact seek's target, unless they may be its own.
-    return _exactSeek && packet && packet->pts != AV_NOPTS_VALUE
-        && mediaTime(packet->pts) < _seekTime - 2.0 * _frameDuration;
+    // from a key frame to an exact seek's target, unless they may be its own:
+    // only those that end a frame before it are skipped.
+    if (!_exactSeek || !packet || packet->pts == AV_NOPTS_VALUE)
+        return false;
+    const double frame = _frameDuration;
+    const double end = packet->duration > 0 ? mediaTime(packet->pts + packet->duration) : mediaTime(packet->pts) + frame;
+    return end < _seekTime - frame;
 }
 
 bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,
