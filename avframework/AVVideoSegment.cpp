@@ -360,52 +360,64 @@ void AVVideoSegment::wake()
 
 void AVVideoSegment::prepareAt(double time, bool drawFlag, bool playing)
 {
-    // Outside the video mutex: the seek completion, which the decoder calls
-    // before it queues the frame, takes it.
-    if (_waitsForFrames && _ready && !isAsleep() && pendingFrameMs() < 0)
-        _stream->waitForFrame();
-    {
+    // Waits happen outside the video mutex: the seek completion, which the
+    // decoder calls before it queues the first frame, takes it.
+    for (bool wantsNext = true; wantsNext;) {
+        if (_waitsForFrames && _ready && !isAsleep() && pendingFrameMs() < 0)
+            _stream->waitForFrame();
         QMutexLocker lock(_videoMutex.get());
-        if (_texture || (_ready && !isAsleep()))
-            _chooseFrame(time, drawFlag, playing);
+        wantsNext = (_texture || (_ready && !isAsleep())) && _chooseFrame(time, drawFlag, playing);
     }
     AVLayerSegment::prepareAt(time, drawFlag, playing);
 }
 
-void AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
+bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
 {
     // Frames are compared in seconds with a tolerance: the target is a sum of
     // rounded values, and a frame exactly due must not wait for the next pass.
     const double target = (time - startTime()) / _speed + _inPoint;
+    // Redraws skip frames that are too old to show; playback shows each frame
+    // in turn. Offline the frame for the time is the last one before the
+    // next frame's time, whatever the two rates: a clip with more frames
+    // than the output drops some, rather than falling behind. Offline
+    // nothing lags either (the decoder is waited for): no speed log.
+    const bool catchUp = _waitsForFrames && !drawFlag;
+    const bool measures = playing && !_waitsForFrames;
+    bool shown = false;
     if (_hasPending) {
-        if (_pending.time <= target + kAVTimeTolerance) {
-            _show(_pending);
-            _logSpeed(target, _pending, drawFlag, playing);
-            _freePendingFrame();
-        }
-        return;
+        if (_pending.time > target + kAVTimeTolerance)
+            return false;
+        _show(_pending);
+        _logSpeed(target, _pending, drawFlag, measures);
+        _freePendingFrame();
+        if (!catchUp)
+            return false;
+        shown = true;
     }
-    // Redraws skip frames that are too old to show; playback and export show
-    // each frame in turn.
     const double tolerance = drawFlag ? _stream->frameStep() / _stream->frameRate() : 0.0;
     AVStreamFrame frame;
     while (_takeFrame(frame)) {
         if (frame.time > target + kAVTimeTolerance && !_seekPending) {
             _pending = frame;
             _hasPending = true;
-            return;
+            return false;
         }
         if (!drawFlag || target - frame.time <= tolerance + kAVTimeTolerance) {
             _show(frame);
             std::free(frame.data);
-            _logSpeed(target, frame, drawFlag, playing);
+            _logSpeed(target, frame, drawFlag, measures);
             _seekPending = false;
-            return;
+            if (!catchUp)
+                return false;
+            shown = true;
+            continue;
         }
         avTrace("texture too old: (%lu,%lu) > %d", static_cast<unsigned long>(std::llround(target * 1000.0)),
                 static_cast<unsigned long>(frameMs(frame)), int(std::lround(tolerance * 1000.0)));
         std::free(frame.data);
     }
+    // The queue ran dry after a frame for the time: a later one may be due too.
+    return shown;
 }
 
 bool AVVideoSegment::_takeFrame(AVStreamFrame& frame)

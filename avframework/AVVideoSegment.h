@@ -69,7 +69,8 @@ public:
     // Drops the decoded frames waiting in the stream's queue.
     void flushFrames();
     // While set (an export renders), each preparation waits, bounded, for the
-    // decoder to deliver the next frame rather than repeating the last one.
+    // decoder to deliver the frames up to the time rather than repeating the
+    // last one or falling behind.
     void setWaitsForFrames(bool waits);
 
     // What the layer draw reads besides the main texture.
@@ -95,8 +96,9 @@ private:
     bool _startDeferredSeek();
     int _seekStream(double time);
     void _updateSpeed();
-    // The frame choice; the caller holds the video mutex.
-    void _chooseFrame(double time, bool drawFlag, bool playing);
+    // The frame choice; the caller holds the video mutex. True when, offline,
+    // the frame after the one shown is to be waited for and looked at.
+    bool _chooseFrame(double time, bool drawFlag, bool playing);
     bool _takeFrame(AVStreamFrame& frame);
     void _show(const AVStreamFrame& frame);
     void _freePendingFrame();

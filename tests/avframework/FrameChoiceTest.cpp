@@ -74,10 +74,13 @@ protected:
 
     // Renders the composition as the exporter does, one pass per output
     // frame at rate, and checks that each frame during the clip (placed at
-    // start, from the in-point on, length seconds of it) shows the source
-    // frame of its time.
-    void exportAndCheck(const char* name, double rate, double start, double inPoint, double length)
+    // start, from the in-point on, length seconds of it, clipRate frames a
+    // second) shows the source frame of its time.
+    void exportAndCheck(const char* name, double rate, double start, double inPoint, double length,
+                        double clipRate = 0.0)
     {
+        if (clipRate <= 0.0)
+            clipRate = rate;
         SCOPED_TRACE(testing::Message() << name << " at " << start << " s from " << inPoint << " s");
         auto* video = new AVVideoSegment(start, inPoint, length, fixture(name).constData(), kSide, kSide, 0);
         composition->addSegment(video, 1);
@@ -91,7 +94,7 @@ protected:
             composition->renderAt(t, 0, 1, AVComposition::kRenderVideo, 1);
             if (t < start - 1e-9)
                 continue;
-            const int expected = frameAt(t - start + inPoint, rate) % 50;
+            const int expected = frameAt(t - start + inPoint, clipRate) % 50;
             const int shown = composedNumber();
             wrong += shown != expected;
             EXPECT_EQ(shown, expected) << "output frame " << n;
@@ -155,6 +158,14 @@ TEST_F(FrameChoiceTest, ExportAtTheClipsRateShowsEveryFrameOnce)
 TEST_F(FrameChoiceTest, ExportAtNtscRateShowsEveryFrameOnce)
 {
     exportAndCheck("numbered_2997fps.mp4", 30000.0 / 1001, 4.5, 0.0, 2.0);
+}
+
+// Into a project of another rate a clip neither falls behind (more frames
+// than the output) nor runs ahead (fewer).
+TEST_F(FrameChoiceTest, ExportAtAnotherRateShowsTheFrameOfEachTime)
+{
+    exportAndCheck("numbered_30fps.mp4", 25.0, 0.5, 0.0, 3.0, 30.0);
+    exportAndCheck("numbered_25fps.mp4", 30.0, 0.5, 0.0, 1.9, 25.0);
 }
 
 TEST_F(FrameChoiceTest, SeeksDrawTheTargetsFrameFirst)
