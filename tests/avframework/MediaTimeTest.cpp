@@ -173,21 +173,6 @@ TEST(MediaTime, ExactSeeksInATransportStreamDeliverTheTargetsPicture)
     }
 }
 
-// Pictures well before the target are skipped where nothing refers to
-// them; the target's own picture never is, whatever the codec calls it
-// (every picture of an intra-only codec stands alone).
-TEST(MediaTime, ExactSeeksInAnIntraOnlyClipDeliverEachFrame)
-{
-    auto stream = loadPictures("prores422.mov");
-    stream->awaken();
-    for (int frame = 2; frame < 10; ++frame) {
-        stream->seek(frame / 25.0 + 0.01, nullptr, nullptr, true);
-        Frame first;
-        ASSERT_TRUE(popFrame(*stream, first)) << frame;
-        EXPECT_NEAR(first.time, frame / 25.0, 1e-6) << frame;
-    }
-}
-
 // Still pictures count from the first picture too, and show the frame whose
 // display interval holds the time.
 TEST(MediaTime, StillPicturesOfATransportStream)
