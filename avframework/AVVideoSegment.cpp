@@ -402,7 +402,9 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
             _hasPending = true;
             return false;
         }
-        if (!drawFlag || target - frame.time <= tolerance + kAVTimeTolerance) {
+        // The first frame after a seek is the target's own (the stream
+        // delivers the one whose interval holds it), however long that is.
+        if (!drawFlag || _seekPending || target - frame.time <= tolerance + kAVTimeTolerance) {
             _show(frame);
             std::free(frame.data);
             _logSpeed(target, frame, drawFlag, measures);

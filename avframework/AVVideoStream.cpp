@@ -233,9 +233,6 @@ void AVVideoStream::decodeLoop()
                 avThreadSleep(0.01);
                 continue;
             }
-            _codecContext->skip_frame = state.afterSeek && _isWellBeforeTarget(entry.packet.get())
-                ? AVDISCARD_NONREF
-                : AVDISCARD_DEFAULT;
             avcodec_send_packet(_codecContext.get(), entry.packet.get());
         }
         for (;;) {
@@ -349,18 +346,6 @@ void AVVideoStream::_endOfMedia(DecodeState& state, QMutexLocker& lock)
 bool AVVideoStream::_isPastTarget(const AVPacket* packet) const
 {
     return _exactSeek && packet->pts != AV_NOPTS_VALUE && mediaTime(packet->pts) > _seekTime + kAVTimeTolerance;
-}
-
-bool AVVideoStream::_isWellBeforeTarget(const AVPacket* packet) const
-{
-    // Pictures no later picture refers to are not worth decoding on the way
-    // from a key frame to an exact seek's target, unless they may be its own:
-    // only those that end a frame before it are skipped.
-    if (!_exactSeek || !packet || packet->pts == AV_NOPTS_VALUE)
-        return false;
-    const double frame = _frameDuration;
-    const double end = packet->duration > 0 ? mediaTime(packet->pts + packet->duration) : mediaTime(packet->pts) + frame;
-    return end < _seekTime - frame;
 }
 
 bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,

@@ -96,9 +96,8 @@ private:
     void _deliverLanding(DecodeState& state, QMutexLocker& lock);
     // The decoder has given its last frame.
     void _endOfMedia(DecodeState& state, QMutexLocker& lock);
-    // Packets measured against the target of an exact seek.
+    // Whether packet lies past the target of an exact seek.
     bool _isPastTarget(const AVPacket* packet) const;
-    bool _isWellBeforeTarget(const AVPacket* packet) const;
     // The media time of a decoded frame, 0 when it has no timestamp.
     double _frameTime(const AVFrame* frame) const;
     // Builds the entry for picture and queues it (the stream lock is left
