@@ -10,10 +10,12 @@
 class QMutexLocker;
 
 // The pictures of a movie file. The decoding thread queues frames in the
-// layouts above (time in seconds), thins high frame rates by a frame step,
-// falls back to software when a hardware decoder stalls and closes its
-// decoder while asleep. Opening can deliver a row of thumbnails; single
-// still pictures are decoded on the caller's thread.
+// layouts above (time in seconds from the first picture; an exact seek
+// delivers first the picture whose display interval holds its target,
+// seeking again earlier when the file lands past it), thins high frame
+// rates by a frame step, falls back to software when a hardware decoder
+// stalls and closes its decoder while asleep. Opening can deliver a row of
+// thumbnails; single still pictures are decoded on the caller's thread.
 class AVVideoStream : public AVStreamBase {
 public:
     using ThumbnailStartFunction = void (*)(AVVideoStream* stream, void* context);
