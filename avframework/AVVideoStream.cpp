@@ -13,6 +13,8 @@ namespace {
 
 // A hardware decoder that asks for input this often in a row has stalled.
 constexpr int kStalledDecoderRequests = 128;
+// Packets left undecoded after a seek while waiting for a key frame.
+constexpr int kMaxPacketsBeforeKeyFrame = 600;
 // A near-zero speed must not overflow the step.
 constexpr uint32_t kMaxFrameStep = 1000;
 
@@ -195,6 +197,7 @@ struct AVVideoStream::DecodeState {
     bool landed = false; // landing holds a frame
     bool afterSeek = false;
     bool keyFrameSeen = false; // since the seek
+    int packetsBeforeKeyFrame = 0;
     uint64_t counter = 0;      // frames decoded, for the frame step
     uint32_t serial = 0;       // of the packet being decoded
 };
@@ -224,7 +227,7 @@ void AVVideoStream::decodeLoop()
             _decodeEnded = false;
         if (beginsSeek(entry, lastSerial))
             _beginSeek(state);
-        if (_landsPastTarget(entry.packet.get(), state) && seekEarlier(entry.serial))
+        if (_skipsPacket(entry.packet.get(), state))
             continue;
         {
             QMutexLocker lock(_streamMutex.get());
@@ -273,17 +276,23 @@ void AVVideoStream::_beginSeek(DecodeState& state)
     state.afterSeek = true;
     state.landed = false;
     state.keyFrameSeen = false;
+    state.packetsBeforeKeyFrame = 0;
     av_frame_unref(state.landing.get());
 }
 
-bool AVVideoStream::_landsPastTarget(const AVPacket* packet, DecodeState& state)
+bool AVVideoStream::_skipsPacket(const AVPacket* packet, DecodeState& state)
 {
-    if (!state.afterSeek || state.keyFrameSeen || !packet || !(packet->flags & AV_PKT_FLAG_KEY))
+    if (!state.afterSeek || state.keyFrameSeen || !packet)
         return false;
+    // Before a key frame the decoder makes no picture of the file's, it only
+    // conceals missing references: not worth decoding. Bounded, for files
+    // that flag no key frames at all.
+    if (!(packet->flags & AV_PKT_FLAG_KEY))
+        return state.packetsBeforeKeyFrame++ < kMaxPacketsBeforeKeyFrame;
     // The decoder starts at this key frame: when it lies past the target, so
     // does everything decodable from here on.
     state.keyFrameSeen = true;
-    return _isPastTarget(packet);
+    return _isPastTarget(packet) && seekEarlier(state.serial);
 }
 
 void AVVideoStream::_takePicture(DecodeState& state, QMutexLocker& lock)

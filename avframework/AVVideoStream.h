@@ -89,9 +89,10 @@ private:
     AVFramePtr _decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late);
     struct DecodeState;
     void _beginSeek(DecodeState& state);
-    // Whether packet is the first key frame after an exact seek and lies
-    // past its target.
-    bool _landsPastTarget(const AVPacket* packet, DecodeState& state);
+    // Whether packet is left undecoded after a seek: it comes before the
+    // first key frame, or it is that key frame and lies past the target of
+    // an exact seek (then sought again earlier).
+    bool _skipsPacket(const AVPacket* packet, DecodeState& state);
     // The decoded frame of state: queued, held as the seek's landing, or
     // dropped (frame step, stale serial).
     void _takePicture(DecodeState& state, QMutexLocker& lock);
