@@ -140,11 +140,14 @@ void AVAudioSegment::_loadFinished(AVStreamBase*, int32_t result, void* context)
             return; // nobody waits for the load of a segment being destroyed
         segment->setStatus(result);
         if (result == 0) {
+            // Sought first: awake, the decoder would take the first packets
+            // of the file before the seek, and with them the decoder's own
+            // start-up (priming and pre-skip samples it drops once only).
+            segment->_startAtTheInPoint();
             // The stream opens asleep: a wake that came before it was open
             // has found nothing to wake.
             if (!segment->isAsleep())
                 segment->_stream->awaken();
-            segment->_startAtTheInPoint();
         }
     }
     segment->fireCallback(result);

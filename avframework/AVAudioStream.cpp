@@ -23,6 +23,8 @@ constexpr double kFactorTolerance = 0.001;
 constexpr size_t kMaxTempoStages = 16;
 // Length of the fade-in after a seek, in milliseconds.
 constexpr int kSeekFadeMs = 5;
+// A timestamp this far after the end of the previous entry is a real gap.
+constexpr double kContinuitySeconds = 0.1;
 
 bool differsFromOne(double factor)
 {
@@ -300,6 +302,7 @@ void AVAudioStream::decodeLoop()
             continue;
         }
         _drainFilter(filtered.get(), state);
+        _drainResampler(state);
         markDecodeEnded(entry.serial);
         if (state.afterSeek) {
             // The seek target lies at or past the last sample: report it anyway,
@@ -319,9 +322,11 @@ void AVAudioStream::_handleDecoded(AVFrame* frame, AVFrame* filtered, DecodeStat
     if (frame->sample_rate <= 0 || frame->nb_samples <= 0)
         return;
     normaliseLayout(frame);
+    // Below 0 when the sound starts before the pictures (encoder padding):
+    // what lies before media time 0 is cut off when the frame is emitted.
     double time = state.decodedEnd;
     if (frame->pts != AV_NOPTS_VALUE)
-        time = std::max(0.0, double(frame->pts) * av_q2d(_codecContext->pkt_timebase));
+        time = mediaTime(frame->pts);
     const double duration = double(frame->nb_samples) / frame->sample_rate;
     state.decodedEnd = time + duration;
     if (!_filtering()) {
@@ -373,13 +378,10 @@ void AVAudioStream::_drainFilter(AVFrame* filtered, DecodeState& state)
 void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, DecodeState& state)
 {
     const double target = _seekTime;
-    double trim = 0.0;
-    if (state.afterSeek) {
-        if (target >= time + duration)
-            return; // wholly before the seek target
-        if (time < target)
-            trim = (target - time) / duration;
-    }
+    // Nothing plays before the seek target, nor before media time 0.
+    const double from = state.afterSeek ? target : 0.0;
+    if (from >= time + duration)
+        return;
     AVStreamFrame entry;
     entry.serial = state.serial;
     entry.duration = double(frame->nb_samples) / frame->sample_rate;
@@ -387,11 +389,20 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
         return;
     const int frameBytes = 2 * _outputChannels;
     int64_t samples = entry.size / frameBytes;
+    // Cut by time: the resampler gives a frame's first samples at once (it
+    // holds back its last ones), so the front of the entry is its start.
+    const int64_t dropped = time < from ? std::min<int64_t>(samples, std::llround(positionOf(from - time))) : 0;
+    if (dropped >= samples) {
+        std::free(entry.data);
+        return;
+    }
     double position = std::round(positionOf(time));
-    if (state.nextExpected >= 0.0)
-        position = std::max(position, state.nextExpected);
-    if (trim > 0.0 && trim < 1.0) {
-        const int64_t dropped = int64_t(trim * double(samples));
+    // Sound is continuous: timestamps that miss the end of the previous
+    // entry by a little (whole milliseconds in Matroska, Vorbis block sizes,
+    // the resampler's delay) must neither leave a gap nor overlap it.
+    if (state.nextExpected >= 0.0 && position < state.nextExpected + positionOf(kContinuitySeconds))
+        position = state.nextExpected;
+    if (dropped > 0) {
         std::memmove(entry.data, entry.data + dropped * frameBytes, size_t((samples - dropped) * frameBytes));
         samples -= dropped;
         entry.size = int32_t(samples * frameBytes);
@@ -406,6 +417,23 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
     }
     if (pushFrame(entry))
         state.nextExpected = position + double(samples);
+}
+
+void AVAudioStream::_drainResampler(DecodeState& state)
+{
+    // The resampler holds the last samples of the media back for its filter
+    // until it is told that no more input comes.
+    if (!_resampler || state.afterSeek || state.nextExpected < 0.0)
+        return;
+    AVStreamFrame entry;
+    entry.serial = state.serial;
+    if (!_resample(nullptr, 0, entry))
+        return;
+    const int64_t samples = entry.size / (2 * _outputChannels);
+    entry.time = state.nextExpected;
+    entry.duration = double(samples) / _outputRate;
+    if (pushFrame(entry))
+        state.nextExpected += double(samples);
 }
 
 bool AVAudioStream::_prepareResampler(const AVFrame* frame)
@@ -447,8 +475,8 @@ bool AVAudioStream::_convert(const AVFrame* frame, AVStreamFrame& entry)
 {
     if (!_prepareResampler(frame))
         return false;
-    const int frameBytes = 2 * _outputChannels;
     if (!_resampler) {
+        const int frameBytes = 2 * _outputChannels;
         const int64_t size = int64_t(frame->nb_samples) * frameBytes;
         entry.data = static_cast<uint8_t*>(std::malloc(size_t(size)));
         if (!entry.data)
@@ -457,17 +485,22 @@ bool AVAudioStream::_convert(const AVFrame* frame, AVStreamFrame& entry)
         entry.size = int32_t(size);
         return true;
     }
+    return _resample(const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples, entry);
+}
+
+bool AVAudioStream::_resample(const uint8_t** input, int samples, AVStreamFrame& entry)
+{
+    const int frameBytes = 2 * _outputChannels;
     // Room for everything the resampler can give for this input, so that
-    // nothing stays behind in it.
-    const int room = swr_get_out_samples(_resampler.get(), frame->nb_samples);
+    // nothing more than its filter's history stays behind in it.
+    const int room = swr_get_out_samples(_resampler.get(), samples);
     if (room <= 0)
         return false;
     entry.data = static_cast<uint8_t*>(std::malloc(size_t(room) * frameBytes));
     if (!entry.data)
         return false;
     uint8_t* out[1] = {entry.data};
-    const int converted = swr_convert(_resampler.get(), out, room, const_cast<const uint8_t**>(frame->extended_data),
-                                      frame->nb_samples);
+    const int converted = swr_convert(_resampler.get(), out, room, input, samples);
     if (converted <= 0) {
         if (converted < 0)
             std::fprintf(stderr, "swr_convert() failed\n");

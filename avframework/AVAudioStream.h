@@ -55,6 +55,10 @@ private:
     void _emit(const AVFrame* frame, double time, double duration, DecodeState& state);
     bool _prepareResampler(const AVFrame* frame);
     bool _convert(const AVFrame* frame, AVStreamFrame& entry);
+    // Converts samples of input (none: what the resampler still holds) into
+    // a new block of entry.
+    bool _resample(const uint8_t** input, int samples, AVStreamFrame& entry);
+    void _drainResampler(DecodeState& state);
 
     const int32_t _outputRate;
     const int32_t _outputChannels;

@@ -316,6 +316,8 @@ void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFl
     _wakeOrSleep(layer, time, exporting ? kExportLeadSeconds : kPlayLeadSeconds, exporting);
     if (layer->status() != AVSegmentReady || !layer->flag2() || !layer->coversTime(time))
         return;
+    if (layer->isVideo())
+        static_cast<AVVideoSegment*>(layer)->setWaitsForFrames(exporting); // an export must not miss a frame
     layer->prepareAt(time, drawFlag, playing);
     if (!layer->texture())
         return;

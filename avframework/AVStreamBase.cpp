@@ -13,6 +13,7 @@ extern "C" {
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +32,17 @@ constexpr qint64 kPopFrameWaitLimitMs = 3000;
 // A read error that persists this many times in a row ends the file:
 // a damaged or vanished file would otherwise be retried for ever.
 constexpr int kMaxConsecutiveReadErrors = 100;
+// A seek that lands past its target is repeated this far before it, then
+// twice as far each time; from 8 s on the media is read from its start.
+constexpr double kFirstSeekLead = 1.0;
+constexpr double kLongestSeekLead = 8.0;
+// Sound decoders rebuild a sample from the packets before it (overlapping
+// transforms, bit reservoirs, priming packets before media time 0): sound
+// is sought this much before its target, and what comes before is cut off.
+constexpr double kSoundSeekPreroll = 0.1;
+// The start of the media is sought this much before it: where the file has
+// no index, a seek to the first timestamp can land just past that packet.
+constexpr double kStartSeekMargin = 1.0;
 
 void freeFrameData(AVStreamFrame& frame)
 {
@@ -185,6 +197,8 @@ int32_t AVStreamBase::open(bool isAudio)
         return AVStreamStreamInfoFailed;
     }
     const int32_t opened = isAudio ? _openAudio() : _openVideo();
+    if (opened == 0)
+        _findStartTime();
     const bool keepOpen = opened == 0 || opened == AVStreamNoAudioStream || opened == AVStreamNoVideoStream;
     if (!keepOpen) {
         _stream = nullptr;
@@ -263,6 +277,30 @@ AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
     _hwDevice.reset();
     _hwPixelFormat = -1;
     return _newDecoderContext(false);
+}
+
+void AVStreamBase::_findStartTime()
+{
+    // The sound of a movie counts from its first picture too, so that the
+    // two stay together: a sound stream that starts earlier holds encoder
+    // padding there, which falls before media time 0.
+    const int index = av_find_best_stream(_formatContext.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const AVStream* origin = _stream;
+    if (index >= 0 && !(_formatContext->streams[index]->disposition & AV_DISPOSITION_ATTACHED_PIC)
+        && _formatContext->streams[index]->start_time != AV_NOPTS_VALUE)
+        origin = _formatContext->streams[index];
+    double start = 0.0;
+    if (origin->start_time != AV_NOPTS_VALUE)
+        start = double(origin->start_time) * av_q2d(origin->time_base);
+    else if (_formatContext->start_time != AV_NOPTS_VALUE)
+        start = double(_formatContext->start_time) / AV_TIME_BASE;
+    // A negative start is the decoder's own pre-roll, which it drops itself.
+    _startTime = std::max(0.0, start);
+}
+
+double AVStreamBase::mediaTime(int64_t stamp) const
+{
+    return double(stamp) * av_q2d(_stream->time_base) - _startTime;
 }
 
 int32_t AVStreamBase::findHWDecoder()
@@ -359,14 +397,16 @@ double AVStreamBase::duration() const
 
 int32_t AVStreamBase::seekFile(double time)
 {
+    const double at = time <= 0.0 ? time - kStartSeekMargin : time;
     const AVRational base = _stream->time_base;
-    const int64_t target = int64_t(time * base.den / base.num);
+    const int64_t target = std::llround((at + _startTime) * base.den / base.num);
     return avformat_seek_file(_formatContext.get(), _stream->index, INT64_MIN, target, INT64_MAX, 0);
 }
 
 void AVStreamBase::_performSeek()
 {
     double target;
+    double lead;
     {
         // A seek asked for while this one runs sets the request again and is
         // carried out on the next round.
@@ -374,11 +414,12 @@ void AVStreamBase::_performSeek()
         _seekRequest = false;
         _seeking = true;
         target = _seekTime;
+        lead = _seekLead;
     }
     int result;
     {
         QMutexLocker lock(_formatMutex.get());
-        result = seekFile(target);
+        result = seekFile(target - lead - (_kind == 1 ? kSoundSeekPreroll : 0.0));
     }
     // Emptied before the new serial is published: once it is, the decoder
     // queues the first frames of the new position, which must stay. While
@@ -404,7 +445,7 @@ void AVStreamBase::_performSeek()
     }
 }
 
-bool AVStreamBase::_isCurrent(uint32_t serial) const
+bool AVStreamBase::isCurrent(uint32_t serial) const
 {
     return serial == _serial && !_seekRequest && !_seeking;
 }
@@ -426,7 +467,7 @@ bool AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size
     {
         // seek() stores the pair and its request under this lock.
         QMutexLocker lock(_packetMutex.get());
-        if (!_isCurrent(serial))
+        if (!isCurrent(serial))
             return false;
         callback = _seekCallback;
         context = _seekCallbackContext;
@@ -436,11 +477,32 @@ bool AVStreamBase::reportSeek(uint32_t serial, const uint8_t* data, int32_t size
     return true;
 }
 
+double AVStreamBase::nextSeekLead(double lead, double target)
+{
+    if (lead <= 0.0)
+        return std::min(kFirstSeekLead, target);
+    return lead >= kLongestSeekLead ? target : std::min(lead * 2.0, target);
+}
+
+bool AVStreamBase::seekEarlier(uint32_t serial)
+{
+    QMutexLocker lock(_packetMutex.get());
+    const double lead = _seekLead;
+    if (!isCurrent(serial) || lead >= _seekTime)
+        return false;
+    _seekLead = nextSeekLead(lead, _seekTime);
+    _packets.clear();
+    _readEnded = false;
+    _seekRequest = true;
+    avConditionWakeAll(_packetCondition.get());
+    return true;
+}
+
 void AVStreamBase::markDecodeEnded(uint32_t serial)
 {
     {
         QMutexLocker lock(_packetMutex.get());
-        if (!_isCurrent(serial))
+        if (!isCurrent(serial))
             return; // the end of a position that a seek has left already
         _decodeEnded = true;
     }
@@ -521,7 +583,7 @@ AVStreamPacket AVStreamBase::popPacket()
             AVStreamPacket entry = std::move(_packets.front());
             _packets.pop_front();
             avConditionWakeAll(_packetCondition.get());
-            if (_isCurrent(entry.serial))
+            if (isCurrent(entry.serial))
                 return entry; // packets read before a pending seek are not worth decoding
         }
         if (_readEnded)
@@ -536,9 +598,9 @@ AVStreamPacket AVStreamBase::popPacket()
 bool AVStreamBase::pushFrame(AVStreamFrame& frame)
 {
     QMutexLocker lock(_frameMutex.get());
-    while (!_decodeStop && _isCurrent(frame.serial) && _frames.size() >= _frameLimit)
+    while (!_decodeStop && isCurrent(frame.serial) && _frames.size() >= _frameLimit)
         avConditionWaitFor(_frameCondition.get(), _frameMutex.get(), kWaitSliceMs);
-    if (_decodeStop || !_isCurrent(frame.serial)) {
+    if (_decodeStop || !isCurrent(frame.serial)) {
         freeFrameData(frame);
         return false;
     }
@@ -561,7 +623,7 @@ uint8_t* AVStreamBase::popFrame(int32_t* size, double* time, uint32_t* format, i
                 AVStreamFrame entry = _frames.front();
                 _frames.pop_front();
                 avConditionWakeAll(_frameCondition.get());
-                if (_isCurrent(entry.serial))
+                if (isCurrent(entry.serial))
                     found = entry;
                 else
                     freeFrameData(entry);
@@ -579,6 +641,17 @@ uint8_t* AVStreamBase::popFrame(int32_t* size, double* time, uint32_t* format, i
     store(width, found.width);
     store(colour, found.colour);
     return found.data;
+}
+
+bool AVStreamBase::waitForFrame()
+{
+    QMutexLocker lock(_frameMutex.get());
+    QElapsedTimer waited;
+    waited.start();
+    while (_frames.empty() && !_decodeStop && !_decodeEnded && _frameLimit >= 1
+           && waited.elapsed() < kPopFrameWaitLimitMs)
+        avConditionWaitFor(_frameCondition.get(), _frameMutex.get(), kWaitSliceMs);
+    return !_frames.empty();
 }
 
 void AVStreamBase::flushPackets()
@@ -637,6 +710,7 @@ void AVStreamBase::seek(double time, SeekCallback callback, void* context, bool 
         QMutexLocker lock(_packetMutex.get());
         _seekCallback = callback;
         _seekCallbackContext = context;
+        _seekLead = 0.0;
         _packets.clear();
         _readEnded = false;
         _decodeEnded = false;

@@ -23,6 +23,11 @@ enum AVStreamError : int32_t {
     AVStreamNoVideoStream = -9,
 };
 
+// How far apart two media times may lie and still name the same instant:
+// well below any frame's length, above the rounding of container time bases
+// (whole milliseconds in Matroska) and of sums like start + n / rate.
+constexpr double kAVTimeTolerance = 0.001;
+
 // A compressed packet and the seek serial current when it was read.
 struct AVStreamPacket {
     AVPacketPtr packet; // null: no more packets for now (end of file or stop)
@@ -63,12 +68,20 @@ public:
     void seek(double time, SeekCallback callback, void* context, bool exact) override;
     uint8_t* decodeImageAt(double time, int32_t* byteSize) override;
 
+    // Waits, bounded as popFrame is, until a frame is queued or none can come
+    // (the decoder ended or sleeps); whether one is queued.
+    bool waitForFrame();
+
     virtual bool sleep();
     virtual bool awaken();
     virtual int32_t open(bool isAudio);
 
     void startLoad(bool isAudio, LoadCallback callback, void* context);
     double duration() const;
+    // Where media time 0 lies in the file's own timestamps (seconds): its
+    // first picture, or for files without pictures the first sample.
+    // MPEG-TS and encoder delays put it after 0.
+    double startTime() const { return _startTime.load(); }
 
     bool isLoading() const { return _loading.load(); }
     bool isOpen() const { return _opened.load(); }
@@ -117,6 +130,20 @@ protected:
     bool reportSeek(uint32_t serial, const uint8_t* data, int32_t size, double time);
     // A media time in the units of the stream's frame times and seek reports.
     virtual double positionOf(double seconds) const { return seconds; }
+    // The media time of a timestamp in the stream's time base.
+    double mediaTime(int64_t stamp) const;
+    // For the decoding loops: the first frame after the exact seek of serial
+    // lies past its target (the file was sought to a packet the decoder
+    // cannot start from). Asks the read thread to seek again further before
+    // the target; false when the seek has moved on or already starts at the
+    // beginning of the media.
+    bool seekEarlier(uint32_t serial);
+    // The lead (seconds before target) to seek with after lead: 1 s, then
+    // twice as much, then the start of the media.
+    static double nextSeekLead(double lead, double target);
+    // Whether work of serial belongs to the current position: no seek is
+    // asked for or under way.
+    bool isCurrent(uint32_t serial) const;
     // Sets decodeEnded unless a seek has moved on from serial; wakes consumers.
     void markDecodeEnded(uint32_t serial);
 
@@ -145,6 +172,10 @@ protected:
     std::atomic<bool> _paused{false};
     std::atomic<bool> _atEnd{false};
     std::atomic<bool> _exactSeek{true};
+    // How far before the seek target the file is sought (seconds): raised
+    // by seekEarlier, 0 for every new seek.
+    std::atomic<double> _seekLead{0.0};
+    std::atomic<double> _startTime{0.0};
     AVStream* _stream = nullptr;
     AVCodecContextPtr _codecContext;
     const AVCodec* _codec = nullptr;
@@ -192,9 +223,7 @@ private:
     void _readLoop();
     void _performSeek();
     void _queuePacket(AVPacketPtr packet, uint32_t serial);
-    // Whether work of serial belongs to the current position: no seek is
-    // asked for or under way.
-    bool _isCurrent(uint32_t serial) const;
+    void _findStartTime();
 
     ThreadPtr _loadThread;
     LoadCallback _loadCallback = nullptr;

@@ -10,6 +10,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -147,10 +148,10 @@ uint32_t multiplierForLag(double average)
     return 2;
 }
 
-// A frame's media time in whole milliseconds, as frames are compared.
+// A frame's media time to the nearest millisecond: its change stamp.
 int64_t frameMs(const AVStreamFrame& frame)
 {
-    return int64_t(frame.time * 1000.0);
+    return std::llround(frame.time * 1000.0);
 }
 
 constexpr int kSpeedLogLength = 10;
@@ -381,48 +382,66 @@ void AVVideoSegment::wake()
 
 void AVVideoSegment::prepareAt(double time, bool drawFlag, bool playing)
 {
-    {
+    // Waits happen outside the video mutex: the seek completion, which the
+    // decoder calls before it queues the first frame, takes it.
+    for (bool wantsNext = true; wantsNext;) {
+        if (_waitsForFrames && _ready && !isAsleep() && pendingFrameMs() < 0)
+            _stream->waitForFrame();
         QMutexLocker lock(_videoMutex.get());
-        if (_texture || (_ready && !isAsleep()))
-            _chooseFrame(time, drawFlag, playing);
+        wantsNext = (_texture || (_ready && !isAsleep())) && _chooseFrame(time, drawFlag, playing);
     }
     AVLayerSegment::prepareAt(time, drawFlag, playing);
 }
 
-void AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
+bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
 {
+    // Frames are compared in seconds with a tolerance: the target is a sum of
+    // rounded values, and a frame exactly due must not wait for the next pass.
     const double target = (time - startTime()) / _speed + _inPoint;
-    const int64_t targetMs = int64_t(target * 1000.0);
+    // Redraws skip frames that are too old to show; playback shows each frame
+    // in turn. Offline the frame for the time is the last one before the
+    // next frame's time, whatever the two rates: a clip with more frames
+    // than the output drops some, rather than falling behind. Offline
+    // nothing lags either (the decoder is waited for): no speed log.
+    const bool catchUp = _waitsForFrames && !drawFlag;
+    const bool measures = playing && !_waitsForFrames;
+    bool shown = false;
     if (_hasPending) {
-        if (frameMs(_pending) <= targetMs) {
-            _show(_pending);
-            _freePendingFrame();
-        }
-        return;
+        if (_pending.time > target + kAVTimeTolerance)
+            return false;
+        _show(_pending);
+        _logSpeed(target, _pending, drawFlag, measures);
+        _freePendingFrame();
+        if (!catchUp)
+            return false;
+        shown = true;
     }
-    // Redraws skip frames that are too old to show; playback and export show
-    // each frame in turn.
-    const int64_t tolerance =
-        drawFlag ? int64_t(_stream->frameStep()) * int64_t(1000.0 / _stream->frameRate() + 0.5) : 0;
+    const double tolerance = drawFlag ? _stream->frameStep() / _stream->frameRate() : 0.0;
     AVStreamFrame frame;
     while (_takeFrame(frame)) {
-        if (frameMs(frame) > targetMs && !_seekPending) {
+        if (frame.time > target + kAVTimeTolerance && !_seekPending) {
             _pending = frame;
             _hasPending = true;
-            _resetSpeedLog();
-            return;
+            return false;
         }
-        if (!drawFlag || targetMs - frameMs(frame) <= tolerance) {
+        // The first frame after a seek is the target's own (the stream
+        // delivers the one whose interval holds it), however long that is.
+        if (!drawFlag || _seekPending || target - frame.time <= tolerance + kAVTimeTolerance) {
             _show(frame);
             std::free(frame.data);
-            _logSpeed(target, frame, drawFlag, playing);
+            _logSpeed(target, frame, drawFlag, measures);
             _seekPending = false;
-            return;
+            if (!catchUp)
+                return false;
+            shown = true;
+            continue;
         }
-        avTrace("texture too old: (%lu,%lu) > %d", static_cast<unsigned long>(targetMs),
-                static_cast<unsigned long>(frameMs(frame)), int(tolerance));
+        avTrace("texture too old: (%lu,%lu) > %d", static_cast<unsigned long>(std::llround(target * 1000.0)),
+                static_cast<unsigned long>(frameMs(frame)), int(std::lround(tolerance * 1000.0)));
         std::free(frame.data);
     }
+    // The queue ran dry after a frame for the time: a later one may be due too.
+    return shown;
 }
 
 bool AVVideoSegment::_takeFrame(AVStreamFrame& frame)
@@ -478,9 +497,13 @@ void AVVideoSegment::_logSpeed(double targetSeconds, const AVStreamFrame& frame,
         }
         return;
     }
+    // Measured against the end of the frame's display interval: a frame shown
+    // while its time lasts is on time (ratio at most 1) however close to
+    // media time 0 it lies.
+    const double frameEnd = frame.time + _stream->frameDuration();
     ++_speedLogCount;
-    _speedLogAccumulated += targetSeconds / frame.time;
-    avTrace("Speed log: %f/%f, accumulated=%f, count=%d ", targetSeconds, frame.time, _speedLogAccumulated,
+    _speedLogAccumulated += targetSeconds / frameEnd;
+    avTrace("Speed log: %f/%f, accumulated=%f, count=%d ", targetSeconds, frameEnd, _speedLogAccumulated,
             _speedLogCount);
     if (_speedLogCount < kSpeedLogLength)
         return;
@@ -635,4 +658,9 @@ void AVVideoSegment::setMinimumFrameRate(uint32_t rate)
 void AVVideoSegment::flushFrames()
 {
     _stream->flushFrames();
+}
+
+void AVVideoSegment::setWaitsForFrames(bool waits)
+{
+    _waitsForFrames = waits;
 }

@@ -68,6 +68,10 @@ public:
     void setMinimumFrameRate(uint32_t rate);
     // Drops the decoded frames waiting in the stream's queue.
     void flushFrames();
+    // While set (an export renders), each preparation waits, bounded, for the
+    // decoder to deliver the frames up to the time rather than repeating the
+    // last one or falling behind.
+    void setWaitsForFrames(bool waits);
 
     // What the layer draw reads besides the main texture.
     AVGLTexture* secondPlane() const { return _chromaPlanes[0]; }
@@ -92,8 +96,9 @@ private:
     bool _startDeferredSeek();
     int _seekStream(double time);
     void _updateSpeed();
-    // The frame choice; the caller holds the video mutex.
-    void _chooseFrame(double time, bool drawFlag, bool playing);
+    // The frame choice; the caller holds the video mutex. True when, offline,
+    // the frame after the one shown is to be waited for and looked at.
+    bool _chooseFrame(double time, bool drawFlag, bool playing);
     bool _takeFrame(AVStreamFrame& frame);
     void _show(const AVStreamFrame& frame);
     void _freePendingFrame();
@@ -114,6 +119,7 @@ private:
     std::atomic<bool> _ready{false};
     std::atomic<bool> _seekPending{false};
     std::atomic<bool> _closing{false};
+    std::atomic<bool> _waitsForFrames{false};
     // A seek asked for while another was in progress: done when it completes.
     std::atomic<bool> _deferredSeek{false};
     std::atomic<double> _deferredSeekTime{0.0};

@@ -13,6 +13,8 @@ namespace {
 
 // A hardware decoder that asks for input this often in a row has stalled.
 constexpr int kStalledDecoderRequests = 128;
+// Packets left undecoded after a seek while waiting for a key frame.
+constexpr int kMaxPacketsBeforeKeyFrame = 600;
 // A near-zero speed must not overflow the step.
 constexpr uint32_t kMaxFrameStep = 1000;
 // Sample aspect ratios beyond these are damaged tags, not pictures.
@@ -25,14 +27,6 @@ bool downloadFrame(AVFrame* target, const AVFrame* hardware)
 {
     av_frame_unref(target);
     return av_hwframe_transfer_data(target, hardware, 0) >= 0 && av_frame_copy_props(target, hardware) >= 0;
-}
-
-double frameTime(const AVFrame* frame, AVRational timeBase)
-{
-    const int64_t stamp = frame->best_effort_timestamp;
-    if (stamp == AV_NOPTS_VALUE || stamp < 0)
-        return 0.0;
-    return double(stamp) * av_q2d(timeBase);
 }
 
 } // namespace
@@ -202,19 +196,35 @@ void AVVideoStream::setStepMultiplier(uint32_t multiplier)
 
 // ---- decoding thread -----------------------------------------------------------
 
+double AVVideoStream::_frameTime(const AVFrame* frame) const
+{
+    const int64_t stamp = frame->best_effort_timestamp;
+    return stamp == AV_NOPTS_VALUE ? 0.0 : std::max(0.0, mediaTime(stamp));
+}
+
+struct AVVideoStream::DecodeState {
+    AVFramePtr decoded{av_frame_alloc()};
+    AVFramePtr transfer{av_frame_alloc()}; // hardware frames copied to memory
+    // After an exact seek: the latest frame at or before the target, queued
+    // once the next one proves that it is the target's picture.
+    AVFramePtr landing{av_frame_alloc()};
+    bool landed = false; // landing holds a frame
+    bool afterSeek = false;
+    bool keyFrameSeen = false; // since the seek
+    int packetsBeforeKeyFrame = 0;
+    uint64_t counter = 0;      // frames decoded, for the frame step
+    uint32_t serial = 0;       // of the packet being decoded
+};
+
 void AVVideoStream::decodeLoop()
 {
-    AVFramePtr decoded(av_frame_alloc());
-    AVFramePtr transfer(av_frame_alloc());
-    if (!decoded || !transfer)
+    DecodeState state;
+    if (!state.decoded || !state.transfer || !state.landing)
         return;
-    const AVRational timeBase = _stream->time_base;
     const double guessedRate = av_q2d(av_guess_frame_rate(_formatContext.get(), _stream, nullptr));
-    const double entryDuration = guessedRate > 0.0 ? 1.0 / guessedRate : 0.0;
+    _entryDuration = guessedRate > 0.0 ? 1.0 / guessedRate : 0.0;
     _updateFrameStep();
-    uint64_t counter = 0;
     int moreInputRequests = 0;
-    bool afterSeek = false;
     uint32_t lastSerial = 0; // serials start at 1: a seek done before this thread ran is still seen
 
     while (!_decodeStop) {
@@ -225,15 +235,14 @@ void AVVideoStream::decodeLoop()
         AVStreamPacket entry = popPacket();
         if (_decodeStop)
             break;
+        state.serial = entry.serial;
         const bool flushPacket = !entry.packet;
         if (!flushPacket)
             _decodeEnded = false;
-        if (beginsSeek(entry, lastSerial)) {
-            QMutexLocker lock(_streamMutex.get());
-            if (_codecContext)
-                avcodec_flush_buffers(_codecContext.get());
-            afterSeek = true;
-        }
+        if (beginsSeek(entry, lastSerial))
+            _beginSeek(state);
+        if (_skipsPacket(entry.packet.get(), state))
+            continue;
         {
             QMutexLocker lock(_streamMutex.get());
             if (findHWDecoder() < 0) {
@@ -244,12 +253,10 @@ void AVVideoStream::decodeLoop()
             avcodec_send_packet(_codecContext.get(), entry.packet.get());
         }
         for (;;) {
-            AVStreamFrame out;
-            out.serial = entry.serial;
             QMutexLocker lock(_streamMutex.get());
             if (!_codecContext)
                 break;
-            const int result = avcodec_receive_frame(_codecContext.get(), decoded.get());
+            const int result = avcodec_receive_frame(_codecContext.get(), state.decoded.get());
             if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) {
                 if (result == AVERROR(EAGAIN))
                     ++moreInputRequests;
@@ -258,47 +265,14 @@ void AVVideoStream::decodeLoop()
                     lock.unlock();
                     avThreadSleep(0.01);
                 } else if (flushPacket) {
-                    markDecodeEnded(entry.serial);
-                    if (afterSeek) {
-                        // The media ended before a frame at the target: report the end.
-                        static const uint8_t endMarker = 1;
-                        lock.unlock();
-                        afterSeek = !reportSeek(entry.serial, &endMarker, 0, _seekTime);
-                        lock.relock();
-                    }
-                    avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
+                    _endOfMedia(state, lock);
                 }
                 break;
             }
             if (result < 0)
                 break;
             moreInputRequests = 0;
-            const double time = frameTime(decoded.get(), timeBase);
-            const uint64_t index = counter++;
-            if (!afterSeek && index % std::max<uint32_t>(1, _frameStep) != 0)
-                continue;
-            if (afterSeek && _exactSeek && time < _seekTime && _seekTime - time > _frameDuration)
-                continue;
-            const AVFrame* picture = decoded.get();
-            if (usesHardwareFrames(picture)) {
-                if (!downloadFrame(transfer.get(), picture))
-                    continue;
-                picture = transfer.get();
-            }
-            const bool first = afterSeek;
-            out.time = first ? std::min(time, _seekTime.load()) : time;
-            if (first)
-                counter = 1;
-            _exactSeek = true;
-            out.duration = entryDuration;
-            if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
-                continue;
-            lock.unlock();
-            // A still-picture decode that raised the serial meanwhile leaves
-            // the report to the next frame.
-            if (first)
-                afterSeek = !reportSeek(out.serial, out.data, out.size, out.time);
-            pushFrame(out);
+            _takePicture(state, lock);
         }
         if (moreInputRequests >= kStalledDecoderRequests && !_softwareOnly) {
             moreInputRequests = 0;
@@ -306,6 +280,120 @@ void AVVideoStream::decodeLoop()
         }
     }
     std::printf("(%d) video decode thread end\n", int(_kind));
+}
+
+void AVVideoStream::_beginSeek(DecodeState& state)
+{
+    QMutexLocker lock(_streamMutex.get());
+    if (_codecContext)
+        avcodec_flush_buffers(_codecContext.get());
+    state.afterSeek = true;
+    state.landed = false;
+    state.keyFrameSeen = false;
+    state.packetsBeforeKeyFrame = 0;
+    av_frame_unref(state.landing.get());
+}
+
+bool AVVideoStream::_skipsPacket(const AVPacket* packet, DecodeState& state)
+{
+    if (!state.afterSeek || state.keyFrameSeen || !packet)
+        return false;
+    // Before a key frame the decoder makes no picture of the file's, it only
+    // conceals missing references: not worth decoding. Bounded, for files
+    // that flag no key frames at all.
+    if (!(packet->flags & AV_PKT_FLAG_KEY))
+        return state.packetsBeforeKeyFrame++ < kMaxPacketsBeforeKeyFrame;
+    // The decoder starts at this key frame: when it lies past the target, so
+    // does everything decodable from here on.
+    state.keyFrameSeen = true;
+    return _isPastTarget(packet) && seekEarlier(state.serial);
+}
+
+void AVVideoStream::_takePicture(DecodeState& state, QMutexLocker& lock)
+{
+    AVFrame* decoded = state.decoded.get();
+    if (!isCurrent(state.serial)) {
+        av_frame_unref(decoded); // a seek has left this position
+        return;
+    }
+    if (state.afterSeek && _exactSeek) {
+        if (_frameTime(decoded) <= _seekTime + kAVTimeTolerance) {
+            av_frame_unref(state.landing.get());
+            av_frame_move_ref(state.landing.get(), decoded);
+            state.landed = true;
+            return;
+        }
+        if (state.landed)
+            _deliverLanding(state, lock);
+        else if (seekEarlier(state.serial))
+            return; // sought to a packet the decoder could not start from
+    }
+    if (!state.afterSeek) {
+        if (state.counter++ % std::max<uint32_t>(1, _frameStep) == 0)
+            _queuePicture(decoded, state.transfer.get(), state.serial, false, lock);
+        return;
+    }
+    // Not exact, or the media's first picture lies past the target.
+    state.afterSeek = !_queuePicture(decoded, state.transfer.get(), state.serial, true, lock);
+    state.counter = 1;
+}
+
+void AVVideoStream::_deliverLanding(DecodeState& state, QMutexLocker& lock)
+{
+    state.afterSeek = !_queuePicture(state.landing.get(), state.transfer.get(), state.serial, true, lock);
+    state.landed = false;
+    av_frame_unref(state.landing.get());
+    state.counter = 1;
+}
+
+void AVVideoStream::_endOfMedia(DecodeState& state, QMutexLocker& lock)
+{
+    if (state.afterSeek && _exactSeek) {
+        if (state.landed) {
+            _deliverLanding(state, lock); // the media ends at the target's picture
+        } else if (seekEarlier(state.serial)) {
+            return; // sought past the last key frame: nothing decodable came
+        }
+    }
+    markDecodeEnded(state.serial);
+    if (state.afterSeek) {
+        // The media ended before a frame at the target: report the end.
+        static const uint8_t endMarker = 1;
+        lock.unlock();
+        state.afterSeek = !reportSeek(state.serial, &endMarker, 0, _seekTime);
+        lock.relock();
+    }
+    avConditionWaitFor(_streamCondition.get(), _streamMutex.get(), 50);
+}
+
+bool AVVideoStream::_isPastTarget(const AVPacket* packet) const
+{
+    return _exactSeek && packet->pts != AV_NOPTS_VALUE && mediaTime(packet->pts) > _seekTime + kAVTimeTolerance;
+}
+
+bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,
+                                  QMutexLocker& lock)
+{
+    if (usesHardwareFrames(picture)) {
+        if (!downloadFrame(transfer, picture))
+            return false;
+        picture = transfer;
+    }
+    AVStreamFrame out;
+    out.serial = serial;
+    out.time = _frameTime(picture);
+    out.duration = _entryDuration;
+    _exactSeek = true;
+    if (!avBuildVideoEntry(picture, int(_outputWidth), int(_outputHeight), _scaler, out))
+        return false;
+    // Left while the queue is full: sleep and awaken take the stream lock.
+    lock.unlock();
+    // A still-picture decode that raised the serial meanwhile leaves the
+    // report to the next frame.
+    const bool reported = first && reportSeek(out.serial, out.data, out.size, out.time);
+    pushFrame(out);
+    lock.relock();
+    return reported;
 }
 
 void AVVideoStream::_fallBackToSoftware()
@@ -352,17 +440,31 @@ bool AVVideoStream::awaken()
 
 AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
 {
+    // As the decoding thread does: a picture past time means the file was
+    // sought to a packet the decoder cannot start from; seek further before.
+    for (double lead = 0.0;; lead = nextSeekLead(lead, time)) {
+        bool late = false;
+        AVFramePtr frame = _decodeStillFrom(std::max(0.0, time - lead), time, exact, stalled, &late);
+        if (!late || lead >= time)
+            return frame;
+    }
+}
+
+AVFramePtr AVVideoStream::_decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late)
+{
     *stalled = false;
-    if (seekFile(time) < 0 || findHWDecoder() < 0)
+    if (seekFile(from) < 0 || findHWDecoder() < 0)
         return nullptr;
     AVCodecContext* context = _codecContext.get();
     avcodec_flush_buffers(context);
     AVPacketPtr packet(av_packet_alloc());
     AVFramePtr frame(av_frame_alloc());
-    AVFramePtr last;
-    if (!packet || !frame)
+    // The latest picture at or before time: time's own once the next one
+    // lies past it.
+    AVFramePtr last(av_frame_alloc());
+    if (!packet || !frame || !last)
         return nullptr;
-    const double tolerance = _frameDuration;
+    bool holding = false;
     int moreInputRequests = 0;
     bool draining = false;
     for (;;) {
@@ -384,7 +486,7 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
         for (;;) {
             const int result = avcodec_receive_frame(context, frame.get());
             if (result == AVERROR_EOF)
-                return last; // the file ended before time: its last picture
+                return holding ? std::move(last) : nullptr; // the file ended: its last picture
             if (result == AVERROR(EAGAIN))
                 break;
             if (result < 0) {
@@ -392,11 +494,18 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
                 return nullptr;
             }
             moreInputRequests = 0;
-            const double at = frameTime(frame.get(), _stream->time_base);
-            if (!exact || at >= time || time - at <= tolerance)
+            if (!exact)
                 return frame;
-            last.reset(av_frame_clone(frame.get()));
-            av_frame_unref(frame.get());
+            if (_frameTime(frame.get()) <= time + kAVTimeTolerance) {
+                av_frame_unref(last.get());
+                av_frame_move_ref(last.get(), frame.get());
+                holding = true;
+                continue;
+            }
+            if (holding)
+                return last;
+            *late = true;
+            return frame;
         }
         if (++moreInputRequests >= kStalledDecoderRequests) {
             *stalled = true;
@@ -454,7 +563,7 @@ uint8_t* AVVideoStream::grabImageAt(double time, AVSize size, bool exact, int32_
     if (byteSize)
         *byteSize = w * h * 4;
     if (timeOut)
-        *timeOut = frameTime(frame.get(), _stream->time_base);
+        *timeOut = _frameTime(frame.get());
     return pixels;
 }
 

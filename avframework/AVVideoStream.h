@@ -7,11 +7,15 @@
 
 #include <vector>
 
+class QMutexLocker;
+
 // The pictures of a movie file. The decoding thread queues frames in the
-// layouts above (time in seconds), thins high frame rates by a frame step,
-// falls back to software when a hardware decoder stalls and closes its
-// decoder while asleep. Opening can deliver a row of thumbnails; single
-// still pictures are decoded on the caller's thread.
+// layouts above (time in seconds from the first picture; an exact seek
+// delivers first the picture whose display interval holds its target,
+// seeking again earlier when the file lands past it), thins high frame
+// rates by a frame step, falls back to software when a hardware decoder
+// stalls and closes its decoder while asleep. Opening can deliver a row of
+// thumbnails; single still pictures are decoded on the caller's thread.
 class AVVideoStream : public AVStreamBase {
 public:
     using ThumbnailStartFunction = void (*)(AVVideoStream* stream, void* context);
@@ -86,6 +90,29 @@ private:
     // holds the format lock and the stream lock. *stalled reports a decoder
     // that asked for input too often or failed.
     AVFramePtr _decodeStill(double time, bool exact, bool* stalled);
+    // One attempt of it, the file sought to from; *late when the first
+    // picture decoded lies past time.
+    AVFramePtr _decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late);
+    struct DecodeState;
+    void _beginSeek(DecodeState& state);
+    // Whether packet is left undecoded after a seek: it comes before the
+    // first key frame, or it is that key frame and lies past the target of
+    // an exact seek (then sought again earlier).
+    bool _skipsPacket(const AVPacket* packet, DecodeState& state);
+    // The decoded frame of state: queued, held as the seek's landing, or
+    // dropped (frame step, stale serial).
+    void _takePicture(DecodeState& state, QMutexLocker& lock);
+    void _deliverLanding(DecodeState& state, QMutexLocker& lock);
+    // The decoder has given its last frame.
+    void _endOfMedia(DecodeState& state, QMutexLocker& lock);
+    // Whether packet lies past the target of an exact seek.
+    bool _isPastTarget(const AVPacket* packet) const;
+    // The media time of a decoded frame, 0 when it has no timestamp.
+    double _frameTime(const AVFrame* frame) const;
+    // Builds the entry for picture and queues it (the stream lock is left
+    // while the queue is full); for the first picture after a seek also
+    // reports it. True when the report went out.
+    bool _queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first, QMutexLocker& lock);
     // The frame, or its copy in memory when it is a hardware frame; null
     // when that copy fails.
     AVFramePtr _inMemory(AVFramePtr frame) const;
@@ -107,4 +134,5 @@ private:
     std::atomic<uint32_t> _minimumFrameRate{30};
     ThumbnailRequest _thumbnails;
     SwsContextPtr _scaler; // the decoding thread's converter
+    double _entryDuration = 0.0; // of every queued entry (decoding thread)
 };

@@ -151,6 +151,8 @@ TEST(CompositionMixSamples, VolumeClippingAndCompression)
         {0, -20000, 256, -29500},
         {100, -3, 64, 99},              // halves, truncating toward zero
         {0, 10000, 256, 20000},         // under the knee nothing is squeezed
+        {0, 30000, 128, 30000},         // nor at full volume, however loud
+        {0, -30000, 128, -30000},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> into = samplesBytes({c.into});

@@ -88,6 +88,26 @@ inline bool popFrame(AVStreamBase& stream, Frame& frame)
     return true;
 }
 
+// Seconds at which a beep starts in samples of one channel at rate: a
+// sample above 4000 after 10 ms below it.
+inline std::vector<double> onsets(const std::vector<int16_t>& samples, int rate)
+{
+    constexpr int kLevel = 4000;
+    const size_t quiet = size_t(rate / 100);
+    std::vector<double> found;
+    size_t lastLoud = 0;
+    bool any = false;
+    for (size_t i = 0; i < samples.size(); ++i) {
+        if (std::abs(samples[i]) < kLevel)
+            continue;
+        if (!any || i - lastLoud > quiet)
+            found.push_back(double(i) / rate);
+        lastLoud = i;
+        any = true;
+    }
+    return found;
+}
+
 inline QByteArray fixture(const char* name)
 {
     return TestMedia::path(name).toUtf8();

@@ -173,4 +173,38 @@ ff -f lavfi -i "testsrc2=s=640x360:r=30:d=2,${marks}" \
    -colorspace bt709 -color_primaries bt709 -color_trc bt709 -c:v libx264 -preset veryfast -g 30 \
    -c:a aac -ac 2 -shortest "$out/export_source_640x360.mp4"
 
+# ---- frame timing ----
+# Pictures that name their frame: frame n of a clip at r fps is grey
+# 16 + 4 (n mod 50) (tiny, nearly lossless), key frames a second apart and
+# B-frames between the others, as cameras and phones write them.
+bframes=(-qp 1 -x264-params b-adapt=0:bframes=3)
+numbered() { # rate seconds output [more encoder options]
+  local rate=$1 seconds=$2 output=$3; shift 3
+  ff -f lavfi -i "color=c=black:s=64x48:r=${rate}:d=${seconds},geq=lum='16+4*mod(N\,50)':cb=128:cr=128" \
+     -c:v libx264 -preset veryfast "${bframes[@]}" -pix_fmt yuv420p "$@" "$out/$output"
+}
+numbered 30 4 numbered_30fps.mp4 -g 30
+numbered 30000/1001 4 numbered_2997fps.mp4 -g 30
+numbered 24000/1001 2 numbered_23976fps.mp4 -g 24
+numbered 25 2 numbered_25fps.mp4 -g 25
+# Variable rate: 30 fps for 2 s, then every third frame (10 fps) up to 4 s;
+# the grey still names the 30 fps frame, so the picture at t is frame t x 30.
+ff -f lavfi -i "color=c=black:s=64x48:r=30:d=4,geq=lum='16+4*mod(N\,50)':cb=128:cr=128" \
+   -vf "select='lt(n\,60)+eq(mod(n\,3)\,0)'" -fps_mode vfr \
+   -c:v libx264 -preset veryfast "${bframes[@]}" -pix_fmt yuv420p -g 30 "$out/numbered_vfr.mp4"
+# Beeps of 50 ms at every whole second, 3 s, in the usual sound formats.
+ff -f lavfi -i "aevalsrc='if(lt(mod(t\,1)\,0.05)\,0.5*sin(2*PI*1000*t)\,0)':s=44100:d=3" -ac 2 -c:a pcm_s16le \
+   "$out/beeps.wav"
+ff -i "$out/beeps.wav" -c:a libmp3lame "$out/beeps.mp3"
+ff -i "$out/beeps.wav" -c:a aac "$out/beeps.m4a"
+ff -i "$out/beeps.wav" -c:a libvorbis "$out/beeps.ogg"
+ff -i "$out/beeps.wav" -c:a libopus "$out/beeps.webm"
+# MPEG-TS, numbered pictures with the beeps; its timestamps start near 1.4 s,
+# and in the second file at 1000 s.
+ff -f lavfi -i "color=c=black:s=64x48:r=30:d=6,geq=lum='16+4*mod(N\,50)':cb=128:cr=128" \
+   -stream_loop 1 -i "$out/beeps.wav" -t 6 \
+   -c:v libx264 -preset veryfast "${bframes[@]}" -pix_fmt yuv420p -g 30 -c:a mp2 -f mpegts \
+   "$out/numbered_beeps.ts"
+ff -i "$out/numbered_beeps.ts" -c copy -output_ts_offset 1000 -f mpegts "$out/numbered_beeps_1000.ts"
+
 touch "$out/.complete"
