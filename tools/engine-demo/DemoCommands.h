@@ -30,3 +30,6 @@ int runCompose(const QStringList& arguments);
 // mix --audio FILE [--audio FILE ...] [--video FILE] [--volume V] --duration S --out WAV:
 // the composition's mixed sound.
 int runMix(const QStringList& arguments);
+// play --video FILE [--music FILE] --seconds N --screenshot PNG: the engine set
+// up as the editor sets it up, playing in a window; saves a screenshot.
+int runPlay(const QStringList& arguments);
