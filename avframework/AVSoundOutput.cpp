@@ -93,6 +93,9 @@ AVSoundOutput::~AVSoundOutput()
         qDebug() << "Sound output fill thread still busy, waiting for it";
     // Freeing waits for the thread: it never outlives this object.
     avThreadFree(_fillThread);
+    // Closing the platform device runs the event loop: a play or pause still
+    // queued for this object must not run on it half destroyed.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     _dropDevice();
 }
 
@@ -163,9 +166,10 @@ void AVSoundOutput::_dropDevice()
 {
     if (!_device)
         return;
-    _device->disconnect(this);
-    delete _device;
+    AVSoundDevice* device = _device;
     _device = nullptr;
+    device->disconnect(this);
+    delete device;
 }
 
 void AVSoundOutput::_startDevice()

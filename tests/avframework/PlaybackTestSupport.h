@@ -116,6 +116,8 @@ public:
     ~Playback()
     {
         render->stop(true);
+        if (preview)
+            preview->setRender(nullptr);
         engine.reset();
         render.reset();
         loader.reset();

@@ -104,6 +104,7 @@ public:
     {
         _engine->pause();
         _render->stop(true);
+        _preview->setRender(nullptr);
         AVEngine::setCurrentEngine(nullptr);
         _engine.reset();
         _render.reset();
