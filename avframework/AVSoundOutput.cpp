@@ -442,8 +442,10 @@ double AVSoundOutput::_readMix(QByteArray& pending)
         avThreadSleep(0.01);
     double position = 0.0;
     const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
-    if (length > 0)
+    if (length > 0) {
         pending.append(reinterpret_cast<const char*>(_readBuffer.get()), length);
+        _readPosition = position / _sampleRate;
+    }
     return position;
 }
 

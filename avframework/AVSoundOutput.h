@@ -53,6 +53,8 @@ public:
     QString deviceName() const;
     // Whether sound goes into the null device.
     bool isNullOutput() const;
+    // Composition time (seconds) of the first sound of the latest read; -1 before any.
+    double readPosition() const { return _readPosition.load(); }
 
     static int fillLoop(AVThread_QThread_Type* thread, void* output);
 
@@ -111,6 +113,7 @@ private:
     std::atomic<bool> _exitRequest{false};
     std::atomic<bool> _threadRunning{false};
 
+    std::atomic<double> _readPosition{-1.0};
     std::unique_ptr<uint8_t[]> _readBuffer;
     const int _readBufferSize;
 

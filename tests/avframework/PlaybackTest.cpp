@@ -18,7 +18,15 @@ protected:
         qputenv("VIDORNA_SOUND_OUTPUT", "null");
         playback = std::make_unique<Playback>(320, 180, false);
         ASSERT_TRUE(playback->addMovie("clip_h264_aac.mp4", 1.0f)) << "the movie did not load";
-        ASSERT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 5.0));
+        // Loading and its seeks ask for redraws of their own: wait until they are done.
+        size_t frames = 0;
+        ASSERT_TRUE(pumpUntil([&] {
+            const size_t before = frames;
+            frames = playback->recorder.count(AVRender::StateFrameDrawn);
+            avThreadSleep(0.3);
+            return playback->engine->isRenderIdle() && frames == before
+                && frames == playback->recorder.count(AVRender::StateFrameDrawn);
+        }, 10.0));
     }
 
     void TearDown() override
