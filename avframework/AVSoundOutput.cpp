@@ -444,7 +444,7 @@ double AVSoundOutput::_readMix(QByteArray& pending)
     const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
     if (length > 0) {
         pending.append(reinterpret_cast<const char*>(_readBuffer.get()), length);
-        _readPosition = position / _sampleRate;
+        _pendingEnd = (position + double(length) / (_channelCount * 2)) / _sampleRate;
     }
     return position;
 }
@@ -453,6 +453,9 @@ void AVSoundOutput::_writeFront(QByteArray& pending, int length)
 {
     // The device may take less than asked; what it left stays in front.
     const int64_t written = _device->write(pending.constData(), std::min(length, int(pending.size())));
-    if (written > 0)
-        pending.remove(0, int(written));
+    if (written <= 0)
+        return;
+    pending.remove(0, int(written));
+    const double bytesPerSecond = double(_sampleRate) * _channelCount * 2;
+    _playingPosition = _pendingEnd - (pending.size() + _device->bufferedBytes()) / bytesPerSecond;
 }

@@ -2,7 +2,7 @@
 // xvfb-run): 10 s of a 1280x720 30 fps movie with sound played through the
 // playback driver into a shown preview, as the editor plays it. Reports the
 // frames drawn per second, the offset between the render clock and the
-// sound output's read position (sampled every 50 ms), and the underruns the
+// position of the sound the device plays (sampled every 50 ms), and the underruns the
 // sound device reported while playing.
 // Usage: playback_bench [WORK_DIR]  (the movie is made there when missing)
 
@@ -39,8 +39,11 @@ public:
     using AVRender::AVRender;
     void onAudioOutputStateChanged(int state) override
     {
-        if (state == 3 && isPlaying())
+        // A device asked to pause runs idle on purpose before it suspends.
+        if (state == 3 && isPlaying() && !pausing) {
             ++underruns;
+            std::printf("  underrun at %.3f s\n", currentTime());
+        }
         AVRender::onAudioOutputStateChanged(state);
     }
     static void onState(AVRender* render, int code, double, void* preview)
@@ -53,6 +56,7 @@ public:
     }
     std::atomic<int> frames{0};
     std::atomic<int> underruns{0};
+    std::atomic<bool> pausing{false};
 };
 
 void pumpFor(double seconds, const std::function<void()>& each)
@@ -123,11 +127,11 @@ int main(int argc, char** argv)
         QElapsedTimer clock;
         clock.start();
         pumpFor(kSeconds, [&] {
-            const double read = render.soundOutput() ? render.soundOutput()->readPosition() : -1.0;
-            if (clock.elapsed() / 1000.0 < nextSample || read < 0)
+            const double heard = render.soundOutput() ? render.soundOutput()->playingPosition() : -1.0;
+            if (clock.elapsed() / 1000.0 < nextSample || heard < 0)
                 return;
             nextSample += kSampleSeconds;
-            const double offset = std::fabs(read - render.currentTime()) * 1000.0;
+            const double offset = std::fabs(heard - render.currentTime()) * 1000.0;
             offsetSum += offset;
             offsetMax = std::max(offsetMax, offset);
             ++samples;
@@ -138,11 +142,12 @@ int main(int argc, char** argv)
                     double(preview.width()), double(preview.height()), kWidth, kHeight,
                     render.soundOutput() && render.soundOutput()->isNullOutput() ? "null" : "device");
         std::printf("  frames drawn per second: %.1f (target >= %.0f)\n", fps, kFramesTarget);
-        std::printf("  render clock vs sound read position: mean %.1f ms, max %.1f ms over %d samples "
+        std::printf("  render clock vs the sound being played: mean %.1f ms, max %.1f ms over %d samples "
                     "(target <= %.0f ms)\n",
                     offsetMean, offsetMax, samples, kOffsetTargetMs);
         std::printf("  underruns while playing: %d (target 0)\n", render.underruns.load());
         status = fps >= kFramesTarget && offsetMax <= kOffsetTargetMs && render.underruns == 0 ? 0 : 2;
+        render.pausing = true;
         engine.pause();
         pumpFor(0.5, [] {});
     }
