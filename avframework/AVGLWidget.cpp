@@ -23,15 +23,6 @@ const AVUniformRequest kFillUniforms[] = {
     {AVUniformProjectionTransform, nullptr},
 };
 
-QSurfaceFormat engineFormat()
-{
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(3, 2);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    return format;
-}
-
 // The interface's transparency pattern; the engine alone (tools, tests)
 // lacks the interface's pictures and paints the same squares itself.
 QBrush checkerboardBrush()
@@ -67,7 +58,7 @@ private:
 
 AVGLWidget::AVGLWidget(QWidget* parent) : QOpenGLWidget(parent), _checkerboard(checkerboardBrush())
 {
-    setFormat(engineFormat());
+    setFormat(avGLEngineFormat());
 }
 
 AVGLWidget::~AVGLWidget()

@@ -9,6 +9,7 @@
 #include "TestMedia.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 
 #include <atomic>
 #include <cstdlib>
@@ -85,6 +86,20 @@ inline bool popFrame(AVStreamBase& stream, Frame& frame)
         return false;
     frame.bytes.assign(data, data + frame.size);
     std::free(data);
+    return true;
+}
+
+// The frame of a fixture at a time ("1.0") as ffmpeg decodes it, BGRA rows
+// top first; false when the ffmpeg command line cannot be started.
+inline bool ffmpegFrame(const char* name, const char* at, QByteArray* bgra)
+{
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-ss", at, "-i", TestMedia::path(name),
+                            "-frames:v", "1", "-pix_fmt", "bgra", "-f", "rawvideo", "-"});
+    if (!ffmpeg.waitForStarted(5000))
+        return false;
+    ffmpeg.waitForFinished(30000);
+    *bgra = ffmpeg.readAllStandardOutput();
     return true;
 }
 
