@@ -1,3 +1,4 @@
+#include "AVLayerSegment.h"
 #include "AVSoundOutput.h"
 #include "PlaybackTestSupport.h"
 
@@ -8,6 +9,20 @@
 using namespace PlaybackTest;
 
 namespace {
+
+// A layer whose preparation holds the drawing pass until it is released
+// (at most ten seconds).
+class BlockingLayer : public AVLayerSegment {
+public:
+    BlockingLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
+    void prepareAt(double, bool, bool) override
+    {
+        entered = true;
+        StreamTest::waitUntil([this] { return released.load(); }, 10.0);
+    }
+    std::atomic<bool> entered{false};
+    std::atomic<bool> released{false};
+};
 
 // The playback driver without a preview, its sound going into the null
 // output: the states follow the same device reports at real-time pace.
@@ -113,6 +128,61 @@ TEST_F(PlaybackDriverTest, OneRedrawIsOneFrameAndOneMixingPass)
     // Both threads end when asked to.
     EXPECT_EQ(playback->render->stop(true), 0);
     EXPECT_FALSE(engine->isRenderIdle());
+}
+
+TEST_F(PlaybackDriverTest, DeviceChangeEndsPausedOnANewOutput)
+{
+    AVRender* render = playback->render.get();
+    ASSERT_TRUE(playback->playUntilStarted());
+    pumpUntil([] { return false; }, 0.3);
+    const QPointer<AVSoundOutput> old = render->soundOutput();
+    render->onAudioDeviceChanged("another device");
+    EXPECT_FALSE(render->isPlaying());
+    EXPECT_EQ(playback->recorder.count(AVRender::StateStopped), 1u);
+    // It goes once control is back in an event loop (here: deferred deletions run by hand).
+    EXPECT_TRUE(pumpUntil([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return old.isNull();
+    }, 2.0)) << "the old output stays";
+    ASSERT_NE(render->soundOutput(), nullptr);
+    EXPECT_GT(render->currentTime(), 0.0) << "the place is kept";
+    EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
+}
+
+TEST(PlaybackDriver, WithoutACompositionTicketsStillDrawAndTheEndIsToldOnce)
+{
+    StateRecorder recorder;
+    AVRender render(nullptr, 64, 64);
+    render.setStateCallback(&StateRecorder::callback, &recorder);
+    render.startThreads();
+    render.addTickets(1);
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateEnded) == 1; }, 5.0));
+    render.addTickets(1);
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateFrameDrawn) == 2; }, 5.0));
+    avThreadSleep(0.2);
+    std::vector<int> codes;
+    for (const Report& report : recorder.reports())
+        codes.push_back(report.code);
+    EXPECT_EQ(codes, (std::vector<int>{AVRender::StateFrameDrawn, AVRender::StateStopped, AVRender::StateEnded,
+                                       AVRender::StateFrameDrawn}));
+    EXPECT_EQ(render.stop(true), 0);
+}
+
+TEST(PlaybackDriver, AThreadGivenUpByStopIsNeitherFreedNorDoubled)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new BlockingLayer;
+    playback.composition->addSegment(layer, 1);
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->entered.load(); }, 5.0)) << "the layer was never drawn";
+    AVRender* render = playback.render.get();
+    AVThread_QThread_Type* busy = render->videoThread();
+    EXPECT_EQ(render->stop(true), 1) << "a thread busy for two seconds is given up";
+    render->startThreads();
+    EXPECT_EQ(render->videoThread(), busy) << "no second video thread while the first still runs";
+    EXPECT_FALSE(busy->isFinished());
+    layer->released = true;
+    EXPECT_TRUE(StreamTest::waitUntil([&] { return busy->isFinished(); }, 5.0)) << "the stop request was lost";
 }
 
 } // namespace

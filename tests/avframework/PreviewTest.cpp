@@ -192,4 +192,17 @@ TEST_F(PreviewTest, HiddenPreviewDoesNotHoldTheDriver)
     EXPECT_LE(avCurrentTimeSeconds() - paused, 0.5);
 }
 
+TEST_F(PreviewTest, ResizingSetsTheViewportInDevicePixelsAndRedraws)
+{
+    AVGLWidget* preview = playback->preview.get();
+    const size_t frames = playback->recorder.count(AVRender::StateFrameDrawn);
+    preview->resize(500, 300);
+    const qreal ratio = preview->devicePixelRatioF();
+    ASSERT_TRUE(pumpUntil([&] { return playback->recorder.count(AVRender::StateFrameDrawn) > frames; }, 5.0))
+        << "no frame was drawn for the new size";
+    const AVSize viewport = playback->render->viewportSize();
+    EXPECT_EQ(viewport.width, float(int(500 * ratio)));
+    EXPECT_EQ(viewport.height, float(int(300 * ratio)));
+}
+
 } // namespace
