@@ -70,6 +70,12 @@ AVGLWidget::~AVGLWidget()
     doneCurrent();
 }
 
+void AVGLWidget::setRender(AVRender* render)
+{
+    onFrameSwapped();
+    _render = render;
+}
+
 void AVGLWidget::setBackgroundColor(const QColor& color)
 {
     _backgroundColor = color;
@@ -89,14 +95,17 @@ bool AVGLWidget::_rendering() const
 
 void AVGLWidget::onAboutToCompose()
 {
-    if (_rendering())
-        _render->lockComposition();
+    // The renderer may come between the two signals: only a lock taken is released.
+    _composeLock = _rendering() ? _render : nullptr;
+    if (_composeLock)
+        _composeLock->lockComposition();
 }
 
 void AVGLWidget::onFrameSwapped()
 {
-    if (_rendering())
-        _render->unlockComposition();
+    if (_composeLock)
+        _composeLock->unlockComposition();
+    _composeLock = nullptr;
 }
 
 void AVGLWidget::initializeGL()

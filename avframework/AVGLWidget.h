@@ -24,8 +24,8 @@ public:
     explicit AVGLWidget(QWidget* parent = nullptr);
     ~AVGLWidget() override;
 
-    // Not owned.
-    void setRender(AVRender* render) { _render = render; }
+    // Not owned; a composition held for the window's composing is let go first.
+    void setRender(AVRender* render);
     AVRender* render() const { return _render; }
     void setBackgroundColor(const QColor& color);
     QColor backgroundColor() const { return _backgroundColor; }
@@ -56,4 +56,5 @@ private:
     AVGLProgram _fillProgram{};
     AVGLDrawSite _site{};
     AVExporter* _exporter = nullptr;
+    AVRender* _composeLock = nullptr;  // whose composition is held while the window is composed
 };
