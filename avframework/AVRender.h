@@ -67,7 +67,9 @@ public:
     QOpenGLContext* videoGLContext() const { return _videoSlot.context; }
     // The video thread's renderer while it runs; null otherwise.
     AVGLRenderer* renderer() const { return _renderer.load(); }
-    // The contexts the composition's drawing passes choose from; an exporter attaches its own here.
+    // The contexts the composition's drawing passes choose from. An export
+    // attaches its slot here; while it is attached the threads neither draw
+    // nor mix (they still answer tickets and report frames).
     AVGLDrawingContexts* drawingContexts() { return &_drawingContexts; }
 
     void setComposition(AVComposition* composition);
@@ -117,6 +119,8 @@ private:
     // Clamps the current time into the composition; true at its end (or without one).
     bool _clampToEnd();
     double _drawTime() const;
+    // One drawing or mixing pass at the current time, unless an export is attached.
+    void _renderPass(int32_t mode);
     void _awaitPresentation();
     void _reachEnd();
     void _setPlaying(bool playing, int code);

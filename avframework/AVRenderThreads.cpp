@@ -66,8 +66,7 @@ void AVRender::runVideoThread()
         QMutexLocker ticketLock(_videoMutex.get());
         avTrace("Current time: %f, %d", _currentTime * 1000.0, _videoTickets);
         ticketLock.unlock();
-        if (AVComposition* composition = _composition.load())
-            composition->renderAt(_drawTime(), 0, _playing, AVComposition::kRenderVideo, 0);
+        _renderPass(AVComposition::kRenderVideo);
         _framePresented = false;
         _report(StateFrameDrawn, _currentTime);
         _awaitPresentation();
@@ -96,6 +95,15 @@ void AVRender::_takeVideoTurn(Turn* turn)
         --_videoTickets;
     turn->startPosition = _currentTime;
     turn->startTick = avCurrentTimeSeconds();
+}
+
+void AVRender::_renderPass(int32_t mode)
+{
+    AVComposition* composition = _composition.load();
+    // An export draws and mixes the composition itself meanwhile: a pass
+    // here would draw on its renderer and take its sound.
+    if (composition && !_drawingContexts.exporter.load())
+        composition->renderAt(_drawTime(), 0, _playing, mode, 0);
 }
 
 bool AVRender::_clampToEnd()
@@ -200,9 +208,8 @@ void AVRender::_runAudioThread()
                     --_audioTickets;
             }
         }
-        AVComposition* composition = _composition.load();
-        if (!_audioStop && composition)
-            composition->renderAt(_drawTime(), 0, _playing, AVComposition::kRenderAudio, 0);
+        if (!_audioStop)
+            _renderPass(AVComposition::kRenderAudio);
         _mixingPasses = ++passes;
         if (passes % kMixingBurst == 0)
             avThreadSleep(kMixingRestSeconds);

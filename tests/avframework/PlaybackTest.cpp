@@ -10,19 +10,33 @@ using namespace PlaybackTest;
 
 namespace {
 
-// A layer whose preparation holds the drawing pass until it is released
-// (at most ten seconds).
-class BlockingLayer : public AVLayerSegment {
+// A layer that counts the drawing passes that prepare it and, while held,
+// keeps the pass until it is released (at most ten seconds).
+class ProbeLayer : public AVLayerSegment {
 public:
-    BlockingLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
+    ProbeLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
     void prepareAt(double, bool, bool) override
     {
-        entered = true;
-        StreamTest::waitUntil([this] { return released.load(); }, 10.0);
+        ++prepared;
+        if (held)
+            StreamTest::waitUntil([this] { return !held.load(); }, 10.0);
     }
-    std::atomic<bool> entered{false};
-    std::atomic<bool> released{false};
+    std::atomic<int> prepared{0};
+    std::atomic<bool> held{false};
 };
+
+// Waits until the driver has answered everything asked of it so far.
+bool settle(Playback& playback)
+{
+    size_t frames = 0;
+    return pumpUntil([&] {
+        const size_t before = frames;
+        frames = playback.recorder.count(AVRender::StateFrameDrawn);
+        avThreadSleep(0.3);
+        return playback.engine->isRenderIdle() && frames == before
+            && frames == playback.recorder.count(AVRender::StateFrameDrawn);
+    }, 10.0);
+}
 
 // The playback driver without a preview, its sound going into the null
 // output: the states follow the same device reports at real-time pace.
@@ -34,14 +48,7 @@ protected:
         playback = std::make_unique<Playback>(320, 180, false);
         ASSERT_TRUE(playback->addMovie("clip_h264_aac.mp4", 1.0f)) << "the movie did not load";
         // Loading and its seeks ask for redraws of their own: wait until they are done.
-        size_t frames = 0;
-        ASSERT_TRUE(pumpUntil([&] {
-            const size_t before = frames;
-            frames = playback->recorder.count(AVRender::StateFrameDrawn);
-            avThreadSleep(0.3);
-            return playback->engine->isRenderIdle() && frames == before
-                && frames == playback->recorder.count(AVRender::StateFrameDrawn);
-        }, 10.0));
+        ASSERT_TRUE(settle(*playback));
     }
 
     void TearDown() override
@@ -171,18 +178,40 @@ TEST(PlaybackDriver, WithoutACompositionTicketsStillDrawAndTheEndIsToldOnce)
 TEST(PlaybackDriver, AThreadGivenUpByStopIsNeitherFreedNorDoubled)
 {
     Playback playback(320, 180, false);
-    auto* layer = new BlockingLayer;
+    auto* layer = new ProbeLayer;
+    layer->held = true;
     playback.composition->addSegment(layer, 1);
     playback.engine->requestRedraw();
-    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->entered.load(); }, 5.0)) << "the layer was never drawn";
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > 0; }, 5.0)) << "the layer was never drawn";
     AVRender* render = playback.render.get();
     AVThread_QThread_Type* busy = render->videoThread();
     EXPECT_EQ(render->stop(true), 1) << "a thread busy for two seconds is given up";
     render->startThreads();
     EXPECT_EQ(render->videoThread(), busy) << "no second video thread while the first still runs";
     EXPECT_FALSE(busy->isFinished());
-    layer->released = true;
+    layer->held = false;
     EXPECT_TRUE(StreamTest::waitUntil([&] { return busy->isFinished(); }, 5.0)) << "the stop request was lost";
+}
+
+TEST(PlaybackDriver, AnAttachedExportKeepsTheThreadsOffTheComposition)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    ASSERT_TRUE(settle(playback));
+    ASSERT_GT(layer->prepared, 0) << "the layer was never drawn";
+    const int prepared = layer->prepared;
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    AVGLContextSlot exportSlot;
+    playback.render->drawingContexts()->exporter = &exportSlot;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 1) << "the ticket is still answered";
+    EXPECT_EQ(layer->prepared, prepared) << "the export's composition was drawn";
+    playback.render->drawingContexts()->exporter = nullptr;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_GT(layer->prepared, prepared);
 }
 
 } // namespace

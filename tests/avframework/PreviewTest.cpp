@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 
@@ -125,6 +126,8 @@ TEST_F(PreviewTest, ShowsTheComposedFrameUprightOverTheBackground)
 
     const QImage shown = playback->preview->grabFramebuffer().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(shown.size(), QSize(kWidth, kHeight));
+    // Kept beside the test media for a reviewer to look at.
+    shown.save(QDir(TestMedia::folder()).filePath("preview_at_1s.png"));
     EXPECT_GT(qRed(shown.pixel(10, 10)), 200) << "the red mark is at the top left";
     EXPECT_LT(qBlue(shown.pixel(10, 10)), 16);
     EXPECT_GT(qGreen(shown.pixel(kWidth - 10, kHeight - 10)), 100) << "the green mark is at the bottom right";
