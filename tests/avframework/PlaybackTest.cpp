@@ -156,6 +156,25 @@ TEST_F(PlaybackDriverTest, DeviceChangeEndsPausedOnANewOutput)
     EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
 }
 
+TEST_F(PlaybackDriverTest, DeviceChangeGivesUpOnAnOldDeviceThatNeverPauses)
+{
+    AVRender* render = playback->render.get();
+    // Long enough not to end while the driver waits.
+    playback->engine->createAudioSegment(3, StreamTest::fixture("tone440.wav").constData(), 0.0f, 0.0f, 3.0f);
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return playback->composition->duration() >= 3.0; }));
+    ASSERT_TRUE(playback->playUntilStarted());
+    // The old device's reports no longer arrive.
+    render->soundOutput()->setListener(nullptr);
+    const double asked = avCurrentTimeSeconds();
+    render->onAudioDeviceChanged("another device");
+    const double waited = avCurrentTimeSeconds() - asked;
+    EXPECT_GE(waited, AVRender::kDeviceChangeWaitSeconds - 0.05);
+    EXPECT_LT(waited, AVRender::kDeviceChangeWaitSeconds + 1.0);
+    EXPECT_FALSE(render->isPlaying());
+    EXPECT_EQ(playback->recorder.count(AVRender::StateStopped), 1u) << "the stop is told";
+    EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
+}
+
 TEST(PlaybackDriver, WithoutACompositionTicketsStillDrawAndTheEndIsToldOnce)
 {
     StateRecorder recorder;
