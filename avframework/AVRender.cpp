@@ -304,9 +304,9 @@ void AVRender::onAudioOutputStateChanged(int state)
     }
 }
 
-void AVRender::onAudioOutputNotify(int64_t value)
+void AVRender::onAudioOutputNotify(int64_t)
 {
-    _lastNotifyValue = value;
+    // Playback follows the device's states, not its progress.
 }
 
 // ---- seek and device change -------------------------------------------------------

@@ -170,7 +170,6 @@ private:
     std::atomic<bool> _pausePending{false};
     std::atomic<bool> _waitForPresent{false};
     std::atomic<bool> _framePresented{false};
-    std::atomic<int64_t> _lastNotifyValue{-1};
     int32_t _playRefusals = 0;
     std::atomic<int64_t> _mixingPasses{0};
 };

@@ -63,9 +63,6 @@ void AVRender::runVideoThread()
         const bool atEnd = _clampToEnd();
         if (!atEnd)
             endReported = false;
-        QMutexLocker ticketLock(_videoMutex.get());
-        avTrace("Current time: %f, %d", _currentTime * 1000.0, _videoTickets);
-        ticketLock.unlock();
         _renderPass(AVComposition::kRenderVideo);
         _framePresented = false;
         _report(StateFrameDrawn, _currentTime);
@@ -87,14 +84,15 @@ void AVRender::_takeVideoTurn(Turn* turn)
         // A slow pass skips time rather than slowing the clock.
         _currentTime = now - turn->startTick + turn->startPosition;
         _videoTickets = 0;
-        return;
+    } else {
+        if (_videoTickets == 0)
+            _waitForTicket(_videoMutex.get(), _videoCondition.get(), _videoTickets, _videoWaiting, _videoStop);
+        if (_videoTickets > 0)
+            --_videoTickets;
+        turn->startPosition = _currentTime;
+        turn->startTick = avCurrentTimeSeconds();
     }
-    if (_videoTickets == 0)
-        _waitForTicket(_videoMutex.get(), _videoCondition.get(), _videoTickets, _videoWaiting, _videoStop);
-    if (_videoTickets > 0)
-        --_videoTickets;
-    turn->startPosition = _currentTime;
-    turn->startTick = avCurrentTimeSeconds();
+    avTrace("Current time: %f, %d", _currentTime * 1000.0, _videoTickets);
 }
 
 void AVRender::_renderPass(int32_t mode)
