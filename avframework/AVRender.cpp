@@ -282,6 +282,9 @@ void AVRender::_setPlaying(bool playing, int code)
 {
     QMutexLocker videoLock(_videoMutex.get());
     QMutexLocker audioLock(_audioMutex.get());
+    // The clock starts with the sound, not when the video thread next wakes.
+    if (playing)
+        _restartClock();
     _playing = playing;
     _report(code, 0.0);
     avConditionWakeAll(_videoCondition.get());

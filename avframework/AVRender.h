@@ -105,14 +105,11 @@ public:
     static void onCompositionEvent(AVComposition* composition, AVSegment* segment, void* render);
 
 private:
-    struct Turn {
-        double startTick;
-        double startPosition;
-    };
-
     void _runAudioThread();
     // Takes a ticket or waits for one (not playing), or advances the clock (playing).
-    void _takeVideoTurn(Turn* turn);
+    void _takeVideoTurn();
+    // The clock runs from here; the video mutex is held.
+    void _restartClock();
     // The caller holds mutex; returns once a ticket came, playing began or stop was asked.
     void _waitForTicket(AVMutex* mutex, AVCondition* condition, const int32_t& tickets,
                         std::atomic<bool>& waiting, const std::atomic<bool>& stop);
@@ -155,6 +152,9 @@ private:
     std::atomic<bool> _audioRunning{false};
     std::atomic<bool> _playing{false};
     int32_t _videoTickets = 0;  // under the video mutex
+    // While playing, the time is the start position plus the ticks since the start (video mutex).
+    double _clockStartTick = 0.0;
+    double _clockStartPosition = 0.0;
     int32_t _audioTickets = 0;  // under the audio mutex
     std::unique_ptr<AVMutex> _videoMutex;
     std::unique_ptr<AVMutex> _audioMutex;

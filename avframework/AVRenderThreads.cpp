@@ -54,10 +54,9 @@ void AVRender::runVideoThread()
 {
     _videoRunning = true;
     _setUpDrawing();
-    Turn turn{avCurrentTimeSeconds(), _currentTime.load()};
     bool endReported = false;
     while (!_videoStop) {
-        _takeVideoTurn(&turn);
+        _takeVideoTurn();
         if (_videoStop)
             break;
         const bool atEnd = _clampToEnd();
@@ -76,21 +75,27 @@ void AVRender::runVideoThread()
     _videoRunning = false;
 }
 
-void AVRender::_takeVideoTurn(Turn* turn)
+void AVRender::_restartClock()
+{
+    _clockStartTick = avCurrentTimeSeconds();
+    _clockStartPosition = _currentTime;
+}
+
+void AVRender::_takeVideoTurn()
 {
     QMutexLocker lock(_videoMutex.get());
-    const double now = avCurrentTimeSeconds();
     if (_playing) {
         // A slow pass skips time rather than slowing the clock.
-        _currentTime = now - turn->startTick + turn->startPosition;
+        _currentTime = avCurrentTimeSeconds() - _clockStartTick + _clockStartPosition;
         _videoTickets = 0;
     } else {
         if (_videoTickets == 0)
             _waitForTicket(_videoMutex.get(), _videoCondition.get(), _videoTickets, _videoWaiting, _videoStop);
         if (_videoTickets > 0)
             --_videoTickets;
-        turn->startPosition = _currentTime;
-        turn->startTick = avCurrentTimeSeconds();
+        // Unless playing began meanwhile: then the clock started with it.
+        if (!_playing)
+            _restartClock();
     }
     avTrace("Current time: %f, %d", _currentTime * 1000.0, _videoTickets);
 }
