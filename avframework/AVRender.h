@@ -130,8 +130,10 @@ private:
     void _createSoundOutput();
     // Detached first; later: deleted once control is back in the event loop.
     void _dropSoundOutput(bool later);
+    // Makes a new thread object unless the old one runs on (false).
     bool _startThread(AVThread_QThread_Type** thread, std::atomic<bool>& stopRequest,
                       const std::atomic<bool>& running, int (*entry)(AVThread_QThread_Type*, void*));
+    // Waits about two seconds for the thread to end, waking it; false when it runs on.
     bool _waitForThread(const std::atomic<bool>& running, AVMutex* mutex, AVCondition* condition);
 
     std::atomic<AVGLRenderer*> _renderer;

@@ -233,4 +233,23 @@ TEST(PlaybackDriver, AnAttachedExportKeepsTheThreadsOffTheComposition)
     EXPECT_GT(layer->prepared, prepared);
 }
 
+TEST(PlaybackDriver, RedrawsQueuedBehindABusyPassCollapseIntoOne)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    const int prepared = layer->prepared;
+    layer->held = true;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
+    for (int i = 0; i < 5; ++i)
+        playback.engine->requestRedraw();
+    playback.engine->dropExtraVideoTickets();
+    layer->held = false;
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+}
+
 } // namespace
