@@ -217,6 +217,7 @@ TEST(PlaybackDriver, AnAttachedExportKeepsTheThreadsOffTheComposition)
     Playback playback(320, 180, false);
     auto* layer = new ProbeLayer;
     playback.composition->addSegment(layer, 1);
+    playback.engine->requestRedraw();
     ASSERT_TRUE(settle(playback));
     ASSERT_GT(layer->prepared, 0) << "the layer was never drawn";
     const int prepared = layer->prepared;
