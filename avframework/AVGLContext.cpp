@@ -36,15 +36,6 @@ AVGLContextSlot* currentSlot = nullptr;
 QPointer<QOpenGLContext> registeredShareContext;
 QPointer<QOpenGLContext> plainShareContext;
 
-QSurfaceFormat engineFormat()
-{
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(3, 2);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    return format;
-}
-
 bool onGuiThread()
 {
     return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -100,6 +91,15 @@ void doneCurrent()
 
 } // namespace
 
+QSurfaceFormat avGLEngineFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(3, 2);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    return format;
+}
+
 void avGLSetShareContext(QOpenGLContext* context)
 {
     registeredShareContext = context;
@@ -112,7 +112,7 @@ QOpenGLContext* avGLShareContext()
     if (plainShareContext || !onGuiThread())
         return plainShareContext;
     auto* context = new QOpenGLContext(QCoreApplication::instance());
-    context->setFormat(engineFormat());
+    context->setFormat(avGLEngineFormat());
     if (!context->create()) {
         qDebug() << "engine GL: no OpenGL context can be created";
         delete context;

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include <QSurfaceFormat>
+
 class QOffscreenSurface;
 class QOpenGLContext;
 class QOpenGLFunctions_3_2_Core;
@@ -35,6 +37,9 @@ struct AVGLDrawingContexts {
     std::atomic<AVGLContextSlot*> playback{nullptr};
     std::atomic<AVGLContextSlot*> exporter{nullptr};
 };
+
+// OpenGL 3.2 core: the format of every engine context and of the preview.
+QSurfaceFormat avGLEngineFormat();
 
 // The preview surface registers its context (null when it goes away); the
 // engine's contexts share objects with it. GUI thread.

@@ -256,6 +256,12 @@ struct AVGLRenderer {
                            uint32_t texture, int width, int height, float strokeWidth);
 };
 
+// The fill of drawFill with a caller's own program (sampler on unit 1, the
+// two matrices) and draw site: the texture upright over a width x height
+// viewport, blended premultiplied over what is there. For a surface outside
+// the renderer, such as the preview, on whatever context is current.
+void avDrawUprightFill(const AVGLProgram& program, AVGLDrawSite* site, uint32_t texture, int width, int height);
+
 // The white balance uniform for a colour temperature in kelvin: 0 at 5000,
 // warmer above, cooler below.
 float avWhiteBalanceTemperature(float kelvin);

@@ -22,25 +22,29 @@ const float kFlipped[8] = {0, 1, 1, 1, 0, 0, 1, 0};
 
 // Uses the program and binds the texture on unit 1 as its sampler; the
 // caller then sets the program's own uniforms and calls drawQuad.
+void bindProgram(QOpenGLFunctions_3_2_Core* gl, const AVGLProgram& program, GLuint texture)
+{
+    gl->glUseProgram(program.program);
+    gl->glActiveTexture(GL_TEXTURE1);
+    gl->glBindTexture(GL_TEXTURE_2D, texture);
+    gl->glUniform1i(program.locations[AVUniformSampler], 1);
+}
+
 const AVGLProgram& useProgram(QOpenGLFunctions_3_2_Core* gl, AVGLRenderer* renderer, AVGLFixedProgram which,
                               const AVGLTexture* texture)
 {
     const AVGLProgram& program = renderer->programs[which];
-    gl->glUseProgram(program.program);
-    gl->glActiveTexture(GL_TEXTURE1);
-    gl->glBindTexture(GL_TEXTURE_2D, texture->name);
-    gl->glUniform1i(program.locations[AVUniformSampler], 1);
+    bindProgram(gl, program, texture->name);
     return program;
 }
 
-void drawQuad(QOpenGLFunctions_3_2_Core* gl, AVGLRenderer* renderer, const AVGLProgram& program,
-              AVGLDrawSiteId siteId, int width, int height, const float texCoords[8], bool blend)
+void drawQuadAt(QOpenGLFunctions_3_2_Core* gl, const AVGLProgram& program, AVGLDrawSite& site, int width,
+                int height, const float texCoords[8], bool blend)
 {
     gl->glViewport(0, 0, width, height);
     const float w = width / 2.0f;
     const float h = height / 2.0f;
     const float positions[8] = {-w, -h, w, -h, -w, h, w, h};
-    AVGLDrawSite& site = renderer->drawSites[siteId];
     avSetupVertexArray(&site.vertexArray, sizeof positions, positions, 2, sizeof(float) * 8, texCoords, 2,
                        &site.positionBuffer, &site.texCoordBuffer);
     gl->glUniformMatrix4fv(program.locations[AVUniformRenderTransform], 1, GL_FALSE, kIdentity);
@@ -55,6 +59,12 @@ void drawQuad(QOpenGLFunctions_3_2_Core* gl, AVGLRenderer* renderer, const AVGLP
     }
     gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     gl->glBindVertexArray(0);
+}
+
+void drawQuad(QOpenGLFunctions_3_2_Core* gl, AVGLRenderer* renderer, const AVGLProgram& program,
+              AVGLDrawSiteId siteId, int width, int height, const float texCoords[8], bool blend)
+{
+    drawQuadAt(gl, program, renderer->drawSites[siteId], width, height, texCoords, blend);
 }
 
 void flushIf(QOpenGLFunctions_3_2_Core* gl, bool flush)
@@ -187,4 +197,13 @@ void AVGLRenderer::drawRgbToYuv(AVGLRenderer* renderer, const AVGLTexture* textu
     gl->glUniform1f(program.locations[AVUniformWidth], float(width));
     gl->glUniform1f(program.locations[AVUniformHeight], float(height));
     drawQuad(gl, renderer, program, AVDrawSiteRgbToYuv, width, height, kUpright, false);
+}
+
+void avDrawUprightFill(const AVGLProgram& program, AVGLDrawSite* site, uint32_t texture, int width, int height)
+{
+    QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
+    if (!gl || !texture)
+        return;
+    bindProgram(gl, program, texture);
+    drawQuadAt(gl, program, *site, width, height, kFlipped, true);
 }

@@ -26,7 +26,7 @@ public:
     int64_t write(const char* data, int64_t length) override;
     void setVolume(float) override {}
 
-    int bufferedBytes();
+    int bufferedBytes() override;
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -2,6 +2,8 @@
 
 #include <QAudioOutput>
 
+#include <algorithm>
+
 AVQtSoundDevice::AVQtSoundDevice(const QAudioDeviceInfo& device, const QAudioFormat& format, QObject* parent)
     : AVSoundDevice(parent)
     , _output(new QAudioOutput(device, format, this))
@@ -53,6 +55,11 @@ void AVQtSoundDevice::resume()
 int AVQtSoundDevice::bytesFree()
 {
     return _output->bytesFree();
+}
+
+int AVQtSoundDevice::bufferedBytes()
+{
+    return std::max(0, _output->bufferSize() - _output->bytesFree());
 }
 
 int AVQtSoundDevice::periodSize()

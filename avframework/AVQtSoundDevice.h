@@ -24,6 +24,7 @@ public:
     void resume() override;
     int bytesFree() override;
     int periodSize() override;
+    int bufferedBytes() override;
     int64_t write(const char* data, int64_t length) override;
     void setVolume(float volume) override;
 

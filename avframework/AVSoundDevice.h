@@ -28,6 +28,8 @@ public:
     virtual void resume() = 0;
     virtual int bytesFree() = 0;
     virtual int periodSize() = 0;
+    // Bytes written and not played yet.
+    virtual int bufferedBytes() = 0;
     // Returns the bytes the device took (at most what it had free).
     virtual int64_t write(const char* data, int64_t length) = 0;
     // 0 silent to 1 full.

@@ -93,6 +93,9 @@ AVSoundOutput::~AVSoundOutput()
         qDebug() << "Sound output fill thread still busy, waiting for it";
     // Freeing waits for the thread: it never outlives this object.
     avThreadFree(_fillThread);
+    // Closing the platform device runs the event loop: a play or pause still
+    // queued for this object must not run on it half destroyed.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     _dropDevice();
 }
 
@@ -163,9 +166,10 @@ void AVSoundOutput::_dropDevice()
 {
     if (!_device)
         return;
-    _device->disconnect(this);
-    delete _device;
+    AVSoundDevice* device = _device;
     _device = nullptr;
+    device->disconnect(this);
+    delete device;
 }
 
 void AVSoundOutput::_startDevice()
@@ -438,8 +442,10 @@ double AVSoundOutput::_readMix(QByteArray& pending)
         avThreadSleep(0.01);
     double position = 0.0;
     const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
-    if (length > 0)
+    if (length > 0) {
         pending.append(reinterpret_cast<const char*>(_readBuffer.get()), length);
+        _pendingEnd = (position + double(length) / (_channelCount * 2)) / _sampleRate;
+    }
     return position;
 }
 
@@ -447,6 +453,9 @@ void AVSoundOutput::_writeFront(QByteArray& pending, int length)
 {
     // The device may take less than asked; what it left stays in front.
     const int64_t written = _device->write(pending.constData(), std::min(length, int(pending.size())));
-    if (written > 0)
-        pending.remove(0, int(written));
+    if (written <= 0)
+        return;
+    pending.remove(0, int(written));
+    const double bytesPerSecond = double(_sampleRate) * _channelCount * 2;
+    _playingPosition = _pendingEnd - (pending.size() + _device->bufferedBytes()) / bytesPerSecond;
 }

@@ -53,6 +53,9 @@ public:
     QString deviceName() const;
     // Whether sound goes into the null device.
     bool isNullOutput() const;
+    // Composition time (seconds) of the sound the device plays now, as of
+    // the latest write; -1 before any.
+    double playingPosition() const { return _playingPosition.load(); }
 
     static int fillLoop(AVThread_QThread_Type* thread, void* output);
 
@@ -111,6 +114,8 @@ private:
     std::atomic<bool> _exitRequest{false};
     std::atomic<bool> _threadRunning{false};
 
+    std::atomic<double> _playingPosition{-1.0};
+    double _pendingEnd = 0.0;  // composition time at the end of the pending bytes (fill thread)
     std::unique_ptr<uint8_t[]> _readBuffer;
     const int _readBufferSize;
 

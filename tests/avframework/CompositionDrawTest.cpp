@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 
 #include <cmath>
 #include <cstdlib>
@@ -317,14 +316,9 @@ TEST_F(CompositionDrawTest, VideoUnderTextMatchesTheDecodedFrameUpright)
     constexpr int kWidth = 640;
     constexpr int kHeight = 360;
     composition = std::make_unique<AVComposition>(kWidth, kHeight, 44100, 2, renderer);
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-ss", "1", "-i",
-                            TestMedia::path("moving709_640x360.mp4"), "-frames:v", "1", "-pix_fmt", "bgra", "-f",
-                            "rawvideo", "-"});
-    if (!ffmpeg.waitForStarted(5000))
+    QByteArray expected;
+    if (!ffmpegFrame("moving709_640x360.mp4", "1", &expected))
         GTEST_SKIP() << "the ffmpeg command line is not available";
-    ASSERT_TRUE(ffmpeg.waitForFinished(30000));
-    const QByteArray expected = ffmpeg.readAllStandardOutput();
     ASSERT_EQ(expected.size(), kWidth * kHeight * 4);
 
     auto* video = new AVVideoSegment(0.0, fixture("moving709_640x360.mp4").constData(), kWidth, kHeight, 64);

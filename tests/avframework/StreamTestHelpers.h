@@ -9,6 +9,7 @@
 #include "TestMedia.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 
 #include <atomic>
 #include <cstdlib>
@@ -106,6 +107,20 @@ inline std::vector<double> onsets(const std::vector<int16_t>& samples, int rate)
         any = true;
     }
     return found;
+}
+
+// The frame of a fixture at a time ("1.0") as ffmpeg decodes it, BGRA rows
+// top first; false when the ffmpeg command line cannot be started.
+inline bool ffmpegFrame(const char* name, const char* at, QByteArray* bgra)
+{
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-ss", at, "-i", TestMedia::path(name),
+                            "-frames:v", "1", "-pix_fmt", "bgra", "-f", "rawvideo", "-"});
+    if (!ffmpeg.waitForStarted(5000))
+        return false;
+    ffmpeg.waitForFinished(30000);
+    *bgra = ffmpeg.readAllStandardOutput();
+    return true;
 }
 
 inline QByteArray fixture(const char* name)

@@ -33,3 +33,6 @@ int runMix(const QStringList& arguments);
 // export --video FILE [--music FILE] --size WxH --fps N --codec C [--at S] OUT:
 // the composition of a placed movie (and music) exported as a movie file.
 int runExport(const QStringList& arguments);
+// play --video FILE [--music FILE] --seconds N --screenshot PNG: the engine set
+// up as the editor sets it up, playing in a window; saves a screenshot.
+int runPlay(const QStringList& arguments);

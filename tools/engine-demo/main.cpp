@@ -3,8 +3,8 @@
 
 #include "DemoCommands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <map>
@@ -14,7 +14,7 @@ namespace {
 struct Command {
     int (*run)(const QStringList&);
     const char* usage;
-    bool needsDisplay = false;  // OpenGL commands need a GUI application
+    bool needsDisplay = false;  // OpenGL commands and windows need an application with widgets
 };
 
 const std::map<QString, Command>& commands()
@@ -46,6 +46,9 @@ const std::map<QString, Command>& commands()
         {"export", {runExport,
                     "export --video FILE [--music FILE] --size WxH --fps N --codec h264|hevc|vp9 [--at SECONDS] OUT\n"
                     "                              a movie placed at SECONDS (and music from 0) written as OUT", true}},
+        {"play", {runPlay,
+                  "play --video FILE [--music FILE] --seconds N --screenshot PNG\n"
+                  "                              play in a window with sound (Space toggles, arrows seek) and save a screenshot", true}},
     };
     return table;
 }
@@ -89,6 +92,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "engine-demo: %s needs a display with OpenGL (run it under xvfb-run)\n", argv[1]);
         return 1;
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     return run(app);
 }

@@ -1,0 +1,256 @@
+#include "AVLayerSegment.h"
+#include "AVSoundOutput.h"
+#include "PlaybackTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QPointer>
+
+using namespace PlaybackTest;
+
+namespace {
+
+// A layer that counts the drawing passes that prepare it and, while held,
+// keeps the pass until it is released (at most ten seconds).
+class ProbeLayer : public AVLayerSegment {
+public:
+    ProbeLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
+    void prepareAt(double, bool, bool) override
+    {
+        ++prepared;
+        if (held)
+            StreamTest::waitUntil([this] { return !held.load(); }, 10.0);
+    }
+    std::atomic<int> prepared{0};
+    std::atomic<bool> held{false};
+};
+
+// Waits until the driver has answered everything asked of it so far.
+bool settle(Playback& playback)
+{
+    size_t frames = 0;
+    return pumpUntil([&] {
+        const size_t before = frames;
+        frames = playback.recorder.count(AVRender::StateFrameDrawn);
+        avThreadSleep(0.3);
+        return playback.engine->isRenderIdle() && frames == before
+            && frames == playback.recorder.count(AVRender::StateFrameDrawn);
+    }, 10.0);
+}
+
+// The playback driver without a preview, its sound going into the null
+// output: the states follow the same device reports at real-time pace.
+class PlaybackDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("VIDORNA_SOUND_OUTPUT", "null");
+        playback = std::make_unique<Playback>(320, 180, false);
+        ASSERT_TRUE(playback->addMovie("clip_h264_aac.mp4", 1.0f)) << "the movie did not load";
+        // Loading and its seeks ask for redraws of their own: wait until they are done.
+        ASSERT_TRUE(settle(*playback));
+    }
+
+    void TearDown() override
+    {
+        playback.reset();
+        qunsetenv("VIDORNA_SOUND_OUTPUT");
+    }
+
+    std::unique_ptr<Playback> playback;
+};
+
+TEST_F(PlaybackDriverTest, PlayingReportsStartFramesThenTheEnd)
+{
+    StateRecorder& recorder = playback->recorder;
+    const size_t from = recorder.reports().size();
+    ASSERT_TRUE(playback->playUntilStarted());
+    ASSERT_TRUE(pumpUntil([&] { return recorder.find(AVRender::StateEnded, from) >= 0; }, 5.0))
+        << "the end of the composition was never reported";
+    const std::vector<Report> all = recorder.reports();
+    const int started = recorder.find(AVRender::StateStarted, from);
+    const int ended = recorder.find(AVRender::StateEnded, from);
+    // Started, then frames at rising times up to the end, then stopped and ended.
+    ASSERT_GE(ended - started, 12) << "too few frames were drawn";
+    EXPECT_EQ(all[size_t(ended) - 1].code, AVRender::StateStopped);
+    double last = -1.0;
+    for (int i = started + 1; i < ended - 1; ++i) {
+        ASSERT_EQ(all[size_t(i)].code, AVRender::StateFrameDrawn) << "report " << i;
+        EXPECT_GE(all[size_t(i)].time, last);
+        last = all[size_t(i)].time;
+    }
+    EXPECT_GT(all[size_t(started) + 2].time, 0.0);
+    EXPECT_DOUBLE_EQ(last, playback->composition->duration()) << "the last frame is the end's";
+    EXPECT_FALSE(playback->render->isPlaying());
+    EXPECT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 2.0));
+}
+
+TEST_F(PlaybackDriverTest, ASecondRefusedPlayResetsTheSoundOutput)
+{
+    AVRender* render = playback->render.get();
+    render->play();
+    const QPointer<AVSoundOutput> first = render->soundOutput();
+    ASSERT_FALSE(first.isNull());
+    // The start takes effect only when the device reports it, on this thread's events.
+    render->play();
+    EXPECT_EQ(render->soundOutput(), first.data()) << "a first refusal changes nothing";
+    render->play();
+    EXPECT_TRUE(first.isNull()) << "the second refusal replaces the sound output";
+    ASSERT_TRUE(pumpUntil([&] { return render->isPlaying(); }, 5.0)) << "the reset play never started";
+    EXPECT_EQ(playback->recorder.count(AVRender::StateStarted), 1u);
+    // A pause while a pause is pending is refused as well; the first one takes effect.
+    render->pause();
+    render->pause();
+    EXPECT_TRUE(pumpUntil([&] { return playback->recorder.count(AVRender::StateStopped) == 1; }, 5.0));
+    EXPECT_FALSE(render->isPlaying());
+}
+
+TEST_F(PlaybackDriverTest, SeekClampsIntoTheComposition)
+{
+    AVEngine* engine = playback->engine.get();
+    engine->seek(-5.0f, true);
+    EXPECT_EQ(engine->currentTime(), 0.0f);
+    engine->seek(30.0f, true);
+    EXPECT_FLOAT_EQ(engine->currentTime(), float(playback->composition->duration()));
+    engine->seek(0.5f, true);
+    EXPECT_FLOAT_EQ(engine->currentTime(), 0.5f);
+    ASSERT_TRUE(pumpUntil([&] {
+        const std::vector<Report> all = playback->recorder.reports();
+        return !all.empty() && all.back().code == AVRender::StateFrameDrawn && all.back().time == 0.5;
+    }, 5.0)) << "the seek was not drawn";
+}
+
+TEST_F(PlaybackDriverTest, OneRedrawIsOneFrameAndOneMixingPass)
+{
+    AVEngine* engine = playback->engine.get();
+    StateRecorder& recorder = playback->recorder;
+    const size_t frames = recorder.count(AVRender::StateFrameDrawn);
+    const int64_t mixes = playback->render->mixingPasses();
+    engine->requestRedraw();
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateFrameDrawn) > frames; }, 5.0));
+    ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
+    avThreadSleep(0.2);
+    EXPECT_EQ(recorder.count(AVRender::StateFrameDrawn), frames + 1);
+    EXPECT_EQ(playback->render->mixingPasses(), mixes + 1);
+    // Both threads end when asked to.
+    EXPECT_EQ(playback->render->stop(true), 0);
+    EXPECT_FALSE(engine->isRenderIdle());
+}
+
+TEST_F(PlaybackDriverTest, DeviceChangeEndsPausedOnANewOutput)
+{
+    AVRender* render = playback->render.get();
+    ASSERT_TRUE(playback->playUntilStarted());
+    pumpUntil([] { return false; }, 0.3);
+    const QPointer<AVSoundOutput> old = render->soundOutput();
+    render->onAudioDeviceChanged("another device");
+    EXPECT_FALSE(render->isPlaying());
+    EXPECT_EQ(playback->recorder.count(AVRender::StateStopped), 1u);
+    // It goes once control is back in an event loop (here: deferred deletions run by hand).
+    EXPECT_TRUE(pumpUntil([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return old.isNull();
+    }, 2.0)) << "the old output stays";
+    ASSERT_NE(render->soundOutput(), nullptr);
+    EXPECT_GT(render->currentTime(), 0.0) << "the place is kept";
+    EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
+}
+
+TEST_F(PlaybackDriverTest, DeviceChangeGivesUpOnAnOldDeviceThatNeverPauses)
+{
+    AVRender* render = playback->render.get();
+    // Long enough not to end while the driver waits.
+    playback->engine->createAudioSegment(3, StreamTest::fixture("tone440.wav").constData(), 0.0f, 0.0f, 3.0f);
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return playback->composition->duration() >= 3.0; }));
+    ASSERT_TRUE(playback->playUntilStarted());
+    // The old device's reports no longer arrive.
+    render->soundOutput()->setListener(nullptr);
+    const double asked = avCurrentTimeSeconds();
+    render->onAudioDeviceChanged("another device");
+    const double waited = avCurrentTimeSeconds() - asked;
+    EXPECT_GE(waited, AVRender::kDeviceChangeWaitSeconds - 0.05);
+    EXPECT_LT(waited, AVRender::kDeviceChangeWaitSeconds + 1.0);
+    EXPECT_FALSE(render->isPlaying());
+    EXPECT_EQ(playback->recorder.count(AVRender::StateStopped), 1u) << "the stop is told";
+    EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
+}
+
+TEST(PlaybackDriver, WithoutACompositionTicketsStillDrawAndTheEndIsToldOnce)
+{
+    StateRecorder recorder;
+    AVRender render(nullptr, 64, 64);
+    render.setStateCallback(&StateRecorder::callback, &recorder);
+    render.startThreads();
+    render.addTickets(1);
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateEnded) == 1; }, 5.0));
+    render.addTickets(1);
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateFrameDrawn) == 2; }, 5.0));
+    avThreadSleep(0.2);
+    std::vector<int> codes;
+    for (const Report& report : recorder.reports())
+        codes.push_back(report.code);
+    EXPECT_EQ(codes, (std::vector<int>{AVRender::StateFrameDrawn, AVRender::StateStopped, AVRender::StateEnded,
+                                       AVRender::StateFrameDrawn}));
+    EXPECT_EQ(render.stop(true), 0);
+}
+
+TEST(PlaybackDriver, AThreadGivenUpByStopIsNeitherFreedNorDoubled)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    layer->held = true;
+    playback.composition->addSegment(layer, 1);
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > 0; }, 5.0)) << "the layer was never drawn";
+    AVRender* render = playback.render.get();
+    AVThread_QThread_Type* busy = render->videoThread();
+    EXPECT_EQ(render->stop(true), 1) << "a thread busy for two seconds is given up";
+    render->startThreads();
+    EXPECT_EQ(render->videoThread(), busy) << "no second video thread while the first still runs";
+    EXPECT_FALSE(busy->isFinished());
+    layer->held = false;
+    EXPECT_TRUE(StreamTest::waitUntil([&] { return busy->isFinished(); }, 5.0)) << "the stop request was lost";
+}
+
+TEST(PlaybackDriver, AnAttachedExportKeepsTheThreadsOffTheComposition)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(settle(playback));
+    ASSERT_GT(layer->prepared, 0) << "the layer was never drawn";
+    const int prepared = layer->prepared;
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    AVGLContextSlot exportSlot;
+    playback.render->drawingContexts()->exporter = &exportSlot;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 1) << "the ticket is still answered";
+    EXPECT_EQ(layer->prepared, prepared) << "the export's composition was drawn";
+    playback.render->drawingContexts()->exporter = nullptr;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_GT(layer->prepared, prepared);
+}
+
+TEST(PlaybackDriver, RedrawsQueuedBehindABusyPassCollapseIntoOne)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    const int prepared = layer->prepared;
+    layer->held = true;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
+    for (int i = 0; i < 5; ++i)
+        playback.engine->requestRedraw();
+    playback.engine->dropExtraVideoTickets();
+    layer->held = false;
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+}
+
+} // namespace
