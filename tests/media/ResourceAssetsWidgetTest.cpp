@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -34,14 +35,21 @@ QListWidgetItem* itemTitled(QListWidget* list, const QString& title)
     return found.isEmpty() ? nullptr : found.first();
 }
 
-// A page shown as a window, the way the explorer shows it.
+// A page shown in a window on the explorer's dark background.
 struct ShownPage {
     ShownPage(int viewMode, const AssetTable& table)
-        : page(viewMode, table.groupTitles, table.groups, nullptr)
+        : page(viewMode, table.groupTitles, table.groups, &window)
     {
-        page.resize(360, 480);
-        page.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&page));
+        QPalette dark = window.palette();
+        dark.setColor(QPalette::Window, QColor(31, 32, 35));
+        window.setPalette(dark);
+        window.setAutoFillBackground(true);
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(&page);
+        window.resize(360, 480);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
     // Clicks the item and waits for the queued click to come out.
@@ -58,9 +66,10 @@ struct ShownPage {
     void saveScreenshot(const QString& name)
     {
         QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-        EXPECT_TRUE(page.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/" + name));
+        EXPECT_TRUE(window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/" + name));
     }
 
+    QWidget window;
     ResourceAssetsWidget page;
 };
 
@@ -133,12 +142,12 @@ TEST(ResourceAssetsWidget, ButtonsFlowIntoRowsOfThePanelWidth)
             tops.append(tagButton(shown.page, title)->y());
         return tops;
     };
-    shown.page.resize(2000, 400);
+    shown.window.resize(2000, 400);
     QCoreApplication::processEvents();
     EXPECT_EQ(buttonsTop(), QList<int>({10, 10, 10, 10, 10, 10, 10}));
     EXPECT_EQ(tagButton(shown.page, "Ambience")->x(), 10);
     EXPECT_EQ(shown.page.findChild<QWidget*>("tagsPanel")->height(), 40);
-    shown.page.resize(200, 400);
+    shown.window.resize(200, 400);
     QCoreApplication::processEvents();
     const QList<int> narrow = buttonsTop();
     EXPECT_GT(narrow.last(), 10);
