@@ -5,11 +5,11 @@
 //
 // Each line of the list: resource path | seconds | recipe and its numbers
 // (see SoundRecipes.h). Several ffmpeg processes run at once, one per core.
+#include "ListFileReader.h"
 #include "SoundRecipes.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
@@ -56,21 +56,15 @@ bool parseLine(const QString& line, const QString& where, Sound* sound)
 
 bool readSoundList(const QString& path, QList<Sound>& sounds)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return fail("cannot read " + path);
-    int lineNumber = 0;
-    while (!file.atEnd()) {
-        ++lineNumber;
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
+    QString error;
+    const auto take = [&sounds](const QString& line, const QString& where) {
         Sound sound;
-        if (!parseLine(line, QString("%1:%2").arg(path).arg(lineNumber), &sound))
+        if (!parseLine(line, where, &sound))
             return false;
         sounds.append(sound);
-    }
-    return true;
+        return true;
+    };
+    return readListFile(path, take, &error) || (!error.isEmpty() && fail(error));
 }
 
 QStringList ffmpegArguments(const Sound& sound, const QString& target)
