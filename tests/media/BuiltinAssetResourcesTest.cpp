@@ -2,23 +2,21 @@
 // tables is a resource, every picture loads, and every sound is an MP3 whose
 // decoded length is the one its table states.
 #include "AssetTable.h"
+#include "SoundDecoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 namespace {
 
-constexpr int kDecodeRate = 44100;
 constexpr int kParallelDecodings = 4;
 constexpr double kDurationTolerance = 0.02;
 constexpr qint64 kSoundBudgetBytes = 15 * 1024 * 1024;
@@ -39,38 +37,6 @@ QStringList titles(const QList<AssetRecord>& records)
     return result;
 }
 
-// The file decoded by the ffmpeg command line into mono 16-bit samples, in
-// its own process so that several decode at once; the log names the codec.
-class Decoding {
-public:
-    // The samples go to a file: a full pipe would stall the process until it is read.
-    explicit Decoding(const QString& path) : output(path + ".raw")
-    {
-        process.start(VIDORNA_FFMPEG, {"-nostdin", "-hide_banner", "-i", path, "-f", "s16le", "-ac", "1", "-ar",
-                                       QString::number(kDecodeRate), "-y", output});
-    }
-
-    bool finish(QByteArray* samples, QByteArray* log)
-    {
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-            return false;
-        }
-        *log = process.readAllStandardError();
-        QFile file(output);
-        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0
-            || !file.open(QIODevice::ReadOnly))
-            return false;
-        *samples = file.readAll();
-        return true;
-    }
-
-private:
-    QString output;
-    QProcess process;
-};
-
 // The resource written out to a real file, so that the command line can read it.
 QString extract(const QString& resPath, const QTemporaryDir& dir)
 {
@@ -88,16 +54,6 @@ double coverage(const QImage& picture)
             covered += qAlpha(picture.pixel(x, y)) > 0;
     }
     return double(covered) / (picture.width() * picture.height());
-}
-
-// The loudest sample of signed 16-bit sound.
-int peak(const QByteArray& samples)
-{
-    const auto* values = reinterpret_cast<const qint16*>(samples.constData());
-    int loudest = 0;
-    for (int i = 0; i < samples.size() / 2; ++i)
-        loudest = qMax(loudest, std::abs(int(values[i])));
-    return loudest;
 }
 
 } // namespace
@@ -182,12 +138,12 @@ TEST(BuiltinAssetResources, EverySoundIsAnMp3OfItsTableLength)
     qint64 totalBytes = 0;
     for (int first = 0; first < sounds.size(); first += kParallelDecodings) {
         const QList<AssetRecord> batch = sounds.mid(first, kParallelDecodings);
-        std::vector<std::unique_ptr<Decoding>> decodings;
+        std::vector<std::unique_ptr<SoundDecoding>> decodings;
         for (const AssetRecord& record : batch) {
             const QString path = extract(record.resPath, dir);
             ASSERT_FALSE(path.isEmpty()) << qPrintable(record.resPath) << " is not a resource";
             totalBytes += QFile(path).size();
-            decodings.push_back(std::make_unique<Decoding>(path));
+            decodings.push_back(std::make_unique<SoundDecoding>(path));
         }
         for (int i = 0; i < batch.size(); ++i) {
             const AssetRecord& record = batch[i];
@@ -196,10 +152,10 @@ TEST(BuiltinAssetResources, EverySoundIsAnMp3OfItsTableLength)
             QByteArray log;
             ASSERT_TRUE(decodings[i]->finish(&samples, &log)) << qPrintable(record.resPath);
             EXPECT_TRUE(log.contains("Audio: mp3")) << qPrintable(record.resPath);
-            const double seconds = double(samples.size()) / 2 / kDecodeRate;
+            const double seconds = SoundDecoding::seconds(samples);
             EXPECT_NEAR(seconds, record.duration, kDurationTolerance) << qPrintable(record.resPath);
             // Heard clearly (above -24 dB).
-            EXPECT_GT(peak(samples), 2000) << qPrintable(record.resPath);
+            EXPECT_GT(SoundDecoding::peak(samples), 2000) << qPrintable(record.resPath);
         }
     }
     EXPECT_LT(totalBytes, kSoundBudgetBytes);
