@@ -63,6 +63,14 @@ struct ShownPage {
         return clicked.value(0);
     }
 
+    // The item as the window shows it.
+    QImage picture(QListWidgetItem* item)
+    {
+        QListWidget* list = listOf(page);
+        const QRect rect = list->visualItemRect(item);
+        return window.grab(QRect(list->viewport()->mapTo(&window, rect.topLeft()), rect.size())).toImage();
+    }
+
     void saveScreenshot(const QString& name)
     {
         QDir().mkpath(VIDORNA_ARTEFACT_DIR);
@@ -72,6 +80,27 @@ struct ShownPage {
     QWidget window;
     ResourceAssetsWidget page;
 };
+
+bool near(QRgb pixel, const QColor& colour, int tolerance = 8)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance
+           && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+// The columns from `from` on where the picture's middle band has the colour.
+QList<int> columnsOf(const QImage& picture, const QColor& colour, int from)
+{
+    QList<int> columns;
+    for (int x = from; x < picture.width(); ++x) {
+        for (int y = picture.height() / 4; y < picture.height() * 3 / 4; ++y) {
+            if (near(picture.pixel(x, y), colour, 20)) {
+                columns.append(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
 
 QMimeData* dragDataOf(QListWidget* list, QListWidgetItem* item)
 {
@@ -200,4 +229,50 @@ TEST(ResourceAssetsWidget, ClickAndDragOfAStickerCarryItsRecord)
     EXPECT_EQ(data->data("media/resource-asset-type"), "2");
     EXPECT_EQ(data->data("media/resource-asset-path"), ":/stickers/emoticons/Content/01.png");
     EXPECT_EQ(data->data("media/resource-asset-scale"), "0.5");
+}
+
+TEST(ResourceAssetsWidget, ListRowsShowPictureTitleAndDurationAndTheSelection)
+{
+    ShownPage shown(1, AssetTable::soundEffects());
+    QListWidget* list = listOf(shown.page);
+    QListWidgetItem* ghost = itemTitled(list, "Launghing Ghost");
+    ASSERT_TRUE(ghost);
+    const QColor background(31, 32, 35);
+    const QColor selection(44, 46, 50);
+    const QImage plain = shown.picture(ghost);
+    const int middle = plain.height() / 2;
+    EXPECT_TRUE(near(plain.pixel(3, middle), background));
+    // The placeholder fills the square at the left, 10 pixels in.
+    EXPECT_TRUE(near(plain.pixel(12, 3), selection));
+    // The title in white after the picture, the duration in grey at the right.
+    const int textLeft = 10 + plain.height() + 10;
+    const QList<int> white = columnsOf(plain, Qt::white, 10 + plain.height());
+    ASSERT_FALSE(white.isEmpty());
+    EXPECT_GE(white.first(), textLeft);
+    EXPECT_LT(white.first(), textLeft + 3);
+    // (The title's anti-aliased edges hold greys too: look right of it.)
+    const QList<int> grey = columnsOf(plain, QColor(162, 162, 162), white.last() + 1);
+    ASSERT_FALSE(grey.isEmpty());
+    EXPECT_GT(grey.first(), plain.width() * 3 / 4);
+    EXPECT_LE(grey.last(), plain.width() - 10 - 10);
+    EXPECT_GE(grey.last(), plain.width() - 10 - 10 - 3);
+
+    shown.click(ghost);
+    EXPECT_TRUE(near(shown.picture(ghost).pixel(3, middle), selection));
+}
+
+TEST(ResourceAssetsWidget, IconCellsShowThePictureInsideTheirMargin)
+{
+    ShownPage shown(0, AssetTable::stickers());
+    QListWidgetItem* first = listOf(shown.page)->item(0);
+    const QImage cell = shown.picture(first);
+    ASSERT_EQ(cell.size(), QSize(80, 80));
+    const QColor background(31, 32, 35);
+    for (const QPoint& point : {QPoint(5, 40), QPoint(40, 5), QPoint(75, 40), QPoint(40, 75)})
+        EXPECT_TRUE(near(cell.pixel(point), background)) << point.x() << "," << point.y();
+    // The emoticon's yellow face in the middle.
+    const QRgb centre = cell.pixel(30, 52);
+    EXPECT_GT(qRed(centre), 200);
+    EXPECT_GT(qGreen(centre), 140);
+    EXPECT_LT(qBlue(centre), 100);
 }
