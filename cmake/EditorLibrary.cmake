@@ -14,7 +14,8 @@ list(FILTER EDITOR_SOURCES EXCLUDE REGEX
   "/media/MovieSizeForLevel\\.(cpp|h)$|/timeline/TooltipButton\\.(cpp|h)$|/app/main\\.cpp$")
 
 if(EDITOR_SOURCES)
-  add_library(editor SHARED ${EDITOR_SOURCES})
+  include(BuiltinAssets)
+  add_library(editor SHARED ${EDITOR_SOURCES} ${BUILTIN_ASSET_SOURCES})
   foreach(folder ${EDITOR_FOLDERS})
     target_include_directories(editor PUBLIC ${PROJECT_SOURCE_DIR}/${folder})
   endforeach()

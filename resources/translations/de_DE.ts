@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>Atmosphäre</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Menschen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Musikalisch</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Übergänge</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Fahrzeuge</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Tiere</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Party</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>Liebe</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>Comic-Wörter</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>Formular</translation>

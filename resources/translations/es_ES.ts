@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>Ambiente</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Musicales</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transiciones</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehículos</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Animales</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticonos</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Fiesta</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>Amor</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>Onomatopeyas</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>Formulario</translation>

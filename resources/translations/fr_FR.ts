@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>Ambiance</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transitions</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicules</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Animaux</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Émoticônes</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Fête</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>Amour</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>Onomatopées</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>

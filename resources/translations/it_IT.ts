@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>Atmosfera</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Persone</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Musicali</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transizioni</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicoli</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Animali</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticon</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Festa</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>Amore</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>Fumetti</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>Modulo</translation>

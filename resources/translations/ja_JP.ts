@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>環境音</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>楽器</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>トランジション</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>乗り物</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>動物</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>顔文字</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>パーティー</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>ラブ</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>コミック文字</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>フォーム</translation>

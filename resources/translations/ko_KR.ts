@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>분위기</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>사람</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>악기</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>전환</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>탈것</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>동물</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>이모티콘</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>파티</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>사랑</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>만화 글자</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>양식</translation>

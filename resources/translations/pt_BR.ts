@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>Ambiente</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Musicais</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transições</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veículos</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Animais</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Festa</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>Amor</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>Onomatopeias</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>Formulário</translation>

@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>Атмосфера</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>Музыкальные</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Переходы</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Транспорт</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Животные</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Смайлики</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>Вечеринка</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>Любовь</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>Комикс-надписи</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>Форма</translation>

@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>氛围</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>乐器</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>转场</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>交通工具</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>动物</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>表情</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>派对</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>爱心</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>漫画文字</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>表单</translation>

@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>MediaExplorerWidget</name>
+    <message>
+        <source>Ambience</source>
+        <translation>氛圍</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Musical</source>
+        <translation>樂器</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>轉場</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>交通工具</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>動物</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>表情</translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation>派對</translation>
+    </message>
+    <message>
+        <source>Love</source>
+        <translation>愛心</translation>
+    </message>
+    <message>
+        <source>Comic Words</source>
+        <translation>漫畫文字</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>
@@ -86,6 +133,13 @@
 </context>
 <context>
     <name>ProgressHUD</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>
         <translation>表單</translation>

@@ -1,8 +1,11 @@
 #include "Drawings.h"
 
+#include "Stickers.h"
+
 #include <QLinearGradient>
 #include <QMap>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <functional>
 
@@ -51,12 +54,32 @@ void drawColorMeter(QPainter& painter, const QSize& size)
     drawMeterBars(painter, size, gradient);
 }
 
+// A sound without a cover picture: a note on a dark rounded square.
+void drawAudioPlaceholder(QPainter& painter, const QSize& size)
+{
+    const qreal unit = size.width() / 192.0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(44, 46, 50));
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), size), 24 * unit, 24 * unit);
+    painter.setBrush(QColor(162, 162, 162));
+    painter.drawEllipse(QRectF(52 * unit, 112 * unit, 40 * unit, 30 * unit));
+    painter.drawEllipse(QRectF(108 * unit, 100 * unit, 40 * unit, 30 * unit));
+    QPainterPath beam;
+    beam.addRect(QRectF(84 * unit, 52 * unit, 8 * unit, 76 * unit));
+    beam.addRect(QRectF(140 * unit, 40 * unit, 8 * unit, 76 * unit));
+    beam.addPolygon(QPolygonF({QPointF(84 * unit, 52 * unit), QPointF(148 * unit, 40 * unit),
+                               QPointF(148 * unit, 56 * unit), QPointF(84 * unit, 68 * unit)}));
+    painter.drawPath(beam.simplified());
+}
+
 const QMap<QString, Drawing>& drawings()
 {
     static const QMap<QString, Drawing> table{
         {"checkerboard", drawCheckerboard},
         {"meter-gray", drawGrayMeter},
         {"meter-color", drawColorMeter},
+        {"audio-placeholder", drawAudioPlaceholder},
     };
     return table;
 }
@@ -65,12 +88,13 @@ const QMap<QString, Drawing>& drawings()
 
 QImage drawPicture(const QString& name, const QSize& size)
 {
-    const auto drawing = drawings().constFind(name);
-    if (drawing == drawings().constEnd())
-        return QImage();
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    (*drawing)(painter, size);
+    const auto drawing = drawings().constFind(name);
+    if (drawing != drawings().constEnd())
+        (*drawing)(painter, size);
+    else if (!drawSticker(name, painter, size))
+        return QImage();
     return image;
 }

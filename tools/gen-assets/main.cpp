@@ -11,9 +11,9 @@
 #include "AnimatedGif.h"
 #include "Animations.h"
 #include "Drawings.h"
+#include "ListFileReader.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -41,30 +41,29 @@ bool fail(const QString& message)
     return false;
 }
 
+bool parseAssetLine(const QString& line, const QString& where, QList<Asset>& assets)
+{
+    const QStringList fields = line.split(QRegularExpression("\\s+"));
+    const QStringList size = fields.value(2).split('x');
+    const int width = size.value(0).toInt();
+    const int height = size.value(1).toInt();
+    const int framesPerSecond = fields.size() == 4 ? fields[3].toInt() : kDefaultFramesPerSecond;
+    if (fields.size() < 3 || fields.size() > 4 || size.size() != 2 || width <= 0 || height <= 0
+        || framesPerSecond <= 0)
+        return fail(where + ": expected \"path source WIDTHxHEIGHT [FPS]\"");
+    if (fields[0].contains("..") || fields[0].startsWith('/'))
+        return fail(where + ": resource path must stay inside the output folder");
+    assets.append({fields[0], fields[1], QSize(width, height), framesPerSecond});
+    return true;
+}
+
 bool readAssetList(const QString& path, QList<Asset>& assets)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return fail("cannot read " + path);
-    int lineNumber = 0;
-    while (!file.atEnd()) {
-        ++lineNumber;
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList fields = line.split(QRegularExpression("\\s+"));
-        const QStringList size = fields.value(2).split('x');
-        const int width = size.value(0).toInt();
-        const int height = size.value(1).toInt();
-        const int framesPerSecond = fields.size() == 4 ? fields[3].toInt() : kDefaultFramesPerSecond;
-        if (fields.size() < 3 || fields.size() > 4 || size.size() != 2 || width <= 0 || height <= 0
-            || framesPerSecond <= 0)
-            return fail(QString("%1:%2: expected \"path source WIDTHxHEIGHT [FPS]\"").arg(path).arg(lineNumber));
-        if (fields[0].contains("..") || fields[0].startsWith('/'))
-            return fail(QString("%1:%2: resource path must stay inside the output folder").arg(path).arg(lineNumber));
-        assets.append({fields[0], fields[1], QSize(width, height), framesPerSecond});
-    }
-    return true;
+    QString error;
+    const auto take = [&assets](const QString& line, const QString& where) {
+        return parseAssetLine(line, where, assets);
+    };
+    return readListFile(path, take, &error) || (!error.isEmpty() && fail(error));
 }
 
 // A null image when the file is not a readable SVG.
