@@ -319,8 +319,13 @@ void CanvasWidget::undo()
     if (!_history->hasHistory())
         return;
     if (_history->isBusy()) {
+        // The indicator's owner and the events the wait runs may close the
+        // editor meanwhile and delete this canvas with its snapshots.
+        const QPointer<CanvasWidget> alive(this);
         emit canvasWidgetShowWaiting(this);
-        const bool idle = _history->waitUntilIdle(kHistoryWaitMs);
+        const bool idle = alive && _history->waitUntilIdle(kHistoryWaitMs);
+        if (!alive)
+            return;
         emit canvasWidgetHideWaiting(this);
         if (!idle) {
             qWarning() << "Drawing history: the snapshot writer is still busy; undo skipped";

@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QThread>
 
 namespace {
@@ -57,12 +58,16 @@ QPixmap HistoryDataCompressionTaskManager::pop()
 
 bool HistoryDataCompressionTaskManager::waitUntilIdle(int limitMs)
 {
+    // The events run here may delete the history (its canvas closed).
+    const QPointer<HistoryDataCompressionTaskManager> alive(this);
     QElapsedTimer timer;
     timer.start();
     while (isBusy()) {
         if (timer.elapsed() >= limitMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, kIdlePollMs);
+        if (!alive)
+            return false;
         QThread::msleep(kIdlePollMs);
     }
     return true;

@@ -28,7 +28,8 @@ public:
     // A snapshot is still being written or waits to be.
     bool isBusy() const { return activeThreadCount() > 0; }
     // Runs the event loop until no snapshot is being written, for at most
-    // limitMs; false when the writer is still busy then.
+    // limitMs; false when the writer is still busy then, or when the events
+    // deleted the history.
     bool waitUntilIdle(int limitMs);
 
     QDir folder() const { return _folder; }

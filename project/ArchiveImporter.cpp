@@ -1,6 +1,7 @@
 #include "ArchiveImporter.h"
 
 #include "ProjectArchiveFormat.h"
+#include "ProjectManager.h"
 
 #include <QDebug>
 #include <QDir>
@@ -177,12 +178,24 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
         qWarning() << "Refused entry name of an archive:" << name;
         return EntryResult::Damaged;
     }
+    // Archives written before the exporter left it out still carry the
+    // example marker; the imported copy is the user's own project.
+    if (name == ProjectManager::exampleMarkerFile)
+        return _skipEntryData(archive, size);
     QFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         qWarning().noquote() << "Cannot create " + file.fileName() + ": " + file.errorString();
         return EntryResult::WriteFailed;
     }
     return _copyEntryData(archive, file, size, buffer);
+}
+
+ArchiveImporter::EntryResult ArchiveImporter::_skipEntryData(QFile& archive, qint64 size)
+{
+    if (archive.skip(size) != size)
+        return EntryResult::Damaged;
+    _processedBytes += size;
+    return EntryResult::Unpacked;
 }
 
 ArchiveImporter::EntryResult ArchiveImporter::_copyEntryData(QFile& archive, QFile& file, qint64 size,

@@ -50,6 +50,8 @@ private:
     int _unpackEntries(QFile& archive, const QString& folderPath);
     EntryResult _readEntry(QFile& archive, const QDir& folder, QByteArray& buffer);
     EntryResult _copyEntryData(QFile& archive, QFile& file, qint64 size, QByteArray& buffer);
+    // Reads past an entry that is not unpacked.
+    EntryResult _skipEntryData(QFile& archive, qint64 size);
 
     QString _archivePath;
     QString _destinationFolder;

@@ -218,3 +218,29 @@ TEST_F(DrawingHistoryTest, UndoWaitsForTheSnapshotStillBeingWritten)
     EXPECT_LE(maxChannelDifference(canvasImage(canvas), empty), 1);
     EXPECT_TRUE(snapshotFiles(*history).isEmpty());
 }
+
+// The wait runs the event loop, so the editor may close and take the canvas
+// with it; undo must then end without touching either again.
+TEST_F(DrawingHistoryTest, CanvasDeletedWhileUndoWaitsEndsTheUndo)
+{
+    auto canvas = std::make_unique<CanvasWidget>(1280, 720);
+    showCanvas(*canvas, QSize(640, 360));
+    HistoryDataCompressionTaskManager* history = historyOf(*canvas);
+    const QString folder = history->folder().path();
+    BlockedWriter writer(*history);
+    dragThrough(*canvas, {QPoint(40, 40), QPoint(300, 200), QPoint(500, 100)});
+    ASSERT_TRUE(history->isBusy());
+
+    int hidden = 0;
+    QObject::connect(canvas.get(), &CanvasWidget::canvasWidgetHideWaiting, [&] { ++hidden; });
+    QObject::connect(canvas.get(), &CanvasWidget::canvasWidgetShowWaiting, [&] {
+        QTimer::singleShot(100, [&] {
+            writer.release();
+            canvas.reset();
+        });
+    });
+    canvas->undo();
+    EXPECT_FALSE(canvas);
+    EXPECT_EQ(hidden, 0);
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}

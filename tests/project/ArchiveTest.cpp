@@ -280,6 +280,23 @@ TEST(ArchiveRoundTrip, TheExampleProjectTravelsWithoutItsMarker)
     EXPECT_EQ(readFile(folders.destination + "/5-4-3-2-1-0/beep.m4a"), readFile(example + "/beep.m4a"));
 }
 
+// An archive from before the exporter left the marker out still carries it:
+// the import reads past it and unpacks what follows.
+TEST(ArchiveImport, AnOlderArchiveOfTheExampleGivesAProjectOfTheUsersOwn)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString archive = folders.root.filePath("old.vidornaproject");
+    const QByteArray document = projectDocument({{"TEXT", "Text", "Countdown"}});
+    writeFile(archive, archiveBytes("5-4-3-2-1-0", {{"properties.xml", kProperties},
+                                                    {"example.dat", "example"},
+                                                    {"project.xml", document}}));
+    ASSERT_EQ(importArchive(archive, folders.destination).back().code, ArchiveMessageCode::Done);
+    const QString imported = folders.destination + "/5-4-3-2-1-0";
+    EXPECT_EQ(QDir(imported).entryList(QDir::Files), (QStringList{"project.xml", "properties.xml"}));
+    EXPECT_EQ(readFile(imported + "/project.xml"), document);
+}
+
 // Media in a sub-folder of the project travel as entries of their own; a
 // file that cannot be read when its turn comes fails the export.
 TEST(ArchiveExport, MediaInProjectSubFoldersTravelAndUnreadableOnesFailTheExport)
