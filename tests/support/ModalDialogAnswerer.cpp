@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 
 namespace {
 
@@ -55,6 +56,17 @@ ModalDialogAnswerer::Answer ModalDialogAnswerer::clickButton(const QString& text
                 button->click();
                 return;
             }
+        }
+    };
+}
+
+ModalDialogAnswerer::Answer ModalDialogAnswerer::chooseFile(const QString& path)
+{
+    return [path](QWidget* widget) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
+            dialog->selectFile(path);
+            // Through QDialog, where accept is public: the file dialog's own accept checks the choice.
+            static_cast<QDialog*>(dialog)->accept();
         }
     };
 }
