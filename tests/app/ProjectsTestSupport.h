@@ -19,7 +19,14 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // HOME and the XDG folders in a temporary folder, and the product folder
 // "Vidorna" inside it; the projects directory is made on first use.
