@@ -16,6 +16,16 @@ QString downloadsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
 }
 
+// Runs an archive thread that reports to the list and deletes itself when done.
+template <typename Worker>
+void startReporting(Worker* worker, ProjectsListWidget* list,
+                    void (ProjectsListWidget::*onMessage)(Worker*, int, QVariant))
+{
+    QObject::connect(worker, &Worker::onMessage, list, onMessage, Qt::QueuedConnection);
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
 } // namespace
 
 void ProjectsListWidget::onArchiveActionTriggered()
@@ -28,20 +38,16 @@ void ProjectsListWidget::onArchiveActionTriggered()
                                                              downloadsFolder(), QFileDialog::ShowDirsOnly);
     if (output.isEmpty())
         return;
-    auto* exporter = new ArchiveExporter(name, _currentFolder, output, this);
-    connect(exporter, &ArchiveExporter::onMessage, this, &ProjectsListWidget::onArchiveExporterMessage,
-            Qt::QueuedConnection);
-    connect(exporter, &QThread::finished, exporter, &QObject::deleteLater);
-    exporter->start();
+    startReporting(new ArchiveExporter(name, _currentFolder, output, this), this,
+                   &ProjectsListWidget::onArchiveExporterMessage);
 }
 
 void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message, QVariant data)
 {
     switch (message) {
     case ArchiveMessageCode::Begin:
-        emit issueShowProgressHUD(tr("Archiving project..."), 0.0f);
-        break;
     case ArchiveMessageCode::Progress:
+        // Begin carries no data: 0 %.
         emit issueShowProgressHUD(tr("Archiving project..."), data.toFloat() / 100.0f);
         break;
     case ArchiveMessageCode::ExportCreateFailed:
@@ -83,20 +89,15 @@ void ProjectsListWidget::importArchiveFile(const QString& path)
     const QString destination = _levelDirectory();
     if (destination.isEmpty() || path.isEmpty())
         return;
-    auto* importer = new ArchiveImporter(path, destination, this);
-    connect(importer, &ArchiveImporter::onMessage, this, &ProjectsListWidget::onArchiveImporterMessage,
-            Qt::QueuedConnection);
-    connect(importer, &QThread::finished, importer, &QObject::deleteLater);
-    importer->start();
+    startReporting(new ArchiveImporter(path, destination, this), this, &ProjectsListWidget::onArchiveImporterMessage);
 }
 
 void ProjectsListWidget::onArchiveImporterMessage(ArchiveImporter*, int message, QVariant data)
 {
     switch (message) {
     case ArchiveMessageCode::Begin:
-        emit issueShowProgressHUD(tr("Importing archive..."), 0.0f);
-        break;
     case ArchiveMessageCode::Progress:
+        // Begin carries no data: 0 %.
         emit issueShowProgressHUD(tr("Importing archive..."), data.toFloat() / 100.0f);
         break;
     case ArchiveMessageCode::ImportNoSpace:
