@@ -428,12 +428,11 @@ void ProjectsListWidget::_showItemMenu(const QModelIndex& index, const QPoint& p
                             tr("Delete current movie project"), &ProjectsListWidget::onDeleteActionTriggered));
     menu->addAction(_action(_renameAction, QStringLiteral(":/images/project_edit_rename"), tr("Rename"),
                             tr("Rename current movie project"), &ProjectsListWidget::onRenameActionTriggered));
-    if (!entry.isFolder) {
+    // A damaged project can be neither duplicated nor archived.
+    if (!entry.isFolder && !entry.damaged) {
         menu->addAction(_action(_duplicateAction, QStringLiteral(":/images/project_edit_copy"), tr("Duplicate"),
                                 tr("Duplicate current movie project"),
                                 &ProjectsListWidget::onDuplicateActionTriggered));
-    }
-    if (!entry.isFolder && !entry.damaged) {
         menu->addAction(_action(_archiveAction, QStringLiteral(":/images/project_edit_archive"), tr("Archive"),
                                 tr("Archive current movie project"), &ProjectsListWidget::onArchiveActionTriggered));
     }

@@ -31,6 +31,22 @@ void chooseMenuEntryLater(const QString& text)
     timer->start(20);
 }
 
+// Notes the entries of the next popup menu, then closes it.
+void readMenuLater(QStringList* entries)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->deleteLater();
+        for (QAction* action : menu->actions())
+            entries->append(action->text());
+        menu->close();
+    });
+    timer->start(20);
+}
+
 } // namespace
 
 class ProjectsListArchiveTest : public ProjectsTest
@@ -84,4 +100,24 @@ TEST_F(ProjectsListArchiveTest, ArchivesFromTheMenuAndImportsTheArchiveBesideThe
     EXPECT_EQ(readFile(projectPath("Trip (1)/clip.mp4")), readFile(media));
     EXPECT_EQ(list.currentRow(), 0);
     EXPECT_FALSE(list.findItems("Trip (1)", Qt::MatchExactly).isEmpty());
+}
+
+TEST_F(ProjectsListArchiveTest, TheItemMenuOffersOnlyWhatTheItemAllows)
+{
+    makeProject("Trip");
+    makeProject("Broken", false);
+    makeFolder("Trips");
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    const auto menuOf = [&list](const QString& name) {
+        QStringList entries;
+        readMenuLater(&entries);
+        emit list.customContextMenuRequested(list.visualItemRect(list.findItems(name, Qt::MatchExactly).first()).center());
+        EXPECT_TRUE(QTest::qWaitFor([&entries] { return !entries.isEmpty(); }, 3000));
+        // The menu's title row comes first.
+        return entries.mid(1);
+    };
+    EXPECT_EQ(menuOf("Trip"), (QStringList{"Remove", "Rename", "Duplicate", "Archive"}));
+    EXPECT_EQ(menuOf("Broken"), (QStringList{"Remove", "Rename"}));
+    EXPECT_EQ(menuOf("Trips"), (QStringList{"Remove", "Rename"}));
 }

@@ -4,7 +4,6 @@
 #include "ProjectsListWidgetItemDelegate.h"
 #include "ProjectsTestSupport.h"
 
-#include <QCursor>
 #include <QProcess>
 
 namespace {
@@ -64,7 +63,6 @@ protected:
     void SetUp() override
     {
         ProjectsTest::SetUp();
-        QCursor::setPos(0, 0);
         if (!makeCover(makeProject("Cover", true, {}) + "/shot.jpg", "1600x900", "0x00ff00", true))
             GTEST_SKIP() << "ffmpeg cannot make the cover picture";
         makeProject("Plain");
@@ -86,6 +84,12 @@ protected:
             return QImage();
         QCoreApplication::processEvents();
         return list.viewport()->grab(list.visualItemRect(found.first())).toImage();
+    }
+    // The pointer moved over a viewport position, as the window system reports it.
+    void pointAt(const QPoint& position)
+    {
+        QTest::mouseMove(list.windowHandle(), list.viewport()->mapTo(&list, position));
+        QCoreApplication::processEvents();
     }
     QPoint tileCentre(const QString& name)
     {
@@ -123,17 +127,18 @@ TEST_F(ProjectsListPaintingTest, AFolderShowsAPreviewPerProjectInTheTopRow)
 
 TEST_F(ProjectsListPaintingTest, TheMenuButtonShowsOnlyOnHoverOrSelection)
 {
+    pointAt(QPoint(600, 400));
     EXPECT_EQ(countMatching(tile("Cover"), menuButton, isMenuDot), 0);
 
-    QTest::mouseMove(list.viewport(), tileCentre("Cover"));
+    pointAt(tileCentre("Cover"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return countMatching(tile("Cover"), menuButton, isMenuDot) > 0; }, 3000));
     saveArtefact(tile("Cover"), "projects-list-cover-tile-hovered");
     // Never on the new-movie tile.
-    QTest::mouseMove(list.viewport(), tileCentre("/NEW/"));
+    pointAt(tileCentre("/NEW/"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return countMatching(tile("Cover"), menuButton, isMenuDot) == 0; }, 3000));
     EXPECT_EQ(countMatching(tile("/NEW/"), menuButton, isMenuDot), 0);
 
-    QCursor::setPos(0, 0);
+    pointAt(QPoint(600, 400));
     list.setCurrentItem(list.findItems("Cover", Qt::MatchExactly).first());
     EXPECT_GT(countMatching(tile("Cover"), menuButton, isMenuDot), 0);
 }
