@@ -23,7 +23,6 @@ namespace {
 constexpr int kItemWidth = 140;
 constexpr int kItemHeight = 178;
 constexpr int kEnterFolderDelayMs = 100;
-constexpr int kDeferredListingMs = 200;
 constexpr qreal kPreviewSide = 30.0;
 
 const QString kNewNormalPicture = QStringLiteral(":/images/project_new_normal");
@@ -162,7 +161,7 @@ void ProjectsListWidget::_selectName(const QString& name)
 
 void ProjectsListWidget::_listAndSelectLater(const QString& name)
 {
-    QTimer::singleShot(kDeferredListingMs, this, [this, name] {
+    QTimer::singleShot(kDeferredCommandMs, this, [this, name] {
         _listCurrentFolder();
         _selectName(name);
     });

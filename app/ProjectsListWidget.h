@@ -87,6 +87,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Work after a closing dialog or a finished command waits this long.
+    static constexpr int kDeferredCommandMs = 200;
+
     // --- Listing (ProjectsListWidget.cpp) ---------------------------------------------
     // The directory of the level shown; empty when there is none.
     QString _levelDirectory() const;

@@ -22,7 +22,6 @@ namespace {
 
 // A copy that has not finished after this long is left to finish on its own.
 constexpr int kWorkerWaitLimitMs = 60 * 60 * 1000;
-constexpr int kDeferredListingMs = 200;
 
 const QByteArray kXmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
 
@@ -324,7 +323,7 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
         removed.append(name);
     }
     if (!removed.isEmpty()) {
-        QTimer::singleShot(kDeferredListingMs, this, [this, removed] {
+        QTimer::singleShot(kDeferredCommandMs, this, [this, removed] {
             _listKeepingScrollPosition();
             for (const QString& name : removed)
                 _selectedNames.removeAll(name);

@@ -79,7 +79,7 @@ TEST_F(ProjectsListCommandsTest, NewMovieTwiceWritesTheEmptyProjectFilesUnderFre
     EXPECT_EQ(second.seen(), QStringList{"prompt: New Movie 1"});
     ASSERT_EQ(created.count(), 2);
     EXPECT_EQ(created.last(), (QVariantList{"New Movie 1", ""}));
-    for (const QString& name : {"New Movie", "New Movie 1"}) {
+    for (const QString& name : QStringList{"New Movie", "New Movie 1"}) {
         EXPECT_EQ(readFile(projectPath(name + "/project.xml")), kNewProjectXml);
         EXPECT_EQ(readFile(projectPath(name + "/properties.xml")), kNewPropertiesXml);
     }
@@ -166,7 +166,7 @@ TEST_F(ProjectsListCommandsTest, CopiesIntoItsOwnFolderAndMovingThereChangesNoth
 {
     makeProject("Trip");
     show();
-    for (const QString& expected : {"Trip (1)", "Trip (2)"}) {
+    for (const QString& expected : QStringList{"Trip (1)", "Trip (2)"}) {
         list().toggleEdit();
         tick(list(), {"Trip"});
         list().copySelectedItemsToFolder("");
