@@ -3,29 +3,8 @@
 #include "DirCopier.h"
 #include "ProjectsTestSupport.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
 
 namespace {
-
-// Lowers the process's file size limit while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &_saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = _saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &_saved); }
-
-private:
-    rlimit _saved;
-};
 
 struct TaskRun {
     bool succeeded = false;

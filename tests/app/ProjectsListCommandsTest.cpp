@@ -162,6 +162,26 @@ TEST_F(ProjectsListCommandsTest, NewFolderRenameAndDuplicate)
     EXPECT_EQ(list().currentItem()->text(), "Renamed");
 }
 
+TEST_F(ProjectsListCommandsTest, AFailedDuplicateLeavesNoPartialCopy)
+{
+    // Writes past the file size limit fail, so the copy breaks off after "a-small.bin".
+    const QString x = makeProject("X", true, {"a-small.bin"});
+    writeFile(x + "/big.bin", QByteArray(2 * 1024 * 1024, 'x'));
+    show();
+    selectByName(list(), "X");
+    QSignalSpy waiting(&list(), &ProjectsListWidget::issueShowWaitingHUD);
+    QSignalSpy done(&list(), &ProjectsListWidget::issueHideWaitingHUD);
+    DialogScript script({DialogScript::ok(), DialogScript::ok()});
+    {
+        FileSizeLimit limit(1024 * 1024);
+        invoke(list(), "onDuplicateActionTriggered");
+    }
+    EXPECT_EQ(script.seen(), (QStringList{"prompt: X Copy", " / Failed to duplicate movie"}));
+    EXPECT_EQ(entriesOf(projects()), QStringList{"X"});
+    EXPECT_EQ(waiting.count(), 1);
+    EXPECT_EQ(done.count(), 1);
+}
+
 TEST_F(ProjectsListCommandsTest, CopiesIntoItsOwnFolderAndMovingThereChangesNothing)
 {
     makeProject("Trip");
