@@ -241,7 +241,7 @@ void ProjectsListWidget::onProjectFetchSubImage(const QModelIndex& index, int su
 
 void ProjectsListWidget::_enterFolder(const QString& name)
 {
-    if (_editing || isInFolder())
+    if (_editing || isInFolder() || !ProjectManager::isValidProjectName(name))
         return;
     _currentFolder = name;
     _listCurrentFolder();

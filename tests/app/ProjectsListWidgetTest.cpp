@@ -121,6 +121,11 @@ TEST_F(ProjectsListWidgetTest, DoubleClickEntersAFolderAndBackspaceLeavesIt)
     EXPECT_FALSE(list.isInFolder());
     EXPECT_EQ(entered.last().first().toString(), "");
     EXPECT_EQ(list.currentItem()->text(), "Trips");
+
+    // A folder name that is not plain leads nowhere.
+    list.changeDirectory("..");
+    EXPECT_FALSE(list.isInFolder());
+    EXPECT_EQ(entered.count(), 2);
 }
 
 TEST_F(ProjectsListWidgetTest, OpeningADamagedProjectSaysSoAndEditModeTicksByClicks)
