@@ -70,13 +70,6 @@ Segment* nearestStart(const std::vector<Segment*>& segments, float time, int tra
     return found;
 }
 
-// One name below its parent folder: not empty, no separator, not "." or "..".
-bool isPlainFolderName(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
-}
-
 QString joinPath(const QString& folder, const QString& name)
 {
     return folder + QDir::separator() + name;
@@ -431,9 +424,15 @@ QString ProjectManager::projectsDirectory()
     return joinPath(product, kProjectsFolder);
 }
 
+bool ProjectManager::isValidProjectName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
 QString ProjectManager::projectDirectory(const QString& name, const QString& folder)
 {
-    if (!isPlainFolderName(name) || (!folder.isEmpty() && !isPlainFolderName(folder)))
+    if (!isValidProjectName(name) || (!folder.isEmpty() && !isValidProjectName(folder)))
         return QString();
     const QString projects = projectsDirectory();
     if (projects.isEmpty())

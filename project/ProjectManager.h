@@ -155,6 +155,10 @@ public:
     // group folder is not a plain folder name (so no name can lead outside
     // "Projects"); a file path is empty whenever its folder is.
     static void setWorkingFolder(const QString& folder);
+    // Whether a typed name can be a project or folder name of the projects
+    // browser: one plain name below its parent folder (not empty, not "." or
+    // "..", no "/" and no NUL), so that it cannot lead outside "Projects".
+    static bool isValidProjectName(const QString& name);
     static QString productDirectory();
     static QString projectsDirectory();
     static QString projectDirectory(const QString& name, const QString& folder);

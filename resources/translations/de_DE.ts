@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>Aktuelles Filmprojekt löschen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>Aktuelles Filmprojekt umbenennen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>Aktuelles Filmprojekt duplizieren</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivieren</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>Aktuelles Filmprojekt archivieren</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>Ausgabeordner auswählen</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>Projekt wird archiviert...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>Archivieren fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>Beim Archivieren des Projekts ist ein Fehler aufgetreten (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>Nicht genügend Speicherplatz</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>Nicht genügend Speicherplatz, um dieses Projekt zu archivieren. Es werden etwa %1 mehr benötigt.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>Projekt archiviert</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>Zu importierendes Archiv auswählen</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Vidorna-Projektdatei (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>Archiv wird importiert...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>Nicht genügend Speicherplatz, um dieses Archiv zu importieren. Es werden etwa %1 mehr benötigt.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>Beim Importieren des Archivs ist ein Fehler aufgetreten (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Ein Name darf nicht leer, „.“ oder „..“ sein und kein „/“ enthalten.</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>Film wird verwendet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>„%1“ ist im Editor geöffnet. Schließen Sie zuerst den Film.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>Neuer Film %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>Neuer Film</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>Projektnamen eingeben</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>Filmdatei konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>Ein Film mit diesem Namen ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Ordnernamen eingeben</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Ordner konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Ein Element mit dem Namen „%1“ ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Beim Erstellen des Ordners ist ein Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Element umbenennen</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>Elementnamen eingeben</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 Kopie %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>Film duplizieren</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>Filmnamen eingeben</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>Film konnte nicht dupliziert werden</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Element entfernen</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>Möchten Sie das Element „%1“ wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>Elemente entfernen</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>Möchten Sie %1 Element(e) wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>Element(e) konnten nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>Elemente werden kopiert...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>Elemente werden verschoben...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>Film konnte nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>%1 Element(e) kopiert</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>%1 Element(e) verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 Elemente)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 Element)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Leer)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

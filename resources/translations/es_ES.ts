@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>Eliminar el proyecto de película actual</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>Cambiar el nombre del proyecto de película actual</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>Duplicar el proyecto de película actual</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivar</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>Archivar el proyecto de película actual</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>Selecciona una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>Archivando proyecto...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>Error al archivar el proyecto</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>Se produjo un error al archivar el proyecto (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>Espacio insuficiente</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>No hay espacio suficiente para archivar este proyecto. Se necesitan unos %1 más.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>Proyecto archivado</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>Selecciona un archivo para importar</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Archivo de proyecto de Vidorna (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>Importando archivo...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>No hay espacio suficiente para importar este archivo. Se necesitan unos %1 más.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>Se produjo un error al importar el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nombre no válido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nombre no puede estar vacío, ser «.» o «..», ni contener «/».</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>Película en uso</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>«%1» está abierto en el editor. Cierra primero la película.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>Nueva película %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>Nueva película</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>Introduce el nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>No se pudo crear el archivo de la película</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>Ya existe una película con ese nombre</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Introduce el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>No se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Ya existe un elemento llamado «%1»</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Se produjo un error al crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Cambiar nombre del elemento</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>Introduce el nombre del elemento</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 copia %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 copia</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>Duplicar película</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>Introduce el nombre de la película</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>No se pudo duplicar la película</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Eliminar elemento</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>¿Seguro que quieres eliminar el elemento «%1»?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>Eliminar elementos</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>¿Seguro que quieres eliminar %1 elemento(s)?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>No se pudieron eliminar los elementos</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>Copiando elementos...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>Moviendo elementos...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>No se pudo mover la película</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>%1 elemento(s) copiado(s)</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>%1 elemento(s) movido(s)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 elementos)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 elemento)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vacía)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>Supprimer le projet de film actuel</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>Renommer le projet de film actuel</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>Dupliquer le projet de film actuel</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiver</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>Archiver le projet de film actuel</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>Choisir un dossier de destination</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>Archivage du projet...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>Échec de l&apos;archivage du projet</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;archivage du projet (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>Espace insuffisant</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>Espace de stockage insuffisant pour archiver ce projet. Il faut environ %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>Projet archivé</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>Choisir une archive à importer</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Fichier de projet Vidorna (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>Importation de l&apos;archive...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>Espace de stockage insuffisant pour importer cette archive. Il faut environ %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;importation de l&apos;archive (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nom incorrect</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nom ne peut pas être vide, valoir « . » ou « .. », ni contenir « / ».</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>Film en cours d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>« %1 » est ouvert dans l&apos;éditeur. Fermez d&apos;abord le film.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>Nouveau film %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>Nouveau film</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>Saisissez le nom du projet</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>Impossible de créer le fichier du film</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>Un film portant ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Saisissez le nom du dossier</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Impossible de créer le dossier</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Un élément nommé « %1 » existe déjà</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Une erreur s&apos;est produite lors de la création du dossier</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Renommer l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>Saisissez le nom de l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 copie %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 copie</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>Dupliquer le film</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>Saisissez le nom du film</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>Impossible de dupliquer le film</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Supprimer l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>Voulez-vous vraiment supprimer l&apos;élément « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>Supprimer les éléments</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>Voulez-vous vraiment supprimer %1 élément(s) ?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>Impossible de supprimer le ou les éléments</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>Copie des éléments...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>Déplacement des éléments...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>Impossible de déplacer le film</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>%1 élément(s) copié(s)</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>%1 élément(s) déplacé(s)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 éléments)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 élément)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vide)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>Elimina il progetto filmato corrente</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>Rinomina il progetto filmato corrente</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>Duplica il progetto filmato corrente</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivia</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>Archivia il progetto filmato corrente</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>Seleziona una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>Archiviazione del progetto...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>Archiviazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>Si è verificato un errore durante l&apos;archiviazione del progetto (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>Spazio insufficiente</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>Spazio di archiviazione insufficiente per archiviare questo progetto. Servono circa %1 in più.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>Progetto archiviato</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>Seleziona un archivio da importare</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>File di progetto Vidorna (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>Importazione dell&apos;archivio...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>Spazio di archiviazione insufficiente per importare questo archivio. Servono circa %1 in più.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>Importazione completata</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Importazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>Si è verificato un errore durante l&apos;importazione dell&apos;archivio (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nome non valido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nome non può essere vuoto, essere «.» o «..», né contenere «/».</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>Filmato in uso</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>«%1» è aperto nell&apos;editor. Chiudi prima il filmato.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>Nuovo filmato %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>Nuovo filmato</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>Inserisci il nome del progetto</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>Impossibile creare il file del filmato</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>Esiste già un filmato con questo nome</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Inserisci il nome della cartella</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Impossibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Esiste già un elemento chiamato «%1»</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Si è verificato un errore durante la creazione della cartella</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Rinomina elemento</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>Inserisci il nome dell&apos;elemento</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Rinomina non riuscita</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Rinomina non riuscita</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 copia %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 copia</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>Duplica filmato</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>Inserisci il nome del filmato</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>Impossibile duplicare il filmato</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Rimuovi elemento</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>Vuoi davvero rimuovere l&apos;elemento «%1»?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>Rimuovi elementi</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>Vuoi davvero rimuovere %1 elemento/i?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>Impossibile rimuovere gli elementi</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>Copia degli elementi...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>Spostamento degli elementi...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>Impossibile spostare il filmato</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>%1 elemento/i copiato/i</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>%1 elemento/i spostato/i</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 elementi)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 elemento)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vuota)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>現在のムービープロジェクトを削除</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>現在のムービープロジェクトの名前を変更</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>現在のムービープロジェクトを複製</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>アーカイブ</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>現在のムービープロジェクトをアーカイブ</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>出力先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>プロジェクトをアーカイブしています...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>アーカイブに失敗しました</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>プロジェクトのアーカイブ中にエラーが発生しました (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>空き容量が不足しています</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>このプロジェクトをアーカイブするための空き容量が足りません。あと約 %1 必要です。</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>プロジェクトをアーカイブしました</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>インポートするアーカイブを選択</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Vidorna プロジェクトファイル (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>アーカイブをインポートしています...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>このアーカイブをインポートするための空き容量が足りません。あと約 %1 必要です。</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>インポートが完了しました</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>アーカイブのインポート中にエラーが発生しました (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>無効な名前</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名前は空、「.」、「..」にはできず、「/」も使えません。</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>ムービー使用中</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>「%1」はエディターで開かれています。先にムービーを閉じてください。</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>新規ムービー %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>新規ムービー</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>プロジェクト名を入力</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>ムービーファイルを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>同じ名前のムービーがすでに存在します</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新規フォルダー</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>フォルダー名を入力</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>フォルダーを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>「%1」という名前の項目がすでに存在します</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>フォルダーの作成中にエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>項目の名前を変更</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>項目名を入力</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 のコピー %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 のコピー</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>ムービーを複製</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>ムービー名を入力</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>ムービーを複製できませんでした</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>項目を削除</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>項目「%1」を削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>項目を削除</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>%1 個の項目を削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>項目を削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>項目をコピーしています...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>項目を移動しています...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>ムービーを移動できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>%1 個の項目をコピーしました</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>%1 個の項目を移動しました</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 個の項目)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 個の項目)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(空)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

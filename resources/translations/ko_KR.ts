@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>현재 동영상 프로젝트 삭제</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>현재 동영상 프로젝트 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>현재 동영상 프로젝트 복제</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>보관</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>현재 동영상 프로젝트 보관</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>출력 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>프로젝트를 보관하는 중...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>프로젝트 보관 실패</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>프로젝트를 보관하는 중 오류가 발생했습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>저장 공간 부족</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>이 프로젝트를 보관할 저장 공간이 부족합니다. 약 %1의 공간이 더 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>프로젝트 보관 완료</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>가져올 보관 파일 선택</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Vidorna 프로젝트 파일 (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>보관 파일을 가져오는 중...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>이 보관 파일을 가져올 저장 공간이 부족합니다. 약 %1의 공간이 더 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>가져오기 완료</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>가져오기 실패</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>보관 파일을 가져오는 중 오류가 발생했습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>잘못된 이름</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>이름은 비워 둘 수 없고 &quot;.&quot; 또는 &quot;..&quot;일 수 없으며 &quot;/&quot;를 포함할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>사용 중인 동영상</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>&quot;%1&quot;이(가) 편집기에서 열려 있습니다. 먼저 동영상을 닫으세요.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>새 동영상 %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>새 동영상</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>프로젝트 이름 입력</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>동영상 파일을 만들지 못했습니다</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>같은 이름의 동영상이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>새 폴더</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>폴더 이름 입력</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>새 폴더 만들기 실패</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>&quot;%1&quot; 이름의 항목이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>폴더를 만드는 중 오류가 발생했습니다</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>항목 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>항목 이름 입력</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>이름 바꾸기 실패</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>이름 바꾸기 실패</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 사본 %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 사본</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>동영상 복제</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>동영상 이름 입력</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>동영상을 복제하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>항목 제거</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>&quot;%1&quot; 항목을 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>항목 제거</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>항목 %1개를 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>항목을 제거하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>항목을 복사하는 중...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>항목을 이동하는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>동영상을 이동하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>항목 %1개 복사됨</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>항목 %1개 이동됨</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(항목 %1개)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(항목 1개)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(비어 있음)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

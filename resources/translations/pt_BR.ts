@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>Excluir o projeto de filme atual</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>Renomear o projeto de filme atual</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>Duplicar o projeto de filme atual</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Arquivar</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>Arquivar o projeto de filme atual</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>Selecione uma pasta de destino</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>Arquivando projeto...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>Falha ao arquivar o projeto</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>Ocorreu um erro ao arquivar o projeto (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>Espaço insuficiente</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>Não há espaço suficiente para arquivar este projeto. São necessários cerca de %1 a mais.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>Projeto arquivado</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>Selecione um arquivo para importar</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Arquivo de projeto do Vidorna (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>Importando arquivo...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>Não há espaço suficiente para importar este arquivo. São necessários cerca de %1 a mais.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>Importação concluída</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Falha na importação</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>Ocorreu um erro ao importar o arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nome inválido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Um nome não pode ser vazio, &quot;.&quot; ou &quot;..&quot;, nem conter &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>Filme em uso</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>&quot;%1&quot; está aberto no editor. Feche o filme primeiro.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>Novo filme %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>Novo filme</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>Digite o nome do projeto</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>Não foi possível criar o arquivo do filme</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>Já existe um filme com esse nome</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nova pasta</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Digite o nome da pasta</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Falha ao criar a pasta</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Já existe um item chamado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Ocorreu um erro ao criar a pasta</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Renomear item</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>Digite o nome do item</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 cópia %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 cópia</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>Duplicar filme</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>Digite o nome do filme</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>Não foi possível duplicar o filme</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Remover item</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>Deseja realmente remover o item &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>Remover itens</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>Deseja realmente remover %1 item(ns)?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>Não foi possível remover o(s) item(ns)</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>Copiando itens...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>Movendo itens...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>Não foi possível mover o filme</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>%1 item(ns) copiado(s)</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>%1 item(ns) movido(s)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 itens)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 item)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vazia)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

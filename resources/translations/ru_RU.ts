@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>Удалить текущий проект фильма</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>Переименовать текущий проект фильма</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>Дублировать текущий проект фильма</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Архивировать</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>Архивировать текущий проект фильма</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>Выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>Архивирование проекта...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>Не удалось архивировать проект</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>При архивировании проекта произошла ошибка (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>Недостаточно места</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>Недостаточно места для архивирования проекта. Требуется ещё около %1.</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>Проект заархивирован</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>Выберите архив для импорта</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Файл проекта Vidorna (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>Импорт архива...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>Недостаточно места для импорта архива. Требуется ещё около %1.</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>Импорт завершён</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Не удалось импортировать</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>При импорте архива произошла ошибка (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Недопустимое имя</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Имя не может быть пустым, равным «.» или «..» и не может содержать «/».</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>Фильм открыт</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>«%1» открыт в редакторе. Сначала закройте фильм.</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>Новый фильм %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>Новый фильм</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>Введите название проекта</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>Не удалось создать файл фильма</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>Фильм с таким названием уже существует</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Введите название папки</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Элемент с названием «%1» уже существует</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>При создании папки произошла ошибка</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Переименовать элемент</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>Введите название элемента</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Не удалось переименовать</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>Не удалось переименовать</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 копия %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 копия</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>Дублировать фильм</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>Введите название фильма</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>Не удалось дублировать фильм</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Удалить элемент</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>Вы действительно хотите удалить элемент «%1»?</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>Удалить элементы</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>Вы действительно хотите удалить элементы (%1)?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>Не удалось удалить элементы</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>Копирование элементов...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>Перемещение элементов...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>Не удалось переместить фильм</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>Скопировано элементов: %1</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>Перемещено элементов: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(элементов: %1)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 элемент)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Пусто)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>删除当前影片项目</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>重命名当前影片项目</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>复制当前影片项目</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>归档</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>归档当前影片项目</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>正在归档项目...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>归档项目失败</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>归档项目时出错 (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>空间不足</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>存储空间不足，无法归档此项目。还需要约 %1 的空间。</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>项目归档完成</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>选择要导入的归档文件</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Vidorna 项目文件 (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>正在导入归档...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>存储空间不足，无法导入此归档。还需要约 %1 的空间。</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>导入完成</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>导入失败</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>导入归档时出错 (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>名称无效</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名称不能为空，不能是“.”或“..”，也不能包含“/”。</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>影片正在使用</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>“%1”已在编辑器中打开。请先关闭该影片。</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>新影片 %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>新影片</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>输入项目名称</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>无法创建影片文件</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>已存在同名影片</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>输入文件夹名称</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>新建文件夹失败</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>已存在名为“%1”的项目</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>创建文件夹时出错</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>重命名项目</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>输入项目名称</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 副本 %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 副本</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>复制影片</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>输入影片名称</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>复制影片失败</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>移除项目</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>确定要移除项目“%1”吗？</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>移除项目</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>确定要移除 %1 个项目吗？</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>无法移除项目</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>正在复制项目...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>正在移动项目...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>移动影片失败</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>已复制 %1 个项目</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>已移动 %1 个项目</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 个项目)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 个项目)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(空)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

@@ -139,6 +139,252 @@
     </message>
 </context>
 <context>
+    <name>ProjectsListWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Delete current movie project</source>
+        <translation>刪除目前的影片專案</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Rename current movie project</source>
+        <translation>重新命名目前的影片專案</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Duplicate current movie project</source>
+        <translation>複製目前的影片專案</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>封存</translation>
+    </message>
+    <message>
+        <source>Archive current movie project</source>
+        <translation>封存目前的影片專案</translation>
+    </message>
+    <message>
+        <source>Select an output directory</source>
+        <translation>選擇輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Archiving project...</source>
+        <translation>正在封存專案...</translation>
+    </message>
+    <message>
+        <source>Archive Project Failed</source>
+        <translation>封存專案失敗</translation>
+    </message>
+    <message>
+        <source>Archive project error occurs (%1)</source>
+        <translation>封存專案時發生錯誤 (%1)</translation>
+    </message>
+    <message>
+        <source>Insufficient Space</source>
+        <translation>空間不足</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
+        <translation>儲存空間不足，無法封存此專案。還需要約 %1 的空間。</translation>
+    </message>
+    <message>
+        <source>Archive Project Completed</source>
+        <translation>專案封存完成</translation>
+    </message>
+    <message>
+        <source>Select an archive to import</source>
+        <translation>選擇要匯入的封存檔</translation>
+    </message>
+    <message>
+        <source>Vidorna Project File (*.vidornaproject)</source>
+        <translation>Vidorna 專案檔 (*.vidornaproject)</translation>
+    </message>
+    <message>
+        <source>Importing archive...</source>
+        <translation>正在匯入封存檔...</translation>
+    </message>
+    <message>
+        <source>There&apos;s not enough storage space to import this archive. About %1 more space is needed.</source>
+        <translation>儲存空間不足，無法匯入此封存檔。還需要約 %1 的空間。</translation>
+    </message>
+    <message>
+        <source>Import Completed</source>
+        <translation>匯入完成</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>匯入失敗</translation>
+    </message>
+    <message>
+        <source>Import archive error occurs (%1)</source>
+        <translation>匯入封存檔時發生錯誤 (%1)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>名稱無效</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名稱不能空白，不能是「.」或「..」，也不能包含「/」。</translation>
+    </message>
+    <message>
+        <source>Movie In Use</source>
+        <translation>影片使用中</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in the editor. Close the movie first.</source>
+        <translation>「%1」已在編輯器中開啟。請先關閉該影片。</translation>
+    </message>
+    <message>
+        <source>New Movie %1</source>
+        <translation>新影片 %1</translation>
+    </message>
+    <message>
+        <source>New Movie</source>
+        <translation>新影片</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Enter project name</source>
+        <translation>輸入專案名稱</translation>
+    </message>
+    <message>
+        <source>Failed to create movie file</source>
+        <translation>無法建立影片檔案</translation>
+    </message>
+    <message>
+        <source>The named movie already exists</source>
+        <translation>已有同名的影片</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>輸入資料夾名稱</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>新增資料夾失敗</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>已有名為「%1」的項目</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>建立資料夾時發生錯誤</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>重新命名項目</translation>
+    </message>
+    <message>
+        <source>Enter item name</source>
+        <translation>輸入項目名稱</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>重新命名失敗</translation>
+    </message>
+    <message>
+        <source>Rename failed</source>
+        <translation>重新命名失敗</translation>
+    </message>
+    <message>
+        <source>%1 Copy %2</source>
+        <translation>%1 複本 %2</translation>
+    </message>
+    <message>
+        <source>%1 Copy</source>
+        <translation>%1 複本</translation>
+    </message>
+    <message>
+        <source>Duplicate Movie</source>
+        <translation>複製影片</translation>
+    </message>
+    <message>
+        <source>Enter movie name</source>
+        <translation>輸入影片名稱</translation>
+    </message>
+    <message>
+        <source>Failed to duplicate movie</source>
+        <translation>複製影片失敗</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>移除項目</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove item &quot;%1&quot;?</source>
+        <translation>確定要移除項目「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>Remove Item(s)</source>
+        <translation>移除項目</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove %1 item(s)?</source>
+        <translation>確定要移除 %1 個項目嗎？</translation>
+    </message>
+    <message>
+        <source>Failed to remove the item(s)</source>
+        <translation>無法移除項目</translation>
+    </message>
+    <message>
+        <source>Copying items...</source>
+        <translation>正在複製項目...</translation>
+    </message>
+    <message>
+        <source>Moving items...</source>
+        <translation>正在移動項目...</translation>
+    </message>
+    <message>
+        <source>Failed to move movie</source>
+        <translation>移動影片失敗</translation>
+    </message>
+    <message>
+        <source>%1 item(s) copied</source>
+        <translation>已複製 %1 個項目</translation>
+    </message>
+    <message>
+        <source>%1 item(s) moved</source>
+        <translation>已移動 %1 個項目</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(%1 Items)</source>
+        <translation>(%1 個項目)</translation>
+    </message>
+    <message>
+        <source>(1 Item)</source>
+        <translation>(1 個項目)</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(空)</translation>
+    </message>
+</context>
+<context>
     <name>ResourceAssetsWidget</name>
     <message>
         <source>Form</source>

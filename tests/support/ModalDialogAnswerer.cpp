@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 
 namespace {
 
@@ -55,6 +57,22 @@ ModalDialogAnswerer::Answer ModalDialogAnswerer::clickButton(const QString& text
                 button->click();
                 return;
             }
+        }
+    };
+}
+
+ModalDialogAnswerer::Answer ModalDialogAnswerer::chooseFile(const QString& path)
+{
+    return [path](QWidget* widget) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
+            // Typed into the name field, as a user would: selectFile leaves a
+            // focused field alone.
+            if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                name->setText(path);
+            else
+                dialog->selectFile(path);
+            // Through QDialog, where accept is public: the file dialog's own accept checks the choice.
+            static_cast<QDialog*>(dialog)->accept();
         }
     };
 }

@@ -26,6 +26,8 @@ public:
     static Answer reject();
     // Clicks the dialog's button whose text contains `text` (QMessageBox or any QDialog).
     static Answer clickButton(const QString& text);
+    // Picks the file or folder at path in a QFileDialog and accepts it.
+    static Answer chooseFile(const QString& path);
 
 private:
     void _poll();

@@ -17,4 +17,5 @@ const std::vector<GalleryPage>& galleryPages();
 
 QWidget* createControlsPage();
 QWidget* createPopupsPage();
+QWidget* createProjectsPage();
 QWidget* createSlidersPage();

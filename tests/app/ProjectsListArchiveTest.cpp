@@ -1,0 +1,123 @@
+// Archiving a listed project from its item menu and importing the archive,
+// through the real menu, file dialogs and archive threads.
+#include "FileRevealer.h"
+#include "ProjectsListWidget.h"
+#include "ProjectsTestSupport.h"
+#include "TestMedia.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// Picks the entry named text in the next popup menu, by keyboard.
+void chooseMenuEntryLater(const QString& text)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, text] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->deleteLater();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text)
+                menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    timer->start(20);
+}
+
+// Notes the entries of the next popup menu, then closes it.
+void readMenuLater(QStringList* entries)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->deleteLater();
+        for (QAction* action : menu->actions())
+            entries->append(action->text());
+        menu->close();
+    });
+    timer->start(20);
+}
+
+} // namespace
+
+class ProjectsListArchiveTest : public ProjectsTest
+{
+protected:
+    void TearDown() override
+    {
+        FileRevealer::setCurrent(FileRevealer());
+        ProjectsTest::TearDown();
+    }
+};
+
+TEST_F(ProjectsListArchiveTest, ArchivesFromTheMenuAndImportsTheArchiveBesideTheProject)
+{
+    const QString media = TestMedia::path("clip_h264_aac.mp4");
+    if (!QFileInfo::exists(media))
+        GTEST_SKIP() << "the test media were not made";
+    const QString trip = makeProject("Trip");
+    writeFile(trip + "/project.xml", "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Project/>");
+    ASSERT_TRUE(QFile::copy(media, trip + "/clip.mp4"));
+
+    QStringList revealed;
+    FileRevealer::setCurrent(FileRevealer(
+        [&revealed](const QStringList& uris) {
+            revealed += uris;
+            return true;
+        },
+        [](const QUrl&) { return false; }));
+    ProjectsListWidget list(nullptr);
+    QStringList messages;
+    QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage,
+                     [&messages](const QString& text) { messages.append(text); });
+    showForList(list);
+
+    QTemporaryDir output;
+    DialogScript dialogs({DialogScript::choose(output.path())});
+    chooseMenuEntryLater("Archive");
+    const QRect tile = list.visualItemRect(list.findItems("Trip", Qt::MatchExactly).first());
+    emit list.customContextMenuRequested(tile.center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !revealed.isEmpty(); }, 20000));
+    EXPECT_TRUE(dialogs.finished());
+    EXPECT_EQ(messages, QStringList{"Archive Project Completed"});
+    const QString archive = output.path() + "/Trip.vidornaproject";
+    EXPECT_EQ(revealed, QStringList{QUrl::fromLocalFile(archive).toString()});
+    ASSERT_TRUE(QFileInfo::exists(archive));
+
+    DialogScript open({DialogScript::choose(archive)});
+    list.importArchive();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 2; }, 20000));
+    EXPECT_EQ(messages.last(), "Import Completed");
+    EXPECT_EQ(readFile(projectPath("Trip (1)/clip.mp4")), readFile(media));
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_FALSE(list.findItems("Trip (1)", Qt::MatchExactly).isEmpty());
+}
+
+TEST_F(ProjectsListArchiveTest, TheItemMenuOffersOnlyWhatTheItemAllows)
+{
+    makeProject("Trip");
+    makeProject("Broken", false);
+    makeFolder("Trips");
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    const auto menuOf = [&list](const QString& name) {
+        QStringList entries;
+        readMenuLater(&entries);
+        emit list.customContextMenuRequested(list.visualItemRect(list.findItems(name, Qt::MatchExactly).first()).center());
+        EXPECT_TRUE(QTest::qWaitFor([&entries] { return !entries.isEmpty(); }, 3000));
+        // The menu's title row comes first.
+        return entries.mid(1);
+    };
+    EXPECT_EQ(menuOf("Trip"), (QStringList{"Remove", "Rename", "Duplicate", "Archive"}));
+    EXPECT_EQ(menuOf("Broken"), (QStringList{"Remove", "Rename"}));
+    EXPECT_EQ(menuOf("Trips"), (QStringList{"Remove", "Rename"}));
+}

@@ -1,0 +1,157 @@
+// The projects list over a generated projects directory: order, subtitles,
+// flags, folders, links, and navigation by real events.
+#include "ProjectsListWidget.h"
+#include "ProjectsListWidgetItemDelegate.h"
+#include "ProjectsTestSupport.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+using Delegate = ProjectsListWidgetItemDelegate;
+
+QStringList rowNames(const QListWidget& list)
+{
+    QStringList names;
+    for (int row = 0; row < list.count(); ++row)
+        names.append(list.item(row)->text());
+    return names;
+}
+
+QString subtitle(const QListWidget& list, const QString& name)
+{
+    const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+    return found.isEmpty() ? QString("<missing>") : found.first()->data(Delegate::SubtitleRole).toString();
+}
+
+bool flag(const QListWidget& list, const QString& name, int role)
+{
+    const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+    return !found.isEmpty() && found.first()->data(role).toBool();
+}
+
+} // namespace
+
+class ProjectsListWidgetTest : public ProjectsTest
+{
+protected:
+    // Today at noon: every time below shows as "Today".
+    QDateTime at(int seconds) const { return QDateTime(QDate::currentDate(), QTime(12, 0)).addSecs(seconds); }
+
+    void makeLibrary()
+    {
+        makeProject("Alpha");
+        makeProject("Beta");
+        makeProject("Gamma");
+        makeProject("Broken", false, {"shot.jpg"});
+        makeProject("Sample", true, {"example.dat"});
+        makeFolder("Trips");
+        makeProject("Trips/Paris");
+        makeProject("Trips/Rome");
+        makeProject("Trips/Oslo");
+        makeFolder("Solo");
+        makeProject("Solo/Only");
+        makeFolder("Nothing");
+        // Links are not followed: one to the projects directory itself would never end.
+        ASSERT_TRUE(QFile::link(projects(), projectPath("Loop")));
+        ASSERT_TRUE(QFile::link(projectPath("Alpha"), projectPath("Trips/AlphaLink")));
+        setModified(projectPath("Alpha/project.xml"), at(10));
+        setModified(projectPath("Beta/project.xml"), at(30));
+        setModified(projectPath("Gamma/project.xml"), at(30));
+        setModified(projectPath("Broken"), at(20));
+        setModified(projectPath("Trips/Paris/project.xml"), at(5));
+        setModified(projectPath("Trips/Rome/project.xml"), at(60));
+        setModified(projectPath("Trips/Oslo/project.xml"), at(1));
+        setModified(projectPath("Solo/Only/project.xml"), at(4));
+        setModified(projectPath("Nothing"), at(-400 * 24 * 3600));
+        // Its own time would put the folder first: its projects' times count.
+        setModified(projectPath("Solo"), at(3600));
+    }
+};
+
+TEST_F(ProjectsListWidgetTest, ListsNewestFirstWithSubtitlesFlagsAndTheExampleLast)
+{
+    makeLibrary();
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    EXPECT_EQ(rowNames(list), (QStringList{"/NEW/", "Trips", "Beta", "Gamma", "Broken", "Alpha", "Solo", "Nothing",
+                                           "Sample"}));
+    EXPECT_EQ(subtitle(list, "Trips"), "(3 Items)");
+    EXPECT_EQ(subtitle(list, "Solo"), "(1 Item)");
+    EXPECT_EQ(subtitle(list, "Nothing"), "(Empty)");
+    EXPECT_EQ(subtitle(list, "Beta"), "Today");
+    EXPECT_EQ(subtitle(list, "Broken"), "Today");
+    EXPECT_EQ(subtitle(list, "Sample"), "");
+    EXPECT_EQ(subtitle(list, "/NEW/"), "");
+    EXPECT_TRUE(flag(list, "Broken", Delegate::DamagedRole));
+    EXPECT_FALSE(flag(list, "Alpha", Delegate::DamagedRole));
+    EXPECT_TRUE(flag(list, "Trips", Delegate::FolderRole));
+    EXPECT_FALSE(flag(list, "Beta", Delegate::FolderRole));
+    EXPECT_EQ(list.item(1)->sizeHint(), QSize(140, 178));
+}
+
+TEST_F(ProjectsListWidgetTest, AnEmptyDirectoryListsOnlyTheNewMovieTile)
+{
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    EXPECT_EQ(rowNames(list), QStringList{"/NEW/"});
+}
+
+TEST_F(ProjectsListWidgetTest, DoubleClickEntersAFolderAndBackspaceLeavesIt)
+{
+    makeLibrary();
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    QSignalSpy entered(&list, &ProjectsListWidget::projectFolderEntered);
+    QListWidgetItem* trips = list.findItems("Trips", Qt::MatchExactly).first();
+    doubleClickItem(list, trips);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entered.count() == 1; }, 3000));
+    EXPECT_EQ(entered.first().first().toString(), "Trips");
+    EXPECT_TRUE(list.isInFolder());
+    // Inside a folder the link is skipped and the projects are newest first.
+    EXPECT_EQ(rowNames(list), (QStringList{"/NEW/", "Rome", "Paris", "Oslo"}));
+
+    QSignalSpy opened(&list, &ProjectsListWidget::oneProjectClicked);
+    list.setCurrentRow(2);
+    QTest::keyClick(list.viewport(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opened.count() == 1; }, 3000));
+    EXPECT_EQ(opened.first(), (QVariantList{"Paris", "Trips", false}));
+
+    QTest::keyClick(list.viewport(), Qt::Key_Backspace);
+    EXPECT_FALSE(list.isInFolder());
+    EXPECT_EQ(entered.last().first().toString(), "");
+    EXPECT_EQ(list.currentItem()->text(), "Trips");
+
+    // A folder name that is not plain leads nowhere.
+    list.changeDirectory("..");
+    EXPECT_FALSE(list.isInFolder());
+    EXPECT_EQ(entered.count(), 2);
+}
+
+TEST_F(ProjectsListWidgetTest, OpeningADamagedProjectSaysSoAndEditModeTicksByClicks)
+{
+    makeLibrary();
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    QSignalSpy opened(&list, &ProjectsListWidget::oneProjectClicked);
+    QListWidgetItem* broken = list.findItems("Broken", Qt::MatchExactly).first();
+    doubleClickItem(list, broken);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opened.count() == 1; }, 3000));
+    EXPECT_EQ(opened.first(), (QVariantList{"Broken", "", true}));
+
+    QSignalSpy selection(&list, &ProjectsListWidget::editSelectionChanged);
+    list.toggleEdit();
+    QListWidgetItem* alpha = list.findItems("Alpha", Qt::MatchExactly).first();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(alpha).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return selection.count() == 1; }, 3000));
+    EXPECT_EQ(selection.last().first().toInt(), 1);
+    EXPECT_TRUE(alpha->data(Delegate::TickedRole).toBool());
+    // The new-movie tile does nothing in edit mode, double-clicks neither.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    doubleClickItem(list, broken);
+    QTest::qWait(300);
+    EXPECT_EQ(opened.count(), 1);
+    QTest::keyClick(list.viewport(), Qt::Key_Escape);
+    EXPECT_FALSE(list.isEditing());
+    EXPECT_FALSE(alpha->data(Delegate::TickedRole).toBool());
+}
