@@ -185,6 +185,8 @@ private:
     static int _decodeEntry(AVThread_QThread_Type* thread, void* stream);
     static AVPixelFormat _negotiateFormat(AVCodecContext* context, const AVPixelFormat* formats);
 
+    // The duration that the stream or container headers state; 0 when none.
+    double _headerDuration() const;
     int32_t _openAudio();
     int32_t _openVideo();
     AVCodecContextPtr _newDecoderContext(bool allowHardware);
@@ -196,6 +198,8 @@ private:
     // asked for or under way.
     bool _isCurrent(uint32_t serial) const;
 
+    // Where the last packet ends, found at open for files whose headers state no duration.
+    std::atomic<double> _scannedDuration{0.0};
     ThreadPtr _loadThread;
     LoadCallback _loadCallback = nullptr;
     void* _loadCallbackContext = nullptr;
