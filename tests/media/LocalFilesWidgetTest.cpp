@@ -1,0 +1,190 @@
+// The local files page on a folder of real media: what it lists, the tool
+// tips and click data its thumbnail tasks produce, its filter kept in
+// "media.config", its cache and folder watching, and its end while tasks run.
+#include "LocalFilesTestSupport.h"
+#include "LocalThumbnailsCache.h"
+#include "ThumbnailsCacheFolder.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QSignalSpy>
+
+using namespace LocalFilesTest;
+
+namespace {
+
+class LocalFilesWidgetTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        // Newest first: the text file and the sub-folder must not show.
+        copyFixture(folder.path(), "moving709_640x360.mp4", 6);
+        copyFixture(folder.path(), "rotated90.mp4", 5);
+        copyFixture(folder.path(), "picture.png", 4);
+        copyFixture(folder.path(), "animation.gif", 3);
+        copyFixture(folder.path(), "cover.mp3", 2);
+        copyFixture(folder.path(), "tone440.wav", 1);
+        QFile text(folder.filePath("notes.txt"));
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("not media\n");
+        text.close();
+        setModified(folder.filePath("notes.txt"), kBaseTimeMs + 7000);
+        ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+    }
+
+    struct Click {
+        int type = 0;
+        QString path;
+        QSize imageSize;
+        QString metadata;
+    };
+
+    Click click(const QString& name)
+    {
+        QSignalSpy clicked(page.get(), &LocalFilesWidget::fileItemClicked);
+        QListWidgetItem* target = item(name);
+        EXPECT_NE(target, nullptr) << name.toStdString();
+        if (!target)
+            return {};
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(target).center());
+        EXPECT_TRUE(clicked.wait(5000) || clicked.count() == 1);
+        if (clicked.count() != 1)
+            return {};
+        const QList<QVariant> arguments = clicked.first();
+        return {arguments[0].toInt(), arguments[1].value<QFileInfo>().absoluteFilePath(),
+                arguments[2].value<QPixmap>().size(), arguments[3].toString()};
+    }
+};
+
+} // namespace
+
+TEST_F(LocalFilesWidgetTest, ListsMediaNewestFirstWithTypesToolTipsAndClickData)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6)) << names().join(", ").toStdString();
+    EXPECT_EQ(names(), (QStringList{"moving709_640x360.mp4", "rotated90.mp4", "picture.png", "animation.gif",
+                                    "cover.mp3", "tone440.wav"}));
+    QList<int> types;
+    for (int row = 0; row < list()->count(); ++row)
+        types << list()->item(row)->data(Qt::UserRole + 1).toInt();
+    EXPECT_EQ(types, (QList<int>{1, 1, 2, 2, 3, 3}));
+    EXPECT_EQ(item("moving709_640x360.mp4")->toolTip(), "moving709_640x360.mp4\n0:02\n640x360");
+    EXPECT_EQ(item("rotated90.mp4")->toolTip(), "rotated90.mp4\n0:01\n240x320");
+    EXPECT_EQ(item("picture.png")->toolTip(), "picture.png\n320x240");
+    EXPECT_EQ(item("tone440.wav")->toolTip(), "tone440.wav\n0:03");
+    EXPECT_EQ(item("moving709_640x360.mp4")->data(Qt::UserRole + 2).toString(), "0:02");
+
+    const Click movie = click("moving709_640x360.mp4");
+    EXPECT_EQ(movie.type, 1);
+    EXPECT_EQ(movie.path, folder.filePath("moving709_640x360.mp4"));
+    EXPECT_EQ(movie.metadata, "0:02;640x360;0");
+    EXPECT_EQ(movie.imageSize, QSize(320, 180));
+    EXPECT_EQ(click("rotated90.mp4").metadata, "0:01;240x320;90");
+    EXPECT_EQ(click("rotated90.mp4").imageSize, QSize(240, 320));
+    EXPECT_EQ(click("picture.png").metadata, "320x240");
+    const Click cover = click("cover.mp3");
+    EXPECT_EQ(cover.metadata, "0:01");
+    EXPECT_EQ(cover.imageSize, QSize(320, 240)) << "the attached cover picture";
+    const Click tone = click("tone440.wav");
+    EXPECT_EQ(tone.type, 3);
+    EXPECT_EQ(tone.imageSize, QSize(192, 192)) << "the placeholder of a sound without cover";
+}
+
+TEST_F(LocalFilesWidgetTest, AudioFilterIsKeptInTheSettings)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    chooseFromMenu("filterButton", "Audio");
+    EXPECT_EQ(names(), (QStringList{"cover.mp3", "tone440.wav"}));
+    EXPECT_EQ(page->findChild<QPushButton*>("filterButton")->text(), "Audio");
+
+    makePage();
+    EXPECT_EQ(page->findChild<QPushButton*>("filterButton")->text(), "Audio");
+    ASSERT_TRUE(waitForItems(2));
+    EXPECT_EQ(names(), (QStringList{"cover.mp3", "tone440.wav"}));
+    chooseFromMenu("filterButton", "All");
+    EXPECT_EQ(list()->count(), 6);
+}
+
+TEST_F(LocalFilesWidgetTest, SecondPageTakesEverythingFromTheCache)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    EXPECT_EQ(tasksStarted, 6);
+    makePage(); // the first page saved its cache when it went
+    ASSERT_TRUE(waitForItems(6));
+    EXPECT_EQ(tasksStarted, 0);
+    EXPECT_EQ(item("rotated90.mp4")->toolTip(), "rotated90.mp4\n0:01\n240x320");
+    EXPECT_EQ(click("cover.mp3").imageSize, QSize(320, 240));
+}
+
+TEST_F(LocalFilesWidgetTest, TouchedFileIsRemadeAndNewFileRelists)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    page.reset();
+    const QString cached = LocalThumbnailsCache().rootPath() + "/" + ThumbnailsCacheFolder::hashText(folder.path())
+                           + "/" + ThumbnailsCacheFolder::hashText("picture.png");
+    ASSERT_TRUE(QFileInfo::exists(cached));
+    setModified(folder.filePath("picture.png"), kBaseTimeMs + 4500);
+
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    EXPECT_EQ(tasksStarted, 1) << "only the touched picture is made again";
+    EXPECT_FALSE(QFileInfo::exists(cached)) << "the stale thumbnail is dropped";
+
+    copyFixture(folder.path(), "small_40x20.png", 10);
+    ASSERT_TRUE(waitForItems(7)) << "the folder change re-lists it";
+    EXPECT_EQ(names().first(), "small_40x20.png");
+    EXPECT_EQ(item("small_40x20.png")->toolTip(), "small_40x20.png\n40x20");
+}
+
+TEST_F(PageTest, NamesOfEqualHashShowTheirOwnColours)
+{
+    for (const auto& [name, colour] : {std::pair<QString, QString>{"Aa.png", "red"}, {"BB.png", "blue"}}) {
+        ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "color=c=" + colour + ":s=64x48", "-frames:v", "1"},
+                              folder.filePath(name)));
+        setModified(folder.filePath(name), kBaseTimeMs);
+    }
+    const auto centre = [this](const QString& name) {
+        const QImage image = item(name)->icon().pixmap(64, 48).toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
+    };
+    for (int run = 0; run < 2; ++run) {
+        makePage();
+        ASSERT_TRUE(waitForItems(2));
+        EXPECT_TRUE(nearColour(centre("Aa.png"), Qt::red)) << "run " << run;
+        EXPECT_TRUE(nearColour(centre("BB.png"), Qt::blue)) << "run " << run;
+    }
+}
+
+TEST_F(PageTest, MissingFolderSaysSo)
+{
+    makePage(folder.filePath("gone"));
+    QLabel* label = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (QLabel* candidate : page->findChildren<QLabel*>()) {
+                if (candidate->text() == "Directory not found" && candidate->isVisible())
+                    label = candidate;
+            }
+            return label != nullptr;
+        },
+        kWaitMs));
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(label->geometry(), QRect(0, (page->height() - 40) / 2, page->width(), 40));
+}
+
+TEST_F(PageTest, DeletedWhileListingAndThumbnailingEndsCleanly)
+{
+    for (int i = 0; i < 300; ++i)
+        ASSERT_TRUE(QFile::copy(TestMedia::path(i % 2 ? "picture.png" : "rotated90.mp4"),
+                                folder.filePath(QString("file%1.%2").arg(i).arg(i % 2 ? "png" : "mp4"))));
+    makePage();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tasksStarted > 0; }, kWaitMs));
+    page.reset();
+    // TearDown waits for the tasks; none may report into the deleted page.
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
+    QCoreApplication::processEvents();
+}
