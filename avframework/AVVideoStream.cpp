@@ -339,8 +339,12 @@ bool AVVideoStream::awaken()
 AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
 {
     *stalled = false;
-    if (seekFile(time) < 0 || findHWDecoder() < 0)
+    // A stream without timestamps (an elementary stream) cannot seek by
+    // time: it is decoded from its start and its frames timed by their count.
+    const bool counting = seekFile(time) < 0;
+    if ((counting && av_seek_frame(_formatContext.get(), -1, 0, AVSEEK_FLAG_BYTE) < 0) || findHWDecoder() < 0)
         return nullptr;
+    int64_t decodedCount = 0;
     AVCodecContext* context = _codecContext.get();
     avcodec_flush_buffers(context);
     AVPacketPtr packet(av_packet_alloc());
@@ -378,8 +382,9 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
                 return nullptr;
             }
             moreInputRequests = 0;
-            const double at = frameTime(frame.get(), _stream->time_base);
-            if (!exact || at >= time || time - at <= tolerance)
+            const double at =
+                counting ? double(decodedCount++) * _frameDuration : frameTime(frame.get(), _stream->time_base);
+            if ((!exact && !counting) || at >= time || time - at <= tolerance)
                 return frame;
             last.reset(av_frame_clone(frame.get()));
             av_frame_unref(frame.get());
