@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
+#include <QSet>
 #include <QSignalSpy>
 
 using namespace LocalFilesTest;
@@ -187,4 +189,44 @@ TEST_F(PageTest, DeletedWhileListingAndThumbnailingEndsCleanly)
     // TearDown waits for the tasks; none may report into the deleted page.
     EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
     QCoreApplication::processEvents();
+}
+
+TEST_F(PageTest, ElementaryH264ClipListsItsRealLength)
+{
+    // An elementary stream states no duration anywhere in the file.
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc2=s=160x120:r=30:d=2", "-c:v", "libx264", "-preset",
+                           "veryfast", "-f", "h264"},
+                          folder.filePath("elementary_h264.mpg")));
+    makePage();
+    ASSERT_TRUE(waitForItems(1));
+    EXPECT_EQ(item("elementary_h264.mpg")->toolTip(), "elementary_h264.mpg\n0:02\n160x120");
+}
+
+TEST_F(PageTest, EngineDemoProbeCountsTheThumbnailsItWrote)
+{
+    const QString clip = folder.filePath("elementary.h264");
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc2=s=160x120:r=30:d=2", "-c:v", "libx264", "-preset",
+                           "veryfast", "-f", "h264"},
+                          clip));
+    const auto probe = [&](const QString& out) {
+        QProcess demo;
+        demo.start(VIDORNA_ENGINE_DEMO, {"probe", clip, "--out", out});
+        EXPECT_TRUE(demo.waitForFinished(60000));
+        return QString::fromUtf8(demo.readAllStandardOutput());
+    };
+    const QString out = folder.filePath("thumbnails");
+    EXPECT_TRUE(probe(out).contains("thumbnails:   16 written")) << "all 16 from their own times";
+    QSet<QByteArray> distinct;
+    for (const QFileInfo& file : QDir(out).entryInfoList({"thumbnail_*.png"}, QDir::Files)) {
+        QFile picture(file.absoluteFilePath());
+        ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+        distinct.insert(picture.readAll());
+    }
+    EXPECT_EQ(distinct.size(), 16);
+
+    // Names taken by folders cannot be written: those pictures do not count.
+    const QString blocked = folder.filePath("blocked");
+    for (int i = 0; i < 8; ++i)
+        ASSERT_TRUE(QDir().mkpath(QDir(blocked).filePath(QString("thumbnail_%1.png").arg(i, 2, 10, QChar('0')))));
+    EXPECT_TRUE(probe(blocked).contains("thumbnails:   8 written"));
 }
