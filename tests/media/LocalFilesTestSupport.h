@@ -77,6 +77,11 @@ protected:
         page.reset();
         settings = std::make_unique<QSettings>(configPath, QSettings::IniFormat);
         page = std::make_unique<LocalFilesWidget>(path.isEmpty() ? folder.path() : path, settings.get());
+        // The media library's dark page area, as the page sits in it.
+        QPalette palette = page->palette();
+        palette.setColor(QPalette::Window, QColor(31, 32, 35));
+        page->setPalette(palette);
+        page->setAutoFillBackground(true);
         page->resize(800, 600);
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
