@@ -1,6 +1,7 @@
 // The local files page on a folder of real media: what it lists, the tool
 // tips and click data its thumbnail tasks produce, its filter kept in
 // "media.config", its cache and folder watching, and its end while tasks run.
+#include "AssetLoadingThreadPool.h"
 #include "LocalFilesTestSupport.h"
 #include "LocalThumbnailsCache.h"
 #include "ThumbnailsCacheFolder.h"
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
+#include <QThread>
 
 using namespace LocalFilesTest;
 
@@ -229,4 +231,78 @@ TEST_F(PageTest, EngineDemoProbeCountsTheThumbnailsItWrote)
     for (int i = 0; i < 8; ++i)
         ASSERT_TRUE(QDir().mkpath(QDir(blocked).filePath(QString("thumbnail_%1.png").arg(i, 2, 10, QChar('0')))));
     EXPECT_TRUE(probe(blocked).contains("thumbnails:   8 written"));
+}
+
+namespace {
+
+// Counts the debug lines that contain a text, while it exists.
+class LogCounter {
+public:
+    explicit LogCounter(const char* text)
+    {
+        _text = text;
+        _count = 0;
+        _previous = qInstallMessageHandler(&LogCounter::_handle);
+    }
+    ~LogCounter() { qInstallMessageHandler(_previous); }
+    int count() const { return _count; }
+
+private:
+    static void _handle(QtMsgType, const QMessageLogContext&, const QString& message)
+    {
+        if (message.contains(_text))
+            ++_count;
+    }
+    static inline const char* _text = nullptr;
+    static inline std::atomic<int> _count{0};
+    QtMessageHandler _previous;
+};
+
+// Holds one thread of the project asset pool until released.
+class BusyAssetTask : public QRunnable {
+public:
+    explicit BusyAssetTask(std::atomic<bool>& release)
+        : _release(release)
+    {
+    }
+    void run() override
+    {
+        while (!_release)
+            QThread::msleep(5);
+    }
+
+private:
+    std::atomic<bool>& _release;
+};
+
+} // namespace
+
+TEST_F(LocalFilesWidgetTest, ListingWaitsForProjectLoadingWithoutSpinning)
+{
+    std::atomic<bool> release{false};
+    AssetLoadingThreadPool::instance()->start(new BusyAssetTask(release));
+    LogCounter waits("Still wait until project loading complete");
+    makePage();
+    std::atomic<int> listings{0};
+    QObject::connect(page.get(), &LocalFilesWidget::beginLoadingFiles, page.get(), [&] { ++listings; },
+                     Qt::DirectConnection);
+    QTest::qWait(1500);
+    EXPECT_EQ(listings, 0) << "no listing while the project's assets load";
+    EXPECT_EQ(waits.count(), 1) << "the wait is logged once";
+    release = true;
+    ASSERT_TRUE(waitForItems(6));
+    EXPECT_EQ(listings, 1);
+    EXPECT_TRUE(AssetLoadingThreadPool::instance()->waitForDone(kWaitMs));
+}
+
+TEST_F(LocalFilesWidgetTest, DeletedWhileItsListingRunsEndsCleanly)
+{
+    makePage();
+    std::atomic<bool> listing{false};
+    QObject::connect(page.get(), &LocalFilesWidget::beginLoadingFiles, page.get(), [&] { listing = true; },
+                     Qt::DirectConnection);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listing.load(); }, kWaitMs));
+    page.reset();
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
+    QCoreApplication::processEvents(); // nothing queued for the page may arrive
 }
