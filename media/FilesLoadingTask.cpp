@@ -16,11 +16,11 @@ int FilesLoadingTask::mediaTypeOf(const QFileInfo& file)
     static const QMimeDatabase database;
     const QString name = database.mimeTypeForFile(file.absoluteFilePath()).name();
     if (name.startsWith("image/"))
-        return 2;
+        return LocalFilePicture;
     if (name.startsWith("video/"))
-        return 1;
+        return LocalFileVideo;
     if (name.startsWith("audio/"))
-        return 3;
+        return LocalFileAudio;
     return 0;
 }
 

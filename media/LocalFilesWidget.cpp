@@ -28,9 +28,6 @@
 #include <QUrl>
 
 namespace {
-constexpr int kTypeRole = Qt::UserRole + 1;
-constexpr int kDurationRole = Qt::UserRole + 2;
-constexpr int kEntryRole = Qt::UserRole + 3;
 constexpr int kFirstListingDelayMs = 500;
 constexpr int kListingDelayMs = 100;
 constexpr int kScrollSettleMs = 100;
@@ -76,8 +73,17 @@ const char* const kMenuStyle =
 
 bool typeIsShown(int type, int filter)
 {
-    const int bit = type == 1 ? 1 : type == 2 ? 2 : type == 3 ? 4 : 0;
+    const int bit = type == LocalFileVideo ? 1 : type == LocalFilePicture ? 2 : type == LocalFileAudio ? 4 : 0;
     return (filter & bit) != 0;
+}
+
+// Runs the menu below container; the menu goes afterwards unless the page went with it.
+QAction* runMenuBelow(QMenu* menu, QWidget* container)
+{
+    QPointer<QMenu> guard(menu);
+    QAction* chosen = menu->exec(container->mapToGlobal(QPoint(0, container->height())));
+    delete guard.data();
+    return chosen;
 }
 
 QString folderName(const QDir& dir)
@@ -218,7 +224,7 @@ int LocalFilesWidget::_entryIndexOf(const QListWidgetItem* item) const
     if (!item)
         return -1;
     bool ok = false;
-    const int index = item->data(kEntryRole).toInt(&ok);
+    const int index = item->data(LocalFileEntryRole).toInt(&ok);
     return ok && index >= 0 && index < _files.size() ? index : -1;
 }
 
@@ -296,10 +302,10 @@ QListWidgetItem* LocalFilesWidget::_newItem(int index)
     static const QFileIconProvider icons;
     const LocalFileEntry& entry = _files[index];
     auto* item = new QListWidgetItem(icons.icon(entry.fileInfo), entry.fileInfo.fileName());
-    item->setData(kDurationRole, QString());
+    item->setData(LocalFileDurationRole, QString());
     item->setSizeHint(LocalFilesWidgetItemDelegate::itemSize(_zoom, _view));
-    item->setData(kTypeRole, entry.type);
-    item->setData(kEntryRole, index);
+    item->setData(LocalFileTypeRole, entry.type);
+    item->setData(LocalFileEntryRole, index);
     return item;
 }
 
@@ -413,21 +419,21 @@ void LocalFilesWidget::_applyItemMetadata(QListWidgetItem* item, int type, const
 {
     QString toolTip = item->text();
     QString duration;
-    if (type == 1) {
+    if (type == LocalFileVideo) {
         const QStringList parts = metadata.split(';', Qt::KeepEmptyParts);
         duration = parts.value(0);
         if (!duration.isEmpty())
             toolTip += "\n" + duration;
         if (parts.size() >= 2)
             toolTip += "\n" + parts[1];
-    } else if (type == 2 && !metadata.isEmpty()) {
+    } else if (type == LocalFilePicture && !metadata.isEmpty()) {
         toolTip += "\n" + metadata;
-    } else if (type == 3 && !metadata.isEmpty()) {
+    } else if (type == LocalFileAudio && !metadata.isEmpty()) {
         duration = metadata;
         toolTip += "\n" + metadata;
     }
     if (!duration.isEmpty())
-        item->setData(kDurationRole, duration);
+        item->setData(LocalFileDurationRole, duration);
     item->setToolTip(toolTip);
 }
 
@@ -492,15 +498,6 @@ QMenu* LocalFilesWidget::_newMenu(const QString& itemPadding)
     if (!itemPadding.isEmpty())
         menu->setStyleSheet(QString(kMenuStyle).arg(itemPadding));
     return menu;
-}
-
-// Runs the menu below container; the menu goes afterwards unless the page went with it.
-static QAction* runMenuBelow(QMenu* menu, QWidget* container)
-{
-    QPointer<QMenu> guard(menu);
-    QAction* chosen = menu->exec(container->mapToGlobal(QPoint(0, container->height())));
-    delete guard.data();
-    return chosen;
 }
 
 void LocalFilesWidget::onDirButtonClicked()

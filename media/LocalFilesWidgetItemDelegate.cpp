@@ -1,15 +1,12 @@
 #include "LocalFilesWidgetItemDelegate.h"
 
+#include "LocalFileEntry.h"
 #include "Util.h"
 
 #include <QIcon>
 #include <QPainter>
 
 namespace {
-constexpr int kTypeRole = Qt::UserRole + 1;
-constexpr int kDurationRole = Qt::UserRole + 2;
-constexpr int kVideoType = 1;
-constexpr int kAudioType = 3;
 constexpr int kMargin = 10;
 constexpr int kNameHeight = 20;
 constexpr int kFlagInset = 3;
@@ -82,12 +79,12 @@ QFont LocalFilesWidgetItemDelegate::_nameFont() const
 void LocalFilesWidgetItemDelegate::_paintFlag(QPainter* painter, const QPointF& topLeft, int type,
                                               const QString& duration) const
 {
-    if (duration.isEmpty() || (type != kVideoType && type != kAudioType))
+    if (duration.isEmpty() || (type != LocalFileVideo && type != LocalFileAudio))
         return;
     const int x = int(topLeft.x()) + kFlagInset;
     const int y = int(topLeft.y()) + kFlagInset;
-    const QSize flagSize = type == kVideoType ? QSize(15, 8) : QSize(11, 11);
-    const QPixmap& flag = type == kVideoType ? _flag(_videoFlag, ":/images/media-explorer/flag_video")
+    const QSize flagSize = type == LocalFileVideo ? QSize(15, 8) : QSize(11, 11);
+    const QPixmap& flag = type == LocalFileVideo ? _flag(_videoFlag, ":/images/media-explorer/flag_video")
                                              : _flag(_musicFlag, ":/images/media-explorer/flag_music");
     if (!flag.isNull())
         painter->drawPixmap(QRect(QPoint(x, y), flagSize), flag);
@@ -106,7 +103,7 @@ void LocalFilesWidgetItemDelegate::_paintIconMode(QPainter* painter, const QStyl
     const QRect textArea(inner.left(), iconArea.bottom(), inner.width(), kNameHeight);
     const QRectF target = _paintSelectionAndIcon(painter, option, index, iconArea);
     if (!target.isEmpty())
-        _paintFlag(painter, target.topLeft(), index.data(kTypeRole).toInt(), index.data(kDurationRole).toString());
+        _paintFlag(painter, target.topLeft(), index.data(LocalFileTypeRole).toInt(), index.data(LocalFileDurationRole).toString());
     const QString name = index.data(Qt::DisplayRole).toString();
     if (name.isEmpty())
         return;
@@ -133,9 +130,9 @@ void LocalFilesWidgetItemDelegate::_paintListMode(QPainter* painter, const QStyl
     painter->setFont(_nameFont());
     painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       painter->fontMetrics().elidedText(name, Qt::ElideMiddle, textArea.width()));
-    const int type = index.data(kTypeRole).toInt();
-    const QString duration = index.data(kDurationRole).toString();
-    if (duration.isEmpty() || (type != kVideoType && type != kAudioType))
+    const int type = index.data(LocalFileTypeRole).toInt();
+    const QString duration = index.data(LocalFileDurationRole).toString();
+    if (duration.isEmpty() || (type != LocalFileVideo && type != LocalFileAudio))
         return;
     painter->setPen(kSecondaryTextColor);
     QFont font;

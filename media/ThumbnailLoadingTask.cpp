@@ -54,11 +54,11 @@ QImage ThumbnailLoadingTask::loadThumbnail(const QFileInfo& file, int type, QStr
 {
     const QString path = file.absoluteFilePath();
     switch (type) {
-    case 1:
+    case LocalFileVideo:
         return loadVideoThumbnail(path, metadata);
-    case 2:
+    case LocalFilePicture:
         return loadImageThumbnail(path, metadata);
-    case 3:
+    case LocalFileAudio:
         return loadAudioThumbnail(path, metadata);
     default:
         metadata->clear();
