@@ -77,13 +77,20 @@ bool typeIsShown(int type, int filter)
     return (filter & bit) != 0;
 }
 
-// Runs the menu below container; the menu goes afterwards unless the page went with it.
-QAction* runMenuBelow(QMenu* menu, QWidget* container)
+// Runs the menu at pos and deletes it (with its actions) unless the page went
+// with it; the data of the chosen action, invalid when none was chosen.
+QVariant runMenu(QMenu* menu, const QPoint& pos)
 {
     QPointer<QMenu> guard(menu);
-    QAction* chosen = menu->exec(container->mapToGlobal(QPoint(0, container->height())));
+    QAction* chosen = menu->exec(pos);
+    const QVariant data = guard && chosen ? chosen->data() : QVariant();
     delete guard.data();
-    return chosen;
+    return data;
+}
+
+QVariant runMenuBelow(QMenu* menu, QWidget* container)
+{
+    return runMenu(menu, container->mapToGlobal(QPoint(0, container->height())));
 }
 
 QString folderName(const QDir& dir)
@@ -505,30 +512,29 @@ void LocalFilesWidget::onDirButtonClicked()
     QPointer<LocalFilesWidget> self(this);
     QMenu* menu = _newMenu("8px 30px 8px 10px");
     static const QFileIconProvider icons;
-    QList<QPair<QAction*, QString>> ancestors;
     QDir ancestor(_dir.absolutePath());
-    while (ancestor.cdUp())
-        ancestors.append({menu->addAction(icons.icon(QFileInfo(ancestor.absolutePath())), folderName(ancestor)),
-                          ancestor.absolutePath()});
-    if (!ancestors.isEmpty())
+    bool hasAncestor = false;
+    while (ancestor.cdUp()) {
+        menu->addAction(icons.icon(QFileInfo(ancestor.absolutePath())), folderName(ancestor))
+            ->setData(ancestor.absolutePath());
+        hasAncestor = true;
+    }
+    if (hasAncestor)
         menu->addSeparator();
-    QAction* select = menu->addAction(tr("Select Directory..."));
-    QAction* chosen = runMenuBelow(menu, _ui->dirButtonContainer);
-    if (!self || !chosen)
+    menu->addAction(tr("Select Directory..."))->setData(false);
+    const QVariant chosen = runMenuBelow(menu, _ui->dirButtonContainer);
+    if (!self || !chosen.isValid())
         return;
-    if (chosen == select) {
-        QTimer::singleShot(kListingDelayMs, this, [this] {
-            const QString folder = QFileDialog::getExistingDirectory(window(), tr("Select Directory"),
-                                                                     _dir.absolutePath(), QFileDialog::ShowDirsOnly);
-            if (!folder.isEmpty())
-                _selectDirectory(QDir(folder));
-        });
+    if (chosen.type() == QVariant::String) {
+        _selectDirectory(QDir(chosen.toString()));
         return;
     }
-    for (const auto& entry : ancestors) {
-        if (entry.first == chosen)
-            _selectDirectory(QDir(entry.second));
-    }
+    QTimer::singleShot(kListingDelayMs, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(window(), tr("Select Directory"),
+                                                                 _dir.absolutePath(), QFileDialog::ShowDirsOnly);
+        if (!folder.isEmpty())
+            _selectDirectory(QDir(folder));
+    });
 }
 
 void LocalFilesWidget::_selectDirectory(const QDir& dir)
@@ -549,10 +555,10 @@ void LocalFilesWidget::onFilterButtonClicked()
         action->setChecked(_filter == choice.second);
         action->setData(choice.second);
     }
-    QAction* chosen = runMenuBelow(menu, _ui->filterButtonContainer);
-    if (!self || !chosen)
+    const QVariant chosen = runMenuBelow(menu, _ui->filterButtonContainer);
+    if (!self || !chosen.isValid())
         return;
-    _filter = chosen->data().toInt();
+    _filter = chosen.toInt();
     _updateFilterButton();
     onFinishLoadingFiles(false);
 }
@@ -563,10 +569,10 @@ void LocalFilesWidget::onViewButtonClicked()
     QMenu* menu = _newMenu("8px 10px 8px 10px");
     menu->addAction(QIcon(kIconViewIcon), tr("Icon Mode"))->setData(0);
     menu->addAction(QIcon(kListViewIcon), tr("List Mode"))->setData(1);
-    QAction* chosen = runMenuBelow(menu, _ui->viewButtonContainer);
-    if (!self || !chosen || chosen->data().toInt() == _view)
+    const QVariant chosen = runMenuBelow(menu, _ui->viewButtonContainer);
+    if (!self || !chosen.isValid() || chosen.toInt() == _view)
         return;
-    _view = chosen->data().toInt();
+    _view = chosen.toInt();
     _updateViewButton();
     _ui->listWidget->setViewMode(_view == 0 ? QListView::IconMode : QListView::ListMode);
     _ui->listWidget->setMovement(QListView::Free);
@@ -579,12 +585,9 @@ void LocalFilesWidget::_showContextMenu(const LocalFileEntry& entry, const QPoin
     QPointer<LocalFilesWidget> self(this);
     QMenu* menu = _newMenu(QString());
     Util::setPopupMenuStyleSheet(menu);
-    QAction* reveal = menu->addAction(tr("Show in File Explorer"));
     const QString path = entry.fileInfo.absoluteFilePath();
-    QPointer<QMenu> guard(menu);
-    QAction* chosen = menu->exec(globalPos);
-    delete guard.data();
-    if (self && chosen == reveal)
+    menu->addAction(tr("Show in File Explorer"))->setData(true);
+    if (runMenu(menu, globalPos).isValid() && self)
         Util::revealInExplorer(path);
 }
 

@@ -126,18 +126,29 @@ protected:
     void chooseFromMenu(const char* buttonName, const QString& text)
     {
         bool chosen = false;
-        QTimer::singleShot(200, [&] {
+        int polls = 0;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
+            if (!menu || !menu->isVisible()) {
+                if (++polls > 250)
+                    poll.stop();
                 return;
+            }
+            poll.stop();
             for (QAction* action : menu->actions()) {
                 if (action->text() == text) {
-                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
                     chosen = true;
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                    return;
                 }
             }
+            menu->close();
         });
+        poll.start();
         QTest::mouseClick(page->findChild<QPushButton*>(buttonName), Qt::LeftButton);
+        poll.stop();
         ASSERT_TRUE(chosen) << "no menu entry " << text.toStdString();
     }
 

@@ -306,3 +306,29 @@ TEST_F(LocalFilesWidgetTest, DeletedWhileItsListingRunsEndsCleanly)
     EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
     QCoreApplication::processEvents(); // nothing queued for the page may arrive
 }
+
+TEST_F(LocalFilesWidgetTest, ClickQueuedBehindARebuildStillNamesItsFile)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    QSignalSpy clicked(page.get(), &LocalFilesWidget::fileItemClicked);
+    const QPoint where = list()->visualItemRect(item("cover.mp3")).center();
+    // The rebuild is queued first: it deletes the clicked item before the click is handled.
+    emit page->finishLoadingFiles(false);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, where);
+    ASSERT_TRUE(clicked.wait(5000));
+    EXPECT_EQ(clicked.first()[1].value<QFileInfo>().fileName(), "cover.mp3");
+    EXPECT_EQ(clicked.first()[3].toString(), "0:01");
+}
+
+TEST_F(LocalFilesWidgetTest, LocationMenuListsAnAncestorFolder)
+{
+    makePage(folder.filePath("sub"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tasksStarted == 0 && list()->count() == 0; }, kWaitMs));
+    auto* dirButton = page->findChild<QPushButton*>("dirButton");
+    EXPECT_EQ(dirButton->text(), "sub");
+    chooseFromMenu("dirButton", QDir(folder.path()).dirName());
+    EXPECT_EQ(dirButton->text(), QDir(folder.path()).dirName());
+    ASSERT_TRUE(waitForItems(6));
+    EXPECT_EQ(names().first(), "moving709_640x360.mp4");
+}
