@@ -194,7 +194,7 @@ int32_t AVStreamBase::open(bool isAudio)
     }
     _opened = keepOpen;
     if (opened == 0 && _headerDuration() <= 0.0)
-        _scannedDuration = avScanStreamDuration(_path.c_str(), _stream->index);
+        _scannedDuration = avScanStreamDuration(_formatContext.get(), _stream->index);
     return opened;
 }
 

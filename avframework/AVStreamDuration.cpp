@@ -85,8 +85,11 @@ double readThroughDuration(const char* path, int32_t streamIndex)
 
 } // namespace
 
-double avScanStreamDuration(const char* path, int32_t streamIndex)
+double avScanStreamDuration(const AVFormatContext* opened, int32_t streamIndex)
 {
+    if (!opened->pb || !(opened->pb->seekable & AVIO_SEEKABLE_NORMAL) || !opened->url)
+        return 0.0;
+    const char* path = opened->url;
     const double tail = tailDuration(path, streamIndex);
     return tail > 0.0 ? tail : readThroughDuration(path, streamIndex);
 }
