@@ -14,12 +14,6 @@ bool LocalFilesTaskReceiver::report(const std::function<void(LocalFilesWidget* p
     return true;
 }
 
-bool LocalFilesTaskReceiver::isAttached()
-{
-    QMutexLocker lock(&_mutex);
-    return _page != nullptr;
-}
-
 void LocalFilesTaskReceiver::detach()
 {
     QMutexLocker lock(&_mutex);

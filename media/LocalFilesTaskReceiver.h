@@ -21,7 +21,6 @@ public:
 
     // Runs report with the page, unless the page is gone; false then.
     bool report(const std::function<void(LocalFilesWidget* page)>& report);
-    bool isAttached();
     void detach();
 
     // A finished listing, handed over whole; the page takes the latest.

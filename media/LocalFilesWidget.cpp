@@ -196,8 +196,6 @@ void LocalFilesWidget::_connectSignals()
             Qt::QueuedConnection);
     connect(this, &LocalFilesWidget::finishLoadingFiles, this, &LocalFilesWidget::onFinishLoadingFiles,
             Qt::QueuedConnection);
-    connect(this, &LocalFilesWidget::beginLoadingThumbnail, this, &LocalFilesWidget::onBeginLoadingThumbnail,
-            Qt::QueuedConnection);
     connect(this, &LocalFilesWidget::finishLoadingThumbnail, this, &LocalFilesWidget::onFinishLoadingThumbnail,
             Qt::QueuedConnection);
     connect(this, &LocalFilesWidget::errorOccurred, this, &LocalFilesWidget::onLoadError, Qt::QueuedConnection);
@@ -362,11 +360,6 @@ void LocalFilesWidget::onFileSystemDirectoryChanged(QString path)
     _scheduleLoading(kListingDelayMs, false);
 }
 
-void LocalFilesWidget::onFileSystemFileChanged(QString path)
-{
-    qDebug() << path;
-}
-
 // ---- thumbnails -------------------------------------------------------------------
 
 void LocalFilesWidget::_loadVisibleThumbnails()
@@ -396,10 +389,6 @@ void LocalFilesWidget::_loadVisibleThumbnails()
         _applyItemMetadata(item, entry.type, metadata);
         entry.thumbnailLoaded = true;
     }
-}
-
-void LocalFilesWidget::onBeginLoadingThumbnail()
-{
 }
 
 void LocalFilesWidget::onFinishLoadingThumbnail(QImage image, QFileInfo fi, int index, QString metadata)

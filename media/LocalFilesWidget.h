@@ -57,7 +57,6 @@ protected slots:
     // fromThread: a new listing arrived; otherwise the list is rebuilt from
     // the last one (filter, zoom or view changed).
     void onFinishLoadingFiles(bool fromThread);
-    void onBeginLoadingThumbnail();
     void onFinishLoadingThumbnail(QImage image, QFileInfo fi, int index, QString metadata);
     void onVerticalScrollBarValueChanged(int value);
     void onDirButtonClicked();
@@ -74,7 +73,6 @@ protected slots:
     void onCurrentItemChanged(QListWidgetItem* current, QListWidgetItem* previous);
     void onFetchFilePathForItem(QListWidgetItem* item, QString& outFilePath);
     void onFileSystemDirectoryChanged(QString path);
-    void onFileSystemFileChanged(QString path);
     void onLoadError(QString errMsg);
 
 protected:
