@@ -12,11 +12,11 @@ namespace {
 
 const QColor kSelection(44, 46, 50);
 
-class LocalFilesPaintingTest : public PageTest {
+class LocalFilesPaintingTest : public LocalFilesPageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        LocalFilesPageTest::SetUp();
         copyFixture(folder.path(), "moving709_640x360.mp4", 3);
         copyFixture(folder.path(), "picture.png", 2);
         copyFixture(folder.path(), "cover.mp3", 1);

@@ -57,7 +57,7 @@ bool runFfmpeg(const QStringList& arguments, const QString& output);
 
 // A page on a folder of its own, with its "media.config" and cache in an
 // isolated settings folder. Pages are made and deleted by the tests.
-class PageTest : public ::testing::Test {
+class LocalFilesPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

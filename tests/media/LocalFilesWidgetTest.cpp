@@ -17,11 +17,11 @@ using namespace LocalFilesTest;
 
 namespace {
 
-class LocalFilesWidgetTest : public PageTest {
+class LocalFilesWidgetTest : public LocalFilesPageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        LocalFilesPageTest::SetUp();
         // Newest first: the text file and the sub-folder must not show.
         copyFixture(folder.path(), "moving709_640x360.mp4", 6);
         copyFixture(folder.path(), "rotated90.mp4", 5);
@@ -144,7 +144,7 @@ TEST_F(LocalFilesWidgetTest, TouchedFileIsRemadeAndNewFileRelists)
     EXPECT_EQ(item("small_40x20.png")->toolTip(), "small_40x20.png\n40x20");
 }
 
-TEST_F(PageTest, NamesOfEqualHashShowTheirOwnColours)
+TEST_F(LocalFilesPageTest, NamesOfEqualHashShowTheirOwnColours)
 {
     for (const auto& [name, colour] : {std::pair<QString, QString>{"Aa.png", "red"}, {"BB.png", "blue"}}) {
         ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "color=c=" + colour + ":s=64x48", "-frames:v", "1"},
@@ -163,7 +163,7 @@ TEST_F(PageTest, NamesOfEqualHashShowTheirOwnColours)
     }
 }
 
-TEST_F(PageTest, MissingFolderSaysSo)
+TEST_F(LocalFilesPageTest, MissingFolderSaysSo)
 {
     makePage(folder.filePath("gone"));
     QLabel* label = nullptr;
@@ -180,7 +180,7 @@ TEST_F(PageTest, MissingFolderSaysSo)
     EXPECT_EQ(label->geometry(), QRect(0, (page->height() - 40) / 2, page->width(), 40));
 }
 
-TEST_F(PageTest, DeletedWhileListingAndThumbnailingEndsCleanly)
+TEST_F(LocalFilesPageTest, DeletedWhileListingAndThumbnailingEndsCleanly)
 {
     for (int i = 0; i < 300; ++i)
         ASSERT_TRUE(QFile::copy(TestMedia::path(i % 2 ? "picture.png" : "rotated90.mp4"),
@@ -193,7 +193,7 @@ TEST_F(PageTest, DeletedWhileListingAndThumbnailingEndsCleanly)
     QCoreApplication::processEvents();
 }
 
-TEST_F(PageTest, ElementaryH264ClipListsItsRealLength)
+TEST_F(LocalFilesPageTest, ElementaryH264ClipListsItsRealLength)
 {
     // An elementary stream states no duration anywhere in the file.
     ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc2=s=160x120:r=30:d=2", "-c:v", "libx264", "-preset",
@@ -204,7 +204,7 @@ TEST_F(PageTest, ElementaryH264ClipListsItsRealLength)
     EXPECT_EQ(item("elementary_h264.mpg")->toolTip(), "elementary_h264.mpg\n0:02\n160x120");
 }
 
-TEST_F(PageTest, EngineDemoProbeCountsTheThumbnailsItWrote)
+TEST_F(LocalFilesPageTest, EngineDemoProbeCountsTheThumbnailsItWrote)
 {
     const QString clip = folder.filePath("elementary.h264");
     ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc2=s=160x120:r=30:d=2", "-c:v", "libx264", "-preset",
