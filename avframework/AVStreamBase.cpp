@@ -1,6 +1,7 @@
 #include "AVStreamBase.h"
 
 #include "AVEngine.h"
+#include "AVStreamDuration.h"
 
 extern "C" {
 #include <libavutil/hwcontext.h>
@@ -206,6 +207,8 @@ int32_t AVStreamBase::open(bool isAudio)
         _formatContext.reset();
     }
     _opened = keepOpen;
+    if (opened == 0 && _headerDuration() <= 0.0)
+        _scannedDuration = avScanStreamDuration(_formatContext.get(), _stream->index);
     return opened;
 }
 
@@ -385,6 +388,12 @@ double AVStreamBase::duration() const
     // isOpen first: callers on other threads may ask while the load runs.
     if (!isOpen() || !_stream)
         return 0.0;
+    const double stated = _headerDuration();
+    return stated > 0.0 ? stated : _scannedDuration.load();
+}
+
+double AVStreamBase::_headerDuration() const
+{
     if (_stream->duration != AV_NOPTS_VALUE && _stream->duration > 0)
         return double(_stream->duration) * av_q2d(_stream->time_base);
     if (_formatContext->duration != AV_NOPTS_VALUE && _formatContext->duration > 0)

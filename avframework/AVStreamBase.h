@@ -216,6 +216,8 @@ private:
     static int _decodeEntry(AVThread_QThread_Type* thread, void* stream);
     static AVPixelFormat _negotiateFormat(AVCodecContext* context, const AVPixelFormat* formats);
 
+    // The duration that the stream or container headers state; 0 when none.
+    double _headerDuration() const;
     int32_t _openAudio();
     int32_t _openVideo();
     AVCodecContextPtr _newDecoderContext(bool allowHardware);
@@ -225,6 +227,8 @@ private:
     void _queuePacket(AVPacketPtr packet, uint32_t serial);
     void _findStartTime();
 
+    // Where the last packet ends, found at open for files whose headers state no duration.
+    std::atomic<double> _scannedDuration{0.0};
     ThreadPtr _loadThread;
     LoadCallback _loadCallback = nullptr;
     void* _loadCallbackContext = nullptr;

@@ -453,8 +453,12 @@ AVFramePtr AVVideoStream::_decodeStill(double time, bool exact, bool* stalled)
 AVFramePtr AVVideoStream::_decodeStillFrom(double from, double time, bool exact, bool* stalled, bool* late)
 {
     *stalled = false;
-    if (seekFile(from) < 0 || findHWDecoder() < 0)
+    // A stream without timestamps (an elementary stream) cannot seek by
+    // time: it is decoded from its start and its frames timed by their count.
+    const bool counting = seekFile(from) < 0;
+    if ((counting && av_seek_frame(_formatContext.get(), -1, 0, AVSEEK_FLAG_BYTE) < 0) || findHWDecoder() < 0)
         return nullptr;
+    int64_t decodedCount = 0;
     AVCodecContext* context = _codecContext.get();
     avcodec_flush_buffers(context);
     AVPacketPtr packet(av_packet_alloc());
@@ -494,9 +498,10 @@ AVFramePtr AVVideoStream::_decodeStillFrom(double from, double time, bool exact,
                 return nullptr;
             }
             moreInputRequests = 0;
-            if (!exact)
+            if (!exact && !counting)
                 return frame;
-            if (_frameTime(frame.get()) <= time + kAVTimeTolerance) {
+            const double at = counting ? double(decodedCount++) * _frameDuration : _frameTime(frame.get());
+            if (at <= time + kAVTimeTolerance) {
                 av_frame_unref(last.get());
                 av_frame_move_ref(last.get(), frame.get());
                 holding = true;

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>Ordner auswählen...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>Symbolansicht</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>Listenansicht</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>Im Dateimanager anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>No se encontró la carpeta</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>Seleccionar carpeta...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>Vista de iconos</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>Vista de lista</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>Mostrar en el explorador de archivos</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>Dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>Choisir un dossier...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>Mode icônes</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>Mode liste</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>Afficher dans l'explorateur de fichiers</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

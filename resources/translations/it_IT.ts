@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmati</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>Cartella non trovata</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>Seleziona cartella...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Seleziona cartella</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>Vista icone</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>Vista elenco</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>Mostra in Esplora file</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

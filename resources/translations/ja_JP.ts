@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>ムービー</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>フォルダーが見つかりません</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>フォルダーを選択...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>アイコン表示</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>リスト表示</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>ファイルエクスプローラーで表示</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>폴더를 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>폴더 선택...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>폴더 선택</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>아이콘 보기</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>목록 보기</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>파일 탐색기에서 보기</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>Pasta não encontrada</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>Selecionar pasta...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Selecionar pasta</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>Modo ícones</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>Modo lista</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>Mostrar no explorador de arquivos</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображения</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>Папка не найдена</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>Выбрать папку...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Выбрать папку</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>Значки</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>Список</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>Показать в проводнике</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>找不到文件夹</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>选择文件夹...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>图标模式</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>列表模式</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>在文件资源管理器中显示</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

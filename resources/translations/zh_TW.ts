@@ -25,6 +25,57 @@
     </message>
 </context>
 <context>
+    <name>LocalFilesWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Directory not found</source>
+        <translation>找不到資料夾</translation>
+    </message>
+    <message>
+        <source>Select Directory...</source>
+        <translation>選擇資料夾...</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>Icon Mode</source>
+        <translation>圖示模式</translation>
+    </message>
+    <message>
+        <source>List Mode</source>
+        <translation>清單模式</translation>
+    </message>
+    <message>
+        <source>Show in File Explorer</source>
+        <translation>在檔案總管中顯示</translation>
+    </message>
+</context>
+<context>
     <name>MediaExplorerHelpTipWidget</name>
     <message>
         <source>You can drag a footage from the Media Explorer and drop it directly at the desired location on a track.</source>

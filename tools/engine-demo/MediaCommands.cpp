@@ -41,19 +41,24 @@ bool waitForLoad(const LoadResult& load)
 
 struct Thumbnails {
     QString folder;
-    std::atomic<int> count{0};
+    std::atomic<int> delivered{0};
+    std::atomic<int> written{0};
 };
 
 void onThumbnail(AVVideoStream*, int32_t, AVPixelBuffer* picture, void* context)
 {
     auto* thumbnails = static_cast<Thumbnails*>(context);
-    const int index = thumbnails->count++;
-    if (!picture)
+    const int index = thumbnails->delivered++;
+    if (!picture) {
+        std::fprintf(stderr, "engine-demo: no picture for thumbnail %d\n", index);
         return;
+    }
     const QImage image(picture->data, int(picture->width), int(picture->height), int(picture->width) * 4,
                        QImage::Format_ARGB32_Premultiplied);
     const QString name = QDir(thumbnails->folder).filePath(QString("thumbnail_%1.png").arg(index, 2, 10, QChar('0')));
-    if (!image.save(name))
+    if (image.save(name))
+        ++thumbnails->written;
+    else
         std::fprintf(stderr, "engine-demo: cannot write %s\n", qPrintable(name));
     avPixelBufferFree(picture);
 }
@@ -126,7 +131,7 @@ int runProbe(const QStringList& arguments)
                 "frame step:   %u\n",
                 video.duration(), width, height, video.rotation(), video.frameRate(), video.frameStep());
     std::printf("format code:  %d\nthumbnails:   %d written to %s\n", firstFrameFormat(video),
-                thumbnails.count.load(), qPrintable(thumbnails.folder));
+                thumbnails.written.load(), qPrintable(thumbnails.folder));
     return 0;
 }
 
