@@ -451,3 +451,25 @@ TEST_F(ExporterTest, CancelDuringTheReadinessWaitEndsItWithoutAFile)
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_FALSE(QFile::exists(out + ".part"));
 }
+
+TEST_F(ExporterTest, NotRunningMeansTheCompositionIsFreeAgain)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    auto exporter = makeExporter(outPath("short.mp4"), AVExportCodecH264);
+    exporter->start();
+    // Polled without a pause: a caller that sees the export over may detach
+    // or free the composition at once, so the export thread must be done
+    // with it by then.
+    QElapsedTimer waited;
+    waited.start();
+    while (exporter->isRunning() && waited.elapsed() < 30000) {
+    }
+    ASSERT_FALSE(exporter->isRunning());
+    EXPECT_EQ(composition->renderer(), nullptr) << "the export renderer was still the composition's";
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return reports.hasFinished();
+    }));
+    EXPECT_EQ(reports.finished, std::vector<double>{0.0});
+}
