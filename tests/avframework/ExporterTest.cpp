@@ -143,15 +143,8 @@ double dominantFrequency(const QString& file)
 
 double psnr(const QByteArray& a, const QByteArray& b)
 {
-    double squared = 0;
-    int compared = 0;
-    for (int i = 0; i + 3 < std::min(a.size(), b.size()); i += 4) {
-        for (int c = 0; c < 3; ++c, ++compared) {
-            const double d = double(uint8_t(a[i + c])) - double(uint8_t(b[i + c]));
-            squared += d * d;
-        }
-    }
-    return 10.0 * std::log10(255.0 * 255.0 * compared / std::max(squared, 1.0));
+    return colourPsnr(reinterpret_cast<const uint8_t*>(a.constData()), reinterpret_cast<const uint8_t*>(b.constData()),
+                      size_t(std::min(a.size(), b.size())));
 }
 
 // Exports run on their own thread and context: the test's engine context
