@@ -110,6 +110,11 @@ inline std::vector<double> onsets(const std::vector<int16_t>& samples, int rate)
     return found;
 }
 
+inline QByteArray fixture(const char* name)
+{
+    return TestMedia::path(name).toUtf8();
+}
+
 // Peak signal to noise ratio in dB of the colour channels of two BGRA
 // pictures of bytes each (alpha left out).
 inline double colourPsnr(const uint8_t* a, const uint8_t* b, size_t bytes)
@@ -123,11 +128,6 @@ inline double colourPsnr(const uint8_t* a, const uint8_t* b, size_t bytes)
     }
     const double samples = double(bytes / 4 * 3);
     return 10.0 * std::log10(255.0 * 255.0 * samples / std::max(squaredError, 1.0));
-}
-
-inline QByteArray fixture(const char* name)
-{
-    return TestMedia::path(name).toUtf8();
 }
 
 } // namespace StreamTest
