@@ -162,10 +162,11 @@ int AVExporter::_run()
         if (_imageLoader)
             _imageLoader->setPaused(false);
     }
-    // Over: cancel() has nothing left to stop, and start() begins anew.
+    _tearDownDrawing();
+    // Over, and done with the composition: a caller that sees it may detach
+    // or free it; cancel() has nothing left to stop, and start() begins anew.
     _cancelled = true;
     _running = false;
-    _tearDownDrawing();
     return result;
 }
 

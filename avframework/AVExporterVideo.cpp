@@ -134,6 +134,7 @@ bool AVExporter::_makeScaler(AVExportStream* video, int32_t width, int32_t heigh
     AVCodecContext* encoder = video->encoder.get();
     video->scaler.reset(sws_alloc_context());
     SwsContext* scaler = video->scaler.get();
+    const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
     // Sliced over every core: one 1080p picture takes a single core about
     // a third of a frame's time at 30 fps.
     if (!scaler || av_opt_set_int(scaler, "srcw", width, 0) < 0 || av_opt_set_int(scaler, "srch", height, 0) < 0
@@ -142,12 +143,11 @@ bool AVExporter::_makeScaler(AVExportStream* video, int32_t width, int32_t heigh
         || av_opt_set_int(scaler, "dsth", encoder->height, 0) < 0
         || av_opt_set_pixel_fmt(scaler, "dst_format", encoder->pix_fmt, 0) < 0
         || av_opt_set_int(scaler, "sws_flags", SWS_BICUBIC, 0) < 0 || av_opt_set_int(scaler, "threads", 0, 0) < 0
-        || sws_init_context(scaler, nullptr, nullptr) < 0) {
+        || sws_init_context(scaler, nullptr, nullptr) < 0
+        || sws_setColorspaceDetails(scaler, bt709, 0, bt709, 0, 0, kUnitScale, kUnitScale) < 0) {
         video->scaler.reset();
         return false;
     }
-    const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
-    sws_setColorspaceDetails(scaler, bt709, 0, bt709, 0, 0, kUnitScale, kUnitScale);
     video->scalerWidth = width;
     video->scalerHeight = height;
     return true;
@@ -169,6 +169,11 @@ bool AVExporter::_scalePicture(AVExportStream* video, uint8_t* pixels, int32_t w
     }
     const uint8_t* const source[] = {pixels};
     const int sourceStride[] = {stride};
-    sws_scale(video->scaler.get(), source, sourceStride, 0, height, video->frame->data, video->frame->linesize);
+    const int scaled =
+        sws_scale(video->scaler.get(), source, sourceStride, 0, height, video->frame->data, video->frame->linesize);
+    if (scaled < 0) {
+        std::fprintf(stderr, "Could not convert the composed picture: %s\n", avErrorText(scaled).c_str());
+        return false;
+    }
     return true;
 }

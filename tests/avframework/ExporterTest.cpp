@@ -143,15 +143,8 @@ double dominantFrequency(const QString& file)
 
 double psnr(const QByteArray& a, const QByteArray& b)
 {
-    double squared = 0;
-    int compared = 0;
-    for (int i = 0; i + 3 < std::min(a.size(), b.size()); i += 4) {
-        for (int c = 0; c < 3; ++c, ++compared) {
-            const double d = double(uint8_t(a[i + c])) - double(uint8_t(b[i + c]));
-            squared += d * d;
-        }
-    }
-    return 10.0 * std::log10(255.0 * 255.0 * compared / std::max(squared, 1.0));
+    return colourPsnr(reinterpret_cast<const uint8_t*>(a.constData()), reinterpret_cast<const uint8_t*>(b.constData()),
+                      size_t(std::min(a.size(), b.size())));
 }
 
 // Exports run on their own thread and context: the test's engine context
@@ -450,4 +443,26 @@ TEST_F(ExporterTest, CancelDuringTheReadinessWaitEndsItWithoutAFile)
     EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_FALSE(QFile::exists(out + ".part"));
+}
+
+TEST_F(ExporterTest, NotRunningMeansTheCompositionIsFreeAgain)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    auto exporter = makeExporter(outPath("short.mp4"), AVExportCodecH264);
+    exporter->start();
+    // Polled without a pause: a caller that sees the export over may detach
+    // or free the composition at once, so the export thread must be done
+    // with it by then.
+    QElapsedTimer waited;
+    waited.start();
+    while (exporter->isRunning() && waited.elapsed() < 30000) {
+    }
+    ASSERT_FALSE(exporter->isRunning());
+    EXPECT_EQ(composition->renderer(), nullptr) << "the export renderer was still the composition's";
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return reports.hasFinished();
+    }));
+    EXPECT_EQ(reports.finished, std::vector<double>{0.0});
 }

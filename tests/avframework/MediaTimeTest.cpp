@@ -197,3 +197,28 @@ TEST(MediaTime, SeekToTheDurationIsAtTheEnd)
     stream->seek(stream->duration() - 0.01, nullptr, nullptr, true);
     EXPECT_FALSE(stream->isAtEnd());
 }
+
+// The last picture holds the media up to its end: an exact seek into its
+// interval delivers it, though no later frame comes to show that it was
+// the target's.
+TEST(MediaTime, ExactSeekIntoTheLastFrameDeliversIt)
+{
+    auto stream = loadPictures("numbered_30fps.mp4");
+    stream->awaken();
+    for (const double target : {119.0 / 30, 119.5 / 30}) {
+        SeekReports reports;
+        stream->seek(target, &SeekReports::callback, &reports, true);
+        Frame frame;
+        ASSERT_TRUE(popFrame(*stream, frame)) << target;
+        EXPECT_NEAR(frame.time, 119.0 / 30, 1e-6) << target;
+        EXPECT_EQ(pictureNumber(frame), 119 % 50) << target;
+        EXPECT_TRUE(reports.hadData.load()) << target << ": the seek reported with the picture";
+
+        int32_t bytes = 0;
+        uint8_t* still = stream->decodeImageAt(target, &bytes);
+        ASSERT_NE(still, nullptr) << target << ": the still picture there";
+        ASSERT_EQ(bytes, 64 * 48 * 4);
+        EXPECT_NEAR(still[(24 * 64 + 8) * 4 + 1], 4 * (119 % 50) * 255 / 219, 3) << target;
+        std::free(still);
+    }
+}

@@ -11,7 +11,9 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <vector>
@@ -126,6 +128,21 @@ inline bool ffmpegFrame(const char* name, const char* at, QByteArray* bgra)
 inline QByteArray fixture(const char* name)
 {
     return TestMedia::path(name).toUtf8();
+}
+
+// Peak signal to noise ratio in dB of the colour channels of two BGRA
+// pictures of bytes each (alpha left out).
+inline double colourPsnr(const uint8_t* a, const uint8_t* b, size_t bytes)
+{
+    double squaredError = 0;
+    for (size_t i = 0; i + 3 < bytes; i += 4) {
+        for (size_t c = i; c < i + 3; ++c) {
+            const double difference = double(a[c]) - double(b[c]);
+            squaredError += difference * difference;
+        }
+    }
+    const double samples = double(bytes / 4 * 3);
+    return 10.0 * std::log10(255.0 * 255.0 * samples / std::max(squaredError, 1.0));
 }
 
 } // namespace StreamTest

@@ -49,15 +49,8 @@ struct Picture {
 // Peak signal to noise ratio of the colour channels, in dB.
 double psnr(const Picture& picture, const QByteArray& expected)
 {
-    double squaredError = 0;
-    for (size_t i = 0; i < picture.bgra.size(); i += 4) {
-        for (size_t c = i; c < i + 3; ++c) {
-            const double difference = double(picture.bgra[c]) - double(uint8_t(expected[int(c)]));
-            squaredError += difference * difference;
-        }
-    }
-    const double samples = double(picture.bgra.size()) / 4 * 3;
-    return 10.0 * std::log10(255.0 * 255.0 * samples / std::max(squaredError, 1.0));
+    return colourPsnr(picture.bgra.data(), reinterpret_cast<const uint8_t*>(expected.constData()),
+                      std::min(picture.bgra.size(), size_t(expected.size())));
 }
 
 class VideoPictureTest : public GLTest {
