@@ -317,7 +317,13 @@ void AVRender::onAudioOutputNotify(int64_t)
 void AVRender::seek(double seconds, bool resetAudio)
 {
     if (AVComposition* composition = _composition.load()) {
-        _currentTime = std::clamp(seconds, 0.0, composition->duration());
+        {
+            // Still playing (a pause fades out first), the clock runs on from
+            // the seek, not from where playback was.
+            QMutexLocker lock(_videoMutex.get());
+            _currentTime = std::clamp(seconds, 0.0, composition->duration());
+            _restartClock();
+        }
         composition->seek(_currentTime, resetAudio);
     }
     if (_soundOutput)

@@ -120,6 +120,26 @@ TEST_F(PlaybackDriverTest, SeekClampsIntoTheComposition)
     }, 5.0)) << "the seek was not drawn";
 }
 
+TEST_F(PlaybackDriverTest, ASeekWhilePlayingLandsWhereItWasAsked)
+{
+    // Long enough to be far from the end when the seek comes.
+    playback->engine->createAudioSegment(3, StreamTest::fixture("tone440.wav").constData(), 0.0f, 0.0f, 3.0f);
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return playback->composition->duration() >= 3.0; }));
+    AVEngine* engine = playback->engine.get();
+    ASSERT_TRUE(playback->playUntilStarted());
+    ASSERT_TRUE(pumpUntil([&] { return engine->currentTime() > 1.2f; }, 5.0));
+    // The pause fades out first: the picture plays on meanwhile, but from the seek.
+    engine->seek(0.2f, true);
+    ASSERT_TRUE(pumpUntil([&] { return !playback->render->isPlaying() && engine->isRenderIdle(); }, 5.0));
+    EXPECT_GE(engine->currentTime(), 0.2f);
+    EXPECT_LT(engine->currentTime(), 0.8f) << "the playing clock ran on from before the seek";
+    double shown = -1.0;
+    for (const Report& report : playback->recorder.reports())
+        shown = report.code == AVRender::StateFrameDrawn ? report.time : shown;
+    EXPECT_GE(shown, 0.2);
+    EXPECT_LT(shown, 0.8) << "the last frame shown is not the seek's";
+}
+
 TEST_F(PlaybackDriverTest, OneRedrawIsOneFrameAndOneMixingPass)
 {
     AVEngine* engine = playback->engine.get();
