@@ -344,6 +344,8 @@ void AVRender::onAudioDeviceChanged(const QString&)
         avTrace("AVRender: the old device never paused; stopped without it");
         _setPlaying(false, StateStopped);
     }
+    // A request made of the old output ends with it: playback stays paused.
+    _startPending = false;
     _pausePending = false;
     // This runs inside a slot of the old output: it goes once the slot has returned.
     _dropSoundOutput(true);

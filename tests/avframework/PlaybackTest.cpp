@@ -176,6 +176,16 @@ TEST_F(PlaybackDriverTest, DeviceChangeEndsPausedOnANewOutput)
     EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
 }
 
+TEST_F(PlaybackDriverTest, APlayStillPendingWhenTheDeviceChangesDoesNotBlockTheNext)
+{
+    AVRender* render = playback->render.get();
+    // The old output has not reported the start yet; it never will.
+    render->play();
+    render->onAudioDeviceChanged("another device");
+    EXPECT_FALSE(render->isPlaying());
+    EXPECT_TRUE(playback->playUntilStarted()) << "one play after the change starts the new output";
+}
+
 TEST_F(PlaybackDriverTest, DeviceChangeGivesUpOnAnOldDeviceThatNeverPauses)
 {
     AVRender* render = playback->render.get();
