@@ -85,6 +85,19 @@ TEST_F(PlaybackDriverTest, PlayingReportsStartFramesThenTheEnd)
     EXPECT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 2.0));
 }
 
+TEST_F(PlaybackDriverTest, PlayingAgainAtTheEndStopsAgain)
+{
+    StateRecorder& recorder = playback->recorder;
+    ASSERT_TRUE(playback->playUntilStarted());
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateEnded) == 1; }, 5.0));
+    // No redraw in between: the next play starts where the last one ended.
+    ASSERT_TRUE(playback->playUntilStarted());
+    EXPECT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateEnded) == 2; }, 3.0))
+        << "playing on at the end never stops";
+    EXPECT_FALSE(playback->render->isPlaying());
+    EXPECT_DOUBLE_EQ(playback->render->currentTime(), playback->composition->duration());
+}
+
 TEST_F(PlaybackDriverTest, ASecondRefusedPlayResetsTheSoundOutput)
 {
     AVRender* render = playback->render.get();
