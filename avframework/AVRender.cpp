@@ -345,6 +345,11 @@ void AVRender::onAudioDeviceChanged(const QString&)
         _setPlaying(false, StateStopped);
     }
     // A request made of the old output ends with it: playback stays paused.
+    if (_startPending) {
+        // So do the tickets the start gave the mixing thread to mix ahead with.
+        QMutexLocker lock(_audioMutex.get());
+        _audioTickets = 0;
+    }
     _startPending = false;
     _pausePending = false;
     // This runs inside a slot of the old output: it goes once the slot has returned.

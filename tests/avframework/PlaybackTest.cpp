@@ -196,6 +196,8 @@ TEST_F(PlaybackDriverTest, APlayStillPendingWhenTheDeviceChangesDoesNotBlockTheN
     render->play();
     render->onAudioDeviceChanged("another device");
     EXPECT_FALSE(render->isPlaying());
+    // Nor does the mixing thread go on mixing ahead for a start that will not come.
+    EXPECT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 2.0));
     EXPECT_TRUE(playback->playUntilStarted()) << "one play after the change starts the new output";
 }
 
