@@ -326,13 +326,15 @@ float AVEngine::videoMediaDuration(int32_t id)
 
 int AVEngine::videoSize(int32_t id, int32_t* width, int32_t* height)
 {
-    auto* video = _findKind<AVVideoSegment>(id);
-    if (!video || video->imageWidth() == 0 || video->imageHeight() == 0)
+    // From the stream, not the picture shown: a segment away from the play
+    // head has none, and the editor asks as soon as the movie has loaded.
+    uint32_t shownWidth = 0, shownHeight = 0;
+    if (auto* video = _findKind<AVVideoSegment>(id))
+        video->displaySize(&shownWidth, &shownHeight);
+    if (shownWidth == 0 || shownHeight == 0)
         return 0;
-    const uint32_t rotation = video->pictureRotation();
-    const bool turned = rotation == 90 || rotation == 270;
-    *width = int32_t(turned ? video->imageHeight() : video->imageWidth());
-    *height = int32_t(turned ? video->imageWidth() : video->imageHeight());
+    *width = int32_t(shownWidth);
+    *height = int32_t(shownHeight);
     return 1;
 }
 

@@ -102,7 +102,7 @@ public:
     // Media questions.
     float mediaDuration(int32_t id);
     float videoMediaDuration(int32_t id);
-    // 1 and the size (rotation applied) once the video shows a picture; else 0, size untouched.
+    // 1 and the size as shown (rotation and pixel aspect applied) once the video is open; else 0, size untouched.
     int videoSize(int32_t id, int32_t* width, int32_t* height);
     int videoThumbnailCount(int32_t id);
     AVPixelBuffer* videoThumbnail(int32_t id, int32_t index);

@@ -317,7 +317,13 @@ void AVRender::onAudioOutputNotify(int64_t)
 void AVRender::seek(double seconds, bool resetAudio)
 {
     if (AVComposition* composition = _composition.load()) {
-        _currentTime = std::clamp(seconds, 0.0, composition->duration());
+        {
+            // Still playing (a pause fades out first), the clock runs on from
+            // the seek, not from where playback was.
+            QMutexLocker lock(_videoMutex.get());
+            _currentTime = std::clamp(seconds, 0.0, composition->duration());
+            _restartClock();
+        }
         composition->seek(_currentTime, resetAudio);
     }
     if (_soundOutput)
@@ -338,6 +344,13 @@ void AVRender::onAudioDeviceChanged(const QString&)
         avTrace("AVRender: the old device never paused; stopped without it");
         _setPlaying(false, StateStopped);
     }
+    // A request made of the old output ends with it: playback stays paused.
+    if (_startPending) {
+        // So do the tickets the start gave the mixing thread to mix ahead with.
+        QMutexLocker lock(_audioMutex.get());
+        _audioTickets = 0;
+    }
+    _startPending = false;
     _pausePending = false;
     // This runs inside a slot of the old output: it goes once the slot has returned.
     _dropSoundOutput(true);

@@ -581,6 +581,11 @@ uint32_t AVVideoSegment::pictureRotation() const
     return _stream->rotation();
 }
 
+void AVVideoSegment::displaySize(uint32_t* width, uint32_t* height) const
+{
+    _stream->size(width, height);
+}
+
 // ---- thumbnails --------------------------------------------------------------------------
 
 void AVVideoSegment::_onThumbnailsStart(AVVideoStream*, void* context)

@@ -46,6 +46,8 @@ public:
     // and stride), width x height visible. BGRA frames go to the layer.
     void setPixels(const uint8_t* data, uint32_t width, uint32_t height, uint32_t colour, uint64_t stamp) override;
     uint32_t pictureRotation() const override;
+    // The stream's display size, turned upright; 0 x 0 until it is open.
+    void displaySize(uint32_t* width, uint32_t* height) const;
 
     double inPoint() const { return _inPoint.load(); }
     double usedLength() const { return _usedLength.load(); }

@@ -185,6 +185,22 @@ TEST_F(EngineFacadeTest, AnimationStatesTakeTheAnimatableIds)
     sound()->releaseAnimation(1);
 }
 
+TEST_F(EngineFacadeTest, VideoSizeIsTheShownSizeBeforeAnyFrameIsDrawn)
+{
+    // Nothing draws here: the size is known once the stream is open.
+    int32_t width = 0, height = 0;
+    ASSERT_EQ(engine.videoSize(kMovie, &width, &height), 1);
+    EXPECT_EQ(width, 1280);
+    EXPECT_EQ(height, 720);
+    constexpr int32_t kTurned = 5;
+    engine.createVideoSegment(kTurned, fixture("rotated90.mp4").constData(), 0.0f, 0.0f, 0.0f, 32, 1);
+    ASSERT_TRUE(waitUntil([&] { return segment(kTurned)->status() != AVSegmentNotLoaded; }));
+    ASSERT_EQ(engine.videoSize(kTurned, &width, &height), 1);
+    EXPECT_EQ(width, 240) << "stored 320 x 240, shown a quarter turn round";
+    EXPECT_EQ(height, 320);
+    EXPECT_EQ(engine.videoSize(kMovieSound, &width, &height), 0);
+}
+
 TEST(EngineEasing, CodesMapToTheEngineCurves)
 {
     EXPECT_EQ(AVEngine::easingType(4), 6);

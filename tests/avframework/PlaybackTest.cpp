@@ -85,6 +85,19 @@ TEST_F(PlaybackDriverTest, PlayingReportsStartFramesThenTheEnd)
     EXPECT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 2.0));
 }
 
+TEST_F(PlaybackDriverTest, PlayingAgainAtTheEndStopsAgain)
+{
+    StateRecorder& recorder = playback->recorder;
+    ASSERT_TRUE(playback->playUntilStarted());
+    ASSERT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateEnded) == 1; }, 5.0));
+    // No redraw in between: the next play starts where the last one ended.
+    ASSERT_TRUE(playback->playUntilStarted());
+    EXPECT_TRUE(pumpUntil([&] { return recorder.count(AVRender::StateEnded) == 2; }, 3.0))
+        << "playing on at the end never stops";
+    EXPECT_FALSE(playback->render->isPlaying());
+    EXPECT_DOUBLE_EQ(playback->render->currentTime(), playback->composition->duration());
+}
+
 TEST_F(PlaybackDriverTest, ASecondRefusedPlayResetsTheSoundOutput)
 {
     AVRender* render = playback->render.get();
@@ -118,6 +131,26 @@ TEST_F(PlaybackDriverTest, SeekClampsIntoTheComposition)
         const std::vector<Report> all = playback->recorder.reports();
         return !all.empty() && all.back().code == AVRender::StateFrameDrawn && all.back().time == 0.5;
     }, 5.0)) << "the seek was not drawn";
+}
+
+TEST_F(PlaybackDriverTest, ASeekWhilePlayingLandsWhereItWasAsked)
+{
+    // Long enough to be far from the end when the seek comes.
+    playback->engine->createAudioSegment(3, StreamTest::fixture("tone440.wav").constData(), 0.0f, 0.0f, 3.0f);
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return playback->composition->duration() >= 3.0; }));
+    AVEngine* engine = playback->engine.get();
+    ASSERT_TRUE(playback->playUntilStarted());
+    ASSERT_TRUE(pumpUntil([&] { return engine->currentTime() > 1.2f; }, 5.0));
+    // The pause fades out first: the picture plays on meanwhile, but from the seek.
+    engine->seek(0.2f, true);
+    ASSERT_TRUE(pumpUntil([&] { return !playback->render->isPlaying() && engine->isRenderIdle(); }, 5.0));
+    EXPECT_GE(engine->currentTime(), 0.2f);
+    EXPECT_LT(engine->currentTime(), 0.8f) << "the playing clock ran on from before the seek";
+    double shown = -1.0;
+    for (const Report& report : playback->recorder.reports())
+        shown = report.code == AVRender::StateFrameDrawn ? report.time : shown;
+    EXPECT_GE(shown, 0.2);
+    EXPECT_LT(shown, 0.8) << "the last frame shown is not the seek's";
 }
 
 TEST_F(PlaybackDriverTest, OneRedrawIsOneFrameAndOneMixingPass)
@@ -154,6 +187,18 @@ TEST_F(PlaybackDriverTest, DeviceChangeEndsPausedOnANewOutput)
     ASSERT_NE(render->soundOutput(), nullptr);
     EXPECT_GT(render->currentTime(), 0.0) << "the place is kept";
     EXPECT_TRUE(playback->playUntilStarted()) << "the new output plays";
+}
+
+TEST_F(PlaybackDriverTest, APlayStillPendingWhenTheDeviceChangesDoesNotBlockTheNext)
+{
+    AVRender* render = playback->render.get();
+    // The old output has not reported the start yet; it never will.
+    render->play();
+    render->onAudioDeviceChanged("another device");
+    EXPECT_FALSE(render->isPlaying());
+    // Nor does the mixing thread go on mixing ahead for a start that will not come.
+    EXPECT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 2.0));
+    EXPECT_TRUE(playback->playUntilStarted()) << "one play after the change starts the new output";
 }
 
 TEST_F(PlaybackDriverTest, DeviceChangeGivesUpOnAnOldDeviceThatNeverPauses)

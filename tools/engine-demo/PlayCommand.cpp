@@ -43,7 +43,7 @@ const char* stateName(int code)
     return code >= 0 && code < 4 ? names[code] : "unknown";
 }
 
-// The movie's picture size as shown (turned by its rotation); false when it cannot be opened.
+// The movie's picture size as shown (the stream turns it by its rotation); false when it cannot be opened.
 bool movieSize(const QByteArray& path, int* width, int* height)
 {
     AVVideoStream stream(path.constData(), 0, 0);
@@ -51,9 +51,8 @@ bool movieSize(const QByteArray& path, int* width, int* height)
         return false;
     uint32_t w = 0, h = 0;
     stream.size(&w, &h);
-    const bool turned = stream.rotation() == 90 || stream.rotation() == 270;
-    *width = int(turned ? h : w);
-    *height = int(turned ? w : h);
+    *width = int(w);
+    *height = int(h);
     return *width > 0 && *height > 0;
 }
 
