@@ -22,8 +22,8 @@ constexpr std::array<int, 16> kEasingTypeOfCode{
     AVEasingElasticInOut,  AVEasingBounceIn,  AVEasingBounceOut,    AVEasingBounceInOut};
 
 // Elastic and back curves overshoot: the plot spans this range of values.
-constexpr double kLowestValue = -0.6;
-constexpr double kHighestValue = 1.6;
+constexpr double kLowestValue = -0.4;
+constexpr double kHighestValue = 1.4;
 constexpr int kSamples = 200;
 
 const QColor kGuideColor(255, 255, 255, 60);
@@ -36,7 +36,7 @@ QImage drawEasingPlot(int code, bool selected, const QSize& size)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal margin = size.width() / 9.0;
+    const qreal margin = size.width() / 18.0;
     const QRectF area(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
     const auto yOf = [&](double value) {
         return area.bottom() - (value - kLowestValue) / (kHighestValue - kLowestValue) * area.height();

@@ -262,3 +262,8 @@ void EditableGradientWidget::_emitValue()
 {
     emit editableGradientWidgetValueDidChange(this, _startColor, _endColor, _startLocation, _endLocation);
 }
+
+PopupColorMatrixWidget* EditableGradientWidget::colorPopup() const
+{
+    return _colorPopup;
+}

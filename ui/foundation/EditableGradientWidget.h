@@ -33,7 +33,7 @@ public:
     QPointF endLocation() const { return _endLocation; }
     QLabel* startHandle() const { return _startHandle; }
     QLabel* endHandle() const { return _endHandle; }
-    PopupColorMatrixWidget* colorPopup() const { return _colorPopup; }
+    PopupColorMatrixWidget* colorPopup() const;
 
 signals:
     void editableGradientWidgetValueDidChange(EditableGradientWidget* gradientWidget, QColor startColor,

@@ -147,7 +147,7 @@ void PopupColorsScrollWidget::setupUi(QWidget* parent, const QString& title)
     if (_styled)
         return;
     _styled = true;
-    _scrollArea->setStyleSheet("QScrollArea { background-color: transparent; border: none; }");
+    _scrollArea->setStyleSheet("background-color: transparent; border: none;");
     _scrollAreaWidget->setStyleSheet(QString());
     Util::setScrollBarStyleSheet(_scrollArea->verticalScrollBar());
     _buildRows();

@@ -78,7 +78,7 @@ int PopupTransitionsListWidget::popupHeight()
 void PopupTransitionsListWidget::setupUi(QWidget* parent, const QString& title)
 {
     CommonPopup::setupUi(parent, title);
-    _scrollArea->setStyleSheet("QScrollArea { background-color: transparent; border: none; }");
+    _scrollArea->setStyleSheet("background-color: transparent; border: none;");
     Util::setScrollBarStyleSheet(_scrollArea->verticalScrollBar());
     _scrollAreaWidget->setStyleSheet(buttonStyle(_flat));
     // A popup shown again lists its items once.

@@ -45,7 +45,7 @@ TextureGridWidget::TextureGridWidget(const QStringList& images, QWidget* parent)
     _scrollArea = new QScrollArea(this);
     _scrollArea->setObjectName("scrollArea");
     _scrollArea->setWidgetResizable(true);
-    _scrollArea->setStyleSheet("QScrollArea { background-color: transparent; border: none; }");
+    _scrollArea->setStyleSheet("background-color: transparent; border: none;");
     _scrollAreaWidgetContents = new QWidget;
     _scrollAreaWidgetContents->setObjectName("scrollAreaWidgetContents");
     _scrollAreaWidgetContents->setGeometry(0, 0, 374, 230);
