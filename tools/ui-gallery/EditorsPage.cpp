@@ -205,7 +205,7 @@ private:
             connect(popup, click.signal, _page, [this, name] { _page->log("media type: " + name); });
         }
         popup->setMediaKind(0);
-        popup->showAtAnchor(this, PopupMediaTypeSelectionWidget::tr("Add Media"), anchor);
+        popup->showAtAnchor(this, "Add Media", anchor);
     }
     void _openTransitions(QPushButton*)
     {
