@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QtMath>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -21,9 +22,6 @@ constexpr std::array<int, 16> kEasingTypeOfCode{
     AVEasingBackOut,       AVEasingBackInOut, AVEasingElasticIn,    AVEasingElasticOut,
     AVEasingElasticInOut,  AVEasingBounceIn,  AVEasingBounceOut,    AVEasingBounceInOut};
 
-// Elastic and back curves overshoot: the plot spans this range of values.
-constexpr double kLowestValue = -0.4;
-constexpr double kHighestValue = 1.4;
 constexpr int kSamples = 200;
 
 const QColor kGuideColor(255, 255, 255, 60);
@@ -36,15 +34,22 @@ QImage drawEasingPlot(int code, bool selected, const QSize& size)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal margin = size.width() / 18.0;
+    const qreal margin = size.width() / 9.0;
     const QRectF area(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
+    const AVEasingFunction curve = avEasingFunction(kEasingTypeOfCode[size_t(code - 1)]);
+    // The plot spans 0 to 1 and whatever the curve overshoots beyond.
+    double lowest = 0;
+    double highest = 1;
+    for (int i = 0; i <= kSamples; ++i) {
+        lowest = std::min(lowest, curve(double(i) / kSamples));
+        highest = std::max(highest, curve(double(i) / kSamples));
+    }
     const auto yOf = [&](double value) {
-        return area.bottom() - (value - kLowestValue) / (kHighestValue - kLowestValue) * area.height();
+        return area.bottom() - (value - lowest) / (highest - lowest) * area.height();
     };
     painter.setPen(QPen(kGuideColor, size.width() / 54.0));
     painter.drawLine(QPointF(area.left(), yOf(0)), QPointF(area.right(), yOf(0)));
     painter.drawLine(QPointF(area.left(), yOf(1)), QPointF(area.right(), yOf(1)));
-    const AVEasingFunction curve = avEasingFunction(kEasingTypeOfCode[size_t(code - 1)]);
     QPainterPath path;
     for (int i = 0; i <= kSamples; ++i) {
         const double p = double(i) / kSamples;
