@@ -204,6 +204,9 @@ TEST_F(ColorsPopup, TheYellowSchemeExpandsRedGreenAndBlueOnly)
         EXPECT_EQ(row(i)->height(), i >= 6 ? 95 : 38) << i;
     }
     EXPECT_EQ(row(8)->findChild<QLabel*>("valueLabel")->text(), "-100");
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    QTest::qWait(300); // the fade-in
+    EXPECT_TRUE(host.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/colors-popup-yellow.png"));
     EXPECT_EQ(scheme.first().at(7).toInt(), 50);
     EXPECT_EQ(scheme.first().at(9).toInt(), -100);
     // Applying a scheme is one change, not nine.

@@ -31,6 +31,14 @@ namespace {
 
 constexpr int kBlueCell = 17; // 0x0000FF in the colour matrix
 
+// Keeps a picture of the window for a reviewer.
+void keepScreenshot(QWidget& window, const QString& name)
+{
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    QTest::qWait(250); // a floating popup's fade-in
+    EXPECT_TRUE(window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/" + name + ".png"));
+}
+
 struct GradientEditor : public ::testing::Test {
     void SetUp() override
     {
@@ -115,6 +123,7 @@ TEST_F(GradientEditor, NoColorThenABlueStartGivesATransparentBlueEnd)
     EXPECT_EQ(editor->endColor(), QColor(0, 0, 255, 0));
     EXPECT_EQ(changed.count(), 2);
     EXPECT_FALSE(editor->colorPopup());
+    keepScreenshot(host, "gradient-editor");
 }
 
 struct TextureGrid : public ::testing::Test {
@@ -280,6 +289,8 @@ TEST_F(FillModePopup, ModeButtonsSwitchChoosersMadeOnFirstUse)
     EXPECT_TRUE(gradient.first().at(1).toBool());
     EXPECT_EQ(gradient.first().at(2).value<QColor>(), QColor(Qt::yellow));
 
+    keepScreenshot(host, "fill-mode-popup-radial");
+
     // Back to the colour: the same chooser, kept.
     PopupColorMatrixWidget* colors = popup->colorMatrixPopup();
     clickOn(host, modeButtons(popup)[0]);
@@ -294,6 +305,7 @@ TEST_F(FillModePopup, APatternClickAndTheCanvasQuestionReachTheOwner)
     clickOn(host, popup->textureGrid()->gridButtons()[4]);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pattern.count() == 1; }, 1000));
     EXPECT_EQ(pattern.first().at(1).toString(), ":/images/texture/05");
+    keepScreenshot(host, "fill-mode-popup-textures");
 
     QObject::connect(popup, &PopupDrawingModeWidget::drawingModePopupGetCanvasSize, &host,
                      [](PopupDrawingModeWidget*, QSize* size) { *size = QSize(100, 100); }, Qt::DirectConnection);
@@ -468,6 +480,7 @@ TEST(MediaTypePopup, TheKindEnablesItsButtonsAndTheArrowPointsAtTheAnchor)
     EXPECT_EQ(panel->geometry(), QRect(1000 - 240 - 9, 320 - 150, 240, 300));
     EXPECT_EQ(panel->arrowPoint(), QPoint(940, 320) - panel->pos());
     EXPECT_EQ(panel->arrowSide(), int(PopupArrowLeft));
+    keepScreenshot(host, "media-type-popup");
 
     popup->setMediaKind(1);
     EXPECT_TRUE(popup->findChild<QPushButton*>("cameraButton")->isEnabled());
@@ -494,6 +507,7 @@ TEST(TransitionsListPopup, EightItemsMakeTheList360PixelsHighAndAClickReportsIts
     EXPECT_EQ(buttons[0]->text(), "Item 0");
     EXPECT_EQ(buttons[2]->height(), 44);
 
+    keepScreenshot(host, "transitions-list-popup");
     auto* scroll = popup->findChild<QScrollArea*>("scrollArea");
     scroll->ensureWidgetVisible(buttons[1]);
     clickOn(host, buttons[1]);
