@@ -3,6 +3,7 @@
 #include "PopupColorsScrollWidgetEditItemWidget.h"
 #include "PopupColorsScrollWidgetOneSliderItemWidget.h"
 #include "PopupOptionsButton.h"
+#include "TitledPopupForm.h"
 #include "UiMetrics.h"
 #include "Util.h"
 
@@ -74,25 +75,12 @@ PopupColorsScrollWidget::~PopupColorsScrollWidget()
 
 void PopupColorsScrollWidget::_buildForm()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("mainWidget");
-    auto* layout = new QVBoxLayout(panel);
-    layout->setObjectName("verticalLayout");
-    layout->setSpacing(10);
-    auto* title = new QLabel(panel);
-    title->setObjectName("titleLabel");
-    title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    _scrollArea = new QScrollArea(panel);
-    _scrollArea->setObjectName("scrollArea");
-    _scrollArea->setWidgetResizable(true);
-    _scrollAreaWidget = new QWidget;
-    _scrollAreaWidget->setObjectName("scrollAreaWidget");
-    _scrollArea->setWidget(_scrollAreaWidget);
-    layout->addWidget(_scrollArea);
-    setMainWidget(panel);
-    setTitleLabel(title);
+    TitledPopupForm form(this);
+    form.titleLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    _scrollArea = form.addScrollArea();
+    _scrollAreaWidget = _scrollArea->widget();
+    setMainWidget(form.mainWidget);
+    setTitleLabel(form.titleLabel);
 }
 
 QStringList PopupColorsScrollWidget::builtInSchemeNames()

@@ -1,6 +1,7 @@
 #include "PopupEasingFunctionsWidget.h"
 
 #include "PopupOptionsButton.h"
+#include "TitledPopupForm.h"
 #include "TooltipButton.h"
 #include "UiMetrics.h"
 
@@ -65,21 +66,13 @@ PopupEasingFunctionsWidget::~PopupEasingFunctionsWidget()
 
 void PopupEasingFunctionsWidget::_buildForm()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("mainWidget");
-    auto* layout = new QVBoxLayout(panel);
-    layout->setObjectName("verticalLayout");
-    layout->setSpacing(10);
-    auto* title = new QLabel(panel);
-    title->setObjectName("titleLabel");
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    _panelWidget = new QWidget(panel);
+    TitledPopupForm form(this);
+    _panelWidget = new QWidget(form.mainWidget);
     _panelWidget->setObjectName("panelWidget");
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setVerticalStretch(1);
     _panelWidget->setSizePolicy(policy);
-    layout->addWidget(_panelWidget);
+    form.layout->addWidget(_panelWidget);
     auto* rows = new QVBoxLayout(_panelWidget);
     rows->setObjectName("verticalLayout_2");
     rows->setSpacing(0);
@@ -131,8 +124,8 @@ void PopupEasingFunctionsWidget::_buildForm()
         _labels.append(label);
         rows->addLayout(row);
     }
-    setMainWidget(panel);
-    setTitleLabel(title);
+    setMainWidget(form.mainWidget);
+    setTitleLabel(form.titleLabel);
 }
 
 void PopupEasingFunctionsWidget::showWithEasing(QWidget* parent, const QPoint& point, int easing, bool flat)

@@ -1,5 +1,6 @@
 #include "PopupTransitionsListWidget.h"
 
+#include "TitledPopupForm.h"
 #include "UiMetrics.h"
 #include "Util.h"
 
@@ -33,26 +34,14 @@ PopupTransitionsListWidget::PopupTransitionsListWidget(QWidget* parent) : Common
 
 void PopupTransitionsListWidget::_buildForm()
 {
-    auto* panel = new QWidget(this);
-    panel->setObjectName("mainWidget");
-    panel->setGeometry(90, 150, 281, 261);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setObjectName("verticalLayout");
-    layout->setSpacing(10);
-    auto* title = new QLabel(tr("Title"), panel);
-    title->setObjectName("titleLabel");
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    _scrollArea = new QScrollArea(panel);
-    _scrollArea->setObjectName("scrollArea");
-    _scrollArea->setWidgetResizable(true);
-    _scrollAreaWidget = new QWidget;
-    _scrollAreaWidget->setObjectName("scrollAreaWidget");
+    TitledPopupForm form(this);
+    form.mainWidget->setGeometry(90, 150, 281, 261);
+    form.titleLabel->setText(tr("Title"));
+    _scrollArea = form.addScrollArea();
+    _scrollAreaWidget = _scrollArea->widget();
     _scrollAreaWidget->setGeometry(0, 0, 255, 209);
-    _scrollArea->setWidget(_scrollAreaWidget);
-    layout->addWidget(_scrollArea);
-    setMainWidget(panel);
-    setTitleLabel(title);
+    setMainWidget(form.mainWidget);
+    setTitleLabel(form.titleLabel);
 }
 
 void PopupTransitionsListWidget::showWithItems(QWidget* parent, const QPoint& anchor,
