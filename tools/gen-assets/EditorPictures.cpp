@@ -1,6 +1,7 @@
 #include "EditorPictures.h"
 
 #include "AVEasing.h"
+#include "AVEngine.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -13,15 +14,9 @@
 
 namespace {
 
-// The editor's easing codes 1 to 16 onto the engine's curves: linear, then
-// in, out and in-out of smooth, circular, back, elastic and bounce. Code 4
-// has no curve of its own and takes the engine's default, like the facade.
-constexpr std::array<int, 16> kEasingTypeOfCode{
-    AVEasingLinear,        AVEasingCubicIn,   AVEasingCubicOut,     kAVDefaultEasing,
-    AVEasingCircularIn,    AVEasingCircularOut, AVEasingCircularInOut, AVEasingBackIn,
-    AVEasingBackOut,       AVEasingBackInOut, AVEasingElasticIn,    AVEasingElasticOut,
-    AVEasingElasticInOut,  AVEasingBounceIn,  AVEasingBounceOut,    AVEasingBounceInOut};
-
+// The editor's easing codes: 1 linear, then in, out and in-out of smooth,
+// circular, back, elastic and bounce.
+constexpr int kEasingCodes = 16;
 constexpr int kSamples = 200;
 
 const QColor kGuideColor(255, 255, 255, 60);
@@ -36,7 +31,7 @@ QImage drawEasingPlot(int code, bool selected, const QSize& size)
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal margin = size.width() / 9.0;
     const QRectF area(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
-    const AVEasingFunction curve = avEasingFunction(kEasingTypeOfCode[size_t(code - 1)]);
+    const AVEasingFunction curve = avEasingFunction(AVEngine::easingType(code));
     // The plot spans 0 to 1 and whatever the curve overshoots beyond.
     double lowest = 0;
     double highest = 1;
@@ -243,7 +238,7 @@ QImage drawEditorPicture(const QString& name, const QSize& size)
     static const QRegularExpression texture("^texture-(\\d+)$");
     const QRegularExpressionMatch easingMatch = easing.match(name);
     const int easingCode = easingMatch.captured(1).toInt();
-    if (easingMatch.hasMatch() && easingCode >= 1 && easingCode <= int(kEasingTypeOfCode.size()))
+    if (easingMatch.hasMatch() && easingCode >= 1 && easingCode <= kEasingCodes)
         return drawEasingPlot(easingCode, !easingMatch.captured(2).isEmpty(), size);
     const QRegularExpressionMatch textureMatch = texture.match(name);
     const int textureNumber = textureMatch.captured(1).toInt();
