@@ -316,6 +316,42 @@ TEST_F(ColorsPopup, ASaveThatCannotBeWrittenSaysSo)
     saveAs("//");
     EXPECT_EQ(messages, QStringList({"Cannot save the color scheme", "Cannot save the color scheme"}));
     EXPECT_FALSE(popup->saveScheme("blocked"));
+
+    // The folder is there, but the write itself fails: a folder stands in
+    // the scheme file's place.
+    ASSERT_TRUE(QFile::remove(folder));
+    ASSERT_TRUE(QDir().mkpath(folder + "/taken.scheme"));
+    messages.clear();
+    saveAs("taken");
+    saveAs("free");
+    EXPECT_EQ(messages, QStringList({"Cannot save the color scheme", "Color scheme saved"}));
+}
+
+TEST_F(ColorsPopup, HoldingUpAt99StopsAt100AndCommitsOnceAfterTheRelease)
+{
+    show({99, 0, 0, 0, 0, 0, 0, 0, 0});
+    QPushButton* up = row(0)->findChild<QPushButton*>("valueUpButton");
+    pressOn(host, up);
+    QTest::qWait(700);
+    EXPECT_EQ(log, QStringList({"changing 100"}));
+    releaseOn(host, up);
+    QTest::qWait(200);
+    EXPECT_EQ(log, QStringList({"changing 100"}));
+    QTest::qWait(300);
+    EXPECT_EQ(log, QStringList({"changing 100", "changed 100"}));
+}
+
+TEST_F(ColorsPopup, AKeyStepCommitsLikeAStepButton)
+{
+    show({10, 0, 0, 0, 0, 0, 0, 0, 0});
+    auto* slider = row(0)->findChild<QSlider*>("slider");
+    QTest::mouseClick(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, handleAt(host, slider, 10));
+    ASSERT_EQ(QApplication::focusWidget(), slider);
+    log.clear();
+    QTest::keyClick(host.windowHandle(), Qt::Key_Right);
+    EXPECT_EQ(log, QStringList({"changing 11"}));
+    QTest::qWait(500);
+    EXPECT_EQ(log, QStringList({"changing 11", "changed 11"}));
 }
 
 } // namespace

@@ -298,6 +298,24 @@ TEST_F(FillModePopup, ModeButtonsSwitchChoosersMadeOnFirstUse)
     EXPECT_FALSE(radial->isVisible());
 }
 
+TEST_F(FillModePopup, LeavingTheColourModeSwitchesTheEyedropperOff)
+{
+    PopupDrawingModeWidget* popup = show(1);
+    QObject::connect(popup, &PopupDrawingModeWidget::drawingModePopupNeedColorPickingImage, &host,
+                     [](PopupDrawingModeWidget*, QImage* image) {
+                         *image = QImage(64, 36, QImage::Format_RGB32);
+                         image->fill(Qt::green);
+                     }, Qt::DirectConnection);
+    QObject::connect(popup, &PopupDrawingModeWidget::drawingModePopupGetPlaybackAreaFrame, &host,
+                     [](PopupDrawingModeWidget*, QRect* rect, QWidget*) { *rect = QRect(10, 10, 320, 180); },
+                     Qt::DirectConnection);
+    clickOn(host, popup->colorMatrixPopup()->findChild<QPushButton*>("colorPickerButton"));
+    ASSERT_TRUE(popup->colorMatrixPopup()->isColorPicking());
+    clickOn(host, modeButtons(popup)[2]);
+    EXPECT_FALSE(popup->colorMatrixPopup()->isColorPicking());
+    EXPECT_TRUE(popup->linearGradientEditor()->isVisible());
+}
+
 TEST_F(FillModePopup, APatternClickAndTheCanvasQuestionReachTheOwner)
 {
     PopupDrawingModeWidget* popup = show(2);
@@ -481,6 +499,14 @@ TEST(MediaTypePopup, TheKindEnablesItsButtonsAndTheArrowPointsAtTheAnchor)
     EXPECT_EQ(panel->arrowPoint(), QPoint(940, 320) - panel->pos());
     EXPECT_EQ(panel->arrowSide(), int(PopupArrowLeft));
     keepScreenshot(host, "media-type-popup");
+
+    // A window too narrow for the panel and its margins centres it.
+    auto* narrow = new QWidget(&host);
+    narrow->setGeometry(0, 0, 250, 600);
+    narrow->show();
+    auto* centred = new PopupMediaTypeSelectionWidget(narrow);
+    centred->showAtAnchor(narrow, "Add Video", anchor);
+    EXPECT_EQ(centred->mainWidget()->x(), (250 - 240) / 2);
 
     popup->setMediaKind(1);
     EXPECT_TRUE(popup->findChild<QPushButton*>("cameraButton")->isEnabled());

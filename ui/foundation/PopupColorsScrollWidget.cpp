@@ -341,12 +341,11 @@ bool PopupColorsScrollWidget::saveScheme(const QString& name)
     if (!QDir().mkpath(schemesFolder()))
         return false;
     QSettings file(_schemePath(name), QSettings::IniFormat);
-    if (!file.isWritable())
-        return false;
     file.setValue("version", kSchemeVersion);
     for (int i = 0; i < kAdjustments; ++i)
         file.setValue(kSchemeKeys[i], _values[size_t(i)]);
-    // The write happens here: a full disk or a folder taken away shows now.
+    // The write happens here, and only its status tells whether the file
+    // could be written at all: read-only, taken by a folder, or a full disk.
     file.sync();
     return file.status() == QSettings::NoError;
 }
