@@ -124,6 +124,15 @@ TEST_F(GradientEditor, NoColorThenABlueStartGivesATransparentBlueEnd)
     EXPECT_EQ(changed.count(), 2);
     EXPECT_FALSE(editor->colorPopup());
     keepScreenshot(host, "gradient-editor");
+
+    // An editor that goes while its colour popup is open takes the popup along.
+    clickOn(host, editor->endHandle());
+    choose("Choose Color");
+    QPointer<PopupColorMatrixWidget> open = editor->colorPopup();
+    ASSERT_TRUE(open);
+    delete editor;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(open.isNull());
 }
 
 struct TextureGrid : public ::testing::Test {

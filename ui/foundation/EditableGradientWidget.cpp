@@ -46,6 +46,13 @@ EditableGradientWidget::EditableGradientWidget(const QColor& startColor, const Q
     _checkerboard.setTransform(QTransform::fromScale(0.5, 0.5));
 }
 
+EditableGradientWidget::~EditableGradientWidget()
+{
+    // The colour popup lives on the owner's widget: an editor deleted while
+    // it is open would leave it choosing for nobody.
+    _closeColorPopup();
+}
+
 QLabel* EditableGradientWidget::_createHandle()
 {
     auto* handle = new QLabel(this);

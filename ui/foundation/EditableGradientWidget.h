@@ -24,6 +24,7 @@ class EditableGradientWidget : public QWidget
 public:
     EditableGradientWidget(const QColor& startColor, const QColor& endColor, const QPointF& startLocation,
                            const QPointF& endLocation, bool radial, QWidget* parent = nullptr);
+    ~EditableGradientWidget() override;
 
     // True for the radial editor.
     bool constructionFlag() const { return _radial; }
