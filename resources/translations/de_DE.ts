@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>Keine Farbe</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>Farbe aus der Vorschau aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Farbtemperatur</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Farbton</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>Schemata</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>Als Schema speichern...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>Verwalten...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Auf alle Segmente anwenden</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>Als Schema speichern</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>Namen des Schemas eingeben</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>Farbschema gespeichert</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>Das Farbschema kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>Schema entfernen</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>Möchten Sie das Schema „%1“ wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>Das Schema konnte nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Ein-Aus</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Weich</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Kreisförmig</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elastisch</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Springen</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>Beschleunigungskurve</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>Auf alle Übergänge anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>Datei wählen...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Selbst zeichnen</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Übergang hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>Eigenes Bild...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>Bild öffnen</translation>
     </message>
 </context>
 <context>

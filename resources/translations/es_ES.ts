@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>Elegir color</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>Sin color</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>Tomar un color de la vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposición</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>Esquemas</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>Guardar como esquema...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>Administrar...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Aplicar a todos los segmentos</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>Guardar como esquema</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>Introduce el nombre del esquema</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>Esquema de color guardado</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>No se puede guardar el esquema de color</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>Eliminar esquema</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>¿Seguro que quieres eliminar el esquema «%1»?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>No se pudo eliminar el esquema</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrada y salida</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elástica</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Rebote</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>Tipo de aceleración</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>Aplicar a todas las transiciones</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>Elegir archivo...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Dibujar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Añadir transición</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>Imagen personalizada...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>Abrir una imagen</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>Aucune couleur</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>Prélever une couleur dans l&apos;aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>Enregistrer comme préréglage...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>Gérer...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Appliquer à tous les segments</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>Enregistrer comme préréglage</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>Saisissez le nom du préréglage</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>Préréglage de couleurs enregistré</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>Impossible d'enregistrer le préréglage de couleurs</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>Supprimer le préréglage</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>Voulez-vous vraiment supprimer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>Échec de la suppression du préréglage</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrée-sortie</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Douce</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circulaire</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Recul</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Élastique</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Rebond</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>Type d'accélération</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>Appliquer à toutes les transitions</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>Choisir un fichier...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Dessiner</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Ajouter une transition</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>Image personnalisée...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>Ouvrir une image</translation>
     </message>
 </context>
 <context>

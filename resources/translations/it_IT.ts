@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>Scegli colore</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>Nessun colore</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>Preleva un colore dall&apos;anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Esposizione</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>Schemi</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>Salva come schema...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>Gestisci...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Applica a tutti i segmenti</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>Salva come schema</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>Inserisci il nome dello schema</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>Schema di colori salvato</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>Impossibile salvare lo schema di colori</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>Rimuovi schema</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>Vuoi davvero rimuovere lo schema "%1"?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>Impossibile rimuovere lo schema</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>Entrata</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrata-uscita</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Morbida</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circolare</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Ritorno</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elastica</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Rimbalzo</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>Tipo di andamento</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>Applica a tutte le transizioni</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>Scegli file...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Fotocamera</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Disegna</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Aggiungi transizione</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>Immagine personalizzata...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>Apri un'immagine</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>色なし</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>プレビューから色を取得</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>色温度</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>露出</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>スキーム</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>スキームとして保存...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>管理...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>すべてのセグメントに適用</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>スキームとして保存</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>スキーム名を入力</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>カラースキームを保存しました</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>カラースキームを保存できません</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>スキームを削除</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>スキーム「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>スキームを削除できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>イン</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>アウト</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>イン・アウト</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>リニア</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>スムーズ</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>円形</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>バック</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>エラスティック</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>バウンス</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>イージングの種類</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>すべてのトランジションに適用</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>ファイルを選択...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手描き</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>トランジションを追加</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>カスタム画像...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>画像を開く</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>색상 없음</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>미리보기에서 색상 선택</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>채도</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>대비</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>색온도</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>노출</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>색조</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>초록</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>구성표</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>구성표로 저장...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>관리...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>모든 세그먼트에 적용</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>구성표로 저장</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>구성표 이름 입력</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>색상 구성표를 저장했습니다</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>색상 구성표를 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>구성표 삭제</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>구성표 "%1"을(를) 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>구성표를 삭제하지 못했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>인</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>아웃</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>인아웃</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>선형</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>부드럽게</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>백</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>탄성</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>바운스</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>이징 유형</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>모든 전환에 적용</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>파일 선택...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>직접 그리기</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>전환 추가</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>사용자 지정 이미지...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>이미지 열기</translation>
     </message>
 </context>
 <context>

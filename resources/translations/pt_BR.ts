@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>Escolher cor</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>Sem cor</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>Capturar cor da pré-visualização</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposição</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Matiz</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>Esquemas</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>Salvar como esquema...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>Gerenciar...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Aplicar a todos os segmentos</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>Salvar como esquema</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>Digite o nome do esquema</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>Esquema de cores salvo</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>Não foi possível salvar o esquema de cores</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>Remover esquema</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>Deseja mesmo remover o esquema "%1"?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>Falha ao remover o esquema</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrada e saída</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Recuo</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elástica</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Quique</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>Tipo de suavização</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>Aplicar a todas as transições</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>Escolher arquivo...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Câmera</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Desenhar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Adicionar transição</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>Excluir</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>Imagem personalizada...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>Abrir uma imagem</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>Выбрать цвет</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>Без цвета</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>Взять цвет из предпросмотра</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>Цвета</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Экспозиция</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Оттенок</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>Схемы</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>Сохранить как схему...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>Управление...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Применить ко всем сегментам</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>Сохранить как схему</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>Введите название схемы</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>Цветовая схема сохранена</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>Не удалось сохранить цветовую схему</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>Удалить схему</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>Удалить схему «%1»?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>Не удалось удалить схему</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Вход-выход</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Линейная</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Плавная</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Круговая</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>С отскоком назад</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Упругая</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Отскок</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>Тип сглаживания</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>Применить ко всем переходам</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>Выбрать файл...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Микрофон</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Рисунок</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Добавить переход</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>Своё изображение...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>Открыть изображение</translation>
     </message>
 </context>
 <context>

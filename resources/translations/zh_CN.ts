@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>无颜色</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>从预览中取色</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>对比度</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>色温</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色调</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>另存为方案...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>管理...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>应用到所有片段</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>另存为方案</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>输入方案名称</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>颜色方案已保存</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>无法保存颜色方案</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>删除方案</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>确定要删除方案“%1”吗？</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>删除方案失败</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>缓入</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>缓出</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>缓入缓出</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>线性</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>回弹</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>弹性</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>弹跳</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>缓动类型</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>应用到所有转场</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>选择文件...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手绘</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>添加转场</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>自定义图片...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>打开图片</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,17 @@
     </message>
 </context>
 <context>
+    <name>EditableGradientWidget</name>
+    <message>
+        <source>Choose Color</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>No Color</source>
+        <translation>無顏色</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -180,6 +191,201 @@
     <message>
         <source>Pick color from preview</source>
         <translation>從預覽中取色</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidget</name>
+    <message>
+        <source>Colors</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>飽和度</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>對比度</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>色溫</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色調</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Schemes</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>Save as Scheme...</source>
+        <translation>另存為方案...</translation>
+    </message>
+    <message>
+        <source>Manage...</source>
+        <translation>管理...</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>套用至所有片段</translation>
+    </message>
+    <message>
+        <source>Save as Scheme</source>
+        <translation>另存為方案</translation>
+    </message>
+    <message>
+        <source>Enter scheme name</source>
+        <translation>輸入方案名稱</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Color scheme saved</source>
+        <translation>色彩方案已儲存</translation>
+    </message>
+    <message>
+        <source>Cannot save the color scheme</source>
+        <translation>無法儲存色彩方案</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Remove Scheme</source>
+        <translation>移除方案</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove scheme &quot;%1&quot;?</source>
+        <translation>確定要移除方案「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove scheme failed</source>
+        <translation>移除方案失敗</translation>
+    </message>
+</context>
+<context>
+    <name>PopupColorsScrollWidgetEditItemWidget</name>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEasingFunctionsWidget</name>
+    <message>
+        <source>In</source>
+        <translation>漸入</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>漸出</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>漸入漸出</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>線性</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>回彈</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>彈性</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>彈跳</translation>
+    </message>
+    <message>
+        <source>Easing Type</source>
+        <translation>緩動類型</translation>
+    </message>
+    <message>
+        <source>Apply to all transitions</source>
+        <translation>套用至所有轉場</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMediaTypeSelectionWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>Choose File...</source>
+        <translation>選擇檔案...</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>相機</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手繪</translation>
+    </message>
+</context>
+<context>
+    <name>PopupTransitionsListWidget</name>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>新增轉場</translation>
     </message>
 </context>
 <context>
@@ -488,6 +694,17 @@
     <message>
         <source>Delete</source>
         <translation>刪除</translation>
+    </message>
+</context>
+<context>
+    <name>TextureGridWidget</name>
+    <message>
+        <source>Custom Picture...</source>
+        <translation>自訂圖片...</translation>
+    </message>
+    <message>
+        <source>Open a Picture</source>
+        <translation>開啟圖片</translation>
     </message>
 </context>
 <context>

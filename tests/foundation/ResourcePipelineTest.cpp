@@ -199,6 +199,17 @@ TEST(UiGallery, SlidersPageShowsTheColourMatrixBesideThePreviewPicture)
     EXPECT_GT(pixelsOf(sliders, qRgb(255, 220, 40)), 1000);
 }
 
+TEST(UiGallery, EditorsPageOpensTheEasingChooserOverItsStage)
+{
+    const QImage editors = galleryScreenshot("editors");
+    ASSERT_FALSE(editors.isNull());
+    // The stage, the easing card over it and the selected curve drawn in the
+    // accent colour beside the plain ones.
+    EXPECT_GT(pixelsOf(editors, qRgb(44, 46, 50)), 300 * 200);
+    EXPECT_GT(pixelsOf(editors, qRgb(54, 200, 255)), 20);
+    EXPECT_GT(pixelsOf(editors, qRgb(200, 200, 200)), 100);
+}
+
 TEST(UiGallery, PagesShowTheirTextsInTheLanguageChosen)
 {
     // The colour popup's "Recently Used Colors" and "More Colors..." in

@@ -11,6 +11,7 @@
 #include "AnimatedGif.h"
 #include "Animations.h"
 #include "Drawings.h"
+#include "EditorPictures.h"
 #include "ListFileReader.h"
 
 #include <QDir>
@@ -138,7 +139,9 @@ QString renderAsset(const Asset& asset, const QDir& sources, const QDir& out)
     if (asset.source.startsWith('@') && asset.source.contains('*'))
         return renderDrawnAnimation(asset, target);
     if (asset.source.startsWith('@')) {
-        const QImage image = drawPicture(asset.source.mid(1), asset.size);
+        QImage image = drawPicture(asset.source.mid(1), asset.size);
+        if (image.isNull())
+            image = drawEditorPicture(asset.source.mid(1), asset.size);
         if (image.isNull()) {
             fail("no drawing named " + asset.source);
             return QString();

@@ -16,6 +16,7 @@ struct GalleryPage {
 const std::vector<GalleryPage>& galleryPages();
 
 QWidget* createControlsPage();
+QWidget* createEditorsPage();
 QWidget* createPopupsPage();
 QWidget* createProjectsPage();
 QWidget* createSlidersPage();
