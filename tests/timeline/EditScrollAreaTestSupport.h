@@ -1,17 +1,10 @@
 #pragma once
 
 #include "EditScrollArea.h"
-#include "IsolatedSettings.h"
-#include "RecordingListener.h"
-#include "Segment.h"
 #include "SegmentWidget.h"
-#include "TextSegment.h"
-#include "TimelineMetrics.h"
-#include "TrackWidget.h"
-#include "WidgetAnimations.h"
+#include "TimelineTestSupport.h"
 
 #include <QDeadlineTimer>
-#include <QMainWindow>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,35 +16,28 @@
 
 Q_DECLARE_METATYPE(Segment*)
 
-// A window standing for the editor (its object name holds "MainWindow", so
-// dragged tiles and tracks lift into it and the drag panel shows there) with
-// the timeline area laid out in it.
-class EditAreaFixture : public ::testing::Test
+// The timeline fixture's window with the timeline area laid out in it.
+class EditAreaFixture : public TimelineFixture
 {
 protected:
     static constexpr float kDuration = 60.0f;
 
     void SetUp() override
     {
+        TimelineFixture::SetUp();
         qRegisterMetaType<Segment*>();
-        Segment::setTrackHeight(44);
-        setAnimationsEnabled(true);
-        window.setObjectName("TestMainWindow");
-        auto* central = new QWidget;
-        central->setStyleSheet("background-color: rgb(31,32,35);");
-        window.setCentralWidget(central);
-        area = new EditScrollArea(central);
+        area = new EditScrollArea(window.centralWidget());
         area->setGeometry(100, 100, 1400, 400);
+        area->show();
         window.resize(1600, 600);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
     }
 
     void TearDown() override
     {
         // Tiles point at the segments.
         delete area;
-        setAnimationsEnabled(true);
+        TimelineFixture::TearDown();
     }
 
     // A track of text tiles at the starts, each lasting duration seconds.
@@ -70,16 +56,11 @@ protected:
         return track;
     }
 
-    QPoint inWindow(QWidget* widget, const QPoint& point) const
-    {
-        return window.mapFromGlobal(widget->mapToGlobal(point));
-    }
-
     QPoint globalToWindow(const QPoint& global) const { return window.mapFromGlobal(global); }
 
-    void press(const QPoint& at) { QTest::mousePress(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at); }
-    void moveTo(const QPoint& at) { QTest::mouseMove(window.windowHandle(), at); }
-    void release(const QPoint& at) { QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, at); }
+    void press(const QPoint& at) { pressAt(&window, at); }
+    void moveTo(const QPoint& at) { ::moveTo(&window, at); }
+    void release(const QPoint& at) { releaseAt(&window, at); }
 
     // A long press on the widget's point, held until a drag starts, then
     // moves in steps to the window point and releases there.
@@ -105,9 +86,5 @@ protected:
         return condition();
     }
 
-    IsolatedSettings settings;
-    RecordingListener listener;
-    std::vector<std::unique_ptr<Segment>> segments;
-    QMainWindow window;
     EditScrollArea* area = nullptr;
 };

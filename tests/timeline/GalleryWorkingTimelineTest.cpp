@@ -1,57 +1,38 @@
 #include "EditScrollArea.h"
 #include "GalleryWorkingTimeline.h"
-#include "IsolatedSettings.h"
-#include "RecordingListener.h"
-#include "SegmentDraggingOperationWidget.h"
 #include "SegmentWidget.h"
-#include "TextSegment.h"
-#include "TrackWidget.h"
-#include "WidgetAnimations.h"
+#include "TimelineTestSupport.h"
 
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
-// The gallery's working timeline, with text segments for every track, in a
-// window standing for the editor.
-class GalleryWorkingTimelineTest : public ::testing::Test
+// The gallery's working timeline, with text segments for every track, in
+// place of the timeline fixture's content.
+class GalleryWorkingTimelineTest : public TimelineFixture
 {
 protected:
     void SetUp() override
     {
-        Segment::setTrackHeight(44);
-        setAnimationsEnabled(true);
-        window.setObjectName("GalleryTestMainWindow");
-        timeline = new GalleryWorkingTimeline(
-            [this](const QString&, float start, float duration) {
-                segments.emplace_back(new TextSegment("Caption", start, duration, &listener, nullptr));
-                return segments.back().get();
-            },
-            nullptr);
+        TimelineFixture::SetUp();
+        timeline = new GalleryWorkingTimeline([this](const QString&, float start,
+                                                     float duration) { return text(start, duration); },
+                                              nullptr);
         window.setCentralWidget(timeline);
+        // The fixture's content went with the old central widget.
+        content = nullptr;
         window.resize(1600, 420);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
     }
 
-    void TearDown() override { delete window.takeCentralWidget(); }
+    void TearDown() override
+    {
+        delete window.takeCentralWidget();
+        TimelineFixture::TearDown();
+    }
 
     QString log() const { return timeline->log()->toPlainText(); }
     TrackWidget* track(int index) const { return timeline->editScrollArea()->trackWidgetAt(index); }
-    QPoint inWindow(QWidget* widget, const QPoint& point) const
-    {
-        return window.mapFromGlobal(widget->mapToGlobal(point));
-    }
 
-    IsolatedSettings settings;
-    RecordingListener listener;
-    std::vector<std::unique_ptr<Segment>> segments;
-    QMainWindow window;
     GalleryWorkingTimeline* timeline = nullptr;
 };
 
