@@ -89,10 +89,9 @@ EditScrollArea::EditScrollArea(QWidget* parent)
 
 EditScrollArea::~EditScrollArea()
 {
-    // The tracks go with the content widget; nothing may report to a half
-    // destroyed area meanwhile.
-    for (TrackWidget* track : qAsConst(_tracks))
-        track->disconnect(this);
+    // The tracks and tiles go while the area is still whole, so that their
+    // last reports (a tile's destruction) reach a complete receiver.
+    delete takeWidget();
 }
 
 void EditScrollArea::_styleScrollBars()

@@ -87,6 +87,7 @@ void EditScrollArea::_enterEditing(SegmentWidget* segmentWidget)
         _keepTracksShifted = previousOnFirstTrack && onFirstTrack;
         previous->setEditing(false, true);
         _keepTracksShifted = false;
+        gFinishingImmediately = false;
     }
     emit editScrollAreaDidEnterEditingSegment(segmentWidget->segment());
     int dy = 0;
