@@ -1,5 +1,7 @@
 #include "EditScrollAreaTestSupport.h"
 
+#include "MusicSegment.h"
+#include "TestMedia.h"
 #include "UserSettings.h"
 
 #include <QElapsedTimer>
@@ -206,6 +208,29 @@ TEST_F(EditAreaTrimTest, RightBarDoesNotSnapWithAlignmentSwitchedOff)
     UserSettings::instance()->setAutoDragDropAlign(true);
 }
 
+TEST_F(EditAreaTrimTest, RightBarStaysWhereTheSegmentCorrectedTheEnd)
+{
+    setAnimationsEnabled(false);
+    // Three seconds of media from 2 s: the end cannot pass 5 s.
+    listener.mediaDuration = 3.0f;
+    auto* music = own(reported(new MusicSegment(TestMedia::path("tone440.wav"), 2.0f, "Tone", "", &listener)));
+    ASSERT_FLOAT_EQ(music->rangeStart() + music->duration(), 5.0f);
+    TrackWidget* track = area->addTrackWidget(2.0f, kDuration);
+    track->setTrackId(1);
+    track->setTrackType("MUSIC");
+    music->setTrackId(1);
+    edited = track->addSegmentWidget(music);
+    area->connectSegmentWidget(edited);
+    edited->setScale(2.0f, false);
+    edited->setEditing(true, false);
+    QSignalSpy seeks(area, &EditScrollArea::editScrollAreaSeekToTime);
+    dragBar(area->rightTrimBar(), 0, 96);
+    EXPECT_FLOAT_EQ(music->rangeStart() + music->duration(), 5.0f);
+    EXPECT_EQ(centreX(area->rightTrimBar()), 60 + 5 * 48);
+    ASSERT_GE(seeks.count(), 1);
+    EXPECT_FLOAT_EQ(seeks.last().first().toFloat(), 5.0f);
+}
+
 TEST_F(EditAreaTrimTest, LeftBarSnapsOnlyInOverwriteMode)
 {
     // The other tile ends at 3.1 s; the left bar is dragged from 2 s to 3 s.
@@ -274,6 +299,36 @@ TEST_F(EditAreaTrimTest, TransitionEndBarStopsBeforeTheSegmentEnd)
     EXPECT_NEAR(segment()->transitionStart(id), entryStart, 1e-5);
     ASSERT_EQ(ended.count(), 1);
     EXPECT_TRUE(ended.first().at(2).toBool());
+}
+
+TEST_F(EditAreaTrimTest, MovingATransitionInsideTheTileIsReportedWithItsBars)
+{
+    build(20.0f);
+    const int id = segment()->addTransitionAtTime(0.5f, 2.5f);
+    ASSERT_GT(id, 0);
+    QSignalSpy began(area, &EditScrollArea::editScrollAreaBeginMoveTransition);
+    QSignalSpy ended(area, &EditScrollArea::editScrollAreaEndMoveTransition);
+    QSignalSpy reloaded(area, &EditScrollArea::editScrollAreaReloadPreviewForTransition);
+    const QRect band = edited->transitionRect(id);
+    const QPoint at = inWindow(edited, band.center());
+    press(at);
+    QTest::qWait(150);
+    moveTo(at + QPoint(24, 0));
+    QTest::qWait(20);
+    moveTo(at + QPoint(48, 0));
+    QTest::qWait(20);
+    release(at + QPoint(48, 0));
+    QTest::qWait(20);
+    ASSERT_EQ(began.count(), 1);
+    EXPECT_EQ(began.first().at(0).toInt(), id);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_TRUE(ended.first().at(2).toBool());
+    EXPECT_EQ(reloaded.count(), 1);
+    // The bars stand on the moved band.
+    const QRect moved = edited->transitionRect(id);
+    EXPECT_GT(moved.x(), band.x());
+    ASSERT_NE(area->transitionBeginBar(), nullptr);
+    EXPECT_EQ(centreX(area->transitionBeginBar()), 60 + 2 * 48 + moved.x());
 }
 
 // ---- Track reordering -------------------------------------------------------
