@@ -91,6 +91,7 @@ EditScrollArea::~EditScrollArea()
 {
     // The tracks and tiles go while the area is still whole, so that their
     // last reports (a tile's destruction) reach a complete receiver.
+    _tracks.clear();
     delete takeWidget();
 }
 
@@ -163,37 +164,45 @@ void EditScrollArea::removeTrackWidgets(const QList<TrackWidget*>& tracks)
 {
     // Every following track moves up by one row per removed track above it.
     int firstRemoved = -1;
-    int removedAbove = 0;
-    QList<QPair<TrackWidget*, QPoint>> targets;
+    QList<QPair<TrackWidget*, int>> rowsUp;
     QList<TrackWidget*> kept;
-    for (int position = 0; position < _tracks.size(); ++position) {
-        TrackWidget* track = _tracks[position];
+    QList<TrackWidget*> removed;
+    for (TrackWidget* track : qAsConst(_tracks)) {
         if (tracks.contains(track)) {
             if (firstRemoved < 0)
                 firstRemoved = kept.size();
-            ++removedAbove;
-            track->hide();
-            delete track;
+            removed.append(track);
             continue;
         }
         kept.append(track);
-        if (removedAbove > 0)
-            targets.append({track, track->pos() - QPoint(0, int(TimelineMetrics::trackHeight()) * removedAbove)});
+        if (!removed.isEmpty())
+            rowsUp.append({track, removed.size()});
     }
-    if (firstRemoved < 0)
+    if (removed.isEmpty())
         return;
+    // Out of the list first: the reports of their dying tiles find only
+    // living tracks (and may move them).
     _tracks = kept;
+    for (TrackWidget* track : qAsConst(removed)) {
+        track->hide();
+        delete track;
+    }
+    const int row = int(TimelineMetrics::trackHeight());
+    QList<QPair<TrackWidget*, QPoint>> targets;
+    for (const auto& entry : qAsConst(rowsUp))
+        targets.append({entry.first, entry.first->pos() - QPoint(0, row * entry.second)});
     _animateTracksTo(targets, true);
     _assignBackgrounds(firstRemoved);
 }
 
 void EditScrollArea::clearTrackWidgets()
 {
-    for (TrackWidget* track : qAsConst(_tracks)) {
+    const QList<TrackWidget*> tracks = _tracks;
+    _tracks.clear();
+    for (TrackWidget* track : tracks) {
         track->clearSegmentWidgets();
         delete track;
     }
-    _tracks.clear();
 }
 
 void EditScrollArea::relayoutTracks(float scale, float duration)
@@ -390,7 +399,12 @@ void EditScrollArea::onSegmentWidgetRightMousePressed(SegmentWidget* segmentWidg
 
 void EditScrollArea::onSegmentWidgetDestroyed(QObject* obj)
 {
-    // The guarded pointers are already null; only the report is left.
+    // The guarded pointers are already null; the tile's bars and the report
+    // are left.
+    if (obj == _editingObject) {
+        _editingObject = nullptr;
+        _dropEditingRemains();
+    }
     if (obj != _selectedObject)
         return;
     _selectedObject = nullptr;

@@ -183,6 +183,7 @@ private:
     void _enterEditing(SegmentWidget* segmentWidget);
     void _leaveEditing(SegmentWidget* segmentWidget);
     bool _isOnFirstTrack(const SegmentWidget* segmentWidget) const;
+    void _dropEditingRemains();
     void _shiftTracksBy(int dy);
     // A rectangle of a child (at any depth) in content coordinates.
     QRect _inContent(const QWidget* child, const QRect& rect) const;
@@ -253,6 +254,10 @@ private:
     // The selected tile's address, compared (never used) when a tile is
     // destroyed, by which time the guarded pointer is already null.
     const QObject* _selectedObject = nullptr;
+    // The same for the tile in editing, and whether it sat on the first
+    // track (the tracks are shifted down for it).
+    const QObject* _editingObject = nullptr;
+    bool _editingOnFirstTrack = false;
     // Set while editing passes between two tiles of the first track, whose
     // tracks stay shifted down.
     bool _keepTracksShifted = false;

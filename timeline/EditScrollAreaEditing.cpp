@@ -100,6 +100,8 @@ void EditScrollArea::_enterEditing(SegmentWidget* segmentWidget)
     }
     _showTrimBars(segmentWidget, animationsEnabled() ? dy : 0);
     _editingSegmentWidget = segmentWidget;
+    _editingObject = segmentWidget;
+    _editingOnFirstTrack = onFirstTrack;
     if (!_rangeSelectionMode)
         setSelectedSegmentWidget(segmentWidget);
     segmentWidget->raise();
@@ -120,6 +122,17 @@ void EditScrollArea::_leaveEditing(SegmentWidget* segmentWidget)
     if (_editingSegmentWidget->transitionId() > 0)
         _editingSegmentWidget->setTransitionId(0, false);
     _editingSegmentWidget = nullptr;
+    _editingObject = nullptr;
+}
+
+void EditScrollArea::_dropEditingRemains()
+{
+    // A tile deleted while edited (a range delete) leaves no bars behind and
+    // the tracks where they are without it.
+    hideTrimBars();
+    _dropTransitionBars();
+    if (_editingOnFirstTrack)
+        _shiftTracksBy(-kFirstTrackOffset);
 }
 
 void EditScrollArea::_shiftTracksBy(int dy)

@@ -110,6 +110,7 @@ TEST_F(EditAreaDropTest, TrackOnRemoveButtonIsReportedAndCanBeDeleted)
 
 TEST_F(EditAreaDropTest, TilesDeletedDuringRangeSelectionLeaveNoStalePointers)
 {
+    setAnimationsEnabled(false);
     TrackWidget* track = addTrack({1.0f, 6.0f, 12.0f});
     SegmentWidget* first = track->segmentWidgetAt(0);
     SegmentWidget* second = track->segmentWidgetAt(1);
@@ -127,6 +128,10 @@ TEST_F(EditAreaDropTest, TilesDeletedDuringRangeSelectionLeaveNoStalePointers)
     EXPECT_EQ(selection.count(), 0);
     EXPECT_EQ(area->selectedSegmentWidget(), nullptr);
     EXPECT_FALSE(area->isEditingSegment());
+    // Its bars went with it, and the first track is back in its row.
+    EXPECT_EQ(area->leftTrimBar(), nullptr);
+    EXPECT_EQ(area->rightTrimBar(), nullptr);
+    EXPECT_EQ(track->y(), 0);
     area->setRangeSelectionMode(false);
 
     area->setSelectedSegmentWidget(third);
@@ -140,4 +145,27 @@ TEST_F(EditAreaDropTest, TilesDeletedDuringRangeSelectionLeaveNoStalePointers)
     track->removeSegmentWidget(third->segment(), false);
     ASSERT_EQ(selection.count(), 3);
     EXPECT_FALSE(selection.last().first().toBool());
+}
+
+TEST_F(EditAreaDropTest, RemovingTracksWithAnEditedTileTouchesOnlyLivingTracks)
+{
+    setAnimationsEnabled(false);
+    TrackWidget* first = addTrack({1.0f, 6.0f});
+    TrackWidget* second = addTrack({2.0f});
+    addTrack({});
+    first->segmentWidgetAt(1)->setEditing(true, false);
+    area->setSelectedSegmentWidget(first->segmentWidgetAt(0));
+    ASSERT_EQ(second->y(), 44 + 50);
+    QList<int> counts;
+    // As a receiver would: it looks at the tracks while the tiles go.
+    QObject::connect(area, &EditScrollArea::editScrollAreaSelectedSegmentWidgetChanged,
+                     [&](bool) { counts.append(area->segmentWidgetTotal()); });
+    area->removeTrackWidget(first);
+    EXPECT_EQ(counts, QList<int>{1});
+    EXPECT_EQ(area->leftTrimBar(), nullptr);
+    EXPECT_TRUE(waitFor([this]() { return !area->isAnimatingTracks(); }));
+    // Up by the removed row and by the editing offset.
+    EXPECT_EQ(second->y(), 0);
+    area->clearTrackWidgets();
+    EXPECT_EQ(area->trackWidgetCount(), 0);
 }
