@@ -13,15 +13,6 @@
 
 namespace {
 
-// The engine's load report, given once the segment asks for it.
-template <typename T>
-T* reported(T* segment)
-{
-    EXPECT_TRUE(QTest::qWaitFor([&] { return segment->state() == 1; }, 10000));
-    segment->onEngineLoadStatus(segment->serialNumber(), false, 0);
-    return segment;
-}
-
 int backgroundsOn(QWidget* track)
 {
     const QObjectList children = track->children();

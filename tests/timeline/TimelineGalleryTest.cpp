@@ -45,4 +45,6 @@ TEST(TimelineGallery, ScreenshotShowsTilesInTheirStates)
     // Music tiles and the track backgrounds.
     EXPECT_GT(pixelsNear(image, qRgb(64, 64, 40), 2), 500);
     EXPECT_GT(pixelsNear(image, qRgb(0x2b, 0x2d, 0x33), 1), 10000);
+    // The working timeline's gutter buttons.
+    EXPECT_GT(pixelsNear(image, qRgb(44, 46, 50), 0), 3500);
 }

@@ -82,6 +82,15 @@ protected:
     int trackCount = 0;
 };
 
+// The engine's load report, given once the segment asks for it.
+template <typename T>
+T* reported(T* segment)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return segment->state() == 1; }, 10000));
+    segment->onEngineLoadStatus(segment->serialNumber(), false, 0);
+    return segment;
+}
+
 // Mouse input routed by the toolkit from the window, as a user's arrives.
 inline void pressAt(QWidget* window, const QPoint& at, int delay = -1)
 {

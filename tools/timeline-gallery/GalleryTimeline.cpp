@@ -2,6 +2,7 @@
 
 #include "DrawingSegment.h"
 #include "GalleryMedia.h"
+#include "GalleryWorkingTimeline.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "MusicSegment.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -34,6 +36,8 @@ namespace {
 const QStringList kTrackTypes{"MOVIE", "IMAGE", "DRAWING", "TEXT", "MUSIC", "VOICE"};
 constexpr int kViewWidth = 1860;
 constexpr float kTileSeconds = 4.0f;
+constexpr int kStatesHeight = 620;
+constexpr int kTimelineHeight = 380;
 // Tile states, one tile each, at these starts.
 enum TileState { Plain, Selected, Dimmed, DimmedSelected, Fast, Editing, Failed, Loading, StateCount };
 constexpr float kStateStart[StateCount] = {0, 5, 10, 15, 20, 26, 32, 36};
@@ -106,7 +110,16 @@ bool GalleryTimeline::build()
     layout->addStretch();
     scroll->setWidget(column);
     scroll->setWidgetResizable(true);
-    _window->setCentralWidget(scroll);
+    // The working timeline below the tile states, its log on the right.
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->addWidget(scroll);
+    auto* timeline = new GalleryWorkingTimeline(
+        [this](const QString& type, float start, float duration) { return _makeSegment(type, start, duration); },
+        splitter);
+    timeline->setStyleSheet("background-color: rgb(31,32,35);");
+    splitter->addWidget(timeline);
+    splitter->setSizes({kStatesHeight, kTimelineHeight});
+    _window->setCentralWidget(splitter);
     return true;
 }
 

@@ -16,7 +16,8 @@ class TrackWidget;
 
 // The gallery's window: tracks of all six types at scales 1 and 2, each
 // with a tile in every state, then the drag and selection overlays and an
-// overflowing tool bar. It owns the segments, which outlive their tiles.
+// overflowing tool bar; below them a working timeline with its signal log.
+// It owns the segments, which outlive their tiles.
 class GalleryTimeline
 {
 public:

@@ -1,5 +1,6 @@
 // timeline-gallery: timeline tracks of every segment type, at two scales,
-// with tiles in every state, and the timeline's overlays, for review.
+// with tiles in every state, and the timeline's overlays, for review; below
+// them a working timeline to try, with a log of every signal it gives.
 //
 //   timeline-gallery [--screenshot PNG]
 //
