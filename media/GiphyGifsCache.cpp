@@ -4,7 +4,7 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 GiphyGifsCache::GiphyGifsCache(QObject* parent) : QObject(parent)
@@ -32,7 +32,7 @@ QString GiphyGifsCache::filePathForId(const QString& id, const QString& renditio
 QString GiphyGifsCache::cachePathForId(const QString& id, const QString& rendition) const
 {
     const QString path = filePathForId(id, rendition);
-    return !path.isEmpty() && QFile::exists(path) ? path : QString();
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 
 QString GiphyGifsCache::setCacheForId(const QByteArray& data, const QString& id, const QString& rendition)
