@@ -43,7 +43,9 @@ const char* const kSearchStyle = "color: white; background-color: rgb(44,45,46);
                                  " border: none; border-radius: 5px;";
 const char* const kListStyle =
     "QListWidget { background: transparent; color: white; margin: 10px; border: none; }"
-    "QToolTip { background-color: rgb(54,200,255); color: white; padding: 2px; border-radius: 3px; }"
+    "QToolTip { background-color: rgb(54,200,255); color: white; padding: 2px; border-radius: 3px; }";
+// Set on the scroll bar itself: the explorer's own sheet reaches every child.
+const char* const kScrollBarStyle =
     "QScrollBar:vertical { width: 15px; margin: 3px; background: #2A2929; border: 1px solid transparent;"
     " border-radius: 4px; }"
     "QScrollBar::handle:vertical { background: #6b6b6b; min-height: 30px; border-radius: 4px; }"
@@ -124,6 +126,7 @@ void GiphyGifsWidget::_setUpList()
     list->setResizeMode(QListView::Adjust);
     list->setItemDelegate(_delegate);
     list->setStyleSheet(kListStyle);
+    list->verticalScrollBar()->setStyleSheet(kScrollBarStyle);
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &GiphyGifsWidget::onVerticalScrollBarValueChanged);
     // Queued: a click is handled after the event that caused it has finished.

@@ -77,6 +77,11 @@ protected:
     {
         host = std::make_unique<QWidget>();
         host->resize(400, 300);
+        // The editor window's dark panel, as the explorer sits on it.
+        QPalette dark = host->palette();
+        dark.setColor(QPalette::Window, QColor(31, 32, 35));
+        host->setPalette(dark);
+        host->setAutoFillBackground(true);
         explorer = std::make_unique<MediaExplorer>(isolated.root());
         explorer->createWidget(host.get(), true);
         host->show();
