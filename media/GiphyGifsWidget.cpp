@@ -216,41 +216,42 @@ void GiphyGifsWidget::onNetworkReplyFinished()
     _apiReply = nullptr;
 }
 
-// Shows the message for a failed API reply; false when the reply can be read.
-bool GiphyGifsWidget::_replyFailed(QNetworkReply* reply, const QString& transportMessage)
+// The API reply's JSON object; on a failure shows its message and returns false.
+bool GiphyGifsWidget::_readReply(QNetworkReply* reply, const QString& transportMessage, QJsonObject& object)
 {
     _hideWaitingIndicator();
     _requestState = 0;
     if (reply->error() != QNetworkReply::NoError) {
         qDebug() << "Network error " << reply->error();
         emit showTextMessage(transportMessage);
-        return true;
+        return false;
     }
     const int status = httpStatus(reply);
     qDebug() << "Network status code:" << status;
     if (!isSuccess(status)) {
         emit showTextMessage(tr("Network failed (Status code=%1)").arg(status));
-        return true;
+        return false;
     }
-    return false;
+    QJsonParseError parseError;
+    object = QJsonDocument::fromJson(reply->readAll(), &parseError).object();
+    if (parseError.error != QJsonParseError::NoError) {
+        emit showTextMessage(tr("Parse data error (code=%1)").arg(int(parseError.error)));
+        return false;
+    }
+    return true;
 }
 
 void GiphyGifsWidget::_parseGifsReply()
 {
-    if (_replyFailed(_apiReply, tr("Network error (code=%1)").arg(int(_apiReply->error()))))
+    QJsonObject document;
+    if (!_readReply(_apiReply, tr("Network error (code=%1)").arg(int(_apiReply->error())), document))
         return;
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(_apiReply->readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        emit showTextMessage(tr("Parse data error (code=%1)").arg(int(parseError.error)));
-        return;
-    }
-    for (const QJsonValue& value : document.object().value("data").toArray()) {
+    for (const QJsonValue& value : document.value("data").toArray()) {
         const QJsonObject gif = value.toObject();
         if (!gif.isEmpty())
             _addGif(gif);
     }
-    const QJsonObject pagination = document.object().value("pagination").toObject();
+    const QJsonObject pagination = document.value("pagination").toObject();
     if (!pagination.isEmpty()) {
         _offset = pagination.value("offset").toInt() + pagination.value("count").toInt();
         _totalCount = pagination.value("total_count").toInt();
@@ -298,16 +299,12 @@ void GiphyGifsWidget::_fetchPreview(const QString& id, const QString& url, int r
 
 void GiphyGifsWidget::_parseRandomIdReply()
 {
-    const QString transport = tr("Network error (code=%1 %2)").arg(int(_apiReply->error())).arg(_apiReply->errorString());
-    if (_replyFailed(_apiReply, transport))
+    const QString transport =
+        tr("Network error (code=%1 %2)").arg(int(_apiReply->error())).arg(_apiReply->errorString());
+    QJsonObject document;
+    if (!_readReply(_apiReply, transport, document))
         return;
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(_apiReply->readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        emit showTextMessage(tr("Parse data error (code=%1)").arg(int(parseError.error)));
-        return;
-    }
-    const QJsonObject data = document.object().value("data").toObject();
+    const QJsonObject data = document.value("data").toObject();
     if (data.isEmpty())
         return;
     _randomId = data.value("random_id").toString();

@@ -77,7 +77,7 @@ private:
     void _requestGifs();
     void _requestRandomId();
     QNetworkReply* _getApi(const QString& path, const QList<QPair<QString, QString>>& query);
-    bool _replyFailed(QNetworkReply* reply, const QString& transportMessage);
+    bool _readReply(QNetworkReply* reply, const QString& transportMessage, QJsonObject& object);
     void _parseGifsReply();
     void _parseRandomIdReply();
     void _addGif(const QJsonObject& gif);

@@ -158,6 +158,12 @@ TEST_F(GiphyPageTest, AFailedListRequestShowsTheTransportError)
     ASSERT_TRUE(messages.wait(kWaitMs));
     EXPECT_EQ(messages.first().first().toString(), "Network error (code=203)");
     EXPECT_EQ(list()->count(), 0);
+
+    // The page is ready for the next request, which here answers no JSON.
+    stub.setRoute("/v1/gifs/search", 200, "{\"data\": [");
+    search("broken");
+    ASSERT_TRUE(messages.wait(kWaitMs));
+    EXPECT_TRUE(messages.last().first().toString().startsWith("Parse data error (code=")) << messages.last().first().toString().toStdString();
 }
 
 TEST_F(GiphyPageTest, AClickHandsOnThePreviewAtOnceAndTheOriginalOnceFetched)
