@@ -1,12 +1,13 @@
 #pragma once
 
+#include "MediaExplorerWidget.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 
-class MediaExplorerWidget;
 class QWidget;
 
 // The media library as the editor window sees it: builds the explorer
