@@ -16,7 +16,7 @@ GiphyGifsWidgetItemDelegate::GiphyGifsWidgetItemDelegate(float devicePixelRatio,
 {
 }
 
-QPixmap GiphyGifsWidgetItemDelegate::placeholder()
+QPixmap GiphyGifsWidgetItemDelegate::placeholder() const
 {
     if (_placeholder.isNull())
         _placeholder = QPixmap(":/images/media-explorer/giphy_placeholder_dark");
@@ -36,7 +36,7 @@ void GiphyGifsWidgetItemDelegate::paint(QPainter* painter, const QStyleOptionVie
     }
     QPixmap picture = index.data(FrameRole).value<QPixmap>();
     if (picture.isNull())
-        picture = const_cast<GiphyGifsWidgetItemDelegate*>(this)->placeholder();
+        picture = placeholder();
     if (!picture.isNull()) {
         const QRectF target = Util::aspectFitRect(picture.width(), picture.height(), inner);
         const QPixmap scaled = picture.scaled(int(target.width() * _devicePixelRatio),

@@ -16,12 +16,13 @@ public:
     GiphyGifsWidgetItemDelegate(float devicePixelRatio, QObject* parent = nullptr);
 
     // Shown until a cell has a frame, and handed on as the picture of a click.
-    QPixmap placeholder();
+    QPixmap placeholder() const;
     static QSize itemSize() { return QSize(80, 80); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    QPixmap _placeholder;
+    // Loaded on first use.
+    mutable QPixmap _placeholder;
     float _devicePixelRatio;
 };
