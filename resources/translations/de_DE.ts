@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>GIPHY durchsuchen</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>Netzwerkfehler (Code=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>Netzwerkfehler (Code=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>Netzwerkanfrage fehlgeschlagen (Statuscode=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>Fehler beim Lesen der Daten (Code=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>Datei wird heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>Downloadfehler (Code=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>Nur Bilder anzeigen</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>Nur Videos anzeigen</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>Nur Musik anzeigen</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>Medien aus den Fotos- und Musik-Apps des Systems anzeigen</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>Medien aus der integrierten Bibliothek anzeigen</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>Medien aus dem Ordner „Lokale Dateien“ (iTunes-Dateifreigabe) anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>Lokale Dateien</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>Soundeffekte</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Sticker</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

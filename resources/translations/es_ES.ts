@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>Buscar en GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>Error de red (código=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>Error de red (código=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>Fallo de red (código de estado=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>Error al analizar los datos (código=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>Descargando archivo...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>Error de descarga (código=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>Mostrar solo imágenes</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>Mostrar solo vídeos</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>Mostrar solo música</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>Mostrar contenido de las apps Fotos y Música del sistema</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>Mostrar contenido de la biblioteca integrada</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>Mostrar contenido de la carpeta Archivos locales (Compartir archivos de iTunes)</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>Archivos locales</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Stickers</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>Rechercher sur GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>Erreur réseau (code=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>Erreur réseau (code=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>Échec réseau (code d&apos;état=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>Erreur d&apos;analyse des données (code=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>Téléchargement du fichier...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>Erreur de téléchargement (code=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>Afficher uniquement les images</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>Afficher uniquement les vidéos</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>Afficher uniquement la musique</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>Afficher les médias des apps Photos et Musique du système</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>Afficher les médias de la bibliothèque intégrée</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>Afficher les médias du dossier Fichiers locaux (partage de fichiers iTunes)</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>Fichiers locaux</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>Effets sonores</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocollants</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>Cerca su GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>Errore di rete (codice=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>Errore di rete (codice=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>Richiesta di rete non riuscita (codice di stato=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>Errore di analisi dei dati (codice=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>Download del file in corso...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>Errore di download (codice=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>Mostra solo immagini</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>Mostra solo video</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>Mostra solo musica</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>Mostra i contenuti delle app Foto e Musica di sistema</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>Mostra i contenuti della libreria integrata</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>Mostra i contenuti della cartella File locali (Condivisione file di iTunes)</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>File locali</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>Effetti sonori</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Adesivi</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>GIPHY を検索</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>ネットワークエラー (コード=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>ネットワークエラー (コード=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>ネットワーク要求に失敗しました (ステータスコード=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>データ解析エラー (コード=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>ファイルをダウンロード中...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>ダウンロードエラー (コード=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>画像のみ表示</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>ビデオのみ表示</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>音楽のみ表示</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>システムの写真アプリと音楽アプリのメディアを表示</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>アプリ内ライブラリのメディアを表示</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>ローカルファイル (iTunes ファイル共有) フォルダのメディアを表示</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>ローカルファイル</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>効果音</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ステッカー</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

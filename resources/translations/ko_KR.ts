@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>GIPHY 검색</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>네트워크 오류 (코드=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>네트워크 오류 (코드=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>네트워크 요청 실패 (상태 코드=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>데이터 분석 오류 (코드=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>파일 다운로드 중...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>다운로드 오류 (코드=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>사진만 표시</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>동영상만 표시</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>음악만 표시</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>시스템 사진 및 음악 앱의 미디어 표시</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>앱 내 라이브러리의 미디어 표시</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>로컬 파일(iTunes 파일 공유) 폴더의 미디어 표시</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>로컬 파일</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>음악</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>효과음</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>스티커</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>Pesquisar no GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>Erro de rede (código=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>Erro de rede (código=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>Falha de rede (código de status=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>Erro ao analisar os dados (código=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>Baixando arquivo...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>Erro de download (código=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>Mostrar somente imagens</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>Mostrar somente vídeos</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>Mostrar somente músicas</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>Mostrar mídia dos apps Fotos e Música do sistema</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>Mostrar mídia da biblioteca integrada</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>Mostrar mídia da pasta Arquivos locais (Compartilhamento de Arquivos do iTunes)</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>Excluir</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>Arquivos locais</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>Efeitos sonoros</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Figurinhas</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

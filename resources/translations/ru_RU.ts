@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>Поиск в GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>Ошибка сети (код=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>Ошибка сети (код=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>Сбой сети (код состояния=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>Ошибка разбора данных (код=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>Загрузка файла...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>Ошибка загрузки (код=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>Показывать только изображения</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>Показывать только видео</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>Показывать только музыку</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>Показывать медиафайлы из системных приложений «Фото» и «Музыка»</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>Показывать медиафайлы из встроенной библиотеки</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>Показывать медиафайлы из папки «Локальные файлы» (общий доступ к файлам iTunes)</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>Локальные файлы</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>Звуковые эффекты</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Стикеры</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>搜索 GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>网络错误 (代码=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>网络错误 (代码=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>网络请求失败 (状态码=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>数据解析错误 (代码=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>正在下载文件...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>下载错误 (代码=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>仅显示图片</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>仅显示视频</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>仅显示音乐</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>显示系统照片和音乐应用中的媒体</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>显示应用内素材库中的媒体</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>显示本地文件（iTunes 文件共享）文件夹中的媒体</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>本地文件</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>音效</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>贴纸</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

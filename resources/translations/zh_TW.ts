@@ -36,6 +36,80 @@
     </message>
 </context>
 <context>
+    <name>GiphyGifsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Search GIPHY</source>
+        <translation>搜尋 GIPHY</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1)</source>
+        <translation>網路錯誤 (代碼=%1)</translation>
+    </message>
+    <message>
+        <source>Network error (code=%1 %2)</source>
+        <translation>網路錯誤 (代碼=%1 %2)</translation>
+    </message>
+    <message>
+        <source>Network failed (Status code=%1)</source>
+        <translation>網路請求失敗 (狀態碼=%1)</translation>
+    </message>
+    <message>
+        <source>Parse data error (code=%1)</source>
+        <translation>資料解析錯誤 (代碼=%1)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Downloading file...</source>
+        <translation>正在下載檔案...</translation>
+    </message>
+    <message>
+        <source>Download error (code=%1)</source>
+        <translation>下載錯誤 (代碼=%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HorizontalMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Show pictures only</source>
+        <translation>僅顯示圖片</translation>
+    </message>
+    <message>
+        <source>Show videos only</source>
+        <translation>僅顯示影片</translation>
+    </message>
+    <message>
+        <source>Show music only</source>
+        <translation>僅顯示音樂</translation>
+    </message>
+    <message>
+        <source>Show media from the system Photos and Music app</source>
+        <translation>顯示系統照片與音樂 App 中的媒體</translation>
+    </message>
+    <message>
+        <source>Show media from the In-App Library</source>
+        <translation>顯示 App 內素材庫中的媒體</translation>
+    </message>
+    <message>
+        <source>Show media from the Local Files (iTunes File Sharing) folder</source>
+        <translation>顯示本機檔案（iTunes 檔案共享）資料夾中的媒體</translation>
+    </message>
+</context>
+<context>
     <name>LocalFilesWidget</name>
     <message>
         <source>Form</source>
@@ -694,6 +768,33 @@
     <message>
         <source>Delete</source>
         <translation>刪除</translation>
+    </message>
+</context>
+<context>
+    <name>TabsMediaExplorerWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Local Files</source>
+        <translation>本機檔案</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音樂</translation>
+    </message>
+    <message>
+        <source>Sound FX</source>
+        <translation>音效</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>貼圖</translation>
+    </message>
+    <message>
+        <source>GIPHY</source>
+        <translation>GIPHY</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@ const std::vector<GalleryPage>& galleryPages()
     static const std::vector<GalleryPage> pages{
         {"controls", createControlsPage},
         {"editors", createEditorsPage},
+        {"media", createMediaPage},
         {"popups", createPopupsPage},
         {"projects", createProjectsPage},
         {"sliders", createSlidersPage},

@@ -17,6 +17,7 @@ const std::vector<GalleryPage>& galleryPages();
 
 QWidget* createControlsPage();
 QWidget* createEditorsPage();
+QWidget* createMediaPage();
 QWidget* createPopupsPage();
 QWidget* createProjectsPage();
 QWidget* createSlidersPage();
