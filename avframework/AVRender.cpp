@@ -205,6 +205,7 @@ int AVRender::stop(bool wait)
         avConditionWakeAll(_audioCondition.get());
     }
     _dropSoundOutput(false);
+    _deleteDroppedSoundOutputs();
     int gaveUp = 0;
     if (wait && !_waitForThread(_videoRunning, _videoMutex.get(), _videoCondition.get())) {
         avTrace("AVRender video thread force stopped");
@@ -232,12 +233,24 @@ void AVRender::_dropSoundOutput(bool later)
 {
     if (!_soundOutput)
         return;
-    _soundOutput->_doStop();
-    _soundOutput->setListener(nullptr);
-    if (later)
-        _soundOutput.release()->deleteLater();
-    else
+    _soundOutput->retire();
+    if (!later) {
         _soundOutput.reset();
+        return;
+    }
+    // Those the event loop deleted already are forgotten.
+    _droppedSoundOutputs.erase(std::remove_if(_droppedSoundOutputs.begin(), _droppedSoundOutputs.end(),
+                                              [](const QPointer<AVSoundOutput>& output) { return output.isNull(); }),
+                               _droppedSoundOutputs.end());
+    _droppedSoundOutputs.emplace_back(_soundOutput.get());
+    _soundOutput.release()->deleteLater();
+}
+
+void AVRender::_deleteDroppedSoundOutputs()
+{
+    for (const QPointer<AVSoundOutput>& output : _droppedSoundOutputs)
+        delete output.data();
+    _droppedSoundOutputs.clear();
 }
 
 // ---- play and pause ----------------------------------------------------------------

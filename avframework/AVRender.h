@@ -5,9 +5,12 @@
 #include "AVSoundOutputListener.h"
 #include "AVSync.h"
 
+#include <QPointer>
+
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class AVComposition;
 class AVSegment;
@@ -128,8 +131,10 @@ private:
     static void _releaseGLResources(void* render);
 
     void _createSoundOutput();
-    // Detached first; later: deleted once control is back in the event loop.
+    // Retired first; later: deleted once control is back in the event loop.
     void _dropSoundOutput(bool later);
+    // Those dropped for later that no event loop deleted yet.
+    void _deleteDroppedSoundOutputs();
     // Makes a new thread object unless the old one runs on (false).
     bool _startThread(AVThread_QThread_Type** thread, std::atomic<bool>& stopRequest,
                       const std::atomic<bool>& running, int (*entry)(AVThread_QThread_Type*, void*));
@@ -168,6 +173,8 @@ private:
     std::atomic<StateCallback> _stateCallback{nullptr};
     std::atomic<void*> _stateContext{nullptr};
     std::unique_ptr<AVSoundOutput> _soundOutput;
+    // Dropped for later; each holds the composition, so none outlives stop.
+    std::vector<QPointer<AVSoundOutput>> _droppedSoundOutputs;
     std::atomic<bool> _startPending{false};
     std::atomic<bool> _pausePending{false};
     std::atomic<bool> _waitForPresent{false};

@@ -104,6 +104,14 @@ void AVSoundOutput::setListener(AVSoundOutputListener* listener)
     _listener = listener;
 }
 
+void AVSoundOutput::retire()
+{
+    _listener = nullptr;
+    // A play queued before would resume the device and read on.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    _doStop();
+}
+
 void AVSoundOutput::play()
 {
     QMetaObject::invokeMethod(this, &AVSoundOutput::_doPlay, Qt::QueuedConnection);

@@ -45,6 +45,10 @@ public:
 
     // Not owned; null detaches.
     void setListener(AVSoundOutputListener* listener);
+    // Done with for good, though deleted only later: detaches the listener,
+    // cancels the requests still queued and drops what it holds, so that it
+    // reads nothing more from the composition.
+    void retire();
     // Queue the request on the owning thread and return at once.
     void play();
     void pause();

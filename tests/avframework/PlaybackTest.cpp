@@ -194,11 +194,21 @@ TEST_F(PlaybackDriverTest, APlayStillPendingWhenTheDeviceChangesDoesNotBlockTheN
     AVRender* render = playback->render.get();
     // The old output has not reported the start yet; it never will.
     render->play();
+    const QPointer<AVSoundOutput> old = render->soundOutput();
+    std::atomic<int> oldFadeSteps{0};
+    const QMetaObject::Connection fading
+        = QObject::connect(old, &AVSoundOutput::volumeApplied, [&](float) { ++oldFadeSteps; });
     render->onAudioDeviceChanged("another device");
     EXPECT_FALSE(render->isPlaying());
     // Nor does the mixing thread go on mixing ahead for a start that will not come.
     EXPECT_TRUE(pumpUntil([&] { return playback->engine->isRenderIdle(); }, 2.0));
     EXPECT_TRUE(playback->playUntilStarted()) << "one play after the change starts the new output";
+    // No event loop ran its deletion here: the play queued for it must not
+    // resume it, and it must not outlive the driver and its composition.
+    EXPECT_EQ(oldFadeSteps, 0) << "the dropped output was resumed";
+    playback.reset();
+    EXPECT_TRUE(old.isNull()) << "the dropped output outlives the driver";
+    QObject::disconnect(fading);
 }
 
 TEST_F(PlaybackDriverTest, DeviceChangeGivesUpOnAnOldDeviceThatNeverPauses)
