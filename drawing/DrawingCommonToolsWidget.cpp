@@ -171,7 +171,8 @@ void DrawingCommonToolsWidget::onButtonClicked()
     QPointer<TooltipButton> button = qobject_cast<TooltipButton*>(sender());
     if (!button)
         return;
-    QTimer::singleShot(kClickDelayMs, this, [this, button] {
+    // Precise: the command must not come before its 200 ms.
+    QTimer::singleShot(kClickDelayMs, Qt::PreciseTimer, this, [this, button] {
         if (button)
             commandButtonClicked(button->commandId, button);
     });

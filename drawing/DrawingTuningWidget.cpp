@@ -418,7 +418,7 @@ void DrawingTuningWidget::onTextFontButtonPressed()
 
 void DrawingTuningWidget::onTextSizeButtonPressed()
 {
-    QTimer::singleShot(kPopupDelayMs, this, [this] { _openSizePopup(TextSizeTag); });
+    QTimer::singleShot(kPopupDelayMs, Qt::PreciseTimer, this, [this] { _openSizePopup(TextSizeTag); });
 }
 
 void DrawingTuningWidget::onTextDoneButtonPressed()
@@ -435,7 +435,7 @@ void DrawingTuningWidget::onOpenPictureButtonPressed()
 
 void DrawingTuningWidget::onPictureSizeButtonPressed()
 {
-    QTimer::singleShot(kPopupDelayMs, this, [this] { _openSizePopup(PictureSizeTag); });
+    QTimer::singleShot(kPopupDelayMs, Qt::PreciseTimer, this, [this] { _openSizePopup(PictureSizeTag); });
 }
 
 void DrawingTuningWidget::onPictureDoneButtonPressed()
