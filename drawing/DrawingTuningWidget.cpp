@@ -114,6 +114,8 @@ DrawingTuningWidget::~DrawingTuningWidget()
 
 void DrawingTuningWidget::_applyStyleSheets()
 {
+    // A plain widget subclass paints its style-sheet background only when asked.
+    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet("QWidget#DrawingTuningWidget{background-color:rgba(7,8,10,244); border-radius:10px;}");
     _ui->lineWidthValueLabel->setStyleSheet(kValueLabelStyle);
     _ui->hardnessValueLabel->setStyleSheet(kValueLabelStyle);
