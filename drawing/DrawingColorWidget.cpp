@@ -93,19 +93,27 @@ void DrawingColorWidget::setEraserMode()
 
 void DrawingColorWidget::restorePreviousMode()
 {
-    switch (_modeNonHollow) {
+    if (!_applyMode(_modeNonHollow))
+        setColorMode();
+}
+
+bool DrawingColorWidget::_applyMode(int mode)
+{
+    switch (mode) {
+    case ColorMode:
+        setColorMode();
+        return true;
     case PatternMode:
         setPatternMode();
-        break;
+        return true;
     case LinearGradientMode:
         setLinearGradientMode();
-        break;
+        return true;
     case RadialGradientMode:
         setRadialGradientMode();
-        break;
+        return true;
     default:
-        setColorMode();
-        break;
+        return false;
     }
 }
 
@@ -208,24 +216,12 @@ void DrawingColorWidget::_connectPopup()
 
 void DrawingColorWidget::onPopupDrawingModeWidgetModeChanged(PopupDrawingModeWidget*, int mode)
 {
-    switch (mode) {
-    case ColorMode:
-        setColorMode();
+    if (!_applyMode(mode))
+        return;
+    if (mode == ColorMode)
         emit drawingColorWidgetColorChanged(this, _color);
-        return;
-    case PatternMode:
-        setPatternMode();
-        break;
-    case LinearGradientMode:
-        setLinearGradientMode();
-        break;
-    case RadialGradientMode:
-        setRadialGradientMode();
-        break;
-    default:
-        return;
-    }
-    emit drawingColorWidgetPatternChanged(this, _pattern);
+    else
+        emit drawingColorWidgetPatternChanged(this, _pattern);
 }
 
 void DrawingColorWidget::onPopupDrawingModeWidgetColorSelected(PopupDrawingModeWidget*, QColor color)

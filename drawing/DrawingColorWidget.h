@@ -85,6 +85,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Puts a mode of 1 to 4 in force through its setter; false for any other.
+    bool _applyMode(int mode);
     // The popup's parent and its anchor point in that parent.
     QWidget* _popupHost() const;
     QPoint _popupAnchor() const;
