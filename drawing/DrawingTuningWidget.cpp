@@ -104,6 +104,13 @@ DrawingTuningWidget::DrawingTuningWidget(QWidget* parent)
 
 DrawingTuningWidget::~DrawingTuningWidget()
 {
+    // A final value still waiting for its 350 ms goes out now, or the canvas
+    // would never get a width changed just before the panel went.
+    _repeatTimer->stop();
+    if (_commitTimer->isActive()) {
+        _commitTimer->stop();
+        _commitAwaitingRows();
+    }
     dismissPopup();
     saveSettings();
     // The styles go with this object, before the sliders and button they paint.

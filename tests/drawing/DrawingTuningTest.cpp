@@ -134,6 +134,17 @@ TEST_F(DrawingTuningTest, AReleaseStopsTheRepeatAndEveryRowUsedGetsItsFinalValue
     EXPECT_NEAR(hardnessFinal[0][1].toFloat(), 0.55f, 1e-4);
 }
 
+TEST_F(DrawingTuningTest, AFinalValueStillWaitingGoesOutWhenThePanelGoes)
+{
+    DrawingTuningWidget* panel = showPanel({{"LineWidth", 10.0}});
+    QSignalSpy final(panel, &DrawingTuningWidget::drawingTuningWidgetLineWidthChanged);
+    QTest::mouseClick(child<QPushButton>(panel, "lineWidthValueUpButton"), Qt::LeftButton);
+    EXPECT_EQ(final.size(), 0);
+    host.reset();
+    ASSERT_EQ(final.size(), 1);
+    EXPECT_NEAR(final[0][1].toFloat(), 11.0f, 1e-4);
+}
+
 TEST_F(DrawingTuningTest, TheEraserHasItsOwnWidthAndHardness)
 {
     DrawingTuningWidget* panel = showPanel({{"LineWidth", 12.0}, {"Hardness", 0.6}});
