@@ -7,6 +7,7 @@
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +145,21 @@ TEST_F(DrawingTuningTest, AFinalValueStillWaitingGoesOutWhenThePanelGoes)
     host.reset();
     ASSERT_EQ(final.size(), 1);
     EXPECT_NEAR(final[0][1].toFloat(), 11.0f, 1e-4);
+}
+
+TEST_F(DrawingTuningTest, AWheelStepOnASliderGetsItsFinalValueToo)
+{
+    DrawingTuningWidget* panel = showPanel({{"LineWidth", 10.0}});
+    QSlider* slider = child<QSlider>(panel, "lineWidthSlider");
+    QSignalSpy final(panel, &DrawingTuningWidget::drawingTuningWidgetLineWidthChanged);
+    const QPoint at = slider->rect().center();
+    QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &wheel);
+    ASSERT_GT(slider->value(), 1000);
+    ASSERT_TRUE(final.wait(1000));
+    ASSERT_EQ(final.size(), 1);
+    EXPECT_NEAR(final[0][1].toFloat(), slider->value() / 100.0f, 1e-4);
 }
 
 TEST_F(DrawingTuningTest, TheEraserHasItsOwnWidthAndHardness)
