@@ -101,6 +101,9 @@ TEST_F(DrawingColorWidgetTest, AClickOpensTheFillPopupExceptWhileErasing)
     QSize asked;
     emit popup->drawingModePopupGetCanvasSize(popup, &asked);
     EXPECT_EQ(asked, kCanvas);
+    // The popup fades in.
+    QTest::qWait(400);
+    EXPECT_TRUE(popup->isVisible());
     saveArtefact(*host, "drawing-color-popup");
 
     QSignalSpy colors(swatch, &DrawingColorWidget::drawingColorWidgetColorChanged);

@@ -214,6 +214,8 @@ TEST_F(DrawingTuningTest, TheTextSizePopupOpensAfterTheDelayAndSendsWholePoints)
     EXPECT_EQ(popup->tag(), DrawingTuningWidget::TextSizeTag);
     EXPECT_NEAR(popup->value(), 100.0f, 1e-3);
     EXPECT_TRUE(sizeButton->property("highlighted").toBool());
+    // The popup fades in.
+    QTest::qWait(300);
     saveArtefact(*host, "drawing-tuning-text-size-popup");
     QSignalSpy sizes(panel, &DrawingTuningWidget::drawingTuningWidgetTextSizeChanged);
     emit popup->sliderColorPopupValueChanged(popup, 12.7f);
