@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>Freihandstift</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Sprühdose</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textur</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radiergummi</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>Zeichnung löschen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>Gerade Linie</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>Rechteck (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Gefülltes Rechteck</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>Abgerundetes Rechteck (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>Gefülltes abgerundetes Rechteck</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>Kreis (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>Gefüllter Kreis</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>Ellipse (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>Gefüllte Ellipse</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>Dreieck (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>Gefülltes Dreieck</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>Raute (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>Gefüllte Raute</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>Pentagramm (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>Gefülltes Pentagramm</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>Fünfeck (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>Gefülltes Fünfeck</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>Herz (Umriss)</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>Gefülltes Herz</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>Im Album speichern</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>Text einfügen</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>Strichhärte</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Linearer Verlauf</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Radialer Verlauf</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>Zwischen Stift und Radiergummi wechseln</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>Gestrichelte Linie</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>Gepunktete Linie</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>Pfeil</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>Text ändern</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>Textausrichtung</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Härte</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Bildgröße</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

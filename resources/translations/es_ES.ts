@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>Lápiz libre</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Aerosol</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textura</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>Borrar dibujo</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>Línea recta</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>Contorno de rectángulo</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Rectángulo relleno</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>Contorno de rectángulo redondeado</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>Rectángulo redondeado relleno</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>Contorno de círculo</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>Círculo relleno</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>Contorno de elipse</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>Elipse rellena</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>Contorno de triángulo</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>Triángulo relleno</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>Contorno de rombo</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>Rombo relleno</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>Contorno de estrella</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>Estrella rellena</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>Contorno de pentágono</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>Pentágono relleno</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>Contorno de corazón</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>Corazón relleno</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>Guardar en el álbum</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>Insertar texto</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insertar imagen</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>Dureza del trazo</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Degradado lineal</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Degradado radial</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>Cambiar entre lápiz y borrador</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>Línea discontinua</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>Línea de puntos</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>Flecha</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>Seleccionar imagen</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Tamaño de la imagen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>Cambiar texto</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>Alineación del texto</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Fuente del texto</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Tamaño de la imagen</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

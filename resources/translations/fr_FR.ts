@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>Crayon libre</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Aérographe</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Texture</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>Effacer le dessin</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>Ligne droite</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>Contour de rectangle</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Rectangle plein</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>Contour de rectangle arrondi</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>Rectangle arrondi plein</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>Contour de cercle</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>Cercle plein</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>Contour d'ellipse</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>Ellipse pleine</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>Contour de triangle</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>Triangle plein</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>Contour de losange</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>Losange plein</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>Contour d'étoile</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>Étoile pleine</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>Contour de pentagone</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>Pentagone plein</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>Contour de cœur</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>Cœur plein</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>Enregistrer dans l'album</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>Insérer du texte</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insérer une image</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>Dureté du trait</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Dégradé linéaire</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Dégradé radial</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>Basculer entre crayon et gomme</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>Ligne en tirets</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>Ligne pointillée</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>Flèche</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Taille de l'image</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>Alignement du texte</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureté</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Taille de l'image</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

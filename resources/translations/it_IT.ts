@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>Matita libera</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Texture</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>Cancella disegno</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Spessore linea</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>Linea retta</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>Contorno rettangolo</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Rettangolo pieno</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>Contorno rettangolo arrotondato</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>Rettangolo arrotondato pieno</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>Contorno cerchio</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>Cerchio pieno</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>Contorno ellisse</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>Ellisse piena</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>Contorno triangolo</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>Triangolo pieno</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>Contorno rombo</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>Rombo pieno</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>Contorno stella</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>Stella piena</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>Contorno pentagono</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>Pentagono pieno</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>Contorno cuore</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>Cuore pieno</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>Salva nell'album</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>Inserisci testo</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Inserisci immagine</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>Durezza del tratto</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Gradiente lineare</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Gradiente radiale</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>Passa da matita a gomma</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>Linea tratteggiata</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>Linea punteggiata</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>Freccia</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>Seleziona immagine</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Dimensione immagine</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>Allineamento testo</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Dimensione testo</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Carattere del testo</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Spessore linea</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Durezza</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Dimensione testo</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Dimensione immagine</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>フリーハンド鉛筆</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>スプレー</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>テクスチャ</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>描画を消去</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線の太さ</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>長方形（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>長方形（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>角丸長方形（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>角丸長方形（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>円（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>円（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>楕円（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>楕円（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>三角形（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>三角形（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>ひし形（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>ひし形（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>星形（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>星形（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>五角形（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>五角形（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>ハート（枠線）</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>ハート（塗りつぶし）</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>アルバムに保存</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>テキストを挿入</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>画像を挿入</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>ストロークの硬さ</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>線形グラデーション</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>放射状グラデーション</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>鉛筆と消しゴムを切り替え</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>点線</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>矢印</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>画像を選択</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>画像のサイズ</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>テキストを変更</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>テキストの配置</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>テキストのサイズ</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>線の太さ</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬さ</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>テキストサイズ</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>画像サイズ</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>자유 연필</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>스프레이</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>텍스처</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>지우개</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>그림 지우기</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>선 굵기</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>직선</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>사각형 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>채워진 사각형</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>둥근 사각형 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>채워진 둥근 사각형</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>원 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>채워진 원</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>타원 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>채워진 타원</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>삼각형 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>채워진 삼각형</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>마름모 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>채워진 마름모</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>별 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>채워진 별</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>오각형 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>채워진 오각형</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>하트 윤곽선</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>채워진 하트</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>앨범에 저장</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>텍스트 삽입</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>사진 삽입</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>획 경도</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>선형 그라데이션</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>원형 그라데이션</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>연필과 지우개 전환</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>파선</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>점선</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>화살표</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>사진 선택</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>사진 크기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>텍스트 변경</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>텍스트 정렬</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>텍스트 크기</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>텍스트 글꼴</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>선 굵기</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>경도</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>텍스트 크기</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>사진 크기</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

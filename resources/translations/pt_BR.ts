@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>Lápis livre</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textura</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borracha</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>Limpar desenho</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Espessura da linha</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>Linha reta</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>Contorno de retângulo</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Retângulo preenchido</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>Contorno de retângulo arredondado</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>Retângulo arredondado preenchido</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>Contorno de círculo</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>Círculo preenchido</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>Contorno de elipse</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>Elipse preenchida</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>Contorno de triângulo</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>Triângulo preenchido</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>Contorno de losango</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>Losango preenchido</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>Contorno de estrela</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>Estrela preenchida</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>Contorno de pentágono</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>Pentágono preenchido</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>Contorno de coração</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>Coração preenchido</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>Salvar no álbum</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>Inserir texto</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Inserir imagem</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>Dureza do traço</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Gradiente linear</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Gradiente radial</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>Alternar entre lápis e borracha</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>Linha tracejada</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>Linha pontilhada</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>Seta</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>Selecionar imagem</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Tamanho da imagem</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>Alterar texto</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>Alinhamento do texto</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamanho do texto</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Fonte do texto</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Espessura da linha</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Tamanho do texto</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Tamanho da imagem</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

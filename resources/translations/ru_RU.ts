@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>Свободный карандаш</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>Распылитель</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Текстура</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Ластик</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>Очистить рисунок</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Толщина линии</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>Прямая линия</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>Контур прямоугольника</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Заполненный прямоугольник</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>Контур скруглённого прямоугольника</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>Заполненный скруглённый прямоугольник</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>Контур круга</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>Заполненный круг</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>Контур эллипса</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>Заполненный эллипс</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>Контур треугольника</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>Заполненный треугольник</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>Контур ромба</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>Заполненный ромб</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>Контур звезды</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>Заполненная звезда</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>Контур пятиугольника</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>Заполненный пятиугольник</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>Контур сердца</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>Заполненное сердце</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>Сохранить в альбом</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>Вставить текст</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Вставить изображение</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>Жёсткость штриха</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>Линейный градиент</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>Радиальный градиент</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>Переключить карандаш и ластик</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>Штриховая линия</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>Пунктирная линия</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>Стрелка</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>Выбрать изображение</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Размер изображения</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>Выравнивание текста</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Размер текста</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>Шрифт текста</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Толщина линии</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Жёсткость</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Размер текста</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Размер изображения</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

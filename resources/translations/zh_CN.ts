@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>自由铅笔</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>喷枪</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>纹理</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>清除绘画</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>矩形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>填充矩形</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>圆角矩形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>填充圆角矩形</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>圆形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>填充圆形</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>椭圆轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>填充椭圆</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>三角形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>填充三角形</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>菱形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>填充菱形</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>五角星轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>填充五角星</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>五边形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>填充五边形</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>心形轮廓</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>填充心形</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>保存到相册</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>插入文字</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>插入图片</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>笔触硬度</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>线性渐变</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>径向渐变</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>在铅笔和橡皮擦之间切换</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>虚线</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>点线</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>箭头线</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>选择图片</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>图片大小</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>更改文字</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>文字对齐</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>文字大小</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>文字字体</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬度</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>文字大小</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>图片大小</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

@@ -25,6 +25,208 @@
     </message>
 </context>
 <context>
+    <name>DrawingCommonToolsWidget</name>
+    <message>
+        <source>Free Pencil</source>
+        <translation>自由鉛筆</translation>
+    </message>
+    <message>
+        <source>Spray</source>
+        <translation>噴槍</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>紋理</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>Clear Painting</source>
+        <translation>清除繪畫</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線寬</translation>
+    </message>
+    <message>
+        <source>Straight Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Rectangle Outline</source>
+        <translation>矩形外框</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>填滿矩形</translation>
+    </message>
+    <message>
+        <source>Round Rectangle Outline</source>
+        <translation>圓角矩形外框</translation>
+    </message>
+    <message>
+        <source>Filled Round Rectangle</source>
+        <translation>填滿圓角矩形</translation>
+    </message>
+    <message>
+        <source>Circle Outline</source>
+        <translation>圓形外框</translation>
+    </message>
+    <message>
+        <source>Filled Circle</source>
+        <translation>填滿圓形</translation>
+    </message>
+    <message>
+        <source>Ellipse Outline</source>
+        <translation>橢圓外框</translation>
+    </message>
+    <message>
+        <source>Filled Ellipse</source>
+        <translation>填滿橢圓</translation>
+    </message>
+    <message>
+        <source>Triangle Outline</source>
+        <translation>三角形外框</translation>
+    </message>
+    <message>
+        <source>Filled Triangle</source>
+        <translation>填滿三角形</translation>
+    </message>
+    <message>
+        <source>Rhombus Outline</source>
+        <translation>菱形外框</translation>
+    </message>
+    <message>
+        <source>Filled Rhombus</source>
+        <translation>填滿菱形</translation>
+    </message>
+    <message>
+        <source>Pentagram Outline</source>
+        <translation>五角星外框</translation>
+    </message>
+    <message>
+        <source>Filled Pentagram</source>
+        <translation>填滿五角星</translation>
+    </message>
+    <message>
+        <source>Pentagon Outline</source>
+        <translation>五邊形外框</translation>
+    </message>
+    <message>
+        <source>Filled Pentagon</source>
+        <translation>填滿五邊形</translation>
+    </message>
+    <message>
+        <source>Heart Outline</source>
+        <translation>心形外框</translation>
+    </message>
+    <message>
+        <source>Filled Heart</source>
+        <translation>填滿心形</translation>
+    </message>
+    <message>
+        <source>Save to Album</source>
+        <translation>儲存到相簿</translation>
+    </message>
+    <message>
+        <source>Insert Text</source>
+        <translation>插入文字</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>插入圖片</translation>
+    </message>
+    <message>
+        <source>Stroke Hardness</source>
+        <translation>筆觸硬度</translation>
+    </message>
+    <message>
+        <source>Linear Gradient</source>
+        <translation>線性漸層</translation>
+    </message>
+    <message>
+        <source>Radial Gradient</source>
+        <translation>放射狀漸層</translation>
+    </message>
+    <message>
+        <source>Switch between pencil and eraser</source>
+        <translation>在鉛筆和橡皮擦之間切換</translation>
+    </message>
+    <message>
+        <source>Dashed Line</source>
+        <translation>虛線</translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation>點線</translation>
+    </message>
+    <message>
+        <source>Arrow Line</source>
+        <translation>箭頭線</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingTuningWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Select picture</source>
+        <translation>選擇圖片</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>圖片大小</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Change text</source>
+        <translation>變更文字</translation>
+    </message>
+    <message>
+        <source>Text alignment</source>
+        <translation>文字對齊</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>文字大小</translation>
+    </message>
+    <message>
+        <source>Text font</source>
+        <translation>文字字型</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>線寬</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬度</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>文字大小</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>圖片大小</translation>
+    </message>
+</context>
+<context>
     <name>EditableGradientWidget</name>
     <message>
         <source>Choose Color</source>

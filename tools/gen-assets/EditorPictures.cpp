@@ -1,5 +1,7 @@
 #include "EditorPictures.h"
 
+#include "DrawingToolIcons.h"
+
 #include "AVEasing.h"
 #include "AVEngine.h"
 
@@ -244,5 +246,5 @@ QImage drawEditorPicture(const QString& name, const QSize& size)
     const int textureNumber = textureMatch.captured(1).toInt();
     if (textureMatch.hasMatch() && textureNumber >= 1 && textureNumber <= int(patterns().size()))
         return drawTexture(textureNumber, size);
-    return QImage();
+    return drawToolIcon(name, size);
 }

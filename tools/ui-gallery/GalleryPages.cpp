@@ -4,6 +4,7 @@ const std::vector<GalleryPage>& galleryPages()
 {
     static const std::vector<GalleryPage> pages{
         {"controls", createControlsPage},
+        {"drawing", createDrawingPanelsPage},
         {"editors", createEditorsPage},
         {"media", createMediaPage},
         {"popups", createPopupsPage},

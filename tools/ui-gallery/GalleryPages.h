@@ -16,6 +16,7 @@ struct GalleryPage {
 const std::vector<GalleryPage>& galleryPages();
 
 QWidget* createControlsPage();
+QWidget* createDrawingPanelsPage();
 QWidget* createEditorsPage();
 QWidget* createMediaPage();
 QWidget* createPopupsPage();
