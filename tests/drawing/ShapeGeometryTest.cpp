@@ -205,8 +205,10 @@ TEST_F(ShapeGeometryTest, DragBackOntoThePressPointPaintsNothing)
         EXPECT_TRUE(opaqueBounds(canvasImage(shown.canvas)).isNull()) << tool;
     }
     ASSERT_FALSE(reported.empty());
+    // A move thinned away between two paints may report an empty area, which
+    // asks for nothing; every area that asks for a repaint must lie in reach.
     for (const QRect& rect : reported)
-        EXPECT_TRUE(reachable.contains(rect)) << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
+        EXPECT_TRUE(rect.isEmpty() || reachable.contains(rect)) << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
     qInstallMessageHandler(previous);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
 }
