@@ -69,7 +69,7 @@ ProjectEntry ProjectEntryList::_projectEntry(const QFileInfo& directory)
         entry.modified = plist.lastModified();
     else
         entry.damaged = true;
-    if (fileIn(directory, ProjectEntry::exampleMarker()).exists())
+    if (fileIn(directory, ProjectManager::exampleMarkerFile).exists())
         entry.modified = QDateTime::fromMSecsSinceEpoch(0);
     return entry;
 }
