@@ -400,11 +400,10 @@ void ProjectsListWidget::_removeEmptiedFolders()
         const int index = _entries.indexOf(name);
         if (index < 0 || !_entries.at(index).isFolder)
             continue;
-        const ProjectEntry& entry = _entries.at(index);
-        bool emptied = true;
-        for (const ProjectEntry& child : entry.children)
-            emptied = emptied && (child.isPlaceholder() || !QFileInfo(child.fileInfo.filePath()).isDir());
-        if (emptied)
-            QDir(entry.fileInfo.filePath()).removeRecursively();
+        // What is on disk now, not the listing: a project the listing did
+        // not hold (made since, or failed to move) keeps its folder.
+        QDir folder(_entries.at(index).fileInfo.filePath());
+        if (folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty())
+            folder.removeRecursively();
     }
 }

@@ -301,3 +301,20 @@ TEST_F(ProjectsListCommandsTest, TheOpenProjectAndItsFolderCannotBeRemovedRename
     EXPECT_TRUE(isDir(projectPath("Trips/Paris")));
     EXPECT_EQ(entriesOf(projectPath("Other")), QStringList{".folder"});
 }
+
+TEST_F(ProjectsListCommandsTest, MovingAFolderLosesNoProjectItDidNotList)
+{
+    makeFolder("Trips");
+    makeProject("Trips/Paris");
+    makeProject("Trips/.Secret");
+    makeFolder("Other");
+    show();
+    list().toggleEdit();
+    tick(list(), {"Trips"});
+    // Made after the listing, so the move does not know of it.
+    makeProject("Trips/Late");
+    list().moveSelectedItemsToFolder("Other");
+    EXPECT_EQ(entriesOf(projectPath("Other")), (QStringList{".Secret", ".folder", "Paris"}));
+    EXPECT_EQ(entriesOf(projectPath("Trips")), (QStringList{".folder", "Late"}));
+    EXPECT_EQ(messages, QStringList{"2 item(s) moved"});
+}
