@@ -457,6 +457,9 @@ void ProjectsListWidget::_showItemMenu(const QModelIndex& index, const QPoint& p
     if (!self)
         return;
     delete menu;
+    // The chosen action runs next, on the current row: a listing while the
+    // menu was open may have made another tile current (or removed this one).
+    setCurrentRow(_entries.indexOf(entry.name()));
     if (menuIndex.isValid())
         model()->setData(menuIndex, false, ProjectsListWidgetItemDelegate::MenuOpenRole);
 }
