@@ -317,8 +317,11 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
     QStringList removed;
     for (const QString& name : names) {
         // No directory means nothing to remove: QDir("") is the current folder.
+        // A link is not removed either: removing it recursively would empty
+        // the folder it leads to.
         const QString path = ProjectManager::projectDirectory(name, _currentFolder);
-        if (path.isEmpty() || !QFileInfo(path).isDir() || !QDir(path).removeRecursively())
+        const QFileInfo info(path);
+        if (path.isEmpty() || !info.isDir() || info.isSymLink() || !QDir(path).removeRecursively())
             break;
         removed.append(name);
     }

@@ -318,3 +318,18 @@ TEST_F(ProjectsListCommandsTest, MovingAFolderLosesNoProjectItDidNotList)
     EXPECT_EQ(entriesOf(projectPath("Trips")), (QStringList{".folder", "Late"}));
     EXPECT_EQ(messages, QStringList{"2 item(s) moved"});
 }
+
+TEST_F(ProjectsListCommandsTest, RemoveOfANameThatBecameALinkLeavesWhatItLeadsTo)
+{
+    makeProject("Trip");
+    show();
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.path() + "/keep.mp4", "keep");
+    ASSERT_TRUE(QDir(projectPath("Trip")).removeRecursively());
+    ASSERT_TRUE(QFile::link(elsewhere.path(), projectPath("Trip")));
+    selectByName(list(), "Trip");
+    DialogScript script({DialogScript::click("Remove"), DialogScript::ok()});
+    QTest::keyClick(list().viewport(), Qt::Key_Delete);
+    EXPECT_EQ(script.seen().last(), " / Failed to remove the item(s)");
+    EXPECT_EQ(readFile(elsewhere.path() + "/keep.mp4"), QByteArray("keep"));
+}
