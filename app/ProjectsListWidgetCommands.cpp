@@ -374,7 +374,9 @@ void ProjectsListWidget::_copyOrMoveTickedItems(const QString& folder, bool copy
     const QString destination =
         folder.isEmpty() ? ProjectManager::projectsDirectory() : ProjectManager::projectDirectory(folder, QString());
     const QStringList sources = _sourcesOfTickedItems();
-    if (destination.isEmpty() || sources.isEmpty() || (!copy && _refuseOpenProject(_pathsOf(_selectedNames))))
+    // Ticked empty folders give no sources, yet a move still deletes them.
+    if (destination.isEmpty() || _selectedNames.isEmpty()
+        || (!copy && _refuseOpenProject(_pathsOf(_selectedNames))))
         return;
     const QString text = copy ? tr("Copying items...") : tr("Moving items...");
     emit issueShowProgressHUD(text, 0.0f);

@@ -230,6 +230,18 @@ TEST_F(ProjectsListCommandsTest, MovingAFolderMovesItsProjectsAndDeletesIt)
     EXPECT_FALSE(QFileInfo::exists(projectPath("Trips")));
     EXPECT_EQ(entriesOf(projectPath("Other")), (QStringList{".folder", "Paris", "Rome"}));
     EXPECT_EQ(messages, QStringList{"2 item(s) moved"});
+
+    // An empty folder moves as nothing and is deleted; a copy keeps it.
+    makeFolder("Nothing");
+    list().reload();
+    tick(list(), {"Nothing"});
+    list().copySelectedItemsToFolder("Other");
+    EXPECT_TRUE(isDir(projectPath("Nothing")));
+    tick(list(), {"Nothing"});
+    list().moveSelectedItemsToFolder("Other");
+    EXPECT_FALSE(QFileInfo::exists(projectPath("Nothing")));
+    EXPECT_EQ(messages, (QStringList{"2 item(s) moved", "0 item(s) copied", "0 item(s) moved"}));
+    EXPECT_EQ(entriesOf(projectPath("Other")), (QStringList{".folder", "Paris", "Rome"}));
 }
 
 TEST_F(ProjectsListCommandsTest, RemoveDeletesNothingWhenTheWorkingFolderIsGone)
