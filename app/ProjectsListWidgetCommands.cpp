@@ -7,6 +7,7 @@
 #include "ProjectManager.h"
 #include "Util.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
@@ -98,9 +99,12 @@ bool ProjectsListWidget::_runAndWait(QThread* thread)
     QEventLoop loop;
     connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kWorkerWaitLimitMs, &loop, &QEventLoop::quit);
+    const QDeadlineTimer deadline(kWorkerWaitLimitMs);
     thread->start(QThread::InheritPriority);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (thread->isFinished())
+    // The program quitting ends every event loop at once; the copy is still
+    // let finish, or half of it would be left behind.
+    if (thread->wait(deadline))
         return true;
     qWarning() << "A copy did not finish in time; it goes on alone";
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);

@@ -182,6 +182,28 @@ TEST_F(ProjectsListCommandsTest, AFailedDuplicateLeavesNoPartialCopy)
     EXPECT_EQ(done.count(), 1);
 }
 
+TEST_F(ProjectsListCommandsTest, QuittingDuringADuplicateLetsTheCopyFinish)
+{
+    const QString x = makeProject("X", true, {"media/clip.mp4"});
+    show();
+    selectByName(list(), "X");
+    // The program is asked to quit while the copy runs, which ends every
+    // event loop at once.
+    const auto acceptThenQuit = [](QWidget* dialog) {
+        DialogScript::ok()(dialog);
+        QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
+    };
+    DialogScript script({acceptThenQuit});
+    QTimer::singleShot(0, [this] { invoke(list(), "onDuplicateActionTriggered"); });
+    QCoreApplication::exec();
+    EXPECT_EQ(script.seen(), QStringList{"prompt: X Copy"});
+    EXPECT_EQ(readFile(projectPath("X Copy/media/clip.mp4")), QByteArray("media/clip.mp4"));
+    // Taken as the success it was: the copy is listed and selected.
+    settle();
+    ASSERT_NE(list().currentItem(), nullptr);
+    EXPECT_EQ(list().currentItem()->text(), "X Copy");
+}
+
 TEST_F(ProjectsListCommandsTest, CopiesIntoItsOwnFolderAndMovingThereChangesNothing)
 {
     makeProject("Trip");
