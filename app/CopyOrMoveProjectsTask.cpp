@@ -61,8 +61,9 @@ void CopyOrMoveProjectsTask::run()
 
 bool CopyOrMoveProjectsTask::_processItem(const QString& path, bool* skipped) const
 {
-    // An empty path or destination would mean the current folder or the root.
-    if (_targetFolder.isEmpty() || !QFileInfo(path).isDir())
+    // An empty path or destination would mean the current folder or the root;
+    // a destination folder made again here would lack its folder marker.
+    if (!QFileInfo(_targetFolder).isDir() || !QFileInfo(path).isDir())
         return false;
     const QString name = QFileInfo(path).fileName();
     const QString sameName = _targetFolder + QDir::separator() + name;

@@ -2,8 +2,6 @@
 
 #include "Util.h"
 
-#include <QFileInfo>
-
 namespace {
 
 // Leaves the busy indicator up long enough to be seen after a quick copy.
@@ -23,9 +21,6 @@ DirCopier::~DirCopier()
 
 void DirCopier::run()
 {
-    // A vanished source would "copy" as an empty folder, and an empty
-    // destination would put the copy in the current folder.
-    _succeeded = !_destinationPath.isEmpty() && QFileInfo(_sourcePath).isDir()
-                 && Util::copyDirectory(_sourcePath, _destinationPath, true);
+    _succeeded = Util::copyDirectory(_sourcePath, _destinationPath, true);
     msleep(kPauseAfterRunMs);
 }

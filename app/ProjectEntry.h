@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProjectManager.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -39,13 +41,12 @@ struct ProjectEntry {
     int realChildCount() const { return children.isEmpty() ? 0 : children.size() - 1; }
 
     static QString folderMarker() { return QStringLiteral(".folder"); }
-    // The built-in example projects carry it; copies of them do not.
-    static QString exampleMarker() { return QStringLiteral("example.dat"); }
     static QString coverFileName() { return QStringLiteral("shot.jpg"); }
-    // Removes the example marker from a copied project directory.
+    // Removes the example marker from a copied project directory: the copy
+    // is the user's own.
     static void dropExampleMarker(const QString& projectDirectory)
     {
-        const QString marker = projectDirectory + QLatin1Char('/') + exampleMarker();
+        const QString marker = projectDirectory + QLatin1Char('/') + ProjectManager::exampleMarkerFile;
         if (QFileInfo::exists(marker))
             QFile::remove(marker);
     }

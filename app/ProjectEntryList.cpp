@@ -41,10 +41,11 @@ int ProjectEntryList::indexOf(const QString& name) const
 QVector<ProjectEntry> ProjectEntryList::_list(const QString& directory, bool foldersAllowed)
 {
     QVector<ProjectEntry> entries;
-    // An empty path would list the process's current folder.
+    // An empty path would list the process's current folder. A name may
+    // begin with "." like any other: such a project is listed too.
     if (!directory.isEmpty()) {
-        const QFileInfoList found =
-            QDir(directory).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Time);
+        const QFileInfoList found = QDir(directory).entryInfoList(
+            QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Time);
         entries.reserve(found.size() + 1);
         for (const QFileInfo& info : found) {
             const bool isFolder = foldersAllowed && fileIn(info, ProjectEntry::folderMarker()).exists();
@@ -69,7 +70,7 @@ ProjectEntry ProjectEntryList::_projectEntry(const QFileInfo& directory)
         entry.modified = plist.lastModified();
     else
         entry.damaged = true;
-    if (fileIn(directory, ProjectEntry::exampleMarker()).exists())
+    if (fileIn(directory, ProjectManager::exampleMarkerFile).exists())
         entry.modified = QDateTime::fromMSecsSinceEpoch(0);
     return entry;
 }

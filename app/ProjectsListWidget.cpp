@@ -74,10 +74,11 @@ ProjectsListWidget::ProjectsListWidget(QWidget* parent, const QString& folder)
     setItemDelegate(_delegate);
     setStyleSheet(QString::fromLatin1(kStyleSheet));
 
-    connect(this, &QListWidget::itemClicked, this, &ProjectsListWidget::onItemClicked, Qt::QueuedConnection);
+    connect(this, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { _queueForItem(item, &ProjectsListWidget::onItemClicked); });
     connect(this, &QListWidget::itemPressed, this, &ProjectsListWidget::onItemPressed);
-    connect(this, &QListWidget::itemDoubleClicked, this, &ProjectsListWidget::onItemDoubleClicked,
-            Qt::QueuedConnection);
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { _queueForItem(item, &ProjectsListWidget::onItemDoubleClicked); });
     connect(this, &QWidget::customContextMenuRequested, this, &ProjectsListWidget::onCustomContextMenuRequested,
             Qt::QueuedConnection);
     connect(_delegate, &ProjectsListWidgetItemDelegate::projectMenuClicked, this,
@@ -264,6 +265,22 @@ void ProjectsListWidget::cdUp()
     emit projectFolderEntered(QString());
 }
 
+void ProjectsListWidget::_queueForItem(QListWidgetItem* item, void (ProjectsListWidget::*slot)(QListWidgetItem*))
+{
+    // A listing before the call runs deletes the item the signal named: the
+    // call then has no item to act on (and must not take it for "none").
+    const QPersistentModelIndex index = indexFromItem(item);
+    const bool named = item != nullptr;
+    QMetaObject::invokeMethod(
+        this,
+        [this, index, named, slot] {
+            QListWidgetItem* current = itemFromIndex(index);
+            if (!named || current)
+                (this->*slot)(current);
+        },
+        Qt::QueuedConnection);
+}
+
 void ProjectsListWidget::onItemDoubleClicked(QListWidgetItem* item)
 {
     if (_editing)
@@ -440,6 +457,9 @@ void ProjectsListWidget::_showItemMenu(const QModelIndex& index, const QPoint& p
     if (!self)
         return;
     delete menu;
+    // The chosen action runs next, on the current row: a listing while the
+    // menu was open may have made another tile current (or removed this one).
+    setCurrentRow(_entries.indexOf(entry.name()));
     if (menuIndex.isValid())
         model()->setData(menuIndex, false, ProjectsListWidgetItemDelegate::MenuOpenRole);
 }

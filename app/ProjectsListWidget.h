@@ -101,6 +101,8 @@ private:
     // Lists again and selects name, 200 ms later.
     void _listAndSelectLater(const QString& name);
     void _enterFolder(const QString& name);
+    // Calls slot for item from the event loop, once the view's own handling is over.
+    void _queueForItem(QListWidgetItem* item, void (ProjectsListWidget::*slot)(QListWidgetItem*));
     void _removeCurrentOrTicked(bool preferTicked);
     // The scaled tile picture of path: covering area (device pixels); null when unreadable.
     QPixmap _loadScaled(const QString& path, const QSizeF& area) const;

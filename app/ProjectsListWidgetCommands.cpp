@@ -7,6 +7,7 @@
 #include "ProjectManager.h"
 #include "Util.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
@@ -98,9 +99,12 @@ bool ProjectsListWidget::_runAndWait(QThread* thread)
     QEventLoop loop;
     connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(kWorkerWaitLimitMs, &loop, &QEventLoop::quit);
+    const QDeadlineTimer deadline(kWorkerWaitLimitMs);
     thread->start(QThread::InheritPriority);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (thread->isFinished())
+    // The program quitting ends every event loop at once; the copy is still
+    // let finish, or half of it would be left behind.
+    if (thread->wait(deadline))
         return true;
     qWarning() << "A copy did not finish in time; it goes on alone";
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -317,8 +321,11 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
     QStringList removed;
     for (const QString& name : names) {
         // No directory means nothing to remove: QDir("") is the current folder.
+        // A link is not removed either: removing it recursively would empty
+        // the folder it leads to.
         const QString path = ProjectManager::projectDirectory(name, _currentFolder);
-        if (path.isEmpty() || !QFileInfo(path).isDir() || !QDir(path).removeRecursively())
+        const QFileInfo info(path);
+        if (path.isEmpty() || !info.isDir() || info.isSymLink() || !QDir(path).removeRecursively())
             break;
         removed.append(name);
     }
@@ -371,7 +378,9 @@ void ProjectsListWidget::_copyOrMoveTickedItems(const QString& folder, bool copy
     const QString destination =
         folder.isEmpty() ? ProjectManager::projectsDirectory() : ProjectManager::projectDirectory(folder, QString());
     const QStringList sources = _sourcesOfTickedItems();
-    if (destination.isEmpty() || sources.isEmpty() || (!copy && _refuseOpenProject(_pathsOf(_selectedNames))))
+    // Ticked empty folders give no sources, yet a move still deletes them.
+    if (destination.isEmpty() || _selectedNames.isEmpty()
+        || (!copy && _refuseOpenProject(_pathsOf(_selectedNames))))
         return;
     const QString text = copy ? tr("Copying items...") : tr("Moving items...");
     emit issueShowProgressHUD(text, 0.0f);
@@ -400,11 +409,10 @@ void ProjectsListWidget::_removeEmptiedFolders()
         const int index = _entries.indexOf(name);
         if (index < 0 || !_entries.at(index).isFolder)
             continue;
-        const ProjectEntry& entry = _entries.at(index);
-        bool emptied = true;
-        for (const ProjectEntry& child : entry.children)
-            emptied = emptied && (child.isPlaceholder() || !QFileInfo(child.fileInfo.filePath()).isDir());
-        if (emptied)
-            QDir(entry.fileInfo.filePath()).removeRecursively();
+        // What is on disk now, not the listing: a project the listing did
+        // not hold (made since, or failed to move) keeps its folder.
+        QDir folder(_entries.at(index).fileInfo.filePath());
+        if (folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty())
+            folder.removeRecursively();
     }
 }

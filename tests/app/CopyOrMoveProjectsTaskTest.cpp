@@ -84,6 +84,20 @@ TEST_F(CopyOrMoveProjectsTaskTest, StopsAtAVanishedItemWithoutLeavingPartOfIt)
     EXPECT_FALSE(QFileInfo::exists(projectPath("Dest/C")));
 }
 
+TEST_F(CopyOrMoveProjectsTaskTest, AVanishedDestinationFolderIsNotMadeAgain)
+{
+    // Made again, the folder would lack its marker and be listed as a damaged
+    // project holding the copies.
+    const QString a = makeProject("A");
+    for (const bool copy : {true, false}) {
+        TaskRun run = runTask({a}, projectPath("Gone"), copy);
+        EXPECT_FALSE(run.succeeded);
+        EXPECT_EQ(run.done, 0);
+        EXPECT_FALSE(QFileInfo::exists(projectPath("Gone")));
+    }
+    EXPECT_TRUE(isDir(a));
+}
+
 TEST_F(CopyOrMoveProjectsTaskTest, RemovesAFailedCopyOfAnItem)
 {
     // Writes past the file size limit fail (whatever the user's rights), so

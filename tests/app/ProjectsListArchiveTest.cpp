@@ -121,3 +121,21 @@ TEST_F(ProjectsListArchiveTest, TheItemMenuOffersOnlyWhatTheItemAllows)
     EXPECT_EQ(menuOf("Broken"), (QStringList{"Remove", "Rename"}));
     EXPECT_EQ(menuOf("Trips"), (QStringList{"Remove", "Rename"}));
 }
+
+TEST_F(ProjectsListArchiveTest, TheMenuActsOnItsOwnItemWhenAListingSelectsAnotherMeanwhile)
+{
+    makeProject("A");
+    makeProject("B");
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    DialogScript script({DialogScript::ok(), DialogScript::click("Cancel")});
+    list.setCurrentItem(list.findItems("A", Qt::MatchExactly).first());
+    // The duplicate lists again and selects "A Copy" 200 ms after it returns,
+    // while the menu of B is open.
+    ASSERT_TRUE(QMetaObject::invokeMethod(&list, "onDuplicateActionTriggered"));
+    emit list.customContextMenuRequested(list.visualItemRect(list.findItems("B", Qt::MatchExactly).first()).center());
+    QTimer::singleShot(400, [] { chooseMenuEntryLater("Remove"); });
+    ASSERT_TRUE(QTest::qWaitFor([&script] { return script.finished(); }, 5000));
+    EXPECT_EQ(script.seen(), (QStringList{"prompt: A Copy", "Remove Item / Do you really want to remove item \"B\"?"}));
+    EXPECT_TRUE(isDir(projectPath("A Copy")));
+}

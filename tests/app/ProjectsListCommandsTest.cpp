@@ -182,6 +182,28 @@ TEST_F(ProjectsListCommandsTest, AFailedDuplicateLeavesNoPartialCopy)
     EXPECT_EQ(done.count(), 1);
 }
 
+TEST_F(ProjectsListCommandsTest, QuittingDuringADuplicateLetsTheCopyFinish)
+{
+    const QString x = makeProject("X", true, {"media/clip.mp4"});
+    show();
+    selectByName(list(), "X");
+    // The program is asked to quit while the copy runs, which ends every
+    // event loop at once.
+    const auto acceptThenQuit = [](QWidget* dialog) {
+        DialogScript::ok()(dialog);
+        QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
+    };
+    DialogScript script({acceptThenQuit});
+    QTimer::singleShot(0, [this] { invoke(list(), "onDuplicateActionTriggered"); });
+    QCoreApplication::exec();
+    EXPECT_EQ(script.seen(), QStringList{"prompt: X Copy"});
+    EXPECT_EQ(readFile(projectPath("X Copy/media/clip.mp4")), QByteArray("media/clip.mp4"));
+    // Taken as the success it was: the copy is listed and selected.
+    settle();
+    ASSERT_NE(list().currentItem(), nullptr);
+    EXPECT_EQ(list().currentItem()->text(), "X Copy");
+}
+
 TEST_F(ProjectsListCommandsTest, CopiesIntoItsOwnFolderAndMovingThereChangesNothing)
 {
     makeProject("Trip");
@@ -230,6 +252,18 @@ TEST_F(ProjectsListCommandsTest, MovingAFolderMovesItsProjectsAndDeletesIt)
     EXPECT_FALSE(QFileInfo::exists(projectPath("Trips")));
     EXPECT_EQ(entriesOf(projectPath("Other")), (QStringList{".folder", "Paris", "Rome"}));
     EXPECT_EQ(messages, QStringList{"2 item(s) moved"});
+
+    // An empty folder moves as nothing and is deleted; a copy keeps it.
+    makeFolder("Nothing");
+    list().reload();
+    tick(list(), {"Nothing"});
+    list().copySelectedItemsToFolder("Other");
+    EXPECT_TRUE(isDir(projectPath("Nothing")));
+    tick(list(), {"Nothing"});
+    list().moveSelectedItemsToFolder("Other");
+    EXPECT_FALSE(QFileInfo::exists(projectPath("Nothing")));
+    EXPECT_EQ(messages, (QStringList{"2 item(s) moved", "0 item(s) copied", "0 item(s) moved"}));
+    EXPECT_EQ(entriesOf(projectPath("Other")), (QStringList{".folder", "Paris", "Rome"}));
 }
 
 TEST_F(ProjectsListCommandsTest, RemoveDeletesNothingWhenTheWorkingFolderIsGone)
@@ -300,4 +334,36 @@ TEST_F(ProjectsListCommandsTest, TheOpenProjectAndItsFolderCannotBeRemovedRename
     EXPECT_EQ(move.seen(), QStringList{"Movie In Use / \"Trips\" is open in the editor. Close the movie first."});
     EXPECT_TRUE(isDir(projectPath("Trips/Paris")));
     EXPECT_EQ(entriesOf(projectPath("Other")), QStringList{".folder"});
+}
+
+TEST_F(ProjectsListCommandsTest, MovingAFolderLosesNoProjectItDidNotList)
+{
+    makeFolder("Trips");
+    makeProject("Trips/Paris");
+    makeProject("Trips/.Secret");
+    makeFolder("Other");
+    show();
+    list().toggleEdit();
+    tick(list(), {"Trips"});
+    // Made after the listing, so the move does not know of it.
+    makeProject("Trips/Late");
+    list().moveSelectedItemsToFolder("Other");
+    EXPECT_EQ(entriesOf(projectPath("Other")), (QStringList{".Secret", ".folder", "Paris"}));
+    EXPECT_EQ(entriesOf(projectPath("Trips")), (QStringList{".folder", "Late"}));
+    EXPECT_EQ(messages, QStringList{"2 item(s) moved"});
+}
+
+TEST_F(ProjectsListCommandsTest, RemoveOfANameThatBecameALinkLeavesWhatItLeadsTo)
+{
+    makeProject("Trip");
+    show();
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.path() + "/keep.mp4", "keep");
+    ASSERT_TRUE(QDir(projectPath("Trip")).removeRecursively());
+    ASSERT_TRUE(QFile::link(elsewhere.path(), projectPath("Trip")));
+    selectByName(list(), "Trip");
+    DialogScript script({DialogScript::click("Remove"), DialogScript::ok()});
+    QTest::keyClick(list().viewport(), Qt::Key_Delete);
+    EXPECT_EQ(script.seen().last(), " / Failed to remove the item(s)");
+    EXPECT_EQ(readFile(elsewhere.path() + "/keep.mp4"), QByteArray("keep"));
 }

@@ -155,3 +155,35 @@ TEST_F(ProjectsListWidgetTest, OpeningADamagedProjectSaysSoAndEditModeTicksByCli
     EXPECT_FALSE(list.isEditing());
     EXPECT_FALSE(alpha->data(Delegate::TickedRole).toBool());
 }
+
+TEST_F(ProjectsListWidgetTest, ATileListedAgainBeforeItsClickIsHandledIsLeftAlone)
+{
+    makeLibrary();
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    QSignalSpy opened(&list, &ProjectsListWidget::oneProjectClicked);
+    QSignalSpy selection(&list, &ProjectsListWidget::editSelectionChanged);
+    // Clicks are handled from the event loop; a deferred listing may run first
+    // and delete the tile the click named.
+    list.setCurrentItem(list.findItems("Alpha", Qt::MatchExactly).first());
+    QTest::keyClick(list.viewport(), Qt::Key_Return);
+    list.reload();
+    QTest::qWait(100);
+    EXPECT_EQ(opened.count(), 0);
+    list.toggleEdit();
+    const QRect beta = list.visualItemRect(list.findItems("Beta", Qt::MatchExactly).first());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, beta.center());
+    list.reload();
+    QTest::qWait(100);
+    EXPECT_EQ(selection.count(), 0);
+    for (int row = 0; row < list.count(); ++row)
+        EXPECT_FALSE(list.item(row)->data(Delegate::TickedRole).toBool()) << row;
+
+    // With nothing current, Return still starts a new movie.
+    list.toggleEdit();
+    list.setCurrentItem(nullptr);
+    DialogScript prompt({DialogScript::cancel()});
+    QTest::keyClick(list.viewport(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.finished(); }, 3000));
+    EXPECT_EQ(prompt.seen(), QStringList{"prompt: New Movie"});
+}

@@ -187,6 +187,19 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
     ASSERT_TRUE(Util::copyDirectory(":/languages", languages, false));
     EXPECT_EQ(QDir(languages).entryList(QDir::Files).size(), 10);
     EXPECT_TRUE(QFile::permissions(languages + "/de_DE.qm") & QFile::WriteOwner);
+
+    // Nothing to copy is a failure, and it leaves no empty folder behind:
+    // a duplicate of a project that vanished must not pass for a copy.
+    const QString fromNothing = dir.filePath("from-nothing");
+    EXPECT_FALSE(Util::copyDirectory(dir.filePath("missing"), fromNothing, true));
+    EXPECT_FALSE(Util::copyDirectory(source + "/top.txt", fromNothing, true));
+    EXPECT_FALSE(QFileInfo::exists(fromNothing));
+    // No target is not the current folder.
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.filePath("target")));
+    EXPECT_FALSE(Util::copyDirectory(source, QString(), true));
+    QDir::setCurrent(previous);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("target/top.txt")));
 }
 
 TEST(UtilShell, RevealsSelectedFileOrFallsBackToItsFolder)

@@ -94,6 +94,7 @@ public:
 
     // Files and media.
     static bool copyFile(const QString& source, const QString& target, bool overwrite);
+    // False when source is not a folder or target is empty.
     static bool copyDirectory(const QString& source, const QString& target, bool overwrite);
     static QImage readImage(const QString& path, int maxSide);
     // Play time of one pass through an animated picture, in seconds.

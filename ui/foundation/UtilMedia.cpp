@@ -119,6 +119,10 @@ bool Util::copyFile(const QString& source, const QString& target, bool overwrite
 
 bool Util::copyDirectory(const QString& source, const QString& target, bool overwrite)
 {
+    // A source that is not a folder has nothing to copy, and QDir("") is the
+    // current folder: both are failures, before anything is made.
+    if (target.isEmpty() || !QFileInfo(source).isDir())
+        return false;
     QDir targetDir(target);
     if (!targetDir.exists() && !targetDir.mkpath("."))
         return false;
