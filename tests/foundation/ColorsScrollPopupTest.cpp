@@ -327,6 +327,27 @@ TEST_F(ColorsPopup, ASaveThatCannotBeWrittenSaysSo)
     EXPECT_EQ(messages, QStringList({"Cannot save the color scheme", "Color scheme saved"}));
 }
 
+TEST_F(ColorsPopup, SchemeNamesWithSeparatorsNeverReachOutsideTheSchemesFolder)
+{
+    show({0, 0, 0, 0, 0, 0, 12, 0, 0});
+    const QString folder = PopupColorsScrollWidget::schemesFolder();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_FALSE(popup->saveScheme("../escaped"));
+    EXPECT_FALSE(popup->saveScheme("..\\escaped"));
+    EXPECT_FALSE(QFile::exists(folder + "/../escaped.scheme"));
+    EXPECT_TRUE(popup->saveScheme("inside"));
+
+    // A version-1 file beside the folder is not a scheme of ours.
+    QSettings outside(folder + "/../outside.scheme", QSettings::IniFormat);
+    outside.setValue("version", 1);
+    outside.setValue("red", 70);
+    outside.sync();
+    QSignalSpy scheme(popup, &PopupColorsScrollWidget::schemeChanged);
+    popup->loadScheme("../outside");
+    EXPECT_EQ(scheme.count(), 0);
+    EXPECT_EQ(popup->values()[6], 12);
+}
+
 TEST_F(ColorsPopup, HoldingUpAt99StopsAt100AndCommitsOnceAfterTheRelease)
 {
     show({99, 0, 0, 0, 0, 0, 0, 0, 0});

@@ -117,6 +117,7 @@ private:
     void _commitPendingChanges();
     int _rowWidth() const;
     QString _schemePath(const QString& name) const;
+    static bool _isPlainSchemeName(const QString& name);
     void _removeScheme(const QString& name);
 
     QScrollArea* _scrollArea = nullptr;
