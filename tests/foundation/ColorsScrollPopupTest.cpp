@@ -152,6 +152,18 @@ TEST_F(ColorsPopup, AStepStillPendingIsReportedBeforeThePopupGoes)
     EXPECT_EQ(log, QStringList({"changing -1", "changed -1", "dismissed"}));
 }
 
+TEST_F(ColorsPopup, AStepStillPendingIsReportedBeforeTheOwnerRefreshesTheValues)
+{
+    show({0, 0, 0, 0, 0, 0, 0, 0, 0});
+    clickOn(host, row(0)->findChild<QLabel*>("titleLabel"));
+    clickOn(host, row(0)->findChild<QPushButton*>("valueUpButton"));
+    // The owner refreshes from its segment before the step's final change came.
+    popup->setValues(0, 5, 0, 0, 0, 0, 0, 0, 0);
+    QTest::qWait(400);
+    EXPECT_EQ(log, QStringList({"changing 1", "changed 1"}));
+    EXPECT_EQ(popup->values()[1], 5);
+}
+
 TEST_F(ColorsPopup, AClickTogglesARowAndADragOfFivePixelsDoesNot)
 {
     show({0, 0, 0, 0, 0, 0, 0, 0, 0});

@@ -116,6 +116,9 @@ void PopupColorsScrollWidget::_storeValues(const Values& values)
 void PopupColorsScrollWidget::setValues(int saturation, int brightness, int contrast, int whiteBalance,
                                         int exposure, int hue, int red, int green, int blue)
 {
+    // The owner's values would overwrite a step whose final change is still
+    // pending: it reaches the owner first.
+    _commitPendingChanges();
     _storeValues({saturation, brightness, contrast, whiteBalance, exposure, hue, red, green, blue});
     for (PopupColorsScrollWidgetOneSliderItemWidget* row : _sliderItems) {
         row->setExpanded(_expanded[size_t(row->index())]);

@@ -35,7 +35,8 @@ public:
                         int whiteBalance, int exposure, int hue, int red, int green, int blue);
     void showFullscreenWithValues(QWidget* parent, int saturation, int brightness, int contrast, int whiteBalance,
                                   int exposure, int hue, int red, int green, int blue);
-    // Refreshes the rows without reporting anything.
+    // Refreshes the rows; only a change the user made and that is still
+    // pending is reported first.
     void setValues(int saturation, int brightness, int contrast, int whiteBalance, int exposure, int hue, int red,
                    int green, int blue);
     Values values() const { return _values; }
