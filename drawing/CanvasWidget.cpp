@@ -16,14 +16,10 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QElapsedTimer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -89,7 +85,6 @@ constexpr float kMinPictureScale = 0.01f;
 constexpr float kMaxPictureScale = 4.0f;
 // Undo waits this long for the snapshot writer before it gives up.
 constexpr int kHistoryWaitMs = 10000;
-const char* const kOpenPictureDirKey = "OpenPictureDir";
 
 qint64 nowMs()
 {
@@ -578,17 +573,11 @@ void CanvasWidget::_editText()
 
 void CanvasWidget::_choosePicture()
 {
-    QSettings settings;
-    const QString folder =
-        settings.value(kOpenPictureDirKey, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-            .toString();
     // The dialog has no parent, so the canvas may go while it runs.
     const QPointer<CanvasWidget> alive(this);
-    const QString path =
-        QFileDialog::getOpenFileName(nullptr, tr("Insert a Picture"), folder, Util::pictureFileFilter());
+    const QString path = Util::choosePictureFile(tr("Insert a Picture"));
     if (!alive || path.isEmpty())
         return;
-    settings.setValue(kOpenPictureDirKey, QFileInfo(path).absolutePath());
     // Scaled while decoding to fit a square of the canvas's longer side, turned as its EXIF asks.
     const QPixmap picture = QPixmap::fromImage(Util::readImage(path, std::max(_canvasWidth, _canvasHeight)));
     QTimer::singleShot(kPictureDelayMs, this, [this, picture] { _showPicture(picture); });

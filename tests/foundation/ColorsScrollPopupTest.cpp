@@ -152,6 +152,18 @@ TEST_F(ColorsPopup, AStepStillPendingIsReportedBeforeThePopupGoes)
     EXPECT_EQ(log, QStringList({"changing -1", "changed -1", "dismissed"}));
 }
 
+TEST_F(ColorsPopup, AStepStillPendingIsReportedBeforeTheOwnerRefreshesTheValues)
+{
+    show({0, 0, 0, 0, 0, 0, 0, 0, 0});
+    clickOn(host, row(0)->findChild<QLabel*>("titleLabel"));
+    clickOn(host, row(0)->findChild<QPushButton*>("valueUpButton"));
+    // The owner refreshes from its segment before the step's final change came.
+    popup->setValues(0, 5, 0, 0, 0, 0, 0, 0, 0);
+    QTest::qWait(400);
+    EXPECT_EQ(log, QStringList({"changing 1", "changed 1"}));
+    EXPECT_EQ(popup->values()[1], 5);
+}
+
 TEST_F(ColorsPopup, AClickTogglesARowAndADragOfFivePixelsDoesNot)
 {
     show({0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -325,6 +337,27 @@ TEST_F(ColorsPopup, ASaveThatCannotBeWrittenSaysSo)
     saveAs("taken");
     saveAs("free");
     EXPECT_EQ(messages, QStringList({"Cannot save the color scheme", "Color scheme saved"}));
+}
+
+TEST_F(ColorsPopup, SchemeNamesWithSeparatorsNeverReachOutsideTheSchemesFolder)
+{
+    show({0, 0, 0, 0, 0, 0, 12, 0, 0});
+    const QString folder = PopupColorsScrollWidget::schemesFolder();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_FALSE(popup->saveScheme("../escaped"));
+    EXPECT_FALSE(popup->saveScheme("..\\escaped"));
+    EXPECT_FALSE(QFile::exists(folder + "/../escaped.scheme"));
+    EXPECT_TRUE(popup->saveScheme("inside"));
+
+    // A version-1 file beside the folder is not a scheme of ours.
+    QSettings outside(folder + "/../outside.scheme", QSettings::IniFormat);
+    outside.setValue("version", 1);
+    outside.setValue("red", 70);
+    outside.sync();
+    QSignalSpy scheme(popup, &PopupColorsScrollWidget::schemeChanged);
+    popup->loadScheme("../outside");
+    EXPECT_EQ(scheme.count(), 0);
+    EXPECT_EQ(popup->values()[6], 12);
 }
 
 TEST_F(ColorsPopup, HoldingUpAt99StopsAt100AndCommitsOnceAfterTheRelease)

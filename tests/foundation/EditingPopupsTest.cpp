@@ -15,10 +15,12 @@
 #include "TextureGridWidget.h"
 #include "TooltipButton.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
@@ -133,6 +135,47 @@ TEST_F(GradientEditor, NoColorThenABlueStartGivesATransparentBlueEnd)
     delete editor;
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(open.isNull());
+}
+
+TEST_F(GradientEditor, MoreColoursSetsTheHandleAndAnEditorDeletedMeanwhileSurvivesTheDialog)
+{
+    QSignalSpy changed(editor, &EditableGradientWidget::editableGradientWidgetValueDidChange);
+    clickOn(host, editor->startHandle());
+    choose("Choose Color");
+    ASSERT_TRUE(editor->colorPopup());
+    const QColor chosen(12, 140, 200);
+    {
+        ModalDialogAnswerer pick([&](QWidget* dialog) {
+            auto* colorDialog = qobject_cast<QColorDialog*>(dialog);
+            ASSERT_NE(colorDialog, nullptr);
+            colorDialog->setCurrentColor(chosen);
+            colorDialog->accept();
+        });
+        clickOn(host, editor->colorPopup()->findChild<QPushButton*>("moreColorButton"));
+        EXPECT_TRUE(pick.answered());
+    }
+    EXPECT_EQ(editor->startColor(), chosen);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_FALSE(editor->colorPopup());
+
+    // The editor goes while the dialog is still open: the dialog must outlive it.
+    clickOn(host, editor->endHandle());
+    choose("Choose Color");
+    QPointer<PopupColorMatrixWidget> open = editor->colorPopup();
+    ASSERT_TRUE(open);
+    QPointer<QWidget> seen;
+    ModalDialogAnswerer deleteThenCancel([&](QWidget* dialog) {
+        seen = dialog;
+        delete editor;
+        editor = nullptr;
+        ASSERT_FALSE(seen.isNull());
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    clickOn(host, open->findChild<QPushButton*>("moreColorButton"));
+    EXPECT_TRUE(deleteThenCancel.answered());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(open.isNull());
+    EXPECT_EQ(changed.count(), 1);
 }
 
 struct TextureGrid : public ::testing::Test {

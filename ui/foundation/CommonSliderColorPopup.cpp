@@ -7,7 +7,6 @@
 #include "SwitchButton.h"
 #include "WheelEventBlocker.h"
 
-#include <QColorDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -791,16 +790,10 @@ void CommonSliderColorPopup::onPopupColorMatrixWidgetColorSelected(PopupColorMat
 
 void CommonSliderColorPopup::onPopupColorMatrixWidgetMoreColorNeeded(PopupColorMatrixWidget* popup)
 {
-    // The dialog runs its own event loop: the colour popup, or this popup,
-    // may go away while it is open.
-    QPointer<PopupColorMatrixWidget> guard(popup);
-    QPointer<CommonSliderColorPopup> self(this);
-    const QColor chosen = QColorDialog::getColor(color(), nullptr, QString());
-    if (!self || !chosen.isValid())
+    const QColor chosen = PopupColorMatrixWidget::askMoreColor(popup, color(), this);
+    if (!chosen.isValid())
         return;
     setColor(chosen);
-    if (guard)
-        guard->addRecentColor(chosen);
     _closeColorPopup();
     emit sliderColorPopupColorChanged(this, chosen);
 }

@@ -3,7 +3,6 @@
 #include "PopupColorMatrixWidget.h"
 #include "Util.h"
 
-#include <QColorDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -229,16 +228,11 @@ void EditableGradientWidget::onPopupColorMatrixWidgetColorSelected(PopupColorMat
 
 void EditableGradientWidget::onPopupColorMatrixWidgetMoreColorNeeded(PopupColorMatrixWidget* popup)
 {
-    // The dialog runs its own event loop: the popup, or this widget, may go meanwhile.
-    const QPointer<PopupColorMatrixWidget> guard(popup);
-    const QPointer<EditableGradientWidget> alive(this);
     const QColor initial = _menuHandle == _startHandle ? _startColor : _endColor;
-    const QColor chosen = QColorDialog::getColor(initial, this, QString());
-    if (!alive || !chosen.isValid())
+    const QColor chosen = PopupColorMatrixWidget::askMoreColor(popup, initial, this);
+    if (!chosen.isValid())
         return;
     _applyColor(chosen);
-    if (guard)
-        guard->addRecentColor(chosen);
     _closeColorPopup();
     _emitValue();
 }

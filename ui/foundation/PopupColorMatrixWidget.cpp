@@ -4,10 +4,12 @@
 #include "ColorPickerWidget.h"
 #include "UiMetrics.h"
 
+#include <QColorDialog>
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -264,6 +266,21 @@ void PopupColorMatrixWidget::onColorMatrixPaletteWidgetColorClicked(QColor color
 {
     addRecentColor(color);
     emit colorMatrixPopupColorSelected(this, color);
+}
+
+QColor PopupColorMatrixWidget::askMoreColor(PopupColorMatrixWidget* popup, const QColor& initial,
+                                           const QObject* owner)
+{
+    const QPointer<PopupColorMatrixWidget> guard(popup);
+    const QPointer<const QObject> alive(owner);
+    // No parent: a parent deleted during the dialog would delete the dialog
+    // under its own running exec().
+    const QColor chosen = QColorDialog::getColor(initial, nullptr, QString());
+    if (!alive || !chosen.isValid())
+        return QColor();
+    if (guard)
+        guard->addRecentColor(chosen);
+    return chosen;
 }
 
 void PopupColorMatrixWidget::on_moreColorButton_clicked()

@@ -53,6 +53,12 @@ public:
     // The 80 colours of the matrix, row by row.
     static QList<QColor> matrixColors();
 
+    // Runs the "More Colors..." colour dialog for popup's owner, starting at
+    // initial. The dialog runs its own event loop, so popup or owner may go
+    // meanwhile: the answer is invalid when cancelled or when owner went, and
+    // an accepted colour joins the recent colours of popup while it lives.
+    static QColor askMoreColor(PopupColorMatrixWidget* popup, const QColor& initial, const QObject* owner);
+
 signals:
     void colorMatrixPopupColorSelected(PopupColorMatrixWidget* popup, QColor color);
     void colorMatrixPopupMoreColorNeeded(PopupColorMatrixWidget* popup);

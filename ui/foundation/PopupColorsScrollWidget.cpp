@@ -116,6 +116,9 @@ void PopupColorsScrollWidget::_storeValues(const Values& values)
 void PopupColorsScrollWidget::setValues(int saturation, int brightness, int contrast, int whiteBalance,
                                         int exposure, int hue, int red, int green, int blue)
 {
+    // The owner's values would overwrite a step whose final change is still
+    // pending: it reaches the owner first.
+    _commitPendingChanges();
     _storeValues({saturation, brightness, contrast, whiteBalance, exposure, hue, red, green, blue});
     for (PopupColorsScrollWidgetOneSliderItemWidget* row : _sliderItems) {
         row->setExpanded(_expanded[size_t(row->index())]);
@@ -321,10 +324,16 @@ void PopupColorsScrollWidget::loadSchemeNames()
     }
 }
 
+bool PopupColorsScrollWidget::_isPlainSchemeName(const QString& name)
+{
+    // A separator in a name would reach a file outside the schemes folder.
+    return !name.isEmpty() && !name.contains('/') && !name.contains('\\');
+}
+
 void PopupColorsScrollWidget::loadScheme(const QString& name)
 {
     const QString path = _schemePath(name);
-    if (!QFile::exists(path))
+    if (!_isPlainSchemeName(name) || !QFile::exists(path))
         return;
     QSettings file(path, QSettings::IniFormat);
     // A file of another version, or none of ours, is left alone.
@@ -338,7 +347,7 @@ void PopupColorsScrollWidget::loadScheme(const QString& name)
 
 bool PopupColorsScrollWidget::saveScheme(const QString& name)
 {
-    if (!QDir().mkpath(schemesFolder()))
+    if (!_isPlainSchemeName(name) || !QDir().mkpath(schemesFolder()))
         return false;
     QSettings file(_schemePath(name), QSettings::IniFormat);
     file.setValue("version", kSchemeVersion);

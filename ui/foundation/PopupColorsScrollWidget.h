@@ -35,7 +35,8 @@ public:
                         int whiteBalance, int exposure, int hue, int red, int green, int blue);
     void showFullscreenWithValues(QWidget* parent, int saturation, int brightness, int contrast, int whiteBalance,
                                   int exposure, int hue, int red, int green, int blue);
-    // Refreshes the rows without reporting anything.
+    // Refreshes the rows; only a change the user made and that is still
+    // pending is reported first.
     void setValues(int saturation, int brightness, int contrast, int whiteBalance, int exposure, int hue, int red,
                    int green, int blue);
     Values values() const { return _values; }
@@ -117,6 +118,7 @@ private:
     void _commitPendingChanges();
     int _rowWidth() const;
     QString _schemePath(const QString& name) const;
+    static bool _isPlainSchemeName(const QString& name);
     void _removeScheme(const QString& name);
 
     QScrollArea* _scrollArea = nullptr;

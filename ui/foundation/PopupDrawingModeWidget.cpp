@@ -6,11 +6,9 @@
 #include "TooltipButton.h"
 #include "UiMetrics.h"
 
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QVBoxLayout>
 
 namespace {
@@ -307,15 +305,10 @@ void PopupDrawingModeWidget::onPopupColorMatrixWidgetColorSelected(PopupColorMat
 
 void PopupDrawingModeWidget::onPopupColorMatrixWidgetMoreColorNeeded(PopupColorMatrixWidget* popup)
 {
-    // The dialog runs its own event loop: this popup may be dismissed meanwhile.
-    const QPointer<PopupDrawingModeWidget> alive(this);
-    const QPointer<PopupColorMatrixWidget> guard(popup);
-    const QColor chosen = QColorDialog::getColor(_fillColor, parentWidget(), QString());
-    if (!alive || !chosen.isValid())
+    const QColor chosen = PopupColorMatrixWidget::askMoreColor(popup, _fillColor, this);
+    if (!chosen.isValid())
         return;
     _fillColor = chosen;
-    if (guard)
-        guard->addRecentColor(chosen);
     emit drawingModePopupColorSelected(this, chosen);
 }
 

@@ -5,13 +5,11 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,7 +20,6 @@ namespace {
 
 constexpr int kChoiceDelayMs = 200;
 constexpr int kCustomButtonHeight = 30;
-const char* const kOpenPictureDirKey = "OpenPictureDir";
 
 // Draws picture into a transparent pixmap of size, smooth and antialiased.
 QPixmap redrawn(const QPixmap& picture, const QSize& size, const QRectF& source)
@@ -119,17 +116,11 @@ void TextureGridWidget::onGridButtonClicked()
 
 void TextureGridWidget::onCustomButtonClicked()
 {
-    QSettings settings;
-    const QString folder =
-        settings.value(kOpenPictureDirKey, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-            .toString();
     // The dialog has no parent, so the grid may go while it runs.
     const QPointer<TextureGridWidget> alive(this);
-    const QString path =
-        QFileDialog::getOpenFileName(nullptr, tr("Open a Picture"), folder, Util::pictureFileFilter());
+    const QString path = Util::choosePictureFile(tr("Open a Picture"));
     if (!alive || path.isEmpty())
         return;
-    settings.setValue(kOpenPictureDirKey, QFileInfo(path).absolutePath());
     const QPixmap picture(path);
     QTimer::singleShot(kChoiceDelayMs, this, [this, picture] { saveCustomPattern(picture); });
 }

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHostInfo>
 #include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QUrl>
@@ -229,6 +232,19 @@ QString Util::pictureFileFilter()
 {
     return tr("All picture files (*.png *.gif *.jpg *.jpeg *.bmp *.dib *.pbm *.pgm *.ppm *.xbm "
               "*.xpm *.svg *.tiff *.tif *.webp *.heic)");
+}
+
+QString Util::choosePictureFile(const QString& title)
+{
+    static const char* const kOpenPictureDirKey = "OpenPictureDir";
+    QSettings settings;
+    const QString folder =
+        settings.value(kOpenPictureDirKey, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+            .toString();
+    const QString path = QFileDialog::getOpenFileName(nullptr, title, folder, pictureFileFilter());
+    if (!path.isEmpty())
+        settings.setValue(kOpenPictureDirKey, QFileInfo(path).absolutePath());
+    return path;
 }
 
 QString Util::musicFileFilter()

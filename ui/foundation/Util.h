@@ -89,6 +89,10 @@ public:
     static int showMessageBox(QWidget* parent, const QString& title, const QString& text,
                               QMessageBox::Icon icon);
     static bool revealInExplorer(const QString& path);
+    // Asks for one picture file with the dialog titled `title`, starting in the
+    // folder the last pick came from and remembering the new one; empty when
+    // cancelled. The dialog has no parent, so callers guard themselves.
+    static QString choosePictureFile(const QString& title);
     // The editor window's central widget, or null while no editor is open.
     static QWidget* mainWindow();
 
