@@ -4,11 +4,16 @@
 #include "ResourceAssetsListWidget.h"
 #include "ResourceAssetsWidget.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QDrag>
+#include <QHash>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -105,6 +110,50 @@ QList<int> columnsOf(const QImage& picture, const QColor& colour, int from)
 QMimeData* dragDataOf(QListWidget* list, QListWidgetItem* item)
 {
     return list->model()->mimeData({list->model()->index(list->row(item), 0)});
+}
+
+// What a drag started by the mouse showed: its data and picture, read while
+// the drag runs, which is then cancelled.
+struct SeenDrag {
+    QHash<QString, QByteArray> data;
+    QImage picture;
+    QPoint hotSpot;
+};
+
+// Presses on the item and moves the held mouse away until the list starts its
+// drag; a timer inside the drag's own event loop reads the drag and cancels it.
+SeenDrag dragItem(QListWidget* list, QListWidgetItem* item)
+{
+    SeenDrag seen;
+    QTimer inspector;
+    inspector.setInterval(20);
+    QObject::connect(&inspector, &QTimer::timeout, [&] {
+        QDrag* drag = list->findChild<QDrag*>();
+        if (!drag)
+            return;
+        for (const QString& format : drag->mimeData()->formats())
+            seen.data.insert(format, drag->mimeData()->data(format));
+        seen.picture = drag->pixmap().toImage();
+        seen.hotSpot = drag->hotSpot();
+        inspector.stop();
+        QDrag::cancel();
+    });
+    list->scrollToItem(item);
+    QWidget* viewport = list->viewport();
+    const QPoint start = list->visualItemRect(item).center();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    inspector.start();
+    // The first held move arms the drag, a farther one starts it (and returns when it ends).
+    for (const int step : {2, 40}) {
+        const QPoint at = start + QPoint(step, step);
+        QCursor::setPos(viewport->mapToGlobal(at));
+        QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    inspector.stop();
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    return seen;
 }
 
 } // namespace
@@ -275,4 +324,28 @@ TEST(ResourceAssetsWidget, IconCellsShowThePictureInsideTheirMargin)
     EXPECT_GT(qRed(centre), 200);
     EXPECT_GT(qGreen(centre), 140);
     EXPECT_LT(qBlue(centre), 100);
+}
+
+TEST(ResourceAssetsWidget, MouseDragOfAStickerCarriesItsRecordAndPicture)
+{
+    ShownPage shown(0, AssetTable::stickers());
+    QListWidget* list = listOf(shown.page);
+    QListWidgetItem* item = list->item(6);
+    const SeenDrag seen = dragItem(list, item);
+    ASSERT_FALSE(seen.data.isEmpty()) << "no drag started";
+    EXPECT_EQ(seen.data.value("media/resource-asset-type"), "2");
+    EXPECT_EQ(seen.data.value("media/resource-asset-path"), ":/stickers/emoticons/Content/07.png");
+    EXPECT_EQ(seen.data.value("media/resource-asset-scale"), "0.5");
+    EXPECT_EQ(seen.data.value("media/resource-asset-length"), "0");
+
+    // The picture covers the list's visible part: the dragged cell half
+    // transparent where it is on screen, the rest clear.
+    ASSERT_EQ(seen.picture.size(), list->viewport()->size());
+    const QRect cell = list->visualItemRect(item);
+    const int alpha = qAlpha(seen.picture.pixel(cell.center()));
+    EXPECT_GT(alpha, 100);
+    EXPECT_LT(alpha, 156);
+    EXPECT_EQ(qAlpha(seen.picture.pixel(list->visualItemRect(list->item(0)).center())), 0);
+    // Held where the mouse is, last moved 40 pixels right and down of the cell's centre.
+    EXPECT_EQ(seen.hotSpot, cell.center() + QPoint(40, 40));
 }
