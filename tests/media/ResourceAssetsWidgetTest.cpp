@@ -349,3 +349,22 @@ TEST(ResourceAssetsWidget, MouseDragOfAStickerCarriesItsRecordAndPicture)
     // Held where the mouse is, last moved 40 pixels right and down of the cell's centre.
     EXPECT_EQ(seen.hotSpot, cell.center() + QPoint(40, 40));
 }
+
+TEST(ResourceAssetsWidget, ClickHandledAfterAGroupSwitchHandsOnNothingStale)
+{
+    ShownPage shown(1, AssetTable::soundEffects());
+    QListWidget* list = listOf(shown.page);
+    QSignalSpy clicked(&shown.page, &ResourceAssetsWidget::assetItemClicked);
+    QListWidgetItem* beep = itemTitled(list, "Beep");
+    ASSERT_TRUE(beep);
+    list->scrollToItem(beep);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(beep).center());
+    // The group changes before the queued click is handled: Beep's item is gone.
+    QPushButton* musical = tagButton(shown.page, "Musical");
+    ASSERT_TRUE(musical);
+    musical->click();
+    ASSERT_EQ(list->count(), 7);
+    QTest::qWait(50);
+    for (const QList<QVariant>& click : clicked)
+        EXPECT_EQ(click.value(1).toString(), ":/soundfx/ambience/Beep.mp3");
+}
