@@ -178,3 +178,25 @@ TEST_F(ThumbnailsCacheTest, FoldersOfEqualHashNeverHandOutEachOthersPictures)
     // The latest picture stored under the shared key holds.
     EXPECT_FALSE(bb.isNull());
 }
+
+TEST_F(ThumbnailsCacheTest, PictureLeftWithoutItsIndexIsWrittenAfresh)
+{
+    const QFileInfo clip = makeFile(source, "clip.png", 1600000000000);
+    {
+        LocalThumbnailsCache cache;
+        cache.setThumbnail(clip, filled(Qt::red), "1x1");
+    }
+    // A save cut short after its pictures: the index never reached the disk.
+    ASSERT_TRUE(QFile::remove(folderDirectory() + "/media.data"));
+    const QFileInfo changed = makeFile(source, "clip.png", 1700000000000);
+    {
+        LocalThumbnailsCache cache;
+        QString metadata;
+        EXPECT_TRUE(cache.thumbnail(changed, &metadata).isNull());
+        cache.setThumbnail(changed, filled(Qt::blue), "2x2");
+    }
+    LocalThumbnailsCache cache;
+    QString metadata;
+    EXPECT_EQ(centreOf(cache.thumbnail(changed, &metadata)), QColor(Qt::blue));
+    EXPECT_EQ(metadata, "2x2");
+}
