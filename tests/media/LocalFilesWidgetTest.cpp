@@ -6,6 +6,7 @@
 #include "LocalThumbnailsCache.h"
 #include "ThumbnailsCacheFolder.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
@@ -331,4 +332,47 @@ TEST_F(LocalFilesWidgetTest, LocationMenuListsAnAncestorFolder)
     EXPECT_EQ(dirButton->text(), QDir(folder.path()).dirName());
     ASSERT_TRUE(waitForItems(6));
     EXPECT_EQ(names().first(), "moving709_640x360.mp4");
+}
+
+TEST_F(LocalFilesWidgetTest, ListingOfAFolderLeftMeanwhileIsDropped)
+{
+    // "sub" holds many files: its listing takes longer than that of the six.
+    for (int i = 0; i < 1000; ++i) {
+        QFile empty(folder.filePath(QString("sub/empty%1.png").arg(i)));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(folder.path()).mkpath("sub/leaf"));
+    makePage(folder.filePath("sub/leaf"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tasksStarted == 0 && list()->count() == 0; }, kWaitMs));
+    QTest::qWait(200);
+
+    // The listing of "sub" is held at its start until the next listing runs
+    // too; then both list at once and "sub"'s finishes last.
+    std::atomic<bool> holdNext{true};
+    std::atomic<bool> held{false};
+    QObject::connect(
+        page.get(), &LocalFilesWidget::beginLoadingFiles, page.get(),
+        [&] {
+            if (!holdNext.exchange(false))
+                return;
+            held = true;
+            QElapsedTimer clock;
+            clock.start();
+            while (QThreadPool::globalInstance()->activeThreadCount() < 2 && !clock.hasExpired(kWaitMs))
+                QThread::msleep(5);
+        },
+        Qt::DirectConnection);
+    chooseFromMenu("dirButton", "sub");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.load(); }, kWaitMs));
+    chooseFromMenu("dirButton", QDir(folder.path()).dirName());
+    // The next listing starts from a timer: the GUI thread keeps running.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, kWaitMs));
+    QTest::qWait(300);
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(page->findChild<QPushButton*>("dirButton")->text(), QDir(folder.path()).dirName());
+    ASSERT_EQ(list()->count(), 6) << "the list shows another folder";
+    EXPECT_EQ(names(), QStringList({"moving709_640x360.mp4", "rotated90.mp4", "picture.png", "animation.gif",
+                                    "cover.mp3", "tone440.wav"}));
 }
