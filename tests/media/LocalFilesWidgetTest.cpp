@@ -2,6 +2,7 @@
 // tips and click data its thumbnail tasks produce, its filter kept in
 // "media.config", its cache and folder watching, and its end while tasks run.
 #include "AssetLoadingThreadPool.h"
+#include "ListDragProbe.h"
 #include "LocalFilesTestSupport.h"
 #include "LocalThumbnailsCache.h"
 #include "ThumbnailsCacheFolder.h"
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QThread>
+#include <QUrl>
 
 using namespace LocalFilesTest;
 
@@ -320,6 +322,21 @@ TEST_F(LocalFilesWidgetTest, ClickQueuedBehindARebuildStillNamesItsFile)
     ASSERT_TRUE(clicked.wait(5000));
     EXPECT_EQ(clicked.first()[1].value<QFileInfo>().fileName(), "cover.mp3");
     EXPECT_EQ(clicked.first()[3].toString(), "0:01");
+}
+
+TEST_F(LocalFilesWidgetTest, MouseDragOfAFileCarriesItsUrl)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    QListWidgetItem* picture = item("picture.png");
+    ASSERT_TRUE(picture);
+    const ListDragProbe::SeenDrag seen = ListDragProbe::dragItem(list(), picture);
+    ASSERT_FALSE(seen.data.isEmpty()) << "no drag started";
+    EXPECT_EQ(QUrl(QString::fromUtf8(seen.data.value("text/uri-list")).trimmed()),
+              QUrl::fromLocalFile(folder.filePath("picture.png")));
+    ASSERT_EQ(seen.picture.size(), list()->viewport()->size());
+    EXPECT_GT(qAlpha(seen.picture.pixel(list()->visualItemRect(picture).center())), 0);
+    EXPECT_EQ(qAlpha(seen.picture.pixel(list()->visualItemRect(item("cover.mp3")).center())), 0);
 }
 
 TEST_F(LocalFilesWidgetTest, LocationMenuListsAnAncestorFolder)

@@ -1,19 +1,15 @@
 // The built-in assets page driven by real mouse events: its groups, its list,
 // the clicks it hands on and the drag data it builds.
 #include "AssetTable.h"
+#include "ListDragProbe.h"
 #include "ResourceAssetsListWidget.h"
 #include "ResourceAssetsWidget.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QDir>
-#include <QDrag>
-#include <QHash>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -110,50 +106,6 @@ QList<int> columnsOf(const QImage& picture, const QColor& colour, int from)
 QMimeData* dragDataOf(QListWidget* list, QListWidgetItem* item)
 {
     return list->model()->mimeData({list->model()->index(list->row(item), 0)});
-}
-
-// What a drag started by the mouse showed: its data and picture, read while
-// the drag runs, which is then cancelled.
-struct SeenDrag {
-    QHash<QString, QByteArray> data;
-    QImage picture;
-    QPoint hotSpot;
-};
-
-// Presses on the item and moves the held mouse away until the list starts its
-// drag; a timer inside the drag's own event loop reads the drag and cancels it.
-SeenDrag dragItem(QListWidget* list, QListWidgetItem* item)
-{
-    SeenDrag seen;
-    QTimer inspector;
-    inspector.setInterval(20);
-    QObject::connect(&inspector, &QTimer::timeout, [&] {
-        QDrag* drag = list->findChild<QDrag*>();
-        if (!drag)
-            return;
-        for (const QString& format : drag->mimeData()->formats())
-            seen.data.insert(format, drag->mimeData()->data(format));
-        seen.picture = drag->pixmap().toImage();
-        seen.hotSpot = drag->hotSpot();
-        inspector.stop();
-        QDrag::cancel();
-    });
-    list->scrollToItem(item);
-    QWidget* viewport = list->viewport();
-    const QPoint start = list->visualItemRect(item).center();
-    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
-    inspector.start();
-    // The first held move arms the drag, a farther one starts it (and returns when it ends).
-    for (const int step : {2, 40}) {
-        const QPoint at = start + QPoint(step, step);
-        QCursor::setPos(viewport->mapToGlobal(at));
-        QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-    }
-    inspector.stop();
-    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, start);
-    return seen;
 }
 
 } // namespace
@@ -331,7 +283,7 @@ TEST(ResourceAssetsWidget, MouseDragOfAStickerCarriesItsRecordAndPicture)
     ShownPage shown(0, AssetTable::stickers());
     QListWidget* list = listOf(shown.page);
     QListWidgetItem* item = list->item(6);
-    const SeenDrag seen = dragItem(list, item);
+    const ListDragProbe::SeenDrag seen = ListDragProbe::dragItem(list, item);
     ASSERT_FALSE(seen.data.isEmpty()) << "no drag started";
     EXPECT_EQ(seen.data.value("media/resource-asset-type"), "2");
     EXPECT_EQ(seen.data.value("media/resource-asset-path"), ":/stickers/emoticons/Content/07.png");
