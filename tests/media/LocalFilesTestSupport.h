@@ -77,6 +77,11 @@ protected:
         page.reset();
         settings = std::make_unique<QSettings>(configPath, QSettings::IniFormat);
         page = std::make_unique<LocalFilesWidget>(path.isEmpty() ? folder.path() : path, settings.get());
+        // Counted from construction: a slow window exposure below may let the
+        // first listing and its thumbnail tasks start before it returns.
+        tasksStarted = 0;
+        QObject::connect(page.get(), &LocalFilesWidget::beginLoadingThumbnail, page.get(), [this] { ++tasksStarted; },
+                         Qt::DirectConnection);
         // The media library's dark page area, as the page sits in it.
         QPalette palette = page->palette();
         palette.setColor(QPalette::Window, QColor(31, 32, 35));
@@ -85,9 +90,6 @@ protected:
         page->resize(800, 600);
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
-        tasksStarted = 0;
-        QObject::connect(page.get(), &LocalFilesWidget::beginLoadingThumbnail, page.get(), [this] { ++tasksStarted; },
-                         Qt::DirectConnection);
     }
 
     LocalFilesListWidget* list() const { return page->findChild<LocalFilesListWidget*>("listWidget"); }
