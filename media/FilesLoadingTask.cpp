@@ -7,6 +7,7 @@
 FilesLoadingTask::FilesLoadingTask(LocalFilesTaskReceiverPtr receiver, const QDir& dir)
     : _receiver(std::move(receiver))
     , _dir(dir)
+    , _listing(_receiver->startListing())
 {
     setAutoDelete(true);
 }
@@ -43,7 +44,8 @@ void FilesLoadingTask::run()
     QList<LocalFileEntry> files = listFolder(_dir);
     const QString error =
         files.isEmpty() && !_dir.exists() ? LocalFilesWidget::tr("Directory not found") : QString();
-    _receiver->deliverFiles(std::move(files));
+    if (!_receiver->deliverFiles(_listing, std::move(files)))
+        return;
     _receiver->report([&error](LocalFilesWidget* page) {
         emit page->errorOccurred(error);
         emit page->finishLoadingFiles(true);

@@ -7,7 +7,8 @@
 #include <QRunnable>
 
 // Lists the pictures, videos and sounds of a folder on a pool thread, newest
-// first, and hands the new list whole to the page.
+// first, and hands the new list whole to the page, unless a later listing
+// has started since.
 class FilesLoadingTask : public QRunnable
 {
 public:
@@ -23,4 +24,5 @@ public:
 private:
     LocalFilesTaskReceiverPtr _receiver;
     QDir _dir;
+    const quint64 _listing;
 };

@@ -1,9 +1,8 @@
 #include "LocalFilesListWidget.h"
 
-#include <QDrag>
+#include "ListItemDrag.h"
+
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
 #include <QUrl>
 
 LocalFilesListWidget::LocalFilesListWidget(QWidget* parent)
@@ -26,30 +25,10 @@ QMimeData* LocalFilesListWidget::mimeData(const QList<QListWidgetItem*> items) c
     return data;
 }
 
-QPixmap LocalFilesListWidget::_dragPixmap() const
-{
-    QPixmap pixmap(viewport()->visibleRegion().boundingRect().size());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setOpacity(0.5);
-    for (const QModelIndex& index : selectedIndexes()) {
-        const QRect rect = visualRect(index);
-        QPainterPath clip;
-        clip.addRoundedRect(rect, 2, 2);
-        painter.setClipPath(clip, Qt::ReplaceClip);
-        painter.drawPixmap(rect, viewport()->grab(rect));
-    }
-    return pixmap;
-}
-
 void LocalFilesListWidget::startDrag(Qt::DropActions supportedActions)
 {
     const QModelIndexList indexes = selectedIndexes();
     if (indexes.isEmpty())
         return;
-    auto* drag = new QDrag(this);
-    drag->setMimeData(model()->mimeData(indexes));
-    drag->setPixmap(_dragPixmap());
-    drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()));
-    drag->exec(supportedActions, Qt::CopyAction);
+    ListItemDrag::exec(this, indexes, model()->mimeData(indexes), supportedActions);
 }

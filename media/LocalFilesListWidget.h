@@ -22,7 +22,4 @@ protected:
     QMimeData* mimeData(const QList<QListWidgetItem*> items) const override;
     // The drag shows the dragged items where they are on screen, half transparent.
     void startDrag(Qt::DropActions supportedActions) override;
-
-private:
-    QPixmap _dragPixmap() const;
 };

@@ -21,11 +21,19 @@ void LocalFilesTaskReceiver::detach()
     _files.clear();
 }
 
-void LocalFilesTaskReceiver::deliverFiles(QList<LocalFileEntry> files)
+quint64 LocalFilesTaskReceiver::startListing()
+{
+    return ++_latestListing;
+}
+
+bool LocalFilesTaskReceiver::deliverFiles(quint64 listing, QList<LocalFileEntry> files)
 {
     QMutexLocker lock(&_mutex);
+    if (listing != _latestListing)
+        return false;
     _files = std::move(files);
     _hasFiles = true;
+    return true;
 }
 
 bool LocalFilesTaskReceiver::takeFiles(QList<LocalFileEntry>* files)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMutex>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -23,13 +24,19 @@ public:
     bool report(const std::function<void(LocalFilesWidget* page)>& report);
     void detach();
 
-    // A finished listing, handed over whole; the page takes the latest.
-    void deliverFiles(QList<LocalFileEntry> files);
+    // Numbers a new listing. A listing started earlier (of a folder the page
+    // has left since, say) may finish later: only the latest one counts.
+    quint64 startListing();
+    // A finished listing, handed over whole; false, and nothing kept, when a
+    // later listing has started since.
+    bool deliverFiles(quint64 listing, QList<LocalFileEntry> files);
     bool takeFiles(QList<LocalFileEntry>* files);
 
 private:
     QMutex _mutex;
     LocalFilesWidget* _page;
+    // Not under the lock: a report holding it never stalls the GUI thread here.
+    std::atomic<quint64> _latestListing{0};
     QList<LocalFileEntry> _files;
     bool _hasFiles = false;
 };

@@ -34,13 +34,15 @@ QString LocalThumbnailsCache::rootPath() const
 
 ThumbnailsCacheFolder* LocalThumbnailsCache::_folder(const QString& folderPath, bool create)
 {
-    if (ThumbnailsCacheFolder* folder = _folders.value(folderPath))
+    // Folders whose paths hash alike share one directory: one object owns it,
+    // or each would save its own index and pictures over the other's.
+    const QString number = ThumbnailsCacheFolder::hashText(folderPath);
+    if (ThumbnailsCacheFolder* folder = _folders.value(number))
         return folder;
-    const QString directory = rootPath() + QDir::separator() + ThumbnailsCacheFolder::hashText(folderPath);
-    if (!create && !QFileInfo::exists(directory))
+    if (!create && !QFileInfo::exists(rootPath() + QDir::separator() + number))
         return nullptr;
     auto* folder = new ThumbnailsCacheFolder(rootPath(), folderPath, this);
-    _folders.insert(folderPath, folder);
+    _folders.insert(number, folder);
     return folder;
 }
 

@@ -32,6 +32,7 @@ private:
     // and create is false.
     ThumbnailsCacheFolder* _folder(const QString& folderPath, bool create);
 
+    // By directory name: the hash of the source folder's path.
     QHash<QString, ThumbnailsCacheFolder*> _folders;
     QMutex _mutex;
 };

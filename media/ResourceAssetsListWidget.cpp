@@ -1,15 +1,12 @@
 #include "ResourceAssetsListWidget.h"
 
-#include <QDrag>
+#include "ListItemDrag.h"
+
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
 const char* const kItemMimeType = "media/resource-asset-item";
-constexpr qreal kDragOpacity = 0.5;
-constexpr qreal kDragCornerRadius = 2;
 
 QByteArray numberBytes(float value)
 {
@@ -50,22 +47,5 @@ void ResourceAssetsListWidget::startDrag(Qt::DropActions supportedActions)
     QMimeData* data = model()->mimeData(indexes);
     if (!data)
         return;
-    const QRect visible = viewport()->visibleRegion().boundingRect();
-    QPixmap pixmap(visible.size());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setOpacity(kDragOpacity);
-    for (const QModelIndex& index : indexes) {
-        const QRect rect = visualRect(index);
-        QPainterPath clip;
-        clip.addRoundedRect(rect, kDragCornerRadius, kDragCornerRadius);
-        painter.setClipPath(clip);
-        painter.drawPixmap(rect, viewport()->grab(rect));
-    }
-    painter.end();
-    auto* drag = new QDrag(this);
-    drag->setMimeData(data);
-    drag->setPixmap(pixmap);
-    drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()));
-    drag->exec(supportedActions, Qt::CopyAction);
+    ListItemDrag::exec(this, indexes, data, supportedActions);
 }

@@ -99,7 +99,19 @@ void ResourceAssetsWidget::_setUpList()
     list->setItemDelegate(delegate);
     list->setStyleSheet(kListStyle);
     list->verticalScrollBar()->setStyleSheet(kScrollBarStyle);
-    connect(list, &QListWidget::itemClicked, this, &ResourceAssetsWidget::onItemClicked, Qt::QueuedConnection);
+    // The click is handled queued, when a group switch may have refilled the
+    // list: it names its item by group and row, not by the item itself.
+    connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const QString tag = currentTag;
+        const int row = ui->listWidget->row(item);
+        QMetaObject::invokeMethod(
+            this,
+            [this, tag, row] {
+                if (tag == currentTag && row >= 0 && row < ui->listWidget->count())
+                    onItemClicked(ui->listWidget->item(row));
+            },
+            Qt::QueuedConnection);
+    });
     connect(list, &QListWidget::itemDoubleClicked, this, &ResourceAssetsWidget::onItemDoubleClicked,
             Qt::QueuedConnection);
     connect(ui->listWidget, &ResourceAssetsListWidget::fetchResPathForItem, this,

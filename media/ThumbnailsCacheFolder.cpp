@@ -93,10 +93,10 @@ void ThumbnailsCacheFolder::setThumbnail(const QString& filePath, const QPixmap&
 {
     QMutexLocker lock(&_mutex);
     const QString key = hashText(QFileInfo(filePath).fileName());
-    // The PNG on disk shows the picture the entry had: a new picture must be
-    // written afresh at save time.
-    if (_entries.contains(key))
-        QFile::remove(thumbnailFilePath(key));
+    // A PNG on disk under the key shows an older picture (of this entry, or
+    // left by a save cut short before its index): the new one is written
+    // afresh at save time.
+    QFile::remove(thumbnailFilePath(key));
     _entries.insert(key, Entry{pixmap, metadata, modifiedMs, filePath});
     _modified = true;
 }

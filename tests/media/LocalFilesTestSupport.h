@@ -14,7 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMutex>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -77,10 +79,20 @@ protected:
         page.reset();
         settings = std::make_unique<QSettings>(configPath, QSettings::IniFormat);
         page = std::make_unique<LocalFilesWidget>(path.isEmpty() ? folder.path() : path, settings.get());
-        // Counted from before any event runs: on a busy display the window
-        // may be exposed only after the first listing has started tasks.
+        // Counted from construction: a slow window exposure below may let the
+        // first listing and its thumbnail tasks start before it returns.
         tasksStarted = 0;
+        listingsStarted = 0;
         QObject::connect(page.get(), &LocalFilesWidget::beginLoadingThumbnail, page.get(), [this] { ++tasksStarted; },
+                         Qt::DirectConnection);
+        QObject::connect(page.get(), &LocalFilesWidget::beginLoadingFiles, page.get(), [this] { ++listingsStarted; },
+                         Qt::DirectConnection);
+        thumbnailed.clear();
+        QObject::connect(page.get(), &LocalFilesWidget::finishLoadingThumbnail, page.get(),
+                         [this](const QImage&, const QFileInfo& file) {
+                             QMutexLocker lock(&thumbnailedMutex);
+                             thumbnailed.insert(file.fileName());
+                         },
                          Qt::DirectConnection);
         // The media library's dark page area, as the page sits in it.
         QPalette palette = page->palette();
@@ -160,6 +172,16 @@ protected:
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<LocalFilesWidget> page;
     std::atomic<int> tasksStarted{0};
+    std::atomic<int> listingsStarted{0};
+    // The files the page's thumbnail tasks made pictures for (a row may get
+    // a second task while its first runs).
+    QSet<QString> thumbnailedFiles()
+    {
+        QMutexLocker lock(&thumbnailedMutex);
+        return thumbnailed;
+    }
+    QMutex thumbnailedMutex;
+    QSet<QString> thumbnailed;
 };
 
 } // namespace LocalFilesTest

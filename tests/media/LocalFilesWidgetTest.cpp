@@ -2,16 +2,19 @@
 // tips and click data its thumbnail tasks produce, its filter kept in
 // "media.config", its cache and folder watching, and its end while tasks run.
 #include "AssetLoadingThreadPool.h"
+#include "ListDragProbe.h"
 #include "LocalFilesTestSupport.h"
 #include "LocalThumbnailsCache.h"
 #include "ThumbnailsCacheFolder.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QThread>
+#include <QUrl>
 
 using namespace LocalFilesTest;
 
@@ -115,7 +118,8 @@ TEST_F(LocalFilesWidgetTest, SecondPageTakesEverythingFromTheCache)
 {
     makePage();
     ASSERT_TRUE(waitForItems(6));
-    EXPECT_EQ(tasksStarted, 6);
+    EXPECT_EQ(thumbnailedFiles(), QSet<QString>({"moving709_640x360.mp4", "rotated90.mp4", "picture.png",
+                                                  "animation.gif", "cover.mp3", "tone440.wav"}));
     makePage(); // the first page saved its cache when it went
     ASSERT_TRUE(waitForItems(6));
     EXPECT_EQ(tasksStarted, 0);
@@ -135,7 +139,7 @@ TEST_F(LocalFilesWidgetTest, TouchedFileIsRemadeAndNewFileRelists)
 
     makePage();
     ASSERT_TRUE(waitForItems(6));
-    EXPECT_EQ(tasksStarted, 1) << "only the touched picture is made again";
+    EXPECT_EQ(thumbnailedFiles(), QSet<QString>{"picture.png"}) << "only the touched picture is made again";
     EXPECT_FALSE(QFileInfo::exists(cached)) << "the stale thumbnail is dropped";
 
     copyFixture(folder.path(), "small_40x20.png", 10);
@@ -298,10 +302,7 @@ TEST_F(LocalFilesWidgetTest, ListingWaitsForProjectLoadingWithoutSpinning)
 TEST_F(LocalFilesWidgetTest, DeletedWhileItsListingRunsEndsCleanly)
 {
     makePage();
-    std::atomic<bool> listing{false};
-    QObject::connect(page.get(), &LocalFilesWidget::beginLoadingFiles, page.get(), [&] { listing = true; },
-                     Qt::DirectConnection);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listing.load(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listingsStarted > 0; }, kWaitMs));
     page.reset();
     EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
     QCoreApplication::processEvents(); // nothing queued for the page may arrive
@@ -321,6 +322,21 @@ TEST_F(LocalFilesWidgetTest, ClickQueuedBehindARebuildStillNamesItsFile)
     EXPECT_EQ(clicked.first()[3].toString(), "0:01");
 }
 
+TEST_F(LocalFilesWidgetTest, MouseDragOfAFileCarriesItsUrl)
+{
+    makePage();
+    ASSERT_TRUE(waitForItems(6));
+    QListWidgetItem* picture = item("picture.png");
+    ASSERT_TRUE(picture);
+    const ListDragProbe::SeenDrag seen = ListDragProbe::dragItem(list(), picture);
+    ASSERT_FALSE(seen.data.isEmpty()) << "no drag started";
+    EXPECT_EQ(QUrl(QString::fromUtf8(seen.data.value("text/uri-list")).trimmed()),
+              QUrl::fromLocalFile(folder.filePath("picture.png")));
+    ASSERT_EQ(seen.picture.size(), list()->viewport()->size());
+    EXPECT_GT(qAlpha(seen.picture.pixel(list()->visualItemRect(picture).center())), 0);
+    EXPECT_EQ(qAlpha(seen.picture.pixel(list()->visualItemRect(item("cover.mp3")).center())), 0);
+}
+
 TEST_F(LocalFilesWidgetTest, LocationMenuListsAnAncestorFolder)
 {
     makePage(folder.filePath("sub"));
@@ -331,4 +347,47 @@ TEST_F(LocalFilesWidgetTest, LocationMenuListsAnAncestorFolder)
     EXPECT_EQ(dirButton->text(), QDir(folder.path()).dirName());
     ASSERT_TRUE(waitForItems(6));
     EXPECT_EQ(names().first(), "moving709_640x360.mp4");
+}
+
+TEST_F(LocalFilesWidgetTest, ListingOfAFolderLeftMeanwhileIsDropped)
+{
+    // "sub" holds many files: its listing takes longer than that of the six.
+    for (int i = 0; i < 1000; ++i) {
+        QFile empty(folder.filePath(QString("sub/empty%1.png").arg(i)));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(folder.path()).mkpath("sub/leaf"));
+    makePage(folder.filePath("sub/leaf"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tasksStarted == 0 && list()->count() == 0; }, kWaitMs));
+    QTest::qWait(200);
+
+    // The listing of "sub" is held at its start until the next listing runs
+    // too; then both list at once and "sub"'s finishes last.
+    std::atomic<bool> holdNext{true};
+    std::atomic<bool> held{false};
+    QObject::connect(
+        page.get(), &LocalFilesWidget::beginLoadingFiles, page.get(),
+        [&] {
+            if (!holdNext.exchange(false))
+                return;
+            held = true;
+            QElapsedTimer clock;
+            clock.start();
+            while (QThreadPool::globalInstance()->activeThreadCount() < 2 && !clock.hasExpired(kWaitMs))
+                QThread::msleep(5);
+        },
+        Qt::DirectConnection);
+    chooseFromMenu("dirButton", "sub");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.load(); }, kWaitMs));
+    chooseFromMenu("dirButton", QDir(folder.path()).dirName());
+    // The next listing starts from a timer: the GUI thread keeps running.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, kWaitMs));
+    QTest::qWait(300);
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(kWaitMs));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(page->findChild<QPushButton*>("dirButton")->text(), QDir(folder.path()).dirName());
+    ASSERT_EQ(list()->count(), 6) << "the list shows another folder";
+    EXPECT_EQ(names(), QStringList({"moving709_640x360.mp4", "rotated90.mp4", "picture.png", "animation.gif",
+                                    "cover.mp3", "tone440.wav"}));
 }

@@ -1,6 +1,7 @@
 // The built-in assets page driven by real mouse events: its groups, its list,
 // the clicks it hands on and the drag data it builds.
 #include "AssetTable.h"
+#include "ListDragProbe.h"
 #include "ResourceAssetsListWidget.h"
 #include "ResourceAssetsWidget.h"
 
@@ -275,4 +276,47 @@ TEST(ResourceAssetsWidget, IconCellsShowThePictureInsideTheirMargin)
     EXPECT_GT(qRed(centre), 200);
     EXPECT_GT(qGreen(centre), 140);
     EXPECT_LT(qBlue(centre), 100);
+}
+
+TEST(ResourceAssetsWidget, MouseDragOfAStickerCarriesItsRecordAndPicture)
+{
+    ShownPage shown(0, AssetTable::stickers());
+    QListWidget* list = listOf(shown.page);
+    QListWidgetItem* item = list->item(6);
+    const ListDragProbe::SeenDrag seen = ListDragProbe::dragItem(list, item);
+    ASSERT_FALSE(seen.data.isEmpty()) << "no drag started";
+    EXPECT_EQ(seen.data.value("media/resource-asset-type"), "2");
+    EXPECT_EQ(seen.data.value("media/resource-asset-path"), ":/stickers/emoticons/Content/07.png");
+    EXPECT_EQ(seen.data.value("media/resource-asset-scale"), "0.5");
+    EXPECT_EQ(seen.data.value("media/resource-asset-length"), "0");
+
+    // The picture covers the list's visible part: the dragged cell half
+    // transparent where it is on screen, the rest clear.
+    ASSERT_EQ(seen.picture.size(), list->viewport()->size());
+    const QRect cell = list->visualItemRect(item);
+    const int alpha = qAlpha(seen.picture.pixel(cell.center()));
+    EXPECT_GT(alpha, 100);
+    EXPECT_LT(alpha, 156);
+    EXPECT_EQ(qAlpha(seen.picture.pixel(list->visualItemRect(list->item(0)).center())), 0);
+    // Held where the mouse is, last moved 40 pixels right and down of the cell's centre.
+    EXPECT_EQ(seen.hotSpot, cell.center() + QPoint(40, 40));
+}
+
+TEST(ResourceAssetsWidget, ClickHandledAfterAGroupSwitchHandsOnNothingStale)
+{
+    ShownPage shown(1, AssetTable::soundEffects());
+    QListWidget* list = listOf(shown.page);
+    QSignalSpy clicked(&shown.page, &ResourceAssetsWidget::assetItemClicked);
+    QListWidgetItem* beep = itemTitled(list, "Beep");
+    ASSERT_TRUE(beep);
+    list->scrollToItem(beep);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(beep).center());
+    // The group changes before the queued click is handled: Beep's item is gone.
+    QPushButton* musical = tagButton(shown.page, "Musical");
+    ASSERT_TRUE(musical);
+    musical->click();
+    ASSERT_EQ(list->count(), 7);
+    QTest::qWait(50);
+    for (const QList<QVariant>& click : clicked)
+        EXPECT_EQ(click.value(1).toString(), ":/soundfx/ambience/Beep.mp3");
 }

@@ -150,3 +150,53 @@ TEST_F(ThumbnailsCacheTest, NamesOfEqualHashKeepTheirOwnPictures)
     EXPECT_EQ(metadata, "2x2");
     EXPECT_EQ(centreOf(pixmap), QColor(Qt::blue));
 }
+
+TEST_F(ThumbnailsCacheTest, FoldersOfEqualHashNeverHandOutEachOthersPictures)
+{
+    // Folders "Aa" and "BB" hash alike, so they share one cache directory;
+    // their files of one name share an entry key there.
+    ASSERT_TRUE(QDir(source.path()).mkpath("Aa"));
+    ASSERT_TRUE(QDir(source.path()).mkpath("BB"));
+    ASSERT_EQ(ThumbnailsCacheFolder::hashText(source.filePath("Aa")),
+              ThumbnailsCacheFolder::hashText(source.filePath("BB")));
+    const QFileInfo inAa = makeFile(source, "Aa/clip.png", 1600000000000);
+    const QFileInfo inBb = makeFile(source, "BB/clip.png", 1600000000000);
+    {
+        LocalThumbnailsCache cache;
+        cache.setThumbnail(inAa, filled(Qt::red), "1x1");
+        cache.setThumbnail(inBb, filled(Qt::blue), "2x2");
+    }
+    LocalThumbnailsCache cache;
+    QString metadataAa;
+    const QPixmap aa = cache.thumbnail(inAa, &metadataAa);
+    EXPECT_TRUE(aa.isNull() || centreOf(aa) == QColor(Qt::red)) << "Aa/clip.png shows another file's picture";
+    EXPECT_TRUE(aa.isNull() || metadataAa == "1x1");
+    QString metadataBb;
+    const QPixmap bb = cache.thumbnail(inBb, &metadataBb);
+    EXPECT_TRUE(bb.isNull() || centreOf(bb) == QColor(Qt::blue)) << "BB/clip.png shows another file's picture";
+    EXPECT_TRUE(bb.isNull() || metadataBb == "2x2");
+    // The latest picture stored under the shared key holds.
+    EXPECT_FALSE(bb.isNull());
+}
+
+TEST_F(ThumbnailsCacheTest, PictureLeftWithoutItsIndexIsWrittenAfresh)
+{
+    const QFileInfo clip = makeFile(source, "clip.png", 1600000000000);
+    {
+        LocalThumbnailsCache cache;
+        cache.setThumbnail(clip, filled(Qt::red), "1x1");
+    }
+    // A save cut short after its pictures: the index never reached the disk.
+    ASSERT_TRUE(QFile::remove(folderDirectory() + "/media.data"));
+    const QFileInfo changed = makeFile(source, "clip.png", 1700000000000);
+    {
+        LocalThumbnailsCache cache;
+        QString metadata;
+        EXPECT_TRUE(cache.thumbnail(changed, &metadata).isNull());
+        cache.setThumbnail(changed, filled(Qt::blue), "2x2");
+    }
+    LocalThumbnailsCache cache;
+    QString metadata;
+    EXPECT_EQ(centreOf(cache.thumbnail(changed, &metadata)), QColor(Qt::blue));
+    EXPECT_EQ(metadata, "2x2");
+}

@@ -1,0 +1,39 @@
+#include "ListItemDrag.h"
+
+#include <QAbstractItemView>
+#include <QDrag>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr qreal kDragOpacity = 0.5;
+constexpr qreal kDragCornerRadius = 2;
+
+QPixmap dragPixmap(QAbstractItemView* view, const QModelIndexList& indexes)
+{
+    QWidget* viewport = view->viewport();
+    QPixmap pixmap(viewport->visibleRegion().boundingRect().size());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setOpacity(kDragOpacity);
+    for (const QModelIndex& index : indexes) {
+        const QRect rect = view->visualRect(index);
+        QPainterPath clip;
+        clip.addRoundedRect(rect, kDragCornerRadius, kDragCornerRadius);
+        painter.setClipPath(clip, Qt::ReplaceClip);
+        painter.drawPixmap(rect, viewport->grab(rect));
+    }
+    return pixmap;
+}
+} // namespace
+
+void ListItemDrag::exec(QAbstractItemView* view, const QModelIndexList& indexes, QMimeData* data,
+                        Qt::DropActions supportedActions)
+{
+    auto* drag = new QDrag(view);
+    drag->setMimeData(data);
+    drag->setPixmap(dragPixmap(view, indexes));
+    drag->setHotSpot(view->viewport()->mapFromGlobal(QCursor::pos()));
+    drag->exec(supportedActions, Qt::CopyAction);
+}
