@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 constexpr int kRulerHeight = 30;
@@ -96,6 +98,16 @@ TEST(Ruler, ZoomedFarOutOnlyEvenSecondsHaveTicks)
     EXPECT_EQ(labelPixels(image, 60 + 30), 0);
     EXPECT_EQ(tickTop(image, 60 + 60), kMajorTop);
     EXPECT_GT(labelPixels(image, 60 + 60), 10);
+}
+
+TEST(Ruler, ScaleWithoutWidthDrawsNothing)
+{
+    // No second has a place to stand: nothing is drawn and painting ends.
+    for (float scale : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) {
+        const QImage image = paintRuler(scale, 400);
+        for (int x = 0; x < image.width(); x += 3)
+            ASSERT_EQ(tickTop(image, x), -1) << "scale " << scale << " x " << x;
+    }
 }
 
 TEST(Ruler, AreaSizesTheRulerUnlessHeld)
