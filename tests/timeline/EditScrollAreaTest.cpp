@@ -106,11 +106,14 @@ TEST_F(EditAreaFixture, EditingToggledDuringTheShiftLeavesTracksInTheirRows)
     addTrack({4.0f});
     SegmentWidget* tile = first->segmentWidgetAt(0);
     // Each toggle lands while the tracks are still on their way.
-    tile->toggleEditing();
-    QTest::qWait(60);
-    tile->toggleEditing();
-    QTest::qWait(60);
-    tile->toggleEditing();
+    const auto toggleThriceWhileMoving = [tile]() {
+        tile->toggleEditing();
+        QTest::qWait(60);
+        tile->toggleEditing();
+        QTest::qWait(60);
+        tile->toggleEditing();
+    };
+    toggleThriceWhileMoving();
     ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
     EXPECT_EQ(trackYs(area), (QList<int>{50, 94, 138}));
     QTest::qWait(250);
@@ -118,11 +121,7 @@ TEST_F(EditAreaFixture, EditingToggledDuringTheShiftLeavesTracksInTheirRows)
     EXPECT_EQ(area->leftTrimBar()->geometry().bottom(), 50 + 43);
     EXPECT_EQ(area->rightTrimBar()->geometry().bottom(), 50 + 43);
 
-    tile->toggleEditing();
-    QTest::qWait(60);
-    tile->toggleEditing();
-    QTest::qWait(60);
-    tile->toggleEditing();
+    toggleThriceWhileMoving();
     ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
     EXPECT_EQ(trackYs(area), (QList<int>{0, 44, 88}));
 
