@@ -140,16 +140,14 @@ void EditScrollArea::_animateTracksTo(const QList<QPair<TrackWidget*, QPoint>>& 
         return;
     if (!alwaysAnimated && !animationsEnabled()) {
         for (const auto& target : targets) {
-            delete _runningMoveOf(target.first);
+            delete runningMoveOf(this, target.first);
             target.first->move(target.second);
         }
         return;
     }
     auto* group = new QParallelAnimationGroup(this);
     for (const auto& target : targets) {
-        // Left running, the earlier move would be stopped by this one's start
-        // together with its whole group, stranding the group's other tracks.
-        delete _runningMoveOf(target.first);
+        delete runningMoveOf(this, target.first);
         auto* animation = new QPropertyAnimation(target.first, "pos", group);
         animation->setDuration(kMoveMs);
         animation->setEndValue(target.second);
@@ -158,25 +156,6 @@ void EditScrollArea::_animateTracksTo(const QList<QPair<TrackWidget*, QPoint>>& 
     ++_tracksAnimating;
     connect(group, &QAbstractAnimation::finished, this, [this]() { --_tracksAnimating; });
     group->start(QAbstractAnimation::DeleteWhenStopped);
-}
-
-QPropertyAnimation* EditScrollArea::_runningMoveOf(const TrackWidget* track) const
-{
-    const auto groups = findChildren<QParallelAnimationGroup*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QParallelAnimationGroup* group : groups) {
-        for (int index = 0; index < group->animationCount(); ++index) {
-            auto* move = qobject_cast<QPropertyAnimation*>(group->animationAt(index));
-            if (move && move->targetObject() == track && move->state() == QAbstractAnimation::Running)
-                return move;
-        }
-    }
-    return nullptr;
-}
-
-QPoint EditScrollArea::_settledPos(const TrackWidget* track) const
-{
-    const QPropertyAnimation* move = _runningMoveOf(track);
-    return move ? move->endValue().toPoint() : track->pos();
 }
 
 void EditScrollArea::removeTrackWidget(TrackWidget* track)
@@ -215,7 +194,7 @@ void EditScrollArea::removeTrackWidgets(const QList<TrackWidget*>& tracks)
     const int row = int(TimelineMetrics::trackHeight());
     QList<QPair<TrackWidget*, QPoint>> targets;
     for (const auto& entry : qAsConst(rowsUp))
-        targets.append({entry.first, _settledPos(entry.first) - QPoint(0, row * entry.second)});
+        targets.append({entry.first, settledPos(this, entry.first) - QPoint(0, row * entry.second)});
     _animateTracksTo(targets, true);
     _assignBackgrounds(firstRemoved);
 }

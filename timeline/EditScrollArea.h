@@ -9,7 +9,6 @@
 #include <QScroller>
 #include <QSize>
 
-class QPropertyAnimation;
 class QTimer;
 class Segment;
 class SegmentDraggingFrameWidget;
@@ -175,10 +174,6 @@ private:
     void _assignBackgrounds(int fromPosition);
     void _fitContent(float duration);
     void _animateTracksTo(const QList<QPair<TrackWidget*, QPoint>>& targets, bool alwaysAnimated);
-    QPropertyAnimation* _runningMoveOf(const TrackWidget* track) const;
-    // Where the track comes to rest: the end of its running move, if any.
-    // Moves build on it, not on a position halfway.
-    QPoint _settledPos(const TrackWidget* track) const;
     bool _handleWheelPhase(QEvent* event);
     void _selectPressed(SegmentWidget* segmentWidget, const QPoint& globalPos);
     bool _isLiveTile(const SegmentWidget* segmentWidget) const;

@@ -9,6 +9,7 @@
 #include "TimelineMetrics.h"
 #include "TrackWidget.h"
 #include "Util.h"
+#include "WidgetAnimations.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -340,7 +341,7 @@ bool EditScrollArea::moveTrackWidget(TrackWidget* dragged, TrackWidget* target)
     const int targetPosition = _tracks.indexOf(target);
     QList<QPair<TrackWidget*, QPoint>> moves;
     auto moveBy = [this, &moves](TrackWidget* track, int dy) {
-        moves.append({track, _settledPos(track) + QPoint(0, dy)});
+        moves.append({track, settledPos(this, track) + QPoint(0, dy)});
     };
     _tracks.removeOne(dragged);
     if (target->segmentWidgetCount() == 0) {

@@ -135,14 +135,14 @@ void EditScrollArea::_shiftTracksBy(int dy)
 {
     QList<QPair<TrackWidget*, QPoint>> targets;
     for (TrackWidget* track : qAsConst(_tracks))
-        targets.append({track, _settledPos(track) + QPoint(0, dy)});
+        targets.append({track, settledPos(this, track) + QPoint(0, dy)});
     _animateTracksTo(targets, false);
 }
 
 int EditScrollArea::_remainingTravel(const SegmentWidget* segmentWidget) const
 {
     const auto* track = qobject_cast<const TrackWidget*>(segmentWidget->parentWidget());
-    return track ? _settledPos(track).y() - track->y() : 0;
+    return track ? settledPos(this, track).y() - track->y() : 0;
 }
 
 // ---- Trim bars --------------------------------------------------------------

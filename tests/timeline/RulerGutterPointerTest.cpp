@@ -130,6 +130,24 @@ TEST(Ruler, AreaSizesTheRulerUnlessHeld)
     EXPECT_EQ(ruler->width(), 9001);
 }
 
+TEST(Gutter, RemovalsInOneTurnCloseUpEveryRow)
+{
+    Segment::setTrackHeight(44);
+    GutterScrollArea gutter(nullptr);
+    gutter.resize(60, 400);
+    QList<int> tags;
+    for (int index = 0; index < 4; ++index)
+        tags.append(gutter.addTrackButton());
+    gutter.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&gutter));
+    // The second removal starts while the first one's moves run.
+    gutter.removeTrackButton(tags[0]);
+    gutter.removeTrackButton(tags[2]);
+    QTest::qWait(300);
+    EXPECT_EQ(gutter.buttonForTag(tags[1])->y(), 3);
+    EXPECT_EQ(gutter.buttonForTag(tags[3])->y(), 44 + 3);
+}
+
 TEST(Pointer, MovesByItsCentreAndDrawsItsStyle)
 {
     setAnimationsEnabled(true);
