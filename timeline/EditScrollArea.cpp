@@ -139,12 +139,15 @@ void EditScrollArea::_animateTracksTo(const QList<QPair<TrackWidget*, QPoint>>& 
     if (targets.isEmpty())
         return;
     if (!alwaysAnimated && !animationsEnabled()) {
-        for (const auto& target : targets)
+        for (const auto& target : targets) {
+            delete runningMoveOf(this, target.first);
             target.first->move(target.second);
+        }
         return;
     }
     auto* group = new QParallelAnimationGroup(this);
     for (const auto& target : targets) {
+        delete runningMoveOf(this, target.first);
         auto* animation = new QPropertyAnimation(target.first, "pos", group);
         animation->setDuration(kMoveMs);
         animation->setEndValue(target.second);
@@ -184,13 +187,14 @@ void EditScrollArea::removeTrackWidgets(const QList<TrackWidget*>& tracks)
     // living tracks (and may move them).
     _tracks = kept;
     for (TrackWidget* track : qAsConst(removed)) {
+        _endDragOfDyingTrack(track);
         track->hide();
         delete track;
     }
     const int row = int(TimelineMetrics::trackHeight());
     QList<QPair<TrackWidget*, QPoint>> targets;
     for (const auto& entry : qAsConst(rowsUp))
-        targets.append({entry.first, entry.first->pos() - QPoint(0, row * entry.second)});
+        targets.append({entry.first, settledPos(this, entry.first) - QPoint(0, row * entry.second)});
     _animateTracksTo(targets, true);
     _assignBackgrounds(firstRemoved);
 }
@@ -200,6 +204,7 @@ void EditScrollArea::clearTrackWidgets()
     const QList<TrackWidget*> tracks = _tracks;
     _tracks.clear();
     for (TrackWidget* track : tracks) {
+        _endDragOfDyingTrack(track);
         track->clearSegmentWidgets();
         delete track;
     }
@@ -401,6 +406,10 @@ void EditScrollArea::onSegmentWidgetDestroyed(QObject* obj)
 {
     // The guarded pointers are already null; the tile's bars and the report
     // are left.
+    if (obj == _draggedObject) {
+        _abandonDrag();
+        emit editScrollAreaEndDraggingSegment();
+    }
     if (obj == _editingObject) {
         _editingObject = nullptr;
         _dropEditingRemains();

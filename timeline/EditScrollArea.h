@@ -185,6 +185,8 @@ private:
     bool _isOnFirstTrack(const SegmentWidget* segmentWidget) const;
     void _dropEditingRemains();
     void _shiftTracksBy(int dy);
+    // How far the tile's track has still to move.
+    int _remainingTravel(const SegmentWidget* segmentWidget) const;
     // A rectangle of a child (at any depth) in content coordinates.
     QRect _inContent(const QWidget* child, const QRect& rect) const;
     void _showTrimBars(SegmentWidget* segmentWidget, int dy);
@@ -214,6 +216,12 @@ private:
     void _removeDropIndicators();
     void _updateAutoScroll(const QPoint& globalPos, int rowHeight, bool horizontal);
     void _stopAutoScroll();
+    // The drag's panel (its remove button's centre, global), drop
+    // indicators, drop frame and auto-scroll go.
+    QPoint _dropDragRemains();
+    void _forgetDrop();
+    void _abandonDrag();
+    void _endDragOfDyingTrack(TrackWidget* track);
     void _onHorizontalAutoScrollTimeout();
     void _onVerticalAutoScrollTimeout();
     void _tellDraggedOffset();
@@ -257,6 +265,8 @@ private:
     // The same for the tile in editing, and whether it sat on the first
     // track (the tracks are shifted down for it).
     const QObject* _editingObject = nullptr;
+    // The same for the dragged tile.
+    const QObject* _draggedObject = nullptr;
     bool _editingOnFirstTrack = false;
     // Set while editing passes between two tiles of the first track, whose
     // tracks stay shifted down.

@@ -9,6 +9,7 @@
 #include "TimelineMetrics.h"
 #include "TrackWidget.h"
 #include "Util.h"
+#include "WidgetAnimations.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -172,6 +173,42 @@ void EditScrollArea::_removeDropIndicators()
         track->removeDropIndicator();
 }
 
+QPoint EditScrollArea::_dropDragRemains()
+{
+    const QPoint trashCentre = _takeTrashCentre();
+    _removeDropIndicators();
+    delete _trackDropFrame;
+    _stopAutoScroll();
+    return trashCentre;
+}
+
+void EditScrollArea::_forgetDrop()
+{
+    _hoveredOperation = 0;
+    _dropTrack = nullptr;
+    _dropTime = 0.0f;
+    _draggedSegmentWidget = nullptr;
+    _draggedObject = nullptr;
+    _scrollAtDragStart = QPoint();
+}
+
+void EditScrollArea::_abandonDrag()
+{
+    // What was dragged is going: nothing is dropped, but the other tiles are
+    // freed and the panel, indicators and auto-scroll go.
+    setSegmentFlag(false, nullptr);
+    _dropDragRemains();
+    _forgetDrop();
+}
+
+void EditScrollArea::_endDragOfDyingTrack(TrackWidget* track)
+{
+    if (!track->isDragging())
+        return;
+    _abandonDrag();
+    emit editScrollAreaEndDraggingTrackWidget(track, false);
+}
+
 void EditScrollArea::onSegmentWidgetDraggingStateChanged(SegmentWidget* segmentWidget, bool dragging)
 {
     if (dragging) {
@@ -180,25 +217,20 @@ void EditScrollArea::onSegmentWidgetDraggingStateChanged(SegmentWidget* segmentW
         stopScrolling();
         setSegmentFlag(true, nullptr);
         _draggedSegmentWidget = segmentWidget;
+        _draggedObject = segmentWidget;
         _scrollAtDragStart = scrollPosition();
         return;
     }
     setSegmentFlag(false, nullptr);
     emit editScrollAreaEndDraggingSegment();
-    const QPoint trashCentre = _takeTrashCentre();
-    _removeDropIndicators();
-    _stopAutoScroll();
+    const QPoint trashCentre = _dropDragRemains();
     // Receivers may delete the tile and its track: the drop is read first
     // and the tile is not touched after the report.
     Segment* segment = segmentWidget->segment();
     const int operation = _hoveredOperation;
     const QPointer<TrackWidget> dropTrack = _dropTrack;
     const float dropTime = _dropTime;
-    _hoveredOperation = 0;
-    _dropTrack = nullptr;
-    _dropTime = 0.0f;
-    _draggedSegmentWidget = nullptr;
-    _scrollAtDragStart = QPoint();
+    _forgetDrop();
     if (operation == 1) {
         emit editScrollAreaCopySegment(segment);
     } else if (operation == 2) {
@@ -268,13 +300,10 @@ void EditScrollArea::onTrackWidgetDraggingStateChanged(TrackWidget* trackWidget,
         return;
     }
     setSegmentFlag(false, nullptr);
-    const QPoint trashCentre = _takeTrashCentre();
-    delete _trackDropFrame;
-    _stopAutoScroll();
+    const QPoint trashCentre = _dropDragRemains();
     const int operation = _hoveredOperation;
     TrackWidget* target = _dropTrack;
-    _hoveredOperation = 0;
-    _dropTrack = nullptr;
+    _forgetDrop();
     bool tagsChanged = false;
     if (operation == 2) {
         // Receivers delete the track: from here on it is only reported.
@@ -311,7 +340,9 @@ bool EditScrollArea::moveTrackWidget(TrackWidget* dragged, TrackWidget* target)
     const int targetId = target->trackId();
     const int targetPosition = _tracks.indexOf(target);
     QList<QPair<TrackWidget*, QPoint>> moves;
-    auto moveBy = [&moves](TrackWidget* track, int dy) { moves.append({track, track->pos() + QPoint(0, dy)}); };
+    auto moveBy = [this, &moves](TrackWidget* track, int dy) {
+        moves.append({track, settledPos(this, track) + QPoint(0, dy)});
+    };
     _tracks.removeOne(dragged);
     if (target->segmentWidgetCount() == 0) {
         _tracks.insert(_tracks.size() - 1, dragged);

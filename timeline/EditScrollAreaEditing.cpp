@@ -90,15 +90,11 @@ void EditScrollArea::_enterEditing(SegmentWidget* segmentWidget)
         gFinishingImmediately = false;
     }
     emit editScrollAreaDidEnterEditingSegment(segmentWidget->segment());
-    int dy = 0;
-    if (onFirstTrack && !previousOnFirstTrack) {
-        dy = kFirstTrackOffset;
-        _shiftTracksBy(dy);
-    } else if (!onFirstTrack && previousOnFirstTrack) {
-        // The leaving steps are moving the tracks up; the bars follow them.
-        dy = -kFirstTrackOffset;
-    }
-    _showTrimBars(segmentWidget, animationsEnabled() ? dy : 0);
+    if (onFirstTrack && !previousOnFirstTrack)
+        _shiftTracksBy(kFirstTrackOffset);
+    // The bars follow the tile's track to where it comes to rest (the
+    // leaving steps may be moving the tracks up).
+    _showTrimBars(segmentWidget, _remainingTravel(segmentWidget));
     _editingSegmentWidget = segmentWidget;
     _editingObject = segmentWidget;
     _editingOnFirstTrack = onFirstTrack;
@@ -139,8 +135,14 @@ void EditScrollArea::_shiftTracksBy(int dy)
 {
     QList<QPair<TrackWidget*, QPoint>> targets;
     for (TrackWidget* track : qAsConst(_tracks))
-        targets.append({track, track->pos() + QPoint(0, dy)});
+        targets.append({track, settledPos(this, track) + QPoint(0, dy)});
     _animateTracksTo(targets, false);
+}
+
+int EditScrollArea::_remainingTravel(const SegmentWidget* segmentWidget) const
+{
+    const auto* track = qobject_cast<const TrackWidget*>(segmentWidget->parentWidget());
+    return track ? settledPos(this, track).y() - track->y() : 0;
 }
 
 // ---- Trim bars --------------------------------------------------------------

@@ -118,9 +118,11 @@ void GutterScrollArea::removeTrackButtons(const QList<int>& tags)
         kept.append(button);
         if (removedAbove == 0)
             continue;
+        const QPoint settled = settledPos(this, button);
+        delete runningMoveOf(this, button);
         auto* animation = new QPropertyAnimation(button, "pos", group);
         animation->setDuration(kMoveMs);
-        animation->setEndValue(button->pos() - QPoint(0, row * removedAbove));
+        animation->setEndValue(settled - QPoint(0, row * removedAbove));
         group->addAnimation(animation);
     }
     _buttons = kept;

@@ -31,9 +31,10 @@ void RulerWidget::setScale(float scale)
 void RulerWidget::paintEvent(QPaintEvent* event)
 {
     const QRect r = event->rect();
-    if (!r.isValid())
-        return;
     const float pxs = TimelineMetrics::pixelsPerSecond() * _scale;
+    // Without a width per second the ticks would never pass the right edge.
+    if (!r.isValid() || !(pxs > 0.0f))
+        return;
     const int margin = TimelineMetrics::leftMargin();
     const bool sparse = pxs < kDenseLimit;
     int second = int((r.x() - margin) / pxs);

@@ -52,3 +52,23 @@ QGraphicsOpacityEffect* newOpacityEffect(QWidget* widget, qreal opacity)
     widget->setGraphicsEffect(effect);
     return effect;
 }
+
+QPropertyAnimation* runningMoveOf(const QObject* owner, const QWidget* widget)
+{
+    const auto groups = owner->findChildren<QParallelAnimationGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QParallelAnimationGroup* group : groups) {
+        for (int index = 0; index < group->animationCount(); ++index) {
+            auto* move = qobject_cast<QPropertyAnimation*>(group->animationAt(index));
+            if (move && move->targetObject() == widget && move->propertyName() == "pos" &&
+                move->state() == QAbstractAnimation::Running)
+                return move;
+        }
+    }
+    return nullptr;
+}
+
+QPoint settledPos(const QObject* owner, const QWidget* widget)
+{
+    const QPropertyAnimation* move = runningMoveOf(owner, widget);
+    return move ? move->endValue().toPoint() : widget->pos();
+}

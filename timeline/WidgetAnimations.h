@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 #include <QVariant>
 
 #include <initializer_list>
@@ -8,6 +9,7 @@
 class QGraphicsOpacityEffect;
 class QObject;
 class QParallelAnimationGroup;
+class QPropertyAnimation;
 class QWidget;
 
 // The program-wide switch for widget animations. Timeline tiles, tracks, the
@@ -32,3 +34,11 @@ QParallelAnimationGroup* animateInParallel(QObject* owner, int milliseconds,
 QGraphicsOpacityEffect* opacityEffectOf(QWidget* widget, qreal initialOpacity);
 // A new opacity effect at the opacity, replacing the widget's effect.
 QGraphicsOpacityEffect* newOpacityEffect(QWidget* widget, qreal opacity);
+// The running "pos" animation of the widget among the groups that are
+// direct children of owner, or null.
+QPropertyAnimation* runningMoveOf(const QObject* owner, const QWidget* widget);
+// Where the widget comes to rest: the end of its running move, or where it
+// is. A new move builds on it, not on a position halfway; the running move
+// is to be deleted first, or starting the new one would stop its whole group
+// and strand the group's other widgets.
+QPoint settledPos(const QObject* owner, const QWidget* widget);

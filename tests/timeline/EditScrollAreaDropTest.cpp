@@ -6,7 +6,11 @@
 #include "SegmentDraggingOperationWidget.h"
 #include "SlideshowLabel.h"
 #include "TooltipButton.h"
+#include "TimelineMetrics.h"
+#include "TrackWidget.h"
 #include "Util.h"
+
+#include <QScrollBar>
 
 namespace {
 
@@ -168,4 +172,72 @@ TEST_F(EditAreaDropTest, RemovingTracksWithAnEditedTileTouchesOnlyLivingTracks)
     EXPECT_EQ(second->y(), 0);
     area->clearTrackWidgets();
     EXPECT_EQ(area->trackWidgetCount(), 0);
+}
+
+TEST_F(EditAreaDropTest, TileDeletedWhileDraggedEndsTheDrag)
+{
+    TrackWidget* track = addTrack({1.0f, 6.0f}, 3.0f, 2.0f);
+    QSignalSpy began(area, &EditScrollArea::editScrollAreaBeginDraggingSegment);
+    QSignalSpy ended(area, &EditScrollArea::editScrollAreaEndDraggingSegment);
+    QSignalSpy moved(area, &EditScrollArea::editScrollAreaMoveSegmentToTrack);
+    SegmentWidget* tile = track->segmentWidgetAt(0);
+    SegmentWidget* other = track->segmentWidgetAt(1);
+    const QPoint start = inWindow(tile, {5, 20});
+    press(start);
+    QTest::qWait(450);
+    moveTo(start + QPoint(3, 0));
+    QTest::qWait(50);
+    ASSERT_EQ(began.count(), 1);
+    ASSERT_TRUE(other->isLocked());
+    // Held at the right edge, where auto-scroll is armed.
+    const QPoint edge = inWindow(area, {area->width() - 30, 30});
+    moveTo(edge);
+    QTest::qWait(20);
+
+    // As the main window on the delete key: the dragged tile goes.
+    track->removeSegmentWidget(tile->segment(), false);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(other->isLocked());
+    EXPECT_FALSE(track->isLocked());
+    EXPECT_EQ(dragPanel(), nullptr);
+    const int scrolled = area->horizontalScrollBar()->value();
+    QTest::qWait(700);
+    EXPECT_EQ(area->horizontalScrollBar()->value(), scrolled);
+    release(edge);
+    QTest::qWait(50);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(moved.count(), 0);
+}
+
+TEST_F(EditAreaDropTest, TrackDeletedWhileDraggedEndsTheDrag)
+{
+    addTrack({1.0f});
+    TrackWidget* track = addTrack({2.0f, 8.0f});
+    TrackWidget* last = addTrack({});
+    QList<bool> ends;
+    QObject::connect(area, &EditScrollArea::editScrollAreaEndDraggingTrackWidget,
+                     [&](TrackWidget* trackWidget, bool tagsChanged) {
+                         EXPECT_EQ(trackWidget, track);
+                         ends.append(tagsChanged);
+                     });
+    const QPoint start = inWindow(track, {TimelineMetrics::inset() + 700, 20});
+    press(start);
+    QTest::qWait(700);
+    moveTo(start + QPoint(3, 3));
+    QTest::qWait(50);
+    ASSERT_TRUE(track->isDragging());
+    ASSERT_TRUE(last->isLocked());
+    moveTo(inWindow(area, {300, area->height() - 5}));
+    QTest::qWait(20);
+
+    area->removeTrackWidget(track);
+    EXPECT_EQ(ends, QList<bool>{false});
+    EXPECT_FALSE(last->isLocked());
+    EXPECT_EQ(dragPanel(), nullptr);
+    const int scrolled = area->verticalScrollBar()->value();
+    QTest::qWait(700);
+    EXPECT_EQ(area->verticalScrollBar()->value(), scrolled);
+    release(inWindow(area, {300, area->height() - 5}));
+    QTest::qWait(50);
+    EXPECT_EQ(ends.size(), 1);
 }

@@ -99,6 +99,41 @@ TEST_F(EditAreaFixture, DoubleClickEditsAndFirstTrackTilesShiftTheTracks)
     EXPECT_EQ(area->rightTrimBar(), nullptr);
 }
 
+TEST_F(EditAreaFixture, EditingToggledDuringTheShiftLeavesTracksInTheirRows)
+{
+    TrackWidget* first = addTrack({1.0f, 6.0f});
+    TrackWidget* second = addTrack({2.0f});
+    addTrack({4.0f});
+    SegmentWidget* tile = first->segmentWidgetAt(0);
+    // Each toggle lands while the tracks are still on their way.
+    const auto toggleThriceWhileMoving = [tile]() {
+        tile->toggleEditing();
+        QTest::qWait(60);
+        tile->toggleEditing();
+        QTest::qWait(60);
+        tile->toggleEditing();
+    };
+    toggleThriceWhileMoving();
+    ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
+    EXPECT_EQ(trackYs(area), (QList<int>{50, 94, 138}));
+    QTest::qWait(250);
+    ASSERT_NE(area->leftTrimBar(), nullptr);
+    EXPECT_EQ(area->leftTrimBar()->geometry().bottom(), 50 + 43);
+    EXPECT_EQ(area->rightTrimBar()->geometry().bottom(), 50 + 43);
+
+    toggleThriceWhileMoving();
+    ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
+    EXPECT_EQ(trackYs(area), (QList<int>{0, 44, 88}));
+
+    // A removal during the shift moves only the tracks below it; the track
+    // above still ends its own move.
+    tile->toggleEditing();
+    QTest::qWait(60);
+    area->removeTrackWidget(second);
+    ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
+    EXPECT_EQ(trackYs(area), (QList<int>{50, 94}));
+}
+
 TEST_F(EditAreaFixture, LeavingEditingEndsTheEditedTransition)
 {
     setAnimationsEnabled(false);

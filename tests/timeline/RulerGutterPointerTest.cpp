@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 constexpr int kRulerHeight = 30;
@@ -98,6 +100,16 @@ TEST(Ruler, ZoomedFarOutOnlyEvenSecondsHaveTicks)
     EXPECT_GT(labelPixels(image, 60 + 60), 10);
 }
 
+TEST(Ruler, ScaleWithoutWidthDrawsNothing)
+{
+    // No second has a place to stand: nothing is drawn and painting ends.
+    for (float scale : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN()}) {
+        const QImage image = paintRuler(scale, 400);
+        for (int x = 0; x < image.width(); x += 3)
+            ASSERT_EQ(tickTop(image, x), -1) << "scale " << scale << " x " << x;
+    }
+}
+
 TEST(Ruler, AreaSizesTheRulerUnlessHeld)
 {
     RulerScrollArea area(nullptr);
@@ -116,6 +128,24 @@ TEST(Ruler, AreaSizesTheRulerUnlessHeld)
     area.resize(9000, kRulerHeight);
     area.setScale(1.0f, 0.0f);
     EXPECT_EQ(ruler->width(), 9001);
+}
+
+TEST(Gutter, RemovalsInOneTurnCloseUpEveryRow)
+{
+    Segment::setTrackHeight(44);
+    GutterScrollArea gutter(nullptr);
+    gutter.resize(60, 400);
+    QList<int> tags;
+    for (int index = 0; index < 4; ++index)
+        tags.append(gutter.addTrackButton());
+    gutter.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&gutter));
+    // The second removal starts while the first one's moves run.
+    gutter.removeTrackButton(tags[0]);
+    gutter.removeTrackButton(tags[2]);
+    QTest::qWait(300);
+    EXPECT_EQ(gutter.buttonForTag(tags[1])->y(), 3);
+    EXPECT_EQ(gutter.buttonForTag(tags[3])->y(), 44 + 3);
 }
 
 TEST(Pointer, MovesByItsCentreAndDrawsItsStyle)
