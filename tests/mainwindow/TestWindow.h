@@ -24,6 +24,7 @@ public:
     using MainWindow::_showOpenProjectError;
 
     AVComposition* composition() const { return _composition; }
+    VideoThumbnailsCache* thumbnailsCache() const { return _thumbnailsCache; }
     AVGLWidget* preview() const { return _previewWidget; }
 
     bool startEngine(int width, int height)

@@ -1,0 +1,115 @@
+#include "TestWindow.h"
+
+#include "AVAudioSegment.h"
+#include "AVVideoSegment.h"
+#include "IsolatedSettings.h"
+#include "MovieSegment.h"
+#include "ProjectManager.h"
+#include "ProjectTestSupport.h"
+#include "TestMedia.h"
+#include "UserSettings.h"
+#include "VideoThumbnailsCache.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Trip");
+
+template <typename Condition>
+bool waitUntil(Condition condition, int timeoutMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
+
+class MainWindowEngine : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(kName); }
+
+    // A movie of the project, created in the engine by its loading task.
+    AVVideoSegment* addMovie(TestWindow& window, const QString& fixture)
+    {
+        const QString path = dir + "/" + fixture;
+        QFile::copy(TestMedia::path(fixture), path);
+        auto* movie = new MovieSegment(path, 0.0f, &window);
+        window.projectManager()->appendSegment(movie, nullptr);
+        secondId = movie->secondEngineId();
+        const uint32_t id = uint32_t(movie->serialNumber());
+        AVComposition* composition = window.composition();
+        if (!waitUntil([&] { return composition->findSegment(id) && composition->findSegment(uint32_t(secondId)); }))
+            return nullptr;
+        return dynamic_cast<AVVideoSegment*>(composition->findSegment(id));
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QString dir;
+    int32_t secondId = 0;
+};
+
+} // namespace
+
+TEST_F(MainWindowEngine, MovieSegmentsAreCreatedAsTheSettingsAndCacheSay)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(640, 360))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    UserSettings::instance()->setHardwareCodec(false);
+    // The thumbnails of this file are cached already: the engine makes none.
+    QImage thumbnail(32, 18, QImage::Format_ARGB32);
+    thumbnail.fill(Qt::red);
+    window.thumbnailsCache()->setThumbnail(dir + "/clip_h264_aac.mp4", thumbnail, 0);
+    AVVideoSegment* cached = addMovie(window, QStringLiteral("clip_h264_aac.mp4"));
+    ASSERT_NE(cached, nullptr);
+    EXPECT_EQ(cached->thumbnailHeight(), 0u);
+    EXPECT_TRUE(cached->isSoftwareOnly());
+    EXPECT_NE(dynamic_cast<AVAudioSegment*>(window.composition()->findSegment(uint32_t(secondId))), nullptr);
+
+    UserSettings::instance()->setHardwareCodec(true);
+    AVVideoSegment* fresh = addMovie(window, QStringLiteral("fps60.mp4"));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->thumbnailHeight(), uint32_t(Segment::trackHeight() * window.devicePixelRatioF()));
+    EXPECT_FALSE(fresh->isSoftwareOnly());
+    window._finishClosing();
+}
+
+TEST_F(MainWindowEngine, ClosingGrabsTheCoverAndSurvivesLoadingMovies)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(1920, 1080))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    for (int index = 0; index < 4; ++index) {
+        const QString path = dir + QStringLiteral("/clip%1.mp4").arg(index);
+        QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), path);
+        window.projectManager()->appendSegment(new MovieSegment(path, float(index), &window), nullptr);
+    }
+    window.projectManager()->setModified(true);
+    window._finishClosing();
+    QImageReader cover(dir + "/shot.jpg");
+    EXPECT_EQ(cover.size(), QSize(640, 360));
+    EXPECT_TRUE(QFile::exists(dir + "/project.xml"));
+    EXPECT_EQ(window.projectManager(), nullptr);
+}
+
+TEST_F(MainWindowEngine, AFixedCoverIsKept)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(1920, 1080))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    QImage own(100, 50, QImage::Format_RGB32);
+    own.fill(Qt::green);
+    ASSERT_TRUE(own.save(dir + "/shot.jpg"));
+    window.projectManager()->setFixCoverImage(true);
+    window._finishClosing();
+    EXPECT_EQ(QImageReader(dir + "/shot.jpg").size(), QSize(100, 50));
+}
