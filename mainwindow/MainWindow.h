@@ -138,6 +138,11 @@ protected:
     void _finishClosing();
     // Creates the engine side of a loaded segment; runs on pool threads.
     void _createEngineSegment(Segment* segment);
+    // Applies a segment's changed start or length (insert mode, or force:
+    // the later segments of its track follow); false when nothing changed.
+    bool _applySegmentTiming(Segment* segment, bool force);
+    // Moves every segment of the track starting after the time; the count moved.
+    int _shiftSegmentsAfter(float delta, float after, int trackId, bool animated);
 
     AVGLWidget* _previewWidget = nullptr;
     AVComposition* _composition = nullptr;
@@ -212,4 +217,7 @@ private:
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;
     bool _isFileUsedBySegment(const QString& path, const Segment* except) const;
+    void _setEngineStartTime(const Segment* segment);
+    void _relayoutSegmentWidget(const Segment* segment, bool animated);
+    void _pushSegmentTiming(const Segment* segment);
 };

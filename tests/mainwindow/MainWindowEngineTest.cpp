@@ -4,6 +4,7 @@
 #include "AVVideoSegment.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
+#include "TextSegment.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "TestMedia.h"
@@ -112,4 +113,58 @@ TEST_F(MainWindowEngine, AFixedCoverIsKept)
     window.projectManager()->setFixCoverImage(true);
     window._finishClosing();
     EXPECT_EQ(QImageReader(dir + "/shot.jpg").size(), QSize(100, 50));
+}
+
+namespace {
+
+TextSegment* addText(TestWindow& window, float start, float duration, int track)
+{
+    auto* text = new TextSegment(QStringLiteral("caption"), start, duration, &window, nullptr);
+    text->setTrackId(track);
+    window.projectManager()->appendSegment(text, nullptr);
+    return text;
+}
+
+double engineStart(TestWindow& window, const Segment* segment)
+{
+    AVSegment* engineSegment = window.composition()->findSegment(uint32_t(segment->serialNumber()));
+    return engineSegment ? engineSegment->startTime() : -1.0;
+}
+
+} // namespace
+
+TEST_F(MainWindowEngine, InsertModeFrontTrimPullsTheTrackUp)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(640, 360))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    TextSegment* first = addText(window, 0.0f, 10.0f, 1);
+    TextSegment* second = addText(window, 10.0f, 10.0f, 1);
+    TextSegment* third = addText(window, 20.0f, 10.0f, 1);
+    TextSegment* otherTrack = addText(window, 5.0f, 10.0f, 2);
+    ASSERT_TRUE(waitUntil([&] { return engineStart(window, third) >= 0.0 && engineStart(window, otherTrack) >= 0.0; }));
+    window.projectManager()->setModified(false);
+
+    window.beginEditing(first);
+    EXPECT_FALSE(window._applySegmentTiming(first, false));
+    EXPECT_FALSE(window.projectManager()->isModified());
+
+    first->setStartTime(2.0f);
+    ASSERT_TRUE(window._applySegmentTiming(first, false));
+    EXPECT_FLOAT_EQ(first->rangeStart(), 0.0f);
+    EXPECT_FLOAT_EQ(first->duration(), 8.0f);
+    EXPECT_FLOAT_EQ(second->rangeStart(), 8.0f);
+    EXPECT_FLOAT_EQ(third->rangeStart(), 18.0f);
+    EXPECT_FLOAT_EQ(otherTrack->rangeStart(), 5.0f);
+    EXPECT_NEAR(engineStart(window, second), 8.0, 1e-5);
+    EXPECT_NEAR(engineStart(window, third), 18.0, 1e-5);
+    EXPECT_NEAR(window.composition()->findSegment(uint32_t(first->serialNumber()))->duration(), 8.0, 1e-5);
+    EXPECT_TRUE(window.projectManager()->isModified());
+
+    // A change within the tolerance moves nothing else but reaches the engine.
+    first->setEndTime(8.0005f);
+    ASSERT_TRUE(window._applySegmentTiming(first, false));
+    EXPECT_FLOAT_EQ(second->rangeStart(), 8.0f);
+    EXPECT_NEAR(window.composition()->findSegment(uint32_t(first->serialNumber()))->duration(), 8.0005, 1e-4);
+    window._finishClosing();
 }

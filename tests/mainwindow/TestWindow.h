@@ -6,6 +6,7 @@
 #include "AVImageLoader.h"
 #include "AVRender.h"
 #include "MainWindow.h"
+#include "Segment.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@ class TestWindow : public MainWindow
 {
 public:
     using MainWindow::MainWindow;
+    using MainWindow::_applySegmentTiming;
     using MainWindow::_cleanProjectFolder;
     using MainWindow::_finishClosing;
     using MainWindow::_removeExportedFiles;
@@ -24,6 +26,12 @@ public:
     using MainWindow::_showOpenProjectError;
 
     AVComposition* composition() const { return _composition; }
+    // What the timeline records when a trim or move begins.
+    void beginEditing(const Segment* segment)
+    {
+        _previousRangeStart = segment->rangeStart();
+        _previousRangeEnd = segment->rangeStart() + segment->duration();
+    }
     VideoThumbnailsCache* thumbnailsCache() const { return _thumbnailsCache; }
     AVGLWidget* preview() const { return _previewWidget; }
 
