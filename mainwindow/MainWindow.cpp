@@ -46,6 +46,10 @@ MainWindow::MainWindow(const QString& projectName, const QString& folderName, QW
     setAcceptDrops(true);
     AVEngine::setCodecFlag(1);
     _createActions();
+    // Queued even when the composition answers on this thread, so that a
+    // grab's loop always runs; answers nobody waits for are freed there.
+    connect(this, &MainWindow::avcompositionSegmentGrabImageCompleted, this,
+            &MainWindow::_onSegmentGrabImageCompleted, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()

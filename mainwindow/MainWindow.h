@@ -20,6 +20,7 @@ class AVSegment;
 class EditScrollArea;
 class ProjectManager;
 class QAction;
+class QEventLoop;
 class QTimer;
 class RulerScrollArea;
 class VideoThumbnailsCache;
@@ -115,6 +116,9 @@ signals:
 protected slots:
     void onActionFullscreenTriggered();
 
+private slots:
+    void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
+
 protected:
     // Hooks the desktop window overrides.
     virtual void _showProjectSettings() {}
@@ -141,6 +145,9 @@ protected:
     // Applies a segment's changed start or length (insert mode, or force:
     // the later segments of its track follow); false when nothing changed.
     bool _applySegmentTiming(Segment* segment, bool force);
+    // The segment's current frame from the composition, or null when none
+    // came within a bound; the caller owns the buffer.
+    AVPixelBuffer* _grabSegmentImage(Segment* segment);
     // Moves every segment of the track starting after the time; the count moved.
     int _shiftSegmentsAfter(float delta, float after, int trackId, bool animated);
 
@@ -211,6 +218,11 @@ protected:
     std::atomic<float> _devicePixelRatio{1.0f};
 
 private:
+    // The grab being waited for: its loop, segment id and result.
+    QEventLoop* _grabLoop = nullptr;
+    int32_t _grabSegmentId = 0;
+    AVPixelBuffer* _grabResult = nullptr;
+
     QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window);
     void _createActions();
     void _saveCoverImage();

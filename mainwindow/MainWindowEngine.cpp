@@ -5,6 +5,7 @@
 #include "AVComposition.h"
 #include "AVEngine.h"
 #include "AVExporter.h"
+#include "AVPixelBuffer.h"
 #include "AVRender.h"
 #include "AVSegment.h"
 #include "ImageSegment.h"
@@ -14,6 +15,20 @@
 #include "VideoThumbnailsCache.h"
 
 #include <QDebug>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The renderer answers a snapshot with its next frame; a paused or stalled
+// one must not hold the interface longer than this.
+constexpr int kGrabTimeoutMs = 3000;
+
+} // namespace
 
 void MainWindow::AVSegmentLoadStatusCallback(AVComposition*, AVSegment* segment, void* context)
 {
@@ -112,4 +127,38 @@ void MainWindow::_createEngineSegment(Segment* segment)
     } else if (type == QLatin1String("TEXT")) {
         _engine->createTextSegment(id, segment->text().toUtf8().constData(), start, duration);
     }
+}
+
+AVPixelBuffer* MainWindow::_grabSegmentImage(Segment* segment)
+{
+    if (!_composition || !_engine || _grabLoop)
+        return nullptr;
+    QEventLoop loop;
+    QPointer<MainWindow> window(this);
+    _grabLoop = &loop;
+    _grabSegmentId = segment->serialNumber();
+    _grabResult = nullptr;
+    QTimer::singleShot(kGrabTimeoutMs, &loop, &QEventLoop::quit);
+    _composition->requestSegmentSnapshot(uint32_t(_grabSegmentId), &MainWindow::AVSegmentGrabImageCallback, this);
+    _engine->requestRedraw();
+    loop.exec();
+    // The window may have been closed and deleted while the loop ran.
+    if (!window)
+        return nullptr;
+    _grabLoop = nullptr;
+    _grabSegmentId = 0;
+    return std::exchange(_grabResult, nullptr);
+}
+
+void MainWindow::_onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height)
+{
+    // A refusal for an unknown segment carries no id.
+    const bool awaited = _grabLoop && !_grabResult && (segId == _grabSegmentId || (!imgData && segId == 0));
+    if (!awaited) {
+        std::free(imgData);
+        return;
+    }
+    _grabResult = imgData ? avPixelBufferWrap(imgData, uint32_t(stride / 4), uint32_t(height), AVPixelFormatBGRA32)
+                          : nullptr;
+    _grabLoop->quit();
 }

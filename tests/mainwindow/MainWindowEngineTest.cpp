@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include "AVAudioSegment.h"
+#include "AVPixelBuffer.h"
 #include "AVVideoSegment.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
@@ -166,5 +167,38 @@ TEST_F(MainWindowEngine, InsertModeFrontTrimPullsTheTrackUp)
     ASSERT_TRUE(window._applySegmentTiming(first, false));
     EXPECT_FLOAT_EQ(second->rangeStart(), 8.0f);
     EXPECT_NEAR(window.composition()->findSegment(uint32_t(first->serialNumber()))->duration(), 8.0005, 1e-4);
+    window._finishClosing();
+}
+
+TEST_F(MainWindowEngine, GrabAnswersWithTheFrameOrNullWhenAnotherIsPending)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(640, 360))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    // Snapshots are of video layers: the picture of the movie at its own size.
+    AVVideoSegment* video = addMovie(window, QStringLiteral("clip_h264_aac.mp4"));
+    ASSERT_NE(video, nullptr);
+    Segment* movie = window.projectManager()->segmentAt(0);
+    window.engine()->setSegmentFlag2(movie->serialNumber(), 1);
+    ASSERT_TRUE(waitUntil([&] { return video->imageWidth() > 0; }));
+    AVPixelBuffer* frame = window._grabSegmentImage(movie);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(avPixelBufferWidth(frame), video->imageWidth());
+    EXPECT_EQ(avPixelBufferHeight(frame), video->imageHeight());
+    avPixelBufferFree(frame);
+
+    // A request of someone else is pending: the composition refuses at once.
+    static std::atomic<int> otherAnswers{0};
+    window.composition()->requestSegmentSnapshot(
+        uint32_t(movie->serialNumber()),
+        [](AVComposition*, AVSegment*, uint8_t* pixels, int32_t, int32_t, void*) {
+            std::free(pixels);
+            ++otherAnswers;
+        },
+        nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(window._grabSegmentImage(movie), nullptr);
+    EXPECT_LT(clock.elapsed(), 2500) << "waited for the bound instead of taking the refusal";
     window._finishClosing();
 }

@@ -21,6 +21,7 @@ public:
     using MainWindow::_applySegmentTiming;
     using MainWindow::_cleanProjectFolder;
     using MainWindow::_finishClosing;
+    using MainWindow::_grabSegmentImage;
     using MainWindow::_removeExportedFiles;
     using MainWindow::_saveProject;
     using MainWindow::_showOpenProjectError;
