@@ -4,6 +4,7 @@
 #include "SegmentListener.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QThread>
 
@@ -228,6 +229,7 @@ private:
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;
+    QSet<QString> _usedFilePaths(const Segment* except) const;
     bool _isFileUsedBySegment(const QString& path, const Segment* except) const;
     void _setEngineStartTime(const Segment* segment);
     void _relayoutSegmentWidget(const Segment* segment, bool animated);

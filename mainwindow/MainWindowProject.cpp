@@ -68,8 +68,9 @@ void MainWindow::_cleanProjectFolder()
 {
     const QDir folder(ProjectManager::projectDirectory(_projectName, _folderName));
     const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    const QSet<QString> used = _usedFilePaths(nullptr);
     for (const QFileInfo& file : files) {
-        if (!_isProjectOwnFile(file.fileName()) && !_isFileUsedBySegment(file.absoluteFilePath(), nullptr))
+        if (!_isProjectOwnFile(file.fileName()) && !used.contains(QDir::cleanPath(file.absoluteFilePath())))
             QFile::remove(file.absoluteFilePath());
     }
     _projectManager->removeHistory(_projectName, _folderName);
@@ -84,9 +85,10 @@ void MainWindow::_removeExportedFiles()
     const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)$")
                                               .arg(QRegularExpression::escape(_projectName)));
     const QStringList names = folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    const QSet<QString> used = _usedFilePaths(nullptr);
     for (const QString& name : names) {
         const QString path = folder.absoluteFilePath(name);
-        if (cachedExport.match(name).hasMatch() && !_isFileUsedBySegment(path, nullptr))
+        if (cachedExport.match(name).hasMatch() && !used.contains(QDir::cleanPath(path)))
             QFile::remove(path);
     }
 }

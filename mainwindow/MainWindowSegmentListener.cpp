@@ -240,18 +240,21 @@ bool MainWindow::segmentIsFileUsedByOtherSegment(Segment* segment, const QString
     return _isFileUsedBySegment(path, segment);
 }
 
-// Compares the files the segments resolve to, so that two segments sharing
-// one file are found whatever name each stored.
-bool MainWindow::_isFileUsedBySegment(const QString& path, const Segment* except) const
+// The files the segments resolve to, so that two segments sharing one file
+// are found whatever name each stored.
+QSet<QString> MainWindow::_usedFilePaths(const Segment* except) const
 {
-    const QString wanted = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QSet<QString> paths;
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
         const Segment* segment = _projectManager->segmentAt(index);
-        if (segment == except)
-            continue;
-        const QString file = segment->absoluteFilePath();
-        if (!file.isEmpty() && QDir::cleanPath(file) == wanted)
-            return true;
+        const QString file = segment == except ? QString() : segment->absoluteFilePath();
+        if (!file.isEmpty())
+            paths.insert(QDir::cleanPath(file));
     }
-    return false;
+    return paths;
+}
+
+bool MainWindow::_isFileUsedBySegment(const QString& path, const Segment* except) const
+{
+    return _usedFilePaths(except).contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }

@@ -5,6 +5,7 @@
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "TestMedia.h"
+#include "TextSegment.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,4 +125,24 @@ TEST_F(MainWindowProject, SavingAModifiedProjectRemovesItsCachedExports)
     EXPECT_TRUE(QFile::exists(otherProject));
     EXPECT_TRUE(QFile::exists(dir + "/project.xml"));
     EXPECT_FALSE(window.projectManager()->isModified());
+}
+
+TEST_F(MainWindowProject, ASharedFileIsFoundByItsResolvedPath)
+{
+    TestWindow window(kName, QString());
+    const QString drawing = dir + "/drawingImage-1.png";
+    writeFile(drawing, "x");
+    // One stores the bare name (inside the project), the other the full path of the same file.
+    auto* inside = new TextSegment(QStringLiteral("a"), 0.0f, 1.0f, &window, nullptr);
+    inside->setFilePath(drawing);
+    auto* outside = new TextSegment(QStringLiteral("b"), 1.0f, 1.0f, &window, nullptr);
+    outside->setFilePath(dir + "/../" + kName + "/drawingImage-1.png");
+    window.projectManager()->appendSegment(inside, nullptr);
+    window.projectManager()->appendSegment(outside, nullptr);
+    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(inside, drawing));
+    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(outside, drawing));
+    window.projectManager()->removeSegment(outside);
+    delete outside;
+    EXPECT_FALSE(window.segmentIsFileUsedByOtherSegment(inside, drawing));
+    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(nullptr, drawing));
 }
