@@ -109,6 +109,13 @@ void MainWindow::_createActions()
     _actionMovieSettings->setMenuRole(QAction::NoRole);
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // The screen is known once shown; loading tasks read the cached value.
+    _devicePixelRatio = float(devicePixelRatioF());
+    CommonMainWindow::showEvent(event);
+}
+
 void MainWindow::onActionFullscreenTriggered()
 {
     _toggleFullScreen();

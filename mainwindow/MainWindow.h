@@ -121,6 +121,8 @@ private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
 
 protected:
+    void showEvent(QShowEvent* event) override;
+
     // Hooks the desktop window overrides.
     virtual void _showProjectSettings() {}
     virtual void _toggleFullScreen() {}

@@ -1,5 +1,6 @@
 #include "TestWindow.h"
 
+#include "AVExporter.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 
@@ -140,4 +141,42 @@ TEST(MainWindowCopy, CopiesWholeFilesAndEndsOnShortOrFailingOnes)
         result = copyOnThread(shortFile, dir.filePath(QStringLiteral("online")));
         EXPECT_FALSE(result.success);
     }
+}
+
+TEST(MainWindowRelay, EngineReportsBecomeTheirSignals)
+{
+    TemporaryProduct product;
+    MainWindow window(kName, QString());
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    QSignalSpy progress(&window, &MainWindow::avexporterProgressChanged);
+    QSignalSpy remaining(&window, &MainWindow::avexporterRemainingTimeChanged);
+    MainWindow::AVExporterCallback(nullptr, AVExporter_Msg_Finished, 0.0, &window);
+    MainWindow::AVExporterCallback(nullptr, AVExporter_Msg_Progress, 0.25, &window);
+    MainWindow::AVExporterCallback(nullptr, AVExporter_Msg_RemainingTime, 12.5, &window);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.first().first().toInt(), 0);
+    ASSERT_EQ(progress.count(), 1);
+    EXPECT_FLOAT_EQ(progress.first().first().toFloat(), 0.25f);
+    ASSERT_EQ(remaining.count(), 1);
+    EXPECT_DOUBLE_EQ(remaining.first().first().toDouble(), 12.5);
+
+    // A frame of a renderer without a composition has no duration to report.
+    AVRender render(nullptr, 64, 36);
+    QSignalSpy rendered(&window, &MainWindow::avrenderProgressChanged);
+    QSignalSpy status(&window, &MainWindow::avrenderStatusChanged);
+    MainWindow::AVRenderCallback(&render, AVRender::StateFrameDrawn, 1.0, &window);
+    EXPECT_EQ(rendered.count(), 0);
+    AVComposition composition(64, 36, AVEngine::kSampleRate, AVEngine::kChannelCount, nullptr);
+    render.setComposition(&composition);
+    MainWindow::AVRenderCallback(&render, AVRender::StateFrameDrawn, 1.0, &window);
+    EXPECT_EQ(rendered.count(), 1);
+    render.setComposition(nullptr);
+    MainWindow::AVRenderCallback(&render, AVRender::StateEnded, 0.0, &window);
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status.first().first().toInt(), int(AVRender::StateEnded));
+
+    QSignalSpy thumbnails(&window, &MainWindow::avsegmentLoadStatusUpdated);
+    MainWindow::AVSegmentThumbnailStatusCallback(7, &window);
+    ASSERT_EQ(thumbnails.count(), 1);
+    EXPECT_EQ(thumbnails.first(), (QList<QVariant>{7, 0, 1, 0}));
 }
