@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Show in File Explorer</source>
-        <translation>Afficher dans l&apos;explorateur de fichiers</translation>
+        <translation>Afficher dans l'explorateur de fichiers</translation>
     </message>
 </context>
 <context>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Cannot save the color scheme</source>
-        <translation>Impossible d&apos;enregistrer le préréglage de couleurs</translation>
+        <translation>Impossible d'enregistrer le préréglage de couleurs</translation>
     </message>
     <message>
         <source>Done</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>Easing Type</source>
-        <translation>Type d&apos;accélération</translation>
+        <translation>Type d'accélération</translation>
     </message>
     <message>
         <source>Apply to all transitions</source>

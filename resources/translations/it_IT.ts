@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Insert a Picture</source>
-        <translation>Inserisci un&apos;immagine</translation>
+        <translation>Inserisci un'immagine</translation>
     </message>
 </context>
 <context>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Do you really want to remove scheme &quot;%1&quot;?</source>
-        <translation>Vuoi davvero rimuovere lo schema &quot;%1&quot;?</translation>
+        <translation>Vuoi davvero rimuovere lo schema "%1"?</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>Open a Picture</source>
-        <translation>Apri un&apos;immagine</translation>
+        <translation>Apri un'immagine</translation>
     </message>
 </context>
 <context>

@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Do you really want to remove scheme &quot;%1&quot;?</source>
-        <translation>구성표 &quot;%1&quot;을(를) 삭제하시겠습니까?</translation>
+        <translation>구성표 "%1"을(를) 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>Remove</source>

@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Do you really want to remove scheme &quot;%1&quot;?</source>
-        <translation>Deseja mesmo remover o esquema &quot;%1&quot;?</translation>
+        <translation>Deseja mesmo remover o esquema "%1"?</translation>
     </message>
     <message>
         <source>Remove</source>
