@@ -157,6 +157,11 @@ bool AVSegment::isVideo() const
     return false;
 }
 
+bool AVSegment::decodesInHardware() const
+{
+    return false;
+}
+
 AVAnimatedValues* AVSegment::currentValues()
 {
     return nullptr;

@@ -60,6 +60,8 @@ public:
 
     virtual bool isText() const;
     virtual bool isVideo() const;
+    // Whether pictures may come from a hardware decoder (no by default).
+    virtual bool decodesInHardware() const;
 
     // The current values that transitions write; null for a segment without any.
     virtual AVAnimatedValues* currentValues();

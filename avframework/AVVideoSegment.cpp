@@ -640,6 +640,16 @@ void AVVideoSegment::setSoftwareOnly(bool softwareOnly)
     _stream->setSoftwareOnly(softwareOnly);
 }
 
+bool AVVideoSegment::isSoftwareOnly() const
+{
+    return _stream->isSoftwareOnly();
+}
+
+bool AVVideoSegment::decodesInHardware() const
+{
+    return !_stream->isSoftwareOnly();
+}
+
 void AVVideoSegment::resetStepMultiplier()
 {
     _stream->setStepMultiplier(1);

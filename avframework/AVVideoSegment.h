@@ -63,7 +63,11 @@ public:
     // Called once all thumbnails have arrived, with their count as argument.
     void setThumbnailCallback(Callback callback, void* context);
 
+    uint32_t thumbnailHeight() const { return _thumbnailHeight; }
     void setSoftwareOnly(bool softwareOnly);
+    bool isSoftwareOnly() const;
+    // Until a stalled hardware decoder falls back, the stream decodes in hardware where it can.
+    bool decodesInHardware() const override;
     void resetStepMultiplier();
     uint32_t stepMultiplier() const;
     void setSizeHints(uint32_t width, uint32_t height);

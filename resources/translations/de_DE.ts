@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>Im Dateimanager anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Bildschirm ausfüllen</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Zeichnung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>Bereichsauswahl starten</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>Vollbild umschalten</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Datei hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>Von Kamera hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>Von Mikrofon hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>Zeichnung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Übergang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>Übergang bearbeiten</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>Nächste Position</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>Vorherige Position</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>Exportieren &amp;&amp; Teilen</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>Fehler beim Öffnen der Eigenschaften (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>Projektkonvertierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>Projekt konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>Das aktuelle Filmprojekt ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Projekt einer neueren Version</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna kann kein Filmprojekt einer neueren Version öffnen. Bitte aktualisieren Sie Vidorna auf die neueste Version.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>Film konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Ladefehler</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;Musik&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;Kein Text&gt;</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>Mostrar en el explorador de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantener relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Llenar la pantalla</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Tamaño original</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Editar dibujo</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>Iniciar selección de rango</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>Alternar modo insertar/sobrescribir</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>Alternar pantalla completa</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Añadir archivo...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>Añadir desde la cámara...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>Añadir desde el micrófono...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>Añadir dibujo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Añadir transición</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>Editar transición</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>Posición siguiente</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>Posición anterior</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>Exportar &amp;&amp; compartir</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>Configuración...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>Error al abrir las propiedades (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>Error al convertir el proyecto</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>Error al abrir el proyecto</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>El proyecto de vídeo actual está dañado.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Proyecto de una versión superior</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna no puede abrir un proyecto de vídeo de una versión superior. Actualiza Vidorna a la última versión.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>No se pudo guardar el vídeo</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Error de carga</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;Música&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;Sin texto&gt;</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>Afficher dans l'explorateur de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Remplir l'écran</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Taille d'origine</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Modifier le dessin</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>Démarrer la sélection de plage</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>Basculer le mode insertion/écrasement</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>Basculer en plein écran</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Ajouter un fichier...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>Ajouter depuis la caméra...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>Ajouter depuis le microphone...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>Ajouter un dessin</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Scinder</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Ajouter une transition</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>Modifier la transition</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>Position suivante</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>Position précédente</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>Exporter &amp;&amp; partager</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>Configuration...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>Erreur lors de l'ouverture des propriétés (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>Échec de la conversion du projet</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>Échec de l'ouverture du projet</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>Le projet vidéo actuel est endommagé.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Projet d'une version plus récente</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna ne peut pas ouvrir un projet vidéo d'une version plus récente. Veuillez mettre Vidorna à jour vers la dernière version.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>Échec de l'enregistrement de la vidéo</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Erreur de chargement</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;Musique&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;Aucun texte&gt;</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>Mostra in Esplora file</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Riempi lo schermo</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Dimensioni originali</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Modifica disegno</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>Avvia selezione intervallo</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>Attiva/disattiva schermo intero</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Aggiungi file...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>Aggiungi da fotocamera...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>Aggiungi da microfono...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>Aggiungi disegno</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Aggiungi transizione</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>Modifica transizione</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>Posizione successiva</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>Posizione precedente</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>Esporta &amp;&amp; condividi</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>Configurazione...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>Errore durante l'apertura delle proprietà (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>Conversione del progetto non riuscita</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>Apertura del progetto non riuscita</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>Il progetto video corrente è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Progetto di una versione successiva</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna non può aprire un progetto video di una versione successiva. Aggiorna Vidorna all'ultima versione.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>Impossibile salvare il video</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Errore di caricamento</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;Musica&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;Nessun testo&gt;</translation>
     </message>
 </context>
 <context>

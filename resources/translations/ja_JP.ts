@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>ファイルエクスプローラーで表示</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>縦横比を維持</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>デフォルトに戻す</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>画面いっぱいに表示</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>描画を編集</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>範囲選択を開始</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>挿入/上書きモードの切り替え</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>全画面表示の切り替え</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>ファイルを追加...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>カメラから追加...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>マイクから追加...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>手描きを追加</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>トランジションを追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>トランジションを編集</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>次の位置</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>前の位置</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>書き出し &amp;&amp; 共有</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>設定...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>プロパティを開く際にエラーが発生しました (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>プロジェクトの変換に失敗しました</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>プロジェクトを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>現在のムービープロジェクトは破損しています。</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>新しいバージョンのプロジェクト</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna では新しいバージョンのムービープロジェクトを開けません。Vidorna を最新バージョンに更新してください。</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>ムービーを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>読み込みエラー</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;音楽&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;テキストなし&gt;</translation>
     </message>
 </context>
 <context>

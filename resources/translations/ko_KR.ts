@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>파일 탐색기에서 보기</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>기본값으로 복원</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>화면 채우기</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>원본 크기</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>그리기 편집</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>범위 선택 시작</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>삽입/덮어쓰기 모드 전환</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>전체 화면 전환</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>파일 추가...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>카메라에서 추가...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>마이크에서 추가...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>텍스트 추가</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>직접 그리기 추가</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>전환 효과 추가</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>전환 효과 편집</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시 정지</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>다음 위치</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>이전 위치</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>내보내기 &amp;&amp; 공유</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>설정...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>속성을 여는 중 오류가 발생했습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>프로젝트 변환 실패</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>프로젝트 열기 실패</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>현재 동영상 프로젝트가 손상되었습니다.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>상위 버전 프로젝트</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna에서 상위 버전의 동영상 프로젝트를 열 수 없습니다. Vidorna를 최신 버전으로 업데이트하세요.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>동영상을 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>로드 오류</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>파일을 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;음악&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;텍스트 없음&gt;</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>Mostrar no explorador de arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Manter proporção</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restaurar o padrão</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Preencher a tela</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Tamanho original</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Editar desenho</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>Iniciar seleção de intervalo</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>Alternar modo inserir/sobrescrever</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>Alternar tela cheia</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Adicionar arquivo...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>Adicionar da câmera...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>Adicionar do microfone...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>Adicionar desenho</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Adicionar transição</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>Editar transição</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausar</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>Próxima posição</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>Posição anterior</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>Exportar &amp;&amp; compartilhar</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>Configuração...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>Erro ao abrir as propriedades (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>Falha ao converter o projeto</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>Falha ao abrir o projeto</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>O projeto de vídeo atual está danificado.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Projeto de versão superior</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>O Vidorna não pode abrir um projeto de vídeo de versão superior. Atualize o Vidorna para a versão mais recente.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>Falha ao salvar o vídeo</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Erro de carregamento</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;Música&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;Sem texto&gt;</translation>
     </message>
 </context>
 <context>

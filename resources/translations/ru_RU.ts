@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>Показать в проводнике</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Сохранять пропорции</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Восстановить по умолчанию</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Заполнить экран</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Исходный размер</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Изменить рисунок</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>Начать выделение диапазона</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>Переключить режим вставки/замены</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>Переключить полноэкранный режим</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Добавить файл...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>Добавить с камеры...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>Добавить с микрофона...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Добавить текст</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>Добавить рисунок</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Разделить</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Добавить переход</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>Изменить переход</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>Следующая позиция</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>Предыдущая позиция</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>Экспорт &amp;&amp; публикация</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>Настройки...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>Ошибка при открытии свойств (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>Не удалось преобразовать проект</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>Не удалось открыть проект</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>Текущий видеопроект повреждён.</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Проект более новой версии</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna не может открыть видеопроект более новой версии. Обновите Vidorna до последней версии.</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>Не удалось сохранить видео</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Файл не найден</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;Музыка&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;Нет текста&gt;</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>在文件资源管理器中显示</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>保持宽高比</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填满屏幕</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>原始大小</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>编辑绘图</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>进入范围选择</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>切换插入/覆盖模式</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>切换全屏</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>从摄像头添加...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>从麦克风添加...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>添加文字</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>添加手绘</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>添加转场</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>编辑转场</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>下一个位置</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>上一个位置</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>导出与&amp;&amp;分享</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>设置...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>打开属性时出错 (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>转换项目失败</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>打开项目失败</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>当前影片项目已损坏。</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>更高版本的项目</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna 无法打开更高版本的影片项目。请将 Vidorna 更新到最新版本。</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>保存影片失败</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>加载错误</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>找不到文件</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;音乐&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;无文字&gt;</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>CommonMainWindow</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -360,6 +367,165 @@
     <message>
         <source>Show in File Explorer</source>
         <translation>在檔案總管中顯示</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>保持長寬比</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>還原預設值</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填滿螢幕</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>原始大小</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>編輯繪圖</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Enter Range Selection</source>
+        <translation>進入範圍選取</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwite Mode</source>
+        <translation>切換插入/覆寫模式</translation>
+    </message>
+    <message>
+        <source>Toggle Fullscreen</source>
+        <translation>切換全螢幕</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>新增檔案...</translation>
+    </message>
+    <message>
+        <source>Add from Camera...</source>
+        <translation>從相機新增...</translation>
+    </message>
+    <message>
+        <source>Add from Microphone...</source>
+        <translation>從麥克風新增...</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>新增文字</translation>
+    </message>
+    <message>
+        <source>Add Self-Draw</source>
+        <translation>新增手繪</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>新增轉場</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Edit Transition</source>
+        <translation>編輯轉場</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Next Position</source>
+        <translation>下一個位置</translation>
+    </message>
+    <message>
+        <source>Previous Position</source>
+        <translation>上一個位置</translation>
+    </message>
+    <message>
+        <source>Export &amp;&amp; Share</source>
+        <translation>匯出與&amp;&amp;分享</translation>
+    </message>
+    <message>
+        <source>Configuration...</source>
+        <translation>設定...</translation>
+    </message>
+    <message>
+        <source>Open properties error occurs (%1)</source>
+        <translation>開啟屬性時發生錯誤 (%1)</translation>
+    </message>
+    <message>
+        <source>Convert Project Failed</source>
+        <translation>轉換專案失敗</translation>
+    </message>
+    <message>
+        <source>Open Project Failed</source>
+        <translation>開啟專案失敗</translation>
+    </message>
+    <message>
+        <source>Current movie project is damaged.</source>
+        <translation>目前的影片專案已損毀。</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>較新版本的專案</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna 無法開啟較新版本的影片專案。請將 Vidorna 更新至最新版本。</translation>
+    </message>
+    <message>
+        <source>Failed to save movie</source>
+        <translation>儲存影片失敗</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>載入錯誤</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>找不到檔案</translation>
+    </message>
+    <message>
+        <source>&lt;Music&gt;</source>
+        <translation>&lt;音樂&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No text&gt;</source>
+        <translation>&lt;無文字&gt;</translation>
     </message>
 </context>
 <context>

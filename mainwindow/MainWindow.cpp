@@ -1,0 +1,218 @@
+#include "MainWindow.h"
+
+#include "AVComposition.h"
+#include "AVEngine.h"
+#include "AVGLWidget.h"
+#include "AVImageLoader.h"
+#include "AVRender.h"
+#include "AssetLoadingThreadPool.h"
+#include "EditScrollArea.h"
+#include "ProjectManager.h"
+#include "Segment.h"
+#include "SegmentWidget.h"
+#include "SegmentStyleDefaults.h"
+#include "UiMetrics.h"
+#include "VideoThumbnailsCache.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTimer>
+
+namespace {
+
+constexpr qint64 kCopyBlockBytes = 1048576;
+// A loading task that still runs after this long keeps its segment alive
+// rather than holding up the close.
+constexpr int kSegmentTaskWaitMs = 3000;
+constexpr int kCoverSide = 640;
+
+} // namespace
+
+MainWindow::MainWindow(const QString& projectName, const QString& folderName, QWidget* parent)
+    : CommonMainWindow(parent), _projectName(projectName), _folderName(folderName)
+{
+    Segment::setTrackHeight(UiMetrics::toolBarButtonHeight());
+    _projectManager = new ProjectManager();
+    _projectManager->setProjectName(projectName);
+    _projectManager->setProjectFolder(folderName);
+    _thumbnailsCache = new VideoThumbnailsCache();
+    _timelineScale = 1.0f;
+    _guiThreadId = QThread::currentThreadId();
+    _devicePixelRatio = float(devicePixelRatioF());
+    setAcceptDrops(true);
+    AVEngine::setCodecFlag(1);
+    _createActions();
+    // Queued even when the composition answers on this thread, so that a
+    // grab's loop always runs; answers nobody waits for are freed there.
+    connect(this, &MainWindow::avcompositionSegmentGrabImageCompleted, this,
+            &MainWindow::_onSegmentGrabImageCompleted, Qt::QueuedConnection);
+}
+
+MainWindow::~MainWindow()
+{
+    if (_timeline)
+        _timeline->setSelectedSegmentWidget(nullptr);
+    _thumbnailsCache->saveAll();
+    delete _thumbnailsCache;
+    delete _projectManager;
+}
+
+QAction* MainWindow::_createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window)
+{
+    auto* action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    action->setEnabled(enabled);
+    if (window)
+        addAction(action);
+    return action;
+}
+
+void MainWindow::_createActions()
+{
+    const QKeySequence none;
+    _actionMaintainAspectRatio = _createAction(tr("Maintain aspect ratio"), none, true, false);
+    _actionRestoreDefault = _createAction(tr("Restore the default"), none, true, false);
+    _actionFillScreen = _createAction(tr("Fill the screen"), none, true, false);
+    _actionEditText = _createAction(tr("Edit Text"), none, true, false);
+    _actionOriginalSize = _createAction(tr("Original Size"), none, true, false);
+    _actionEditDrawing = _createAction(tr("Edit Drawing"), none, true, false);
+    _actionUndo = _createAction(tr("Undo"), QKeySequence::Undo, true, true);
+    _actionRedo = _createAction(tr("Redo"), QKeySequence::Redo, true, true);
+    _actionEnterExitRangeSelect = _createAction(tr("Enter Range Selection"), QKeySequence(QStringLiteral("Ctrl+R")), true, true);
+    _actionInsertOverwriteMode =
+        _createAction(tr("Toggle Insert/Overwite Mode"), QKeySequence(QStringLiteral("Alt+I")), true, true);
+    _actionFullscreen = _createAction(tr("Toggle Fullscreen"), QKeySequence(QStringLiteral("Ctrl+Shift+H")), true, true);
+    connect(_actionFullscreen, &QAction::triggered, this, &MainWindow::onActionFullscreenTriggered);
+    _actionAddFile = _createAction(tr("Add File..."), QKeySequence(QStringLiteral("Ctrl+Shift+F")), true, true);
+    _actionAddFromCamera = _createAction(tr("Add from Camera..."), QKeySequence(QStringLiteral("Ctrl+Shift+C")), true, true);
+    _actionAddFromMicrophone =
+        _createAction(tr("Add from Microphone..."), QKeySequence(QStringLiteral("Ctrl+Shift+M")), true, true);
+    _actionAddText = _createAction(tr("Add Text"), QKeySequence(QStringLiteral("Ctrl+Shift+T")), true, true);
+    _actionAddSelfDraw = _createAction(tr("Add Self-Draw"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), true, true);
+    _actionEnterExitEditingSegment = _createAction(tr("Edit"), QKeySequence(QStringLiteral("Ctrl+E")), false, true);
+    _actionDuplicateSegment = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+D")), false, true);
+    _actionRemoveSegment = _createAction(tr("Remove"), none, false, true);
+    _actionSplitSegment = _createAction(tr("Split"), QKeySequence(QStringLiteral("Ctrl+L")), false, true);
+    _actionAddTransition = _createAction(tr("Add Transition"), none, false, false);
+    _actionDuplicateTransition = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+Shift+D")), false, true);
+    _actionDeleteTransition = _createAction(tr("Delete"), none, false, true);
+    _actionEnterExitEditingTransition = _createAction(tr("Edit Transition"), QKeySequence(QStringLiteral("Ctrl+T")), false, true);
+    _actionPlayPause = _createAction(tr("Play/Pause"), QKeySequence(Qt::Key_Space), true, true);
+    _actionNextPosition = _createAction(tr("Next Position"), QKeySequence(QStringLiteral("Ctrl+Right")), true, true);
+    _actionPreviousPosition = _createAction(tr("Previous Position"), QKeySequence(QStringLiteral("Ctrl+Left")), true, true);
+    _actionExport = _createAction(tr("Export && Share"), none, true, true);
+    _actionMovieSettings = _createAction(tr("Configuration..."), none, true, true);
+    _actionMovieSettings->setMenuRole(QAction::NoRole);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // The screen is known once shown; loading tasks read the cached value.
+    _devicePixelRatio = float(devicePixelRatioF());
+    CommonMainWindow::showEvent(event);
+}
+
+void MainWindow::onActionFullscreenTriggered()
+{
+    _toggleFullScreen();
+}
+
+void MainWindow::_finishClosing()
+{
+    if (!_projectName.isEmpty()) {
+        _saveCoverImage();
+        _saveProject();
+        // A failed save leaves files on disk that still name media the
+        // segment list no longer does: tidying then would delete them.
+        if (!_projectManager->lastSaveFailed()) {
+            _cleanProjectFolder();
+            _removeExportedFiles();
+        }
+        _projectName.clear();
+    }
+    SegmentStyleDefaults::instance()->save();
+    _releaseEngine();
+    close();
+}
+
+void MainWindow::_saveCoverImage()
+{
+    const QString coverPath =
+        ProjectManager::projectDirectory(_projectName, _folderName) + QDir::separator() + QStringLiteral("shot.jpg");
+    if (_projectManager->fixCoverImage() && QFileInfo::exists(coverPath))
+        return;
+    if (!_previewWidget)
+        return;
+    const QImage frame = _previewWidget->grabFramebuffer();
+    if (frame.isNull())
+        return;
+    frame.scaled(kCoverSide, kCoverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation).save(coverPath);
+}
+
+void MainWindow::_releaseEngine()
+{
+    // Loading tasks create engine segments and call back into the window:
+    // they must be over before the engine and the project manager go.
+    AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
+    for (int index = 0; index < _projectManager->segmentCount(); ++index)
+        pool->cancelOrWaitForSegment(_projectManager->segmentAt(index), kSegmentTaskWaitMs);
+    if (_previewWidget) {
+        _engine->pause();
+        _render->stop(true);
+        _render->setComposition(nullptr);
+        _imageLoader->stop(true);
+        // Image segments of the composition keep a plain pointer to the loader.
+        delete _composition;
+        _composition = nullptr;
+        delete _imageLoader;
+        _imageLoader = nullptr;
+        delete _render;
+        _render = nullptr;
+        delete _engine;
+        _engine = nullptr;
+        AVEngine::setCurrentEngine(nullptr);
+    }
+    delete _projectManager;
+    _projectManager = nullptr;
+    if (_previewWidget) {
+        _previewWidget->close();
+        delete _previewWidget;
+        _previewWidget = nullptr;
+    }
+}
+
+void MainWindow::_copyFileChunked(const QString& source, const QString& destination, std::atomic<int64_t>* copied,
+                                  std::atomic<bool>* success, std::atomic<bool>* running)
+{
+    QFile input(source);
+    QFile output(destination);
+    if (input.open(QIODevice::ReadOnly) && output.open(QIODevice::WriteOnly)) {
+        QByteArray block;
+        qint64 remaining = input.size();
+        bool failed = false;
+        while (remaining > 0 && !failed) {
+            block = input.read(qMin(remaining, kCopyBlockBytes));
+            // A file shorter than it announced, or a read error, ends the copy.
+            if (block.isEmpty()) {
+                qWarning("%s", qPrintable(QStringLiteral("failed to read %1 (error:%2)")
+                                              .arg(QFileInfo(input).fileName(), input.errorString())));
+                failed = true;
+            } else if (output.write(block) != block.size() || !output.flush()) {
+                qWarning("%s", qPrintable(QStringLiteral("failed to write to %1 (error:%2)")
+                                              .arg(QFileInfo(output).fileName(), output.errorString())));
+                failed = true;
+            } else {
+                *copied += block.size();
+                remaining -= block.size();
+            }
+        }
+        output.close();
+        if (!failed && output.error() == QFileDevice::NoError)
+            *success = true;
+    }
+    *running = false;
+}

@@ -1,0 +1,239 @@
+#pragma once
+
+#include "CommonMainWindow.h"
+#include "SegmentListener.h"
+
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <cstdint>
+
+class AVComposition;
+class AVEngine;
+class AVExporter;
+class AVGLWidget;
+class AVImageLoader;
+class AVRender;
+class AVSegment;
+class EditScrollArea;
+class ProjectManager;
+class QAction;
+class QEventLoop;
+class QTimer;
+class RulerScrollArea;
+class VideoThumbnailsCache;
+struct AVPixelBuffer;
+
+// The editing window of one open project: the controller between the
+// segment model, the project storage, the media engine and the timeline.
+// The desktop window derives from it, builds the widgets and overrides
+// the hooks. Engine and loading-task call-backs arrive on their own
+// threads; they only emit the relay signals, which reach the GUI thread
+// queued.
+class MainWindow : public CommonMainWindow, public SegmentListener
+{
+    Q_OBJECT
+
+public:
+    MainWindow(const QString& projectName, const QString& folderName, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ProjectManager* projectManager() const { return _projectManager; }
+    AVEngine* engine() const { return _engine; }
+    void setTimeline(EditScrollArea* timeline) { _timeline = timeline; }
+    void setRuler(RulerScrollArea* ruler) { _ruler = ruler; }
+
+    // SegmentListener
+    void segmentStateChanged(Segment* segment, int state) override;
+    void segmentRangeChanged(Segment* segment) override;
+    ProjectManager* segmentProjectManager(Segment* segment) override;
+    int segmentProjectResolution(Segment* segment) override;
+    bool segmentProjectIsLandscape(Segment* segment) override;
+    QString segmentProjectDirectory(Segment* segment) override;
+    QString segmentLoadErrorText(Segment* segment) override;
+    QString segmentFileNotFoundText(Segment* segment) override;
+    float segmentMessageMargin(Segment* segment) override;
+    QRgb segmentMessageBackgroundColor(Segment* segment) override;
+    QRgb segmentMessageTextColor(Segment* segment) override;
+    float segmentMessageFontPixelSize(Segment* segment) override;
+    float segmentLabelMargin(Segment* segment) override;
+    QRgb segmentLabelBackgroundColor(Segment* segment) override;
+    QRgb segmentLabelTextColor(Segment* segment) override;
+    float segmentLabelTextOffset(Segment* segment) override;
+    float segmentLabelFontPixelSize(Segment* segment) override;
+    QString segmentMusicPlaceholderText(Segment* segment) override;
+    QString segmentEmptyTextPlaceholder(Segment* segment) override;
+    QRgb segmentAccentColor(Segment* segment) override;
+    int segmentEngineVideoThumbnailCount(Segment* segment) override;
+    QImage segmentEngineVideoThumbnail(Segment* segment, int index) override;
+    void segmentFlushVideoFrames(Segment* segment) override;
+    float segmentVideoMediaDuration(Segment* segment) override;
+    float segmentMediaDuration(Segment* segment) override;
+    QSizeF segmentVideoSize(Segment* segment) override;
+    QString segmentAudioTitle(Segment* segment) override;
+    QString segmentAudioArtist(Segment* segment) override;
+    void segmentSetVideoThumbnail(Segment* segment, int index, const QImage& picture) override;
+    QPixmap segmentVideoThumbnail(Segment* segment, int index) override;
+    VideoThumbnails* segmentVideoThumbnails(Segment* segment) override;
+    int segmentVideoThumbnailCount(Segment* segment) override;
+    float segmentDevicePixelRatio(Segment* segment) override;
+    float segmentTimeToPixels(Segment* segment, float time) override;
+    void segmentAudioPlotDataDidReady(Segment* segment) override;
+    bool segmentIsFileUsedByOtherSegment(Segment* segment, const QString& path) override;
+
+    // Engine call-backs; the context is the window. Each only emits a relay signal.
+    static void AVSegmentLoadStatusCallback(AVComposition* composition, AVSegment* segment, void* context);
+    static void AVSegmentThumbnailStatusCallback(int32_t segmentId, void* context);
+    static void AVRenderCallback(AVRender* render, int kind, double value, void* context);
+    static void AVExporterCallback(AVExporter* exporter, int32_t kind, double value, void* context);
+    static void AVSegmentGrabImageCallback(AVComposition* composition, AVSegment* segment, uint8_t* pixels,
+                                           int32_t stride, int32_t height, void* context);
+
+    // The body of the copy thread of an added file: copies in 1 MiB blocks,
+    // counting the bytes written; success is set only when every announced
+    // byte was copied, running is cleared at the end in every case.
+    static void _copyFileChunked(const QString& source, const QString& destination,
+                                 std::atomic<int64_t>* copied, std::atomic<bool>* success,
+                                 std::atomic<bool>* running);
+
+signals:
+    void avcompositionSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
+    void avexporterFinished(int err);
+    void avexporterProgressChanged(float percent);
+    void avexporterRemainingTimeChanged(double remainingSeconds);
+    void avrenderProgressChanged(double time, double total);
+    void avrenderStatusChanged(int status);
+    void avsegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo);
+    void offscreenReady();
+    void segmentEditingStateChanged();
+    void segmentListener_segmentAudioPlotDataDidReady(Segment* segment);
+    void segmentListener_segmentRangeChanged(Segment* segment, float newDuration);
+    void segmentListener_segmentStateChanged(Segment* segment, int newState);
+    void transitionEditingStateChanged();
+
+protected slots:
+    void onActionFullscreenTriggered();
+
+private slots:
+    void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    // Hooks the desktop window overrides.
+    virtual void _showProjectSettings() {}
+    virtual void _toggleFullScreen() {}
+    virtual bool _isMediaAreaCollapsed() const { return false; }
+    virtual void createTaskbarProgress() {}
+    virtual void setTaskbarProgressValue(int) {}
+    virtual void hideTaskbarProgress() {}
+    virtual void saveLayout() {}
+
+    // Properties of the project; true when they were read, else the
+    // reason is shown and the project must not open.
+    bool _showOpenProjectError();
+    // Saves a modified project; the modified flag stays set unless both files were written.
+    void _saveProject();
+    // Deletes every file of the project folder that no segment uses, apart from the project's own files.
+    void _cleanProjectFolder();
+    // Deletes the cached exports of this project that no segment uses, whatever their options.
+    void _removeExportedFiles();
+    // Last step of closing: cover picture, save, tidy, engine tear-down.
+    void _finishClosing();
+    // Creates the engine side of a loaded segment; runs on pool threads.
+    void _createEngineSegment(Segment* segment);
+    // Applies a segment's changed start or length (insert mode, or force:
+    // the later segments of its track follow); false when nothing changed.
+    bool _applySegmentTiming(Segment* segment, bool force);
+    // The segment's current frame from the composition, or null when none
+    // came within a bound; the caller owns the buffer.
+    AVPixelBuffer* _grabSegmentImage(Segment* segment);
+    // Moves every segment of the track starting after the time; the count moved.
+    int _shiftSegmentsAfter(float delta, float after, int trackId, bool animated);
+
+    AVGLWidget* _previewWidget = nullptr;
+    AVComposition* _composition = nullptr;
+    AVRender* _render = nullptr;
+    AVImageLoader* _imageLoader = nullptr;
+    AVExporter* _exporter = nullptr;
+    AVEngine* _engine = nullptr;
+    QWidget* _previewContainer = nullptr;
+    EditScrollArea* _timeline = nullptr;
+    RulerScrollArea* _ruler = nullptr;
+    QWidget* _editAreaWidget = nullptr;
+    QWidget* _textEditParent = nullptr;
+
+    QAction* _actionMaintainAspectRatio = nullptr;
+    QAction* _actionRestoreDefault = nullptr;
+    QAction* _actionFillScreen = nullptr;
+    QAction* _actionEditText = nullptr;
+    QAction* _actionOriginalSize = nullptr;
+    QAction* _actionEditDrawing = nullptr;
+    QAction* _actionUndo = nullptr;
+    QAction* _actionRedo = nullptr;
+    QAction* _actionEnterExitRangeSelect = nullptr;
+    QAction* _actionInsertOverwriteMode = nullptr;
+    QAction* _actionFullscreen = nullptr;
+    QAction* _actionAddFile = nullptr;
+    QAction* _actionAddFromCamera = nullptr;
+    QAction* _actionAddFromMicrophone = nullptr;
+    QAction* _actionAddText = nullptr;
+    QAction* _actionAddSelfDraw = nullptr;
+    QAction* _actionEnterExitEditingSegment = nullptr;
+    QAction* _actionDuplicateSegment = nullptr;
+    QAction* _actionRemoveSegment = nullptr;
+    QAction* _actionSplitSegment = nullptr;
+    QAction* _actionAddTransition = nullptr;
+    QAction* _actionDuplicateTransition = nullptr;
+    QAction* _actionDeleteTransition = nullptr;
+    QAction* _actionEnterExitEditingTransition = nullptr;
+    QAction* _actionPlayPause = nullptr;
+    QAction* _actionNextPosition = nullptr;
+    QAction* _actionPreviousPosition = nullptr;
+    QAction* _actionExport = nullptr;
+    QAction* _actionMovieSettings = nullptr;
+
+    QString _projectName;
+    QString _folderName;
+    ProjectManager* _projectManager = nullptr;
+    VideoThumbnailsCache* _thumbnailsCache = nullptr;
+    float _timelineScale = 1.0f;
+    // Side of the transition being edited: 1 begin, 0 end, -1 none.
+    int32_t _editingTransitionState = -1;
+    bool _fullScreen = false;
+    int32_t _previewSizeLevel = 1;
+    float _pointerOffset = 0.0f;
+    float _previousRangeStart = 0.0f;
+    float _previousRangeEnd = 0.0f;
+    int32_t _exportSizeLevel = 3;
+    float _exportFrameRate = 0.0f;
+    QString _exportCodec = QStringLiteral("h264");
+    QString _exportFolder;
+    QString _exportName;
+    int32_t _exportAction = 1;
+    QString _exportCachePath;
+    QTimer* _autosaveTimer = nullptr;
+    Qt::HANDLE _guiThreadId = nullptr;
+    // Read by the loading tasks on pool threads, which must not touch the widget.
+    std::atomic<float> _devicePixelRatio{1.0f};
+
+private:
+    // The grab being waited for: its loop, segment id and result.
+    QEventLoop* _grabLoop = nullptr;
+    int32_t _grabSegmentId = 0;
+    AVPixelBuffer* _grabResult = nullptr;
+
+    QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window);
+    void _createActions();
+    void _saveCoverImage();
+    void _releaseEngine();
+    bool _isProjectOwnFile(const QString& fileName) const;
+    QSet<QString> _usedFilePaths(const Segment* except) const;
+    bool _isFileUsedBySegment(const QString& path, const Segment* except) const;
+    void _setEngineStartTime(const Segment* segment);
+    void _relayoutSegmentWidget(const Segment* segment, bool animated);
+    void _pushSegmentTiming(const Segment* segment);
+};

@@ -1,0 +1,164 @@
+// Engine call-backs turned into relay signals, and the engine side of the
+// model's segments.
+#include "MainWindow.h"
+
+#include "AVComposition.h"
+#include "AVEngine.h"
+#include "AVExporter.h"
+#include "AVPixelBuffer.h"
+#include "AVRender.h"
+#include "AVSegment.h"
+#include "ImageSegment.h"
+#include "MovieSegment.h"
+#include "SoundSegment.h"
+#include "UserSettings.h"
+#include "VideoThumbnailsCache.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The renderer answers a snapshot with its next frame; a paused or stalled
+// one must not hold the interface longer than this.
+constexpr int kGrabTimeoutMs = 3000;
+
+} // namespace
+
+void MainWindow::AVSegmentLoadStatusCallback(AVComposition*, AVSegment* segment, void* context)
+{
+    const int status = segment->status();
+    if (status != 0)
+        qDebug().noquote() << QStringLiteral("Segment (id=%1) load error = %2").arg(segment->id()).arg(status);
+    emit static_cast<MainWindow*>(context)->avsegmentLoadStatusUpdated(int(segment->id()), status, 0,
+                                                                        segment->decodesInHardware() ? 1 : 0);
+}
+
+void MainWindow::AVSegmentThumbnailStatusCallback(int32_t segmentId, void* context)
+{
+    emit static_cast<MainWindow*>(context)->avsegmentLoadStatusUpdated(segmentId, 0, 1, 0);
+}
+
+void MainWindow::AVRenderCallback(AVRender* render, int kind, double value, void* context)
+{
+    auto* window = static_cast<MainWindow*>(context);
+    switch (kind) {
+    case AVRender::StateStopped:
+    case AVRender::StateStarted:
+        emit window->avrenderStatusChanged(kind);
+        break;
+    case AVRender::StateFrameDrawn: {
+        AVComposition* composition = render->composition();
+        const double total = composition ? composition->duration() : -1.0;
+        if (total >= 0.0) {
+            emit window->avrenderProgressChanged(value, total);
+            emit window->offscreenReady();
+        }
+        break;
+    }
+    case AVRender::StateEnded:
+        qDebug() << "reach end";
+        emit window->avrenderStatusChanged(AVRender::StateEnded);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::AVExporterCallback(AVExporter*, int32_t kind, double value, void* context)
+{
+    auto* window = static_cast<MainWindow*>(context);
+    switch (kind) {
+    case AVExporter_Msg_Progress:
+        emit window->avexporterProgressChanged(float(value));
+        break;
+    case AVExporter_Msg_Finished:
+        emit window->avexporterFinished(int(value));
+        break;
+    case AVExporter_Msg_RemainingTime:
+        emit window->avexporterRemainingTimeChanged(value);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::AVSegmentGrabImageCallback(AVComposition*, AVSegment* segment, uint8_t* pixels, int32_t stride,
+                                            int32_t height, void* context)
+{
+    emit static_cast<MainWindow*>(context)->avcompositionSegmentGrabImageCompleted(
+        segment ? int(segment->id()) : 0, pixels, stride, height);
+}
+
+void MainWindow::_createEngineSegment(Segment* segment)
+{
+    if (!_engine)
+        return;
+    const int32_t id = segment->serialNumber();
+    const QByteArray path = segment->absoluteFilePath().toUtf8();
+    const float start = segment->rangeStart();
+    const float duration = segment->duration();
+    const QString type = segment->type();
+    if (type == QLatin1String("MOVIE")) {
+        auto* movie = static_cast<MovieSegment*>(segment);
+        const bool cached = _thumbnailsCache->hasThumbnails(segment->absoluteFilePath());
+        const int thumbnailHeight = cached ? 0 : int(Segment::trackHeight() * segmentDevicePixelRatio(segment));
+        const bool softwareOnly = !UserSettings::instance()->hardwareCodec();
+        _engine->createVideoSegment(id, path.constData(), start, movie->trimStart(), movie->trimDuration(),
+                                    thumbnailHeight, softwareOnly ? 1 : 0);
+        _engine->setSegmentDuration(id, duration);
+        const int32_t soundId = movie->secondEngineId();
+        _engine->createAudioSegment(soundId, path.constData(), start, movie->trimStart(), movie->trimDuration());
+        _engine->setSegmentDuration(soundId, duration);
+    } else if (type == QLatin1String("IMAGE")) {
+        const bool animated = static_cast<ImageSegment*>(segment)->loadGifFrames();
+        _engine->createImageSegment(id, path.constData(), animated, start, duration);
+    } else if (type == QLatin1String("DRAWING")) {
+        _engine->createImageSegment(id, path.constData(), false, start, duration);
+    } else if (type == QLatin1String("MUSIC") || type == QLatin1String("VOICE")) {
+        auto* sound = static_cast<SoundSegment*>(segment);
+        _engine->createAudioSegment(id, path.constData(), start, sound->trimStart(), sound->trimDuration());
+        _engine->setSegmentDuration(id, duration);
+    } else if (type == QLatin1String("TEXT")) {
+        _engine->createTextSegment(id, segment->text().toUtf8().constData(), start, duration);
+    }
+}
+
+AVPixelBuffer* MainWindow::_grabSegmentImage(Segment* segment)
+{
+    if (!_composition || !_engine || _grabLoop)
+        return nullptr;
+    QEventLoop loop;
+    QPointer<MainWindow> window(this);
+    _grabLoop = &loop;
+    _grabSegmentId = segment->serialNumber();
+    _grabResult = nullptr;
+    QTimer::singleShot(kGrabTimeoutMs, &loop, &QEventLoop::quit);
+    _composition->requestSegmentSnapshot(uint32_t(_grabSegmentId), &MainWindow::AVSegmentGrabImageCallback, this);
+    _engine->requestRedraw();
+    loop.exec();
+    // The window may have been closed and deleted while the loop ran.
+    if (!window)
+        return nullptr;
+    _grabLoop = nullptr;
+    _grabSegmentId = 0;
+    return std::exchange(_grabResult, nullptr);
+}
+
+void MainWindow::_onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height)
+{
+    // A refusal for an unknown segment carries no id.
+    const bool awaited = _grabLoop && !_grabResult && (segId == _grabSegmentId || (!imgData && segId == 0));
+    if (!awaited) {
+        std::free(imgData);
+        return;
+    }
+    _grabResult = imgData ? avPixelBufferWrap(imgData, uint32_t(stride / 4), uint32_t(height), AVPixelFormatBGRA32)
+                          : nullptr;
+    _grabLoop->quit();
+}

@@ -1,0 +1,94 @@
+// Opening, saving and tidying the project folder.
+#include "MainWindow.h"
+
+#include "ProgressHUD.h"
+#include "ProjectLoader.h"
+#include "ProjectManager.h"
+#include "Util.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+bool MainWindow::_showOpenProjectError()
+{
+    QString errorText;
+    const int code = ProjectLoader::loadProperties(_projectName, _folderName, _projectManager, &errorText);
+    if (code == 0)
+        return true;
+    const QString fallbackText = errorText.isEmpty() ? tr("Open properties error occurs (%1)").arg(code) : errorText;
+    QString title;
+    QString text = fallbackText;
+    switch (code) {
+    case ProjectLoader::PropertiesConvertFailed:
+        title = tr("Convert Project Failed");
+        break;
+    case ProjectLoader::PropertiesUnreadable:
+        title = tr("Open Project Failed");
+        text = tr("Current movie project is damaged.");
+        break;
+    case ProjectLoader::PropertiesTooNew:
+        title = tr("Higher Version Project");
+        text = tr("Vidorna can not open the higher version movie project. Please update Vidorna to the latest "
+                  "version.");
+        break;
+    default:
+        break;
+    }
+    Util::showMessageBox(this, title, text, QMessageBox::Warning);
+    return false;
+}
+
+void MainWindow::_saveProject()
+{
+    if (!_projectManager->isModified())
+        return;
+    _projectManager->setVersion(7);
+    _removeExportedFiles();
+    const int segmentsResult = _projectManager->saveSegments(_projectName, _folderName);
+    if (segmentsResult != 0)
+        ProgressHUD::showMessage(tr("Failed to save movie"), this, 2000);
+    const int propertiesResult = _projectManager->saveProperties(_projectName, _folderName);
+    if (propertiesResult != 0)
+        ProgressHUD::showMessage(tr("Failed to save movie"), this, 2000);
+    // A project that did not reach the disk stays modified, so the next save tries again.
+    if (segmentsResult == 0 && propertiesResult == 0)
+        _projectManager->setModified(false);
+}
+
+bool MainWindow::_isProjectOwnFile(const QString& fileName) const
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    return suffix == QLatin1String("xml") || suffix == QLatin1String("plist") || suffix == QLatin1String("config")
+        || fileName == QLatin1String("shot.jpg") || fileName == QLatin1String("example.dat");
+}
+
+void MainWindow::_cleanProjectFolder()
+{
+    const QDir folder(ProjectManager::projectDirectory(_projectName, _folderName));
+    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    const QSet<QString> used = _usedFilePaths(nullptr);
+    for (const QFileInfo& file : files) {
+        if (!_isProjectOwnFile(file.fileName()) && !used.contains(QDir::cleanPath(file.absoluteFilePath())))
+            QFile::remove(file.absoluteFilePath());
+    }
+    _projectManager->removeHistory(_projectName, _folderName);
+    _projectManager->setModified(false);
+}
+
+// Matches every name the cached export can have, whatever rate, size or
+// codec it was made with: a project's frame rate can be any number.
+void MainWindow::_removeExportedFiles()
+{
+    const QDir folder(ProjectManager::projectDirectory(_projectName, _folderName));
+    const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)$")
+                                              .arg(QRegularExpression::escape(_projectName)));
+    const QStringList names = folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    const QSet<QString> used = _usedFilePaths(nullptr);
+    for (const QString& name : names) {
+        const QString path = folder.absoluteFilePath(name);
+        if (cachedExport.match(name).hasMatch() && !used.contains(QDir::cleanPath(path)))
+            QFile::remove(path);
+    }
+}

@@ -1,0 +1,260 @@
+// The window's answers to its segments: project facts, engine media facts,
+// cached thumbnails and the constants of the timeline drawing. State and
+// media calls come from the asset pool's threads, so they reach widgets only
+// through the window's queued signals.
+#include "MainWindow.h"
+
+#include "AVEngine.h"
+#include "AVPixelBuffer.h"
+#include "ProjectManager.h"
+#include "Segment.h"
+#include "TimelineMetrics.h"
+#include "VideoThumbnailsCache.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kMovie = QStringLiteral("MOVIE");
+const QString kMusic = QStringLiteral("MUSIC");
+const QString kVoice = QStringLiteral("VOICE");
+// The waveform is drawn for this zoom whatever the timeline's scale.
+constexpr float kWaveformZoom = 4.0f;
+
+bool isMovie(const Segment* segment)
+{
+    return segment->type() == kMovie;
+}
+
+QImage imageFromPixelBuffer(const AVPixelBuffer* buffer)
+{
+    if (!buffer || !buffer->data || buffer->format != AVPixelFormatBGRA32)
+        return QImage();
+    return QImage(buffer->data, int(buffer->width), int(buffer->height), int(buffer->width) * 4,
+                  QImage::Format_ARGB32_Premultiplied)
+        .copy();
+}
+
+} // namespace
+
+void MainWindow::segmentStateChanged(Segment* segment, int state)
+{
+    emit segmentListener_segmentStateChanged(segment, state);
+    if (state == 1)
+        _createEngineSegment(segment);
+}
+
+void MainWindow::segmentRangeChanged(Segment* segment)
+{
+    const float end = segment->rangeStart() + segment->duration();
+    if (end > _projectManager->duration())
+        _projectManager->setDuration(end);
+    emit segmentListener_segmentRangeChanged(segment, _projectManager->duration());
+}
+
+ProjectManager* MainWindow::segmentProjectManager(Segment*)
+{
+    return _projectManager;
+}
+
+int MainWindow::segmentProjectResolution(Segment*)
+{
+    return _projectManager->resolution();
+}
+
+bool MainWindow::segmentProjectIsLandscape(Segment*)
+{
+    return _projectManager->direction();
+}
+
+QString MainWindow::segmentProjectDirectory(Segment*)
+{
+    return ProjectManager::projectDirectory(_projectManager->projectName(), _projectManager->projectFolder());
+}
+
+QString MainWindow::segmentLoadErrorText(Segment*)
+{
+    return tr("Load Error");
+}
+
+QString MainWindow::segmentFileNotFoundText(Segment*)
+{
+    return tr("File Not Found");
+}
+
+float MainWindow::segmentMessageMargin(Segment*)
+{
+    return 5.0f;
+}
+
+QRgb MainWindow::segmentMessageBackgroundColor(Segment*)
+{
+    return 0xFFFFFF00;
+}
+
+QRgb MainWindow::segmentMessageTextColor(Segment*)
+{
+    return 0xFF000000;
+}
+
+float MainWindow::segmentMessageFontPixelSize(Segment*)
+{
+    return 12.0f;
+}
+
+float MainWindow::segmentLabelMargin(Segment*)
+{
+    return 5.0f;
+}
+
+QRgb MainWindow::segmentLabelBackgroundColor(Segment*)
+{
+    return 0xFFE6E6E6;
+}
+
+QRgb MainWindow::segmentLabelTextColor(Segment*)
+{
+    return 0xFF000000;
+}
+
+float MainWindow::segmentLabelTextOffset(Segment*)
+{
+    return 0.5f;
+}
+
+float MainWindow::segmentLabelFontPixelSize(Segment*)
+{
+    return 12.0f;
+}
+
+QString MainWindow::segmentMusicPlaceholderText(Segment*)
+{
+    return tr("<Music>");
+}
+
+QString MainWindow::segmentEmptyTextPlaceholder(Segment*)
+{
+    return tr("<No text>");
+}
+
+QRgb MainWindow::segmentAccentColor(Segment*)
+{
+    return 0xFF0000FF;
+}
+
+int MainWindow::segmentEngineVideoThumbnailCount(Segment* segment)
+{
+    return _engine && isMovie(segment) ? _engine->videoThumbnailCount(segment->serialNumber()) : 0;
+}
+
+QImage MainWindow::segmentEngineVideoThumbnail(Segment* segment, int index)
+{
+    if (!_engine || !isMovie(segment))
+        return QImage();
+    return imageFromPixelBuffer(_engine->videoThumbnail(segment->serialNumber(), index));
+}
+
+void MainWindow::segmentFlushVideoFrames(Segment* segment)
+{
+    if (_engine)
+        _engine->flushVideoFrames(segment->serialNumber());
+}
+
+float MainWindow::segmentVideoMediaDuration(Segment* segment)
+{
+    return _engine && isMovie(segment) ? _engine->videoMediaDuration(segment->serialNumber()) : 0.0f;
+}
+
+float MainWindow::segmentMediaDuration(Segment* segment)
+{
+    const QString type = segment->type();
+    if (!_engine || (type != kMovie && type != kMusic && type != kVoice))
+        return 0.0f;
+    return _engine->mediaDuration(segment->serialNumber());
+}
+
+QSizeF MainWindow::segmentVideoSize(Segment* segment)
+{
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!_engine || !isMovie(segment) || !_engine->videoSize(segment->serialNumber(), &width, &height))
+        return QSizeF();
+    return QSizeF(width, height);
+}
+
+QString MainWindow::segmentAudioTitle(Segment* segment)
+{
+    if (!_engine || segment->type() != kMusic)
+        return QString();
+    return QString::fromUtf8(_engine->audioTitle(segment->serialNumber()));
+}
+
+QString MainWindow::segmentAudioArtist(Segment* segment)
+{
+    if (!_engine || segment->type() != kMusic)
+        return QString();
+    return QString::fromUtf8(_engine->audioArtist(segment->serialNumber()));
+}
+
+void MainWindow::segmentSetVideoThumbnail(Segment* segment, int index, const QImage& picture)
+{
+    if (isMovie(segment))
+        _thumbnailsCache->setThumbnail(segment->absoluteFilePath(), picture, index);
+}
+
+QPixmap MainWindow::segmentVideoThumbnail(Segment* segment, int index)
+{
+    if (!isMovie(segment))
+        return QPixmap();
+    return QPixmap::fromImage(_thumbnailsCache->thumbnail(segment->absoluteFilePath(), index));
+}
+
+VideoThumbnails* MainWindow::segmentVideoThumbnails(Segment* segment)
+{
+    return isMovie(segment) ? _thumbnailsCache->thumbnails(segment->absoluteFilePath()) : nullptr;
+}
+
+int MainWindow::segmentVideoThumbnailCount(Segment* segment)
+{
+    return isMovie(segment) ? _thumbnailsCache->thumbnailCount(segment->absoluteFilePath()) : 0;
+}
+
+float MainWindow::segmentDevicePixelRatio(Segment*)
+{
+    return _devicePixelRatio.load();
+}
+
+float MainWindow::segmentTimeToPixels(Segment*, float time)
+{
+    return TimelineMetrics::timeToPixels(time, kWaveformZoom);
+}
+
+void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
+{
+    emit segmentListener_segmentAudioPlotDataDidReady(segment);
+}
+
+bool MainWindow::segmentIsFileUsedByOtherSegment(Segment* segment, const QString& path)
+{
+    return _isFileUsedBySegment(path, segment);
+}
+
+// The files the segments resolve to, so that two segments sharing one file
+// are found whatever name each stored.
+QSet<QString> MainWindow::_usedFilePaths(const Segment* except) const
+{
+    QSet<QString> paths;
+    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+        const Segment* segment = _projectManager->segmentAt(index);
+        const QString file = segment == except ? QString() : segment->absoluteFilePath();
+        if (!file.isEmpty())
+            paths.insert(QDir::cleanPath(file));
+    }
+    return paths;
+}
+
+bool MainWindow::_isFileUsedBySegment(const QString& path, const Segment* except) const
+{
+    return _usedFilePaths(except).contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}

@@ -1,0 +1,137 @@
+// A segment's changed start or length applied to the engine, the timeline
+// and the later segments of its track.
+#include "MainWindow.h"
+
+#include "AVEngine.h"
+#include "EditScrollArea.h"
+#include "ProjectManager.h"
+#include "RulerScrollArea.h"
+#include "MovieSegment.h"
+#include "Segment.h"
+#include "SoundSegment.h"
+#include "SegmentWidget.h"
+
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// Changes smaller than this are the float noise of a drag, not an edit.
+constexpr float kTimingTolerance = 0.001f;
+constexpr int kRedrawDelayMs = 500;
+
+bool differs(float a, float b)
+{
+    return std::abs(a - b) > kTimingTolerance;
+}
+
+// The played part of a movie's or sound's media; false for other segments.
+bool mediaTrims(const Segment* segment, float* trimStart, float* trimDuration)
+{
+    if (const auto* movie = dynamic_cast<const MovieSegment*>(segment)) {
+        *trimStart = movie->trimStart();
+        *trimDuration = movie->trimDuration();
+        return true;
+    }
+    if (const auto* sound = dynamic_cast<const SoundSegment*>(segment)) {
+        *trimStart = sound->trimStart();
+        *trimDuration = sound->trimDuration();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void MainWindow::_setEngineStartTime(const Segment* segment)
+{
+    if (!_engine)
+        return;
+    _engine->setSegmentStartTime(segment->serialNumber(), segment->rangeStart());
+    if (segment->secondEngineId() != 0)
+        _engine->setSegmentStartTime(segment->secondEngineId(), segment->rangeStart());
+}
+
+void MainWindow::_relayoutSegmentWidget(const Segment* segment, bool animated)
+{
+    if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment)))
+        widget->setScale(_timelineScale, animated);
+}
+
+int MainWindow::_shiftSegmentsAfter(float delta, float after, int trackId, bool animated)
+{
+    int moved = 0;
+    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+        Segment* segment = _projectManager->segmentAt(index);
+        if (segment->trackId() != trackId || !(segment->rangeStart() > after))
+            continue;
+        segment->setRangeStart(segment->rangeStart() + delta);
+        _setEngineStartTime(segment);
+        _relayoutSegmentWidget(segment, animated);
+        ++moved;
+    }
+    return moved;
+}
+
+void MainWindow::_pushSegmentTiming(const Segment* segment)
+{
+    if (!_engine)
+        return;
+    const int32_t ids[] = {segment->serialNumber(), segment->secondEngineId()};
+    float trimStart = 0.0f;
+    float trimDuration = 0.0f;
+    const bool trimmed = mediaTrims(segment, &trimStart, &trimDuration);
+    for (int32_t id : ids) {
+        if (id == 0)
+            continue;
+        if (trimmed) {
+            _engine->setSegmentTrimStart(id, trimStart);
+            _engine->setSegmentTrimDuration(id, trimDuration);
+        }
+        _engine->setSegmentStartTime(id, segment->rangeStart());
+        _engine->setSegmentDuration(id, segment->duration());
+    }
+    _engine->refreshDuration();
+}
+
+bool MainWindow::_applySegmentTiming(Segment* segment, bool force)
+{
+    const float start = segment->rangeStart();
+    const float end = start + segment->duration();
+    if (start == _previousRangeStart && end == _previousRangeEnd)
+        return false;
+    if (_projectManager->segmentMode() == 0 || force) {
+        if (differs(start, _previousRangeStart)) {
+            // Insert mode keeps the segment's place: a trimmed front pulls
+            // the later segments of the track up instead.
+            segment->setRangeStart(_previousRangeStart);
+            _setEngineStartTime(segment);
+            _relayoutSegmentWidget(segment, false);
+            _shiftSegmentsAfter(_previousRangeStart - start, segment->rangeStart(), segment->trackId(), false);
+        }
+        if (differs(end, _previousRangeEnd))
+            _shiftSegmentsAfter(end - _previousRangeEnd, segment->rangeStart(), segment->trackId(), false);
+    }
+    _pushSegmentTiming(segment);
+    const float duration = _projectManager->duration();
+    _projectManager->updateDuration();
+    if (_projectManager->duration() != duration) {
+        if (_ruler)
+            _ruler->setScale(_timelineScale, _projectManager->duration());
+        if (_timeline)
+            _timeline->relayoutTracks(_timelineScale, _projectManager->duration());
+    }
+    if (_engine) {
+        AVEngine* engine = _engine;
+        QTimer::singleShot(kRedrawDelayMs, this, [this, engine] {
+            if (_engine == engine)
+                engine->requestRedraw();
+        });
+    }
+    _projectManager->setModified(true);
+    // What the segment now covers, so that the next change is measured from it.
+    _previousRangeStart = segment->rangeStart();
+    _previousRangeEnd = segment->rangeStart() + segment->duration();
+    return true;
+}

@@ -1,0 +1,204 @@
+#include "TestWindow.h"
+
+#include "AVAudioSegment.h"
+#include "AVPixelBuffer.h"
+#include "AVVideoSegment.h"
+#include "IsolatedSettings.h"
+#include "MovieSegment.h"
+#include "TextSegment.h"
+#include "ProjectManager.h"
+#include "ProjectTestSupport.h"
+#include "TestMedia.h"
+#include "UserSettings.h"
+#include "VideoThumbnailsCache.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Trip");
+
+template <typename Condition>
+bool waitUntil(Condition condition, int timeoutMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
+
+class MainWindowEngine : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(kName); }
+
+    // A movie of the project, created in the engine by its loading task.
+    AVVideoSegment* addMovie(TestWindow& window, const QString& fixture)
+    {
+        const QString path = dir + "/" + fixture;
+        QFile::copy(TestMedia::path(fixture), path);
+        auto* movie = new MovieSegment(path, 0.0f, &window);
+        window.projectManager()->appendSegment(movie, nullptr);
+        secondId = movie->secondEngineId();
+        const uint32_t id = uint32_t(movie->serialNumber());
+        AVComposition* composition = window.composition();
+        if (!waitUntil([&] { return composition->findSegment(id) && composition->findSegment(uint32_t(secondId)); }))
+            return nullptr;
+        return dynamic_cast<AVVideoSegment*>(composition->findSegment(id));
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QString dir;
+    int32_t secondId = 0;
+};
+
+} // namespace
+
+TEST_F(MainWindowEngine, MovieSegmentsAreCreatedAsTheSettingsAndCacheSay)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(640, 360))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    UserSettings::instance()->setHardwareCodec(false);
+    // The thumbnails of this file are cached already: the engine makes none.
+    QImage thumbnail(32, 18, QImage::Format_ARGB32);
+    thumbnail.fill(Qt::red);
+    window.thumbnailsCache()->setThumbnail(dir + "/clip_h264_aac.mp4", thumbnail, 0);
+    AVVideoSegment* cached = addMovie(window, QStringLiteral("clip_h264_aac.mp4"));
+    ASSERT_NE(cached, nullptr);
+    EXPECT_EQ(cached->thumbnailHeight(), 0u);
+    EXPECT_TRUE(cached->isSoftwareOnly());
+    EXPECT_NE(dynamic_cast<AVAudioSegment*>(window.composition()->findSegment(uint32_t(secondId))), nullptr);
+
+    UserSettings::instance()->setHardwareCodec(true);
+    AVVideoSegment* fresh = addMovie(window, QStringLiteral("fps60.mp4"));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->thumbnailHeight(), uint32_t(Segment::trackHeight() * window.devicePixelRatioF()));
+    EXPECT_FALSE(fresh->isSoftwareOnly());
+    window._finishClosing();
+}
+
+TEST_F(MainWindowEngine, ClosingGrabsTheCoverAndSurvivesLoadingMovies)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(1920, 1080))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    for (int index = 0; index < 4; ++index) {
+        const QString path = dir + QStringLiteral("/clip%1.mp4").arg(index);
+        QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), path);
+        window.projectManager()->appendSegment(new MovieSegment(path, float(index), &window), nullptr);
+    }
+    window.projectManager()->setModified(true);
+    window._finishClosing();
+    QImageReader cover(dir + "/shot.jpg");
+    EXPECT_EQ(cover.size(), QSize(640, 360));
+    EXPECT_TRUE(QFile::exists(dir + "/project.xml"));
+    EXPECT_EQ(window.projectManager(), nullptr);
+}
+
+TEST_F(MainWindowEngine, AFixedCoverIsKept)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(1920, 1080))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    QImage own(100, 50, QImage::Format_RGB32);
+    own.fill(Qt::green);
+    ASSERT_TRUE(own.save(dir + "/shot.jpg"));
+    window.projectManager()->setFixCoverImage(true);
+    window._finishClosing();
+    EXPECT_EQ(QImageReader(dir + "/shot.jpg").size(), QSize(100, 50));
+}
+
+namespace {
+
+TextSegment* addText(TestWindow& window, float start, float duration, int track)
+{
+    auto* text = new TextSegment(QStringLiteral("caption"), start, duration, &window, nullptr);
+    text->setTrackId(track);
+    window.projectManager()->appendSegment(text, nullptr);
+    return text;
+}
+
+double engineStart(TestWindow& window, const Segment* segment)
+{
+    AVSegment* engineSegment = window.composition()->findSegment(uint32_t(segment->serialNumber()));
+    return engineSegment ? engineSegment->startTime() : -1.0;
+}
+
+} // namespace
+
+TEST_F(MainWindowEngine, InsertModeFrontTrimPullsTheTrackUp)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(640, 360))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    TextSegment* first = addText(window, 0.0f, 10.0f, 1);
+    TextSegment* second = addText(window, 10.0f, 10.0f, 1);
+    TextSegment* third = addText(window, 20.0f, 10.0f, 1);
+    TextSegment* otherTrack = addText(window, 5.0f, 10.0f, 2);
+    ASSERT_TRUE(waitUntil([&] { return engineStart(window, third) >= 0.0 && engineStart(window, otherTrack) >= 0.0; }));
+    window.projectManager()->setModified(false);
+
+    window.beginEditing(first);
+    EXPECT_FALSE(window._applySegmentTiming(first, false));
+    EXPECT_FALSE(window.projectManager()->isModified());
+
+    first->setStartTime(2.0f);
+    ASSERT_TRUE(window._applySegmentTiming(first, false));
+    EXPECT_FLOAT_EQ(first->rangeStart(), 0.0f);
+    EXPECT_FLOAT_EQ(first->duration(), 8.0f);
+    EXPECT_FLOAT_EQ(second->rangeStart(), 8.0f);
+    EXPECT_FLOAT_EQ(third->rangeStart(), 18.0f);
+    EXPECT_FLOAT_EQ(otherTrack->rangeStart(), 5.0f);
+    EXPECT_NEAR(engineStart(window, second), 8.0, 1e-5);
+    EXPECT_NEAR(engineStart(window, third), 18.0, 1e-5);
+    EXPECT_NEAR(window.composition()->findSegment(uint32_t(first->serialNumber()))->duration(), 8.0, 1e-5);
+    EXPECT_TRUE(window.projectManager()->isModified());
+
+    // A change within the tolerance moves nothing else but reaches the engine.
+    first->setEndTime(8.0005f);
+    ASSERT_TRUE(window._applySegmentTiming(first, false));
+    EXPECT_FLOAT_EQ(second->rangeStart(), 8.0f);
+    EXPECT_NEAR(window.composition()->findSegment(uint32_t(first->serialNumber()))->duration(), 8.0005, 1e-4);
+    window._finishClosing();
+}
+
+TEST_F(MainWindowEngine, GrabAnswersWithTheFrameOrNullWhenAnotherIsPending)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(640, 360))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    // Snapshots are of video layers: the picture of the movie at its own size.
+    AVVideoSegment* video = addMovie(window, QStringLiteral("clip_h264_aac.mp4"));
+    ASSERT_NE(video, nullptr);
+    Segment* movie = window.projectManager()->segmentAt(0);
+    window.engine()->setSegmentFlag2(movie->serialNumber(), 1);
+    ASSERT_TRUE(waitUntil([&] { return video->imageWidth() > 0; }));
+    AVPixelBuffer* frame = window._grabSegmentImage(movie);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(avPixelBufferWidth(frame), video->imageWidth());
+    EXPECT_EQ(avPixelBufferHeight(frame), video->imageHeight());
+    avPixelBufferFree(frame);
+
+    // A request of someone else is pending: the composition refuses at once.
+    static std::atomic<int> otherAnswers{0};
+    window.composition()->requestSegmentSnapshot(
+        uint32_t(movie->serialNumber()),
+        [](AVComposition*, AVSegment*, uint8_t* pixels, int32_t, int32_t, void*) {
+            std::free(pixels);
+            ++otherAnswers;
+        },
+        nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(window._grabSegmentImage(movie), nullptr);
+    EXPECT_LT(clock.elapsed(), 2500) << "waited for the bound instead of taking the refusal";
+    window._finishClosing();
+}

@@ -1,0 +1,148 @@
+#include "TestWindow.h"
+
+#include "ModalDialogAnswerer.h"
+#include "MusicSegment.h"
+#include "ProjectManager.h"
+#include "ProjectTestSupport.h"
+#include "TestMedia.h"
+#include "TextSegment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Trip");
+
+struct ShownMessage {
+    QString title;
+    QString text;
+};
+
+class MainWindowProject : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(kName); }
+
+    void writeProperties(const QByteArray& version)
+    {
+        writeFile(dir + "/properties.xml", "<Properties version=\"" + version + "\"/>");
+        writeFile(dir + "/project.xml", "<Project></Project>");
+    }
+
+    // Opens the project's properties and answers the message box it shows.
+    std::pair<bool, ShownMessage> openProperties(TestWindow& window)
+    {
+        ShownMessage shown;
+        ModalDialogAnswerer answerer([&shown](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (box) {
+                shown = {box->windowTitle(), box->text()};
+                box->accept();
+            }
+        });
+        const bool opened = window._showOpenProjectError();
+        return {opened, shown};
+    }
+
+    QStringList files() const { return QDir(dir).entryList(QDir::Files, QDir::Name); }
+
+    TemporaryProduct product;
+    QString dir;
+};
+
+} // namespace
+
+TEST_F(MainWindowProject, PropertiesThatCannotOpenAreReported)
+{
+    TestWindow window(kName, QString());
+    writeProperties("7.5");
+    auto [opened, shown] = openProperties(window);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(shown.title, QStringLiteral("Higher Version Project"));
+    EXPECT_TRUE(shown.text.contains(QStringLiteral("higher version")));
+
+    QFile::remove(dir + "/properties.xml");
+    std::tie(opened, shown) = openProperties(window);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(shown.title, QStringLiteral("Open Project Failed"));
+    EXPECT_EQ(shown.text, QStringLiteral("Current movie project is damaged."));
+
+    writeProperties("7");
+    std::tie(opened, shown) = openProperties(window);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(shown.title.isEmpty());
+}
+
+TEST_F(MainWindowProject, TidyKeepsTheProjectAndUsedMedia)
+{
+    TestWindow window(kName, QString());
+    const QStringList kept{"example.dat", "layout.xml", "old.plist", "project.xml", "properties.xml",
+                           "settings.config", "shot.jpg", "song.m4a"};
+    for (const QString& name : kept + QStringList{"unused.png", "Trip_1080p_h264_30fps.mp4"}) {
+        if (name != QLatin1String("song.m4a"))
+            writeFile(dir + "/" + name, "x");
+    }
+    QFile::copy(TestMedia::path(QStringLiteral("audio_only.m4a")), dir + "/song.m4a");
+    auto* music = new MusicSegment(dir + "/song.m4a", 0.0f, QString(), QString(), &window);
+    window.projectManager()->appendSegment(music, nullptr);
+    window._cleanProjectFolder();
+    EXPECT_EQ(files(), kept);
+    EXPECT_FALSE(window.projectManager()->isModified());
+}
+
+TEST_F(MainWindowProject, FailedSaveStaysModifiedAndTidiesNothing)
+{
+    TestWindow window(kName, QString());
+    writeFile(dir + "/unused.png", "x");
+    writeFile(dir + "/Trip_720p_h264_50fps.mp4", "x");
+    // A folder where the segment list goes makes its write fail, even for root.
+    QDir(dir).mkdir(QStringLiteral("project.xml"));
+    window.projectManager()->setModified(true);
+    window._saveProject();
+    EXPECT_TRUE(window.projectManager()->isModified());
+    window._finishClosing();
+    EXPECT_TRUE(QFile::exists(dir + "/unused.png"));
+}
+
+TEST_F(MainWindowProject, SavingAModifiedProjectRemovesItsCachedExports)
+{
+    TestWindow window(kName, QString());
+    const QString stale = dir + "/Trip_720p_h264_50fps.mp4";
+    const QString otherProject = dir + "/Trap_720p_h264_50fps.mp4";
+    writeFile(stale, "x");
+    writeFile(otherProject, "x");
+    window._saveProject(); // unmodified: nothing written, nothing removed
+    EXPECT_TRUE(QFile::exists(stale));
+    EXPECT_FALSE(QFile::exists(dir + "/project.xml"));
+    window.projectManager()->setModified(true);
+    window._saveProject();
+    EXPECT_FALSE(QFile::exists(stale));
+    EXPECT_TRUE(QFile::exists(otherProject));
+    EXPECT_TRUE(QFile::exists(dir + "/project.xml"));
+    EXPECT_FALSE(window.projectManager()->isModified());
+}
+
+TEST_F(MainWindowProject, ASharedFileIsFoundByItsResolvedPath)
+{
+    TestWindow window(kName, QString());
+    const QString drawing = dir + "/drawingImage-1.png";
+    writeFile(drawing, "x");
+    // One stores the bare name (inside the project), the other the full path of the same file.
+    auto* inside = new TextSegment(QStringLiteral("a"), 0.0f, 1.0f, &window, nullptr);
+    inside->setFilePath(drawing);
+    auto* outside = new TextSegment(QStringLiteral("b"), 1.0f, 1.0f, &window, nullptr);
+    outside->setFilePath(dir + "/../" + kName + "/drawingImage-1.png");
+    window.projectManager()->appendSegment(inside, nullptr);
+    window.projectManager()->appendSegment(outside, nullptr);
+    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(inside, drawing));
+    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(outside, drawing));
+    window.projectManager()->removeSegment(outside);
+    delete outside;
+    EXPECT_FALSE(window.segmentIsFileUsedByOtherSegment(inside, drawing));
+    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(nullptr, drawing));
+}
