@@ -67,13 +67,18 @@ public:
                 return total - qint64((readTime - wallTime) * kBytesPerSecond);
         return bytes.size();
     }
-    // When the byte at offset was played, from the read that brought it.
+    // When the byte at offset was played. The sink plays at a steady rate, so
+    // each read that holds the byte bounds that time from above by when the
+    // read came; a loaded machine delays reads, so the earliest bound counts.
     double wallTimeOf(qint64 offset) const
     {
-        for (const auto& [total, wallTime] : _reads)
-            if (total > offset)
-                return wallTime - double(total - offset) / kBytesPerSecond;
-        return -1.0;
+        double earliest = -1.0;
+        for (const auto& [total, wallTime] : _reads) {
+            const double bound = wallTime - double(total - offset) / kBytesPerSecond;
+            if (total > offset && (earliest < 0.0 || bound < earliest))
+                earliest = bound;
+        }
+        return earliest;
     }
 
     QByteArray bytes;
@@ -163,12 +168,21 @@ TEST_F(PreviewTest, SoundOfThePlaybackStartsWithItsFirstFrame)
         sink.read();
         return false;
     }, 1.2);
+    const double pauseAsked = avCurrentTimeSeconds();
     playback->engine->pause();
     sink.finish();
 
+    // Each frame drawn while playing shows the clock's time when its pass
+    // began, so its report bounds from above when that clock read 0; the
+    // sound of the movie's start plays then. A loaded machine delays reports
+    // (the first pass decodes and uploads the most), so the earliest bound counts.
     const std::vector<Report> reports = recorder.reports();
     const int firstFrame = recorder.find(AVRender::StateFrameDrawn, size_t(recorder.find(AVRender::StateStarted)));
     ASSERT_GE(firstFrame, 0);
+    double clockZero = reports[size_t(firstFrame)].wallTime - reports[size_t(firstFrame)].time;
+    for (size_t i = size_t(firstFrame); i < reports.size() && reports[i].wallTime < pauseAsked; ++i)
+        if (reports[i].code == AVRender::StateFrameDrawn)
+            clockZero = std::min(clockZero, reports[i].wallTime - reports[i].time);
     const auto* pcm = reinterpret_cast<const int16_t*>(sink.bytes.constData());
     const size_t frames = size_t(sink.bytes.size()) / (2 * kChannels);
     // Other tests may play into the same sink: the search starts at the play request.
@@ -177,10 +191,7 @@ TEST_F(PreviewTest, SoundOfThePlaybackStartsWithItsFirstFrame)
         ++first;
     ASSERT_LT(first + 44100 / 5, frames) << "too little sound was recorded";
     const double soundStart = sink.wallTimeOf(qint64(first * kChannels * 2));
-    // The first frame drawn while playing shows the clock's time then; the
-    // sound of the movie's start plays when that clock read 0.
-    const Report& frame = reports[size_t(firstFrame)];
-    EXPECT_NEAR(soundStart, frame.wallTime - frame.time, 0.1);
+    EXPECT_NEAR(soundStart, clockZero, 0.1);
 
     // What plays is the clip's 440 Hz tone.
     std::vector<double> mono;

@@ -151,12 +151,14 @@ TEST_F(SegmentWidgetTest, LiftedTileWhoseTrackWentAwayIsLetGo)
     QPointer<SegmentWidget> guard(tile);
     const QPoint start = inWindow(tile, QPoint(20, 20));
     pressAt(&window, start);
-    QTest::qWait(350);
+    // The long press lifts it once its timer has run, however late that is here.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tile->isDragging(); }, 2000));
     moveTo(&window, start + QPoint(30, 30));
     ASSERT_EQ(tile->parentWidget(), window.centralWidget());
     delete track;
     releaseAt(&window, start + QPoint(30, 30));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 1000));
+    // It flies home for 200 ms first; the bound leaves room for a loaded machine.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 3000));
 }
 
 TEST_F(SegmentWidgetTest, ALayoutWithoutAnimationStopsARunningOne)
