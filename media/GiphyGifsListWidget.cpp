@@ -1,8 +1,7 @@
 #include "GiphyGifsListWidget.h"
 
-#include "ItemDragPixmap.h"
+#include "ListItemDrag.h"
 
-#include <QDrag>
 #include <QMimeData>
 
 namespace {
@@ -45,9 +44,5 @@ void GiphyGifsListWidget::startDrag(Qt::DropActions actions)
     QMimeData* data = model()->mimeData(indexes);
     if (!data)
         return;
-    auto* drag = new QDrag(this);
-    drag->setMimeData(data);
-    drag->setPixmap(itemDragPixmap(this, indexes));
-    drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()));
-    drag->exec(actions, Qt::CopyAction);
+    ListItemDrag::exec(this, indexes, data, actions);
 }
