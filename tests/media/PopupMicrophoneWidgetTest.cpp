@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <cstring>
 
 namespace {
@@ -181,7 +182,7 @@ TEST(PopupMicrophoneWidget, DefaultMissingFromInputsSelectsTheFirst)
     EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "first-input"; }, 2000));
 }
 
-TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndCapturesNothing)
+TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndARetryCapturesOnce)
 {
     if (!pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
@@ -190,7 +191,7 @@ TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndCapturesNothing)
     ShownPopup shown(new PopupMicrophoneWidget(nullptr));
     QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
     ASSERT_TRUE(waitForMonitor(*shown.popup));
-    TemporaryFolder missing("/nonexistent-vidorna-folder/none");
+    auto missing = std::make_unique<TemporaryFolder>("/nonexistent-vidorna-folder/none");
     int messages = 0;
     QString text;
     ModalDialogAnswerer answerer([&](QWidget* dialog) {
@@ -213,6 +214,18 @@ TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndCapturesNothing)
     EXPECT_TRUE(captured.isEmpty());
     EXPECT_TRUE(button(*shown.popup, "recordButton")->isEnabled());
     EXPECT_TRUE(button(*shown.popup, "cancelButton")->isEnabled());
+
+    // A retry into a folder that exists hands over exactly one sound.
+    QTemporaryDir folder;
+    missing = std::make_unique<TemporaryFolder>(folder.path());
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->duration() >= 1000; }, 10000));
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !captured.isEmpty(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(captured.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(captured[0][1].toString()));
 }
 
 TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
