@@ -110,6 +110,24 @@ QPushButton* PopupMicrophoneWidget::_addFlatButton(QWidget* parent, const QStrin
     return button;
 }
 
+QWidget* PopupMicrophoneWidget::_centredRow(QWidget* content, int verticalMargin)
+{
+    auto* row = new QWidget(_mainWidget);
+    auto* layout = new QHBoxLayout(row);
+    // Rows with a margin of their own keep a fixed height; -1 keeps the
+    // layout's default margins and lets the row stretch.
+    if (verticalMargin >= 0) {
+        row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        const QMargins margins = layout->contentsMargins();
+        layout->setContentsMargins(margins.left(), verticalMargin, margins.right(), verticalMargin);
+    }
+    content->setParent(row);
+    layout->addStretch();
+    layout->addWidget(content);
+    layout->addStretch();
+    return row;
+}
+
 void PopupMicrophoneWidget::_buildForm()
 {
     setObjectName("PopupMicrophoneWidget");
@@ -137,41 +155,20 @@ void PopupMicrophoneWidget::_buildForm()
     topRow->addStretch();
     column->addWidget(topPanel);
 
-    auto* meterRow = new QWidget(_mainWidget);
-    auto* meterLayout = new QHBoxLayout(meterRow);
-    _meterWidget = new AudioLevelMeterWidget(meterRow);
+    _meterWidget = new AudioLevelMeterWidget(_mainWidget);
     _meterWidget->setObjectName("meterWidget");
     _meterWidget->setFixedSize(250, 50);
-    meterLayout->addStretch();
-    meterLayout->addWidget(_meterWidget);
-    meterLayout->addStretch();
-    column->addWidget(meterRow);
+    column->addWidget(_centredRow(_meterWidget, -1));
 
-    auto* recordRow = new QWidget(_mainWidget);
-    recordRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* recordLayout = new QHBoxLayout(recordRow);
-    recordLayout->setContentsMargins(recordLayout->contentsMargins().left(), 12,
-                                     recordLayout->contentsMargins().right(), 12);
-    _recordButton = _addFlatButton(recordRow, "recordButton", QString());
+    _recordButton = _addFlatButton(_mainWidget, "recordButton", QString());
     _recordButton->setFixedSize(100, 40);
     _recordButton->setIconSize(QSize(25, 25));
     _setRecordIcon(kRecordIcon1);
-    recordLayout->addStretch();
-    recordLayout->addWidget(_recordButton);
-    recordLayout->addStretch();
-    column->addWidget(recordRow);
+    column->addWidget(_centredRow(_recordButton, 12));
 
-    auto* cancelRow = new QWidget(_mainWidget);
-    cancelRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* cancelLayout = new QHBoxLayout(cancelRow);
-    cancelLayout->setContentsMargins(cancelLayout->contentsMargins().left(), 0,
-                                     cancelLayout->contentsMargins().right(), 0);
-    _cancelButton = _addFlatButton(cancelRow, "cancelButton", tr("Cancel"));
+    _cancelButton = _addFlatButton(_mainWidget, "cancelButton", tr("Cancel"));
     _cancelButton->setMinimumHeight(30);
-    cancelLayout->addStretch();
-    cancelLayout->addWidget(_cancelButton);
-    cancelLayout->addStretch();
-    column->addWidget(cancelRow);
+    column->addWidget(_centredRow(_cancelButton, 0));
 }
 
 void PopupMicrophoneWidget::setupUi(QWidget* parent, const QString& title)

@@ -64,6 +64,8 @@ public slots:
 private:
     void _buildForm();
     QPushButton* _addFlatButton(QWidget* parent, const QString& name, const QString& text);
+    // A row that centres `content` between two stretches.
+    QWidget* _centredRow(QWidget* content, int verticalMargin);
     void _buildDeviceMenu();
     QStringList _audioInputs() const;
     void _switchAudioInput(const QString& name);
