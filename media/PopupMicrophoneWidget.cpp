@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
