@@ -820,6 +820,25 @@
     </message>
 </context>
 <context>
+    <name>PopupMicrophoneWidget</name>
+    <message>
+        <source>No microphone</source>
+        <translation>Kein Mikrofon</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The temporary folder for the recording cannot be found.</source>
+        <translation>Der temporäre Ordner für die Aufnahme wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Fehler aufgetreten</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

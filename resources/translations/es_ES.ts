@@ -820,6 +820,25 @@
     </message>
 </context>
 <context>
+    <name>PopupMicrophoneWidget</name>
+    <message>
+        <source>No microphone</source>
+        <translation>Sin micrófono</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The temporary folder for the recording cannot be found.</source>
+        <translation>No se encuentra la carpeta temporal para la grabación.</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Se ha producido un error</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

@@ -820,6 +820,25 @@
     </message>
 </context>
 <context>
+    <name>PopupMicrophoneWidget</name>
+    <message>
+        <source>No microphone</source>
+        <translation>Aucun microphone</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The temporary folder for the recording cannot be found.</source>
+        <translation>Le dossier temporaire de l&apos;enregistrement est introuvable.</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Une erreur est survenue</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

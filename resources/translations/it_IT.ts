@@ -820,6 +820,25 @@
     </message>
 </context>
 <context>
+    <name>PopupMicrophoneWidget</name>
+    <message>
+        <source>No microphone</source>
+        <translation>Nessun microfono</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The temporary folder for the recording cannot be found.</source>
+        <translation>Impossibile trovare la cartella temporanea per la registrazione.</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Si è verificato un errore</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

@@ -820,6 +820,25 @@
     </message>
 </context>
 <context>
+    <name>PopupMicrophoneWidget</name>
+    <message>
+        <source>No microphone</source>
+        <translation>マイクがありません</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The temporary folder for the recording cannot be found.</source>
+        <translation>録音用の一時フォルダが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>エラーが発生しました</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

@@ -1,0 +1,472 @@
+#include "PopupMicrophoneWidget.h"
+
+#include "AudioLevelMeterWidget.h"
+#include "PopupMainWidget.h"
+#include "UiMetrics.h"
+#include "Util.h"
+
+#include <QActionGroup>
+#include <QAudioProbe>
+#include <QAudioRecorder>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kInputSwitchDelayMs = 100;
+// GStreamer finalises a stopped recording asynchronously; a recording started
+// before that has ended records nothing. About 5 s of polling at most.
+constexpr int kStopPolls = 50;
+constexpr int kBlinkIntervalMs = 500;
+constexpr int kSlideInMs = 200;
+constexpr int kBottomMargin = 40;
+const char* const kRecordIcon1 = ":/images/voice_recording_1";
+const char* const kRecordIcon2 = ":/images/voice_recording_2";
+
+// Largest magnitude of the format's samples; 0 for formats without a meter.
+double samplePeak(const QAudioFormat& format)
+{
+    const int bits = format.sampleSize();
+    switch (format.sampleType()) {
+    case QAudioFormat::SignedInt:
+        return bits == 32 ? 2147483647.0 : bits == 16 ? 32767.0 : bits == 8 ? 127.0 : 0.0;
+    case QAudioFormat::UnSignedInt:
+        return bits == 32 ? 4294967295.0 : bits == 16 ? 65535.0 : bits == 8 ? 255.0 : 0.0;
+    case QAudioFormat::Float:
+        return bits == 32 ? 1.00003 : 0.0;
+    default:
+        return 0.0;
+    }
+}
+
+template <typename Sample>
+double sampleAt(const char* data, int index)
+{
+    Sample value;
+    std::memcpy(&value, data + index * sizeof(Sample), sizeof(Sample));
+    return static_cast<double>(value);
+}
+
+// Reads sample `index` as a double, so the lowest 32-bit value has a magnitude.
+double readSample(const QAudioFormat& format, const char* data, int index)
+{
+    const int bits = format.sampleSize();
+    if (format.sampleType() == QAudioFormat::Float)
+        return sampleAt<float>(data, index);
+    if (format.sampleType() == QAudioFormat::SignedInt)
+        return bits == 32 ? sampleAt<qint32>(data, index)
+             : bits == 16 ? sampleAt<qint16>(data, index)
+                          : sampleAt<qint8>(data, index);
+    return bits == 32 ? sampleAt<quint32>(data, index)
+         : bits == 16 ? sampleAt<quint16>(data, index)
+                      : sampleAt<quint8>(data, index);
+}
+
+} // namespace
+
+PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent) : CommonPopup(parent)
+{
+    qRegisterMetaType<QList<float>>("QList<float>");
+    _buildForm();
+    setMainWidget(_mainWidget);
+    _recorder = new QAudioRecorder(this);
+    _probe = new QAudioProbe(this);
+    connect(_probe, &QAudioProbe::audioBufferProbed, this, &PopupMicrophoneWidget::processBuffer);
+    _probe->setSource(_recorder);
+    connect(_recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error), this,
+            &PopupMicrophoneWidget::displayErrorMessage);
+    // Connected once: a retry after a failure must not hand over two sounds.
+    connect(_recorder, &QMediaRecorder::stateChanged, this, &PopupMicrophoneWidget::onStateChanged);
+}
+
+PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent, const QStringList& audioInputs)
+    : PopupMicrophoneWidget(parent)
+{
+    _suppliedInputs = audioInputs;
+}
+
+PopupMicrophoneWidget::~PopupMicrophoneWidget() = default;
+
+QPushButton* PopupMicrophoneWidget::_addFlatButton(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFlat(true);
+    return button;
+}
+
+QWidget* PopupMicrophoneWidget::_centredRow(QWidget* content, int verticalMargin)
+{
+    auto* row = new QWidget(_mainWidget);
+    auto* layout = new QHBoxLayout(row);
+    // Rows with a margin of their own keep a fixed height; -1 keeps the
+    // layout's default margins and lets the row stretch.
+    if (verticalMargin >= 0) {
+        row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        const QMargins margins = layout->contentsMargins();
+        layout->setContentsMargins(margins.left(), verticalMargin, margins.right(), verticalMargin);
+    }
+    content->setParent(row);
+    layout->addStretch();
+    layout->addWidget(content);
+    layout->addStretch();
+    return row;
+}
+
+void PopupMicrophoneWidget::_buildForm()
+{
+    setObjectName("PopupMicrophoneWidget");
+    resize(685, 505);
+    _mainWidget = new PopupMainWidget(this);
+    _mainWidget->setObjectName("mainWidget");
+    auto* column = new QVBoxLayout(_mainWidget);
+    column->setSpacing(0);
+    column->setContentsMargins(12, 0, 12, 12);
+
+    auto* topPanel = new QWidget(_mainWidget);
+    topPanel->setObjectName("topPanel");
+    topPanel->setFixedHeight(44);
+    auto* topRow = new QHBoxLayout(topPanel);
+    topRow->setSpacing(0);
+    topRow->setContentsMargins(0, 0, 0, 0);
+    _microphoneButton = _addFlatButton(topPanel, "microphoneButton", tr("No microphone"));
+    _triangleButton = _addFlatButton(topPanel, "triangleButton", QString());
+    _triangleButton->setIcon(QIcon(":/images/move_down"));
+    _triangleButton->setIconSize(QSize(12, 12));
+    _triangleButton->setMaximumWidth(16);
+    topRow->addStretch();
+    topRow->addWidget(_microphoneButton);
+    topRow->addWidget(_triangleButton);
+    topRow->addStretch();
+    column->addWidget(topPanel);
+
+    _meterWidget = new AudioLevelMeterWidget(_mainWidget);
+    _meterWidget->setObjectName("meterWidget");
+    _meterWidget->setFixedSize(250, 50);
+    column->addWidget(_centredRow(_meterWidget, -1));
+
+    _recordButton = _addFlatButton(_mainWidget, "recordButton", QString());
+    _recordButton->setFixedSize(100, 40);
+    _recordButton->setIconSize(QSize(25, 25));
+    _setRecordIcon(kRecordIcon1);
+    column->addWidget(_centredRow(_recordButton, 12));
+
+    _cancelButton = _addFlatButton(_mainWidget, "cancelButton", tr("Cancel"));
+    _cancelButton->setMinimumHeight(30);
+    column->addWidget(_centredRow(_cancelButton, 0));
+}
+
+void PopupMicrophoneWidget::setupUi(QWidget* parent, const QString& title)
+{
+    CommonPopup::setupUi(parent, title);
+    setStyleSheet("QLabel { color: white; } QLabel:disabled { color: rgb(128,128,128); }"
+                  "QToolTip { background-color: rgb(54,200,255); color: white; padding: 2px;"
+                  " border-radius: 3px; }");
+    _mainWidget->setFillColor(QColor(31, 32, 35));
+    _mainWidget->setBorderColor(QColor(64, 64, 64, 128));
+    _mainWidget->setCornerRadius(10);
+
+    QFont font = _microphoneButton->font();
+    font.setPointSizeF(font.pointSizeF() + 1);
+    _microphoneButton->setFont(font);
+    _microphoneButton->setStyleSheet("color: white; background-color: transparent;");
+    _triangleButton->setStyleSheet("background-color: transparent;");
+    connect(_microphoneButton, &QPushButton::clicked, this, &PopupMicrophoneWidget::microphoneButtonOnClick);
+    connect(_triangleButton, &QPushButton::clicked, this, &PopupMicrophoneWidget::microphoneButtonOnClick);
+
+    _cancelButton->setStyleSheet(
+        "QPushButton { color: white; background-color: transparent; }"
+        "QPushButton:hover { background-color: rgb(44,46,50); border-radius: 5px; }"
+        "QPushButton:pressed { background-color: black; border-radius: 5px; }"
+        "QPushButton:disabled { color: rgb(44,46,50); }");
+    connect(_cancelButton, &QPushButton::clicked, this, &PopupMicrophoneWidget::cancelButtonOnClick);
+    _recordButton->setStyleSheet("QPushButton { background-color: white; border-radius: 20px; }"
+                                 "QPushButton:pressed { background-color: gray; }");
+    connect(_recordButton, &QPushButton::clicked, this, &PopupMicrophoneWidget::recordButtonOnClick);
+    _buildDeviceMenu();
+}
+
+QStringList PopupMicrophoneWidget::_audioInputs() const
+{
+    return _suppliedInputs ? *_suppliedInputs : _recorder->audioInputs();
+}
+
+void PopupMicrophoneWidget::_buildDeviceMenu()
+{
+    _deviceMenu = new QMenu(this);
+    _deviceMenu->setWindowFlags(_deviceMenu->windowFlags() | Qt::FramelessWindowHint
+                                | Qt::NoDropShadowWindowHint);
+    _deviceMenu->setAttribute(Qt::WA_TranslucentBackground);
+    Util::setPopupMenuStyleSheet(_deviceMenu);
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    const QStringList inputs = _audioInputs();
+    const QString defaultInput = _recorder->defaultAudioInput();
+    for (const QString& name : inputs) {
+        QAction* action = _deviceMenu->addAction(name);
+        action->setCheckable(true);
+        action->setData(name);
+        action->setChecked(name == defaultInput);
+        group->addAction(action);
+    }
+    connect(group, &QActionGroup::triggered, this, &PopupMicrophoneWidget::updateMicrophoneDevice);
+    if (inputs.isEmpty())
+        return;
+    if (inputs.contains(defaultInput)) {
+        _switchAudioInput(defaultInput);
+        return;
+    }
+    _deviceMenu->actions().first()->setChecked(true);
+    _switchAudioInput(inputs.first());
+}
+
+void PopupMicrophoneWidget::updateMicrophoneDevice(QAction* action)
+{
+    _switchAudioInput(action->data().toString());
+}
+
+void PopupMicrophoneWidget::microphoneButtonOnClick()
+{
+    if (!_deviceMenu || _deviceMenu->actions().isEmpty() || _recording)
+        return;
+    _deviceMenu->exec(_microphoneButton->mapToGlobal(
+        QPoint(_microphoneButton->width() / 2, _microphoneButton->height() / 2)));
+}
+
+void PopupMicrophoneWidget::_switchAudioInput(const QString& name)
+{
+    _recorder->stop();
+    _afterRecorderStopped([this, name] { _selectAudioInput(name); }, kStopPolls);
+}
+
+void PopupMicrophoneWidget::_afterRecorderStopped(const std::function<void()>& next, int pollsLeft)
+{
+    QTimer::singleShot(kInputSwitchDelayMs, this, [this, next, pollsLeft] {
+        const bool stopped = _recorder->state() == QMediaRecorder::StoppedState
+                             && _recorder->status() != QMediaRecorder::FinalizingStatus;
+        if (stopped || pollsLeft <= 1)
+            next();
+        else
+            _afterRecorderStopped(next, pollsLeft - 1);
+    });
+}
+
+void PopupMicrophoneWidget::_recordTo(const QString& folder, const QString& fileName,
+                                      QMultimedia::EncodingQuality quality)
+{
+    QAudioEncoderSettings audio;
+    audio.setQuality(quality);
+    // Named explicitly: with only the quality set GStreamer writes MP4/MP3
+    // into the ".wav" file.
+    audio.setCodec("audio/x-raw");
+    _recorder->setEncodingSettings(audio, QVideoEncoderSettings(), "audio/x-wav");
+    _recorder->setOutputLocation(QUrl::fromLocalFile(folder + QDir::separator() + fileName));
+    _errorShown = false;
+    _recorder->record();
+}
+
+void PopupMicrophoneWidget::_selectAudioInput(const QString& name)
+{
+    _recorder->setAudioInput(name);
+    _microphoneButton->setText(name);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    // A fresh account has no cache folder yet; the monitor must not fail on it.
+    QDir().mkpath(cache);
+    _recordTo(cache, "dummy.wav", QMultimedia::LowQuality);
+}
+
+void PopupMicrophoneWidget::recordButtonOnClick()
+{
+    if (_recording) {
+        _recorder->stop();
+        return;
+    }
+    if (!_deviceMenu || _deviceMenu->actions().isEmpty())
+        return;
+    _recordButton->setEnabled(false);
+    _cancelButton->setEnabled(false);
+    _recorder->stop();
+    _afterRecorderStopped([this] { _startRecording(); }, kStopPolls);
+}
+
+void PopupMicrophoneWidget::_startRecording()
+{
+    // The standard location is empty when TMPDIR names a missing folder, and
+    // the back end then writes at the filesystem root: refuse instead.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    if (!QFileInfo(folder).isDir()) {
+        _errorShown = false;
+        _reportError(tr("The temporary folder for the recording cannot be found."));
+        return;
+    }
+    _capturing = true;
+    _captureStarted = false;
+    _meterValues.clear();
+    emit popupMicrophoneWidgetGetStartTime(this, &_startTime);
+    _recordTo(folder, QString("%1.wav").arg(QDateTime::currentMSecsSinceEpoch()), QMultimedia::HighQuality);
+}
+
+void PopupMicrophoneWidget::onStateChanged(QMediaRecorder::State state)
+{
+    if (!_capturing)
+        return;
+    switch (state) {
+    case QMediaRecorder::RecordingState:
+        _recordButton->setEnabled(true);
+        if (!_blinkTimer) {
+            _blinkTimer = new QTimer(this);
+            connect(_blinkTimer, &QTimer::timeout, this, &PopupMicrophoneWidget::updateRecording);
+        }
+        _blinkTimer->start(kBlinkIntervalMs);
+        _recording = true;
+        _captureStarted = true;
+        break;
+    case QMediaRecorder::PausedState:
+        if (_blinkTimer)
+            _blinkTimer->stop();
+        _setRecordIcon(kRecordIcon1);
+        break;
+    case QMediaRecorder::StoppedState:
+        _finishCapture();
+        break;
+    }
+}
+
+void PopupMicrophoneWidget::_finishCapture()
+{
+    _capturing = false;
+    _recording = false;
+    _cancelButton->setEnabled(true);
+    _recordButton->setEnabled(true);
+    if (_blinkTimer)
+        _blinkTimer->stop();
+    _setRecordIcon(kRecordIcon1);
+    const QString fileName = _recorder->outputLocation().toLocalFile();
+    // A start that failed wrote nothing: there is no sound to hand over.
+    if (_captureStarted && QFileInfo::exists(fileName))
+        emit popupMicrophoneWidgetSoundCaptured(this, fileName, _meterValues);
+}
+
+void PopupMicrophoneWidget::updateRecording()
+{
+    const int previous = _blinkPhase;
+    _blinkPhase = 1 - previous;
+    _setRecordIcon(previous == 1 ? kRecordIcon1 : kRecordIcon2);
+}
+
+void PopupMicrophoneWidget::_setRecordIcon(const QString& resource)
+{
+    _recordButton->setIcon(QIcon(resource));
+}
+
+void PopupMicrophoneWidget::processBuffer(QAudioBuffer buffer)
+{
+    const QVector<double> levels = computeBufferLevels(buffer);
+    if (!levels.isEmpty())
+        _meterWidget->setLevel(float(levels[0]));
+    if (!_recording)
+        return;
+    const float t = float(_recorder->duration()) / 1000 + _startTime;
+    emit popupMicrophoneWidgetRequestScrollToTime(this, t);
+    if (!levels.isEmpty())
+        _meterValues.append(float(levels[0]));
+}
+
+QVector<double> PopupMicrophoneWidget::computeBufferLevels(const QAudioBuffer& buffer)
+{
+    const QAudioFormat format = buffer.format();
+    if (!format.isValid() || format.byteOrder() != QAudioFormat::LittleEndian || format.codec() != "audio/pcm")
+        return {};
+    const int channels = format.channelCount();
+    QVector<double> levels(channels, 0.0);
+    const double peak = samplePeak(format);
+    if (qFuzzyIsNull(peak))
+        return levels;
+    const char* data = static_cast<const char*>(buffer.constData());
+    const int frames = buffer.frameCount();
+    for (int frame = 0; frame < frames; ++frame) {
+        for (int channel = 0; channel < channels; ++channel) {
+            const double value = std::fabs(readSample(format, data, frame * channels + channel));
+            levels[channel] = std::max(levels[channel], value);
+        }
+    }
+    const bool unsignedSamples = format.sampleType() == QAudioFormat::UnSignedInt;
+    for (double& level : levels) {
+        const double fraction = unsignedSamples ? std::fabs(level - peak / 2) / (peak / 2) : level / peak;
+        // The lowest signed sample and float input overshoot the peak.
+        level = std::clamp(fraction, 0.0, 1.0);
+    }
+    return levels;
+}
+
+void PopupMicrophoneWidget::showForRecording(QWidget* parent, float startTime, int placement)
+{
+    _startTime = startTime;
+    _placement = placement;
+    showInWidget(parent, QString(), QPoint(0, 0));
+}
+
+void PopupMicrophoneWidget::showInWidget(QWidget* parent, const QString& title, const QPoint& point)
+{
+    setupUi(parent, title);
+    coverWithTitle(parent, title);
+    if (_placement == 0) {
+        Util::fadeInWidget(this, kSlideInMs, 1.0);
+    } else if (_placement == 1) {
+        move(0, parent->height());
+        show();
+        auto* slide = new QPropertyAnimation(this, "pos", this);
+        slide->setDuration(kSlideInMs);
+        slide->setEndValue(QPoint(0, 0));
+        slide->start(QAbstractAnimation::DeleteWhenStopped);
+    }
+    layoutAtPoint(point);
+    addShadow();
+}
+
+void PopupMicrophoneWidget::layoutAtPoint(const QPoint&)
+{
+    QWidget* parent = parentWidget();
+    if (!parent)
+        return;
+    const QSize size = UiMetrics::microphonePopupSize();
+    const int x = (parent->width() - size.width()) / 2;
+    const int y = _placement == 1 ? parent->height() - kBottomMargin - size.height()
+                                  : (parent->height() - size.height()) / 2;
+    _mainWidget->setGeometry(x, y, size.width(), size.height());
+}
+
+void PopupMicrophoneWidget::cancelButtonOnClick()
+{
+    dismiss();
+}
+
+void PopupMicrophoneWidget::displayErrorMessage()
+{
+    _reportError(_recorder->errorString());
+}
+
+void PopupMicrophoneWidget::_reportError(const QString& text)
+{
+    // Whatever state the recorder is left in, the user can retry or leave.
+    _recordButton->setEnabled(true);
+    _cancelButton->setEnabled(true);
+    if (_errorShown)
+        return;
+    _errorShown = true;
+    Util::showMessageBox(this, tr("Error Occurs"), text, QMessageBox::Warning);
+}

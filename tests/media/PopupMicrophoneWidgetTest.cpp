@@ -1,0 +1,276 @@
+// The microphone popup: buffer levels from real PCM bytes, the popup driven
+// by clicks, and a real recording from the PulseAudio null sink's monitor.
+#include "AudioLevelMeterWidget.h"
+#include "ModalDialogAnswerer.h"
+#include "PopupMicrophoneWidget.h"
+
+#include <QAudioRecorder>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <cstring>
+
+namespace {
+
+template <typename Sample>
+QAudioBuffer bufferOf(const QVector<Sample>& samples, QAudioFormat::SampleType type, int channels)
+{
+    QAudioFormat format;
+    format.setCodec("audio/pcm");
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleRate(44100);
+    format.setChannelCount(channels);
+    format.setSampleSize(int(sizeof(Sample)) * 8);
+    format.setSampleType(type);
+    QByteArray bytes(samples.size() * int(sizeof(Sample)), '\0');
+    std::memcpy(bytes.data(), samples.constData(), bytes.size());
+    return QAudioBuffer(bytes, format);
+}
+
+// GStreamer's PulseAudio source stalls when its recording is stopped just
+// after it started: wait until the monitoring recording has run for a second
+// and moved the meter.
+bool waitForMonitor(QWidget& popup)
+{
+    auto* meter = popup.findChild<AudioLevelMeterWidget*>("meterWidget");
+    auto* recorder = popup.findChild<QAudioRecorder*>();
+    return QTest::qWaitFor([=] { return meter->level() > 0 && recorder->duration() >= 1000; }, 8000);
+}
+
+bool pulseAudioRuns()
+{
+    QProcess pactl;
+    pactl.start("pactl", {"info"});
+    return pactl.waitForFinished(3000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+}
+
+QPushButton* button(QWidget& popup, const char* name)
+{
+    return popup.findChild<QPushButton*>(name);
+}
+
+// A popup shown at the bottom of a window, as the main window shows it.
+struct ShownPopup {
+    explicit ShownPopup(PopupMicrophoneWidget* made) : popup(made)
+    {
+        window.resize(800, 600);
+        window.show();
+        popup->showForRecording(&window, 3.5f, 1);
+        QObject::connect(popup, &PopupMicrophoneWidget::popupMicrophoneWidgetGetStartTime, popup,
+                         [this](PopupMicrophoneWidget*, float* t) {
+                             ++startTimeRequests;
+                             *t = 3.5f;
+                         }, Qt::DirectConnection);
+    }
+    int startTimeRequests = 0;
+    QWidget window;
+    PopupMicrophoneWidget* popup;
+};
+
+// Sets TMPDIR for one test and puts the old value back.
+struct TemporaryFolder {
+    explicit TemporaryFolder(const QString& path) : old(qgetenv("TMPDIR")) { qputenv("TMPDIR", path.toLocal8Bit()); }
+    ~TemporaryFolder() { qputenv("TMPDIR", old); }
+    QByteArray old;
+};
+
+// A 440 Hz tone at amplitude 0.5 played into the null sink, whose monitor
+// is the default source.
+struct PlayingTone {
+    PlayingTone()
+    {
+        const QString tone = folder.filePath("tone.wav");
+        made = QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                            "aevalsrc=0.5*sin(2*PI*440*t):s=44100:d=15", tone}) == 0;
+        player.start("paplay", {tone});
+        made = made && player.waitForStarted(3000);
+    }
+    ~PlayingTone()
+    {
+        player.kill();
+        player.waitForFinished(2000);
+    }
+    QTemporaryDir folder;
+    QProcess player;
+    bool made = false;
+};
+
+QString ffprobe(const QString& path)
+{
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-show_entries", "format=format_name,duration:stream=codec_name",
+                            "-of", "default=noprint_wrappers=1", path});
+    probe.waitForFinished(10000);
+    return QString::fromUtf8(probe.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST(PopupMicrophoneLevels, PeaksOfEachSampleFormat)
+{
+    using Levels = QVector<double>;
+    // Second channel louder: levels are kept per channel.
+    Levels levels = PopupMicrophoneWidget::computeBufferLevels(
+        bufferOf<qint16>({100, -200, -16384, 300, 5, 20000}, QAudioFormat::SignedInt, 2));
+    ASSERT_EQ(levels.size(), 2);
+    EXPECT_DOUBLE_EQ(levels[0], 16384.0 / 32767.0);
+    EXPECT_DOUBLE_EQ(levels[1], 20000.0 / 32767.0);
+
+    levels = PopupMicrophoneWidget::computeBufferLevels(bufferOf<qint16>({-32768, 0}, QAudioFormat::SignedInt, 1));
+    EXPECT_EQ(levels, Levels({1.0}));
+
+    levels = PopupMicrophoneWidget::computeBufferLevels(
+        bufferOf<qint32>({std::numeric_limits<qint32>::min(), 7}, QAudioFormat::SignedInt, 1));
+    EXPECT_EQ(levels, Levels({1.0}));
+
+    levels = PopupMicrophoneWidget::computeBufferLevels(bufferOf<quint8>({128, 128, 128}, QAudioFormat::UnSignedInt, 1));
+    ASSERT_EQ(levels.size(), 1);
+    EXPECT_DOUBLE_EQ(levels[0], 0.5 / 127.5);
+
+    levels = PopupMicrophoneWidget::computeBufferLevels(bufferOf<float>({0.25f, -1.5f}, QAudioFormat::Float, 1));
+    EXPECT_EQ(levels, Levels({1.0}));
+    levels = PopupMicrophoneWidget::computeBufferLevels(bufferOf<float>({0.25f, -0.5f}, QAudioFormat::Float, 1));
+    ASSERT_EQ(levels.size(), 1);
+    EXPECT_NEAR(levels[0], 0.5 / 1.00003, 1e-9);
+}
+
+TEST(PopupMicrophoneLevels, UnmeteredFormats)
+{
+    QAudioFormat format = bufferOf<qint16>({1000}, QAudioFormat::SignedInt, 1).format();
+    format.setByteOrder(QAudioFormat::BigEndian);
+    EXPECT_TRUE(PopupMicrophoneWidget::computeBufferLevels(QAudioBuffer(QByteArray(2, '\x40'), format)).isEmpty());
+    // A 24-bit layout has no peak: zeros, one per channel.
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleSize(24);
+    format.setChannelCount(1);
+    EXPECT_EQ(PopupMicrophoneWidget::computeBufferLevels(QAudioBuffer(QByteArray(6, '\x7f'), format)),
+              QVector<double>({0.0}));
+}
+
+TEST(PopupMicrophoneWidget, WithoutInputsNothingRecords)
+{
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, QStringList()));
+    EXPECT_EQ(button(*shown.popup, "microphoneButton")->text(), "No microphone");
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    QTest::qWait(300);
+    EXPECT_TRUE(button(*shown.popup, "recordButton")->isEnabled());
+    EXPECT_EQ(shown.startTimeRequests, 0);
+    // The panel sits centred, 40 px above the bottom of the window.
+    QWidget* panel = shown.popup->findChild<QWidget*>("mainWidget");
+    EXPECT_EQ(panel->geometry(), QRect((800 - 430) / 2, 600 - 40 - 280, 430, 280));
+}
+
+TEST(PopupMicrophoneWidget, DefaultMissingFromInputsSelectsTheFirst)
+{
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {"first-input", "second-input"}));
+    QMenu* menu = shown.popup->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    EXPECT_FALSE(menu->actions()[1]->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "first-input"; }, 2000));
+}
+
+TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndARetryCapturesOnce)
+{
+    if (!pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    PlayingTone tone;
+    ASSERT_TRUE(tone.made);
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
+    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    ASSERT_TRUE(waitForMonitor(*shown.popup));
+    auto missing = std::make_unique<TemporaryFolder>("/nonexistent-vidorna-folder/none");
+    int messages = 0;
+    QString text;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (box && box->windowTitle() == "Error Occurs")
+            ++messages;
+        if (box)
+            text = box->text();
+        dialog->close();
+    }, 8000);
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, 8000));
+    // GStreamer sends further errors for the same failure: no second box.
+    ModalDialogAnswerer second([](QWidget* dialog) { dialog->close(); }, 1500);
+    QTest::qWait(1700);
+    EXPECT_EQ(messages, 1);
+    EXPECT_EQ(text, "The temporary folder for the recording cannot be found.");
+    EXPECT_EQ(shown.startTimeRequests, 0);
+    EXPECT_FALSE(second.answered());
+    EXPECT_TRUE(captured.isEmpty());
+    EXPECT_TRUE(button(*shown.popup, "recordButton")->isEnabled());
+    EXPECT_TRUE(button(*shown.popup, "cancelButton")->isEnabled());
+
+    // A retry into a folder that exists hands over exactly one sound.
+    QTemporaryDir folder;
+    missing = std::make_unique<TemporaryFolder>(folder.path());
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->duration() >= 1000; }, 10000));
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !captured.isEmpty(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(captured.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(captured[0][1].toString()));
+}
+
+TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
+{
+    if (!pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    PlayingTone tone;
+    ASSERT_TRUE(tone.made);
+    QTemporaryDir folder;
+    TemporaryFolder temp(folder.path());
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
+    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    QSignalSpy scrolls(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetRequestScrollToTime);
+    ASSERT_TRUE(waitForMonitor(*shown.popup));
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    QAudioRecorder* recorder = shown.popup->findChild<QAudioRecorder*>();
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->duration() >= 2000; }, 10000));
+    EXPECT_FALSE(button(*shown.popup, "cancelButton")->isEnabled());
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return captured.size() == 1; }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(captured.size(), 1);
+    EXPECT_EQ(shown.startTimeRequests, 1);
+
+    const QString fileName = captured[0][1].toString();
+    const QFileInfo info(fileName);
+    EXPECT_EQ(info.absolutePath(), QDir(folder.path()).absolutePath());
+    EXPECT_EQ(info.suffix(), "wav");
+    const qint64 stamp = info.completeBaseName().toLongLong();
+    EXPECT_GE(stamp, before);
+    EXPECT_LE(stamp, QDateTime::currentMSecsSinceEpoch());
+
+    const QString probed = ffprobe(fileName);
+    EXPECT_TRUE(probed.contains("format_name=wav")) << probed.toStdString();
+    EXPECT_TRUE(probed.contains("codec_name=pcm_s16le")) << probed.toStdString();
+    const int at = probed.indexOf("duration=");
+    ASSERT_GE(at, 0) << probed.toStdString();
+    EXPECT_NEAR(probed.mid(at + 9).section('\n', 0, 0).toDouble(), 2.0, 0.3);
+
+    const auto meter = captured[0][2].value<QList<float>>();
+    ASSERT_FALSE(meter.isEmpty());
+    EXPECT_GT(*std::max_element(meter.begin(), meter.end()), 0.2f);
+    ASSERT_FALSE(scrolls.isEmpty());
+    for (const QList<QVariant>& scroll : scrolls)
+        EXPECT_GE(scroll[1].toFloat(), 3.5f);
+    EXPECT_TRUE(button(*shown.popup, "cancelButton")->isEnabled());
+}
