@@ -7,6 +7,7 @@
 #include "AVRender.h"
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
+#include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
@@ -29,6 +30,7 @@ constexpr qint64 kCopyBlockBytes = 1048576;
 // rather than holding up the close.
 constexpr int kSegmentTaskWaitMs = 3000;
 constexpr int kCoverSide = 640;
+constexpr int kAutosaveIntervalMs = 30000;
 
 } // namespace
 
@@ -43,9 +45,19 @@ MainWindow::MainWindow(const QString& projectName, const QString& folderName, QW
     _timelineScale = 1.0f;
     _guiThreadId = QThread::currentThreadId();
     _devicePixelRatio = float(devicePixelRatioF());
+    // The segment call-backs pass the segment through queued connections.
+    qRegisterMetaType<Segment*>("Segment*");
+    _connectRelays();
+    _autosaveTimer = new QTimer(this);
+    connect(_autosaveTimer, &QTimer::timeout, this, &MainWindow::autoSave);
+    _autosaveTimer->start(kAutosaveIntervalMs);
     setAcceptDrops(true);
     AVEngine::setCodecFlag(1);
     _createActions();
+    connect(this, &MainWindow::segmentEditingStateChanged, this, &MainWindow::onSegmentEditingStateChanged,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::transitionEditingStateChanged, this, &MainWindow::onTransitionEditingStateChanged,
+            Qt::QueuedConnection);
     // Queued even when the composition answers on this thread, so that a
     // grab's loop always runs; answers nobody waits for are freed there.
     connect(this, &MainWindow::avcompositionSegmentGrabImageCompleted, this,
@@ -56,9 +68,26 @@ MainWindow::~MainWindow()
 {
     if (_timeline)
         _timeline->setSelectedSegmentWidget(nullptr);
+    _autosaveTimer->stop();
     _thumbnailsCache->saveAll();
     delete _thumbnailsCache;
     delete _projectManager;
+}
+
+// The engine threads emit these; their slots run on the GUI thread.
+void MainWindow::_connectRelays()
+{
+    connect(this, &MainWindow::avrenderProgressChanged, this, &MainWindow::onAVRenderProgressChanged,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avrenderStatusChanged, this, &MainWindow::onAVRenderStatusChanged,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avsegmentLoadStatusUpdated, this, &MainWindow::onAVSegmentLoadStatusUpdated,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avexporterProgressChanged, this, &MainWindow::onAVExporterUpdateProgressValue,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avexporterFinished, this, &MainWindow::onAVExporterFinished, Qt::QueuedConnection);
+    connect(this, &MainWindow::avexporterRemainingTimeChanged, this, &MainWindow::onAVExporterUpdateRemainingTime,
+            Qt::QueuedConnection);
 }
 
 QAction* MainWindow::_createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window)
@@ -157,6 +186,8 @@ void MainWindow::_releaseEngine()
 {
     // Loading tasks create engine segments and call back into the window:
     // they must be over before the engine and the project manager go.
+    // The loader hands records to the project manager: stop it first.
+    delete _projectLoader.data();
     AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
     for (int index = 0; index < _projectManager->segmentCount(); ++index)
         pool->cancelOrWaitForSegment(_projectManager->segmentAt(index), kSegmentTaskWaitMs);

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QThread>
+#include <QVariant>
 
 #include <atomic>
 #include <cstdint>
@@ -19,6 +20,7 @@ class AVImageLoader;
 class AVRender;
 class AVSegment;
 class EditScrollArea;
+class ProjectLoader;
 class ProjectManager;
 class QAction;
 class QEventLoop;
@@ -117,6 +119,24 @@ signals:
 protected slots:
     void onActionFullscreenTriggered();
 
+    // Hooks the project, engine and editing slots of the desktop window
+    // fill in; each does nothing until then. They arrive queued on the GUI
+    // thread from the relay signals and the loader.
+    virtual void onSegmentStateChanged(Segment*, int) {}
+    virtual void onSegmentRangeChanged(Segment*, float) {}
+    virtual void onSegmentAudioPlotDataDidReady(Segment*) {}
+    virtual void onProjectLoaderMessage(ProjectLoader*, int, QVariant) {}
+    virtual void onAVRenderProgressChanged(double, double) {}
+    virtual void onAVRenderStatusChanged(int) {}
+    virtual void onAVSegmentLoadStatusUpdated(int, int, int, int) {}
+    virtual void onAVExporterUpdateProgressValue(float) {}
+    virtual void onAVExporterFinished(int) {}
+    virtual void onAVExporterUpdateRemainingTime(float) {}
+    virtual void onSegmentEditingStateChanged() {}
+    virtual void onTransitionEditingStateChanged() {}
+    // Saves a modified project every 30 seconds once filled in.
+    virtual void autoSave() {}
+
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
 
@@ -135,6 +155,9 @@ protected:
     // Properties of the project; true when they were read, else the
     // reason is shown and the project must not open.
     bool _showOpenProjectError();
+    // Starts the thread that reads the segment records; they come back
+    // through onProjectLoaderMessage.
+    bool _loadProject();
     // Saves a modified project; the modified flag stays set unless both files were written.
     void _saveProject();
     // Deletes every file of the project folder that no segment uses, apart from the project's own files.
@@ -216,6 +239,8 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     QTimer* _autosaveTimer = nullptr;
+    // Deletes itself when its run ends; closing interrupts a run still going.
+    QPointer<ProjectLoader> _projectLoader;
     Qt::HANDLE _guiThreadId = nullptr;
     // Read by the loading tasks on pool threads, which must not touch the widget.
     std::atomic<float> _devicePixelRatio{1.0f};
@@ -228,6 +253,7 @@ private:
 
     QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window);
     void _createActions();
+    void _connectRelays();
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;
