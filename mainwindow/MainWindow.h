@@ -24,8 +24,11 @@ class ProjectLoader;
 class ProjectManager;
 class QAction;
 class QEventLoop;
+class QScrollArea;
 class QTimer;
 class RulerScrollArea;
+class SegmentWidget;
+class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
 
@@ -137,6 +140,47 @@ protected slots:
     // Saves a modified project every 30 seconds once filled in.
     virtual void autoSave() {}
 
+    // What the timeline's edit area reports; the out-parameter ones answer
+    // in place and leave the caller's default until filled in.
+    virtual void editScrollArea_willBeginDragging() {}
+    virtual void editScrollArea_didScroll(QPoint) {}
+    virtual void editScrollArea_willEndDragging() {}
+    virtual void editScrollArea_scaleBegan() {}
+    virtual void editScrollArea_scaleChanged(float) {}
+    virtual void editScrollArea_scaleEnd() {}
+    virtual void editScrollArea_beginDraggingSegment() {}
+    virtual void editScrollArea_endDraggingSegment() {}
+    virtual void editScrollArea_copySegment(Segment*) {}
+    virtual void editScrollArea_removeSegment(Segment*) {}
+    virtual void editScrollArea_splitSegment(Segment*) {}
+    virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float) {}
+    virtual void editScrollArea_removeTrack(TrackWidget*) {}
+    virtual void editScrollArea_didEnterEditingSegment(Segment*) {}
+    virtual void editScrollArea_didFinishEditingSegment(Segment*) {}
+    virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment*) {}
+    virtual void editScrollArea_seekToTime(float) {}
+    virtual void editScrollArea_reloadPreviewForSegment(Segment*, bool) {}
+    virtual void editScrollArea_beginTrimSegment(Segment*) {}
+    virtual void editScrollArea_getSegmentOverwriteMode(bool&) {}
+    virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
+    virtual void editScrollArea_didFinishEditingTransition(Segment*) {}
+    virtual void editScrollArea_seekToTransition(int, bool) {}
+    virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
+    virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
+    virtual void editScrollArea_didTransitionRangeChange(int) {}
+    virtual void editScrollArea_beginMoveTransition(int, bool) {}
+    virtual void editScrollArea_endMoveTransition(int, bool, bool) {}
+    virtual void editScrollArea_beginTrimTransition(int, bool) {}
+    virtual void editScrollArea_endTrimTransition(int, bool, bool) {}
+    virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*) {}
+    virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool) {}
+    virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
+    virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int) {}
+    virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool) {}
+    virtual void editScrollArea_onDeleteKeyPressed() {}
+    virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget*, QPoint) {}
+    virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget*, QPoint) {}
+
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
 
@@ -151,6 +195,11 @@ protected:
     virtual void setTaskbarProgressValue(int) {}
     virtual void hideTaskbarProgress() {}
     virtual void saveLayout() {}
+
+    // Styles the panels the desktop window's form made and wires them to the window.
+    void _initEditScrollArea();
+    void _initPreviewArea();
+    void _initRulerScrollArea();
 
     // Properties of the project; true when they were read, else the
     // reason is shown and the project must not open.
@@ -184,6 +233,7 @@ protected:
     AVExporter* _exporter = nullptr;
     AVEngine* _engine = nullptr;
     QWidget* _previewContainer = nullptr;
+    QWidget* _previewArea = nullptr;
     EditScrollArea* _timeline = nullptr;
     RulerScrollArea* _ruler = nullptr;
     QWidget* _editAreaWidget = nullptr;
@@ -254,6 +304,7 @@ private:
     QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window);
     void _createActions();
     void _connectRelays();
+    static void _clearContentStyle(QScrollArea* area);
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;

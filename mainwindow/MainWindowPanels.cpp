@@ -1,0 +1,79 @@
+// Styling and wiring of the panels the desktop window's form creates.
+#include "MainWindow.h"
+
+#include "EditScrollArea.h"
+#include "ProjectManager.h"
+#include "RulerScrollArea.h"
+#include "Segment.h"
+#include "SegmentWidget.h"
+#include "TrackWidget.h"
+
+// The content widget draws on the area's background, not its own.
+void MainWindow::_clearContentStyle(QScrollArea* area)
+{
+    if (QWidget* content = area->widget())
+        content->setStyleSheet(QString());
+}
+
+void MainWindow::_initEditScrollArea()
+{
+    _timeline->setStyleSheet(QStringLiteral("background-color: rgb(19,20,21);border: none;"));
+    _clearContentStyle(_timeline);
+    _timeline->installEventFilter(this);
+    // The context-menu and failed-segment notifications are queued and
+    // carry these through the event loop.
+    qRegisterMetaType<SegmentWidget*>("SegmentWidget*");
+    qRegisterMetaType<QPoint>("QPoint");
+    connect(_timeline, &EditScrollArea::editScrollAreaWillBeginDragging, this, &MainWindow::editScrollArea_willBeginDragging);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidScroll, this, &MainWindow::editScrollArea_didScroll);
+    connect(_timeline, &EditScrollArea::editScrollAreaWillEndDragging, this, &MainWindow::editScrollArea_willEndDragging);
+    connect(_timeline, &EditScrollArea::editScrollAreaScaleBegan, this, &MainWindow::editScrollArea_scaleBegan);
+    connect(_timeline, &EditScrollArea::editScrollAreaScaleChanged, this, &MainWindow::editScrollArea_scaleChanged);
+    connect(_timeline, &EditScrollArea::editScrollAreaScaleEnd, this, &MainWindow::editScrollArea_scaleEnd);
+    connect(_timeline, &EditScrollArea::editScrollAreaBeginDraggingSegment, this, &MainWindow::editScrollArea_beginDraggingSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaEndDraggingSegment, this, &MainWindow::editScrollArea_endDraggingSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaCopySegment, this, &MainWindow::editScrollArea_copySegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaRemoveSegment, this, &MainWindow::editScrollArea_removeSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaSplitSegment, this, &MainWindow::editScrollArea_splitSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaMoveSegmentToTrack, this, &MainWindow::editScrollArea_moveSegmentToTrack);
+    connect(_timeline, &EditScrollArea::editScrollAreaRemoveTrack, this, &MainWindow::editScrollArea_removeTrack);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidEnterEditingSegment, this, &MainWindow::editScrollArea_didEnterEditingSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidFinishEditingSegment, this, &MainWindow::editScrollArea_didFinishEditingSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidFinishEditingSegmentImmediately, this, &MainWindow::editScrollArea_didFinishEditingSegmentImmediately);
+    connect(_timeline, &EditScrollArea::editScrollAreaSeekToTime, this, &MainWindow::editScrollArea_seekToTime);
+    connect(_timeline, &EditScrollArea::editScrollAreaReloadPreviewForSegment, this, &MainWindow::editScrollArea_reloadPreviewForSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaBeginTrimSegment, this, &MainWindow::editScrollArea_beginTrimSegment);
+    connect(_timeline, &EditScrollArea::editScrollAreaGetSegmentOverwriteMode, this, &MainWindow::editScrollArea_getSegmentOverwriteMode, Qt::DirectConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidEnterEditingTransition, this, &MainWindow::editScrollArea_didEnterEditingTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidFinishEditingTransition, this, &MainWindow::editScrollArea_didFinishEditingTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaSeekToTransition, this, &MainWindow::editScrollArea_seekToTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaTappedOnTransitionBar, this, &MainWindow::editScrollArea_tappedOnTransitionBar);
+    connect(_timeline, &EditScrollArea::editScrollAreaReloadPreviewForTransition, this, &MainWindow::editScrollArea_reloadPreviewForTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaDidTransitionRangeChange, this, &MainWindow::editScrollArea_didTransitionRangeChange);
+    connect(_timeline, &EditScrollArea::editScrollAreaBeginMoveTransition, this, &MainWindow::editScrollArea_beginMoveTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaEndMoveTransition, this, &MainWindow::editScrollArea_endMoveTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaBeginTrimTransition, this, &MainWindow::editScrollArea_beginTrimTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaEndTrimTransition, this, &MainWindow::editScrollArea_endTrimTransition);
+    connect(_timeline, &EditScrollArea::editScrollAreaBeginDraggingTrackWidget, this, &MainWindow::editScrollArea_beginDraggingTrackWidget);
+    connect(_timeline, &EditScrollArea::editScrollAreaEndDraggingTrackWidget, this, &MainWindow::editScrollArea_endDraggingTrackWidget);
+    connect(_timeline, &EditScrollArea::editScrollAreaGetSafeAreaInsets, this, &MainWindow::editScrollArea_getSafeAreaInsets, Qt::DirectConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaSelectNextSegmentByDirectionKey, this, &MainWindow::editScrollArea_onSelectNextSegmentByDirectionKey);
+    connect(_timeline, &EditScrollArea::editScrollAreaSelectedSegmentWidgetChanged, this, &MainWindow::editScrollArea_onSelectedSegmentWidgetChanged);
+    connect(_timeline, &EditScrollArea::editScrollAreaDeleteKeyPressed, this, &MainWindow::editScrollArea_onDeleteKeyPressed);
+    connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, this, &MainWindow::editScrollArea_onPopupContextMenuForSegmentWidget, Qt::QueuedConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, this, &MainWindow::editScrollArea_onDoubleClickedOnFaieldSegment, Qt::QueuedConnection);
+}
+
+void MainWindow::_initPreviewArea()
+{
+    _previewArea->setStyleSheet(QStringLiteral("background-color: rgb(31,32,35);"));
+    _previewArea->installEventFilter(this);
+}
+
+void MainWindow::_initRulerScrollArea()
+{
+    _ruler->setFixedHeight(20);
+    _ruler->setStyleSheet(QStringLiteral("background-color:rgb(19,20,21); border:none;"));
+    _clearContentStyle(_ruler);
+    _ruler->setScale(_timelineScale, _projectManager->duration());
+}
