@@ -3,6 +3,7 @@
 #include "CommonMainWindow.h"
 #include "SegmentListener.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QSet>
 #include <QString>
@@ -20,6 +21,10 @@ class AVImageLoader;
 class AVRender;
 class AVSegment;
 class EditScrollArea;
+class GutterScrollArea;
+class MediaExplorer;
+class PointerWidget;
+class QAbstractButton;
 class ProjectLoader;
 class ProjectManager;
 class QAction;
@@ -140,6 +145,14 @@ protected slots:
     // Saves a modified project every 30 seconds once filled in.
     virtual void autoSave() {}
 
+    virtual void gutterArea_onFunctionButtonPressed(int) {}
+    virtual void mediaExplorer_onShowTextMessage(QString) {}
+    virtual void mediaExplorer_onShowProgressHUD(QString, float) {}
+    virtual void mediaExplorer_onHideProgressHUD() {}
+    virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
+    virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
+    virtual void onSegmentModeButtonClicked() {}
+
     // What the timeline's edit area reports; the out-parameter ones answer
     // in place and leave the caller's default until filled in.
     virtual void editScrollArea_willBeginDragging() {}
@@ -198,6 +211,11 @@ protected:
 
     // Styles the panels the desktop window's form made and wires them to the window.
     void _initEditScrollArea();
+    void _initGutterArea();
+    // Builds the explorer inside the media area unless it is collapsed;
+    // tabs: the tabbed explorer, else the button bar.
+    void _initMediaExplorer(bool tabs);
+    void _initPointerArea();
     void _initPreviewArea();
     void _initRulerScrollArea();
 
@@ -234,6 +252,12 @@ protected:
     AVEngine* _engine = nullptr;
     QWidget* _previewContainer = nullptr;
     QWidget* _previewArea = nullptr;
+    GutterScrollArea* _gutterArea = nullptr;
+    QWidget* _mediaArea = nullptr;
+    MediaExplorer* _mediaExplorer = nullptr;
+    QWidget* _pointerArea = nullptr;
+    QAbstractButton* _segmentModeButton = nullptr;
+    PointerWidget* _pointer = nullptr;
     EditScrollArea* _timeline = nullptr;
     RulerScrollArea* _ruler = nullptr;
     QWidget* _editAreaWidget = nullptr;

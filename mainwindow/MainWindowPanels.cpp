@@ -2,11 +2,19 @@
 #include "MainWindow.h"
 
 #include "EditScrollArea.h"
+#include "GutterScrollArea.h"
+#include "MediaExplorer.h"
+#include "PointerWidget.h"
 #include "ProjectManager.h"
 #include "RulerScrollArea.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TimelineMetrics.h"
 #include "TrackWidget.h"
+#include "UiMetrics.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
 
 // The content widget draws on the area's background, not its own.
 void MainWindow::_clearContentStyle(QScrollArea* area)
@@ -62,6 +70,48 @@ void MainWindow::_initEditScrollArea()
     connect(_timeline, &EditScrollArea::editScrollAreaDeleteKeyPressed, this, &MainWindow::editScrollArea_onDeleteKeyPressed);
     connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, this, &MainWindow::editScrollArea_onPopupContextMenuForSegmentWidget, Qt::QueuedConnection);
     connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, this, &MainWindow::editScrollArea_onDoubleClickedOnFaieldSegment, Qt::QueuedConnection);
+}
+
+void MainWindow::_initGutterArea()
+{
+    _gutterArea = new GutterScrollArea(_timeline->parentWidget());
+    _gutterArea->setStyleSheet(QStringLiteral("background-color: transparent;border:none;"));
+    connect(_gutterArea, &GutterScrollArea::gutterAreaFunctionButtonPressed, this,
+            &MainWindow::gutterArea_onFunctionButtonPressed);
+}
+
+void MainWindow::_initMediaExplorer(bool tabs)
+{
+    _mediaArea->setStyleSheet(QStringLiteral("QWidget {background-color: rgb(28,29,32);}"));
+    _mediaArea->installEventFilter(this);
+    _mediaExplorer = new MediaExplorer(ProjectManager::projectDirectory(_projectName, _folderName), this);
+    connect(_mediaExplorer, &MediaExplorer::showTextMessage, this, &MainWindow::mediaExplorer_onShowTextMessage);
+    connect(_mediaExplorer, &MediaExplorer::showProgressHUD, this, &MainWindow::mediaExplorer_onShowProgressHUD);
+    connect(_mediaExplorer, &MediaExplorer::hideProgressHUD, this, &MainWindow::mediaExplorer_onHideProgressHUD);
+    connect(_mediaExplorer, &MediaExplorer::downloadFinished, this, &MainWindow::mediaExplorer_onDownloadFinished);
+    connect(_mediaExplorer, &MediaExplorer::mediaItemClicked, this, &MainWindow::mediaExplorer_onMediaItemClicked);
+    // A collapsed media area gets its explorer when it is opened.
+    if (!_isMediaAreaCollapsed())
+        _mediaExplorer->createWidget(_mediaArea, tabs);
+}
+
+void MainWindow::_initPointerArea()
+{
+    const int rulerHeight = UiMetrics::metric20();
+    const int pointerAreaHeight = UiMetrics::metric21();
+    _pointerArea->setFixedHeight(pointerAreaHeight);
+    _pointerArea->setStyleSheet(QStringLiteral("background-color:rgb(19,20,21);"));
+    _pointer = new PointerWidget(0, rulerHeight + pointerAreaHeight, _editAreaWidget);
+    _pointer->setStyleSheet(QStringLiteral("background-color: transparent;"));
+    _pointer->setFixedWidth(UiMetrics::metric52());
+    _pointer->moveToX(float(TimelineMetrics::leftMargin()), false);
+    _segmentModeButton->setFixedSize(40, 20);
+    connect(_segmentModeButton, &QAbstractButton::clicked, this, &MainWindow::onSegmentModeButtonClicked);
+    auto* layout = new QHBoxLayout(_pointerArea);
+    layout->addStretch();
+    layout->addWidget(_segmentModeButton);
+    layout->setContentsMargins(12, 0, 12, 0);
+    layout->setSpacing(0);
 }
 
 void MainWindow::_initPreviewArea()

@@ -1,6 +1,10 @@
 #include "TestWindow.h"
 
 #include "EditScrollArea.h"
+#include "GutterScrollArea.h"
+#include "IsolatedSettings.h"
+#include "MediaExplorer.h"
+#include "PointerWidget.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "RulerScrollArea.h"
@@ -10,6 +14,8 @@
 #include "TextSegment.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +30,24 @@ public:
     using MainWindow::_initPreviewArea;
     using MainWindow::_initRulerScrollArea;
 
+    using MainWindow::_initGutterArea;
+    using MainWindow::_initMediaExplorer;
+    using MainWindow::_initPointerArea;
+
     void setPreviewArea(QWidget* area) { _previewArea = area; }
+    void setMediaArea(QWidget* area) { _mediaArea = area; }
+    void setPointerArea(QWidget* area, QAbstractButton* modeButton, QWidget* editAreaWidget)
+    {
+        _pointerArea = area;
+        _segmentModeButton = modeButton;
+        _editAreaWidget = editAreaWidget;
+    }
+    GutterScrollArea* gutter() const { return _gutterArea; }
+    MediaExplorer* explorer() const { return _mediaExplorer; }
+    PointerWidget* pointer() const { return _pointer; }
+    bool collapsed = false;
+    QList<int> gutterTags;
+    QString clickedMedia;
 
     QStringList hits;
     QList<QObject*> filtered;
@@ -37,6 +60,13 @@ public:
     }
 
 protected:
+    bool _isMediaAreaCollapsed() const override { return collapsed; }
+    void gutterArea_onFunctionButtonPressed(int tag) override { gutterTags << tag; }
+    void mediaExplorer_onMediaItemClicked(QString id, int, QString path, QPixmap, QString) override
+    {
+        clickedMedia = id + QLatin1Char(':') + path;
+    }
+    void onSegmentModeButtonClicked() override { hit("segmentMode"); }
     void editScrollArea_willBeginDragging() override { hit("editScrollArea_willBeginDragging"); }
     void editScrollArea_didScroll(QPoint) override { hit("editScrollArea_didScroll"); }
     void editScrollArea_willEndDragging() override { hit("editScrollArea_willEndDragging"); }
@@ -189,6 +219,7 @@ TEST(MainWindowPanels, EveryEditAreaNotificationReachesItsSlot)
     EXPECT_EQ(window.hits.mid(36), QStringList({"editScrollArea_onPopupContextMenuForSegmentWidget",
                                                 "editScrollArea_onDoubleClickedOnFaieldSegment"}));
     EXPECT_EQ(QSet<QString>(window.hits.begin(), window.hits.end()).size(), 38);
+    window.setTimeline(nullptr);
 }
 
 TEST(MainWindowPanels, RulerIsSizedForTheZoomAndDuration)
@@ -221,4 +252,65 @@ TEST(MainWindowPanels, PreviewAreaIsStyledAndWatched)
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&area, &event);
     EXPECT_EQ(window.filtered, QList<QObject*>({&area}));
+}
+
+TEST(MainWindowPanels, GutterSitsBesideTheTracksAndReportsItsButtons)
+{
+    TemporaryProduct product;
+    PanelWindow window(QStringLiteral("Trip"), QString());
+    QWidget timelineParent;
+    auto* area = new EditScrollArea(&timelineParent);
+    window.setTimeline(area);
+    window._initGutterArea();
+    ASSERT_NE(window.gutter(), nullptr);
+    EXPECT_EQ(window.gutter()->parentWidget(), &timelineParent);
+    const int tag = window.gutter()->addTrackButton();
+    window.gutter()->addTrackButton();
+    QTest::mouseClick(window.gutter()->buttonForTag(tag), Qt::LeftButton);
+    EXPECT_EQ(window.gutterTags, QList<int>({tag}));
+    window.setTimeline(nullptr);
+}
+
+TEST(MainWindowPanels, MediaExplorerIsBuiltInTheMediaAreaUnlessCollapsed)
+{
+    TemporaryProduct product;
+    IsolatedSettings settings;
+    PanelWindow window(QStringLiteral("Trip"), QString());
+    QWidget mediaArea;
+    window.setMediaArea(&mediaArea);
+    window._initMediaExplorer(true);
+    ASSERT_TRUE(window.explorer()->hasWidget());
+    EXPECT_EQ(window.explorer()->widget()->parentWidget(), &mediaArea);
+    emit window.explorer()->mediaItemClicked(QStringLiteral("m1"), 1, QStringLiteral("/tmp/a.mp4"), QPixmap(), QString());
+    EXPECT_EQ(window.clickedMedia, QStringLiteral("m1:/tmp/a.mp4"));
+
+    PanelWindow collapsedWindow(QStringLiteral("Trip"), QString());
+    collapsedWindow.collapsed = true;
+    QWidget hiddenArea;
+    collapsedWindow.setMediaArea(&hiddenArea);
+    collapsedWindow._initMediaExplorer(true);
+    EXPECT_FALSE(collapsedWindow.explorer()->hasWidget());
+}
+
+TEST(MainWindowPanels, PointerStartsAtTheTimelineOriginAndTheModeButtonReports)
+{
+    TemporaryProduct product;
+    PanelWindow window(QStringLiteral("Trip"), QString());
+    QWidget pointerArea;
+    QWidget editAreaWidget;
+    auto* modeButton = new QPushButton(&pointerArea);
+    window.setPointerArea(&pointerArea, modeButton, &editAreaWidget);
+    window._initPointerArea();
+    EXPECT_EQ(pointerArea.maximumHeight(), 21);
+    ASSERT_NE(window.pointer(), nullptr);
+    EXPECT_EQ(window.pointer()->parentWidget(), &editAreaWidget);
+    EXPECT_EQ(window.pointer()->centerX(), 60.0f);
+    EXPECT_EQ(modeButton->size(), QSize(40, 20));
+    pointerArea.resize(300, 21);
+    pointerArea.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pointerArea));
+    // Right-aligned after the stretch, inside the 12-pixel margin.
+    EXPECT_EQ(modeButton->geometry().right(), 300 - 12 - 1);
+    QTest::mouseClick(modeButton, Qt::LeftButton);
+    EXPECT_EQ(window.hits, QStringList({"segmentMode"}));
 }
