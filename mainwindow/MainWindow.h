@@ -29,7 +29,9 @@ class ProjectLoader;
 class ProjectManager;
 class QAction;
 class QEventLoop;
+class QPushButton;
 class QScrollArea;
+class QSlider;
 class QTimer;
 class RulerScrollArea;
 class SegmentWidget;
@@ -152,6 +154,9 @@ protected slots:
     virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
     virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
     virtual void onSegmentModeButtonClicked() {}
+    virtual void onZoomSliderValueChanged(int) {}
+    virtual void onZoomIn() {}
+    virtual void onZoomOut() {}
 
     // What the timeline's edit area reports; the out-parameter ones answer
     // in place and leave the caller's default until filled in.
@@ -258,6 +263,7 @@ protected:
     QWidget* _pointerArea = nullptr;
     QAbstractButton* _segmentModeButton = nullptr;
     PointerWidget* _pointer = nullptr;
+    QSlider* _zoomSlider = nullptr;
     EditScrollArea* _timeline = nullptr;
     RulerScrollArea* _ruler = nullptr;
     QWidget* _editAreaWidget = nullptr;
@@ -329,6 +335,8 @@ private:
     void _createActions();
     void _connectRelays();
     static void _clearContentStyle(QScrollArea* area);
+    void _createZoomControls();
+    QPushButton* _createZoomButton(const QString& icon);
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;

@@ -8,6 +8,7 @@
 #include "ProjectManager.h"
 #include "RulerScrollArea.h"
 #include "Segment.h"
+#include "SeekableSliderStyle.h"
 #include "SegmentWidget.h"
 #include "TimelineMetrics.h"
 #include "TrackWidget.h"
@@ -15,6 +16,8 @@
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
+#include <QPushButton>
+#include <QSlider>
 
 // The content widget draws on the area's background, not its own.
 void MainWindow::_clearContentStyle(QScrollArea* area)
@@ -70,6 +73,48 @@ void MainWindow::_initEditScrollArea()
     connect(_timeline, &EditScrollArea::editScrollAreaDeleteKeyPressed, this, &MainWindow::editScrollArea_onDeleteKeyPressed);
     connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, this, &MainWindow::editScrollArea_onPopupContextMenuForSegmentWidget, Qt::QueuedConnection);
     connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, this, &MainWindow::editScrollArea_onDoubleClickedOnFaieldSegment, Qt::QueuedConnection);
+    _createZoomControls();
+}
+
+QPushButton* MainWindow::_createZoomButton(const QString& icon)
+{
+    auto* button = new QPushButton(_editAreaWidget);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(14, 14));
+    button->setFlat(true);
+    button->setFixedSize(22, 14);
+    // Held down, the zoom keeps going.
+    button->setAutoRepeat(true);
+    return button;
+}
+
+void MainWindow::_createZoomControls()
+{
+    auto* slider = new QSlider(Qt::Horizontal, _editAreaWidget);
+    slider->setFixedSize(80, 15);
+    slider->setRange(2, 40);
+    slider->setValue(int(_timelineScale * 10.0f));
+    // A widget does not own its style: the slider does.
+    auto* style = new SeekableSliderStyle;
+    style->setParent(slider);
+    slider->setStyle(style);
+    slider->setStyleSheet(QStringLiteral(
+        "QSlider::groove:horizontal {background: transparent; height: 5px; border-radius: 2px;}"
+        "QSlider::sub-page:horizontal {background: #2A2929; height: 5px; border-radius: 2px;}"
+        "QSlider::add-page:horizontal {background: #2A2929; height: 5px; border-radius: 2px;}"
+        "QSlider::handle:horizontal {background: white; width: 11px; margin: -3px 0; border-radius: 4px;}"));
+    connect(slider, &QSlider::valueChanged, this, &MainWindow::onZoomSliderValueChanged);
+    QPushButton* zoomIn = _createZoomButton(QStringLiteral(":/images/track_zoom_in"));
+    connect(zoomIn, &QPushButton::clicked, this, &MainWindow::onZoomIn);
+    QPushButton* zoomOut = _createZoomButton(QStringLiteral(":/images/track_zoom_out"));
+    connect(zoomOut, &QPushButton::clicked, this, &MainWindow::onZoomOut);
+    // Each later right-aligned widget lands nearer the scroll bar, so the
+    // row reads scroll bar, zoom out, slider, zoom in.
+    _timeline->addScrollBarWidget(zoomIn, Qt::AlignRight);
+    _timeline->addScrollBarWidget(slider, Qt::AlignRight);
+    _timeline->addScrollBarWidget(zoomOut, Qt::AlignRight);
+    _timeline->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    _zoomSlider = slider;
 }
 
 void MainWindow::_initGutterArea()

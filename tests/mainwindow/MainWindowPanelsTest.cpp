@@ -15,9 +15,13 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +50,9 @@ public:
     MediaExplorer* explorer() const { return _mediaExplorer; }
     PointerWidget* pointer() const { return _pointer; }
     bool collapsed = false;
+    QList<int> zoomValues;
+    QSlider* zoomSlider() const { return _zoomSlider; }
+    void setZoom(float scale) { _timelineScale = scale; }
     QList<int> gutterTags;
     QString clickedMedia;
 
@@ -67,6 +74,9 @@ protected:
         clickedMedia = id + QLatin1Char(':') + path;
     }
     void onSegmentModeButtonClicked() override { hit("segmentMode"); }
+    void onZoomIn() override { hit("zoomIn"); }
+    void onZoomOut() override { hit("zoomOut"); }
+    void onZoomSliderValueChanged(int value) override { zoomValues << value; }
     void editScrollArea_willBeginDragging() override { hit("editScrollArea_willBeginDragging"); }
     void editScrollArea_didScroll(QPoint) override { hit("editScrollArea_didScroll"); }
     void editScrollArea_willEndDragging() override { hit("editScrollArea_willEndDragging"); }
@@ -313,4 +323,63 @@ TEST(MainWindowPanels, PointerStartsAtTheTimelineOriginAndTheModeButtonReports)
     EXPECT_EQ(modeButton->geometry().right(), 300 - 12 - 1);
     QTest::mouseClick(modeButton, Qt::LeftButton);
     EXPECT_EQ(window.hits, QStringList({"segmentMode"}));
+}
+
+TEST(MainWindowPanels, ZoomControlsSitRightOfTheScrollBar)
+{
+    TemporaryProduct product;
+    PanelWindow window(QStringLiteral("Trip"), QString());
+    QWidget editAreaWidget;
+    auto* area = new EditScrollArea(&editAreaWidget);
+    window.setPointerArea(nullptr, nullptr, &editAreaWidget);
+    window.setTimeline(area);
+    window.setZoom(0.25f);
+    window._initEditScrollArea();
+    QSlider* slider = window.zoomSlider();
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->value(), 2);
+    EXPECT_EQ(slider->minimum(), 2);
+    EXPECT_EQ(slider->maximum(), 40);
+    EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(area->scrollBarWidgets(Qt::AlignRight).size(), 3);
+
+    editAreaWidget.resize(600, 300);
+    area->resize(600, 300);
+    editAreaWidget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editAreaWidget));
+    // Left to right after the scroll bar: zoom out, the slider, zoom in.
+    QList<QWidget*> row = area->scrollBarWidgets(Qt::AlignRight);
+    const auto left = [area](QWidget* widget) { return widget->mapTo(area, QPoint(0, 0)).x(); };
+    std::sort(row.begin(), row.end(), [&](QWidget* a, QWidget* b) { return left(a) < left(b); });
+    auto* zoomOut = qobject_cast<QPushButton*>(row.at(0));
+    auto* zoomIn = qobject_cast<QPushButton*>(row.at(2));
+    ASSERT_TRUE(zoomIn && zoomOut);
+    EXPECT_EQ(row.at(1), slider);
+    EXPECT_FALSE(zoomIn->icon().pixmap(14, 14).isNull());
+    EXPECT_FALSE(zoomOut->icon().pixmap(14, 14).isNull());
+    QScrollBar* bar = area->horizontalScrollBar();
+    EXPECT_LE(bar->mapTo(area, QPoint(bar->width(), 0)).x(), left(zoomOut));
+
+    QTest::mouseClick(zoomOut, Qt::LeftButton);
+    // Held down, the zoom-in button keeps clicking until released.
+    QTest::mousePress(zoomIn, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.hits.count(QStringLiteral("zoomIn")) >= 2; }, 3000))
+        << window.hits.join(",").toStdString() << zoomIn->isDown();
+    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    EXPECT_EQ(window.hits.first(), QStringLiteral("zoomOut"));
+    EXPECT_GE(window.hits.count(QStringLiteral("zoomIn")), 2);
+    slider->setValue(25);
+    EXPECT_EQ(window.zoomValues, QList<int>({25}));
+    window.setTimeline(nullptr);
+}
+
+TEST(MainWindowPanels, ZoomSliderStartsAtTenTimesTheScale)
+{
+    TemporaryProduct product;
+    PanelWindow window(QStringLiteral("Trip"), QString());
+    EditScrollArea area(nullptr);
+    window.setTimeline(&area);
+    window._initEditScrollArea();
+    EXPECT_EQ(window.zoomSlider()->value(), 10);
+    window.setTimeline(nullptr);
 }
