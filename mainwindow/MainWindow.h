@@ -128,6 +128,35 @@ signals:
 
 protected slots:
     void onActionFullscreenTriggered();
+    // The commands of the actions; each does nothing until the desktop
+    // window fills it in.
+    virtual void onActionMaintainAspectRatioTriggered() {}
+    virtual void onActionRestoreDefaultTriggered() {}
+    virtual void onActionFillScreenTriggered() {}
+    virtual void onActionEditTextTriggered() {}
+    virtual void onActionOriginalSizeTriggered() {}
+    virtual void onActionEditDrawingTriggered() {}
+    virtual void onActionUndoTriggered() {}
+    virtual void onActionRedoTriggered() {}
+    virtual void onActionEnterExitRangeSelect() {}
+    virtual void onActionInsertOverwriteMode() {}
+    virtual void onActionAddFileTriggered() {}
+    virtual void onActionAddFromCameraTriggered() {}
+    virtual void onActionAddFromMicrophoneTriggered() {}
+    virtual void onActionAddTextTriggered() {}
+    virtual void onActionAddSelfDrawTriggered() {}
+    virtual void onActionEnterExitEditingSegmentTriggered() {}
+    virtual void onActionDuplicateSegmentTriggered() {}
+    virtual void onActionRemoveSegmentTriggered() {}
+    virtual void onActionSplitSegmentTriggered() {}
+    virtual void onActionDuplicateTransitionTriggered() {}
+    virtual void onActionDeleteTransitionTriggered() {}
+    virtual void onActionEnterExitEditingTransitionTriggered() {}
+    virtual void onActionPlayPauseTriggered() {}
+    virtual void onActionNextPositionTriggered() {}
+    virtual void onActionPreviousPositionTriggered() {}
+    virtual void onActionExportTriggered() {}
+    virtual void onActionMovieSettingsTriggered() {}
 
     // Hooks the project, engine and editing slots of the desktop window
     // fill in; each does nothing until then. They arrive queued on the GUI
@@ -331,7 +360,8 @@ private:
     int32_t _grabSegmentId = 0;
     AVPixelBuffer* _grabResult = nullptr;
 
-    QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window);
+    QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window,
+                           void (MainWindow::*command)() = nullptr);
     void _createActions();
     void _connectRelays();
     static void _clearContentStyle(QScrollArea* area);

@@ -5,6 +5,7 @@
 #include "RulerScrollArea.h"
 #include "TextSegment.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
@@ -75,6 +76,34 @@ protected:
     void onSegmentEditingStateChanged() override { record("segmentEditing", {}); }
     void onTransitionEditingStateChanged() override { record("transitionEditing", {}); }
     void autoSave() override { record("autoSave", {}); }
+    void onActionMaintainAspectRatioTriggered() override { record("onActionMaintainAspectRatioTriggered", {}); }
+    void onActionRestoreDefaultTriggered() override { record("onActionRestoreDefaultTriggered", {}); }
+    void onActionFillScreenTriggered() override { record("onActionFillScreenTriggered", {}); }
+    void onActionEditTextTriggered() override { record("onActionEditTextTriggered", {}); }
+    void onActionOriginalSizeTriggered() override { record("onActionOriginalSizeTriggered", {}); }
+    void onActionEditDrawingTriggered() override { record("onActionEditDrawingTriggered", {}); }
+    void onActionUndoTriggered() override { record("onActionUndoTriggered", {}); }
+    void onActionRedoTriggered() override { record("onActionRedoTriggered", {}); }
+    void onActionEnterExitRangeSelect() override { record("onActionEnterExitRangeSelect", {}); }
+    void onActionInsertOverwriteMode() override { record("onActionInsertOverwriteMode", {}); }
+    void _toggleFullScreen() override { record("_toggleFullScreen", {}); }
+    void onActionAddFileTriggered() override { record("onActionAddFileTriggered", {}); }
+    void onActionAddFromCameraTriggered() override { record("onActionAddFromCameraTriggered", {}); }
+    void onActionAddFromMicrophoneTriggered() override { record("onActionAddFromMicrophoneTriggered", {}); }
+    void onActionAddTextTriggered() override { record("onActionAddTextTriggered", {}); }
+    void onActionAddSelfDrawTriggered() override { record("onActionAddSelfDrawTriggered", {}); }
+    void onActionEnterExitEditingSegmentTriggered() override { record("onActionEnterExitEditingSegmentTriggered", {}); }
+    void onActionDuplicateSegmentTriggered() override { record("onActionDuplicateSegmentTriggered", {}); }
+    void onActionRemoveSegmentTriggered() override { record("onActionRemoveSegmentTriggered", {}); }
+    void onActionSplitSegmentTriggered() override { record("onActionSplitSegmentTriggered", {}); }
+    void onActionDuplicateTransitionTriggered() override { record("onActionDuplicateTransitionTriggered", {}); }
+    void onActionDeleteTransitionTriggered() override { record("onActionDeleteTransitionTriggered", {}); }
+    void onActionEnterExitEditingTransitionTriggered() override { record("onActionEnterExitEditingTransitionTriggered", {}); }
+    void onActionPlayPauseTriggered() override { record("onActionPlayPauseTriggered", {}); }
+    void onActionNextPositionTriggered() override { record("onActionNextPositionTriggered", {}); }
+    void onActionPreviousPositionTriggered() override { record("onActionPreviousPositionTriggered", {}); }
+    void onActionExportTriggered() override { record("onActionExportTriggered", {}); }
+    void onActionMovieSettingsTriggered() override { record("onActionMovieSettingsTriggered", {}); }
 
 private:
     void noteThread()
@@ -193,4 +222,54 @@ TEST(MainWindowConnections, LoadingReadsTheRecordsAndRelaysSegmentCallbacks)
     EXPECT_TRUE(window.loaderRunning());
     window._finishClosing();
     EXPECT_FALSE(window.loaderRunning());
+}
+
+TEST(MainWindowConnections, EachActionRunsItsCommand)
+{
+    TemporaryProduct product;
+    RecordingWindow window(kName, QString());
+    // In creation order; "Add Transition" has no command of its own.
+    const QList<QPair<QString, QString>> expected{
+        {"Maintain aspect ratio", "onActionMaintainAspectRatioTriggered"},
+        {"Restore the default", "onActionRestoreDefaultTriggered"},
+        {"Fill the screen", "onActionFillScreenTriggered"},
+        {"Edit Text", "onActionEditTextTriggered"},
+        {"Original Size", "onActionOriginalSizeTriggered"},
+        {"Edit Drawing", "onActionEditDrawingTriggered"},
+        {"Undo", "onActionUndoTriggered"},
+        {"Redo", "onActionRedoTriggered"},
+        {"Enter Range Selection", "onActionEnterExitRangeSelect"},
+        {"Toggle Insert/Overwite Mode", "onActionInsertOverwriteMode"},
+        {"Toggle Fullscreen", "_toggleFullScreen"},
+        {"Add File...", "onActionAddFileTriggered"},
+        {"Add from Camera...", "onActionAddFromCameraTriggered"},
+        {"Add from Microphone...", "onActionAddFromMicrophoneTriggered"},
+        {"Add Text", "onActionAddTextTriggered"},
+        {"Add Self-Draw", "onActionAddSelfDrawTriggered"},
+        {"Edit", "onActionEnterExitEditingSegmentTriggered"},
+        {"Duplicate", "onActionDuplicateSegmentTriggered"},
+        {"Remove", "onActionRemoveSegmentTriggered"},
+        {"Split", "onActionSplitSegmentTriggered"},
+        {"Add Transition", "-"},
+        {"Duplicate", "onActionDuplicateTransitionTriggered"},
+        {"Delete", "onActionDeleteTransitionTriggered"},
+        {"Edit Transition", "onActionEnterExitEditingTransitionTriggered"},
+        {"Play/Pause", "onActionPlayPauseTriggered"},
+        {"Next Position", "onActionNextPositionTriggered"},
+        {"Previous Position", "onActionPreviousPositionTriggered"},
+        {"Export && Share", "onActionExportTriggered"},
+        {"Configuration...", "onActionMovieSettingsTriggered"}};
+    const QList<QAction*> actions = window.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(actions.size(), expected.size());
+    for (int index = 0; index < actions.size(); ++index) {
+        QAction* action = actions.at(index);
+        EXPECT_EQ(action->text(), expected.at(index).first);
+        window.calls.clear();
+        action->setEnabled(true);
+        action->trigger();
+        const QStringList want = expected.at(index).second == QLatin1String("-")
+            ? QStringList()
+            : QStringList{expected.at(index).second};
+        EXPECT_EQ(window.calls, want) << action->text().toStdString();
+    }
 }

@@ -138,6 +138,7 @@ TEST(MainWindowPanels, EveryEditAreaNotificationReachesItsSlot)
     window.setTimeline(&area);
     window._initEditScrollArea();
     EXPECT_EQ(area.styleSheet(), QStringLiteral("background-color: rgb(19,20,21);border: none;"));
+    EXPECT_EQ(window.zoomSlider()->value(), 10);
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&area, &event);
     EXPECT_EQ(window.filtered, QList<QObject*>({&area}));
@@ -370,16 +371,5 @@ TEST(MainWindowPanels, ZoomControlsSitRightOfTheScrollBar)
     EXPECT_GE(window.hits.count(QStringLiteral("zoomIn")), 2);
     slider->setValue(25);
     EXPECT_EQ(window.zoomValues, QList<int>({25}));
-    window.setTimeline(nullptr);
-}
-
-TEST(MainWindowPanels, ZoomSliderStartsAtTenTimesTheScale)
-{
-    TemporaryProduct product;
-    PanelWindow window(QStringLiteral("Trip"), QString());
-    EditScrollArea area(nullptr);
-    window.setTimeline(&area);
-    window._initEditScrollArea();
-    EXPECT_EQ(window.zoomSlider()->value(), 10);
     window.setTimeline(nullptr);
 }
