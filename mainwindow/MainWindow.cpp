@@ -69,6 +69,9 @@ MainWindow::~MainWindow()
     if (_timeline)
         _timeline->setSelectedSegmentWidget(nullptr);
     _autosaveTimer->stop();
+    // A window dropped without its closing step still has a loader that
+    // writes into the project manager.
+    delete _projectLoader.data();
     _thumbnailsCache->saveAll();
     delete _thumbnailsCache;
     delete _projectManager;

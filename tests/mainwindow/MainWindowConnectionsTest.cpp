@@ -273,3 +273,21 @@ TEST(MainWindowConnections, EachActionRunsItsCommand)
         EXPECT_EQ(window.calls, want) << action->text().toStdString();
     }
 }
+
+TEST(MainWindowConnections, AWindowDroppedWhileLoadingStopsItsLoader)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    writeFile(dir + "/properties.xml", "<Properties version=\"7\"/>");
+    writeFile(dir + "/project.xml", "<Project>\n    <Segment Type=\"TEXT\"/>\n</Project>\n");
+    QPointer<ProjectLoader> loader;
+    {
+        RecordingWindow window(kName, QString());
+        ASSERT_TRUE(window._loadProject());
+        ASSERT_TRUE(waitUntil([&] { return window.loaderMessages.contains(ProjectLoaderSegmentsReady); }));
+        loader = window.loader;
+        ASSERT_FALSE(loader.isNull());
+        EXPECT_TRUE(loader->isRunning());
+    }
+    EXPECT_TRUE(loader.isNull());
+}
