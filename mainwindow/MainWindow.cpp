@@ -7,6 +7,7 @@
 #include "AVRender.h"
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
+#include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
@@ -29,6 +30,7 @@ constexpr qint64 kCopyBlockBytes = 1048576;
 // rather than holding up the close.
 constexpr int kSegmentTaskWaitMs = 3000;
 constexpr int kCoverSide = 640;
+constexpr int kAutosaveIntervalMs = 30000;
 
 } // namespace
 
@@ -43,9 +45,19 @@ MainWindow::MainWindow(const QString& projectName, const QString& folderName, QW
     _timelineScale = 1.0f;
     _guiThreadId = QThread::currentThreadId();
     _devicePixelRatio = float(devicePixelRatioF());
+    // The segment call-backs pass the segment through queued connections.
+    qRegisterMetaType<Segment*>("Segment*");
+    _connectRelays();
+    _autosaveTimer = new QTimer(this);
+    connect(_autosaveTimer, &QTimer::timeout, this, &MainWindow::autoSave);
+    _autosaveTimer->start(kAutosaveIntervalMs);
     setAcceptDrops(true);
     AVEngine::setCodecFlag(1);
     _createActions();
+    connect(this, &MainWindow::segmentEditingStateChanged, this, &MainWindow::onSegmentEditingStateChanged,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::transitionEditingStateChanged, this, &MainWindow::onTransitionEditingStateChanged,
+            Qt::QueuedConnection);
     // Queued even when the composition answers on this thread, so that a
     // grab's loop always runs; answers nobody waits for are freed there.
     connect(this, &MainWindow::avcompositionSegmentGrabImageCompleted, this,
@@ -56,14 +68,37 @@ MainWindow::~MainWindow()
 {
     if (_timeline)
         _timeline->setSelectedSegmentWidget(nullptr);
+    _autosaveTimer->stop();
+    // A window dropped without its closing step still has a loader that
+    // writes into the project manager.
+    delete _projectLoader.data();
     _thumbnailsCache->saveAll();
     delete _thumbnailsCache;
     delete _projectManager;
 }
 
-QAction* MainWindow::_createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window)
+// The engine threads emit these; their slots run on the GUI thread.
+void MainWindow::_connectRelays()
+{
+    connect(this, &MainWindow::avrenderProgressChanged, this, &MainWindow::onAVRenderProgressChanged,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avrenderStatusChanged, this, &MainWindow::onAVRenderStatusChanged,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avsegmentLoadStatusUpdated, this, &MainWindow::onAVSegmentLoadStatusUpdated,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avexporterProgressChanged, this, &MainWindow::onAVExporterUpdateProgressValue,
+            Qt::QueuedConnection);
+    connect(this, &MainWindow::avexporterFinished, this, &MainWindow::onAVExporterFinished, Qt::QueuedConnection);
+    connect(this, &MainWindow::avexporterRemainingTimeChanged, this, &MainWindow::onAVExporterUpdateRemainingTime,
+            Qt::QueuedConnection);
+}
+
+QAction* MainWindow::_createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window,
+                                   void (MainWindow::*command)())
 {
     auto* action = new QAction(text, this);
+    if (command)
+        connect(action, &QAction::triggered, this, command);
     action->setShortcut(shortcut);
     action->setEnabled(enabled);
     if (window)
@@ -74,38 +109,37 @@ QAction* MainWindow::_createAction(const QString& text, const QKeySequence& shor
 void MainWindow::_createActions()
 {
     const QKeySequence none;
-    _actionMaintainAspectRatio = _createAction(tr("Maintain aspect ratio"), none, true, false);
-    _actionRestoreDefault = _createAction(tr("Restore the default"), none, true, false);
-    _actionFillScreen = _createAction(tr("Fill the screen"), none, true, false);
-    _actionEditText = _createAction(tr("Edit Text"), none, true, false);
-    _actionOriginalSize = _createAction(tr("Original Size"), none, true, false);
-    _actionEditDrawing = _createAction(tr("Edit Drawing"), none, true, false);
-    _actionUndo = _createAction(tr("Undo"), QKeySequence::Undo, true, true);
-    _actionRedo = _createAction(tr("Redo"), QKeySequence::Redo, true, true);
-    _actionEnterExitRangeSelect = _createAction(tr("Enter Range Selection"), QKeySequence(QStringLiteral("Ctrl+R")), true, true);
+    _actionMaintainAspectRatio = _createAction(tr("Maintain aspect ratio"), none, true, false, &MainWindow::onActionMaintainAspectRatioTriggered);
+    _actionRestoreDefault = _createAction(tr("Restore the default"), none, true, false, &MainWindow::onActionRestoreDefaultTriggered);
+    _actionFillScreen = _createAction(tr("Fill the screen"), none, true, false, &MainWindow::onActionFillScreenTriggered);
+    _actionEditText = _createAction(tr("Edit Text"), none, true, false, &MainWindow::onActionEditTextTriggered);
+    _actionOriginalSize = _createAction(tr("Original Size"), none, true, false, &MainWindow::onActionOriginalSizeTriggered);
+    _actionEditDrawing = _createAction(tr("Edit Drawing"), none, true, false, &MainWindow::onActionEditDrawingTriggered);
+    _actionUndo = _createAction(tr("Undo"), QKeySequence::Undo, true, true, &MainWindow::onActionUndoTriggered);
+    _actionRedo = _createAction(tr("Redo"), QKeySequence::Redo, true, true, &MainWindow::onActionRedoTriggered);
+    _actionEnterExitRangeSelect = _createAction(tr("Enter Range Selection"), QKeySequence(QStringLiteral("Ctrl+R")), true, true, &MainWindow::onActionEnterExitRangeSelect);
     _actionInsertOverwriteMode =
-        _createAction(tr("Toggle Insert/Overwite Mode"), QKeySequence(QStringLiteral("Alt+I")), true, true);
-    _actionFullscreen = _createAction(tr("Toggle Fullscreen"), QKeySequence(QStringLiteral("Ctrl+Shift+H")), true, true);
-    connect(_actionFullscreen, &QAction::triggered, this, &MainWindow::onActionFullscreenTriggered);
-    _actionAddFile = _createAction(tr("Add File..."), QKeySequence(QStringLiteral("Ctrl+Shift+F")), true, true);
-    _actionAddFromCamera = _createAction(tr("Add from Camera..."), QKeySequence(QStringLiteral("Ctrl+Shift+C")), true, true);
+        _createAction(tr("Toggle Insert/Overwite Mode"), QKeySequence(QStringLiteral("Alt+I")), true, true, &MainWindow::onActionInsertOverwriteMode);
+    _actionFullscreen = _createAction(tr("Toggle Fullscreen"), QKeySequence(QStringLiteral("Ctrl+Shift+H")), true, true, &MainWindow::onActionFullscreenTriggered);
+    _actionAddFile = _createAction(tr("Add File..."), QKeySequence(QStringLiteral("Ctrl+Shift+F")), true, true, &MainWindow::onActionAddFileTriggered);
+    _actionAddFromCamera = _createAction(tr("Add from Camera..."), QKeySequence(QStringLiteral("Ctrl+Shift+C")), true, true, &MainWindow::onActionAddFromCameraTriggered);
     _actionAddFromMicrophone =
-        _createAction(tr("Add from Microphone..."), QKeySequence(QStringLiteral("Ctrl+Shift+M")), true, true);
-    _actionAddText = _createAction(tr("Add Text"), QKeySequence(QStringLiteral("Ctrl+Shift+T")), true, true);
-    _actionAddSelfDraw = _createAction(tr("Add Self-Draw"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), true, true);
-    _actionEnterExitEditingSegment = _createAction(tr("Edit"), QKeySequence(QStringLiteral("Ctrl+E")), false, true);
-    _actionDuplicateSegment = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+D")), false, true);
-    _actionRemoveSegment = _createAction(tr("Remove"), none, false, true);
-    _actionSplitSegment = _createAction(tr("Split"), QKeySequence(QStringLiteral("Ctrl+L")), false, true);
+        _createAction(tr("Add from Microphone..."), QKeySequence(QStringLiteral("Ctrl+Shift+M")), true, true, &MainWindow::onActionAddFromMicrophoneTriggered);
+    _actionAddText = _createAction(tr("Add Text"), QKeySequence(QStringLiteral("Ctrl+Shift+T")), true, true, &MainWindow::onActionAddTextTriggered);
+    _actionAddSelfDraw = _createAction(tr("Add Self-Draw"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), true, true, &MainWindow::onActionAddSelfDrawTriggered);
+    _actionEnterExitEditingSegment = _createAction(tr("Edit"), QKeySequence(QStringLiteral("Ctrl+E")), false, true, &MainWindow::onActionEnterExitEditingSegmentTriggered);
+    _actionDuplicateSegment = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+D")), false, true, &MainWindow::onActionDuplicateSegmentTriggered);
+    _actionRemoveSegment = _createAction(tr("Remove"), none, false, true, &MainWindow::onActionRemoveSegmentTriggered);
+    _actionSplitSegment = _createAction(tr("Split"), QKeySequence(QStringLiteral("Ctrl+L")), false, true, &MainWindow::onActionSplitSegmentTriggered);
     _actionAddTransition = _createAction(tr("Add Transition"), none, false, false);
-    _actionDuplicateTransition = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+Shift+D")), false, true);
-    _actionDeleteTransition = _createAction(tr("Delete"), none, false, true);
-    _actionEnterExitEditingTransition = _createAction(tr("Edit Transition"), QKeySequence(QStringLiteral("Ctrl+T")), false, true);
-    _actionPlayPause = _createAction(tr("Play/Pause"), QKeySequence(Qt::Key_Space), true, true);
-    _actionNextPosition = _createAction(tr("Next Position"), QKeySequence(QStringLiteral("Ctrl+Right")), true, true);
-    _actionPreviousPosition = _createAction(tr("Previous Position"), QKeySequence(QStringLiteral("Ctrl+Left")), true, true);
-    _actionExport = _createAction(tr("Export && Share"), none, true, true);
-    _actionMovieSettings = _createAction(tr("Configuration..."), none, true, true);
+    _actionDuplicateTransition = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+Shift+D")), false, true, &MainWindow::onActionDuplicateTransitionTriggered);
+    _actionDeleteTransition = _createAction(tr("Delete"), none, false, true, &MainWindow::onActionDeleteTransitionTriggered);
+    _actionEnterExitEditingTransition = _createAction(tr("Edit Transition"), QKeySequence(QStringLiteral("Ctrl+T")), false, true, &MainWindow::onActionEnterExitEditingTransitionTriggered);
+    _actionPlayPause = _createAction(tr("Play/Pause"), QKeySequence(Qt::Key_Space), true, true, &MainWindow::onActionPlayPauseTriggered);
+    _actionNextPosition = _createAction(tr("Next Position"), QKeySequence(QStringLiteral("Ctrl+Right")), true, true, &MainWindow::onActionNextPositionTriggered);
+    _actionPreviousPosition = _createAction(tr("Previous Position"), QKeySequence(QStringLiteral("Ctrl+Left")), true, true, &MainWindow::onActionPreviousPositionTriggered);
+    _actionExport = _createAction(tr("Export && Share"), none, true, true, &MainWindow::onActionExportTriggered);
+    _actionMovieSettings = _createAction(tr("Configuration..."), none, true, true, &MainWindow::onActionMovieSettingsTriggered);
     _actionMovieSettings->setMenuRole(QAction::NoRole);
 }
 
@@ -157,6 +191,8 @@ void MainWindow::_releaseEngine()
 {
     // Loading tasks create engine segments and call back into the window:
     // they must be over before the engine and the project manager go.
+    // The loader hands records to the project manager: stop it first.
+    delete _projectLoader.data();
     AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
     for (int index = 0; index < _projectManager->segmentCount(); ++index)
         pool->cancelOrWaitForSegment(_projectManager->segmentAt(index), kSegmentTaskWaitMs);

@@ -3,10 +3,12 @@
 #include "CommonMainWindow.h"
 #include "SegmentListener.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QThread>
+#include <QVariant>
 
 #include <atomic>
 #include <cstdint>
@@ -19,11 +21,21 @@ class AVImageLoader;
 class AVRender;
 class AVSegment;
 class EditScrollArea;
+class GutterScrollArea;
+class MediaExplorer;
+class PointerWidget;
+class QAbstractButton;
+class ProjectLoader;
 class ProjectManager;
 class QAction;
 class QEventLoop;
+class QPushButton;
+class QScrollArea;
+class QSlider;
 class QTimer;
 class RulerScrollArea;
+class SegmentWidget;
+class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
 
@@ -116,6 +128,105 @@ signals:
 
 protected slots:
     void onActionFullscreenTriggered();
+    // The commands of the actions; each does nothing until the desktop
+    // window fills it in.
+    virtual void onActionMaintainAspectRatioTriggered() {}
+    virtual void onActionRestoreDefaultTriggered() {}
+    virtual void onActionFillScreenTriggered() {}
+    virtual void onActionEditTextTriggered() {}
+    virtual void onActionOriginalSizeTriggered() {}
+    virtual void onActionEditDrawingTriggered() {}
+    virtual void onActionUndoTriggered() {}
+    virtual void onActionRedoTriggered() {}
+    virtual void onActionEnterExitRangeSelect() {}
+    virtual void onActionInsertOverwriteMode() {}
+    virtual void onActionAddFileTriggered() {}
+    virtual void onActionAddFromCameraTriggered() {}
+    virtual void onActionAddFromMicrophoneTriggered() {}
+    virtual void onActionAddTextTriggered() {}
+    virtual void onActionAddSelfDrawTriggered() {}
+    virtual void onActionEnterExitEditingSegmentTriggered() {}
+    virtual void onActionDuplicateSegmentTriggered() {}
+    virtual void onActionRemoveSegmentTriggered() {}
+    virtual void onActionSplitSegmentTriggered() {}
+    virtual void onActionDuplicateTransitionTriggered() {}
+    virtual void onActionDeleteTransitionTriggered() {}
+    virtual void onActionEnterExitEditingTransitionTriggered() {}
+    virtual void onActionPlayPauseTriggered() {}
+    virtual void onActionNextPositionTriggered() {}
+    virtual void onActionPreviousPositionTriggered() {}
+    virtual void onActionExportTriggered() {}
+    virtual void onActionMovieSettingsTriggered() {}
+
+    // Hooks the project, engine and editing slots of the desktop window
+    // fill in; each does nothing until then. They arrive queued on the GUI
+    // thread from the relay signals and the loader.
+    virtual void onSegmentStateChanged(Segment*, int) {}
+    virtual void onSegmentRangeChanged(Segment*, float) {}
+    virtual void onSegmentAudioPlotDataDidReady(Segment*) {}
+    virtual void onProjectLoaderMessage(ProjectLoader*, int, QVariant) {}
+    virtual void onAVRenderProgressChanged(double, double) {}
+    virtual void onAVRenderStatusChanged(int) {}
+    virtual void onAVSegmentLoadStatusUpdated(int, int, int, int) {}
+    virtual void onAVExporterUpdateProgressValue(float) {}
+    virtual void onAVExporterFinished(int) {}
+    virtual void onAVExporterUpdateRemainingTime(float) {}
+    virtual void onSegmentEditingStateChanged() {}
+    virtual void onTransitionEditingStateChanged() {}
+    // Saves a modified project every 30 seconds once filled in.
+    virtual void autoSave() {}
+
+    virtual void gutterArea_onFunctionButtonPressed(int) {}
+    virtual void mediaExplorer_onShowTextMessage(QString) {}
+    virtual void mediaExplorer_onShowProgressHUD(QString, float) {}
+    virtual void mediaExplorer_onHideProgressHUD() {}
+    virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
+    virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
+    virtual void onSegmentModeButtonClicked() {}
+    virtual void onZoomSliderValueChanged(int) {}
+    virtual void onZoomIn() {}
+    virtual void onZoomOut() {}
+
+    // What the timeline's edit area reports; the out-parameter ones answer
+    // in place and leave the caller's default until filled in.
+    virtual void editScrollArea_willBeginDragging() {}
+    virtual void editScrollArea_didScroll(QPoint) {}
+    virtual void editScrollArea_willEndDragging() {}
+    virtual void editScrollArea_scaleBegan() {}
+    virtual void editScrollArea_scaleChanged(float) {}
+    virtual void editScrollArea_scaleEnd() {}
+    virtual void editScrollArea_beginDraggingSegment() {}
+    virtual void editScrollArea_endDraggingSegment() {}
+    virtual void editScrollArea_copySegment(Segment*) {}
+    virtual void editScrollArea_removeSegment(Segment*) {}
+    virtual void editScrollArea_splitSegment(Segment*) {}
+    virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float) {}
+    virtual void editScrollArea_removeTrack(TrackWidget*) {}
+    virtual void editScrollArea_didEnterEditingSegment(Segment*) {}
+    virtual void editScrollArea_didFinishEditingSegment(Segment*) {}
+    virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment*) {}
+    virtual void editScrollArea_seekToTime(float) {}
+    virtual void editScrollArea_reloadPreviewForSegment(Segment*, bool) {}
+    virtual void editScrollArea_beginTrimSegment(Segment*) {}
+    virtual void editScrollArea_getSegmentOverwriteMode(bool&) {}
+    virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
+    virtual void editScrollArea_didFinishEditingTransition(Segment*) {}
+    virtual void editScrollArea_seekToTransition(int, bool) {}
+    virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
+    virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
+    virtual void editScrollArea_didTransitionRangeChange(int) {}
+    virtual void editScrollArea_beginMoveTransition(int, bool) {}
+    virtual void editScrollArea_endMoveTransition(int, bool, bool) {}
+    virtual void editScrollArea_beginTrimTransition(int, bool) {}
+    virtual void editScrollArea_endTrimTransition(int, bool, bool) {}
+    virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*) {}
+    virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool) {}
+    virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
+    virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int) {}
+    virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool) {}
+    virtual void editScrollArea_onDeleteKeyPressed() {}
+    virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget*, QPoint) {}
+    virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget*, QPoint) {}
 
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
@@ -132,9 +243,22 @@ protected:
     virtual void hideTaskbarProgress() {}
     virtual void saveLayout() {}
 
+    // Styles the panels the desktop window's form made and wires them to the window.
+    void _initEditScrollArea();
+    void _initGutterArea();
+    // Builds the explorer inside the media area unless it is collapsed;
+    // tabs: the tabbed explorer, else the button bar.
+    void _initMediaExplorer(bool tabs);
+    void _initPointerArea();
+    void _initPreviewArea();
+    void _initRulerScrollArea();
+
     // Properties of the project; true when they were read, else the
     // reason is shown and the project must not open.
     bool _showOpenProjectError();
+    // Starts the thread that reads the segment records; they come back
+    // through onProjectLoaderMessage.
+    bool _loadProject();
     // Saves a modified project; the modified flag stays set unless both files were written.
     void _saveProject();
     // Deletes every file of the project folder that no segment uses, apart from the project's own files.
@@ -161,6 +285,14 @@ protected:
     AVExporter* _exporter = nullptr;
     AVEngine* _engine = nullptr;
     QWidget* _previewContainer = nullptr;
+    QWidget* _previewArea = nullptr;
+    GutterScrollArea* _gutterArea = nullptr;
+    QWidget* _mediaArea = nullptr;
+    MediaExplorer* _mediaExplorer = nullptr;
+    QWidget* _pointerArea = nullptr;
+    QAbstractButton* _segmentModeButton = nullptr;
+    PointerWidget* _pointer = nullptr;
+    QSlider* _zoomSlider = nullptr;
     EditScrollArea* _timeline = nullptr;
     RulerScrollArea* _ruler = nullptr;
     QWidget* _editAreaWidget = nullptr;
@@ -216,6 +348,8 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     QTimer* _autosaveTimer = nullptr;
+    // Deletes itself when its run ends; closing interrupts a run still going.
+    QPointer<ProjectLoader> _projectLoader;
     Qt::HANDLE _guiThreadId = nullptr;
     // Read by the loading tasks on pool threads, which must not touch the widget.
     std::atomic<float> _devicePixelRatio{1.0f};
@@ -226,8 +360,13 @@ private:
     int32_t _grabSegmentId = 0;
     AVPixelBuffer* _grabResult = nullptr;
 
-    QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window);
+    QAction* _createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window,
+                           void (MainWindow::*command)() = nullptr);
     void _createActions();
+    void _connectRelays();
+    static void _clearContentStyle(QScrollArea* area);
+    void _createZoomControls();
+    QPushButton* _createZoomButton(const QString& icon);
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;

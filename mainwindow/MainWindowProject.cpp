@@ -4,6 +4,8 @@
 #include "ProgressHUD.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
+#include "RulerScrollArea.h"
+#include "Segment.h"
 #include "Util.h"
 
 #include <QDir>
@@ -38,6 +40,23 @@ bool MainWindow::_showOpenProjectError()
     }
     Util::showMessageBox(this, title, text, QMessageBox::Warning);
     return false;
+}
+
+bool MainWindow::_loadProject()
+{
+    if (_ruler)
+        _ruler->setHeld(true);
+    connect(this, &MainWindow::segmentListener_segmentStateChanged, this, &MainWindow::onSegmentStateChanged,
+            Qt::QueuedConnection);
+    // Emitted on the asset pool's threads, so these are queued as well.
+    connect(this, &MainWindow::segmentListener_segmentRangeChanged, this, &MainWindow::onSegmentRangeChanged);
+    connect(this, &MainWindow::segmentListener_segmentAudioPlotDataDidReady, this,
+            &MainWindow::onSegmentAudioPlotDataDidReady);
+    _projectLoader = new ProjectLoader(_projectName, _folderName, _projectManager);
+    connect(_projectLoader, &ProjectLoader::onMessage, this, &MainWindow::onProjectLoaderMessage);
+    connect(_projectLoader, &QThread::finished, _projectLoader, &QObject::deleteLater);
+    _projectLoader->start(QThread::InheritPriority);
+    return true;
 }
 
 void MainWindow::_saveProject()
