@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 class AVComposition;
 class AVEngine;
@@ -277,6 +278,11 @@ protected:
     AVPixelBuffer* _grabSegmentImage(Segment* segment);
     // Moves every segment of the track starting after the time; the count moved.
     int _shiftSegmentsAfter(float delta, float after, int trackId, bool animated);
+    // Measure a dragged file on a thread of their own and store the result in
+    // _draggedMediaDuration on the GUI thread; a result that comes after the
+    // window is gone is dropped. The returned thread deletes itself when done.
+    QThread* _probeDraggedGifDuration(const QString& path);
+    QThread* _probeDraggedMediaDuration(const QString& path);
 
     AVGLWidget* _previewWidget = nullptr;
     AVComposition* _composition = nullptr;
@@ -353,6 +359,8 @@ protected:
     Qt::HANDLE _guiThreadId = nullptr;
     // Read by the loading tasks on pool threads, which must not touch the widget.
     std::atomic<float> _devicePixelRatio{1.0f};
+    // Play time in seconds of the file being dragged over the window.
+    float _draggedMediaDuration = 0.0f;
 
 private:
     // The grab being waited for: its loop, segment id and result.
@@ -375,4 +383,5 @@ private:
     void _setEngineStartTime(const Segment* segment);
     void _relayoutSegmentWidget(const Segment* segment, bool animated);
     void _pushSegmentTiming(const Segment* segment);
+    QThread* _startDurationProbe(std::function<float()> probe);
 };

@@ -12,6 +12,7 @@
 #include "MovieSegment.h"
 #include "SoundSegment.h"
 #include "UserSettings.h"
+#include "Util.h"
 #include "VideoThumbnailsCache.h"
 
 #include <QDebug>
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -161,4 +163,39 @@ void MainWindow::_onSegmentGrabImageCompleted(int segId, unsigned char* imgData,
     _grabResult = imgData ? avPixelBufferWrap(imgData, uint32_t(stride / 4), uint32_t(height), AVPixelFormatBGRA32)
                           : nullptr;
     _grabLoop->quit();
+}
+
+QThread* MainWindow::_probeDraggedGifDuration(const QString& path)
+{
+    return _startDurationProbe([path] {
+        const auto duration = float(Util::animatedImageDuration(path));
+        qDebug().nospace() << "Dragging GIF file duration " << duration;
+        return duration;
+    });
+}
+
+QThread* MainWindow::_probeDraggedMediaDuration(const QString& path)
+{
+    return _startDurationProbe([path] {
+        QString videoText;
+        QString audioText;
+        double seconds = 0.0;
+        Util::mediaStreamDescription(path, videoText, audioText, seconds);
+        qDebug().nospace() << "Dragging media file duration " << seconds;
+        return float(seconds);
+    });
+}
+
+QThread* MainWindow::_startDurationProbe(std::function<float()> probe)
+{
+    // The probe only writes its own result; the window reads it when the
+    // thread's end reaches the GUI thread, and with the window as the
+    // connection's context a probe outliving the window delivers nothing.
+    auto result = std::make_shared<float>(0.0f);
+    QThread* thread = QThread::create([probe = std::move(probe), result] { *result = probe(); });
+    connect(
+        thread, &QThread::finished, this, [this, result] { _draggedMediaDuration = *result; }, Qt::QueuedConnection);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+    return thread;
 }

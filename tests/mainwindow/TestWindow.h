@@ -22,6 +22,8 @@ public:
     using MainWindow::_cleanProjectFolder;
     using MainWindow::_finishClosing;
     using MainWindow::_grabSegmentImage;
+    using MainWindow::_probeDraggedGifDuration;
+    using MainWindow::_probeDraggedMediaDuration;
     using MainWindow::_removeExportedFiles;
     using MainWindow::_saveProject;
     using MainWindow::_showOpenProjectError;
@@ -33,6 +35,7 @@ public:
         _previousRangeStart = segment->rangeStart();
         _previousRangeEnd = segment->rangeStart() + segment->duration();
     }
+    float draggedMediaDuration() const { return _draggedMediaDuration; }
     VideoThumbnailsCache* thumbnailsCache() const { return _thumbnailsCache; }
     AVGLWidget* preview() const { return _previewWidget; }
 
