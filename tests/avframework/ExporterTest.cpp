@@ -339,8 +339,9 @@ TEST_F(ExporterTest, CancelEndsWithMinusOneAndKeepsTheEarlierMovie)
     }));
     EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
     // Under load the cancel may come before the first frame's report.
-    if (!reports.progress.empty())
+    if (!reports.progress.empty()) {
         EXPECT_LT(reports.progress.back(), 1.0);
+    }
     EXPECT_FALSE(exporter->isRunning());
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), QByteArray("an earlier movie"));
