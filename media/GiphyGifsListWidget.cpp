@@ -40,9 +40,5 @@ QMimeData* GiphyGifsListWidget::mimeData(const QList<QListWidgetItem*> items) co
 
 void GiphyGifsListWidget::startDrag(Qt::DropActions actions)
 {
-    const QModelIndexList indexes = selectedIndexes();
-    QMimeData* data = model()->mimeData(indexes);
-    if (!data)
-        return;
-    ListItemDrag::exec(this, indexes, data, actions);
+    ListItemDrag::exec(this, selectedIndexes(), actions);
 }

@@ -1,5 +1,6 @@
 #include "ListItemDrag.h"
 
+#include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QDrag>
 #include <QMimeData>
@@ -28,9 +29,13 @@ QPixmap dragPixmap(QAbstractItemView* view, const QModelIndexList& indexes)
 }
 } // namespace
 
-void ListItemDrag::exec(QAbstractItemView* view, const QModelIndexList& indexes, QMimeData* data,
-                        Qt::DropActions supportedActions)
+void ListItemDrag::exec(QAbstractItemView* view, const QModelIndexList& indexes, Qt::DropActions supportedActions)
 {
+    if (indexes.isEmpty())
+        return;
+    QMimeData* data = view->model()->mimeData(indexes);
+    if (!data)
+        return;
     auto* drag = new QDrag(view);
     drag->setMimeData(data);
     drag->setPixmap(dragPixmap(view, indexes));

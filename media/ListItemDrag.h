@@ -4,7 +4,6 @@
 #include <Qt>
 
 class QAbstractItemView;
-class QMimeData;
 
 // The drag of items out of a media list: its picture shows the dragged items
 // where they are on screen, half transparent with rounded corners, held at
@@ -12,7 +11,7 @@ class QMimeData;
 class ListItemDrag
 {
 public:
-    // Runs the drag of data (taken over) from view; returns when it ends.
-    static void exec(QAbstractItemView* view, const QModelIndexList& indexes, QMimeData* data,
-                     Qt::DropActions supportedActions);
+    // Runs the drag of the view model's data for indexes; returns when it
+    // ends. Nothing happens when indexes is empty or the model gives no data.
+    static void exec(QAbstractItemView* view, const QModelIndexList& indexes, Qt::DropActions supportedActions);
 };

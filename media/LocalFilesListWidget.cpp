@@ -27,8 +27,5 @@ QMimeData* LocalFilesListWidget::mimeData(const QList<QListWidgetItem*> items) c
 
 void LocalFilesListWidget::startDrag(Qt::DropActions supportedActions)
 {
-    const QModelIndexList indexes = selectedIndexes();
-    if (indexes.isEmpty())
-        return;
-    ListItemDrag::exec(this, indexes, model()->mimeData(indexes), supportedActions);
+    ListItemDrag::exec(this, selectedIndexes(), supportedActions);
 }

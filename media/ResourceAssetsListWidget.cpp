@@ -43,9 +43,5 @@ QMimeData* ResourceAssetsListWidget::mimeData(const QList<QListWidgetItem*> item
 
 void ResourceAssetsListWidget::startDrag(Qt::DropActions supportedActions)
 {
-    const QModelIndexList indexes = selectedIndexes();
-    QMimeData* data = model()->mimeData(indexes);
-    if (!data)
-        return;
-    ListItemDrag::exec(this, indexes, data, supportedActions);
+    ListItemDrag::exec(this, selectedIndexes(), supportedActions);
 }
