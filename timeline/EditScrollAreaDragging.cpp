@@ -11,7 +11,6 @@
 #include "Util.h"
 #include "WidgetAnimations.h"
 
-#include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QParallelAnimationGroup>
-#include <QPropertyAnimation>
 
 #include <cmath>
 

@@ -89,7 +89,6 @@ private slots:
     void onDraggingPressTimeout();
 
 private:
-    void _updateSpeedLabel();
     void _paintContent(QPainter* painter, const QRect& rect);
     void _paintSpeedLabel(QPainter* painter);
     void _drawTransitions(QPainter* painter, const QRect& rect) const;

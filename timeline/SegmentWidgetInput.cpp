@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QParallelAnimationGroup>
 #include <QTimer>
-#include <QVariantAnimation>
 
 #include <algorithm>
 
