@@ -46,8 +46,7 @@ struct ProjectEntry {
     // is the user's own.
     static void dropExampleMarker(const QString& projectDirectory)
     {
-        const QString marker = projectDirectory + QLatin1Char('/') + ProjectManager::exampleMarkerFile;
-        if (QFileInfo::exists(marker))
-            QFile::remove(marker);
+        // A copy without the marker leaves nothing to remove: remove() then only fails.
+        QFile::remove(projectDirectory + QLatin1Char('/') + ProjectManager::exampleMarkerFile);
     }
 };
