@@ -6,6 +6,9 @@
 
 class QPainter;
 
+// How the box and path shapes paint: their outline, or their filled inside.
+enum CanvasPaintMode { kPaintNothing = 0, kPaintOutline = 1, kPaintFilled = 2 };
+
 // The pen, text and picture state the canvas shares with its shapes. The
 // canvas owns it and keeps it current; shapes only read it (and clear the
 // pending offsets when they commit).
@@ -18,8 +21,7 @@ struct CanvasDrawingState {
     float lineWidth = 1.0f;
     // The pen width actually set, in widget units.
     float penWidth = 1.0f;
-    // 1 outline, 2 filled.
-    int paintMode = 1;
+    int paintMode = kPaintOutline;
     // Texture or gradient used as brush; null in plain-colour mode.
     QPixmap pattern;
     bool eraser = false;

@@ -39,35 +39,35 @@ struct ToolChoice {
     int paintMode;
 };
 
-constexpr ToolChoice kNoTool{-1, 0};
+constexpr ToolChoice kNoTool{-1, kPaintNothing};
 
 // The canvas tool and paint mode of a drawing command id; the first id of each
 // pair outlines, the second fills. Texture and gradients are colour modes of the pencil.
 ToolChoice toolChoiceFor(int commandId)
 {
     switch (commandId) {
-    case 10301: case 10303: case 10332: case 10333: return {kPencil, 1};
-    case 10309: case 10335: case 10336: case 10337: return {kLine, 1};
-    case 10310: return {kRect, 1};
-    case 10311: return {kRect, 2};
-    case 10312: return {kRoundRect, 1};
-    case 10313: return {kRoundRect, 2};
-    case 10314: return {kCircle, 1};
-    case 10315: return {kCircle, 2};
-    case 10316: return {kEllipse, 1};
-    case 10317: return {kEllipse, 2};
-    case 10318: return {kTriangle, 1};
-    case 10319: return {kTriangle, 2};
-    case 10320: return {kRhombus, 1};
-    case 10321: return {kRhombus, 2};
-    case 10322: return {kPentagram, 1};
-    case 10323: return {kPentagram, 2};
-    case 10324: return {kPentagon, 1};
-    case 10325: return {kPentagon, 2};
-    case 10326: return {kHeart, 1};
-    case 10327: return {kHeart, 2};
-    case 10329: return {kText, 1};
-    case 10330: return {kPicture, 1};
+    case 10301: case 10303: case 10332: case 10333: return {kPencil, kPaintOutline};
+    case 10309: case 10335: case 10336: case 10337: return {kLine, kPaintOutline};
+    case 10310: return {kRect, kPaintOutline};
+    case 10311: return {kRect, kPaintFilled};
+    case 10312: return {kRoundRect, kPaintOutline};
+    case 10313: return {kRoundRect, kPaintFilled};
+    case 10314: return {kCircle, kPaintOutline};
+    case 10315: return {kCircle, kPaintFilled};
+    case 10316: return {kEllipse, kPaintOutline};
+    case 10317: return {kEllipse, kPaintFilled};
+    case 10318: return {kTriangle, kPaintOutline};
+    case 10319: return {kTriangle, kPaintFilled};
+    case 10320: return {kRhombus, kPaintOutline};
+    case 10321: return {kRhombus, kPaintFilled};
+    case 10322: return {kPentagram, kPaintOutline};
+    case 10323: return {kPentagram, kPaintFilled};
+    case 10324: return {kPentagon, kPaintOutline};
+    case 10325: return {kPentagon, kPaintFilled};
+    case 10326: return {kHeart, kPaintOutline};
+    case 10327: return {kHeart, kPaintFilled};
+    case 10329: return {kText, kPaintOutline};
+    case 10330: return {kPicture, kPaintOutline};
     default: return kNoTool;
     }
 }
@@ -109,7 +109,6 @@ CanvasWidget::CanvasWidget(int width, int height, QWidget* parent)
     _currentTool = _tools[kPencil];
     setLineWidth(kInitialLineWidth);
     setPenColor(QColor(0, 255, 0, 255));
-    _state.paintMode = 1;
     _history = new HistoryDataCompressionTaskManager(this);
 }
 

@@ -72,11 +72,11 @@ QRect DragShape::_integerDragBox() const
 
 bool DragShape::_useOutlineOrFill(QPainter& painter) const
 {
-    if (_state->paintMode == 1) {
+    if (_state->paintMode == kPaintOutline) {
         painter.setBrush(Qt::NoBrush);
         return true;
     }
-    if (_state->paintMode == 2) {
+    if (_state->paintMode == kPaintFilled) {
         painter.setPen(Qt::NoPen);
         return true;
     }
@@ -85,9 +85,9 @@ bool DragShape::_useOutlineOrFill(QPainter& painter) const
 
 void DragShape::_outlineOrFillPath(QPainter& painter, const QPainterPath& path) const
 {
-    if (_state->paintMode == 1)
+    if (_state->paintMode == kPaintOutline)
         painter.strokePath(path, painter.pen());
-    else if (_state->paintMode == 2)
+    else if (_state->paintMode == kPaintFilled)
         painter.fillPath(path, painter.brush());
 }
 

@@ -8,7 +8,7 @@ std::optional<QRectF> RectShape::_paintFigure(QPainter& painter)
 {
     if (!_useOutlineOrFill(painter))
         return std::nullopt;
-    if (_state->paintMode == 1) {
+    if (_state->paintMode == kPaintOutline) {
         QPen pen = painter.pen();
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);

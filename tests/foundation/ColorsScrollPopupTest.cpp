@@ -17,7 +17,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QStyleOptionSlider>
 
 namespace {
 
@@ -103,13 +102,7 @@ struct ColorsPopup : public ::testing::Test {
 // The handle's centre in the window for a value of the row's slider.
 QPoint handleAt(QWidget& host, QSlider* slider, int value)
 {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->value();
-    option.orientation = slider->orientation();
-    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    const QRect handle = sliderHandleRect(slider);
     const int span = slider->width() - handle.width();
     const int shift = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), value, span)
                       - QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), slider->value(), span);

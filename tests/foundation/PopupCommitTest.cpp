@@ -10,8 +10,6 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
 namespace {
@@ -168,13 +166,7 @@ TEST_F(PopupCommits, HomeOnAFocusedSliderCommitsZeroAndTurnsTheOptionsOff)
     QSlider* slider = popup->findChild<QSlider*>("slider");
     ASSERT_TRUE(popup->findChild<QSlider*>("slider2")->isEnabled());
     // A click on the handle gives the slider the keyboard.
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->value();
-    option.orientation = slider->orientation();
-    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    const QRect handle = sliderHandleRect(slider);
     QTest::mouseClick(host.windowHandle(), Qt::LeftButton, Qt::NoModifier, slider->mapTo(&host, handle.center()));
     ASSERT_EQ(QApplication::focusWidget(), slider);
     waitPastTheCommitDelay();

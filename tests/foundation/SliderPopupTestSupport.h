@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 // Real input for the slider popups: presses and releases go to the host's
 // window, so the toolkit routes them and records the held mouse button as
@@ -27,6 +29,18 @@ inline void clickOn(QWidget& host, const QWidget* widget)
 {
     pressOn(host, widget);
     releaseOn(host, widget);
+}
+
+// The slider's handle in the slider's own units, as its style lays it out.
+inline QRect sliderHandleRect(const QSlider* slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->value();
+    option.orientation = slider->orientation();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
 }
 
 // Clicks the slider's groove near one end; the popup's sliders jump to where
