@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 
 class AVComposition;
 class AVEngine;
@@ -268,6 +269,31 @@ protected:
     void _removeExportedFiles();
     // Last step of closing: cover picture, save, tidy, engine tear-down.
     void _finishClosing();
+
+    // The engine side of a model segment: its properties, animations and trims.
+    void _pushSegmentProperties(Segment* segment);
+    void _syncSegmentTransform(Segment* segment);
+    void _syncTransitionToEngine(Segment* segment, int tId);
+    void _shiftEngineAnimationIds(Segment* segment, int tId);
+    void _syncSegmentTrimToEngine(Segment* segment);
+
+    // Play position, timeline scrolling and the preview's layout.
+    void _seekToTime(float time, bool animated);
+    void _nextPosition();
+    void _previousPosition();
+    void _updateEditingWidgetsAtPointer();
+    virtual void _updateEditingControls(float) {}
+    // Called with every new preview time, from seeking and from playback progress.
+    virtual void _previewTimeChanged(float) {}
+    void adjustPlaybackArea();
+    void _layoutTimelineOverlays();
+    void applyPreviewSizeLevel(int level);
+    void grabEditingSegmentScreen();
+    void _waitWhileBusy();
+    float _currentScrollTime() const;
+    void _scrollToTime(float time, bool animated);
+    void _animateScrollTo(int x, bool animated);
+    void _seekPreview(float time, bool exact);
     // Creates the engine side of a loaded segment; runs on pool threads.
     void _createEngineSegment(Segment* segment);
     // Applies a segment's changed start or length (insert mode, or force:
@@ -361,6 +387,20 @@ protected:
     std::atomic<float> _devicePixelRatio{1.0f};
     // Play time in seconds of the file being dragged over the window.
     float _draggedMediaDuration = 0.0f;
+    // Kept current by the render status relay.
+    bool _playing = false;
+    bool _reachedEnd = false;
+    // Set while an animated timeline scroll runs.
+    bool _scrollAnimating = false;
+    // 1.0, 0.75, 0.5 or 0.25 of the preview panel.
+    float _previewScale = 1.0f;
+    // Serial number of a segment whose completed load must not move the play position; 0 for none.
+    int32_t _keepPositionSerial = 0;
+    // Set by inserting an audio file: its segment must prove it holds sound once loaded.
+    bool _checkAudio = false;
+    // While _animationLocked is set, the animation rebuild shares this mutex with the split command.
+    std::mutex _animationMutex;
+    bool _animationLocked = false;
 
 private:
     // The grab being waited for: its loop, segment id and result.
