@@ -66,11 +66,6 @@ enum Property : int32_t {
     kFeatheringX0 = 71,
 };
 
-bool isVisual(const QString& type)
-{
-    return type == QLatin1String("IMAGE") || type == QLatin1String("DRAWING") || type == kText || type == kMovie;
-}
-
 float onOff(bool on)
 {
     return on ? 1.0f : 0.0f;
@@ -284,7 +279,7 @@ void MainWindow::_pushSegmentProperties(Segment* segment)
     const QString type = segment->type();
     const int width = _composition ? _composition->width() : 0;
     const int height = _composition ? _composition->height() : 0;
-    if (isVisual(type))
+    if (segment->isVisualLayer())
         pushVisual(EngineTarget(_engine, segment->serialNumber(), width, height), segment, type == kText);
     const bool movie = type == kMovie;
     if (movie || type == kMusic || type == kVoice) {

@@ -71,12 +71,6 @@ void sendRow(AVEngine* engine, int32_t id, const Segment& segment, int tId, cons
     }
 }
 
-bool isVisual(const QString& type)
-{
-    return type == QLatin1String("IMAGE") || type == QLatin1String("DRAWING") || type == QLatin1String("TEXT")
-        || type == kMovie;
-}
-
 // The played part of a movie's or a sound's media, in media seconds as stored.
 void sendTrims(AVEngine* engine, int32_t id, const Segment& segment)
 {
@@ -93,7 +87,7 @@ void MainWindow::_syncTransitionToEngine(Segment* segment, int tId)
         return;
     const int32_t id = segment->serialNumber();
     const QString type = segment->type();
-    if (isVisual(type)) {
+    if (segment->isVisualLayer()) {
         for (const StateRow& row : kVisualRows)
             sendRow(_engine, id, *segment, tId, row);
         if (type == kMovie)

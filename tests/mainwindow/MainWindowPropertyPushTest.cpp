@@ -15,7 +15,7 @@
 #include "TestMedia.h"
 
 #include <QDir>
-#include <QElapsedTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -28,15 +28,7 @@ namespace {
 
 const QString kName = QStringLiteral("Push");
 
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return condition();
-}
+constexpr int kLoadTimeoutMs = 10000;
 
 // The window with the engine side of segments opened to the tests.
 class PushWindow : public TestWindow
@@ -327,10 +319,10 @@ TEST_F(MainWindowPropertyPush, TrimsGoOutInMediaSecondsOnBothIds)
     Segment::setFloatAttribute(clip->attributes(), SegmentKey::TrimStart, 0.5f);
     Segment::setFloatAttribute(clip->attributes(), SegmentKey::TrimDuration, 1.0f);
     // The engine trims only media it has loaded.
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         return engineSegment(clip->serialNumber())->status() == AVSegmentReady
             && engineSegment(clip->secondEngineId())->status() == AVSegmentReady;
-    }));
+    }, kLoadTimeoutMs));
     window->_syncSegmentTrimToEngine(clip);
 
     auto* picture = dynamic_cast<AVVideoSegment*>(engineSegment(clip->serialNumber()));
@@ -352,14 +344,14 @@ TEST_F(MainWindowPropertyPush, AnOldMovieTransformIsConvertedAndSent)
     auto* clip = new MovieSegment(
         attributesOf(QStringLiteral("MOVIE"), TestMedia::path("clip_h264_aac.mp4"), 2.0f), window.get(), false);
     segments.emplace_back(clip);
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         int32_t width = 0;
         int32_t height = 0;
         return window->engine()->videoSize(clip->serialNumber(), &width, &height) == 1;
-    }));
+    }, kLoadTimeoutMs));
     clip->onEngineLoadStatus(clip->secondEngineId(), false, 0);
     clip->onEngineLoadStatus(clip->serialNumber(), false, 0);
-    ASSERT_TRUE(waitUntil([&] { return clip->state() == 4; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clip->state() == 4; }, kLoadTimeoutMs));
     ASSERT_FALSE(clip->videoSize().isEmpty());
     clip->setUserTranslation(QPointF(0.125, -0.25));
     Segment::setDoubleAttribute(clip->attributes(), SegmentKey::UserRotation, 90.0);
