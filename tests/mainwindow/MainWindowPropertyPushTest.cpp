@@ -179,6 +179,70 @@ TEST_F(MainWindowPropertyPush, PixelLengthsBecomeFractionsOfTheCanvasWidth)
     EXPECT_FLOAT_EQ(engine->style().shadowOffset.y, -0.04f);
 }
 
+TEST_F(MainWindowPropertyPush, TheTransformAndColourStepsGoOutAsStored)
+{
+    auto* picture = make<ImageSegment>(attributesOf(QStringLiteral("IMAGE"), TestMedia::path("picture.png"), 3.0f));
+    picture->setUserTransparency(0.3f);
+    picture->setUserTranslation(QPointF(0.1, -0.2));
+    picture->setUserScale(QPointF(1.5, 0.75));
+    picture->setUserRotation(M_PI / 4);
+    picture->setUserRotationX(float(M_PI));
+    picture->setUserAnchorPoint(QPointF(0.25, 0.6));
+    picture->setUserPoint2Offset(QPointF(0.05, -0.07));
+    picture->setPerspective(true);
+    picture->setCropTopLeft(QPointF(0.1, 0.2));
+    picture->setCropBottomRight(QPointF(0.8, 0.9));
+    picture->setFeatheringX0(0.01f);
+    picture->setFeatheringY0(0.02f);
+    picture->setFeatheringX1(0.03f);
+    picture->setFeatheringY1(0.04f);
+    const int steps[] = {-40, -30, -20, -10, 10, 20, 30, 40, 50};
+    picture->setClrSaturation(steps[0]);
+    picture->setClrBrightness(steps[1]);
+    picture->setClrContrast(steps[2]);
+    picture->setClrWhiteBalance(steps[3]);
+    picture->setClrExposure(steps[4]);
+    picture->setClrHue(steps[5]);
+    picture->setClrRed(steps[6]);
+    picture->setClrGreen(steps[7]);
+    picture->setClrBlue(steps[8]);
+    picture->setKeyEnabled(true);
+    picture->setKeyColor(qRgb(0, 0xFF, 0x40));
+    picture->setBorderStrokeTolerance(25);
+    window->_pushSegmentProperties(picture);
+
+    AVLayerSegment* engine = layer(picture);
+    ASSERT_NE(engine, nullptr);
+    const AVAnimatedValues values = engine->staticValues();
+    EXPECT_FLOAT_EQ(values.transparency, 0.3f);
+    EXPECT_FLOAT_EQ(values.position.x, 0.1f);
+    EXPECT_FLOAT_EQ(values.position.y, -0.2f);
+    EXPECT_FLOAT_EQ(values.scale.x, 1.5f);
+    EXPECT_FLOAT_EQ(values.scale.y, 0.75f);
+    EXPECT_NEAR(values.rotation, 45.0f, 1e-3);
+    EXPECT_NEAR(values.rotationX, 180.0f, 1e-3);
+    EXPECT_FLOAT_EQ(values.rotationY, 0.0f);
+    EXPECT_FLOAT_EQ(values.anchor.x, 0.25f);
+    EXPECT_FLOAT_EQ(values.anchor.y, 0.6f);
+    EXPECT_FLOAT_EQ(values.pointOffset[2].x, 0.05f);
+    EXPECT_FLOAT_EQ(values.pointOffset[2].y, -0.07f);
+    EXPECT_FLOAT_EQ(values.pointOffset[1].x, 0.0f);
+    EXPECT_FLOAT_EQ(values.cropTopLeft.y, 0.2f);
+    EXPECT_FLOAT_EQ(values.cropBottomRight.x, 0.8f);
+    const float feathering[] = {0.01f, 0.02f, 0.03f, 0.04f};
+    for (int side = 0; side < 4; ++side)
+        EXPECT_FLOAT_EQ(values.feathering[side], feathering[side]) << side;
+    for (int index = 0; index < 9; ++index)
+        EXPECT_EQ(values.effectColor[index], steps[index]) << index;
+    const AVLayerStyle style = engine->style();
+    EXPECT_EQ(style.perspective, 1);
+    EXPECT_EQ(style.chromaKeyEnabled, 1);
+    EXPECT_FLOAT_EQ(style.chromaKeyColor.y, 1.0f);
+    EXPECT_FLOAT_EQ(style.chromaKeyColor.z, 0x40 / 255.0f);
+    EXPECT_EQ(style.strokeTolerance, 25u);
+    EXPECT_EQ(style.borderStroke, 0);
+}
+
 TEST_F(MainWindowPropertyPush, WithoutBorderOrPixelOffsetTheStoredValuesGo)
 {
     auto* picture = make<ImageSegment>(attributesOf(QStringLiteral("IMAGE"), TestMedia::path("picture.png"), 3.0f));
