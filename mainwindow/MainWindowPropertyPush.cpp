@@ -256,8 +256,9 @@ void convertStateTransform(AVEngine* engine, Segment* segment, int tId, bool beg
 {
     QRectF rect;
     segment->transitionPlacedTransform(tId, begin, kOldFrame, &rect);
-    const QPointF translation = translationOfRect(rect);
-    segment->setTransitionUserTranslation(tId, begin, translation);
+    if (!rect.isEmpty())
+        segment->setTransitionUserTranslation(tId, begin, translationOfRect(rect));
+    const QPointF translation = segment->transitionUserTranslation(tId, begin);
     const float rotation = segment->transitionUserRotation(tId, begin) * float(kPi) / 180.0f;
     segment->setTransitionUserRotation(tId, begin, rotation);
     flipStateFromBits(segment, tId, begin, segment->transitionUserFlip(tId, begin));
@@ -314,7 +315,10 @@ void MainWindow::_syncSegmentTransform(Segment* segment)
 {
     QRectF rect;
     segment->placedTransform(kOldFrame, &rect);
-    segment->setUserTranslation(translationOfRect(rect));
+    // Without the video's size there is no rectangle to place: the stored
+    // translation stays rather than becoming the frame's corner.
+    if (!rect.isEmpty())
+        segment->setUserTranslation(translationOfRect(rect));
     segment->setUserRotation(double(float(segment->userRotation())) * kPi / 180.0);
     flipFromBits(segment, segment->userFlip());
     if (_engine) {

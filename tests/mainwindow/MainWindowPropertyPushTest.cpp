@@ -443,3 +443,18 @@ TEST_F(MainWindowPropertyPush, AnOldMovieTransformIsConvertedAndSent)
     EXPECT_NEAR(rotation.second, 180.0f, 1e-3);
     EXPECT_NEAR(slotValues(picture, uint32_t(tId), AVSlotRotateX).second, 180.0f, 1e-3);
 }
+
+TEST_F(MainWindowPropertyPush, AnOldMovieOfUnknownSizeKeepsItsTranslation)
+{
+    // Without an owner the movie never learns its video's size.
+    MovieSegment* clip = movie(2.0f);
+    ASSERT_TRUE(clip->videoSize().isEmpty());
+    clip->setUserTranslation(QPointF(0.125, -0.25));
+    Segment::setDoubleAttribute(clip->attributes(), SegmentKey::UserRotation, 180.0);
+    window->_syncSegmentTransform(clip);
+
+    EXPECT_NEAR(clip->userTranslation().x(), 0.125, 1e-6);
+    EXPECT_NEAR(clip->userTranslation().y(), -0.25, 1e-6);
+    EXPECT_NEAR(clip->userRotation(), M_PI, 1e-9);
+    EXPECT_FLOAT_EQ(layer(clip)->staticValues().position.x, 0.125f);
+}
