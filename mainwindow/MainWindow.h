@@ -400,7 +400,7 @@ protected:
     bool _checkAudio = false;
     // While _animationLocked is set, the animation rebuild shares this mutex with the split command.
     std::mutex _animationMutex;
-    bool _animationLocked = false;
+    std::atomic<bool> _animationLocked{false};
 
 private:
     // The grab being waited for: its loop, segment id and result.
