@@ -256,7 +256,7 @@ void CameraDialog::captureButtonOnClick()
     if (mode == QCamera::CaptureStillImage)
         _capturePhoto();
     else if (mode == QCamera::CaptureVideo)
-        _startRecording();
+        _toggleRecording();
 }
 
 QString CameraDialog::_captureFilePath(const QString& suffix) const
@@ -274,7 +274,7 @@ void CameraDialog::_capturePhoto()
     _session->capturePhoto(_captureFilePath("jpg"));
 }
 
-void CameraDialog::_startRecording()
+void CameraDialog::_toggleRecording()
 {
     if (_session->recorderState() == QMediaRecorder::RecordingState) {
         _session->stopRecording();
@@ -321,7 +321,7 @@ void CameraDialog::_reviewRecording()
         _resumeAfterLostRecording();
         return;
     }
-    _endCaptureTypeLock();
+    _restoreRecordingControls();
     _capturedFilePath = _recordedFilePath;
     _player = new QMediaPlayer(this);
     connect(_player, &QMediaPlayer::stateChanged, this, &CameraDialog::playerStateChanged);
@@ -335,7 +335,7 @@ void CameraDialog::_reviewRecording()
     _setCamera(QString());
 }
 
-void CameraDialog::_endCaptureTypeLock()
+void CameraDialog::_restoreRecordingControls()
 {
     _ui->cancelButton->show();
     _ui->captureTypesSegmentedWidget->setEnabled(!_captureTypeLocked);
@@ -346,7 +346,7 @@ void CameraDialog::_endCaptureTypeLock()
 // hand over, so the viewfinder stays and the user may record again.
 void CameraDialog::_resumeAfterLostRecording()
 {
-    _endCaptureTypeLock();
+    _restoreRecordingControls();
     updateCameraState(_session->cameraState());
     if (!_recordingErrorShown)
         _showError(tr("Capture Error"), tr("The recording was not saved."));

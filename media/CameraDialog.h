@@ -78,10 +78,10 @@ private:
     void _configureCaptureMode();
     void _refreshCaptureType();
     void _capturePhoto();
-    void _startRecording();
+    void _toggleRecording();
     void _reviewRecording();
     void _resumeAfterLostRecording();
-    void _endCaptureTypeLock();
+    void _restoreRecordingControls();
     void _stopCaptureForClosing();
     void _waitForRecorderToStop();
     void _releasePlayer();

@@ -77,6 +77,25 @@ private:
     bool _opened = false;
 };
 
+// Answers the next message box, keeping its title and text.
+struct MessageReader {
+    explicit MessageReader(int timeLimitMs = 5000)
+        : answerer([this](QWidget* box) {
+              title = box->windowTitle();
+              text = qobject_cast<QMessageBox*>(box)->text();
+              box->close();
+          }, timeLimitMs)
+    {
+    }
+    bool waitForIt() const
+    {
+        return QTest::qWaitFor([this] { return answerer.answered(); }, 3000);
+    }
+    QString title;
+    QString text;
+    ModalDialogAnswerer answerer;
+};
+
 // A shown dialog over a fake session with two cameras, the second the default.
 struct CameraFixture {
     explicit CameraFixture(int captureType,
@@ -274,16 +293,11 @@ TEST(CameraDialog, RecordingThatLeftNoFileIsNotReviewed)
     fixture.session->stopBehaviour = FakeCameraSession::Stop::WritesNothing;
     ASSERT_TRUE(fixture.waitForCamera());
     ASSERT_TRUE(fixture.record());
-    QString title, text;
-    ModalDialogAnswerer answerer([&](QWidget* box) {
-        title = box->windowTitle();
-        text = qobject_cast<QMessageBox*>(box)->text();
-        qobject_cast<QMessageBox*>(box)->accept();
-    });
+    MessageReader message;
     click(fixture.dialog, "captureButton");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, 3000));
-    EXPECT_EQ(title, "Capture Error");
-    EXPECT_EQ(text, "The recording was not saved.");
+    ASSERT_TRUE(message.waitForIt());
+    EXPECT_EQ(message.title, "Capture Error");
+    EXPECT_EQ(message.text, "The recording was not saved.");
     EXPECT_EQ(currentPage(fixture.dialog, "stackedWidget"), "viewFinderPage");
     EXPECT_EQ(currentPage(fixture.dialog, "controlPanel"), "defaultPage");
     EXPECT_TRUE(fixture.dialog->capturedFilePath().isEmpty());
@@ -298,12 +312,37 @@ TEST(CameraDialog, RecordingThatLeftNoFileIsNotReviewed)
     EXPECT_TRUE(QFileInfo::exists(fixture.dialog->capturedFilePath()));
 }
 
-TEST(CameraDialog, ClosingWhileRecordingStopsTheRecorderWithoutReview)
+TEST(CameraDialog, RecorderErrorIsTheOnlyMessageForItsLostRecording)
+{
+    CameraFixture fixture(0);
+    fixture.session->stopBehaviour = FakeCameraSession::Stop::WritesNothing;
+    ASSERT_TRUE(fixture.waitForCamera());
+    ASSERT_TRUE(fixture.record());
+    MessageReader message;
+    emit fixture.session->recorderError("Could not write the file");
+    ASSERT_TRUE(message.waitForIt());
+    EXPECT_EQ(message.title, "Capture Error");
+    EXPECT_EQ(message.text, "Could not write the file");
+    MessageReader second(1000);
+    click(fixture.dialog, "captureButton");
+    QTest::qWait(1200);
+    EXPECT_FALSE(second.answerer.answered());
+    EXPECT_EQ(currentPage(fixture.dialog, "stackedWidget"), "viewFinderPage");
+    EXPECT_TRUE(fixture.dialog->capturedFilePath().isEmpty());
+
+    MessageReader cameraMessage;
+    emit fixture.session->cameraError("Camera unplugged");
+    ASSERT_TRUE(cameraMessage.waitForIt());
+    EXPECT_EQ(cameraMessage.title, "Camera Error");
+    EXPECT_EQ(cameraMessage.text, "Camera unplugged");
+}
+
+TEST(CameraDialog, EscapeWhileRecordingStopsTheRecorderWithoutReview)
 {
     CameraFixture fixture(0);
     ASSERT_TRUE(fixture.waitForCamera());
     ASSERT_TRUE(fixture.record());
-    fixture.dialog->close();
+    QTest::keyClick(fixture.dialog, Qt::Key_Escape);
     EXPECT_FALSE(fixture.dialog->isVisible());
     EXPECT_EQ(fixture.dialog->result(), QDialog::Rejected);
     EXPECT_EQ(fixture.session->recorderState(), QMediaRecorder::StoppedState);
@@ -366,16 +405,11 @@ TEST(CameraDialog, FailedPhotoIsReportedAndCanBeTakenAgain)
     fixture.session->photoError = "Device busy";
     ASSERT_TRUE(fixture.waitForCamera());
     QSignalSpy shutter(fixture.dialog, &CameraDialog::cameraDialogShouldCapturePhoto);
-    QString title, text;
-    ModalDialogAnswerer answerer([&](QWidget* box) {
-        title = box->windowTitle();
-        text = qobject_cast<QMessageBox*>(box)->text();
-        qobject_cast<QMessageBox*>(box)->accept();
-    });
+    MessageReader message;
     click(fixture.dialog, "captureButton");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, 3000));
-    EXPECT_EQ(title, "Image Capture Error");
-    EXPECT_EQ(text, "Device busy");
+    ASSERT_TRUE(message.waitForIt());
+    EXPECT_EQ(message.title, "Image Capture Error");
+    EXPECT_EQ(message.text, "Device busy");
     fixture.session->photoError.clear();
     ASSERT_TRUE(fixture.waitForCamera());
     click(fixture.dialog, "captureButton");
