@@ -340,6 +340,7 @@ void CameraDialog::_restoreRecordingControls()
     _ui->cancelButton->show();
     _ui->captureTypesSegmentedWidget->setEnabled(!_captureTypeLocked);
     _ui->timeLabel->hide();
+    updateCameraState(_session->cameraState());
 }
 
 // The recorder stopped without leaving a file: there is nothing to review or
@@ -347,7 +348,6 @@ void CameraDialog::_restoreRecordingControls()
 void CameraDialog::_resumeAfterLostRecording()
 {
     _restoreRecordingControls();
-    updateCameraState(_session->cameraState());
     if (!_recordingErrorShown)
         _showError(tr("Capture Error"), tr("The recording was not saved."));
 }
@@ -437,8 +437,15 @@ void CameraDialog::displayCaptureError(int, QCameraImageCapture::Error, const QS
 
 void CameraDialog::displayRecorderError(const QString& errorString)
 {
-    if (_recording)
+    if (_recording) {
         _recordingErrorShown = true;
+        // A recording that failed to start reports no stop: nothing else
+        // would give the user the controls back.
+        if (_session->recorderState() == QMediaRecorder::StoppedState && !_reviewTimer->isActive()) {
+            _recording = false;
+            _restoreRecordingControls();
+        }
+    }
     _showError(tr("Capture Error"), errorString);
 }
 

@@ -337,6 +337,25 @@ TEST(CameraDialog, RecorderErrorIsTheOnlyMessageForItsLostRecording)
     EXPECT_EQ(cameraMessage.text, "Camera unplugged");
 }
 
+TEST(CameraDialog, RecordingThatFailsToStartGivesTheControlsBack)
+{
+    CameraFixture fixture(0);
+    fixture.session->startBehaviour = FakeCameraSession::Start::Fails;
+    ASSERT_TRUE(fixture.waitForCamera());
+    MessageReader message;
+    click(fixture.dialog, "captureButton");
+    ASSERT_TRUE(message.waitForIt());
+    EXPECT_EQ(message.text, "The recording pipeline could not be built");
+    EXPECT_TRUE(part(fixture.dialog, "cancelButton")->isVisible());
+    EXPECT_FALSE(part(fixture.dialog, "timeLabel")->isVisible());
+    EXPECT_TRUE(part(fixture.dialog, "captureTypesSegmentedWidget")->isEnabled());
+    EXPECT_TRUE(part(fixture.dialog, "captureButton")->isEnabled());
+    // The camera menu works again.
+    MenuAnswerer menu(0);
+    click(fixture.dialog, "cameraButton");
+    EXPECT_TRUE(menu.opened());
+}
+
 TEST(CameraDialog, EscapeWhileRecordingStopsTheRecorderWithoutReview)
 {
     CameraFixture fixture(0);

@@ -97,7 +97,10 @@ void FakeCameraSession::startRecording(const QString& filePath)
     // The back end picks the name it writes: not quite the one asked for.
     _recordedPath = filePath;
     _recordedPath.insert(_recordedPath.lastIndexOf('.'), "-1");
-    _later([this] { _setRecorderState(QMediaRecorder::RecordingState); });
+    if (startBehaviour == Start::Fails)
+        _later([this] { emit recorderError("The recording pipeline could not be built"); });
+    else
+        _later([this] { _setRecorderState(QMediaRecorder::RecordingState); });
 }
 
 void FakeCameraSession::stopRecording()

@@ -17,6 +17,8 @@ class FakeCameraSession : public CameraSession
 public:
     // What the recorder does when asked to stop.
     enum class Stop { WritesFile, WritesNothing, Never };
+    // What the recorder does when asked to record.
+    enum class Start { Records, Fails };
 
     // Cameras as (name, description); `clipPath` is the movie a recording leaves.
     FakeCameraSession(const QList<QPair<QString, QString>>& cameras, const QString& defaultName,
@@ -53,6 +55,7 @@ public:
 
     QCamera::CaptureModes supportedModes = QCamera::CaptureModes(QCamera::CaptureVideo) | QCamera::CaptureStillImage;
     Stop stopBehaviour = Stop::WritesFile;
+    Start startBehaviour = Start::Records;
     // The photo is never saved: the capture reports this error instead.
     QString photoError;
 
