@@ -4,6 +4,7 @@
 #include "CameraDialog.h"
 #include "FakeCameraSession.h"
 #include "ModalDialogAnswerer.h"
+#include "QtCameraSession.h"
 #include "SegmentedControl.h"
 #include "TemporaryFolder.h"
 #include "TestMedia.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVideoWidget>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,25 @@ TEST(CameraDialogRealBackEnd, WithoutCameraShowsTheNoCameraPicture)
     click(&dialog, "cameraButton");
     QTest::qWait(100);
     EXPECT_FALSE(menu.opened());
+}
+
+TEST(CameraDialogRealBackEnd, CameraThatIsGoneReportsAnErrorAndNoCapture)
+{
+    QtCameraSession session;
+    QVideoWidget viewfinder;
+    QSignalSpy errors(&session, &CameraSession::cameraError);
+    session.openCamera("/dev/vidorna-no-such-camera", &viewfinder);
+    session.ensureRecorder();
+    session.startCamera();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.isEmpty(); }, 3000));
+    EXPECT_FALSE(errors[0][0].toString().isEmpty());
+    EXPECT_FALSE(session.isCaptureModeSupported(QCamera::CaptureVideo));
+    EXPECT_FALSE(session.isCaptureModeSupported(QCamera::CaptureStillImage));
+    EXPECT_NE(session.cameraState(), QCamera::ActiveState);
+    EXPECT_EQ(session.recorderState(), QMediaRecorder::StoppedState);
+    session.closeCamera();
+    EXPECT_FALSE(session.hasCamera());
+    EXPECT_TRUE(session.recordedFilePath().isEmpty());
 }
 
 TEST(CameraDialog, PhotoIsSavedReviewedAndHandedOver)
