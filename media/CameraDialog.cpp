@@ -103,8 +103,8 @@ void CameraDialog::_setupCaptureTypes()
 {
     SegmentedControl* types = _ui->captureTypesSegmentedWidget;
     types->setSegments({tr("Capture video"), tr("Capture still image")});
-    types->setSegmentIcons(0, QPixmap(":/images/camera_video"), QPixmap(":/images/camera_video_2"));
-    types->setSegmentIcons(1, QPixmap(":/images/camera_still_image"), QPixmap(":/images/camera_still_image_2"));
+    types->setSegmentIcons(0, QPixmap(kVideoIcon), QPixmap(":/images/camera_video_2"));
+    types->setSegmentIcons(1, QPixmap(kStillImageIcon), QPixmap(":/images/camera_still_image_2"));
     types->setBackgroundColor(QColor(44, 46, 50));
     types->setBorderColor(QColor(54, 200, 255));
     types->setSelectedIndex(_captureType);

@@ -52,6 +52,7 @@ void QtCameraSession::closeCamera()
     if (_camera) {
         _camera->stop();
         _camera->unload();
+        _camera->setViewfinder(static_cast<QVideoWidget*>(nullptr));
     }
     _discard(_imageCapture);
     _discard(_recorder);
@@ -64,8 +65,10 @@ void QtCameraSession::_discard(MediaObject*& object)
     if (!object)
         return;
     // The dialog closes the camera from the capture's own notifications, so
-    // the objects go once those have returned, silent from now on.
+    // the objects go once those have returned, silent from now on, in the
+    // order discarded (the camera last) whatever happens to the session.
     disconnect(object, nullptr, this, nullptr);
+    object->setParent(nullptr);
     object->deleteLater();
     object = nullptr;
 }
