@@ -6,7 +6,6 @@
 #include "ModalDialogAnswerer.h"
 #include "QtCameraSession.h"
 #include "SegmentedControl.h"
-#include "TemporaryFolder.h"
 #include "TestMedia.h"
 
 #include <QApplication>
@@ -104,13 +103,19 @@ struct CameraFixture {
                            QCamera::CaptureModes modes = QCamera::CaptureModes(QCamera::CaptureVideo)
                                                          | QCamera::CaptureStillImage)
     {
+        // Captures land in the temporary location.
+        qputenv("TMPDIR", folder.path().toLocal8Bit());
         session = new FakeCameraSession({{"/dev/video0", "Front Camera"}, {"/dev/video1", "Desk Camera"}},
                                         "/dev/video1", TestMedia::path("clip_h264_aac.mp4"));
         session->supportedModes = modes;
         dialog = new CameraDialog(captureType, session);
         dialog->show();
     }
-    ~CameraFixture() { delete dialog; }
+    ~CameraFixture()
+    {
+        delete dialog;
+        qputenv("TMPDIR", oldTemporaryFolder);
+    }
     bool waitForCamera() const
     {
         return QTest::qWaitFor([this] { return part(dialog, "captureButton")->isEnabled(); }, 3000);
@@ -125,8 +130,8 @@ struct CameraFixture {
         return QTest::qWaitFor([&] { return currentPage(dialog, "stackedWidget") == name; }, 3000);
     }
 
+    QByteArray oldTemporaryFolder = qgetenv("TMPDIR");
     QTemporaryDir folder;
-    TemporaryFolder temporary{folder.path()};
     FakeCameraSession* session;
     CameraDialog* dialog;
 };

@@ -3,7 +3,6 @@
 #include "AudioLevelMeterWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "PopupMicrophoneWidget.h"
-#include "TemporaryFolder.h"
 
 #include <QAudioRecorder>
 #include <QDir>
@@ -77,6 +76,13 @@ struct ShownPopup {
     int startTimeRequests = 0;
     QWidget window;
     PopupMicrophoneWidget* popup;
+};
+
+// Sets TMPDIR for one test and puts the old value back.
+struct TemporaryFolder {
+    explicit TemporaryFolder(const QString& path) : old(qgetenv("TMPDIR")) { qputenv("TMPDIR", path.toLocal8Bit()); }
+    ~TemporaryFolder() { qputenv("TMPDIR", old); }
+    QByteArray old;
 };
 
 // A 440 Hz tone at amplitude 0.5 played into the null sink, whose monitor
