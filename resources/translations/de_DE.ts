@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>Keine Kamera</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>Kamera wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>Neu aufnehmen</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>Video aufnehmen</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>Standbild aufnehmen</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>Aufnahmeart wechseln
+Aktuell: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>Aufnahmefehler</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>Die Aufnahme wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>Kamerafehler</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>Fehler bei der Bildaufnahme</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>Sin cámara</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>Abriendo la cámara...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usar</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>Grabar vídeo</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>Tomar foto</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>Cambiar tipo de captura
+Actual: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>Error de captura</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>No se ha guardado la grabación.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>Error de la cámara</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>Error al capturar la imagen</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>Aucune caméra</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>Ouverture de la caméra...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Utiliser</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>Filmer une vidéo</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>Prendre une photo</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>Changer le type de capture
+Actuel : %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>Erreur de capture</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>L&apos;enregistrement n&apos;a pas été sauvegardé.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>Erreur de caméra</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>Erreur de capture d&apos;image</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>Nessuna fotocamera</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>Apertura della fotocamera...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>Rifai</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usa</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>Registra video</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>Scatta foto</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>Cambia tipo di acquisizione
+Attuale: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>Errore di acquisizione</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>La registrazione non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>Errore della fotocamera</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>Errore di acquisizione immagine</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>カメラなし</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>カメラを起動しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>撮り直す</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>使用</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>ビデオを撮影</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>静止画を撮影</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>撮影モードを切り替え
+現在: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>撮影エラー</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>録画を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>カメラエラー</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>静止画撮影エラー</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>카메라 없음</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>카메라를 여는 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>다시 찍기</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>동영상 촬영</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>사진 촬영</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>촬영 유형 전환
+현재: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>촬영 오류</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>녹화가 저장되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>카메라 오류</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>사진 촬영 오류</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

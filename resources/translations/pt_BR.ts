@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>Nenhuma câmera</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>Abrindo a câmera...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usar</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>Gravar vídeo</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>Tirar foto</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>Alternar tipo de captura
+Atual: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>Erro de captura</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>A gravação não foi salva.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>Erro da câmera</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>Erro ao capturar imagem</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

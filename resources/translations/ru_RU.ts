@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>Нет камеры</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>Открытие камеры...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>Переснять</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Использовать</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>Снять видео</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>Сделать снимок</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>Сменить режим съёмки
+Сейчас: %1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>Ошибка съёмки</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>Запись не сохранена.</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>Ошибка камеры</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>Ошибка съёмки снимка</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>无摄像头</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>正在打开摄像头...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>重拍</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>使用</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>录制视频</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>拍摄照片</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>切换拍摄类型
+当前：%1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>拍摄错误</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>录制内容未能保存。</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>摄像头错误</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>拍照错误</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CameraDialog</name>
+    <message>
+        <source>No camera</source>
+        <translation>無攝影機</translation>
+    </message>
+    <message>
+        <source>Opening camera...</source>
+        <translation>正在開啟攝影機...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Retake</source>
+        <translation>重拍</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>使用</translation>
+    </message>
+    <message>
+        <source>Capture video</source>
+        <translation>錄製影片</translation>
+    </message>
+    <message>
+        <source>Capture still image</source>
+        <translation>拍攝相片</translation>
+    </message>
+    <message>
+        <source>Toggle Capture Type
+Current: %1</source>
+        <translation>切換拍攝類型
+目前：%1</translation>
+    </message>
+    <message>
+        <source>Capture Error</source>
+        <translation>拍攝錯誤</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>錄製內容未能儲存。</translation>
+    </message>
+    <message>
+        <source>Camera Error</source>
+        <translation>攝影機錯誤</translation>
+    </message>
+    <message>
+        <source>Image Capture Error</source>
+        <translation>拍照錯誤</translation>
+    </message>
+</context>
+<context>
     <name>CanvasWidget</name>
     <message>
         <source>Edit Text</source>
