@@ -417,7 +417,7 @@ protected:
     bool _checkAudio = false;
     // While _animationLocked is set, the animation rebuild shares this mutex with the split command.
     std::mutex _animationMutex;
-    bool _animationLocked = false;
+    std::atomic<bool> _animationLocked{false};
 
     // The empty track at the bottom of the timeline, null when there is none.
     QPointer<TrackWidget> _newestTrack;
