@@ -7,7 +7,9 @@
 #include "RulerScrollArea.h"
 #include "RulerWidget.h"
 #include "Segment.h"
+#include "SegmentWidget.h"
 #include "TestWindow.h"
+#include "TrackWidget.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -49,6 +51,14 @@ public:
 
     using MainWindow::_openProject;
     using MainWindow::_prepareOpenGL;
+
+    // Shows the window and builds its engine stack as opening does.
+    bool prepareEngine()
+    {
+        show();
+        _prepareOpenGL();
+        return _previewWidget->isValid();
+    }
 
     GutterScrollArea* gutter() const { return _gutterArea; }
     EditScrollArea* timeline() const { return _timeline; }
