@@ -238,6 +238,8 @@ protected slots:
     virtual void editScrollArea_onDeleteKeyPressed() {}
     virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget*, QPoint) {}
     virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget*, QPoint) {}
+    // Saves the movie frame under the play pointer once filled in.
+    virtual void editScrollArea_grabSegmentScreen(Segment*) {}
 
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
@@ -299,6 +301,10 @@ protected:
     void _nextPosition();
     void _previousPosition();
     void _updateEditingWidgetsAtPointer();
+    // The play/pause button's icon from the playing flag.
+    virtual void _updatePlayPauseButton();
+    // The window's play command.
+    virtual void _togglePlayback();
     virtual void _updateEditingControls(float) {}
     // Called with every new preview time, from seeking and from playback progress.
     virtual void _previewTimeChanged(float) {}
@@ -340,6 +346,7 @@ protected:
     MediaExplorer* _mediaExplorer = nullptr;
     QWidget* _pointerArea = nullptr;
     QAbstractButton* _segmentModeButton = nullptr;
+    QAbstractButton* _playPauseButton = nullptr;
     PointerWidget* _pointer = nullptr;
     QSlider* _zoomSlider = nullptr;
     EditScrollArea* _timeline = nullptr;
@@ -456,4 +463,6 @@ private:
     bool _isInProject(const Segment* segment) const;
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();
+    Segment* _timelineEditingSegment() const;
+    void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
 };
