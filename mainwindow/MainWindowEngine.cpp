@@ -171,6 +171,7 @@ void MainWindow::onAVRenderStatusChanged(int status)
     if (playing == _playing)
         return;
     _playing = playing;
+    _updatePlayPauseButton();
 }
 
 void MainWindow::onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo)

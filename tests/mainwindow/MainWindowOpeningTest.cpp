@@ -162,7 +162,7 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     EXPECT_FALSE(window.segmentVideoThumbnail(movie, 0).isNull());
 
     // At 1 s the picture covers its quarter, the movie the rest, both upright.
-    window.engine()->seek(1.0f, true);
+    window._seekPreview(1.0f, true);
     window.engine()->requestRedraw();
     QImage frame;
     const auto at = [&frame](double x, double y) { return frame.pixel(int(x * frame.width()), int(y * frame.height())); };

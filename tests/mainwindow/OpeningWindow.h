@@ -51,6 +51,7 @@ public:
 
     using MainWindow::_openProject;
     using MainWindow::_prepareOpenGL;
+    using MainWindow::_seekPreview;
 
     // Shows the window and builds its engine stack as opening does.
     bool prepareEngine()
