@@ -235,3 +235,35 @@ TEST_F(MainWindowOpening, ProgressIsShownAndLateReportsAreIgnored)
     window.onProjectLoaderMessageForTest(ProjectLoaderProgress, QPoint(4, 10));
     EXPECT_EQ(window.waitingHUD(), nullptr);
 }
+
+TEST_F(MainWindowOpening, AFailedConversionWithoutAReasonNamesItsCode)
+{
+    OpeningWindow window(kName, QSize(320, 180));
+    window.show();
+    window.showWaitingHUD(QStringLiteral("Opening..."));
+    QString title;
+    QString text;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    window.onProjectLoaderMessageForTest(ProjectLoaderConvertFailed, QString());
+    EXPECT_EQ(title, QStringLiteral("Convert Project Failed"));
+    EXPECT_EQ(text, QStringLiteral("Open project error occurs (14)"));
+    EXPECT_EQ(window.waitingHUD(), nullptr);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// A preview surface that never becomes valid (its window is not shown) holds
+// the set-up for a bounded time only; the engine stack is made all the same.
+TEST_F(MainWindowOpening, TheWaitForAValidSurfaceEnds)
+{
+    OpeningWindow window(kName, QSize(320, 180));
+    window._prepareOpenGL();
+    EXPECT_FALSE(window.preview()->isValid());
+    EXPECT_NE(window.engine(), nullptr);
+    window._finishClosing();
+}
