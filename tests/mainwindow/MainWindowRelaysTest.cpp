@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -34,6 +35,8 @@ public:
     bool playing() const { return _playing; }
     bool reachedEnd() const { return _reachedEnd; }
     void setPlaying(bool playing) { _playing = playing; }
+    int32_t keepPositionSerial() const { return _keepPositionSerial; }
+    void setKeepPositionSerial(int32_t serial) { _keepPositionSerial = serial; }
 };
 
 class MainWindowRelays : public ::testing::Test
@@ -158,5 +161,39 @@ TEST_F(MainWindowRelays, AFailedHardwareOpenFallsBackToSoftware)
     EXPECT_TRUE(rebuilt->isSoftwareOnly());
     EXPECT_NEAR(rebuilt->duration(), movie->duration(), 1e-4);
     EXPECT_EQ(engineSegment(window, movie->secondEngineId()), sound);
+    window._finishClosing();
+}
+
+// A new segment shows its start once loaded, unless its serial number asked
+// to keep the play position; segments read from the project never move it.
+TEST_F(MainWindowRelays, ANewlyLoadedSegmentMovesThePreviewToItsStart)
+{
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    RelayWindow window(kName, QSize(320, 180));
+    window.show();
+    ASSERT_TRUE(window._openProject());
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(waitFor([&] { return window.loaderMessages.contains(ProjectLoaderAllLoaded); }, 10000));
+    auto* inserted = new TextSegment(QStringLiteral("new"), 2.0f, 1.0f, &window, nullptr);
+    window.projectManager()->appendSegment(inserted, nullptr);
+    ASSERT_TRUE(inserted->isNewlyCreated());
+    ASSERT_TRUE(waitFor([&] { return std::abs(window.engine()->currentTime() - 2.01f) < 1e-3f; }, 10000))
+        << window.engine()->currentTime();
+
+    auto* kept = new TextSegment(QStringLiteral("kept"), 5.0f, 1.0f, &window, nullptr);
+    window.setKeepPositionSerial(kept->serialNumber());
+    window.projectManager()->appendSegment(kept, nullptr);
+    ASSERT_TRUE(waitFor([&] { return kept->state() == 4 && window.keepPositionSerial() == 0; }, 10000));
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(window.engine()->currentTime(), 2.01f, 1e-3f);
+
+    auto* stored = new TextSegment(QStringLiteral("stored"), 7.0f, 1.0f, &window, nullptr);
+    stored->setNewlyCreated(false);
+    window.projectManager()->appendSegment(stored, nullptr);
+    ASSERT_TRUE(waitFor([&] { return stored->state() == 4; }, 10000));
+    waitFor([] { return false; }, 200);
+    EXPECT_NEAR(window.engine()->currentTime(), 2.01f, 1e-3f);
     window._finishClosing();
 }
