@@ -160,6 +160,15 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     // The movie's tile draws the thumbnails the engine collected.
     EXPECT_GT(window.segmentVideoThumbnailCount(movie), 0);
     EXPECT_FALSE(window.segmentVideoThumbnail(movie, 0).isNull());
+    auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetFor(movie));
+    ASSERT_NE(tile, nullptr);
+    const QImage tilePicture = tile->grab().toImage();
+    int markPixels = 0;
+    for (int y = 0; y < tilePicture.height(); ++y) {
+        for (int x = 0; x < tilePicture.width(); ++x)
+            markPixels += isColor(tilePicture.pixel(x, y), 255, 0, 0) ? 1 : 0;
+    }
+    EXPECT_GT(markPixels, 0) << "no red mark of the movie's thumbnails on its tile";
 
     // At 1 s the picture covers its quarter, the movie the rest, both upright.
     window._seekPreview(1.0f, true);
