@@ -18,6 +18,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,9 +67,10 @@ protected:
 
 } // namespace
 
-// Two captions, a movie, a picture at half size in the top-right quarter on
-// a track of its own below the movie's (so drawn over it), and music; the
-// stored track ids 7, 3, 7, 5, 9 are not the ones the window hands out.
+// Two captions, two movies, a picture at half size in the top-right quarter
+// on a track of its own below the movies' (so drawn over them, though its
+// record comes before the first movie's at 0 s), and music; the stored track
+// ids 7, 3, 7, 5, 3, 9 are not the ones the window hands out.
 TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
 {
     copyMedia(QStringLiteral("clip_h264_aac.mp4"), QStringLiteral("clip.mp4"));
@@ -77,13 +80,16 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     records.push_back(std::move(RecordBuilder("TEXT").set("Text", "A").set("TrackId", 7).set("RangeStart", 0)
                                     .set("RangeDuration", 0.5).set("FontSize", 20)));
     records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 3)
-                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("RangeStart", 4).set("RangeDuration", 2).set("TrimStart", 0)
                                     .set("TrimDuration", 2)));
     records.push_back(std::move(RecordBuilder("TEXT").set("Text", "B").set("TrackId", 7).set("RangeStart", 2)
                                     .set("RangeDuration", 1).set("FontSize", 20)));
     records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 5)
                                     .set("RangeStart", 0).set("RangeDuration", 2).set("UserScale", "{0.5,0.5}")
                                     .set("UserTranslation", "{0.25,-0.25}")));
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 3)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
     records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("Title", "Tone").set("TrackId", 9)
                                     .set("RangeStart", 0).set("RangeDuration", 3).set("TrimStart", 0)
                                     .set("TrimDuration", 3)));
@@ -116,7 +122,7 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     EXPECT_EQ(window.waitingHUD(), nullptr);
     EXPECT_FALSE(window.ruler()->isHeld());
     ProjectManager* manager = window.projectManager();
-    ASSERT_EQ(manager->segmentCount(), 5);
+    ASSERT_EQ(manager->segmentCount(), 6);
     ASSERT_TRUE(waitFor([&] {
         for (int index = 0; index < manager->segmentCount(); ++index) {
             if (manager->segmentAt(index)->state() != 4)
@@ -131,8 +137,12 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     Segment* captionB = segmentOfType(window, "TEXT", 1);
     Segment* picture = segmentOfType(window, "IMAGE");
     auto* movie = static_cast<MovieSegment*>(segmentOfType(window, "MOVIE"));
+    auto* laterMovie = static_cast<MovieSegment*>(segmentOfType(window, "MOVIE", 1));
     Segment* music = segmentOfType(window, "MUSIC");
-    ASSERT_TRUE(captionA && captionB && picture && movie && music);
+    ASSERT_TRUE(captionA && captionB && picture && movie && laterMovie && music);
+    if (movie->rangeStart() > laterMovie->rangeStart())
+        std::swap(movie, laterMovie);
+    EXPECT_EQ(laterMovie->trackId(), movie->trackId());
     const int first = captionA->trackId();
     EXPECT_EQ(captionB->trackId(), first);
     EXPECT_EQ(movie->trackId(), first + 1);
@@ -147,15 +157,18 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
         EXPECT_EQ(window.gutter()->buttonAt(index)->property("tag").toInt(), first + index);
     }
     EXPECT_EQ(window.timeline()->trackWidgetAt(0)->segmentWidgetCount(), 2);
+    EXPECT_EQ(window.timeline()->trackWidgetAt(1)->segmentWidgetCount(), 2);
     EXPECT_EQ(window.timeline()->trackWidgetAt(4)->segmentWidgetCount(), 0);
     EXPECT_EQ(window.newestTrack(), window.timeline()->trackWidgetAt(4));
     EXPECT_EQ(window.gutter()->buttonCount(), 5);
-    EXPECT_FLOAT_EQ(manager->duration(), 3.0f);
+    EXPECT_FLOAT_EQ(manager->duration(), 6.0f);
 
     AVComposition* composition = window.composition();
-    for (const Segment* segment : {captionA, captionB, picture, static_cast<Segment*>(movie), music})
+    for (const Segment* segment : {captionA, captionB, picture, static_cast<Segment*>(movie), music,
+                                   static_cast<Segment*>(laterMovie)})
         EXPECT_NE(composition->findSegment(uint32_t(segment->serialNumber())), nullptr) << qPrintable(segment->type());
     EXPECT_NE(composition->findSegment(uint32_t(movie->secondEngineId())), nullptr);
+    EXPECT_NE(composition->findSegment(uint32_t(laterMovie->secondEngineId())), nullptr);
 
     // The movie's tile draws the thumbnails the engine collected.
     EXPECT_GT(window.segmentVideoThumbnailCount(movie), 0);
