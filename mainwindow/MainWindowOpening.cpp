@@ -42,9 +42,11 @@ constexpr int kEngineStartDelayMs = 100;
 constexpr int kGLWaitLimitMs = 5000;
 constexpr int kGLWaitStepMs = 10;
 
-float colorChannel(int value)
+// The engine takes colours as four fractions of 255.
+void setCompositionBackground(AVComposition* composition, const QColor& color)
 {
-    return float(value) / 255.0f;
+    composition->setBackgroundColor(float(color.red()) / 255.0f, float(color.green()) / 255.0f,
+                                    float(color.blue()) / 255.0f, float(color.alpha()) / 255.0f);
 }
 
 std::unique_ptr<Segment> makeSegment(std::unique_ptr<SegmentAttributes> record, SegmentListener* owner)
@@ -123,8 +125,7 @@ void MainWindow::_prepareOpenGL()
     const QSize movieSize = _projectManager->movieSize(_previewSizeLevel);
     _composition = new AVComposition(movieSize.width(), movieSize.height(), AVEngine::kSampleRate,
                                      AVEngine::kChannelCount, nullptr);
-    _composition->setBackgroundColor(colorChannel(background.red()), colorChannel(background.green()),
-                                     colorChannel(background.blue()), colorChannel(background.alpha()));
+    setCompositionBackground(_composition, background);
     _composition->addObserver(&MainWindow::AVSegmentLoadStatusCallback, this);
     _render->setComposition(_composition);
     _render->setWaitForPresent(1);
@@ -182,11 +183,8 @@ void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVar
             _createSegmentsFromRecords(loader);
         break;
     case ProjectLoaderBackgroundColor:
-        if (_composition) {
-            const QColor color = QColor::fromRgba(QRgb(data.toInt()));
-            _composition->setBackgroundColor(colorChannel(color.red()), colorChannel(color.green()),
-                                             colorChannel(color.blue()), colorChannel(color.alpha()));
-        }
+        if (_composition)
+            setCompositionBackground(_composition, QColor::fromRgba(QRgb(data.toInt())));
         break;
     case ProjectLoaderConvertFailed: {
         const QString text = data.toString();

@@ -94,11 +94,12 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
                                     .set("RangeStart", 0).set("RangeDuration", 3).set("TrimStart", 0)
                                     .set("TrimDuration", 3)));
     records.push_back(std::move(RecordBuilder("SKETCH").set("TrackId", 11)));
-    writeProject(dir, records);
+    writeProject(dir, records, "#80204060");
 
     OpeningWindow window(kName, QSize(640, 360));
     window.show();
     ASSERT_TRUE(window._openProject());
+    EXPECT_EQ(window.playbackArea()->styleSheet(), QStringLiteral("background-color: rgba(32,64,96,128)"));
     ASSERT_NE(window.waitingHUD(), nullptr);
     EXPECT_TRUE(window.waitingHUD()->isVisible());
     if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
@@ -164,6 +165,12 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     EXPECT_FLOAT_EQ(manager->duration(), 6.0f);
 
     AVComposition* composition = window.composition();
+    float red = 0, green = 0, blue = 0, alpha = 0;
+    composition->backgroundColor(&red, &green, &blue, &alpha);
+    EXPECT_NEAR(red, 32 / 255.0, 1e-6);
+    EXPECT_NEAR(green, 64 / 255.0, 1e-6);
+    EXPECT_NEAR(blue, 96 / 255.0, 1e-6);
+    EXPECT_NEAR(alpha, 128 / 255.0, 1e-6);
     for (const Segment* segment : {captionA, captionB, picture, static_cast<Segment*>(movie), music,
                                    static_cast<Segment*>(laterMovie)})
         EXPECT_NE(composition->findSegment(uint32_t(segment->serialNumber())), nullptr) << qPrintable(segment->type());

@@ -62,6 +62,7 @@ public:
     }
 
     GutterScrollArea* gutter() const { return _gutterArea; }
+    QWidget* playbackArea() const { return _previewContainer; }
     EditScrollArea* timeline() const { return _timeline; }
     RulerScrollArea* ruler() const { return _ruler; }
     ProgressHUD* waitingHUD() const { return _waitingHUD; }
@@ -113,8 +114,9 @@ struct RecordBuilder {
 };
 
 // Writes "project.xml" with the records and "properties.xml" for a 16:9
-// project with a black background.
-inline void writeProject(const QString& dir, std::vector<RecordBuilder>& records)
+// project with the background colour (#AARRGGBB).
+inline void writeProject(const QString& dir, std::vector<RecordBuilder>& records,
+                         const QByteArray& background = "#ff000000")
 {
     QFile project(dir + QStringLiteral("/project.xml"));
     ASSERT_TRUE(project.open(QIODevice::WriteOnly));
@@ -129,6 +131,6 @@ inline void writeProject(const QString& dir, std::vector<RecordBuilder>& records
     QFile properties(dir + QStringLiteral("/properties.xml"));
     ASSERT_TRUE(properties.open(QIODevice::WriteOnly));
     properties.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Properties version=\"7\" direction=\"1\" "
-                     "resolution=\"1\" frameRate=\"30\" duration=\"0\" backgroundColor=\"#ff000000\" "
-                     "segmentMode=\"0\"/>\n");
+                     "resolution=\"1\" frameRate=\"30\" duration=\"0\" backgroundColor=\""
+                     + background + "\" segmentMode=\"0\"/>\n");
 }
