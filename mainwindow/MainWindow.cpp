@@ -4,6 +4,7 @@
 #include "AVEngine.h"
 #include "AVGLWidget.h"
 #include "AVImageLoader.h"
+#include "AVImageServices.h"
 #include "AVRender.h"
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
@@ -157,7 +158,7 @@ void MainWindow::onActionFullscreenTriggered()
 
 void MainWindow::_finishClosing()
 {
-    if (!_projectName.isEmpty()) {
+    if (!_projectName.isEmpty() && !_openFailed) {
         _saveCoverImage();
         _saveProject();
         // A failed save leaves files on disk that still name media the
@@ -201,6 +202,7 @@ void MainWindow::_releaseEngine()
         _render->stop(true);
         _render->setComposition(nullptr);
         _imageLoader->stop(true);
+        avSetImageRequestCallback(nullptr, nullptr);
         // Image segments of the composition keep a plain pointer to the loader.
         delete _composition;
         _composition = nullptr;

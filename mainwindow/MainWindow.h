@@ -25,7 +25,9 @@ class AVSegment;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
+class MovieSegment;
 class PointerWidget;
+class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
 class ProjectManager;
@@ -105,6 +107,13 @@ public:
     static void AVExporterCallback(AVExporter* exporter, int32_t kind, double value, void* context);
     static void AVSegmentGrabImageCallback(AVComposition* composition, AVSegment* segment, uint8_t* pixels,
                                            int32_t stride, int32_t height, void* context);
+    // The engine's picture source for animated "IMAGE" segments; the owner is the window.
+    static uint8_t* loadSegmentImage(void* owner, int32_t segmentId, int32_t timeMs, int32_t maxWidth,
+                                     int32_t maxHeight, int32_t* outWidth, int32_t* outHeight);
+
+    // The overlay covering the window while the project opens; made on demand.
+    void showWaitingHUD(const QString& text);
+    void hideWaitingHUD();
 
     // The body of the copy thread of an added file: copies in 1 MiB blocks,
     // counting the bytes written; success is set only when every announced
@@ -163,13 +172,13 @@ protected slots:
     // Hooks the project, engine and editing slots of the desktop window
     // fill in; each does nothing until then. They arrive queued on the GUI
     // thread from the relay signals and the loader.
-    virtual void onSegmentStateChanged(Segment*, int) {}
-    virtual void onSegmentRangeChanged(Segment*, float) {}
-    virtual void onSegmentAudioPlotDataDidReady(Segment*) {}
-    virtual void onProjectLoaderMessage(ProjectLoader*, int, QVariant) {}
-    virtual void onAVRenderProgressChanged(double, double) {}
-    virtual void onAVRenderStatusChanged(int) {}
-    virtual void onAVSegmentLoadStatusUpdated(int, int, int, int) {}
+    virtual void onSegmentStateChanged(Segment* segment, int newState);
+    virtual void onSegmentRangeChanged(Segment* segment, float newDuration);
+    virtual void onSegmentAudioPlotDataDidReady(Segment* segment);
+    virtual void onProjectLoaderMessage(ProjectLoader* loader, int message, QVariant data);
+    virtual void onAVRenderProgressChanged(double time, double total);
+    virtual void onAVRenderStatusChanged(int status);
+    virtual void onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo);
     virtual void onAVExporterUpdateProgressValue(float) {}
     virtual void onAVExporterFinished(int) {}
     virtual void onAVExporterUpdateRemainingTime(float) {}
@@ -256,6 +265,14 @@ protected:
     void _initPointerArea();
     void _initPreviewArea();
     void _initRulerScrollArea();
+
+    // Checks the properties and starts loading the project: the engine stack
+    // and the loader follow 100 ms later. False when the properties cannot be used.
+    bool _openProject();
+    // The preview surface and the engine stack; once only.
+    void _prepareOpenGL();
+    // Appends the empty track kept at the bottom of the timeline.
+    TrackWidget* _addTrack();
 
     // Properties of the project; true when they were read, else the
     // reason is shown and the project must not open.
@@ -409,6 +426,12 @@ protected:
     std::mutex _animationMutex;
     std::atomic<bool> _animationLocked{false};
 
+    // The empty track at the bottom of the timeline, null when there is none.
+    QPointer<TrackWidget> _newestTrack;
+    ProgressHUD* _waitingHUD = nullptr;
+    // The project could not be read: closing saves and tidies nothing.
+    bool _openFailed = false;
+
 private:
     // The grab being waited for: its loop, segment id and result.
     QEventLoop* _grabLoop = nullptr;
@@ -431,6 +454,15 @@ private:
     void _relayoutSegmentWidget(const Segment* segment, bool animated);
     void _pushSegmentTiming(const Segment* segment);
     QThread* _startDurationProbe(std::function<float()> probe);
+    void _createSegmentsFromRecords(ProjectLoader* loader);
+    TrackWidget* _addTypedTrack(const QString& type);
+    void _finishLoading();
+    void _closeAfterFailedLoad(const QString& title, const QString& text);
+    void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
+    void _rebuildVideoInSoftware(MovieSegment* movie);
+    bool _isInProject(const Segment* segment) const;
+    // The layers in the project's track order, so that later tracks draw on top.
+    void _sendDrawingOrder();
     Segment* _timelineEditingSegment() const;
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
 };

@@ -10,6 +10,7 @@
 #include "AVSegment.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
+#include "ProjectManager.h"
 #include "SoundSegment.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -29,6 +30,8 @@ namespace {
 // The renderer answers a snapshot with its next frame; a paused or stalled
 // one must not hold the interface longer than this.
 constexpr int kGrabTimeoutMs = 3000;
+// A load the engine gave up on its own, not a failed decoder.
+constexpr int kStatusCancelled = -2;
 
 } // namespace
 
@@ -108,12 +111,7 @@ void MainWindow::_createEngineSegment(Segment* segment)
     const QString type = segment->type();
     if (type == QLatin1String("MOVIE")) {
         auto* movie = static_cast<MovieSegment*>(segment);
-        const bool cached = _thumbnailsCache->hasThumbnails(segment->absoluteFilePath());
-        const int thumbnailHeight = cached ? 0 : int(Segment::trackHeight() * segmentDevicePixelRatio(segment));
-        const bool softwareOnly = !UserSettings::instance()->hardwareCodec();
-        _engine->createVideoSegment(id, path.constData(), start, movie->trimStart(), movie->trimDuration(),
-                                    thumbnailHeight, softwareOnly ? 1 : 0);
-        _engine->setSegmentDuration(id, duration);
+        _createEngineVideo(movie, !UserSettings::instance()->hardwareCodec());
         const int32_t soundId = movie->secondEngineId();
         _engine->createAudioSegment(soundId, path.constData(), start, movie->trimStart(), movie->trimDuration());
         _engine->setSegmentDuration(soundId, duration);
@@ -129,6 +127,67 @@ void MainWindow::_createEngineSegment(Segment* segment)
     } else if (type == QLatin1String("TEXT")) {
         _engine->createTextSegment(id, segment->text().toUtf8().constData(), start, duration);
     }
+}
+
+// The picture stream of a movie; its sound under the second id is apart.
+void MainWindow::_createEngineVideo(MovieSegment* movie, bool softwareOnly)
+{
+    const QString path = movie->absoluteFilePath();
+    const bool cached = _thumbnailsCache->hasThumbnails(path);
+    const int thumbnailHeight = cached ? 0 : int(Segment::trackHeight() * segmentDevicePixelRatio(movie));
+    const int32_t id = movie->serialNumber();
+    _engine->createVideoSegment(id, path.toUtf8().constData(), movie->rangeStart(), movie->trimStart(),
+                                movie->trimDuration(), thumbnailHeight, softwareOnly ? 1 : 0);
+    _engine->setSegmentDuration(id, movie->duration());
+}
+
+void MainWindow::_rebuildVideoInSoftware(MovieSegment* movie)
+{
+    _engine->removeSegment(movie->serialNumber());
+    qDebug().noquote() << "Hardware codec opening error (" + movie->absoluteFilePath() + ")";
+    _createEngineVideo(movie, true);
+    _pushSegmentProperties(movie);
+}
+
+void MainWindow::onAVRenderProgressChanged(double time, double)
+{
+    _reachedEnd = false;
+    if (!_playing)
+        return;
+    _scrollToTime(float(time), false);
+    _previewTimeChanged(float(time));
+}
+
+void MainWindow::onAVRenderStatusChanged(int status)
+{
+    if (status == AVRender::StateEnded) {
+        _reachedEnd = true;
+        return;
+    }
+    if (status != AVRender::StateStopped && status != AVRender::StateStarted)
+        return;
+    const bool playing = status == AVRender::StateStarted;
+    _reachedEnd = false;
+    if (playing == _playing)
+        return;
+    _playing = playing;
+    _updatePlayPauseButton();
+}
+
+void MainWindow::onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo)
+{
+    if (!_projectManager || !_engine)
+        return;
+    Segment* segment = _projectManager->segmentAt(_projectManager->indexOfSegmentId(segId));
+    if (!segment)
+        return;
+    auto* movie = dynamic_cast<MovieSegment*>(segment);
+    if (movie && status != 0 && status != kStatusCancelled && hardOrSoftVideo == 1 && segId == movie->serialNumber()) {
+        _rebuildVideoInSoftware(movie);
+        return;
+    }
+    if (segment->state() == 1 || segment->state() == 2)
+        segment->onEngineLoadStatus(segId, status != 0, loadingThumbnailStatus);
 }
 
 AVPixelBuffer* MainWindow::_grabSegmentImage(Segment* segment)

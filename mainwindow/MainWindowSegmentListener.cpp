@@ -6,11 +6,15 @@
 
 #include "AVEngine.h"
 #include "AVPixelBuffer.h"
+#include "EditScrollArea.h"
 #include "ProjectManager.h"
+#include "RulerScrollArea.h"
 #include "Segment.h"
+#include "SegmentWidget.h"
 #include "TimelineMetrics.h"
 #include "VideoThumbnailsCache.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,6 +25,11 @@ const QString kMusic = QStringLiteral("MUSIC");
 const QString kVoice = QStringLiteral("VOICE");
 // The waveform is drawn for this zoom whatever the timeline's scale.
 constexpr float kWaveformZoom = 4.0f;
+// Movies of projects written before this format version store their
+// transform the old way.
+constexpr float kCurrentTransformVersion = 3.0f;
+// A newly loaded segment is shown from just inside its start.
+constexpr float kLoadedSeekOffset = 0.01f;
 
 bool isMovie(const Segment* segment)
 {
@@ -41,16 +50,95 @@ QImage imageFromPixelBuffer(const AVPixelBuffer* buffer)
 void MainWindow::segmentStateChanged(Segment* segment, int state)
 {
     emit segmentListener_segmentStateChanged(segment, state);
-    if (state == 1)
-        _createEngineSegment(segment);
+    if (state != 1)
+        return;
+    // A reload on the GUI thread replaces the engine segment; a loading task
+    // on the pool builds it for the first time. Either way it is built even
+    // when the segment has not entered the project list yet.
+    if (_engine && QThread::currentThreadId() == _guiThreadId) {
+        _engine->removeSegment(segment->serialNumber());
+        if (segment->secondEngineId() != 0)
+            _engine->removeSegment(segment->secondEngineId());
+    }
+    _createEngineSegment(segment);
+    _pushSegmentProperties(segment);
 }
 
+// Only reports: the project duration is the GUI thread's, set in
+// onSegmentRangeChanged, as loading tasks call this from the pool.
 void MainWindow::segmentRangeChanged(Segment* segment)
 {
     const float end = segment->rangeStart() + segment->duration();
     if (end > _projectManager->duration())
-        _projectManager->setDuration(end);
-    emit segmentListener_segmentRangeChanged(segment, _projectManager->duration());
+        emit segmentListener_segmentRangeChanged(segment, end);
+}
+
+void MainWindow::onSegmentRangeChanged(Segment*, float newDuration)
+{
+    if (!_projectManager || !(newDuration > _projectManager->duration()))
+        return;
+    _projectManager->setDuration(newDuration);
+    if (_ruler)
+        _ruler->setScale(_timelineScale, newDuration);
+    if (_timeline)
+        _timeline->relayoutTracks(_timelineScale, newDuration);
+}
+
+void MainWindow::onSegmentAudioPlotDataDidReady(Segment* segment)
+{
+    if (!_projectManager)
+        return;
+    if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment)))
+        widget->setScale(_timelineScale, true);
+}
+
+void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
+{
+    // The segment may have gone between the report and now.
+    if (!_projectManager || !_isInProject(segment))
+        return;
+    if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment))) {
+        widget->setScale(_timelineScale, true);
+        if (newState == 1 || newState == 2)
+            widget->showLoading();
+        else
+            widget->hideLoading();
+    }
+    if (newState != 4)
+        return;
+    if (_projectManager->version() < kCurrentTransformVersion && isMovie(segment))
+        _syncSegmentTransform(segment);
+    if (!segment->isNewlyCreated()) {
+        if (_engine)
+            _engine->requestRedraw();
+        return;
+    }
+    if (isMovie(segment))
+        _pushSegmentTiming(segment);
+    _sendDrawingOrder();
+    if (segment->serialNumber() == _keepPositionSerial) {
+        _keepPositionSerial = 0;
+        return;
+    }
+    _seekPreview(segment->rangeStart() + kLoadedSeekOffset, true);
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::_sendDrawingOrder()
+{
+    if (!_engine)
+        return;
+    const QVector<int> layers = _projectManager->layerSegmentIds();
+    _engine->setVisibleSegments(layers.constData(), int32_t(layers.size()));
+}
+
+bool MainWindow::_isInProject(const Segment* segment) const
+{
+    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+        if (_projectManager->segmentAt(index) == segment)
+            return true;
+    }
+    return false;
 }
 
 ProjectManager* MainWindow::segmentProjectManager(Segment*)

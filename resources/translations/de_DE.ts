@@ -541,6 +541,14 @@ Aktuell: %1</translation>
         <translation>Fehler beim Öffnen der Eigenschaften (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>Wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>Fehler beim Öffnen des Projekts (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>Projektkonvertierung fehlgeschlagen</translation>
     </message>

@@ -541,6 +541,14 @@ Actual: %1</translation>
         <translation>Error al abrir las propiedades (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>Abriendo...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>Error al abrir el proyecto (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>Error al convertir el proyecto</translation>
     </message>

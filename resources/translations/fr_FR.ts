@@ -541,6 +541,14 @@ Actuel : %1</translation>
         <translation>Erreur lors de l'ouverture des propriétés (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>Ouverture...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>Erreur lors de l'ouverture du projet (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>Échec de la conversion du projet</translation>
     </message>

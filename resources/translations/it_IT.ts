@@ -541,6 +541,14 @@ Attuale: %1</translation>
         <translation>Errore durante l'apertura delle proprietà (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>Apertura in corso...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>Errore durante l'apertura del progetto (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>Conversione del progetto non riuscita</translation>
     </message>

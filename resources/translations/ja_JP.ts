@@ -541,6 +541,14 @@ Current: %1</source>
         <translation>プロパティを開く際にエラーが発生しました (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>開いています...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>プロジェクトを開く際にエラーが発生しました (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>プロジェクトの変換に失敗しました</translation>
     </message>

@@ -541,6 +541,14 @@ Current: %1</source>
         <translation>속성을 여는 중 오류가 발생했습니다 (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>여는 중...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>프로젝트를 여는 중 오류가 발생했습니다 (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>프로젝트 변환 실패</translation>
     </message>

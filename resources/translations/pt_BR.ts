@@ -541,6 +541,14 @@ Atual: %1</translation>
         <translation>Erro ao abrir as propriedades (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>Abrindo...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>Erro ao abrir o projeto (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>Falha ao converter o projeto</translation>
     </message>

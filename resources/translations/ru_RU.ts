@@ -541,6 +541,14 @@ Current: %1</source>
         <translation>Ошибка при открытии свойств (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>Открытие...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>Ошибка при открытии проекта (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>Не удалось преобразовать проект</translation>
     </message>

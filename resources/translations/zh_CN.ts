@@ -541,6 +541,14 @@ Current: %1</source>
         <translation>打开属性时出错 (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>正在打开...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>打开项目时出错 (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>转换项目失败</translation>
     </message>

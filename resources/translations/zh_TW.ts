@@ -541,6 +541,14 @@ Current: %1</source>
         <translation>開啟屬性時發生錯誤 (%1)</translation>
     </message>
     <message>
+        <source>Opening...</source>
+        <translation>正在開啟...</translation>
+    </message>
+    <message>
+        <source>Open project error occurs (%1)</source>
+        <translation>開啟專案時發生錯誤 (%1)</translation>
+    </message>
+    <message>
         <source>Convert Project Failed</source>
         <translation>轉換專案失敗</translation>
     </message>

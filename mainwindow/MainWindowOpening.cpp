@@ -1,0 +1,292 @@
+// Opening a project: the engine stack, the loader's reports and the
+// segments, tracks and tiles made from its records.
+#include "MainWindow.h"
+
+#include "AVComposition.h"
+#include "AVEngine.h"
+#include "AVGLWidget.h"
+#include "AVImageLoader.h"
+#include "AVImageServices.h"
+#include "AVRender.h"
+#include "DrawingSegment.h"
+#include "EditScrollArea.h"
+#include "GutterScrollArea.h"
+#include "ImageSegment.h"
+#include "MovieSegment.h"
+#include "MusicSegment.h"
+#include "ProgressHUD.h"
+#include "ProjectLoader.h"
+#include "ProjectManager.h"
+#include "RulerScrollArea.h"
+#include "SegmentWidget.h"
+#include "TextSegment.h"
+#include "TrackWidget.h"
+#include "Util.h"
+#include "VoiceSegment.h"
+
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QPoint>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+constexpr int kEngineStartDelayMs = 100;
+// A surface that never becomes valid must not hold the window for good.
+constexpr int kGLWaitLimitMs = 5000;
+constexpr int kGLWaitStepMs = 10;
+
+// The engine takes colours as four fractions of 255.
+void setCompositionBackground(AVComposition* composition, const QColor& color)
+{
+    composition->setBackgroundColor(float(color.red()) / 255.0f, float(color.green()) / 255.0f,
+                                    float(color.blue()) / 255.0f, float(color.alpha()) / 255.0f);
+}
+
+std::unique_ptr<Segment> makeSegment(std::unique_ptr<SegmentAttributes> record, SegmentListener* owner)
+{
+    const QString type = Segment::stringAttribute(record.get(), QStringLiteral("Type"));
+    if (type == QLatin1String("MOVIE"))
+        return std::make_unique<MovieSegment>(std::move(record), owner, false);
+    if (type == QLatin1String("IMAGE"))
+        return std::make_unique<ImageSegment>(std::move(record), owner, false);
+    if (type == QLatin1String("DRAWING"))
+        return std::make_unique<DrawingSegment>(std::move(record), owner, false);
+    if (type == QLatin1String("MUSIC"))
+        return std::make_unique<MusicSegment>(std::move(record), owner, false);
+    if (type == QLatin1String("TEXT"))
+        return std::make_unique<TextSegment>(std::move(record), owner, false);
+    if (type == QLatin1String("VOICE"))
+        return std::make_unique<VoiceSegment>(std::move(record), owner, false);
+    return nullptr;
+}
+
+} // namespace
+
+bool MainWindow::_openProject()
+{
+    if (!_showOpenProjectError())
+        return false;
+    showWaitingHUD(tr("Opening..."));
+    const QColor background = QColor::fromRgba(_projectManager->backgroundColor());
+    if (_previewContainer)
+        _previewContainer->setStyleSheet(QStringLiteral("background-color: rgba(%1,%2,%3,%4)")
+                                             .arg(background.red())
+                                             .arg(background.green())
+                                             .arg(background.blue())
+                                             .arg(background.alpha()));
+    QTimer::singleShot(kEngineStartDelayMs, this, [this] {
+        _prepareOpenGL();
+        _removeExportedFiles();
+        _loadProject();
+    });
+    return true;
+}
+
+void MainWindow::_prepareOpenGL()
+{
+    if (_previewWidget)
+        return;
+    _previewWidget = new AVGLWidget(_previewContainer);
+    auto* layout = qobject_cast<QBoxLayout*>(_previewContainer->layout());
+    if (!layout) {
+        layout = new QVBoxLayout(_previewContainer);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    layout->addWidget(_previewWidget);
+    QElapsedTimer clock;
+    clock.start();
+    while (!_previewWidget->isValid() && clock.elapsed() < kGLWaitLimitMs) {
+        qDebug() << "Still wait until opengl initialized...";
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(kGLWaitStepMs);
+    }
+    if (!_previewWidget->isValid())
+        qWarning() << "The preview surface is still not valid after" << kGLWaitLimitMs << "ms; going on";
+    connect(this, &MainWindow::offscreenReady, _previewWidget, QOverload<>::of(&QWidget::update),
+            Qt::QueuedConnection);
+
+    const float ratio = segmentDevicePixelRatio(nullptr);
+    const int width = _previewWidget->width();
+    const int height = _previewWidget->height();
+    qDebug() << "GL widget width=" << width << " height=" << height << " pixel ratio=" << ratio;
+    _render = new AVRender(nullptr, int(float(width) * ratio), int(float(height) * ratio));
+    _render->setOwner(this);
+    const QColor background = QColor::fromRgba(_projectManager->backgroundColor());
+    _previewWidget->setBackgroundColor(background);
+    _previewWidget->setRender(_render);
+
+    const QSize movieSize = _projectManager->movieSize(_previewSizeLevel);
+    _composition = new AVComposition(movieSize.width(), movieSize.height(), AVEngine::kSampleRate,
+                                     AVEngine::kChannelCount, nullptr);
+    setCompositionBackground(_composition, background);
+    _composition->addObserver(&MainWindow::AVSegmentLoadStatusCallback, this);
+    _render->setComposition(_composition);
+    _render->setWaitForPresent(1);
+    _composition->setDoubleBuffered(1);
+    avSetImageServicesCompositionSize(movieSize.width(), movieSize.height());
+    avSetImageRequestCallback(&MainWindow::loadSegmentImage, this);
+
+    _imageLoader = new AVImageLoader();
+    _engine = new AVEngine(_composition, _imageLoader, _render);
+    _engine->setEventCallback(&MainWindow::AVSegmentThumbnailStatusCallback, this);
+    _engine->setOwner(this);
+    AVEngine::setCurrentEngine(_engine);
+    _render->setStateCallback(&MainWindow::AVRenderCallback, this);
+    _render->startThreads();
+    _engine->requestRedraw();
+}
+
+void MainWindow::showWaitingHUD(const QString& text)
+{
+    if (!_waitingHUD) {
+        _waitingHUD = new ProgressHUD(this, ProgressHUDSpinner);
+        _waitingHUD->setGeometry(0, 0, width(), height());
+    }
+    _waitingHUD->setText(text);
+    _waitingHUD->show();
+}
+
+void MainWindow::hideWaitingHUD()
+{
+    if (!_waitingHUD)
+        return;
+    ProgressHUD* hud = std::exchange(_waitingHUD, nullptr);
+    hud->hide();
+    hud->close();
+    delete hud;
+}
+
+void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVariant data)
+{
+    // Reports still queued when the window closed find nothing to work on.
+    if (!_projectManager)
+        return;
+    switch (message) {
+    case ProjectLoaderProgress: {
+        const QPoint counts = data.toPoint();
+        showWaitingHUD(QStringLiteral("<html>%1<br><font color=gray><i>%2/%3</i></font></html>")
+                           .arg(tr("Opening..."))
+                           .arg(counts.x())
+                           .arg(counts.y()));
+        break;
+    }
+    case ProjectLoaderSegmentsReady:
+        // The records live in the loader, which must be the running one.
+        if (loader && loader == _projectLoader.data())
+            _createSegmentsFromRecords(loader);
+        break;
+    case ProjectLoaderBackgroundColor:
+        if (_composition)
+            setCompositionBackground(_composition, QColor::fromRgba(QRgb(data.toInt())));
+        break;
+    case ProjectLoaderConvertFailed: {
+        const QString text = data.toString();
+        _closeAfterFailedLoad(tr("Convert Project Failed"),
+                              text.isEmpty() ? tr("Open project error occurs (%1)").arg(message) : text);
+        break;
+    }
+    case ProjectLoaderNoProject:
+        _closeAfterFailedLoad(tr("Open Project Failed"), tr("Current movie project is damaged."));
+        break;
+    case ProjectLoaderAllLoaded:
+        _finishLoading();
+        break;
+    default:
+        break;
+    }
+}
+
+// Nothing of the project was read: closing must neither save an empty
+// project over it nor tidy away the media its records still name.
+void MainWindow::_closeAfterFailedLoad(const QString& title, const QString& text)
+{
+    _openFailed = true;
+    Util::showMessageBox(this, title, text, QMessageBox::Warning);
+    hideWaitingHUD();
+    _finishClosing();
+}
+
+void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
+{
+    QHash<int, TrackWidget*> tracks;
+    SegmentRecords records = loader->takeRecords();
+    for (std::unique_ptr<SegmentAttributes>& record : records) {
+        const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
+        std::unique_ptr<Segment> created = makeSegment(std::move(record), this);
+        if (!created)
+            continue;
+        Segment* segment = created.release();
+        TrackWidget* track = tracks.value(storedTrack);
+        if (!track) {
+            track = _addTypedTrack(segment->type());
+            tracks.insert(storedTrack, track);
+        }
+        SegmentWidget* widget = track->addSegmentWidget(segment);
+        segment->setTrackId(track->trackId());
+        widget->setScale(_timelineScale, true);
+        _projectManager->addSegmentSorted(segment, widget);
+        _timeline->connectSegmentWidget(widget);
+    }
+    _projectManager->updateDuration();
+    const float duration = _projectManager->duration();
+    _ruler->setScale(_timelineScale, duration);
+    _timeline->relayoutTracks(_timelineScale, duration);
+    _addTrack();
+    loader->setLayoutEditAreaCompleted();
+}
+
+TrackWidget* MainWindow::_addTypedTrack(const QString& type)
+{
+    TrackWidget* track = _addTrack();
+    track->setTrackType(type);
+    _gutterArea->setTrackButtonType(track->trackId(), type);
+    return track;
+}
+
+TrackWidget* MainWindow::_addTrack()
+{
+    TrackWidget* track = _timeline->addTrackWidget(_timelineScale, _projectManager->duration());
+    track->setTrackId(_gutterArea->addTrackButton());
+    _newestTrack = track;
+    return track;
+}
+
+void MainWindow::_finishLoading()
+{
+    hideWaitingHUD();
+    // The engine segments were made in whatever order the loading tasks ran.
+    _sendDrawingOrder();
+    if (_ruler) {
+        _ruler->setHeld(false);
+        _ruler->setScale(_timelineScale, _projectManager->duration());
+    }
+    if (_previewWidget) {
+        _previewWidget->connectSignals();
+        _previewWidget->update();
+    }
+}
+
+uint8_t* MainWindow::loadSegmentImage(void* owner, int32_t segmentId, int32_t timeMs, int32_t maxWidth,
+                                      int32_t maxHeight, int32_t* outWidth, int32_t* outHeight)
+{
+    ProjectManager* manager = static_cast<MainWindow*>(owner)->_projectManager;
+    if (!manager)
+        return nullptr;
+    auto* image = dynamic_cast<ImageSegment*>(manager->segmentAt(manager->indexOfSegmentId(segmentId)));
+    if (!image || image->serialNumber() != segmentId || image->type() != QLatin1String("IMAGE"))
+        return nullptr;
+    QSize size;
+    uint8_t* pixels = image->gifFrameAt(int(timeMs), int(maxWidth), int(maxHeight), &size);
+    if (pixels) {
+        *outWidth = size.width();
+        *outHeight = size.height();
+    }
+    return pixels;
+}

@@ -1,0 +1,298 @@
+#include "OpeningWindow.h"
+
+#include "AVComposition.h"
+#include "IsolatedSettings.h"
+#include "ModalDialogAnswerer.h"
+#include "MovieSegment.h"
+#include "ProgressHUD.h"
+#include "ProjectTestSupport.h"
+#include "SegmentWidget.h"
+#include "TestMedia.h"
+#include "TrackWidget.h"
+#include "VideoThumbnailsCache.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QImage>
+#include <QMap>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Opening");
+
+QMap<QString, QByteArray> folderDigests(const QString& dir)
+{
+    QMap<QString, QByteArray> digests;
+    for (const QString& name : QDir(dir).entryList(QDir::Files, QDir::Name))
+        digests.insert(name, QCryptographicHash::hash(readFile(dir + "/" + name), QCryptographicHash::Sha256));
+    return digests;
+}
+
+bool isColor(QRgb pixel, int red, int green, int blue)
+{
+    return std::abs(qRed(pixel) - red) < 60 && std::abs(qGreen(pixel) - green) < 60
+        && std::abs(qBlue(pixel) - blue) < 60;
+}
+
+class MainWindowOpening : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(kName); }
+
+    void copyMedia(const QString& fixture, const QString& name)
+    {
+        ASSERT_TRUE(QFile::copy(TestMedia::path(fixture), dir + "/" + name));
+    }
+
+    Segment* segmentOfType(OpeningWindow& window, const QString& type, int skip = 0)
+    {
+        ProjectManager* manager = window.projectManager();
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            if (manager->segmentAt(index)->type() == type && skip-- == 0)
+                return manager->segmentAt(index);
+        }
+        return nullptr;
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QString dir;
+};
+
+} // namespace
+
+// Two captions, two movies, a picture at half size in the top-right quarter
+// on a track of its own below the movies' (so drawn over them, though its
+// record comes before the first movie's at 0 s), and music; the stored track
+// ids 7, 3, 7, 5, 3, 9 are not the ones the window hands out.
+TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
+{
+    copyMedia(QStringLiteral("clip_h264_aac.mp4"), QStringLiteral("clip.mp4"));
+    copyMedia(QStringLiteral("picture.png"), QStringLiteral("picture.png"));
+    copyMedia(QStringLiteral("tone440.wav"), QStringLiteral("tone.wav"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "A").set("TrackId", 7).set("RangeStart", 0)
+                                    .set("RangeDuration", 0.5).set("FontSize", 20)));
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 3)
+                                    .set("RangeStart", 4).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "B").set("TrackId", 7).set("RangeStart", 2)
+                                    .set("RangeDuration", 1).set("FontSize", 20)));
+    records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 5)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("UserScale", "{0.5,0.5}")
+                                    .set("UserTranslation", "{0.25,-0.25}")));
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 3)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("Title", "Tone").set("TrackId", 9)
+                                    .set("RangeStart", 0).set("RangeDuration", 3).set("TrimStart", 0)
+                                    .set("TrimDuration", 3)));
+    records.push_back(std::move(RecordBuilder("SKETCH").set("TrackId", 11)));
+    writeProject(dir, records, "#80204060");
+
+    OpeningWindow window(kName, QSize(640, 360));
+    window.show();
+    ASSERT_TRUE(window._openProject());
+    EXPECT_EQ(window.playbackArea()->styleSheet(), QStringLiteral("background-color: rgba(32,64,96,128)"));
+    ASSERT_NE(window.waitingHUD(), nullptr);
+    EXPECT_TRUE(window.waitingHUD()->isVisible());
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+
+    const auto states = [&window] {
+        QString text;
+        ProjectManager* manager = window.projectManager();
+        for (int index = 0; index < manager->segmentCount(); ++index)
+            text += QStringLiteral("%1=%2 ").arg(manager->segmentAt(index)->type()).arg(manager->segmentAt(index)->state());
+        return text.toStdString();
+    };
+    ASSERT_TRUE(waitFor([&] { return window.loaderMessages.contains(ProjectLoaderAllLoaded); }, 60000)) << states();
+    // The engine stack is made once.
+    AVGLWidget* preview = window.preview();
+    AVEngine* engine = window.engine();
+    window._prepareOpenGL();
+    EXPECT_EQ(window.preview(), preview);
+    EXPECT_EQ(window.engine(), engine);
+    EXPECT_TRUE(window.loaderMessages.contains(ProjectLoaderSegmentsReady));
+    EXPECT_EQ(window.waitingHUD(), nullptr);
+    EXPECT_FALSE(window.ruler()->isHeld());
+    ProjectManager* manager = window.projectManager();
+    ASSERT_EQ(manager->segmentCount(), 6);
+    ASSERT_TRUE(waitFor([&] {
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            if (manager->segmentAt(index)->state() != 4)
+                return false;
+        }
+        return true;
+    }, 60000));
+
+    // Tracks in order of first appearance, the two captions on one, and an
+    // empty one at the bottom.
+    Segment* captionA = segmentOfType(window, "TEXT");
+    Segment* captionB = segmentOfType(window, "TEXT", 1);
+    Segment* picture = segmentOfType(window, "IMAGE");
+    auto* movie = static_cast<MovieSegment*>(segmentOfType(window, "MOVIE"));
+    auto* laterMovie = static_cast<MovieSegment*>(segmentOfType(window, "MOVIE", 1));
+    Segment* music = segmentOfType(window, "MUSIC");
+    ASSERT_TRUE(captionA && captionB && picture && movie && laterMovie && music);
+    if (movie->rangeStart() > laterMovie->rangeStart())
+        std::swap(movie, laterMovie);
+    EXPECT_EQ(laterMovie->trackId(), movie->trackId());
+    const int first = captionA->trackId();
+    EXPECT_EQ(captionB->trackId(), first);
+    EXPECT_EQ(movie->trackId(), first + 1);
+    EXPECT_EQ(picture->trackId(), first + 2);
+    EXPECT_EQ(music->trackId(), first + 3);
+    ASSERT_EQ(window.timeline()->trackWidgetCount(), 5);
+    const QStringList types = {"TEXT", "MOVIE", "IMAGE", "MUSIC", QString()};
+    for (int index = 0; index < 5; ++index) {
+        TrackWidget* track = window.timeline()->trackWidgetAt(index);
+        EXPECT_EQ(track->trackId(), first + index);
+        EXPECT_EQ(track->trackType(), types[index]);
+        EXPECT_EQ(window.gutter()->buttonAt(index)->property("tag").toInt(), first + index);
+    }
+    EXPECT_EQ(window.timeline()->trackWidgetAt(0)->segmentWidgetCount(), 2);
+    EXPECT_EQ(window.timeline()->trackWidgetAt(1)->segmentWidgetCount(), 2);
+    EXPECT_EQ(window.timeline()->trackWidgetAt(4)->segmentWidgetCount(), 0);
+    EXPECT_EQ(window.newestTrack(), window.timeline()->trackWidgetAt(4));
+    EXPECT_EQ(window.gutter()->buttonCount(), 5);
+    EXPECT_FLOAT_EQ(manager->duration(), 6.0f);
+
+    AVComposition* composition = window.composition();
+    float red = 0, green = 0, blue = 0, alpha = 0;
+    composition->backgroundColor(&red, &green, &blue, &alpha);
+    EXPECT_NEAR(red, 32 / 255.0, 1e-6);
+    EXPECT_NEAR(green, 64 / 255.0, 1e-6);
+    EXPECT_NEAR(blue, 96 / 255.0, 1e-6);
+    EXPECT_NEAR(alpha, 128 / 255.0, 1e-6);
+    for (const Segment* segment : {captionA, captionB, picture, static_cast<Segment*>(movie), music,
+                                   static_cast<Segment*>(laterMovie)})
+        EXPECT_NE(composition->findSegment(uint32_t(segment->serialNumber())), nullptr) << qPrintable(segment->type());
+    EXPECT_NE(composition->findSegment(uint32_t(movie->secondEngineId())), nullptr);
+    EXPECT_NE(composition->findSegment(uint32_t(laterMovie->secondEngineId())), nullptr);
+
+    // The movie's tile draws the thumbnails the engine collected.
+    EXPECT_GT(window.segmentVideoThumbnailCount(movie), 0);
+    EXPECT_FALSE(window.segmentVideoThumbnail(movie, 0).isNull());
+    auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetFor(movie));
+    ASSERT_NE(tile, nullptr);
+    const QImage tilePicture = tile->grab().toImage();
+    int markPixels = 0;
+    for (int y = 0; y < tilePicture.height(); ++y) {
+        for (int x = 0; x < tilePicture.width(); ++x)
+            markPixels += isColor(tilePicture.pixel(x, y), 255, 0, 0) ? 1 : 0;
+    }
+    EXPECT_GT(markPixels, 0) << "no red mark of the movie's thumbnails on its tile";
+
+    // At 1 s the picture covers its quarter, the movie the rest, both upright.
+    window._seekPreview(1.0f, true);
+    window.engine()->requestRedraw();
+    QImage frame;
+    const auto at = [&frame](double x, double y) { return frame.pixel(int(x * frame.width()), int(y * frame.height())); };
+    const bool composed = waitFor([&] {
+        window.engine()->requestRedraw();
+        frame = window.preview()->grabFramebuffer();
+        return !frame.isNull() && isColor(at(0.125, 0.125), 255, 0, 0) && isColor(at(0.59, 0.06), 255, 0, 0);
+    }, 10000);
+    ASSERT_TRUE(composed) << "top-left " << std::hex << at(0.125, 0.125) << " picture's top-left " << at(0.59, 0.06);
+    EXPECT_TRUE(isColor(at(0.875, 0.875), 0, 128, 0));   // the movie's bottom-right mark
+    EXPECT_TRUE(isColor(at(0.89, 0.44), 0, 128, 0));     // the picture's bottom-right mark
+    EXPECT_TRUE(isColor(at(0.59, 0.44), 0, 0, 255));     // the picture's blue
+    EXPECT_TRUE(isColor(at(0.125, 0.875), 0, 0, 255));   // the movie's blue
+    EXPECT_TRUE(isColor(at(0.89, 0.06), 0, 0, 255));     // the picture's top-right: blue, not a mirrored mark
+
+    window._finishClosing();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowOpening, ADamagedProjectIsReportedAndClosedUntouched)
+{
+    copyMedia(QStringLiteral("clip_h264_aac.mp4"), QStringLiteral("clip.mp4"));
+    copyMedia(QStringLiteral("picture.png"), QStringLiteral("shot.jpg"));
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    writeFile(dir + "/project.xml", "<Project><Segment Type=\"MOVIE\" File=\"clip.mp4\"><Transitions>");
+    const QMap<QString, QByteArray> before = folderDigests(dir);
+
+    OpeningWindow window(kName, QSize(320, 180));
+    window.show();
+    QString title;
+    QString text;
+    ModalDialogAnswerer answerer(
+        [&](QWidget* dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                title = box->windowTitle();
+                text = box->text();
+                box->accept();
+            }
+        },
+        30000);
+    ASSERT_TRUE(window._openProject());
+    ASSERT_TRUE(waitFor([&] { return window.loaderMessages.contains(ProjectLoaderNoProject); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return !window.isVisible(); }, 10000));
+    EXPECT_EQ(title, QStringLiteral("Open Project Failed"));
+    EXPECT_EQ(text, QStringLiteral("Current movie project is damaged."));
+    EXPECT_EQ(window.waitingHUD(), nullptr);
+    EXPECT_EQ(window.projectManager(), nullptr);
+    EXPECT_EQ(folderDigests(dir), before);
+}
+
+// The progress text keeps the opening line and counts below it; reports
+// queued after the close find nothing to work on.
+TEST_F(MainWindowOpening, ProgressIsShownAndLateReportsAreIgnored)
+{
+    OpeningWindow window(kName, QSize(320, 180));
+    window.onProjectLoaderMessageForTest(ProjectLoaderProgress, QPoint(3, 10));
+    ASSERT_NE(window.waitingHUD(), nullptr);
+    EXPECT_EQ(window.waitingHUD()->messageLabel()->text(),
+              QStringLiteral("<html>Opening...<br><font color=gray><i>3/10</i></font></html>"));
+    window.onProjectLoaderMessageForTest(ProjectLoaderAllLoaded, QVariant());
+    EXPECT_EQ(window.waitingHUD(), nullptr);
+
+    // No loader runs: a report of ready records from elsewhere builds nothing.
+    ProjectLoader stranger(kName, QString(), window.projectManager());
+    window.onProjectLoaderMessageFrom(&stranger, ProjectLoaderSegmentsReady);
+    EXPECT_EQ(window.timeline()->trackWidgetCount(), 0);
+
+    window._finishClosing();
+    window.onProjectLoaderMessageForTest(ProjectLoaderProgress, QPoint(4, 10));
+    EXPECT_EQ(window.waitingHUD(), nullptr);
+}
+
+TEST_F(MainWindowOpening, AFailedConversionWithoutAReasonNamesItsCode)
+{
+    OpeningWindow window(kName, QSize(320, 180));
+    window.show();
+    window.showWaitingHUD(QStringLiteral("Opening..."));
+    QString title;
+    QString text;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    window.onProjectLoaderMessageForTest(ProjectLoaderConvertFailed, QString());
+    EXPECT_EQ(title, QStringLiteral("Convert Project Failed"));
+    EXPECT_EQ(text, QStringLiteral("Open project error occurs (14)"));
+    EXPECT_EQ(window.waitingHUD(), nullptr);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// A preview surface that never becomes valid (its window is not shown) holds
+// the set-up for a bounded time only; the engine stack is made all the same.
+TEST_F(MainWindowOpening, TheWaitForAValidSurfaceEnds)
+{
+    OpeningWindow window(kName, QSize(320, 180));
+    window._prepareOpenGL();
+    EXPECT_FALSE(window.preview()->isValid());
+    EXPECT_NE(window.engine(), nullptr);
+    window._finishClosing();
+}
