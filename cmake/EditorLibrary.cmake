@@ -20,5 +20,5 @@ if(EDITOR_SOURCES)
     target_include_directories(editor PUBLIC ${PROJECT_SOURCE_DIR}/${folder})
   endforeach()
   target_link_libraries(editor PUBLIC project model foundation avframework platform
-    Qt5::Widgets Qt5::OpenGL Qt5::Multimedia Qt5::Network)
+    Qt5::Widgets Qt5::OpenGL Qt5::Multimedia Qt5::MultimediaWidgets Qt5::Network)
 endif()
