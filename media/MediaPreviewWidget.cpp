@@ -114,6 +114,7 @@ void MediaPreviewWidget::_reset()
 {
     mediaId.clear();
     mediaType = 0;
+    pendingSeekValue = -1;
     if (player) {
         player->stop();
         delete player;
@@ -201,6 +202,16 @@ void MediaPreviewWidget::_createPlayer()
     player = new QMediaPlayer(this);
     connect(player, &QMediaPlayer::stateChanged, this, &MediaPreviewWidget::onMediaPlayerStateChanged);
     connect(player, &QMediaPlayer::positionChanged, this, &MediaPreviewWidget::onMediaPlayerPositionChanged);
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, &MediaPreviewWidget::_onMediaPlayerStatusChanged);
+}
+
+void MediaPreviewWidget::_onMediaPlayerStatusChanged(QMediaPlayer::MediaStatus status)
+{
+    if (pendingSeekValue < 0 || status == QMediaPlayer::LoadingMedia)
+        return;
+    const int value = pendingSeekValue;
+    pendingSeekValue = -1;
+    onMediaControlWidgetSeekToPosition(value);
 }
 
 void MediaPreviewWidget::_createControlWidget()
@@ -308,7 +319,13 @@ void MediaPreviewWidget::onMediaControlWidgetNeedToPlay()
 
 void MediaPreviewWidget::onMediaControlWidgetSeekToPosition(int value)
 {
-    if (player)
+    if (!player)
+        return;
+    // The back end drops a seek made while the media loads, and the duration
+    // is not known yet: the seek waits for the load.
+    if (player->mediaStatus() == QMediaPlayer::LoadingMedia)
+        pendingSeekValue = value;
+    else
         player->setPosition(player->duration() * value / 100);
 }
 

@@ -66,6 +66,7 @@ private:
     bool _startMovie(const QString& filePath);
     void _createVideoView();
     void _createPlayer();
+    void _onMediaPlayerStatusChanged(QMediaPlayer::MediaStatus status);
     void _createControlWidget();
     void _layout();
     void _layoutVideo(const QRect& rect);
@@ -82,5 +83,8 @@ private:
     QString metadata;
     QSize mediaSize;
     QMovie* movie = nullptr;
+    // A seek asked for while the player still loads its media (a slider
+    // value), or -1.
+    int pendingSeekValue = -1;
     MediaPreviewControlWidget* controlWidget = nullptr;
 };
