@@ -65,7 +65,6 @@ void MediaPreviewWidget::showMedia(const QString& mediaId, int type, const QStri
 {
     _reset();
     this->mediaId = mediaId;
-    mediaType = type;
     mediaSize = image.size();
     this->metadata = metadata;
     if (type == kVideoType)
@@ -88,6 +87,8 @@ void MediaPreviewWidget::showMedia(const QString& mediaId, int type, const QStri
 void MediaPreviewWidget::close()
 {
     _reset();
+    if (!controlWidget)
+        return;
     emit hideMediaPreviewControlWidgetExternal(controlWidget);
     controlWidget->hide();
 }
@@ -113,7 +114,6 @@ void MediaPreviewWidget::resizeEvent(QResizeEvent* event)
 void MediaPreviewWidget::_reset()
 {
     mediaId.clear();
-    mediaType = 0;
     pendingSeekValue = -1;
     if (player) {
         player->stop();

@@ -79,7 +79,6 @@ private:
     QGraphicsVideoItem* videoItem = nullptr;
     QGraphicsScene* scene = nullptr;
     QString mediaId;
-    int mediaType = 0;
     QString metadata;
     QSize mediaSize;
     QMovie* movie = nullptr;

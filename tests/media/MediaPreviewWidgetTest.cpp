@@ -318,6 +318,11 @@ TEST_F(MediaPreviewTest, SliderDragPausesAndResumesAPlayingItemOnly)
 
 TEST_F(MediaPreviewTest, BarFloatsOverTheBottomUntilDocked)
 {
+    // Closing a preview that never showed anything is harmless.
+    QSignalSpy hiddenEarly(preview.get(), &MediaPreviewWidget::hideMediaPreviewControlWidgetExternal);
+    preview->close();
+    EXPECT_EQ(hiddenEarly.count(), 0);
+
     preview->showMedia("19", 2, TestMedia::path("picture.png"), filled(320, 240, Qt::blue), "320x240");
     EXPECT_EQ(bar()->parentWidget(), preview.get());
     EXPECT_TRUE(bar()->isVisible());
