@@ -72,6 +72,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(preview.get()));
     }
 
+    // Shows an item with sound, muted at once: other tests listen to the
+    // null sink that every test plays into.
+    void showMuted(const QString& mediaId, int type, const QString& filePath, const QPixmap& image,
+                   const QString& metadata)
+    {
+        preview->showMedia(mediaId, type, filePath, image, metadata);
+        player()->setMuted(true);
+    }
+
     MediaPreviewControlWidget* bar() const { return preview->findChild<MediaPreviewControlWidget*>(); }
     QMediaPlayer* player() const { return preview->findChild<QMediaPlayer*>(); }
     QLabel* label(const char* name) const { return preview->findChild<QLabel*>(name); }
@@ -112,7 +121,7 @@ TEST_F(MediaPreviewTest, VideoPlaysAndTheBarCountsUp)
 {
     REQUIRE_SOUND_SERVER();
     QSignalSpy shown(preview.get(), &MediaPreviewWidget::displayMediaPreviewControlWidgetExternal);
-    preview->showMedia("7", 1, TestMedia::path("clip_h264_aac.mp4"), filled(1280, 720, Qt::blue), "0:02;1280x720;0");
+    showMuted("7", 1, TestMedia::path("clip_h264_aac.mp4"), filled(1280, 720, Qt::blue), "0:02;1280x720;0");
     EXPECT_EQ(preview->filePath(), "7");
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.first().at(0).value<MediaPreviewControlWidget*>(), bar());
@@ -136,7 +145,7 @@ TEST_F(MediaPreviewTest, VideoClickedBeforeItsThumbnailStillPlays)
 {
     REQUIRE_SOUND_SERVER();
     // The library had neither its facts nor its picture yet.
-    preview->showMedia("8", 1, TestMedia::path("clip_h264_aac.mp4"), QPixmap(), QString());
+    showMuted("8", 1, TestMedia::path("clip_h264_aac.mp4"), QPixmap(), QString());
     EXPECT_EQ(view()->geometry(), QRect(0, 0, 400, 400));
     EXPECT_TRUE(videoItem()->transform().isIdentity());
     EXPECT_TRUE(waitUntilPlayedPast(500)) << "state " << player()->state() << ", position " << player()->position();
@@ -208,7 +217,7 @@ TEST_F(MediaPreviewTest, RotationFieldTurnsTheItemInsideTheView)
 TEST_F(MediaPreviewTest, BuiltInMusicPlaysFromTheResourcesWithTheBuiltInArtwork)
 {
     REQUIRE_SOUND_SERVER();
-    preview->showMedia("11", 3, ":/music/v1/Love.mp3", filled(192, 192, Qt::darkGray), "29.11;1");
+    showMuted("11", 3, ":/music/v1/Love.mp3", filled(192, 192, Qt::darkGray), "29.11;1");
     EXPECT_EQ(player()->media().request().url(), QUrl("qrc:/music/v1/Love.mp3"));
     EXPECT_TRUE(waitUntilPlayedPast(500)) << "state " << player()->state() << ", error "
                                           << player()->errorString().toStdString();
@@ -224,7 +233,7 @@ TEST_F(MediaPreviewTest, MusicWithItsOwnCoverShowsTheCover)
 {
     REQUIRE_SOUND_SERVER();
     const QPixmap cover = filled(191, 192, QColor(200, 40, 90));
-    preview->showMedia("12", 3, TestMedia::path("tone440.wav"), cover, "00:03");
+    showMuted("12", 3, TestMedia::path("tone440.wav"), cover, "00:03");
     EXPECT_TRUE(waitUntilPlayedPast(500)) << "state " << player()->state();
     QLabel* artwork = label("artworkLabel");
         EXPECT_EQ(artwork->pixmap(Qt::ReturnByValue).toImage(), cover.toImage());
@@ -363,7 +372,7 @@ TEST_F(MediaPreviewTest, BarFloatsOverTheBottomUntilDocked)
 TEST_F(MediaPreviewTest, NextItemStopsThePlayingOne)
 {
     REQUIRE_SOUND_SERVER();
-    preview->showMedia("21", 3, TestMedia::path("tone440.wav"), filled(10, 10, Qt::red), "00:03");
+    showMuted("21", 3, TestMedia::path("tone440.wav"), filled(10, 10, Qt::red), "00:03");
     QPointer<QMediaPlayer> first = player();
     ASSERT_TRUE(waitUntilPlayedPast(0));
     preview->showMedia("22", 2, TestMedia::path("picture.png"), filled(320, 240, Qt::blue), "320x240");
