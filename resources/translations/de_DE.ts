@@ -648,6 +648,24 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>MediaPreviewControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Close preview</source>
+        <translation>Vorschau schließen</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPreviewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>

@@ -648,6 +648,24 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>MediaPreviewControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Close preview</source>
+        <translation>Cerrar vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPreviewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>

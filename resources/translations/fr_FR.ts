@@ -648,6 +648,24 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>MediaPreviewControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Close preview</source>
+        <translation>Fermer l’aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPreviewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>

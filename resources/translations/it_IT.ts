@@ -648,6 +648,24 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>MediaPreviewControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Close preview</source>
+        <translation>Chiudi anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPreviewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>

@@ -648,6 +648,24 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>MediaPreviewControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Close preview</source>
+        <translation>プレビューを閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPreviewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
     <name>MultiLanguage</name>
     <message>
         <source>Classic</source>

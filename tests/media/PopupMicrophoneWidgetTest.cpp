@@ -3,6 +3,7 @@
 #include "AudioLevelMeterWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "PopupMicrophoneWidget.h"
+#include "SoundServer.h"
 
 #include <QAudioRecorder>
 #include <QDir>
@@ -46,13 +47,6 @@ bool waitForMonitor(QWidget& popup)
     auto* meter = popup.findChild<AudioLevelMeterWidget*>("meterWidget");
     auto* recorder = popup.findChild<QAudioRecorder*>();
     return QTest::qWaitFor([=] { return meter->level() > 0 && recorder->duration() >= 1000; }, 8000);
-}
-
-bool pulseAudioRuns()
-{
-    QProcess pactl;
-    pactl.start("pactl", {"info"});
-    return pactl.waitForFinished(3000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
 }
 
 QPushButton* button(QWidget& popup, const char* name)
@@ -184,7 +178,7 @@ TEST(PopupMicrophoneWidget, DefaultMissingFromInputsSelectsTheFirst)
 
 TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndARetryCapturesOnce)
 {
-    if (!pulseAudioRuns())
+    if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
     PlayingTone tone;
     ASSERT_TRUE(tone.made);
@@ -230,7 +224,7 @@ TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndARetryCapturesOnce)
 
 TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
 {
-    if (!pulseAudioRuns())
+    if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
     PlayingTone tone;
     ASSERT_TRUE(tone.made);

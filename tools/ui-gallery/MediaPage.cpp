@@ -1,10 +1,13 @@
 // The media explorer in both its layouts: the tab row (opened on the
-// stickers, which need no network) and the button bar.
+// stickers, which need no network) and the button bar; and the media preview
+// showing a picture under its control bar.
 #include "GalleryPages.h"
 
 #include "MediaExplorer.h"
+#include "MediaPreviewWidget.h"
 
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -19,6 +22,20 @@ QWidget* explorerHost(QWidget* parent, const QString& settingsDir, bool tabs, co
     return host;
 }
 
+QWidget* previewOfAPicture(QWidget* parent)
+{
+    QPixmap picture(320, 240);
+    picture.fill(QColor(40, 90, 160));
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, 80, 60, Qt::red);
+    painter.fillRect(240, 180, 80, 60, Qt::green);
+    painter.end();
+    auto* preview = new MediaPreviewWidget(parent);
+    preview->setFixedSize(362, 212);
+    preview->showMedia("gallery", 2, "gallery.png", picture, "320x240");
+    return preview;
+}
+
 } // namespace
 
 QWidget* createMediaPage()
@@ -30,6 +47,7 @@ QWidget* createMediaPage()
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(explorerHost(page, settingsDir.path(), true, QSize(480, 420)), 0, Qt::AlignTop);
     layout->addWidget(explorerHost(page, settingsDir.path(), false, QSize(421, 239)), 0, Qt::AlignTop);
+    layout->addWidget(previewOfAPicture(page), 0, Qt::AlignTop);
     layout->addStretch();
     return page;
 }
