@@ -80,7 +80,7 @@ private:
 
 // Answers the next message box, keeping its title and text.
 struct MessageReader {
-    explicit MessageReader(int timeLimitMs = 5000)
+    explicit MessageReader(int timeLimitMs = 20000)
         : answerer([this](QWidget* box) {
               title = box->windowTitle();
               text = qobject_cast<QMessageBox*>(box)->text();
@@ -90,7 +90,7 @@ struct MessageReader {
     }
     bool waitForIt() const
     {
-        return QTest::qWaitFor([this] { return answerer.answered(); }, 3000);
+        return QTest::qWaitFor([this] { return answerer.answered(); }, 15000);
     }
     QString title;
     QString text;
@@ -118,7 +118,7 @@ struct CameraFixture {
     }
     bool waitForCamera() const
     {
-        return QTest::qWaitFor([this] { return part(dialog, "captureButton")->isEnabled(); }, 3000);
+        return QTest::qWaitFor([this] { return part(dialog, "captureButton")->isEnabled(); }, 15000);
     }
     bool record()
     {
@@ -127,7 +127,7 @@ struct CameraFixture {
     }
     bool waitForPage(const char* name) const
     {
-        return QTest::qWaitFor([&] { return currentPage(dialog, "stackedWidget") == name; }, 3000);
+        return QTest::qWaitFor([&] { return currentPage(dialog, "stackedWidget") == name; }, 15000);
     }
 
     QByteArray oldTemporaryFolder = qgetenv("TMPDIR");
@@ -147,7 +147,7 @@ TEST(CameraDialogRealBackEnd, WithoutCameraShowsTheNoCameraPicture)
     auto* label = part<QLabel>(&dialog, "openingLabel");
     EXPECT_EQ(label->text(), "Opening camera...");
     EXPECT_EQ(dialog.cursor().shape(), Qt::WaitCursor);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !label->pixmap(Qt::ReturnByValue).isNull(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !label->pixmap(Qt::ReturnByValue).isNull(); }, 15000));
     EXPECT_EQ(part<QPushButton>(&dialog, "cameraButton")->text(), "No camera");
     EXPECT_FALSE(part(&dialog, "controlPanel")->isVisible());
     EXPECT_TRUE(part(&dialog, "topPanel")->isVisible());
@@ -171,7 +171,7 @@ TEST(CameraDialogRealBackEnd, CameraThatIsGoneReportsAnErrorAndNoCapture)
     session.openCamera("/dev/vidorna-no-such-camera", &viewfinder);
     session.ensureRecorder();
     session.startCamera();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.isEmpty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.isEmpty(); }, 15000));
     EXPECT_FALSE(errors[0][0].toString().isEmpty());
     EXPECT_FALSE(session.isCaptureModeSupported(QCamera::CaptureVideo));
     EXPECT_FALSE(session.isCaptureModeSupported(QCamera::CaptureStillImage));
