@@ -259,7 +259,8 @@ float MainWindow::segmentMediaDuration(Segment* segment)
     const QString type = segment->type();
     if (!_engine || (type != kMovie && type != kMusic && type != kVoice))
         return 0.0f;
-    return _engine->mediaDuration(segment->serialNumber());
+    // A movie's sound is an engine segment of its own, under its second id.
+    return _engine->mediaDuration(type == kMovie ? segment->secondEngineId() : segment->serialNumber());
 }
 
 QSizeF MainWindow::segmentVideoSize(Segment* segment)

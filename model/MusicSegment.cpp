@@ -85,7 +85,11 @@ bool MusicSegment::hasPendingTasks() const
 
 bool MusicSegment::isLoaded() const
 {
-    return attributes()->findText(SegmentKey::Title) != nullptr;
+    // Stored music counts as loaded by its title, even an empty one; music
+    // without one (a file without title metadata inserted elsewhere) counts
+    // once the engine has reported it, or its project would never finish
+    // opening.
+    return attributes()->findText(SegmentKey::Title) != nullptr || state() == 4;
 }
 
 bool MusicSegment::hasContent() const

@@ -1,6 +1,7 @@
 #include "OpeningWindow.h"
 
 #include "AVComposition.h"
+#include "CommandLineMedia.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
 #include "MovieSegment.h"
@@ -294,5 +295,45 @@ TEST_F(MainWindowOpening, TheWaitForAValidSurfaceEnds)
     window._prepareOpenGL();
     EXPECT_FALSE(window.preview()->isValid());
     EXPECT_NE(window.engine(), nullptr);
+    window._finishClosing();
+}
+
+// Music whose file has no title metadata and whose record no "Title", and a
+// movie with one second of picture and three of sound; neither record
+// stores its length. The project finishes opening, the music keeps its
+// record untitled, and the movie takes the longer of its two streams.
+TEST_F(MainWindowOpening, UntitledMusicAndAMovieWithLongerSoundLoadWhole)
+{
+    ASSERT_TRUE(makeMedia({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=2", "-map_metadata",
+                           "-1", "-c:a", "libmp3lame", dir + "/untitled.mp3"}));
+    ASSERT_TRUE(makeMedia({"-f", "lavfi", "-i", "color=c=blue:s=160x120:r=10:d=1", "-f", "lavfi", "-i",
+                           "sine=frequency=440:sample_rate=48000:duration=3", "-c:v", "libx264", "-preset",
+                           "veryfast", "-c:a", "aac", dir + "/long_sound.mp4"}));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "untitled.mp3").set("TrackId", 1)
+                                    .set("RangeStart", 0)));
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "long_sound.mp4").set("TrackId", 2)
+                                    .set("RangeStart", 0)));
+    writeProject(dir, records);
+
+    OpeningWindow window(kName, QSize(640, 360));
+    window.show();
+    ASSERT_TRUE(window._openProject());
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(waitFor([&] { return window.loaderMessages.contains(ProjectLoaderAllLoaded); }, 30000));
+    Segment* music = segmentOfType(window, "MUSIC");
+    auto* movie = static_cast<MovieSegment*>(segmentOfType(window, "MOVIE"));
+    ASSERT_TRUE(music && movie);
+    EXPECT_EQ(music->state(), 4);
+    EXPECT_EQ(music->errorCode(), 0);
+    EXPECT_NEAR(music->duration(), 2.0f, 0.1f);
+    EXPECT_EQ(music->attributes()->findText(QStringLiteral("Title")), nullptr);
+
+    ASSERT_TRUE(waitFor([&] { return movie->state() == 4; }, 30000));
+    EXPECT_NEAR(window.segmentVideoMediaDuration(movie), 1.0f, 0.15f);
+    EXPECT_NEAR(window.segmentMediaDuration(movie), 3.0f, 0.1f);
+    EXPECT_NEAR(movie->mediaDuration(), 3.0f, 0.1f);
+    EXPECT_NEAR(movie->duration(), 3.0f, 0.1f);
     window._finishClosing();
 }

@@ -165,6 +165,28 @@ TEST(PopupMicrophoneWidget, WithoutInputsNothingRecords)
     EXPECT_EQ(panel->geometry(), QRect((800 - 430) / 2, 600 - 40 - 280, 430, 280));
 }
 
+TEST(PopupMicrophoneWidget, RecordButtonShowsARedDotThatBlinks)
+{
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, QStringList()));
+    QPushButton* record = button(*shown.popup, "recordButton");
+    const auto centre = [record] {
+        const QImage picture = record->icon().pixmap(record->iconSize()).toImage();
+        return picture.isNull() ? QColor() : picture.pixelColor(picture.rect().center());
+    };
+    const QColor steady = centre();
+    ASSERT_TRUE(steady.isValid()) << "the record button has no picture";
+    EXPECT_GT(steady.red(), 200);
+    EXPECT_LT(steady.green(), 90);
+    // Each blink swaps the dot for its paler twin and back.
+    shown.popup->updateRecording();
+    const QColor pale = centre();
+    ASSERT_TRUE(pale.isValid()) << "the blinking picture is missing";
+    EXPECT_GT(pale.red(), 200);
+    EXPECT_GT(pale.green(), steady.green() + 60);
+    shown.popup->updateRecording();
+    EXPECT_EQ(centre(), steady);
+}
+
 TEST(PopupMicrophoneWidget, DefaultMissingFromInputsSelectsTheFirst)
 {
     ShownPopup shown(new PopupMicrophoneWidget(nullptr, {"first-input", "second-input"}));

@@ -200,6 +200,35 @@ TEST(MusicSegment, LabelShowsTitleAndArtistOrThePlaceholder)
     EXPECT_NE(render(both), render(placeholder));
 }
 
+TEST(MusicSegment, StoredMusicWithoutATitleIsLoadedOnceTheEngineReportedIt)
+{
+    SoundTestListener listener;
+    listener.mediaDuration = 3;
+    const auto stored = [](const QString* title) {
+        auto attributes = std::make_unique<SegmentAttributes>();
+        Segment::setStringAttribute(attributes.get(), SegmentKey::Type, QStringLiteral("MUSIC"));
+        Segment::setStringAttribute(attributes.get(), SegmentKey::File, TestMedia::path("tone440.wav"));
+        if (title)
+            Segment::setStringAttribute(attributes.get(), SegmentKey::Title, *title);
+        return attributes;
+    };
+    MusicSegment untitled(stored(nullptr), &listener, false);
+    ASSERT_TRUE(waitFor([&] { return untitled.state() == 1; }));
+    EXPECT_FALSE(untitled.isLoaded());
+    EXPECT_FALSE(untitled.hasContent());
+    untitled.onEngineLoadStatus(untitled.serialNumber(), false, 0);
+    EXPECT_TRUE(untitled.isLoaded());
+    EXPECT_TRUE(untitled.hasContent());
+    // The record stays as it was stored: no title is made up for it.
+    EXPECT_EQ(untitled.attributes()->findText(SegmentKey::Title), nullptr);
+
+    // A stored title, even an empty one, counts before the engine answers.
+    const QString empty;
+    MusicSegment titled(stored(&empty), &listener, false);
+    ASSERT_TRUE(waitFor([&] { return titled.state() == 1; }));
+    EXPECT_TRUE(titled.isLoaded());
+}
+
 TEST(MusicSegment, DeletingDuringTheWaveformCancelsIt)
 {
     SoundTestListener listener;
