@@ -191,6 +191,26 @@ void MainWindow::_rebuildFromRecords(SegmentRecords records)
     }
 }
 
+// Records name their track by a stored id; each stored id becomes one new track.
+TrackWidget* MainWindow::_typedTrackFor(QHash<int, TrackWidget*>& tracks, int storedTrack, const QString& type)
+{
+    TrackWidget* track = tracks.value(storedTrack);
+    if (!track) {
+        track = _addTypedTrack(type);
+        tracks.insert(storedTrack, track);
+    }
+    return track;
+}
+
+SegmentWidget* MainWindow::_placeOnTrack(Segment* segment, TrackWidget* track, bool animated)
+{
+    SegmentWidget* widget = track->addSegmentWidget(segment);
+    segment->setTrackId(track->trackId());
+    widget->setScale(_timelineScale, animated);
+    _timeline->connectSegmentWidget(widget);
+    return widget;
+}
+
 void MainWindow::_syncSurvivingSegment(Segment* segment)
 {
     if (!_engine)

@@ -235,26 +235,6 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     loader->setLayoutEditAreaCompleted();
 }
 
-// Records name their track by a stored id; each stored id becomes one new track.
-TrackWidget* MainWindow::_typedTrackFor(QHash<int, TrackWidget*>& tracks, int storedTrack, const QString& type)
-{
-    TrackWidget* track = tracks.value(storedTrack);
-    if (!track) {
-        track = _addTypedTrack(type);
-        tracks.insert(storedTrack, track);
-    }
-    return track;
-}
-
-SegmentWidget* MainWindow::_placeOnTrack(Segment* segment, TrackWidget* track, bool animated)
-{
-    SegmentWidget* widget = track->addSegmentWidget(segment);
-    segment->setTrackId(track->trackId());
-    widget->setScale(_timelineScale, animated);
-    _timeline->connectSegmentWidget(widget);
-    return widget;
-}
-
 TrackWidget* MainWindow::_addTypedTrack(const QString& type)
 {
     TrackWidget* track = _addTrack();
