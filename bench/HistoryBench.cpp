@@ -6,20 +6,13 @@
 
 #include "AVEngine.h"
 #include "AssetLoadingThreadPool.h"
+#include "BenchEditingWindow.h"
 #include "BenchSupport.h"
-#include "EditScrollArea.h"
-#include "GutterScrollArea.h"
-#include "MainWindow.h"
-#include "ProjectLoader.h"
 #include "ProjectManager.h"
-#include "RulerScrollArea.h"
-#include "RulerWidget.h"
 #include "Segment.h"
-#include "SegmentWidget.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QGridLayout>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamWriter>
@@ -35,41 +28,6 @@ constexpr int kPerTrack = 30;
 constexpr int kRuns = 5;
 constexpr int kLimitMs = 120000;
 const QString kName = QStringLiteral("Bench");
-
-class HistoryBenchWindow : public MainWindow
-{
-public:
-    HistoryBenchWindow() : MainWindow(kName, QString())
-    {
-        auto* central = new QWidget(this);
-        auto* grid = new QGridLayout(central);
-        _previewContainer = new QWidget(central);
-        _previewContainer->setFixedSize(640, 360);
-        _ruler = new RulerScrollArea(central);
-        _ruler->setWidget(new RulerWidget);
-        _timeline = new EditScrollArea(central);
-        _gutterArea = new GutterScrollArea(central);
-        grid->addWidget(_previewContainer, 0, 1);
-        grid->addWidget(_ruler, 1, 1);
-        grid->addWidget(_gutterArea, 2, 0);
-        grid->addWidget(_timeline, 2, 1);
-        setCentralWidget(central);
-        resize(900, 800);
-    }
-    using MainWindow::_finishClosing;
-    using MainWindow::_openProject;
-    using MainWindow::_recordOperation;
-
-    bool allLoaded = false;
-
-protected:
-    void onProjectLoaderMessage(ProjectLoader* loader, int message, QVariant data) override
-    {
-        if (message == ProjectLoaderAllLoaded)
-            allLoaded = true;
-        MainWindow::onProjectLoaderMessage(loader, message, data);
-    }
-};
 
 // Even tracks hold pictures, odd ones texts, 30 segments of 2 s each.
 bool writeProject(const QString& dir)
@@ -136,7 +94,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "history_bench: could not write the project\n");
         return 1;
     }
-    HistoryBenchWindow window;
+    BenchEditingWindow window(kName);
     window.show();
     QElapsedTimer clock;
     clock.start();

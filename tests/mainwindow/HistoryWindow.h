@@ -20,6 +20,8 @@ class HistoryWindow : public OpeningWindow
 {
 public:
     using OpeningWindow::OpeningWindow;
+    // Closing as the window closes: the engine stack goes before the widgets.
+    ~HistoryWindow() override { _finishClosing(); }
     using MainWindow::_recordOperation;
     using MainWindow::editScrollArea_beginTrimTransition;
     using MainWindow::editScrollArea_endTrimTransition;
@@ -101,6 +103,15 @@ protected:
             return true;
         }, 60000);
         return loaded ? QString() : QStringLiteral("the segments did not load");
+    }
+
+    // One caption, "caption" [0, 2), alone on its track.
+    QString openCaptionProject(std::unique_ptr<HistoryWindow>& window)
+    {
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
+                                        .set("RangeStart", 0).set("RangeDuration", 2)));
+        return openProject(records, window);
     }
 
     // A picture filled with one colour, made with the ffmpeg command line.

@@ -65,11 +65,8 @@ void expectOneEmptyTrackAtTheBottom(HistoryWindow& window, int typedTracks)
 
 TEST_F(HistoryTest, UndoAndRedoWithNothingToMoveToSayWhyAndChangeNothing)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
-                                    .set("RangeStart", 0).set("RangeDuration", 2)));
     std::unique_ptr<HistoryWindow> window;
-    const QString problem = openProject(records, window);
+    const QString problem = openCaptionProject(window);
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
     TrackWidget* track = window->timeline()->trackWidgetAt(0);
@@ -182,11 +179,8 @@ TEST_F(HistoryTest, UndoRestoresTheSavedProjectKeepingSurvivingSegments)
 // it recorded; a begin that recorded drops its own when nothing changed.
 TEST_F(HistoryTest, AnUnchangedTrimDropsOnlyWhatItsOwnBeginRecorded)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
-                                    .set("RangeStart", 0).set("RangeDuration", 2)));
     std::unique_ptr<HistoryWindow> window;
-    const QString problem = openProject(records, window);
+    const QString problem = openCaptionProject(window);
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
     ProjectManager* manager = window->projectManager();
@@ -223,4 +217,36 @@ TEST_F(HistoryTest, AnUnchangedTrimDropsOnlyWhatItsOwnBeginRecorded)
     window->editScrollArea_endMoveTransition(1, true, true);
     EXPECT_TRUE(manager->isModified());
     EXPECT_EQ(manager->history().count(), beforeMove + 1);
+}
+
+// The edited caption, with its second transition chosen, is edited again
+// after an undo with the transition of the same times, on its new tile.
+TEST_F(HistoryTest, TheEditedSegmentAndTransitionAreEditedAgainAfterUndo)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    Segment* caption = manager->segmentAt(0);
+    ASSERT_EQ(caption->addTransitionAtTime(0.5f, 0.0f), 1);
+    const int second = caption->addTransitionAtTime(0.5f, 1.2f);
+    ASSERT_EQ(second, 2);
+    const float secondStart = caption->transitionStart(second);
+    auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetAt(0));
+    ASSERT_NE(tile, nullptr);
+    tile->setEditing(true, false);
+    ASSERT_EQ(window->timeline()->editingSegmentWidget(), tile);
+    tile->setTransitionId(second, false);
+    window->moveSegment(caption, 1.0f);
+
+    window->undoNow();
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 0.0f);
+    SegmentWidget* editing = window->timeline()->editingSegmentWidget();
+    ASSERT_NE(editing, nullptr);
+    EXPECT_EQ(editing, manager->segmentWidgetAt(0));
+    EXPECT_EQ(editing->segment(), caption);
+    EXPECT_TRUE(editing->isEditing());
+    EXPECT_EQ(editing->transitionId(), second);
+    EXPECT_NEAR(caption->transitionStart(second), secondStart, 1e-4);
 }
