@@ -167,9 +167,11 @@ TEST_F(HistoryTest, UndoRestoresTheSavedProjectKeepingSurvivingSegments)
     EXPECT_EQ(withTracksByAppearance(resaved), withTracksByAppearance(saved));
 
     // Redo brings the removal back: the caption's new object leaves again.
+    const int backSerial = back->serialNumber();
     window->redoNow();
     window->redoNow();
     EXPECT_EQ(segmentByUId(*window, "second"), nullptr);
+    EXPECT_EQ(window->composition()->findSegment(uint32_t(backSerial)), nullptr);
     EXPECT_FLOAT_EQ(picture->rangeStart(), 3.0f);
     EXPECT_DOUBLE_EQ(pictureEngine->startTime(), 3.0);
     expectOneEmptyTrackAtTheBottom(*window, 2);
