@@ -4,20 +4,13 @@
 // run uses a folder of its own, so no thumbnail is cached. A plain
 // executable: run it under a display (xvfb-run) for the preview surface.
 
+#include "BenchEditingWindow.h"
 #include "BenchSupport.h"
-#include "EditScrollArea.h"
-#include "GutterScrollArea.h"
-#include "MainWindow.h"
-#include "ProjectLoader.h"
 #include "ProjectManager.h"
-#include "RulerScrollArea.h"
-#include "RulerWidget.h"
 #include "Segment.h"
-#include "SegmentWidget.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QGridLayout>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamWriter>
@@ -34,40 +27,6 @@ constexpr int kTexts = 5;
 constexpr int kMusic = 5;
 constexpr int kLimitMs = 120000;
 const QString kName = QStringLiteral("Bench");
-
-class OpeningBenchWindow : public MainWindow
-{
-public:
-    OpeningBenchWindow() : MainWindow(kName, QString())
-    {
-        auto* central = new QWidget(this);
-        auto* grid = new QGridLayout(central);
-        _previewContainer = new QWidget(central);
-        _previewContainer->setFixedSize(640, 360);
-        _ruler = new RulerScrollArea(central);
-        _ruler->setWidget(new RulerWidget);
-        _timeline = new EditScrollArea(central);
-        _gutterArea = new GutterScrollArea(central);
-        grid->addWidget(_previewContainer, 0, 1);
-        grid->addWidget(_ruler, 1, 1);
-        grid->addWidget(_gutterArea, 2, 0);
-        grid->addWidget(_timeline, 2, 1);
-        setCentralWidget(central);
-        resize(900, 800);
-    }
-    using MainWindow::_finishClosing;
-    using MainWindow::_openProject;
-
-    bool allLoaded = false;
-
-protected:
-    void onProjectLoaderMessage(ProjectLoader* loader, int message, QVariant data) override
-    {
-        if (message == ProjectLoaderAllLoaded)
-            allLoaded = true;
-        MainWindow::onProjectLoaderMessage(loader, message, data);
-    }
-};
 
 void writeRecord(QXmlStreamWriter& writer, const QString& type, int track, float start, float duration,
                  const QString& file)
@@ -151,7 +110,7 @@ double openOnce(const QString& media)
     QDir().mkpath(dir);
     if (!writeProject(media, dir))
         return -1.0;
-    OpeningBenchWindow window;
+    BenchEditingWindow window(kName);
     window.show();
     QElapsedTimer clock;
     clock.start();

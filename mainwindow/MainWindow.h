@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CommonMainWindow.h"
+#include "ProjectManager.h"
 #include "SegmentListener.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QPointer>
 #include <QSet>
@@ -13,6 +15,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 
 class AVComposition;
@@ -147,8 +150,8 @@ protected slots:
     virtual void onActionEditTextTriggered() {}
     virtual void onActionOriginalSizeTriggered() {}
     virtual void onActionEditDrawingTriggered() {}
-    virtual void onActionUndoTriggered() {}
-    virtual void onActionRedoTriggered() {}
+    virtual void onActionUndoTriggered();
+    virtual void onActionRedoTriggered();
     virtual void onActionEnterExitRangeSelect() {}
     virtual void onActionInsertOverwriteMode() {}
     virtual void onActionAddFileTriggered() {}
@@ -218,7 +221,7 @@ protected slots:
     virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment*) {}
     virtual void editScrollArea_seekToTime(float) {}
     virtual void editScrollArea_reloadPreviewForSegment(Segment*, bool) {}
-    virtual void editScrollArea_beginTrimSegment(Segment*) {}
+    virtual void editScrollArea_beginTrimSegment(Segment* segment);
     virtual void editScrollArea_getSegmentOverwriteMode(bool&) {}
     virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
     virtual void editScrollArea_didFinishEditingTransition(Segment*) {}
@@ -226,10 +229,10 @@ protected slots:
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
     virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
     virtual void editScrollArea_didTransitionRangeChange(int) {}
-    virtual void editScrollArea_beginMoveTransition(int, bool) {}
-    virtual void editScrollArea_endMoveTransition(int, bool, bool) {}
-    virtual void editScrollArea_beginTrimTransition(int, bool) {}
-    virtual void editScrollArea_endTrimTransition(int, bool, bool) {}
+    virtual void editScrollArea_beginMoveTransition(int tId, bool beginOrEnd);
+    virtual void editScrollArea_endMoveTransition(int tId, bool beginOrEnd, bool moved);
+    virtual void editScrollArea_beginTrimTransition(int tId, bool beginOrEnd);
+    virtual void editScrollArea_endTrimTransition(int tId, bool beginOrEnd, bool trimmed);
     virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*) {}
     virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool) {}
     virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
@@ -246,6 +249,42 @@ private slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+    // --- Undo and redo ---------------------------------------------------------
+public:
+    // Steps back (undo) or forward through the recorded states and rebuilds
+    // the timeline from the one reached; deferred while the renderer works.
+    virtual void applyHistory(bool undo);
+
+protected:
+    // Records the segment list before a command changes it; false (and a
+    // message) when the snapshot could not be written: the command goes on.
+    bool _recordOperation();
+    // A trim or transition move records when it begins and may end without
+    // a change; only a snapshot its own begin wrote may then be dropped.
+    void _recordEditBegin();
+    void _dropEditBeginSnapshot();
+    // Deletes a segment that left the project once its loading tasks are
+    // over; one still running keeps it alive, since the task holds it.
+    static void _deleteRemovedSegment(Segment* segment);
+
+private:
+    struct EditingMemory;
+    EditingMemory _rememberEditing();
+    void _restoreEditing(const EditingMemory& memory);
+    void _rebuildFromRecords(SegmentRecords records);
+    void _syncSurvivingSegment(Segment* segment);
+    void _removeSegmentsWithoutTrack();
+    void _resortSegments();
+    void _relayoutAfterHistory();
+    TrackWidget* _typedTrackFor(QHash<int, TrackWidget*>& tracks, int storedTrack, const QString& type);
+    SegmentWidget* _placeOnTrack(Segment* segment, TrackWidget* track, bool animated);
+    static std::unique_ptr<Segment> _segmentFromRecord(std::unique_ptr<SegmentAttributes> record,
+                                                       SegmentListener* owner);
+    // Whether the last trim or transition move's begin wrote a snapshot.
+    bool _editBeginRecorded = false;
+
+protected:
 
     // Hooks the desktop window overrides.
     virtual void _showProjectSettings() {}

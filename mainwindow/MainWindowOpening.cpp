@@ -49,7 +49,10 @@ void setCompositionBackground(AVComposition* composition, const QColor& color)
                                     float(color.blue()) / 255.0f, float(color.alpha()) / 255.0f);
 }
 
-std::unique_ptr<Segment> makeSegment(std::unique_ptr<SegmentAttributes> record, SegmentListener* owner)
+} // namespace
+
+std::unique_ptr<Segment> MainWindow::_segmentFromRecord(std::unique_ptr<SegmentAttributes> record,
+                                                        SegmentListener* owner)
 {
     const QString type = Segment::stringAttribute(record.get(), QStringLiteral("Type"));
     if (type == QLatin1String("MOVIE"))
@@ -66,8 +69,6 @@ std::unique_ptr<Segment> makeSegment(std::unique_ptr<SegmentAttributes> record, 
         return std::make_unique<VoiceSegment>(std::move(record), owner, false);
     return nullptr;
 }
-
-} // namespace
 
 bool MainWindow::_openProject()
 {
@@ -219,20 +220,12 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     SegmentRecords records = loader->takeRecords();
     for (std::unique_ptr<SegmentAttributes>& record : records) {
         const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
-        std::unique_ptr<Segment> created = makeSegment(std::move(record), this);
+        std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);
         if (!created)
             continue;
         Segment* segment = created.release();
-        TrackWidget* track = tracks.value(storedTrack);
-        if (!track) {
-            track = _addTypedTrack(segment->type());
-            tracks.insert(storedTrack, track);
-        }
-        SegmentWidget* widget = track->addSegmentWidget(segment);
-        segment->setTrackId(track->trackId());
-        widget->setScale(_timelineScale, true);
-        _projectManager->addSegmentSorted(segment, widget);
-        _timeline->connectSegmentWidget(widget);
+        TrackWidget* track = _typedTrackFor(tracks, storedTrack, segment->type());
+        _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, true));
     }
     _projectManager->updateDuration();
     const float duration = _projectManager->duration();

@@ -588,6 +588,18 @@ Aktuell: %1</translation>
         <source>&lt;No text&gt;</source>
         <translation>&lt;Kein Text&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>Vorgang konnte nicht aufgezeichnet werden</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>Kein Vorgang zum Rückgängigmachen</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>Kein Vorgang zum Wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -588,6 +588,18 @@ Actual: %1</translation>
         <source>&lt;No text&gt;</source>
         <translation>&lt;Sin texto&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>No se pudo registrar la operación</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>No hay ninguna operación que deshacer</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>No hay ninguna operación que rehacer</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

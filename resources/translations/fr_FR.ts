@@ -588,6 +588,18 @@ Actuel : %1</translation>
         <source>&lt;No text&gt;</source>
         <translation>&lt;Aucun texte&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>Impossible d’enregistrer l’opération</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>Aucune opération à annuler</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>Aucune opération à rétablir</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -588,6 +588,18 @@ Attuale: %1</translation>
         <source>&lt;No text&gt;</source>
         <translation>&lt;Nessun testo&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>Impossibile registrare l’operazione</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>Nessuna operazione da annullare</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>Nessuna operazione da ripetere</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

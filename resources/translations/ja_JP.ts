@@ -588,6 +588,18 @@ Current: %1</source>
         <source>&lt;No text&gt;</source>
         <translation>&lt;テキストなし&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>操作を記録できませんでした</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>取り消す操作はありません</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>やり直す操作はありません</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -588,6 +588,18 @@ Current: %1</source>
         <source>&lt;No text&gt;</source>
         <translation>&lt;텍스트 없음&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>작업을 기록하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>실행 취소할 작업이 없습니다</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>다시 실행할 작업이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -588,6 +588,18 @@ Atual: %1</translation>
         <source>&lt;No text&gt;</source>
         <translation>&lt;Sem texto&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>Falha ao registrar a operação</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>Nenhuma operação para desfazer</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>Nenhuma operação para refazer</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -588,6 +588,18 @@ Current: %1</source>
         <source>&lt;No text&gt;</source>
         <translation>&lt;Нет текста&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>Не удалось записать операцию</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>Нет операций для отмены</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>Нет операций для повтора</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

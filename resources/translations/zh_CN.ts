@@ -588,6 +588,18 @@ Current: %1</source>
         <source>&lt;No text&gt;</source>
         <translation>&lt;无文字&gt;</translation>
     </message>
+    <message>
+        <source>Failed to record operation</source>
+        <translation>无法记录操作</translation>
+    </message>
+    <message>
+        <source>No operation to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>No operation to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1,0 +1,293 @@
+// Undo and redo: recording the segment list before each command and
+// rebuilding the timeline from a recorded state.
+#include "MainWindow.h"
+
+#include "AVEngine.h"
+#include "AssetLoadingThreadPool.h"
+#include "EditScrollArea.h"
+#include "GutterScrollArea.h"
+#include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "RulerScrollArea.h"
+#include "Segment.h"
+#include "SegmentWidget.h"
+#include "TrackWidget.h"
+#include "WidgetAnimations.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QTimer>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kMessageMs = 2000;
+constexpr int kRenderBusyRetryMs = 100;
+// A loading task that has not ended by then keeps its segment alive.
+constexpr int kRemovedSegmentWaitMs = 2000;
+// Transition times survive the round trip through the snapshot text.
+constexpr float kTransitionMatchTolerance = 0.01f;
+
+} // namespace
+
+// What the window was editing before a rebuild, looked up again afterwards
+// by "UId": the widgets and tracks are all new objects then.
+struct MainWindow::EditingMemory {
+    QString uid;
+    int transitionId = 0;
+    float transitionStart = 0.0f;
+    float transitionDuration = 0.0f;
+    int transitionState = -1;
+    QPoint scrollPosition;
+};
+
+bool MainWindow::_recordOperation()
+{
+    if (_projectManager->recordSnapshot(_projectManager->projectName(), _projectManager->projectFolder()) == 0)
+        return true;
+    ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
+    return false;
+}
+
+void MainWindow::_recordEditBegin()
+{
+    _editBeginRecorded = _recordOperation();
+}
+
+// A begin that could not record must not drop the snapshot of the command
+// before it.
+void MainWindow::_dropEditBeginSnapshot()
+{
+    if (std::exchange(_editBeginRecorded, false))
+        _projectManager->dropLastSnapshot();
+}
+
+void MainWindow::editScrollArea_beginTrimSegment(Segment*)
+{
+    _recordEditBegin();
+}
+
+void MainWindow::editScrollArea_beginMoveTransition(int, bool)
+{
+    _recordEditBegin();
+}
+
+void MainWindow::editScrollArea_beginTrimTransition(int, bool)
+{
+    _recordEditBegin();
+}
+
+void MainWindow::editScrollArea_endMoveTransition(int, bool, bool moved)
+{
+    if (moved)
+        _projectManager->setModified(true);
+    else
+        _dropEditBeginSnapshot();
+}
+
+void MainWindow::editScrollArea_endTrimTransition(int, bool, bool trimmed)
+{
+    if (!trimmed)
+        _dropEditBeginSnapshot();
+}
+
+void MainWindow::onActionUndoTriggered()
+{
+    applyHistory(true);
+}
+
+void MainWindow::onActionRedoTriggered()
+{
+    applyHistory(false);
+}
+
+void MainWindow::_deleteRemovedSegment(Segment* segment)
+{
+    if (AssetLoadingThreadPool::instance()->cancelOrWaitForSegment(segment, kRemovedSegmentWaitMs))
+        delete segment;
+    else
+        qWarning() << "A loading task still runs; removed segment" << segment->serialNumber() << "is kept alive";
+}
+
+void MainWindow::applyHistory(bool undo)
+{
+    if (_engine && !_engine->isRenderIdle()) {
+        _engine->dropExtraVideoTickets();
+        QTimer::singleShot(kRenderBusyRetryMs, this, [this, undo] { applyHistory(undo); });
+        return;
+    }
+    std::optional<SegmentRecords> records = undo ? _projectManager->undo() : _projectManager->redo();
+    if (!records) {
+        ProgressHUD::showMessage(undo ? tr("No operation to undo") : tr("No operation to redo"), this, kMessageMs);
+        QApplication::beep();
+        return;
+    }
+    setAnimationsEnabled(false);
+    const EditingMemory memory = _rememberEditing();
+    _rebuildFromRecords(std::move(*records));
+    _removeSegmentsWithoutTrack();
+    _resortSegments();
+    _relayoutAfterHistory();
+    _addTrack();
+    _restoreEditing(memory);
+    _timeline->scrollToPosition(memory.scrollPosition, false);
+    setAnimationsEnabled(true);
+    _projectManager->setModified(true);
+    if (_timeline->isRangeSelectionMode())
+        _timeline->setSelectionSpan();
+}
+
+MainWindow::EditingMemory MainWindow::_rememberEditing()
+{
+    EditingMemory memory;
+    memory.scrollPosition = _timeline->scrollPosition();
+    SegmentWidget* editing = _timeline->editingSegmentWidget();
+    if (!editing || !editing->segment())
+        return memory;
+    const Segment* segment = editing->segment();
+    memory.uid = segment->uid();
+    memory.transitionId = editing->transitionId();
+    if (memory.transitionId > 0) {
+        memory.transitionStart = segment->transitionStart(memory.transitionId);
+        memory.transitionDuration = segment->transitionDuration(memory.transitionId);
+        memory.transitionState = _editingTransitionState;
+    }
+    editing->setEditing(false, true);
+    return memory;
+}
+
+// Segments whose "UId" the state still holds keep their object, media and
+// engine segment; the others are made from their records and load anew.
+// Stored track ids grow for as long as the program runs, so the table of
+// new tracks is keyed by them rather than indexed.
+void MainWindow::_rebuildFromRecords(SegmentRecords records)
+{
+    _timeline->clearTrackWidgets();
+    _gutterArea->deleteTrackButtons();
+    _projectManager->resetTrackIds();
+    QHash<int, TrackWidget*> tracks;
+    for (std::unique_ptr<SegmentAttributes>& record : records) {
+        const QString uid = Segment::stringAttribute(record.get(), QStringLiteral("UId"));
+        const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
+        const QString type = Segment::stringAttribute(record.get(), QStringLiteral("Type"));
+        const int index = uid.isEmpty() ? -1 : _projectManager->indexOfSegmentUId(uid);
+        if (index < 0) {
+            std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);
+            if (!created)
+                continue;
+            Segment* segment = created.release();
+            TrackWidget* track = _typedTrackFor(tracks, storedTrack, type);
+            _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, false));
+            continue;
+        }
+        Segment* segment = _projectManager->segmentAt(index);
+        segment->setAttributes(std::move(record));
+        TrackWidget* track = _typedTrackFor(tracks, storedTrack, type);
+        _projectManager->setSegmentWidgetAt(_placeOnTrack(segment, track, false), index);
+        _syncSurvivingSegment(segment);
+    }
+}
+
+// Records name their track by a stored id; each stored id becomes one new track.
+TrackWidget* MainWindow::_typedTrackFor(QHash<int, TrackWidget*>& tracks, int storedTrack, const QString& type)
+{
+    TrackWidget* track = tracks.value(storedTrack);
+    if (!track) {
+        track = _addTypedTrack(type);
+        tracks.insert(storedTrack, track);
+    }
+    return track;
+}
+
+SegmentWidget* MainWindow::_placeOnTrack(Segment* segment, TrackWidget* track, bool animated)
+{
+    SegmentWidget* widget = track->addSegmentWidget(segment);
+    segment->setTrackId(track->trackId());
+    widget->setScale(_timelineScale, animated);
+    _timeline->connectSegmentWidget(widget);
+    return widget;
+}
+
+void MainWindow::_syncSurvivingSegment(Segment* segment)
+{
+    if (!_engine)
+        return;
+    _pushSegmentTiming(segment);
+    if (segment->type() == QLatin1String("TEXT"))
+        _engine->setText(segment->serialNumber(), segment->text().toUtf8().constData());
+    _pushSegmentProperties(segment);
+}
+
+// A segment the recorded state does not hold was given no track.
+void MainWindow::_removeSegmentsWithoutTrack()
+{
+    for (int index = 0; index < _projectManager->segmentCount();) {
+        Segment* segment = _projectManager->segmentAt(index);
+        if (segment->trackId() >= 1) {
+            ++index;
+            continue;
+        }
+        if (_engine) {
+            _engine->removeSegment(segment->serialNumber());
+            if (segment->secondEngineId() != 0)
+                _engine->removeSegment(segment->secondEngineId());
+        }
+        _projectManager->removeSegmentAt(index);
+        _deleteRemovedSegment(segment);
+    }
+}
+
+// Surviving segments kept their places in the list while their tracks
+// changed: sort the list again and tell the engine the drawing order.
+void MainWindow::_resortSegments()
+{
+    std::vector<std::pair<Segment*, QWidget*>> pairs;
+    for (int index = 0; index < _projectManager->segmentCount(); ++index)
+        pairs.emplace_back(_projectManager->segmentAt(index), _projectManager->segmentWidgetAt(index));
+    if (pairs.empty())
+        return;
+    _projectManager->clearSegments();
+    for (const auto& [segment, widget] : pairs)
+        _projectManager->addSegmentSorted(segment, widget);
+    _sendDrawingOrder();
+}
+
+void MainWindow::_relayoutAfterHistory()
+{
+    _projectManager->updateDuration();
+    const float duration = _projectManager->duration();
+    if (_ruler)
+        _ruler->setScale(_timelineScale, duration);
+    _timeline->relayoutTracks(_timelineScale, duration);
+    if (!_engine)
+        return;
+    _engine->refreshDuration();
+    _seekPreview(_currentScrollTime(), true);
+    _engine->requestRedraw();
+}
+
+void MainWindow::_restoreEditing(const EditingMemory& memory)
+{
+    if (memory.uid.isEmpty())
+        return;
+    const int index = _projectManager->indexOfSegmentUId(memory.uid);
+    if (index < 0)
+        return;
+    auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAt(index));
+    if (!widget)
+        return;
+    widget->setEditing(true, true);
+    if (memory.transitionId < 1 || widget->transitionId() > 0)
+        return;
+    const Segment* segment = _projectManager->segmentAt(index);
+    for (int id = 1; id <= segment->transitionCount(); ++id) {
+        if (std::abs(segment->transitionStart(id) - memory.transitionStart) <= kTransitionMatchTolerance
+            && std::abs(segment->transitionDuration(id) - memory.transitionDuration) <= kTransitionMatchTolerance) {
+            widget->setTransitionId(id, memory.transitionState != 0);
+            return;
+        }
+    }
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "AVComposition.h"
+#include "GutterScrollArea.h"
+#include "IsolatedSettings.h"
+#include "OpeningWindow.h"
+#include "ProgressHUD.h"
+#include "ProjectTestSupport.h"
+#include "TestMedia.h"
+
+#include <QLabel>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+// The editing window with the undo steps open to the tests. Commands that
+// change segments are played the way the window plays them: record first,
+// then change model and engine.
+class HistoryWindow : public OpeningWindow
+{
+public:
+    using OpeningWindow::OpeningWindow;
+    // Closing as the window closes: the engine stack goes before the widgets.
+    ~HistoryWindow() override { _finishClosing(); }
+    using MainWindow::_recordOperation;
+    using MainWindow::editScrollArea_beginTrimTransition;
+    using MainWindow::editScrollArea_endTrimTransition;
+    using MainWindow::editScrollArea_beginMoveTransition;
+    using MainWindow::editScrollArea_endMoveTransition;
+    using MainWindow::onActionRedoTriggered;
+    using MainWindow::onActionUndoTriggered;
+
+    // Undo or redo once the renderer is idle (a busy one defers them).
+    void undoNow() { runWhenRenderIdle(&HistoryWindow::onActionUndoTriggered); }
+    void redoNow() { runWhenRenderIdle(&HistoryWindow::onActionRedoTriggered); }
+
+    void moveSegment(Segment* segment, float start)
+    {
+        _recordOperation();
+        segment->setRangeStart(start);
+        _engine->setSegmentStartTime(segment->serialNumber(), start);
+        _engine->requestRedraw();
+        _projectManager->setModified(true);
+    }
+
+    void removeSegment(Segment* segment)
+    {
+        _recordOperation();
+        if (TrackWidget* track = _timeline->trackWidgetById(segment->trackId()))
+            track->removeSegmentWidget(segment, false);
+        _engine->removeSegment(segment->serialNumber());
+        _projectManager->removeSegment(segment);
+        _deleteRemovedSegment(segment);
+        _projectManager->setModified(true);
+    }
+
+    void runWhenRenderIdle(void (HistoryWindow::*command)())
+    {
+        ASSERT_TRUE(waitFor([this] { return _engine->isRenderIdle(); }, 5000));
+        (this->*command)();
+    }
+
+    // The captions of the heads-up messages shown since the last call; the
+    // messages go, so that the next call sees only newer ones.
+    QStringList takeHeadsUps()
+    {
+        QStringList texts;
+        for (ProgressHUD* hud : findChildren<ProgressHUD*>()) {
+            if (hud->messageLabel())
+                texts << hud->messageLabel()->text();
+            delete hud;
+        }
+        return texts;
+    }
+};
+
+// Writes the project and opens it in a window with a live engine; the
+// window is null (with the reason) when the preview gets no GL context or
+// the segments do not load.
+class HistoryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(name); }
+
+    QString openProject(std::vector<RecordBuilder>& records, std::unique_ptr<HistoryWindow>& window)
+    {
+        writeProject(dir, records);
+        window = std::make_unique<HistoryWindow>(name, QSize(320, 180));
+        window->show();
+        if (!window->_openProject())
+            return QStringLiteral("the project did not open");
+        if (!waitFor([&] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
+            return QStringLiteral("no OpenGL context for the preview");
+        ProjectManager* manager = window->projectManager();
+        const bool loaded = waitFor([&] {
+            if (!window->loaderMessages.contains(ProjectLoaderAllLoaded))
+                return false;
+            for (int index = 0; index < manager->segmentCount(); ++index) {
+                const Segment* segment = manager->segmentAt(index);
+                if (segment->state() != 4 || !window->composition()->findSegment(uint32_t(segment->serialNumber())))
+                    return false;
+            }
+            return true;
+        }, 60000);
+        return loaded ? QString() : QStringLiteral("the segments did not load");
+    }
+
+    // One caption, "caption" [0, 2), alone on its track.
+    QString openCaptionProject(std::unique_ptr<HistoryWindow>& window)
+    {
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
+                                        .set("RangeStart", 0).set("RangeDuration", 2)));
+        return openProject(records, window);
+    }
+
+    // A picture filled with one colour, made with the ffmpeg command line.
+    bool makePicture(const QString& fileName, const QString& color)
+    {
+        return QProcess::execute(QStringLiteral("ffmpeg"),
+                                 {"-v", "error", "-y", "-f", "lavfi", "-i", "color=c=" + color + ":s=320x180",
+                                  "-frames:v", "1", dir + "/" + fileName})
+            == 0;
+    }
+
+    Segment* segmentByUId(HistoryWindow& window, const QString& uid)
+    {
+        ProjectManager* manager = window.projectManager();
+        const int index = manager->indexOfSegmentUId(uid);
+        return index < 0 ? nullptr : manager->segmentAt(index);
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QString name = QStringLiteral("History");
+    QString dir;
+};

@@ -1,0 +1,254 @@
+#include "HistoryWindow.h"
+
+#include "AVSegment.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+
+namespace {
+
+// "TrackId" values renumbered 1, 2, ... in the order they first appear:
+// every rebuild hands out new track ids, the layout stays.
+QByteArray withTracksByAppearance(QByteArray xml)
+{
+    QHash<QByteArray, int> numbers;
+    const QRegularExpression trackId(QStringLiteral("TrackId=\"(\\d+)\""));
+    QString text = QString::fromUtf8(xml);
+    QString result;
+    int last = 0;
+    for (auto match = trackId.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        const QByteArray id = found.captured(1).toUtf8();
+        if (!numbers.contains(id))
+            numbers.insert(id, numbers.size() + 1);
+        result += text.mid(last, found.capturedStart() - last);
+        result += QStringLiteral("TrackId=\"%1\"").arg(numbers.value(id));
+        last = found.capturedEnd();
+    }
+    result += text.mid(last);
+    return result.toUtf8();
+}
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+// Whether the preview at the time shows red in its middle, read back once
+// the drawing settles on the expected answer (or the time is up).
+bool previewShowsRed(HistoryWindow& window, float time, bool expected)
+{
+    window._seekPreview(time, true);
+    bool red = !expected;
+    waitFor([&] {
+        window.engine()->requestRedraw();
+        const QImage frame = window.preview()->grabFramebuffer();
+        red = !frame.isNull() && isRed(frame.pixel(frame.width() / 2, frame.height() / 2));
+        return red == expected;
+    }, 5000);
+    return red;
+}
+
+void expectOneEmptyTrackAtTheBottom(HistoryWindow& window, int typedTracks)
+{
+    EditScrollArea* timeline = window.timeline();
+    ASSERT_EQ(timeline->trackWidgetCount(), typedTracks + 1);
+    EXPECT_EQ(window.gutter()->buttonCount(), typedTracks + 1);
+    for (int index = 0; index < typedTracks; ++index)
+        EXPECT_GT(timeline->trackWidgetAt(index)->segmentWidgetCount(), 0) << index;
+    EXPECT_EQ(timeline->trackWidgetAt(typedTracks)->segmentWidgetCount(), 0);
+    EXPECT_EQ(window.newestTrack(), timeline->trackWidgetAt(typedTracks));
+}
+
+} // namespace
+
+TEST_F(HistoryTest, UndoAndRedoWithNothingToMoveToSayWhyAndChangeNothing)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TrackWidget* track = window->timeline()->trackWidgetAt(0);
+    Segment* caption = window->projectManager()->segmentAt(0);
+
+    window->undoNow();
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"No operation to undo"});
+    window->moveSegment(caption, 1.0f);
+    EXPECT_TRUE(window->takeHeadsUps().isEmpty());
+    window->redoNow();
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"No operation to redo"});
+    // Neither rebuilt the timeline.
+    EXPECT_EQ(window->timeline()->trackWidgetAt(0), track);
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 1.0f);
+
+    // Undo, then redo brings the move back; a second redo has nothing left.
+    window->undoNow();
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 0.0f);
+    window->redoNow();
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 1.0f);
+    EXPECT_EQ(window->projectManager()->segmentAt(0), caption);
+    window->redoNow();
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"No operation to redo"});
+}
+
+// Save, move the red picture, remove a caption, undo both, save: the file is
+// the one saved first apart from the track ids; the picture kept its object
+// and engine segment, the caption came back as a new segment.
+TEST_F(HistoryTest, UndoRestoresTheSavedProjectKeepingSurvivingSegments)
+{
+    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "red").set("File", "red.png").set("TrackId", 9)
+                                    .set("RangeStart", 0).set("RangeDuration", 2)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "first").set("Text", "A").set("TrackId", 5)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("FontSize", 20)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "second").set("Text", "B").set("TrackId", 5)
+                                    .set("RangeStart", 2).set("RangeDuration", 3).set("FontSize", 20)));
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    const QString projectXml = ProjectManager::projectXmlPath(name, QString());
+    manager->setModified(true);
+    window->_saveProject();
+    const QByteArray saved = readFile(projectXml);
+    ASSERT_FALSE(saved.isEmpty());
+
+    Segment* picture = segmentByUId(*window, "red");
+    Segment* second = segmentByUId(*window, "second");
+    ASSERT_TRUE(picture && second);
+    const int pictureSerial = picture->serialNumber();
+    const int secondSerial = second->serialNumber();
+    AVSegment* pictureEngine = window->composition()->findSegment(uint32_t(pictureSerial));
+    ASSERT_NE(pictureEngine, nullptr);
+    EXPECT_TRUE(previewShowsRed(*window, 1.0f, true));
+
+    window->moveSegment(picture, 3.0f);
+    EXPECT_FALSE(previewShowsRed(*window, 1.0f, false));
+    window->removeSegment(second);
+    EXPECT_EQ(window->composition()->findSegment(uint32_t(secondSerial)), nullptr);
+
+    window->undoNow();
+    EXPECT_EQ(segmentByUId(*window, "red"), picture);
+    EXPECT_FLOAT_EQ(picture->rangeStart(), 3.0f);
+    window->undoNow();
+    EXPECT_EQ(segmentByUId(*window, "red"), picture);
+    EXPECT_FLOAT_EQ(picture->rangeStart(), 0.0f);
+    EXPECT_EQ(window->composition()->findSegment(uint32_t(pictureSerial)), pictureEngine);
+    EXPECT_DOUBLE_EQ(pictureEngine->startTime(), 0.0);
+    EXPECT_NEAR(pictureEngine->duration(), 2.0, 1e-6);
+    EXPECT_TRUE(previewShowsRed(*window, 1.0f, true));
+
+    Segment* back = segmentByUId(*window, "second");
+    ASSERT_NE(back, nullptr);
+    EXPECT_NE(back->serialNumber(), secondSerial);
+    EXPECT_FLOAT_EQ(back->rangeStart(), 2.0f);
+    ASSERT_TRUE(waitFor([&] { return window->composition()->findSegment(uint32_t(back->serialNumber())); }, 20000));
+    EXPECT_NEAR(window->composition()->findSegment(uint32_t(back->serialNumber()))->startTime(), 2.0, 1e-6);
+
+    // Tracks in the order the state first names them, one empty at the bottom.
+    expectOneEmptyTrackAtTheBottom(*window, 2);
+    EXPECT_EQ(window->timeline()->trackWidgetAt(0)->trackType(), QStringLiteral("IMAGE"));
+    EXPECT_EQ(picture->trackId(), window->timeline()->trackWidgetAt(0)->trackId());
+    EXPECT_EQ(back->trackId(), window->timeline()->trackWidgetAt(1)->trackId());
+    EXPECT_EQ(window->timeline()->trackWidgetAt(1)->segmentWidgetCount(), 2);
+    EXPECT_TRUE(manager->isModified());
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        auto* widget = qobject_cast<SegmentWidget*>(manager->segmentWidgetAt(index));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->segment(), manager->segmentAt(index));
+    }
+
+    window->_saveProject();
+    const QByteArray resaved = readFile(projectXml);
+    EXPECT_NE(resaved, saved) << "the tracks carry new ids";
+    EXPECT_EQ(withTracksByAppearance(resaved), withTracksByAppearance(saved));
+
+    // Redo brings the removal back: the caption's new object leaves again.
+    const int backSerial = back->serialNumber();
+    window->redoNow();
+    window->redoNow();
+    EXPECT_EQ(segmentByUId(*window, "second"), nullptr);
+    EXPECT_EQ(window->composition()->findSegment(uint32_t(backSerial)), nullptr);
+    EXPECT_FLOAT_EQ(picture->rangeStart(), 3.0f);
+    EXPECT_DOUBLE_EQ(pictureEngine->startTime(), 3.0);
+    expectOneEmptyTrackAtTheBottom(*window, 2);
+}
+
+// A begin whose record failed must not drop the snapshot the command before
+// it recorded; a begin that recorded drops its own when nothing changed.
+TEST_F(HistoryTest, AnUnchangedTrimDropsOnlyWhatItsOwnBeginRecorded)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    Segment* caption = manager->segmentAt(0);
+    window->moveSegment(caption, 1.0f);
+    const int recorded = manager->history().count();
+
+    int next = manager->history().count();
+    while (manager->history().names(ProjectManager::historySnapshotPath(name, QString(), next)))
+        ++next;
+    const QString blocker = ProjectManager::historySnapshotPath(name, QString(), next);
+    ASSERT_TRUE(QDir().mkpath(blocker));
+    window->editScrollArea_beginTrimTransition(1, true);
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to record operation"});
+    window->editScrollArea_endTrimTransition(1, true, false);
+    EXPECT_EQ(manager->history().count(), recorded);
+    ASSERT_TRUE(QDir(blocker).removeRecursively());
+
+    // Recorded and unchanged: its own snapshot goes, the move's stays.
+    window->editScrollArea_beginMoveTransition(1, true);
+    EXPECT_EQ(manager->history().count(), recorded + 1);
+    window->editScrollArea_endMoveTransition(1, true, false);
+    EXPECT_EQ(manager->history().count(), recorded);
+
+    window->undoNow();
+    caption = segmentByUId(*window, "caption");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 0.0f);
+
+    // A transition move that changed something keeps its step and marks the project.
+    manager->setModified(false);
+    const int beforeMove = manager->history().count();
+    window->editScrollArea_beginMoveTransition(1, true);
+    window->editScrollArea_endMoveTransition(1, true, true);
+    EXPECT_TRUE(manager->isModified());
+    EXPECT_EQ(manager->history().count(), beforeMove + 1);
+}
+
+// The edited caption, with its second transition chosen, is edited again
+// after an undo with the transition of the same times, on its new tile.
+TEST_F(HistoryTest, TheEditedSegmentAndTransitionAreEditedAgainAfterUndo)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    Segment* caption = manager->segmentAt(0);
+    ASSERT_EQ(caption->addTransitionAtTime(0.5f, 0.0f), 1);
+    const int second = caption->addTransitionAtTime(0.5f, 1.2f);
+    ASSERT_EQ(second, 2);
+    const float secondStart = caption->transitionStart(second);
+    auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetAt(0));
+    ASSERT_NE(tile, nullptr);
+    tile->setEditing(true, false);
+    ASSERT_EQ(window->timeline()->editingSegmentWidget(), tile);
+    tile->setTransitionId(second, false);
+    window->moveSegment(caption, 1.0f);
+
+    window->undoNow();
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 0.0f);
+    SegmentWidget* editing = window->timeline()->editingSegmentWidget();
+    ASSERT_NE(editing, nullptr);
+    EXPECT_EQ(editing, manager->segmentWidgetAt(0));
+    EXPECT_EQ(editing->segment(), caption);
+    EXPECT_TRUE(editing->isEditing());
+    EXPECT_EQ(editing->transitionId(), second);
+    EXPECT_NEAR(caption->transitionStart(second), secondStart, 1e-4);
+}
