@@ -43,6 +43,12 @@ public:
 
     using MainWindow::_animateScrollToPosition;
     using MainWindow::_applyTimelineScale;
+    using MainWindow::_autoScrollRangeLeft;
+    using MainWindow::_autoScrollRangeRight;
+    using MainWindow::_autoScrollSegmentLeft;
+    using MainWindow::_autoScrollSegmentRight;
+    using MainWindow::_autoScrollTrackDown;
+    using MainWindow::_autoScrollTrackUp;
     using MainWindow::_autoScrollWhileDraggingSegment;
     using MainWindow::_autoScrollWhileDraggingTrack;
     using MainWindow::_autoScrollWhileSelectingRange;
@@ -78,21 +84,6 @@ public:
     {
         _draggingRangeHandle = on;
         _draggingRangeStart = start;
-    }
-    void setSegmentAutoScroll(bool left, bool right)
-    {
-        _autoScrollSegmentLeft = left;
-        _autoScrollSegmentRight = right;
-    }
-    void setTrackAutoScroll(bool up, bool down)
-    {
-        _autoScrollTrackUp = up;
-        _autoScrollTrackDown = down;
-    }
-    void setRangeAutoScroll(bool left, bool right)
-    {
-        _autoScrollRangeLeft = left;
-        _autoScrollRangeRight = right;
     }
     float rangeSpeed() const { return _rangeAutoScrollSpeed; }
     void setDrop(TrackWidget* track, float contentX, float duration)
@@ -363,7 +354,8 @@ TEST_F(MainWindowScrolling, SegmentDragAutoScrollStopsAtTheEdgesAndNeverDropsBef
     // The pointer over 1 s of content with a 2 s file.
     window.setDrop(track, 84.0f, 2.0f);
 
-    window.setSegmentAutoScroll(true, false);
+    window._autoScrollSegmentLeft = true;
+    window._autoScrollSegmentRight = false;
     window._autoScrollWhileDraggingSegment();
     EXPECT_EQ(form.bar()->value(), 18);
     EXPECT_FLOAT_EQ(window.dropX(), 72.0f);
@@ -371,7 +363,8 @@ TEST_F(MainWindowScrolling, SegmentDragAutoScrollStopsAtTheEdgesAndNeverDropsBef
     ASSERT_NE(track->dropIndicator(), nullptr);
     // The next steps follow on their own until the start; the drop never goes before 0.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.dropX() == 54.0f; }, 5000));
-    window.setSegmentAutoScroll(false, false);
+    window._autoScrollSegmentLeft = false;
+    window._autoScrollSegmentRight = false;
     EXPECT_EQ(form.bar()->value(), 0);
     EXPECT_FLOAT_EQ(window.dropTime(), 0.0f);
     EXPECT_EQ(track->dropIndicator()->geometry().width(), TimelineMetrics::tileWidth(2.0f, 1.0f));
@@ -382,12 +375,14 @@ TEST_F(MainWindowScrolling, SegmentDragAutoScrollStopsAtTheEdgesAndNeverDropsBef
     window._applyTimelineScale(2.0f);
     form.bar()->setValue(form.maximumX() - 30);
     window.setDrop(track, 600.0f, 2.0f);
-    window.setSegmentAutoScroll(false, true);
+    window._autoScrollSegmentLeft = false;
+    window._autoScrollSegmentRight = true;
     window._autoScrollWhileDraggingSegment();
     EXPECT_EQ(form.bar()->value(), form.maximumX() - 6);
     EXPECT_FLOAT_EQ(window.dropTime(), (624.0f - 60.0f) / 48.0f);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.bar()->value() == form.maximumX(); }, 5000));
-    window.setSegmentAutoScroll(false, false);
+    window._autoScrollSegmentLeft = false;
+    window._autoScrollSegmentRight = false;
     EXPECT_FLOAT_EQ(window.dropX(), 630.0f);
 }
 
@@ -399,14 +394,17 @@ TEST_F(MainWindowScrolling, TrackAndRangeAutoScrollClampAndTheRangeSpeedIsCapped
     QScrollBar* vertical = form.area->verticalScrollBar();
     const int maximumY = form.area->contentSize().height() - form.area->viewport()->height();
     vertical->setValue(15);
-    window.setTrackAutoScroll(true, false);
+    window._autoScrollTrackUp = true;
+    window._autoScrollTrackDown = false;
     window._autoScrollWhileDraggingTrack();
     EXPECT_EQ(vertical->value(), 5);
     ASSERT_TRUE(QTest::qWaitFor([&] { return vertical->value() == 0; }, 5000));
     vertical->setValue(maximumY - 4);
-    window.setTrackAutoScroll(false, true);
+    window._autoScrollTrackUp = false;
+    window._autoScrollTrackDown = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return vertical->value() == maximumY; }, 5000));
-    window.setTrackAutoScroll(false, false);
+    window._autoScrollTrackUp = false;
+    window._autoScrollTrackDown = false;
 
     // Dragging the range's end to the right at scale 1.1.
     window._applyTimelineScale(1.1f);
@@ -416,7 +414,8 @@ TEST_F(MainWindowScrolling, TrackAndRangeAutoScrollClampAndTheRangeSpeedIsCapped
     form.area->setRangeSelectionMode(true);
     form.area->setSelectionStart(2.0f);
     form.bar()->setValue(100);
-    window.setRangeAutoScroll(false, true);
+    window._autoScrollRangeLeft = false;
+    window._autoScrollRangeRight = true;
     window._autoScrollWhileSelectingRange();
     EXPECT_EQ(form.bar()->value(), 124);
     EXPECT_FLOAT_EQ(window.rangeSpeed(), 1.05f);
@@ -429,13 +428,16 @@ TEST_F(MainWindowScrolling, TrackAndRangeAutoScrollClampAndTheRangeSpeedIsCapped
     EXPECT_FLOAT_EQ(window.rangeSpeed(), 1.1f);
 
     // Dragging the start to the left stops at 0 and leaves the end where it is.
-    window.setRangeAutoScroll(false, false);
+    window._autoScrollRangeLeft = false;
+    window._autoScrollRangeRight = false;
     form.area->setSelectionEnd(30.0f);
     window.setDraggingRangeHandle(true, true);
     form.bar()->setValue(20);
-    window.setRangeAutoScroll(true, false);
+    window._autoScrollRangeLeft = true;
+    window._autoScrollRangeRight = false;
     window._autoScrollWhileSelectingRange();
-    window.setRangeAutoScroll(false, false);
+    window._autoScrollRangeLeft = false;
+    window._autoScrollRangeRight = false;
     EXPECT_EQ(form.bar()->value(), 0);
     EXPECT_FLOAT_EQ(form.area->selectionStart(), window._currentScrollTime());
     EXPECT_FLOAT_EQ(form.area->selectionEnd(), 30.0f);
