@@ -60,6 +60,7 @@ public:
     using MainWindow::_initRulerScrollArea;
     using MainWindow::_scrollToTime;
     using MainWindow::_seekToTime;
+    using MainWindow::editScrollArea_scaleBegan;
     using MainWindow::editScrollArea_scaleChanged;
     using MainWindow::editScrollArea_scaleEnd;
     using MainWindow::editScrollArea_willEndDragging;
@@ -464,4 +465,42 @@ TEST_F(MainWindowScrolling, NarrowedTimelineBringsThePointerBackWithItsTime)
     EXPECT_FLOAT_EQ(window.pointerOffset(), 688.0f);
     EXPECT_EQ(form.bar()->value(), 212);
     EXPECT_FLOAT_EQ(window._currentScrollTime(), 37.5f);
+}
+
+TEST_F(MainWindowScrolling, ZoomingPausesTheEngineAndAPinchEndSeeksItToTheScrollTime)
+{
+    ScrollingWindow window(kName, QString());
+    if (!window.startEngine(320, 180))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    auto* text = new TextSegment(QStringLiteral("caption"), 0.0f, 120.0f, &window, nullptr);
+    text->setTrackId(1);
+    window.projectManager()->addSegmentSorted(text, nullptr);
+    window.projectManager()->updateDuration();
+    TimelineForm form;
+    form.attach(window, window.projectManager()->duration(), 1);
+    AVComposition* composition = window.composition();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return composition->findSegment(uint32_t(text->serialNumber())); }, 10000));
+    window.engine()->refreshDuration();
+    AVRender* render = window.engine()->renderer();
+
+    // A pinch and a slider move each stop playback first (while the window
+    // knows it plays, a zoom does not seek, which would pause as well).
+    window.engine()->togglePlayback();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return render->isPlaying(); }, 5000));
+    window.setPlaying(true);
+    window.editScrollArea_scaleBegan();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !render->isPlaying(); }, 5000));
+    window.engine()->togglePlayback();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return render->isPlaying(); }, 5000));
+    window.setPlaying(true);
+    window.zoomSlider()->setValue(15);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !render->isPlaying(); }, 5000));
+    EXPECT_FLOAT_EQ(window.scale(), 1.5f);
+    window.setPlaying(false);
+
+    form.bar()->setValue(360);
+    ASSERT_EQ(form.bar()->value(), 360);
+    window.editScrollArea_scaleEnd();
+    EXPECT_NEAR(window.engine()->currentTime(), 10.0, 1e-4);
+    window._finishClosing();
 }
