@@ -197,18 +197,18 @@ protected slots:
     virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
     virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
     virtual void onSegmentModeButtonClicked() {}
-    virtual void onZoomSliderValueChanged(int) {}
-    virtual void onZoomIn() {}
-    virtual void onZoomOut() {}
+    virtual void onZoomSliderValueChanged(int value);
+    virtual void onZoomIn();
+    virtual void onZoomOut();
 
     // What the timeline's edit area reports; the out-parameter ones answer
     // in place and leave the caller's default until filled in.
     virtual void editScrollArea_willBeginDragging() {}
-    virtual void editScrollArea_didScroll(QPoint) {}
-    virtual void editScrollArea_willEndDragging() {}
-    virtual void editScrollArea_scaleBegan() {}
-    virtual void editScrollArea_scaleChanged(float) {}
-    virtual void editScrollArea_scaleEnd() {}
+    virtual void editScrollArea_didScroll(QPoint offset);
+    virtual void editScrollArea_willEndDragging();
+    virtual void editScrollArea_scaleBegan();
+    virtual void editScrollArea_scaleChanged(float scale);
+    virtual void editScrollArea_scaleEnd();
     virtual void editScrollArea_beginDraggingSegment() {}
     virtual void editScrollArea_endDraggingSegment() {}
     virtual void editScrollArea_copySegment(Segment*) {}
@@ -356,6 +356,37 @@ protected:
     void _scrollToTime(float time, bool animated);
     void _animateScrollTo(int x, bool animated);
     void _seekPreview(float time, bool exact);
+    // Timeline scrolling, auto-scroll and zoom.
+    void _animateScrollToPosition(int x, int y, bool animated);
+    void _seekToScrollPosition(bool exact);
+    void _scrollLayoutNow(float time, bool exact);
+    // Keeps the play pointer inside a timeline that got narrower.
+    void _ensureWidgetVisibleInTimeline();
+    // The second pointer marks the selection start, the play pointer its end.
+    void _placeSelectionStartPointer(float time);
+    void _placeSelectionEndPointer(float time);
+    // One step each; every step schedules the next while its flags stay set.
+    void _autoScrollWhileDraggingSegment();
+    void _autoScrollWhileDraggingTrack();
+    void _autoScrollWhileSelectingRange();
+    void _applyTimelineScale(float scale);
+    QPointer<PointerWidget> _selectionPointer;
+    // Set while an end of the selected range is dragged; the second tells it is the start.
+    bool _draggingRangeHandle = false;
+    bool _draggingRangeStart = false;
+    bool _autoScrollSegmentLeft = false;
+    bool _autoScrollSegmentRight = false;
+    bool _autoScrollTrackUp = false;
+    bool _autoScrollTrackDown = false;
+    bool _autoScrollRangeLeft = false;
+    bool _autoScrollRangeRight = false;
+    float _rangeAutoScrollSpeed = 1.0f;
+    // Where a file dragged over the window would land: the track, the time
+    // and the pointer's content x, which grows as the content scrolls.
+    QPointer<TrackWidget> _dropTrack;
+    float _dropTime = 0.0f;
+    float _dropX = 0.0f;
+
     // Creates the engine side of a loaded segment; runs on pool threads.
     void _createEngineSegment(Segment* segment);
     // Applies a segment's changed start or length (insert mode, or force:

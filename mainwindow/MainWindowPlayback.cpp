@@ -90,7 +90,8 @@ void MainWindow::_seekToTime(float time, bool animated)
 
 void MainWindow::_scrollToTime(float time, bool animated)
 {
-    if (!_timeline || _timeline->isBusy())
+    // A dragged range end keeps the content where the user holds it.
+    if (!_timeline || _timeline->isBusy() || _draggingRangeHandle)
         return;
     _animateScrollTo(int(std::ceil(TimelineMetrics::timeToPixels(time, _timelineScale) - _pointerOffset)), animated);
 }
@@ -99,16 +100,26 @@ void MainWindow::_animateScrollTo(int x, bool animated)
 {
     if (!_timeline || _timeline->isScrolling())
         return;
-    QScrollBar* bar = _timeline->horizontalScrollBar();
-    if (bar->value() == x)
+    _animateScrollToPosition(x, _timeline->verticalScrollBar()->value(), animated);
+}
+
+void MainWindow::_animateScrollToPosition(int x, int y, bool animated)
+{
+    if (!_timeline)
+        return;
+    QScrollBar* horizontal = _timeline->horizontalScrollBar();
+    QScrollBar* vertical = _timeline->verticalScrollBar();
+    if (horizontal->value() == x && vertical->value() == y)
         return;
     // The content cannot scroll before its start: the pointer goes to the time instead.
     const bool beforeStart = x < 0;
     const float pointerTime = (float(x) + _pointerOffset) / pixelsPerSecond(_timelineScale);
-    const int target = std::max(0, x);
+    const int targetX = std::max(0, x);
+    const int targetY = y < 0 ? vertical->value() : y;
     if (animated && animationsEnabled()) {
         _scrollAnimating = true;
-        QParallelAnimationGroup* group = animateInParallel(bar, kScrollAnimationMs, {{bar, "value", target}});
+        QParallelAnimationGroup* group = animateInParallel(
+            horizontal, kScrollAnimationMs, {{horizontal, "value", targetX}, {vertical, "value", targetY}});
         connect(
             group, &QAbstractAnimation::finished, this,
             [this, beforeStart, pointerTime] {
@@ -119,7 +130,8 @@ void MainWindow::_animateScrollTo(int x, bool animated)
             Qt::QueuedConnection);
         return;
     }
-    bar->setValue(target);
+    horizontal->setValue(targetX);
+    vertical->setValue(targetY);
     if (beforeStart)
         _seekToTime(pointerTime, false);
 }

@@ -69,6 +69,8 @@ public:
     bool isRangeSelectionMode() const { return _rangeSelectionMode; }
     void setSelectionStart(float seconds) { _selectionStart = seconds; }
     void setSelectionEnd(float seconds) { _selectionEnd = seconds; }
+    float selectionStart() const { return _selectionStart; }
+    float selectionEnd() const { return _selectionEnd; }
 
     // Scrolling.
     bool isBusy() const;
