@@ -232,7 +232,7 @@ protected slots:
     virtual void editScrollArea_endMoveTransition(int, bool, bool) {}
     virtual void editScrollArea_beginTrimTransition(int, bool) {}
     virtual void editScrollArea_endTrimTransition(int, bool, bool) {}
-    virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*) {}
+    virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*);
     virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool);
     virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
     virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int) {}
@@ -494,4 +494,6 @@ private:
     void _removeFromEngine(const Segment* segment);
     void _disposeSegment(Segment* segment);
     void _removeTrackIfEmpty(int trackId);
+    // The project's list and the gutter follow the timeline's track order.
+    void _adoptTrackOrder();
 };

@@ -32,6 +32,7 @@ constexpr float kPlacementTolerance = 0.001f;
 constexpr double kNeighbourTolerance = 1.0 / 30.0;
 constexpr int kRedrawDelayMs = 500;
 constexpr int kLoadingTaskWaitMs = 3000;
+constexpr int kGutterFadeMs = 300;
 
 int compare(float a, float b)
 {
@@ -400,10 +401,22 @@ void MainWindow::editScrollArea_removeTrack(TrackWidget* trackWidget)
     _projectManager->setModified(true);
 }
 
+void MainWindow::editScrollArea_beginDraggingTrackWidget(TrackWidget*)
+{
+    _pausePlayback();
+    // The track headers would not follow the dragged track.
+    Util::fadeOutWidget(_gutterArea, kGutterFadeMs, false);
+}
+
 void MainWindow::editScrollArea_endDraggingTrackWidget(TrackWidget*, bool tagsChanged)
 {
-    if (!tagsChanged)
-        return;
+    if (tagsChanged)
+        _adoptTrackOrder();
+    Util::fadeInWidget(_gutterArea, kGutterFadeMs, 1.0);
+}
+
+void MainWindow::_adoptTrackOrder()
+{
     // The segments stay alive: they go straight back in the new track order.
     _projectManager->clearSegments();
     QList<int> tags;

@@ -10,6 +10,7 @@
 #include "TestMedia.h"
 
 #include <QDir>
+#include <QGraphicsOpacityEffect>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,8 @@ public:
     using MainWindow::_placeSegmentOnTrack;
     using MainWindow::editScrollArea_moveSegmentToTrack;
     using MainWindow::editScrollArea_removeSegment;
+    using MainWindow::editScrollArea_beginDraggingTrackWidget;
+    using MainWindow::editScrollArea_endDraggingTrackWidget;
     using MainWindow::editScrollArea_removeTrack;
     int keepPositionSerial() const { return _keepPositionSerial; }
 };
@@ -364,4 +367,43 @@ TEST_F(MainWindowPlacement, AMovieAtSpeedTwoGetsItsMediaTrimsOnCreationAndAfterA
     EXPECT_NEAR(picture->inPoint(), 0.7, 1e-3);
     EXPECT_NEAR(picture->usedLength(), 1.0, 1e-3);
     EXPECT_NEAR(picture->duration(), 0.5, 1e-3);
+}
+
+TEST_F(MainWindowPlacement, ReorderedTracksReorderTheProjectAndTheGutterComesBack)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(text("A", 1, 0, 2));
+    records.push_back(text("B", 1, 2, 1));
+    records.push_back(text("C", 2, 0, 4));
+    OPEN_OR_SKIP(records);
+    TrackWidget* first = trackAt(0);
+    TrackWidget* second = trackAt(1);
+    window->projectManager()->setModified(false);
+
+    window->editScrollArea_beginDraggingTrackWidget(second);
+    EXPECT_NE(window->gutter()->graphicsEffect(), nullptr);
+    ASSERT_TRUE(window->timeline()->moveTrackWidget(second, first));
+    window->editScrollArea_endDraggingTrackWidget(second, true);
+
+    ProjectManager* manager = window->projectManager();
+    ASSERT_EQ(manager->segmentCount(), 3);
+    EXPECT_EQ(manager->segmentAt(0)->text(), QStringLiteral("C"));
+    EXPECT_EQ(manager->segmentAt(1)->text(), QStringLiteral("A"));
+    EXPECT_EQ(manager->segmentAt(2)->text(), QStringLiteral("B"));
+    EXPECT_EQ(manager->segmentAt(0)->trackId(), second->trackId());
+    EXPECT_EQ(manager->segmentAt(1)->trackId(), first->trackId());
+    EXPECT_EQ(manager->segmentWidgetAt(0), manager->segmentWidgetFor(find("C")));
+    EXPECT_TRUE(manager->isModified());
+    EXPECT_EQ(window->gutter()->buttonAt(0)->property("tag").toInt(), second->trackId());
+    EXPECT_EQ(window->gutter()->buttonAt(1)->property("tag").toInt(), first->trackId());
+    // The gutter fades back in and drops its effect once opaque.
+    EXPECT_TRUE(waitFor([&] { return window->gutter()->graphicsEffect() == nullptr; }, 2000));
+    EXPECT_TRUE(window->gutter()->isVisible());
+
+    // A drag that changed nothing keeps the project as it was.
+    manager->setModified(false);
+    window->editScrollArea_beginDraggingTrackWidget(first);
+    window->editScrollArea_endDraggingTrackWidget(first, false);
+    EXPECT_FALSE(manager->isModified());
+    EXPECT_EQ(manager->segmentAt(0)->text(), QStringLiteral("C"));
 }
