@@ -124,6 +124,33 @@ protected:
         return text.toStdString();
     }
 
+    // A [0,2) B [2,5) on one track.
+    static std::vector<RecordBuilder> oneTrack()
+    {
+        std::vector<RecordBuilder> records;
+        records.push_back(text("A", 1, 0, 2));
+        records.push_back(text("B", 1, 2, 3));
+        return records;
+    }
+
+    // A [0,2) B [2,3) on the first track, C [0,4) on the second.
+    static std::vector<RecordBuilder> twoTracks()
+    {
+        std::vector<RecordBuilder> records;
+        records.push_back(text("A", 1, 0, 2));
+        records.push_back(text("B", 1, 2, 1));
+        records.push_back(text("C", 2, 0, 4));
+        return records;
+    }
+
+    // Tracks and gutter buttons, the empty bottom one included, and the project's length.
+    void expectTimeline(int tracks, float duration) const
+    {
+        EXPECT_EQ(window->timeline()->trackWidgetCount(), tracks);
+        EXPECT_EQ(window->gutter()->buttonCount(), tracks);
+        EXPECT_FLOAT_EQ(window->projectManager()->duration(), duration);
+    }
+
     TrackWidget* trackAt(int index) const { return window->timeline()->trackWidgetAt(index); }
 
     IsolatedSettings settings;
@@ -143,9 +170,7 @@ protected:
 
 TEST_F(MainWindowPlacement, InsertModeMoveLaterOnItsOwnTrackClosesTheGapFirst)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(text("A", 1, 0, 2));
-    records.push_back(text("B", 1, 2, 3));
+    std::vector<RecordBuilder> records = oneTrack();
     OPEN_OR_SKIP(records);
     Segment* a = find("A");
     Segment* b = find("B");
@@ -165,9 +190,7 @@ TEST_F(MainWindowPlacement, InsertModeMoveLaterOnItsOwnTrackClosesTheGapFirst)
 
 TEST_F(MainWindowPlacement, InsertModeDropInsideASegmentPushesIt)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(text("A", 1, 0, 2));
-    records.push_back(text("B", 1, 2, 3));
+    std::vector<RecordBuilder> records = oneTrack();
     OPEN_OR_SKIP(records);
     Segment* a = find("A");
     Segment* b = find("B");
@@ -211,10 +234,7 @@ TEST_F(MainWindowPlacement, MovingOntoTheEmptyTrackTypesItAndLeavingATrackRemove
 
 TEST_F(MainWindowPlacement, RemovingTheOnlySegmentOfATrackRemovesTheTrackAndItsButton)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(text("A", 1, 0, 2));
-    records.push_back(text("B", 1, 2, 1));
-    records.push_back(text("C", 2, 0, 4));
+    std::vector<RecordBuilder> records = twoTracks();
     OPEN_OR_SKIP(records);
     Segment* a = find("A");
     Segment* b = find("B");
@@ -234,17 +254,12 @@ TEST_F(MainWindowPlacement, RemovingTheOnlySegmentOfATrackRemovesTheTrackAndItsB
     window->editScrollArea_removeSegment(c);
     EXPECT_EQ(window->composition()->findSegment(uint32_t(cSerial)), nullptr);
     EXPECT_EQ(window->timeline()->trackWidgetById(cTrack), nullptr);
-    EXPECT_EQ(window->timeline()->trackWidgetCount(), 2);
-    EXPECT_EQ(window->gutter()->buttonCount(), 2);
-    EXPECT_FLOAT_EQ(window->projectManager()->duration(), 1.0f);
+    expectTimeline(2, 1.0f);
 }
 
 TEST_F(MainWindowPlacement, RemovingATrackMarksTheProjectModified)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(text("A", 1, 0, 2));
-    records.push_back(text("B", 1, 2, 1));
-    records.push_back(text("C", 2, 0, 4));
+    std::vector<RecordBuilder> records = twoTracks();
     OPEN_OR_SKIP(records);
     const int32_t aSerial = find("A")->serialNumber();
     const int32_t bSerial = find("B")->serialNumber();
@@ -257,9 +272,7 @@ TEST_F(MainWindowPlacement, RemovingATrackMarksTheProjectModified)
     EXPECT_EQ(window->projectManager()->segmentAt(0)->text(), QStringLiteral("C"));
     EXPECT_EQ(window->composition()->findSegment(uint32_t(aSerial)), nullptr);
     EXPECT_EQ(window->composition()->findSegment(uint32_t(bSerial)), nullptr);
-    EXPECT_EQ(window->timeline()->trackWidgetCount(), 2);
-    EXPECT_EQ(window->gutter()->buttonCount(), 2);
-    EXPECT_FLOAT_EQ(window->projectManager()->duration(), 4.0f);
+    expectTimeline(2, 4.0f);
 }
 
 // The span [4, 6) placed on four tracks: a segment covering it, two
@@ -371,10 +384,7 @@ TEST_F(MainWindowPlacement, AMovieAtSpeedTwoGetsItsMediaTrimsOnCreationAndAfterA
 
 TEST_F(MainWindowPlacement, ReorderedTracksReorderTheProjectAndTheGutterComesBack)
 {
-    std::vector<RecordBuilder> records;
-    records.push_back(text("A", 1, 0, 2));
-    records.push_back(text("B", 1, 2, 1));
-    records.push_back(text("C", 2, 0, 4));
+    std::vector<RecordBuilder> records = twoTracks();
     OPEN_OR_SKIP(records);
     TrackWidget* first = trackAt(0);
     TrackWidget* second = trackAt(1);
