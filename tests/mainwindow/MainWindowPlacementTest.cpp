@@ -417,3 +417,27 @@ TEST_F(MainWindowPlacement, ReorderedTracksReorderTheProjectAndTheGutterComesBac
     EXPECT_FALSE(manager->isModified());
     EXPECT_EQ(manager->segmentAt(0)->text(), QStringLiteral("C"));
 }
+
+// A segment of a kind that cannot be copied would lose everything after the
+// span if it were cut without its tail: it stays whole.
+TEST_F(MainWindowPlacement, OverwritePlacementLeavesASegmentWithoutACopyUncut)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(text("A", 1, 0, 1));
+    OPEN_OR_SKIP(records);
+    window->projectManager()->setSegmentMode(1);
+    RecordBuilder sketch("SKETCH");
+    sketch.set("RangeStart", 0).set("RangeDuration", 10);
+    auto* uncopyable = new Segment(std::move(sketch.attributes), window.get());
+    TrackWidget* track = window->newestTrack();
+    SegmentWidget* widget = track->addSegmentWidget(uncopyable);
+    uncopyable->setTrackId(track->trackId());
+    window->projectManager()->addSegmentSorted(uncopyable, widget);
+
+    window->_placeSegmentOnTrack(4.0f, 2.0f, track, nullptr);
+
+    EXPECT_EQ(onTrack(track->trackId()).size(), 1);
+    EXPECT_NEAR(uncopyable->rangeStart(), 0.0f, 1e-4);
+    EXPECT_NEAR(uncopyable->duration(), 10.0f, 1e-4);
+    EXPECT_EQ(window->keepPositionSerial(), 0);
+}
