@@ -441,3 +441,28 @@ TEST_F(MainWindowPlacement, OverwritePlacementLeavesASegmentWithoutACopyUncut)
     EXPECT_NEAR(uncopyable->duration(), 10.0f, 1e-4);
     EXPECT_EQ(window->keepPositionSerial(), 0);
 }
+
+TEST_F(MainWindowPlacement, OverwriteModeMoveCutsTheDestinationAndLeavesTheSourceGap)
+{
+    std::vector<RecordBuilder> records = twoTracks();
+    OPEN_OR_SKIP(records);
+    window->projectManager()->setSegmentMode(1);
+    Segment* a = find("A");
+    Segment* b = find("B");
+    Segment* c = find("C");
+    const int destination = c->trackId();
+
+    window->editScrollArea_moveSegmentToTrack(a, trackAt(1), 1.0f);
+
+    expectSpan(a, {1, 2});
+    EXPECT_EQ(a->trackId(), destination);
+    // Nothing closes the gap A left.
+    expectSpan(b, {2, 1});
+    expectSpan(c, {0, 1});
+    const QVector<Segment*> cut = onTrack(destination);
+    ASSERT_EQ(cut.size(), 3);
+    EXPECT_EQ(cut[1], a);
+    EXPECT_EQ(cut[2]->text(), QStringLiteral("C"));
+    EXPECT_NEAR(cut[2]->rangeStart(), 3.0f, 1e-4);
+    EXPECT_NEAR(cut[2]->duration(), 1.0f, 1e-4);
+}
