@@ -6,11 +6,13 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QPointF>
 #include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QThread>
 #include <QVariant>
+#include <QVector>
 
 #include <atomic>
 #include <cstdint>
@@ -203,38 +205,38 @@ protected slots:
 
     // What the timeline's edit area reports; the out-parameter ones answer
     // in place and leave the caller's default until filled in.
-    virtual void editScrollArea_willBeginDragging() {}
+    virtual void editScrollArea_willBeginDragging();
     virtual void editScrollArea_didScroll(QPoint offset);
     virtual void editScrollArea_willEndDragging();
     virtual void editScrollArea_scaleBegan();
     virtual void editScrollArea_scaleChanged(float scale);
     virtual void editScrollArea_scaleEnd();
-    virtual void editScrollArea_beginDraggingSegment() {}
+    virtual void editScrollArea_beginDraggingSegment();
     virtual void editScrollArea_endDraggingSegment() {}
     virtual void editScrollArea_copySegment(Segment*) {}
-    virtual void editScrollArea_removeSegment(Segment*) {}
+    virtual void editScrollArea_removeSegment(Segment*);
     virtual void editScrollArea_splitSegment(Segment*) {}
-    virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float) {}
-    virtual void editScrollArea_removeTrack(TrackWidget*) {}
+    virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float);
+    virtual void editScrollArea_removeTrack(TrackWidget*);
     virtual void editScrollArea_didEnterEditingSegment(Segment*) {}
     virtual void editScrollArea_didFinishEditingSegment(Segment*) {}
     virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment*) {}
-    virtual void editScrollArea_seekToTime(float) {}
+    virtual void editScrollArea_seekToTime(float);
     virtual void editScrollArea_reloadPreviewForSegment(Segment*, bool) {}
     virtual void editScrollArea_beginTrimSegment(Segment* segment);
-    virtual void editScrollArea_getSegmentOverwriteMode(bool&) {}
+    virtual void editScrollArea_getSegmentOverwriteMode(bool&);
     virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
-    virtual void editScrollArea_didFinishEditingTransition(Segment*) {}
+    virtual void editScrollArea_didFinishEditingTransition(Segment*);
     virtual void editScrollArea_seekToTransition(int, bool) {}
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
     virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
-    virtual void editScrollArea_didTransitionRangeChange(int) {}
+    virtual void editScrollArea_didTransitionRangeChange(int);
     virtual void editScrollArea_beginMoveTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_endMoveTransition(int tId, bool beginOrEnd, bool moved);
     virtual void editScrollArea_beginTrimTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_endTrimTransition(int tId, bool beginOrEnd, bool trimmed);
-    virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*) {}
-    virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool) {}
+    virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*);
+    virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool);
     virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
     virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int) {}
     virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool) {}
@@ -333,7 +335,7 @@ protected:
     void _syncSegmentTransform(Segment* segment);
     void _syncTransitionToEngine(Segment* segment, int tId);
     void _shiftEngineAnimationIds(Segment* segment, int tId);
-    void _syncSegmentTrimToEngine(Segment* segment);
+    void _syncSegmentTrimToEngine(const Segment* segment);
 
     // Play position, timeline scrolling and the preview's layout.
     void _seekToTime(float time, bool animated);
@@ -402,6 +404,24 @@ protected:
     // window is gone is dropped. The returned thread deletes itself when done.
     QThread* _probeDraggedGifDuration(const QString& path);
     QThread* _probeDraggedMediaDuration(const QString& path);
+
+    // --- Placement on the timeline: moves, removals and overwrite cuts ---
+    // A copy of the source at the start, not yet loaded; null for a type
+    // without a copy rule.
+    Segment* _duplicateSegment(Segment* source, float start);
+    // Overwrite mode: cuts, splits or removes what [start, start + duration)
+    // covers on the track, except the given segment.
+    void _placeSegmentOnTrack(float start, float duration, TrackWidget* track, Segment* except);
+    // Remove the transitions that would hang outside the segment once it is
+    // cut at the time; the survivors' timeline start and length go to kept.
+    void _dropTransitionsBefore(QVector<QPointF>* kept, float time, Segment* segment);
+    void _dropTransitionsAfter(QVector<QPointF>* kept, float time, Segment* segment);
+    // Puts the kept transitions back at their timeline places after a cut.
+    void _restoreTransitionTimes(const QVector<QPointF>& kept, Segment* segment);
+    void _pausePlayback();
+    // Recomputes the project duration and sizes ruler and tracks when it changed.
+    void _updateProjectDuration();
+    void _requestRedrawLater();
 
     AVGLWidget* _previewWidget = nullptr;
     AVComposition* _composition = nullptr;
@@ -535,4 +555,15 @@ private:
     void _sendDrawingOrder();
     Segment* _timelineEditingSegment() const;
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
+    // Placement helpers.
+    void _cutSegmentStart(Segment* segment, float time);
+    void _cutSegmentEnd(Segment* segment, float time);
+    void _splitAroundSpan(Segment* segment, TrackWidget* track, float start, float end);
+    void _dropTransitions(QVector<QPointF>* kept, float time, Segment* segment, bool keepAfter);
+    SegmentWidget* _addSegmentWidget(Segment* segment, TrackWidget* track);
+    void _removeFromEngine(const Segment* segment);
+    void _disposeSegment(Segment* segment);
+    void _removeTrackIfEmpty(int trackId);
+    // The project's list and the gutter follow the timeline's track order.
+    void _adoptTrackOrder();
 };

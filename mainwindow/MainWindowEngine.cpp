@@ -11,6 +11,7 @@
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "ProjectManager.h"
+#include "SegmentKeys.h"
 #include "SoundSegment.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -32,6 +33,18 @@ namespace {
 constexpr int kGrabTimeoutMs = 3000;
 // A load the engine gave up on its own, not a failed decoder.
 constexpr int kStatusCancelled = -2;
+
+// The engine plays media seconds: the stored trims, not the timeline
+// seconds the trim accessors give at a speed other than 1.
+float storedTrimStart(const Segment* segment)
+{
+    return Segment::floatAttribute(segment->attributes(), SegmentKey::TrimStart, 0.0f);
+}
+
+float storedTrimDuration(const Segment* segment)
+{
+    return Segment::floatAttribute(segment->attributes(), SegmentKey::TrimDuration, 0.0f);
+}
 
 } // namespace
 
@@ -113,7 +126,7 @@ void MainWindow::_createEngineSegment(Segment* segment)
         auto* movie = static_cast<MovieSegment*>(segment);
         _createEngineVideo(movie, !UserSettings::instance()->hardwareCodec());
         const int32_t soundId = movie->secondEngineId();
-        _engine->createAudioSegment(soundId, path.constData(), start, movie->trimStart(), movie->trimDuration());
+        _engine->createAudioSegment(soundId, path.constData(), start, storedTrimStart(movie), storedTrimDuration(movie));
         _engine->setSegmentDuration(soundId, duration);
     } else if (type == QLatin1String("IMAGE")) {
         const bool animated = static_cast<ImageSegment*>(segment)->loadGifFrames();
@@ -122,7 +135,7 @@ void MainWindow::_createEngineSegment(Segment* segment)
         _engine->createImageSegment(id, path.constData(), false, start, duration);
     } else if (type == QLatin1String("MUSIC") || type == QLatin1String("VOICE")) {
         auto* sound = static_cast<SoundSegment*>(segment);
-        _engine->createAudioSegment(id, path.constData(), start, sound->trimStart(), sound->trimDuration());
+        _engine->createAudioSegment(id, path.constData(), start, sound->storedTrimStart(), sound->storedTrimDuration());
         _engine->setSegmentDuration(id, duration);
     } else if (type == QLatin1String("TEXT")) {
         _engine->createTextSegment(id, segment->text().toUtf8().constData(), start, duration);
@@ -136,8 +149,8 @@ void MainWindow::_createEngineVideo(MovieSegment* movie, bool softwareOnly)
     const bool cached = _thumbnailsCache->hasThumbnails(path);
     const int thumbnailHeight = cached ? 0 : int(Segment::trackHeight() * segmentDevicePixelRatio(movie));
     const int32_t id = movie->serialNumber();
-    _engine->createVideoSegment(id, path.toUtf8().constData(), movie->rangeStart(), movie->trimStart(),
-                                movie->trimDuration(), thumbnailHeight, softwareOnly ? 1 : 0);
+    _engine->createVideoSegment(id, path.toUtf8().constData(), movie->rangeStart(), storedTrimStart(movie),
+                                storedTrimDuration(movie), thumbnailHeight, softwareOnly ? 1 : 0);
     _engine->setSegmentDuration(id, movie->duration());
 }
 

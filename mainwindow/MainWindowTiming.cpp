@@ -3,15 +3,9 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
-#include "EditScrollArea.h"
 #include "ProjectManager.h"
-#include "RulerScrollArea.h"
-#include "MovieSegment.h"
 #include "Segment.h"
-#include "SoundSegment.h"
 #include "SegmentWidget.h"
-
-#include <QTimer>
 
 #include <cmath>
 
@@ -19,27 +13,10 @@ namespace {
 
 // Changes smaller than this are the float noise of a drag, not an edit.
 constexpr float kTimingTolerance = 0.001f;
-constexpr int kRedrawDelayMs = 500;
 
 bool differs(float a, float b)
 {
     return std::abs(a - b) > kTimingTolerance;
-}
-
-// The played part of a movie's or sound's media; false for other segments.
-bool mediaTrims(const Segment* segment, float* trimStart, float* trimDuration)
-{
-    if (const auto* movie = dynamic_cast<const MovieSegment*>(segment)) {
-        *trimStart = movie->trimStart();
-        *trimDuration = movie->trimDuration();
-        return true;
-    }
-    if (const auto* sound = dynamic_cast<const SoundSegment*>(segment)) {
-        *trimStart = sound->trimStart();
-        *trimDuration = sound->trimDuration();
-        return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -78,20 +55,8 @@ void MainWindow::_pushSegmentTiming(const Segment* segment)
 {
     if (!_engine)
         return;
-    const int32_t ids[] = {segment->serialNumber(), segment->secondEngineId()};
-    float trimStart = 0.0f;
-    float trimDuration = 0.0f;
-    const bool trimmed = mediaTrims(segment, &trimStart, &trimDuration);
-    for (int32_t id : ids) {
-        if (id == 0)
-            continue;
-        if (trimmed) {
-            _engine->setSegmentTrimStart(id, trimStart);
-            _engine->setSegmentTrimDuration(id, trimDuration);
-        }
-        _engine->setSegmentStartTime(id, segment->rangeStart());
-        _engine->setSegmentDuration(id, segment->duration());
-    }
+    _syncSegmentTrimToEngine(segment);
+    _setEngineStartTime(segment);
     _engine->refreshDuration();
 }
 
@@ -114,21 +79,8 @@ bool MainWindow::_applySegmentTiming(Segment* segment, bool force)
             _shiftSegmentsAfter(end - _previousRangeEnd, segment->rangeStart(), segment->trackId(), false);
     }
     _pushSegmentTiming(segment);
-    const float duration = _projectManager->duration();
-    _projectManager->updateDuration();
-    if (_projectManager->duration() != duration) {
-        if (_ruler)
-            _ruler->setScale(_timelineScale, _projectManager->duration());
-        if (_timeline)
-            _timeline->relayoutTracks(_timelineScale, _projectManager->duration());
-    }
-    if (_engine) {
-        AVEngine* engine = _engine;
-        QTimer::singleShot(kRedrawDelayMs, this, [this, engine] {
-            if (_engine == engine)
-                engine->requestRedraw();
-        });
-    }
+    _updateProjectDuration();
+    _requestRedrawLater();
     _projectManager->setModified(true);
     // What the segment now covers, so that the next change is measured from it.
     _previousRangeStart = segment->rangeStart();

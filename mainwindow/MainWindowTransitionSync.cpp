@@ -113,7 +113,7 @@ void MainWindow::_shiftEngineAnimationIds(Segment* segment, int tId)
     }
 }
 
-void MainWindow::_syncSegmentTrimToEngine(Segment* segment)
+void MainWindow::_syncSegmentTrimToEngine(const Segment* segment)
 {
     if (!_engine)
         return;

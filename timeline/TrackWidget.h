@@ -43,6 +43,8 @@ public:
     void clearSegmentWidgets();
     int segmentWidgetCount() const { return _tiles.size(); }
     SegmentWidget* segmentWidgetAt(int index) const;
+    // A copy: callers may add or remove tiles while they walk it.
+    QList<SegmentWidget*> segmentWidgets() const { return _tiles; }
     SegmentWidget* segmentWidgetForSegment(Segment* segment) const;
     float contentEndTime() const;
     void setScale(float scale, bool animated);

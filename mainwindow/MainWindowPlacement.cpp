@@ -1,0 +1,439 @@
+// What the timeline's gestures change: moving a segment between tracks and
+// times, removing segments and tracks, reordering tracks, and making room in
+// overwrite mode by cutting, splitting or removing what a span covers.
+// Model first, then widgets, then the engine.
+#include "MainWindow.h"
+
+#include "AVEngine.h"
+#include "AssetLoadingThreadPool.h"
+#include "DrawingSegment.h"
+#include "EditScrollArea.h"
+#include "GutterScrollArea.h"
+#include "ImageSegment.h"
+#include "MovieSegment.h"
+#include "MusicSegment.h"
+#include "ProjectManager.h"
+#include "RulerScrollArea.h"
+#include "SegmentWidget.h"
+#include "TextSegment.h"
+#include "CommonPopup.h"
+#include "TipManager.h"
+#include "TrackWidget.h"
+#include "Util.h"
+#include "VoiceSegment.h"
+
+#include <QDebug>
+#include <QTimer>
+
+namespace {
+
+constexpr float kPlacementTolerance = 0.001f;
+// A drop inside a segment pushes it from just before its own start.
+constexpr double kNeighbourTolerance = 1.0 / 30.0;
+constexpr int kRedrawDelayMs = 500;
+constexpr int kLoadingTaskWaitMs = 3000;
+constexpr int kGutterFadeMs = 300;
+
+int compare(float a, float b)
+{
+    return Util::compareWithTolerance(a, b, kPlacementTolerance);
+}
+
+const int32_t* engineIds(const Segment* segment, int32_t (&ids)[2])
+{
+    ids[0] = segment->serialNumber();
+    ids[1] = segment->secondEngineId();
+    return ids;
+}
+
+} // namespace
+
+// --- Small shared steps ---------------------------------------------------------
+
+void MainWindow::_pausePlayback()
+{
+    if (_engine)
+        _engine->pause();
+}
+
+void MainWindow::_updateProjectDuration()
+{
+    const float duration = _projectManager->duration();
+    _projectManager->updateDuration();
+    if (_projectManager->duration() == duration)
+        return;
+    if (_ruler)
+        _ruler->setScale(_timelineScale, _projectManager->duration());
+    if (_timeline)
+        _timeline->relayoutTracks(_timelineScale, _projectManager->duration());
+}
+
+void MainWindow::_requestRedrawLater()
+{
+    if (!_engine)
+        return;
+    AVEngine* engine = _engine;
+    QTimer::singleShot(kRedrawDelayMs, this, [this, engine] {
+        if (_engine == engine)
+            engine->requestRedraw();
+    });
+}
+
+void MainWindow::_removeFromEngine(const Segment* segment)
+{
+    if (!_engine)
+        return;
+    _engine->removeSegment(segment->serialNumber());
+    if (segment->secondEngineId() != 0)
+        _engine->removeSegment(segment->secondEngineId());
+}
+
+void MainWindow::_disposeSegment(Segment* segment)
+{
+    // A loading task still running would call back into a deleted segment.
+    if (AssetLoadingThreadPool::instance()->cancelOrWaitForSegment(segment, kLoadingTaskWaitMs))
+        delete segment;
+    else
+        qWarning() << "A loading task still runs; removed segment" << segment->serialNumber() << "is kept alive";
+}
+
+void MainWindow::_removeTrackIfEmpty(int trackId)
+{
+    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+        if (_projectManager->segmentAt(index)->trackId() == trackId)
+            return;
+    }
+    TrackWidget* track = _timeline->trackWidgetById(trackId);
+    if (!track || track == _newestTrack)
+        return;
+    _gutterArea->removeTrackButton(trackId);
+    _timeline->removeTrackWidget(track);
+}
+
+SegmentWidget* MainWindow::_addSegmentWidget(Segment* segment, TrackWidget* track)
+{
+    SegmentWidget* widget = track->addSegmentWidget(segment);
+    segment->setTrackId(track->trackId());
+    widget->setScale(_timelineScale, false);
+    return widget;
+}
+
+// --- Copies ---------------------------------------------------------------------
+
+Segment* MainWindow::_duplicateSegment(Segment* source, float start)
+{
+    const QString type = source->type();
+    Segment* copy = nullptr;
+    if (type == QLatin1String("MOVIE")) {
+        copy = new MovieSegment(source, start, this);
+    } else if (type == QLatin1String("IMAGE")) {
+        copy = new ImageSegment(source, source->absoluteFilePath(), start, this);
+        copy->setRangeDuration(source->duration());
+    } else if (type == QLatin1String("TEXT")) {
+        copy = new TextSegment(source, start, this);
+        copy->setRangeDuration(source->duration());
+    } else if (type == QLatin1String("MUSIC")) {
+        copy = new MusicSegment(source, start, this);
+    } else if (type == QLatin1String("VOICE")) {
+        copy = new VoiceSegment(source, start, this);
+    } else if (auto* drawing = dynamic_cast<DrawingSegment*>(source)) {
+        const QString file = drawing->newImageFileName();
+        const bool copied = !file.isEmpty() && Util::copyFile(source->absoluteFilePath(), file, false);
+        // A drawing never overwrites a file another segment uses, so sharing
+        // the source's picture is safe and keeps the copy intact.
+        copy = new DrawingSegment(source, copied ? file : source->absoluteFilePath(), start, this);
+        copy->setRangeDuration(source->duration());
+    }
+    return copy;
+}
+
+// --- Transitions across a cut ---------------------------------------------------
+
+void MainWindow::_dropTransitions(QVector<QPointF>* kept, float time, Segment* segment, bool keepAfter)
+{
+    QVector<int> dropped;
+    for (int index = 0; index < segment->transitionCount(); ++index) {
+        const int id = segment->isValidTransitionIndex(index);
+        const float start = segment->transitionStart(id) + segment->rangeStart();
+        const float length = segment->transitionDuration(id);
+        // Transition times are stored as fractions of the length: compare
+        // with the placement tolerance, not exactly.
+        const bool survives = keepAfter ? compare(start, time) >= 0 : compare(start + length, time) <= 0;
+        if (survives)
+            kept->append(QPointF(double(start), double(length)));
+        else
+            dropped.prepend(id);
+    }
+    int32_t ids[2];
+    engineIds(segment, ids);
+    // Highest id first, so that each removal renumbers only entries already kept.
+    for (int id : dropped) {
+        segment->removeTransition(id);
+        for (int32_t engineId : ids) {
+            if (engineId == 0 || !_engine)
+                continue;
+            _engine->removeAnimation(engineId, id);
+            for (int later = id; later <= segment->transitionCount(); ++later)
+                _engine->changeAnimationId(engineId, later + 1, later);
+        }
+    }
+}
+
+void MainWindow::_dropTransitionsBefore(QVector<QPointF>* kept, float time, Segment* segment)
+{
+    _dropTransitions(kept, time, segment, true);
+}
+
+void MainWindow::_dropTransitionsAfter(QVector<QPointF>* kept, float time, Segment* segment)
+{
+    _dropTransitions(kept, time, segment, false);
+}
+
+void MainWindow::_restoreTransitionTimes(const QVector<QPointF>& kept, Segment* segment)
+{
+    const float duration = segment->duration();
+    int32_t ids[2];
+    engineIds(segment, ids);
+    for (int index = 0; index < kept.size(); ++index) {
+        const int id = index + 1;
+        const float start = float(kept[index].x()) - segment->rangeStart();
+        const float length = float(kept[index].y());
+        segment->setTransitionStart(id, start);
+        segment->setTransitionDuration(id, length);
+        for (int32_t engineId : ids) {
+            if (engineId == 0 || !_engine || duration <= 0.0f)
+                continue;
+            _engine->setAnimationStartTime(engineId, id, start / duration);
+            _engine->setAnimationDuration(engineId, id, length / duration);
+        }
+    }
+}
+
+void MainWindow::_cutSegmentStart(Segment* segment, float time)
+{
+    QVector<QPointF> kept;
+    _dropTransitionsBefore(&kept, time, segment);
+    segment->setStartTime(time);
+    _setEngineStartTime(segment);
+    _syncSegmentTrimToEngine(segment);
+    _restoreTransitionTimes(kept, segment);
+    _relayoutSegmentWidget(segment, false);
+}
+
+void MainWindow::_cutSegmentEnd(Segment* segment, float time)
+{
+    QVector<QPointF> kept;
+    _dropTransitionsAfter(&kept, time, segment);
+    segment->setEndTime(time);
+    _syncSegmentTrimToEngine(segment);
+    _restoreTransitionTimes(kept, segment);
+    _relayoutSegmentWidget(segment, false);
+}
+
+// --- Overwrite placement --------------------------------------------------------
+
+void MainWindow::_splitAroundSpan(Segment* segment, TrackWidget* track, float start, float end)
+{
+    Segment* tail = _duplicateSegment(segment, segment->rangeStart());
+    // Without a tail the segment keeps its whole length: cutting it would
+    // lose everything after the span.
+    if (!tail)
+        return;
+    _cutSegmentStart(tail, end);
+    SegmentWidget* widget = _addSegmentWidget(tail, track);
+    _projectManager->addSegmentSorted(tail, widget);
+    _timeline->connectSegmentWidget(widget);
+    _keepPositionSerial = tail->serialNumber();
+    _cutSegmentEnd(segment, start);
+}
+
+void MainWindow::_placeSegmentOnTrack(float start, float duration, TrackWidget* track, Segment* except)
+{
+    if (!track)
+        return;
+    const float end = start + duration;
+    QVector<Segment*> covered;
+    for (const SegmentWidget* widget : track->segmentWidgets()) {
+        Segment* segment = widget->segment();
+        if (!segment || segment == except)
+            continue;
+        const float a = segment->rangeStart();
+        const float b = a + segment->duration();
+        if (compare(a, end) == 0 || compare(start, b) == 0 || compare(a, end) > 0)
+            continue;
+        if (compare(a, start) < 0) {
+            if (compare(b, end) > 0)
+                _splitAroundSpan(segment, track, start, end);
+            else if (b > start)
+                _cutSegmentEnd(segment, start);
+        } else if (compare(b, end) > 0) {
+            _cutSegmentStart(segment, end);
+        } else {
+            covered.append(segment);
+        }
+    }
+    for (Segment* segment : covered) {
+        _projectManager->removeSegment(segment);
+        _removeFromEngine(segment);
+        track->removeSegmentWidget(segment, false);
+        _disposeSegment(segment);
+    }
+}
+
+// --- Notifications ------------------------------------------------------------
+
+void MainWindow::editScrollArea_willBeginDragging()
+{
+    _pausePlayback();
+}
+
+void MainWindow::editScrollArea_beginDraggingSegment()
+{
+    _pausePlayback();
+    TipManager::instance()->closeTipAndMarkShown(QStringLiteral("SegmentOperationPressAndDragTip"));
+}
+
+void MainWindow::editScrollArea_seekToTime(float time)
+{
+    if (_engine)
+        _engine->seek(time, false);
+}
+
+void MainWindow::editScrollArea_getSegmentOverwriteMode(bool& ret)
+{
+    ret = _projectManager->segmentMode() == 1;
+}
+
+void MainWindow::editScrollArea_didFinishEditingTransition(Segment*)
+{
+    _editingTransitionState = -1;
+    emit transitionEditingStateChanged();
+}
+
+void MainWindow::editScrollArea_didTransitionRangeChange(int)
+{
+    _projectManager->setModified(true);
+}
+
+void MainWindow::editScrollArea_moveSegmentToTrack(Segment* segment, TrackWidget* destTrackWidget, float time)
+{
+    TrackWidget* source = segment ? _timeline->trackWidgetById(segment->trackId()) : nullptr;
+    if (!source || !destTrackWidget)
+        return;
+    source->removeSegmentWidget(segment, false);
+    const int sourceId = source->trackId();
+    segment->setTrackId(0);
+    const float duration = segment->duration();
+    const bool animated = source != destTrackWidget;
+    if (_projectManager->segmentMode() == 0) {
+        const int moved = _shiftSegmentsAfter(-duration, segment->rangeStart(), sourceId, animated);
+        // The drop point was measured with the moved segment still in place.
+        if (!animated && moved > 0 && time - duration > segment->rangeStart())
+            time -= duration;
+        float after = time;
+        float delta = duration;
+        auto* hit = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAtTime(time, destTrackWidget->trackId()));
+        if (hit && hit->segment()) {
+            const float hitStart = hit->segment()->rangeStart();
+            after = float(double(hitStart) - kNeighbourTolerance);
+            delta = duration + (time - hitStart);
+        }
+        _shiftSegmentsAfter(delta, after, destTrackWidget->trackId(), animated);
+    } else {
+        _placeSegmentOnTrack(time, duration, destTrackWidget, nullptr);
+    }
+    segment->setRangeStart(time);
+    _setEngineStartTime(segment);
+    _projectManager->removeSegment(segment);
+    SegmentWidget* widget = _addSegmentWidget(segment, destTrackWidget);
+    _projectManager->addSegmentSorted(segment, widget);
+    _timeline->connectSegmentWidget(widget);
+    _sendDrawingOrder();
+    _updateProjectDuration();
+    _removeTrackIfEmpty(sourceId);
+    _seekPreview(_currentScrollTime(), true);
+    _projectManager->setModified(true);
+    if (destTrackWidget == _newestTrack) {
+        destTrackWidget->setTrackType(segment->type());
+        _gutterArea->setTrackButtonType(destTrackWidget->trackId(), segment->type());
+        _addTrack();
+    }
+}
+
+void MainWindow::editScrollArea_removeSegment(Segment* segment)
+{
+    TrackWidget* track = segment ? _timeline->trackWidgetById(segment->trackId()) : nullptr;
+    if (!track)
+        return;
+    track->removeSegmentWidget(segment, false);
+    if (_projectManager->segmentMode() == 0)
+        _shiftSegmentsAfter(-segment->duration(), segment->rangeStart(), segment->trackId(), true);
+    _projectManager->removeSegment(segment);
+    _updateProjectDuration();
+    _removeTrackIfEmpty(track->trackId());
+    _removeFromEngine(segment);
+    _disposeSegment(segment);
+    _seekPreview(_currentScrollTime(), true);
+    _requestRedrawLater();
+    _projectManager->setModified(true);
+}
+
+void MainWindow::editScrollArea_removeTrack(TrackWidget* trackWidget)
+{
+    if (!trackWidget)
+        return;
+    const int trackId = trackWidget->trackId();
+    QVector<Segment*> removed;
+    for (const SegmentWidget* widget : trackWidget->segmentWidgets()) {
+        if (Segment* segment = widget->segment())
+            removed.append(segment);
+    }
+    trackWidget->clearSegmentWidgets();
+    for (Segment* segment : removed) {
+        _projectManager->removeSegment(segment);
+        _removeFromEngine(segment);
+        _disposeSegment(segment);
+    }
+    _updateProjectDuration();
+    _removeTrackIfEmpty(trackId);
+    _requestRedrawLater();
+    // Without this the removal would be lost when the project closes.
+    _projectManager->setModified(true);
+}
+
+void MainWindow::editScrollArea_beginDraggingTrackWidget(TrackWidget*)
+{
+    _pausePlayback();
+    // The track headers would not follow the dragged track.
+    Util::fadeOutWidget(_gutterArea, kGutterFadeMs, false);
+}
+
+void MainWindow::editScrollArea_endDraggingTrackWidget(TrackWidget*, bool tagsChanged)
+{
+    if (tagsChanged)
+        _adoptTrackOrder();
+    Util::fadeInWidget(_gutterArea, kGutterFadeMs, 1.0);
+}
+
+void MainWindow::_adoptTrackOrder()
+{
+    // The segments stay alive: they go straight back in the new track order.
+    _projectManager->clearSegments();
+    QList<int> tags;
+    QStringList types;
+    for (int index = 0; index < _timeline->trackWidgetCount(); ++index) {
+        TrackWidget* track = _timeline->trackWidgetAt(index);
+        for (SegmentWidget* widget : track->segmentWidgets()) {
+            widget->segment()->setTrackId(track->trackId());
+            _projectManager->appendSegment(widget->segment(), widget);
+        }
+        if (track->segmentWidgetCount() > 0) {
+            tags << track->trackId();
+            types << track->segmentWidgets().first()->segment()->type();
+        }
+    }
+    _gutterArea->syncTrackButtons(tags, types);
+    _sendDrawingOrder();
+    _requestRedrawLater();
+    _projectManager->setModified(true);
+}
