@@ -1,6 +1,7 @@
 #include "DesktopMainWindow.h"
 
 #include "IsolatedSettings.h"
+#include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
 #include "ProjectTestSupport.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -237,4 +239,28 @@ TEST_F(DesktopMainWindowTest, ThePreviewMenusSetResolutionAndScale)
     EXPECT_FLOAT_EQ(window.previewScale(), 0.5f);
     EXPECT_EQ(window.button("previewScaleButton")->text(), QStringLiteral("50%"));
     EXPECT_NEAR(playback->width(), fullWidth / 2, 2);
+}
+
+// A project whose properties cannot be read reports it and leaves; the
+// caller sees the failure at once and the folder is left as it was.
+TEST_F(DesktopMainWindowTest, AProjectThatCannotOpenIsReportedAndTheWindowGoes)
+{
+    const QString properties = ProjectManager::propertiesXmlPath(kExample, kExamples);
+    writeFile(properties, "<Properties version=");
+    QString title;
+    ModalDialogAnswerer answerer([&title](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            title = box->windowTitle();
+            box->accept();
+        }
+    });
+    QPointer<DesktopWindow> window = new DesktopWindow(kExample, kExamples);
+    EXPECT_TRUE(answerer.answered());
+    EXPECT_EQ(title, QStringLiteral("Open Project Failed"));
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isOpenFailed());
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(readFile(properties), QByteArray("<Properties version="));
 }
