@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -263,4 +264,44 @@ TEST_F(DesktopMainWindowTest, AProjectThatCannotOpenIsReportedAndTheWindowGoes)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(readFile(properties), QByteArray("<Properties version="));
+}
+
+namespace {
+
+// Drags a splitter's handle by the distance, with the button held as a user does.
+void dragHandle(QSplitter* splitter, int index, int distance)
+{
+    QSplitterHandle* handle = splitter->handle(index);
+    const QPoint start = handle->rect().center();
+    const QPoint end = start + (splitter->orientation() == Qt::Horizontal ? QPoint(distance, 0) : QPoint(0, distance));
+    QMouseEvent press(QEvent::MouseButtonPress, start, handle->mapToGlobal(start), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(handle, &press);
+    QMouseEvent move(QEvent::MouseMove, end, handle->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, end, handle->mapToGlobal(end), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(handle, &release);
+}
+
+} // namespace
+
+// Dragging a shut media area open builds its library there; the inspector
+// area's button shuts it again.
+TEST_F(DesktopMainWindowTest, DraggingTheAreasOpenAndTheHideButton)
+{
+    storeLayout([](ProjectManager& manager) { manager.setMediaAreaHidden(true); });
+    DesktopWindow window(kExample, kExamples);
+    ASSERT_TRUE(window.showLaidOut(QSize(1800, 1000)));
+    QWidget* mediaArea = window.widget("mediaAreaWidget");
+    ASSERT_TRUE(mediaArea->findChildren<QWidget*>().isEmpty());
+    dragHandle(window.splitter("topAreaSplitter"), 1, 500);
+    EXPECT_GT(window.splitter("topAreaSplitter")->sizes().value(0), 0);
+    EXPECT_FALSE(mediaArea->findChildren<QWidget*>().isEmpty());
+
+    QSplitter* mainSplitter = window.splitter("mainSplitter");
+    dragHandle(mainSplitter, 1, -400);
+    ASSERT_GT(mainSplitter->sizes().value(1), 0);
+    QTest::mouseClick(window.button("hideInspectorAreaButton"), Qt::LeftButton);
+    EXPECT_EQ(mainSplitter->sizes().value(1), 0);
 }
