@@ -2,13 +2,16 @@
 
 #include "IsolatedSettings.h"
 #include "LayerSegment.h"
+#include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "SegmentInspectorWidget.h"
+#include "Util.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +37,10 @@ class MenusWindow : public DesktopMainWindow
 public:
     using DesktopMainWindow::DesktopMainWindow;
     using DesktopMainWindow::_dismissAllPopupsAndPreview;
+    using DesktopMainWindow::_dismissEditingPanels;
+    using DesktopMainWindow::_dockPanelWidget;
+    using DesktopMainWindow::_undockPanelWidget;
+    using DesktopMainWindow::setupWindowWidgets;
     using DesktopMainWindow::_enterCropMode;
     using DesktopMainWindow::_enterDrawingMode;
     using DesktopMainWindow::_enterEditingMode;
@@ -423,4 +430,80 @@ TEST_F(DesktopMainWindowMenus, EscapeClosesAnOpenInspectorAreaLast)
     EXPECT_TRUE(window._dismissAllPopupsAndPreview());
     EXPECT_EQ(main->sizes().value(1), 0);
     EXPECT_FALSE(window._dismissAllPopupsAndPreview());
+}
+
+TEST_F(DesktopMainWindowMenus, AnEditedSegmentShowsTheInspectorUntilTheEditingEnds)
+{
+    MenusWindow window(kExample, kExamples);
+    ASSERT_FALSE(window.isOpenFailed());
+    window.show();
+    QSplitter* main = window.splitter("mainSplitter");
+    QWidget* placeholder = window.findChild<QWidget*>(QStringLiteral("noEditingSegmentTextLabel"));
+    QPushButton* hide = window.button("hideInspectorAreaButton");
+
+    // Without an inspector the hook leaves the collapsed area alone.
+    window.setupWindowWidgets(nullptr, 0.0f);
+    EXPECT_EQ(main->sizes().value(1), 0);
+
+    auto* inspector = new SegmentInspectorWidget(window.findChild<QWidget*>(QStringLiteral("inspectorAreaWidget")));
+    inspector->hide();
+    window.setInspector(inspector);
+    LayerSegment picture(nullptr);
+    window.setupWindowWidgets(&picture, 1.0f);
+    EXPECT_EQ(inspector->segment(), &picture);
+    EXPECT_TRUE(inspector->isVisible());
+    EXPECT_TRUE(placeholder->isHidden());
+    EXPECT_TRUE(hide->isHidden());
+    EXPECT_NEAR(main->sizes().value(1), 300, 2);
+    EXPECT_FALSE(main->isCollapsible(1));
+    // The Hide button's way and the View menu's both leave it open now.
+    window.onActionViewSegmentInspectorTriggered();
+    EXPECT_NEAR(main->sizes().value(1), 300, 2);
+
+    inspector->enterTransitionEditMode();
+    window._dismissEditingPanels();
+    EXPECT_TRUE(inspector->isHidden());
+    EXPECT_FALSE(inspector->isTransitionEditMode());
+    EXPECT_FALSE(placeholder->isHidden());
+    EXPECT_FALSE(hide->isHidden());
+    EXPECT_TRUE(main->isCollapsible(1));
+    window.onActionViewSegmentInspectorTriggered();
+    EXPECT_EQ(main->sizes().value(1), 0);
+}
+
+TEST_F(DesktopMainWindowMenus, ADockedPanelTakesTheControlBarsPlaceAndGivesItBack)
+{
+    MenusWindow window(kExample, kExamples);
+    ASSERT_FALSE(window.isOpenFailed());
+    window.show();
+    QWidget* bar = window.findChild<QWidget*>(QStringLiteral("rightAreaControlWidget"));
+    QWidget* rightArea = window.findChild<QWidget*>(QStringLiteral("rightAreaWidget"));
+    auto* panel = new QWidget;
+    window._dockPanelWidget(panel);
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(panel->parentWidget(), rightArea);
+    EXPECT_EQ(panel->minimumHeight(), 44);
+    EXPECT_EQ(panel->maximumHeight(), 44);
+    EXPECT_GE(rightArea->layout()->indexOf(panel), 0);
+
+    window._undockPanelWidget(panel);
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(rightArea->layout()->indexOf(panel), -1);
+    delete panel;
+}
+
+TEST_F(DesktopMainWindowMenus, AboutVidornaRunsTheAboutDialogOverTheWindow)
+{
+    MenusWindow window(kExample, kExamples);
+    ASSERT_FALSE(window.isOpenFailed());
+    Util::setAboutDialogFactory([](QWidget* parent) { return new QDialog(parent); });
+    QWidget* shownOver = nullptr;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        shownOver = dialog->parentWidget();
+        ModalDialogAnswerer::reject()(dialog);
+    });
+    menuTitled(window.menuBar(), "Help")->actions().last()->trigger();
+    Util::setAboutDialogFactory(nullptr);
+    EXPECT_TRUE(answerer.answered());
+    EXPECT_EQ(shownOver, &window);
 }
