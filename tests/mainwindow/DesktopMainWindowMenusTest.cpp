@@ -40,6 +40,9 @@ public:
     using DesktopMainWindow::_dismissEditingPanels;
     using DesktopMainWindow::_dockPanelWidget;
     using DesktopMainWindow::_undockPanelWidget;
+    using DesktopMainWindow::_seekToEditingTransition;
+    using DesktopMainWindow::segmentInspectorWidget_onEnterEditTransition;
+    using DesktopMainWindow::segmentInspectorWidget_onExitEditTransition;
     using DesktopMainWindow::setupWindowWidgets;
     using DesktopMainWindow::_enterCropMode;
     using DesktopMainWindow::_enterDrawingMode;
@@ -65,14 +68,30 @@ public:
     QSplitter* splitter(const char* name) const { return findChild<QSplitter*>(QString::fromLatin1(name)); }
     QPushButton* button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
 
-    bool waitingHUDShown() const { return _waitingHUD; }
-    AVGLWidget* preview() const { return _previewWidget; }
+    // Shows the window until its preview has a surface; false without one.
+    // Events processed before that would meet a preview still waiting.
+    bool showWithPreview()
+    {
+        show();
+        return waitFor([this] { return _previewWidget && _previewWidget->isValid(); }, 10000);
+    }
+    bool waitUntilOpen()
+    {
+        return waitFor([this] { return _waitingHUD == nullptr; }, 60000);
+    }
     int editTransitionCommands = 0;
+    QStringList commands;
     bool segmentAtHand = false;
     QList<QPointer<QMenu>> submenus;
 
 protected:
     void onActionEnterExitEditingTransitionTriggered() override { ++editTransitionCommands; }
+    void _segmentEditingEnterEditTransition() override { commands << QStringLiteral("enter"); }
+    void _segmentEditingExitEditTransition() override { commands << QStringLiteral("exit"); }
+    void _seekToTransition(int id, bool beginOrEnd) override
+    {
+        commands << QStringLiteral("seek %1 %2").arg(id).arg(beginOrEnd);
+    }
     QMenu* _contextMenuForSegment(QWidget* parent) override
     {
         if (!segmentAtHand)
@@ -197,13 +216,12 @@ TEST_F(DesktopMainWindowMenus, WindowShortcutsWorkWithTheMenuBarHidden)
 {
     MenusWindow window(kExample, kExamples);
     ASSERT_FALSE(window.isOpenFailed());
-    window.show();
+    // Keys wait until the project is open.
+    if (!window.showWithPreview())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // Keys wait until the project is open.
-    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
-        GTEST_SKIP() << "no OpenGL context for the preview";
-    ASSERT_TRUE(waitFor([&] { return !window.waitingHUDShown(); }, 60000));
     window.menuBar()->hide();
     QSignalSpy triggered(window.editTransitionAction(), &QAction::triggered);
 
@@ -496,6 +514,9 @@ TEST_F(DesktopMainWindowMenus, AboutVidornaRunsTheAboutDialogOverTheWindow)
 {
     MenusWindow window(kExample, kExamples);
     ASSERT_FALSE(window.isOpenFailed());
+    if (!window.showWithPreview())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
     Util::setAboutDialogFactory([](QWidget* parent) { return new QDialog(parent); });
     QWidget* shownOver = nullptr;
     ModalDialogAnswerer answerer([&](QWidget* dialog) {
@@ -506,4 +527,39 @@ TEST_F(DesktopMainWindowMenus, AboutVidornaRunsTheAboutDialogOverTheWindow)
     Util::setAboutDialogFactory(nullptr);
     EXPECT_TRUE(answerer.answered());
     EXPECT_EQ(shownOver, &window);
+}
+
+TEST_F(DesktopMainWindowMenus, SeekingToAnEditedTransitionPutsTheInspectorInTransitionModeFirst)
+{
+    MenusWindow window(kExample, kExamples);
+    ASSERT_FALSE(window.isOpenFailed());
+    if (!window.showWithPreview())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
+    // No inspector: the seek goes at once.
+    window._seekToEditingTransition(nullptr, 2, true);
+    EXPECT_EQ(window.commands, QStringList({"seek 2 1"}));
+
+    auto* inspector = new SegmentInspectorWidget(&window);
+    window.setInspector(inspector);
+    window.commands.clear();
+    window._seekToEditingTransition(nullptr, 3, false);
+    EXPECT_TRUE(inspector->isTransitionEditMode());
+    EXPECT_EQ(window.commands, QStringList({"enter"}));
+    // The delayed seek finds no tile in editing and is dropped.
+    QTest::qWait(400);
+    EXPECT_EQ(window.commands, QStringList({"enter"}));
+    // Already in transition mode: straight to the seek.
+    window._seekToEditingTransition(nullptr, 3, false);
+    EXPECT_EQ(window.commands, QStringList({"enter", "seek 3 0"}));
+
+    window.commands.clear();
+    inspector->exitTransitionEditMode(nullptr);
+    window.segmentInspectorWidget_onEnterEditTransition(inspector);
+    EXPECT_TRUE(inspector->isTransitionEditMode());
+    EXPECT_EQ(window.commands, QStringList({"enter"}));
+    // Leaving needs a tile in editing; without one nothing changes.
+    window.segmentInspectorWidget_onExitEditTransition(inspector);
+    EXPECT_TRUE(inspector->isTransitionEditMode());
+    EXPECT_EQ(window.commands, QStringList({"enter"}));
 }
