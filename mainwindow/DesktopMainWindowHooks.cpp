@@ -159,8 +159,10 @@ void DesktopMainWindow::_selectEditingTransition()
 
 QString DesktopMainWindow::easingFunctionName(Segment* segment, int transitionId) const
 {
-    if (transitionId <= 0 || !segment)
+    if (transitionId <= 0)
         return tr("Linear");
+    if (!segment)
+        return QString();
     const int code = segment->transitionEasingFunction(transitionId);
     if (code == 1)
         return tr("%1").arg(tr("Linear"));
