@@ -86,6 +86,8 @@ DesktopMainWindow::DesktopMainWindow(const QString& projectName, const QString& 
     _setupInspectorArea();
     _restoreTopSplitter();
     _initMediaExplorer(true);
+    _createViewActions();
+    createMenus();
     if (!_openProject()) {
         _openFailed = true;
         hide();
@@ -187,6 +189,7 @@ void DesktopMainWindow::_connectControlBar()
     connect(_ui->previewQualityButton, &QPushButton::clicked, this,
             &DesktopMainWindow::onPreviewQualityButtonClicked);
     connect(_ui->fullscreenButton, &QPushButton::clicked, this, &DesktopMainWindow::onFullscreenButtonClicked);
+    connect(_ui->shareButton, &QPushButton::clicked, this, &DesktopMainWindow::onShareButtonClicked);
 }
 
 void DesktopMainWindow::_setupInspectorArea()

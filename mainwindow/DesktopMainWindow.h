@@ -88,4 +88,57 @@ private:
     void _execPreviewMenu(QMenu* menu);
     void _applyPreviewScale(float scale);
     void _applyPreviewQuality(int level);
+
+    // Menus, View toggles and the hooks of the docked inspector.
+public:
+    QString easingFunctionName(Segment* segment, int transitionId) const override;
+
+protected:
+    // The View actions; made by the constructor before the menus.
+    void _createViewActions();
+    // The seven menus over MainWindow's actions; the last step of construction.
+    void createMenus();
+
+    bool _isEditingTransitions() const override;
+    bool _volumeControlEnabled() const override;
+    void setupWindowWidgets(Segment* segment, float time) override;
+    void _dismissEditingPanels() override;
+    void _updateEditingControls(float time) override;
+    void _updateTransitionControls() override;
+    void _updateGeometryControls() override;
+    void _updateCornerControls(int corner) override;
+    void _enterCropMode(bool on) override;
+    void _enterEditingMode(bool on) override;
+    void _enterDrawingMode(bool on) override;
+    void _selectEditingTransition() override;
+    void _seekToEditingTransition(Segment* segment, int transitionId, bool beginOrEnd) override;
+    void _saveToolbarScrollPosition(QHash<QString, QVariant>& state) override;
+    void _restoreToolbarScrollPosition(const QHash<QString, QVariant>& state) override;
+    void _updateTransitionToolbarState() override;
+    void _updateTextFontControls() override;
+    void _dockPanelWidget(QWidget* widget) override;
+    void _undockPanelWidget(QWidget* widget) override;
+    void segmentInspectorWidget_onEnterEditTransition(SegmentInspectorWidget* inspector) override;
+    void segmentInspectorWidget_onExitEditTransition(SegmentInspectorWidget* inspector) override;
+    void segmentInspectorWidget_onEndDrawing(SegmentInspectorWidget* inspector) override;
+    bool _dismissAllPopupsAndPreview() override;
+    void saveLayout() override;
+    void _showProjectSettings() override;
+
+protected slots:
+    void onViewMenuAboutToShow();
+    void onTransitionMenuAboutToShow();
+    void onActionViewMediaExplorerTriggered();
+    void onActionViewSegmentInspectorTriggered();
+    void onShareButtonClicked();
+
+private:
+    QAction* _createViewAction(const QString& text, void (DesktopMainWindow::*command)());
+    QMenu* _addMenu(const QString& title);
+    // The inspector area's open width, raised to its minimum and kept.
+    int _openInspectorAreaSize();
+    void _showInspectorPlaceholder(bool show);
+    void _setEditingMode(bool on, const QString& title, int mode);
+    // The transition id of the tile being edited; 0 when none.
+    int _editingTransitionId() const;
 };

@@ -37,6 +37,8 @@ class QAbstractButton;
 class ProjectLoader;
 class ProjectManager;
 class QAction;
+class QMenu;
+class SegmentInspectorWidget;
 class QEventLoop;
 class QPushButton;
 class QScrollArea;
@@ -248,6 +250,56 @@ protected slots:
 
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
+
+public slots:
+    // The Help menu's entries.
+    void showUserHelp();
+    void getMobileApp();
+    void showAbout();
+
+protected:
+    // Hooks of the docked segment inspector, the editing modes and the
+    // menus; the desktop window fills them in, the bodies here do nothing.
+    virtual bool _isEditingTransitions() const { return false; }
+    virtual bool _volumeControlEnabled() const { return false; }
+    virtual void setupWindowWidgets(Segment*, float) {}
+    virtual void _dismissEditingPanels() {}
+    virtual void _updateTransitionControls() {}
+    virtual void _updateGeometryControls() {}
+    virtual void _updateCornerControls(int) {}
+    // Mode changes of crop, editing and drawing; the refresh of the action
+    // states belongs here once the editing commands exist.
+    virtual void _enterCropMode(bool) {}
+    virtual void _enterEditingMode(bool) {}
+    virtual void _enterDrawingMode(bool) {}
+    virtual void _selectEditingTransition() {}
+    virtual QString easingFunctionName(Segment*, int) const { return QString(); }
+    virtual void _createDrawingWidgets() {}
+    virtual void _seekToEditingTransition(Segment*, int, bool) {}
+    virtual void _saveToolbarScrollPosition(QHash<QString, QVariant>&) {}
+    virtual void _restoreToolbarScrollPosition(const QHash<QString, QVariant>&) {}
+    virtual void _updateTransitionToolbarState() {}
+    virtual void _updateTextFontControls() {}
+    virtual void _dockPanelWidget(QWidget*) {}
+    virtual void _undockPanelWidget(QWidget*) {}
+    virtual void segmentInspectorWidget_onEnterEditTransition(SegmentInspectorWidget*) {}
+    virtual void segmentInspectorWidget_onExitEditTransition(SegmentInspectorWidget*) {}
+    virtual void segmentInspectorWidget_onEndDrawing(SegmentInspectorWidget*) {}
+    // Segment-editing and window commands the hooks call; each does
+    // nothing until the editing commands are filled in.
+    virtual void _segmentEditingEnterEditTransition() {}
+    virtual void _segmentEditingExitEditTransition() {}
+    virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
+    virtual void _seekToTransition(int, bool) {}
+    virtual void _popupProjectSettings(QWidget*, bool) {}
+    virtual void exportMovie() {}
+    // The "Add Transition" submenu for the segment at hand, parented to the
+    // given menu; null when no segment is at hand.
+    virtual QMenu* _contextMenuForSegment(QWidget*) { return nullptr; }
+    // The Escape key's step; true when it closed something.
+    virtual bool _dismissAllPopupsAndPreview() { return false; }
+    // The segment of the tile being edited on the timeline, or null.
+    Segment* _timelineEditingSegment() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -553,7 +605,6 @@ private:
     bool _isInProject(const Segment* segment) const;
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();
-    Segment* _timelineEditingSegment() const;
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
     // Placement helpers.
     void _cutSegmentStart(Segment* segment, float time);

@@ -162,6 +162,110 @@ Aktuell: %1</translation>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>Speichern &amp;&amp; schließen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>Medien-Explorer</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>Segment-Inspektor</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Übergang</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna-Hilfe</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna für Smartphones</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Über Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>Zuschneiden...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>Bearbeitung...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>Zeichnen...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 Ein</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 Aus</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Sanft</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Kreisförmig</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elastisch</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Abprallen</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Aktuell: %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Kein Vorgang zum Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Hilfecenter</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,110 @@ Actual: %1</translation>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>Guardar &amp;&amp; cerrar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>Explorador de medios</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>Inspector de segmentos</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segmento</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transición</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Película</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Ayuda de Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Obtener Vidorna para smartphones</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Acerca de Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>Recortando...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>Editando...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>Dibujando...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 salida</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 entrada y salida</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elástica</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Rebote</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Actual: %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>No hay ninguna operación que rehacer</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centro de ayuda</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,110 @@ Actuel : %1</translation>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>Enregistrer &amp;&amp; fermer</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>Explorateur de médias</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>Inspecteur de segment</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Aide de Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Obtenir Vidorna sur smartphone</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>À propos de Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>Recadrage...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>Modification...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>Dessin...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 entrée</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 sortie</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 entrée et sortie</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Douce</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circulaire</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Recul</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Élastique</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Rebond</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Actuel : %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Aucune opération à rétablir</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centre d&apos;aide</translation>
     </message>
 </context>
 <context>

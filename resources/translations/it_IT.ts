@@ -162,6 +162,110 @@ Attuale: %1</translation>
         <source>Undo</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>Salva &amp;&amp; chiudi</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>Esplora media</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>Ispettore segmento</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segmento</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transizione</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Filmato</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Guida di Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna per smartphone</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Informazioni su Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>Ritaglio...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>Modifica in corso...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>Disegno...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 in entrata</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 in uscita</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 in entrata e uscita</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Morbida</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circolare</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Ritorno</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elastica</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Rimbalzo</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Attuale: %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Nessuna operazione da ripetere</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centro assistenza</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,110 @@ Current: %1</source>
         <source>Undo</source>
         <translation>元に戻す</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>保存して閉じる</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>メディアエクスプローラー</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>セグメントインスペクター</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>セグメント</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>トランジション</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>ムービー</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna ヘルプ</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>スマートフォン版 Vidorna を入手</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna について</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>トリミング中...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>編集中...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>描画中...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>リニア</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 イン</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 アウト</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 イン・アウト</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>スムーズ</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>サーキュラー</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>バック</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>エラスティック</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>バウンス</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>やり直す操作はありません</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>ヘルプセンター</translation>
     </message>
 </context>
 <context>

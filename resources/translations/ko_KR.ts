@@ -162,6 +162,110 @@ Current: %1</source>
         <source>Undo</source>
         <translation>실행 취소</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>저장 후 닫기</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>미디어 탐색기</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>세그먼트 속성</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>세그먼트</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>전환</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna 도움말</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>스마트폰용 Vidorna 받기</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna 정보</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>자르는 중...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>편집 중...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>그리는 중...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>선형</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 시작</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 끝</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 시작·끝</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>부드럽게</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>원형</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>백</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>탄성</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>바운스</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>다시 실행할 작업이 없습니다</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>고객 센터</translation>
     </message>
 </context>
 <context>

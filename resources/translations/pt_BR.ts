@@ -162,6 +162,110 @@ Atual: %1</translation>
         <source>Undo</source>
         <translation>Desfazer</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>Salvar &amp;&amp; fechar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>Explorador de mídia</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>Inspetor de segmento</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Segmento</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transição</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Ajuda do Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Obter o Vidorna para smartphones</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Sobre o Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>Recortando...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>Editando...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>Desenhando...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 saída</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 entrada e saída</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Recuo</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elástica</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Quique</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Atual: %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Nenhuma operação para refazer</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Central de ajuda</translation>
     </message>
 </context>
 <context>

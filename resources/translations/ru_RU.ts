@@ -162,6 +162,110 @@ Current: %1</source>
         <source>Undo</source>
         <translation>Отменить</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>Сохранить и закрыть</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>Обозреватель медиа</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>Инспектор сегмента</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>Сегмент</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Переход</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Фильм</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Справка Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna для смартфонов</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>О программе Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>Кадрирование...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>Редактирование...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>Рисование...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Линейная</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1: вход</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1: выход</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1: вход и выход</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Плавная</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Круговая</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Откат</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Упругая</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>Отскок</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>Нет операций для повтора</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Справочный центр</translation>
     </message>
 </context>
 <context>

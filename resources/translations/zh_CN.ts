@@ -162,6 +162,110 @@ Current: %1</source>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>保存并关闭</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>媒体浏览器</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>片段检查器</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>片段</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>转场</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna 帮助</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>获取手机版 Vidorna</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>关于 Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>正在裁剪...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>正在编辑...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>正在绘制...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>线性</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 缓入</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 缓出</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 缓入缓出</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>回退</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>弹性</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>弹跳</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>没有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>帮助中心</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,110 @@ Current: %1</source>
         <source>Undo</source>
         <translation>復原</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Save &amp;&amp; Close</source>
+        <translation>儲存並關閉</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Media Explorer</source>
+        <translation>媒體瀏覽器</translation>
+    </message>
+    <message>
+        <source>Segment Inspector</source>
+        <translation>片段檢閱器</translation>
+    </message>
+    <message>
+        <source>Segment</source>
+        <translation>片段</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>轉場</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna 說明</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>取得手機版 Vidorna</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>關於 Vidorna</translation>
+    </message>
+    <message>
+        <source>Cropping...</source>
+        <translation>正在裁切...</translation>
+    </message>
+    <message>
+        <source>Editing...</source>
+        <translation>正在編輯...</translation>
+    </message>
+    <message>
+        <source>Drawing...</source>
+        <translation>正在繪製...</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>線性</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 In</source>
+        <translation>%1 漸入</translation>
+    </message>
+    <message>
+        <source>%1 Out</source>
+        <translation>%1 漸出</translation>
+    </message>
+    <message>
+        <source>%1 InOut</source>
+        <translation>%1 漸入漸出</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>回彈</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>彈性</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>彈跳</translation>
+    </message>
 </context>
 <context>
     <name>DrawingCommonToolsWidget</name>
@@ -678,6 +782,10 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>沒有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>說明中心</translation>
     </message>
 </context>
 <context>
