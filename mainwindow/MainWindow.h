@@ -603,6 +603,7 @@ private:
     void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
     void _rebuildVideoInSoftware(MovieSegment* movie);
     bool _isInProject(const Segment* segment) const;
+    void _checkInsertedAudio(const Segment* segment);
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
@@ -611,9 +612,7 @@ private:
     void _cutSegmentEnd(Segment* segment, float time);
     void _splitAroundSpan(Segment* segment, TrackWidget* track, float start, float end);
     void _dropTransitions(QVector<QPointF>* kept, float time, Segment* segment, bool keepAfter);
-    SegmentWidget* _addSegmentWidget(Segment* segment, TrackWidget* track);
     void _removeFromEngine(const Segment* segment);
-    void _disposeSegment(Segment* segment);
     void _removeTrackIfEmpty(int trackId);
     // The project's list and the gutter follow the timeline's track order.
     void _adoptTrackOrder();

@@ -104,6 +104,7 @@ void MainWindow::onActionRedoTriggered()
     applyHistory(false);
 }
 
+// A loading task still running would call back into a deleted segment.
 void MainWindow::_deleteRemovedSegment(Segment* segment)
 {
     if (AssetLoadingThreadPool::instance()->cancelOrWaitForSegment(segment, kRemovedSegmentWaitMs))
@@ -230,11 +231,7 @@ void MainWindow::_removeSegmentsWithoutTrack()
             ++index;
             continue;
         }
-        if (_engine) {
-            _engine->removeSegment(segment->serialNumber());
-            if (segment->secondEngineId() != 0)
-                _engine->removeSegment(segment->secondEngineId());
-        }
+        _removeFromEngine(segment);
         _projectManager->removeSegmentAt(index);
         _deleteRemovedSegment(segment);
     }

@@ -5,7 +5,6 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
-#include "AssetLoadingThreadPool.h"
 #include "DrawingSegment.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
@@ -22,7 +21,6 @@
 #include "Util.h"
 #include "VoiceSegment.h"
 
-#include <QDebug>
 #include <QTimer>
 
 namespace {
@@ -31,7 +29,6 @@ constexpr float kPlacementTolerance = 0.001f;
 // A drop inside a segment pushes it from just before its own start.
 constexpr double kNeighbourTolerance = 1.0 / 30.0;
 constexpr int kRedrawDelayMs = 500;
-constexpr int kLoadingTaskWaitMs = 3000;
 constexpr int kGutterFadeMs = 300;
 
 int compare(float a, float b)
@@ -88,15 +85,6 @@ void MainWindow::_removeFromEngine(const Segment* segment)
         _engine->removeSegment(segment->secondEngineId());
 }
 
-void MainWindow::_disposeSegment(Segment* segment)
-{
-    // A loading task still running would call back into a deleted segment.
-    if (AssetLoadingThreadPool::instance()->cancelOrWaitForSegment(segment, kLoadingTaskWaitMs))
-        delete segment;
-    else
-        qWarning() << "A loading task still runs; removed segment" << segment->serialNumber() << "is kept alive";
-}
-
 void MainWindow::_removeTrackIfEmpty(int trackId)
 {
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
@@ -108,14 +96,6 @@ void MainWindow::_removeTrackIfEmpty(int trackId)
         return;
     _gutterArea->removeTrackButton(trackId);
     _timeline->removeTrackWidget(track);
-}
-
-SegmentWidget* MainWindow::_addSegmentWidget(Segment* segment, TrackWidget* track)
-{
-    SegmentWidget* widget = track->addSegmentWidget(segment);
-    segment->setTrackId(track->trackId());
-    widget->setScale(_timelineScale, false);
-    return widget;
 }
 
 // --- Copies ---------------------------------------------------------------------
@@ -240,9 +220,7 @@ void MainWindow::_splitAroundSpan(Segment* segment, TrackWidget* track, float st
     if (!tail)
         return;
     _cutSegmentStart(tail, end);
-    SegmentWidget* widget = _addSegmentWidget(tail, track);
-    _projectManager->addSegmentSorted(tail, widget);
-    _timeline->connectSegmentWidget(widget);
+    _projectManager->addSegmentSorted(tail, _placeOnTrack(tail, track, false));
     _keepPositionSerial = tail->serialNumber();
     _cutSegmentEnd(segment, start);
 }
@@ -276,7 +254,7 @@ void MainWindow::_placeSegmentOnTrack(float start, float duration, TrackWidget* 
         _projectManager->removeSegment(segment);
         _removeFromEngine(segment);
         track->removeSegmentWidget(segment, false);
-        _disposeSegment(segment);
+        _deleteRemovedSegment(segment);
     }
 }
 
@@ -320,6 +298,7 @@ void MainWindow::editScrollArea_moveSegmentToTrack(Segment* segment, TrackWidget
     TrackWidget* source = segment ? _timeline->trackWidgetById(segment->trackId()) : nullptr;
     if (!source || !destTrackWidget)
         return;
+    _recordOperation();
     source->removeSegmentWidget(segment, false);
     const int sourceId = source->trackId();
     segment->setTrackId(0);
@@ -345,9 +324,7 @@ void MainWindow::editScrollArea_moveSegmentToTrack(Segment* segment, TrackWidget
     segment->setRangeStart(time);
     _setEngineStartTime(segment);
     _projectManager->removeSegment(segment);
-    SegmentWidget* widget = _addSegmentWidget(segment, destTrackWidget);
-    _projectManager->addSegmentSorted(segment, widget);
-    _timeline->connectSegmentWidget(widget);
+    _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, destTrackWidget, false));
     _sendDrawingOrder();
     _updateProjectDuration();
     _removeTrackIfEmpty(sourceId);
@@ -365,6 +342,7 @@ void MainWindow::editScrollArea_removeSegment(Segment* segment)
     TrackWidget* track = segment ? _timeline->trackWidgetById(segment->trackId()) : nullptr;
     if (!track)
         return;
+    _recordOperation();
     track->removeSegmentWidget(segment, false);
     if (_projectManager->segmentMode() == 0)
         _shiftSegmentsAfter(-segment->duration(), segment->rangeStart(), segment->trackId(), true);
@@ -372,7 +350,7 @@ void MainWindow::editScrollArea_removeSegment(Segment* segment)
     _updateProjectDuration();
     _removeTrackIfEmpty(track->trackId());
     _removeFromEngine(segment);
-    _disposeSegment(segment);
+    _deleteRemovedSegment(segment);
     _seekPreview(_currentScrollTime(), true);
     _requestRedrawLater();
     _projectManager->setModified(true);
@@ -382,6 +360,7 @@ void MainWindow::editScrollArea_removeTrack(TrackWidget* trackWidget)
 {
     if (!trackWidget)
         return;
+    _recordOperation();
     const int trackId = trackWidget->trackId();
     QVector<Segment*> removed;
     for (const SegmentWidget* widget : trackWidget->segmentWidgets()) {
@@ -392,7 +371,7 @@ void MainWindow::editScrollArea_removeTrack(TrackWidget* trackWidget)
     for (Segment* segment : removed) {
         _projectManager->removeSegment(segment);
         _removeFromEngine(segment);
-        _disposeSegment(segment);
+        _deleteRemovedSegment(segment);
     }
     _updateProjectDuration();
     _removeTrackIfEmpty(trackId);
@@ -410,8 +389,10 @@ void MainWindow::editScrollArea_beginDraggingTrackWidget(TrackWidget*)
 
 void MainWindow::editScrollArea_endDraggingTrackWidget(TrackWidget*, bool tagsChanged)
 {
-    if (tagsChanged)
+    if (tagsChanged) {
+        _recordOperation();
         _adoptTrackOrder();
+    }
     Util::fadeInWidget(_gutterArea, kGutterFadeMs, 1.0);
 }
 

@@ -7,6 +7,7 @@
 #include "AVEngine.h"
 #include "AVPixelBuffer.h"
 #include "EditScrollArea.h"
+#include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "RulerScrollArea.h"
 #include "Segment.h"
@@ -30,6 +31,7 @@ constexpr float kWaveformZoom = 4.0f;
 constexpr float kCurrentTransformVersion = 3.0f;
 // A newly loaded segment is shown from just inside its start.
 constexpr float kLoadedSeekOffset = 0.01f;
+constexpr int kMessageMs = 2000;
 
 bool isMovie(const Segment* segment)
 {
@@ -122,6 +124,22 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
     }
     _seekPreview(segment->rangeStart() + kLoadedSeekOffset, true);
     QCoreApplication::processEvents();
+    _checkInsertedAudio(segment);
+}
+
+// A file inserted as music that holds no sound leaves nothing to hear: its
+// insertion is undone. The check waits for the inserted music, whatever
+// other segments finish loading first.
+void MainWindow::_checkInsertedAudio(const Segment* segment)
+{
+    // The pending events may have removed the segment.
+    if (!_checkAudio || !_isInProject(segment) || segment->type() != kMusic)
+        return;
+    _checkAudio = false;
+    if (segment->duration() > 0.0f)
+        return;
+    ProgressHUD::showMessage(tr("No audio contained"), this, kMessageMs);
+    applyHistory(true);
 }
 
 void MainWindow::_sendDrawingOrder()

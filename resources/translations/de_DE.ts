@@ -772,6 +772,10 @@ Aktuell: %1</translation>
         <translation>&lt;Kein Text&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>Keine Audiodaten enthalten</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>Vorgang konnte nicht aufgezeichnet werden</translation>
     </message>

@@ -772,6 +772,10 @@ Actual: %1</translation>
         <translation>&lt;Sin texto&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>No contiene audio</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>No se pudo registrar la operación</translation>
     </message>

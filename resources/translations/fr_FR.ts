@@ -772,6 +772,10 @@ Actuel : %1</translation>
         <translation>&lt;Aucun texte&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>Ne contient pas d&apos;audio</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>Impossible d’enregistrer l’opération</translation>
     </message>

@@ -772,6 +772,10 @@ Attuale: %1</translation>
         <translation>&lt;Nessun testo&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>Nessun audio contenuto</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>Impossibile registrare l’operazione</translation>
     </message>

@@ -772,6 +772,10 @@ Current: %1</source>
         <translation>&lt;テキストなし&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>オーディオが含まれていません</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>操作を記録できませんでした</translation>
     </message>

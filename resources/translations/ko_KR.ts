@@ -772,6 +772,10 @@ Current: %1</source>
         <translation>&lt;텍스트 없음&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>오디오가 포함되어 있지 않습니다</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>작업을 기록하지 못했습니다</translation>
     </message>

@@ -772,6 +772,10 @@ Atual: %1</translation>
         <translation>&lt;Sem texto&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>Não contém áudio</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>Falha ao registrar a operação</translation>
     </message>

@@ -772,6 +772,10 @@ Current: %1</source>
         <translation>&lt;Нет текста&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>Не содержит звука</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>Не удалось записать операцию</translation>
     </message>

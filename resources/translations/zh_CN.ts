@@ -772,6 +772,10 @@ Current: %1</source>
         <translation>&lt;无文字&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>不包含音频</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>无法记录操作</translation>
     </message>

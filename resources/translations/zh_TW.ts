@@ -772,6 +772,10 @@ Current: %1</source>
         <translation>&lt;無文字&gt;</translation>
     </message>
     <message>
+        <source>No audio contained</source>
+        <translation>不包含音訊</translation>
+    </message>
+    <message>
         <source>Failed to record operation</source>
         <translation>無法記錄操作</translation>
     </message>

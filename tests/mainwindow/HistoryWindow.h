@@ -54,6 +54,18 @@ public:
         _projectManager->setModified(true);
     }
 
+    // Inserts the way media insertion does: record, ask for the sound check,
+    // then place the new segment on the empty last track.
+    void insertCheckingAudio(Segment* segment)
+    {
+        _recordOperation();
+        _checkAudio = true;
+        SegmentWidget* widget = _newestTrack->addSegmentWidget(segment);
+        segment->setTrackId(_newestTrack->trackId());
+        _projectManager->addSegmentSorted(segment, widget);
+    }
+    bool checkingAudio() const { return _checkAudio; }
+
     void runWhenRenderIdle(void (HistoryWindow::*command)())
     {
         ASSERT_TRUE(waitFor([this] { return _engine->isRenderIdle(); }, 5000));

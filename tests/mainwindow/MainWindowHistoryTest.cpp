@@ -1,6 +1,8 @@
 #include "HistoryWindow.h"
 
 #include "AVSegment.h"
+#include "MusicSegment.h"
+#include "TextSegment.h"
 
 #include <QDir>
 #include <QImage>
@@ -251,4 +253,46 @@ TEST_F(HistoryTest, TheEditedSegmentAndTransitionAreEditedAgainAfterUndo)
     EXPECT_TRUE(editing->isEditing());
     EXPECT_EQ(editing->transitionId(), second);
     EXPECT_NEAR(caption->transitionStart(second), secondStart, 1e-4);
+}
+
+// Music without sound, inserted while the check is asked for, is taken out
+// again; a caption finishing first leaves the check waiting for the music,
+// and music with sound ends the check and stays.
+TEST_F(HistoryTest, InsertedMusicWithoutSoundIsUndone)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("video_only_4s.mp4")), dir + "/silent.mp4"));
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("tone440.wav")), dir + "/tone.wav"));
+    ProjectManager* manager = window->projectManager();
+
+    auto* later = new TextSegment(QStringLiteral("later"), 3.0f, 1.0f, window.get(), nullptr);
+    window->insertCheckingAudio(later);
+    // A loaded new segment moves the preview to its start.
+    ASSERT_TRUE(waitFor([&] { return std::abs(window->engine()->currentTime() - 3.01f) < 1e-3f; }, 20000));
+    EXPECT_TRUE(window->checkingAudio());
+
+    auto* tone = new MusicSegment(dir + "/tone.wav", 5.0f, QString(), QString(), window.get());
+    const QString toneUId = tone->uid();
+    window->insertCheckingAudio(tone);
+    ASSERT_TRUE(waitFor([&] { return !window->checkingAudio(); }, 20000));
+    EXPECT_GT(tone->duration(), 0.0f);
+    EXPECT_EQ(segmentByUId(*window, toneUId), tone);
+    EXPECT_TRUE(window->takeHeadsUps().isEmpty());
+
+    const int count = manager->segmentCount();
+    auto* silent = new MusicSegment(dir + "/silent.mp4", 8.0f, QString(), QString(), window.get());
+    const QString silentUId = silent->uid();
+    const auto silentSerial = uint32_t(silent->serialNumber());
+    window->insertCheckingAudio(silent);
+    ASSERT_TRUE(waitFor([&] { return segmentByUId(*window, silentUId) == nullptr; }, 20000));
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"No audio contained"});
+    EXPECT_FALSE(window->checkingAudio());
+    EXPECT_EQ(manager->segmentCount(), count);
+    EXPECT_EQ(window->composition()->findSegment(silentSerial), nullptr);
+    // Only the insertion is undone.
+    EXPECT_EQ(segmentByUId(*window, toneUId), tone);
+    EXPECT_NE(segmentByUId(*window, QStringLiteral("caption")), nullptr);
 }

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QGraphicsOpacityEffect>
+#include <QPointer>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,18 @@ public:
     using MainWindow::editScrollArea_beginDraggingTrackWidget;
     using MainWindow::editScrollArea_endDraggingTrackWidget;
     using MainWindow::editScrollArea_removeTrack;
+    using MainWindow::onActionUndoTriggered;
     int keepPositionSerial() const { return _keepPositionSerial; }
+
+    // Undo as the Undo action does. A busy renderer defers it, so this waits
+    // for the rebuild, which replaces every track.
+    bool undo()
+    {
+        QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
+        onActionUndoTriggered();
+        return waitFor([&] { return first.isNull(); }, 10000);
+    }
+    int undoSteps() const { return _projectManager->history().count(); }
 };
 
 struct Span {
@@ -465,4 +477,112 @@ TEST_F(MainWindowPlacement, OverwriteModeMoveCutsTheDestinationAndLeavesTheSourc
     EXPECT_EQ(cut[2]->text(), QStringLiteral("C"));
     EXPECT_NEAR(cut[2]->rangeStart(), 3.0f, 1e-4);
     EXPECT_NEAR(cut[2]->duration(), 1.0f, 1e-4);
+}
+
+// Every gesture below leaves one undo step; undoing it puts model and engine
+// back as they were, keeping the segments that survive.
+TEST_F(MainWindowPlacement, UndoingAMoveRestoresTheEarlierPlacement)
+{
+    std::vector<RecordBuilder> records = twoTracks();
+    OPEN_OR_SKIP(records);
+    Segment* a = find("A");
+    Segment* b = find("B");
+    Segment* c = find("C");
+    const int steps = window->undoSteps();
+
+    window->editScrollArea_moveSegmentToTrack(a, trackAt(1), 6.0f);
+    EXPECT_EQ(window->undoSteps(), steps + 1);
+    expectSpan(a, {6, 2});
+    expectSpan(b, {0, 1});
+    ASSERT_EQ(a->trackId(), c->trackId());
+
+    ASSERT_TRUE(window->undo());
+    EXPECT_EQ(find("A"), a);
+    EXPECT_EQ(find("B"), b);
+    expectSpan(a, {0, 2});
+    expectSpan(b, {2, 1});
+    expectSpan(c, {0, 4});
+    EXPECT_EQ(a->trackId(), trackAt(0)->trackId());
+    EXPECT_EQ(b->trackId(), trackAt(0)->trackId());
+    EXPECT_EQ(c->trackId(), trackAt(1)->trackId());
+    expectTimeline(3, 4.0f);
+}
+
+TEST_F(MainWindowPlacement, UndoingARemovalBringsTheSegmentBack)
+{
+    std::vector<RecordBuilder> records = oneTrack();
+    OPEN_OR_SKIP(records);
+    Segment* b = find("B");
+    const int32_t aSerial = find("A")->serialNumber();
+    const int steps = window->undoSteps();
+
+    window->editScrollArea_removeSegment(find("A"));
+    EXPECT_EQ(window->undoSteps(), steps + 1);
+    expectSpan(b, {0, 3});
+
+    ASSERT_TRUE(window->undo());
+    Segment* back = find("A");
+    ASSERT_NE(back, nullptr);
+    // Removed segments are gone for good: it comes back as a new one.
+    EXPECT_NE(back->serialNumber(), aSerial);
+    ASSERT_TRUE(waitFor([&] { return back->state() == 4 && engineSide(back) != nullptr; }, 20000));
+    expectSpan(back, {0, 2});
+    expectSpan(b, {2, 3});
+    EXPECT_EQ(find("B"), b);
+    EXPECT_EQ(back->trackId(), b->trackId());
+    expectTimeline(2, 5.0f);
+}
+
+TEST_F(MainWindowPlacement, UndoingATrackRemovalBringsTheTrackBack)
+{
+    std::vector<RecordBuilder> records = twoTracks();
+    OPEN_OR_SKIP(records);
+    Segment* c = find("C");
+    const int steps = window->undoSteps();
+
+    window->editScrollArea_removeTrack(trackAt(0));
+    EXPECT_EQ(window->undoSteps(), steps + 1);
+    expectTimeline(2, 4.0f);
+
+    ASSERT_TRUE(window->undo());
+    expectTimeline(3, 4.0f);
+    Segment* a = find("A");
+    Segment* b = find("B");
+    ASSERT_TRUE(a && b);
+    ASSERT_TRUE(waitFor([&] { return engineSide(a) && engineSide(b); }, 20000));
+    expectSpan(a, {0, 2});
+    expectSpan(b, {2, 1});
+    EXPECT_EQ(find("C"), c);
+    expectSpan(c, {0, 4});
+    EXPECT_EQ(a->trackId(), trackAt(0)->trackId());
+    EXPECT_EQ(b->trackId(), trackAt(0)->trackId());
+    EXPECT_EQ(trackAt(0)->trackType(), QStringLiteral("TEXT"));
+    EXPECT_EQ(c->trackId(), trackAt(1)->trackId());
+}
+
+// Only a drag that changed the order leaves a step.
+TEST_F(MainWindowPlacement, UndoingATrackReorderPutsTheTracksBack)
+{
+    std::vector<RecordBuilder> records = twoTracks();
+    OPEN_OR_SKIP(records);
+    TrackWidget* first = trackAt(0);
+    TrackWidget* second = trackAt(1);
+    const int steps = window->undoSteps();
+    window->editScrollArea_beginDraggingTrackWidget(second);
+    ASSERT_TRUE(window->timeline()->moveTrackWidget(second, first));
+    window->editScrollArea_endDraggingTrackWidget(second, true);
+    EXPECT_EQ(window->undoSteps(), steps + 1);
+    window->editScrollArea_beginDraggingTrackWidget(first);
+    window->editScrollArea_endDraggingTrackWidget(first, false);
+    EXPECT_EQ(window->undoSteps(), steps + 1);
+    ASSERT_EQ(window->projectManager()->segmentAt(0)->text(), QStringLiteral("C"));
+
+    ASSERT_TRUE(window->undo());
+    ProjectManager* manager = window->projectManager();
+    ASSERT_EQ(manager->segmentCount(), 3);
+    EXPECT_EQ(manager->segmentAt(0)->text(), QStringLiteral("A"));
+    EXPECT_EQ(manager->segmentAt(2)->text(), QStringLiteral("C"));
+    EXPECT_EQ(find("A")->trackId(), trackAt(0)->trackId());
+    EXPECT_EQ(find("C")->trackId(), trackAt(1)->trackId());
+    EXPECT_EQ(window->gutter()->buttonAt(0)->property("tag").toInt(), trackAt(0)->trackId());
 }
