@@ -252,7 +252,7 @@ protected:
     virtual void _toggleFullScreen() {}
     virtual bool _isMediaAreaCollapsed() const { return false; }
     virtual void createTaskbarProgress() {}
-    virtual void setTaskbarProgressValue(int) {}
+    virtual void setTaskbarProgressValue(float) {}
     virtual void hideTaskbarProgress() {}
     virtual void saveLayout() {}
 

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "MainWindow.h"
+
+class FullscreenControlWidget;
+class QAction;
+class QMenu;
+class SegmentInspectorWidget;
+class TaskbarProgress;
+class Ui_DesktopMainWindow;
+
+// The desktop editing window: the form with its three splitters (inspector
+// beside everything, preview over timeline, media library beside preview),
+// their sizes kept in the project's layout file, the preview control bar,
+// the menus and the taskbar progress. The editing logic is MainWindow's.
+class DesktopMainWindow : public MainWindow
+{
+    Q_OBJECT
+
+public:
+    // Starts opening the project. When that fails at once the window hides
+    // and deletes itself later; callers keep it in a QPointer and look at
+    // isOpenFailed() before showing it.
+    DesktopMainWindow(const QString& projectName, const QString& folderName, QWidget* parent = nullptr);
+    ~DesktopMainWindow() override;
+
+    bool isOpenFailed() const { return _openFailed; }
+
+    // The name the resolution button shows for a preview size level.
+    static QString previewQualityName(int level);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Layout
+    bool _isMediaAreaCollapsed() const override;
+
+    // Taskbar
+    void createTaskbarProgress() override;
+    void setTaskbarProgressValue(float fraction) override;
+    void hideTaskbarProgress() override;
+
+protected slots:
+    // Preview control bar
+    void onPlayPauseButtonClicked();
+    void onNextPositionButtonClicked();
+    void onPreviousPositionButtonClicked();
+    void onProjectSettingsButtonClicked();
+    void onPreviewScaleButtonClicked();
+    void onPreviewQualityButtonClicked();
+    void onFullscreenButtonClicked();
+    void onHideInspectorAreaButtonClicked();
+    // Splitters
+    void onMainSplitterMoved(int pos, int index);
+    void onTopAreaSplitterMoved(int pos, int index);
+    void onRootAreaSplitterMoved(int pos, int index);
+
+protected:
+    Ui_DesktopMainWindow* _ui = nullptr;
+    // Last open width of the inspector area; never below 300 when used.
+    int _inspectorAreaSize = 300;
+    // Last open width of the media area; -1 until known.
+    int _mediaAreaSize = -1;
+    // Height of the top area over the timeline; -1 until known.
+    int _previewAreaSize = -1;
+    // Made the first time a segment enters editing.
+    SegmentInspectorWidget* _segmentInspectorWidget = nullptr;
+    QAction* _mediaExplorerAction = nullptr;
+    QAction* _segmentInspectorAction = nullptr;
+    QMenu* _transitionMenu = nullptr;
+    // Exists only while the window is in full screen.
+    FullscreenControlWidget* _fullscreenControlWidget = nullptr;
+    // Exists only while an export runs.
+    TaskbarProgress* _taskbarProgress = nullptr;
+
+private:
+    void _takeFormWidgets();
+    void _setupSplitters();
+    void _restoreRootSplitter();
+    void _restoreTopSplitter();
+    void _styleControlBar();
+    void _connectControlBar();
+    void _setupInspectorArea();
+    void _updateControlBarForWidth(int width);
+    // The menu both preview buttons open: a title line, then one entry per choice.
+    QMenu* _createPreviewMenu(const QString& title);
+    // Runs the menu at the cursor and deletes it, unless the window went meanwhile.
+    void _execPreviewMenu(QMenu* menu);
+    void _applyPreviewScale(float scale);
+    void _applyPreviewQuality(int level);
+};
