@@ -256,6 +256,21 @@ protected:
     virtual void hideTaskbarProgress() {}
     virtual void saveLayout() {}
 
+    // Transient states and how they are left. Dismissal leaves the topmost
+    // one (full screen, range selection, then the selected tile's editing)
+    // and answers whether it left something.
+    virtual bool _dismissAllPopupsAndPreview();
+    void _exitRangeSelectionMode();
+    // Whether the window may switch to or from full screen now.
+    bool _isFullScreen() const { return _fullScreen; }
+    bool _isShowingHUD() const;
+    // The preview's position for the full-screen bar, and the mouse moved over it.
+    virtual void _updateFullscreenPosition(float) {}
+    virtual void _showFullscreenControls() {}
+    void _pausePlayback();
+    // Seeks the preview to the time at once and lets the picture arrive.
+    void _scrollLayoutNow(float time, bool exact);
+
     // Styles the panels the desktop window's form made and wires them to the window.
     void _initEditScrollArea();
     void _initGutterArea();

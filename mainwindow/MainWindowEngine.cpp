@@ -156,6 +156,7 @@ void MainWindow::onAVRenderProgressChanged(double time, double)
         return;
     _scrollToTime(float(time), false);
     _previewTimeChanged(float(time));
+    _updateFullscreenPosition(float(time));
 }
 
 void MainWindow::onAVRenderStatusChanged(int status)
