@@ -23,9 +23,10 @@ constexpr int kBarBottomGap = 100;
 
 void DesktopMainWindow::_toggleFullScreen()
 {
-    // The waiting overlay covers the window while it opens; switching
-    // layouts under it would move the preview out from under the engine's set-up.
-    if (_isShowingHUD())
+    // The waiting overlay covers the window while it opens, and the crop
+    // editor is placed over the preview where it is: neither may see the
+    // preview move.
+    if (_isShowingHUD() || _isCropEditing())
         return;
     MainWindow::_toggleFullScreen();
     if (_fullScreen)

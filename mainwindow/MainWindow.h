@@ -22,6 +22,7 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
@@ -261,9 +262,13 @@ protected:
     // and answers whether it left something.
     virtual bool _dismissAllPopupsAndPreview();
     void _exitRangeSelectionMode();
+    // Leaves crop and feathering editing; with apply, the widget's values
+    // go to the segment, or to the edited side of its selected transition.
+    void _endCropEditing(bool apply);
     // Whether the window may switch to or from full screen now.
     bool _isFullScreen() const { return _fullScreen; }
     bool _isShowingHUD() const;
+    bool _isCropEditing() const { return !_cropWidget.isNull(); }
     // The preview's position for the full-screen bar, and the mouse moved over it.
     virtual void _updateFullscreenPosition(float) {}
     virtual void _showFullscreenControls() {}
@@ -444,6 +449,8 @@ protected:
     // The empty track at the bottom of the timeline, null when there is none.
     QPointer<TrackWidget> _newestTrack;
     ProgressHUD* _waitingHUD = nullptr;
+    // Present only while crop and feathering are edited.
+    QPointer<CropWidget> _cropWidget;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
 
@@ -479,5 +486,6 @@ private:
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();
     Segment* _timelineEditingSegment() const;
+    void _applyCrop(Segment* segment, int transitionId);
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
 };

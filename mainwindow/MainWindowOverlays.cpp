@@ -3,13 +3,92 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
+#include "CropWidget.h"
 #include "EditScrollArea.h"
+#include "MediaExplorer.h"
 #include "PointerWidget.h"
 #include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "Segment.h"
 #include "SegmentWidget.h"
 #include "TimelineMetrics.h"
 
 #include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+constexpr int32_t kCropTopLeftProperty = 8;
+constexpr int32_t kCropBottomRightProperty = 9;
+constexpr int32_t kFeatheringX0Property = 71;
+
+// Corners and feathering (left, top, right, bottom) of one crop.
+struct CropValues
+{
+    QPointF topLeft;
+    QPointF bottomRight;
+    std::array<float, 4> feathering{};
+
+    bool operator==(const CropValues& other) const
+    {
+        // QPointF's equality is fuzzy; the feathering values compare exactly.
+        return topLeft == other.topLeft && bottomRight == other.bottomRight && feathering == other.feathering;
+    }
+};
+
+CropValues cropOf(const CropWidget* widget)
+{
+    const QRectF rect = widget->cropRect();
+    return {rect.topLeft(), rect.bottomRight(),
+            {widget->featheringLeft(), widget->featheringTop(), widget->featheringRight(), widget->featheringBottom()}};
+}
+
+CropValues cropOf(const Segment* segment)
+{
+    return {segment->cropTopLeft(), segment->cropBottomRight(),
+            {segment->featheringX0(), segment->featheringY0(), segment->featheringX1(), segment->featheringY1()}};
+}
+
+CropValues cropOf(const Segment* segment, int tId, bool begin)
+{
+    return {segment->transitionCropTopLeft(tId, begin), segment->transitionCropBottomRight(tId, begin),
+            {segment->transitionFeatheringX0(tId, begin), segment->transitionFeatheringY0(tId, begin),
+             segment->transitionFeatheringX1(tId, begin), segment->transitionFeatheringY1(tId, begin)}};
+}
+
+void storeCrop(Segment* segment, const CropValues& crop)
+{
+    segment->setCropTopLeft(crop.topLeft);
+    segment->setCropBottomRight(crop.bottomRight);
+    segment->setFeatheringX0(crop.feathering[0]);
+    segment->setFeatheringY0(crop.feathering[1]);
+    segment->setFeatheringX1(crop.feathering[2]);
+    segment->setFeatheringY1(crop.feathering[3]);
+}
+
+void storeCrop(Segment* segment, int tId, bool begin, const CropValues& crop)
+{
+    segment->setTransitionCropTopLeft(tId, begin, crop.topLeft);
+    segment->setTransitionCropBottomRight(tId, begin, crop.bottomRight);
+    segment->setTransitionFeatheringX0(tId, begin, crop.feathering[0]);
+    segment->setTransitionFeatheringY0(tId, begin, crop.feathering[1]);
+    segment->setTransitionFeatheringX1(tId, begin, crop.feathering[2]);
+    segment->setTransitionFeatheringY1(tId, begin, crop.feathering[3]);
+}
+
+// The six engine properties of a crop, written by the given setter (the
+// segment's own or one side of a transition).
+template <typename Setter>
+void sendCrop(const CropValues& crop, Setter set)
+{
+    set(kCropTopLeftProperty, float(crop.topLeft.x()), float(crop.topLeft.y()));
+    set(kCropBottomRightProperty, float(crop.bottomRight.x()), float(crop.bottomRight.y()));
+    for (int side = 0; side < 4; ++side)
+        set(kFeatheringX0Property + side, crop.feathering[size_t(side)], 0.0f);
+}
+
+} // namespace
 
 bool MainWindow::_dismissAllPopupsAndPreview()
 {
@@ -19,6 +98,10 @@ bool MainWindow::_dismissAllPopupsAndPreview()
     }
     if (_timeline && _timeline->isRangeSelectionMode()) {
         _exitRangeSelectionMode();
+        return true;
+    }
+    if (_cropWidget) {
+        _endCropEditing(false);
         return true;
     }
     SegmentWidget* selected = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
@@ -60,4 +143,50 @@ void MainWindow::_scrollLayoutNow(float time, bool exact)
 {
     _seekPreview(time, exact);
     QCoreApplication::processEvents();
+}
+
+void MainWindow::_endCropEditing(bool apply)
+{
+    if (!_cropWidget)
+        return;
+    SegmentWidget* tile = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    if (apply && tile && tile->segment())
+        _applyCrop(tile->segment(), tile->transitionId());
+    delete _cropWidget.data();
+    _updatePlayPauseButton();
+    if (_timeline)
+        _timeline->setInteractive(true);
+    if (_mediaExplorer)
+        _mediaExplorer->setInteractive(true);
+    _seekPreview(_currentScrollTime(), true);
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::_applyCrop(Segment* segment, int transitionId)
+{
+    // The transition side as its writers store it: 1 the begin state, 0 the end.
+    const bool onTransition = transitionId > 0 && (_editingTransitionState == 0 || _editingTransitionState == 1);
+    const bool begin = _editingTransitionState == 1;
+    const CropValues edited = cropOf(_cropWidget);
+    const CropValues current = onTransition ? cropOf(segment, transitionId, begin) : cropOf(segment);
+    if (edited == current)
+        return;
+    _projectManager->pushUndoSnapshot(_projectName, _folderName);
+    _projectManager->setModified(true);
+    const int32_t id = segment->serialNumber();
+    if (onTransition) {
+        storeCrop(segment, transitionId, begin, edited);
+        if (_engine)
+            sendCrop(edited, [&](int32_t property, float a, float b) {
+                _engine->setAnimationState(id, transitionId, begin, property, a, b);
+            });
+    } else {
+        storeCrop(segment, edited);
+        if (_engine)
+            sendCrop(edited, [&](int32_t property, float a, float b) {
+                _engine->setSegmentProperty(id, property, a, b, 0.0f, 0.0f);
+            });
+    }
+    if (_engine)
+        _engine->requestRedraw();
 }

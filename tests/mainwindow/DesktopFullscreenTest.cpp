@@ -1,12 +1,14 @@
 #include "DesktopMainWindow.h"
 
 #include "AVGLWidget.h"
+#include "CropWidget.h"
 #include "EditScrollArea.h"
 #include "FullscreenControlWidget.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
+#include "Segment.h"
 #include "SegmentWidget.h"
 
 #include <QApplication>
@@ -28,6 +30,8 @@ public:
     using DesktopMainWindow::DesktopMainWindow;
     using DesktopMainWindow::_currentScrollTime;
     using DesktopMainWindow::_dismissAllPopupsAndPreview;
+    using DesktopMainWindow::_endCropEditing;
+    using DesktopMainWindow::_finishClosing;
     using DesktopMainWindow::_togglePlayback;
 
     bool isFullScreenMode() const { return _fullScreen; }
@@ -36,6 +40,14 @@ public:
     AVGLWidget* preview() const { return _previewWidget; }
     QWidget* previewArea() const { return _previewArea; }
     EditScrollArea* timeline() const { return _timeline; }
+    CropWidget* cropWidget() const { return _cropWidget; }
+    void startCrop(const QRectF& rect, float left, float top, float right, float bottom)
+    {
+        _cropWidget = new CropWidget(centralWidget());
+        _cropWidget->setCropRect(rect);
+        _cropWidget->setFeathering(left, top, right, bottom);
+    }
+    void setTransitionSide(int state) { _editingTransitionState = state; }
     FullscreenControlWidget* bar() const { return findChild<FullscreenControlWidget*>(); }
     QSplitter* mainSplitter() const { return findChild<QSplitter*>(QStringLiteral("mainSplitter")); }
     QBoxLayout* rightAreaLayout() const { return findChild<QBoxLayout*>(QStringLiteral("rightAreaVerticalLayout")); }
@@ -56,7 +68,13 @@ protected:
         QApplication::setActiveWindow(window);
     }
 
-    void TearDown() override { delete window; }
+    // The closing step stops the engine threads, which call back into the window.
+    void TearDown() override
+    {
+        if (window->preview())
+            window->_finishClosing();
+        delete window;
+    }
 
     void pressToggleShortcut()
     {
@@ -74,6 +92,17 @@ protected:
         EXPECT_EQ(topLeft.x(), (central->width() - bar->width()) / 2);
         EXPECT_EQ(topLeft.y() + bar->height(), central->height() - 100);
     }
+
+    SegmentWidget* selectFirstTile()
+    {
+        auto tiles = window->timeline()->findChildren<SegmentWidget*>();
+        if (tiles.isEmpty() || !tiles.first()->segment())
+            return nullptr;
+        window->timeline()->setSelectedSegmentWidget(tiles.first());
+        return tiles.first();
+    }
+
+    int undoSteps() const { return window->projectManager()->history().size(); }
 
     IsolatedSettings settings;
     TemporaryProduct product;
@@ -170,4 +199,111 @@ TEST_F(DesktopFullscreenTest, DismissalLeavesFullScreenThenRangeSelectionThenThe
 
     window->timeline()->setSelectedSegmentWidget(nullptr);
     EXPECT_FALSE(window->_dismissAllPopupsAndPreview());
+}
+
+namespace {
+
+const QRectF kEditedCrop(QPointF(0.1, 0.2), QPointF(0.7, 0.9));
+
+// The model keeps single precision.
+void expectPoint(const QPointF& actual, const QPointF& expected)
+{
+    EXPECT_NEAR(actual.x(), expected.x(), 1e-6);
+    EXPECT_NEAR(actual.y(), expected.y(), 1e-6);
+}
+
+void expectCrop(const Segment* segment, int tId, bool begin, const QRectF& rect)
+{
+    SCOPED_TRACE(begin ? "begin" : "end");
+    expectPoint(segment->transitionCropTopLeft(tId, begin), rect.topLeft());
+    expectPoint(segment->transitionCropBottomRight(tId, begin), rect.bottomRight());
+}
+
+} // namespace
+
+TEST_F(DesktopFullscreenTest, AppliedCropReachesTheSegmentAsOneUndoStep)
+{
+    SegmentWidget* tile = selectFirstTile();
+    ASSERT_NE(tile, nullptr);
+    Segment* segment = tile->segment();
+    const int steps = undoSteps();
+    window->startCrop(kEditedCrop, 0.05f, 0.1f, 0.15f, 0.2f);
+    window->_endCropEditing(true);
+    EXPECT_EQ(window->cropWidget(), nullptr);
+    expectPoint(segment->cropTopLeft(), kEditedCrop.topLeft());
+    expectPoint(segment->cropBottomRight(), kEditedCrop.bottomRight());
+    EXPECT_EQ(segment->featheringX0(), 0.05f);
+    EXPECT_EQ(segment->featheringY0(), 0.1f);
+    EXPECT_EQ(segment->featheringX1(), 0.15f);
+    EXPECT_EQ(segment->featheringY1(), 0.2f);
+    EXPECT_TRUE(window->projectManager()->isModified());
+    EXPECT_EQ(undoSteps(), steps + 1);
+}
+
+TEST_F(DesktopFullscreenTest, UnchangedOrDiscardedCropLeavesNoTrace)
+{
+    SegmentWidget* tile = selectFirstTile();
+    ASSERT_NE(tile, nullptr);
+    Segment* segment = tile->segment();
+    const QRectF original(segment->cropTopLeft(), segment->cropBottomRight());
+    window->projectManager()->setModified(false);
+    const int steps = undoSteps();
+
+    window->startCrop(original, segment->featheringX0(), segment->featheringY0(), segment->featheringX1(),
+                      segment->featheringY1());
+    window->_endCropEditing(true);
+    EXPECT_EQ(undoSteps(), steps);
+    EXPECT_FALSE(window->projectManager()->isModified());
+
+    window->startCrop(kEditedCrop, 0.3f, 0.3f, 0.3f, 0.3f);
+    // The editor is the first thing a dismissal leaves, before the tile's editing.
+    tile->setEditing(true, false);
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_EQ(window->cropWidget(), nullptr);
+    EXPECT_TRUE(tile->isEditing());
+    expectPoint(segment->cropTopLeft(), original.topLeft());
+    EXPECT_NE(segment->featheringX0(), 0.3f);
+    EXPECT_EQ(undoSteps(), steps);
+}
+
+TEST_F(DesktopFullscreenTest, CropOfAnEditedTransitionLandsOnTheSideBeingEdited)
+{
+    SegmentWidget* tile = selectFirstTile();
+    ASSERT_NE(tile, nullptr);
+    Segment* segment = tile->segment();
+    const int tId = segment->addTransitionAtTime(std::min(1.0f, segment->duration() / 2.0f), segment->rangeStart());
+    ASSERT_GT(tId, 0);
+    const QRectF original(segment->transitionCropTopLeft(tId, false), segment->transitionCropBottomRight(tId, false));
+    ASSERT_NE(original, kEditedCrop);
+    tile->setTransitionId(tId, true);
+
+    // 1: the begin state is edited.
+    window->setTransitionSide(1);
+    window->startCrop(kEditedCrop, 0.1f, 0.1f, 0.1f, 0.1f);
+    window->_endCropEditing(true);
+    expectCrop(segment, tId, true, kEditedCrop);
+    expectCrop(segment, tId, false, original);
+    EXPECT_EQ(segment->transitionFeatheringX0(tId, true), 0.1f);
+    EXPECT_NE(segment->transitionFeatheringX0(tId, false), 0.1f);
+
+    // 0: the end state.
+    const QRectF endCrop(QPointF(0.25, 0.25), QPointF(0.5, 0.75));
+    window->setTransitionSide(0);
+    window->startCrop(endCrop, 0.2f, 0.2f, 0.2f, 0.2f);
+    window->_endCropEditing(true);
+    expectCrop(segment, tId, false, endCrop);
+    expectCrop(segment, tId, true, kEditedCrop);
+    EXPECT_EQ(segment->transitionFeatheringY1(tId, false), 0.2f);
+    // The segment's own crop stays as it was.
+    EXPECT_NE(QRectF(segment->cropTopLeft(), segment->cropBottomRight()), endCrop);
+}
+
+TEST_F(DesktopFullscreenTest, FullScreenIsRefusedWhileCropping)
+{
+    window->startCrop(kEditedCrop, 0.0f, 0.0f, 0.0f, 0.0f);
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    window->_endCropEditing(false);
+    pressToggleShortcut();
+    EXPECT_TRUE(window->isFullScreenMode());
 }
