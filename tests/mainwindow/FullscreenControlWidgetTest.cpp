@@ -1,12 +1,12 @@
 #include "FullscreenControlWidget.h"
 
+#include "../foundation/SliderPopupTestSupport.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -36,19 +36,7 @@ protected:
         QObject::connect(&bar, &FullscreenControlWidget::needToPlay, &bar, [this] { ++resumes; });
     }
 
-    QPoint handleCentre() const
-    {
-        QStyleOptionSlider option;
-        option.initFrom(slider);
-        option.orientation = slider->orientation();
-        option.minimum = slider->minimum();
-        option.maximum = slider->maximum();
-        option.sliderPosition = slider->sliderPosition();
-        option.sliderValue = slider->value();
-        return slider->style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-            .center();
-    }
+    QPoint handleCentre() const { return sliderHandleRect(slider).center(); }
 
     void drag(int dx)
     {
