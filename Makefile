@@ -13,12 +13,8 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the editor exists, run shows the engine tool at work and then the
-# interface's widgets in the gallery window.
 run: build
-	./$(BUILD)/tools/engine-demo/engine-demo easing 6 --steps 5
-	./$(BUILD)/tools/engine-demo/engine-demo gl-info
-	./$(BUILD)/tools/ui-gallery/ui-gallery
+	./$(BUILD)/vidorna
 
 test: build
 	bash scripts/run-tests $(BUILD)

@@ -71,8 +71,10 @@ MainWindow::~MainWindow()
         _timeline->setSelectedSegmentWidget(nullptr);
     _autosaveTimer->stop();
     // A window dropped without its closing step still has a loader that
-    // writes into the project manager.
-    delete _projectLoader.data();
+    // writes into the project manager, and render and loading threads that
+    // call back into the window: stop them before anything goes.
+    if (_projectManager)
+        _releaseEngine();
     _thumbnailsCache->saveAll();
     delete _thumbnailsCache;
     delete _projectManager;

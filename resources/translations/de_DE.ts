@@ -85,6 +85,85 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25 %</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>Film exportieren</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>Vorschau im Vollbild</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>Filmeinstellungen</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Nächste Position</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>Kein Abschnitt in Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>Vorschauauflösung</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>Vorschaugröße</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>Vorschauauflösung</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>Vorschaugröße</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Vorherige Position</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

@@ -85,6 +85,85 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25 %</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>Exportar la película</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>Vista previa a pantalla completa</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>Configuración de la película</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Posición siguiente</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>Ningún segmento en edición</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>Resolución de vista previa</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>Escala de vista previa</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>Resolución de vista previa</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>Escala de vista previa</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Posición anterior</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

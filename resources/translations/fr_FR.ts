@@ -85,6 +85,85 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25 %</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>Exporter le film</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>Aperçu en plein écran</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>Réglages du film</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Position suivante</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>Aucun segment en cours d&apos;édition</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>Résolution de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>Échelle de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>Résolution de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>Échelle de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Position précédente</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

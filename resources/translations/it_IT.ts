@@ -85,6 +85,85 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>Esporta il filmato</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>Anteprima a schermo intero</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Nascondi</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Finestra principale</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>Impostazioni del filmato</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Posizione successiva</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>Nessun segmento in modifica</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>Risoluzione anteprima</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>Scala anteprima</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>Risoluzione anteprima</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>Scala anteprima</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Posizione precedente</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

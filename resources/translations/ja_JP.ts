@@ -85,6 +85,85 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>ムービーを書き出す</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>全画面プレビュー</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隠す</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>メインウィンドウ</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>ムービーの設定</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>次の位置</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>編集中のセグメントはありません</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>プレビューの解像度</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>プレビューの拡大率</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>プレビューの解像度</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>プレビューの拡大率</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>前の位置</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

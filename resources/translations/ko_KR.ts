@@ -85,6 +85,85 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>동영상 내보내기</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>전체 화면 미리보기</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>숨기기</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>메인 창</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>동영상 설정</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>다음 위치</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>편집 중인 세그먼트가 없습니다</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시 정지</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>미리보기 해상도</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>미리보기 배율</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>미리보기 해상도</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>미리보기 배율</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>이전 위치</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

@@ -85,6 +85,85 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>Exportar o filme</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>Pré-visualização em tela cheia</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Janela principal</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>Configurações do filme</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Próxima posição</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>Nenhum segmento em edição</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausar</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>Resolução da pré-visualização</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>Escala da pré-visualização</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>Resolução da pré-visualização</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>Escala da pré-visualização</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Posição anterior</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

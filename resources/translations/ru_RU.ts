@@ -85,6 +85,85 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>Экспортировать фильм</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>Предпросмотр во весь экран</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>Главное окно</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>Настройки фильма</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Следующая позиция</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>Нет редактируемого фрагмента</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>Разрешение предпросмотра</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>Масштаб предпросмотра</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>Разрешение предпросмотра</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>Масштаб предпросмотра</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Предыдущая позиция</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

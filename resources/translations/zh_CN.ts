@@ -85,6 +85,85 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>导出影片</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>全屏预览</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>主窗口</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>影片设置</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>下一个位置</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>没有正在编辑的片段</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>预览分辨率</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>预览缩放</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>预览分辨率</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>预览缩放</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>上一个位置</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

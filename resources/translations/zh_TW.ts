@@ -85,6 +85,85 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DesktopMainWindow</name>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation>25%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50%</translation>
+    </message>
+    <message>
+        <source>540p</source>
+        <translation>540p</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75%</translation>
+    </message>
+    <message>
+        <source>Export the movie</source>
+        <translation>匯出影片</translation>
+    </message>
+    <message>
+        <source>Fullscreen Preview</source>
+        <translation>全螢幕預覽</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隱藏</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>主視窗</translation>
+    </message>
+    <message>
+        <source>Movie configuration</source>
+        <translation>影片設定</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>下一個位置</translation>
+    </message>
+    <message>
+        <source>No editing segment</source>
+        <translation>沒有正在編輯的片段</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Preview Resolution</source>
+        <translation>預覽解析度</translation>
+    </message>
+    <message>
+        <source>Preview Scale</source>
+        <translation>預覽縮放</translation>
+    </message>
+    <message>
+        <source>Preview resolution</source>
+        <translation>預覽解析度</translation>
+    </message>
+    <message>
+        <source>Preview scale</source>
+        <translation>預覽縮放</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>上一個位置</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>

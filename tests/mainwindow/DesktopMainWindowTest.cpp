@@ -1,15 +1,26 @@
 #include "DesktopMainWindow.h"
 
 #include "IsolatedSettings.h"
+#include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
 #include "ProjectTestSupport.h"
 #include "Util.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -23,9 +34,6 @@ class DesktopWindow : public DesktopMainWindow
 {
 public:
     using DesktopMainWindow::DesktopMainWindow;
-    using DesktopMainWindow::createTaskbarProgress;
-    using DesktopMainWindow::hideTaskbarProgress;
-    using DesktopMainWindow::setTaskbarProgressValue;
 
     ProgressHUD* waitingHUD() const { return _waitingHUD; }
     int previewSizeLevel() const { return _previewSizeLevel; }
@@ -37,14 +45,65 @@ public:
     {
         return findChild<T*>(QString::fromLatin1(name));
     }
+    QWidget* widget(const char* name) const { return part<QWidget>(name); }
     QSplitter* splitter(const char* name) const { return part<QSplitter>(name); }
     QPushButton* button(const char* name) const { return part<QPushButton>(name); }
+
+    // Shows the window at a size the screen holds and waits for its layout.
+    bool showLaidOut(const QSize& size)
+    {
+        resize(size);
+        show();
+        return QTest::qWaitForWindowExposed(this);
+    }
+    bool waitUntilOpen()
+    {
+        return waitFor([this] { return _previewWidget && _previewWidget->isValid() && !_waitingHUD; }, 60000);
+    }
 };
+
+// The first size of a splitter against the whole of both, within the
+// rounding a splitter does when it shares out its room.
+void expectShare(QSplitter* splitter, int numerator, int denominator)
+{
+    const QList<int> sizes = splitter->sizes();
+    ASSERT_EQ(sizes.size(), 2);
+    const int total = sizes[0] + sizes[1];
+    EXPECT_NEAR(sizes[0], total * numerator / denominator, 2) << sizes[0] << " of " << total;
+}
+
+// Picks the entry with the text from the next menu that pops up, by the keyboard.
+void chooseFromNextMenu(const QString& text)
+{
+    QTimer::singleShot(50, [text] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        menu->close();
+    });
+}
 
 class DesktopMainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(ProjectManager::copyExampleProjects()); }
+
+    // Layout values stored for the example as a previous session left them.
+    void storeLayout(const std::function<void(ProjectManager&)>& fill)
+    {
+        ProjectManager manager;
+        manager.setProjectName(kExample);
+        manager.setProjectFolder(kExamples);
+        fill(manager);
+        ASSERT_EQ(manager.saveLayout(), 0);
+    }
 
     IsolatedSettings settings;
     TemporaryProduct product;
@@ -58,20 +117,150 @@ TEST_F(DesktopMainWindowTest, TheExampleOpensInTheFormAndIsFoundAsTheEditorWindo
     ASSERT_FALSE(window.isOpenFailed());
     EXPECT_EQ(window.objectName(), QStringLiteral("DesktopMainWindow"));
     EXPECT_EQ(window.windowTitle(), kExample);
-    window.show();
+    ASSERT_TRUE(window.showLaidOut(QSize(1600, 900)));
     EXPECT_EQ(Util::mainWindow(), window.centralWidget());
-    for (const char* name : {"mainSplitter", "rootAreaSplitter", "topAreaSplitter"})
-        EXPECT_NE(window.splitter(name), nullptr) << name;
+    EXPECT_TRUE(window.statusBar()->isHidden());
     for (const char* name : {"previewScaleButton", "previewQualityButton", "fullscreenButton", "previousPosButton",
                              "playPauseButton", "nextPosButton", "undoButton", "projectSettingsButton", "shareButton",
                              "hideInspectorAreaButton"})
         EXPECT_NE(window.button(name), nullptr) << name;
     if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
         GTEST_SKIP() << "no OpenGL context for the preview";
-    ASSERT_TRUE(waitFor([&] { return window.waitingHUD() == nullptr; }, 60000));
+    ASSERT_TRUE(window.waitUntilOpen());
     EXPECT_GT(window.projectManager()->segmentCount(), 0);
-    // The preview surface fills the playback area inside the preview area.
-    QWidget* playback = window.part<QWidget>("playbackWidget");
+    // The preview surface sits in the playback area, laid out inside the preview area.
+    QWidget* playback = window.widget("playbackWidget");
     EXPECT_EQ(window.preview()->parentWidget(), playback);
-    EXPECT_EQ(playback->parentWidget(), window.part<QWidget>("previewAreaWidget"));
+    EXPECT_TRUE(window.widget("previewAreaWidget")->rect().contains(playback->geometry()));
+    EXPECT_GT(playback->width(), 231);
+
+    QTest::qWait(500);
+    const QImage shot = window.grab().toImage();
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    const QString path = QStringLiteral(VIDORNA_ARTEFACT_DIR "/desktop-main-window.png");
+    ASSERT_TRUE(shot.save(path));
+    const QImage saved(path);
+    EXPECT_EQ(saved.size(), window.size() * window.devicePixelRatio());
+    // The control bar's play button is drawn over the preview area's colour.
+    const QPoint play = window.button("playPauseButton")->mapTo(&window, window.button("playPauseButton")->rect().center());
+    EXPECT_NE(saved.pixel(play), qRgb(31, 32, 35));
+}
+
+TEST_F(DesktopMainWindowTest, WithoutAStoredLayoutTheAreasTakeTheirDefaultShares)
+{
+    DesktopWindow window(kExample, kExamples);
+    ASSERT_TRUE(window.showLaidOut(QSize(1800, 1000)));
+    EXPECT_EQ(window.splitter("mainSplitter")->sizes().value(1), 0);
+    expectShare(window.splitter("topAreaSplitter"), 2, 5);
+    expectShare(window.splitter("rootAreaSplitter"), 1, 2);
+    EXPECT_EQ(window.button("previewQualityButton")->text(), QStringLiteral("540p"));
+    EXPECT_EQ(window.previewSizeLevel(), 1);
+    // The media library is built in the open media area.
+    EXPECT_FALSE(window.widget("mediaAreaWidget")->findChildren<QWidget*>().isEmpty());
+}
+
+TEST_F(DesktopMainWindowTest, AStoredHiddenMediaAreaStaysShutWhateverItsSize)
+{
+    storeLayout([](ProjectManager& manager) {
+        manager.setMediaAreaSize(600);
+        manager.setMediaAreaHidden(true);
+        manager.setPreviewQuality(3);
+    });
+    DesktopWindow window(kExample, kExamples);
+    ASSERT_TRUE(window.showLaidOut(QSize(1800, 1000)));
+    EXPECT_EQ(window.splitter("topAreaSplitter")->sizes().value(0), 0);
+    EXPECT_TRUE(window.widget("mediaAreaWidget")->findChildren<QWidget*>().isEmpty());
+    EXPECT_EQ(window.button("previewQualityButton")->text(), QStringLiteral("1080p"));
+    EXPECT_EQ(window.previewSizeLevel(), 3);
+}
+
+TEST_F(DesktopMainWindowTest, StoredSizesBelowTheMinimumsAreRaised)
+{
+    storeLayout([](ProjectManager& manager) {
+        manager.setMediaAreaSize(100);
+        manager.setPreviewAreaSize(50);
+        manager.setPreviewQuality(-1);
+    });
+    DesktopWindow window(kExample, kExamples);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(window.showLaidOut(screen.size()));
+    // Shared out in the proportions of 350 and 200 against the screen.
+    const QList<int> top = window.splitter("topAreaSplitter")->sizes();
+    EXPECT_NEAR(double(top[0]) / (top[0] + top[1]), 350.0 / screen.width(), 0.01);
+    const QList<int> root = window.splitter("rootAreaSplitter")->sizes();
+    EXPECT_NEAR(double(root[0]) / (root[0] + root[1]), 200.0 / screen.height(), 0.01);
+    EXPECT_EQ(window.button("previewQualityButton")->text(), QStringLiteral("540p"));
+    EXPECT_EQ(window.previewSizeLevel(), 1);
+}
+
+TEST_F(DesktopMainWindowTest, ANarrowPreviewDropsTheMenusThenThePositionButtons)
+{
+    DesktopWindow window(kExample, kExamples);
+    ASSERT_TRUE(window.showLaidOut(QSize(1600, 900)));
+    QWidget* previewArea = window.widget("previewAreaWidget");
+    const auto shown = [&window](const char* name) { return !window.button(name)->isHidden(); };
+    previewArea->resize(499, previewArea->height());
+    EXPECT_FALSE(shown("previewScaleButton"));
+    EXPECT_FALSE(shown("previewQualityButton"));
+    EXPECT_TRUE(shown("previousPosButton"));
+    EXPECT_TRUE(shown("nextPosButton"));
+    previewArea->resize(299, previewArea->height());
+    EXPECT_FALSE(shown("previewScaleButton"));
+    EXPECT_FALSE(shown("previousPosButton"));
+    EXPECT_FALSE(shown("nextPosButton"));
+    EXPECT_TRUE(shown("playPauseButton"));
+    previewArea->resize(500, previewArea->height());
+    EXPECT_TRUE(shown("previewScaleButton"));
+    EXPECT_TRUE(shown("previewQualityButton"));
+    EXPECT_TRUE(shown("previousPosButton"));
+    EXPECT_TRUE(shown("nextPosButton"));
+}
+
+TEST_F(DesktopMainWindowTest, ThePreviewMenusSetResolutionAndScale)
+{
+    DesktopWindow window(kExample, kExamples);
+    ASSERT_TRUE(window.showLaidOut(QSize(1600, 900)));
+    if (!window.waitUntilOpen())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    chooseFromNextMenu(QStringLiteral("720p"));
+    QTest::mouseClick(window.button("previewQualityButton"), Qt::LeftButton);
+    EXPECT_EQ(window.previewSizeLevel(), 2);
+    EXPECT_EQ(window.button("previewQualityButton")->text(), QStringLiteral("720p"));
+    // Closing the menu without a choice changes nothing.
+    chooseFromNextMenu(QString());
+    QTest::mouseClick(window.button("previewQualityButton"), Qt::LeftButton);
+    EXPECT_EQ(window.previewSizeLevel(), 2);
+    EXPECT_EQ(window.findChildren<QMenu*>().size(), 0);
+
+    QWidget* playback = window.widget("playbackWidget");
+    const int fullWidth = playback->width();
+    chooseFromNextMenu(QStringLiteral("50%"));
+    QTest::mouseClick(window.button("previewScaleButton"), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(window.previewScale(), 0.5f);
+    EXPECT_EQ(window.button("previewScaleButton")->text(), QStringLiteral("50%"));
+    EXPECT_NEAR(playback->width(), fullWidth / 2, 2);
+}
+
+// A project whose properties cannot be read reports it and leaves; the
+// caller sees the failure at once and the folder is left as it was.
+TEST_F(DesktopMainWindowTest, AProjectThatCannotOpenIsReportedAndTheWindowGoes)
+{
+    const QString properties = ProjectManager::propertiesXmlPath(kExample, kExamples);
+    writeFile(properties, "<Properties version=");
+    QString title;
+    ModalDialogAnswerer answerer([&title](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            title = box->windowTitle();
+            box->accept();
+        }
+    });
+    QPointer<DesktopWindow> window = new DesktopWindow(kExample, kExamples);
+    EXPECT_TRUE(answerer.answered());
+    EXPECT_EQ(title, QStringLiteral("Open Project Failed"));
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isOpenFailed());
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(readFile(properties), QByteArray("<Properties version="));
 }
