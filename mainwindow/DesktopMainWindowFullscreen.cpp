@@ -23,10 +23,11 @@ constexpr int kBarBottomGap = 100;
 
 void DesktopMainWindow::_toggleFullScreen()
 {
-    // The waiting overlay covers the window while it opens, and the crop
-    // editor is placed over the preview where it is: neither may see the
-    // preview move.
-    if (_isShowingHUD() || _isCropEditing())
+    // The waiting overlay covers the window while it opens, and the inline
+    // editors are placed over the preview where it is: none may see the
+    // preview move into full screen. Leaving is always possible, or an
+    // editor opened in full screen would keep the window there for good.
+    if (!_fullScreen && (_isShowingHUD() || _isCropEditing() || _isTextEditing()))
         return;
     MainWindow::_toggleFullScreen();
     if (_fullScreen)

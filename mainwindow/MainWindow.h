@@ -40,6 +40,7 @@ class QSlider;
 class QTimer;
 class RulerScrollArea;
 class SegmentWidget;
+class TextEditWidget;
 class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
@@ -265,10 +266,14 @@ protected:
     // Leaves crop and feathering editing; with apply, the widget's values
     // go to the segment, or to the edited side of its selected transition.
     void _endCropEditing(bool apply);
+    // Leaves inline text editing; with apply, the typed text becomes the
+    // selected text segment's.
+    void _endTextEditing(bool apply);
     // Whether the window may switch to or from full screen now.
     bool _isFullScreen() const { return _fullScreen; }
     bool _isShowingHUD() const;
     bool _isCropEditing() const { return !_cropWidget.isNull(); }
+    bool _isTextEditing() const { return !_textEditor.isNull(); }
     // The preview's position for the full-screen bar, and the mouse moved over it.
     virtual void _updateFullscreenPosition(float) {}
     virtual void _showFullscreenControls() {}
@@ -451,6 +456,8 @@ protected:
     ProgressHUD* _waitingHUD = nullptr;
     // Present only while crop and feathering are edited.
     QPointer<CropWidget> _cropWidget;
+    // Present only while a text segment is edited in place.
+    QPointer<TextEditWidget> _textEditor;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
 
@@ -487,5 +494,7 @@ private:
     void _sendDrawingOrder();
     Segment* _timelineEditingSegment() const;
     void _applyCrop(Segment* segment, int transitionId);
+    // The timeline, the library and the play button usable again after an inline editor.
+    void _restoreAfterEditing();
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
 };

@@ -11,6 +11,8 @@
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TextEditWidget.h"
+#include "TextSegment.h"
 #include "TimelineMetrics.h"
 
 #include <QCoreApplication>
@@ -100,6 +102,10 @@ bool MainWindow::_dismissAllPopupsAndPreview()
         _exitRangeSelectionMode();
         return true;
     }
+    if (_textEditor) {
+        _endTextEditing(false);
+        return true;
+    }
     if (_cropWidget) {
         _endCropEditing(false);
         return true;
@@ -153,13 +159,42 @@ void MainWindow::_endCropEditing(bool apply)
     if (apply && tile && tile->segment())
         _applyCrop(tile->segment(), tile->transitionId());
     delete _cropWidget.data();
+    _restoreAfterEditing();
+    _seekPreview(_currentScrollTime(), true);
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::_restoreAfterEditing()
+{
     _updatePlayPauseButton();
     if (_timeline)
         _timeline->setInteractive(true);
     if (_mediaExplorer)
         _mediaExplorer->setInteractive(true);
-    _seekPreview(_currentScrollTime(), true);
-    QCoreApplication::processEvents();
+}
+
+void MainWindow::_endTextEditing(bool apply)
+{
+    if (!_textEditor)
+        return;
+    SegmentWidget* tile = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    auto* segment = tile ? dynamic_cast<TextSegment*>(tile->segment()) : nullptr;
+    if (apply && segment) {
+        const QString text = _textEditor->toPlainText();
+        if (text != segment->text()) {
+            _projectManager->pushUndoSnapshot(_projectName, _folderName);
+            _projectManager->setModified(true);
+        }
+        segment->setText(text);
+        if (_engine) {
+            _engine->setText(segment->serialNumber(), text.toUtf8().constData());
+            _engine->requestRedraw();
+        }
+        _relayoutSegmentWidget(segment, false);
+    }
+    _textEditor->hide();
+    delete _textEditor.data();
+    _restoreAfterEditing();
 }
 
 void MainWindow::_applyCrop(Segment* segment, int transitionId)

@@ -10,6 +10,8 @@
 #include "ProjectTestSupport.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TextEditWidget.h"
+#include "TextSegment.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -31,6 +33,7 @@ public:
     using DesktopMainWindow::_currentScrollTime;
     using DesktopMainWindow::_dismissAllPopupsAndPreview;
     using DesktopMainWindow::_endCropEditing;
+    using DesktopMainWindow::_endTextEditing;
     using DesktopMainWindow::_finishClosing;
     using DesktopMainWindow::_togglePlayback;
 
@@ -48,6 +51,13 @@ public:
         _cropWidget->setFeathering(left, top, right, bottom);
     }
     void setTransitionSide(int state) { _editingTransitionState = state; }
+    TextEditWidget* textEditor() const { return _textEditor; }
+    void startTextEditing(const QString& text)
+    {
+        _textEditor = new TextEditWidget(_textEditParent);
+        _textEditor->setPlainText(text);
+        _textEditor->show();
+    }
     FullscreenControlWidget* bar() const { return findChild<FullscreenControlWidget*>(); }
     QSplitter* mainSplitter() const { return findChild<QSplitter*>(QStringLiteral("mainSplitter")); }
     QBoxLayout* rightAreaLayout() const { return findChild<QBoxLayout*>(QStringLiteral("rightAreaVerticalLayout")); }
@@ -100,6 +110,18 @@ protected:
             return nullptr;
         window->timeline()->setSelectedSegmentWidget(tiles.first());
         return tiles.first();
+    }
+
+    // The first tile of a text segment, selected.
+    SegmentWidget* selectTextTile()
+    {
+        for (SegmentWidget* tile : window->timeline()->findChildren<SegmentWidget*>()) {
+            if (dynamic_cast<TextSegment*>(tile->segment())) {
+                window->timeline()->setSelectedSegmentWidget(tile);
+                return tile;
+            }
+        }
+        return nullptr;
     }
 
     int undoSteps() const { return window->projectManager()->history().size(); }
@@ -306,4 +328,49 @@ TEST_F(DesktopFullscreenTest, FullScreenIsRefusedWhileCropping)
     window->_endCropEditing(false);
     pressToggleShortcut();
     EXPECT_TRUE(window->isFullScreenMode());
+}
+
+TEST_F(DesktopFullscreenTest, AppliedTextBecomesTheSegmentsAndOnlyAChangeIsAnUndoStep)
+{
+    SegmentWidget* tile = selectTextTile();
+    if (!tile)
+        GTEST_SKIP() << "the example project holds no text segment";
+    auto* segment = static_cast<TextSegment*>(tile->segment());
+    window->projectManager()->setModified(false);
+    const int steps = undoSteps();
+
+    window->startTextEditing(segment->text());
+    window->_endTextEditing(true);
+    EXPECT_EQ(window->textEditor(), nullptr);
+    EXPECT_EQ(undoSteps(), steps);
+    EXPECT_FALSE(window->projectManager()->isModified());
+
+    window->startTextEditing(QStringLiteral("Zwölf Boxkämpfer\njagen Viktor"));
+    window->_endTextEditing(true);
+    EXPECT_EQ(segment->text(), QStringLiteral("Zwölf Boxkämpfer\njagen Viktor"));
+    EXPECT_EQ(undoSteps(), steps + 1);
+    EXPECT_TRUE(window->projectManager()->isModified());
+}
+
+TEST_F(DesktopFullscreenTest, InFullScreenTheFirstDismissalLeavesItAndTheSecondDiscardsTheText)
+{
+    SegmentWidget* tile = selectTextTile();
+    if (!tile)
+        GTEST_SKIP() << "the example project holds no text segment";
+    auto* segment = static_cast<TextSegment*>(tile->segment());
+    const QString original = segment->text();
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+    window->startTextEditing(QStringLiteral("discarded"));
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_NE(window->textEditor(), nullptr);
+    // While the text is edited the window does not go back into full screen.
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_EQ(window->textEditor(), nullptr);
+    EXPECT_EQ(segment->text(), original);
 }
