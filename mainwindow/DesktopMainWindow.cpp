@@ -252,6 +252,8 @@ bool DesktopMainWindow::eventFilter(QObject* watched, QEvent* event)
         } else if (watched == _timeline) {
             _layoutTimelineOverlays();
         }
+    } else if (event->type() == QEvent::MouseMove) {
+        _showFullscreenControls();
     }
     return MainWindow::eventFilter(watched, event);
 }

@@ -40,6 +40,14 @@ protected:
     void setTaskbarProgressValue(float fraction) override;
     void hideTaskbarProgress() override;
 
+    // Full screen: the preview area alone fills the screen with the
+    // floating control bar over it.
+    void _toggleFullScreen() override;
+    void _updatePlayPauseButton() override;
+    void _updateFullscreenPosition(float time) override;
+    void _showFullscreenControls() override;
+    void resizeEvent(QResizeEvent* event) override;
+
 protected slots:
     // Preview control bar
     void onPlayPauseButtonClicked();
@@ -54,6 +62,10 @@ protected slots:
     void onMainSplitterMoved(int pos, int index);
     void onTopAreaSplitterMoved(int pos, int index);
     void onRootAreaSplitterMoved(int pos, int index);
+    // Full-screen bar
+    void fullscreenControlWidget_needToPlay();
+    void fullscreenControlWidget_pauseIfPlaying(bool& playing);
+    void fullscreenControlWidget_seekToPosition(int value);
 
 protected:
     Ui_DesktopMainWindow* _ui = nullptr;
@@ -141,4 +153,8 @@ private:
     void _setEditingMode(bool on, const QString& title, int mode);
     // The transition id of the tile being edited; 0 when none.
     int _editingTransitionId() const;
+    void _enterFullScreen();
+    void _leaveFullScreen();
+    void _createFullscreenControls();
+    void _placeFullscreenControls();
 };

@@ -27,6 +27,7 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
@@ -46,6 +47,7 @@ class QSlider;
 class QTimer;
 class RulerScrollArea;
 class SegmentWidget;
+class TextEditWidget;
 class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
@@ -297,7 +299,6 @@ protected:
     // given menu; null when no segment is at hand.
     virtual QMenu* _contextMenuForSegment(QWidget*) { return nullptr; }
     // The Escape key's step; true when it closed something.
-    virtual bool _dismissAllPopupsAndPreview() { return false; }
     // The segment of the tile being edited on the timeline, or null.
     Segment* _timelineEditingSegment() const;
 
@@ -349,6 +350,27 @@ protected:
     virtual void hideTaskbarProgress() {}
     virtual void saveLayout() {}
 
+    // Transient states and how they are left. Dismissal leaves the topmost
+    // one (full screen, range selection, then the selected tile's editing)
+    // and answers whether it left something.
+    virtual bool _dismissAllPopupsAndPreview();
+    void _exitRangeSelectionMode();
+    // Leaves crop and feathering editing; with apply, the widget's values
+    // go to the segment, or to the edited side of its selected transition.
+    void _endCropEditing(bool apply);
+    // Leaves inline text editing; with apply, the typed text becomes the
+    // selected text segment's.
+    void _endTextEditing(bool apply);
+    // Whether the window may switch to or from full screen now.
+    bool _isFullScreen() const { return _fullScreen; }
+    bool _isShowingHUD() const;
+    bool _isCropEditing() const { return !_cropWidget.isNull(); }
+    bool _isTextEditing() const { return !_textEditor.isNull(); }
+    // Called with every new preview time, from seeking and from playback progress
+    // (the full-screen bar follows it); and when the mouse moved over the preview.
+    virtual void _updateFullscreenPosition(float) {}
+    virtual void _showFullscreenControls() {}
+
     // Styles the panels the desktop window's form made and wires them to the window.
     void _initEditScrollArea();
     void _initGutterArea();
@@ -399,8 +421,6 @@ protected:
     // The window's play command.
     virtual void _togglePlayback();
     virtual void _updateEditingControls(float) {}
-    // Called with every new preview time, from seeking and from playback progress.
-    virtual void _previewTimeChanged(float) {}
     void adjustPlaybackArea();
     void _layoutTimelineOverlays();
     void applyPreviewSizeLevel(int level);
@@ -571,6 +591,10 @@ protected:
     // The empty track at the bottom of the timeline, null when there is none.
     QPointer<TrackWidget> _newestTrack;
     ProgressHUD* _waitingHUD = nullptr;
+    // Present only while crop and feathering are edited.
+    QPointer<CropWidget> _cropWidget;
+    // Present only while a text segment is edited in place.
+    QPointer<TextEditWidget> _textEditor;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
 
@@ -606,6 +630,9 @@ private:
     void _checkInsertedAudio(const Segment* segment);
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();
+    void _applyCrop(Segment* segment, int transitionId);
+    // The timeline, the library and the play button usable again after an inline editor.
+    void _restoreAfterEditing();
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
     // Placement helpers.
     void _cutSegmentStart(Segment* segment, float time);

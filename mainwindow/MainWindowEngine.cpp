@@ -168,7 +168,7 @@ void MainWindow::onAVRenderProgressChanged(double time, double)
     if (!_playing)
         return;
     _scrollToTime(float(time), false);
-    _previewTimeChanged(float(time));
+    _updateFullscreenPosition(float(time));
 }
 
 void MainWindow::onAVRenderStatusChanged(int status)

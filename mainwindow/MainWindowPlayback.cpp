@@ -140,7 +140,7 @@ void MainWindow::_seekPreview(float time, bool exact)
 {
     if (_engine)
         _engine->seek(time, exact);
-    _previewTimeChanged(time);
+    _updateFullscreenPosition(time);
 }
 
 Segment* MainWindow::_timelineEditingSegment() const

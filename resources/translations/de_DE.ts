@@ -481,6 +481,29 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Vorherige Position</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Nächste Position</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>Vollbild beenden</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -481,6 +481,29 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Posición anterior</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Posición siguiente</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -481,6 +481,29 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Position précédente</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Position suivante</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

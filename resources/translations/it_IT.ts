@@ -481,6 +481,29 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Posizione precedente</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Posizione successiva</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>Esci da schermo intero</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

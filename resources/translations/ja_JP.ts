@@ -481,6 +481,29 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>前の位置</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>次の位置</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>全画面表示を終了</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -481,6 +481,29 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>이전 위치</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시 정지</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>다음 위치</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>전체 화면 종료</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -481,6 +481,29 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Posição anterior</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausar</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Próxima posição</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>Sair da tela cheia</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -481,6 +481,29 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Предыдущая позиция</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Следующая позиция</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>Выйти из полноэкранного режима</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -481,6 +481,29 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>FullscreenControlWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>上一個位置</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>下一個位置</translation>
+    </message>
+    <message>
+        <source>Exit fullscreen</source>
+        <translation>結束全螢幕</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

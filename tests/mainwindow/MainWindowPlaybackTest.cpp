@@ -80,7 +80,7 @@ public:
 
 protected:
     void _updateEditingControls(float time) override { controlTimes << time; }
-    void _previewTimeChanged(float time) override { previewTimes << time; }
+    void _updateFullscreenPosition(float time) override { previewTimes << time; }
     void editScrollArea_grabSegmentScreen(Segment* segment) override { grabbed << segment; }
     void _togglePlayback() override
     {

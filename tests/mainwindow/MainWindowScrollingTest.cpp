@@ -99,7 +99,7 @@ public:
     QList<float> previewTimes;
 
 protected:
-    void _previewTimeChanged(float time) override { previewTimes << time; }
+    void _updateFullscreenPosition(float time) override { previewTimes << time; }
 };
 
 // The timeline part of the desktop window's form, 1080 wide, wired to the

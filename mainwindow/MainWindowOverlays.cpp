@@ -1,0 +1,215 @@
+// What covers the window for a while (full screen, a range selection, a
+// tile in editing) and the order in which a dismissal leaves it.
+#include "MainWindow.h"
+
+#include "AVEngine.h"
+#include "CropWidget.h"
+#include "EditScrollArea.h"
+#include "MediaExplorer.h"
+#include "PointerWidget.h"
+#include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "Segment.h"
+#include "SegmentWidget.h"
+#include "TextEditWidget.h"
+#include "TextSegment.h"
+#include "TimelineMetrics.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+constexpr int32_t kCropTopLeftProperty = 8;
+constexpr int32_t kCropBottomRightProperty = 9;
+constexpr int32_t kFeatheringX0Property = 71;
+
+// Corners and feathering (left, top, right, bottom) of one crop.
+struct CropValues
+{
+    QPointF topLeft;
+    QPointF bottomRight;
+    std::array<float, 4> feathering{};
+
+    bool operator==(const CropValues& other) const
+    {
+        // QPointF's equality is fuzzy; the feathering values compare exactly.
+        return topLeft == other.topLeft && bottomRight == other.bottomRight && feathering == other.feathering;
+    }
+};
+
+CropValues cropOf(const CropWidget* widget)
+{
+    const QRectF rect = widget->cropRect();
+    return {rect.topLeft(), rect.bottomRight(),
+            {widget->featheringLeft(), widget->featheringTop(), widget->featheringRight(), widget->featheringBottom()}};
+}
+
+CropValues cropOf(const Segment* segment)
+{
+    return {segment->cropTopLeft(), segment->cropBottomRight(),
+            {segment->featheringX0(), segment->featheringY0(), segment->featheringX1(), segment->featheringY1()}};
+}
+
+CropValues cropOf(const Segment* segment, int tId, bool begin)
+{
+    return {segment->transitionCropTopLeft(tId, begin), segment->transitionCropBottomRight(tId, begin),
+            {segment->transitionFeatheringX0(tId, begin), segment->transitionFeatheringY0(tId, begin),
+             segment->transitionFeatheringX1(tId, begin), segment->transitionFeatheringY1(tId, begin)}};
+}
+
+void storeCrop(Segment* segment, const CropValues& crop)
+{
+    segment->setCropTopLeft(crop.topLeft);
+    segment->setCropBottomRight(crop.bottomRight);
+    segment->setFeatheringX0(crop.feathering[0]);
+    segment->setFeatheringY0(crop.feathering[1]);
+    segment->setFeatheringX1(crop.feathering[2]);
+    segment->setFeatheringY1(crop.feathering[3]);
+}
+
+void storeCrop(Segment* segment, int tId, bool begin, const CropValues& crop)
+{
+    segment->setTransitionCropTopLeft(tId, begin, crop.topLeft);
+    segment->setTransitionCropBottomRight(tId, begin, crop.bottomRight);
+    segment->setTransitionFeatheringX0(tId, begin, crop.feathering[0]);
+    segment->setTransitionFeatheringY0(tId, begin, crop.feathering[1]);
+    segment->setTransitionFeatheringX1(tId, begin, crop.feathering[2]);
+    segment->setTransitionFeatheringY1(tId, begin, crop.feathering[3]);
+}
+
+// The six engine properties of a crop, written by the given setter (the
+// segment's own or one side of a transition).
+template <typename Setter>
+void sendCrop(const CropValues& crop, Setter set)
+{
+    set(kCropTopLeftProperty, float(crop.topLeft.x()), float(crop.topLeft.y()));
+    set(kCropBottomRightProperty, float(crop.bottomRight.x()), float(crop.bottomRight.y()));
+    for (int side = 0; side < 4; ++side)
+        set(kFeatheringX0Property + side, crop.feathering[size_t(side)], 0.0f);
+}
+
+} // namespace
+
+bool MainWindow::_dismissAllPopupsAndPreview()
+{
+    if (_fullScreen) {
+        _toggleFullScreen();
+        return true;
+    }
+    if (_timeline && _timeline->isRangeSelectionMode()) {
+        _exitRangeSelectionMode();
+        return true;
+    }
+    if (_textEditor) {
+        _endTextEditing(false);
+        return true;
+    }
+    if (_cropWidget) {
+        _endCropEditing(false);
+        return true;
+    }
+    SegmentWidget* selected = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    if (!selected)
+        return false;
+    selected->setEditing(false, true);
+    return true;
+}
+
+void MainWindow::_exitRangeSelectionMode()
+{
+    if (!_timeline || !_timeline->isRangeSelectionMode())
+        return;
+    if (_pointer) {
+        _pointer->setStyle(0);
+        _pointer->moveToX(float(TimelineMetrics::leftMargin()) + _pointerOffset, false);
+    }
+    _timeline->setRangeSelectionMode(false);
+    _timeline->setSelectionStart(0.0f);
+    _timeline->setSelectionEnd(0.0f);
+    _timeline->removeTrackOverlays();
+    _timeline->setSegmentFlagInverted(true);
+    if (_editAreaWidget)
+        _editAreaWidget->setEnabled(true);
+}
+
+bool MainWindow::_isShowingHUD() const
+{
+    return _waitingHUD && _waitingHUD->isVisible();
+}
+
+void MainWindow::_endCropEditing(bool apply)
+{
+    if (!_cropWidget)
+        return;
+    SegmentWidget* tile = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    if (apply && tile && tile->segment())
+        _applyCrop(tile->segment(), tile->transitionId());
+    delete _cropWidget.data();
+    _restoreAfterEditing();
+    _seekPreview(_currentScrollTime(), true);
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::_restoreAfterEditing()
+{
+    _updatePlayPauseButton();
+    if (_timeline)
+        _timeline->setInteractive(true);
+    if (_mediaExplorer)
+        _mediaExplorer->setInteractive(true);
+}
+
+void MainWindow::_endTextEditing(bool apply)
+{
+    if (!_textEditor)
+        return;
+    SegmentWidget* tile = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    auto* segment = tile ? dynamic_cast<TextSegment*>(tile->segment()) : nullptr;
+    if (apply && segment) {
+        const QString text = _textEditor->toPlainText();
+        if (text != segment->text()) {
+            _projectManager->pushUndoSnapshot(_projectName, _folderName);
+            _projectManager->setModified(true);
+        }
+        segment->setText(text);
+        if (_engine) {
+            _engine->setText(segment->serialNumber(), text.toUtf8().constData());
+            _engine->requestRedraw();
+        }
+        _relayoutSegmentWidget(segment, false);
+    }
+    _textEditor->hide();
+    delete _textEditor.data();
+    _restoreAfterEditing();
+}
+
+void MainWindow::_applyCrop(Segment* segment, int transitionId)
+{
+    // The transition side as its writers store it: 1 the begin state, 0 the end.
+    const bool onTransition = transitionId > 0 && (_editingTransitionState == 0 || _editingTransitionState == 1);
+    const bool begin = _editingTransitionState == 1;
+    const CropValues edited = cropOf(_cropWidget);
+    const CropValues current = onTransition ? cropOf(segment, transitionId, begin) : cropOf(segment);
+    if (edited == current)
+        return;
+    _projectManager->pushUndoSnapshot(_projectName, _folderName);
+    _projectManager->setModified(true);
+    const int32_t id = segment->serialNumber();
+    if (onTransition) {
+        storeCrop(segment, transitionId, begin, edited);
+        if (_engine)
+            sendCrop(edited, [&](int32_t property, float a, float b) {
+                _engine->setAnimationState(id, transitionId, begin, property, a, b);
+            });
+    } else {
+        storeCrop(segment, edited);
+        if (_engine)
+            sendCrop(edited, [&](int32_t property, float a, float b) {
+                _engine->setSegmentProperty(id, property, a, b, 0.0f, 0.0f);
+            });
+    }
+    if (_engine)
+        _engine->requestRedraw();
+}

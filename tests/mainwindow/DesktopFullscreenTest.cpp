@@ -1,0 +1,376 @@
+#include "DesktopMainWindow.h"
+
+#include "AVGLWidget.h"
+#include "CropWidget.h"
+#include "EditScrollArea.h"
+#include "FullscreenControlWidget.h"
+#include "IsolatedSettings.h"
+#include "OpeningWindow.h"
+#include "ProjectManager.h"
+#include "ProjectTestSupport.h"
+#include "Segment.h"
+#include "SegmentWidget.h"
+#include "TextEditWidget.h"
+#include "TextSegment.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The desktop window with its full-screen state opened to the tests.
+class FullscreenWindow : public DesktopMainWindow
+{
+public:
+    using DesktopMainWindow::DesktopMainWindow;
+    using DesktopMainWindow::_currentScrollTime;
+    using DesktopMainWindow::_dismissAllPopupsAndPreview;
+    using DesktopMainWindow::_endCropEditing;
+    using DesktopMainWindow::_endTextEditing;
+    using DesktopMainWindow::_finishClosing;
+    using DesktopMainWindow::_togglePlayback;
+
+    bool isFullScreenMode() const { return _fullScreen; }
+    bool playing() const { return _playing; }
+    bool ready() const { return _waitingHUD == nullptr; }
+    AVGLWidget* preview() const { return _previewWidget; }
+    QWidget* previewArea() const { return _previewArea; }
+    EditScrollArea* timeline() const { return _timeline; }
+    CropWidget* cropWidget() const { return _cropWidget; }
+    void startCrop(const QRectF& rect, float left, float top, float right, float bottom)
+    {
+        _cropWidget = new CropWidget(centralWidget());
+        _cropWidget->setCropRect(rect);
+        _cropWidget->setFeathering(left, top, right, bottom);
+    }
+    void setTransitionSide(int state) { _editingTransitionState = state; }
+    TextEditWidget* textEditor() const { return _textEditor; }
+    void startTextEditing(const QString& text)
+    {
+        _textEditor = new TextEditWidget(_textEditParent);
+        _textEditor->setPlainText(text);
+        _textEditor->show();
+    }
+    FullscreenControlWidget* bar() const { return findChild<FullscreenControlWidget*>(); }
+    QSplitter* mainSplitter() const { return findChild<QSplitter*>(QStringLiteral("mainSplitter")); }
+    QBoxLayout* rightAreaLayout() const { return findChild<QBoxLayout*>(QStringLiteral("rightAreaVerticalLayout")); }
+};
+
+class DesktopFullscreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ProjectManager::copyExampleProjects());
+        window = new FullscreenWindow(QStringLiteral("5-4-3-2-1-0"), QStringLiteral("Examples"));
+        ASSERT_FALSE(window->isOpenFailed());
+        window->show();
+        if (!waitFor([this] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        ASSERT_TRUE(waitFor([this] { return window->ready(); }, 60000));
+        QApplication::setActiveWindow(window);
+    }
+
+    // The closing step stops the engine threads, which call back into the window.
+    void TearDown() override
+    {
+        if (window->preview())
+            window->_finishClosing();
+        delete window;
+    }
+
+    void pressToggleShortcut()
+    {
+        QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+    }
+
+    // The bar centred, 100 px above the bottom of the central widget.
+    void expectBarPlaced()
+    {
+        FullscreenControlWidget* bar = window->bar();
+        ASSERT_NE(bar, nullptr);
+        const QWidget* central = window->centralWidget();
+        const QPoint topLeft = bar->mapTo(window->centralWidget(), QPoint(0, 0));
+        EXPECT_EQ(topLeft.x(), (central->width() - bar->width()) / 2);
+        EXPECT_EQ(topLeft.y() + bar->height(), central->height() - 100);
+    }
+
+    SegmentWidget* selectFirstTile()
+    {
+        auto tiles = window->timeline()->findChildren<SegmentWidget*>();
+        if (tiles.isEmpty() || !tiles.first()->segment())
+            return nullptr;
+        window->timeline()->setSelectedSegmentWidget(tiles.first());
+        return tiles.first();
+    }
+
+    // The first tile of a text segment, selected.
+    SegmentWidget* selectTextTile()
+    {
+        for (SegmentWidget* tile : window->timeline()->findChildren<SegmentWidget*>()) {
+            if (dynamic_cast<TextSegment*>(tile->segment())) {
+                window->timeline()->setSelectedSegmentWidget(tile);
+                return tile;
+            }
+        }
+        return nullptr;
+    }
+
+    int undoSteps() const { return window->projectManager()->history().size(); }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    FullscreenWindow* window = nullptr;
+};
+
+} // namespace
+
+TEST_F(DesktopFullscreenTest, ShortcutMovesThePreviewIntoTheScreenAndBack)
+{
+    QWidget* area = window->previewArea();
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+    EXPECT_EQ(area->parentWidget(), window->centralWidget());
+    EXPECT_TRUE(window->mainSplitter()->isHidden());
+    EXPECT_TRUE(window->menuBar()->isHidden());
+    EXPECT_TRUE(window->isFullScreen());
+    // Without a window manager the screen-filling size may never come: the
+    // placement is checked against whatever size the window has.
+    QCoreApplication::processEvents();
+    expectBarPlaced();
+    EXPECT_TRUE(window->bar()->isVisible());
+
+    for (const QSize& size : {QSize(1280, 720), QSize(1600, 900)}) {
+        window->resize(size);
+        ASSERT_TRUE(waitFor([&] { return window->centralWidget()->width() == size.width(); }, 3000));
+        expectBarPlaced();
+    }
+
+    // The menu bar is gone; the shortcut still reaches the window.
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_EQ(window->bar(), nullptr);
+    EXPECT_EQ(window->rightAreaLayout()->indexOf(area), 0);
+    EXPECT_FALSE(window->mainSplitter()->isHidden());
+    EXPECT_FALSE(window->menuBar()->isHidden());
+    EXPECT_FALSE(window->isFullScreen());
+}
+
+TEST_F(DesktopFullscreenTest, RefusedWhileTheWaitingOverlayIsUp)
+{
+    window->showWaitingHUD(QStringLiteral("busy"));
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_EQ(window->bar(), nullptr);
+    window->hideWaitingHUD();
+    pressToggleShortcut();
+    EXPECT_TRUE(window->isFullScreenMode());
+}
+
+TEST_F(DesktopFullscreenTest, SliderSeekAndPauseReachThePlayback)
+{
+    pressToggleShortcut();
+    FullscreenControlWidget* bar = window->bar();
+    ASSERT_NE(bar, nullptr);
+    const float duration = window->projectManager()->duration();
+    ASSERT_GT(duration, 1.0f);
+
+    emit bar->seekToPosition(50);
+    // Within one timeline pixel of half the length.
+    EXPECT_NEAR(window->_currentScrollTime(), duration / 2.0f, 0.05f);
+
+    window->_togglePlayback();
+    ASSERT_TRUE(waitFor([this] { return window->playing(); }, 5000));
+    bool wasPlaying = false;
+    emit bar->pauseIfPlaying(wasPlaying);
+    EXPECT_TRUE(wasPlaying);
+    EXPECT_TRUE(waitFor([this] { return !window->playing(); }, 5000));
+    emit bar->pauseIfPlaying(wasPlaying);
+    EXPECT_FALSE(wasPlaying);
+}
+
+TEST_F(DesktopFullscreenTest, DismissalLeavesFullScreenThenRangeSelectionThenTheTileEditing)
+{
+    auto tiles = window->timeline()->findChildren<SegmentWidget*>();
+    ASSERT_FALSE(tiles.isEmpty());
+    SegmentWidget* tile = tiles.first();
+    window->timeline()->setSelectedSegmentWidget(tile);
+    tile->setEditing(true, false);
+    window->timeline()->setRangeSelectionMode(true);
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_TRUE(window->timeline()->isRangeSelectionMode());
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_FALSE(window->timeline()->isRangeSelectionMode());
+    EXPECT_TRUE(tile->isEditing());
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_FALSE(tile->isEditing());
+
+    window->timeline()->setSelectedSegmentWidget(nullptr);
+    EXPECT_FALSE(window->_dismissAllPopupsAndPreview());
+}
+
+namespace {
+
+const QRectF kEditedCrop(QPointF(0.1, 0.2), QPointF(0.7, 0.9));
+
+// The model keeps single precision.
+void expectPoint(const QPointF& actual, const QPointF& expected)
+{
+    EXPECT_NEAR(actual.x(), expected.x(), 1e-6);
+    EXPECT_NEAR(actual.y(), expected.y(), 1e-6);
+}
+
+void expectCrop(const Segment* segment, int tId, bool begin, const QRectF& rect)
+{
+    SCOPED_TRACE(begin ? "begin" : "end");
+    expectPoint(segment->transitionCropTopLeft(tId, begin), rect.topLeft());
+    expectPoint(segment->transitionCropBottomRight(tId, begin), rect.bottomRight());
+}
+
+} // namespace
+
+TEST_F(DesktopFullscreenTest, AppliedCropReachesTheSegmentAsOneUndoStep)
+{
+    SegmentWidget* tile = selectFirstTile();
+    ASSERT_NE(tile, nullptr);
+    Segment* segment = tile->segment();
+    const int steps = undoSteps();
+    window->startCrop(kEditedCrop, 0.05f, 0.1f, 0.15f, 0.2f);
+    window->_endCropEditing(true);
+    EXPECT_EQ(window->cropWidget(), nullptr);
+    expectPoint(segment->cropTopLeft(), kEditedCrop.topLeft());
+    expectPoint(segment->cropBottomRight(), kEditedCrop.bottomRight());
+    EXPECT_EQ(segment->featheringX0(), 0.05f);
+    EXPECT_EQ(segment->featheringY0(), 0.1f);
+    EXPECT_EQ(segment->featheringX1(), 0.15f);
+    EXPECT_EQ(segment->featheringY1(), 0.2f);
+    EXPECT_TRUE(window->projectManager()->isModified());
+    EXPECT_EQ(undoSteps(), steps + 1);
+}
+
+TEST_F(DesktopFullscreenTest, UnchangedOrDiscardedCropLeavesNoTrace)
+{
+    SegmentWidget* tile = selectFirstTile();
+    ASSERT_NE(tile, nullptr);
+    Segment* segment = tile->segment();
+    const QRectF original(segment->cropTopLeft(), segment->cropBottomRight());
+    window->projectManager()->setModified(false);
+    const int steps = undoSteps();
+
+    window->startCrop(original, segment->featheringX0(), segment->featheringY0(), segment->featheringX1(),
+                      segment->featheringY1());
+    window->_endCropEditing(true);
+    EXPECT_EQ(undoSteps(), steps);
+    EXPECT_FALSE(window->projectManager()->isModified());
+
+    window->startCrop(kEditedCrop, 0.3f, 0.3f, 0.3f, 0.3f);
+    // The editor is the first thing a dismissal leaves, before the tile's editing.
+    tile->setEditing(true, false);
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_EQ(window->cropWidget(), nullptr);
+    EXPECT_TRUE(tile->isEditing());
+    expectPoint(segment->cropTopLeft(), original.topLeft());
+    EXPECT_NE(segment->featheringX0(), 0.3f);
+    EXPECT_EQ(undoSteps(), steps);
+}
+
+TEST_F(DesktopFullscreenTest, CropOfAnEditedTransitionLandsOnTheSideBeingEdited)
+{
+    SegmentWidget* tile = selectFirstTile();
+    ASSERT_NE(tile, nullptr);
+    Segment* segment = tile->segment();
+    const int tId = segment->addTransitionAtTime(std::min(1.0f, segment->duration() / 2.0f), segment->rangeStart());
+    ASSERT_GT(tId, 0);
+    const QRectF original(segment->transitionCropTopLeft(tId, false), segment->transitionCropBottomRight(tId, false));
+    ASSERT_NE(original, kEditedCrop);
+    tile->setTransitionId(tId, true);
+
+    // 1: the begin state is edited.
+    window->setTransitionSide(1);
+    window->startCrop(kEditedCrop, 0.1f, 0.1f, 0.1f, 0.1f);
+    window->_endCropEditing(true);
+    expectCrop(segment, tId, true, kEditedCrop);
+    expectCrop(segment, tId, false, original);
+    EXPECT_EQ(segment->transitionFeatheringX0(tId, true), 0.1f);
+    EXPECT_NE(segment->transitionFeatheringX0(tId, false), 0.1f);
+
+    // 0: the end state.
+    const QRectF endCrop(QPointF(0.25, 0.25), QPointF(0.5, 0.75));
+    window->setTransitionSide(0);
+    window->startCrop(endCrop, 0.2f, 0.2f, 0.2f, 0.2f);
+    window->_endCropEditing(true);
+    expectCrop(segment, tId, false, endCrop);
+    expectCrop(segment, tId, true, kEditedCrop);
+    EXPECT_EQ(segment->transitionFeatheringY1(tId, false), 0.2f);
+    // The segment's own crop stays as it was.
+    EXPECT_NE(QRectF(segment->cropTopLeft(), segment->cropBottomRight()), endCrop);
+}
+
+TEST_F(DesktopFullscreenTest, FullScreenIsRefusedWhileCropping)
+{
+    window->startCrop(kEditedCrop, 0.0f, 0.0f, 0.0f, 0.0f);
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    window->_endCropEditing(false);
+    pressToggleShortcut();
+    EXPECT_TRUE(window->isFullScreenMode());
+}
+
+TEST_F(DesktopFullscreenTest, AppliedTextBecomesTheSegmentsAndOnlyAChangeIsAnUndoStep)
+{
+    SegmentWidget* tile = selectTextTile();
+    if (!tile)
+        GTEST_SKIP() << "the example project holds no text segment";
+    auto* segment = static_cast<TextSegment*>(tile->segment());
+    window->projectManager()->setModified(false);
+    const int steps = undoSteps();
+
+    window->startTextEditing(segment->text());
+    window->_endTextEditing(true);
+    EXPECT_EQ(window->textEditor(), nullptr);
+    EXPECT_EQ(undoSteps(), steps);
+    EXPECT_FALSE(window->projectManager()->isModified());
+
+    window->startTextEditing(QStringLiteral("Zwölf Boxkämpfer\njagen Viktor"));
+    window->_endTextEditing(true);
+    EXPECT_EQ(segment->text(), QStringLiteral("Zwölf Boxkämpfer\njagen Viktor"));
+    EXPECT_EQ(undoSteps(), steps + 1);
+    EXPECT_TRUE(window->projectManager()->isModified());
+}
+
+TEST_F(DesktopFullscreenTest, InFullScreenTheFirstDismissalLeavesItAndTheSecondDiscardsTheText)
+{
+    SegmentWidget* tile = selectTextTile();
+    if (!tile)
+        GTEST_SKIP() << "the example project holds no text segment";
+    auto* segment = static_cast<TextSegment*>(tile->segment());
+    const QString original = segment->text();
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+    window->startTextEditing(QStringLiteral("discarded"));
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_NE(window->textEditor(), nullptr);
+    // While the text is edited the window does not go back into full screen.
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_EQ(window->textEditor(), nullptr);
+    EXPECT_EQ(segment->text(), original);
+}
