@@ -254,7 +254,7 @@ void DesktopMainWindow::segmentInspectorWidget_onEndDrawing(SegmentInspectorWidg
 bool DesktopMainWindow::_dismissAllPopupsAndPreview()
 {
     if (MainWindow::_dismissAllPopupsAndPreview())
-        return false;
+        return true;
     if (_ui->mainSplitter->sizes().value(1) == 0)
         return false;
     onHideInspectorAreaButtonClicked();
