@@ -269,13 +269,15 @@ protected:
     TransitionMenuItems _transitionMenu(const Segment* segment, bool noRoomAtStart, bool noRoomAtEnd) const;
     // A new menu (child of parent) of the same items for the edited, else the
     // selected segment; null when there is none. The caller shows it.
-    QMenu* _contextMenuForSegment(QWidget* parent);
+    // Virtual, so that a window may offer a menu of its own.
+    virtual QMenu* _contextMenuForSegment(QWidget* parent);
     // Adds the transition of a menu item to the edited, else the selected segment.
     void _addTransition(int cmdId);
     // Keeps the edited end of the transition and the overlay in step with a new preview time.
     void _syncEditingTransition(float time);
-    // Seeks just inside the transition's start (beginOrEnd) or end and shows the overlay there.
-    void _seekToTransition(int tId, bool beginOrEnd);
+    // Seeks just inside the transition's start (beginOrEnd) or end and shows
+    // the overlay there; virtual for the same reason.
+    virtual void _seekToTransition(int tId, bool beginOrEnd);
     // Forgets the transform overlay and fades it out (at once while widget animations are off).
     void _fadeWidget();
 
