@@ -1,6 +1,8 @@
 #include "HistoryWindow.h"
 
 #include "PopupTransitionsListWidget.h"
+#include "ScrollableToolBar.h"
+#include "TooltipButton.h"
 
 #include <QAction>
 #include <QMenu>
@@ -375,4 +377,32 @@ TEST_F(MainWindowTransitions, TheEditedTransitionEndFollowsThePreviewTime)
     EXPECT_EQ(window->_editingTransitionState, 0);
     EXPECT_NEAR(window->_currentScrollTime(), 2.0f - 1.0f / 600.0f, 0.05f);
     EXPECT_FALSE(window->_transformWidget.isNull());
+}
+
+// The tool bar's command stays highlighted while its list is open and is
+// released when the list goes without a choice; nothing is added then.
+TEST_F(MainWindowTransitions, TheToolBarCommandIsHighlightedWhileItsListIsOpen)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 4).set("FontSize", 20)));
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* caption = segmentByUId(*window, QStringLiteral("caption"));
+    ASSERT_TRUE(edit(caption));
+    auto* toolBar = new ScrollableToolBar(window->centralWidget());
+    TooltipButton* button = toolBar->addButton(QString(), QString(), QStringLiteral("Add Transition"), 10101, 0, true);
+    toolBar->show();
+
+    window->_addTransitionAt(button, 10101, toolBar);
+    ASSERT_FALSE(window->_currentPopup.isNull());
+    EXPECT_TRUE(button->isHighlighted());
+    const int steps = undoSteps();
+
+    window->_currentPopup->dismiss();
+    EXPECT_FALSE(button->isHighlighted());
+    EXPECT_TRUE(window->_currentPopup.isNull());
+    EXPECT_EQ(caption->transitionCount(), 0);
+    EXPECT_EQ(undoSteps(), steps);
 }
