@@ -3,11 +3,13 @@
 #include "CommonMainWindow.h"
 #include "ProjectManager.h"
 #include "SegmentListener.h"
+#include "TransitionMenuItem.h"
 
 #include <QHash>
 #include <QPixmap>
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QSet>
 #include <QString>
 #include <QThread>
@@ -27,12 +29,14 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CommonPopup;
 class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
 class MovieSegment;
 class PointerWidget;
+class PopupTransitionsListWidget;
 class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
@@ -46,6 +50,7 @@ class QScrollArea;
 class QSlider;
 class QTimer;
 class RulerScrollArea;
+class ScrollableToolBar;
 class SegmentWidget;
 class TextEditWidget;
 class TrackWidget;
@@ -231,7 +236,7 @@ protected slots:
     virtual void editScrollArea_getSegmentOverwriteMode(bool&);
     virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
     virtual void editScrollArea_didFinishEditingTransition(Segment*);
-    virtual void editScrollArea_seekToTransition(int, bool) {}
+    virtual void editScrollArea_seekToTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
     virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
     virtual void editScrollArea_didTransitionRangeChange(int);
@@ -292,18 +297,70 @@ protected:
     virtual void _segmentEditingEnterEditTransition() {}
     virtual void _segmentEditingExitEditTransition() {}
     virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
-    virtual void _seekToTransition(int, bool) {}
     virtual void _popupProjectSettings(QWidget*, bool) {}
     virtual void exportMovie() {}
-    // The "Add Transition" submenu for the segment at hand, parented to the
-    // given menu; null when no segment is at hand.
-    virtual QMenu* _contextMenuForSegment(QWidget*) { return nullptr; }
-    // The Escape key's step; true when it closed something.
     // The segment of the tile being edited on the timeline, or null.
     Segment* _timelineEditingSegment() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+    // --- Transitions on the timeline ------------------------------------------
+protected:
+    // The "Add Transition" command for the segment in editing: the list of
+    // ready-made transitions when an end has room, else a custom transition
+    // at the play position. The tool bar (may be null) highlights the command
+    // while the list is open.
+    void _addTransitionAt(QWidget* anchor, int cmdId, ScrollableToolBar* toolBar);
+    // The ready-made transitions that fit the segment, given the ends without room.
+    TransitionMenuItems _transitionMenu(const Segment* segment, bool noRoomAtStart, bool noRoomAtEnd) const;
+    // A new menu (child of parent) of the same items for the edited, else the
+    // selected segment; null when there is none. The caller shows it.
+    // Virtual, so that a window may offer a menu of its own.
+    virtual QMenu* _contextMenuForSegment(QWidget* parent);
+    // Adds the transition of a menu item to the edited, else the selected segment.
+    void _addTransition(int cmdId);
+    // Keeps the edited end of the transition and the overlay in step with a new preview time.
+    void _syncEditingTransition(float time);
+    // Seeks just inside the transition's start (beginOrEnd) or end and shows
+    // the overlay there; virtual for the same reason.
+    virtual void _seekToTransition(int tId, bool beginOrEnd);
+    // Forgets the transform overlay and fades it out (at once while widget animations are off).
+    void _fadeWidget();
+
+    // Hooks the segment inspector and the transform overlay fill in; each
+    // does nothing until then.
+    // Replaces the transform overlay on the preview by one for the segment.
+    virtual void _showTransformWidgetForSegment(Segment*) {}
+
+protected slots:
+    void transitionsListPopup_onTransitionItemSelected(PopupTransitionsListWidget* popup, int cmdId);
+    // Popup bookkeeping: the highlighted tool-bar command and the current popup are cleared.
+    void popup_onDismissed(CommonPopup* popup);
+
+protected:
+    // The popup the window shows, or null.
+    QPointer<CommonPopup> _currentPopup;
+    // The tool-bar command highlighted while its popup is open, 0 for none,
+    // with its tool bar and anchor button.
+    int _highlightedCommandId = 0;
+    QPointer<ScrollableToolBar> _highlightedToolBar;
+    QPointer<QWidget> _transitionAnchor;
+    // The on-preview transform overlay, null when none.
+    QPointer<QWidget> _transformWidget;
+
+private:
+    struct TransitionRoom;
+    TransitionRoom _transitionRoom(const Segment* segment) const;
+    Segment* _transitionTargetSegment() const;
+    SegmentWidget* _transitionTargetWidget() const;
+    void _addCustomTransition(SegmentWidget* widget, float time, bool fromList);
+    int _addTransitionPart(Segment* segment, float time, float shortTime);
+    void _announceTransition(Segment* segment, int tId, bool bothEngineIds);
+    QRectF _layerRectOnPreview(const Segment* segment) const;
+    void _writeReadyMadeStates(Segment* segment, int cmdId, int inId, int outId);
+    void _syncEditedTransitionEnd(SegmentWidget* widget, float time);
+    void _syncStaticEditing(Segment* segment, float time);
 
     // --- Undo and redo ---------------------------------------------------------
 public:
@@ -408,6 +465,8 @@ protected:
     void _pushSegmentProperties(Segment* segment);
     void _syncSegmentTransform(Segment* segment);
     void _syncTransitionToEngine(Segment* segment, int tId);
+    // Adds the transition's animation group on both engine ids and sends its states.
+    void _pushTransitionAnimation(Segment* segment, int tId);
     void _shiftEngineAnimationIds(Segment* segment, int tId);
     void _syncSegmentTrimToEngine(const Segment* segment);
 
