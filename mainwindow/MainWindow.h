@@ -598,6 +598,7 @@ private:
     void _hideGutterForRange();
     void _showGutterAfterRange();
 
+protected:
     QPointer<SelectionOperationWidget> _selectionOperationWidget;
     // The panel that takes no part in range selection, disabled during it.
     QPointer<QWidget> _rangeDisabledWidget;
