@@ -50,6 +50,7 @@ class QTimer;
 class RulerScrollArea;
 class ScrollableToolBar;
 class SegmentWidget;
+class SelectionOperationWidget;
 class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
@@ -637,4 +638,39 @@ private:
     void _removeTrackIfEmpty(int trackId);
     // The project's list and the gutter follow the timeline's track order.
     void _adoptTrackOrder();
+
+    // --- Range selection ------------------------------------------------------
+public:
+    // Clear the selected span on the tracks taking part (insert mode closes
+    // the gap), or open it as blank time there; both then leave the mode.
+    void deleteSelectedRange();
+    void insertBlankInSelectedRange();
+
+protected:
+    // The second pointer marks the span's start, the play pointer its end;
+    // a floating bar offers the commands. Nothing while the mode is on.
+    void _setRangeSelectionMode();
+    // Everything entering set up goes again; nothing while the mode is off.
+    void _exitRangeSelectionMode();
+
+protected slots:
+    void selectionOperationWidget_onCommandClicked(SelectionOperationWidget* operationWidget, int cmdId);
+
+private:
+    void _enterRangePointers();
+    void _snapSelectionStart();
+    void _showSelectionOperationWidget();
+    QList<TrackWidget*> _tracksInSelection() const;
+    // The span's start and length, whichever way it was dragged.
+    float _selectionSpanStart() const;
+    float _selectionSpanLength() const;
+    void _removeEmptiedTracks(const QList<TrackWidget*>& tracks);
+    void _finishRangeOperation();
+    void _hideGutterForRange();
+    void _showGutterAfterRange();
+
+protected:
+    QPointer<SelectionOperationWidget> _selectionOperationWidget;
+    // The panel that takes no part in range selection, disabled during it.
+    QPointer<QWidget> _rangeDisabledWidget;
 };

@@ -221,7 +221,10 @@ void MainWindow::_layoutTimelineOverlays()
 {
     if (!_pointer || !_editAreaWidget)
         return;
-    _pointer->setGeometry(_pointer->x(), 0, UiMetrics::metric52(), _editAreaWidget->height() - kPointerBottomGap);
+    const int height = _editAreaWidget->height() - kPointerBottomGap;
+    _pointer->setGeometry(_pointer->x(), 0, UiMetrics::metric52(), height);
+    if (_selectionPointer)
+        _selectionPointer->setGeometry(_selectionPointer->x(), 0, UiMetrics::metric52(), height);
 }
 
 void MainWindow::applyPreviewSizeLevel(int level)
