@@ -41,6 +41,7 @@ class QAbstractButton;
 class ProjectLoader;
 class ProjectManager;
 class QAction;
+class QDateTime;
 class QEventLoop;
 class QMenu;
 class QPushButton;
@@ -220,9 +221,9 @@ protected slots:
     virtual void editScrollArea_scaleEnd();
     virtual void editScrollArea_beginDraggingSegment();
     virtual void editScrollArea_endDraggingSegment() {}
-    virtual void editScrollArea_copySegment(Segment*) {}
+    virtual void editScrollArea_copySegment(Segment* segment);
     virtual void editScrollArea_removeSegment(Segment*);
-    virtual void editScrollArea_splitSegment(Segment*) {}
+    virtual void editScrollArea_splitSegment(Segment* segment);
     virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float);
     virtual void editScrollArea_removeTrack(TrackWidget*);
     virtual void editScrollArea_didEnterEditingSegment(Segment*) {}
@@ -245,13 +246,13 @@ protected slots:
     virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*);
     virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool);
     virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
-    virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int) {}
+    virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int key);
     virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool) {}
-    virtual void editScrollArea_onDeleteKeyPressed() {}
-    virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget*, QPoint) {}
-    virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget*, QPoint) {}
-    // Saves the movie frame under the play pointer once filled in.
-    virtual void editScrollArea_grabSegmentScreen(Segment*) {}
+    virtual void editScrollArea_onDeleteKeyPressed();
+    virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget* segmentWidget, QPoint pos);
+    virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget* segmentWidget, QPoint pos);
+    // Saves the movie frame under the play pointer as a picture.
+    virtual void editScrollArea_grabSegmentScreen(Segment* segment);
 
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
@@ -321,6 +322,40 @@ private:
     void _writeReadyMadeStates(Segment* segment, int cmdId, int inId, int outId);
     void _syncEditedTransitionEnd(SegmentWidget* widget, float time);
     void _syncStaticEditing(Segment* segment, float time);
+
+    // --- Split, copy, delete, frame grab and key selection on the timeline ---
+protected:
+    // Runs a transition command (duplicate, delete, ...) of the edited
+    // transition; does nothing until the segment editing commands fill it in.
+    virtual void _doTransitionCommand(QWidget*, int) {}
+    // The camera shutter of a saved frame; silent until the sounds fill it in.
+    virtual void _playShutterSound() {}
+    // The segment's own (non-animated) property values, sent to the engine.
+    void _pushSegmentBaseProperties(Segment* segment);
+    // Splits at the time; the first keeps each transition where it plays
+    // and drops the ones across the cut, the second gives both pieces the
+    // whole list at the same fractions of their lengths.
+    void _splitSegmentKeepingTransitions(Segment* segment, float time);
+    void _splitSegmentDuplicatingTransitions(Segment* segment, float time);
+    // Removes the widget's segment once animations, the tile and the
+    // renderer are idle, retrying on timers.
+    void _deleteSegment(SegmentWidget* widget);
+    // The file a grabbed frame is written to: never one that exists.
+    static QString _grabbedImagePath(const QString& folder, const QDateTime& time);
+
+private:
+    bool _beginSplit(Segment* segment);
+    Segment* _makeRightPiece(Segment* segment, float time, bool keepTransitions);
+    void _insertPiece(Segment* piece, Segment* source, bool copying);
+    void _askHowToSplit(Segment* segment);
+    bool _leaveEditingUntilIdle();
+    void _deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs);
+    void _fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidget);
+    bool _selectNeighbourTransition(int key);
+    void _showGrabbedImage(const QImage& image);
+    void _saveGrabbedImage(const QImage& image);
+    Segment* _segmentByDirectionKey(int key, float time, int trackId);
+    void _selectSegmentWidgetForKey(Segment* segment);
 
     // --- Undo and redo ---------------------------------------------------------
 public:

@@ -715,6 +715,32 @@ Aktuell: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Kein Platz für einen weiteren Übergang</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Zeitleiste zur Teilungsposition bewegen</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Wie soll mit den vorhandenen Übergängen verfahren werden?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Übergänge duplizieren und verkürzen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Übergänge nicht verkürzen</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Zeitleiste zur Position des Standbilds bewegen</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Bild konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Bild erfolgreich in „Bilder“ gespeichert</translation>
     </message>
 </context>
 <context>

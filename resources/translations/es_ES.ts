@@ -715,6 +715,32 @@ Actual: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>No hay espacio para otra transición</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Mueve la línea de tiempo a la posición donde dividir</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>¿Qué hacer con las transiciones existentes?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplicar y acortar las transiciones</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>No acortar las transiciones</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Mueve la línea de tiempo a la posición de la captura</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>No se pudo guardar la imagen</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Imagen guardada correctamente en Imágenes</translation>
     </message>
 </context>
 <context>

@@ -715,6 +715,32 @@ Actuel : %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Pas assez de place pour une autre transition</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Déplacez la timeline à la position de découpe</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Que faire des transitions existantes ?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Dupliquer et raccourcir les transitions</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Ne pas raccourcir les transitions</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Déplacez la timeline à la position de la capture</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Échec de l’enregistrement de l’image</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Image enregistrée dans Images avec succès</translation>
     </message>
 </context>
 <context>

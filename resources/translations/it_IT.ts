@@ -715,6 +715,32 @@ Attuale: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Spazio insufficiente per un'altra transizione</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Sposta la timeline nella posizione in cui dividere</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Come gestire le transizioni esistenti?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplica e accorcia le transizioni</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Non accorciare le transizioni</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Sposta la timeline nella posizione da catturare</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Salvataggio dell&apos;immagine non riuscito</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Immagine salvata correttamente in Immagini</translation>
     </message>
 </context>
 <context>

@@ -715,6 +715,32 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>別のトランジションを追加する空きがありません</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>分割する位置にタイムラインを移動してください</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>既存のトランジションをどう処理しますか？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>トランジションを複製して短くする</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>トランジションを短くしない</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>画像を取り込む位置にタイムラインを移動してください</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>画像を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>画像をピクチャに保存しました</translation>
     </message>
 </context>
 <context>

@@ -715,6 +715,32 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>다른 전환을 추가할 공간이 없습니다</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>분할할 위치로 타임라인을 이동하세요</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>기존 전환을 어떻게 처리할까요?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>전환을 복제하고 줄이기</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>전환을 줄이지 않기</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>캡처할 위치로 타임라인을 이동하세요</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>이미지를 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>이미지를 사진 폴더에 저장했습니다</translation>
     </message>
 </context>
 <context>

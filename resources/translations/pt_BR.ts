@@ -715,6 +715,32 @@ Atual: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Não há espaço para outra transição</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Mova a linha do tempo até a posição de divisão</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>O que fazer com as transições existentes?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplicar e encurtar as transições</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Não encurtar as transições</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Mova a linha do tempo até a posição da captura</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Falha ao salvar a imagem</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Imagem salva em Imagens com sucesso</translation>
     </message>
 </context>
 <context>

@@ -715,6 +715,32 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>Недостаточно места для ещё одного перехода</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Переместите шкалу времени к месту разделения</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Что сделать с имеющимися переходами?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Дублировать и укоротить переходы</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Не укорачивать переходы</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Переместите шкалу времени к месту снимка</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Не удалось сохранить изображение</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Изображение сохранено в «Изображения»</translation>
     </message>
 </context>
 <context>

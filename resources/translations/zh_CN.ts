@@ -715,6 +715,32 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>没有足够的空间添加其他转场</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>请将时间线移动到要分割的位置</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>如何处理现有的转场？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>复制并缩短转场</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>不缩短转场</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>请将时间线移动到要截图的位置</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>保存图片失败</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>图片已成功保存到“图片”</translation>
     </message>
 </context>
 <context>

@@ -715,6 +715,32 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>沒有足夠的空間新增其他轉場</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>請將時間軸移動到要分割的位置</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>如何處理現有的轉場？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>複製並縮短轉場</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>不縮短轉場</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>請將時間軸移動到要擷取畫面的位置</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>儲存圖片失敗</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>圖片已成功儲存到「圖片」</translation>
     </message>
 </context>
 <context>
