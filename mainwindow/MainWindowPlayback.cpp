@@ -185,12 +185,6 @@ void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
         QTimer::singleShot(restartDelayMs, this, [this] { _togglePlayback(); });
 }
 
-void MainWindow::_togglePlayback()
-{
-    if (_engine)
-        _engine->togglePlayback();
-}
-
 void MainWindow::_updateEditingWidgetsAtPointer()
 {
     _updateEditingControls(_currentScrollTime());
