@@ -210,7 +210,7 @@ void MainWindow::_togglePlayback()
         const float start = editing->rangeStart();
         _seekPreview(start, true);
         _scrollToTime(start, true);
-        QTimer::singleShot(kPlayStepMs, this, [this] { _engine->togglePlayback(); });
+        QTimer::singleShot(kPlayStepMs, this, [this] { _startPlayback(); });
         return;
     }
     bool restart = false;
@@ -222,8 +222,16 @@ void MainWindow::_togglePlayback()
     QTimer::singleShot(kPlayStepMs, this, [this, restart] {
         if (restart)
             _seekPreview(0.0f, true);
-        QTimer::singleShot(kPlayStepMs, this, [this] { _engine->togglePlayback(); });
+        QTimer::singleShot(kPlayStepMs, this, [this] { _startPlayback(); });
     });
+}
+
+// The delayed second half of play: closing may have released the engine, or
+// something else started playback meanwhile.
+void MainWindow::_startPlayback()
+{
+    if (_engine && !_playing)
+        _engine->togglePlayback();
 }
 
 bool MainWindow::_processEventsUntil(const std::function<bool()>& condition, int boundMs)
