@@ -71,25 +71,25 @@ void MainWindow::editScrollArea_didEnterEditingSegment(Segment* segment)
 
 void MainWindow::editScrollArea_didFinishEditingSegment(Segment* segment)
 {
-    if (!segment)
-        return;
-    _setOtherSegmentWidgetsHighlighted(segment, true, true);
-    _fadeWidget();
-    _dismissEditingPanels();
-    if (_pointer)
-        _pointer->setStyle(0);
-    _showGutter(segment, animationsEnabled());
-    emit segmentEditingStateChanged();
+    _finishEditing(segment, true);
 }
 
+// Leaves the play pointer's style to whoever finished editing at once.
 void MainWindow::editScrollArea_didFinishEditingSegmentImmediately(Segment* segment)
+{
+    _finishEditing(segment, false);
+}
+
+void MainWindow::_finishEditing(Segment* segment, bool animated)
 {
     if (!segment)
         return;
-    _setOtherSegmentWidgetsHighlighted(segment, true, false);
+    _setOtherSegmentWidgetsHighlighted(segment, true, animated);
     _fadeWidget();
     _dismissEditingPanels();
-    _showGutter(segment, false);
+    if (animated && _pointer)
+        _pointer->setStyle(0);
+    _showGutter(segment, animated && animationsEnabled());
     emit segmentEditingStateChanged();
 }
 

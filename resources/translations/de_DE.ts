@@ -759,6 +759,8 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Kein Platz für einen weiteren Übergang</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Zeitleiste zur Teilungsposition bewegen</translation>
     </message>

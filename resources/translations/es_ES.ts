@@ -759,6 +759,8 @@ Actual: modo insertar</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>No hay espacio para otra transición</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Mueve la línea de tiempo a la posición donde dividir</translation>
     </message>

@@ -759,6 +759,8 @@ Actuel : mode insertion</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Pas assez de place pour une autre transition</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Déplacez la timeline à la position de découpe</translation>
     </message>

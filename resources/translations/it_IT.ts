@@ -759,6 +759,8 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Spazio insufficiente per un'altra transizione</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Sposta la timeline nella posizione in cui dividere</translation>
     </message>

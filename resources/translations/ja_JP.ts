@@ -759,6 +759,8 @@ Current: Insert mode</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>別のトランジションを追加する空きがありません</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>分割する位置にタイムラインを移動してください</translation>
     </message>

@@ -759,6 +759,8 @@ Current: Insert mode</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>다른 전환을 추가할 공간이 없습니다</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>분할할 위치로 타임라인을 이동하세요</translation>
     </message>

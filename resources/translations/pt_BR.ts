@@ -759,6 +759,8 @@ Atual: modo inserir</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Não há espaço para outra transição</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Mova a linha do tempo até a posição de divisão</translation>
     </message>

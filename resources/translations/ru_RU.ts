@@ -759,6 +759,8 @@ Current: Insert mode</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>Недостаточно места для ещё одного перехода</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Переместите шкалу времени к месту разделения</translation>
     </message>

@@ -759,6 +759,8 @@ Current: Insert mode</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>没有足够的空间添加其他转场</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>请将时间线移动到要分割的位置</translation>
     </message>

@@ -759,6 +759,8 @@ Current: Insert mode</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>沒有足夠的空間新增其他轉場</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>請將時間軸移動到要分割的位置</translation>
     </message>
