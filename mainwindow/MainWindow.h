@@ -597,6 +597,9 @@ private:
     void _finishRangeOperation();
     void _hideGutterForRange();
     void _showGutterAfterRange();
+    // Insert mode: makes room for length at the time on the track; a segment
+    // holding the time moves whole to the room's end, later ones follow.
+    void _openGapOnTrack(float time, float length, int trackId, bool animated);
 
 protected:
     QPointer<SelectionOperationWidget> _selectionOperationWidget;

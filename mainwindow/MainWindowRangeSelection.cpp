@@ -9,7 +9,6 @@
 #include "GutterScrollArea.h"
 #include "PointerWidget.h"
 #include "ProjectManager.h"
-#include "Segment.h"
 #include "SegmentWidget.h"
 #include "SelectionOperationWidget.h"
 #include "TimelineMetrics.h"
@@ -31,8 +30,6 @@ constexpr int kSeekDelayMs = 250;
 constexpr int kNormalPointerStyle = 0;
 constexpr int kRangeEndPointerStyle = 2;
 constexpr int kRangeStartPointerStyle = 3;
-// A segment that holds the span's start is pushed from just before its own start.
-constexpr double kNeighbourTolerance = 1.0 / 30.0;
 
 } // namespace
 
@@ -226,18 +223,8 @@ void MainWindow::insertBlankInSelectedRange()
     const float start = _selectionSpanStart();
     const float length = _selectionSpanLength();
     _recordOperation();
-    for (TrackWidget* track : tracks) {
-        float after = start;
-        float delta = length;
-        // A segment holding the start moves whole, so that it begins where the blank ends.
-        auto* hit = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAtTime(start, track->trackId()));
-        if (hit && hit->segment()) {
-            const float hitStart = hit->segment()->rangeStart();
-            after = float(double(hitStart) - kNeighbourTolerance);
-            delta = (start - hitStart) + length;
-        }
-        _shiftSegmentsAfter(delta, after, track->trackId(), true);
-    }
+    for (TrackWidget* track : tracks)
+        _openGapOnTrack(start, length, track->trackId(), true);
     _finishRangeOperation();
 }
 
