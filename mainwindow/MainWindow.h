@@ -589,10 +589,10 @@ private:
     void _enterRangePointers();
     void _snapSelectionStart();
     void _showSelectionOperationWidget();
-    QList<TrackWidget*> _tracksInSelection() const;
-    // The span's start and length, whichever way it was dragged.
-    float _selectionSpanStart() const;
-    float _selectionSpanLength() const;
+    // Records an undo step and runs the step on every track taking part with
+    // the span's start and length; false (the mode left when no track takes
+    // part) when nothing ran.
+    bool _runOnSelectedTracks(const std::function<void(TrackWidget*, float, float)>& step);
     void _removeEmptiedTracks(const QList<TrackWidget*>& tracks);
     void _finishRangeOperation();
     void _hideGutterForRange();

@@ -165,67 +165,53 @@ void MainWindow::_showSelectionOperationWidget()
 
 // ---- The span's commands -----------------------------------------------------
 
-QList<TrackWidget*> MainWindow::_tracksInSelection() const
+bool MainWindow::_runOnSelectedTracks(const std::function<void(TrackWidget*, float, float)>& step)
 {
+    if (!_timeline || !_timeline->isRangeSelectionMode())
+        return false;
     QList<TrackWidget*> tracks;
     for (int index = 0; index < _timeline->trackWidgetCount(); ++index) {
         TrackWidget* track = _timeline->trackWidgetAt(index);
         if (track->isSelectionOn())
             tracks.append(track);
     }
-    return tracks;
-}
-
-float MainWindow::_selectionSpanStart() const
-{
-    return std::min(_timeline->selectionStart(), _timeline->selectionEnd());
-}
-
-float MainWindow::_selectionSpanLength() const
-{
-    return std::abs(_timeline->selectionEnd() - _timeline->selectionStart());
+    if (tracks.isEmpty()) {
+        _exitRangeSelectionMode();
+        return false;
+    }
+    // Either end may be the later one: the span is the same both ways.
+    const float start = std::min(_timeline->selectionStart(), _timeline->selectionEnd());
+    const float length = std::abs(_timeline->selectionEnd() - _timeline->selectionStart());
+    _recordOperation();
+    for (TrackWidget* track : tracks)
+        step(track, start, length);
+    return true;
 }
 
 void MainWindow::deleteSelectedRange()
 {
-    if (!_timeline || !_timeline->isRangeSelectionMode())
-        return;
-    const QList<TrackWidget*> tracks = _tracksInSelection();
-    if (tracks.isEmpty()) {
-        _exitRangeSelectionMode();
-        return;
-    }
-    const float start = _selectionSpanStart();
-    const float length = _selectionSpanLength();
-    _recordOperation();
     QList<TrackWidget*> emptied;
-    for (TrackWidget* track : tracks) {
+    const bool ran = _runOnSelectedTracks([this, &emptied](TrackWidget* track, float start, float length) {
         const bool hadSegments = track->segmentWidgetCount() > 0;
         _placeSegmentOnTrack(start, length, track, nullptr);
         if (_projectManager->segmentMode() == 0)
             _shiftSegmentsAfter(-length, start, track->trackId(), true);
         if (hadSegments && track->segmentWidgetCount() == 0 && track != _newestTrack)
             emptied.append(track);
-    }
+    });
+    if (!ran)
+        return;
     _removeEmptiedTracks(emptied);
     _finishRangeOperation();
 }
 
 void MainWindow::insertBlankInSelectedRange()
 {
-    if (!_timeline || !_timeline->isRangeSelectionMode())
-        return;
-    const QList<TrackWidget*> tracks = _tracksInSelection();
-    if (tracks.isEmpty()) {
-        _exitRangeSelectionMode();
-        return;
-    }
-    const float start = _selectionSpanStart();
-    const float length = _selectionSpanLength();
-    _recordOperation();
-    for (TrackWidget* track : tracks)
+    const bool ran = _runOnSelectedTracks([this](TrackWidget* track, float start, float length) {
         _openGapOnTrack(start, length, track->trackId(), true);
-    _finishRangeOperation();
+    });
+    if (ran)
+        _finishRangeOperation();
 }
 
 void MainWindow::_removeEmptiedTracks(const QList<TrackWidget*>& tracks)
