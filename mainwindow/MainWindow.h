@@ -3,11 +3,13 @@
 #include "CommonMainWindow.h"
 #include "ProjectManager.h"
 #include "SegmentListener.h"
+#include "TransitionMenuItem.h"
 
 #include <QHash>
 #include <QPixmap>
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QSet>
 #include <QString>
 #include <QThread>
@@ -27,22 +29,28 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CanvasWidget;
+class CommonPopup;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
 class MovieSegment;
 class PointerWidget;
+class PopupTransitionsListWidget;
 class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
 class ProjectManager;
 class QAction;
+class QDateTime;
 class QEventLoop;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QSlider;
 class QTimer;
 class RulerScrollArea;
+class ScrollableToolBar;
 class SegmentWidget;
 class SelectionOperationWidget;
 class TrackWidget;
@@ -155,25 +163,25 @@ protected slots:
     virtual void onActionEditDrawingTriggered() {}
     virtual void onActionUndoTriggered();
     virtual void onActionRedoTriggered();
-    virtual void onActionEnterExitRangeSelect() {}
-    virtual void onActionInsertOverwriteMode() {}
+    virtual void onActionEnterExitRangeSelect();
+    virtual void onActionInsertOverwriteMode();
     virtual void onActionAddFileTriggered() {}
     virtual void onActionAddFromCameraTriggered() {}
     virtual void onActionAddFromMicrophoneTriggered() {}
     virtual void onActionAddTextTriggered() {}
     virtual void onActionAddSelfDrawTriggered() {}
-    virtual void onActionEnterExitEditingSegmentTriggered() {}
-    virtual void onActionDuplicateSegmentTriggered() {}
-    virtual void onActionRemoveSegmentTriggered() {}
-    virtual void onActionSplitSegmentTriggered() {}
-    virtual void onActionDuplicateTransitionTriggered() {}
-    virtual void onActionDeleteTransitionTriggered() {}
-    virtual void onActionEnterExitEditingTransitionTriggered() {}
-    virtual void onActionPlayPauseTriggered() {}
+    virtual void onActionEnterExitEditingSegmentTriggered();
+    virtual void onActionDuplicateSegmentTriggered();
+    virtual void onActionRemoveSegmentTriggered();
+    virtual void onActionSplitSegmentTriggered();
+    virtual void onActionDuplicateTransitionTriggered();
+    virtual void onActionDeleteTransitionTriggered();
+    virtual void onActionEnterExitEditingTransitionTriggered();
+    virtual void onActionPlayPauseTriggered();
     virtual void onActionNextPositionTriggered() {}
     virtual void onActionPreviousPositionTriggered() {}
     virtual void onActionExportTriggered() {}
-    virtual void onActionMovieSettingsTriggered() {}
+    virtual void onActionMovieSettingsTriggered();
 
     // Hooks the project, engine and editing slots of the desktop window
     // fill in; each does nothing until then. They arrive queued on the GUI
@@ -188,8 +196,8 @@ protected slots:
     virtual void onAVExporterUpdateProgressValue(float) {}
     virtual void onAVExporterFinished(int) {}
     virtual void onAVExporterUpdateRemainingTime(float) {}
-    virtual void onSegmentEditingStateChanged() {}
-    virtual void onTransitionEditingStateChanged() {}
+    virtual void onSegmentEditingStateChanged();
+    virtual void onTransitionEditingStateChanged();
     // Saves a modified project every 30 seconds once filled in.
     virtual void autoSave() {}
 
@@ -199,7 +207,7 @@ protected slots:
     virtual void mediaExplorer_onHideProgressHUD() {}
     virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
     virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
-    virtual void onSegmentModeButtonClicked() {}
+    virtual void onSegmentModeButtonClicked();
     virtual void onZoomSliderValueChanged(int value);
     virtual void onZoomIn();
     virtual void onZoomOut();
@@ -214,23 +222,23 @@ protected slots:
     virtual void editScrollArea_scaleEnd();
     virtual void editScrollArea_beginDraggingSegment();
     virtual void editScrollArea_endDraggingSegment() {}
-    virtual void editScrollArea_copySegment(Segment*) {}
+    virtual void editScrollArea_copySegment(Segment* segment);
     virtual void editScrollArea_removeSegment(Segment*);
-    virtual void editScrollArea_splitSegment(Segment*) {}
+    virtual void editScrollArea_splitSegment(Segment* segment);
     virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float);
     virtual void editScrollArea_removeTrack(TrackWidget*);
-    virtual void editScrollArea_didEnterEditingSegment(Segment*) {}
-    virtual void editScrollArea_didFinishEditingSegment(Segment*) {}
-    virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment*) {}
+    virtual void editScrollArea_didEnterEditingSegment(Segment* segment);
+    virtual void editScrollArea_didFinishEditingSegment(Segment* segment);
+    virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment* segment);
     virtual void editScrollArea_seekToTime(float);
-    virtual void editScrollArea_reloadPreviewForSegment(Segment*, bool) {}
+    virtual void editScrollArea_reloadPreviewForSegment(Segment* segment, bool rangeStart);
     virtual void editScrollArea_beginTrimSegment(Segment* segment);
     virtual void editScrollArea_getSegmentOverwriteMode(bool&);
     virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
     virtual void editScrollArea_didFinishEditingTransition(Segment*);
-    virtual void editScrollArea_seekToTransition(int, bool) {}
+    virtual void editScrollArea_seekToTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
-    virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
+    virtual void editScrollArea_reloadPreviewForTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_didTransitionRangeChange(int);
     virtual void editScrollArea_beginMoveTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_endMoveTransition(int tId, bool beginOrEnd, bool moved);
@@ -239,19 +247,116 @@ protected slots:
     virtual void editScrollArea_beginDraggingTrackWidget(TrackWidget*);
     virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool);
     virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
-    virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int) {}
-    virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool) {}
-    virtual void editScrollArea_onDeleteKeyPressed() {}
-    virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget*, QPoint) {}
-    virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget*, QPoint) {}
-    // Saves the movie frame under the play pointer once filled in.
-    virtual void editScrollArea_grabSegmentScreen(Segment*) {}
+    virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int key);
+    virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool hasSelect);
+    virtual void editScrollArea_onDeleteKeyPressed();
+    virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget* segmentWidget, QPoint pos);
+    virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget* segmentWidget, QPoint pos);
+    // Saves the movie frame under the play pointer as a picture.
+    virtual void editScrollArea_grabSegmentScreen(Segment* segment);
 
 private slots:
     void _onSegmentGrabImageCompleted(int segId, unsigned char* imgData, int stride, int height);
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+    // --- Transitions on the timeline ------------------------------------------
+protected:
+    // The "Add Transition" command for the segment in editing: the list of
+    // ready-made transitions when an end has room, else a custom transition
+    // at the play position. The tool bar (may be null) highlights the command
+    // while the list is open.
+    void _addTransitionAt(QWidget* anchor, int cmdId, ScrollableToolBar* toolBar);
+    // The ready-made transitions that fit the segment, given the ends without room.
+    TransitionMenuItems _transitionMenu(const Segment* segment, bool noRoomAtStart, bool noRoomAtEnd) const;
+    // A new menu (child of parent) of the same items for the edited, else the
+    // selected segment; null when there is none. The caller shows it.
+    QMenu* _contextMenuForSegment(QWidget* parent);
+    // Adds the transition of a menu item to the edited, else the selected segment.
+    void _addTransition(int cmdId);
+    // Keeps the edited end of the transition and the overlay in step with a new preview time.
+    void _syncEditingTransition(float time);
+    // Seeks just inside the transition's start (beginOrEnd) or end and shows the overlay there.
+    void _seekToTransition(int tId, bool beginOrEnd);
+    // Forgets the transform overlay and fades it out (at once while widget animations are off).
+    void _fadeWidget();
+
+    // Hooks the segment inspector and the transform overlay fill in; each
+    // does nothing until then.
+    // Selects the edited transition in the inspector.
+    virtual void _selectEditingTransition() {}
+    // Refreshes the inspector's controls for the edited transition.
+    virtual void _updateTransitionControls() {}
+    // Replaces the transform overlay on the preview by one for the segment.
+    virtual void _showTransformWidgetForSegment(Segment*) {}
+    // Whether the inspector's volume control is enabled.
+    virtual bool _volumeControlEnabled() const { return false; }
+    // Whether the inspector is in transition mode.
+    virtual bool _isEditingTransitions() const { return false; }
+
+protected slots:
+    void transitionsListPopup_onTransitionItemSelected(PopupTransitionsListWidget* popup, int cmdId);
+    // Popup bookkeeping: the highlighted tool-bar command and the current popup are cleared.
+    void popup_onDismissed(CommonPopup* popup);
+
+protected:
+    // The popup the window shows, or null.
+    QPointer<CommonPopup> _currentPopup;
+    // The tool-bar command highlighted while its popup is open, 0 for none,
+    // with its tool bar and anchor button.
+    int _highlightedCommandId = 0;
+    QPointer<ScrollableToolBar> _highlightedToolBar;
+    QPointer<QWidget> _transitionAnchor;
+    // The on-preview transform overlay, null when none.
+    QPointer<QWidget> _transformWidget;
+
+private:
+    struct TransitionRoom;
+    TransitionRoom _transitionRoom(const Segment* segment) const;
+    Segment* _transitionTargetSegment() const;
+    SegmentWidget* _transitionTargetWidget() const;
+    void _addCustomTransition(SegmentWidget* widget, float time, bool fromList);
+    int _addTransitionPart(Segment* segment, float time, float shortTime);
+    void _announceTransition(Segment* segment, int tId, bool bothEngineIds);
+    QRectF _layerRectOnPreview(const Segment* segment) const;
+    void _writeReadyMadeStates(Segment* segment, int cmdId, int inId, int outId);
+    void _syncEditedTransitionEnd(SegmentWidget* widget, float time);
+    void _syncStaticEditing(Segment* segment, float time);
+
+    // --- Split, copy, delete, frame grab and key selection on the timeline ---
+protected:
+    // Runs a transition command (duplicate, delete, ...) of the edited
+    // transition; does nothing until the segment editing commands fill it in.
+    virtual void _doTransitionCommand(QWidget*, int) {}
+    // The camera shutter of a saved frame; silent until the sounds fill it in.
+    virtual void _playShutterSound() {}
+    // The segment's own (non-animated) property values, sent to the engine.
+    void _pushSegmentBaseProperties(Segment* segment);
+    // Splits at the time; the first keeps each transition where it plays
+    // and drops the ones across the cut, the second gives both pieces the
+    // whole list at the same fractions of their lengths.
+    void _splitSegmentKeepingTransitions(Segment* segment, float time);
+    void _splitSegmentDuplicatingTransitions(Segment* segment, float time);
+    // Removes the widget's segment once animations, the tile and the
+    // renderer are idle, retrying on timers.
+    void _deleteSegment(SegmentWidget* widget);
+    // The file a grabbed frame is written to: never one that exists.
+    static QString _grabbedImagePath(const QString& folder, const QDateTime& time);
+
+private:
+    bool _beginSplit(Segment* segment);
+    Segment* _makeRightPiece(Segment* segment, float time, bool keepTransitions);
+    void _insertPiece(Segment* piece, Segment* source, bool copying);
+    void _askHowToSplit(Segment* segment);
+    bool _leaveEditingUntilIdle();
+    void _deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs);
+    void _fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidget);
+    bool _selectNeighbourTransition(int key);
+    void _showGrabbedImage(const QImage& image);
+    void _saveGrabbedImage(const QImage& image);
+    Segment* _segmentByDirectionKey(int key, float time, int trackId);
+    void _selectSegmentWidgetForKey(Segment* segment);
 
     // --- Undo and redo ---------------------------------------------------------
 public:
@@ -335,6 +440,8 @@ protected:
     void _pushSegmentProperties(Segment* segment);
     void _syncSegmentTransform(Segment* segment);
     void _syncTransitionToEngine(Segment* segment, int tId);
+    // Adds the transition's animation group on both engine ids and sends its states.
+    void _pushTransitionAnimation(Segment* segment, int tId);
     void _shiftEngineAnimationIds(Segment* segment, int tId);
     void _syncSegmentTrimToEngine(const Segment* segment);
 
@@ -605,4 +712,56 @@ protected:
     QPointer<SelectionOperationWidget> _selectionOperationWidget;
     // The panel that takes no part in range selection, disabled during it.
     QPointer<QWidget> _rangeDisabledWidget;
+
+    // --- Editing state, action states and timeline actions ---------------------
+protected:
+    // The five refreshers of the editing actions' texts and enabled states.
+    void _updateAddTransitionActionState();
+    void _updateSegmentActionsState();
+    void _updateEditActionState();
+    void _updateEditTransitionActionState();
+    void _updateRangeSelectionActionState();
+    // All five.
+    void _updateActionStates();
+    // Switches the project between insert (0) and overwrite (1) mode.
+    void _toggleInsertOverwriteMode();
+    void _updateInsertModeButton();
+
+    // Hooks the segment inspector, the editing overlays and the desktop
+    // window fill in; each does nothing until then.
+    // Builds the editing controls for the segment at the time.
+    virtual void setupWindowWidgets(Segment*, float) {}
+    // Takes the segment's editing controls away.
+    virtual void _dismissEditingPanels() {}
+    virtual void segmentInspectorWidget_onEnterEditTransition() {}
+    virtual void segmentInspectorWidget_onExitEditTransition() {}
+    // The editing overlays on the preview, null while closed.
+    virtual QWidget* _textEditor() const { return nullptr; }
+    virtual CanvasWidget* _drawingCanvas() const { return nullptr; }
+    virtual QWidget* _cropOverlay() const { return nullptr; }
+    // True while the desktop window re-lays itself out after a resize.
+    virtual bool _isRelayingOut() const { return false; }
+
+    // Set while undo or redo rebuilds the timeline from a snapshot.
+    bool _applyingHistory = false;
+    // The segment group's "Edit Transition" (the other is the transition group's).
+    QAction* _actionEnterExitEditingSegmentTransition = nullptr;
+
+private:
+    bool _isEditingOverlayOpen() const;
+    // A progress or waiting message, a popup or a help tip is in front.
+    bool _isShowingModalHint() const;
+    SegmentWidget* _editedSegmentWidget() const;
+    bool _hasEditableSegment() const;
+    void _setOtherSegmentWidgetsHighlighted(const Segment* segment, bool highlighted, bool animated);
+    void _startPlayback();
+    void _stopGutterFade();
+    void _fadeOutGutter();
+    void _showGutter(Segment* segment, bool animated);
+    // Processes events until the condition holds or the bound passes; whether it held.
+    bool _processEventsUntil(const std::function<bool()>& condition, int boundMs);
+    // Busy, transition editing, or nothing edited or selected.
+    bool _refusesSegmentCommand() const;
+    // Busy, or no transition of the segment in editing is being edited.
+    bool _refusesTransitionCommand() const;
 };

@@ -140,6 +140,7 @@ void MainWindow::_seekPreview(float time, bool exact)
 {
     if (_engine)
         _engine->seek(time, exact);
+    _syncEditingTransition(time);
     _previewTimeChanged(time);
 }
 
@@ -182,12 +183,6 @@ void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
     QCoreApplication::processEvents();
     if (resume)
         QTimer::singleShot(restartDelayMs, this, [this] { _togglePlayback(); });
-}
-
-void MainWindow::_togglePlayback()
-{
-    if (_engine)
-        _engine->togglePlayback();
 }
 
 void MainWindow::_updateEditingWidgetsAtPointer()

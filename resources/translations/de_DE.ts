@@ -465,6 +465,50 @@ Aktuell: %1</translation>
         <translation>Einfüge-/Überschreibmodus umschalten</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Bearbeitung beenden</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Übergänge bearbeiten</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Bearbeitung der Übergänge beenden</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Bereichsauswahl abbrechen</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Überschreibmodus an</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Einfügemodus an</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten
+Aktuell: Überschreibmodus</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten
+Aktuell: Einfügemodus</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Rückgängig ist gerade nicht möglich</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Wiederherstellen ist gerade nicht möglich</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Vollbild umschalten</translation>
     </message>
@@ -599,6 +643,148 @@ Aktuell: %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Kein Vorgang zum Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Eigener Übergang</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Einblenden &amp;&amp; Ausblenden</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Von links herein &amp;&amp; nach rechts hinaus</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Von rechts herein &amp;&amp; nach links hinaus</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Von links herein</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Nach links hinaus</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Von rechts herein</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Nach rechts hinaus</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Von oben herein &amp;&amp; nach unten hinaus</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Von unten herein &amp;&amp; nach oben hinaus</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Von oben herein</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Nach oben hinaus</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Von unten herein</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Nach unten hinaus</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Schrumpfend herein &amp;&amp; schrumpfend hinaus</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Wachsend herein &amp;&amp; wachsend hinaus</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Schrumpfend herein</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Schrumpfend hinaus</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Wachsend herein</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Wachsend hinaus</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Öffnen &amp;&amp; Schließen</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Hereinwischen &amp;&amp; Hinauswischen</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Hereinwischen</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Hinauswischen</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Kein Platz für einen weiteren Übergang</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Zeitleiste zur Teilungsposition bewegen</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Wie soll mit den vorhandenen Übergängen verfahren werden?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Übergänge duplizieren und verkürzen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Übergänge nicht verkürzen</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Zeitleiste zur Position des Standbilds bewegen</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Bild konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Bild erfolgreich in „Bilder“ gespeichert</translation>
     </message>
 </context>
 <context>

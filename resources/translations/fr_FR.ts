@@ -465,6 +465,50 @@ Actuel : %1</translation>
         <translation>Basculer le mode insertion/écrasement</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Terminer la modification</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Modifier les transitions</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Terminer la modification des transitions</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Annuler la sélection de plage</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Mode écrasement activé</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Mode insertion activé</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Basculer le mode insertion/écrasement
+Actuel : mode écrasement</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Basculer le mode insertion/écrasement
+Actuel : mode insertion</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Impossible d&apos;annuler pour le moment</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Impossible de rétablir pour le moment</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Basculer en plein écran</translation>
     </message>
@@ -599,6 +643,148 @@ Actuel : %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Aucune opération à rétablir</translation>
+    </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Transition personnalisée</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Fondu d'entrée &amp;&amp; Fondu de sortie</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Fondu d'entrée</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Fondu de sortie</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Entrée par la gauche &amp;&amp; Sortie par la droite</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Entrée par la droite &amp;&amp; Sortie par la gauche</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Entrée par la gauche</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Sortie par la gauche</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Entrée par la droite</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Sortie par la droite</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Entrée par le haut &amp;&amp; Sortie par le bas</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Entrée par le bas &amp;&amp; Sortie par le haut</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Entrée par le haut</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Sortie par le haut</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Entrée par le bas</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Sortie par le bas</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Entrée en rétrécissant &amp;&amp; Sortie en rétrécissant</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Entrée en grandissant &amp;&amp; Sortie en grandissant</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Entrée en rétrécissant</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Sortie en rétrécissant</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Entrée en grandissant</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Sortie en grandissant</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Ouverture &amp;&amp; Fermeture</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Balayage d'entrée &amp;&amp; Balayage de sortie</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Balayage d'entrée</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Balayage de sortie</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Pas assez de place pour une autre transition</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Déplacez la timeline à la position de découpe</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Que faire des transitions existantes ?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Dupliquer et raccourcir les transitions</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Ne pas raccourcir les transitions</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Déplacez la timeline à la position de la capture</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Échec de l’enregistrement de l’image</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Image enregistrée dans Images avec succès</translation>
     </message>
 </context>
 <context>

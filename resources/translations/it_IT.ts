@@ -465,6 +465,50 @@ Attuale: %1</translation>
         <translation>Attiva/disattiva modalità inserimento/sovrascrittura</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Termina modifica</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Modifica transizioni</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Termina modifica transizioni</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Annulla selezione intervallo</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modalità sovrascrittura attiva</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modalità inserimento attiva</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura
+Attuale: modalità sovrascrittura</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura
+Attuale: modalità inserimento</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Impossibile annullare al momento</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Impossibile ripetere al momento</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Attiva/disattiva schermo intero</translation>
     </message>
@@ -599,6 +643,148 @@ Attuale: %1</translation>
     <message>
         <source>No operation to redo</source>
         <translation>Nessuna operazione da ripetere</translation>
+    </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Transizione personalizzata</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Dissolvenza in entrata &amp;&amp; in uscita</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Dissolvenza in entrata</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Dissolvenza in uscita</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Entrata da sinistra &amp;&amp; Uscita a destra</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Entrata da destra &amp;&amp; Uscita a sinistra</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Entrata da sinistra</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Uscita a sinistra</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Entrata da destra</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Uscita a destra</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Entrata dall'alto &amp;&amp; Uscita in basso</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Entrata dal basso &amp;&amp; Uscita in alto</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Entrata dall'alto</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Uscita in alto</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Entrata dal basso</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Uscita in basso</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Entrata a restringere &amp;&amp; Uscita a restringere</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Entrata a ingrandire &amp;&amp; Uscita a ingrandire</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Entrata a restringere</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Uscita a restringere</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Entrata a ingrandire</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Uscita a ingrandire</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Apertura in entrata &amp;&amp; Chiusura in uscita</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Apertura in entrata</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Chiusura in uscita</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Tendina in entrata &amp;&amp; Tendina in uscita</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Tendina in entrata</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Tendina in uscita</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Spazio insufficiente per un'altra transizione</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>Sposta la timeline nella posizione in cui dividere</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Come gestire le transizioni esistenti?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplica e accorcia le transizioni</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Non accorciare le transizioni</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Sposta la timeline nella posizione da catturare</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Salvataggio dell&apos;immagine non riuscito</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Immagine salvata correttamente in Immagini</translation>
     </message>
 </context>
 <context>

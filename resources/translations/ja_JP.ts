@@ -465,6 +465,50 @@ Current: %1</source>
         <translation>挿入/上書きモードの切り替え</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>編集を終了</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>トランジションを編集</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>トランジションの編集を終了</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>範囲選択をキャンセル</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>上書きモード オン</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>挿入モード オン</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>挿入/上書きモードの切り替え
+現在: 上書きモード</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>挿入/上書きモードの切り替え
+現在: 挿入モード</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>現在は元に戻せません</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>現在はやり直せません</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>全画面表示の切り替え</translation>
     </message>
@@ -599,6 +643,148 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>やり直す操作はありません</translation>
+    </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>カスタムトランジション</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>フェードイン &amp;&amp; フェードアウト</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>フェードイン</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>フェードアウト</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>左からイン &amp;&amp; 右へアウト</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>右からイン &amp;&amp; 左へアウト</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>左からイン</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>左へアウト</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>右からイン</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>右へアウト</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>上からイン &amp;&amp; 下へアウト</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>下からイン &amp;&amp; 上へアウト</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>上からイン</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>上へアウト</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>下からイン</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>下へアウト</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>縮小イン &amp;&amp; 縮小アウト</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>拡大イン &amp;&amp; 拡大アウト</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>縮小イン</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>縮小アウト</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>拡大イン</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>拡大アウト</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>オープンイン &amp;&amp; クローズアウト</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>オープンイン</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>クローズアウト</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>ワイプイン &amp;&amp; ワイプアウト</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>ワイプイン</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>ワイプアウト</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>別のトランジションを追加する空きがありません</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>分割する位置にタイムラインを移動してください</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>既存のトランジションをどう処理しますか？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>トランジションを複製して短くする</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>トランジションを短くしない</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>画像を取り込む位置にタイムラインを移動してください</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>画像を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>画像をピクチャに保存しました</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,50 @@ Current: %1</source>
         <translation>삽입/덮어쓰기 모드 전환</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>편집 완료</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>전환 효과 편집</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>전환 효과 편집 완료</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>범위 선택 취소</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>덮어쓰기 모드 켜짐</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>삽입 모드 켜짐</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>삽입/덮어쓰기 모드 전환
+현재: 덮어쓰기 모드</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>삽입/덮어쓰기 모드 전환
+현재: 삽입 모드</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>지금은 실행 취소할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>지금은 다시 실행할 수 없습니다</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>전체 화면 전환</translation>
     </message>
@@ -599,6 +643,148 @@ Current: %1</source>
     <message>
         <source>No operation to redo</source>
         <translation>다시 실행할 작업이 없습니다</translation>
+    </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>사용자 지정 전환</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>페이드 인 &amp;&amp; 페이드 아웃</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>페이드 인</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>페이드 아웃</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>왼쪽에서 등장 &amp;&amp; 오른쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>오른쪽에서 등장 &amp;&amp; 왼쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>왼쪽에서 등장</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>왼쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>오른쪽에서 등장</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>오른쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>위에서 등장 &amp;&amp; 아래로 퇴장</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>아래에서 등장 &amp;&amp; 위로 퇴장</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>위에서 등장</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>위로 퇴장</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>아래에서 등장</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>아래로 퇴장</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>축소 등장 &amp;&amp; 축소 퇴장</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>확대 등장 &amp;&amp; 확대 퇴장</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>축소 등장</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>축소 퇴장</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>확대 등장</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>확대 퇴장</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>열기 등장 &amp;&amp; 닫기 퇴장</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>열기 등장</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>닫기 퇴장</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>와이프 등장 &amp;&amp; 와이프 퇴장</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>와이프 등장</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>와이프 퇴장</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>다른 전환을 추가할 공간이 없습니다</translation>
+        <source>Move timeline to the position to split</source>
+        <translation>분할할 위치로 타임라인을 이동하세요</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>기존 전환을 어떻게 처리할까요?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>전환을 복제하고 줄이기</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>전환을 줄이지 않기</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>캡처할 위치로 타임라인을 이동하세요</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>이미지를 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>이미지를 사진 폴더에 저장했습니다</translation>
     </message>
 </context>
 <context>
