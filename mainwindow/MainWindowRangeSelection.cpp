@@ -37,7 +37,8 @@ constexpr int kRangeStartPointerStyle = 3;
 
 void MainWindow::_setRangeSelectionMode()
 {
-    if (!_timeline || _timeline->isRangeSelectionMode())
+    // A text, drawing or crop overlay owns the preview and the selection until it closes.
+    if (!_timeline || _timeline->isRangeSelectionMode() || _isEditingOverlayOpen())
         return;
     _hideGutterForRange();
     _enterRangePointers();
@@ -54,6 +55,7 @@ void MainWindow::_setRangeSelectionMode()
     if (_rangeDisabledWidget)
         _rangeDisabledWidget->setEnabled(false);
     _showSelectionOperationWidget();
+    _updateActionStates();
 }
 
 void MainWindow::_exitRangeSelectionMode()
@@ -75,6 +77,7 @@ void MainWindow::_exitRangeSelectionMode()
         _rangeDisabledWidget->setEnabled(true);
     _rangeDisabledWidget = nullptr;
     delete _selectionOperationWidget;
+    _updateActionStates();
 }
 
 void MainWindow::selectionOperationWidget_onCommandClicked(SelectionOperationWidget*, int cmdId)
