@@ -696,14 +696,17 @@ private:
     void _enterRangePointers();
     void _snapSelectionStart();
     void _showSelectionOperationWidget();
-    QList<TrackWidget*> _tracksInSelection() const;
-    // The span's start and length, whichever way it was dragged.
-    float _selectionSpanStart() const;
-    float _selectionSpanLength() const;
+    // Records an undo step and runs the step on every track taking part with
+    // the span's start and length; false (the mode left when no track takes
+    // part) when nothing ran.
+    bool _runOnSelectedTracks(const std::function<void(TrackWidget*, float, float)>& step);
     void _removeEmptiedTracks(const QList<TrackWidget*>& tracks);
     void _finishRangeOperation();
     void _hideGutterForRange();
     void _showGutterAfterRange();
+    // Insert mode: makes room for length at the time on the track; a segment
+    // holding the time moves whole to the room's end, later ones follow.
+    void _openGapOnTrack(float time, float length, int trackId, bool animated);
 
 protected:
     QPointer<SelectionOperationWidget> _selectionOperationWidget;

@@ -9,7 +9,6 @@
 #include "GutterScrollArea.h"
 #include "PointerWidget.h"
 #include "ProjectManager.h"
-#include "Segment.h"
 #include "SegmentWidget.h"
 #include "SelectionOperationWidget.h"
 #include "TimelineMetrics.h"
@@ -31,8 +30,6 @@ constexpr int kSeekDelayMs = 250;
 constexpr int kNormalPointerStyle = 0;
 constexpr int kRangeEndPointerStyle = 2;
 constexpr int kRangeStartPointerStyle = 3;
-// A segment that holds the span's start is pushed from just before its own start.
-constexpr double kNeighbourTolerance = 1.0 / 30.0;
 
 } // namespace
 
@@ -40,7 +37,8 @@ constexpr double kNeighbourTolerance = 1.0 / 30.0;
 
 void MainWindow::_setRangeSelectionMode()
 {
-    if (!_timeline || _timeline->isRangeSelectionMode())
+    // A text, drawing or crop overlay owns the preview and the selection until it closes.
+    if (!_timeline || _timeline->isRangeSelectionMode() || _isEditingOverlayOpen())
         return;
     _hideGutterForRange();
     _enterRangePointers();
@@ -57,6 +55,7 @@ void MainWindow::_setRangeSelectionMode()
     if (_rangeDisabledWidget)
         _rangeDisabledWidget->setEnabled(false);
     _showSelectionOperationWidget();
+    _updateActionStates();
 }
 
 void MainWindow::_exitRangeSelectionMode()
@@ -78,6 +77,7 @@ void MainWindow::_exitRangeSelectionMode()
         _rangeDisabledWidget->setEnabled(true);
     _rangeDisabledWidget = nullptr;
     delete _selectionOperationWidget;
+    _updateActionStates();
 }
 
 void MainWindow::selectionOperationWidget_onCommandClicked(SelectionOperationWidget*, int cmdId)
@@ -168,77 +168,53 @@ void MainWindow::_showSelectionOperationWidget()
 
 // ---- The span's commands -----------------------------------------------------
 
-QList<TrackWidget*> MainWindow::_tracksInSelection() const
+bool MainWindow::_runOnSelectedTracks(const std::function<void(TrackWidget*, float, float)>& step)
 {
+    if (!_timeline || !_timeline->isRangeSelectionMode())
+        return false;
     QList<TrackWidget*> tracks;
     for (int index = 0; index < _timeline->trackWidgetCount(); ++index) {
         TrackWidget* track = _timeline->trackWidgetAt(index);
         if (track->isSelectionOn())
             tracks.append(track);
     }
-    return tracks;
-}
-
-float MainWindow::_selectionSpanStart() const
-{
-    return std::min(_timeline->selectionStart(), _timeline->selectionEnd());
-}
-
-float MainWindow::_selectionSpanLength() const
-{
-    return std::abs(_timeline->selectionEnd() - _timeline->selectionStart());
+    if (tracks.isEmpty()) {
+        _exitRangeSelectionMode();
+        return false;
+    }
+    // Either end may be the later one: the span is the same both ways.
+    const float start = std::min(_timeline->selectionStart(), _timeline->selectionEnd());
+    const float length = std::abs(_timeline->selectionEnd() - _timeline->selectionStart());
+    _recordOperation();
+    for (TrackWidget* track : tracks)
+        step(track, start, length);
+    return true;
 }
 
 void MainWindow::deleteSelectedRange()
 {
-    if (!_timeline || !_timeline->isRangeSelectionMode())
-        return;
-    const QList<TrackWidget*> tracks = _tracksInSelection();
-    if (tracks.isEmpty()) {
-        _exitRangeSelectionMode();
-        return;
-    }
-    const float start = _selectionSpanStart();
-    const float length = _selectionSpanLength();
-    _recordOperation();
     QList<TrackWidget*> emptied;
-    for (TrackWidget* track : tracks) {
+    const bool ran = _runOnSelectedTracks([this, &emptied](TrackWidget* track, float start, float length) {
         const bool hadSegments = track->segmentWidgetCount() > 0;
         _placeSegmentOnTrack(start, length, track, nullptr);
         if (_projectManager->segmentMode() == 0)
             _shiftSegmentsAfter(-length, start, track->trackId(), true);
         if (hadSegments && track->segmentWidgetCount() == 0 && track != _newestTrack)
             emptied.append(track);
-    }
+    });
+    if (!ran)
+        return;
     _removeEmptiedTracks(emptied);
     _finishRangeOperation();
 }
 
 void MainWindow::insertBlankInSelectedRange()
 {
-    if (!_timeline || !_timeline->isRangeSelectionMode())
-        return;
-    const QList<TrackWidget*> tracks = _tracksInSelection();
-    if (tracks.isEmpty()) {
-        _exitRangeSelectionMode();
-        return;
-    }
-    const float start = _selectionSpanStart();
-    const float length = _selectionSpanLength();
-    _recordOperation();
-    for (TrackWidget* track : tracks) {
-        float after = start;
-        float delta = length;
-        // A segment holding the start moves whole, so that it begins where the blank ends.
-        auto* hit = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAtTime(start, track->trackId()));
-        if (hit && hit->segment()) {
-            const float hitStart = hit->segment()->rangeStart();
-            after = float(double(hitStart) - kNeighbourTolerance);
-            delta = (start - hitStart) + length;
-        }
-        _shiftSegmentsAfter(delta, after, track->trackId(), true);
-    }
-    _finishRangeOperation();
+    const bool ran = _runOnSelectedTracks([this](TrackWidget* track, float start, float length) {
+        _openGapOnTrack(start, length, track->trackId(), true);
+    });
+    if (ran)
+        _finishRangeOperation();
 }
 
 void MainWindow::_removeEmptiedTracks(const QList<TrackWidget*>& tracks)
