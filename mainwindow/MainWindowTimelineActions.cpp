@@ -213,7 +213,6 @@ void MainWindow::onActionEnterExitRangeSelect()
         _exitRangeSelectionMode();
     else
         _setRangeSelectionMode();
-    _updateActionStates();
 }
 
 // --- Editing -----------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "HistoryWindow.h"
 
 #include "AVEngine.h"
+#include "CanvasWidget.h"
 #include "EditScrollArea.h"
 #include "ImageSegment.h"
 #include "SegmentWidget.h"
@@ -56,11 +57,13 @@ public:
 
     bool transitionEditing = false;
     QWidget* textEditor = nullptr;
+    CanvasWidget* drawingCanvas = nullptr;
     QList<float> setupTimes;
 
 protected:
     bool _isEditingTransitions() const override { return transitionEditing; }
     QWidget* _textEditor() const override { return textEditor; }
+    CanvasWidget* _drawingCanvas() const override { return drawingCanvas; }
     void setupWindowWidgets(Segment*, float time) override { setupTimes << time; }
 };
 
@@ -78,15 +81,14 @@ protected:
         return openEditing(records, window);
     }
 
-    // The window wired to its timeline and active, so that its shortcuts reach it.
+    // The window wired to its timeline.
     QString openEditing(std::vector<RecordBuilder>& records, std::unique_ptr<EditingWindow>& window)
     {
         const QString failure = openProject(records, window);
         if (!failure.isEmpty())
             return failure;
         window->_initEditScrollArea();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get()) ? QString() : QStringLiteral("the window is not active");
+        return QString();
     }
 
     // Shortcuts go to the active window; other test windows on the same
@@ -403,6 +405,31 @@ TEST_F(EditingStateTest, UndoIsRefusedWhileATextIsEdited)
     press(*window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return segment(*window, "second")
                                      && segment(*window, "second")->rangeStart() == 4.0f; }, 5000));
+}
+
+// While drawing, undo takes back the canvas's last step instead of a
+// timeline step, and redo does nothing.
+TEST_F(EditingStateTest, UndoWhileDrawingUndoesTheCanvas)
+{
+    std::unique_ptr<EditingWindow> window;
+    const QString failure = openTwoCaptions(window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    window->moveSegment(segment(*window, "second"), 8.0f);
+    CanvasWidget canvas(64, 64);
+    QPixmap red(64, 64);
+    red.fill(Qt::red);
+    canvas.drawImage(red);
+    canvas.clearPainting();
+    ASSERT_EQ(canvas.canvasPixmap().toImage().pixelColor(32, 32).alpha(), 0);
+    window->drawingCanvas = &canvas;
+
+    press(*window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(canvas.canvasPixmap().toImage().pixelColor(32, 32), QColor(Qt::red));
+    press(*window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::qWait(300);
+    EXPECT_FLOAT_EQ(segment(*window, "second")->rangeStart(), 8.0f);
+    window->drawingCanvas = nullptr;
 }
 
 } // namespace
