@@ -117,23 +117,6 @@ bool MainWindow::_dismissAllPopupsAndPreview()
     return true;
 }
 
-void MainWindow::_exitRangeSelectionMode()
-{
-    if (!_timeline || !_timeline->isRangeSelectionMode())
-        return;
-    if (_pointer) {
-        _pointer->setStyle(0);
-        _pointer->moveToX(float(TimelineMetrics::leftMargin()) + _pointerOffset, false);
-    }
-    _timeline->setRangeSelectionMode(false);
-    _timeline->setSelectionStart(0.0f);
-    _timeline->setSelectionEnd(0.0f);
-    _timeline->removeTrackOverlays();
-    _timeline->setSegmentFlagInverted(true);
-    if (_editAreaWidget)
-        _editAreaWidget->setEnabled(true);
-}
-
 bool MainWindow::_isShowingHUD() const
 {
     return _waitingHUD && _waitingHUD->isVisible();

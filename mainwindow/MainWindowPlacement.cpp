@@ -309,15 +309,7 @@ void MainWindow::editScrollArea_moveSegmentToTrack(Segment* segment, TrackWidget
         // The drop point was measured with the moved segment still in place.
         if (!animated && moved > 0 && time - duration > segment->rangeStart())
             time -= duration;
-        float after = time;
-        float delta = duration;
-        auto* hit = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAtTime(time, destTrackWidget->trackId()));
-        if (hit && hit->segment()) {
-            const float hitStart = hit->segment()->rangeStart();
-            after = float(double(hitStart) - kNeighbourTolerance);
-            delta = duration + (time - hitStart);
-        }
-        _shiftSegmentsAfter(delta, after, destTrackWidget->trackId(), animated);
+        _openGapOnTrack(time, duration, destTrackWidget->trackId(), animated);
     } else {
         _placeSegmentOnTrack(time, duration, destTrackWidget, nullptr);
     }
@@ -335,6 +327,20 @@ void MainWindow::editScrollArea_moveSegmentToTrack(Segment* segment, TrackWidget
         _gutterArea->setTrackButtonType(destTrackWidget->trackId(), segment->type());
         _addTrack();
     }
+}
+
+void MainWindow::_openGapOnTrack(float time, float length, int trackId, bool animated)
+{
+    float after = time;
+    float delta = length;
+    // A segment holding the time moves whole, so that it begins where the gap ends.
+    auto* hit = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAtTime(time, trackId));
+    if (hit && hit->segment()) {
+        const float hitStart = hit->segment()->rangeStart();
+        after = float(double(hitStart) - kNeighbourTolerance);
+        delta = length + (time - hitStart);
+    }
+    _shiftSegmentsAfter(delta, after, trackId, animated);
 }
 
 void MainWindow::editScrollArea_removeSegment(Segment* segment)

@@ -158,13 +158,18 @@ void pushTransform(const EngineTarget& target, const Segment* segment)
         target.value(kFeatheringX0 + side, feathering[side]);
 }
 
-void pushColourAndKey(const EngineTarget& target, const Segment* segment)
+void pushColours(const EngineTarget& target, const Segment* segment)
 {
     const int colours[] = {segment->clrSaturation(), segment->clrBrightness(), segment->clrContrast(),
                            segment->clrWhiteBalance(), segment->clrExposure(), segment->clrHue(),
                            segment->clrRed(), segment->clrGreen(), segment->clrBlue()};
     for (int index = 0; index < int(std::size(colours)); ++index)
         target.value(kSaturation + index, float(colours[index]));
+}
+
+void pushColourAndKey(const EngineTarget& target, const Segment* segment)
+{
+    pushColours(target, segment);
     target.value(kKeyEnabled, onOff(segment->keyEnabled()));
     target.value(kKeySensitivity, float(segment->keySensitivity()));
     target.value(kKeySmoothing, float(segment->keySmoothing()));
@@ -228,6 +233,17 @@ void pushVisual(const EngineTarget& target, const Segment* segment, bool text)
     pushShadow(target, segment);
 }
 
+void pushSound(AVEngine* engine, const Segment* segment)
+{
+    const QString type = segment->type();
+    const bool movie = type == kMovie;
+    if (!movie && type != kMusic && type != kVoice)
+        return;
+    const EngineTarget sound(engine, movie ? segment->secondEngineId() : segment->serialNumber(), 0, 0);
+    sound.value(kVolume, segment->userVolume());
+    sound.value(kPitch, segment->pitch());
+}
+
 // A part of a segment as a fraction of its playing time; a movie whose
 // length is not known yet plays for 0 seconds, and then the part is 0.
 float fractionOfPlayingTime(float seconds, float duration)
@@ -282,12 +298,7 @@ void MainWindow::_pushSegmentProperties(Segment* segment)
     const int height = _composition ? _composition->height() : 0;
     if (segment->isVisualLayer())
         pushVisual(EngineTarget(_engine, segment->serialNumber(), width, height), segment, type == kText);
-    const bool movie = type == kMovie;
-    if (movie || type == kMusic || type == kVoice) {
-        const EngineTarget sound(_engine, movie ? segment->secondEngineId() : segment->serialNumber(), width, height);
-        sound.value(kVolume, segment->userVolume());
-        sound.value(kPitch, segment->pitch());
-    }
+    pushSound(_engine, segment);
 
     std::unique_lock<std::mutex> lock(_animationMutex, std::defer_lock);
     if (_animationLocked)
@@ -314,6 +325,18 @@ void MainWindow::_pushTransitionAnimation(Segment* segment, int tId)
         if (id != 0)
             _engine->addAnimation(id, tId, start, length, easing);
     _syncTransitionToEngine(segment, tId);
+}
+
+void MainWindow::_pushSegmentBaseProperties(Segment* segment)
+{
+    if (!_engine)
+        return;
+    if (segment->isVisualLayer()) {
+        const EngineTarget target(_engine, segment->serialNumber(), 0, 0);
+        pushTransform(target, segment);
+        pushColours(target, segment);
+    }
+    pushSound(_engine, segment);
 }
 
 void MainWindow::_syncSegmentTransform(Segment* segment)

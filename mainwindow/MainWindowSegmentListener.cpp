@@ -115,8 +115,9 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
             _engine->requestRedraw();
         return;
     }
-    if (isMovie(segment))
-        _pushSegmentTiming(segment);
+    // The engine side was made from the start and length the segment had
+    // when its loading began; a cut or shift since then must reach it too.
+    _pushSegmentTiming(segment);
     _sendDrawingOrder();
     if (segment->serialNumber() == _keepPositionSerial) {
         _keepPositionSerial = 0;

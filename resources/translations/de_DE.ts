@@ -671,6 +671,50 @@ Aktuell: %1</translation>
         <translation>Einfüge-/Überschreibmodus umschalten</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Bearbeitung beenden</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Übergänge bearbeiten</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Bearbeitung der Übergänge beenden</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Bereichsauswahl abbrechen</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Überschreibmodus an</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Einfügemodus an</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten
+Aktuell: Überschreibmodus</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten
+Aktuell: Einfügemodus</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Rückgängig ist gerade nicht möglich</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Wiederherstellen ist gerade nicht möglich</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Vollbild umschalten</translation>
     </message>
@@ -929,6 +973,34 @@ Aktuell: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Kein Platz für einen weiteren Übergang</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>Zeitleiste zur Teilungsposition bewegen</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Wie soll mit den vorhandenen Übergängen verfahren werden?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Übergänge duplizieren und verkürzen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Übergänge nicht verkürzen</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Zeitleiste zur Position des Standbilds bewegen</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Bild konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Bild erfolgreich in „Bilder“ gespeichert</translation>
     </message>
 </context>
 <context>

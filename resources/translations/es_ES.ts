@@ -671,6 +671,50 @@ Actual: %1</translation>
         <translation>Alternar modo insertar/sobrescribir</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Terminar edición</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Editar transiciones</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Terminar edición de transiciones</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Cancelar selección de rango</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modo sobrescribir activado</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modo insertar activado</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Alternar modo insertar/sobrescribir
+Actual: modo sobrescribir</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Alternar modo insertar/sobrescribir
+Actual: modo insertar</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>No se puede deshacer por ahora</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>No se puede rehacer por ahora</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Alternar pantalla completa</translation>
     </message>
@@ -929,6 +973,34 @@ Actual: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>No hay espacio para otra transición</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>Mueve la línea de tiempo a la posición donde dividir</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>¿Qué hacer con las transiciones existentes?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplicar y acortar las transiciones</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>No acortar las transiciones</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Mueve la línea de tiempo a la posición de la captura</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>No se pudo guardar la imagen</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Imagen guardada correctamente en Imágenes</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,50 @@ Actuel : %1</translation>
         <translation>Basculer le mode insertion/écrasement</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Terminer la modification</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Modifier les transitions</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Terminer la modification des transitions</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Annuler la sélection de plage</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Mode écrasement activé</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Mode insertion activé</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Basculer le mode insertion/écrasement
+Actuel : mode écrasement</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Basculer le mode insertion/écrasement
+Actuel : mode insertion</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Impossible d&apos;annuler pour le moment</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Impossible de rétablir pour le moment</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Basculer en plein écran</translation>
     </message>
@@ -929,6 +973,34 @@ Actuel : %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Pas assez de place pour une autre transition</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>Déplacez la timeline à la position de découpe</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Que faire des transitions existantes ?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Dupliquer et raccourcir les transitions</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Ne pas raccourcir les transitions</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Déplacez la timeline à la position de la capture</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Échec de l’enregistrement de l’image</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Image enregistrée dans Images avec succès</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,50 @@ Attuale: %1</translation>
         <translation>Attiva/disattiva modalità inserimento/sovrascrittura</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Termina modifica</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Modifica transizioni</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Termina modifica transizioni</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Annulla selezione intervallo</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modalità sovrascrittura attiva</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modalità inserimento attiva</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura
+Attuale: modalità sovrascrittura</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura
+Attuale: modalità inserimento</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Impossibile annullare al momento</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Impossibile ripetere al momento</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Attiva/disattiva schermo intero</translation>
     </message>
@@ -929,6 +973,34 @@ Attuale: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Spazio insufficiente per un'altra transizione</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>Sposta la timeline nella posizione in cui dividere</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Come gestire le transizioni esistenti?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplica e accorcia le transizioni</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Non accorciare le transizioni</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Sposta la timeline nella posizione da catturare</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Salvataggio dell&apos;immagine non riuscito</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Immagine salvata correttamente in Immagini</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,50 @@ Current: %1</source>
         <translation>挿入/上書きモードの切り替え</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>編集を終了</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>トランジションを編集</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>トランジションの編集を終了</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>範囲選択をキャンセル</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>上書きモード オン</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>挿入モード オン</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>挿入/上書きモードの切り替え
+現在: 上書きモード</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>挿入/上書きモードの切り替え
+現在: 挿入モード</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>現在は元に戻せません</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>現在はやり直せません</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>全画面表示の切り替え</translation>
     </message>
@@ -929,6 +973,34 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>別のトランジションを追加する空きがありません</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>分割する位置にタイムラインを移動してください</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>既存のトランジションをどう処理しますか？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>トランジションを複製して短くする</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>トランジションを短くしない</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>画像を取り込む位置にタイムラインを移動してください</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>画像を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>画像をピクチャに保存しました</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,50 @@ Current: %1</source>
         <translation>삽입/덮어쓰기 모드 전환</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>편집 완료</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>전환 효과 편집</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>전환 효과 편집 완료</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>범위 선택 취소</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>덮어쓰기 모드 켜짐</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>삽입 모드 켜짐</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>삽입/덮어쓰기 모드 전환
+현재: 덮어쓰기 모드</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>삽입/덮어쓰기 모드 전환
+현재: 삽입 모드</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>지금은 실행 취소할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>지금은 다시 실행할 수 없습니다</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>전체 화면 전환</translation>
     </message>
@@ -929,6 +973,34 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>다른 전환을 추가할 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>분할할 위치로 타임라인을 이동하세요</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>기존 전환을 어떻게 처리할까요?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>전환을 복제하고 줄이기</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>전환을 줄이지 않기</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>캡처할 위치로 타임라인을 이동하세요</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>이미지를 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>이미지를 사진 폴더에 저장했습니다</translation>
     </message>
 </context>
 <context>

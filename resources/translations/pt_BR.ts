@@ -671,6 +671,50 @@ Atual: %1</translation>
         <translation>Alternar modo inserir/sobrescrever</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Concluir edição</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Editar transições</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Concluir edição de transições</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Cancelar seleção de intervalo</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modo sobrescrever ativado</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modo inserir ativado</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Alternar modo inserir/sobrescrever
+Atual: modo sobrescrever</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Alternar modo inserir/sobrescrever
+Atual: modo inserir</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Não é possível desfazer no momento</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Não é possível refazer no momento</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Alternar tela cheia</translation>
     </message>
@@ -929,6 +973,34 @@ Atual: %1</translation>
     <message>
         <source>No enough space for another transition</source>
         <translation>Não há espaço para outra transição</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>Mova a linha do tempo até a posição de divisão</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>O que fazer com as transições existentes?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Duplicar e encurtar as transições</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Não encurtar as transições</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Mova a linha do tempo até a posição da captura</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Falha ao salvar a imagem</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Imagem salva em Imagens com sucesso</translation>
     </message>
 </context>
 <context>

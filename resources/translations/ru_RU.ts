@@ -671,6 +671,50 @@ Current: %1</source>
         <translation>Переключить режим вставки/замены</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>Завершить редактирование</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Изменить переходы</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Завершить изменение переходов</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Отменить выделение диапазона</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Режим замены включён</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Режим вставки включён</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Переключить режим вставки/замены
+Текущий: режим замены</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Переключить режим вставки/замены
+Текущий: режим вставки</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Сейчас отменить нельзя</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Сейчас повторить нельзя</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>Переключить полноэкранный режим</translation>
     </message>
@@ -929,6 +973,34 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>Недостаточно места для ещё одного перехода</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>Переместите шкалу времени к месту разделения</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>Что сделать с имеющимися переходами?</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>Дублировать и укоротить переходы</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>Не укорачивать переходы</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>Переместите шкалу времени к месту снимка</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>Не удалось сохранить изображение</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>Изображение сохранено в «Изображения»</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,50 @@ Current: %1</source>
         <translation>切换插入/覆盖模式</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>完成编辑</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>编辑转场</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>完成转场编辑</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>取消范围选择</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>覆盖模式已开启</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>插入模式已开启</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>切换插入/覆盖模式
+当前：覆盖模式</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>切换插入/覆盖模式
+当前：插入模式</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>暂时无法撤销</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>暂时无法重做</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>切换全屏</translation>
     </message>
@@ -929,6 +973,34 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>没有足够的空间添加其他转场</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>请将时间线移动到要分割的位置</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>如何处理现有的转场？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>复制并缩短转场</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>不缩短转场</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>请将时间线移动到要截图的位置</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>保存图片失败</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>图片已成功保存到“图片”</translation>
     </message>
 </context>
 <context>

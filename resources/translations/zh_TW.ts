@@ -671,6 +671,50 @@ Current: %1</source>
         <translation>切換插入/覆寫模式</translation>
     </message>
     <message>
+        <source>Finish Editing</source>
+        <translation>完成編輯</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>編輯轉場</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>完成轉場編輯</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>取消範圍選取</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>覆寫模式已開啟</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>插入模式已開啟</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>切換插入/覆寫模式
+目前：覆寫模式</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>切換插入/覆寫模式
+目前：插入模式</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>暫時無法復原</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>暫時無法重做</translation>
+    </message>
+    <message>
         <source>Toggle Fullscreen</source>
         <translation>切換全螢幕</translation>
     </message>
@@ -929,6 +973,34 @@ Current: %1</source>
     <message>
         <source>No enough space for another transition</source>
         <translation>沒有足夠的空間新增其他轉場</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to split</source>
+        <translation>請將時間軸移動到要分割的位置</translation>
+    </message>
+    <message>
+        <source>How to deal with the existing transition(s)?</source>
+        <translation>如何處理現有的轉場？</translation>
+    </message>
+    <message>
+        <source>Duplicate and shorten the transition(s)</source>
+        <translation>複製並縮短轉場</translation>
+    </message>
+    <message>
+        <source>Don&apos;t shorten the transition(s)</source>
+        <translation>不縮短轉場</translation>
+    </message>
+    <message>
+        <source>Move timeline to the position to grab image</source>
+        <translation>請將時間軸移動到要擷取畫面的位置</translation>
+    </message>
+    <message>
+        <source>Save image failed</source>
+        <translation>儲存圖片失敗</translation>
+    </message>
+    <message>
+        <source>Image saved to Pictures successfully</source>
+        <translation>圖片已成功儲存到「圖片」</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,205 @@
+// Splitting a segment at the play pointer and copying it next to itself.
+// The new piece is a copy of the segment made by the placement rules; it
+// loads its media by itself and gets its engine segment once loaded.
+#include "MainWindow.h"
+
+#include "EditScrollArea.h"
+#include "PointerWidget.h"
+#include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "Segment.h"
+#include "SegmentWidget.h"
+#include "TrackWidget.h"
+#include "Util.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QWidgetAction>
+
+#include <mutex>
+
+namespace {
+
+constexpr int kMessageMs = 2000;
+// A cut closer than this to an end would leave a piece too short to handle.
+constexpr float kSplitMargin = 0.05f;
+// Lets the pieces' widgets settle before the left piece's new end pulls the track back.
+constexpr int kSplitTimingDelayMs = 200;
+
+bool isSplitTime(const Segment* segment, float time)
+{
+    const float start = segment->rangeStart();
+    const float end = start + segment->duration();
+    return time >= start && time < end && time - start > kSplitMargin && end - time > kSplitMargin;
+}
+
+} // namespace
+
+void MainWindow::editScrollArea_splitSegment(Segment* segment)
+{
+    if (!segment || !_timeline || _isEditingTransitions())
+        return;
+    const float time = _currentScrollTime();
+    if (!isSplitTime(segment, time)) {
+        ProgressHUD::showMessage(tr("Move timeline to the position to split"), this, kMessageMs);
+        return;
+    }
+    if (segment->transitionCount() == 0)
+        _splitSegmentKeepingTransitions(segment, time);
+    else
+        _askHowToSplit(segment);
+}
+
+void MainWindow::_askHowToSplit(Segment* segment)
+{
+    QPointer<QMenu> menu = new QMenu(this);
+    menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    menu->setAttribute(Qt::WA_TranslucentBackground);
+    Util::setPopupMenuStyleSheet(menu);
+    auto* question = new QLabel(QStringLiteral("<font color=\"#36c8ff\"><i>%1</i></font>")
+                                    .arg(tr("How to deal with the existing transition(s)?").toHtmlEscaped()),
+                                menu);
+    question->setAlignment(Qt::AlignCenter);
+    question->setContentsMargins(10, 6, 10, 6);
+    auto* label = new QWidgetAction(menu);
+    label->setDefaultWidget(question);
+    menu->addAction(label);
+    // The menu runs modally; the segment is looked up again when an entry is chosen.
+    const int serial = segment->serialNumber();
+    auto split = [this, serial](void (MainWindow::*variant)(Segment*, float)) {
+        Segment* chosen = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial));
+        if (chosen)
+            (this->*variant)(chosen, _currentScrollTime());
+    };
+    menu->addAction(QIcon(QStringLiteral(":/images/split_behavior_0")), tr("Duplicate and shorten the transition(s)"),
+                    this, [split] { split(&MainWindow::_splitSegmentDuplicatingTransitions); });
+    menu->addAction(QIcon(QStringLiteral(":/images/split_behavior_1")), tr("Don't shorten the transition(s)"), this,
+                    [split] { split(&MainWindow::_splitSegmentKeepingTransitions); });
+
+    int x = mapToGlobal(rect().center()).x();
+    if (_pointer)
+        x = _pointer->mapToGlobal(_pointer->rect().center()).x();
+    int y = QCursor::pos().y();
+    if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment)))
+        y = widget->mapToGlobal(widget->rect().center()).y();
+    menu->exec(QPoint(x, y));
+    delete menu;
+}
+
+bool MainWindow::_beginSplit(Segment* segment)
+{
+    if (SegmentWidget* editing = _timeline->editingSegmentWidget()) {
+        // Leaving editing applies the timing of the edited segment.
+        editing->setEditing(false, true);
+    } else {
+        _previousRangeStart = segment->rangeStart();
+        _previousRangeEnd = segment->rangeStart() + segment->duration();
+        const int serial = segment->serialNumber();
+        QTimer::singleShot(kSplitTimingDelayMs, this, [this, serial] {
+            if (Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial)))
+                _applySegmentTiming(left, true);
+        });
+    }
+    if (!_timeline->trackWidgetById(segment->trackId()))
+        return false;
+    return true;
+}
+
+Segment* MainWindow::_makeRightPiece(Segment* segment, float time, bool keepTransitions)
+{
+    const float end = segment->rangeStart() + segment->duration();
+    // A copy placed so that its content at the split time lies at the old
+    // end; cutting its front then leaves the content after the split there.
+    Segment* piece = _duplicateSegment(segment, end - (time - segment->rangeStart()));
+    if (!piece)
+        return nullptr;
+    if (keepTransitions)
+        _cutSegmentStart(piece, end);
+    else
+        piece->setStartTime(end);
+    return piece;
+}
+
+void MainWindow::_insertPiece(Segment* piece, Segment* source, bool copying)
+{
+    TrackWidget* track = _timeline->trackWidgetById(source->trackId());
+    SegmentWidget* widget = _placeOnTrack(piece, track, copying);
+    // A split piece always makes room: the left piece gives it back when its end moves.
+    if (copying && _projectManager->segmentMode() != 0)
+        _placeSegmentOnTrack(piece->rangeStart(), piece->duration(), track, piece);
+    else
+        _shiftSegmentsAfter(piece->duration(), source->rangeStart(), track->trackId(), true);
+    _projectManager->addSegmentSorted(piece, widget);
+    if (_timeline->isEditingSegment())
+        widget->setHighlighted(false, true);
+    _updateProjectDuration();
+    _projectManager->setModified(true);
+}
+
+void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
+{
+    if (!_beginSplit(segment))
+        return;
+    const bool recorded = _recordOperation();
+    // The animation rebuild of a piece that finishes loading meanwhile waits for the cut.
+    std::lock_guard<std::mutex> lock(_animationMutex);
+    _animationLocked = true;
+    Segment* piece = _makeRightPiece(segment, time, true);
+    if (!piece) {
+        _animationLocked = false;
+        if (recorded)
+            _projectManager->dropLastSnapshot();
+        return;
+    }
+    _insertPiece(piece, segment, false);
+    _syncSegmentTrimToEngine(piece);
+    _cutSegmentEnd(segment, time);
+    _pushSegmentTiming(segment);
+    const int last = segment->transitionCount();
+    if (last > 0) {
+        // The right piece starts as the left one looks at the end of its last transition.
+        piece->copyTransitionStateFrom(segment->isValidTransitionIndex(last - 1), segment, false);
+        _pushSegmentBaseProperties(piece);
+    }
+    _keepPositionSerial = piece->serialNumber();
+    _animationLocked = false;
+}
+
+void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float time)
+{
+    if (!_beginSplit(segment))
+        return;
+    const bool recorded = _recordOperation();
+    Segment* piece = _makeRightPiece(segment, time, false);
+    if (!piece) {
+        if (recorded)
+            _projectManager->dropLastSnapshot();
+        return;
+    }
+    _insertPiece(piece, segment, false);
+    _syncSegmentTrimToEngine(piece);
+    // Transition times are fractions of the length: both pieces keep every
+    // transition at the same place relative to themselves.
+    segment->setEndTime(time);
+    _relayoutSegmentWidget(segment, false);
+    _pushSegmentTiming(segment);
+    _keepPositionSerial = piece->serialNumber();
+}
+
+void MainWindow::editScrollArea_copySegment(Segment* segment)
+{
+    if (!segment || !_timeline || !_timeline->trackWidgetById(segment->trackId()))
+        return;
+    const bool recorded = _recordOperation();
+    const float end = segment->rangeStart() + segment->duration();
+    _scrollToTime(end, true);
+    Segment* copy = _duplicateSegment(segment, end);
+    if (!copy) {
+        if (recorded)
+            _projectManager->dropLastSnapshot();
+        return;
+    }
+    _insertPiece(copy, segment, true);
+}
