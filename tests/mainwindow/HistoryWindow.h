@@ -82,10 +82,12 @@ class HistoryTest : public ::testing::Test
 protected:
     void SetUp() override { dir = product.projectDir(name); }
 
-    QString openProject(std::vector<RecordBuilder>& records, std::unique_ptr<HistoryWindow>& window)
+    // Any window type derived from HistoryWindow, for tests that open more of it.
+    template <typename Window>
+    QString openProject(std::vector<RecordBuilder>& records, std::unique_ptr<Window>& window)
     {
         writeProject(dir, records);
-        window = std::make_unique<HistoryWindow>(name, QSize(320, 180));
+        window = std::make_unique<Window>(name, QSize(320, 180));
         window->show();
         if (!window->_openProject())
             return QStringLiteral("the project did not open");
