@@ -3,11 +3,13 @@
 #include "CommonMainWindow.h"
 #include "ProjectManager.h"
 #include "SegmentListener.h"
+#include "TransitionMenuItem.h"
 
 #include <QHash>
 #include <QPixmap>
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QSet>
 #include <QString>
 #include <QThread>
@@ -27,11 +29,13 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CommonPopup;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
 class MovieSegment;
 class PointerWidget;
+class PopupTransitionsListWidget;
 class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
@@ -45,6 +49,7 @@ class QScrollArea;
 class QSlider;
 class QTimer;
 class RulerScrollArea;
+class ScrollableToolBar;
 class SegmentWidget;
 class TrackWidget;
 class VideoThumbnailsCache;
@@ -229,7 +234,7 @@ protected slots:
     virtual void editScrollArea_getSegmentOverwriteMode(bool&);
     virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
     virtual void editScrollArea_didFinishEditingTransition(Segment*);
-    virtual void editScrollArea_seekToTransition(int, bool) {}
+    virtual void editScrollArea_seekToTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
     virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
     virtual void editScrollArea_didTransitionRangeChange(int);
@@ -256,8 +261,6 @@ protected:
 
     // --- Split, copy, delete, frame grab and key selection on the timeline ---
 protected:
-    // Transition editing in the inspector; false until the desktop window fills it in.
-    virtual bool _isEditingTransitions() const { return false; }
     // Runs a transition command (duplicate, delete, ...) of the edited
     // transition; does nothing until the segment editing commands fill it in.
     virtual void _doTransitionCommand(QWidget*, int) {}
@@ -289,6 +292,69 @@ private:
     void _saveGrabbedImage(const QImage& image);
     Segment* _segmentByDirectionKey(int key, float time, int trackId);
     void _selectSegmentWidgetForKey(Segment* segment);
+
+    // --- Transitions on the timeline ------------------------------------------
+protected:
+    // The "Add Transition" command for the segment in editing: the list of
+    // ready-made transitions when an end has room, else a custom transition
+    // at the play position. The tool bar (may be null) highlights the command
+    // while the list is open.
+    void _addTransitionAt(QWidget* anchor, int cmdId, ScrollableToolBar* toolBar);
+    // The ready-made transitions that fit the segment, given the ends without room.
+    TransitionMenuItems _transitionMenu(const Segment* segment, bool noRoomAtStart, bool noRoomAtEnd) const;
+    // A new menu (child of parent) of the same items for the edited, else the
+    // selected segment; null when there is none. The caller shows it.
+    QMenu* _contextMenuForSegment(QWidget* parent);
+    // Adds the transition of a menu item to the edited, else the selected segment.
+    void _addTransition(int cmdId);
+    // Keeps the edited end of the transition and the overlay in step with a new preview time.
+    void _syncEditingTransition(float time);
+    // Seeks just inside the transition's start (beginOrEnd) or end and shows the overlay there.
+    void _seekToTransition(int tId, bool beginOrEnd);
+    // Forgets the transform overlay and fades it out (at once while widget animations are off).
+    void _fadeWidget();
+
+    // Hooks the segment inspector and the transform overlay fill in; each
+    // does nothing until then.
+    // Selects the edited transition in the inspector.
+    virtual void _selectEditingTransition() {}
+    // Refreshes the inspector's controls for the edited transition.
+    virtual void _updateTransitionControls() {}
+    // Replaces the transform overlay on the preview by one for the segment.
+    virtual void _showTransformWidgetForSegment(Segment*) {}
+    // Whether the inspector's volume control is enabled.
+    virtual bool _volumeControlEnabled() const { return false; }
+    // Whether the inspector is in transition mode.
+    virtual bool _isEditingTransitions() const { return false; }
+
+protected slots:
+    void transitionsListPopup_onTransitionItemSelected(PopupTransitionsListWidget* popup, int cmdId);
+    // Popup bookkeeping: the highlighted tool-bar command and the current popup are cleared.
+    void popup_onDismissed(CommonPopup* popup);
+
+protected:
+    // The popup the window shows, or null.
+    QPointer<CommonPopup> _currentPopup;
+    // The tool-bar command highlighted while its popup is open, 0 for none,
+    // with its tool bar and anchor button.
+    int _highlightedCommandId = 0;
+    QPointer<ScrollableToolBar> _highlightedToolBar;
+    QPointer<QWidget> _transitionAnchor;
+    // The on-preview transform overlay, null when none.
+    QPointer<QWidget> _transformWidget;
+
+private:
+    struct TransitionRoom;
+    TransitionRoom _transitionRoom(const Segment* segment) const;
+    Segment* _transitionTargetSegment() const;
+    SegmentWidget* _transitionTargetWidget() const;
+    void _addCustomTransition(SegmentWidget* widget, float time, bool fromList);
+    int _addTransitionPart(Segment* segment, float time, float shortTime);
+    void _announceTransition(Segment* segment, int tId, bool bothEngineIds);
+    QRectF _layerRectOnPreview(const Segment* segment) const;
+    void _writeReadyMadeStates(Segment* segment, int cmdId, int inId, int outId);
+    void _syncEditedTransitionEnd(SegmentWidget* widget, float time);
+    void _syncStaticEditing(Segment* segment, float time);
 
     // --- Undo and redo ---------------------------------------------------------
 public:
@@ -372,6 +438,8 @@ protected:
     void _pushSegmentProperties(Segment* segment);
     void _syncSegmentTransform(Segment* segment);
     void _syncTransitionToEngine(Segment* segment, int tId);
+    // Adds the transition's animation group on both engine ids and sends its states.
+    void _pushTransitionAnimation(Segment* segment, int tId);
     void _shiftEngineAnimationIds(Segment* segment, int tId);
     void _syncSegmentTrimToEngine(const Segment* segment);
 

@@ -309,17 +309,22 @@ void MainWindow::_pushSegmentProperties(Segment* segment)
     for (int32_t id : ids)
         if (id != 0)
             _engine->clearAnimations(id);
+    for (int index = 0; index < segment->transitionCount(); ++index)
+        _pushTransitionAnimation(segment, segment->isValidTransitionIndex(index));
+}
+
+void MainWindow::_pushTransitionAnimation(Segment* segment, int tId)
+{
+    if (!_engine)
+        return;
     const float duration = segment->duration();
-    for (int index = 0; index < segment->transitionCount(); ++index) {
-        const int tId = segment->isValidTransitionIndex(index);
-        const float start = fractionOfPlayingTime(segment->transitionStart(tId), duration);
-        const float length = fractionOfPlayingTime(segment->transitionDuration(tId), duration);
-        const int easing = segment->transitionEasingFunction(tId);
-        for (int32_t id : ids)
-            if (id != 0)
-                _engine->addAnimation(id, tId, start, length, easing);
-        _syncTransitionToEngine(segment, tId);
-    }
+    const float start = fractionOfPlayingTime(segment->transitionStart(tId), duration);
+    const float length = fractionOfPlayingTime(segment->transitionDuration(tId), duration);
+    const int easing = segment->transitionEasingFunction(tId);
+    for (int32_t id : {segment->serialNumber(), segment->secondEngineId()})
+        if (id != 0)
+            _engine->addAnimation(id, tId, start, length, easing);
+    _syncTransitionToEngine(segment, tId);
 }
 
 void MainWindow::_pushSegmentBaseProperties(Segment* segment)

@@ -628,6 +628,122 @@ Aktuell: %1</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Bild erfolgreich in „Bilder“ gespeichert</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Eigener Übergang</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Einblenden &amp;&amp; Ausblenden</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Von links herein &amp;&amp; nach rechts hinaus</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Von rechts herein &amp;&amp; nach links hinaus</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Von links herein</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Nach links hinaus</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Von rechts herein</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Nach rechts hinaus</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Von oben herein &amp;&amp; nach unten hinaus</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Von unten herein &amp;&amp; nach oben hinaus</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Von oben herein</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Nach oben hinaus</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Von unten herein</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Nach unten hinaus</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Schrumpfend herein &amp;&amp; schrumpfend hinaus</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Wachsend herein &amp;&amp; wachsend hinaus</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Schrumpfend herein</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Schrumpfend hinaus</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Wachsend herein</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Wachsend hinaus</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Öffnen &amp;&amp; Schließen</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Hereinwischen &amp;&amp; Hinauswischen</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Hereinwischen</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Hinauswischen</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Kein Platz für einen weiteren Übergang</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -628,6 +628,122 @@ Actual: %1</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Imagen guardada correctamente en Imágenes</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Transición personalizada</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Aparecer &amp;&amp; Desvanecer</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Aparecer</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Desvanecer</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Entrar por la izquierda &amp;&amp; Salir por la derecha</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Entrar por la derecha &amp;&amp; Salir por la izquierda</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Entrar por la izquierda</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Salir por la izquierda</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Entrar por la derecha</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Salir por la derecha</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Entrar por arriba &amp;&amp; Salir por abajo</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Entrar por abajo &amp;&amp; Salir por arriba</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Entrar por arriba</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Salir por arriba</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Entrar por abajo</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Salir por abajo</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Encoger al entrar &amp;&amp; Encoger al salir</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Crecer al entrar &amp;&amp; Crecer al salir</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Encoger al entrar</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Encoger al salir</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Crecer al entrar</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Crecer al salir</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Abrir al entrar &amp;&amp; Cerrar al salir</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Abrir al entrar</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Cerrar al salir</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Barrido de entrada &amp;&amp; Barrido de salida</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Barrido de entrada</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Barrido de salida</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>No hay espacio para otra transición</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -628,6 +628,122 @@ Actuel : %1</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Image enregistrée dans Images avec succès</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Transition personnalisée</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Fondu d'entrée &amp;&amp; Fondu de sortie</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Fondu d'entrée</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Fondu de sortie</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Entrée par la gauche &amp;&amp; Sortie par la droite</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Entrée par la droite &amp;&amp; Sortie par la gauche</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Entrée par la gauche</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Sortie par la gauche</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Entrée par la droite</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Sortie par la droite</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Entrée par le haut &amp;&amp; Sortie par le bas</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Entrée par le bas &amp;&amp; Sortie par le haut</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Entrée par le haut</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Sortie par le haut</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Entrée par le bas</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Sortie par le bas</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Entrée en rétrécissant &amp;&amp; Sortie en rétrécissant</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Entrée en grandissant &amp;&amp; Sortie en grandissant</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Entrée en rétrécissant</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Sortie en rétrécissant</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Entrée en grandissant</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Sortie en grandissant</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Ouverture &amp;&amp; Fermeture</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Balayage d'entrée &amp;&amp; Balayage de sortie</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Balayage d'entrée</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Balayage de sortie</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Pas assez de place pour une autre transition</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

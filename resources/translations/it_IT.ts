@@ -628,6 +628,122 @@ Attuale: %1</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Immagine salvata correttamente in Immagini</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Transizione personalizzata</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Dissolvenza in entrata &amp;&amp; in uscita</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Dissolvenza in entrata</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Dissolvenza in uscita</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Entrata da sinistra &amp;&amp; Uscita a destra</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Entrata da destra &amp;&amp; Uscita a sinistra</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Entrata da sinistra</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Uscita a sinistra</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Entrata da destra</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Uscita a destra</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Entrata dall'alto &amp;&amp; Uscita in basso</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Entrata dal basso &amp;&amp; Uscita in alto</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Entrata dall'alto</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Uscita in alto</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Entrata dal basso</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Uscita in basso</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Entrata a restringere &amp;&amp; Uscita a restringere</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Entrata a ingrandire &amp;&amp; Uscita a ingrandire</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Entrata a restringere</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Uscita a restringere</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Entrata a ingrandire</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Uscita a ingrandire</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Apertura in entrata &amp;&amp; Chiusura in uscita</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Apertura in entrata</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Chiusura in uscita</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Tendina in entrata &amp;&amp; Tendina in uscita</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Tendina in entrata</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Tendina in uscita</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Spazio insufficiente per un'altra transizione</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

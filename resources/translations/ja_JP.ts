@@ -628,6 +628,122 @@ Current: %1</source>
         <source>Image saved to Pictures successfully</source>
         <translation>画像をピクチャに保存しました</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>カスタムトランジション</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>フェードイン &amp;&amp; フェードアウト</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>フェードイン</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>フェードアウト</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>左からイン &amp;&amp; 右へアウト</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>右からイン &amp;&amp; 左へアウト</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>左からイン</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>左へアウト</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>右からイン</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>右へアウト</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>上からイン &amp;&amp; 下へアウト</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>下からイン &amp;&amp; 上へアウト</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>上からイン</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>上へアウト</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>下からイン</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>下へアウト</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>縮小イン &amp;&amp; 縮小アウト</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>拡大イン &amp;&amp; 拡大アウト</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>縮小イン</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>縮小アウト</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>拡大イン</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>拡大アウト</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>オープンイン &amp;&amp; クローズアウト</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>オープンイン</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>クローズアウト</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>ワイプイン &amp;&amp; ワイプアウト</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>ワイプイン</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>ワイプアウト</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>別のトランジションを追加する空きがありません</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -628,6 +628,122 @@ Current: %1</source>
         <source>Image saved to Pictures successfully</source>
         <translation>이미지를 사진 폴더에 저장했습니다</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>사용자 지정 전환</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>페이드 인 &amp;&amp; 페이드 아웃</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>페이드 인</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>페이드 아웃</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>왼쪽에서 등장 &amp;&amp; 오른쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>오른쪽에서 등장 &amp;&amp; 왼쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>왼쪽에서 등장</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>왼쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>오른쪽에서 등장</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>오른쪽으로 퇴장</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>위에서 등장 &amp;&amp; 아래로 퇴장</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>아래에서 등장 &amp;&amp; 위로 퇴장</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>위에서 등장</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>위로 퇴장</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>아래에서 등장</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>아래로 퇴장</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>축소 등장 &amp;&amp; 축소 퇴장</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>확대 등장 &amp;&amp; 확대 퇴장</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>축소 등장</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>축소 퇴장</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>확대 등장</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>확대 퇴장</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>열기 등장 &amp;&amp; 닫기 퇴장</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>열기 등장</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>닫기 퇴장</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>와이프 등장 &amp;&amp; 와이프 퇴장</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>와이프 등장</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>와이프 퇴장</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>다른 전환을 추가할 공간이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

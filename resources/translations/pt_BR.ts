@@ -628,6 +628,122 @@ Atual: %1</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Imagem salva em Imagens com sucesso</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Transição personalizada</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Aparecer &amp;&amp; Desaparecer</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Aparecer</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Desaparecer</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Entrar pela esquerda &amp;&amp; Sair pela direita</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Entrar pela direita &amp;&amp; Sair pela esquerda</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Entrar pela esquerda</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Sair pela esquerda</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Entrar pela direita</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Sair pela direita</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Entrar por cima &amp;&amp; Sair por baixo</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Entrar por baixo &amp;&amp; Sair por cima</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Entrar por cima</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Sair por cima</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Entrar por baixo</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Sair por baixo</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Encolher ao entrar &amp;&amp; Encolher ao sair</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Crescer ao entrar &amp;&amp; Crescer ao sair</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Encolher ao entrar</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Encolher ao sair</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Crescer ao entrar</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Crescer ao sair</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Abrir ao entrar &amp;&amp; Fechar ao sair</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Abrir ao entrar</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Fechar ao sair</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Revelar ao entrar &amp;&amp; Ocultar ao sair</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Revelar ao entrar</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Ocultar ao sair</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Não há espaço para outra transição</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

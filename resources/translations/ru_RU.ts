@@ -628,6 +628,122 @@ Current: %1</source>
         <source>Image saved to Pictures successfully</source>
         <translation>Изображение сохранено в «Изображения»</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>Свой переход</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>Появление &amp;&amp; Исчезание</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>Появление</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>Исчезание</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>Появление слева &amp;&amp; Уход вправо</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>Появление справа &amp;&amp; Уход влево</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>Появление слева</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>Уход влево</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>Появление справа</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>Уход вправо</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>Появление сверху &amp;&amp; Уход вниз</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>Появление снизу &amp;&amp; Уход вверх</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>Появление сверху</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>Уход вверх</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>Появление снизу</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>Уход вниз</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>Сжатие при появлении &amp;&amp; Сжатие при уходе</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>Рост при появлении &amp;&amp; Рост при уходе</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>Сжатие при появлении</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>Сжатие при уходе</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>Рост при появлении</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>Рост при уходе</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>Раскрытие &amp;&amp; Закрытие</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>Раскрытие</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>Закрытие</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>Шторка при появлении &amp;&amp; Шторка при уходе</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>Шторка при появлении</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>Шторка при уходе</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>Недостаточно места для ещё одного перехода</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

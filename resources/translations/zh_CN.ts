@@ -628,6 +628,122 @@ Current: %1</source>
         <source>Image saved to Pictures successfully</source>
         <translation>图片已成功保存到“图片”</translation>
     </message>
+    <message>
+        <source>Custom Transition</source>
+        <translation>自定义转场</translation>
+    </message>
+    <message>
+        <source>Fade In &amp;&amp; Fade Out</source>
+        <translation>淡入 &amp;&amp; 淡出</translation>
+    </message>
+    <message>
+        <source>Fade In</source>
+        <translation>淡入</translation>
+    </message>
+    <message>
+        <source>Fade Out</source>
+        <translation>淡出</translation>
+    </message>
+    <message>
+        <source>Left In &amp;&amp; Right Out</source>
+        <translation>从左进入 &amp;&amp; 向右退出</translation>
+    </message>
+    <message>
+        <source>Right In &amp;&amp; Left Out</source>
+        <translation>从右进入 &amp;&amp; 向左退出</translation>
+    </message>
+    <message>
+        <source>Left In</source>
+        <translation>从左进入</translation>
+    </message>
+    <message>
+        <source>Left Out</source>
+        <translation>向左退出</translation>
+    </message>
+    <message>
+        <source>Right In</source>
+        <translation>从右进入</translation>
+    </message>
+    <message>
+        <source>Right Out</source>
+        <translation>向右退出</translation>
+    </message>
+    <message>
+        <source>Up In &amp;&amp; Down Out</source>
+        <translation>从上进入 &amp;&amp; 向下退出</translation>
+    </message>
+    <message>
+        <source>Down In &amp;&amp; Up Out</source>
+        <translation>从下进入 &amp;&amp; 向上退出</translation>
+    </message>
+    <message>
+        <source>Up In</source>
+        <translation>从上进入</translation>
+    </message>
+    <message>
+        <source>Up Out</source>
+        <translation>向上退出</translation>
+    </message>
+    <message>
+        <source>Down In</source>
+        <translation>从下进入</translation>
+    </message>
+    <message>
+        <source>Down Out</source>
+        <translation>向下退出</translation>
+    </message>
+    <message>
+        <source>Shrink In &amp;&amp; Shrink Out</source>
+        <translation>缩小进入 &amp;&amp; 缩小退出</translation>
+    </message>
+    <message>
+        <source>Grow In &amp;&amp; Grow Out</source>
+        <translation>放大进入 &amp;&amp; 放大退出</translation>
+    </message>
+    <message>
+        <source>Shrink In</source>
+        <translation>缩小进入</translation>
+    </message>
+    <message>
+        <source>Shrink Out</source>
+        <translation>缩小退出</translation>
+    </message>
+    <message>
+        <source>Grow In</source>
+        <translation>放大进入</translation>
+    </message>
+    <message>
+        <source>Grow Out</source>
+        <translation>放大退出</translation>
+    </message>
+    <message>
+        <source>Open In &amp;&amp; Close Out</source>
+        <translation>展开进入 &amp;&amp; 闭合退出</translation>
+    </message>
+    <message>
+        <source>Open In</source>
+        <translation>展开进入</translation>
+    </message>
+    <message>
+        <source>Close Out</source>
+        <translation>闭合退出</translation>
+    </message>
+    <message>
+        <source>Wipe In &amp;&amp; Wipe Out</source>
+        <translation>擦除进入 &amp;&amp; 擦除退出</translation>
+    </message>
+    <message>
+        <source>Wipe In</source>
+        <translation>擦除进入</translation>
+    </message>
+    <message>
+        <source>Wipe Out</source>
+        <translation>擦除退出</translation>
+    </message>
+    <message>
+        <source>No enough space for another transition</source>
+        <translation>没有足够的空间添加其他转场</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -82,7 +82,7 @@ class HistoryTest : public ::testing::Test
 protected:
     void SetUp() override { dir = product.projectDir(name); }
 
-    // Any window type derived from HistoryWindow, for tests that open more of it.
+    // Window is HistoryWindow or a test's own kind of it.
     template <typename Window>
     QString openProject(std::vector<RecordBuilder>& records, std::unique_ptr<Window>& window)
     {
