@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
 
@@ -32,7 +33,9 @@ public:
     using MainWindow::_splitSegmentKeepingTransitions;
     using MainWindow::editScrollArea_copySegment;
     using MainWindow::editScrollArea_grabSegmentScreen;
+    using MainWindow::editScrollArea_onPopupContextMenuForSegmentWidget;
     using MainWindow::editScrollArea_splitSegment;
+    using MainWindow::_initEditScrollArea;
 
     // The play pointer over the time, the content left where it is.
     void placePlayHead(float time)
@@ -40,6 +43,7 @@ public:
         _pointerOffset = TimelineMetrics::timeToPixels(time, _timelineScale) - _timeline->contentOffsetX();
     }
     float playHeadTime() const { return _currentScrollTime(); }
+    bool scrollAnimating() const { return _scrollAnimating; }
 };
 
 // Colour of the preview's middle at the time, once the drawing shows the
@@ -176,6 +180,22 @@ protected:
         poll.start(50);
         command();
         return entries;
+    }
+
+    SegmentWidget* widgetOf(const Segment* segment)
+    {
+        return qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(segment));
+    }
+    // The key on the timeline, once any scroll the last one started is over.
+    void pressOnTimeline(Qt::Key key)
+    {
+        ASSERT_TRUE(waitFor([&] { return !window->scrollAnimating(); }, 3000));
+        QTest::keyClick(window->timeline(), key);
+    }
+    Segment* selectedSegment()
+    {
+        SegmentWidget* selected = window->timeline()->selectedSegmentWidget();
+        return selected ? selected->segment() : nullptr;
     }
 
     std::unique_ptr<SplitWindow> window;
@@ -393,4 +413,78 @@ TEST(SplitCopyNames, AGrabNameTakenInTheSameSecondGetsTheNextNumber)
     EXPECT_EQ(SplitWindow::_grabbedImagePath(folder.path(), time), folder.path() + "/IMG_20261207_083005_3.png");
     EXPECT_EQ(SplitWindow::_grabbedImagePath(folder.path(), time.addSecs(1)),
               folder.path() + "/IMG_20261207_083006.png");
+}
+
+TEST_F(SplitCopyTest, TheDeleteKeyRemovesTheSelectedSegmentAndTheNextOneMovesUp)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->_initEditScrollArea();
+    ProjectManager* manager = window->projectManager();
+    const int serial = clip()->serialNumber();
+
+    // Nothing selected: nothing goes.
+    QTest::keyClick(window->timeline(), Qt::Key_Delete);
+    QTest::qWait(200);
+    EXPECT_EQ(manager->segmentCount(), 2);
+
+    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+    QTest::keyClick(window->timeline(), Qt::Key_Delete);
+    ASSERT_TRUE(waitFor([&] { return manager->segmentCount() == 1; }, 10000));
+    EXPECT_EQ(clip(), nullptr);
+    EXPECT_NEAR(next()->rangeStart(), 0.0f, 1e-4);
+    EXPECT_EQ(window->composition()->findSegment(uint32_t(serial)), nullptr);
+    EXPECT_NEAR(window->composition()->findSegment(uint32_t(next()->serialNumber()))->startTime(), 0.0, 1e-4);
+}
+
+TEST_F(SplitCopyTest, TheContextMenuOffersTheSegmentCommandsAndAFailedSegmentOnlyItsRemoval)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    SegmentWidget* tile = widgetOf(clip());
+    ASSERT_NE(tile, nullptr);
+    window->timeline()->setSelectedSegmentWidget(tile);
+    const QPoint at = tile->mapToGlobal(tile->rect().center());
+    const QStringList entries = choosePopupEntry(
+        QString(), [&] { window->editScrollArea_onPopupContextMenuForSegmentWidget(tile, at); });
+    EXPECT_EQ(entries, QStringList({"Edit", "Duplicate", "Remove", "Split", "Add Transition", "Edit Transition"}));
+
+    // A segment that failed to load can only be removed.
+    next()->setErrorCode(-6);
+    SegmentWidget* failed = widgetOf(next());
+    const QStringList failedEntries = choosePopupEntry(QStringLiteral("Remove"), [&] {
+        window->editScrollArea_onPopupContextMenuForSegmentWidget(failed, failed->mapToGlobal(QPoint(5, 5)));
+    });
+    EXPECT_EQ(failedEntries, QStringList{"Remove"});
+    ASSERT_TRUE(waitFor([&] { return window->projectManager()->segmentCount() == 1; }, 10000));
+    EXPECT_EQ(next(), nullptr);
+    EXPECT_NE(clip(), nullptr);
+}
+
+TEST_F(SplitCopyTest, DirectionKeysStepFromSegmentToSegmentAndHomeAndEndLeaveTheSelection)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->_initEditScrollArea();
+
+    pressOnTimeline(Qt::Key_Right);
+    EXPECT_EQ(selectedSegment(), clip());
+    pressOnTimeline(Qt::Key_Right);
+    EXPECT_EQ(selectedSegment(), next());
+    pressOnTimeline(Qt::Key_Right);
+    EXPECT_EQ(selectedSegment(), next()) << "nothing starts after the last segment";
+    pressOnTimeline(Qt::Key_Left);
+    EXPECT_EQ(selectedSegment(), clip());
+    // The track below is the empty one kept at the bottom: the selection stays.
+    pressOnTimeline(Qt::Key_Down);
+    EXPECT_EQ(selectedSegment(), clip());
+    pressOnTimeline(Qt::Key_End);
+    EXPECT_EQ(selectedSegment(), nullptr);
+    pressOnTimeline(Qt::Key_Left);
+    EXPECT_EQ(selectedSegment(), next()) << "the last start before the end of the project";
+    pressOnTimeline(Qt::Key_Home);
+    EXPECT_EQ(selectedSegment(), nullptr);
 }
