@@ -135,6 +135,7 @@ void MainWindow::_createActions()
     _actionAddTransition = _createAction(tr("Add Transition"), none, false, false);
     _actionDuplicateTransition = _createAction(tr("Duplicate"), QKeySequence(QStringLiteral("Ctrl+Shift+D")), false, true, &MainWindow::onActionDuplicateTransitionTriggered);
     _actionDeleteTransition = _createAction(tr("Delete"), none, false, true, &MainWindow::onActionDeleteTransitionTriggered);
+    _actionEnterExitEditingSegmentTransition = _createAction(tr("Edit Transition"), QKeySequence(QStringLiteral("Ctrl+Shift+E")), false, true, &MainWindow::onActionEnterExitEditingTransitionTriggered);
     _actionEnterExitEditingTransition = _createAction(tr("Edit Transition"), QKeySequence(QStringLiteral("Ctrl+T")), false, true, &MainWindow::onActionEnterExitEditingTransitionTriggered);
     _actionPlayPause = _createAction(tr("Play/Pause"), QKeySequence(Qt::Key_Space), true, true, &MainWindow::onActionPlayPauseTriggered);
     _actionNextPosition = _createAction(tr("Next Position"), QKeySequence(QStringLiteral("Ctrl+Right")), true, true, &MainWindow::onActionNextPositionTriggered);

@@ -29,6 +29,7 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CanvasWidget;
 class CommonPopup;
 class EditScrollArea;
 class GutterScrollArea;
@@ -51,6 +52,7 @@ class QTimer;
 class RulerScrollArea;
 class ScrollableToolBar;
 class SegmentWidget;
+class SelectionOperationWidget;
 class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
@@ -161,25 +163,25 @@ protected slots:
     virtual void onActionEditDrawingTriggered() {}
     virtual void onActionUndoTriggered();
     virtual void onActionRedoTriggered();
-    virtual void onActionEnterExitRangeSelect() {}
-    virtual void onActionInsertOverwriteMode() {}
+    virtual void onActionEnterExitRangeSelect();
+    virtual void onActionInsertOverwriteMode();
     virtual void onActionAddFileTriggered() {}
     virtual void onActionAddFromCameraTriggered() {}
     virtual void onActionAddFromMicrophoneTriggered() {}
     virtual void onActionAddTextTriggered() {}
     virtual void onActionAddSelfDrawTriggered() {}
-    virtual void onActionEnterExitEditingSegmentTriggered() {}
-    virtual void onActionDuplicateSegmentTriggered() {}
-    virtual void onActionRemoveSegmentTriggered() {}
-    virtual void onActionSplitSegmentTriggered() {}
-    virtual void onActionDuplicateTransitionTriggered() {}
-    virtual void onActionDeleteTransitionTriggered() {}
-    virtual void onActionEnterExitEditingTransitionTriggered() {}
-    virtual void onActionPlayPauseTriggered() {}
+    virtual void onActionEnterExitEditingSegmentTriggered();
+    virtual void onActionDuplicateSegmentTriggered();
+    virtual void onActionRemoveSegmentTriggered();
+    virtual void onActionSplitSegmentTriggered();
+    virtual void onActionDuplicateTransitionTriggered();
+    virtual void onActionDeleteTransitionTriggered();
+    virtual void onActionEnterExitEditingTransitionTriggered();
+    virtual void onActionPlayPauseTriggered();
     virtual void onActionNextPositionTriggered() {}
     virtual void onActionPreviousPositionTriggered() {}
     virtual void onActionExportTriggered() {}
-    virtual void onActionMovieSettingsTriggered() {}
+    virtual void onActionMovieSettingsTriggered();
 
     // Hooks the project, engine and editing slots of the desktop window
     // fill in; each does nothing until then. They arrive queued on the GUI
@@ -194,8 +196,8 @@ protected slots:
     virtual void onAVExporterUpdateProgressValue(float) {}
     virtual void onAVExporterFinished(int) {}
     virtual void onAVExporterUpdateRemainingTime(float) {}
-    virtual void onSegmentEditingStateChanged() {}
-    virtual void onTransitionEditingStateChanged() {}
+    virtual void onSegmentEditingStateChanged();
+    virtual void onTransitionEditingStateChanged();
     // Saves a modified project every 30 seconds once filled in.
     virtual void autoSave() {}
 
@@ -205,7 +207,7 @@ protected slots:
     virtual void mediaExplorer_onHideProgressHUD() {}
     virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
     virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
-    virtual void onSegmentModeButtonClicked() {}
+    virtual void onSegmentModeButtonClicked();
     virtual void onZoomSliderValueChanged(int value);
     virtual void onZoomIn();
     virtual void onZoomOut();
@@ -225,18 +227,18 @@ protected slots:
     virtual void editScrollArea_splitSegment(Segment* segment);
     virtual void editScrollArea_moveSegmentToTrack(Segment*, TrackWidget*, float);
     virtual void editScrollArea_removeTrack(TrackWidget*);
-    virtual void editScrollArea_didEnterEditingSegment(Segment*) {}
-    virtual void editScrollArea_didFinishEditingSegment(Segment*) {}
-    virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment*) {}
+    virtual void editScrollArea_didEnterEditingSegment(Segment* segment);
+    virtual void editScrollArea_didFinishEditingSegment(Segment* segment);
+    virtual void editScrollArea_didFinishEditingSegmentImmediately(Segment* segment);
     virtual void editScrollArea_seekToTime(float);
-    virtual void editScrollArea_reloadPreviewForSegment(Segment*, bool) {}
+    virtual void editScrollArea_reloadPreviewForSegment(Segment* segment, bool rangeStart);
     virtual void editScrollArea_beginTrimSegment(Segment* segment);
     virtual void editScrollArea_getSegmentOverwriteMode(bool&);
     virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
     virtual void editScrollArea_didFinishEditingTransition(Segment*);
     virtual void editScrollArea_seekToTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}
-    virtual void editScrollArea_reloadPreviewForTransition(int, bool) {}
+    virtual void editScrollArea_reloadPreviewForTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_didTransitionRangeChange(int);
     virtual void editScrollArea_beginMoveTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_endMoveTransition(int tId, bool beginOrEnd, bool moved);
@@ -246,7 +248,7 @@ protected slots:
     virtual void editScrollArea_endDraggingTrackWidget(TrackWidget*, bool);
     virtual void editScrollArea_getSafeAreaInsets(float*, float*, float*, float*) {}
     virtual void editScrollArea_onSelectNextSegmentByDirectionKey(int key);
-    virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool) {}
+    virtual void editScrollArea_onSelectedSegmentWidgetChanged(bool hasSelect);
     virtual void editScrollArea_onDeleteKeyPressed();
     virtual void editScrollArea_onPopupContextMenuForSegmentWidget(SegmentWidget* segmentWidget, QPoint pos);
     virtual void editScrollArea_onDoubleClickedOnFaieldSegment(SegmentWidget* segmentWidget, QPoint pos);
@@ -258,40 +260,6 @@ private slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-    // --- Split, copy, delete, frame grab and key selection on the timeline ---
-protected:
-    // Runs a transition command (duplicate, delete, ...) of the edited
-    // transition; does nothing until the segment editing commands fill it in.
-    virtual void _doTransitionCommand(QWidget*, int) {}
-    // The camera shutter of a saved frame; silent until the sounds fill it in.
-    virtual void _playShutterSound() {}
-    // The segment's own (non-animated) property values, sent to the engine.
-    void _pushSegmentBaseProperties(Segment* segment);
-    // Splits at the time; the first keeps each transition where it plays
-    // and drops the ones across the cut, the second gives both pieces the
-    // whole list at the same fractions of their lengths.
-    void _splitSegmentKeepingTransitions(Segment* segment, float time);
-    void _splitSegmentDuplicatingTransitions(Segment* segment, float time);
-    // Removes the widget's segment once animations, the tile and the
-    // renderer are idle, retrying on timers.
-    void _deleteSegment(SegmentWidget* widget);
-    // The file a grabbed frame is written to: never one that exists.
-    static QString _grabbedImagePath(const QString& folder, const QDateTime& time);
-
-private:
-    bool _beginSplit(Segment* segment);
-    Segment* _makeRightPiece(Segment* segment, float time, bool keepTransitions);
-    void _insertPiece(Segment* piece, Segment* source, bool copying);
-    void _askHowToSplit(Segment* segment);
-    bool _leaveEditingUntilIdle();
-    void _deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs);
-    void _fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidget);
-    bool _selectNeighbourTransition(int key);
-    void _showGrabbedImage(const QImage& image);
-    void _saveGrabbedImage(const QImage& image);
-    Segment* _segmentByDirectionKey(int key, float time, int trackId);
-    void _selectSegmentWidgetForKey(Segment* segment);
 
     // --- Transitions on the timeline ------------------------------------------
 protected:
@@ -355,6 +323,40 @@ private:
     void _writeReadyMadeStates(Segment* segment, int cmdId, int inId, int outId);
     void _syncEditedTransitionEnd(SegmentWidget* widget, float time);
     void _syncStaticEditing(Segment* segment, float time);
+
+    // --- Split, copy, delete, frame grab and key selection on the timeline ---
+protected:
+    // Runs a transition command (duplicate, delete, ...) of the edited
+    // transition; does nothing until the segment editing commands fill it in.
+    virtual void _doTransitionCommand(QWidget*, int) {}
+    // The camera shutter of a saved frame; silent until the sounds fill it in.
+    virtual void _playShutterSound() {}
+    // The segment's own (non-animated) property values, sent to the engine.
+    void _pushSegmentBaseProperties(Segment* segment);
+    // Splits at the time; the first keeps each transition where it plays
+    // and drops the ones across the cut, the second gives both pieces the
+    // whole list at the same fractions of their lengths.
+    void _splitSegmentKeepingTransitions(Segment* segment, float time);
+    void _splitSegmentDuplicatingTransitions(Segment* segment, float time);
+    // Removes the widget's segment once animations, the tile and the
+    // renderer are idle, retrying on timers.
+    void _deleteSegment(SegmentWidget* widget);
+    // The file a grabbed frame is written to: never one that exists.
+    static QString _grabbedImagePath(const QString& folder, const QDateTime& time);
+
+private:
+    bool _beginSplit(Segment* segment);
+    Segment* _makeRightPiece(Segment* segment, float time, bool keepTransitions);
+    void _insertPiece(Segment* piece, Segment* source, bool copying);
+    void _askHowToSplit(Segment* segment);
+    bool _leaveEditingUntilIdle();
+    void _deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs);
+    void _fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidget);
+    bool _selectNeighbourTransition(int key);
+    void _showGrabbedImage(const QImage& image);
+    void _saveGrabbedImage(const QImage& image);
+    Segment* _segmentByDirectionKey(int key, float time, int trackId);
+    void _selectSegmentWidgetForKey(Segment* segment);
 
     // --- Undo and redo ---------------------------------------------------------
 public:
@@ -672,4 +674,90 @@ private:
     void _removeTrackIfEmpty(int trackId);
     // The project's list and the gutter follow the timeline's track order.
     void _adoptTrackOrder();
+
+    // --- Range selection ------------------------------------------------------
+public:
+    // Clear the selected span on the tracks taking part (insert mode closes
+    // the gap), or open it as blank time there; both then leave the mode.
+    void deleteSelectedRange();
+    void insertBlankInSelectedRange();
+
+protected:
+    // The second pointer marks the span's start, the play pointer its end;
+    // a floating bar offers the commands. Nothing while the mode is on.
+    void _setRangeSelectionMode();
+    // Everything entering set up goes again; nothing while the mode is off.
+    void _exitRangeSelectionMode();
+
+protected slots:
+    void selectionOperationWidget_onCommandClicked(SelectionOperationWidget* operationWidget, int cmdId);
+
+private:
+    void _enterRangePointers();
+    void _snapSelectionStart();
+    void _showSelectionOperationWidget();
+    QList<TrackWidget*> _tracksInSelection() const;
+    // The span's start and length, whichever way it was dragged.
+    float _selectionSpanStart() const;
+    float _selectionSpanLength() const;
+    void _removeEmptiedTracks(const QList<TrackWidget*>& tracks);
+    void _finishRangeOperation();
+    void _hideGutterForRange();
+    void _showGutterAfterRange();
+
+protected:
+    QPointer<SelectionOperationWidget> _selectionOperationWidget;
+    // The panel that takes no part in range selection, disabled during it.
+    QPointer<QWidget> _rangeDisabledWidget;
+
+    // --- Editing state, action states and timeline actions ---------------------
+protected:
+    // The five refreshers of the editing actions' texts and enabled states.
+    void _updateAddTransitionActionState();
+    void _updateSegmentActionsState();
+    void _updateEditActionState();
+    void _updateEditTransitionActionState();
+    void _updateRangeSelectionActionState();
+    // All five.
+    void _updateActionStates();
+    // Switches the project between insert (0) and overwrite (1) mode.
+    void _toggleInsertOverwriteMode();
+    void _updateInsertModeButton();
+
+    // Hooks the segment inspector, the editing overlays and the desktop
+    // window fill in; each does nothing until then.
+    // Builds the editing controls for the segment at the time.
+    virtual void setupWindowWidgets(Segment*, float) {}
+    // Takes the segment's editing controls away.
+    virtual void _dismissEditingPanels() {}
+    virtual void segmentInspectorWidget_onEnterEditTransition() {}
+    virtual void segmentInspectorWidget_onExitEditTransition() {}
+    // The editing overlays on the preview, null while closed.
+    virtual QWidget* _textEditor() const { return nullptr; }
+    virtual CanvasWidget* _drawingCanvas() const { return nullptr; }
+    virtual QWidget* _cropOverlay() const { return nullptr; }
+    // True while the desktop window re-lays itself out after a resize.
+    virtual bool _isRelayingOut() const { return false; }
+
+    // Set while undo or redo rebuilds the timeline from a snapshot.
+    bool _applyingHistory = false;
+    // The segment group's "Edit Transition" (the other is the transition group's).
+    QAction* _actionEnterExitEditingSegmentTransition = nullptr;
+
+private:
+    bool _isEditingOverlayOpen() const;
+    // A progress or waiting message, a popup or a help tip is in front.
+    bool _isShowingModalHint() const;
+    SegmentWidget* _editedSegmentWidget() const;
+    bool _hasEditableSegment() const;
+    void _setOtherSegmentWidgetsHighlighted(const Segment* segment, bool highlighted, bool animated);
+    void _stopGutterFade();
+    void _fadeOutGutter();
+    void _showGutter(Segment* segment, bool animated);
+    // Processes events until the condition holds or the bound passes; whether it held.
+    bool _processEventsUntil(const std::function<bool()>& condition, int boundMs);
+    // Busy, transition editing, or nothing edited or selected.
+    bool _refusesSegmentCommand() const;
+    // Busy, or no transition of the segment in editing is being edited.
+    bool _refusesTransitionCommand() const;
 };

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cmath>
@@ -94,16 +95,6 @@ void MainWindow::editScrollArea_endTrimTransition(int, bool, bool trimmed)
         _dropEditBeginSnapshot();
 }
 
-void MainWindow::onActionUndoTriggered()
-{
-    applyHistory(true);
-}
-
-void MainWindow::onActionRedoTriggered()
-{
-    applyHistory(false);
-}
-
 void MainWindow::_deleteRemovedSegment(Segment* segment)
 {
     if (AssetLoadingThreadPool::instance()->cancelOrWaitForSegment(segment, kRemovedSegmentWaitMs))
@@ -126,6 +117,7 @@ void MainWindow::applyHistory(bool undo)
         return;
     }
     setAnimationsEnabled(false);
+    const QScopedValueRollback<bool> applying(_applyingHistory, true);
     const EditingMemory memory = _rememberEditing();
     _rebuildFromRecords(std::move(*records));
     _removeSegmentsWithoutTrack();

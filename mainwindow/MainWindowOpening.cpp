@@ -254,6 +254,7 @@ TrackWidget* MainWindow::_addTrack()
 void MainWindow::_finishLoading()
 {
     hideWaitingHUD();
+    _updateInsertModeButton();
     // The engine segments were made in whatever order the loading tasks ran.
     _sendDrawingOrder();
     if (_ruler) {
@@ -266,20 +267,3 @@ void MainWindow::_finishLoading()
     }
 }
 
-uint8_t* MainWindow::loadSegmentImage(void* owner, int32_t segmentId, int32_t timeMs, int32_t maxWidth,
-                                      int32_t maxHeight, int32_t* outWidth, int32_t* outHeight)
-{
-    ProjectManager* manager = static_cast<MainWindow*>(owner)->_projectManager;
-    if (!manager)
-        return nullptr;
-    auto* image = dynamic_cast<ImageSegment*>(manager->segmentAt(manager->indexOfSegmentId(segmentId)));
-    if (!image || image->serialNumber() != segmentId || image->type() != QLatin1String("IMAGE"))
-        return nullptr;
-    QSize size;
-    uint8_t* pixels = image->gifFrameAt(int(timeMs), int(maxWidth), int(maxHeight), &size);
-    if (pixels) {
-        *outWidth = size.width();
-        *outHeight = size.height();
-    }
-    return pixels;
-}

@@ -185,12 +185,6 @@ void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
         QTimer::singleShot(restartDelayMs, this, [this] { _togglePlayback(); });
 }
 
-void MainWindow::_togglePlayback()
-{
-    if (_engine)
-        _engine->togglePlayback();
-}
-
 void MainWindow::_updateEditingWidgetsAtPointer()
 {
     _updateEditingControls(_currentScrollTime());
@@ -221,7 +215,10 @@ void MainWindow::_layoutTimelineOverlays()
 {
     if (!_pointer || !_editAreaWidget)
         return;
-    _pointer->setGeometry(_pointer->x(), 0, UiMetrics::metric52(), _editAreaWidget->height() - kPointerBottomGap);
+    const int height = _editAreaWidget->height() - kPointerBottomGap;
+    _pointer->setGeometry(_pointer->x(), 0, UiMetrics::metric52(), height);
+    if (_selectionPointer)
+        _selectionPointer->setGeometry(_selectionPointer->x(), 0, UiMetrics::metric52(), height);
 }
 
 void MainWindow::applyPreviewSizeLevel(int level)

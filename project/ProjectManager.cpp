@@ -228,6 +228,15 @@ int ProjectManager::indexOfSegmentId(int id) const
     return -1;
 }
 
+Segment* ProjectManager::segmentWithSerialLocked(int serial) const
+{
+    for (Segment* segment : _segments) {
+        if (segment->serialNumber() == serial)
+            return segment;
+    }
+    return nullptr;
+}
+
 int ProjectManager::indexOfSegmentUId(const QString& uid) const
 {
     QMutexLocker locker(&_mutex);

@@ -72,6 +72,10 @@ public:
     // First index whose serial number or second engine id is id; -1 when none.
     int indexOfSegmentId(int id) const;
     int indexOfSegmentUId(const QString& uid) const;
+    // The segment whose serial number is serial, or null; it does not lock:
+    // the caller holds mutex() for as long as it uses the segment, so that
+    // another thread cannot remove (and then delete) it meanwhile.
+    Segment* segmentWithSerialLocked(int serial) const;
     int segmentCountOnTrack(int track) const;
     // Serial numbers of the visual layers in list order.
     QVector<int> layerSegmentIds() const;

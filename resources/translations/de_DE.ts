@@ -744,6 +744,50 @@ Aktuell: %1</translation>
         <source>No enough space for another transition</source>
         <translation>Kein Platz für einen weiteren Übergang</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>Bearbeitung beenden</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Übergänge bearbeiten</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Bearbeitung der Übergänge beenden</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Bereichsauswahl abbrechen</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Überschreibmodus an</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Einfügemodus an</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten
+Aktuell: Überschreibmodus</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Einfüge-/Überschreibmodus umschalten
+Aktuell: Einfügemodus</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Rückgängig ist gerade nicht möglich</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Wiederherstellen ist gerade nicht möglich</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

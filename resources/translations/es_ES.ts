@@ -744,6 +744,50 @@ Actual: %1</translation>
         <source>No enough space for another transition</source>
         <translation>No hay espacio para otra transición</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>Terminar edición</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Editar transiciones</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Terminar edición de transiciones</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Cancelar selección de rango</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modo sobrescribir activado</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modo insertar activado</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Alternar modo insertar/sobrescribir
+Actual: modo sobrescribir</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Alternar modo insertar/sobrescribir
+Actual: modo insertar</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>No se puede deshacer por ahora</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>No se puede rehacer por ahora</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

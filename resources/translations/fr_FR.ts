@@ -744,6 +744,50 @@ Actuel : %1</translation>
         <source>No enough space for another transition</source>
         <translation>Pas assez de place pour une autre transition</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>Terminer la modification</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Modifier les transitions</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Terminer la modification des transitions</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Annuler la sélection de plage</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Mode écrasement activé</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Mode insertion activé</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Basculer le mode insertion/écrasement
+Actuel : mode écrasement</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Basculer le mode insertion/écrasement
+Actuel : mode insertion</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Impossible d&apos;annuler pour le moment</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Impossible de rétablir pour le moment</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -744,6 +744,50 @@ Attuale: %1</translation>
         <source>No enough space for another transition</source>
         <translation>Spazio insufficiente per un'altra transizione</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>Termina modifica</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Modifica transizioni</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Termina modifica transizioni</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Annulla selezione intervallo</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modalità sovrascrittura attiva</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modalità inserimento attiva</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura
+Attuale: modalità sovrascrittura</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Attiva/disattiva modalità inserimento/sovrascrittura
+Attuale: modalità inserimento</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Impossibile annullare al momento</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Impossibile ripetere al momento</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

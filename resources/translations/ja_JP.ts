@@ -744,6 +744,50 @@ Current: %1</source>
         <source>No enough space for another transition</source>
         <translation>別のトランジションを追加する空きがありません</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>編集を終了</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>トランジションを編集</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>トランジションの編集を終了</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>範囲選択をキャンセル</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>上書きモード オン</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>挿入モード オン</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>挿入/上書きモードの切り替え
+現在: 上書きモード</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>挿入/上書きモードの切り替え
+現在: 挿入モード</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>現在は元に戻せません</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>現在はやり直せません</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -744,6 +744,50 @@ Current: %1</source>
         <source>No enough space for another transition</source>
         <translation>다른 전환을 추가할 공간이 없습니다</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>편집 완료</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>전환 효과 편집</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>전환 효과 편집 완료</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>범위 선택 취소</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>덮어쓰기 모드 켜짐</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>삽입 모드 켜짐</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>삽입/덮어쓰기 모드 전환
+현재: 덮어쓰기 모드</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>삽입/덮어쓰기 모드 전환
+현재: 삽입 모드</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>지금은 실행 취소할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>지금은 다시 실행할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

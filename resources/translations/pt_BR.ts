@@ -744,6 +744,50 @@ Atual: %1</translation>
         <source>No enough space for another transition</source>
         <translation>Não há espaço para outra transição</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>Concluir edição</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Editar transições</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Concluir edição de transições</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Cancelar seleção de intervalo</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Modo sobrescrever ativado</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Modo inserir ativado</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Alternar modo inserir/sobrescrever
+Atual: modo sobrescrever</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Alternar modo inserir/sobrescrever
+Atual: modo inserir</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Não é possível desfazer no momento</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Não é possível refazer no momento</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -744,6 +744,50 @@ Current: %1</source>
         <source>No enough space for another transition</source>
         <translation>Недостаточно места для ещё одного перехода</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>Завершить редактирование</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>Изменить переходы</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>Завершить изменение переходов</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>Отменить выделение диапазона</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>Режим замены включён</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>Режим вставки включён</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>Переключить режим вставки/замены
+Текущий: режим замены</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>Переключить режим вставки/замены
+Текущий: режим вставки</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>Сейчас отменить нельзя</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>Сейчас повторить нельзя</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

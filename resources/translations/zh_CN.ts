@@ -744,6 +744,50 @@ Current: %1</source>
         <source>No enough space for another transition</source>
         <translation>没有足够的空间添加其他转场</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>完成编辑</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>编辑转场</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>完成转场编辑</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>取消范围选择</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>覆盖模式已开启</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>插入模式已开启</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>切换插入/覆盖模式
+当前：覆盖模式</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>切换插入/覆盖模式
+当前：插入模式</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>暂时无法撤销</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>暂时无法重做</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -744,6 +744,50 @@ Current: %1</source>
         <source>No enough space for another transition</source>
         <translation>沒有足夠的空間新增其他轉場</translation>
     </message>
+    <message>
+        <source>Finish Editing</source>
+        <translation>完成編輯</translation>
+    </message>
+    <message>
+        <source>Edit Transitions</source>
+        <translation>編輯轉場</translation>
+    </message>
+    <message>
+        <source>Finish Editing Transitions</source>
+        <translation>完成轉場編輯</translation>
+    </message>
+    <message>
+        <source>Cancel Range Selection</source>
+        <translation>取消範圍選取</translation>
+    </message>
+    <message>
+        <source>Overwrite Mode On</source>
+        <translation>覆寫模式已開啟</translation>
+    </message>
+    <message>
+        <source>Insert Mode On</source>
+        <translation>插入模式已開啟</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Overwrite mode</source>
+        <translation>切換插入/覆寫模式
+目前：覆寫模式</translation>
+    </message>
+    <message>
+        <source>Toggle Insert/Overwrite Mode
+Current: Insert mode</source>
+        <translation>切換插入/覆寫模式
+目前：插入模式</translation>
+    </message>
+    <message>
+        <source>Unable to undo temporarily</source>
+        <translation>暫時無法復原</translation>
+    </message>
+    <message>
+        <source>Unable to redo temporarily</source>
+        <translation>暫時無法重做</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
