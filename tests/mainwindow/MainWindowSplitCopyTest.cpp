@@ -488,3 +488,23 @@ TEST_F(SplitCopyTest, DirectionKeysStepFromSegmentToSegmentAndHomeAndEndLeaveThe
     pressOnTimeline(Qt::Key_Home);
     EXPECT_EQ(selectedSegment(), nullptr);
 }
+
+TEST_F(SplitCopyTest, CtrlDPutsACopyOfTheSelectedSegmentAfterItAndPushesTheNextOneOn)
+{
+    const QString problem = openClips(6.0f, 3.0f);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->_initEditScrollArea();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return window->projectManager()->segmentCount() == 3; }, 5000));
+    Segment* copy = newPiece();
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NEAR(copy->rangeStart(), 6.0f, 1e-4);
+    EXPECT_NEAR(copy->duration(), 6.0f, 1e-4);
+    EXPECT_NEAR(next()->rangeStart(), 12.0f, 1e-4);
+    EXPECT_NEAR(next()->duration(), 3.0f, 1e-4);
+}
