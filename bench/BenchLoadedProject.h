@@ -13,7 +13,10 @@
 #include <QFile>
 #include <QXmlStreamWriter>
 
+#include <QTemporaryDir>
+
 #include <cstdio>
+#include <memory>
 
 constexpr int kBenchTracks = 10;
 constexpr int kBenchPerTrack = 30;
@@ -78,4 +81,24 @@ inline bool benchOpenLoadedProject(BenchEditingWindow& window, const char* name,
         return true;
     std::fprintf(stderr, "%s: the project did not load within %d s\n", name, limitMs / 1000);
     return false;
+}
+
+// In a product folder of its own: writes the project "Bench" and opens it
+// in a new window of the type once every segment has loaded; null (with the
+// reason on stderr) when a step fails.
+template <typename Window>
+std::unique_ptr<Window> benchOpenTrackedProject(const QTemporaryDir& product, const char* name, int limitMs)
+{
+    const QString project = QStringLiteral("Bench");
+    ProjectManager::setWorkingFolder(product.path());
+    const QString dir = ProjectManager::projectDirectory(project, QString());
+    QDir().mkpath(dir);
+    if (!benchWriteTrackedProject(dir)) {
+        std::fprintf(stderr, "%s: could not write the project\n", name);
+        return nullptr;
+    }
+    auto window = std::make_unique<Window>(project);
+    if (!benchOpenLoadedProject(*window, name, limitMs))
+        return nullptr;
+    return window;
 }

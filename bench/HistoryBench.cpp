@@ -22,7 +22,6 @@ namespace {
 
 constexpr int kRuns = 5;
 constexpr int kLimitMs = 120000;
-const QString kName = QStringLiteral("Bench");
 
 int queuedLoadingTasks(ProjectManager* manager)
 {
@@ -39,16 +38,10 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QTemporaryDir product;
-    ProjectManager::setWorkingFolder(product.path());
-    const QString dir = ProjectManager::projectDirectory(kName, QString());
-    QDir().mkpath(dir);
-    if (!benchWriteTrackedProject(dir)) {
-        std::fprintf(stderr, "history_bench: could not write the project\n");
+    const auto opened = benchOpenTrackedProject<BenchEditingWindow>(product, "history_bench", kLimitMs);
+    if (!opened)
         return 1;
-    }
-    BenchEditingWindow window(kName);
-    if (!benchOpenLoadedProject(window, "history_bench", kLimitMs))
-        return 1;
+    BenchEditingWindow& window = *opened;
     ProjectManager* manager = window.projectManager();
     QElapsedTimer clock;
     window._recordOperation();

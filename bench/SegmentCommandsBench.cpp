@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kRuns = 5;
 constexpr int kLimitMs = 120000;
-const QString kName = QStringLiteral("Bench");
 
 class CommandsWindow : public BenchEditingWindow
 {
@@ -70,16 +69,10 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QTemporaryDir product;
-    ProjectManager::setWorkingFolder(product.path());
-    const QString dir = ProjectManager::projectDirectory(kName, QString());
-    QDir().mkpath(dir);
-    if (!benchWriteTrackedProject(dir)) {
-        std::fprintf(stderr, "segment_commands_bench: could not write the project\n");
+    const auto opened = benchOpenTrackedProject<CommandsWindow>(product, "segment_commands_bench", kLimitMs);
+    if (!opened)
         return 1;
-    }
-    CommandsWindow window(kName);
-    if (!benchOpenLoadedProject(window, "segment_commands_bench", kLimitMs))
-        return 1;
+    CommandsWindow& window = *opened;
 
     std::vector<double> splits;
     std::vector<double> copies;
