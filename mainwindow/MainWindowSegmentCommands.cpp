@@ -88,11 +88,11 @@ void MainWindow::editScrollArea_onDeleteKeyPressed()
         _deleteSegment(selected);
 }
 
-bool MainWindow::_leaveEditingUntilIdle()
+void MainWindow::_leaveEditingUntilIdle()
 {
     QPointer<SegmentWidget> editing = _timeline->editingSegmentWidget();
     if (!editing)
-        return true;
+        return;
     editing->setEditing(false, false);
     const auto idle = [&] {
         return (!editing || editing->isReadyForRemoval()) && (!_gutterArea || !_gutterArea->graphicsEffect());
@@ -101,7 +101,6 @@ bool MainWindow::_leaveEditingUntilIdle()
     clock.start();
     while (!idle() && clock.elapsed() < kLeaveEditingWaitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, kAnimationRetryMs);
-    return idle();
 }
 
 void MainWindow::_deleteSegment(SegmentWidget* widget)
