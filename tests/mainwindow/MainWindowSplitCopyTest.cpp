@@ -514,3 +514,27 @@ TEST_F(SplitCopyTest, CtrlDPutsACopyOfTheSelectedSegmentAfterItAndPushesTheNextO
     EXPECT_NEAR(next()->rangeStart(), 12.0f, 1e-4);
     EXPECT_NEAR(next()->duration(), 3.0f, 1e-4);
 }
+
+// A segment of a kind without a copy rule: split and copy record their undo
+// step first and must take it back when no piece can be made.
+TEST_F(SplitCopyTest, ASplitOrCopyThatMakesNoPieceLeavesNoUndoStep)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    Segment* source = clip();
+    Segment::setStringAttribute(source->attributes(), SegmentKey::Type, QStringLiteral("SKETCH"));
+    const int steps = manager->history().count();
+
+    window->editScrollArea_copySegment(source);
+    EXPECT_EQ(manager->history().count(), steps);
+    window->placePlayHead(2.0f);
+    window->editScrollArea_splitSegment(source);
+    EXPECT_EQ(manager->history().count(), steps);
+    EXPECT_EQ(manager->segmentCount(), 2);
+    EXPECT_NEAR(source->duration(), 6.0f, 1e-4);
+    EXPECT_NEAR(next()->rangeStart(), 6.0f, 1e-4);
+    // No snapshot failed to record either.
+    EXPECT_TRUE(window->takeHeadsUps().isEmpty());
+}
