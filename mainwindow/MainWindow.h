@@ -752,6 +752,8 @@ private:
     SegmentWidget* _editedSegmentWidget() const;
     bool _hasEditableSegment() const;
     void _setOtherSegmentWidgetsHighlighted(const Segment* segment, bool highlighted, bool animated);
+    void _startPlayback();
+    void _finishEditing(Segment* segment, bool animated);
     void _stopGutterFade();
     void _fadeOutGutter();
     void _showGutter(Segment* segment, bool animated);

@@ -71,25 +71,25 @@ void MainWindow::editScrollArea_didEnterEditingSegment(Segment* segment)
 
 void MainWindow::editScrollArea_didFinishEditingSegment(Segment* segment)
 {
-    if (!segment)
-        return;
-    _setOtherSegmentWidgetsHighlighted(segment, true, true);
-    _fadeWidget();
-    _dismissEditingPanels();
-    if (_pointer)
-        _pointer->setStyle(0);
-    _showGutter(segment, animationsEnabled());
-    emit segmentEditingStateChanged();
+    _finishEditing(segment, true);
 }
 
+// Leaves the play pointer's style to whoever finished editing at once.
 void MainWindow::editScrollArea_didFinishEditingSegmentImmediately(Segment* segment)
+{
+    _finishEditing(segment, false);
+}
+
+void MainWindow::_finishEditing(Segment* segment, bool animated)
 {
     if (!segment)
         return;
-    _setOtherSegmentWidgetsHighlighted(segment, true, false);
+    _setOtherSegmentWidgetsHighlighted(segment, true, animated);
     _fadeWidget();
     _dismissEditingPanels();
-    _showGutter(segment, false);
+    if (animated && _pointer)
+        _pointer->setStyle(0);
+    _showGutter(segment, animated && animationsEnabled());
     emit segmentEditingStateChanged();
 }
 
@@ -210,7 +210,7 @@ void MainWindow::_togglePlayback()
         const float start = editing->rangeStart();
         _seekPreview(start, true);
         _scrollToTime(start, true);
-        QTimer::singleShot(kPlayStepMs, this, [this] { _engine->togglePlayback(); });
+        QTimer::singleShot(kPlayStepMs, this, [this] { _startPlayback(); });
         return;
     }
     bool restart = false;
@@ -222,8 +222,16 @@ void MainWindow::_togglePlayback()
     QTimer::singleShot(kPlayStepMs, this, [this, restart] {
         if (restart)
             _seekPreview(0.0f, true);
-        QTimer::singleShot(kPlayStepMs, this, [this] { _engine->togglePlayback(); });
+        QTimer::singleShot(kPlayStepMs, this, [this] { _startPlayback(); });
     });
+}
+
+// The delayed second half of play: closing may have released the engine, or
+// something else started playback meanwhile.
+void MainWindow::_startPlayback()
+{
+    if (_engine && !_playing)
+        _engine->togglePlayback();
 }
 
 bool MainWindow::_processEventsUntil(const std::function<bool()>& condition, int boundMs)

@@ -254,6 +254,7 @@ TEST(MainWindowConnections, EachActionRunsItsCommand)
         {"Duplicate", "onActionDuplicateTransitionTriggered"},
         {"Delete", "onActionDeleteTransitionTriggered"},
         {"Edit Transition", "onActionEnterExitEditingTransitionTriggered"},
+        {"Edit Transition", "onActionEnterExitEditingTransitionTriggered"},
         {"Play/Pause", "onActionPlayPauseTriggered"},
         {"Next Position", "onActionNextPositionTriggered"},
         {"Previous Position", "onActionPreviousPositionTriggered"},

@@ -8,6 +8,7 @@
 #include "TrackWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -77,30 +78,23 @@ protected:
         return openEditing(records, window);
     }
 
+    // The window wired to its timeline and active, so that its shortcuts reach it.
     QString openEditing(std::vector<RecordBuilder>& records, std::unique_ptr<EditingWindow>& window)
     {
-        writeProject(dir, records);
-        window = std::make_unique<EditingWindow>(name, QSize(320, 180));
-        window->show();
-        if (!window->_openProject())
-            return QStringLiteral("the project did not open");
-        if (!waitFor([&] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
-            return QStringLiteral("no OpenGL context for the preview");
-        ProjectManager* manager = window->projectManager();
-        const bool loaded = waitFor([&] {
-            if (!window->loaderMessages.contains(ProjectLoaderAllLoaded))
-                return false;
-            for (int index = 0; index < manager->segmentCount(); ++index) {
-                if (manager->segmentAt(index)->state() != 4)
-                    return false;
-            }
-            return true;
-        }, 60000);
-        if (!loaded)
-            return QStringLiteral("the segments did not load");
+        const QString failure = openProject(records, window);
+        if (!failure.isEmpty())
+            return failure;
         window->_initEditScrollArea();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get()) ? QString() : QStringLiteral("the window is not active");
+    }
+
+    // Shortcuts go to the active window; other test windows on the same
+    // display may have taken activation meanwhile.
+    static void press(EditingWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, key, modifiers);
     }
 
     Segment* segment(EditingWindow& window, const char* uid) { return segmentByUId(window, QString::fromLatin1(uid)); }
@@ -134,13 +128,13 @@ TEST_F(EditingStateTest, AltIToggleInsertAndOverwriteMode)
     manager->setModified(false);
     window->takeHeadsUps();
 
-    QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+    press(*window, Qt::Key_I, Qt::AltModifier);
     EXPECT_EQ(manager->segmentMode(), 1);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Overwrite Mode On"});
     EXPECT_EQ(button->toolTip(), QStringLiteral("Toggle Insert/Overwrite Mode\nCurrent: Overwrite mode"));
     EXPECT_TRUE(manager->isModified());
 
-    QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+    press(*window, Qt::Key_I, Qt::AltModifier);
     EXPECT_EQ(manager->segmentMode(), 0);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Insert Mode On"});
     EXPECT_EQ(button->toolTip(), QStringLiteral("Toggle Insert/Overwrite Mode\nCurrent: Insert mode"));
@@ -152,7 +146,7 @@ TEST_F(EditingStateTest, AltIToggleInsertAndOverwriteMode)
 
     QWidget editor;
     window->textEditor = &editor;
-    QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+    press(*window, Qt::Key_I, Qt::AltModifier);
     EXPECT_EQ(manager->segmentMode(), 0);
     EXPECT_TRUE(window->takeHeadsUps().isEmpty());
     QTest::mouseClick(button, Qt::LeftButton);
@@ -180,7 +174,7 @@ TEST_F(EditingStateTest, ActionStatesFollowTheEditingState)
     EXPECT_EQ(texts(window->editTransitionActions()), QStringList({"Edit Transitions", "Edit Transitions"}));
     EXPECT_TRUE(allEnabled(window->editTransitionActions(), true));
 
-    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    press(*window, Qt::Key_E, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return !window->addFileAction()->isEnabled(); }, 3000));
     EXPECT_EQ(window->editAction()->text(), QStringLiteral("Finish Editing"));
     EXPECT_TRUE(window->timeline()->isEditingSegment());
@@ -198,13 +192,13 @@ TEST_F(EditingStateTest, ActionStatesFollowTheEditingState)
     window->transitionEditing = false;
     emit window->transitionEditingStateChanged();
 
-    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    press(*window, Qt::Key_E, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return window->addFileAction()->isEnabled(); }, 3000));
     EXPECT_EQ(window->editAction()->text(), QStringLiteral("Edit"));
     EXPECT_FALSE(window->timeline()->isEditingSegment());
     EXPECT_TRUE(waitFor([&] { return window->gutter()->isVisible() && !window->gutter()->graphicsEffect(); }, 3000));
 
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    press(*window, Qt::Key_R, Qt::ControlModifier);
     ASSERT_TRUE(window->timeline()->isRangeSelectionMode());
     EXPECT_FALSE(window->editAction()->isEnabled());
     EXPECT_TRUE(allEnabled(window->segmentActions(), false));
@@ -220,7 +214,7 @@ TEST_F(EditingStateTest, ActionStatesFollowTheEditingState)
     window->textEditor = nullptr;
     window->_updateRangeSelectionActionState();
 
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    press(*window, Qt::Key_R, Qt::ControlModifier);
     EXPECT_FALSE(window->timeline()->isRangeSelectionMode());
     EXPECT_EQ(window->rangeAction()->text(), QStringLiteral("Enter Range Selection"));
     EXPECT_TRUE(window->rangeAction()->isEnabled());
@@ -371,11 +365,11 @@ TEST_F(EditingStateTest, DuplicateAndRemoveActOnTheSelectedSegment)
     window->timeline()->setSelectedSegmentWidget(window->tileOf(first));
 
     window->transitionEditing = true;
-    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    press(*window, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(manager->segmentCount(), 2);
     window->transitionEditing = false;
 
-    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    press(*window, Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return manager->segmentCount() == 3; }, 5000));
     QList<float> starts;
     for (int index = 0; index < manager->segmentCount(); ++index)
@@ -401,12 +395,12 @@ TEST_F(EditingStateTest, UndoIsRefusedWhileATextIsEdited)
     window->takeHeadsUps();
     QWidget editor;
     window->textEditor = &editor;
-    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    press(*window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Unable to undo temporarily"});
     EXPECT_FLOAT_EQ(segment(*window, "second")->rangeStart(), 8.0f);
 
     window->textEditor = nullptr;
-    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    press(*window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return segment(*window, "second")
                                      && segment(*window, "second")->rangeStart() == 4.0f; }, 5000));
 }

@@ -60,7 +60,7 @@ TEST(MainWindowActions, TableTextsShortcutsAndStates)
     TemporaryProduct product;
     MainWindow window(kName, QString());
     const QList<QAction*> all = window.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(all.size(), 29);
+    ASSERT_EQ(all.size(), 30);
     QStringList texts;
     for (QAction* action : all)
         texts << action->text();
@@ -68,7 +68,7 @@ TEST(MainWindowActions, TableTextsShortcutsAndStates)
     EXPECT_TRUE(texts.contains(QStringLiteral("Toggle Insert/Overwite Mode")));
     EXPECT_EQ(texts.last(), QStringLiteral("Configuration..."));
     // The six transform-view actions and "Add Transition" are not the window's.
-    EXPECT_EQ(window.actions().size(), 22);
+    EXPECT_EQ(window.actions().size(), 23);
     for (int index = 0; index < 6; ++index) {
         EXPECT_TRUE(all[index]->shortcut().isEmpty()) << index;
         EXPECT_FALSE(window.actions().contains(all[index])) << index;
@@ -76,6 +76,13 @@ TEST(MainWindowActions, TableTextsShortcutsAndStates)
     EXPECT_EQ(actionWithShortcut(window, QKeySequence::Undo)->text(), QStringLiteral("Undo"));
     EXPECT_EQ(actionWithShortcut(window, QKeySequence(QStringLiteral("Alt+I")))->text(),
               QStringLiteral("Toggle Insert/Overwite Mode"));
+    // The segment group's and the transition group's "Edit Transition".
+    QAction* segmentGroup = actionWithShortcut(window, QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+    QAction* transitionGroup = actionWithShortcut(window, QKeySequence(QStringLiteral("Ctrl+T")));
+    ASSERT_TRUE(segmentGroup && transitionGroup);
+    EXPECT_NE(segmentGroup, transitionGroup);
+    EXPECT_EQ(segmentGroup->text(), QStringLiteral("Edit Transition"));
+    EXPECT_EQ(transitionGroup->text(), QStringLiteral("Edit Transition"));
     EXPECT_EQ(all.last()->menuRole(), QAction::NoRole);
 }
 
