@@ -390,7 +390,8 @@ private:
     Segment* _makeRightPiece(Segment* segment, float time, bool keepTransitions);
     void _insertPiece(Segment* piece, Segment* source, bool copying);
     void _askHowToSplit(Segment* segment);
-    bool _leaveEditingUntilIdle();
+    // Takes the tile in editing out of it and waits, bounded, until it and the gutter are still.
+    void _leaveEditingUntilIdle();
     void _deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs);
     void _fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidget);
     bool _selectNeighbourTransition(int key);

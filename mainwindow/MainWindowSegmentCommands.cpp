@@ -47,11 +47,20 @@ constexpr int kGrabFadeOutMs = 1000;
 constexpr int kRevealTopMargin = 10;
 constexpr int kRevealBottomMargin = 30;
 
-const QString kContextMenuStyle = QStringLiteral(
-    "QMenu { background-color: rgba(64,64,64,230); color: white; padding: 10px; border-radius: 10px; }"
-    "QMenu::item { padding: 8px 30px 8px 10px; }"
-    "QMenu::item:selected { background-color: rgb(44,46,50); }"
-    "QMenu::separator { height: 1px; background-color: rgb(44,46,50); }");
+QString contextMenuStyle(int alpha, int radius)
+{
+    return QStringLiteral("QMenu { background-color: rgba(64,64,64,%1); color: white; padding: 10px; "
+                          "border-radius: %2px; }"
+                          "QMenu::item { padding: 8px 30px 8px 10px; }"
+                          "QMenu::item:selected { background-color: rgb(44,46,50); }"
+                          "QMenu::separator { height: 1px; background-color: rgb(44,46,50); }")
+        .arg(alpha)
+        .arg(radius);
+}
+
+const QString kContextMenuStyle = contextMenuStyle(230, 10);
+// The submenu opens over the menu: opaque, square corners.
+const QString kTransitionSubmenuStyle = contextMenuStyle(255, 0);
 
 void freePixelBuffer(void* buffer)
 {
@@ -79,11 +88,11 @@ void MainWindow::editScrollArea_onDeleteKeyPressed()
         _deleteSegment(selected);
 }
 
-bool MainWindow::_leaveEditingUntilIdle()
+void MainWindow::_leaveEditingUntilIdle()
 {
     QPointer<SegmentWidget> editing = _timeline->editingSegmentWidget();
     if (!editing)
-        return true;
+        return;
     editing->setEditing(false, false);
     const auto idle = [&] {
         return (!editing || editing->isReadyForRemoval()) && (!_gutterArea || !_gutterArea->graphicsEffect());
@@ -92,7 +101,6 @@ bool MainWindow::_leaveEditingUntilIdle()
     clock.start();
     while (!idle() && clock.elapsed() < kLeaveEditingWaitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, kAnimationRetryMs);
-    return idle();
 }
 
 void MainWindow::_deleteSegment(SegmentWidget* widget)
@@ -177,6 +185,12 @@ void MainWindow::_fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidg
         menu->addAction(_actionSplitSegment);
     }
     menu->addSeparator();
+    if (QMenu* transitions = _contextMenuForSegment(menu)) {
+        transitions->setStyleSheet(kTransitionSubmenuStyle);
+        _actionAddTransition->setMenu(transitions);
+        menu->addAction(_actionAddTransition);
+        menu->addSeparator();
+    }
     menu->addAction(_actionEnterExitEditingTransition);
 }
 
