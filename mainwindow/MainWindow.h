@@ -30,10 +30,12 @@ class AVImageLoader;
 class AVRender;
 class AVSegment;
 class CommonPopup;
+class CanvasWidget;
 class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
+class MediaPreviewWidget;
 class MovieSegment;
 class PointerWidget;
 class PopupTransitionsListWidget;
@@ -423,6 +425,28 @@ protected:
     bool _isShowingHUD() const;
     bool _isCropEditing() const { return !_cropWidget.isNull(); }
     bool _isTextEditing() const { return !_textEditor.isNull(); }
+
+    // --- Held popup, media preview and drawing canvas ---
+    // Fades the held popup out and deletes it; the member is free at once.
+    void _fadeWidget();
+    // Stops a visible media preview and shows the composition preview again.
+    void _hideMediaPreview();
+    // Leaves drawing editing; with apply, the canvas picture becomes the
+    // selected drawing segment's.
+    void _endDrawingEditing(bool apply);
+    bool _isDrawingEditing() const { return !_canvas.isNull(); }
+    // The canvas over the preview and the drawing panels around it, after a resize.
+    void _layoutOverlayWidgets();
+    // The popup panel on screen, faded out when something covers it.
+    QPointer<QWidget> _heldPopup;
+    // The library item shown in the place of the composition preview.
+    QPointer<MediaPreviewWidget> _mediaPreview;
+    // Present only while a drawing is edited, with its four panels.
+    QPointer<CanvasWidget> _canvas;
+    QPointer<QWidget> _drawingColorPanel;
+    QPointer<QWidget> _drawingToolsPanel;
+    QPointer<QWidget> _drawingTuningPanel;
+    QPointer<QWidget> _drawingShapesPanel;
     // Called with every new preview time, from seeking and from playback progress
     // (the full-screen bar follows it); and when the mouse moved over the preview.
     virtual void _updateFullscreenPosition(float) {}

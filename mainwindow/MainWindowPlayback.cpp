@@ -140,6 +140,7 @@ void MainWindow::_seekPreview(float time, bool exact)
 {
     if (_engine)
         _engine->seek(time, exact);
+    _hideMediaPreview();
     _syncEditingTransition(time);
     _updateFullscreenPosition(time);
 }

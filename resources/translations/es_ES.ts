@@ -803,6 +803,10 @@ Actual: %1</translation>
         <translation>No se pudo registrar la operación</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>No se ha podido guardar el dibujo</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>No hay ninguna operación que deshacer</translation>
     </message>

@@ -803,6 +803,10 @@ Actuel : %1</translation>
         <translation>Impossible d’enregistrer l’opération</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>Impossible d&apos;enregistrer le dessin</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>Aucune opération à annuler</translation>
     </message>
