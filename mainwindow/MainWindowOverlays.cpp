@@ -196,7 +196,7 @@ void MainWindow::_endTextEditing(bool apply)
     if (apply && segment) {
         const QString text = _textEditor->toPlainText();
         if (text != segment->text()) {
-            _projectManager->pushUndoSnapshot(_projectName, _folderName);
+            _recordOperation();
             _projectManager->setModified(true);
         }
         segment->setText(text);
@@ -313,7 +313,7 @@ void MainWindow::_applyCrop(Segment* segment, int transitionId)
     const CropValues current = onTransition ? cropOf(segment, transitionId, begin) : cropOf(segment);
     if (edited == current)
         return;
-    _projectManager->pushUndoSnapshot(_projectName, _folderName);
+    _recordOperation();
     _projectManager->setModified(true);
     const int32_t id = segment->serialNumber();
     if (onTransition) {

@@ -481,8 +481,7 @@ TEST_F(DesktopFullscreenTest, EnteringFullScreenFadesTheHeldPopupAway)
     plain->show();
     window->holdPopup(plain);
     pressToggleShortcut();
-    ASSERT_FALSE(plain.isNull());
-    EXPECT_FALSE(plain->isVisible());
+    EXPECT_TRUE(plain.isNull() || !plain->isVisible());
     EXPECT_TRUE(waitFor([&] { return plain.isNull(); }, 5000));
 }
 
