@@ -178,6 +178,25 @@ protected:
 
     int undoSteps() const { return window->projectManager()->history().size(); }
 
+    // The first tile, selected, shows the drawing until giveTileBack; then a
+    // red picture is on the canvas.
+    bool startRedDrawingOnFirstTile(DrawingSegment* drawing)
+    {
+        drawingTile = selectFirstTile();
+        if (!drawingTile)
+            return false;
+        lentSegment = drawingTile->segment();
+        drawingTile->setSegment(drawing);
+        window->startDrawing(drawing->pixmap().size());
+        QPixmap red(drawing->pixmap().size());
+        red.fill(Qt::red);
+        window->canvas()->drawImage(red);
+        return true;
+    }
+    void giveTileBack() { drawingTile->setSegment(lentSegment); }
+    SegmentWidget* drawingTile = nullptr;
+    Segment* lentSegment = nullptr;
+
     IsolatedSettings settings;
     TemporaryProduct product;
     FullscreenWindow* window = nullptr;
@@ -525,23 +544,15 @@ TEST_F(DesktopFullscreenTest, TheUndoButtonStepsBackAndIsUnavailableWhileAModeIs
 
 TEST_F(DesktopFullscreenTest, AppliedDrawingIsWrittenIntoTheSelectedDrawingSegment)
 {
-    SegmentWidget* tile = selectFirstTile();
-    ASSERT_NE(tile, nullptr);
-    Segment* original = tile->segment();
     DrawingSegment drawing(QSizeF(64, 48), 0.0f, 2.0f, window);
-    tile->setSegment(&drawing);
     window->projectManager()->setModified(false);
     const int steps = undoSteps();
-
-    window->startDrawing(QSize(64, 48));
-    QPixmap red(64, 48);
-    red.fill(Qt::red);
-    window->canvas()->drawImage(red);
+    ASSERT_TRUE(startRedDrawingOnFirstTile(&drawing));
     // Full screen waits until the drawing is left.
     pressToggleShortcut();
     EXPECT_FALSE(window->isFullScreenMode());
     window->_endDrawingEditing(true);
-    tile->setSegment(original);
+    giveTileBack();
 
     EXPECT_EQ(window->canvas(), nullptr);
     for (QWidget* panel : window->drawingPanels())
@@ -556,19 +567,12 @@ TEST_F(DesktopFullscreenTest, AppliedDrawingIsWrittenIntoTheSelectedDrawingSegme
 
 TEST_F(DesktopFullscreenTest, DismissingADrawingDiscardsItAndKeepsTheSegment)
 {
-    SegmentWidget* tile = selectFirstTile();
-    ASSERT_NE(tile, nullptr);
-    Segment* original = tile->segment();
     DrawingSegment drawing(QSizeF(64, 48), 0.0f, 2.0f, window);
-    tile->setSegment(&drawing);
     const QString before = drawing.absoluteFilePath();
     const int steps = undoSteps();
-    window->startDrawing(QSize(64, 48));
-    QPixmap red(64, 48);
-    red.fill(Qt::red);
-    window->canvas()->drawImage(red);
+    ASSERT_TRUE(startRedDrawingOnFirstTile(&drawing));
     EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
-    tile->setSegment(original);
+    giveTileBack();
     EXPECT_EQ(window->canvas(), nullptr);
     EXPECT_EQ(undoSteps(), steps);
     EXPECT_EQ(drawing.absoluteFilePath(), before);
