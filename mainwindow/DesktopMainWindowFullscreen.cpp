@@ -66,6 +66,8 @@ void DesktopMainWindow::_leaveFullScreen()
     showMaximized();
     menuBar()->show();
     QCoreApplication::postEvent(_previewArea, new QResizeEvent(_previewArea->size(), _previewArea->size()));
+    if (!_playing)
+        _syncEditingTransition(_currentScrollTime());
 }
 
 void DesktopMainWindow::_createFullscreenControls()

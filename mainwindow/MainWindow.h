@@ -29,8 +29,8 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
-class CommonPopup;
 class CanvasWidget;
+class CommonPopup;
 class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
@@ -426,9 +426,7 @@ protected:
     bool _isCropEditing() const { return !_cropWidget.isNull(); }
     bool _isTextEditing() const { return !_textEditor.isNull(); }
 
-    // --- Held popup, media preview and drawing canvas ---
-    // Fades the held popup out and deletes it; the member is free at once.
-    void _fadeWidget();
+    // --- Media preview and drawing canvas ---
     // Stops a visible media preview and shows the composition preview again.
     void _hideMediaPreview();
     // Leaves drawing editing; with apply, the canvas picture becomes the
@@ -437,8 +435,6 @@ protected:
     bool _isDrawingEditing() const { return !_canvas.isNull(); }
     // The canvas over the preview and the drawing panels around it, after a resize.
     void _layoutOverlayWidgets();
-    // The popup panel on screen, faded out when something covers it.
-    QPointer<QWidget> _heldPopup;
     // The library item shown in the place of the composition preview.
     QPointer<MediaPreviewWidget> _mediaPreview;
     // Present only while a drawing is edited, with its four panels.

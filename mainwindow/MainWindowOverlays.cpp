@@ -21,11 +21,9 @@
 #include "TextSegment.h"
 #include "TimelineMetrics.h"
 #include "TipManager.h"
-#include "WidgetAnimations.h"
 
 #include <QCoreApplication>
-#include <QGraphicsOpacityEffect>
-#include <QPropertyAnimation>
+#include <QTimer>
 
 #include <array>
 
@@ -34,7 +32,7 @@ namespace {
 constexpr int32_t kCropTopLeftProperty = 8;
 constexpr int32_t kCropBottomRightProperty = 9;
 constexpr int32_t kFeatheringX0Property = 71;
-constexpr int kPopupFadeMs = 200;
+constexpr int kResyncAfterEditingMs = 500;
 constexpr int kSaveFailedMessageMs = 2000;
 // Room around the drawing panels over the central widget.
 constexpr int kPanelEdgeMargin = 30;
@@ -185,6 +183,8 @@ void MainWindow::_restoreAfterEditing()
         _timeline->setInteractive(true);
     if (_mediaExplorer)
         _mediaExplorer->setInteractive(true);
+    // The edited tile's transition follows the play pointer once the editor is gone.
+    QTimer::singleShot(kResyncAfterEditingMs, this, [this] { _syncEditingTransition(_currentScrollTime()); });
 }
 
 void MainWindow::_endTextEditing(bool apply)
@@ -254,30 +254,6 @@ void MainWindow::_hideMediaPreview()
     _mediaPreview->hide();
     if (_previewWidget)
         _previewWidget->show();
-}
-
-void MainWindow::_fadeWidget()
-{
-    QWidget* widget = _heldPopup;
-    _heldPopup.clear();
-    if (!widget)
-        return;
-    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(widget->graphicsEffect());
-    if (!animationsEnabled() || !effect) {
-        widget->hide();
-        widget->deleteLater();
-        return;
-    }
-    effect->setEnabled(true);
-    // Owned by the widget: a popup deleted meanwhile takes its fade along.
-    auto* fade = new QPropertyAnimation(effect, "opacity", widget);
-    fade->setDuration(kPopupFadeMs);
-    fade->setEndValue(0.0);
-    connect(fade, &QPropertyAnimation::finished, widget, [widget] {
-        widget->hide();
-        widget->deleteLater();
-    });
-    fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void MainWindow::_layoutOverlayWidgets()

@@ -140,8 +140,8 @@ void MainWindow::_seekPreview(float time, bool exact)
 {
     if (_engine)
         _engine->seek(time, exact);
-    _hideMediaPreview();
     _syncEditingTransition(time);
+    _hideMediaPreview();
     _updateFullscreenPosition(time);
 }
 
