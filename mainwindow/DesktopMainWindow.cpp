@@ -190,6 +190,7 @@ void DesktopMainWindow::_connectControlBar()
             &DesktopMainWindow::onPreviewQualityButtonClicked);
     connect(_ui->fullscreenButton, &QPushButton::clicked, this, &DesktopMainWindow::onFullscreenButtonClicked);
     connect(_ui->shareButton, &QPushButton::clicked, this, &DesktopMainWindow::onShareButtonClicked);
+    connect(_ui->undoButton, &QPushButton::clicked, this, &DesktopMainWindow::onUndoButtonClicked);
 }
 
 void DesktopMainWindow::_setupInspectorArea()
@@ -252,6 +253,7 @@ bool DesktopMainWindow::eventFilter(QObject* watched, QEvent* event)
             // In full screen the preview area is the whole central widget, which
             // also grows when the menu bar hides without the window resizing.
             _placeFullscreenControls();
+            _layoutOverlayWidgets();
         } else if (watched == _timeline) {
             _layoutTimelineOverlays();
         }

@@ -143,6 +143,7 @@ protected slots:
     void onActionViewMediaExplorerTriggered();
     void onActionViewSegmentInspectorTriggered();
     void onShareButtonClicked();
+    void onUndoButtonClicked();
 
 private:
     QAction* _createViewAction(const QString& text, void (DesktopMainWindow::*command)());

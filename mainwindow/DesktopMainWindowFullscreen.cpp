@@ -27,7 +27,7 @@ void DesktopMainWindow::_toggleFullScreen()
     // editors are placed over the preview where it is: none may see the
     // preview move into full screen. Leaving is always possible, or an
     // editor opened in full screen would keep the window there for good.
-    if (!_fullScreen && (_isShowingHUD() || _isCropEditing() || _isTextEditing()))
+    if (!_fullScreen && (_isShowingHUD() || _isCropEditing() || _isTextEditing() || _isDrawingEditing()))
         return;
     MainWindow::_toggleFullScreen();
     if (_fullScreen)
@@ -38,6 +38,8 @@ void DesktopMainWindow::_toggleFullScreen()
 
 void DesktopMainWindow::_enterFullScreen()
 {
+    _fadeWidget();
+    _hideMediaPreview();
     _ui->verticalLayout->addWidget(_previewArea);
     _ui->mainSplitter->hide();
     showFullScreen();
@@ -64,6 +66,8 @@ void DesktopMainWindow::_leaveFullScreen()
     showMaximized();
     menuBar()->show();
     QCoreApplication::postEvent(_previewArea, new QResizeEvent(_previewArea->size(), _previewArea->size()));
+    if (!_playing)
+        _syncEditingTransition(_currentScrollTime());
 }
 
 void DesktopMainWindow::_createFullscreenControls()

@@ -50,7 +50,10 @@ void DesktopMainWindow::setupWindowWidgets(Segment* segment, float time)
     }
     // While a segment is edited its inspector stays open.
     _ui->mainSplitter->setCollapsible(1, false);
-    QTimer::singleShot(kInspectorDelayMs, this, [this, time] { _updateEditingControls(time); });
+    QTimer::singleShot(kInspectorDelayMs, this, [this, time] {
+        _updateEditingControls(time);
+        _ensureWidgetVisibleInTimeline();
+    });
 }
 
 // The placeholder text and the Hide button sit between two spacers that
@@ -274,6 +277,12 @@ void DesktopMainWindow::saveLayout()
 void DesktopMainWindow::_showProjectSettings()
 {
     _popupProjectSettings(_ui->projectSettingsButton, true);
+}
+
+void DesktopMainWindow::onUndoButtonClicked()
+{
+    _pausePlayback();
+    applyHistory(true);
 }
 
 void DesktopMainWindow::onShareButtonClicked()

@@ -35,6 +35,7 @@ class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
+class MediaPreviewWidget;
 class MovieSegment;
 class PointerWidget;
 class PopupTransitionsListWidget;
@@ -460,6 +461,24 @@ protected:
     bool _isShowingHUD() const;
     bool _isCropEditing() const { return !_cropWidget.isNull(); }
     bool _isTextEditing() const { return !_textEditor.isNull(); }
+
+    // --- Media preview and drawing canvas ---
+    // Stops a visible media preview and shows the composition preview again.
+    void _hideMediaPreview();
+    // Leaves drawing editing; with apply, the canvas picture becomes the
+    // selected drawing segment's.
+    void _endDrawingEditing(bool apply);
+    bool _isDrawingEditing() const { return !_canvas.isNull(); }
+    // The canvas over the preview and the drawing panels around it, after a resize.
+    void _layoutOverlayWidgets();
+    // The library item shown in the place of the composition preview.
+    QPointer<MediaPreviewWidget> _mediaPreview;
+    // Present only while a drawing is edited, with its four panels.
+    QPointer<CanvasWidget> _canvas;
+    QPointer<QWidget> _drawingColorPanel;
+    QPointer<QWidget> _drawingToolsPanel;
+    QPointer<QWidget> _drawingTuningPanel;
+    QPointer<QWidget> _drawingShapesPanel;
     // Called with every new preview time, from seeking and from playback progress
     // (the full-screen bar follows it); and when the mouse moved over the preview.
     virtual void _updateFullscreenPosition(float) {}

@@ -185,6 +185,8 @@ void MainWindow::onAVRenderStatusChanged(int status)
         return;
     _playing = playing;
     _updatePlayPauseButton();
+    if (playing)
+        _hideMediaPreview();
 }
 
 void MainWindow::onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo)

@@ -3,9 +3,15 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
+#include "AVGLWidget.h"
+#include "CanvasWidget.h"
+// The tip manager hands out its tip as this class.
+#include "CommonPopup.h"
 #include "CropWidget.h"
+#include "DrawingSegment.h"
 #include "EditScrollArea.h"
 #include "MediaExplorer.h"
+#include "MediaPreviewWidget.h"
 #include "PointerWidget.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
@@ -14,8 +20,10 @@
 #include "TextEditWidget.h"
 #include "TextSegment.h"
 #include "TimelineMetrics.h"
+#include "TipManager.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <array>
 
@@ -24,6 +32,12 @@ namespace {
 constexpr int32_t kCropTopLeftProperty = 8;
 constexpr int32_t kCropBottomRightProperty = 9;
 constexpr int32_t kFeatheringX0Property = 71;
+constexpr int kResyncAfterEditingMs = 500;
+constexpr int kSaveFailedMessageMs = 2000;
+// Room around the drawing panels over the central widget.
+constexpr int kPanelEdgeMargin = 30;
+constexpr int kPanelGap = 10;
+constexpr int kTuningPanelHeight = 120;
 
 // Corners and feathering (left, top, right, bottom) of one crop.
 struct CropValues
@@ -106,8 +120,17 @@ bool MainWindow::_dismissAllPopupsAndPreview()
         _endTextEditing(false);
         return true;
     }
+    if (_canvas) {
+        segmentInspectorWidget_onEndDrawing(nullptr);
+        _endDrawingEditing(false);
+        return true;
+    }
     if (_cropWidget) {
         _endCropEditing(false);
+        return true;
+    }
+    if (_mediaPreview && _mediaPreview->isVisible()) {
+        _hideMediaPreview();
         return true;
     }
     SegmentWidget* selected = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
@@ -131,6 +154,7 @@ void MainWindow::_endCropEditing(bool apply)
         _applyCrop(tile->segment(), tile->transitionId());
     delete _cropWidget.data();
     _restoreAfterEditing();
+    _enterCropMode(false);
     _seekPreview(_currentScrollTime(), true);
     QCoreApplication::processEvents();
 }
@@ -142,6 +166,8 @@ void MainWindow::_restoreAfterEditing()
         _timeline->setInteractive(true);
     if (_mediaExplorer)
         _mediaExplorer->setInteractive(true);
+    // The edited tile's transition follows the play pointer once the editor is gone.
+    QTimer::singleShot(kResyncAfterEditingMs, this, [this] { _syncEditingTransition(_currentScrollTime()); });
 }
 
 void MainWindow::_endTextEditing(bool apply)
@@ -153,7 +179,7 @@ void MainWindow::_endTextEditing(bool apply)
     if (apply && segment) {
         const QString text = _textEditor->toPlainText();
         if (text != segment->text()) {
-            _projectManager->pushUndoSnapshot(_projectName, _folderName);
+            _recordOperation();
             _projectManager->setModified(true);
         }
         segment->setText(text);
@@ -166,6 +192,75 @@ void MainWindow::_endTextEditing(bool apply)
     _textEditor->hide();
     delete _textEditor.data();
     _restoreAfterEditing();
+    _enterEditingMode(false);
+}
+
+void MainWindow::_endDrawingEditing(bool apply)
+{
+    if (!_canvas)
+        return;
+    if (TipManager::hasInstance())
+        TipManager::instance()->closeCurrentTip();
+    _canvas->finishText();
+    _canvas->finishPicture();
+    SegmentWidget* tile = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    Segment* segment = tile ? tile->segment() : nullptr;
+    auto* drawing = dynamic_cast<DrawingSegment*>(segment);
+    if (apply && drawing) {
+        _recordOperation();
+        _projectManager->setModified(true);
+        // A drawing that could not be written must not vanish unnoticed.
+        if (!drawing->saveImage(_canvas->canvasPixmap().toImage()))
+            ProgressHUD::showMessage(tr("The drawing could not be saved"), this, kSaveFailedMessageMs);
+        _relayoutSegmentWidget(drawing, false);
+    }
+    if (segment && _engine) {
+        _engine->setSegmentFlag2(segment->serialNumber(), 1);
+        _engine->requestRedraw();
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(_canvas.data()), _drawingColorPanel.data(), _drawingToolsPanel.data(),
+                            _drawingTuningPanel.data(), _drawingShapesPanel.data()}) {
+        if (widget) {
+            widget->hide();
+            delete widget;
+        }
+    }
+    _restoreAfterEditing();
+    _enterDrawingMode(false);
+}
+
+void MainWindow::_hideMediaPreview()
+{
+    if (!_mediaPreview || !_mediaPreview->isVisible())
+        return;
+    _mediaPreview->close();
+    _mediaPreview->hide();
+    if (_previewWidget)
+        _previewWidget->show();
+}
+
+void MainWindow::_layoutOverlayWidgets()
+{
+    QWidget* central = centralWidget();
+    if (!_canvas || !_previewContainer || !central)
+        return;
+    _canvas->setGeometry(QRect(_previewContainer->mapTo(central, QPoint(0, 0)), _previewContainer->size()));
+    if (!_drawingToolsPanel || !_drawingColorPanel)
+        return;
+    const QSize area = central->size();
+    const QSize colorSize = _drawingColorPanel->size();
+    const QRect color(area.width() - kPanelEdgeMargin - colorSize.width(),
+                      area.height() - kPanelEdgeMargin - colorSize.height(), colorSize.width(), colorSize.height());
+    _drawingColorPanel->setGeometry(color);
+    const int tuningWidth = area.width() * 2 / 3;
+    const QRect tuning(color.x() + color.width() - tuningWidth, color.y() - kPanelGap - kTuningPanelHeight, tuningWidth,
+                       kTuningPanelHeight);
+    if (_drawingTuningPanel)
+        _drawingTuningPanel->setGeometry(tuning);
+    _drawingToolsPanel->setGeometry(tuning.x(), color.y(), color.x() - kPanelGap - tuning.x(), color.height());
+    if (_drawingShapesPanel)
+        _drawingShapesPanel->setGeometry(kPanelEdgeMargin, color.y() - kPanelGap - color.height(),
+                                         area.width() - 2 * kPanelEdgeMargin, color.height());
 }
 
 void MainWindow::_applyCrop(Segment* segment, int transitionId)
@@ -177,7 +272,7 @@ void MainWindow::_applyCrop(Segment* segment, int transitionId)
     const CropValues current = onTransition ? cropOf(segment, transitionId, begin) : cropOf(segment);
     if (edited == current)
         return;
-    _projectManager->pushUndoSnapshot(_projectName, _folderName);
+    _recordOperation();
     _projectManager->setModified(true);
     const int32_t id = segment->serialNumber();
     if (onTransition) {

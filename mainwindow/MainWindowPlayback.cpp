@@ -141,6 +141,7 @@ void MainWindow::_seekPreview(float time, bool exact)
     if (_engine)
         _engine->seek(time, exact);
     _syncEditingTransition(time);
+    _hideMediaPreview();
     _updateFullscreenPosition(time);
 }
 

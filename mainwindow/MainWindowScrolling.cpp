@@ -212,6 +212,7 @@ void MainWindow::editScrollArea_scaleBegan()
 {
     if (_engine)
         _engine->pause();
+    _hideMediaPreview();
 }
 
 void MainWindow::editScrollArea_scaleChanged(float scale)

@@ -847,6 +847,10 @@ Aktuell: Einfügemodus</translation>
         <translation>Vorgang konnte nicht aufgezeichnet werden</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>Die Zeichnung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>Kein Vorgang zum Rückgängigmachen</translation>
     </message>

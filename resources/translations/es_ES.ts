@@ -847,6 +847,10 @@ Actual: modo insertar</translation>
         <translation>No se pudo registrar la operación</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>No se ha podido guardar el dibujo</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>No hay ninguna operación que deshacer</translation>
     </message>

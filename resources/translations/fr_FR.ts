@@ -847,6 +847,10 @@ Actuel : mode insertion</translation>
         <translation>Impossible d’enregistrer l’opération</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>Impossible d&apos;enregistrer le dessin</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>Aucune opération à annuler</translation>
     </message>

@@ -847,6 +847,10 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile registrare l’operazione</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>Impossibile salvare il disegno</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>Nessuna operazione da annullare</translation>
     </message>

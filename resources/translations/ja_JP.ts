@@ -847,6 +847,10 @@ Current: Insert mode</source>
         <translation>操作を記録できませんでした</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>描画を保存できませんでした</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>取り消す操作はありません</translation>
     </message>

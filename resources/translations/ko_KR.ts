@@ -847,6 +847,10 @@ Current: Insert mode</source>
         <translation>작업을 기록하지 못했습니다</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>그림을 저장할 수 없습니다</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>실행 취소할 작업이 없습니다</translation>
     </message>

@@ -847,6 +847,10 @@ Atual: modo inserir</translation>
         <translation>Falha ao registrar a operação</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>Não foi possível salvar o desenho</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>Nenhuma operação para desfazer</translation>
     </message>

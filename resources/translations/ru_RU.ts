@@ -847,6 +847,10 @@ Current: Insert mode</source>
         <translation>Не удалось записать операцию</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>Не удалось сохранить рисунок</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>Нет операций для отмены</translation>
     </message>

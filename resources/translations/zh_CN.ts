@@ -847,6 +847,10 @@ Current: Insert mode</source>
         <translation>无法记录操作</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>无法保存绘图</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>没有可撤销的操作</translation>
     </message>

@@ -847,6 +847,10 @@ Current: Insert mode</source>
         <translation>無法記錄操作</translation>
     </message>
     <message>
+        <source>The drawing could not be saved</source>
+        <translation>無法儲存繪圖</translation>
+    </message>
+    <message>
         <source>No operation to undo</source>
         <translation>沒有可復原的操作</translation>
     </message>

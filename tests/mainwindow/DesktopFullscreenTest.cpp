@@ -1,10 +1,13 @@
 #include "DesktopMainWindow.h"
 
 #include "AVGLWidget.h"
+#include "CanvasWidget.h"
 #include "CropWidget.h"
+#include "DrawingSegment.h"
 #include "EditScrollArea.h"
 #include "FullscreenControlWidget.h"
 #include "IsolatedSettings.h"
+#include "MediaPreviewWidget.h"
 #include "OpeningWindow.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
@@ -12,9 +15,11 @@
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
 #include "TextSegment.h"
+#include "WidgetAnimations.h"
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTest>
@@ -36,6 +41,12 @@ public:
     using DesktopMainWindow::_endTextEditing;
     using DesktopMainWindow::_finishClosing;
     using DesktopMainWindow::_togglePlayback;
+    using DesktopMainWindow::_seekPreview;
+    using DesktopMainWindow::editScrollArea_scaleBegan;
+    using DesktopMainWindow::_endDrawingEditing;
+    using DesktopMainWindow::_enterCropMode;
+    using DesktopMainWindow::_enterEditingMode;
+    using DesktopMainWindow::_enterDrawingMode;
 
     bool isFullScreenMode() const { return _fullScreen; }
     bool playing() const { return _playing; }
@@ -59,6 +70,46 @@ public:
         _textEditor->show();
     }
     FullscreenControlWidget* bar() const { return findChild<FullscreenControlWidget*>(); }
+    QWidget* previewContainer() const { return _previewContainer; }
+    // A library item shown in the composition preview's place.
+    MediaPreviewWidget* showMediaPreview()
+    {
+        if (!_mediaPreview)
+            _mediaPreview = new MediaPreviewWidget(_previewContainer);
+        _mediaPreview->setGeometry(_previewContainer->rect());
+        _mediaPreview->show();
+        _previewWidget->hide();
+        return _mediaPreview;
+    }
+    void showTransformOverlay(QWidget* overlay) { _transformWidget = overlay; }
+    QWidget* transformOverlay() const { return _transformWidget; }
+    CanvasWidget* canvas() const { return _canvas; }
+    // The drawing editor's canvas with its four panels over the central widget.
+    void startDrawing(const QSize& canvasSize)
+    {
+        _canvas = new CanvasWidget(canvasSize.width(), canvasSize.height(), centralWidget());
+        _drawingColorPanel = panel(QSize(180, 60));
+        _drawingToolsPanel = panel(QSize(100, 60));
+        _drawingTuningPanel = panel(QSize(100, 120));
+        _drawingShapesPanel = panel(QSize(100, 60));
+        _canvas->show();
+    }
+    QList<QWidget*> drawingPanels() const
+    {
+        return {_drawingColorPanel, _drawingToolsPanel, _drawingTuningPanel, _drawingShapesPanel};
+    }
+    QPushButton* button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+private:
+    QWidget* panel(const QSize& size)
+    {
+        auto* widget = new QWidget(centralWidget());
+        widget->resize(size);
+        widget->show();
+        return widget;
+    }
+
+public:
     QSplitter* mainSplitter() const { return findChild<QSplitter*>(QStringLiteral("mainSplitter")); }
     QBoxLayout* rightAreaLayout() const { return findChild<QBoxLayout*>(QStringLiteral("rightAreaVerticalLayout")); }
 };
@@ -125,6 +176,25 @@ protected:
     }
 
     int undoSteps() const { return window->projectManager()->history().size(); }
+
+    // The first tile, selected, shows the drawing until giveTileBack; then a
+    // red picture is on the canvas.
+    bool startRedDrawingOnFirstTile(DrawingSegment* drawing)
+    {
+        drawingTile = selectFirstTile();
+        if (!drawingTile)
+            return false;
+        lentSegment = drawingTile->segment();
+        drawingTile->setSegment(drawing);
+        window->startDrawing(drawing->pixmap().size());
+        QPixmap red(drawing->pixmap().size());
+        red.fill(Qt::red);
+        window->canvas()->drawImage(red);
+        return true;
+    }
+    void giveTileBack() { drawingTile->setSegment(lentSegment); }
+    SegmentWidget* drawingTile = nullptr;
+    Segment* lentSegment = nullptr;
 
     IsolatedSettings settings;
     TemporaryProduct product;
@@ -373,4 +443,145 @@ TEST_F(DesktopFullscreenTest, InFullScreenTheFirstDismissalLeavesItAndTheSecondD
     EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
     EXPECT_EQ(window->textEditor(), nullptr);
     EXPECT_EQ(segment->text(), original);
+}
+
+TEST_F(DesktopFullscreenTest, ASeekAZoomPinchPlaybackAndFullScreenCloseTheMediaPreview)
+{
+    MediaPreviewWidget* media = window->showMediaPreview();
+    window->_seekPreview(0.5f, true);
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+
+    window->showMediaPreview();
+    window->editScrollArea_scaleBegan();
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+
+    window->showMediaPreview();
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+
+    window->showMediaPreview();
+    window->_togglePlayback();
+    ASSERT_TRUE(waitFor([this] { return window->playing(); }, 10000));
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+    window->_togglePlayback();
+    ASSERT_TRUE(waitFor([this] { return !window->playing(); }, 10000));
+
+    window->showMediaPreview();
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+}
+
+TEST_F(DesktopFullscreenTest, EnteringFullScreenFadesTheTransformOverlayAway)
+{
+    setAnimationsEnabled(true);
+    QPointer<QWidget> faded = new QWidget(window->centralWidget());
+    faded->show();
+    window->showTransformOverlay(faded);
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+    EXPECT_EQ(window->transformOverlay(), nullptr);
+    EXPECT_TRUE(waitFor([&] { return faded.isNull(); }, 5000));
+}
+
+TEST_F(DesktopFullscreenTest, TheUndoButtonStepsBackAndIsUnavailableWhileAModeIsOn)
+{
+    SegmentWidget* tile = selectTextTile();
+    if (!tile)
+        GTEST_SKIP() << "the example project holds no text segment";
+    QPushButton* undo = window->button("undoButton");
+    ASSERT_NE(undo, nullptr);
+    auto* segment = static_cast<TextSegment*>(tile->segment());
+    const QString original = segment->text();
+    const int serial = segment->serialNumber();
+    window->startTextEditing(QStringLiteral("undone"));
+    window->_endTextEditing(true);
+    ASSERT_EQ(segment->text(), QStringLiteral("undone"));
+
+    QTest::mouseClick(undo, Qt::LeftButton);
+    // The rebuild waits while the renderer works.
+    EXPECT_TRUE(waitFor([&] {
+        ProjectManager* project = window->projectManager();
+        const Segment* restored = project->segmentAt(project->indexOfSegmentId(serial));
+        return restored && restored->text() == original;
+    }, 10000));
+
+    // Each inline editor's exit gives the button back.
+    window->_enterCropMode(true);
+    EXPECT_FALSE(undo->isEnabled());
+    window->startCrop(kEditedCrop, 0.0f, 0.0f, 0.0f, 0.0f);
+    window->_endCropEditing(false);
+    EXPECT_TRUE(undo->isEnabled());
+    window->_enterEditingMode(true);
+    window->startTextEditing(QStringLiteral("x"));
+    window->_endTextEditing(false);
+    EXPECT_TRUE(undo->isEnabled());
+    window->_enterDrawingMode(true);
+    window->startDrawing(QSize(64, 48));
+    window->_endDrawingEditing(false);
+    EXPECT_TRUE(undo->isEnabled());
+}
+
+TEST_F(DesktopFullscreenTest, AppliedDrawingIsWrittenIntoTheSelectedDrawingSegment)
+{
+    DrawingSegment drawing(QSizeF(64, 48), 0.0f, 2.0f, window);
+    window->projectManager()->setModified(false);
+    const int steps = undoSteps();
+    ASSERT_TRUE(startRedDrawingOnFirstTile(&drawing));
+    // Full screen waits until the drawing is left.
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    window->_endDrawingEditing(true);
+    giveTileBack();
+
+    EXPECT_EQ(window->canvas(), nullptr);
+    for (QWidget* panel : window->drawingPanels())
+        EXPECT_EQ(panel, nullptr);
+    EXPECT_EQ(undoSteps(), steps + 1);
+    EXPECT_TRUE(window->projectManager()->isModified());
+    const QImage written(drawing.absoluteFilePath());
+    ASSERT_FALSE(written.isNull());
+    EXPECT_EQ(written.size(), QSize(64, 48));
+    EXPECT_EQ(written.pixelColor(32, 24), QColor(Qt::red));
+}
+
+TEST_F(DesktopFullscreenTest, DismissingADrawingDiscardsItAndKeepsTheSegment)
+{
+    DrawingSegment drawing(QSizeF(64, 48), 0.0f, 2.0f, window);
+    const QString before = drawing.absoluteFilePath();
+    const int steps = undoSteps();
+    ASSERT_TRUE(startRedDrawingOnFirstTile(&drawing));
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+    giveTileBack();
+    EXPECT_EQ(window->canvas(), nullptr);
+    EXPECT_EQ(undoSteps(), steps);
+    EXPECT_EQ(drawing.absoluteFilePath(), before);
+    EXPECT_EQ(QImage(before).pixelColor(32, 24).alpha(), 0);
+}
+
+TEST_F(DesktopFullscreenTest, TheCanvasCoversThePreviewAndThePanelsFollowAResize)
+{
+    window->startDrawing(QSize(64, 48));
+    window->resize(window->width() - 40, window->height() - 30);
+    ASSERT_TRUE(waitFor([this] {
+        const QWidget* preview = window->previewContainer();
+        return window->canvas()->geometry()
+            == QRect(preview->mapTo(window->centralWidget(), QPoint(0, 0)), preview->size());
+    }, 5000));
+    const QSize area = window->centralWidget()->size();
+    const QList<QWidget*> panels = window->drawingPanels();
+    const QRect color = panels[0]->geometry();
+    EXPECT_EQ(color, QRect(area.width() - 30 - 180, area.height() - 30 - 60, 180, 60));
+    const QRect tuning = panels[2]->geometry();
+    EXPECT_EQ(tuning.width(), area.width() * 2 / 3);
+    EXPECT_EQ(tuning.height(), 120);
+    EXPECT_EQ(tuning.right(), color.right());
+    EXPECT_EQ(tuning.bottom() + 1 + 10, color.top());
+    EXPECT_EQ(panels[1]->geometry(), QRect(tuning.left(), color.top(), color.left() - 10 - tuning.left(), 60));
+    EXPECT_EQ(panels[3]->geometry(), QRect(30, color.top() - 10 - 60, area.width() - 60, 60));
 }
