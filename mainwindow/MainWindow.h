@@ -815,8 +815,6 @@ protected:
     // window fill in; each does nothing until then.
     virtual void segmentInspectorWidget_onEnterEditTransition() {}
     virtual void segmentInspectorWidget_onExitEditTransition() {}
-    // The drawing canvas over the preview, null while closed.
-    virtual CanvasWidget* _drawingCanvas() const { return nullptr; }
     // True while the desktop window re-lays itself out after a resize.
     virtual bool _isRelayingOut() const { return false; }
 

@@ -37,7 +37,7 @@ constexpr int kTransitionDeleteCommand = 10103;
 
 bool MainWindow::_isEditingOverlayOpen() const
 {
-    return _textEditor || _drawingCanvas() || _cropWidget;
+    return _isTextEditing() || _isDrawingEditing() || _isCropEditing();
 }
 
 bool MainWindow::_isShowingModalHint() const
@@ -181,7 +181,7 @@ void MainWindow::onActionUndoTriggered()
     if (TipManager::hasInstance() && TipManager::instance()->isShowingTip())
         return;
     // While drawing, undo belongs to the canvas's own steps.
-    if (CanvasWidget* canvas = _drawingCanvas()) {
+    if (CanvasWidget* canvas = _canvas) {
         canvas->undo();
         return;
     }
@@ -198,7 +198,7 @@ void MainWindow::onActionRedoTriggered()
         ProgressHUD::showMessage(tr("Unable to redo temporarily"), this, kMessageMs);
         return;
     }
-    if ((TipManager::hasInstance() && TipManager::instance()->isShowingTip()) || _drawingCanvas())
+    if ((TipManager::hasInstance() && TipManager::instance()->isShowingTip()) || _canvas)
         return;
     if (_engine)
         _engine->pause();

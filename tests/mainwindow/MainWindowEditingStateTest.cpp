@@ -58,12 +58,11 @@ public:
 
     bool transitionEditing = false;
     using MainWindow::_textEditor;
-    CanvasWidget* drawingCanvas = nullptr;
+    using MainWindow::_canvas;
     QList<float> setupTimes;
 
 protected:
     bool _isEditingTransitions() const override { return transitionEditing; }
-    CanvasWidget* _drawingCanvas() const override { return drawingCanvas; }
     void setupWindowWidgets(Segment*, float time) override { setupTimes << time; }
 };
 
@@ -422,14 +421,14 @@ TEST_F(EditingStateTest, UndoWhileDrawingUndoesTheCanvas)
     canvas.drawImage(red);
     canvas.clearPainting();
     ASSERT_EQ(canvas.canvasPixmap().toImage().pixelColor(32, 32).alpha(), 0);
-    window->drawingCanvas = &canvas;
+    window->_canvas = &canvas;
 
     press(*window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(canvas.canvasPixmap().toImage().pixelColor(32, 32), QColor(Qt::red));
     press(*window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::qWait(300);
     EXPECT_FLOAT_EQ(segment(*window, "second")->rangeStart(), 8.0f);
-    window->drawingCanvas = nullptr;
+    window->_canvas = nullptr;
 }
 
 } // namespace
