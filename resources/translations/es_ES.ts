@@ -814,6 +814,26 @@ Actual: %1</translation>
         <source>Help Center</source>
         <translation>Centro de ayuda</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Espera un momento</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>No hay contenido para exportar</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>La vista previa no se detuvo a tiempo. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>No se pudo crear el vídeo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportación cancelada</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -814,6 +814,26 @@ Current: %1</source>
         <source>Help Center</source>
         <translation>ヘルプセンター</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>しばらくお待ちください</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>書き出すコンテンツがありません</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>プレビューが時間内に停止しませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>ビデオを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>書き出しをキャンセルしました</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

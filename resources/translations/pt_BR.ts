@@ -814,6 +814,26 @@ Atual: %1</translation>
         <source>Help Center</source>
         <translation>Central de ajuda</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Aguarde um momento</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Nenhum conteúdo para exportar</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>A pré-visualização não parou a tempo. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Falha ao criar o vídeo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportação cancelada</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -814,6 +814,26 @@ Current: %1</source>
         <source>Help Center</source>
         <translation>Справочный центр</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Подождите немного</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Нет содержимого для экспорта</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>Предпросмотр не остановился вовремя. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Не удалось создать видео</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Экспорт отменён</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -814,6 +814,26 @@ Current: %1</source>
         <source>Help Center</source>
         <translation>說明中心</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>請稍候</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>沒有可匯出的內容</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>預覽未能及時停止，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>建立影片失敗</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>已取消匯出</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
