@@ -195,8 +195,8 @@ protected slots:
     virtual void onAVExporterUpdateRemainingTime(float time);
     virtual void onSegmentEditingStateChanged() {}
     virtual void onTransitionEditingStateChanged() {}
-    // Saves a modified project every 30 seconds once filled in.
-    virtual void autoSave() {}
+    // The 30 s timer's target: writes a modified project unless an export runs.
+    virtual void autoSave();
 
     virtual void gutterArea_onFunctionButtonPressed(int) {}
     virtual void mediaExplorer_onShowTextMessage(QString) {}
@@ -307,6 +307,21 @@ protected:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+    // --- Autosave and closing ---------------------------------------------------
+protected:
+    // Refuses while the waiting overlay is up, asks before cancelling a
+    // running export, leaves full screen, else saves, tidies and closes.
+    void closeEvent(QCloseEvent* event) override;
+    // Set when the user cancelled the export to close the window; the
+    // export's end, whatever its code, closes the window again.
+    bool _closeAfterCancel = false;
+
+private:
+    void _askToCancelExportForClose();
+    void _closeAfterExportEnded();
+    void _runCloseSequence();
+    void _waitForIdleRenderer();
 
     // --- Undo and redo ---------------------------------------------------------
 public:
