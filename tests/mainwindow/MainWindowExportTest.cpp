@@ -1,6 +1,7 @@
 #include "OpeningWindow.h"
 
 #include "AVExporter.h"
+#include "AVRender.h"
 #include "IsolatedSettings.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProgressHUD.h"
@@ -45,6 +46,7 @@ public:
         _exportFolder = folder;
     }
     QString exportName() const { return _exportName; }
+    AVRender* render() const { return _render; }
     QString cachePath() const { return _exportCachePath; }
     PopupMovieExportingWidget* popup() const { return qobject_cast<PopupMovieExportingWidget*>(_currentPopup); }
 
@@ -146,6 +148,10 @@ TEST_F(MainWindowExport, AnExportLandsUnderTheCleanedNameAndARepeatCopiesTheCach
     EXPECT_EQ(window.exportersCreated, 1);
     EXPECT_EQ(window.exporter(), nullptr);
     EXPECT_FALSE(window.taskbarShown);
+    // The preview plays from the composition again.
+    EXPECT_EQ(window.render()->composition(), window.composition());
+    EXPECT_EQ(window.render()->drawingContexts()->exporter.load(), nullptr);
+    EXPECT_TRUE(waitFor([&] { return window.render()->renderer() != nullptr; }, 5000));
     EXPECT_EQ(QFileInfo(window.cachePath()).fileName(), QStringLiteral("Trip_360p_h264_30fps.mp4"));
     EXPECT_TRUE(QFileInfo::exists(window.cachePath()));
     EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
@@ -242,6 +248,26 @@ TEST_F(MainWindowExport, CancellingAtTheFirstReportLeavesNoMovie)
     EXPECT_FALSE(QFileInfo::exists(window.cachePath()));
     EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
     EXPECT_FALSE(QFileInfo::exists(target.filePath("Gone.mp4")));
+}
+
+// A renderer that never becomes idle holds the request for about 5 s, then
+// the popup tells so and no exporter is made.
+TEST_F(MainWindowExport, ARendererThatStaysBusyEndsTheRequestWithAnError)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    // Stopped threads wait for no ticket: the renderer never reports idle.
+    window.render()->stop(true);
+    window.chooseExport(0, QStringLiteral("Busy"), target.path());
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    window.popup()->shareOperationButtonOnClicked();
+    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "errorDetailLabel").isEmpty(); }, 15000));
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel"),
+              QStringLiteral("The preview did not stop in time. Please try again."));
+    EXPECT_EQ(window.exportersCreated, 0);
+    EXPECT_FALSE(QFileInfo::exists(target.filePath("Busy.mp4")));
 }
 
 TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
