@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommonMainWindow.h"
+#include "CommonPopup.h"
 #include "ProjectManager.h"
 #include "SegmentListener.h"
 
@@ -33,6 +34,7 @@ class GutterScrollArea;
 class MediaExplorer;
 class MovieSegment;
 class PointerWidget;
+class PopupMovieExportingWidget;
 class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
@@ -175,7 +177,7 @@ protected slots:
     virtual void onActionPlayPauseTriggered() {}
     virtual void onActionNextPositionTriggered() {}
     virtual void onActionPreviousPositionTriggered() {}
-    virtual void onActionExportTriggered() {}
+    virtual void onActionExportTriggered() { exportMovie(); }
     virtual void onActionMovieSettingsTriggered() {}
 
     // Hooks the project, engine and editing slots of the desktop window
@@ -188,9 +190,9 @@ protected slots:
     virtual void onAVRenderProgressChanged(double time, double total);
     virtual void onAVRenderStatusChanged(int status);
     virtual void onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo);
-    virtual void onAVExporterUpdateProgressValue(float) {}
-    virtual void onAVExporterFinished(int) {}
-    virtual void onAVExporterUpdateRemainingTime(float) {}
+    virtual void onAVExporterUpdateProgressValue(float percent);
+    virtual void onAVExporterFinished(int err);
+    virtual void onAVExporterUpdateRemainingTime(float time);
     virtual void onSegmentEditingStateChanged() {}
     virtual void onTransitionEditingStateChanged() {}
     // The 30 s timer's target: writes a modified project unless an export runs.
@@ -294,7 +296,8 @@ protected:
     virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
     virtual void _seekToTransition(int, bool) {}
     virtual void _popupProjectSettings(QWidget*, bool) {}
-    virtual void exportMovie() {}
+    // Opens the export options popup with the choices this window remembers.
+    virtual void exportMovie();
     // The "Add Transition" submenu for the segment at hand, parented to the
     // given menu; null when no segment is at hand.
     virtual QMenu* _contextMenuForSegment(QWidget*) { return nullptr; }
@@ -613,6 +616,42 @@ protected:
     QPointer<TextEditWidget> _textEditor;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
+
+    // --- Exporting the movie ---------------------------------------------------
+public slots:
+    void movieExportingPopup_onShareAction(PopupMovieExportingWidget* exportingWidget, int action);
+    void movieExportingPopup_onExportCancelAction(PopupMovieExportingWidget* exportingWidget);
+    void popup_onDismissed(CommonPopup* popup);
+
+public:
+    // The cached export of the options inside the project folder.
+    QString _exportFilePath(int level, float frameRate, const QString& codec) const;
+    // Exports with the options, or hands over the cached movie of the same
+    // options; waits (bounded) for a busy preview renderer first.
+    void _exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
+                      const QString& folder);
+    // Builds and starts the exporter writing the cached export path; nothing
+    // without a composition and renderer or while an exporter exists.
+    void _exportStartExporter(const QString& path);
+    // Copies the cached export into the export folder under a free name and
+    // shows the outcome on the popup.
+    void _finishExportedFile(PopupMovieExportingWidget* popup);
+    AVExporter* exporter() const { return _exporter; }
+    CommonPopup* currentPopup() const { return _currentPopup; }
+
+protected:
+    // The window's open popup; the export popup while exporting.
+    QPointer<CommonPopup> _currentPopup;
+
+private:
+    PopupMovieExportingWidget* _exportPopup() const;
+    void _storeExportOptions(int action, int level, float frameRate, const QString& codec, const QString& name,
+                             const QString& folder);
+    void _handOverCachedExport();
+    void _showExportError(const QString& text);
+    void _restorePreviewAfterExport();
+    // 100 ms steps spent waiting for an idle renderer by the pending request.
+    int _exportRetries = 0;
 
 private:
     // The grab being waited for: its loop, segment id and result.

@@ -819,6 +819,22 @@ Aktuell: %1</translation>
         <translation>Bitte einen Moment warten</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>Kein Inhalt zum Exportieren</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>Die Vorschau wurde nicht rechtzeitig angehalten. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Video konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Export abgebrochen</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>Export unterbrochen</translation>
     </message>

@@ -819,6 +819,22 @@ Actual: %1</translation>
         <translation>Espera un momento</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>No hay contenido para exportar</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>La vista previa no se detuvo a tiempo. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>No se pudo crear el vídeo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportación cancelada</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>Exportación interrumpida</translation>
     </message>

@@ -819,6 +819,22 @@ Actuel : %1</translation>
         <translation>Veuillez patienter un instant</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>Aucun contenu à exporter</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>L’aperçu ne s’est pas arrêté à temps. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Échec de la création de la vidéo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportation annulée</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>Exportation interrompue</translation>
     </message>

@@ -819,6 +819,22 @@ Attuale: %1</translation>
         <translation>Attendi un momento</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>Nessun contenuto da esportare</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>L'anteprima non si è fermata in tempo. Riprova.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Impossibile creare il video</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Esportazione annullata</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>Esportazione interrotta</translation>
     </message>

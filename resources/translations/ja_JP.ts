@@ -819,6 +819,22 @@ Current: %1</source>
         <translation>しばらくお待ちください</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>書き出すコンテンツがありません</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>プレビューが時間内に停止しませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>ビデオを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>書き出しをキャンセルしました</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>書き出しの中断</translation>
     </message>

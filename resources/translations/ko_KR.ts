@@ -819,6 +819,22 @@ Current: %1</source>
         <translation>잠시 기다려 주세요</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>내보낼 콘텐츠가 없습니다</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>미리보기가 제시간에 멈추지 않았습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>동영상을 만들지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>내보내기가 취소되었습니다</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>내보내기 중단</translation>
     </message>

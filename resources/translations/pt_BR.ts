@@ -819,6 +819,22 @@ Atual: %1</translation>
         <translation>Aguarde um momento</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>Nenhum conteúdo para exportar</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>A pré-visualização não parou a tempo. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Falha ao criar o vídeo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportação cancelada</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>Exportação interrompida</translation>
     </message>

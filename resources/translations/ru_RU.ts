@@ -819,6 +819,22 @@ Current: %1</source>
         <translation>Подождите немного</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>Нет содержимого для экспорта</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>Предпросмотр не остановился вовремя. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Не удалось создать видео</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Экспорт отменён</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>Экспорт прерван</translation>
     </message>

@@ -819,6 +819,22 @@ Current: %1</source>
         <translation>请稍候</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>没有可导出的内容</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>预览未能及时停止，请重试。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>创建视频失败</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>已取消导出</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>导出中断</translation>
     </message>

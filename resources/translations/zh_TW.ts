@@ -819,6 +819,22 @@ Current: %1</source>
         <translation>請稍候</translation>
     </message>
     <message>
+        <source>No content to export</source>
+        <translation>沒有可匯出的內容</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>預覽未能及時停止，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>建立影片失敗</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>已取消匯出</translation>
+    </message>
+    <message>
         <source>Export Interrupted</source>
         <translation>匯出中斷</translation>
     </message>
