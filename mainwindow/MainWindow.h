@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommonMainWindow.h"
+#include "CommonPopup.h"
 #include "ProjectManager.h"
 #include "SegmentListener.h"
 #include "TransitionMenuItem.h"
@@ -39,6 +40,7 @@ class MediaPreviewWidget;
 class MovieSegment;
 class PointerWidget;
 class PopupTransitionsListWidget;
+class PopupMovieExportingWidget;
 class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
@@ -184,7 +186,7 @@ protected slots:
     virtual void onActionPlayPauseTriggered();
     virtual void onActionNextPositionTriggered() {}
     virtual void onActionPreviousPositionTriggered() {}
-    virtual void onActionExportTriggered() {}
+    virtual void onActionExportTriggered() { exportMovie(); }
     virtual void onActionMovieSettingsTriggered();
 
     // Hooks the project, engine and editing slots of the desktop window
@@ -197,13 +199,13 @@ protected slots:
     virtual void onAVRenderProgressChanged(double time, double total);
     virtual void onAVRenderStatusChanged(int status);
     virtual void onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo);
-    virtual void onAVExporterUpdateProgressValue(float) {}
-    virtual void onAVExporterFinished(int) {}
-    virtual void onAVExporterUpdateRemainingTime(float) {}
+    virtual void onAVExporterUpdateProgressValue(float percent);
+    virtual void onAVExporterFinished(int err);
+    virtual void onAVExporterUpdateRemainingTime(float time);
     virtual void onSegmentEditingStateChanged();
     virtual void onTransitionEditingStateChanged();
-    // Saves a modified project every 30 seconds once filled in.
-    virtual void autoSave() {}
+    // The 30 s timer's target: writes a modified project unless an export runs.
+    virtual void autoSave();
 
     virtual void gutterArea_onFunctionButtonPressed(int) {}
     virtual void mediaExplorer_onShowTextMessage(QString) {}
@@ -302,7 +304,8 @@ protected:
     virtual void _segmentEditingExitEditTransition() {}
     virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
     virtual void _popupProjectSettings(QWidget*, bool) {}
-    virtual void exportMovie() {}
+    // Opens the export options popup with the choices this window remembers.
+    virtual void exportMovie();
     // The segment of the tile being edited on the timeline, or null.
     Segment* _timelineEditingSegment() const;
 
@@ -400,6 +403,21 @@ private:
     void _saveGrabbedImage(const QImage& image);
     Segment* _segmentByDirectionKey(int key, float time, int trackId);
     void _selectSegmentWidgetForKey(Segment* segment);
+    // --- Autosave and closing ---------------------------------------------------
+protected:
+    // Refuses while the waiting overlay is up, asks before cancelling a
+    // running export, leaves full screen, else saves, tidies and closes.
+    void closeEvent(QCloseEvent* event) override;
+    // Set when the user cancelled the export to close the window; the
+    // export's end, whatever its code, closes the window again.
+    bool _closeAfterCancel = false;
+
+private:
+    void _askToCancelExportForClose();
+    // Runs after every export end; closes the window when the user asked to.
+    void _closeAfterExportEnded();
+    void _runCloseSequence();
+    void _waitForIdleRenderer();
 
     // --- Undo and redo ---------------------------------------------------------
 public:
@@ -712,6 +730,37 @@ protected:
     QPointer<TextEditWidget> _textEditor;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
+
+    // --- Exporting the movie ---------------------------------------------------
+public slots:
+    void movieExportingPopup_onShareAction(PopupMovieExportingWidget* exportingWidget, int action);
+    void movieExportingPopup_onExportCancelAction(PopupMovieExportingWidget* exportingWidget);
+
+public:
+    // The cached export of the options inside the project folder.
+    QString _exportFilePath(int level, float frameRate, const QString& codec) const;
+    // Exports with the options, or hands over the cached movie of the same
+    // options; waits (bounded) for a busy preview renderer first.
+    void _exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
+                      const QString& folder);
+    // Builds and starts the exporter writing the cached export path; nothing
+    // without a composition and renderer or while an exporter exists.
+    void _exportStartExporter(const QString& path);
+    // Copies the cached export into the export folder under a free name and
+    // shows the outcome on the popup.
+    void _finishExportedFile(PopupMovieExportingWidget* popup);
+    AVExporter* exporter() const { return _exporter; }
+    CommonPopup* currentPopup() const { return _currentPopup; }
+
+private:
+    PopupMovieExportingWidget* _exportPopup() const;
+    void _storeExportOptions(int action, int level, float frameRate, const QString& codec, const QString& name,
+                             const QString& folder);
+    void _handOverCachedExport();
+    void _showExportError(const QString& text);
+    void _restorePreviewAfterExport();
+    // 100 ms steps spent waiting for an idle renderer by the pending request.
+    int _exportRetries = 0;
 
 private:
     // The grab being waited for: its loop, segment id and result.

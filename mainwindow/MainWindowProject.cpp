@@ -97,11 +97,12 @@ void MainWindow::_cleanProjectFolder()
 }
 
 // Matches every name the cached export can have, whatever rate, size or
-// codec it was made with: a project's frame rate can be any number.
+// codec it was made with: a project's frame rate can be any number. The
+// unfinished file of an export that never ended goes as well.
 void MainWindow::_removeExportedFiles()
 {
     const QDir folder(ProjectManager::projectDirectory(_projectName, _folderName));
-    const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)$")
+    const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)(\\.part)?$")
                                               .arg(QRegularExpression::escape(_projectName)));
     const QStringList names = folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
     const QSet<QString> used = _usedFilePaths(nullptr);

@@ -1006,6 +1006,42 @@ Aktuell: Einfügemodus</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Bild erfolgreich in „Bilder“ gespeichert</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Bitte einen Moment warten</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Kein Inhalt zum Exportieren</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>Die Vorschau wurde nicht rechtzeitig angehalten. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Video konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Export abgebrochen</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>Export unterbrochen</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>Möchten Sie den Export abbrechen?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Wird gespeichert...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Error Occurs</source>
         <translation>Fehler aufgetreten</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>Video-Codec</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>Film wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Bitte beenden Sie Vidorna nicht und sperren Sie den Computer nicht.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>Der Film wurde erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>Exportieren und teilen</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>Speicherordner auswählen</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>Geschätzte Restzeit - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 Byte (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>

@@ -1006,6 +1006,42 @@ Actual: modo insertar</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Imagen guardada correctamente en Imágenes</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Espera un momento</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>No hay contenido para exportar</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>La vista previa no se detuvo a tiempo. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>No se pudo crear el vídeo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportación cancelada</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>Exportación interrumpida</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>¿Quieres cancelar la exportación?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Guardando...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Actual: modo insertar</translation>
     <message>
         <source>Error Occurs</source>
         <translation>Se ha producido un error</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>Códec de vídeo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>Exportando película...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>No cierres Vidorna ni bloquees el ordenador.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error en la exportación</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>La película se ha exportado correctamente</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>Exportar y compartir</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>Selecciona la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>Tiempo restante estimado - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 bytes (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>

@@ -1006,6 +1006,42 @@ Actuel : mode insertion</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Image enregistrée dans Images avec succès</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Veuillez patienter un instant</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Aucun contenu à exporter</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>L’aperçu ne s’est pas arrêté à temps. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Échec de la création de la vidéo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportation annulée</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>Exportation interrompue</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>Voulez-vous annuler l&apos;exportation ?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Actuel : mode insertion</translation>
     <message>
         <source>Error Occurs</source>
         <translation>Une erreur est survenue</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>Codec vidéo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>Exportation du film...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Veuillez ne pas quitter Vidorna ni verrouiller l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>Le film a été exporté avec succès</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>Exporter et partager</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>Choisir le dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>Temps restant estimé - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 octets (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>

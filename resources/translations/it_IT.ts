@@ -1006,6 +1006,42 @@ Attuale: modalità inserimento</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Immagine salvata correttamente in Immagini</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Attendi un momento</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Nessun contenuto da esportare</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>L'anteprima non si è fermata in tempo. Riprova.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Impossibile creare il video</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Esportazione annullata</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>Esportazione interrotta</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>Vuoi annullare l&apos;esportazione?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Salvataggio...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Error Occurs</source>
         <translation>Si è verificato un errore</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>Codec video</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>Esportazione del filmato...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Non chiudere Vidorna e non bloccare il computer.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Esportazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>Il filmato è stato esportato correttamente</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>Esporta e condividi</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>Seleziona la cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>Tempo rimanente stimato - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 byte (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
     </message>
 </context>
 <context>

@@ -1006,6 +1006,42 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>画像をピクチャに保存しました</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>しばらくお待ちください</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>書き出すコンテンツがありません</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>プレビューが時間内に停止しませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>ビデオを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>書き出しをキャンセルしました</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>書き出しの中断</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>書き出しをキャンセルしますか？</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>キャンセルしています...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>保存しています...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Current: Insert mode</source>
     <message>
         <source>Error Occurs</source>
         <translation>エラーが発生しました</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>解像度</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>ビデオコーデック</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>ムービーを書き出しています...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Vidorna を終了したり、コンピューターをロックしたりしないでください。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>書き出しに失敗しました</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>ムービーを書き出しました</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>書き出しと共有</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>残り時間の目安 - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 バイト (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
     </message>
 </context>
 <context>

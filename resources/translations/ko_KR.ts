@@ -1006,6 +1006,42 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>이미지를 사진 폴더에 저장했습니다</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>잠시 기다려 주세요</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>내보낼 콘텐츠가 없습니다</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>미리보기가 제시간에 멈추지 않았습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>동영상을 만들지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>내보내기가 취소되었습니다</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>내보내기 중단</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>내보내기를 취소하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>취소하는 중...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>저장하는 중...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Current: Insert mode</source>
     <message>
         <source>Error Occurs</source>
         <translation>오류 발생</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>해상도</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>비디오 코덱</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>동영상을 내보내는 중...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Vidorna를 종료하거나 컴퓨터를 잠그지 마세요.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>동영상을 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>세부 정보</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>내보내기 및 공유</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>저장 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>예상 남은 시간 - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1바이트 (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
     </message>
 </context>
 <context>

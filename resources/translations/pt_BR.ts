@@ -1006,6 +1006,42 @@ Atual: modo inserir</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Imagem salva em Imagens com sucesso</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Aguarde um momento</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Nenhum conteúdo para exportar</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>A pré-visualização não parou a tempo. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Falha ao criar o vídeo</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Exportação cancelada</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>Exportação interrompida</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>Deseja cancelar a exportação?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Salvando...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Atual: modo inserir</translation>
     <message>
         <source>Error Occurs</source>
         <translation>Ocorreu um erro</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>Codec de vídeo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>Exportando filme...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Não feche o Vidorna nem bloqueie o computador.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Falha na exportação</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>O filme foi exportado com sucesso</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>Exportar e compartilhar</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>Selecione a pasta de destino</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>Tempo restante estimado - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 bytes (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
     </message>
 </context>
 <context>

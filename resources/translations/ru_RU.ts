@@ -1006,6 +1006,42 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>Изображение сохранено в «Изображения»</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>Подождите немного</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>Нет содержимого для экспорта</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>Предпросмотр не остановился вовремя. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>Не удалось создать видео</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>Экспорт отменён</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>Экспорт прерван</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>Отменить экспорт?</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>Отмена...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Сохранение...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Current: Insert mode</source>
     <message>
         <source>Error Occurs</source>
         <translation>Произошла ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>Видеокодек</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>Экспорт фильма...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>Не закрывайте Vidorna и не блокируйте компьютер.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Ошибка экспорта</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>Фильм успешно экспортирован</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>Экспорт и публикация</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>Выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>Осталось примерно - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 байт (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>

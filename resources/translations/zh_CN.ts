@@ -1006,6 +1006,42 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>图片已成功保存到“图片”</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>请稍候</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>没有可导出的内容</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>预览未能及时停止，请重试。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>创建视频失败</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>已取消导出</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>导出中断</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>要取消导出吗？</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>正在取消...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>正在保存...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Current: Insert mode</source>
     <message>
         <source>Error Occurs</source>
         <translation>发生错误</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧速率</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>视频编码</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>正在导出影片...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>请勿退出 Vidorna 或锁定电脑。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>影片已成功导出</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>导出和分享</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>选择保存目录</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>预计剩余时间 - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 字节 (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
     </message>
 </context>
 <context>

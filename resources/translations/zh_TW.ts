@@ -1006,6 +1006,42 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>圖片已成功儲存到「圖片」</translation>
     </message>
+    <message>
+        <source>Please wait a moment</source>
+        <translation>請稍候</translation>
+    </message>
+    <message>
+        <source>No content to export</source>
+        <translation>沒有可匯出的內容</translation>
+    </message>
+    <message>
+        <source>The preview did not stop in time. Please try again.</source>
+        <translation>預覽未能及時停止，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Create video failed</source>
+        <translation>建立影片失敗</translation>
+    </message>
+    <message>
+        <source>Export canceled</source>
+        <translation>已取消匯出</translation>
+    </message>
+    <message>
+        <source>Export Interrupted</source>
+        <translation>匯出中斷</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the exporting?</source>
+        <translation>要取消匯出嗎？</translation>
+    </message>
+    <message>
+        <source>Canceling...</source>
+        <translation>正在取消...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>正在儲存...</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
@@ -1333,6 +1369,129 @@ Current: Insert mode</source>
     <message>
         <source>Error Occurs</source>
         <translation>發生錯誤</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMovieExportingWidget</name>
+    <message>
+        <source>Resolution</source>
+        <translation>解析度</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>影格速率</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>視訊編碼</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Exporting movie...</source>
+        <translation>正在匯出影片...</translation>
+    </message>
+    <message>
+        <source>Please do not exit Vidorna or lock the computer.</source>
+        <translation>請勿結束 Vidorna 或鎖定電腦。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>匯出失敗</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Current movie has been exported successfully</source>
+        <translation>影片已成功匯出</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>詳細資訊</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長度</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>視訊</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>SD - 360P</source>
+        <translation>SD - 360P</translation>
+    </message>
+    <message>
+        <source>SD - 540P</source>
+        <translation>SD - 540P</translation>
+    </message>
+    <message>
+        <source>HD - 720P</source>
+        <translation>HD - 720P</translation>
+    </message>
+    <message>
+        <source>Full HD - 1080P</source>
+        <translation>Full HD - 1080P</translation>
+    </message>
+    <message>
+        <source>Quad HD - 2K</source>
+        <translation>Quad HD - 2K</translation>
+    </message>
+    <message>
+        <source>Ultra HD - 4K</source>
+        <translation>Ultra HD - 4K</translation>
+    </message>
+    <message>
+        <source>Export &amp; Share</source>
+        <translation>匯出與分享</translation>
+    </message>
+    <message>
+        <source>Select save directory</source>
+        <translation>選擇儲存資料夾</translation>
+    </message>
+    <message>
+        <source>Estimated time remaining - %1</source>
+        <translation>預估剩餘時間 - %1</translation>
+    </message>
+    <message>
+        <source>%L1 bytes (%2)</source>
+        <translation>%L1 位元組 (%2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,135 @@
+#include "MainWindow.h"
+
+#include "AVEngine.h"
+#include "AVExporter.h"
+#include "CommonPopup.h"
+#include "EditScrollArea.h"
+#include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "SegmentWidget.h"
+#include "TipManager.h"
+#include "Util.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMessageMs = 2000;
+// The question comes after the close request has been handled, so that the
+// window manager's close gesture is over when the modal box appears.
+constexpr int kQuestionDelayMs = 50;
+// A renderer still busy after this long is left behind: the close goes on.
+constexpr int kIdleWaitMs = 5000;
+constexpr int kIdlePollMs = 10;
+// Leaves the last redraw time to reach the preview before it is grabbed.
+constexpr int kFinishDelayMs = 1000;
+
+} // namespace
+
+void MainWindow::autoSave()
+{
+    // A running export writes its movie into the project folder, and saving
+    // removes the cached exports there.
+    if (_exporter || !_projectManager || !_projectManager->isModified())
+        return;
+    _projectManager->setVersion(7);
+    _removeExportedFiles();
+    // Silent: a failed write keeps the modified flag, so the next tick retries.
+    if (_projectManager->saveSegments(_projectName, _folderName) == 0
+        && _projectManager->saveProperties(_projectName, _folderName) == 0)
+        _projectManager->setModified(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!_previewWidget) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (_isShowingHUD()) {
+        ProgressHUD::showMessage(tr("Please wait a moment"), this, kMessageMs);
+        return;
+    }
+    if (_exporter) {
+        QTimer::singleShot(kQuestionDelayMs, this, &MainWindow::_askToCancelExportForClose);
+        return;
+    }
+    if (_fullScreen) {
+        _toggleFullScreen();
+        return;
+    }
+    _runCloseSequence();
+}
+
+void MainWindow::_askToCancelExportForClose()
+{
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, tr("Export Interrupted"),
+                                                tr("Do you want to cancel the exporting?"),
+                                                QMessageBox::Yes | QMessageBox::No, this,
+                                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    Util::setDialogStyleSheet(box);
+    QPointer<MainWindow> window(this);
+    const int answer = box->exec();
+    delete box.data();
+    if (!window || answer != QMessageBox::Yes || !_exporter)
+        return;
+    _exporter->cancel();
+    _closeAfterCancel = true;
+    showWaitingHUD(tr("Canceling..."));
+}
+
+void MainWindow::_closeAfterExportEnded()
+{
+    if (!_closeAfterCancel)
+        return;
+    _closeAfterCancel = false;
+    hideWaitingHUD();
+    close();
+}
+
+void MainWindow::_runCloseSequence()
+{
+    if (TipManager::hasInstance())
+        TipManager::instance()->closeCurrentTip();
+    _autosaveTimer->stop();
+    if (_engine)
+        _engine->pause();
+    _endTextEditing(false);
+    _endCropEditing(false);
+    SegmentWidget* editing = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
+    if (editing && editing->isEditing())
+        editing->setEditing(false, true);
+    _exitRangeSelectionMode();
+    showWaitingHUD(tr("Saving..."));
+    _waitForIdleRenderer();
+    saveLayout();
+    // The drawing pass frees the layers taken out of the composition.
+    if (_engine)
+        _engine->requestRedraw();
+    QTimer::singleShot(kFinishDelayMs, this, &MainWindow::_finishClosing);
+}
+
+void MainWindow::_waitForIdleRenderer()
+{
+    QElapsedTimer clock;
+    clock.start();
+    QPointer<MainWindow> window(this);
+    while (window && _engine && !_engine->isRenderIdle()) {
+        if (clock.elapsed() >= kIdleWaitMs) {
+            qWarning().noquote() << QStringLiteral("The renderer did not become idle within %1 ms; closing anyway.")
+                                        .arg(kIdleWaitMs);
+            return;
+        }
+        _engine->dropExtraVideoTickets();
+        QCoreApplication::processEvents();
+        QThread::msleep(kIdlePollMs);
+    }
+}

@@ -1,0 +1,288 @@
+// Exporting the movie: the options popup, the cached export inside the
+// project folder, the exporter run and its reports, and the copy the user
+// gets in the chosen folder.
+#include "MainWindow.h"
+
+#include "AVComposition.h"
+#include "AVEngine.h"
+#include "AVExporter.h"
+#include "AVGLWidget.h"
+#include "AVRender.h"
+#include "AssetLoadingThreadPool.h"
+#include "PopupMovieExportingWidget.h"
+#include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "UserSettings.h"
+#include "Util.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMessageMs = 2000;
+constexpr int kRetryMs = 100;
+// A renderer that stays busy this many steps (about 5 s) fails the request.
+constexpr int kMaxRetries = 50;
+constexpr int kCopyDelayMs = 200;
+constexpr int kSampleRate = 44100;
+constexpr int kChannels = 2;
+// The last hundredth of the bar is left for the copy after the export.
+constexpr float kExportShare = 0.99f;
+constexpr int kSaveToComputer = 1;
+
+QString levelName(int level)
+{
+    static const char* const names[] = {"360p", "540p", "720p", "1080p", "2k", "4k"};
+    return level >= 0 && level <= 5 ? QLatin1String(names[level]) : QStringLiteral("Unknown_Resolution");
+}
+
+QString suffixForCodec(const QString& codec)
+{
+    if (codec == QLatin1String("vp9"))
+        return QStringLiteral("webm");
+    if (codec == QLatin1String("prores"))
+        return QStringLiteral("mov");
+    return QStringLiteral("mp4");
+}
+
+QString sanitisedName(QString name)
+{
+    name.replace(QLatin1Char('/'), QLatin1Char(' ')).replace(QLatin1Char('\\'), QLatin1Char(' '));
+    return name.replace(QLatin1Char(':'), QLatin1Char(' '));
+}
+
+QString moviesLocation()
+{
+    const QString location = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    const QFileInfo info(location);
+    return info.isSymLink() ? info.symLinkTarget() : location;
+}
+
+// The first of "name.suffix", "name 1.suffix", "name 2.suffix" ... that is free in the folder.
+QString freeTarget(const QString& folder, const QString& name, const QString& suffix)
+{
+    const QDir dir(folder);
+    QString target = dir.filePath(name + QLatin1Char('.') + suffix);
+    for (int number = 1; QFileInfo::exists(target); ++number)
+        target = dir.filePath(QStringLiteral("%1 %2.%3").arg(name, QString::number(number), suffix));
+    return target;
+}
+
+} // namespace
+
+void MainWindow::exportMovie()
+{
+    if (_currentPopup)
+        return;
+    if (AssetLoadingThreadPool::instance()->activeThreadCount() > 0) {
+        ProgressHUD::showMessage(tr("Please wait a moment"), this, kMessageMs);
+        return;
+    }
+    if (_projectManager->duration() <= 0.0f) {
+        ProgressHUD::showMessage(tr("No content to export"), this, kMessageMs);
+        return;
+    }
+    _saveProject();
+    const QSizeF aspect = _projectManager->aspectSize();
+    if (_exportName.isEmpty())
+        _exportName = _projectName;
+    if (_exportFolder.isEmpty())
+        _exportFolder = moviesLocation();
+    if (_exportFrameRate == 0.0f)
+        _exportFrameRate = _projectManager->frameRate();
+    const bool transparent = qAlpha(_projectManager->backgroundColor()) == 0;
+    const QString codec = transparent ? QStringLiteral("vp9") : _exportCodec;
+    auto* popup = new PopupMovieExportingWidget(centralWidget());
+    connect(popup, &PopupMovieExportingWidget::popupMovieExportingWidgetShareAction, this,
+            [this](PopupMovieExportingWidget* widget, MovieExportingAction action) {
+                movieExportingPopup_onShareAction(widget, int(action));
+            });
+    connect(popup, &PopupMovieExportingWidget::popupMovieExportingWidgetExportCancelAction, this,
+            &MainWindow::movieExportingPopup_onExportCancelAction);
+    connect(popup, &CommonPopup::dismissed, this, &MainWindow::popup_onDismissed);
+    _currentPopup = popup;
+    popup->setExportOptions(centralWidget(), _exportSizeLevel, float(aspect.width()), float(aspect.height()),
+                            _exportName, _exportFolder, codec, _exportFrameRate, 0);
+}
+
+PopupMovieExportingWidget* MainWindow::_exportPopup() const
+{
+    return qobject_cast<PopupMovieExportingWidget*>(_currentPopup.data());
+}
+
+void MainWindow::movieExportingPopup_onShareAction(PopupMovieExportingWidget* exportingWidget, int action)
+{
+    _exportRetries = 0;
+    _exportMovie(action, exportingWidget->resolutionLevel(), exportingWidget->frameRate(),
+                 exportingWidget->videoCodec(), exportingWidget->fileName(), exportingWidget->location());
+}
+
+void MainWindow::movieExportingPopup_onExportCancelAction(PopupMovieExportingWidget*)
+{
+    if (_exporter)
+        _exporter->cancel();
+}
+
+QString MainWindow::_exportFilePath(int level, float frameRate, const QString& codec) const
+{
+    const QString codecName = codec.isEmpty() ? QStringLiteral("Unknown_Video_Codec") : codec;
+    // One arg call: a "%" in the project name must not be taken for a marker.
+    const QString name = QStringLiteral("%1_%2_%3_%4fps.%5")
+                             .arg(_projectName, levelName(level), codecName, QString::number(int(frameRate)),
+                                  suffixForCodec(codec));
+    return QDir(ProjectManager::projectDirectory(_projectName, _folderName)).filePath(name);
+}
+
+void MainWindow::_exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
+                              const QString& folder)
+{
+    if (_engine)
+        _engine->pause();
+    if (_engine && !_engine->isRenderIdle()) {
+        if (++_exportRetries > kMaxRetries) {
+            _exportRetries = 0;
+            _showExportError(tr("The preview did not stop in time. Please try again."));
+            return;
+        }
+        _engine->dropExtraVideoTickets();
+        QTimer::singleShot(kRetryMs, this, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
+        return;
+    }
+    _exportRetries = 0;
+    _storeExportOptions(action, level, frameRate, codec, name, folder);
+    if (!QFileInfo::exists(_exportCachePath)) {
+        _exportStartExporter(_exportCachePath);
+        return;
+    }
+    _handOverCachedExport();
+}
+
+void MainWindow::_storeExportOptions(int action, int level, float frameRate, const QString& codec,
+                                     const QString& name, const QString& folder)
+{
+    _exportAction = action;
+    _exportSizeLevel = level;
+    _exportFrameRate = frameRate;
+    _exportCodec = codec;
+    _exportName = sanitisedName(name);
+    _exportFolder = QFileInfo(folder).isDir() ? folder : moviesLocation();
+    _exportCachePath = _exportFilePath(level, frameRate, codec);
+}
+
+// The options match an earlier export since the last save: its movie is copied again.
+void MainWindow::_handOverCachedExport()
+{
+    if (_exportAction != kSaveToComputer) {
+        if (_currentPopup)
+            _currentPopup->dismiss();
+        return;
+    }
+    if (PopupMovieExportingWidget* popup = _exportPopup())
+        popup->setProgress(kExportShare);
+    QTimer::singleShot(kCopyDelayMs, this, [this] { _finishExportedFile(_exportPopup()); });
+}
+
+void MainWindow::_exportStartExporter(const QString& path)
+{
+    if (!_composition || !_render || _exporter)
+        return;
+    const QSizeF size = _projectManager->movieSizeF(_exportSizeLevel);
+    const auto frameRate = uint32_t(_exportFrameRate);
+    const bool alpha = qAlpha(_projectManager->backgroundColor()) == 0;
+    _exporter = new AVExporter(uint32_t(size.width()), uint32_t(size.height()),
+                               AVExporter::videoBitRateForLevel(_exportSizeLevel, frameRate), frameRate,
+                               AVExporter::codecForName(_exportCodec.toStdString()), alpha, kSampleRate, kChannels,
+                               AVExporter::audioBitRateForLevel(_exportSizeLevel), path.toUtf8().toStdString(),
+                               nullptr, !UserSettings::instance()->hardwareCodec());
+    _exporter->setProgressCallback(&MainWindow::AVExporterCallback, this);
+    _exporter->setOwner(this);
+    if (_previewWidget)
+        _previewWidget->setExporter(_exporter);
+    if (_engine)
+        _engine->pause();
+    _render->stop(true);
+    _render->setComposition(nullptr);
+    // Drawing passes the composition starts off the export thread use the export context.
+    _render->drawingContexts()->exporter = _exporter->contextSlot();
+    _composition->updateLayout(int32_t(size.width()), int32_t(size.height()), 1);
+    _exporter->attachToComposition(_composition);
+    _exporter->setImageLoader(_imageLoader);
+    _exporter->start();
+    if (PopupMovieExportingWidget* popup = _exportPopup())
+        popup->setProgress(0.0f);
+    createTaskbarProgress();
+}
+
+void MainWindow::_finishExportedFile(PopupMovieExportingWidget* popup)
+{
+    // The folder may have gone since it was chosen, the movies folder may never have existed.
+    QDir().mkpath(_exportFolder);
+    const QString target = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
+    const bool copied = Util::copyFile(_exportCachePath, target, true);
+    if (!popup)
+        return;
+    if (copied)
+        popup->showExportSucceeded(QString(), target);
+    else
+        popup->showExportSucceeded(tr("Create video failed"), QString());
+}
+
+void MainWindow::_showExportError(const QString& text)
+{
+    if (PopupMovieExportingWidget* popup = _exportPopup())
+        popup->showExportSucceeded(text, QString());
+}
+
+void MainWindow::onAVExporterUpdateProgressValue(float percent)
+{
+    const float shown = percent * kExportShare;
+    if (PopupMovieExportingWidget* popup = _exportPopup())
+        popup->setProgress(shown);
+    setTaskbarProgressValue(shown);
+}
+
+void MainWindow::onAVExporterUpdateRemainingTime(float time)
+{
+    if (PopupMovieExportingWidget* popup = _exportPopup())
+        popup->setEstimatedTimeRemaining(time);
+}
+
+void MainWindow::_restorePreviewAfterExport()
+{
+    if (!_composition || !_render)
+        return;
+    _render->drawingContexts()->exporter = nullptr;
+    const QSize size = _projectManager->movieSize(_previewSizeLevel);
+    _composition->updateLayout(size.width(), size.height(), 0);
+    _render->setComposition(_composition);
+    _render->startThreads();
+    _render->seek(_currentScrollTime(), true);
+}
+
+void MainWindow::onAVExporterFinished(int err)
+{
+    if (_exporter) {
+        _exporter->detachFromComposition();
+        delete _exporter;
+        _exporter = nullptr;
+        if (_previewWidget)
+            _previewWidget->setExporter(nullptr);
+    }
+    _restorePreviewAfterExport();
+    if (err == 0) {
+        if (_exportAction == kSaveToComputer)
+            _finishExportedFile(_exportPopup());
+    } else if (err == -1) {
+        if (_currentPopup)
+            _currentPopup->dismiss();
+        // The exporter wrote to a name of its own and removed it: nothing is left at the cached path.
+        ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
+    } else {
+        _showExportError(QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err));
+        _removeExportedFiles();
+    }
+    hideTaskbarProgress();
+}

@@ -1,0 +1,290 @@
+#include "DesktopMainWindow.h"
+
+#include "AVExporter.h"
+#include "AVGLWidget.h"
+#include "AVRender.h"
+#include "IsolatedSettings.h"
+#include "ModalDialogAnswerer.h"
+#include "OpeningWindow.h"
+#include "ProgressHUD.h"
+#include "ProjectManager.h"
+#include "ProjectTestSupport.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kProject = QStringLiteral("5-4-3-2-1-0");
+const QString kFolder = QStringLiteral("Examples");
+// Renderer wait (5 s), the closing finish (1 s) and a loaded machine.
+constexpr int kClosedWithinMs = 20000;
+
+// The desktop window with its closing state opened to the tests.
+class ClosingWindow : public DesktopMainWindow
+{
+public:
+    using DesktopMainWindow::DesktopMainWindow;
+    using DesktopMainWindow::_finishClosing;
+    using DesktopMainWindow::autoSave;
+
+    bool ready() const { return _waitingHUD == nullptr || !_waitingHUD->isVisible(); }
+    bool isFullScreenMode() const { return _fullScreen; }
+    AVGLWidget* preview() const { return _previewWidget; }
+    AVRender* render() const { return _render; }
+    ProgressHUD* waitingHUD() const { return _waitingHUD; }
+    void setExporter(AVExporter* exporter) { _exporter = exporter; }
+    AVExporter* exporter() const { return _exporter; }
+    bool closeAfterCancel() const { return _closeAfterCancel; }
+};
+
+QString projectFile(const QString& name)
+{
+    return ProjectManager::projectDirectory(kProject, kFolder) + QStringLiteral("/") + name;
+}
+
+// An exporter as the window holds one while a movie is written; it is never
+// started, so it reports nothing by itself.
+std::unique_ptr<AVExporter> idleExporter()
+{
+    return std::make_unique<AVExporter>(640, 360, AVExporter::videoBitRateForLevel(0, 30), 30, AVExportCodecH264,
+                                        false, 44100, 2, AVExporter::audioBitRateForLevel(0),
+                                        QDir::temp().filePath(QStringLiteral("never-written.mp4")).toStdString(),
+                                        nullptr, true);
+}
+
+// The texts of the short messages shown over the window.
+QStringList shownMessages(QWidget* window)
+{
+    QStringList texts;
+    for (ProgressHUD* hud : window->findChildren<ProgressHUD*>()) {
+        if (hud->mode() == ProgressHUDMessage && hud->messageLabel())
+            texts << hud->messageLabel()->text();
+    }
+    return texts;
+}
+
+class MainWindowClosingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ProjectManager::copyExampleProjects());
+        window = new ClosingWindow(kProject, kFolder);
+        ASSERT_FALSE(window->isOpenFailed());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        if (!waitFor([this] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        ASSERT_TRUE(waitFor([this] { return window->ready(); }, 60000));
+        QApplication::setActiveWindow(window);
+    }
+
+    void TearDown() override
+    {
+        if (!window)
+            return;
+        window->setExporter(nullptr);
+        if (window->preview())
+            window->_finishClosing();
+        delete window.data();
+    }
+
+    bool closedWithin(int milliseconds)
+    {
+        return waitFor([this] { return window.isNull(); }, milliseconds);
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QPointer<ClosingWindow> window;
+};
+
+} // namespace
+
+TEST_F(MainWindowClosingTest, ANormalCloseSavesTheProjectAndACoverThenDestroysTheWindow)
+{
+    QFile::remove(projectFile(QStringLiteral("shot.jpg")));
+    QFile::remove(projectFile(QStringLiteral("project.xml")));
+    window->projectManager()->setModified(true);
+
+    EXPECT_FALSE(window->close());
+    // The window stays until the engine is quiet and the last frame drawn.
+    ASSERT_FALSE(window.isNull());
+    ASSERT_NE(window->waitingHUD(), nullptr);
+    EXPECT_TRUE(window->waitingHUD()->isVisible());
+    // A second request while saving is refused with a message.
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(shownMessages(window).contains(QStringLiteral("Please wait a moment")));
+
+    ASSERT_TRUE(closedWithin(kClosedWithinMs));
+    const QImage cover(projectFile(QStringLiteral("shot.jpg")));
+    ASSERT_FALSE(cover.isNull());
+    EXPECT_LE(cover.width(), 640);
+    EXPECT_LE(cover.height(), 640);
+    EXPECT_EQ(std::max(cover.width(), cover.height()), 640);
+    QFile saved(projectFile(QStringLiteral("project.xml")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&saved);
+    ASSERT_TRUE(reader.readNextStartElement());
+    EXPECT_EQ(reader.name(), QStringLiteral("Project"));
+    // The example's segments were written back.
+    EXPECT_TRUE(reader.readNextStartElement());
+    EXPECT_FALSE(reader.hasError());
+}
+
+TEST_F(MainWindowClosingTest, ClosingWhileTheWaitingOverlayIsUpKeepsTheWindow)
+{
+    window->showWaitingHUD(QStringLiteral("Opening..."));
+    EXPECT_FALSE(window->close());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(shownMessages(window).contains(QStringLiteral("Please wait a moment")));
+
+    window->hideWaitingHUD();
+    window->close();
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+TEST_F(MainWindowClosingTest, InFullScreenACloseOnlyLeavesFullScreen)
+{
+    QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window->isFullScreenMode());
+
+    EXPECT_FALSE(window->close());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_FALSE(window->waitingHUD() && window->waitingHUD()->isVisible());
+
+    window->close();
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+// The renderer's threads are stopped, so it never reports itself idle.
+TEST_F(MainWindowClosingTest, ARendererThatNeverGoesIdleDoesNotHoldTheCloseForever)
+{
+    window->render()->stop(true);
+    window->close();
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+TEST_F(MainWindowClosingTest, ClosingDuringAnExportAsksAndKeepsTheWindowOnNo)
+{
+    std::unique_ptr<AVExporter> exporter = idleExporter();
+    window->setExporter(exporter.get());
+    QString title;
+    QString text;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        title = dialog->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            text = box->text();
+        ModalDialogAnswerer::clickButton(QStringLiteral("No"))(dialog);
+    });
+    EXPECT_FALSE(window->close());
+    // The question comes a moment after the request, not inside it.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_TRUE(waitFor([&] { return answerer.answered(); }, 10000));
+    EXPECT_EQ(title, QStringLiteral("Export Interrupted"));
+    EXPECT_EQ(text, QStringLiteral("Do you want to cancel the exporting?"));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->closeAfterCancel());
+    EXPECT_FALSE(window->waitingHUD() && window->waitingHUD()->isVisible());
+    window->setExporter(nullptr);
+}
+
+// The export's end handling frees the exporter before the window hears of
+// the end; the test does the same. The export here finished (code 0)
+// before the cancellation took effect: the window must close all the same.
+TEST_F(MainWindowClosingTest, YesCancelsTheExportAndTheWindowClosesWhateverItsEndCode)
+{
+    std::unique_ptr<AVExporter> exporter = idleExporter();
+    window->setExporter(exporter.get());
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::clickButton(QStringLiteral("Yes")));
+    EXPECT_FALSE(window->close());
+    ASSERT_TRUE(waitFor([&] { return answerer.answered(); }, 10000));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->closeAfterCancel());
+    ASSERT_NE(window->waitingHUD(), nullptr);
+    EXPECT_TRUE(window->waitingHUD()->isVisible());
+    // While cancelling, another close request is refused.
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(shownMessages(window).contains(QStringLiteral("Please wait a moment")));
+
+    window->setExporter(nullptr);
+    exporter.reset();
+    emit window->avexporterFinished(0);
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+TEST_F(MainWindowClosingTest, AutosaveWritesOnlyAModifiedProjectAndNeverDuringAnExport)
+{
+    const QString projectXml = projectFile(QStringLiteral("project.xml"));
+    const QString cachedExport = projectFile(kProject + QStringLiteral("_360P_h264_30fps.mp4"));
+    QFile::remove(projectXml);
+    window->projectManager()->setModified(false);
+    window->autoSave();
+    EXPECT_FALSE(QFileInfo::exists(projectXml));
+
+    // While a movie is being written into the project folder nothing is
+    // saved and the file being written stays.
+    QFile partial(cachedExport);
+    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+    partial.write("partial movie");
+    partial.close();
+    std::unique_ptr<AVExporter> exporter = idleExporter();
+    window->setExporter(exporter.get());
+    window->projectManager()->setModified(true);
+    window->autoSave();
+    EXPECT_FALSE(QFileInfo::exists(projectXml));
+    EXPECT_TRUE(QFileInfo::exists(cachedExport));
+    EXPECT_TRUE(window->projectManager()->isModified());
+
+    window->setExporter(nullptr);
+    window->autoSave();
+    EXPECT_TRUE(QFileInfo::exists(projectXml));
+    EXPECT_TRUE(QFileInfo::exists(projectFile(QStringLiteral("properties.xml"))));
+    EXPECT_FALSE(window->projectManager()->isModified());
+    // Saving drops the cached exports: they no longer match the project.
+    EXPECT_FALSE(QFileInfo::exists(cachedExport));
+}
+
+TEST_F(MainWindowClosingTest, ClosingDuringARealExportCancelsItAndThenDestroysTheWindow)
+{
+    QTemporaryDir target;
+    ASSERT_TRUE(target.isValid());
+    bool asked = false;
+    QObject::connect(
+        window, &MainWindow::avexporterProgressChanged, window,
+        [&asked, this] {
+            if (!asked) {
+                asked = true;
+                window->close();
+            }
+        },
+        Qt::QueuedConnection);
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::clickButton(QStringLiteral("Yes")), 120000);
+    window->_exportMovie(1, 0, 30.0f, QStringLiteral("h264"), QStringLiteral("Closing"), target.path());
+    ASSERT_TRUE(waitFor([&] { return asked || window.isNull(); }, 120000));
+    ASSERT_TRUE(waitFor([&] { return answerer.answered(); }, 10000));
+    // Cancelled, or finished before the cancel took effect: either way the window goes.
+    EXPECT_TRUE(closedWithin(kClosedWithinMs + 30000));
+    const QStringList left = QDir(ProjectManager::projectDirectory(kProject, kFolder))
+                                 .entryList({QStringLiteral("*.part")}, QDir::Files);
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
+}

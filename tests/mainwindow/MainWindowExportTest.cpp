@@ -1,0 +1,323 @@
+#include "OpeningWindow.h"
+
+#include "AVExporter.h"
+#include "AVRender.h"
+#include "IsolatedSettings.h"
+#include "PopupMovieExportingWidget.h"
+#include "ProgressHUD.h"
+#include "ProjectTestSupport.h"
+#include "TaskbarProgress.h"
+#include "TestMedia.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Trip");
+constexpr int kExportWaitMs = 120000;
+
+// The editing window with the export state open to the tests; it records
+// what reaches the taskbar button and counts the exporters it creates.
+class ExportWindow : public OpeningWindow
+{
+public:
+    ExportWindow() : OpeningWindow(kName, QSize(640, 360)) {}
+
+    using MainWindow::exportMovie;
+    using MainWindow::onAVExporterFinished;
+    using MainWindow::onAVExporterUpdateProgressValue;
+    using MainWindow::onAVExporterUpdateRemainingTime;
+
+    void chooseExport(int level, const QString& name, const QString& folder)
+    {
+        _exportSizeLevel = level;
+        _exportName = name;
+        _exportFolder = folder;
+    }
+    QString exportName() const { return _exportName; }
+    AVRender* render() const { return _render; }
+    QString cachePath() const { return _exportCachePath; }
+    PopupMovieExportingWidget* popup() const { return qobject_cast<PopupMovieExportingWidget*>(_currentPopup); }
+
+    QList<float> taskbarValues;
+    int exportersCreated = 0;
+    bool taskbarShown = false;
+
+protected:
+    void createTaskbarProgress() override
+    {
+        taskbarShown = true;
+        exportersCreated += _exporter != nullptr;
+    }
+    void setTaskbarProgressValue(float fraction) override { taskbarValues << fraction; }
+    void hideTaskbarProgress() override { taskbarShown = false; }
+};
+
+QJsonObject probe(const QString& path)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
+                                              "stream=codec_type,codec_name,width,height,sample_rate,channels:"
+                                              "format=duration",
+                                              "-of", "json", path});
+    if (!ffprobe.waitForFinished(30000))
+        return {};
+    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+}
+
+QJsonObject streamOfType(const QJsonObject& info, const QString& type)
+{
+    for (const QJsonValue& stream : info.value("streams").toArray()) {
+        if (stream.toObject().value("codec_type").toString() == type)
+            return stream.toObject();
+    }
+    return {};
+}
+
+QString childText(QWidget* parent, const char* name)
+{
+    auto* label = parent->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QString();
+}
+
+class MainWindowExport : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = product.projectDir(kName);
+        ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+        ASSERT_TRUE(target.isValid());
+    }
+
+    // A 2 s project of the fixture movie, opened until every segment loaded.
+    bool open(ExportWindow& window, const QByteArray& background = "#ff000000")
+    {
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                        .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                        .set("TrimDuration", 2)));
+        writeProject(dir, records, background);
+        window.show();
+        if (!window._openProject() || !waitFor([&] { return window.preview() != nullptr; }, 5000)
+            || !window.preview()->isValid())
+            return false;
+        return waitFor([&] { return window.loaderMessages.contains(ProjectLoaderAllLoaded); }, 60000);
+    }
+
+    // Opens the popup with the window's choices and presses its Export button.
+    void startExport(ExportWindow& window, int level, const QString& name)
+    {
+        window.chooseExport(level, name, target.path());
+        window.exportMovie();
+        ASSERT_NE(window.popup(), nullptr);
+        window.popup()->shareOperationButtonOnClicked();
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QTemporaryDir target;
+    QString dir;
+};
+
+} // namespace
+
+TEST_F(MainWindowExport, AnExportLandsUnderTheCleanedNameAndARepeatCopiesTheCachedMovie)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    // What an export that never ended left behind is not taken for a finished movie.
+    writeFile(dir + "/Trip_360p_h264_30fps.mp4.part", "half a movie");
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    startExport(window, 0, QStringLiteral("a/b:c"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    ASSERT_EQ(finished.first().first().toInt(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.exportersCreated, 1);
+    EXPECT_EQ(window.exporter(), nullptr);
+    EXPECT_FALSE(window.taskbarShown);
+    // The preview plays from the composition again.
+    EXPECT_EQ(window.render()->composition(), window.composition());
+    EXPECT_EQ(window.render()->drawingContexts()->exporter.load(), nullptr);
+    EXPECT_TRUE(waitFor([&] { return window.render()->renderer() != nullptr; }, 5000));
+    EXPECT_EQ(QFileInfo(window.cachePath()).fileName(), QStringLiteral("Trip_360p_h264_30fps.mp4"));
+    EXPECT_TRUE(QFileInfo::exists(window.cachePath()));
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
+    EXPECT_EQ(window.exportName(), QStringLiteral("a b c"));
+    const QString movie = target.filePath(QStringLiteral("a b c.mp4"));
+    ASSERT_TRUE(QFileInfo::exists(movie));
+    const QJsonObject info = probe(movie);
+    const QJsonObject video = streamOfType(info, "video");
+    const QJsonObject audio = streamOfType(info, "audio");
+    EXPECT_EQ(video.value("codec_name").toString(), QStringLiteral("h264"));
+    EXPECT_EQ(video.value("width").toInt(), 640);
+    EXPECT_EQ(video.value("height").toInt(), 360);
+    EXPECT_EQ(audio.value("codec_name").toString(), QStringLiteral("aac"));
+    EXPECT_EQ(audio.value("sample_rate").toString(), QStringLiteral("44100"));
+    EXPECT_EQ(audio.value("channels").toInt(), 2);
+    EXPECT_NEAR(info.value("format").toObject().value("duration").toString().toDouble(), 2.0, 0.1);
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "doneVideoValueLabel"), QStringLiteral("H.264, 640 x 360"));
+
+    // The same options again: no exporter, the cached movie under the next free name.
+    window.popup()->dismiss();
+    QCoreApplication::processEvents();
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(window.popup()->fileName(), QStringLiteral("a b c"));
+    window.popup()->shareOperationButtonOnClicked();
+    const QString copy = target.filePath(QStringLiteral("a b c 1.mp4"));
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(copy); }, 1000));
+    EXPECT_EQ(window.exportersCreated, 1);
+    EXPECT_EQ(QFileInfo(copy).size(), QFileInfo(window.cachePath()).size());
+    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "doneFileNameValueLabel").isEmpty(); }, 1000));
+    EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel"), QDir::toNativeSeparators(copy));
+}
+
+// A folder that is not there sends the movie to the movies folder, which is
+// made when it is missing too.
+TEST_F(MainWindowExport, AMissingFolderSendsTheCopyToANewMoviesFolder)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    QDir(movies).removeRecursively();
+    window.chooseExport(0, QStringLiteral("Trip"), target.path());
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    // A cached movie of these options is handed over without an export.
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")),
+                            window._exportFilePath(0, 30.0f, QStringLiteral("h264"))));
+    window._exportMovie(1, 0, 30.0f, QStringLiteral("h264"), QStringLiteral("Trip"), target.filePath("gone"));
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(movies + "/Trip.mp4"); }, 2000));
+    EXPECT_EQ(window.exportersCreated, 0);
+}
+
+TEST_F(MainWindowExport, ATransparentBackgroundOffersVp9AndWritesAWebm)
+{
+    ExportWindow window;
+    if (!open(window, "#00000000"))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    window.chooseExport(0, QStringLiteral("Clear"), target.path());
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(window.popup()->videoCodec(), QStringLiteral("vp9"));
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    window.popup()->shareOperationButtonOnClicked();
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    ASSERT_EQ(finished.first().first().toInt(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QFileInfo(window.cachePath()).fileName(), QStringLiteral("Trip_360p_vp9_30fps.webm"));
+    const QJsonObject video = streamOfType(probe(target.filePath("Clear.webm")), "video");
+    EXPECT_EQ(video.value("codec_name").toString(), QStringLiteral("vp9"));
+}
+
+TEST_F(MainWindowExport, CancellingAtTheFirstReportLeavesNoMovie)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&window] {
+        if (window.popup())
+            window.popup()->exportCancelButtonOnClicked();
+    }, Qt::QueuedConnection);
+    startExport(window, 0, QStringLiteral("Gone"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    ASSERT_EQ(finished.first().first().toInt(), -1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.popup(), nullptr);
+    EXPECT_EQ(window.exporter(), nullptr);
+    bool canceledShown = false;
+    for (ProgressHUD* hud : window.findChildren<ProgressHUD*>())
+        canceledShown |= hud->messageLabel() && hud->messageLabel()->text() == QStringLiteral("Export canceled");
+    EXPECT_TRUE(canceledShown);
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath()));
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
+    EXPECT_FALSE(QFileInfo::exists(target.filePath("Gone.mp4")));
+}
+
+// A renderer that never becomes idle holds the request for about 5 s, then
+// the popup tells so and no exporter is made.
+TEST_F(MainWindowExport, ARendererThatStaysBusyEndsTheRequestWithAnError)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    // Stopped threads wait for no ticket: the renderer never reports idle.
+    window.render()->stop(true);
+    window.chooseExport(0, QStringLiteral("Busy"), target.path());
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    window.popup()->shareOperationButtonOnClicked();
+    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "errorDetailLabel").isEmpty(); }, 15000));
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel"),
+              QStringLiteral("The preview did not stop in time. Please try again."));
+    EXPECT_EQ(window.exportersCreated, 0);
+    EXPECT_FALSE(QFileInfo::exists(target.filePath("Busy.mp4")));
+}
+
+TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
+{
+    ExportWindow window;
+    window.show();
+    window.exportMovie();
+    // An empty project has nothing to export.
+    EXPECT_EQ(window.popup(), nullptr);
+    window.projectManager()->setDuration(2.0f);
+    window.chooseExport(0, QStringLiteral("Trip"), target.path());
+    window.exportMovie();
+    PopupMovieExportingWidget* popup = window.popup();
+    ASSERT_NE(popup, nullptr);
+    auto* bar = popup->findChild<QProgressBar*>(QStringLiteral("exportProgressBar"));
+    auto* remaining = popup->findChild<QLabel*>(QStringLiteral("remainingTimeLabel"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(remaining, nullptr);
+    window.onAVExporterUpdateProgressValue(0.5f);
+    EXPECT_EQ(bar->value(), 49);
+    window.onAVExporterUpdateRemainingTime(30.0f);
+    EXPECT_TRUE(remaining->isHidden());
+    window.onAVExporterUpdateRemainingTime(31.0f);
+    EXPECT_FALSE(remaining->isHidden());
+    window.onAVExporterUpdateRemainingTime(10.0f);
+    EXPECT_TRUE(remaining->text().endsWith(QStringLiteral("00:10")));
+    window.onAVExporterUpdateProgressValue(1.0f);
+    EXPECT_EQ(bar->value(), 99);
+    ASSERT_EQ(window.taskbarValues.size(), 2);
+    EXPECT_EQ(TaskbarProgress::percentOf(window.taskbarValues.at(0)), 49);
+    EXPECT_EQ(TaskbarProgress::percentOf(window.taskbarValues.at(1)), 99);
+
+    // A failure shows its code and takes every cached export with it, unfinished ones too.
+    writeFile(dir + "/Trip_360p_h264_30fps.mp4", "movie");
+    writeFile(dir + "/Trip_720p_vp9_25fps.webm.part", "half a movie");
+    writeFile(dir + "/Trip notes.mp4", "kept");
+    window.onAVExporterFinished(-22);
+    EXPECT_EQ(childText(popup, "errorDetailLabel"),
+              QStringLiteral("An error occurs when exporting the movie. (error code = -22)"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_360p_h264_30fps.mp4"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_720p_vp9_25fps.webm.part"));
+    EXPECT_TRUE(QFileInfo::exists(dir + "/Trip notes.mp4"));
+}
+
+TEST_F(MainWindowExport, TheCachedPathFollowsTheOptions)
+{
+    ExportWindow window;
+    const QString folder = QFileInfo(dir).absoluteFilePath();
+    EXPECT_EQ(window._exportFilePath(3, 30.0f, "h264"), folder + "/Trip_1080p_h264_30fps.mp4");
+    EXPECT_EQ(window._exportFilePath(5, 59.94f, "vp9"), folder + "/Trip_4k_vp9_59fps.webm");
+    EXPECT_EQ(window._exportFilePath(2, 25.0f, "prores"), folder + "/Trip_720p_prores_25fps.mov");
+    EXPECT_EQ(window._exportFilePath(9, 24.0f, ""), folder + "/Trip_Unknown_Resolution_Unknown_Video_Codec_24fps.mp4");
+}
