@@ -1144,6 +1144,61 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Präsentation</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Festes Titelbild</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Festes Titelbild auf der Filmseite anzeigen</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Bilder pro Sekunde</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

@@ -1144,6 +1144,61 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Portada fija</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Mostrar la portada fija en la página de películas</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Fotogramas por segundo</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

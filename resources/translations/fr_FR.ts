@@ -1144,6 +1144,61 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Format d&apos;image</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Image de couverture fixe</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Afficher l&apos;image de couverture fixe dans la page Films</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Images par seconde</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

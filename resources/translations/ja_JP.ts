@@ -1144,6 +1144,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>アスペクト比</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>カバー画像を固定</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>ムービーページに固定のカバー画像を表示</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>フレーム/秒</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

@@ -1144,6 +1144,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>구성</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>화면 비율</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>배경색</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>투명</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>표지 이미지 고정</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>동영상 페이지에 고정된 표지 이미지 표시</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>초당 프레임 수</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>

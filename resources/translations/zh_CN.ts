@@ -1144,6 +1144,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>画面比例</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景颜色</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>展示</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>固定封面</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>在影片页面显示固定封面</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横屏</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>竖屏</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>每秒帧数</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
