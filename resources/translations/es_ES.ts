@@ -1217,6 +1217,73 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Crear una carpeta nueva</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Mover a %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copiar a %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Introduce el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Se produjo un error al crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nombre no válido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nombre no puede estar vacío, ser «.» o «..», ni contener «/».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Ya existe un elemento llamado «%1»</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>No se pudo crear la carpeta</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>

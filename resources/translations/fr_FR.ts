@@ -1217,6 +1217,73 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Créer un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Déplacer vers %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copier vers %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Saisissez le nom du dossier</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Une erreur s&apos;est produite lors de la création du dossier</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nom incorrect</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nom ne peut pas être vide, valoir « . » ou « .. », ni contenir « / ».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Un élément nommé « %1 » existe déjà</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Impossible de créer le dossier</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>

@@ -1217,6 +1217,73 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Crea una nuova cartella</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmati</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Sposta in %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copia in %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Inserisci il nome della cartella</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Si è verificato un errore durante la creazione della cartella</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nome non valido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nome non può essere vuoto, essere «.» o «..», né contenere «/».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Rinomina non riuscita</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Esiste già un elemento chiamato «%1»</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Impossibile creare la cartella</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>

@@ -1217,6 +1217,73 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新規フォルダー</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新しいフォルダーを作成</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>ムービー</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>%1 に移動</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>%1 にコピー</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>フォルダー名を入力</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>フォルダーの作成中にエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>無効な名前</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名前は空、「.」、「..」にはできず、「/」も使えません。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>「%1」という名前の項目がすでに存在します</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>フォルダーを作成できませんでした</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>

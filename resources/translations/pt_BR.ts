@@ -1217,6 +1217,73 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nova pasta</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Criar uma nova pasta</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmes</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Mover para %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copiar para %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Digite o nome da pasta</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Ocorreu um erro ao criar a pasta</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nome inválido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Um nome não pode ser vazio, &quot;.&quot; ou &quot;..&quot;, nem conter &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Já existe um item chamado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Falha ao criar a pasta</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>

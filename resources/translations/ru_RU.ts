@@ -1217,6 +1217,73 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Создать новую папку</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Переместить в «%1»</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Копировать в «%1»</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Введите название папки</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>При создании папки произошла ошибка</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Недопустимое имя</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Имя не может быть пустым, равным «.» или «..» и не может содержать «/».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Не удалось переименовать</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Элемент с названием «%1» уже существует</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Не удалось создать папку</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>

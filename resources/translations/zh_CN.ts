@@ -1217,6 +1217,73 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>移动到 %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>复制到 %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>输入文件夹名称</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>创建文件夹时出错</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>名称无效</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名称不能为空，不能是“.”或“..”，也不能包含“/”。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>已存在名为“%1”的项目</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>新建文件夹失败</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
