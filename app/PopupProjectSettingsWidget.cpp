@@ -222,6 +222,14 @@ bool PopupProjectSettingsWidget::eventFilter(QObject* watched, QEvent* event)
     return CommonPopup::eventFilter(watched, event);
 }
 
+void PopupProjectSettingsWidget::resizeEvent(QResizeEvent* event)
+{
+    CommonPopup::resizeEvent(event);
+    // The popup follows its parent's size; the panel keeps its place on it.
+    if (isVisible())
+        layoutAtPoint(QPoint());
+}
+
 void PopupProjectSettingsWidget::_rebuildAspectButtons()
 {
     qDeleteAll(_aspectRatioButtons);

@@ -80,6 +80,7 @@ private slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The form, in PopupProjectSettingsWidgetForm.cpp.

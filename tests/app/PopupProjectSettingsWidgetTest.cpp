@@ -276,6 +276,15 @@ TEST_F(PopupProjectSettingsWidgetTest, SheetIsCentredAtItsFractionOfTheParent)
     _window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/project-settings-sheet.png");
 }
 
+TEST_F(PopupProjectSettingsWidgetTest, SheetFollowsItsParentsSize)
+{
+    open(0, 1, true, 30, kOpaqueBlack);
+    _window.resize(800, 600);
+    auto* panel = child<PopupMainWidget>("mainWidget");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->geometry() == QRect(160, 30, 480, 539); }, 2000))
+        << panel->geometry().width() << "x" << panel->geometry().height();
+}
+
 TEST_F(PopupProjectSettingsWidgetTest, AnchoredPanelPointsAtTheAnchorsLeftEdge)
 {
     open(3, 1, true, 30, kOpaqueBlack);
