@@ -212,8 +212,9 @@ void PopupProjectSettingsWidget::_updateScrollContent()
 bool PopupProjectSettingsWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize) {
+        // A new width may need another number of grid rows.
         if (watched == _movieSizesItemWidget)
-            _placeAspectButtons();
+            _updateScrollContent();
         else if (watched == _backgroundColorItemWidget)
             _colorRowButton->resize(_backgroundColorItemWidget->size());
         else if (watched == _frameRateItemWidget)

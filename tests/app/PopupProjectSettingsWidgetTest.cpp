@@ -200,6 +200,26 @@ TEST_F(PopupProjectSettingsWidgetTest, FrameRateShownAsGivenUntilTheMenuPicksOne
     EXPECT_EQ(PopupProjectSettingsWidget::frameRates(), (QVector<float>{60, 30, 25, 24}));
 }
 
+TEST_F(PopupProjectSettingsWidgetTest, PopupClosedWhileTheFrameRateMenuIsOpen)
+{
+    open(0, 1, true, 30, kOpaqueBlack);
+    QPointer<QMenu> menu;
+    auto* timer = new QTimer(&_window);
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        if (!qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            return;
+        timer->stop();
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        delete _popup;
+    });
+    timer->start(20);
+    QTimer::singleShot(5000, timer, &QTimer::stop);
+    auto* row = child<QWidget>("frameRateItemWidget");
+    clickInWindow(row, QPoint(40, row->height() / 2));
+    EXPECT_TRUE(_popup.isNull());
+    EXPECT_TRUE(menu.isNull());
+}
+
 TEST_F(PopupProjectSettingsWidgetTest, SheetReportsNothingUntilOk)
 {
     open(0, 1, true, 30, kOpaqueBlack);
