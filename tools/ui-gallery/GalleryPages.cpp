@@ -9,6 +9,7 @@ const std::vector<GalleryPage>& galleryPages()
         {"media", createMediaPage},
         {"popups", createPopupsPage},
         {"projects", createProjectsPage},
+        {"project-popups", createProjectPopupsPage},
         {"sliders", createSlidersPage},
     };
     return pages;

@@ -20,5 +20,6 @@ QWidget* createDrawingPanelsPage();
 QWidget* createEditorsPage();
 QWidget* createMediaPage();
 QWidget* createPopupsPage();
+QWidget* createProjectPopupsPage();
 QWidget* createProjectsPage();
 QWidget* createSlidersPage();
