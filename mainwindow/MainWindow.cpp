@@ -94,6 +94,9 @@ void MainWindow::_connectRelays()
     connect(this, &MainWindow::avexporterFinished, this, &MainWindow::onAVExporterFinished, Qt::QueuedConnection);
     connect(this, &MainWindow::avexporterRemainingTimeChanged, this, &MainWindow::onAVExporterUpdateRemainingTime,
             Qt::QueuedConnection);
+    // After the end handling above, which copies a finished movie first: an
+    // export cancelled to close the window closes it whatever its end code.
+    connect(this, &MainWindow::avexporterFinished, this, &MainWindow::_closeAfterExportEnded, Qt::QueuedConnection);
 }
 
 QAction* MainWindow::_createAction(const QString& text, const QKeySequence& shortcut, bool enabled, bool window,

@@ -319,6 +319,7 @@ protected:
 
 private:
     void _askToCancelExportForClose();
+    // Runs after every export end; closes the window when the user asked to.
     void _closeAfterExportEnded();
     void _runCloseSequence();
     void _waitForIdleRenderer();

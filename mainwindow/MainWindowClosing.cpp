@@ -84,16 +84,10 @@ void MainWindow::_askToCancelExportForClose()
     _exporter->cancel();
     _closeAfterCancel = true;
     showWaitingHUD(tr("Canceling..."));
-    // Queued after the export's own end handling, which copies a finished
-    // movie first; an export that ends with 0 or an error instead of the
-    // cancellation must close the window all the same.
-    connect(this, &MainWindow::avexporterFinished, this, &MainWindow::_closeAfterExportEnded,
-            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 void MainWindow::_closeAfterExportEnded()
 {
-    disconnect(this, &MainWindow::avexporterFinished, this, &MainWindow::_closeAfterExportEnded);
     if (!_closeAfterCancel)
         return;
     _closeAfterCancel = false;

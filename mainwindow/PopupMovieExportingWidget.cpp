@@ -46,7 +46,7 @@ const char* const kStyleSheet = R"(
 QLabel { color: white; }
 QWidget#resolutionPanel QLabel { color: rgb(192,192,192); }
 QWidget#resolutionPanel QLabel:disabled { color: rgb(128,128,128); }
-QLabel#resolutionLabel { color: white; font-weight: bold; }
+QWidget#resolutionPanel QLabel#resolutionLabel { color: white; font-weight: bold; }
 QLabel#nameLabel, QLabel#locationLabel { font-weight: bold; }
 QWidget#widget QLabel { color: lightgray; }
 QWidget#frameRateButtonContainer, QWidget#videoCodecButtonContainer, QLineEdit#nameLineEdit {

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -261,4 +262,29 @@ TEST_F(MainWindowClosingTest, AutosaveWritesOnlyAModifiedProjectAndNeverDuringAn
     EXPECT_FALSE(window->projectManager()->isModified());
     // Saving drops the cached exports: they no longer match the project.
     EXPECT_FALSE(QFileInfo::exists(cachedExport));
+}
+
+TEST_F(MainWindowClosingTest, ClosingDuringARealExportCancelsItAndThenDestroysTheWindow)
+{
+    QTemporaryDir target;
+    ASSERT_TRUE(target.isValid());
+    bool asked = false;
+    QObject::connect(
+        window, &MainWindow::avexporterProgressChanged, window,
+        [&asked, this] {
+            if (!asked) {
+                asked = true;
+                window->close();
+            }
+        },
+        Qt::QueuedConnection);
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::clickButton(QStringLiteral("Yes")), 120000);
+    window->_exportMovie(1, 0, 30.0f, QStringLiteral("h264"), QStringLiteral("Closing"), target.path());
+    ASSERT_TRUE(waitFor([&] { return asked || window.isNull(); }, 120000));
+    ASSERT_TRUE(waitFor([&] { return answerer.answered(); }, 10000));
+    // Cancelled, or finished before the cancel took effect: either way the window goes.
+    EXPECT_TRUE(closedWithin(kClosedWithinMs + 30000));
+    const QStringList left = QDir(ProjectManager::projectDirectory(kProject, kFolder))
+                                 .entryList({QStringLiteral("*.part")}, QDir::Files);
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
 }

@@ -5,6 +5,7 @@
 #include "TestMedia.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -99,6 +100,16 @@ TEST_F(PopupMovieExportingWidgetTest, TheOptionsPageShowsTheChoicesCentredOverTh
     EXPECT_EQ(popup->resolutionLevel(), 3);
     EXPECT_EQ(popup->frameRate(), 30.0f);
     EXPECT_EQ(popup->location(), QStringLiteral("/tmp/movies"));
+    // The pictures come from the built-in resources.
+    for (const char* button : {"locationButton", "frameRateTriangleButton", "doneFileNameGoButton"})
+        EXPECT_FALSE(child<QPushButton>(button)->icon().isNull()) << button;
+    for (const char* label : {"doneIconLabel", "errorIconLabel"})
+        EXPECT_FALSE(child<QLabel>(label)->pixmap(Qt::ReturnByValue).isNull()) << label;
+
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    // Lets the fade-in end before the picture is taken.
+    QTest::qWait(300);
+    host.grab().save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/movie-exporting-popup.png"));
 }
 
 TEST_F(PopupMovieExportingWidgetTest, SlidUpFromTheBottomThePanelSits40PixelsAboveTheEdge)
@@ -121,7 +132,9 @@ TEST_F(PopupMovieExportingWidgetTest, TheLowestLevelShowsAtTheFirstSliderPositio
     slider->setValue(0);
     EXPECT_EQ(popup->resolutionLevel(), 1);
     EXPECT_EQ(text("resolutionDetailLabel"), QStringLiteral("SD - 540P (960x540)"));
-    slider->setValue(4);
+    // A click on the groove puts the handle where it was clicked.
+    QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() - 3, slider->height() / 2));
+    EXPECT_EQ(slider->value(), 4);
     EXPECT_EQ(popup->resolutionLevel(), 5);
     EXPECT_EQ(text("resolutionDetailLabel"), QStringLiteral("Ultra HD - 4K (3840x2160)"));
 }

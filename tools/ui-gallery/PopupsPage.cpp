@@ -7,6 +7,7 @@
 #include "CommonPopup.h"
 #include "IconLineEdit.h"
 #include "PopupMainWidget.h"
+#include "PopupMovieExportingWidget.h"
 #include "ProgressHUD.h"
 #include "RotatableImageWidget.h"
 #include "RoundTabWidget.h"
@@ -17,6 +18,7 @@
 #include "WheelEventBlocker.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -259,6 +261,31 @@ void playSlideshow(QWidget* stage)
     slideshow->start();
 }
 
+// The export popup; its Export button walks through the export page to the
+// error page, as a failing export would.
+void showExportPopup(QWidget* stage)
+{
+    if (stage->findChild<PopupMovieExportingWidget*>())
+        return;
+    auto* popup = new PopupMovieExportingWidget(stage);
+    QObject::connect(popup, &PopupMovieExportingWidget::popupMovieExportingWidgetShareAction, popup,
+                     [](PopupMovieExportingWidget* shown) {
+                         auto* ticks = new QTimer(shown);
+                         QObject::connect(ticks, &QTimer::timeout, shown, [shown, ticks, progress = 0.0f]() mutable {
+                             progress += 0.05f;
+                             shown->setProgress(progress * 0.99f);
+                             shown->setEstimatedTimeRemaining((1.0f - progress) * 80.0f);
+                             if (progress < 1.0f)
+                                 return;
+                             ticks->stop();
+                             shown->showExportSucceeded("An error occurs when exporting the movie. (error code = -22)",
+                                                        QString());
+                         });
+                         ticks->start(100);
+                     });
+    popup->setExportOptions(stage, 3, 16, 9, "Gallery", QDir::homePath(), "h264", 30, 0);
+}
+
 } // namespace
 
 QWidget* createPopupsPage()
@@ -290,7 +317,9 @@ QWidget* createPopupsPage()
     QObject::connect(slideshow, &QPushButton::clicked, stage, [stage]() { playSlideshow(stage); });
     auto* tip = button("Help tip");
     QObject::connect(tip, &QPushButton::clicked, stage, [stage, tipAnchor]() { showNextTip(stage, tipAnchor, 500); });
-    for (QPushButton* each : {embedded, spinner, bar, message, slideshow, tip})
+    auto* exporting = button("Export popup");
+    QObject::connect(exporting, &QPushButton::clicked, stage, [stage]() { showExportPopup(stage); });
+    for (QPushButton* each : {embedded, spinner, bar, message, slideshow, tip, exporting})
         buttons->addWidget(each);
     buttons->addStretch();
     layout->addLayout(buttons);
