@@ -31,7 +31,6 @@ constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 // The last hundredth of the bar is left for the copy after the export.
 constexpr float kExportShare = 0.99f;
-constexpr int kSaveToComputer = 1;
 
 QString levelName(int level)
 {
@@ -139,6 +138,9 @@ QString MainWindow::_exportFilePath(int level, float frameRate, const QString& c
 void MainWindow::_exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
                               const QString& folder)
 {
+    // The running export's options and cached path must stay as they are.
+    if (_exporter)
+        return;
     if (_engine)
         _engine->pause();
     if (_engine && !_engine->isRenderIdle()) {
@@ -175,7 +177,7 @@ void MainWindow::_storeExportOptions(int action, int level, float frameRate, con
 // The options match an earlier export since the last save: its movie is copied again.
 void MainWindow::_handOverCachedExport()
 {
-    if (_exportAction != kSaveToComputer) {
+    if (_exportAction != MovieExportingActionSaveToComputer) {
         if (_currentPopup)
             _currentPopup->dismiss();
         return;
@@ -273,7 +275,7 @@ void MainWindow::onAVExporterFinished(int err)
     }
     _restorePreviewAfterExport();
     if (err == 0) {
-        if (_exportAction == kSaveToComputer)
+        if (_exportAction == MovieExportingActionSaveToComputer)
             _finishExportedFile(_exportPopup());
     } else if (err == -1) {
         if (_currentPopup)

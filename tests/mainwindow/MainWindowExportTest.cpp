@@ -231,7 +231,11 @@ TEST_F(MainWindowExport, CancellingAtTheFirstReportLeavesNoMovie)
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
     QSignalSpy finished(&window, &MainWindow::avexporterFinished);
-    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&window] {
+    QString pathDuringExport;
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&] {
+        // A second request while the export runs changes nothing of it.
+        window._exportMovie(1, 3, 24.0f, QStringLiteral("hevc"), QStringLiteral("Other"), target.path());
+        pathDuringExport = window.cachePath();
         if (window.popup())
             window.popup()->exportCancelButtonOnClicked();
     }, Qt::QueuedConnection);
@@ -239,6 +243,8 @@ TEST_F(MainWindowExport, CancellingAtTheFirstReportLeavesNoMovie)
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
     ASSERT_EQ(finished.first().first().toInt(), -1);
     QCoreApplication::processEvents();
+    EXPECT_EQ(QFileInfo(pathDuringExport).fileName(), QStringLiteral("Trip_360p_h264_30fps.mp4"));
+    EXPECT_EQ(window.exportersCreated, 1);
     EXPECT_EQ(window.popup(), nullptr);
     EXPECT_EQ(window.exporter(), nullptr);
     bool canceledShown = false;
