@@ -4,6 +4,7 @@
 
 #include "CopyOrMoveProjectsTask.h"
 #include "DirCopier.h"
+#include "ProjectFolderMaker.h"
 #include "ProjectManager.h"
 #include "Util.h"
 
@@ -184,26 +185,23 @@ void ProjectsListWidget::newFolder()
         QString name;
         if (!_prompt(tr("New Folder"), tr("Create"), tr("Enter folder name"), _pendingName, &name))
             return;
-        if (!_acceptTypedName(name))
+        const ProjectFolderMaker::Result result = ProjectFolderMaker::make(level, name);
+        if (result == ProjectFolderMaker::WrongName) {
+            _acceptTypedName(name);
             continue;
-        QDir directory(level);
-        if (!directory.mkdir(name)) {
-            if (QFileInfo::exists(directory.filePath(name)))
+        }
+        if (result == ProjectFolderMaker::NameTaken || result == ProjectFolderMaker::MakeFailed) {
+            if (result == ProjectFolderMaker::NameTaken)
                 _warn(tr("New Folder Failed"), tr("An item with the name \"%1\" already exists").arg(name));
             else
                 _warn(QString(), tr("New Folder Failed"));
             _pendingName = name;
             continue;
         }
-        QFile marker(directory.filePath(name) + QLatin1Char('/') + ProjectEntry::folderMarker());
-        if (marker.open(QIODevice::WriteOnly)) {
-            marker.close();
+        if (result == ProjectFolderMaker::Made)
             _listAndSelectLater(name);
-        } else {
-            // Without its marker the empty folder would pass for a damaged project.
-            directory.rmdir(name);
+        else
             _warn(QString(), tr("Create new folder exception occurs"));
-        }
         _pendingName.clear();
         return;
     }

@@ -1260,6 +1260,61 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Präsentation</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Festes Titelbild</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Festes Titelbild auf der Filmseite anzeigen</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Bilder pro Sekunde</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Aktuell: %1</translation>
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Einen neuen Ordner erstellen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Nach %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Nach %1 kopieren</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Ordnernamen eingeben</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Beim Erstellen des Ordners ist ein Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Ein Name darf nicht leer, „.“ oder „..“ sein und kein „/“ enthalten.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Ein Element mit dem Namen „%1“ ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Ordner konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>

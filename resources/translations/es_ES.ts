@@ -1260,6 +1260,61 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Portada fija</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Mostrar la portada fija en la página de películas</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Fotogramas por segundo</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Actual: %1</translation>
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Crear una carpeta nueva</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Mover a %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copiar a %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Introduce el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Se produjo un error al crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nombre no válido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nombre no puede estar vacío, ser «.» o «..», ni contener «/».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Ya existe un elemento llamado «%1»</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>No se pudo crear la carpeta</translation>
     </message>
 </context>
 <context>

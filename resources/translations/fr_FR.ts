@@ -1260,6 +1260,61 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Format d&apos;image</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Image de couverture fixe</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Afficher l&apos;image de couverture fixe dans la page Films</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Images par seconde</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Actuel : %1</translation>
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Créer un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Déplacer vers %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copier vers %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Saisissez le nom du dossier</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Une erreur s&apos;est produite lors de la création du dossier</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nom incorrect</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nom ne peut pas être vide, valoir « . » ou « .. », ni contenir « / ».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Un élément nommé « %1 » existe déjà</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Impossible de créer le dossier</translation>
     </message>
 </context>
 <context>

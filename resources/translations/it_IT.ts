@@ -1260,6 +1260,61 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Proporzioni</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Trasparente</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Copertina fissa</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Mostra la copertina fissa nella pagina dei filmati</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Fotogrammi al secondo</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Attuale: %1</translation>
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Crea una nuova cartella</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmati</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Sposta in %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copia in %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Inserisci il nome della cartella</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Si è verificato un errore durante la creazione della cartella</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nome non valido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Un nome non può essere vuoto, essere «.» o «..», né contenere «/».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Rinomina non riuscita</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Esiste già un elemento chiamato «%1»</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Impossibile creare la cartella</translation>
     </message>
 </context>
 <context>

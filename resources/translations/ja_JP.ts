@@ -1260,6 +1260,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>アスペクト比</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>カバー画像を固定</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>ムービーページに固定のカバー画像を表示</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>フレーム/秒</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Current: %1</source>
     <message>
         <source>Form</source>
         <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新規フォルダー</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新しいフォルダーを作成</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>ムービー</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>%1 に移動</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>%1 にコピー</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>フォルダー名を入力</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>フォルダーの作成中にエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>無効な名前</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名前は空、「.」、「..」にはできず、「/」も使えません。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>「%1」という名前の項目がすでに存在します</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>フォルダーを作成できませんでした</translation>
     </message>
 </context>
 <context>

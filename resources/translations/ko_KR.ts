@@ -1260,6 +1260,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>구성</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>화면 비율</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>배경색</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>투명</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>표지 이미지 고정</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>동영상 페이지에 고정된 표지 이미지 표시</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>초당 프레임 수</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Current: %1</source>
     <message>
         <source>Form</source>
         <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>새 폴더</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>새 폴더 만들기</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>이동</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>%1(으)로 이동</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>%1(으)로 복사</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>폴더 이름 입력</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>폴더를 만드는 중 오류가 발생했습니다</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>잘못된 이름</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>이름은 비워 둘 수 없고 &quot;.&quot; 또는 &quot;..&quot;일 수 없으며 &quot;/&quot;를 포함할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>이름 바꾸기 실패</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>&quot;%1&quot; 이름의 항목이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>새 폴더 만들기 실패</translation>
     </message>
 </context>
 <context>

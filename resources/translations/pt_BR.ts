@@ -1260,6 +1260,61 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Proporção</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Apresentação</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Capa fixa</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Exibir a capa fixa na página de filmes</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paisagem</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Retrato</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Quadros por segundo</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Atual: %1</translation>
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nova pasta</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Criar uma nova pasta</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmes</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Mover para %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Copiar para %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Digite o nome da pasta</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>Ocorreu um erro ao criar a pasta</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Nome inválido</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Um nome não pode ser vazio, &quot;.&quot; ou &quot;..&quot;, nem conter &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Já existe um item chamado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Falha ao criar a pasta</translation>
     </message>
 </context>
 <context>

@@ -1260,6 +1260,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Соотношение сторон</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Цвет фона</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Прозрачный</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>Витрина</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>Фиксированная обложка</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>Показывать фиксированную обложку на странице фильмов</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>Кадров в секунду</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Current: %1</source>
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Создать новую папку</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>Переместить в «%1»</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>Копировать в «%1»</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>Введите название папки</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>При создании папки произошла ошибка</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>Недопустимое имя</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>Имя не может быть пустым, равным «.» или «..» и не может содержать «/».</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Не удалось переименовать</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>Элемент с названием «%1» уже существует</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>Не удалось создать папку</translation>
     </message>
 </context>
 <context>

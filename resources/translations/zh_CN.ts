@@ -1260,6 +1260,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>画面比例</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景颜色</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>展示</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>固定封面</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>在影片页面显示固定封面</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横屏</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>竖屏</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>每秒帧数</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Current: %1</source>
     <message>
         <source>Form</source>
         <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>移动到 %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>复制到 %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>输入文件夹名称</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>创建文件夹时出错</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>名称无效</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名称不能为空，不能是“.”或“..”，也不能包含“/”。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>已存在名为“%1”的项目</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>新建文件夹失败</translation>
     </message>
 </context>
 <context>

@@ -1260,6 +1260,61 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>PopupProjectSettingsWidget</name>
+    <message>
+        <source>Configuration</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>畫面比例</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景顏色</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>影格速率</translation>
+    </message>
+    <message>
+        <source>Showcase</source>
+        <translation>展示</translation>
+    </message>
+    <message>
+        <source>Fixed Cover Image</source>
+        <translation>固定封面</translation>
+    </message>
+    <message>
+        <source>Display fixed cover image in Movies page</source>
+        <translation>在影片頁面顯示固定封面</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Frames Per Second</source>
+        <translation>每秒影格數</translation>
+    </message>
+</context>
+<context>
     <name>PopupTransitionsListWidget</name>
     <message>
         <source>Title</source>
@@ -1275,6 +1330,73 @@ Current: %1</source>
     <message>
         <source>Form</source>
         <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFoldersPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>建立新資料夾</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>拷貝</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Move to %1</source>
+        <translation>移動到 %1</translation>
+    </message>
+    <message>
+        <source>Copy to %1</source>
+        <translation>拷貝到 %1</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Enter folder name</source>
+        <translation>輸入資料夾名稱</translation>
+    </message>
+    <message>
+        <source>Create new folder exception occurs</source>
+        <translation>建立資料夾時發生錯誤</translation>
+    </message>
+    <message>
+        <source>Wrong Name</source>
+        <translation>名稱無效</translation>
+    </message>
+    <message>
+        <source>A name cannot be empty, &quot;.&quot; or &quot;..&quot;, or hold &quot;/&quot;.</source>
+        <translation>名稱不能空白，不能是「.」或「..」，也不能包含「/」。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>重新命名失敗</translation>
+    </message>
+    <message>
+        <source>An item with the name &quot;%1&quot; already exists</source>
+        <translation>已有名為「%1」的項目</translation>
+    </message>
+    <message>
+        <source>New Folder Failed</source>
+        <translation>新增資料夾失敗</translation>
     </message>
 </context>
 <context>
