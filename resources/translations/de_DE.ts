@@ -1894,6 +1894,85 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>Film konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>Dieser Film ist beschädigt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>Dieses Projekt kann derzeit nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>Projektdatei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>Projekt importieren</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>Möchten Sie das Projekt „%1“ in Vidorna importieren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>Projekt importieren</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Neuen Ordner erstellen</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>Ausgewählte Elemente in Ordner kopieren</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>Ausgewählte Elemente in Ordner verschieben</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Ausgewählte Elemente löschen</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>No se pudo abrir la película</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>Esta película está dañada, no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>Este proyecto no se puede abrir en este momento.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>No se pudo abrir el archivo del proyecto</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>Importar proyecto</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>¿Quieres importar el proyecto «%1» en Vidorna?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>Importar proyecto</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Crear una carpeta nueva</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>Copiar los elementos seleccionados a una carpeta</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>Mover los elementos seleccionados a una carpeta</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Eliminar los elementos seleccionados</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>Échec de l&apos;ouverture du film</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>Ce film est endommagé, vous ne pouvez pas l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>Ce projet ne peut pas être ouvert pour le moment.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>Impossible d&apos;ouvrir le fichier du projet</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>Importer un projet</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>Voulez-vous importer le projet « %1 » dans Vidorna ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>Importer un projet</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Créer un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>Copier les éléments sélectionnés vers un dossier</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>Déplacer les éléments sélectionnés vers un dossier</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Supprimer les éléments sélectionnés</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>Filmati</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>Impossibile aprire il filmato</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>Questo filmato è danneggiato, non è possibile aprirlo.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Apertura non riuscita</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>Al momento non è possibile aprire questo progetto.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>Impossibile aprire il file del progetto</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>Importa progetto</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>Vuoi importare il progetto &quot;%1&quot; in Vidorna?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importa...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>Importa progetto</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Crea una nuova cartella</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>Copia gli elementi selezionati in una cartella</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>Sposta gli elementi selezionati in una cartella</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Elimina gli elementi selezionati</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>ムービー</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>ムービーを開けませんでした</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>このムービーは破損しているため、開くことができません。</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>現在このプロジェクトを開くことはできません。</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>プロジェクトファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>プロジェクトを読み込む</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>プロジェクト「%1」を Vidorna に読み込みますか?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>読み込む</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>読み込み...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>プロジェクトを読み込む</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新しいフォルダーを作成</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>選択した項目をフォルダーにコピー</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>選択した項目をフォルダーに移動</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>選択した項目を削除</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>동영상을 열 수 없음</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>이 동영상은 손상되어 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>열기 실패</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>지금은 이 프로젝트를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>프로젝트 파일을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>프로젝트 가져오기</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>프로젝트 &quot;%1&quot;을(를) Vidorna로 가져오시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>가져오기...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>프로젝트 가져오기</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>새 폴더 만들기</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>선택한 항목을 폴더로 복사</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>선택한 항목을 폴더로 이동</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>선택한 항목 삭제</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>Filmes</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>Falha ao abrir o filme</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>Este filme está danificado, não é possível abri-lo.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>Este projeto não pode ser aberto no momento.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>Falha ao abrir o arquivo do projeto</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>Importar projeto</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>Deseja importar o projeto &quot;%1&quot; para o Vidorna?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>Importar projeto</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Criar uma nova pasta</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>Copiar os itens selecionados para a pasta</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>Mover os itens selecionados para a pasta</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Excluir os itens selecionados</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>Не удалось открыть фильм</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>Этот фильм повреждён, открыть его невозможно.</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Не удалось открыть</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>Сейчас этот проект открыть нельзя.</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>Не удалось открыть файл проекта</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>Импорт проекта</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>Импортировать проект «%1» в Vidorna?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импортировать</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>Импортировать проект</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>Создать папку</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>Копировать выбранные элементы в папку</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>Переместить выбранные элементы в папку</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>Удалить выбранные элементы</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

@@ -1894,6 +1894,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>打开影片失败</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>此影片已损坏，无法打开。</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>当前无法打开此项目。</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>无法打开项目文件</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>导入项目</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>是否将项目“%1”导入 Vidorna？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>导入项目</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>将所选项目复制到文件夹</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>将所选项目移动到文件夹</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>删除所选项目</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>

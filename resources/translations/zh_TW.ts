@@ -1894,6 +1894,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectsWidget</name>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Open Movie Failed</source>
+        <translation>開啟影片失敗</translation>
+    </message>
+    <message>
+        <source>This movie is damaged, you cannot open it.</source>
+        <translation>此影片已損毀，無法開啟。</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>開啟失敗</translation>
+    </message>
+    <message>
+        <source>This project cannot be opened at this time.</source>
+        <translation>目前無法開啟此專案。</translation>
+    </message>
+    <message>
+        <source>Failed to open project file</source>
+        <translation>無法開啟專案檔案</translation>
+    </message>
+    <message>
+        <source>Import Project</source>
+        <translation>匯入專案</translation>
+    </message>
+    <message>
+        <source>Do you want to import project &quot;%1&quot; into Vidorna?</source>
+        <translation>要將專案「%1」匯入 Vidorna 嗎？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>匯入...</translation>
+    </message>
+    <message>
+        <source>Import project</source>
+        <translation>匯入專案</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Copy selected items to folder</source>
+        <translation>將所選項目拷貝到資料夾</translation>
+    </message>
+    <message>
+        <source>Move selected items to folder</source>
+        <translation>將所選項目移動到資料夾</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation>刪除所選項目</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>(%1 Items)</source>
