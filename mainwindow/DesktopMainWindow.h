@@ -131,6 +131,9 @@ protected:
     void _dockPanelWidget(QWidget* widget) override;
     void _undockPanelWidget(QWidget* widget) override;
     void segmentInspectorWidget_onEnterEditTransition(SegmentInspectorWidget* inspector) override;
+    // The timeline's Edit Transition actions reach the inspector through these.
+    void segmentInspectorWidget_onEnterEditTransition() override;
+    void segmentInspectorWidget_onExitEditTransition() override;
     void segmentInspectorWidget_onExitEditTransition(SegmentInspectorWidget* inspector) override;
     void segmentInspectorWidget_onEndDrawing(SegmentInspectorWidget* inspector) override;
     bool _dismissAllPopupsAndPreview() override;

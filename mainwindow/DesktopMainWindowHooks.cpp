@@ -239,6 +239,18 @@ void DesktopMainWindow::segmentInspectorWidget_onEnterEditTransition(SegmentInsp
     _segmentEditingEnterEditTransition();
 }
 
+void DesktopMainWindow::segmentInspectorWidget_onEnterEditTransition()
+{
+    if (_segmentInspectorWidget)
+        segmentInspectorWidget_onEnterEditTransition(_segmentInspectorWidget);
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onExitEditTransition()
+{
+    if (_segmentInspectorWidget)
+        segmentInspectorWidget_onExitEditTransition(_segmentInspectorWidget);
+}
+
 void DesktopMainWindow::segmentInspectorWidget_onExitEditTransition(SegmentInspectorWidget* inspector)
 {
     Segment* segment = _timelineEditingSegment();
