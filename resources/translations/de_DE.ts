@@ -1002,6 +1002,26 @@ Aktuell: Einfügemodus</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Bild erfolgreich in „Bilder“ gespeichert</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Farbeinstellungen auf alle %1-Segmente angewendet</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>Zeichnung</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1002,6 +1002,26 @@ Actual: modo insertar</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Imagen guardada correctamente en Imágenes</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Ajustes de color aplicados a todos los segmentos de %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>dibujo propio</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1002,6 +1002,26 @@ Actuel : mode insertion</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Image enregistrée dans Images avec succès</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Réglages de couleur appliqués à tous les segments %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>dessin</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

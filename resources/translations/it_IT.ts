@@ -1002,6 +1002,26 @@ Attuale: modalità inserimento</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Immagine salvata correttamente in Immagini</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Impostazioni colore applicate a tutti i segmenti %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>video</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>immagine</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>disegno</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1002,6 +1002,26 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>画像をピクチャに保存しました</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>カラー設定をすべての%1セグメントに適用しました</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>手描き</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1002,6 +1002,26 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>이미지를 사진 폴더에 저장했습니다</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>색상 설정을 모든 %1 세그먼트에 적용했습니다</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>이미지</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>직접 그리기</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>텍스트</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

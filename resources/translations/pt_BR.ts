@@ -1002,6 +1002,26 @@ Atual: modo inserir</translation>
         <source>Image saved to Pictures successfully</source>
         <translation>Imagem salva em Imagens com sucesso</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Configurações de cor aplicadas a todos os segmentos de %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>imagem</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>desenho</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

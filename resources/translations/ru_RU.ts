@@ -1002,6 +1002,26 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>Изображение сохранено в «Изображения»</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Настройки цвета применены ко всем сегментам типа «%1»</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>видео</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>изображение</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>рисунок</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

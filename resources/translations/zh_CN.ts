@@ -1002,6 +1002,26 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>图片已成功保存到“图片”</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>颜色设置已应用到所有%1片段</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>手绘</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

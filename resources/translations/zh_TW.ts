@@ -1002,6 +1002,26 @@ Current: Insert mode</source>
         <source>Image saved to Pictures successfully</source>
         <translation>圖片已成功儲存到「圖片」</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>色彩設定已套用至所有%1片段</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>手繪</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
