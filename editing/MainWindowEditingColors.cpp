@@ -154,21 +154,8 @@ void MainWindow::scrollColorsPopup_onApplyToAllSegmentsRequested(PopupColorsScro
     }
     if (_engine)
         _engine->requestRedraw();
-    ProgressHUD::showMessage(tr("Color settings applied to all %1 segments").arg(_segmentTypeWord(type)), this,
+    ProgressHUD::showMessage(tr("Color settings applied to all %1 segments").arg(_segmentKindWord(type)), this,
                              kMessageMs);
-}
-
-QString MainWindow::_segmentTypeWord(const QString& type) const
-{
-    if (type == QLatin1String("MOVIE"))
-        return tr("video");
-    if (type == QLatin1String("IMAGE"))
-        return tr("image");
-    if (type == QLatin1String("DRAWING"))
-        return tr("self-draw");
-    if (type == QLatin1String("TEXT"))
-        return tr("text");
-    return type;
 }
 
 void MainWindow::scrollColorsPopup_onNeedToDisplayMessage(PopupColorsScrollWidget*, QString message)

@@ -147,7 +147,7 @@ int truncated(float value)
 
 Segment* MainWindow::_valueSlotSegment() const
 {
-    return _valueSlotsPaused ? nullptr : _timelineEditingSegment();
+    return _valueSlotsPaused ? nullptr : _editingSegment();
 }
 
 bool MainWindow::_shownTransitionState(int* transitionId, bool* begin) const
@@ -265,6 +265,7 @@ void MainWindow::_liveTextSize(Segment* segment, float value)
         _projectManager->setModified(true);
     }
     text->setFontSizeForVideoSize(value, _compositionSize());
+    _applyTextStyleToWholeText();
 }
 
 void MainWindow::sliderColorPopup_onValueChanging(CommonSliderColorPopup* popup, float value)
@@ -418,11 +419,20 @@ bool MainWindow::_commitTextValue(Segment* segment, int kind, float value)
     if (SegmentStyleDefaults* defaults = habitDefaults())
         defaults->setTextSize(value, size);
     _sendValue(segment, kPropTextSize, value / float(size.width()));
-    if (_textEditor)
-        _textEditor->setFocus();
-    else
-        _redrawAfterValue();
+    _finishTextStyleChange();
     return true;
+}
+
+// The inline editor shows the new style at once and gets the keys back;
+// without it the preview draws the change.
+void MainWindow::_finishTextStyleChange()
+{
+    if (!_textEditor) {
+        _redrawAfterValue();
+        return;
+    }
+    _applyTextStyleToWholeText();
+    _textEditor->setFocus();
 }
 
 // --- Speed -----------------------------------------------------------------------
@@ -565,8 +575,8 @@ void MainWindow::sliderColorPopup_onColorChanged(CommonSliderColorPopup* popup, 
     Segment* segment = _valueSlotSegment();
     if (!segment || !_commitColor(segment, popup->tag(), color.rgb()))
         return;
-    if (popup->tag() == kTextSize && _textEditor)
-        _textEditor->setFocus();
+    if (popup->tag() == kTextSize)
+        _finishTextStyleChange();
     else
         _redrawAfterValue();
 }

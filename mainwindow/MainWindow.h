@@ -818,7 +818,6 @@ private:
     bool _isShowingModalHint() const;
     SegmentWidget* _editedSegmentWidget() const;
     bool _hasEditableSegment() const;
-    void _setOtherSegmentWidgetsHighlighted(const Segment* segment, bool highlighted, bool animated);
     void _startPlayback();
     void _finishEditing(Segment* segment, bool animated);
     void _stopGutterFade();
@@ -830,6 +829,57 @@ private:
     bool _refusesSegmentCommand() const;
     // Busy, or no transition of the segment in editing is being edited.
     bool _refusesTransitionCommand() const;
+
+    // --- Segment editing commands ------------------------------------------------
+protected:
+    // The segment of the tile in editing state, or null.
+    Segment* _editingSegment() const { return _timelineEditingSegment(); }
+    // Carries out one segment command of the inspector on the edited segment;
+    // an id without a command does nothing.
+    void _editingSegmentCommand(int cmdId);
+    // Highlights (on) or dims every segment's tile but the one of except.
+    void _highlightOtherSegmentWidgets(bool on, const Segment* except, bool animated);
+    // Transparency, colours, chroma key, border, corners, text style and
+    // shadow of a visual segment to its engine segment; volume and pitch to
+    // the engine segment holding its sound.
+    void _pushSegmentAppearance(Segment* segment);
+    void _pushSegmentSound(Segment* segment);
+    // Hooks the transform overlay and the edit modes fill in; each does nothing until then.
+    virtual void _layoutTransformWidgetForEditingSegment(bool) {}
+    virtual void _beginCropEditing(Segment*) {}
+    virtual void _applyTextStyleToWholeText() {}
+    // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
+    static QString _segmentKindWord(const QString& type);
+    // The transform overlay's last active corner per segment "UId".
+    QHash<QString, int> _rememberedCornerIndex;
+
+protected slots:
+    // The inspector's commands. The geometry ones act on the edited end of a
+    // transition while one is shown, else on the segment.
+    void _segmentEditingDidFinish();
+    void _segmentEditingDuplicateSegment();
+    void _segmentEditingRemoveSegment();
+    void _segmentEditingSplitSegment();
+    void _segmentEditingSelectFont();
+    void _segmentEditingRotateClockwise();
+    void _segmentEditingRotateCounterClockwise();
+    void _segmentEditingFlipHorizontal();
+    void _segmentEditingFlipVertical();
+    void _segmentEditingCrop();
+    void _segmentEditingPerspective();
+    // Copies the edited segment's look and sound onto every segment of its type.
+    void _segmentEditingApplyToAllSegments();
+
+private:
+    void _routeGeometryCommand(int segmentCmdId, int transitionCmdId);
+    void _rotateEditingSegment(Segment* segment, bool clockwise);
+    void _flipEditingSegment(Segment* segment, bool horizontally);
+    void _toggleEditingSegmentPerspective(Segment* segment);
+    void _finishGeometryCommand(Segment* segment, int propertyId, float value);
+    void _selectTextFont(Segment* segment);
+    // Splits the segment with this "UId" a moment later, when it is still there.
+    void _splitSegmentSoon(const QString& uid);
+    void _copyLookToSegment(const Segment* source, Segment* target);
 
     // --- Property value slots and colour adjustments ----------------------------
     // A moving value goes to the engine only; a final one is recorded for
@@ -900,12 +950,11 @@ private:
     bool _commitColor(Segment* segment, int kind, QRgb color);
     void _commitSpeed(Segment* segment, float step);
     void _liveTextSize(Segment* segment, float value);
+    void _finishTextStyleChange();
     void _liveColorAdjustment(int index, int value);
     void _commitColorAdjustment(int index, int value);
     // Writes count adjustments from first on, as one undo step.
     void _writeColorAdjustments(Segment* segment, const int* values, int first, int count);
-    // The translated word for a segment type in the apply-to-all message.
-    QString _segmentTypeWord(const QString& type) const;
 
     // Set while the speed commit pumps events waiting for the renderer.
     bool _valueSlotsPaused = false;

@@ -59,7 +59,7 @@ void MainWindow::editScrollArea_didEnterEditingSegment(Segment* segment)
         QCoreApplication::processEvents();
         time = start;
     }
-    _setOtherSegmentWidgetsHighlighted(segment, false, true);
+    _highlightOtherSegmentWidgets(false, segment, true);
     if (segment->isStaticAt(time))
         _showTransformWidgetForSegment(segment);
     setupWindowWidgets(segment, time);
@@ -84,23 +84,13 @@ void MainWindow::_finishEditing(Segment* segment, bool animated)
 {
     if (!segment)
         return;
-    _setOtherSegmentWidgetsHighlighted(segment, true, animated);
+    _highlightOtherSegmentWidgets(true, segment, animated);
     _fadeWidget();
     _dismissEditingPanels();
     if (animated && _pointer)
         _pointer->setStyle(0);
     _showGutter(segment, animated && animationsEnabled());
     emit segmentEditingStateChanged();
-}
-
-void MainWindow::_setOtherSegmentWidgetsHighlighted(const Segment* segment, bool highlighted, bool animated)
-{
-    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
-        if (_projectManager->segmentAt(index) == segment)
-            continue;
-        if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAt(index)))
-            widget->setHighlighted(highlighted, animated);
-    }
 }
 
 // A fade still running belongs to the editing state that just ended.

@@ -10,6 +10,7 @@
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentKeys.h"
+#include "SegmentLengths.h"
 #include "TextSegment.h"
 
 #include <cmath>
@@ -22,8 +23,6 @@ const QString kText = QStringLiteral("TEXT");
 const QString kMusic = QStringLiteral("MUSIC");
 const QString kVoice = QStringLiteral("VOICE");
 
-// Pixel lengths in older projects refer to a canvas this wide.
-constexpr float kReferenceWidth = 1280.0f;
 // The frame in which transforms of old projects were stored.
 const QSizeF kOldFrame(640.0, 360.0);
 constexpr double kPi = 3.141592653589793;
@@ -69,25 +68,6 @@ enum Property : int32_t {
 float onOff(bool on)
 {
     return on ? 1.0f : 0.0f;
-}
-
-// The stored fraction when there is one, else the old pixel length over the
-// reference width, else 0.
-float fractionOrPixels(float fraction, float pixels)
-{
-    if (fraction > 0.0f)
-        return fraction;
-    return pixels > 0.0f ? pixels / kReferenceWidth : 0.0f;
-}
-
-QSizeF shadowOffsetOf(const Segment* segment)
-{
-    if (segment->hasShadowOffsetFraction())
-        return segment->shadowOffsetFraction();
-    const QSizeF pixels = segment->shadowPixelOffset();
-    if (!pixels.isNull())
-        return pixels / double(kReferenceWidth);
-    return segment->shadowOffset();
 }
 
 // The rectangle's centre in the old frame, as a translation from its middle.
@@ -138,7 +118,6 @@ private:
 
 void pushTransform(const EngineTarget& target, const Segment* segment)
 {
-    target.value(kTransparency, segment->userTransparency());
     target.point(kTranslation, segment->userTranslation());
     target.point(kScale, segment->userScale());
     target.value(kRotation, float(segment->userRotation()));
@@ -179,16 +158,14 @@ void pushColourAndKey(const EngineTarget& target, const Segment* segment)
 // Border, outline and corners of a picture or a movie.
 void pushFrameStyle(const EngineTarget& target, const Segment* segment)
 {
-    const float border =
-        target.widthFraction(fractionOrPixels(segment->borderWidthFraction(), segment->borderWidth()));
+    const float border = target.widthFraction(SegmentLengths::borderWidthFraction(segment));
     target.value(kBorderWidth, border);
     if (border > 0.0f)
         target.colour(kBorderColor, segment->borderColor());
     target.value(kBorderStroke, onOff(segment->borderStroke()));
     target.value(kBorderStrokeTolerance, float(segment->borderStrokeTolerance()));
     target.value(kBorderStrokeStrength, float(segment->borderStrokeStrength()));
-    target.value(kCornerRadius,
-                 target.widthFraction(fractionOrPixels(segment->cornerRadiusFraction(), segment->cornerRadius())));
+    target.value(kCornerRadius, target.widthFraction(SegmentLengths::cornerRadiusFraction(segment)));
 }
 
 void pushTextStyle(const EngineTarget& target, const TextSegment* text)
@@ -214,7 +191,7 @@ void pushTextStyle(const EngineTarget& target, const TextSegment* text)
 
 void pushShadow(const EngineTarget& target, const Segment* segment)
 {
-    const QSizeF offset = shadowOffsetOf(segment);
+    const QSizeF offset = SegmentLengths::shadowOffsetFraction(segment);
     target.value(kShadowOpacity, segment->shadowOpacity());
     target.engine()->setSegmentProperty(target.id(), kShadowOffset, target.widthFraction(offset.width()),
                                         target.widthFraction(offset.height()), 0.0f, 0.0f);
@@ -222,11 +199,12 @@ void pushShadow(const EngineTarget& target, const Segment* segment)
     target.colour(kShadowColor, segment->shadowColor());
 }
 
-void pushVisual(const EngineTarget& target, const Segment* segment, bool text)
+// Everything of a visual segment but where it stands and its crop.
+void pushAppearance(const EngineTarget& target, const Segment* segment)
 {
-    pushTransform(target, segment);
+    target.value(kTransparency, segment->userTransparency());
     pushColourAndKey(target, segment);
-    if (text)
+    if (segment->type() == kText)
         pushTextStyle(target, static_cast<const TextSegment*>(segment));
     else
         pushFrameStyle(target, segment);
@@ -293,11 +271,10 @@ void MainWindow::_pushSegmentProperties(Segment* segment)
 {
     if (!_engine)
         return;
-    const QString type = segment->type();
-    const int width = _composition ? _composition->width() : 0;
-    const int height = _composition ? _composition->height() : 0;
-    if (segment->isVisualLayer())
-        pushVisual(EngineTarget(_engine, segment->serialNumber(), width, height), segment, type == kText);
+    if (segment->isVisualLayer()) {
+        pushTransform(EngineTarget(_engine, segment->serialNumber(), 0, 0), segment);
+        _pushSegmentAppearance(segment);
+    }
     pushSound(_engine, segment);
 
     std::unique_lock<std::mutex> lock(_animationMutex, std::defer_lock);
@@ -311,6 +288,21 @@ void MainWindow::_pushSegmentProperties(Segment* segment)
             _engine->clearAnimations(id);
     for (int index = 0; index < segment->transitionCount(); ++index)
         _pushTransitionAnimation(segment, segment->isValidTransitionIndex(index));
+}
+
+void MainWindow::_pushSegmentAppearance(Segment* segment)
+{
+    if (!_engine || !segment->isVisualLayer())
+        return;
+    const int width = _composition ? _composition->width() : 0;
+    const int height = _composition ? _composition->height() : 0;
+    pushAppearance(EngineTarget(_engine, segment->serialNumber(), width, height), segment);
+}
+
+void MainWindow::_pushSegmentSound(Segment* segment)
+{
+    if (_engine)
+        pushSound(_engine, segment);
 }
 
 void MainWindow::_pushTransitionAnimation(Segment* segment, int tId)
@@ -333,6 +325,7 @@ void MainWindow::_pushSegmentBaseProperties(Segment* segment)
         return;
     if (segment->isVisualLayer()) {
         const EngineTarget target(_engine, segment->serialNumber(), 0, 0);
+        target.value(kTransparency, segment->userTransparency());
         pushTransform(target, segment);
         pushColours(target, segment);
     }

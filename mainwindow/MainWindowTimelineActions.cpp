@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int kMessageMs = 2000;
-constexpr int kSplitDelayMs = 10;
 // The gutter fades out in 200 ms when editing begins; a fade that never ends must not hold the window.
 constexpr int kGutterHiddenWaitMs = 2000;
 constexpr int kTransitionDuplicateCommand = 10102;
@@ -280,11 +279,7 @@ void MainWindow::onActionSplitSegmentTriggered()
     if (_refusesSegmentCommand())
         return;
     // The segment of the widget edited or selected now, even when the selection moves meanwhile.
-    QPointer<SegmentWidget> widget(_editedSegmentWidget());
-    QTimer::singleShot(kSplitDelayMs, this, [this, widget] {
-        if (widget)
-            editScrollArea_splitSegment(widget->segment());
-    });
+    _splitSegmentSoon(_editedSegmentWidget()->segment()->uid());
 }
 
 bool MainWindow::_refusesTransitionCommand() const

@@ -655,6 +655,34 @@ Aktuell: %1</translation>
         <translation>Zeichnung bearbeiten</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>Bearbeitungseigenschaften auf alle %1-Segmente angewendet</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>Zeichnung</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>Sprachaufnahme</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -1005,22 +1033,6 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>Farbeinstellungen auf alle %1-Segmente angewendet</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>Video</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>Zeichnung</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>Text</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,34 @@ Actual: %1</translation>
         <translation>Editar dibujo</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>Propiedades de edición aplicadas a todos los segmentos de %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>dibujo</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>música</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>voz</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
@@ -1005,22 +1033,6 @@ Actual: modo insertar</translation>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>Ajustes de color aplicados a todos los segmentos de %1</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>vídeo</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>imagen</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>dibujo propio</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>texto</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,34 @@ Actuel : %1</translation>
         <translation>Modifier le dessin</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>Propriétés d’édition appliquées à tous les segments de type %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>dessin</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>musique</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>voix</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
@@ -1005,22 +1033,6 @@ Actuel : mode insertion</translation>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>Réglages de couleur appliqués à tous les segments %1</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>vidéo</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>image</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>dessin</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>texte</translation>
     </message>
 </context>
 <context>

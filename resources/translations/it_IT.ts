@@ -655,6 +655,34 @@ Attuale: %1</translation>
         <translation>Modifica disegno</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>Proprietà di modifica applicate a tutti i segmenti di tipo %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>video</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>immagine</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>disegno</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>musica</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>voce</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Annulla</translation>
     </message>
@@ -1005,22 +1033,6 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>Impostazioni colore applicate a tutti i segmenti %1</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>video</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>immagine</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>disegno</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>testo</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,34 @@ Current: %1</source>
         <translation>描画を編集</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>編集プロパティをすべての%1セグメントに適用しました</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>手描き</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>ボイス</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>元に戻す</translation>
     </message>
@@ -1005,22 +1033,6 @@ Current: Insert mode</source>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>カラー設定をすべての%1セグメントに適用しました</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>ビデオ</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>画像</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>手描き</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>テキスト</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,34 @@ Current: %1</source>
         <translation>그리기 편집</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>편집 속성을 모든 %1 세그먼트에 적용했습니다</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>이미지</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>직접 그리기</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>음악</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>음성</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>실행 취소</translation>
     </message>
@@ -1005,22 +1033,6 @@ Current: Insert mode</source>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>색상 설정을 모든 %1 세그먼트에 적용했습니다</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>비디오</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>이미지</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>직접 그리기</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>텍스트</translation>
     </message>
 </context>
 <context>

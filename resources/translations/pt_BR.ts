@@ -655,6 +655,34 @@ Atual: %1</translation>
         <translation>Editar desenho</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>Propriedades de edição aplicadas a todos os segmentos de %1</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>imagem</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>desenho</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>música</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>voz</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Desfazer</translation>
     </message>
@@ -1005,22 +1033,6 @@ Atual: modo inserir</translation>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>Configurações de cor aplicadas a todos os segmentos de %1</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>vídeo</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>imagem</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>desenho</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>texto</translation>
     </message>
 </context>
 <context>

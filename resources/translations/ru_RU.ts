@@ -655,6 +655,34 @@ Current: %1</source>
         <translation>Изменить рисунок</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>Параметры редактирования применены ко всем сегментам типа «%1»</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>видео</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>изображение</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>рисунок</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>музыка</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>голос</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>Отменить</translation>
     </message>
@@ -1005,22 +1033,6 @@ Current: Insert mode</source>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>Настройки цвета применены ко всем сегментам типа «%1»</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>видео</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>изображение</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>рисунок</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>текст</translation>
     </message>
 </context>
 <context>

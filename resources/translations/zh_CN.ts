@@ -655,6 +655,34 @@ Current: %1</source>
         <translation>编辑绘图</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>已将编辑属性应用于所有%1片段</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>手绘</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>语音</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1005,22 +1033,6 @@ Current: Insert mode</source>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>颜色设置已应用到所有%1片段</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>视频</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>图片</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>手绘</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>文字</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,34 @@ Current: %1</source>
         <translation>編輯繪圖</translation>
     </message>
     <message>
+        <source>Editing properties applied to all %1 segments</source>
+        <translation>已將編輯屬性套用至所有%1片段</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>self-draw</source>
+        <translation>手繪</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>音樂</translation>
+    </message>
+    <message>
+        <source>voice</source>
+        <translation>語音</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>復原</translation>
     </message>
@@ -1005,22 +1033,6 @@ Current: Insert mode</source>
     <message>
         <source>Color settings applied to all %1 segments</source>
         <translation>色彩設定已套用至所有%1片段</translation>
-    </message>
-    <message>
-        <source>video</source>
-        <translation>影片</translation>
-    </message>
-    <message>
-        <source>image</source>
-        <translation>圖片</translation>
-    </message>
-    <message>
-        <source>self-draw</source>
-        <translation>手繪</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>文字</translation>
     </message>
 </context>
 <context>
