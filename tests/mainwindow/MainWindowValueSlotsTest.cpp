@@ -12,11 +12,13 @@
 #include "SegmentWidget.h"
 #include "UserSettings.h"
 
+#include <QAbstractAnimation>
 #include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -80,6 +82,14 @@ protected:
         tile->setEditing(true, false);
         if (!waitFor([&] { return window->timeline()->editingSegmentWidget() == tile; }, 5000))
             return QStringLiteral("the segment did not enter editing");
+        // Entering scrolls the tile into view with an animation; a test
+        // placing the play head waits for it to end.
+        waitFor([&] {
+            const auto running = window->timeline()->findChildren<QAbstractAnimation*>();
+            return std::none_of(running.begin(), running.end(), [](QAbstractAnimation* animation) {
+                return animation->state() == QAbstractAnimation::Running;
+            });
+        }, 3000);
         return QString();
     }
 
