@@ -10,6 +10,8 @@
 #include "PopupSliderColorShadowWidget.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
+#include "TextEditWidget.h"
+#include "TextSegment.h"
 #include "UserSettings.h"
 
 #include <QAbstractAnimation>
@@ -62,6 +64,8 @@ public:
                 &ValueWindow::scrollColorsPopup_onApplyToAllSegmentsRequested);
     }
     void showTransitionState(int state) { _editingTransitionState = state; }
+    void openInlineEditor() { _textEditor = new TextEditWidget(this); }
+    void closeInlineEditor() { delete _textEditor.data(); }
     int compositionWidth() const { return _composition->width(); }
 };
 
@@ -337,4 +341,38 @@ TEST_F(ValueSlotsTest, ColourAdjustmentsGoToSchemesStatesAndAllOfAType)
     EXPECT_EQ(caption->clrSaturation(), 0);
     EXPECT_EQ(edited->transitionClrBrightness(tId, true), 30);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Color settings applied to all image segments"});
+}
+
+// With the inline editor open the drag writes the model, so its first step
+// records the state before it; the release records nothing more, and one
+// undo step covers the whole drag.
+TEST_F(ValueSlotsTest, TextSizeDragInTheInlineEditorIsOneStep)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 4)));
+    const QString failure = openEditing(records, QStringLiteral("caption"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* text = static_cast<TextSegment*>(edited);
+    const QSizeF size(window->compositionWidth(), 1080.0);
+    text->setFontSizeForVideoSize(40.0f, size);
+    window->openInlineEditor();
+    CommonSliderColorPopup popup;
+    popup.setTag(10);
+    window->wire(&popup);
+    const int before = historySize();
+
+    for (int step = 1; step <= 10; ++step)
+        emit popup.sliderColorPopupValueChanging(&popup, 40.0f + float(step) * 4.0f);
+    EXPECT_EQ(historySize(), before + 1);
+    EXPECT_FLOAT_EQ(text->fontSize(size), 80.0f);
+    emit popup.sliderColorPopupValueChanged(&popup, 80.0f);
+    EXPECT_EQ(historySize(), before + 1);
+
+    window->closeInlineEditor();
+    window->undoNow();
+    Segment* restored = segmentByUId(*window, QStringLiteral("caption"));
+    ASSERT_NE(restored, nullptr);
+    EXPECT_FLOAT_EQ(static_cast<TextSegment*>(restored)->fontSize(size), 40.0f);
 }
