@@ -18,6 +18,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // The popup kinds the inspector's sections tag their popups with.
@@ -406,16 +409,12 @@ bool MainWindow::_commitTextValue(Segment* segment, int kind, float value)
         return true;
     }
     const QSizeF size = _compositionSize();
-    if (_textEditor) {
-        // The drag already recorded the state before it; a click without a
-        // drag records here.
-        if (!std::exchange(_textSizeDragRecorded, false))
-            _commitSegmentChange(segment, [&] { text->setFontSizeForVideoSize(value, size); });
-        else
-            text->setFontSizeForVideoSize(value, size);
-    } else {
+    // A drag in the inline editor recorded the state before it at its first
+    // step; a release without such a drag records here.
+    if (std::exchange(_textSizeDragRecorded, false))
+        text->setFontSizeForVideoSize(value, size);
+    else
         _commitSegmentChange(segment, [&] { text->setFontSizeForVideoSize(value, size); });
-    }
     if (SegmentStyleDefaults* defaults = habitDefaults())
         defaults->setTextSize(value, size);
     _sendValue(segment, kPropTextSize, value / float(size.width()));
@@ -446,6 +445,12 @@ void MainWindow::_commitSpeed(Segment* segment, float step)
     _valueSlotsPaused = true;
     _waitWhileBusy();
     _valueSlotsPaused = false;
+    // The wait may have ended the editing (and the segment with it).
+    if (_editingSegment() != segment) {
+        if (recorded)
+            _projectManager->dropLastSnapshot();
+        return;
+    }
     const float oldSpeed = segment->speed();
     segment->setSpeed(float(double(step) * 0.25 + 0.25));
     const float newSpeed = segment->speed();
