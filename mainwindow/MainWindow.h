@@ -6,11 +6,13 @@
 #include "SegmentListener.h"
 #include "TransitionMenuItem.h"
 
+#include <QColor>
 #include <QHash>
 #include <QPixmap>
 #include <QPointF>
 #include <QPointer>
 #include <QRectF>
+#include <QSizeF>
 #include <QSet>
 #include <QString>
 #include <QThread>
@@ -32,6 +34,10 @@ class AVRender;
 class AVSegment;
 class CanvasWidget;
 class CommonPopup;
+class CommonSliderColorPopup;
+class PopupChromaKeyWidget;
+class PopupColorsScrollWidget;
+class PopupSliderColorShadowWidget;
 class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
@@ -940,4 +946,84 @@ private:
     // Splits the segment with this "UId" a moment later, when it is still there.
     void _splitSegmentSoon(const QString& uid);
     void _copyLookToSegment(const Segment* source, Segment* target);
+
+    // --- Property value slots and colour adjustments ----------------------------
+    // A moving value goes to the engine only; a final one is recorded for
+    // undo, written to the edited segment and sent as the model keeps it.
+protected slots:
+    void sliderColorPopup_onValueChanging(CommonSliderColorPopup* popup, float value);
+    void sliderColorPopup_onValueChanged(CommonSliderColorPopup* popup, float value);
+    void sliderColorPopup_onValue2Changing(CommonSliderColorPopup* popup, float value);
+    void sliderColorPopup_onValue2Changed(CommonSliderColorPopup* popup, float value);
+    void sliderColorPopup_onValue3Changing(CommonSliderColorPopup* popup, float value);
+    void sliderColorPopup_onValue3Changed(CommonSliderColorPopup* popup, float value);
+    void sliderColorPopup_onColorChanged(CommonSliderColorPopup* popup, QColor color);
+    void sliderColorPopup_onSwitchValueChanged(CommonSliderColorPopup* popup, bool value);
+    void sliderColorShadowPopup_onShadowOffsetChanging(PopupSliderColorShadowWidget* shadowWidget, QSizeF offset);
+    void sliderColorShadowPopup_onShadowOffsetChanged(PopupSliderColorShadowWidget* shadowWidget, QSizeF offset);
+    void chromaKeyPopup_onValuesChanged(PopupChromaKeyWidget* chromaKeyWidget, int sensitivity, int smoothing,
+                                        QColor color);
+
+    void scrollColorsPopup_onSaturationChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onBrightnessChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onContrastChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onWhiteBalanceChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onExposureChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onHueChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onRedChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onGreenChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onBlueChanging(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onSaturationChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onBrightnessChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onContrastChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onWhiteBalanceChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onExposureChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onHueChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onRedChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onGreenChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onBlueChanged(PopupColorsScrollWidget* colorsWidget, int value);
+    void scrollColorsPopup_onSchemeChanged(PopupColorsScrollWidget* colorsWidget, int saturation, int brightness,
+                                           int contrast, int whiteBalance, int exposure, int hue, int red,
+                                           int green, int blue);
+    void scrollColorsPopup_onApplyToAllSegmentsRequested(PopupColorsScrollWidget* colorsWidget, int saturation,
+                                                         int brightness, int contrast, int whiteBalance,
+                                                         int exposure, int hue, int red, int green, int blue);
+    void scrollColorsPopup_onNeedToDisplayMessage(PopupColorsScrollWidget* colorsWidget, QString message);
+
+private:
+    // The segment the value slots edit; null while none is edited or while
+    // the speed commit waits for the renderer (values arriving then are dropped).
+    Segment* _valueSlotSegment() const;
+    // The edited transition and the side of it the preview shows; false when
+    // no transition state is shown.
+    bool _shownTransitionState(int* transitionId, bool* begin) const;
+    // Records one undo step, runs write and marks the project modified;
+    // drops the step again when write changed nothing in the segment.
+    bool _commitSegmentChange(Segment* segment, const std::function<void()>& write);
+    void _sendValue(const Segment* segment, int propertyId, float a, float b = 0.0f);
+    void _sendColor(const Segment* segment, int propertyId, QRgb color, float opacity = 1.0f);
+    void _sendSoundValue(const Segment* segment, int propertyId, float value);
+    void _sendStateValue(const Segment* segment, int transitionId, bool begin, int propertyId, float value);
+    QSizeF _compositionSize() const;
+    void _redrawAfterValue();
+    bool _liveMainValue(Segment* segment, int kind, float value, QColor color);
+    bool _commitMainValue(Segment* segment, int kind, float value, QColor color);
+    bool _commitTransitionValue(Segment* segment, int kind, float value);
+    bool _commitLengthValue(Segment* segment, int kind, float value, QColor color);
+    bool _commitTextValue(Segment* segment, int kind, float value);
+    bool _commitSecondValue(Segment* segment, int kind, float value);
+    bool _commitThirdValue(Segment* segment, int kind, float value);
+    bool _commitColor(Segment* segment, int kind, QRgb color);
+    void _commitSpeed(Segment* segment, float step);
+    void _liveTextSize(Segment* segment, float value);
+    void _finishTextStyleChange();
+    void _liveColorAdjustment(int index, int value);
+    void _commitColorAdjustment(int index, int value);
+    // Writes count adjustments from first on, as one undo step.
+    void _writeColorAdjustments(Segment* segment, const int* values, int first, int count);
+
+    // Set while the speed commit pumps events waiting for the renderer.
+    bool _valueSlotsPaused = false;
+    // The text size drag with the inline editor open recorded its undo step.
+    bool _textSizeDragRecorded = false;
 };

@@ -1070,6 +1070,10 @@ Aktuell: Einfügemodus</translation>
         <source>Saving...</source>
         <translation>Wird gespeichert...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Farbeinstellungen auf alle %1-Segmente angewendet</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

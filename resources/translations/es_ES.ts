@@ -1070,6 +1070,10 @@ Actual: modo insertar</translation>
         <source>Saving...</source>
         <translation>Guardando...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Ajustes de color aplicados a todos los segmentos de %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Actuel : mode insertion</translation>
         <source>Saving...</source>
         <translation>Enregistrement...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Réglages de couleur appliqués à tous les segments %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Attuale: modalità inserimento</translation>
         <source>Saving...</source>
         <translation>Salvataggio...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Impostazioni colore applicate a tutti i segmenti %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Current: Insert mode</source>
         <source>Saving...</source>
         <translation>保存しています...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>カラー設定をすべての%1セグメントに適用しました</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Current: Insert mode</source>
         <source>Saving...</source>
         <translation>저장하는 중...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>색상 설정을 모든 %1 세그먼트에 적용했습니다</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Atual: modo inserir</translation>
         <source>Saving...</source>
         <translation>Salvando...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Configurações de cor aplicadas a todos os segmentos de %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Current: Insert mode</source>
         <source>Saving...</source>
         <translation>Сохранение...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>Настройки цвета применены ко всем сегментам типа «%1»</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1070,6 +1070,10 @@ Current: Insert mode</source>
         <source>Saving...</source>
         <translation>正在保存...</translation>
     </message>
+    <message>
+        <source>Color settings applied to all %1 segments</source>
+        <translation>颜色设置已应用到所有%1片段</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
