@@ -1,0 +1,86 @@
+#include "TimelineFuzz.h"
+
+namespace {
+
+class TimelineFuzzTest : public HistoryTest
+{
+protected:
+    void SetUp() override
+    {
+        name = QStringLiteral("TimelineFuzz");
+        HistoryTest::SetUp();
+    }
+    void TearDown() override { window.reset(); }
+
+    QString openMixedProject() { return openFuzzProject(dir, name, window); }
+
+    // Undo or redo until the history stops moving (bounded).
+    void walkHistory(bool undo)
+    {
+        for (int guard = 0; guard < 1000; ++guard) {
+            const int before = window->projectManager()->history().count();
+            const bool wasUndo = window->projectManager()->history().lastMoveWasUndo();
+            undo ? window->undoNow() : window->redoNow();
+            const UndoHistory& history = window->projectManager()->history();
+            if (history.count() == before && history.lastMoveWasUndo() == wasUndo)
+                return;
+        }
+    }
+
+    std::unique_ptr<FuzzWindow> window;
+};
+
+} // namespace
+
+TEST_F(TimelineFuzzTest, SeededRandomEditsKeepModelTilesEngineAndFileInAgreement)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TimelineFuzz fuzz(*window, 7);
+    const QStringList first = fuzz.check().run(-1);
+    ASSERT_TRUE(first.isEmpty()) << qPrintable(first.join('\n'));
+    const QStringList violations = fuzz.run(40);
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n') + "\ncommands:\n" + fuzz.commands().join('\n'));
+    EXPECT_EQ(fuzz.commands().size(), 40);
+}
+
+TEST_F(TimelineFuzzTest, UndoToTheStartAndRedoToTheEndBringBackTheFirstAndLastStates)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TimelineFuzz fuzz(*window, 3);
+    const QString firstState = fuzz.check().state();
+    const QStringList violations = fuzz.run(25);
+    ASSERT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n') + "\ncommands:\n" + fuzz.commands().join('\n'));
+    walkHistory(false);
+    const QString lastState = fuzz.check().state();
+    ASSERT_NE(lastState, firstState) << qPrintable(fuzz.commands().join('\n'));
+
+    walkHistory(true);
+    EXPECT_EQ(fuzz.check().state(), firstState) << qPrintable(fuzz.commands().join('\n'));
+    const QStringList atStart = fuzz.check().run(1000);
+    EXPECT_TRUE(atStart.isEmpty()) << qPrintable(atStart.join('\n'));
+    walkHistory(false);
+    EXPECT_EQ(fuzz.check().state(), lastState) << qPrintable(fuzz.commands().join('\n'));
+    const QStringList atEnd = fuzz.check().run(1001);
+    EXPECT_TRUE(atEnd.isEmpty()) << qPrintable(atEnd.join('\n'));
+}
+
+// A removal that leaves its segment in the engine is named at the step that made it.
+TEST_F(TimelineFuzzTest, ASegmentLeftInTheEngineIsCaughtAtItsStep)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TimelineFuzz fuzz(*window, 1);
+    ASSERT_TRUE(fuzz.replay({"move 0 track 0 at 4", "copy 1"}).isEmpty()) << qPrintable(fuzz.commands().join('\n'));
+    const int32_t removed = window->projectManager()->segmentAt(2)->serialNumber();
+    window->skipNextEngineRemovalForTest();
+    const QStringList violations = fuzz.replay({"delete 2", "undo"});
+    ASSERT_EQ(fuzz.commands().size(), 3);
+    ASSERT_FALSE(violations.isEmpty());
+    EXPECT_TRUE(violations[0].startsWith("step 2: removed segment left the engine")) << qPrintable(violations[0]);
+    EXPECT_TRUE(violations[0].contains(QString::number(removed))) << qPrintable(violations[0]);
+}
