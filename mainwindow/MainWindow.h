@@ -825,7 +825,7 @@ private:
     // Busy, or no transition of the segment in editing is being edited.
     bool _refusesTransitionCommand() const;
 
-    // --- Consistency runs -------------------------------------------------------
+    // --- Consistency runs and the split timing step ----------------------------
 public:
     // For the consistency check's own test only: the next removal from the
     // engine is left out, so that the check shows it finds such a segment.
@@ -833,4 +833,8 @@ public:
 
 private:
     bool _skipNextEngineRemoval = false;
+    // The left piece of the last split until its delayed timing step ran
+    // (0 then); the step measures it against the shared previous range.
+    int _pendingSplitSerial = 0;
+    void _applyPendingSplitTiming();
 };

@@ -19,6 +19,7 @@
 #include <QWidgetAction>
 
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -94,17 +95,26 @@ bool MainWindow::_beginSplit(Segment* segment)
         // Leaving editing applies the timing of the edited segment.
         editing->setEditing(false, true);
     } else {
+        // The range below is shared: an earlier split still waiting for its
+        // step is measured against its own range first.
+        _applyPendingSplitTiming();
         _previousRangeStart = segment->rangeStart();
         _previousRangeEnd = segment->rangeStart() + segment->duration();
-        const int serial = segment->serialNumber();
-        QTimer::singleShot(kSplitTimingDelayMs, this, [this, serial] {
-            if (Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial)))
-                _applySegmentTiming(left, true);
-        });
+        _pendingSplitSerial = segment->serialNumber();
+        QTimer::singleShot(kSplitTimingDelayMs, this, [this] { _applyPendingSplitTiming(); });
     }
     if (!_timeline->trackWidgetById(segment->trackId()))
         return false;
     return true;
+}
+
+void MainWindow::_applyPendingSplitTiming()
+{
+    const int serial = std::exchange(_pendingSplitSerial, 0);
+    if (serial == 0)
+        return;
+    if (Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial)))
+        _applySegmentTiming(left, true);
 }
 
 Segment* MainWindow::_makeRightPiece(Segment* segment, float time, bool keepTransitions)
