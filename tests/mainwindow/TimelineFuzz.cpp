@@ -52,7 +52,7 @@ RecordBuilder movie(float start)
 
 } // namespace
 
-QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window)
+QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window, int captions)
 {
     for (const auto& [fixture, copy] : {std::pair<const char*, const char*>{"clip_h264_aac.mp4", "clip.mp4"},
                                         {"picture.png", "picture.png"}, {"tone440.wav", "tone.wav"}}) {
@@ -62,6 +62,8 @@ QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr
     std::vector<RecordBuilder> records;
     records.push_back(caption("A", 0.0f, 1.0f));
     records.push_back(caption("B", 2.0f, 1.5f));
+    for (int index = 2; index < captions; ++index)
+        records.push_back(caption("C", 2.0f + 1.5f * float(index - 1), 1.5f));
     records.push_back(movie(0.0f));
     records.push_back(movie(2.0f));
     records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 5)

@@ -83,6 +83,8 @@ private:
     QStringList _commands;
 };
 
-// Two captions, two movies, a picture and music (the fixtures), each kind on
-// its track, written to dir and opened; the reason when it could not be.
-QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window);
+// Captions (two by default, one after another), two movies, a picture and
+// music (the fixtures), each kind on its track, written to dir and opened;
+// the reason when it could not be.
+QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window,
+                        int captions = 2);

@@ -31,3 +31,10 @@ TEST_P(TimelineFuzzAsanTest, TwoHundredRandomEditsStayConsistent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, TimelineFuzzAsanTest, ::testing::Range(1u, 11u));
+
+// Qt and the GL driver keep allocations until exit by design; the run is
+// about out-of-bounds accesses and uses after free.
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
