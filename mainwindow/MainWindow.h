@@ -836,5 +836,7 @@ private:
     // The left piece of the last split until its delayed timing step ran
     // (0 then); the step measures it against the shared previous range.
     int _pendingSplitSerial = 0;
+    // The segment a split outside editing is cutting; its step is armed once cut.
+    int _splitLeftSerial = 0;
     void _applyPendingSplitTiming();
 };

@@ -94,13 +94,15 @@ bool MainWindow::_beginSplit(Segment* segment)
     if (SegmentWidget* editing = _timeline->editingSegmentWidget()) {
         // Leaving editing applies the timing of the edited segment.
         editing->setEditing(false, true);
+        _splitLeftSerial = 0;
     } else {
         // The range below is shared: an earlier split still waiting for its
-        // step is measured against its own range first.
+        // step is measured against its own range first. The split names its
+        // left piece once it is cut (after it recorded, which runs a waiting step).
         _applyPendingSplitTiming();
         _previousRangeStart = segment->rangeStart();
         _previousRangeEnd = segment->rangeStart() + segment->duration();
-        _pendingSplitSerial = segment->serialNumber();
+        _splitLeftSerial = segment->serialNumber();
         QTimer::singleShot(kSplitTimingDelayMs, this, [this] { _applyPendingSplitTiming(); });
     }
     if (!_timeline->trackWidgetById(segment->trackId()))
@@ -174,6 +176,7 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
         _pushSegmentBaseProperties(piece);
     }
     _keepPositionSerial = piece->serialNumber();
+    _pendingSplitSerial = std::exchange(_splitLeftSerial, 0);
     _animationLocked = false;
 }
 
@@ -196,6 +199,7 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     _relayoutSegmentWidget(segment, false);
     _pushSegmentTiming(segment);
     _keepPositionSerial = piece->serialNumber();
+    _pendingSplitSerial = std::exchange(_splitLeftSerial, 0);
 }
 
 void MainWindow::editScrollArea_copySegment(Segment* segment)
