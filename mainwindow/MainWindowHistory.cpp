@@ -47,6 +47,8 @@ struct MainWindow::EditingMemory {
 
 bool MainWindow::_recordOperation()
 {
+    // The snapshot holds the last split's pieces where its delayed step puts them.
+    _applyPendingSplitTiming();
     if (_projectManager->recordSnapshot(_projectManager->projectName(), _projectManager->projectFolder()) == 0)
         return true;
     ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
@@ -106,6 +108,7 @@ void MainWindow::_deleteRemovedSegment(Segment* segment)
 
 void MainWindow::applyHistory(bool undo)
 {
+    _applyPendingSplitTiming();
     if (_engine && !_engine->isRenderIdle()) {
         _engine->dropExtraVideoTickets();
         QTimer::singleShot(kRenderBusyRetryMs, this, [this, undo] { applyHistory(undo); });

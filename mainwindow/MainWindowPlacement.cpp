@@ -22,6 +22,7 @@
 #include "VoiceSegment.h"
 
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -78,7 +79,7 @@ void MainWindow::_requestRedrawLater()
 
 void MainWindow::_removeFromEngine(const Segment* segment)
 {
-    if (!_engine)
+    if (!_engine || std::exchange(_skipNextEngineRemoval, false))
         return;
     _engine->removeSegment(segment->serialNumber());
     if (segment->secondEngineId() != 0)

@@ -19,6 +19,7 @@
 #include <QWidgetAction>
 
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -93,18 +94,29 @@ bool MainWindow::_beginSplit(Segment* segment)
     if (SegmentWidget* editing = _timeline->editingSegmentWidget()) {
         // Leaving editing applies the timing of the edited segment.
         editing->setEditing(false, true);
+        _splitLeftSerial = 0;
     } else {
+        // The range below is shared: an earlier split still waiting for its
+        // step is measured against its own range first. The split names its
+        // left piece once it is cut (after it recorded, which runs a waiting step).
+        _applyPendingSplitTiming();
         _previousRangeStart = segment->rangeStart();
         _previousRangeEnd = segment->rangeStart() + segment->duration();
-        const int serial = segment->serialNumber();
-        QTimer::singleShot(kSplitTimingDelayMs, this, [this, serial] {
-            if (Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial)))
-                _applySegmentTiming(left, true);
-        });
+        _splitLeftSerial = segment->serialNumber();
+        QTimer::singleShot(kSplitTimingDelayMs, this, [this] { _applyPendingSplitTiming(); });
     }
     if (!_timeline->trackWidgetById(segment->trackId()))
         return false;
     return true;
+}
+
+void MainWindow::_applyPendingSplitTiming()
+{
+    const int serial = std::exchange(_pendingSplitSerial, 0);
+    if (serial == 0)
+        return;
+    if (Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial)))
+        _applySegmentTiming(left, true);
 }
 
 Segment* MainWindow::_makeRightPiece(Segment* segment, float time, bool keepTransitions)
@@ -164,6 +176,7 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
         _pushSegmentBaseProperties(piece);
     }
     _keepPositionSerial = piece->serialNumber();
+    _pendingSplitSerial = std::exchange(_splitLeftSerial, 0);
     _animationLocked = false;
 }
 
@@ -186,6 +199,7 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     _relayoutSegmentWidget(segment, false);
     _pushSegmentTiming(segment);
     _keepPositionSerial = piece->serialNumber();
+    _pendingSplitSerial = std::exchange(_splitLeftSerial, 0);
 }
 
 void MainWindow::editScrollArea_copySegment(Segment* segment)

@@ -89,6 +89,32 @@ public:
 // Writes the project and opens it in a window with a live engine; the
 // window is null (with the reason) when the preview gets no GL context or
 // the segments do not load.
+template <typename Window>
+QString openProjectIn(const QString& dir, const QString& name, std::vector<RecordBuilder>& records,
+                      std::unique_ptr<Window>& window)
+{
+    writeProject(dir, records);
+    window = std::make_unique<Window>(name, QSize(320, 180));
+    window->show();
+    if (!window->_openProject())
+        return QStringLiteral("the project did not open");
+    if (!waitFor([&] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
+        return QStringLiteral("no OpenGL context for the preview");
+    ProjectManager* manager = window->projectManager();
+    const bool loaded = waitFor([&] {
+        if (!window->loaderMessages.contains(ProjectLoaderAllLoaded))
+            return false;
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            const Segment* segment = manager->segmentAt(index);
+            if (segment->state() != 4 || !window->composition()->findSegment(uint32_t(segment->serialNumber())))
+                return false;
+        }
+        return true;
+    }, 60000);
+    return loaded ? QString() : QStringLiteral("the segments did not load");
+}
+
+// The project folder of a test, and its projects opened in a live window.
 class HistoryTest : public ::testing::Test
 {
 protected:
@@ -98,25 +124,7 @@ protected:
     template <typename Window>
     QString openProject(std::vector<RecordBuilder>& records, std::unique_ptr<Window>& window)
     {
-        writeProject(dir, records);
-        window = std::make_unique<Window>(name, QSize(320, 180));
-        window->show();
-        if (!window->_openProject())
-            return QStringLiteral("the project did not open");
-        if (!waitFor([&] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
-            return QStringLiteral("no OpenGL context for the preview");
-        ProjectManager* manager = window->projectManager();
-        const bool loaded = waitFor([&] {
-            if (!window->loaderMessages.contains(ProjectLoaderAllLoaded))
-                return false;
-            for (int index = 0; index < manager->segmentCount(); ++index) {
-                const Segment* segment = manager->segmentAt(index);
-                if (segment->state() != 4 || !window->composition()->findSegment(uint32_t(segment->serialNumber())))
-                    return false;
-            }
-            return true;
-        }, 60000);
-        return loaded ? QString() : QStringLiteral("the segments did not load");
+        return openProjectIn(dir, name, records, window);
     }
 
     // One caption, "caption" [0, 2), alone on its track.
