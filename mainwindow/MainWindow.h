@@ -1040,4 +1040,16 @@ private:
     // The segment a split outside editing is cutting; its step is armed once cut.
     int _splitLeftSerial = 0;
     void _applyPendingSplitTiming();
+
+    // --- Media intake: inserting files and subtitles, captures ----------------
+protected:
+    // Kind codes: 1 video, 2 picture, 4 music, 7 any file by its MIME type.
+    void _addMediaFiles(int) {}
+    bool _insertMediaFile(const QString&, int, QHash<QString, QVariant>, float, bool, bool) { return false; }
+    // The path of the copy in the project folder; null when the copy failed.
+    QString _copyMediaIntoProject(const QString&, const QString&) { return QString(); }
+    // False when the file cannot be read or holds no valid subtitle.
+    bool _insertSRTSubtitles(const QString&, TrackWidget*, float) { return false; }
+    void _insertCapturedPhoto(const QString&) {}
+    void _insertCapturedMovie(const QString&) {}
 };

@@ -27,12 +27,9 @@ public:
     using MainWindow::editScrollArea_endTrimTransition;
     using MainWindow::editScrollArea_beginMoveTransition;
     using MainWindow::editScrollArea_endMoveTransition;
-    using MainWindow::onActionRedoTriggered;
-    using MainWindow::onActionUndoTriggered;
 
-    // Undo or redo once the renderer is idle (a busy one defers them).
-    void undoNow() { runWhenRenderIdle(&HistoryWindow::onActionUndoTriggered); }
-    void redoNow() { runWhenRenderIdle(&HistoryWindow::onActionRedoTriggered); }
+    void undoNow() { ASSERT_TRUE(stepHistory(true)); }
+    void redoNow() { ASSERT_TRUE(stepHistory(false)); }
 
     void moveSegment(Segment* segment, float start)
     {
@@ -65,12 +62,6 @@ public:
         _projectManager->addSegmentSorted(segment, widget);
     }
     bool checkingAudio() const { return _checkAudio; }
-
-    void runWhenRenderIdle(void (HistoryWindow::*command)())
-    {
-        ASSERT_TRUE(waitFor([this] { return _engine->isRenderIdle(); }, 5000));
-        (this->*command)();
-    }
 
     // The captions of the heads-up messages shown since the last call; the
     // messages go, so that the next call sees only newer ones.

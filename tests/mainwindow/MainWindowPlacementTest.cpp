@@ -31,17 +31,9 @@ public:
     using MainWindow::editScrollArea_beginDraggingTrackWidget;
     using MainWindow::editScrollArea_endDraggingTrackWidget;
     using MainWindow::editScrollArea_removeTrack;
-    using MainWindow::onActionUndoTriggered;
     int keepPositionSerial() const { return _keepPositionSerial; }
 
-    // Undo as the Undo action does. A busy renderer defers it, so this waits
-    // for the rebuild, which replaces every track.
-    bool undo()
-    {
-        QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
-        onActionUndoTriggered();
-        return waitFor([&] { return first.isNull(); }, 10000);
-    }
+    bool undo() { return stepHistory(true); }
     int undoSteps() const { return _projectManager->history().count(); }
 };
 

@@ -39,7 +39,6 @@ public:
 
     using MainWindow::_exitRangeSelectionMode;
     using MainWindow::_setRangeSelectionMode;
-    using MainWindow::onActionUndoTriggered;
 
     PointerWidget* pointer() const { return _pointer; }
     PointerWidget* selectionPointer() const { return _selectionPointer; }
@@ -424,8 +423,7 @@ TEST_F(MainWindowRangeSelection, UndoBringsBackWhatTheDeleteCut)
     window->deleteSelectedRange();
     expectPieces("A", {{0, 2}, {2, 3}});
 
-    ASSERT_TRUE(waitFor([&] { return window->renderIdle(); }, 5000));
-    window->onActionUndoTriggered();
+    ASSERT_TRUE(window->stepHistory(true));
 
     expectPieces("A", {{0, 6}});
     expectPieces("B", {{1, 3}});

@@ -2,6 +2,7 @@
 
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
+#include "ProgressHUD.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "RulerScrollArea.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGridLayout>
+#include <QPointer>
 #include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,16 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+template <typename Condition>
+bool waitFor(Condition condition, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
 
 // The editing window laid out as the desktop window lays it out: the
 // playback area over the ruler, gutter and timeline. It opens its project
@@ -77,6 +89,17 @@ public:
         onProjectLoaderMessage(loader, message, QVariant());
     }
 
+    // Undo or redo as the actions do and wait until it is done: a busy
+    // renderer defers the step, which then replaces every track; a step with
+    // nothing to apply shows its message at once.
+    bool stepHistory(bool undo)
+    {
+        QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
+        const int messages = findChildren<ProgressHUD*>().size();
+        undo ? onActionUndoTriggered() : onActionRedoTriggered();
+        return waitFor([&] { return first.isNull() || findChildren<ProgressHUD*>().size() > messages; }, 10000);
+    }
+
     QList<int> loaderMessages;
 
 protected:
@@ -86,16 +109,6 @@ protected:
         TestWindow::onProjectLoaderMessage(loader, message, data);
     }
 };
-
-template <typename Condition>
-bool waitFor(Condition condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return condition();
-}
 
 // One segment record of a project file, built with the model's own setters.
 struct RecordBuilder {
