@@ -3,6 +3,7 @@
 #include "LeftsideListWidget.h"
 #include "ProjectManager.h"
 #include "ProjectsWidget.h"
+#include "SettingsWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
 
@@ -66,9 +67,11 @@ void StartWindow::_createSettingsWidget()
 {
     if (_settingsWidget)
         return;
-    _settingsWidget = new QWidget(_stackedWidget);
-    _settingsWidget->setObjectName("settingsWidget");
+    _settingsWidget = new SettingsWidget(_stackedWidget);
     _stackedWidget->addWidget(_settingsWidget);
+    connect(_settingsWidget, &SettingsWidget::issueShowTextMessage, this, &StartWindow::showTextMessage);
+    connect(_settingsWidget, &SettingsWidget::workingDirectoryChanged, this,
+            &StartWindow::settingsWidget_onWorkingDirectoryChanged);
 }
 
 void StartWindow::_showPage(QWidget* page, const QString& title)
@@ -86,7 +89,7 @@ void StartWindow::listsideListWidget_onCurrentRowChanged(int currentRow)
         break;
     case SettingsRow:
         _createSettingsWidget();
-        _showPage(_settingsWidget, QString());
+        _showPage(_settingsWidget, _settingsWidget->title());
         break;
     case HelpRow:
         // No help browser is built in: the help pages open in the default
