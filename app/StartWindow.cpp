@@ -23,6 +23,13 @@ namespace {
 const QString kProjectSuffix = QStringLiteral("vidornaproject");
 const char* const kFeedbackAddress = "feedback@peltrane.com";
 
+// Into the working folder in force; a failure leaves the list without them.
+void installExampleProjects()
+{
+    if (!ProjectManager::copyExampleProjects())
+        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+}
+
 } // namespace
 
 StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent)
@@ -33,8 +40,7 @@ StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent)
     connect(_leftsideListWidget, &LeftsideListWidget::currentRowChanged, this,
             &StartWindow::listsideListWidget_onCurrentRowChanged);
     ProjectManager::setWorkingFolder(UserSettings::instance()->workingDir());
-    if (!ProjectManager::copyExampleProjects())
-        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+    installExampleProjects();
     createProjectsWidget();
     statusBar()->hide();
     _createActions();
@@ -103,8 +109,7 @@ void StartWindow::listsideListWidget_onCurrentRowChanged(int currentRow)
 
 void StartWindow::settingsWidget_onWorkingDirectoryChanged()
 {
-    if (!ProjectManager::copyExampleProjects())
-        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+    installExampleProjects();
     if (_projectsWidget)
         _projectsWidget->resetAfterWorkingDirectoryChanged();
 }

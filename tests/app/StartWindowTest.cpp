@@ -324,6 +324,14 @@ TEST_F(StartWindowTest, PagesSetTheTitleButAnEmptyOneIsIgnored)
     EXPECT_EQ(window->windowTitle(), "Trips");
 }
 
+TEST_F(StartWindowTest, ActivatingTheProgramBringsTheHiddenWindowBack)
+{
+    window->hide();
+    QEvent activate(QEvent::ApplicationActivate);
+    QApplication::sendEvent(qApp, &activate);
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(StartWindowTest, FileMenuOffersNewFolderOnlyAtTheTopLevel)
 {
     QStringList file;
