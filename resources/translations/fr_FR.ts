@@ -2047,6 +2047,196 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Disposition de l'éditeur vidéo</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Durée par défaut des photos</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Durée par défaut des textes</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Durée par défaut des dessins</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Enregistrer/appliquer automatiquement les propriétés des segments</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Enregistre les propriétés des segments et les applique aux nouveaux segments ajoutés</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Réinitialiser les propriétés de segment enregistrées</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Alignement automatique lors du déplacement d'objets</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Affiche des repères quand un objet est déplacé vers le centre ou les bords</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Accélération matérielle</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Copier automatiquement les fichiers dans le dossier du film</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Copie les fichiers dans le dossier du projet lors de l'ajout de médias à un film</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Activée : hautes performances, compatibilité réduite</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Désactivée : meilleure compatibilité, performances réduites</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>Voulez-vous vraiment réinitialiser les propriétés de segment enregistrées ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Propriétés de segment réinitialisées</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Choisir le dossier de travail</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Fermez le film ouvert avant de changer de dossier de travail.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>Aucun film ne peut être conservé dans « %1 » : impossible d'y créer le dossier « Projects ». Choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Nouveau film...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Nouveau dossier...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Aide de Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna sur smartphone</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Envoyer un avis...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>À propos de Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Avis sur Vidorna</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Que pensez-vous de Vidorna ? Quelles fonctions aimeriez-vous voir dans la prochaine version de Vidorna ? Ou souhaitez-vous signaler un bogue ? Dites-nous tout sur Vidorna.
+
+
+
+
+
+
+
+&lt;Depuis Vidorna v%1 sur %2 avec %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
