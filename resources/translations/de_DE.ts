@@ -2047,6 +2047,85 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Neuer Film...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Neuer Ordner...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna-Hilfe</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna für Smartphones</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Feedback...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Über Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Vidorna-Feedback</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Wie gefällt Ihnen Vidorna? Welche Funktionen wünschen Sie sich in der nächsten Version von Vidorna? Oder möchten Sie einen Fehler melden? Erzählen Sie uns alles über Vidorna.
+
+
+
+
+
+
+
+&lt;Von Vidorna v%1 auf %2 mit %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

@@ -2047,6 +2047,85 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Nueva película...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Nueva carpeta...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Ayuda de Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna para smartphones</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Comentarios...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Acerca de Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Comentarios sobre Vidorna</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>¿Qué te parece Vidorna? ¿Qué funciones te gustaría ver en la próxima versión de Vidorna? ¿O quieres informar de un error? Cuéntanos todo sobre Vidorna.
+
+
+
+
+
+
+
+&lt;Desde Vidorna v%1 en %2 con %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

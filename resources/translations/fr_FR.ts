@@ -2047,6 +2047,85 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Nouveau film...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Nouveau dossier...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Aide de Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna sur smartphone</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Envoyer un avis...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>À propos de Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Avis sur Vidorna</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Que pensez-vous de Vidorna ? Quelles fonctions aimeriez-vous voir dans la prochaine version de Vidorna ? Ou souhaitez-vous signaler un bogue ? Dites-nous tout sur Vidorna.
+
+
+
+
+
+
+
+&lt;Depuis Vidorna v%1 sur %2 avec %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

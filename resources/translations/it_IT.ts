@@ -2047,6 +2047,85 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmati</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Nuovo filmato...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Nuova cartella...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importa...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Guida di Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna per smartphone</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Feedback...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Informazioni su Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Feedback su Vidorna</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Cosa ne pensi di Vidorna? Quali funzioni vorresti vedere nella prossima versione di Vidorna? O vuoi segnalare un errore? Raccontaci tutto su Vidorna.
+
+
+
+
+
+
+
+&lt;Da Vidorna v%1 su %2 con %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

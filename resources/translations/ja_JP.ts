@@ -2047,6 +2047,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>ムービー</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>新規ムービー...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>新規フォルダー...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>読み込み...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna ヘルプ</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>スマートフォン版 Vidorna</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>フィードバック...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna について</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Vidorna へのフィードバック</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Vidorna はいかがですか？次のバージョンの Vidorna にどんな機能が欲しいですか？それとも不具合を報告しますか？Vidorna について何でもお聞かせください。
+
+
+
+
+
+
+
+&lt;Vidorna v%1、%2、%3 から送信&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

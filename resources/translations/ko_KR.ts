@@ -2047,6 +2047,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>동영상</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>새 동영상...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>새 폴더...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>가져오기...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna 도움말</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>스마트폰용 Vidorna</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>의견 보내기...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna 정보</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Vidorna 의견</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Vidorna를 어떻게 생각하시나요? 다음 버전의 Vidorna에서 어떤 기능을 보고 싶으신가요? 아니면 버그를 신고하시겠어요? Vidorna에 관한 것이라면 무엇이든 알려 주세요.
+
+
+
+
+
+
+
+&lt;Vidorna v%1, %2, %3에서 보냄&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

@@ -2047,6 +2047,85 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Novo filme...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Nova pasta...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Ajuda do Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna para smartphones</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Enviar comentários...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Sobre o Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Comentários sobre o Vidorna</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>O que você acha do Vidorna? Quais recursos você quer ver na próxima versão do Vidorna? Ou quer relatar um bug? Conte-nos tudo sobre o Vidorna.
+
+
+
+
+
+
+
+&lt;Enviado do Vidorna v%1 em %2 com %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

@@ -2047,6 +2047,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>Новый фильм...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>Новая папка...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Справка Vidorna</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>Vidorna для смартфонов</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>Отзыв...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>О программе Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Отзыв о Vidorna</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>Как вам Vidorna? Какие функции вы хотели бы видеть в следующей версии Vidorna? Или хотите сообщить об ошибке? Расскажите нам всё о Vidorna.
+
+
+
+
+
+
+
+&lt;Из Vidorna v%1 на %2 с %3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

@@ -2047,6 +2047,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>新建影片...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>新建文件夹...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna 帮助</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>获取手机版 Vidorna</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>反馈...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>关于 Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Vidorna 反馈</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>您觉得 Vidorna 怎么样？您希望在下一版 Vidorna 中看到哪些功能？或者您想报告一个错误？关于 Vidorna 的一切，请告诉我们。
+
+
+
+
+
+
+
+&lt;来自 Vidorna v%1，%2，%3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

@@ -2047,6 +2047,85 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StartWindow</name>
+    <message>
+        <source>Vidorna</source>
+        <translation>Vidorna</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>影片</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>New Movie...</source>
+        <translation>新增影片...</translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation>新增資料夾...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>匯入...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Vidorna Help</source>
+        <translation>Vidorna 說明</translation>
+    </message>
+    <message>
+        <source>Get Vidorna on Smartphones</source>
+        <translation>取得手機版 Vidorna</translation>
+    </message>
+    <message>
+        <source>Feedback...</source>
+        <translation>意見回饋...</translation>
+    </message>
+    <message>
+        <source>About Vidorna</source>
+        <translation>關於 Vidorna</translation>
+    </message>
+    <message>
+        <source>Vidorna Feedback</source>
+        <translation>Vidorna 意見回饋</translation>
+    </message>
+    <message>
+        <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.
+
+
+
+
+
+
+
+&lt;From Vidorna v%1 on %2 with %3&gt;</source>
+        <translation>您覺得 Vidorna 如何？您希望在下一版 Vidorna 中看到哪些功能？或者您想回報錯誤？關於 Vidorna 的一切，請告訴我們。
+
+
+
+
+
+
+
+&lt;來自 Vidorna v%1，%2，%3&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>

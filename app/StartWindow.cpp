@@ -1,0 +1,301 @@
+#include "StartWindow.h"
+
+#include "LeftsideListWidget.h"
+#include "ProjectManager.h"
+#include "ProjectsWidget.h"
+#include "UserSettings.h"
+#include "Util.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDebug>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QString kProjectSuffix = QStringLiteral("vidornaproject");
+const char* const kFeedbackAddress = "feedback@peltrane.com";
+
+} // namespace
+
+StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent)
+{
+    _buildForm();
+    _addRows();
+    _leftsideListWidget->setCurrentRow(MoviesRow);
+    connect(_leftsideListWidget, &LeftsideListWidget::currentRowChanged, this,
+            &StartWindow::listsideListWidget_onCurrentRowChanged);
+    ProjectManager::setWorkingFolder(UserSettings::instance()->workingDir());
+    if (!ProjectManager::copyExampleProjects())
+        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+    createProjectsWidget();
+    statusBar()->hide();
+    _createActions();
+    createMenus();
+    qApp->installEventFilter(this);
+    setAcceptDrops(true);
+}
+
+StartWindow::~StartWindow() = default;
+
+// --- Pages -------------------------------------------------------------------------------
+
+void StartWindow::createProjectsWidget()
+{
+    if (_projectsWidget)
+        return;
+    _projectsWidget = new ProjectsWidget(_stackedWidget);
+    _stackedWidget->addWidget(_projectsWidget);
+    connect(_projectsWidget, &ProjectsWidget::issueShowWaitingHUD, this, &StartWindow::showWaitingHUD);
+    connect(_projectsWidget, &ProjectsWidget::issueHideWaitingHUD, this, &StartWindow::hideWaitingHUD);
+    connect(_projectsWidget, &ProjectsWidget::issueShowProgressHUD, this, &StartWindow::showProgressHUD);
+    connect(_projectsWidget, &ProjectsWidget::issueHideProgressHUD, this, &StartWindow::hideProgressHUD);
+    connect(_projectsWidget, &ProjectsWidget::issueShowTextMessage, this, &StartWindow::showTextMessage);
+    connect(_projectsWidget, &ProjectsWidget::titleChanged, this, &StartWindow::changeTitle);
+    connect(_projectsWidget, &ProjectsWidget::workingDirectoryChanged, this,
+            &StartWindow::settingsWidget_onWorkingDirectoryChanged);
+}
+
+void StartWindow::_createSettingsWidget()
+{
+    if (_settingsWidget)
+        return;
+    _settingsWidget = new QWidget(_stackedWidget);
+    _settingsWidget->setObjectName("settingsWidget");
+    _stackedWidget->addWidget(_settingsWidget);
+}
+
+void StartWindow::_showPage(QWidget* page, const QString& title)
+{
+    _stackedWidget->setCurrentWidget(page);
+    changeTitle(title);
+}
+
+void StartWindow::listsideListWidget_onCurrentRowChanged(int currentRow)
+{
+    switch (currentRow) {
+    case MoviesRow:
+        createProjectsWidget();
+        _showPage(_projectsWidget, _projectsWidget->title());
+        break;
+    case SettingsRow:
+        _createSettingsWidget();
+        _showPage(_settingsWidget, QString());
+        break;
+    case HelpRow:
+        // No help browser is built in: the help pages open in the default
+        // browser and the page that was showing stays.
+        Util::openUrl(Util::userHelpUrl(QString()));
+        break;
+    default:
+        break;
+    }
+}
+
+void StartWindow::settingsWidget_onWorkingDirectoryChanged()
+{
+    if (!ProjectManager::copyExampleProjects())
+        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+    if (_projectsWidget)
+        _projectsWidget->resetAfterWorkingDirectoryChanged();
+}
+
+// --- Actions -----------------------------------------------------------------------------
+
+void StartWindow::onActionNewProjectTriggered()
+{
+    if (isHidden())
+        show();
+    _leftsideListWidget->setCurrentRow(MoviesRow);
+    QTimer::singleShot(kDeferredMs, this, [this] { _projectsWidget->newProject(); });
+}
+
+void StartWindow::onActionNewFolderTriggered()
+{
+    if (isHidden())
+        show();
+    _projectsWidget->newFolder();
+}
+
+void StartWindow::onActionImportArchiveTriggered()
+{
+    _leftsideListWidget->setCurrentRow(MoviesRow);
+    QTimer::singleShot(kDeferredMs, this, [this] { _projectsWidget->importArchive(); });
+}
+
+void StartWindow::onFileMenuAboutToShow()
+{
+    // Folders do not nest.
+    _actionNewFolder->setEnabled(!_projectsWidget->isInFolder());
+}
+
+void StartWindow::showUserHelp()
+{
+    if (isHidden())
+        show();
+    _leftsideListWidget->setCurrentRow(HelpRow);
+}
+
+void StartWindow::showAbout()
+{
+    Util::showAboutDialog(this);
+}
+
+void StartWindow::getMobileApp()
+{
+    Util::openUrl(Util::productSiteUrl());
+}
+
+void StartWindow::feedback()
+{
+    QString body = tr("How do you think about Vidorna? What features do you want to see in the next version of "
+                      "Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.\n\n\n\n\n\n\n\n"
+                      "<From Vidorna v%1 on %2 with %3>")
+                       .arg(Util::versionString(), Util::machineHostName(), Util::osName());
+    body.replace("\n", "%0A").replace("<", "%3C").replace(">", "%3E");
+    QString link = QString("mailto:%1?subject=%2&body=%3").arg(kFeedbackAddress, tr("Vidorna Feedback"), body);
+    link.replace(" ", "%20");
+    qDebug() << "Email url " << link;
+    Util::openUrl(link);
+}
+
+void StartWindow::checkNewVersion()
+{
+    // The program has no update service client yet, so there is nothing to ask.
+}
+
+// --- Overlay -----------------------------------------------------------------------------
+
+void StartWindow::_showOverlay(ProgressHUDMode mode, const QString& text)
+{
+    if (!_hud) {
+        _hud = new ProgressHUD(this, mode);
+        _hud->setGeometry(0, 0, width(), height());
+        _hud->show();
+    }
+    _hud->setText(text);
+}
+
+void StartWindow::_hideOverlay()
+{
+    if (!_hud)
+        return;
+    _hud->hide();
+    _hud->close();
+    delete _hud;
+}
+
+void StartWindow::showWaitingHUD(const QString& text)
+{
+    _showOverlay(ProgressHUDSpinner, text);
+}
+
+void StartWindow::hideWaitingHUD()
+{
+    _hideOverlay();
+}
+
+void StartWindow::showProgressHUD(const QString& text, float progress)
+{
+    _showOverlay(ProgressHUDBar, text);
+    _hud->setProgress(progress);
+}
+
+void StartWindow::hideProgressHUD()
+{
+    _hideOverlay();
+}
+
+void StartWindow::showTextMessage(const QString& text)
+{
+    ProgressHUD::showMessage(text, this, kTextMessageMs);
+}
+
+void StartWindow::changeTitle(const QString& title)
+{
+    if (!title.isEmpty())
+        setWindowTitle(title);
+}
+
+// --- Files from outside ----------------------------------------------------------------------
+
+void StartWindow::openFileFromExternal(const QString& file)
+{
+    if (QFileInfo(file).completeSuffix() == kProjectSuffix)
+        _projectsWidget->importProject(file);
+}
+
+void StartWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    qDebug() << "StartWindow dropEnterEvent" << data->formats() << data->urls();
+    _droppedFile.clear();
+    if (!data->hasFormat("text/uri-list") || data->urls().isEmpty())
+        return;
+    // Only the first file counts, and the last suffix must match exactly.
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile() || QFileInfo(url.toLocalFile()).suffix() != kProjectSuffix)
+        return;
+    _droppedFile = url.toLocalFile();
+    event->acceptProposedAction();
+}
+
+void StartWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void StartWindow::dropEvent(QDropEvent* event)
+{
+    if (_droppedFile.isEmpty())
+        return;
+    raise();
+    activateWindow();
+    _leftsideListWidget->setCurrentRow(MoviesRow);
+    const QString path = _droppedFile;
+    QTimer::singleShot(kDeferredMs, this, [this, path] { _projectsWidget->importProject(path); });
+    event->acceptProposedAction();
+    _droppedFile.clear();
+}
+
+// --- Events ------------------------------------------------------------------------------
+
+bool StartWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Clicking the program in the dock brings the window back.
+    if (event->type() == QEvent::ApplicationActivate && !isVisible())
+        setVisible(true);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void StartWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (_projectsWidget)
+            _projectsWidget->reloadProjects();
+        QTimer::singleShot(kUpdateCheckDelayMs, this, &StartWindow::checkNewVersion);
+    } else if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("Vidorna"));
+        // The pages get the same event in no set order: the page's title is
+        // read once every widget has been translated. The help row only
+        // opens the browser, so it is not run again.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const int row = _leftsideListWidget->currentRow();
+                if (row != HelpRow)
+                    listsideListWidget_onCurrentRowChanged(row);
+            },
+            Qt::QueuedConnection);
+        _retranslateRows();
+        _retranslateActions();
+        createMenus();
+    }
+}

@@ -1,0 +1,419 @@
+// The start window under the X server: its rows and pages, project archives
+// dropped on it or handed in from outside, the overlay its pages ask for,
+// the File menu and its shortcuts, the help and feedback links, and a
+// change of language.
+#include "StartWindow.h"
+
+#include "ArchiveExporter.h"
+#include "LeftsideListWidget.h"
+#include "MultiLanguage.h"
+#include "ProjectsListWidget.h"
+#include "ProjectsTestSupport.h"
+#include "ProjectsWidget.h"
+#include "UserSettings.h"
+#include "Util.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace {
+
+const QByteArray kEmptyProject = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Project/>\n";
+const QByteArray kProperties = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Properties version=\"7\" direction=\"1\" "
+                               "resolution=\"1\" frameRate=\"30\" fixCoverImage=\"0\" backgroundColor=\"#ff000000\"/>\n";
+
+} // namespace
+
+// Takes the addresses the window hands to the desktop instead of opening a browser or mail program.
+class OpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    OpenedUrls()
+    {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~OpenedUrls() override
+    {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    const QList<QUrl>& urls() const { return _urls; }
+
+public slots:
+    void open(const QUrl& url) { _urls.append(url); }
+
+private:
+    QList<QUrl> _urls;
+};
+
+class StartWindowTest : public ProjectsTest
+{
+protected:
+    void SetUp() override
+    {
+        ProjectsTest::SetUp();
+        _savedWorkingDir = UserSettings::instance()->workingDir();
+        UserSettings::instance()->setWorkingDir(productFolder());
+        window = std::make_unique<StartWindow>();
+        window->resize(1000, 800);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override
+    {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        UserSettings::instance()->setWorkingDir(_savedWorkingDir);
+        ProjectsTest::TearDown();
+    }
+
+    LeftsideListWidget& rows() const { return *window->leftsideListWidget(); }
+    QWidget* currentPage() const { return window->stackedWidget()->currentWidget(); }
+
+    // An archive of a project "Trip" written under the given file name, in its own folder.
+    QString makeArchive(const QString& fileName)
+    {
+        makeProject("Trip");
+        writeFile(ProjectManager::projectXmlPath("Trip", QString()), kEmptyProject);
+        writeFile(ProjectManager::propertiesXmlPath("Trip", QString()), kProperties);
+        ArchiveExporter exporter("Trip", QString(), _archives.path());
+        exporter.start();
+        EXPECT_TRUE(exporter.wait(20000));
+        const QString path = _archives.path() + "/" + fileName;
+        EXPECT_TRUE(QFile::rename(_archives.path() + "/Trip.vidornaproject", path));
+        return path;
+    }
+
+    // A copy of the file beside it under another name.
+    static QString copyAs(const QString& path, const QString& name)
+    {
+        const QString copy = QFileInfo(path).path() + "/" + name;
+        EXPECT_TRUE(QFile::copy(path, copy));
+        return copy;
+    }
+
+    // Drags the files over the window and drops them; true when the drag was accepted.
+    bool drop(const QStringList& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data.setUrls(urls);
+        const QPoint centre = window->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &dropped);
+        return enter.isAccepted();
+    }
+
+    // Waits for the import that the dialog script agrees to and its closing message.
+    void expectImportedAs(const DialogScript& dialogs, const QString& archiveName, const QString& project)
+    {
+        QStringList messages;
+        QObject::connect(window->projectsWidget(), &ProjectsWidget::issueShowTextMessage,
+                         [&](const QString& text) { messages << text; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.finished(); }, 10000));
+        EXPECT_EQ(dialogs.seen(), QStringList{QString("Import Project / Do you want to import project \"%1\" "
+                                                      "into Vidorna?")
+                                                  .arg(archiveName)});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 20000));
+        EXPECT_EQ(messages.last(), "Import Completed");
+        EXPECT_TRUE(QFileInfo(projectPath(project + "/project.xml")).isFile());
+        EXPECT_TRUE(QFileInfo(projectPath(project + "/properties.xml")).isFile());
+    }
+
+    // Whether a modal dialog comes up within half a second; it is dismissed if so.
+    static bool anyDialogAsks()
+    {
+        ModalDialogAnswerer answerer(ModalDialogAnswerer::reject(), 500);
+        QTest::qWait(600);
+        return answerer.answered();
+    }
+
+    std::unique_ptr<StartWindow> window;
+
+private:
+    QString _savedWorkingDir;
+    QTemporaryDir _archives;
+};
+
+TEST_F(StartWindowTest, OpensOnTheProjectsPageWithTheExamplesInstalled)
+{
+    EXPECT_EQ(window->objectName(), "StartWindow");
+    ASSERT_EQ(rows().count(), 3);
+    EXPECT_EQ(rows().item(0)->text(), "Movies");
+    EXPECT_EQ(rows().item(1)->text(), "Settings");
+    EXPECT_EQ(rows().item(2)->text(), "Help");
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_FALSE(rows().item(row)->icon().isNull()) << row;
+        EXPECT_EQ(rows().item(row)->sizeHint(), QSize(75, 75)) << row;
+    }
+    EXPECT_EQ(rows().currentRow(), 0);
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+    EXPECT_EQ(window->windowTitle(), "Movies");
+    EXPECT_EQ(window->leftsideListWidget()->parentWidget()->width(), 100);
+    EXPECT_TRUE(QFileInfo(projectPath("Examples/.folder")).isFile());
+    EXPECT_TRUE(QFileInfo(projectPath("Examples/5-4-3-2-1-0")).isDir());
+}
+
+TEST_F(StartWindowTest, SettingsRowShowsItsPageAndHelpOpensTheBrowserKeepingThePage)
+{
+    OpenedUrls opened;
+    rows().setCurrentRow(1);
+    QWidget* settings = currentPage();
+    EXPECT_NE(settings, window->projectsWidget());
+    rows().setCurrentRow(0);
+    rows().setCurrentRow(1);
+    EXPECT_EQ(currentPage(), settings) << "the settings page is made once and kept";
+    EXPECT_TRUE(opened.urls().isEmpty());
+
+    rows().setCurrentRow(2);
+    ASSERT_EQ(opened.urls().size(), 1);
+    EXPECT_EQ(opened.urls().first(), QUrl(Util::userHelpUrl(QString()), QUrl::TolerantMode));
+    EXPECT_EQ(currentPage(), settings);
+    EXPECT_EQ(rows().currentRow(), 2);
+
+    rows().setCurrentRow(0);
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+    EXPECT_EQ(window->windowTitle(), "Movies");
+}
+
+TEST_F(StartWindowTest, ADroppedArchiveWithTwoDotsIsImportedButNotFromOutside)
+{
+    const QString archive = makeArchive("a.b.vidornaproject");
+    rows().setCurrentRow(1);
+    window->openFileFromExternal(archive);
+    EXPECT_FALSE(anyDialogAsks()) << "from outside the complete suffix counts: \"b.vidornaproject\"";
+
+    DialogScript dialogs({DialogScript::click("Import")});
+    ASSERT_TRUE(drop({archive}));
+    EXPECT_EQ(rows().currentRow(), 0);
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+    expectImportedAs(dialogs, "a.b.vidornaproject", "Trip (1)");
+}
+
+TEST_F(StartWindowTest, AnArchiveFromOutsideIsImportedAfterAsking)
+{
+    const QString archive = makeArchive("trip.vidornaproject");
+    DialogScript cancel({DialogScript::click("Cancel")});
+    window->openFileFromExternal(archive);
+    EXPECT_TRUE(cancel.finished());
+    EXPECT_FALSE(QFileInfo::exists(projectPath("Trip (1)")));
+
+    DialogScript dialogs({DialogScript::click("Import")});
+    window->openFileFromExternal(archive);
+    expectImportedAs(dialogs, "trip.vidornaproject", "Trip (1)");
+}
+
+TEST_F(StartWindowTest, OnlyTheFirstDroppedFileCountsAndItsSuffixMustMatchExactly)
+{
+    const QString archive = makeArchive("trip.vidornaproject");
+    const QString capitals = copyAs(archive, "trip.VIDORNAPROJECT");
+    EXPECT_FALSE(drop({capitals}));
+    EXPECT_FALSE(anyDialogAsks());
+    EXPECT_FALSE(drop({copyAs(archive, "trip.txt"), archive}));
+    EXPECT_FALSE(anyDialogAsks());
+
+    DialogScript dialogs({DialogScript::click("Import")});
+    ASSERT_TRUE(drop({archive, capitals}));
+    expectImportedAs(dialogs, "trip.vidornaproject", "Trip (1)");
+    EXPECT_FALSE(QFileInfo::exists(projectPath("Trip (2)")));
+}
+
+TEST_F(StartWindowTest, TheOverlayIsSharedByTheSpinnerAndTheProgressBar)
+{
+    ProjectsWidget* page = window->projectsWidget();
+    emit page->issueShowWaitingHUD("Copying");
+    QPointer<ProgressHUD> spinner = window->hud();
+    ASSERT_NE(spinner, nullptr);
+    EXPECT_EQ(spinner->mode(), ProgressHUDSpinner);
+    EXPECT_TRUE(spinner->isVisible());
+    EXPECT_EQ(spinner->geometry(), window->rect());
+    EXPECT_NE(spinner->findChild<QLabel*>(), nullptr);
+    QStringList texts;
+    for (QLabel* label : spinner->findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("Copying")) << texts.join(", ").toStdString();
+
+    emit page->issueShowProgressHUD("Archiving", 0.5f);
+    EXPECT_EQ(window->hud(), spinner.data()) << "an overlay already shown is reused";
+    EXPECT_EQ(spinner->mode(), ProgressHUDSpinner);
+    emit page->issueHideProgressHUD();
+    EXPECT_EQ(window->hud(), nullptr);
+    EXPECT_TRUE(spinner.isNull()) << "a hidden overlay is deleted at once";
+
+    emit page->issueShowProgressHUD("Archiving", 0.25f);
+    QPointer<ProgressHUD> bar = window->hud();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->mode(), ProgressHUDBar);
+    EXPECT_EQ(bar->progressBar()->value(), 25);
+    emit page->issueShowProgressHUD("Archiving", 0.75f);
+    EXPECT_EQ(bar->progressBar()->value(), 75);
+    emit page->issueHideWaitingHUD();
+    EXPECT_TRUE(bar.isNull());
+    emit page->issueHideWaitingHUD();
+
+    emit page->issueShowTextMessage("Import Completed");
+    QList<ProgressHUD*> messages;
+    for (ProgressHUD* hud : window->findChildren<ProgressHUD*>())
+        if (hud->mode() == ProgressHUDMessage && hud->isVisible())
+            messages << hud;
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.first()->messageLabel()->text(), "Import Completed");
+    EXPECT_EQ(window->hud(), nullptr) << "a message is not the busy overlay";
+}
+
+TEST_F(StartWindowTest, PagesSetTheTitleButAnEmptyOneIsIgnored)
+{
+    emit window->projectsWidget()->titleChanged("Trips");
+    EXPECT_EQ(window->windowTitle(), "Trips");
+    emit window->projectsWidget()->titleChanged(QString());
+    EXPECT_EQ(window->windowTitle(), "Trips");
+}
+
+TEST_F(StartWindowTest, FileMenuOffersNewFolderOnlyAtTheTopLevel)
+{
+    QStringList file;
+    for (QAction* action : window->fileMenu()->actions())
+        file << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(file, QStringList({"New Movie...", "New Folder...", "-", "Import...", "-", "Close"}));
+    QStringList help;
+    for (QAction* action : window->helpMenu()->actions())
+        help << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(help, QStringList({"Vidorna Help", "Get Vidorna on Smartphones", "-", "Feedback...", "-",
+                                 "About Vidorna"}));
+
+    makeFolder("Trips");
+    window->projectsWidget()->reloadProjects();
+    window->fileMenu()->popup(window->mapToGlobal(QPoint(10, 10)));
+    EXPECT_TRUE(window->newFolderAction()->isEnabled());
+    window->fileMenu()->hide();
+
+    window->projectsWidget()->projectsListWidget()->changeDirectory("Trips");
+    ASSERT_TRUE(window->projectsWidget()->isInFolder());
+    window->fileMenu()->popup(window->mapToGlobal(QPoint(10, 10)));
+    EXPECT_FALSE(window->newFolderAction()->isEnabled()) << "folders do not nest";
+    window->fileMenu()->hide();
+}
+
+TEST_F(StartWindowTest, MenuCommandsGoToTheProjectsPageFirst)
+{
+    rows().setCurrentRow(1);
+    DialogScript prompt({DialogScript::cancel()});
+    window->newProjectAction()->trigger();
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+    EXPECT_EQ(prompt.seen(), QStringList()) << "the prompt waits until the page shows";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.finished(); }, 5000));
+    ASSERT_EQ(prompt.seen().size(), 1);
+    EXPECT_TRUE(prompt.seen().first().startsWith("prompt: New Movie")) << prompt.seen().first().toStdString();
+
+    rows().setCurrentRow(1);
+    DialogScript chooser({DialogScript::cancel()});
+    window->importArchiveAction()->trigger();
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chooser.finished(); }, 5000));
+    EXPECT_EQ(chooser.seen(), QStringList{"QFileDialog"});
+}
+
+TEST_F(StartWindowTest, HelpMenuOpensHelpTheSiteAndAFeedbackMail)
+{
+    OpenedUrls opened;
+    const auto trigger = [&](const QString& text) {
+        for (QAction* action : window->helpMenu()->actions())
+            if (action->text() == text)
+                action->trigger();
+    };
+    trigger("Vidorna Help");
+    EXPECT_EQ(rows().currentRow(), 2);
+    trigger("Get Vidorna on Smartphones");
+    trigger("Feedback...");
+    ASSERT_EQ(opened.urls().size(), 3);
+    EXPECT_EQ(opened.urls().at(0), QUrl(Util::userHelpUrl(QString()), QUrl::TolerantMode));
+    EXPECT_EQ(opened.urls().at(1), QUrl(Util::productSiteUrl()));
+
+    const QUrl mail = opened.urls().at(2);
+    EXPECT_EQ(mail.scheme(), "mailto");
+    EXPECT_FALSE(mail.path().isEmpty());
+    const QString link = mail.toString(QUrl::FullyEncoded);
+    EXPECT_FALSE(link.contains(' ')) << link.toStdString();
+    EXPECT_FALSE(link.contains('<')) << link.toStdString();
+    const QUrlQuery query(mail);
+    EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), "Vidorna Feedback");
+    const QString body = query.queryItemValue("body", QUrl::FullyDecoded);
+    EXPECT_TRUE(body.startsWith("How do you think about Vidorna?")) << body.toStdString();
+    EXPECT_TRUE(body.endsWith(QString("please tell us.\n\n\n\n\n\n\n\n<From Vidorna v%1 on %2 with %3>")
+                                  .arg(Util::versionString(), Util::machineHostName(), Util::osName())))
+        << body.toStdString();
+}
+
+TEST_F(StartWindowTest, AboutRunsTheInstalledDialogOverTheWindow)
+{
+    QWidget* parentSeen = nullptr;
+    Util::setAboutDialogFactory([&](QWidget* parent) {
+        parentSeen = parent;
+        return new QDialog(parent);
+    });
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::reject());
+    window->helpMenu()->actions().last()->trigger();
+    Util::setAboutDialogFactory(nullptr);
+    EXPECT_TRUE(answerer.answered());
+    EXPECT_EQ(parentSeen, window.get());
+}
+
+TEST_F(StartWindowTest, ALanguageChangeRetranslatesRowsActionsMenusAndTitle)
+{
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rows().item(0)->text(), "Filme");
+    EXPECT_EQ(rows().item(1)->text(), "Einstellungen");
+    EXPECT_EQ(rows().item(2)->text(), "Hilfe");
+    EXPECT_EQ(window->newProjectAction()->text(), "Neuer Film...");
+    EXPECT_EQ(window->newFolderAction()->text(), "Neuer Ordner...");
+    EXPECT_EQ(window->importArchiveAction()->text(), "Importieren...");
+    QStringList menus;
+    for (QAction* action : window->menuBar()->actions())
+        menus << action->text();
+    EXPECT_EQ(menus, QStringList({"Datei", "Hilfe"}));
+    EXPECT_EQ(window->fileMenu()->actions().last()->text(), QString::fromUtf8("Schließen"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Filme"; }, 2000))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(window->menuBar()->findChildren<QMenu*>().size(), 2) << "the old menus are gone";
+
+    language.switchLanguage("en_US");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rows().item(1)->text(), "Settings");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Movies"; }, 2000))
+        << window->windowTitle().toStdString();
+}
+
+TEST_F(StartWindowTest, NewMovieShortcutWorksFromTheSettingsPage)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    rows().setCurrentRow(1);
+    DialogScript prompt({DialogScript::cancel()});
+    QTest::keySequence(window.get(), QKeySequence::New);
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.finished(); }, 5000));
+    EXPECT_TRUE(prompt.seen().first().startsWith("prompt: New Movie"));
+}
+
+#include "StartWindowTest.moc"
