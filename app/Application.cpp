@@ -68,7 +68,6 @@ bool Application::_handOverToRunningInstance()
 void Application::_listen()
 {
     _localServer = new QLocalServer(this);
-    _localServer->setSocketOptions(QLocalServer::UserAccessOption);
     connect(_localServer, &QLocalServer::newConnection, this, &Application::newLocalConnectioin);
     if (_localServer->listen(_serverName))
         return;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QWidget>
 
 class QLocalServer;
 class QLocalSocket;
