@@ -114,6 +114,34 @@ TEST_F(StartupTest, AProjectNamedRelativeToAnotherFolderIsImportedByTheRunningIn
         << added.join(", ").toStdString();
 }
 
+// The question comes before anything is read, so the files can be empty.
+TEST_F(StartupTest, AFirstStartOpensItsFirstArgumentAndALaterStartHandsOverItsLast)
+{
+    const QString project = session.root() + "/trip.vidornaproject";
+    const QString other = session.root() + "/notes.txt";
+    for (const QString& path : {project, other}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const auto question = [this] {
+        return session.waitForWindow([this] { return session.windowsNamed("Import Project"); }, kWindowWaitMs);
+    };
+
+    QProcess* first = session.launch({project, other});
+    const QString asked = question();
+    ASSERT_FALSE(asked.isEmpty()) << "the first start did not open its first argument";
+    EXPECT_EQ(session.windowsOfClass(kProgramClass).size(), 2) << "the question comes with the start window";
+    ASSERT_TRUE(session.pressKey(asked, "Escape"));
+    ASSERT_TRUE(waitUntil([this] { return session.windowsNamed("Import Project").isEmpty(); }, kWindowWaitMs));
+
+    QProcess* second = session.launch({other, project});
+    ASSERT_TRUE(second->waitForFinished(kExitWaitMs));
+    EXPECT_EQ(second->exitCode(), 0);
+    const QString askedAgain = question();
+    ASSERT_FALSE(askedAgain.isEmpty()) << "the later start did not hand over its last argument";
+    EXPECT_EQ(session.processOf(askedAgain), first->processId());
+}
+
 TEST_F(StartupTest, ANameLeftByAnInstanceThatDiedIsTakenOver)
 {
     // A socket bound and closed without listening, as a killed instance leaves it.
