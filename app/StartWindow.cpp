@@ -3,6 +3,7 @@
 #include "LeftsideListWidget.h"
 #include "ProjectManager.h"
 #include "ProjectsWidget.h"
+#include "SettingsWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
 
@@ -22,6 +23,13 @@ namespace {
 const QString kProjectSuffix = QStringLiteral("vidornaproject");
 const char* const kFeedbackAddress = "feedback@peltrane.com";
 
+// Into the working folder in force; a failure leaves the list without them.
+void installExampleProjects()
+{
+    if (!ProjectManager::copyExampleProjects())
+        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+}
+
 } // namespace
 
 StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent)
@@ -32,8 +40,7 @@ StartWindow::StartWindow(QWidget* parent) : QMainWindow(parent)
     connect(_leftsideListWidget, &LeftsideListWidget::currentRowChanged, this,
             &StartWindow::listsideListWidget_onCurrentRowChanged);
     ProjectManager::setWorkingFolder(UserSettings::instance()->workingDir());
-    if (!ProjectManager::copyExampleProjects())
-        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+    installExampleProjects();
     createProjectsWidget();
     statusBar()->hide();
     _createActions();
@@ -66,9 +73,11 @@ void StartWindow::_createSettingsWidget()
 {
     if (_settingsWidget)
         return;
-    _settingsWidget = new QWidget(_stackedWidget);
-    _settingsWidget->setObjectName("settingsWidget");
+    _settingsWidget = new SettingsWidget(_stackedWidget);
     _stackedWidget->addWidget(_settingsWidget);
+    connect(_settingsWidget, &SettingsWidget::issueShowTextMessage, this, &StartWindow::showTextMessage);
+    connect(_settingsWidget, &SettingsWidget::workingDirectoryChanged, this,
+            &StartWindow::settingsWidget_onWorkingDirectoryChanged);
 }
 
 void StartWindow::_showPage(QWidget* page, const QString& title)
@@ -86,7 +95,7 @@ void StartWindow::listsideListWidget_onCurrentRowChanged(int currentRow)
         break;
     case SettingsRow:
         _createSettingsWidget();
-        _showPage(_settingsWidget, QString());
+        _showPage(_settingsWidget, _settingsWidget->title());
         break;
     case HelpRow:
         // No help browser is built in: the help pages open in the default
@@ -100,8 +109,7 @@ void StartWindow::listsideListWidget_onCurrentRowChanged(int currentRow)
 
 void StartWindow::settingsWidget_onWorkingDirectoryChanged()
 {
-    if (!ProjectManager::copyExampleProjects())
-        qWarning() << "The example projects could not be installed in" << ProjectManager::projectsDirectory();
+    installExampleProjects();
     if (_projectsWidget)
         _projectsWidget->resetAfterWorkingDirectoryChanged();
 }

@@ -12,6 +12,7 @@ class QHBoxLayout;
 class QMenu;
 class QStackedWidget;
 class QVBoxLayout;
+class SettingsWidget;
 
 // The program's first window, and the one the user comes back to between
 // projects: a black column with the left-side list (Movies, Settings, Help)
@@ -32,6 +33,8 @@ public:
     LeftsideListWidget* leftsideListWidget() const { return _leftsideListWidget; }
     QStackedWidget* stackedWidget() const { return _stackedWidget; }
     ProjectsWidget* projectsWidget() const { return _projectsWidget; }
+    // Null until the Settings row is first chosen.
+    SettingsWidget* settingsWidget() const { return _settingsWidget; }
     ProgressHUD* hud() const { return _hud; }
     QMenu* fileMenu() const { return _fileMenu; }
     QMenu* helpMenu() const { return _helpMenu; }
@@ -103,7 +106,7 @@ private:
 
     QPointer<ProgressHUD> _hud;
     ProjectsWidget* _projectsWidget = nullptr;
-    QWidget* _settingsWidget = nullptr;
+    SettingsWidget* _settingsWidget = nullptr;
     QAction* _actionNewProject = nullptr;
     QAction* _actionNewFolder = nullptr;
     QAction* _actionImportArchive = nullptr;

@@ -2074,6 +2074,117 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Layout der Videobearbeitung</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Standarddauer für Fotos</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Standarddauer für Texte</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Standarddauer für Zeichnungen</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Segmenteigenschaften automatisch speichern/anwenden</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Segmenteigenschaften speichern und auf neu hinzugefügte Segmente anwenden</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Gespeicherte Segmenteigenschaften zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Beim Verschieben von Objekten automatisch ausrichten</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Hilfslinien anzeigen, wenn ein Objekt zur Mitte oder zu den Rändern bewegt wird</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Hardwarebeschleunigung</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Arbeitsverzeichnis</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Dateien automatisch in das Filmverzeichnis kopieren</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Dateien beim Hinzufügen zu einem Film in das Projektverzeichnis kopieren</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Aktiviert: hohe Leistung, geringere Kompatibilität</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Deaktiviert: bessere Kompatibilität, geringere Leistung</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>Möchten Sie die gespeicherten Segmenteigenschaften wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Segmenteigenschaften erfolgreich zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Arbeitsverzeichnis auswählen</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Schließen Sie den geöffneten Film, bevor Sie das Arbeitsverzeichnis ändern.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>In „%1“ kann kein Film gespeichert werden: Der Ordner „Projects“ lässt sich dort nicht anlegen. Wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

@@ -2074,6 +2074,117 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Diseño de la interfaz del editor de vídeo</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Duración predeterminada de las fotos</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Duración predeterminada de los textos</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Duración predeterminada de los dibujos</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Guardar/aplicar automáticamente las propiedades de los segmentos</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Guarda las propiedades de los segmentos y las aplica a los segmentos recién añadidos</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Restablecer las propiedades de segmento guardadas</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Alinear automáticamente al mover objetos</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Muestra guías al mover un objeto hacia el centro o los bordes</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Aceleración por hardware</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Directorio de trabajo</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Copiar automáticamente los archivos al directorio de la película</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Copia los archivos al directorio del proyecto al añadir medios a una película</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Activada: alto rendimiento, menor compatibilidad</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Desactivada: mejor compatibilidad, menor rendimiento</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>¿Seguro que quieres restablecer las propiedades de segmento guardadas?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Propiedades de segmento restablecidas correctamente</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Seleccionar directorio de trabajo</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Cierra la película abierta antes de cambiar el directorio de trabajo.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>No se puede guardar ninguna película en «%1»: no se puede crear allí la carpeta «Projects». Elige otra carpeta.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

@@ -2074,6 +2074,117 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Disposition de l'éditeur vidéo</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Durée par défaut des photos</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Durée par défaut des textes</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Durée par défaut des dessins</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Enregistrer/appliquer automatiquement les propriétés des segments</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Enregistre les propriétés des segments et les applique aux nouveaux segments ajoutés</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Réinitialiser les propriétés de segment enregistrées</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Alignement automatique lors du déplacement d'objets</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Affiche des repères quand un objet est déplacé vers le centre ou les bords</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Accélération matérielle</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Copier automatiquement les fichiers dans le dossier du film</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Copie les fichiers dans le dossier du projet lors de l'ajout de médias à un film</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Activée : hautes performances, compatibilité réduite</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Désactivée : meilleure compatibilité, performances réduites</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>Voulez-vous vraiment réinitialiser les propriétés de segment enregistrées ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Propriétés de segment réinitialisées</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Choisir le dossier de travail</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Fermez le film ouvert avant de changer de dossier de travail.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>Aucun film ne peut être conservé dans « %1 » : impossible d'y créer le dossier « Projects ». Choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

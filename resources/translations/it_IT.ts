@@ -2074,6 +2074,117 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Layout dell'editor video</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Durata predefinita delle foto</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Durata predefinita dei testi</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Durata predefinita dei disegni</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Salva/applica automaticamente le proprietà dei segmenti</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Salva le proprietà dei segmenti e le applica ai segmenti appena aggiunti</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Ripristina le proprietà dei segmenti salvate</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Allineamento automatico durante lo spostamento degli oggetti</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Mostra le guide quando sposti un oggetto verso il centro o i bordi</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Accelerazione hardware</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Copia automaticamente i file nella cartella del filmato</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Copia i file nella cartella del progetto quando aggiungi contenuti multimediali a un filmato</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Attivata: prestazioni elevate, compatibilità ridotta</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Disattivata: maggiore compatibilità, prestazioni ridotte</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>Vuoi davvero ripristinare le proprietà dei segmenti salvate?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Proprietà dei segmenti ripristinate</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Seleziona la cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Chiudi il filmato aperto prima di cambiare la cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>Non è possibile conservare filmati in «%1»: lì non si può creare la cartella «Projects». Scegli un'altra cartella.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

@@ -2074,6 +2074,117 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>ビデオエディターのレイアウト</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>写真の既定の長さ</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>テキストの既定の長さ</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>手描きの既定の長さ</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>セグメントのプロパティを自動で保存/適用</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>セグメントのプロパティを保存し、新しく追加するセグメントに適用します</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>保存したセグメントのプロパティをリセット</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>オブジェクト移動時に自動で整列</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>オブジェクトを中央や端に移動するときにガイドを表示します</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>ハードウェアアクセラレーション</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>作業フォルダー</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>ファイルをムービーのフォルダーに自動でコピー</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>ムービーにメディアを追加するとき、ファイルをプロジェクトのフォルダーにコピーします</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>有効: 高パフォーマンス、互換性は低下</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>無効: 互換性が向上、パフォーマンスは低下</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>保存したセグメントのプロパティを本当にリセットしますか?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>セグメントのプロパティをリセットしました</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>作業フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>作業フォルダーを変更する前に、開いているムービーを閉じてください。</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>「%1」にはムービーを保存できません: そこに「Projects」フォルダーを作成できません。別のフォルダーを選んでください。</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

@@ -2074,6 +2074,117 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>비디오 편집기 UI 레이아웃</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>사진 기본 길이</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>텍스트 기본 길이</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>직접 그리기 기본 길이</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>세그먼트 속성 자동 저장/적용</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>세그먼트 속성을 저장하고 새로 추가하는 세그먼트에 적용합니다</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>저장된 세그먼트 속성 초기화</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>개체 이동 시 자동 정렬</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>개체를 가운데나 가장자리로 옮길 때 안내선을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>하드웨어 가속</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>작업 폴더</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>파일을 동영상 폴더로 자동 복사</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>동영상에 미디어를 추가할 때 파일을 프로젝트 폴더로 복사합니다</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>데스크톱</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>클래식</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>사용: 높은 성능, 낮은 호환성</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>사용 안 함: 더 나은 호환성, 낮은 성능</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>저장된 세그먼트 속성을 정말 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>세그먼트 속성을 초기화했습니다</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>작업 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>작업 폴더를 바꾸기 전에 열려 있는 동영상을 닫으세요.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>&quot;%1&quot;에는 동영상을 보관할 수 없습니다: 그곳에 &quot;Projects&quot; 폴더를 만들 수 없습니다. 다른 폴더를 선택하세요.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

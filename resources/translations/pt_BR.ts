@@ -2074,6 +2074,117 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Layout da interface do editor de vídeo</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Duração padrão das fotos</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Duração padrão dos textos</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Duração padrão dos desenhos</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Salvar/aplicar automaticamente as propriedades dos segmentos</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Salva as propriedades dos segmentos e as aplica aos segmentos recém-adicionados</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Redefinir as propriedades de segmento salvas</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Alinhar automaticamente ao mover objetos</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Mostra guias ao mover um objeto para o centro ou as bordas</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Aceleração por hardware</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Diretório de trabalho</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Copiar automaticamente os arquivos para o diretório do filme</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Copia os arquivos para o diretório do projeto ao adicionar mídia a um filme</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Área de trabalho</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Ativada: alto desempenho, menor compatibilidade</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Desativada: melhor compatibilidade, menor desempenho</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>Deseja mesmo redefinir as propriedades de segmento salvas?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Propriedades de segmento redefinidas com sucesso</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Selecionar diretório de trabalho</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Feche o filme aberto antes de mudar o diretório de trabalho.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>Nenhum filme pode ser guardado em &quot;%1&quot;: não é possível criar a pasta &quot;Projects&quot; ali. Escolha outra pasta.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

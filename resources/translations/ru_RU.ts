@@ -2074,6 +2074,117 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>Макет интерфейса видеоредактора</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>Длительность фото по умолчанию</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>Длительность текста по умолчанию</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>Длительность рисунка по умолчанию</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>Автоматически сохранять и применять свойства сегментов</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>Сохранять свойства сегментов и применять их к новым сегментам</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>Сбросить сохранённые свойства сегментов</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>Автовыравнивание при перемещении объектов</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>Показывать направляющие при перемещении объекта к центру или краям</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Аппаратное ускорение</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>Рабочая папка</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>Автоматически копировать файлы в папку фильма</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>Копировать файлы в папку проекта при добавлении медиафайлов в фильм</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Настольный</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классический</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>Включено: высокая производительность, меньшая совместимость</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>Выключено: лучшая совместимость, меньшая производительность</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>Вы действительно хотите сбросить сохранённые свойства сегментов?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>Свойства сегментов сброшены</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>Выберите рабочую папку</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>Закройте открытый фильм, прежде чем менять рабочую папку.</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>В «%1» нельзя хранить фильмы: там не удаётся создать папку «Projects». Выберите другую папку.</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

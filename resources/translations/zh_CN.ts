@@ -2074,6 +2074,117 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>视频编辑器界面布局</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>照片默认时长</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>文字默认时长</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>手绘默认时长</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>自动保存/应用片段属性</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>保存片段属性并应用到新添加的片段</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>重置已保存的片段属性</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>移动对象时自动对齐</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>将对象移到中心或边缘时显示参考线</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>硬件加速</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>工作目录</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>自动将文件复制到影片目录</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>向影片添加媒体时将文件复制到项目目录</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>桌面版</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>已启用：高性能，兼容性较低</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>已停用：兼容性更好，性能较低</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>确定要重置已保存的片段属性吗？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>片段属性已重置</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>选择工作目录</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>请先关闭打开的影片，再更改工作目录。</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>“%1”中无法保存影片：无法在此创建“Projects”文件夹。请选择其他文件夹。</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

@@ -2074,6 +2074,117 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>SettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Video Editor UI Layout</source>
+        <translation>影片編輯器介面配置</translation>
+    </message>
+    <message>
+        <source>Default Photo Duration</source>
+        <translation>相片預設時長</translation>
+    </message>
+    <message>
+        <source>Default Text Duration</source>
+        <translation>文字預設時長</translation>
+    </message>
+    <message>
+        <source>Default Self-Drawing Duration</source>
+        <translation>手繪預設時長</translation>
+    </message>
+    <message>
+        <source>Auto Save/Apply Segment Properties</source>
+        <translation>自動儲存/套用片段屬性</translation>
+    </message>
+    <message>
+        <source>Save segment properties and apply to the newly added segments</source>
+        <translation>儲存片段屬性並套用到新加入的片段</translation>
+    </message>
+    <message>
+        <source>Reset Saved Segment Properties</source>
+        <translation>重設已儲存的片段屬性</translation>
+    </message>
+    <message>
+        <source>Auto Align When Moving Objects</source>
+        <translation>移動物件時自動對齊</translation>
+    </message>
+    <message>
+        <source>Show guides when moving object to center/edges</source>
+        <translation>將物件移到中央或邊緣時顯示參考線</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>硬體加速</translation>
+    </message>
+    <message>
+        <source>Working Directory</source>
+        <translation>工作目錄</translation>
+    </message>
+    <message>
+        <source>Auto Copy Files to Movie Directory</source>
+        <translation>自動將檔案複製到影片目錄</translation>
+    </message>
+    <message>
+        <source>Copy files to project directory when adding media to a movie</source>
+        <translation>在影片中加入媒體時將檔案複製到專案目錄</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>桌面版</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>經典</translation>
+    </message>
+    <message>
+        <source>Enabled: high performance, loss compatibility</source>
+        <translation>已啟用：高效能，相容性較低</translation>
+    </message>
+    <message>
+        <source>Disabled: better compatibility, loss performance</source>
+        <translation>已停用：相容性較佳，效能較低</translation>
+    </message>
+    <message>
+        <source>Do you really want to reset the saved segment properties?</source>
+        <translation>確定要重設已儲存的片段屬性嗎？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Segment properties reset successfully</source>
+        <translation>片段屬性已重設</translation>
+    </message>
+    <message>
+        <source>Select working directory</source>
+        <translation>選擇工作目錄</translation>
+    </message>
+    <message>
+        <source>Close the open movie before changing the working directory.</source>
+        <translation>請先關閉開啟的影片，再變更工作目錄。</translation>
+    </message>
+    <message>
+        <source>No movie can be kept in &quot;%1&quot;: the folder &quot;Projects&quot; cannot be created there. Choose another folder.</source>
+        <translation>「%1」中無法保存影片：無法在此建立「Projects」資料夾。請選擇其他資料夾。</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>

@@ -10,6 +10,7 @@
 #include "ProjectsListWidget.h"
 #include "ProjectsTestSupport.h"
 #include "ProjectsWidget.h"
+#include "SettingsWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
 
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -176,9 +178,12 @@ TEST_F(StartWindowTest, OpensOnTheProjectsPageWithTheExamplesInstalled)
 TEST_F(StartWindowTest, SettingsRowShowsItsPageAndHelpOpensTheBrowserKeepingThePage)
 {
     OpenedUrls opened;
+    EXPECT_EQ(window->settingsWidget(), nullptr) << "made when first chosen";
     rows().setCurrentRow(1);
     QWidget* settings = currentPage();
-    EXPECT_NE(settings, window->projectsWidget());
+    ASSERT_NE(window->settingsWidget(), nullptr);
+    EXPECT_EQ(settings, window->settingsWidget());
+    EXPECT_EQ(window->windowTitle(), "Settings");
     rows().setCurrentRow(0);
     rows().setCurrentRow(1);
     EXPECT_EQ(currentPage(), settings) << "the settings page is made once and kept";
@@ -193,6 +198,42 @@ TEST_F(StartWindowTest, SettingsRowShowsItsPageAndHelpOpensTheBrowserKeepingTheP
     rows().setCurrentRow(0);
     EXPECT_EQ(currentPage(), window->projectsWidget());
     EXPECT_EQ(window->windowTitle(), "Movies");
+}
+
+// Messages of a page show over the whole window.
+QStringList shownMessages(QWidget* window)
+{
+    QStringList texts;
+    for (ProgressHUD* hud : window->findChildren<ProgressHUD*>())
+        if (hud->mode() == ProgressHUDMessage && hud->isVisible())
+            texts << hud->messageLabel()->text();
+    return texts;
+}
+
+TEST_F(StartWindowTest, ANewWorkingDirectoryGetsTheExamplesAndTheProjectsPageLeavesItsFolder)
+{
+    makeFolder("Trips");
+    window->projectsWidget()->reloadProjects();
+    window->projectsWidget()->projectsListWidget()->changeDirectory("Trips");
+    ASSERT_TRUE(window->projectsWidget()->isInFolder());
+
+    rows().setCurrentRow(1);
+    QTemporaryDir elsewhere;
+    DialogScript chooser({DialogScript::choose(elsewhere.path())});
+    window->settingsWidget()->findChild<QPushButton*>("workingDirectoryButton")->click();
+    ASSERT_TRUE(chooser.finished());
+    EXPECT_EQ(ProjectManager::projectsDirectory(), elsewhere.path() + "/Projects");
+    EXPECT_TRUE(QFileInfo(elsewhere.path() + "/Projects/Examples/5-4-3-2-1-0").isDir());
+    EXPECT_FALSE(window->projectsWidget()->isInFolder());
+}
+
+TEST_F(StartWindowTest, TheSettingsPagesMessageShowsOverTheWindow)
+{
+    rows().setCurrentRow(1);
+    DialogScript confirm({DialogScript::click("Reset")});
+    window->settingsWidget()->findChild<QPushButton*>("segmentPropertiesResetButton")->click();
+    ASSERT_TRUE(confirm.finished());
+    EXPECT_EQ(shownMessages(window.get()), QStringList{"Segment properties reset successfully"});
 }
 
 TEST_F(StartWindowTest, ADroppedArchiveWithTwoDotsIsImportedButNotFromOutside)
@@ -271,12 +312,7 @@ TEST_F(StartWindowTest, TheOverlayIsSharedByTheSpinnerAndTheProgressBar)
     emit page->issueHideWaitingHUD();
 
     emit page->issueShowTextMessage("Import Completed");
-    QList<ProgressHUD*> messages;
-    for (ProgressHUD* hud : window->findChildren<ProgressHUD*>())
-        if (hud->mode() == ProgressHUDMessage && hud->isVisible())
-            messages << hud;
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages.first()->messageLabel()->text(), "Import Completed");
+    EXPECT_EQ(shownMessages(window.get()), QStringList{"Import Completed"});
     EXPECT_EQ(window->hud(), nullptr) << "a message is not the busy overlay";
 }
 
@@ -286,6 +322,14 @@ TEST_F(StartWindowTest, PagesSetTheTitleButAnEmptyOneIsIgnored)
     EXPECT_EQ(window->windowTitle(), "Trips");
     emit window->projectsWidget()->titleChanged(QString());
     EXPECT_EQ(window->windowTitle(), "Trips");
+}
+
+TEST_F(StartWindowTest, ActivatingTheProgramBringsTheHiddenWindowBack)
+{
+    window->hide();
+    QEvent activate(QEvent::ApplicationActivate);
+    QApplication::sendEvent(qApp, &activate);
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(StartWindowTest, FileMenuOffersNewFolderOnlyAtTheTopLevel)

@@ -1,0 +1,375 @@
+#include "MultiLanguage.h"
+#include "ProjectsTestSupport.h"
+#include "SettingsWidget.h"
+#include "SwitchButton.h"
+#include "UserSettings.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+
+// The page over a settings store of its own, as the program names it.
+class SettingsWidgetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QCoreApplication::setOrganizationName("Vidorna");
+        QCoreApplication::setApplicationName("Vidorna");
+    }
+    void TearDown() override
+    {
+        _page.reset();
+        MultiLanguage().switchLanguage("en_US");
+        ProjectManager::setWorkingFolder(QString());
+    }
+
+    // Stores values as an earlier run left them, then shows a new page.
+    void showPage(const QVariantMap& stored = {})
+    {
+        QSettings store;
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            store.setValue(it.key(), it.value());
+        store.sync();
+        UserSettings::instance()->load();
+        _page = std::make_unique<SettingsWidget>();
+        _page->resize(700, 900);
+        _page->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(_page.get()));
+    }
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        T* found = _page->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QString text(const QString& labelName) const { return child<QLabel>(labelName)->text(); }
+    static QByteArray storeFile()
+    {
+        QFile file(QSettings().fileName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A press and release on a row of the page (at its centre unless a point
+    // is given), as the window system sends it.
+    void clickRow(const QString& name, QPoint at = QPoint())
+    {
+        QWidget* row = child<QWidget>(name);
+        const QPoint position = row->mapTo(_page.get(), at.isNull() ? row->rect().center() : at);
+        QTest::mousePress(_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, position);
+        QTest::mouseRelease(_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, position);
+    }
+
+    IsolatedSettings _isolated;
+    std::unique_ptr<SettingsWidget> _page;
+};
+
+QRect handleRect(QSlider* slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.subControls = QStyle::SC_All;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+}
+
+void moveHeld(QSlider* slider, const QPoint& position)
+{
+    QMouseEvent move(QEvent::MouseMove, position, slider->mapToGlobal(position), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(slider, &move);
+}
+
+// Presses the handle and moves it right, pixel by pixel, until the slider
+// shows the value; the button stays down.
+void dragUntil(QSlider* slider, int value)
+{
+    QPoint position = handleRect(slider).center();
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, position);
+    ASSERT_TRUE(slider->isSliderDown());
+    while (slider->value() < value && position.x() < slider->width()) {
+        position.rx() += 1;
+        moveHeld(slider, position);
+    }
+    ASSERT_EQ(slider->value(), value);
+}
+
+void releaseSlider(QSlider* slider)
+{
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, handleRect(slider).center());
+}
+
+void turnWheel(QSlider* slider)
+{
+    const QPoint center = slider->rect().center();
+    QWheelEvent wheel(center, slider->mapToGlobal(center), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &wheel);
+}
+
+// Picks the entry with the data from the menu that opens next.
+void chooseFromNextMenu(const QVariant& data, QStringList* checked = nullptr)
+{
+    QTimer::singleShot(100, [data, checked] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (checked && action->isChecked())
+                checked->append(action->text());
+            if (action->data() == data) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        menu->close();
+    });
+}
+
+TEST_F(SettingsWidgetTest, DurationsShowTheStoreAndStoreEveryValueTheSliderSettlesOn)
+{
+    showPage({{"UserSettings/PhotoDuration", 0.05}, {"UserSettings/TextDuration", 12.5}});
+    auto* photo = child<QSlider>("photoDurationSlider");
+    auto* text = child<QSlider>("textDurationSlider");
+    auto* drawing = child<QSlider>("selfDrawDurationSlider");
+    EXPECT_EQ(photo->value(), 1);
+    EXPECT_EQ(this->text("photoDurationValueLabel"), "0.1s");
+    EXPECT_EQ(text->value(), 100);
+    EXPECT_EQ(this->text("textDurationValueLabel"), "10.0s");
+    EXPECT_EQ(drawing->value(), 20);
+    EXPECT_EQ(this->text("selfDrawDurationValueLabel"), "2.0s");
+    // Showing values stores nothing, and leaving the page unchanged writes nothing.
+    const QByteArray before = storeFile();
+    _page->hide();
+    EXPECT_EQ(storeFile(), before);
+    EXPECT_FLOAT_EQ(UserSettings::instance()->photoDuration(), 0.05f);
+    _page->show();
+
+    // A drag shows each value and stores only where it is released.
+    QTest::keyClick(photo, Qt::Key_PageUp);
+    EXPECT_EQ(photo->value(), 11);
+    EXPECT_FLOAT_EQ(UserSettings::instance()->photoDuration(), 1.1f);
+    photo->setValue(20);
+    ASSERT_NO_FATAL_FAILURE(dragUntil(photo, 35));
+    EXPECT_EQ(this->text("photoDurationValueLabel"), "3.5s");
+    EXPECT_FLOAT_EQ(UserSettings::instance()->photoDuration(), 2.0f);
+    releaseSlider(photo);
+    EXPECT_FLOAT_EQ(UserSettings::instance()->photoDuration(), 3.5f);
+    EXPECT_FLOAT_EQ(UserSettings::instance()->textDuration(), 12.5f);
+    EXPECT_FLOAT_EQ(UserSettings::instance()->drawingDuration(), 2.0f);
+
+    // Keys and the wheel settle without a release.
+    text->setValue(20);
+    QTest::keyClick(text, Qt::Key_Right);
+    EXPECT_EQ(this->text("textDurationValueLabel"), "2.1s");
+    EXPECT_FLOAT_EQ(UserSettings::instance()->textDuration(), 2.1f);
+    turnWheel(drawing);
+    const int wheeled = drawing->value();
+    EXPECT_NE(wheeled, 20);
+    EXPECT_FLOAT_EQ(UserSettings::instance()->drawingDuration(), wheeled / 10.0f);
+
+    // What was stored comes back on the same steps in the next run.
+    _page->hide();
+    showPage();
+    EXPECT_EQ(child<QSlider>("photoDurationSlider")->value(), 35);
+    EXPECT_EQ(child<QSlider>("textDurationSlider")->value(), 21);
+    EXPECT_EQ(this->text("textDurationValueLabel"), "2.1s");
+    EXPECT_EQ(child<QSlider>("selfDrawDurationSlider")->value(), wheeled);
+}
+
+TEST_F(SettingsWidgetTest, SwitchesStoreTheirKeysAndTheFileGetsThemWhenThePageHides)
+{
+    showPage({{"UserSettings/DontAutoDragDropAlign", true}});
+    auto* habits = child<SwitchButton>("segmentPropertiesSwitchButton");
+    auto* align = child<SwitchButton>("autoAlignSwitchButton");
+    auto* hardware = child<SwitchButton>("hardwareAccelSwitchButton");
+    auto* copy = child<SwitchButton>("autoCopyAssetsSwitchButton");
+    EXPECT_TRUE(habits->value());
+    EXPECT_FALSE(align->value());
+    EXPECT_TRUE(hardware->value());
+    EXPECT_FALSE(copy->value());
+    EXPECT_EQ(text("hardwareAccelDetailLabel"), "Enabled: high performance, loss compatibility");
+
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    _page->grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/settings-page.png");
+
+    QTest::mouseClick(habits, Qt::LeftButton);
+    EXPECT_FALSE(UserSettings::instance()->applyUserHabits());
+    EXPECT_FALSE(storeFile().contains("DontApplyUserHabits"));
+    QTest::mouseClick(align, Qt::LeftButton);
+    EXPECT_TRUE(UserSettings::instance()->autoDragDropAlign());
+    QTest::mouseClick(hardware, Qt::LeftButton);
+    EXPECT_FALSE(UserSettings::instance()->hardwareCodec());
+    EXPECT_EQ(text("hardwareAccelDetailLabel"), "Disabled: better compatibility, loss performance");
+    QTest::mouseClick(copy, Qt::LeftButton);
+    EXPECT_TRUE(UserSettings::instance()->autoCopyAssets());
+
+    _page->hide();
+    const QByteArray written = storeFile();
+    EXPECT_TRUE(written.contains("DontApplyUserHabits=true")) << written.toStdString();
+    EXPECT_TRUE(written.contains("DontAutoDragDropAlign=false"));
+    EXPECT_TRUE(written.contains("HardwareCodec=false"));
+    EXPECT_TRUE(written.contains("AutoCopyAssets=true"));
+}
+
+TEST_F(SettingsWidgetTest, TheLanguageMenuSwitchesEveryLabelAtOnce)
+{
+    showPage();
+    const QString folder = text("workingDirectoryValueLabel");
+    ASSERT_FALSE(folder.isEmpty());
+    QStringList checked;
+    chooseFromNextMenu("fr_FR", &checked);
+    clickRow("languagePanel");
+    EXPECT_EQ(checked, QStringList{"English"});
+    EXPECT_EQ(text("languageValueLabel"), QString::fromUtf8("Français"));
+    EXPECT_EQ(UserSettings::instance()->language(), "fr_FR");
+    EXPECT_EQ(text("languageLabel"), "Langue");
+    EXPECT_EQ(_page->title(), QString::fromUtf8("Paramètres"));
+    EXPECT_EQ(text("photoDurationValueLabel"), "2.0s");
+    EXPECT_EQ(text("workingDirectoryValueLabel"), folder);
+    EXPECT_EQ(text("hardwareAccelDetailLabel"),
+              QCoreApplication::translate("SettingsWidget", "Enabled: high performance, loss compatibility"));
+    EXPECT_NE(text("hardwareAccelDetailLabel"), "Enabled: high performance, loss compatibility");
+
+    // The next opening marks the language in force; leaving it changes nothing.
+    // Near the row's corner: the hidden layout row, never laid out, lies there.
+    checked.clear();
+    chooseFromNextMenu(QVariant(), &checked);
+    clickRow("languagePanel", QPoint(12, 12));
+    EXPECT_EQ(checked, QStringList{QString::fromUtf8("Français")});
+    EXPECT_EQ(UserSettings::instance()->language(), "fr_FR");
+}
+
+TEST_F(SettingsWidgetTest, RowsOpenTheirMenuOnlyWhereTheyAreShown)
+{
+    showPage();
+    // Scrolled down, the language row's former place shows other rows: a
+    // press there opens nothing.
+    _page->resize(700, 200);
+    QScrollBar* bar = child<QScrollArea>("scrollArea")->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 100);
+    bar->setValue(bar->maximum());
+    bool opened = false;
+    QTimer::singleShot(100, [&opened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            opened = true;
+            popup->close();
+        }
+    });
+    const QPoint formerPlace(300, 25);
+    QMouseEvent press(QEvent::MouseButtonPress, formerPlace, _page->mapToGlobal(formerPlace), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(_page.get(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, formerPlace, _page->mapToGlobal(formerPlace), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(_page.get(), &release);
+    QTest::qWait(200);
+    EXPECT_FALSE(opened);
+
+    // Shown, the layout row offers both layouts.
+    bar->setValue(0);
+    child<QWidget>("videoEditorLayoutPanel")->show();
+    QTRY_VERIFY(child<QWidget>("videoEditorLayoutPanel")->isVisible());
+    chooseFromNextMenu(0);
+    clickRow("videoEditorLayoutPanel");
+    EXPECT_EQ(UserSettings::instance()->editorUI(), 0);
+    EXPECT_EQ(text("videoEditorLayoutValueLabel"), "Classic");
+}
+
+TEST_F(SettingsWidgetTest, ResetForgetsTheSavedSegmentPropertiesOnlyWhenConfirmed)
+{
+    showPage({{"User/TextColor", "#ff102030"}, {"User/TextSize", 0.05}, {"UserSettings/PhotoDuration", 3.0}});
+    QSignalSpy messages(_page.get(), &SettingsWidget::issueShowTextMessage);
+    auto* reset = child<QPushButton>("segmentPropertiesResetButton");
+    {
+        DialogScript script({DialogScript::click("Cancel")});
+        reset->click();
+        EXPECT_TRUE(script.finished());
+        ASSERT_EQ(script.seen().size(), 1);
+        EXPECT_TRUE(script.seen().front().endsWith("Do you really want to reset the saved segment properties?"));
+    }
+    QSettings store;
+    store.beginGroup("User");
+    EXPECT_EQ(store.childKeys().size(), 2);
+    EXPECT_TRUE(messages.isEmpty());
+    {
+        DialogScript script({DialogScript::click("Reset")});
+        reset->click();
+        EXPECT_TRUE(script.finished());
+    }
+    store.sync();
+    EXPECT_TRUE(store.childKeys().isEmpty());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.front().front().toString(), "Segment properties reset successfully");
+    store.endGroup();
+    EXPECT_EQ(store.value("UserSettings/PhotoDuration").toDouble(), 3.0) << "the page's own keys stay";
+}
+
+TEST_F(SettingsWidgetTest, TheWorkingDirectoryMovesOnlyToAFolderThatCanHoldProjects)
+{
+    showPage();
+    const QString before = UserSettings::instance()->workingDir();
+    QSignalSpy changed(_page.get(), &SettingsWidget::workingDirectoryChanged);
+    auto* button = child<QPushButton>("workingDirectoryButton");
+    const QString chosen = _isolated.root() + "/Elsewhere";
+    ASSERT_TRUE(QDir().mkpath(chosen));
+    ASSERT_NE(before, chosen);
+    for (int time = 0; time < 2; ++time) {
+        DialogScript script({DialogScript::choose(chosen)});
+        button->click();
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_EQ(changed.size(), 2) << "the folder in use is taken again";
+    EXPECT_EQ(UserSettings::instance()->workingDir(), chosen);
+    EXPECT_EQ(text("workingDirectoryValueLabel"), chosen);
+    EXPECT_EQ(ProjectManager::projectsDirectory(), chosen + "/Projects");
+
+    // Folders where "Projects" cannot be made are refused with a message.
+    const QString blocked = _isolated.root() + "/Blocked";
+    ASSERT_TRUE(QDir().mkpath(blocked));
+    QFile blocker(blocked + "/Projects");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const QString& folder : {QString("/proc"), blocked}) {
+        DialogScript script({DialogScript::choose(folder), DialogScript::ok()});
+        button->click();
+        ASSERT_TRUE(script.finished()) << folder.toStdString();
+        EXPECT_TRUE(script.seen().last().contains("\"Projects\" cannot be created")) << script.seen().last().toStdString();
+    }
+    EXPECT_EQ(changed.size(), 2);
+    EXPECT_EQ(UserSettings::instance()->workingDir(), chosen);
+    EXPECT_EQ(ProjectManager::projectsDirectory(), chosen + "/Projects");
+
+    // While an editor window is open its project saves below the folder: no change.
+    QMainWindow editor;
+    editor.setObjectName("DesktopMainWindow");
+    editor.setCentralWidget(new QWidget);
+    {
+        DialogScript script({DialogScript::ok()});
+        button->click();
+        ASSERT_TRUE(script.finished());
+        EXPECT_EQ(script.seen(),
+                  QStringList{"Working Directory / Close the open movie before changing the working directory."});
+    }
+    EXPECT_EQ(changed.size(), 2);
+    EXPECT_EQ(UserSettings::instance()->workingDir(), chosen);
+}
+
+} // namespace
