@@ -1,35 +1,97 @@
-// The program: installs the example projects on first start and opens the
-// example in the editing window.
-#include "DesktopMainWindow.h"
-#include "ProjectManager.h"
+// The program: one running instance per user, crash reports, the interface
+// language and font, then the start window, sized from the screen.
+#include "Application.h"
+#include "CrashHandler.h"
+#include "MessageFont.h"
+#include "MultiLanguage.h"
+#include "StartWindow.h"
+#include "UserSettings.h"
+#include "Util.h"
 
-#include <QApplication>
-#include <QPointer>
-
-#include <cstdio>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSurfaceFormat>
 
 namespace {
 
-const QString kExampleProject = QStringLiteral("5-4-3-2-1-0");
-const QString kExamplesFolder = QStringLiteral("Examples");
+// Started by the crash handler as a separate process, with the report's
+// details after it.
+const char* const kCrashReportArgument = "--crash-report";
+
+// The identity names the settings store; the display defaults have to be
+// fixed before the application object exists.
+void prepareProcess()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Peltrane"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("peltrane.com"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vidorna"));
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "1");
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QSurfaceFormat format;
+    format.setColorSpace(QSurfaceFormat::sRGBColorSpace);
+    format.setVersion(3, 2);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    QSurfaceFormat::setDefaultFormat(format);
+}
+
+// The chosen language, or the desktop's when the choice is "auto"; the
+// desktop's message font.
+void applyLanguageAndFont(MultiLanguage& language)
+{
+    QString code = UserSettings::instance()->language();
+    if (code == QLatin1String("auto"))
+        code = Util::uiLanguage();
+    language.switchLanguage(code);
+    QApplication::setFont(MessageFont::applicationFont());
+}
+
+// The largest 4:3 rectangle centred in the available screen area less a
+// tenth of its height on every side.
+QRect startWindowGeometry()
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const int margin = int(float(available.height() * 0.2 * 0.5));
+    const QRectF fitted = Util::aspectFitRect(4, 3, available.adjusted(margin, margin, -margin, -margin));
+    return QRect(int(fitted.x()), int(fitted.y()), int(fitted.width()), int(fitted.height()));
+}
+
+int showCrashReport(int argc, char** argv)
+{
+    QApplication reporter(argc, argv);
+    MultiLanguage language;
+    applyLanguageAndFont(language);
+    return CrashHandler::showReport(QCoreApplication::arguments().mid(2));
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vidorna"));
-    QApplication::setOrganizationName(QStringLiteral("Vidorna"));
-    if (!ProjectManager::copyExampleProjects()) {
-        std::fprintf(stderr, "vidorna: the example projects could not be installed\n");
-        return 1;
-    }
-    QPointer<DesktopMainWindow> window = new DesktopMainWindow(kExampleProject, kExamplesFolder);
-    if (window->isOpenFailed()) {
-        delete window;
-        return 1;
-    }
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showMaximized();
+    prepareProcess();
+    if (argc > 1 && qstrcmp(argv[1], kCrashReportArgument) == 0)
+        return showCrashReport(argc, argv);
+
+    Application app(argc, argv);
+    if (app.isRunning())
+        return 0;
+    if (!CrashHandler::install(QCoreApplication::applicationDirPath() + "/DumpCrashes",
+                               {QCoreApplication::applicationFilePath(), kCrashReportArgument}))
+        qDebug() << "The crash handler could not be installed";
+    MultiLanguage language;
+    applyLanguageAndFont(language);
+
+    StartWindow window;
+    window.setGeometry(startWindowGeometry());
+    // Queued: a file named on the command line opens once the window shows.
+    QObject::connect(&app, &Application::openExternalFile, &window, &StartWindow::openFileFromExternal,
+                     Qt::QueuedConnection);
+    app.setMainWindow(&window);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() >= 2)
+        emit app.openExternalFile(arguments.at(1));
+    window.show();
     return app.exec();
 }

@@ -85,6 +85,33 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>Das Programm ist abgestürzt!</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Fehlercode</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>Fehleradresse</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>Der Absturzbericht „%1“ wurde in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>Absturz aufgetreten</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -85,6 +85,33 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>¡La aplicación se ha bloqueado!</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Código de error</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>Dirección del error</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>El informe de bloqueo «%1» se ha guardado en %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>Se ha producido un bloqueo</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

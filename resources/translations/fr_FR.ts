@@ -85,6 +85,33 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>L’application a planté !</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1 : 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Code d’erreur</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>Adresse de l’erreur</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>Le rapport de plantage « %1 » a été enregistré dans %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>Plantage survenu</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

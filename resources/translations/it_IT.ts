@@ -85,6 +85,33 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>L&apos;applicazione si è arrestata in modo anomalo!</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Codice di errore</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>Indirizzo dell&apos;errore</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>Il rapporto sull&apos;arresto anomalo &apos;%1&apos; è stato salvato in %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>Arresto anomalo</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -85,6 +85,33 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>アプリがクラッシュしました！</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>エラーコード</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>エラーアドレス</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>クラッシュレポート「%1」を %2 に保存しました</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>クラッシュが発生しました</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -85,6 +85,33 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>앱이 비정상 종료되었습니다!</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>오류 코드</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>오류 주소</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>충돌 보고서 &apos;%1&apos;이(가) %2에 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>충돌 발생</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

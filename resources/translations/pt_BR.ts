@@ -85,6 +85,33 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>O aplicativo travou!</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Código de erro</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>Endereço do erro</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>O relatório de falha &apos;%1&apos; foi salvo em %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>Ocorreu uma falha</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -85,6 +85,33 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>Приложение аварийно завершилось!</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1: 0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Код ошибки</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>Адрес ошибки</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>Отчёт о сбое «%1» сохранён в %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>Произошёл сбой</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -85,6 +85,33 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>应用程序崩溃了！</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1：0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>错误代码</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>错误地址</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>崩溃报告“%1”已保存到 %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>发生崩溃</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

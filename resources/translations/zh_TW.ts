@@ -85,6 +85,33 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>CrashHandler</name>
+    <message>
+        <source>App crash catched!</source>
+        <translation>應用程式當機了！</translation>
+    </message>
+    <message>
+        <source>%1: 0x%2</source>
+        <translation>%1：0x%2</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>錯誤代碼</translation>
+    </message>
+    <message>
+        <source>Error address</source>
+        <translation>錯誤位址</translation>
+    </message>
+    <message>
+        <source>Crash report &apos;%1&apos; has been saved to %2</source>
+        <translation>當機報告「%1」已儲存至 %2</translation>
+    </message>
+    <message>
+        <source>Crash Occurs</source>
+        <translation>發生當機</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -1,0 +1,198 @@
+// The program as a user starts it: the start window's place on the screen,
+// one instance per user (a later start hands its file over and ends, a name
+// left by a dead instance is taken over) and the crash report.
+#include "ProgramSession.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <ostream>
+
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << "(" << rect.x() << ", " << rect.y() << ", " << rect.width() << ", " << rect.height() << ")";
+}
+
+namespace {
+
+// Bounds for a loaded machine; how fast it goes is measured in bench/.
+constexpr int kWindowWaitMs = 30000;
+constexpr int kExitWaitMs = 20000;
+
+const QString kProgramClass = QStringLiteral("vidorna");
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString missing = session.start();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << missing.toStdString();
+    }
+
+    // The first instance, once its window shows.
+    QProcess* startFirst()
+    {
+        QProcess* first = session.launch();
+        startWindow = session.waitForWindow([this] { return session.windowsOfClass(kProgramClass); }, kWindowWaitMs);
+        return startWindow.isEmpty() ? nullptr : first;
+    }
+    QStringList projects() const
+    {
+        return QDir(session.projectsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+    // The example project written into an archive; empty when projtool fails.
+    QString packExample()
+    {
+        QProcess* pack = session.launchProgram(
+            VIDORNA_PROJTOOL, {"pack", session.projectsFolder() + "/Examples/5-4-3-2-1-0", session.root() + "/packed"});
+        if (!pack->waitForFinished(60000) || pack->exitCode() != 0)
+            return QString();
+        const QRegularExpressionMatch done =
+            QRegularExpression("^message 100 (.+)$", QRegularExpression::MultilineOption)
+                .match(QString::fromUtf8(pack->readAllStandardOutput()));
+        return done.captured(1).trimmed();
+    }
+
+    ProgramSession session{VIDORNA_PROGRAM};
+    QString startWindow;
+};
+
+TEST_F(StartupTest, TheStartWindowShowsCentredAndALaterStartWithoutFileJustEnds)
+{
+    QProcess* first = startFirst();
+    ASSERT_NE(first, nullptr) << "no start window";
+    EXPECT_EQ(session.geometry(startWindow), QRect(384, 108, 1152, 864));
+    EXPECT_EQ(session.processOf(startWindow), first->processId());
+
+    QProcess* second = session.launch();
+    ASSERT_TRUE(second->waitForFinished(kExitWaitMs));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    EXPECT_EQ(session.windowsOfClass(kProgramClass), QStringList{startWindow});
+}
+
+TEST_F(StartupTest, AProjectNamedRelativeToAnotherFolderIsImportedByTheRunningInstance)
+{
+    QProcess* first = startFirst();
+    ASSERT_NE(first, nullptr) << "no start window";
+    const QString archive = packExample();
+    ASSERT_FALSE(archive.isEmpty()) << "projtool pack failed";
+    const QString elsewhere = session.root() + "/elsewhere";
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    ASSERT_TRUE(QFile::rename(archive, elsewhere + "/trip.vidornaproject"));
+    const QStringList before = projects();
+
+    QProcess* second = session.launch({"trip.vidornaproject"}, elsewhere);
+    ASSERT_TRUE(second->waitForFinished(kExitWaitMs));
+    EXPECT_EQ(second->exitCode(), 0);
+    const QString question = session.waitForWindow([this] { return session.windowsNamed("Import Project"); }, kWindowWaitMs);
+    ASSERT_FALSE(question.isEmpty()) << "the running instance did not ask";
+    EXPECT_EQ(session.processOf(question), first->processId());
+    ASSERT_TRUE(session.pressKey(question, "Return"));
+
+    QStringList added;
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            added = projects();
+            for (const QString& name : before)
+                added.removeAll(name);
+            return added.size() == 1 && QFileInfo::exists(session.projectsFolder() + "/" + added[0] + "/project.xml");
+        },
+        kWindowWaitMs))
+        << added.join(", ").toStdString();
+}
+
+// The question comes before anything is read, so the files can be empty.
+TEST_F(StartupTest, AFirstStartOpensItsFirstArgumentAndALaterStartHandsOverItsLast)
+{
+    const QString project = session.root() + "/trip.vidornaproject";
+    const QString other = session.root() + "/notes.txt";
+    for (const QString& path : {project, other}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const auto question = [this] {
+        return session.waitForWindow([this] { return session.windowsNamed("Import Project"); }, kWindowWaitMs);
+    };
+
+    QProcess* first = session.launch({project, other});
+    const QString asked = question();
+    ASSERT_FALSE(asked.isEmpty()) << "the first start did not open its first argument";
+    EXPECT_EQ(session.windowsOfClass(kProgramClass).size(), 2) << "the question comes with the start window";
+    ASSERT_TRUE(session.pressKey(asked, "Escape"));
+    ASSERT_TRUE(waitUntil([this] { return session.windowsNamed("Import Project").isEmpty(); }, kWindowWaitMs));
+
+    QProcess* second = session.launch({other, project});
+    ASSERT_TRUE(second->waitForFinished(kExitWaitMs));
+    EXPECT_EQ(second->exitCode(), 0);
+    const QString askedAgain = question();
+    ASSERT_FALSE(askedAgain.isEmpty()) << "the later start did not hand over its last argument";
+    EXPECT_EQ(session.processOf(askedAgain), first->processId());
+}
+
+TEST_F(StartupTest, ANameLeftByAnInstanceThatDiedIsTakenOver)
+{
+    // A socket bound and closed without listening, as a killed instance leaves it.
+    const QByteArray name = QFile::encodeName(session.runtimeFolder() + QString("/vidorna-%1").arg(getuid()));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(size_t(name.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    close(fd);
+
+    ASSERT_NE(startFirst(), nullptr) << "no start window";
+    QProcess* second = session.launch();
+    ASSERT_TRUE(second->waitForFinished(kExitWaitMs)) << "the later start did not find the first";
+    EXPECT_EQ(second->exitCode(), 0);
+}
+
+TEST_F(StartupTest, ACrashLeavesADumpAndAReportWindow)
+{
+    QDir dumps(QFileInfo(VIDORNA_PROGRAM).path() + "/DumpCrashes");
+    const QStringList before = dumps.entryList({"*.dmp"}, QDir::Files);
+    QProcess* first = startFirst();
+    ASSERT_NE(first, nullptr) << "no start window";
+
+    const QString earliest = QDateTime::currentDateTime().toString("yyyyMMddhhmmss");
+    ASSERT_EQ(::kill(pid_t(first->processId()), SIGSEGV), 0);
+    ASSERT_TRUE(first->waitForFinished(kExitWaitMs));
+    const QString latest = QDateTime::currentDateTime().toString("yyyyMMddhhmmss");
+    EXPECT_EQ(first->exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(first->exitCode(), SIGSEGV);
+
+    const QString report = session.waitForWindow([this] { return session.windowsNamed("Crash Occurs"); }, kWindowWaitMs);
+    ASSERT_FALSE(report.isEmpty()) << "no report window";
+    EXPECT_NE(session.processOf(report), first->processId());
+    EXPECT_TRUE(session.pressKey(report, "Return"));
+    EXPECT_TRUE(waitUntil([&] { return session.windowsNamed("Crash Occurs").isEmpty(); }, kExitWaitMs));
+
+    QStringList added = dumps.entryList({"*.dmp"}, QDir::Files);
+    for (const QString& name : before)
+        added.removeAll(name);
+    ASSERT_EQ(added.size(), 1);
+    const QString stamp = added[0].chopped(4);
+    EXPECT_TRUE(stamp >= earliest && stamp <= latest) << stamp.toStdString();
+    QFile dump(dumps.filePath(added[0]));
+    ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(dump.readAll());
+    dump.remove();
+    EXPECT_TRUE(text.contains("Signal: 11 (SIGSEGV)\n")) << text.toStdString();
+    const QString backtrace = text.section("Backtrace:\n", 1);
+    EXPECT_TRUE(backtrace.contains(QRegularExpression("\\[0x[0-9a-f]+\\]\n"))) << text.toStdString();
+}
+
+} // namespace
