@@ -1,3 +1,4 @@
+#include "../foundation/SliderPopupTestSupport.h"
 #include "MultiLanguage.h"
 #include "ProjectsTestSupport.h"
 #include "SettingsWidget.h"
@@ -14,7 +15,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -73,22 +73,29 @@ protected:
         QTest::mouseRelease(_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, position);
     }
 
+    // Whether a press and release at a point of the page opens a menu (which is then closed).
+    bool pressOpensMenu(const QPoint& position)
+    {
+        bool opened = false;
+        QTimer::singleShot(100, [&opened] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                opened = true;
+                popup->close();
+            }
+        });
+        const QPoint global = _page->mapToGlobal(position);
+        QMouseEvent press(QEvent::MouseButtonPress, position, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(_page.get(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, position, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(_page.get(), &release);
+        QTest::qWait(200);
+        return opened;
+    }
+
     IsolatedSettings _isolated;
     std::unique_ptr<SettingsWidget> _page;
 };
-
-QRect handleRect(QSlider* slider)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.subControls = QStyle::SC_All;
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
-}
 
 void moveHeld(QSlider* slider, const QPoint& position)
 {
@@ -101,7 +108,7 @@ void moveHeld(QSlider* slider, const QPoint& position)
 // shows the value; the button stays down.
 void dragUntil(QSlider* slider, int value)
 {
-    QPoint position = handleRect(slider).center();
+    QPoint position = sliderHandleRect(slider).center();
     QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, position);
     ASSERT_TRUE(slider->isSliderDown());
     while (slider->value() < value && position.x() < slider->width()) {
@@ -113,7 +120,7 @@ void dragUntil(QSlider* slider, int value)
 
 void releaseSlider(QSlider* slider)
 {
-    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, handleRect(slider).center());
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, sliderHandleRect(slider).center());
 }
 
 void turnWheel(QSlider* slider)
@@ -260,28 +267,18 @@ TEST_F(SettingsWidgetTest, TheLanguageMenuSwitchesEveryLabelAtOnce)
 TEST_F(SettingsWidgetTest, RowsOpenTheirMenuOnlyWhereTheyAreShown)
 {
     showPage();
-    // Scrolled down, the language row's former place shows other rows: a
-    // press there opens nothing.
+    QWidget* language = child<QWidget>("languagePanel");
+    EXPECT_TRUE(pressOpensMenu(language->mapTo(_page.get(), language->rect().center())));
+    // Where the hidden layout row was laid out, the photo duration's caption is now.
+    QLabel* caption = child<QLabel>("photoDurationLabel");
+    EXPECT_FALSE(pressOpensMenu(caption->mapTo(_page.get(), QPoint(4, caption->height() / 2))));
+
+    // Scrolled down, the language row's former place shows other rows.
     _page->resize(700, 200);
     QScrollBar* bar = child<QScrollArea>("scrollArea")->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 100);
     bar->setValue(bar->maximum());
-    bool opened = false;
-    QTimer::singleShot(100, [&opened] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            opened = true;
-            popup->close();
-        }
-    });
-    const QPoint formerPlace(300, 25);
-    QMouseEvent press(QEvent::MouseButtonPress, formerPlace, _page->mapToGlobal(formerPlace), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(_page.get(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, formerPlace, _page->mapToGlobal(formerPlace), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(_page.get(), &release);
-    QTest::qWait(200);
-    EXPECT_FALSE(opened);
+    EXPECT_FALSE(pressOpensMenu(QPoint(300, 25)));
 
     // Shown, the layout row offers both layouts.
     bar->setValue(0);
