@@ -1,3 +1,4 @@
+#include "../foundation/SliderPopupTestSupport.h"
 #include "MultiLanguage.h"
 #include "ProjectsTestSupport.h"
 #include "SettingsWidget.h"
@@ -14,11 +15,68 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <functional>
+
 namespace {
+
+// Answers the next popup menu as soon as it shows. A timer polls for it and
+// gives up after five seconds, so a menu that never opens fails the test
+// instead of hanging it.
+class MenuAnswerer : public QObject
+{
+public:
+    using Answer = std::function<void(QMenu*)>;
+
+    explicit MenuAnswerer(Answer answer) : _answer(std::move(answer))
+    {
+        connect(&_timer, &QTimer::timeout, this, &MenuAnswerer::_poll);
+        _timer.start(20);
+    }
+    bool answered() const { return _answered; }
+
+    // Picks the entry with the data (the menu closes when none has it) and
+    // notes the entries that were checked.
+    static Answer choose(const QVariant& data, QStringList* checked = nullptr)
+    {
+        return [data, checked](QMenu* menu) {
+            for (QAction* action : menu->actions()) {
+                if (checked && action->isChecked())
+                    checked->append(action->text());
+            }
+            for (QAction* action : menu->actions()) {
+                if (action->data() == data) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            menu->close();
+        };
+    }
+
+private:
+    void _poll()
+    {
+        if (++_polls > 250) {
+            _timer.stop();
+            return;
+        }
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        _timer.stop();
+        _answered = true;
+        _answer(menu);
+    }
+
+    Answer _answer;
+    QTimer _timer;
+    int _polls = 0;
+    bool _answered = false;
+};
 
 // The page over a settings store of its own, as the program names it.
 class SettingsWidgetTest : public ::testing::Test
@@ -63,32 +121,32 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // A press and release on a row of the page (at its centre unless a point
-    // is given), as the window system sends it.
-    void clickRow(const QString& name, QPoint at = QPoint())
+    // A press and release on the middle of a row of the page, as the window system sends it.
+    void clickRow(const QString& name)
     {
         QWidget* row = child<QWidget>(name);
-        const QPoint position = row->mapTo(_page.get(), at.isNull() ? row->rect().center() : at);
+        const QPoint position = row->mapTo(_page.get(), row->rect().center());
         QTest::mousePress(_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, position);
         QTest::mouseRelease(_page->windowHandle(), Qt::LeftButton, Qt::NoModifier, position);
+    }
+
+    // Whether a press and release at a point of the page opens a menu (which is then closed).
+    bool pressOpensMenu(const QPoint& position)
+    {
+        MenuAnswerer closer([](QMenu* menu) { menu->close(); });
+        const QPoint global = _page->mapToGlobal(position);
+        QMouseEvent press(QEvent::MouseButtonPress, position, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(_page.get(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, position, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        // A menu runs inside the release: it has been answered when this returns.
+        QApplication::sendEvent(_page.get(), &release);
+        return closer.answered();
     }
 
     IsolatedSettings _isolated;
     std::unique_ptr<SettingsWidget> _page;
 };
-
-QRect handleRect(QSlider* slider)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.subControls = QStyle::SC_All;
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
-}
 
 void moveHeld(QSlider* slider, const QPoint& position)
 {
@@ -101,7 +159,7 @@ void moveHeld(QSlider* slider, const QPoint& position)
 // shows the value; the button stays down.
 void dragUntil(QSlider* slider, int value)
 {
-    QPoint position = handleRect(slider).center();
+    QPoint position = sliderHandleRect(slider).center();
     QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, position);
     ASSERT_TRUE(slider->isSliderDown());
     while (slider->value() < value && position.x() < slider->width()) {
@@ -113,7 +171,7 @@ void dragUntil(QSlider* slider, int value)
 
 void releaseSlider(QSlider* slider)
 {
-    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, handleRect(slider).center());
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, sliderHandleRect(slider).center());
 }
 
 void turnWheel(QSlider* slider)
@@ -122,25 +180,6 @@ void turnWheel(QSlider* slider)
     QWheelEvent wheel(center, slider->mapToGlobal(center), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(slider, &wheel);
-}
-
-// Picks the entry with the data from the menu that opens next.
-void chooseFromNextMenu(const QVariant& data, QStringList* checked = nullptr)
-{
-    QTimer::singleShot(100, [data, checked] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            if (checked && action->isChecked())
-                checked->append(action->text());
-            if (action->data() == data) {
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Return);
-                return;
-            }
-        }
-        menu->close();
-    });
 }
 
 TEST_F(SettingsWidgetTest, DurationsShowTheStoreAndStoreEveryValueTheSliderSettlesOn)
@@ -229,14 +268,30 @@ TEST_F(SettingsWidgetTest, SwitchesStoreTheirKeysAndTheFileGetsThemWhenThePageHi
     EXPECT_TRUE(written.contains("AutoCopyAssets=true"));
 }
 
+TEST_F(SettingsWidgetTest, ChangesStayPendingUntilTheStoreCanBeWritten)
+{
+    showPage();
+    const QString file = QSettings().fileName();
+    ASSERT_TRUE(QDir().mkpath(file)); // a folder where the file belongs
+    QTest::mouseClick(child<SwitchButton>("autoCopyAssetsSwitchButton"), Qt::LeftButton);
+    _page->hide();
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    _page->show();
+    _page->hide();
+    EXPECT_TRUE(storeFile().contains("AutoCopyAssets=true")) << storeFile().toStdString();
+}
+
 TEST_F(SettingsWidgetTest, TheLanguageMenuSwitchesEveryLabelAtOnce)
 {
     showPage();
     const QString folder = text("workingDirectoryValueLabel");
     ASSERT_FALSE(folder.isEmpty());
     QStringList checked;
-    chooseFromNextMenu("fr_FR", &checked);
-    clickRow("languagePanel");
+    {
+        MenuAnswerer menu(MenuAnswerer::choose("fr_FR", &checked));
+        clickRow("languagePanel");
+        ASSERT_TRUE(menu.answered());
+    }
     EXPECT_EQ(checked, QStringList{"English"});
     EXPECT_EQ(text("languageValueLabel"), QString::fromUtf8("Français"));
     EXPECT_EQ(UserSettings::instance()->language(), "fr_FR");
@@ -249,10 +304,12 @@ TEST_F(SettingsWidgetTest, TheLanguageMenuSwitchesEveryLabelAtOnce)
     EXPECT_NE(text("hardwareAccelDetailLabel"), "Enabled: high performance, loss compatibility");
 
     // The next opening marks the language in force; leaving it changes nothing.
-    // Near the row's corner: the hidden layout row, never laid out, lies there.
     checked.clear();
-    chooseFromNextMenu(QVariant(), &checked);
-    clickRow("languagePanel", QPoint(12, 12));
+    {
+        MenuAnswerer menu(MenuAnswerer::choose(QVariant(), &checked));
+        clickRow("languagePanel");
+        ASSERT_TRUE(menu.answered());
+    }
     EXPECT_EQ(checked, QStringList{QString::fromUtf8("Français")});
     EXPECT_EQ(UserSettings::instance()->language(), "fr_FR");
 }
@@ -260,35 +317,26 @@ TEST_F(SettingsWidgetTest, TheLanguageMenuSwitchesEveryLabelAtOnce)
 TEST_F(SettingsWidgetTest, RowsOpenTheirMenuOnlyWhereTheyAreShown)
 {
     showPage();
-    // Scrolled down, the language row's former place shows other rows: a
-    // press there opens nothing.
+    QWidget* language = child<QWidget>("languagePanel");
+    EXPECT_TRUE(pressOpensMenu(language->mapTo(_page.get(), language->rect().center())));
+    // Where the hidden layout row was laid out, the photo duration's caption is now.
+    QLabel* caption = child<QLabel>("photoDurationLabel");
+    EXPECT_FALSE(pressOpensMenu(caption->mapTo(_page.get(), QPoint(4, caption->height() / 2))));
+
+    // Scrolled down, the language row's former place shows other rows.
     _page->resize(700, 200);
     QScrollBar* bar = child<QScrollArea>("scrollArea")->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 100);
     bar->setValue(bar->maximum());
-    bool opened = false;
-    QTimer::singleShot(100, [&opened] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            opened = true;
-            popup->close();
-        }
-    });
-    const QPoint formerPlace(300, 25);
-    QMouseEvent press(QEvent::MouseButtonPress, formerPlace, _page->mapToGlobal(formerPlace), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(_page.get(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, formerPlace, _page->mapToGlobal(formerPlace), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(_page.get(), &release);
-    QTest::qWait(200);
-    EXPECT_FALSE(opened);
+    EXPECT_FALSE(pressOpensMenu(QPoint(300, 25)));
 
     // Shown, the layout row offers both layouts.
     bar->setValue(0);
     child<QWidget>("videoEditorLayoutPanel")->show();
     QTRY_VERIFY(child<QWidget>("videoEditorLayoutPanel")->isVisible());
-    chooseFromNextMenu(0);
+    MenuAnswerer menu(MenuAnswerer::choose(0));
     clickRow("videoEditorLayoutPanel");
+    ASSERT_TRUE(menu.answered());
     EXPECT_EQ(UserSettings::instance()->editorUI(), 0);
     EXPECT_EQ(text("videoEditorLayoutValueLabel"), "Classic");
 }
