@@ -179,10 +179,10 @@ TEST_F(MainWindowExport, AnExportLandsUnderTheCleanedNameAndARepeatCopiesTheCach
     EXPECT_EQ(window.popup()->fileName(), QStringLiteral("a b c"));
     window.popup()->shareOperationButtonOnClicked();
     const QString copy = target.filePath(QStringLiteral("a b c 1.mp4"));
-    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(copy); }, 1000));
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(copy); }, 10000));
     EXPECT_EQ(window.exportersCreated, 1);
     EXPECT_EQ(QFileInfo(copy).size(), QFileInfo(window.cachePath()).size());
-    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "doneFileNameValueLabel").isEmpty(); }, 1000));
+    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "doneFileNameValueLabel").isEmpty(); }, 10000));
     EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel"), QDir::toNativeSeparators(copy));
 }
 
