@@ -54,6 +54,7 @@ class ProjectManager;
 class QAction;
 class QDateTime;
 class QMenu;
+class QMimeData;
 class SegmentInspectorWidget;
 class QEventLoop;
 class QPushButton;
@@ -217,7 +218,8 @@ protected slots:
     virtual void mediaExplorer_onShowTextMessage(QString) {}
     virtual void mediaExplorer_onShowProgressHUD(QString, float) {}
     virtual void mediaExplorer_onHideProgressHUD() {}
-    virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
+    // A GIF dropped before it was on disk has arrived: the drop waiting for it ends.
+    virtual void mediaExplorer_onDownloadFinished(int error, QString id, QString filePath);
     virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
     virtual void onSegmentModeButtonClicked();
     virtual void onZoomSliderValueChanged(int value);
@@ -1052,4 +1054,45 @@ protected:
     bool _insertSRTSubtitles(const QString&, TrackWidget*, float) { return false; }
     void _insertCapturedPhoto(const QString&) {}
     void _insertCapturedMovie(const QString&) {}
+
+    // --- Dropping media on the window -------------------------------------------
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    // Also runs without an event, to finish a drop whose GIF had to be downloaded first.
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Fill the drop state from one kind of drag data; false when it offers nothing to insert.
+    bool _readDraggedFile(const QMimeData* data);
+    bool _readDraggedAsset(const QMimeData* data);
+    bool _readDraggedGif(const QMimeData* data);
+    // Puts the window into a state that takes a drop: no popup, editing or range selection, paused.
+    void _prepareForDrop();
+    // Shows where the item would land at the point of the window; the drop track or null.
+    TrackWidget* _showDropTarget(const QPoint& windowPos);
+    // Arms or disarms auto-scroll by the edge of the timeline the point is at.
+    void _armDropAutoScroll(const QPoint& windowPos);
+    void _setDropEdge(bool* flag, bool holds, void (MainWindow::*scrollStep)());
+    void _clearDropEdges();
+    // No drop indicator, edge flag or segment flag left from the drag.
+    void _endDragFeedback();
+    // Library items go into the project folder first; false (with a message) when a copy failed.
+    bool _copyDroppedItemIntoProject();
+    // Inserts the dropped file at the drop track and time, making room as the segment mode says.
+    void _insertDroppedMedia();
+    void _resetDropState();
+
+    // What is dragged: its path (file, resource or web address), segment
+    // type, key ("srt" for subtitles, the GIF id for a GIF-service item) and
+    // library scale. The duration is _draggedMediaDuration.
+    QString _dropPath;
+    QString _dropSegmentType;
+    QString _dropItemKey;
+    float _dropScale = 1.0f;
+    // The pointer has been over the timeline's frame during this drag.
+    bool _dropInsideTimeline = false;
+    // Counts drag entries, so that a probe of an earlier drag writes nothing.
+    int _dragGeneration = 0;
 };

@@ -1074,6 +1074,14 @@ Aktuell: Einfügemodus</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Farbeinstellungen auf alle %1-Segmente angewendet</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Kopieren der Datei fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio aus %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

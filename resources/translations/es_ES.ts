@@ -1074,6 +1074,14 @@ Actual: modo insertar</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Ajustes de color aplicados a todos los segmentos de %1</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Error al copiar el archivo</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio de %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,14 @@ Actuel : mode insertion</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Réglages de couleur appliqués à tous les segments %1</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Échec de la copie du fichier</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio de %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

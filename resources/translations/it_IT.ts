@@ -1074,6 +1074,14 @@ Attuale: modalità inserimento</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Impostazioni colore applicate a tutti i segmenti %1</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Copia del file non riuscita</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio da %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,14 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>カラー設定をすべての%1セグメントに適用しました</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>ファイルのコピーに失敗しました</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>%1 の音声</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

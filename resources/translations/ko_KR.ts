@@ -1074,6 +1074,14 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>색상 설정을 모든 %1 세그먼트에 적용했습니다</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>파일 복사 실패</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>%1의 오디오</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

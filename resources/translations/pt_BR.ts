@@ -1074,6 +1074,14 @@ Atual: modo inserir</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Configurações de cor aplicadas a todos os segmentos de %1</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Falha ao copiar o arquivo</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Áudio de %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,14 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>Настройки цвета применены ко всем сегментам типа «%1»</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Не удалось скопировать файл</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Звук из %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

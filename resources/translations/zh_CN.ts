@@ -1074,6 +1074,14 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>颜色设置已应用到所有%1片段</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>复制文件失败</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>来自 %1 的音频</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

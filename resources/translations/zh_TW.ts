@@ -1074,6 +1074,14 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>色彩設定已套用至所有%1片段</translation>
     </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>複製檔案失敗</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>來自 %1 的音訊</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
