@@ -17,7 +17,6 @@
 #include "Util.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -70,16 +69,6 @@ QString segmentTypeOfMime(const QString& mime)
     if (mime.startsWith(QLatin1String("audio/")))
         return QStringLiteral("MUSIC");
     return QString();
-}
-
-// The pattern's first number from 1 that names no file in the folder.
-QString firstFreePath(const QString& folder, const QString& pattern)
-{
-    for (int number = 1;; ++number) {
-        const QString path = folder + QDir::separator() + pattern.arg(number);
-        if (!QFileInfo::exists(path))
-            return path;
-    }
 }
 
 bool isWebAddress(const QString& path)
@@ -333,7 +322,8 @@ void MainWindow::dropEvent(QDropEvent* event)
             event->acceptProposedAction();
         return;
     }
-    if (!_copyDroppedItemIntoProject()) {
+    // A copy runs the event loop: the track may go meanwhile too.
+    if (!_copyDroppedItemIntoProject() || !_dropTrack) {
         if (event)
             event->ignore();
         _resetDropState();
@@ -360,16 +350,23 @@ bool MainWindow::_copyDroppedItemIntoProject()
         pattern = QStringLiteral("librarySound-%1.mp3");
     else if (!_dropItemKey.isEmpty() && _dropItemKey != kSubtitleKey)
         pattern = QStringLiteral("libraryWebItem-%1.gif");
-    else
-        return true;
-    const QString folder = ProjectManager::projectDirectory(_projectManager->projectName(),
-                                                            _projectManager->projectFolder());
-    const QString copy = firstFreePath(folder, pattern);
-    if (!Util::copyFile(_dropPath, copy, false)) {
-        ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
-        return false;
+    if (!pattern.isEmpty()) {
+        const QString copy = _freeNumberedPath(_projectDirectory(), pattern);
+        if (!Util::copyFile(_dropPath, copy, false)) {
+            ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
+            return false;
+        }
+        _dropPath = copy;
     }
-    _dropPath = copy;
+    // Subtitles are read, not kept: they stay where they lie.
+    if (_dropItemKey == kSubtitleKey)
+        return true;
+    // The copy the preferences may ask for comes before room is made on the
+    // track, so that a failed copy leaves the track as it was.
+    const QString file = _mediaPathForProject(_dropPath);
+    if (file.isNull())
+        return false;
+    _dropPath = file;
     return true;
 }
 
@@ -396,6 +393,7 @@ void MainWindow::_insertDroppedMedia()
     } else if (_dropSegmentType == QLatin1String("MUSIC")) {
         kind = 4;
     }
+    _insertionTrack = _dropTrack;
     _insertMediaFile(_dropPath, kind, options, _dropTime, false, false);
     _seekToTime(_dropTime > 0.0f ? _dropTime + kSeekInset : _dropTime, true);
 }
