@@ -372,10 +372,12 @@ bool MainWindow::_copyDroppedItemIntoProject()
 
 void MainWindow::_insertDroppedMedia()
 {
+    // Insertion writes its own drop position.
+    const float time = _dropTime;
     if (_projectManager->segmentMode() == 0)
-        _openGapOnTrack(_dropTime, _draggedMediaDuration, _dropTrack->trackId(), true);
+        _openGapOnTrack(time, _draggedMediaDuration, _dropTrack->trackId(), true);
     else
-        _placeSegmentOnTrack(_dropTime, _draggedMediaDuration, _dropTrack, nullptr);
+        _placeSegmentOnTrack(time, _draggedMediaDuration, _dropTrack, nullptr);
     QHash<QString, QVariant> options;
     int kind = 7;
     if (_dropSegmentType == QLatin1String("MOVIE")) {
@@ -394,8 +396,8 @@ void MainWindow::_insertDroppedMedia()
         kind = 4;
     }
     _insertionTrack = _dropTrack;
-    _insertMediaFile(_dropPath, kind, options, _dropTime, false, false);
-    _seekToTime(_dropTime > 0.0f ? _dropTime + kSeekInset : _dropTime, true);
+    _insertMediaFile(_dropPath, kind, options, time, false, false);
+    _seekToTime(time > 0.0f ? time + kSeekInset : time, true);
 }
 
 void MainWindow::_resetDropState()
