@@ -33,6 +33,7 @@ namespace {
 constexpr int kMessageMs = 2000;
 constexpr unsigned long kCopyPollMs = 50;
 constexpr int kCopyPollsPerProgress = 10;
+constexpr unsigned long kThreadExitMs = 5000;
 // Past the start, so that the preview shows the new segment's first frame.
 constexpr float kStartNudge = 0.01f;
 // From this many tiles on, a movie added to the empty track goes to the end of the movie.
@@ -244,18 +245,23 @@ QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QStri
     std::atomic<bool> running{true};
     QThread* thread = QThread::create(&MainWindow::_copyFileChunked, sourcePath, destination, &copied, &success,
                                       &running);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     _copyingMedia = true;
     thread->start(QThread::InheritPriority);
     // Timers and queued work go on meanwhile; the user's clicks and keys
-    // wait, and closing is refused, until the copy has ended.
+    // wait, and closing is refused, until the copy has ended. The poll ends
+    // early when the thread does.
     for (int pass = 1; running; ++pass) {
-        QThread::msleep(kCopyPollMs);
+        thread->wait(kCopyPollMs);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (pass % kCopyPollsPerProgress == 0)
             _showCopyProgress(total > 0 ? float(double(copied) / double(total)) : 1.0f);
     }
     _copyingMedia = false;
+    // Clearing the flag is the copy's last step: only the thread's exit remains.
+    if (thread->wait(kThreadExitMs))
+        delete thread;
+    else
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     _hideCopyProgress();
     if (success)
         return destination;

@@ -278,6 +278,34 @@ TEST_F(MediaInsertionTest, AppendedFilesFollowTheTrackContentAndKeepTheirOptions
     EXPECT_FLOAT_EQ(music->rangeStart(), 1.0f);
 }
 
+TEST_F(MediaInsertionTest, AMovieForTheEmptyTrackJoinsTheMovieTrackOnceTheTimelineIsBusy)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path("clip_h264_aac.mp4"), dir + "/clip.mp4"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "movie").set("File", "clip.mp4").set("TrackId", 3)
+                                    .set("RangeStart", 1).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    for (int index = 0; index < 3; ++index)
+        records.push_back(std::move(RecordBuilder("TEXT").set("Text", "A").set("TrackId", 5)
+                                        .set("RangeStart", index * 2).set("RangeDuration", 2)));
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TrackWidget* emptyTrack = window->newestTrack();
+    const int tracks = window->timeline()->trackWidgetCount();
+
+    window->target(emptyTrack);
+    ASSERT_TRUE(window->_insertMediaFile(dir + "/clip.mp4", 1, {}, 0.5f, true, true));
+
+    Segment* appended = lastInserted(*window);
+    EXPECT_FLOAT_EQ(appended->rangeStart(), 3.0f);
+    EXPECT_EQ(appended->trackId(), window->timeline()->movieTrackWidget()->trackId());
+    EXPECT_EQ(emptyTrack->segmentWidgetCount(), 0);
+    EXPECT_EQ(window->newestTrack(), emptyTrack);
+    EXPECT_EQ(window->timeline()->trackWidgetCount(), tracks);
+}
+
 TEST_F(MediaInsertionTest, ADroppedMovieSetsTheDropPositionJustPastItsStart)
 {
     std::unique_ptr<InsertionWindow> window;
