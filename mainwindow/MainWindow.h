@@ -1119,6 +1119,8 @@ private:
     bool _copyDroppedItemIntoProject();
     // Inserts the dropped file at the drop track and time, making room as the segment mode says.
     void _insertDroppedMedia();
+    // Refuses the event (null for a drop finishing after a download) and forgets the drag.
+    void _abandonDrop(QDropEvent* event);
     void _resetDropState();
 
     // What is dragged: its path (file, resource or web address), segment

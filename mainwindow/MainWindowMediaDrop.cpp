@@ -308,9 +308,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     _endDragFeedback();
     // The track may have gone while a GIF downloaded (an undo rebuilds every track).
     if (!_dropTrack) {
-        if (event)
-            event->ignore();
-        _resetDropState();
+        _abandonDrop(event);
         return;
     }
     const bool gifItem = !_dropItemKey.isEmpty() && _dropItemKey != kSubtitleKey;
@@ -324,9 +322,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     }
     // A copy runs the event loop: the track may go meanwhile too.
     if (!_copyDroppedItemIntoProject() || !_dropTrack) {
-        if (event)
-            event->ignore();
-        _resetDropState();
+        _abandonDrop(event);
         return;
     }
     const bool recorded = _recordOperation();
@@ -398,6 +394,13 @@ void MainWindow::_insertDroppedMedia()
     _insertionTrack = _dropTrack;
     _insertMediaFile(_dropPath, kind, options, time, false, false);
     _seekToTime(time > 0.0f ? time + kSeekInset : time, true);
+}
+
+void MainWindow::_abandonDrop(QDropEvent* event)
+{
+    if (event)
+        event->ignore();
+    _resetDropState();
 }
 
 void MainWindow::_resetDropState()
