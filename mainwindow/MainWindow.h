@@ -54,6 +54,7 @@ class ProjectManager;
 class QAction;
 class QDateTime;
 class QMenu;
+class QMimeData;
 class SegmentInspectorWidget;
 class QEventLoop;
 class QPushButton;
@@ -217,7 +218,8 @@ protected slots:
     virtual void mediaExplorer_onShowTextMessage(QString) {}
     virtual void mediaExplorer_onShowProgressHUD(QString, float) {}
     virtual void mediaExplorer_onHideProgressHUD() {}
-    virtual void mediaExplorer_onDownloadFinished(int, QString, QString) {}
+    // A GIF dropped before it was on disk has arrived: the drop waiting for it ends.
+    virtual void mediaExplorer_onDownloadFinished(int error, QString id, QString filePath);
     virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
     virtual void onSegmentModeButtonClicked();
     virtual void onZoomSliderValueChanged(int value);
@@ -1042,14 +1044,94 @@ private:
     void _applyPendingSplitTiming();
 
     // --- Media intake: inserting files and subtitles, captures ----------------
+public:
+    // The kinds the add-media entry points take; "any" is decided by the file's MIME type.
+    enum MediaInsertKind { MediaInsertVideo = 1, MediaInsertPicture = 2, MediaInsertMusic = 4, MediaInsertAny = 7 };
+
 protected:
-    // Kind codes: 1 video, 2 picture, 4 music, 7 any file by its MIME type.
-    void _addMediaFiles(int) {}
-    bool _insertMediaFile(const QString&, int, QHash<QString, QVariant>, float, bool, bool) { return false; }
+    // Asks for one file of the kind and inserts it at the play pointer on the insertion track.
+    void _addMediaFiles(int kind);
+    // Inserts the file as a new segment on the insertion track: at the end
+    // of the track's content (append) or at the time (placement). Options:
+    // "audioOnly", "scale", "title", "artist". True when a segment was placed.
+    bool _insertMediaFile(const QString& path, int kind, QHash<QString, QVariant> options, float time,
+                          bool appendToTrack, bool recordUndo);
     // The path of the copy in the project folder; null when the copy failed.
-    QString _copyMediaIntoProject(const QString&, const QString&) { return QString(); }
+    // User input waits and the window refuses to close until the copy ends.
+    QString _copyMediaIntoProject(const QString& sourcePath, const QString& projectFolder);
     // False when the file cannot be read or holds no valid subtitle.
-    bool _insertSRTSubtitles(const QString&, TrackWidget*, float) { return false; }
-    void _insertCapturedPhoto(const QString&) {}
-    void _insertCapturedMovie(const QString&) {}
+    bool _insertSRTSubtitles(const QString& path, TrackWidget* track, float timeOffset);
+    void _insertCapturedPhoto(const QString& capturedPath);
+    void _insertCapturedMovie(const QString& capturedPath);
+    // The folder holding the project's files and media.
+    QString _projectDirectory() const;
+    // Whether the file lies in the project folder or one below it.
+    bool _isInsideProjectFolder(const QString& path) const;
+    // The folder joined with the pattern ("cameraPhoto-%1.jpg"), %1 counting
+    // from 1 to the first name no file has.
+    static QString _freeNumberedPath(const QString& folder, const QString& pattern);
+
+    // The track the next added file goes to; the add commands set it.
+    QPointer<TrackWidget> _insertionTrack;
+    // Set while a file is copied into the project.
+    bool _copyingMedia = false;
+
+private:
+    // The copy of path the insertion uses: the file itself unless the
+    // preferences ask for a copy in the project; null when that copy failed.
+    QString _mediaPathForProject(const QString& path);
+    // 1, 2 or 4 for the file; 0 for a kind or MIME type of no media.
+    static int _resolvedMediaKind(const QString& path, int kind);
+    float _appendStart(int kind, TrackWidget** track, float time);
+    Segment* _createMediaSegment(int kind, const QString& path, float start, const QHash<QString, QVariant>& options);
+    void _placeNewSegment(Segment* segment, TrackWidget* track, const QString& type);
+    void _showCopyProgress(float fraction);
+    void _hideCopyProgress();
+    void _insertCapture(const QString& capturedPath, const QString& namePattern, int kind,
+                        const QString& failureText);
+    QPointer<ProgressHUD> _copyHUD;
+
+    // --- Dropping media on the window -------------------------------------------
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    // Also runs without an event, to finish a drop whose GIF had to be downloaded first.
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Fill the drop state from one kind of drag data; false when it offers nothing to insert.
+    bool _readDraggedFile(const QMimeData* data);
+    bool _readDraggedAsset(const QMimeData* data);
+    bool _readDraggedGif(const QMimeData* data);
+    // Puts the window into a state that takes a drop: no popup, editing or range selection, paused.
+    void _prepareForDrop();
+    // Shows where the item would land at the point of the window; the drop track or null.
+    TrackWidget* _showDropTarget(const QPoint& windowPos);
+    // Arms or disarms auto-scroll by the edge of the timeline the point is at.
+    void _armDropAutoScroll(const QPoint& windowPos);
+    void _setDropEdge(bool* flag, bool holds, void (MainWindow::*scrollStep)());
+    void _clearDropEdges();
+    // No drop indicator, edge flag or segment flag left from the drag.
+    void _endDragFeedback();
+    // Library items, and files the preferences want there, go into the project
+    // folder first; false (with a message) when a copy failed.
+    bool _copyDroppedItemIntoProject();
+    // Inserts the dropped file at the drop track and time, making room as the segment mode says.
+    void _insertDroppedMedia();
+    // Refuses the event (null for a drop finishing after a download) and forgets the drag.
+    void _abandonDrop(QDropEvent* event);
+    void _resetDropState();
+
+    // What is dragged: its path (file, resource or web address), segment
+    // type, key ("srt" for subtitles, the GIF id for a GIF-service item) and
+    // library scale. The duration is _draggedMediaDuration.
+    QString _dropPath;
+    QString _dropSegmentType;
+    QString _dropItemKey;
+    float _dropScale = 1.0f;
+    // The pointer has been over the timeline's frame during this drag.
+    bool _dropInsideTimeline = false;
+    // Counts drag entries, so that a probe of an earlier drag writes nothing.
+    int _dragGeneration = 0;
 };

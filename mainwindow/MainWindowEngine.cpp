@@ -265,10 +265,17 @@ QThread* MainWindow::_startDurationProbe(std::function<float()> probe)
     // The probe only writes its own result; the window reads it when the
     // thread's end reaches the GUI thread, and with the window as the
     // connection's context a probe outliving the window delivers nothing.
+    // A probe of an earlier drag ends into a later one: its result is dropped.
     auto result = std::make_shared<float>(0.0f);
     QThread* thread = QThread::create([probe = std::move(probe), result] { *result = probe(); });
+    const int generation = _dragGeneration;
     connect(
-        thread, &QThread::finished, this, [this, result] { _draggedMediaDuration = *result; }, Qt::QueuedConnection);
+        thread, &QThread::finished, this,
+        [this, result, generation] {
+            if (generation == _dragGeneration)
+                _draggedMediaDuration = *result;
+        },
+        Qt::QueuedConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
     return thread;
