@@ -160,13 +160,20 @@ TEST_F(CaptionInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreC
     EXPECT_TRUE(QFile::exists(dir + "/holiday.png"));
 }
 
-TEST_F(CaptionInsertionTest, ACloseDuringACopyIsRefusedAndTheCopyCompletes)
+TEST_F(CaptionInsertionTest, ACloseOrAnInsertionDuringACopyIsRefusedAndTheCopyCompletes)
 {
     const QString big = outside.path() + "/big.mp4";
     ASSERT_TRUE(makeLargeFile(big, qint64(256) << 20));
+    bool insertedMeanwhile = true;
+    QTimer::singleShot(0, window.get(), [&] {
+        insertedMeanwhile = window->_insertMediaFile(TestMedia::path("picture.png"), 2, {}, 0.0f, false, true);
+    });
 
     QCoreApplication::postEvent(window.get(), new QCloseEvent);
     const QString copy = window->_copyMediaIntoProject(big, dir);
+
+    EXPECT_FALSE(insertedMeanwhile);
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
 
     EXPECT_EQ(window->closeEvents, 1);
     EXPECT_TRUE(window->closedWhileCopying);
