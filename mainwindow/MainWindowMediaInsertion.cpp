@@ -85,8 +85,8 @@ void MainWindow::_addMediaFiles(int kind)
     if (path.isEmpty())
         return;
     store.setValue(kChooseMediaDirKey, QFileInfo(path).absolutePath());
-    // Without an insertion track the dialog chose a picture for the edited
-    // segment, which the picture replacement takes over.
+    // Nothing to insert on: the picture chosen for an edited segment is
+    // not a new segment.
     if (!_insertionTrack)
         return;
     QHash<QString, QVariant> options;
