@@ -1074,6 +1074,30 @@ Aktuell: Einfügemodus</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Farbeinstellungen auf alle %1-Segmente angewendet</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Medien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Die aufgenommene Tondatei kann nicht verschoben werden</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,30 @@ Actual: modo insertar</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Ajustes de color aplicados a todos los segmentos de %1</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Añadir multimedia</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Se ha producido un error</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>No se puede mover el archivo de sonido grabado</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,30 @@ Actuel : mode insertion</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Réglages de couleur appliqués à tous les segments %1</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Ajouter un média</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Ajouter une vidéo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Ajouter de la musique</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Une erreur est survenue</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Impossible de déplacer le fichier audio enregistré</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,30 @@ Attuale: modalità inserimento</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Impostazioni colore applicate a tutti i segmenti %1</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Aggiungi media</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Si è verificato un errore</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Impossibile spostare il file audio registrato</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,30 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>カラー設定をすべての%1セグメントに適用しました</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>メディアを追加</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>ビデオを追加</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>エラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>録音したサウンドファイルを移動できません</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,30 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>색상 설정을 모든 %1 세그먼트에 적용했습니다</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>미디어 추가</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>동영상 추가</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>사진 추가</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>음악 추가</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>오류 발생</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>녹음된 사운드 파일을 이동할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

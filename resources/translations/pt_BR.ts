@@ -1074,6 +1074,30 @@ Atual: modo inserir</translation>
         <source>Color settings applied to all %1 segments</source>
         <translation>Configurações de cor aplicadas a todos os segmentos de %1</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Adicionar mídia</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Adicionar vídeo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Ocorreu um erro</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Não é possível mover o arquivo de som gravado</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

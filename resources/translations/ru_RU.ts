@@ -1074,6 +1074,30 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>Настройки цвета применены ко всем сегментам типа «%1»</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Добавить медиафайл</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Добавить видео</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Добавить изображение</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Добавить музыку</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Произошла ошибка</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Не удаётся переместить записанный звуковой файл</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

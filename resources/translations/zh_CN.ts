@@ -1074,6 +1074,30 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>颜色设置已应用到所有%1片段</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>添加媒体</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>添加音乐</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>发生错误</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>无法移动录制的声音文件</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1074,6 +1074,30 @@ Current: Insert mode</source>
         <source>Color settings applied to all %1 segments</source>
         <translation>色彩設定已套用至所有%1片段</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>新增媒體</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>新增影片</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>新增圖片</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>新增音樂</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>發生錯誤</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>無法移動錄製的聲音檔案</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
