@@ -1049,16 +1049,49 @@ private:
     void _applyPendingSplitTiming();
 
     // --- Media intake: inserting files and subtitles, captures ----------------
+public:
+    // The kinds the add-media entry points take; "any" is decided by the file's MIME type.
+    enum MediaInsertKind { MediaInsertVideo = 1, MediaInsertPicture = 2, MediaInsertMusic = 4, MediaInsertAny = 7 };
+
 protected:
-    // Kind codes: 1 video, 2 picture, 4 music, 7 any file by its MIME type.
-    void _addMediaFiles(int) {}
-    bool _insertMediaFile(const QString&, int, QHash<QString, QVariant>, float, bool, bool) { return false; }
+    // Asks for one file of the kind and inserts it at the play pointer on the insertion track.
+    void _addMediaFiles(int kind);
+    // Inserts the file as a new segment on the insertion track: at the end
+    // of the track's content (append) or at the time (placement). Options:
+    // "audioOnly", "scale", "title", "artist". True when a segment was placed.
+    bool _insertMediaFile(const QString& path, int kind, QHash<QString, QVariant> options, float time,
+                          bool appendToTrack, bool recordUndo);
     // The path of the copy in the project folder; null when the copy failed.
-    QString _copyMediaIntoProject(const QString&, const QString&) { return QString(); }
+    // User input waits and the window refuses to close until the copy ends.
+    QString _copyMediaIntoProject(const QString& sourcePath, const QString& projectFolder);
     // False when the file cannot be read or holds no valid subtitle.
-    bool _insertSRTSubtitles(const QString&, TrackWidget*, float) { return false; }
-    void _insertCapturedPhoto(const QString&) {}
-    void _insertCapturedMovie(const QString&) {}
+    bool _insertSRTSubtitles(const QString& path, TrackWidget* track, float timeOffset);
+    void _insertCapturedPhoto(const QString& capturedPath);
+    void _insertCapturedMovie(const QString& capturedPath);
+    // The folder holding the project's files and media.
+    QString _projectDirectory() const;
+    // Whether the file lies in the project folder or one below it.
+    bool _isInsideProjectFolder(const QString& path) const;
+    // The folder joined with the pattern ("cameraPhoto-%1.jpg"), %1 counting
+    // from 1 to the first name no file has.
+    static QString _freeNumberedPath(const QString& folder, const QString& pattern);
+
+    // The track the next added file goes to; the add commands set it.
+    QPointer<TrackWidget> _insertionTrack;
+    // Set while a file is copied into the project.
+    bool _copyingMedia = false;
+
+private:
+    // The copy of path the insertion uses: the file itself unless the
+    // preferences ask for a copy in the project; null when that copy failed.
+    QString _mediaPathForProject(const QString& path);
+    // 1, 2 or 4 for the file; 0 for a kind or MIME type of no media.
+    static int _resolvedMediaKind(const QString& path, int kind);
+    float _appendStart(int kind, TrackWidget** track, float time);
+    Segment* _createMediaSegment(int kind, const QString& path, float start, const QHash<QString, QVariant>& options);
+    void _placeNewSegment(Segment* segment, TrackWidget* track, const QString& type);
+    void _insertCapture(const QString& capturedPath, const QString& namePattern, int kind,
+                        const QString& failureText);
 
     // --- Adding segments, window events, heads-up messages and side popups ---
 public slots:
@@ -1119,10 +1152,9 @@ protected:
     // Help tips once the window is idle; without a widget, for the first segment's.
     void _showMediaExplorerTip();
     void _showSegmentOperationTips(SegmentWidget* widget);
+    // The same, half a second later, when the tile is still there.
+    void _showSegmentOperationTipsSoon(SegmentWidget* widget);
 
-    // The track the next added segment lands on, and its id.
-    QPointer<TrackWidget> _insertionTrack;
-    int _insertionTrackId = 0;
     // Where the recording of the microphone popup begins, in seconds.
     float _recordingStart = 0.0f;
     // Milliseconds since the epoch: the media preview last shown, the last Escape acted on.
@@ -1134,9 +1166,9 @@ private:
     bool _refusesAddCommand() const;
     void _targetTrack(int trackId);
     float _newSegmentStartTime();
-    // Widget, track type, gutter icon and project list; a new empty bottom
-    // track when the segment went on the last one. The widget.
-    SegmentWidget* _placeNewSegment(Segment* segment, const QString& trackType);
+    // Placed on the insertion track, the project marked modified; a new
+    // empty bottom track when the segment went on the last one. Its widget.
+    SegmentWidget* _placeAddedSegment(Segment* segment, const QString& trackType);
     void _editNewSegmentSoon(SegmentWidget* widget);
     // The popup becomes the current one, opened from the anchor (may be null).
     void _showPopup(CommonPopup* popup, QWidget* anchor);

@@ -3,7 +3,6 @@
 // recordings are built here, files go to the media intake.
 #include "MainWindow.h"
 
-#include "AVComposition.h"
 #include "AVEngine.h"
 #include "CameraDialog.h"
 #include "DrawingSegment.h"
@@ -17,7 +16,6 @@
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
 #include "TextSegment.h"
-#include "TipManager.h"
 #include "TrackWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -25,19 +23,15 @@
 #include "WidgetAnimations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int kOpenEditorDelayMs = 750;
-constexpr int kVoiceTipsDelayMs = 500;
 // Past the end of what is there, so that the pointer lies inside the new segment.
 constexpr float kScrollPastStart = 0.01f;
 constexpr float kStartTolerance = 0.01f;
@@ -67,13 +61,6 @@ SegmentStyleDefaults* styleDefaults()
     return UserSettings::instance()->applyUserHabits() ? SegmentStyleDefaults::instance() : nullptr;
 }
 
-// Only a whole folder name counts: "/a/Trip2/x.mp4" is not inside "/a/Trip".
-bool isInsideFolder(const QString& path, const QString& folder)
-{
-    const QString root = QDir::cleanPath(QDir(folder).absolutePath()) + QLatin1Char('/');
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath()).startsWith(root);
-}
-
 } // namespace
 
 // --- Targeting ---------------------------------------------------------------------
@@ -85,7 +72,6 @@ bool MainWindow::_refusesAddCommand() const
 
 void MainWindow::_targetTrack(int trackId)
 {
-    _insertionTrackId = trackId;
     _insertionTrack = _timeline ? _timeline->trackWidgetById(trackId) : nullptr;
 }
 
@@ -223,13 +209,11 @@ float MainWindow::_newSegmentStartTime()
     return start;
 }
 
-SegmentWidget* MainWindow::_placeNewSegment(Segment* segment, const QString& trackType)
+SegmentWidget* MainWindow::_placeAddedSegment(Segment* segment, const QString& trackType)
 {
     TrackWidget* track = _insertionTrack ? _insertionTrack.data() : _newestTrack.data();
-    SegmentWidget* widget = _placeOnTrack(segment, track, true);
-    track->setTrackType(trackType);
-    _gutterArea->setTrackButtonType(track->trackId(), trackType);
-    _projectManager->addSegmentSorted(segment, widget);
+    _placeNewSegment(segment, track, trackType);
+    auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment));
     _projectManager->setModified(true);
     if (track == _newestTrack)
         _addTrack();
@@ -262,7 +246,7 @@ void MainWindow::_addDrawingSegment()
     const float duration = UserSettings::instance()->drawingDuration();
     auto* drawing = new DrawingSegment(QSizeF(size), start, duration, this, styleDefaults());
     drawing->setRangeDuration(duration);
-    _editNewSegmentSoon(_placeNewSegment(drawing, QStringLiteral("DRAWING")));
+    _editNewSegmentSoon(_placeAddedSegment(drawing, QStringLiteral("DRAWING")));
 }
 
 void MainWindow::_addTextSegment()
@@ -274,7 +258,7 @@ void MainWindow::_addTextSegment()
     const float duration = UserSettings::instance()->textDuration();
     auto* text = new TextSegment(QString(), start, duration, this, styleDefaults());
     text->setRangeDuration(duration);
-    _editNewSegmentSoon(_placeNewSegment(text, QStringLiteral("TEXT")));
+    _editNewSegmentSoon(_placeAddedSegment(text, QStringLiteral("TEXT")));
 }
 
 // --- Voice recordings ----------------------------------------------------------------
@@ -326,10 +310,7 @@ void MainWindow::microphonePopup_onSoundCaptured(PopupMicrophoneWidget* popup, Q
     // The user recorded on purpose: a tile left in editing must not swallow the recording.
     if (_timeline && _timeline->isEditingSegment())
         _leaveEditingUntilIdle();
-    const QString folder = segmentProjectDirectory(nullptr);
-    QString target;
-    for (int number = 1; target.isEmpty() || QFileInfo::exists(target); ++number)
-        target = folder + QStringLiteral("/sound-%1.wav").arg(number);
+    const QString target = _freeNumberedPath(_projectDirectory(), QStringLiteral("sound-%1.wav"));
     // Across file systems (the recording waits in the temporary folder) the
     // rename copies and removes the source, leaving no partial file on failure.
     if (!QFile::rename(fileName, target)) {
@@ -349,12 +330,9 @@ void MainWindow::_addVoiceSegment(const QString& file, float startTime, const QL
     if (Util::compareWithTolerance(startTime, _currentScrollTime(), kStartTolerance) != 0)
         _scrollToTime(startTime, true);
     auto* voice = new VoiceSegment(file, startTime, meterValues, this);
-    QPointer<SegmentWidget> widget = _placeNewSegment(voice, QStringLiteral("VOICE"));
+    SegmentWidget* widget = _placeAddedSegment(voice, QStringLiteral("VOICE"));
     if (onNewestTrack)
-        QTimer::singleShot(kVoiceTipsDelayMs, this, [this, widget] {
-            if (widget)
-                _showSegmentOperationTips(widget);
-        });
+        _showSegmentOperationTipsSoon(widget);
 }
 
 // --- Camera ---------------------------------------------------------------------------
@@ -379,13 +357,9 @@ void MainWindow::_showCameraDialog(int kind)
 
 void MainWindow::_replaceEditingSegmentPicture(const QString& file, int kind)
 {
-    QString path = file;
-    const QString folder = segmentProjectDirectory(nullptr);
-    if (UserSettings::instance()->autoCopyAssets() && !isInsideFolder(path, folder)) {
-        path = _copyMediaIntoProject(path, folder);
-        if (path.isEmpty())
-            return;
-    }
+    const QString path = _mediaPathForProject(file);
+    if (path.isEmpty())
+        return;
     auto* picture = dynamic_cast<ImageSegment*>(_editingSegment());
     if (!picture || kind != kPictureKind || picture->type() != QLatin1String("IMAGE"))
         return;

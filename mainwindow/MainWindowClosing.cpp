@@ -54,7 +54,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-    if (_isShowingHUD()) {
+    // A file being copied into the project is still needed by its insertion.
+    if (_isShowingHUD() || _copyingMedia) {
         ProgressHUD::showMessage(tr("Please wait a moment"), this, kMessageMs);
         return;
     }

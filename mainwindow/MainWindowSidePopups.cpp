@@ -29,6 +29,8 @@ namespace {
 constexpr int kTextMessageMs = 2000;
 constexpr int kBusyRetryMs = 1000;
 constexpr int kTipDelayMs = 500;
+// A new tile settles on its track before its tips point at it.
+constexpr int kNewTileTipsDelayMs = 500;
 constexpr int kMediaPreviewInset = 28;
 // The easing curves open below their button, not above it.
 constexpr int kEasingPopupDrop = 150;
@@ -271,5 +273,14 @@ void MainWindow::_showSegmentOperationTips(SegmentWidget* widget)
         TipManager* tips = TipManager::instance();
         if (!tips->showTipDelayed(QStringLiteral("SegmentOperationDoubleTapTip"), target, this, kTipDelayMs))
             tips->showTipDelayed(QStringLiteral("SegmentOperationPressAndDragTip"), target, this, kTipDelayMs);
+    });
+}
+
+void MainWindow::_showSegmentOperationTipsSoon(SegmentWidget* widget)
+{
+    QPointer<SegmentWidget> tile = widget;
+    QTimer::singleShot(kNewTileTipsDelayMs, this, [this, tile] {
+        if (tile)
+            _showSegmentOperationTips(tile);
     });
 }

@@ -1091,12 +1091,64 @@ Aktuell: Einfügemodus</translation>
         <translation>Musik hinzufügen</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>Alle Mediendateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>Datei (%1) zum Hinzufügen in den aktuellen Film auswählen</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>Audio extrahieren</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio aus %1</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Datei konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>Datei wird kopiert...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>Fehler aufgetreten</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Die aufgenommene Tondatei kann nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>Die aufgenommene Fotodatei kann nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>Die aufgenommene Videodatei kann nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>SRT-Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>Keine gültigen Untertitel in der SRT-Datei gefunden</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>%1 Untertitel aus der SRT-Datei importiert</translation>
     </message>
 </context>
 <context>

@@ -1098,6 +1098,62 @@ Actual: modo insertar</translation>
         <source>Cannot move the recorded sound file</source>
         <translation>No se puede mover el archivo de sonido grabado</translation>
     </message>
+    <message>
+        <source>media</source>
+        <translation>multimedia</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>de imagen</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>Todos los archivos multimedia (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>Elija un archivo %1 para añadirlo a la película actual</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>Extraer audio</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio de %1</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>No se pudo copiar el archivo</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>Copiando archivo...</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Se produjo un error</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>No se puede mover el archivo de la foto capturada</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>No se puede mover el archivo del vídeo grabado</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>No se pudo abrir el archivo SRT</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>No se encontraron subtítulos válidos en el archivo SRT</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>Se importaron %1 subtítulos del archivo SRT</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

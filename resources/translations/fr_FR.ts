@@ -1098,6 +1098,62 @@ Actuel : mode insertion</translation>
         <source>Cannot move the recorded sound file</source>
         <translation>Impossible de déplacer le fichier audio enregistré</translation>
     </message>
+    <message>
+        <source>media</source>
+        <translation>média</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>Tous les fichiers multimédias (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>Choisissez un fichier %1 à ajouter au film actuel</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>Extraire l'audio</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio de %1</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>La copie du fichier a échoué</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>Copie du fichier...</translation>
+    </message>
+    <message>
+        <source>Error Occurs</source>
+        <translation>Une erreur s'est produite</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>Impossible de déplacer le fichier de la photo prise</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>Impossible de déplacer le fichier de la vidéo enregistrée</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>Impossible d'ouvrir le fichier SRT</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>Aucun sous-titre valide dans le fichier SRT</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>%1 sous-titres importés du fichier SRT</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1091,12 +1091,64 @@ Attuale: modalità inserimento</translation>
         <translation>Aggiungi musica</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>multimediale</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>immagine</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>Tutti i file multimediali (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>Scegli un file %1 da aggiungere al filmato corrente</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>Estrai audio</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Audio da %1</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Copia del file non riuscita</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>Copia del file in corso...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>Si è verificato un errore</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Impossibile spostare il file audio registrato</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>Impossibile spostare il file della foto scattata</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>Impossibile spostare il file del video registrato</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>Impossibile aprire il file SRT</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>Nessun sottotitolo valido nel file SRT</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>%1 sottotitoli importati dal file SRT</translation>
     </message>
 </context>
 <context>

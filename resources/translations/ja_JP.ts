@@ -1091,12 +1091,64 @@ Current: Insert mode</source>
         <translation>音楽を追加</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>メディア</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>すべてのメディアファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>現在のムービーに追加する%1ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>オーディオを抽出</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>%1 のオーディオ</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>ファイルのコピーに失敗しました</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>ファイルをコピーしています...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>エラーが発生しました</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>録音したサウンドファイルを移動できません</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>撮影した写真ファイルを移動できません</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>録画したビデオファイルを移動できません</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>SRTファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>SRTファイルに有効な字幕が見つかりません</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>SRTファイルから %1 件の字幕を読み込みました</translation>
     </message>
 </context>
 <context>

@@ -1091,12 +1091,64 @@ Current: Insert mode</source>
         <translation>음악 추가</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>미디어</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>모든 미디어 파일 (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>현재 동영상에 추가할 %1 파일 선택</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>오디오 추출</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>%1의 오디오</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>파일을 복사하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>파일 복사 중...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>오류 발생</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>녹음된 사운드 파일을 이동할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>촬영한 사진 파일을 이동할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>녹화한 동영상 파일을 이동할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>SRT 파일을 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>SRT 파일에서 유효한 자막을 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>SRT 파일에서 자막 %1개를 가져왔습니다</translation>
     </message>
 </context>
 <context>

@@ -1091,12 +1091,64 @@ Atual: modo inserir</translation>
         <translation>Adicionar música</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>de mídia</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>de imagem</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>Todos os arquivos de mídia (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>Escolha um arquivo %1 para adicionar ao filme atual</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>Extrair áudio</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Áudio de %1</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Falha ao copiar o arquivo</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>Copiando arquivo...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>Ocorreu um erro</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Não é possível mover o arquivo de som gravado</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>Não é possível mover o arquivo da foto capturada</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>Não é possível mover o arquivo do vídeo gravado</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>Falha ao abrir o arquivo SRT</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>Nenhuma legenda válida encontrada no arquivo SRT</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>%1 legendas importadas do arquivo SRT</translation>
     </message>
 </context>
 <context>

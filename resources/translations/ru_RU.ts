@@ -1091,12 +1091,64 @@ Current: Insert mode</source>
         <translation>Добавить музыку</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>медиа</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>изображения</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>Все медиафайлы (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>Выберите файл (%1) для добавления в текущий фильм</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>Извлечь звук</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>Звук из %1</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>Не удалось скопировать файл</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>Копирование файла...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>Произошла ошибка</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Не удаётся переместить записанный звуковой файл</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>Не удалось переместить файл снятой фотографии</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>Не удалось переместить файл записанного видео</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>Не удалось открыть файл SRT</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>В файле SRT нет допустимых субтитров</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>Импортировано субтитров из файла SRT: %1</translation>
     </message>
 </context>
 <context>

@@ -1091,12 +1091,64 @@ Current: Insert mode</source>
         <translation>添加音乐</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>媒体</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>所有媒体文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>选择要添加到当前影片的%1文件</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>提取音频</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>来自 %1 的音频</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>复制文件失败</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>正在复制文件...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>发生错误</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>无法移动录制的声音文件</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>无法移动拍摄的照片文件</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>无法移动录制的视频文件</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>无法打开 SRT 文件</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>SRT 文件中没有有效的字幕</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>已从 SRT 文件导入 %1 条字幕</translation>
     </message>
 </context>
 <context>

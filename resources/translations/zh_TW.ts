@@ -1091,12 +1091,64 @@ Current: Insert mode</source>
         <translation>新增音樂</translation>
     </message>
     <message>
+        <source>media</source>
+        <translation>媒體</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>All media files (*.*)</source>
+        <translation>所有媒體檔案 (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose %1 file to added into the current movie</source>
+        <translation>選擇要加入目前影片的%1檔案</translation>
+    </message>
+    <message>
+        <source>Extract Audio</source>
+        <translation>擷取音訊</translation>
+    </message>
+    <message>
+        <source>Audio from %1</source>
+        <translation>來自 %1 的音訊</translation>
+    </message>
+    <message>
+        <source>Copy file failed</source>
+        <translation>複製檔案失敗</translation>
+    </message>
+    <message>
+        <source>Copying file...</source>
+        <translation>正在複製檔案...</translation>
+    </message>
+    <message>
         <source>Error Occurs</source>
         <translation>發生錯誤</translation>
     </message>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>無法移動錄製的聲音檔案</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured photo file</source>
+        <translation>無法移動拍攝的相片檔案</translation>
+    </message>
+    <message>
+        <source>Cannot move the captured video file</source>
+        <translation>無法移動錄製的影片檔案</translation>
+    </message>
+    <message>
+        <source>Failed to open SRT file</source>
+        <translation>無法開啟 SRT 檔案</translation>
+    </message>
+    <message>
+        <source>No valid subtitles found in SRT file</source>
+        <translation>SRT 檔案中沒有有效的字幕</translation>
+    </message>
+    <message>
+        <source>Successfully imported %1 subtitles from SRT file</source>
+        <translation>已從 SRT 檔案匯入 %1 則字幕</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,441 @@
+#include "HistoryWindow.h"
+
+#include "ImageSegment.h"
+#include "ModalDialogAnswerer.h"
+#include "MusicSegment.h"
+#include "TimelineMetrics.h"
+#include "UserSettings.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+namespace {
+
+// The window with the media intake open to the tests.
+class InsertionWindow : public HistoryWindow
+{
+public:
+    using HistoryWindow::HistoryWindow;
+    using MainWindow::_addMediaFiles;
+    using MainWindow::_copyMediaIntoProject;
+    using MainWindow::_insertCapturedPhoto;
+    using MainWindow::_insertMediaFile;
+    using MainWindow::_insertSRTSubtitles;
+
+    void target(TrackWidget* track) { _insertionTrack = track; }
+    float dropTime() const { return _dropTime; }
+    void placePlayHead(float time)
+    {
+        _pointerOffset = TimelineMetrics::timeToPixels(time, _timelineScale) - _timeline->contentOffsetX();
+    }
+
+    int closeEvents = 0;
+    bool closedWhileCopying = false;
+    QStringList closeMessages;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        ++closeEvents;
+        closedWhileCopying = _copyingMedia;
+        HistoryWindow::closeEvent(event);
+        closeMessages = takeHeadsUps();
+    }
+};
+
+// "AutoCopyAssets" on for one test; the preferences outlive it.
+struct CopyingAssets {
+    CopyingAssets() { UserSettings::instance()->setAutoCopyAssets(true); }
+    ~CopyingAssets() { UserSettings::instance()->setAutoCopyAssets(false); }
+};
+
+bool copyFixture(const QString& fixture, const QString& path)
+{
+    QFile::remove(path);
+    return QFile::copy(TestMedia::path(fixture), path);
+}
+
+// A file of the size, written out (not sparse) so that copying it takes a while.
+bool makeLargeFile(const QString& path, qint64 bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray block(1 << 20, 'v');
+    for (qint64 written = 0; written < bytes; written += block.size()) {
+        if (file.write(block) != block.size())
+            return false;
+    }
+    return true;
+}
+
+class MediaInsertionTest : public HistoryTest
+{
+protected:
+    // The caption project; the empty track at the bottom is the insertion track.
+    QString openCaptionWindow(std::unique_ptr<InsertionWindow>& window)
+    {
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
+                                        .set("RangeStart", 0).set("RangeDuration", 2)));
+        const QString problem = openProject(records, window);
+        if (problem.isEmpty())
+            window->target(window->newestTrack());
+        return problem;
+    }
+
+    static Segment* lastInserted(InsertionWindow& window)
+    {
+        ProjectManager* manager = window.projectManager();
+        Segment* newest = nullptr;
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            Segment* segment = manager->segmentAt(index);
+            if (!newest || segment->serialNumber() > newest->serialNumber())
+                newest = segment;
+        }
+        return newest;
+    }
+
+    QTemporaryDir outside;
+};
+
+} // namespace
+
+TEST_F(MediaInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreCopied)
+{
+    CopyingAssets copying;
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const QString clip = outside.path() + "/clip.mp4";
+    const QString dotted = outside.path() + "/a.b.mov";
+    ASSERT_TRUE(copyFixture("clip_h264_aac.mp4", clip));
+    ASSERT_TRUE(copyFixture("clip_h264_aac.mp4", dotted));
+    ASSERT_TRUE(copyFixture("clip_h264_aac.mp4", dir + "/a.b.mov"));
+
+    ASSERT_TRUE(window->_insertMediaFile(clip, 7, {}, 0.0f, false, true));
+    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/clip.mp4");
+    window->target(window->newestTrack());
+    ASSERT_TRUE(window->_insertMediaFile(clip, 7, {}, 0.0f, false, true));
+    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/clip Copy 1.mp4");
+    window->target(window->newestTrack());
+    ASSERT_TRUE(window->_insertMediaFile(dotted, 7, {}, 0.0f, false, true));
+    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/a Copy 1.b.mov");
+    EXPECT_EQ(readFile(dir + "/a Copy 1.b.mov"), readFile(clip));
+
+    // A file of the project is used where it is.
+    window->target(window->newestTrack());
+    ASSERT_TRUE(window->_insertMediaFile(dir + "/a.b.mov", 7, {}, 0.0f, false, true));
+    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/a.b.mov");
+    EXPECT_FALSE(QFile::exists(dir + "/a Copy 2.b.mov"));
+
+    // A folder whose name only begins like the project's is another folder.
+    const QString sibling = dir + "2";
+    ASSERT_TRUE(QDir().mkpath(sibling));
+    ASSERT_TRUE(copyFixture("picture.png", sibling + "/holiday.png"));
+    window->target(window->newestTrack());
+    ASSERT_TRUE(window->_insertMediaFile(sibling + "/holiday.png", 7, {}, 0.0f, false, true));
+    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/holiday.png");
+    EXPECT_TRUE(QFile::exists(dir + "/holiday.png"));
+}
+
+TEST_F(MediaInsertionTest, ACloseDuringACopyIsRefusedAndTheCopyCompletes)
+{
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const QString big = outside.path() + "/big.mp4";
+    ASSERT_TRUE(makeLargeFile(big, qint64(256) << 20));
+
+    QCoreApplication::postEvent(window.get(), new QCloseEvent);
+    const QString copy = window->_copyMediaIntoProject(big, dir);
+
+    EXPECT_EQ(window->closeEvents, 1);
+    EXPECT_TRUE(window->closedWhileCopying);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(copy, dir + "/big.mp4");
+    EXPECT_EQ(QFileInfo(copy).size(), qint64(256) << 20);
+    EXPECT_EQ(window->closeMessages, QStringList{"Please wait a moment"});
+}
+
+TEST_F(MediaInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoStep)
+{
+    CopyingAssets copying;
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const QString big = outside.path() + "/big.mp4";
+    ASSERT_TRUE(makeLargeFile(big, qint64(256) << 20));
+    const int segments = window->projectManager()->segmentCount();
+    const int steps = window->projectManager()->history().count();
+
+    // The source shrinks under the copy: the next block cannot be read.
+    QTimer::singleShot(0, [&] { QFile::resize(big, 0); });
+    EXPECT_FALSE(window->_insertMediaFile(big, 1, {}, 0.0f, false, true));
+
+    EXPECT_FALSE(QFile::exists(dir + "/big.mp4"));
+    EXPECT_EQ(window->projectManager()->segmentCount(), segments);
+    EXPECT_EQ(window->projectManager()->history().count(), steps);
+    EXPECT_TRUE(window->takeHeadsUps().contains("Copy file failed"));
+}
+
+TEST_F(MediaInsertionTest, AFileOfNoMediaKindRecordsNothing)
+{
+    CopyingAssets copying;
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const QString notes = outside.path() + "/notes.txt";
+    writeFile(notes, "Shot list: beach, harbour, sunset.\n");
+    const int steps = window->projectManager()->history().count();
+
+    EXPECT_FALSE(window->_insertMediaFile(notes, 7, {}, 0.0f, false, true));
+    EXPECT_EQ(window->projectManager()->history().count(), steps);
+    EXPECT_FALSE(QFile::exists(dir + "/notes.txt"));
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
+}
+
+TEST_F(MediaInsertionTest, ExtractAudioInTheDialogInsertsTheSoundOnTheEmptyTrack)
+{
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const QString clip = outside.path() + "/clip.mp4";
+    ASSERT_TRUE(copyFixture("clip_h264_aac.mp4", clip));
+    TrackWidget* emptyTrack = window->newestTrack();
+    QString caption;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        caption = dialog->windowTitle();
+        auto* box = dialog->findChild<QCheckBox*>();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Extract Audio");
+        EXPECT_FALSE(box->isChecked());
+        box->click();
+        ModalDialogAnswerer::chooseFile(clip)(dialog);
+    });
+
+    window->_addMediaFiles(1);
+
+    ASSERT_TRUE(answerer.answered());
+    EXPECT_EQ(caption, "Choose video file to added into the current movie");
+    Segment* music = lastInserted(*window);
+    ASSERT_EQ(music->type(), "MUSIC");
+    EXPECT_EQ(static_cast<MusicSegment*>(music)->title(), "Audio from clip.mp4");
+    EXPECT_FALSE(static_cast<MusicSegment*>(music)->readTagsOnLoad());
+    EXPECT_EQ(music->trackId(), emptyTrack->trackId());
+    EXPECT_EQ(emptyTrack->trackType(), "MUSIC");
+    EXPECT_NE(window->newestTrack(), emptyTrack);
+    EXPECT_EQ(window->newestTrack()->segmentWidgetCount(), 0);
+    EXPECT_EQ(window->timeline()->trackWidgetCount(), 3);
+    EXPECT_EQ(QSettings().value("ChooseMediaDir").toString(), outside.path());
+}
+
+TEST_F(MediaInsertionTest, AppendedFilesFollowTheTrackContentAndKeepTheirOptions)
+{
+    std::unique_ptr<InsertionWindow> window;
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "title").set("Text", "A").set("TrackId", 4)
+                                    .set("RangeStart", 4).set("RangeDuration", 8)));
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TrackWidget* titles = window->timeline()->trackWidgetAt(0);
+    window->placePlayHead(5.0f);
+
+    window->target(titles);
+    ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("picture.png"), 2, {{"scale", 0.5f}}, 5.0f, true, true));
+    Segment* halved = lastInserted(*window);
+    EXPECT_FLOAT_EQ(halved->rangeStart(), 12.0f);
+    EXPECT_EQ(halved->userScale(), QPointF(0.5, 0.5));
+    EXPECT_EQ(halved->trackId(), titles->trackId());
+
+    window->target(window->newestTrack());
+    ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("picture.png"), 2, {{"scale", 1.0f}}, 5.0f, true, true));
+    Segment* plain = lastInserted(*window);
+    EXPECT_FLOAT_EQ(plain->rangeStart(), 5.0f);
+    EXPECT_EQ(plain->userScale(), ImageSegment(window.get()).userScale());
+    EXPECT_FLOAT_EQ(plain->duration(), UserSettings::instance()->photoDuration());
+
+    // Music without a title takes the file's name until its tags are read.
+    window->target(window->newestTrack());
+    ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("tone440.wav"), 7, {}, 1.0f, true, true));
+    auto* music = static_cast<MusicSegment*>(lastInserted(*window));
+    ASSERT_EQ(music->type(), "MUSIC");
+    EXPECT_EQ(music->title(), "tone440");
+    EXPECT_TRUE(music->readTagsOnLoad());
+    EXPECT_FLOAT_EQ(music->rangeStart(), 1.0f);
+}
+
+TEST_F(MediaInsertionTest, AMovieForTheEmptyTrackJoinsTheMovieTrackOnceTheTimelineIsBusy)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path("clip_h264_aac.mp4"), dir + "/clip.mp4"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "movie").set("File", "clip.mp4").set("TrackId", 3)
+                                    .set("RangeStart", 1).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    for (int index = 0; index < 3; ++index)
+        records.push_back(std::move(RecordBuilder("TEXT").set("Text", "A").set("TrackId", 5)
+                                        .set("RangeStart", index * 2).set("RangeDuration", 2)));
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TrackWidget* emptyTrack = window->newestTrack();
+    const int tracks = window->timeline()->trackWidgetCount();
+
+    window->target(emptyTrack);
+    ASSERT_TRUE(window->_insertMediaFile(dir + "/clip.mp4", 1, {}, 0.5f, true, true));
+
+    Segment* appended = lastInserted(*window);
+    EXPECT_FLOAT_EQ(appended->rangeStart(), 3.0f);
+    EXPECT_EQ(appended->trackId(), window->timeline()->movieTrackWidget()->trackId());
+    EXPECT_EQ(emptyTrack->segmentWidgetCount(), 0);
+    EXPECT_EQ(window->newestTrack(), emptyTrack);
+    EXPECT_EQ(window->timeline()->trackWidgetCount(), tracks);
+}
+
+TEST_F(MediaInsertionTest, ADroppedMovieSetsTheDropPositionJustPastItsStart)
+{
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("clip_h264_aac.mp4"), 7, {}, 4.0f, false, false));
+    Segment* movie = lastInserted(*window);
+    EXPECT_EQ(movie->type(), "MOVIE");
+    EXPECT_FLOAT_EQ(movie->rangeStart(), 4.0f);
+    EXPECT_FLOAT_EQ(window->dropTime(), 4.01f);
+}
+
+TEST_F(MediaInsertionTest, ACameraPhotoFromAnotherFileSystemGetsTheNextFreeName)
+{
+    const QString memory = memoryBackedFolder();
+    struct stat memoryInfo = {}, projectInfo = {};
+    if (stat(QFile::encodeName(memory).constData(), &memoryInfo) != 0
+        || stat(QFile::encodeName(dir).constData(), &projectInfo) != 0 || memoryInfo.st_dev == projectInfo.st_dev)
+        GTEST_SKIP() << "the temporary captures and the project share one file system here";
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ASSERT_TRUE(copyFixture("picture.png", dir + "/cameraPhoto-1.jpg"));
+    ASSERT_TRUE(copyFixture("picture.png", dir + "/cameraPhoto-2.jpg"));
+    QTemporaryDir captures(memory + "/capture-XXXXXX");
+    const QString shot = captures.path() + "/shot.jpg";
+    ASSERT_TRUE(copyFixture("photo_4000x3000.jpg", shot));
+
+    window->_insertCapturedPhoto(shot);
+
+    EXPECT_FALSE(QFile::exists(shot));
+    EXPECT_EQ(readFile(dir + "/cameraPhoto-3.jpg"), readFile(TestMedia::path("photo_4000x3000.jpg")));
+    Segment* photo = lastInserted(*window);
+    EXPECT_EQ(photo->type(), "IMAGE");
+    EXPECT_EQ(photo->absoluteFilePath(), dir + "/cameraPhoto-3.jpg");
+}
+
+namespace {
+
+class SubtitleImportTest : public MediaInsertionTest
+{
+protected:
+    QString writeSubtitles(const QByteArray& bytes)
+    {
+        const QString path = outside.path() + "/talk.srt";
+        writeFile(path, bytes);
+        return path;
+    }
+
+    static QList<Segment*> textsOnTrack(InsertionWindow& window, int trackId)
+    {
+        QList<Segment*> texts;
+        ProjectManager* manager = window.projectManager();
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            Segment* segment = manager->segmentAt(index);
+            if (segment->trackId() == trackId)
+                texts << segment;
+        }
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(SubtitleImportTest, ValidCuesBecomeTextsAtTheOffsetOnTheEmptyTrack)
+{
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const QString path = writeSubtitles("1\r\n00:01:02,500 --> 00:01:04,000\r\nFirst\r\n\r\n"
+                                        "2\r\n00:01:05,000 --> 00:01:06,000\r\nSecond\r\nline\r\n\r\n"
+                                        "3\r\n00:00:01.000 --> 00:00:02,000\r\nSkipped\r\n\r\n"
+                                        "4\r\n00:01:07,000 --> 00:01:08,000\r\nThird\r\n");
+    TrackWidget* emptyTrack = window->newestTrack();
+    window->takeHeadsUps();
+
+    ASSERT_TRUE(window->_insertSRTSubtitles(path, emptyTrack, 10.0f));
+
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Successfully imported 3 subtitles from SRT file"});
+    const QList<Segment*> texts = textsOnTrack(*window, emptyTrack->trackId());
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0]->type(), "TEXT");
+    EXPECT_EQ(texts[0]->text(), "First");
+    EXPECT_FLOAT_EQ(texts[0]->rangeStart(), 72.5f);
+    EXPECT_FLOAT_EQ(texts[0]->duration(), 1.5f);
+    EXPECT_EQ(texts[1]->text(), "Second\nline");
+    EXPECT_FLOAT_EQ(texts[2]->rangeStart(), 77.0f);
+    EXPECT_EQ(emptyTrack->segmentWidgetCount(), 3);
+    EXPECT_EQ(emptyTrack->trackType(), "TEXT");
+    EXPECT_NE(window->newestTrack(), emptyTrack);
+    EXPECT_EQ(window->timeline()->trackWidgetAt(2), window->newestTrack());
+    EXPECT_EQ(window->newestTrack()->segmentWidgetCount(), 0);
+    EXPECT_FLOAT_EQ(window->projectManager()->duration(), 78.0f);
+    EXPECT_TRUE(window->projectManager()->isModified());
+}
+
+TEST_F(SubtitleImportTest, AFileWithoutValidCuesOrUnreadableImportsNothing)
+{
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TrackWidget* emptyTrack = window->newestTrack();
+    window->takeHeadsUps();
+
+    EXPECT_FALSE(window->_insertSRTSubtitles(writeSubtitles("1\n00:00:01.000 --> 00:00:02.000\nDots\n"), emptyTrack, 0));
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"No valid subtitles found in SRT file"});
+    EXPECT_FALSE(window->_insertSRTSubtitles(outside.path() + "/missing.srt", emptyTrack, 0));
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to open SRT file"});
+
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
+    EXPECT_EQ(window->newestTrack(), emptyTrack);
+    EXPECT_EQ(window->timeline()->trackWidgetCount(), 2);
+}
+
+TEST_F(SubtitleImportTest, ATrackOfAnotherTypeKeepsItsType)
+{
+    std::unique_ptr<InsertionWindow> window;
+    const QString problem = openCaptionWindow(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TrackWidget* emptyTrack = window->newestTrack();
+    ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("picture.png"), 2, {}, 0.0f, false, true));
+    ASSERT_EQ(emptyTrack->trackType(), "IMAGE");
+
+    ASSERT_TRUE(window->_insertSRTSubtitles(writeSubtitles("1\n00:00:05,000 --> 00:00:06,000\nOver\n"), emptyTrack, 0));
+    EXPECT_EQ(emptyTrack->trackType(), "IMAGE");
+    EXPECT_EQ(textsOnTrack(*window, emptyTrack->trackId()).size(), 2);
+    EXPECT_EQ(window->timeline()->trackWidgetCount(), 3);
+}
