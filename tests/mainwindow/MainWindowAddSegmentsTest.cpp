@@ -1,6 +1,8 @@
 #include "HistoryWindow.h"
 
 #include "AVTextSegment.h"
+#include "DrawingSegment.h"
+#include "ImageSegment.h"
 #include "MediaPreviewWidget.h"
 #include "PopupMediaTypeSelectionWidget.h"
 #include "PopupProjectSettingsWidget.h"
@@ -32,11 +34,14 @@ public:
         _previewArea = centralWidget();
     }
     using MainWindow::_applyProjectSettings;
+    using MainWindow::_fullScreen;
+    using MainWindow::_replaceEditingSegmentPicture;
     using MainWindow::_insertionTrack;
     using MainWindow::gutterArea_onFunctionButtonPressed;
     using MainWindow::mediaExplorer_onMediaItemClicked;
     using MainWindow::microphonePopup_onGetStartTime;
     using MainWindow::microphonePopup_onSoundCaptured;
+    using MainWindow::onActionAddSelfDrawTriggered;
     using MainWindow::onActionAddTextTriggered;
     using MainWindow::_previewArea;
     using MainWindow::_previewContainer;
@@ -46,8 +51,10 @@ public:
 
     MediaPreviewWidget* mediaPreview() const { return _mediaPreview; }
     int dismissals = 0;
+    int fullScreenToggles = 0;
 
 protected:
+    void _toggleFullScreen() override { ++fullScreenToggles; }
     bool _dismissAllPopupsAndPreview() override
     {
         ++dismissals;
@@ -363,6 +370,83 @@ TEST_F(AddSegmentsTest, ClickingTheSameLibraryItemTwiceClosesItsPreview)
     window->mediaExplorer_onMediaItemClicked(picture, 2, picture, QPixmap(picture), QString());
     EXPECT_FALSE(preview->isVisible());
     EXPECT_TRUE(window->preview()->isVisible());
+}
+
+// A new drawing is a transparent picture at the highest movie size of the
+// project's shape, written into the project at once.
+TEST_F(AddSegmentsTest, NewDrawingIsWrittenAtTheHighestMovieSize)
+{
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    window->onActionAddSelfDrawTriggered();
+    const QList<Segment*> drawings = segmentsOfType(QStringLiteral("DRAWING"));
+    ASSERT_EQ(drawings.size(), 1);
+    const QString file = drawings.value(0)->absoluteFilePath();
+    EXPECT_TRUE(file.startsWith(dir + QLatin1Char('/'))) << file.toStdString();
+    const QImage picture(file);
+    EXPECT_EQ(picture.size(), QSize(3840, 2160));
+    EXPECT_EQ(qAlpha(picture.pixel(100, 100)), 0);
+    EXPECT_FLOAT_EQ(drawings.value(0)->duration(), UserSettings::instance()->drawingDuration());
+    EXPECT_EQ(window->newestTrack()->segmentWidgetCount(), 0);
+}
+
+// A picture chosen while a picture tile is edited takes that tile's place:
+// copied into the project first when assets are copied, one undo step.
+TEST_F(AddSegmentsTest, ChosenPictureReplacesTheEditedOneAfterItsCopy)
+{
+    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "photo").set("File", "red.png").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 3)));
+    const QString failure = openProject(records, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    QTemporaryDir outside;
+    const QString blue = outside.path() + QStringLiteral("/blue.png");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                          "color=c=blue:s=64x48", "-frames:v", "1", blue}),
+              0);
+    auto* photo = dynamic_cast<ImageSegment*>(segmentByUId(*window, QStringLiteral("photo")));
+    ASSERT_NE(photo, nullptr);
+    tileOf(photo)->setEditing(true, false);
+    const int before = steps();
+
+    // Only a picture may take a picture's place.
+    window->_replaceEditingSegmentPicture(blue, 1);
+    EXPECT_EQ(photo->absoluteFilePath(), dir + QStringLiteral("/red.png"));
+
+    UserSettings::instance()->setAutoCopyAssets(true);
+    window->_replaceEditingSegmentPicture(blue, 2);
+    UserSettings::instance()->setAutoCopyAssets(false);
+    EXPECT_EQ(photo->absoluteFilePath(), dir + QStringLiteral("/blue.png"));
+    EXPECT_TRUE(QFileInfo::exists(blue));
+    EXPECT_EQ(steps(), before + 1);
+    EXPECT_TRUE(window->projectManager()->isModified());
+}
+
+// Minimising closes the library preview; a window that left full screen
+// some other way runs the toggle, one still in full screen does not.
+TEST_F(AddSegmentsTest, WindowStateChangesCloseThePreviewAndFollowFullScreen)
+{
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    ASSERT_TRUE(makePicture(QStringLiteral("still.png"), QStringLiteral("green")));
+    const QString picture = dir + QStringLiteral("/still.png");
+    window->mediaExplorer_onMediaItemClicked(picture, 2, picture, QPixmap(picture), QString());
+    ASSERT_TRUE(window->mediaPreview()->isVisible());
+    window->showMinimized();
+    EXPECT_TRUE(waitFor([&] { return !window->mediaPreview()->isVisible(); }, 3000));
+    window->showNormal();
+
+    window->_fullScreen = true;
+    window->showFullScreen();
+    QTest::qWait(100);
+    EXPECT_EQ(window->fullScreenToggles, 0);
+    window->showNormal();
+    EXPECT_TRUE(waitFor([&] { return window->fullScreenToggles == 1; }, 3000));
+    window->_fullScreen = false;
 }
 
 } // namespace
