@@ -1150,7 +1150,6 @@ protected:
     void _applyProjectSettings(int aspect, bool landscape, float frameRate, bool fixCoverImage,
                                const QColor& backgroundColor);
     // Help tips once the window is idle; without a widget, for the first segment's.
-    void _showMediaExplorerTip();
     void _showSegmentOperationTips(SegmentWidget* widget);
     // The same, half a second later, when the tile is still there.
     void _showSegmentOperationTipsSoon(SegmentWidget* widget);

@@ -250,15 +250,6 @@ void MainWindow::_runWhenIdle(const std::function<void()>& step)
     step();
 }
 
-void MainWindow::_showMediaExplorerTip()
-{
-    _runWhenIdle([this] {
-        if (!_isMediaAreaCollapsed() && _mediaArea)
-            TipManager::instance()->showTipDelayed(QStringLiteral("MediaExplorerHelpTip"), _mediaArea, this,
-                                                   kTipDelayMs);
-    });
-}
-
 void MainWindow::_showSegmentOperationTips(SegmentWidget* widget)
 {
     // A given tile that went meanwhile gets no tip; none given means the first one.
@@ -271,8 +262,9 @@ void MainWindow::_showSegmentOperationTips(SegmentWidget* widget)
         if (!target)
             return;
         TipManager* tips = TipManager::instance();
-        if (!tips->showTipDelayed(QStringLiteral("SegmentOperationDoubleTapTip"), target, this, kTipDelayMs))
-            tips->showTipDelayed(QStringLiteral("SegmentOperationPressAndDragTip"), target, this, kTipDelayMs);
+        if (!tips->showTipDelayed(QStringLiteral("SegmentOperationDoubleTapTip"), target, centralWidget(), kTipDelayMs))
+            tips->showTipDelayed(QStringLiteral("SegmentOperationPressAndDragTip"), target, centralWidget(),
+                                 kTipDelayMs);
     });
 }
 

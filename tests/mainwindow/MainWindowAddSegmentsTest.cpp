@@ -217,6 +217,9 @@ TEST_F(AddSegmentsTest, RecordingsAreMovedInAndInsertedEvenWhileATileIsEdited)
     EXPECT_EQ(voices.value(0)->trackId(), bottom);
     EXPECT_TRUE(QFileInfo::exists(dir + QStringLiteral("/sound-1.wav")));
     EXPECT_FALSE(QFileInfo::exists(first));
+    // The new tile on the bottom track shows how to work with it once the window is idle.
+    EXPECT_TRUE(waitFor([] { return TipManager::hasInstance() && TipManager::instance()->isShowingTip(); }, 5000));
+    TipManager::instance()->closeCurrentTip();
 
     window->_insertionTrack = window->newestTrack();
     const QString second = makeRecording(waiting, QStringLiteral("take.wav"));
