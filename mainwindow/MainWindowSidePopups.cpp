@@ -104,9 +104,8 @@ void MainWindow::_replacePopup()
 void MainWindow::mediaExplorer_onMediaItemClicked(QString mediaId, int type, QString filePath, QPixmap image,
                                                   QString metadata)
 {
-    if (_mediaPreview && _mediaPreview->filePath() == mediaId) {
-        if (_mediaPreview->isVisible())
-            _hideMediaPreview();
+    if (_mediaPreview && _mediaPreview->isVisible() && _mediaPreview->filePath() == mediaId) {
+        _hideMediaPreview();
         return;
     }
     _showMediaPreview(mediaId, type, filePath, image, metadata);

@@ -373,6 +373,9 @@ TEST_F(AddSegmentsTest, ClickingTheSameLibraryItemTwiceClosesItsPreview)
     window->mediaExplorer_onMediaItemClicked(picture, 2, picture, QPixmap(picture), QString());
     EXPECT_FALSE(preview->isVisible());
     EXPECT_TRUE(window->preview()->isVisible());
+    // A third click shows it again.
+    window->mediaExplorer_onMediaItemClicked(picture, 2, picture, QPixmap(picture), QString());
+    EXPECT_TRUE(preview->isVisible());
 }
 
 // A new drawing is a transparent picture at the highest movie size of the
