@@ -43,8 +43,16 @@ bool makeSource(const QString& path)
     return true;
 }
 
+// Writes back what earlier copies left dirty, so that neither copy is
+// throttled by the other's write-back.
+void settleWrites()
+{
+    QProcess::execute(QStringLiteral("sync"), {});
+}
+
 double copyWithCp(const QString& source, const QString& destination)
 {
+    settleWrites();
     QElapsedTimer clock;
     clock.start();
     const int code = QProcess::execute(QStringLiteral("cp"), {source, destination});
@@ -54,6 +62,7 @@ double copyWithCp(const QString& source, const QString& destination)
 
 double copyIntoProject(BenchWindow& window, const QString& source, const QString& folder)
 {
+    settleWrites();
     QElapsedTimer clock;
     clock.start();
     const QString copy = window._copyMediaIntoProject(source, folder);

@@ -8,6 +8,7 @@
 #include "AVRender.h"
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
+#include "FileBlockCopy.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "Segment.h"
@@ -23,6 +24,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -234,24 +238,28 @@ void MainWindow::_copyFileChunked(const QString& source, const QString& destinat
 {
     QFile input(source);
     QFile output(destination);
-    if (input.open(QIODevice::ReadOnly) && output.open(QIODevice::WriteOnly)) {
-        QByteArray block;
+    // Unbuffered: the blocks go between the two descriptors, not through QFile.
+    if (input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+        && output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        QByteArray buffer;
         qint64 remaining = input.size();
         bool failed = false;
         while (remaining > 0 && !failed) {
-            block = input.read(qMin(remaining, kCopyBlockBytes));
+            FileBlockCopyError error = FileBlockCopyError::None;
+            const qint64 count =
+                copyFileBlock(input.handle(), output.handle(), qMin(remaining, kCopyBlockBytes), &buffer, &error);
             // A file shorter than it announced, or a read error, ends the copy.
-            if (block.isEmpty()) {
-                qWarning("%s", qPrintable(QStringLiteral("failed to read %1 (error:%2)")
-                                              .arg(QFileInfo(input).fileName(), input.errorString())));
-                failed = true;
-            } else if (output.write(block) != block.size() || !output.flush()) {
-                qWarning("%s", qPrintable(QStringLiteral("failed to write to %1 (error:%2)")
-                                              .arg(QFileInfo(output).fileName(), output.errorString())));
+            if (count <= 0) {
+                const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+                const bool writing = error == FileBlockCopyError::Write;
+                qWarning("%s", qPrintable(QStringLiteral("failed to %1 %2 (error:%3)")
+                                              .arg(writing ? QStringLiteral("write to") : QStringLiteral("read"),
+                                                   QFileInfo(writing ? output : input).fileName(),
+                                                   count == 0 ? QStringLiteral("end of file") : reason)));
                 failed = true;
             } else {
-                *copied += block.size();
-                remaining -= block.size();
+                *copied += count;
+                remaining -= count;
             }
         }
         output.close();

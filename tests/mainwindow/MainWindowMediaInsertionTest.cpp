@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,6 +26,7 @@ public:
     using HistoryWindow::HistoryWindow;
     using MainWindow::_addMediaFiles;
     using MainWindow::_copyMediaIntoProject;
+    using MainWindow::_insertCapturedMovie;
     using MainWindow::_insertCapturedPhoto;
     using MainWindow::_insertMediaFile;
     using MainWindow::_insertSRTSubtitles;
@@ -106,15 +108,26 @@ protected:
     QTemporaryDir outside;
 };
 
+// The caption project open, its empty bottom track the insertion track.
+class CaptionInsertionTest : public MediaInsertionTest
+{
+protected:
+    void SetUp() override
+    {
+        MediaInsertionTest::SetUp();
+        const QString problem = openCaptionWindow(window);
+        if (!problem.isEmpty())
+            GTEST_SKIP() << qPrintable(problem);
+    }
+
+    std::unique_ptr<InsertionWindow> window;
+};
+
 } // namespace
 
-TEST_F(MediaInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreCopied)
+TEST_F(CaptionInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreCopied)
 {
     CopyingAssets copying;
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     const QString clip = outside.path() + "/clip.mp4";
     const QString dotted = outside.path() + "/a.b.mov";
     ASSERT_TRUE(copyFixture("clip_h264_aac.mp4", clip));
@@ -147,17 +160,20 @@ TEST_F(MediaInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreCop
     EXPECT_TRUE(QFile::exists(dir + "/holiday.png"));
 }
 
-TEST_F(MediaInsertionTest, ACloseDuringACopyIsRefusedAndTheCopyCompletes)
+TEST_F(CaptionInsertionTest, ACloseOrAnInsertionDuringACopyIsRefusedAndTheCopyCompletes)
 {
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     const QString big = outside.path() + "/big.mp4";
     ASSERT_TRUE(makeLargeFile(big, qint64(256) << 20));
+    bool insertedMeanwhile = true;
+    QTimer::singleShot(0, window.get(), [&] {
+        insertedMeanwhile = window->_insertMediaFile(TestMedia::path("picture.png"), 2, {}, 0.0f, false, true);
+    });
 
     QCoreApplication::postEvent(window.get(), new QCloseEvent);
     const QString copy = window->_copyMediaIntoProject(big, dir);
+
+    EXPECT_FALSE(insertedMeanwhile);
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
 
     EXPECT_EQ(window->closeEvents, 1);
     EXPECT_TRUE(window->closedWhileCopying);
@@ -167,13 +183,9 @@ TEST_F(MediaInsertionTest, ACloseDuringACopyIsRefusedAndTheCopyCompletes)
     EXPECT_EQ(window->closeMessages, QStringList{"Please wait a moment"});
 }
 
-TEST_F(MediaInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoStep)
+TEST_F(CaptionInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoStep)
 {
     CopyingAssets copying;
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     const QString big = outside.path() + "/big.mp4";
     ASSERT_TRUE(makeLargeFile(big, qint64(256) << 20));
     const int segments = window->projectManager()->segmentCount();
@@ -189,13 +201,9 @@ TEST_F(MediaInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoStep)
     EXPECT_TRUE(window->takeHeadsUps().contains("Copy file failed"));
 }
 
-TEST_F(MediaInsertionTest, AFileOfNoMediaKindRecordsNothing)
+TEST_F(CaptionInsertionTest, AFileOfNoMediaKindRecordsNothing)
 {
     CopyingAssets copying;
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     const QString notes = outside.path() + "/notes.txt";
     writeFile(notes, "Shot list: beach, harbour, sunset.\n");
     const int steps = window->projectManager()->history().count();
@@ -206,12 +214,8 @@ TEST_F(MediaInsertionTest, AFileOfNoMediaKindRecordsNothing)
     EXPECT_EQ(window->projectManager()->segmentCount(), 1);
 }
 
-TEST_F(MediaInsertionTest, ExtractAudioInTheDialogInsertsTheSoundOnTheEmptyTrack)
+TEST_F(CaptionInsertionTest, ExtractAudioInTheDialogInsertsTheSoundOnTheEmptyTrack)
 {
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     const QString clip = outside.path() + "/clip.mp4";
     ASSERT_TRUE(copyFixture("clip_h264_aac.mp4", clip));
     TrackWidget* emptyTrack = window->newestTrack();
@@ -306,12 +310,8 @@ TEST_F(MediaInsertionTest, AMovieForTheEmptyTrackJoinsTheMovieTrackOnceTheTimeli
     EXPECT_EQ(window->timeline()->trackWidgetCount(), tracks);
 }
 
-TEST_F(MediaInsertionTest, ADroppedMovieSetsTheDropPositionJustPastItsStart)
+TEST_F(CaptionInsertionTest, ADroppedMovieSetsTheDropPositionJustPastItsStart)
 {
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("clip_h264_aac.mp4"), 7, {}, 4.0f, false, false));
     Segment* movie = lastInserted(*window);
     EXPECT_EQ(movie->type(), "MOVIE");
@@ -319,17 +319,29 @@ TEST_F(MediaInsertionTest, ADroppedMovieSetsTheDropPositionJustPastItsStart)
     EXPECT_FLOAT_EQ(window->dropTime(), 4.01f);
 }
 
-TEST_F(MediaInsertionTest, ACameraPhotoFromAnotherFileSystemGetsTheNextFreeName)
+TEST_F(CaptionInsertionTest, ACaptureThatCannotBeMovedIsReportedAndInsertsNothing)
+{
+    QString text;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    window->_insertCapturedMovie(outside.path() + "/gone.mp4");
+    EXPECT_TRUE(answerer.answered());
+    EXPECT_EQ(text, "Cannot move the captured video file");
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
+    EXPECT_FALSE(QFile::exists(dir + "/cameraMovie-1.mp4"));
+}
+
+TEST_F(CaptionInsertionTest, ACameraPhotoFromAnotherFileSystemGetsTheNextFreeName)
 {
     const QString memory = memoryBackedFolder();
     struct stat memoryInfo = {}, projectInfo = {};
     if (stat(QFile::encodeName(memory).constData(), &memoryInfo) != 0
         || stat(QFile::encodeName(dir).constData(), &projectInfo) != 0 || memoryInfo.st_dev == projectInfo.st_dev)
         GTEST_SKIP() << "the temporary captures and the project share one file system here";
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     ASSERT_TRUE(copyFixture("picture.png", dir + "/cameraPhoto-1.jpg"));
     ASSERT_TRUE(copyFixture("picture.png", dir + "/cameraPhoto-2.jpg"));
     QTemporaryDir captures(memory + "/capture-XXXXXX");
@@ -347,7 +359,7 @@ TEST_F(MediaInsertionTest, ACameraPhotoFromAnotherFileSystemGetsTheNextFreeName)
 
 namespace {
 
-class SubtitleImportTest : public MediaInsertionTest
+class SubtitleImportTest : public CaptionInsertionTest
 {
 protected:
     QString writeSubtitles(const QByteArray& bytes)
@@ -374,10 +386,6 @@ protected:
 
 TEST_F(SubtitleImportTest, ValidCuesBecomeTextsAtTheOffsetOnTheEmptyTrack)
 {
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     const QString path = writeSubtitles("1\r\n00:01:02,500 --> 00:01:04,000\r\nFirst\r\n\r\n"
                                         "2\r\n00:01:05,000 --> 00:01:06,000\r\nSecond\r\nline\r\n\r\n"
                                         "3\r\n00:00:01.000 --> 00:00:02,000\r\nSkipped\r\n\r\n"
@@ -407,10 +415,6 @@ TEST_F(SubtitleImportTest, ValidCuesBecomeTextsAtTheOffsetOnTheEmptyTrack)
 
 TEST_F(SubtitleImportTest, AFileWithoutValidCuesOrUnreadableImportsNothing)
 {
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     TrackWidget* emptyTrack = window->newestTrack();
     window->takeHeadsUps();
 
@@ -426,10 +430,6 @@ TEST_F(SubtitleImportTest, AFileWithoutValidCuesOrUnreadableImportsNothing)
 
 TEST_F(SubtitleImportTest, ATrackOfAnotherTypeKeepsItsType)
 {
-    std::unique_ptr<InsertionWindow> window;
-    const QString problem = openCaptionWindow(window);
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
     TrackWidget* emptyTrack = window->newestTrack();
     ASSERT_TRUE(window->_insertMediaFile(TestMedia::path("picture.png"), 2, {}, 0.0f, false, true));
     ASSERT_EQ(emptyTrack->trackType(), "IMAGE");

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTextCodec>
 
@@ -101,7 +102,10 @@ TEST(OpenFileDialogWithCheckBox, TheBoxStateComesBackOnlyWithAChosenFile)
     bool shown = false;
     ModalDialogAnswerer untick([&](QWidget* dialog) {
         auto* box = dialog->findChild<QCheckBox*>();
-        shown = box && box->isChecked() && box->text() == "Extract Audio" && box->isVisible();
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        shown = box && box->isChecked() && box->text() == "Extract Audio" && box->isVisible() && files
+            && files->windowTitle() == "Choose" && files->nameFilters() == QStringList{"Movies (*.mp4 *.mov)"}
+            && files->directory().absolutePath() == dir.path();
         if (box)
             box->setChecked(false);
         ModalDialogAnswerer::chooseFile(clip)(dialog);
