@@ -387,8 +387,8 @@ protected:
     // Runs a transition command (duplicate, delete, ...) of the edited
     // transition; does nothing until the segment editing commands fill it in.
     virtual void _doTransitionCommand(QWidget*, int) {}
-    // The camera shutter of a saved frame; silent until the sounds fill it in.
-    virtual void _playShutterSound() {}
+    // The camera shutter, for a photo or a saved frame.
+    void _playShutterSound();
     // The segment's own (non-animated) property values, sent to the engine.
     void _pushSegmentBaseProperties(Segment* segment);
     // Splits at the time; the first keeps each transition where it plays

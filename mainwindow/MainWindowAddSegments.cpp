@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QSound>
 #include <QTimer>
 
 #include <algorithm>
@@ -344,13 +345,18 @@ void MainWindow::_showCameraDialog(int kind)
     dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
     dialog.setWindowTitle(QStringLiteral("\t"));
     dialog.setBusy(kind != 0);
-    connect(&dialog, &CameraDialog::cameraDialogShouldCapturePhoto, this, [this] { _playShutterSound(); });
+    connect(&dialog, &CameraDialog::cameraDialogShouldCapturePhoto, this, &MainWindow::_playShutterSound);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.captureType() == 1)
         _insertCapturedPhoto(dialog.capturedFilePath());
     else
         _insertCapturedMovie(dialog.capturedFilePath());
+}
+
+void MainWindow::_playShutterSound()
+{
+    QSound::play(QStringLiteral(":/assets/shutter.wav"));
 }
 
 // --- Replacing the edited picture ------------------------------------------------------

@@ -6,7 +6,6 @@
 #include "AVGLWidget.h"
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
-#include "MediaExplorer.h"
 #include "MediaPreviewControlWidget.h"
 #include "MediaPreviewWidget.h"
 #include "PopupEasingFunctionsWidget.h"

@@ -455,4 +455,30 @@ TEST_F(AddSegmentsTest, WindowStateChangesCloseThePreviewAndFollowFullScreen)
     window->_fullScreen = false;
 }
 
+// The shutter the camera and the frame grab play: a short mono 16-bit WAV
+// that starts loud and fades out.
+TEST(ShutterSound, IsAShortFadingWavInTheResources)
+{
+    QFile file(QStringLiteral(":/assets/shutter.wav"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    ASSERT_GT(data.size(), 44);
+    EXPECT_EQ(data.left(4), QByteArray("RIFF"));
+    EXPECT_EQ(data.mid(8, 4), QByteArray("WAVE"));
+    const int dataAt = data.indexOf("data");
+    ASSERT_GT(dataAt, 0);
+    const auto* samples = reinterpret_cast<const qint16*>(data.constData() + dataAt + 8);
+    const int count = (data.size() - dataAt - 8) / 2;
+    // 0.15 s at 44100 Hz.
+    EXPECT_NEAR(count, 6615, 50);
+    const auto peak = [&](int from, int to) {
+        int loudest = 0;
+        for (int index = from; index < to; ++index)
+            loudest = std::max(loudest, std::abs(int(samples[index])));
+        return loudest;
+    };
+    EXPECT_GT(peak(0, count / 4), 4000);
+    EXPECT_LT(peak(count * 9 / 10, count), peak(0, count / 4) / 4);
+}
+
 } // namespace
