@@ -59,6 +59,12 @@ void AVTextSegment::setFontScale(float scale)
     _changeStyle([scale](Style& style) { style.fontScale = scale; });
 }
 
+float AVTextSegment::fontScale() const
+{
+    QMutexLocker lock(_textMutex.get());
+    return _style.fontScale;
+}
+
 void AVTextSegment::setTextColor(const AVVec4& color)
 {
     _changeStyle([color](Style& style) { style.textColor = color; });

@@ -42,6 +42,7 @@ public:
     // keeps the old style.
     void setFont(const char* name, const char* style);
     void setFontScale(float scale);  // font pixel size / layer width
+    float fontScale() const;
     void setTextColor(const AVVec4& color);
     void setAlignment(uint32_t alignment);  // 1 centre, 2 right, other left
     void setOutlineWidth(float percent);    // of the font pixel size

@@ -42,4 +42,22 @@ add_custom_command(
   VERBATIM)
 set_source_files_properties(${STICKER_RCC_SOURCE} PROPERTIES SKIP_AUTOMOC ON SKIP_AUTOUIC ON)
 
-set(BUILTIN_ASSET_SOURCES ${SOUND_RCC_OBJECTS} ${STICKER_RCC_SOURCE})
+# The camera shutter the editor plays for a photo or a saved frame: a short
+# burst of noise that dies away, synthesised by ffmpeg under ":/assets".
+set(SHUTTER_WAV ${CMAKE_BINARY_DIR}/builtin_assets/shutter.wav)
+set(SHUTTER_QRC ${CMAKE_BINARY_DIR}/builtin_assets.qrc)
+set(SHUTTER_RCC_SOURCE ${CMAKE_BINARY_DIR}/qrc_builtin_assets.cpp)
+file(CONFIGURE OUTPUT ${SHUTTER_QRC} CONTENT
+  "<RCC>\n  <qresource prefix=\"/\">\n    <file alias=\"assets/shutter.wav\">${SHUTTER_WAV}</file>\n  </qresource>\n</RCC>\n")
+add_custom_command(
+  OUTPUT ${SHUTTER_RCC_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/builtin_assets
+  COMMAND ${FFMPEG_EXECUTABLE} -v error -y -f lavfi -i "anoisesrc=d=0.15:c=pink:a=0.6"
+          -af "afade=t=out:st=0.01:d=0.14" -ar 44100 -ac 1 -c:a pcm_s16le ${SHUTTER_WAV}
+  COMMAND Qt5::rcc --name builtin_assets ${SHUTTER_QRC} -o ${SHUTTER_RCC_SOURCE}
+  DEPENDS ${SHUTTER_QRC}
+  COMMENT "Synthesising the camera shutter sound"
+  VERBATIM)
+set_source_files_properties(${SHUTTER_RCC_SOURCE} PROPERTIES SKIP_AUTOMOC ON SKIP_AUTOUIC ON)
+
+set(BUILTIN_ASSET_SOURCES ${SOUND_RCC_OBJECTS} ${STICKER_RCC_SOURCE} ${SHUTTER_RCC_SOURCE})

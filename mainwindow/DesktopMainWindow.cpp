@@ -249,13 +249,9 @@ bool DesktopMainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize) {
         if (watched == _previewArea) {
             _updateControlBarForWidth(static_cast<QResizeEvent*>(event)->size().width());
-            adjustPlaybackArea();
             // In full screen the preview area is the whole central widget, which
             // also grows when the menu bar hides without the window resizing.
             _placeFullscreenControls();
-            _layoutOverlayWidgets();
-        } else if (watched == _timeline) {
-            _layoutTimelineOverlays();
         }
     } else if (event->type() == QEvent::MouseMove) {
         _showFullscreenControls();

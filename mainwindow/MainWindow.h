@@ -32,6 +32,7 @@ class AVGLWidget;
 class AVImageLoader;
 class AVRender;
 class AVSegment;
+class CameraDialog;
 class CanvasWidget;
 class CommonPopup;
 class CommonSliderColorPopup;
@@ -42,11 +43,15 @@ class CropWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
+class MediaPreviewControlWidget;
 class MediaPreviewWidget;
 class MovieSegment;
 class PointerWidget;
 class PopupTransitionsListWidget;
+class PopupMediaTypeSelectionWidget;
+class PopupMicrophoneWidget;
 class PopupMovieExportingWidget;
+class PopupProjectSettingsWidget;
 class ProgressHUD;
 class QAbstractButton;
 class ProjectLoader;
@@ -178,11 +183,11 @@ protected slots:
     virtual void onActionRedoTriggered();
     virtual void onActionEnterExitRangeSelect();
     virtual void onActionInsertOverwriteMode();
-    virtual void onActionAddFileTriggered() {}
-    virtual void onActionAddFromCameraTriggered() {}
-    virtual void onActionAddFromMicrophoneTriggered() {}
-    virtual void onActionAddTextTriggered() {}
-    virtual void onActionAddSelfDrawTriggered() {}
+    virtual void onActionAddFileTriggered();
+    virtual void onActionAddFromCameraTriggered();
+    virtual void onActionAddFromMicrophoneTriggered();
+    virtual void onActionAddTextTriggered();
+    virtual void onActionAddSelfDrawTriggered();
     virtual void onActionEnterExitEditingSegmentTriggered();
     virtual void onActionDuplicateSegmentTriggered();
     virtual void onActionRemoveSegmentTriggered();
@@ -214,13 +219,14 @@ protected slots:
     // The 30 s timer's target: writes a modified project unless an export runs.
     virtual void autoSave();
 
-    virtual void gutterArea_onFunctionButtonPressed(int) {}
-    virtual void mediaExplorer_onShowTextMessage(QString) {}
-    virtual void mediaExplorer_onShowProgressHUD(QString, float) {}
-    virtual void mediaExplorer_onHideProgressHUD() {}
+    virtual void gutterArea_onFunctionButtonPressed(int tag);
+    virtual void mediaExplorer_onShowTextMessage(QString message);
+    virtual void mediaExplorer_onShowProgressHUD(QString text, float progress);
+    virtual void mediaExplorer_onHideProgressHUD();
     // A GIF dropped before it was on disk has arrived: the drop waiting for it ends.
     virtual void mediaExplorer_onDownloadFinished(int error, QString id, QString filePath);
-    virtual void mediaExplorer_onMediaItemClicked(QString, int, QString, QPixmap, QString) {}
+    virtual void mediaExplorer_onMediaItemClicked(QString mediaId, int type, QString filePath, QPixmap image,
+                                                  QString metadata);
     virtual void onSegmentModeButtonClicked();
     virtual void onZoomSliderValueChanged(int value);
     virtual void onZoomIn();
@@ -311,7 +317,8 @@ protected:
     virtual void _segmentEditingEnterEditTransition() {}
     virtual void _segmentEditingExitEditTransition() {}
     virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
-    virtual void _popupProjectSettings(QWidget*, bool) {}
+    // The project settings popup at the anchor; mode 1 with an anchor reports every change at once.
+    void _popupProjectSettings(QWidget* anchor, int mode);
     // Opens the export options popup with the choices this window remembers.
     virtual void exportMovie();
     // The segment of the tile being edited on the timeline, or null.
@@ -382,8 +389,8 @@ protected:
     // Runs a transition command (duplicate, delete, ...) of the edited
     // transition; does nothing until the segment editing commands fill it in.
     virtual void _doTransitionCommand(QWidget*, int) {}
-    // The camera shutter of a saved frame; silent until the sounds fill it in.
-    virtual void _playShutterSound() {}
+    // The camera shutter, for a photo or a saved frame.
+    void _playShutterSound();
     // The segment's own (non-animated) property values, sent to the engine.
     void _pushSegmentBaseProperties(Segment* segment);
     // Splits at the time; the first keeps each transition where it plays
@@ -1085,11 +1092,8 @@ private:
     float _appendStart(int kind, TrackWidget** track, float time);
     Segment* _createMediaSegment(int kind, const QString& path, float start, const QHash<QString, QVariant>& options);
     void _placeNewSegment(Segment* segment, TrackWidget* track, const QString& type);
-    void _showCopyProgress(float fraction);
-    void _hideCopyProgress();
     void _insertCapture(const QString& capturedPath, const QString& namePattern, int kind,
                         const QString& failureText);
-    QPointer<ProgressHUD> _copyHUD;
 
     // --- Dropping media on the window -------------------------------------------
 protected:
@@ -1134,4 +1138,90 @@ private:
     bool _dropInsideTimeline = false;
     // Counts drag entries, so that a probe of an earlier drag writes nothing.
     int _dragGeneration = 0;
+
+    // --- Adding segments, window events, heads-up messages and side popups ---
+public slots:
+    // The progress bar overlay over the whole window: made when no overlay
+    // is up, then given the text and the fraction (0 to 1).
+    void showProgressHUD(const QString& text, float progress);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+protected slots:
+    void mediaTypeSelectionPopup_onClickSelectFile(PopupMediaTypeSelectionWidget* popup);
+    void mediaTypeSelectionPopup_onClickCamera(PopupMediaTypeSelectionWidget* popup);
+    void mediaTypeSelectionPopup_onClickMicrophone(PopupMediaTypeSelectionWidget* popup);
+    void mediaTypeSelectionPopup_onClickSelfDraw(PopupMediaTypeSelectionWidget* popup);
+    void mediaTypeSelectionPopup_onClickText(PopupMediaTypeSelectionWidget* popup);
+    // Answers in place: the popup waits for the start time.
+    void microphonePopup_onGetStartTime(PopupMicrophoneWidget* popup, float* startTime);
+    void microphonePopup_onRequestScrollToTime(PopupMicrophoneWidget* popup, float t);
+    void microphonePopup_onSoundCaptured(PopupMicrophoneWidget* popup, QString fileName, QList<float> meterValues);
+    void mediaPreviewWidget_onDisplayMediaPreviewControlWidgetExternal(MediaPreviewControlWidget* controlWidget);
+    void mediaPreviewWidget_onHideMediaPreviewControlWidgetExternal(MediaPreviewControlWidget* controlWidget);
+    void projectSettingsPopup_onParametersDidChange(PopupProjectSettingsWidget* popup);
+    void projectSettingsPopup_onDidFinish(PopupProjectSettingsWidget* popup);
+
+protected:
+    // A drawing or a text at the pointer (after the content of a track in
+    // use), which opens for editing a moment later; nothing without the
+    // empty bottom track.
+    void _addDrawingSegment();
+    void _addTextSegment();
+    void _addVoiceSegment(const QString& file, float startTime, const QList<float>& meterValues);
+    // Where a recording begins: the pointer, or the end of the content of a
+    // track in use (the timeline and the preview move there). Never below 0.
+    float _recordingStartTime();
+    // kind 0 any, 1 video (both start in video mode); only 0 lets the user switch.
+    void _showCameraDialog(int kind);
+    void _showMicrophonePopup();
+    // kind 0 any media, 1 video, 2 picture, 3 music.
+    void _showAddMediaMenu(int kind, QWidget* anchor);
+    void _showMediaPreview(const QString& mediaId, int type, const QString& filePath, const QPixmap& image,
+                           const QString& metadata);
+    void _layoutMediaPreview();
+    // The edited picture segment shows the file (kind 2) instead, copied into
+    // the project first when assets are copied.
+    void _replaceEditingSegmentPicture(const QString& file, int kind);
+    // Stores what differs from the project's settings and re-lays out what
+    // depends on it: the aspect (an index of ProjectManager::Resolution)
+    // and direction (true for landscape) change the composition's size.
+    void _applyProjectSettings(int aspect, bool landscape, float frameRate, bool fixCoverImage,
+                               const QColor& backgroundColor);
+    // Help tips once the window is idle; without a widget, for the first segment's.
+    void _showSegmentOperationTips(SegmentWidget* widget);
+    // The same, half a second later, when the tile is still there.
+    void _showSegmentOperationTipsSoon(SegmentWidget* widget);
+
+    // Where the recording of the microphone popup begins, in seconds.
+    float _recordingStart = 0.0f;
+    // Milliseconds since the epoch: the media preview last shown, the last Escape acted on.
+    qint64 _mediaPreviewShownAt = 0;
+    qint64 _lastEscapeAt = 0;
+
+private:
+    // Full screen, a heads-up message, a popup or a help tip in front.
+    bool _refusesAddCommand() const;
+    void _targetTrack(int trackId);
+    float _newSegmentStartTime();
+    // Placed on the insertion track, the project marked modified; a new
+    // empty bottom track when the segment went on the last one. Its widget.
+    SegmentWidget* _placeAddedSegment(Segment* segment, const QString& trackType);
+    void _editNewSegmentSoon(SegmentWidget* widget);
+    // The popup becomes the current one, opened from the anchor (may be null).
+    void _showPopup(CommonPopup* popup, QWidget* anchor);
+    QPoint _popupAnchorPoint() const;
+    void _replacePopup();
+    void _runWhenIdle(const std::function<void()>& step);
+    void _applyBackgroundColor(const QColor& color);
+    // The playback area's container shows the project's background around the preview.
+    void _stylePreviewBackground(const QColor& color);
+    void _applyAspect(int aspect, bool landscape);
 };

@@ -85,10 +85,11 @@ void MainWindow::_addMediaFiles(int kind)
     if (path.isEmpty())
         return;
     store.setValue(kChooseMediaDirKey, QFileInfo(path).absolutePath());
-    // Nothing to insert on: the picture chosen for an edited segment is
-    // not a new segment.
-    if (!_insertionTrack)
+    // Without an insertion track the dialog chose a picture for the edited segment.
+    if (!_insertionTrack) {
+        _replaceEditingSegmentPicture(path, kind);
         return;
+    }
     QHash<QString, QVariant> options;
     const bool audioOnly = extractAudio || QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
     options.insert(QStringLiteral("audioOnly"), audioOnly);
@@ -126,11 +127,13 @@ bool MainWindow::_insertMediaFile(const QString& path, int kind, QHash<QString, 
     Segment* segment = _createMediaSegment(mediaKind, file, start, options);
     const bool onEmptyTrack = track == _newestTrack;
     _placeNewSegment(segment, track, segment->type());
+    SegmentWidget* widget = track->segmentWidgetForSegment(segment);
     if (onEmptyTrack) {
         _addTrack();
-        if (SegmentWidget* widget = track->segmentWidgetForSegment(segment))
+        if (widget)
             _timeline->ensureVisible(widget);
     }
+    _showSegmentOperationTipsSoon(widget);
     return true;
 }
 
@@ -254,7 +257,7 @@ QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QStri
         thread->wait(kCopyPollMs);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (pass % kCopyPollsPerProgress == 0)
-            _showCopyProgress(total > 0 ? float(double(copied) / double(total)) : 1.0f);
+            showProgressHUD(tr("Copying file..."), total > 0 ? float(double(copied) / double(total)) : 1.0f);
     }
     _copyingMedia = false;
     // Clearing the flag is the copy's last step: only the thread's exit remains.
@@ -262,33 +265,13 @@ QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QStri
         delete thread;
     else
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    _hideCopyProgress();
+    hideWaitingHUD();
     if (success)
         return destination;
     // A half-written copy would be taken for the file by the next insertion.
     QFile::remove(destination);
     ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
     return QString();
-}
-
-void MainWindow::_showCopyProgress(float fraction)
-{
-    if (!_copyHUD) {
-        _copyHUD = new ProgressHUD(this, ProgressHUDBar);
-        _copyHUD->setGeometry(rect());
-        _copyHUD->show();
-    }
-    _copyHUD->setText(tr("Copying file..."));
-    _copyHUD->setProgress(fraction);
-}
-
-void MainWindow::_hideCopyProgress()
-{
-    if (!_copyHUD)
-        return;
-    _copyHUD->hide();
-    _copyHUD->close();
-    delete _copyHUD.data();
 }
 
 QString MainWindow::_freeNumberedPath(const QString& folder, const QString& pattern)

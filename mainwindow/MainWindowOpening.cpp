@@ -75,19 +75,23 @@ bool MainWindow::_openProject()
     if (!_showOpenProjectError())
         return false;
     showWaitingHUD(tr("Opening..."));
-    const QColor background = QColor::fromRgba(_projectManager->backgroundColor());
-    if (_previewContainer)
-        _previewContainer->setStyleSheet(QStringLiteral("background-color: rgba(%1,%2,%3,%4)")
-                                             .arg(background.red())
-                                             .arg(background.green())
-                                             .arg(background.blue())
-                                             .arg(background.alpha()));
+    _stylePreviewBackground(QColor::fromRgba(_projectManager->backgroundColor()));
     QTimer::singleShot(kEngineStartDelayMs, this, [this] {
         _prepareOpenGL();
         _removeExportedFiles();
         _loadProject();
     });
     return true;
+}
+
+void MainWindow::_stylePreviewBackground(const QColor& color)
+{
+    if (_previewContainer)
+        _previewContainer->setStyleSheet(QStringLiteral("background-color: rgba(%1,%2,%3,%4)")
+                                             .arg(color.red())
+                                             .arg(color.green())
+                                             .arg(color.blue())
+                                             .arg(color.alpha()));
 }
 
 void MainWindow::_prepareOpenGL()

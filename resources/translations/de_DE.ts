@@ -1157,6 +1157,26 @@ Aktuell: Einfügemodus</translation>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>%1 Untertitel aus der SRT-Datei importiert</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Medien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Die aufgenommene Tondatei kann nicht verschoben werden</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

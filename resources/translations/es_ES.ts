@@ -1157,6 +1157,26 @@ Actual: modo insertar</translation>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>Se importaron %1 subtítulos del archivo SRT</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Añadir multimedia</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>No se puede mover el archivo de sonido grabado</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Actuel : mode insertion</translation>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>%1 sous-titres importés du fichier SRT</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Ajouter un média</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Ajouter une vidéo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Ajouter de la musique</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Impossible de déplacer le fichier audio enregistré</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Attuale: modalità inserimento</translation>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>%1 sottotitoli importati dal file SRT</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Aggiungi media</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Impossibile spostare il file audio registrato</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Current: Insert mode</source>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>SRTファイルから %1 件の字幕を読み込みました</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>メディアを追加</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>ビデオを追加</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>録音したサウンドファイルを移動できません</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Current: Insert mode</source>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>SRT 파일에서 자막 %1개를 가져왔습니다</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>미디어 추가</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>동영상 추가</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>사진 추가</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>음악 추가</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>녹음된 사운드 파일을 이동할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Atual: modo inserir</translation>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>%1 legendas importadas do arquivo SRT</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Adicionar mídia</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Adicionar vídeo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Não é possível mover o arquivo de som gravado</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Current: Insert mode</source>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>Импортировано субтитров из файла SRT: %1</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>Добавить медиафайл</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Добавить видео</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Добавить изображение</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Добавить музыку</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>Не удаётся переместить записанный звуковой файл</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Current: Insert mode</source>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>已从 SRT 文件导入 %1 条字幕</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>添加媒体</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>添加音乐</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>无法移动录制的声音文件</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>

@@ -1157,6 +1157,26 @@ Current: Insert mode</source>
         <source>Successfully imported %1 subtitles from SRT file</source>
         <translation>已從 SRT 檔案匯入 %1 則字幕</translation>
     </message>
+    <message>
+        <source>Add Media</source>
+        <translation>新增媒體</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>新增影片</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>新增圖片</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>新增音樂</translation>
+    </message>
+    <message>
+        <source>Cannot move the recorded sound file</source>
+        <translation>無法移動錄製的聲音檔案</translation>
+    </message>
 </context>
 <context>
     <name>MediaExplorerHelpTipWidget</name>
