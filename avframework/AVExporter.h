@@ -163,7 +163,8 @@ private:
     // 1 with the next picture in the encoder frame, 0 after the last one.
     int _readPicture(AVExportStream* video);
     bool _makeScaler(AVExportStream* video, int32_t width, int32_t height);
-    bool _scalePicture(AVExportStream* video, uint8_t* pixels, int32_t width, int32_t height, int32_t stride);
+    // Converts the read-back BGRA picture into the encoder frame.
+    bool _scalePicture(AVExportStream* video, AVFrame* picture);
     // Audio: encoder frames from the next stretch of the mix; 1 once ended.
     int _writeAudioFrames(Output* output);
     // The next stretch of the mix in the source frame; false when it is exhausted.

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -25,12 +26,19 @@ constexpr int kOpenWaitMs = 120000;
 constexpr int kExportWaitMs = 3600000;
 constexpr int kSaveToComputer = 1;
 
+constexpr int kWakeMs = 20;
+
+// Sleeps in the event loop until an event comes, woken by a timer to look at
+// the condition and the clock: a loop that polls for events without waiting
+// would keep a core busy and take it from the export being measured.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
+    QTimer wake;
+    wake.start(kWakeMs);
     while (!condition() && clock.elapsed() < timeoutMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return condition();
 }
 

@@ -20,13 +20,16 @@ if [[ ! -s "$project/main.mp4" ]]; then
     -c:v libx264 -preset veryfast -pix_fmt yuv420p -g 30 "$project/inset.mp4"
 fi
 
-# Brightness 20 of 100; the inset is the middle half of its clip, shown at a
-# quarter of the frame in the top-right corner; the title is centred.
+# Brightness 20 of 100; the inset is the middle half of its clip (a crop
+# keeps the picture's scale: a quarter of the frame), centred at 80% across
+# and 20% down; the title is centred. A transition's two states hold every
+# placed value (an absent one is its default: uncropped, centred), so both
+# repeat the inset's crop and place, and fade its transparency from 1 to 0.
 cat >"$project/project.xml" <<'EOF'
 <?xml version="1.0" encoding="UTF-8"?>
 <Project>
 <Segment Type="MOVIE" File="main.mp4" TrackId="1" RangeStart="0" RangeDuration="30" TrimStart="0" TrimDuration="30" ClrBrightness="20" UserVolume="0.8"/>
-<Segment Type="MOVIE" File="inset.mp4" TrackId="2" RangeStart="0" RangeDuration="30" TrimStart="0" TrimDuration="30" CropTopLeft="{0.25,0.25}" CropBottomRight="{0.75,0.75}" UserScale="{0.25,0.25}" UserTranslation="{0.3,-0.3}"><Transitions><Transition TStart="0" TDuration="1"><TBegin UserTransparency="0"/><TEnd UserTransparency="1"/></Transition></Transitions></Segment>
+<Segment Type="MOVIE" File="inset.mp4" TrackId="2" RangeStart="0" RangeDuration="30" TrimStart="0" TrimDuration="30" CropTopLeft="{0.25,0.25}" CropBottomRight="{0.75,0.75}" UserTranslation="{0.3,-0.3}"><Transitions><Transition TStart="0" TDuration="1"><TBegin CropTopLeft="{0.25,0.25}" CropBottomRight="{0.75,0.75}" UserTranslation="{0.3,-0.3}" UserTransparency="1"/><TEnd CropTopLeft="{0.25,0.25}" CropBottomRight="{0.75,0.75}" UserTranslation="{0.3,-0.3}" UserTransparency="0"/></Transition></Transitions></Segment>
 <Segment Type="TEXT" Text="Vidorna" TrackId="3" RangeStart="0" RangeDuration="30" FontSize="80"/>
 </Project>
 EOF

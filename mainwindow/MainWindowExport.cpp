@@ -283,7 +283,7 @@ void MainWindow::onAVExporterFinished(int err)
         // The exporter wrote to a name of its own and removed it: nothing is left at the cached path.
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
     } else {
-        _showExportError(QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err));
+        _showExportError(tr("An error occurs when exporting the movie. (error code = %1)").arg(err));
         _removeExportedFiles();
     }
     hideTaskbarProgress();

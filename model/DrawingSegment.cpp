@@ -1,5 +1,6 @@
 #include "DrawingSegment.h"
 
+#include "SaveFileCommit.h"
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
 #include "SegmentStyleDefaults.h"
@@ -85,7 +86,7 @@ bool DrawingSegment::saveImage(const QImage& drawing)
     const QString target = _ownsCurrentFile() ? absoluteFilePath() : newImageFileName();
     QSaveFile file(target);
     const bool written = !target.isEmpty() && !drawing.isNull() && file.open(QIODevice::WriteOnly)
-        && drawing.save(&file, "PNG", kPngQuality) && file.commit();
+        && drawing.save(&file, "PNG", kPngQuality) && SaveFileCommit::commitWhole(file);
     if (!written) {
         qWarning("Save drawing image failed");
         return false;

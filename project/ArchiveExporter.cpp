@@ -2,6 +2,7 @@
 
 #include "ProjectArchiveFormat.h"
 #include "ProjectXml.h"
+#include "SaveFileCommit.h"
 #include "Segment.h"
 #include "SegmentKeys.h"
 
@@ -173,7 +174,7 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
     // user asked for no archive, and it has not taken its name yet.
     if (_cancelled)
         return ArchiveMessageCode::ExportCancelled;
-    if (!archive.commit()) {
+    if (!SaveFileCommit::commitWhole(archive)) {
         qWarning().noquote() << "Cannot complete the archive " + archive.fileName() + ": " + archive.errorString();
         return ArchiveMessageCode::ExportCopyFailed;
     }

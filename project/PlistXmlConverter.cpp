@@ -2,6 +2,7 @@
 
 #include "KeyedArchiveWriter.h"
 #include "PlistReader.h"
+#include "SaveFileCommit.h"
 
 #include <QSaveFile>
 
@@ -26,7 +27,7 @@ void saveText(const std::string& path, const std::string& text)
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error("Cannot create output file");
-    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !SaveFileCommit::commitWhole(file))
         throw std::runtime_error("Cannot write output file");
 }
 

@@ -1,5 +1,6 @@
 #include "ProjectXml.h"
 
+#include "SaveFileCommit.h"
 #include "Segment.h"
 
 #include <QDebug>
@@ -43,7 +44,7 @@ int write(const QString& path, FileKind kind, const char* errorMessage,
         if (!file.open(QIODevice::WriteOnly))
             return -1;
         // An uncommitted QSaveFile removes its temporary file and leaves the old one.
-        written = writeDocument(file, true, writeBody) && file.commit();
+        written = writeDocument(file, true, writeBody) && SaveFileCommit::commitWhole(file);
     }
     if (!written) {
         qWarning() << errorMessage;

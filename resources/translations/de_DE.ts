@@ -1078,6 +1078,10 @@ Aktuell: Einfügemodus</translation>
         <translation>Video konnte nicht erstellt werden</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>Beim Exportieren des Films ist ein Fehler aufgetreten. (Fehlercode = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Export abgebrochen</translation>
     </message>

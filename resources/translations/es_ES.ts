@@ -1078,6 +1078,10 @@ Actual: modo insertar</translation>
         <translation>No se pudo crear el vídeo</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>Se ha producido un error al exportar la película. (código de error = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportación cancelada</translation>
     </message>

@@ -1078,6 +1078,10 @@ Actuel : mode insertion</translation>
         <translation>Échec de la création de la vidéo</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>Une erreur s&apos;est produite lors de l&apos;exportation du film. (code d&apos;erreur = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportation annulée</translation>
     </message>

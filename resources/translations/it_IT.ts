@@ -1078,6 +1078,10 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile creare il video</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>Si è verificato un errore durante l&apos;esportazione del filmato. (codice di errore = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Esportazione annullata</translation>
     </message>

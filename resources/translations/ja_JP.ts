@@ -1078,6 +1078,10 @@ Current: Insert mode</source>
         <translation>ビデオを作成できませんでした</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>ムービーの書き出し中にエラーが発生しました。(エラーコード = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>書き出しをキャンセルしました</translation>
     </message>

@@ -1078,6 +1078,10 @@ Current: Insert mode</source>
         <translation>동영상을 만들지 못했습니다</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>동영상을 내보내는 중 오류가 발생했습니다. (오류 코드 = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>내보내기가 취소되었습니다</translation>
     </message>

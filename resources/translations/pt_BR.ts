@@ -1078,6 +1078,10 @@ Atual: modo inserir</translation>
         <translation>Falha ao criar o vídeo</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>Ocorreu um erro ao exportar o vídeo. (código de erro = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportação cancelada</translation>
     </message>

@@ -1078,6 +1078,10 @@ Current: Insert mode</source>
         <translation>Не удалось создать видео</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>При экспорте видео произошла ошибка. (код ошибки = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Экспорт отменён</translation>
     </message>

@@ -1078,6 +1078,10 @@ Current: Insert mode</source>
         <translation>创建视频失败</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>导出影片时出错。(错误代码 = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>已取消导出</translation>
     </message>

@@ -1078,6 +1078,10 @@ Current: Insert mode</source>
         <translation>建立影片失敗</translation>
     </message>
     <message>
+        <source>An error occurs when exporting the movie. (error code = %1)</source>
+        <translation>匯出影片時發生錯誤。(錯誤代碼 = %1)</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>已取消匯出</translation>
     </message>

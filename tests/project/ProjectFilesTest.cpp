@@ -4,10 +4,36 @@
 #include <QLocale>
 #include <QXmlStreamReader>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kName = QStringLiteral("Trip");
 constexpr int kPrematureEnd = QXmlStreamReader::PrematureEndOfDocumentError;
+constexpr int kNoSizeLimit = -100;
+
+// Saves "project.xml" in a child process whose files cannot grow beyond
+// limitBytes, as a writer sees a disk that fills up, and answers the save's
+// result, or kNoSizeLimit when the limit could not be set.
+int saveSegmentsWithFileSizeLimit(ProjectManager& manager, rlim_t limitBytes)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        // Past the limit a write then fails with EFBIG instead of ending the process.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{limitBytes, limitBytes};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(-kNoSizeLimit);
+        _exit(-manager.saveSegments(kName, ""));
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return kNoSizeLimit;
+    return -WEXITSTATUS(status);
+}
 
 TEST(ProjectFiles, PropertiesAndLayoutAreWrittenInOrderAndReadWithTheirClamps)
 {
@@ -109,6 +135,35 @@ TEST(ProjectFiles, AFailedSaveKeepsTheOldFileAndTheProjectModified)
     EXPECT_TRUE(manager.lastSaveFailed()) << "the properties are still unsaved";
     EXPECT_EQ(manager.saveProperties(kName, ""), 0);
     EXPECT_FALSE(manager.lastSaveFailed());
+}
+
+TEST(ProjectFiles, ASaveThatFillsTheDiskFailsAndKeepsTheOldFile)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    ProjectManager manager;
+    fillProject(manager, 3);
+    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
+    const QByteArray before = readFile(dir + "/project.xml");
+
+    // Three more segments: the document still fits the file's write buffer
+    // and reaches the disk only while the file is committed. A hundred more
+    // (over 16 KiB): it is written in parts on the way.
+    for (int added : {3, 100}) {
+        fillProject(manager, added);
+        const int result = saveSegmentsWithFileSizeLimit(manager, rlim_t(before.size()));
+        if (result == kNoSizeLimit)
+            GTEST_SKIP() << "a file size limit cannot be set here";
+        EXPECT_EQ(result, -2) << added << " segments added";
+        EXPECT_TRUE(readFile(dir + "/project.xml") == before) << "cut by the full disk, " << added << " segments added";
+        EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"project.xml"})
+            << "no temporary file is left";
+    }
+    // Under a limit it stays within, the same document is saved.
+    EXPECT_EQ(saveSegmentsWithFileSizeLimit(manager, 1 << 20), 0);
+    SegmentRecords records;
+    ASSERT_EQ(ProjectManager::loadSegments(records, kName, ""), 0);
+    EXPECT_EQ(records.size(), 106u);
 }
 
 TEST(ProjectFiles, ExampleProjectsAreCopiedOnce)

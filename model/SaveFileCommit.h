@@ -1,0 +1,16 @@
+#pragma once
+
+class QSaveFile;
+
+// Giving a QSaveFile its final name only when every byte reached the disk.
+namespace SaveFileCommit {
+
+// Flushes what the file still buffers and commits it, replacing the old file,
+// only when no write failed; otherwise the temporary file is dropped and the
+// old file stays. QSaveFile::commit() on its own looks only at writes that
+// failed before it was called: the buffered rest is written while it closes
+// the file, and a failure there (a full disk, a file size limit) would still
+// put a cut file in the old one's place.
+bool commitWhole(QSaveFile& file);
+
+} // namespace SaveFileCommit
