@@ -41,5 +41,7 @@ int main(int argc, char** argv)
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
     std::printf("%d steps in %.2f s: %.1f steps per second%s\n", int(fuzz.commands().size()), seconds,
                 double(fuzz.commands().size()) / seconds, violations.isEmpty() ? "" : " (stopped at a violation)");
+    if (!violations.isEmpty())
+        std::printf("%s\ncommands:\n%s\n", qPrintable(violations.join('\n')), qPrintable(fuzz.commands().join('\n')));
     return violations.isEmpty() ? 0 : 1;
 }

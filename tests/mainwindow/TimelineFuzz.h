@@ -91,7 +91,7 @@ public:
     // The commands played so far, one a line, the failing one last.
     const QStringList& commands() const { return _commands; }
     TimelineCheck& check() { return _check; }
-    // Waits (bounded) until loading, the renderer and the tiles are still,
+    // Waits (bounded) until loading and the tiles are still,
     // then checks; the violations, numbered with the last command's step.
     QStringList settleAndCheck();
 
