@@ -261,3 +261,35 @@ TEST_F(TimelineFuzzTest, WithAnimationsOffTilesJumpAndUndoLeavesThemOff)
     EXPECT_FALSE(animationsEnabled());
     setAnimationsEnabled(true);
 }
+
+// Found by the random-edit run with the tiles sliding (seed 7: "speed 2
+// step 8", "speed 7 step 5"): leaving editing applies the segment's timing
+// once the track headers have faded in; a split meanwhile took over the
+// range that step measures against, and the movie jumped to the caption's
+// start.
+TEST_F(TimelineFuzzTest, ASplitWhileTheHeadersFadeInLeavesTheLastEditedSegmentInPlace)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* caption = window->projectManager()->segmentAt(1);
+    Segment* movie = window->projectManager()->segmentAt(2);
+    SegmentWidget* tile = tileOf(movie);
+    ASSERT_NE(tile, nullptr);
+    tile->setEditing(true, false);
+    window->editScrollArea_beginTrimSegment(movie);
+    ASSERT_TRUE(movie->setEndTime(1.5f));
+    tile->setScale(window->timelineScale(), false);
+    window->editScrollArea_reloadPreviewForSegment(movie, false);
+    tile->setEditing(false, false);
+    ASSERT_TRUE(window->gutter()->graphicsEffect()) << "the headers fade in";
+    window->placePlayHead(2.5f);
+    window->editScrollArea_splitSegment(caption);
+    QTest::qWait(600);
+
+    EXPECT_EQ(spansOnTrack(movie->trackId()), QVector<QPointF>({{0.0, 1.5}, {1.5, 2.0}}));
+    EXPECT_EQ(spansOnTrack(caption->trackId()), QVector<QPointF>({{0.0, 1.0}, {2.0, 0.5}, {2.5, 1.0}}));
+    TimelineFuzz fuzz(window, 1);
+    const QStringList violations = fuzz.settleAndCheck();
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+}
