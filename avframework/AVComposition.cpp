@@ -216,6 +216,16 @@ void AVComposition::setVisibleSegments(const uint32_t* ids, int32_t count)
     updateDuration();
 }
 
+std::vector<uint32_t> AVComposition::visibleSegmentIds() const
+{
+    QMutexLocker layers(_layerMutex.get());
+    std::vector<uint32_t> ids;
+    ids.reserve(_visibleSegments.size());
+    for (const AVLayerSegment* layer : _visibleSegments)
+        ids.push_back(layer->id());
+    return ids;
+}
+
 void AVComposition::updateLayout(int32_t width, int32_t height, int32_t)
 {
     _requestedWidth = width;

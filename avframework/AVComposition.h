@@ -67,6 +67,8 @@ public:
     // The layers in drawing order (bottom first); layers the array leaves
     // out keep their relative order after the named ones.
     void setVisibleSegments(const uint32_t* ids, int32_t count);
+    // The ids of the layers in drawing order, bottom first.
+    std::vector<uint32_t> visibleSegmentIds() const;
     // The canvas size from the next drawing pass on; the layers get it now.
     void updateLayout(int32_t width, int32_t height, int32_t flag);
     int32_t width() const { return _appliedWidth.load(); }

@@ -1043,12 +1043,18 @@ public:
 
 private:
     bool _skipNextEngineRemoval = false;
-    // The left piece of the last split until its delayed timing step ran
-    // (0 then); the step measures it against the shared previous range.
-    int _pendingSplitSerial = 0;
+    // A segment whose timing step waits (the left piece of a split, a
+    // segment that left editing while the gutter fades in), 0 when none,
+    // and the range the step measures it against: its own, since the
+    // shared previous range belongs to whatever is edited meanwhile.
+    int _pendingTimingSerial = 0;
+    float _pendingRangeStart = 0.0f;
+    float _pendingRangeEnd = 0.0f;
     // The segment a split outside editing is cutting; its step is armed once cut.
     int _splitLeftSerial = 0;
-    void _applyPendingSplitTiming();
+    // Runs the waiting step now; every command that records, undoes,
+    // splits or enters editing runs it first.
+    void _applyPendingTimingStep();
 
     // --- Media intake: inserting files and subtitles, captures ----------------
 public:

@@ -47,6 +47,9 @@ void MainWindow::editScrollArea_didEnterEditingSegment(Segment* segment)
     if (!segment)
         return;
     TipManager::instance()->closeTipAndMarkShown(kDoubleTapTip);
+    // A split's waiting step may still move this segment: it goes first, so
+    // that the range below is where the segment really starts editing.
+    _applyPendingTimingStep();
     const float start = segment->rangeStart();
     _previousRangeStart = start;
     _previousRangeEnd = start + segment->duration();
@@ -134,14 +137,19 @@ void MainWindow::_showGutter(Segment* segment, bool animated)
         _applySegmentTiming(segment, true);
         return;
     }
+    // The step waits for the fade with the range the segment was edited
+    // from; a command before the fade's end runs it first.
+    _applyPendingTimingStep();
+    _pendingTimingSerial = segment->serialNumber();
+    _pendingRangeStart = _previousRangeStart;
+    _pendingRangeEnd = _previousRangeEnd;
     QGraphicsOpacityEffect* effect = newOpacityEffect(_gutterArea, 0.0);
     QParallelAnimationGroup* fade = animateInParallel(_gutterArea, kGutterFadeMs, {{effect, "opacity", 1.0}});
     QPointer<GutterScrollArea> gutter(_gutterArea);
-    connect(fade, &QAbstractAnimation::finished, this, [this, gutter, segment] {
+    connect(fade, &QAbstractAnimation::finished, this, [this, gutter] {
         if (gutter)
             gutter->setGraphicsEffect(nullptr);
-        if (_isInProject(segment))
-            _applySegmentTiming(segment, true);
+        _applyPendingTimingStep();
     });
 }
 

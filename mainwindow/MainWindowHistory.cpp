@@ -48,7 +48,7 @@ struct MainWindow::EditingMemory {
 bool MainWindow::_recordOperation()
 {
     // The snapshot holds the last split's pieces where its delayed step puts them.
-    _applyPendingSplitTiming();
+    _applyPendingTimingStep();
     if (_projectManager->recordSnapshot(_projectManager->projectName(), _projectManager->projectFolder()) == 0)
         return true;
     ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
@@ -108,7 +108,7 @@ void MainWindow::_deleteRemovedSegment(Segment* segment)
 
 void MainWindow::applyHistory(bool undo)
 {
-    _applyPendingSplitTiming();
+    _applyPendingTimingStep();
     if (_engine && !_engine->isRenderIdle()) {
         _engine->dropExtraVideoTickets();
         QTimer::singleShot(kRenderBusyRetryMs, this, [this, undo] { applyHistory(undo); });
@@ -120,6 +120,8 @@ void MainWindow::applyHistory(bool undo)
         QApplication::beep();
         return;
     }
+    // The switch goes back as it was found: whoever turned animations off keeps them off.
+    const bool animated = animationsEnabled();
     setAnimationsEnabled(false);
     const QScopedValueRollback<bool> applying(_applyingHistory, true);
     const EditingMemory memory = _rememberEditing();
@@ -130,7 +132,7 @@ void MainWindow::applyHistory(bool undo)
     _addTrack();
     _restoreEditing(memory);
     _timeline->scrollToPosition(memory.scrollPosition, false);
-    setAnimationsEnabled(true);
+    setAnimationsEnabled(animated);
     _projectManager->setModified(true);
     if (_timeline->isRangeSelectionMode())
         _timeline->setSelectionSpan();

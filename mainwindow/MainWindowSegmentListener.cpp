@@ -111,6 +111,9 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
     if (_projectManager->version() < kCurrentTransformVersion && isMovie(segment))
         _syncSegmentTransform(segment);
     if (!segment->isNewlyCreated()) {
+        // A segment rebuilt by undo or redo got its engine layer on top of
+        // all others when it loaded: it takes its place in the order now.
+        _sendDrawingOrder();
         if (_engine)
             _engine->requestRedraw();
         return;

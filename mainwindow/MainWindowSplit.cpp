@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QWidgetAction>
 
@@ -96,27 +97,34 @@ bool MainWindow::_beginSplit(Segment* segment)
         editing->setEditing(false, true);
         _splitLeftSerial = 0;
     } else {
-        // The range below is shared: an earlier split still waiting for its
-        // step is measured against its own range first. The split names its
-        // left piece once it is cut (after it recorded, which runs a waiting step).
-        _applyPendingSplitTiming();
-        _previousRangeStart = segment->rangeStart();
-        _previousRangeEnd = segment->rangeStart() + segment->duration();
+        // An earlier split still waiting for its step takes it first. The
+        // split names its left piece once it is cut (after it recorded,
+        // which runs a waiting step); the step measures it against the
+        // range it had before the cut.
+        _applyPendingTimingStep();
+        _pendingRangeStart = segment->rangeStart();
+        _pendingRangeEnd = segment->rangeStart() + segment->duration();
         _splitLeftSerial = segment->serialNumber();
-        QTimer::singleShot(kSplitTimingDelayMs, this, [this] { _applyPendingSplitTiming(); });
+        QTimer::singleShot(kSplitTimingDelayMs, this, [this] { _applyPendingTimingStep(); });
     }
     if (!_timeline->trackWidgetById(segment->trackId()))
         return false;
     return true;
 }
 
-void MainWindow::_applyPendingSplitTiming()
+void MainWindow::_applyPendingTimingStep()
 {
-    const int serial = std::exchange(_pendingSplitSerial, 0);
+    const int serial = std::exchange(_pendingTimingSerial, 0);
     if (serial == 0)
         return;
-    if (Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial)))
-        _applySegmentTiming(left, true);
+    Segment* left = _projectManager->segmentAt(_projectManager->indexOfSegmentId(serial));
+    if (!left)
+        return;
+    // The previous range belongs to the segment in editing, if any: the
+    // step borrows it for its own range and gives it back.
+    const QScopedValueRollback<float> start(_previousRangeStart, _pendingRangeStart);
+    const QScopedValueRollback<float> end(_previousRangeEnd, _pendingRangeEnd);
+    _applySegmentTiming(left, true);
 }
 
 Segment* MainWindow::_makeRightPiece(Segment* segment, float time, bool keepTransitions)
@@ -176,7 +184,7 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
         _pushSegmentBaseProperties(piece);
     }
     _keepPositionSerial = piece->serialNumber();
-    _pendingSplitSerial = std::exchange(_splitLeftSerial, 0);
+    _pendingTimingSerial = std::exchange(_splitLeftSerial, 0);
     _animationLocked = false;
 }
 
@@ -199,7 +207,7 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     _relayoutSegmentWidget(segment, false);
     _pushSegmentTiming(segment);
     _keepPositionSerial = piece->serialNumber();
-    _pendingSplitSerial = std::exchange(_splitLeftSerial, 0);
+    _pendingTimingSerial = std::exchange(_splitLeftSerial, 0);
 }
 
 void MainWindow::editScrollArea_copySegment(Segment* segment)

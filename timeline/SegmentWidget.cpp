@@ -71,7 +71,7 @@ void SegmentWidget::setScale(float scale, bool animated)
     // The painted width is the target's at once, also when the tile is already there.
     _fullWidth = target.width();
     if (target != geometry()) {
-        if (animated) {
+        if (animated && animationsEnabled()) {
             _geometryAnimation = animateInParallel(this, kGeometryAnimationMs, {{this, "geometry", target}});
         } else {
             setGeometry(target);

@@ -81,10 +81,20 @@ public:
 // window is null (with the reason) when the preview gets no GL context or
 // the segments do not load.
 template <typename Window>
+QString openWrittenProjectIn(const QString& name, std::unique_ptr<Window>& window);
+
+template <typename Window>
 QString openProjectIn(const QString& dir, const QString& name, std::vector<RecordBuilder>& records,
                       std::unique_ptr<Window>& window)
 {
     writeProject(dir, records);
+    return openWrittenProjectIn(name, window);
+}
+
+// Opens the project as it lies on disk, in a new window with a live engine.
+template <typename Window>
+QString openWrittenProjectIn(const QString& name, std::unique_ptr<Window>& window)
+{
     window = std::make_unique<Window>(name, QSize(320, 180));
     window->show();
     if (!window->_openProject())

@@ -1,9 +1,18 @@
 #include "TimelineFuzz.h"
 
+#include "AVAnimation.h"
 #include "AVSegment.h"
+#include "AssetLoadingThreadPool.h"
+#include "CommonSliderColorPopup.h"
+#include "ImageSegment.h"
+#include "MovieSegment.h"
+#include "MusicSegment.h"
+#include "TextSegment.h"
 #include "TimelineMetrics.h"
+#include "UiMetrics.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
@@ -14,8 +23,31 @@
 namespace {
 
 constexpr float kTimeTolerance = 1e-3f;
+// Stored times keep six significant digits: after many shifts the ends of
+// neighbours on a long timeline drift apart or together by a few
+// milliseconds, far less than a frame.
+constexpr float kOverlapTolerance = 5e-3f;
 // Loading, the renderer and the tiles' slides finish within this bound.
 constexpr int kSettleMs = 15000;
+constexpr int kSettleSliceMs = 2;
+// The speed value slot's tag and its steps (speed = step / 4 + 1 / 4).
+constexpr int kSpeedSlot = 2;
+constexpr int kSpeedSteps = 15;
+// Ready-made transitions of the menu, and the one at the play pointer.
+const char* const kTransitionKinds[] = {"custom", "fade", "in", "out"};
+constexpr int kTransitionCommands[] = {10201, 10202, 10203, 10204};
+const char* const kInsertKinds[] = {"clip", "picture", "text", "music"};
+// The kinds of command and their weights in a hundred.
+enum class Kind { Move, MoveToTrack, Split, Copy, Delete, Undo, Redo, Trim, Insert, Transition, Speed, Reopen };
+constexpr std::pair<Kind, int> kKindWeights[] = {
+    {Kind::Move, 12},  {Kind::MoveToTrack, 10}, {Kind::Split, 14},      {Kind::Copy, 8},
+    {Kind::Delete, 12}, {Kind::Undo, 10},       {Kind::Redo, 7},        {Kind::Trim, 12},
+    {Kind::Insert, 5}, {Kind::Transition, 5},   {Kind::Speed, 4},       {Kind::Reopen, 1},
+};
+// The split refuses times closer than this to an end.
+constexpr float kSplitMargin = 0.05f;
+// A project that grows past this many segments gets deletes instead of copies.
+constexpr int kMostSegments = 40;
 
 QString recordText(const SegmentAttributes& attributes)
 {
@@ -71,12 +103,41 @@ QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr
     records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("Title", "Tone").set("TrackId", 9)
                                     .set("RangeStart", 0).set("RangeDuration", 3).set("TrimStart", 0)
                                     .set("TrimDuration", 3)));
-    return openProjectIn(dir, name, records, window);
+    const QString problem = openProjectIn(dir, name, records, window);
+    if (problem.isEmpty())
+        window->connectTimeline();
+    return problem;
 }
 
 void FuzzWindow::placePlayHead(float time)
 {
     _pointerOffset = TimelineMetrics::timeToPixels(time, _timelineScale) - _timeline->contentOffsetX();
+}
+
+void FuzzWindow::splitAsAnswered(Segment* segment, float time, bool keepTransitions)
+{
+    // The question comes only for a time the split accepts.
+    const float start = segment->rangeStart();
+    const float end = start + segment->duration();
+    if (time - start <= kSplitMargin || end - time <= kSplitMargin)
+        return;
+    keepTransitions ? _splitSegmentKeepingTransitions(segment, time) : _splitSegmentDuplicatingTransitions(segment, time);
+}
+
+void FuzzWindow::insertOnNewestTrack(Segment* segment)
+{
+    _recordOperation();
+    TrackWidget* track = _newestTrack;
+    SegmentWidget* widget = track->addSegmentWidget(segment);
+    segment->setTrackId(track->trackId());
+    widget->setScale(_timelineScale, false);
+    _timeline->connectSegmentWidget(widget);
+    _projectManager->addSegmentSorted(segment, widget);
+    track->setTrackType(segment->type());
+    _gutterArea->setTrackButtonType(track->trackId(), segment->type());
+    _addTrack();
+    _updateProjectDuration();
+    _projectManager->setModified(true);
 }
 
 // --- The check -------------------------------------------------------------------
@@ -88,6 +149,7 @@ QStringList TimelineCheck::run(int step)
     _checkTracks();
     _checkSegments();
     _checkEngine();
+    _checkLayerOrder();
     _checkIdentities();
     _checkHistory();
     _checkSavedFile();
@@ -102,7 +164,7 @@ void TimelineCheck::_report(const QString& invariant, const Segment* segment, co
 // Tiles of a track belong to it and follow each other without overlap.
 void TimelineCheck::_checkTracks()
 {
-    EditScrollArea* timeline = _window.timeline();
+    EditScrollArea* timeline = _window->timeline();
     for (int index = 0; index < timeline->trackWidgetCount(); ++index) {
         TrackWidget* track = timeline->trackWidgetAt(index);
         QList<SegmentWidget*> tiles = track->segmentWidgets();
@@ -112,7 +174,7 @@ void TimelineCheck::_checkTracks()
         const Segment* previous = nullptr;
         for (const SegmentWidget* tile : tiles) {
             const Segment* segment = tile->segment();
-            if (!segment || _window.projectManager()->indexOfSegmentUId(segment->uid()) < 0) {
+            if (!segment || _window->projectManager()->indexOfSegmentUId(segment->uid()) < 0) {
                 _report(QStringLiteral("tile without a segment of the project"), segment,
                         QStringLiteral("track %1").arg(index));
                 continue;
@@ -120,7 +182,7 @@ void TimelineCheck::_checkTracks()
             if (segment->trackId() != track->trackId())
                 _report(QStringLiteral("tile on a foreign track"), segment,
                         QStringLiteral("tile on track id %1, segment says %2").arg(track->trackId()).arg(segment->trackId()));
-            if (previous && previous->rangeStart() + previous->duration() > segment->rangeStart() + kTimeTolerance)
+            if (previous && previous->rangeStart() + previous->duration() > segment->rangeStart() + kOverlapTolerance)
                 _report(QStringLiteral("overlap on a track"), segment,
                         QStringLiteral("starts at %1 inside %2 [%3, %4)").arg(segment->rangeStart()).arg(segmentName(previous))
                             .arg(previous->rangeStart()).arg(previous->rangeStart() + previous->duration()));
@@ -132,8 +194,8 @@ void TimelineCheck::_checkTracks()
 // Each segment lies on one existing track and is shown by one tile at its place.
 void TimelineCheck::_checkSegments()
 {
-    ProjectManager* manager = _window.projectManager();
-    EditScrollArea* timeline = _window.timeline();
+    ProjectManager* manager = _window->projectManager();
+    EditScrollArea* timeline = _window->timeline();
     int tileTotal = 0;
     for (int index = 0; index < timeline->trackWidgetCount(); ++index)
         tileTotal += timeline->trackWidgetAt(index)->segmentWidgetCount();
@@ -153,7 +215,7 @@ void TimelineCheck::_checkSegments()
             _report(QStringLiteral("segment shown by a tile"), segment, QStringLiteral("none on its track"));
             continue;
         }
-        if (!tileInPlace(tile, _window.timelineScale()))
+        if (!tileInPlace(tile, _window->timelineScale()))
             _report(QStringLiteral("tile at the segment's place"), segment,
                     QStringLiteral("x %1 width %2 for start %3 duration %4").arg(tile->geometry().x())
                         .arg(tile->geometry().width()).arg(segment->rangeStart()).arg(segment->duration()));
@@ -163,8 +225,8 @@ void TimelineCheck::_checkSegments()
 // The engine holds the model's segments with their timing, and none that left.
 void TimelineCheck::_checkEngine()
 {
-    ProjectManager* manager = _window.projectManager();
-    AVComposition* composition = _window.composition();
+    ProjectManager* manager = _window->projectManager();
+    AVComposition* composition = _window->composition();
     std::set<int32_t> live;
     for (int index = 0; index < manager->segmentCount(); ++index) {
         const Segment* segment = manager->segmentAt(index);
@@ -194,7 +256,7 @@ void TimelineCheck::_checkEngine()
 
 void TimelineCheck::_checkIdentities()
 {
-    ProjectManager* manager = _window.projectManager();
+    ProjectManager* manager = _window->projectManager();
     std::set<int32_t> serials;
     QSet<QString> uids;
     for (int index = 0; index < manager->segmentCount(); ++index) {
@@ -204,19 +266,93 @@ void TimelineCheck::_checkIdentities()
         if (segment->uid().isEmpty() || uids.contains(segment->uid()))
             _report(QStringLiteral("unique UId"), segment, QStringLiteral("\"%1\"").arg(segment->uid()));
         uids.insert(segment->uid());
-        const int transitions = segment->transitionCount();
-        for (int id = 0; id < transitions; ++id) {
-            const float start = segment->transitionStart(id);
-            if (start < -kTimeTolerance || start + segment->transitionDuration(id) > segment->duration() + kTimeTolerance)
-                _report(QStringLiteral("transition inside its segment"), segment,
-                        QStringLiteral("transition %1 [%2 + %3]").arg(id).arg(start).arg(segment->transitionDuration(id)));
-        }
+        _checkTransitions(segment);
     }
+}
+
+// Transitions are numbered from 1 in time order, each inside the segment
+// and ending before the next begins; the engine holds one animation per
+// transition under each of the segment's ids, at the same fractions.
+void TimelineCheck::_checkTransitions(const Segment* segment)
+{
+    const int count = segment->transitionCount();
+    for (int id = 1; id <= count; ++id) {
+        if (segment->isValidTransitionIndex(id - 1) != id)
+            _report(QStringLiteral("transition ids in list order"), segment,
+                    QStringLiteral("position %1 holds id %2").arg(id - 1).arg(segment->isValidTransitionIndex(id - 1)));
+        const float start = segment->transitionStart(id);
+        const float end = start + segment->transitionDuration(id);
+        if (start < -kTimeTolerance || end > segment->duration() + kTimeTolerance)
+            _report(QStringLiteral("transition inside its segment"), segment,
+                    QStringLiteral("transition %1 [%2, %3) in %4 s").arg(id).arg(start).arg(end).arg(segment->duration()));
+        if (id < count && end > segment->transitionStart(id + 1) + kTimeTolerance)
+            _report(QStringLiteral("transitions apart in time order"), segment,
+                    QStringLiteral("transition %1 ends at %2 after %3 begins at %4").arg(id).arg(end).arg(id + 1)
+                        .arg(segment->transitionStart(id + 1)));
+        const int before = id > 1 ? id - 1 : 0;
+        const int after = id < count ? id + 1 : 0;
+        if (segment->neighbourTransitionBefore(id) != before || segment->neighbourTransitionAfter(id) != after)
+            _report(QStringLiteral("transition neighbours"), segment,
+                    QStringLiteral("transition %1 has %2 before and %3 after, expected %4 and %5").arg(id)
+                        .arg(segment->neighbourTransitionBefore(id)).arg(segment->neighbourTransitionAfter(id))
+                        .arg(before).arg(after));
+    }
+    for (int32_t engineId : {segment->serialNumber(), segment->secondEngineId()}) {
+        if (engineId != 0)
+            _checkEngineTransitions(segment, engineId);
+    }
+}
+
+void TimelineCheck::_checkEngineTransitions(const Segment* segment, int32_t engineId)
+{
+    AVSegment* engine = _window->composition()->findSegment(uint32_t(engineId));
+    if (!engine)
+        return;
+    const int count = segment->transitionCount();
+    const float duration = segment->duration();
+    for (int id = 1; id <= count + 1; ++id) {
+        AVAnimation* animation = engine->findAnimation(uint32_t(id));
+        if (!animation) {
+            if (id <= count)
+                _report(QStringLiteral("transition in the engine"), segment,
+                        QStringLiteral("engine id %1 lacks transition %2").arg(engineId).arg(id));
+            continue;
+        }
+        const double start = animation->startTime();
+        const double length = animation->duration();
+        engine->releaseAnimation(uint32_t(id));
+        if (id > count) {
+            _report(QStringLiteral("removed transition left the engine"), segment,
+                    QStringLiteral("engine id %1 still holds transition %2").arg(engineId).arg(id));
+            continue;
+        }
+        if (duration > 0.0f
+            && (std::abs(start * duration - segment->transitionStart(id)) > kTimeTolerance * 10
+                || std::abs(length * duration - segment->transitionDuration(id)) > kTimeTolerance * 10))
+            _report(QStringLiteral("engine transition timing"), segment,
+                    QStringLiteral("engine id %1 transition %2 [%3 + %4] s, model [%5 + %6] s").arg(engineId).arg(id)
+                        .arg(start * duration).arg(length * duration).arg(segment->transitionStart(id))
+                        .arg(segment->transitionDuration(id)));
+    }
+}
+
+// The engine draws the visual layers in the model's order, and only those.
+void TimelineCheck::_checkLayerOrder()
+{
+    QStringList model;
+    for (int id : _window->projectManager()->layerSegmentIds())
+        model << QString::number(id);
+    QStringList engine;
+    for (uint32_t id : _window->composition()->visibleSegmentIds())
+        engine << QString::number(id);
+    if (engine != model)
+        _report(QStringLiteral("layer order in the engine"), nullptr,
+                QStringLiteral("engine draws %1, model orders %2").arg(engine.join(QLatin1Char(' ')), model.join(QLatin1Char(' '))));
 }
 
 void TimelineCheck::_checkHistory()
 {
-    const UndoHistory& history = _window.projectManager()->history();
+    const UndoHistory& history = _window->projectManager()->history();
     if (history.count() < 0 || history.count() > history.size())
         _report(QStringLiteral("undo position inside the history"), nullptr,
                 QStringLiteral("position %1 of %2").arg(history.count()).arg(history.size()));
@@ -225,7 +361,7 @@ void TimelineCheck::_checkHistory()
 // "project.xml" written now and read back holds the list attribute for attribute.
 void TimelineCheck::_checkSavedFile()
 {
-    ProjectManager* manager = _window.projectManager();
+    ProjectManager* manager = _window->projectManager();
     const QString name = manager->projectName();
     const QString folder = manager->projectFolder();
     if (manager->saveSegments(name, folder) != 0) {
@@ -248,8 +384,8 @@ void TimelineCheck::_checkSavedFile()
 QString TimelineCheck::state() const
 {
     static const QRegularExpression trackId(QStringLiteral(" TrackId=\"[^\"]*\""));
-    ProjectManager* manager = _window.projectManager();
-    EditScrollArea* timeline = _window.timeline();
+    ProjectManager* manager = _window->projectManager();
+    EditScrollArea* timeline = _window->timeline();
     QStringList lines;
     for (int index = 0; index < manager->segmentCount(); ++index) {
         const Segment* segment = manager->segmentAt(index);
@@ -274,7 +410,7 @@ QStringList TimelineFuzz::run(int steps)
         _commands << command;
         if (!_play(command))
             return {QStringLiteral("step %1: command could not be played: %2").arg(step).arg(command)};
-        const QStringList violations = _settleAndCheck();
+        const QStringList violations = settleAndCheck();
         if (!violations.isEmpty())
             return violations;
     }
@@ -287,7 +423,7 @@ QStringList TimelineFuzz::replay(const QStringList& commands)
         _commands << command;
         if (!_play(command))
             return {QStringLiteral("step %1: command could not be played: %2").arg(_commands.size() - 1).arg(command)};
-        const QStringList violations = _settleAndCheck();
+        const QStringList violations = settleAndCheck();
         if (!violations.isEmpty())
             return violations;
     }
@@ -297,12 +433,17 @@ QStringList TimelineFuzz::replay(const QStringList& commands)
 float TimelineFuzz::_randomTime(float upTo)
 {
     // Tenths of a second, as a drop snaps near them.
-    return float(std::uniform_int_distribution<int>(0, std::max(0, int(upTo * 10.0f)))(_random)) / 10.0f;
+    return float(_randomInt(0, std::max(0, int(upTo * 10.0f)))) / 10.0f;
+}
+
+int TimelineFuzz::_randomInt(int from, int to)
+{
+    return std::uniform_int_distribution<int>(from, to)(_random);
 }
 
 Segment* TimelineFuzz::_segmentAt(int index) const
 {
-    ProjectManager* manager = _window.projectManager();
+    ProjectManager* manager = _window->projectManager();
     return index >= 0 && index < manager->segmentCount() ? manager->segmentAt(index) : nullptr;
 }
 
@@ -310,92 +451,265 @@ Segment* TimelineFuzz::_segmentAt(int index) const
 // that the project neither empties nor grows without bound.
 QString TimelineFuzz::_randomCommand()
 {
-    ProjectManager* manager = _window.projectManager();
-    const int count = manager->segmentCount();
-    const int kind = std::uniform_int_distribution<int>(0, 9)(_random);
-    if (count == 0 || kind == 8)
-        return QStringLiteral("undo");
-    if (kind == 9)
-        return QStringLiteral("redo");
-    const int index = std::uniform_int_distribution<int>(0, count - 1)(_random);
-    const Segment* segment = manager->segmentAt(index);
-    switch (kind) {
-    case 0:
-    case 1: {
-        // Within its own track, or to another track of its kind or the empty last one.
-        EditScrollArea* timeline = _window.timeline();
-        QVector<int> targets;
-        for (int at = 0; at < timeline->trackWidgetCount(); ++at) {
-            TrackWidget* track = timeline->trackWidgetAt(at);
-            if (kind == 0 ? track->trackId() == segment->trackId()
-                          : track->trackType() == segment->type() || track == _window.newestTrack())
-                targets << at;
+    const int count = _window->projectManager()->segmentCount();
+    int roll = _randomInt(0, 99);
+    Kind kind = Kind::Undo;
+    for (const auto& [candidate, weight] : kKindWeights) {
+        if (roll < weight) {
+            kind = candidate;
+            break;
         }
-        const int target = targets[std::uniform_int_distribution<int>(0, targets.size() - 1)(_random)];
-        return QStringLiteral("move %1 track %2 at %3").arg(index).arg(target).arg(_randomTime(manager->movieDuration()));
+        roll -= weight;
     }
-    case 2:
-    case 3:
-        return QStringLiteral("split %1 at %2").arg(index).arg(segment->rangeStart() + _randomTime(segment->duration()));
-    case 4:
-    case 5:
-        return count < 40 ? QStringLiteral("copy %1").arg(index) : QStringLiteral("delete %1").arg(index);
-    default:
+    if (count == 0 && kind != Kind::Insert && kind != Kind::Reopen)
+        kind = Kind::Undo;
+    const int index = count > 0 ? _randomInt(0, count - 1) : 0;
+    const bool full = count >= kMostSegments;
+    switch (kind) {
+    case Kind::Move:
+    case Kind::MoveToTrack:
+        return _moveCommand(index, kind == Kind::Move);
+    case Kind::Split: {
+        const Segment* segment = _segmentAt(index);
+        const char* variant = _randomInt(0, 1) ? " keep" : " duplicate";
+        return QStringLiteral("split %1 at %2").arg(index).arg(segment->rangeStart() + _randomTime(segment->duration()))
+            + (segment->transitionCount() > 0 ? variant : "");
+    }
+    case Kind::Copy:
+        return full ? QStringLiteral("delete %1").arg(index) : QStringLiteral("copy %1").arg(index);
+    case Kind::Delete:
         return count > 2 ? QStringLiteral("delete %1").arg(index) : QStringLiteral("copy %1").arg(index);
+    case Kind::Undo:
+        return QStringLiteral("undo");
+    case Kind::Redo:
+        return QStringLiteral("redo");
+    case Kind::Trim:
+        return _trimCommand(index);
+    case Kind::Insert:
+        return full ? QStringLiteral("delete %1").arg(index) : _insertCommand();
+    case Kind::Transition:
+        return _transitionCommand(index);
+    case Kind::Speed:
+        return _speedCommand(index);
+    case Kind::Reopen:
+        return QStringLiteral("reopen");
     }
+    return QStringLiteral("undo");
+}
+
+// Within its own track, or to another track of its kind or the empty last one.
+QString TimelineFuzz::_moveCommand(int index, bool withinTrack)
+{
+    const Segment* segment = _segmentAt(index);
+    EditScrollArea* timeline = _window->timeline();
+    QVector<int> targets;
+    for (int at = 0; at < timeline->trackWidgetCount(); ++at) {
+        TrackWidget* track = timeline->trackWidgetAt(at);
+        if (withinTrack ? track->trackId() == segment->trackId()
+                        : track->trackType() == segment->type() || track == _window->newestTrack())
+            targets << at;
+    }
+    const int target = targets[_randomInt(0, targets.size() - 1)];
+    return QStringLiteral("move %1 track %2 at %3").arg(index).arg(target)
+        .arg(_randomTime(_window->projectManager()->movieDuration()));
+}
+
+// A trim bar dragged to a time around the segment's end it holds; the
+// segment refuses times its media or its length cannot give.
+QString TimelineFuzz::_trimCommand(int index)
+{
+    const Segment* segment = _segmentAt(index);
+    const bool front = _randomInt(0, 1) == 1;
+    const float end = segment->rangeStart() + segment->duration();
+    const float from = front ? segment->rangeStart() - 1.0f : segment->rangeStart();
+    const float time = std::max(0.0f, from + _randomTime(segment->duration() + 1.0f));
+    return QStringLiteral("trim %1 %2 to %3").arg(index).arg(front ? "front" : "back").arg(front ? std::min(time, end) : time);
+}
+
+QString TimelineFuzz::_insertCommand()
+{
+    return QStringLiteral("insert %1 at %2").arg(kInsertKinds[_randomInt(0, 3)])
+        .arg(_randomTime(_window->projectManager()->movieDuration()));
+}
+
+QString TimelineFuzz::_transitionCommand(int index)
+{
+    const Segment* segment = _segmentAt(index);
+    return QStringLiteral("transition %1 %2 at %3").arg(index).arg(kTransitionKinds[_randomInt(0, 3)])
+        .arg(segment->rangeStart() + _randomTime(segment->duration()));
+}
+
+// Speed applies to the kinds that play media.
+QString TimelineFuzz::_speedCommand(int index)
+{
+    const Segment* segment = _segmentAt(index);
+    if (segment->type() != QLatin1String("MOVIE") && segment->type() != QLatin1String("MUSIC"))
+        return _trimCommand(index);
+    return QStringLiteral("speed %1 step %2").arg(index).arg(_randomInt(0, kSpeedSteps));
 }
 
 bool TimelineFuzz::_play(const QString& command)
 {
     const QStringList words = command.split(QLatin1Char(' '));
     if (words[0] == QLatin1String("undo")) {
-        _window.undoNow();
+        _window->undoNow();
         return true;
     }
     if (words[0] == QLatin1String("redo")) {
-        _window.redoNow();
+        _window->redoNow();
         return true;
     }
+    if (words[0] == QLatin1String("reopen"))
+        return _reopen();
+    if (words[0] == QLatin1String("insert") && words.size() == 4)
+        return _insert(words[1], words[3].toFloat());
     Segment* segment = words.size() > 1 ? _segmentAt(words[1].toInt()) : nullptr;
-    if (!segment)
-        return false;
-    if (words[0] == QLatin1String("move") && words.size() == 6) {
-        TrackWidget* track = _window.timeline()->trackWidgetAt(words[3].toInt());
+    return segment && _playOnSegment(words, segment);
+}
+
+bool TimelineFuzz::_playOnSegment(const QStringList& words, Segment* segment)
+{
+    const QString& verb = words[0];
+    if (verb == QLatin1String("move") && words.size() == 6) {
+        TrackWidget* track = _window->timeline()->trackWidgetAt(words[3].toInt());
         if (!track)
             return false;
-        _window.editScrollArea_moveSegmentToTrack(segment, track, words[5].toFloat());
-    } else if (words[0] == QLatin1String("split") && words.size() == 4) {
-        // A segment with transitions asks how to split in a menu of its own.
-        if (segment->transitionCount() > 0)
-            return true;
-        _window.placePlayHead(words[3].toFloat());
-        _window.editScrollArea_splitSegment(segment);
-    } else if (words[0] == QLatin1String("copy")) {
-        _window.editScrollArea_copySegment(segment);
-    } else if (words[0] == QLatin1String("delete")) {
-        _window.editScrollArea_removeSegment(segment);
+        _window->editScrollArea_moveSegmentToTrack(segment, track, words[5].toFloat());
+    } else if (verb == QLatin1String("split") && (words.size() == 4 || words.size() == 5)) {
+        _window->placePlayHead(words[3].toFloat());
+        // A segment with transitions asks how to split; the answer is the command's last word.
+        if (segment->transitionCount() == 0)
+            _window->editScrollArea_splitSegment(segment);
+        else if (words.size() == 5)
+            _window->splitAsAnswered(segment, words[3].toFloat(), words[4] == QLatin1String("keep"));
+    } else if (verb == QLatin1String("copy")) {
+        _window->editScrollArea_copySegment(segment);
+    } else if (verb == QLatin1String("delete")) {
+        _window->editScrollArea_removeSegment(segment);
+    } else if (verb == QLatin1String("trim") && words.size() == 5) {
+        return _trim(segment, words[2] == QLatin1String("front"), words[4].toFloat());
+    } else if (verb == QLatin1String("transition") && words.size() == 5) {
+        const auto* found = std::find_if(std::begin(kTransitionKinds), std::end(kTransitionKinds),
+                                         [&](const char* name) { return words[2] == QLatin1String(name); });
+        if (found == std::end(kTransitionKinds))
+            return false;
+        const auto kind = found - std::begin(kTransitionKinds);
+        _window->placePlayHead(words[4].toFloat());
+        return _playInEditing(segment, [this, kind] { _window->_addTransition(kTransitionCommands[kind]); });
+    } else if (verb == QLatin1String("speed") && words.size() == 4) {
+        const float step = words[3].toFloat();
+        return _playInEditing(segment, [this, step] {
+            CommonSliderColorPopup slider;
+            slider.setTag(kSpeedSlot);
+            _window->sliderColorPopup_onValueChanged(&slider, step);
+        });
     } else {
         return false;
     }
     return true;
 }
 
-// Waits (bounded) for loading, the renderer and the tiles' slides, then checks.
-QStringList TimelineFuzz::_settleAndCheck()
+// The tile enters editing as a double click puts it there, the command
+// runs, and the tile leaves editing again (the window applies the timing then).
+bool TimelineFuzz::_playInEditing(Segment* segment, const std::function<void()>& command)
 {
-    waitFor([this] {
-        ProjectManager* manager = _window.projectManager();
-        if (!_window.engine()->isRenderIdle())
-            return false;
+    TrackWidget* track = _window->timeline()->trackWidgetById(segment->trackId());
+    QPointer<SegmentWidget> tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
+    if (!tile)
+        return false;
+    tile->setEditing(true, false);
+    command();
+    if (tile)
+        tile->setEditing(false, false);
+    return true;
+}
+
+// The steps of a drag of a trim bar: the press records, each move sets the
+// segment's end, the release applies the timing.
+bool TimelineFuzz::_trim(Segment* segment, bool front, float time)
+{
+    // The bars stay a bar's width apart and never pass the timeline's start.
+    const float gap = float(UiMetrics::metric26()) / (float(TimelineMetrics::pixelsPerSecond()) * _window->timelineScale());
+    const float start = segment->rangeStart();
+    const float end = start + segment->duration();
+    const float barTime = std::max(0.0f, front ? std::min(time, end - gap) : std::max(time, start + gap));
+    return _playInEditing(segment, [this, segment, front, barTime] {
+        _window->editScrollArea_beginTrimSegment(segment);
+        front ? segment->setStartTime(barTime) : segment->setEndTime(barTime);
+        // The moving bar lays the tile out as it goes.
+        if (auto* tile = qobject_cast<SegmentWidget*>(_window->projectManager()->segmentWidgetFor(segment)))
+            tile->setScale(_window->timelineScale(), false);
+        _window->editScrollArea_reloadPreviewForSegment(segment, front);
+    });
+}
+
+// A fixture file (or a caption) as a new segment on the empty last track.
+bool TimelineFuzz::_insert(const QString& kind, float start)
+{
+    ProjectManager* manager = _window->projectManager();
+    const QString folder = ProjectManager::projectDirectory(manager->projectName(), manager->projectFolder()) + '/';
+    FuzzWindow* window = _window.get();
+    Segment* segment = nullptr;
+    if (kind == QLatin1String("clip"))
+        segment = new MovieSegment(folder + "clip.mp4", start, window);
+    else if (kind == QLatin1String("picture"))
+        segment = new ImageSegment(folder + "picture.png", start, 2.0f, window);
+    else if (kind == QLatin1String("text"))
+        segment = new TextSegment(QStringLiteral("D"), start, 1.5f, window, nullptr);
+    else if (kind == QLatin1String("music"))
+        segment = new MusicSegment(folder + "tone.wav", start, QStringLiteral("Tone"), QString(), window);
+    if (!segment)
+        return false;
+    _window->insertOnNewestTrack(segment);
+    return true;
+}
+
+// Saves as closing the window does, then opens the project in a new
+// window; the reopened project must hold what was saved.
+bool TimelineFuzz::_reopen()
+{
+    const QString before = _check.state();
+    const QString name = _window->projectManager()->projectName();
+    _window->_saveProject();
+    _window.reset();
+    _check.forgetEngine();
+    if (!openWrittenProjectIn(name, _window).isEmpty())
+        return false;
+    _window->connectTimeline();
+    _reopenedState = before;
+    return true;
+}
+
+// Waits (bounded) for loading and the tiles' slides, then checks. The
+// renderer may still be drawing: the next command meets it as a user's would.
+QStringList TimelineFuzz::settleAndCheck()
+{
+    QElapsedTimer clock;
+    clock.start();
+    auto settled = [this] {
+        ProjectManager* manager = _window->projectManager();
         for (int index = 0; index < manager->segmentCount(); ++index) {
             Segment* segment = manager->segmentAt(index);
-            TrackWidget* track = _window.timeline()->trackWidgetById(segment->trackId());
+            TrackWidget* track = _window->timeline()->trackWidgetById(segment->trackId());
             const SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
-            if (segment->state() != 4 || !tile || !tileInPlace(tile, _window.timelineScale()))
+            if (segment->state() != 4 || AssetLoadingThreadPool::instance()->pendingTaskCount(segment) > 0 || !tile
+                || !tileInPlace(tile, _window->timelineScale()))
                 return false;
         }
         return true;
-    }, kSettleMs);
-    _window.takeHeadsUps();
-    return _check.run(_commands.size() - 1);
+    };
+    // Short slices, so that the check follows the settling closely. A
+    // segment's last state report reaches the window as a posted event
+    // just after the state changed: settled means settled twice in a row.
+    int settledRounds = 0;
+    while (settledRounds < 2 && clock.elapsed() < kSettleMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kSettleSliceMs);
+        settledRounds = settled() ? settledRounds + 1 : 0;
+    }
+    _window->takeHeadsUps();
+    QStringList violations = _check.run(_commands.size() - 1);
+    if (!_reopenedState.isEmpty() && std::exchange(_reopenedState, QString()) != _check.state())
+        violations << QStringLiteral("step %1: reopened project equals the saved one [-]: %2")
+                          .arg(_commands.size() - 1).arg(QStringLiteral("segments differ after reopening"));
+    return violations;
 }

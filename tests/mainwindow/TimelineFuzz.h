@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <random>
 #include <set>
 
@@ -18,10 +20,24 @@ public:
     using MainWindow::editScrollArea_moveSegmentToTrack;
     using MainWindow::editScrollArea_removeSegment;
     using MainWindow::editScrollArea_splitSegment;
+    using MainWindow::editScrollArea_beginTrimSegment;
+    using MainWindow::editScrollArea_reloadPreviewForSegment;
+    using MainWindow::_addTransition;
+    using MainWindow::sliderColorPopup_onValueChanged;
 
+    // The timeline's signals reach the window's slots, as the desktop window wires them.
+    void connectTimeline() { _initEditScrollArea(); }
     // The play pointer over the time, the content left where it is.
     void placePlayHead(float time);
     float timelineScale() const { return _timelineScale; }
+    // Puts a new segment on the empty last track the way inserting media
+    // does: one undo step, the track takes the segment's kind and a new
+    // empty track follows.
+    void insertOnNewestTrack(Segment* segment);
+    // The split a segment with transitions makes once the user answered
+    // its question: keeping the transitions where they play, or giving
+    // both pieces all of them.
+    void splitAsAnswered(Segment* segment, float time, bool keepTransitions);
 };
 
 // Everything the window's model, its tiles, the engine and the saved file
@@ -30,24 +46,29 @@ public:
 class TimelineCheck
 {
 public:
-    explicit TimelineCheck(FuzzWindow& window) : _window(window) {}
+    explicit TimelineCheck(std::unique_ptr<FuzzWindow>& window) : _window(window) {}
 
     // One line per violation: "step N: invariant [segment]: detail".
     QStringList run(int step);
     // The segment list as the saved file holds it, with each segment's track
     // given by its position: what undo to a state must bring back.
     QString state() const;
+    // A reopened project has a new engine: the ids seen in the old one go.
+    void forgetEngine() { _seenEngineIds.clear(); }
 
 private:
     void _checkTracks();
     void _checkSegments();
     void _checkEngine();
     void _checkIdentities();
+    void _checkTransitions(const Segment* segment);
+    void _checkEngineTransitions(const Segment* segment, int32_t engineId);
+    void _checkLayerOrder();
     void _checkHistory();
     void _checkSavedFile();
     void _report(const QString& invariant, const Segment* segment, const QString& detail);
 
-    FuzzWindow& _window;
+    std::unique_ptr<FuzzWindow>& _window;
     std::set<int32_t> _seenEngineIds;
     QStringList _violations;
     int _step = 0;
@@ -58,7 +79,8 @@ private:
 class TimelineFuzz
 {
 public:
-    TimelineFuzz(FuzzWindow& window, uint32_t seed) : _window(window), _check(window), _random(seed) {}
+    // The window is replaced when the run saves and reopens the project.
+    TimelineFuzz(std::unique_ptr<FuzzWindow>& window, uint32_t seed) : _window(window), _check(window), _random(seed) {}
 
     // Plays up to steps commands and stops at the first step with a
     // violation; the violations, empty when every step was clean.
@@ -69,17 +91,32 @@ public:
     // The commands played so far, one a line, the failing one last.
     const QStringList& commands() const { return _commands; }
     TimelineCheck& check() { return _check; }
+    // Waits (bounded) until loading and the tiles are still,
+    // then checks; the violations, numbered with the last command's step.
+    QStringList settleAndCheck();
 
 private:
     QString _randomCommand();
+    QString _moveCommand(int index, bool withinTrack);
+    QString _trimCommand(int index);
+    QString _insertCommand();
+    QString _transitionCommand(int index);
+    QString _speedCommand(int index);
     bool _play(const QString& command);
-    QStringList _settleAndCheck();
+    bool _playOnSegment(const QStringList& words, Segment* segment);
+    bool _playInEditing(Segment* segment, const std::function<void()>& command);
+    bool _trim(Segment* segment, bool front, float time);
+    bool _insert(const QString& kind, float start);
+    bool _reopen();
     Segment* _segmentAt(int index) const;
     float _randomTime(float upTo);
+    int _randomInt(int from, int to);
 
-    FuzzWindow& _window;
+    std::unique_ptr<FuzzWindow>& _window;
     TimelineCheck _check;
     std::mt19937 _random;
+    // What the project held when it was saved for reopening, until checked.
+    QString _reopenedState;
     QStringList _commands;
 };
 
