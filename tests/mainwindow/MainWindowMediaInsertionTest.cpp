@@ -3,6 +3,7 @@
 #include "ImageSegment.h"
 #include "ModalDialogAnswerer.h"
 #include "MusicSegment.h"
+#include "ShortReadSource.h"
 #include "TimelineMetrics.h"
 #include "UserSettings.h"
 
@@ -185,14 +186,15 @@ TEST_F(CaptionInsertionTest, ACloseOrAnInsertionDuringACopyIsRefusedAndTheCopyCo
 
 TEST_F(CaptionInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoStep)
 {
+    const QString source = shortReadSource();
+    if (source.isEmpty())
+        GTEST_SKIP() << "no file here reads fewer bytes than it announces";
     CopyingAssets copying;
     const QString big = outside.path() + "/big.mp4";
-    ASSERT_TRUE(makeLargeFile(big, qint64(256) << 20));
+    ASSERT_TRUE(QFile::link(source, big));
     const int segments = window->projectManager()->segmentCount();
     const int steps = window->projectManager()->history().count();
 
-    // The source shrinks under the copy: the next block cannot be read.
-    QTimer::singleShot(0, [&] { QFile::resize(big, 0); });
     EXPECT_FALSE(window->_insertMediaFile(big, 1, {}, 0.0f, false, true));
 
     EXPECT_FALSE(QFile::exists(dir + "/big.mp4"));
