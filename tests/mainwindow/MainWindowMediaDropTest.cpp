@@ -12,7 +12,6 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
