@@ -2,7 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QFileOpenEvent>
 #include <QLocalServer>
@@ -51,10 +51,10 @@ bool Application::_handOverToRunningInstance()
     if (!socket.waitForConnected(kConnectWaitMs))
         return false;
     socket.write(handedOverArgument().toUtf8());
-    QElapsedTimer timer;
-    timer.start();
-    while (socket.bytesToWrite() > 0 && timer.elapsed() < kWriteWaitMs) {
-        if (!socket.waitForBytesWritten(int(kWriteWaitMs - timer.elapsed())))
+    // remainingTime() is never negative, which a wait would take for "forever".
+    const QDeadlineTimer deadline(kWriteWaitMs);
+    while (socket.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
             break;
     }
     if (socket.bytesToWrite() > 0)
@@ -97,10 +97,9 @@ void Application::newLocalConnectioin()
 QString Application::_readAll(QLocalSocket& socket)
 {
     QByteArray bytes;
-    QElapsedTimer timer;
-    timer.start();
-    while (socket.state() == QLocalSocket::ConnectedState && timer.elapsed() < kReadWaitMs) {
-        socket.waitForReadyRead(int(kReadWaitMs - timer.elapsed()));
+    const QDeadlineTimer deadline(kReadWaitMs);
+    while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
+        socket.waitForReadyRead(int(deadline.remainingTime()));
         bytes += socket.readAll();
     }
     bytes += socket.readAll();

@@ -103,12 +103,7 @@ SwitchButton* makeSwitch(const QString& name)
     auto* button = new SwitchButton;
     button->setObjectName(name);
     button->setFixedSize(50, 26);
-    button->setOnColor(QColor(54, 200, 255));
-    button->setOffColor(QColor(25, 26, 28));
-    button->setThumbColor(Qt::white);
-    button->setDisabledOnSideColor(QColor(44, 105, 133));
-    button->setDisabledOffSideColor(QColor(25, 26, 28));
-    button->setDisabledThumbColor(QColor(128, 128, 128));
+    button->useEditorColors();
     return button;
 }
 

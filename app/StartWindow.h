@@ -8,10 +8,8 @@
 class LeftsideListWidget;
 class ProjectsWidget;
 class QAction;
-class QHBoxLayout;
 class QMenu;
 class QStackedWidget;
-class QVBoxLayout;
 class SettingsWidget;
 
 // The program's first window, and the one the user comes back to between
@@ -97,10 +95,6 @@ private:
     // Asks the update service whether a newer version exists.
     void checkNewVersion();
 
-    QWidget* _centralWidget = nullptr;
-    QHBoxLayout* _horizontalLayout = nullptr;
-    QWidget* _leftsideWidget = nullptr;
-    QVBoxLayout* _verticalLayout = nullptr;
     LeftsideListWidget* _leftsideListWidget = nullptr;
     QStackedWidget* _stackedWidget = nullptr;
 

@@ -30,34 +30,34 @@ void StartWindow::_buildForm()
     if (objectName().isEmpty())
         setObjectName("StartWindow");
     resize(800, 600);
-    _centralWidget = new QWidget(this);
-    _centralWidget->setObjectName("centralwidget");
-    _horizontalLayout = new QHBoxLayout(_centralWidget);
-    _horizontalLayout->setObjectName("horizontalLayout");
-    _horizontalLayout->setSpacing(0);
-    _horizontalLayout->setContentsMargins(0, 0, 0, 0);
+    auto* centralWidget = new QWidget(this);
+    centralWidget->setObjectName("centralwidget");
+    auto* horizontalLayout = new QHBoxLayout(centralWidget);
+    horizontalLayout->setObjectName("horizontalLayout");
+    horizontalLayout->setSpacing(0);
+    horizontalLayout->setContentsMargins(0, 0, 0, 0);
 
-    _leftsideWidget = new QWidget(_centralWidget);
-    _leftsideWidget->setObjectName("leftsideWidget");
-    _leftsideWidget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    _leftsideWidget->setMinimumSize(kLeftsideWidth, 0);
-    _leftsideWidget->setMaximumSize(kLeftsideWidth, QWIDGETSIZE_MAX);
-    _leftsideWidget->setStyleSheet("background-color: rgb(0, 0, 0);");
-    _verticalLayout = new QVBoxLayout(_leftsideWidget);
-    _verticalLayout->setObjectName("verticalLayout");
-    _verticalLayout->setContentsMargins(0, 0, 0, 0);
-    _leftsideListWidget = new LeftsideListWidget(_leftsideWidget);
+    auto* leftsideWidget = new QWidget(centralWidget);
+    leftsideWidget->setObjectName("leftsideWidget");
+    leftsideWidget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    leftsideWidget->setMinimumSize(kLeftsideWidth, 0);
+    leftsideWidget->setMaximumSize(kLeftsideWidth, QWIDGETSIZE_MAX);
+    leftsideWidget->setStyleSheet("background-color: rgb(0, 0, 0);");
+    auto* verticalLayout = new QVBoxLayout(leftsideWidget);
+    verticalLayout->setObjectName("verticalLayout");
+    verticalLayout->setContentsMargins(0, 0, 0, 0);
+    _leftsideListWidget = new LeftsideListWidget(leftsideWidget);
     _leftsideListWidget->setObjectName("leftsideListWidget");
     _leftsideListWidget->setFocusPolicy(Qt::NoFocus);
     _leftsideListWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     _leftsideListWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    _verticalLayout->addWidget(_leftsideListWidget);
+    verticalLayout->addWidget(_leftsideListWidget);
 
-    _stackedWidget = new QStackedWidget(_centralWidget);
+    _stackedWidget = new QStackedWidget(centralWidget);
     _stackedWidget->setObjectName("stackedWidget");
-    _horizontalLayout->addWidget(_leftsideWidget);
-    _horizontalLayout->addWidget(_stackedWidget);
-    setCentralWidget(_centralWidget);
+    horizontalLayout->addWidget(leftsideWidget);
+    horizontalLayout->addWidget(_stackedWidget);
+    setCentralWidget(centralWidget);
 
     auto* menubar = new QMenuBar(this);
     menubar->setObjectName("menubar");

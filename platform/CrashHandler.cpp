@@ -24,6 +24,7 @@ constexpr int kBacktraceDepth = 64;
 constexpr size_t kNumberSize = 24;
 constexpr size_t kAlternateStackSize = 64 * 1024;
 constexpr long long kSecondsPerDay = 24 * 60 * 60;
+constexpr int kCaughtSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 // Everything the handler touches, made by install(): the handler only fills
 // the fixed buffers and reads the rest.
@@ -208,12 +209,6 @@ bool installAlternateStack()
 
 } // namespace
 
-const QList<int>& CrashHandler::caughtSignals()
-{
-    static const QList<int> caught{SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
-    return caught;
-}
-
 bool CrashHandler::install(const QString& dumpFolder, const QStringList& reporter)
 {
     if (reporter.isEmpty() || dumpFolder.isEmpty())
@@ -236,7 +231,7 @@ bool CrashHandler::install(const QString& dumpFolder, const QStringList& reporte
     action.sa_sigaction = onCrash;
     action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
     sigemptyset(&action.sa_mask);
-    for (int signal : caughtSignals()) {
+    for (int signal : kCaughtSignals) {
         if (sigaction(signal, &action, nullptr) != 0)
             return false;
     }

@@ -20,9 +20,6 @@ class CrashHandler
     Q_DECLARE_TR_FUNCTIONS(CrashHandler)
 
 public:
-    // The signals the handler catches.
-    static const QList<int>& caughtSignals();
-
     // dumpFolder is made at crash time when missing. reporter is the program
     // and its leading arguments; the handler appends the dump's file name,
     // the dump folder, the signal number and the fault address in hexadecimal.

@@ -111,6 +111,24 @@ TEST(SwitchButtonTest, TallSwitchSlidesDownAndDisabledUsesItsColours)
     EXPECT_TRUE(near(pixelAt(button, 10, 10), QColor(Qt::blue).darker(200)));
 }
 
+TEST(SwitchButtonTest, EditorColoursPaintEachSideInItsOwnColourEnabledAndDisabled)
+{
+    SwitchButton button;
+    button.useEditorColors();
+    showForInput(button, QSize(80, 20));
+    button.setValue(true);
+    EXPECT_TRUE(near(pixelAt(button, 10, 10), QColor(54, 200, 255)));
+    EXPECT_TRUE(near(pixelAt(button, 70, 10), Qt::white));
+    button.setValue(false);
+    EXPECT_TRUE(near(pixelAt(button, 70, 10), QColor(25, 26, 28)));
+
+    button.setEnabled(false);
+    EXPECT_TRUE(near(pixelAt(button, 10, 10), QColor(128, 128, 128)));
+    EXPECT_TRUE(near(pixelAt(button, 70, 10), QColor(25, 26, 28)));
+    button.setValue(true);
+    EXPECT_TRUE(near(pixelAt(button, 10, 10), QColor(44, 105, 133)));
+}
+
 QList<QColor> hues(int count)
 {
     QList<QColor> colors;

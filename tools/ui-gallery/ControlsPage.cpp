@@ -40,12 +40,7 @@ SegmentedControl* segmentedControl(bool enabled)
 SwitchButton* switchButton(bool value, bool enabled, const QSize& size)
 {
     auto* button = new SwitchButton;
-    button->setOnColor(kAccent);
-    button->setOffColor(QColor(25, 26, 28));
-    button->setThumbColor(Qt::white);
-    button->setDisabledOnSideColor(QColor(44, 105, 133));
-    button->setDisabledOffSideColor(QColor(25, 26, 28));
-    button->setDisabledThumbColor(QColor(128, 128, 128));
+    button->useEditorColors();
     button->setFixedSize(size);
     button->setValue(value);
     button->setEnabled(enabled);

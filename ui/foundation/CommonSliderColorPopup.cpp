@@ -687,7 +687,8 @@ void CommonSliderColorPopup::setupUi(QWidget* parent, const QString& title)
         applyLabelStyle(_switchLabel);
     _styleSliders();
     _styleValueButtons();
-    _styleSwitch();
+    if (_switchButton)
+        _switchButton->useEditorColors();
 }
 
 void CommonSliderColorPopup::_styleSliders()
@@ -715,18 +716,6 @@ void CommonSliderColorPopup::_styleValueButtons()
                 button->setStyleSheet(kValueButtonStyle);
         }
     }
-}
-
-void CommonSliderColorPopup::_styleSwitch()
-{
-    if (!_switchButton)
-        return;
-    _switchButton->setOnColor(QColor(54, 200, 255));
-    _switchButton->setOffColor(QColor(25, 26, 28));
-    _switchButton->setThumbColor(Qt::white);
-    _switchButton->setDisabledOnSideColor(QColor(44, 105, 133));
-    _switchButton->setDisabledOffSideColor(QColor(25, 26, 28));
-    _switchButton->setDisabledThumbColor(QColor(128, 128, 128));
 }
 
 void CommonSliderColorPopup::showAt(const QPoint& point)

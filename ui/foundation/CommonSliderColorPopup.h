@@ -185,7 +185,6 @@ private:
     void _placeDefaultMarker();
     void _styleSliders();
     void _styleValueButtons();
-    void _styleSwitch();
     QPoint _colorButtonTopInWindow() const;
     void _closeColorPopup();
 

@@ -76,6 +76,16 @@ void SwitchButton::setDisabledThumbColor(const QColor& color)
     update();
 }
 
+void SwitchButton::useEditorColors()
+{
+    setOnColor(QColor(54, 200, 255));
+    setOffColor(QColor(25, 26, 28));
+    setThumbColor(Qt::white);
+    setDisabledOnSideColor(QColor(44, 105, 133));
+    setDisabledOffSideColor(QColor(25, 26, 28));
+    setDisabledThumbColor(QColor(128, 128, 128));
+}
+
 void SwitchButton::OnValueChanged(QVariant value)
 {
     _thumbPosition = value.toInt();

@@ -26,6 +26,9 @@ public:
     void setDisabledOnSideColor(const QColor& color);
     void setDisabledOffSideColor(const QColor& color);
     void setDisabledThumbColor(const QColor& color);
+    // The colours the editor's panels give every switch: the accent blue on,
+    // near-black off, a white thumb, and dimmed forms of them while disabled.
+    void useEditorColors();
 
 signals:
     void valueChanged(bool value);
