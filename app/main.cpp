@@ -1,6 +1,7 @@
 // The program: one running instance per user, crash reports, the interface
 // language and font, then the start window, sized from the screen.
 #include "Application.h"
+#include "AssetLoadingThreadPool.h"
 #include "CrashHandler.h"
 #include "MessageFont.h"
 #include "MultiLanguage.h"
@@ -12,6 +13,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSurfaceFormat>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -66,14 +70,9 @@ int showCrashReport(int argc, char** argv)
     return CrashHandler::showReport(QCoreApplication::arguments().mid(2));
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// The program itself: one instance, the start window, the event loop.
+int runProgram(int argc, char** argv)
 {
-    prepareProcess();
-    if (argc > 1 && qstrcmp(argv[1], kCrashReportArgument) == 0)
-        return showCrashReport(argc, argv);
-
     Application app(argc, argv);
     if (app.isRunning())
         return 0;
@@ -94,4 +93,23 @@ int main(int argc, char** argv)
         emit app.openExternalFile(arguments.at(1));
     window.show();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    prepareProcess();
+    if (argc > 1 && qstrcmp(argv[1], kCrashReportArgument) == 0)
+        return showCrashReport(argc, argv);
+    const int status = runProgram(argc, argv);
+    // Qt's PulseAudio back end disconnects from the sound server in the
+    // exit handlers while its own thread still serves that connection, and
+    // now and then aborts there, which the crash handler would report as a
+    // crash after a clean close. Windows, projects and settings are all
+    // written by now; the loading tasks are waited for, and the process
+    // leaves without the libraries' exit handlers.
+    AssetLoadingThreadPool::instance()->waitForDone();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
