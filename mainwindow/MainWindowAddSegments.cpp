@@ -38,20 +38,19 @@ constexpr float kScrollPastStart = 0.01f;
 constexpr float kStartTolerance = 0.01f;
 // The size a new drawing is made at: the highest movie size level.
 constexpr int kDrawingSizeLevel = 5;
-constexpr int kPictureKind = 2;
 
 // The popup kinds (0 any, 1 video, 2 picture, 3 music) as media intake kinds.
 int intakeKindForPopupKind(int popupKind)
 {
     switch (popupKind) {
     case 0:
-        return 7;
+        return MainWindow::MediaInsertAny;
     case 1:
-        return 1;
+        return MainWindow::MediaInsertVideo;
     case 2:
-        return 2;
+        return MainWindow::MediaInsertPicture;
     case 3:
-        return 4;
+        return MainWindow::MediaInsertMusic;
     default:
         return 0;
     }
@@ -81,7 +80,7 @@ void MainWindow::onActionAddFileTriggered()
     if (_refusesAddCommand() || !_newestTrack)
         return;
     _targetTrack(_newestTrack->trackId());
-    _addMediaFiles(7);
+    _addMediaFiles(MediaInsertAny);
 }
 
 void MainWindow::onActionAddFromCameraTriggered()
@@ -135,7 +134,7 @@ void MainWindow::gutterArea_onFunctionButtonPressed(int tag)
     else if (type == QLatin1String("TEXT"))
         _addTextSegment();
     else if (type == QLatin1String("MUSIC"))
-        _addMediaFiles(4);
+        _addMediaFiles(MediaInsertMusic);
     else if (type == QLatin1String("DRAWING"))
         _addDrawingSegment();
     else if (type == QLatin1String("VOICE"))
@@ -367,7 +366,7 @@ void MainWindow::_replaceEditingSegmentPicture(const QString& file, int kind)
     if (path.isEmpty())
         return;
     auto* picture = dynamic_cast<ImageSegment*>(_editingSegment());
-    if (!picture || kind != kPictureKind || picture->type() != QLatin1String("IMAGE"))
+    if (!picture || kind != MediaInsertPicture || picture->type() != QLatin1String("IMAGE"))
         return;
     _recordOperation();
     picture->setFile(path);

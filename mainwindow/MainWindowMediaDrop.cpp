@@ -375,9 +375,9 @@ void MainWindow::_insertDroppedMedia()
     else
         _placeSegmentOnTrack(time, _draggedMediaDuration, _dropTrack, nullptr);
     QHash<QString, QVariant> options;
-    int kind = 7;
+    int kind = MediaInsertAny;
     if (_dropSegmentType == QLatin1String("MOVIE")) {
-        kind = 1;
+        kind = MediaInsertVideo;
         // Only the empty bottom track takes a movie's sound on its own.
         const bool audioOnly = _dropTrack == _newestTrack
                                && QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
@@ -385,11 +385,11 @@ void MainWindow::_insertDroppedMedia()
         if (audioOnly)
             options.insert(QStringLiteral("title"), tr("Audio from %1").arg(QFileInfo(_dropPath).fileName()));
     } else if (_dropSegmentType == QLatin1String("IMAGE")) {
-        kind = 2;
+        kind = MediaInsertPicture;
         if (_dropScale != 1.0f)
             options.insert(QStringLiteral("scale"), _dropScale);
     } else if (_dropSegmentType == QLatin1String("MUSIC")) {
-        kind = 4;
+        kind = MediaInsertMusic;
     }
     _insertionTrack = _dropTrack;
     _insertMediaFile(_dropPath, kind, options, time, false, false);
