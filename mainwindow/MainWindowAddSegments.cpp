@@ -23,7 +23,6 @@
 #include "WidgetAnimations.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QSound>
 #include <QTimer>
@@ -310,15 +309,10 @@ void MainWindow::microphonePopup_onSoundCaptured(PopupMicrophoneWidget* popup, Q
     // The user recorded on purpose: a tile left in editing must not swallow the recording.
     if (_timeline && _timeline->isEditingSegment())
         _leaveEditingUntilIdle();
-    const QString target = _freeNumberedPath(_projectDirectory(), QStringLiteral("sound-%1.wav"));
-    // Across file systems (the recording waits in the temporary folder) the
-    // rename copies and removes the source, leaving no partial file on failure.
-    if (!QFile::rename(fileName, target)) {
-        Util::showMessageBox(this, tr("Error Occurs"), tr("Cannot move the recorded sound file"),
-                             QMessageBox::Warning);
-        return;
-    }
-    _addVoiceSegment(target, _recordingStart, meterValues);
+    const QString target = _moveCaptureIntoProject(fileName, QStringLiteral("sound-%1.wav"),
+                                                   tr("Cannot move the recorded sound file"));
+    if (!target.isEmpty())
+        _addVoiceSegment(target, _recordingStart, meterValues);
 }
 
 void MainWindow::_addVoiceSegment(const QString& file, float startTime, const QList<float>& meterValues)
