@@ -26,7 +26,6 @@
 #include <QGuiApplication>
 #include <QMimeDatabase>
 #include <QSettings>
-#include <QTimer>
 
 namespace {
 
