@@ -186,8 +186,7 @@ void MainWindow::_finishClosing()
 
 void MainWindow::_saveCoverImage()
 {
-    const QString coverPath =
-        ProjectManager::projectDirectory(_projectName, _folderName) + QDir::separator() + QStringLiteral("shot.jpg");
+    const QString coverPath = _projectDirectory() + QDir::separator() + QStringLiteral("shot.jpg");
     if (_projectManager->fixCoverImage() && QFileInfo::exists(coverPath))
         return;
     if (!_previewWidget)

@@ -1100,6 +1100,10 @@ private:
     void _placeNewSegment(Segment* segment, TrackWidget* track, const QString& type);
     void _insertCapture(const QString& capturedPath, const QString& namePattern, int kind,
                         const QString& failureText);
+    // The capture moved into the project folder under the first free name of
+    // the pattern; empty, after a warning with the text, when it cannot be moved.
+    QString _moveCaptureIntoProject(const QString& capturedPath, const QString& namePattern,
+                                    const QString& failureText);
 
     // --- Dropping media on the window -------------------------------------------
 protected:

@@ -23,7 +23,6 @@
 #include "WidgetAnimations.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QSound>
 #include <QTimer>
@@ -38,20 +37,19 @@ constexpr float kScrollPastStart = 0.01f;
 constexpr float kStartTolerance = 0.01f;
 // The size a new drawing is made at: the highest movie size level.
 constexpr int kDrawingSizeLevel = 5;
-constexpr int kPictureKind = 2;
 
 // The popup kinds (0 any, 1 video, 2 picture, 3 music) as media intake kinds.
 int intakeKindForPopupKind(int popupKind)
 {
     switch (popupKind) {
     case 0:
-        return 7;
+        return MainWindow::MediaInsertAny;
     case 1:
-        return 1;
+        return MainWindow::MediaInsertVideo;
     case 2:
-        return 2;
+        return MainWindow::MediaInsertPicture;
     case 3:
-        return 4;
+        return MainWindow::MediaInsertMusic;
     default:
         return 0;
     }
@@ -81,7 +79,7 @@ void MainWindow::onActionAddFileTriggered()
     if (_refusesAddCommand() || !_newestTrack)
         return;
     _targetTrack(_newestTrack->trackId());
-    _addMediaFiles(7);
+    _addMediaFiles(MediaInsertAny);
 }
 
 void MainWindow::onActionAddFromCameraTriggered()
@@ -135,7 +133,7 @@ void MainWindow::gutterArea_onFunctionButtonPressed(int tag)
     else if (type == QLatin1String("TEXT"))
         _addTextSegment();
     else if (type == QLatin1String("MUSIC"))
-        _addMediaFiles(4);
+        _addMediaFiles(MediaInsertMusic);
     else if (type == QLatin1String("DRAWING"))
         _addDrawingSegment();
     else if (type == QLatin1String("VOICE"))
@@ -311,15 +309,10 @@ void MainWindow::microphonePopup_onSoundCaptured(PopupMicrophoneWidget* popup, Q
     // The user recorded on purpose: a tile left in editing must not swallow the recording.
     if (_timeline && _timeline->isEditingSegment())
         _leaveEditingUntilIdle();
-    const QString target = _freeNumberedPath(_projectDirectory(), QStringLiteral("sound-%1.wav"));
-    // Across file systems (the recording waits in the temporary folder) the
-    // rename copies and removes the source, leaving no partial file on failure.
-    if (!QFile::rename(fileName, target)) {
-        Util::showMessageBox(this, tr("Error Occurs"), tr("Cannot move the recorded sound file"),
-                             QMessageBox::Warning);
-        return;
-    }
-    _addVoiceSegment(target, _recordingStart, meterValues);
+    const QString target = _moveCaptureIntoProject(fileName, QStringLiteral("sound-%1.wav"),
+                                                   tr("Cannot move the recorded sound file"));
+    if (!target.isEmpty())
+        _addVoiceSegment(target, _recordingStart, meterValues);
 }
 
 void MainWindow::_addVoiceSegment(const QString& file, float startTime, const QList<float>& meterValues)
@@ -367,7 +360,7 @@ void MainWindow::_replaceEditingSegmentPicture(const QString& file, int kind)
     if (path.isEmpty())
         return;
     auto* picture = dynamic_cast<ImageSegment*>(_editingSegment());
-    if (!picture || kind != kPictureKind || picture->type() != QLatin1String("IMAGE"))
+    if (!picture || kind != MediaInsertPicture || picture->type() != QLatin1String("IMAGE"))
         return;
     _recordOperation();
     picture->setFile(path);

@@ -132,7 +132,7 @@ QString MainWindow::_exportFilePath(int level, float frameRate, const QString& c
     const QString name = QStringLiteral("%1_%2_%3_%4fps.%5")
                              .arg(_projectName, levelName(level), codecName, QString::number(int(frameRate)),
                                   suffixForCodec(codec));
-    return QDir(ProjectManager::projectDirectory(_projectName, _folderName)).filePath(name);
+    return QDir(_projectDirectory()).filePath(name);
 }
 
 void MainWindow::_exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,

@@ -71,6 +71,12 @@ QString segmentTypeOfMime(const QString& mime)
     return QString();
 }
 
+// The key of a drag from the GIF service: neither empty nor the subtitle mark.
+bool isGifServiceKey(const QString& key)
+{
+    return !key.isEmpty() && key != kSubtitleKey;
+}
+
 bool isWebAddress(const QString& path)
 {
     return path.startsWith(QLatin1String("http://")) || path.startsWith(QLatin1String("https://"));
@@ -311,8 +317,7 @@ void MainWindow::dropEvent(QDropEvent* event)
         _abandonDrop(event);
         return;
     }
-    const bool gifItem = !_dropItemKey.isEmpty() && _dropItemKey != kSubtitleKey;
-    if (gifItem && isWebAddress(_dropPath)) {
+    if (isGifServiceKey(_dropItemKey) && isWebAddress(_dropPath)) {
         // The rest runs again once the GIF is on disk; the state waits for it.
         if (_mediaExplorer)
             _mediaExplorer->downloadGiphyGif(_dropItemKey, _dropPath);
@@ -344,7 +349,7 @@ bool MainWindow::_copyDroppedItemIntoProject()
         pattern = QStringLiteral("libraryImage-%1.png");
     else if (_dropPath.startsWith(QLatin1Char(':')) && _dropSegmentType == QLatin1String("MUSIC"))
         pattern = QStringLiteral("librarySound-%1.mp3");
-    else if (!_dropItemKey.isEmpty() && _dropItemKey != kSubtitleKey)
+    else if (isGifServiceKey(_dropItemKey))
         pattern = QStringLiteral("libraryWebItem-%1.gif");
     if (!pattern.isEmpty()) {
         const QString copy = _freeNumberedPath(_projectDirectory(), pattern);
@@ -375,9 +380,9 @@ void MainWindow::_insertDroppedMedia()
     else
         _placeSegmentOnTrack(time, _draggedMediaDuration, _dropTrack, nullptr);
     QHash<QString, QVariant> options;
-    int kind = 7;
+    int kind = MediaInsertAny;
     if (_dropSegmentType == QLatin1String("MOVIE")) {
-        kind = 1;
+        kind = MediaInsertVideo;
         // Only the empty bottom track takes a movie's sound on its own.
         const bool audioOnly = _dropTrack == _newestTrack
                                && QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
@@ -385,11 +390,11 @@ void MainWindow::_insertDroppedMedia()
         if (audioOnly)
             options.insert(QStringLiteral("title"), tr("Audio from %1").arg(QFileInfo(_dropPath).fileName()));
     } else if (_dropSegmentType == QLatin1String("IMAGE")) {
-        kind = 2;
+        kind = MediaInsertPicture;
         if (_dropScale != 1.0f)
             options.insert(QStringLiteral("scale"), _dropScale);
     } else if (_dropSegmentType == QLatin1String("MUSIC")) {
-        kind = 4;
+        kind = MediaInsertMusic;
     }
     _insertionTrack = _dropTrack;
     _insertMediaFile(_dropPath, kind, options, time, false, false);

@@ -26,7 +26,6 @@
 #include <QGuiApplication>
 #include <QMimeDatabase>
 #include <QSettings>
-#include <QTimer>
 
 namespace {
 
@@ -299,13 +298,20 @@ void MainWindow::_insertCapturedMovie(const QString& capturedPath)
 void MainWindow::_insertCapture(const QString& capturedPath, const QString& namePattern, int kind,
                                 const QString& failureText)
 {
+    const QString target = _moveCaptureIntoProject(capturedPath, namePattern, failureText);
+    if (!target.isEmpty())
+        _insertMediaFile(target, kind, QHash<QString, QVariant>(), _currentScrollTime(), true, true);
+}
+
+QString MainWindow::_moveCaptureIntoProject(const QString& capturedPath, const QString& namePattern,
+                                            const QString& failureText)
+{
     const QString target = _freeNumberedPath(_projectDirectory(), namePattern);
     // The capture waits in a temporary folder, often on another file system:
     // there QFile::rename copies and removes the original, and a failed copy
     // leaves no partial file behind.
-    if (!QFile::rename(capturedPath, target)) {
-        Util::showMessageBox(this, tr("Error Occurs"), failureText, QMessageBox::Warning);
-        return;
-    }
-    _insertMediaFile(target, kind, QHash<QString, QVariant>(), _currentScrollTime(), true, true);
+    if (QFile::rename(capturedPath, target))
+        return target;
+    Util::showMessageBox(this, tr("Error Occurs"), failureText, QMessageBox::Warning);
+    return QString();
 }

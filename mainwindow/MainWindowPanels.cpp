@@ -129,7 +129,7 @@ void MainWindow::_initMediaExplorer(bool tabs)
 {
     _mediaArea->setStyleSheet(QStringLiteral("QWidget {background-color: rgb(28,29,32);}"));
     _mediaArea->installEventFilter(this);
-    _mediaExplorer = new MediaExplorer(ProjectManager::projectDirectory(_projectName, _folderName), this);
+    _mediaExplorer = new MediaExplorer(_projectDirectory(), this);
     connect(_mediaExplorer, &MediaExplorer::showTextMessage, this, &MainWindow::mediaExplorer_onShowTextMessage);
     connect(_mediaExplorer, &MediaExplorer::showProgressHUD, this, &MainWindow::mediaExplorer_onShowProgressHUD);
     connect(_mediaExplorer, &MediaExplorer::hideProgressHUD, this, &MainWindow::mediaExplorer_onHideProgressHUD);

@@ -85,7 +85,7 @@ bool MainWindow::_isProjectOwnFile(const QString& fileName) const
 
 void MainWindow::_cleanProjectFolder()
 {
-    const QDir folder(ProjectManager::projectDirectory(_projectName, _folderName));
+    const QDir folder(_projectDirectory());
     const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
     const QSet<QString> used = _usedFilePaths(nullptr);
     for (const QFileInfo& file : files) {
@@ -101,7 +101,7 @@ void MainWindow::_cleanProjectFolder()
 // unfinished file of an export that never ended goes as well.
 void MainWindow::_removeExportedFiles()
 {
-    const QDir folder(ProjectManager::projectDirectory(_projectName, _folderName));
+    const QDir folder(_projectDirectory());
     const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)(\\.part)?$")
                                               .arg(QRegularExpression::escape(_projectName)));
     const QStringList names = folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
