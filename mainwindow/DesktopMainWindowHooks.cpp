@@ -288,7 +288,7 @@ void DesktopMainWindow::saveLayout()
 
 void DesktopMainWindow::_showProjectSettings()
 {
-    _popupProjectSettings(_ui->projectSettingsButton, true);
+    _popupProjectSettings(_ui->projectSettingsButton, 1);
 }
 
 void DesktopMainWindow::onUndoButtonClicked()
