@@ -39,7 +39,7 @@ void freePixelBytes(void*, uint8_t* bytes)
 // The read-back picture as a frame that owns its bytes: the sliced
 // conversion takes its source as a counted frame (it would copy one that
 // is not). Null when the frame cannot be made; the bytes are freed then.
-AVFrame* pictureFrame(PixelBytes pixels, int32_t width, int32_t height, int32_t stride)
+AVFramePtr pictureFrame(PixelBytes pixels, int32_t width, int32_t height, int32_t stride)
 {
     AVFramePtr frame(av_frame_alloc());
     if (!frame)
@@ -53,7 +53,7 @@ AVFrame* pictureFrame(PixelBytes pixels, int32_t width, int32_t height, int32_t 
     frame->format = AV_PIX_FMT_BGRA;
     frame->width = width;
     frame->height = height;
-    return frame.release();
+    return frame;
 }
 
 // The composition blends premultiplied; an encoder that keeps alpha wants
@@ -150,7 +150,7 @@ int AVExporter::_readPicture(AVExportStream* video)
     }
     _composition->unlockOffscreen();
     avGLEndDrawing();
-    const AVFramePtr picture(pixels ? pictureFrame(std::move(pixels), width, height, stride) : nullptr);
+    const AVFramePtr picture = pixels ? pictureFrame(std::move(pixels), width, height, stride) : nullptr;
     if (!picture) {
         std::fprintf(stderr, "Could not read the composed picture at %.3f s\n", time);
         return kVideoFailed;

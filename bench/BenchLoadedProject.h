@@ -1,19 +1,19 @@
 #pragma once
-// A loaded project of 300 segments for the editing-window benchmarks:
-// 150 pictures and 150 texts of 2 s each, 30 to a track on 10 tracks
-// (pictures on the even tracks), opened until every segment has loaded.
+// Projects opened for the editing-window benchmarks until they have loaded:
+// one of 300 segments, 150 pictures and 150 texts of 2 s each, 30 to a
+// track on 10 tracks (pictures on the even tracks), and the example project
+// in a desktop window.
 
 #include "BenchEditingWindow.h"
 #include "BenchSupport.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QXmlStreamWriter>
-
 #include <QTemporaryDir>
+#include <QXmlStreamWriter>
 
 #include <cstdio>
 #include <memory>
@@ -64,23 +64,31 @@ inline bool benchEverySegmentLoaded(ProjectManager* manager, int count)
     return manager->segmentCount() == count;
 }
 
-// Opens the window's project and waits until its 300 segments have loaded;
-// false (with the reason on stderr) otherwise.
-inline bool benchOpenLoadedProject(BenchEditingWindow& window, const char* name, int limitMs)
+// Makes the product folder the working one and the project's folder in it;
+// the project's folder.
+inline QString benchMakeProjectFolder(const QTemporaryDir& product, const QString& project)
+{
+    ProjectManager::setWorkingFolder(product.path());
+    const QString dir = ProjectManager::projectDirectory(project, QString());
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// Shows the window and opens its project: the milliseconds from the call
+// that opens it until the loader reported every segment loaded and each of
+// its count segments has finished loading; -1 when it does not open or
+// takes over limitMs.
+inline qint64 benchLoadProject(BenchEditingWindow& window, int count, int limitMs)
 {
     window.show();
     QElapsedTimer clock;
     clock.start();
     if (!window._openProject())
-        return false;
+        return -1;
     ProjectManager* manager = window.projectManager();
-    const int count = kBenchTracks * kBenchPerTrack;
-    while (!(window.allLoaded && benchEverySegmentLoaded(manager, count)) && clock.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    if (window.allLoaded && benchEverySegmentLoaded(manager, count))
-        return true;
-    std::fprintf(stderr, "%s: the project did not load within %d s\n", name, limitMs / 1000);
-    return false;
+    if (!benchProcessEventsUntil([&] { return window.allLoaded && benchEverySegmentLoaded(manager, count); }, limitMs))
+        return -1;
+    return clock.elapsed();
 }
 
 // In a product folder of its own: writes the project "Bench" and opens it
@@ -90,15 +98,35 @@ template <typename Window>
 std::unique_ptr<Window> benchOpenTrackedProject(const QTemporaryDir& product, const char* name, int limitMs)
 {
     const QString project = QStringLiteral("Bench");
-    ProjectManager::setWorkingFolder(product.path());
-    const QString dir = ProjectManager::projectDirectory(project, QString());
-    QDir().mkpath(dir);
-    if (!benchWriteTrackedProject(dir)) {
+    if (!benchWriteTrackedProject(benchMakeProjectFolder(product, project))) {
         std::fprintf(stderr, "%s: could not write the project\n", name);
         return nullptr;
     }
     auto window = std::make_unique<Window>(project);
-    if (!benchOpenLoadedProject(*window, name, limitMs))
+    if (benchLoadProject(*window, kBenchTracks * kBenchPerTrack, limitMs) < 0) {
+        std::fprintf(stderr, "%s: the project did not load within %d s\n", name, limitMs / 1000);
         return nullptr;
+    }
+    return window;
+}
+
+// In a product folder of its own: installs the example projects and opens
+// the countdown example in a new desktop window of the type, shown by show,
+// until the window's ready() holds; null (with the reason on stderr) when a
+// step fails.
+template <typename Window, typename Show>
+std::unique_ptr<Window> benchOpenExampleProject(const QTemporaryDir& product, const char* name, int limitMs, Show show)
+{
+    ProjectManager::setWorkingFolder(product.path());
+    if (!ProjectManager::copyExampleProjects()) {
+        std::fprintf(stderr, "%s: the example project could not be installed\n", name);
+        return nullptr;
+    }
+    auto window = std::make_unique<Window>(QStringLiteral("5-4-3-2-1-0"), QStringLiteral("Examples"));
+    show(*window);
+    if (!benchProcessEventsUntil([&] { return window->ready(); }, limitMs)) {
+        std::fprintf(stderr, "%s: the project did not open with a preview within %d s\n", name, limitMs / 1000);
+        return nullptr;
+    }
     return window;
 }

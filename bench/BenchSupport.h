@@ -6,6 +6,7 @@
 #include "AVGLContext.h"
 #include "AVThread_QThread_Type.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -49,6 +50,17 @@ inline bool benchWaitFor(const std::function<bool()>& condition, double seconds)
         avThreadSleep(0.001);
     }
     return true;
+}
+
+// Handles the events of this thread until condition holds, for at most
+// limitMs; whether it holds.
+inline bool benchProcessEventsUntil(const std::function<bool()>& condition, qint64 limitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return condition();
 }
 
 // An engine context made on this thread, its renderer built and the context

@@ -3,6 +3,7 @@
 // drops or brings back buttons, the playback area is fitted into the preview
 // and the timeline overlays follow.
 
+#include "BenchLoadedProject.h"
 #include "DesktopMainWindow.h"
 #include "ProjectManager.h"
 
@@ -18,47 +19,36 @@ namespace {
 const QSize kWide(1800, 1000);
 const QSize kNarrow(1000, 800);
 constexpr int kLayoutWaitMs = 2000;
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < timeoutMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
-}
+constexpr int kOpenLimitMs = 60000;
 
 class BenchWindow : public DesktopMainWindow
 {
 public:
     using DesktopMainWindow::DesktopMainWindow;
-    bool isOpen() const { return _previewWidget && !_waitingHUD; }
+    bool ready() const { return _previewWidget && !_waitingHUD; }
     QWidget* previewArea() const { return _previewArea; }
 };
 
 void BM_WindowResizePass(benchmark::State& state)
 {
     QTemporaryDir product;
-    ProjectManager::setWorkingFolder(product.path());
-    if (!ProjectManager::copyExampleProjects()) {
-        state.SkipWithError("the example project could not be installed");
-        return;
-    }
-    BenchWindow window(QStringLiteral("5-4-3-2-1-0"), QStringLiteral("Examples"));
-    window.resize(kWide);
-    window.show();
-    if (!waitUntil([&] { return window.isOpen(); }, 60000)) {
-        state.SkipWithError("the project did not open");
+    const auto showWide = [](BenchWindow& opening) {
+        opening.resize(kWide);
+        opening.show();
+    };
+    const auto window = benchOpenExampleProject<BenchWindow>(product, "desktop_window_bench", kOpenLimitMs, showWide);
+    if (!window) {
+        state.SkipWithError("the example project did not open");
         return;
     }
     bool wide = true;
     for (auto _ : state) {
         wide = !wide;
-        const int before = window.previewArea()->width();
+        const int before = window->previewArea()->width();
         QElapsedTimer clock;
         clock.start();
-        window.resize(wide ? kWide : kNarrow);
-        if (!waitUntil([&] { return window.previewArea()->width() != before; }, kLayoutWaitMs)) {
+        window->resize(wide ? kWide : kNarrow);
+        if (!benchProcessEventsUntil([&] { return window->previewArea()->width() != before; }, kLayoutWaitMs)) {
             state.SkipWithError("the window was not laid out again");
             break;
         }

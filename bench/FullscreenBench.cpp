@@ -4,6 +4,7 @@
 
 #include "AVEngine.h"
 #include "AVGLWidget.h"
+#include "BenchLoadedProject.h"
 #include "DesktopMainWindow.h"
 #include "ProjectManager.h"
 
@@ -19,7 +20,7 @@
 namespace {
 
 constexpr int kSwitches = 20;
-constexpr qint64 kOpenLimitMs = 60000;
+constexpr int kOpenLimitMs = 60000;
 constexpr int kFullHdLevel = 3;
 
 class BenchWindow : public DesktopMainWindow
@@ -64,22 +65,10 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QTemporaryDir product;
-    ProjectManager::setWorkingFolder(product.path());
-    if (!ProjectManager::copyExampleProjects()) {
-        std::fprintf(stderr, "fullscreen_bench: the example project could not be installed\n");
+    auto window = benchOpenExampleProject<BenchWindow>(product, "fullscreen_bench", kOpenLimitMs,
+                                                       [](BenchWindow& opening) { opening.showMaximized(); });
+    if (!window)
         return 1;
-    }
-    auto* window = new BenchWindow(QStringLiteral("5-4-3-2-1-0"), QStringLiteral("Examples"));
-    window->showMaximized();
-    QElapsedTimer clock;
-    clock.start();
-    while (!window->ready() && clock.elapsed() < kOpenLimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!window->ready()) {
-        std::fprintf(stderr, "fullscreen_bench: the project did not open with a preview within %lld s\n",
-                     kOpenLimitMs / 1000);
-        return 1;
-    }
     window->showFullHdFrame();
     std::vector<double> entering;
     std::vector<double> leaving;
@@ -94,7 +83,7 @@ int main(int argc, char** argv)
     report("entering full screen", entering);
     report("leaving full screen", leaving);
     window->_finishClosing();
-    delete window;
+    window.reset();
     ProjectManager::setWorkingFolder(QString());
     return 0;
 }

@@ -43,7 +43,6 @@ int main(int argc, char** argv)
         return 1;
     BenchEditingWindow& window = *opened;
     ProjectManager* manager = window.projectManager();
-    QElapsedTimer clock;
     window._recordOperation();
     Segment* moved = manager->segmentAt(0);
     moved->setRangeStart(100.0f);
@@ -51,9 +50,7 @@ int main(int argc, char** argv)
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
         // Let the renderer settle first: a busy one defers the request.
-        clock.restart();
-        while (!window.engine()->isRenderIdle() && clock.elapsed() < kLimitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        benchProcessEventsUntil([&] { return window.engine()->isRenderIdle(); }, kLimitMs);
         const bool undo = run % 2 == 0;
         QElapsedTimer timer;
         timer.start();

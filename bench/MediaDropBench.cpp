@@ -2,13 +2,10 @@
 // tiles each: the handling of one drag-move event (hit test, snapped drop
 // indicator, auto-scroll edges), the pointer crossing the tracks and times.
 
-#include "EditScrollArea.h"
+#include "BenchTimelineTiles.h"
 #include "MainWindow.h"
 #include "RecordingListener.h"
-#include "SegmentWidget.h"
-#include "TextSegment.h"
 #include "TimelineMetrics.h"
-#include "TrackWidget.h"
 #include "WidgetAnimations.h"
 
 #include <QApplication>
@@ -24,11 +21,6 @@
 
 namespace {
 
-constexpr int kTracks = 20;
-constexpr int kTilesPerTrack = 50;
-constexpr float kTileSeconds = 2.0f;
-constexpr float kDuration = kTilesPerTrack * kTileSeconds;
-
 // The window with nothing but its timeline, filled with picture tracks.
 class DropBenchWindow : public MainWindow
 {
@@ -41,19 +33,7 @@ public:
         layout->addWidget(_timeline);
         setCentralWidget(central);
         resize(1600, 900);
-        for (int row = 0; row < kTracks; ++row) {
-            TrackWidget* track = _timeline->addTrackWidget(1.0f, kDuration);
-            track->setTrackId(row + 1);
-            track->setTrackType(QStringLiteral("IMAGE"));
-            for (int index = 0; index < kTilesPerTrack; ++index) {
-                auto* segment = new TextSegment(QStringLiteral("Tile %1").arg(index), index * kTileSeconds,
-                                                kTileSeconds, &listener, nullptr);
-                segment->setTrackId(row + 1);
-                segments.emplace_back(segment);
-                _timeline->connectSegmentWidget(track->addSegmentWidget(segment));
-            }
-            track->setScale(1.0f, false);
-        }
+        benchFillTimeline(_timeline, QStringLiteral("IMAGE"), &listener, &segments);
     }
     ~DropBenchWindow() override
     {
@@ -87,7 +67,7 @@ void BM_DragMoveOverTimeline(benchmark::State& state)
         state.SkipWithError("the window refused the drag");
         return;
     }
-    const int visibleRows = std::min(kTracks, window.timeline()->viewport()->height() / 44);
+    const int visibleRows = std::min(kBenchTimelineTracks, window.timeline()->viewport()->height() / 44);
     int step = 0;
     int accepted = 0;
     for (auto _ : state) {

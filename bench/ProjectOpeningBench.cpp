@@ -4,8 +4,7 @@
 // run uses a folder of its own, so no thumbnail is cached. A plain
 // executable: run it under a display (xvfb-run) for the preview surface.
 
-#include "BenchEditingWindow.h"
-#include "BenchSupport.h"
+#include "BenchLoadedProject.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 
@@ -16,7 +15,6 @@
 #include <QXmlStreamWriter>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -92,37 +90,17 @@ bool writeProject(const QString& media, const QString& dir)
         > 0;
 }
 
-bool everySegmentFinished(ProjectManager* manager)
-{
-    for (int index = 0; index < manager->segmentCount(); ++index) {
-        if (manager->segmentAt(index)->state() != 4)
-            return false;
-    }
-    return manager->segmentCount() == kMovies + kPictures + kTexts + kMusic;
-}
-
 // Seconds from the call that opens the project until everything loaded; -1 on failure.
 double openOnce(const QString& media)
 {
     QTemporaryDir product;
-    ProjectManager::setWorkingFolder(product.path());
-    const QString dir = ProjectManager::projectDirectory(kName, QString());
-    QDir().mkpath(dir);
-    if (!writeProject(media, dir))
+    if (!writeProject(media, benchMakeProjectFolder(product, kName)))
         return -1.0;
     BenchEditingWindow window(kName);
-    window.show();
-    QElapsedTimer clock;
-    clock.start();
-    if (!window._openProject())
-        return -1.0;
-    while (!(window.allLoaded && everySegmentFinished(window.projectManager())) && clock.elapsed() < kLimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double seconds = clock.elapsed() / 1000.0;
-    const bool done = window.allLoaded;
+    const qint64 ms = benchLoadProject(window, kMovies + kPictures + kTexts + kMusic, kLimitMs);
     window._finishClosing();
     ProjectManager::setWorkingFolder(QString());
-    return done ? seconds : -1.0;
+    return ms < 0 ? -1.0 : ms / 1000.0;
 }
 
 } // namespace

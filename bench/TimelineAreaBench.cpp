@@ -2,12 +2,9 @@
 // without animation (each zoom step), and the regularity of the auto-scroll
 // ticks while a dragged tile is held at the right edge (50 ms apart).
 
-#include "EditScrollArea.h"
+#include "BenchTimelineTiles.h"
 #include "RecordingListener.h"
-#include "SegmentWidget.h"
-#include "TextSegment.h"
 #include "TimelineMetrics.h"
-#include "TrackWidget.h"
 #include "WidgetAnimations.h"
 
 #include <QApplication>
@@ -24,10 +21,6 @@
 
 namespace {
 
-constexpr int kTracks = 20;
-constexpr int kTilesPerTrack = 50;
-constexpr float kTileSeconds = 2.0f;
-constexpr float kDuration = kTilesPerTrack * kTileSeconds;
 constexpr int kTicks = 40;
 
 // A shown timeline area with its tracks of text tiles.
@@ -42,19 +35,7 @@ struct BenchArea {
         setAnimationsEnabled(false);
         area = std::make_unique<EditScrollArea>(nullptr);
         area->resize(1600, 600);
-        for (int row = 0; row < kTracks; ++row) {
-            TrackWidget* track = area->addTrackWidget(1.0f, kDuration);
-            track->setTrackId(row + 1);
-            track->setTrackType("TEXT");
-            for (int index = 0; index < kTilesPerTrack; ++index) {
-                auto* segment = new TextSegment(QStringLiteral("Caption %1").arg(index), index * kTileSeconds,
-                                                kTileSeconds, &listener, nullptr);
-                segment->setTrackId(row + 1);
-                segments.emplace_back(segment);
-                area->connectSegmentWidget(track->addSegmentWidget(segment));
-            }
-            track->setScale(1.0f, false);
-        }
+        benchFillTimeline(area.get(), QStringLiteral("TEXT"), &listener, &segments);
         area->show();
         QApplication::processEvents();
     }
@@ -73,7 +54,7 @@ void BM_AreaRelayoutTracks(benchmark::State& state)
     for (auto _ : state) {
         // Every step changes every track's and every tile's geometry.
         scale = scale == 1.0f ? 1.25f : 1.0f;
-        bench.area->relayoutTracks(scale, kDuration);
+        bench.area->relayoutTracks(scale, kBenchTimelineDuration);
     }
     state.counters["tiles"] = bench.area->segmentWidgetTotal();
 }
@@ -84,7 +65,7 @@ BENCHMARK(BM_AreaRelayoutTracks)->Unit(benchmark::kMillisecond);
 void BM_AreaAutoScrollTicks(benchmark::State& state)
 {
     BenchArea bench;
-    bench.area->relayoutTracks(2.0f, kDuration);
+    bench.area->relayoutTracks(2.0f, kBenchTimelineDuration);
     SegmentWidget* tile = bench.area->firstTrackWidget()->segmentWidgetAt(0);
     const QPoint edge = bench.area->mapToGlobal(QPoint(bench.area->width() - 20, 20));
     QScrollBar* bar = bench.area->horizontalScrollBar();

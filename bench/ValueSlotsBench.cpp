@@ -47,11 +47,7 @@ bool editFirstPicture(ValuesWindow& window)
         if (segment->type() != QLatin1String("IMAGE") || !tile)
             continue;
         tile->setEditing(true, false);
-        QElapsedTimer clock;
-        clock.start();
-        while (window.timeline()->editingSegmentWidget() != tile && clock.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return window.timeline()->editingSegmentWidget() == tile;
+        return benchProcessEventsUntil([&] { return window.timeline()->editingSegmentWidget() == tile; }, 5000);
     }
     return false;
 }

@@ -79,7 +79,7 @@ protected:
     SegmentInspectorWidget* _segmentInspectorWidget = nullptr;
     QAction* _mediaExplorerAction = nullptr;
     QAction* _segmentInspectorAction = nullptr;
-    QMenu* _transitionMenu = nullptr;
+    QMenu* _transitionMenuBarMenu = nullptr;
     // Exists only while the window is in full screen.
     FullscreenControlWidget* _fullscreenControlWidget = nullptr;
     // Exists only while an export runs.

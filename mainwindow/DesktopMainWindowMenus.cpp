@@ -70,11 +70,11 @@ void DesktopMainWindow::createMenus()
     segment->addSeparator();
     segment->addAction(_actionSplitSegment);
 
-    _transitionMenu = _addMenu(tr("Transition"));
-    _transitionMenu->addActions({_actionAddTransition, _actionDuplicateTransition, _actionDeleteTransition});
-    _transitionMenu->addSeparator();
-    _transitionMenu->addAction(_actionEnterExitEditingTransition);
-    connect(_transitionMenu, &QMenu::aboutToShow, this, &DesktopMainWindow::onTransitionMenuAboutToShow);
+    _transitionMenuBarMenu = _addMenu(tr("Transition"));
+    _transitionMenuBarMenu->addActions({_actionAddTransition, _actionDuplicateTransition, _actionDeleteTransition});
+    _transitionMenuBarMenu->addSeparator();
+    _transitionMenuBarMenu->addAction(_actionEnterExitEditingTransition);
+    connect(_transitionMenuBarMenu, &QMenu::aboutToShow, this, &DesktopMainWindow::onTransitionMenuAboutToShow);
 
     QMenu* movie = _addMenu(tr("Movie"));
     movie->addActions({_actionPlayPause, _actionNextPosition, _actionPreviousPosition});
@@ -90,7 +90,7 @@ void DesktopMainWindow::createMenus()
     help->addAction(tr("About Vidorna"), this, &MainWindow::showAbout)->setMenuRole(QAction::AboutRole);
 
     Util::setMenuBarStyleSheet(menuBar());
-    for (QMenu* menu : {file, edit, view, segment, _transitionMenu, movie, help})
+    for (QMenu* menu : {file, edit, view, segment, _transitionMenuBarMenu, movie, help})
         Util::setMenuStyleSheet(menu);
 }
 
@@ -102,14 +102,14 @@ void DesktopMainWindow::onViewMenuAboutToShow()
 
 void DesktopMainWindow::onTransitionMenuAboutToShow()
 {
-    _transitionMenu->removeAction(_actionAddTransition);
+    _transitionMenuBarMenu->removeAction(_actionAddTransition);
     // The submenu is built anew on every opening; the previous one goes
     // first, or each opening would leave another menu behind.
     QMenu* previous = _actionAddTransition->menu();
     _actionAddTransition->setMenu(nullptr);
     delete previous;
-    _actionAddTransition->setMenu(_contextMenuForSegment(_transitionMenu));
-    _transitionMenu->insertAction(_actionDuplicateTransition, _actionAddTransition);
+    _actionAddTransition->setMenu(_contextMenuForSegment(_transitionMenuBarMenu));
+    _transitionMenuBarMenu->insertAction(_actionDuplicateTransition, _actionAddTransition);
 }
 
 void DesktopMainWindow::onActionViewMediaExplorerTriggered()

@@ -1,6 +1,7 @@
 #include "AVSoundOutput.h"
 #include "AVVideoSegment.h"
 #include "PlaybackTestSupport.h"
+#include "SoundServer.h"
 #include "SoundTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -152,7 +153,7 @@ TEST_F(PreviewTest, ShowsTheComposedFrameUprightOverTheBackground)
 
 TEST_F(PreviewTest, SoundOfThePlaybackStartsWithItsFirstFrame)
 {
-    if (!pulseServerReachable())
+    if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "no PulseAudio server is reachable (run the tests through scripts/run-tests)";
     SinkRecorder sink;
     ASSERT_TRUE(sink.start()) << "parec records nothing from the null sink";

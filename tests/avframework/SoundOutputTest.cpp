@@ -4,6 +4,7 @@
 #include "AVSoundOutput.h"
 #include "AVSoundOutputListener.h"
 #include "GLTestContext.h"
+#include "SoundServer.h"
 #include "SoundTestSupport.h"
 #include "StreamTestHelpers.h"
 
@@ -251,7 +252,7 @@ TEST_F(SoundOutputTest, PauseRightAfterPlayFadesOutFully)
 
 TEST_F(SoundOutputTest, PulseDevicePlaysTheMixedTones)
 {
-    if (!pulseServerReachable())
+    if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "no PulseAudio server is reachable (run the tests through scripts/run-tests)";
     // The sink's monitor through a pipe: what was read is kept however the recorder ends.
     QProcess recorder;
@@ -290,7 +291,7 @@ TEST_F(SoundOutputTest, PulseDevicePlaysTheMixedTones)
 
 TEST_F(SoundOutputTest, RequestStillQueuedWhenThePulseDeviceGoesIsDropped)
 {
-    if (!pulseServerReachable())
+    if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "no PulseAudio server is reachable (run the tests through scripts/run-tests)";
     startOutput();
     ASSERT_FALSE(output->isNullOutput()) << "the PulseAudio device did not open";

@@ -1,21 +1,12 @@
 #pragma once
 
-// Shared by the tests that listen to what was played: the PulseAudio
-// server the test command starts, and the strength of one frequency.
-
-#include <QProcess>
+// Shared by the tests that listen to what was played: the strength of one
+// frequency.
 
 #include <cmath>
 #include <vector>
 
 namespace SoundTest {
-
-inline bool pulseServerReachable()
-{
-    QProcess info;
-    info.start("pactl", {"info"});
-    return info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0;
-}
 
 // Goertzel power of one frequency over mono samples at the rate.
 inline double tonePower(const std::vector<double>& samples, double frequency, double rate = 44100.0)

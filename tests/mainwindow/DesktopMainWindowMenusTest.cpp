@@ -57,7 +57,7 @@ public:
 
     QAction* editTransitionAction() const { return _actionEnterExitEditingTransition; }
     QAction* addTransitionAction() const { return _actionAddTransition; }
-    QMenu* transitionMenu() const { return _transitionMenu; }
+    QMenu* transitionMenu() const { return _transitionMenuBarMenu; }
     int inspectorAreaSize() const { return _inspectorAreaSize; }
     int mediaAreaSize() const { return _mediaAreaSize; }
     void setMediaAreaSize(int size) { _mediaAreaSize = size; }
