@@ -14,7 +14,6 @@
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
 #include "TextSegment.h"
-#include "UserSettings.h"
 
 #include <QCoreApplication>
 
@@ -66,11 +65,6 @@ enum Property {
     kPropPitch = 65,
 };
 
-// The style defaults when the user lets the editor learn from their habits; null otherwise.
-SegmentStyleDefaults* habitDefaults()
-{
-    return UserSettings::instance()->applyUserHabits() ? SegmentStyleDefaults::instance() : nullptr;
-}
 
 template <typename Arg>
 using DefaultSetter = void (SegmentStyleDefaults::*)(Arg);
@@ -86,7 +80,7 @@ template <typename Arg, typename Value>
 void setDefaultByType(const Segment* segment, Value value, typename NotDeduced<DefaultSetter<Arg>>::type text,
                       DefaultSetter<Arg> image, DefaultSetter<Arg> drawing, DefaultSetter<Arg> movie)
 {
-    SegmentStyleDefaults* defaults = habitDefaults();
+    SegmentStyleDefaults* defaults = MainWindow::habitStyleDefaults();
     const QString type = segment->type();
     DefaultSetter<Arg> setter = type == QLatin1String("TEXT")      ? text
                                                 : type == QLatin1String("IMAGE")   ? image
@@ -100,7 +94,7 @@ void setDefaultByType(const Segment* segment, Value value, typename NotDeduced<D
 template <typename Arg, typename Value>
 void setDefault(Value value, void (SegmentStyleDefaults::*setter)(Arg))
 {
-    if (SegmentStyleDefaults* defaults = habitDefaults())
+    if (SegmentStyleDefaults* defaults = MainWindow::habitStyleDefaults())
         (defaults->*setter)(value);
 }
 
@@ -415,7 +409,7 @@ bool MainWindow::_commitTextValue(Segment* segment, int kind, float value)
         text->setFontSizeForVideoSize(value, size);
     else
         _commitSegmentChange(segment, [&] { text->setFontSizeForVideoSize(value, size); });
-    if (SegmentStyleDefaults* defaults = habitDefaults())
+    if (SegmentStyleDefaults* defaults = MainWindow::habitStyleDefaults())
         defaults->setTextSize(value, size);
     _sendValue(segment, kPropTextSize, value / float(size.width()));
     _finishTextStyleChange();

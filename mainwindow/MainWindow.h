@@ -61,6 +61,7 @@ class QDateTime;
 class QMenu;
 class QMimeData;
 class SegmentInspectorWidget;
+class SegmentStyleDefaults;
 class QEventLoop;
 class QPushButton;
 class QScrollArea;
@@ -1060,6 +1061,9 @@ private:
 public:
     // The kinds the add-media entry points take; "any" is decided by the file's MIME type.
     enum MediaInsertKind { MediaInsertVideo = 1, MediaInsertPicture = 2, MediaInsertMusic = 4, MediaInsertAny = 7 };
+    // The style defaults new and edited segments take when the user lets the
+    // editor learn from their habits; null otherwise.
+    static SegmentStyleDefaults* habitStyleDefaults();
 
 protected:
     // Asks for one file of the kind and inserts it at the play pointer on the insertion track.

@@ -55,11 +55,6 @@ int intakeKindForPopupKind(int popupKind)
     }
 }
 
-SegmentStyleDefaults* styleDefaults()
-{
-    return UserSettings::instance()->applyUserHabits() ? SegmentStyleDefaults::instance() : nullptr;
-}
-
 } // namespace
 
 // --- Targeting ---------------------------------------------------------------------
@@ -243,7 +238,7 @@ void MainWindow::_addDrawingSegment()
     const QSizeF aspect = _projectManager->aspectSize();
     const QSize size = movieSizeForLevel(float(aspect.width()), float(aspect.height()), kDrawingSizeLevel);
     const float duration = UserSettings::instance()->drawingDuration();
-    auto* drawing = new DrawingSegment(QSizeF(size), start, duration, this, styleDefaults());
+    auto* drawing = new DrawingSegment(QSizeF(size), start, duration, this, habitStyleDefaults());
     drawing->setRangeDuration(duration);
     _editNewSegmentSoon(_placeAddedSegment(drawing, QStringLiteral("DRAWING")));
 }
@@ -255,7 +250,7 @@ void MainWindow::_addTextSegment()
     _recordOperation();
     const float start = _newSegmentStartTime();
     const float duration = UserSettings::instance()->textDuration();
-    auto* text = new TextSegment(QString(), start, duration, this, styleDefaults());
+    auto* text = new TextSegment(QString(), start, duration, this, habitStyleDefaults());
     text->setRangeDuration(duration);
     _editNewSegmentSoon(_placeAddedSegment(text, QStringLiteral("TEXT")));
 }

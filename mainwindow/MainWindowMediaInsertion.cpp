@@ -176,11 +176,16 @@ float MainWindow::_appendStart(int kind, TrackWidget** track, float time)
     return start;
 }
 
+SegmentStyleDefaults* MainWindow::habitStyleDefaults()
+{
+    return UserSettings::instance()->applyUserHabits() ? SegmentStyleDefaults::instance() : nullptr;
+}
+
 Segment* MainWindow::_createMediaSegment(int kind, const QString& path, float start,
                                          const QHash<QString, QVariant>& options)
 {
     UserSettings* settings = UserSettings::instance();
-    SegmentStyleDefaults* defaults = settings->applyUserHabits() ? SegmentStyleDefaults::instance() : nullptr;
+    SegmentStyleDefaults* defaults = habitStyleDefaults();
     if (kind == MediaInsertPicture) {
         const float duration = settings->photoDuration();
         auto* image = new ImageSegment(path, start, duration, this, defaults);

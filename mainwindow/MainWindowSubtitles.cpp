@@ -9,7 +9,6 @@
 #include "SubRipSubtitles.h"
 #include "TextSegment.h"
 #include "TrackWidget.h"
-#include "UserSettings.h"
 
 namespace {
 
@@ -30,8 +29,7 @@ bool MainWindow::_insertSRTSubtitles(const QString& path, TrackWidget* track, fl
         ProgressHUD::showMessage(tr("No valid subtitles found in SRT file"), this, kMessageMs);
         return false;
     }
-    SegmentStyleDefaults* defaults =
-        UserSettings::instance()->applyUserHabits() ? SegmentStyleDefaults::instance() : nullptr;
+    SegmentStyleDefaults* defaults = habitStyleDefaults();
     // A track of another kind keeps its type and still receives the texts.
     const QString type = track->trackType().isEmpty() || track->trackType() == kTextType ? kTextType : QString();
     const bool onEmptyTrack = track == _newestTrack;
