@@ -36,30 +36,23 @@ QLabel* labelAtHeight(int height, QWidget* parent)
 
 } // namespace
 
-TEST(AboutDialogTest, LabelsTakeTheirPicturesAspectAtTheirHeight)
+TEST(AboutDialogTest, LabelsTakeTheirPicturesAspectAndOnesWithoutKeepTheirSize)
 {
     QWidget host;
     QLabel* logo = labelAtHeight(120, &host);
     QLabel* name = labelAtHeight(30, &host);
     logo->setPixmap(wide(40));
     name->setPixmap(wide(200));
-    AboutDialog::fitToPicture(logo);
-    AboutDialog::fitToPicture(name);
-    EXPECT_EQ(logo->size(), QSize(360, 120));
-    EXPECT_EQ(name->size(), QSize(90, 30));
-    EXPECT_EQ(logo->minimumSize(), logo->maximumSize()) << "fixed";
-}
-
-TEST(AboutDialogTest, ALabelWithoutAPictureKeepsItsSize)
-{
-    QWidget host;
     QLabel* missing = labelAtHeight(30, &host);
     missing->resize(50, 30);
     missing->setPixmap(QPixmap(":/images/no_such_picture"));
-    AboutDialog::fitToPicture(missing);
     QLabel* none = labelAtHeight(120, &host);
     none->resize(70, 120);
-    AboutDialog::fitToPicture(none);
+    for (QLabel* label : {logo, name, missing, none})
+        AboutDialog::fitToPicture(label);
+    EXPECT_EQ(logo->size(), QSize(360, 120));
+    EXPECT_EQ(logo->minimumSize(), logo->maximumSize()) << "fixed";
+    EXPECT_EQ(name->size(), QSize(90, 30));
     EXPECT_EQ(missing->size(), QSize(50, 30));
     EXPECT_EQ(none->size(), QSize(70, 120));
 }
