@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Über Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Classic</source>
         <translation>Klassisch</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Eine neue Version von Vidorna ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Aktuelle Version</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Neue Version herunterladen</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Neuerungen ansehen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Acerca de Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Actual: modo insertar</translation>
     <message>
         <source>Classic</source>
         <translation>Clásico</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nueva versión</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Hay una nueva versión de Vidorna disponible.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Versión actual</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nueva versión</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Descargar la nueva versión</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Ver las novedades</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>À propos de Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Actuel : mode insertion</translation>
     <message>
         <source>Classic</source>
         <translation>Classique</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Une nouvelle version de Vidorna est disponible.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Version actuelle</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Télécharger la nouvelle version</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Voir les nouveautés</translation>
     </message>
 </context>
 <context>

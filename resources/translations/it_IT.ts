@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Informazioni su Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Sito web</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Classic</source>
         <translation>Classico</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>È disponibile una nuova versione di Vidorna.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Versione attuale</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Scarica la nuova versione</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Scopri le novità</translation>
     </message>
 </context>
 <context>

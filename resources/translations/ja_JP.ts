@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna について</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>クラシック</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>新しいバージョン</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Vidorna の新しいバージョンが利用可能です。</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>現在のバージョン</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>新しいバージョン</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>新しいバージョンをダウンロード</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>新機能を見る</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna 정보</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>홈페이지</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>권위 있는</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>새 버전</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Vidorna의 새 버전을 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>현재 버전</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>새 버전</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>새 버전 다운로드</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>새로운 기능 보기</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Sobre o Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Atual: modo inserir</translation>
     <message>
         <source>Classic</source>
         <translation>Clássico</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nova versão</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Uma nova versão do Vidorna está disponível.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Versão atual</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nova versão</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Baixar a nova versão</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Ver as novidades</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>О программе Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>© Peltrane Software, 2026.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Все права защищены.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>Классический</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Доступна новая версия Vidorna.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Текущая версия</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Скачать новую версию</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Что нового</translation>
     </message>
 </context>
 <context>

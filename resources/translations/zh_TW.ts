@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>關於 Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>官方網站</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>保留所有權利。</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1263,6 +1286,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>經典</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>新版本</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Vidorna 有新版本可用。</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>目前版本</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>新版本</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>下載新版本</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>查看新功能</translation>
     </message>
 </context>
 <context>
