@@ -45,6 +45,7 @@ public:
     using MainWindow::_popupEasingFunctions;
     using MainWindow::_pushTransitionAnimation;
     using MainWindow::_segmentEditingEnterEditTransition;
+    using MainWindow::_segmentEditingFlipHorizontal;
     using MainWindow::_segmentEditingExitEditTransition;
     using MainWindow::_segmentEditingRotateClockwise;
     using MainWindow::_segmentEditingSeekToTransition;
@@ -99,17 +100,35 @@ protected:
         return engineSegment ? engineSegment->animationIds() : std::vector<uint32_t>();
     }
 
+    // Where the engine's group starts, in seconds of the segment; -1 without the group.
+    double engineGroupStart(const Segment* segment, int id) const
+    {
+        AVSegment* engineSegment = window->composition()->findSegment(uint32_t(segment->serialNumber()));
+        AVAnimation* group = engineSegment ? engineSegment->findAnimation(uint32_t(id)) : nullptr;
+        if (!group)
+            return -1.0;
+        const double start = group->startTime() * segment->duration();
+        engineSegment->releaseAnimation(uint32_t(id));
+        return start;
+    }
+
     int undoSteps() const { return window->projectManager()->history().count(); }
 
-    // The preview at the time, once the condition holds for it (or the last grab).
+    // The first grab of the preview at the time for which the condition
+    // holds, else the last grab. A grab is kept as taken: one taken while
+    // the preview redraws need not match it.
     QImage previewAt(float time, const std::function<bool(const QImage&)>& settled)
     {
         window->_seekPreview(time, true);
         QImage frame;
+        bool found = false;
         waitFor([&] {
-            window->engine()->requestRedraw();
-            frame = window->preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
-            return !frame.isNull() && settled(frame);
+            if (!found) {
+                window->engine()->requestRedraw();
+                frame = window->preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+                found = !frame.isNull() && settled(frame);
+            }
+            return found;
         }, 5000);
         return frame;
     }
@@ -174,6 +193,8 @@ TEST_F(MainWindowTransitionCommands, RemovingTheSecondOfFourMovesTheLaterGroupsD
     EXPECT_FLOAT_EQ(picture->transitionUserTransparency(2, true), 0.6f);
     EXPECT_FLOAT_EQ(picture->transitionUserTransparency(3, true), 0.8f);
     EXPECT_EQ(engineGroups(picture), std::vector<uint32_t>({1, 2, 3}));
+    for (int id = 1; id <= 3; ++id)
+        EXPECT_NEAR(engineGroupStart(picture, id), picture->transitionStart(id), 1e-3) << id;
     EXPECT_EQ(widgetOf(picture)->transitionId(), 0);
     EXPECT_EQ(undoSteps(), steps + 1);
     EXPECT_TRUE(window->projectManager()->isModified());
@@ -212,7 +233,8 @@ TEST_F(MainWindowTransitionCommands, DuplicateCopiesIntoFreeTimeOrTellsThereIsNo
     EXPECT_EQ(widgetOf(picture)->transitionId(), 2);
     EXPECT_EQ(undoSteps(), steps + 1);
     EXPECT_EQ(engineGroups(picture), std::vector<uint32_t>({1, 2, 3}));
-    EXPECT_NEAR(meanAt(1.5f, 255.0 * 0.5, 12.0), 255.0 * 0.5, 12.0) << "the copy plays";
+    EXPECT_NEAR(engineGroupStart(picture, 2), picture->transitionStart(2), 1e-3) << "the copy's group";
+    EXPECT_NEAR(engineGroupStart(picture, 3), later, 1e-3) << "the later group moved up";
     EXPECT_NEAR(meanAt(4.5f, 255.0 * 0.1, 12.0), 255.0 * 0.1, 12.0) << "the later transition still plays";
 
     // Three more copies fill the time up to the last transition and past it.
@@ -396,15 +418,17 @@ TEST_F(MainWindowTransitionCommands, EnteringSelectsTheFirstTransitionAndLeaving
     EXPECT_TRUE(window->_transformWidget.isNull()) << "the first transition animates the picture at 2.5 s";
 }
 
-// The end state of a 2 s transition turned clockwise: the mark in the
-// picture's top left stays there at the start and stands at the top right
-// at the end.
+// The end state of a 2 s transition turned clockwise: the red corner of the
+// picture (top left, green below it) stays there at the start and stands
+// at the top right, green left of it, at the end. Mirroring the begin state
+// then puts red top right with green below it, at the start only.
 TEST_F(MainWindowTransitionCommands, TurningTheEndStateTurnsThePictureAtTheEnd)
 {
     ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"),
                                 {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                 "color=c=white:s=180x180,drawbox=x=0:y=0:w=60:h=60:color=red:t=fill", "-frames:v",
-                                 "1", dir + "/marked.png"}),
+                                 "color=c=white:s=180x180,drawbox=x=0:y=0:w=60:h=60:color=red:t=fill,"
+                                 "drawbox=x=0:y=60:w=60:h=60:color=lime:t=fill",
+                                 "-frames:v", "1", dir + "/marked.png"}),
               0);
     std::vector<RecordBuilder> records;
     records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "picture").set("File", "marked.png")
@@ -416,6 +440,9 @@ TEST_F(MainWindowTransitionCommands, TurningTheEndStateTurnsThePictureAtTheEnd)
     const int id = picture->addTransitionAtTime(2.0f, 1.0f);
     ASSERT_EQ(id, 1);
     window->_pushTransitionAnimation(picture, id);
+    // Just inside the transition's ends, as seeking to them lands.
+    const float begins = picture->rangeStart() + picture->transitionStart(id) + 1.0f / 600.0f;
+    const float ends = begins + picture->transitionDuration(id) - 2.0f / 600.0f;
     ASSERT_TRUE(edit(picture));
     widgetOf(picture)->setTransitionId(id, false);
     ASSERT_EQ(window->_segmentEditingSeekToTransition(0), id);
@@ -424,26 +451,42 @@ TEST_F(MainWindowTransitionCommands, TurningTheEndStateTurnsThePictureAtTheEnd)
     EXPECT_NEAR(picture->transitionUserRotation(id, false), std::acos(-1.0) / 2.0, 1e-4);
     EXPECT_FLOAT_EQ(picture->transitionUserRotation(id, true), 0.0f);
 
-    // The picture's square stands in the middle of the 16:9 preview; a
-    // point of it, in fractions of its side, read from the frame.
-    auto isRed = [](const QImage& frame, double x, double y) {
+    // The picture's square stands in the middle of the 16:9 preview; the
+    // colour at a point of it, in sixths of its side: 'r', 'g', 'w' or '?'.
+    auto colourAt = [](const QImage& frame, int x, int y) {
         const double side = frame.height();
-        const QRgb pixel = frame.pixel(int((frame.width() - side) / 2.0 + x * side), int(y * side));
-        return qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+        const QRgb pixel = frame.pixel(int((frame.width() - side) / 2.0 + (x + 0.5) * side / 6.0),
+                                       int((y + 0.5) * side / 6.0));
+        if (qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200)
+            return 'w';
+        if (qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80)
+            return 'r';
+        return qGreen(pixel) > 200 && qRed(pixel) < 80 && qBlue(pixel) < 80 ? 'g' : '?';
     };
-    auto isWhite = [](const QImage& frame, double x, double y) {
-        const double side = frame.height();
-        return qGray(frame.pixel(int((frame.width() - side) / 2.0 + x * side), int(y * side))) > 200;
+    // Red at the first point and green at the second.
+    auto marks = [&](int redX, int redY, int greenX, int greenY) {
+        return [=](const QImage& frame) {
+            return colourAt(frame, redX, redY) == 'r' && colourAt(frame, greenX, greenY) == 'g';
+        };
     };
-    const QImage start = previewAt(1.0f + 1.0f / 600.0f, [&](const QImage& frame) { return isRed(frame, 1 / 6.0, 1 / 6.0); });
-    EXPECT_TRUE(isRed(start, 1 / 6.0, 1 / 6.0)) << "the mark is top left at the start";
-    EXPECT_TRUE(isWhite(start, 5 / 6.0, 1 / 6.0));
-    EXPECT_TRUE(isWhite(start, 1 / 6.0, 5 / 6.0));
+    const QImage start = previewAt(begins, marks(0, 0, 0, 2));
+    EXPECT_TRUE(marks(0, 0, 0, 2)(start)) << "upright at the start";
+    EXPECT_EQ(colourAt(start, 5, 0), 'w');
 
-    const QImage end = previewAt(3.0f - 1.0f / 600.0f, [&](const QImage& frame) { return isRed(frame, 5 / 6.0, 1 / 6.0); });
-    EXPECT_TRUE(isRed(end, 5 / 6.0, 1 / 6.0)) << "a quarter clockwise takes the mark to the top right";
-    EXPECT_TRUE(isWhite(end, 1 / 6.0, 1 / 6.0));
-    EXPECT_TRUE(isWhite(end, 1 / 6.0, 5 / 6.0)) << "not counter-clockwise";
+    const QImage end = previewAt(ends, marks(5, 0, 3, 0));
+    EXPECT_TRUE(marks(5, 0, 3, 0)(end)) << "a quarter clockwise at the end";
+    EXPECT_EQ(colourAt(end, 0, 0), 'w');
+    EXPECT_EQ(colourAt(end, 5, 2), 'w') << "not mirrored";
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
     end.save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/transition-end-turned.png"));
+
+    ASSERT_EQ(window->_segmentEditingSeekToTransition(1), id);
+    ASSERT_EQ(window->_editingTransitionState, 1);
+    window->_segmentEditingFlipHorizontal();
+    EXPECT_TRUE(picture->isTransitionStateFlippedHorizontally(id, true));
+    EXPECT_FALSE(picture->isTransitionStateFlippedHorizontally(id, false));
+    const QImage mirrored = previewAt(begins, marks(5, 0, 5, 2));
+    EXPECT_TRUE(marks(5, 0, 5, 2)(mirrored)) << "mirrored at the start";
+    EXPECT_EQ(colourAt(mirrored, 0, 0), 'w');
+    EXPECT_EQ(colourAt(mirrored, 3, 0), 'w') << "not turned";
 }
