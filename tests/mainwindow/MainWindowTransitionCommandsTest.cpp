@@ -94,22 +94,43 @@ protected:
         return id;
     }
 
-    std::vector<uint32_t> engineGroups(const Segment* segment) const
+    // The group ids of the engine segment: the segment's own, or with
+    // second its sound's.
+    std::vector<uint32_t> engineGroups(const Segment* segment, bool second = false) const
     {
-        AVSegment* engineSegment = window->composition()->findSegment(uint32_t(segment->serialNumber()));
+        AVSegment* engineSegment = engineSegmentOf(segment, second);
         return engineSegment ? engineSegment->animationIds() : std::vector<uint32_t>();
     }
 
-    // Where the engine's group starts, in seconds of the segment; -1 without the group.
-    double engineGroupStart(const Segment* segment, int id) const
+    // Where the engine's group starts, in seconds of the segment, and its
+    // curve; -1 without the group.
+    double engineGroupStart(const Segment* segment, int id, bool second = false) const
     {
-        AVSegment* engineSegment = window->composition()->findSegment(uint32_t(segment->serialNumber()));
+        return readGroup(segment, id, second, [&](const AVAnimation& group) {
+            return group.startTime() * segment->duration();
+        });
+    }
+    int engineGroupEasing(const Segment* segment, int id, bool second = false) const
+    {
+        return int(readGroup(segment, id, second, [](const AVAnimation& group) { return group.easingType(); }));
+    }
+
+    AVSegment* engineSegmentOf(const Segment* segment, bool second) const
+    {
+        const int32_t id = second ? segment->secondEngineId() : segment->serialNumber();
+        return window->composition()->findSegment(uint32_t(id));
+    }
+
+    template <typename Read>
+    double readGroup(const Segment* segment, int id, bool second, Read read) const
+    {
+        AVSegment* engineSegment = engineSegmentOf(segment, second);
         AVAnimation* group = engineSegment ? engineSegment->findAnimation(uint32_t(id)) : nullptr;
         if (!group)
             return -1.0;
-        const double start = group->startTime() * segment->duration();
+        const double value = read(*group);
         engineSegment->releaseAnimation(uint32_t(id));
-        return start;
+        return value;
     }
 
     int undoSteps() const { return window->projectManager()->history().count(); }
@@ -330,13 +351,7 @@ TEST_F(MainWindowTransitionCommands, TheEasingPopupSetsOneOrAllTransitions)
     EXPECT_EQ(picture->transitionEasingFunction(1), firstEasing);
     EXPECT_EQ(undoSteps(), steps + 1);
     EXPECT_TRUE(waitFor([&] { return window->_currentPopup.isNull(); }, 2000)) << "the choice closes the popup";
-    AVSegment* engineSegment = window->composition()->findSegment(uint32_t(picture->serialNumber()));
-    ASSERT_NE(engineSegment, nullptr);
-    AVAnimation* group = engineSegment->findAnimation(2);
-    ASSERT_NE(group, nullptr);
-    const int engineEasing = group->easingType();
-    engineSegment->releaseAnimation(2);
-    EXPECT_EQ(engineEasing, AVEngine::easingType(6));
+    EXPECT_EQ(engineGroupEasing(picture, 2), AVEngine::easingType(6));
 
     window->takeHeadsUps();
     window->easingFunctionPopup_onApplyToAllTransitionsRequested(nullptr, 14);
@@ -344,6 +359,42 @@ TEST_F(MainWindowTransitionCommands, TheEasingPopupSetsOneOrAllTransitions)
     EXPECT_EQ(picture->transitionEasingFunction(2), 14);
     EXPECT_EQ(undoSteps(), steps + 2);
     EXPECT_EQ(window->takeHeadsUps(), QStringList({"Easing type applied to all transitions"}));
+}
+
+// A movie's transitions animate its picture and its sound: both engine
+// segments lose the removed group, move the later ones down and take the
+// easing given to all.
+TEST_F(MainWindowTransitionCommands, AMovieKeepsItsSoundGroupsInStep)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* clip = segmentByUId(*window, QStringLiteral("clip"));
+    ASSERT_NE(clip->secondEngineId(), 0);
+    ASSERT_TRUE(waitFor([&] { return engineSegmentOf(clip, true) != nullptr; }, 5000));
+    for (float time : {0.0f, 0.7f, 1.4f})
+        ASSERT_GT(addTransition(clip, time, 0.4f, 0.0f), 0);
+    ASSERT_EQ(engineGroups(clip, true), std::vector<uint32_t>({1, 2, 3}));
+    ASSERT_TRUE(edit(clip));
+    widgetOf(clip)->setTransitionId(1, false);
+
+    window->_doTransitionCommand(nullptr, kRemove);
+    ASSERT_EQ(clip->transitionCount(), 2);
+    for (bool second : {false, true}) {
+        EXPECT_EQ(engineGroups(clip, second), std::vector<uint32_t>({1, 2})) << second;
+        for (int id = 1; id <= 2; ++id)
+            EXPECT_NEAR(engineGroupStart(clip, id, second), clip->transitionStart(id), 1e-3) << second << id;
+    }
+
+    window->easingFunctionPopup_onApplyToAllTransitionsRequested(nullptr, 9);
+    for (bool second : {false, true})
+        for (int id = 1; id <= 2; ++id)
+            EXPECT_EQ(engineGroupEasing(clip, id, second), AVEngine::easingType(9)) << second << id;
 }
 
 TEST_F(MainWindowTransitionCommands, EasingIconsFollowTheStoredCode)
