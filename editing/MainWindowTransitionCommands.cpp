@@ -38,17 +38,18 @@ enum Property : int32_t {
     kPerspectiveProperty = 70,
 };
 
-constexpr int kRedrawDelayMs = 200;
 // Entering transition editing lets the timeline show the transition bands first.
 constexpr int kSelectFirstDelayMs = 200;
 constexpr int kMessageMs = 2000;
 
 // The icon stems of the easing codes 1 to 16, in code order.
 const char* const kEasingIconStems[] = {
-    "easing_linear",        "easing_in_default",     "easing_out_default",  "easing_in_out_default",
-    "easing_in_circular",   "easing_out_circular",   "easing_in_out_circular", "easing_in_back",
-    "easing_out_back",      "easing_in_out_back",    "easing_in_elastic",   "easing_out_elastic",
-    "easing_in_out_elastic", "easing_in_bounce",     "easing_out_bounce",   "easing_in_out_bounce",
+    "easing_linear",
+    "easing_in_default",  "easing_out_default",  "easing_in_out_default",
+    "easing_in_circular", "easing_out_circular", "easing_in_out_circular",
+    "easing_in_back",     "easing_out_back",     "easing_in_out_back",
+    "easing_in_elastic",  "easing_out_elastic",  "easing_in_out_elastic",
+    "easing_in_bounce",   "easing_out_bounce",   "easing_in_out_bounce",
 };
 constexpr int kEasingCount = int(sizeof(kEasingIconStems) / sizeof(kEasingIconStems[0]));
 
