@@ -1057,6 +1057,10 @@ Aktuell: Einfügemodus</translation>
         <translation>Kein Platz für einen weiteren Übergang</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Beschleunigungskurve auf alle Übergänge angewendet</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Zeitleiste zur Teilungsposition bewegen</translation>
     </message>

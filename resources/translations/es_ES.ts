@@ -1057,6 +1057,10 @@ Actual: modo insertar</translation>
         <translation>No hay espacio para otra transición</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Tipo de aceleración aplicado a todas las transiciones</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Mueve la línea de tiempo a la posición donde dividir</translation>
     </message>

@@ -1057,6 +1057,10 @@ Actuel : mode insertion</translation>
         <translation>Pas assez de place pour une autre transition</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Type d&apos;accélération appliqué à toutes les transitions</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Déplacez la timeline à la position de découpe</translation>
     </message>

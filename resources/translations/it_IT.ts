@@ -1057,6 +1057,10 @@ Attuale: modalità inserimento</translation>
         <translation>Spazio insufficiente per un'altra transizione</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Tipo di andamento applicato a tutte le transizioni</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Sposta la timeline nella posizione in cui dividere</translation>
     </message>

@@ -1057,6 +1057,10 @@ Current: Insert mode</source>
         <translation>別のトランジションを追加する空きがありません</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>イージングの種類をすべてのトランジションに適用しました</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>分割する位置にタイムラインを移動してください</translation>
     </message>

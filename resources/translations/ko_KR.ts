@@ -1057,6 +1057,10 @@ Current: Insert mode</source>
         <translation>다른 전환을 추가할 공간이 없습니다</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>모든 전환에 이징 유형을 적용했습니다</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>분할할 위치로 타임라인을 이동하세요</translation>
     </message>

@@ -1057,6 +1057,10 @@ Atual: modo inserir</translation>
         <translation>Não há espaço para outra transição</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Tipo de suavização aplicado a todas as transições</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Mova a linha do tempo até a posição de divisão</translation>
     </message>

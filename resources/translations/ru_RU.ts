@@ -1057,6 +1057,10 @@ Current: Insert mode</source>
         <translation>Недостаточно места для ещё одного перехода</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Тип сглаживания применён ко всем переходам</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Переместите шкалу времени к месту разделения</translation>
     </message>

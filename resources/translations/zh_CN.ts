@@ -1057,6 +1057,10 @@ Current: Insert mode</source>
         <translation>没有足够的空间添加其他转场</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>缓动类型已应用于所有转场</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>请将时间线移动到要分割的位置</translation>
     </message>

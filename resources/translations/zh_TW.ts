@@ -1057,6 +1057,10 @@ Current: Insert mode</source>
         <translation>沒有足夠的空間新增其他轉場</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>已將緩動類型套用至所有轉場</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>請將時間軸移動到要分割的位置</translation>
     </message>
