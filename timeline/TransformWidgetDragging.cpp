@@ -367,10 +367,7 @@ double TransformWidget::_moveEdgeShift(bool horizontal, const QPoint& delta, con
     QVarLengthArray<EdgeCandidate, 8> candidates;
     double shift = 0.0;
     if (_perspectiveEnabled) {
-        const QTransform saved = QTransform()
-                                     .translate(_savedCenter.x(), _savedCenter.y())
-                                     .rotate(_savedRotation * kDegreesPerRadian)
-                                     .translate(-_savedCenter.x(), -_savedCenter.y());
+        const QTransform saved = _rotationAbout(_savedCenter, _savedRotation * kDegreesPerRadian);
         for (int i = 0; i < 4; ++i) {
             const QPointF point =
                 saved.map(_savedCenter + _pointOffset(i, _cornerOffsets[i], _savedSize)) + QPointF(delta);
