@@ -128,7 +128,6 @@ private:
     void _paintGuideLine(QPainter* painter, const QPointF& from, const QPointF& to) const;
 
     // Dragging, snapping and gestures.
-    QPoint _overlayPosition(const QPoint& globalPos) const;
     float _snappedRotation(float angle, bool* snapped) const;
     bool _snapToAxis(QPointF* point, const AxisLine& axis) const;
     int _edgeGuide(double coordinate, double low, double high, double* shift) const;

@@ -7,7 +7,9 @@
 #include <QVarLengthArray>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -88,14 +90,9 @@ QPointF resizeDirection(int handle, double rotation)
 
 } // namespace
 
-QPoint TransformWidget::_overlayPosition(const QPoint& globalPos) const
-{
-    return mapFromGlobal(globalPos);
-}
-
 bool TransformWidget::handleMousePress(QMouseEvent* event)
 {
-    const QPoint pos = _overlayPosition(event->globalPos());
+    const QPoint pos = mapFromGlobal(event->globalPos());
     _currentHandle = _handleAt(pos);
     if (_currentHandle == NoHandle)
         return false;
@@ -167,7 +164,7 @@ bool TransformWidget::handleMouseMove(QMouseEvent* event)
     if (_currentHandle == NoHandle)
         return false;
     _moved = true;
-    const QPoint pos = _overlayPosition(event->globalPos());
+    const QPoint pos = mapFromGlobal(event->globalPos());
     const QPoint delta = pos - _pressPosition;
     if (isCornerHandle(_currentHandle)) {
         if (_perspectiveEnabled)
@@ -512,7 +509,7 @@ bool TransformWidget::_anyGuideShown() const
 
 bool TransformWidget::handleScaleEvent(QWheelEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPosition().toPoint())))
+    if (!_contentContains(mapFromGlobal(event->globalPosition().toPoint())))
         return false;
     // Pixel steps where the device gives them, else whole degrees of the wheel.
     const int step = event->pixelDelta().isNull() ? qRound(event->angleDelta().y() / 8.0) : event->pixelDelta().y();
@@ -522,7 +519,7 @@ bool TransformWidget::handleScaleEvent(QWheelEvent* event)
 
 bool TransformWidget::handleNativeGesture(QNativeGestureEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPos())))
+    if (!_contentContains(mapFromGlobal(event->globalPos())))
         return false;
     if (event->gestureType() == Qt::ZoomNativeGesture)
         _scaleBy(1.0 + event->value());
@@ -557,7 +554,7 @@ void TransformWidget::_scaleBy(double factor)
 
 bool TransformWidget::handleContextMenu(QContextMenuEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPos())))
+    if (!_contentContains(mapFromGlobal(event->globalPos())))
         return false;
     emit transformWidgetRequestContextMenu(this, event->globalPos());
     return true;
@@ -565,7 +562,7 @@ bool TransformWidget::handleContextMenu(QContextMenuEvent* event)
 
 bool TransformWidget::handleDoubleClick(QMouseEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPos())))
+    if (!_contentContains(mapFromGlobal(event->globalPos())))
         return false;
     emit transformWidgetRequestContextMenu(this, event->globalPos());
     return true;
