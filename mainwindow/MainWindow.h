@@ -40,6 +40,8 @@ class PopupChromaKeyWidget;
 class PopupColorsScrollWidget;
 class PopupSliderColorShadowWidget;
 class CropWidget;
+class DrawingColorWidget;
+class DrawingTuningWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
@@ -295,11 +297,10 @@ protected:
     virtual void _updateTransitionControls() {}
     virtual void _updateGeometryControls() {}
     virtual void _updateCornerControls(int) {}
-    // Mode changes of crop, editing and drawing; the refresh of the action
-    // states belongs here once the editing commands exist.
-    virtual void _enterCropMode(bool) {}
-    virtual void _enterEditingMode(bool) {}
-    virtual void _enterDrawingMode(bool) {}
+    // Mode changes of crop, editing and drawing: each refreshes the action states.
+    virtual void _enterCropMode(bool on);
+    virtual void _enterEditingMode(bool on);
+    virtual void _enterDrawingMode(bool on);
     virtual void _selectEditingTransition() {}
     virtual QString easingFunctionName(Segment*, int) const { return QString(); }
     virtual void _createDrawingWidgets() {}
@@ -317,7 +318,6 @@ protected:
     // nothing until the editing commands are filled in.
     virtual void _segmentEditingEnterEditTransition() {}
     virtual void _segmentEditingExitEditTransition() {}
-    virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
     // The project settings popup at the anchor; mode 1 with an anchor reports every change at once.
     void _popupProjectSettings(QWidget* anchor, int mode);
     // Opens the export options popup with the choices this window remembers.
@@ -1238,4 +1238,85 @@ private:
     // The playback area's container shows the project's background around the preview.
     void _stylePreviewBackground(const QColor& color);
     void _applyAspect(int aspect, bool landscape);
+
+    // --- Geometry commands ---------------------------------------------------------
+    // Where the edited visual layer sits: position, size, rotation and
+    // perspective corners, on the segment or on the shown end of its edited
+    // transition. A live value moves the model and the overlay only and
+    // reaches the engine when committed. A press-and-hold edit keeps the
+    // values from before it; until the edit ends, whatever records, saves,
+    // undoes or leaves editing first puts those back, so that moving values
+    // never reach a snapshot or the disk.
+protected slots:
+    // Keys "x", "y" (translation), "w", "h" (scale) and "r" (rotation); others are ignored.
+    void _segmentEditingSetGeometry(QHash<QString, qreal> dictValue);
+    void _segmentEditingUpdateGeometry(QHash<QString, qreal> dictValue);
+    void _segmentEditingSetGeometryX(double xValue);
+    void _segmentEditingSetGeometryY(double yValue);
+    void _segmentEditingSetGeometryWidth(double widthValue);
+    void _segmentEditingSetGeometryHeight(double heightValue);
+    void _segmentEditingSetGeometryRotation(double rotationValue);
+    void _segmentEditingUpdateGeometryX(double xValue);
+    void _segmentEditingUpdateGeometryY(double yValue);
+    void _segmentEditingUpdateGeometryWidth(double widthValue);
+    void _segmentEditingUpdateGeometryHeight(double heightValue);
+    void _segmentEditingUpdateGeometryRotation(double rotationValue);
+    // The start and the end of a press-and-hold edit: the first hands out
+    // the values the edit starts from (four corners each), the second puts
+    // them back into the model before the final value is committed.
+    void _segmentEditingBeforeUpdateGeometry(QPointF& translation, QPointF& scale, qreal& rotation,
+                                             qreal* cornerXOffsets, qreal* cornerYOffsets);
+    void _segmentEditingAfterUpdateGeometry(QPointF translation, QPointF scale, double rotation,
+                                            const qreal* cornerXOffsets, const qreal* cornerYOffsets);
+    // Corners 0 top-left, 1 top-right, 2 bottom-right, 3 bottom-left; another index changes nothing.
+    void _segmentEditingSetCornerOffset(int cornerIndex, double xOffset, double yOffset);
+    void _segmentEditingUpdateCornerOffset(int cornerIndex, double xOffset, double yOffset);
+    // 0 left, 1 centre, 2 right, for the edited text segment.
+    void _segmentEditingSetTextAlignment(int alignment);
+    // The inspector's drawing panels the drawing mode uses; null clears them.
+    void _segmentEditingSetDrawingWidgets(DrawingColorWidget* colorWidget, DrawingTuningWidget* tuningWidget);
+
+protected:
+    // Puts back the values from before a live geometry edit that is still
+    // open and closes it; nothing when none is open.
+    void _settleLiveGeometry();
+
+private:
+    struct GeometryValues {
+        QPointF translation;
+        QPointF scale;
+        double rotation = 0.0;
+        QPointF corners[4];
+    };
+    // The segment's own placement (transition 0) or one end of a transition.
+    struct GeometryTarget {
+        Segment* segment = nullptr;
+        int transitionId = 0;
+        bool begin = false;
+        QPointF translation() const;
+        void setTranslation(const QPointF& translation) const;
+        QPointF scale() const;
+        void setScale(const QPointF& scale) const;
+        double rotation() const;
+        void setRotation(double rotation) const;
+        QPointF corner(int index) const;
+        void setCorner(int index, const QPointF& offset) const;
+        GeometryValues values() const;
+        void setValues(const GeometryValues& values) const;
+    };
+    // The edited visual segment and the part of it the preview shows; no segment otherwise.
+    GeometryTarget _geometryTarget() const;
+    // Writes the dictionary's keys; committed values also go to the engine as stored.
+    void _writeGeometryKeys(const GeometryTarget& target, const QHash<QString, qreal>& dictValue, bool commit);
+    void _sendGeometry(const GeometryTarget& target, int propertyId, float a, float b);
+    void _finishCommittedGeometry();
+    // Remembers the target's values before its first live change.
+    void _openLiveGeometry(const GeometryTarget& target);
+
+    // The open live edit: its segment's "UId" (empty when none), its target
+    // and the values from before it.
+    QString _liveGeometryUId;
+    int _liveGeometryTransition = 0;
+    bool _liveGeometryBegin = false;
+    GeometryValues _liveGeometryBefore;
 };

@@ -1,0 +1,232 @@
+#include "HistoryWindow.h"
+
+#include "AVAnimatedValues.h"
+#include "AVAnimation.h"
+#include "AVLayerSegment.h"
+#include "AVTransition.h"
+#include "CropWidget.h"
+#include "EditScrollArea.h"
+#include "SegmentWidget.h"
+#include "TextSegment.h"
+
+#include <QAction>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The window with the geometry slots open, driven the way the inspector's
+// geometry section drives them.
+class GeometryWindow : public HistoryWindow
+{
+public:
+    using HistoryWindow::HistoryWindow;
+    using MainWindow::_initEditScrollArea;
+    using MainWindow::_segmentEditingAfterUpdateGeometry;
+    using MainWindow::_segmentEditingBeforeUpdateGeometry;
+    using MainWindow::_segmentEditingSetCornerOffset;
+    using MainWindow::_segmentEditingSetGeometry;
+    using MainWindow::_segmentEditingSetGeometryRotation;
+    using MainWindow::_segmentEditingSetGeometryX;
+    using MainWindow::_segmentEditingSetTextAlignment;
+    using MainWindow::_segmentEditingUpdateCornerOffset;
+    using MainWindow::_segmentEditingUpdateGeometryX;
+    using MainWindow::autoSave;
+
+    void showTransitionState(int state) { _editingTransitionState = state; }
+    bool insertModeSwitchEnabled() const { return _actionInsertOverwriteMode->isEnabled(); }
+    void openCropEditor()
+    {
+        _cropWidget = new CropWidget(this);
+        _enterCropMode(true);
+    }
+    void closeCropEditor() { _endCropEditing(false); }
+
+};
+
+class GeometryCommandsTest : public HistoryTest
+{
+protected:
+    QString openEditing(const char* type, const QString& uid)
+    {
+        if (!makePicture(QStringLiteral("red.png"), QStringLiteral("red")))
+            return QStringLiteral("ffmpeg could not make the picture");
+        std::vector<RecordBuilder> records;
+        RecordBuilder record(type);
+        record.set("UId", uid).set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 4);
+        if (QLatin1String(type) == QLatin1String("IMAGE"))
+            record.set("File", "red.png");
+        else
+            record.set("Text", "A");
+        records.push_back(std::move(record));
+        const QString failure = openProject(records, window);
+        if (!failure.isEmpty())
+            return failure;
+        window->_initEditScrollArea();
+        edited = segmentByUId(*window, uid);
+        tile = qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(edited));
+        if (!tile)
+            return QStringLiteral("no tile for the edited segment");
+        tile->setEditing(true, false);
+        if (!waitFor([&] { return window->timeline()->editingSegmentWidget() == tile; }, 5000))
+            return QStringLiteral("the segment did not enter editing");
+        return QString();
+    }
+
+    int historySize() const { return window->projectManager()->history().size(); }
+    AVAnimatedValues engineValues() const
+    {
+        auto* layer = dynamic_cast<AVLayerSegment*>(window->composition()->findSegment(uint32_t(edited->serialNumber())));
+        return layer ? layer->staticValues() : AVAnimatedValues();
+    }
+    QByteArray savedProject() const
+    {
+        QFile file(ProjectManager::projectXmlPath(name, QString()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<GeometryWindow> window;
+    Segment* edited = nullptr;
+    SegmentWidget* tile = nullptr;
+};
+
+} // namespace
+
+// A held x field costs one snapshot, holding the value from before the hold;
+// the preview sees only the final value and the saved project holds it.
+TEST_F(GeometryCommandsTest, HeldValueLeavesOneSnapshotOfTheStateBeforeIt)
+{
+    const QString failure = openEditing("IMAGE", QStringLiteral("red"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    window->_segmentEditingSetGeometryX(0.1);
+    const int before = historySize();
+
+    QPointF translation, scale;
+    qreal rotation = 0.0;
+    qreal xs[4] = {}, ys[4] = {};
+    window->_segmentEditingBeforeUpdateGeometry(translation, scale, rotation, xs, ys);
+    EXPECT_DOUBLE_EQ(translation.x(), double(0.1f));
+    EXPECT_EQ(scale, QPointF(1.0, 1.0));
+    for (double x : {0.2, 0.3, 0.4})
+        window->_segmentEditingUpdateGeometryX(x);
+    EXPECT_NEAR(edited->userTranslation().x(), 0.4, 1e-6);
+    EXPECT_NEAR(engineValues().position.x, 0.1f, 1e-6);
+    EXPECT_EQ(historySize(), before);
+    window->_segmentEditingAfterUpdateGeometry(translation, scale, rotation, xs, ys);
+    EXPECT_NEAR(edited->userTranslation().x(), 0.1, 1e-6);
+    window->_segmentEditingSetGeometryX(0.4);
+
+    EXPECT_EQ(historySize(), before + 1);
+    EXPECT_NEAR(engineValues().position.x, 0.4f, 1e-6);
+    window->_saveProject();
+    EXPECT_TRUE(savedProject().contains("UserTranslation=\"{0.4,0}\""));
+    window->undoNow();
+    edited = segmentByUId(*window, QStringLiteral("red"));
+    EXPECT_NEAR(edited->userTranslation().x(), 0.1, 1e-6);
+}
+
+// Live values are never saved or undone into the project: autosave and
+// undo in the middle of a hold see the committed values, and the hold's
+// late end leaves what undo brought back.
+TEST_F(GeometryCommandsTest, SaveAndUndoDuringAHoldSeeCommittedValues)
+{
+    const QString failure = openEditing("IMAGE", QStringLiteral("red"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    window->_segmentEditingSetGeometryX(0.1);
+    window->_segmentEditingSetGeometryX(0.2);
+
+    QPointF translation, scale;
+    qreal rotation = 0.0;
+    qreal xs[4] = {}, ys[4] = {};
+    window->_segmentEditingBeforeUpdateGeometry(translation, scale, rotation, xs, ys);
+    window->_segmentEditingUpdateGeometryX(0.35);
+    window->_segmentEditingUpdateCornerOffset(1, 0.05, 0.05);
+    window->autoSave();
+    EXPECT_TRUE(savedProject().contains("UserTranslation=\"{0.2,0}\""));
+    EXPECT_FALSE(savedProject().contains("UserPoint1Offset=\"{0.05,0.05}\""));
+
+    window->_segmentEditingUpdateGeometryX(0.45);
+    window->undoNow();
+    edited = segmentByUId(*window, QStringLiteral("red"));
+    window->_segmentEditingAfterUpdateGeometry(translation, scale, rotation, xs, ys);
+    EXPECT_NEAR(edited->userTranslation().x(), 0.1, 1e-6);
+    EXPECT_EQ(edited->userPoint1Offset(), QPointF());
+}
+
+// Both axes in one step; keys, corners and alignments that name nothing
+// record nothing; a corner and a shown transition end reach the engine.
+TEST_F(GeometryCommandsTest, CommittedKeysCornersAndTransitionEnds)
+{
+    const QString failure = openEditing("IMAGE", QStringLiteral("red"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    const int before = historySize();
+    window->_segmentEditingSetGeometry({{"x", 0.25}, {"y", -0.125}, {"w", 2.0}});
+    EXPECT_EQ(historySize(), before + 1);
+    EXPECT_EQ(edited->userTranslation(), QPointF(0.25, -0.125));
+    EXPECT_FLOAT_EQ(engineValues().position.y, -0.125f);
+    EXPECT_FLOAT_EQ(engineValues().scale.x, 2.0f);
+    EXPECT_FLOAT_EQ(engineValues().scale.y, 1.0f);
+
+    window->projectManager()->setModified(false);
+    window->_segmentEditingSetGeometry({{"z", 3.0}});
+    window->_segmentEditingSetCornerOffset(4, 0.1, 0.1);
+    window->_segmentEditingSetGeometryX(0.25);
+    window->_segmentEditingSetTextAlignment(2);
+    EXPECT_EQ(historySize(), before + 1);
+    EXPECT_FALSE(window->projectManager()->isModified());
+
+    window->_segmentEditingSetCornerOffset(2, -0.1, 0.2);
+    EXPECT_NEAR(edited->userPoint2Offset().x(), -0.1, 1e-6);
+    EXPECT_NEAR(edited->userPoint2Offset().y(), 0.2, 1e-6);
+    EXPECT_FLOAT_EQ(engineValues().pointOffset[2].x, -0.1f);
+    EXPECT_FLOAT_EQ(engineValues().pointOffset[1].x, 0.0f);
+
+    if (!edited->attributes()->transitions())
+        edited->attributes()->resetTransitions();
+    auto first = std::make_unique<SegmentAttributes>();
+    auto second = std::make_unique<SegmentAttributes>();
+    for (auto* entry : {first.get(), second.get()}) {
+        entry->resetState(true);
+        entry->resetState(false);
+    }
+    edited->addTransition(first, 0.0f);
+    const int tId = edited->addTransition(second, 0.5f);
+    ASSERT_EQ(tId, 2);
+    window->engine()->addAnimation(edited->serialNumber(), tId, 0.5f, 0.25f, 1);
+    tile->setTransitionId(tId, true);
+    window->showTransitionState(0);
+    window->_segmentEditingSetGeometryRotation(1.5);
+    EXPECT_FLOAT_EQ(edited->transitionUserRotation(tId, false), 1.5f);
+    EXPECT_FLOAT_EQ(edited->transitionUserRotation(tId, true), 0.0f);
+    EXPECT_DOUBLE_EQ(edited->userRotation(), 0.0);
+    AVSegment* engine = window->composition()->findSegment(uint32_t(edited->serialNumber()));
+    AVAnimation* animation = engine->findAnimation(uint32_t(tId));
+    ASSERT_NE(animation, nullptr);
+    AVTransition* turn = animation->transition(AVSlotRotate);
+    ASSERT_NE(turn, nullptr);
+    EXPECT_NEAR(turn->toX(), 1.5f * 180.0f / 3.14159265f, 1e-3);
+    engine->releaseAnimation(uint32_t(tId));
+}
+
+// A text's alignment is one step; the insert mode switch waits while an
+// editor lies over the preview.
+TEST_F(GeometryCommandsTest, TextAlignmentAndTheModeSwitch)
+{
+    const QString failure = openEditing("TEXT", QStringLiteral("caption"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    const int before = historySize();
+    window->_segmentEditingSetTextAlignment(0);
+    EXPECT_EQ(static_cast<TextSegment*>(edited)->alignment(), 0);
+    EXPECT_EQ(historySize(), before + 1);
+
+    EXPECT_TRUE(window->insertModeSwitchEnabled());
+    window->openCropEditor();
+    EXPECT_FALSE(window->insertModeSwitchEnabled());
+    window->closeCropEditor();
+    EXPECT_TRUE(window->insertModeSwitchEnabled());
+}
