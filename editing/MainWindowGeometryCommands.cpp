@@ -293,7 +293,9 @@ void MainWindow::_openLiveGeometry(const GeometryTarget& target)
     _liveGeometryBegin = target.begin;
 }
 
-// The segment is looked up again: undo may have replaced it since the edit began.
+// The segment is looked up again: undo may have replaced it since the edit
+// began. The overlay is left as it is: a drag on it that ends now records
+// through here and then reads its own values back.
 void MainWindow::_settleLiveGeometry()
 {
     if (_liveGeometryUId.isEmpty() || !_projectManager)
@@ -303,7 +305,6 @@ void MainWindow::_settleLiveGeometry()
     if (!segment)
         return;
     GeometryTarget{segment, _liveGeometryTransition, _liveGeometryBegin}.setValues(_liveGeometryBefore);
-    _layoutTransformWidgetForEditingSegment(true);
 }
 
 void MainWindow::_segmentEditingBeforeUpdateGeometry(QPointF& translation, QPointF& scale, qreal& rotation,

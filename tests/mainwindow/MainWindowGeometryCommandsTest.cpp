@@ -22,7 +22,6 @@ class GeometryWindow : public HistoryWindow
 {
 public:
     using HistoryWindow::HistoryWindow;
-    using MainWindow::_initEditScrollArea;
     using MainWindow::_segmentEditingAfterUpdateGeometry;
     using MainWindow::_segmentEditingBeforeUpdateGeometry;
     using MainWindow::_segmentEditingSetCornerOffset;
@@ -63,13 +62,9 @@ protected:
         const QString failure = openProject(records, window);
         if (!failure.isEmpty())
             return failure;
-        window->_initEditScrollArea();
         edited = segmentByUId(*window, uid);
-        tile = qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(edited));
+        tile = window->editSegment(edited);
         if (!tile)
-            return QStringLiteral("no tile for the edited segment");
-        tile->setEditing(true, false);
-        if (!waitFor([&] { return window->timeline()->editingSegmentWidget() == tile; }, 5000))
             return QStringLiteral("the segment did not enter editing");
         return QString();
     }
