@@ -41,32 +41,29 @@ public:
         _enterCropMode(true);
     }
     void closeCropEditor() { _endCropEditing(false); }
-
 };
 
 class GeometryCommandsTest : public HistoryTest
 {
 protected:
-    QString openEditing(const char* type, const QString& uid)
+    // Opens a project of the one segment and starts editing it.
+    QString openEditing(RecordBuilder record, const QString& uid)
     {
-        if (!makePicture(QStringLiteral("red.png"), QStringLiteral("red")))
-            return QStringLiteral("ffmpeg could not make the picture");
         std::vector<RecordBuilder> records;
-        RecordBuilder record(type);
-        record.set("UId", uid).set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 4);
-        if (QLatin1String(type) == QLatin1String("IMAGE"))
-            record.set("File", "red.png");
-        else
-            record.set("Text", "A");
-        records.push_back(std::move(record));
+        records.push_back(std::move(record.set("UId", uid).set("TrackId", 1).set("RangeStart", 0)
+                                        .set("RangeDuration", 4)));
         const QString failure = openProject(records, window);
         if (!failure.isEmpty())
             return failure;
         edited = segmentByUId(*window, uid);
         tile = window->editSegment(edited);
-        if (!tile)
-            return QStringLiteral("the segment did not enter editing");
-        return QString();
+        return tile ? QString() : QStringLiteral("the segment did not enter editing");
+    }
+    QString openPicture()
+    {
+        if (!makePicture(QStringLiteral("red.png"), QStringLiteral("red")))
+            return QStringLiteral("ffmpeg could not make the picture");
+        return openEditing(std::move(RecordBuilder("IMAGE").set("File", "red.png")), QStringLiteral("red"));
     }
 
     int historySize() const { return window->projectManager()->history().size(); }
@@ -92,7 +89,7 @@ protected:
 // the preview sees only the final value and the saved project holds it.
 TEST_F(GeometryCommandsTest, HeldValueLeavesOneSnapshotOfTheStateBeforeIt)
 {
-    const QString failure = openEditing("IMAGE", QStringLiteral("red"));
+    const QString failure = openPicture();
     if (!failure.isEmpty())
         GTEST_SKIP() << qPrintable(failure);
     window->_segmentEditingSetGeometryX(0.1);
@@ -127,7 +124,7 @@ TEST_F(GeometryCommandsTest, HeldValueLeavesOneSnapshotOfTheStateBeforeIt)
 // late end leaves what undo brought back.
 TEST_F(GeometryCommandsTest, SaveAndUndoDuringAHoldSeeCommittedValues)
 {
-    const QString failure = openEditing("IMAGE", QStringLiteral("red"));
+    const QString failure = openPicture();
     if (!failure.isEmpty())
         GTEST_SKIP() << qPrintable(failure);
     window->_segmentEditingSetGeometryX(0.1);
@@ -155,7 +152,7 @@ TEST_F(GeometryCommandsTest, SaveAndUndoDuringAHoldSeeCommittedValues)
 // record nothing; a corner and a shown transition end reach the engine.
 TEST_F(GeometryCommandsTest, CommittedKeysCornersAndTransitionEnds)
 {
-    const QString failure = openEditing("IMAGE", QStringLiteral("red"));
+    const QString failure = openPicture();
     if (!failure.isEmpty())
         GTEST_SKIP() << qPrintable(failure);
     const int before = historySize();
@@ -211,7 +208,7 @@ TEST_F(GeometryCommandsTest, CommittedKeysCornersAndTransitionEnds)
 // editor lies over the preview.
 TEST_F(GeometryCommandsTest, TextAlignmentAndTheModeSwitch)
 {
-    const QString failure = openEditing("TEXT", QStringLiteral("caption"));
+    const QString failure = openEditing(std::move(RecordBuilder("TEXT").set("Text", "A")), QStringLiteral("caption"));
     if (!failure.isEmpty())
         GTEST_SKIP() << qPrintable(failure);
     const int before = historySize();
@@ -224,4 +221,26 @@ TEST_F(GeometryCommandsTest, TextAlignmentAndTheModeSwitch)
     EXPECT_FALSE(window->insertModeSwitchEnabled());
     window->closeCropEditor();
     EXPECT_TRUE(window->insertModeSwitchEnabled());
+}
+
+// A sound segment has no placement: nothing is written, handed out or recorded.
+TEST_F(GeometryCommandsTest, SoundSegmentsHaveNoPlacement)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("tone440.wav")), dir + QStringLiteral("/tone.wav")));
+    const QString failure = openEditing(std::move(RecordBuilder("MUSIC").set("File", "tone.wav")), QStringLiteral("tone"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    const int before = historySize();
+    window->_segmentEditingSetGeometry({{"x", 0.3}, {"r", 1.0}});
+    window->_segmentEditingSetCornerOffset(0, 0.1, 0.1);
+    window->_segmentEditingUpdateGeometryX(0.2);
+    QPointF translation(7.0, 7.0), scale;
+    qreal rotation = 7.0;
+    qreal xs[4] = {}, ys[4] = {};
+    window->_segmentEditingBeforeUpdateGeometry(translation, scale, rotation, xs, ys);
+    EXPECT_EQ(translation, QPointF(7.0, 7.0));
+    EXPECT_EQ(historySize(), before);
+    EXPECT_EQ(edited->userTranslation(), QPointF());
+    EXPECT_DOUBLE_EQ(edited->userRotation(), 0.0);
+    EXPECT_EQ(edited->userPoint0Offset(), QPointF());
 }
