@@ -4,12 +4,15 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
+#include "CanvasWidget.h"
+#include "CropWidget.h"
 #include "EditScrollArea.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TextEditWidget.h"
 #include "TransformWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -18,6 +21,7 @@
 #include <QAction>
 #include <QGraphicsOpacityEffect>
 #include <QMenu>
+#include <QParallelAnimationGroup>
 
 #include <cmath>
 

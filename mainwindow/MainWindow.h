@@ -74,7 +74,6 @@ class SegmentWidget;
 class SelectionOperationWidget;
 class TextEditWidget;
 class TrackWidget;
-class TransformWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
 
