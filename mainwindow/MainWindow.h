@@ -64,6 +64,7 @@ class QMenu;
 class QMimeData;
 class SegmentInspectorWidget;
 class SegmentStyleDefaults;
+class TransformWidget;
 class QEventLoop;
 class QPushButton;
 class QScrollArea;
@@ -176,11 +177,11 @@ protected slots:
     void onActionFullscreenTriggered();
     // The commands of the actions; each does nothing until the desktop
     // window fills it in.
-    virtual void onActionMaintainAspectRatioTriggered() {}
-    virtual void onActionRestoreDefaultTriggered() {}
-    virtual void onActionFillScreenTriggered() {}
+    virtual void onActionMaintainAspectRatioTriggered();
+    virtual void onActionRestoreDefaultTriggered();
+    virtual void onActionFillScreenTriggered();
     virtual void onActionEditTextTriggered() {}
-    virtual void onActionOriginalSizeTriggered() {}
+    virtual void onActionOriginalSizeTriggered();
     virtual void onActionEditDrawingTriggered() {}
     virtual void onActionUndoTriggered();
     virtual void onActionRedoTriggered();
@@ -354,7 +355,7 @@ protected:
     // Hooks the segment inspector and the transform overlay fill in; each
     // does nothing until then.
     // Replaces the transform overlay on the preview by one for the segment.
-    virtual void _showTransformWidgetForSegment(Segment*) {}
+    virtual void _showTransformWidgetForSegment(Segment* segment);
 
 protected slots:
     void transitionsListPopup_onTransitionItemSelected(PopupTransitionsListWidget* popup, int cmdId);
@@ -370,7 +371,7 @@ protected:
     QPointer<ScrollableToolBar> _highlightedToolBar;
     QPointer<QWidget> _transitionAnchor;
     // The on-preview transform overlay, null when none.
-    QPointer<QWidget> _transformWidget;
+    QPointer<TransformWidget> _transformWidget;
 
 private:
     struct TransitionRoom;
@@ -921,7 +922,8 @@ protected:
     void _pushSegmentAppearance(Segment* segment);
     void _pushSegmentSound(Segment* segment);
     // Hooks the transform overlay and the edit modes fill in; each does nothing until then.
-    virtual void _layoutTransformWidgetForEditingSegment(bool) {}
+    // Lays the transform overlay out again for its segment; the flag is the callers' and changes nothing.
+    virtual void _layoutTransformWidgetForEditingSegment(bool);
     virtual void _beginCropEditing(Segment*) {}
     virtual void _applyTextStyleToWholeText() {}
     // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
@@ -1319,4 +1321,54 @@ private:
     int _liveGeometryTransition = 0;
     bool _liveGeometryBegin = false;
     GeometryValues _liveGeometryBefore;
+
+    // --- Transform overlay and placement presets -----------------------------------
+protected:
+    // Builds the overlay for the segment over the overlay host (the widget
+    // holding the preview); none when the segment's media has no usable size.
+    void _createTransformWidget(Segment* segment);
+    // Places an existing overlay again from the segment's current placement.
+    void _layoutTransformWidget(Segment* segment);
+    // One-click placements of the overlay's segment; each does nothing
+    // without an overlay.
+    void _maintainAspectRatio();
+    void _restoreDefaultGeometry();
+    void _originalSize();
+    void _fillScreen();
+    // The picture or video size of a picture, drawing or movie; invalid for
+    // any other segment and while the media is not loaded.
+    static QSizeF _layerMediaSize(const Segment* segment);
+
+    // Where the edited layer's default centre lies in the overlay host, and
+    // its size at scale 1 in preview pixels; both follow every lay-out.
+    QPointF _overlayOrigin;
+    QSizeF _overlayBaseSize;
+
+protected slots:
+    void _segmentEditingMaintainAspectRatio();
+    void _segmentEditingRestoreDefault();
+    // The overlay's reports: a finished drag or preset (recorded and written
+    // to the segment or the shown transition state), its options menu at a
+    // global position, and the corner made active.
+    void transformWidget_contentLayerGeometryDidChange(TransformWidget* transformWidget);
+    void transformWidget_popupTransformViewOptionsMenu(TransformWidget* transformWidget, QPoint pos);
+    void transformWidget_activePointIndexDidChange(TransformWidget* transformWidget, int index);
+
+private:
+    struct OverlayFrame;
+    struct LayerPlacement;
+    // The widget the overlay covers; null unless it contains the preview widget.
+    QWidget* _overlayHost() const;
+    QSizeF _overlayPreviewSize() const;
+    // A preview point, rounded to whole pixels, in overlay-host coordinates.
+    QPointF _previewPointInHost(const QPointF& point) const;
+    bool _overlayFrame(const Segment* segment, OverlayFrame* frame) const;
+    void _placeTransformWidget(TransformWidget* overlay, const OverlayFrame& frame, const Segment* segment);
+    void _fadeInTransformWidget(TransformWidget* overlay);
+    // Writes the placement into the segment or the shown transition state and
+    // sends the values, read back, to the engine.
+    void _writeLayerPlacement(Segment* segment, const LayerPlacement& placement);
+    void _sendLayerPlacement(Segment* segment, const LayerPlacement& placement, int transitionId, bool begin);
+    void _resetOwnGeometry(Segment* segment);
+    void _resetTransitionStateGeometry(Segment* segment, int transitionId, bool begin);
 };
