@@ -7,8 +7,10 @@
 
 #include "BenchLoadedProject.h"
 #include "ProjectManager.h"
+#include "TransformWidget.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -23,12 +25,25 @@ constexpr int kPerTrack = 20;
 constexpr int kLiveSteps = 1000;
 constexpr int kCommits = 5;
 
+// The preview nested in a larger panel, as the desktop window nests them,
+// so that the transform overlay has its panel to cover.
 class GeometryWindow : public BenchEditingWindow
 {
 public:
-    using BenchEditingWindow::BenchEditingWindow;
+    explicit GeometryWindow(const QString& name) : BenchEditingWindow(name)
+    {
+        auto* grid = qobject_cast<QGridLayout*>(centralWidget()->layout());
+        _previewArea = new QWidget(centralWidget());
+        grid->replaceWidget(_previewContainer, _previewArea);
+        _previewContainer->setParent(_previewArea);
+        _previewArea->setFixedSize(_previewContainer->size() + QSize(80, 60));
+        _previewContainer->move(40, 30);
+        // Entering editing reaches the window, which lays the overlay over the preview.
+        _initEditScrollArea();
+    }
     using MainWindow::_segmentEditingSetGeometryX;
     using MainWindow::_segmentEditingUpdateGeometryX;
+    bool hasOverlay() const { return _transformWidget != nullptr; }
 };
 
 } // namespace
@@ -44,6 +59,10 @@ int main(int argc, char** argv)
     GeometryWindow& window = *opened;
     if (!benchEditFirstPicture(window)) {
         std::fprintf(stderr, "geometry_commands_bench: no picture entered editing\n");
+        return 1;
+    }
+    if (!benchProcessEventsUntil([&] { return window.hasOverlay(); }, 5000)) {
+        std::fprintf(stderr, "geometry_commands_bench: no transform overlay over the preview\n");
         return 1;
     }
 

@@ -12,6 +12,7 @@
 #include "SegmentStyleDefaults.h"
 #include "TextEditWidget.h"
 #include "TextSegment.h"
+#include "TransformWidget.h"
 
 #include <QAction>
 
@@ -359,6 +360,14 @@ void MainWindow::_segmentEditingUpdateCornerOffset(int cornerIndex, double xOffs
     _openLiveGeometry(target);
     target.setCorner(cornerIndex, QPointF(xOffset, yOffset));
     _layoutTransformWidgetForEditingSegment(true);
+}
+
+// The overlay's signal, delivered queued, refreshes the inspector's corner
+// fields and remembers the corner for the segment.
+void MainWindow::_segmentEditingSetCornerIndex(int cornerIndex)
+{
+    if (_transformWidget && isCornerIndex(cornerIndex))
+        _transformWidget->setActivePointIndex(cornerIndex);
 }
 
 // --- Text alignment and drawing panels ----------------------------------------------------

@@ -1273,6 +1273,8 @@ protected slots:
     // Corners 0 top-left, 1 top-right, 2 bottom-right, 3 bottom-left; another index changes nothing.
     void _segmentEditingSetCornerOffset(int cornerIndex, double xOffset, double yOffset);
     void _segmentEditingUpdateCornerOffset(int cornerIndex, double xOffset, double yOffset);
+    // Makes the corner the active one on the transform overlay, which reports it back.
+    void _segmentEditingSetCornerIndex(int cornerIndex);
     // 0 left, 1 centre, 2 right, for the edited text segment.
     void _segmentEditingSetTextAlignment(int alignment);
     // The inspector's drawing panels the drawing mode uses; null clears them.

@@ -8,8 +8,11 @@
 #include "EditScrollArea.h"
 #include "SegmentWidget.h"
 #include "TextSegment.h"
+#include "TransformWidget.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -21,9 +24,20 @@ namespace {
 class GeometryWindow : public HistoryWindow
 {
 public:
-    using HistoryWindow::HistoryWindow;
+    // The preview inside a larger panel, as the desktop window nests them:
+    // the transform overlay covers that panel.
+    GeometryWindow(const QString& name, const QSize& previewSize) : HistoryWindow(name, previewSize)
+    {
+        auto* grid = qobject_cast<QGridLayout*>(centralWidget()->layout());
+        _previewArea = new QWidget(centralWidget());
+        grid->replaceWidget(_previewContainer, _previewArea);
+        _previewContainer->setParent(_previewArea);
+        _previewArea->setFixedSize(_previewContainer->size() + QSize(80, 60));
+        _previewContainer->move(40, 30);
+    }
     using MainWindow::_segmentEditingAfterUpdateGeometry;
     using MainWindow::_segmentEditingBeforeUpdateGeometry;
+    using MainWindow::_segmentEditingSetCornerIndex;
     using MainWindow::_segmentEditingSetCornerOffset;
     using MainWindow::_segmentEditingSetGeometry;
     using MainWindow::_segmentEditingSetGeometryRotation;
@@ -34,6 +48,8 @@ public:
     using MainWindow::autoSave;
 
     void showTransitionState(int state) { _editingTransitionState = state; }
+    TransformWidget* overlay() const { return _transformWidget; }
+    int rememberedCorner(const QString& uid) const { return _rememberedCornerIndex.value(uid, -1); }
     bool insertModeSwitchEnabled() const { return _actionInsertOverwriteMode->isEnabled(); }
     void openCropEditor()
     {
@@ -243,4 +259,26 @@ TEST_F(GeometryCommandsTest, SoundSegmentsHaveNoPlacement)
     EXPECT_EQ(edited->userTranslation(), QPointF());
     EXPECT_DOUBLE_EQ(edited->userRotation(), 0.0);
     EXPECT_EQ(edited->userPoint0Offset(), QPointF());
+}
+
+// The inspector's corner choice reaches the overlay of a segment in
+// perspective mode and comes back remembered for the segment; a corner
+// that does not exist changes nothing.
+TEST_F(GeometryCommandsTest, CornerChoiceReachesTheOverlayAndIsRemembered)
+{
+    if (!makePicture(QStringLiteral("red.png"), QStringLiteral("red")))
+        GTEST_SKIP() << "ffmpeg could not make the picture";
+    const QString failure = openEditing(std::move(RecordBuilder("IMAGE").set("File", "red.png").set("Perspective", 1)),
+                                        QStringLiteral("red"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    if (!waitFor([&] { return window->overlay() != nullptr; }, 3000))
+        GTEST_SKIP() << "no transform overlay over the preview";
+    window->_segmentEditingSetCornerIndex(2);
+    EXPECT_EQ(window->overlay()->activePointIndex(), 2);
+    EXPECT_TRUE(waitFor([&] { return window->rememberedCorner(QStringLiteral("red")) == 2; }, 2000));
+    window->_segmentEditingSetCornerIndex(4);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->overlay()->activePointIndex(), 2);
+    EXPECT_EQ(window->rememberedCorner(QStringLiteral("red")), 2);
 }
