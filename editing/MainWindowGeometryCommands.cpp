@@ -156,8 +156,8 @@ MainWindow::GeometryTarget MainWindow::_geometryTarget() const
     if (!segment || !segment->isVisualLayer())
         return target;
     target.segment = segment;
-    if (!_shownTransitionState(&target.transitionId, &target.begin))
-        target.transitionId = 0;
+    // Leaves transition 0, the segment's own values, unless a transition end is shown.
+    _shownTransitionState(&target.transitionId, &target.begin);
     return target;
 }
 
