@@ -36,6 +36,7 @@ public:
     using MainWindow::_finishClosing;
     using MainWindow::_openProject;
     using MainWindow::_recordOperation;
+    EditScrollArea* timeline() const { return _timeline; }
 
     bool allLoaded = false;
 

@@ -1,8 +1,8 @@
 #pragma once
 // Projects opened for the editing-window benchmarks until they have loaded:
 // one of 300 segments, 150 pictures and 150 texts of 2 s each, 30 to a
-// track on 10 tracks (pictures on the even tracks), and the example project
-// in a desktop window.
+// track on 10 tracks (pictures on the even tracks; fewer to a track on
+// request), and the example project in a desktop window.
 
 #include "BenchEditingWindow.h"
 #include "BenchSupport.h"
@@ -21,7 +21,7 @@
 constexpr int kBenchTracks = 10;
 constexpr int kBenchPerTrack = 30;
 
-inline bool benchWriteTrackedProject(const QString& dir)
+inline bool benchWriteTrackedProject(const QString& dir, int perTrack = kBenchPerTrack)
 {
     if (!benchMakeMedia(dir + "/picture.png", {"-f", "lavfi", "-i", "color=c=red:s=640x360:d=1", "-frames:v", "1"}))
         return false;
@@ -32,7 +32,7 @@ inline bool benchWriteTrackedProject(const QString& dir)
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("Project"));
     for (int track = 1; track <= kBenchTracks; ++track) {
-        for (int index = 0; index < kBenchPerTrack; ++index) {
+        for (int index = 0; index < perTrack; ++index) {
             SegmentAttributes record;
             const bool picture = track % 2 == 0;
             Segment::setStringAttribute(&record, QStringLiteral("Type"), picture ? "IMAGE" : "TEXT");
@@ -91,23 +91,39 @@ inline qint64 benchLoadProject(BenchEditingWindow& window, int count, int limitM
     return clock.elapsed();
 }
 
-// In a product folder of its own: writes the project "Bench" and opens it
-// in a new window of the type once every segment has loaded; null (with the
-// reason on stderr) when a step fails.
+// In a product folder of its own: writes the project "Bench" (perTrack
+// segments on each track) and opens it in a new window of the type once
+// every segment has loaded; null (with the reason on stderr) when a step fails.
 template <typename Window>
-std::unique_ptr<Window> benchOpenTrackedProject(const QTemporaryDir& product, const char* name, int limitMs)
+std::unique_ptr<Window> benchOpenTrackedProject(const QTemporaryDir& product, const char* name, int limitMs,
+                                                int perTrack = kBenchPerTrack)
 {
     const QString project = QStringLiteral("Bench");
-    if (!benchWriteTrackedProject(benchMakeProjectFolder(product, project))) {
+    if (!benchWriteTrackedProject(benchMakeProjectFolder(product, project), perTrack)) {
         std::fprintf(stderr, "%s: could not write the project\n", name);
         return nullptr;
     }
     auto window = std::make_unique<Window>(project);
-    if (benchLoadProject(*window, kBenchTracks * kBenchPerTrack, limitMs) < 0) {
+    if (benchLoadProject(*window, kBenchTracks * perTrack, limitMs) < 0) {
         std::fprintf(stderr, "%s: the project did not load within %d s\n", name, limitMs / 1000);
         return nullptr;
     }
     return window;
+}
+
+// Puts the first picture of the project in editing; false when it does not enter.
+inline bool benchEditFirstPicture(BenchEditingWindow& window)
+{
+    ProjectManager* manager = window.projectManager();
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        Segment* segment = manager->segmentAt(index);
+        auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetFor(segment));
+        if (segment->type() != QLatin1String("IMAGE") || !tile)
+            continue;
+        tile->setEditing(true, false);
+        return benchProcessEventsUntil([&] { return window.timeline()->editingSegmentWidget() == tile; }, 5000);
+    }
+    return false;
 }
 
 // In a product folder of its own: installs the example projects and opens

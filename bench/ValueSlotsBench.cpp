@@ -34,23 +34,7 @@ public:
     using BenchEditingWindow::BenchEditingWindow;
     using MainWindow::sliderColorPopup_onValueChanged;
     using MainWindow::sliderColorPopup_onValueChanging;
-    EditScrollArea* timeline() const { return _timeline; }
 };
-
-// Puts the first picture of the project in editing; false when it does not enter.
-bool editFirstPicture(ValuesWindow& window)
-{
-    ProjectManager* manager = window.projectManager();
-    for (int index = 0; index < manager->segmentCount(); ++index) {
-        Segment* segment = manager->segmentAt(index);
-        auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetFor(segment));
-        if (segment->type() != QLatin1String("IMAGE") || !tile)
-            continue;
-        tile->setEditing(true, false);
-        return benchProcessEventsUntil([&] { return window.timeline()->editingSegmentWidget() == tile; }, 5000);
-    }
-    return false;
-}
 
 } // namespace
 
@@ -63,7 +47,7 @@ int main(int argc, char** argv)
     if (!opened)
         return 1;
     ValuesWindow& window = *opened;
-    if (!editFirstPicture(window)) {
+    if (!benchEditFirstPicture(window)) {
         std::fprintf(stderr, "value_slots_bench: no picture entered editing\n");
         return 1;
     }

@@ -40,6 +40,8 @@ class PopupChromaKeyWidget;
 class PopupColorsScrollWidget;
 class PopupSliderColorShadowWidget;
 class CropWidget;
+class DrawingColorWidget;
+class DrawingTuningWidget;
 class EditScrollArea;
 class GutterScrollArea;
 class MediaExplorer;
@@ -176,11 +178,11 @@ protected slots:
     void onActionFullscreenTriggered();
     // The commands of the actions; each does nothing until the desktop
     // window fills it in.
-    virtual void onActionMaintainAspectRatioTriggered() {}
-    virtual void onActionRestoreDefaultTriggered() {}
-    virtual void onActionFillScreenTriggered() {}
+    virtual void onActionMaintainAspectRatioTriggered();
+    virtual void onActionRestoreDefaultTriggered();
+    virtual void onActionFillScreenTriggered();
     virtual void onActionEditTextTriggered() {}
-    virtual void onActionOriginalSizeTriggered() {}
+    virtual void onActionOriginalSizeTriggered();
     virtual void onActionEditDrawingTriggered() {}
     virtual void onActionUndoTriggered();
     virtual void onActionRedoTriggered();
@@ -297,11 +299,10 @@ protected:
     virtual void _updateTransitionControls() {}
     virtual void _updateGeometryControls() {}
     virtual void _updateCornerControls(int) {}
-    // Mode changes of crop, editing and drawing; the refresh of the action
-    // states belongs here once the editing commands exist.
-    virtual void _enterCropMode(bool) {}
-    virtual void _enterEditingMode(bool) {}
-    virtual void _enterDrawingMode(bool) {}
+    // Mode changes of crop, editing and drawing: each refreshes the action states.
+    virtual void _enterCropMode(bool on);
+    virtual void _enterEditingMode(bool on);
+    virtual void _enterDrawingMode(bool on);
     virtual void _selectEditingTransition() {}
     virtual QString easingFunctionName(Segment*, int) const { return QString(); }
     virtual void _createDrawingWidgets() {}
@@ -319,7 +320,6 @@ protected:
     // nothing until the editing commands are filled in.
     virtual void _segmentEditingEnterEditTransition();
     virtual void _segmentEditingExitEditTransition();
-    virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
     // The project settings popup at the anchor; mode 1 with an anchor reports every change at once.
     void _popupProjectSettings(QWidget* anchor, int mode);
     // Opens the export options popup with the choices this window remembers.
@@ -356,7 +356,7 @@ protected:
     // Hooks the segment inspector and the transform overlay fill in; each
     // does nothing until then.
     // Replaces the transform overlay on the preview by one for the segment.
-    virtual void _showTransformWidgetForSegment(Segment*) {}
+    virtual void _showTransformWidgetForSegment(Segment* segment);
 
 protected slots:
     void transitionsListPopup_onTransitionItemSelected(PopupTransitionsListWidget* popup, int cmdId);
@@ -923,7 +923,8 @@ protected:
     void _pushSegmentAppearance(Segment* segment);
     void _pushSegmentSound(Segment* segment);
     // Hooks the transform overlay and the edit modes fill in; each does nothing until then.
-    virtual void _layoutTransformWidgetForEditingSegment(bool) {}
+    // Lays the transform overlay out again for its segment; the flag is the callers' and changes nothing.
+    virtual void _layoutTransformWidgetForEditingSegment(bool);
     virtual void _beginCropEditing(Segment*) {}
     virtual void _applyTextStyleToWholeText() {}
     // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
@@ -1269,4 +1270,137 @@ private:
     void _toggleSegmentPerspectiveWhileInTransition(Segment* segment);
     void _finishTransitionChange();
     void _sendEasing(const Segment* segment, int transitionId);
+
+    // --- Geometry commands ---------------------------------------------------------
+    // Where the edited visual layer sits: position, size, rotation and
+    // perspective corners, on the segment or on the shown end of its edited
+    // transition. A live value moves the model and the overlay only and
+    // reaches the engine when committed. A press-and-hold edit keeps the
+    // values from before it; until the edit ends, whatever records, saves,
+    // undoes or leaves editing first puts those back, so that moving values
+    // never reach a snapshot or the disk.
+protected slots:
+    // Keys "x", "y" (translation), "w", "h" (scale) and "r" (rotation); others are ignored.
+    void _segmentEditingSetGeometry(QHash<QString, qreal> dictValue);
+    void _segmentEditingUpdateGeometry(QHash<QString, qreal> dictValue);
+    void _segmentEditingSetGeometryX(double xValue);
+    void _segmentEditingSetGeometryY(double yValue);
+    void _segmentEditingSetGeometryWidth(double widthValue);
+    void _segmentEditingSetGeometryHeight(double heightValue);
+    void _segmentEditingSetGeometryRotation(double rotationValue);
+    void _segmentEditingUpdateGeometryX(double xValue);
+    void _segmentEditingUpdateGeometryY(double yValue);
+    void _segmentEditingUpdateGeometryWidth(double widthValue);
+    void _segmentEditingUpdateGeometryHeight(double heightValue);
+    void _segmentEditingUpdateGeometryRotation(double rotationValue);
+    // The start and the end of a press-and-hold edit: the first hands out
+    // the values the edit starts from (four corners each), the second puts
+    // them back into the model before the final value is committed.
+    void _segmentEditingBeforeUpdateGeometry(QPointF& translation, QPointF& scale, qreal& rotation,
+                                             qreal* cornerXOffsets, qreal* cornerYOffsets);
+    void _segmentEditingAfterUpdateGeometry(QPointF translation, QPointF scale, double rotation,
+                                            const qreal* cornerXOffsets, const qreal* cornerYOffsets);
+    // Corners 0 top-left, 1 top-right, 2 bottom-right, 3 bottom-left; another index changes nothing.
+    void _segmentEditingSetCornerOffset(int cornerIndex, double xOffset, double yOffset);
+    void _segmentEditingUpdateCornerOffset(int cornerIndex, double xOffset, double yOffset);
+    // Makes the corner the active one on the transform overlay, which reports it back.
+    void _segmentEditingSetCornerIndex(int cornerIndex);
+    // 0 left, 1 centre, 2 right, for the edited text segment.
+    void _segmentEditingSetTextAlignment(int alignment);
+    // The inspector's drawing panels the drawing mode uses; null clears them.
+    void _segmentEditingSetDrawingWidgets(DrawingColorWidget* colorWidget, DrawingTuningWidget* tuningWidget);
+
+protected:
+    // Puts back the values from before a live geometry edit that is still
+    // open and closes it; nothing when none is open.
+    void _settleLiveGeometry();
+
+private:
+    struct GeometryValues {
+        QPointF translation;
+        QPointF scale;
+        double rotation = 0.0;
+        QPointF corners[4];
+    };
+    // The segment's own placement (transition 0) or one end of a transition.
+    struct GeometryTarget {
+        Segment* segment = nullptr;
+        int transitionId = 0;
+        bool begin = false;
+        QPointF translation() const;
+        void setTranslation(const QPointF& translation) const;
+        QPointF scale() const;
+        void setScale(const QPointF& scale) const;
+        double rotation() const;
+        void setRotation(double rotation) const;
+        QPointF corner(int index) const;
+        void setCorner(int index, const QPointF& offset) const;
+        GeometryValues values() const;
+        void setValues(const GeometryValues& values) const;
+    };
+    // The edited visual segment and the part of it the preview shows; no segment otherwise.
+    GeometryTarget _geometryTarget() const;
+    // Writes the dictionary's keys; committed values also go to the engine as stored.
+    void _writeGeometryKeys(const GeometryTarget& target, const QHash<QString, qreal>& dictValue, bool commit);
+    void _sendGeometry(const GeometryTarget& target, int propertyId, float a, float b);
+    void _finishCommittedGeometry();
+    // Remembers the target's values before its first live change.
+    void _openLiveGeometry(const GeometryTarget& target);
+
+    // The open live edit: its segment's "UId" (empty when none), its target
+    // and the values from before it.
+    QString _liveGeometryUId;
+    int _liveGeometryTransition = 0;
+    bool _liveGeometryBegin = false;
+    GeometryValues _liveGeometryBefore;
+
+    // --- Transform overlay and placement presets -----------------------------------
+protected:
+    // Builds the overlay for the segment over the overlay host (the widget
+    // holding the preview); none when the segment's media has no usable size.
+    void _createTransformWidget(Segment* segment);
+    // Places an existing overlay again from the segment's current placement.
+    void _layoutTransformWidget(Segment* segment);
+    // One-click placements of the overlay's segment; each does nothing
+    // without an overlay.
+    void _maintainAspectRatio();
+    void _restoreDefaultGeometry();
+    void _originalSize();
+    void _fillScreen();
+    // The picture or video size of a picture, drawing or movie; invalid for
+    // any other segment and while the media is not loaded.
+    static QSizeF _layerMediaSize(const Segment* segment);
+
+    // Where the edited layer's default centre lies in the overlay host, and
+    // its size at scale 1 in preview pixels; both follow every lay-out.
+    QPointF _overlayOrigin;
+    QSizeF _overlayBaseSize;
+
+protected slots:
+    void _segmentEditingMaintainAspectRatio();
+    void _segmentEditingRestoreDefault();
+    // The overlay's reports: a finished drag or preset (recorded and written
+    // to the segment or the shown transition state), its options menu at a
+    // global position, and the corner made active.
+    void transformWidget_contentLayerGeometryDidChange(TransformWidget* transformWidget);
+    void transformWidget_popupTransformViewOptionsMenu(TransformWidget* transformWidget, QPoint pos);
+    void transformWidget_activePointIndexDidChange(TransformWidget* transformWidget, int index);
+
+private:
+    struct OverlayFrame;
+    struct LayerPlacement;
+    // The widget the overlay covers; null unless it contains the preview widget.
+    QWidget* _overlayHost() const;
+    QSizeF _overlayPreviewSize() const;
+    // A preview point, rounded to whole pixels, in overlay-host coordinates.
+    QPointF _previewPointInHost(const QPointF& point) const;
+    bool _overlayFrame(const Segment* segment, OverlayFrame* frame) const;
+    void _placeTransformWidget(TransformWidget* overlay, const OverlayFrame& frame, const Segment* segment);
+    void _fadeInTransformWidget(TransformWidget* overlay);
+    // Writes the placement into the segment or the shown transition state and
+    // sends the values, read back, to the engine.
+    void _writeLayerPlacement(Segment* segment, const LayerPlacement& placement);
+    void _sendLayerPlacement(Segment* segment, const LayerPlacement& placement, int transitionId, bool begin);
+    void _resetOwnGeometry(Segment* segment);
+    void _resetTransitionStateGeometry(Segment* segment, int transitionId, bool begin);
 };

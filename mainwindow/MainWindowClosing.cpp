@@ -39,6 +39,7 @@ void MainWindow::autoSave()
     // removes the cached exports there.
     if (_exporter || !_projectManager || !_projectManager->isModified())
         return;
+    _settleLiveGeometry();
     _projectManager->setVersion(7);
     _removeExportedFiles();
     // Silent: a failed write keeps the modified flag, so the next tick retries.

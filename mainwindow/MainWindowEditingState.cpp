@@ -87,6 +87,7 @@ void MainWindow::_finishEditing(Segment* segment, bool animated)
 {
     if (!segment)
         return;
+    _settleLiveGeometry();
     _highlightOtherSegmentWidgets(true, segment, animated);
     _fadeWidget();
     _dismissEditingPanels();

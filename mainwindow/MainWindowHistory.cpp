@@ -47,6 +47,7 @@ struct MainWindow::EditingMemory {
 
 bool MainWindow::_recordOperation()
 {
+    _settleLiveGeometry();
     // The snapshot holds the last split's pieces where its delayed step puts them.
     _applyPendingTimingStep();
     if (_projectManager->recordSnapshot(_projectManager->projectName(), _projectManager->projectFolder()) == 0)
@@ -108,6 +109,7 @@ void MainWindow::_deleteRemovedSegment(Segment* segment)
 
 void MainWindow::applyHistory(bool undo)
 {
+    _settleLiveGeometry();
     _applyPendingTimingStep();
     if (_engine && !_engine->isRenderIdle()) {
         _engine->dropExtraVideoTickets();

@@ -63,6 +63,7 @@ void MainWindow::_saveProject()
 {
     if (!_projectManager->isModified())
         return;
+    _settleLiveGeometry();
     _projectManager->setVersion(7);
     _removeExportedFiles();
     const int segmentsResult = _projectManager->saveSegments(_projectName, _folderName);

@@ -104,6 +104,8 @@ void MainWindow::_updateActionStates()
     _updateAddTransitionActionState();
     _updateEditTransitionActionState();
     _updateRangeSelectionActionState();
+    // The insert or overwrite mode stays as it is while an editor lies over the preview.
+    _actionInsertOverwriteMode->setEnabled(!_isTextEditing() && !_isDrawingEditing() && !_isCropEditing());
 }
 
 void MainWindow::editScrollArea_onSelectedSegmentWidgetChanged(bool)

@@ -52,6 +52,8 @@ public:
     QTransform transitionPlacedTransform(int id, bool begin, const QSizeF& canvas, QRectF* outRect) const override;
     LayerTransform mediaLayerTransform(const QSizeF& canvas) const override;
     bool hasAudio() const override { return _hasAudio; }
+    // Whether the engine loaded the file's video stream; false until it reported.
+    bool hasVideo() const { return _hasVideo; }
     QString text() const override;
 
 private:

@@ -14,7 +14,7 @@
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
-#include "TransformWidget.h"
+#include "PlainTransformOverlay.h"
 #include "TextSegment.h"
 #include "WidgetAnimations.h"
 
@@ -481,10 +481,7 @@ TEST_F(DesktopFullscreenTest, ASeekAZoomPinchPlaybackAndFullScreenCloseTheMediaP
 TEST_F(DesktopFullscreenTest, EnteringFullScreenFadesTheTransformOverlayAway)
 {
     setAnimationsEnabled(true);
-    QPointer<TransformWidget> faded =
-        new TransformWidget(":/images/transform_dot_normal", ":/images/transform_square_normal",
-                            ":/images/transform_central_point_normal", QColor(236, 236, 236, 128), 5.0f,
-                            window->centralWidget());
+    QPointer<TransformWidget> faded = makePlainTransformOverlay(window->centralWidget(), nullptr);
     faded->show();
     window->showTransformOverlay(faded);
     pressToggleShortcut();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "AVComposition.h"
+#include "EditScrollArea.h"
 #include "GutterScrollArea.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
 #include "ProjectTestSupport.h"
+#include "SegmentWidget.h"
 #include "TestMedia.h"
 
 #include <QLabel>
@@ -62,6 +64,18 @@ public:
         _projectManager->addSegmentSorted(segment, widget);
     }
     bool checkingAudio() const { return _checkAudio; }
+
+    // Starts editing the segment's tile as the timeline's edit area does;
+    // the tile, or null when it did not enter editing.
+    SegmentWidget* editSegment(Segment* segment)
+    {
+        _initEditScrollArea();
+        auto* tile = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment));
+        if (!tile)
+            return nullptr;
+        tile->setEditing(true, false);
+        return waitFor([&] { return _timeline->editingSegmentWidget() == tile; }, 5000) ? tile : nullptr;
+    }
 
     // The captions of the heads-up messages shown since the last call; the
     // messages go, so that the next call sees only newer ones.

@@ -3,6 +3,7 @@
 #include "AVAnimation.h"
 #include "AVSegment.h"
 #include "LayerSegment.h"
+#include "PlainTransformOverlay.h"
 #include "PopupEasingFunctionsWidget.h"
 
 #include <QDir>
@@ -59,11 +60,11 @@ public:
 
 protected:
     bool _isEditingTransitions() const override { return editingTransitions; }
-    void _showTransformWidgetForSegment(Segment*) override
+    void _showTransformWidgetForSegment(Segment* segment) override
     {
         ++overlaysShown;
         delete _transformWidget.data();
-        _transformWidget = new QWidget(playbackArea());
+        _transformWidget = makePlainTransformOverlay(playbackArea(), segment);
     }
 };
 

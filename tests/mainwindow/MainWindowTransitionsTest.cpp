@@ -3,7 +3,7 @@
 #include "PopupTransitionsListWidget.h"
 #include "ScrollableToolBar.h"
 #include "TooltipButton.h"
-#include "TransformWidget.h"
+#include "PlainTransformOverlay.h"
 
 #include <QAction>
 #include <QMenu>
@@ -45,10 +45,7 @@ protected:
     {
         ++overlaysShown;
         delete _transformWidget.data();
-        _transformWidget = new TransformWidget(":/images/transform_dot_normal", ":/images/transform_square_normal",
-                                               ":/images/transform_central_point_normal", QColor(236, 236, 236, 128),
-                                               5.0f, playbackArea());
-        _transformWidget->segment = segment;
+        _transformWidget = makePlainTransformOverlay(playbackArea(), segment);
     }
 };
 

@@ -78,13 +78,9 @@ protected:
         const QString failure = openProject(records, window);
         if (!failure.isEmpty())
             return failure;
-        window->_initEditScrollArea();
         edited = segmentByUId(*window, uid);
-        tile = qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(edited));
+        tile = window->editSegment(edited);
         if (!tile)
-            return QStringLiteral("no tile for the edited segment");
-        tile->setEditing(true, false);
-        if (!waitFor([&] { return window->timeline()->editingSegmentWidget() == tile; }, 5000))
             return QStringLiteral("the segment did not enter editing");
         // Entering scrolls the tile into view with an animation; a test
         // placing the play head waits for it to end.
