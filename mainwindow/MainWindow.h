@@ -62,6 +62,7 @@ class QMenu;
 class QMimeData;
 class SegmentInspectorWidget;
 class SegmentStyleDefaults;
+class TransformWidget;
 class QEventLoop;
 class QPushButton;
 class QScrollArea;
@@ -370,7 +371,7 @@ protected:
     QPointer<ScrollableToolBar> _highlightedToolBar;
     QPointer<QWidget> _transitionAnchor;
     // The on-preview transform overlay, null when none.
-    QPointer<QWidget> _transformWidget;
+    QPointer<TransformWidget> _transformWidget;
 
 private:
     struct TransitionRoom;

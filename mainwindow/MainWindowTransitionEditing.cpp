@@ -5,6 +5,7 @@
 #include "EditScrollArea.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TransformWidget.h"
 #include "WidgetAnimations.h"
 
 #include <QCoreApplication>
@@ -121,7 +122,7 @@ void MainWindow::_syncStaticEditing(Segment* segment, float time)
 
 void MainWindow::_fadeWidget()
 {
-    QPointer<QWidget> overlay = _transformWidget;
+    QPointer<TransformWidget> overlay = _transformWidget;
     _transformWidget = nullptr;
     if (!overlay)
         return;

@@ -14,6 +14,7 @@
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
+#include "TransformWidget.h"
 #include "TextSegment.h"
 #include "WidgetAnimations.h"
 
@@ -80,8 +81,8 @@ public:
         _previewWidget->hide();
         return _mediaPreview;
     }
-    void showTransformOverlay(QWidget* overlay) { _transformWidget = overlay; }
-    QWidget* transformOverlay() const { return _transformWidget; }
+    void showTransformOverlay(TransformWidget* overlay) { _transformWidget = overlay; }
+    TransformWidget* transformOverlay() const { return _transformWidget; }
     CanvasWidget* canvas() const { return _canvas; }
     // The drawing editor's canvas with its four panels over the central widget.
     void startDrawing(const QSize& canvasSize)
@@ -479,7 +480,10 @@ TEST_F(DesktopFullscreenTest, ASeekAZoomPinchPlaybackAndFullScreenCloseTheMediaP
 TEST_F(DesktopFullscreenTest, EnteringFullScreenFadesTheTransformOverlayAway)
 {
     setAnimationsEnabled(true);
-    QPointer<QWidget> faded = new QWidget(window->centralWidget());
+    QPointer<TransformWidget> faded =
+        new TransformWidget(":/images/transform_dot_normal", ":/images/transform_square_normal",
+                            ":/images/transform_central_point_normal", QColor(236, 236, 236, 128), 5.0f,
+                            window->centralWidget());
     faded->show();
     window->showTransformOverlay(faded);
     pressToggleShortcut();

@@ -3,6 +3,7 @@
 #include "PopupTransitionsListWidget.h"
 #include "ScrollableToolBar.h"
 #include "TooltipButton.h"
+#include "TransformWidget.h"
 
 #include <QAction>
 #include <QMenu>
@@ -39,12 +40,15 @@ public:
 
 protected:
     bool _isEditingTransitions() const override { return editingTransitions; }
-    // A plain widget stands for the overlay.
-    void _showTransformWidgetForSegment(Segment*) override
+    // The overlay is made here as the owner makes it, without the segment's geometry.
+    void _showTransformWidgetForSegment(Segment* segment) override
     {
         ++overlaysShown;
         delete _transformWidget.data();
-        _transformWidget = new QWidget(playbackArea());
+        _transformWidget = new TransformWidget(":/images/transform_dot_normal", ":/images/transform_square_normal",
+                                               ":/images/transform_central_point_normal", QColor(236, 236, 236, 128),
+                                               5.0f, playbackArea());
+        _transformWidget->segment = segment;
     }
 };
 
@@ -366,7 +370,7 @@ TEST_F(MainWindowTransitions, TheEditedTransitionEndFollowsThePreviewTime)
     EXPECT_EQ(window->_editingTransitionState, 0);
     EXPECT_EQ(window->overlaysShown, 1) << "the overlay shown stays";
 
-    QPointer<QWidget> overlay = window->_transformWidget;
+    QPointer<TransformWidget> overlay = window->_transformWidget;
     ASSERT_FALSE(overlay.isNull());
     window->_seekPreview(3.0f, true);
     EXPECT_EQ(window->_editingTransitionState, -1);
