@@ -4,6 +4,7 @@
 #include "PointerWidget.h"
 #include "SelectionOperationWidget.h"
 #include "TimelineMetrics.h"
+#include "TransformWidget.h"
 #include "UiMetrics.h"
 #include "WidgetAnimations.h"
 
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,6 +58,7 @@ public:
     PointerWidget* selectionPointer() const { return _selectionPointer; }
     SelectionOperationWidget* operationWidget() const { return _selectionOperationWidget; }
     float pointerOffset() const { return _pointerOffset; }
+    void setTransformWidget(TransformWidget* overlay) { _transformWidget = overlay; }
 };
 
 class MainWindowPointerDragging : public HistoryTest
@@ -197,4 +200,51 @@ TEST_F(MainWindowPointerDragging, RangeEndsComeBackIntoTheViewportAndSnapToSegme
     EXPECT_FLOAT_EQ(timeline->selectionStart(), 0.0f);
     release(startGrip + QPoint(-18, 0));
     EXPECT_FLOAT_EQ(timeline->selectionStart(), 0.0f);
+}
+
+TEST_F(MainWindowPointerDragging, TheTransformOverlayTakesTheMouseBeforeTheWindow)
+{
+    OPEN_OR_SKIP();
+    auto* overlay = new TransformWidget(QStringLiteral(":/images/transform_dot_normal"),
+                                        QStringLiteral(":/images/transform_square_normal"),
+                                        QStringLiteral(":/images/transform_central_point_normal"),
+                                        QColor(236, 236, 236, 128), 5.0f, window->playbackArea());
+    overlay->setGeometry(window->playbackArea()->rect());
+    overlay->setCenterRect(QRectF(0, 0, 320, 180));
+    // A 120 x 80 layer centred at (100, 90), anchored at its centre.
+    overlay->setContentGeometry(QPointF(100, 90), QSizeF(120, 80), 0.0f, 0.0f, 0.0f, QPointF(0.5, 0.5), QPointF(),
+                                QPointF(), QPointF(), QPointF(), QSizeF(120, 80));
+    overlay->show();
+    window->setTransformWidget(overlay);
+    QSignalSpy changed(overlay, &TransformWidget::transformWidgetContentLayerGeometryDidChange);
+    const float pointerX = window->pointer()->centerX();
+
+    // On the body, clear of the anchor and the frame's handles.
+    const QPoint body = overlay->mapTo(window.get(), QPoint(130, 115));
+    press(body);
+    move(body + QPoint(50, 0));
+    move(body + QPoint(100, 0));
+    EXPECT_EQ(changed.count(), 0);
+    release(body + QPoint(100, 0));
+    ASSERT_EQ(changed.count(), 1);
+    QPointF position;
+    overlay->geometry(&position);
+    EXPECT_DOUBLE_EQ(position.x(), 200.0);
+    EXPECT_DOUBLE_EQ(position.y(), 90.0);
+    EXPECT_FLOAT_EQ(window->pointer()->centerX(), pointerX);
+    EXPECT_FALSE(window->timeline()->isRangeSelectionMode());
+
+    // A wheel step over the layer scales it there.
+    const QPoint over = overlay->mapTo(window.get(), QPoint(200, 90));
+    QWheelEvent wheel(over, window->mapToGlobal(over), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.get(), &wheel);
+    EXPECT_TRUE(wheel.isAccepted());
+    QSizeF size;
+    overlay->geometry(nullptr, &size);
+    EXPECT_GT(size.width(), 120.0);
+    // A double-click on it asks for the layer's menu instead of the full-screen preview.
+    QSignalSpy menu(overlay, &TransformWidget::transformWidgetRequestContextMenu);
+    send(QEvent::MouseButtonDblClick, over, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(menu.count(), 1);
 }
