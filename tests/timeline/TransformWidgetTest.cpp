@@ -179,7 +179,12 @@ TEST_F(TransformWidgetTest, TheAnchorHandleSitsAtThePositionPlusItsOffsetAndWins
     overlay->setContentGeometry(QPointF(600, 350), QSizeF(320, 180), 0, 0, 0.5f, QPointF(0.25, 0.75), {}, {}, {}, {},
                                 QSizeF(640, 360));
     const QPoint anchorPoint(600 - 160, 350 + 90);
+    auto spy = geometrySpy();
+    ASSERT_TRUE(press(anchorPoint));
+    ASSERT_TRUE(overlay->handleMouseRelease());
+    EXPECT_EQ(spy->count(), 0) << "an anchor pressed and left where it was";
     drag(anchorPoint, anchorPoint + QPoint(10, 0));
+    EXPECT_EQ(spy->count(), 1);
     EXPECT_EQ(rotation(), 0.5f);
     EXPECT_NEAR(anchor().x(), 0.25 + 10 * std::cos(0.5) / 320, 1e-6);
     EXPECT_NEAR(anchor().y(), 0.75 - 10 * std::sin(0.5) / 180, 1e-6);
@@ -324,6 +329,40 @@ TEST_F(TransformWidgetTest, ABodyDragSnapsTheAnchorToTheCanvasCentreAndTheLayerT
     ASSERT_TRUE(press(QPoint(200, 330)));
     ASSERT_TRUE(overlay->handleMouseRelease());
     EXPECT_EQ(spy->count(), 0);
+}
+
+// Of the corner points near canvas edges, the nearest decides the snap.
+TEST_F(TransformWidgetTest, InPerspectiveABodyDragSnapsTheNearestPointToAnEdge)
+{
+    overlay->setPerspectiveEnabled(true);
+    overlay->setCenterRect(QRectF(140, 60, 1000, 600));
+    overlay->setContentGeometry(QPointF(640, 360), QSizeF(200, 200), 0, 0, 0, QPointF(0.5, 0.5), QPointF(-0.02, 0),
+                                {}, {}, {}, QSizeF(200, 200));
+    // Point 0 ends 3 px left of the canvas's edge, point 3 1 px right of it.
+    drag(QPoint(640, 330), QPoint(241, 330));
+    EXPECT_EQ(position(), QPointF(240, 360));
+}
+
+// Held still on the body, the layer shows the canvas edge it already touches;
+// the guide goes with the release.
+TEST_F(TransformWidgetTest, AHeldBodyShowsTheCanvasEdgeItTouches)
+{
+    overlay->setCenterRect(QRectF(140, 60, 1000, 600));
+    layOut(QPointF(240, 300), QSizeF(200, 100));
+    const auto guideShown = [this] {
+        const QImage picture = rendered("transform-overlay-guide.png");
+        for (int y = 10; y < 50; ++y) {
+            if (qGray(picture.pixel(140, y)) > 0)
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(press(QPoint(280, 320)));
+    EXPECT_FALSE(guideShown());
+    QTest::qWait(300);
+    EXPECT_TRUE(guideShown());
+    ASSERT_TRUE(overlay->handleMouseRelease());
+    EXPECT_FALSE(guideShown());
 }
 
 TEST_F(TransformWidgetTest, ACornerPointThatWouldFoldTheOutlineStays)
