@@ -1403,4 +1403,42 @@ private:
     void _sendLayerPlacement(Segment* segment, const LayerPlacement& placement, int transitionId, bool begin);
     void _resetOwnGeometry(Segment* segment);
     void _resetTransitionStateGeometry(Segment* segment, int transitionId, bool begin);
+    // --- The mouse: the transform overlay first, then the play pointers, then the canvas ---
+protected:
+    bool event(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Whether the press (window coordinates) lies on the pointer's handle.
+    bool _pressesPointer(const PointerWidget* pointer, const QPoint& pos) const;
+    void _beginPointerDrag(const QPoint& pos);
+    void _beginSecondPointerDrag(const QPoint& pos);
+    void _enterRangeSelectionIfHeld(int press);
+    void _dragPointerTo(const QPoint& pos);
+    void _dragSecondPointerTo(const QPoint& pos);
+    // A dragged pointer's x kept at the viewport's margins (pinned there
+    // outside range selection); an edge reached arms the auto-scroll, and
+    // in range selection a pointer away from the edges snaps to segment edges.
+    float _pinnedPointerX(float x, bool ranging);
+    void _arriveAtEdge(bool& edgeFlag);
+    void _endPointerDrags();
+    // Moves the pointer back inside the timeline's viewport; false when it was inside.
+    bool _bringPointerIntoViewport(PointerWidget* pointer);
+    QRect _pointerViewport() const;
+    void _queueSeekToPointer();
+    // With the drawing canvas open the event goes to it, mapped into it.
+    bool _forwardToCanvas(QMouseEvent* event);
+
+    bool _draggingPointer = false;
+    bool _pointerMoved = false;
+    QPoint _pointerPressPosition;
+    int _pointerStartX = 0;
+    // Counts presses on the play pointer and arrivals at an edge, so that
+    // the delayed steps of an earlier one do nothing.
+    int _pointerPressCount = 0;
+    int _edgeArrivalCount = 0;
 };

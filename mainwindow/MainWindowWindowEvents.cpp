@@ -9,6 +9,7 @@
 #include "SegmentWidget.h"
 #include "SelectionOperationWidget.h"
 #include "TimelineMetrics.h"
+#include "TransformWidget.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -109,6 +110,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (_transformWidget && event->button() == Qt::LeftButton && _transformWidget->handleDoubleClick(event))
+        return;
     const bool onPlayback = _previewContainer
         && _previewContainer->rect().contains(_previewContainer->mapFrom(this, event->pos()));
     if (event->button() == Qt::LeftButton && onPlayback) {

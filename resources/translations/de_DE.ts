@@ -135,6 +135,13 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>CropAreaWidget</name>
+    <message>
+        <source>Feathering %1%</source>
+        <translation>Weiche Kante %1%</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

@@ -135,6 +135,13 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>CropAreaWidget</name>
+    <message>
+        <source>Feathering %1%</source>
+        <translation>Contour progressif %1%</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

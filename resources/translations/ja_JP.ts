@@ -135,6 +135,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>CropAreaWidget</name>
+    <message>
+        <source>Feathering %1%</source>
+        <translation>ぼかし %1%</translation>
+    </message>
+</context>
+<context>
     <name>DesktopMainWindow</name>
     <message>
         <source>100%</source>

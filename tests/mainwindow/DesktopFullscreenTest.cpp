@@ -58,9 +58,8 @@ public:
     CropWidget* cropWidget() const { return _cropWidget; }
     void startCrop(const QRectF& rect, float left, float top, float right, float bottom)
     {
-        _cropWidget = new CropWidget(centralWidget());
-        _cropWidget->setCropRect(rect);
-        _cropWidget->setFeathering(left, top, right, bottom);
+        _cropWidget = new CropWidget(QRect(40, 40, 320, 180), QPixmap(), rect, left, top, right, bottom, true,
+                                     centralWidget());
     }
     void setTransitionSide(int state) { _editingTransitionState = state; }
     TextEditWidget* textEditor() const { return _textEditor; }

@@ -1,0 +1,164 @@
+#include "CropAreaWidget.h"
+#include "CropWidget.h"
+#include "TimelineTestSupport.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+
+#include <cmath>
+
+namespace {
+
+// The picture lies here in the window; the crop widget reaches half a
+// handle (20 px) around it.
+const QRect kPicture(100, 100, 400, 300);
+constexpr int kMargin = 20;
+
+class CropWidgetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(800, 600);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    CropWidget* crop(const QRectF& rect, float left = 0, float top = 0, float right = 0, float bottom = 0)
+    {
+        QPixmap white(kPicture.size());
+        white.fill(Qt::white);
+        auto* widget = new CropWidget(kPicture, white, rect, left, top, right, bottom, true, &window);
+        widget->show();
+        return widget;
+    }
+
+    // A point of the crop area (its own coordinates) in the window.
+    static QPoint onArea(const CropWidget* widget, int x, int y)
+    {
+        return widget->cropArea()->geometry().topLeft() + widget->pos() + QPoint(x, y);
+    }
+
+    void drag(const QPoint& from, const QPoint& delta)
+    {
+        pressAt(&window, from);
+        moveTo(&window, from + delta / 2);
+        moveTo(&window, from + delta);
+        releaseAt(&window, from + delta);
+    }
+
+    static QRect areaInPicture(const CropWidget* widget)
+    {
+        return widget->cropArea()->geometry().translated(-kMargin, -kMargin);
+    }
+
+    QWidget window;
+};
+
+void expectRect(const QRectF& actual, const QRectF& expected)
+{
+    EXPECT_DOUBLE_EQ(actual.x(), expected.x());
+    EXPECT_DOUBLE_EQ(actual.y(), expected.y());
+    EXPECT_DOUBLE_EQ(actual.width(), expected.width());
+    EXPECT_DOUBLE_EQ(actual.height(), expected.height());
+}
+
+} // namespace
+
+TEST_F(CropWidgetTest, ResizeHandlesStopAtThePictureAndDimWhatIsCut)
+{
+    CropWidget* widget = crop(QRectF(0, 0, 1, 1));
+    EXPECT_EQ(widget->geometry(), kPicture.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    EXPECT_EQ(areaInPicture(widget), QRect(QPoint(0, 0), kPicture.size()));
+
+    // The right handle sits on the middle of the right edge.
+    drag(onArea(widget, 400, 150), QPoint(-100, 7));
+    expectRect(widget->cropRect(), QRectF(0, 0, 0.75, 1));
+    const QImage shown = widget->grab().toImage();
+    EXPECT_GT(qRed(shown.pixel(kMargin + 150, kMargin + 140)), 240);
+    EXPECT_LT(qRed(shown.pixel(kMargin + 350, kMargin + 140)), 140);
+
+    // The right edge cannot leave the picture.
+    drag(onArea(widget, 300, 150), QPoint(250, 0));
+    expectRect(widget->cropRect(), QRectF(0, 0, 1, 1));
+
+    // The bottom-left corner drags two edges at once.
+    drag(onArea(widget, 0, 300), QPoint(40, -30));
+    expectRect(widget->cropRect(), QRectF(0.1, 0, 0.9, 0.9));
+}
+
+TEST_F(CropWidgetTest, LeftEdgeDraggedPastTheRightOneCollapsesAndCanGrowBack)
+{
+    CropWidget* widget = crop(QRectF(0, 0, 1, 1));
+    drag(onArea(widget, 0, 150), QPoint(600, 0));
+    EXPECT_EQ(areaInPicture(widget), QRect(400, 0, 0, 300));
+    expectRect(widget->cropRect(), QRectF(1, 0, 0, 1));
+
+    // Both side handles now lie on one spot; the one that can still grow
+    // (the left) lies on top and takes the press.
+    drag(onArea(widget, 0, 150), QPoint(-100, 0));
+    expectRect(widget->cropRect(), QRectF(0.75, 0, 0.25, 1));
+}
+
+TEST_F(CropWidgetTest, MovedAgainstAnEdgeTheCropSlidesAlongIt)
+{
+    CropWidget* widget = crop(QRectF(0.25, 0.25, 0.5, 0.5));
+    EXPECT_EQ(areaInPicture(widget), QRect(100, 75, 200, 150));
+    drag(onArea(widget, 100, 75), QPoint(-500, 21));
+    EXPECT_EQ(areaInPicture(widget), QRect(0, 96, 200, 150));
+    expectRect(widget->cropRect(), QRectF(0, 0.32, 0.5, 0.5));
+}
+
+TEST_F(CropWidgetTest, FeatheringKnobsKeepTheirRangeAndShowTheirValue)
+{
+    CropWidget* widget = crop(QRectF(0, 0, 1, 1), 0.7f, -1.0f, 0.2f, 0.0f);
+    EXPECT_EQ(widget->featheringLeft(), 0.5f);
+    EXPECT_EQ(widget->featheringTop(), 0.0f);
+    EXPECT_EQ(widget->featheringRight(), 0.2f);
+    EXPECT_EQ(widget->featheringBottom(), 0.0f);
+    QSignalSpy top(widget->cropArea(), &CropAreaWidget::featheringTopChanged);
+
+    // The top knob at 0 lies on the right line of thirds, 10 px into the area.
+    const QPoint knob = onArea(widget, 2 * 400 / 3, 10);
+    pressAt(&window, knob);
+    auto* label = window.findChild<QLabel*>(QStringLiteral("featheringValueLabel"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), "Feathering 0%");
+    // Its travel runs from -10 to half the height less the knob plus 10.
+    moveTo(&window, knob + QPoint(0, 65));
+    EXPECT_FLOAT_EQ(widget->featheringTop(), 0.25f);
+    EXPECT_EQ(label->text(), "Feathering 50%");
+    moveTo(&window, knob + QPoint(0, 1000));
+    EXPECT_EQ(widget->featheringTop(), 0.5f);
+    EXPECT_EQ(label->text(), "Feathering 100%");
+    ASSERT_EQ(top.count(), 2);
+    EXPECT_EQ(top.last().at(0).toFloat(), 0.5f);
+    releaseAt(&window, knob + QPoint(0, 1000));
+    EXPECT_FALSE(label->isVisible());
+    EXPECT_EQ(widget->featheringLeft(), 0.5f);
+
+    // The label belongs to the window but goes with the crop.
+    pressAt(&window, onArea(widget, 2 * 400 / 3, 10 + 130));
+    const QPointer<QLabel> shown = label;
+    delete widget;
+    EXPECT_TRUE(shown.isNull());
+    releaseAt(&window, knob);
+}
+
+TEST_F(CropWidgetTest, CollapsedPictureKeepsTheFractions)
+{
+    const QRectF original(0.25, 0.25, 0.5, 0.5);
+    CropWidget* widget = crop(original);
+    widget->updateGeometryFor(QRect(kPicture.x(), kPicture.y(), 0, kPicture.height()));
+    expectRect(widget->cropRect(), original);
+    // A drag over the collapsed picture has nothing to take fractions of.
+    drag(onArea(widget, 0, 150), QPoint(0, 30));
+    const QRectF kept = widget->cropRect();
+    EXPECT_FALSE(std::isnan(kept.x()) || std::isnan(kept.width()));
+    expectRect(kept, original);
+
+    widget->updateGeometryFor(kPicture);
+    EXPECT_EQ(areaInPicture(widget), QRect(100, 75, 200, 150));
+}
