@@ -5,6 +5,8 @@
 #include "CrashHandler.h"
 #include "MessageFont.h"
 #include "MultiLanguage.h"
+#include "NativeWebBrowserWidget.h"
+#include "QNativeWebView.h"
 #include "StartWindow.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -16,6 +18,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -32,6 +36,8 @@ void prepareProcess()
     QCoreApplication::setApplicationName(QStringLiteral("Vidorna"));
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // The help pages' web engine draws with contexts shared with ours.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "1");
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QSurfaceFormat format;
@@ -81,6 +87,11 @@ int runProgram(int argc, char** argv)
         qDebug() << "The crash handler could not be installed";
     MultiLanguage language;
     applyLanguageAndFont(language);
+    // The web engine ends the process when it would run as root with its
+    // sandbox, and must not render network pages as root without it: the
+    // help pages then open in the default browser.
+    QNativeWebView::setEngineAllowed(geteuid() != 0);
+    Util::setHelpBrowserFactory(NativeWebBrowserWidget::createHelpWindow);
 
     StartWindow window;
     window.setGeometry(startWindowGeometry());

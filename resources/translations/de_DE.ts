@@ -1266,6 +1266,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2281,6 +2288,10 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Hilfecenter</translation>
     </message>
     <message>
         <source>New Movie...</source>

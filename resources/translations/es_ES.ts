@@ -1266,6 +1266,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2281,6 +2288,10 @@ Actual: modo insertar</translation>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centro de ayuda</translation>
     </message>
     <message>
         <source>New Movie...</source>

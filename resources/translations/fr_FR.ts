@@ -1266,6 +1266,13 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2281,6 +2288,10 @@ Actuel : mode insertion</translation>
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centre d&apos;aide</translation>
     </message>
     <message>
         <source>New Movie...</source>

@@ -1266,6 +1266,13 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2281,6 +2288,10 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Help</source>
         <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centro assistenza</translation>
     </message>
     <message>
         <source>New Movie...</source>

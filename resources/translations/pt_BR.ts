@@ -1266,6 +1266,13 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2281,6 +2288,10 @@ Atual: modo inserir</translation>
     <message>
         <source>Help</source>
         <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Central de ajuda</translation>
     </message>
     <message>
         <source>New Movie...</source>

@@ -1266,6 +1266,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2281,6 +2288,10 @@ Current: Insert mode</source>
     <message>
         <source>Help</source>
         <translation>說明</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>說明中心</translation>
     </message>
     <message>
         <source>New Movie...</source>

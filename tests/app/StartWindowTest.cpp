@@ -13,6 +13,7 @@
 #include "SettingsWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
+#include "WebViewTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -177,6 +178,8 @@ TEST_F(StartWindowTest, OpensOnTheProjectsPageWithTheExamplesInstalled)
 
 TEST_F(StartWindowTest, SettingsRowShowsItsPageAndHelpOpensTheBrowserKeepingThePage)
 {
+    // As root or without a web engine, help goes to the default browser.
+    WebEngineForbidden noWebEngine;
     OpenedUrls opened;
     EXPECT_EQ(window->settingsWidget(), nullptr) << "made when first chosen";
     rows().setCurrentRow(1);
@@ -378,6 +381,7 @@ TEST_F(StartWindowTest, MenuCommandsGoToTheProjectsPageFirst)
 
 TEST_F(StartWindowTest, HelpMenuOpensHelpTheSiteAndAFeedbackMail)
 {
+    WebEngineForbidden noWebEngine;
     OpenedUrls opened;
     const auto trigger = [&](const QString& text) {
         for (QAction* action : window->helpMenu()->actions())
