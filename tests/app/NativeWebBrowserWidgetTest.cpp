@@ -3,6 +3,7 @@
 // free-standing help window of the editor's Help menu.
 #include "NativeWebBrowserWidget.h"
 
+#include "ProjectsTestSupport.h"
 #include "Util.h"
 #include "WebViewTestSupport.h"
 
@@ -18,27 +19,20 @@
 
 #include <memory>
 
-// Readable failure messages for texts (the same as the projects tests').
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 const char* const kHelpTitle = "Vidorna User Help";
 
 } // namespace
 
-class NativeWebBrowserWidgetTest : public ::testing::Test
+class NativeWebBrowserWidgetTest : public WebViewTest
 {
 protected:
     void SetUp() override
     {
-        const QString why = prepareWebViews();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        ASSERT_TRUE(server.isRunning()) << "python3 -m http.server did not start";
+        WebViewTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         server.addPage("help.html", kHelpTitle,
                        "<p style='height:3000px'><a id='other' href='other.html'>Other</a></p>");
         server.addPage("other.html", "Other Page", "<p>elsewhere</p>");
@@ -60,7 +54,6 @@ protected:
     }
 
     std::unique_ptr<NativeWebBrowserWidget> browser;
-    LocalPagesServer server;
     std::unique_ptr<WebViewSignals> record;
 };
 

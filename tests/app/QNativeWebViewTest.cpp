@@ -3,6 +3,7 @@
 // titles of the maker's site, and what it does without an engine.
 #include "QNativeWebView.h"
 
+#include "ProjectsTestSupport.h"
 #include "WebViewTestSupport.h"
 
 #ifdef VIDORNA_HAVE_WEBENGINE
@@ -14,21 +15,14 @@
 
 #include <memory>
 
-// Readable failure messages for texts (the same as the projects tests').
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-class QNativeWebViewTest : public ::testing::Test
+class QNativeWebViewTest : public WebViewTest
 {
 protected:
     void SetUp() override
     {
-        const QString why = prepareWebViews();
-        if (!why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        ASSERT_TRUE(server.isRunning()) << "python3 -m http.server did not start";
+        WebViewTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         server.addPage("first.html", "First Page", "<p>one</p>");
         server.addPage("second.html", "Second Page", "<p>two</p>");
         server.addPage("maker.html", "Help - peltrane.com");
@@ -64,7 +58,6 @@ protected:
 #endif
     }
 
-    LocalPagesServer server;
     std::unique_ptr<QNativeWebView> view;
     std::unique_ptr<WebViewSignals> record;
 };

@@ -23,6 +23,36 @@ inline QString prepareWebViews()
     return QString();
 }
 
+// A test with web views on local pages: skipped when no web view can be
+// made here.
+class WebViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString why = prepareWebViews();
+        if (!why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        ASSERT_TRUE(server.isRunning()) << "python3 -m http.server did not start";
+    }
+
+    LocalPagesServer server;
+};
+
+// While it lives, the help centre address leads to `address`.
+class HelpCentreAt
+{
+public:
+    explicit HelpCentreAt(const QString& address) : _saved(qgetenv("VIDORNA_HELP_URL"))
+    {
+        qputenv("VIDORNA_HELP_URL", address.toUtf8());
+    }
+    ~HelpCentreAt() { qputenv("VIDORNA_HELP_URL", _saved); }
+
+private:
+    QByteArray _saved;
+};
+
 // While it lives, web views get no engine: the path taken as root or
 // without a web engine.
 class WebEngineForbidden
