@@ -94,11 +94,12 @@ void StartWindow::_showHelpPage()
     }
     if (!_helpWidget) {
         _helpWidget = new NativeWebBrowserWidget(_stackedWidget);
-        _helpWidget->setTitle(tr("Help Center"));
         _stackedWidget->addWidget(_helpWidget);
         connect(_helpWidget, &NativeWebBrowserWidget::titleChanged, this, &StartWindow::changeTitle);
         _helpWidget->loadUrl(Util::userHelpUrl(QString()));
     }
+    // Given each time, so that a change of language reaches it.
+    _helpWidget->setTitle(tr("Help Center"));
     _showPage(_helpWidget, _helpWidget->title());
 }
 

@@ -478,6 +478,17 @@ TEST_F(StartWindowTest, TheHelpRowShowsTheHelpCentreUnderItsOwnTitle)
     EXPECT_EQ(window->windowTitle(), "Help Center");
     QTest::qWait(200);
     EXPECT_EQ(page.requests(), 1);
+
+    // The help page stays across a change of language, under the new title.
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Hilfecenter"; }, 2000))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(currentPage(), help);
+    language.switchLanguage("en_US");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Help Center"; }, 2000))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(page.requests(), 1);
 }
 
 TEST_F(StartWindowTest, ClosingDropsTheHelpPageAndShowingAgainMakesAndLoadsANewOne)
