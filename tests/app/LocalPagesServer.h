@@ -19,7 +19,8 @@ public:
         if (!_server.waitForStarted(10000))
             return;
         // "Serving HTTP on 127.0.0.1 port N (...) ..."
-        QTest::qWaitFor([&] { return _server.canReadLine() || _server.state() == QProcess::NotRunning; }, 10000);
+        if (!QTest::qWaitFor([&] { return _server.canReadLine(); }, 10000))
+            return;
         const QList<QByteArray> words = _server.readLine().split(' ');
         const int portAt = words.indexOf("port") + 1;
         if (portAt > 0 && portAt < words.size())
