@@ -34,8 +34,7 @@ NativeWebBrowserWidget::NativeWebBrowserWidget(QWidget* parent) : QWidget(parent
     _webView = new QNativeWebView(_webContainer);
     layout->addWidget(_webView);
     // Queued: each reaction runs once the web view's own handling is over.
-    connect(_webView, &QNativeWebView::loadStarted, this, &NativeWebBrowserWidget::onEdgeWebViewLoadStarted,
-            Qt::QueuedConnection);
+    // A load start changes nothing here: the strip follows the progress.
     connect(_webView, &QNativeWebView::loadFinished, this, &NativeWebBrowserWidget::onEdgeWebViewLoadFinished,
             Qt::QueuedConnection);
     connect(_webView, &QNativeWebView::loadProgress, this, &NativeWebBrowserWidget::onEdgeWebViewLoadProgress,
@@ -118,8 +117,6 @@ void NativeWebBrowserWidget::loadUrl(const QString& address)
 {
     _webView->setUrlString(address);
 }
-
-void NativeWebBrowserWidget::onEdgeWebViewLoadStarted() {}
 
 void NativeWebBrowserWidget::onEdgeWebViewLoadFinished(bool)
 {

@@ -35,7 +35,6 @@ signals:
     void titleChanged(QString title);
 
 protected slots:
-    void onEdgeWebViewLoadStarted();
     void onEdgeWebViewLoadFinished(bool ok);
     void onEdgeWebViewLoadProgress(int progress);
     void onEdgeWebViewTitleChanged(const QString& title);
