@@ -10,8 +10,8 @@
 #include "Util.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDebug>
 #include <QDragEnterEvent>
 #include <QDropEvent>
