@@ -1,15 +1,18 @@
 #include "StartWindow.h"
 
 #include "LeftsideListWidget.h"
+#include "NativeWebBrowserWidget.h"
 #include "NewVersionDialog.h"
 #include "ProjectManager.h"
 #include "ProjectsWidget.h"
+#include "QNativeWebView.h"
 #include "SettingsWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDebug>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -17,6 +20,7 @@
 #include <QMimeData>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -83,6 +87,25 @@ void StartWindow::_createSettingsWidget()
             &StartWindow::settingsWidget_onWorkingDirectoryChanged);
 }
 
+void StartWindow::_showHelpPage()
+{
+    if (!QNativeWebView::isEngineAvailable()) {
+        // The help pages open in the default browser and the page that was
+        // showing stays.
+        Util::openUrl(Util::userHelpUrl(QString()));
+        return;
+    }
+    if (!_helpWidget) {
+        _helpWidget = new NativeWebBrowserWidget(_stackedWidget);
+        _stackedWidget->addWidget(_helpWidget);
+        connect(_helpWidget, &NativeWebBrowserWidget::titleChanged, this, &StartWindow::changeTitle);
+        _helpWidget->loadUrl(Util::userHelpUrl(QString()));
+    }
+    // Given each time, so that a change of language reaches it.
+    _helpWidget->setTitle(tr("Help Center"));
+    _showPage(_helpWidget, _helpWidget->title());
+}
+
 void StartWindow::_showPage(QWidget* page, const QString& title)
 {
     _stackedWidget->setCurrentWidget(page);
@@ -101,9 +124,7 @@ void StartWindow::listsideListWidget_onCurrentRowChanged(int currentRow)
         _showPage(_settingsWidget, _settingsWidget->title());
         break;
     case HelpRow:
-        // No help browser is built in: the help pages open in the default
-        // browser and the page that was showing stays.
-        Util::openUrl(Util::userHelpUrl(QString()));
+        _showHelpPage();
         break;
     default:
         break;
@@ -341,18 +362,36 @@ void StartWindow::changeEvent(QEvent* event)
     } else if (event->type() == QEvent::LanguageChange) {
         setWindowTitle(tr("Vidorna"));
         // The pages get the same event in no set order: the page's title is
-        // read once every widget has been translated. The help row only
-        // opens the browser, so it is not run again.
+        // read once every widget has been translated. A help row without its
+        // page only opened the browser, so it is not run again.
         QMetaObject::invokeMethod(
             this,
             [this] {
                 const int row = _leftsideListWidget->currentRow();
-                if (row != HelpRow)
+                if (row != HelpRow || _helpWidget)
                     listsideListWidget_onCurrentRowChanged(row);
             },
             Qt::QueuedConnection);
         _retranslateRows();
         _retranslateActions();
         createMenus();
+    }
+}
+
+void StartWindow::closeEvent(QCloseEvent* event)
+{
+    // The web view is torn down whenever the window closes.
+    delete _helpWidget;
+    _helpWidget = nullptr;
+    QMainWindow::closeEvent(event);
+}
+
+void StartWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A help page dropped by the last close is built and loaded again.
+    if (_leftsideListWidget->currentRow() == HelpRow && !_helpWidget && QNativeWebView::isEngineAvailable()) {
+        _leftsideListWidget->setCurrentRow(MoviesRow);
+        _leftsideListWidget->setCurrentRow(HelpRow);
     }
 }

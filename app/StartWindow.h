@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class LeftsideListWidget;
+class NativeWebBrowserWidget;
 class ProjectsWidget;
 class QAction;
 class QMenu;
@@ -35,6 +36,9 @@ public:
     ProjectsWidget* projectsWidget() const { return _projectsWidget; }
     // Null until the Settings row is first chosen.
     SettingsWidget* settingsWidget() const { return _settingsWidget; }
+    // Made when the Help row is chosen, dropped when the window closes;
+    // never made without a web engine (help then opens in the browser).
+    NativeWebBrowserWidget* helpWidget() const { return _helpWidget; }
     ProgressHUD* hud() const { return _hud; }
     QMenu* fileMenu() const { return _fileMenu; }
     QMenu* helpMenu() const { return _helpMenu; }
@@ -73,6 +77,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Work after a menu command or a drop waits this long, so that the
@@ -92,6 +98,7 @@ private:
 
     void createProjectsWidget();
     void _createSettingsWidget();
+    void _showHelpPage();
     void _showPage(QWidget* page, const QString& title);
     void _showOverlay(ProgressHUDMode mode, const QString& text);
     void _hideOverlay();
@@ -112,6 +119,7 @@ private:
     QPointer<ProgressHUD> _hud;
     ProjectsWidget* _projectsWidget = nullptr;
     SettingsWidget* _settingsWidget = nullptr;
+    NativeWebBrowserWidget* _helpWidget = nullptr;
     QAction* _actionNewProject = nullptr;
     QAction* _actionNewFolder = nullptr;
     QAction* _actionImportArchive = nullptr;

@@ -6,6 +6,8 @@
 #include "CrashHandler.h"
 #include "MessageFont.h"
 #include "MultiLanguage.h"
+#include "NativeWebBrowserWidget.h"
+#include "QNativeWebView.h"
 #include "StartWindow.h"
 #include "UserSettings.h"
 #include "Util.h"
@@ -17,6 +19,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +37,8 @@ void prepareProcess()
     QCoreApplication::setApplicationName(QStringLiteral("Vidorna"));
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // The help pages' web engine draws with contexts shared with ours.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "1");
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QSurfaceFormat format;
@@ -83,6 +89,11 @@ int runProgram(int argc, char** argv)
     MultiLanguage language;
     applyLanguageAndFont(language);
     Util::setAboutDialogFactory([](QWidget* parent) { return new AboutDialog(parent); });
+    // The web engine ends the process when it would run as root with its
+    // sandbox, and must not render network pages as root without it: the
+    // help pages then open in the default browser.
+    QNativeWebView::setEngineAllowed(geteuid() != 0);
+    Util::setHelpBrowserFactory(NativeWebBrowserWidget::createHelpWindow);
 
     StartWindow window;
     window.setGeometry(startWindowGeometry());

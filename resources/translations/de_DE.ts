@@ -1300,6 +1300,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Aktuell: Einfügemodus</translation>
 
 
 &lt;Von Vidorna v%1 auf %2 mit %3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Hilfecenter</translation>
     </message>
 </context>
 <context>

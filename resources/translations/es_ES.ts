@@ -1300,6 +1300,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Actual: modo insertar</translation>
 
 
 &lt;Desde Vidorna v%1 en %2 con %3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centro de ayuda</translation>
     </message>
 </context>
 <context>

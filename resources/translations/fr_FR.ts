@@ -1300,6 +1300,13 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Actuel : mode insertion</translation>
 
 
 &lt;Depuis Vidorna v%1 sur %2 avec %3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centre d&apos;aide</translation>
     </message>
 </context>
 <context>

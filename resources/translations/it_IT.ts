@@ -1300,6 +1300,13 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Attuale: modalità inserimento</translation>
 
 
 &lt;Da Vidorna v%1 su %2 con %3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Centro assistenza</translation>
     </message>
 </context>
 <context>

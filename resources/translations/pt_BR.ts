@@ -1300,6 +1300,13 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Atual: modo inserir</translation>
 
 
 &lt;Enviado do Vidorna v%1 em %2 com %3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Central de ajuda</translation>
     </message>
 </context>
 <context>

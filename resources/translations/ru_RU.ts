@@ -1300,6 +1300,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Current: Insert mode</source>
 
 
 &lt;Из Vidorna v%1 на %2 с %3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>Справочный центр</translation>
     </message>
 </context>
 <context>

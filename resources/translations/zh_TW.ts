@@ -1300,6 +1300,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>NativeWebBrowserWidget</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
     <name>NewVersionDialog</name>
     <message>
         <source>New Version</source>
@@ -2402,6 +2409,10 @@ Current: Insert mode</source>
 
 
 &lt;來自 Vidorna v%1，%2，%3&gt;</translation>
+    </message>
+    <message>
+        <source>Help Center</source>
+        <translation>說明中心</translation>
     </message>
 </context>
 <context>

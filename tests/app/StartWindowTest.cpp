@@ -1,12 +1,13 @@
 // The start window under the X server: its rows and pages, project archives
 // dropped on it or handed in from outside, the overlay its pages ask for,
-// the File menu and its shortcuts, the help and feedback links, and a
-// change of language.
+// the File menu and its shortcuts, the help page and the feedback link, and
+// a change of language.
 #include "StartWindow.h"
 
 #include "ArchiveExporter.h"
 #include "LeftsideListWidget.h"
 #include "MultiLanguage.h"
+#include "NativeWebBrowserWidget.h"
 #include "OpenedUrls.h"
 #include "ProjectsListWidget.h"
 #include "ProjectsTestSupport.h"
@@ -14,6 +15,7 @@
 #include "SettingsWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
+#include "WebViewTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -155,6 +158,8 @@ TEST_F(StartWindowTest, OpensOnTheProjectsPageWithTheExamplesInstalled)
 
 TEST_F(StartWindowTest, SettingsRowShowsItsPageAndHelpOpensTheBrowserKeepingThePage)
 {
+    // As root or without a web engine, help goes to the default browser.
+    WebEngineForbidden noWebEngine;
     OpenedUrls opened;
     EXPECT_EQ(window->settingsWidget(), nullptr) << "made when first chosen";
     rows().setCurrentRow(1);
@@ -356,6 +361,7 @@ TEST_F(StartWindowTest, MenuCommandsGoToTheProjectsPageFirst)
 
 TEST_F(StartWindowTest, HelpMenuOpensHelpTheSiteAndAFeedbackMail)
 {
+    WebEngineForbidden noWebEngine;
     OpenedUrls opened;
     const auto trigger = [&](const QString& text) {
         for (QAction* action : window->helpMenu()->actions())
@@ -383,6 +389,110 @@ TEST_F(StartWindowTest, HelpMenuOpensHelpTheSiteAndAFeedbackMail)
     EXPECT_TRUE(body.endsWith(QString("please tell us.\n\n\n\n\n\n\n\n<From Vidorna v%1 on %2 with %3>")
                                   .arg(Util::versionString(), Util::machineHostName(), Util::osName())))
         << body.toStdString();
+}
+
+// The help centre served from this machine, as the Help page shows it.
+class StartWindowHelpPage
+{
+public:
+    StartWindowHelpPage()
+    {
+        _why = prepareWebViews();
+        if (!_why.isEmpty() || !server.isRunning())
+            return;
+        server.addPage("help.html", "Vidorna User Help", "<p>How to make a movie</p>");
+        _help = std::make_unique<HelpCentreAt>(server.url("help.html"));
+    }
+    // Empty when the page can be shown, else why not.
+    QString unavailable() const
+    {
+        if (_why.isEmpty() && !server.isRunning())
+            return "python3 -m http.server did not start";
+        return _why;
+    }
+    // The help centre requests the server has answered.
+    int requests() { return server.requests().filter("/help.html?product=").size(); }
+    // Waits until the page's load has finished and been handled.
+    static bool waitForLoad(NativeWebBrowserWidget* help)
+    {
+        WebViewSignals record(help->webView());
+        const bool finished = record.waitForFinish();
+        QCoreApplication::processEvents();
+        return finished;
+    }
+
+    LocalPagesServer server;
+
+private:
+    QString _why;
+    std::unique_ptr<HelpCentreAt> _help;
+};
+
+TEST_F(StartWindowTest, TheHelpRowShowsTheHelpCentreUnderItsOwnTitle)
+{
+    StartWindowHelpPage page;
+    if (!page.unavailable().isEmpty())
+        GTEST_SKIP() << page.unavailable().toStdString();
+    EXPECT_EQ(window->helpWidget(), nullptr);
+    rows().setCurrentRow(StartWindow::HelpRow);
+    NativeWebBrowserWidget* help = window->helpWidget();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(currentPage(), help);
+    EXPECT_EQ(window->windowTitle(), "Help Center");
+    ASSERT_TRUE(page.waitForLoad(help));
+    EXPECT_EQ(help->webView()->title(), "Vidorna User Help");
+    EXPECT_EQ(window->windowTitle(), "Help Center");
+    ASSERT_EQ(page.requests(), 1);
+    const QString request = page.server.requests().filter("/help.html?").first();
+    EXPECT_TRUE(request.contains("branch=help")) << request.toStdString();
+    EXPECT_TRUE(request.endsWith("end=1")) << request.toStdString();
+
+    // Another page and back: the same help page, not loaded again.
+    rows().setCurrentRow(StartWindow::MoviesRow);
+    EXPECT_EQ(window->windowTitle(), "Movies");
+    rows().setCurrentRow(StartWindow::HelpRow);
+    EXPECT_EQ(window->helpWidget(), help);
+    EXPECT_EQ(currentPage(), help);
+    EXPECT_EQ(window->windowTitle(), "Help Center");
+    QTest::qWait(200);
+    EXPECT_EQ(page.requests(), 1);
+
+    // The help page stays across a change of language, under the new title.
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Hilfecenter"; }, 2000))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(currentPage(), help);
+    language.switchLanguage("en_US");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Help Center"; }, 2000))
+        << window->windowTitle().toStdString();
+    EXPECT_EQ(page.requests(), 1);
+}
+
+TEST_F(StartWindowTest, ClosingDropsTheHelpPageAndShowingAgainMakesAndLoadsANewOne)
+{
+    StartWindowHelpPage page;
+    if (!page.unavailable().isEmpty())
+        GTEST_SKIP() << page.unavailable().toStdString();
+    rows().setCurrentRow(StartWindow::HelpRow);
+    QPointer<NativeWebBrowserWidget> first = window->helpWidget();
+    ASSERT_FALSE(first.isNull());
+    ASSERT_TRUE(page.waitForLoad(first));
+    ASSERT_EQ(page.requests(), 1);
+
+    window->close();
+    EXPECT_TRUE(first.isNull()) << "the web view goes with the closed window";
+    EXPECT_EQ(window->helpWidget(), nullptr);
+    EXPECT_EQ(currentPage(), window->projectsWidget());
+
+    window->show();
+    NativeWebBrowserWidget* second = window->helpWidget();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(rows().currentRow(), int(StartWindow::HelpRow));
+    EXPECT_EQ(currentPage(), second);
+    ASSERT_TRUE(page.waitForLoad(second));
+    EXPECT_EQ(page.requests(), 2);
+    EXPECT_EQ(window->windowTitle(), "Help Center");
 }
 
 TEST_F(StartWindowTest, AboutRunsTheInstalledDialogOverTheWindow)

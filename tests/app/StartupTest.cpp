@@ -207,4 +207,34 @@ TEST_F(StartupTest, ACrashLeavesADumpAndAReportWindow)
     EXPECT_TRUE(backtrace.contains(QRegularExpression("\\[0x[0-9a-f]+\\]\n"))) << text.toStdString();
 }
 
+TEST_F(StartupTest, AsRootTheHelpRowOpensTheDefaultBrowserAndTheProgramKeepsRunning)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only the root user's help goes to the default browser";
+    // The desktop's opener, as the program finds it on PATH: it notes the address.
+    const QString bin = session.root() + "/bin";
+    const QString opened = session.root() + "/opened.txt";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    QFile opener(bin + "/xdg-open");
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write(QString("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(opened).toUtf8());
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ":" + path);
+    QProcess* first = startFirst();
+    qputenv("PATH", path);
+    ASSERT_NE(first, nullptr) << "no start window";
+
+    // The Help row is the third 75-pixel tile of the left column, under the menu bar.
+    ASSERT_TRUE(session.runXdotool({"mousemove", "--window", startWindow, "50", "212", "click", "1"}));
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(opened).size() > 0; }, kWindowWaitMs)) << "no browser was asked";
+    QFile note(opened);
+    ASSERT_TRUE(note.open(QIODevice::ReadOnly));
+    const QString address = QString::fromUtf8(note.readAll()).trimmed();
+    EXPECT_TRUE(address.contains("branch=help")) << address.toStdString();
+    EXPECT_EQ(first->state(), QProcess::Running) << "the web engine ended the program";
+    EXPECT_EQ(session.windowsOfClass(kProgramClass), QStringList{startWindow});
+}
+
 } // namespace
