@@ -1,13 +1,17 @@
 #include "HistoryWindow.h"
 
 #include "AVLayerSegment.h"
+#include "CanvasWidget.h"
 #include "EditScrollArea.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "SegmentWidget.h"
+#include "TextEditWidget.h"
 #include "TransformWidget.h"
+#include "WidgetAnimations.h"
 
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
 #include <QGridLayout>
 #include <QMenu>
 #include <QMouseEvent>
@@ -52,6 +56,8 @@ public:
     using MainWindow::_segmentEditingMaintainAspectRatio;
     using MainWindow::_segmentEditingRestoreDefault;
     using MainWindow::_showTransformWidgetForSegment;
+    using MainWindow::_canvas;
+    using MainWindow::_textEditor;
     using MainWindow::_transformWidget;
 
     void setPreviewSize(const QSize& size)
@@ -428,4 +434,59 @@ TEST_F(TransformOverlayTest, ActiveCornerIsRememberedPerSegment)
     edit(fresh);
     ASSERT_NE(overlay(), nullptr);
     EXPECT_EQ(overlay()->activePointIndex(), 0);
+}
+
+TEST_F(TransformOverlayTest, NoOverlayOverAnOpenEditorOrForAMovieWithoutPicture)
+{
+    ASSERT_TRUE(makeSizedPicture(QStringLiteral("wide.png"), QSize(1000, 500)));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=f=440:d=2",
+                                                           "-c:a", "aac", dir + "/tone.mp4"}),
+              0);
+    std::vector<RecordBuilder> records;
+    records.push_back(pictureRecord("wide", "wide.png", 0));
+    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "tone").set("File", "tone.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 2).set("RangeDuration", 2)));
+    const QString problem = open(records, QSize(800, 600));
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const bool animated = animationsEnabled();
+    setAnimationsEnabled(false);
+    Segment* picture = segmentByUId(*window, "wide");
+    edit(picture);
+    ASSERT_NE(overlay(), nullptr);
+    // Without widget animations the overlay shows at once, with no effect on it.
+    EXPECT_TRUE(overlay()->isVisible());
+    EXPECT_EQ(overlay()->graphicsEffect(), nullptr);
+
+    {
+        CanvasWidget canvas(64, 64);
+        window->_canvas = &canvas;
+        window->_showTransformWidgetForSegment(picture);
+        EXPECT_EQ(overlay(), nullptr);
+    }
+    {
+        TextEditWidget editor;
+        window->_textEditor = &editor;
+        window->_showTransformWidgetForSegment(picture);
+        EXPECT_EQ(overlay(), nullptr);
+        window->_textEditor = nullptr;
+    }
+
+    setAnimationsEnabled(true);
+    window->_showTransformWidgetForSegment(picture);
+    ASSERT_NE(overlay(), nullptr);
+    auto* fade = qobject_cast<QGraphicsOpacityEffect*>(overlay()->graphicsEffect());
+    ASSERT_NE(fade, nullptr);
+    EXPECT_TRUE(fade->isEnabled());
+    EXPECT_LT(fade->opacity(), 1.0);
+    EXPECT_TRUE(waitFor([&] { return !fade->isEnabled(); }, 3000));
+    EXPECT_DOUBLE_EQ(fade->opacity(), 1.0);
+    setAnimationsEnabled(animated);
+    finishEditing(picture);
+
+    auto* tone = dynamic_cast<MovieSegment*>(segmentByUId(*window, "tone"));
+    ASSERT_NE(tone, nullptr);
+    EXPECT_FALSE(tone->hasVideo());
+    edit(tone);
+    EXPECT_EQ(overlay(), nullptr);
 }
