@@ -953,7 +953,7 @@ private:
     void _rotateEditingSegment(Segment* segment, bool clockwise);
     void _flipEditingSegment(Segment* segment, bool horizontally);
     void _toggleEditingSegmentPerspective(Segment* segment);
-    void _finishGeometryCommand(Segment* segment, int propertyId, float value);
+    void _finishGeometryCommand(Segment* segment, int propertyId, float value, float secondValue = 0.0f);
     void _selectTextFont(Segment* segment);
     // Splits the segment with this "UId" a moment later, when it is still there.
     void _splitSegmentSoon(const QString& uid);
