@@ -9,18 +9,10 @@
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.29578f;
 constexpr double kFlipTolerance = 0.0001;
 
 // The base corners of the four perspective points, in index order.
 const QPointF kBaseCorners[4] = {{-1.0, -1.0}, {1.0, -1.0}, {1.0, 1.0}, {-1.0, 1.0}};
-
-QPointF rotated(const QPointF& vector, double angle)
-{
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    return {vector.x() * c - vector.y() * s, vector.x() * s + vector.y() * c};
-}
 
 bool isFlip(float angle)
 {
@@ -28,6 +20,14 @@ bool isFlip(float angle)
 }
 
 } // namespace
+
+// Turns clockwise on screen (y grows downwards).
+QPointF TransformWidget::_turned(const QPointF& vector, double angle)
+{
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    return {vector.x() * c - vector.y() * s, vector.x() * s + vector.y() * c};
+}
 
 TransformWidget::TransformWidget(const QString& cornerImagePath, const QString& edgeImagePath,
                                  const QString& anchorImagePath, const QColor& frameColor, float snapDistance,
@@ -129,7 +129,7 @@ void TransformWidget::setActivePointIndex(int index)
 
 QPointF TransformWidget::_rotatedAnchorOffsetFor(const QSizeF& size) const
 {
-    return rotated(QPointF(size.width() * (_anchor.x() - 0.5), size.height() * (_anchor.y() - 0.5)), _rotation);
+    return _turned(QPointF(size.width() * (_anchor.x() - 0.5), size.height() * (_anchor.y() - 0.5)), _rotation);
 }
 
 void TransformWidget::_updateAnchorPoint()
@@ -228,41 +228,120 @@ TransformWidget::TransformHandle TransformWidget::_handleAt(const QPointF& pos) 
     return _contentContains(pos) ? Body : NoHandle;
 }
 
-bool TransformWidget::handleMousePress(QMouseEvent*)
+QPointF TransformWidget::_edgeMidpoint(TransformHandle handle) const
 {
-    return false;
-}
-
-bool TransformWidget::handleMouseMove(QMouseEvent*)
-{
-    return false;
-}
-
-bool TransformWidget::handleMouseRelease()
-{
-    return false;
-}
-
-bool TransformWidget::handleScaleEvent(QWheelEvent*)
-{
-    return false;
-}
-
-bool TransformWidget::handleNativeGesture(QNativeGestureEvent*)
-{
-    return false;
-}
-
-bool TransformWidget::handleContextMenu(QContextMenuEvent*)
-{
-    return false;
-}
-
-bool TransformWidget::handleDoubleClick(QMouseEvent*)
-{
-    return false;
+    const QRectF content = _contentRectF();
+    switch (handle) {
+    case Top:
+        return {_center.x(), content.top()};
+    case Right:
+        return {content.right(), _center.y()};
+    case Bottom:
+        return {_center.x(), content.bottom()};
+    default:
+        return {content.left(), _center.y()};
+    }
 }
 
 void TransformWidget::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    painter.setTransform(_contentTransform());
+    QPen framePen(_frameColor, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    painter.setPen(framePen);
+    painter.setBrush(Qt::NoBrush);
+    if (_perspectiveEnabled)
+        _paintPoints(&painter);
+    else
+        _paintFrame(&painter);
+    painter.resetTransform();
+    if (_anchorHandleVisible) {
+        painter.setOpacity(0.8);
+        painter.drawPixmap(_handleSquare(_anchorPoint), _anchorImage, QRectF(_anchorImage.rect()));
+        painter.setOpacity(1.0);
+    }
+    _paintGuides(&painter);
+}
+
+void TransformWidget::_paintFrame(QPainter* painter) const
+{
+    const QRectF content = _contentRectF();
+    painter->drawRect(content);
+    const QRectF cornerSource(_cornerImage.rect());
+    const QRectF edgeSource(_edgeImage.rect());
+    const QPointF corners[4] = {content.topLeft(), content.topRight(), content.bottomRight(), content.bottomLeft()};
+    const TransformHandle edges[4] = {Top, Right, Bottom, Left};
+    for (int i = 0; i < 4; ++i) {
+        painter->drawPixmap(_handleSquare(corners[i]), _cornerImage, cornerSource);
+        painter->drawPixmap(_handleSquare(_edgeMidpoint(edges[i])), _edgeImage, edgeSource);
+    }
+}
+
+void TransformWidget::_paintPoints(QPainter* painter) const
+{
+    // Drawn before the content transform, which the painter applies.
+    QPointF points[4];
+    for (int i = 0; i < 4; ++i)
+        points[i] = _center + _pointOffset(i, _cornerOffsets[i], _size);
+    painter->drawPolygon(points, 4);
+    const QRectF edgeSource(_edgeImage.rect());
+    const QColor highlight(255, 255, 0, 128);
+    for (int i = 0; i < 4; ++i) {
+        const QRectF square = _handleSquare(points[i]);
+        painter->drawPixmap(square, _edgeImage, edgeSource);
+        if (i != _activePointIndex)
+            continue;
+        painter->save();
+        painter->setPen(QPen(highlight, 2.0));
+        painter->setBrush(highlight);
+        painter->drawRoundedRect(square.adjusted(9, 9, -9, -9), 2, 2);
+        painter->restore();
+    }
+}
+
+void TransformWidget::_paintGuides(QPainter* painter) const
+{
+    if (!_anyGuideShown())
+        return;
+    QColor colour = _frameColor;
+    colour.setAlpha(255);
+    QPen pen(colour, 0.5, Qt::CustomDashLine);
+    const qreal ratio = devicePixelRatioF();
+    pen.setDashPattern({ratio, ratio});
+    painter->setPen(pen);
+    if (_anchorOnHorizontalAxis)
+        _paintGuideLine(painter, _center, _horizontalAxis.end);
+    if (_anchorOnVerticalAxis)
+        _paintGuideLine(painter, _center, _verticalAxis.end);
+    if (_rotationSnapped)
+        _paintGuideLine(painter, _center, _contentTransform().map(_edgeMidpoint(Right)));
+    if (_onVerticalCenterLine)
+        _paintGuideLine(painter, _canvasCenter, _canvasCenter + QPointF(0, 1));
+    if (_onHorizontalCenterLine)
+        _paintGuideLine(painter, _canvasCenter, _canvasCenter + QPointF(1, 0));
+    if (_verticalEdge != 0) {
+        const double x = _verticalEdge == 1 ? _canvasRect.left() : _canvasRect.right();
+        _paintGuideLine(painter, QPointF(x, 0), QPointF(x, 1));
+    }
+    if (_horizontalEdge != 0) {
+        const double y = _horizontalEdge == 1 ? _canvasRect.top() : _canvasRect.bottom();
+        _paintGuideLine(painter, QPointF(0, y), QPointF(1, y));
+    }
+}
+
+// The line through two points, across the whole overlay.
+void TransformWidget::_paintGuideLine(QPainter* painter, const QPointF& from, const QPointF& to) const
+{
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    if (dx == 0.0 && dy == 0.0)
+        return;
+    if (std::abs(dy) > std::abs(dx)) {
+        const auto xAt = [&](double y) { return from.x() + (y - from.y()) * dx / dy; };
+        painter->drawLine(QPointF(xAt(0), 0), QPointF(xAt(height()), height()));
+    } else {
+        const auto yAt = [&](double x) { return from.y() + (x - from.x()) * dy / dx; };
+        painter->drawLine(QPointF(0, yAt(0)), QPointF(width(), yAt(width())));
+    }
 }

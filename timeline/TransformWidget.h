@@ -14,6 +14,7 @@
 class QContextMenuEvent;
 class QMouseEvent;
 class QNativeGestureEvent;
+class QPainter;
 class QWheelEvent;
 class Segment;
 
@@ -88,6 +89,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr float kDegreesPerRadian = 57.29578f;
+
     // A content axis through the centre and a point on it, with the line's
     // coefficients (a x + b y + c = 0) kept from its last slanted position.
     struct AxisLine {
@@ -97,6 +100,15 @@ private:
         float c = 0.0f;
     };
 
+    // A candidate coordinate for snapping to a canvas edge, and the guide
+    // that shows when it snaps (1 left or top, 2 right or bottom).
+    struct EdgeCandidate {
+        double coordinate;
+        double edge;
+        int guide;
+    };
+
+    static QPointF _turned(const QPointF& vector, double angle);
     QPixmap _scaledHandleImage(const QString& path) const;
     QTransform _contentTransform() const;
     QRectF _contentRectF() const;
@@ -109,6 +121,35 @@ private:
     QPolygonF _pointPolygon() const;
     bool _contentContains(const QPointF& pos) const;
     TransformHandle _handleAt(const QPointF& pos) const;
+    QPointF _edgeMidpoint(TransformHandle handle) const;
+    void _paintFrame(QPainter* painter) const;
+    void _paintPoints(QPainter* painter) const;
+    void _paintGuides(QPainter* painter) const;
+    void _paintGuideLine(QPainter* painter, const QPointF& from, const QPointF& to) const;
+
+    // Dragging, snapping and gestures.
+    QPoint _overlayPosition(const QPoint& globalPos) const;
+    float _snappedRotation(float angle, bool* snapped) const;
+    bool _snapToAxis(QPointF* point, const AxisLine& axis) const;
+    int _edgeGuide(double coordinate, double low, double high, double* shift) const;
+    int _firstEdgeMatch(const EdgeCandidate* candidates, int count, double* shift) const;
+    int _closestEdgeMatch(const EdgeCandidate* candidates, int count, double* shift) const;
+    void _savePressState(const QPoint& pos);
+    void _startPress();
+    void _showHoldGuides(TransformHandle handle);
+    void _rotateTo(const QPoint& pos);
+    void _resizeTo(const QPoint& pos);
+    void _moveAnchorBy(const QPoint& delta);
+    QPointF _snappedMoveCentre(const QPoint& delta);
+    double _moveEdgeShift(bool horizontal, const QPoint& delta, const QPointF& centre, const QPointF& anchor,
+                          int* guide) const;
+    void _moveBy(const QPoint& delta);
+    void _moveCornerPoint(const QPoint& delta);
+    bool _isConvex(const QPointF* offsets) const;
+    bool _dragChangedGeometry() const;
+    void _clearDragGuides();
+    bool _anyGuideShown() const;
+    void _scaleBy(double factor);
 
     QPixmap _cornerImage;
     QPixmap _edgeImage;
@@ -138,4 +179,24 @@ private:
     QPointF _canvasCenter;
     AxisLine _horizontalAxis;
     AxisLine _verticalAxis;
+
+    TransformHandle _currentHandle = NoHandle;
+    bool _moved = false;
+    int _pressCount = 0;
+    QPoint _pressPosition;
+    QPointF _savedCenter;
+    QSizeF _savedSize;
+    float _savedRotation = 0.0f;
+    QPointF _savedAnchorPoint;
+    QPointF _savedRotatedAnchorOffset;
+    QPointF _savedCornerOffsets[4];
+
+    bool _anchorOnHorizontalAxis = false;
+    bool _anchorOnVerticalAxis = false;
+    bool _rotationSnapped = false;
+    bool _onVerticalCenterLine = false;
+    bool _onHorizontalCenterLine = false;
+    int _verticalEdge = 0;
+    int _horizontalEdge = 0;
+    int _gestureCount = 0;
 };

@@ -14,6 +14,7 @@
 #include "TextSegment.h"
 #include "TimelineMetrics.h"
 #include "TrackWidget.h"
+#include "TransformWidget.h"
 #include "VoiceSegment.h"
 
 #include <QApplication>
@@ -107,6 +108,9 @@ bool GalleryTimeline::build()
     layout->addWidget(caption("Drop frame, range selection, dragged tile, drag panels, selection bar, tool bar",
                               column));
     layout->addWidget(_overlays(column));
+    layout->addWidget(caption("Transform overlay: a turned layer; perspective points while a transition is edited",
+                              column));
+    layout->addWidget(_transformOverlays(column));
     layout->addStretch();
     scroll->setWidget(column);
     scroll->setWidgetResizable(true);
@@ -201,6 +205,35 @@ QWidget* GalleryTimeline::_overlays(QWidget* parent)
     bar->setScrollingDisabled(true);
     bar->setCommandSelected(2, true);
     bar->show();
+    return area;
+}
+
+QWidget* GalleryTimeline::_transformOverlays(QWidget* parent)
+{
+    auto* area = new QWidget(parent);
+    area->setFixedSize(kViewWidth, 240);
+    struct Look {
+        const char* suffix;
+        QColor frame;
+        bool perspective;
+    };
+    const Look looks[] = {{"normal", QColor(236, 236, 236, 128), false}, {"transition", QColor(3, 166, 228, 128), true}};
+    for (int index = 0; index < 2; ++index) {
+        const QString suffix = looks[index].suffix;
+        auto* preview = new QWidget(area);
+        preview->setGeometry(index * 440, 0, 420, 240);
+        preview->setStyleSheet("background-color: rgb(0,0,0);");
+        auto* overlay = new TransformWidget(":/images/transform_dot_" + suffix, ":/images/transform_square_" + suffix,
+                                            ":/images/transform_central_point_" + suffix, looks[index].frame, 5.0f,
+                                            area);
+        overlay->setGeometry(preview->geometry());
+        overlay->setCenterRect(QRectF(0, 0, 420, 240));
+        overlay->setPerspectiveEnabled(looks[index].perspective);
+        overlay->setActivePointIndex(1);
+        overlay->setContentGeometry(QPointF(210, 120), QSizeF(240, 135), 0, 0, looks[index].perspective ? 0 : 0.3f,
+                                    QPointF(0.4, 0.5), QPointF(0.05, 0.1), QPointF(0.1, -0.05), {}, {},
+                                    QSizeF(240, 135));
+    }
     return area;
 }
 

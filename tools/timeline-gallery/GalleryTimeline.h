@@ -36,6 +36,7 @@ private:
     QWidget* _timeline(float scale, QWidget* parent);
     void _fillTrack(TrackWidget* track, const QString& type, float scale);
     QWidget* _overlays(QWidget* parent);
+    QWidget* _transformOverlays(QWidget* parent);
 
     QString _folder;
     QString _tonePath;
