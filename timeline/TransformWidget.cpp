@@ -138,12 +138,14 @@ void TransformWidget::_updateAnchorPoint()
     _anchorHandleVisible = _handleSize < _size.width() && _handleSize < _size.height();
 }
 
+QTransform TransformWidget::_rotationAbout(const QPointF& centre, float degrees)
+{
+    return QTransform().translate(centre.x(), centre.y()).rotate(degrees).translate(-centre.x(), -centre.y());
+}
+
 QTransform TransformWidget::_contentTransform() const
 {
-    return QTransform()
-        .translate(_center.x(), _center.y())
-        .rotate(_rotationDegrees)
-        .translate(-_center.x(), -_center.y());
+    return _rotationAbout(_center, _rotationDegrees);
 }
 
 QRectF TransformWidget::_contentRectF() const

@@ -65,7 +65,6 @@ public:
     // The preview's picture area: what moves and resizes snap to.
     void setCenterRect(const QRectF& rect);
     void setPerspectiveEnabled(bool enabled);
-    bool isPerspectiveEnabled() const { return _perspectiveEnabled; }
     void setActivePointIndex(int index);
     int activePointIndex() const { return _activePointIndex; }
 
@@ -109,6 +108,7 @@ private:
     };
 
     static QPointF _turned(const QPointF& vector, double angle);
+    static QTransform _rotationAbout(const QPointF& centre, float degrees);
     QPixmap _scaledHandleImage(const QString& path) const;
     QTransform _contentTransform() const;
     QRectF _contentRectF() const;
@@ -128,7 +128,6 @@ private:
     void _paintGuideLine(QPainter* painter, const QPointF& from, const QPointF& to) const;
 
     // Dragging, snapping and gestures.
-    QPoint _overlayPosition(const QPoint& globalPos) const;
     float _snappedRotation(float angle, bool* snapped) const;
     bool _snapToAxis(QPointF* point, const AxisLine& axis) const;
     int _edgeGuide(double coordinate, double low, double high, double* shift) const;

@@ -7,7 +7,9 @@
 #include <QVarLengthArray>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -88,14 +90,9 @@ QPointF resizeDirection(int handle, double rotation)
 
 } // namespace
 
-QPoint TransformWidget::_overlayPosition(const QPoint& globalPos) const
-{
-    return mapFromGlobal(globalPos);
-}
-
 bool TransformWidget::handleMousePress(QMouseEvent* event)
 {
-    const QPoint pos = _overlayPosition(event->globalPos());
+    const QPoint pos = mapFromGlobal(event->globalPos());
     _currentHandle = _handleAt(pos);
     if (_currentHandle == NoHandle)
         return false;
@@ -167,7 +164,7 @@ bool TransformWidget::handleMouseMove(QMouseEvent* event)
     if (_currentHandle == NoHandle)
         return false;
     _moved = true;
-    const QPoint pos = _overlayPosition(event->globalPos());
+    const QPoint pos = mapFromGlobal(event->globalPos());
     const QPoint delta = pos - _pressPosition;
     if (isCornerHandle(_currentHandle)) {
         if (_perspectiveEnabled)
@@ -367,10 +364,7 @@ double TransformWidget::_moveEdgeShift(bool horizontal, const QPoint& delta, con
     QVarLengthArray<EdgeCandidate, 8> candidates;
     double shift = 0.0;
     if (_perspectiveEnabled) {
-        const QTransform saved = QTransform()
-                                     .translate(_savedCenter.x(), _savedCenter.y())
-                                     .rotate(_savedRotation * kDegreesPerRadian)
-                                     .translate(-_savedCenter.x(), -_savedCenter.y());
+        const QTransform saved = _rotationAbout(_savedCenter, _savedRotation * kDegreesPerRadian);
         for (int i = 0; i < 4; ++i) {
             const QPointF point =
                 saved.map(_savedCenter + _pointOffset(i, _cornerOffsets[i], _savedSize)) + QPointF(delta);
@@ -515,7 +509,7 @@ bool TransformWidget::_anyGuideShown() const
 
 bool TransformWidget::handleScaleEvent(QWheelEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPosition().toPoint())))
+    if (!_contentContains(mapFromGlobal(event->globalPosition().toPoint())))
         return false;
     // Pixel steps where the device gives them, else whole degrees of the wheel.
     const int step = event->pixelDelta().isNull() ? qRound(event->angleDelta().y() / 8.0) : event->pixelDelta().y();
@@ -525,7 +519,7 @@ bool TransformWidget::handleScaleEvent(QWheelEvent* event)
 
 bool TransformWidget::handleNativeGesture(QNativeGestureEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPos())))
+    if (!_contentContains(mapFromGlobal(event->globalPos())))
         return false;
     if (event->gestureType() == Qt::ZoomNativeGesture)
         _scaleBy(1.0 + event->value());
@@ -560,7 +554,7 @@ void TransformWidget::_scaleBy(double factor)
 
 bool TransformWidget::handleContextMenu(QContextMenuEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPos())))
+    if (!_contentContains(mapFromGlobal(event->globalPos())))
         return false;
     emit transformWidgetRequestContextMenu(this, event->globalPos());
     return true;
@@ -568,7 +562,7 @@ bool TransformWidget::handleContextMenu(QContextMenuEvent* event)
 
 bool TransformWidget::handleDoubleClick(QMouseEvent* event)
 {
-    if (!_contentContains(_overlayPosition(event->globalPos())))
+    if (!_contentContains(mapFromGlobal(event->globalPos())))
         return false;
     emit transformWidgetRequestContextMenu(this, event->globalPos());
     return true;

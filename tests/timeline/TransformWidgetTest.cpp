@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -407,6 +408,23 @@ TEST_F(TransformWidgetTest, WheelStepsScaleAboutTheAnchorAndReportOncePerBurst)
     ASSERT_TRUE(wheel(QPoint(600, 340), -8 * 400));
     EXPECT_NEAR(size().width(), 30, 1e-9);
     EXPECT_NEAR(size().height(), 15, 1e-9);
+}
+
+TEST_F(TransformWidgetTest, APinchZoomsTheLayerAndOtherGesturesOnlyTakeTheEvent)
+{
+    layOut(QPointF(640, 360), QSizeF(200, 100));
+    auto spy = geometrySpy();
+    const auto gesture = [this](Qt::NativeGestureType type, const QPoint& at, double value) {
+        QNativeGestureEvent event(type, nullptr, at, at, overlay->mapToGlobal(at), value, 0, 0);
+        return overlay->handleNativeGesture(&event);
+    };
+    EXPECT_TRUE(gesture(Qt::BeginNativeGesture, QPoint(650, 360), 0));
+    EXPECT_TRUE(gesture(Qt::ZoomNativeGesture, QPoint(650, 360), 0.5));
+    EXPECT_TRUE(gesture(Qt::RotateNativeGesture, QPoint(650, 360), 30));
+    EXPECT_FALSE(gesture(Qt::ZoomNativeGesture, QPoint(100, 100), 0.5)) << "outside the layer";
+    EXPECT_EQ(size(), QSizeF(300, 150));
+    EXPECT_EQ(rotation(), 0.0f);
+    EXPECT_TRUE(spy->wait(1000));
 }
 
 TEST_F(TransformWidgetTest, AContextMenuOrDoubleClickOnTheLayerAsksForTheOptions)
