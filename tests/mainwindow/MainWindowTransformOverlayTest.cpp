@@ -419,7 +419,8 @@ TEST_F(TransformOverlayTest, ActiveCornerIsRememberedPerSegment)
     Segment* bent = segmentByUId(*window, "bent");
     edit(bent);
     ASSERT_NE(overlay(), nullptr);
-    EXPECT_TRUE(overlay()->isPerspectiveEnabled());
+    // Only an overlay in perspective mode takes an active corner: none remembered gives corner 0.
+    EXPECT_EQ(overlay()->activePointIndex(), 0);
     overlay()->setActivePointIndex(2);
     // The overlay's report is queued: it arrives once control is back in the loop.
     EXPECT_FALSE(window->_rememberedCornerIndex.contains("bent") && window->_rememberedCornerIndex["bent"] == 2);
