@@ -211,10 +211,10 @@ void MainWindow::_toggleEditingSegmentPerspective(Segment* segment)
         _rememberedCornerIndex.insert(segment->uid(), 0);
 }
 
-void MainWindow::_finishGeometryCommand(Segment* segment, int propertyId, float value)
+void MainWindow::_finishGeometryCommand(Segment* segment, int propertyId, float value, float secondValue)
 {
     if (_engine)
-        _engine->setSegmentProperty(segment->serialNumber(), propertyId, value, 0.0f, 0.0f, 0.0f);
+        _engine->setSegmentProperty(segment->serialNumber(), propertyId, value, secondValue, 0.0f, 0.0f);
     _updateEditingWidgetsAtPointer();
     _layoutTransformWidgetForEditingSegment(true);
     if (_engine)

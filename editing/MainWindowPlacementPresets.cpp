@@ -185,15 +185,7 @@ void MainWindow::_originalSize()
     segment->setUserScale(QPointF(float(picture.width() / onCanvas.width()),
                                   float(picture.height() / onCanvas.height())));
     const QPointF scale = segment->userScale();
-    if (_engine)
-        _engine->setSegmentProperty(segment->serialNumber(), kScaleProperty, float(scale.x()), float(scale.y()),
-                                    0.0f, 0.0f);
-    _updateEditingWidgetsAtPointer();
-    _layoutTransformWidgetForEditingSegment(true);
-    if (_engine)
-        _engine->requestRedraw();
-    _projectManager->setModified(true);
-    _updateGeometryControls();
+    _finishGeometryCommand(segment, kScaleProperty, float(scale.x()), float(scale.y()));
 }
 
 // --- Fill the screen -----------------------------------------------------------------

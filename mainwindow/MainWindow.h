@@ -176,8 +176,8 @@ signals:
 
 protected slots:
     void onActionFullscreenTriggered();
-    // The commands of the actions; each does nothing until the desktop
-    // window fills it in.
+    // The commands of the actions; the placement presets run theirs, the
+    // others do nothing until the desktop window fills them in.
     virtual void onActionMaintainAspectRatioTriggered();
     virtual void onActionRestoreDefaultTriggered();
     virtual void onActionFillScreenTriggered();
@@ -353,9 +353,8 @@ protected:
     // Forgets the transform overlay and fades it out (at once while widget animations are off).
     void _fadeWidget();
 
-    // Hooks the segment inspector and the transform overlay fill in; each
-    // does nothing until then.
-    // Replaces the transform overlay on the preview by one for the segment.
+    // Replaces the transform overlay on the preview by one for the segment;
+    // none while an inline editor, the drawing canvas or the crop editor is open.
     virtual void _showTransformWidgetForSegment(Segment* segment);
 
 protected slots:
@@ -922,9 +921,9 @@ protected:
     // the engine segment holding its sound.
     void _pushSegmentAppearance(Segment* segment);
     void _pushSegmentSound(Segment* segment);
-    // Hooks the transform overlay and the edit modes fill in; each does nothing until then.
     // Lays the transform overlay out again for its segment; the flag is the callers' and changes nothing.
     virtual void _layoutTransformWidgetForEditingSegment(bool);
+    // Hooks the edit modes fill in; each does nothing until then.
     virtual void _beginCropEditing(Segment*) {}
     virtual void _applyTextStyleToWholeText() {}
     // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
@@ -954,7 +953,7 @@ private:
     void _rotateEditingSegment(Segment* segment, bool clockwise);
     void _flipEditingSegment(Segment* segment, bool horizontally);
     void _toggleEditingSegmentPerspective(Segment* segment);
-    void _finishGeometryCommand(Segment* segment, int propertyId, float value);
+    void _finishGeometryCommand(Segment* segment, int propertyId, float value, float secondValue = 0.0f);
     void _selectTextFont(Segment* segment);
     // Splits the segment with this "UId" a moment later, when it is still there.
     void _splitSegmentSoon(const QString& uid);

@@ -1,13 +1,17 @@
 #include "HistoryWindow.h"
 
 #include "AVLayerSegment.h"
+#include "CanvasWidget.h"
 #include "EditScrollArea.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "SegmentWidget.h"
+#include "TextEditWidget.h"
 #include "TransformWidget.h"
+#include "WidgetAnimations.h"
 
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
 #include <QGridLayout>
 #include <QMenu>
 #include <QMouseEvent>
@@ -52,6 +56,8 @@ public:
     using MainWindow::_segmentEditingMaintainAspectRatio;
     using MainWindow::_segmentEditingRestoreDefault;
     using MainWindow::_showTransformWidgetForSegment;
+    using MainWindow::_canvas;
+    using MainWindow::_textEditor;
     using MainWindow::_transformWidget;
 
     void setPreviewSize(const QSize& size)
@@ -207,18 +213,19 @@ TEST_F(TransformOverlayTest, PictureIsFramedOnThePreviewAndADragIsStoredOnce)
     EXPECT_NEAR(picture->userScale().x(), 0.5, 1e-6);
     window->setPreviewSize(QSize(800, 600));
 
-    const QPoint centre = kPreviewOffset + QPoint(400, 240);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, overlay()->mapToGlobal(centre), Qt::LeftButton,
+    // The body is taken beside the anchor's handle, which sits on the centre.
+    const QPoint body = kPreviewOffset + QPoint(460, 280);
+    QMouseEvent press(QEvent::MouseButtonPress, body, overlay()->mapToGlobal(body), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    if (!overlay()->handleMousePress(&press))
-        GTEST_SKIP() << "the overlay takes no drags in this build";
-    drag(centre + QPoint(40, 0));
-    drag(centre + QPoint(80, 0));
+    ASSERT_TRUE(overlay()->handleMousePress(&press));
+    drag(body + QPoint(40, 0));
+    drag(body + QPoint(80, 0));
     overlay()->handleMouseRelease();
     EXPECT_EQ(steps(), before + 2);
     EXPECT_NEAR(picture->userTranslation().x(), 0.1, 1e-6);
     EXPECT_NEAR(picture->userTranslation().y(), -0.1, 1e-6);
     EXPECT_NEAR(layerOf(picture)->staticValues().position.x, 0.1f, 1e-6);
+    EXPECT_EQ(picture->userAnchorPoint(), QPointF(0.5, 0.5));
     window->_saveProject();
     SegmentRecords saved;
     ASSERT_EQ(ProjectManager::loadSegments(saved, name, QString()), 0);
@@ -412,7 +419,8 @@ TEST_F(TransformOverlayTest, ActiveCornerIsRememberedPerSegment)
     Segment* bent = segmentByUId(*window, "bent");
     edit(bent);
     ASSERT_NE(overlay(), nullptr);
-    EXPECT_TRUE(overlay()->isPerspectiveEnabled());
+    // Only an overlay in perspective mode takes an active corner: none remembered gives corner 0.
+    EXPECT_EQ(overlay()->activePointIndex(), 0);
     overlay()->setActivePointIndex(2);
     // The overlay's report is queued: it arrives once control is back in the loop.
     EXPECT_FALSE(window->_rememberedCornerIndex.contains("bent") && window->_rememberedCornerIndex["bent"] == 2);
@@ -428,4 +436,59 @@ TEST_F(TransformOverlayTest, ActiveCornerIsRememberedPerSegment)
     edit(fresh);
     ASSERT_NE(overlay(), nullptr);
     EXPECT_EQ(overlay()->activePointIndex(), 0);
+}
+
+TEST_F(TransformOverlayTest, NoOverlayOverAnOpenEditorOrForAMovieWithoutPicture)
+{
+    ASSERT_TRUE(makeSizedPicture(QStringLiteral("wide.png"), QSize(1000, 500)));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=f=440:d=2",
+                                                           "-c:a", "aac", dir + "/tone.mp4"}),
+              0);
+    std::vector<RecordBuilder> records;
+    records.push_back(pictureRecord("wide", "wide.png", 0));
+    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "tone").set("File", "tone.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 2).set("RangeDuration", 2)));
+    const QString problem = open(records, QSize(800, 600));
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const bool animated = animationsEnabled();
+    setAnimationsEnabled(false);
+    Segment* picture = segmentByUId(*window, "wide");
+    edit(picture);
+    ASSERT_NE(overlay(), nullptr);
+    // Without widget animations the overlay shows at once, with no effect on it.
+    EXPECT_TRUE(overlay()->isVisible());
+    EXPECT_EQ(overlay()->graphicsEffect(), nullptr);
+
+    {
+        CanvasWidget canvas(64, 64);
+        window->_canvas = &canvas;
+        window->_showTransformWidgetForSegment(picture);
+        EXPECT_EQ(overlay(), nullptr);
+    }
+    {
+        TextEditWidget editor;
+        window->_textEditor = &editor;
+        window->_showTransformWidgetForSegment(picture);
+        EXPECT_EQ(overlay(), nullptr);
+        window->_textEditor = nullptr;
+    }
+
+    setAnimationsEnabled(true);
+    window->_showTransformWidgetForSegment(picture);
+    ASSERT_NE(overlay(), nullptr);
+    auto* fade = qobject_cast<QGraphicsOpacityEffect*>(overlay()->graphicsEffect());
+    ASSERT_NE(fade, nullptr);
+    EXPECT_TRUE(fade->isEnabled());
+    EXPECT_LT(fade->opacity(), 1.0);
+    EXPECT_TRUE(waitFor([&] { return !fade->isEnabled(); }, 3000));
+    EXPECT_DOUBLE_EQ(fade->opacity(), 1.0);
+    setAnimationsEnabled(animated);
+    finishEditing(picture);
+
+    auto* tone = dynamic_cast<MovieSegment*>(segmentByUId(*window, "tone"));
+    ASSERT_NE(tone, nullptr);
+    EXPECT_FALSE(tone->hasVideo());
+    edit(tone);
+    EXPECT_EQ(overlay(), nullptr);
 }
