@@ -53,7 +53,7 @@ public:
     bool insertModeSwitchEnabled() const { return _actionInsertOverwriteMode->isEnabled(); }
     void openCropEditor()
     {
-        _cropWidget = new CropWidget(this);
+        _cropWidget = new CropWidget(QRect(0, 0, 320, 180), QPixmap(), QRectF(0, 0, 1, 1), 0, 0, 0, 0, false, this);
         _enterCropMode(true);
     }
     void closeCropEditor() { _endCropEditing(false); }
