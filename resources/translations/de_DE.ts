@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Randgröße und -farbe</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1266,6 +1273,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2106,6 +2120,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>Abgerundete Ecken</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2114,6 +2135,37 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>Übergang hinzufügen/bearbeiten</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Auf alle Segmente anwenden</translation>
     </message>
 </context>
 <context>
@@ -2265,6 +2317,24 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2344,6 +2414,25 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Randgröße und -farbe</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensität</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>Kontur</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2379,6 +2468,13 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparenz</translation>
     </message>
 </context>
 <context>
@@ -2446,6 +2542,13 @@ Aktuell: Einfügemodus</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>테두리 크기 및 색상</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1266,6 +1273,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>피치</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2106,6 +2120,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>둥근 모서리</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2114,6 +2135,37 @@ Current: Insert mode</source>
     <message>
         <source>Remove</source>
         <translation>제거</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>돌아가기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>전환 효과 추가/편집</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>모든 세그먼트에 적용</translation>
     </message>
 </context>
 <context>
@@ -2265,6 +2317,24 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>그림자</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>반경</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2344,6 +2414,25 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>테두리 크기 및 색상</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>허용 범위</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>강도</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>윤곽선</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2379,6 +2468,13 @@ Current: Insert mode</source>
     <message>
         <source>Open a Picture</source>
         <translation>이미지 열기</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>투명도</translation>
     </message>
 </context>
 <context>
@@ -2446,6 +2542,13 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>볼륨</translation>
     </message>
 </context>
 </TS>
