@@ -52,7 +52,8 @@ void SegmentInspectorWidget::_buildForm()
     _scrollArea = new QScrollArea(this);
     _scrollArea->setObjectName(QStringLiteral("scrollArea"));
     _scrollArea->setWidgetResizable(true);
-    _scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background-color: rgb(7,8,10); border: none; }"));
+    _scrollArea->setStyleSheet(QStringLiteral(
+        "#scrollArea, #scrollAreaWidget { background-color: rgb(7,8,10); border: none; }"));
     Util::setScrollBarStyleSheet(_scrollArea->verticalScrollBar());
     _scrollAreaWidget = new QWidget(_scrollArea);
     _scrollAreaWidget->setObjectName(QStringLiteral("scrollAreaWidget"));
