@@ -339,7 +339,10 @@ void SegmentInspectorWidget::setEditingMode(bool on, const QString& title, int m
         }
     } else {
         _enableSegmentCommands(shown);
-        _showEditingModeSections(shown, mode);
+        for (CommonEditingWidgetController* section : _segmentModeSections()) {
+            if (section->isApplicable())
+                section->setVisible(shown);
+        }
     }
     _updateContentHeight();
 }
@@ -349,17 +352,6 @@ void SegmentInspectorWidget::_enableSegmentCommands(bool enabled)
     for (int command : {kDone, kDuplicate, kSplit, kRemove, kEditTransition}) {
         if (TooltipButton* button = _bottomToolbar->buttonForCommand(command))
             button->setEnabled(enabled);
-    }
-}
-
-// The text sections stay while a text is edited or a drawing made, which
-// the sections themselves serve; only cropping hides them.
-void SegmentInspectorWidget::_showEditingModeSections(bool shown, int mode)
-{
-    Q_UNUSED(mode)
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
-        if (section->isApplicable())
-            section->setVisible(shown);
     }
 }
 

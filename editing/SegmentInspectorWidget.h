@@ -206,7 +206,6 @@ private:
     void _makeTransitionStateSections(const Segment* segment, bool transitionGiven);
     void _updateContentHeight();
     void _enableSegmentCommands(bool enabled);
-    void _showEditingModeSections(bool shown, int mode);
 
     QScrollArea* _scrollArea = nullptr;
     QWidget* _scrollAreaWidget = nullptr;
