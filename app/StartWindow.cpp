@@ -1,6 +1,7 @@
 #include "StartWindow.h"
 
 #include "LeftsideListWidget.h"
+#include "NewVersionDialog.h"
 #include "ProjectManager.h"
 #include "ProjectsWidget.h"
 #include "SettingsWidget.h"
@@ -14,6 +15,8 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -173,9 +176,55 @@ void StartWindow::feedback()
     Util::openUrl(link);
 }
 
+// --- Update check ------------------------------------------------------------------------
+
 void StartWindow::checkNewVersion()
 {
-    // The program has no update service client yet, so there is nothing to ask.
+    if (!isActiveWindow() || _updateCheckState != 0 || !_latestVersion.isEmpty())
+        return;
+    if (!_networkManager) {
+        _networkManager = new QNetworkAccessManager(this);
+        connect(_networkManager, &QNetworkAccessManager::finished, this, &StartWindow::onNetworkCompleted);
+    }
+    const QUrl address(Util::webQueryUrl(Util::updateCheckUrl()), QUrl::TolerantMode);
+    _networkManager->get(QNetworkRequest(address));
+    _updateCheckState = 1;
+}
+
+void StartWindow::onNetworkCompleted(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    // Whatever comes back, the check is not sent again in this window's life.
+    if (_updateCheckState == 1)
+        _latestVersion = Util::versionString();
+    if (reply->error() != QNetworkReply::NoError) {
+        qDebug() << "Network error " << reply->error();
+        return;
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299) {
+        _updateCheckState = 0;
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    if (_updateCheckState == 1)
+        _handleUpdateReply(body);
+    _updateCheckState = 0;
+}
+
+void StartWindow::_handleUpdateReply(const QByteArray& body)
+{
+    // "<version>##<download address>", nothing trimmed.
+    const QStringList parts = QString::fromUtf8(body).split("##", Qt::KeepEmptyParts, Qt::CaseSensitive);
+    if (parts.size() != 2)
+        return;
+    _latestVersion = parts.at(0);
+    qDebug() << "Check new version:" << _latestVersion;
+    if (!isActiveWindow() || Util::compareVersions(_latestVersion, Util::versionString()) <= 0)
+        return;
+    NewVersionDialog dialog(_latestVersion, parts.at(1), this);
+    dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    dialog.exec();
 }
 
 // --- Overlay -----------------------------------------------------------------------------

@@ -9,6 +9,8 @@ class LeftsideListWidget;
 class ProjectsWidget;
 class QAction;
 class QMenu;
+class QNetworkAccessManager;
+class QNetworkReply;
 class QStackedWidget;
 class SettingsWidget;
 
@@ -63,6 +65,7 @@ protected slots:
     void onActionNewFolderTriggered();
     void onActionImportArchiveTriggered();
     void onFileMenuAboutToShow();
+    void onNetworkCompleted(QNetworkReply* reply);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,8 +95,16 @@ private:
     void _showPage(QWidget* page, const QString& title);
     void _showOverlay(ProgressHUDMode mode, const QString& text);
     void _hideOverlay();
-    // Asks the update service whether a newer version exists.
+    // Asks the update service whether a newer version exists, once in the
+    // window's life: the first reply fills the latest version.
     void checkNewVersion();
+    // Shows the new-version dialog when the reply names a newer version.
+    void _handleUpdateReply(const QByteArray& body);
+
+    QNetworkAccessManager* _networkManager = nullptr;
+    QString _latestVersion;
+    // 1 from sending the request until its reply has been handled.
+    int _updateCheckState = 0;
 
     LeftsideListWidget* _leftsideListWidget = nullptr;
     QStackedWidget* _stackedWidget = nullptr;

@@ -1,5 +1,6 @@
 // The program: one running instance per user, crash reports, the interface
 // language and font, then the start window, sized from the screen.
+#include "AboutDialog.h"
 #include "Application.h"
 #include "AssetLoadingThreadPool.h"
 #include "CrashHandler.h"
@@ -81,6 +82,7 @@ int runProgram(int argc, char** argv)
         qDebug() << "The crash handler could not be installed";
     MultiLanguage language;
     applyLanguageAndFont(language);
+    Util::setAboutDialogFactory([](QWidget* parent) { return new AboutDialog(parent); });
 
     StartWindow window;
     window.setGeometry(startWindowGeometry());

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Über Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Aktuell: %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Vollbild beenden</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometrie</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Zuschneiden &amp; Weiche Kante</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspektive (Vier-Punkt-Positionierung)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Ecke oben links</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Ecke oben rechts</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Ecke unten rechts</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Ecke unten links</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Classic</source>
         <translation>Klassisch</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Eine neue Version von Vidorna ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Aktuelle Version</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Neue Version herunterladen</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Neuerungen ansehen</translation>
     </message>
 </context>
 <context>

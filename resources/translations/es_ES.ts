@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Acerca de Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Actual: %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Salir de pantalla completa</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometría</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Girar en sentido horario</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Girar en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Recortar y difuminar</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantener la relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restablecer valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspectiva (posicionamiento de cuatro puntos)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Esquina superior izquierda</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Esquina superior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Esquina inferior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Esquina inferior izquierda</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Actual: modo insertar</translation>
     <message>
         <source>Classic</source>
         <translation>Clásico</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nueva versión</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Hay una nueva versión de Vidorna disponible.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Versión actual</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nueva versión</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Descargar la nueva versión</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Ver las novedades</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>À propos de Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Actuel : %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Quitter le plein écran</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Géométrie</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Pivoter dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Pivoter dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Recadrage et contour progressif</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspective (positionnement à quatre points)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Coin supérieur droit</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Coin inférieur droit</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Coin inférieur gauche</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Actuel : mode insertion</translation>
     <message>
         <source>Classic</source>
         <translation>Classique</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Une nouvelle version de Vidorna est disponible.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Version actuelle</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Télécharger la nouvelle version</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Voir les nouveautés</translation>
     </message>
 </context>
 <context>

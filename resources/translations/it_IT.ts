@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Informazioni su Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Sito web</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Attuale: %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Esci da schermo intero</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Ruota in senso orario</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Ruota in senso antiorario</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Ritaglia e sfuma</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Prospettiva (posizionamento a quattro punti)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Angolo in alto a sinistra</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Angolo in alto a destra</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Angolo in basso a destra</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Angolo in basso a sinistra</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Classic</source>
         <translation>Classico</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>È disponibile una nuova versione di Vidorna.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Versione attuale</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nuova versione</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Scarica la nuova versione</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Scopri le novità</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna について</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Current: %1</source>
     <message>
         <source>Exit fullscreen</source>
         <translation>全画面表示を終了</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>ジオメトリ</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>反時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>切り抜きとぼかし</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>初期状態に戻す</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>遠近法（4 点配置）</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>左上の角</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>右上の角</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>右下の角</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>左下の角</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>クラシック</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>新しいバージョン</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Vidorna の新しいバージョンが利用可能です。</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>現在のバージョン</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>新しいバージョン</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>新しいバージョンをダウンロード</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>新機能を見る</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Vidorna 정보</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>홈페이지</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Current: %1</source>
     <message>
         <source>Exit fullscreen</source>
         <translation>전체 화면 종료</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>지오메트리</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>시계 방향으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>시계 반대 방향으로 회전</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>자르기 및 페더링</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>기본값으로 복원</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>원근 (4점 위치 지정)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>왼쪽 위 모서리</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>오른쪽 위 모서리</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>오른쪽 아래 모서리</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>왼쪽 아래 모서리</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>권위 있는</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>새 버전</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Vidorna의 새 버전을 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>현재 버전</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>새 버전</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>새 버전 다운로드</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>새로운 기능 보기</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>Sobre o Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Atual: %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Sair da tela cheia</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Girar no sentido horário</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Girar no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Cortar e suavizar bordas</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Espelhar horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Espelhar verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Manter proporção</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restaurar o padrão</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspectiva (posicionamento de quatro pontos)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Canto superior esquerdo</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Canto superior direito</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Canto inferior direito</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Canto inferior esquerdo</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Atual: modo inserir</translation>
     <message>
         <source>Classic</source>
         <translation>Clássico</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Nova versão</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Uma nova versão do Vidorna está disponível.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Versão atual</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Nova versão</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Baixar a nova versão</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Ver as novidades</translation>
     </message>
 </context>
 <context>

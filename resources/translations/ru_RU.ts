@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>О программе Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>© Peltrane Software, 2026.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Все права защищены.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Current: %1</source>
     <message>
         <source>Exit fullscreen</source>
         <translation>Выйти из полноэкранного режима</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Геометрия</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Ш</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Повернуть по часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Повернуть против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Обрезка и растушёвка</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Сохранять пропорции</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Восстановить по умолчанию</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Перспектива (позиционирование по четырём точкам)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Левый верхний угол</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Правый верхний угол</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Правый нижний угол</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Левый нижний угол</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>Классический</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Доступна новая версия Vidorna.</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>Текущая версия</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>Скачать новую версию</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>Что нового</translation>
     </message>
 </context>
 <context>

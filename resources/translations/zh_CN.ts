@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Vidorna</source>
+        <translation>关于 Vidorna</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>官方网站</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Peltrane Software.</source>
+        <translation>Copyright © 2026 Peltrane Software.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>保留所有权利。</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+</context>
+<context>
     <name>BorderEditingWidgetController</name>
     <message>
         <source>Border Size &amp; Color</source>
@@ -535,6 +558,77 @@ Current: %1</source>
     <message>
         <source>Exit fullscreen</source>
         <translation>退出全屏</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>几何</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>顺时针旋转</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>逆时针旋转</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>裁剪和羽化</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>水平翻转</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>垂直翻转</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>保持宽高比</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>透视（四点定位）</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>左上角</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>右上角</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>右下角</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>左下角</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1364,33 @@ Current: Insert mode</source>
     <message>
         <source>Classic</source>
         <translation>经典</translation>
+    </message>
+</context>
+<context>
+    <name>NewVersionDialog</name>
+    <message>
+        <source>New Version</source>
+        <translation>新版本</translation>
+    </message>
+    <message>
+        <source>A new version of Vidorna is available.</source>
+        <translation>Vidorna 有新版本可用。</translation>
+    </message>
+    <message>
+        <source>Current version</source>
+        <translation>当前版本</translation>
+    </message>
+    <message>
+        <source>New version</source>
+        <translation>新版本</translation>
+    </message>
+    <message>
+        <source>Download new version</source>
+        <translation>下载新版本</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new</source>
+        <translation>查看新功能</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,8 @@ private:
         environment.insert("XDG_RUNTIME_DIR", runtimeFolder());
         environment.remove("XDG_CONFIG_DIRS");
         environment.remove("QT_SCALE_FACTOR");
+        // The update check goes to a closed local port, never to the network.
+        environment.insert("VIDORNA_UPDATE_URL", "http://127.0.0.1:9/update");
         return environment;
     }
 

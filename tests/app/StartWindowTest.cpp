@@ -7,6 +7,7 @@
 #include "ArchiveExporter.h"
 #include "LeftsideListWidget.h"
 #include "MultiLanguage.h"
+#include "OpenedUrls.h"
 #include "ProjectsListWidget.h"
 #include "ProjectsTestSupport.h"
 #include "ProjectsWidget.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -38,37 +38,15 @@ const QByteArray kProperties = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Pro
 
 } // namespace
 
-// Takes the addresses the window hands to the desktop instead of opening a browser or mail program.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedUrls()
-    {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~OpenedUrls() override
-    {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    const QList<QUrl>& urls() const { return _urls; }
-
-public slots:
-    void open(const QUrl& url) { _urls.append(url); }
-
-private:
-    QList<QUrl> _urls;
-};
-
 class StartWindowTest : public ProjectsTest
 {
 protected:
     void SetUp() override
     {
         ProjectsTest::SetUp();
+        // The window asks the update service once it is active: a closed
+        // local port keeps these tests off the network and free of its dialog.
+        qputenv("VIDORNA_UPDATE_URL", "http://127.0.0.1:9/update");
         _savedWorkingDir = UserSettings::instance()->workingDir();
         UserSettings::instance()->setWorkingDir(productFolder());
         window = std::make_unique<StartWindow>();
@@ -459,5 +437,3 @@ TEST_F(StartWindowTest, NewMovieShortcutWorksFromTheSettingsPage)
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.finished(); }, 5000));
     EXPECT_TRUE(prompt.seen().first().startsWith("prompt: New Movie"));
 }
-
-#include "StartWindowTest.moc"

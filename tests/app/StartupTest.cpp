@@ -142,6 +142,18 @@ TEST_F(StartupTest, AFirstStartOpensItsFirstArgumentAndALaterStartHandsOverItsLa
     EXPECT_EQ(session.processOf(askedAgain), first->processId());
 }
 
+TEST_F(StartupTest, TheHelpMenusLastEntryShowsTheAboutBox)
+{
+    ASSERT_NE(startFirst(), nullptr) << "no start window";
+    // Alt alone highlights the menu bar: Help is the second menu, About its last entry.
+    ASSERT_TRUE(session.pressKey(startWindow, "alt"));
+    ASSERT_TRUE(session.runXdotool({"key", "--delay", "200", "Right", "Down", "Up", "Return"}));
+    const QString about =
+        session.waitForWindow([this] { return session.windowsNamed("About Vidorna"); }, kWindowWaitMs);
+    ASSERT_FALSE(about.isEmpty()) << "no About box";
+    EXPECT_EQ(session.geometry(about).size(), QSize(300, 340));
+}
+
 TEST_F(StartupTest, ANameLeftByAnInstanceThatDiedIsTakenOver)
 {
     // A socket bound and closed without listening, as a killed instance leaves it.

@@ -11,6 +11,7 @@ const std::vector<GalleryPage>& galleryPages()
         {"popups", createPopupsPage},
         {"projects", createProjectsPage},
         {"project-popups", createProjectPopupsPage},
+        {"shell-dialogs", createShellDialogsPage},
         {"sliders", createSlidersPage},
     };
     return pages;

@@ -23,4 +23,5 @@ QWidget* createMediaPage();
 QWidget* createPopupsPage();
 QWidget* createProjectPopupsPage();
 QWidget* createProjectsPage();
+QWidget* createShellDialogsPage();
 QWidget* createSlidersPage();
