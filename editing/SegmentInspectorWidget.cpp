@@ -3,6 +3,7 @@
 #include "BorderEditingWidgetController.h"
 #include "ChromaKeyEditingWidgetController.h"
 #include "ColorsEditingWidgetController.h"
+#include "GeometryEditingWidgetController.h"
 #include "PitchEditingWidgetController.h"
 #include "PopupSliderWidget.h"
 #include "RoundCornerEditingWidgetController.h"
@@ -111,6 +112,7 @@ void SegmentInspectorWidget::setSegment(Segment* segment, const QSize& canvasSiz
     };
     const auto values = [segment](auto* section) { section->updateValues(segment); };
     const auto scaledValues = [segment, canvasSize](auto* section) { section->updateValues(segment, canvasSize); };
+    offer(_geometry, values, false);
     offer(_transparency, values, false);
     offer(_volume, values, false);
     offer(_pitch, values);
@@ -143,6 +145,60 @@ void SegmentInspectorWidget::addEditingController(CommonEditingWidgetController*
     _editingControllers.append(controller);
     _scrollAreaVerticalLayout->addWidget(controller->widget());
     _scrollAreaVerticalLayout->addWidget(controller->separator());
+}
+
+void SegmentInspectorWidget::_announce(GeometryEditingWidgetController* section)
+{
+    using Section = GeometryEditingWidgetController;
+    connect(section, &CommonEditingWidgetController::editingWidgetControllerSizeChanged, this,
+            &SegmentInspectorWidget::onEditingWidgetControllerSizeChanged);
+    const auto relay = [this, section](auto signal, auto inspectorSignal) {
+        connect(section, signal, this, [this, inspectorSignal] { emit(this->*inspectorSignal)(this); });
+    };
+    relay(&Section::maintainAspectRatioButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetMaintainAspectRatioAction);
+    relay(&Section::restoreDefaultButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetRestoreDefaultAction);
+    relay(&Section::cropButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetCropAction);
+    relay(&Section::rotateClockwiseButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetRotateClockwiseAction);
+    relay(&Section::rotateCounterClockwiseButtonClicked,
+          &SegmentInspectorWidget::segmentInspectorWidgetRotateCounterClockwiseAction);
+    relay(&Section::flipHorizontalButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetFlipHorizontalAction);
+    relay(&Section::flipVerticalButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetFlipVerticalAction);
+    relay(&Section::perspectiveButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetPerspectiveAction);
+    const auto relayValue = [this, section](auto signal, auto inspectorSignal) {
+        connect(section, signal, this, [this, inspectorSignal](double value) { emit(this->*inspectorSignal)(this, value); });
+    };
+    relayValue(&Section::rotationValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryRotation);
+    relayValue(&Section::xValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryX);
+    relayValue(&Section::yValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryY);
+    relayValue(&Section::widthValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryWidth);
+    relayValue(&Section::heightValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryHeight);
+    relayValue(&Section::rotationValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryRotation);
+    relayValue(&Section::xValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryX);
+    relayValue(&Section::yValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryY);
+    relayValue(&Section::widthValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryWidth);
+    relayValue(&Section::heightValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryHeight);
+    // A question: the main window fills the references before the emit returns.
+    connect(
+        section, &Section::beforeGeometryValueChanging, this,
+        [this](QPointF& translation, QPointF& scale, qreal& rotation, qreal* cornerXOffsets, qreal* cornerYOffsets) {
+            emit segmentInspectorWidgetBeforeUpdateGeometryValue(this, translation, scale, rotation, cornerXOffsets,
+                                                                 cornerYOffsets);
+        },
+        Qt::DirectConnection);
+    connect(section, &Section::afterGeometryValueChanging, this,
+            [this](QPointF translation, QPointF scale, double rotation, const qreal* cornerXOffsets,
+                   const qreal* cornerYOffsets) {
+                emit segmentInspectorWidgetAfterUpdateGeometryValue(this, translation, scale, rotation,
+                                                                    cornerXOffsets, cornerYOffsets);
+            });
+    connect(section, &Section::cornerOffsetChanged, this, [this](int corner, double x, double y) {
+        emit segmentInspectorWidgetSetCornerOffset(this, corner, x, y);
+    });
+    connect(section, &Section::cornerOffsetChanging, this, [this](int corner, double x, double y) {
+        emit segmentInspectorWidgetUpdateCornerOffset(this, corner, x, y);
+    });
+    connect(section, &Section::cornerIndexChanged, this,
+            [this](int corner) { emit segmentInspectorWidgetSetCornerIndex(this, corner); });
 }
 
 void SegmentInspectorWidget::_announce(TransparencyEditingWidgetController* section)
@@ -201,7 +257,7 @@ QList<CommonEditingWidgetController*> SegmentInspectorWidget::_segmentModeSectio
 {
     QList<CommonEditingWidgetController*> sections;
     for (CommonEditingWidgetController* section :
-         std::initializer_list<CommonEditingWidgetController*>{_transparency, _volume, _pitch, _speed, _border,
+         std::initializer_list<CommonEditingWidgetController*>{_geometry, _transparency, _volume, _pitch, _speed, _border,
                                                                _strokeBorder, _roundCorner, _shadow, _colors,
                                                                _chromaKey}) {
         if (section)
@@ -214,7 +270,7 @@ QList<CommonEditingWidgetController*> SegmentInspectorWidget::_transitionStateSe
 {
     QList<CommonEditingWidgetController*> sections;
     for (CommonEditingWidgetController* section : std::initializer_list<CommonEditingWidgetController*>{
-             _transitionTransparency, _transitionVolume, _transitionColors}) {
+             _transitionGeometry, _transitionTransparency, _transitionVolume, _transitionColors}) {
         if (section)
             sections.append(section);
     }
@@ -230,6 +286,8 @@ void SegmentInspectorWidget::refreshEditingControllers(Segment* segment, QWidget
         if (section && section->isVisible())
             section->setEditable(overlay, segmentUnderPointer);
     };
+    if (_geometry && _geometry->isVisible())
+        _geometry->setEditable(segment, overlay, segmentUnderPointer);
     editable(_transparency);
     if (_volume && _volume->isVisible())
         _volume->setEditable(segment, overlay, time);
@@ -253,6 +311,7 @@ void SegmentInspectorWidget::_makeTransitionStateSections(const Segment* segment
         if (section)
             section->setApplicable(applies);
     };
+    prepare(_transitionGeometry);
     prepare(_transitionTransparency);
     prepare(_transitionVolume);
     prepare(_transitionColors);
@@ -268,6 +327,7 @@ void SegmentInspectorWidget::updateTransitionControllers(Segment* segment, int t
         if (section && section->isApplicable())
             section->setTransitionState(segment, transitionId, state);
     };
+    setState(_transitionGeometry);
     setState(_transitionTransparency);
     setState(_transitionVolume);
     setState(_transitionColors);
@@ -280,12 +340,32 @@ void SegmentInspectorWidget::updateTransitionControllers(Segment* segment, int t
     _updateContentHeight();
 }
 
-// The geometry, text font and transitions sections these reach are added
-// with their own classes; until then there is nothing to forward to.
-void SegmentInspectorWidget::updateGeometryValues(Segment*) {}
-void SegmentInspectorWidget::updateTransitionGeometryValues(Segment*, int, int) {}
-void SegmentInspectorWidget::setGeometryCornerIndex(int) {}
-void SegmentInspectorWidget::setTransitionGeometryCornerIndex(int) {}
+void SegmentInspectorWidget::updateGeometryValues(Segment* segment)
+{
+    if (_geometry && _geometry->isVisible() && segment)
+        _geometry->updateValues(segment);
+}
+
+void SegmentInspectorWidget::updateTransitionGeometryValues(Segment* segment, int transitionId, int state)
+{
+    if (_transitionGeometry && segment)
+        _transitionGeometry->updateTransitionValues(segment, transitionId, state);
+}
+
+void SegmentInspectorWidget::setGeometryCornerIndex(int corner)
+{
+    if (_geometry && _geometry->isVisible())
+        _geometry->setCornerIndex(corner);
+}
+
+void SegmentInspectorWidget::setTransitionGeometryCornerIndex(int corner)
+{
+    if (_transitionGeometry)
+        _transitionGeometry->setCornerIndex(corner);
+}
+
+// The text font and transitions sections these reach are added with their
+// own classes; until then there is nothing to forward to.
 void SegmentInspectorWidget::updateTextFontValues(Segment*) {}
 void SegmentInspectorWidget::selectTransition(Segment*, int, int) {}
 

@@ -13,6 +13,7 @@ class CommonEditingWidgetController;
 class DrawingColorWidget;
 class DrawingToolsWidget;
 class DrawingTuningWidget;
+class GeometryEditingWidgetController;
 class PitchEditingWidgetController;
 class PopupChromaKeyWidget;
 class PopupColorsScrollWidget;
@@ -190,6 +191,8 @@ private:
     Section* _ensure(Section*& section, Args... args);
     // Shows or hides an existing section for the segment; its height when shown.
     static int _applySection(CommonEditingWidgetController* section, bool applies);
+    // The geometry section's actions leave as the inspector's own signals.
+    void _announce(GeometryEditingWidgetController* section);
     void _announce(TransparencyEditingWidgetController* section);
     void _announce(VolumeEditingWidgetController* section);
     void _announce(PitchEditingWidgetController* section);
@@ -220,6 +223,7 @@ private:
     QString _editingModeTitle;
     QList<CommonEditingWidgetController*> _editingControllers;
 
+    GeometryEditingWidgetController* _geometry = nullptr;
     TransparencyEditingWidgetController* _transparency = nullptr;
     VolumeEditingWidgetController* _volume = nullptr;
     PitchEditingWidgetController* _pitch = nullptr;
@@ -230,6 +234,7 @@ private:
     ShadowEditingWidgetController* _shadow = nullptr;
     ColorsEditingWidgetController* _colors = nullptr;
     ChromaKeyEditingWidgetController* _chromaKey = nullptr;
+    GeometryEditingWidgetController* _transitionGeometry = nullptr;
     TransparencyEditingWidgetController* _transitionTransparency = nullptr;
     VolumeEditingWidgetController* _transitionVolume = nullptr;
     ColorsEditingWidgetController* _transitionColors = nullptr;

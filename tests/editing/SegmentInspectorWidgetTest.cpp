@@ -1,6 +1,7 @@
 #include "InspectorTestSupport.h"
 
 #include "ColorsEditingWidgetController.h"
+#include "GeometryEditingWidgetController.h"
 #include "CommonEditingWidgetController.h"
 #include "PopupColorsScrollWidget.h"
 #include "PopupSliderWidget.h"
@@ -84,7 +85,7 @@ TEST_F(SegmentInspector, MusicShowsItsSoundSectionsAndTheirHeightsExactly)
 
 TEST_F(SegmentInspector, EachVisualTypeShowsItsSectionsInDisplayOrder)
 {
-    const QStringList visual = {"Transparency"};
+    const QStringList visual = {"Geometry", "Transparency"};
     const QStringList effects = {"Shadow", "Colors", "ChromaKey"};
     auto words = text();
     inspector->setSegment(words.get(), kCanvas);
@@ -184,7 +185,7 @@ TEST_F(SegmentInspector, TransitionModeShowsTheStateSectionsOnlyOnceATransitionI
     EXPECT_EQ(content()->height(), 0);
 
     inspector->updateTransitionControllers(clip.get(), first, 1);
-    EXPECT_EQ(shownSections(), QStringList({"Transparency", "Volume", "Colors"}));
+    EXPECT_EQ(shownSections(), QStringList({"Geometry", "Transparency", "Volume", "Colors"}));
     EXPECT_EQ(content()->height(), shownHeight());
     auto* transparency = inspector->findChildren<TransparencyEditingWidgetController*>().last();
     EXPECT_TRUE(transparency->isTransition());
@@ -193,7 +194,7 @@ TEST_F(SegmentInspector, TransitionModeShowsTheStateSectionsOnlyOnceATransitionI
     // Another transition's end state: new values, same sections.
     inspector->updateTransitionControllers(clip.get(), second, 0);
     EXPECT_FLOAT_EQ(transparency->popup()->value(), 0.75f);
-    EXPECT_EQ(shownSections(), QStringList({"Transparency", "Volume", "Colors"}));
+    EXPECT_EQ(shownSections(), QStringList({"Geometry", "Transparency", "Volume", "Colors"}));
 
     inspector->exitTransitionEditMode(clip.get());
     EXPECT_FALSE(inspector->isTransitionEditMode());
@@ -209,7 +210,7 @@ TEST_F(SegmentInspector, PictureTransitionHasNoVolumeSection)
     inspector->setSegment(photo.get(), kCanvas);
     inspector->enterTransitionEditMode();
     inspector->updateTransitionControllers(photo.get(), id, 0);
-    EXPECT_EQ(shownSections(), QStringList({"Transparency", "Colors"}));
+    EXPECT_EQ(shownSections(), QStringList({"Geometry", "Transparency", "Colors"}));
     EXPECT_FALSE(inspector->transitionVolumeControlEnabled());
 }
 
@@ -242,7 +243,7 @@ TEST_F(SegmentInspector, ToolBarCommandsBecomeSignalsAndEditingModesDisableThem)
     EXPECT_TRUE(shownSections().isEmpty());
     inspector->setEditingMode(false, QStringLiteral("Cropping..."), 0);
     EXPECT_TRUE(toolbar->buttonForCommand(10001)->isEnabled());
-    EXPECT_EQ(shownSections().size(), 6);
+    EXPECT_EQ(shownSections().size(), 7);
     EXPECT_EQ(content()->height(), shownHeight());
 
     inspector->enterTransitionEditMode();
@@ -291,4 +292,48 @@ TEST_F(SegmentInspector, VolumeFollowsTheOverlayForAMovieAndTheTransitionsForASo
     EXPECT_FALSE(inspector->volumeControlEnabled());
     inspector->refreshEditingControllers(song.get(), nullptr, true, 1.0f);
     EXPECT_TRUE(inspector->volumeControlEnabled());
+}
+
+TEST_F(SegmentInspector, GeometryActionsLeaveAsTheInspectorsSignalsAndItsQuestionIsAnswered)
+{
+    auto photo = picture();
+    inspector->setSegment(photo.get(), kCanvas);
+    auto* geometry = inspector->findChild<GeometryEditingWidgetController*>();
+    ASSERT_NE(geometry, nullptr);
+    QSignalSpy setX(inspector, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryX);
+    QSignalSpy updateHeight(inspector, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryHeight);
+    QSignalSpy flip(inspector, &SegmentInspectorWidget::segmentInspectorWidgetFlipVerticalAction);
+    QSignalSpy corner(inspector, &SegmentInspectorWidget::segmentInspectorWidgetUpdateCornerOffset);
+    emit geometry->xValueChanged(12.5);
+    emit geometry->heightValueChanging(40.0);
+    emit geometry->flipVerticalButtonClicked();
+    emit geometry->cornerOffsetChanging(2, 0.25, -0.5);
+    ASSERT_EQ(setX.size(), 1);
+    EXPECT_DOUBLE_EQ(setX.at(0).at(1).toDouble(), 12.5);
+    ASSERT_EQ(updateHeight.size(), 1);
+    EXPECT_DOUBLE_EQ(updateHeight.at(0).at(1).toDouble(), 40.0);
+    EXPECT_EQ(flip.size(), 1);
+    ASSERT_EQ(corner.size(), 1);
+    EXPECT_EQ(corner.at(0).at(1).toInt(), 2);
+    EXPECT_DOUBLE_EQ(corner.at(0).at(3).toDouble(), -0.5);
+
+    QObject::connect(
+        inspector, &SegmentInspectorWidget::segmentInspectorWidgetBeforeUpdateGeometryValue, inspector,
+        [](SegmentInspectorWidget*, QPointF& translation, QPointF& scale, qreal& rotation, qreal* xs, qreal*) {
+            translation = QPointF(0.1, 0.2);
+            scale = QPointF(2, 3);
+            rotation = 45;
+            xs[3] = 0.7;
+        },
+        Qt::DirectConnection);
+    QPointF translation;
+    QPointF scale;
+    qreal rotation = 0;
+    qreal xs[4] = {};
+    qreal ys[4] = {};
+    emit geometry->beforeGeometryValueChanging(translation, scale, rotation, xs, ys);
+    EXPECT_EQ(translation, QPointF(0.1, 0.2));
+    EXPECT_EQ(scale, QPointF(2, 3));
+    EXPECT_DOUBLE_EQ(rotation, 45.0);
+    EXPECT_DOUBLE_EQ(xs[3], 0.7);
 }
