@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Randgröße und -farbe</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1320,6 +1327,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2160,6 +2174,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>Abgerundete Ecken</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2168,6 +2189,37 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>Übergang hinzufügen/bearbeiten</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Auf alle Segmente anwenden</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2371,24 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2398,6 +2468,25 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Randgröße und -farbe</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensität</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>Kontur</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2433,6 +2522,13 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparenz</translation>
     </message>
 </context>
 <context>
@@ -2500,6 +2596,13 @@ Aktuell: Einfügemodus</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 </TS>

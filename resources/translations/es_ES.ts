@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Tamaño y color del borde</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -1320,6 +1327,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Tono</translation>
+    </message>
+</context>
+<context>
     <name>PopupChromaKeyWidget</name>
     <message>
         <source>Chroma Key</source>
@@ -2160,6 +2174,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>Esquinas redondeadas</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2168,6 +2189,37 @@ Actual: modo insertar</translation>
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>Añadir/editar transición</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Aplicar a todos los segmentos</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2371,24 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2398,6 +2468,25 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Tamaño y color del borde</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>Contorno</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2433,6 +2522,13 @@ Actual: modo insertar</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Abrir una imagen</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparencia</translation>
     </message>
 </context>
 <context>
@@ -2500,6 +2596,13 @@ Actual: modo insertar</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
     </message>
 </context>
 </TS>
