@@ -60,7 +60,9 @@ void TransitionsEditingWidget::_applyStyles()
     _ui->treeWidget->setStyleSheet(
         QStringLiteral("QTreeWidget { color: white; background-color: rgb(44,46,50); border: none; }"
                        "QTreeWidget::item { border-bottom: 1px solid rgb(56,56,56); }"
-                       "QTreeWidget::item:selected { background-color: rgb(54,200,255); }"
+                       "QTreeWidget::item:selected { background-color: rgb(54,200,255); }"));
+    _ui->treeWidget->header()->setStyleSheet(
+        QStringLiteral("QHeaderView { background-color: rgb(20,20,20); }"
                        "QHeaderView::section { color: rgb(162,162,162); background-color: rgb(20,20,20);"
                        " border: none; }"));
     QScrollBar* bar = _ui->treeWidget->verticalScrollBar();
