@@ -48,6 +48,7 @@ class MediaPreviewWidget;
 class MovieSegment;
 class PointerWidget;
 class PopupTransitionsListWidget;
+class PopupEasingFunctionsWidget;
 class PopupMediaTypeSelectionWidget;
 class PopupMicrophoneWidget;
 class PopupMovieExportingWidget;
@@ -315,8 +316,8 @@ protected:
     virtual void segmentInspectorWidget_onEndDrawing(SegmentInspectorWidget*) {}
     // Segment-editing and window commands the hooks call; each does
     // nothing until the editing commands are filled in.
-    virtual void _segmentEditingEnterEditTransition() {}
-    virtual void _segmentEditingExitEditTransition() {}
+    virtual void _segmentEditingEnterEditTransition();
+    virtual void _segmentEditingExitEditTransition();
     virtual void _segmentEditingSetDrawingWidgets(QWidget*, QWidget*) {}
     // The project settings popup at the anchor; mode 1 with an anchor reports every change at once.
     void _popupProjectSettings(QWidget* anchor, int mode);
@@ -388,8 +389,8 @@ private:
     // --- Split, copy, delete, frame grab and key selection on the timeline ---
 protected:
     // Runs a transition command (duplicate, delete, ...) of the edited
-    // transition; does nothing until the segment editing commands fill it in.
-    virtual void _doTransitionCommand(QWidget*, int) {}
+    // transition; an id without a command does nothing.
+    virtual void _doTransitionCommand(QWidget*, int cmdId);
     // The camera shutter, for a photo or a saved frame.
     void _playShutterSound();
     // The segment's own (non-animated) property values, sent to the engine.
@@ -1238,4 +1239,33 @@ private:
     // The playback area's container shows the project's background around the preview.
     void _stylePreviewBackground(const QColor& color);
     void _applyAspect(int aspect, bool landscape);
+
+    // --- transitions ---
+protected:
+    // Selects the first transition of the segment in editing when none is.
+    void _selectFirstTransitionIfNone();
+    // Selects the transition on the tile in editing; below 1 none, and the
+    // transform overlay goes.
+    void _segmentEditingSelectTransition(int transitionId);
+    void _segmentEditingSelectTransitionAtIndex(int position);
+    // Pauses and shows the selected transition's start (non-zero) or end; its id.
+    int _segmentEditingSeekToTransition(int beginOrEnd);
+    // The icon of the transition's easing: the linear one for id 0 or less,
+    // empty for a stored code without a curve.
+    static QString _easingIconPath(const Segment* segment, int transitionId);
+    // The easing curves below the button, for the selected transition only.
+    void _popupEasingFunctions(QPushButton* button, int cmdId);
+
+protected slots:
+    void easingFunctionPopup_onEasingFunctionSelected(PopupEasingFunctionsWidget* popup, int easing);
+    void easingFunctionPopup_onApplyToAllTransitionsRequested(PopupEasingFunctionsWidget* popup, int easing);
+
+private:
+    void _duplicateEditedTransition(SegmentWidget* widget);
+    void _removeEditedTransition(SegmentWidget* widget);
+    void _removeEngineAnimation(Segment* segment, int removedId);
+    void _changeEditedTransitionState(Segment* segment, int transitionId, int cmdId);
+    void _toggleSegmentPerspectiveWhileInTransition(Segment* segment);
+    void _finishTransitionChange();
+    void _sendEasing(const Segment* segment, int transitionId);
 };

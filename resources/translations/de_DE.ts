@@ -1135,6 +1135,10 @@ Aktuell: Einfügemodus</translation>
         <translation>Kein Platz für einen weiteren Übergang</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Beschleunigungskurve auf alle Übergänge angewendet</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Zeitleiste zur Teilungsposition bewegen</translation>
     </message>
@@ -2581,6 +2585,42 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>Texthintergrund</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>Abgerundete Ecken</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>Textgröße und -farbe</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Übergänge</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Übergang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>Beschleunigungskurve</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>Mit „+“ einen Übergang hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -1135,6 +1135,10 @@ Actual: modo insertar</translation>
         <translation>No hay espacio para otra transición</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Tipo de aceleración aplicado a todas las transiciones</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Mueve la línea de tiempo a la posición donde dividir</translation>
     </message>
@@ -2581,6 +2585,42 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>Fondo del texto</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>Esquinas redondeadas</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>Tamaño y color del texto</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Actual: modo insertar</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Abrir una imagen</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transiciones</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Añadir transición</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>Tipo de aceleración</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>Pulsa «+» para añadir una transición</translation>
     </message>
 </context>
 <context>

@@ -1135,6 +1135,10 @@ Actuel : mode insertion</translation>
         <translation>Pas assez de place pour une autre transition</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Type d&apos;accélération appliqué à toutes les transitions</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Déplacez la timeline à la position de découpe</translation>
     </message>
@@ -2581,6 +2585,42 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>Arrière-plan du texte</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espacement</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>Coins arrondis</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>Taille et couleur du texte</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Actuel : mode insertion</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Ouvrir une image</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transitions</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Ajouter une transition</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>Type d&apos;accélération</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>Appuyez sur « + » pour ajouter une transition</translation>
     </message>
 </context>
 <context>

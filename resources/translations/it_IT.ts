@@ -1135,6 +1135,10 @@ Attuale: modalità inserimento</translation>
         <translation>Spazio insufficiente per un'altra transizione</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>Tipo di andamento applicato a tutte le transizioni</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>Sposta la timeline nella posizione in cui dividere</translation>
     </message>
@@ -2581,6 +2585,42 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>Sfondo del testo</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Spaziatura</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>Angoli arrotondati</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>Dimensione e colore del testo</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Apri un'immagine</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transizioni</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Aggiungi transizione</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>Tipo di andamento</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>Premi «+» per aggiungere una transizione</translation>
     </message>
 </context>
 <context>

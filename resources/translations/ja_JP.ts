@@ -1135,6 +1135,10 @@ Current: Insert mode</source>
         <translation>別のトランジションを追加する空きがありません</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>イージングの種類をすべてのトランジションに適用しました</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>分割する位置にタイムラインを移動してください</translation>
     </message>
@@ -2581,6 +2585,42 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>テキストの背景</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>角の丸み</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>テキストのサイズと色</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Current: Insert mode</source>
     <message>
         <source>Open a Picture</source>
         <translation>画像を開く</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>トランジション</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>トランジションを追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>イージングの種類</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>「+」を押してトランジションを追加</translation>
     </message>
 </context>
 <context>

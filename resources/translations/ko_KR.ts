@@ -1135,6 +1135,10 @@ Current: Insert mode</source>
         <translation>다른 전환을 추가할 공간이 없습니다</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>모든 전환에 이징 유형을 적용했습니다</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>분할할 위치로 타임라인을 이동하세요</translation>
     </message>
@@ -2581,6 +2585,42 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>텍스트 배경</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>여백</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>둥근 모서리</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>텍스트 크기 및 색상</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Current: Insert mode</source>
     <message>
         <source>Open a Picture</source>
         <translation>이미지 열기</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>전환 효과</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>전환 효과 추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>이징 유형</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>&quot;+&quot;를 눌러 전환 효과를 추가하세요</translation>
     </message>
 </context>
 <context>

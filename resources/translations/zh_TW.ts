@@ -1135,6 +1135,10 @@ Current: Insert mode</source>
         <translation>沒有足夠的空間新增其他轉場</translation>
     </message>
     <message>
+        <source>Easing type applied to all transitions</source>
+        <translation>已將緩動類型套用至所有轉場</translation>
+    </message>
+    <message>
         <source>Move timeline to the position to split</source>
         <translation>請將時間軸移動到要分割的位置</translation>
     </message>
@@ -2581,6 +2585,42 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>文字背景</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>間距</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>圓角</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>文字大小和顏色</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2589,6 +2629,53 @@ Current: Insert mode</source>
     <message>
         <source>Open a Picture</source>
         <translation>開啟圖片</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>轉場</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長度</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>新增轉場</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>緩動類型</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>按「+」新增轉場</translation>
     </message>
 </context>
 <context>
