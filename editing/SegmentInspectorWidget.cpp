@@ -12,7 +12,12 @@
 #include "ShadowEditingWidgetController.h"
 #include "SpeedEditingWidgetController.h"
 #include "StrokeBorderEditingWidgetController.h"
+#include "TextAlignmentEditingWidgetController.h"
+#include "TextBackEditingWidgetController.h"
+#include "TextFontEditingWidgetController.h"
+#include "TextSizeEditingWidgetController.h"
 #include "TooltipButton.h"
+#include "TransitionsEditingWidgetController.h"
 #include "TransparencyEditingWidgetController.h"
 #include "UiMetrics.h"
 #include "Util.h"
@@ -112,17 +117,25 @@ void SegmentInspectorWidget::setSegment(Segment* segment, const QSize& canvasSiz
     };
     const auto values = [segment](auto* section) { section->updateValues(segment); };
     const auto scaledValues = [segment, canvasSize](auto* section) { section->updateValues(segment, canvasSize); };
+    offer(_textSize, scaledValues);
+    offer(_textFont, values);
+    offer(_textAlignment, values);
     offer(_geometry, values, false);
     offer(_transparency, values, false);
     offer(_volume, values, false);
     offer(_pitch, values);
     offer(_speed, values);
     offer(_border, values);
+    offer(_textBack, scaledValues);
     offer(_strokeBorder, scaledValues);
     offer(_roundCorner, scaledValues);
     offer(_shadow, scaledValues);
     offer(_colors, values, false);
     offer(_chromaKey, values);
+    if (segment) {
+        _ensure(_transitions)->setTransition(segment, 0, -1);
+        total += _applySection(_transitions, true);
+    }
     _scrollAreaWidget->setFixedHeight(total);
     rebuildToolbar();
 }
@@ -253,13 +266,79 @@ void SegmentInspectorWidget::_announce(ChromaKeyEditingWidgetController* section
     emit setConnectionsForChromaKeyPopupChromaKeyWidget(section->popup());
 }
 
+void SegmentInspectorWidget::_announce(TextSizeEditingWidgetController* section)
+{
+    emit setConnectionsForTextSizePopupSliderColorWidget(section->popup());
+}
+
+void SegmentInspectorWidget::_announce(TextFontEditingWidgetController* section)
+{
+    connect(section, &TextFontEditingWidgetController::fontButtonClicked, this,
+            [this] { emit segmentInspectorWidgetSelectFont(this); });
+}
+
+void SegmentInspectorWidget::_announce(TextAlignmentEditingWidgetController* section)
+{
+    connect(section, &TextAlignmentEditingWidgetController::textAlignmentChanged, this,
+            [this](int alignment) { emit segmentInspectorWidgetSetTextAlignment(this, alignment); });
+}
+
+void SegmentInspectorWidget::_announce(TextBackEditingWidgetController* section)
+{
+    emit setConnectionsForTextBackPopupSliderColor2SlidersWidget(section->popup());
+}
+
+void SegmentInspectorWidget::_announce(TransitionsEditingWidgetController* section)
+{
+    using Section = TransitionsEditingWidgetController;
+    // Questions: the main window fills the references before the emit returns.
+    connect(
+        section, &Section::getEasingFunctionHintText, this,
+        [this](Segment* segment, int id, QString& text) {
+            emit segmentInspectorWidgetGetEasingFunctionHintText(this, segment, id, text);
+        },
+        Qt::DirectConnection);
+    connect(
+        section, &Section::getEasingFunctionIconImage, this,
+        [this](Segment* segment, int id, QPixmap& pixmap) {
+            emit segmentInspectorWidgetGetEasingFunctionIconImage(this, segment, id, pixmap);
+        },
+        Qt::DirectConnection);
+    const auto relayInt = [this, section](auto signal, auto inspectorSignal) {
+        connect(section, signal, this, [this, inspectorSignal](int value) { emit(this->*inspectorSignal)(this, value); });
+    };
+    relayInt(&Section::transitionSelectionIndexChanged,
+             &SegmentInspectorWidget::segmentInspectorWidgetTransitionSelectionIndexChanged);
+    relayInt(&Section::transitionBeginOrEndPositionChanged,
+             &SegmentInspectorWidget::segmentInspectorWidgetTransitionBeginOrEndPositionChanged);
+    relayInt(&Section::removeTransitionAtIndex, &SegmentInspectorWidget::segmentInspectorWidgetRemoveTransitionAtIndex);
+    relayInt(&Section::duplicateTransitionAtIndex,
+             &SegmentInspectorWidget::segmentInspectorWidgetDuplicateTransitionAtIndex);
+    connect(section, &Section::popupEasingFunctionsWidgetOnButton, this, [this](QPushButton* button) {
+        emit segmentInspectorWidgetPopupEasingFunctionsWidgetOnButton(this, button);
+    });
+    connect(section, &Section::addTransitionActionOnButton, this,
+            [this](QPushButton* button) { emit segmentInspectorWidgetAddTransitionOnButton(this, button); });
+}
+
+QList<CommonEditingWidgetController*> SegmentInspectorWidget::_textSections() const
+{
+    QList<CommonEditingWidgetController*> sections;
+    for (CommonEditingWidgetController* section :
+         std::initializer_list<CommonEditingWidgetController*>{_textSize, _textFont, _textAlignment}) {
+        if (section)
+            sections.append(section);
+    }
+    return sections;
+}
+
 QList<CommonEditingWidgetController*> SegmentInspectorWidget::_segmentModeSections() const
 {
     QList<CommonEditingWidgetController*> sections;
     for (CommonEditingWidgetController* section :
          std::initializer_list<CommonEditingWidgetController*>{_geometry, _transparency, _volume, _pitch, _speed, _border,
-                                                               _strokeBorder, _roundCorner, _shadow, _colors,
-                                                               _chromaKey}) {
+                                                               _textBack, _strokeBorder, _roundCorner, _shadow,
+                                                               _colors, _chromaKey}) {
         if (section)
             sections.append(section);
     }
@@ -286,6 +365,9 @@ void SegmentInspectorWidget::refreshEditingControllers(Segment* segment, QWidget
         if (section && section->isVisible())
             section->setEditable(overlay, segmentUnderPointer);
     };
+    editable(_textSize);
+    editable(_textFont);
+    editable(_textAlignment);
     if (_geometry && _geometry->isVisible())
         _geometry->setEditable(segment, overlay, segmentUnderPointer);
     editable(_transparency);
@@ -294,6 +376,7 @@ void SegmentInspectorWidget::refreshEditingControllers(Segment* segment, QWidget
     editable(_pitch);
     editable(_speed);
     editable(_border);
+    editable(_textBack);
     editable(_strokeBorder);
     editable(_roundCorner);
     editable(_shadow);
@@ -327,6 +410,8 @@ void SegmentInspectorWidget::updateTransitionControllers(Segment* segment, int t
         if (section && section->isApplicable())
             section->setTransitionState(segment, transitionId, state);
     };
+    if (_transitions && segment)
+        _transitions->setTransition(segment, transitionId, state);
     setState(_transitionGeometry);
     setState(_transitionTransparency);
     setState(_transitionVolume);
@@ -364,10 +449,17 @@ void SegmentInspectorWidget::setTransitionGeometryCornerIndex(int corner)
         _transitionGeometry->setCornerIndex(corner);
 }
 
-// The text font and transitions sections these reach are added with their
-// own classes; until then there is nothing to forward to.
-void SegmentInspectorWidget::updateTextFontValues(Segment*) {}
-void SegmentInspectorWidget::selectTransition(Segment*, int, int) {}
+void SegmentInspectorWidget::updateTextFontValues(Segment* segment)
+{
+    if (_textFont && _textFont->isVisible() && segment)
+        _textFont->updateValues(segment);
+}
+
+void SegmentInspectorWidget::selectTransition(Segment* segment, int index, int state)
+{
+    if (_transitions && segment)
+        _transitions->setTransition(segment, index, state);
+}
 
 void SegmentInspectorWidget::enterTransitionEditMode()
 {
@@ -376,7 +468,7 @@ void SegmentInspectorWidget::enterTransitionEditMode()
     _bottomToolbar->addButton(QStringLiteral(":/images/segment-inspector/transition_return"),
                               QStringLiteral(":/images/segment-inspector/transition_return2"), tr("Return"),
                               kReturn, 0, true);
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
+    for (CommonEditingWidgetController* section : _textSections() + _segmentModeSections()) {
         if (section->isApplicable())
             section->setVisible(false);
     }
@@ -393,7 +485,7 @@ void SegmentInspectorWidget::exitTransitionEditMode(Segment* segment)
     _transitionEditMode = false;
     updateTransitionControllers(segment, 0, -1);
     rebuildToolbar();
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
+    for (CommonEditingWidgetController* section : _textSections() + _segmentModeSections()) {
         if (section->isApplicable())
             section->setVisible(true);
     }
@@ -413,13 +505,20 @@ void SegmentInspectorWidget::setEditingMode(bool on, const QString& title, int m
     if (_transitionEditMode) {
         if (TooltipButton* button = _bottomToolbar->buttonForCommand(kReturn))
             button->setEnabled(shown);
+        if (_transitions)
+            _transitions->setVisible(shown);
         for (CommonEditingWidgetController* section : _transitionStateSections()) {
             if (section->isApplicable())
                 section->setVisible(shown);
         }
     } else {
         _enableSegmentCommands(shown);
-        for (CommonEditingWidgetController* section : _segmentModeSections()) {
+        QList<CommonEditingWidgetController*> sections = _segmentModeSections();
+        if (_transitions)
+            sections.append(_transitions);
+        if (mode == 0)
+            sections += _textSections();
+        for (CommonEditingWidgetController* section : sections) {
             if (section->isApplicable())
                 section->setVisible(shown);
         }
@@ -437,7 +536,10 @@ void SegmentInspectorWidget::_enableSegmentCommands(bool enabled)
 
 void SegmentInspectorWidget::dismissPopups()
 {
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
+    QList<CommonEditingWidgetController*> sections = _textSections() + _segmentModeSections();
+    if (_transitions)
+        sections.append(_transitions);
+    for (CommonEditingWidgetController* section : sections) {
         if (section->isVisible())
             section->dismissPopups();
     }
