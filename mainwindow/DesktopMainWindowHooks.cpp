@@ -10,6 +10,7 @@
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentInspectorWidget.h"
+#include "TransformWidget.h"
 
 #include <QPushButton>
 #include <QSpacerItem>
