@@ -404,6 +404,9 @@ TEST_F(TransformOverlayTest, OptionsMenuAndTextBoxFollowTheSegment)
               QStringList({"Maintain aspect ratio", "Restore the default", "Fill the screen", "Original Size"}));
     qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(picture))
         ->setTransitionId(addTransition(picture), true);
+    // Choosing the transition fades the overlay away; a new one comes once the
+    // preview shows the transition, later on a loaded machine.
+    ASSERT_TRUE(waitFor([&] { return overlay() != nullptr; }, 10000));
     EXPECT_EQ(optionsMenuTexts(), QStringList({"Maintain aspect ratio", "Restore the default", "Fill the screen"}));
 }
 
