@@ -3,6 +3,7 @@
 #include "BorderEditingWidgetController.h"
 #include "ChromaKeyEditingWidgetController.h"
 #include "ColorsEditingWidgetController.h"
+#include "GeometryEditingWidgetController.h"
 #include "PitchEditingWidgetController.h"
 #include "PopupSliderWidget.h"
 #include "RoundCornerEditingWidgetController.h"
@@ -11,7 +12,12 @@
 #include "ShadowEditingWidgetController.h"
 #include "SpeedEditingWidgetController.h"
 #include "StrokeBorderEditingWidgetController.h"
+#include "TextAlignmentEditingWidgetController.h"
+#include "TextBackEditingWidgetController.h"
+#include "TextFontEditingWidgetController.h"
+#include "TextSizeEditingWidgetController.h"
 #include "TooltipButton.h"
+#include "TransitionsEditingWidgetController.h"
 #include "TransparencyEditingWidgetController.h"
 #include "UiMetrics.h"
 #include "Util.h"
@@ -111,16 +117,25 @@ void SegmentInspectorWidget::setSegment(Segment* segment, const QSize& canvasSiz
     };
     const auto values = [segment](auto* section) { section->updateValues(segment); };
     const auto scaledValues = [segment, canvasSize](auto* section) { section->updateValues(segment, canvasSize); };
+    offer(_textSize, scaledValues);
+    offer(_textFont, values);
+    offer(_textAlignment, values);
+    offer(_geometry, values, false);
     offer(_transparency, values, false);
     offer(_volume, values, false);
     offer(_pitch, values);
     offer(_speed, values);
     offer(_border, values);
+    offer(_textBack, scaledValues);
     offer(_strokeBorder, scaledValues);
     offer(_roundCorner, scaledValues);
     offer(_shadow, scaledValues);
     offer(_colors, values, false);
     offer(_chromaKey, values);
+    if (segment) {
+        _ensure(_transitions)->setTransition(segment, 0, -1);
+        total += _applySection(_transitions, true);
+    }
     _scrollAreaWidget->setFixedHeight(total);
     rebuildToolbar();
 }
@@ -143,6 +158,60 @@ void SegmentInspectorWidget::addEditingController(CommonEditingWidgetController*
     _editingControllers.append(controller);
     _scrollAreaVerticalLayout->addWidget(controller->widget());
     _scrollAreaVerticalLayout->addWidget(controller->separator());
+}
+
+void SegmentInspectorWidget::_announce(GeometryEditingWidgetController* section)
+{
+    using Section = GeometryEditingWidgetController;
+    connect(section, &CommonEditingWidgetController::editingWidgetControllerSizeChanged, this,
+            &SegmentInspectorWidget::onEditingWidgetControllerSizeChanged);
+    const auto relay = [this, section](auto signal, auto inspectorSignal) {
+        connect(section, signal, this, [this, inspectorSignal] { emit(this->*inspectorSignal)(this); });
+    };
+    relay(&Section::maintainAspectRatioButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetMaintainAspectRatioAction);
+    relay(&Section::restoreDefaultButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetRestoreDefaultAction);
+    relay(&Section::cropButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetCropAction);
+    relay(&Section::rotateClockwiseButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetRotateClockwiseAction);
+    relay(&Section::rotateCounterClockwiseButtonClicked,
+          &SegmentInspectorWidget::segmentInspectorWidgetRotateCounterClockwiseAction);
+    relay(&Section::flipHorizontalButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetFlipHorizontalAction);
+    relay(&Section::flipVerticalButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetFlipVerticalAction);
+    relay(&Section::perspectiveButtonClicked, &SegmentInspectorWidget::segmentInspectorWidgetPerspectiveAction);
+    const auto relayValue = [this, section](auto signal, auto inspectorSignal) {
+        connect(section, signal, this, [this, inspectorSignal](double value) { emit(this->*inspectorSignal)(this, value); });
+    };
+    relayValue(&Section::rotationValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryRotation);
+    relayValue(&Section::xValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryX);
+    relayValue(&Section::yValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryY);
+    relayValue(&Section::widthValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryWidth);
+    relayValue(&Section::heightValueChanged, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryHeight);
+    relayValue(&Section::rotationValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryRotation);
+    relayValue(&Section::xValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryX);
+    relayValue(&Section::yValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryY);
+    relayValue(&Section::widthValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryWidth);
+    relayValue(&Section::heightValueChanging, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryHeight);
+    // A question: the main window fills the references before the emit returns.
+    connect(
+        section, &Section::beforeGeometryValueChanging, this,
+        [this](QPointF& translation, QPointF& scale, qreal& rotation, qreal* cornerXOffsets, qreal* cornerYOffsets) {
+            emit segmentInspectorWidgetBeforeUpdateGeometryValue(this, translation, scale, rotation, cornerXOffsets,
+                                                                 cornerYOffsets);
+        },
+        Qt::DirectConnection);
+    connect(section, &Section::afterGeometryValueChanging, this,
+            [this](QPointF translation, QPointF scale, double rotation, const qreal* cornerXOffsets,
+                   const qreal* cornerYOffsets) {
+                emit segmentInspectorWidgetAfterUpdateGeometryValue(this, translation, scale, rotation,
+                                                                    cornerXOffsets, cornerYOffsets);
+            });
+    connect(section, &Section::cornerOffsetChanged, this, [this](int corner, double x, double y) {
+        emit segmentInspectorWidgetSetCornerOffset(this, corner, x, y);
+    });
+    connect(section, &Section::cornerOffsetChanging, this, [this](int corner, double x, double y) {
+        emit segmentInspectorWidgetUpdateCornerOffset(this, corner, x, y);
+    });
+    connect(section, &Section::cornerIndexChanged, this,
+            [this](int corner) { emit segmentInspectorWidgetSetCornerIndex(this, corner); });
 }
 
 void SegmentInspectorWidget::_announce(TransparencyEditingWidgetController* section)
@@ -197,13 +266,79 @@ void SegmentInspectorWidget::_announce(ChromaKeyEditingWidgetController* section
     emit setConnectionsForChromaKeyPopupChromaKeyWidget(section->popup());
 }
 
+void SegmentInspectorWidget::_announce(TextSizeEditingWidgetController* section)
+{
+    emit setConnectionsForTextSizePopupSliderColorWidget(section->popup());
+}
+
+void SegmentInspectorWidget::_announce(TextFontEditingWidgetController* section)
+{
+    connect(section, &TextFontEditingWidgetController::fontButtonClicked, this,
+            [this] { emit segmentInspectorWidgetSelectFont(this); });
+}
+
+void SegmentInspectorWidget::_announce(TextAlignmentEditingWidgetController* section)
+{
+    connect(section, &TextAlignmentEditingWidgetController::textAlignmentChanged, this,
+            [this](int alignment) { emit segmentInspectorWidgetSetTextAlignment(this, alignment); });
+}
+
+void SegmentInspectorWidget::_announce(TextBackEditingWidgetController* section)
+{
+    emit setConnectionsForTextBackPopupSliderColor2SlidersWidget(section->popup());
+}
+
+void SegmentInspectorWidget::_announce(TransitionsEditingWidgetController* section)
+{
+    using Section = TransitionsEditingWidgetController;
+    // Questions: the main window fills the references before the emit returns.
+    connect(
+        section, &Section::getEasingFunctionHintText, this,
+        [this](Segment* segment, int id, QString& text) {
+            emit segmentInspectorWidgetGetEasingFunctionHintText(this, segment, id, text);
+        },
+        Qt::DirectConnection);
+    connect(
+        section, &Section::getEasingFunctionIconImage, this,
+        [this](Segment* segment, int id, QPixmap& pixmap) {
+            emit segmentInspectorWidgetGetEasingFunctionIconImage(this, segment, id, pixmap);
+        },
+        Qt::DirectConnection);
+    const auto relayInt = [this, section](auto signal, auto inspectorSignal) {
+        connect(section, signal, this, [this, inspectorSignal](int value) { emit(this->*inspectorSignal)(this, value); });
+    };
+    relayInt(&Section::transitionSelectionIndexChanged,
+             &SegmentInspectorWidget::segmentInspectorWidgetTransitionSelectionIndexChanged);
+    relayInt(&Section::transitionBeginOrEndPositionChanged,
+             &SegmentInspectorWidget::segmentInspectorWidgetTransitionBeginOrEndPositionChanged);
+    relayInt(&Section::removeTransitionAtIndex, &SegmentInspectorWidget::segmentInspectorWidgetRemoveTransitionAtIndex);
+    relayInt(&Section::duplicateTransitionAtIndex,
+             &SegmentInspectorWidget::segmentInspectorWidgetDuplicateTransitionAtIndex);
+    connect(section, &Section::popupEasingFunctionsWidgetOnButton, this, [this](QPushButton* button) {
+        emit segmentInspectorWidgetPopupEasingFunctionsWidgetOnButton(this, button);
+    });
+    connect(section, &Section::addTransitionActionOnButton, this,
+            [this](QPushButton* button) { emit segmentInspectorWidgetAddTransitionOnButton(this, button); });
+}
+
+QList<CommonEditingWidgetController*> SegmentInspectorWidget::_textSections() const
+{
+    QList<CommonEditingWidgetController*> sections;
+    for (CommonEditingWidgetController* section :
+         std::initializer_list<CommonEditingWidgetController*>{_textSize, _textFont, _textAlignment}) {
+        if (section)
+            sections.append(section);
+    }
+    return sections;
+}
+
 QList<CommonEditingWidgetController*> SegmentInspectorWidget::_segmentModeSections() const
 {
     QList<CommonEditingWidgetController*> sections;
     for (CommonEditingWidgetController* section :
-         std::initializer_list<CommonEditingWidgetController*>{_transparency, _volume, _pitch, _speed, _border,
-                                                               _strokeBorder, _roundCorner, _shadow, _colors,
-                                                               _chromaKey}) {
+         std::initializer_list<CommonEditingWidgetController*>{_geometry, _transparency, _volume, _pitch, _speed, _border,
+                                                               _textBack, _strokeBorder, _roundCorner, _shadow,
+                                                               _colors, _chromaKey}) {
         if (section)
             sections.append(section);
     }
@@ -214,7 +349,7 @@ QList<CommonEditingWidgetController*> SegmentInspectorWidget::_transitionStateSe
 {
     QList<CommonEditingWidgetController*> sections;
     for (CommonEditingWidgetController* section : std::initializer_list<CommonEditingWidgetController*>{
-             _transitionTransparency, _transitionVolume, _transitionColors}) {
+             _transitionGeometry, _transitionTransparency, _transitionVolume, _transitionColors}) {
         if (section)
             sections.append(section);
     }
@@ -230,12 +365,18 @@ void SegmentInspectorWidget::refreshEditingControllers(Segment* segment, QWidget
         if (section && section->isVisible())
             section->setEditable(overlay, segmentUnderPointer);
     };
+    editable(_textSize);
+    editable(_textFont);
+    editable(_textAlignment);
+    if (_geometry && _geometry->isVisible())
+        _geometry->setEditable(segment, overlay, segmentUnderPointer);
     editable(_transparency);
     if (_volume && _volume->isVisible())
         _volume->setEditable(segment, overlay, time);
     editable(_pitch);
     editable(_speed);
     editable(_border);
+    editable(_textBack);
     editable(_strokeBorder);
     editable(_roundCorner);
     editable(_shadow);
@@ -253,6 +394,7 @@ void SegmentInspectorWidget::_makeTransitionStateSections(const Segment* segment
         if (section)
             section->setApplicable(applies);
     };
+    prepare(_transitionGeometry);
     prepare(_transitionTransparency);
     prepare(_transitionVolume);
     prepare(_transitionColors);
@@ -268,6 +410,9 @@ void SegmentInspectorWidget::updateTransitionControllers(Segment* segment, int t
         if (section && section->isApplicable())
             section->setTransitionState(segment, transitionId, state);
     };
+    if (_transitions && segment)
+        _transitions->setTransition(segment, transitionId, state);
+    setState(_transitionGeometry);
     setState(_transitionTransparency);
     setState(_transitionVolume);
     setState(_transitionColors);
@@ -280,14 +425,41 @@ void SegmentInspectorWidget::updateTransitionControllers(Segment* segment, int t
     _updateContentHeight();
 }
 
-// The geometry, text font and transitions sections these reach are added
-// with their own classes; until then there is nothing to forward to.
-void SegmentInspectorWidget::updateGeometryValues(Segment*) {}
-void SegmentInspectorWidget::updateTransitionGeometryValues(Segment*, int, int) {}
-void SegmentInspectorWidget::setGeometryCornerIndex(int) {}
-void SegmentInspectorWidget::setTransitionGeometryCornerIndex(int) {}
-void SegmentInspectorWidget::updateTextFontValues(Segment*) {}
-void SegmentInspectorWidget::selectTransition(Segment*, int, int) {}
+void SegmentInspectorWidget::updateGeometryValues(Segment* segment)
+{
+    if (_geometry && _geometry->isVisible() && segment)
+        _geometry->updateValues(segment);
+}
+
+void SegmentInspectorWidget::updateTransitionGeometryValues(Segment* segment, int transitionId, int state)
+{
+    if (_transitionGeometry && segment)
+        _transitionGeometry->updateTransitionValues(segment, transitionId, state);
+}
+
+void SegmentInspectorWidget::setGeometryCornerIndex(int corner)
+{
+    if (_geometry && _geometry->isVisible())
+        _geometry->setCornerIndex(corner);
+}
+
+void SegmentInspectorWidget::setTransitionGeometryCornerIndex(int corner)
+{
+    if (_transitionGeometry)
+        _transitionGeometry->setCornerIndex(corner);
+}
+
+void SegmentInspectorWidget::updateTextFontValues(Segment* segment)
+{
+    if (_textFont && _textFont->isVisible() && segment)
+        _textFont->updateValues(segment);
+}
+
+void SegmentInspectorWidget::selectTransition(Segment* segment, int index, int state)
+{
+    if (_transitions && segment)
+        _transitions->setTransition(segment, index, state);
+}
 
 void SegmentInspectorWidget::enterTransitionEditMode()
 {
@@ -296,7 +468,7 @@ void SegmentInspectorWidget::enterTransitionEditMode()
     _bottomToolbar->addButton(QStringLiteral(":/images/segment-inspector/transition_return"),
                               QStringLiteral(":/images/segment-inspector/transition_return2"), tr("Return"),
                               kReturn, 0, true);
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
+    for (CommonEditingWidgetController* section : _textSections() + _segmentModeSections()) {
         if (section->isApplicable())
             section->setVisible(false);
     }
@@ -313,7 +485,7 @@ void SegmentInspectorWidget::exitTransitionEditMode(Segment* segment)
     _transitionEditMode = false;
     updateTransitionControllers(segment, 0, -1);
     rebuildToolbar();
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
+    for (CommonEditingWidgetController* section : _textSections() + _segmentModeSections()) {
         if (section->isApplicable())
             section->setVisible(true);
     }
@@ -333,13 +505,23 @@ void SegmentInspectorWidget::setEditingMode(bool on, const QString& title, int m
     if (_transitionEditMode) {
         if (TooltipButton* button = _bottomToolbar->buttonForCommand(kReturn))
             button->setEnabled(shown);
+        if (_transitions)
+            _transitions->setVisible(shown);
         for (CommonEditingWidgetController* section : _transitionStateSections()) {
             if (section->isApplicable())
                 section->setVisible(shown);
         }
     } else {
         _enableSegmentCommands(shown);
-        _showEditingModeSections(shown, mode);
+        QList<CommonEditingWidgetController*> sections = _segmentModeSections();
+        if (_transitions)
+            sections.append(_transitions);
+        if (mode == 0)
+            sections += _textSections();
+        for (CommonEditingWidgetController* section : sections) {
+            if (section->isApplicable())
+                section->setVisible(shown);
+        }
     }
     _updateContentHeight();
 }
@@ -352,20 +534,12 @@ void SegmentInspectorWidget::_enableSegmentCommands(bool enabled)
     }
 }
 
-// The text sections stay while a text is edited or a drawing made, which
-// the sections themselves serve; only cropping hides them.
-void SegmentInspectorWidget::_showEditingModeSections(bool shown, int mode)
-{
-    Q_UNUSED(mode)
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
-        if (section->isApplicable())
-            section->setVisible(shown);
-    }
-}
-
 void SegmentInspectorWidget::dismissPopups()
 {
-    for (CommonEditingWidgetController* section : _segmentModeSections()) {
+    QList<CommonEditingWidgetController*> sections = _textSections() + _segmentModeSections();
+    if (_transitions)
+        sections.append(_transitions);
+    for (CommonEditingWidgetController* section : sections) {
         if (section->isVisible())
             section->dismissPopups();
     }

@@ -13,6 +13,7 @@ class CommonEditingWidgetController;
 class DrawingColorWidget;
 class DrawingToolsWidget;
 class DrawingTuningWidget;
+class GeometryEditingWidgetController;
 class PitchEditingWidgetController;
 class PopupChromaKeyWidget;
 class PopupColorsScrollWidget;
@@ -30,6 +31,11 @@ class Segment;
 class ShadowEditingWidgetController;
 class SpeedEditingWidgetController;
 class StrokeBorderEditingWidgetController;
+class TextAlignmentEditingWidgetController;
+class TextBackEditingWidgetController;
+class TextFontEditingWidgetController;
+class TextSizeEditingWidgetController;
+class TransitionsEditingWidgetController;
 class TransparencyEditingWidgetController;
 class VolumeEditingWidgetController;
 
@@ -190,6 +196,8 @@ private:
     Section* _ensure(Section*& section, Args... args);
     // Shows or hides an existing section for the segment; its height when shown.
     static int _applySection(CommonEditingWidgetController* section, bool applies);
+    // The geometry section's actions leave as the inspector's own signals.
+    void _announce(GeometryEditingWidgetController* section);
     void _announce(TransparencyEditingWidgetController* section);
     void _announce(VolumeEditingWidgetController* section);
     void _announce(PitchEditingWidgetController* section);
@@ -200,13 +208,22 @@ private:
     void _announce(ShadowEditingWidgetController* section);
     void _announce(ColorsEditingWidgetController* section);
     void _announce(ChromaKeyEditingWidgetController* section);
-    // The segment-mode sections made so far, the transitions section apart.
+    void _announce(TextSizeEditingWidgetController* section);
+    void _announce(TextFontEditingWidgetController* section);
+    void _announce(TextAlignmentEditingWidgetController* section);
+    void _announce(TextBackEditingWidgetController* section);
+    // The transitions list's actions and questions leave as the inspector's.
+    void _announce(TransitionsEditingWidgetController* section);
+    // The text sections serve the text editing and the drawing: they stay
+    // in those modes and only cropping hides them.
+    QList<CommonEditingWidgetController*> _textSections() const;
+    // The segment-mode sections made so far, the text sections and the
+    // transitions section apart.
     QList<CommonEditingWidgetController*> _segmentModeSections() const;
     QList<CommonEditingWidgetController*> _transitionStateSections() const;
     void _makeTransitionStateSections(const Segment* segment, bool transitionGiven);
     void _updateContentHeight();
     void _enableSegmentCommands(bool enabled);
-    void _showEditingModeSections(bool shown, int mode);
 
     QScrollArea* _scrollArea = nullptr;
     QWidget* _scrollAreaWidget = nullptr;
@@ -221,6 +238,10 @@ private:
     QString _editingModeTitle;
     QList<CommonEditingWidgetController*> _editingControllers;
 
+    TextSizeEditingWidgetController* _textSize = nullptr;
+    TextFontEditingWidgetController* _textFont = nullptr;
+    TextAlignmentEditingWidgetController* _textAlignment = nullptr;
+    GeometryEditingWidgetController* _geometry = nullptr;
     TransparencyEditingWidgetController* _transparency = nullptr;
     VolumeEditingWidgetController* _volume = nullptr;
     PitchEditingWidgetController* _pitch = nullptr;
@@ -230,7 +251,10 @@ private:
     RoundCornerEditingWidgetController* _roundCorner = nullptr;
     ShadowEditingWidgetController* _shadow = nullptr;
     ColorsEditingWidgetController* _colors = nullptr;
+    TextBackEditingWidgetController* _textBack = nullptr;
     ChromaKeyEditingWidgetController* _chromaKey = nullptr;
+    TransitionsEditingWidgetController* _transitions = nullptr;
+    GeometryEditingWidgetController* _transitionGeometry = nullptr;
     TransparencyEditingWidgetController* _transitionTransparency = nullptr;
     VolumeEditingWidgetController* _transitionVolume = nullptr;
     ColorsEditingWidgetController* _transitionColors = nullptr;

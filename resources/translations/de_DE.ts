@@ -561,6 +561,77 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometrie</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Zuschneiden &amp; Weiche Kante</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspektive (Vier-Punkt-Positionierung)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Ecke oben links</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Ecke oben rechts</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Ecke unten rechts</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Ecke unten links</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

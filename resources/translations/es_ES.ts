@@ -561,6 +561,77 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometría</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Girar en sentido horario</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Girar en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Recortar y difuminar</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantener la relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restablecer valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspectiva (posicionamiento de cuatro puntos)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Esquina superior izquierda</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Esquina superior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Esquina inferior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Esquina inferior izquierda</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -561,6 +561,77 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Géométrie</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Pivoter dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Pivoter dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Recadrage et contour progressif</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspective (positionnement à quatre points)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Coin supérieur droit</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Coin inférieur droit</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Coin inférieur gauche</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

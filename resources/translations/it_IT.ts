@@ -561,6 +561,77 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Ruota in senso orario</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Ruota in senso antiorario</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Ritaglia e sfuma</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Prospettiva (posizionamento a quattro punti)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Angolo in alto a sinistra</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Angolo in alto a destra</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Angolo in basso a destra</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Angolo in basso a sinistra</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -561,6 +561,77 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>ジオメトリ</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>反時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>切り抜きとぼかし</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>初期状態に戻す</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>遠近法（4 点配置）</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>左上の角</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>右上の角</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>右下の角</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>左下の角</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

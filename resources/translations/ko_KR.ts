@@ -561,6 +561,77 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>지오메트리</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>시계 방향으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>시계 반대 방향으로 회전</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>자르기 및 페더링</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>기본값으로 복원</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>원근 (4점 위치 지정)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>왼쪽 위 모서리</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>오른쪽 위 모서리</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>오른쪽 아래 모서리</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>왼쪽 아래 모서리</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

@@ -561,6 +561,77 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometria</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Girar no sentido horário</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Girar no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Cortar e suavizar bordas</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Espelhar horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Espelhar verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Manter proporção</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restaurar o padrão</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspectiva (posicionamento de quatro pontos)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Canto superior esquerdo</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Canto superior direito</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Canto inferior direito</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Canto inferior esquerdo</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

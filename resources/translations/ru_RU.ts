@@ -561,6 +561,77 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Геометрия</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Ш</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Повернуть по часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Повернуть против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Обрезка и растушёвка</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Сохранять пропорции</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Восстановить по умолчанию</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Перспектива (позиционирование по четырём точкам)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Левый верхний угол</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Правый верхний угол</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Правый нижний угол</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Левый нижний угол</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

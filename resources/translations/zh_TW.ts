@@ -561,6 +561,77 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>幾何</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>寬</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>順時針旋轉</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>逆時針旋轉</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>裁切與羽化</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>保持長寬比</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>還原預設值</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>透視（四點定位）</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>左上角</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>右上角</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>右下角</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>左下角</translation>
+    </message>
+</context>
+<context>
     <name>GiphyGifsWidget</name>
     <message>
         <source>Form</source>

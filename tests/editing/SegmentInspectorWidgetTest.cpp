@@ -1,12 +1,14 @@
 #include "InspectorTestSupport.h"
 
 #include "ColorsEditingWidgetController.h"
+#include "GeometryEditingWidgetController.h"
 #include "CommonEditingWidgetController.h"
 #include "PopupColorsScrollWidget.h"
 #include "PopupSliderWidget.h"
 #include "ScrollableToolBar.h"
 #include "SegmentInspectorWidget.h"
 #include "TooltipButton.h"
+#include "TransitionsEditingWidgetController.h"
 #include "TransparencyEditingWidgetController.h"
 #include "VolumeEditingWidgetController.h"
 
@@ -75,20 +77,22 @@ TEST_F(SegmentInspector, MusicShowsItsSoundSectionsAndTheirHeightsExactly)
 {
     auto song = music();
     inspector->setSegment(song.get(), kCanvas);
-    EXPECT_EQ(shownSections(), QStringList({"Volume", "Pitch", "Speed"}));
-    // Three slider panels of 100 plus their separators.
-    EXPECT_EQ(content()->height(), 3 * 101);
+    EXPECT_EQ(shownSections(), QStringList({"Volume", "Pitch", "Speed", "Transitions"}));
+    // Three slider panels of 100 and the compact transitions list of 256,
+    // each with its separator.
+    EXPECT_EQ(content()->height(), 560);
     EXPECT_EQ(content()->height(), shownHeight());
     saveScreenshot("music");
 }
 
 TEST_F(SegmentInspector, EachVisualTypeShowsItsSectionsInDisplayOrder)
 {
-    const QStringList visual = {"Transparency"};
-    const QStringList effects = {"Shadow", "Colors", "ChromaKey"};
+    const QStringList visual = {"Geometry", "Transparency"};
+    const QStringList effects = {"Shadow", "Colors", "ChromaKey", "Transitions"};
     auto words = text();
     inspector->setSegment(words.get(), kCanvas);
-    EXPECT_EQ(shownSections(), visual + QStringList{"Border"} + effects);
+    EXPECT_EQ(shownSections(), QStringList({"TextSize", "TextFont", "TextAlignment"}) + visual +
+                                   QStringList({"Border", "TextBack"}) + effects);
     saveScreenshot("text");
 
     auto photo = picture();
@@ -123,12 +127,14 @@ TEST_F(SegmentInspector, SwitchingTypesKeepsTheSectionsAndCountsOnlyTheShownOnes
     const QList<CommonEditingWidgetController*> textSections = inspector->editingControllers();
     inspector->setSegment(song.get(), kCanvas);
     for (CommonEditingWidgetController* section : textSections) {
+        if (section->displayOrder() == 180)
+            continue; // the transitions list serves every type
         EXPECT_TRUE(inspector->editingControllers().contains(section));
         EXPECT_FALSE(section->isVisible());
         EXPECT_FALSE(section->isApplicable());
         EXPECT_TRUE(section->widget()->isHidden());
     }
-    EXPECT_EQ(shownSections(), QStringList({"Volume", "Pitch", "Speed"}));
+    EXPECT_EQ(shownSections(), QStringList({"Volume", "Pitch", "Speed", "Transitions"}));
     EXPECT_EQ(content()->height(), shownHeight());
 
     // Back to the text: nothing is made twice.
@@ -180,11 +186,11 @@ TEST_F(SegmentInspector, TransitionModeShowsTheStateSectionsOnlyOnceATransitionI
     clip->setTransitionUserTransparency(second, false, 0.75f);
     inspector->setSegment(clip.get(), kCanvas);
     inspector->enterTransitionEditMode();
-    EXPECT_TRUE(shownSections().isEmpty());
-    EXPECT_EQ(content()->height(), 0);
+    EXPECT_EQ(shownSections(), QStringList({"Transitions"}));
+    EXPECT_EQ(content()->height(), shownHeight());
 
     inspector->updateTransitionControllers(clip.get(), first, 1);
-    EXPECT_EQ(shownSections(), QStringList({"Transparency", "Volume", "Colors"}));
+    EXPECT_EQ(shownSections(), QStringList({"Transitions", "Geometry", "Transparency", "Volume", "Colors"}));
     EXPECT_EQ(content()->height(), shownHeight());
     auto* transparency = inspector->findChildren<TransparencyEditingWidgetController*>().last();
     EXPECT_TRUE(transparency->isTransition());
@@ -193,7 +199,7 @@ TEST_F(SegmentInspector, TransitionModeShowsTheStateSectionsOnlyOnceATransitionI
     // Another transition's end state: new values, same sections.
     inspector->updateTransitionControllers(clip.get(), second, 0);
     EXPECT_FLOAT_EQ(transparency->popup()->value(), 0.75f);
-    EXPECT_EQ(shownSections(), QStringList({"Transparency", "Volume", "Colors"}));
+    EXPECT_EQ(shownSections(), QStringList({"Transitions", "Geometry", "Transparency", "Volume", "Colors"}));
 
     inspector->exitTransitionEditMode(clip.get());
     EXPECT_FALSE(inspector->isTransitionEditMode());
@@ -209,7 +215,7 @@ TEST_F(SegmentInspector, PictureTransitionHasNoVolumeSection)
     inspector->setSegment(photo.get(), kCanvas);
     inspector->enterTransitionEditMode();
     inspector->updateTransitionControllers(photo.get(), id, 0);
-    EXPECT_EQ(shownSections(), QStringList({"Transparency", "Colors"}));
+    EXPECT_EQ(shownSections(), QStringList({"Transitions", "Geometry", "Transparency", "Colors"}));
     EXPECT_FALSE(inspector->transitionVolumeControlEnabled());
 }
 
@@ -242,8 +248,19 @@ TEST_F(SegmentInspector, ToolBarCommandsBecomeSignalsAndEditingModesDisableThem)
     EXPECT_TRUE(shownSections().isEmpty());
     inspector->setEditingMode(false, QStringLiteral("Cropping..."), 0);
     EXPECT_TRUE(toolbar->buttonForCommand(10001)->isEnabled());
-    EXPECT_EQ(shownSections().size(), 6);
+    EXPECT_EQ(shownSections().size(), 8);
     EXPECT_EQ(content()->height(), shownHeight());
+
+    // Editing a text keeps its text sections; cropping it hides them.
+    auto words = text();
+    inspector->setSegment(words.get(), kCanvas);
+    inspector->setEditingMode(true, QStringLiteral("Editing..."), 1);
+    EXPECT_EQ(shownSections(), QStringList({"TextSize", "TextFont", "TextAlignment"}));
+    inspector->setEditingMode(false, QStringLiteral("Editing..."), 1);
+    inspector->setEditingMode(true, QStringLiteral("Cropping..."), 0);
+    EXPECT_TRUE(shownSections().isEmpty());
+    inspector->setEditingMode(false, QStringLiteral("Cropping..."), 0);
+    EXPECT_EQ(shownSections().size(), 11);
 
     inspector->enterTransitionEditMode();
     EXPECT_EQ(toolbar->buttonForCommand(10001), nullptr);
@@ -291,4 +308,80 @@ TEST_F(SegmentInspector, VolumeFollowsTheOverlayForAMovieAndTheTransitionsForASo
     EXPECT_FALSE(inspector->volumeControlEnabled());
     inspector->refreshEditingControllers(song.get(), nullptr, true, 1.0f);
     EXPECT_TRUE(inspector->volumeControlEnabled());
+}
+
+TEST_F(SegmentInspector, GeometryActionsLeaveAsTheInspectorsSignalsAndItsQuestionIsAnswered)
+{
+    auto photo = picture();
+    inspector->setSegment(photo.get(), kCanvas);
+    auto* geometry = inspector->findChild<GeometryEditingWidgetController*>();
+    ASSERT_NE(geometry, nullptr);
+    QSignalSpy setX(inspector, &SegmentInspectorWidget::segmentInspectorWidgetSetGeometryX);
+    QSignalSpy updateHeight(inspector, &SegmentInspectorWidget::segmentInspectorWidgetUpdateGeometryHeight);
+    QSignalSpy flip(inspector, &SegmentInspectorWidget::segmentInspectorWidgetFlipVerticalAction);
+    QSignalSpy corner(inspector, &SegmentInspectorWidget::segmentInspectorWidgetUpdateCornerOffset);
+    emit geometry->xValueChanged(12.5);
+    emit geometry->heightValueChanging(40.0);
+    emit geometry->flipVerticalButtonClicked();
+    emit geometry->cornerOffsetChanging(2, 0.25, -0.5);
+    ASSERT_EQ(setX.size(), 1);
+    EXPECT_DOUBLE_EQ(setX.at(0).at(1).toDouble(), 12.5);
+    ASSERT_EQ(updateHeight.size(), 1);
+    EXPECT_DOUBLE_EQ(updateHeight.at(0).at(1).toDouble(), 40.0);
+    EXPECT_EQ(flip.size(), 1);
+    ASSERT_EQ(corner.size(), 1);
+    EXPECT_EQ(corner.at(0).at(1).toInt(), 2);
+    EXPECT_DOUBLE_EQ(corner.at(0).at(3).toDouble(), -0.5);
+
+    QObject::connect(
+        inspector, &SegmentInspectorWidget::segmentInspectorWidgetBeforeUpdateGeometryValue, inspector,
+        [](SegmentInspectorWidget*, QPointF& translation, QPointF& scale, qreal& rotation, qreal* xs, qreal*) {
+            translation = QPointF(0.1, 0.2);
+            scale = QPointF(2, 3);
+            rotation = 45;
+            xs[3] = 0.7;
+        },
+        Qt::DirectConnection);
+    QPointF translation;
+    QPointF scale;
+    qreal rotation = 0;
+    qreal xs[4] = {};
+    qreal ys[4] = {};
+    emit geometry->beforeGeometryValueChanging(translation, scale, rotation, xs, ys);
+    EXPECT_EQ(translation, QPointF(0.1, 0.2));
+    EXPECT_EQ(scale, QPointF(2, 3));
+    EXPECT_DOUBLE_EQ(rotation, 45.0);
+    EXPECT_DOUBLE_EQ(xs[3], 0.7);
+}
+
+TEST_F(SegmentInspector, TransitionListActionsLeaveAsTheInspectorsSignalsAndItsQuestionsAreAnswered)
+{
+    auto song = music();
+    inspector->setSegment(song.get(), kCanvas);
+    auto* transitions = inspector->findChild<TransitionsEditingWidgetController*>();
+    ASSERT_NE(transitions, nullptr);
+    QSignalSpy selected(inspector, &SegmentInspectorWidget::segmentInspectorWidgetTransitionSelectionIndexChanged);
+    QSignalSpy side(inspector, &SegmentInspectorWidget::segmentInspectorWidgetTransitionBeginOrEndPositionChanged);
+    QSignalSpy removed(inspector, &SegmentInspectorWidget::segmentInspectorWidgetRemoveTransitionAtIndex);
+    QSignalSpy duplicated(inspector, &SegmentInspectorWidget::segmentInspectorWidgetDuplicateTransitionAtIndex);
+    emit transitions->transitionSelectionIndexChanged(2);
+    emit transitions->transitionBeginOrEndPositionChanged(0);
+    emit transitions->removeTransitionAtIndex(3);
+    emit transitions->duplicateTransitionAtIndex(1);
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.at(0).at(1).toInt(), 2);
+    ASSERT_EQ(side.size(), 1);
+    EXPECT_EQ(side.at(0).at(1).toInt(), 0);
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_EQ(removed.at(0).at(1).toInt(), 3);
+    ASSERT_EQ(duplicated.size(), 1);
+    EXPECT_EQ(duplicated.at(0).at(1).toInt(), 1);
+
+    QObject::connect(
+        inspector, &SegmentInspectorWidget::segmentInspectorWidgetGetEasingFunctionHintText, inspector,
+        [](SegmentInspectorWidget*, Segment*, int id, QString& text) { text = QString("easing of %1").arg(id); },
+        Qt::DirectConnection);
+    QString hint;
+    emit transitions->getEasingFunctionHintText(song.get(), 4, hint);
+    EXPECT_EQ(hint, QStringLiteral("easing of 4"));
 }

@@ -6,6 +6,7 @@ const std::vector<GalleryPage>& galleryPages()
         {"controls", createControlsPage},
         {"drawing", createDrawingPanelsPage},
         {"editors", createEditorsPage},
+        {"inspector", createInspectorPage},
         {"media", createMediaPage},
         {"popups", createPopupsPage},
         {"projects", createProjectsPage},

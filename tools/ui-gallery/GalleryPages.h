@@ -18,6 +18,7 @@ const std::vector<GalleryPage>& galleryPages();
 QWidget* createControlsPage();
 QWidget* createDrawingPanelsPage();
 QWidget* createEditorsPage();
+QWidget* createInspectorPage();
 QWidget* createMediaPage();
 QWidget* createPopupsPage();
 QWidget* createProjectPopupsPage();
