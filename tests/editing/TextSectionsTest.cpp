@@ -152,6 +152,11 @@ TEST_F(TextSections, SizeAndBackgroundFillSilentlyInFramePixels)
     // 48 points at 1280 wide are 72 at 1920.
     EXPECT_FLOAT_EQ(size.popup()->value(), 72.0f);
     EXPECT_EQ(size.popup()->color(), QColor(250, 200, 10));
+    // A title larger than the slider reaches: its end, not the last text's size.
+    auto title = text();
+    static_cast<TextSegment*>(title.get())->setFontSizeForVideoSize(700.0f, QSizeF(1280, 720));
+    size.updateValues(title.get(), kCanvas);
+    EXPECT_FLOAT_EQ(size.popup()->value(), 960.0f);
 
     back.updateValues(words.get(), kCanvas);
     EXPECT_NEAR(back.popup()->value(), 0.6f, 0.01f);
