@@ -3,11 +3,20 @@
 #include "PopupSliderColorWidget.h"
 #include "TextSegment.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr float kMinSize = 1.0f;
+constexpr float kMaxSize = 960.0f;
+
+} // namespace
+
 TextSizeEditingWidgetController::TextSizeEditingWidgetController(QWidget* parent)
     : ColorButtonEditingWidgetController(parent)
     , _popup(new PopupSliderColorWidget(parent))
 {
-    _popup->configure(parent, tr("Text Size & Color"), 0.0f, QColor(), 1.0f, 960.0f, 1.0f);
+    _popup->configure(parent, tr("Text Size & Color"), 0.0f, QColor(), kMinSize, kMaxSize, 1.0f);
     _popup->setFixedHeight(_popup->popupHeight());
     _watchPopupWindow(_popup);
 }
@@ -30,7 +39,9 @@ int TextSizeEditingWidgetController::displayOrder() const
 void TextSizeEditingWidgetController::updateValues(const Segment* segment, const QSize& frameSize)
 {
     const auto* text = static_cast<const TextSegment*>(segment);
-    _popup->setValueSilently(text->fontSize(QSizeF(frameSize)));
+    // The popup ignores a value off its slider, which would leave the last
+    // text's size on show: a size beyond the ends shows at the nearer one.
+    _popup->setValueSilently(std::clamp(text->fontSize(QSizeF(frameSize)), kMinSize, kMaxSize));
     _popup->setColor(QColor::fromRgba(text->color()));
 }
 

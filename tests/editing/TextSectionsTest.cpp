@@ -21,39 +21,34 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 using namespace InspectorTest;
 
 namespace {
 
-// Records every signal a popup class family declares, whatever its name, so
-// that a value signal added later is caught as well.
-class PopupSignalRecorder
-{
-public:
-    explicit PopupSignalRecorder(CommonSliderColorPopup* popup)
-    {
-        qRegisterMetaType<QImage*>("QImage*");
-        qRegisterMetaType<QRect*>("QRect*");
-        const QMetaObject* meta = popup->metaObject();
-        for (int index = CommonSliderColorPopup::staticMetaObject.methodOffset(); index < meta->methodCount();
-             ++index) {
-            const QMetaMethod method = meta->method(index);
-            if (method.methodType() == QMetaMethod::Signal)
-                _spies.emplace_back(std::make_unique<QSignalSpy>(popup, method));
-        }
-    }
-    int watched() const { return int(_spies.size()); }
-    int emitted() const
-    {
-        int count = 0;
-        for (const auto& spy : _spies)
-            count += spy->size();
-        return count;
-    }
+using Spies = std::vector<std::unique_ptr<QSignalSpy>>;
 
-private:
-    std::vector<std::unique_ptr<QSignalSpy>> _spies;
-};
+// Spies on every signal the popup family declares, whatever its name, so
+// that a value signal added later is watched as well.
+Spies spyOnPopup(CommonSliderColorPopup* popup)
+{
+    qRegisterMetaType<QImage*>("QImage*");
+    qRegisterMetaType<QRect*>("QRect*");
+    Spies spies;
+    const QMetaObject* meta = popup->metaObject();
+    for (int index = CommonSliderColorPopup::staticMetaObject.methodOffset(); index < meta->methodCount(); ++index) {
+        if (meta->method(index).methodType() == QMetaMethod::Signal)
+            spies.emplace_back(std::make_unique<QSignalSpy>(popup, meta->method(index)));
+    }
+    return spies;
+}
+
+int emissions(const Spies& spies)
+{
+    return std::accumulate(spies.begin(), spies.end(), 0,
+                           [](int sum, const std::unique_ptr<QSignalSpy>& spy) { return sum + spy->size(); });
+}
 
 class TextSections : public ::testing::Test
 {
@@ -147,14 +142,21 @@ TEST_F(TextSections, SizeAndBackgroundFillSilentlyInFramePixels)
 {
     TextSizeEditingWidgetController size(&window);
     TextBackEditingWidgetController back(&window);
-    PopupSignalRecorder sizeSignals(size.popup());
-    PopupSignalRecorder backSignals(back.popup());
-    ASSERT_GT(sizeSignals.watched(), 5);
+    const Spies sizeSignals = spyOnPopup(size.popup());
+    const Spies backSignals = spyOnPopup(back.popup());
+    ASSERT_GT(sizeSignals.size(), 5u);
+    for (const auto& spy : backSignals)
+        ASSERT_TRUE(spy->isValid());
 
     size.updateValues(words.get(), kCanvas);
     // 48 points at 1280 wide are 72 at 1920.
     EXPECT_FLOAT_EQ(size.popup()->value(), 72.0f);
     EXPECT_EQ(size.popup()->color(), QColor(250, 200, 10));
+    // A title larger than the slider reaches: its end, not the last text's size.
+    auto title = text();
+    static_cast<TextSegment*>(title.get())->setFontSizeForVideoSize(700.0f, QSizeF(1280, 720));
+    size.updateValues(title.get(), kCanvas);
+    EXPECT_FLOAT_EQ(size.popup()->value(), 960.0f);
 
     back.updateValues(words.get(), kCanvas);
     EXPECT_NEAR(back.popup()->value(), 0.6f, 0.01f);
@@ -168,8 +170,8 @@ TEST_F(TextSections, SizeAndBackgroundFillSilentlyInFramePixels)
     back.updateValues(words.get(), kCanvas);
     EXPECT_FLOAT_EQ(back.popup()->value2(), 80.0f);
 
-    EXPECT_EQ(sizeSignals.emitted(), 0);
-    EXPECT_EQ(backSignals.emitted(), 0);
+    EXPECT_EQ(emissions(sizeSignals), 0);
+    EXPECT_EQ(emissions(backSignals), 0);
 }
 
 TEST_F(TextSections, BackgroundOptionsFollowItsOpacity)
