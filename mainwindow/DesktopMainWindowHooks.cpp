@@ -29,8 +29,8 @@ bool DesktopMainWindow::_volumeControlEnabled() const
 {
     if (!_segmentInspectorWidget)
         return false;
-    return _isEditingTransitions() ? _segmentInspectorWidget->transitionVolumeValue()
-                                   : _segmentInspectorWidget->volumeValue();
+    return _isEditingTransitions() ? _segmentInspectorWidget->transitionVolumeControlEnabled()
+                                   : _segmentInspectorWidget->volumeControlEnabled();
 }
 
 void DesktopMainWindow::setupWindowWidgets(Segment* segment, float time)
@@ -88,7 +88,7 @@ void DesktopMainWindow::_updateEditingControls(float time)
                                             QStringLiteral("DRAWING"), QStringLiteral("MOVIE")};
     const bool timed = kTimedTypes.contains(segment->type()) || segment->hasAudio();
     const bool inside = timed && segment->rangeStart() <= time && time < segment->rangeStart() + segment->duration();
-    _segmentInspectorWidget->refreshEditingControllers(segment, inside, time);
+    _segmentInspectorWidget->refreshEditingControllers(segment, _transformWidget, inside, time);
 }
 
 int DesktopMainWindow::_editingTransitionId() const

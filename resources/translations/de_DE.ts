@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Randgröße und -farbe</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -558,6 +565,77 @@ Aktuell: %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Vollbild beenden</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometrie</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Zuschneiden &amp; Weiche Kante</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspektive (Vier-Punkt-Positionierung)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Ecke oben links</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Ecke oben rechts</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Ecke unten rechts</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Ecke unten links</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1409,13 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>See what&apos;s new</source>
         <translation>Neuerungen ansehen</translation>
+    </message>
+</context>
+<context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
     </message>
 </context>
 <context>
@@ -2174,6 +2259,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>Abgerundete Ecken</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2182,6 +2274,37 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>Übergang hinzufügen/bearbeiten</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Auf alle Segmente anwenden</translation>
     </message>
 </context>
 <context>
@@ -2333,6 +2456,24 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2416,6 +2557,25 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Randgröße und -farbe</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensität</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>Kontur</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2443,6 +2603,42 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>Texthintergrund</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>Abgerundete Ecken</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>Textgröße und -farbe</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2451,6 +2647,60 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Übergänge</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Übergang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>Beschleunigungskurve</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>Mit „+“ einen Übergang hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparenz</translation>
     </message>
 </context>
 <context>
@@ -2518,6 +2768,13 @@ Aktuell: Einfügemodus</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 </TS>

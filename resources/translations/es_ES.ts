@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Tamaño y color del borde</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -558,6 +565,77 @@ Actual: %1</translation>
     <message>
         <source>Exit fullscreen</source>
         <translation>Salir de pantalla completa</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometría</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>Girar en sentido horario</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>Girar en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>Recortar y difuminar</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>Mantener la relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>Restablecer valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>Perspectiva (posicionamiento de cuatro puntos)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Esquina superior izquierda</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Esquina superior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Esquina inferior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Esquina inferior izquierda</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1409,13 @@ Actual: modo insertar</translation>
     <message>
         <source>See what&apos;s new</source>
         <translation>Ver las novedades</translation>
+    </message>
+</context>
+<context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>Tono</translation>
     </message>
 </context>
 <context>
@@ -2174,6 +2259,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>Esquinas redondeadas</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2182,6 +2274,37 @@ Actual: modo insertar</translation>
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>Añadir/editar transición</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>Aplicar a todos los segmentos</translation>
     </message>
 </context>
 <context>
@@ -2333,6 +2456,24 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2416,6 +2557,25 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>Tamaño y color del borde</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerancia</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>Contorno</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2443,6 +2603,42 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>Fondo del texto</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>Esquinas redondeadas</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>Tamaño y color del texto</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2451,6 +2647,60 @@ Actual: modo insertar</translation>
     <message>
         <source>Open a Picture</source>
         <translation>Abrir una imagen</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transiciones</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>Añadir transición</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>Tipo de aceleración</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>Pulsa «+» para añadir una transición</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparencia</translation>
     </message>
 </context>
 <context>
@@ -2518,6 +2768,13 @@ Actual: modo insertar</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>枠線のサイズと色</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -558,6 +565,77 @@ Current: %1</source>
     <message>
         <source>Exit fullscreen</source>
         <translation>全画面表示を終了</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>ジオメトリ</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>反時計回りに回転</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>切り抜きとぼかし</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>初期状態に戻す</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>遠近法（4 点配置）</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>左上の角</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>右上の角</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>右下の角</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>左下の角</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1409,13 @@ Current: Insert mode</source>
     <message>
         <source>See what&apos;s new</source>
         <translation>新機能を見る</translation>
+    </message>
+</context>
+<context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>ピッチ</translation>
     </message>
 </context>
 <context>
@@ -2174,6 +2259,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>角の丸み</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2182,6 +2274,37 @@ Current: Insert mode</source>
     <message>
         <source>Remove</source>
         <translation>取り除く</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>トランジションの追加/編集</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>すべてのセグメントに適用</translation>
     </message>
 </context>
 <context>
@@ -2333,6 +2456,24 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>半径</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2416,6 +2557,25 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>枠線のサイズと色</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>許容範囲</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>強さ</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>縁取り</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2443,6 +2603,42 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>テキストの背景</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>角の丸み</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>テキストのサイズと色</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2451,6 +2647,60 @@ Current: Insert mode</source>
     <message>
         <source>Open a Picture</source>
         <translation>画像を開く</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>トランジション</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>トランジションを追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>イージングの種類</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>「+」を押してトランジションを追加</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>透明度</translation>
     </message>
 </context>
 <context>
@@ -2518,6 +2768,13 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1、%2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
     </message>
 </context>
 </TS>

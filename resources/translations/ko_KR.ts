@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>테두리 크기 및 색상</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>No camera</source>
@@ -558,6 +565,77 @@ Current: %1</source>
     <message>
         <source>Exit fullscreen</source>
         <translation>전체 화면 종료</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryEditingWidget</name>
+    <message>
+        <source>Geometry</source>
+        <translation>지오메트리</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Rotate Clockwise</source>
+        <translation>시계 방향으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Counterclockwise</source>
+        <translation>시계 반대 방향으로 회전</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Feathering</source>
+        <translation>자르기 및 페더링</translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>Maintain aspect ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Restore the default</source>
+        <translation>기본값으로 복원</translation>
+    </message>
+    <message>
+        <source>Perspective (Four-point positioning)</source>
+        <translation>원근 (4점 위치 지정)</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>왼쪽 위 모서리</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>오른쪽 위 모서리</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>오른쪽 아래 모서리</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>왼쪽 아래 모서리</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1409,13 @@ Current: Insert mode</source>
     <message>
         <source>See what&apos;s new</source>
         <translation>새로운 기능 보기</translation>
+    </message>
+</context>
+<context>
+    <name>PitchEditingWidgetController</name>
+    <message>
+        <source>Pitch</source>
+        <translation>피치</translation>
     </message>
 </context>
 <context>
@@ -2174,6 +2259,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>RoundCornerEditingWidgetController</name>
+    <message>
+        <source>Round Corner</source>
+        <translation>둥근 모서리</translation>
+    </message>
+</context>
+<context>
     <name>SegmentDraggingOperationWidget</name>
     <message>
         <source>Duplicate</source>
@@ -2182,6 +2274,37 @@ Current: Insert mode</source>
     <message>
         <source>Remove</source>
         <translation>제거</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentInspectorWidget</name>
+    <message>
+        <source>Return</source>
+        <translation>돌아가기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Add/Edit Transition</source>
+        <translation>전환 효과 추가/편집</translation>
+    </message>
+    <message>
+        <source>Apply to all segments</source>
+        <translation>모든 세그먼트에 적용</translation>
     </message>
 </context>
 <context>
@@ -2333,6 +2456,24 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ShadowEditingWidgetController</name>
+    <message>
+        <source>Shadow</source>
+        <translation>그림자</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>반경</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedEditingWidgetController</name>
+    <message>
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+</context>
+<context>
     <name>StartWindow</name>
     <message>
         <source>Vidorna</source>
@@ -2416,6 +2557,25 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>StrokeBorderEditingWidgetController</name>
+    <message>
+        <source>Border Size &amp; Color</source>
+        <translation>테두리 크기 및 색상</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>허용 범위</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>강도</translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation>윤곽선</translation>
+    </message>
+</context>
+<context>
     <name>TabsMediaExplorerWidget</name>
     <message>
         <source>Form</source>
@@ -2443,6 +2603,42 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>TextAlignmentEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>TextBackEditingWidgetController</name>
+    <message>
+        <source>Text Background</source>
+        <translation>텍스트 배경</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>여백</translation>
+    </message>
+    <message>
+        <source>Round Corner</source>
+        <translation>둥근 모서리</translation>
+    </message>
+</context>
+<context>
+    <name>TextFontEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+</context>
+<context>
+    <name>TextSizeEditingWidgetController</name>
+    <message>
+        <source>Text Size &amp; Color</source>
+        <translation>텍스트 크기 및 색상</translation>
+    </message>
+</context>
+<context>
     <name>TextureGridWidget</name>
     <message>
         <source>Custom Picture...</source>
@@ -2451,6 +2647,60 @@ Current: Insert mode</source>
     <message>
         <source>Open a Picture</source>
         <translation>이미지 열기</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionsEditingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>전환 효과</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>Add Transition</source>
+        <translation>전환 효과 추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message>
+        <source>Easing type</source>
+        <translation>이징 유형</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>Press &quot;+&quot; to add a transition</source>
+        <translation>&quot;+&quot;를 눌러 전환 효과를 추가하세요</translation>
+    </message>
+</context>
+<context>
+    <name>TransparencyEditingWidgetController</name>
+    <message>
+        <source>Transparency</source>
+        <translation>투명도</translation>
     </message>
 </context>
 <context>
@@ -2518,6 +2768,13 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeEditingWidgetController</name>
+    <message>
+        <source>Volume</source>
+        <translation>볼륨</translation>
     </message>
 </context>
 </TS>

@@ -417,14 +417,14 @@ TEST_F(DesktopMainWindowMenus, InspectorHooksFollowItsTransitionModeAndScrollOff
     EXPECT_TRUE(state.isEmpty());
 
     auto* inspector = new SegmentInspectorWidget(&window);
-    auto* content = new QWidget;
-    content->setMinimumHeight(3000);
-    inspector->findChild<QScrollArea*>()->setWidget(content);
     inspector->resize(300, 400);
     inspector->show();
     window.setInspector(inspector);
     window._updateTransitionToolbarState();
     EXPECT_TRUE(window._isEditingTransitions());
+    // Its sections' panel made tall enough to scroll.
+    inspector->findChild<QScrollArea*>()->widget()->setFixedHeight(3000);
+    QApplication::processEvents();
 
     inspector->setScrollPosition(640);
     window._saveToolbarScrollPosition(state);

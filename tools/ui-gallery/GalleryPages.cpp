@@ -7,6 +7,7 @@ const std::vector<GalleryPage>& galleryPages()
         {"drawing", createDrawingPanelsPage},
         {"editors", createEditorsPage},
         {"help-browser", createHelpBrowserPage},
+        {"inspector", createInspectorPage},
         {"media", createMediaPage},
         {"popups", createPopupsPage},
         {"projects", createProjectsPage},

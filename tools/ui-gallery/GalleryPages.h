@@ -19,6 +19,7 @@ QWidget* createControlsPage();
 QWidget* createDrawingPanelsPage();
 QWidget* createEditorsPage();
 QWidget* createHelpBrowserPage();
+QWidget* createInspectorPage();
 QWidget* createMediaPage();
 QWidget* createPopupsPage();
 QWidget* createProjectPopupsPage();

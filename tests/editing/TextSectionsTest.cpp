@@ -1,0 +1,283 @@
+#include "InspectorTestSupport.h"
+
+#include "PopupSliderColor2SlidersWidget.h"
+#include "PopupSliderColorWidget.h"
+#include "SegmentedControl.h"
+#include "TextAlignmentEditingWidget.h"
+#include "TextAlignmentEditingWidgetController.h"
+#include "TextBackEditingWidgetController.h"
+#include "TextFontEditingWidget.h"
+#include "TextFontEditingWidgetController.h"
+#include "TextSizeEditingWidgetController.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QSlider>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+using namespace InspectorTest;
+
+namespace {
+
+// Records every signal a popup class family declares, whatever its name, so
+// that a value signal added later is caught as well.
+class PopupSignalRecorder
+{
+public:
+    explicit PopupSignalRecorder(CommonSliderColorPopup* popup)
+    {
+        qRegisterMetaType<QImage*>("QImage*");
+        qRegisterMetaType<QRect*>("QRect*");
+        const QMetaObject* meta = popup->metaObject();
+        for (int index = CommonSliderColorPopup::staticMetaObject.methodOffset(); index < meta->methodCount();
+             ++index) {
+            const QMetaMethod method = meta->method(index);
+            if (method.methodType() == QMetaMethod::Signal)
+                _spies.emplace_back(std::make_unique<QSignalSpy>(popup, method));
+        }
+    }
+    int watched() const { return int(_spies.size()); }
+    int emitted() const
+    {
+        int count = 0;
+        for (const auto& spy : _spies)
+            count += spy->size();
+        return count;
+    }
+
+private:
+    std::vector<std::unique_ptr<QSignalSpy>> _spies;
+};
+
+class TextSections : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(320, 700);
+        window.setObjectName(QStringLiteral("window"));
+        window.setStyleSheet(QStringLiteral("#window { background-color: rgb(7,8,10); }"));
+        new QVBoxLayout(&window);
+        window.show();
+        words = text();
+        textSegment()->setFontSizeForVideoSize(48.0f, QSizeF(1280, 720));
+        textSegment()->setColor(qRgb(250, 200, 10));
+        textSegment()->setBackColor(qRgb(20, 40, 200));
+        textSegment()->setBackOpacity(0.6f);
+        textSegment()->setBackInset(0.025f);
+        textSegment()->setBackCorner(0.12f);
+    }
+    TextSegment* textSegment() { return static_cast<TextSegment*>(words.get()); }
+    void stack(CommonEditingWidgetController& section)
+    {
+        window.layout()->addWidget(section.widget());
+        window.layout()->addWidget(section.separator());
+    }
+
+    QWidget window;
+    std::unique_ptr<Segment> words;
+};
+
+QPoint segmentCentre(const SegmentedControl* control, int index, int count)
+{
+    const int width = control->width() / count;
+    return QPoint(width * index + width / 2, control->height() / 2);
+}
+
+} // namespace
+
+TEST_F(TextSections, OfferedForTextsOnly)
+{
+    auto photo = picture();
+    auto song = music();
+    EXPECT_TRUE(TextSizeEditingWidgetController::appliesTo(words.get()));
+    EXPECT_TRUE(TextFontEditingWidgetController::appliesTo(words.get()));
+    EXPECT_TRUE(TextAlignmentEditingWidgetController::appliesTo(words.get()));
+    EXPECT_TRUE(TextBackEditingWidgetController::appliesTo(words.get()));
+    for (const Segment* other : {photo.get(), song.get()}) {
+        EXPECT_FALSE(TextSizeEditingWidgetController::appliesTo(other));
+        EXPECT_FALSE(TextFontEditingWidgetController::appliesTo(other));
+        EXPECT_FALSE(TextAlignmentEditingWidgetController::appliesTo(other));
+        EXPECT_FALSE(TextBackEditingWidgetController::appliesTo(other));
+    }
+}
+
+TEST_F(TextSections, StackInTheirOrderWithTheirHeights)
+{
+    TextSizeEditingWidgetController size(&window);
+    TextFontEditingWidgetController font(&window);
+    TextAlignmentEditingWidgetController alignment(&window);
+    TextBackEditingWidgetController back(&window);
+    for (CommonEditingWidgetController* section :
+         std::initializer_list<CommonEditingWidgetController*>{&size, &font, &alignment, &back})
+        stack(*section);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(size.displayOrder(), 30);
+    EXPECT_EQ(font.displayOrder(), 40);
+    EXPECT_EQ(alignment.displayOrder(), 50);
+    EXPECT_EQ(back.displayOrder(), 120);
+    EXPECT_EQ(size.sectionHeight(), 101);
+    EXPECT_EQ(font.sectionHeight(), 66);
+    EXPECT_EQ(alignment.sectionHeight(), 61);
+    EXPECT_EQ(back.sectionHeight(), 255);
+    EXPECT_EQ(alignment.alignmentWidget()->findChild<SegmentedControl*>()->size(), QSize(180, 30));
+
+    size.updateValues(words.get(), kCanvas);
+    font.updateValues(words.get());
+    alignment.updateValues(words.get());
+    back.updateValues(words.get(), kCanvas);
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/text-sections.png");
+
+    font.setVisible(false);
+    EXPECT_FALSE(font.widget()->isVisibleTo(&window));
+    EXPECT_FALSE(font.isVisible());
+    font.setVisible(true);
+    EXPECT_TRUE(font.widget()->isVisibleTo(&window));
+}
+
+TEST_F(TextSections, SizeAndBackgroundFillSilentlyInFramePixels)
+{
+    TextSizeEditingWidgetController size(&window);
+    TextBackEditingWidgetController back(&window);
+    PopupSignalRecorder sizeSignals(size.popup());
+    PopupSignalRecorder backSignals(back.popup());
+    ASSERT_GT(sizeSignals.watched(), 5);
+
+    size.updateValues(words.get(), kCanvas);
+    // 48 points at 1280 wide are 72 at 1920.
+    EXPECT_FLOAT_EQ(size.popup()->value(), 72.0f);
+    EXPECT_EQ(size.popup()->color(), QColor(250, 200, 10));
+
+    back.updateValues(words.get(), kCanvas);
+    EXPECT_NEAR(back.popup()->value(), 0.6f, 0.01f);
+    EXPECT_FLOAT_EQ(back.popup()->value2(), 48.0f);
+    EXPECT_FLOAT_EQ(back.popup()->value3(), 12.0f);
+    // The colour button shows the colour itself; the opacity has its slider.
+    EXPECT_EQ(back.popup()->color(), QColor(20, 40, 200));
+
+    // A band wider than the slider reaches shows at its end.
+    textSegment()->setBackInset(0.1f);
+    back.updateValues(words.get(), kCanvas);
+    EXPECT_FLOAT_EQ(back.popup()->value2(), 80.0f);
+
+    EXPECT_EQ(sizeSignals.emitted(), 0);
+    EXPECT_EQ(backSignals.emitted(), 0);
+}
+
+TEST_F(TextSections, BackgroundOptionsFollowItsOpacity)
+{
+    TextBackEditingWidgetController back(&window);
+    stack(back);
+    const auto spacing = back.popup()->findChildren<QSlider*>();
+    ASSERT_EQ(spacing.size(), 3);
+
+    back.updateValues(words.get(), kCanvas);
+    back.setEditable(nullptr, true);
+    EXPECT_TRUE(spacing[1]->isEnabled());
+
+    // Without a band there is nothing to space or round.
+    textSegment()->setBackOpacity(0.0f);
+    back.updateValues(words.get(), kCanvas);
+    back.setEditable(nullptr, true);
+    EXPECT_TRUE(spacing[0]->isEnabled());
+    EXPECT_FALSE(spacing[1]->isEnabled());
+    EXPECT_FALSE(spacing[2]->isEnabled());
+}
+
+TEST_F(TextSections, FontButtonNamesTheFontAndAsksForAnother)
+{
+    TextFontEditingWidgetController font(&window);
+    stack(font);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* nameButton = font.widget()->findChild<QPushButton*>(QStringLiteral("fontNameButton"));
+    auto* triangle = font.widget()->findChild<QPushButton*>(QStringLiteral("fontNameTriangleButton"));
+    ASSERT_TRUE(nameButton && triangle);
+
+    textSegment()->setFontName(QStringLiteral("DejaVu Sans"));
+    textSegment()->setFontStyle(QStringLiteral("Bold"));
+    font.updateValues(words.get());
+    EXPECT_EQ(nameButton->text(), QStringLiteral("DejaVu Sans - Bold"));
+    EXPECT_EQ(nameButton->font().family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_TRUE(nameButton->font().bold());
+
+    // A font without a style name is named by its family alone.
+    font.fontWidget()->setTextFont(QFont(QStringLiteral("DejaVu Serif")));
+    EXPECT_EQ(nameButton->text(), QStringLiteral("DejaVu Serif"));
+
+    QSignalSpy asked(&font, &TextFontEditingWidgetController::fontButtonClicked);
+    QTest::mouseClick(nameButton, Qt::LeftButton);
+    QTest::mouseClick(triangle, Qt::LeftButton);
+    EXPECT_EQ(asked.size(), 2);
+
+    // Away from the play pointer the font cannot be changed.
+    font.setEditable(nullptr, false);
+    QTest::mouseClick(nameButton, Qt::LeftButton);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_FALSE(nameButton->isEnabled());
+}
+
+TEST_F(TextSections, AlignmentReportsOnlyANewPick)
+{
+    TextAlignmentEditingWidgetController alignment(&window);
+    stack(alignment);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* control = alignment.widget()->findChild<SegmentedControl*>(QStringLiteral("textAlignWidget"));
+    ASSERT_TRUE(control);
+    EXPECT_EQ(control->segmentTitle(1), QStringLiteral("Center"));
+    QSignalSpy changed(&alignment, &TextAlignmentEditingWidgetController::textAlignmentChanged);
+
+    textSegment()->setAlignment(2);
+    alignment.updateValues(words.get());
+    EXPECT_EQ(control->selectedIndex(), 2);
+    EXPECT_EQ(changed.size(), 0);
+
+    QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 1, 3));
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toInt(), 1);
+
+    // The next segment is centred already: picking "Center" changes nothing.
+    textSegment()->setAlignment(1);
+    alignment.updateValues(words.get());
+    QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 1, 3));
+    EXPECT_EQ(changed.size(), 1);
+
+    // An unknown stored alignment leaves the switch where it stands.
+    textSegment()->setAlignment(7);
+    alignment.updateValues(words.get());
+    EXPECT_EQ(control->selectedIndex(), 1);
+    QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 0, 3));
+    ASSERT_EQ(changed.size(), 2);
+    EXPECT_EQ(changed.at(1).at(0).toInt(), 0);
+
+    alignment.setEditable(nullptr, false);
+    QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 2, 3));
+    EXPECT_EQ(changed.size(), 2);
+}
+
+TEST_F(TextSections, PopupsFollowThePlayPointer)
+{
+    TextSizeEditingWidgetController size(&window);
+    TextBackEditingWidgetController back(&window);
+    back.updateValues(words.get(), kCanvas);
+    for (CommonSliderColorPopup* popup : std::initializer_list<CommonSliderColorPopup*>{size.popup(), back.popup()}) {
+        auto sliders = popup->findChildren<QSlider*>();
+        ASSERT_FALSE(sliders.isEmpty());
+        size.setEditable(nullptr, false);
+        back.setEditable(nullptr, false);
+        for (QSlider* slider : sliders)
+            EXPECT_FALSE(slider->isEnabled());
+        // The overlay plays no part: only the pointer counts.
+        size.setEditable(&window, true);
+        back.setEditable(&window, true);
+        EXPECT_TRUE(sliders.first()->isEnabled());
+        EXPECT_TRUE(popup->isValueEnabled());
+    }
+}
