@@ -10,6 +10,7 @@
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentInspectorWidget.h"
+#include "TransformWidget.h"
 
 #include <QPushButton>
 #include <QSpacerItem>
@@ -36,7 +37,7 @@ bool DesktopMainWindow::_volumeControlEnabled() const
 void DesktopMainWindow::setupWindowWidgets(Segment* segment, float time)
 {
     if (!_segmentInspectorWidget)
-        return;
+        _createSegmentInspector();
     const QSize canvas = _composition ? QSize(_composition->width(), _composition->height()) : QSize();
     _segmentInspectorWidget->setSegment(segment, canvas);
     if (!_segmentInspectorWidget->isVisible()) {
