@@ -1,0 +1,264 @@
+#include "DesktopMainWindow.h"
+
+#include "AVAnimatedValues.h"
+#include "AVComposition.h"
+#include "AVLayerSegment.h"
+#include "ChromaKeyEditingWidgetController.h"
+#include "GeometryEditingWidgetController.h"
+#include "IsolatedSettings.h"
+#include "OpeningWindow.h"
+#include "PopupChromaKeyWidget.h"
+#include "PopupSliderWidget.h"
+#include "ProjectTestSupport.h"
+#include "SegmentInspectorWidget.h"
+#include "TransparencyEditingWidgetController.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The whole desktop window on a project of its own, with the parts the
+// tests read opened up.
+class WiredWindow : public DesktopMainWindow
+{
+public:
+    using DesktopMainWindow::DesktopMainWindow;
+    using MainWindow::_pushTransitionAnimation;
+
+    SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
+    ProjectManager* manager() const { return _projectManager; }
+    int historySize() const { return _projectManager->history().size(); }
+    float engineTransparency(const Segment* segment) const
+    {
+        auto* layer = dynamic_cast<AVLayerSegment*>(_composition->findSegment(uint32_t(segment->serialNumber())));
+        return layer ? layer->staticValues().transparency : -1.0f;
+    }
+    bool waitUntilLoaded()
+    {
+        return waitFor(
+            [this] {
+                if (!_previewWidget || !_previewWidget->isValid() || !_composition)
+                    return false;
+                for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+                    const Segment* segment = _projectManager->segmentAt(index);
+                    if (segment->state() != 4 || !_composition->findSegment(uint32_t(segment->serialNumber())))
+                        return false;
+                }
+                return _projectManager->segmentCount() > 0;
+            },
+            60000);
+    }
+    SegmentWidget* edit(Segment* segment)
+    {
+        TrackWidget* track = _timeline->trackWidgetById(segment->trackId());
+        SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
+        if (!tile)
+            return nullptr;
+        _timeline->setSelectedSegmentWidget(tile);
+        tile->toggleEditing();
+        // The inspector fills its controls for the play pointer a moment after it opens.
+        const bool shown = waitFor([&] { return _segmentInspectorWidget && _segmentInspectorWidget->isVisible(); }, 5000);
+        QTest::qWait(300);
+        return shown && _timeline->editingSegmentWidget() == tile ? tile : nullptr;
+    }
+    bool undo()
+    {
+        QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
+        onActionUndoTriggered();
+        return waitFor([&] { return first.isNull(); }, 10000);
+    }
+};
+
+template <class Section>
+Section* sectionOf(SegmentInspectorWidget* inspector)
+{
+    for (CommonEditingWidgetController* controller : inspector->editingControllers()) {
+        if (auto* section = dynamic_cast<Section*>(controller); section && section->widget()->isVisibleTo(inspector))
+            return section;
+    }
+    return nullptr;
+}
+
+int shownSections(SegmentInspectorWidget* inspector)
+{
+    int shown = 0;
+    for (CommonEditingWidgetController* controller : inspector->editingControllers())
+        shown += controller->widget()->isVisibleTo(inspector) ? 1 : 0;
+    return shown;
+}
+
+// Moves a slider as a drag does: held down, moved, let go.
+void drag(QSlider* slider, int value, const std::function<void()>& whileHeld = {})
+{
+    slider->setSliderDown(true);
+    slider->setValue(value);
+    if (whileHeld)
+        whileHeld();
+    slider->setSliderDown(false);
+}
+
+class DesktopInspectorWiring : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(name); }
+
+    // A one-colour picture of four seconds alone on its track, being edited.
+    QString openPicture()
+    {
+        if (QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                          "color=c=red:s=320x180", "-frames:v", "1",
+                                                          dir + "/red.png"})
+            != 0)
+            return QStringLiteral("ffmpeg could not make the picture");
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("IMAGE").set("File", "red.png").set("UId", "red").set("TrackId", 1)
+                                        .set("RangeStart", 0).set("RangeDuration", 4)));
+        writeProject(dir, records);
+        window = std::make_unique<WiredWindow>(name, QString());
+        if (window->isOpenFailed())
+            return QStringLiteral("the project did not open");
+        window->resize(1600, 900);
+        window->show();
+        if (!window->waitUntilLoaded())
+            return QStringLiteral("no OpenGL context, or the picture did not load");
+        picture = window->manager()->segmentAt(0);
+        tile = window->edit(picture);
+        return tile ? QString() : QStringLiteral("the picture did not enter editing");
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QString name = QStringLiteral("Wiring");
+    QString dir;
+    std::unique_ptr<WiredWindow> window;
+    Segment* picture = nullptr;
+    SegmentWidget* tile = nullptr;
+};
+
+} // namespace
+
+// The transparency slider moves the preview while it is dragged and costs
+// one undo step, taken when it is let go.
+TEST_F(DesktopInspectorWiring, DraggingTransparencyIsLiveAndRecordedOnRelease)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* section = sectionOf<TransparencyEditingWidgetController>(window->inspector());
+    ASSERT_NE(section, nullptr);
+    QSlider* slider = section->popup()->findChild<QSlider*>();
+    ASSERT_NE(slider, nullptr);
+    const int before = window->historySize();
+    const float opaque = window->engineTransparency(picture);
+
+    drag(slider, (slider->minimum() + slider->maximum()) / 2, [&] {
+        EXPECT_NE(window->engineTransparency(picture), opaque);
+        EXPECT_EQ(window->historySize(), before);
+    });
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_NE(picture->userTransparency(), opaque);
+}
+
+// A held X button is one edit: one snapshot, and undoing it restores the x
+// from before the hold.
+TEST_F(DesktopInspectorWiring, HoldingXUpLeavesOneSnapshotOfTheOldX)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* geometry = sectionOf<GeometryEditingWidgetController>(window->inspector());
+    ASSERT_NE(geometry, nullptr);
+    auto* up = geometry->widget()->findChild<QPushButton*>(QStringLiteral("xValueUpButton"));
+    ASSERT_NE(up, nullptr);
+    const double oldX = picture->userTranslation().x();
+    const int before = window->historySize();
+
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(1200);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return window->historySize() == before + 1; }, 3000));
+    QTest::qWait(400);
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_GT(picture->userTranslation().x(), oldX + 0.02);
+
+    ASSERT_TRUE(window->undo());
+    const int index = window->manager()->indexOfSegmentUId(QStringLiteral("red"));
+    ASSERT_GE(index, 0);
+    EXPECT_NEAR(window->manager()->segmentAt(index)->userTranslation().x(), oldX, 1e-6);
+}
+
+// Fields that show a rounded value commit nothing when focus only passes.
+TEST_F(DesktopInspectorWiring, TabbingThroughRoundedFieldsTakesNoSnapshot)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    picture->setUserTranslation(QPointF(0.12345, -0.06789));
+    picture->setUserScale(QPointF(0.33333, 1.23456));
+    window->inspector()->updateGeometryValues(picture);
+    auto* geometry = sectionOf<GeometryEditingWidgetController>(window->inspector());
+    ASSERT_NE(geometry, nullptr);
+    auto* x = geometry->widget()->findChild<QLineEdit*>(QStringLiteral("xLineEdit"));
+    ASSERT_NE(x, nullptr);
+    ASSERT_EQ(x->text(), QStringLiteral("12.3%"));
+    const int before = window->historySize();
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    x->setFocus();
+    ASSERT_TRUE(waitFor([&] { return x->hasFocus(); }, 2000));
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::qWait(400);
+    EXPECT_EQ(window->historySize(), before);
+    EXPECT_DOUBLE_EQ(picture->userTranslation().x(), double(float(0.12345)));
+}
+
+// In transition mode the inspector shows the list alone until a transition
+// is selected with the pointer on its start; then the state's own sections.
+// The chroma key's first slider is not wired on its own.
+TEST_F(DesktopInspectorWiring, TransitionModeShowsTheStateSectionsOnceSelected)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    SegmentInspectorWidget* inspector = window->inspector();
+    const int id = picture->addTransitionAtTime(1.0f, 1.0f);
+    ASSERT_EQ(id, 1);
+    window->_pushTransitionAnimation(picture, id);
+
+    emit inspector->segmentInspectorWidgetEnterEditTransition(inspector);
+    ASSERT_TRUE(inspector->isTransitionEditMode());
+    EXPECT_EQ(shownSections(inspector), 1);
+
+    emit inspector->segmentInspectorWidgetTransitionSelectionIndexChanged(inspector, 0);
+    emit inspector->segmentInspectorWidgetTransitionBeginOrEndPositionChanged(inspector, 1);
+    ASSERT_TRUE(waitFor([&] { return shownSections(inspector) == 4; }, 3000)) << shownSections(inspector);
+    EXPECT_NE(sectionOf<GeometryEditingWidgetController>(inspector), nullptr);
+    EXPECT_NE(sectionOf<TransparencyEditingWidgetController>(inspector), nullptr);
+
+    emit inspector->segmentInspectorWidgetExitEditTransition(inspector);
+    ASSERT_FALSE(inspector->isTransitionEditMode());
+    auto* chromaKey = sectionOf<ChromaKeyEditingWidgetController>(inspector);
+    if (!chromaKey)
+        GTEST_SKIP() << "a picture shows no chroma key section";
+    PopupChromaKeyWidget* popup = chromaKey->popup();
+    // The popup's own first row stays unused; whatever it sends goes nowhere.
+    const int before = window->historySize();
+    const int sensitivity = picture->keySensitivity();
+    emit popup->sliderColorPopupValueChanging(popup, 50.0f);
+    emit popup->sliderColorPopupValueChanged(popup, 50.0f);
+    EXPECT_EQ(window->historySize(), before);
+    EXPECT_EQ(picture->keySensitivity(), sensitivity);
+    // The sensitivity row is the second one and is recorded.
+    emit popup->sliderColorPopupValue2Changed(popup, 73.0f);
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_EQ(picture->keySensitivity(), 73);
+}
