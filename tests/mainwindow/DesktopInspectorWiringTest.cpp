@@ -11,9 +11,11 @@
 #include "PopupSliderWidget.h"
 #include "ProjectTestSupport.h"
 #include "SegmentInspectorWidget.h"
+#include "TestMedia.h"
 #include "TransparencyEditingWidgetController.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -33,6 +35,8 @@ public:
     using MainWindow::_pushTransitionAnimation;
 
     SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
+    AVGLWidget* previewWidget() const { return _previewWidget; }
+    bool volumeControlEnabled() const { return _volumeControlEnabled(); }
     ProjectManager* manager() const { return _projectManager; }
     int historySize() const { return _projectManager->history().size(); }
     float engineTransparency(const Segment* segment) const
@@ -109,6 +113,22 @@ class DesktopInspectorWiring : public ::testing::Test
 protected:
     void SetUp() override { dir = product.projectDir(name); }
 
+    // Opens the records in the whole window and edits the first segment.
+    QString openEditing(std::vector<RecordBuilder>& records)
+    {
+        writeProject(dir, records);
+        window = std::make_unique<WiredWindow>(name, QString());
+        if (window->isOpenFailed())
+            return QStringLiteral("the project did not open");
+        window->resize(1600, 900);
+        window->show();
+        if (!window->waitUntilLoaded())
+            return QStringLiteral("no OpenGL context, or the media did not load");
+        edited = window->manager()->segmentAt(0);
+        tile = window->edit(edited);
+        return tile ? QString() : QStringLiteral("the segment did not enter editing");
+    }
+
     // A one-colour picture of four seconds alone on its track, being edited.
     QString openPicture()
     {
@@ -120,17 +140,30 @@ protected:
         std::vector<RecordBuilder> records;
         records.push_back(std::move(RecordBuilder("IMAGE").set("File", "red.png").set("UId", "red").set("TrackId", 1)
                                         .set("RangeStart", 0).set("RangeDuration", 4)));
-        writeProject(dir, records);
-        window = std::make_unique<WiredWindow>(name, QString());
-        if (window->isOpenFailed())
-            return QStringLiteral("the project did not open");
-        window->resize(1600, 900);
-        window->show();
-        if (!window->waitUntilLoaded())
-            return QStringLiteral("no OpenGL context, or the picture did not load");
-        picture = window->manager()->segmentAt(0);
-        tile = window->edit(picture);
-        return tile ? QString() : QStringLiteral("the picture did not enter editing");
+        const QString failure = openEditing(records);
+        picture = edited;
+        return failure;
+    }
+
+    // A movie with sound, being edited.
+    QString openMovie()
+    {
+        if (!QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"))
+            return QStringLiteral("the movie fixture is missing");
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip.mp4")
+                                        .set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 2)
+                                        .set("TrimStart", 0).set("TrimDuration", 2)));
+        return openEditing(records);
+    }
+
+    // Enters transition mode, selects the first transition and puts the pointer on its start.
+    void selectFirstTransition()
+    {
+        SegmentInspectorWidget* inspector = window->inspector();
+        emit inspector->segmentInspectorWidgetEnterEditTransition(inspector);
+        emit inspector->segmentInspectorWidgetTransitionSelectionIndexChanged(inspector, 0);
+        emit inspector->segmentInspectorWidgetTransitionBeginOrEndPositionChanged(inspector, 1);
     }
 
     IsolatedSettings settings;
@@ -138,6 +171,7 @@ protected:
     QString name = QStringLiteral("Wiring");
     QString dir;
     std::unique_ptr<WiredWindow> window;
+    Segment* edited = nullptr;
     Segment* picture = nullptr;
     SegmentWidget* tile = nullptr;
 };
@@ -238,8 +272,7 @@ TEST_F(DesktopInspectorWiring, TransitionModeShowsTheStateSectionsOnceSelected)
     ASSERT_TRUE(inspector->isTransitionEditMode());
     EXPECT_EQ(shownSections(inspector), 1);
 
-    emit inspector->segmentInspectorWidgetTransitionSelectionIndexChanged(inspector, 0);
-    emit inspector->segmentInspectorWidgetTransitionBeginOrEndPositionChanged(inspector, 1);
+    selectFirstTransition();
     ASSERT_TRUE(waitFor([&] { return shownSections(inspector) == 4; }, 3000)) << shownSections(inspector);
     EXPECT_NE(sectionOf<GeometryEditingWidgetController>(inspector), nullptr);
     EXPECT_NE(sectionOf<TransparencyEditingWidgetController>(inspector), nullptr);
@@ -261,4 +294,76 @@ TEST_F(DesktopInspectorWiring, TransitionModeShowsTheStateSectionsOnceSelected)
     emit popup->sliderColorPopupValue2Changed(popup, 73.0f);
     EXPECT_EQ(window->historySize(), before + 1);
     EXPECT_EQ(picture->keySensitivity(), 73);
+}
+
+// A movie with sound adds the transition's own volume to the state's sections.
+TEST_F(DesktopInspectorWiring, TransitionModeOfAMovieWithSoundShowsItsVolume)
+{
+    const QString failure = openMovie();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    if (!edited->hasAudio())
+        GTEST_SKIP() << "the movie's sound did not load";
+    const int id = edited->addTransitionAtTime(0.5f, 0.5f);
+    ASSERT_EQ(id, 1);
+    window->_pushTransitionAnimation(edited, id);
+    SegmentInspectorWidget* inspector = window->inspector();
+    selectFirstTransition();
+    ASSERT_TRUE(inspector->isTransitionEditMode());
+    ASSERT_TRUE(waitFor([&] { return shownSections(inspector) == 5; }, 3000)) << shownSections(inspector);
+    EXPECT_TRUE(window->volumeControlEnabled());
+}
+
+// Removing by list index acts only on the transition selected on the tile.
+TEST_F(DesktopInspectorWiring, RemovingByIndexTakesOnlyTheSelectedTransition)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    for (float time : {0.5f, 2.5f})
+        window->_pushTransitionAnimation(picture, picture->addTransitionAtTime(0.5f, time));
+    ASSERT_EQ(picture->transitionCount(), 2);
+    SegmentInspectorWidget* inspector = window->inspector();
+    selectFirstTransition();
+    ASSERT_EQ(tile->transitionId(), 1);
+    const int before = window->historySize();
+
+    emit inspector->segmentInspectorWidgetRemoveTransitionAtIndex(inspector, 1);
+    emit inspector->segmentInspectorWidgetRemoveTransitionAtIndex(inspector, 7);
+    emit inspector->segmentInspectorWidgetDuplicateTransitionAtIndex(inspector, -1);
+    EXPECT_EQ(picture->transitionCount(), 2);
+    EXPECT_EQ(window->historySize(), before);
+
+    emit inspector->segmentInspectorWidgetRemoveTransitionAtIndex(inspector, 0);
+    EXPECT_EQ(picture->transitionCount(), 1);
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_NEAR(picture->transitionStart(1), 2.5f - picture->rangeStart(), 0.3f);
+}
+
+// A colour picker asks where the preview lies: a widget lying exactly over
+// it gets (0, 0) and its size; a missing rectangle is left alone.
+TEST_F(DesktopInspectorWiring, ColourPickersGetThePreviewRectangle)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* section = sectionOf<ChromaKeyEditingWidgetController>(window->inspector());
+    if (!section)
+        GTEST_SKIP() << "a picture shows no chroma key section";
+    PopupChromaKeyWidget* popup = section->popup();
+    QWidget* preview = window->previewWidget()->parentWidget();
+    QWidget over(preview);
+    over.setGeometry(preview->rect());
+    QRect rect;
+    emit popup->sliderColorPopupGetPlaybackAreaFrame(popup, &rect, &over);
+    EXPECT_EQ(rect, QRect(QPoint(0, 0), preview->size()));
+    emit popup->sliderColorPopupGetPlaybackAreaFrame(popup, nullptr, &over);
+
+    QImage image;
+    emit popup->sliderColorPopupNeedColorPickingImage(popup, &image);
+    ASSERT_FALSE(image.isNull());
+    // The red picture fills the middle of the preview.
+    const QColor middle = image.pixel(image.width() / 2, image.height() / 2);
+    EXPECT_GT(middle.red(), 240);
+    EXPECT_LT(middle.green(), 20);
 }
