@@ -33,6 +33,8 @@ class WiredWindow : public DesktopMainWindow
 public:
     using DesktopMainWindow::DesktopMainWindow;
     using MainWindow::_pushTransitionAnimation;
+    using MainWindow::_segmentEditingSetConnectionsForChromaKeyPopupChromaKeyWidget;
+    using MainWindow::_segmentEditingSetConnectionsForTransparencyPopupSliderWidget;
 
     SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
     AVGLWidget* previewWidget() const { return _previewWidget; }
@@ -78,6 +80,14 @@ public:
         onActionUndoTriggered();
         return waitFor([&] { return first.isNull(); }, 10000);
     }
+};
+
+// A chroma key popup whose connections can be counted from its side.
+class CountedChromaKey : public PopupChromaKeyWidget
+{
+public:
+    using PopupChromaKeyWidget::PopupChromaKeyWidget;
+    int receiversOf(const char* signal) const { return receivers(signal); }
 };
 
 template <class Section>
@@ -366,4 +376,44 @@ TEST_F(DesktopInspectorWiring, ColourPickersGetThePreviewRectangle)
     const QColor middle = image.pixel(image.width() / 2, image.height() / 2);
     EXPECT_GT(middle.red(), 240);
     EXPECT_LT(middle.green(), 20);
+}
+
+// The chroma key popup's first slider pair reaches no slot of the window;
+// its other rows, colour, switch and combined values do.
+TEST_F(DesktopInspectorWiring, ChromaKeyFirstSliderIsLeftUnconnected)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    CountedChromaKey wired;
+    CountedChromaKey plain;
+    window->_segmentEditingSetConnectionsForChromaKeyPopupChromaKeyWidget(&wired);
+    EXPECT_EQ(wired.tag(), 40);
+    const auto added = [&](const char* signal) { return wired.receiversOf(signal) - plain.receiversOf(signal); };
+    EXPECT_EQ(added(SIGNAL(sliderColorPopupValueChanged(CommonSliderColorPopup*, float))), 0);
+    EXPECT_EQ(added(SIGNAL(sliderColorPopupValueChanging(CommonSliderColorPopup*, float))), 0);
+    for (const char* signal : {SIGNAL(sliderColorPopupValue2Changed(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupValue2Changing(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupValue3Changed(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupValue3Changing(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupColorChanged(CommonSliderColorPopup*, QColor)),
+                               SIGNAL(sliderColorPopupNeedColorPickingImage(CommonSliderColorPopup*, QImage*)),
+                               SIGNAL(sliderColorPopupGetPlaybackAreaFrame(CommonSliderColorPopup*, QRect*, QWidget*)),
+                               SIGNAL(sliderColorPopupSwitchValueChanged(CommonSliderColorPopup*, bool)),
+                               SIGNAL(valuesChanged(PopupChromaKeyWidget*, int, int, QColor))})
+        EXPECT_EQ(added(signal), 1) << signal;
+}
+
+// The same transparency popup edits the segment, or the shown transition state.
+TEST_F(DesktopInspectorWiring, TransparencyPopupsAreTaggedForWhatTheyEdit)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    PopupSliderWidget own;
+    PopupSliderWidget state;
+    window->_segmentEditingSetConnectionsForTransparencyPopupSliderWidget(&own, false);
+    window->_segmentEditingSetConnectionsForTransparencyPopupSliderWidget(&state, true);
+    EXPECT_EQ(own.tag(), 1);
+    EXPECT_EQ(state.tag(), 6);
 }
