@@ -36,6 +36,8 @@ bool DesktopMainWindow::_volumeControlEnabled() const
 
 void DesktopMainWindow::setupWindowWidgets(Segment* segment, float time)
 {
+    if (!segment)
+        return;
     if (!_segmentInspectorWidget)
         _createSegmentInspector();
     const QSize canvas = _composition ? QSize(_composition->width(), _composition->height()) : QSize();
