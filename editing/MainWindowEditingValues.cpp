@@ -12,6 +12,7 @@
 #include "Segment.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
+#include "SliderPopupKind.h"
 #include "TextEditWidget.h"
 #include "TextSegment.h"
 
@@ -22,22 +23,7 @@
 
 namespace {
 
-// The popup kinds the inspector's sections tag their popups with.
-enum ValueKind {
-    kTransparency = 1,
-    kSpeed = 2,
-    kVolume = 3,
-    kRoundCorner = 4,
-    kPitch = 5,
-    kTransitionTransparency = 6,
-    kTransitionVolume = 7,
-    kTextSize = 10,
-    kTextBorder = 11,
-    kTextBackground = 20,
-    kStrokeBorder = 30,
-    kChromaKey = 40,
-    kShadow = 50,
-};
+using namespace SliderPopupKind;
 
 // Engine property ids.
 enum Property {

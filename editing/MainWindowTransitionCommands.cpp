@@ -94,6 +94,20 @@ void MainWindow::_doTransitionCommand(QWidget*, int cmdId)
 }
 
 // A copy with no room for it changes nothing, so the undo step goes again.
+void MainWindow::_duplicateCurrentTransition(int transitionId)
+{
+    SegmentWidget* widget = _timeline ? _timeline->editingSegmentWidget() : nullptr;
+    if (widget && widget->segment() && widget->transitionId() == transitionId)
+        _duplicateEditedTransition(widget);
+}
+
+void MainWindow::_removeCurrentTransition(int transitionId)
+{
+    SegmentWidget* widget = _timeline ? _timeline->editingSegmentWidget() : nullptr;
+    if (widget && widget->segment() && widget->transitionId() == transitionId)
+        _removeEditedTransition(widget);
+}
+
 void MainWindow::_duplicateEditedTransition(SegmentWidget* widget)
 {
     Segment* segment = widget->segment();

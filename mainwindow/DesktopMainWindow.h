@@ -2,9 +2,12 @@
 
 #include "MainWindow.h"
 
+class DrawingToolsWidget;
 class FullscreenControlWidget;
 class QAction;
+class QKeyEvent;
 class QMenu;
+class QPushButton;
 class SegmentInspectorWidget;
 class TaskbarProgress;
 class Ui_DesktopMainWindow;
@@ -140,6 +143,71 @@ protected:
     void saveLayout() override;
     void _showProjectSettings() override;
 
+    // The docked inspector, made on the first segment edit, and the relays
+    // of its signals to the editing commands; each receives the inspector first.
+    void _createSegmentInspector();
+
+protected slots:
+    void segmentInspectorWidget_onDidFinish(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onDuplicateSegment(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onSplitSegment(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onRemoveSegment(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onApplyToAllSegments(SegmentInspectorWidget* inspector);
+    // Keys the inspector does not use go to the timeline.
+    void segmentInspectorWidget_onKeyPressed(SegmentInspectorWidget* inspector, QKeyEvent* event);
+    void segmentInspectorWidget_onSelectFont(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onSetTextAlignment(SegmentInspectorWidget* inspector, int alignment);
+    void segmentInspectorWidget_onVideoGrabImage(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onMaintainAspectRatioAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onRestoreDefaultAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onCropAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onRotateClockwiseAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onRotateCounterClockwiseAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onFlipHorizontalAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onFlipVerticalAction(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onPerspectiveAction(SegmentInspectorWidget* inspector);
+    // Committed geometry values, recorded for undo.
+    void segmentInspectorWidget_onSetGeometryX(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onSetGeometryY(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onSetGeometryWidth(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onSetGeometryHeight(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onSetGeometryRotation(SegmentInspectorWidget* inspector, double value);
+    // A press-and-hold edit: the values it starts from, its live steps and its end.
+    void segmentInspectorWidget_beforeUpdateGeometryValue(SegmentInspectorWidget* inspector, QPointF& translation,
+                                                          QPointF& scale, qreal& rotation, qreal* cornerXOffsets,
+                                                          qreal* cornerYOffsets);
+    void segmentInspectorWidget_onUpdateGeometryX(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onUpdateGeometryY(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onUpdateGeometryWidth(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onUpdateGeometryHeight(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_onUpdateGeometryRotation(SegmentInspectorWidget* inspector, double value);
+    void segmentInspectorWidget_afterUpdateGeometryValue(SegmentInspectorWidget* inspector, QPointF translation,
+                                                         QPointF scale, double rotation, const qreal* cornerXOffsets,
+                                                         const qreal* cornerYOffsets);
+    void segmentInspectorWidget_onSetCornerOffset(SegmentInspectorWidget* inspector, int cornerIndex, double xOffset,
+                                                  double yOffset);
+    void segmentInspectorWidget_onUpdateCornerOffset(SegmentInspectorWidget* inspector, int cornerIndex,
+                                                     double xOffset, double yOffset);
+    void segmentInspectorWidget_onSetCornerIndex(SegmentInspectorWidget* inspector, int cornerIndex);
+    // The transitions list's questions fill their last argument.
+    void segmentInspectorWidget_onGetEasingFunctionHintText(SegmentInspectorWidget* inspector, Segment* segment,
+                                                            int transitionId, QString& text);
+    void segmentInspectorWidget_onGetEasingFunctionIconImage(SegmentInspectorWidget* inspector, Segment* segment,
+                                                             int transitionId, QPixmap& pixmap);
+    void segmentInspectorWidget_onTransitionSelectionIndexChanged(SegmentInspectorWidget* inspector, int index);
+    void segmentInspectorWidget_onTransitionBeginOrEndPositionChanged(SegmentInspectorWidget* inspector,
+                                                                      int beginOrEnd);
+    void segmentInspectorWidget_onPopupEasingFunctionsWidgetOnButton(SegmentInspectorWidget* inspector,
+                                                                     QPushButton* button);
+    void segmentInspectorWidget_onAddTransitionOnButton(SegmentInspectorWidget* inspector, QPushButton* button);
+    // By list index; only the transition selected on the tile is acted on.
+    void segmentInspectorWidget_onRemoveTransitionAtIndex(SegmentInspectorWidget* inspector, int index);
+    void segmentInspectorWidget_onDuplicateTransitionAtIndex(SegmentInspectorWidget* inspector, int index);
+    // The drawing canvas's size while a drawing is edited; the size is left alone otherwise.
+    void segmentInspectorWidget_onGetCanvasSize(SegmentInspectorWidget* inspector, QSize& size);
+    void segmentInspectorWidget_onStartDrawing(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
+                                               DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+
 protected slots:
     void onViewMenuAboutToShow();
     void onTransitionMenuAboutToShow();
@@ -161,4 +229,10 @@ private:
     void _leaveFullScreen();
     void _createFullscreenControls();
     void _placeFullscreenControls();
+    // The transition at a list index of the tile in editing, when it is the selected one; 0 otherwise.
+    int _selectedTransitionAtIndex(int index) const;
+    void _connectInspectorSegmentCommands();
+    void _connectInspectorGeometry();
+    void _connectInspectorTransitions();
+    void _connectInspectorPopups();
 };

@@ -36,8 +36,10 @@ bool DesktopMainWindow::_volumeControlEnabled() const
 
 void DesktopMainWindow::setupWindowWidgets(Segment* segment, float time)
 {
-    if (!_segmentInspectorWidget)
+    if (!segment)
         return;
+    if (!_segmentInspectorWidget)
+        _createSegmentInspector();
     const QSize canvas = _composition ? QSize(_composition->width(), _composition->height()) : QSize();
     _segmentInspectorWidget->setSegment(segment, canvas);
     if (!_segmentInspectorWidget->isVisible()) {

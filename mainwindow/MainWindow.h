@@ -38,6 +38,10 @@ class CommonPopup;
 class CommonSliderColorPopup;
 class PopupChromaKeyWidget;
 class PopupColorsScrollWidget;
+class PopupSliderColor1Switch2SlidersWidget;
+class PopupSliderColor2SlidersWidget;
+class PopupSliderColorWidget;
+class PopupSliderWidget;
 class PopupSliderColorShadowWidget;
 class CropWidget;
 class DrawingColorWidget;
@@ -1002,7 +1006,38 @@ protected slots:
                                                          int exposure, int hue, int red, int green, int blue);
     void scrollColorsPopup_onNeedToDisplayMessage(PopupColorsScrollWidget* colorsWidget, QString message);
 
+    // The inspector announces each popup it embeds once; these tag it with
+    // its kind and connect its values to the slots above. The transition
+    // flag picks the kind of the transition state's own section.
+    void _segmentEditingSetConnectionsForTransparencyPopupSliderWidget(PopupSliderWidget* sliderWidget,
+                                                                       bool transition);
+    void _segmentEditingSetConnectionsForVolumePopupSliderWidget(PopupSliderWidget* sliderWidget, bool transition);
+    void _segmentEditingSetConnectionsForSpeedPopupSliderWidget(PopupSliderWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForPitchPopupSliderWidget(PopupSliderWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForRoundCornerPopupSliderWidget(PopupSliderWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForBorderPopupSliderColorWidget(PopupSliderColorWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForTextSizePopupSliderColorWidget(PopupSliderColorWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForStrokeBorderPopupSliderColorSwitchWidget(
+        PopupSliderColor1Switch2SlidersWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForTextBackPopupSliderColor2SlidersWidget(
+        PopupSliderColor2SlidersWidget* sliderWidget);
+    void _segmentEditingSetConnectionsForShadowPopupSliderColorShadowWidget(PopupSliderColorShadowWidget* shadowWidget);
+    void _segmentEditingSetConnectionsForChromaKeyPopupChromaKeyWidget(PopupChromaKeyWidget* chromaKeyWidget);
+    void _segmentEditingSetConnectionsForColorsPopupColorsScrollWidget(PopupColorsScrollWidget* colorsWidget,
+                                                                       bool transition);
+    // A colour picker's questions; both leave everything as it is when the pointer is null.
+    // The picture to pick from: the preview with the drawing being edited over it.
+    void sliderColorPopup_onNeedColorPickingImage(CommonSliderColorPopup* popup, QImage* image);
+    // The preview widget's rectangle in inWidget's coordinates.
+    void sliderColorPopup_onGetPlaybackAreaFrame(CommonSliderColorPopup* popup, QRect* rect, QWidget* inWidget);
+
 private:
+    // The connection groups the announced popups share; the first also tags the popup.
+    void _connectSliderPair(CommonSliderColorPopup* popup, int kind);
+    void _connectSecondSliderPair(CommonSliderColorPopup* popup);
+    void _connectThirdSliderPair(CommonSliderColorPopup* popup);
+    void _connectColorTrio(CommonSliderColorPopup* popup);
+    void _connectSwitch(CommonSliderColorPopup* popup);
     // The segment the value slots edit; null while none is edited or while
     // the speed commit waits for the renderer (values arriving then are dropped).
     Segment* _valueSlotSegment() const;
@@ -1256,6 +1291,9 @@ protected:
     static QString _easingIconPath(const Segment* segment, int transitionId);
     // The easing curves below the button, for the selected transition only.
     void _popupEasingFunctions(QPushButton* button, int cmdId);
+    // Duplicates or removes the transition when it is the one selected on the tile in editing.
+    void _duplicateCurrentTransition(int transitionId);
+    void _removeCurrentTransition(int transitionId);
 
 protected slots:
     void easingFunctionPopup_onEasingFunctionSelected(PopupEasingFunctionsWidget* popup, int easing);

@@ -290,6 +290,8 @@ TEST_F(DesktopFullscreenTest, DismissalLeavesFullScreenThenRangeSelectionThenThe
     EXPECT_FALSE(tile->isEditing());
 
     window->timeline()->setSelectedSegmentWidget(nullptr);
+    // The edit opened the inspector area; the next dismissal closes it.
+    EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
     EXPECT_FALSE(window->_dismissAllPopupsAndPreview());
 }
 

@@ -1,0 +1,419 @@
+#include "DesktopMainWindow.h"
+
+#include "AVAnimatedValues.h"
+#include "AVComposition.h"
+#include "AVLayerSegment.h"
+#include "ChromaKeyEditingWidgetController.h"
+#include "GeometryEditingWidgetController.h"
+#include "IsolatedSettings.h"
+#include "OpeningWindow.h"
+#include "PopupChromaKeyWidget.h"
+#include "PopupSliderWidget.h"
+#include "ProjectTestSupport.h"
+#include "SegmentInspectorWidget.h"
+#include "TestMedia.h"
+#include "TransparencyEditingWidgetController.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The whole desktop window on a project of its own, with the parts the
+// tests read opened up.
+class WiredWindow : public DesktopMainWindow
+{
+public:
+    using DesktopMainWindow::DesktopMainWindow;
+    using MainWindow::_pushTransitionAnimation;
+    using MainWindow::_segmentEditingSetConnectionsForChromaKeyPopupChromaKeyWidget;
+    using MainWindow::_segmentEditingSetConnectionsForTransparencyPopupSliderWidget;
+
+    SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
+    AVGLWidget* previewWidget() const { return _previewWidget; }
+    bool volumeControlEnabled() const { return _volumeControlEnabled(); }
+    ProjectManager* manager() const { return _projectManager; }
+    int historySize() const { return _projectManager->history().size(); }
+    float engineTransparency(const Segment* segment) const
+    {
+        auto* layer = dynamic_cast<AVLayerSegment*>(_composition->findSegment(uint32_t(segment->serialNumber())));
+        return layer ? layer->staticValues().transparency : -1.0f;
+    }
+    bool waitUntilLoaded()
+    {
+        return waitFor(
+            [this] {
+                if (!_previewWidget || !_previewWidget->isValid() || !_composition)
+                    return false;
+                for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+                    const Segment* segment = _projectManager->segmentAt(index);
+                    if (segment->state() != 4 || !_composition->findSegment(uint32_t(segment->serialNumber())))
+                        return false;
+                }
+                return _projectManager->segmentCount() > 0;
+            },
+            60000);
+    }
+    SegmentWidget* edit(Segment* segment)
+    {
+        TrackWidget* track = _timeline->trackWidgetById(segment->trackId());
+        SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
+        if (!tile)
+            return nullptr;
+        _timeline->setSelectedSegmentWidget(tile);
+        tile->toggleEditing();
+        // The inspector fills its controls for the play pointer a moment after it opens.
+        const bool shown = waitFor([&] { return _segmentInspectorWidget && _segmentInspectorWidget->isVisible(); }, 5000);
+        QTest::qWait(300);
+        return shown && _timeline->editingSegmentWidget() == tile ? tile : nullptr;
+    }
+    bool undo()
+    {
+        QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
+        onActionUndoTriggered();
+        return waitFor([&] { return first.isNull(); }, 10000);
+    }
+};
+
+// A chroma key popup whose connections can be counted from its side.
+class CountedChromaKey : public PopupChromaKeyWidget
+{
+public:
+    using PopupChromaKeyWidget::PopupChromaKeyWidget;
+    int receiversOf(const char* signal) const { return receivers(signal); }
+};
+
+template <class Section>
+Section* sectionOf(SegmentInspectorWidget* inspector)
+{
+    for (CommonEditingWidgetController* controller : inspector->editingControllers()) {
+        if (auto* section = dynamic_cast<Section*>(controller); section && section->widget()->isVisibleTo(inspector))
+            return section;
+    }
+    return nullptr;
+}
+
+int shownSections(SegmentInspectorWidget* inspector)
+{
+    int shown = 0;
+    for (CommonEditingWidgetController* controller : inspector->editingControllers())
+        shown += controller->widget()->isVisibleTo(inspector) ? 1 : 0;
+    return shown;
+}
+
+// Moves a slider as a drag does: held down, moved, let go.
+void drag(QSlider* slider, int value, const std::function<void()>& whileHeld = {})
+{
+    slider->setSliderDown(true);
+    slider->setValue(value);
+    if (whileHeld)
+        whileHeld();
+    slider->setSliderDown(false);
+}
+
+class DesktopInspectorWiring : public ::testing::Test
+{
+protected:
+    void SetUp() override { dir = product.projectDir(name); }
+
+    // Opens the records in the whole window and edits the first segment.
+    QString openEditing(std::vector<RecordBuilder>& records)
+    {
+        writeProject(dir, records);
+        window = std::make_unique<WiredWindow>(name, QString());
+        if (window->isOpenFailed())
+            return QStringLiteral("the project did not open");
+        window->resize(1600, 900);
+        window->show();
+        if (!window->waitUntilLoaded())
+            return QStringLiteral("no OpenGL context, or the media did not load");
+        edited = window->manager()->segmentAt(0);
+        tile = window->edit(edited);
+        return tile ? QString() : QStringLiteral("the segment did not enter editing");
+    }
+
+    // A one-colour picture of four seconds alone on its track, being edited.
+    QString openPicture()
+    {
+        if (QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                          "color=c=red:s=320x180", "-frames:v", "1",
+                                                          dir + "/red.png"})
+            != 0)
+            return QStringLiteral("ffmpeg could not make the picture");
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("IMAGE").set("File", "red.png").set("UId", "red").set("TrackId", 1)
+                                        .set("RangeStart", 0).set("RangeDuration", 4)));
+        const QString failure = openEditing(records);
+        picture = edited;
+        return failure;
+    }
+
+    // A movie with sound, being edited.
+    QString openMovie()
+    {
+        if (!QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"))
+            return QStringLiteral("the movie fixture is missing");
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip.mp4")
+                                        .set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 2)
+                                        .set("TrimStart", 0).set("TrimDuration", 2)));
+        return openEditing(records);
+    }
+
+    // Enters transition mode, selects the first transition and puts the pointer on its start.
+    void selectFirstTransition()
+    {
+        SegmentInspectorWidget* inspector = window->inspector();
+        emit inspector->segmentInspectorWidgetEnterEditTransition(inspector);
+        emit inspector->segmentInspectorWidgetTransitionSelectionIndexChanged(inspector, 0);
+        emit inspector->segmentInspectorWidgetTransitionBeginOrEndPositionChanged(inspector, 1);
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QString name = QStringLiteral("Wiring");
+    QString dir;
+    std::unique_ptr<WiredWindow> window;
+    Segment* edited = nullptr;
+    Segment* picture = nullptr;
+    SegmentWidget* tile = nullptr;
+};
+
+} // namespace
+
+// The transparency slider moves the preview while it is dragged and costs
+// one undo step, taken when it is let go.
+TEST_F(DesktopInspectorWiring, DraggingTransparencyIsLiveAndRecordedOnRelease)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* section = sectionOf<TransparencyEditingWidgetController>(window->inspector());
+    ASSERT_NE(section, nullptr);
+    QSlider* slider = section->popup()->findChild<QSlider*>();
+    ASSERT_NE(slider, nullptr);
+    const int before = window->historySize();
+    const float opaque = window->engineTransparency(picture);
+
+    drag(slider, (slider->minimum() + slider->maximum()) / 2, [&] {
+        EXPECT_NE(window->engineTransparency(picture), opaque);
+        EXPECT_EQ(window->historySize(), before);
+    });
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_NE(picture->userTransparency(), opaque);
+}
+
+// A held X button is one edit: one snapshot, and undoing it restores the x
+// from before the hold.
+TEST_F(DesktopInspectorWiring, HoldingXUpLeavesOneSnapshotOfTheOldX)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* geometry = sectionOf<GeometryEditingWidgetController>(window->inspector());
+    ASSERT_NE(geometry, nullptr);
+    auto* up = geometry->widget()->findChild<QPushButton*>(QStringLiteral("xValueUpButton"));
+    ASSERT_NE(up, nullptr);
+    const double oldX = picture->userTranslation().x();
+    const int before = window->historySize();
+
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(1200);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return window->historySize() == before + 1; }, 3000));
+    QTest::qWait(400);
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_GT(picture->userTranslation().x(), oldX + 0.02);
+
+    ASSERT_TRUE(window->undo());
+    const int index = window->manager()->indexOfSegmentUId(QStringLiteral("red"));
+    ASSERT_GE(index, 0);
+    EXPECT_NEAR(window->manager()->segmentAt(index)->userTranslation().x(), oldX, 1e-6);
+}
+
+// Fields that show a rounded value commit nothing when focus only passes.
+TEST_F(DesktopInspectorWiring, TabbingThroughRoundedFieldsTakesNoSnapshot)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    picture->setUserTranslation(QPointF(0.12345, -0.06789));
+    picture->setUserScale(QPointF(0.33333, 1.23456));
+    window->inspector()->updateGeometryValues(picture);
+    auto* geometry = sectionOf<GeometryEditingWidgetController>(window->inspector());
+    ASSERT_NE(geometry, nullptr);
+    auto* x = geometry->widget()->findChild<QLineEdit*>(QStringLiteral("xLineEdit"));
+    ASSERT_NE(x, nullptr);
+    ASSERT_EQ(x->text(), QStringLiteral("12.3%"));
+    const int before = window->historySize();
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    x->setFocus();
+    ASSERT_TRUE(waitFor([&] { return x->hasFocus(); }, 2000));
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::qWait(400);
+    EXPECT_EQ(window->historySize(), before);
+    EXPECT_DOUBLE_EQ(picture->userTranslation().x(), double(float(0.12345)));
+}
+
+// In transition mode the inspector shows the list alone until a transition
+// is selected with the pointer on its start; then the state's own sections.
+// The chroma key's first slider is not wired on its own.
+TEST_F(DesktopInspectorWiring, TransitionModeShowsTheStateSectionsOnceSelected)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    SegmentInspectorWidget* inspector = window->inspector();
+    const int id = picture->addTransitionAtTime(1.0f, 1.0f);
+    ASSERT_EQ(id, 1);
+    window->_pushTransitionAnimation(picture, id);
+
+    emit inspector->segmentInspectorWidgetEnterEditTransition(inspector);
+    ASSERT_TRUE(inspector->isTransitionEditMode());
+    EXPECT_EQ(shownSections(inspector), 1);
+
+    selectFirstTransition();
+    ASSERT_TRUE(waitFor([&] { return shownSections(inspector) == 4; }, 3000)) << shownSections(inspector);
+    EXPECT_NE(sectionOf<GeometryEditingWidgetController>(inspector), nullptr);
+    EXPECT_NE(sectionOf<TransparencyEditingWidgetController>(inspector), nullptr);
+
+    emit inspector->segmentInspectorWidgetExitEditTransition(inspector);
+    ASSERT_FALSE(inspector->isTransitionEditMode());
+    auto* chromaKey = sectionOf<ChromaKeyEditingWidgetController>(inspector);
+    if (!chromaKey)
+        GTEST_SKIP() << "a picture shows no chroma key section";
+    PopupChromaKeyWidget* popup = chromaKey->popup();
+    // The popup's own first row stays unused; whatever it sends goes nowhere.
+    const int before = window->historySize();
+    const int sensitivity = picture->keySensitivity();
+    emit popup->sliderColorPopupValueChanging(popup, 50.0f);
+    emit popup->sliderColorPopupValueChanged(popup, 50.0f);
+    EXPECT_EQ(window->historySize(), before);
+    EXPECT_EQ(picture->keySensitivity(), sensitivity);
+    // The sensitivity row is the second one and is recorded.
+    emit popup->sliderColorPopupValue2Changed(popup, 73.0f);
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_EQ(picture->keySensitivity(), 73);
+}
+
+// A movie with sound adds the transition's own volume to the state's sections.
+TEST_F(DesktopInspectorWiring, TransitionModeOfAMovieWithSoundShowsItsVolume)
+{
+    const QString failure = openMovie();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    if (!edited->hasAudio())
+        GTEST_SKIP() << "the movie's sound did not load";
+    const int id = edited->addTransitionAtTime(0.5f, 0.5f);
+    ASSERT_EQ(id, 1);
+    window->_pushTransitionAnimation(edited, id);
+    SegmentInspectorWidget* inspector = window->inspector();
+    selectFirstTransition();
+    ASSERT_TRUE(inspector->isTransitionEditMode());
+    ASSERT_TRUE(waitFor([&] { return shownSections(inspector) == 5; }, 3000)) << shownSections(inspector);
+    EXPECT_TRUE(window->volumeControlEnabled());
+}
+
+// Removing by list index acts only on the transition selected on the tile.
+TEST_F(DesktopInspectorWiring, RemovingByIndexTakesOnlyTheSelectedTransition)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    for (float time : {0.5f, 2.5f})
+        window->_pushTransitionAnimation(picture, picture->addTransitionAtTime(0.5f, time));
+    ASSERT_EQ(picture->transitionCount(), 2);
+    SegmentInspectorWidget* inspector = window->inspector();
+    selectFirstTransition();
+    ASSERT_EQ(tile->transitionId(), 1);
+    const int before = window->historySize();
+
+    emit inspector->segmentInspectorWidgetRemoveTransitionAtIndex(inspector, 1);
+    emit inspector->segmentInspectorWidgetRemoveTransitionAtIndex(inspector, 7);
+    emit inspector->segmentInspectorWidgetDuplicateTransitionAtIndex(inspector, -1);
+    EXPECT_EQ(picture->transitionCount(), 2);
+    EXPECT_EQ(window->historySize(), before);
+
+    emit inspector->segmentInspectorWidgetRemoveTransitionAtIndex(inspector, 0);
+    EXPECT_EQ(picture->transitionCount(), 1);
+    EXPECT_EQ(window->historySize(), before + 1);
+    EXPECT_NEAR(picture->transitionStart(1), 2.5f - picture->rangeStart(), 0.3f);
+}
+
+// A colour picker asks where the preview lies: a widget lying exactly over
+// it gets (0, 0) and its size; a missing rectangle is left alone.
+TEST_F(DesktopInspectorWiring, ColourPickersGetThePreviewRectangle)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    auto* section = sectionOf<ChromaKeyEditingWidgetController>(window->inspector());
+    if (!section)
+        GTEST_SKIP() << "a picture shows no chroma key section";
+    PopupChromaKeyWidget* popup = section->popup();
+    QWidget* preview = window->previewWidget()->parentWidget();
+    QWidget over(preview);
+    over.setGeometry(preview->rect());
+    QRect rect;
+    emit popup->sliderColorPopupGetPlaybackAreaFrame(popup, &rect, &over);
+    EXPECT_EQ(rect, QRect(QPoint(0, 0), preview->size()));
+    emit popup->sliderColorPopupGetPlaybackAreaFrame(popup, nullptr, &over);
+
+    QImage image;
+    emit popup->sliderColorPopupNeedColorPickingImage(popup, &image);
+    ASSERT_FALSE(image.isNull());
+    // The red picture fills the middle of the preview.
+    const QColor middle = image.pixel(image.width() / 2, image.height() / 2);
+    EXPECT_GT(middle.red(), 240);
+    EXPECT_LT(middle.green(), 20);
+}
+
+// The chroma key popup's first slider pair reaches no slot of the window;
+// its other rows, colour, switch and combined values do.
+TEST_F(DesktopInspectorWiring, ChromaKeyFirstSliderIsLeftUnconnected)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    CountedChromaKey wired;
+    CountedChromaKey plain;
+    window->_segmentEditingSetConnectionsForChromaKeyPopupChromaKeyWidget(&wired);
+    EXPECT_EQ(wired.tag(), 40);
+    const auto added = [&](const char* signal) { return wired.receiversOf(signal) - plain.receiversOf(signal); };
+    EXPECT_EQ(added(SIGNAL(sliderColorPopupValueChanged(CommonSliderColorPopup*, float))), 0);
+    EXPECT_EQ(added(SIGNAL(sliderColorPopupValueChanging(CommonSliderColorPopup*, float))), 0);
+    for (const char* signal : {SIGNAL(sliderColorPopupValue2Changed(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupValue2Changing(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupValue3Changed(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupValue3Changing(CommonSliderColorPopup*, float)),
+                               SIGNAL(sliderColorPopupColorChanged(CommonSliderColorPopup*, QColor)),
+                               SIGNAL(sliderColorPopupNeedColorPickingImage(CommonSliderColorPopup*, QImage*)),
+                               SIGNAL(sliderColorPopupGetPlaybackAreaFrame(CommonSliderColorPopup*, QRect*, QWidget*)),
+                               SIGNAL(sliderColorPopupSwitchValueChanged(CommonSliderColorPopup*, bool)),
+                               SIGNAL(valuesChanged(PopupChromaKeyWidget*, int, int, QColor))})
+        EXPECT_EQ(added(signal), 1) << signal;
+}
+
+// The same transparency popup edits the segment, or the shown transition state.
+TEST_F(DesktopInspectorWiring, TransparencyPopupsAreTaggedForWhatTheyEdit)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    PopupSliderWidget own;
+    PopupSliderWidget state;
+    window->_segmentEditingSetConnectionsForTransparencyPopupSliderWidget(&own, false);
+    window->_segmentEditingSetConnectionsForTransparencyPopupSliderWidget(&state, true);
+    EXPECT_EQ(own.tag(), 1);
+    EXPECT_EQ(state.tag(), 6);
+}
