@@ -379,7 +379,7 @@ void MainWindow::_segmentEditingUpdateCornerOffset(int cornerIndex, double xOffs
 // fields and remembers the corner for the segment.
 void MainWindow::_segmentEditingSetCornerIndex(int cornerIndex)
 {
-    if (_transformWidget && isCornerIndex(cornerIndex))
+    if (_transformWidget)
         _transformWidget->setActivePointIndex(cornerIndex);
 }
 
