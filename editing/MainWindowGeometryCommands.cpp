@@ -115,6 +115,19 @@ void MainWindow::GeometryTarget::setRotation(double rotation) const
         segment->setUserRotation(rotation);
 }
 
+QPointF MainWindow::GeometryTarget::anchor() const
+{
+    return transitionId > 0 ? segment->transitionUserAnchorPoint(transitionId, begin) : segment->userAnchorPoint();
+}
+
+void MainWindow::GeometryTarget::setAnchor(const QPointF& anchor) const
+{
+    if (transitionId > 0)
+        segment->setTransitionUserAnchorPoint(transitionId, begin, anchor);
+    else
+        segment->setUserAnchorPoint(anchor);
+}
+
 QPointF MainWindow::GeometryTarget::corner(int index) const
 {
     return transitionId > 0 ? (segment->*kStateCornerGetters[index])(transitionId, begin)
@@ -366,7 +379,7 @@ void MainWindow::_segmentEditingUpdateCornerOffset(int cornerIndex, double xOffs
 // fields and remembers the corner for the segment.
 void MainWindow::_segmentEditingSetCornerIndex(int cornerIndex)
 {
-    if (_transformWidget && isCornerIndex(cornerIndex))
+    if (_transformWidget)
         _transformWidget->setActivePointIndex(cornerIndex);
 }
 

@@ -82,16 +82,6 @@ struct MainWindow::OverlayFrame {
     LayerTransform placement;
 };
 
-// Translation and scale in the model's frame, with the overlay's rotation,
-// anchor and corner offsets.
-struct MainWindow::LayerPlacement {
-    QPointF translation;
-    QPointF scale;
-    float rotation = 0.0f;
-    QPointF anchor;
-    QPointF corners[4];
-};
-
 // --- Showing and laying out ------------------------------------------------------
 
 void MainWindow::_showTransformWidgetForSegment(Segment* segment)
@@ -239,12 +229,15 @@ void MainWindow::transformWidget_contentLayerGeometryDidChange(TransformWidget* 
     Segment* segment = transformWidget ? transformWidget->segment : nullptr;
     if (!segment || !_isInProject(segment) || !segment->isVisualLayer())
         return;
-    LayerPlacement placement;
+    GeometryValues placement;
+    QPointF anchor;
     QPointF centre;
     QSizeF size;
+    float rotation = 0.0f;
     QPointF* corners = placement.corners;
-    transformWidget->geometry(&centre, &size, nullptr, nullptr, &placement.rotation, &placement.anchor, &corners[0],
-                              &corners[1], &corners[2], &corners[3]);
+    transformWidget->geometry(&centre, &size, nullptr, nullptr, &rotation, &anchor, &corners[0], &corners[1],
+                              &corners[2], &corners[3]);
+    placement.rotation = double(rotation);
     const QSizeF preview = _overlayPreviewSize();
     placement.translation = QPointF((centre.x() - _overlayOrigin.x()) / preview.width(),
                                     (centre.y() - _overlayOrigin.y()) / preview.height());
@@ -254,80 +247,31 @@ void MainWindow::transformWidget_contentLayerGeometryDidChange(TransformWidget* 
     if (!isFinite(placement.translation) || !isFinite(placement.scale))
         return;
     _recordOperation();
-    _writeLayerPlacement(segment, placement);
+    _writeLayerPlacement(segment, placement, anchor);
     if (_engine)
         _engine->requestRedraw();
     _projectManager->setModified(true);
     _updateGeometryControls();
 }
 
-void MainWindow::_writeLayerPlacement(Segment* segment, const LayerPlacement& placement)
+// The engine is sent the values as stored, which a state keeps in single precision.
+void MainWindow::_writeLayerPlacement(Segment* segment, const GeometryValues& placement, const QPointF& anchor)
 {
-    const QPointF* corners = placement.corners;
-    int transitionId = 0;
-    bool begin = false;
-    if (_shownTransitionState(&transitionId, &begin)) {
-        segment->setTransitionUserTranslation(transitionId, begin, placement.translation);
-        segment->setTransitionUserScale(transitionId, begin, placement.scale);
-        segment->setTransitionUserRotation(transitionId, begin, placement.rotation);
-        segment->setTransitionUserAnchorPoint(transitionId, begin, placement.anchor);
-        segment->setTransitionUserPoint0Offset(transitionId, begin, corners[0]);
-        segment->setTransitionUserPoint1Offset(transitionId, begin, corners[1]);
-        segment->setTransitionUserPoint2Offset(transitionId, begin, corners[2]);
-        segment->setTransitionUserPoint3Offset(transitionId, begin, corners[3]);
-        LayerPlacement stored;
-        stored.translation = segment->transitionUserTranslation(transitionId, begin);
-        stored.scale = segment->transitionUserScale(transitionId, begin);
-        stored.rotation = segment->transitionUserRotation(transitionId, begin);
-        stored.anchor = segment->transitionUserAnchorPoint(transitionId, begin);
-        stored.corners[0] = segment->transitionUserPoint0Offset(transitionId, begin);
-        stored.corners[1] = segment->transitionUserPoint1Offset(transitionId, begin);
-        stored.corners[2] = segment->transitionUserPoint2Offset(transitionId, begin);
-        stored.corners[3] = segment->transitionUserPoint3Offset(transitionId, begin);
-        _sendLayerPlacement(segment, stored, transitionId, begin);
-        return;
-    }
-    segment->setUserTranslation(placement.translation);
-    segment->setUserScale(placement.scale);
-    segment->setUserRotation(double(placement.rotation));
-    segment->setUserAnchorPoint(placement.anchor);
-    segment->setUserPoint0Offset(corners[0]);
-    segment->setUserPoint1Offset(corners[1]);
-    segment->setUserPoint2Offset(corners[2]);
-    segment->setUserPoint3Offset(corners[3]);
-    LayerPlacement stored;
-    stored.translation = segment->userTranslation();
-    stored.scale = segment->userScale();
-    stored.rotation = float(segment->userRotation());
-    stored.anchor = segment->userAnchorPoint();
-    stored.corners[0] = segment->userPoint0Offset();
-    stored.corners[1] = segment->userPoint1Offset();
-    stored.corners[2] = segment->userPoint2Offset();
-    stored.corners[3] = segment->userPoint3Offset();
-    _sendLayerPlacement(segment, stored, 0, false);
-}
-
-// A transition id of 0 sends the segment's own values, any other the state's.
-void MainWindow::_sendLayerPlacement(Segment* segment, const LayerPlacement& placement, int transitionId, bool begin)
-{
-    if (!_engine)
-        return;
-    const int32_t id = segment->serialNumber();
-    auto send = [&](int32_t propertyId, float a, float b) {
-        if (transitionId > 0)
-            _engine->setAnimationState(id, transitionId, begin, propertyId, a, b);
-        else
-            _engine->setSegmentProperty(id, propertyId, a, b, 0.0f, 0.0f);
-    };
+    GeometryTarget target;
+    target.segment = segment;
+    _shownTransitionState(&target.transitionId, &target.begin);
+    target.setValues(placement);
+    target.setAnchor(anchor);
+    const GeometryValues stored = target.values();
     auto sendPoint = [&](int32_t propertyId, const QPointF& point) {
-        send(propertyId, float(point.x()), float(point.y()));
+        _sendGeometry(target, propertyId, float(point.x()), float(point.y()));
     };
-    sendPoint(kTranslation, placement.translation);
-    sendPoint(kScale, placement.scale);
-    send(kRotation, placement.rotation, 0.0f);
-    sendPoint(kAnchor, placement.anchor);
+    sendPoint(kTranslation, stored.translation);
+    sendPoint(kScale, stored.scale);
+    _sendGeometry(target, kRotation, float(stored.rotation), 0.0f);
+    sendPoint(kAnchor, target.anchor());
     for (int corner = 0; corner < 4; ++corner)
-        sendPoint(kPoint0Offset + corner, placement.corners[corner]);
+        sendPoint(kPoint0Offset + corner, stored.corners[corner]);
 }
 
 // --- Options menu and active corner ------------------------------------------------

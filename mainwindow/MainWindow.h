@@ -1370,6 +1370,8 @@ private:
         void setScale(const QPointF& scale) const;
         double rotation() const;
         void setRotation(double rotation) const;
+        QPointF anchor() const;
+        void setAnchor(const QPointF& anchor) const;
         QPointF corner(int index) const;
         void setCorner(int index, const QPointF& offset) const;
         GeometryValues values() const;
@@ -1425,7 +1427,6 @@ protected slots:
 
 private:
     struct OverlayFrame;
-    struct LayerPlacement;
     // The widget the overlay covers; null unless it contains the preview widget.
     QWidget* _overlayHost() const;
     QSizeF _overlayPreviewSize() const;
@@ -1436,8 +1437,7 @@ private:
     void _fadeInTransformWidget(TransformWidget* overlay);
     // Writes the placement into the segment or the shown transition state and
     // sends the values, read back, to the engine.
-    void _writeLayerPlacement(Segment* segment, const LayerPlacement& placement);
-    void _sendLayerPlacement(Segment* segment, const LayerPlacement& placement, int transitionId, bool begin);
+    void _writeLayerPlacement(Segment* segment, const GeometryValues& placement, const QPointF& anchor);
     void _resetOwnGeometry(Segment* segment);
     void _resetTransitionStateGeometry(Segment* segment, int transitionId, bool begin);
     // --- The mouse: the transform overlay first, then the play pointers, then the canvas ---

@@ -118,9 +118,10 @@ void TransformWidget::setPerspectiveEnabled(bool enabled)
     update();
 }
 
+// Only the four corners can be active; any other index changes nothing.
 void TransformWidget::setActivePointIndex(int index)
 {
-    if (!_perspectiveEnabled || index == _activePointIndex)
+    if (!_perspectiveEnabled || index < 0 || index > 3 || index == _activePointIndex)
         return;
     _activePointIndex = index;
     update();

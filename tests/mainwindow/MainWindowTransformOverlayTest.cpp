@@ -1,6 +1,9 @@
 #include "HistoryWindow.h"
 
+#include "AVAnimation.h"
+#include "AVEngine.h"
 #include "AVLayerSegment.h"
+#include "AVTransition.h"
 #include "CanvasWidget.h"
 #include "EditScrollArea.h"
 #include "ImageSegment.h"
@@ -47,6 +50,7 @@ public:
     using MainWindow::_editingTransitionState;
     using MainWindow::_fillScreen;
     using MainWindow::_initEditScrollArea;
+    using MainWindow::_layoutTransformWidgetForEditingSegment;
     using MainWindow::_maintainAspectRatio;
     using MainWindow::_originalSize;
     using MainWindow::_overlayBaseSize;
@@ -233,6 +237,46 @@ TEST_F(TransformOverlayTest, PictureIsFramedOnThePreviewAndADragIsStoredOnce)
     const QPointF stored = Segment::pointAttribute(saved[0].get(), QStringLiteral("UserTranslation"), QPointF());
     EXPECT_NEAR(stored.x(), 0.1, 1e-6);
     EXPECT_NEAR(stored.y(), -0.1, 1e-6);
+}
+
+// With a transition end shown, a drag lands in that end, model and engine,
+// and leaves the segment's own placement and the other end alone.
+TEST_F(TransformOverlayTest, ADragOnAShownTransitionEndIsStoredInThatEnd)
+{
+    ASSERT_TRUE(makeSizedPicture(QStringLiteral("wide.png"), QSize(1000, 500)));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(pictureRecord("wide", "wide.png", 0).set("UserScale", "{0.5,0.5}")));
+    const QString problem = open(records, QSize(800, 600));
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* picture = segmentByUId(*window, "wide");
+    edit(picture);
+    const int tId = addTransition(picture);
+    picture->setTransitionUserScale(tId, true, QPointF(0.5, 0.5));
+    picture->setTransitionUserScale(tId, false, QPointF(0.5, 0.5));
+    window->engine()->addAnimation(picture->serialNumber(), tId, 0.5f, 1.0f, 1);
+    qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(picture))->setTransitionId(tId, false);
+    window->_editingTransitionState = 0;
+    window->_layoutTransformWidgetForEditingSegment(true);
+    ASSERT_NE(overlay(), nullptr);
+    expectSize(overlaySize(), QSizeF(400, 200));
+
+    const int before = steps();
+    resizeOverlay(QSizeF(200, 100));
+    EXPECT_EQ(steps(), before + 1);
+    EXPECT_NEAR(picture->transitionUserScale(tId, false).x(), 0.25, 1e-6);
+    EXPECT_NEAR(picture->transitionUserScale(tId, false).y(), 0.25, 1e-6);
+    EXPECT_EQ(picture->transitionUserScale(tId, true), QPointF(0.5, 0.5));
+    EXPECT_EQ(picture->userScale(), QPointF(0.5, 0.5));
+    EXPECT_NEAR(layerOf(picture)->staticValues().scale.x, 0.5f, 1e-6);
+    // Found, the animation holds the segment's lock until it is released.
+    AVAnimation* animation = layerOf(picture)->findAnimation(uint32_t(tId));
+    ASSERT_NE(animation, nullptr);
+    AVTransition* scale = animation->transition(AVSlotScale);
+    ASSERT_NE(scale, nullptr);
+    EXPECT_FLOAT_EQ(scale->toX(), 0.25f);
+    EXPECT_FLOAT_EQ(scale->toY(), 0.25f);
+    layerOf(picture)->releaseAnimation(uint32_t(tId));
 }
 
 TEST_F(TransformOverlayTest, MaintainAspectRatioAndFillTheScreen)

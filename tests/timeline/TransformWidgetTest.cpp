@@ -231,8 +231,10 @@ TEST_F(TransformWidgetTest, BothFlipsPutPointZeroAtTheBottomRightAndInvertItsOff
     EXPECT_NEAR(moved[0].y(), -0.1, 1e-9);
     EXPECT_EQ(moved[2], QPointF());
 
-    // The index already active, or outside perspective mode, reports nothing.
+    // The index already active, no corner's index, or outside perspective mode, reports nothing.
     overlay->setActivePointIndex(0);
+    overlay->setActivePointIndex(4);
+    overlay->setActivePointIndex(-1);
     overlay->setPerspectiveEnabled(false);
     overlay->setActivePointIndex(3);
     EXPECT_EQ(points.count(), 1);
