@@ -22,7 +22,7 @@ public:
     // default browser and there is no window.
     static QWidget* createHelpWindow(const QString& title, const QString& address);
 
-    virtual QString title() const;
+    QString title() const;
     void setTitle(const QString& title);
     void loadUrl(const QString& address);
 

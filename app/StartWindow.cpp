@@ -201,36 +201,25 @@ void StartWindow::feedback()
 
 void StartWindow::checkNewVersion()
 {
-    if (!isActiveWindow() || _updateCheckState != 0 || !_latestVersion.isEmpty())
+    // The manager is made with the one request of the window's life.
+    if (!isActiveWindow() || _networkManager)
         return;
-    if (!_networkManager) {
-        _networkManager = new QNetworkAccessManager(this);
-        connect(_networkManager, &QNetworkAccessManager::finished, this, &StartWindow::onNetworkCompleted);
-    }
+    _networkManager = new QNetworkAccessManager(this);
+    connect(_networkManager, &QNetworkAccessManager::finished, this, &StartWindow::onNetworkCompleted);
     const QUrl address(Util::webQueryUrl(Util::updateCheckUrl()), QUrl::TolerantMode);
     _networkManager->get(QNetworkRequest(address));
-    _updateCheckState = 1;
 }
 
 void StartWindow::onNetworkCompleted(QNetworkReply* reply)
 {
     reply->deleteLater();
-    // Whatever comes back, the check is not sent again in this window's life.
-    if (_updateCheckState == 1)
-        _latestVersion = Util::versionString();
     if (reply->error() != QNetworkReply::NoError) {
         qDebug() << "Network error " << reply->error();
         return;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status < 200 || status > 299) {
-        _updateCheckState = 0;
-        return;
-    }
-    const QByteArray body = reply->readAll();
-    if (_updateCheckState == 1)
-        _handleUpdateReply(body);
-    _updateCheckState = 0;
+    if (status >= 200 && status <= 299)
+        _handleUpdateReply(reply->readAll());
 }
 
 void StartWindow::_handleUpdateReply(const QByteArray& body)
@@ -239,11 +228,11 @@ void StartWindow::_handleUpdateReply(const QByteArray& body)
     const QStringList parts = QString::fromUtf8(body).split("##", Qt::KeepEmptyParts, Qt::CaseSensitive);
     if (parts.size() != 2)
         return;
-    _latestVersion = parts.at(0);
-    qDebug() << "Check new version:" << _latestVersion;
-    if (!isActiveWindow() || Util::compareVersions(_latestVersion, Util::versionString()) <= 0)
+    const QString latestVersion = parts.at(0);
+    qDebug() << "Check new version:" << latestVersion;
+    if (!isActiveWindow() || Util::compareVersions(latestVersion, Util::versionString()) <= 0)
         return;
-    NewVersionDialog dialog(_latestVersion, parts.at(1), this);
+    NewVersionDialog dialog(latestVersion, parts.at(1), this);
     dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     dialog.exec();
 }

@@ -103,15 +103,13 @@ private:
     void _showOverlay(ProgressHUDMode mode, const QString& text);
     void _hideOverlay();
     // Asks the update service whether a newer version exists, once in the
-    // window's life: the first reply fills the latest version.
+    // window's life.
     void checkNewVersion();
     // Shows the new-version dialog when the reply names a newer version.
     void _handleUpdateReply(const QByteArray& body);
 
+    // Null until the update check is sent.
     QNetworkAccessManager* _networkManager = nullptr;
-    QString _latestVersion;
-    // 1 from sending the request until its reply has been handled.
-    int _updateCheckState = 0;
 
     LeftsideListWidget* _leftsideListWidget = nullptr;
     QStackedWidget* _stackedWidget = nullptr;

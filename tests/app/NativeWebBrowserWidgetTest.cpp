@@ -3,6 +3,7 @@
 // free-standing help window of the editor's Help menu.
 #include "NativeWebBrowserWidget.h"
 
+#include "OpenedUrls.h"
 #include "ProjectsTestSupport.h"
 #include "Util.h"
 #include "WebViewTestSupport.h"
@@ -189,7 +190,7 @@ TEST_F(NativeWebBrowserWidgetTest, TheHelpWindowIsAFixedCloseOnlyWindowShowingTh
 TEST(NativeWebBrowserWidgetWithoutEngineTest, TheHelpWindowOpensTheDefaultBrowserInstead)
 {
     WebEngineForbidden forbidden;
-    BrowserOpenings opened;
+    OpenedUrls opened;
     const int windows = QApplication::topLevelWidgets().size();
     Util::setHelpBrowserFactory(NativeWebBrowserWidget::createHelpWindow);
     Util::openUserHelp("http://127.0.0.1:9/help.html", "Help Center");

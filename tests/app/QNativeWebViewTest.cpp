@@ -3,6 +3,7 @@
 // titles of the maker's site, and what it does without an engine.
 #include "QNativeWebView.h"
 
+#include "OpenedUrls.h"
 #include "ProjectsTestSupport.h"
 #include "WebViewTestSupport.h"
 
@@ -147,7 +148,7 @@ TEST_F(QNativeWebViewTest, TitlesNamingTheMakersSiteAreClearedAndInvalidAddresse
 TEST(QNativeWebViewWithoutEngineTest, AddressesOpenInTheDefaultBrowserAndNavigationDoesNothing)
 {
     WebEngineForbidden forbidden;
-    BrowserOpenings opened;
+    OpenedUrls opened;
     QNativeWebView view;
     WebViewSignals record(&view);
     view.setUrlString("http://127.0.0.1:9/help?topic=a b");

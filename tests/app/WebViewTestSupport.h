@@ -91,20 +91,3 @@ private:
     QObject _context;
     QStringList _seen;
 };
-
-// Takes the addresses handed to the desktop instead of opening a browser.
-class BrowserOpenings : public QObject
-{
-    Q_OBJECT
-
-public:
-    BrowserOpenings();
-    ~BrowserOpenings() override;
-    const QList<QUrl>& urls() const { return _urls; }
-
-public slots:
-    void open(const QUrl& url) { _urls.append(url); }
-
-private:
-    QList<QUrl> _urls;
-};

@@ -1,9 +1,8 @@
-#include "HistoryWindow.h"
+#include "TransitionWindow.h"
 
 #include "AVAnimation.h"
 #include "AVSegment.h"
 #include "LayerSegment.h"
-#include "PlainTransformOverlay.h"
 #include "PopupEasingFunctionsWidget.h"
 
 #include <QDir>
@@ -23,26 +22,15 @@ enum : int {
     kPerspective = 10116,
 };
 
-// The window with the transition commands open to the tests; a plain
-// widget stands for the transform overlay, and its appearances are counted.
-class CommandsWindow : public HistoryWindow
+// The window with the transition commands open to the tests.
+class CommandsWindow : public TransitionWindow
 {
 public:
-    // With the play pointer over the timeline, as the desktop window lays it out.
-    CommandsWindow(const QString& name, const QSize& previewSize) : HistoryWindow(name, previewSize)
-    {
-        _editAreaWidget = centralWidget();
-        _pointerArea = new QWidget(centralWidget());
-        _segmentModeButton = new QPushButton(_pointerArea);
-        _initPointerArea();
-    }
-    using MainWindow::_currentPopup;
-    using MainWindow::_currentScrollTime;
+    using TransitionWindow::TransitionWindow;
     using MainWindow::easingFunctionPopup_onApplyToAllTransitionsRequested;
     using MainWindow::easingFunctionPopup_onEasingFunctionSelected;
     using MainWindow::_doTransitionCommand;
     using MainWindow::_easingIconPath;
-    using MainWindow::_editingTransitionState;
     using MainWindow::_popupEasingFunctions;
     using MainWindow::_pushTransitionAnimation;
     using MainWindow::_segmentEditingEnterEditTransition;
@@ -51,21 +39,6 @@ public:
     using MainWindow::_segmentEditingRotateClockwise;
     using MainWindow::_segmentEditingSeekToTransition;
     using MainWindow::_segmentEditingSelectTransitionAtIndex;
-    using MainWindow::_seekToTime;
-    using MainWindow::_transformWidget;
-
-    int overlaysShown = 0;
-    // The inspector's transition mode, which its relays switch before entering and leaving.
-    bool editingTransitions = false;
-
-protected:
-    bool _isEditingTransitions() const override { return editingTransitions; }
-    void _showTransformWidgetForSegment(Segment* segment) override
-    {
-        ++overlaysShown;
-        delete _transformWidget.data();
-        _transformWidget = makePlainTransformOverlay(playbackArea(), segment);
-    }
 };
 
 class MainWindowTransitionCommands : public HistoryTest

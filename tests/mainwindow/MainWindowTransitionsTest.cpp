@@ -1,9 +1,8 @@
-#include "HistoryWindow.h"
+#include "TransitionWindow.h"
 
 #include "PopupTransitionsListWidget.h"
 #include "ScrollableToolBar.h"
 #include "TooltipButton.h"
-#include "PlainTransformOverlay.h"
 
 #include <QAction>
 #include <QMenu>
@@ -11,42 +10,16 @@
 
 namespace {
 
-// The window with the transition commands open to the tests; the inspector's
-// transition mode and the overlay's appearance are the test's to set and count.
-class TransitionWindow : public HistoryWindow
+// The window with its transition menu and adding open to the tests.
+class TransitionsWindow : public TransitionWindow
 {
 public:
-    // With the play pointer over the timeline, as the desktop window lays it out.
-    TransitionWindow(const QString& name, const QSize& previewSize) : HistoryWindow(name, previewSize)
-    {
-        _editAreaWidget = centralWidget();
-        _pointerArea = new QWidget(centralWidget());
-        _segmentModeButton = new QPushButton(_pointerArea);
-        _initPointerArea();
-    }
+    using TransitionWindow::TransitionWindow;
     using MainWindow::_addTransition;
     using MainWindow::_addTransitionAt;
     using MainWindow::_contextMenuForSegment;
-    using MainWindow::_currentPopup;
-    using MainWindow::_editingTransitionState;
-    using MainWindow::_seekToTime;
     using MainWindow::_seekToTransition;
-    using MainWindow::_transformWidget;
     using MainWindow::_transitionMenu;
-    using MainWindow::_currentScrollTime;
-
-    bool editingTransitions = false;
-    int overlaysShown = 0;
-
-protected:
-    bool _isEditingTransitions() const override { return editingTransitions; }
-    // The overlay is made here as the owner makes it, without the segment's geometry.
-    void _showTransformWidgetForSegment(Segment* segment) override
-    {
-        ++overlaysShown;
-        delete _transformWidget.data();
-        _transformWidget = makePlainTransformOverlay(playbackArea(), segment);
-    }
 };
 
 const QStringList kInTransitions = {"Custom Transition", "Fade In", "Left In", "Right In", "Up In",
@@ -121,7 +94,7 @@ protected:
         return mean;
     }
 
-    std::unique_ptr<TransitionWindow> window;
+    std::unique_ptr<TransitionsWindow> window;
 };
 
 } // namespace
