@@ -11,12 +11,15 @@
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
 #include "TextSegment.h"
+#include "TransitionCommandIds.h"
 #include "UserSettings.h"
 
 #include <QFontDialog>
 #include <QTimer>
 
 namespace {
+
+using namespace TransitionCommandIds;
 
 enum SegmentCommand : int {
     kDone = 10001,
@@ -30,22 +33,6 @@ enum SegmentCommand : int {
     kSplit = 10020,
     kCrop = 10024,
     kPerspective = 10030,
-};
-
-enum TransitionCommand : int {
-    kTransitionRotateClockwise = 10107,
-    kTransitionRotateCounterClockwise = 10108,
-    kTransitionFlipHorizontal = 10109,
-    kTransitionFlipVertical = 10110,
-    kTransitionCrop = 10114,
-    kTransitionPerspective = 10116,
-};
-
-enum Property : int32_t {
-    kRotation = 4,
-    kRotationX = 5,
-    kRotationY = 6,
-    kPerspectiveProperty = 70,
 };
 
 // Lets the inspector's button release before the timeline changes under it.

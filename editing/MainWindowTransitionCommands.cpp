@@ -14,29 +14,14 @@
 #include "ScrollableToolBar.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TransitionCommandIds.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
 
-enum TransitionCommand : int {
-    kDuplicateTransition = 10102,
-    kRemoveTransition = 10103,
-    kRotateStateClockwise = 10107,
-    kRotateStateCounterClockwise = 10108,
-    kFlipStateHorizontally = 10109,
-    kFlipStateVertically = 10110,
-    kCropState = 10114,
-    kPerspective = 10116,
-};
-
-enum Property : int32_t {
-    kRotation = 4,
-    kRotationX = 5,
-    kRotationY = 6,
-    kPerspectiveProperty = 70,
-};
+using namespace TransitionCommandIds;
 
 // Entering transition editing lets the timeline show the transition bands first.
 constexpr int kSelectFirstDelayMs = 200;
@@ -69,23 +54,23 @@ void MainWindow::_doTransitionCommand(QWidget*, int cmdId)
     if (!segment)
         return;
     switch (cmdId) {
-    case kDuplicateTransition:
+    case kTransitionDuplicate:
         _duplicateEditedTransition(widget);
         break;
-    case kRemoveTransition:
+    case kTransitionRemove:
         _removeEditedTransition(widget);
         break;
-    case kRotateStateClockwise:
-    case kRotateStateCounterClockwise:
-    case kFlipStateHorizontally:
-    case kFlipStateVertically:
+    case kTransitionRotateClockwise:
+    case kTransitionRotateCounterClockwise:
+    case kTransitionFlipHorizontal:
+    case kTransitionFlipVertical:
         _changeEditedTransitionState(segment, widget->transitionId(), cmdId);
         break;
-    case kCropState:
+    case kTransitionCrop:
         if (widget->transitionId() > 0)
             _beginCropEditing(segment);
         break;
-    case kPerspective:
+    case kTransitionPerspective:
         _toggleSegmentPerspectiveWhileInTransition(segment);
         break;
     default:
@@ -178,15 +163,15 @@ void MainWindow::_changeEditedTransitionState(Segment* segment, int transitionId
     int32_t propertyId = kRotation;
     float value = 0.0f;
     switch (cmdId) {
-    case kRotateStateClockwise:
+    case kTransitionRotateClockwise:
         segment->rotateTransitionStateClockwise(transitionId, begin);
         value = segment->transitionUserRotation(transitionId, begin);
         break;
-    case kRotateStateCounterClockwise:
+    case kTransitionRotateCounterClockwise:
         segment->rotateTransitionStateCounterClockwise(transitionId, begin);
         value = segment->transitionUserRotation(transitionId, begin);
         break;
-    case kFlipStateHorizontally:
+    case kTransitionFlipHorizontal:
         segment->setTransitionStateFlippedHorizontally(
             transitionId, begin, !segment->isTransitionStateFlippedHorizontally(transitionId, begin));
         propertyId = kRotationY;
