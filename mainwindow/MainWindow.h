@@ -818,6 +818,10 @@ private:
     void _applyCrop(Segment* segment, int transitionId);
     // The timeline, the library and the play button usable again after an inline editor.
     void _restoreAfterEditing();
+    // What every in-place editor (text, drawing, crop) does as it opens: the
+    // transform overlay fades away, the tip closes, the navigation bar keeps
+    // only "Done", and the timeline and the library stop taking the mouse.
+    void _prepareForEditing();
     void _jumpToSegmentStart(const Segment* segment, int restartDelayMs);
     // Placement helpers.
     void _cutSegmentStart(Segment* segment, float time);

@@ -170,6 +170,18 @@ void MainWindow::_restoreAfterEditing()
     QTimer::singleShot(kResyncAfterEditingMs, this, [this] { _syncEditingTransition(_currentScrollTime()); });
 }
 
+void MainWindow::_prepareForEditing()
+{
+    _fadeWidget();
+    if (TipManager::hasInstance())
+        TipManager::instance()->closeCurrentTip();
+    showDoneButton();
+    if (_timeline)
+        _timeline->setInteractive(false);
+    if (_mediaExplorer)
+        _mediaExplorer->setInteractive(false);
+}
+
 void MainWindow::_endTextEditing(bool apply)
 {
     if (!_textEditor)

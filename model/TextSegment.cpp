@@ -177,6 +177,11 @@ LayerTransform TextSegment::mediaLayerTransform(const QSizeF& canvas) const
     return transform;
 }
 
+QRectF TextSegment::baseBox(const QSizeF& canvas) const
+{
+    return QRectF(0.0, canvas.height() / 4, canvas.width(), canvas.height() / 2);
+}
+
 void TextSegment::paintTimelineBody(QPainter* painter, const QRect& rect, float)
 {
     SegmentListener* listener = owner();

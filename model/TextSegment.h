@@ -56,6 +56,9 @@ public:
     QRgb borderColor() const override;
     void paintTimelineBody(QPainter* painter, const QRect& rect, float pixelsPerSecond) override;
     LayerTransform mediaLayerTransform(const QSizeF& canvas) const override;
+    // The box the text is laid out in on a canvas of that size before the
+    // segment's own placement: centred, the full width and half the height.
+    virtual QRectF baseBox(const QSizeF& canvas) const;
 
 private:
     void _startLoading();

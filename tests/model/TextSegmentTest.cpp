@@ -71,6 +71,8 @@ TEST(TextSegment, DefaultsLoadStatesAndPlacement)
     const LayerTransform placed = text.mediaLayerTransform(QSizeF(1280, 720));
     EXPECT_EQ(placed.center, QPointF(640, 360));
     EXPECT_FLOAT_EQ(placed.scaleY, 0.5f);
+    // The layout box: full width, half the height, centred.
+    EXPECT_EQ(text.baseBox(QSizeF(640, 360)), QRectF(0, 90, 640, 180));
 
     TextSegment unowned(QStringLiteral("y"), 0, 1, nullptr, nullptr);
     EXPECT_FALSE(waitFor([&] { return unowned.state() != 0; }, 100));
