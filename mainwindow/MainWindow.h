@@ -762,6 +762,9 @@ protected:
     // Places the cover and the editor over the preview as it is now.
     void _layoutCropEditor();
 
+    // Covers the live preview while the crop is edited.
+    QPointer<QWidget> _cropCover;
+
 private:
     // The picture the crop is edited on; null for a type without one or
     // when it cannot be made.
@@ -772,8 +775,6 @@ private:
     QRect _cropEditorRect(const QSize& picture) const;
     void _showCropCover();
 
-    // Covers the live preview while the crop is edited.
-    QPointer<QWidget> _cropCover;
     QSize _cropPictureSize;
 
     // --- Exporting the movie ---------------------------------------------------
