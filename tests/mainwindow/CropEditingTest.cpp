@@ -120,9 +120,12 @@ protected:
 TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
 {
     ASSERT_TRUE(makeMarked(QStringLiteral("wide.png"), QStringLiteral("1000x500"), {"-frames:v", "1"}));
+    ASSERT_TRUE(makeMarked(QStringLiteral("drawingImage-1.png"), QStringLiteral("1280x720"), {"-frames:v", "1"}));
     std::vector<RecordBuilder> records;
     records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "picture").set("File", "wide.png")
                                     .set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 4)));
+    records.push_back(std::move(RecordBuilder("DRAWING").set("UId", "drawing").set("File", "drawingImage-1.png")
+                                    .set("TrackId", 2).set("RangeStart", 0).set("RangeDuration", 4)));
     writeProject(dir, records, "#80336699");
     const QString problem = openWrittenProjectIn(name, window);
     if (!problem.isEmpty())
@@ -179,6 +182,20 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
         EXPECT_TRUE(cover.isNull());
         EXPECT_FALSE(window->timeline()->isMouseTransparent());
         EXPECT_EQ(window->cropModes, (QList<bool>{true, false}));
+    }
+
+    {
+        SCOPED_TRACE("a drawing at its own size");
+        ASSERT_TRUE(edit(segmentByUId(*window, QStringLiteral("drawing"))));
+        window->_segmentEditingCrop();
+        ASSERT_NE(editor(), nullptr);
+        const QImage drawn = pictureOf(editor())->pixmap(Qt::ReturnByValue).toImage();
+        EXPECT_EQ(drawn.size(), QSize(1280, 720));
+        EXPECT_TRUE(isRed(drawn.pixel(640, 20)) && isBlue(drawn.pixel(640, 700))) << "upright";
+        const QRect preview = placeOf(window->playbackArea(), central);
+        EXPECT_EQ(placeOf(pictureOf(editor()), central), QRect(preview.topLeft(), QSize(640, 360)));
+        window->_endCropEditing(false);
+        ASSERT_TRUE(edit(picture));
     }
 
     const int id = picture->addTransitionAtTime(2.0f, 1.0f);
