@@ -82,20 +82,15 @@ bool isBlue(QRgb pixel)
 class CropEditing : public HistoryTest
 {
 protected:
-    SegmentWidget* widgetOf(Segment* segment) const
-    {
-        TrackWidget* track = window->timeline()->trackWidgetById(segment->trackId());
-        return track ? track->segmentWidgetForSegment(segment) : nullptr;
-    }
-
-    // Selects the segment's tile and puts it into editing, as a click does.
-    bool edit(Segment* segment)
+    // Puts the segment's tile into editing and selects it, as a click does;
+    // the tile, or null.
+    SegmentWidget* edit(Segment* segment)
     {
         if (SegmentWidget* editing = window->timeline()->editingSegmentWidget())
             editing->setEditing(false, true);
-        window->timeline()->setSelectedSegmentWidget(widgetOf(segment));
-        widgetOf(segment)->toggleEditing();
-        return waitFor([&] { return window->timeline()->editingSegmentWidget() == widgetOf(segment); }, 5000);
+        SegmentWidget* tile = window->editSegment(segment);
+        window->timeline()->setSelectedSegmentWidget(tile);
+        return tile;
     }
 
     // Red over the top fifth, blue below: which way up a picture comes, and
@@ -132,7 +127,8 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
         GTEST_SKIP() << qPrintable(problem);
     QWidget* central = window->centralWidget();
     Segment* picture = segmentByUId(*window, QStringLiteral("picture"));
-    ASSERT_TRUE(edit(picture));
+    SegmentWidget* pictureTile = edit(picture);
+    ASSERT_NE(pictureTile, nullptr);
 
     {
         SCOPED_TRACE("the picture fitted into the preview, on the cover");
@@ -195,7 +191,7 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
         const QRect preview = placeOf(window->playbackArea(), central);
         EXPECT_EQ(placeOf(pictureOf(editor()), central), QRect(preview.topLeft(), QSize(640, 360)));
         window->_endCropEditing(false);
-        ASSERT_TRUE(edit(picture));
+        ASSERT_EQ(edit(picture), pictureTile);
     }
 
     const int id = picture->addTransitionAtTime(2.0f, 1.0f);
@@ -208,7 +204,7 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
     picture->setTransitionCropBottomRight(id, false, QPointF(0.9, 0.8));
     picture->setCropTopLeft(QPointF(0.05, 0.0));
     window->editingTransitions = true;
-    widgetOf(picture)->setTransitionId(id, false);
+    pictureTile->setTransitionId(id, false);
     const int steps = undoSteps();
     {
         SCOPED_TRACE("on the transition's begin: its begin state");
