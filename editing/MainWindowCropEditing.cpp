@@ -76,7 +76,7 @@ QPixmap MainWindow::_cropPicture(Segment* segment)
 
 // The text as the engine draws it on the composition: the base box already
 // spans the composition's size, so only the layer's own scale is applied.
-QPixmap MainWindow::_renderedTextPicture(const TextSegment* text)
+QPixmap MainWindow::_renderedTextPicture(const TextSegment* text) const
 {
     if (text->text().isEmpty())
         return QPixmap();

@@ -622,7 +622,8 @@ protected:
     // the later segments of its track follow); false when nothing changed.
     bool _applySegmentTiming(Segment* segment, bool force);
     // The segment's current frame from the composition, or null when none
-    // came within a bound; the caller owns the buffer.
+    // came within a bound; the caller owns the buffer. Virtual so that a
+    // frame of any pixel format can be handed to its users.
     virtual AVPixelBuffer* _grabSegmentImage(Segment* segment);
     // Moves every segment of the track starting after the time; the count moved.
     int _shiftSegmentsAfter(float delta, float after, int trackId, bool animated);
@@ -769,7 +770,7 @@ private:
     // The picture the crop is edited on; null for a type without one or
     // when it cannot be made.
     QPixmap _cropPicture(Segment* segment);
-    QPixmap _renderedTextPicture(const TextSegment* text);
+    QPixmap _renderedTextPicture(const TextSegment* text) const;
     // Where a picture of that size lies, fitted into the preview, in the
     // central widget's coordinates.
     QRect _cropEditorRect(const QSize& picture) const;
