@@ -306,7 +306,8 @@ TEST_F(CropEditing, TextAndMovieAreCroppedOnRealPicturesAndOtherFormatsAreRefuse
         EXPECT_TRUE(isRed(frame.pixel(frame.width() / 2, frame.height() / 20))) << "red at the top";
         EXPECT_TRUE(isBlue(frame.pixel(frame.width() / 2, frame.height() * 3 / 4))) << "blue below";
         QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-        editor()->grab().save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/crop-editor-movie.png"));
+        ASSERT_TRUE(waitFor([&] { return !editor()->graphicsEffect(); }, 2000)) << "the editor fades in";
+        window->grab().save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/crop-editor-movie.png"));
         window->_endCropEditing(false);
     }
 }
