@@ -1,6 +1,8 @@
 #include "TransitionWindow.h"
 
 #include "AVPixelBuffer.h"
+#include "DesktopMainWindow.h"
+#include "SegmentInspectorWidget.h"
 #include "CropAreaWidget.h"
 #include "CropWidget.h"
 #include "ImageSegment.h"
@@ -8,6 +10,8 @@
 #include "TextSegment.h"
 
 #include <QDir>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <cmath>
@@ -24,7 +28,6 @@ public:
     using MainWindow::_cropCover;
     using MainWindow::_cropWidget;
     using MainWindow::_endCropEditing;
-    using MainWindow::_layoutCropEditor;
     using MainWindow::_pushTransitionAnimation;
     using MainWindow::_segmentEditingCrop;
     using MainWindow::_segmentEditingSeekToTransition;
@@ -45,6 +48,20 @@ protected:
         cropModes << on;
         TransitionWindow::_enterCropMode(on);
     }
+};
+
+// The desktop window with its crop mode open to the tests.
+class DesktopCropWindow : public DesktopMainWindow
+{
+public:
+    using DesktopMainWindow::DesktopMainWindow;
+    SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
+    EditScrollArea* timeline() const { return _timeline; }
+    CropWidget* editor() const { return _cropWidget; }
+    QWidget* cover() const { return _cropCover; }
+    QWidget* playbackArea() const { return _previewContainer; }
+    QWidget* surface() const { return _previewWidget; }
+    using DesktopMainWindow::_isShowingHUD;
 };
 
 // The picture the crop editor shows, and where it lies in the central widget.
@@ -159,18 +176,6 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
         EXPECT_EQ(window->cropModes.size(), 1);
     }
     {
-        SCOPED_TRACE("a resized preview moves editor and cover");
-        window->playbackArea()->setFixedSize(480, 360);
-        ASSERT_TRUE(waitFor([&] { return window->preview()->width() == 480; }, 2000));
-        window->_layoutCropEditor();
-        const QRect preview = placeOf(window->playbackArea(), central);
-        EXPECT_EQ(placeOf(pictureOf(editor()), central), QRect(preview.topLeft() + QPoint(0, 60), QSize(480, 240)));
-        EXPECT_EQ(window->_cropCover->geometry(), window->preview()->geometry());
-        window->playbackArea()->setFixedSize(640, 360);
-        ASSERT_TRUE(waitFor([&] { return window->preview()->width() == 640; }, 2000));
-        window->_layoutCropEditor();
-    }
-    {
         SCOPED_TRACE("ending takes editor and cover away");
         QPointer<QWidget> cover = window->_cropCover.data();
         window->_endCropEditing(false);
@@ -245,6 +250,59 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
         EXPECT_TRUE(near(editor()->cropRect(), QRectF(QPointF(0.05, 0.0), QPointF(1.0, 1.0))));
         window->_endCropEditing(false);
     }
+}
+
+// In the desktop window the inspector's crop button opens the mode; the
+// editor and the cover follow the preview when the window is resized, and
+// Escape takes both away.
+TEST_F(CropEditing, TheDesktopWindowKeepsTheEditorOnThePreviewUntilEscape)
+{
+    ASSERT_TRUE(makeMarked(QStringLiteral("wide.png"), QStringLiteral("1000x500"), {"-frames:v", "1"}));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "picture").set("File", "wide.png")
+                                    .set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 4)));
+    writeProject(dir, records);
+    DesktopCropWindow desktop(name, QString());
+    if (desktop.isOpenFailed())
+        GTEST_SKIP() << "the project did not open";
+    desktop.resize(1600, 900);
+    desktop.show();
+    ProjectManager* manager = desktop.projectManager();
+    // The waiting heads-up covers the window, keys included, until the project is open.
+    if (!waitFor([&] { return manager->segmentCount() == 1 && manager->segmentAt(0)->state() == 4; }, 60000)
+        || !waitFor([&] { return !desktop._isShowingHUD(); }, 10000))
+        GTEST_SKIP() << "the picture did not load";
+    auto* tile = qobject_cast<SegmentWidget*>(manager->segmentWidgetFor(manager->segmentAt(0)));
+    ASSERT_NE(tile, nullptr);
+    desktop.timeline()->setSelectedSegmentWidget(tile);
+    tile->toggleEditing();
+    ASSERT_TRUE(waitFor([&] { return desktop.timeline()->editingSegmentWidget() == tile; }, 5000));
+
+    emit desktop.inspector()->segmentInspectorWidgetCropAction(desktop.inspector());
+    ASSERT_NE(desktop.editor(), nullptr);
+    QWidget* central = desktop.centralWidget();
+    // The 2:1 picture across the preview's width, centred on its height.
+    auto expectedPlace = [&] {
+        const QRect preview = placeOf(desktop.playbackArea(), central);
+        const int height = int(std::floor(preview.width() / 2.0 + 0.5));
+        const int top = int(std::floor((preview.height() - preview.width() / 2.0) / 2.0 + 0.5));
+        return QRect(preview.x(), preview.y() + top, preview.width(), height);
+    };
+    EXPECT_EQ(placeOf(pictureOf(desktop.editor()), central), expectedPlace());
+
+    const QSize before = desktop.playbackArea()->size();
+    desktop.resize(1100, 800);
+    ASSERT_TRUE(waitFor([&] { return desktop.playbackArea()->size() != before; }, 3000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(placeOf(pictureOf(desktop.editor()), central), expectedPlace());
+    ASSERT_NE(desktop.cover(), nullptr);
+    EXPECT_EQ(desktop.cover()->geometry(), desktop.surface()->geometry());
+
+    QPointer<QWidget> cover = desktop.cover();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&desktop, &escape);
+    EXPECT_EQ(desktop.editor(), nullptr);
+    EXPECT_TRUE(cover.isNull());
 }
 
 // A caption is cropped on the text the engine's rasteriser draws, at the
