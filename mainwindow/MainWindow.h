@@ -80,6 +80,7 @@ class ScrollableToolBar;
 class SegmentWidget;
 class SelectionOperationWidget;
 class TextEditWidget;
+class TextSegment;
 class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
@@ -621,8 +622,9 @@ protected:
     // the later segments of its track follow); false when nothing changed.
     bool _applySegmentTiming(Segment* segment, bool force);
     // The segment's current frame from the composition, or null when none
-    // came within a bound; the caller owns the buffer.
-    AVPixelBuffer* _grabSegmentImage(Segment* segment);
+    // came within a bound; the caller owns the buffer. Virtual so that a
+    // frame of any pixel format can be handed to its users.
+    virtual AVPixelBuffer* _grabSegmentImage(Segment* segment);
     // Moves every segment of the track starting after the time; the count moved.
     int _shiftSegmentsAfter(float delta, float after, int trackId, bool animated);
     // Measure a dragged file on a thread of their own and store the result in
@@ -751,6 +753,30 @@ protected:
     QPointer<TextEditWidget> _textEditor;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
+
+    // --- Crop mode -----------------------------------------------------------------
+    // The crop editor over a still picture of the segment, on a cover in the
+    // project's background colour; _endCropEditing takes it down again.
+protected:
+    // Does nothing while the editor is open or when no picture can be had.
+    virtual void _beginCropEditing(Segment* segment);
+    // Places the cover and the editor over the preview as it is now.
+    void _layoutCropEditor();
+
+    // Covers the live preview while the crop is edited.
+    QPointer<QWidget> _cropCover;
+
+private:
+    // The picture the crop is edited on; null for a type without one or
+    // when it cannot be made.
+    QPixmap _cropPicture(Segment* segment);
+    QPixmap _renderedTextPicture(const TextSegment* text) const;
+    // Where a picture of that size lies, fitted into the preview, in the
+    // central widget's coordinates.
+    QRect _cropEditorRect(const QSize& picture) const;
+    void _showCropCover();
+
+    QSize _cropPictureSize;
 
     // --- Exporting the movie ---------------------------------------------------
 public slots:
@@ -932,7 +958,6 @@ protected:
     // Lays the transform overlay out again for its segment; the flag is the callers' and changes nothing.
     virtual void _layoutTransformWidgetForEditingSegment(bool);
     // Hooks the edit modes fill in; each does nothing until then.
-    virtual void _beginCropEditing(Segment*) {}
     virtual void _applyTextStyleToWholeText() {}
     // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
     static QString _segmentKindWord(const QString& type);

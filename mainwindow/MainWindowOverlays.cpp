@@ -7,6 +7,7 @@
 #include "CanvasWidget.h"
 // The tip manager hands out its tip as this class.
 #include "CommonPopup.h"
+#include "CropValues.h"
 #include "CropWidget.h"
 #include "DrawingSegment.h"
 #include "EditScrollArea.h"
@@ -25,8 +26,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <array>
-
 namespace {
 
 constexpr int32_t kCropTopLeftProperty = 8;
@@ -38,60 +37,6 @@ constexpr int kSaveFailedMessageMs = 2000;
 constexpr int kPanelEdgeMargin = 30;
 constexpr int kPanelGap = 10;
 constexpr int kTuningPanelHeight = 120;
-
-// Corners and feathering (left, top, right, bottom) of one crop.
-struct CropValues
-{
-    QPointF topLeft;
-    QPointF bottomRight;
-    std::array<float, 4> feathering{};
-
-    bool operator==(const CropValues& other) const
-    {
-        // QPointF's equality is fuzzy; the feathering values compare exactly.
-        return topLeft == other.topLeft && bottomRight == other.bottomRight && feathering == other.feathering;
-    }
-};
-
-CropValues cropOf(const CropWidget* widget)
-{
-    const QRectF rect = widget->cropRect();
-    return {rect.topLeft(), rect.bottomRight(),
-            {widget->featheringLeft(), widget->featheringTop(), widget->featheringRight(), widget->featheringBottom()}};
-}
-
-CropValues cropOf(const Segment* segment)
-{
-    return {segment->cropTopLeft(), segment->cropBottomRight(),
-            {segment->featheringX0(), segment->featheringY0(), segment->featheringX1(), segment->featheringY1()}};
-}
-
-CropValues cropOf(const Segment* segment, int tId, bool begin)
-{
-    return {segment->transitionCropTopLeft(tId, begin), segment->transitionCropBottomRight(tId, begin),
-            {segment->transitionFeatheringX0(tId, begin), segment->transitionFeatheringY0(tId, begin),
-             segment->transitionFeatheringX1(tId, begin), segment->transitionFeatheringY1(tId, begin)}};
-}
-
-void storeCrop(Segment* segment, const CropValues& crop)
-{
-    segment->setCropTopLeft(crop.topLeft);
-    segment->setCropBottomRight(crop.bottomRight);
-    segment->setFeatheringX0(crop.feathering[0]);
-    segment->setFeatheringY0(crop.feathering[1]);
-    segment->setFeatheringX1(crop.feathering[2]);
-    segment->setFeatheringY1(crop.feathering[3]);
-}
-
-void storeCrop(Segment* segment, int tId, bool begin, const CropValues& crop)
-{
-    segment->setTransitionCropTopLeft(tId, begin, crop.topLeft);
-    segment->setTransitionCropBottomRight(tId, begin, crop.bottomRight);
-    segment->setTransitionFeatheringX0(tId, begin, crop.feathering[0]);
-    segment->setTransitionFeatheringY0(tId, begin, crop.feathering[1]);
-    segment->setTransitionFeatheringX1(tId, begin, crop.feathering[2]);
-    segment->setTransitionFeatheringY1(tId, begin, crop.feathering[3]);
-}
 
 // The six engine properties of a crop, written by the given setter (the
 // segment's own or one side of a transition).
@@ -153,6 +98,7 @@ void MainWindow::_endCropEditing(bool apply)
     if (apply && tile && tile->segment())
         _applyCrop(tile->segment(), tile->transitionId());
     delete _cropWidget.data();
+    delete _cropCover.data();
     _restoreAfterEditing();
     _enterCropMode(false);
     _seekPreview(_currentScrollTime(), true);
@@ -280,21 +226,21 @@ void MainWindow::_applyCrop(Segment* segment, int transitionId)
     // The transition side as its writers store it: 1 the begin state, 0 the end.
     const bool onTransition = transitionId > 0 && (_editingTransitionState == 0 || _editingTransitionState == 1);
     const bool begin = _editingTransitionState == 1;
-    const CropValues edited = cropOf(_cropWidget);
-    const CropValues current = onTransition ? cropOf(segment, transitionId, begin) : cropOf(segment);
+    const CropValues edited = CropValues::of(_cropWidget);
+    const CropValues current = onTransition ? CropValues::of(segment, transitionId, begin) : CropValues::of(segment);
     if (edited == current)
         return;
     _recordOperation();
     _projectManager->setModified(true);
     const int32_t id = segment->serialNumber();
     if (onTransition) {
-        storeCrop(segment, transitionId, begin, edited);
+        edited.storeIn(segment, transitionId, begin);
         if (_engine)
             sendCrop(edited, [&](int32_t property, float a, float b) {
                 _engine->setAnimationState(id, transitionId, begin, property, a, b);
             });
     } else {
-        storeCrop(segment, edited);
+        edited.storeIn(segment);
         if (_engine)
             sendCrop(edited, [&](int32_t property, float a, float b) {
                 _engine->setSegmentProperty(id, property, a, b, 0.0f, 0.0f);

@@ -4,9 +4,9 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
-#include "AVPixelBuffer.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
+#include "PixelBufferImage.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "Segment.h"
@@ -61,11 +61,6 @@ QString contextMenuStyle(int alpha, int radius)
 const QString kContextMenuStyle = contextMenuStyle(230, 10);
 // The submenu opens over the menu: opaque, square corners.
 const QString kTransitionSubmenuStyle = contextMenuStyle(255, 0);
-
-void freePixelBuffer(void* buffer)
-{
-    avPixelBufferFree(static_cast<AVPixelBuffer*>(buffer));
-}
 
 } // namespace
 
@@ -299,18 +294,9 @@ void MainWindow::editScrollArea_grabSegmentScreen(Segment* segment)
     }
     if (segment->type() != QLatin1String("MOVIE"))
         return;
-    AVPixelBuffer* buffer = _grabSegmentImage(segment);
-    if (!buffer)
+    const QImage image = PixelBufferImage::adopt(_grabSegmentImage(segment));
+    if (image.isNull())
         return;
-    const int width = int(avPixelBufferWidth(buffer));
-    const int height = int(avPixelBufferHeight(buffer));
-    // Blue, green, red, alpha in memory, premultiplied, top row first.
-    const QImage image(buffer->data, width, height, width * 4, QImage::Format_ARGB32_Premultiplied,
-                       &freePixelBuffer, buffer);
-    if (image.isNull()) {
-        avPixelBufferFree(buffer);
-        return;
-    }
     _playShutterSound();
     _showGrabbedImage(image);
     _saveGrabbedImage(image);

@@ -40,6 +40,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         _layoutMediaPreview();
         _layoutTransformWidgetForEditingSegment(true);
         _layoutOverlayWidgets();
+        _layoutCropEditor();
     } else if (watched == _timeline) {
         if (_gutterArea)
             _gutterArea->setGeometry(_timeline->x(), _timeline->y(), TimelineMetrics::leftMargin(),
