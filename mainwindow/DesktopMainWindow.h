@@ -207,6 +207,9 @@ protected slots:
     void segmentInspectorWidget_onGetCanvasSize(SegmentInspectorWidget* inspector, QSize& size);
     void segmentInspectorWidget_onStartDrawing(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
                                                DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    // Text editing in place; the picture relay opens the picture dialog without an anchor.
+    void segmentInspectorWidget_onEditText(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onEditPicture(SegmentInspectorWidget* inspector, QWidget* issueWidget);
 
 protected slots:
     void onViewMenuAboutToShow();

@@ -77,6 +77,9 @@ void DesktopMainWindow::_connectInspectorSegmentCommands()
     connect(inspector, &Inspector::segmentInspectorWidgetStartDrawing, this,
             &Self::segmentInspectorWidget_onStartDrawing);
     connect(inspector, &Inspector::segmentInspectorWidgetEndDrawing, this, &Self::segmentInspectorWidget_onEndDrawing);
+    // Text editing in place and a picture's replacement.
+    connect(inspector, &Inspector::segmentInspectorWidgetEditText, this, &Self::segmentInspectorWidget_onEditText);
+    connect(inspector, &Inspector::segmentInspectorWidgetEditPicture, this, &Self::segmentInspectorWidget_onEditPicture);
 }
 
 void DesktopMainWindow::_connectInspectorGeometry()
@@ -412,4 +415,16 @@ void DesktopMainWindow::segmentInspectorWidget_onDuplicateTransitionAtIndex(Segm
 {
     if (const int transitionId = _selectedTransitionAtIndex(index))
         _duplicateCurrentTransition(transitionId);
+}
+
+// --- Text editing in place and a picture's replacement -----------------------------
+
+void DesktopMainWindow::segmentInspectorWidget_onEditText(SegmentInspectorWidget*)
+{
+    _segmentEditingEditText();
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onEditPicture(SegmentInspectorWidget*, QWidget*)
+{
+    _segmentEditingChangeImage();
 }

@@ -80,6 +80,7 @@ class ScrollableToolBar;
 class SegmentWidget;
 class SelectionOperationWidget;
 class TextEditWidget;
+class TextSegment;
 class TrackWidget;
 class VideoThumbnailsCache;
 struct AVPixelBuffer;
@@ -185,9 +186,9 @@ protected slots:
     virtual void onActionMaintainAspectRatioTriggered();
     virtual void onActionRestoreDefaultTriggered();
     virtual void onActionFillScreenTriggered();
-    virtual void onActionEditTextTriggered() {}
+    virtual void onActionEditTextTriggered();
     virtual void onActionOriginalSizeTriggered();
-    virtual void onActionEditDrawingTriggered() {}
+    virtual void onActionEditDrawingTriggered();
     virtual void onActionUndoTriggered();
     virtual void onActionRedoTriggered();
     virtual void onActionEnterExitRangeSelect();
@@ -933,7 +934,6 @@ protected:
     virtual void _layoutTransformWidgetForEditingSegment(bool);
     // Hooks the edit modes fill in; each does nothing until then.
     virtual void _beginCropEditing(Segment*) {}
-    virtual void _applyTextStyleToWholeText() {}
     // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
     static QString _segmentKindWord(const QString& type);
     // The transform overlay's last active corner per segment "UId".
@@ -966,6 +966,29 @@ private:
     // Splits the segment with this "UId" a moment later, when it is still there.
     void _splitSegmentSoon(const QString& uid);
     void _copyLookToSegment(const Segment* source, Segment* target);
+
+    // --- Text editing in place ---------------------------------------------------
+protected:
+    // A "TEXT" segment in editing has its text edited over the preview.
+    void _segmentEditingEditText();
+    // The transform overlay's segment: a text is edited in place, a drawing on the canvas.
+    void _editTextOrDrawing();
+    // An "IMAGE" segment in editing takes a picture the user chooses in place of its own.
+    void _segmentEditingChangeImage();
+    // Opens the inline editor over the text's box; nothing while one is open.
+    void _beginTextEditing(TextSegment* segment);
+    // The editor shows the segment's alignment, font at the preview's scale and colours.
+    void _applyTextEditStyle(TextEditWidget* editor, const TextSegment* segment);
+    // The same over the whole text, the cursor kept where it was.
+    void _applyTextStyleToWholeText(TextEditWidget* editor, const TextSegment* segment);
+
+private:
+    // A new text or drawing segment goes straight into its edit mode.
+    void _beginTextOrDrawingEditing(Segment* segment);
+    // The text's box in overlay-host coordinates.
+    QRect _textEditorRect(const TextSegment* segment) const;
+    // A paste arrives in the cursor's format: the segment's style goes over the whole text again.
+    void _textEditor_onTextChanged();
 
     // --- Property value slots and colour adjustments ----------------------------
     // A moving value goes to the engine only; a final one is recorded for
@@ -1067,7 +1090,7 @@ private:
     bool _commitColor(Segment* segment, int kind, QRgb color);
     void _commitSpeed(Segment* segment, float step);
     void _liveTextSize(Segment* segment, float value);
-    void _finishTextStyleChange();
+    void _finishTextStyleChange(Segment* segment);
     void _liveColorAdjustment(int index, int value);
     void _commitColorAdjustment(int index, int value);
     // Writes count adjustments from first on, as one undo step.
