@@ -207,6 +207,10 @@ protected slots:
     void segmentInspectorWidget_onGetCanvasSize(SegmentInspectorWidget* inspector, QSize& size);
     void segmentInspectorWidget_onStartDrawing(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
                                                DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    // Drawing editing: the drawing section's panels wired once; the Edit button on a drawing.
+    void segmentInspectorWidget_onInitDrawingWidgets(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
+                                                     DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    void segmentInspectorWidget_onEditDrawing(SegmentInspectorWidget* inspector);
 
 protected slots:
     void onViewMenuAboutToShow();

@@ -1010,10 +1010,6 @@ Aktuell: Einfügemodus</translation>
         <translation>Vorgang konnte nicht aufgezeichnet werden</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Die Zeichnung konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Kein Vorgang zum Rückgängigmachen</translation>
     </message>
@@ -1292,6 +1288,22 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Die aufgenommene Tondatei kann nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Zeichnung konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>

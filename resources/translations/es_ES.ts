@@ -1010,10 +1010,6 @@ Actual: modo insertar</translation>
         <translation>No se pudo registrar la operación</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>No se ha podido guardar el dibujo</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>No hay ninguna operación que deshacer</translation>
     </message>
@@ -1292,6 +1288,22 @@ Actual: modo insertar</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>No se puede mover el archivo de sonido grabado</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Guardar como imagen</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Archivos PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Guardado correctamente</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>No se pudo guardar el dibujo</translation>
     </message>
 </context>
 <context>

@@ -1010,10 +1010,6 @@ Actuel : mode insertion</translation>
         <translation>Impossible d’enregistrer l’opération</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Impossible d&apos;enregistrer le dessin</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Aucune opération à annuler</translation>
     </message>
@@ -1292,6 +1288,22 @@ Actuel : mode insertion</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Impossible de déplacer le fichier audio enregistré</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Enregistrer comme image</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Fichiers PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Échec de l&apos;enregistrement du dessin</translation>
     </message>
 </context>
 <context>

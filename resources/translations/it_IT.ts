@@ -1010,10 +1010,6 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile registrare l’operazione</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Impossibile salvare il disegno</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Nessuna operazione da annullare</translation>
     </message>
@@ -1292,6 +1288,22 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Impossibile spostare il file audio registrato</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Salva come immagine</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>File PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Salvato correttamente</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Salvataggio del disegno non riuscito</translation>
     </message>
 </context>
 <context>

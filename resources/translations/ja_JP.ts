@@ -1010,10 +1010,6 @@ Current: Insert mode</source>
         <translation>操作を記録できませんでした</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>描画を保存できませんでした</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>取り消す操作はありません</translation>
     </message>
@@ -1292,6 +1288,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>録音したサウンドファイルを移動できません</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>画像として保存</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG ファイル (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>保存しました</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>描画を保存できませんでした</translation>
     </message>
 </context>
 <context>

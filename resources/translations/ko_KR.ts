@@ -1010,10 +1010,6 @@ Current: Insert mode</source>
         <translation>작업을 기록하지 못했습니다</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>그림을 저장할 수 없습니다</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>실행 취소할 작업이 없습니다</translation>
     </message>
@@ -1292,6 +1288,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>녹음된 사운드 파일을 이동할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>사진으로 저장</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG 파일 (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>그림을 저장하지 못했습니다</translation>
     </message>
 </context>
 <context>

@@ -1010,10 +1010,6 @@ Atual: modo inserir</translation>
         <translation>Falha ao registrar a operação</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Não foi possível salvar o desenho</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Nenhuma operação para desfazer</translation>
     </message>
@@ -1292,6 +1288,22 @@ Atual: modo inserir</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Não é possível mover o arquivo de som gravado</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Salvar como imagem</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Arquivos PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Salvo com sucesso</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Falha ao salvar o desenho</translation>
     </message>
 </context>
 <context>

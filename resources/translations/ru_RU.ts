@@ -1010,10 +1010,6 @@ Current: Insert mode</source>
         <translation>Не удалось записать операцию</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Не удалось сохранить рисунок</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Нет операций для отмены</translation>
     </message>
@@ -1292,6 +1288,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Не удаётся переместить записанный звуковой файл</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Сохранить как изображение</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Файлы PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Сохранено</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Не удалось сохранить рисунок</translation>
     </message>
 </context>
 <context>

@@ -1010,10 +1010,6 @@ Current: Insert mode</source>
         <translation>无法记录操作</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>无法保存绘图</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>没有可撤销的操作</translation>
     </message>
@@ -1292,6 +1288,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>无法移动录制的声音文件</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>另存为图片</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG 文件 (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>保存绘图失败</translation>
     </message>
 </context>
 <context>

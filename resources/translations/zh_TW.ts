@@ -1010,10 +1010,6 @@ Current: Insert mode</source>
         <translation>無法記錄操作</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>無法儲存繪圖</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>沒有可復原的操作</translation>
     </message>
@@ -1292,6 +1288,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>無法移動錄製的聲音檔案</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>另存為圖片</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG 檔案 (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>儲存成功</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>儲存繪圖失敗</translation>
     </message>
 </context>
 <context>
