@@ -332,6 +332,13 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Actuel : %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Taille de l'image</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Dessin libre</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Modifier le dessin</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Changer de photo</translation>
     </message>
 </context>
 <context>
@@ -2780,6 +2821,17 @@ Actuel : mode insertion</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Outils vidéo</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Capturer une image de la vidéo</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Attuale: %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Dimensione immagine</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Disegno libero</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Modifica disegno</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Cambia foto</translation>
     </message>
 </context>
 <context>
@@ -2780,6 +2821,17 @@ Attuale: modalità inserimento</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Strumenti video</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Cattura immagine dal video</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>画像サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手描き</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>描画を編集</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>写真を変更</translation>
     </message>
 </context>
 <context>
@@ -2780,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1、%2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>ビデオツール</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>ビデオから画像を取り込む</translation>
     </message>
 </context>
 <context>

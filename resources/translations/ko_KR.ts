@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>사진 크기</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>직접 그리기</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>그림 편집</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>사진 변경</translation>
     </message>
 </context>
 <context>
@@ -2780,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>비디오 도구</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>비디오에서 이미지 캡처</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>Размер изображения</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Свой рисунок</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Изменить рисунок</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Заменить фото</translation>
     </message>
 </context>
 <context>
@@ -2780,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Инструменты видео</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Снимок кадра из видео</translation>
     </message>
 </context>
 <context>
