@@ -405,8 +405,8 @@ void MainWindow::_segmentEditingSetTextAlignment(int alignment)
 
 void MainWindow::_segmentEditingSetDrawingWidgets(DrawingColorWidget* colorWidget, DrawingTuningWidget* tuningWidget)
 {
-    _drawingColorPanel = colorWidget;
-    _drawingTuningPanel = tuningWidget;
+    _drawingColorWidget = colorWidget;
+    _drawingTuningWidget = tuningWidget;
 }
 
 // --- Modes ---------------------------------------------------------------------------------

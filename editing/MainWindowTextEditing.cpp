@@ -1,9 +1,11 @@
 // A text segment's text edited in place over the preview: where the editor
 // goes, the look it takes from the segment, pastes brought into that look,
 // and the entries that open it (the inspector, the window's actions, a new
-// text segment). A picture segment's picture is replaced from here too.
+// text segment; the last two open a drawing's canvas too). A picture
+// segment's picture is replaced from here as well.
 #include "MainWindow.h"
 
+#include "DrawingSegment.h"
 #include "Segment.h"
 #include "TextEditWidget.h"
 #include "TextSegment.h"
@@ -20,6 +22,7 @@ namespace {
 
 const QString kText = QStringLiteral("TEXT");
 const QString kImage = QStringLiteral("IMAGE");
+const QString kDrawing = QStringLiteral("DRAWING");
 
 // Black text would vanish on the usual black field, so it is edited on light grey.
 const char* const kLightFieldStyle = "QTextEdit{ background-color: rgb(230,230,230); color:%1; border: none; }";
@@ -72,8 +75,12 @@ void MainWindow::_editTextOrDrawing()
 
 void MainWindow::_beginTextOrDrawingEditing(Segment* segment)
 {
-    if (segment && segment->type() == kText)
+    if (!segment)
+        return;
+    if (segment->type() == kText)
         _beginTextEditing(dynamic_cast<TextSegment*>(segment));
+    else if (segment->type() == kDrawing)
+        _beginDrawingEditing(dynamic_cast<DrawingSegment*>(segment));
 }
 
 void MainWindow::_segmentEditingEditText()

@@ -210,6 +210,10 @@ protected slots:
     // Text editing in place; the picture relay opens the picture dialog without an anchor.
     void segmentInspectorWidget_onEditText(SegmentInspectorWidget* inspector);
     void segmentInspectorWidget_onEditPicture(SegmentInspectorWidget* inspector, QWidget* issueWidget);
+    // Drawing editing: the drawing section's panels wired once; the Edit button on a drawing.
+    void segmentInspectorWidget_onInitDrawingWidgets(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
+                                                     DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    void segmentInspectorWidget_onEditDrawing(SegmentInspectorWidget* inspector);
 
 protected slots:
     void onViewMenuAboutToShow();

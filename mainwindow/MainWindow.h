@@ -45,6 +45,8 @@ class PopupSliderWidget;
 class PopupSliderColorShadowWidget;
 class CropWidget;
 class DrawingColorWidget;
+class DrawingSegment;
+class DrawingToolsWidget;
 class DrawingTuningWidget;
 class EditScrollArea;
 class GutterScrollArea;
@@ -310,7 +312,7 @@ protected:
     virtual void _enterDrawingMode(bool on);
     virtual void _selectEditingTransition() {}
     virtual QString easingFunctionName(Segment*, int) const { return QString(); }
-    virtual void _createDrawingWidgets() {}
+    virtual void _createDrawingWidgets(QSize) {}
     virtual void _seekToEditingTransition(Segment*, int, bool) {}
     virtual void _saveToolbarScrollPosition(QHash<QString, QVariant>&) {}
     virtual void _restoreToolbarScrollPosition(const QHash<QString, QVariant>&) {}
@@ -509,16 +511,15 @@ protected:
     // selected drawing segment's.
     void _endDrawingEditing(bool apply);
     bool _isDrawingEditing() const { return !_canvas.isNull(); }
-    // The canvas over the preview and the drawing panels around it, after a resize.
+    // The canvas over the preview again, after a resize.
     void _layoutOverlayWidgets();
     // The library item shown in the place of the composition preview.
     QPointer<MediaPreviewWidget> _mediaPreview;
-    // Present only while a drawing is edited, with its four panels.
+    // Present only while a drawing is edited.
     QPointer<CanvasWidget> _canvas;
-    QPointer<QWidget> _drawingColorPanel;
-    QPointer<QWidget> _drawingToolsPanel;
-    QPointer<QWidget> _drawingTuningPanel;
-    QPointer<QWidget> _drawingShapesPanel;
+    // The inspector's drawing panels while drawing is on; the inspector owns them.
+    QPointer<DrawingColorWidget> _drawingColorWidget;
+    QPointer<DrawingTuningWidget> _drawingTuningWidget;
     // Called with every new preview time, from seeking and from playback progress
     // (the full-screen bar follows it); and when the mouse moved over the preview.
     virtual void _updateFullscreenPosition(float) {}
@@ -983,7 +984,7 @@ protected:
     void _applyTextStyleToWholeText(TextEditWidget* editor, const TextSegment* segment);
 
 private:
-    // A new text or drawing segment goes straight into its edit mode.
+    // A text segment's inline editor or a drawing's canvas; other types open nothing.
     void _beginTextOrDrawingEditing(Segment* segment);
     // The text's box in overlay-host coordinates.
     QRect _textEditorRect(const TextSegment* segment) const;
@@ -1505,4 +1506,56 @@ private:
     // the delayed steps of an earlier one do nothing.
     int _pointerPressCount = 0;
     int _edgeArrivalCount = 0;
+
+    // --- Drawing editing: the canvas over the preview and its panels ---
+protected:
+    // Begins drawing editing when the editing segment is a drawing.
+    void _segmentEditingEditDrawing();
+    // Lays a canvas of the project's full movie size over the preview with
+    // the drawing's picture; nothing while a canvas is open.
+    void _beginDrawingEditing(DrawingSegment* drawing);
+    // Pushes the panels' settings into the canvas (null: the window's);
+    // nothing when all three panels are null.
+    void _updateDrawingWidgets(CanvasWidget* canvas, DrawingTuningWidget* tuningWidget,
+                               DrawingColorWidget* colorWidget, DrawingToolsWidget* toolsWidget);
+
+protected slots:
+    // The inspector's panels, wired once when its drawing section is made.
+    void _segmentEditingSetConnectionsForDrawingWidgets(DrawingColorWidget* colorWidget,
+                                                        DrawingTuningWidget* tuningWidget,
+                                                        DrawingToolsWidget* toolsWidget);
+    void canvasWidget_onDrawBegan(CanvasWidget* canvasWidget);
+    void canvasWidget_onTextChanged(CanvasWidget* canvasWidget, QString text);
+    void canvasWidget_onPictureChanged(CanvasWidget* canvasWidget, QPixmap pixmap);
+    void canvasWidget_onTextSizeChangedByGesture(CanvasWidget* canvasWidget, float size);
+    void canvasWidget_onPictureSizeChangedByGesture(CanvasWidget* canvasWidget, float size);
+    void canvasWidget_onShowWaiting(CanvasWidget* canvasWidget);
+    void canvasWidget_onHideWaiting(CanvasWidget* canvasWidget);
+    void drawingColorWidget_onColorChanged(DrawingColorWidget* colorWidget, QColor color);
+    void drawingColorWidget_onPatternChanged(DrawingColorWidget* colorWidget, QPixmap image);
+    void drawingColorWidget_onNeedColorPickingImage(DrawingColorWidget* colorWidget, QImage* image);
+    void drawingColorWidget_onGetPlaybackAreaFrame(DrawingColorWidget* colorWidget, QRect* rect, QWidget* inWidget);
+    void drawingToolsWidget_onCommand(DrawingToolsWidget* toolsWidget, int cmdId, float para);
+    void drawingTuningWidget_onLineWidthChanging(DrawingTuningWidget* tuningWidget, float lineWidth);
+    void drawingTuningWidget_onLineWidthChanged(DrawingTuningWidget* tuningWidget, float lineWidth);
+    void drawingTuningWidget_onHardnessChanging(DrawingTuningWidget* tuningWidget, float hardness);
+    void drawingTuningWidget_onHardnessChanged(DrawingTuningWidget* tuningWidget, float hardness);
+    void drawingTuningWidget_onEditTextPressed(DrawingTuningWidget* tuningWidget);
+    void drawingTuningWidget_onTextDonePressed(DrawingTuningWidget* tuningWidget);
+    void drawingTuningWidget_onTextAlignChanged(DrawingTuningWidget* tuningWidget, int align);
+    void drawingTuningWidget_onTextSizeChanged(DrawingTuningWidget* tuningWidget, int size);
+    void drawingTuningWidget_onTextFontChanged(DrawingTuningWidget* tuningWidget, QString fontName,
+                                               QString fontStyle);
+    void drawingTuningWidget_onOpenPicturePressed(DrawingTuningWidget* tuningWidget, QRect buttonRect);
+    void drawingTuningWidget_onPictureDonePressed(DrawingTuningWidget* tuningWidget);
+    void drawingTuningWidget_onPictureSizeChanged(DrawingTuningWidget* tuningWidget, float size);
+
+private:
+    void _connectCanvas(CanvasWidget* canvas);
+    // From the pencil to the eraser or back, with the tuning panel's values of that tool.
+    void _switchPencilAndEraser();
+    void _saveDrawingToAlbum();
+    // The preview surface's picture with the open canvas painted over it;
+    // null without a preview surface.
+    QImage _colorPickingImage() const;
 };

@@ -29,8 +29,11 @@ class TextEditingWindow : public DesktopMainWindow
 {
 public:
     using DesktopMainWindow::DesktopMainWindow;
+    using MainWindow::_actionAddSelfDraw;
     using MainWindow::_actionAddText;
+    using MainWindow::_actionEditDrawing;
     using MainWindow::_actionEditText;
+    using MainWindow::_canvas;
     using MainWindow::_dismissAllPopupsAndPreview;
     using MainWindow::_editingSegment;
     using MainWindow::_endTextEditing;
@@ -147,8 +150,9 @@ protected:
 
 // One window session: the caption is edited in place from the window's action
 // and from the inspector, stored once on Done; a picture is replaced from the
-// inspector; a new caption enters text editing by itself.
-TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewCaptionsOpenTheEditor)
+// inspector; a new caption and a new drawing enter their edit modes by
+// themselves, and the window's Edit Drawing opens the drawing's canvas.
+TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEditors)
 {
     ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
     ASSERT_TRUE(makePicture(QStringLiteral("blue.png"), QStringLiteral("blue")));
@@ -275,5 +279,27 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewCaptionsOpenTheEdito
         EXPECT_NE(added, caption);
         EXPECT_TRUE(window->_textEditor->toPlainText().isEmpty());
         EXPECT_TRUE(window->_textEditor->isVisible());
+    }
+
+    {
+        SCOPED_TRACE("a new drawing opens its canvas by itself, and Edit Drawing opens it again");
+        window->_endTextEditing(false);
+        window->timeline()->editingSegmentWidget()->setEditing(false, false);
+        ASSERT_TRUE(
+            waitFor([&] { return window->_actionAddSelfDraw->isEnabled() && !window->waitingMessageShown(); }, 5000));
+        window->_actionAddSelfDraw->trigger();
+        EXPECT_TRUE(window->_canvas.isNull());
+        ASSERT_TRUE(waitFor([&] { return !window->_canvas.isNull(); }, 3000));
+        Segment* drawing = window->_editingSegment();
+        ASSERT_NE(drawing, nullptr);
+        EXPECT_EQ(drawing->type(), QStringLiteral("DRAWING"));
+        EXPECT_TRUE(window->_textEditor.isNull());
+        EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
+        ASSERT_TRUE(window->_canvas.isNull());
+        ASSERT_TRUE(waitFor([&] { return window->_transformWidget && window->_transformWidget->isVisible(); }, 3000));
+        window->_actionEditDrawing->trigger();
+        EXPECT_FALSE(window->_canvas.isNull());
+        EXPECT_TRUE(window->_textEditor.isNull());
+        EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
     }
 }
