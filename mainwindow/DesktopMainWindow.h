@@ -207,6 +207,8 @@ protected slots:
     void segmentInspectorWidget_onGetCanvasSize(SegmentInspectorWidget* inspector, QSize& size);
     void segmentInspectorWidget_onStartDrawing(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
                                                DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    // The Done section's click: the edit open is applied and left.
+    void segmentInspectorWidget_onDoneAction(SegmentInspectorWidget* inspector);
 
 protected slots:
     void onViewMenuAboutToShow();

@@ -77,6 +77,7 @@ void DesktopMainWindow::_connectInspectorSegmentCommands()
     connect(inspector, &Inspector::segmentInspectorWidgetStartDrawing, this,
             &Self::segmentInspectorWidget_onStartDrawing);
     connect(inspector, &Inspector::segmentInspectorWidgetEndDrawing, this, &Self::segmentInspectorWidget_onEndDrawing);
+    connect(inspector, &Inspector::segmentInspectorWidgetDoneAction, this, &Self::segmentInspectorWidget_onDoneAction);
 }
 
 void DesktopMainWindow::_connectInspectorGeometry()
@@ -270,6 +271,11 @@ void DesktopMainWindow::segmentInspectorWidget_onStartDrawing(SegmentInspectorWi
                                                               DrawingTuningWidget* tuningWidget, DrawingToolsWidget*)
 {
     _segmentEditingSetDrawingWidgets(colorWidget, tuningWidget);
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onDoneAction(SegmentInspectorWidget*)
+{
+    _endAllEditing();
 }
 
 // --- Geometry --------------------------------------------------------------------------
