@@ -1,6 +1,7 @@
 #include "DesktopMainWindow.h"
 
 #include "AVComposition.h"
+#include "EditButtonEditingWidget.h"
 #include "EditScrollArea.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
@@ -16,6 +17,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QXmlStreamReader>
@@ -88,6 +90,18 @@ public:
         return index < 0 ? nullptr : _projectManager->segmentAt(index);
     }
 };
+
+// Clicks the Edit button of the inspector's shown edit section; false when none is shown.
+bool clickEditButton(SegmentInspectorWidget* inspector)
+{
+    for (EditButtonEditingWidget* section : inspector->findChildren<EditButtonEditingWidget*>()) {
+        if (section->isVisibleTo(inspector) && section->editButton()->isEnabled()) {
+            QTest::mouseClick(section->editButton(), Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
+}
 
 // The "Text" of the segment with the UId as "project.xml" holds it; null when it is not there.
 QString savedText(const QString& projectFile, const QString& uid)
@@ -207,8 +221,8 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
     }
 
     {
-        SCOPED_TRACE("the inspector's Edit Text: typing keeps the format, a paste takes the caption's style");
-        emit window->inspector()->segmentInspectorWidgetEditText(window->inspector());
+        SCOPED_TRACE("the inspector's Edit button: typing keeps the format, a paste takes the caption's style");
+        ASSERT_TRUE(clickEditButton(window->inspector()));
         TextEditWidget* editor = window->_textEditor;
         ASSERT_NE(editor, nullptr);
         const QSizeF composition = window->compositionSize();
@@ -236,8 +250,8 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
     }
 
     {
-        SCOPED_TRACE("Done stores the text with one undo step");
-        window->_endTextEditing(true);
+        SCOPED_TRACE("the inspector's Done stores the text with one undo step");
+        emit window->inspector()->segmentInspectorWidgetDoneAction(window->inspector());
         EXPECT_TRUE(window->_textEditor.isNull());
         EXPECT_EQ(caption->text(), QStringLiteral("Hello"));
         EXPECT_EQ(window->historySize(), historyBefore + 1);
@@ -255,7 +269,7 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
         ASSERT_NE(photo, nullptr);
         ASSERT_TRUE(window->edit(photo));
         ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(dir + QStringLiteral("/blue.png")));
-        emit window->inspector()->segmentInspectorWidgetEditPicture(window->inspector(), nullptr);
+        ASSERT_TRUE(clickEditButton(window->inspector()));
         EXPECT_TRUE(answerer.answered());
         EXPECT_EQ(photo->fileDisplayName(), QStringLiteral("blue.png"));
         // Asked of a caption, the picture button opens nothing.
