@@ -103,6 +103,17 @@ bool clickEditButton(SegmentInspectorWidget* inspector)
     return false;
 }
 
+// A caption at scale 1 is edited in a box of the preview's full width and
+// half its height, centred on the preview.
+void expectCaptionBox(TextEditingWindow& window, const QWidget* editor)
+{
+    const QRect preview(window.previewContainer()->mapTo(window.previewArea(), QPoint(0, 0)),
+                        window.previewContainer()->size());
+    EXPECT_LE(std::abs(editor->width() - preview.width()), 2);
+    EXPECT_LE(std::abs(editor->height() - preview.height() / 2), 2);
+    EXPECT_LE((editor->geometry().center() - preview.center()).manhattanLength(), 3);
+}
+
 // The "Text" of the segment with the UId as "project.xml" holds it; null when it is not there.
 QString savedText(const QString& projectFile, const QString& uid)
 {
@@ -199,12 +210,7 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
         EXPECT_TRUE(editor->isVisible());
         EXPECT_FALSE(editor->acceptRichText());
         EXPECT_EQ(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        // The caption's box at scale 1: the preview's full width, half its height, centred.
-        const QRect preview(window->previewContainer()->mapTo(window->previewArea(), QPoint(0, 0)),
-                            window->previewContainer()->size());
-        EXPECT_LE(std::abs(editor->width() - preview.width()), 2);
-        EXPECT_LE(std::abs(editor->height() - preview.height() / 2), 2);
-        EXPECT_LE((editor->geometry().center() - preview.center()).manhattanLength(), 3);
+        expectCaptionBox(*window, editor);
         // Black text is edited on light grey, where it can be read.
         EXPECT_TRUE(editor->styleSheet().contains(QLatin1String("color:#000000")));
         EXPECT_EQ(editor->grab().toImage().pixelColor(3, 3), QColor(230, 230, 230));
@@ -222,9 +228,13 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
 
     {
         SCOPED_TRACE("the inspector's Edit button: typing keeps the format, a paste takes the caption's style");
+        // Without the overlay on screen the editor takes the box from the caption's own placement.
+        if (window->_transformWidget)
+            window->_transformWidget->hide();
         ASSERT_TRUE(clickEditButton(window->inspector()));
         TextEditWidget* editor = window->_textEditor;
         ASSERT_NE(editor, nullptr);
+        expectCaptionBox(*window, editor);
         const QSizeF composition = window->compositionSize();
         const int styled = int(caption->fontSize(composition) * window->previewContainer()->width()
                                / composition.width());
@@ -293,6 +303,12 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
         EXPECT_NE(added, caption);
         EXPECT_TRUE(window->_textEditor->toPlainText().isEmpty());
         EXPECT_TRUE(window->_textEditor->isVisible());
+        expectCaptionBox(*window, window->_textEditor);
+        QTest::keyClicks(window->_textEditor, QStringLiteral("New"));
+        emit window->inspector()->segmentInspectorWidgetDoneAction(window->inspector());
+        EXPECT_TRUE(window->_textEditor.isNull());
+        EXPECT_EQ(dynamic_cast<TextSegment*>(added)->text(), QStringLiteral("New"));
+        EXPECT_EQ(caption->text(), QStringLiteral("Hello"));
     }
 
     {
