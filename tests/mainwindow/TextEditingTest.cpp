@@ -257,14 +257,27 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
         // The cursor stays after the pasted text.
         EXPECT_EQ(editor->textCursor().position(), 5);
         EXPECT_FALSE(editor->textCursor().hasSelection());
+        EXPECT_EQ(editor->alignment(), Qt::AlignHCenter);
+        // A new alignment from the inspector restyles the whole text at once, the cursor kept.
+        editor->selectAll();
+        editor->setCurrentFont(tiny);
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClick(editor, Qt::Key_Left);
+        emit window->inspector()->segmentInspectorWidgetSetTextAlignment(window->inspector(), 2);
+        EXPECT_EQ(editor->document()->firstBlock().blockFormat().alignment(), Qt::AlignRight);
+        EXPECT_EQ(textPixelSizes(editor), QSet<int>{styled});
+        EXPECT_EQ(editor->textCursor().position(), 4);
+        EXPECT_FALSE(editor->textCursor().hasSelection());
+        QTest::keyClick(editor, Qt::Key_End);
     }
 
     {
         SCOPED_TRACE("the inspector's Done stores the text with one undo step");
+        const int historyBeforeDone = window->historySize();
         emit window->inspector()->segmentInspectorWidgetDoneAction(window->inspector());
         EXPECT_TRUE(window->_textEditor.isNull());
         EXPECT_EQ(caption->text(), QStringLiteral("Hello"));
-        EXPECT_EQ(window->historySize(), historyBefore + 1);
+        EXPECT_EQ(window->historySize(), historyBeforeDone + 1);
         window->_saveProject();
         EXPECT_EQ(savedText(dir + QStringLiteral("/project.xml"), QStringLiteral("caption")), QStringLiteral("Hello"));
         EXPECT_TRUE(waitFor([&] {
