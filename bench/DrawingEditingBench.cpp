@@ -49,11 +49,7 @@ bool writeDrawingProject(const QString& dir)
     Segment::saveToXml(record, writer);
     writer.writeEndElement();
     writer.writeEndDocument();
-    QFile properties(dir + QStringLiteral("/properties.xml"));
-    return properties.open(QIODevice::WriteOnly)
-        && properties.write("<Properties version=\"7\" direction=\"1\" resolution=\"1\" frameRate=\"30\" "
-                            "backgroundColor=\"#ff000000\" segmentMode=\"0\"/>")
-        > 0;
+    return benchWriteProperties(dir);
 }
 
 void report(const char* what, std::vector<double> values)

@@ -282,9 +282,12 @@ TEST_F(DrawingEditing, ARectangleDrawnOnTheCanvasBecomesANewDrawingFileThatUndoG
     EXPECT_EQ(window->historySize(), beforeEscape);
     EXPECT_FALSE(colorPanel.isNull());
     EXPECT_TRUE(waitFor([&] { return near(window->previewPixel(middle), kDrawingGreen); }, 3000));
+    // Every entry hands the panels the canvas size, whatever they held before.
+    colorPanel->setCanvasSize(QSize(1080, 1920));
     ASSERT_TRUE(clickEdit());
     EXPECT_EQ(window->canvas()->canvasSize(), QSize(3840, 2160));
     EXPECT_EQ(window->colorPanel(), colorPanel.data());
+    EXPECT_EQ(colorPanel->canvasSize(), QSize(3840, 2160));
 }
 
 // The pencil/eraser switch, Save to Album with text still pending, and a
