@@ -211,6 +211,8 @@ protected slots:
     void segmentInspectorWidget_onInitDrawingWidgets(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
                                                      DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
     void segmentInspectorWidget_onEditDrawing(SegmentInspectorWidget* inspector);
+    // The Done section's click: the edit open is applied and left.
+    void segmentInspectorWidget_onDoneAction(SegmentInspectorWidget* inspector);
 
 protected slots:
     void onViewMenuAboutToShow();

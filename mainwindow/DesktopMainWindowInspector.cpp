@@ -81,6 +81,7 @@ void DesktopMainWindow::_connectInspectorSegmentCommands()
     connect(inspector, &Inspector::segmentInspectorWidgetEditDrawing, this, &Self::segmentInspectorWidget_onEditDrawing);
     connect(inspector, &Inspector::segmentInspectorWidgetInitDrawingWidgets, this,
             &Self::segmentInspectorWidget_onInitDrawingWidgets);
+    connect(inspector, &Inspector::segmentInspectorWidgetDoneAction, this, &Self::segmentInspectorWidget_onDoneAction);
 }
 
 void DesktopMainWindow::_connectInspectorGeometry()
@@ -288,6 +289,11 @@ void DesktopMainWindow::segmentInspectorWidget_onInitDrawingWidgets(SegmentInspe
 void DesktopMainWindow::segmentInspectorWidget_onEditDrawing(SegmentInspectorWidget*)
 {
     _segmentEditingEditDrawing();
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onDoneAction(SegmentInspectorWidget*)
+{
+    _endAllEditing();
 }
 
 // --- Geometry --------------------------------------------------------------------------

@@ -503,6 +503,11 @@ protected:
     bool _isCropEditing() const { return !_cropWidget.isNull(); }
     bool _isTextEditing() const { return !_textEditor.isNull(); }
 
+    // --- Done of every edit mode ---
+    // Applies and leaves the one edit open: the text editor, else the
+    // drawing canvas, else the crop editor.
+    virtual void _endAllEditing();
+
     // --- Media preview and drawing canvas ---
     // Stops a visible media preview and shows the composition preview again.
     void _hideMediaPreview();
