@@ -37,7 +37,6 @@ class DrawingWindow : public DesktopMainWindow
 {
 public:
     using DesktopMainWindow::DesktopMainWindow;
-    using MainWindow::_endDrawingEditing;
     using MainWindow::_finishClosing;
 
     SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
@@ -173,13 +172,11 @@ protected:
         QTest::mouseClick(section->editButton(), Qt::LeftButton);
         return waitFor([this] { return window->canvas() && window->colorPanel(); }, 5000);
     }
-    // Done in the inspector; the window's own Done handling ends the edit.
     void clickDone()
     {
         auto* section = findShown<DoneButtonEditingWidget>(window->inspector());
         ASSERT_NE(section, nullptr);
         QTest::mouseClick(section->doneButton(), Qt::LeftButton);
-        window->_endDrawingEditing(true);
     }
     DrawingToolsWidget* strip() const { return window->inspector()->findChild<DrawingToolsWidget*>(); }
     // A click on the strip acts 200 ms later.
