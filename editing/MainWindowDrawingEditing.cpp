@@ -123,6 +123,16 @@ void MainWindow::_beginDrawingEditing(DrawingSegment* drawing)
     _enterDrawingMode(true);
 }
 
+void MainWindow::_reloadDrawingInEngine(DrawingSegment* drawing)
+{
+    if (!_engine)
+        return;
+    _engine->removeSegment(drawing->serialNumber());
+    _createEngineSegment(drawing);
+    _pushSegmentProperties(drawing);
+    _sendDrawingOrder();
+}
+
 void MainWindow::_connectCanvas(CanvasWidget* canvas)
 {
     connect(canvas, &CanvasWidget::canvasWidgetDrawBegan, this, &MainWindow::canvasWidget_onDrawBegan);

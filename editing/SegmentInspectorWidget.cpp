@@ -584,7 +584,8 @@ void SegmentInspectorWidget::_showEditingSections(const QString& title, int mode
 
 void SegmentInspectorWidget::_hideEditingSections()
 {
-    for (CommonEditingWidgetController* section : std::initializer_list<CommonEditingWidgetController*>{_done, _selfDraw}) {
+    for (CommonEditingWidgetController* section :
+         std::initializer_list<CommonEditingWidgetController*>{_done, _selfDraw}) {
         if (section)
             section->setVisible(false);
     }

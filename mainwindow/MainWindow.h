@@ -1560,6 +1560,8 @@ private:
     // From the pencil to the eraser or back, with the tuning panel's values of that tool.
     void _switchPencilAndEraser();
     void _saveDrawingToAlbum();
+    // The engine keeps the picture it loaded: a saved drawing, a new file, is loaded anew.
+    void _reloadDrawingInEngine(DrawingSegment* drawing);
     // The preview surface's picture with the open canvas painted over it;
     // null without a preview surface.
     QImage _colorPickingImage() const;

@@ -226,6 +226,7 @@ void MainWindow::_endDrawingEditing(bool apply)
         }
         _projectManager->setModified(true);
         _relayoutSegmentWidget(drawing, false);
+        _reloadDrawingInEngine(drawing);
     }
     if (segment && _engine) {
         _engine->setSegmentFlag2(segment->serialNumber(), 1);

@@ -273,13 +273,15 @@ TEST_F(ButtonSections, HidingTheDrawingToolsClosesThePanelsPopups)
     color->setColorMode();
     color->contentOnClicked();
     tuning->onTextSizeButtonPressed();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return color->popup() && tuning->popup() && tuning->popup()->isVisible(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return color->popup() && tuning->popup() && tuning->popup()->isVisible(); }, 3000));
     QPointer<QWidget> colorPopup = color->popup();
     QPointer<QWidget> tuningPopup = tuning->popup();
     ASSERT_TRUE(colorPopup->isVisible());
 
     inspector->setEditingMode(false, QStringLiteral("Drawing..."), 2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return (!colorPopup || !colorPopup->isVisible()) && (!tuningPopup || !tuningPopup->isVisible()); }, 3000));
+    const auto closed = [](const QPointer<QWidget>& popup) { return !popup || !popup->isVisible(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed(colorPopup) && closed(tuningPopup); }, 3000));
 }
 
 TEST_F(ButtonSections, ResizingRecomputesTheDrawingToolsHeightFromTheStrip)
@@ -293,7 +295,8 @@ TEST_F(ButtonSections, ResizingRecomputesTheDrawingToolsHeightFromTheStrip)
     const auto expectLaidOut = [&] {
         const int toolsHeight = tools->toolsWidget()->sizeForWidth(widget->width() - 24).height();
         EXPECT_EQ(tools->toolsWidget()->height(), toolsHeight);
-        EXPECT_EQ(widget->height(), tools->tuningWidget()->height() + toolsHeight + tools->colorWidget()->height() + 44);
+        EXPECT_EQ(widget->height(),
+                  tools->tuningWidget()->height() + toolsHeight + tools->colorWidget()->height() + 44);
         EXPECT_EQ(content()->height(), shownHeight());
         return toolsHeight;
     };
