@@ -248,7 +248,7 @@ void MainWindow::_selectTextFont(Segment* segment)
     if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(text)))
         widget->setScale(_timelineScale, false);
     if (_textEditor) {
-        _applyTextStyleToWholeText();
+        _applyTextStyleToWholeText(_textEditor, text);
         _textEditor->setFocus(Qt::OtherFocusReason);
     } else if (_engine) {
         _engine->requestRedraw();

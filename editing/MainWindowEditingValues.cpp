@@ -248,7 +248,7 @@ void MainWindow::_liveTextSize(Segment* segment, float value)
         _projectManager->setModified(true);
     }
     text->setFontSizeForVideoSize(value, _compositionSize());
-    _applyTextStyleToWholeText();
+    _applyTextStyleToWholeText(_textEditor, text);
 }
 
 void MainWindow::sliderColorPopup_onValueChanging(CommonSliderColorPopup* popup, float value)
@@ -398,19 +398,19 @@ bool MainWindow::_commitTextValue(Segment* segment, int kind, float value)
     if (SegmentStyleDefaults* defaults = MainWindow::habitStyleDefaults())
         defaults->setTextSize(value, size);
     _sendValue(segment, kPropTextSize, value / float(size.width()));
-    _finishTextStyleChange();
+    _finishTextStyleChange(segment);
     return true;
 }
 
 // The inline editor shows the new style at once and gets the keys back;
 // without it the preview draws the change.
-void MainWindow::_finishTextStyleChange()
+void MainWindow::_finishTextStyleChange(Segment* segment)
 {
     if (!_textEditor) {
         _redrawAfterValue();
         return;
     }
-    _applyTextStyleToWholeText();
+    _applyTextStyleToWholeText(_textEditor, asText(segment));
     _textEditor->setFocus();
 }
 
@@ -561,7 +561,7 @@ void MainWindow::sliderColorPopup_onColorChanged(CommonSliderColorPopup* popup, 
     if (!segment || !_commitColor(segment, popup->tag(), color.rgb()))
         return;
     if (popup->tag() == kTextSize)
-        _finishTextStyleChange();
+        _finishTextStyleChange(segment);
     else
         _redrawAfterValue();
 }

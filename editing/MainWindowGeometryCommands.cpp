@@ -396,7 +396,7 @@ void MainWindow::_segmentEditingSetTextAlignment(int alignment)
         defaults->setTextAlignment(alignment);
     _sendValue(text, kAlignment, float(text->alignment()));
     if (_textEditor) {
-        _applyTextStyleToWholeText();
+        _applyTextStyleToWholeText(_textEditor, text);
         _textEditor->setFocus(Qt::OtherFocusReason);
     } else if (_engine) {
         _engine->requestRedraw();
@@ -405,8 +405,8 @@ void MainWindow::_segmentEditingSetTextAlignment(int alignment)
 
 void MainWindow::_segmentEditingSetDrawingWidgets(DrawingColorWidget* colorWidget, DrawingTuningWidget* tuningWidget)
 {
-    _drawingColorPanel = colorWidget;
-    _drawingTuningPanel = tuningWidget;
+    _drawingColorWidget = colorWidget;
+    _drawingTuningWidget = tuningWidget;
 }
 
 // --- Modes ---------------------------------------------------------------------------------

@@ -2,7 +2,6 @@
 // property it edits and connected to the value slots, once, when its
 // section is made. The connections end with the popup.
 #include "AVGLWidget.h"
-#include "CanvasWidget.h"
 #include "CommonSliderColorPopup.h"
 #include "MainWindow.h"
 #include "PopupChromaKeyWidget.h"
@@ -13,8 +12,6 @@
 #include "PopupSliderColorWidget.h"
 #include "PopupSliderWidget.h"
 #include "SliderPopupKind.h"
-
-#include <QPainter>
 
 using namespace SliderPopupKind;
 
@@ -175,20 +172,8 @@ void MainWindow::_segmentEditingSetConnectionsForColorsPopupColorsScrollWidget(P
 
 void MainWindow::sliderColorPopup_onNeedColorPickingImage(CommonSliderColorPopup*, QImage* image)
 {
-    if (!image || !_previewWidget)
-        return;
-    QImage picture = _previewWidget->grabFramebuffer();
-    if (_canvas && !picture.isNull()) {
-        // The canvas lies over the preview surface; the framebuffer may be
-        // larger than the widget on a high-density screen.
-        const qreal scale = qreal(picture.width()) / qMax(1, _previewWidget->width());
-        const QPoint topLeft = _canvas->mapTo(window(), QPoint(0, 0)) - _previewWidget->mapTo(window(), QPoint(0, 0));
-        const QPixmap drawing = _canvas->grab();
-        QPainter painter(&picture);
-        painter.drawPixmap(QRectF(QPointF(topLeft) * scale, QSizeF(_canvas->size()) * scale), drawing,
-                           QRectF(drawing.rect()));
-    }
-    *image = picture;
+    if (image)
+        *image = _colorPickingImage();
 }
 
 void MainWindow::sliderColorPopup_onGetPlaybackAreaFrame(CommonSliderColorPopup*, QRect* rect, QWidget* inWidget)

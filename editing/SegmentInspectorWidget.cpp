@@ -3,12 +3,15 @@
 #include "BorderEditingWidgetController.h"
 #include "ChromaKeyEditingWidgetController.h"
 #include "ColorsEditingWidgetController.h"
+#include "DoneButtonEditingWidgetController.h"
+#include "EditButtonEditingWidgetController.h"
 #include "GeometryEditingWidgetController.h"
 #include "PitchEditingWidgetController.h"
 #include "PopupSliderWidget.h"
 #include "RoundCornerEditingWidgetController.h"
 #include "ScrollableToolBar.h"
 #include "Segment.h"
+#include "SelfDrawEditingWidgetController.h"
 #include "ShadowEditingWidgetController.h"
 #include "SpeedEditingWidgetController.h"
 #include "StrokeBorderEditingWidgetController.h"
@@ -21,6 +24,7 @@
 #include "TransparencyEditingWidgetController.h"
 #include "UiMetrics.h"
 #include "Util.h"
+#include "VideoUtilitiesEditingWidgetController.h"
 #include "VolumeEditingWidgetController.h"
 
 #include <QKeyEvent>
@@ -117,6 +121,7 @@ void SegmentInspectorWidget::setSegment(Segment* segment, const QSize& canvasSiz
     };
     const auto values = [segment](auto* section) { section->updateValues(segment); };
     const auto scaledValues = [segment, canvasSize](auto* section) { section->updateValues(segment, canvasSize); };
+    offer(_editButton, values);
     offer(_textSize, scaledValues);
     offer(_textFont, values);
     offer(_textAlignment, values);
@@ -132,6 +137,7 @@ void SegmentInspectorWidget::setSegment(Segment* segment, const QSize& canvasSiz
     offer(_shadow, scaledValues);
     offer(_colors, values, false);
     offer(_chromaKey, values);
+    offer(_videoUtilities, [](VideoUtilitiesEditingWidgetController*) {});
     if (segment) {
         _ensure(_transitions)->setTransition(segment, 0, -1);
         total += _applySection(_transitions, true);
@@ -321,6 +327,32 @@ void SegmentInspectorWidget::_announce(TransitionsEditingWidgetController* secti
             [this](QPushButton* button) { emit segmentInspectorWidgetAddTransitionOnButton(this, button); });
 }
 
+void SegmentInspectorWidget::_announce(EditButtonEditingWidgetController* section)
+{
+    connect(section, &EditButtonEditingWidgetController::editButtonClicked, this,
+            &SegmentInspectorWidget::onEditButtonWidgetControllerEditButtonClicked);
+}
+
+void SegmentInspectorWidget::_announce(VideoUtilitiesEditingWidgetController* section)
+{
+    connect(section, &VideoUtilitiesEditingWidgetController::grabImageButtonClicked, this,
+            &SegmentInspectorWidget::onVideoUtilitiesWidgetControllerGrabImageButtonClicked);
+}
+
+void SegmentInspectorWidget::_announce(DoneButtonEditingWidgetController* section)
+{
+    connect(section, &DoneButtonEditingWidgetController::doneButtonClicked, this,
+            &SegmentInspectorWidget::onDoneButtonWidgetControllerDoneButtonClicked);
+}
+
+void SegmentInspectorWidget::_announce(SelfDrawEditingWidgetController* section)
+{
+    connect(section, &CommonEditingWidgetController::editingWidgetControllerSizeChanged, this,
+            &SegmentInspectorWidget::onEditingWidgetControllerSizeChanged);
+    emit segmentInspectorWidgetInitDrawingWidgets(this, section->colorWidget(), section->tuningWidget(),
+                                                  section->toolsWidget());
+}
+
 QList<CommonEditingWidgetController*> SegmentInspectorWidget::_textSections() const
 {
     QList<CommonEditingWidgetController*> sections;
@@ -336,9 +368,10 @@ QList<CommonEditingWidgetController*> SegmentInspectorWidget::_segmentModeSectio
 {
     QList<CommonEditingWidgetController*> sections;
     for (CommonEditingWidgetController* section :
-         std::initializer_list<CommonEditingWidgetController*>{_geometry, _transparency, _volume, _pitch, _speed, _border,
-                                                               _textBack, _strokeBorder, _roundCorner, _shadow,
-                                                               _colors, _chromaKey}) {
+         std::initializer_list<CommonEditingWidgetController*>{_editButton, _geometry, _transparency, _volume, _pitch,
+                                                               _speed, _border, _textBack, _strokeBorder,
+                                                               _roundCorner, _shadow, _colors, _chromaKey,
+                                                               _videoUtilities}) {
         if (section)
             sections.append(section);
     }
@@ -365,6 +398,7 @@ void SegmentInspectorWidget::refreshEditingControllers(Segment* segment, QWidget
         if (section && section->isVisible())
             section->setEditable(overlay, segmentUnderPointer);
     };
+    editable(_editButton);
     editable(_textSize);
     editable(_textFont);
     editable(_textAlignment);
@@ -382,6 +416,7 @@ void SegmentInspectorWidget::refreshEditingControllers(Segment* segment, QWidget
     editable(_shadow);
     editable(_colors);
     editable(_chromaKey);
+    editable(_videoUtilities);
 }
 
 void SegmentInspectorWidget::_makeTransitionStateSections(const Segment* segment, bool transitionGiven)
@@ -501,6 +536,10 @@ void SegmentInspectorWidget::setEditingMode(bool on, const QString& title, int m
     _editingModeOn = on;
     _editingModeTitle = title;
     _editingMode = mode;
+    if (on)
+        _showEditingSections(title, mode);
+    else
+        _hideEditingSections();
     const bool shown = !on;
     if (_transitionEditMode) {
         if (TooltipButton* button = _bottomToolbar->buttonForCommand(kReturn))
@@ -524,6 +563,32 @@ void SegmentInspectorWidget::setEditingMode(bool on, const QString& title, int m
         }
     }
     _updateContentHeight();
+}
+
+void SegmentInspectorWidget::_showEditingSections(const QString& title, int mode)
+{
+    _ensure(_done)->setTitle(title);
+    _done->setVisible(true);
+    if (mode != 2)
+        return;
+    if (!_selfDraw) {
+        // The panels are made for the canvas of the first drawing.
+        QSize canvasSize;
+        emit segmentInspectorWidgetGetCanvasSize(this, canvasSize);
+        _ensure(_selfDraw, canvasSize);
+    }
+    emit segmentInspectorWidgetStartDrawing(this, _selfDraw->colorWidget(), _selfDraw->tuningWidget(),
+                                            _selfDraw->toolsWidget());
+    _selfDraw->setVisible(true);
+}
+
+void SegmentInspectorWidget::_hideEditingSections()
+{
+    for (CommonEditingWidgetController* section :
+         std::initializer_list<CommonEditingWidgetController*>{_done, _selfDraw}) {
+        if (section)
+            section->setVisible(false);
+    }
 }
 
 void SegmentInspectorWidget::_enableSegmentCommands(bool enabled)
@@ -622,6 +687,33 @@ void SegmentInspectorWidget::onToolBarButtonClicked(ScrollableToolBar*, int cmdI
 void SegmentInspectorWidget::onEditingWidgetControllerSizeChanged(CommonEditingWidgetController*)
 {
     _updateContentHeight();
+}
+
+void SegmentInspectorWidget::onEditButtonWidgetControllerEditButtonClicked(int editType, QWidget* issueWidget)
+{
+    switch (editType) {
+    case EditButtonEditingWidgetController::ChangePicture:
+        emit segmentInspectorWidgetEditPicture(this, issueWidget);
+        break;
+    case EditButtonEditingWidgetController::EditText:
+        emit segmentInspectorWidgetEditText(this);
+        break;
+    default:
+        emit segmentInspectorWidgetEditDrawing(this);
+        break;
+    }
+}
+
+void SegmentInspectorWidget::onDoneButtonWidgetControllerDoneButtonClicked()
+{
+    if (_editingModeOn && _editingMode == 2 && _selfDraw)
+        emit segmentInspectorWidgetEndDrawing(this);
+    emit segmentInspectorWidgetDoneAction(this);
+}
+
+void SegmentInspectorWidget::onVideoUtilitiesWidgetControllerGrabImageButtonClicked()
+{
+    emit segmentInspectorWidgetVideoGrabImage(this);
 }
 
 void SegmentInspectorWidget::_updateContentHeight()

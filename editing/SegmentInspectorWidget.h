@@ -10,9 +10,11 @@ class BorderEditingWidgetController;
 class ChromaKeyEditingWidgetController;
 class ColorsEditingWidgetController;
 class CommonEditingWidgetController;
+class DoneButtonEditingWidgetController;
 class DrawingColorWidget;
 class DrawingToolsWidget;
 class DrawingTuningWidget;
+class EditButtonEditingWidgetController;
 class GeometryEditingWidgetController;
 class PitchEditingWidgetController;
 class PopupChromaKeyWidget;
@@ -26,6 +28,7 @@ class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 class RoundCornerEditingWidgetController;
+class SelfDrawEditingWidgetController;
 class ScrollableToolBar;
 class Segment;
 class ShadowEditingWidgetController;
@@ -37,6 +40,7 @@ class TextFontEditingWidgetController;
 class TextSizeEditingWidgetController;
 class TransitionsEditingWidgetController;
 class TransparencyEditingWidgetController;
+class VideoUtilitiesEditingWidgetController;
 class VolumeEditingWidgetController;
 
 // The docked panel that edits the segment being edited: its editing sections
@@ -185,6 +189,11 @@ signals:
 public slots:
     void onToolBarButtonClicked(ScrollableToolBar* toolbar, int cmdId);
     void onEditingWidgetControllerSizeChanged(CommonEditingWidgetController* controller);
+    // Edit type 2 changes the picture, 1 edits the text, any other the drawing.
+    void onEditButtonWidgetControllerEditButtonClicked(int editType, QWidget* issueWidget);
+    // While drawing, the drawing ends before the edit is finished.
+    void onDoneButtonWidgetControllerDoneButtonClicked();
+    void onVideoUtilitiesWidgetControllerGrabImageButtonClicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -214,6 +223,14 @@ private:
     void _announce(TextBackEditingWidgetController* section);
     // The transitions list's actions and questions leave as the inspector's.
     void _announce(TransitionsEditingWidgetController* section);
+    void _announce(EditButtonEditingWidgetController* section);
+    void _announce(VideoUtilitiesEditingWidgetController* section);
+    void _announce(DoneButtonEditingWidgetController* section);
+    // The drawing panels are handed to the main window once, when made.
+    void _announce(SelfDrawEditingWidgetController* section);
+    // The Done section on top, and in drawing mode the drawing panels.
+    void _showEditingSections(const QString& title, int mode);
+    void _hideEditingSections();
     // The text sections serve the text editing and the drawing: they stay
     // in those modes and only cropping hides them.
     QList<CommonEditingWidgetController*> _textSections() const;
@@ -238,6 +255,8 @@ private:
     QString _editingModeTitle;
     QList<CommonEditingWidgetController*> _editingControllers;
 
+    DoneButtonEditingWidgetController* _done = nullptr;
+    EditButtonEditingWidgetController* _editButton = nullptr;
     TextSizeEditingWidgetController* _textSize = nullptr;
     TextFontEditingWidgetController* _textFont = nullptr;
     TextAlignmentEditingWidgetController* _textAlignment = nullptr;
@@ -253,9 +272,11 @@ private:
     ColorsEditingWidgetController* _colors = nullptr;
     TextBackEditingWidgetController* _textBack = nullptr;
     ChromaKeyEditingWidgetController* _chromaKey = nullptr;
+    VideoUtilitiesEditingWidgetController* _videoUtilities = nullptr;
     TransitionsEditingWidgetController* _transitions = nullptr;
     GeometryEditingWidgetController* _transitionGeometry = nullptr;
     TransparencyEditingWidgetController* _transitionTransparency = nullptr;
     VolumeEditingWidgetController* _transitionVolume = nullptr;
     ColorsEditingWidgetController* _transitionColors = nullptr;
+    SelfDrawEditingWidgetController* _selfDraw = nullptr;
 };

@@ -207,6 +207,15 @@ protected slots:
     void segmentInspectorWidget_onGetCanvasSize(SegmentInspectorWidget* inspector, QSize& size);
     void segmentInspectorWidget_onStartDrawing(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
                                                DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    // Text editing in place; the picture relay opens the picture dialog without an anchor.
+    void segmentInspectorWidget_onEditText(SegmentInspectorWidget* inspector);
+    void segmentInspectorWidget_onEditPicture(SegmentInspectorWidget* inspector, QWidget* issueWidget);
+    // Drawing editing: the drawing section's panels wired once; the Edit button on a drawing.
+    void segmentInspectorWidget_onInitDrawingWidgets(SegmentInspectorWidget* inspector, DrawingColorWidget* colorWidget,
+                                                     DrawingTuningWidget* tuningWidget, DrawingToolsWidget* toolsWidget);
+    void segmentInspectorWidget_onEditDrawing(SegmentInspectorWidget* inspector);
+    // The Done section's click: the edit open is applied and left.
+    void segmentInspectorWidget_onDoneAction(SegmentInspectorWidget* inspector);
 
 protected slots:
     void onViewMenuAboutToShow();

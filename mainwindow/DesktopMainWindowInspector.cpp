@@ -77,6 +77,14 @@ void DesktopMainWindow::_connectInspectorSegmentCommands()
     connect(inspector, &Inspector::segmentInspectorWidgetStartDrawing, this,
             &Self::segmentInspectorWidget_onStartDrawing);
     connect(inspector, &Inspector::segmentInspectorWidgetEndDrawing, this, &Self::segmentInspectorWidget_onEndDrawing);
+    // Text editing in place and a picture's replacement.
+    connect(inspector, &Inspector::segmentInspectorWidgetEditText, this, &Self::segmentInspectorWidget_onEditText);
+    connect(inspector, &Inspector::segmentInspectorWidgetEditPicture, this, &Self::segmentInspectorWidget_onEditPicture);
+    // Drawing editing: the Edit button and the drawing section's panels.
+    connect(inspector, &Inspector::segmentInspectorWidgetEditDrawing, this, &Self::segmentInspectorWidget_onEditDrawing);
+    connect(inspector, &Inspector::segmentInspectorWidgetInitDrawingWidgets, this,
+            &Self::segmentInspectorWidget_onInitDrawingWidgets);
+    connect(inspector, &Inspector::segmentInspectorWidgetDoneAction, this, &Self::segmentInspectorWidget_onDoneAction);
 }
 
 void DesktopMainWindow::_connectInspectorGeometry()
@@ -264,12 +272,31 @@ void DesktopMainWindow::segmentInspectorWidget_onGetCanvasSize(SegmentInspectorW
         size = _canvas->canvasSize();
 }
 
-// The panels' values reach the canvas once it is made; the tools strip is
-// wired with the panels when the drawing tools section is made.
+// The panels' values reach the canvas each time the inspector's drawing mode starts.
 void DesktopMainWindow::segmentInspectorWidget_onStartDrawing(SegmentInspectorWidget*, DrawingColorWidget* colorWidget,
-                                                              DrawingTuningWidget* tuningWidget, DrawingToolsWidget*)
+                                                              DrawingTuningWidget* tuningWidget,
+                                                              DrawingToolsWidget* toolsWidget)
 {
     _segmentEditingSetDrawingWidgets(colorWidget, tuningWidget);
+    _updateDrawingWidgets(nullptr, tuningWidget, colorWidget, toolsWidget);
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onInitDrawingWidgets(SegmentInspectorWidget*,
+                                                                    DrawingColorWidget* colorWidget,
+                                                                    DrawingTuningWidget* tuningWidget,
+                                                                    DrawingToolsWidget* toolsWidget)
+{
+    _segmentEditingSetConnectionsForDrawingWidgets(colorWidget, tuningWidget, toolsWidget);
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onEditDrawing(SegmentInspectorWidget*)
+{
+    _segmentEditingEditDrawing();
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onDoneAction(SegmentInspectorWidget*)
+{
+    _endAllEditing();
 }
 
 // --- Geometry --------------------------------------------------------------------------
@@ -412,4 +439,16 @@ void DesktopMainWindow::segmentInspectorWidget_onDuplicateTransitionAtIndex(Segm
 {
     if (const int transitionId = _selectedTransitionAtIndex(index))
         _duplicateCurrentTransition(transitionId);
+}
+
+// --- Text editing in place and a picture's replacement -----------------------------
+
+void DesktopMainWindow::segmentInspectorWidget_onEditText(SegmentInspectorWidget*)
+{
+    _segmentEditingEditText();
+}
+
+void DesktopMainWindow::segmentInspectorWidget_onEditPicture(SegmentInspectorWidget*, QWidget*)
+{
+    _segmentEditingChangeImage();
 }

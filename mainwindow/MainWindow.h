@@ -45,6 +45,8 @@ class PopupSliderWidget;
 class PopupSliderColorShadowWidget;
 class CropWidget;
 class DrawingColorWidget;
+class DrawingSegment;
+class DrawingToolsWidget;
 class DrawingTuningWidget;
 class EditScrollArea;
 class GutterScrollArea;
@@ -186,9 +188,9 @@ protected slots:
     virtual void onActionMaintainAspectRatioTriggered();
     virtual void onActionRestoreDefaultTriggered();
     virtual void onActionFillScreenTriggered();
-    virtual void onActionEditTextTriggered() {}
+    virtual void onActionEditTextTriggered();
     virtual void onActionOriginalSizeTriggered();
-    virtual void onActionEditDrawingTriggered() {}
+    virtual void onActionEditDrawingTriggered();
     virtual void onActionUndoTriggered();
     virtual void onActionRedoTriggered();
     virtual void onActionEnterExitRangeSelect();
@@ -310,7 +312,7 @@ protected:
     virtual void _enterDrawingMode(bool on);
     virtual void _selectEditingTransition() {}
     virtual QString easingFunctionName(Segment*, int) const { return QString(); }
-    virtual void _createDrawingWidgets() {}
+    virtual void _createDrawingWidgets(QSize) {}
     virtual void _seekToEditingTransition(Segment*, int, bool) {}
     virtual void _saveToolbarScrollPosition(QHash<QString, QVariant>&) {}
     virtual void _restoreToolbarScrollPosition(const QHash<QString, QVariant>&) {}
@@ -502,6 +504,11 @@ protected:
     bool _isCropEditing() const { return !_cropWidget.isNull(); }
     bool _isTextEditing() const { return !_textEditor.isNull(); }
 
+    // --- Done of every edit mode ---
+    // Applies and leaves the one edit open: the text editor, else the
+    // drawing canvas, else the crop editor.
+    virtual void _endAllEditing();
+
     // --- Media preview and drawing canvas ---
     // Stops a visible media preview and shows the composition preview again.
     void _hideMediaPreview();
@@ -509,16 +516,15 @@ protected:
     // selected drawing segment's.
     void _endDrawingEditing(bool apply);
     bool _isDrawingEditing() const { return !_canvas.isNull(); }
-    // The canvas over the preview and the drawing panels around it, after a resize.
+    // The canvas over the preview again, after a resize.
     void _layoutOverlayWidgets();
     // The library item shown in the place of the composition preview.
     QPointer<MediaPreviewWidget> _mediaPreview;
-    // Present only while a drawing is edited, with its four panels.
+    // Present only while a drawing is edited.
     QPointer<CanvasWidget> _canvas;
-    QPointer<QWidget> _drawingColorPanel;
-    QPointer<QWidget> _drawingToolsPanel;
-    QPointer<QWidget> _drawingTuningPanel;
-    QPointer<QWidget> _drawingShapesPanel;
+    // The inspector's drawing panels while drawing is on; the inspector owns them.
+    QPointer<DrawingColorWidget> _drawingColorWidget;
+    QPointer<DrawingTuningWidget> _drawingTuningWidget;
     // Called with every new preview time, from seeking and from playback progress
     // (the full-screen bar follows it); and when the mouse moved over the preview.
     virtual void _updateFullscreenPosition(float) {}
@@ -957,8 +963,6 @@ protected:
     void _pushSegmentSound(Segment* segment);
     // Lays the transform overlay out again for its segment; the flag is the callers' and changes nothing.
     virtual void _layoutTransformWidgetForEditingSegment(bool);
-    // Hooks the edit modes fill in; each does nothing until then.
-    virtual void _applyTextStyleToWholeText() {}
     // The translated word for a kind of segment ("image" for "IMAGE"); the type itself when unknown.
     static QString _segmentKindWord(const QString& type);
     // The transform overlay's last active corner per segment "UId".
@@ -991,6 +995,29 @@ private:
     // Splits the segment with this "UId" a moment later, when it is still there.
     void _splitSegmentSoon(const QString& uid);
     void _copyLookToSegment(const Segment* source, Segment* target);
+
+    // --- Text editing in place ---------------------------------------------------
+protected:
+    // A "TEXT" segment in editing has its text edited over the preview.
+    void _segmentEditingEditText();
+    // The transform overlay's segment: a text is edited in place, a drawing on the canvas.
+    void _editTextOrDrawing();
+    // An "IMAGE" segment in editing takes a picture the user chooses in place of its own.
+    void _segmentEditingChangeImage();
+    // Opens the inline editor over the text's box; nothing while one is open.
+    void _beginTextEditing(TextSegment* segment);
+    // The editor shows the segment's alignment, font at the preview's scale and colours.
+    void _applyTextEditStyle(TextEditWidget* editor, const TextSegment* segment);
+    // The same over the whole text, the cursor kept where it was.
+    void _applyTextStyleToWholeText(TextEditWidget* editor, const TextSegment* segment);
+
+private:
+    // A text segment's inline editor or a drawing's canvas; other types open nothing.
+    void _beginTextOrDrawingEditing(Segment* segment);
+    // The text's box in overlay-host coordinates.
+    QRect _textEditorRect(const TextSegment* segment) const;
+    // A paste arrives in the cursor's format: the segment's style goes over the whole text again.
+    void _textEditor_onTextChanged();
 
     // --- Property value slots and colour adjustments ----------------------------
     // A moving value goes to the engine only; a final one is recorded for
@@ -1092,7 +1119,7 @@ private:
     bool _commitColor(Segment* segment, int kind, QRgb color);
     void _commitSpeed(Segment* segment, float step);
     void _liveTextSize(Segment* segment, float value);
-    void _finishTextStyleChange();
+    void _finishTextStyleChange(Segment* segment);
     void _liveColorAdjustment(int index, int value);
     void _commitColorAdjustment(int index, int value);
     // Writes count adjustments from first on, as one undo step.
@@ -1507,4 +1534,58 @@ private:
     // the delayed steps of an earlier one do nothing.
     int _pointerPressCount = 0;
     int _edgeArrivalCount = 0;
+
+    // --- Drawing editing: the canvas over the preview and its panels ---
+protected:
+    // Begins drawing editing when the editing segment is a drawing.
+    void _segmentEditingEditDrawing();
+    // Lays a canvas of the project's full movie size over the preview with
+    // the drawing's picture; nothing while a canvas is open.
+    void _beginDrawingEditing(DrawingSegment* drawing);
+    // Pushes the panels' settings into the canvas (null: the window's);
+    // nothing when all three panels are null.
+    void _updateDrawingWidgets(CanvasWidget* canvas, DrawingTuningWidget* tuningWidget,
+                               DrawingColorWidget* colorWidget, DrawingToolsWidget* toolsWidget);
+
+protected slots:
+    // The inspector's panels, wired once when its drawing section is made.
+    void _segmentEditingSetConnectionsForDrawingWidgets(DrawingColorWidget* colorWidget,
+                                                        DrawingTuningWidget* tuningWidget,
+                                                        DrawingToolsWidget* toolsWidget);
+    void canvasWidget_onDrawBegan(CanvasWidget* canvasWidget);
+    void canvasWidget_onTextChanged(CanvasWidget* canvasWidget, QString text);
+    void canvasWidget_onPictureChanged(CanvasWidget* canvasWidget, QPixmap pixmap);
+    void canvasWidget_onTextSizeChangedByGesture(CanvasWidget* canvasWidget, float size);
+    void canvasWidget_onPictureSizeChangedByGesture(CanvasWidget* canvasWidget, float size);
+    void canvasWidget_onShowWaiting(CanvasWidget* canvasWidget);
+    void canvasWidget_onHideWaiting(CanvasWidget* canvasWidget);
+    void drawingColorWidget_onColorChanged(DrawingColorWidget* colorWidget, QColor color);
+    void drawingColorWidget_onPatternChanged(DrawingColorWidget* colorWidget, QPixmap image);
+    void drawingColorWidget_onNeedColorPickingImage(DrawingColorWidget* colorWidget, QImage* image);
+    void drawingColorWidget_onGetPlaybackAreaFrame(DrawingColorWidget* colorWidget, QRect* rect, QWidget* inWidget);
+    void drawingToolsWidget_onCommand(DrawingToolsWidget* toolsWidget, int cmdId, float para);
+    void drawingTuningWidget_onLineWidthChanging(DrawingTuningWidget* tuningWidget, float lineWidth);
+    void drawingTuningWidget_onLineWidthChanged(DrawingTuningWidget* tuningWidget, float lineWidth);
+    void drawingTuningWidget_onHardnessChanging(DrawingTuningWidget* tuningWidget, float hardness);
+    void drawingTuningWidget_onHardnessChanged(DrawingTuningWidget* tuningWidget, float hardness);
+    void drawingTuningWidget_onEditTextPressed(DrawingTuningWidget* tuningWidget);
+    void drawingTuningWidget_onTextDonePressed(DrawingTuningWidget* tuningWidget);
+    void drawingTuningWidget_onTextAlignChanged(DrawingTuningWidget* tuningWidget, int align);
+    void drawingTuningWidget_onTextSizeChanged(DrawingTuningWidget* tuningWidget, int size);
+    void drawingTuningWidget_onTextFontChanged(DrawingTuningWidget* tuningWidget, QString fontName,
+                                               QString fontStyle);
+    void drawingTuningWidget_onOpenPicturePressed(DrawingTuningWidget* tuningWidget, QRect buttonRect);
+    void drawingTuningWidget_onPictureDonePressed(DrawingTuningWidget* tuningWidget);
+    void drawingTuningWidget_onPictureSizeChanged(DrawingTuningWidget* tuningWidget, float size);
+
+private:
+    void _connectCanvas(CanvasWidget* canvas);
+    // From the pencil to the eraser or back, with the tuning panel's values of that tool.
+    void _switchPencilAndEraser();
+    void _saveDrawingToAlbum();
+    // The engine keeps the picture it loaded: a saved drawing, a new file, is loaded anew.
+    void _reloadDrawingInEngine(DrawingSegment* drawing);
+    // The preview surface's picture with the open canvas painted over it;
+    // null without a preview surface.
+    QImage _colorPickingImage() const;
 };

@@ -215,16 +215,18 @@ SegmentWidget* MainWindow::_placeAddedSegment(Segment* segment, const QString& t
     return widget;
 }
 
-// The new tile enters editing at once, without the fly-in of its tools.
+// The new tile enters editing and its segment its edit mode a moment
+// later, without the fly-in of the tools.
 void MainWindow::_editNewSegmentSoon(SegmentWidget* widget)
 {
     QPointer<SegmentWidget> tile = widget;
-    QTimer::singleShot(kOpenEditorDelayMs, this, [tile] {
+    QTimer::singleShot(kOpenEditorDelayMs, this, [this, tile] {
         if (!tile)
             return;
         const bool animations = animationsEnabled();
         setAnimationsEnabled(false);
         tile->setEditing(true, false);
+        _beginTextOrDrawingEditing(tile->segment());
         setAnimationsEnabled(animations);
     });
 }

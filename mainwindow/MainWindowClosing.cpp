@@ -106,6 +106,8 @@ void MainWindow::_runCloseSequence()
         _engine->pause();
     _endTextEditing(false);
     _endCropEditing(false);
+    // The cover picture and the saved project show the drawing as it was.
+    _endDrawingEditing(false);
     SegmentWidget* editing = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
     if (editing && editing->isEditing())
         editing->setEditing(false, true);

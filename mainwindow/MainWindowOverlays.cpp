@@ -33,10 +33,6 @@ constexpr int32_t kCropBottomRightProperty = 9;
 constexpr int32_t kFeatheringX0Property = 71;
 constexpr int kResyncAfterEditingMs = 500;
 constexpr int kSaveFailedMessageMs = 2000;
-// Room around the drawing panels over the central widget.
-constexpr int kPanelEdgeMargin = 30;
-constexpr int kPanelGap = 10;
-constexpr int kTuningPanelHeight = 120;
 
 // The six engine properties of a crop, written by the given setter (the
 // segment's own or one side of a transition).
@@ -166,23 +162,27 @@ void MainWindow::_endDrawingEditing(bool apply)
     auto* drawing = dynamic_cast<DrawingSegment*>(segment);
     if (apply && drawing) {
         _recordOperation();
+        if (!drawing->saveImage(_canvas->canvasPixmap().toImage())) {
+            // Nothing changed: the step goes, and the painting stays on the
+            // canvas (with its panels) for another try.
+            _projectManager->dropLastSnapshot();
+            ProgressHUD::showMessage(tr("Save painting failed"), this, kSaveFailedMessageMs);
+            _enterDrawingMode(true);
+            return;
+        }
         _projectManager->setModified(true);
-        // A drawing that could not be written must not vanish unnoticed.
-        if (!drawing->saveImage(_canvas->canvasPixmap().toImage()))
-            ProgressHUD::showMessage(tr("The drawing could not be saved"), this, kSaveFailedMessageMs);
         _relayoutSegmentWidget(drawing, false);
+        _reloadDrawingInEngine(drawing);
     }
     if (segment && _engine) {
         _engine->setSegmentFlag2(segment->serialNumber(), 1);
         _engine->requestRedraw();
     }
-    for (QWidget* widget : {static_cast<QWidget*>(_canvas.data()), _drawingColorPanel.data(), _drawingToolsPanel.data(),
-                            _drawingTuningPanel.data(), _drawingShapesPanel.data()}) {
-        if (widget) {
-            widget->hide();
-            delete widget;
-        }
-    }
+    _canvas->hide();
+    delete _canvas.data();
+    // The panels are the inspector's and live on with it.
+    _drawingColorWidget.clear();
+    _drawingTuningWidget.clear();
     _restoreAfterEditing();
     _enterDrawingMode(false);
 }
@@ -203,22 +203,6 @@ void MainWindow::_layoutOverlayWidgets()
     if (!_canvas || !_previewContainer || !central)
         return;
     _canvas->setGeometry(QRect(_previewContainer->mapTo(central, QPoint(0, 0)), _previewContainer->size()));
-    if (!_drawingToolsPanel || !_drawingColorPanel)
-        return;
-    const QSize area = central->size();
-    const QSize colorSize = _drawingColorPanel->size();
-    const QRect color(area.width() - kPanelEdgeMargin - colorSize.width(),
-                      area.height() - kPanelEdgeMargin - colorSize.height(), colorSize.width(), colorSize.height());
-    _drawingColorPanel->setGeometry(color);
-    const int tuningWidth = area.width() * 2 / 3;
-    const QRect tuning(color.x() + color.width() - tuningWidth, color.y() - kPanelGap - kTuningPanelHeight, tuningWidth,
-                       kTuningPanelHeight);
-    if (_drawingTuningPanel)
-        _drawingTuningPanel->setGeometry(tuning);
-    _drawingToolsPanel->setGeometry(tuning.x(), color.y(), color.x() - kPanelGap - tuning.x(), color.height());
-    if (_drawingShapesPanel)
-        _drawingShapesPanel->setGeometry(kPanelEdgeMargin, color.y() - kPanelGap - color.height(),
-                                         area.width() - 2 * kPanelEdgeMargin, color.height());
 }
 
 void MainWindow::_applyCrop(Segment* segment, int transitionId)

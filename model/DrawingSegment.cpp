@@ -65,25 +65,14 @@ QString DrawingSegment::newImageFileName() const
     }
 }
 
-bool DrawingSegment::_ownsCurrentFile() const
-{
-    const QString current = absoluteFilePath();
-    if (current.isEmpty() || !owner())
-        return false;
-    auto* self = const_cast<DrawingSegment*>(this);
-    const QString folder = owner()->segmentProjectDirectory(self);
-    const bool inside = !folder.isEmpty() && QFileInfo(current).absolutePath() == QDir(folder).absolutePath();
-    return inside && !owner()->segmentIsFileUsedByOtherSegment(self, current);
-}
-
 bool DrawingSegment::saveImage(const QImage& drawing)
 {
     // The loading task reads "File": let it finish first.
     _finishPendingTasks();
-    // The new picture replaces the drawing's own file in one step, so a
-    // failed write leaves the previous drawing in place. A file outside the
-    // project or shared with another segment is never touched.
-    const QString target = _ownsCurrentFile() ? absoluteFilePath() : newImageFileName();
+    // Every save is a new file: the undo history and copied segments still
+    // name the previous one, which closing the project tidies away once no
+    // segment uses it.
+    const QString target = newImageFileName();
     QSaveFile file(target);
     const bool written = !target.isEmpty() && !drawing.isNull() && file.open(QIODevice::WriteOnly)
         && drawing.save(&file, "PNG", kPngQuality) && SaveFileCommit::commitWhole(file);

@@ -26,9 +26,4 @@ public:
     // The drawing at full size.
     QPixmap pixmap() const override;
     bool loadGifFrames() override { return false; }
-
-private:
-    // Whether the current file is this drawing's own: inside the project
-    // folder and used by no other segment, so it may be replaced.
-    bool _ownsCurrentFile() const;
 };

@@ -15,6 +15,7 @@ void TextEditWidget::insertFromMimeData(const QMimeData* source)
     }
     QMimeData plain;
     plain.setText(source->text());
-    QTextEdit::insertFromMimeData(&plain);
+    // Raised first: the owner reads it when the insertion reports the changed text.
     _pasted = true;
+    QTextEdit::insertFromMimeData(&plain);
 }

@@ -332,6 +332,13 @@ Aktuell: %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Aktuell: %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Bildgröße</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Selbst zeichnen</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Zeichnung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Foto ersetzen</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Aktuell: Einfügemodus</translation>
         <translation>Vorgang konnte nicht aufgezeichnet werden</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Die Zeichnung konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Kein Vorgang zum Rückgängigmachen</translation>
     </message>
@@ -1292,6 +1329,22 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Die aufgenommene Tondatei kann nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Zeichnung konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Aktuell: Einfügemodus</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Video-Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Bild aus dem Video übernehmen</translation>
     </message>
 </context>
 <context>

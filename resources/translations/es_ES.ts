@@ -332,6 +332,13 @@ Actual: %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Actual: %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Tamaño de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Dibujo propio</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Editar dibujo</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Cambiar foto</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Actual: modo insertar</translation>
         <translation>No se pudo registrar la operación</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>No se ha podido guardar el dibujo</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>No hay ninguna operación que deshacer</translation>
     </message>
@@ -1292,6 +1329,22 @@ Actual: modo insertar</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>No se puede mover el archivo de sonido grabado</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Guardar como imagen</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Archivos PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Guardado correctamente</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>No se pudo guardar el dibujo</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Actual: modo insertar</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Utilidades de vídeo</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Capturar imagen del vídeo</translation>
     </message>
 </context>
 <context>

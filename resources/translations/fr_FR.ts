@@ -332,6 +332,13 @@ Actuel : %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Actuel : %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Taille de l'image</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Dessin libre</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Modifier le dessin</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Changer de photo</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Actuel : mode insertion</translation>
         <translation>Impossible d’enregistrer l’opération</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Impossible d&apos;enregistrer le dessin</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Aucune opération à annuler</translation>
     </message>
@@ -1292,6 +1329,22 @@ Actuel : mode insertion</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Impossible de déplacer le fichier audio enregistré</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Enregistrer comme image</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Fichiers PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Échec de l&apos;enregistrement du dessin</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Actuel : mode insertion</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Outils vidéo</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Capturer une image de la vidéo</translation>
     </message>
 </context>
 <context>

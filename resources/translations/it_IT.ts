@@ -332,6 +332,13 @@ Attuale: %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Attuale: %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Dimensione immagine</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Disegno libero</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Modifica disegno</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Cambia foto</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile registrare l’operazione</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Impossibile salvare il disegno</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Nessuna operazione da annullare</translation>
     </message>
@@ -1292,6 +1329,22 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Impossibile spostare il file audio registrato</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Salva come immagine</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>File PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Salvato correttamente</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Salvataggio del disegno non riuscito</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Attuale: modalità inserimento</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Strumenti video</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Cattura immagine dal video</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>画像サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手描き</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>描画を編集</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>写真を変更</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Current: Insert mode</source>
         <translation>操作を記録できませんでした</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>描画を保存できませんでした</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>取り消す操作はありません</translation>
     </message>
@@ -1292,6 +1329,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>録音したサウンドファイルを移動できません</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>画像として保存</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG ファイル (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>保存しました</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>描画を保存できませんでした</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1、%2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>ビデオツール</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>ビデオから画像を取り込む</translation>
     </message>
 </context>
 <context>

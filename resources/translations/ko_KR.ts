@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>사진 크기</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>직접 그리기</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>그림 편집</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>사진 변경</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Current: Insert mode</source>
         <translation>작업을 기록하지 못했습니다</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>그림을 저장할 수 없습니다</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>실행 취소할 작업이 없습니다</translation>
     </message>
@@ -1292,6 +1329,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>녹음된 사운드 파일을 이동할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>사진으로 저장</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG 파일 (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>그림을 저장하지 못했습니다</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>비디오 도구</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>비디오에서 이미지 캡처</translation>
     </message>
 </context>
 <context>

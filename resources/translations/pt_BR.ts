@@ -332,6 +332,13 @@ Atual: %1</translation>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Atual: %1</translation>
     <message>
         <source>Picture Size</source>
         <translation>Tamanho da imagem</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Desenho livre</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Editar desenho</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Trocar foto</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Atual: modo inserir</translation>
         <translation>Falha ao registrar a operação</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Não foi possível salvar o desenho</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Nenhuma operação para desfazer</translation>
     </message>
@@ -1292,6 +1329,22 @@ Atual: modo inserir</translation>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Não é possível mover o arquivo de som gravado</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Salvar como imagem</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Arquivos PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Salvo com sucesso</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Falha ao salvar o desenho</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Atual: modo inserir</translation>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Ferramentas de vídeo</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Capturar imagem do vídeo</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>Размер изображения</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>Свой рисунок</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>Изменить рисунок</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>Заменить фото</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Current: Insert mode</source>
         <translation>Не удалось записать операцию</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>Не удалось сохранить рисунок</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>Нет операций для отмены</translation>
     </message>
@@ -1292,6 +1329,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>Не удаётся переместить записанный звуковой файл</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>Сохранить как изображение</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>Файлы PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>Сохранено</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>Не удалось сохранить рисунок</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1, %2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>Инструменты видео</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>Снимок кадра из видео</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>图片大小</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手绘</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>编辑绘图</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>更换照片</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Current: Insert mode</source>
         <translation>无法记录操作</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>无法保存绘图</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>没有可撤销的操作</translation>
     </message>
@@ -1292,6 +1329,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>无法移动录制的声音文件</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>另存为图片</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG 文件 (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>保存绘图失败</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1，%2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>视频工具</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>从视频截取图片</translation>
     </message>
 </context>
 <context>

@@ -332,6 +332,13 @@ Current: %1</source>
     </message>
 </context>
 <context>
+    <name>DoneButtonEditingWidget</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>DrawingCommonToolsWidget</name>
     <message>
         <source>Free Pencil</source>
@@ -531,6 +538,40 @@ Current: %1</source>
     <message>
         <source>Picture Size</source>
         <translation>圖片大小</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidget</name>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+</context>
+<context>
+    <name>EditButtonEditingWidgetController</name>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Self-Draw</source>
+        <translation>手繪</translation>
+    </message>
+    <message>
+        <source>Edit Drawing</source>
+        <translation>編輯繪圖</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>Change Photo</source>
+        <translation>更換照片</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +1051,6 @@ Current: Insert mode</source>
         <translation>無法記錄操作</translation>
     </message>
     <message>
-        <source>The drawing could not be saved</source>
-        <translation>無法儲存繪圖</translation>
-    </message>
-    <message>
         <source>No operation to undo</source>
         <translation>沒有可復原的操作</translation>
     </message>
@@ -1292,6 +1329,22 @@ Current: Insert mode</source>
     <message>
         <source>Cannot move the recorded sound file</source>
         <translation>無法移動錄製的聲音檔案</translation>
+    </message>
+    <message>
+        <source>Save as Picture</source>
+        <translation>另存為圖片</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics files (*.png)</source>
+        <translation>PNG 檔案 (*.png)</translation>
+    </message>
+    <message>
+        <source>Saved OK</source>
+        <translation>儲存成功</translation>
+    </message>
+    <message>
+        <source>Save painting failed</source>
+        <translation>儲存繪圖失敗</translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2821,17 @@ Current: Insert mode</source>
         <source>%1, %2 x %3</source>
         <extracomment>Video stream: codec, width, height in pixels.</extracomment>
         <translation>%1，%2 x %3</translation>
+    </message>
+</context>
+<context>
+    <name>VideoUtilitiesEditingWidget</name>
+    <message>
+        <source>Video Utilities</source>
+        <translation>影片工具</translation>
+    </message>
+    <message>
+        <source>Grab image from video</source>
+        <translation>從影片擷取圖片</translation>
     </message>
 </context>
 <context>

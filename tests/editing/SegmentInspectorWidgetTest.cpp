@@ -91,13 +91,14 @@ TEST_F(SegmentInspector, EachVisualTypeShowsItsSectionsInDisplayOrder)
     const QStringList effects = {"Shadow", "Colors", "ChromaKey", "Transitions"};
     auto words = text();
     inspector->setSegment(words.get(), kCanvas);
-    EXPECT_EQ(shownSections(), QStringList({"TextSize", "TextFont", "TextAlignment"}) + visual +
+    EXPECT_EQ(shownSections(), QStringList({"EditButton", "TextSize", "TextFont", "TextAlignment"}) + visual +
                                    QStringList({"Border", "TextBack"}) + effects);
     saveScreenshot("text");
 
     auto photo = picture();
     inspector->setSegment(photo.get(), kCanvas);
-    const QStringList pictureSections = visual + QStringList{"StrokeBorder", "RoundCorner"} + effects;
+    const QStringList pictureSections =
+        QStringList{"EditButton"} + visual + QStringList{"StrokeBorder", "RoundCorner"} + effects;
     EXPECT_EQ(shownSections(), pictureSections);
     saveScreenshot("image");
 
@@ -108,13 +109,14 @@ TEST_F(SegmentInspector, EachVisualTypeShowsItsSectionsInDisplayOrder)
 
     auto silent = movie(false);
     inspector->setSegment(silent.get(), kCanvas);
-    EXPECT_EQ(shownSections(), visual + QStringList({"Speed", "StrokeBorder", "RoundCorner"}) + effects);
+    const QStringList movieEffects = QStringList{"Shadow", "Colors", "ChromaKey", "VideoUtilities", "Transitions"};
+    EXPECT_EQ(shownSections(), visual + QStringList({"Speed", "StrokeBorder", "RoundCorner"}) + movieEffects);
 
     // Once its sound loaded, the same movie shows volume and pitch too.
     auto clip = movie(true);
     inspector->setSegment(clip.get(), kCanvas);
     EXPECT_EQ(shownSections(),
-              visual + QStringList({"Volume", "Pitch", "Speed", "StrokeBorder", "RoundCorner"}) + effects);
+              visual + QStringList({"Volume", "Pitch", "Speed", "StrokeBorder", "RoundCorner"}) + movieEffects);
     EXPECT_EQ(content()->height(), shownHeight());
     saveScreenshot("movie");
 }
@@ -245,22 +247,22 @@ TEST_F(SegmentInspector, ToolBarCommandsBecomeSignalsAndEditingModesDisableThem)
     for (int command : {10001, 10010, 10020, 10011, 10002})
         EXPECT_FALSE(toolbar->buttonForCommand(command)->isEnabled()) << command;
     EXPECT_TRUE(toolbar->buttonForCommand(10029)->isEnabled());
-    EXPECT_TRUE(shownSections().isEmpty());
+    EXPECT_EQ(shownSections(), QStringList({"DoneButton"}));
     inspector->setEditingMode(false, QStringLiteral("Cropping..."), 0);
     EXPECT_TRUE(toolbar->buttonForCommand(10001)->isEnabled());
-    EXPECT_EQ(shownSections().size(), 8);
+    EXPECT_EQ(shownSections().size(), 9);
     EXPECT_EQ(content()->height(), shownHeight());
 
     // Editing a text keeps its text sections; cropping it hides them.
     auto words = text();
     inspector->setSegment(words.get(), kCanvas);
     inspector->setEditingMode(true, QStringLiteral("Editing..."), 1);
-    EXPECT_EQ(shownSections(), QStringList({"TextSize", "TextFont", "TextAlignment"}));
+    EXPECT_EQ(shownSections(), QStringList({"DoneButton", "TextSize", "TextFont", "TextAlignment"}));
     inspector->setEditingMode(false, QStringLiteral("Editing..."), 1);
     inspector->setEditingMode(true, QStringLiteral("Cropping..."), 0);
-    EXPECT_TRUE(shownSections().isEmpty());
+    EXPECT_EQ(shownSections(), QStringList({"DoneButton"}));
     inspector->setEditingMode(false, QStringLiteral("Cropping..."), 0);
-    EXPECT_EQ(shownSections().size(), 11);
+    EXPECT_EQ(shownSections().size(), 12);
 
     inspector->enterTransitionEditMode();
     EXPECT_EQ(toolbar->buttonForCommand(10001), nullptr);

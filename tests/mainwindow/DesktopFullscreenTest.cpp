@@ -3,6 +3,7 @@
 #include "AVGLWidget.h"
 #include "CanvasWidget.h"
 #include "CropWidget.h"
+#include "DrawingColorWidget.h"
 #include "DrawingSegment.h"
 #include "EditScrollArea.h"
 #include "FullscreenControlWidget.h"
@@ -14,6 +15,7 @@
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
+#include "DrawingTuningWidget.h"
 #include "PlainTransformOverlay.h"
 #include "TextSegment.h"
 #include "WidgetAnimations.h"
@@ -84,30 +86,27 @@ public:
     void showTransformOverlay(TransformWidget* overlay) { _transformWidget = overlay; }
     TransformWidget* transformOverlay() const { return _transformWidget; }
     CanvasWidget* canvas() const { return _canvas; }
-    // The drawing editor's canvas with its four panels over the central widget.
+    // The drawing editor's canvas over the central widget, with a colour and
+    // a tuning panel the window uses but does not own (the inspector's).
     void startDrawing(const QSize& canvasSize)
     {
         _canvas = new CanvasWidget(canvasSize.width(), canvasSize.height(), centralWidget());
-        _drawingColorPanel = panel(QSize(180, 60));
-        _drawingToolsPanel = panel(QSize(100, 60));
-        _drawingTuningPanel = panel(QSize(100, 120));
-        _drawingShapesPanel = panel(QSize(100, 60));
+        if (!ownColorPanel) {
+            ownColorPanel = new DrawingColorWidget(canvasSize, centralWidget());
+            ownColorPanel->setGeometry(10, 10, 180, 60);
+            ownTuningPanel = new DrawingTuningWidget(centralWidget());
+            ownTuningPanel->setGeometry(10, 80, 100, 120);
+        }
+        _segmentEditingSetDrawingWidgets(ownColorPanel, ownTuningPanel);
         _canvas->show();
     }
-    QList<QWidget*> drawingPanels() const
-    {
-        return {_drawingColorPanel, _drawingToolsPanel, _drawingTuningPanel, _drawingShapesPanel};
-    }
+    // The window's references to the panels.
+    QList<QWidget*> drawingPanels() const { return {_drawingColorWidget, _drawingTuningWidget}; }
+    QPointer<DrawingColorWidget> ownColorPanel;
+    QPointer<DrawingTuningWidget> ownTuningPanel;
     QPushButton* button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
 
 private:
-    QWidget* panel(const QSize& size)
-    {
-        auto* widget = new QWidget(centralWidget());
-        widget->resize(size);
-        widget->show();
-        return widget;
-    }
 
 public:
     QSplitter* mainSplitter() const { return findChild<QSplitter*>(QStringLiteral("mainSplitter")); }
@@ -544,6 +543,9 @@ TEST_F(DesktopFullscreenTest, AppliedDrawingIsWrittenIntoTheSelectedDrawingSegme
     EXPECT_EQ(window->canvas(), nullptr);
     for (QWidget* panel : window->drawingPanels())
         EXPECT_EQ(panel, nullptr);
+    // The panels themselves are the inspector's and stay.
+    EXPECT_NE(window->ownColorPanel, nullptr);
+    EXPECT_NE(window->ownTuningPanel, nullptr);
     EXPECT_EQ(undoSteps(), steps + 1);
     EXPECT_TRUE(window->projectManager()->isModified());
     const QImage written(drawing.absoluteFilePath());
@@ -566,7 +568,7 @@ TEST_F(DesktopFullscreenTest, DismissingADrawingDiscardsItAndKeepsTheSegment)
     EXPECT_EQ(QImage(before).pixelColor(32, 24).alpha(), 0);
 }
 
-TEST_F(DesktopFullscreenTest, TheCanvasCoversThePreviewAndThePanelsFollowAResize)
+TEST_F(DesktopFullscreenTest, TheCanvasCoversThePreviewAfterAResizeAndThePanelsStayWhereTheyAre)
 {
     window->startDrawing(QSize(64, 48));
     window->resize(window->width() - 40, window->height() - 30);
@@ -575,15 +577,8 @@ TEST_F(DesktopFullscreenTest, TheCanvasCoversThePreviewAndThePanelsFollowAResize
         return window->canvas()->geometry()
             == QRect(preview->mapTo(window->centralWidget(), QPoint(0, 0)), preview->size());
     }, 5000));
-    const QSize area = window->centralWidget()->size();
+    // The panels are laid out by the inspector that holds them, not by the window.
     const QList<QWidget*> panels = window->drawingPanels();
-    const QRect color = panels[0]->geometry();
-    EXPECT_EQ(color, QRect(area.width() - 30 - 180, area.height() - 30 - 60, 180, 60));
-    const QRect tuning = panels[2]->geometry();
-    EXPECT_EQ(tuning.width(), area.width() * 2 / 3);
-    EXPECT_EQ(tuning.height(), 120);
-    EXPECT_EQ(tuning.right(), color.right());
-    EXPECT_EQ(tuning.bottom() + 1 + 10, color.top());
-    EXPECT_EQ(panels[1]->geometry(), QRect(tuning.left(), color.top(), color.left() - 10 - tuning.left(), 60));
-    EXPECT_EQ(panels[3]->geometry(), QRect(30, color.top() - 10 - 60, area.width() - 60, 60));
+    EXPECT_EQ(panels[0]->geometry(), QRect(10, 10, 180, 60));
+    EXPECT_EQ(panels[1]->geometry(), QRect(10, 80, 100, 120));
 }

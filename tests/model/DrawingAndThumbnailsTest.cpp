@@ -39,12 +39,14 @@ TEST(DrawingSegment, NewDrawingIsATransparentPngKeptUnderItsName)
     ASSERT_EQ(written.size(), QSize(1280, 720));
     EXPECT_EQ(qAlpha(written.pixel(640, 360)), 0);
 
-    // Saving again writes the same file anew.
+    // Saving again writes a new file and leaves the old one for undo.
     ASSERT_TRUE(drawing.saveImage(filled(QSize(640, 360), Qt::red)));
-    EXPECT_EQ(fileOf(drawing), "drawingImage-1.png");
-    EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-1.png"))).size(), QSize(640, 360));
+    EXPECT_EQ(fileOf(drawing), "drawingImage-2.png");
+    EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-2.png"))).size(), QSize(640, 360));
     EXPECT_EQ(drawing.imageSize(), QSizeF(640, 360));
-    EXPECT_FALSE(QFileInfo::exists(project.filePath(QStringLiteral("drawingImage-2.png"))));
+    const QImage kept(project.filePath(QStringLiteral("drawingImage-1.png")));
+    ASSERT_EQ(kept.size(), QSize(1280, 720));
+    EXPECT_EQ(qAlpha(kept.pixel(640, 360)), 0);
 }
 
 TEST(DrawingSegment, FailedOrSharedSavesNeverLoseAFile)
@@ -60,18 +62,20 @@ TEST(DrawingSegment, FailedOrSharedSavesNeverLoseAFile)
     DrawingSegment homeless(QSizeF(64, 32), 0.0f, 3.0f, nullptr);
     EXPECT_TRUE(fileOf(homeless).isEmpty());
 
+    ASSERT_EQ(fileOf(owned), "drawingImage-2.png");
+
     // A picture that cannot be written keeps the old file and reference.
     EXPECT_FALSE(owned.saveImage(QImage()));
-    EXPECT_EQ(fileOf(owned), "drawingImage-1.png");
-    EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-1.png"))).pixel(5, 5), QColor(Qt::green).rgb());
+    EXPECT_EQ(fileOf(owned), "drawingImage-2.png");
+    EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-2.png"))).pixel(5, 5), QColor(Qt::green).rgb());
     EXPECT_EQ(Segment::stringAttribute(owned.attributes(), SegmentKey::DrawSize), "{64,32}");
 
     // When another segment uses the file (a copied segment), the save goes
     // to the next free number and the shared file stays.
-    listener.filesUsedElsewhere << project.filePath(QStringLiteral("drawingImage-1.png"));
+    listener.filesUsedElsewhere << project.filePath(QStringLiteral("drawingImage-2.png"));
     ASSERT_TRUE(owned.saveImage(filled(QSize(64, 32), Qt::blue)));
-    EXPECT_EQ(fileOf(owned), "drawingImage-2.png");
-    EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-1.png"))).pixel(5, 5), QColor(Qt::green).rgb());
+    EXPECT_EQ(fileOf(owned), "drawingImage-3.png");
+    EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-2.png"))).pixel(5, 5), QColor(Qt::green).rgb());
     EXPECT_EQ(owned.pixmap().size(), QSize(64, 32));
 }
 

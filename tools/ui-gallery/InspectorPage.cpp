@@ -1,16 +1,21 @@
-// The segment inspector beside itself: a picture's sections and a song's.
+// The segment inspector beside itself: a picture's sections, a song's, and
+// a drawing being made, with the Done section and the drawing panels.
 #include "GalleryPages.h"
 
+#include "DrawingSegment.h"
 #include "ImageSegment.h"
 #include "MusicSegment.h"
 #include "SegmentInspectorWidget.h"
 #include "SegmentKeys.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 #include <memory>
 
 namespace {
+
+const QSize kCanvas(1920, 1080);
 
 std::unique_ptr<SegmentAttributes> record(const QString& type)
 {
@@ -20,11 +25,24 @@ std::unique_ptr<SegmentAttributes> record(const QString& type)
     return attributes;
 }
 
-QWidget* inspectorOf(QWidget* parent, Segment* segment)
+SegmentInspectorWidget* inspectorOf(QWidget* parent, Segment* segment)
 {
     auto* inspector = new SegmentInspectorWidget(parent);
     inspector->setFixedSize(300, 720);
-    inspector->setSegment(segment, QSize(1920, 1080));
+    inspector->setSegment(segment, kCanvas);
+    // As under the play pointer: the buttons take clicks.
+    inspector->refreshEditingControllers(segment, nullptr, true, 0.0f);
+    return inspector;
+}
+
+// The drawing panels are made for the canvas the main window reports.
+SegmentInspectorWidget* drawingInspectorOf(QWidget* parent, Segment* segment)
+{
+    SegmentInspectorWidget* inspector = inspectorOf(parent, segment);
+    QObject::connect(
+        inspector, &SegmentInspectorWidget::segmentInspectorWidgetGetCanvasSize, inspector,
+        [](SegmentInspectorWidget*, QSize& size) { size = kCanvas; }, Qt::DirectConnection);
+    inspector->setEditingMode(true, QCoreApplication::translate("DesktopMainWindow", "Drawing..."), 2);
     return inspector;
 }
 
@@ -35,6 +53,7 @@ QWidget* createInspectorPage()
     // Shown as long as the gallery lives.
     static ImageSegment picture(record(QStringLiteral("IMAGE")), nullptr, false);
     static MusicSegment song(record(QStringLiteral("MUSIC")), nullptr, false);
+    static DrawingSegment sketch(record(QStringLiteral("DRAWING")), nullptr, false);
     picture.setBorderWidthFraction(0.01f);
     picture.setBorderColor(qRgb(230, 180, 40));
     picture.setShadowOpacity(0.6f);
@@ -43,6 +62,7 @@ QWidget* createInspectorPage()
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(inspectorOf(page, &picture), 0, Qt::AlignTop);
     layout->addWidget(inspectorOf(page, &song), 0, Qt::AlignTop);
+    layout->addWidget(drawingInspectorOf(page, &sketch), 0, Qt::AlignTop);
     layout->addStretch();
     return page;
 }
