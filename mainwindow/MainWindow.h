@@ -1543,7 +1543,7 @@ protected:
     // the drawing's picture; nothing while a canvas is open.
     void _beginDrawingEditing(DrawingSegment* drawing);
     // Pushes the panels' settings into the canvas (null: the window's);
-    // nothing when all three panels are null.
+    // nothing without a tuning and a colour panel.
     void _updateDrawingWidgets(CanvasWidget* canvas, DrawingTuningWidget* tuningWidget,
                                DrawingColorWidget* colorWidget, DrawingToolsWidget* toolsWidget);
 

@@ -369,3 +369,31 @@ TEST_F(DrawingEditing, StripCommandsSaveToAlbumAndAFailedSaveKeepsTheCanvas)
     EXPECT_TRUE(QFileInfo::exists(dir + "/drawingImage-1.png"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/drawingImage-2.png"));
 }
+
+namespace {
+
+class UnopenedWindow : public OpeningWindow
+{
+public:
+    using OpeningWindow::OpeningWindow;
+    using MainWindow::drawingColorWidget_onNeedColorPickingImage;
+    using MainWindow::sliderColorPopup_onNeedColorPickingImage;
+};
+
+} // namespace
+
+// Without a preview surface both kinds of colour picker are told there is
+// no picture, rather than left with whatever they held.
+TEST(DrawingColourPicking, WithoutAPreviewSurfaceEveryPickerGetsANullPicture)
+{
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    UnopenedWindow window(QStringLiteral("Unopened"), QSize(320, 180));
+    QImage image(4, 4, QImage::Format_ARGB32);
+    window.sliderColorPopup_onNeedColorPickingImage(nullptr, &image);
+    EXPECT_TRUE(image.isNull());
+    DrawingColorWidget panel(QSize(3840, 2160));
+    image = QImage(4, 4, QImage::Format_ARGB32);
+    window.drawingColorWidget_onNeedColorPickingImage(&panel, &image);
+    EXPECT_TRUE(image.isNull());
+}
