@@ -326,11 +326,4 @@ TEST_F(ButtonSections, ResizingTheWindowPlacesThePanelsPopupsAgain)
     QApplication::processEvents();
     EXPECT_GE(colorMoves.count, 1);
     EXPECT_GE(tuningMoves.count, 1);
-
-    // The filter leaves with the section.
-    const int before = colorMoves.count;
-    delete tools->drawWidget();
-    window.resize(360, 1300);
-    QApplication::processEvents();
-    EXPECT_EQ(colorMoves.count, before);
 }
