@@ -31,34 +31,46 @@ inline bool benchWriteProperties(const QString& dir)
         > 0;
 }
 
-inline bool benchWriteTrackedProject(const QString& dir, int perTrack = kBenchPerTrack)
+// "project.xml" with the records writeRecords writes (false when one could
+// not be made) and the properties above.
+template <typename WriteRecords>
+bool benchWriteProject(const QString& dir, WriteRecords writeRecords)
 {
-    if (!benchMakeMedia(dir + "/picture.png", {"-f", "lavfi", "-i", "color=c=red:s=640x360:d=1", "-frames:v", "1"}))
-        return false;
     QFile project(dir + QStringLiteral("/project.xml"));
     if (!project.open(QIODevice::WriteOnly))
         return false;
     QXmlStreamWriter writer(&project);
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("Project"));
-    for (int track = 1; track <= kBenchTracks; ++track) {
-        for (int index = 0; index < perTrack; ++index) {
-            SegmentAttributes record;
-            const bool picture = track % 2 == 0;
-            Segment::setStringAttribute(&record, QStringLiteral("Type"), picture ? "IMAGE" : "TEXT");
-            Segment::setIntAttribute(&record, QStringLiteral("TrackId"), track);
-            Segment::setFloatAttribute(&record, QStringLiteral("RangeStart"), float(index) * 2.0f);
-            Segment::setFloatAttribute(&record, QStringLiteral("RangeDuration"), 2.0f);
-            if (picture)
-                Segment::setStringAttribute(&record, QStringLiteral("File"), QStringLiteral("picture.png"));
-            else
-                Segment::setStringAttribute(&record, QStringLiteral("Text"), QStringLiteral("Caption %1").arg(index));
-            Segment::saveToXml(record, writer);
-        }
-    }
+    const bool recorded = writeRecords(writer);
     writer.writeEndElement();
     writer.writeEndDocument();
-    return benchWriteProperties(dir);
+    return recorded && !writer.hasError() && benchWriteProperties(dir);
+}
+
+inline bool benchWriteTrackedProject(const QString& dir, int perTrack = kBenchPerTrack)
+{
+    if (!benchMakeMedia(dir + "/picture.png", {"-f", "lavfi", "-i", "color=c=red:s=640x360:d=1", "-frames:v", "1"}))
+        return false;
+    return benchWriteProject(dir, [perTrack](QXmlStreamWriter& writer) {
+        for (int track = 1; track <= kBenchTracks; ++track) {
+            for (int index = 0; index < perTrack; ++index) {
+                SegmentAttributes record;
+                const bool picture = track % 2 == 0;
+                Segment::setStringAttribute(&record, QStringLiteral("Type"), picture ? "IMAGE" : "TEXT");
+                Segment::setIntAttribute(&record, QStringLiteral("TrackId"), track);
+                Segment::setFloatAttribute(&record, QStringLiteral("RangeStart"), float(index) * 2.0f);
+                Segment::setFloatAttribute(&record, QStringLiteral("RangeDuration"), 2.0f);
+                if (picture)
+                    Segment::setStringAttribute(&record, QStringLiteral("File"), QStringLiteral("picture.png"));
+                else
+                    Segment::setStringAttribute(&record, QStringLiteral("Text"),
+                                                QStringLiteral("Caption %1").arg(index));
+                Segment::saveToXml(record, writer);
+            }
+        }
+        return true;
+    });
 }
 
 inline bool benchEverySegmentLoaded(ProjectManager* manager, int count)

@@ -33,23 +33,17 @@ bool writeDrawingProject(const QString& dir)
     if (!benchMakeMedia(dir + "/drawingImage-1.png",
                         {"-f", "lavfi", "-i", "testsrc2=s=3840x2160:d=1", "-frames:v", "1", "-pix_fmt", "rgba"}))
         return false;
-    QFile project(dir + QStringLiteral("/project.xml"));
-    if (!project.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter writer(&project);
-    writer.writeStartDocument();
-    writer.writeStartElement(QStringLiteral("Project"));
-    SegmentAttributes record;
-    Segment::setStringAttribute(&record, QStringLiteral("Type"), QStringLiteral("DRAWING"));
-    Segment::setStringAttribute(&record, QStringLiteral("File"), QStringLiteral("drawingImage-1.png"));
-    Segment::setStringAttribute(&record, QStringLiteral("DrawSize"), QStringLiteral("{3840,2160}"));
-    Segment::setIntAttribute(&record, QStringLiteral("TrackId"), 1);
-    Segment::setFloatAttribute(&record, QStringLiteral("RangeStart"), 0.0f);
-    Segment::setFloatAttribute(&record, QStringLiteral("RangeDuration"), 4.0f);
-    Segment::saveToXml(record, writer);
-    writer.writeEndElement();
-    writer.writeEndDocument();
-    return benchWriteProperties(dir);
+    return benchWriteProject(dir, [](QXmlStreamWriter& writer) {
+        SegmentAttributes record;
+        Segment::setStringAttribute(&record, QStringLiteral("Type"), QStringLiteral("DRAWING"));
+        Segment::setStringAttribute(&record, QStringLiteral("File"), QStringLiteral("drawingImage-1.png"));
+        Segment::setStringAttribute(&record, QStringLiteral("DrawSize"), QStringLiteral("{3840,2160}"));
+        Segment::setIntAttribute(&record, QStringLiteral("TrackId"), 1);
+        Segment::setFloatAttribute(&record, QStringLiteral("RangeStart"), 0.0f);
+        Segment::setFloatAttribute(&record, QStringLiteral("RangeDuration"), 4.0f);
+        Segment::saveToXml(record, writer);
+        return true;
+    });
 }
 
 void report(const char* what, std::vector<double> values)

@@ -49,14 +49,8 @@ void writeRecord(QXmlStreamWriter& writer, const QString& type, int track, float
 }
 
 // Every media file is a copy of its own, as a user's project holds them.
-bool writeProject(const QString& media, const QString& dir)
+bool writeRecords(QXmlStreamWriter& writer, const QString& media, const QString& dir)
 {
-    QFile project(dir + QStringLiteral("/project.xml"));
-    if (!project.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter writer(&project);
-    writer.writeStartDocument();
-    writer.writeStartElement(QStringLiteral("Project"));
     const struct {
         const char* type;
         int count;
@@ -81,13 +75,12 @@ bool writeProject(const QString& media, const QString& dir)
             writeRecord(writer, type, track, float(index) * kind.duration, kind.duration, file);
         }
     }
-    writer.writeEndElement();
-    writer.writeEndDocument();
-    QFile properties(dir + QStringLiteral("/properties.xml"));
-    return properties.open(QIODevice::WriteOnly)
-        && properties.write("<Properties version=\"7\" direction=\"1\" resolution=\"1\" frameRate=\"30\" "
-                            "backgroundColor=\"#ff000000\" segmentMode=\"0\"/>")
-        > 0;
+    return true;
+}
+
+bool writeProject(const QString& media, const QString& dir)
+{
+    return benchWriteProject(dir, [&](QXmlStreamWriter& writer) { return writeRecords(writer, media, dir); });
 }
 
 // Seconds from the call that opens the project until everything loaded; -1 on failure.

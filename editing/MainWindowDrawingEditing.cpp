@@ -89,9 +89,7 @@ void refreshColorMode(DrawingColorWidget* color)
 
 void MainWindow::_segmentEditingEditDrawing()
 {
-    Segment* segment = _editingSegment();
-    if (segment && segment->type() == QLatin1String("DRAWING"))
-        _beginDrawingEditing(dynamic_cast<DrawingSegment*>(segment));
+    _beginDrawingEditing(dynamic_cast<DrawingSegment*>(_editingSegment()));
 }
 
 void MainWindow::_beginDrawingEditing(DrawingSegment* drawing)

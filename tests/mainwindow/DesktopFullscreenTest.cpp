@@ -5,6 +5,7 @@
 #include "CropWidget.h"
 #include "DrawingColorWidget.h"
 #include "DrawingSegment.h"
+#include "DrawingTuningWidget.h"
 #include "EditScrollArea.h"
 #include "FullscreenControlWidget.h"
 #include "IsolatedSettings.h"
@@ -15,7 +16,6 @@
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "TextEditWidget.h"
-#include "DrawingTuningWidget.h"
 #include "PlainTransformOverlay.h"
 #include "TextSegment.h"
 #include "WidgetAnimations.h"
@@ -105,10 +105,6 @@ public:
     QPointer<DrawingColorWidget> ownColorPanel;
     QPointer<DrawingTuningWidget> ownTuningPanel;
     QPushButton* button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
-
-private:
-
-public:
     QSplitter* mainSplitter() const { return findChild<QSplitter*>(QStringLiteral("mainSplitter")); }
     QBoxLayout* rightAreaLayout() const { return findChild<QBoxLayout*>(QStringLiteral("rightAreaVerticalLayout")); }
 };

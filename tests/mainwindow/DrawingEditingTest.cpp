@@ -38,6 +38,7 @@ class DrawingWindow : public DesktopMainWindow
 public:
     using DesktopMainWindow::DesktopMainWindow;
     using MainWindow::_finishClosing;
+    using MainWindow::_isShowingHUD;
 
     SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
     CanvasWidget* canvas() const { return _canvas; }
@@ -368,6 +369,39 @@ TEST_F(DrawingEditing, StripCommandsSaveToAlbumAndAFailedSaveKeepsTheCanvas)
     window.reset();
     EXPECT_TRUE(QFileInfo::exists(dir + "/drawingImage-1.png"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/drawingImage-2.png"));
+}
+
+// Closing the window with the canvas open: the painting is not stored, and
+// the drawing is back in the preview for the cover picture.
+TEST_F(DrawingEditing, ClosingWithTheCanvasOpenLeavesTheStoredDrawing)
+{
+    ASSERT_TRUE(window->editFirstSegment());
+    ASSERT_TRUE(clickEdit());
+    const QPointF middle(0.5, 0.5);
+    ASSERT_TRUE(waitFor([&] { return near(window->previewPixel(middle), kBackground); }, 3000));
+    QPointer<DrawingColorWidget> colorPanel = window->colorPanel();
+    emit colorPanel->drawingColorWidgetColorChanged(colorPanel, QColor(255, 0, 0));
+    clickStrip(10310);
+    dragOver(window->canvas(), QPointF(0.3, 0.3), QPointF(0.7, 0.7));
+    window->manager()->setModified(true);
+    QFile::remove(dir + "/shot.jpg");
+
+    // A close is refused while the opening's indicator still shows.
+    ASSERT_TRUE(waitFor([this] { return !window->_isShowingHUD(); }, 10000));
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(window->canvas(), nullptr);
+    EXPECT_FALSE(colorPanel.isNull());
+    ASSERT_TRUE(waitFor([this] { return !window->isVisible(); }, 15000));
+    QFile saved(dir + "/project.xml");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray project = saved.readAll();
+    EXPECT_TRUE(project.contains("drawingImage-1.png")) << project.constData();
+    EXPECT_FALSE(QFileInfo::exists(dir + "/drawingImage-2.png"));
+    const QImage cover(dir + "/shot.jpg");
+    ASSERT_FALSE(cover.isNull());
+    const QRgb centre = cover.pixel(cover.width() / 2, cover.height() / 2);
+    EXPECT_TRUE(near(centre, kDrawingGreen, 24)) << std::hex << centre;
+    window.reset();
 }
 
 namespace {
