@@ -142,7 +142,6 @@ public:
     float segmentDevicePixelRatio(Segment* segment) override;
     float segmentTimeToPixels(Segment* segment, float time) override;
     void segmentAudioPlotDataDidReady(Segment* segment) override;
-    bool segmentIsFileUsedByOtherSegment(Segment* segment, const QString& path) override;
 
     // Engine call-backs; the context is the window. Each only emits a relay signal.
     static void AVSegmentLoadStatusCallback(AVComposition* composition, AVSegment* segment, void* context);
@@ -831,8 +830,7 @@ private:
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;
-    QSet<QString> _usedFilePaths(const Segment* except) const;
-    bool _isFileUsedBySegment(const QString& path, const Segment* except) const;
+    QSet<QString> _usedFilePaths() const;
     void _setEngineStartTime(const Segment* segment);
     void _relayoutSegmentWidget(const Segment* segment, bool animated);
     void _pushSegmentTiming(const Segment* segment);

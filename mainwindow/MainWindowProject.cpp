@@ -88,7 +88,7 @@ void MainWindow::_cleanProjectFolder()
 {
     const QDir folder(_projectDirectory());
     const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    const QSet<QString> used = _usedFilePaths(nullptr);
+    const QSet<QString> used = _usedFilePaths();
     for (const QFileInfo& file : files) {
         if (!_isProjectOwnFile(file.fileName()) && !used.contains(QDir::cleanPath(file.absoluteFilePath())))
             QFile::remove(file.absoluteFilePath());
@@ -106,7 +106,7 @@ void MainWindow::_removeExportedFiles()
     const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)(\\.part)?$")
                                               .arg(QRegularExpression::escape(_projectName)));
     const QStringList names = folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    const QSet<QString> used = _usedFilePaths(nullptr);
+    const QSet<QString> used = _usedFilePaths();
     for (const QString& name : names) {
         const QString path = folder.absoluteFilePath(name);
         if (cachedExport.match(name).hasMatch() && !used.contains(QDir::cleanPath(path)))

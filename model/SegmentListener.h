@@ -62,7 +62,4 @@ public:
     virtual float segmentDevicePixelRatio(Segment* segment) = 0;
     virtual float segmentTimeToPixels(Segment* segment, float time) = 0;
     virtual void segmentAudioPlotDataDidReady(Segment* segment) = 0;
-    // Whether a segment other than this one uses the file (a drawing asks
-    // before it deletes the file it replaces).
-    virtual bool segmentIsFileUsedByOtherSegment(Segment* segment, const QString& path) = 0;
 };

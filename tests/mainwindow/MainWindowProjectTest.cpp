@@ -127,22 +127,24 @@ TEST_F(MainWindowProject, SavingAModifiedProjectRemovesItsCachedExports)
     EXPECT_FALSE(window.projectManager()->isModified());
 }
 
-TEST_F(MainWindowProject, ASharedFileIsFoundByItsResolvedPath)
+TEST_F(MainWindowProject, TheTidyFindsAFileByItsResolvedPath)
 {
     TestWindow window(kName, QString());
     const QString drawing = dir + "/drawingImage-1.png";
     writeFile(drawing, "x");
-    // One stores the bare name (inside the project), the other the full path of the same file.
+    // One stores the bare name (inside the project), the other a roundabout full path of the same file.
     auto* inside = new TextSegment(QStringLiteral("a"), 0.0f, 1.0f, &window, nullptr);
     inside->setFilePath(drawing);
     auto* outside = new TextSegment(QStringLiteral("b"), 1.0f, 1.0f, &window, nullptr);
     outside->setFilePath(dir + "/../" + kName + "/drawingImage-1.png");
     window.projectManager()->appendSegment(inside, nullptr);
     window.projectManager()->appendSegment(outside, nullptr);
-    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(inside, drawing));
-    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(outside, drawing));
+    window.projectManager()->removeSegment(inside);
+    delete inside;
+    window._cleanProjectFolder();
+    EXPECT_TRUE(QFile::exists(drawing));
     window.projectManager()->removeSegment(outside);
     delete outside;
-    EXPECT_FALSE(window.segmentIsFileUsedByOtherSegment(inside, drawing));
-    EXPECT_TRUE(window.segmentIsFileUsedByOtherSegment(nullptr, drawing));
+    window._cleanProjectFolder();
+    EXPECT_FALSE(QFile::exists(drawing));
 }

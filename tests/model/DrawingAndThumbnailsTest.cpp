@@ -70,9 +70,7 @@ TEST(DrawingSegment, FailedOrSharedSavesNeverLoseAFile)
     EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-2.png"))).pixel(5, 5), QColor(Qt::green).rgb());
     EXPECT_EQ(Segment::stringAttribute(owned.attributes(), SegmentKey::DrawSize), "{64,32}");
 
-    // When another segment uses the file (a copied segment), the save goes
-    // to the next free number and the shared file stays.
-    listener.filesUsedElsewhere << project.filePath(QStringLiteral("drawingImage-2.png"));
+    // The next save goes to the next free number again; the earlier file stays for undo.
     ASSERT_TRUE(owned.saveImage(filled(QSize(64, 32), Qt::blue)));
     EXPECT_EQ(fileOf(owned), "drawingImage-3.png");
     EXPECT_EQ(QImage(project.filePath(QStringLiteral("drawingImage-2.png"))).pixel(5, 5), QColor(Qt::green).rgb());

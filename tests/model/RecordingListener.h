@@ -66,11 +66,9 @@ public:
     float segmentDevicePixelRatio(Segment*) override { return 1; }
     float segmentTimeToPixels(Segment*, float time) override { return time * 4; }
     void segmentAudioPlotDataDidReady(Segment*) override {}
-    bool segmentIsFileUsedByOtherSegment(Segment*, const QString& path) override { return filesUsedElsewhere.contains(path); }
 
     // Appended state: the answers of the file and media operations.
     QString projectDirectory;
-    QStringList filesUsedElsewhere;
     float mediaDuration = 0;
     QSizeF videoSize;
     QVector<QImage> engineThumbnails;
