@@ -114,12 +114,9 @@ void MainWindow::_beginTextEditing(TextSegment* segment)
     editor->document()->setIndentWidth(0);
     editor->setPlainText(segment->text());
     _textEditor = editor;
-    _applyTextEditStyle(editor, segment);
-    if (!editor->toPlainText().isEmpty()) {
-        editor->selectAll();
-        _applyTextEditStyle(editor, segment);
+    _applyTextStyleToWholeText(editor, segment);
+    if (!editor->toPlainText().isEmpty())
         editor->moveCursor(QTextCursor::End);
-    }
     editor->show();
     editor->document()->clearUndoRedoStacks();
     editor->setFocus(Qt::OtherFocusReason);
