@@ -16,17 +16,9 @@
 
 #include <QColor>
 
-#include <cmath>
-
 namespace {
 
 constexpr int kCropFadeInMs = 200;
-
-// Halves go up, as the crop editor rounds.
-int roundHalfUp(double value)
-{
-    return int(std::floor(value + 0.5));
-}
 
 } // namespace
 
@@ -98,9 +90,9 @@ QRect MainWindow::_cropEditorRect(const QSize& picture) const
 {
     const QRectF fitted = Util::aspectFitRect(float(picture.width()), float(picture.height()),
                                               QRectF(0.0, 0.0, _previewContainer->width(), _previewContainer->height()));
-    const QPoint topLeft = _previewContainer->mapTo(centralWidget(),
-                                                    QPoint(roundHalfUp(fitted.x()), roundHalfUp(fitted.y())));
-    return QRect(topLeft, QSize(roundHalfUp(fitted.width()), roundHalfUp(fitted.height())));
+    // Never negative, so qRound takes halves up, as the crop editor rounds.
+    const QPoint topLeft = _previewContainer->mapTo(centralWidget(), QPoint(qRound(fitted.x()), qRound(fitted.y())));
+    return QRect(topLeft, QSize(qRound(fitted.width()), qRound(fitted.height())));
 }
 
 // The project's background without its alpha: a transparent background
