@@ -21,7 +21,6 @@ public:
     QWidget* widget() const override;
     int displayOrder() const override;
     EditButtonEditingWidget* editWidget() const { return _widget; }
-    int editType() const { return _editType; }
 
     void updateValues(const Segment* segment);
     void setEditable(QWidget* overlay, bool segmentUnderPointer);

@@ -14,22 +14,11 @@
 #include "TextSegment.h"
 #include "Util.h"
 
-#include <cmath>
+#include <QColor>
 
 namespace {
 
 constexpr int kCropFadeInMs = 200;
-
-// Halves go up, as the crop editor rounds.
-int roundHalfUp(double value)
-{
-    return int(std::floor(value + 0.5));
-}
-
-AVVec4 opaqueComponents(QRgb colour)
-{
-    return {qRed(colour) / 255.0f, qGreen(colour) / 255.0f, qBlue(colour) / 255.0f, 1.0f};
-}
 
 } // namespace
 
@@ -85,11 +74,14 @@ QPixmap MainWindow::_renderedTextPicture(const TextSegment* text) const
     const LayerTransform transform = text->layerTransform(composition);
     const QRgb back = text->backColorRgba();
     const AVVec4 backColor{qRed(back) / 255.0f, qGreen(back) / 255.0f, qBlue(back) / 255.0f, text->backOpacity()};
+    // A QColor made of a QRgb is opaque: the text and its outline are drawn so.
+    const AVVec4 textColor = Util::colorToVec4(QColor(text->color()));
+    const AVVec4 outlineColor = Util::colorToVec4(QColor(text->borderColor()));
     AVPixelBuffer* buffer = avRenderText(
         int32_t(box.width() * double(transform.scaleX)), int32_t(box.height() * double(transform.scaleY)),
-        text->text().toUtf8().constData(), int32_t(text->fontSize(composition)), opaqueComponents(text->color()),
+        text->text().toUtf8().constData(), int32_t(text->fontSize(composition)), textColor,
         text->fontName().toUtf8().constData(), text->fontStyle().toUtf8().constData(), int32_t(text->alignment()),
-        text->borderWidth(), opaqueComponents(text->borderColor()), backColor,
+        text->borderWidth(), outlineColor, backColor,
         float(double(text->backInset()) * composition.width()), text->backCorner());
     return QPixmap::fromImage(PixelBufferImage::adopt(buffer));
 }
@@ -98,9 +90,9 @@ QRect MainWindow::_cropEditorRect(const QSize& picture) const
 {
     const QRectF fitted = Util::aspectFitRect(float(picture.width()), float(picture.height()),
                                               QRectF(0.0, 0.0, _previewContainer->width(), _previewContainer->height()));
-    const QPoint topLeft = _previewContainer->mapTo(centralWidget(),
-                                                    QPoint(roundHalfUp(fitted.x()), roundHalfUp(fitted.y())));
-    return QRect(topLeft, QSize(roundHalfUp(fitted.width()), roundHalfUp(fitted.height())));
+    // Never negative, so qRound takes halves up, as the crop editor rounds.
+    const QPoint topLeft = _previewContainer->mapTo(centralWidget(), QPoint(qRound(fitted.x()), qRound(fitted.y())));
+    return QRect(topLeft, QSize(qRound(fitted.width()), qRound(fitted.height())));
 }
 
 // The project's background without its alpha: a transparent background

@@ -20,9 +20,7 @@
 
 namespace {
 
-const QString kText = QStringLiteral("TEXT");
 const QString kImage = QStringLiteral("IMAGE");
-const QString kDrawing = QStringLiteral("DRAWING");
 
 // Black text would vanish on the usual black field, so it is edited on light grey.
 const char* const kLightFieldStyle = "QTextEdit{ background-color: rgb(230,230,230); color:%1; border: none; }";
@@ -75,19 +73,15 @@ void MainWindow::_editTextOrDrawing()
 
 void MainWindow::_beginTextOrDrawingEditing(Segment* segment)
 {
-    if (!segment)
-        return;
-    if (segment->type() == kText)
-        _beginTextEditing(dynamic_cast<TextSegment*>(segment));
-    else if (segment->type() == kDrawing)
-        _beginDrawingEditing(dynamic_cast<DrawingSegment*>(segment));
+    if (auto* text = dynamic_cast<TextSegment*>(segment))
+        _beginTextEditing(text);
+    else if (auto* drawing = dynamic_cast<DrawingSegment*>(segment))
+        _beginDrawingEditing(drawing);
 }
 
 void MainWindow::_segmentEditingEditText()
 {
-    Segment* segment = _editingSegment();
-    if (segment && segment->type() == kText)
-        _beginTextEditing(dynamic_cast<TextSegment*>(segment));
+    _beginTextEditing(dynamic_cast<TextSegment*>(_editingSegment()));
 }
 
 void MainWindow::_segmentEditingChangeImage()
@@ -114,12 +108,9 @@ void MainWindow::_beginTextEditing(TextSegment* segment)
     editor->document()->setIndentWidth(0);
     editor->setPlainText(segment->text());
     _textEditor = editor;
-    _applyTextEditStyle(editor, segment);
-    if (!editor->toPlainText().isEmpty()) {
-        editor->selectAll();
-        _applyTextEditStyle(editor, segment);
+    _applyTextStyleToWholeText(editor, segment);
+    if (!editor->toPlainText().isEmpty())
         editor->moveCursor(QTextCursor::End);
-    }
     editor->show();
     editor->document()->clearUndoRedoStacks();
     editor->setFocus(Qt::OtherFocusReason);

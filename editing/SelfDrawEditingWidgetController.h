@@ -10,7 +10,8 @@ class DrawingTuningWidget;
 class SelfDrawEditingWidget;
 
 // The drawing tools section: the drawing editor's panels, made once for
-// the canvas size of the first drawing and kept for every later one.
+// the canvas size of the first drawing and kept for every later one, which
+// hands them its own canvas size as it starts.
 class SelfDrawEditingWidgetController : public CommonEditingWidgetController
 {
     Q_OBJECT

@@ -1,3 +1,4 @@
+#include "InspectorFixture.h"
 #include "InspectorTestSupport.h"
 
 #include "CommonPopup.h"
@@ -18,7 +19,6 @@
 
 #include <QMoveEvent>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,15 +56,12 @@ protected:
     }
 };
 
-class ButtonSections : public ::testing::Test
+class ButtonSections : public InspectorFixture
 {
 protected:
     void SetUp() override
     {
-        window.resize(320, 1400);
-        inspector = new SegmentInspectorWidget(&window);
-        inspector->resize(300, 1400);
-        window.show();
+        InspectorFixture::SetUp();
         // The canvas size question is answered before the emit returns.
         QObject::connect(
             inspector, &SegmentInspectorWidget::segmentInspectorWidgetGetCanvasSize, inspector,
@@ -75,28 +72,6 @@ protected:
             Qt::DirectConnection);
     }
 
-    int shownHeight() const
-    {
-        int total = 0;
-        for (CommonEditingWidgetController* section : inspector->editingControllers())
-            total += section->isVisible() ? section->sectionHeight() : 0;
-        return total;
-    }
-
-    QStringList shownSections() const
-    {
-        QStringList names;
-        for (CommonEditingWidgetController* section : inspector->editingControllers()) {
-            if (section->isVisible())
-                names << QString::fromLatin1(section->metaObject()->className()).remove("EditingWidgetController");
-        }
-        return names;
-    }
-
-    QWidget* content() const { return inspector->findChild<QScrollArea*>("scrollArea")->widget(); }
-
-    QWidget window;
-    SegmentInspectorWidget* inspector = nullptr;
     int canvasQuestions = 0;
 };
 

@@ -1,3 +1,4 @@
+#include "InspectorFixture.h"
 #include "InspectorTestSupport.h"
 
 #include "ColorsEditingWidgetController.h"
@@ -13,8 +14,6 @@
 #include "VolumeEditingWidgetController.h"
 
 #include <QDir>
-#include <QLayout>
-#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -24,51 +23,15 @@ using namespace InspectorTest;
 
 namespace {
 
-class SegmentInspector : public ::testing::Test
+class SegmentInspector : public InspectorFixture
 {
 protected:
-    void SetUp() override
-    {
-        window.resize(320, 1400);
-        inspector = new SegmentInspectorWidget(&window);
-        inspector->resize(300, 1400);
-        window.show();
-    }
-
-    // The classes of the shown sections, top to bottom as the layout holds them.
-    QStringList shownSections() const
-    {
-        QStringList names;
-        QLayout* layout = content()->layout();
-        for (int i = 0; i < layout->count(); ++i) {
-            QWidget* widget = layout->itemAt(i)->widget();
-            for (CommonEditingWidgetController* section : inspector->editingControllers()) {
-                if (section->widget() == widget && section->isVisible())
-                    names << QString::fromLatin1(section->metaObject()->className()).remove("EditingWidgetController");
-            }
-        }
-        return names;
-    }
-
-    int shownHeight() const
-    {
-        int total = 0;
-        for (CommonEditingWidgetController* section : inspector->editingControllers())
-            total += section->isVisible() ? section->sectionHeight() : 0;
-        return total;
-    }
-
-    QWidget* content() const { return inspector->findChild<QScrollArea*>("scrollArea")->widget(); }
-
     void saveScreenshot(const QString& name)
     {
         QDir().mkpath(VIDORNA_ARTEFACT_DIR);
         QApplication::processEvents();
         inspector->grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/segment-inspector-" + name + ".png");
     }
-
-    QWidget window;
-    SegmentInspectorWidget* inspector = nullptr;
 };
 
 } // namespace

@@ -284,6 +284,16 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
             window->engine()->requestRedraw();
             return darkPixelsInTextBox(window->preview()) > 20;
         }, 5000)) << "the preview should draw the black text in the caption's box";
+
+        // Done on an unchanged text records nothing.
+        ASSERT_TRUE(clickEditButton(window->inspector()));
+        ASSERT_NE(window->_textEditor, nullptr);
+        EXPECT_EQ(window->_textEditor->toPlainText(), QStringLiteral("Hello"));
+        const int historyUnchanged = window->historySize();
+        emit window->inspector()->segmentInspectorWidgetDoneAction(window->inspector());
+        EXPECT_TRUE(window->_textEditor.isNull());
+        EXPECT_EQ(window->historySize(), historyUnchanged);
+        EXPECT_EQ(caption->text(), QStringLiteral("Hello"));
     }
 
     {
