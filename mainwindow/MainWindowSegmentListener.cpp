@@ -17,7 +17,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -346,26 +345,15 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
     emit segmentListener_segmentAudioPlotDataDidReady(segment);
 }
 
-bool MainWindow::segmentIsFileUsedByOtherSegment(Segment* segment, const QString& path)
-{
-    return _isFileUsedBySegment(path, segment);
-}
-
 // The files the segments resolve to, so that two segments sharing one file
 // are found whatever name each stored.
-QSet<QString> MainWindow::_usedFilePaths(const Segment* except) const
+QSet<QString> MainWindow::_usedFilePaths() const
 {
     QSet<QString> paths;
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
-        const Segment* segment = _projectManager->segmentAt(index);
-        const QString file = segment == except ? QString() : segment->absoluteFilePath();
+        const QString file = _projectManager->segmentAt(index)->absoluteFilePath();
         if (!file.isEmpty())
             paths.insert(QDir::cleanPath(file));
     }
     return paths;
-}
-
-bool MainWindow::_isFileUsedBySegment(const QString& path, const Segment* except) const
-{
-    return _usedFilePaths(except).contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
