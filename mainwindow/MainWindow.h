@@ -1144,9 +1144,14 @@ private:
     float _pendingRangeEnd = 0.0f;
     // The segment a split outside editing is cutting; its step is armed once cut.
     int _splitLeftSerial = 0;
+    // Runs a split's step once its pieces settled; one timer, so that an
+    // earlier split's delay never runs a later split's step before its time.
+    QTimer* _splitTimingTimer = nullptr;
     // Runs the waiting step now; every command that records, undoes,
     // splits or enters editing runs it first.
     void _applyPendingTimingStep();
+    // Hands the cut left piece to the waiting step, which runs after the split's delay.
+    void _armSplitTimingStep();
 
     // --- Media intake: inserting files and subtitles, captures ----------------
 public:

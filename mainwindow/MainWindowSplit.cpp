@@ -105,15 +105,29 @@ bool MainWindow::_beginSplit(Segment* segment)
         _pendingRangeStart = segment->rangeStart();
         _pendingRangeEnd = segment->rangeStart() + segment->duration();
         _splitLeftSerial = segment->serialNumber();
-        QTimer::singleShot(kSplitTimingDelayMs, this, [this] { _applyPendingTimingStep(); });
     }
     if (!_timeline->trackWidgetById(segment->trackId()))
         return false;
     return true;
 }
 
+void MainWindow::_armSplitTimingStep()
+{
+    _pendingTimingSerial = std::exchange(_splitLeftSerial, 0);
+    if (_pendingTimingSerial == 0)
+        return;
+    if (!_splitTimingTimer) {
+        _splitTimingTimer = new QTimer(this);
+        _splitTimingTimer->setSingleShot(true);
+        connect(_splitTimingTimer, &QTimer::timeout, this, &MainWindow::_applyPendingTimingStep);
+    }
+    _splitTimingTimer->start(kSplitTimingDelayMs);
+}
+
 void MainWindow::_applyPendingTimingStep()
 {
+    if (_splitTimingTimer)
+        _splitTimingTimer->stop();
     const int serial = std::exchange(_pendingTimingSerial, 0);
     if (serial == 0)
         return;
@@ -184,7 +198,7 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
         _pushSegmentBaseProperties(piece);
     }
     _keepPositionSerial = piece->serialNumber();
-    _pendingTimingSerial = std::exchange(_splitLeftSerial, 0);
+    _armSplitTimingStep();
     _animationLocked = false;
 }
 
@@ -207,7 +221,7 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     _relayoutSegmentWidget(segment, false);
     _pushSegmentTiming(segment);
     _keepPositionSerial = piece->serialNumber();
-    _pendingTimingSerial = std::exchange(_splitLeftSerial, 0);
+    _armSplitTimingStep();
 }
 
 void MainWindow::editScrollArea_copySegment(Segment* segment)
