@@ -207,8 +207,8 @@ protected slots:
     virtual void onActionDeleteTransitionTriggered();
     virtual void onActionEnterExitEditingTransitionTriggered();
     virtual void onActionPlayPauseTriggered();
-    virtual void onActionNextPositionTriggered() {}
-    virtual void onActionPreviousPositionTriggered() {}
+    virtual void onActionNextPositionTriggered();
+    virtual void onActionPreviousPositionTriggered();
     virtual void onActionExportTriggered() { exportMovie(); }
     virtual void onActionMovieSettingsTriggered();
 

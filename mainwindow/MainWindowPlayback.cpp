@@ -165,10 +165,22 @@ void MainWindow::_nextPosition()
 
 void MainWindow::_previousPosition()
 {
+    // A jump scrolls by whole pixels, rounded up: the pointer may stand up
+    // to a pixel past the start it went to, which must not be found again.
+    const float time = _currentScrollTime() - 1.0f / pixelsPerSecond(_timelineScale);
     const Segment* editing = _timelineEditingSegment();
     const int track = editing ? editing->trackId() : 0;
-    _jumpToSegmentStart(_projectManager->segmentStartingBefore(_currentScrollTime(), track),
-                        kPreviousPositionResumeMs);
+    _jumpToSegmentStart(_projectManager->segmentStartingBefore(time, track), kPreviousPositionResumeMs);
+}
+
+void MainWindow::onActionNextPositionTriggered()
+{
+    _nextPosition();
+}
+
+void MainWindow::onActionPreviousPositionTriggered()
+{
+    _previousPosition();
 }
 
 void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
