@@ -265,7 +265,7 @@ protected slots:
     virtual void editScrollArea_reloadPreviewForSegment(Segment* segment, bool rangeStart);
     virtual void editScrollArea_beginTrimSegment(Segment* segment);
     virtual void editScrollArea_getSegmentOverwriteMode(bool&);
-    virtual void editScrollArea_didEnterEditingTransition(Segment*, int, int) {}
+    virtual void editScrollArea_didEnterEditingTransition(Segment* segment, int tId, int beginOrEnd);
     virtual void editScrollArea_didFinishEditingTransition(Segment*);
     virtual void editScrollArea_seekToTransition(int tId, bool beginOrEnd);
     virtual void editScrollArea_tappedOnTransitionBar(int, bool) {}

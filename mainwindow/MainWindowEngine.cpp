@@ -13,6 +13,7 @@
 #include "ProjectManager.h"
 #include "SegmentKeys.h"
 #include "SoundSegment.h"
+#include "TransformWidget.h"
 #include "UserSettings.h"
 #include "Util.h"
 #include "VideoThumbnailsCache.h"
@@ -168,6 +169,11 @@ void MainWindow::onAVRenderProgressChanged(double time, double)
     if (!_playing)
         return;
     _scrollToTime(float(time), false);
+    // The handles would stand still over the moving picture.
+    if (_transformWidget) {
+        _fadeWidget();
+        _updateEditingWidgetsAtPointer();
+    }
     _updateFullscreenPosition(float(time));
 }
 

@@ -77,6 +77,11 @@ bool MainWindow::_dismissAllPopupsAndPreview()
     SegmentWidget* selected = _timeline ? _timeline->selectedSegmentWidget() : nullptr;
     if (!selected)
         return false;
+    // A transition being edited is left first; the segment stays in editing.
+    if (_isEditingTransitions()) {
+        segmentInspectorWidget_onExitEditTransition();
+        return true;
+    }
     selected->setEditing(false, true);
     return true;
 }

@@ -283,6 +283,12 @@ void MainWindow::editScrollArea_getSegmentOverwriteMode(bool& ret)
     ret = _projectManager->segmentMode() == 1;
 }
 
+void MainWindow::editScrollArea_didEnterEditingTransition(Segment* segment, int tId, int beginOrEnd)
+{
+    _seekToEditingTransition(segment, tId, beginOrEnd != 0);
+    emit transitionEditingStateChanged();
+}
+
 void MainWindow::editScrollArea_didFinishEditingTransition(Segment*)
 {
     _editingTransitionState = -1;

@@ -12,14 +12,17 @@
 #include "ProjectTestSupport.h"
 #include "SegmentInspectorWidget.h"
 #include "TestMedia.h"
+#include "TransformWidget.h"
 #include "TransparencyEditingWidgetController.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
+#include <QTreeWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -37,6 +40,13 @@ public:
     using MainWindow::_segmentEditingSetConnectionsForTransparencyPopupSliderWidget;
 
     SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
+    TransformWidget* overlay() const { return _transformWidget; }
+    float pointerTime() const { return _currentScrollTime(); }
+    bool playing() const { return _playing; }
+    // Keys and presses go to the "Opening..." message until it is gone.
+    bool openingShown() const { return _waitingHUD; }
+    QAction* deleteTransitionAction() const { return _actionDeleteTransition; }
+    QAction* editTransitionAction() const { return _actionEnterExitEditingTransition; }
     AVGLWidget* previewWidget() const { return _previewWidget; }
     bool volumeControlEnabled() const { return _volumeControlEnabled(); }
     ProjectManager* manager() const { return _projectManager; }
@@ -416,4 +426,89 @@ TEST_F(DesktopInspectorWiring, TransparencyPopupsAreTaggedForWhatTheyEdit)
     window->_segmentEditingSetConnectionsForTransparencyPopupSliderWidget(&state, true);
     EXPECT_EQ(own.tag(), 1);
     EXPECT_EQ(state.tag(), 6);
+}
+
+// Pressing a transition's band on the edited tile switches the inspector to
+// transitions, shows the transition's end and enables the transition
+// commands; picking another in the inspector's list shows that one.
+TEST_F(DesktopInspectorWiring, ChoosingATransitionShowsItAndSwitchesTheInspector)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    for (float time : {0.5f, 2.5f})
+        window->_pushTransitionAnimation(picture, picture->addTransitionAtTime(0.5f, time));
+    ASSERT_EQ(picture->transitionCount(), 2);
+    SegmentInspectorWidget* inspector = window->inspector();
+    ASSERT_FALSE(inspector->isTransitionEditMode());
+    ASSERT_FALSE(window->deleteTransitionAction()->isEnabled());
+    ASSERT_TRUE(waitFor([&] { return !window->openingShown(); }, 10000));
+
+    const int second = picture->isValidTransitionIndex(1);
+    const QPoint band(int(tile->transitionStartPixels(second) + tile->transitionWidthPixels(second) / 2),
+                      tile->height() / 2);
+    QTest::mousePress(tile, Qt::LeftButton, Qt::NoModifier, band);
+    QTest::mouseRelease(tile, Qt::LeftButton, Qt::NoModifier, band);
+    ASSERT_EQ(tile->transitionId(), second);
+    EXPECT_TRUE(inspector->isTransitionEditMode());
+    EXPECT_TRUE(waitFor([&] { return std::abs(window->pointerTime() - 3.0f) < 0.05f; }, 3000))
+        << window->pointerTime();
+    EXPECT_TRUE(waitFor([&] { return window->deleteTransitionAction()->isEnabled(); }, 3000));
+
+    auto* list = inspector->findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(waitFor([&] { return list->isVisible() && list->topLevelItemCount() == 2; }, 3000));
+    const QRect row = list->visualItemRect(list->topLevelItem(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    ASSERT_EQ(tile->transitionId(), picture->isValidTransitionIndex(0));
+    EXPECT_TRUE(waitFor([&] { return std::abs(window->pointerTime() - 1.0f) < 0.05f; }, 3000))
+        << window->pointerTime();
+    EXPECT_TRUE(inspector->isTransitionEditMode());
+}
+
+// Escape while a transition is edited leaves the transitions only; the next
+// one leaves the segment's editing.
+TEST_F(DesktopInspectorWiring, EscapeLeavesTransitionEditingFirst)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    window->_pushTransitionAnimation(picture, picture->addTransitionAtTime(0.5f, 1.0f));
+    window->editTransitionAction()->trigger();
+    SegmentInspectorWidget* inspector = window->inspector();
+    ASSERT_TRUE(inspector->isTransitionEditMode());
+    ASSERT_TRUE(waitFor([&] { return tile->transitionId() > 0 && !window->openingShown(); }, 10000));
+
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(inspector->isTransitionEditMode());
+    EXPECT_EQ(tile->transitionId(), 0);
+    EXPECT_TRUE(tile->isEditing());
+    EXPECT_TRUE(waitFor([&] { return window->editTransitionAction()->text() == QStringLiteral("Edit Transitions"); },
+                        3000));
+
+    QTest::qWait(150);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(waitFor([&] { return !tile->isEditing(); }, 3000));
+}
+
+// Playing fades the edited picture's handles out and leaves the geometry
+// controls with nothing to edit.
+TEST_F(DesktopInspectorWiring, PlayingFadesTheOverlayAndRefreshesTheControls)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    ASSERT_TRUE(waitFor([&] { return window->overlay() && window->overlay()->isVisible(); }, 3000));
+    QPointer<TransformWidget> overlay = window->overlay();
+    auto* geometry = sectionOf<GeometryEditingWidgetController>(window->inspector());
+    ASSERT_NE(geometry, nullptr);
+    ASSERT_TRUE(geometry->widget()->isEnabled());
+
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("playPauseButton")), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return window->playing() && window->pointerTime() > 0.1f; }, 5000))
+        << window->pointerTime();
+    EXPECT_TRUE(waitFor([&] { return overlay.isNull(); }, 3000));
+    EXPECT_FALSE(geometry->widget()->isEnabled());
+    window->engine()->pause();
+    waitFor([&] { return !window->playing(); }, 3000);
 }
