@@ -137,6 +137,15 @@ QRect MainWindow::_textEditorRect(const TextSegment* segment) const
     return QRect(int(centre.x() - width / 2.0), int(centre.y() - height / 2.0), int(width), int(height));
 }
 
+void MainWindow::_layoutTextEditor()
+{
+    const auto* segment = dynamic_cast<const TextSegment*>(_editingSegment());
+    if (!_textEditor || !segment || !_overlayHost())
+        return;
+    _textEditor->setGeometry(_textEditorRect(segment));
+    _applyTextStyleToWholeText(_textEditor, segment);
+}
+
 void MainWindow::_applyTextEditStyle(TextEditWidget* editor, const TextSegment* segment)
 {
     if (!editor || !segment)

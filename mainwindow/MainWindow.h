@@ -1014,6 +1014,8 @@ private:
     void _beginTextOrDrawingEditing(Segment* segment);
     // The text's box in overlay-host coordinates.
     QRect _textEditorRect(const TextSegment* segment) const;
+    // The open editor follows its text's box and font size when the preview resizes.
+    void _layoutTextEditor();
     // A paste arrives in the cursor's format: the segment's style goes over the whole text again.
     void _textEditor_onTextChanged();
 

@@ -39,6 +39,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         adjustPlaybackArea();
         _layoutMediaPreview();
         _layoutTransformWidgetForEditingSegment(true);
+        _layoutTextEditor();
         _layoutOverlayWidgets();
         _layoutCropEditor();
     } else if (watched == _timeline) {

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTest>
 #include <QTextBlock>
 #include <QXmlStreamReader>
@@ -355,4 +356,68 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
         EXPECT_TRUE(window->_textEditor.isNull());
         EXPECT_TRUE(window->_dismissAllPopupsAndPreview());
     }
+}
+
+namespace {
+
+// Drags the splitter's first handle by the offset, as a press, move and release on it do.
+void dragSplitterHandle(QSplitter* splitter, const QPoint& offset)
+{
+    QSplitterHandle* handle = splitter->handle(1);
+    const QPoint start = handle->rect().center();
+    const auto send = [&](QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(handle, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    send(QEvent::MouseMove, start + offset, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, start + offset, Qt::NoButton);
+}
+
+} // namespace
+
+// While a caption is typed in place, resizing the window or dragging a
+// splitter keeps the editor on the caption's box, its text at the preview's
+// scale, and what was typed.
+TEST_F(TextEditing, InlineEditorFollowsWindowAndSplitterResizes)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 4)));
+    writeProject(dir, records);
+    auto window = std::make_unique<TextEditingWindow>(QStringLiteral("TextEditing"), QString());
+    ASSERT_FALSE(window->isOpenFailed());
+    window->resize(1600, 900);
+    window->show();
+    if (!window->waitUntilLoaded())
+        GTEST_SKIP() << "no OpenGL context, or the media did not load";
+    auto* caption = dynamic_cast<TextSegment*>(window->segmentWithUId(QStringLiteral("caption")));
+    ASSERT_NE(caption, nullptr);
+    ASSERT_TRUE(window->edit(caption));
+    ASSERT_TRUE(clickEditButton(window->inspector()));
+    TextEditWidget* editor = window->_textEditor;
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Hi"));
+    const auto styledSize = [&] {
+        const QSizeF composition = window->compositionSize();
+        return int(caption->fontSize(composition) * window->previewContainer()->width() / composition.width());
+    };
+
+    QSize before = window->previewContainer()->size();
+    window->resize(1100, 650);
+    ASSERT_TRUE(waitFor([&] { return window->previewContainer()->size() != before; }, 3000));
+    QCoreApplication::processEvents();
+    expectCaptionBox(*window, editor);
+    EXPECT_EQ(textPixelSizes(editor), QSet<int>{styledSize()});
+
+    before = window->previewContainer()->size();
+    auto* splitter = window->findChild<QSplitter*>(QStringLiteral("rootAreaSplitter"));
+    ASSERT_NE(splitter, nullptr);
+    dragSplitterHandle(splitter, splitter->orientation() == Qt::Vertical ? QPoint(0, -120) : QPoint(-120, 0));
+    ASSERT_TRUE(waitFor([&] { return window->previewContainer()->size() != before; }, 3000));
+    QCoreApplication::processEvents();
+    expectCaptionBox(*window, editor);
+    EXPECT_EQ(textPixelSizes(editor), QSet<int>{styledSize()});
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Hi"));
+    EXPECT_EQ(window->_textEditor, editor);
 }
