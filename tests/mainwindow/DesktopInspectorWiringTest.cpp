@@ -464,6 +464,18 @@ TEST_F(DesktopInspectorWiring, ChoosingATransitionShowsItAndSwitchesTheInspector
     EXPECT_TRUE(waitFor([&] { return std::abs(window->pointerTime() - 1.0f) < 0.05f; }, 3000))
         << window->pointerTime();
     EXPECT_TRUE(inspector->isTransitionEditMode());
+
+    // Deleted, the first leaves nothing chosen; picking the one left enables the commands again.
+    window->deleteTransitionAction()->trigger();
+    ASSERT_EQ(picture->transitionCount(), 1);
+    ASSERT_TRUE(waitFor([&] { return !window->deleteTransitionAction()->isEnabled(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return list->topLevelItemCount() == 1; }, 3000));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->topLevelItem(0)).center());
+    EXPECT_EQ(tile->transitionId(), picture->isValidTransitionIndex(0));
+    EXPECT_TRUE(waitFor([&] { return window->deleteTransitionAction()->isEnabled(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return std::abs(window->pointerTime() - 3.0f) < 0.05f; }, 3000))
+        << window->pointerTime();
 }
 
 // Escape while a transition is edited leaves the transitions only; the next
