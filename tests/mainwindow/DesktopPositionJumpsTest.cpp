@@ -27,6 +27,12 @@ public:
 
     float pointerTime() const { return _currentScrollTime(); }
     EditScrollArea* timeline() const { return _timeline; }
+    SegmentWidget* tileOf(const QString& uid) const
+    {
+        const int index = _projectManager->indexOfSegmentUId(uid);
+        return index < 0 ? nullptr
+                         : qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(_projectManager->segmentAt(index)));
+    }
 
     bool waitUntilLoaded()
     {
@@ -169,7 +175,7 @@ TEST_F(DesktopPositionJumps, PreviousPassesEveryStartWhenZoomedOut)
 
     for (bool selected : {false, true}) {
         if (selected) {
-            SegmentWidget* tile = window->timeline()->trackWidgetById(2)->segmentWidgetAt(0);
+            SegmentWidget* tile = window->tileOf(QStringLiteral("title"));
             ASSERT_NE(tile, nullptr);
             QTest::mouseClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(5, tile->height() / 2));
             ASSERT_TRUE(waitFor([&] { return window->timeline()->selectedSegmentWidget() == tile; }, 3000));
