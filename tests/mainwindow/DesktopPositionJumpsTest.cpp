@@ -30,8 +30,9 @@ public:
     SegmentWidget* tileOf(const QString& uid) const
     {
         const int index = _projectManager->indexOfSegmentUId(uid);
-        return index < 0 ? nullptr
-                         : qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(_projectManager->segmentAt(index)));
+        if (index < 0)
+            return nullptr;
+        return qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(_projectManager->segmentAt(index)));
     }
 
     bool waitUntilLoaded()
@@ -184,6 +185,7 @@ TEST_F(DesktopPositionJumps, PreviousPassesEveryStartWhenZoomedOut)
             ASSERT_NEAR(window->jumpWith(click(nextButton)), start, 0.1f);
         const float expected[] = {4.125f, 3.04f, 0.0f};
         for (int step = 0; step < 3; ++step)
-            EXPECT_NEAR(window->jumpWith(backs[step]), expected[step], 0.1f) << "step " << step << " selected " << selected;
+            EXPECT_NEAR(window->jumpWith(backs[step]), expected[step], 0.1f)
+                << "step " << step << (selected ? " with a segment selected" : "");
     }
 }
