@@ -170,6 +170,12 @@ void ProjectsListWidget::_listAndSelectLater(const QString& name)
 
 void ProjectsListWidget::reload()
 {
+    // Listing again between a press and its release would delete the tile
+    // pressed, and the click with it: the list waits for the release.
+    if (_buttonHeld) {
+        _reloadAfterRelease = true;
+        return;
+    }
     const QListWidgetItem* current = currentItem();
     const int row = current ? this->row(current) : -1;
     const QString name = _entries.isValidIndex(row) ? _entries.at(row).name() : QString();
@@ -267,18 +273,49 @@ void ProjectsListWidget::cdUp()
 
 void ProjectsListWidget::_queueForItem(QListWidgetItem* item, void (ProjectsListWidget::*slot)(QListWidgetItem*))
 {
-    // A listing before the call runs deletes the item the signal named: the
-    // call then has no item to act on (and must not take it for "none").
+    // A listing before the call runs replaces the items: the call acts on the
+    // tile of the same name (the first row is the new-movie tile), and on
+    // nothing when that tile has gone (which is not "none").
+    const int pressedRow = item ? row(item) : -1;
+    const QString name = _entries.isValidIndex(pressedRow) ? _entries.at(pressedRow).name() : QString();
     const QPersistentModelIndex index = indexFromItem(item);
-    const bool named = item != nullptr;
     QMetaObject::invokeMethod(
         this,
-        [this, index, named, slot] {
+        [this, index, pressedRow, name, slot] {
+            if (pressedRow < 0) {
+                (this->*slot)(nullptr);
+                return;
+            }
             QListWidgetItem* current = itemFromIndex(index);
-            if (!named || current)
+            if (!current)
+                current = this->item(pressedRow == 0 ? 0 : _entries.indexOf(name));
+            if (current)
                 (this->*slot)(current);
         },
         Qt::QueuedConnection);
+}
+
+void ProjectsListWidget::mousePressEvent(QMouseEvent* event)
+{
+    _buttonHeld = true;
+    QListWidget::mousePressEvent(event);
+}
+
+void ProjectsListWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    _buttonHeld = true;
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void ProjectsListWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    _buttonHeld = event->buttons() != Qt::NoButton;
+    if (_buttonHeld || !_reloadAfterRelease)
+        return;
+    _reloadAfterRelease = false;
+    // After the click's own queued call, so that it finds the tile pressed.
+    QMetaObject::invokeMethod(this, &ProjectsListWidget::reload, Qt::QueuedConnection);
 }
 
 void ProjectsListWidget::onItemDoubleClicked(QListWidgetItem* item)
