@@ -195,11 +195,16 @@ bool Util::openHelpInBrowser(QWidget* parent, const QString& address)
     if (openUrl(address))
         return true;
     qWarning() << "No web browser opened" << address;
+    showHelpAddress(parent, address);
+    return false;
+}
+
+void Util::showHelpAddress(QWidget* parent, const QString& address)
+{
     showMessageBox(parent, tr("Help Center"),
                    tr("No web browser could be opened for the help pages. You can read them at this address:")
                        + "\n\n" + address,
                    QMessageBox::Information, Qt::TextSelectableByMouse);
-    return false;
 }
 
 void Util::setAboutDialogFactory(AboutDialogFactory factory)

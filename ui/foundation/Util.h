@@ -56,6 +56,7 @@ public:
     // Opens a help address in the default browser; where none opens, tells
     // the user the address (selectable) so they can open it themselves.
     static bool openHelpInBrowser(QWidget* parent, const QString& address);
+    static void showHelpAddress(QWidget* parent, const QString& address);
 
     // The about dialog and the help browser belong to the application shell,
     // which installs their factories at start-up; until then the two calls
