@@ -273,23 +273,15 @@ void ProjectsListWidget::cdUp()
 
 void ProjectsListWidget::_queueForItem(QListWidgetItem* item, void (ProjectsListWidget::*slot)(QListWidgetItem*))
 {
-    // A listing before the call runs replaces the items: the call acts on the
-    // tile of the same name (the first row is the new-movie tile), and on
-    // nothing when that tile has gone (which is not "none").
-    const int pressedRow = item ? row(item) : -1;
-    const QString name = _entries.isValidIndex(pressedRow) ? _entries.at(pressedRow).name() : QString();
+    // A listing before the call runs deletes the item the signal named: the
+    // call then has no item to act on (and must not take it for "none").
     const QPersistentModelIndex index = indexFromItem(item);
+    const bool named = item != nullptr;
     QMetaObject::invokeMethod(
         this,
-        [this, index, pressedRow, name, slot] {
-            if (pressedRow < 0) {
-                (this->*slot)(nullptr);
-                return;
-            }
+        [this, index, named, slot] {
             QListWidgetItem* current = itemFromIndex(index);
-            if (!current)
-                current = this->item(pressedRow == 0 ? 0 : _entries.indexOf(name));
-            if (current)
+            if (!named || current)
                 (this->*slot)(current);
         },
         Qt::QueuedConnection);
