@@ -36,7 +36,8 @@ constexpr int kStopPolls = 50;
 constexpr int kBlinkIntervalMs = 500;
 constexpr int kSlideInMs = 200;
 constexpr int kBottomMargin = 40;
-// What GStreamer writes before the first sample: a file no longer holds no sound.
+// What GStreamer writes before the first sample: a file no longer than that
+// holds no sound.
 constexpr qint64 kWavHeaderBytes = 44;
 const char* const kRecordIcon1 = ":/images/voice_recording_1";
 const char* const kRecordIcon2 = ":/images/voice_recording_2";
