@@ -3,6 +3,7 @@
 #include "QNativeWebView.h"
 #include "Util.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -89,7 +90,7 @@ void NativeWebBrowserWidget::_retranslateUi()
 QWidget* NativeWebBrowserWidget::createHelpWindow(const QString& title, const QString& address)
 {
     if (!QNativeWebView::isEngineAvailable()) {
-        Util::openUrl(address);
+        Util::openHelpInBrowser(QApplication::activeWindow(), address);
         return nullptr;
     }
     auto* browser = new NativeWebBrowserWidget();

@@ -59,5 +59,5 @@ void NewVersionDialog::onDownloadButtonPressed()
 
 void NewVersionDialog::onWhatsNewButtonPressed()
 {
-    Util::openUrl(Util::userHelpUrl(QStringLiteral("whats_new")));
+    Util::openHelpInBrowser(this, Util::userHelpUrl(QStringLiteral("whats_new")));
 }

@@ -170,6 +170,12 @@ void ProjectsListWidget::_listAndSelectLater(const QString& name)
 
 void ProjectsListWidget::reload()
 {
+    // Listing again between a press and its release would delete the tile
+    // pressed, and the click with it: the list waits for the release.
+    if (_buttonHeld) {
+        _reloadAfterRelease = true;
+        return;
+    }
     const QListWidgetItem* current = currentItem();
     const int row = current ? this->row(current) : -1;
     const QString name = _entries.isValidIndex(row) ? _entries.at(row).name() : QString();
@@ -279,6 +285,29 @@ void ProjectsListWidget::_queueForItem(QListWidgetItem* item, void (ProjectsList
                 (this->*slot)(current);
         },
         Qt::QueuedConnection);
+}
+
+void ProjectsListWidget::mousePressEvent(QMouseEvent* event)
+{
+    _buttonHeld = true;
+    QListWidget::mousePressEvent(event);
+}
+
+void ProjectsListWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    _buttonHeld = true;
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+void ProjectsListWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    _buttonHeld = event->buttons() != Qt::NoButton;
+    if (_buttonHeld || !_reloadAfterRelease)
+        return;
+    _reloadAfterRelease = false;
+    // After the click's own queued call, so that it finds the tile pressed.
+    QMetaObject::invokeMethod(this, &ProjectsListWidget::reload, Qt::QueuedConnection);
 }
 
 void ProjectsListWidget::onItemDoubleClicked(QListWidgetItem* item)

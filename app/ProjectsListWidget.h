@@ -83,6 +83,9 @@ protected slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -138,6 +141,9 @@ private:
     QString _currentFolder;
     ProjectEntryList _entries;
     bool _editing = false;
+    // A mouse button went down on the list and has not come up yet.
+    bool _buttonHeld = false;
+    bool _reloadAfterRelease = false;
     QAction* _removeAction = nullptr;
     QAction* _renameAction = nullptr;
     QAction* _duplicateAction = nullptr;

@@ -92,7 +92,7 @@ void StartWindow::_showHelpPage()
     if (!QNativeWebView::isEngineAvailable()) {
         // The help pages open in the default browser and the page that was
         // showing stays.
-        Util::openUrl(Util::userHelpUrl(QString()));
+        Util::openHelpInBrowser(this, Util::userHelpUrl(QString()));
         return;
     }
     if (!_helpWidget) {
@@ -201,18 +201,25 @@ void StartWindow::feedback()
 
 void StartWindow::checkNewVersion()
 {
-    // The manager is made with the one request of the window's life.
-    if (!isActiveWindow() || _networkManager)
+    // One request at a time, and none once a reply has named a version.
+    if (!isActiveWindow() || _updateCheckPending || !_latestVersion.isEmpty())
         return;
-    _networkManager = new QNetworkAccessManager(this);
-    connect(_networkManager, &QNetworkAccessManager::finished, this, &StartWindow::onNetworkCompleted);
+    if (!_networkManager) {
+        _networkManager = new QNetworkAccessManager(this);
+        connect(_networkManager, &QNetworkAccessManager::finished, this, &StartWindow::onNetworkCompleted);
+    }
     const QUrl address(Util::webQueryUrl(Util::updateCheckUrl()), QUrl::TolerantMode);
     _networkManager->get(QNetworkRequest(address));
+    _updateCheckPending = true;
 }
 
 void StartWindow::onNetworkCompleted(QNetworkReply* reply)
 {
     reply->deleteLater();
+    _updateCheckPending = false;
+    // Whatever the outcome, the window does not ask again unless the reply
+    // names an empty version.
+    _latestVersion = Util::versionString();
     if (reply->error() != QNetworkReply::NoError) {
         qDebug() << "Network error " << reply->error();
         return;
@@ -228,11 +235,11 @@ void StartWindow::_handleUpdateReply(const QByteArray& body)
     const QStringList parts = QString::fromUtf8(body).split("##", Qt::KeepEmptyParts, Qt::CaseSensitive);
     if (parts.size() != 2)
         return;
-    const QString latestVersion = parts.at(0);
-    qDebug() << "Check new version:" << latestVersion;
-    if (!isActiveWindow() || Util::compareVersions(latestVersion, Util::versionString()) <= 0)
+    _latestVersion = parts.at(0);
+    qDebug() << "Check new version:" << _latestVersion;
+    if (!isActiveWindow() || Util::compareVersions(_latestVersion, Util::versionString()) <= 0)
         return;
-    NewVersionDialog dialog(latestVersion, parts.at(1), this);
+    NewVersionDialog dialog(_latestVersion, parts.at(1), this);
     dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     dialog.exec();
 }

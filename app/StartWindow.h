@@ -102,14 +102,18 @@ private:
     void _showPage(QWidget* page, const QString& title);
     void _showOverlay(ProgressHUDMode mode, const QString& text);
     void _hideOverlay();
-    // Asks the update service whether a newer version exists, once in the
-    // window's life.
+    // Asks the update service whether a newer version exists: once in the
+    // window's life, unless a reply names an empty version.
     void checkNewVersion();
     // Shows the new-version dialog when the reply names a newer version.
     void _handleUpdateReply(const QByteArray& body);
 
-    // Null until the update check is sent.
+    // Null until the update check is first sent.
     QNetworkAccessManager* _networkManager = nullptr;
+    // The version the last reply named (the running one after a failed
+    // check); empty while the window should still ask.
+    QString _latestVersion;
+    bool _updateCheckPending = false;
 
     LeftsideListWidget* _leftsideListWidget = nullptr;
     QStackedWidget* _stackedWidget = nullptr;

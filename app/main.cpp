@@ -83,7 +83,7 @@ int runProgram(int argc, char** argv)
     Application app(argc, argv);
     if (app.isRunning())
         return 0;
-    if (!CrashHandler::install(QCoreApplication::applicationDirPath() + "/DumpCrashes",
+    if (!CrashHandler::install(CrashHandler::chooseDumpFolder(QCoreApplication::applicationDirPath()),
                                {QCoreApplication::applicationFilePath(), kCrashReportArgument}))
         qDebug() << "The crash handler could not be installed";
     MultiLanguage language;

@@ -9,7 +9,9 @@
 #include <QAudioProbe>
 #include <QAudioRecorder>
 #include <QDateTime>
+#include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -34,6 +36,9 @@ constexpr int kStopPolls = 50;
 constexpr int kBlinkIntervalMs = 500;
 constexpr int kSlideInMs = 200;
 constexpr int kBottomMargin = 40;
+// What GStreamer writes before the first sample: a file no longer than that
+// holds no sound.
+constexpr qint64 kWavHeaderBytes = 44;
 const char* const kRecordIcon1 = ":/images/voice_recording_1";
 const char* const kRecordIcon2 = ":/images/voice_recording_2";
 
@@ -99,7 +104,37 @@ PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent, const QStringList&
     _suppliedInputs = audioInputs;
 }
 
-PopupMicrophoneWidget::~PopupMicrophoneWidget() = default;
+PopupMicrophoneWidget::~PopupMicrophoneWidget()
+{
+    // Deleted with its parent while the recorder runs: nothing of the back
+    // end's may reach the probe or the popup's slots once they have gone.
+    _probe->setSource(static_cast<QMediaObject*>(nullptr));
+    disconnect(_recorder, nullptr, this, nullptr);
+    _recorder->stop();
+}
+
+void PopupMicrophoneWidget::dismiss()
+{
+    // Leaving drops a recording in progress. The back end still works on the
+    // recorder until it has stopped, so the popup goes only after that.
+    _capturing = false;
+    if (_leaving)
+        return;
+    if (_recorderStopped()) {
+        CommonPopup::dismiss();
+        return;
+    }
+    _leaving = true;
+    hide();
+    _recorder->stop();
+    _afterRecorderStopped([this] { CommonPopup::dismiss(); }, kStopPolls);
+}
+
+bool PopupMicrophoneWidget::_recorderStopped() const
+{
+    return _recorder->state() == QMediaRecorder::StoppedState
+           && _recorder->status() != QMediaRecorder::FinalizingStatus;
+}
 
 QPushButton* PopupMicrophoneWidget::_addFlatButton(QWidget* parent, const QString& name, const QString& text)
 {
@@ -256,9 +291,7 @@ void PopupMicrophoneWidget::_switchAudioInput(const QString& name)
 void PopupMicrophoneWidget::_afterRecorderStopped(const std::function<void()>& next, int pollsLeft)
 {
     QTimer::singleShot(kInputSwitchDelayMs, this, [this, next, pollsLeft] {
-        const bool stopped = _recorder->state() == QMediaRecorder::StoppedState
-                             && _recorder->status() != QMediaRecorder::FinalizingStatus;
-        if (stopped || pollsLeft <= 1)
+        if (_recorderStopped() || pollsLeft <= 1)
             next();
         else
             _afterRecorderStopped(next, pollsLeft - 1);
@@ -281,8 +314,13 @@ void PopupMicrophoneWidget::_recordTo(const QString& folder, const QString& file
 
 void PopupMicrophoneWidget::_selectAudioInput(const QString& name)
 {
+    if (_leaving)
+        return;
     _recorder->setAudioInput(name);
     _microphoneButton->setText(name);
+    // Until the monitoring recording shows that the input cannot be opened.
+    _inputOpens = true;
+    _monitoring = true;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     // A fresh account has no cache folder yet; the monitor must not fail on it.
     QDir().mkpath(cache);
@@ -295,7 +333,7 @@ void PopupMicrophoneWidget::recordButtonOnClick()
         _recorder->stop();
         return;
     }
-    if (!_deviceMenu || _deviceMenu->actions().isEmpty())
+    if (!_deviceMenu || _deviceMenu->actions().isEmpty() || !_inputOpens)
         return;
     _recordButton->setEnabled(false);
     _cancelButton->setEnabled(false);
@@ -305,6 +343,14 @@ void PopupMicrophoneWidget::recordButtonOnClick()
 
 void PopupMicrophoneWidget::_startRecording()
 {
+    if (_leaving)
+        return;
+    // The monitor may have failed while it was being stopped.
+    if (!_inputOpens) {
+        _recordButton->setEnabled(true);
+        _cancelButton->setEnabled(true);
+        return;
+    }
     // The standard location is empty when TMPDIR names a missing folder, and
     // the back end then writes at the filesystem root: refuse instead.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
@@ -315,6 +361,8 @@ void PopupMicrophoneWidget::_startRecording()
     }
     _capturing = true;
     _captureStarted = false;
+    _captureFailed = false;
+    _monitoring = false;
     _meterValues.clear();
     emit popupMicrophoneWidgetGetStartTime(this, &_startTime);
     _recordTo(folder, QString("%1.wav").arg(QDateTime::currentMSecsSinceEpoch()), QMultimedia::HighQuality);
@@ -356,9 +404,15 @@ void PopupMicrophoneWidget::_finishCapture()
         _blinkTimer->stop();
     _setRecordIcon(kRecordIcon1);
     const QString fileName = _recorder->outputLocation().toLocalFile();
-    // A start that failed wrote nothing: there is no sound to hand over.
-    if (_captureStarted && QFileInfo::exists(fileName))
+    // The back end reports "recording" before it fails to open the input,
+    // and leaves a bare header: only a recording that went right is a sound.
+    const bool holdsSound = QFileInfo(fileName).size() > kWavHeaderBytes;
+    if (_captureStarted && !_captureFailed && holdsSound) {
         emit popupMicrophoneWidgetSoundCaptured(this, fileName, _meterValues);
+        return;
+    }
+    if (QFileInfo::exists(fileName) && !QFile::remove(fileName))
+        qDebug() << "The failed recording stays in" << fileName;
 }
 
 void PopupMicrophoneWidget::updateRecording()
@@ -457,6 +511,16 @@ void PopupMicrophoneWidget::cancelButtonOnClick()
 
 void PopupMicrophoneWidget::displayErrorMessage()
 {
+    // Errors keep coming after the recorder has stopped: they belong to the
+    // recording started last.
+    if (!_monitoring) {
+        _captureFailed = true;
+    } else {
+        // The monitoring recording cannot open the input: there is no
+        // microphone to record from until another input is chosen.
+        _inputOpens = false;
+        _microphoneButton->setText(tr("No microphone"));
+    }
     _reportError(_recorder->errorString());
 }
 

@@ -44,6 +44,8 @@ public:
     void setupUi(QWidget* parent, const QString& title) override;
     void showInWidget(QWidget* parent, const QString& title, const QPoint& point) override;
     void layoutAtPoint(const QPoint& point) override;
+    // Goes once the recorder has stopped; a recording in progress is dropped.
+    void dismiss() override;
 
 signals:
     void popupMicrophoneWidgetGetStartTime(PopupMicrophoneWidget* microphoneWidget, float* startTime);
@@ -72,6 +74,7 @@ private:
     // Runs `next` 100 ms after the recorder has really stopped, or gives up
     // waiting after `pollsLeft` polls.
     void _afterRecorderStopped(const std::function<void()>& next, int pollsLeft);
+    bool _recorderStopped() const;
     void _selectAudioInput(const QString& name);
     void _recordTo(const QString& folder, const QString& fileName, QMultimedia::EncodingQuality quality);
     void _startRecording();
@@ -98,6 +101,15 @@ private:
     // The real recording reached the recording state: only then is there a
     // sound to hand over.
     bool _captureStarted = false;
+    // The real recording reported an error: whatever it wrote is no sound.
+    bool _captureFailed = false;
+    // The chosen input records (as far as the monitoring shows); false shows
+    // "No microphone" and records nothing.
+    bool _inputOpens = false;
+    // The recording started last is the monitoring one, not the real one.
+    bool _monitoring = false;
+    // Dismissed, waiting for the recorder to stop before going.
+    bool _leaving = false;
     // GStreamer reports one failure as several errors; the user reads one.
     bool _errorShown = false;
     int _blinkPhase = 0;

@@ -3,6 +3,9 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QMessageBox>
 
 #include <execinfo.h>
@@ -25,6 +28,7 @@ constexpr size_t kNumberSize = 24;
 constexpr size_t kAlternateStackSize = 64 * 1024;
 constexpr long long kSecondsPerDay = 24 * 60 * 60;
 constexpr int kCaughtSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+const char* const kDumpFolderName = "DumpCrashes";
 
 // Everything the handler touches, made by install(): the handler only fills
 // the fixed buffers and reads the rest.
@@ -207,7 +211,34 @@ bool installAlternateStack()
     return sigaltstack(&stack, nullptr) == 0;
 }
 
+// Whether a report could be written into folder: it is a folder that takes a
+// new file, or it is missing and its parent takes a new folder. Tried for
+// real, since permissions alone do not tell (root, read-only mounts).
+bool canWriteReports(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (info.exists())
+        return info.isDir() && QTemporaryFile(folder + "/XXXXXX.probe").open();
+    QDir parent = info.dir();
+    if (!parent.mkdir(info.fileName()))
+        return false;
+    parent.rmdir(info.fileName());
+    return true;
+}
+
 } // namespace
+
+QString CrashHandler::chooseDumpFolder(const QString& programFolder)
+{
+    const QString beside = QDir::cleanPath(programFolder + "/" + kDumpFolderName);
+    if (canWriteReports(beside))
+        return beside;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString inData = QDir::cleanPath(data + "/" + kDumpFolderName);
+    if (!QDir().mkpath(inData))
+        qDebug() << "Neither" << beside << "nor" << inData << "can take crash reports";
+    return inData;
+}
 
 bool CrashHandler::install(const QString& dumpFolder, const QStringList& reporter)
 {

@@ -26,6 +26,12 @@ public:
     // False when the handler could not be installed.
     static bool install(const QString& dumpFolder, const QStringList& reporter);
 
+    // The folder the reports go to: "DumpCrashes" in programFolder when that
+    // can be written (an installed program's folder usually cannot), else
+    // "DumpCrashes" in the user's data folder, made here. Decided before any
+    // crash: the handler cannot look for a place.
+    static QString chooseDumpFolder(const QString& programFolder);
+
     // What the reporter shows for a crash.
     static QString reportMessage(const QString& fileName, const QString& folder, int signal,
                                  const QString& address);

@@ -2759,6 +2759,14 @@ Aktuell: Einfügemodus</translation>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>Hilfecenter</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>Es konnte kein Webbrowser für die Hilfeseiten geöffnet werden. Sie finden sie unter dieser Adresse:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 Bytes</translation>
     </message>

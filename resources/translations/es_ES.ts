@@ -2759,6 +2759,14 @@ Actual: modo insertar</translation>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>Centro de ayuda</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>No se pudo abrir ningún navegador web para las páginas de ayuda. Puede leerlas en esta dirección:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 bytes</translation>
     </message>

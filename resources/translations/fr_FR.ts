@@ -2759,6 +2759,14 @@ Actuel : mode insertion</translation>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>Centre d&apos;aide</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>Aucun navigateur web n&apos;a pu être ouvert pour les pages d&apos;aide. Vous pouvez les lire à cette adresse :</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 octets</translation>
     </message>

@@ -2759,6 +2759,14 @@ Attuale: modalità inserimento</translation>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>Centro assistenza</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>Non è stato possibile aprire un browser web per le pagine di aiuto. Puoi leggerle a questo indirizzo:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 byte</translation>
     </message>

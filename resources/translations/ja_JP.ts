@@ -2759,6 +2759,14 @@ Current: Insert mode</source>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>ヘルプセンター</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>ヘルプページを表示するウェブブラウザーを開けませんでした。次のアドレスでお読みいただけます:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 バイト</translation>
     </message>

@@ -2759,6 +2759,14 @@ Current: Insert mode</source>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>고객 센터</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>도움말 페이지를 열 웹 브라우저를 열 수 없습니다. 다음 주소에서 읽을 수 있습니다:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 바이트</translation>
     </message>

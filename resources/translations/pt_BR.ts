@@ -2759,6 +2759,14 @@ Atual: modo inserir</translation>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>Central de ajuda</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>Não foi possível abrir um navegador da web para as páginas de ajuda. Você pode lê-las neste endereço:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 bytes</translation>
     </message>

@@ -2759,6 +2759,14 @@ Current: Insert mode</source>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>Справочный центр</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>Не удалось открыть веб-браузер для страниц справки. Их можно прочитать по этому адресу:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 байт</translation>
     </message>

@@ -2759,6 +2759,14 @@ Current: Insert mode</source>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>帮助中心</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>无法打开网页浏览器来显示帮助页面。您可以在此地址阅读:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 字节</translation>
     </message>

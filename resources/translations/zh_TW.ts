@@ -2759,6 +2759,14 @@ Current: Insert mode</source>
 <context>
     <name>Util</name>
     <message>
+        <source>Help Center</source>
+        <translation>說明中心</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened for the help pages. You can read them at this address:</source>
+        <translation>無法開啟網頁瀏覽器來顯示說明頁面。您可以在此網址閱讀:</translation>
+    </message>
+    <message>
         <source>%1 bytes</source>
         <translation>%1 位元組</translation>
     </message>

@@ -4,8 +4,10 @@
 #include "CrashHandler.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -43,15 +45,16 @@ void writeTo(uintptr_t address)
 class CrashHandlerTest : public ::testing::Test
 {
 protected:
-    // The child's wait status after crash() ran with the handler installed.
-    int crashInChild(const std::function<void()>& crash)
+    // The child's wait status after crash() ran with the handler installed,
+    // writing into folder (dumpFolder() when empty).
+    int crashInChild(const std::function<void()>& crash, const QString& folder = QString())
     {
         // Writes the arguments the handler appends, one a line.
         const QStringList reporter{"/bin/sh", "-c", "printf '%s\\n' \"$@\" > \"$0.part\" && mv \"$0.part\" \"$0\"",
                                    reported()};
         const pid_t child = fork();
         if (child == 0) {
-            if (CrashHandler::install(dumpFolder(), reporter))
+            if (CrashHandler::install(folder.isEmpty() ? dumpFolder() : folder, reporter))
                 crash();
             _exit(3);
         }
@@ -145,6 +148,48 @@ TEST_F(CrashHandlerTest, WithoutADumpFolderNothingIsReportedButTheSignalStillEnd
     ASSERT_TRUE(WIFSIGNALED(status)) << status;
     EXPECT_EQ(WTERMSIG(status), SIGBUS);
     EXPECT_TRUE(reporterArguments(1000).isEmpty());
+}
+
+TEST_F(CrashHandlerTest, AProgramFolderThatCannotBeWrittenSendsTheReportToTheDataFolder)
+{
+    // A file stands where the program's folder would hold its reports: nothing
+    // can be made there, not even by root.
+    const QString program = _root.filePath("program");
+    QFile blocker(program);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", _root.filePath("data").toUtf8());
+    const QString folder = CrashHandler::chooseDumpFolder(program);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (savedData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedData);
+    EXPECT_TRUE(dataFolder.startsWith(_root.filePath("data/"))) << dataFolder.toStdString();
+    ASSERT_EQ(folder, dataFolder + "/DumpCrashes");
+    EXPECT_TRUE(QFileInfo(folder).isDir()) << "made before any crash";
+
+    const int status = crashInChild([] { writeTo(0x20); }, folder);
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    const QStringList arguments = reporterArguments();
+    ASSERT_EQ(arguments.size(), 4) << arguments.join('|').toStdString();
+    EXPECT_EQ(arguments[1], folder);
+    EXPECT_TRUE(read(folder + "/" + arguments[0]).startsWith("Crash report\nSignal: 11 (SIGSEGV)\nAddress: 0x20\n"));
+    EXPECT_TRUE(CrashHandler::reportMessage(arguments[0], arguments[1], 11, arguments[3])
+                    .endsWith("has been saved to " + folder));
+}
+
+TEST_F(CrashHandlerTest, AWritableProgramFolderKeepsTheReportsBesideTheProgram)
+{
+    const QString program = _root.filePath("bin");
+    ASSERT_TRUE(QDir().mkpath(program));
+    EXPECT_EQ(CrashHandler::chooseDumpFolder(program), program + "/DumpCrashes");
+    EXPECT_FALSE(QFileInfo::exists(program + "/DumpCrashes")) << "made only by a crash";
+    // An existing folder is used as it is, and no probe is left in it.
+    ASSERT_TRUE(QDir(program).mkdir("DumpCrashes"));
+    EXPECT_EQ(CrashHandler::chooseDumpFolder(program), program + "/DumpCrashes");
+    EXPECT_TRUE(QDir(program + "/DumpCrashes").isEmpty());
 }
 
 TEST(CrashReportTest, TheReporterRefusesArgumentsThatAreNoReport)

@@ -10,6 +10,7 @@
 #include "NativeWebBrowserWidget.h"
 #include "OpenedUrls.h"
 #include "ProjectsListWidget.h"
+#include "ProjectsListWidgetItemDelegate.h"
 #include "ProjectsTestSupport.h"
 #include "ProjectsWidget.h"
 #include "SettingsWidget.h"
@@ -22,10 +23,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -546,4 +549,89 @@ TEST_F(StartWindowTest, NewMovieShortcutWorksFromTheSettingsPage)
     EXPECT_EQ(currentPage(), window->projectsWidget());
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.finished(); }, 5000));
     EXPECT_TRUE(prompt.seen().first().startsWith("prompt: New Movie"));
+}
+
+// Finds no browser: no opener on PATH and no BROWSER.
+class NoBrowser
+{
+public:
+    NoBrowser() : _path(qgetenv("PATH")), _browser(qgetenv("BROWSER"))
+    {
+        qputenv("PATH", _empty.path().toUtf8());
+        qunsetenv("BROWSER");
+    }
+    ~NoBrowser()
+    {
+        qputenv("PATH", _path);
+        if (!_browser.isNull())
+            qputenv("BROWSER", _browser);
+    }
+
+private:
+    QTemporaryDir _empty;
+    QByteArray _path;
+    QByteArray _browser;
+};
+
+TEST_F(StartWindowTest, WithoutABrowserHelpTellsTheAddressInTheInterfaceLanguage)
+{
+    WebEngineForbidden noWebEngine;
+    NoBrowser noBrowser;
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    QString text;
+    bool selectable = false;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            text = box->text();
+            selectable = box->textInteractionFlags() & Qt::TextSelectableByMouse;
+        }
+        dialog->close();
+    }, 5000);
+    QTest::mouseClick(rows().viewport(), Qt::LeftButton, {}, rows().visualItemRect(rows().item(2)).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, 6000)) << "help said nothing";
+    language.switchLanguage("en_US");
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Es konnte kein Webbrowser"))) << text.toStdString();
+    EXPECT_TRUE(selectable);
+    const QUrl address(text.section("\n\n", 1), QUrl::StrictMode);
+    EXPECT_EQ(address.toString(QUrl::RemoveQuery), QUrl(Util::userHelpPageUrl()).toString());
+    const QUrlQuery query(address);
+    EXPECT_EQ(query.queryItemValue("branch"), "help");
+    EXPECT_EQ(query.queryItemValue("lang"), "de_DE") << text.toStdString();
+    EXPECT_EQ(rows().currentRow(), 2);
+    EXPECT_EQ(currentPage(), window->projectsWidget()) << "the page that showed stays";
+}
+
+// The press that makes the window active reaches the tile pressed, though
+// the activation lists the projects again before the release.
+TEST_F(StartWindowTest, ThePressThatActivatesTheWindowActsOnTheTilePressed)
+{
+    makeProject("Alps");
+    makeProject("Beach");
+    ProjectsWidget* page = window->projectsWidget();
+    ProjectsListWidget* list = page->projectsListWidget();
+    page->reloadProjects();
+    QTest::mouseClick(page->findChild<QPushButton*>("editButton"), Qt::LeftButton);
+    ASSERT_TRUE(list->isEditing());
+    QSignalSpy ticks(list, &ProjectsListWidget::editSelectionChanged);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    const QList<QListWidgetItem*> beach = list->findItems("Beach", Qt::MatchExactly);
+    ASSERT_EQ(beach.size(), 1);
+    const QPoint at = list->visualItemRect(beach.first()).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ticks.isEmpty(); }, 3000)) << "the press was lost";
+    EXPECT_EQ(ticks.first().first().toInt(), 1);
+    QCoreApplication::processEvents();
+    QStringList ticked;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->data(ProjectsListWidgetItemDelegate::TickedRole).toBool())
+            ticked << list->item(row)->text();
+    EXPECT_EQ(ticked, QStringList{"Beach"});
 }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,52 @@ TEST_F(StartupTest, AsRootTheHelpRowOpensTheDefaultBrowserAndTheProgramKeepsRunn
     EXPECT_TRUE(address.contains("branch=help")) << address.toStdString();
     EXPECT_EQ(first->state(), QProcess::Running) << "the web engine ended the program";
     EXPECT_EQ(session.windowsOfClass(kProgramClass), QStringList{startWindow});
+}
+
+// One click on the start window's new-movie tile while another program's
+// window has the focus: true when the new-movie prompt came.
+bool clickNewMovieTileWhileAnotherWindowIsActive(ProgramSession& session, const QString& startWindow)
+{
+    // Another program's window, away from the start window.
+    session.launchProgram("xmessage", {"-geometry", "+1700+1000", "elsewhere"});
+    const QString other = session.waitForWindow([&] { return session.windowsOfClass("Xmessage"); }, kWindowWaitMs);
+    EXPECT_FALSE(other.isEmpty()) << "no other window";
+    session.runXdotool({"windowactivate", "--sync", other});
+    session.runXdotool({"windowfocus", "--sync", other});
+    EXPECT_TRUE(waitUntil([&] { return session.xdotool({"getwindowfocus"}).value(0) == other; }, kWindowWaitMs));
+    // Qt lets a window go inactive only a moment after it lost the focus.
+    QThread::msleep(1000);
+    // The tile is the first of the grid beside the 100-pixel column, under
+    // the menu bar and the tool bar; the button is held as a person holds it.
+    EXPECT_TRUE(session.runXdotool(
+        {"mousemove", "--window", startWindow, "180", "170", "mousedown", "1", "sleep", "0.3", "mouseup", "1"}));
+    return !session.waitForWindow([&] { return session.windowsNamed("New Movie"); }, 10000).isEmpty();
+}
+
+TEST_F(StartupTest, TheFirstClickOnATileOfAnInactiveWindowActs)
+{
+    if (QStandardPaths::findExecutable("xmessage").isEmpty())
+        GTEST_SKIP() << "xmessage is needed for another program's window";
+    ASSERT_NE(startFirst(), nullptr) << "no start window";
+    EXPECT_TRUE(clickNewMovieTileWhileAnotherWindowIsActive(session, startWindow)) << "the click was lost";
+}
+
+// Under a window manager the click that makes the window active too.
+TEST_F(StartupTest, UnderAWindowManagerTheFirstClickOnATileOfAnInactiveWindowActs)
+{
+    if (QStandardPaths::findExecutable("openbox").isEmpty() || QStandardPaths::findExecutable("xmessage").isEmpty()
+        || QStandardPaths::findExecutable("xprop").isEmpty())
+        GTEST_SKIP() << "openbox, xmessage and xprop are needed (scripts/install-deps installs openbox)";
+    QProcess* manager = session.launchProgram("openbox", {"--sm-disable"});
+    // A running manager names its window on the root window.
+    const auto managing = [&] {
+        QProcess* check = session.launchProgram("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"});
+        return check->waitForFinished(10000) && check->readAllStandardOutput().contains("window id");
+    };
+    ASSERT_TRUE(waitUntil([&] { return manager->state() != QProcess::Running || managing(); }, kWindowWaitMs));
+    ASSERT_EQ(manager->state(), QProcess::Running) << "openbox did not start";
+    ASSERT_NE(startFirst(), nullptr) << "no start window";
+    EXPECT_TRUE(clickNewMovieTileWhileAnotherWindowIsActive(session, startWindow)) << "the click was lost";
 }
 
 } // namespace

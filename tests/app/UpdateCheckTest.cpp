@@ -186,3 +186,21 @@ TEST_F(UpdateCheckTest, AWindowAsksOnceWithItsVersionHoweverOftenItIsActivated)
     EXPECT_EQ(query.queryItemValue("end"), "1");
     EXPECT_EQ(query.queryItemValue("product"), "vidorna");
 }
+
+TEST_F(UpdateCheckTest, AReplyWithoutAVersionLetsTheNextActivationAskAgain)
+{
+    reply(200, "##" + service.url("/dl").toUtf8());
+    StartWindow* window = activeWindow();
+    ASSERT_TRUE(waitForReplyHandled(window));
+    QWidget other;
+    other.show();
+    reply(200, "2.5##x");
+    activate(&other);
+    activate(window);
+    ASSERT_TRUE(waitForReplyHandled(window)) << "no second request after an empty version";
+    // That reply named a version: later activations ask nothing.
+    activate(&other);
+    activate(window);
+    QTest::qWait(1500);
+    EXPECT_EQ(service.requestsTo(kUpdatePath).size(), 2);
+}

@@ -7,8 +7,11 @@
 #include "Util.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -186,6 +189,35 @@ TEST_F(SettingsStore, WidgetsAndFormatsShowTheLanguageInForce)
     EXPECT_EQ(Util::byteSizeText(1073741824), QString::fromUtf8("1.00 ГБ"));
     language.switchLanguage("en_US");
     EXPECT_EQ(Util::byteSizeText(2048), "2 KB");
+}
+
+// Qt's own texts, from the translations the system installs for Qt, follow
+// the interface language.
+TEST_F(SettingsStore, QtsOwnDialogsAndKeyNamesSpeakTheInterfaceLanguage)
+{
+    const auto fileDialogTexts = [] {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        auto* lookIn = dialog.findChild<QLabel*>("lookInLabel");
+        return ((buttons ? buttons->button(QDialogButtonBox::Cancel)->text() : QString()) + "|"
+                + (lookIn ? lookIn->text() : QString()))
+            .toStdString();
+    };
+    const auto keyNames = [] {
+        return (QKeySequence("Ctrl+Right").toString(QKeySequence::NativeText) + " "
+                + QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText))
+            .toStdString();
+    };
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    EXPECT_EQ(fileDialogTexts(), "Abbrechen|Suchen in:");
+    EXPECT_EQ(keyNames(), "Strg+Rechts Leertaste");
+    language.switchLanguage("fr_FR");
+    EXPECT_EQ(fileDialogTexts().substr(0, 8), "Annuler|");
+    language.switchLanguage("en_US");
+    EXPECT_EQ(fileDialogTexts(), "Cancel|Look in:");
+    EXPECT_EQ(keyNames(), "Ctrl+Right Space");
 }
 
 TEST(UiMetricsTest, PortraitScreenAndProjectSettingsSizes)

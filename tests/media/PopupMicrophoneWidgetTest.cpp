@@ -5,16 +5,19 @@
 #include "PopupMicrophoneWidget.h"
 #include "SoundServer.h"
 
+#include <QApplication>
 #include <QAudioRecorder>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +101,36 @@ struct PlayingTone {
     QTemporaryDir folder;
     QProcess player;
     bool made = false;
+};
+
+// A machine without a sound server: the back end's sources find none to
+// record from, and the system lists no input that opens.
+struct NoSoundServer {
+    NoSoundServer() : old(qgetenv("PULSE_SERVER")) { qputenv("PULSE_SERVER", "unix:/nonexistent/vidorna-no-server"); }
+    ~NoSoundServer()
+    {
+        if (old.isNull())
+            qunsetenv("PULSE_SERVER");
+        else
+            qputenv("PULSE_SERVER", old);
+    }
+    QByteArray old;
+};
+
+// Closes every message box that comes up while it lives and keeps its text.
+struct MessageBoxCloser {
+    MessageBoxCloser()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->close();
+            }
+        });
+        timer.start(20);
+    }
+    QTimer timer;
+    QStringList texts;
 };
 
 QString ffprobe(const QString& path)
@@ -291,4 +324,82 @@ TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
     for (const QList<QVariant>& scroll : scrolls)
         EXPECT_GE(scroll[1].toFloat(), 3.5f);
     EXPECT_TRUE(button(*shown.popup, "cancelButton")->isEnabled());
+}
+
+// Nothing that records: the popup says so and records nothing.
+TEST(PopupMicrophoneWidget, WithoutASoundServerThereIsNoMicrophone)
+{
+    NoSoundServer noServer;
+    MessageBoxCloser boxes;
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
+    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 8000)) << "no message";
+    EXPECT_EQ(boxes.texts.first(), "Could not open device.");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "No microphone"; },
+                                3000))
+        << button(*shown.popup, "microphoneButton")->text().toStdString();
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    QTest::qWait(500);
+    EXPECT_EQ(shown.startTimeRequests, 0);
+    EXPECT_TRUE(button(*shown.popup, "recordButton")->isEnabled());
+    EXPECT_TRUE(captured.isEmpty());
+}
+
+// The sound server goes away between the monitoring and the recording: the
+// back end reports "recording", then its error, and leaves a bare WAV header.
+TEST(PopupMicrophoneWidget, ARecordingThatFailsAfterStartingIsNotHandedOver)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    PlayingTone tone;
+    ASSERT_TRUE(tone.made);
+    QTemporaryDir folder;
+    TemporaryFolder temp(folder.path());
+    auto* window = new QWidget;
+    window->resize(800, 600);
+    window->show();
+    QPointer<PopupMicrophoneWidget> popup = new PopupMicrophoneWidget(window);
+    popup->showForRecording(window, 0.0f, 1);
+    QSignalSpy captured(popup.data(), &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    // As the editor does: a handed-over sound ends the popup.
+    QObject::connect(popup.data(), &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured, popup.data(),
+                     [](PopupMicrophoneWidget* shown) { shown->dismiss(); }, Qt::QueuedConnection);
+    ASSERT_TRUE(waitForMonitor(*popup));
+    auto* recorder = popup->findChild<QAudioRecorder*>();
+    QSignalSpy states(recorder, &QMediaRecorder::stateChanged);
+    QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
+    {
+        NoSoundServer serverGone;
+        MessageBoxCloser boxes;
+        QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.isEmpty(); }, 8000)) << "the recording did not fail";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::StoppedState; }, 5000));
+        QTest::qWait(500);
+        ASSERT_FALSE(popup.isNull()) << "the failed recording was handed over";
+        EXPECT_TRUE(std::any_of(states.begin(), states.end(), [](const QList<QVariant>& state) {
+            return state.first().value<QMediaRecorder::State>() == QMediaRecorder::RecordingState;
+        })) << "the back end no longer reports a start first";
+        EXPECT_TRUE(captured.isEmpty());
+        EXPECT_EQ(boxes.texts, QStringList{"Could not open device."});
+        EXPECT_TRUE(button(*popup, "recordButton")->isEnabled());
+        EXPECT_TRUE(button(*popup, "cancelButton")->isEnabled());
+        EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "the header is left behind";
+    }
+
+    // Dismissed while recording: the popup goes once its recorder has
+    // stopped, and the recording is dropped.
+    MessageBoxCloser boxes;
+    QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::RecordingState; }, 8000))
+        << boxes.texts.join('|').toStdString();
+    bool stoppedWhenDismissed = false;
+    QObject::connect(popup.data(), &CommonPopup::dismissed, [&] {
+        stoppedWhenDismissed = recorder->state() == QMediaRecorder::StoppedState
+                               && recorder->status() != QMediaRecorder::FinalizingStatus;
+    });
+    popup->dismiss();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 10000)) << "the popup stayed";
+    EXPECT_TRUE(stoppedWhenDismissed);
+    EXPECT_TRUE(captured.isEmpty());
+    delete window;
 }

@@ -1,10 +1,12 @@
 // The media explorer in both its layouts: the tab row (opened on the
-// stickers, which need no network) and the button bar; and the media preview
-// showing a picture under its control bar.
+// stickers, which need no network) and the button bar; the media preview
+// showing a picture under its control bar; and the microphone popup of a
+// machine where no input opens.
 #include "GalleryPages.h"
 
 #include "MediaExplorer.h"
 #include "MediaPreviewWidget.h"
+#include "PopupMicrophoneWidget.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -36,6 +38,18 @@ QWidget* previewOfAPicture(QWidget* parent)
     return preview;
 }
 
+// The popup over a stage standing for the editor, offering no input.
+QWidget* microphoneWithoutInputs(QWidget* parent)
+{
+    auto* stage = new QWidget(parent);
+    stage->setFixedSize(480, 360);
+    stage->setAutoFillBackground(true);
+    stage->setPalette(QPalette(QColor(60, 62, 66)));
+    auto* popup = new PopupMicrophoneWidget(stage, QStringList());
+    popup->showForRecording(stage, 0.0f, 0);
+    return stage;
+}
+
 } // namespace
 
 QWidget* createMediaPage()
@@ -48,6 +62,7 @@ QWidget* createMediaPage()
     layout->addWidget(explorerHost(page, settingsDir.path(), true, QSize(480, 420)), 0, Qt::AlignTop);
     layout->addWidget(explorerHost(page, settingsDir.path(), false, QSize(421, 239)), 0, Qt::AlignTop);
     layout->addWidget(previewOfAPicture(page), 0, Qt::AlignTop);
+    layout->addWidget(microphoneWithoutInputs(page), 0, Qt::AlignTop);
     layout->addStretch();
     return page;
 }

@@ -1,9 +1,11 @@
 // The application shell's own dialogs: the About box at the size the program
-// fixes, and the new-version notice as an update reply would bring it up.
+// fixes, the new-version notice as an update reply would bring it up, and
+// the help address shown where no browser opens.
 #include "GalleryPages.h"
 
 #include "AboutDialog.h"
 #include "NewVersionDialog.h"
+#include "Util.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,6 +20,8 @@ QWidget* createShellDialogsPage()
     auto* newVersion = new QPushButton("New version 2.7", page);
     buttons->addWidget(about);
     buttons->addWidget(newVersion);
+    auto* helpAddress = new QPushButton("Help without a browser", page);
+    buttons->addWidget(helpAddress);
     buttons->addStretch();
     layout->addLayout(buttons);
     layout->addStretch();
@@ -30,5 +34,7 @@ QWidget* createShellDialogsPage()
         NewVersionDialog dialog("2.7", QString(), page);
         dialog.exec();
     });
+    QObject::connect(helpAddress, &QPushButton::clicked, page,
+                     [page] { Util::showHelpAddress(page, Util::userHelpUrl(QString())); });
     return page;
 }

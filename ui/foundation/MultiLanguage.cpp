@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QHash>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
@@ -22,6 +23,31 @@ QTranslator& translator()
 {
     static QTranslator installed;
     return installed;
+}
+
+// Qt's own texts (file dialogs, standard buttons, key names) in the same language.
+QTranslator& qtTranslator()
+{
+    static QTranslator installed;
+    return installed;
+}
+
+void removeIfInstalled(QTranslator& installed)
+{
+    if (!installed.isEmpty() && !QCoreApplication::removeTranslator(&installed))
+        qDebug() << "Remove old translator failed";
+}
+
+// Qt's catalogue for the language, "qt_de" for "de_DE"; English stays when
+// the system has none.
+void installQtTranslation(const QString& language)
+{
+    const QString folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    if (!qtTranslator().load("qt_" + language, folder)) {
+        qDebug() << "No Qt translation for" << language << "in" << folder;
+        return;
+    }
+    QCoreApplication::installTranslator(&qtTranslator());
 }
 
 QString resourcePath(const QString& code)
@@ -60,8 +86,8 @@ void MultiLanguage::switchLanguage(const QString& code)
     if (code == currentCode())
         return;
     if (!translator().isEmpty()) {
-        if (!QCoreApplication::removeTranslator(&translator()))
-            qDebug() << "Remove old translator failed";
+        removeIfInstalled(translator());
+        removeIfInstalled(qtTranslator());
         currentCode() = kEnglish;
     }
     QString language = code;
@@ -73,6 +99,8 @@ void MultiLanguage::switchLanguage(const QString& code)
         qDebug() << "Load new translator failed";
         return;
     }
+    // Installed first, so that where both translate a text ours wins.
+    installQtTranslation(language);
     if (!QCoreApplication::installTranslator(&translator()))
         qDebug() << "Install new translator failed";
     currentCode() = language;

@@ -1,8 +1,10 @@
 #include "Util.h"
 
 #include "FileRevealer.h"
+#include "MultiLanguage.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -143,6 +145,11 @@ QString Util::uiLanguage()
     return language.replace('-', '_');
 }
 
+QString Util::interfaceLanguage()
+{
+    return MultiLanguage().currentLanguage();
+}
+
 QString Util::gifApiRoot()
 {
     return addressOrOverride("VIDORNA_GIF_API_ROOT", kGifApiRoot);
@@ -167,7 +174,7 @@ QString Util::webQueryUrl(const QString& base)
 {
     return percentEncoded(QString("%1?product=%2&dev=%3&os=%4&ver=%5&from=%6&lang=%7&end=1")
                               .arg(base, kProductCode, machineHostName(), osName(),
-                                   versionString(), systemTerritoryCode(), uiLanguage()));
+                                   versionString(), systemTerritoryCode(), interfaceLanguage()));
 }
 
 QString Util::userHelpUrl(const QString& topic)
@@ -175,12 +182,29 @@ QString Util::userHelpUrl(const QString& topic)
     return percentEncoded(
         QString("%1?product=%2&branch=help&topic=%3&dev=%4&os=%5&ver=%6&from=%7&lang=%8&end=1")
             .arg(userHelpPageUrl(), kProductCode, topic, machineHostName(), osName(),
-                 versionString(), systemTerritoryCode(), uiLanguage()));
+                 versionString(), systemTerritoryCode(), interfaceLanguage()));
 }
 
 bool Util::openUrl(const QString& text)
 {
     return QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
+}
+
+bool Util::openHelpInBrowser(QWidget* parent, const QString& address)
+{
+    if (openUrl(address))
+        return true;
+    qWarning() << "No web browser opened" << address;
+    showHelpAddress(parent, address);
+    return false;
+}
+
+void Util::showHelpAddress(QWidget* parent, const QString& address)
+{
+    showMessageBox(parent, tr("Help Center"),
+                   tr("No web browser could be opened for the help pages. You can read them at this address:")
+                       + "\n\n" + address,
+                   QMessageBox::Information, Qt::TextSelectableByMouse);
 }
 
 void Util::setAboutDialogFactory(AboutDialogFactory factory)

@@ -41,6 +41,8 @@ public:
     static QString cacheLocation();
     static QString systemTerritoryCode();
     static QString uiLanguage();
+    // The code of the language the interface shows ("en_US" for English).
+    static QString interfaceLanguage();
 
     // Addresses of the web services. Each can be replaced by an environment
     // variable so that tests talk to local servers.
@@ -51,6 +53,10 @@ public:
     static QString webQueryUrl(const QString& base);
     static QString userHelpUrl(const QString& topic);
     static bool openUrl(const QString& text);
+    // Opens a help address in the default browser; where none opens, tells
+    // the user the address (selectable) so they can open it themselves.
+    static bool openHelpInBrowser(QWidget* parent, const QString& address);
+    static void showHelpAddress(QWidget* parent, const QString& address);
 
     // The about dialog and the help browser belong to the application shell,
     // which installs their factories at start-up; until then the two calls
@@ -87,7 +93,8 @@ public:
 
     // Dialogs and the desktop shell.
     static int showMessageBox(QWidget* parent, const QString& title, const QString& text,
-                              QMessageBox::Icon icon);
+                              QMessageBox::Icon icon,
+                              Qt::TextInteractionFlags textFlags = Qt::NoTextInteraction);
     static bool revealInExplorer(const QString& path);
     // Asks for one picture file with the dialog titled `title`, starting in the
     // folder the last pick came from and remembering the new one; empty when

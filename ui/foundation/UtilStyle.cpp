@@ -142,11 +142,13 @@ QRectF Util::aspectFitRect(float w, float h, const QRectF& rect)
 }
 
 int Util::showMessageBox(QWidget* parent, const QString& title, const QString& text,
-                         QMessageBox::Icon icon)
+                         QMessageBox::Icon icon, Qt::TextInteractionFlags textFlags)
 {
     // Not on the stack: a parent deleted while the box runs deletes the box.
     QPointer<QMessageBox> box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent,
                                                 Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    if (textFlags != Qt::NoTextInteraction)
+        box->setTextInteractionFlags(textFlags);
     setDialogStyleSheet(box);
     const int result = box->exec();
     delete box;
