@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -575,24 +576,20 @@ void expectSound(AVSegment* engine, float volume, double pitch, const char* when
 }
 
 // The window with its value slots wired to popups the way the inspector wires them.
-class ReopenedWindow : public HistoryWindow
+class SliderWindow : public HistoryWindow
 {
 public:
     using HistoryWindow::HistoryWindow;
     void wire(CommonSliderColorPopup* popup)
     {
         connect(popup, &CommonSliderColorPopup::sliderColorPopupValueChanged, this,
-                &ReopenedWindow::sliderColorPopup_onValueChanged);
+                &SliderWindow::sliderColorPopup_onValueChanged);
     }
 };
 
-class PropertyPushReopen : public HistoryTest
+class PropertyPushFromDisk : public HistoryTest
 {
 protected:
-    bool makeMedia(const QStringList& arguments)
-    {
-        return QProcess::execute(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-y"} + arguments) == 0;
-    }
     Segment* segment(const char* uid) { return segmentByUId(*window, QString::fromLatin1(uid)); }
     AVSegment* engineSegment(int32_t id) const { return window->composition()->findSegment(uint32_t(id)); }
     AVLayerSegment* layer(const char* uid)
@@ -601,47 +598,56 @@ protected:
         return found ? dynamic_cast<AVLayerSegment*>(engineSegment(found->serialNumber())) : nullptr;
     }
 
-    std::unique_ptr<ReopenedWindow> window;
+    std::unique_ptr<SliderWindow> window;
 };
+
+// A record as the model writes it: the segment's own setters give the values.
+template <typename Kind>
+RecordBuilder recordWith(RecordBuilder record, const std::function<void(Segment*)>& give)
+{
+    Kind segment(std::move(record.attributes), nullptr, false);
+    give(&segment);
+    record.attributes = std::make_unique<SegmentAttributes>();
+    Segment::copyPlainAttributes(segment.attributes(), record.attributes.get());
+    return record;
+}
 
 } // namespace
 
-// A project saved with every property set and opened again: the engine's
-// segments hold them all; after undoing changes made with the sliders they
-// hold them all again.
-TEST_F(PropertyPushReopen, EveryPropertyReachesTheEngineAfterReopeningAndAfterUndo)
+// A project folder holding every property, opened: the engine's segments
+// hold them all; after undoing changes made with the sliders they hold them
+// all again.
+TEST_F(PropertyPushFromDisk, EveryPropertyReachesTheEngineAfterOpeningAndAfterUndo)
 {
-    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
-    ASSERT_TRUE(makeMedia({"-f", "lavfi", "-i", "testsrc=s=320x180:d=2:r=25", "-f", "lavfi", "-i",
-                           "sine=f=440:d=2", "-shortest", "-pix_fmt", "yuv420p", dir + "/clip.mp4"}));
-    ASSERT_TRUE(makeMedia({"-f", "lavfi", "-i", "sine=f=330:d=2", dir + "/tone.wav"}));
+    for (const char* file : {"clip_h264_aac.mp4", "picture.png", "tone440.wav"})
+        ASSERT_TRUE(QFile::copy(TestMedia::path(file), dir + "/" + file)) << file;
     std::vector<RecordBuilder> records;
-    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip.mp4").set("TrackId", 1)
-                                    .set("RangeStart", 0).set("RangeDuration", 2)));
-    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "red").set("File", "red.png").set("TrackId", 2)
-                                    .set("RangeStart", 0).set("RangeDuration", 2)));
-    records.push_back(std::move(RecordBuilder("MUSIC").set("UId", "tone").set("File", "tone.wav").set("TrackId", 3)
-                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
-                                    .set("TrimDuration", 2)));
-    QString problem = openProject(records, window);
+    records.push_back(recordWith<MovieSegment>(
+        std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip_h264_aac.mp4").set("TrackId", 1)
+                      .set("RangeStart", 0).set("RangeDuration", 2)),
+        [](Segment* clip) {
+            giveEveryPictureProperty(clip);
+            clip->setUserVolume(0.4f);
+            clip->setPitch(0.75f);
+        }));
+    records.push_back(recordWith<ImageSegment>(
+        std::move(RecordBuilder("IMAGE").set("UId", "picture").set("File", "picture.png").set("TrackId", 2)
+                      .set("RangeStart", 0).set("RangeDuration", 2)),
+        giveEveryPictureProperty));
+    records.push_back(recordWith<MusicSegment>(
+        std::move(RecordBuilder("MUSIC").set("UId", "tone").set("File", "tone440.wav").set("TrackId", 3)
+                      .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0).set("TrimDuration", 2)),
+        [](Segment* tone) {
+            tone->setUserVolume(0.6f);
+            tone->setPitch(1.5f);
+        }));
+    const QString problem = openProject(records, window);
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
-    for (const char* uid : {"clip", "red"})
-        giveEveryPictureProperty(segment(uid));
-    segment("clip")->setUserVolume(0.4f);
-    segment("clip")->setPitch(0.75f);
-    segment("tone")->setUserVolume(0.6f);
-    segment("tone")->setPitch(1.5f);
-    window->projectManager()->setModified(true);
-    window->_saveProject();
-    window.reset();
-
-    problem = openWrittenProjectIn(name, window);
-    ASSERT_TRUE(problem.isEmpty()) << qPrintable(problem);
-    expectEveryPictureProperty(layer("clip"), "the movie, reopened");
-    expectEveryPictureProperty(layer("red"), "the picture, reopened");
-    expectSound(engineSegment(segment("clip")->secondEngineId()), 0.4f, 0.75, "the movie's sound, reopened");
-    expectSound(engineSegment(segment("tone")->serialNumber()), 0.6f, 1.5, "the music, reopened");
+    expectEveryPictureProperty(layer("clip"), "the movie, opened");
+    expectEveryPictureProperty(layer("picture"), "the picture, opened");
+    expectSound(engineSegment(segment("clip")->secondEngineId()), 0.4f, 0.75, "the movie's sound, opened");
+    expectSound(engineSegment(segment("tone")->serialNumber()), 0.6f, 1.5, "the music, opened");
 
     ASSERT_NE(window->editSegment(segment("clip")), nullptr);
     CommonSliderColorPopup pitch;
@@ -658,7 +664,7 @@ TEST_F(PropertyPushReopen, EveryPropertyReachesTheEngineAfterReopeningAndAfterUn
     window->undoNow();
     window->undoNow();
     expectEveryPictureProperty(layer("clip"), "the movie, undone");
-    expectEveryPictureProperty(layer("red"), "the picture, undone");
+    expectEveryPictureProperty(layer("picture"), "the picture, undone");
     expectSound(engineSegment(segment("clip")->secondEngineId()), 0.4f, 0.75, "the movie's sound, undone");
     expectSound(engineSegment(segment("tone")->serialNumber()), 0.6f, 1.5, "the music, undone");
 }
