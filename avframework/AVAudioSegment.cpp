@@ -105,6 +105,11 @@ void AVAudioSegment::setPitch(double factor)
     _stream->setPitch(factor);
 }
 
+double AVAudioSegment::pitch() const
+{
+    return _stream->pitch();
+}
+
 // Composition positions count frames at the base rate: time t is frame
 // trunc(t x base rate), where the mixer places its window. (The effective rate
 // over the speed equals the base rate only before the effective rate is

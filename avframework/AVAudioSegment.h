@@ -46,6 +46,8 @@ public:
     void prepareAt(double time, bool waitForFrames, bool playing) override;
     int seekTo(double time, bool force) override;
     void setPitch(double factor) override;
+    // The pitch factor the sound is decoded with.
+    double pitch() const;
     int32_t readSamples(uint8_t* buffer, int32_t capacity, double* start, int64_t from, int64_t to,
                         uint8_t* done) override;
 

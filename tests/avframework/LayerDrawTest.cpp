@@ -440,3 +440,27 @@ TEST_F(LayerDrawTest, EveryStoredTurnShowsTheCropAndFeatheringUpright)
         EXPECT_TRUE(pixelIs(drawn, 56, 10, kGreen)) << rotation << ": green at the top right";
     }
 }
+
+TEST_F(LayerDrawTest, TurnedSourcesKeepTheCropWithFeatheredEdgesAndRoundedCorners)
+{
+    // Cropped to x 16..56 and y 12..36 of the upright picture as shown; the
+    // left edge fades in over 10 pixels, the top one over 12, every corner
+    // is rounded.
+    const QImage upright = quadrants(64, 48);
+    for (const int rotation : {0, 90, 180, 270}) {
+        AVLayerDrawState state = avLayerDrawStateNeutral(uint32_t(rotation));
+        const float crop[4] = {0.25f, 0.25f, 0.875f, 0.75f};
+        std::copy(crop, crop + 4, state.crop);
+        state.feathering[0] = 0.25f;
+        state.feathering[1] = 0.5f;
+        state.cornerRadius = 8;
+        const QImage drawn = draw(upright.transformed(QTransform().rotate(-rotation)), state, 64, 48);
+        for (const QPoint outside : {QPoint(8, 24), QPoint(60, 24), QPoint(36, 6), QPoint(36, 42)})
+            EXPECT_TRUE(pixelIs(drawn, outside.x(), outside.y(), kClear)) << rotation << ": cropped away";
+        for (const QPoint corner : {QPoint(17, 13), QPoint(54, 13), QPoint(17, 34), QPoint(54, 34)})
+            EXPECT_TRUE(pixelIs(drawn, corner.x(), corner.y(), kClear)) << rotation << ": a rounded corner";
+        EXPECT_TRUE(pixelIs(drawn, 44, 30, kYellow)) << rotation << ": whole away from the soft edges";
+        EXPECT_TRUE(pixelIs(drawn, 21, 30, 0x8c00008c, 16)) << rotation << ": blue, half faded in from the left";
+        EXPECT_TRUE(pixelIs(drawn, 44, 18, 0x8a008a00, 16)) << rotation << ": green, half faded in from the top";
+    }
+}

@@ -134,6 +134,29 @@ TEST_F(CanvasTextAndPictureTest, TextFromTheDialogIsPendingWithAFrameUntilFinish
     EXPECT_EQ(snapshotFiles(*history).size(), 1);
 }
 
+// The size is in pixels of the canvas, here shown at a quarter of its size.
+TEST_F(CanvasTextAndPictureTest, TextSizeIsInCanvasPixelsWhateverTheShownSize)
+{
+    canvas.setTextSize(100.0f);
+    ModalDialogAnswerer answerer(enterText("H"));
+    canvas.setTool(10329);
+    canvas.textShapeOnRequestText(nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, kDialogWaitMs));
+    canvas.finishText();
+    const QImage image = canvasImage(canvas);
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        if (greenPixels(image, QRect(0, y, image.width(), 1)) > 0) {
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    // A capital is about 0.6 to 0.75 of the size.
+    EXPECT_GT(bottom - top + 1, 55);
+    EXPECT_LT(bottom - top + 1, 85);
+}
+
 TEST_F(CanvasTextAndPictureTest, WheelScalesPendingTextWithinItsLimits)
 {
     QSignalSpy sizeChanged(&canvas, &CanvasWidget::canvasWidgetTextSizeChangedByGesture);

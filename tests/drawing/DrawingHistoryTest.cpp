@@ -244,3 +244,23 @@ TEST_F(DrawingHistoryTest, CanvasDeletedWhileUndoWaitsEndsTheUndo)
     EXPECT_EQ(hidden, 0);
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
+
+// Clearing is a step of its own: undo brings back what was cleared.
+TEST_F(DrawingHistoryTest, UndoAfterClearingGivesBackTheDrawing)
+{
+    CanvasWidget canvas(1280, 720);
+    showCanvas(canvas, QSize(640, 360));
+    HistoryDataCompressionTaskManager* history = historyOf(canvas);
+    canvas.setPenColor(Qt::red);
+    dragThrough(canvas, {QPoint(40, 60), QPoint(200, 110), QPoint(400, 60)});
+    const QImage drawn = canvasImage(canvas);
+    ASSERT_TRUE(history->waitUntilIdle(kWriterWaitMs));
+    ASSERT_EQ(snapshotFiles(*history).size(), 1);
+
+    canvas.clearPainting();
+    EXPECT_GT(maxChannelDifference(canvasImage(canvas), drawn), 200);
+    ASSERT_TRUE(history->waitUntilIdle(kWriterWaitMs));
+    EXPECT_EQ(snapshotFiles(*history).size(), 2);
+    canvas.undo();
+    EXPECT_LE(maxChannelDifference(canvasImage(canvas), drawn), 1);
+}

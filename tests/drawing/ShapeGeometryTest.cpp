@@ -231,6 +231,21 @@ TEST_F(ShapeGeometryTest, PencilStrokeKeepsItsCanvasPixelWidthAtAnyWidgetSize)
     }
 }
 
+// The hardness is the pen's opacity: it holds at once and through a change of colour.
+TEST_F(ShapeGeometryTest, HardnessStaysThePensOpacityInEveryColour)
+{
+    CanvasWidget canvas(1280, 720);
+    showCanvas(canvas, QSize(640, 360));
+    canvas.setPenColor(Qt::red);
+    canvas.setHardness(0.5f);
+    dragThrough(canvas, {QPoint(20, 50), QPoint(60, 50), QPoint(100, 50)});
+    canvas.setPenColor(Qt::blue);
+    dragThrough(canvas, {QPoint(20, 100), QPoint(60, 100), QPoint(100, 100)});
+    const QImage image = canvasImage(canvas);
+    EXPECT_EQ(image.pixel(80, 100), qRgba(255, 0, 0, 127));
+    EXPECT_EQ(image.pixel(80, 200), qRgba(0, 0, 255, 127));
+}
+
 TEST_F(ShapeGeometryTest, TextureBrushKeepsItsCanvasPixelSizeAndTheHardness)
 {
     CanvasWidget canvas(3840, 2160);

@@ -3,6 +3,8 @@
 #include "BorderEditingWidgetController.h"
 #include "ChromaKeyEditingWidgetController.h"
 #include "ColorsEditingWidgetController.h"
+#include "CropValues.h"
+#include "CropWidget.h"
 #include "PitchEditingWidgetController.h"
 #include "PopupChromaKeyWidget.h"
 #include "PopupColorsScrollWidget.h"
@@ -316,4 +318,105 @@ TEST_F(EditingSections, SectionOutlivesTheWindowItFirstStoodIn)
     QTest::qWait(20);
     delete content;
     SUCCEED();
+}
+
+TEST_F(EditingSections, ColourAdjustmentsFillInTheirOrder)
+{
+    auto photo = picture();
+    photo->setClrSaturation(-40);
+    photo->setClrBrightness(-30);
+    photo->setClrContrast(-20);
+    photo->setClrWhiteBalance(-10);
+    photo->setClrExposure(10);
+    photo->setClrHue(20);
+    photo->setClrRed(30);
+    photo->setClrGreen(40);
+    photo->setClrBlue(50);
+    ColorsEditingWidgetController colors(false, &window);
+    colors.updateValues(photo.get());
+    EXPECT_EQ(colors.popup()->values(), (PopupColorsScrollWidget::Values{-40, -30, -20, -10, 10, 20, 30, 40, 50}));
+}
+
+// State 0 shows the transition's end, any other its begin.
+TEST_F(EditingSections, TransitionSectionsShowTheValuesOfTheShownState)
+{
+    auto photo = picture();
+    const int id = photo->addTransitionAtTime(1.0f, 0.0f);
+    const PopupColorsScrollWidget::Values begin{-40, -30, -20, -10, 10, 20, 30, 40, 50};
+    const PopupColorsScrollWidget::Values end{45, 35, 25, 15, -5, -15, -25, -35, -45};
+    for (const bool atBegin : {true, false}) {
+        const PopupColorsScrollWidget::Values& v = atBegin ? begin : end;
+        photo->setTransitionClrSaturation(id, atBegin, v[0]);
+        photo->setTransitionClrBrightness(id, atBegin, v[1]);
+        photo->setTransitionClrContrast(id, atBegin, v[2]);
+        photo->setTransitionClrWhiteBalance(id, atBegin, v[3]);
+        photo->setTransitionClrExposure(id, atBegin, v[4]);
+        photo->setTransitionClrHue(id, atBegin, v[5]);
+        photo->setTransitionClrRed(id, atBegin, v[6]);
+        photo->setTransitionClrGreen(id, atBegin, v[7]);
+        photo->setTransitionClrBlue(id, atBegin, v[8]);
+    }
+    photo->setTransitionUserTransparency(id, true, 0.3f);
+    photo->setTransitionUserTransparency(id, false, 0.7f);
+    ColorsEditingWidgetController colors(true, &window);
+    TransparencyEditingWidgetController transparency(true, &window);
+    colors.setTransitionState(photo.get(), id, 0);
+    transparency.setTransitionState(photo.get(), id, 0);
+    EXPECT_EQ(colors.popup()->values(), end);
+    EXPECT_FLOAT_EQ(transparency.popup()->value(), 0.7f);
+    colors.setTransitionState(photo.get(), id, 1);
+    transparency.setTransitionState(photo.get(), id, 1);
+    EXPECT_EQ(colors.popup()->values(), begin);
+    EXPECT_FLOAT_EQ(transparency.popup()->value(), 0.3f);
+
+    auto tune = music();
+    const int fade = tune->addTransitionAtTime(1.0f, 0.0f);
+    tune->setTransitionUserVolume(fade, true, 0.2f);
+    tune->setTransitionUserVolume(fade, false, 1.5f);
+    VolumeEditingWidgetController volume(true, &window);
+    volume.setTransitionState(tune.get(), fade, 0);
+    EXPECT_FLOAT_EQ(volume.popup()->value(), 1.5f);
+    volume.setTransitionState(tune.get(), fade, 1);
+    EXPECT_FLOAT_EQ(volume.popup()->value(), 0.2f);
+}
+
+// Corners and the left, top, right and bottom feathering, each in its own
+// place, between the crop editor, a segment and either side of a transition.
+TEST_F(EditingSections, CropValuesKeepEveryCornerAndEdgeInItsPlace)
+{
+    auto photo = picture();
+    const CropValues own{QPointF(0.125, 0.25), QPointF(0.625, 0.875), {0.01f, 0.02f, 0.03f, 0.04f}};
+    own.storeIn(photo.get());
+    EXPECT_EQ(photo->cropTopLeft(), QPointF(0.125, 0.25));
+    EXPECT_EQ(photo->cropBottomRight(), QPointF(0.625, 0.875));
+    EXPECT_FLOAT_EQ(photo->featheringX0(), 0.01f);
+    EXPECT_FLOAT_EQ(photo->featheringY0(), 0.02f);
+    EXPECT_FLOAT_EQ(photo->featheringX1(), 0.03f);
+    EXPECT_FLOAT_EQ(photo->featheringY1(), 0.04f);
+    EXPECT_EQ(CropValues::of(photo.get()), own);
+
+    const int id = photo->addTransitionAtTime(1.0f, 0.0f);
+    const CropValues begin{QPointF(0.0625, 0.1875), QPointF(0.5625, 0.8125), {0.11f, 0.12f, 0.13f, 0.14f}};
+    const CropValues end{QPointF(0.25, 0.375), QPointF(0.9375, 0.75), {0.21f, 0.22f, 0.23f, 0.24f}};
+    begin.storeIn(photo.get(), id, true);
+    end.storeIn(photo.get(), id, false);
+    EXPECT_EQ(photo->transitionCropTopLeft(id, false), QPointF(0.25, 0.375));
+    EXPECT_EQ(photo->transitionCropBottomRight(id, false), QPointF(0.9375, 0.75));
+    EXPECT_FLOAT_EQ(photo->transitionFeatheringX0(id, false), 0.21f);
+    EXPECT_FLOAT_EQ(photo->transitionFeatheringY0(id, false), 0.22f);
+    EXPECT_FLOAT_EQ(photo->transitionFeatheringX1(id, false), 0.23f);
+    EXPECT_FLOAT_EQ(photo->transitionFeatheringY1(id, false), 0.24f);
+    EXPECT_EQ(CropValues::of(photo.get(), id, true), begin);
+    EXPECT_EQ(CropValues::of(photo.get(), id, false), end);
+    EXPECT_EQ(CropValues::of(photo.get()), own);
+
+    QPixmap still(320, 180);
+    still.fill(Qt::gray);
+    const CropWidget editor(QRect(0, 0, 320, 180), still, own.rect(), 0.01f, 0.02f, 0.03f, 0.04f, true, &window);
+    const CropValues shown = CropValues::of(&editor);
+    EXPECT_NEAR(shown.topLeft.x(), 0.125, 1e-6);
+    EXPECT_NEAR(shown.topLeft.y(), 0.25, 1e-6);
+    EXPECT_NEAR(shown.bottomRight.x(), 0.625, 1e-6);
+    EXPECT_NEAR(shown.bottomRight.y(), 0.875, 1e-6);
+    EXPECT_EQ(shown.feathering, own.feathering);
 }

@@ -363,3 +363,26 @@ TEST(GeometrySection, ToolBarButtonsSendTheirCommands)
         spies[i]->clear();
     }
 }
+
+TEST(GeometrySection, FlipButtonsShowEachFlipOfTheSegment)
+{
+    GeometrySection section;
+    const auto button = [&](int command) -> TooltipButton* {
+        for (ScrollableToolBar* toolbar : section.widget->findChildren<ScrollableToolBar*>())
+            if (TooltipButton* found = toolbar->buttonForCommand(command))
+                return found;
+        return nullptr;
+    };
+    TooltipButton* horizontal = button(10008);
+    TooltipButton* vertical = button(10009);
+    ASSERT_TRUE(horizontal && vertical);
+    section.segment.setFlippedHorizontally(true);
+    section.controller.updateValues(&section.segment);
+    EXPECT_TRUE(horizontal->isChecked());
+    EXPECT_FALSE(vertical->isChecked());
+    section.segment.setFlippedHorizontally(false);
+    section.segment.setFlippedVertically(true);
+    section.controller.updateValues(&section.segment);
+    EXPECT_FALSE(horizontal->isChecked());
+    EXPECT_TRUE(vertical->isChecked());
+}

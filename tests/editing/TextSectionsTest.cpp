@@ -259,9 +259,18 @@ TEST_F(TextSections, AlignmentReportsOnlyANewPick)
     ASSERT_EQ(changed.size(), 2);
     EXPECT_EQ(changed.at(1).at(0).toInt(), 0);
 
-    alignment.setEditable(nullptr, false);
+    // Back to the shown segment's alignment after another pick is a new pick.
+    textSegment()->setAlignment(2);
+    alignment.updateValues(words.get());
+    QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 0, 3));
     QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 2, 3));
-    EXPECT_EQ(changed.size(), 2);
+    ASSERT_EQ(changed.size(), 4);
+    EXPECT_EQ(changed.at(2).at(0).toInt(), 0);
+    EXPECT_EQ(changed.at(3).at(0).toInt(), 2);
+
+    alignment.setEditable(nullptr, false);
+    QTest::mouseClick(control, Qt::LeftButton, {}, segmentCentre(control, 0, 3));
+    EXPECT_EQ(changed.size(), 4);
 }
 
 TEST_F(TextSections, PopupsFollowThePlayPointer)

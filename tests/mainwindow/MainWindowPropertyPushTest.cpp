@@ -1,3 +1,4 @@
+#include "HistoryWindow.h"
 #include "TestWindow.h"
 
 #include "AVAnimation.h"
@@ -5,6 +6,7 @@
 #include "AVLayerSegment.h"
 #include "AVTransition.h"
 #include "AVVideoSegment.h"
+#include "CommonSliderColorPopup.h"
 #include "ImageSegment.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
@@ -12,6 +14,7 @@
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "SegmentKeys.h"
+#include "SliderPopupKind.h"
 #include "TestMedia.h"
 
 #include <QDir>
@@ -21,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -457,4 +461,210 @@ TEST_F(MainWindowPropertyPush, AnOldMovieOfUnknownSizeKeepsItsTranslation)
     EXPECT_NEAR(clip->userTranslation().y(), -0.25, 1e-6);
     EXPECT_NEAR(clip->userRotation(), M_PI, 1e-9);
     EXPECT_FLOAT_EQ(layer(clip)->staticValues().position.x, 0.125f);
+}
+
+namespace {
+
+// Every picture property the push sends, each with a value of its own.
+void giveEveryPictureProperty(Segment* segment)
+{
+    segment->setUserTransparency(0.3f);
+    segment->setUserTranslation(QPointF(0.1, -0.2));
+    segment->setUserScale(QPointF(1.5, 0.75));
+    segment->setUserRotation(M_PI / 4);
+    segment->setUserRotationX(0.5f);
+    segment->setUserRotationY(-0.25f);
+    segment->setUserAnchorPoint(QPointF(0.25, 0.6));
+    segment->setUserPoint0Offset(QPointF(0.01, 0.02));
+    segment->setUserPoint1Offset(QPointF(0.03, 0.04));
+    segment->setUserPoint2Offset(QPointF(0.05, -0.07));
+    segment->setUserPoint3Offset(QPointF(-0.06, 0.08));
+    segment->setPerspective(true);
+    segment->setCropTopLeft(QPointF(0.1, 0.2));
+    segment->setCropBottomRight(QPointF(0.8, 0.9));
+    segment->setFeatheringX0(0.01f);
+    segment->setFeatheringY0(0.02f);
+    segment->setFeatheringX1(0.03f);
+    segment->setFeatheringY1(0.04f);
+    segment->setClrSaturation(-40);
+    segment->setClrBrightness(-30);
+    segment->setClrContrast(-20);
+    segment->setClrWhiteBalance(-10);
+    segment->setClrExposure(10);
+    segment->setClrHue(20);
+    segment->setClrRed(30);
+    segment->setClrGreen(40);
+    segment->setClrBlue(50);
+    segment->setKeyEnabled(true);
+    segment->setKeySensitivity(70);
+    segment->setKeySmoothing(15);
+    segment->setKeyColor(qRgb(0, 0xFF, 0x40));
+    segment->setBorderWidthFraction(0.02f);
+    segment->setBorderColor(qRgb(0x33, 0x66, 0x99));
+    segment->setBorderStroke(true);
+    segment->setBorderStrokeTolerance(25);
+    segment->setBorderStrokeStrength(60);
+    segment->setCornerRadiusFraction(0.05f);
+    segment->setShadowOpacity(0.5f);
+    segment->setShadowOffsetFraction(QSizeF(0.03, -0.04));
+    segment->setShadowRadiusFraction(0.005f);
+    segment->setShadowColor(qRgb(0xC0, 0x20, 0x10));
+}
+
+// The engine's picture holds every value given above.
+void expectEveryPictureProperty(AVLayerSegment* engine, const char* when)
+{
+    ASSERT_NE(engine, nullptr) << when;
+    SCOPED_TRACE(when);
+    const AVAnimatedValues values = engine->staticValues();
+    EXPECT_FLOAT_EQ(values.transparency, 0.3f);
+    EXPECT_FLOAT_EQ(values.position.x, 0.1f);
+    EXPECT_FLOAT_EQ(values.position.y, -0.2f);
+    EXPECT_FLOAT_EQ(values.scale.x, 1.5f);
+    EXPECT_FLOAT_EQ(values.scale.y, 0.75f);
+    EXPECT_NEAR(values.rotation, 45.0f, 1e-3);
+    EXPECT_NEAR(values.rotationX, 0.5f * 180.0f / float(M_PI), 1e-3);
+    EXPECT_NEAR(values.rotationY, -0.25f * 180.0f / float(M_PI), 1e-3);
+    EXPECT_FLOAT_EQ(values.anchor.x, 0.25f);
+    EXPECT_FLOAT_EQ(values.anchor.y, 0.6f);
+    const float corners[4][2] = {{0.01f, 0.02f}, {0.03f, 0.04f}, {0.05f, -0.07f}, {-0.06f, 0.08f}};
+    for (int corner = 0; corner < 4; ++corner) {
+        EXPECT_FLOAT_EQ(values.pointOffset[corner].x, corners[corner][0]) << corner;
+        EXPECT_FLOAT_EQ(values.pointOffset[corner].y, corners[corner][1]) << corner;
+    }
+    EXPECT_FLOAT_EQ(values.cropTopLeft.x, 0.1f);
+    EXPECT_FLOAT_EQ(values.cropTopLeft.y, 0.2f);
+    EXPECT_FLOAT_EQ(values.cropBottomRight.x, 0.8f);
+    EXPECT_FLOAT_EQ(values.cropBottomRight.y, 0.9f);
+    const float feathering[] = {0.01f, 0.02f, 0.03f, 0.04f};
+    for (int side = 0; side < 4; ++side)
+        EXPECT_FLOAT_EQ(values.feathering[side], feathering[side]) << side;
+    const int steps[] = {-40, -30, -20, -10, 10, 20, 30, 40, 50};
+    for (int index = 0; index < 9; ++index)
+        EXPECT_EQ(values.effectColor[index], steps[index]) << index;
+    const AVLayerStyle style = engine->style();
+    EXPECT_EQ(style.perspective, 1);
+    EXPECT_EQ(style.chromaKeyEnabled, 1);
+    EXPECT_EQ(style.chromaKeySensitivity, 70u);
+    EXPECT_EQ(style.chromaKeySmoothing, 15u);
+    EXPECT_FLOAT_EQ(style.chromaKeyColor.x, 0.0f);
+    EXPECT_FLOAT_EQ(style.chromaKeyColor.y, 1.0f);
+    EXPECT_FLOAT_EQ(style.chromaKeyColor.z, 0x40 / 255.0f);
+    EXPECT_FLOAT_EQ(style.borderWidth, 0.02f);
+    EXPECT_FLOAT_EQ(style.borderColor.x, 0x33 / 255.0f);
+    EXPECT_FLOAT_EQ(style.borderColor.y, 0x66 / 255.0f);
+    EXPECT_FLOAT_EQ(style.borderColor.z, 0x99 / 255.0f);
+    EXPECT_EQ(style.borderStroke, 1);
+    EXPECT_EQ(style.strokeTolerance, 25u);
+    EXPECT_EQ(style.strokeStrength, 60u);
+    EXPECT_FLOAT_EQ(style.cornerRadius, 0.05f);
+    EXPECT_FLOAT_EQ(style.shadowOpacity, 0.5f);
+    EXPECT_FLOAT_EQ(style.shadowOffset.x, 0.03f);
+    EXPECT_FLOAT_EQ(style.shadowOffset.y, -0.04f);
+    EXPECT_FLOAT_EQ(style.shadowRadius, 0.005f);
+    EXPECT_FLOAT_EQ(style.shadowColor.x, 0xC0 / 255.0f);
+    EXPECT_FLOAT_EQ(style.shadowColor.y, 0x20 / 255.0f);
+    EXPECT_FLOAT_EQ(style.shadowColor.z, 0x10 / 255.0f);
+}
+
+void expectSound(AVSegment* engine, float volume, double pitch, const char* when)
+{
+    auto* sound = dynamic_cast<AVAudioSegment*>(engine);
+    ASSERT_NE(sound, nullptr) << when;
+    EXPECT_FLOAT_EQ(sound->volume(), volume) << when;
+    EXPECT_DOUBLE_EQ(sound->pitch(), pitch) << when;
+}
+
+// The window with its value slots wired to popups the way the inspector wires them.
+class SliderWindow : public HistoryWindow
+{
+public:
+    using HistoryWindow::HistoryWindow;
+    void wire(CommonSliderColorPopup* popup)
+    {
+        connect(popup, &CommonSliderColorPopup::sliderColorPopupValueChanged, this,
+                &SliderWindow::sliderColorPopup_onValueChanged);
+    }
+};
+
+class PropertyPushFromDisk : public HistoryTest
+{
+protected:
+    Segment* segment(const char* uid) { return segmentByUId(*window, QString::fromLatin1(uid)); }
+    AVSegment* engineSegment(int32_t id) const { return window->composition()->findSegment(uint32_t(id)); }
+    AVLayerSegment* layer(const char* uid)
+    {
+        const Segment* found = segment(uid);
+        return found ? dynamic_cast<AVLayerSegment*>(engineSegment(found->serialNumber())) : nullptr;
+    }
+
+    std::unique_ptr<SliderWindow> window;
+};
+
+// A record as the model writes it: the segment's own setters give the values.
+template <typename Kind>
+RecordBuilder recordWith(RecordBuilder record, const std::function<void(Segment*)>& give)
+{
+    Kind segment(std::move(record.attributes), nullptr, false);
+    give(&segment);
+    record.attributes = std::make_unique<SegmentAttributes>();
+    Segment::copyPlainAttributes(segment.attributes(), record.attributes.get());
+    return record;
+}
+
+} // namespace
+
+// A project folder holding every property, opened: the engine's segments
+// hold them all; after undoing changes made with the sliders they hold them
+// all again.
+TEST_F(PropertyPushFromDisk, EveryPropertyReachesTheEngineAfterOpeningAndAfterUndo)
+{
+    for (const char* file : {"clip_h264_aac.mp4", "picture.png", "tone440.wav"})
+        ASSERT_TRUE(QFile::copy(TestMedia::path(file), dir + "/" + file)) << file;
+    std::vector<RecordBuilder> records;
+    records.push_back(recordWith<MovieSegment>(
+        std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip_h264_aac.mp4").set("TrackId", 1)
+                      .set("RangeStart", 0).set("RangeDuration", 2)),
+        [](Segment* clip) {
+            giveEveryPictureProperty(clip);
+            clip->setUserVolume(0.4f);
+            clip->setPitch(0.75f);
+        }));
+    records.push_back(recordWith<ImageSegment>(
+        std::move(RecordBuilder("IMAGE").set("UId", "picture").set("File", "picture.png").set("TrackId", 2)
+                      .set("RangeStart", 0).set("RangeDuration", 2)),
+        giveEveryPictureProperty));
+    records.push_back(recordWith<MusicSegment>(
+        std::move(RecordBuilder("MUSIC").set("UId", "tone").set("File", "tone440.wav").set("TrackId", 3)
+                      .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0).set("TrimDuration", 2)),
+        [](Segment* tone) {
+            tone->setUserVolume(0.6f);
+            tone->setPitch(1.5f);
+        }));
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    expectEveryPictureProperty(layer("clip"), "the movie, opened");
+    expectEveryPictureProperty(layer("picture"), "the picture, opened");
+    expectSound(engineSegment(segment("clip")->secondEngineId()), 0.4f, 0.75, "the movie's sound, opened");
+    expectSound(engineSegment(segment("tone")->serialNumber()), 0.6f, 1.5, "the music, opened");
+
+    ASSERT_NE(window->editSegment(segment("clip")), nullptr);
+    CommonSliderColorPopup pitch;
+    pitch.setTag(SliderPopupKind::kPitch);
+    CommonSliderColorPopup transparency;
+    transparency.setTag(SliderPopupKind::kTransparency);
+    window->wire(&pitch);
+    window->wire(&transparency);
+    emit pitch.sliderColorPopupValueChanged(&pitch, 1.25f);
+    emit transparency.sliderColorPopupValueChanged(&transparency, 0.8f);
+    expectSound(engineSegment(segment("clip")->secondEngineId()), 0.4f, 1.25, "the movie's sound, changed");
+    ASSERT_FLOAT_EQ(layer("clip")->staticValues().transparency, 0.8f);
+
+    window->undoNow();
+    window->undoNow();
+    expectEveryPictureProperty(layer("clip"), "the movie, undone");
+    expectEveryPictureProperty(layer("picture"), "the picture, undone");
+    expectSound(engineSegment(segment("clip")->secondEngineId()), 0.4f, 0.75, "the movie's sound, undone");
+    expectSound(engineSegment(segment("tone")->serialNumber()), 0.6f, 1.5, "the music, undone");
 }

@@ -1,5 +1,6 @@
 #include "EditScrollAreaTestSupport.h"
 
+#include "MovieSegment.h"
 #include "MusicSegment.h"
 #include "TestMedia.h"
 #include "UserSettings.h"
@@ -513,6 +514,45 @@ TEST_F(EditAreaFixture, MovieDropsStopAtFourMovieTracks)
     EXPECT_TRUE(area->canDropSegment("MOVIE", tracks[0]));
     EXPECT_TRUE(area->canDropSegment("TEXT", empty));
     EXPECT_EQ(area->movieTrackWidget(), tracks[0]);
+}
+
+// Four movie tracks, the first with two tiles, and an empty track below:
+// a drag may not open a fifth movie track, but the only tile of a track may
+// move to the empty one, leaving its own track empty.
+TEST_F(EditAreaFixture, DraggedMovieTileMayNotOpenAFifthMovieTrack)
+{
+    setAnimationsEnabled(false);
+    QList<TrackWidget*> movies;
+    for (int index = 0; index < 4; ++index) {
+        TrackWidget* track = addTrack({});
+        track->setTrackType("MOVIE");
+        for (float start : index == 0 ? QList<float>{1.0f, 10.0f} : QList<float>{1.0f}) {
+            auto* clip = new MovieSegment(TestMedia::path("whole.mp4"), start, &listener);
+            segments.emplace_back(clip);
+            clip->setRangeDuration(3.0f);
+            clip->setTrackId(track->trackId());
+            area->connectSegmentWidget(track->addSegmentWidget(clip));
+        }
+        track->setScale(1.0f, false);
+        movies.append(track);
+    }
+    TrackWidget* empty = addTrack({});
+    ASSERT_EQ(area->movieTrackCount(), 4);
+    QList<TrackWidget*> targets;
+    QObject::connect(area, &EditScrollArea::editScrollAreaMoveSegmentToTrack,
+                     [&](Segment*, TrackWidget* track, float) { targets.append(track); });
+    const auto dragDown = [&](SegmentWidget* tile) {
+        const QPoint from = inWindow(tile, {5, 20});
+        longPressDrag(tile, {5, 20}, QPoint(from.x(), inWindow(empty, {0, 22}).y()), 450);
+    };
+
+    dragDown(movies[0]->segmentWidgetAt(1));
+    EXPECT_TRUE(targets.isEmpty()) << "a fifth movie track was opened";
+    EXPECT_EQ(movies[0]->segmentWidgetCount(), 2);
+
+    dragDown(movies[3]->segmentWidgetAt(0));
+    ASSERT_EQ(targets.size(), 1);
+    EXPECT_EQ(targets.first(), empty);
 }
 
 // ---- Track list -------------------------------------------------------------
