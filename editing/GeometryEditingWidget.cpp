@@ -38,6 +38,7 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kStep = 1.0;
 constexpr double kFineStep = 0.1;
 constexpr int kLabelPadding = 4;
+constexpr int kSideMargin = 5;
 
 const char* const kValuePanelStyle =
     "QLabel { color: rgb(162,162,162); }"
@@ -146,6 +147,9 @@ GeometryEditingWidget::~GeometryEditingWidget() = default;
 void GeometryEditingWidget::_buildForm()
 {
     auto* layout = new QVBoxLayout(this);
+    // Narrow sides: the two columns of fields need the inspector's width.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(kSideMargin, margins.top(), kSideMargin, margins.bottom());
     _titleLabel = new QLabel(tr("Geometry"), this);
     _titleLabel->setObjectName(QStringLiteral("titleLabel"));
     _titleLabel->setAlignment(Qt::AlignCenter);

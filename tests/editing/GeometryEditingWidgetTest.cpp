@@ -448,7 +448,11 @@ TEST(GeometryFieldsWidth, EveryFieldShowsItsWholeValueInTheNarrowestInspectorInE
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
             auto* geometry = inspector->findChild<GeometryEditingWidget*>();
             ASSERT_NE(geometry, nullptr);
-            QWidget* viewport = inspector->findChild<QScrollArea*>(QStringLiteral("scrollArea"))->viewport();
+            auto* scrollArea = inspector->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+            QWidget* viewport = scrollArea->viewport();
+            // Nothing to scroll sideways: every section fits the inspector's width.
+            EXPECT_LE(scrollArea->widget()->width(), viewport->width()) << qPrintable(code);
+            EXPECT_LE(geometry->minimumSizeHint().width(), viewport->width()) << qPrintable(code);
             for (const Shown& value : shown) {
                 auto* field = geometry->findChild<QLineEdit*>(QLatin1String(value.field));
                 ASSERT_NE(field, nullptr) << value.field;
