@@ -41,7 +41,7 @@ const char* const kSeparatorStyleSheet = "QWidget{background-color: rgb(44,46,50
 const char* const kValueLabelStyleSheet = "QLabel{color: rgb(162,162,162);}";
 const char* const kDetailLabelStyleSheet = "QLabel{color: gray;}";
 const char* const kResetButtonStyleSheet =
-    "QPushButton{background-color: transparent; color: white; text-align: left; padding-left: 12px;}"
+    "QPushButton{background-color: transparent; color: white; text-align: left; padding-left: %1px;}"
     "QPushButton:pressed{background-color: rgb(44,46,50);}";
 const char* const kWorkingDirectoryStyleSheet =
     "QLabel{color: white; background-color: rgb(44,45,46); padding: 0px 5px; border-radius: 5px;}";
@@ -53,7 +53,9 @@ constexpr int kValueRowHeight = 50;
 constexpr int kDurationRowHeight = 80;
 constexpr int kSwitchRowHeight = 70;
 constexpr int kSegmentPropertiesRowHeight = 120;
-constexpr int kSwitchLineMargin = 12;
+// Every row's text starts this far from the page's edge, the reset button's
+// text (its left padding) included.
+constexpr int kRowSideMargin = 12;
 
 QWidget* makePanel(const QString& name, int height)
 {
@@ -61,6 +63,16 @@ QWidget* makePanel(const QString& name, int height)
     panel->setObjectName(name);
     panel->setFixedHeight(height);
     return panel;
+}
+
+// A row's layout keeps its own top and bottom margins; its sides line up
+// with every other row.
+template <typename Layout>
+Layout* alignedSides(Layout* layout)
+{
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(kRowSideMargin, margins.top(), kRowSideMargin, margins.bottom());
+    return layout;
 }
 
 QWidget* makeSeparator(const QString& name)
@@ -91,6 +103,7 @@ QLabel* makeSecondaryLabel(const QString& name, const char* styleSheet)
 QHBoxLayout* captionAndValue(QLabel* caption, QLabel* value)
 {
     auto* line = new QHBoxLayout;
+    line->setContentsMargins(0, 0, 0, 0);
     line->addWidget(caption);
     line->addStretch();
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -152,8 +165,8 @@ QWidget* SettingsWidget::_buildValueRow(const QString& name, const QString& pref
     row.panel = makePanel(name, kValueRowHeight);
     row.label = makeLabel(prefix + "Label");
     row.valueLabel = makeSecondaryLabel(prefix + "ValueLabel", kValueLabelStyleSheet);
-    auto* layout = captionAndValue(row.label, row.valueLabel);
-    row.panel->setLayout(layout);
+    auto* layout = alignedSides(new QVBoxLayout(row.panel));
+    layout->addLayout(captionAndValue(row.label, row.valueLabel));
     return row.panel;
 }
 
@@ -165,7 +178,7 @@ QWidget* SettingsWidget::_buildDurationRow(const QString& name, const QString& p
     row.slider = new QSlider(Qt::Horizontal);
     row.slider->setObjectName(prefix + "Slider");
     row.slider->setRange(1, 100);
-    auto* layout = new QVBoxLayout(panel);
+    auto* layout = alignedSides(new QVBoxLayout(panel));
     layout->addLayout(captionAndValue(row.label, row.valueLabel));
     layout->addWidget(row.slider);
     return panel;
@@ -180,7 +193,7 @@ QWidget* SettingsWidget::_buildSwitchRow(const QString& name, const QString& pre
     auto* texts = new QVBoxLayout;
     texts->addWidget(row.label);
     texts->addWidget(row.detailLabel);
-    auto* layout = new QHBoxLayout(panel);
+    auto* layout = alignedSides(new QHBoxLayout(panel));
     layout->addLayout(texts);
     layout->addWidget(row.switchButton);
     return panel;
@@ -190,12 +203,12 @@ QWidget* SettingsWidget::_buildSegmentPropertiesRow()
 {
     QWidget* switchLine =
         _buildSwitchRow("segmentPropertiesSwitchLine", "segmentProperties", kSwitchRowHeight, _segmentProperties);
-    switchLine->layout()->setContentsMargins(kSwitchLineMargin, 0, kSwitchLineMargin, 0);
+    switchLine->layout()->setContentsMargins(kRowSideMargin, 0, kRowSideMargin, 0);
     _segmentPropertiesResetButton = new QPushButton;
     _segmentPropertiesResetButton->setObjectName("segmentPropertiesResetButton");
     _segmentPropertiesResetButton->setFlat(true);
     _segmentPropertiesResetButton->setMaximumHeight(32);
-    _segmentPropertiesResetButton->setStyleSheet(kResetButtonStyleSheet);
+    _segmentPropertiesResetButton->setStyleSheet(QString(kResetButtonStyleSheet).arg(kRowSideMargin));
     QWidget* panel = makePanel("segmentPropertiesPanel", kSegmentPropertiesRowHeight);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -221,7 +234,7 @@ QWidget* SettingsWidget::_buildWorkingDirectoryRow()
     auto* folderLine = new QHBoxLayout;
     folderLine->addWidget(_workingDirectoryValueLabel);
     folderLine->addWidget(_workingDirectoryButton);
-    auto* layout = new QVBoxLayout(panel);
+    auto* layout = alignedSides(new QVBoxLayout(panel));
     layout->addWidget(_workingDirectoryLabel);
     layout->addLayout(folderLine);
     return panel;

@@ -37,10 +37,19 @@ Qt::Alignment toAlignment(int32_t alignment)
 
 QFont makeFont(const QPainter& painter, const char* family, const char* style, int32_t pixelSize)
 {
+    const QString familyName = QString::fromUtf8(family ? family : "");
     const QString styleName = QString::fromUtf8(style ? style : "");
-    QFont font = styleName.isEmpty()
-        ? QFont(QString::fromUtf8(family ? family : ""))
-        : QFontDatabase().font(QString::fromUtf8(family ? family : ""), styleName, painter.font().pointSize());
+    QFontDatabase fonts;
+    QFont font;
+    if (!styleName.isEmpty() && fonts.hasFamily(familyName)) {
+        font = fonts.font(familyName, styleName, painter.font().pointSize());
+    } else {
+        // A family missing here is asked for by name with its style, so that
+        // the font system's substitute draws it in that style; the database
+        // would answer with the application's font, plain.
+        font = QFont(familyName);
+        font.setStyleName(styleName);
+    }
     font.setPixelSize(std::max(pixelSize, 1));
     return font;
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -36,6 +37,8 @@ constexpr int kCommitDelayMs = 350;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kStep = 1.0;
 constexpr double kFineStep = 0.1;
+constexpr int kLabelPadding = 4;
+constexpr int kSideMargin = 5;
 
 const char* const kValuePanelStyle =
     "QLabel { color: rgb(162,162,162); }"
@@ -69,6 +72,43 @@ double fieldNumber(const QString& text, bool* nothingLeft)
     rest.chop(1);
     *nothingLeft = rest.isEmpty();
     return static_cast<double>(rest.toFloat());
+}
+
+// The widest text a field with this input mask holds: every place for a
+// digit or sign filled with the font's widest digit ("#000.0%" gives
+// "8888.8%" in most fonts), the fixed characters as they are.
+QString widestMaskText(const QString& mask, const QFontMetrics& metrics)
+{
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    }
+    QString text = mask;
+    for (QChar& place : text) {
+        if (place == QLatin1Char('#') || place == QLatin1Char('0'))
+            place = widest;
+    }
+    return text;
+}
+
+// The width a line edit needs to show the text whole, as its style frames
+// it: QLineEdit keeps 2 px of room on each side of its text and 1 px for the
+// cursor.
+int lineEditWidthFor(QLineEdit* field, const QString& text)
+{
+    constexpr int kLineEditTextRoom = 2 * 2 + 1;
+    field->ensurePolished();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    option.state |= QStyle::State_Sunken;
+    const QMargins margins = field->textMargins();
+    const QFontMetrics metrics = field->fontMetrics();
+    const QSize contents(metrics.horizontalAdvance(text) + kLineEditTextRoom + margins.left() + margins.right(),
+                         metrics.height());
+    return field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, field).width();
 }
 
 QHBoxLayout* bareRow(QWidget* widget, int spacing)
@@ -107,6 +147,9 @@ GeometryEditingWidget::~GeometryEditingWidget() = default;
 void GeometryEditingWidget::_buildForm()
 {
     auto* layout = new QVBoxLayout(this);
+    // Narrow sides: the two columns of fields need the inspector's width.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(kSideMargin, margins.top(), kSideMargin, margins.bottom());
     _titleLabel = new QLabel(tr("Geometry"), this);
     _titleLabel->setObjectName(QStringLiteral("titleLabel"));
     _titleLabel->setAlignment(Qt::AlignCenter);
@@ -134,18 +177,23 @@ void GeometryEditingWidget::_buildForm()
 QWidget* GeometryEditingWidget::_buildValuesRow()
 {
     _buildValuePanel(FieldX, tr("X"), QStringLiteral("#000.0%"), QStringLiteral("0%"));
-    _buildValuePanel(FieldW, tr("W"), QStringLiteral("000.0%"), QStringLiteral("100%"));
+    // Four places before the point: a picture scaled to 1000% shows as such.
+    _buildValuePanel(FieldW, tr("W"), QStringLiteral("0000.0%"), QStringLiteral("100%"));
     _buildValuePanel(FieldY, tr("Y"), QStringLiteral("#000.0%"), QStringLiteral("0%"));
-    _buildValuePanel(FieldH, tr("H"), QStringLiteral("000.0%"), QStringLiteral("100%"));
+    _buildValuePanel(FieldH, tr("H"), QStringLiteral("0000.0%"), QStringLiteral("100%"));
     _buildValuePanel(FieldRotation, QString(QChar(0x2220)), QStringLiteral("#0000.0") + QChar(0x00B0),
                      QStringLiteral("0") + QChar(0x00B0));
 
     auto* row = new QWidget(this);
     row->setObjectName(QStringLiteral("widget_4"));
-    QHBoxLayout* rowLayout = bareRow(row, 6);
+    // The spacer alone parts the columns: at the inspector's narrowest width
+    // every pixel goes to the fields.
+    QHBoxLayout* rowLayout = bareRow(row, 0);
     auto* left = new QWidget(row);
     left->setObjectName(QStringLiteral("widget_5"));
     auto* leftLayout = new QVBoxLayout(left);
+    // The columns give all their width to the fields.
+    leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
     _toolbar2 = _buildToolBar(left);
     _toolbar2->setObjectName(QStringLiteral("toolbar2"));
@@ -156,6 +204,7 @@ QWidget* GeometryEditingWidget::_buildValuesRow()
     auto* right = new QWidget(row);
     right->setObjectName(QStringLiteral("widget_6"));
     auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->setSpacing(0);
     for (Field field : { FieldY, FieldH, FieldRotation })
         rightLayout->addWidget(_panels[field].panel, 1);
@@ -177,7 +226,8 @@ void GeometryEditingWidget::_buildValuePanel(Field field, const QString& labelTe
     QHBoxLayout* row = bareRow(p.panel, 0);
     p.label = new QLabel(labelText, p.panel);
     p.label->setObjectName(name + QStringLiteral("Label"));
-    p.label->setMinimumWidth(25);
+    // As wide as its letter or word in this language, with a little room.
+    p.label->setMinimumWidth(p.label->fontMetrics().horizontalAdvance(labelText) + kLabelPadding);
     p.label->setAlignment(Qt::AlignCenter);
     p.downButton = new QPushButton(QIcon(QStringLiteral(":/images/value_decrease")), QString(), p.panel);
     p.downButton->setObjectName(name + QStringLiteral("ValueDownButton"));
@@ -187,6 +237,9 @@ void GeometryEditingWidget::_buildValuePanel(Field field, const QString& labelTe
     p.lineEdit->setAlignment(Qt::AlignCenter);
     p.lineEdit->setInputMask(mask);
     p.lineEdit->setText(text);
+    // Room for every value the mask holds, in this font: a narrower field
+    // scrolls the leading digits out of sight.
+    p.lineEdit->setMinimumWidth(lineEditWidthFor(p.lineEdit, widestMaskText(mask, p.lineEdit->fontMetrics())));
     // The field takes its parent's pointer rather than the text beam.
     p.lineEdit->unsetCursor();
     p.shownText = p.lineEdit->text();

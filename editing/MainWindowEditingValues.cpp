@@ -226,7 +226,8 @@ bool MainWindow::_liveMainValue(Segment* segment, int kind, float value, QColor 
         _sendValue(segment, kPropShadowOpacity, value);
         return true;
     case kTextSize:
-        _sendValue(segment, kPropTextSize, value / width);
+        if (TextSegment* text = asText(segment))
+            _sendValue(segment, kPropTextSize, value / float(text->referenceSize().width()));
         return true;
     case kTextBackground:
         _sendColor(segment, kPropBackColor, color.isValid() ? color.rgb() : qRgb(0, 0, 0), value);
@@ -247,7 +248,7 @@ void MainWindow::_liveTextSize(Segment* segment, float value)
         _textSizeDragRecorded = _recordOperation();
         _projectManager->setModified(true);
     }
-    text->setFontSizeForVideoSize(value, _compositionSize());
+    text->setFontSizeForVideoSize(value, text->referenceSize());
     _applyTextStyleToWholeText(_textEditor, text);
 }
 
@@ -388,7 +389,8 @@ bool MainWindow::_commitTextValue(Segment* segment, int kind, float value)
         _redrawAfterValue();
         return true;
     }
-    const QSizeF size = _compositionSize();
+    // The slider shows the size in the text's own reference frame.
+    const QSizeF size = text->referenceSize();
     // A drag in the inline editor recorded the state before it at its first
     // step; a release without such a drag records here.
     if (std::exchange(_textSizeDragRecorded, false))

@@ -36,12 +36,15 @@ int TextSizeEditingWidgetController::displayOrder() const
     return 30;
 }
 
-void TextSizeEditingWidgetController::updateValues(const Segment* segment, const QSize& frameSize)
+void TextSizeEditingWidgetController::updateValues(const Segment* segment, const QSize&)
 {
     const auto* text = static_cast<const TextSegment*>(segment);
+    // The size in the text's own reference frame: the number stored, which
+    // a preview of another quality must not change.
+    const float size = text->fontSize(text->referenceSize());
     // The popup ignores a value off its slider, which would leave the last
     // text's size on show: a size beyond the ends shows at the nearer one.
-    _popup->setValueSilently(std::clamp(text->fontSize(QSizeF(frameSize)), kMinSize, kMaxSize));
+    _popup->setValueSilently(std::clamp(size, kMinSize, kMaxSize));
     _popup->setColor(QColor::fromRgba(text->color()));
 }
 

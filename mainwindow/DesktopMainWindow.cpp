@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QWidgetAction>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMinimumInspectorAreaSize = 300;
@@ -53,6 +55,8 @@ const char* const kNoEditingLabelStyle = "color: lightgray;";
 const char* const kHideInspectorButtonStyle =
     "QPushButton { color:black; background-color: white; border-radius: 5px; }"
     "QPushButton:pressed { background-color: lightgray; color: gray; }";
+// Room left beside the Hide button's word on either side.
+constexpr int kHideButtonTextPadding = 8;
 
 QRect availableScreenGeometry()
 {
@@ -203,7 +207,16 @@ void DesktopMainWindow::_setupInspectorArea()
     _ui->mainSplitter->setSizes({availableScreenGeometry().width(), 0});
     _ui->noEditingSegmentTextLabel->setStyleSheet(QLatin1String(kNoEditingLabelStyle));
     _ui->hideInspectorAreaButton->setStyleSheet(QLatin1String(kHideInspectorButtonStyle));
+    _fitHideButtonToItsWord();
     _ui->mediaAreaWidget->setMinimumWidth(kMinimumMediaAreaSize);
+}
+
+void DesktopMainWindow::_fitHideButtonToItsWord()
+{
+    // The form's width holds the English word; a longer translation widens it.
+    QPushButton* hide = _ui->hideInspectorAreaButton;
+    const int wordWidth = hide->fontMetrics().horizontalAdvance(hide->text()) + 2 * kHideButtonTextPadding;
+    hide->setFixedWidth(std::max(hide->minimumWidth(), wordWidth));
 }
 
 // ---- Layout -------------------------------------------------------------------

@@ -96,6 +96,7 @@ private:
     void _styleControlBar();
     void _connectControlBar();
     void _setupInspectorArea();
+    void _fitHideButtonToItsWord();
     void _updateControlBarForWidth(int width);
     // The menu both preview buttons open: a title line, then one entry per choice.
     QMenu* _createPreviewMenu(const QString& title);

@@ -90,16 +90,23 @@ void TextSegment::setAlignment(int alignment) { setIntAttribute(attributes(), Se
 
 QFont TextSegment::font() const
 {
-    return QFontDatabase().font(fontName(), fontStyle(), QFont().pointSize());
+    QFontDatabase fonts;
+    if (fonts.hasFamily(fontName()))
+        return fonts.font(fontName(), fontStyle(), QFont().pointSize());
+    // A family not installed here: the database would answer with the
+    // application's font, and its name would replace the project's.
+    QFont named(fontName());
+    named.setStyleName(fontStyle());
+    return named;
 }
 
 float TextSegment::fontSize(const QSizeF& videoSize) const
 {
     const float stored = floatAttribute(attributes(), SegmentKey::FontSize, kDefaultFontSize);
-    return float(videoSize.width() / _referenceSize().width()) * stored;
+    return float(videoSize.width() / referenceSize().width()) * stored;
 }
 
-QSizeF TextSegment::_referenceSize() const
+QSizeF TextSegment::referenceSize() const
 {
     const QSizeF stored = sizeAttribute(attributes(), SegmentKey::VideoSize, QSizeF());
     if (stored.isValid() && !stored.isEmpty())

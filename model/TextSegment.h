@@ -27,9 +27,14 @@ public:
     void setFontName(const QString& family);
     QString fontStyle() const;
     void setFontStyle(const QString& style);
+    // The stored family and style, whether installed here or not.
     QFont font() const;
     // The font size for a movie rendered at videoSize.
     float fontSize(const QSizeF& videoSize) const;
+    // The video size the stored font size refers to: the stored one, else
+    // that of a new project of this aspect. The inspector shows and edits
+    // the size in it, so the number shown is the number stored.
+    QSizeF referenceSize() const;
     void setFontSize(float size);
     // The size for a video size: both are stored, so the size keeps its
     // share of the width whatever the project's aspect.
@@ -62,6 +67,4 @@ public:
 
 private:
     void _startLoading();
-    // The video size the stored font size refers to.
-    QSizeF _referenceSize() const;
 };

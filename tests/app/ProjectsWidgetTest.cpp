@@ -14,7 +14,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -288,6 +290,57 @@ TEST_F(ProjectsWidgetTest, EditModeSwapsTheBarsAndEnablesByTicksAndLevel)
     clickCentre(button("backButton"));
     EXPECT_TRUE(QTest::qWaitFor([this] { return _page->title() == "Movies"; }, 3000));
     EXPECT_FALSE(button("backButton")->isEnabled());
+}
+
+// What the edit bar shows of one of its buttons: how many of the pixels
+// over the button are light (an enabled picture) and how many grey (its
+// disabled form), against the bar's dark background.
+struct ButtonInk {
+    int light = 0;
+    int grey = 0;
+};
+
+ButtonInk inkOf(QWidget* bar, QPushButton* button)
+{
+    const QImage picture = bar->grab(button->geometry()).toImage();
+    ButtonInk ink;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const int gray = qGray(picture.pixel(x, y));
+            ink.light += gray > 200 ? 1 : 0;
+            ink.grey += gray > 90 && gray < 130 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+TEST_F(ProjectsWidgetTest, TheEditBarShowsItsPicturesEnabledAndDisabled)
+{
+    makeProject("Trip");
+    list().reload();
+    clickCentre(button("editButton"));
+    QWidget* bar = part<QWidget>("bottomToolbar");
+    ASSERT_TRUE(bar->isVisible());
+    const char* const names[] = {"editNewFolderButton", "editCopyToButton", "editMoveToButton", "editDeleteButton"};
+    // New folder is on at the top level; the others wait for a tick.
+    for (const char* name : names) {
+        const ButtonInk ink = inkOf(bar, button(name));
+        if (button(name)->isEnabled()) {
+            EXPECT_GT(ink.light, 40) << name;
+        } else {
+            EXPECT_EQ(ink.light, 0) << name;
+            EXPECT_GT(ink.grey, 40) << name;
+        }
+    }
+    const QList<QListWidgetItem*> found = list().findItems("Trip", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, list().visualItemRect(found.first()).center());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return button("editDeleteButton")->isEnabled(); }, 3000));
+    for (const char* name : names)
+        EXPECT_GT(inkOf(bar, button(name)).light, 40) << name;
+    const QString artefacts = QStringLiteral(VIDORNA_ARTEFACT_DIR);
+    QDir().mkpath(artefacts);
+    bar->grab().save(artefacts + "/projects-edit-bar.png");
 }
 
 TEST_F(ProjectsWidgetTest, ImportingAskedFromOutsideGoesIntoTheShownLevel)

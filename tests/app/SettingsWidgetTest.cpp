@@ -421,3 +421,33 @@ TEST_F(SettingsWidgetTest, TheWorkingDirectoryMovesOnlyToAFolderThatCanHoldProje
 }
 
 } // namespace
+
+// Where the first light pixel of a caption lies across the page: the start
+// of its text as the user sees it.
+int textStartOnPage(const QImage& page, QWidget* pageWidget, QWidget* caption)
+{
+    const QRect band(caption->mapTo(pageWidget, QPoint(0, 0)), caption->size());
+    for (int x = 0; x < page.width(); ++x) {
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            if (qGray(page.pixel(x, y)) > 128)
+                return x;
+        }
+    }
+    return -1;
+}
+
+TEST_F(SettingsWidgetTest, EveryRowsCaptionStartsInOneLine)
+{
+    showPage();
+    const QImage page = _page->grab().toImage();
+    const QStringList captions = {"languageLabel",         "photoDurationLabel",  "textDurationLabel",
+                                  "selfDrawDurationLabel", "segmentPropertiesLabel", "segmentPropertiesResetButton",
+                                  "autoAlignLabel",        "hardwareAccelLabel",  "workingDirectoryLabel",
+                                  "autoCopyAssetsLabel"};
+    const int first = textStartOnPage(page, _page.get(), child<QWidget>(captions.first()));
+    ASSERT_GT(first, 0);
+    for (const QString& name : captions) {
+        // Glyphs differ by a pixel at most in where their ink begins.
+        EXPECT_NEAR(textStartOnPage(page, _page.get(), child<QWidget>(name)), first, 1) << name.toStdString();
+    }
+}

@@ -1,6 +1,8 @@
 #include "AVGLContext.h"
 #include "AVTextRaster.h"
 
+#include <QFontDatabase>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -81,4 +83,21 @@ TEST(TextRaster, SizesNoTextureCanTakeAreRefusedBeforeAllocating)
     EXPECT_FALSE(render(70000, 70000, "big", {0, 0, 0, 0}));
     EXPECT_FALSE(render(avGLMaxTextureSize() + 1, 10, "wide", {0, 0, 0, 0}));
     EXPECT_FALSE(render(0, 10, "none", {0, 0, 0, 0}));
+}
+
+// A project's caption in a family this machine lacks keeps its style: the
+// substitute draws the bold caption heavier than the regular one.
+TEST(TextRaster, AMissingFamilyFallsBackInItsStyle)
+{
+    if (QFontDatabase().hasFamily(QStringLiteral("Arial")))
+        GTEST_SKIP() << "Arial is installed here; the test needs a family that is missing";
+    const auto ink = [](const char* style) {
+        const Buffer text(avRenderText(400, 100, "Hello World", 40, kWhite, "Arial", style, 0, 0, kRed,
+                                       {0, 0, 0, 0}, 0, 0));
+        return text ? opaquePixels(text.get(), 0, 100) : 0;
+    };
+    const int regular = ink("Regular");
+    const int bold = ink("Bold");
+    ASSERT_GT(regular, 500);
+    EXPECT_GT(bold, regular * 5 / 4) << "bold " << bold << ", regular " << regular;
 }

@@ -1,13 +1,17 @@
 #include "GeometryEditingWidget.h"
 #include "GeometryEditingWidgetController.h"
 #include "ImageSegment.h"
+#include "InspectorTestSupport.h"
+#include "MultiLanguage.h"
 #include "ScrollableToolBar.h"
+#include "SegmentInspectorWidget.h"
 #include "TooltipButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -98,6 +102,37 @@ struct GeometrySection {
         QTest::mouseRelease(button(name), Qt::LeftButton);
     }
 };
+
+// Where the field draws its cursor, as it tells an input method.
+int cursorX(QLineEdit* field)
+{
+    return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
+// Where the field draws its first character when nothing is scrolled away:
+// its place with the text held at the left and the cursor at the start.
+int unscrolledTextStart(QLineEdit* field)
+{
+    const Qt::Alignment alignment = field->alignment();
+    field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    field->setCursorPosition(0);
+    field->grab();
+    const int start = cursorX(field);
+    field->setAlignment(alignment);
+    return start;
+}
+
+// Whether the field shows its whole text. Painted with the cursor at the
+// end, as after typing, a field too narrow scrolls its first characters out
+// of sight on the left.
+bool showsWholeText(QLineEdit* field)
+{
+    const int unscrolled = unscrolledTextStart(field);
+    field->setCursorPosition(field->text().size());
+    field->grab();
+    field->setCursorPosition(0);
+    return cursorX(field) >= unscrolled;
+}
 
 } // namespace
 
@@ -385,4 +420,76 @@ TEST(GeometrySection, FlipButtonsShowEachFlipOfTheSegment)
     section.controller.updateValues(&section.segment);
     EXPECT_FALSE(horizontal->isChecked());
     EXPECT_TRUE(vertical->isChecked());
+}
+
+// The widest values of each field, shown from a segment in an inspector at
+// its narrowest, in English and in every translation.
+TEST(GeometryFieldsWidth, EveryFieldShowsItsWholeValueInTheNarrowestInspectorInEveryLanguage)
+{
+    struct Shown {
+        const char* field;
+        QString text;
+    };
+    const QString degree(QChar(0x00B0));
+    const std::vector<std::pair<std::function<void(Segment&)>, std::vector<Shown>>> cases = {
+        { [](Segment& s) {
+              s.setUserTranslation(QPointF(-1.0, 10.0));
+              s.setUserScale(QPointF(10.0, 10.0));
+              s.setUserRotation(-M_PI);
+              s.setUserPoint0Offset(QPointF(-1.0, 10.0));
+          },
+          { { "xLineEdit", "-100.0%" }, { "yLineEdit", "1000.0%" }, { "wLineEdit", "1000.0%" },
+            { "hLineEdit", "1000.0%" }, { "rLineEdit", "-180.0" + degree }, { "cornerXLineEdit", "-100.0%" },
+            { "cornerYLineEdit", "1000.0%" } } },
+        { [](Segment& s) {
+              s.setUserTranslation(QPointF(-9.999, -9.999));
+              s.setUserScale(QPointF(9.999, 9.999));
+              s.setUserRotation(-9999.9 / 57.29577951308232);
+              s.setUserPoint0Offset(QPointF(-9.999, -9.999));
+          },
+          { { "xLineEdit", "-999.9%" }, { "yLineEdit", "-999.9%" }, { "wLineEdit", "999.9%" },
+            { "hLineEdit", "999.9%" }, { "rLineEdit", "-9999.9" + degree }, { "cornerXLineEdit", "-999.9%" },
+            { "cornerYLineEdit", "-999.9%" } } },
+    };
+    const QStringList languages = { "en_US", "zh_CN", "zh_TW", "ja_JP", "ko_KR", "fr_FR",
+                                    "de_DE", "es_ES", "it_IT", "pt_BR", "ru_RU" };
+    MultiLanguage language;
+    for (const QString& code : languages) {
+        language.switchLanguage(code);
+        ASSERT_EQ(language.currentLanguage(), code);
+        for (const auto& [place, shown] : cases) {
+            auto picture = InspectorTest::picture();
+            place(*picture);
+            picture->setPerspective(true);
+            QWidget window;
+            auto* inspector = new SegmentInspectorWidget(&window);
+            // The narrowest inspector the window allows, with its scroll bar.
+            inspector->setFixedSize(300, 500);
+            inspector->setSegment(picture.get(), InspectorTest::kCanvas);
+            inspector->refreshEditingControllers(picture.get(), nullptr, true, 0.0f);
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            auto* geometry = inspector->findChild<GeometryEditingWidget*>();
+            ASSERT_NE(geometry, nullptr);
+            auto* scrollArea = inspector->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+            QWidget* viewport = scrollArea->viewport();
+            // Nothing to scroll sideways: every section fits the inspector's width.
+            EXPECT_LE(scrollArea->widget()->width(), viewport->width()) << qPrintable(code);
+            EXPECT_LE(geometry->minimumSizeHint().width(), viewport->width()) << qPrintable(code);
+            for (const Shown& value : shown) {
+                auto* field = geometry->findChild<QLineEdit*>(QLatin1String(value.field));
+                ASSERT_NE(field, nullptr) << value.field;
+                EXPECT_EQ(field->text(), value.text) << qPrintable(code) << " " << value.field;
+                EXPECT_TRUE(showsWholeText(field))
+                    << qPrintable(code) << " " << value.field << " " << qPrintable(value.text) << " in "
+                    << field->width() << " px";
+                // The whole panel, up to its up button, lies inside the inspector.
+                QWidget* panel = field->parentWidget();
+                const int panelRight = panel->mapTo(inspector, QPoint(panel->width(), 0)).x();
+                EXPECT_LE(panelRight, viewport->mapTo(inspector, QPoint(viewport->width(), 0)).x())
+                    << qPrintable(code) << " " << value.field;
+            }
+        }
+    }
+    language.switchLanguage("en_US");
 }

@@ -149,12 +149,15 @@ TEST_F(TextSections, SizeAndBackgroundFillSilentlyInFramePixels)
         ASSERT_TRUE(spy->isValid());
 
     size.updateValues(words.get(), kCanvas);
-    // 48 points at 1280 wide are 72 at 1920.
-    EXPECT_FLOAT_EQ(size.popup()->value(), 72.0f);
+    // The size stored for its own 1280-wide frame, whatever frame is drawn:
+    // not 72, its size in the 1920-wide one.
+    EXPECT_FLOAT_EQ(size.popup()->value(), 48.0f);
+    size.updateValues(words.get(), QSize(960, 540));
+    EXPECT_FLOAT_EQ(size.popup()->value(), 48.0f);
     EXPECT_EQ(size.popup()->color(), QColor(250, 200, 10));
     // A title larger than the slider reaches: its end, not the last text's size.
     auto title = text();
-    static_cast<TextSegment*>(title.get())->setFontSizeForVideoSize(700.0f, QSizeF(1280, 720));
+    static_cast<TextSegment*>(title.get())->setFontSizeForVideoSize(1200.0f, QSizeF(1280, 720));
     size.updateValues(title.get(), kCanvas);
     EXPECT_FLOAT_EQ(size.popup()->value(), 960.0f);
 
@@ -224,6 +227,34 @@ TEST_F(TextSections, FontButtonNamesTheFontAndAsksForAnother)
     QTest::mouseClick(nameButton, Qt::LeftButton);
     EXPECT_EQ(asked.size(), 2);
     EXPECT_FALSE(nameButton->isEnabled());
+}
+
+// A caption as a project made elsewhere stores it: a family this machine
+// lacks, and a size without the frame it was set for (a new project's).
+TEST_F(TextSections, TheStoredFamilyAndSizeShowWhereTheFamilyIsMissing)
+{
+    TextFontEditingWidgetController font(&window);
+    TextSizeEditingWidgetController size(&window);
+    stack(font);
+    stack(size);
+    auto caption = std::make_unique<TextSegment>(InspectorTest::record(QStringLiteral("TEXT")), nullptr, false);
+    Segment::setStringAttribute(caption->attributes(), QStringLiteral("FontName"), QStringLiteral("Arial"));
+    Segment::setFloatAttribute(caption->attributes(), QStringLiteral("FontSize"), 80.0f);
+    if (QFontDatabase().hasFamily(QStringLiteral("Arial")))
+        GTEST_SKIP() << "Arial is installed here; the test needs a family that is missing";
+
+    font.updateValues(caption.get());
+    // The editor's preview of a 16:9 movie draws at 960 x 540.
+    size.updateValues(caption.get(), QSize(960, 540));
+    auto* nameButton = font.widget()->findChild<QPushButton*>(QStringLiteral("fontNameButton"));
+    EXPECT_EQ(nameButton->text(), QStringLiteral("Arial"));
+    EXPECT_FLOAT_EQ(size.popup()->value(), 80.0f);
+    EXPECT_EQ(caption->fontName(), QStringLiteral("Arial"));
+
+    caption->setFontStyle(QStringLiteral("Bold"));
+    font.updateValues(caption.get());
+    EXPECT_EQ(nameButton->text(), QStringLiteral("Arial - Bold"));
+    EXPECT_EQ(caption->fontStyle(), QStringLiteral("Bold"));
 }
 
 TEST_F(TextSections, AlignmentReportsOnlyANewPick)

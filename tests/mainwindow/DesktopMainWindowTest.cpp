@@ -2,6 +2,7 @@
 
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
+#include "MultiLanguage.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
 #include "ProjectTestSupport.h"
@@ -306,4 +307,40 @@ TEST_F(DesktopMainWindowTest, DraggingTheAreasOpenAndTheHideButton)
     ASSERT_GT(mainSplitter->sizes().value(1), 0);
     QTest::mouseClick(window.button("hideInspectorAreaButton"), Qt::LeftButton);
     EXPECT_EQ(mainSplitter->sizes().value(1), 0);
+}
+
+// Whether the button shows its whole text: along its middle line no ink of
+// the text reaches the button's sides, where a cut word would end.
+bool showsWholeText(QPushButton* button)
+{
+    const QImage picture = button->grab().toImage();
+    const int y = picture.height() / 2;
+    int firstInk = -1;
+    int lastInk = -1;
+    for (int x = 0; x < picture.width(); ++x) {
+        if (qGray(picture.pixel(x, y)) < 128) {
+            firstInk = firstInk < 0 ? x : firstInk;
+            lastInk = x;
+        }
+    }
+    return firstInk >= 3 && lastInk <= picture.width() - 4;
+}
+
+// The inspector area's Hide button in every language the window opens in.
+TEST_F(DesktopMainWindowTest, TheHideButtonHoldsItsWordInEveryLanguage)
+{
+    MultiLanguage language;
+    for (const QString code : {"en_US", "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "ru_RU", "ja_JP", "ko_KR",
+                               "zh_CN", "zh_TW"}) {
+        language.switchLanguage(code);
+        DesktopWindow window(kExample, kExamples);
+        ASSERT_FALSE(window.isOpenFailed());
+        QPushButton* hide = window.button("hideInspectorAreaButton");
+        EXPECT_EQ(hide->text(), QCoreApplication::translate("DesktopMainWindow", "Hide"));
+        EXPECT_TRUE(showsWholeText(hide)) << qPrintable(code) << ": " << qPrintable(hide->text()) << " in "
+                                          << hide->width() << " px";
+        EXPECT_GE(hide->width(), 64);
+        EXPECT_EQ(hide->height(), 30);
+    }
+    language.switchLanguage("en_US");
 }

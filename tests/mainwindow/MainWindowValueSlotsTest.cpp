@@ -3,6 +3,7 @@
 #include "AVAnimation.h"
 #include "AVAudioSegment.h"
 #include "AVLayerSegment.h"
+#include "AVTextSegment.h"
 #include "AVTransition.h"
 #include "CommonSliderColorPopup.h"
 #include "EditScrollArea.h"
@@ -371,4 +372,33 @@ TEST_F(ValueSlotsTest, TextSizeDragInTheInlineEditorIsOneStep)
     Segment* restored = segmentByUId(*window, QStringLiteral("caption"));
     ASSERT_NE(restored, nullptr);
     EXPECT_FLOAT_EQ(static_cast<TextSegment*>(restored)->fontSize(size), 40.0f);
+}
+
+// A caption stored at 80 for a 1280-wide frame, edited in a 1920-wide
+// composition: the slider's number is the stored one, and a new size keeps
+// the caption's frame, so its share of the picture follows the number alone.
+TEST_F(ValueSlotsTest, TextSizeIsEditedInTheCaptionsOwnFrame)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 4).set("FontSize", 80)));
+    const QString failure = openEditing(records, QStringLiteral("caption"));
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    ASSERT_EQ(window->compositionWidth(), 1920);
+    auto* text = static_cast<TextSegment*>(edited);
+    ASSERT_EQ(text->referenceSize(), QSizeF(1280, 720));
+    CommonSliderColorPopup popup;
+    popup.setTag(10);
+    window->wire(&popup);
+
+    emit popup.sliderColorPopupValueChanging(&popup, 90.0f);
+    auto* drawn = dynamic_cast<AVTextSegment*>(engineSegment(text->serialNumber()));
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_FLOAT_EQ(drawn->fontScale(), 90.0f / 1280.0f);
+    emit popup.sliderColorPopupValueChanged(&popup, 100.0f);
+    EXPECT_EQ(text->referenceSize(), QSizeF(1280, 720));
+    EXPECT_FLOAT_EQ(text->fontSize(text->referenceSize()), 100.0f);
+    EXPECT_FLOAT_EQ(text->fontSize(QSizeF(1920, 1080)), 150.0f);
+    EXPECT_FLOAT_EQ(drawn->fontScale(), 100.0f / 1280.0f);
 }

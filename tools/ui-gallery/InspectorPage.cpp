@@ -1,5 +1,7 @@
-// The segment inspector beside itself: a picture's sections, a song's, and
-// a drawing being made, with the Done section and the drawing panels.
+// The segment inspector beside itself at its narrowest width: a picture's
+// sections, a caption's (stored in Arial at 80, shown so even where Arial is
+// missing), a song's, and a drawing being made, with the Done section and
+// the drawing panels.
 #include "GalleryPages.h"
 
 #include "DrawingSegment.h"
@@ -7,6 +9,7 @@
 #include "MusicSegment.h"
 #include "SegmentInspectorWidget.h"
 #include "SegmentKeys.h"
+#include "TextSegment.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -54,6 +57,10 @@ QWidget* createInspectorPage()
     static ImageSegment picture(record(QStringLiteral("IMAGE")), nullptr, false);
     static MusicSegment song(record(QStringLiteral("MUSIC")), nullptr, false);
     static DrawingSegment sketch(record(QStringLiteral("DRAWING")), nullptr, false);
+    static TextSegment caption(record(QStringLiteral("TEXT")), nullptr, false);
+    caption.setText(QStringLiteral("Caption"));
+    caption.setFontName(QStringLiteral("Arial"));
+    caption.setFontSize(80.0f);
     picture.setBorderWidthFraction(0.01f);
     picture.setBorderColor(qRgb(230, 180, 40));
     picture.setShadowOpacity(0.6f);
@@ -61,6 +68,7 @@ QWidget* createInspectorPage()
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(inspectorOf(page, &picture), 0, Qt::AlignTop);
+    layout->addWidget(inspectorOf(page, &caption), 0, Qt::AlignTop);
     layout->addWidget(inspectorOf(page, &song), 0, Qt::AlignTop);
     layout->addWidget(drawingInspectorOf(page, &sketch), 0, Qt::AlignTop);
     layout->addStretch();

@@ -1,15 +1,19 @@
-// The projects list over a small projects directory made for the gallery:
-// projects with covers, a project without one, a damaged one and a folder.
+// The projects page over a small projects directory made for the gallery:
+// projects with covers, a project without one, a damaged one and a folder,
+// in edit mode with one project ticked, so that the edit bar shows its
+// buttons both enabled and disabled.
 #include "GalleryPages.h"
 
 #include "ProjectManager.h"
 #include "ProjectsListWidget.h"
+#include "ProjectsWidget.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,7 +61,15 @@ QWidget* createProjectsPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* list = new ProjectsListWidget(page);
-    layout->addWidget(list);
+    auto* projectsPage = new ProjectsWidget(page);
+    layout->addWidget(projectsPage);
+    ProjectsListWidget* list = projectsPage->projectsListWidget();
+    list->toggleEdit();
+    // A tick on one project: copy, move and delete turn on.
+    QTimer::singleShot(0, list, [list] {
+        const QList<QListWidgetItem*> found = list->findItems(QStringLiteral("Birthday"), Qt::MatchExactly);
+        if (!found.isEmpty())
+            list->itemClicked(found.first());
+    });
     return page;
 }
