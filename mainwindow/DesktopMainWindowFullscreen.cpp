@@ -37,11 +37,11 @@ void DesktopMainWindow::_toggleFullScreen()
         && (_isShowingHUD() || _isPopupPanelOpen() || _isCropEditing() || _isTextEditing() || _isDrawingEditing()))
         return;
     MainWindow::_toggleFullScreen();
-    _startRelayout();
     if (_fullScreen)
         _leaveFullScreen();
     else
         _enterFullScreen();
+    _startRelayout();
 }
 
 bool DesktopMainWindow::_isPopupPanelOpen() const
