@@ -90,7 +90,9 @@ void MainWindow::_showTransformWidgetForSegment(Segment* segment)
         _transformWidget->hide();
         delete _transformWidget.data();
     }
-    if (_textEditor || _canvas || _cropWidget || !segment || !segment->isVisualLayer())
+    // While the window re-lays itself out the preview has no settled place
+    // yet; the overlay comes back once it has.
+    if (_isRelayingOut() || _textEditor || _canvas || _cropWidget || !segment || !segment->isVisualLayer())
         return;
     _createTransformWidget(segment);
 }

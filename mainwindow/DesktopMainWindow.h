@@ -8,6 +8,7 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 class QPushButton;
+class QTimer;
 class SegmentInspectorWidget;
 class TaskbarProgress;
 class Ui_DesktopMainWindow;
@@ -50,6 +51,7 @@ protected:
     void _updateFullscreenPosition(float time) override;
     void _showFullscreenControls() override;
     void resizeEvent(QResizeEvent* event) override;
+    bool _isRelayingOut() const override { return _relayingOut; }
 
 protected slots:
     // Preview control bar
@@ -87,6 +89,9 @@ protected:
     FullscreenControlWidget* _fullscreenControlWidget = nullptr;
     // Exists only while an export runs.
     TaskbarProgress* _taskbarProgress = nullptr;
+    // Set from a full-screen switch until its layouts have settled.
+    bool _relayingOut = false;
+    QTimer* _relayoutTimer = nullptr;
 
 private:
     void _takeFormWidgets();
@@ -237,6 +242,10 @@ private:
     int _editingTransitionId() const;
     void _enterFullScreen();
     void _leaveFullScreen();
+    // The microphone recording or the export panel is open.
+    bool _isPopupPanelOpen() const;
+    void _startRelayout();
+    void _finishRelayout();
     void _createFullscreenControls();
     void _placeFullscreenControls();
     // The transition at a list index of the tile in editing, when it is the selected one; 0 otherwise.

@@ -8,32 +8,67 @@
 
 #include "AVGLWidget.h"
 #include "FullscreenControlWidget.h"
+#include "PopupMicrophoneWidget.h"
+#include "PopupMovieExportingWidget.h"
 #include "ProjectManager.h"
 
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace {
 
 // Room between the bar and the bottom of the screen.
 constexpr int kBarBottomGap = 100;
+// Long enough for the resizes the new window state brings to be laid out.
+constexpr int kRelayoutSettleMs = 200;
 
 } // namespace
 
 void DesktopMainWindow::_toggleFullScreen()
 {
-    // The waiting overlay covers the window while it opens, and the inline
-    // editors are placed over the preview where it is: none may see the
+    // The waiting overlay covers the window while it opens, the inline
+    // editors are placed over the preview where it is, and the recording and
+    // export panels cover the window they were opened on: none may see the
     // preview move into full screen. Leaving is always possible, or an
     // editor opened in full screen would keep the window there for good.
-    if (!_fullScreen && (_isShowingHUD() || _isCropEditing() || _isTextEditing() || _isDrawingEditing()))
+    if (!_fullScreen
+        && (_isShowingHUD() || _isPopupPanelOpen() || _isCropEditing() || _isTextEditing() || _isDrawingEditing()))
         return;
     MainWindow::_toggleFullScreen();
     if (_fullScreen)
         _leaveFullScreen();
     else
         _enterFullScreen();
+    _startRelayout();
+}
+
+bool DesktopMainWindow::_isPopupPanelOpen() const
+{
+    return qobject_cast<PopupMicrophoneWidget*>(_currentPopup.data())
+           || qobject_cast<PopupMovieExportingWidget*>(_currentPopup.data());
+}
+
+// Commands and the transform overlay wait while the editing area moves.
+void DesktopMainWindow::_startRelayout()
+{
+    if (!_relayoutTimer) {
+        _relayoutTimer = new QTimer(this);
+        _relayoutTimer->setSingleShot(true);
+        _relayoutTimer->setInterval(kRelayoutSettleMs);
+        connect(_relayoutTimer, &QTimer::timeout, this, &DesktopMainWindow::_finishRelayout);
+    }
+    _relayingOut = true;
+    _relayoutTimer->start();
+}
+
+void DesktopMainWindow::_finishRelayout()
+{
+    _relayingOut = false;
+    // Back beside the timeline, the edited segment's overlay returns where it belongs.
+    if (!_fullScreen && !_playing)
+        _syncEditingTransition(_currentScrollTime());
 }
 
 void DesktopMainWindow::_enterFullScreen()
@@ -66,8 +101,6 @@ void DesktopMainWindow::_leaveFullScreen()
     showMaximized();
     menuBar()->show();
     QCoreApplication::postEvent(_previewArea, new QResizeEvent(_previewArea->size(), _previewArea->size()));
-    if (!_playing)
-        _syncEditingTransition(_currentScrollTime());
 }
 
 void DesktopMainWindow::_createFullscreenControls()

@@ -838,6 +838,7 @@ private:
     void _createSegmentsFromRecords(ProjectLoader* loader);
     TrackWidget* _addTypedTrack(const QString& type);
     void _finishLoading();
+    void _offerHelpTipsAfterLoading();
     void _closeAfterFailedLoad(const QString& title, const QString& text);
     void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
     void _rebuildVideoInSoftware(MovieSegment* movie);
@@ -1307,7 +1308,9 @@ protected:
     // and direction (true for landscape) change the composition's size.
     void _applyProjectSettings(int aspect, bool landscape, float frameRate, bool fixCoverImage,
                                const QColor& backgroundColor);
-    // Help tips once the window is idle; without a widget, for the first segment's.
+    // Help tips once the window is idle: the media library's while its pane
+    // is open; the segment operations', without a widget for the first segment's.
+    void _showMediaExplorerTip();
     void _showSegmentOperationTips(SegmentWidget* widget);
     // The same, half a second later, when the tile is still there.
     void _showSegmentOperationTipsSoon(SegmentWidget* widget);

@@ -4,6 +4,7 @@
 #include "AVExporter.h"
 #include "CommonPopup.h"
 #include "EditScrollArea.h"
+#include "PopupTransitionsListWidget.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "SegmentWidget.h"
@@ -101,9 +102,12 @@ void MainWindow::_runCloseSequence()
 {
     if (TipManager::hasInstance())
         TipManager::instance()->closeCurrentTip();
+    _hideMediaPreview();
     _autosaveTimer->stop();
     if (_engine)
         _engine->pause();
+    if (auto* transitions = qobject_cast<PopupTransitionsListWidget*>(_currentPopup.data()))
+        transitions->dismiss();
     _endTextEditing(false);
     _endCropEditing(false);
     // The cover picture and the saved project show the drawing as it was.

@@ -97,6 +97,7 @@ void MainWindow::AVExporterCallback(AVExporter*, int32_t kind, double value, voi
         emit window->avexporterProgressChanged(float(value));
         break;
     case AVExporter_Msg_Finished:
+        qDebug().noquote().nospace() << "AVExporter_Msg_Finished: " << value;
         emit window->avexporterFinished(int(value));
         break;
     case AVExporter_Msg_RemainingTime:

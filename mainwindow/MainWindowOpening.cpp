@@ -38,6 +38,7 @@
 namespace {
 
 constexpr int kEngineStartDelayMs = 100;
+constexpr int kSegmentTipsDelayMs = 1000;
 // A surface that never becomes valid must not hold the window for good.
 constexpr int kGLWaitLimitMs = 5000;
 constexpr int kGLWaitStepMs = 10;
@@ -265,9 +266,21 @@ void MainWindow::_finishLoading()
         _ruler->setHeld(false);
         _ruler->setScale(_timelineScale, _projectManager->duration());
     }
+    _offerHelpTipsAfterLoading();
     if (_previewWidget) {
         _previewWidget->connectSignals();
         _previewWidget->update();
     }
 }
 
+// An empty project points at the media library; one with segments, once its
+// tiles have settled, at how a tile is handled.
+void MainWindow::_offerHelpTipsAfterLoading()
+{
+    if (_projectManager->segmentCount() == 0) {
+        if (!_isMediaAreaCollapsed())
+            _showMediaExplorerTip();
+        return;
+    }
+    QTimer::singleShot(kSegmentTipsDelayMs, this, [this] { _showSegmentOperationTips(nullptr); });
+}

@@ -248,6 +248,15 @@ void MainWindow::_runWhenIdle(const std::function<void()>& step)
     step();
 }
 
+void MainWindow::_showMediaExplorerTip()
+{
+    _runWhenIdle([this] {
+        if (_mediaArea && !_isMediaAreaCollapsed())
+            TipManager::instance()->showTipDelayed(QStringLiteral("MediaExplorerHelpTip"), _mediaArea, centralWidget(),
+                                                   kTipDelayMs);
+    });
+}
+
 void MainWindow::_showSegmentOperationTips(SegmentWidget* widget)
 {
     // A given tile that went meanwhile gets no tip; none given means the first one.

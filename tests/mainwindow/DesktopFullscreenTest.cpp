@@ -1,6 +1,7 @@
 #include "DesktopMainWindow.h"
 
 #include "AVGLWidget.h"
+#include "AssetLoadingThreadPool.h"
 #include "CanvasWidget.h"
 #include "CropWidget.h"
 #include "DrawingColorWidget.h"
@@ -8,9 +9,12 @@
 #include "DrawingTuningWidget.h"
 #include "EditScrollArea.h"
 #include "FullscreenControlWidget.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "MediaPreviewWidget.h"
 #include "OpeningWindow.h"
+#include "PopupMicrophoneWidget.h"
+#include "PopupMovieExportingWidget.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "Segment.h"
@@ -115,6 +119,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ProjectManager::copyExampleProjects());
+        // The tips on handling a tile would stand in front of the commands tried here.
+        markHelpTipsSeen();
         window = new FullscreenWindow(QStringLiteral("5-4-3-2-1-0"), QStringLiteral("Examples"));
         ASSERT_FALSE(window->isOpenFailed());
         window->show();
@@ -134,8 +140,13 @@ protected:
 
     void pressToggleShortcut()
     {
-        QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        pressToggleShortcutOnly();
         QCoreApplication::processEvents();
+    }
+    // With no event handled after it, as when the user's next key follows at once.
+    void pressToggleShortcutOnly()
+    {
+        QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
     }
 
     // The bar centred, 100 px above the bottom of the central widget.
@@ -577,4 +588,77 @@ TEST_F(DesktopFullscreenTest, TheCanvasCoversThePreviewAfterAResizeAndThePanelsS
     const QList<QWidget*> panels = window->drawingPanels();
     EXPECT_EQ(panels[0]->geometry(), QRect(10, 10, 180, 60));
     EXPECT_EQ(panels[1]->geometry(), QRect(10, 80, 100, 120));
+}
+
+TEST_F(DesktopFullscreenTest, RefusedWhileTheExportOrTheMicrophonePanelIsOpen)
+{
+    // The export panel waits until the segments have loaded.
+    ASSERT_TRUE(waitFor([] { return AssetLoadingThreadPool::instance()->activeThreadCount() == 0; }, 30000));
+    QTest::mouseClick(window->button("shareButton"), Qt::LeftButton);
+    auto* exporting = qobject_cast<PopupMovieExportingWidget*>(window->currentPopup());
+    ASSERT_NE(exporting, nullptr);
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    EXPECT_EQ(window->bar(), nullptr);
+    exporting->dismiss();
+
+    QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* microphone = qobject_cast<PopupMicrophoneWidget*>(window->currentPopup());
+    ASSERT_NE(microphone, nullptr);
+    pressToggleShortcut();
+    EXPECT_FALSE(window->isFullScreenMode());
+    microphone->dismiss();
+
+    pressToggleShortcut();
+    EXPECT_TRUE(window->isFullScreenMode());
+}
+
+// Alt+I (insert or overwrite mode) stands for the commands refused while the
+// window re-lays itself out.
+TEST_F(DesktopFullscreenTest, CommandsWaitUntilTheSwitchHasSettled)
+{
+    ProjectManager* project = window->projectManager();
+    const auto pressModeKey = [this] { QTest::keyClick(window, Qt::Key_I, Qt::AltModifier); };
+    for (bool entering : {true, false}) {
+        SCOPED_TRACE(entering ? "entering" : "leaving");
+        const int mode = project->segmentMode();
+        pressToggleShortcutOnly();
+        ASSERT_EQ(window->isFullScreenMode(), entering);
+        pressModeKey();
+        EXPECT_EQ(project->segmentMode(), mode);
+        // Pressed again until it goes through, once.
+        EXPECT_TRUE(waitFor([&] {
+            if (project->segmentMode() == mode)
+                pressModeKey();
+            return project->segmentMode() != mode;
+        }, 5000));
+    }
+}
+
+TEST_F(DesktopFullscreenTest, TheEditedDrawingsOverlayComesBackOnceTheWindowHasSettled)
+{
+    SegmentWidget* tile = nullptr;
+    for (SegmentWidget* candidate : window->timeline()->findChildren<SegmentWidget*>())
+        if (candidate->segment() && candidate->segment()->type() == QStringLiteral("DRAWING"))
+            tile = candidate;
+    ASSERT_NE(tile, nullptr);
+    QTest::mouseDClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(tile->width() / 2, tile->height() / 2));
+    ASSERT_TRUE(waitFor([&] { return tile->isEditing() && window->transformOverlay(); }, 5000));
+    pressToggleShortcut();
+    ASSERT_TRUE(window->isFullScreenMode());
+    ASSERT_TRUE(waitFor([this] { return window->transformOverlay() == nullptr; }, 5000));
+
+    // Back out of full screen and at once out of and into editing again: no
+    // overlay until the preview has its settled place.
+    pressToggleShortcutOnly();
+    ASSERT_FALSE(window->isFullScreenMode());
+    EXPECT_EQ(window->transformOverlay(), nullptr);
+    QTest::mouseDClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(tile->width() / 2, tile->height() / 2));
+    QTest::mouseDClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(tile->width() / 2, tile->height() / 2));
+    ASSERT_TRUE(tile->isEditing());
+    EXPECT_EQ(window->transformOverlay(), nullptr);
+    ASSERT_TRUE(waitFor([this] { return window->transformOverlay() != nullptr; }, 5000));
+    // Over the preview surface, which it frames.
+    EXPECT_TRUE(window->transformOverlay()->isVisible());
+    EXPECT_EQ(window->transformOverlay()->parentWidget(), window->previewArea());
 }

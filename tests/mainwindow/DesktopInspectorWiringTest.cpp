@@ -5,6 +5,7 @@
 #include "AVLayerSegment.h"
 #include "ChromaKeyEditingWidgetController.h"
 #include "GeometryEditingWidgetController.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "PopupChromaKeyWidget.h"
@@ -131,7 +132,12 @@ void drag(QSlider* slider, int value, const std::function<void()>& whileHeld = {
 class DesktopInspectorWiring : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(name); }
+    void SetUp() override
+    {
+        // Undo does nothing while a help tip is in front.
+        markHelpTipsSeen();
+        dir = product.projectDir(name);
+    }
 
     // Opens the records in the whole window and edits the first segment.
     QString openEditing(std::vector<RecordBuilder>& records)

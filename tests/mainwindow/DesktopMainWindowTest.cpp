@@ -1,11 +1,16 @@
 #include "DesktopMainWindow.h"
 
 #include "IsolatedSettings.h"
+#include "MediaExplorerHelpTipWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "MultiLanguage.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
+#include "PopupMainWidget.h"
 #include "ProjectTestSupport.h"
+#include "SegmentOperationDoubleTapTipWidget.h"
+#include "SegmentOperationPressAndDragTipWidget.h"
+#include "TipManager.h"
 #include "Util.h"
 
 #include <QApplication>
@@ -90,6 +95,22 @@ void chooseFromNextMenu(const QString& text)
         }
         menu->close();
     });
+}
+
+// The help tip on screen when it is of the kind, else null.
+template <class Tip>
+Tip* shownTip()
+{
+    if (!TipManager::hasInstance())
+        return nullptr;
+    auto* tip = qobject_cast<Tip*>(TipManager::instance()->currentTip());
+    return tip && tip->panel() && tip->panel()->isVisible() ? tip : nullptr;
+}
+
+// Where the tip's balloon points, in the window's coordinates.
+QPoint tipArrowIn(QWidget* window, CommonPopupHelpTipWidget* tip)
+{
+    return tip->panel()->mapTo(window, tip->panel()->arrowPoint());
 }
 
 class DesktopMainWindowTest : public ::testing::Test
@@ -343,4 +364,74 @@ TEST_F(DesktopMainWindowTest, TheHideButtonHoldsItsWordInEveryLanguage)
         EXPECT_EQ(hide->height(), 30);
     }
     language.switchLanguage("en_US");
+}
+
+namespace {
+
+const QString kEmpty = QStringLiteral("Empty");
+
+} // namespace
+
+TEST_F(DesktopMainWindowTest, AnEmptyProjectPointsAtTheMediaLibraryOnceOpen)
+{
+    std::vector<RecordBuilder> none;
+    writeProject(product.projectDir(kEmpty), none);
+    DesktopWindow window(kEmpty, QString());
+    ASSERT_TRUE(window.showLaidOut(QSize(1600, 900)));
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
+    ASSERT_TRUE(waitFor([] { return shownTip<MediaExplorerHelpTipWidget>() != nullptr; }, 10000));
+    auto* tip = shownTip<MediaExplorerHelpTipWidget>();
+    EXPECT_EQ(tip->parentWidget(), window.centralWidget());
+    QWidget* media = window.widget("mediaAreaWidget");
+    EXPECT_EQ(tipArrowIn(&window, tip), media->mapTo(&window, QPoint(media->width() / 2, media->height() / 2)));
+
+    // Its button puts it away for good.
+    QTest::mouseClick(tip->okButton(), Qt::LeftButton);
+    EXPECT_FALSE(TipManager::instance()->isShowingTip());
+    EXPECT_TRUE(TipManager::instance()->isFinished(QStringLiteral("MediaExplorerHelpTip")));
+}
+
+TEST_F(DesktopMainWindowTest, AnEmptyProjectWithTheLibraryShutShowsNoTip)
+{
+    std::vector<RecordBuilder> none;
+    writeProject(product.projectDir(kEmpty), none);
+    ProjectManager layout;
+    layout.setProjectName(kEmpty);
+    layout.setMediaAreaHidden(true);
+    ASSERT_EQ(layout.saveLayout(), 0);
+    DesktopWindow window(kEmpty, QString());
+    ASSERT_TRUE(window.showLaidOut(QSize(1600, 900)));
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
+    // The tip would come half a second after the opening.
+    EXPECT_FALSE(waitFor([] { return TipManager::hasInstance() && TipManager::instance()->isShowingTip(); }, 2000));
+}
+
+// The first tip points at the first segment's tile; once the user has put
+// it away, the next opening shows the second one there.
+TEST_F(DesktopMainWindowTest, AProjectWithSegmentsPointsAtItsFirstTileOnceOpen)
+{
+    for (bool firstSeen : {false, true}) {
+        SCOPED_TRACE(firstSeen ? "the double tap seen" : "no tip seen");
+        DesktopWindow window(kExample, kExamples);
+        ASSERT_TRUE(window.showLaidOut(QSize(1600, 900)));
+        if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        ASSERT_TRUE(window.waitUntilOpen());
+        CommonPopupHelpTipWidget* tip = nullptr;
+        ASSERT_TRUE(waitFor([&] {
+            tip = firstSeen ? static_cast<CommonPopupHelpTipWidget*>(shownTip<SegmentOperationPressAndDragTipWidget>())
+                            : shownTip<SegmentOperationDoubleTapTipWidget>();
+            return tip != nullptr;
+        }, 30000));
+        auto* first = window.projectManager()->segmentWidgetAt(0);
+        ASSERT_NE(first, nullptr);
+        const QPoint topCentre = first->mapTo(&window, QPoint(first->width() / 2, 0));
+        EXPECT_EQ(tipArrowIn(&window, tip), topCentre);
+        QTest::mouseClick(tip->okButton(), Qt::LeftButton);
+        EXPECT_FALSE(TipManager::instance()->isShowingTip());
+    }
 }

@@ -3,6 +3,7 @@
 #include "AVComposition.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
@@ -133,7 +134,13 @@ QString openWrittenProjectIn(const QString& name, std::unique_ptr<Window>& windo
 class HistoryTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(name); }
+    void SetUp() override
+    {
+        // Undo and redo do nothing while a help tip is in front.
+        if (!keepsHelpTips)
+            markHelpTipsSeen();
+        dir = product.projectDir(name);
+    }
 
     // Window is HistoryWindow or a test's own kind of it.
     template <typename Window>
@@ -171,4 +178,6 @@ protected:
     TemporaryProduct product;
     QString name = QStringLiteral("History");
     QString dir;
+    // Set by fixtures that look at the tips the window offers.
+    bool keepsHelpTips = false;
 };

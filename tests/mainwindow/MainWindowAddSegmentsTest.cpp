@@ -65,6 +65,9 @@ protected:
 class AddSegmentsTest : public HistoryTest
 {
 protected:
+    // New tiles offer their tips.
+    AddSegmentsTest() { keepsHelpTips = true; }
+
     void TearDown() override
     {
         // The help tips the new tiles offer must not leak into the next test.

@@ -3,12 +3,18 @@
 #include "AVExporter.h"
 #include "AVGLWidget.h"
 #include "AVRender.h"
+#include "EditScrollArea.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
+#include "MediaPreviewWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
+#include "PopupTransitionsListWidget.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
+#include "ResourceAssetsListWidget.h"
+#include "SegmentWidget.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -40,6 +47,7 @@ public:
     using DesktopMainWindow::autoSave;
 
     bool ready() const { return _waitingHUD == nullptr || !_waitingHUD->isVisible(); }
+    EditScrollArea* timeline() const { return _timeline; }
     bool isFullScreenMode() const { return _fullScreen; }
     AVGLWidget* preview() const { return _previewWidget; }
     AVRender* render() const { return _render; }
@@ -81,6 +89,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ProjectManager::copyExampleProjects());
+        markHelpTipsSeen();
         window = new ClosingWindow(kProject, kFolder);
         ASSERT_FALSE(window->isOpenFailed());
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -287,4 +296,67 @@ TEST_F(MainWindowClosingTest, ClosingDuringARealExportCancelsItAndThenDestroysTh
     const QStringList left = QDir(ProjectManager::projectDirectory(kProject, kFolder))
                                  .entryList({QStringLiteral("*.part")}, QDir::Files);
     EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
+}
+
+// The media library's first sticker, clicked, plays in the preview's place.
+TEST_F(MainWindowClosingTest, TheMediaPreviewIsClosedBeforeSaving)
+{
+    QPushButton* stickers = nullptr;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Stickers"))
+            stickers = button;
+    ASSERT_NE(stickers, nullptr);
+    QTest::mouseClick(stickers, Qt::LeftButton);
+    ResourceAssetsListWidget* list = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        for (ResourceAssetsListWidget* candidate : window->findChildren<ResourceAssetsListWidget*>())
+            if (candidate->isVisible() && candidate->count() > 0)
+                list = candidate;
+        return list != nullptr;
+    }, 5000));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    MediaPreviewWidget* media = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        media = window->findChild<MediaPreviewWidget*>();
+        return media && media->isVisible();
+    }, 5000));
+    ASSERT_FALSE(window->preview()->isVisible());
+
+    EXPECT_FALSE(window->close());
+    ASSERT_FALSE(window.isNull());
+    ASSERT_NE(window->waitingHUD(), nullptr);
+    EXPECT_TRUE(window->waitingHUD()->isVisible());
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+// The list of transitions the inspector's add button opens for the edited drawing.
+TEST_F(MainWindowClosingTest, TheTransitionsListIsDismissedBeforeSaving)
+{
+    SegmentWidget* tile = nullptr;
+    for (SegmentWidget* candidate : window->timeline()->findChildren<SegmentWidget*>())
+        if (candidate->segment() && candidate->segment()->type() == QStringLiteral("DRAWING"))
+            tile = candidate;
+    ASSERT_NE(tile, nullptr);
+    QTest::mouseDClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(tile->width() / 2, tile->height() / 2));
+    ASSERT_TRUE(waitFor([&] { return tile->isEditing(); }, 5000));
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
+    QPushButton* add = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        add = window->findChild<QPushButton*>(QStringLiteral("addTransitionButton"));
+        return add && add->isVisible();
+    }, 5000));
+    QTest::mouseClick(add, Qt::LeftButton);
+    QPointer<PopupTransitionsListWidget> list = qobject_cast<PopupTransitionsListWidget*>(window->currentPopup());
+    ASSERT_FALSE(list.isNull());
+    ASSERT_TRUE(list->isVisible());
+
+    EXPECT_FALSE(window->close());
+    ASSERT_FALSE(window.isNull());
+    ASSERT_NE(window->waitingHUD(), nullptr);
+    EXPECT_TRUE(window->waitingHUD()->isVisible());
+    EXPECT_TRUE(list.isNull() || !list->isVisible());
+    EXPECT_EQ(window->currentPopup(), nullptr);
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
 }

@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMutex>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -85,6 +86,36 @@ QJsonObject streamOfType(const QJsonObject& info, const QString& type)
     return {};
 }
 
+// The debug log, written from the export thread too.
+QMutex gLogMutex;
+QStringList gLog;
+
+void recordLog(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    QMutexLocker lock(&gLogMutex);
+    gLog << message;
+}
+
+// Keeps what is logged while it lives.
+class LogRecorder
+{
+public:
+    LogRecorder() : _previous(qInstallMessageHandler(recordLog))
+    {
+        QMutexLocker lock(&gLogMutex);
+        gLog.clear();
+    }
+    ~LogRecorder() { qInstallMessageHandler(_previous); }
+    QStringList lines() const
+    {
+        QMutexLocker lock(&gLogMutex);
+        return gLog;
+    }
+
+private:
+    QtMessageHandler _previous;
+};
+
 QString childText(QWidget* parent, const char* name)
 {
     auto* label = parent->findChild<QLabel*>(QLatin1String(name));
@@ -141,9 +172,11 @@ TEST_F(MainWindowExport, AnExportLandsUnderTheCleanedNameAndARepeatCopiesTheCach
     // What an export that never ended left behind is not taken for a finished movie.
     writeFile(dir + "/Trip_360p_h264_30fps.mp4.part", "half a movie");
     QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    LogRecorder log;
     startExport(window, 0, QStringLiteral("a/b:c"));
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
     ASSERT_EQ(finished.first().first().toInt(), 0);
+    EXPECT_EQ(log.lines().count(QStringLiteral("AVExporter_Msg_Finished: 0")), 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(window.exportersCreated, 1);
     EXPECT_EQ(window.exporter(), nullptr);
@@ -239,9 +272,11 @@ TEST_F(MainWindowExport, CancellingAtTheFirstReportLeavesNoMovie)
         if (window.popup())
             window.popup()->exportCancelButtonOnClicked();
     }, Qt::QueuedConnection);
+    LogRecorder log;
     startExport(window, 0, QStringLiteral("Gone"));
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
     ASSERT_EQ(finished.first().first().toInt(), -1);
+    EXPECT_TRUE(log.lines().contains(QStringLiteral("AVExporter_Msg_Finished: -1")));
     QCoreApplication::processEvents();
     EXPECT_EQ(QFileInfo(pathDuringExport).fileName(), QStringLiteral("Trip_360p_h264_30fps.mp4"));
     EXPECT_EQ(window.exportersCreated, 1);

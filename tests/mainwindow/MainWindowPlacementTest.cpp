@@ -4,6 +4,7 @@
 #include "AVComposition.h"
 #include "AVSegment.h"
 #include "AVVideoSegment.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
 #include "ProjectTestSupport.h"
@@ -45,7 +46,12 @@ struct Span {
 class MainWindowPlacement : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(kName); }
+    void SetUp() override
+    {
+        // Undo does nothing while a help tip is in front.
+        markHelpTipsSeen();
+        dir = product.projectDir(kName);
+    }
     // The engine threads call back into the window until its closing step.
     void TearDown() override
     {

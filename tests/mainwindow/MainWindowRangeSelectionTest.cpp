@@ -3,6 +3,7 @@
 
 #include "AVComposition.h"
 #include "AVSegment.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "PointerWidget.h"
 #include "ProjectTestSupport.h"
@@ -62,7 +63,12 @@ struct Span {
 class MainWindowRangeSelection : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(kName); }
+    void SetUp() override
+    {
+        // Undo and range selection do nothing while a help tip is in front.
+        markHelpTipsSeen();
+        dir = product.projectDir(kName);
+    }
     void TearDown() override
     {
         if (window)

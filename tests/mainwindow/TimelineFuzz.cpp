@@ -4,6 +4,7 @@
 #include "AVSegment.h"
 #include "AssetLoadingThreadPool.h"
 #include "CommonSliderColorPopup.h"
+#include "HelpTipsSeen.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "MusicSegment.h"
@@ -86,6 +87,8 @@ RecordBuilder movie(float start)
 
 QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window, int captions)
 {
+    // A help tip in front would turn the run's undo and redo steps away.
+    markHelpTipsSeen();
     for (const auto& [fixture, copy] : {std::pair<const char*, const char*>{"clip_h264_aac.mp4", "clip.mp4"},
                                         {"picture.png", "picture.png"}, {"tone440.wav", "tone.wav"}}) {
         if (!QFile::copy(TestMedia::path(fixture), dir + "/" + copy))
