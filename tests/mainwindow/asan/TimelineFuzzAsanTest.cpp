@@ -94,6 +94,39 @@ TEST_F(HistoryTest, UndoReplacesASelectedTileAndTheWindowClosesCleanly)
     delete window.data();
 }
 
+// Numbers no movie can hold, or no numbers at all, as a damaged project
+// stores them: the window opens it with the sound segments as tiles, and
+// no tile's geometry overflows.
+TEST_F(HistoryTest, AProjectOfDamagedNumbersOpensAndClosesCleanly)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "far").set("TrackId", 1)
+                                    .set("RangeStart", 3e38).set("RangeDuration", 2)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "long").set("TrackId", 2147483647)
+                                    .set("RangeStart", 0).set("RangeDuration", 1e38)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "none").set("TrackId", 3)
+                                    .set("RangeStart", "nan").set("RangeDuration", "-inf")));
+    RecordBuilder title("TEXT");
+    title.set("Text", "title").set("TrackId", 4).set("RangeStart", 1).set("RangeDuration", 2);
+    auto transition = std::make_unique<SegmentAttributes>();
+    transition->setText(QStringLiteral("TStart"), QStringLiteral("1e30"));
+    transition->setText(QStringLiteral("TDuration"), QStringLiteral("nan"));
+    title.attributes->resetTransitions().push_back(std::move(transition));
+    records.push_back(std::move(title));
+    writeProject(dir, records);
+    QPointer<SelectingWindow> window = new SelectingWindow(name, QString());
+    ASSERT_FALSE(window->isOpenFailed());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    if (!waitFor([&] { return window->ready(); }, 60000))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    EXPECT_EQ(window->projectManager()->segmentCount(), 2);
+    EXPECT_FLOAT_EQ(window->projectManager()->duration(), 3.0f);
+    window->close();
+    EXPECT_TRUE(waitFor([&] { return window.isNull(); }, 20000));
+    delete window.data();
+}
+
 // Qt and the GL driver keep allocations until exit by design; the run is
 // about out-of-bounds accesses and uses after free.
 extern "C" const char* __asan_default_options()
