@@ -44,8 +44,9 @@ int RecordRepair::repair(SegmentRecords& records, const StillLengths& lengths)
     for (auto record = records.begin(); record != records.end();) {
         const bool repaired = _repairRecord(record->get(), lengths);
         if (_liesBeyondLongestMovie(record->get())) {
-            qWarning().noquote() << QStringLiteral("A segment of type %1 starts or lasts beyond the longest movie; it is left out")
-                                        .arg(Segment::stringAttribute(record->get(), SegmentKey::Type));
+            qWarning().noquote()
+                << QStringLiteral("A segment of type %1 starts or lasts beyond the longest movie; it is left out")
+                       .arg(Segment::stringAttribute(record->get(), SegmentKey::Type));
             record = records.erase(record);
             ++changed;
             continue;
@@ -74,8 +75,9 @@ bool RecordRepair::_repairRecord(SegmentAttributes* record, const StillLengths& 
     const bool timing = _repairTiming(record, lengths);
     const bool transitions = _repairTransitions(record);
     if (timing || transitions)
-        qWarning().noquote() << QStringLiteral("A segment of type %1 held values the editor cannot use; they were repaired")
-                                    .arg(Segment::stringAttribute(record, SegmentKey::Type));
+        qWarning().noquote()
+            << QStringLiteral("A segment of type %1 held values the editor cannot use; they were repaired")
+                   .arg(Segment::stringAttribute(record, SegmentKey::Type));
     return timing || transitions;
 }
 

@@ -186,6 +186,10 @@ TEST_F(HostileProject, ValuesNoModelCanHoldAreRepairedOrLeftOutAndTheMovieExport
         transitions.push_back(std::move(entry));
     }
     records.push_back(std::move(text));
+    // A type of a newer version, whose file stays.
+    writeFile(dir + "/sticker.png", readFile(dir + "/picture.png"));
+    records.push_back(std::move(RecordBuilder("STICKER").set("File", "sticker.png").set("TrackId", 6)
+                                    .set("RangeStart", "nan").set("RangeDuration", 1)));
 
     HostileWindow window;
     if (!open(window, records, "1e38"))
@@ -215,6 +219,8 @@ TEST_F(HostileProject, ValuesNoModelCanHoldAreRepairedOrLeftOutAndTheMovieExport
     EXPECT_NEAR(info.value("format").toObject().value("duration").toString().toDouble(), 2.0, 0.05);
     EXPECT_NEAR(streamDuration(info, "video"), 2.0, 0.001);
     EXPECT_TRUE(closeWindow(window));
+    for (const char* file : {"/clip.mp4", "/tone.wav", "/picture.png", "/sticker.png"})
+        EXPECT_TRUE(QFileInfo::exists(dir + file)) << file;
 }
 
 TEST_F(HostileProject, ZeroAndNegativeLengthsGetVisibleTilesThatAPressSelects)
