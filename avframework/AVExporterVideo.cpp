@@ -89,6 +89,11 @@ int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrot
             return 0;
         if (error < 0)
             return error;
+        // A video frame lasts one tick of its encoder's time base. Encoders
+        // leave the length out, and the muxer then ends the track at the
+        // last frame's start, one frame short of the movie.
+        if (stream == &output->video && packet->duration == 0)
+            packet->duration = 1;
         av_packet_rescale_ts(packet, stream->encoder->time_base, stream->stream->time_base);
         packet->stream_index = stream->stream->index;
         error = av_interleaved_write_frame(output->context, packet);

@@ -63,6 +63,7 @@ AVGLWidget::AVGLWidget(QWidget* parent) : QOpenGLWidget(parent), _checkerboard(c
 
 AVGLWidget::~AVGLWidget()
 {
+    disconnect(_contextRelease);
     if (!context())
         return;
     makeCurrent();
@@ -113,7 +114,8 @@ void AVGLWidget::initializeGL()
     // The engine's offscreen contexts share the composition's texture with this one.
     avGLSetShareContext(context());
     // A context that goes (the widget moves to another window) takes its objects along.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+    disconnect(_contextRelease);
+    _contextRelease = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         _releaseGL();
         doneCurrent();

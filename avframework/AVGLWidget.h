@@ -57,4 +57,7 @@ private:
     AVGLDrawSite _site{};
     AVExporter* _exporter = nullptr;
     AVRender* _composeLock = nullptr;  // whose composition is held while the window is composed
+    // The release when the context goes; cut in the destructor, since the
+    // base destroys the context after this part of the widget is gone.
+    QMetaObject::Connection _contextRelease;
 };

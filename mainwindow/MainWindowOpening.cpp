@@ -17,10 +17,12 @@
 #include "ProgressHUD.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
+#include "RecordRepair.h"
 #include "RulerScrollArea.h"
 #include "SegmentWidget.h"
 #include "TextSegment.h"
 #include "TrackWidget.h"
+#include "UserSettings.h"
 #include "Util.h"
 #include "VoiceSegment.h"
 
@@ -223,6 +225,8 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
 {
     QHash<int, TrackWidget*> tracks;
     SegmentRecords records = loader->takeRecords();
+    const UserSettings* settings = UserSettings::instance();
+    RecordRepair::repair(records, {settings->photoDuration(), settings->textDuration(), settings->drawingDuration()});
     for (std::unique_ptr<SegmentAttributes>& record : records) {
         const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
         std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);

@@ -349,7 +349,8 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
 // are found whatever name each stored.
 QSet<QString> MainWindow::_usedFilePaths() const
 {
-    QSet<QString> paths;
+    // A record of a type this version does not build still names its file.
+    QSet<QString> paths = ProjectManager::recordedFilePaths(_projectName, _folderName);
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
         const QString file = _projectManager->segmentAt(index)->absoluteFilePath();
         if (!file.isEmpty())

@@ -368,6 +368,8 @@ public:
     // any other (a bare name, or "footage/clip.mp4") inside the project
     // folder; empty for an empty value.
     static QString resolvedFilePath(const QString& stored, const QString& projectDirectory);
+    // The stored file of a record: "File", or in older projects of music "URL".
+    static QString storedFileOf(const SegmentAttributes* attributes);
     // "File" resolved against the owner's project folder.
     QString absoluteFilePath() const;
     // Stores the path under "File", relative to the project folder when the

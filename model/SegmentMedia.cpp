@@ -20,15 +20,14 @@ bool holdsFolder(const QString& path)
     return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
 }
 
-// "File", or in older projects of music "URL", read the same way.
-QString storedFile(const SegmentAttributes* attributes)
+} // namespace
+
+QString Segment::storedFileOf(const SegmentAttributes* attributes)
 {
     if (const QString* file = attributes->findText(SegmentKey::File))
         return *file;
-    return Segment::stringAttribute(attributes, SegmentKey::URL);
+    return stringAttribute(attributes, SegmentKey::URL);
 }
-
-} // namespace
 
 QString Segment::resolvedFilePath(const QString& stored, const QString& projectDirectory)
 {
@@ -40,7 +39,7 @@ QString Segment::resolvedFilePath(const QString& stored, const QString& projectD
 QString Segment::absoluteFilePath() const
 {
     const QString folder = _owner ? _owner->segmentProjectDirectory(const_cast<Segment*>(this)) : QString();
-    return resolvedFilePath(storedFile(_attributes.get()), folder);
+    return resolvedFilePath(storedFileOf(_attributes.get()), folder);
 }
 
 void Segment::setFilePath(const QString& path)
@@ -59,7 +58,7 @@ void Segment::setFilePath(const QString& path)
 
 QString Segment::fileDisplayName() const
 {
-    const QString file = storedFile(_attributes.get());
+    const QString file = storedFileOf(_attributes.get());
     if (!holdsFolder(file))
         return file;
     QString normalised = file;

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QMutex>
 #include <QRgb>
+#include <QSet>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -184,6 +185,10 @@ public:
     // holds only the declaration <?xml version="1.0" encoding="utf-8"?> is an
     // empty project.
     static int loadSegments(SegmentRecords& records, const QString& name, const QString& folder);
+    // The files that the records of the saved "project.xml" name, whatever
+    // their type (also one this version does not know), as clean absolute
+    // paths; empty when there is no readable file.
+    static QSet<QString> recordedFilePaths(const QString& name, const QString& folder);
     int saveSegments(const QString& name, const QString& folder);
     // Installs the built-in example projects into "Projects/Examples" unless
     // that folder exists; false when the copy failed.

@@ -3,6 +3,7 @@
 #include "ProjectManager.h"
 
 #include "ProjectXml.h"
+#include "RecordRepair.h"
 #include "Segment.h"
 #include "Util.h"
 
@@ -90,7 +91,7 @@ int ProjectManager::loadProperties(const QString& name, const QString& folder)
         if (has("frameRate"))
             _frameRate = text("frameRate").toFloat();
         if (has("duration"))
-            _duration = text("duration").toFloat();
+            _duration = RecordRepair::soundProjectDuration(text("duration").toFloat());
         if (has("fixCoverImage"))
             _fixCoverImage = text("fixCoverImage").toInt() == 1;
         if (has("imageScale")) {
@@ -183,6 +184,21 @@ int ProjectManager::saveLayout()
 int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, const QString& folder)
 {
     return ProjectXml::readSegmentsFile(projectXmlPath(name, folder), records, "Project segments load error");
+}
+
+QSet<QString> ProjectManager::recordedFilePaths(const QString& name, const QString& folder)
+{
+    QSet<QString> paths;
+    SegmentRecords records;
+    if (!QFileInfo::exists(projectXmlPath(name, folder)) || loadSegments(records, name, folder) != 0)
+        return paths;
+    const QString directory = projectDirectory(name, folder);
+    for (const auto& record : records) {
+        const QString file = Segment::resolvedFilePath(Segment::storedFileOf(record.get()), directory);
+        if (!file.isEmpty())
+            paths.insert(QDir::cleanPath(file));
+    }
+    return paths;
 }
 
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage) const

@@ -201,6 +201,8 @@ void EditScrollArea::removeTrackWidgets(const QList<TrackWidget*>& tracks)
 
 void EditScrollArea::clearTrackWidgets()
 {
+    // The selection goes while its tile is whole, so its report finds no tile.
+    _clearSelection();
     const QList<TrackWidget*> tracks = _tracks;
     _tracks.clear();
     for (TrackWidget* track : tracks) {
@@ -404,18 +406,22 @@ void EditScrollArea::onSegmentWidgetRightMousePressed(SegmentWidget* segmentWidg
 
 void EditScrollArea::onSegmentWidgetDestroyed(QObject* obj)
 {
-    // The guarded pointers are already null; the tile's bars and the report
-    // are left.
+    // The guarded pointers still hold the tile (its base destructor sends
+    // this): they are cleared first, so that nothing reached from the
+    // reports below reads them. The tile's bars and the report are left.
     if (obj == _draggedObject) {
+        _draggedSegmentWidget.clear();
         _abandonDrag();
         emit editScrollAreaEndDraggingSegment();
     }
     if (obj == _editingObject) {
+        _editingSegmentWidget.clear();
         _editingObject = nullptr;
         _dropEditingRemains();
     }
     if (obj != _selectedObject)
         return;
+    _selectedSegmentWidget.clear();
     _selectedObject = nullptr;
     if (!_rangeSelectionMode)
         emit editScrollAreaSelectedSegmentWidgetChanged(false);

@@ -262,7 +262,9 @@ private:
     QPointer<SegmentDraggingFrameWidget> _trackDropFrame;
     QPointer<SegmentWidget> _selectedSegmentWidget;
     // The selected tile's address, compared (never used) when a tile is
-    // destroyed, by which time the guarded pointer is already null.
+    // destroyed. A widget says so from its base's destructor, while the
+    // guarded pointer still holds it: reading that pointer then would cast
+    // a half-destroyed object, so it is cleared by this address instead.
     const QObject* _selectedObject = nullptr;
     // The same for the tile in editing, and whether it sat on the first
     // track (the tracks are shifted down for it).

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -101,6 +102,14 @@ std::string probe(const QString& file, const QStringList& arguments)
     return runTool("ffprobe", QStringList{"-v", "error"} + arguments + QStringList{"-of", "compact", file})
         .trimmed()
         .toStdString();
+}
+
+// The duration of a movie's stream (as "v:0" or "a:0") from its header; -1 when none.
+double streamDuration(const QString& file, const char* stream)
+{
+    const std::string line = probe(file, {"-select_streams", stream, "-show_entries", "stream=duration"});
+    const size_t equals = line.find('=');
+    return equals == std::string::npos ? -1.0 : std::atof(line.c_str() + equals + 1);
 }
 
 // Frame n of a movie as BGRA bytes (decoded with the named decoder when given).
@@ -257,6 +266,9 @@ TEST_F(ExporterTest, H264MovieHoldsEveryComposedFrameUprightAndTheSound)
               "stream|codec_name=aac|sample_rate=44100|channels=2");
     const std::string duration = probe(out, {"-show_entries", "format=duration"});
     EXPECT_NEAR(std::stod(duration.substr(duration.find('=') + 1)), 2.0, 0.1) << duration;
+    // The video track lasts as long as its 60 frames, the sound as long as the movie.
+    EXPECT_EQ(probe(out, {"-select_streams", "v:0", "-show_entries", "stream=duration"}), "stream|duration=2.000000");
+    EXPECT_NEAR(streamDuration(out, "a:0"), 2.0, 0.03);
 
     const QByteArray first = decodedFrame(out, 0, "bgra");
     ASSERT_EQ(first.size(), composed.size());
@@ -285,6 +297,7 @@ TEST_F(ExporterTest, HevcIsTaggedHvc1AndAnOddSizeBecomesEvenWithoutSound)
                           "stream=codec_name,codec_tag_string,width,height,nb_read_frames"}),
               "stream|codec_name=hevc|codec_tag_string=hvc1|width=674|height=540|nb_read_frames=15")
         << "one video stream and no sound: the composition has no sound segment";
+    EXPECT_EQ(probe(out, {"-show_entries", "stream=duration"}), "stream|duration=0.500000");
     // The encoder writes its settings into the stream: level 3 at 30 fps is
     // 15 Mb/s, of which HEVC asks six tenths.
     QFile movie(out);

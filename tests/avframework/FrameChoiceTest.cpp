@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -76,8 +77,10 @@ protected:
     // frame at rate, and checks that each frame during the clip (placed at
     // start, from the in-point on, length seconds of it, clipRate frames a
     // second) shows the source frame of its time.
+    // frameOfTime, when given, names the source frame at a media time in
+    // place of the constant clipRate.
     void exportAndCheck(const char* name, double rate, double start, double inPoint, double length,
-                        double clipRate = 0.0)
+                        double clipRate = 0.0, const std::function<int(double)>& frameOfTime = {})
     {
         if (clipRate <= 0.0)
             clipRate = rate;
@@ -94,7 +97,8 @@ protected:
             composition->renderAt(t, 0, 1, AVComposition::kRenderVideo, 1);
             if (t < start - 1e-9)
                 continue;
-            const int expected = frameAt(t - start + inPoint, clipRate) % 50;
+            const double mediaTime = t - start + inPoint;
+            const int expected = (frameOfTime ? frameOfTime(mediaTime) : frameAt(mediaTime, clipRate)) % 50;
             const int shown = composedNumber();
             wrong += shown != expected;
             EXPECT_EQ(shown, expected) << "output frame " << n;
@@ -217,6 +221,19 @@ TEST_F(FrameChoiceTest, OfflineRenderingWaitsForEachFrame)
         repeated += clip.segment->shownFrameMs() != frame * 100;
     }
     EXPECT_EQ(repeated, 0);
+}
+
+// 40 frames at 30 fps, then one in three (10 fps), exported at 30 fps: the
+// slow frames (1.333, 1.433, ... s) fall between output frames, and each
+// output frame shows the last source frame at or before its time.
+TEST_F(FrameChoiceTest, ExportOfAVariableRateClipShowsTheLastFrameAtOrBeforeEachTime)
+{
+    const auto lastFrameAtOrBefore = [](double t) {
+        const int frame = frameAt(t, 30.0);
+        return frame < 40 ? frame : frame - (frame - 40) % 3;
+    };
+    exportAndCheck("numbered_vfr_40.mp4", 30.0, 0.0, 0.0, 3.5, 30.0, lastFrameAtOrBefore);
+    exportAndCheck("numbered_vfr_40.mp4", 30.0, 0.5, 1.0, 2.5, 30.0, lastFrameAtOrBefore);
 }
 
 // Frames come every 33 ms for 2 s, then every 100 ms (an average of 20 fps):

@@ -1,5 +1,6 @@
 #include "ProjectTestSupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QXmlStreamReader>
@@ -188,3 +189,38 @@ TEST(ProjectFiles, ExampleProjectsAreCopiedOnce)
 }
 
 } // namespace
+
+// The tidy at close keeps what any record names, whatever its type.
+TEST(ProjectFiles, RecordedFilesAreThoseOfEveryRecordWhateverItsType)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    EXPECT_TRUE(ProjectManager::recordedFilePaths(kName, "").isEmpty()) << "no project.xml yet";
+    writeFile(dir + "/project.xml",
+              "<Project><Segment Type=\"STICKER\" File=\"sticker.png\"/>"
+              "<Segment Type=\"MUSIC\" URL=\"old/song.mp3\"/>"
+              "<Segment Type=\"MOVIE\" File=\"/elsewhere/../clips/trip.mp4\"/>"
+              "<Segment Type=\"TEXT\" Text=\"Hello\"/></Project>");
+    const QSet<QString> expected{QDir::cleanPath(dir + "/sticker.png"), QDir::cleanPath(dir + "/old/song.mp3"),
+                                 QStringLiteral("/clips/trip.mp4")};
+    EXPECT_EQ(ProjectManager::recordedFilePaths(kName, ""), expected);
+    writeFile(dir + "/project.xml", "<Project><Segment Type=\"STICKER\" File=\"sticker.png\"/><Broken");
+    EXPECT_TRUE(ProjectManager::recordedFilePaths(kName, "").isEmpty()) << "an unreadable file names nothing";
+}
+
+// A project length that is no number, below zero or beyond any movie.
+TEST(ProjectFiles, AStoredProjectLengthIsReadWithinTheLongestMovie)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    const struct {
+        const char* stored;
+        float read;
+    } cases[] = {{"12.5", 12.5f}, {"1e38", 86400.0f}, {"nan", 0.0f}, {"-inf", 0.0f}, {"-3", 0.0f}, {"86400", 86400.0f}};
+    for (const auto& c : cases) {
+        writeFile(dir + "/properties.xml", QByteArray("<Properties duration=\"") + c.stored + "\"/>");
+        ProjectManager read;
+        ASSERT_EQ(read.loadProperties(kName, ""), 0);
+        EXPECT_EQ(read.duration(), c.read) << c.stored;
+    }
+}

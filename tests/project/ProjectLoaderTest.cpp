@@ -1,6 +1,8 @@
 #include "PlistTestSupport.h"
 #include "ProjectLoader.h"
 #include "ProjectTestSupport.h"
+#include "RecordRepair.h"
+#include "Segment.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -264,3 +266,98 @@ TEST_F(ProjectLoading, ClosingTheWindowEndsBothWaits)
 }
 
 } // namespace
+
+namespace {
+
+std::unique_ptr<SegmentAttributes> record(const QString& type, const QString& start, const QString& length)
+{
+    auto attributes = std::make_unique<SegmentAttributes>();
+    attributes->setText(QStringLiteral("Type"), type);
+    attributes->setText(QStringLiteral("RangeStart"), start);
+    attributes->setText(QStringLiteral("RangeDuration"), length);
+    return attributes;
+}
+
+QString text(const std::unique_ptr<SegmentAttributes>& attributes, const char* key)
+{
+    const QString* value = attributes->findText(QString::fromLatin1(key));
+    return value ? *value : QStringLiteral("(absent)");
+}
+
+const RecordRepair::StillLengths kStillLengths{3.0f, 4.0f, 5.0f};
+
+} // namespace
+
+TEST(RecordRepair, StartsAndLengthsThatAreNoNumbersOrBelowZeroBecomeSound)
+{
+    SegmentRecords records;
+    records.push_back(record("IMAGE", "-1", "-2"));
+    records.push_back(record("TEXT", "nan", "0"));
+    records.push_back(record("DRAWING", "-inf", "nan"));
+    records.push_back(record("MOVIE", "2", "-1"));
+    records.push_back(record("MUSIC", "1", "inf"));
+    records.push_back(record("VOICE", "0.5", "1.25"));
+    EXPECT_EQ(RecordRepair::repair(records, kStillLengths), 5) << "the sound voice record is not counted";
+    ASSERT_EQ(records.size(), 6u);
+    const QStringList expected{"0 3", "0 4", "0 5", "2 0", "1 0", "0.5 1.25"};
+    for (size_t index = 0; index < records.size(); ++index) {
+        EXPECT_EQ(text(records[index], "RangeStart") + " " + text(records[index], "RangeDuration"),
+                  expected[int(index)])
+            << text(records[index], "Type").toStdString();
+    }
+}
+
+TEST(RecordRepair, RecordsBeyondTheLongestMovieAreLeftOut)
+{
+    SegmentRecords records;
+    records.push_back(record("IMAGE", "3e38", "2"));
+    records.push_back(record("TEXT", "0", "1e38"));
+    records.push_back(record("MOVIE", "86000", "401"));
+    records.push_back(record("MUSIC", "86000", "400"));
+    records.push_back(record("TEXT", "86400", "nan"));
+    records.push_back(record("TEXT", "86396", "nan"));
+    EXPECT_EQ(RecordRepair::repair(records, kStillLengths), 5);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(text(records[0], "Type"), "MUSIC") << "ending exactly at the longest movie is kept";
+    EXPECT_EQ(text(records[1], "Type"), "TEXT");
+    EXPECT_EQ(text(records[1], "RangeStart"), "86396");
+    EXPECT_EQ(text(records[1], "RangeDuration"), "4") << "a text's own length, which ends within the longest movie";
+}
+
+TEST(RecordRepair, TrimsPlayFromTheMediaStartForTheRangesLength)
+{
+    SegmentRecords records;
+    records.push_back(record("MUSIC", "0", "1.5"));
+    records[0]->setText(QStringLiteral("TrimStart"), QStringLiteral("nan"));
+    records[0]->setText(QStringLiteral("TrimDuration"), QStringLiteral("inf"));
+    records.push_back(record("MOVIE", "0", "2"));
+    records[1]->setText(QStringLiteral("TrimStart"), QStringLiteral("1e30"));
+    records[1]->setText(QStringLiteral("TrimDuration"), QStringLiteral("-4"));
+    records.push_back(record("MOVIE", "0", "2"));
+    records[2]->setText(QStringLiteral("TrimStart"), QStringLiteral("0.5"));
+    records[2]->setText(QStringLiteral("TrimDuration"), QStringLiteral("2"));
+    EXPECT_EQ(RecordRepair::repair(records, kStillLengths), 2);
+    EXPECT_EQ(text(records[0], "TrimStart") + " " + text(records[0], "TrimDuration"), "0 1.5");
+    EXPECT_EQ(text(records[1], "TrimStart") + " " + text(records[1], "TrimDuration"), "0 2");
+    EXPECT_EQ(text(records[2], "TrimStart") + " " + text(records[2], "TrimDuration"), "0.5 2");
+}
+
+TEST(RecordRepair, TransitionFractionsLieWithinTheirSegment)
+{
+    SegmentRecords records;
+    records.push_back(record("TEXT", "0", "2"));
+    SegmentAttributes::TransitionList& transitions = records[0]->resetTransitions();
+    const std::pair<const char*, const char*> stored[] = {{"1e30", "-5"}, {"nan", "nan"}, {"-5", "1e30"},
+                                                          {"0.25", "0.9"}, {"0.1", "0.2"}};
+    for (const auto& [start, length] : stored) {
+        auto entry = std::make_unique<SegmentAttributes>();
+        entry->setText(QStringLiteral("TStart"), QString::fromLatin1(start));
+        entry->setText(QStringLiteral("TDuration"), QString::fromLatin1(length));
+        transitions.push_back(std::move(entry));
+    }
+    EXPECT_EQ(RecordRepair::repair(records, kStillLengths), 1);
+    const QStringList expected{"1 0", "0 0", "0 1", "0.25 0.75", "0.1 0.2"};
+    for (size_t index = 0; index < transitions.size(); ++index)
+        EXPECT_EQ(text(transitions[index], "TStart") + " " + text(transitions[index], "TDuration"),
+                  expected[int(index)]);
+}

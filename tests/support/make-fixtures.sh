@@ -192,6 +192,12 @@ numbered 25 2 numbered_25fps.mp4 -g 25
 ff -f lavfi -i "color=c=black:s=64x48:r=30:d=4,geq=lum='16+4*mod(N\,50)':cb=128:cr=128" \
    -vf "select='lt(n\,60)+eq(mod(n\,3)\,0)'" -fps_mode vfr \
    -c:v libx264 -preset veryfast "${bframes[@]}" -pix_fmt yuv420p -g 30 "$out/numbered_vfr.mp4"
+# And the rate falling on a frame that is not a multiple of three: 40 frames
+# at 30 fps, then every third (10 fps) up to 4 s, so that the slow frames
+# lie between the output frames of a 30 fps export.
+ff -f lavfi -i "color=c=black:s=64x48:r=30:d=4,geq=lum='16+4*mod(N\,50)':cb=128:cr=128" \
+   -vf "select='lt(n\,40)+eq(mod(n-40\,3)\,0)'" -fps_mode vfr \
+   -c:v libx264 -preset veryfast "${bframes[@]}" -pix_fmt yuv420p -g 30 "$out/numbered_vfr_40.mp4"
 # Beeps of 50 ms at every whole second, 3 s, in the usual sound formats.
 ff -f lavfi -i "aevalsrc='if(lt(mod(t\,1)\,0.05)\,0.5*sin(2*PI*1000*t)\,0)':s=44100:d=3" -ac 2 -c:a pcm_s16le \
    "$out/beeps.wav"

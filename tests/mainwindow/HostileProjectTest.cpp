@@ -1,0 +1,275 @@
+// Project folders as a user gets them from an older version, another
+// machine or a damaged disk, written at test time: numbers that are no
+// numbers or too large for any movie, a segment type this version does not
+// know, lengths of zero and below. Each opens, shows its valid segments,
+// exports to an end and closes without deleting a file a record names.
+#include "OpeningWindow.h"
+
+#include "IsolatedSettings.h"
+#include "PopupMovieExportingWidget.h"
+#include "ProjectTestSupport.h"
+#include "TestMedia.h"
+#include "TimelineMetrics.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QString kName = QStringLiteral("Found");
+constexpr int kLoadWaitMs = 60000;
+constexpr int kExportWaitMs = 120000;
+// Renderer wait (5 s), the closing finish (1 s) and a loaded machine.
+constexpr int kCloseWaitMs = 20000;
+
+class HostileWindow : public OpeningWindow
+{
+public:
+    HostileWindow() : OpeningWindow(kName, QSize(320, 180)) {}
+
+    using MainWindow::exportMovie;
+
+    void chooseExport(const QString& folder)
+    {
+        _exportSizeLevel = 0;
+        _exportName = kName;
+        _exportFolder = folder;
+    }
+    PopupMovieExportingWidget* popup() const { return qobject_cast<PopupMovieExportingWidget*>(_currentPopup); }
+
+    QList<SegmentWidget*> tiles() const
+    {
+        QList<SegmentWidget*> all;
+        for (int index = 0; index < _timeline->trackWidgetCount(); ++index)
+            all += _timeline->trackWidgetAt(index)->segmentWidgets();
+        return all;
+    }
+    SegmentWidget* tileOf(const QString& type, const QString& text = QString()) const
+    {
+        for (SegmentWidget* tile : tiles()) {
+            const Segment* segment = tile->segment();
+            if (segment && segment->type() == type && (text.isEmpty() || segment->text() == text))
+                return tile;
+        }
+        return nullptr;
+    }
+};
+
+// The stream durations and the length of a movie, from ffprobe.
+QJsonObject probe(const QString& path)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"),
+                  {"-v", "error", "-show_entries", "stream=codec_type,duration:format=duration", "-of", "json", path});
+    if (!ffprobe.waitForFinished(30000))
+        return {};
+    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+}
+
+double streamDuration(const QJsonObject& info, const QString& type)
+{
+    for (const QJsonValue& stream : info.value("streams").toArray()) {
+        if (stream.toObject().value("codec_type").toString() == type)
+            return stream.toObject().value("duration").toString().toDouble();
+    }
+    return -1.0;
+}
+
+class HostileProject : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = product.projectDir(kName);
+        ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+        ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("tone440.wav")), dir + "/tone.wav"));
+        ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("picture.png")), dir + "/picture.png"));
+        ASSERT_TRUE(target.isValid());
+    }
+
+    // Writes the records, opens the window on them and waits until every segment loaded.
+    bool open(HostileWindow& window, std::vector<RecordBuilder>& records, const QByteArray& duration = "0")
+    {
+        writeProject(dir, records);
+        if (duration != "0") {
+            QByteArray properties = readFile(dir + "/properties.xml");
+            properties.replace("duration=\"0\"", "duration=\"" + duration + "\"");
+            writeFile(dir + "/properties.xml", properties);
+        }
+        window.show();
+        if (!window._openProject() || !waitFor([&] { return window.preview() != nullptr; }, 5000)
+            || !window.preview()->isValid())
+            return false;
+        return waitFor([&] { return window.loaderMessages.contains(ProjectLoaderAllLoaded); }, kLoadWaitMs);
+    }
+
+    // Exports at the smallest size; the movie's path, empty when it did not end well.
+    QString exportMovie(HostileWindow& window)
+    {
+        QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+        window.chooseExport(target.path());
+        window.exportMovie();
+        if (!window.popup())
+            return QString();
+        window.popup()->shareOperationButtonOnClicked();
+        if (!waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs) || finished.first().first().toInt() != 0)
+            return QString();
+        window.popup()->dismiss();
+        return target.filePath(kName + QStringLiteral(".mp4"));
+    }
+
+    // Closes the window as its close button does and waits until it is gone.
+    static bool closeWindow(HostileWindow& window)
+    {
+        window.close();
+        return waitFor([&] { return !window.isVisible(); }, kCloseWaitMs);
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QTemporaryDir target;
+    QString dir;
+};
+
+void expectTileAt(SegmentWidget* tile, float start, float length)
+{
+    ASSERT_NE(tile, nullptr);
+    EXPECT_TRUE(tile->isVisible());
+    EXPECT_EQ(tile->geometry().x(), TimelineMetrics::tileX(start, 1.0f)) << qPrintable(tile->segment()->type());
+    EXPECT_NEAR(tile->width(), TimelineMetrics::tileWidth(length, 1.0f), 1) << qPrintable(tile->segment()->type());
+    const Segment* segment = tile->segment();
+    EXPECT_FLOAT_EQ(segment->rangeStart(), start);
+    EXPECT_NEAR(segment->duration(), length, 0.05);
+}
+
+} // namespace
+
+TEST_F(HostileProject, ValuesNoModelCanHoldAreRepairedOrLeftOutAndTheMovieExports)
+{
+    const QString nan = QStringLiteral("nan");
+    std::vector<RecordBuilder> records;
+    // The good one: the whole clip from 0.
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    // Beyond any movie: left out.
+    records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 2)
+                                    .set("RangeStart", 3e38).set("RangeDuration", 2)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "far").set("TrackId", 3)
+                                    .set("RangeStart", 0).set("RangeDuration", 1e38)));
+    // No numbers: a start of 0 and a picture's own length.
+    records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 2147483647)
+                                    .set("RangeStart", nan).set("RangeDuration", "inf")));
+    // A trim that is no number plays the sound from its start for the range's length.
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("TrackId", 4)
+                                    .set("RangeStart", "-inf").set("RangeDuration", 1.5).set("TrimStart", nan)
+                                    .set("TrimDuration", "inf")));
+    // Transitions whose fractions are out of range or no numbers.
+    RecordBuilder text("TEXT");
+    text.set("Text", "Title").set("TrackId", 5).set("RangeStart", 0.5).set("RangeDuration", 1);
+    SegmentAttributes::TransitionList& transitions = text.attributes->resetTransitions();
+    for (const auto& [start, length] : {std::pair<const char*, const char*>{"1e30", "-5"}, {"nan", "nan"},
+                                        {"-5", "1e30"}}) {
+        auto entry = std::make_unique<SegmentAttributes>();
+        entry->setText(QStringLiteral("TStart"), QString::fromLatin1(start));
+        entry->setText(QStringLiteral("TDuration"), QString::fromLatin1(length));
+        transitions.push_back(std::move(entry));
+    }
+    records.push_back(std::move(text));
+    // A type of a newer version, whose file stays.
+    writeFile(dir + "/sticker.png", readFile(dir + "/picture.png"));
+    records.push_back(std::move(RecordBuilder("STICKER").set("File", "sticker.png").set("TrackId", 6)
+                                    .set("RangeStart", "nan").set("RangeDuration", 1)));
+
+    HostileWindow window;
+    if (!open(window, records, "1e38"))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+
+    EXPECT_EQ(window.tiles().size(), 4);
+    expectTileAt(window.tileOf("MOVIE"), 0.0f, 2.0f);
+    expectTileAt(window.tileOf("IMAGE"), 0.0f, 2.0f);
+    expectTileAt(window.tileOf("MUSIC"), 0.0f, 1.5f);
+    SegmentWidget* title = window.tileOf("TEXT", QStringLiteral("Title"));
+    expectTileAt(title, 0.5f, 1.0f);
+    EXPECT_EQ(window.tileOf("TEXT", QStringLiteral("far")), nullptr);
+    ASSERT_NE(title, nullptr);
+    const Segment* segment = title->segment();
+    ASSERT_EQ(segment->transitionCount(), 3);
+    for (int id = 1; id <= 3; ++id) {
+        const float start = segment->transitionStart(id);
+        const float length = segment->transitionDuration(id);
+        EXPECT_TRUE(start >= 0.0f && length >= 0.0f && start + length <= segment->duration() + 1e-4f)
+            << id << ": " << start << " + " << length;
+    }
+    EXPECT_FLOAT_EQ(window.projectManager()->duration(), 2.0f);
+
+    const QString movie = exportMovie(window);
+    ASSERT_FALSE(movie.isEmpty()) << "the export did not end";
+    const QJsonObject info = probe(movie);
+    EXPECT_NEAR(info.value("format").toObject().value("duration").toString().toDouble(), 2.0, 0.05);
+    EXPECT_NEAR(streamDuration(info, "video"), 2.0, 0.001);
+    EXPECT_TRUE(closeWindow(window));
+    for (const char* file : {"/clip.mp4", "/tone.wav", "/picture.png", "/sticker.png"})
+        EXPECT_TRUE(QFileInfo::exists(dir + file)) << file;
+}
+
+TEST_F(HostileProject, ZeroAndNegativeLengthsGetVisibleTilesThatAPressSelects)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 0)));
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("TrackId", 2)
+                                    .set("RangeStart", 0).set("RangeDuration", 0)));
+    records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 3)
+                                    .set("RangeStart", -1).set("RangeDuration", -2)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "Below").set("TrackId", 4)
+                                    .set("RangeStart", 0.5).set("RangeDuration", -1)));
+    HostileWindow window;
+    if (!open(window, records))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    QApplication::setActiveWindow(&window);
+
+    expectTileAt(window.tileOf("MOVIE"), 0.0f, 2.0f);
+    expectTileAt(window.tileOf("MUSIC"), 0.0f, 3.0f);
+    expectTileAt(window.tileOf("IMAGE"), 0.0f, 2.0f);
+    expectTileAt(window.tileOf("TEXT"), 0.5f, 2.0f);
+    for (const char* type : {"IMAGE", "TEXT"}) {
+        SegmentWidget* tile = window.tileOf(type);
+        ASSERT_NE(tile, nullptr);
+        const QPoint centre = window.mapFromGlobal(tile->mapToGlobal(tile->rect().center()));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        EXPECT_TRUE(waitFor([&] { return window.timeline()->selectedSegmentWidget() == tile; }, 5000)) << type;
+    }
+    EXPECT_FALSE(exportMovie(window).isEmpty()) << "the export did not end";
+    EXPECT_TRUE(closeWindow(window));
+}
+
+TEST_F(HostileProject, ClosingKeepsTheFileOfASegmentTypeThisVersionDoesNotKnow)
+{
+    writeFile(dir + "/sticker.png", readFile(dir + "/picture.png"));
+    writeFile(dir + "/stray.png", readFile(dir + "/picture.png"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 2)));
+    records.push_back(std::move(RecordBuilder("STICKER").set("File", "sticker.png").set("TrackId", 2)
+                                    .set("RangeStart", 0).set("RangeDuration", 1)));
+    HostileWindow window;
+    if (!open(window, records))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    EXPECT_EQ(window.tiles().size(), 1);
+    ASSERT_TRUE(closeWindow(window));
+    EXPECT_TRUE(QFileInfo::exists(dir + "/sticker.png")) << "a record of project.xml names it";
+    EXPECT_TRUE(readFile(dir + "/project.xml").contains("STICKER"));
+    EXPECT_TRUE(QFileInfo::exists(dir + "/clip.mp4"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "no record names it";
+}
