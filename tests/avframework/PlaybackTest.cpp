@@ -308,4 +308,60 @@ TEST(PlaybackDriver, RedrawsQueuedBehindABusyPassCollapseIntoOne)
     EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
 }
 
+TEST(PlaybackDriver, RedrawsAskedDuringABusyPassGiveOneMoreThatDrawsTheLastSeek)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    const int64_t passes = playback.render->videoPasses();
+    const int prepared = layer->prepared;
+    layer->held = true;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
+    // Edits while the pass draws: each asks for its redraw, none may be left undrawn.
+    for (const float time : {1.0f, 2.0f, 3.0f}) {
+        playback.engine->seek(time, true);
+        playback.engine->requestRedraw();
+    }
+    layer->held = false;
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+    EXPECT_EQ(playback.render->videoPasses(), passes + 2);
+    EXPECT_EQ(playback.recorder.reports().back().time, 3.0) << "the last seek was not drawn";
+}
+
+TEST(PlaybackDriver, LayersLoadingDuringABusyPassAreDrawnByOneMorePass)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    const int prepared = layer->prepared;
+    layer->held = true;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
+    // Movies that finish loading meanwhile each ask for a redraw, as while a
+    // project opens. Placed later, so that no pass wakes them to decode.
+    constexpr int kMovies = 4;
+    const QByteArray movie = StreamTest::fixture("clip_h264_aac.mp4");
+    for (int id = 2; id < 2 + kMovies; ++id)
+        playback.engine->createVideoSegment(id, movie.constData(), 10.0f, 0.0f, 1.0f, 32, 1);
+    ASSERT_TRUE(StreamTest::waitUntil([&] {
+        for (int id = 2; id < 2 + kMovies; ++id) {
+            const AVSegment* layer = playback.composition->findSegment(uint32_t(id));
+            if (!layer || layer->status() != AVSegmentReady)
+                return false;
+        }
+        return true;
+    }, 10.0)) << "the movies did not load";
+    const int beforeRelease = layer->prepared;
+    layer->held = false;
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+    EXPECT_EQ(layer->prepared, beforeRelease + 1) << "the loaded movies were not drawn by one more pass";
+}
+
 } // namespace
