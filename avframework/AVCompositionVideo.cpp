@@ -312,6 +312,11 @@ void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
         gl->glFlush();
 }
 
+bool AVComposition::layerShowsNear(const AVSegment* layer, double time)
+{
+    return _wakesAt(layer, time, kPlayLeadSeconds);
+}
+
 void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
 {
     _wakeOrSleep(layer, time, exporting ? kExportLeadSeconds : kPlayLeadSeconds, exporting);

@@ -88,9 +88,12 @@ void AVRender::setComposition(AVComposition* composition)
 
 void AVRender::onCompositionEvent(AVComposition*, AVSegment* segment, void* render)
 {
-    // A layer that finished loading has something new to show.
-    if (segment && segment->isVisual())
-        static_cast<AVRender*>(render)->addTickets(1);
+    // A layer that finished loading (or asks for a redraw) has something new
+    // to show, unless it is far from the current time: a pass would neither
+    // draw nor wake it. While a project opens most layers are.
+    auto* self = static_cast<AVRender*>(render);
+    if (segment && segment->isVisual() && AVComposition::layerShowsNear(segment, self->currentTime()))
+        self->addTickets(1);
 }
 
 void AVRender::setViewportSize(int width, int height)

@@ -6,6 +6,9 @@
 
 #include <QPointer>
 
+#include <thread>
+#include <vector>
+
 using namespace PlaybackTest;
 
 namespace {
@@ -14,7 +17,19 @@ namespace {
 // keeps the pass until it is released (at most ten seconds).
 class ProbeLayer : public AVLayerSegment {
 public:
-    ProbeLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
+    explicit ProbeLayer(double start = 0.0, bool loaded = true) : AVLayerSegment(start, 5.0, 64, 64)
+    {
+        if (loaded)
+            setStatus(AVSegmentReady);
+    }
+    // Ends its loading as a layer does, on a thread of its own.
+    void finishLoading()
+    {
+        std::thread([this] {
+            setStatus(AVSegmentReady);
+            fireCallback(AVSegmentReady);
+        }).join();
+    }
     void prepareAt(double, bool, bool) override
     {
         ++prepared;
@@ -335,33 +350,51 @@ TEST(PlaybackDriver, RedrawsAskedDuringABusyPassGiveOneMoreThatDrawsTheLastSeek)
 TEST(PlaybackDriver, LayersLoadingDuringABusyPassAreDrawnByOneMorePass)
 {
     Playback playback(320, 180, false);
+    // The held layer is drawn last: the pass it holds is past the others.
+    constexpr int kLoading = 5;
+    std::vector<ProbeLayer*> loading;
+    for (int id = 1; id <= kLoading; ++id) {
+        loading.push_back(new ProbeLayer(0.0, false));
+        playback.composition->addSegment(loading.back(), uint32_t(id));
+    }
     auto* layer = new ProbeLayer;
-    playback.composition->addSegment(layer, 1);
+    playback.composition->addSegment(layer, kLoading + 1);
     ASSERT_TRUE(settle(playback));
     const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
     const int prepared = layer->prepared;
     layer->held = true;
     playback.engine->requestRedraw();
     ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
-    // Movies that finish loading meanwhile each ask for a redraw, as while a
-    // project opens. Placed later, so that no pass wakes them to decode.
-    constexpr int kMovies = 4;
-    const QByteArray movie = StreamTest::fixture("clip_h264_aac.mp4");
-    for (int id = 2; id < 2 + kMovies; ++id)
-        playback.engine->createVideoSegment(id, movie.constData(), 10.0f, 0.0f, 1.0f, 32, 1);
-    ASSERT_TRUE(StreamTest::waitUntil([&] {
-        for (int id = 2; id < 2 + kMovies; ++id) {
-            const AVSegment* layer = playback.composition->findSegment(uint32_t(id));
-            if (!layer || layer->status() != AVSegmentReady)
-                return false;
-        }
-        return true;
-    }, 10.0)) << "the movies did not load";
-    const int beforeRelease = layer->prepared;
+    // Layers that finish loading meanwhile each ask for a redraw, as while a project opens.
+    for (ProbeLayer* late : loading)
+        late->finishLoading();
     layer->held = false;
     ASSERT_TRUE(settle(playback));
     EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
-    EXPECT_EQ(layer->prepared, beforeRelease + 1) << "the loaded movies were not drawn by one more pass";
+    for (ProbeLayer* late : loading)
+        EXPECT_EQ(late->prepared, 1) << "a loaded layer was not drawn, or drawn by a pass of its own";
+}
+
+TEST(PlaybackDriver, ALayerLoadingFarFromTheShownTimeAsksForNoPass)
+{
+    Playback playback(320, 180, false);
+    auto* near = new ProbeLayer(0.8, false);
+    auto* far = new ProbeLayer(10.0, false);
+    playback.composition->addSegment(near, 1);
+    playback.composition->addSegment(far, 2);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    far->finishLoading();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames) << "a pass would not show it";
+    // One within a second of the shown time is woken by a pass, so it gets one.
+    near->finishLoading();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 1);
+    // Once shown, the far one is drawn.
+    playback.engine->seek(10.5f, true);
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(far->prepared, 1);
 }
 
 } // namespace
