@@ -370,10 +370,15 @@ void AVComposition::setMinimumFrameRate(int32_t rate)
     }
 }
 
-void AVComposition::_wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting)
+bool AVComposition::_wakesAt(const AVSegment* segment, double time, double lead)
 {
     const double start = segment->startTime();
-    if (time >= start - lead && time <= start + segment->duration() + kTailSeconds && segment->flag2())
+    return time >= start - lead && time <= start + segment->duration() + kTailSeconds && segment->flag2();
+}
+
+void AVComposition::_wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting)
+{
+    if (_wakesAt(segment, time, lead))
         segment->wake();
     else
         segment->sleep(exporting);

@@ -95,6 +95,9 @@ public:
     // Returns once no call to an observer is under way on another thread
     // (waiting a few seconds at most), so that the caller may free its context.
     void removeObserver(ObserverCallback callback);
+    // Whether a preview drawing pass at the time wakes or draws the layer:
+    // what a layer outside that reach loads or changes is not on screen.
+    static bool layerShowsNear(const AVSegment* layer, double time);
     // Segment callbacks (the context is the composition).
     static int notifyObservers(AVSegment* segment, intptr_t argument, void* composition);
     static int onSegmentLoaded(AVSegment* segment, intptr_t result, void* composition);
@@ -174,6 +177,7 @@ private:
 
     // Awake from lead seconds before its start to a little after its end
     // (while shown), asleep otherwise.
+    static bool _wakesAt(const AVSegment* segment, double time, double lead);
     void _wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting);
     AVSegment* _findUnlocked(uint32_t id) const;
     void _notify(AVSegment* segment);

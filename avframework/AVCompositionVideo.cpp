@@ -304,11 +304,17 @@ void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
         AVGLRenderer::clear(renderer, 0, 0, 0, 0);
         AVGLRenderer::blitToOutput(renderer, _multisampleTarget, false);
     }
+    // Sent off for the preview's context to read, or, exporting, to be drawn
+    // while the exporter converts the last picture: its read-back of this
+    // one follows on the same context and waits for exactly this drawing.
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load();
-    if (gl && exporting)
-        gl->glFinish();  // the exporter reads the frame next
-    else if (gl && _doubleBuffered)
-        gl->glFlush();  // the preview's context reads it
+    if (gl && (exporting || _doubleBuffered))
+        gl->glFlush();
+}
+
+bool AVComposition::layerShowsNear(const AVSegment* layer, double time)
+{
+    return _wakesAt(layer, time, kPlayLeadSeconds);
 }
 
 void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)

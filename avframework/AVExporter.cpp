@@ -136,6 +136,7 @@ int AVExporter::_run()
 {
     const double startTime = avCurrentTimeSeconds();
     _readyWaitExpired = false;
+    _drawnAhead = false;
     int result = kNoDrawingContext;
     if (_setUpDrawing()) {
         if (_imageLoader)
@@ -183,9 +184,13 @@ bool AVExporter::_setUpDrawing()
 
 void AVExporter::_tearDownDrawing()
 {
-    auto release = [](void* composition) { static_cast<AVComposition*>(composition)->releaseGLResources(); };
+    auto release = [](void* exporter) {
+        auto* self = static_cast<AVExporter*>(exporter);
+        self->_readback.free();
+        self->_composition->releaseGLResources();
+    };
     if (_renderer)
-        avGLTearDownDrawing(&_glSlot, &_renderer, release, _composition);
+        avGLTearDownDrawing(&_glSlot, &_renderer, release, this);
     _composition->setRenderer(nullptr);
     avGLContextRelease(&_glSlot);
 }

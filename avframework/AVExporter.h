@@ -2,6 +2,7 @@
 
 #include "AVFFmpegPointers.h"
 #include "AVGLContext.h"
+#include "AVGLReadback.h"
 
 #include <atomic>
 #include <cstdint>
@@ -160,8 +161,12 @@ private:
     int _writePackets(Output* output, AVExportStream* stream, bool* wrotePacket, bool* writeFailed);
     // Video: one picture (or the drain) per call; 1 once the stream has ended.
     int _writeVideoFrame(Output* output);
+    // Seconds of the video frame with the presentation time.
+    double _frameTime(int64_t pts) const;
     // 1 with the next picture in the encoder frame, 0 after the last one.
     int _readPicture(AVExportStream* video);
+    // Queues the read of the composition's front picture; in a drawing pass.
+    bool _queueComposedPicture();
     bool _makeScaler(AVExportStream* video, int32_t width, int32_t height);
     // Converts the read-back BGRA picture into the encoder frame.
     bool _scalePicture(AVExportStream* video, AVFrame* picture);
@@ -199,4 +204,8 @@ private:
     std::atomic<bool> _cancelled{false};
     std::atomic<bool> _running{false};
     bool _readyWaitExpired = false;  // export thread only
+    // Export thread only: the read-back buffer, and whether the picture of
+    // the video's next frame was drawn already (during the last frame).
+    AVGLReadback _readback;
+    bool _drawnAhead = false;
 };

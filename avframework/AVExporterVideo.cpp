@@ -1,13 +1,13 @@
 // The export's video path: each frame is composed at n / fps in the export
-// context, read back as BGRA (top row first), scaled into the encoder's
-// format and encoded.
+// context, read back as BGRA (top row first) through a pixel buffer object,
+// scaled into the encoder's format and encoded. Frame n + 1 is drawn while
+// frame n is converted and encoded.
 
 #include "AVExporter.h"
 
 #include "AVComposition.h"
 #include "AVGLFramebuffer.h"
 #include "AVGLRenderer.h"
-#include "AVGLTexture.h"
 
 extern "C" {
 #include <libavutil/opt.h>
@@ -16,9 +16,7 @@ extern "C" {
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -26,29 +24,20 @@ constexpr int kVideoFailed = -17;
 constexpr int kVideoWriteFailed = -18;
 constexpr int kUnitScale = 1 << 16;  // 1.0 in 16.16
 
-struct MallocFreer {
-    void operator()(uint8_t* bytes) const { std::free(bytes); }
-};
-using PixelBytes = std::unique_ptr<uint8_t, MallocFreer>;
+void keepBytes(void*, uint8_t*) {}
 
-void freePixelBytes(void*, uint8_t* bytes)
-{
-    std::free(bytes);
-}
-
-// The read-back picture as a frame that owns its bytes: the sliced
+// The read-back picture as a frame over bytes it does not own: the sliced
 // conversion takes its source as a counted frame (it would copy one that
-// is not). Null when the frame cannot be made; the bytes are freed then.
-AVFramePtr pictureFrame(PixelBytes pixels, int32_t width, int32_t height, int32_t stride)
+// is not). Null when the frame cannot be made.
+AVFramePtr pictureFrame(uint8_t* pixels, int32_t width, int32_t height, int32_t stride)
 {
     AVFramePtr frame(av_frame_alloc());
     if (!frame)
         return nullptr;
-    frame->buf[0] = av_buffer_create(pixels.get(), size_t(stride) * size_t(height), freePixelBytes, nullptr, 0);
+    frame->buf[0] = av_buffer_create(pixels, size_t(stride) * size_t(height), keepBytes, nullptr, 0);
     if (!frame->buf[0])
         return nullptr;
-    pixels.release();
-    frame->data[0] = frame->buf[0]->data;
+    frame->data[0] = pixels;
     frame->linesize[0] = stride;
     frame->format = AV_PIX_FMT_BGRA;
     frame->width = width;
@@ -134,33 +123,56 @@ int AVExporter::_writeVideoFrame(Output* output)
     return !frame && !wrotePacket ? 1 : 0;
 }
 
+double AVExporter::_frameTime(int64_t pts) const
+{
+    return double(pts) / _frameRate;
+}
+
 int AVExporter::_readPicture(AVExportStream* video)
 {
-    const double time = double(video->nextPts) / _frameRate;
-    if (time >= _composition->duration())
+    const double time = _frameTime(video->nextPts);
+    const double duration = _composition->duration();
+    if (time >= duration)
         return 0;
+    // The next picture is drawn while this one is converted and encoded:
+    // the GL works on it meanwhile and the pictures come out as they would
+    // one at a time. It waits for its layers as each picture always did.
+    const double nextTime = _frameTime(video->nextPts + 1);
+    const bool drawAhead = nextTime < duration;
+    if (drawAhead)
+        _waitUntilReady(nextTime);
     if (!avGLBeginDrawing(&_drawingContexts)) {
         std::fprintf(stderr, "Could not make the export context current\n");
         return kVideoFailed;
     }
-    _composition->renderAt(time, 0, 1, AVComposition::kRenderVideo, 1);
-    PixelBytes pixels;
-    int32_t stride = 0, width = 0, height = 0;
-    _composition->lockOffscreen();
-    if (AVGLFramebuffer* front = _composition->frontFramebuffer()) {
-        AVGLRenderer::bindFramebuffer(_renderer, front);
-        pixels.reset(avReadPixels(front->color, &stride));
-        width = front->color->width;
-        height = front->color->height;
-    }
-    _composition->unlockOffscreen();
+    if (!_drawnAhead)
+        _composition->renderAt(time, 0, 1, AVComposition::kRenderVideo, 1);
+    const bool queued = _queueComposedPicture();
+    _drawnAhead = queued && drawAhead;
+    if (_drawnAhead)
+        _composition->renderAt(nextTime, 0, 1, AVComposition::kRenderVideo, 1);
+    uint8_t* pixels = queued ? _readback.map() : nullptr;
+    const AVFramePtr picture =
+        pixels ? pictureFrame(pixels, _readback.width(), _readback.height(), _readback.stride()) : nullptr;
+    const bool scaled = picture && _scalePicture(video, picture.get());
+    _readback.unmap();
     avGLEndDrawing();
-    const AVFramePtr picture = pixels ? pictureFrame(std::move(pixels), width, height, stride) : nullptr;
     if (!picture) {
         std::fprintf(stderr, "Could not read the composed picture at %.3f s\n", time);
         return kVideoFailed;
     }
-    return _scalePicture(video, picture.get()) ? 1 : kVideoFailed;
+    return scaled ? 1 : kVideoFailed;
+}
+
+bool AVExporter::_queueComposedPicture()
+{
+    _composition->lockOffscreen();
+    AVGLFramebuffer* front = _composition->frontFramebuffer();
+    if (front)
+        AVGLRenderer::bindFramebuffer(_renderer, front);
+    const bool queued = front && _readback.queue(front);
+    _composition->unlockOffscreen();
+    return queued;
 }
 
 bool AVExporter::_makeScaler(AVExportStream* video, int32_t width, int32_t height)

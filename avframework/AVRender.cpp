@@ -88,9 +88,12 @@ void AVRender::setComposition(AVComposition* composition)
 
 void AVRender::onCompositionEvent(AVComposition*, AVSegment* segment, void* render)
 {
-    // A layer that finished loading has something new to show.
-    if (segment && segment->isVisual())
-        static_cast<AVRender*>(render)->addTickets(1);
+    // A layer that finished loading (or asks for a redraw) has something new
+    // to show, unless it is far from the current time: a pass would neither
+    // draw nor wake it. While a project opens most layers are.
+    auto* self = static_cast<AVRender*>(render);
+    if (segment && segment->isVisual() && AVComposition::layerShowsNear(segment, self->currentTime()))
+        self->addTickets(1);
 }
 
 void AVRender::setViewportSize(int width, int height)
@@ -126,15 +129,30 @@ uint32_t AVRender::compositionTexture() const
 
 // ---- tickets ----------------------------------------------------------------------
 
+namespace {
+
+// A pass still waiting for its thread draws (and mixes) the newest state
+// anyway: further requests collapse into it. A request that comes while a
+// pass runs finds no ticket left and queues exactly one more, so the last
+// change is always followed by a pass. More than one ticket is only ever
+// handed out on purpose (a play's mixing ahead), and stays.
+void addPendingPass(int32_t& tickets, int count)
+{
+    if (count > 0)
+        tickets = std::max(tickets, 1);
+}
+
+} // namespace
+
 void AVRender::addTickets(int count)
 {
     {
         QMutexLocker lock(_videoMutex.get());
-        _videoTickets += count;
+        addPendingPass(_videoTickets, count);
         avConditionWakeAll(_videoCondition.get());
     }
     QMutexLocker lock(_audioMutex.get());
-    _audioTickets += count;
+    addPendingPass(_audioTickets, count);
     avConditionWakeAll(_audioCondition.get());
 }
 

@@ -55,7 +55,8 @@ public:
     void onAudioDeviceChanged(const QString& deviceName) override;
     void onAudioOutputStateChanged(int state) override;
     void onAudioOutputNotify(int64_t value) override;
-    // Adds count tickets to each thread and wakes it.
+    // Asks each thread for a pass (none for a count of 0) and wakes it; a
+    // pass already waiting for its thread answers the request.
     void addTickets(int count) override;
     virtual void runVideoThread();
 
@@ -84,7 +85,9 @@ public:
     bool isVideoThreadWaiting() const { return _videoWaiting.load(); }
     bool isAudioThreadWaiting() const { return _audioWaiting.load(); }
     AVThread_QThread_Type* videoThread() const { return _videoThread; }
-    // Mixing passes run so far.
+    // Video passes (each draws unless an export holds the composition) and
+    // mixing passes run so far.
+    int64_t videoPasses() const { return _videoPasses.load(); }
     int64_t mixingPasses() const { return _mixingPasses.load(); }
 
     void setViewportSize(int width, int height);
@@ -100,7 +103,7 @@ public:
     void play();
     void pause();
     void seek(double seconds, bool resetAudio);
-    // Queued redraws collapse into one.
+    // Queued redraws collapse into one (addTickets already keeps at most one).
     void dropExtraVideoTickets();
 
     static int videoThreadEntry(AVThread_QThread_Type* thread, void* render);
@@ -180,5 +183,6 @@ private:
     std::atomic<bool> _waitForPresent{false};
     std::atomic<bool> _framePresented{false};
     int32_t _playRefusals = 0;
+    std::atomic<int64_t> _videoPasses{0};
     std::atomic<int64_t> _mixingPasses{0};
 };

@@ -63,6 +63,7 @@ void AVRender::runVideoThread()
         if (!atEnd)
             endReported = false;
         _renderPass(AVComposition::kRenderVideo);
+        ++_videoPasses;
         _framePresented = false;
         _report(StateFrameDrawn, _currentTime);
         _awaitPresentation();

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -222,7 +223,7 @@ protected:
         composition->seek(time, true);
         EXPECT_TRUE(waitUntil([&] {
             composition->compositeVideo(time, 1, 0, 0);
-            return video->shownFrameMs() == int64_t(time * 1000);
+            return video->shownFrameMs() == std::llround(time * 1000);
         }));
         AVGLFramebuffer* front = composition->frontFramebuffer();
         AVGLRenderer::bindFramebuffer(renderer, front);
@@ -283,6 +284,35 @@ TEST_F(ExporterTest, H264MovieHoldsEveryComposedFrameUprightAndTheSound)
     EXPECT_LT(psnr(decodedFrame(out, 30, "bgra"), first), 25.0);
 
     EXPECT_NEAR(dominantFrequency(out), 440.0, 5.0);
+}
+
+TEST_F(ExporterTest, EachExportedFrameIsTheComposedPictureOfItsOwnTime)
+{
+    makeComposition(640, 360);
+    // As the editing window has it: the preview reads the front target.
+    composition->setDoubleBuffered(1);
+    AVVideoSegment* video = addClip("export_source_640x360.mp4");
+    // The first frames, some in the middle and the last: where the export
+    // starts drawing ahead, runs, and stops.
+    const std::vector<int> checked{0, 1, 31, 58, 59};
+    std::map<int, QByteArray> composed;
+    for (const int n : {0, 1, 2, 30, 31, 32, 57, 58, 59})
+        composed[n] = composedFrame(n / 30.0, video);
+    const QString out = outPath("movie.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get());
+    ASSERT_EQ(reports.finished[0], 0.0);
+    for (const int n : checked) {
+        const QByteArray exported = decodedFrame(out, n, "bgra");
+        ASSERT_EQ(exported.size(), composed[n].size()) << "frame " << n;
+        const double own = psnr(exported, composed[n]);
+        EXPECT_GE(own, 30.0) << "frame " << n;
+        for (const int neighbour : {n - 1, n + 1}) {
+            if (composed.count(neighbour))
+                EXPECT_GT(own, psnr(exported, composed[neighbour]) + 1.0)
+                    << "frame " << n << " is closer to the picture of frame " << neighbour;
+        }
+    }
 }
 
 TEST_F(ExporterTest, HevcIsTaggedHvc1AndAnOddSizeBecomesEvenWithoutSound)

@@ -6,6 +6,9 @@
 
 #include <QPointer>
 
+#include <thread>
+#include <vector>
+
 using namespace PlaybackTest;
 
 namespace {
@@ -14,7 +17,19 @@ namespace {
 // keeps the pass until it is released (at most ten seconds).
 class ProbeLayer : public AVLayerSegment {
 public:
-    ProbeLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
+    explicit ProbeLayer(double start = 0.0, bool loaded = true) : AVLayerSegment(start, 5.0, 64, 64)
+    {
+        if (loaded)
+            setStatus(AVSegmentReady);
+    }
+    // Ends its loading as a layer does, on a thread of its own.
+    void finishLoading()
+    {
+        std::thread([this] {
+            setStatus(AVSegmentReady);
+            fireCallback(AVSegmentReady);
+        }).join();
+    }
     void prepareAt(double, bool, bool) override
     {
         ++prepared;
@@ -306,6 +321,80 @@ TEST(PlaybackDriver, RedrawsQueuedBehindABusyPassCollapseIntoOne)
     layer->held = false;
     ASSERT_TRUE(settle(playback));
     EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+}
+
+TEST(PlaybackDriver, RedrawsAskedDuringABusyPassGiveOneMoreThatDrawsTheLastSeek)
+{
+    Playback playback(320, 180, false);
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, 1);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    const int64_t passes = playback.render->videoPasses();
+    const int prepared = layer->prepared;
+    layer->held = true;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
+    // Edits while the pass draws: each asks for its redraw, none may be left undrawn.
+    for (const float time : {1.0f, 2.0f, 3.0f}) {
+        playback.engine->seek(time, true);
+        playback.engine->requestRedraw();
+    }
+    layer->held = false;
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+    EXPECT_EQ(playback.render->videoPasses(), passes + 2);
+    EXPECT_EQ(playback.recorder.reports().back().time, 3.0) << "the last seek was not drawn";
+}
+
+TEST(PlaybackDriver, LayersLoadingDuringABusyPassAreDrawnByOneMorePass)
+{
+    Playback playback(320, 180, false);
+    // The held layer is drawn last: the pass it holds is past the others.
+    constexpr int kLoading = 5;
+    std::vector<ProbeLayer*> loading;
+    for (int id = 1; id <= kLoading; ++id) {
+        loading.push_back(new ProbeLayer(0.0, false));
+        playback.composition->addSegment(loading.back(), uint32_t(id));
+    }
+    auto* layer = new ProbeLayer;
+    playback.composition->addSegment(layer, kLoading + 1);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    const int prepared = layer->prepared;
+    layer->held = true;
+    playback.engine->requestRedraw();
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
+    // Layers that finish loading meanwhile each ask for a redraw, as while a project opens.
+    for (ProbeLayer* late : loading)
+        late->finishLoading();
+    layer->held = false;
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
+    for (ProbeLayer* late : loading)
+        EXPECT_EQ(late->prepared, 1) << "a loaded layer was not drawn, or drawn by a pass of its own";
+}
+
+TEST(PlaybackDriver, ALayerLoadingFarFromTheShownTimeAsksForNoPass)
+{
+    Playback playback(320, 180, false);
+    auto* near = new ProbeLayer(0.8, false);
+    auto* far = new ProbeLayer(10.0, false);
+    playback.composition->addSegment(near, 1);
+    playback.composition->addSegment(far, 2);
+    ASSERT_TRUE(settle(playback));
+    const size_t frames = playback.recorder.count(AVRender::StateFrameDrawn);
+    far->finishLoading();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames) << "a pass would not show it";
+    // One within a second of the shown time is woken by a pass, so it gets one.
+    near->finishLoading();
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 1);
+    // Once shown, the far one is drawn.
+    playback.engine->seek(10.5f, true);
+    ASSERT_TRUE(settle(playback));
+    EXPECT_EQ(far->prepared, 1);
 }
 
 } // namespace
