@@ -247,6 +247,49 @@ TEST_F(SplitCopyTest, SplitAtThePlayHeadGivesTwoPiecesAndTheNextSegmentStaysWher
     EXPECT_NEAR(next()->rangeStart(), 6.0f, 1e-4);
 }
 
+// The colour the preview shows now, once a redraw brings it (bounded);
+// the preview is not sought, as the window must have done that itself.
+QRgb shownColour(SplitWindow& window, const std::function<bool(QRgb)>& expected)
+{
+    QRgb pixel = 0;
+    waitFor([&] {
+        window.engine()->requestRedraw();
+        const QImage frame = window.preview()->grabFramebuffer();
+        pixel = frame.isNull() ? 0 : frame.pixel(frame.width() / 2, frame.height() / 2);
+        return expected(pixel);
+    }, 5000);
+    return pixel;
+}
+
+// Found by a user: "Don't shorten the transition(s)" with the pointer in
+// the tile left the timeline right but the preview blank at the pointer
+// (the right piece joined the engine without the preview seeking there);
+// undo showed the picture, redo blanked it again.
+TEST_F(SplitCopyTest, AfterASplitItsUndoAndItsRedoThePreviewShowsTheFrameAtThePointer)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    addTransition(next(), 0.5f, 0.5f);
+    window->placePlayHead(9.1f);
+    const float pointer = window->playHeadTime();
+    ASSERT_TRUE(isGreen(previewColourAt(*window, pointer, isGreen)));
+
+    choosePopupEntry(QStringLiteral("Don't shorten the transition(s)"),
+                     [&] { window->editScrollArea_splitSegment(next()); });
+    ASSERT_TRUE(settled(newPiece(), pointer));
+    EXPECT_TRUE(isGreen(shownColour(*window, isGreen))) << "after the split";
+
+    undoOnceIdle();
+    ASSERT_TRUE(waitFor([&] { return next() && next()->state() == 4 && engineSegment(next()); }, 30000));
+    EXPECT_TRUE(isGreen(shownColour(*window, isGreen))) << "after undo";
+
+    ASSERT_TRUE(waitFor([&] { return window->engine()->isRenderIdle(); }, 30000));
+    window->redoNow();
+    ASSERT_TRUE(settled(newPiece(), pointer));
+    EXPECT_TRUE(isGreen(shownColour(*window, isGreen))) << "after redo";
+}
+
 TEST_F(SplitCopyTest, TooCloseToAnEndTheSplitAsksToMoveAndChangesNothing)
 {
     const QString problem = openClips();

@@ -38,14 +38,17 @@ const char* const kTransitionKinds[] = {"custom", "fade", "in", "out"};
 constexpr int kTransitionCommands[] = {10201, 10202, 10203, 10204};
 const char* const kInsertKinds[] = {"clip", "picture", "text", "music"};
 // The kinds of command and their weights in a hundred.
-enum class Kind { Move, MoveToTrack, Split, Copy, Delete, Undo, Redo, Trim, Insert, Transition, Speed, Reopen };
-constexpr std::pair<Kind, int> kKindWeights[] = {
-    {Kind::Move, 12},  {Kind::MoveToTrack, 10}, {Kind::Split, 14},      {Kind::Copy, 8},
-    {Kind::Delete, 12}, {Kind::Undo, 10},       {Kind::Redo, 7},        {Kind::Trim, 12},
-    {Kind::Insert, 5}, {Kind::Transition, 5},   {Kind::Speed, 4},       {Kind::Reopen, 1},
+enum class Kind {
+    Move, MoveToTrack, Split, Copy, Delete, Undo, Redo, Trim, Insert, Transition, RemoveTransition, Mode, Speed, Reopen
 };
-// The split refuses times closer than this to an end.
-constexpr float kSplitMargin = 0.05f;
+constexpr std::pair<Kind, int> kKindWeights[] = {
+    {Kind::Move, 11},  {Kind::MoveToTrack, 10}, {Kind::Split, 13},      {Kind::Copy, 8},
+    {Kind::Delete, 11}, {Kind::Undo, 9},        {Kind::Redo, 7},        {Kind::Trim, 11},
+    {Kind::Insert, 5}, {Kind::Transition, 6},   {Kind::RemoveTransition, 3}, {Kind::Mode, 2},
+    {Kind::Speed, 3},  {Kind::Reopen, 1},
+};
+// The transition command "remove" of the inspector's transition section.
+constexpr int kRemoveTransitionCommand = 10103;
 // A project that grows past this many segments gets deletes instead of copies.
 constexpr int kMostSegments = 40;
 
@@ -116,11 +119,8 @@ void FuzzWindow::placePlayHead(float time)
 
 void FuzzWindow::splitAsAnswered(Segment* segment, float time, bool keepTransitions)
 {
-    // The question comes only for a time the split accepts.
-    const float start = segment->rangeStart();
-    const float end = start + segment->duration();
-    if (time - start <= kSplitMargin || end - time <= kSplitMargin)
-        return;
+    // The split itself refuses a time it does not accept, as after a menu
+    // that stayed open while the timeline changed.
     keepTransitions ? _splitSegmentKeepingTransitions(segment, time) : _splitSegmentDuplicatingTransitions(segment, time);
 }
 
@@ -408,7 +408,7 @@ QStringList TimelineFuzz::run(int steps)
     for (int step = 0; step < steps; ++step) {
         const QString command = _randomCommand();
         _commands << command;
-        if (!_play(command))
+        if (!_playPaced(command))
             return {QStringLiteral("step %1: command could not be played: %2").arg(step).arg(command)};
         const QStringList violations = settleAndCheck();
         if (!violations.isEmpty())
@@ -421,13 +421,33 @@ QStringList TimelineFuzz::replay(const QStringList& commands)
 {
     for (const QString& command : commands) {
         _commands << command;
-        if (!_play(command))
+        if (!_playPaced(command))
             return {QStringLiteral("step %1: command could not be played: %2").arg(_commands.size() - 1).arg(command)};
         const QStringList violations = settleAndCheck();
         if (!violations.isEmpty())
             return violations;
     }
     return {};
+}
+
+QString TimelineFuzz::invariantOf(const QString& violation)
+{
+    static const QRegularExpression kind(QStringLiteral("^step -?\\d+: ([^\\[]*?) \\["));
+    const QRegularExpressionMatch match = kind.match(violation);
+    return match.hasMatch() ? match.captured(1) : violation;
+}
+
+bool TimelineFuzz::_playPaced(const QString& command)
+{
+    if (!_play(command))
+        return false;
+    if (_pauseMs > 0) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < _pauseMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, int(std::max<qint64>(1, _pauseMs - clock.elapsed())));
+    }
+    return true;
 }
 
 float TimelineFuzz::_randomTime(float upTo)
@@ -489,6 +509,10 @@ QString TimelineFuzz::_randomCommand()
         return full ? QStringLiteral("delete %1").arg(index) : _insertCommand();
     case Kind::Transition:
         return _transitionCommand(index);
+    case Kind::RemoveTransition:
+        return _removeTransitionCommand(index);
+    case Kind::Mode:
+        return QStringLiteral("mode");
     case Kind::Speed:
         return _speedCommand(index);
     case Kind::Reopen:
@@ -539,6 +563,16 @@ QString TimelineFuzz::_transitionCommand(int index)
         .arg(segment->rangeStart() + _randomTime(segment->duration()));
 }
 
+// One of the segment's transitions, chosen in editing and removed; a
+// segment without any gets one.
+QString TimelineFuzz::_removeTransitionCommand(int index)
+{
+    const Segment* segment = _segmentAt(index);
+    if (segment->transitionCount() == 0)
+        return _transitionCommand(index);
+    return QStringLiteral("untransition %1 %2").arg(index).arg(_randomInt(1, segment->transitionCount()));
+}
+
 // Speed applies to the kinds that play media.
 QString TimelineFuzz::_speedCommand(int index)
 {
@@ -561,6 +595,11 @@ bool TimelineFuzz::_play(const QString& command)
     }
     if (words[0] == QLatin1String("reopen"))
         return _reopen();
+    if (words[0] == QLatin1String("mode")) {
+        // The insert/overwrite entry of the menu, as the tool bar button toggles it.
+        _window->onActionInsertOverwriteMode();
+        return true;
+    }
     if (words[0] == QLatin1String("insert") && words.size() == 4)
         return _insert(words[1], words[3].toFloat());
     Segment* segment = words.size() > 1 ? _segmentAt(words[1].toInt()) : nullptr;
@@ -596,6 +635,14 @@ bool TimelineFuzz::_playOnSegment(const QStringList& words, Segment* segment)
         const auto kind = found - std::begin(kTransitionKinds);
         _window->placePlayHead(words[4].toFloat());
         return _playInEditing(segment, [this, kind] { _window->_addTransition(kTransitionCommands[kind]); });
+    } else if (verb == QLatin1String("untransition") && words.size() == 3) {
+        const int id = words[2].toInt();
+        return _playInEditing(segment, [this, segment, id] {
+            // Choosing the transition on the tile, then its remove command.
+            if (auto* tile = qobject_cast<SegmentWidget*>(_window->projectManager()->segmentWidgetFor(segment)))
+                tile->setTransitionId(id, false);
+            _window->_doTransitionCommand(nullptr, kRemoveTransitionCommand);
+        });
     } else if (verb == QLatin1String("speed") && words.size() == 4) {
         const float step = words[3].toFloat();
         return _playInEditing(segment, [this, step] {
