@@ -370,3 +370,29 @@ TEST_F(TimelineFuzzTest, TheRunTogglesOverwriteModeAndRemovesTransitions)
     ASSERT_TRUE(toggled.isEmpty()) << qPrintable(toggled.join('\n'));
     EXPECT_EQ(window->projectManager()->segmentMode(), 0);
 }
+
+// Found by the random-edit run (seed 4242 at step 277, "transition 22 out
+// at 3.1" on a picture): with no room for the out part at the end, it went
+// into the first free stretch, 0.995 s long, taken within the fit
+// tolerance at a full second's length; it overlapped the transition after it.
+TEST_F(TimelineFuzzTest, AnOutTransitionInAStretchJustShorterThanItEndsWhereTheStretchDoes)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    int index = 0;
+    while (index < window->projectManager()->segmentCount() && window->projectManager()->segmentAt(index)->type() != "IMAGE")
+        ++index;
+    Segment* picture = window->projectManager()->segmentAt(index);
+    ASSERT_EQ(picture->type(), "IMAGE");
+    TimelineFuzz fuzz(window, 1);
+    // The custom one takes [0.99, 1.99) of the picture's two seconds; the
+    // out part finds no room at the end and goes to the stretch before it.
+    const QStringList violations = fuzz.replay({QStringLiteral("transition %1 custom at 1.99").arg(index),
+                                                QStringLiteral("transition %1 out at 1.5").arg(index)});
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+    ASSERT_EQ(picture->transitionCount(), 2);
+    EXPECT_NEAR(picture->transitionStart(1), 0.0f, 1e-3);
+    EXPECT_NEAR(picture->transitionStart(2), 0.99f, 1e-3);
+    EXPECT_LE(picture->transitionStart(1) + picture->transitionDuration(1), picture->transitionStart(2) + 1e-4f);
+}

@@ -168,8 +168,11 @@ void TimelineCheck::_checkTracks()
     for (int index = 0; index < timeline->trackWidgetCount(); ++index) {
         TrackWidget* track = timeline->trackWidgetAt(index);
         QList<SegmentWidget*> tiles = track->segmentWidgets();
+        // By start: tiles less than a pixel apart share their x.
         std::sort(tiles.begin(), tiles.end(), [](const SegmentWidget* a, const SegmentWidget* b) {
-            return a->geometry().x() < b->geometry().x();
+            const float aStart = a->segment() ? a->segment()->rangeStart() : 0.0f;
+            const float bStart = b->segment() ? b->segment()->rangeStart() : 0.0f;
+            return aStart < bStart || (aStart == bStart && a->geometry().x() < b->geometry().x());
         });
         const Segment* previous = nullptr;
         for (const SegmentWidget* tile : tiles) {
