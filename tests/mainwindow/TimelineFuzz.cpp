@@ -678,13 +678,16 @@ bool TimelineFuzz::_playInEditing(Segment* segment, const std::function<void()>&
 // segment's end, the release applies the timing.
 bool TimelineFuzz::_trim(Segment* segment, bool front, float time)
 {
-    // The bars stay a bar's width apart and never pass the timeline's start.
-    const float gap = float(UiMetrics::metric26()) / (float(TimelineMetrics::pixelsPerSecond()) * _window->timelineScale());
-    const float start = segment->rangeStart();
-    const float end = start + segment->duration();
-    const float barTime = std::max(0.0f, front ? std::min(time, end - gap) : std::max(time, start + gap));
-    return _playInEditing(segment, [this, segment, front, barTime] {
+    return _playInEditing(segment, [this, segment, front, time] {
         _window->editScrollArea_beginTrimSegment(segment);
+        // The bars stay a bar's width apart and never pass the timeline's
+        // start; they stand where the tile is once the press has run the
+        // steps still waiting.
+        const float gap =
+            float(UiMetrics::metric26()) / (float(TimelineMetrics::pixelsPerSecond()) * _window->timelineScale());
+        const float start = segment->rangeStart();
+        const float end = start + segment->duration();
+        const float barTime = std::max(0.0f, front ? std::min(time, end - gap) : std::max(time, start + gap));
         front ? segment->setStartTime(barTime) : segment->setEndTime(barTime);
         // The moving bar lays the tile out as it goes.
         if (auto* tile = qobject_cast<SegmentWidget*>(_window->projectManager()->segmentWidgetFor(segment)))
