@@ -49,6 +49,9 @@ constexpr std::pair<Kind, int> kKindWeights[] = {
 };
 // The transition command "remove" of the inspector's transition section.
 constexpr int kRemoveTransitionCommand = 10103;
+// The media files of the project: the fixture and its name in the project folder.
+constexpr std::pair<const char*, const char*> kFixtures[] = {
+    {"clip_h264_aac.mp4", "clip.mp4"}, {"picture.png", "picture.png"}, {"tone440.wav", "tone.wav"}};
 // A project that grows past this many segments gets deletes instead of copies.
 constexpr int kMostSegments = 40;
 
@@ -89,8 +92,7 @@ RecordBuilder movie(float start)
 
 QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window, int captions)
 {
-    for (const auto& [fixture, copy] : {std::pair<const char*, const char*>{"clip_h264_aac.mp4", "clip.mp4"},
-                                        {"picture.png", "picture.png"}, {"tone440.wav", "tone.wav"}}) {
+    for (const auto& [fixture, copy] : kFixtures) {
         if (!QFile::copy(TestMedia::path(fixture), dir + "/" + copy))
             return QStringLiteral("fixture %1 missing").arg(fixture);
     }
@@ -213,6 +215,8 @@ void TimelineCheck::_checkSegments()
                     QStringLiteral("track id %1").arg(segment->trackId()));
             continue;
         }
+        if (!(segment->duration() > 0.0f))
+            _report(QStringLiteral("positive length"), segment, QStringLiteral("duration %1").arg(segment->duration()));
         const SegmentWidget* tile = track->segmentWidgetForSegment(segment);
         if (!tile) {
             _report(QStringLiteral("segment shown by a tile"), segment, QStringLiteral("none on its track"));
@@ -702,6 +706,12 @@ bool TimelineFuzz::_insert(const QString& kind, float start)
     ProjectManager* manager = _window->projectManager();
     const QString folder = ProjectManager::projectDirectory(manager->projectName(), manager->projectFolder()) + '/';
     FuzzWindow* window = _window.get();
+    // Saving drops files no segment uses from the project folder: the user
+    // adds the file again from where it came.
+    for (const auto& [fixture, copy] : kFixtures) {
+        if (!QFile::exists(folder + copy))
+            QFile::copy(TestMedia::path(fixture), folder + copy);
+    }
     Segment* segment = nullptr;
     if (kind == QLatin1String("clip"))
         segment = new MovieSegment(folder + "clip.mp4", start, window);
