@@ -1,7 +1,6 @@
 #include "HistoryWindow.h"
 
 #include "AVSegment.h"
-#include "AssetLoadingThreadPool.h"
 #include "CommandLineMedia.h"
 #include "MovieSegment.h"
 #include "SegmentKeys.h"
@@ -18,8 +17,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QRunnable>
-#include <QSemaphore>
 #include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
@@ -248,57 +245,6 @@ TEST_F(SplitCopyTest, SplitAtThePlayHeadGivesTwoPiecesAndTheNextSegmentStaysWher
     ASSERT_EQ(manager->segmentCount(), 2);
     EXPECT_NEAR(clip()->duration(), 6.0f, 1e-4);
     EXPECT_NEAR(next()->rangeStart(), 6.0f, 1e-4);
-}
-
-// The colour the preview shows once the window drew it (bounded); the
-// test neither seeks nor asks for a redraw: the window must have done both.
-QRgb shownColour(SplitWindow& window, const std::function<bool(QRgb)>& expected)
-{
-    QRgb pixel = 0;
-    waitFor([&] {
-        const QImage frame = window.preview()->grabFramebuffer();
-        pixel = frame.isNull() ? 0 : frame.pixel(frame.width() / 2, frame.height() / 2);
-        return expected(pixel);
-    }, 5000);
-    return pixel;
-}
-
-// Found by a user: "Don't shorten the transition(s)" with the pointer in
-// the tile left the timeline right but the preview blank at the pointer
-// (the right piece joined the engine without the preview seeking there);
-// undo showed the picture, redo blanked it again.
-TEST_F(SplitCopyTest, AfterASplitItsUndoAndItsRedoThePreviewShowsTheFrameAtThePointer)
-{
-    const QString problem = openClips();
-    if (!problem.isEmpty())
-        GTEST_SKIP() << qPrintable(problem);
-    addTransition(next(), 0.5f, 0.5f);
-    window->placePlayHead(9.1f);
-    const float pointer = window->playHeadTime();
-    ASSERT_TRUE(isGreen(previewColourAt(*window, pointer, isGreen)));
-
-    // The right piece finishes loading only after the split's delayed step
-    // and the redraws it asked for, as a longer movie does.
-    QThreadPool* pool = AssetLoadingThreadPool::instance();
-    QSemaphore gate;
-    const int threads = pool->maxThreadCount();
-    for (int index = 0; index < threads; ++index)
-        pool->start(QRunnable::create([&gate] { gate.acquire(); }));
-    choosePopupEntry(QStringLiteral("Don't shorten the transition(s)"),
-                     [&] { window->editScrollArea_splitSegment(next()); });
-    QTest::qWait(1500);
-    gate.release(threads);
-    ASSERT_TRUE(settled(newPiece(), pointer));
-    EXPECT_TRUE(isGreen(shownColour(*window, isGreen))) << "after the split";
-
-    undoOnceIdle();
-    ASSERT_TRUE(waitFor([&] { return next() && next()->state() == 4 && engineSegment(next()); }, 30000));
-    EXPECT_TRUE(isGreen(shownColour(*window, isGreen))) << "after undo";
-
-    ASSERT_TRUE(waitFor([&] { return window->engine()->isRenderIdle(); }, 30000));
-    window->redoNow();
-    ASSERT_TRUE(settled(newPiece(), pointer));
-    EXPECT_TRUE(isGreen(shownColour(*window, isGreen))) << "after redo";
 }
 
 TEST_F(SplitCopyTest, TooCloseToAnEndTheSplitAsksToMoveAndChangesNothing)
