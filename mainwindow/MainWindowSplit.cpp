@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWidgetAction>
 
+#include <atomic>
 #include <mutex>
 #include <utility>
 
@@ -36,6 +37,22 @@ bool isSplitTime(const Segment* segment, float time)
     const float end = start + segment->duration();
     return time >= start && time < end && time - start > kSplitMargin && end - time > kSplitMargin;
 }
+
+// Held while a split cuts its pieces: the animation push of a piece that
+// finishes loading meanwhile (on a loading thread) waits for the cut, or it
+// would read a transition's time and the length it divides by on either side of it.
+class CutGuard
+{
+public:
+    CutGuard(std::mutex& mutex, std::atomic<bool>& locked) : _lock(mutex), _locked(locked) { _locked = true; }
+    ~CutGuard() { _locked = false; }
+    CutGuard(const CutGuard&) = delete;
+    CutGuard& operator=(const CutGuard&) = delete;
+
+private:
+    std::lock_guard<std::mutex> _lock;
+    std::atomic<bool>& _locked;
+};
 
 // Whether the time cuts the segment well inside; tells the user why not when it does not.
 bool acceptsSplitAt(QWidget* window, const Segment* segment, float time)
@@ -190,12 +207,9 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
     if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
     const bool recorded = _recordOperation();
-    // The animation rebuild of a piece that finishes loading meanwhile waits for the cut.
-    std::lock_guard<std::mutex> lock(_animationMutex);
-    _animationLocked = true;
+    const CutGuard guard(_animationMutex, _animationLocked);
     Segment* piece = _makeRightPiece(segment, time, true);
     if (!piece) {
-        _animationLocked = false;
         if (recorded)
             _projectManager->dropLastSnapshot();
         return;
@@ -212,7 +226,6 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
     }
     _keepPositionSerial = piece->serialNumber();
     _armSplitTimingStep();
-    _animationLocked = false;
 }
 
 void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float time)
@@ -221,6 +234,7 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
     const bool recorded = _recordOperation();
+    const CutGuard guard(_animationMutex, _animationLocked);
     Segment* piece = _makeRightPiece(segment, time, false);
     if (!piece) {
         if (recorded)
