@@ -17,9 +17,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTimer>
-
-#include <functional>
 
 namespace {
 
@@ -47,21 +44,6 @@ QImage imageFromPixelBuffer(const AVPixelBuffer* buffer)
     return QImage(buffer->data, int(buffer->width), int(buffer->height), int(buffer->width) * 4,
                   QImage::Format_ARGB32_Premultiplied)
         .copy();
-}
-
-// Runs the action once the events pending now are handled, however often
-// it was asked for meanwhile; the owner keeps the timer, found by its name.
-void runOnceSoon(QObject* owner, const char* name, const std::function<void()>& action)
-{
-    auto* timer = owner->findChild<QTimer*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    if (!timer) {
-        timer = new QTimer(owner);
-        timer->setObjectName(QLatin1String(name));
-        timer->setSingleShot(true);
-        timer->setInterval(0);
-        QObject::connect(timer, &QTimer::timeout, owner, action);
-    }
-    timer->start();
 }
 
 } // namespace
@@ -127,23 +109,24 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
         return;
     if (_projectManager->version() < kCurrentTransformVersion && isMovie(segment))
         _syncSegmentTransform(segment);
-    // The engine side of a new segment was made from the start and length
-    // it had when its loading began; a cut or shift since then must reach
-    // it too. A segment rebuilt by undo or redo got its engine layer on top
-    // of all others when it loaded: it takes its place in the order now.
-    const bool created = segment->isNewlyCreated();
-    if (created)
-        _pushSegmentTiming(segment);
+    if (!segment->isNewlyCreated()) {
+        // A segment rebuilt by undo or redo got its engine layer on top of
+        // all others when it loaded: it takes its place in the order now.
+        _sendDrawingOrder();
+        if (_engine)
+            _engine->requestRedraw();
+        return;
+    }
+    // The engine side was made from the start and length the segment had
+    // when its loading began; a cut or shift since then must reach it too.
+    _pushSegmentTiming(segment);
     _sendDrawingOrder();
-    // A rebuilt segment, a split's right piece or a cut's tail leave the
-    // pointer where it is. A redraw alone would leave the picture under it
-    // blank once the engine's segments changed: the preview seeks there
-    // again to decode it.
-    if (!created || segment->serialNumber() == _keepPositionSerial) {
-        if (created)
-            _keepPositionSerial = 0;
-        // Once for all the segments that finish loading together.
-        runOnceSoon(this, "seekAtPointer", [this] { _seekPreview(_currentScrollTime(), true); });
+    if (segment->serialNumber() == _keepPositionSerial) {
+        // The pointer stays where it is (a split's right piece, a cut's
+        // tail). The piece joined the engine after the last seek: the
+        // preview seeks again, or the picture under the pointer stays blank.
+        _keepPositionSerial = 0;
+        _seekPreview(_currentScrollTime(), true);
         return;
     }
     _seekPreview(segment->rangeStart() + kLoadedSeekOffset, true);
