@@ -122,11 +122,7 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
     _pushSegmentTiming(segment);
     _sendDrawingOrder();
     if (segment->serialNumber() == _keepPositionSerial) {
-        // The pointer stays where it is (a split's right piece, a cut's
-        // tail). The piece joined the engine after the last seek: the
-        // preview seeks again, or the picture under the pointer stays blank.
         _keepPositionSerial = 0;
-        _seekPreview(_currentScrollTime(), true);
         return;
     }
     _seekPreview(segment->rangeStart() + kLoadedSeekOffset, true);

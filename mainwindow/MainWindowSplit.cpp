@@ -143,12 +143,7 @@ void MainWindow::_armSplitTimingStep()
     if (!_splitTimingTimer) {
         _splitTimingTimer = new QTimer(this);
         _splitTimingTimer->setSingleShot(true);
-        connect(_splitTimingTimer, &QTimer::timeout, this, [this] {
-            _applyPendingTimingStep();
-            // The right piece moved under the pointer: a redraw alone would
-            // leave it blank there, the preview decodes it again.
-            _seekPreview(_currentScrollTime(), true);
-        });
+        connect(_splitTimingTimer, &QTimer::timeout, this, &MainWindow::_applyPendingTimingStep);
     }
     _splitTimingTimer->start(kSplitTimingDelayMs);
 }
