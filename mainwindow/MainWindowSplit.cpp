@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWidgetAction>
 
+#include <atomic>
 #include <mutex>
 #include <utility>
 
@@ -37,17 +38,43 @@ bool isSplitTime(const Segment* segment, float time)
     return time >= start && time < end && time - start > kSplitMargin && end - time > kSplitMargin;
 }
 
+// Held while a split cuts its pieces: the animation push of a piece that
+// finishes loading meanwhile (on a loading thread) waits for the cut, or it
+// would read a transition's time and the length it divides by on either side of it.
+class CutGuard
+{
+public:
+    CutGuard(std::mutex& mutex, std::atomic<bool>& locked) : _lock(mutex), _locked(locked) { _locked = true; }
+    ~CutGuard() { _locked = false; }
+    CutGuard(const CutGuard&) = delete;
+    CutGuard& operator=(const CutGuard&) = delete;
+
+private:
+    std::lock_guard<std::mutex> _lock;
+    std::atomic<bool>& _locked;
+};
+
+// Whether the time cuts the segment well inside; tells the user why not when it does not.
+bool acceptsSplitAt(QWidget* window, const Segment* segment, float time)
+{
+    if (isSplitTime(segment, time))
+        return true;
+    ProgressHUD::showMessage(MainWindow::tr("Move timeline to the position to split"), window, kMessageMs);
+    return false;
+}
+
 } // namespace
 
 void MainWindow::editScrollArea_splitSegment(Segment* segment)
 {
     if (!segment || !_timeline || _isEditingTransitions())
         return;
+    // An earlier split's step still waiting moves the segment: it runs
+    // before the time is measured against the segment.
+    _applyPendingTimingStep();
     const float time = _currentScrollTime();
-    if (!isSplitTime(segment, time)) {
-        ProgressHUD::showMessage(tr("Move timeline to the position to split"), this, kMessageMs);
+    if (!acceptsSplitAt(this, segment, time))
         return;
-    }
     if (segment->transitionCount() == 0)
         _splitSegmentKeepingTransitions(segment, time);
     else
@@ -92,22 +119,19 @@ void MainWindow::_askHowToSplit(Segment* segment)
 
 bool MainWindow::_beginSplit(Segment* segment)
 {
-    if (SegmentWidget* editing = _timeline->editingSegmentWidget()) {
-        // Leaving editing applies the timing of the edited segment.
+    // Leaving editing hands the edited segment's timing to the waiting step.
+    if (SegmentWidget* editing = _timeline->editingSegmentWidget())
         editing->setEditing(false, true);
-        _splitLeftSerial = 0;
-    } else {
-        // An earlier split still waiting for its step takes it first. The
-        // split names its left piece once it is cut (after it recorded,
-        // which runs a waiting step); the step measures it against the
-        // range it had before the cut.
-        _applyPendingTimingStep();
-        _pendingRangeStart = segment->rangeStart();
-        _pendingRangeEnd = segment->rangeStart() + segment->duration();
-        _splitLeftSerial = segment->serialNumber();
-    }
+    // Every waiting step runs now: the split decides on the timeline as it
+    // stays (its caller measures the time against the segment only then).
+    _applyPendingTimingStep();
     if (!_timeline->trackWidgetById(segment->trackId()))
         return false;
+    // The split names its left piece once it is cut (a refused split never
+    // arms its step); the step measures it against the range before the cut.
+    _pendingRangeStart = segment->rangeStart();
+    _pendingRangeEnd = segment->rangeStart() + segment->duration();
+    _splitLeftSerial = segment->serialNumber();
     return true;
 }
 
@@ -174,15 +198,13 @@ void MainWindow::_insertPiece(Segment* piece, Segment* source, bool copying)
 
 void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
 {
-    if (!_beginSplit(segment))
+    // The time asked for may no longer lie inside the segment once the waiting steps ran.
+    if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
     const bool recorded = _recordOperation();
-    // The animation rebuild of a piece that finishes loading meanwhile waits for the cut.
-    std::lock_guard<std::mutex> lock(_animationMutex);
-    _animationLocked = true;
+    const CutGuard guard(_animationMutex, _animationLocked);
     Segment* piece = _makeRightPiece(segment, time, true);
     if (!piece) {
-        _animationLocked = false;
         if (recorded)
             _projectManager->dropLastSnapshot();
         return;
@@ -199,14 +221,15 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
     }
     _keepPositionSerial = piece->serialNumber();
     _armSplitTimingStep();
-    _animationLocked = false;
 }
 
 void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float time)
 {
-    if (!_beginSplit(segment))
+    // The time asked for may no longer lie inside the segment once the waiting steps ran.
+    if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
     const bool recorded = _recordOperation();
+    const CutGuard guard(_animationMutex, _animationLocked);
     Segment* piece = _makeRightPiece(segment, time, false);
     if (!piece) {
         if (recorded)

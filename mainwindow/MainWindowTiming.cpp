@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
+#include "EditScrollArea.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
@@ -77,6 +78,10 @@ bool MainWindow::_applySegmentTiming(Segment* segment, bool force)
         }
         if (differs(end, _previousRangeEnd))
             _shiftSegmentsAfter(end - _previousRangeEnd, segment->rangeStart(), segment->trackId(), false);
+    } else {
+        // Overwrite mode: the segment takes its new span over from whatever lay there.
+        _placeSegmentOnTrack(start, end - start, _timeline ? _timeline->trackWidgetById(segment->trackId()) : nullptr,
+                             segment);
     }
     _pushSegmentTiming(segment);
     _updateProjectDuration();

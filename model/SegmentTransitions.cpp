@@ -5,6 +5,7 @@
 #include "SegmentKeys.h"
 #include "Util.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -16,6 +17,20 @@ namespace {
 constexpr double kPlacementMargin = 0.04;
 // A gap this much shorter than the transition still takes it.
 constexpr float kFitTolerance = 0.01f;
+
+// The free time from a start in a gap to the next entry or the segment's
+// end: a gap taken within the fit tolerance may be a little shorter than
+// the transition asked for, which then ends where the gap does.
+float roomFrom(const Segment& segment, float start)
+{
+    float room = segment.duration() - start;
+    for (int id = 1; id <= segment.transitionCount(); ++id) {
+        const float next = segment.transitionStart(id);
+        if (next > start)
+            room = std::min(room, next - start);
+    }
+    return room;
+}
 
 } // namespace
 
@@ -134,9 +149,10 @@ int Segment::addTransitionAtTime(float length, float timelineTime)
     auto entry = std::make_unique<SegmentAttributes>();
     entry->resetState(true);
     entry->resetState(false);
+    const float room = roomFrom(*this, start);
     const int id = addTransition(entry, start);
     setTransitionStart(id, start);
-    setTransitionDuration(id, length);
+    setTransitionDuration(id, std::min(length, room));
     applyTransitionState(id, true);
     applyTransitionState(id, false);
     return id;
@@ -153,8 +169,11 @@ int Segment::adjustTransitionForCommand(int id)
         return 0;
 
     auto entry = _copyTransitionEntry(*source);
+    const float room = roomFrom(*this, start);
     const int newId = addTransition(entry, start);
     setTransitionStart(newId, start);
+    if (room < length)
+        setTransitionDuration(newId, room);
     return newId;
 }
 

@@ -293,3 +293,137 @@ TEST_F(TimelineFuzzTest, ASplitWhileTheHeadersFadeInLeavesTheLastEditedSegmentIn
     const QStringList violations = fuzz.settleAndCheck();
     EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
 }
+
+// Found by the random-edit run at full speed: a split within the 200 ms of
+// the one before measured its time against the segment before that split's
+// delayed step pulled the track back, and cut outside it, leaving a piece
+// of negative length (step 8). Each split now runs the waiting step first.
+TEST_F(TimelineFuzzTest, ASplitRightAfterASplitCutsInsideTheSegmentAsItStands)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    TimelineFuzz fuzz(window, 1);
+    const QStringList violations = fuzz.replay({"insert text at 3.3", "split 6 at 3.7", "move 6 track 5 at 0.8", "undo",
+                                                "move 6 track 3 at 0.3", "split 7 at 3.5", "trim 4 back to 5.6",
+                                                "split 8 at 3.8", "split 9 at 4.5"});
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n') + "\ncommands:\n" + fuzz.commands().join('\n'));
+    EXPECT_EQ(fuzz.commands().size(), 9);
+    ProjectManager* manager = window->projectManager();
+    for (int index = 0; index < manager->segmentCount(); ++index)
+        EXPECT_GT(manager->segmentAt(index)->duration(), 0.05f) << index;
+}
+
+// At a person's pace the split's delayed step has run before the check:
+// the right piece already starts at the cut.
+TEST_F(TimelineFuzzTest, AtAPersonsPaceTheSplitsStepHasRunBeforeTheNextCommand)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* b = window->projectManager()->segmentAt(1);
+    ASSERT_EQ(b->type(), "TEXT");
+    TimelineFuzz fuzz(window, 1);
+    fuzz.setPauseMs(300);
+    const QStringList violations = fuzz.replay({"split 1 at 2.5"});
+    ASSERT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+    EXPECT_EQ(spansOnTrack(b->trackId()), QVector<QPointF>({{0.0, 1.0}, {2.0, 0.5}, {2.5, 1.0}}));
+}
+
+// The run's own commands: "mode" toggles overwrite mode as its menu entry
+// does, and a move then cuts what it lands on; "untransition" removes the
+// chosen transition in editing.
+TEST_F(TimelineFuzzTest, TheRunTogglesOverwriteModeAndRemovesTransitions)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* a = window->projectManager()->segmentAt(0);
+    Segment* picture = nullptr;
+    for (int index = 0; index < window->projectManager()->segmentCount(); ++index) {
+        if (window->projectManager()->segmentAt(index)->type() == "IMAGE")
+            picture = window->projectManager()->segmentAt(index);
+    }
+    ASSERT_NE(picture, nullptr);
+    const int pictureIndex = window->projectManager()->indexOfSegmentId(picture->serialNumber());
+    int captions = -1;
+    for (int at = 0; at < window->timeline()->trackWidgetCount(); ++at) {
+        if (window->timeline()->trackWidgetAt(at)->trackId() == a->trackId())
+            captions = at;
+    }
+    ASSERT_GE(captions, 0);
+    TimelineFuzz fuzz(window, 1);
+    const QStringList violations = fuzz.replay({"mode", QStringLiteral("move 0 track %1 at 2.5").arg(captions),
+                                                QStringLiteral("transition %1 fade at 1.5").arg(pictureIndex)});
+    ASSERT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+    EXPECT_EQ(window->projectManager()->segmentMode(), 1);
+    // "B" [2, 3.5) keeps what "A" [2.5, 3.5) did not land on.
+    EXPECT_EQ(spansOnTrack(a->trackId()), QVector<QPointF>({{2.0, 0.5}, {2.5, 1.0}}));
+    ASSERT_EQ(picture->transitionCount(), 2);
+
+    const int pictureNow = window->projectManager()->indexOfSegmentId(picture->serialNumber());
+    const QStringList removed = fuzz.replay({QStringLiteral("untransition %1 2").arg(pictureNow)});
+    ASSERT_TRUE(removed.isEmpty()) << qPrintable(removed.join('\n'));
+    ASSERT_EQ(picture->transitionCount(), 1);
+    EXPECT_NEAR(picture->transitionStart(1), 0.0f, 1e-3);
+    const QStringList toggled = fuzz.replay({"mode"});
+    ASSERT_TRUE(toggled.isEmpty()) << qPrintable(toggled.join('\n'));
+    EXPECT_EQ(window->projectManager()->segmentMode(), 0);
+}
+
+// Found by the random-edit run (seed 4242 at step 277, "transition 22 out
+// at 3.1" on a picture): with no room for the out part at the end, it went
+// into the first free stretch, 0.995 s long, taken within the fit
+// tolerance at a full second's length; it overlapped the transition after it.
+TEST_F(TimelineFuzzTest, AnOutTransitionInAStretchJustShorterThanItEndsWhereTheStretchDoes)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    int index = 0;
+    while (index < window->projectManager()->segmentCount() && window->projectManager()->segmentAt(index)->type() != "IMAGE")
+        ++index;
+    Segment* picture = window->projectManager()->segmentAt(index);
+    ASSERT_EQ(picture->type(), "IMAGE");
+    TimelineFuzz fuzz(window, 1);
+    // The custom one takes [0.99, 1.99) of the picture's two seconds; the
+    // out part finds no room at the end and goes to the stretch before it.
+    const QStringList violations = fuzz.replay({QStringLiteral("transition %1 custom at 1.99").arg(index),
+                                                QStringLiteral("transition %1 out at 1.5").arg(index)});
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+    ASSERT_EQ(picture->transitionCount(), 2);
+    EXPECT_NEAR(picture->transitionStart(1), 0.0f, 1e-3);
+    EXPECT_NEAR(picture->transitionStart(2), 0.99f, 1e-3);
+    EXPECT_LE(picture->transitionStart(1) + picture->transitionDuration(1), picture->transitionStart(2) + 1e-4f);
+}
+
+// Found by the random-edit run (seed 3 at step 115, an overlap of two music
+// segments starting at 0.8): once every music segment was deleted and the
+// project reopened, saving had dropped the unused sound file from the
+// project folder; the run's next music insert named the missing file and
+// made a failed segment of no length, which a later trim lengthened in
+// place. The run now adds the file again as a user would, and a segment of
+// no length is a violation of its own.
+TEST_F(TimelineFuzzTest, MusicInsertedAfterItsFileLeftTheProjectFolderHasItsLength)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    int music = 0;
+    while (music < window->projectManager()->segmentCount() && window->projectManager()->segmentAt(music)->type() != "MUSIC")
+        ++music;
+    ASSERT_LT(music, window->projectManager()->segmentCount());
+    TimelineFuzz fuzz(window, 1);
+    const QStringList violations =
+        fuzz.replay({QStringLiteral("delete %1").arg(music), "reopen", "insert music at 0.8"});
+    ASSERT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+    ProjectManager* manager = window->projectManager();
+    Segment* inserted = nullptr;
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        if (manager->segmentAt(index)->type() == "MUSIC")
+            inserted = manager->segmentAt(index);
+    }
+    ASSERT_NE(inserted, nullptr);
+    EXPECT_EQ(inserted->errorCode(), 0);
+    EXPECT_NEAR(inserted->duration(), 3.0f, 0.05f);
+}

@@ -39,14 +39,20 @@ const char* const kTransitionKinds[] = {"custom", "fade", "in", "out"};
 constexpr int kTransitionCommands[] = {10201, 10202, 10203, 10204};
 const char* const kInsertKinds[] = {"clip", "picture", "text", "music"};
 // The kinds of command and their weights in a hundred.
-enum class Kind { Move, MoveToTrack, Split, Copy, Delete, Undo, Redo, Trim, Insert, Transition, Speed, Reopen };
-constexpr std::pair<Kind, int> kKindWeights[] = {
-    {Kind::Move, 12},  {Kind::MoveToTrack, 10}, {Kind::Split, 14},      {Kind::Copy, 8},
-    {Kind::Delete, 12}, {Kind::Undo, 10},       {Kind::Redo, 7},        {Kind::Trim, 12},
-    {Kind::Insert, 5}, {Kind::Transition, 5},   {Kind::Speed, 4},       {Kind::Reopen, 1},
+enum class Kind {
+    Move, MoveToTrack, Split, Copy, Delete, Undo, Redo, Trim, Insert, Transition, RemoveTransition, Mode, Speed, Reopen
 };
-// The split refuses times closer than this to an end.
-constexpr float kSplitMargin = 0.05f;
+constexpr std::pair<Kind, int> kKindWeights[] = {
+    {Kind::Move, 11},  {Kind::MoveToTrack, 10}, {Kind::Split, 13},      {Kind::Copy, 8},
+    {Kind::Delete, 11}, {Kind::Undo, 9},        {Kind::Redo, 7},        {Kind::Trim, 11},
+    {Kind::Insert, 5}, {Kind::Transition, 6},   {Kind::RemoveTransition, 3}, {Kind::Mode, 2},
+    {Kind::Speed, 3},  {Kind::Reopen, 1},
+};
+// The transition command "remove" of the inspector's transition section.
+constexpr int kRemoveTransitionCommand = 10103;
+// The media files of the project: the fixture and its name in the project folder.
+constexpr std::pair<const char*, const char*> kFixtures[] = {
+    {"clip_h264_aac.mp4", "clip.mp4"}, {"picture.png", "picture.png"}, {"tone440.wav", "tone.wav"}};
 // A project that grows past this many segments gets deletes instead of copies.
 constexpr int kMostSegments = 40;
 
@@ -89,8 +95,7 @@ QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr
 {
     // A help tip in front would turn the run's undo and redo steps away.
     markHelpTipsSeen();
-    for (const auto& [fixture, copy] : {std::pair<const char*, const char*>{"clip_h264_aac.mp4", "clip.mp4"},
-                                        {"picture.png", "picture.png"}, {"tone440.wav", "tone.wav"}}) {
+    for (const auto& [fixture, copy] : kFixtures) {
         if (!QFile::copy(TestMedia::path(fixture), dir + "/" + copy))
             return QStringLiteral("fixture %1 missing").arg(fixture);
     }
@@ -119,11 +124,8 @@ void FuzzWindow::placePlayHead(float time)
 
 void FuzzWindow::splitAsAnswered(Segment* segment, float time, bool keepTransitions)
 {
-    // The question comes only for a time the split accepts.
-    const float start = segment->rangeStart();
-    const float end = start + segment->duration();
-    if (time - start <= kSplitMargin || end - time <= kSplitMargin)
-        return;
+    // The split itself refuses a time it does not accept, as after a menu
+    // that stayed open while the timeline changed.
     keepTransitions ? _splitSegmentKeepingTransitions(segment, time) : _splitSegmentDuplicatingTransitions(segment, time);
 }
 
@@ -171,8 +173,11 @@ void TimelineCheck::_checkTracks()
     for (int index = 0; index < timeline->trackWidgetCount(); ++index) {
         TrackWidget* track = timeline->trackWidgetAt(index);
         QList<SegmentWidget*> tiles = track->segmentWidgets();
+        // By start: tiles less than a pixel apart share their x.
         std::sort(tiles.begin(), tiles.end(), [](const SegmentWidget* a, const SegmentWidget* b) {
-            return a->geometry().x() < b->geometry().x();
+            const float aStart = a->segment() ? a->segment()->rangeStart() : 0.0f;
+            const float bStart = b->segment() ? b->segment()->rangeStart() : 0.0f;
+            return aStart < bStart || (aStart == bStart && a->geometry().x() < b->geometry().x());
         });
         const Segment* previous = nullptr;
         for (const SegmentWidget* tile : tiles) {
@@ -213,6 +218,8 @@ void TimelineCheck::_checkSegments()
                     QStringLiteral("track id %1").arg(segment->trackId()));
             continue;
         }
+        if (!(segment->duration() > 0.0f))
+            _report(QStringLiteral("positive length"), segment, QStringLiteral("duration %1").arg(segment->duration()));
         const SegmentWidget* tile = track->segmentWidgetForSegment(segment);
         if (!tile) {
             _report(QStringLiteral("segment shown by a tile"), segment, QStringLiteral("none on its track"));
@@ -411,7 +418,7 @@ QStringList TimelineFuzz::run(int steps)
     for (int step = 0; step < steps; ++step) {
         const QString command = _randomCommand();
         _commands << command;
-        if (!_play(command))
+        if (!_playPaced(command))
             return {QStringLiteral("step %1: command could not be played: %2").arg(step).arg(command)};
         const QStringList violations = settleAndCheck();
         if (!violations.isEmpty())
@@ -424,13 +431,33 @@ QStringList TimelineFuzz::replay(const QStringList& commands)
 {
     for (const QString& command : commands) {
         _commands << command;
-        if (!_play(command))
+        if (!_playPaced(command))
             return {QStringLiteral("step %1: command could not be played: %2").arg(_commands.size() - 1).arg(command)};
         const QStringList violations = settleAndCheck();
         if (!violations.isEmpty())
             return violations;
     }
     return {};
+}
+
+QString TimelineFuzz::invariantOf(const QString& violation)
+{
+    static const QRegularExpression kind(QStringLiteral("^step -?\\d+: ([^\\[]*?) \\["));
+    const QRegularExpressionMatch match = kind.match(violation);
+    return match.hasMatch() ? match.captured(1) : violation;
+}
+
+bool TimelineFuzz::_playPaced(const QString& command)
+{
+    if (!_play(command))
+        return false;
+    if (_pauseMs > 0) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < _pauseMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, int(std::max<qint64>(1, _pauseMs - clock.elapsed())));
+    }
+    return true;
 }
 
 float TimelineFuzz::_randomTime(float upTo)
@@ -492,6 +519,10 @@ QString TimelineFuzz::_randomCommand()
         return full ? QStringLiteral("delete %1").arg(index) : _insertCommand();
     case Kind::Transition:
         return _transitionCommand(index);
+    case Kind::RemoveTransition:
+        return _removeTransitionCommand(index);
+    case Kind::Mode:
+        return QStringLiteral("mode");
     case Kind::Speed:
         return _speedCommand(index);
     case Kind::Reopen:
@@ -542,6 +573,16 @@ QString TimelineFuzz::_transitionCommand(int index)
         .arg(segment->rangeStart() + _randomTime(segment->duration()));
 }
 
+// One of the segment's transitions, chosen in editing and removed; a
+// segment without any gets one.
+QString TimelineFuzz::_removeTransitionCommand(int index)
+{
+    const Segment* segment = _segmentAt(index);
+    if (segment->transitionCount() == 0)
+        return _transitionCommand(index);
+    return QStringLiteral("untransition %1 %2").arg(index).arg(_randomInt(1, segment->transitionCount()));
+}
+
 // Speed applies to the kinds that play media.
 QString TimelineFuzz::_speedCommand(int index)
 {
@@ -564,6 +605,11 @@ bool TimelineFuzz::_play(const QString& command)
     }
     if (words[0] == QLatin1String("reopen"))
         return _reopen();
+    if (words[0] == QLatin1String("mode")) {
+        // The insert/overwrite entry of the menu, as the tool bar button toggles it.
+        _window->onActionInsertOverwriteMode();
+        return true;
+    }
     if (words[0] == QLatin1String("insert") && words.size() == 4)
         return _insert(words[1], words[3].toFloat());
     Segment* segment = words.size() > 1 ? _segmentAt(words[1].toInt()) : nullptr;
@@ -599,6 +645,14 @@ bool TimelineFuzz::_playOnSegment(const QStringList& words, Segment* segment)
         const auto kind = found - std::begin(kTransitionKinds);
         _window->placePlayHead(words[4].toFloat());
         return _playInEditing(segment, [this, kind] { _window->_addTransition(kTransitionCommands[kind]); });
+    } else if (verb == QLatin1String("untransition") && words.size() == 3) {
+        const int id = words[2].toInt();
+        return _playInEditing(segment, [this, segment, id] {
+            // Choosing the transition on the tile, then its remove command.
+            if (auto* tile = qobject_cast<SegmentWidget*>(_window->projectManager()->segmentWidgetFor(segment)))
+                tile->setTransitionId(id, false);
+            _window->_doTransitionCommand(nullptr, kRemoveTransitionCommand);
+        });
     } else if (verb == QLatin1String("speed") && words.size() == 4) {
         const float step = words[3].toFloat();
         return _playInEditing(segment, [this, step] {
@@ -631,13 +685,16 @@ bool TimelineFuzz::_playInEditing(Segment* segment, const std::function<void()>&
 // segment's end, the release applies the timing.
 bool TimelineFuzz::_trim(Segment* segment, bool front, float time)
 {
-    // The bars stay a bar's width apart and never pass the timeline's start.
-    const float gap = float(UiMetrics::metric26()) / (float(TimelineMetrics::pixelsPerSecond()) * _window->timelineScale());
-    const float start = segment->rangeStart();
-    const float end = start + segment->duration();
-    const float barTime = std::max(0.0f, front ? std::min(time, end - gap) : std::max(time, start + gap));
-    return _playInEditing(segment, [this, segment, front, barTime] {
+    return _playInEditing(segment, [this, segment, front, time] {
         _window->editScrollArea_beginTrimSegment(segment);
+        // The bars stay a bar's width apart and never pass the timeline's
+        // start; they stand where the tile is once the press has run the
+        // steps still waiting.
+        const float gap =
+            float(UiMetrics::metric26()) / (float(TimelineMetrics::pixelsPerSecond()) * _window->timelineScale());
+        const float start = segment->rangeStart();
+        const float end = start + segment->duration();
+        const float barTime = std::max(0.0f, front ? std::min(time, end - gap) : std::max(time, start + gap));
         front ? segment->setStartTime(barTime) : segment->setEndTime(barTime);
         // The moving bar lays the tile out as it goes.
         if (auto* tile = qobject_cast<SegmentWidget*>(_window->projectManager()->segmentWidgetFor(segment)))
@@ -652,6 +709,12 @@ bool TimelineFuzz::_insert(const QString& kind, float start)
     ProjectManager* manager = _window->projectManager();
     const QString folder = ProjectManager::projectDirectory(manager->projectName(), manager->projectFolder()) + '/';
     FuzzWindow* window = _window.get();
+    // Saving drops files no segment uses from the project folder: the user
+    // adds the file again from where it came.
+    for (const auto& [fixture, copy] : kFixtures) {
+        if (!QFile::exists(folder + copy))
+            QFile::copy(TestMedia::path(fixture), folder + copy);
+    }
     Segment* segment = nullptr;
     if (kind == QLatin1String("clip"))
         segment = new MovieSegment(folder + "clip.mp4", start, window);

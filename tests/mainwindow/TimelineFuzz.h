@@ -23,6 +23,8 @@ public:
     using MainWindow::editScrollArea_beginTrimSegment;
     using MainWindow::editScrollArea_reloadPreviewForSegment;
     using MainWindow::_addTransition;
+    using MainWindow::_doTransitionCommand;
+    using MainWindow::onActionInsertOverwriteMode;
     using MainWindow::sliderColorPopup_onValueChanged;
 
     // The timeline's signals reach the window's slots, as the desktop window wires them.
@@ -82,12 +84,18 @@ public:
     // The window is replaced when the run saves and reopens the project.
     TimelineFuzz(std::unique_ptr<FuzzWindow>& window, uint32_t seed) : _window(window), _check(window), _random(seed) {}
 
+    // After each command the run waits this long before it checks, as a
+    // person leaves time between edits; 0 (the default) plays them back to back.
+    void setPauseMs(int milliseconds) { _pauseMs = milliseconds; }
+
     // Plays up to steps commands and stops at the first step with a
     // violation; the violations, empty when every step was clean.
     QStringList run(int steps);
     // Plays the commands of a list ("move 3 track 1 at 2.5", ...), the check
     // after each; the violations of the first step that had any.
     QStringList replay(const QStringList& commands);
+    // The kind of a violation line ("overlap on a track"), without step and detail.
+    static QString invariantOf(const QString& violation);
     // The commands played so far, one a line, the failing one last.
     const QStringList& commands() const { return _commands; }
     TimelineCheck& check() { return _check; }
@@ -102,6 +110,9 @@ private:
     QString _insertCommand();
     QString _transitionCommand(int index);
     QString _speedCommand(int index);
+    QString _removeTransitionCommand(int index);
+    // Plays the command and the pause after it; false when it could not be played.
+    bool _playPaced(const QString& command);
     bool _play(const QString& command);
     bool _playOnSegment(const QStringList& words, Segment* segment);
     bool _playInEditing(Segment* segment, const std::function<void()>& command);
@@ -118,6 +129,7 @@ private:
     // What the project held when it was saved for reopening, until checked.
     QString _reopenedState;
     QStringList _commands;
+    int _pauseMs = 0;
 };
 
 // Captions (two by default, one after another), two movies, a picture and

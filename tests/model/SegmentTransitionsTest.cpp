@@ -69,6 +69,26 @@ TEST_F(SegmentTransitions, FreeTimeMarginAndTolerance)
     EXPECT_EQ(segment.insertTransitionAt(11, 0), -1);
 }
 
+// A gap taken within the tolerance: the new entry starts where it begins
+// and ends where the next entry starts, not inside it.
+TEST_F(SegmentTransitions, AGapJustShorterThanTheTransitionClipsItsLength)
+{
+    addEntriesAt({0.995f});
+    ASSERT_EQ(segment.addTransitionAtTime(1, kOrigin + 9.5f), 1);
+    EXPECT_FLOAT_EQ(segment.transitionStart(1), 0.0f);
+    EXPECT_NEAR(segment.transitionDuration(1), 0.995f, 1e-5);
+    EXPECT_LE(segment.transitionStart(1) + segment.transitionDuration(1), segment.transitionStart(2));
+
+    // A copy of the second entry finds only a gap 0.995 s long after it.
+    addEntriesAt({2.99f});
+    ASSERT_NEAR(segment.transitionStart(2) + segment.transitionDuration(2), 1.995f, 1e-5);
+    const int copy = segment.adjustTransitionForCommand(2);
+    ASSERT_EQ(copy, 3);
+    EXPECT_NEAR(segment.transitionStart(3), 1.995f, 1e-5);
+    EXPECT_NEAR(segment.transitionDuration(3), 0.995f, 1e-5);
+    EXPECT_LE(segment.transitionStart(3) + segment.transitionDuration(3), segment.transitionStart(4));
+}
+
 TEST_F(SegmentTransitions, DuplicateRemoveAndNeighbours)
 {
     addEntriesAt({2, 5});
