@@ -2,6 +2,7 @@
 
 #include "AVComposition.h"
 #include "EditScrollArea.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "ProjectTestSupport.h"
@@ -77,7 +78,12 @@ public:
 class DesktopPositionJumps : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(name); }
+    void SetUp() override
+    {
+        // A help tip in front would turn the presses and keys away.
+        markHelpTipsSeen();
+        dir = product.projectDir(name);
+    }
 
     // Four tracks starting at 0 s; later starts at 3.04 s (the second piece
     // of a picture cut in two), 4.125 s (a sticker) and 5 s (a caption).

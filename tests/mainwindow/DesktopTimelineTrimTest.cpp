@@ -4,6 +4,7 @@
 #include "AVGLWidget.h"
 #include "AVSegment.h"
 #include "EditScrollArea.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "ProjectTestSupport.h"
@@ -54,7 +55,12 @@ public:
 class DesktopTimelineTrim : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(name); }
+    void SetUp() override
+    {
+        // A help tip in front would turn the presses on the tiles away.
+        markHelpTipsSeen();
+        dir = product.projectDir(name);
+    }
     void TearDown() override { window.reset(); }
 
     static RecordBuilder caption(const char* words, float start, float duration)

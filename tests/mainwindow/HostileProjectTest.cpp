@@ -5,6 +5,7 @@
 // exports to an end and closes without deleting a file a record names.
 #include "OpeningWindow.h"
 
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProjectTestSupport.h"
@@ -90,6 +91,8 @@ class HostileProject : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // A help tip in front would turn the presses on the tiles away.
+        markHelpTipsSeen();
         dir = product.projectDir(kName);
         ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
         ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("tone440.wav")), dir + "/tone.wav"));

@@ -3,6 +3,7 @@
 #include "AVComposition.h"
 #include "EditButtonEditingWidget.h"
 #include "EditScrollArea.h"
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
@@ -157,7 +158,12 @@ QSet<int> textPixelSizes(const QTextEdit* editor)
 class TextEditing : public ::testing::Test
 {
 protected:
-    void SetUp() override { dir = product.projectDir(QStringLiteral("TextEditing")); }
+    void SetUp() override
+    {
+        // A help tip in front would turn the presses on the tiles away.
+        markHelpTipsSeen();
+        dir = product.projectDir(QStringLiteral("TextEditing"));
+    }
 
     bool makePicture(const QString& fileName, const QString& color)
     {
