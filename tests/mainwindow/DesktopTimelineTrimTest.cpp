@@ -10,6 +10,8 @@
 #include "ProjectTestSupport.h"
 #include "TimelineMetrics.h"
 
+#include <QApplication>
+#include <QGraphicsEffect>
 #include <QLabel>
 #include <QTest>
 
@@ -37,7 +39,8 @@ public:
         resize(1600, 900);
         show();
         activateWindow();
-        return QTest::qWaitForWindowActive(this)
+        // Shown is enough here: the presses bring the window to the front.
+        return QTest::qWaitForWindowExposed(this)
             && waitFor(
                 [this] {
                     if (!_previewWidget || !_previewWidget->isValid() || _waitingHUD || !_composition)
@@ -94,23 +97,66 @@ protected:
             return false;
         QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                            inWindow(tile, tile->rect().center()));
-        return waitFor([&] { return window->timeline()->editingSegmentWidget() == tile && window->timeline()->rightTrimBar(); },
-                       5000);
+        if (!waitFor([&] { return window->timeline()->editingSegmentWidget() == tile && window->timeline()->rightTrimBar(); },
+                     5000))
+            return false;
+        // The bars fade in and ride down with the tracks: a press is aimed
+        // only once the right bar sits at rest on the tile's right end.
+        return waitFor(
+            [&] {
+                QLabel* bar = window->timeline()->rightTrimBar();
+                if (!bar)
+                    return false;
+                const QGraphicsEffect* fade = bar->graphicsEffect();
+                const QPoint barFoot = bar->mapToGlobal(QPoint(bar->width() / 2, bar->height()));
+                const QPoint tileEnd = tile->mapToGlobal(QPoint(tile->width(), tile->height()));
+                return (!fade || !fade->isEnabled()) && std::abs(barFoot.x() - tileEnd.x()) <= 1
+                    && barFoot.y() == tileEnd.y();
+            },
+            5000);
     }
 
-    // Presses the bar, drags it by dx pixels in steps and lets it go.
-    void dragBar(QLabel* bar, int dx)
+    // Brings the window to the front and makes it the active one. Another
+    // window on the same screen may cover it or take the focus a moment.
+    bool toFront(const QPoint& at)
+    {
+        return waitFor(
+            [&] {
+                window->raise();
+                window->activateWindow();
+                QWidget* top = QApplication::widgetAt(window->mapToGlobal(at));
+                return window->isActiveWindow() && top && top->window() == window.get();
+            },
+            20000);
+    }
+
+    // Presses the bar, drags it by dx pixels in steps and lets it go. The
+    // timeline holds a press back a moment to tell a scroll from a tap, then
+    // hands it to whatever window is on top there; a move before that would
+    // scroll instead. So the drag starts once the timeline is trimming, and
+    // a press that never came through (another window was on top) is made
+    // again. False when the bar never took the press.
+    bool dragBar(QLabel* bar, int dx)
     {
         QWindow* handle = window->windowHandle();
         const QPoint at = inWindow(bar, {bar->width() / 2, bar->height() - 10});
-        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, at);
-        QTest::qWait(150);
+        bool taken = false;
+        for (int attempt = 0; attempt < 5 && !taken; ++attempt) {
+            if (!toFront(at))
+                continue;
+            QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, at);
+            taken = waitFor([&] { return window->timeline()->isBusy(); }, 3000);
+            if (!taken)
+                QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, at);
+        }
+        if (!taken)
+            return false;
         for (int step = 1; step <= 4; ++step) {
             QTest::mouseMove(handle, at + QPoint(dx * step / 4, 0));
             QTest::qWait(20);
         }
         QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, at + QPoint(dx, 0));
-        QTest::qWait(100);
+        return waitFor([&] { return !window->timeline()->isBusy(); }, 5000);
     }
 
     IsolatedSettings settings;
@@ -139,11 +185,17 @@ TEST_F(DesktopTimelineTrim, InOverwriteModeATrimOverTheNextCaptionCutsItsFront)
     ASSERT_NE(a, nullptr);
     ASSERT_NE(b, nullptr);
 
-    QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+    // The shortcut reaches only the active window, and another window on
+    // the same screen may take that a moment: press again once it is back.
+    for (int attempt = 0; attempt < 10 && window->manager()->segmentMode() != 1; ++attempt) {
+        if (toFront(window->rect().center()))
+            QTest::keyClick(window.get(), Qt::Key_I, Qt::AltModifier);
+    }
     ASSERT_EQ(window->manager()->segmentMode(), 1) << "Alt+I turns overwrite mode on";
     ASSERT_TRUE(edit(a));
     const float pixelsPerSecond = float(TimelineMetrics::pixelsPerSecond()) * window->scale();
-    dragBar(window->timeline()->rightTrimBar(), int(std::lround(3.0f * pixelsPerSecond)));
+    ASSERT_TRUE(dragBar(window->timeline()->rightTrimBar(), int(std::lround(3.0f * pixelsPerSecond))))
+        << "the right trim bar did not take the press";
 
     EXPECT_NEAR(a->rangeStart(), 0.0f, 1e-3);
     EXPECT_NEAR(a->duration(), 5.0f, 0.05f);
