@@ -618,12 +618,25 @@ TEST_F(DesktopFullscreenTest, RefusedWhileTheExportOrTheMicrophonePanelIsOpen)
 TEST_F(DesktopFullscreenTest, CommandsWaitUntilTheSwitchHasSettled)
 {
     ProjectManager* project = window->projectManager();
-    const auto pressModeKey = [this] { QTest::keyClick(window, Qt::Key_I, Qt::AltModifier); };
+    // Shortcuts reach the active window only. Another program's window on the
+    // same display (switching to full screen activates it) may take the
+    // keyboard at any time, so the window is made active again before each
+    // key: a press refused below is refused by the window, not lost.
+    const auto activate = [this] {
+        QApplication::setActiveWindow(window);
+        return window->isActiveWindow();
+    };
+    const auto pressModeKey = [&] {
+        activate();
+        QTest::keyClick(window, Qt::Key_I, Qt::AltModifier);
+    };
     for (bool entering : {true, false}) {
         SCOPED_TRACE(entering ? "entering" : "leaving");
         const int mode = project->segmentMode();
+        ASSERT_TRUE(activate());
         pressToggleShortcutOnly();
         ASSERT_EQ(window->isFullScreenMode(), entering);
+        ASSERT_TRUE(activate());
         pressModeKey();
         EXPECT_EQ(project->segmentMode(), mode);
         // Pressed again until it goes through, once.
