@@ -5,6 +5,7 @@
 // exports to an end and closes without deleting a file a record names.
 #include "OpeningWindow.h"
 
+#include "AssetLoadingThreadPool.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "PopupMovieExportingWidget.h"
@@ -39,6 +40,7 @@ public:
     HostileWindow() : OpeningWindow(kName, QSize(320, 180)) {}
 
     using MainWindow::exportMovie;
+    using MainWindow::exporter;
 
     void chooseExport(const QString& folder)
     {
@@ -121,11 +123,17 @@ protected:
     {
         QSignalSpy finished(&window, &MainWindow::avexporterFinished);
         window.chooseExport(target.path());
+        // Thumbnails still loading turn the export away with a message.
+        if (!waitFor([] { return AssetLoadingThreadPool::instance()->activeThreadCount() == 0; }, kLoadWaitMs))
+            return QString();
         window.exportMovie();
         if (!window.popup())
             return QString();
         window.popup()->shareOperationButtonOnClicked();
-        if (!waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs) || finished.first().first().toInt() != 0)
+        // The spy hears the exporter's thread; the window copies the movie
+        // to the folder and lets the exporter go later, in its own loop.
+        if (!waitFor([&] { return !finished.isEmpty() && !window.exporter(); }, kExportWaitMs)
+            || finished.first().first().toInt() != 0)
             return QString();
         window.popup()->dismiss();
         return target.filePath(kName + QStringLiteral(".mp4"));
@@ -147,6 +155,11 @@ protected:
 void expectTileAt(SegmentWidget* tile, float start, float length)
 {
     ASSERT_NE(tile, nullptr);
+    // The tiles slide and grow to their places after loading.
+    waitFor([&] {
+        return tile->geometry().x() == TimelineMetrics::tileX(start, 1.0f)
+               && std::abs(tile->width() - TimelineMetrics::tileWidth(length, 1.0f)) <= 1;
+    }, 5000);
     EXPECT_TRUE(tile->isVisible());
     EXPECT_EQ(tile->geometry().x(), TimelineMetrics::tileX(start, 1.0f)) << qPrintable(tile->segment()->type());
     EXPECT_NEAR(tile->width(), TimelineMetrics::tileWidth(length, 1.0f), 1) << qPrintable(tile->segment()->type());
@@ -249,6 +262,7 @@ TEST_F(HostileProject, ZeroAndNegativeLengthsGetVisibleTilesThatAPressSelects)
     for (const char* type : {"IMAGE", "TEXT"}) {
         SegmentWidget* tile = window.tileOf(type);
         ASSERT_NE(tile, nullptr);
+        ASSERT_TRUE(waitFor([&] { return !window.timeline()->isAnimatingTracks(); }, 5000)) << type;
         const QPoint centre = window.mapFromGlobal(tile->mapToGlobal(tile->rect().center()));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
         EXPECT_TRUE(waitFor([&] { return window.timeline()->selectedSegmentWidget() == tile; }, 5000)) << type;

@@ -80,6 +80,15 @@ TEST_F(HistoryTest, UndoReplacesASelectedTileAndTheWindowClosesCleanly)
     QApplication::setActiveWindow(window);
     SegmentWidget* tile = window->timeline()->trackWidgetAt(0)->segmentWidgetAt(0);
     ASSERT_NE(tile, nullptr);
+    // The tile slides and grows to its place after loading: the press goes
+    // to where it stays.
+    QRect settled;
+    ASSERT_TRUE(waitFor([&] {
+        const QRect now = tile->geometry();
+        const bool still = now == settled && !window->timeline()->isAnimatingTracks();
+        settled = now;
+        return still;
+    }, 5000));
     const QPoint centre = window->mapFromGlobal(tile->mapToGlobal(tile->rect().center()));
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
     ASSERT_TRUE(waitFor([&] { return window->timeline()->selectedSegmentWidget() == tile; }, 5000));
