@@ -11,6 +11,7 @@
 #include "PopupChromaKeyWidget.h"
 #include "PopupSliderWidget.h"
 #include "ProjectTestSupport.h"
+#include "RaisedUnder.h"
 #include "SegmentInspectorWidget.h"
 #include "TestMedia.h"
 #include "TransformWidget.h"
@@ -453,17 +454,7 @@ TEST_F(DesktopInspectorWiring, ChoosingATransitionShowsItAndSwitchesTheInspector
     const int second = picture->isValidTransitionIndex(1);
     const QPoint band(int(tile->transitionStartPixels(second) + tile->transitionWidthPixels(second) / 2),
                       tile->height() / 2);
-    // The timeline holds a press back and hands it on to the widget shown at
-    // that point of the screen: another window over this one would get it, or
-    // nothing would. The window is brought to the front until the tile is there.
-    const QPoint onScreen = tile->mapToGlobal(band);
-    ASSERT_TRUE(waitFor(
-        [&] {
-            window->raise();
-            QWidget* shown = QApplication::widgetAt(onScreen);
-            return shown && (shown == tile || tile->isAncestorOf(shown));
-        },
-        10000));
+    ASSERT_TRUE(raiseUntilShownAt(tile, band));
     QTest::mousePress(tile, Qt::LeftButton, Qt::NoModifier, band);
     QTest::mouseRelease(tile, Qt::LeftButton, Qt::NoModifier, band);
     ASSERT_EQ(tile->transitionId(), second);

@@ -10,6 +10,7 @@
 #include "IsolatedSettings.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProjectTestSupport.h"
+#include "RaisedUnder.h"
 #include "TestMedia.h"
 #include "TimelineMetrics.h"
 
@@ -264,6 +265,7 @@ TEST_F(HostileProject, ZeroAndNegativeLengthsGetVisibleTilesThatAPressSelects)
         ASSERT_NE(tile, nullptr);
         ASSERT_TRUE(waitFor([&] { return !window.timeline()->isAnimatingTracks(); }, 5000)) << type;
         const QPoint centre = window.mapFromGlobal(tile->mapToGlobal(tile->rect().center()));
+        ASSERT_TRUE(raiseUntilShownAt(tile, tile->rect().center())) << type;
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
         EXPECT_TRUE(waitFor([&] { return window.timeline()->selectedSegmentWidget() == tile; }, 5000)) << type;
     }

@@ -1,4 +1,5 @@
 #include "DesktopMainWindow.h"
+#include "RaisedUnder.h"
 #include "TimelineFuzz.h"
 #include "WidgetAnimations.h"
 
@@ -89,6 +90,7 @@ TEST_F(HistoryTest, UndoReplacesASelectedTileAndTheWindowClosesCleanly)
         settled = now;
         return still;
     }, 5000));
+    ASSERT_TRUE(raiseUntilShownAt(tile, tile->rect().center()));
     const QPoint centre = window->mapFromGlobal(tile->mapToGlobal(tile->rect().center()));
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
     ASSERT_TRUE(waitFor([&] { return window->timeline()->selectedSegmentWidget() == tile; }, 5000));
