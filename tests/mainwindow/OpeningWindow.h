@@ -91,13 +91,14 @@ public:
 
     // Undo or redo as the actions do and wait until it is done: a busy
     // renderer defers the step, which then replaces every track; a step with
-    // nothing to apply shows its message at once.
+    // nothing to apply shows its message at once. On a loaded machine the
+    // renderer can stay busy for many seconds while reloaded layers draw.
     bool stepHistory(bool undo)
     {
         QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
         const int messages = findChildren<ProgressHUD*>().size();
         undo ? onActionUndoTriggered() : onActionRedoTriggered();
-        return waitFor([&] { return first.isNull() || findChildren<ProgressHUD*>().size() > messages; }, 10000);
+        return waitFor([&] { return first.isNull() || findChildren<ProgressHUD*>().size() > messages; }, 30000);
     }
 
     QList<int> loaderMessages;
