@@ -93,12 +93,27 @@ public:
     // renderer defers the step, which then replaces every track; a step with
     // nothing to apply shows its message at once. On a loaded machine the
     // renderer can stay busy for many seconds while reloaded layers draw.
+    // The messages are told apart by identity, not counted: an earlier
+    // message may go in the same moment as the step's own one comes (at the
+    // same address, so they are held by guarded pointers).
     bool stepHistory(bool undo)
     {
         QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
-        const int messages = findChildren<ProgressHUD*>().size();
+        QList<QPointer<ProgressHUD>> earlier;
+        for (ProgressHUD* message : findChildren<ProgressHUD*>())
+            earlier << message;
         undo ? onActionUndoTriggered() : onActionRedoTriggered();
-        return waitFor([&] { return first.isNull() || findChildren<ProgressHUD*>().size() > messages; }, 30000);
+        return waitFor(
+            [&] {
+                if (first.isNull())
+                    return true;
+                for (ProgressHUD* message : findChildren<ProgressHUD*>()) {
+                    if (!earlier.contains(message))
+                        return true;
+                }
+                return false;
+            },
+            30000);
     }
 
     QList<int> loaderMessages;
