@@ -308,9 +308,10 @@ TEST_F(ExporterTest, EachExportedFrameIsTheComposedPictureOfItsOwnTime)
         const double own = psnr(exported, composed[n]);
         EXPECT_GE(own, 30.0) << "frame " << n;
         for (const int neighbour : {n - 1, n + 1}) {
-            if (composed.count(neighbour))
+            if (composed.count(neighbour)) {
                 EXPECT_GT(own, psnr(exported, composed[neighbour]) + 1.0)
                     << "frame " << n << " is closer to the picture of frame " << neighbour;
+            }
         }
     }
 }
