@@ -23,7 +23,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 class AVComposition;
 class AVEngine;
@@ -623,6 +622,7 @@ protected:
 
     // Creates the engine side of a loaded segment; runs on pool threads.
     void _createEngineSegment(Segment* segment);
+    void _rebuildEngineSegment(Segment* segment);
     // Applies a segment's changed start or length (insert mode, or force:
     // the later segments of its track follow); false when nothing changed.
     bool _applySegmentTiming(Segment* segment, bool force);
@@ -745,9 +745,6 @@ protected:
     int32_t _keepPositionSerial = 0;
     // Set by inserting an audio file: its segment must prove it holds sound once loaded.
     bool _checkAudio = false;
-    // While _animationLocked is set, the animation rebuild shares this mutex with the split command.
-    std::mutex _animationMutex;
-    std::atomic<bool> _animationLocked{false};
 
     // The empty track at the bottom of the timeline, null when there is none.
     QPointer<TrackWidget> _newestTrack;

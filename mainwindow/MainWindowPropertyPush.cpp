@@ -14,7 +14,6 @@
 #include "TextSegment.h"
 
 #include <cmath>
-#include <mutex>
 
 namespace {
 
@@ -277,9 +276,6 @@ void MainWindow::_pushSegmentProperties(Segment* segment)
     }
     pushSound(_engine, segment);
 
-    std::unique_lock<std::mutex> lock(_animationMutex, std::defer_lock);
-    if (_animationLocked)
-        lock.lock();
     const int32_t ids[] = {segment->serialNumber(), segment->secondEngineId()};
     // Both ids receive every group below, so both are cleared: a sound left
     // with its old groups would stack another copy at every push.

@@ -53,10 +53,30 @@ void MainWindow::segmentStateChanged(Segment* segment, int state)
     emit segmentListener_segmentStateChanged(segment, state);
     if (state != 1)
         return;
-    // A reload on the GUI thread replaces the engine segment; a loading task
-    // on the pool builds it for the first time. Either way it is built even
-    // when the segment has not entered the project list yet.
-    if (_engine && QThread::currentThreadId() == _guiThreadId) {
+    if (QThread::currentThreadId() == _guiThreadId) {
+        _rebuildEngineSegment(segment);
+        return;
+    }
+    // A loading task reports from the pool while this thread may be placing,
+    // moving or replacing the segment's dictionary: the engine side is read
+    // from it here, once the code that made the segment has returned, and
+    // only while the segment still belongs to the project. The serial tells
+    // a segment apart from a newer one made at the same address.
+    const int32_t serial = segment->serialNumber();
+    QMetaObject::invokeMethod(
+        this,
+        [this, segment, serial] {
+            if (_projectManager && _isInProject(segment) && segment->serialNumber() == serial)
+                _rebuildEngineSegment(segment);
+        },
+        Qt::QueuedConnection);
+}
+
+// Replaces whatever engine side the segment had by one made from its
+// dictionary as it stands.
+void MainWindow::_rebuildEngineSegment(Segment* segment)
+{
+    if (_engine) {
         _engine->removeSegment(segment->serialNumber());
         if (segment->secondEngineId() != 0)
             _engine->removeSegment(segment->secondEngineId());

@@ -19,8 +19,6 @@
 #include <QTimer>
 #include <QWidgetAction>
 
-#include <atomic>
-#include <mutex>
 #include <utility>
 
 namespace {
@@ -37,22 +35,6 @@ bool isSplitTime(const Segment* segment, float time)
     const float end = start + segment->duration();
     return time >= start && time < end && time - start > kSplitMargin && end - time > kSplitMargin;
 }
-
-// Held while a split cuts its pieces: the animation push of a piece that
-// finishes loading meanwhile (on a loading thread) waits for the cut, or it
-// would read a transition's time and the length it divides by on either side of it.
-class CutGuard
-{
-public:
-    CutGuard(std::mutex& mutex, std::atomic<bool>& locked) : _lock(mutex), _locked(locked) { _locked = true; }
-    ~CutGuard() { _locked = false; }
-    CutGuard(const CutGuard&) = delete;
-    CutGuard& operator=(const CutGuard&) = delete;
-
-private:
-    std::lock_guard<std::mutex> _lock;
-    std::atomic<bool>& _locked;
-};
 
 // Whether the time cuts the segment well inside; tells the user why not when it does not.
 bool acceptsSplitAt(QWidget* window, const Segment* segment, float time)
@@ -202,7 +184,6 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
     if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
     const bool recorded = _recordOperation();
-    const CutGuard guard(_animationMutex, _animationLocked);
     Segment* piece = _makeRightPiece(segment, time, true);
     if (!piece) {
         if (recorded)
@@ -229,7 +210,6 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
     const bool recorded = _recordOperation();
-    const CutGuard guard(_animationMutex, _animationLocked);
     Segment* piece = _makeRightPiece(segment, time, false);
     if (!piece) {
         if (recorded)

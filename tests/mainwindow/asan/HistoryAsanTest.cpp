@@ -46,6 +46,63 @@ TEST_F(HistoryTest, UndoAndRedoCyclesWithLargeTrackIdsStayInBounds)
     EXPECT_GT(window->timeline()->trackWidgetAt(0)->trackId(), 10300 + 20 * 3);
 }
 
+// Each segment's engine side is made once its loading task reports, while
+// the window goes on placing the segment and moving it: nothing the tasks do
+// may read a dictionary the window is rewriting, and every engine layer ends
+// where its tile is.
+TEST_F(HistoryTest, SegmentsMovedWhileTheyLoadEndWithTheirEngineLayersInPlace)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    constexpr int kSegments = 72;
+    constexpr int kTracks = 6;
+    std::vector<RecordBuilder> records;
+    for (int index = 0; index < kSegments; ++index) {
+        const int track = index % kTracks + 1;
+        const int start = (index / kTracks) * 3;
+        if (track == 1) {
+            records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", track)
+                                            .set("RangeStart", start).set("RangeDuration", 2).set("TrimStart", 0)
+                                            .set("TrimDuration", 2)));
+        } else {
+            records.push_back(std::move(RecordBuilder("TEXT").set("Text", QString::number(index)).set("TrackId", track)
+                                            .set("RangeStart", start).set("RangeDuration", 2)));
+        }
+    }
+    writeProject(dir, records);
+    auto window = std::make_unique<HistoryWindow>(name, QSize(320, 180));
+    window->show();
+    ASSERT_TRUE(window->_openProject());
+    ProjectManager* manager = window->projectManager();
+    ASSERT_TRUE(waitFor([&] { return manager->segmentCount() == kSegments; }, 30000));
+    // Straight on, with the loading tasks still running: every segment moves
+    // half a second later and back, twice, as the window's moves do, without
+    // the event loop turning.
+    QHash<const Segment*, float> starts;
+    for (int index = 0; index < manager->segmentCount(); ++index)
+        starts.insert(manager->segmentAt(index), manager->segmentAt(index)->rangeStart());
+    for (int round = 0; round < 4; ++round) {
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            Segment* segment = manager->segmentAt(index);
+            window->moveSegment(segment, starts.value(segment) + (round % 2 == 0 ? 0.5f : 0.0f));
+        }
+    }
+    AVComposition* composition = window->composition();
+    ASSERT_TRUE(waitFor([&] {
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            const Segment* segment = manager->segmentAt(index);
+            if (segment->state() != 4 || !composition || !composition->findSegment(uint32_t(segment->serialNumber())))
+                return false;
+        }
+        return true;
+    }, 60000)) << "the segments did not load";
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        const Segment* segment = manager->segmentAt(index);
+        const AVSegment* layer = composition->findSegment(uint32_t(segment->serialNumber()));
+        EXPECT_NEAR(layer->startTime(), segment->rangeStart(), 1e-4) << index;
+        EXPECT_FLOAT_EQ(segment->rangeStart(), starts.value(segment)) << index;
+    }
+}
+
 // Qt and the GL driver keep allocations until exit by design; the run is
 // about out-of-bounds accesses.
 extern "C" const char* __asan_default_options()
