@@ -59,14 +59,13 @@ void MainWindow::segmentStateChanged(Segment* segment, int state)
     }
     // A loading task reports from the pool while this thread may be placing,
     // moving or replacing the segment's dictionary: the engine side is read
-    // from it here, once the code that made the segment has returned, and
-    // only while the segment still belongs to the project. The serial tells
-    // a segment apart from a newer one made at the same address.
+    // from it here, once the code that made the segment has returned, even
+    // when the segment has not entered the project list yet.
     const int32_t serial = segment->serialNumber();
     QMetaObject::invokeMethod(
         this,
         [this, segment, serial] {
-            if (_projectManager && _isInProject(segment) && segment->serialNumber() == serial)
+            if (Segment::exists(segment, serial))
                 _rebuildEngineSegment(segment);
         },
         Qt::QueuedConnection);

@@ -39,7 +39,7 @@ DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float durati
     if (defaults)
         defaults->applyToDrawingSegment(this);
     if (owner)
-        _startLoadingTask();
+        _startTask(QRunnable::create([this] { loadImage(); }));
 }
 
 DrawingSegment::DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner,

@@ -79,14 +79,14 @@ ImageSegment::ImageSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     setNewlyCreated(newlyCreated);
     _fillTimeStampFromFile();
     if (owner)
-        _startLoadingTask();
+        _startTask(QRunnable::create([this] { loadImage(); }));
 }
 
 void ImageSegment::_construct(const QString& file)
 {
     setFilePath(file);
     if (owner())
-        _startLoadingTask();
+        _startTask(QRunnable::create([this] { loadImage(); }));
 }
 
 ImageSegment::~ImageSegment()
@@ -116,19 +116,8 @@ void ImageSegment::setAttributes(std::unique_ptr<SegmentAttributes> attributes)
 
 void ImageSegment::loadImage()
 {
-    _loadImageFrom(absoluteFilePath());
-}
-
-// The task takes the file's path along from the thread that starts it: the
-// dictionary is that thread's to change while the picture decodes.
-void ImageSegment::_startLoadingTask()
-{
-    _startTask(QRunnable::create([this, path = absoluteFilePath()] { _loadImageFrom(path); }));
-}
-
-void ImageSegment::_loadImageFrom(const QString& path)
-{
     setState(1);
+    const QString path = absoluteFilePath();
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         setErrorCode(2);
     } else {

@@ -66,8 +66,6 @@ public:
     QString text() const override;
 
 protected:
-    // Loads the picture on the asset pool.
-    void _startLoadingTask();
     // For a derived type: the type is set before the loading task is queued,
     // since the task and the owner it reports to read the dictionary.
     ImageSegment(const Segment* source, const QString& file, float start, SegmentListener* owner,
@@ -77,7 +75,6 @@ protected:
 
 private:
     void _construct(const QString& file);
-    void _loadImageFrom(const QString& path);
     // The decoded frame at index, from the cache or the reader; null when it
     // cannot be decoded. Called with the GIF lock held.
     QImage _gifFrame(int index);

@@ -9,6 +9,8 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
 
@@ -17,6 +19,21 @@ namespace {
 constexpr int kSignificantDigits = 6;
 
 std::atomic<int32_t> s_serialCounter{0};
+
+// Every segment alive, by serial number: work queued for a segment can ask
+// whether it still exists without touching it. Never destroyed, since
+// segments may outlive static destruction.
+struct LivingSegments
+{
+    std::mutex mutex;
+    std::unordered_map<int32_t, const Segment*> bySerial;
+};
+
+LivingSegments& livingSegments()
+{
+    static auto* living = new LivingSegments;
+    return *living;
+}
 std::atomic<float> s_trackHeight{0.0f};
 
 QString floatText(float value)
@@ -202,6 +219,7 @@ Segment::Segment(const Segment* source, float start, SegmentListener* owner)
     copyAttributesFrom(source);
     _owner = owner;
     _serialNumber = _takeSerialNumber();
+    _enterLiving();
     _newlyCreated = true;
 }
 
@@ -210,6 +228,7 @@ Segment::Segment(SegmentListener* owner)
 {
     ensureUId();
     _serialNumber = _takeSerialNumber();
+    _enterLiving();
     _newlyCreated = true;
 }
 
@@ -218,9 +237,30 @@ Segment::Segment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener*
 {
     ensureUId();
     _serialNumber = _takeSerialNumber();
+    _enterLiving();
 }
 
-Segment::~Segment() = default;
+Segment::~Segment()
+{
+    LivingSegments& living = livingSegments();
+    std::lock_guard<std::mutex> lock(living.mutex);
+    living.bySerial.erase(_serialNumber);
+}
+
+void Segment::_enterLiving() const
+{
+    LivingSegments& living = livingSegments();
+    std::lock_guard<std::mutex> lock(living.mutex);
+    living.bySerial[_serialNumber] = this;
+}
+
+bool Segment::exists(const Segment* segment, int32_t serialNumber)
+{
+    LivingSegments& living = livingSegments();
+    std::lock_guard<std::mutex> lock(living.mutex);
+    const auto found = living.bySerial.find(serialNumber);
+    return found != living.bySerial.end() && found->second == segment;
+}
 
 int32_t Segment::_takeSerialNumber()
 {

@@ -84,6 +84,9 @@ public:
     void setType(const QString& type);
     void touchTimeStamp();
     int32_t serialNumber() const { return _serialNumber; }
+    // Whether the segment made with this serial number still lives at this
+    // address; safe to ask after the segment was deleted.
+    static bool exists(const Segment* segment, int32_t serialNumber);
     int32_t state() const { return _state; }
     // Stores the state and reports it to the owner on the calling thread.
     void setState(int32_t state);
@@ -386,6 +389,7 @@ protected:
 
     // The next number of the process-wide serial counter (also a movie's sound id).
     static int32_t _takeSerialNumber();
+    void _enterLiving() const;
 
     // Queues a loading task of this segment on the shared asset pool, which owns it.
     void _startTask(QRunnable* task);
