@@ -75,14 +75,17 @@ protected:
             && window->preview()->isValid();
     }
 
-    // Every record became a segment that finished loading, failed or not.
+    // Every record became a segment that finished loading, failed or not,
+    // and has its engine side (made on the window's thread once reported).
     bool loaded() const
     {
         ProjectManager* manager = window->projectManager();
         return waitFor([&] {
             int done = 0;
-            for (int index = 0; index < manager->segmentCount(); ++index)
-                done += manager->segmentAt(index)->state() == 4 ? 1 : 0;
+            for (int index = 0; index < manager->segmentCount(); ++index) {
+                const Segment* segment = manager->segmentAt(index);
+                done += segment->state() == 4 && engineSide(segment) ? 1 : 0;
+            }
             return manager->segmentCount() == int(recordCount) && done == manager->segmentCount();
         }, 60000);
     }
