@@ -296,29 +296,38 @@ int AVVideoSegment::seekTo(double time, bool force)
     if (status() != 0)
         return status();
     const bool streamStopped = _stream->isAtEnd() || _stream->readEnded() || _stream->decodeEnded();
+    const double mediaTime = _mediaTimeAt(time);
     if (!force && !_ready && !streamStopped) {
         // A seek is in progress: dropping this one would leave the picture at
-        // the older time, so it follows when the one under way completes.
-        _deferredSeekTime = time;
+        // the older time, so it follows when the one under way completes. It
+        // keeps its place in the media: the start may move meanwhile (a split
+        // piece is pulled back to the cut), and the time measured from the
+        // new start would be another picture.
+        _deferredSeekTime = mediaTime;
         _deferredSeek = true;
         // The seek under way may have completed meanwhile without seeing it.
         if (!_ready || !_deferredSeek.exchange(false))
             return 0;
     }
     _deferredSeek = false;
-    return _seekStream(time);
+    return _seekMedia(mediaTime);
 }
 
-int AVVideoSegment::_seekStream(double time)
+double AVVideoSegment::_mediaTimeAt(double time) const
+{
+    return std::max(_inPoint.load(), (time - startTime()) / _speed + _inPoint);
+}
+
+int AVVideoSegment::_seekMedia(double mediaTime)
 {
     _ready = false;
+    _firstFrameDue = false;
     {
         QMutexLocker lock(_videoMutex.get());
         _freePendingFrame();
     }
     _seekPending = !isAsleep();
     _shownFrameMs = -1;
-    const double mediaTime = std::max(_inPoint.load(), (time - startTime()) / _speed + _inPoint);
     _stream->seek(mediaTime, &AVVideoSegment::_onSeekDone, this, true);
     return 0;
 }
@@ -338,6 +347,7 @@ void AVVideoSegment::_seekCompleted()
     }
     if (_startDeferredSeek())
         return;
+    _firstFrameDue = true;
     _ready = true;
     // A seek asked for after the check above but before ready was set saw a
     // seek under way and left itself to this completion.
@@ -350,7 +360,7 @@ bool AVVideoSegment::_startDeferredSeek()
 {
     if (!_deferredSeek.exchange(false))
         return false;
-    _seekStream(_deferredSeekTime);
+    _seekMedia(_deferredSeekTime);
     return true;
 }
 
@@ -385,7 +395,13 @@ void AVVideoSegment::prepareAt(double time, bool drawFlag, bool playing)
     // Waits happen outside the video mutex: the seek completion, which the
     // decoder calls before it queues the first frame, takes it.
     for (bool wantsNext = true; wantsNext;) {
-        if (_waitsForFrames && _ready && !isAsleep() && pendingFrameMs() < 0)
+        // An export waits for every frame. The first pass after a completed
+        // seek waits (bounded) for its first frame, which is on its way: the
+        // redraw that the completion asks for may come before it, and
+        // finding nothing would leave the picture missing until some other
+        // redraw.
+        const bool waits = _firstFrameDue.exchange(false) || _waitsForFrames;
+        if (waits && _ready && !isAsleep() && pendingFrameMs() < 0)
             _stream->waitForFrame();
         QMutexLocker lock(_videoMutex.get());
         wantsNext = (_texture || (_ready && !isAsleep())) && _chooseFrame(time, drawFlag, playing);

@@ -100,7 +100,9 @@ private:
     void _seekCompleted();
     // Carries out the seek left for the one under way; false when none was.
     bool _startDeferredSeek();
-    int _seekStream(double time);
+    // Where in the media the time falls, never before the in-point.
+    double _mediaTimeAt(double time) const;
+    int _seekMedia(double mediaTime);
     void _updateSpeed();
     // The frame choice; the caller holds the video mutex. True when, offline,
     // the frame after the one shown is to be waited for and looked at.
@@ -124,11 +126,13 @@ private:
     std::atomic<double> _speed{1.0};
     std::atomic<bool> _ready{false};
     std::atomic<bool> _seekPending{false};
+    // A seek completed and no pass has waited for its first frame yet.
+    std::atomic<bool> _firstFrameDue{false};
     std::atomic<bool> _closing{false};
     std::atomic<bool> _waitsForFrames{false};
     // A seek asked for while another was in progress: done when it completes.
     std::atomic<bool> _deferredSeek{false};
-    std::atomic<double> _deferredSeekTime{0.0};
+    std::atomic<double> _deferredSeekTime{0.0}; // media seconds
     AVStreamFrame _pending;  // owns its data while _hasPending
     bool _hasPending = false;
     // Planar frames: the layer's texture holds the first plane, these the others.

@@ -6,9 +6,11 @@
 #include "EditScrollArea.h"
 #include "ProjectManager.h"
 #include "Segment.h"
+#include "SegmentKeys.h"
 #include "SegmentWidget.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,6 +20,52 @@ constexpr float kTimingTolerance = 0.001f;
 bool differs(float a, float b)
 {
     return std::abs(a - b) > kTimingTolerance;
+}
+
+// The time as a segment's dictionary keeps it: text of a few significant digits.
+float storedTime(double time)
+{
+    SegmentAttributes probe;
+    Segment::setFloatAttribute(&probe, SegmentKey::RangeStart, float(time));
+    return Segment::floatAttribute(&probe, SegmentKey::RangeStart, 0.0f);
+}
+
+// The latest time a dictionary keeps that is not after the time: rounded
+// to the nearest kept time first, and to the one below when that was above.
+float storedTimeNotAfter(double time)
+{
+    double step = std::abs(time) * double(std::numeric_limits<float>::epsilon());
+    float stored = storedTime(time);
+    while (double(stored) > time && step > 0.0) {
+        stored = storedTime(time - step);
+        step *= 2.0;
+    }
+    return stored;
+}
+
+// The other segment of its track that starts at the time, if any.
+Segment* segmentStartingAt(const ProjectManager& project, const Segment* segment, float time)
+{
+    for (int index = 0; index < project.segmentCount(); ++index) {
+        Segment* other = project.segmentAt(index);
+        if (other != segment && other->trackId() == segment->trackId() && !differs(other->rangeStart(), time))
+            return other;
+    }
+    return nullptr;
+}
+
+// Start and length are each kept to a few digits and the end is their sum:
+// a segment moved on by a change of the end may land a rounding step after
+// it, a sliver that shows nothing (after a split at the play pointer, the
+// picture under the pointer). Moves next back to start at the end or just
+// before it; whether it moved.
+bool keepFollowing(const Segment* segment, Segment* next)
+{
+    const double end = double(segment->rangeStart()) + double(segment->duration());
+    if (!(double(next->rangeStart()) > end))
+        return false;
+    next->setRangeStart(storedTimeNotAfter(end));
+    return true;
 }
 
 } // namespace
@@ -76,8 +124,14 @@ bool MainWindow::_applySegmentTiming(Segment* segment, bool force)
             _relayoutSegmentWidget(segment, false);
             _shiftSegmentsAfter(_previousRangeStart - start, segment->rangeStart(), segment->trackId(), false);
         }
-        if (differs(end, _previousRangeEnd))
+        if (differs(end, _previousRangeEnd)) {
+            Segment* next = segmentStartingAt(*_projectManager, segment, _previousRangeEnd);
             _shiftSegmentsAfter(end - _previousRangeEnd, segment->rangeStart(), segment->trackId(), false);
+            if (next && keepFollowing(segment, next)) {
+                _setEngineStartTime(next);
+                _relayoutSegmentWidget(next, false);
+            }
+        }
     } else {
         // Overwrite mode: the segment takes its new span over from whatever lay there.
         _placeSegmentOnTrack(start, end - start, _timeline ? _timeline->trackWidgetById(segment->trackId()) : nullptr,
