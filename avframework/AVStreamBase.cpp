@@ -222,7 +222,7 @@ int32_t AVStreamBase::_openAudio()
         return AVStreamNoAudioDecoder;
     _stream = _formatContext->streams[index];
     _codec = codec;
-    AVCodecContextPtr context = _newDecoderContext(false);
+    AVCodecContextPtr context = _newDecoderContext(false, false);
     if (!context) {
         _stream = nullptr;
         return AVStreamAudioDecoderOpenFailed;
@@ -260,7 +260,7 @@ bool AVStreamBase::isAttachedPicture() const
     return _stream && (_stream->disposition & AV_DISPOSITION_ATTACHED_PIC);
 }
 
-AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
+AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware, bool singleThread)
 {
     AVCodecContextPtr context(avcodec_alloc_context3(_codec));
     if (!context || avcodec_parameters_to_context(context.get(), _stream->codecpar) < 0)
@@ -269,7 +269,7 @@ AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
     const bool hardware = allowHardware && _setUpHardware(context.get());
     AVDictionary* options = nullptr;
     if (!hardware)
-        av_dict_set(&options, "threads", isAttachedPicture() ? "1" : "auto", 0);
+        av_dict_set(&options, "threads", singleThread || isAttachedPicture() ? "1" : "auto", 0);
     const int result = avcodec_open2(context.get(), _codec, &options);
     av_dict_free(&options);
     if (result >= 0)
@@ -279,7 +279,7 @@ AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
     // The hardware decoder refused this stream: decode it in software.
     _hwDevice.reset();
     _hwPixelFormat = -1;
-    return _newDecoderContext(false);
+    return _newDecoderContext(false, singleThread);
 }
 
 void AVStreamBase::_findStartTime()
@@ -306,7 +306,7 @@ double AVStreamBase::mediaTime(int64_t stamp) const
     return double(stamp) * av_q2d(_stream->time_base) - _startTime;
 }
 
-int32_t AVStreamBase::findHWDecoder()
+int32_t AVStreamBase::findHWDecoder(bool forStills)
 {
     if (!_formatContext || !_stream || !_codec)
         return AVERROR(EINVAL);
@@ -314,7 +314,7 @@ int32_t AVStreamBase::findHWDecoder()
         return 0;
     _codecContext.reset();
     const bool allowHardware = _kind == 0 && !_softwareOnly && _stream->codecpar->codec_id != AV_CODEC_ID_VP9;
-    _codecContext = _newDecoderContext(allowHardware);
+    _codecContext = _newDecoderContext(allowHardware, forStills);
     return _codecContext ? 0 : AVERROR(EINVAL);
 }
 

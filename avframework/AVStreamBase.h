@@ -148,8 +148,10 @@ protected:
     void markDecodeEnded(uint32_t serial);
 
     // Opens the decoder context when it is not open, with hardware when
-    // possible; 0 or FFmpeg's error.
-    int32_t findHWDecoder();
+    // possible; 0 or FFmpeg's error. One for single still pictures decodes
+    // on one thread: frame threads would first decode a frame each before
+    // the first picture after a seek comes out, and drop them at the next.
+    int32_t findHWDecoder(bool forStills = false);
     // Closes the decoder and releases the hardware device while the
     // process-wide codec flag is set; closeDecoder does so in any case.
     void closeCodecTemporarily();
@@ -220,7 +222,7 @@ private:
     double _headerDuration() const;
     int32_t _openAudio();
     int32_t _openVideo();
-    AVCodecContextPtr _newDecoderContext(bool allowHardware);
+    AVCodecContextPtr _newDecoderContext(bool allowHardware, bool singleThread);
     bool _setUpHardware(AVCodecContext* context);
     void _readLoop();
     void _performSeek();

@@ -612,7 +612,7 @@ void AVVideoStream::_runThumbnailPass()
     QMutexLocker codecLock(codecOpenMutex());
     {
         QMutexLocker lock(_streamMutex.get());
-        findHWDecoder();
+        findHWDecoder(true);
     }
     if (_thumbnails.start)
         _thumbnails.start(this, _thumbnails.context);
@@ -626,9 +626,9 @@ void AVVideoStream::_runThumbnailPass()
     QMutexLocker formatLock(_formatMutex.get());
     QMutexLocker lock(_streamMutex.get());
     seekFile(0.0);
-    if (_codecContext)
-        avcodec_flush_buffers(_codecContext.get());
-    closeCodecTemporarily();
+    // Opened for the thumbnails alone: the decoding thread opens its own,
+    // with frame threads for playback.
+    closeDecoder();
 }
 
 void AVVideoStream::_deliverThumbnail(AVSize size, double time)
