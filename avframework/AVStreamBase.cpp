@@ -17,6 +17,7 @@ extern "C" {
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 const char* const kAVHardwareDeviceType = "vaapi";
 
@@ -24,6 +25,14 @@ namespace {
 
 std::atomic<uint32_t> g_streamIdCounter{0};
 std::atomic<int32_t> g_awakeStreams{0};
+// Thumbnail passes under way, under the codec-open mutex.
+int32_t g_thumbnailPasses = 0;
+
+AVCondition* thumbnailPassEnded()
+{
+    static AVCondition* const condition = avConditionCreate(); // process-wide, never freed
+    return condition;
+}
 
 // Queue waits are sliced so that every loop re-checks its stop flags.
 constexpr unsigned long kWaitSliceMs = 50;
@@ -253,6 +262,22 @@ AVMutex* AVStreamBase::codecOpenMutex()
 {
     static AVMutex* const mutex = avMutexCreate(); // process-wide, never freed
     return mutex;
+}
+
+void AVStreamBase::enterThumbnailPass()
+{
+    const auto limit = int32_t(std::max(1u, std::thread::hardware_concurrency()));
+    QMutexLocker lock(codecOpenMutex());
+    while (g_thumbnailPasses >= limit)
+        avConditionWait(thumbnailPassEnded(), codecOpenMutex());
+    ++g_thumbnailPasses;
+}
+
+void AVStreamBase::leaveThumbnailPass()
+{
+    QMutexLocker lock(codecOpenMutex());
+    --g_thumbnailPasses;
+    avConditionWakeAll(thumbnailPassEnded());
 }
 
 bool AVStreamBase::isAttachedPicture() const

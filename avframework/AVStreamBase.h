@@ -161,8 +161,13 @@ protected:
     // The caller holds the format lock.
     int32_t seekFile(double time);
     bool isAttachedPicture() const;
-    // Taken around thumbnail extraction, so that one stream at a time does it.
+    // Guards the count of thumbnail passes under way.
     static AVMutex* codecOpenMutex();
+    // Thumbnail extraction runs in at most as many streams at once as the
+    // machine has cores (each pass decodes on one thread): a pass enters,
+    // waiting for its turn, and leaves once done.
+    static void enterThumbnailPass();
+    static void leaveThumbnailPass();
 
     std::string _path;
     AVFormatContextPtr _formatContext;
