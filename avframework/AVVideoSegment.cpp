@@ -343,6 +343,7 @@ void AVVideoSegment::_seekCompleted()
     // seek under way and left itself to this completion.
     if (_startDeferredSeek())
         return;
+    _firstFrameDue = true;
     fireRedrawCallback(0);
 }
 
@@ -385,7 +386,8 @@ void AVVideoSegment::prepareAt(double time, bool drawFlag, bool playing)
     // Waits happen outside the video mutex: the seek completion, which the
     // decoder calls before it queues the first frame, takes it.
     for (bool wantsNext = true; wantsNext;) {
-        if (_waitsForFrames && _ready && !isAsleep() && pendingFrameMs() < 0)
+        const bool firstFrameDue = _firstFrameDue.exchange(false);
+        if ((_waitsForFrames || firstFrameDue) && _ready && !isAsleep() && pendingFrameMs() < 0)
             _stream->waitForFrame();
         QMutexLocker lock(_videoMutex.get());
         wantsNext = (_texture || (_ready && !isAsleep())) && _chooseFrame(time, drawFlag, playing);

@@ -124,6 +124,10 @@ private:
     std::atomic<double> _speed{1.0};
     std::atomic<bool> _ready{false};
     std::atomic<bool> _seekPending{false};
+    // Set as a seek completes: the stream queues its first frame just after
+    // the report, so the pass the report asks for waits for that frame
+    // (once, bounded) rather than draw none and ask for no further pass.
+    std::atomic<bool> _firstFrameDue{false};
     std::atomic<bool> _closing{false};
     std::atomic<bool> _waitsForFrames{false};
     // A seek asked for while another was in progress: done when it completes.
