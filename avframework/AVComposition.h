@@ -95,8 +95,9 @@ public:
     // Returns once no call to an observer is under way on another thread
     // (waiting a few seconds at most), so that the caller may free its context.
     void removeObserver(ObserverCallback callback);
-    // Whether a preview drawing pass at the time wakes or draws the layer:
-    // what a layer outside that reach loads or changes is not on screen.
+    // Whether a preview pass at the time wakes and draws the layer (or
+    // mixes the sound segment): what one outside that reach loads or
+    // changes is not on screen.
     static bool layerShowsNear(const AVSegment* layer, double time);
     // Segment callbacks (the context is the composition).
     static int notifyObservers(AVSegment* segment, intptr_t argument, void* composition);

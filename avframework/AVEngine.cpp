@@ -276,6 +276,12 @@ void AVEngine::requestRedraw()
         _renderer->addTickets(1);
 }
 
+bool AVEngine::showsNearCurrentTime(int32_t id) const
+{
+    const AVSegment* segment = _find(id);
+    return segment && _renderer && AVComposition::layerShowsNear(segment, _renderer->currentTime());
+}
+
 bool AVEngine::isRenderIdle() const
 {
     return !_renderer || (_renderer->isVideoThreadWaiting() && _renderer->isAudioThreadWaiting());

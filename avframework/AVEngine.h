@@ -91,6 +91,10 @@ public:
     bool pause();
     void seek(float seconds, bool resetAudio);
     void requestRedraw();
+    // Whether a preview pass at the current time draws, wakes or mixes the
+    // segment: a change to one that does not is not seen or heard there.
+    // False for an unknown id or without a renderer.
+    bool showsNearCurrentTime(int32_t id) const;
     // True when both playback threads wait for tickets (or without a renderer).
     bool isRenderIdle() const;
     void dropExtraVideoTickets();

@@ -17,6 +17,7 @@ extern "C" {
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 const char* const kAVHardwareDeviceType = "vaapi";
 
@@ -24,6 +25,14 @@ namespace {
 
 std::atomic<uint32_t> g_streamIdCounter{0};
 std::atomic<int32_t> g_awakeStreams{0};
+// Thumbnail passes under way, under the codec-open mutex.
+int32_t g_thumbnailPasses = 0;
+
+AVCondition* thumbnailPassEnded()
+{
+    static AVCondition* const condition = avConditionCreate(); // process-wide, never freed
+    return condition;
+}
 
 // Queue waits are sliced so that every loop re-checks its stop flags.
 constexpr unsigned long kWaitSliceMs = 50;
@@ -222,7 +231,7 @@ int32_t AVStreamBase::_openAudio()
         return AVStreamNoAudioDecoder;
     _stream = _formatContext->streams[index];
     _codec = codec;
-    AVCodecContextPtr context = _newDecoderContext(false);
+    AVCodecContextPtr context = _newDecoderContext(false, false);
     if (!context) {
         _stream = nullptr;
         return AVStreamAudioDecoderOpenFailed;
@@ -255,12 +264,28 @@ AVMutex* AVStreamBase::codecOpenMutex()
     return mutex;
 }
 
+void AVStreamBase::enterThumbnailPass()
+{
+    const auto limit = int32_t(std::max(1u, std::thread::hardware_concurrency()));
+    QMutexLocker lock(codecOpenMutex());
+    while (g_thumbnailPasses >= limit)
+        avConditionWait(thumbnailPassEnded(), codecOpenMutex());
+    ++g_thumbnailPasses;
+}
+
+void AVStreamBase::leaveThumbnailPass()
+{
+    QMutexLocker lock(codecOpenMutex());
+    --g_thumbnailPasses;
+    avConditionWakeAll(thumbnailPassEnded());
+}
+
 bool AVStreamBase::isAttachedPicture() const
 {
     return _stream && (_stream->disposition & AV_DISPOSITION_ATTACHED_PIC);
 }
 
-AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
+AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware, bool singleThread)
 {
     AVCodecContextPtr context(avcodec_alloc_context3(_codec));
     if (!context || avcodec_parameters_to_context(context.get(), _stream->codecpar) < 0)
@@ -269,7 +294,7 @@ AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
     const bool hardware = allowHardware && _setUpHardware(context.get());
     AVDictionary* options = nullptr;
     if (!hardware)
-        av_dict_set(&options, "threads", isAttachedPicture() ? "1" : "auto", 0);
+        av_dict_set(&options, "threads", singleThread || isAttachedPicture() ? "1" : "auto", 0);
     const int result = avcodec_open2(context.get(), _codec, &options);
     av_dict_free(&options);
     if (result >= 0)
@@ -279,7 +304,7 @@ AVCodecContextPtr AVStreamBase::_newDecoderContext(bool allowHardware)
     // The hardware decoder refused this stream: decode it in software.
     _hwDevice.reset();
     _hwPixelFormat = -1;
-    return _newDecoderContext(false);
+    return _newDecoderContext(false, singleThread);
 }
 
 void AVStreamBase::_findStartTime()
@@ -306,7 +331,7 @@ double AVStreamBase::mediaTime(int64_t stamp) const
     return double(stamp) * av_q2d(_stream->time_base) - _startTime;
 }
 
-int32_t AVStreamBase::findHWDecoder()
+int32_t AVStreamBase::findHWDecoder(bool forStills)
 {
     if (!_formatContext || !_stream || !_codec)
         return AVERROR(EINVAL);
@@ -314,7 +339,7 @@ int32_t AVStreamBase::findHWDecoder()
         return 0;
     _codecContext.reset();
     const bool allowHardware = _kind == 0 && !_softwareOnly && _stream->codecpar->codec_id != AV_CODEC_ID_VP9;
-    _codecContext = _newDecoderContext(allowHardware);
+    _codecContext = _newDecoderContext(allowHardware, forStills);
     return _codecContext ? 0 : AVERROR(EINVAL);
 }
 

@@ -148,8 +148,10 @@ protected:
     void markDecodeEnded(uint32_t serial);
 
     // Opens the decoder context when it is not open, with hardware when
-    // possible; 0 or FFmpeg's error.
-    int32_t findHWDecoder();
+    // possible; 0 or FFmpeg's error. One for single still pictures decodes
+    // on one thread: frame threads would first decode a frame each before
+    // the first picture after a seek comes out, and drop them at the next.
+    int32_t findHWDecoder(bool forStills = false);
     // Closes the decoder and releases the hardware device while the
     // process-wide codec flag is set; closeDecoder does so in any case.
     void closeCodecTemporarily();
@@ -159,8 +161,13 @@ protected:
     // The caller holds the format lock.
     int32_t seekFile(double time);
     bool isAttachedPicture() const;
-    // Taken around thumbnail extraction, so that one stream at a time does it.
+    // Guards the count of thumbnail passes under way.
     static AVMutex* codecOpenMutex();
+    // Thumbnail extraction runs in at most as many streams at once as the
+    // machine has cores (each pass decodes on one thread): a pass enters,
+    // waiting for its turn, and leaves once done.
+    static void enterThumbnailPass();
+    static void leaveThumbnailPass();
 
     std::string _path;
     AVFormatContextPtr _formatContext;
@@ -220,7 +227,7 @@ private:
     double _headerDuration() const;
     int32_t _openAudio();
     int32_t _openVideo();
-    AVCodecContextPtr _newDecoderContext(bool allowHardware);
+    AVCodecContextPtr _newDecoderContext(bool allowHardware, bool singleThread);
     bool _setUpHardware(AVCodecContext* context);
     void _readLoop();
     void _performSeek();

@@ -126,7 +126,9 @@ private:
     std::atomic<double> _speed{1.0};
     std::atomic<bool> _ready{false};
     std::atomic<bool> _seekPending{false};
-    // A seek completed and no pass has waited for its first frame yet.
+    // Set as a seek completes: the stream queues its first frame just after
+    // the report, so the pass the report asks for waits for that frame
+    // (once, bounded) rather than draw none and ask for no further pass.
     std::atomic<bool> _firstFrameDue{false};
     std::atomic<bool> _closing{false};
     std::atomic<bool> _waitsForFrames{false};

@@ -609,10 +609,10 @@ uint8_t* AVVideoStream::decodeImageAt(double time, int32_t* byteSize)
 
 void AVVideoStream::_runThumbnailPass()
 {
-    QMutexLocker codecLock(codecOpenMutex());
+    enterThumbnailPass();
     {
         QMutexLocker lock(_streamMutex.get());
-        findHWDecoder();
+        findHWDecoder(true);
     }
     if (_thumbnails.start)
         _thumbnails.start(this, _thumbnails.context);
@@ -623,12 +623,15 @@ void AVVideoStream::_runThumbnailPass()
     const double length = duration();
     for (size_t index = 0; index < _thumbnails.times.size() && !_closing; ++index)
         _deliverThumbnail(size, length * _thumbnails.times[index]);
-    QMutexLocker formatLock(_formatMutex.get());
-    QMutexLocker lock(_streamMutex.get());
-    seekFile(0.0);
-    if (_codecContext)
-        avcodec_flush_buffers(_codecContext.get());
-    closeCodecTemporarily();
+    {
+        QMutexLocker formatLock(_formatMutex.get());
+        QMutexLocker lock(_streamMutex.get());
+        seekFile(0.0);
+        // Opened for the thumbnails alone: the decoding thread opens its
+        // own, with frame threads for playback.
+        closeDecoder();
+    }
+    leaveThumbnailPass();
 }
 
 void AVVideoStream::_deliverThumbnail(AVSize size, double time)

@@ -840,6 +840,9 @@ private:
     void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
     void _rebuildVideoInSoftware(MovieSegment* movie);
     bool _isInProject(const Segment* segment) const;
+    // Whether the segment's picture or sound takes part in a pass at the
+    // shown time (a movie's sound is an engine segment of its own).
+    bool _showsNearCurrentTime(const Segment* segment) const;
     void _checkInsertedAudio(const Segment* segment);
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();

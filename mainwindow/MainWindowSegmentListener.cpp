@@ -129,10 +129,12 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
     if (_projectManager->version() < kCurrentTransformVersion && isMovie(segment))
         _syncSegmentTransform(segment);
     if (!segment->isNewlyCreated()) {
-        // A segment rebuilt by undo or redo got its engine layer on top of
-        // all others when it loaded: it takes its place in the order now.
+        // A segment opened or rebuilt by undo or redo got its engine layer
+        // on top of all others when it loaded: it takes its place in the
+        // order now. Only near the shown time does that change the picture;
+        // while a project opens most segments lie far from it.
         _sendDrawingOrder();
-        if (_engine)
+        if (_engine && _showsNearCurrentTime(segment))
             _engine->requestRedraw();
         return;
     }
@@ -170,6 +172,13 @@ void MainWindow::_sendDrawingOrder()
         return;
     const QVector<int> layers = _projectManager->layerSegmentIds();
     _engine->setVisibleSegments(layers.constData(), int32_t(layers.size()));
+}
+
+bool MainWindow::_showsNearCurrentTime(const Segment* segment) const
+{
+    const int sound = segment->secondEngineId();
+    return _engine->showsNearCurrentTime(segment->serialNumber())
+        || (sound != 0 && _engine->showsNearCurrentTime(sound));
 }
 
 bool MainWindow::_isInProject(const Segment* segment) const

@@ -285,7 +285,43 @@ std::vector<float> sixteenthsOfTheMedia()
     return times;
 }
 
+// Thumbnail passes that each wait, bounded, at their start for the other
+// to start too, and count whether it did.
+struct MeetingPasses {
+    std::atomic<int> started{0};
+    std::atomic<int> met{0};
+
+    static void start(AVVideoStream*, void* context)
+    {
+        auto* passes = static_cast<MeetingPasses*>(context);
+        ++passes->started;
+        if (waitUntil([passes] { return passes->started.load() == 2; }))
+            ++passes->met;
+    }
+    static void picture(AVVideoStream*, int32_t, AVPixelBuffer* picture, void*) { avPixelBufferFree(picture); }
+};
+
 } // namespace
+
+// Opening a project loads its movies side by side: one stream's thumbnails
+// do not wait for another's.
+TEST(VideoStream, ThumbnailPassesOfTwoStreamsRunAtOnce)
+{
+    if (std::thread::hardware_concurrency() < 2)
+        GTEST_SKIP() << "a single core takes one thumbnail pass at a time";
+    MeetingPasses passes;
+    const std::vector<float> times = sixteenthsOfTheMedia();
+    Load first;
+    Load second;
+    AVVideoStream one(fixture("clip_h264_aac.mp4").constData(), 0, 0);
+    AVVideoStream other(fixture("clip_h264_aac.mp4").constData(), 0, 0);
+    one.startLoadWithThumbnails(&Load::callback, &first, 16, times.data(), 64, 36, &MeetingPasses::start,
+                                &MeetingPasses::picture, &passes);
+    other.startLoadWithThumbnails(&Load::callback, &second, 16, times.data(), 64, 36, &MeetingPasses::start,
+                                  &MeetingPasses::picture, &passes);
+    ASSERT_TRUE(waitUntil([&] { return first.done && second.done; }, 30.0));
+    EXPECT_EQ(passes.met.load(), 2) << "a thumbnail pass waited for the other to end";
+}
 
 TEST(VideoStream, ThumbnailPassDeliversSixteenEvenWidthPictures)
 {

@@ -337,3 +337,58 @@ TEST_F(MainWindowOpening, UntitledMusicAndAMovieWithLongerSoundLoadWhole)
     EXPECT_NEAR(movie->duration(), 3.0f, 0.1f);
     window._finishClosing();
 }
+
+// A project of the format before rotations were stored in radians: a movie
+// at the start, turned half round, and sixteen movies and pictures far
+// after it. The far segments ask for no pass as they finish loading; the
+// movie's turn, converted only once it has loaded, is still drawn at the
+// pointer.
+TEST_F(MainWindowOpening, SegmentsLoadingFarFromThePointerAskForNoPassAndTheLastChangeIsDrawn)
+{
+    copyMedia(QStringLiteral("clip_h264_aac.mp4"), QStringLiteral("clip.mp4"));
+    copyMedia(QStringLiteral("picture.png"), QStringLiteral("picture.png"));
+    constexpr int kFarPairs = 8;
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2).set("UserRotation", 180)));
+    for (int index = 0; index < kFarPairs; ++index) {
+        const double start = 20.0 + 2.0 * index;
+        records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                        .set("RangeStart", start).set("RangeDuration", 2).set("TrimStart", 0)
+                                        .set("TrimDuration", 2)));
+        records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 2)
+                                        .set("RangeStart", start).set("RangeDuration", 2)));
+    }
+    writeProject(dir, records, "#ff000000", "2");
+
+    OpeningWindow window(kName, QSize(640, 360));
+    window.show();
+    ASSERT_TRUE(window._openProject());
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ProjectManager* manager = window.projectManager();
+    const auto allLoaded = [&] {
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            if (manager->segmentAt(index)->state() != 4)
+                return false;
+        }
+        return window.loaderMessages.contains(ProjectLoaderAllLoaded);
+    };
+    ASSERT_TRUE(waitFor(allLoaded, 60000));
+    ASSERT_EQ(manager->segmentCount(), 1 + 2 * kFarPairs);
+    AVEngine* engine = window.engine();
+    ASSERT_TRUE(waitFor([&] { return engine->isRenderIdle(); }, 30000));
+
+    // The set-up's pass, and the near movie's as it loads, shows its first
+    // picture and turns, with one to spare: none for the far ones.
+    EXPECT_LE(engine->renderer()->videoPasses(), 5) << engine->renderer()->videoPasses() << " passes";
+    QImage frame;
+    const auto at = [&frame](double x, double y) { return frame.pixel(int(x * frame.width()), int(y * frame.height())); };
+    const bool turned = waitFor([&] {
+        frame = window.preview()->grabFramebuffer();
+        return !frame.isNull() && isColor(at(0.875, 0.875), 255, 0, 0) && isColor(at(0.125, 0.125), 0, 128, 0);
+    }, 5000);
+    EXPECT_TRUE(turned) << "bottom-right " << std::hex << at(0.875, 0.875) << " top-left " << at(0.125, 0.125);
+    window._finishClosing();
+}

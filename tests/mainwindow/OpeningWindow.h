@@ -143,9 +143,9 @@ struct RecordBuilder {
 };
 
 // Writes "project.xml" with the records and "properties.xml" for a 16:9
-// project with the background colour (#AARRGGBB).
+// project with the background colour (#AARRGGBB), of the format version.
 inline void writeProject(const QString& dir, std::vector<RecordBuilder>& records,
-                         const QByteArray& background = "#ff000000")
+                         const QByteArray& background = "#ff000000", const QByteArray& version = "7")
 {
     QFile project(dir + QStringLiteral("/project.xml"));
     ASSERT_TRUE(project.open(QIODevice::WriteOnly));
@@ -159,7 +159,7 @@ inline void writeProject(const QString& dir, std::vector<RecordBuilder>& records
     project.close();
     QFile properties(dir + QStringLiteral("/properties.xml"));
     ASSERT_TRUE(properties.open(QIODevice::WriteOnly));
-    properties.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Properties version=\"7\" direction=\"1\" "
-                     "resolution=\"1\" frameRate=\"30\" duration=\"0\" backgroundColor=\""
+    properties.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Properties version=\"" + version
+                     + "\" direction=\"1\" resolution=\"1\" frameRate=\"30\" duration=\"0\" backgroundColor=\""
                      + background + "\" segmentMode=\"0\"/>\n");
 }
