@@ -42,9 +42,8 @@ public:
     // for), else the load status.
     int seekTo(double time, bool force) override;
     bool isVideo() const override { return true; }
-    // BGRA pixels, as the layer takes them; the planes of the last decoded
-    // picture go. (Decoded pictures are uploaded from the decoder's own
-    // buffers, plane by plane.)
+    // BGRA pixels, as the layer takes them, in place of the planes of a
+    // decoded picture (which go from the decoder's own buffers, plane by plane).
     void setPixels(const uint8_t* data, uint32_t width, uint32_t height, uint32_t colour, uint64_t stamp) override;
     uint32_t pictureRotation() const override;
     // The stream's display size, turned upright; 0 x 0 until it is open.
