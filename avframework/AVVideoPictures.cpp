@@ -140,9 +140,8 @@ bool planeFits(const AVFrame* frame, int plane, int64_t rowBytes, int64_t texelB
     return frame->data[plane] && lineSize > 0 && lineSize >= rowBytes && lineSize % texelBytes == 0;
 }
 
-// Whether every plane fits its texture and the whole fits the one block of
-// popFrame; other pictures are converted.
-bool uploadsAsItIs(const AVFrame* frame, const DirectLayout& layout)
+// Whether every plane fits its texture.
+bool planesFit(const AVFrame* frame, const DirectLayout& layout)
 {
     const int64_t width = frame->width;
     const int64_t chromaWidth = (width + 1) / 2;
@@ -156,10 +155,18 @@ bool uploadsAsItIs(const AVFrame* frame, const DirectLayout& layout)
         if (!planeFits(frame, plane, chromaRow, chromaTexel))
             return false;
     }
-    return chromaRow <= packedChromaPitch(frame, layout) && packedSize(frame, layout) <= INT32_MAX;
+    return chromaRow <= packedChromaPitch(frame, layout);
 }
 
-// Copies rows of a plane, each copied bytes long, pitch bytes apart, to out.
+// Whether the picture goes as it is: every plane fits its texture and the
+// whole fits the one block of popFrame. Other pictures are converted.
+bool uploadsAsItIs(const AVFrame* frame, const DirectLayout& layout)
+{
+    return planesFit(frame, layout) && packedSize(frame, layout) <= INT32_MAX;
+}
+
+// Copies rows of a plane to out, pitch bytes apart (as much of each row as
+// fits); where the copy ends.
 uint8_t* copyRows(uint8_t* out, const AVFrame* frame, int plane, int64_t rows, int64_t pitch)
 {
     const int64_t copied = std::min<int64_t>(pitch, frame->linesize[plane]);
