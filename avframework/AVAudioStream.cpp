@@ -392,10 +392,8 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
     // Cut by time: the resampler gives a frame's first samples at once (it
     // holds back its last ones), so the front of the entry is its start.
     const int64_t dropped = time < from ? std::min<int64_t>(samples, std::llround(positionOf(from - time))) : 0;
-    if (dropped >= samples) {
-        std::free(entry.data);
+    if (dropped >= samples)
         return;
-    }
     double position = std::round(positionOf(time));
     // Sound is continuous: timestamps that miss the end of the previous
     // entry by a little (whole milliseconds in Matroska, Vorbis block sizes,
@@ -403,17 +401,18 @@ void AVAudioStream::_emit(const AVFrame* frame, double time, double duration, De
     if (state.nextExpected >= 0.0 && position < state.nextExpected + positionOf(kContinuitySeconds))
         position = state.nextExpected;
     if (dropped > 0) {
-        std::memmove(entry.data, entry.data + dropped * frameBytes, size_t((samples - dropped) * frameBytes));
+        uint8_t* bytes = entry.data.get();
+        std::memmove(bytes, bytes + dropped * frameBytes, size_t((samples - dropped) * frameBytes));
         samples -= dropped;
         entry.size = int32_t(samples * frameBytes);
         position += double(dropped);
     }
     if (state.afterSeek && time - target < duration)
-        fadeIn(reinterpret_cast<int16_t*>(entry.data), samples, _outputChannels, _outputRate);
+        fadeIn(reinterpret_cast<int16_t*>(entry.data.get()), samples, _outputChannels, _outputRate);
     entry.time = position;
     if (state.afterSeek) {
         state.afterSeek = false;
-        reportSeek(entry.serial, entry.data, entry.size, position);
+        reportSeek(entry.serial, entry.data.get(), entry.size, position);
     }
     if (pushFrame(entry))
         state.nextExpected = position + double(samples);
@@ -478,10 +477,10 @@ bool AVAudioStream::_convert(const AVFrame* frame, AVStreamFrame& entry)
     if (!_resampler) {
         const int frameBytes = 2 * _outputChannels;
         const int64_t size = int64_t(frame->nb_samples) * frameBytes;
-        entry.data = static_cast<uint8_t*>(std::malloc(size_t(size)));
+        entry.data.reset(static_cast<uint8_t*>(std::malloc(size_t(size))));
         if (!entry.data)
             return false;
-        std::memcpy(entry.data, frame->data[0], size_t(size));
+        std::memcpy(entry.data.get(), frame->data[0], size_t(size));
         entry.size = int32_t(size);
         return true;
     }
@@ -496,16 +495,15 @@ bool AVAudioStream::_resample(const uint8_t** input, int samples, AVStreamFrame&
     const int room = swr_get_out_samples(_resampler.get(), samples);
     if (room <= 0)
         return false;
-    entry.data = static_cast<uint8_t*>(std::malloc(size_t(room) * frameBytes));
+    entry.data.reset(static_cast<uint8_t*>(std::malloc(size_t(room) * frameBytes)));
     if (!entry.data)
         return false;
-    uint8_t* out[1] = {entry.data};
+    uint8_t* out[1] = {entry.data.get()};
     const int converted = swr_convert(_resampler.get(), out, room, input, samples);
     if (converted <= 0) {
         if (converted < 0)
             std::fprintf(stderr, "swr_convert() failed\n");
-        std::free(entry.data);
-        entry.data = nullptr;
+        entry.data.reset();
         return false;
     }
     entry.size = converted * frameBytes;

@@ -8,7 +8,8 @@
 class AVContent {
 public:
     // Called with the first frame decoded after a seek (data and size valid
-    // only during the call), or once with size 0 when no such frame comes:
+    // only during the call; a picture's data is its first plane and size the
+    // bytes popFrame would hand out), or once with size 0 when no such frame comes:
     // the media ends first or the file refuses the seek. time is in the
     // stream's own units (seconds for pictures, output samples for sound).
     using SeekCallback = void (*)(AVContent* content, const uint8_t* data, int32_t size, double time,

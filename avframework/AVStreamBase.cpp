@@ -54,12 +54,6 @@ constexpr double kSoundSeekPreroll = 0.1;
 // no index, a seek to the first timestamp can land just past that packet.
 constexpr double kStartSeekMargin = 1.0;
 
-void freeFrameData(AVStreamFrame& frame)
-{
-    std::free(frame.data);
-    frame.data = nullptr;
-}
-
 template <typename T>
 void store(T* out, T value)
 {
@@ -635,46 +629,57 @@ bool AVStreamBase::pushFrame(AVStreamFrame& frame)
     while (!_decodeStop && isCurrent(frame.serial) && _frames.size() >= _frameLimit)
         avConditionWaitFor(_frameCondition.get(), _frameMutex.get(), kWaitSliceMs);
     if (_decodeStop || !isCurrent(frame.serial)) {
-        freeFrameData(frame);
+        frame = AVStreamFrame();
         return false;
     }
-    _frames.push_back(frame);
-    frame.data = nullptr;
+    _frames.push_back(std::move(frame));
     avConditionWakeAll(_frameCondition.get());
     return true;
+}
+
+bool AVStreamBase::takeFrame(AVStreamFrame& frame, bool wait)
+{
+    QMutexLocker lock(_frameMutex.get());
+    QElapsedTimer waited;
+    waited.start();
+    while (!_decodeStop) {
+        while (!_frames.empty()) {
+            AVStreamFrame entry = std::move(_frames.front());
+            _frames.pop_front();
+            avConditionWakeAll(_frameCondition.get());
+            if (isCurrent(entry.serial)) {
+                frame = std::move(entry);
+                return true;
+            }
+        }
+        if (_decodeEnded || _frameLimit < 1 || !wait || waited.elapsed() >= kPopFrameWaitLimitMs)
+            break;
+        avConditionWaitFor(_frameCondition.get(), _frameMutex.get(), kWaitSliceMs);
+    }
+    return false;
 }
 
 uint8_t* AVStreamBase::popFrame(int32_t* size, double* time, uint32_t* format, int32_t* stride, int32_t* height,
                                 int32_t* width, uint32_t* colour, bool wait)
 {
     AVStreamFrame found;
-    {
-        QMutexLocker lock(_frameMutex.get());
-        QElapsedTimer waited;
-        waited.start();
-        while (!_decodeStop && !found.data) {
-            while (!_frames.empty() && !found.data) {
-                AVStreamFrame entry = _frames.front();
-                _frames.pop_front();
-                avConditionWakeAll(_frameCondition.get());
-                if (isCurrent(entry.serial))
-                    found = entry;
-                else
-                    freeFrameData(entry);
-            }
-            if (found.data || _decodeEnded || _frameLimit < 1 || !wait || waited.elapsed() >= kPopFrameWaitLimitMs)
-                break;
-            avConditionWaitFor(_frameCondition.get(), _frameMutex.get(), kWaitSliceMs);
-        }
-    }
-    store(size, found.size);
-    store(time, found.time);
-    store(format, found.format);
-    store(stride, found.stride);
-    store(height, found.height);
-    store(width, found.width);
-    store(colour, found.colour);
-    return found.data;
+    takeFrame(found, wait);
+    return handOut(found, size, time, format, stride, height, width, colour);
+}
+
+uint8_t* AVStreamBase::handOut(AVStreamFrame& frame, int32_t* size, double* time, uint32_t* format,
+                               int32_t* stride, int32_t* height, int32_t* width, uint32_t* colour)
+{
+    if (!frame.data)
+        frame = AVStreamFrame();
+    store(size, frame.size);
+    store(time, frame.time);
+    store(format, frame.format);
+    store(stride, frame.stride);
+    store(height, frame.height);
+    store(width, frame.width);
+    store(colour, frame.colour);
+    return frame.data.release();
 }
 
 bool AVStreamBase::waitForFrame()
@@ -702,7 +707,6 @@ void AVStreamBase::flushFrames()
 {
     QMutexLocker lock(_frameMutex.get());
     while (!_frames.empty()) {
-        freeFrameData(_frames.front());
         _frames.pop_front();
         avConditionWakeAll(_frameCondition.get());
     }

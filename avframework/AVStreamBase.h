@@ -6,6 +6,7 @@
 #include "AVThread_QThread_Type.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <string>
@@ -34,10 +35,17 @@ struct AVStreamPacket {
     uint32_t serial = 0;
 };
 
+struct AVMallocFreer {
+    void operator()(uint8_t* block) const { std::free(block); }
+};
+using AVMallocPtr = std::unique_ptr<uint8_t, AVMallocFreer>;
+
 // A decoded frame as the decoding loops queue it; the codes and sizes are
-// described by the audio and video streams.
+// described by the audio and video streams. An entry owns what it holds and
+// moves from the decoding thread to whoever takes it.
 struct AVStreamFrame {
-    uint8_t* data = nullptr; // malloc'ed, owned by whoever holds the entry
+    AVMallocPtr data;   // sound samples or converted pixels; null for a picture
+    AVFramePtr picture; // a decoded picture in a layout the renderer uploads as it is
     uint32_t format = 0;
     int32_t stride = 0;
     int32_t height = 0;
@@ -64,6 +72,9 @@ public:
 
     uint8_t* popFrame(int32_t* size, double* time, uint32_t* format, int32_t* stride, int32_t* height,
                       int32_t* width, uint32_t* colour, bool wait) override;
+    // The next frame of the current seek, moved into frame, as popFrame finds
+    // it; false when none comes (frame is left as it was).
+    bool takeFrame(AVStreamFrame& frame, bool wait);
     void size(uint32_t* width, uint32_t* height) override;
     void seek(double time, SeekCallback callback, void* context, bool exact) override;
     uint8_t* decodeImageAt(double time, int32_t* byteSize) override;
@@ -116,8 +127,13 @@ protected:
     void stopThreads();
 
     AVStreamPacket popPacket();
-    // False when the frame was dropped (stale serial or stop); its data is freed then.
+    // Moves the frame into the queue. False when it was dropped (stale serial
+    // or stop); what it held is freed then.
     bool pushFrame(AVStreamFrame& frame);
+    // popFrame's hand-over: the entry's facts into the outputs that are given
+    // and its bytes to the caller; all 0 and null when it holds no bytes.
+    static uint8_t* handOut(AVStreamFrame& frame, int32_t* size, double* time, uint32_t* format, int32_t* stride,
+                            int32_t* height, int32_t* width, uint32_t* colour);
     void flushPackets();
     void flushFrames();
     // For the decoding loops: whether entry is the first packet after a seek,

@@ -71,59 +71,108 @@ uint32_t colourCode(const AVFrame* frame)
     return (isFullRange(frame) ? AVVideoColourFullRange : AVVideoColourDefault) + matrixCode(frame);
 }
 
-// Packs a 4:2:0 frame into one block: the luma plane at its line size, then
-// either two chroma planes of half that pitch or one interleaved chroma plane
-// of the same pitch, (height + 1) / 2 rows each. False when the frame's line
-// sizes do not allow that layout.
-bool packPlanes420(const AVFrame* frame, int bytesPerSample, bool interleavedChroma, AVStreamFrame& entry)
+// How a picture that the renderer takes as it is lies in memory: its entry
+// code, the bytes of one sample, and its chroma planes (two planar, one
+// interleaved, none for packed 4:2:2).
+struct DirectLayout {
+    uint32_t code;
+    int64_t sampleBytes;
+    int chromaPlanes;
+};
+
+bool directLayout(int pixelFormat, DirectLayout* layout)
 {
-    const int64_t stride = frame->linesize[0];
-    const int64_t width = frame->width;
-    const int64_t height = frame->height;
-    const int64_t chromaHeight = (height + 1) / 2;
-    const int64_t chromaPitch = interleavedChroma ? stride : stride / 2;
-    const int64_t chromaRow = (width + 1) / 2 * bytesPerSample * (interleavedChroma ? 2 : 1);
-    const int chromaPlanes = interleavedChroma ? 1 : 2;
-    if (stride <= 0 || width * bytesPerSample > stride || chromaRow > chromaPitch)
+    switch (pixelFormat) {
+    case AV_PIX_FMT_YUV420P:
+    case AV_PIX_FMT_YUVJ420P:
+        *layout = {AVVideoFrameYUV420P, 1, 2};
+        return true;
+    case AV_PIX_FMT_UYVY422:
+        *layout = {AVVideoFrameUYVY422, 1, 0};
+        return true;
+    case AV_PIX_FMT_NV12:
+        *layout = {AVVideoFrameNV12, 1, 1};
+        return true;
+    case AV_PIX_FMT_P010LE:
+        *layout = {AVVideoFrameP010, 2, 1};
+        return true;
+    case AV_PIX_FMT_YUV420P10LE:
+        *layout = {AVVideoFrameYUV420P10, 2, 2};
+        return true;
+    default:
         return false;
-    for (int plane = 1; plane <= chromaPlanes; ++plane) {
-        if (frame->linesize[plane] < chromaRow)
-            return false;
     }
-    const int64_t size = stride * height + chromaPlanes * chromaPitch * chromaHeight;
-    if (size > INT32_MAX)
-        return false;
-    auto* data = static_cast<uint8_t*>(std::malloc(size_t(size)));
-    if (!data)
-        return false;
-    uint8_t* out = data;
-    for (int64_t row = 0; row < height; ++row, out += stride)
-        std::memcpy(out, frame->data[0] + row * frame->linesize[0], size_t(stride));
-    for (int plane = 1; plane <= chromaPlanes; ++plane) {
-        const int64_t copied = std::min<int64_t>(chromaPitch, frame->linesize[plane]);
-        for (int64_t row = 0; row < chromaHeight; ++row, out += chromaPitch)
-            std::memcpy(out, frame->data[plane] + row * frame->linesize[plane], size_t(copied));
-    }
-    entry.data = data;
-    entry.size = int32_t(size);
-    entry.stride = int32_t(stride);
-    return true;
 }
 
-bool packUYVY(const AVFrame* frame, AVStreamFrame& entry)
+uint32_t directColourCode(const AVFrame* frame, uint32_t code)
 {
-    const int64_t lineSize = frame->linesize[0];
-    const int64_t size = lineSize * frame->height;
-    if (lineSize <= 0 || size > INT32_MAX)
+    switch (code) {
+    case AVVideoFrameUYVY422:
+        return matrixCode(frame);
+    case AVVideoFrameP010:
+    case AVVideoFrameYUV420P10:
+        return deepColourCode(frame);
+    default:
+        return colourCode(frame);
+    }
+}
+
+// The pitch of the chroma planes in the one block popFrame hands out: half
+// the luma line size for planar chroma, the whole of it for interleaved.
+int64_t packedChromaPitch(const AVFrame* frame, const DirectLayout& layout)
+{
+    return layout.chromaPlanes == 2 ? frame->linesize[0] / 2 : frame->linesize[0];
+}
+
+int64_t packedSize(const AVFrame* frame, const DirectLayout& layout)
+{
+    const int64_t chromaRows = (int64_t(frame->height) + 1) / 2;
+    return int64_t(frame->linesize[0]) * frame->height
+        + layout.chromaPlanes * packedChromaPitch(frame, layout) * chromaRows;
+}
+
+// Whether a plane's rows can go to its texture as they lie: line sizes
+// above 0 that hold the visible row and are whole texels (the upload counts
+// its row length in texels).
+bool planeFits(const AVFrame* frame, int plane, int64_t rowBytes, int64_t texelBytes)
+{
+    const int64_t lineSize = frame->linesize[plane];
+    return frame->data[plane] && lineSize > 0 && lineSize >= rowBytes && lineSize % texelBytes == 0;
+}
+
+// Whether every plane fits its texture.
+bool planesFit(const AVFrame* frame, const DirectLayout& layout)
+{
+    const int64_t width = frame->width;
+    const int64_t chromaWidth = (width + 1) / 2;
+    if (layout.chromaPlanes == 0)
+        return planeFits(frame, 0, 4 * chromaWidth, 4);
+    if (!planeFits(frame, 0, width * layout.sampleBytes, layout.sampleBytes))
         return false;
-    auto* data = static_cast<uint8_t*>(std::malloc(size_t(size)));
-    if (!data)
-        return false;
-    std::memcpy(data, frame->data[0], size_t(size));
-    entry.data = data;
-    entry.size = int32_t(size);
-    entry.stride = int32_t(lineSize / 2);
-    return true;
+    const int64_t chromaTexel = layout.sampleBytes * (layout.chromaPlanes == 1 ? 2 : 1);
+    const int64_t chromaRow = chromaWidth * chromaTexel;
+    for (int plane = 1; plane <= layout.chromaPlanes; ++plane) {
+        if (!planeFits(frame, plane, chromaRow, chromaTexel))
+            return false;
+    }
+    return chromaRow <= packedChromaPitch(frame, layout);
+}
+
+// Whether the picture goes as it is: every plane fits its texture and the
+// whole fits the one block of popFrame. Other pictures are converted.
+bool uploadsAsItIs(const AVFrame* frame, const DirectLayout& layout)
+{
+    return planesFit(frame, layout) && packedSize(frame, layout) <= INT32_MAX;
+}
+
+// Copies rows of a plane to out, pitch bytes apart (as much of each row as
+// fits); where the copy ends.
+uint8_t* copyRows(uint8_t* out, const AVFrame* frame, int plane, int64_t rows, int64_t pitch)
+{
+    const int64_t copied = std::min<int64_t>(pitch, frame->linesize[plane]);
+    for (int64_t row = 0; row < rows; ++row, out += pitch)
+        std::memcpy(out, frame->data[plane] + row * frame->linesize[plane], size_t(copied));
+    return out;
 }
 
 } // namespace
@@ -193,51 +242,28 @@ uint32_t avStreamRotation(const AVStream* stream)
     return 0;
 }
 
-bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
+bool avBuildVideoEntry(AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
                        AVStreamFrame& entry)
 {
-    entry.width = frame->width;
-    entry.height = frame->height;
-    switch (frame->format) {
-    case AV_PIX_FMT_YUV420P:
-    case AV_PIX_FMT_YUVJ420P:
-        entry.format = AVVideoFrameYUV420P;
-        entry.colour = colourCode(frame);
-        if (packPlanes420(frame, 1, false, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_UYVY422:
-        entry.format = AVVideoFrameUYVY422;
-        entry.colour = matrixCode(frame);
-        if (packUYVY(frame, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_NV12:
-        entry.format = AVVideoFrameNV12;
-        entry.colour = colourCode(frame);
-        if (packPlanes420(frame, 1, true, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_P010LE:
-        entry.format = AVVideoFrameP010;
-        entry.colour = deepColourCode(frame);
-        if (packPlanes420(frame, 2, true, entry))
-            return true;
-        break;
-    case AV_PIX_FMT_YUV420P10LE:
-        entry.format = AVVideoFrameYUV420P10;
-        entry.colour = deepColourCode(frame);
-        if (packPlanes420(frame, 2, false, entry))
-            return true;
-        break;
-    default:
-        break;
+    DirectLayout layout{};
+    if (directLayout(frame->format, &layout) && uploadsAsItIs(frame, layout)) {
+        entry.picture.reset(av_frame_alloc());
+        if (!entry.picture)
+            return false;
+        entry.format = layout.code;
+        entry.colour = directColourCode(frame, layout.code);
+        entry.width = frame->width;
+        entry.height = frame->height;
+        entry.stride = layout.chromaPlanes == 0 ? frame->linesize[0] / 2 : frame->linesize[0];
+        entry.size = int32_t(packedSize(frame, layout));
+        av_frame_move_ref(entry.picture.get(), frame);
+        return true;
     }
     // Any other layout (or one whose line sizes do not fit) goes to BGRA.
-    entry.data = avConvertToBGRA(frame, outputWidth, outputHeight, scaler);
+    entry.data.reset(avConvertToBGRA(frame, outputWidth, outputHeight, scaler));
     if (!entry.data) {
         avThreadSleep(0.01); // a scaler may fail for want of memory: once more
-        entry.data = avConvertToBGRA(frame, outputWidth, outputHeight, scaler);
+        entry.data.reset(avConvertToBGRA(frame, outputWidth, outputHeight, scaler));
     }
     if (!entry.data)
         return false;
@@ -249,6 +275,21 @@ bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, 
     // The conversion refused sizes beyond 32 bits; the product is made in 64.
     entry.size = int32_t(int64_t(outputWidth) * outputHeight * 4);
     return true;
+}
+
+uint8_t* avPackPicture(const AVFrame* picture)
+{
+    DirectLayout layout{};
+    if (!directLayout(picture->format, &layout))
+        return nullptr;
+    auto* data = static_cast<uint8_t*>(std::malloc(size_t(packedSize(picture, layout))));
+    if (!data)
+        return nullptr;
+    uint8_t* out = copyRows(data, picture, 0, picture->height, picture->linesize[0]);
+    const int64_t chromaRows = (int64_t(picture->height) + 1) / 2;
+    for (int plane = 1; plane <= layout.chromaPlanes; ++plane)
+        out = copyRows(out, picture, plane, chromaRows, packedChromaPitch(picture, layout));
+    return data;
 }
 
 uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContextPtr& scaler)

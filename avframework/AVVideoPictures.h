@@ -10,7 +10,9 @@
 #include <cstdint>
 
 // Format codes of video frame entries: the decoded layouts the renderer takes
-// as they are, and BGRA for everything else.
+// as they are, and BGRA for everything else. An entry of the first kind
+// holds the decoded picture itself, each plane at the decoder's line size;
+// the layouts below are those of the one block popFrame packs it into.
 enum AVVideoFrameFormat : uint32_t {
     AVVideoFrameBGRA = 0,       // premultiplied BGRA at the output size; stride in pixels
     AVVideoFrameYUV420P = 1,    // Y, then U and V planes of pitch stride / 2
@@ -36,11 +38,18 @@ enum AVVideoFrameColour : uint32_t {
 // definition (up to 576 lines), as players read such files.
 bool avUsesBT601(const AVFrame* frame);
 
-// Fills entry's data, size, stride, width, height, format and colour for a
-// decoded frame: its own layout when it is one of the codes above, else BGRA
-// at outputWidth x outputHeight through scaler (made or remade as needed).
-bool avBuildVideoEntry(const AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
+// Fills entry's size, stride, width, height, format and colour for a decoded
+// frame, and either its picture or its data. A frame in one of the layouts
+// above whose planes the textures can take as they lie goes itself: its
+// reference moves into the picture, leaving frame blank. Any other becomes
+// BGRA data at outputWidth x outputHeight through scaler (made or remade as
+// needed). False, and the frame dropped, when neither can be made.
+bool avBuildVideoEntry(AVFrame* frame, int outputWidth, int outputHeight, SwsContextPtr& scaler,
                        AVStreamFrame& entry);
+// The planes of an entry's picture in one malloc'ed block of the entry's
+// size, laid out as the codes above describe (chroma rows of half the luma
+// pitch, or of all of it when interleaved); null on failure.
+uint8_t* avPackPicture(const AVFrame* picture);
 // The frame as premultiplied BGRA rows at width x height (bilinear), malloc'ed;
 // null on failure.
 uint8_t* avConvertToBGRA(const AVFrame* frame, int width, int height, SwsContextPtr& scaler);

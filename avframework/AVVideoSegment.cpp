@@ -11,83 +11,58 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
 enum class PlaneKind { R8, R16, RG8Half, RG16Half, Packed422 };
 
-// One texture of a decoded frame: its kind and format code, the size the
+// One texture of a decoded picture: its kind and format code, the size the
 // texture record stands for (the visible picture, not the decoder's padded
-// rows), and where its rows lie in the frame's bytes, pitch bytes apart.
+// rows), and where its rows lie, pitch bytes apart.
 struct PlaneLayout {
     PlaneKind kind;
     uint32_t code;
     int32_t width;
     int32_t height;
-    int64_t offset;
-    int64_t bytes;
-    int64_t pitch;
+    const uint8_t* rows;
+    int32_t pitch;
 };
 
-// The planes of a frame of the given format, width x height visible, whose
-// first plane has stride bytes a row (pixels for packed 4:2:2), laid out as
-// the stream packs them: chroma rows of half the pitch (planar) or the full
-// pitch (interleaved), (height + 1) / 2 of them. 0 for a format without planes.
-int planeLayouts(uint32_t format, int64_t stride, int64_t width, int64_t height, PlaneLayout planes[3])
+// The textures of a picture whose entry has the given format code: each
+// plane straight from the decoder's buffer, at its own line size. 0 for a
+// format without planes.
+int planeLayouts(uint32_t format, const AVFrame* picture, PlaneLayout planes[3])
 {
-    const int64_t chromaRows = (height + 1) / 2;
-    const int64_t chromaWidth = (width + 1) / 2;
-    const int64_t lumaBytes = stride * height;
-    const int64_t halfPitch = stride / 2;
-    const int64_t halfPitchBytes = halfPitch * chromaRows;
-    const int64_t fullPitchBytes = stride * chromaRows;
-    const auto w = [](int64_t value) { return int32_t(value); };
+    const int32_t width = picture->width;
+    const int32_t height = picture->height;
+    const int32_t chromaRows = (height + 1) / 2;
+    const int32_t chromaWidth = (width + 1) / 2;
+    const uint8_t* const* data = picture->data;
+    const int* pitch = picture->linesize;
     switch (format) {
     case AVVideoFrameYUV420P:
     case AVVideoFrameYUV420P10: {
         const PlaneKind kind = format == AVVideoFrameYUV420P ? PlaneKind::R8 : PlaneKind::R16;
         const uint32_t code = format == AVVideoFrameYUV420P ? AVTextureFormatYUV420 : AVTextureFormatYUV420P16;
-        planes[0] = {kind, code, w(width), w(height), 0, lumaBytes, stride};
-        planes[1] = {kind, code, w(chromaWidth), w(chromaRows), lumaBytes, halfPitchBytes, halfPitch};
-        planes[2] = {kind, code, w(chromaWidth), w(chromaRows), lumaBytes + halfPitchBytes, halfPitchBytes,
-                     halfPitch};
+        planes[0] = {kind, code, width, height, data[0], pitch[0]};
+        planes[1] = {kind, code, chromaWidth, chromaRows, data[1], pitch[1]};
+        planes[2] = {kind, code, chromaWidth, chromaRows, data[2], pitch[2]};
         return 3;
     }
     case AVVideoFrameNV12:
-        planes[0] = {PlaneKind::R8, AVTextureFormatNV12, w(width), w(height), 0, lumaBytes, stride};
-        planes[1] = {PlaneKind::RG8Half, AVTextureFormatNV12, w(width), w(height), lumaBytes, fullPitchBytes, stride};
+        planes[0] = {PlaneKind::R8, AVTextureFormatNV12, width, height, data[0], pitch[0]};
+        planes[1] = {PlaneKind::RG8Half, AVTextureFormatNV12, width, height, data[1], pitch[1]};
         return 2;
     case AVVideoFrameP010:
-        planes[0] = {PlaneKind::R16, AVTextureFormatP010, w(width), w(height), 0, lumaBytes, stride};
-        planes[1] = {PlaneKind::RG16Half, AVTextureFormatP010, w(width), w(height), lumaBytes, fullPitchBytes,
-                     stride};
+        planes[0] = {PlaneKind::R16, AVTextureFormatP010, width, height, data[0], pitch[0]};
+        planes[1] = {PlaneKind::RG16Half, AVTextureFormatP010, width, height, data[1], pitch[1]};
         return 2;
     case AVVideoFrameUYVY422:
-        planes[0] = {PlaneKind::Packed422, AVTextureFormatUYVY422, w(width), w(height), 0, stride * 2 * height,
-                     stride * 2};
+        planes[0] = {PlaneKind::Packed422, AVTextureFormatUYVY422, width, height, data[0], pitch[0]};
         return 1;
     default:
         return 0;
     }
-}
-
-// Bytes of one visible row of the plane.
-int64_t visibleRowBytes(const PlaneLayout& plane)
-{
-    const int64_t halfWidth = (int64_t(plane.width) + 1) / 2;
-    switch (plane.kind) {
-    case PlaneKind::R8:
-        return plane.width;
-    case PlaneKind::R16:
-        return 2 * int64_t(plane.width);
-    case PlaneKind::RG8Half:
-        return 2 * halfWidth;
-    case PlaneKind::RG16Half:
-    case PlaneKind::Packed422:
-        return 4 * halfWidth;
-    }
-    return 0;
 }
 
 AVGLTexture* createPlane(const PlaneLayout& plane)
@@ -107,25 +82,23 @@ AVGLTexture* createPlane(const PlaneLayout& plane)
     return nullptr;
 }
 
-void uploadPlane(AVGLTexture* texture, const uint8_t* frame, const PlaneLayout& plane, uint32_t colour)
+void uploadPlane(AVGLTexture* texture, const PlaneLayout& plane, uint32_t colour)
 {
-    const uint8_t* rows = frame + plane.offset;
-    const auto pitch = int32_t(plane.pitch);
     switch (plane.kind) {
     case PlaneKind::R8:
-        avTextureUploadR8(texture, rows, plane.width, plane.height, false, colour, pitch);
+        avTextureUploadR8(texture, plane.rows, plane.width, plane.height, false, colour, plane.pitch);
         break;
     case PlaneKind::R16:
-        avTextureUploadR16(texture, rows, plane.width, plane.height, false, colour, pitch);
+        avTextureUploadR16(texture, plane.rows, plane.width, plane.height, false, colour, plane.pitch);
         break;
     case PlaneKind::RG8Half:
-        avTextureUploadRG8Half(texture, rows, plane.width, plane.height, false, pitch);
+        avTextureUploadRG8Half(texture, plane.rows, plane.width, plane.height, false, plane.pitch);
         break;
     case PlaneKind::RG16Half:
-        avTextureUploadRG16Half(texture, rows, plane.width, plane.height, false, pitch);
+        avTextureUploadRG16Half(texture, plane.rows, plane.width, plane.height, false, plane.pitch);
         break;
     case PlaneKind::Packed422:
-        avTextureUploadPacked422(texture, rows, plane.width, plane.height, false, colour, pitch);
+        avTextureUploadPacked422(texture, plane.rows, plane.width, plane.height, false, colour, plane.pitch);
         break;
     }
 }
@@ -436,7 +409,7 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
     AVStreamFrame frame;
     while (_takeFrame(frame)) {
         if (frame.time > target + kAVTimeTolerance && !_seekPending) {
-            _pending = frame;
+            _pending = std::move(frame);
             _hasPending = true;
             return false;
         }
@@ -444,7 +417,6 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
         // delivers the one whose interval holds it), however long that is.
         if (!drawFlag || _seekPending || target - frame.time <= tolerance + kAVTimeTolerance) {
             _show(frame);
-            std::free(frame.data);
             _logSpeed(target, frame, drawFlag, measures);
             _seekPending = false;
             if (!catchUp)
@@ -454,7 +426,6 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
         }
         avTrace("texture too old: (%lu,%lu) > %d", static_cast<unsigned long>(std::llround(target * 1000.0)),
                 static_cast<unsigned long>(frameMs(frame)), int(std::lround(tolerance * 1000.0)));
-        std::free(frame.data);
     }
     // The queue ran dry after a frame for the time: a later one may be due too.
     return shown;
@@ -462,9 +433,7 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
 
 bool AVVideoSegment::_takeFrame(AVStreamFrame& frame)
 {
-    frame.data = _stream->popFrame(&frame.size, &frame.time, &frame.format, &frame.stride, &frame.height,
-                                   &frame.width, &frame.colour, false);
-    return frame.data != nullptr;
+    return _stream->takeFrame(frame, false);
 }
 
 void AVVideoSegment::_show(const AVStreamFrame& frame)
@@ -472,14 +441,12 @@ void AVVideoSegment::_show(const AVStreamFrame& frame)
     _shownFrameMs = frameMs(frame);
     _frameFormat = frame.format;
     const uint64_t stamp = uint64_t(std::max<int64_t>(0, frameMs(frame)));
-    if (frame.format == AVVideoFrameBGRA) {
-        _freeChromaPlanes();
-        AVLayerSegment::setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), 0, stamp);
-    } else {
+    if (frame.picture) {
         _frameStride = frame.stride;
         _frameHeight = frame.height;
-        _frameBytes = frame.size;
-        setPixels(frame.data, uint32_t(frame.width), uint32_t(frame.height), frame.colour, stamp);
+        _uploadPicture(frame.picture.get(), frame.colour, stamp);
+    } else {
+        setPixels(frame.data.get(), uint32_t(frame.width), uint32_t(frame.height), 0, stamp);
     }
     // The textures keep the coded size; the picture is fitted at its display size.
     if (imageWidth() > 0)
@@ -490,7 +457,6 @@ void AVVideoSegment::_freePendingFrame()
 {
     if (!_hasPending)
         return;
-    std::free(_pending.data);
     _pending = AVStreamFrame();
     _hasPending = false;
 }
@@ -549,28 +515,14 @@ void AVVideoSegment::_resetSpeedLog()
 void AVVideoSegment::setPixels(const uint8_t* data, uint32_t width, uint32_t height, uint32_t colour,
                                uint64_t stamp)
 {
-    if (_frameFormat == AVVideoFrameBGRA) {
-        AVLayerSegment::setPixels(data, width, height, colour, stamp);
-        return;
-    }
+    _freeChromaPlanes();
+    AVLayerSegment::setPixels(data, width, height, colour, stamp);
+}
+
+void AVVideoSegment::_uploadPicture(const AVFrame* picture, uint32_t colour, uint64_t stamp)
+{
     PlaneLayout planes[3];
-    const int count = data ? planeLayouts(_frameFormat, _frameStride, width, _frameHeight, planes) : 0;
-    int64_t needed = 0;
-    bool rowsFit = true;
-    for (int i = 0; i < count; ++i) {
-        needed = std::max(needed, planes[i].offset + planes[i].bytes);
-        rowsFit = rowsFit && visibleRowBytes(planes[i]) <= planes[i].pitch;
-    }
-    if (count == 0 || width == 0 || height == 0 || needed > _frameBytes || !rowsFit) {
-        // No data (or none that fits its layout): no picture.
-        for (int i = 0; i < 3; ++i) {
-            avTextureFree(_planeSlot(i));
-            _planeSlot(i) = nullptr;
-        }
-        _setImageSize(0, 0);
-        setChangeTime(stamp);
-        return;
-    }
+    const int count = planeLayouts(_frameFormat, picture, planes);
     for (int i = 0; i < 3; ++i) {
         AVGLTexture*& slot = _planeSlot(i);
         if (i >= count || !holdsPlane(slot, planes[i])) {
@@ -578,9 +530,9 @@ void AVVideoSegment::setPixels(const uint8_t* data, uint32_t width, uint32_t hei
             slot = i < count ? createPlane(planes[i]) : nullptr;
         }
         if (slot)
-            uploadPlane(slot, data, planes[i], colour);
+            uploadPlane(slot, planes[i], colour);
     }
-    _setImageSize(width, height);
+    _setImageSize(uint32_t(picture->width), uint32_t(picture->height));
     setChangeTime(stamp);
 }
 

@@ -42,8 +42,8 @@ public:
     // for), else the load status.
     int seekTo(double time, bool force) override;
     bool isVideo() const override { return true; }
-    // Planar frames: pixels in the layout of the last frame taken (format
-    // and stride), width x height visible. BGRA frames go to the layer.
+    // BGRA pixels, as the layer takes them, in place of the planes of a
+    // decoded picture (which go from the decoder's own buffers, plane by plane).
     void setPixels(const uint8_t* data, uint32_t width, uint32_t height, uint32_t colour, uint64_t stamp) override;
     uint32_t pictureRotation() const override;
     // The stream's display size, turned upright; 0 x 0 until it is open.
@@ -109,6 +109,9 @@ private:
     bool _chooseFrame(double time, bool drawFlag, bool playing);
     bool _takeFrame(AVStreamFrame& frame);
     void _show(const AVStreamFrame& frame);
+    // Fills one texture per plane of a picture in the last frame's format,
+    // each from the decoder's rows at their own line size.
+    void _uploadPicture(const AVFrame* picture, uint32_t colour, uint64_t stamp);
     void _freePendingFrame();
     // After a shown frame: measures how far it lagged behind its time.
     void _logSpeed(double targetSeconds, const AVStreamFrame& frame, bool drawFlag, bool playing);
@@ -141,7 +144,6 @@ private:
     AVGLTexture* _chromaPlanes[2] = {};
     std::atomic<uint32_t> _frameFormat{0};
     std::atomic<int32_t> _frameStride{0};
-    std::atomic<int32_t> _frameBytes{0};
     std::atomic<int32_t> _frameHeight{0};
     std::atomic<int64_t> _shownFrameMs{-1};
     int32_t _speedLogCount = 0;

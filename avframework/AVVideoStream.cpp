@@ -371,7 +371,7 @@ bool AVVideoStream::_isPastTarget(const AVPacket* packet) const
     return _exactSeek && packet->pts != AV_NOPTS_VALUE && mediaTime(packet->pts) > _seekTime + kAVTimeTolerance;
 }
 
-bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,
+bool AVVideoStream::_queuePicture(AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first,
                                   QMutexLocker& lock)
 {
     if (usesHardwareFrames(picture)) {
@@ -390,7 +390,8 @@ bool AVVideoStream::_queuePicture(const AVFrame* picture, AVFrame* transfer, uin
     lock.unlock();
     // A still-picture decode that raised the serial meanwhile leaves the
     // report to the next frame.
-    const bool reported = first && reportSeek(out.serial, out.data, out.size, out.time);
+    const uint8_t* bytes = out.picture ? out.picture->data[0] : out.data.get();
+    const bool reported = first && reportSeek(out.serial, bytes, out.size, out.time);
     pushFrame(out);
     lock.relock();
     return reported;
@@ -407,6 +408,15 @@ void AVVideoStream::_fallBackToSoftware()
     // undo a change the main window made meanwhile.
     closeDecoder();
     _softwareOnly = true;
+}
+
+uint8_t* AVVideoStream::popFrame(int32_t* size, double* time, uint32_t* format, int32_t* stride, int32_t* height,
+                                 int32_t* width, uint32_t* colour, bool wait)
+{
+    AVStreamFrame found;
+    if (takeFrame(found, wait) && found.picture)
+        found.data.reset(avPackPicture(found.picture.get()));
+    return handOut(found, size, time, format, stride, height, width, colour);
 }
 
 // ---- sleep -----------------------------------------------------------------------

@@ -62,6 +62,10 @@ public:
                          int32_t* byteSize, double* timeOut);
     // The picture at time at the output size, rotated upright.
     uint8_t* decodeImageAt(double time, int32_t* byteSize) override;
+    // A decoded picture's planes come packed into one block (takeFrame hands
+    // them over as they are).
+    uint8_t* popFrame(int32_t* size, double* time, uint32_t* format, int32_t* stride, int32_t* height,
+                      int32_t* width, uint32_t* colour, bool wait) override;
 
     bool sleep() override;
     bool awaken() override;
@@ -111,8 +115,9 @@ private:
     double _frameTime(const AVFrame* frame) const;
     // Builds the entry for picture and queues it (the stream lock is left
     // while the queue is full); for the first picture after a seek also
-    // reports it. True when the report went out.
-    bool _queuePicture(const AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first, QMutexLocker& lock);
+    // reports it. True when the report went out. The entry may take the
+    // picture's reference, leaving it blank.
+    bool _queuePicture(AVFrame* picture, AVFrame* transfer, uint32_t serial, bool first, QMutexLocker& lock);
     // The frame, or its copy in memory when it is a hardware frame; null
     // when that copy fails.
     AVFramePtr _inMemory(AVFramePtr frame) const;

@@ -94,9 +94,9 @@ int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
     QElapsedTimer sinceLastFrame;
     sinceLastFrame.start();
     for (;;) {
-        int32_t size = 0;
-        uint8_t* data = stream.popFrame(&size, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true);
-        if (!data) {
+        // Taken as the segments take them: pictures as decoded, not packed.
+        AVStreamFrame frame;
+        if (!stream.takeFrame(frame, true)) {
             // Frames still queued when the decoder ends are popped first.
             if (stream.decodeEnded())
                 return frames;
@@ -109,8 +109,7 @@ int drain(AVStreamBase& stream, int64_t* bytes = nullptr)
         sinceLastFrame.restart();
         ++frames;
         if (bytes)
-            *bytes += size;
-        std::free(data);
+            *bytes += frame.size;
     }
 }
 

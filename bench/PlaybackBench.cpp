@@ -1,12 +1,15 @@
 // Playback on this machine's OpenGL (Mesa's software renderer under
 // xvfb-run): 10 s of a 1280x720 30 fps movie with sound played through the
-// playback driver into a shown preview, as the editor plays it. Reports the
+// playback driver into a shown preview, as the editor plays it; with
+// --three-layers, 10 s of a 1920x1080 composition of three layers instead:
+// a movie with sound and a brightness adjustment, a second movie cropped to
+// a quarter of the frame and moved aside, and a title. Reports the
 // frames drawn per second, the offset between the render clock and the
 // position of the sound the device plays (sampled every 50 ms), and the
 // underruns the sound device reported while playing, each with its time (a
 // device resumed empty may report one at 0 s, before the first write, while
 // the fade-in is still silent).
-// Usage: playback_bench [WORK_DIR]  (the movie is made there when missing)
+// Usage: playback_bench [WORK_DIR [--three-layers]]  (the movies are made there when missing)
 
 #include "AVComposition.h"
 #include "AVEngine.h"
@@ -25,11 +28,10 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
-constexpr int kWidth = 1280;
-constexpr int kHeight = 720;
 constexpr double kSeconds = 10.0;
 constexpr double kSampleSeconds = 0.05;
 constexpr double kFramesTarget = 25.0;
@@ -72,20 +74,49 @@ void pumpFor(double seconds, const std::function<void()>& each)
         seconds);
 }
 
+// A 30 fps movie of 11 s from the lavfi picture source, with a tone when sound is set.
+bool makeMovie(const QString& file, const QString& source, bool sound)
+{
+    QStringList arguments{"-f", "lavfi", "-i", source + ":r=30,trim=duration=11"};
+    if (sound)
+        arguments += {"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=11", "-c:a", "aac"};
+    arguments += {"-c:v", "libx264", "-preset", "veryfast", "-g", "30", "-pix_fmt", "yuv420p", "-shortest"};
+    return benchMakeMedia(file, arguments);
+}
+
+// The second movie and the title of the three-layer composition, above the first.
+void addUpperLayers(AVEngine& engine, const QByteArray& inset)
+{
+    constexpr int32_t kBrightness = 21;
+    constexpr int32_t kPosition = 2;
+    constexpr int32_t kCropTopLeft = 8;
+    constexpr int32_t kCropBottomRight = 9;
+    engine.setSegmentProperty(1, kBrightness, 20.0f, 0.0f, 0.0f, 0.0f);
+    engine.createVideoSegment(3, inset.constData(), 0.0f, 0.0f, 0.0f, 32, 1);
+    engine.setSegmentProperty(3, kCropTopLeft, 0.25f, 0.25f, 0.0f, 0.0f);
+    engine.setSegmentProperty(3, kCropBottomRight, 0.75f, 0.75f, 0.0f, 0.0f);
+    engine.setSegmentProperty(3, kPosition, 0.8f, 0.2f, 0.0f, 0.0f);
+    engine.createTextSegment(4, "Vidorna", 0.0f, float(kSeconds + 1.0));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QString movie = QDir(benchWorkFolder(argc, argv)).filePath("playback_1280x720_30fps_10s.mp4");
-    if (!benchMakeMedia(movie, {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=30:d=11", "-f", "lavfi", "-i",
-                                "sine=frequency=440:sample_rate=44100:duration=11", "-c:v", "libx264", "-preset",
-                                "veryfast", "-g", "30", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"})) {
+    const bool threeLayers = argc > 2 && QString(argv[2]) == "--three-layers";
+    const int width = threeLayers ? 1920 : 1280;
+    const int height = threeLayers ? 1080 : 720;
+    const QDir work(benchWorkFolder(argc, argv));
+    const QString size = QString("s=%1x%2").arg(width).arg(height);
+    const QString movie = work.filePath(QString("playback_%1x%2_30fps_10s.mp4").arg(width).arg(height));
+    const QString inset = work.filePath("playback_1920x1080_inset.mp4");
+    if (!makeMovie(movie, "testsrc2=" + size, true) || (threeLayers && !makeMovie(inset, "mandelbrot=" + size, false))) {
         std::fprintf(stderr, "playback_bench: ffmpeg could not make the movie\n");
         return 1;
     }
     AVGLWidget preview;
-    preview.resize(kWidth / 2, kHeight / 2);
+    preview.resize(width / 2, height / 2);
     preview.show();
     if (!benchWaitFor([&] {
             QCoreApplication::processEvents();
@@ -97,7 +128,7 @@ int main(int argc, char** argv)
     CountingRender render(nullptr, preview.width(), preview.height());
     preview.setRender(&render);
     preview.connectSignals();
-    AVComposition composition(kWidth, kHeight, AVEngine::kSampleRate, AVEngine::kChannelCount, nullptr);
+    AVComposition composition(width, height, AVEngine::kSampleRate, AVEngine::kChannelCount, nullptr);
     render.setComposition(&composition);
     render.setWaitForPresent(1);
     composition.setDoubleBuffered(1);
@@ -110,9 +141,14 @@ int main(int argc, char** argv)
     const QByteArray path = movie.toUtf8();
     engine.createVideoSegment(1, path.constData(), 0.0f, 0.0f, 0.0f, 32, 1);
     engine.createAudioSegment(2, path.constData(), 0.0f, 0.0f, 0.0f);
+    std::vector<int32_t> ids{1, 2};
+    if (threeLayers) {
+        addUpperLayers(engine, inset.toUtf8());
+        ids = {1, 2, 3, 4};
+    }
     const bool loaded = benchWaitFor([&] {
-        return composition.findSegment(1)->status() == AVSegmentReady
-            && composition.findSegment(2)->status() == AVSegmentReady;
+        return std::all_of(ids.begin(), ids.end(),
+                           [&](int32_t id) { return composition.findSegment(id)->status() == AVSegmentReady; });
     }, 30.0);
     int status = 1;
     if (!loaded) {
@@ -141,7 +177,7 @@ int main(int argc, char** argv)
         const double fps = render.frames / (clock.elapsed() / 1000.0);
         const double offsetMean = samples ? offsetSum / samples : -1.0;
         std::printf("playback_bench: %.0f x %.0f preview of a %d x %d movie, %s sound output\n",
-                    double(preview.width()), double(preview.height()), kWidth, kHeight,
+                    double(preview.width()), double(preview.height()), width, height,
                     render.soundOutput() && render.soundOutput()->isNullOutput() ? "null" : "device");
         std::printf("  frames drawn per second: %.1f (target >= %.0f)\n", fps, kFramesTarget);
         std::printf("  render clock vs the sound being played: mean %.1f ms, max %.1f ms over %d samples "

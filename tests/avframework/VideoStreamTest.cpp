@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -488,4 +489,59 @@ TEST(VideoPictures, QuarterTurnsAreClockwise)
         EXPECT_EQ(std::vector<uint32_t>(p, p + 6), expected) << rotation;
         std::free(turned);
     }
+}
+
+namespace {
+
+// An NV12 picture of 8 x 4: luma 100, chroma 60 and 200, rows 32 bytes apart.
+AVFramePtr nv12Picture()
+{
+    AVFramePtr frame(av_frame_alloc());
+    frame->format = AV_PIX_FMT_NV12;
+    frame->width = 8;
+    frame->height = 4;
+    if (av_frame_get_buffer(frame.get(), 32) < 0)
+        return nullptr;
+    std::memset(frame->data[0], 100, size_t(frame->linesize[0]) * 4);
+    for (int i = 0; i < frame->linesize[1] * 2; i += 2) {
+        frame->data[1][i] = 60;
+        frame->data[1][i + 1] = 200;
+    }
+    return frame;
+}
+
+} // namespace
+
+TEST(VideoPictures, DecodedPlanesGoAsTheyAreUnlessTheirRowsSplitATexel)
+{
+    AVFramePtr decoded = nv12Picture();
+    ASSERT_NE(decoded, nullptr);
+    ASSERT_EQ(decoded->linesize[0], 32);
+    SwsContextPtr scaler;
+    AVStreamFrame entry;
+    ASSERT_TRUE(avBuildVideoEntry(decoded.get(), 8, 4, scaler, entry));
+    EXPECT_EQ(entry.format, uint32_t(AVVideoFrameNV12));
+    ASSERT_NE(entry.picture, nullptr);
+    EXPECT_EQ(entry.data, nullptr);
+    EXPECT_EQ(decoded->buf[0], nullptr) << "the picture's reference moves into the entry";
+    EXPECT_EQ(entry.stride, 32);
+    EXPECT_EQ(entry.size, 32 * 4 + 32 * 2);
+    // Packed for popFrame: the luma rows, then the chroma rows at the same pitch.
+    const AVMallocPtr packed(avPackPicture(entry.picture.get()));
+    ASSERT_NE(packed, nullptr);
+    EXPECT_EQ(packed.get()[32 * 4 - 1], 100);
+    EXPECT_EQ(packed.get()[32 * 4], 60);
+    EXPECT_EQ(packed.get()[32 * 5 + 7], 200);
+
+    // Interleaved chroma rows 9 bytes apart would start mid-texel: converted instead.
+    AVFramePtr odd = nv12Picture();
+    ASSERT_NE(odd, nullptr);
+    odd->linesize[1] = 9;
+    AVStreamFrame converted;
+    ASSERT_TRUE(avBuildVideoEntry(odd.get(), 8, 4, scaler, converted));
+    EXPECT_EQ(converted.format, uint32_t(AVVideoFrameBGRA));
+    EXPECT_EQ(converted.picture, nullptr);
+    EXPECT_NE(converted.data, nullptr);
+    EXPECT_EQ(converted.size, 8 * 4 * 4);
+    EXPECT_NE(odd->buf[0], nullptr) << "a converted picture stays with the decoder";
 }
