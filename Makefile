@@ -1,6 +1,8 @@
 # A thin front for the two commands of the README.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Extra cmake options for the configure step, e.g. CMAKE_ARGS=-DVIDORNA_LINE_TABLES_ONLY=ON
+CMAKE_ARGS ?=
 
 .PHONY: deps configure build run test bench clean
 
@@ -8,7 +10,7 @@ deps:
 	bash scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -16,6 +16,7 @@ list(FILTER EDITOR_SOURCES EXCLUDE REGEX
 if(EDITOR_SOURCES)
   include(BuiltinAssets)
   add_library(editor SHARED ${EDITOR_SOURCES} ${BUILTIN_ASSET_SOURCES})
+  vidorna_precompile_headers(editor WIDGETS)
   foreach(folder ${EDITOR_FOLDERS})
     target_include_directories(editor PUBLIC ${PROJECT_SOURCE_DIR}/${folder})
   endforeach()
