@@ -89,6 +89,19 @@ RecordBuilder movie(float start)
                          .set("RangeDuration", 2).set("TrimStart", 0).set("TrimDuration", 2));
 }
 
+// The first segment line of two states that differs, as saved and as reopened.
+QString firstDifference(const QString& saved, const QString& reopened)
+{
+    const QStringList before = saved.split(QLatin1Char('\n'));
+    const QStringList after = reopened.split(QLatin1Char('\n'));
+    for (int index = 0; index < std::max(before.size(), after.size()); ++index) {
+        if (before.value(index) != after.value(index))
+            return QStringLiteral("segments differ after reopening: saved \"%1\", reopened \"%2\"")
+                .arg(before.value(index), after.value(index));
+    }
+    return QStringLiteral("segments differ after reopening");
+}
+
 } // namespace
 
 QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr<FuzzWindow>& window, int captions)
@@ -774,8 +787,12 @@ QStringList TimelineFuzz::settleAndCheck()
     }
     _window->takeHeadsUps();
     QStringList violations = _check.run(_commands.size() - 1);
-    if (!_reopenedState.isEmpty() && std::exchange(_reopenedState, QString()) != _check.state())
+    const QString saved = std::exchange(_reopenedState, QString());
+    if (saved.isEmpty())
+        return violations;
+    const QString reopened = _check.state();
+    if (saved != reopened)
         violations << QStringLiteral("step %1: reopened project equals the saved one [-]: %2")
-                          .arg(_commands.size() - 1).arg(QStringLiteral("segments differ after reopening"));
+                          .arg(_commands.size() - 1).arg(firstDifference(saved, reopened));
     return violations;
 }
