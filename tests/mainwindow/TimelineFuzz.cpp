@@ -787,10 +787,10 @@ QStringList TimelineFuzz::settleAndCheck()
     int settledRounds = 0;
     while (settledRounds < 2 && clock.elapsed() < kSettleMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, kSettleSliceMs);
-        // The run plays its commands outside any event loop, and events
-        // alone never run the deletions left to the loop (of a tile, or of
-        // the preview's GL context released by the render thread): run them
-        // as returning to the window's loop would.
+        // The run plays its commands outside any event loop, where events
+        // alone never run the deletions left to the loop (a closed
+        // preview's GL context, released by its render thread, goes that
+        // way): run them as returning to the window's loop would.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         settledRounds = settled() ? settledRounds + 1 : 0;
     }
