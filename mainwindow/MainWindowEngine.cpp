@@ -162,9 +162,6 @@ void MainWindow::_rebuildVideoInSoftware(MovieSegment* movie)
     qDebug().noquote() << "Hardware codec opening error (" + movie->absoluteFilePath() + ")";
     _createEngineVideo(movie, true);
     _pushSegmentProperties(movie);
-    // The report may come after the movie loaded and its layer took its
-    // place: the rebuilt layer, added by its id, takes it again.
-    _sendDrawingOrder();
 }
 
 void MainWindow::onAVRenderProgressChanged(double time, double)

@@ -25,7 +25,6 @@ public:
     using MainWindow::_addTransition;
     using MainWindow::_doTransitionCommand;
     using MainWindow::onActionInsertOverwriteMode;
-    using MainWindow::onAVSegmentLoadStatusUpdated;
     using MainWindow::sliderColorPopup_onValueChanged;
 
     // The timeline's signals reach the window's slots, as the desktop window wires them.
