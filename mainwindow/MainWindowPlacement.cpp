@@ -177,10 +177,11 @@ void MainWindow::_restoreTransitionTimes(const QVector<QPointF>& kept, Segment* 
     engineIds(segment, ids);
     for (int index = 0; index < kept.size(); ++index) {
         const int id = index + 1;
-        const float start = float(kept[index].x()) - segment->rangeStart();
-        const float length = float(kept[index].y());
-        segment->setTransitionStart(id, start);
-        segment->setTransitionDuration(id, length);
+        segment->setTransitionStart(id, float(kept[index].x()) - segment->rangeStart());
+        segment->setTransitionDuration(id, float(kept[index].y()));
+        // The times as the segment keeps them, inside its length.
+        const float start = segment->transitionStart(id);
+        const float length = segment->transitionDuration(id);
         for (int32_t engineId : ids) {
             if (engineId == 0 || !_engine || duration <= 0.0f)
                 continue;

@@ -32,6 +32,20 @@ float roomFrom(const Segment& segment, float start)
     return room;
 }
 
+// The fraction of the segment's length after the entry's start as stored,
+// which a project read back measures from.
+float roomFraction(const SegmentAttributes* entry)
+{
+    return 1.0f - Segment::floatAttribute(entry, SegmentKey::TStart, 0.0f);
+}
+
+// A length ending a rounding error after the segment ends where it does, as
+// a project read back holds it.
+void storeLengthInside(SegmentAttributes* entry, float lengthFraction)
+{
+    Segment::setFloatAttribute(entry, SegmentKey::TDuration, std::clamp(lengthFraction, 0.0f, roomFraction(entry)));
+}
+
 } // namespace
 
 const SegmentAttributes::TransitionList* Segment::_transitionList() const
@@ -83,7 +97,13 @@ float Segment::transitionStart(int id) const
 
 void Segment::setTransitionStart(int id, float seconds)
 {
-    setFloatAttribute(transitionAt(id), SegmentKey::TStart, _fractionOfDuration(seconds));
+    // A start a rounding error before the segment's own (a cut right at the
+    // transition) is the segment's start, as a project read back holds it.
+    SegmentAttributes* entry = transitionAt(id);
+    setFloatAttribute(entry, SegmentKey::TStart, std::clamp(_fractionOfDuration(seconds), 0.0f, 1.0f));
+    const float length = floatAttribute(entry, SegmentKey::TDuration, 0.0f);
+    if (length > roomFraction(entry))
+        storeLengthInside(entry, length);
 }
 
 float Segment::transitionDuration(int id) const
@@ -93,7 +113,7 @@ float Segment::transitionDuration(int id) const
 
 void Segment::setTransitionDuration(int id, float seconds)
 {
-    setFloatAttribute(transitionAt(id), SegmentKey::TDuration, _fractionOfDuration(seconds));
+    storeLengthInside(transitionAt(id), _fractionOfDuration(seconds));
 }
 
 int Segment::transitionEasingFunction(int id) const

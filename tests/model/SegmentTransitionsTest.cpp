@@ -181,6 +181,28 @@ TEST_F(SegmentTransitions, StatesChainFromTheSegmentThroughEachEnd)
     EXPECT_EQ(Segment::stringAttribute(piece.attributes(), SegmentKey::UserRotation), "1.5708");
 }
 
+// A cut right at a transition computes its start a rounding error before the
+// segment's, or its end after it; six stored digits round up both the start
+// and the length of one that ends with the segment. Either is kept inside
+// the segment, as a project read back holds it.
+TEST_F(SegmentTransitions, StartAndLengthAreStoredInsideTheSegment)
+{
+    addEntriesAt({3});
+    segment.setTransitionStart(1, -0.005f);
+    EXPECT_EQ(entryText(1, SegmentKey::TStart), "0");
+    EXPECT_EQ(entryText(1, SegmentKey::TDuration), "0.1");
+
+    segment.setTransitionStart(1, 4.44445f);
+    segment.setTransitionDuration(1, 5.55556f);
+    EXPECT_EQ(entryText(1, SegmentKey::TStart), "0.444445");
+    EXPECT_EQ(entryText(1, SegmentKey::TDuration), "0.555555");
+
+    // Moved on alone, its length keeps to the time left.
+    segment.setTransitionStart(1, 9.5f);
+    EXPECT_EQ(entryText(1, SegmentKey::TDuration), "0.05");
+    EXPECT_FLOAT_EQ(segment.transitionStart(1) + segment.transitionDuration(1), 10.0f);
+}
+
 TEST_F(SegmentTransitions, ZeroDurationAndUnknownIdsStayHarmless)
 {
     addEntriesAt({1});
