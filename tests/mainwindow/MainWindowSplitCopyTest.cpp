@@ -130,8 +130,10 @@ protected:
         if (!piece)
             return false;
         return waitFor([&] {
-            AVSegment* engine = engineSegment(piece);
-            return piece->state() == 4 && engine && std::abs(engine->startTime() - pieceStart) < 1e-4
+            if (piece->state() != 4)
+                return false;
+            const AVSegment* engine = engineSegment(piece);
+            return engine && std::abs(engine->startTime() - pieceStart) < 1e-4
                 && std::abs(piece->rangeStart() - pieceStart) < 1e-4;
         }, 30000);
     }
