@@ -301,6 +301,7 @@ int AVVideoSegment::_seekMedia(double mediaTime)
     }
     _seekPending = !isAsleep();
     _shownFrameMs = -1;
+    _soughtMediaTime = mediaTime;
     _stream->seek(mediaTime, &AVVideoSegment::_onSeekDone, this, true);
     return 0;
 }
@@ -640,6 +641,14 @@ void AVVideoSegment::setMinimumFrameRate(uint32_t rate)
 
 void AVVideoSegment::flushFrames()
 {
+    // The queue may hold the seek's first picture, which no pass has shown
+    // yet: the frames after it lie past the time, and a paused preview would
+    // hold the next one back for ever and show nothing. Seeking again empties
+    // the queue too.
+    if (_shownFrameMs < 0 && status() == AVSegmentReady && !_closing) {
+        _seekMedia(_soughtMediaTime);
+        return;
+    }
     _stream->flushFrames();
 }
 

@@ -72,7 +72,9 @@ public:
     uint32_t stepMultiplier() const;
     void setSizeHints(uint32_t width, uint32_t height);
     void setMinimumFrameRate(uint32_t rate);
-    // Drops the decoded frames waiting in the stream's queue.
+    // Drops the decoded frames waiting in the stream's queue. Until a
+    // preparation has shown a picture of the latest seek, that seek is made
+    // again instead, so that its first picture still comes.
     void flushFrames();
     // While set (an export renders), each preparation waits, bounded, for the
     // decoder to deliver the frames up to the time rather than repeating the
@@ -138,6 +140,7 @@ private:
     // A seek asked for while another was in progress: done when it completes.
     std::atomic<bool> _deferredSeek{false};
     std::atomic<double> _deferredSeekTime{0.0}; // media seconds
+    std::atomic<double> _soughtMediaTime{0.0};  // of the latest seek made
     AVStreamFrame _pending;  // owns its data while _hasPending
     bool _hasPending = false;
     // Planar frames: the layer's texture holds the first plane, these the others.

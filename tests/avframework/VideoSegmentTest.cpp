@@ -137,6 +137,28 @@ TEST_F(GLTest, VideoSegmentHoldsAFrameAheadUntilItsTime)
     EXPECT_EQ(video.segment->shownFrameMs(), 2900);
 }
 
+// The queue emptied (as the timeline's thumbnail task does once a movie has
+// loaded) right after a seek completed: its first picture is among what goes,
+// and a paused preview, which holds a picture until its time comes, must still
+// come to show the picture of the time rather than nothing.
+TEST_F(GLTest, VideoSegmentShowsTheSoughtPictureAfterItsQueueIsEmptied)
+{
+    LoadedVideo video;
+    // Loaded asleep: the load's seek to the start completes once woken.
+    ASSERT_TRUE(load(video, "frames854_10fps.mp4", 0.0, 2.0, 4.0));
+    // Time for the decoder to queue the sought picture and the one behind it.
+    avThreadSleep(0.2);
+    video.segment->flushFrames();
+    EXPECT_TRUE(prepareUntil(*video.segment, 0.0, false, false, [&] { return video.segment->shownFrameMs() >= 0; }))
+        << "nothing shown; held back: " << video.segment->pendingFrameMs();
+    EXPECT_EQ(video.segment->shownFrameMs(), 2000);
+
+    // Once a picture of the seek is on screen, emptying the queue keeps it.
+    video.segment->flushFrames();
+    EXPECT_EQ(video.segment->shownFrameMs(), 2000);
+    EXPECT_TRUE(video.segment->isReady());
+}
+
 TEST_F(GLTest, VideoSegmentRaisesAndResetsTheStepMultiplierByLag)
 {
     LoadedVideo video;

@@ -453,5 +453,6 @@ TEST_F(DesktopTimelineTrim, SplitUndoAndRedoKeepThePictureAtThePointerOnThePrevi
     piece = loadedPieceAt(cut);
     ASSERT_NE(piece, nullptr) << "the piece after the cut did not load again";
     EXPECT_LT(piece->rangeStart(), clip->rangeStart() + clip->duration() + 1e-6f) << qPrintable(meeting(clip, piece, cut));
+    EXPECT_TRUE(previewTurnsRed()) << "not the picture at the pointer after the redo: " << qPrintable(meeting(clip, piece, cut));
     EXPECT_NEAR(window->pointerTime(), cut, 1e-3) << "the pointer moved";
 }
