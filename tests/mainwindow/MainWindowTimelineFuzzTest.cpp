@@ -475,3 +475,26 @@ TEST_F(TimelineFuzzTest, CutsWithinAMillisecondOfATransitionKeepItInsideEachPiec
     const QStringList reopened = fuzz.replay({"reopen"});
     EXPECT_TRUE(reopened.isEmpty()) << qPrintable(reopened.join('\n'));
 }
+
+// Found by the random-edit run (seed 52 back to back, step 341: "move 20
+// track 7 at 8" beside pieces 0.03 s long): a drop inside a segment pushed
+// everything from a frame before that segment's start, so a shorter
+// segment just before it went along and landed under the dropped one.
+TEST_F(TimelineFuzzTest, ADropIntoTheSegmentAfterAVeryShortOneLeavesTheShortOneInPlace)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* movie = window->projectManager()->segmentAt(2);
+    ASSERT_EQ(movie->type(), "MOVIE");
+    ASSERT_FLOAT_EQ(movie->rangeStart(), 0.0f);
+    TimelineFuzz fuzz(window, 1);
+    // The movie's first 0.1 s at four times the speed: 0.025 s before the
+    // rest of it; the new clip is dropped 0.475 s into that rest.
+    const QStringList violations =
+        fuzz.replay({"split 2 at 0.1", "speed 2 step 15", "insert clip at 0", "move 7 track 1 at 0.5"});
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n') + "\ncommands:\n" + fuzz.commands().join('\n'));
+    ASSERT_EQ(fuzz.commands().size(), 4);
+    EXPECT_EQ(spansOnTrack(movie->trackId()),
+              QVector<QPointF>({{0.0, 0.025}, {0.5, 2.0}, {2.5, 1.9}, {4.4, 2.0}}));
+}
