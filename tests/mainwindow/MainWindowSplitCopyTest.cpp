@@ -1,6 +1,7 @@
 #include "HistoryWindow.h"
 
 #include "AVSegment.h"
+#include "AssetLoadingThreadPool.h"
 #include "CommandLineMedia.h"
 #include "MovieSegment.h"
 #include "SegmentKeys.h"
@@ -17,9 +18,14 @@
 #include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QRunnable>
+#include <QSemaphore>
 #include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -75,6 +81,30 @@ QString stored(const Segment* segment, int id, const QString& key)
 {
     return Segment::stringAttribute(segment->transitionAt(id), key);
 }
+
+// Every thread of the loading pool waits until released: tasks started
+// meanwhile wait in the pool's queue, in the order they came.
+class HeldPool
+{
+public:
+    HeldPool() : _threads(AssetLoadingThreadPool::instance()->maxThreadCount())
+    {
+        for (int index = 0; index < _threads; ++index)
+            AssetLoadingThreadPool::instance()->start(QRunnable::create([started = _started, gate = _gate] {
+                started->release();
+                gate->acquire();
+            }));
+    }
+    ~HeldPool() { release(); }
+    // Whether every thread has taken its place (bounded).
+    bool holding() { return _started->tryAcquire(_threads, 10000); }
+    void release() { _gate->release(std::exchange(_threads, 0)); }
+
+private:
+    int _threads;
+    std::shared_ptr<QSemaphore> _started = std::make_shared<QSemaphore>();
+    std::shared_ptr<QSemaphore> _gate = std::make_shared<QSemaphore>();
+};
 
 class SplitCopyTest : public HistoryTest
 {
@@ -515,6 +545,42 @@ TEST_F(SplitCopyTest, CtrlDPutsACopyOfTheSelectedSegmentAfterItAndPushesTheNextO
     EXPECT_NEAR(copy->duration(), 6.0f, 1e-4);
     EXPECT_NEAR(next()->rangeStart(), 12.0f, 1e-4);
     EXPECT_NEAR(next()->duration(), 3.0f, 1e-4);
+}
+
+// The engine adds a new layer above all others; until the copy has loaded
+// (its pictures for the tile are taken on the loading pool), it was drawn
+// there, over the segment that follows it.
+TEST_F(SplitCopyTest, ACopyTakesItsPlaceInTheDrawingOrderWhileItLoads)
+{
+    const QString problem = openClips(6.0f, 3.0f);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->_initEditScrollArea();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+    auto first = std::make_unique<HeldPool>();
+    ASSERT_TRUE(first->holding());
+
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return window->projectManager()->segmentCount() == 3; }, 5000));
+    Segment* copy = newPiece();
+    ASSERT_NE(copy, nullptr);
+    // The copy's first task leaves the queue before the threads are held again.
+    HeldPool second;
+    first.reset();
+    ASSERT_TRUE(second.holding());
+    ASSERT_TRUE(waitFor([&] { return engineSegment(copy) != nullptr; }, 10000));
+    ASSERT_NE(copy->state(), 4) << "the copy is still loading";
+    const QVector<int> model = window->projectManager()->layerSegmentIds();
+    ASSERT_EQ(model, QVector<int>({clip()->serialNumber(), copy->serialNumber(), next()->serialNumber()}));
+    std::vector<uint32_t> drawn = window->composition()->visibleSegmentIds();
+    EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), model);
+
+    second.release();
+    EXPECT_TRUE(waitFor([&] { return copy->state() == 4; }, 30000));
+    drawn = window->composition()->visibleSegmentIds();
+    EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), model);
 }
 
 // A segment of a kind without a copy rule: split and copy record their undo

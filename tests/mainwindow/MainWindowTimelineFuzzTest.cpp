@@ -498,3 +498,34 @@ TEST_F(TimelineFuzzTest, ADropIntoTheSegmentAfterAVeryShortOneLeavesTheShortOneI
     EXPECT_EQ(spansOnTrack(movie->trackId()),
               QVector<QPointF>({{0.0, 0.025}, {0.5, 2.0}, {2.5, 1.9}, {4.4, 2.0}}));
 }
+
+// A movie whose hardware decoder failed to open is rebuilt in software under
+// its id; a report that came after the movie had loaded left the rebuilt
+// layer where the engine adds it, over the later tracks.
+TEST_F(TimelineFuzzTest, AMovieRebuiltInSoftwareAfterLoadingKeepsItsPlaceInTheDrawingOrder)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    int movie = 0;
+    while (movie < manager->segmentCount() && manager->segmentAt(movie)->type() != "MOVIE")
+        ++movie;
+    ASSERT_LT(movie, manager->segmentCount());
+    TimelineFuzz fuzz(window, 1);
+    const QStringList copied = fuzz.replay({QStringLiteral("copy %1").arg(movie)});
+    ASSERT_TRUE(copied.isEmpty()) << qPrintable(copied.join('\n'));
+    int32_t newest = 0;
+    for (int index = 0; index < manager->segmentCount(); ++index)
+        newest = std::max(newest, manager->segmentAt(index)->serialNumber());
+    ASSERT_EQ(manager->segmentAt(manager->indexOfSegmentId(newest))->type(), "MOVIE");
+    const QVector<int> layers = manager->layerSegmentIds();
+    ASSERT_NE(layers.last(), newest) << "a later track draws over the copy";
+
+    // The engine's report of the failed open, once the copy has loaded.
+    window->onAVSegmentLoadStatusUpdated(newest, -1, 0, 1);
+    std::vector<uint32_t> drawn = window->composition()->visibleSegmentIds();
+    EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), layers);
+    const QStringList violations = fuzz.settleAndCheck();
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+}
