@@ -1,8 +1,8 @@
 #include "HistoryWindow.h"
 
 #include "AVSegment.h"
-#include "AssetLoadingThreadPool.h"
 #include "CommandLineMedia.h"
+#include "HeldPool.h"
 #include "MovieSegment.h"
 #include "SegmentKeys.h"
 #include "TimelineMetrics.h"
@@ -18,14 +18,11 @@
 #include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QRunnable>
-#include <QSemaphore>
 #include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
 
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -81,30 +78,6 @@ QString stored(const Segment* segment, int id, const QString& key)
 {
     return Segment::stringAttribute(segment->transitionAt(id), key);
 }
-
-// Every thread of the loading pool waits until released: tasks started
-// meanwhile wait in the pool's queue, in the order they came.
-class HeldPool
-{
-public:
-    HeldPool() : _threads(AssetLoadingThreadPool::instance()->maxThreadCount())
-    {
-        for (int index = 0; index < _threads; ++index)
-            AssetLoadingThreadPool::instance()->start(QRunnable::create([started = _started, gate = _gate] {
-                started->release();
-                gate->acquire();
-            }));
-    }
-    ~HeldPool() { release(); }
-    // Whether every thread has taken its place (bounded).
-    bool holding() { return _started->tryAcquire(_threads, 10000); }
-    void release() { _gate->release(std::exchange(_threads, 0)); }
-
-private:
-    int _threads;
-    std::shared_ptr<QSemaphore> _started = std::make_shared<QSemaphore>();
-    std::shared_ptr<QSemaphore> _gate = std::make_shared<QSemaphore>();
-};
 
 class SplitCopyTest : public HistoryTest
 {

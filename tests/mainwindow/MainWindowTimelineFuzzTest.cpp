@@ -1,6 +1,7 @@
 #include "TimelineFuzz.h"
 
 #include "AssetLoadingThreadPool.h"
+#include "HeldPool.h"
 #include "SegmentKeys.h"
 #include "TimelineMetrics.h"
 #include "WidgetAnimations.h"
@@ -526,6 +527,35 @@ TEST_F(TimelineFuzzTest, AMovieRebuiltInSoftwareAfterLoadingKeepsItsPlaceInTheDr
     window->onAVSegmentLoadStatusUpdated(newest, -1, 0, 1);
     std::vector<uint32_t> drawn = window->composition()->visibleSegmentIds();
     EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), layers);
+    const QStringList violations = fuzz.settleAndCheck();
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+}
+
+// A copy's picture waits for the loading pool on a busy machine; an undo
+// that kept the copy replaced its dictionary, which dropped the waiting
+// load, and the picture never loaded nor showed.
+TEST_F(TimelineFuzzTest, ACopiedPictureStillWaitingToLoadLoadsWhenAnUndoKeepsIt)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    Segment* picture = manager->segmentAt(4);
+    ASSERT_EQ(picture->type(), "IMAGE");
+    auto held = std::make_unique<HeldPool>();
+    ASSERT_TRUE(held->holding());
+    window->editScrollArea_copySegment(picture);
+    ASSERT_EQ(manager->segmentCount(), 7);
+    Segment* copy = manager->segmentAt(5);
+    ASSERT_EQ(copy->type(), "IMAGE");
+    ASSERT_NE(copy, picture);
+    window->editScrollArea_removeSegment(manager->segmentAt(0));
+    window->undoNow();
+    ASSERT_EQ(manager->segmentAt(5), copy) << "the undo keeps the copy";
+    held.reset();
+
+    EXPECT_TRUE(waitFor([&] { return copy->state() == 4; }, 10000)) << "state " << copy->state();
+    TimelineFuzz fuzz(window, 1);
     const QStringList violations = fuzz.settleAndCheck();
     EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
 }
