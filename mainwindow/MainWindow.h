@@ -620,9 +620,12 @@ protected:
     float _dropTime = 0.0f;
     float _dropX = 0.0f;
 
-    // Creates the engine side of a loaded segment; runs on pool threads.
+    // Creates the engine side of a segment from its dictionary, on the window's thread.
     void _createEngineSegment(Segment* segment);
     void _rebuildEngineSegment(Segment* segment);
+    // The engine adds a new layer above all others: one of the project's
+    // segments takes its place in the drawing order at once.
+    void _orderNewLayer(const Segment* segment);
     // Applies a segment's changed start or length (insert mode, or force:
     // the later segments of its track follow); false when nothing changed.
     bool _applySegmentTiming(Segment* segment, bool force);

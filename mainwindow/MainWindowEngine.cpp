@@ -162,6 +162,7 @@ void MainWindow::_rebuildVideoInSoftware(MovieSegment* movie)
     qDebug().noquote() << "Hardware codec opening error (" + movie->absoluteFilePath() + ")";
     _createEngineVideo(movie, true);
     _pushSegmentProperties(movie);
+    _orderNewLayer(movie);
 }
 
 void MainWindow::onAVRenderProgressChanged(double time, double)

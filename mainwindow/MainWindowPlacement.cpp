@@ -22,13 +22,14 @@
 #include "VoiceSegment.h"
 
 #include <QTimer>
+
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
 
 constexpr float kPlacementTolerance = 0.001f;
-// A drop inside a segment pushes it from just before its own start.
-constexpr double kNeighbourTolerance = 1.0 / 30.0;
 constexpr int kRedrawDelayMs = 500;
 constexpr int kGutterFadeMs = 300;
 
@@ -345,7 +346,10 @@ void MainWindow::_openGapOnTrack(float time, float length, int trackId, bool ani
     auto* hit = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAtTime(time, trackId));
     if (hit && hit->segment()) {
         const float hitStart = hit->segment()->rangeStart();
-        after = float(double(hitStart) - kNeighbourTolerance);
+        // The shift takes what starts after the time: the float just below
+        // the hit's start takes the hit and leaves the segment before it,
+        // however short, where it ends.
+        after = std::nextafter(hitStart, -std::numeric_limits<float>::infinity());
         delta = length + (time - hitStart);
     }
     _shiftSegmentsAfter(delta, after, trackId, animated);

@@ -82,6 +82,16 @@ void MainWindow::_rebuildEngineSegment(Segment* segment)
     }
     _createEngineSegment(segment);
     _pushSegmentProperties(segment);
+    _orderNewLayer(segment);
+}
+
+void MainWindow::_orderNewLayer(const Segment* segment)
+{
+    // Waiting for the segment to load would leave a split's or a copy's
+    // piece drawn over the later tracks while it loads. A segment not yet
+    // in the project is placed once it has loaded.
+    if (segment->isVisualLayer() && _isInProject(segment))
+        _sendDrawingOrder();
 }
 
 // Only reports: the project duration is the GUI thread's, set in

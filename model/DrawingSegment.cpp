@@ -8,7 +8,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QRunnable>
 #include <QSaveFile>
 
 namespace {
@@ -39,7 +38,7 @@ DrawingSegment::DrawingSegment(const QSizeF& drawSize, float start, float durati
     if (defaults)
         defaults->applyToDrawingSegment(this);
     if (owner)
-        _startTask(QRunnable::create([this] { loadImage(); }));
+        _loadInBackground();
 }
 
 DrawingSegment::DrawingSegment(std::unique_ptr<SegmentAttributes> attributes, SegmentListener* owner,

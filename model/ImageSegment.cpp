@@ -79,14 +79,19 @@ ImageSegment::ImageSegment(std::unique_ptr<SegmentAttributes> attributes, Segmen
     setNewlyCreated(newlyCreated);
     _fillTimeStampFromFile();
     if (owner)
-        _startTask(QRunnable::create([this] { loadImage(); }));
+        _loadInBackground();
 }
 
 void ImageSegment::_construct(const QString& file)
 {
     setFilePath(file);
     if (owner())
-        _startTask(QRunnable::create([this] { loadImage(); }));
+        _loadInBackground();
+}
+
+void ImageSegment::_loadInBackground()
+{
+    _startTask(QRunnable::create([this] { loadImage(); }));
 }
 
 ImageSegment::~ImageSegment()
@@ -106,12 +111,17 @@ void ImageSegment::setFile(const QString& path)
 void ImageSegment::setAttributes(std::unique_ptr<SegmentAttributes> attributes)
 {
     _finishPendingTasks();
+    // Finishing drops a load still waiting for a thread (a busy pool, an
+    // undo right after a copy): the picture was never read.
+    const bool neverLoaded = owner() && state() == 0;
     const QString previousPath = absoluteFilePath();
     LayerSegment::setAttributes(std::move(attributes));
-    if (absoluteFilePath() == previousPath)
-        return;
-    _closeGif();
-    loadImage();
+    if (absoluteFilePath() != previousPath) {
+        _closeGif();
+        loadImage();
+    } else if (neverLoaded) {
+        _loadInBackground();
+    }
 }
 
 void ImageSegment::loadImage()

@@ -72,6 +72,8 @@ protected:
                  const QString& type);
     void _setPicture(const QImage& thumbnail, const QSizeF& imageSize);
     void _closeGif();
+    // Reads the picture on the loading pool; the owner hears of each state.
+    void _loadInBackground();
 
 private:
     void _construct(const QString& file);

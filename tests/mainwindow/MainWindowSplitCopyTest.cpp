@@ -2,6 +2,7 @@
 
 #include "AVSegment.h"
 #include "CommandLineMedia.h"
+#include "HeldPool.h"
 #include "MovieSegment.h"
 #include "SegmentKeys.h"
 #include "TimelineMetrics.h"
@@ -20,6 +21,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
+
+#include <memory>
 
 namespace {
 
@@ -515,6 +518,42 @@ TEST_F(SplitCopyTest, CtrlDPutsACopyOfTheSelectedSegmentAfterItAndPushesTheNextO
     EXPECT_NEAR(copy->duration(), 6.0f, 1e-4);
     EXPECT_NEAR(next()->rangeStart(), 12.0f, 1e-4);
     EXPECT_NEAR(next()->duration(), 3.0f, 1e-4);
+}
+
+// The engine adds a new layer above all others; until the copy has loaded
+// (its pictures for the tile are taken on the loading pool), it was drawn
+// there, over the segment that follows it.
+TEST_F(SplitCopyTest, ACopyTakesItsPlaceInTheDrawingOrderWhileItLoads)
+{
+    const QString problem = openClips(6.0f, 3.0f);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->_initEditScrollArea();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+    auto first = std::make_unique<HeldPool>();
+    ASSERT_TRUE(first->holding());
+
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return window->projectManager()->segmentCount() == 3; }, 5000));
+    Segment* copy = newPiece();
+    ASSERT_NE(copy, nullptr);
+    // The copy's first task leaves the queue before the threads are held again.
+    HeldPool second;
+    first.reset();
+    ASSERT_TRUE(second.holding());
+    ASSERT_TRUE(waitFor([&] { return engineSegment(copy) != nullptr; }, 10000));
+    ASSERT_NE(copy->state(), 4) << "the copy is still loading";
+    const QVector<int> model = window->projectManager()->layerSegmentIds();
+    ASSERT_EQ(model, QVector<int>({clip()->serialNumber(), copy->serialNumber(), next()->serialNumber()}));
+    std::vector<uint32_t> drawn = window->composition()->visibleSegmentIds();
+    EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), model);
+
+    second.release();
+    EXPECT_TRUE(waitFor([&] { return copy->state() == 4; }, 30000));
+    drawn = window->composition()->visibleSegmentIds();
+    EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), model);
 }
 
 // A segment of a kind without a copy rule: split and copy record their undo

@@ -1,6 +1,7 @@
 #include "TimelineFuzz.h"
 
 #include "AssetLoadingThreadPool.h"
+#include "HeldPool.h"
 #include "SegmentKeys.h"
 #include "TimelineMetrics.h"
 #include "WidgetAnimations.h"
@@ -474,4 +475,87 @@ TEST_F(TimelineFuzzTest, CutsWithinAMillisecondOfATransitionKeepItInsideEachPiec
     EXPECT_LE(right->transitionStart(1) + right->transitionDuration(1), right->duration() + 1e-5f);
     const QStringList reopened = fuzz.replay({"reopen"});
     EXPECT_TRUE(reopened.isEmpty()) << qPrintable(reopened.join('\n'));
+}
+
+// Found by the random-edit run (seed 52 back to back, step 341: "move 20
+// track 7 at 8" beside pieces 0.03 s long): a drop inside a segment pushed
+// everything from a frame before that segment's start, so a shorter
+// segment just before it went along and landed under the dropped one.
+TEST_F(TimelineFuzzTest, ADropIntoTheSegmentAfterAVeryShortOneLeavesTheShortOneInPlace)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* movie = window->projectManager()->segmentAt(2);
+    ASSERT_EQ(movie->type(), "MOVIE");
+    ASSERT_FLOAT_EQ(movie->rangeStart(), 0.0f);
+    TimelineFuzz fuzz(window, 1);
+    // The movie's first 0.1 s at four times the speed: 0.025 s before the
+    // rest of it; the new clip is dropped 0.475 s into that rest.
+    const QStringList violations =
+        fuzz.replay({"split 2 at 0.1", "speed 2 step 15", "insert clip at 0", "move 7 track 1 at 0.5"});
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n') + "\ncommands:\n" + fuzz.commands().join('\n'));
+    ASSERT_EQ(fuzz.commands().size(), 4);
+    EXPECT_EQ(spansOnTrack(movie->trackId()),
+              QVector<QPointF>({{0.0, 0.025}, {0.5, 2.0}, {2.5, 1.9}, {4.4, 2.0}}));
+}
+
+// A movie whose hardware decoder failed to open is rebuilt in software under
+// its id; a report that came after the movie had loaded left the rebuilt
+// layer where the engine adds it, over the later tracks.
+TEST_F(TimelineFuzzTest, AMovieRebuiltInSoftwareAfterLoadingKeepsItsPlaceInTheDrawingOrder)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    int movie = 0;
+    while (movie < manager->segmentCount() && manager->segmentAt(movie)->type() != "MOVIE")
+        ++movie;
+    ASSERT_LT(movie, manager->segmentCount());
+    TimelineFuzz fuzz(window, 1);
+    const QStringList copied = fuzz.replay({QStringLiteral("copy %1").arg(movie)});
+    ASSERT_TRUE(copied.isEmpty()) << qPrintable(copied.join('\n'));
+    int32_t newest = 0;
+    for (int index = 0; index < manager->segmentCount(); ++index)
+        newest = std::max(newest, manager->segmentAt(index)->serialNumber());
+    ASSERT_EQ(manager->segmentAt(manager->indexOfSegmentId(newest))->type(), "MOVIE");
+    const QVector<int> layers = manager->layerSegmentIds();
+    ASSERT_NE(layers.last(), newest) << "a later track draws over the copy";
+
+    // The engine's report of the failed open, once the copy has loaded.
+    window->onAVSegmentLoadStatusUpdated(newest, -1, 0, 1);
+    std::vector<uint32_t> drawn = window->composition()->visibleSegmentIds();
+    EXPECT_EQ(QVector<int>(drawn.begin(), drawn.end()), layers);
+    const QStringList violations = fuzz.settleAndCheck();
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
+}
+
+// A copy's picture waits for the loading pool on a busy machine; an undo
+// that kept the copy replaced its dictionary, which dropped the waiting
+// load, and the picture never loaded nor showed.
+TEST_F(TimelineFuzzTest, ACopiedPictureStillWaitingToLoadLoadsWhenAnUndoKeepsIt)
+{
+    const QString problem = openMixedProject();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    Segment* picture = manager->segmentAt(4);
+    ASSERT_EQ(picture->type(), "IMAGE");
+    auto held = std::make_unique<HeldPool>();
+    ASSERT_TRUE(held->holding());
+    window->editScrollArea_copySegment(picture);
+    ASSERT_EQ(manager->segmentCount(), 7);
+    Segment* copy = manager->segmentAt(5);
+    ASSERT_EQ(copy->type(), "IMAGE");
+    ASSERT_NE(copy, picture);
+    window->editScrollArea_removeSegment(manager->segmentAt(0));
+    window->undoNow();
+    ASSERT_EQ(manager->segmentAt(5), copy) << "the undo keeps the copy";
+    held.reset();
+
+    EXPECT_TRUE(waitFor([&] { return copy->state() == 4; }, 10000)) << "state " << copy->state();
+    TimelineFuzz fuzz(window, 1);
+    const QStringList violations = fuzz.settleAndCheck();
+    EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
 }

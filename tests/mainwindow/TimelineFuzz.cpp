@@ -763,24 +763,27 @@ bool TimelineFuzz::_reopen()
     return true;
 }
 
+// The first segment still loading or whose tile is not yet at its place.
+const Segment* TimelineFuzz::_unsettledSegment() const
+{
+    ProjectManager* manager = _window->projectManager();
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        Segment* segment = manager->segmentAt(index);
+        TrackWidget* track = _window->timeline()->trackWidgetById(segment->trackId());
+        const SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
+        if (segment->state() != 4 || AssetLoadingThreadPool::instance()->pendingTaskCount(segment) > 0 || !tile
+            || !tileInPlace(tile, _window->timelineScale()))
+            return segment;
+    }
+    return nullptr;
+}
+
 // Waits (bounded) for loading and the tiles' slides, then checks. The
 // renderer may still be drawing: the next command meets it as a user's would.
 QStringList TimelineFuzz::settleAndCheck()
 {
     QElapsedTimer clock;
     clock.start();
-    auto settled = [this] {
-        ProjectManager* manager = _window->projectManager();
-        for (int index = 0; index < manager->segmentCount(); ++index) {
-            Segment* segment = manager->segmentAt(index);
-            TrackWidget* track = _window->timeline()->trackWidgetById(segment->trackId());
-            const SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
-            if (segment->state() != 4 || AssetLoadingThreadPool::instance()->pendingTaskCount(segment) > 0 || !tile
-                || !tileInPlace(tile, _window->timelineScale()))
-                return false;
-        }
-        return true;
-    };
     // Short slices, so that the check follows the settling closely. A
     // segment's last state report reaches the window as a posted event
     // just after the state changed: settled means settled twice in a row.
@@ -792,16 +795,24 @@ QStringList TimelineFuzz::settleAndCheck()
         // preview's GL context, released by its render thread, goes that
         // way): run them as returning to the window's loop would.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        settledRounds = settled() ? settledRounds + 1 : 0;
+        settledRounds = _unsettledSegment() ? 0 : settledRounds + 1;
     }
     _window->takeHeadsUps();
-    QStringList violations = _check.run(_commands.size() - 1);
+    const int step = _commands.size() - 1;
+    QStringList violations = _check.run(step);
+    // What a step still loading shows may be on its way: said after the
+    // findings, so that they keep their kind.
+    const Segment* unsettled = settledRounds < 2 ? _unsettledSegment() : nullptr;
+    if (unsettled && !violations.isEmpty())
+        violations << QStringLiteral("step %1: not settled within %2 s [%3]: state %4, %5 loading task(s)")
+                          .arg(step).arg(kSettleMs / 1000).arg(segmentName(unsettled)).arg(unsettled->state())
+                          .arg(AssetLoadingThreadPool::instance()->pendingTaskCount(unsettled));
     const QString saved = std::exchange(_reopenedState, QString());
     if (saved.isEmpty())
         return violations;
     const QString reopened = _check.state();
     if (saved != reopened)
         violations << QStringLiteral("step %1: reopened project equals the saved one [-]: %2")
-                          .arg(_commands.size() - 1).arg(firstDifference(saved, reopened));
+                          .arg(step).arg(firstDifference(saved, reopened));
     return violations;
 }

@@ -25,6 +25,7 @@ public:
     using MainWindow::_addTransition;
     using MainWindow::_doTransitionCommand;
     using MainWindow::onActionInsertOverwriteMode;
+    using MainWindow::onAVSegmentLoadStatusUpdated;
     using MainWindow::sliderColorPopup_onValueChanged;
 
     // The timeline's signals reach the window's slots, as the desktop window wires them.
@@ -120,6 +121,7 @@ private:
     bool _insert(const QString& kind, float start);
     bool _reopen();
     Segment* _segmentAt(int index) const;
+    const Segment* _unsettledSegment() const;
     float _randomTime(float upTo);
     int _randomInt(int from, int to);
 
