@@ -346,4 +346,26 @@ TEST(NullSoundDevice, ConsumesAtRealTimePaceAndReportsIdle)
         << "a device gone idle says so whichever query notices it";
 }
 
+TEST(NullSoundDevice, ResumedWithNothingWrittenWaitsIdleWithoutAnUnderrun)
+{
+    AVNullSoundDevice device(kRate, kChannels);
+    QSignalSpy states(&device, &AVSoundDevice::stateChanged);
+    ASSERT_TRUE(device.start());
+    device.suspend();
+    device.resume();
+    // As the platform's device does: back to the state it was suspended in, no error.
+    avThreadSleep(0.03);
+    EXPECT_EQ(device.state(), AVSoundDevice::Idle);
+    EXPECT_EQ(device.error(), AVSoundDevice::NoError);
+    const int period = device.periodSize();
+    const std::vector<char> silence(static_cast<size_t>(period));
+    ASSERT_EQ(device.write(silence.data(), period), period);
+    EXPECT_EQ(device.state(), AVSoundDevice::Active);
+    std::vector<int> reported;
+    for (const QList<QVariant>& arguments : states)
+        reported.push_back(arguments.at(0).toInt());
+    EXPECT_EQ(reported, (std::vector<int>{AVSoundDevice::Idle, AVSoundDevice::Suspended, AVSoundDevice::Idle,
+                                          AVSoundDevice::Active}));
+}
+
 } // namespace
