@@ -365,7 +365,6 @@ TEST(PlaybackDriver, RedrawsQueuedBehindABusyPassCollapseIntoOne)
     ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
     for (int i = 0; i < 5; ++i)
         playback.engine->requestRedraw();
-    playback.engine->dropExtraVideoTickets();
     layer->held = false;
     ASSERT_TRUE(settle(playback));
     EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);
