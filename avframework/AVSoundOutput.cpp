@@ -421,9 +421,9 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
     double position = 0.0;
     const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
     lock.relock();
+    _appendPending(_readBuffer.get(), length, position);
     if (_exitRequest || _discard)
         return Next::Continue;
-    _appendPending(_readBuffer.get(), length, position);
     int n = std::min(_pending.size(), period);
     if (n < 1) {
         qDebug() << "No audio data, loop=" << suspendWaits << _fadingOut;
