@@ -287,12 +287,6 @@ bool AVEngine::isRenderIdle() const
     return !_renderer || (_renderer->isVideoThreadWaiting() && _renderer->isAudioThreadWaiting());
 }
 
-void AVEngine::dropExtraVideoTickets()
-{
-    if (_renderer)
-        _renderer->dropExtraVideoTickets();
-}
-
 float AVEngine::currentTime() const
 {
     return _renderer ? float(_renderer->currentTime()) : 0.0f;

@@ -97,7 +97,6 @@ public:
     bool showsNearCurrentTime(int32_t id) const;
     // True when both playback threads wait for tickets (or without a renderer).
     bool isRenderIdle() const;
-    void dropExtraVideoTickets();
     float currentTime() const;
     void setVisibleSegments(const int32_t* ids, int32_t count);
     void updateLayout(int32_t width, int32_t height);

@@ -100,7 +100,10 @@ void AVNullSoundDevice::suspend()
 {
     _apply([this] {
         const bool wentIdle = _drain();
-        return (_state == Active || _state == Idle) ? _setState(Suspended) || wentIdle : wentIdle;
+        if (_state != Active && _state != Idle)
+            return wentIdle;
+        _suspendedIn = _state;
+        return _setState(Suspended) || wentIdle;
     });
 }
 
@@ -111,7 +114,7 @@ void AVNullSoundDevice::resume()
             return false;
         _lastDrain = Clock::now();
         _error = NoError;
-        return _setState(Active);
+        return _setState(_suspendedIn);
     });
 }
 

@@ -8,8 +8,11 @@
 
 // An audio device that plays into nothing: it takes bytes into a buffer of
 // five 20 ms periods and lets them run out at the real-time pace of its
-// format, going idle (with an underrun) when the buffer is empty, so that
-// playback paced by the device runs just as it would with sound.
+// format, going idle (with an underrun) when the buffer runs empty, so that
+// playback paced by the device runs just as it would with sound. As the
+// platform's device does, a resume returns to the state the device was
+// suspended in: one that had nothing left to play waits idle for data,
+// without an underrun.
 class AVNullSoundDevice : public AVSoundDevice {
     Q_OBJECT
 public:
@@ -48,6 +51,7 @@ private:
     const int _bufferBytes;
     QMutex _mutex;
     int _state = Stopped;
+    int _suspendedIn = Idle;
     int _error = NoError;
     double _buffered = 0.0;
     Clock::time_point _lastDrain;

@@ -156,13 +156,6 @@ void AVRender::addTickets(int count)
     avConditionWakeAll(_audioCondition.get());
 }
 
-void AVRender::dropExtraVideoTickets()
-{
-    QMutexLocker lock(_videoMutex.get());
-    if (!_videoWaiting && _videoTickets >= 2)
-        _videoTickets = 1;
-}
-
 // ---- threads ----------------------------------------------------------------------
 
 bool AVRender::_startThread(AVThread_QThread_Type** thread, std::atomic<bool>& stopRequest,

@@ -103,8 +103,6 @@ public:
     void play();
     void pause();
     void seek(double seconds, bool resetAudio);
-    // Queued redraws collapse into one (addTickets already keeps at most one).
-    void dropExtraVideoTickets();
 
     static int videoThreadEntry(AVThread_QThread_Type* thread, void* render);
     static int audioThreadEntry(AVThread_QThread_Type* thread, void* render);

@@ -207,6 +207,8 @@ void AVSoundOutput::_doPlay()
     _fadingIn = true;
     _fadeStep = 0;
     _device->setVolume(0.0f);
+    if (state == AVSoundDevice::Suspended)
+        _fillResumedDevice();
     _discard = false;
     qDebug() << "Start fade in for resume, target volume:" << _targetVolume;
     lock.unlock();
@@ -312,10 +314,9 @@ int AVSoundOutput::fillLoop(AVThread_QThread_Type*, void* output)
 void AVSoundOutput::_runFillLoop()
 {
     _threadRunning = true;
-    QByteArray pending;
     int suspendWaits = 0;
     while (!_exitRequest) {
-        switch (_fillPass(pending, suspendWaits)) {
+        switch (_fillPass(suspendWaits)) {
         case Next::Continue:
             break;
         case Next::Sleep:
@@ -325,7 +326,7 @@ void AVSoundOutput::_runFillLoop()
             _sleep(kParkedWaitMs);
             QMutexLocker lock(&_requestMutex);
             if (_stopRequest) {
-                pending.clear();
+                _pending.clear();
                 _stopRequest = false;
             }
             break;
@@ -336,18 +337,18 @@ void AVSoundOutput::_runFillLoop()
     qDebug() << "Sound output stream end";
 }
 
-AVSoundOutput::Next AVSoundOutput::_fillPass(QByteArray& pending, int& suspendWaits)
+AVSoundOutput::Next AVSoundOutput::_fillPass(int& suspendWaits)
 {
     QMutexLocker lock(&_requestMutex);
     const int error = _device->error();
     if (error != AVSoundDevice::NoError && error != AVSoundDevice::UnderrunError) {
-        pending.clear();
+        _pending.clear();
         return Next::Park;
     }
     const int state = _device->state();
     if (state == AVSoundDevice::Suspended || state == AVSoundDevice::Stopped) {
         if (state == AVSoundDevice::Stopped || _discard)
-            pending.clear();
+            _pending.clear();
         _suspendPending = false;
         _discard = false;
         return Next::Park;
@@ -370,13 +371,13 @@ AVSoundOutput::Next AVSoundOutput::_fillPass(QByteArray& pending, int& suspendWa
     const int period = _device->periodSize();
     if (period <= 0 || _device->bytesFree() < period)
         return Next::Sleep;
-    if (pending.size() >= period) {
-        _writeFront(pending, period);
+    if (_pending.size() >= period) {
+        _writeFront(period);
         return Next::Continue;
     }
     if (_discard)
         return Next::Sleep;
-    return _feed(lock, pending, period, suspendWaits);
+    return _feed(lock, period, suspendWaits);
 }
 
 void AVSoundOutput::_advanceFade(int& suspendWaits)
@@ -411,15 +412,19 @@ void AVSoundOutput::_setVolume(float volume)
     emit volumeApplied(volume);
 }
 
-AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, QByteArray& pending, int period, int& suspendWaits)
+AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& suspendWaits)
 {
     // Mixing may take a while: requests must not wait for it.
     lock.unlock();
-    const double position = _readMix(pending);
+    for (int i = 0; i < kMixWaitTries && !_composition->isMixComplete() && !_exitRequest; ++i)
+        avThreadSleep(0.01);
+    double position = 0.0;
+    const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
     lock.relock();
+    _appendPending(_readBuffer.get(), length, position);
     if (_exitRequest || _discard)
         return Next::Continue;
-    int n = std::min(pending.size(), period);
+    int n = std::min(_pending.size(), period);
     if (n < 1) {
         qDebug() << "No audio data, loop=" << suspendWaits << _fadingOut;
         if (!_fadingOut) {
@@ -432,38 +437,58 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, QByteArray& pending
     if (n < period) {
         if (_composition->isAudioAtEnd()) {
             qDebug() << "Add mute data to tail";
-            pending.append(QByteArray(period - n, '\0'));
-            n = pending.size();
+            _pending.append(QByteArray(period - n, '\0'));
+            n = _pending.size();
             _fadingIn = false;
             _fadingOut = true;
             _fadeStep = 0;
         }
         qDebug() << "Not enough buf len " << n << position / _sampleRate;
     }
-    _writeFront(pending, n);
+    _writeFront(n);
     return Next::Continue;
 }
 
-double AVSoundOutput::_readMix(QByteArray& pending)
+void AVSoundOutput::_appendPending(const uint8_t* bytes, int32_t length, double position)
 {
-    for (int i = 0; i < kMixWaitTries && !_composition->isMixComplete() && !_exitRequest; ++i)
-        avThreadSleep(0.01);
-    double position = 0.0;
-    const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
-    if (length > 0) {
-        pending.append(reinterpret_cast<const char*>(_readBuffer.get()), length);
-        _pendingEnd = (position + double(length) / (_channelCount * 2)) / _sampleRate;
-    }
-    return position;
+    if (length <= 0)
+        return;
+    _pending.append(reinterpret_cast<const char*>(bytes), length);
+    _pendingEnd = (position + double(length) / (_channelCount * 2)) / _sampleRate;
 }
 
-void AVSoundOutput::_writeFront(QByteArray& pending, int length)
+void AVSoundOutput::_fillResumedDevice()
+{
+    // What a stop left behind is not played: the fill thread would drop it on waking.
+    if (_stopRequest || _discard) {
+        _pending.clear();
+        _stopRequest = false;
+    }
+    const int period = _device->periodSize();
+    if (period <= 0)
+        return;
+    if (_pending.size() < period) {
+        // Only what is mixed already: the owning thread does not wait for the mix. A
+        // buffer of its own, since the fill thread reads into its own unlocked.
+        std::unique_ptr<uint8_t[]> buffer(new uint8_t[size_t(_readBufferSize)]);
+        double position = 0.0;
+        const int32_t length = _composition->readAudio(buffer.get(), _readBufferSize, &position);
+        _appendPending(buffer.get(), length, position);
+    }
+    int suspendWaits = 0;
+    while (_pending.size() >= period && _device->bytesFree() >= period) {
+        _advanceFade(suspendWaits);
+        _writeFront(period);
+    }
+}
+
+void AVSoundOutput::_writeFront(int length)
 {
     // The device may take less than asked; what it left stays in front.
-    const int64_t written = _device->write(pending.constData(), std::min(length, int(pending.size())));
+    const int64_t written = _device->write(_pending.constData(), std::min(length, int(_pending.size())));
     if (written <= 0)
         return;
-    pending.remove(0, int(written));
+    _pending.remove(0, int(written));
     const double bytesPerSecond = double(_sampleRate) * _channelCount * 2;
-    _playingPosition = _pendingEnd - (pending.size() + _device->bufferedBytes()) / bytesPerSecond;
+    _playingPosition = _pendingEnd - (_pending.size() + _device->bufferedBytes()) / bytesPerSecond;
 }

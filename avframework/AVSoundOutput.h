@@ -23,7 +23,9 @@ class QTimer;
 // mode. A fill thread moves one device period at a time from the
 // composition into the device, waking every 10 ms. Play and pause are soft:
 // pause fades the volume out over ten steps and then suspends the device;
-// play resumes (or relaunches) it and fades the volume in. The device's
+// play resumes (or relaunches) it and fades the volume in. A resumed device
+// gets what is mixed already from the play itself: it starts at once, and
+// would run dry (an underrun) if it waited for the fill thread. The device's
 // states go to the listener, which turns them into the playing state; a
 // one-second poll reports a change of the default device.
 //
@@ -94,16 +96,21 @@ private:
     void _sleep(unsigned long milliseconds);
 
     void _runFillLoop();
-    Next _fillPass(QByteArray& pending, int& suspendWaits);
+    Next _fillPass(int& suspendWaits);
     // One step of a running fade; the request mutex is held.
     void _advanceFade(int& suspendWaits);
     void _setVolume(float volume);
     // Reads from the composition when less than a period is pending and
     // writes what came; the lock is released while reading.
-    Next _feed(QMutexLocker& lock, QByteArray& pending, int period, int& suspendWaits);
-    // Appends the next mixed bytes; returns the frame index of the first.
-    double _readMix(QByteArray& pending);
-    void _writeFront(QByteArray& pending, int length);
+    Next _feed(QMutexLocker& lock, int period, int& suspendWaits);
+    // Adds what a read of the mix gave (position: the frame index of its
+    // first byte) to the pending bytes; the request mutex is held.
+    void _appendPending(const uint8_t* bytes, int32_t length, double position);
+    // A device resumed empty starts at once and runs dry before the fill
+    // thread is back: it gets what is mixed already, a period and a fade
+    // step at a time as the fill thread gives them. The request mutex is held.
+    void _fillResumedDevice();
+    void _writeFront(int length);
 
     AVComposition* _composition;
     const int _sampleRate;
@@ -119,7 +126,9 @@ private:
     std::atomic<bool> _threadRunning{false};
 
     std::atomic<double> _playingPosition{-1.0};
-    double _pendingEnd = 0.0;  // composition time at the end of the pending bytes (fill thread)
+    // Mixed bytes not yet written, and the composition time at their end (request mutex).
+    QByteArray _pending;
+    double _pendingEnd = 0.0;
     std::unique_ptr<uint8_t[]> _readBuffer;
     const int _readBufferSize;
 

@@ -6,9 +6,7 @@
 // a quarter of the frame and moved aside, and a title. Reports the
 // frames drawn per second, the offset between the render clock and the
 // position of the sound the device plays (sampled every 50 ms), and the
-// underruns the sound device reported while playing, each with its time (a
-// device resumed empty may report one at 0 s, before the first write, while
-// the fade-in is still silent).
+// underruns the sound device reported while playing, each with its time.
 // Usage: playback_bench [WORK_DIR [--three-layers]]  (the movies are made there when missing)
 
 #include "AVComposition.h"

@@ -136,7 +136,6 @@ void MainWindow::_waitForIdleRenderer()
                                         .arg(kIdleWaitMs);
             return;
         }
-        _engine->dropExtraVideoTickets();
         QCoreApplication::processEvents();
         QThread::msleep(kIdlePollMs);
     }

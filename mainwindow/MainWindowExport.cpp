@@ -149,7 +149,6 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
             _showExportError(tr("The preview did not stop in time. Please try again."));
             return;
         }
-        _engine->dropExtraVideoTickets();
         QTimer::singleShot(kRetryMs, this, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
         return;
     }

@@ -112,7 +112,6 @@ void MainWindow::applyHistory(bool undo)
     _settleLiveGeometry();
     _applyPendingTimingStep();
     if (_engine && !_engine->isRenderIdle()) {
-        _engine->dropExtraVideoTickets();
         QTimer::singleShot(kRenderBusyRetryMs, this, [this, undo] { applyHistory(undo); });
         return;
     }

@@ -113,7 +113,6 @@ void MainWindow::_deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs)
     } else if (!widget->isReadyForRemoval()) {
         retryMs = kBusyRetryMs;
     } else if (_engine && !_engine->isRenderIdle()) {
-        _engine->dropExtraVideoTickets();
         retryMs = kBusyRetryMs;
     }
     if (retryMs > 0) {

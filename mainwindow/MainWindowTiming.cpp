@@ -6,7 +6,6 @@
 #include "EditScrollArea.h"
 #include "ProjectManager.h"
 #include "Segment.h"
-#include "SegmentKeys.h"
 #include "SegmentWidget.h"
 
 #include <cmath>
@@ -22,12 +21,10 @@ bool differs(float a, float b)
     return std::abs(a - b) > kTimingTolerance;
 }
 
-// The time as a segment's dictionary keeps it: text of a few significant digits.
+// The time as a segment's dictionary keeps it.
 float storedTime(double time)
 {
-    SegmentAttributes probe;
-    Segment::setFloatAttribute(&probe, SegmentKey::RangeStart, float(time));
-    return Segment::floatAttribute(&probe, SegmentKey::RangeStart, 0.0f);
+    return Segment::floatToText(float(time)).toFloat();
 }
 
 // The latest time a dictionary keeps that is not after the time: rounded

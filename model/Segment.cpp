@@ -36,15 +36,10 @@ LivingSegments& livingSegments()
 }
 std::atomic<float> s_trackHeight{0.0f};
 
-QString floatText(float value)
-{
-    return QString::number(double(value), 'g', kSignificantDigits);
-}
-
 QString pairText(double first, double second)
 {
-    return QLatin1Char('{') + floatText(float(first)) + QLatin1Char(',') + floatText(float(second))
-        + QLatin1Char('}');
+    return QLatin1Char('{') + Segment::floatToText(float(first)) + QLatin1Char(',')
+        + Segment::floatToText(float(second)) + QLatin1Char('}');
 }
 
 // The two fields of "{a,b}" read as floats; false for text of another shape.
@@ -87,7 +82,7 @@ void Segment::setIntAttribute(SegmentAttributes* attributes, const QString& key,
 
 void Segment::setFloatAttribute(SegmentAttributes* attributes, const QString& key, float value)
 {
-    setStringAttribute(attributes, key, floatText(value));
+    setStringAttribute(attributes, key, floatToText(value));
 }
 
 void Segment::setDoubleAttribute(SegmentAttributes* attributes, const QString& key, double value)
@@ -177,6 +172,11 @@ QPointF Segment::scaleAttribute(const SegmentAttributes* attributes, const QStri
     if (scale.y() < 0)
         scale.setY(1.0);
     return scale;
+}
+
+QString Segment::floatToText(float value)
+{
+    return QString::number(double(value), 'g', kSignificantDigits);
 }
 
 QString Segment::sizeToText(const QSizeF& size)

@@ -53,6 +53,8 @@ public:
     static QString stringAttribute(const SegmentAttributes* attributes, const QString& key, const QString& defaultValue = QString());
     // A scale point: a negative component reads as 1 (a mirrored scale is a flip, not a scale).
     static QPointF scaleAttribute(const SegmentAttributes* attributes, const QString& key);
+    // A float as the dictionary keeps it: text of a few significant digits.
+    static QString floatToText(float value);
     static QString sizeToText(const QSizeF& size);
     static QRgb colorFromText(const QString& text);
     static int transitionCountOf(const SegmentAttributes* attributes);

@@ -72,7 +72,7 @@ void VoiceSegment::setMeterValues(const QList<float>& values)
     QStringList parts;
     parts.reserve(values.size());
     for (float value : values)
-        parts.append(QString::number(double(value), 'g', 6));
+        parts.append(floatToText(value));
     setStringAttribute(attributes(), SegmentKey::MeterValues, parts.join(QLatin1Char(',')));
 }
 

@@ -1,4 +1,5 @@
 #include "AVLayerSegment.h"
+#include "AVSoundDevice.h"
 #include "AVSoundOutput.h"
 #include "PlaybackTestSupport.h"
 
@@ -131,6 +132,53 @@ TEST_F(PlaybackDriverTest, ASecondRefusedPlayResetsTheSoundOutput)
     render->pause();
     EXPECT_TRUE(pumpUntil([&] { return playback->recorder.count(AVRender::StateStopped) == 1; }, 5.0));
     EXPECT_FALSE(render->isPlaying());
+}
+
+// Passes the sound output's reports on to the driver, counting the idle
+// reports (underruns) that come while it plays and no pause was asked for.
+// It stands between them for as long as it lives.
+class UnderrunCounter : public AVSoundOutputListener {
+public:
+    explicit UnderrunCounter(AVRender* render) : _render(render) { render->soundOutput()->setListener(this); }
+    ~UnderrunCounter() override { _render->soundOutput()->setListener(_render); }
+    void onAudioDeviceChanged(const QString& name) override { _render->onAudioDeviceChanged(name); }
+    void onAudioOutputStateChanged(int state) override
+    {
+        if (state == AVSoundDevice::Idle && _render->isPlaying() && !pausing)
+            ++underruns;
+        _render->onAudioOutputStateChanged(state);
+    }
+    void onAudioOutputNotify(int64_t value) override { _render->onAudioOutputNotify(value); }
+    void addTickets(int count) override { _render->addTickets(count); }
+
+    bool pausing = false;
+    int underruns = 0;
+
+private:
+    AVRender* _render;
+};
+
+TEST_F(PlaybackDriverTest, PlayingFromAStopAndAfterAPauseRunsWithoutUnderruns)
+{
+    // Long enough to play, pause and play again far from the end.
+    playback->engine->createAudioSegment(3, StreamTest::fixture("tone440.wav").constData(), 0.0f, 0.0f, 3.0f);
+    ASSERT_TRUE(StreamTest::waitUntil([&] { return playback->composition->duration() >= 3.0; }));
+    AVRender* render = playback->render.get();
+    UnderrunCounter counter(render);
+    ASSERT_TRUE(playback->playUntilStarted());
+    EXPECT_TRUE(pumpUntil([&] { return render->soundOutput()->playingPosition() > 0.3; }, 5.0))
+        << "the sound does not play";
+    EXPECT_EQ(counter.underruns, 0) << "playing from a stop";
+
+    counter.pausing = true;
+    playback->engine->togglePlayback();
+    ASSERT_TRUE(pumpUntil([&] { return !render->isPlaying(); }, 5.0)) << "the pause never took effect";
+    counter.pausing = false;
+    const double paused = render->soundOutput()->playingPosition();
+    ASSERT_TRUE(playback->playUntilStarted());
+    EXPECT_TRUE(pumpUntil([&] { return render->soundOutput()->playingPosition() > paused + 0.2; }, 5.0))
+        << "the sound does not play on";
+    EXPECT_EQ(counter.underruns, 0) << "playing after a pause";
 }
 
 TEST_F(PlaybackDriverTest, SeekClampsIntoTheComposition)
@@ -317,7 +365,6 @@ TEST(PlaybackDriver, RedrawsQueuedBehindABusyPassCollapseIntoOne)
     ASSERT_TRUE(StreamTest::waitUntil([&] { return layer->prepared > prepared; }, 5.0));
     for (int i = 0; i < 5; ++i)
         playback.engine->requestRedraw();
-    playback.engine->dropExtraVideoTickets();
     layer->held = false;
     ASSERT_TRUE(settle(playback));
     EXPECT_EQ(playback.recorder.count(AVRender::StateFrameDrawn), frames + 2);

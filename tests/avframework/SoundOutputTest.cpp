@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QThread>
 
 #include <cmath>
 #include <memory>
@@ -250,6 +251,33 @@ TEST_F(SoundOutputTest, PauseRightAfterPlayFadesOutFully)
     expectFadeOutVolumes(listener.volumesBetween(from, listener.size()));
 }
 
+TEST_F(SoundOutputTest, PlayFillsTheResumedDeviceBeforeItCanRunDry)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    startOutput();
+    auto* device = output->findChild<AVSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    std::vector<float> stepsOnThisThread;
+    QObject::connect(output.get(), &AVSoundOutput::volumeApplied, output.get(), [&](float volume) {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread())
+            stepsOnThisThread.push_back(volume);
+    }, Qt::DirectConnection);
+    const size_t from = listener.size();
+    output->play();
+    // Only the queued play runs here: the device must hold sound when it returns,
+    // each period written with its own step of the fade-in.
+    QCoreApplication::sendPostedEvents(output.get(), QEvent::MetaCall);
+    EXPECT_GT(device->bufferedBytes(), 4 * device->periodSize());
+    ASSERT_EQ(stepsOnThisThread.size(), 5u) << "the null device holds five periods";
+    for (size_t k = 1; k <= 5; ++k)
+        EXPECT_NEAR(stepsOnThisThread[k - 1], (1.0 - std::cos(M_PI * double(k) / 10.0)) / 2.0, 1e-3) << "step " << k;
+    // The fill thread goes on with the fade where the play left it.
+    ASSERT_TRUE(pumpUntil([&] { return listener.volumesBetween(from, listener.size()).size() >= 10; }, 5.0));
+    const std::vector<float> volumes = listener.volumesBetween(from, listener.size());
+    for (size_t k = 1; k <= 10; ++k)
+        EXPECT_NEAR(volumes[k - 1], (1.0 - std::cos(M_PI * double(k) / 10.0)) / 2.0, 1e-3) << "step " << k;
+}
+
 TEST_F(SoundOutputTest, PulseDevicePlaysTheMixedTones)
 {
     if (!SoundServer::pulseAudioRuns())
@@ -344,6 +372,28 @@ TEST(NullSoundDevice, ConsumesAtRealTimePaceAndReportsIdle)
                                           AVSoundDevice::Active, AVSoundDevice::Idle, AVSoundDevice::Active,
                                           AVSoundDevice::Idle, AVSoundDevice::Stopped}))
         << "a device gone idle says so whichever query notices it";
+}
+
+TEST(NullSoundDevice, ResumedWithNothingWrittenWaitsIdleWithoutAnUnderrun)
+{
+    AVNullSoundDevice device(kRate, kChannels);
+    QSignalSpy states(&device, &AVSoundDevice::stateChanged);
+    ASSERT_TRUE(device.start());
+    device.suspend();
+    device.resume();
+    // As the platform's device does: back to the state it was suspended in, no error.
+    avThreadSleep(0.03);
+    EXPECT_EQ(device.state(), AVSoundDevice::Idle);
+    EXPECT_EQ(device.error(), AVSoundDevice::NoError);
+    const int period = device.periodSize();
+    const std::vector<char> silence(static_cast<size_t>(period));
+    ASSERT_EQ(device.write(silence.data(), period), period);
+    EXPECT_EQ(device.state(), AVSoundDevice::Active);
+    std::vector<int> reported;
+    for (const QList<QVariant>& arguments : states)
+        reported.push_back(arguments.at(0).toInt());
+    EXPECT_EQ(reported, (std::vector<int>{AVSoundDevice::Idle, AVSoundDevice::Suspended, AVSoundDevice::Idle,
+                                          AVSoundDevice::Active}));
 }
 
 } // namespace
