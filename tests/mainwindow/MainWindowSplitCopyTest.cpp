@@ -4,6 +4,7 @@
 #include "CommandLineMedia.h"
 #include "HeldPool.h"
 #include "MovieSegment.h"
+#include "RaisedUnder.h"
 #include "SegmentKeys.h"
 #include "TimelineMetrics.h"
 
@@ -506,8 +507,7 @@ TEST_F(SplitCopyTest, CtrlDPutsACopyOfTheSelectedSegmentAfterItAndPushesTheNextO
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
     window->_initEditScrollArea();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(activateUntilActive(window.get()));
     window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
 
     QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
@@ -529,8 +529,7 @@ TEST_F(SplitCopyTest, ACopyTakesItsPlaceInTheDrawingOrderWhileItLoads)
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
     window->_initEditScrollArea();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(activateUntilActive(window.get()));
     window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
     auto first = std::make_unique<HeldPool>();
     ASSERT_TRUE(first->holding());

@@ -20,3 +20,16 @@ inline bool raiseUntilShownAt(QWidget* target, const QPoint& local, int timeoutM
         },
         timeoutMs);
 }
+
+// Shortcuts reach the active window only; another test program's window may
+// take the activation back, so it is asked for again until it holds.
+inline bool activateUntilActive(QWidget* window, int timeoutMs = 10000)
+{
+    return QTest::qWaitFor(
+        [&] {
+            window->raise();
+            QApplication::setActiveWindow(window);
+            return window->isActiveWindow();
+        },
+        timeoutMs);
+}
