@@ -91,6 +91,14 @@ protected:
     void TearDown() override { window.reset(); }
 
     // "clip": 6 s, red for 2 s and then green; "next": the same file after it.
+    // Ctrl+D copies the selected tile; the shortcut reaches the active window only.
+    void selectClipInActiveWindow()
+    {
+        window->_initEditScrollArea();
+        ASSERT_TRUE(activateUntilActive(window.get()));
+        window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+    }
+
     QString openClips(float nextStart = 6.0f, float nextDuration = 6.0f)
     {
         if (!makeMedia({"-f", "lavfi", "-i", "color=c=red:s=160x90:r=30:d=2", "-f", "lavfi", "-i",
@@ -506,9 +514,7 @@ TEST_F(SplitCopyTest, CtrlDPutsACopyOfTheSelectedSegmentAfterItAndPushesTheNextO
     const QString problem = openClips(6.0f, 3.0f);
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
-    window->_initEditScrollArea();
-    ASSERT_TRUE(activateUntilActive(window.get()));
-    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+    ASSERT_NO_FATAL_FAILURE(selectClipInActiveWindow());
 
     QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return window->projectManager()->segmentCount() == 3; }, 5000));
@@ -528,9 +534,7 @@ TEST_F(SplitCopyTest, ACopyTakesItsPlaceInTheDrawingOrderWhileItLoads)
     const QString problem = openClips(6.0f, 3.0f);
     if (!problem.isEmpty())
         GTEST_SKIP() << qPrintable(problem);
-    window->_initEditScrollArea();
-    ASSERT_TRUE(activateUntilActive(window.get()));
-    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+    ASSERT_NO_FATAL_FAILURE(selectClipInActiveWindow());
     auto first = std::make_unique<HeldPool>();
     ASSERT_TRUE(first->holding());
 
