@@ -27,7 +27,10 @@ float Segment::rangeStart() const
 
 void Segment::setRangeStart(float start)
 {
-    setFloatAttribute(_attributes.get(), SegmentKey::RangeStart, start);
+    // A start pulled back by float noise (a ripple by a neighbour's length)
+    // may come out a hair below zero; a start reads as no earlier than 0
+    // and a project opens it as 0, so it is kept that way.
+    setFloatAttribute(_attributes.get(), SegmentKey::RangeStart, std::max(0.0f, start));
     _reportRangeChanged();
 }
 

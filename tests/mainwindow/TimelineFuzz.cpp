@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QUuid>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
@@ -126,6 +127,11 @@ QString openFuzzProject(const QString& dir, const QString& name, std::unique_ptr
     records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("Title", "Tone").set("TrackId", 9)
                                     .set("RangeStart", 0).set("RangeDuration", 3).set("TrimStart", 0)
                                     .set("TrimDuration", 3)));
+    // With their ids, as the editor saves every segment: an unchanged
+    // project is not saved on closing, and ids made at opening would differ
+    // at every reopen.
+    for (RecordBuilder& record : records)
+        record.set("UId", QUuid::createUuid().toString());
     const QString problem = openProjectIn(dir, name, records, window);
     if (problem.isEmpty())
         window->connectTimeline();

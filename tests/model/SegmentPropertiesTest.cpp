@@ -142,6 +142,8 @@ TEST(SegmentProperties, SpeedRangeAndStoredRules)
     EXPECT_FLOAT_EQ(segment.speed(), 1);
     attributes->setText(SegmentKey::RangeStart, QStringLiteral("-2"));
     EXPECT_FLOAT_EQ(segment.rangeStart(), 0);
+    segment.setRangeStart(-3.94881e-07f);
+    EXPECT_EQ(textOf(segment, SegmentKey::RangeStart), "0") << "a start a hair below zero is stored as the 0 it reads as";
     attributes->setText(SegmentKey::UserScale, QStringLiteral("{-1,0.5}"));
     EXPECT_EQ(segment.userScale(), QPointF(1, 0.5));
     attributes->setText(SegmentKey::UserScale, QStringLiteral("{0.5,-2}"));
