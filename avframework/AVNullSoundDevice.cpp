@@ -33,6 +33,12 @@ bool AVNullSoundDevice::_drain()
     return _setState(Idle);
 }
 
+void AVNullSoundDevice::_beginWrittenPiece()
+{
+    if (_keepingWritten)
+        _written.emplace_back();
+}
+
 bool AVNullSoundDevice::_setState(int state)
 {
     const bool changed = _state != state;
@@ -82,6 +88,7 @@ bool AVNullSoundDevice::start()
         _buffered = 0.0;
         _error = NoError;
         _lastDrain = Clock::now();
+        _beginWrittenPiece();
         return _setState(Idle);
     });
     return true;
@@ -110,6 +117,7 @@ void AVNullSoundDevice::suspend()
 void AVNullSoundDevice::resume()
 {
     _apply([this] {
+        _beginWrittenPiece();
         if (_state != Suspended)
             return false;
         _lastDrain = Clock::now();
@@ -140,7 +148,7 @@ int AVNullSoundDevice::bufferedBytes()
     return buffered;
 }
 
-int64_t AVNullSoundDevice::write(const char*, int64_t length)
+int64_t AVNullSoundDevice::write(const char* data, int64_t length)
 {
     int64_t taken = 0;
     _apply([&] {
@@ -149,8 +157,23 @@ int64_t AVNullSoundDevice::write(const char*, int64_t length)
         if (taken <= 0)
             return false;
         _buffered += double(taken);
+        if (_keepingWritten)
+            _written.back().append(data, int(taken));
         _error = NoError;
         return _setState(Active);
     });
     return taken;
+}
+
+void AVNullSoundDevice::keepWritten()
+{
+    QMutexLocker lock(&_mutex);
+    _keepingWritten = true;
+    _written.assign(1, QByteArray());
+}
+
+std::vector<QByteArray> AVNullSoundDevice::written()
+{
+    QMutexLocker lock(&_mutex);
+    return _written;
 }

@@ -2,9 +2,11 @@
 
 #include "AVSoundDevice.h"
 
+#include <QByteArray>
 #include <QMutex>
 
 #include <chrono>
+#include <vector>
 
 // An audio device that plays into nothing: it takes bytes into a buffer of
 // five 20 ms periods and lets them run out at the real-time pace of its
@@ -31,12 +33,19 @@ public:
 
     int bufferedBytes() override;
 
+    // From now on keeps what it is given, a piece for each start or resume
+    // call: what would be heard after each, in the order it came.
+    void keepWritten();
+    std::vector<QByteArray> written();
+
 private:
     using Clock = std::chrono::steady_clock;
 
     // Lets the bytes played since the last look run out; the mutex is held.
     // Returns true when the device went idle.
     bool _drain();
+    // Begins a piece of what is kept, when keeping; the mutex is held.
+    void _beginWrittenPiece();
     // Sets the state (the mutex is held); true when it changed.
     bool _setState(int state);
     int _freeBytes() const;
@@ -55,4 +64,6 @@ private:
     int _error = NoError;
     double _buffered = 0.0;
     Clock::time_point _lastDrain;
+    bool _keepingWritten = false;
+    std::vector<QByteArray> _written;
 };

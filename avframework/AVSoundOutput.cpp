@@ -192,6 +192,11 @@ void AVSoundOutput::_startDevice()
 void AVSoundOutput::_doPlay()
 {
     QMutexLocker lock(&_requestMutex);
+    // What a stop left behind is not played: the fill thread drops it only once it parks.
+    if (_stopRequest || _discard) {
+        _pending.clear();
+        _stopRequest = false;
+    }
     const int state = _device->state();
     if (state == AVSoundDevice::Suspended || state == AVSoundDevice::Idle) {
         _device->resume();
@@ -418,12 +423,13 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
     lock.unlock();
     for (int i = 0; i < kMixWaitTries && !_composition->isMixComplete() && !_exitRequest; ++i)
         avThreadSleep(0.01);
-    double position = 0.0;
-    const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
     lock.relock();
-    _appendPending(_readBuffer.get(), length, position);
+    // The read itself holds the request mutex: a pause and play between a read and its
+    // bytes joining the pending ones would put what the play wrote before them, a stop
+    // and play would have the play go on with what came before the stop.
     if (_exitRequest || _discard)
         return Next::Continue;
+    const double position = _readPending();
     int n = std::min(_pending.size(), period);
     if (n < 1) {
         qDebug() << "No audio data, loop=" << suspendWaits << _fadingOut;
@@ -449,32 +455,25 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
     return Next::Continue;
 }
 
-void AVSoundOutput::_appendPending(const uint8_t* bytes, int32_t length, double position)
+double AVSoundOutput::_readPending()
 {
+    double position = 0.0;
+    const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
     if (length <= 0)
-        return;
-    _pending.append(reinterpret_cast<const char*>(bytes), length);
+        return position;
+    _pending.append(reinterpret_cast<const char*>(_readBuffer.get()), length);
     _pendingEnd = (position + double(length) / (_channelCount * 2)) / _sampleRate;
+    return position;
 }
 
 void AVSoundOutput::_fillResumedDevice()
 {
-    // What a stop left behind is not played: the fill thread would drop it on waking.
-    if (_stopRequest || _discard) {
-        _pending.clear();
-        _stopRequest = false;
-    }
     const int period = _device->periodSize();
     if (period <= 0)
         return;
-    if (_pending.size() < period) {
-        // Only what is mixed already: the owning thread does not wait for the mix. A
-        // buffer of its own, since the fill thread reads into its own unlocked.
-        std::unique_ptr<uint8_t[]> buffer(new uint8_t[size_t(_readBufferSize)]);
-        double position = 0.0;
-        const int32_t length = _composition->readAudio(buffer.get(), _readBufferSize, &position);
-        _appendPending(buffer.get(), length, position);
-    }
+    // Only what is mixed already: the owning thread does not wait for the mix.
+    if (_pending.size() < period)
+        _readPending();
     int suspendWaits = 0;
     while (_pending.size() >= period && _device->bytesFree() >= period) {
         _advanceFade(suspendWaits);

@@ -35,8 +35,10 @@ class QTimer;
 // environment variable VIDORNA_SOUND_OUTPUT to "null" chooses it always.
 //
 // The slots run on the owning thread. The request mutex serialises them,
-// the destructor and each pass of the fill thread over the device; the fill
-// thread sleeps outside it, on its own mutex and condition.
+// the destructor, each pass of the fill thread over the device and each read
+// of the mix, so that the device gets the mix in its order whatever the pace
+// of the requests; the fill thread waits for the mix and sleeps outside it,
+// on its own mutex and condition.
 class AVSoundOutput : public QObject {
     Q_OBJECT
 public:
@@ -101,11 +103,12 @@ private:
     void _advanceFade(int& suspendWaits);
     void _setVolume(float volume);
     // Reads from the composition when less than a period is pending and
-    // writes what came; the lock is released while reading.
+    // writes what came; the lock is released while waiting for the mix.
     Next _feed(QMutexLocker& lock, int period, int& suspendWaits);
-    // Adds what a read of the mix gave (position: the frame index of its
-    // first byte) to the pending bytes; the request mutex is held.
-    void _appendPending(const uint8_t* bytes, int32_t length, double position);
+    // Adds what is mixed already to the pending bytes and returns the frame
+    // index the read began at. The request mutex is held: every read joins
+    // the pending bytes in the mix's order, before any request can intervene.
+    double _readPending();
     // A device resumed empty starts at once and runs dry before the fill
     // thread is back: it gets what is mixed already, a period and a fade
     // step at a time as the fill thread gives them. The request mutex is held.

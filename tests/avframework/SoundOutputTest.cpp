@@ -14,11 +14,13 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <random>
 #include <vector>
 
 using namespace StreamTest;
@@ -94,16 +96,25 @@ protected:
         GLTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
+        compose({fixture("tone440.wav"), fixture("tone1250.wav")}, 3.0);
+    }
+
+    // A composition of the sound files from 0 s, each lasting seconds, loaded.
+    void compose(const std::vector<QByteArray>& paths, double seconds)
+    {
         composition = std::make_unique<AVComposition>(640, 360, kRate, kChannels, renderer);
         uint32_t id = 0;
-        for (const char* name : {"tone440.wav", "tone1250.wav"}) {
-            auto* tone = new AVAudioSegment(0.0, 0.0, 3.0, fixture(name).constData(), kRate, kChannels);
-            tone->setDuration(3.0);
-            composition->addSegment(tone, ++id);
+        for (const QByteArray& path : paths) {
+            auto* sound = new AVAudioSegment(0.0, 0.0, seconds, path.constData(), kRate, kChannels);
+            sound->setDuration(seconds);
+            composition->addSegment(sound, ++id);
         }
         ASSERT_TRUE(waitUntil([&] {
-            return composition->findSegment(1)->status() == 0 && composition->findSegment(2)->status() == 0;
-        })) << "the tones did not load";
+            for (uint32_t loaded = 1; loaded <= id; ++loaded)
+                if (composition->findSegment(loaded)->status() != 0)
+                    return false;
+            return true;
+        })) << "the sounds did not load";
     }
 
     void TearDown() override
@@ -134,6 +145,16 @@ protected:
             return;
         const double time = std::min(playStart + playClock.elapsed() / 1000.0, composition->duration() - 0.001);
         composition->renderAt(std::max(0.0, time), 0, 1, AVComposition::kRenderAudio, 0);
+    }
+
+    // As the playback driver seeks: the mix restarts at the time, and so does the clock it mixes by;
+    // the output drops what it holds.
+    void seek(double time)
+    {
+        composition->seek(time, true);
+        playStart = time;
+        playClock.restart();
+        output->_doStop();
     }
 
     // Mixes and runs this thread's queued requests and device reports until the condition holds or seconds pass.
@@ -328,6 +349,92 @@ TEST_F(SoundOutputTest, RequestStillQueuedWhenThePulseDeviceGoesIsDropped)
     output->pause();
     output.reset();
     SUCCEED();
+}
+
+// A ramp that counts its own sample frames: each frame of both channels is
+// (frame mod 32768) - 16384, so that the order of what was played shows.
+class SoundOrderTest : public SoundOutputTest {
+protected:
+    static constexpr double kRampSeconds = 10.0;
+
+    void SetUp() override
+    {
+        GLTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(folder.isValid());
+        const QString ramp = folder.filePath("ramp.wav");
+        const QString count = "(mod(n\\,32768)-16384)/32768";
+        QProcess ffmpeg;
+        ffmpeg.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-nostdin", "-f", "lavfi", "-i",
+                                QString("aevalsrc='%1|%1':s=%2:d=%3").arg(count).arg(kRate).arg(kRampSeconds),
+                                "-c:a", "pcm_s16le", ramp});
+        ASSERT_TRUE(ffmpeg.waitForFinished(30000) && ffmpeg.exitCode() == 0) << ffmpeg.readAllStandardError().data();
+        compose({ramp.toUtf8()}, kRampSeconds);
+    }
+
+    // The ramp's frame count (mod 32768) that a left sample carries.
+    static int64_t frameOf(const QByteArray& bytes, int frame)
+    {
+        return reinterpret_cast<const int16_t*>(bytes.constData())[frame * kChannels] + 16384;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SoundOrderTest, QuickPausesStopsAndPlaysKeepTheSoundInOrder)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    startOutput();
+    auto* device = output->findChild<AVNullSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    device->keepWritten();
+    // Space pressed at any pace: a play, a few milliseconds, a pause (every third one with a seek, which
+    // stops the output as the playback driver's seek does), a few milliseconds.
+    std::mt19937 random(69);
+    std::vector<int64_t> seekFrameBefore(1, -1);  // per play, the frame a seek started the mix at; -1 none
+    int64_t seekFrame = -1;
+    for (int press = 0; press < 150; ++press) {
+        output->play();
+        seekFrameBefore.push_back(seekFrame);
+        seekFrame = -1;
+        pumpFor(double(random() % 8) / 1000.0);
+        output->pause();
+        if (press % 3 == 2) {
+            const double time = 0.5 * double(1 + press % 4);
+            seek(time);
+            seekFrame = int64_t(time * kRate);
+        }
+        pumpFor(double(random() % 8) / 1000.0);
+    }
+    seekFrameBefore.push_back(seekFrame);
+    playThenPause(0.3);
+
+    // Each play's piece goes on from the one before, or from the seek that came between them.
+    const std::vector<QByteArray> pieces = device->written();
+    ASSERT_EQ(pieces.size(), seekFrameBefore.size()) << "a start or resume per play";
+    const int frameBytes = 2 * kChannels;
+    // The stream fades in the first milliseconds after a seek (and the start): those are quieter than the count.
+    const int64_t fadeFrames = kRate / 100;
+    int64_t next = 0;
+    int64_t sinceSeek = 0;
+    int heardSeeks = 0;
+    int frames = 0;
+    for (size_t play = 1; play < pieces.size(); ++play) {
+        if (seekFrameBefore[play] >= 0) {
+            next = seekFrameBefore[play];
+            sinceSeek = 0;
+        }
+        const QByteArray& piece = pieces[play];
+        heardSeeks += sinceSeek == 0 && !piece.isEmpty() ? 1 : 0;
+        for (int frame = 0; frame < piece.size() / frameBytes; ++frame, ++frames, ++next) {
+            if (sinceSeek++ >= fadeFrames) {
+                ASSERT_EQ(frameOf(piece, frame), next % 32768) << "play " << play << ", frame " << frame;
+            }
+        }
+    }
+    EXPECT_GT(frames, kRate) << "too little was played to tell";
+    EXPECT_GT(heardSeeks, 5) << "too few seeks were heard";
 }
 
 TEST(NullSoundDevice, ConsumesAtRealTimePaceAndReportsIdle)
