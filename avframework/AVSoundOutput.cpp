@@ -424,9 +424,10 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
     for (int i = 0; i < kMixWaitTries && !_composition->isMixComplete() && !_exitRequest; ++i)
         avThreadSleep(0.01);
     lock.relock();
-    // The read itself holds the request mutex: a pause and play between a read and its
-    // bytes joining the pending ones would put what the play wrote before them, a stop
-    // and play would have the play go on with what came before the stop.
+    // A stop that came meanwhile wants nothing more read. The read itself holds the
+    // request mutex: a pause and play between a read and its bytes joining the pending
+    // ones would put what the play wrote before them, a stop and play would have the
+    // play go on with what came before the stop.
     if (_exitRequest || _discard)
         return Next::Continue;
     const double position = _readPending();
