@@ -47,6 +47,13 @@ float storedTrimDuration(const Segment* segment)
     return Segment::floatAttribute(segment->attributes(), SegmentKey::TrimDuration, 0.0f);
 }
 
+// What a load report may change of a record once the media's length is known.
+std::pair<float, float> storedTiming(const Segment* segment)
+{
+    return {Segment::floatAttribute(segment->attributes(), SegmentKey::RangeDuration, 0.0f),
+            storedTrimDuration(segment)};
+}
+
 } // namespace
 
 void MainWindow::AVSegmentLoadStatusCallback(AVComposition*, AVSegment* segment, void* context)
@@ -209,8 +216,16 @@ void MainWindow::onAVSegmentLoadStatusUpdated(int segId, int status, int loading
         _rebuildVideoInSoftware(movie);
         return;
     }
-    if (segment->state() == 1 || segment->state() == 2)
-        segment->onEngineLoadStatus(segId, status != 0, loadingThumbnailStatus);
+    if (segment->state() != 1 && segment->state() != 2)
+        return;
+    const std::pair<float, float> timing = storedTiming(segment);
+    segment->onEngineLoadStatus(segId, status != 0, loadingThumbnailStatus);
+    // An opened record fitted to its media now plays, and the project lasts,
+    // what its tile shows; a new segment gets its timing once it has loaded.
+    if (!segment->isNewlyCreated() && storedTiming(segment) != timing) {
+        _pushSegmentTiming(segment);
+        _updateProjectDuration();
+    }
 }
 
 AVPixelBuffer* MainWindow::_grabSegmentImage(Segment* segment)

@@ -111,11 +111,7 @@ void MovieSegment::updateMediaDuration()
         setTrimDuration(media);
         return;
     }
-    // The stored range stays unless it is missing or runs past the media;
-    // a missing trim plays the whole media. Both in timeline seconds.
-    setRangeDuration(duration());
-    if (trimDuration() == 0.0f)
-        setTrimDuration(media / speed());
+    _fitTimingToMedia(media);
 }
 
 bool MovieSegment::isLoaded() const

@@ -420,6 +420,10 @@ protected:
     // where the range is missing or runs past it; the stored one until the
     // media length is known (mediaDuration 0).
     float _durationWithinMedia(float mediaDuration) const;
+    // Once the media's length is known: the range as the tile shows it
+    // (within the media) and a trim of the same length, so that what plays
+    // and exports is what the tile shows, before a save and after it.
+    void _fitTimingToMedia(float mediaDuration);
 
 private:
     // A quarter turn of an angle in radians, snapped to whole degrees.

@@ -151,3 +151,13 @@ float Segment::_durationWithinMedia(float mediaDuration) const
     const float full = mediaDuration / speed();
     return stored > 0.0f && stored < full ? stored : full;
 }
+
+void Segment::_fitTimingToMedia(float mediaDuration)
+{
+    // The engine stretches the trim over the range: a trim of another length
+    // than the range (missing, or one past the media's end) would play
+    // something else than the tile shows, the whole media over a short range.
+    const float shown = _durationWithinMedia(mediaDuration);
+    setRangeDuration(shown);
+    _setTrimTime(SegmentKey::TrimDuration, shown);
+}

@@ -77,10 +77,6 @@ bool SoundSegment::_takeEngineLoadReport(bool failed)
     SegmentListener* listener = owner();
     const float media = listener ? listener->segmentMediaDuration(this) : 0.0f;
     _mediaDuration.store(media);
-    // The stored range stays unless it is missing or runs past the media;
-    // a missing trim plays the whole media. Both in timeline seconds.
-    setRangeDuration(duration());
-    if (trimDuration() == 0)
-        setTrimDuration(media / speed());
+    _fitTimingToMedia(media);
     return true;
 }

@@ -1,6 +1,8 @@
 #include "OpeningWindow.h"
 
 #include "AVExporter.h"
+#include "AssetLoadingThreadPool.h"
+#include "CommandLineMedia.h"
 #include "AVRender.h"
 #include "IsolatedSettings.h"
 #include "PopupMovieExportingWidget.h"
@@ -22,6 +24,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -116,6 +120,39 @@ private:
     QtMessageHandler _previous;
 };
 
+// The sound of an exported movie decoded to one channel: its length and
+// where its first and last samples above the silence level lie, in seconds.
+struct ExportedSound {
+    double length = 0.0;
+    double soundStart = -1.0;
+    double soundEnd = -1.0;
+};
+
+ExportedSound measureSound(const QString& movie)
+{
+    constexpr int kRate = 44100;
+    // The test tones peak at an eighth of full scale; encoding noise stays far below this.
+    constexpr int kSilenceLevel = 1000;
+    ExportedSound sound;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", movie, "-map", "0:a:0", "-ac", "1", "-ar",
+                                            QString::number(kRate), "-f", "s16le", "-"});
+    if (!ffmpeg.waitForFinished(60000))
+        return sound;
+    const QByteArray pcm = ffmpeg.readAllStandardOutput();
+    const auto* samples = reinterpret_cast<const int16_t*>(pcm.constData());
+    const int count = pcm.size() / int(sizeof(int16_t));
+    sound.length = double(count) / kRate;
+    for (int index = 0; index < count; ++index) {
+        if (std::abs(int(samples[index])) < kSilenceLevel)
+            continue;
+        if (sound.soundStart < 0.0)
+            sound.soundStart = double(index) / kRate;
+        sound.soundEnd = double(index + 1) / kRate;
+    }
+    return sound;
+}
+
 QString childText(QWidget* parent, const char* name)
 {
     auto* label = parent->findChild<QLabel*>(QLatin1String(name));
@@ -140,11 +177,55 @@ protected:
                                         .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
                                         .set("TrimDuration", 2)));
         writeProject(dir, records, background);
+        return load(window);
+    }
+
+    // Opens the project written in the folder, until every segment loaded.
+    static bool load(ExportWindow& window)
+    {
         window.show();
         if (!window._openProject() || !waitFor([&] { return window.preview() != nullptr; }, 5000)
             || !window.preview()->isValid())
             return false;
         return waitFor([&] { return window.loaderMessages.contains(ProjectLoaderAllLoaded); }, 60000);
+    }
+
+    // Until every segment knows its media and no loading task runs.
+    static bool waitForMedia(ExportWindow& window)
+    {
+        const ProjectManager* project = window.projectManager();
+        return waitFor(
+            [&] {
+                for (int index = 0; index < project->segmentCount(); ++index) {
+                    if (project->segmentAt(index)->state() != 4)
+                        return false;
+                }
+                return AssetLoadingThreadPool::instance()->activeThreadCount() == 0;
+            },
+            60000);
+    }
+
+    // Once every segment knows its media, exports the project through the
+    // popup and measures the movie's sound; the export lasts what the
+    // project lasts.
+    void exportSound(ExportWindow& window, const QString& name, ExportedSound* sound)
+    {
+        ASSERT_TRUE(waitForMedia(window));
+        ASSERT_NEAR(window.composition()->duration(), window.projectManager()->duration(), 0.01);
+        QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+        startExport(window, 0, name);
+        ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+        ASSERT_EQ(finished.first().first().toInt(), 0);
+        const QString movie = target.filePath(name + QStringLiteral(".mp4"));
+        ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(movie); }, 10000));
+        *sound = measureSound(movie);
+    }
+
+    // Saves and closes the window as its close button does.
+    static bool saveAndClose(ExportWindow& window)
+    {
+        window.close();
+        return waitFor([&] { return !window.isVisible(); }, 20000);
     }
 
     // Opens the popup with the window's choices and presses its Export button.
@@ -361,4 +442,61 @@ TEST_F(MainWindowExport, TheCachedPathFollowsTheOptions)
     EXPECT_EQ(window._exportFilePath(5, 59.94f, "vp9"), folder + "/Trip_4k_vp9_59fps.webm");
     EXPECT_EQ(window._exportFilePath(2, 25.0f, "prores"), folder + "/Trip_720p_prores_25fps.mov");
     EXPECT_EQ(window._exportFilePath(9, 24.0f, ""), folder + "/Trip_Unknown_Resolution_Unknown_Video_Codec_24fps.mp4");
+}
+
+// A record of a long file that plays its first 1.5 s, stored without a trim,
+// beside a 2 s silent movie: the movie sounds 1.5 s, then is silent to its
+// end, and the same after a save and a reopen.
+TEST_F(MainWindowExport, MusicWithoutATrimSoundsForItsRangeBeforeAndAfterASave)
+{
+    ASSERT_TRUE(makeMedia({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=8000:duration=180", "-c:a",
+                           "pcm_s16le", dir + "/long.wav"}));
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("video_only_4s.mp4")), dir + "/silent.mp4"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "silent.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
+                                    .set("TrimDuration", 2)));
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "long.wav").set("TrackId", 2)
+                                    .set("RangeStart", 0).set("RangeDuration", 1.5).set("Title", "Tone")));
+    writeProject(dir, records);
+    ExportedSound first;
+    {
+        ExportWindow window;
+        if (!load(window))
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        ASSERT_NO_FATAL_FAILURE(exportSound(window, QStringLiteral("First"), &first));
+        ASSERT_TRUE(saveAndClose(window));
+    }
+    EXPECT_NEAR(first.length, 2.0, 0.05);
+    EXPECT_NEAR(first.soundStart, 0.0, 0.01);
+    EXPECT_NEAR(first.soundEnd, 1.5, 0.01);
+
+    ExportedSound reopened;
+    ExportWindow window;
+    ASSERT_TRUE(load(window));
+    ASSERT_NO_FATAL_FAILURE(exportSound(window, QStringLiteral("Reopened"), &reopened));
+    EXPECT_NEAR(reopened.length, first.length, 0.001);
+    EXPECT_NEAR(reopened.soundStart, first.soundStart, 0.001);
+    EXPECT_NEAR(reopened.soundEnd, first.soundEnd, 0.001);
+}
+
+// A 3 s tone whose record says 1000 s: the tile, the project and the movie
+// last what the media holds.
+TEST_F(MainWindowExport, MusicStoredLongerThanItsMediaExportsWhatTheMediaHolds)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("tone440.wav")), dir + "/tone.wav"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 1000).set("TrimStart", 0)
+                                    .set("TrimDuration", 1000).set("Title", "Tone")));
+    writeProject(dir, records);
+    ExportWindow window;
+    if (!load(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(waitForMedia(window));
+    ASSERT_NEAR(window.projectManager()->duration(), 3.0, 0.01);
+    ExportedSound sound;
+    ASSERT_NO_FATAL_FAILURE(exportSound(window, QStringLiteral("Short"), &sound));
+    EXPECT_NEAR(sound.length, 3.0, 0.05);
+    EXPECT_NEAR(sound.soundEnd, 3.0, 0.02);
 }

@@ -145,6 +145,26 @@ TEST(MusicSegment, ReopenedTrimmedMusicKeepsItsLengthWhenTheMediaLengthArrives)
     EXPECT_FLOAT_EQ(music->duration(), 10.0f);
 }
 
+// The engine stretches the trim over the range: once the media's length is
+// known the trim is what the tile shows, for a record without one, one saved
+// with the whole media's, and one longer than the media.
+TEST(MusicSegment, TheTrimFollowsTheRangeTheTileShowsOnceTheMediaLengthIsKnown)
+{
+    SoundTestListener listener;
+    listener.mediaDuration = 180;
+    for (const float storedTrim : {0.0f, 180.0f}) {
+        auto music = storedTrim > 0.0f
+            ? reopenedTone(listener, {{SegmentKey::RangeDuration, 1.5f}, {SegmentKey::TrimDuration, storedTrim}})
+            : reopenedTone(listener, {{SegmentKey::RangeDuration, 1.5f}});
+        EXPECT_FLOAT_EQ(music->duration(), 1.5f);
+        EXPECT_EQ(Segment::stringAttribute(music->attributes(), SegmentKey::TrimDuration), "1.5");
+    }
+    listener.mediaDuration = 3;
+    auto longer = reopenedTone(listener, {{SegmentKey::RangeDuration, 1000.0f}, {SegmentKey::TrimDuration, 1000.0f}});
+    EXPECT_EQ(Segment::stringAttribute(longer->attributes(), SegmentKey::RangeDuration), "3");
+    EXPECT_EQ(Segment::stringAttribute(longer->attributes(), SegmentKey::TrimDuration), "3");
+}
+
 TEST(MusicSegment, EndIsFreeUntilTheMediaDurationIsKnown)
 {
     SoundTestListener listener;
