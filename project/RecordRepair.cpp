@@ -31,6 +31,10 @@ bool isSoundTime(float seconds)
     return std::isfinite(seconds) && seconds >= 0.0f;
 }
 
+// Fractions are written with six significant digits: read back, one that the
+// editor ended at its limit can lie this far beyond it.
+constexpr float kFractionPrecision = 1e-6f;
+
 float fractionWithin(float fraction, float room)
 {
     return std::isfinite(fraction) ? std::clamp(fraction, 0.0f, room) : 0.0f;
@@ -117,17 +121,19 @@ bool RecordRepair::_repairTransitions(SegmentAttributes* record)
     for (const auto& entry : *transitions) {
         const float start = Segment::floatAttribute(entry.get(), SegmentKey::TStart, 0.0f);
         const float soundStart = fractionWithin(start, 1.0f);
-        changed |= _store(entry.get(), SegmentKey::TStart, soundStart, start);
+        changed |= _store(entry.get(), SegmentKey::TStart, soundStart, start, kFractionPrecision);
         const float length = Segment::floatAttribute(entry.get(), SegmentKey::TDuration, 0.0f);
-        changed |= _store(entry.get(), SegmentKey::TDuration, fractionWithin(length, 1.0f - soundStart), length);
+        changed |= _store(entry.get(), SegmentKey::TDuration, fractionWithin(length, 1.0f - soundStart), length,
+                          kFractionPrecision);
     }
     return changed;
 }
 
-bool RecordRepair::_store(SegmentAttributes* record, const QString& key, float value, float stored)
+bool RecordRepair::_store(SegmentAttributes* record, const QString& key, float value, float stored,
+                          float tolerance)
 {
-    // A nan stored never equals its repair, so it is always replaced.
-    if (value == stored)
+    // A nan stored is never within a tolerance of its repair, so it is always replaced.
+    if (std::abs(value - stored) <= tolerance)
         return false;
     Segment::setFloatAttribute(record, key, value);
     return true;

@@ -35,6 +35,8 @@ private:
     static bool _repairTiming(SegmentAttributes* record, const StillLengths& lengths);
     static bool _repairTrim(SegmentAttributes* record, const QString& key, float fallback);
     static bool _repairTransitions(SegmentAttributes* record);
-    // Stores the value when it differs from the one stored; answers whether it did.
-    static bool _store(SegmentAttributes* record, const QString& key, float value, float stored);
+    // Stores the value when it differs from the one stored by more than the
+    // tolerance; answers whether it did.
+    static bool _store(SegmentAttributes* record, const QString& key, float value, float stored,
+                       float tolerance = 0.0f);
 };

@@ -230,6 +230,8 @@ TEST_F(VideoPictureTest, StandardDefinitionConvertsWithItsOwnMatrix)
         {"bars601.mp4", QSize(720, 480), tagged("smpte170m"), "bt601", "yuv420p"},
         {"bars709.mp4", QSize(1280, 720), tagged("bt709"), "bt709", "yuv420p"},
         {"untagged480.mp4", QSize(640, 480), {}, "bt601", "yuv420p"},
+        // PAL, the largest standard definition picture.
+        {"untagged576.mp4", QSize(720, 576), {}, "bt601", "yuv420p"},
         {"untagged720.mp4", QSize(1280, 720), {}, "bt709", "yuv420p"},
         // 4:2:2 goes through the converter to BGRA instead of the shaders.
         {"bars601_422.mp4", QSize(720, 480), tagged("smpte170m"), "bt601", "yuv422p"},

@@ -112,6 +112,26 @@ TEST_F(GLTest, VideoSegmentEndsAtTheLatestOfQuickSeeks)
     EXPECT_EQ(video.segment->shownFrameMs(), 40000);
 }
 
+// A seek left for the one under way keeps its place in the media: the start
+// moving meanwhile (a split piece pulled back to the cut) leaves its picture
+// as it was asked for, whatever the new start makes of its timeline time.
+TEST_F(GLTest, VideoSegmentSeekLeftForTheOneUnderWayKeepsItsMediaTime)
+{
+    LoadedVideo video;
+    // 2 s into the timeline from 20 s into the media: the two times differ.
+    ASSERT_TRUE(load(video, "long64_10fps.mp4", 2.0, 20.0, 30.0));
+    // Asleep, the stream completes no seek: the second waits for the first.
+    video.segment->sleep(false);
+    ASSERT_EQ(video.segment->seekTo(5.0, false), 0);   // media 23 s
+    ASSERT_EQ(video.segment->seekTo(12.0, false), 0);  // media 30 s
+    video.segment->setStartTime(1.0);
+    video.segment->wake();
+    ASSERT_TRUE(waitUntil([&] { return video.segment->isReady(); }));
+    // Media 30 s lies at 11 s on the timeline now.
+    ASSERT_TRUE(prepareUntil(*video.segment, 11.0, true, false, [&] { return video.segment->shownFrameMs() >= 0; }));
+    EXPECT_EQ(video.segment->shownFrameMs(), 30000);
+}
+
 TEST_F(GLTest, VideoSegmentHoldsAFrameAheadUntilItsTime)
 {
     LoadedVideo video;
