@@ -229,7 +229,7 @@ TEST(ProjectFiles, RecordsKeptUnbuiltAreSavedAtTheirIndexesButLeftOutOfUndoSnaps
         QStringList types;
         for (const auto& record : records)
             types << Segment::stringAttribute(record.get(), QStringLiteral("Type"));
-        return types.join(' ');
+        return types.join(' ').toStdString();
     };
     ASSERT_EQ(manager.saveSegments(kName, ""), 0);
     EXPECT_EQ(typesIn(ProjectManager::projectXmlPath(kName, "")), "TEXT STICKER IMAGE NEWER")
