@@ -221,20 +221,26 @@ void MainWindow::_closeAfterFailedLoad(const QString& title, const QString& text
     _finishClosing();
 }
 
+// The repair changes records in place and leaves some out, keeping the
+// order of the others. A record the window does not build, for either
+// reason, stays in the project as it was read.
 void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
 {
-    QHash<int, TrackWidget*> tracks;
     SegmentRecords records = loader->takeRecords();
+    SegmentRecords asRead;
+    std::vector<const SegmentAttributes*> read;
+    for (const std::unique_ptr<SegmentAttributes>& record : records) {
+        asRead.push_back(record->copy());
+        read.push_back(record.get());
+    }
     const UserSettings* settings = UserSettings::instance();
     RecordRepair::repair(records, {settings->photoDuration(), settings->textDuration(), settings->drawingDuration()});
-    for (std::unique_ptr<SegmentAttributes>& record : records) {
-        const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
-        std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);
-        if (!created)
-            continue;
-        Segment* segment = created.release();
-        TrackWidget* track = _typedTrackFor(tracks, storedTrack, segment->type());
-        _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, true));
+    QHash<int, TrackWidget*> tracks;
+    auto repaired = records.begin();
+    for (size_t index = 0; index < read.size(); ++index) {
+        const bool repairKeptIt = repaired != records.end() && repaired->get() == read[index];
+        if (!repairKeptIt || !_addSegmentFromRecord(std::move(*repaired++), tracks))
+            _projectManager->keepUnbuiltRecord(std::move(asRead[index]), int(index));
     }
     _projectManager->updateDuration();
     const float duration = _projectManager->duration();
@@ -242,6 +248,18 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     _timeline->relayoutTracks(_timelineScale, duration);
     _addTrack();
     loader->setLayoutEditAreaCompleted();
+}
+
+bool MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks)
+{
+    const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
+    std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);
+    if (!created)
+        return false;
+    Segment* segment = created.release();
+    TrackWidget* track = _typedTrackFor(tracks, storedTrack, segment->type());
+    _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, true));
+    return true;
 }
 
 TrackWidget* MainWindow::_addTypedTrack(const QString& type)

@@ -7,6 +7,22 @@ bool SegmentAttributes::isStructuredKey(const QString& key)
     return key == SegmentKey::Transition || key == SegmentKey::TBegin || key == SegmentKey::TEnd;
 }
 
+std::unique_ptr<SegmentAttributes> SegmentAttributes::copy() const
+{
+    auto copied = std::make_unique<SegmentAttributes>();
+    copied->_texts = _texts;
+    if (_transitions) {
+        TransitionList& entries = copied->resetTransitions();
+        for (const auto& entry : *_transitions)
+            entries.push_back(entry->copy());
+    }
+    if (_begin)
+        copied->_begin = _begin->copy();
+    if (_end)
+        copied->_end = _end->copy();
+    return copied;
+}
+
 const QString* SegmentAttributes::findText(const QString& key) const
 {
     const auto it = _texts.constFind(key);

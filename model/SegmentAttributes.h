@@ -26,6 +26,10 @@ public:
     SegmentAttributes(const SegmentAttributes&) = delete;
     SegmentAttributes& operator=(const SegmentAttributes&) = delete;
 
+    // A whole copy: texts, the transition list and the states, each only
+    // where this dictionary has it. The texts are shared until one is changed.
+    std::unique_ptr<SegmentAttributes> copy() const;
+
     // Whether the key names a list or a state, never a text.
     static bool isStructuredKey(const QString& key);
 

@@ -197,6 +197,17 @@ public:
     // Copies and archives of a project leave it out: they are the user's own.
     static const QString exampleMarkerFile;
 
+    // --- Records the window does not build ------------------------------------------
+    // A record of "project.xml" that the window does not build (a type of a
+    // newer version, or one that the opening's repair leaves out) is kept as
+    // it was read, at the index it had among the file's records, and logged.
+    // Every save of "project.xml" writes it back at that index, the segments
+    // filling the other places in list order, or after the last record when
+    // fewer records come before it now: so a newer version or a repaired
+    // file still finds it, and the tidy keeps its file. Undo snapshots leave
+    // it out, as no edit reaches it.
+    void keepUnbuiltRecord(std::unique_ptr<SegmentAttributes> record, int index);
+
     // --- Undo snapshots ---------------------------------------------------------------------
     // Writes the segments as the state before an edit.
     int recordSnapshot(const QString& name, const QString& folder);
@@ -217,8 +228,9 @@ private:
     enum class SnapshotKind { Record, Push };
 
     static QString _projectFile(const QString& name, const QString& folder, const QString& fileName);
-    // Writes "Project" with every segment to path, as "project.xml" or as
-    // an undo snapshot; the caller holds the mutex.
+    // Writes "Project" with every segment to path, as "project.xml" (with
+    // the records kept unbuilt) or as an undo snapshot; the caller holds the
+    // mutex.
     int _writeSegments(const QString& path, bool snapshot, const char* errorMessage) const;
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
     // Reads a snapshot; nothing when it cannot be opened or read.
@@ -232,8 +244,15 @@ private:
     // alive (and reported), since a task still uses them.
     void _deleteSegmentsAfterTheirTasks();
 
+    struct UnbuiltRecord {
+        std::unique_ptr<SegmentAttributes> record;
+        int index;
+    };
+
     std::vector<Segment*> _segments;
     std::vector<QWidget*> _segmentWidgets;
+    // In index order.
+    std::vector<UnbuiltRecord> _unbuiltRecords;
     QString _projectName;
     QString _projectFolder;
     QMap<QString, int> _layout;

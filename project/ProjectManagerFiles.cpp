@@ -5,6 +5,7 @@
 #include "ProjectXml.h"
 #include "RecordRepair.h"
 #include "Segment.h"
+#include "SegmentKeys.h"
 #include "Util.h"
 
 #include <QColor>
@@ -201,13 +202,35 @@ QSet<QString> ProjectManager::recordedFilePaths(const QString& name, const QStri
     return paths;
 }
 
+void ProjectManager::keepUnbuiltRecord(std::unique_ptr<SegmentAttributes> record, int index)
+{
+    qWarning().noquote() << QStringLiteral("The record at index %1 of the project (type %2, file \"%3\", id \"%4\") "
+                                           "is not built; it is kept as read and saved back unchanged")
+                                .arg(index)
+                                .arg(Segment::stringAttribute(record.get(), SegmentKey::Type),
+                                     Segment::storedFileOf(record.get()),
+                                     Segment::stringAttribute(record.get(), SegmentKey::UId));
+    QMutexLocker locker(&_mutex);
+    const auto place = std::upper_bound(_unbuiltRecords.begin(), _unbuiltRecords.end(), index,
+                                        [](int wanted, const UnbuiltRecord& kept) { return wanted < kept.index; });
+    _unbuiltRecords.insert(place, UnbuiltRecord{std::move(record), index});
+}
+
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage) const
 {
     const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
-    return ProjectXml::write(path, kind, errorMessage, [this](QXmlStreamWriter& writer) {
+    const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
+    return ProjectXml::write(path, kind, errorMessage, [this, unbuilt](QXmlStreamWriter& writer) {
         writer.writeStartElement(QStringLiteral("Project"));
-        for (const Segment* segment : _segments) {
-            segment->saveTo(writer);
+        size_t kept = 0;
+        size_t built = 0;
+        while (built < _segments.size() || kept < unbuilt) {
+            const bool keptComesNext = kept < unbuilt
+                && (built == _segments.size() || size_t(_unbuiltRecords[kept].index) <= built + kept);
+            if (keptComesNext)
+                Segment::saveToXml(*_unbuiltRecords[kept++].record, writer);
+            else
+                _segments[built++]->saveTo(writer);
             if (writer.hasError())
                 return;
         }

@@ -2,14 +2,17 @@
 // machine or a damaged disk, written at test time: numbers that are no
 // numbers or too large for any movie, a segment type this version does not
 // know, lengths of zero and below. Each opens, shows its valid segments,
-// exports to an end and closes without deleting a file a record names.
+// exports to an end and closes without deleting a file a record names; the
+// records it does not show are saved back as they were read.
 #include "OpeningWindow.h"
 
 #include "AssetLoadingThreadPool.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
+#include "LogRecorder.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProjectTestSupport.h"
+#include "ProjectXml.h"
 #include "RaisedUnder.h"
 #include "TestMedia.h"
 #include "TimelineMetrics.h"
@@ -22,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +46,7 @@ public:
 
     using MainWindow::exportMovie;
     using MainWindow::exporter;
+    using MainWindow::onActionAddTextTriggered;
 
     void chooseExport(const QString& folder)
     {
@@ -89,6 +94,22 @@ double streamDuration(const QJsonObject& info, const QString& type)
     return -1.0;
 }
 
+// Each record of a project file as the model writes a record, compact: the
+// same text for the same attributes and children, whatever the indentation.
+QStringList recordsXml(const QString& path)
+{
+    SegmentRecords records;
+    ProjectXml::readSegmentsFile(path, records, "The project written cannot be read");
+    QStringList xml;
+    for (const auto& record : records) {
+        QString text;
+        QXmlStreamWriter writer(&text);
+        Segment::saveToXml(*record, writer);
+        xml << text;
+    }
+    return xml;
+}
+
 class HostileProject : public ::testing::Test
 {
 protected:
@@ -112,6 +133,12 @@ protected:
             properties.replace("duration=\"0\"", "duration=\"" + duration + "\"");
             writeFile(dir + "/properties.xml", properties);
         }
+        return openAsStored(window);
+    }
+
+    // Opens the window on the project as the folder holds it.
+    bool openAsStored(HostileWindow& window)
+    {
         window.show();
         if (!window._openProject() || !waitFor([&] { return window.preview() != nullptr; }, 5000)
             || !window.preview()->isValid())
@@ -145,6 +172,29 @@ protected:
     {
         window.close();
         return waitFor([&] { return !window.isVisible(); }, kCloseWaitMs);
+    }
+
+    // Twice opens the project, adds a text and saves it on closing; each
+    // time the record of each index of kept is saved back as it was read,
+    // in its place, and every file stays. The records must be written.
+    void expectKeptThroughEditsAndReopens(const QMap<int, QString>& kept, const QStringList& files)
+    {
+        const int records = recordsXml(dir + "/project.xml").size();
+        for (int round = 1; round <= 2; ++round) {
+            HostileWindow window;
+            if (!openAsStored(window))
+                GTEST_SKIP() << "no OpenGL context for the preview";
+            const int tiles = window.tiles().size();
+            window.onActionAddTextTriggered();
+            ASSERT_EQ(window.tiles().size(), tiles + 1) << "round " << round;
+            ASSERT_TRUE(closeWindow(window)) << "round " << round;
+            const QStringList saved = recordsXml(dir + "/project.xml");
+            EXPECT_EQ(saved.size(), records + round);
+            for (auto record = kept.cbegin(); record != kept.cend(); ++record)
+                EXPECT_EQ(saved.value(record.key()).toStdString(), record.value().toStdString()) << "round " << round;
+            for (const QString& file : files)
+                EXPECT_TRUE(QFileInfo::exists(dir + "/" + file)) << qPrintable(file) << ", round " << round;
+        }
     }
 
     IsolatedSettings settings;
@@ -291,4 +341,59 @@ TEST_F(HostileProject, ClosingKeepsTheFileOfASegmentTypeThisVersionDoesNotKnow)
     EXPECT_TRUE(readFile(dir + "/project.xml").contains("STICKER"));
     EXPECT_TRUE(QFileInfo::exists(dir + "/clip.mp4"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "no record names it";
+}
+
+TEST_F(HostileProject, ARecordOfANewerTypeAndItsFileSurviveAnEditTheSaveAndAReopen)
+{
+    writeFile(dir + "/sticker-sound.wav", readFile(dir + "/tone.wav"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 2)));
+    RecordBuilder sticker("STICKER");
+    sticker.set("File", "sticker-sound.wav").set("TrackId", 2).set("RangeStart", "0.50").set("RangeDuration", 1)
+        .set("Wobble", "1e38").set("UId", "sticker");
+    auto entry = std::make_unique<SegmentAttributes>();
+    entry->setText(QStringLiteral("TStart"), QStringLiteral("7"));
+    entry->resetState(true).setText(QStringLiteral("Spin"), QStringLiteral("2"));
+    sticker.attributes->resetTransitions().push_back(std::move(entry));
+    records.push_back(std::move(sticker));
+    records.push_back(std::move(RecordBuilder("MUSIC").set("File", "tone.wav").set("TrackId", 3)
+                                    .set("RangeStart", 0).set("RangeDuration", 1.5)));
+    writeProject(dir, records);
+    const QString asRead = recordsXml(dir + "/project.xml").value(1);
+    ASSERT_TRUE(asRead.contains("STICKER"));
+
+    LogRecorder log;
+    expectKeptThroughEditsAndReopens({{1, asRead}}, {"sticker-sound.wav", "clip.mp4", "tone.wav"});
+    if (IsSkipped())
+        return;
+    EXPECT_EQ(log.lines().filter("STICKER").filter("sticker-sound.wav").filter("kept").size(), 2)
+        << "each opening names the record it keeps";
+}
+
+TEST_F(HostileProject, RecordsBeyondTheLongestMovieAndTheirFilesSurviveAnEditTheSaveAndAReopen)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/movie.mp4"));
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("audio_only.m4a")), dir + "/music.m4a"));
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("exif_rotated.jpg")), dir + "/pic.jpg"));
+    std::vector<RecordBuilder> records;
+    for (const auto& [type, file] : {std::pair<const char*, const char*>{"MOVIE", "movie.mp4"},
+                                     {"MUSIC", "music.m4a"}, {"IMAGE", "pic.jpg"}}) {
+        RecordBuilder record{QString::fromLatin1(type)};
+        record.set("File", file);
+        for (const char* field : {"TrackId", "RangeStart", "RangeDuration", "TrimStart", "TrimDuration", "Volume"})
+            record.set(field, "1e38");
+        records.push_back(std::move(record));
+    }
+    writeProject(dir, records);
+    const QStringList asRead = recordsXml(dir + "/project.xml");
+    ASSERT_EQ(asRead.size(), 3);
+
+    LogRecorder log;
+    expectKeptThroughEditsAndReopens({{0, asRead[0]}, {1, asRead[1]}, {2, asRead[2]}},
+                                     {"movie.mp4", "music.m4a", "pic.jpg"});
+    if (IsSkipped())
+        return;
+    for (const char* file : {"movie.mp4", "music.m4a", "pic.jpg"})
+        EXPECT_EQ(log.lines().filter(file).filter("kept").size(), 2) << file;
 }

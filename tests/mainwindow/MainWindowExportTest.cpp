@@ -5,6 +5,7 @@
 #include "CommandLineMedia.h"
 #include "AVRender.h"
 #include "IsolatedSettings.h"
+#include "LogRecorder.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProgressHUD.h"
 #include "ProjectTestSupport.h"
@@ -17,7 +18,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QMutex>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -89,36 +89,6 @@ QJsonObject streamOfType(const QJsonObject& info, const QString& type)
     }
     return {};
 }
-
-// The debug log, written from the export thread too.
-QMutex gLogMutex;
-QStringList gLog;
-
-void recordLog(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    QMutexLocker lock(&gLogMutex);
-    gLog << message;
-}
-
-// Keeps what is logged while it lives.
-class LogRecorder
-{
-public:
-    LogRecorder() : _previous(qInstallMessageHandler(recordLog))
-    {
-        QMutexLocker lock(&gLogMutex);
-        gLog.clear();
-    }
-    ~LogRecorder() { qInstallMessageHandler(_previous); }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&gLogMutex);
-        return gLog;
-    }
-
-private:
-    QtMessageHandler _previous;
-};
 
 // The sound of an exported movie decoded to one channel: its length and
 // where its first and last samples above the silence level lie, in seconds.

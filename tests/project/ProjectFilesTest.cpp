@@ -1,5 +1,7 @@
 #include "ProjectTestSupport.h"
 
+#include "ProjectXml.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -206,6 +208,34 @@ TEST(ProjectFiles, RecordedFilesAreThoseOfEveryRecordWhateverItsType)
     EXPECT_EQ(ProjectManager::recordedFilePaths(kName, ""), expected);
     writeFile(dir + "/project.xml", "<Project><Segment Type=\"STICKER\" File=\"sticker.png\"/><Broken");
     EXPECT_TRUE(ProjectManager::recordedFilePaths(kName, "").isEmpty()) << "an unreadable file names nothing";
+}
+
+// Kept records are handed over in any order; two segments come between them.
+TEST(ProjectFiles, RecordsKeptUnbuiltAreSavedAtTheirIndexesButLeftOutOfUndoSnapshots)
+{
+    TemporaryProduct product;
+    product.projectDir(kName);
+    ProjectManager manager;
+    manager.appendSegment(new FakeMediaSegment(QStringLiteral("TEXT"), 1), nullptr);
+    manager.appendSegment(new FakeMediaSegment(QStringLiteral("IMAGE"), 2), nullptr);
+    for (const auto& [type, index] : {std::pair<const char*, int>{"NEWER", 9}, {"STICKER", 1}}) {
+        auto record = std::make_unique<SegmentAttributes>();
+        record->setText(QStringLiteral("Type"), QString::fromLatin1(type));
+        manager.keepUnbuiltRecord(std::move(record), index);
+    }
+    const auto typesIn = [](const QString& path) {
+        SegmentRecords records;
+        EXPECT_EQ(ProjectXml::readSegmentsFile(path, records, "unreadable"), 0) << qPrintable(path);
+        QStringList types;
+        for (const auto& record : records)
+            types << Segment::stringAttribute(record.get(), QStringLiteral("Type"));
+        return types.join(' ').toStdString();
+    };
+    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
+    EXPECT_EQ(typesIn(ProjectManager::projectXmlPath(kName, "")), "TEXT STICKER IMAGE NEWER")
+        << "the one beyond the end after the last";
+    ASSERT_EQ(manager.recordSnapshot(kName, ""), 0);
+    EXPECT_EQ(typesIn(ProjectManager::historySnapshotPath(kName, "", 0)), "TEXT IMAGE");
 }
 
 // A project length that is no number, below zero or beyond any movie.
