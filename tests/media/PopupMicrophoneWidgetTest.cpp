@@ -6,6 +6,7 @@
 #include "SoundServer.h"
 
 #include <QApplication>
+#include <QAudioProbe>
 #include <QAudioRecorder>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +135,32 @@ struct MessageBoxCloser {
     QStringList texts;
 };
 
+// Whether the back end records from `id`: its samples flow for half a
+// second with no error.
+bool recordsFrom(const QString& id)
+{
+    QTemporaryDir folder;
+    QAudioRecorder recorder;
+    QAudioProbe probe;
+    probe.setSource(&recorder);
+    QSignalSpy buffers(&probe, &QAudioProbe::audioBufferProbed);
+    QAudioEncoderSettings audio;
+    audio.setCodec("audio/x-raw");
+    recorder.setEncodingSettings(audio, QVideoEncoderSettings(), "audio/x-wav");
+    recorder.setOutputLocation(QUrl::fromLocalFile(folder.filePath("input.wav")));
+    recorder.setAudioInput(id);
+    recorder.record();
+    const auto failed = [&] { return recorder.error() != QMediaRecorder::NoError; };
+    const bool flowed = QTest::qWaitFor([&] { return failed() || (!buffers.isEmpty() && recorder.duration() >= 500); },
+                                        5000) && !failed();
+    recorder.stop();
+    const bool stopped = QTest::qWaitFor([&] {
+        return recorder.state() == QMediaRecorder::StoppedState && recorder.status() != QMediaRecorder::FinalizingStatus;
+    }, 5000);
+    EXPECT_TRUE(stopped) << id.toStdString() << " did not stop";
+    return flowed;
+}
+
 QString ffprobe(const QString& path)
 {
     QProcess probe;
@@ -187,7 +215,7 @@ TEST(PopupMicrophoneLevels, UnmeteredFormats)
 
 TEST(PopupMicrophoneWidget, WithoutInputsNothingRecords)
 {
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr, QStringList()));
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {}));
     EXPECT_EQ(button(*shown.popup, "microphoneButton")->text(), "No microphone");
     QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
     QTest::qWait(300);
@@ -200,7 +228,7 @@ TEST(PopupMicrophoneWidget, WithoutInputsNothingRecords)
 
 TEST(PopupMicrophoneWidget, RecordButtonShowsARedDotThatBlinks)
 {
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr, QStringList()));
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {}));
     QPushButton* record = button(*shown.popup, "recordButton");
     const auto centre = [record] {
         const QImage picture = record->icon().pixmap(record->iconSize()).toImage();
@@ -222,13 +250,58 @@ TEST(PopupMicrophoneWidget, RecordButtonShowsARedDotThatBlinks)
 
 TEST(PopupMicrophoneWidget, DefaultMissingFromInputsSelectsTheFirst)
 {
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {"first-input", "second-input"}));
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {{"first-input", "First input"}, {"second-input", "Second input"}}));
     QMenu* menu = shown.popup->findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_TRUE(menu->actions()[0]->isChecked());
     EXPECT_FALSE(menu->actions()[1]->isChecked());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "first-input"; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "First input"; }, 2000));
+}
+
+// The default input leads the menu wherever the platform lists it.
+TEST(PopupMicrophoneWidget, InputsShowTheirDescriptionsAndTheRecorderGetsTheChosenId)
+{
+    const QString defaultId = QAudioRecorder().defaultAudioInput();
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {{"usb-input", "USB Microphone"}, {defaultId, "Built-in"}}));
+    QMenu* menu = shown.popup->findChild<QMenu*>();
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text().toStdString(), "Built-in");
+    EXPECT_EQ(menu->actions()[1]->text().toStdString(), "USB Microphone");
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "Built-in"; }, 8000));
+    EXPECT_EQ(recorder->audioInput().toStdString(), defaultId.toStdString());
+
+    QTimer picker;
+    QObject::connect(&picker, &QTimer::timeout, [menu] {
+        if (menu->isVisible())
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[1]).center());
+    });
+    picker.start(50);
+    QTest::mouseClick(button(*shown.popup, "microphoneButton"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder->audioInput() == "usb-input"; }, 8000));
+    EXPECT_EQ(button(*shown.popup, "microphoneButton")->text().toStdString(), "USB Microphone");
+}
+
+// The system's own inputs: by their descriptions, the default first, and
+// those the back end cannot record from left out.
+TEST(PopupMicrophoneWidget, ListsTheSystemsInputsThatRecordByTheirDescriptions)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
+    QMenu* menu = shown.popup->findChild<QMenu*>();
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions().first()->data().toString().toStdString(), recorder->defaultAudioInput().toStdString());
+    QStringList listed;
+    for (const QAction* action : menu->actions()) {
+        listed << action->data().toString();
+        EXPECT_EQ(action->text().toStdString(), recorder->audioInputDescription(listed.last()).toStdString());
+    }
+    for (const QString& id : recorder->audioInputs())
+        EXPECT_EQ(recordsFrom(id), listed.contains(id)) << id.toStdString();
 }
 
 TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndARetryCapturesOnce)
@@ -402,4 +475,34 @@ TEST(PopupMicrophoneWidget, ARecordingThatFailsAfterStartingIsNotHandedOver)
     EXPECT_TRUE(stoppedWhenDismissed);
     EXPECT_TRUE(captured.isEmpty());
     delete window;
+}
+
+// Stopped with nothing but the WAV header in its file and no error: there is
+// no sound to hand over, and no file is left behind.
+TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    PlayingTone tone;
+    ASSERT_TRUE(tone.made);
+    QTemporaryDir folder;
+    TemporaryFolder temp(folder.path());
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
+    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    ASSERT_TRUE(waitForMonitor(*shown.popup));
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::RecordingState; }, 8000));
+    // The back end keeps its first fraction of a second to itself before it
+    // writes: the file gets the length of a bare header just before the stop.
+    const QString fileName = recorder->outputLocation().toLocalFile();
+    ASSERT_LT(QFileInfo(fileName).size(), 44) << "the back end wrote at once";
+    ASSERT_TRUE(QFile::resize(fileName, 44));
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::StoppedState; }, 5000));
+    QTest::qWait(500);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(captured.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(fileName));
 }
