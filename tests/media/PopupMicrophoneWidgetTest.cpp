@@ -105,6 +105,17 @@ struct PlayingTone {
     bool made = false;
 };
 
+// A popup on the system's inputs while the tone plays, recording into a
+// temporary folder of its own.
+struct PopupHearingTone {
+    PopupHearingTone() : temp(folder.path()), shown(new PopupMicrophoneWidget(nullptr)) {}
+    PlayingTone tone;
+    QTemporaryDir folder;
+    TemporaryFolder temp;
+    ShownPopup shown;
+    QSignalSpy captured{shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured};
+};
+
 // A machine without a sound server: the back end's sources find none to
 // record from, and the system lists no input that opens.
 struct NoSoundServer {
@@ -354,12 +365,10 @@ TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
 {
     if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
-    PlayingTone tone;
-    ASSERT_TRUE(tone.made);
-    QTemporaryDir folder;
-    TemporaryFolder temp(folder.path());
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
-    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    PopupHearingTone hearing;
+    ASSERT_TRUE(hearing.tone.made);
+    ShownPopup& shown = hearing.shown;
+    QSignalSpy& captured = hearing.captured;
     QSignalSpy scrolls(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetRequestScrollToTime);
     ASSERT_TRUE(waitForMonitor(*shown.popup));
     const qint64 before = QDateTime::currentMSecsSinceEpoch();
@@ -377,7 +386,7 @@ TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
 
     const QString fileName = captured[0][1].toString();
     const QFileInfo info(fileName);
-    EXPECT_EQ(info.absolutePath(), QDir(folder.path()).absolutePath());
+    EXPECT_EQ(info.absolutePath(), QDir(hearing.folder.path()).absolutePath());
     EXPECT_EQ(info.suffix(), "wav");
     const qint64 stamp = info.completeBaseName().toLongLong();
     EXPECT_GE(stamp, before);
@@ -483,26 +492,29 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
 {
     if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
-    PlayingTone tone;
-    ASSERT_TRUE(tone.made);
-    QTemporaryDir folder;
-    TemporaryFolder temp(folder.path());
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
-    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    PopupHearingTone hearing;
+    ASSERT_TRUE(hearing.tone.made);
+    ShownPopup& shown = hearing.shown;
     ASSERT_TRUE(waitForMonitor(*shown.popup));
     auto* recorder = shown.popup->findChild<QAudioRecorder*>();
     QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
     QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::RecordingState; }, 8000));
-    // The back end keeps its first fraction of a second to itself before it
-    // writes: the file gets the length of a bare header just before the stop.
+    // The back end keeps writing into the file it opened: that one moves
+    // aside, and the output location gets a bare copy of its header.
     const QString fileName = recorder->outputLocation().toLocalFile();
-    ASSERT_LT(QFileInfo(fileName).size(), 44) << "the back end wrote at once";
-    ASSERT_TRUE(QFile::resize(fileName, 44));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(fileName).size() >= 44; }, 5000));
+    QTemporaryDir aside;
+    ASSERT_TRUE(QFile::rename(fileName, aside.filePath("recording.wav")));
+    QFile recording(aside.filePath("recording.wav"));
+    QFile header(fileName);
+    ASSERT_TRUE(recording.open(QIODevice::ReadOnly) && header.open(QIODevice::WriteOnly));
+    ASSERT_EQ(header.write(recording.read(44)), 44);
+    header.close();
     QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::StoppedState; }, 5000));
     QTest::qWait(500);
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_TRUE(captured.isEmpty());
+    EXPECT_TRUE(hearing.captured.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(fileName));
 }
