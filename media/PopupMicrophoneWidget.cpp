@@ -26,6 +26,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
+
+#include <gst/gst.h>
 
 namespace {
 
@@ -39,6 +42,9 @@ constexpr int kBottomMargin = 40;
 // What GStreamer writes before the first sample: a file no longer than that
 // holds no sound.
 constexpr qint64 kWavHeaderBytes = 44;
+// Starts the recorder's id of an input it records through ALSA; the rest is
+// ALSA's name of the device.
+const QLatin1String kAlsaInputPrefix("alsa:");
 const char* const kRecordIcon1 = ":/images/voice_recording_1";
 const char* const kRecordIcon2 = ":/images/voice_recording_2";
 
@@ -81,6 +87,30 @@ double readSample(const QAudioFormat& format, const char* data, int index)
                       : sampleAt<quint8>(data, index);
 }
 
+struct ElementRelease {
+    void operator()(GstElement* element) const
+    {
+        gst_element_set_state(element, GST_STATE_NULL);
+        gst_object_unref(element);
+    }
+};
+
+// The back end offers every device of ALSA's list that does not say it only
+// plays: rate converters and channel mixers with nothing configured behind
+// them among them, and all of them where GStreamer has no ALSA source. The
+// recorder records such an input through GStreamer's ALSA source, which
+// opens the device as it gets ready.
+bool alsaSourceOpens(const QString& device)
+{
+    gst_init(nullptr, nullptr);
+    GstElement* made = gst_element_factory_make("alsasrc", nullptr);
+    if (!made)
+        return false;
+    const std::unique_ptr<GstElement, ElementRelease> source(GST_ELEMENT(gst_object_ref_sink(made)));
+    g_object_set(source.get(), "device", device.toLocal8Bit().constData(), nullptr);
+    return gst_element_set_state(source.get(), GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS;
+}
+
 } // namespace
 
 PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent) : CommonPopup(parent)
@@ -98,7 +128,7 @@ PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent) : CommonPopup(pare
     connect(_recorder, &QMediaRecorder::stateChanged, this, &PopupMicrophoneWidget::onStateChanged);
 }
 
-PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent, const QStringList& audioInputs)
+PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent, const QList<AudioInput>& audioInputs)
     : PopupMicrophoneWidget(parent)
 {
     _suppliedInputs = audioInputs;
@@ -235,9 +265,20 @@ void PopupMicrophoneWidget::setupUi(QWidget* parent, const QString& title)
     _buildDeviceMenu();
 }
 
-QStringList PopupMicrophoneWidget::_audioInputs() const
+QList<PopupMicrophoneWidget::AudioInput> PopupMicrophoneWidget::_audioInputs() const
 {
-    return _suppliedInputs ? *_suppliedInputs : _recorder->audioInputs();
+    return _suppliedInputs ? *_suppliedInputs : _recordableInputs();
+}
+
+QList<PopupMicrophoneWidget::AudioInput> PopupMicrophoneWidget::_recordableInputs() const
+{
+    QList<AudioInput> inputs;
+    for (const QString& id : _recorder->audioInputs()) {
+        if (id.startsWith(kAlsaInputPrefix) && !alsaSourceOpens(id.mid(kAlsaInputPrefix.size())))
+            continue;
+        inputs.append({id, _recorder->audioInputDescription(id)});
+    }
+    return inputs;
 }
 
 void PopupMicrophoneWidget::_buildDeviceMenu()
@@ -249,29 +290,27 @@ void PopupMicrophoneWidget::_buildDeviceMenu()
     Util::setPopupMenuStyleSheet(_deviceMenu);
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
-    const QStringList inputs = _audioInputs();
+    QList<AudioInput> inputs = _audioInputs();
     const QString defaultInput = _recorder->defaultAudioInput();
-    for (const QString& name : inputs) {
-        QAction* action = _deviceMenu->addAction(name);
+    std::stable_partition(inputs.begin(), inputs.end(),
+                          [&](const AudioInput& input) { return input.id == defaultInput; });
+    for (const AudioInput& input : inputs) {
+        QAction* action = _deviceMenu->addAction(input.description);
         action->setCheckable(true);
-        action->setData(name);
-        action->setChecked(name == defaultInput);
+        action->setData(input.id);
         group->addAction(action);
     }
     connect(group, &QActionGroup::triggered, this, &PopupMicrophoneWidget::updateMicrophoneDevice);
     if (inputs.isEmpty())
         return;
-    if (inputs.contains(defaultInput)) {
-        _switchAudioInput(defaultInput);
-        return;
-    }
+    // The system's default input leads when it is there at all.
     _deviceMenu->actions().first()->setChecked(true);
     _switchAudioInput(inputs.first());
 }
 
 void PopupMicrophoneWidget::updateMicrophoneDevice(QAction* action)
 {
-    _switchAudioInput(action->data().toString());
+    _switchAudioInput({action->data().toString(), action->text()});
 }
 
 void PopupMicrophoneWidget::microphoneButtonOnClick()
@@ -282,10 +321,10 @@ void PopupMicrophoneWidget::microphoneButtonOnClick()
         QPoint(_microphoneButton->width() / 2, _microphoneButton->height() / 2)));
 }
 
-void PopupMicrophoneWidget::_switchAudioInput(const QString& name)
+void PopupMicrophoneWidget::_switchAudioInput(const AudioInput& input)
 {
     _recorder->stop();
-    _afterRecorderStopped([this, name] { _selectAudioInput(name); }, kStopPolls);
+    _afterRecorderStopped([this, input] { _selectAudioInput(input); }, kStopPolls);
 }
 
 void PopupMicrophoneWidget::_afterRecorderStopped(const std::function<void()>& next, int pollsLeft)
@@ -312,12 +351,12 @@ void PopupMicrophoneWidget::_recordTo(const QString& folder, const QString& file
     _recorder->record();
 }
 
-void PopupMicrophoneWidget::_selectAudioInput(const QString& name)
+void PopupMicrophoneWidget::_selectAudioInput(const AudioInput& input)
 {
     if (_leaving)
         return;
-    _recorder->setAudioInput(name);
-    _microphoneButton->setText(name);
+    _recorder->setAudioInput(input.id);
+    _microphoneButton->setText(input.description);
     // Until the monitoring recording shows that the input cannot be opened.
     _inputOpens = true;
     _monitoring = true;

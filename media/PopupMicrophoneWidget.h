@@ -5,7 +5,7 @@
 #include <QAudioBuffer>
 #include <QList>
 #include <QMediaRecorder>
-#include <QStringList>
+#include <QString>
 #include <QVector>
 
 #include <functional>
@@ -29,10 +29,17 @@ class PopupMicrophoneWidget : public CommonPopup
     Q_OBJECT
 
 public:
+    // An input the recorder can record from: the recorder's id for it and
+    // the platform's description, which the user reads.
+    struct AudioInput {
+        QString id;
+        QString description;
+    };
+
     explicit PopupMicrophoneWidget(QWidget* parent);
     // Offers `audioInputs` in place of the system's inputs (the back end
     // always lists at least one, so only this shows a machine without any).
-    PopupMicrophoneWidget(QWidget* parent, const QStringList& audioInputs);
+    PopupMicrophoneWidget(QWidget* parent, const QList<AudioInput>& audioInputs);
     ~PopupMicrophoneWidget() override;
 
     void showForRecording(QWidget* parent, float startTime, int placement);
@@ -69,13 +76,15 @@ private:
     // A row that centres `content` between two stretches.
     QWidget* _centredRow(QWidget* content, int verticalMargin);
     void _buildDeviceMenu();
-    QStringList _audioInputs() const;
-    void _switchAudioInput(const QString& name);
+    QList<AudioInput> _audioInputs() const;
+    // The back end's inputs without those the platform cannot record from.
+    QList<AudioInput> _recordableInputs() const;
+    void _switchAudioInput(const AudioInput& input);
     // Runs `next` 100 ms after the recorder has really stopped, or gives up
     // waiting after `pollsLeft` polls.
     void _afterRecorderStopped(const std::function<void()>& next, int pollsLeft);
     bool _recorderStopped() const;
-    void _selectAudioInput(const QString& name);
+    void _selectAudioInput(const AudioInput& input);
     void _recordTo(const QString& folder, const QString& fileName, QMultimedia::EncodingQuality quality);
     void _startRecording();
     void _finishCapture();
@@ -93,7 +102,7 @@ private:
     QAudioProbe* _probe = nullptr;
     QMenu* _deviceMenu = nullptr;
     QTimer* _blinkTimer = nullptr;
-    std::optional<QStringList> _suppliedInputs;
+    std::optional<QList<AudioInput>> _suppliedInputs;
     bool _recording = false;
     // The real recording was started and has not yet ended; monitoring
     // states are not the caller's business.

@@ -6,6 +6,7 @@
 #include "SoundServer.h"
 
 #include <QApplication>
+#include <QAudioProbe>
 #include <QAudioRecorder>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +105,17 @@ struct PlayingTone {
     bool made = false;
 };
 
+// A popup on the system's inputs while the tone plays, recording into a
+// temporary folder of its own.
+struct PopupHearingTone {
+    PopupHearingTone() : temp(folder.path()), shown(new PopupMicrophoneWidget(nullptr)) {}
+    PlayingTone tone;
+    QTemporaryDir folder;
+    TemporaryFolder temp;
+    ShownPopup shown;
+    QSignalSpy captured{shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured};
+};
+
 // A machine without a sound server: the back end's sources find none to
 // record from, and the system lists no input that opens.
 struct NoSoundServer {
@@ -132,6 +145,32 @@ struct MessageBoxCloser {
     QTimer timer;
     QStringList texts;
 };
+
+// Whether the back end records from `id`: its samples flow for half a
+// second with no error.
+bool recordsFrom(const QString& id)
+{
+    QTemporaryDir folder;
+    QAudioRecorder recorder;
+    QAudioProbe probe;
+    probe.setSource(&recorder);
+    QSignalSpy buffers(&probe, &QAudioProbe::audioBufferProbed);
+    QAudioEncoderSettings audio;
+    audio.setCodec("audio/x-raw");
+    recorder.setEncodingSettings(audio, QVideoEncoderSettings(), "audio/x-wav");
+    recorder.setOutputLocation(QUrl::fromLocalFile(folder.filePath("input.wav")));
+    recorder.setAudioInput(id);
+    recorder.record();
+    const auto failed = [&] { return recorder.error() != QMediaRecorder::NoError; };
+    const bool flowed = QTest::qWaitFor([&] { return failed() || (!buffers.isEmpty() && recorder.duration() >= 500); },
+                                        5000) && !failed();
+    recorder.stop();
+    const bool stopped = QTest::qWaitFor([&] {
+        return recorder.state() == QMediaRecorder::StoppedState && recorder.status() != QMediaRecorder::FinalizingStatus;
+    }, 5000);
+    EXPECT_TRUE(stopped) << id.toStdString() << " did not stop";
+    return flowed;
+}
 
 QString ffprobe(const QString& path)
 {
@@ -187,7 +226,7 @@ TEST(PopupMicrophoneLevels, UnmeteredFormats)
 
 TEST(PopupMicrophoneWidget, WithoutInputsNothingRecords)
 {
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr, QStringList()));
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {}));
     EXPECT_EQ(button(*shown.popup, "microphoneButton")->text(), "No microphone");
     QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
     QTest::qWait(300);
@@ -200,7 +239,7 @@ TEST(PopupMicrophoneWidget, WithoutInputsNothingRecords)
 
 TEST(PopupMicrophoneWidget, RecordButtonShowsARedDotThatBlinks)
 {
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr, QStringList()));
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {}));
     QPushButton* record = button(*shown.popup, "recordButton");
     const auto centre = [record] {
         const QImage picture = record->icon().pixmap(record->iconSize()).toImage();
@@ -222,13 +261,58 @@ TEST(PopupMicrophoneWidget, RecordButtonShowsARedDotThatBlinks)
 
 TEST(PopupMicrophoneWidget, DefaultMissingFromInputsSelectsTheFirst)
 {
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {"first-input", "second-input"}));
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {{"first-input", "First input"}, {"second-input", "Second input"}}));
     QMenu* menu = shown.popup->findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_TRUE(menu->actions()[0]->isChecked());
     EXPECT_FALSE(menu->actions()[1]->isChecked());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "first-input"; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "First input"; }, 2000));
+}
+
+// The default input leads the menu wherever the platform lists it.
+TEST(PopupMicrophoneWidget, InputsShowTheirDescriptionsAndTheRecorderGetsTheChosenId)
+{
+    const QString defaultId = QAudioRecorder().defaultAudioInput();
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr, {{"usb-input", "USB Microphone"}, {defaultId, "Built-in"}}));
+    QMenu* menu = shown.popup->findChild<QMenu*>();
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text().toStdString(), "Built-in");
+    EXPECT_EQ(menu->actions()[1]->text().toStdString(), "USB Microphone");
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(*shown.popup, "microphoneButton")->text() == "Built-in"; }, 8000));
+    EXPECT_EQ(recorder->audioInput().toStdString(), defaultId.toStdString());
+
+    QTimer picker;
+    QObject::connect(&picker, &QTimer::timeout, [menu] {
+        if (menu->isVisible())
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[1]).center());
+    });
+    picker.start(50);
+    QTest::mouseClick(button(*shown.popup, "microphoneButton"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder->audioInput() == "usb-input"; }, 8000));
+    EXPECT_EQ(button(*shown.popup, "microphoneButton")->text().toStdString(), "USB Microphone");
+}
+
+// The system's own inputs: by their descriptions, the default first, and
+// those the back end cannot record from left out.
+TEST(PopupMicrophoneWidget, ListsTheSystemsInputsThatRecordByTheirDescriptions)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
+    QMenu* menu = shown.popup->findChild<QMenu*>();
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions().first()->data().toString().toStdString(), recorder->defaultAudioInput().toStdString());
+    QStringList listed;
+    for (const QAction* action : menu->actions()) {
+        listed << action->data().toString();
+        EXPECT_EQ(action->text().toStdString(), recorder->audioInputDescription(listed.last()).toStdString());
+    }
+    for (const QString& id : recorder->audioInputs())
+        EXPECT_EQ(recordsFrom(id), listed.contains(id)) << id.toStdString();
 }
 
 TEST(PopupMicrophoneWidget, FailedStartShowsOneErrorAndARetryCapturesOnce)
@@ -281,12 +365,10 @@ TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
 {
     if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
-    PlayingTone tone;
-    ASSERT_TRUE(tone.made);
-    QTemporaryDir folder;
-    TemporaryFolder temp(folder.path());
-    ShownPopup shown(new PopupMicrophoneWidget(nullptr));
-    QSignalSpy captured(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured);
+    PopupHearingTone hearing;
+    ASSERT_TRUE(hearing.tone.made);
+    ShownPopup& shown = hearing.shown;
+    QSignalSpy& captured = hearing.captured;
     QSignalSpy scrolls(shown.popup, &PopupMicrophoneWidget::popupMicrophoneWidgetRequestScrollToTime);
     ASSERT_TRUE(waitForMonitor(*shown.popup));
     const qint64 before = QDateTime::currentMSecsSinceEpoch();
@@ -304,7 +386,7 @@ TEST(PopupMicrophoneWidget, RecordsTheNullSinkMonitorToWav)
 
     const QString fileName = captured[0][1].toString();
     const QFileInfo info(fileName);
-    EXPECT_EQ(info.absolutePath(), QDir(folder.path()).absolutePath());
+    EXPECT_EQ(info.absolutePath(), QDir(hearing.folder.path()).absolutePath());
     EXPECT_EQ(info.suffix(), "wav");
     const qint64 stamp = info.completeBaseName().toLongLong();
     EXPECT_GE(stamp, before);
@@ -402,4 +484,37 @@ TEST(PopupMicrophoneWidget, ARecordingThatFailsAfterStartingIsNotHandedOver)
     EXPECT_TRUE(stoppedWhenDismissed);
     EXPECT_TRUE(captured.isEmpty());
     delete window;
+}
+
+// Stopped with nothing but the WAV header in its file and no error: there is
+// no sound to hand over, and no file is left behind.
+TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    PopupHearingTone hearing;
+    ASSERT_TRUE(hearing.tone.made);
+    ShownPopup& shown = hearing.shown;
+    ASSERT_TRUE(waitForMonitor(*shown.popup));
+    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::RecordingState; }, 8000));
+    // The back end keeps writing into the file it opened: that one moves
+    // aside, and the output location gets a bare copy of its header.
+    const QString fileName = recorder->outputLocation().toLocalFile();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(fileName).size() >= 44; }, 5000));
+    QTemporaryDir aside;
+    ASSERT_TRUE(QFile::rename(fileName, aside.filePath("recording.wav")));
+    QFile recording(aside.filePath("recording.wav"));
+    QFile header(fileName);
+    ASSERT_TRUE(recording.open(QIODevice::ReadOnly) && header.open(QIODevice::WriteOnly));
+    ASSERT_EQ(header.write(recording.read(44)), 44);
+    header.close();
+    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::StoppedState; }, 5000));
+    QTest::qWait(500);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(hearing.captured.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(fileName));
 }

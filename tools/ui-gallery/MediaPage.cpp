@@ -45,7 +45,7 @@ QWidget* microphoneWithoutInputs(QWidget* parent)
     stage->setFixedSize(480, 360);
     stage->setAutoFillBackground(true);
     stage->setPalette(QPalette(QColor(60, 62, 66)));
-    auto* popup = new PopupMicrophoneWidget(stage, QStringList());
+    auto* popup = new PopupMicrophoneWidget(stage, {});
     popup->showForRecording(stage, 0.0f, 0);
     return stage;
 }
