@@ -6,14 +6,19 @@
 #include "ProjectArchiveFormat.h"
 #include "Util.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
 
-QString downloadsFolder()
+// Where the archive choosers open: a folder that exists, or the chooser would
+// show a name that cannot be chosen.
+QString startFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    return QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
 }
 
 // Runs an archive thread that reports to the list and deletes itself when done.
@@ -35,7 +40,7 @@ void ProjectsListWidget::onArchiveActionTriggered()
         return;
     const QString name = entry->name();
     const QString output = QFileDialog::getExistingDirectory(this, tr("Select an output directory"),
-                                                             downloadsFolder(), QFileDialog::ShowDirsOnly);
+                                                             startFolder(), QFileDialog::ShowDirsOnly);
     if (output.isEmpty())
         return;
     startReporting(new ArchiveExporter(name, _currentFolder, output, this), this,
@@ -78,7 +83,7 @@ void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message,
 
 void ProjectsListWidget::importArchive()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Select an archive to import"), downloadsFolder(),
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select an archive to import"), startFolder(),
                                                       tr("Vidorna Project File (*.vidornaproject)"));
     if (!path.isEmpty())
         importArchiveFile(path);

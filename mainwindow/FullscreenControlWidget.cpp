@@ -14,6 +14,8 @@ const char* const kBarStyle =
     "FullscreenControlWidget{background-color:rgba(0,0,0,192); color:white; border-radius:10px;}"
     "QToolTip{background-color:rgb(54,200,255); color:white; padding:2px; border-radius:3px;}";
 const char* const kTransparentStyle = "background-color:transparent;";
+// A type selector reaches only the bar itself: the times need their own colour.
+const char* const kTimeLabelStyle = "color:white; background-color:transparent;";
 const char* const kButtonStyle =
     "QPushButton{color:white; background-color:transparent;}"
     "QPushButton:hover{background-color:rgb(44,46,50); border-radius:5px;}"
@@ -69,7 +71,7 @@ void FullscreenControlWidget::_applyStyles()
         button->setStyleSheet(QString::fromLatin1(kButtonStyle));
     _ui->horizontalSlider->setStyleSheet(QString::fromLatin1(kSliderStyle));
     for (QLabel* label : {_ui->leftLabel, _ui->rightLabel}) {
-        label->setStyleSheet(QString::fromLatin1(kTransparentStyle));
+        label->setStyleSheet(QString::fromLatin1(kTimeLabelStyle));
         QFont font = label->font();
         font.setPointSizeF(font.pointSizeF() - 1.0);
         label->setFont(font);

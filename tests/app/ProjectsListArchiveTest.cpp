@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -138,4 +140,32 @@ TEST_F(ProjectsListArchiveTest, TheMenuActsOnItsOwnItemWhenAListingSelectsAnothe
     ASSERT_TRUE(QTest::qWaitFor([&script] { return script.finished(); }, 5000));
     EXPECT_EQ(script.seen(), (QStringList{"prompt: A Copy", "Remove Item / Do you really want to remove item \"B\"?"}));
     EXPECT_TRUE(isDir(projectPath("A Copy")));
+}
+
+TEST_F(ProjectsListArchiveTest, TheArchiveChooserOpensOnTheDownloadsFolderOrElseTheHomeFolder)
+{
+    makeProject("Trip");
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    const QString home = QDir::homePath();
+    // What the chooser offers: its folder, the chosen one, and whether it may be chosen.
+    const auto offered = [&list] {
+        QStringList seen;
+        DialogScript chooser({[&seen](QWidget* widget) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            ASSERT_NE(dialog, nullptr);
+            const QPushButton* choose = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+            seen << dialog->directory().absolutePath() << dialog->selectedFiles().value(0)
+                 << (choose->isEnabled() ? "can choose" : "cannot choose");
+            dialog->reject();
+        }});
+        chooseMenuEntryLater("Archive");
+        emit list.customContextMenuRequested(list.visualItemRect(list.findItems("Trip", Qt::MatchExactly).first()).center());
+        EXPECT_TRUE(QTest::qWaitFor([&chooser] { return chooser.finished(); }, 5000));
+        return seen;
+    };
+    ASSERT_FALSE(isDir(home + "/Downloads"));
+    EXPECT_EQ(offered(), (QStringList{home, home, "can choose"}));
+    ASSERT_TRUE(QDir(home).mkdir("Downloads"));
+    EXPECT_EQ(offered(), (QStringList{home + "/Downloads", home + "/Downloads", "can choose"}));
 }

@@ -197,6 +197,32 @@ TEST_F(TextSections, BackgroundOptionsFollowItsOpacity)
     EXPECT_FALSE(spacing[2]->isEnabled());
 }
 
+TEST_F(TextSections, RoundCornerStepButtonsLookLikeTheSpacingOnes)
+{
+    TextBackEditingWidgetController back(&window);
+    stack(back);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // As the window shows it.
+    const auto picture = [&](const char* name) {
+        const auto* button = back.popup()->findChild<QPushButton*>(QString::fromLatin1(name));
+        return button ? window.grab(QRect(button->mapTo(&window, QPoint(0, 0)), button->size())).toImage() : QImage();
+    };
+    // Without a band the two rows are disabled, with one enabled; the corner at its start and further on.
+    for (const auto& [opacity, corner] : {std::pair{0.0f, 0.0f}, std::pair{0.6f, 0.0f}, std::pair{0.6f, 0.31f}}) {
+        textSegment()->setBackOpacity(opacity);
+        textSegment()->setBackCorner(corner);
+        back.updateValues(words.get(), kCanvas);
+        back.setEditable(nullptr, true);
+        for (const char* side : {"valueDownButton", "valueUpButton"}) {
+            const QImage spacing = picture((QByteArray(side) + "2").constData());
+            ASSERT_FALSE(spacing.isNull()) << side;
+            // A picture at all: the sign in the middle stands out from the corner.
+            EXPECT_GT(qGray(spacing.pixel(spacing.rect().center())), qGray(spacing.pixel(2, 2)) + 40) << side;
+            EXPECT_TRUE(picture((QByteArray(side) + "3").constData()) == spacing) << side << " at " << corner;
+        }
+    }
+}
+
 TEST_F(TextSections, FontButtonNamesTheFontAndAsksForAnother)
 {
     TextFontEditingWidgetController font(&window);

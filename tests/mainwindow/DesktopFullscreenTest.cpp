@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QMenuBar>
 #include <QSplitter>
@@ -238,6 +239,32 @@ TEST_F(DesktopFullscreenTest, ShortcutMovesThePreviewIntoTheScreenAndBack)
     EXPECT_FALSE(window->mainSplitter()->isHidden());
     EXPECT_FALSE(window->menuBar()->isHidden());
     EXPECT_FALSE(window->isFullScreen());
+}
+
+TEST_F(DesktopFullscreenTest, TheBarShowsItsTimesInLightTextOnItsDarkBackground)
+{
+    pressToggleShortcut();
+    FullscreenControlWidget* bar = window->bar();
+    ASSERT_NE(bar, nullptr);
+    const QImage picture = bar->grab().toImage();
+    for (const char* name : {"leftLabel", "rightLabel"}) {
+        const QLabel* label = bar->findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr);
+        ASSERT_FALSE(label->text().isEmpty());
+        int light = 0;
+        int dark = 0;
+        const QRect area(label->mapTo(bar, QPoint(0, 0)), label->size());
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const int grey = qGray(picture.pixel(x, y));
+                light += grey > 200;
+                dark += grey < 60;
+            }
+        }
+        // The digits cover a few dozen pixels; the bar shows around them.
+        EXPECT_GT(light, 30) << name;
+        EXPECT_GT(dark, area.width() * area.height() / 2) << name;
+    }
 }
 
 TEST_F(DesktopFullscreenTest, RefusedWhileTheWaitingOverlayIsUp)

@@ -1,6 +1,9 @@
 #include "HistoryWindow.h"
 
+#include "AssetTable.h"
+#include "MusicSegment.h"
 #include "PointerWidget.h"
+#include "ResourceAssetsWidget.h"
 #include "SegmentDraggingFrameWidget.h"
 #include "ShortReadSource.h"
 #include "TimelineMetrics.h"
@@ -9,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -351,6 +355,31 @@ TEST_F(MediaDrop, TheSameLibrarySoundDroppedTwiceGivesTwoNumberedCopies)
     }
     files.sort();
     EXPECT_EQ(files, QStringList({"librarySound-1.mp3", "librarySound-2.mp3"}));
+}
+
+TEST_F(MediaDrop, ABuiltInMusicDraggedFromTheLibraryIsTitledAsTheLibraryNamesIt)
+{
+    const QString problem = openCaption(2.0f);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    const AssetTable music = AssetTable::music();
+    ResourceAssetsWidget library(1, music.groupTitles, music.groups, nullptr);
+    auto* list = library.findChild<QListWidget*>(QStringLiteral("listWidget"));
+    ASSERT_TRUE(list);
+    const QList<QListWidgetItem*> cheerful = list->findItems(QStringLiteral("Cheerful"), Qt::MatchExactly);
+    ASSERT_EQ(cheerful.size(), 1);
+    std::unique_ptr<QMimeData> drag(list->model()->mimeData({list->model()->index(list->row(cheerful[0]), 0)}));
+    ASSERT_TRUE(drag);
+
+    TrackWidget* empty = window->newestTrack();
+    ASSERT_TRUE(dropAt(drag.get(), empty, 1.0f));
+    const QList<Segment*> placed = segmentsOn(empty);
+    ASSERT_EQ(placed.size(), 1);
+    ASSERT_EQ(placed[0]->type(), QStringLiteral("MUSIC"));
+    // Named first after its numbered copy, then after the file's tag once the engine has loaded it.
+    const auto* song = static_cast<const MusicSegment*>(placed[0]);
+    EXPECT_TRUE(waitFor([&] { return song->state() == 4; }, 10000));
+    EXPECT_EQ(song->title().toStdString(), "Cheerful");
 }
 
 TEST_F(MediaDrop, SubtitlesDropWhateverTheCaseOfTheirSuffix)

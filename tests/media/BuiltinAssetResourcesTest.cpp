@@ -1,6 +1,6 @@
 // The built-in assets as the program carries them: every path of the three
 // tables is a resource, every picture loads, and every sound is an MP3 whose
-// decoded length is the one its table states.
+// decoded length is the one its table states and whose title tag is its title.
 #include "AssetTable.h"
 #include "SoundDecoding.h"
 
@@ -156,6 +156,8 @@ TEST(BuiltinAssetResources, EverySoundIsAnMp3OfItsTableLength)
             EXPECT_NEAR(seconds, record.duration, kDurationTolerance) << qPrintable(record.resPath);
             // Heard clearly (above -24 dB).
             EXPECT_GT(SoundDecoding::peak(samples), 2000) << qPrintable(record.resPath);
+            // Placed in a project, the sound takes its title from this tag.
+            EXPECT_EQ(SoundDecoding::title(log).toStdString(), record.title.toStdString()) << qPrintable(record.resPath);
         }
     }
     EXPECT_LT(totalBytes, kSoundBudgetBytes);

@@ -1,6 +1,7 @@
 // The build-time tools that make the built-in assets, run on lists of our
-// own: gen-sounds synthesises MP3 files of the listed lengths and refuses bad
-// lines; gen-assets draws the stickers it knows and no others.
+// own: gen-sounds synthesises MP3 files of the listed lengths and titles, the
+// same bytes on every run, and refuses bad lines; gen-assets draws the
+// stickers it knows and no others.
 #include "SoundDecoding.h"
 
 #include <QDir>
@@ -56,23 +57,28 @@ TEST(GenSounds, SynthesisesEveryRecipeAtItsLength)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QList<QPair<QString, double>> expected{
-        {"a/Short Beep.mp3", 0.27}, {"a/tune.mp3", 3.5}, {"b/siren.mp3", 1.3}, {"b/bell.mp3", 2.0},
-        {"c/hiss.mp3", 1.0}, {"c/sweep.mp3", 0.68}, {"d/voice.mp3", 1.65}, {"d/buzz.mp3", 2.2},
-        {"d/hit.mp3", 1.04},
+    struct Expected {
+        QString path;
+        double seconds;
+        QString title;
+    };
+    const QList<Expected> expected{
+        {"a/Short Beep.mp3", 0.27, "Short Beep"}, {"a/tune.mp3", 3.5, "tune"}, {"b/siren.mp3", 1.3, "siren"},
+        {"b/bell.mp3", 2.0, "Church Bell"}, {"c/hiss.mp3", 1.0, "hiss"}, {"c/sweep.mp3", 0.68, "sweep"},
+        {"d/voice.mp3", 1.65, "voice"}, {"d/buzz.mp3", 2.2, "buzz"}, {"d/hit.mp3", 1.04, "hit"},
     };
     ASSERT_EQ(makeSounds(dir, "# every recipe once\n"
                               "a/Short Beep.mp3 | 0.27 | beep 1000 0.27 0.9\n"
                               "a/tune.mp3 | 3.5 | music 120 220 1 0 5 3 7 0.5\n"
                               "b/siren.mp3 | 1.3 | siren 600 900 1.5\n"
-                              "b/bell.mp3 | 2.0 | strike 440 2 0.5 4 1\n"
+                              "b/bell.mp3 | 2.0 | strike 440 2 0.5 4 1 | Church Bell\n"
                               "c/hiss.mp3 | 1.0 | hiss 3000 0.9\n"
                               "c/sweep.mp3 | 0.68 | sweep 2400 300 3\n"
                               "d/voice.mp3 | 1.65 | voice 900 1300 7 0.03 0.5\n"
                               "d/buzz.mp3 | 2.2 | buzz 160 1.25\n"
                               "d/hit.mp3 | 1.04 | hit 0.25 25 0.5 3\n"),
               0);
-    for (const auto& [path, seconds] : expected) {
+    for (const auto& [path, seconds, title] : expected) {
         SoundDecoding decoding(dir.filePath("out/" + path));
         QByteArray samples;
         QByteArray log;
@@ -80,6 +86,7 @@ TEST(GenSounds, SynthesisesEveryRecipeAtItsLength)
         EXPECT_TRUE(log.contains("Audio: mp3")) << qPrintable(path);
         EXPECT_NEAR(SoundDecoding::seconds(samples), seconds, 0.02) << qPrintable(path);
         EXPECT_GT(SoundDecoding::peak(samples), 2000) << qPrintable(path);
+        EXPECT_EQ(SoundDecoding::title(log).toStdString(), title.toStdString()) << qPrintable(path);
     }
 }
 
@@ -92,6 +99,8 @@ TEST(GenSounds, RefusesListsItCannotFollow)
         "x.mp3 | 0 | beep 1000 0.5 0.5\n",           // no length
         "x.mp3 | 1.0\n",                             // no recipe
         "../x.mp3 | 1.0 | beep 1000 0.5 0.5\n",      // outside the output folder
+        "x.mp3 | 1.0 | beep 1000 0.5 0.5 | \n",      // an empty title
+        "x.mp3 | 1.0 | beep 1000 0.5 0.5 | x | y\n", // a field too many
     };
     for (const QByteArray& list : badLists) {
         QTemporaryDir dir;
@@ -102,6 +111,25 @@ TEST(GenSounds, RefusesListsItCannotFollow)
     }
     QTemporaryDir dir;
     EXPECT_EQ(run(VIDORNA_GEN_SOUNDS, {VIDORNA_FFMPEG, dir.filePath("missing.list"), dir.filePath("out")}), 1);
+}
+
+TEST(GenSounds, MakesTheSameBytesOnEveryRun)
+{
+    const QByteArray list = "m/tune.mp3 | 1.5 | music 120 220 1 0 5 3 7 0.5\n"
+                            "m/noise.mp3 | 0.5 | hiss 3000 0.9 | Noise\n";
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    ASSERT_EQ(makeSounds(first, list), 0);
+    ASSERT_EQ(makeSounds(second, list), 0);
+    for (const QString& path : {"out/m/tune.mp3", "out/m/noise.mp3"}) {
+        QFile made(first.filePath(path));
+        QFile again(second.filePath(path));
+        ASSERT_TRUE(made.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly)) << qPrintable(path);
+        const QByteArray bytes = made.readAll();
+        EXPECT_GT(bytes.size(), 1000) << qPrintable(path);
+        EXPECT_TRUE(bytes == again.readAll()) << qPrintable(path);
+    }
 }
 
 TEST(GenAssets, DrawsTheStickersOfEachGroupAndNoOthers)

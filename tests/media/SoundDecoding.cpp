@@ -1,6 +1,7 @@
 #include "SoundDecoding.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cstdlib>
 
@@ -44,4 +45,11 @@ int SoundDecoding::peak(const QByteArray& samples)
     for (int i = 0; i < samples.size() / 2; ++i)
         loudest = qMax(loudest, std::abs(int(values[i])));
     return loudest;
+}
+
+QString SoundDecoding::title(const QByteArray& log)
+{
+    // The input's metadata come first, one "    key             : value" a line.
+    static const QRegularExpression line(QStringLiteral("^\\s+title\\s*: (.*)$"), QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(log)).captured(1).trimmed();
 }

@@ -19,6 +19,8 @@ public:
     static double seconds(const QByteArray& samples);
     // The loudest sample.
     static int peak(const QByteArray& samples);
+    // The input's title tag as the log lists it; empty without one.
+    static QString title(const QByteArray& log);
 
 private:
     QString output;

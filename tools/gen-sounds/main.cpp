@@ -4,7 +4,9 @@
 //   gen-sounds FFMPEG LIST OUT_DIR
 //
 // Each line of the list: resource path | seconds | recipe and its numbers
-// (see SoundRecipes.h). Several ffmpeg processes run at once, one per core.
+// (see SoundRecipes.h), and where the library shows the sound under another
+// name than its file's, "| title". The title goes into the file's title tag.
+// Several ffmpeg processes run at once, one per core.
 #include "ListFileReader.h"
 #include "SoundRecipes.h"
 
@@ -29,6 +31,7 @@ struct Sound {
     QString resourcePath;
     double seconds;
     SoundRecipe recipe;
+    QString title;
 };
 
 bool fail(const QString& message)
@@ -40,10 +43,13 @@ bool fail(const QString& message)
 bool parseLine(const QString& line, const QString& where, Sound* sound)
 {
     const QStringList fields = line.split('|');
-    if (fields.size() != 3)
-        return fail(where + ": expected \"path | seconds | recipe\"");
+    if (fields.size() != 3 && fields.size() != 4)
+        return fail(where + ": expected \"path | seconds | recipe\" and at most a title after it");
     bool ok = false;
     sound->resourcePath = fields[0].trimmed();
+    sound->title = fields.size() == 4 ? fields[3].trimmed() : QFileInfo(sound->resourcePath).completeBaseName();
+    if (sound->title.isEmpty())
+        return fail(where + ": the title must not be empty");
     sound->seconds = fields[1].trimmed().toDouble(&ok);
     if (!ok || sound->seconds <= 0)
         return fail(where + ": the length must be a positive number of seconds");
@@ -71,10 +77,11 @@ QStringList ffmpegArguments(const Sound& sound, const QString& target)
 {
     const QString source = QString("aevalsrc=exprs='%1':s=%2:d=%3")
                                .arg(sound.recipe.expression).arg(kSampleRate).arg(sound.seconds);
-    // Bit-exact output without tags, so every build makes the same files.
+    // Bit-exact output whose one tag is the title, so every build makes the
+    // same files and a sound placed in a project is named as the library names it.
     return {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", source, "-af", sound.recipe.filters,
             "-c:a", "libmp3lame", "-b:a", kBitRate, "-ac", "1", "-map_metadata", "-1",
-            "-fflags", "+bitexact", "-flags:a", "+bitexact", target};
+            "-metadata", "title=" + sound.title, "-fflags", "+bitexact", "-flags:a", "+bitexact", target};
 }
 
 // Runs the ffmpeg processes, at most `parallel` at a time. After the first
