@@ -151,9 +151,9 @@ TEST_F(HistoryTest, MoviesDeletedAsTheirThumbnailTasksStartAreNotFreedUnderThem)
     const auto deleteMovies = [&] { window->editScrollArea_removeTrack(window->timeline()->trackWidgetAt(0)); };
     deleteMovies();
     for (int round = 0; round < kRounds; ++round) {
-        // Every fifth round the thumbnails are collected and copied out
+        // Every tenth round the thumbnails are collected and copied out
         // anew; the others load faster.
-        if (round % 5 == 0)
+        if (round % 10 == 0)
             window->forgetThumbnails();
         auto first = std::make_unique<HeldPool>();
         ASSERT_TRUE(first->holding()) << round;
