@@ -25,9 +25,10 @@ class AVVideoSegment;
 // PCM that readers take out from the front.
 //
 // Lock order: layer-list mutex, sound-list mutex, pending-deletion mutex,
-// hold mutex; the sound-list mutex before the mix mutex. A drawing pass holds the
-// primary offscreen mutex throughout and the layer list only while copying
-// it; a mixing pass holds the sound list and the mix mutex throughout.
+// hold mutex; the sound-list mutex before the mix mutex. A drawing pass
+// holds the primary offscreen mutex throughout and the layer list only
+// while copying it; a mixing pass holds the sound list and the mix mutex
+// throughout.
 class AVComposition {
 public:
     // Told when a segment finished loading or asks for a redraw.

@@ -246,10 +246,10 @@ void AVComposition::_destroyPendingLayers()
         QMutexLocker holds(_holdMutex.get());
         // A layer that a lookup on another thread still holds waits for a
         // later pass: this thread does not wait for others.
-        const auto free = std::stable_partition(_pendingDeletion.begin(), _pendingDeletion.end(),
-                                                [this](const AVLayerSegment* layer) { return _isHeld(layer); });
-        parked.assign(free, _pendingDeletion.end());
-        _pendingDeletion.erase(free, _pendingDeletion.end());
+        const auto unheld = std::stable_partition(_pendingDeletion.begin(), _pendingDeletion.end(),
+                                                  [this](const AVLayerSegment* layer) { return _isHeld(layer); });
+        parked.assign(unheld, _pendingDeletion.end());
+        _pendingDeletion.erase(unheld, _pendingDeletion.end());
     }
     // Destroyed outside the mutex: a video layer's destructor joins its
     // stream threads, whose load completion may wait for the list mutexes
