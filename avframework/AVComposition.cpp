@@ -1,6 +1,7 @@
 #include "AVComposition.h"
 
 #include "AVLayerSegment.h"
+#include "AVSegmentHold.h"
 #include "AVSoundSegment.h"
 #include "AVTextSegment.h"
 #include "AVVideoSegment.h"
@@ -44,6 +45,8 @@ double latestEnd(const std::vector<Segment*>& list, double end)
 
 // How long removeObserver waits for observer calls on other threads.
 constexpr qint64 kObserverWaitMs = 3000;
+// How often a removal waiting for a segment's holds looks again.
+constexpr unsigned long kHoldRecheckMs = 100;
 
 // Observer calls under way on this thread: an observer that removes
 // itself (or another) from its own call must not wait for that call.
@@ -61,6 +64,8 @@ AVComposition::AVComposition(int32_t width, int32_t height, int32_t sampleRate, 
       _layerMutex(avMutexCreate()),
       _soundMutex(avMutexCreate()),
       _pendingMutex(avMutexCreate()),
+      _holdMutex(avMutexCreate()),
+      _holdReleased(avConditionCreate()),
       _appliedWidth(width),
       _appliedHeight(height),
       _requestedWidth(width),
@@ -98,12 +103,15 @@ AVComposition::~AVComposition()
         sounds.swap(_soundSegments);
         parked.swap(_pendingDeletion);
     }
-    for (AVLayerSegment* layer : layers)
-        delete layer;
-    for (AVSoundSegment* sound : sounds)
-        delete sound;
-    for (AVLayerSegment* layer : parked)
-        delete layer;
+    const auto destroy = [this](const auto& segments) {
+        for (auto* segment : segments) {
+            _waitUntilReleased(segment);
+            delete segment;
+        }
+    };
+    destroy(layers);
+    destroy(sounds);
+    destroy(parked);
     // Framebuffers that outlived releaseGLResources can only be freed where
     // an engine context is current; elsewhere their names go with the context.
     _freeFramebuffers();
@@ -156,6 +164,38 @@ AVSegment* AVComposition::findSegment(uint32_t id)
     return _findUnlocked(id);
 }
 
+AVSegmentHold AVComposition::holdSegment(uint32_t id)
+{
+    QMutexLocker layers(_layerMutex.get());
+    QMutexLocker sounds(_soundMutex.get());
+    AVSegment* segment = _findUnlocked(id);
+    if (segment) {
+        QMutexLocker holds(_holdMutex.get());
+        _held.push_back(segment);
+    }
+    return AVSegmentHold(this, segment);
+}
+
+void AVComposition::_releaseHold(const AVSegment* segment)
+{
+    QMutexLocker holds(_holdMutex.get());
+    _held.erase(std::find(_held.begin(), _held.end(), segment));
+    avConditionWakeAll(_holdReleased.get());
+}
+
+bool AVComposition::_isHeld(const AVSegment* segment) const
+{
+    return std::find(_held.begin(), _held.end(), segment) != _held.end();
+}
+
+// For a segment out of the lists, which no new hold can reach.
+void AVComposition::_waitUntilReleased(const AVSegment* segment)
+{
+    QMutexLocker holds(_holdMutex.get());
+    while (_isHeld(segment))
+        avConditionWaitFor(_holdReleased.get(), _holdMutex.get(), kHoldRecheckMs);
+}
+
 int AVComposition::removeSegment(uint32_t id)
 {
     AVSoundSegment* removedSound = nullptr;
@@ -187,7 +227,10 @@ int AVComposition::removeSegment(uint32_t id)
     // mixing pass holds for its whole duration: no pass uses it any more.
     // It is destroyed after the mutexes are released because its destructor
     // joins the stream threads, and a load completion on one of them may be
-    // waiting for the list mutexes in onSegmentLoaded.
+    // waiting for the list mutexes in onSegmentLoaded. A lookup on another
+    // thread that found it before it left the list may still read it.
+    if (removedSound)
+        _waitUntilReleased(removedSound);
     delete removedSound;
     return 1;
 }

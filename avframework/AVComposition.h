@@ -13,6 +13,7 @@ struct AVGLDrawingContexts;
 struct AVGLFramebuffer;
 struct AVGLRenderer;
 class AVLayerSegment;
+class AVSegmentHold;
 class AVSoundSegment;
 class AVVideoSegment;
 
@@ -23,10 +24,11 @@ class AVVideoSegment;
 // mixes the sound segments into a half-second window of 16-bit interleaved
 // PCM that readers take out from the front.
 //
-// Lock order: layer-list mutex, sound-list mutex, pending-deletion mutex;
-// the sound-list mutex before the mix mutex. A drawing pass holds the
-// primary offscreen mutex throughout and the layer list only while copying
-// it; a mixing pass holds the sound list and the mix mutex throughout.
+// Lock order: layer-list mutex, sound-list mutex, pending-deletion mutex,
+// hold mutex; the sound-list mutex before the mix mutex. A drawing pass
+// holds the primary offscreen mutex throughout and the layer list only
+// while copying it; a mixing pass holds the sound list and the mix mutex
+// throughout.
 class AVComposition {
 public:
     // Told when a segment finished loading or asks for a redraw.
@@ -59,10 +61,15 @@ public:
     // Takes ownership. Inserted before the first segment with a greater id,
     // so equal ids keep their insertion order. Starts the segment's loading.
     void addSegment(AVSegment* segment, uint32_t id);
-    // Borrowed: the first layer with the id, else the first sound segment.
+    // Borrowed: the first layer with the id, else the first sound segment;
+    // for the thread that removes segments.
     AVSegment* findSegment(uint32_t id);
-    // 1 when a segment was found. A layer is destroyed by the next drawing
-    // pass (it owns GL textures), a sound segment at once.
+    // The same segment, held: not destroyed until the hold is released,
+    // whichever thread removes it meanwhile.
+    AVSegmentHold holdSegment(uint32_t id);
+    // 1 when a segment was found. A layer is destroyed by the first drawing
+    // pass after its last hold went (it owns GL textures), a sound segment
+    // at once, once no hold is left on it.
     int removeSegment(uint32_t id);
     // The layers in drawing order (bottom first); layers the array leaves
     // out keep their relative order after the named ones.
@@ -181,6 +188,10 @@ private:
     static bool _wakesAt(const AVSegment* segment, double time, double lead);
     void _wakeOrSleep(AVSegment* segment, double time, double lead, bool exporting);
     AVSegment* _findUnlocked(uint32_t id) const;
+    friend class AVSegmentHold;
+    void _releaseHold(const AVSegment* segment);
+    bool _isHeld(const AVSegment* segment) const;  // hold mutex held
+    void _waitUntilReleased(const AVSegment* segment);
     void _notify(AVSegment* segment);
     void _eraseObserver(ObserverCallback callback);  // observer mutex held
 
@@ -193,6 +204,10 @@ private:
     std::unique_ptr<AVMutex> _layerMutex;
     std::unique_ptr<AVMutex> _soundMutex;
     std::unique_ptr<AVMutex> _pendingMutex;
+    // One entry per hold taken and not yet released.
+    std::vector<const AVSegment*> _held;
+    std::unique_ptr<AVMutex> _holdMutex;
+    std::unique_ptr<AVCondition> _holdReleased;
     std::atomic<int32_t> _appliedWidth;
     std::atomic<int32_t> _appliedHeight;
     std::atomic<int32_t> _requestedWidth;

@@ -16,6 +16,7 @@
 #include <QMutexLocker>
 #include <QOpenGLFunctions_3_2_Core>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -242,7 +243,13 @@ void AVComposition::_destroyPendingLayers()
     std::vector<AVLayerSegment*> parked;
     {
         QMutexLocker lock(_pendingMutex.get());
-        parked.swap(_pendingDeletion);
+        QMutexLocker holds(_holdMutex.get());
+        // A layer that a lookup on another thread still holds waits for a
+        // later pass: this thread does not wait for others.
+        const auto unheld = std::stable_partition(_pendingDeletion.begin(), _pendingDeletion.end(),
+                                                  [this](const AVLayerSegment* layer) { return _isHeld(layer); });
+        parked.assign(unheld, _pendingDeletion.end());
+        _pendingDeletion.erase(unheld, _pendingDeletion.end());
     }
     // Destroyed outside the mutex: a video layer's destructor joins its
     // stream threads, whose load completion may wait for the list mutexes

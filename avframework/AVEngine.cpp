@@ -57,15 +57,9 @@ void AVEngine::setCodecFlag(uint8_t flag)
 
 // ---- segments ---------------------------------------------------------------------
 
-AVSegment* AVEngine::_find(int32_t id) const
+AVSegmentHold AVEngine::_find(int32_t id) const
 {
-    return _composition->findSegment(uint32_t(id));
-}
-
-template <typename Kind>
-Kind* AVEngine::_findKind(int32_t id) const
-{
-    return dynamic_cast<Kind*>(_find(id));
+    return _composition->holdSegment(uint32_t(id));
 }
 
 int32_t AVEngine::_add(AVSegment* segment, int32_t id)
@@ -128,31 +122,31 @@ int AVEngine::removeSegment(int32_t id)
 
 void AVEngine::setSegmentStartTime(int32_t id, float seconds)
 {
-    if (AVSegment* segment = _find(id))
+    if (const AVSegmentHold segment = _find(id))
         segment->setStartTime(seconds);
 }
 
 void AVEngine::setSegmentDuration(int32_t id, float seconds)
 {
-    if (AVSegment* segment = _find(id))
+    if (const AVSegmentHold segment = _find(id))
         segment->setDuration(seconds);
 }
 
 void AVEngine::setSegmentTrimDuration(int32_t id, float seconds)
 {
-    AVSegment* segment = _find(id);
-    if (auto* video = dynamic_cast<AVVideoSegment*>(segment))
+    const AVSegmentHold segment = _find(id);
+    if (auto* video = segment.as<AVVideoSegment>())
         video->setTrimDuration(seconds);
-    else if (auto* audio = dynamic_cast<AVAudioSegment*>(segment))
+    else if (auto* audio = segment.as<AVAudioSegment>())
         audio->setTrimDuration(seconds);
 }
 
 void AVEngine::setSegmentTrimStart(int32_t id, float seconds)
 {
-    AVSegment* segment = _find(id);
-    if (auto* video = dynamic_cast<AVVideoSegment*>(segment))
+    const AVSegmentHold segment = _find(id);
+    if (auto* video = segment.as<AVVideoSegment>())
         video->setTrimStart(seconds);
-    else if (auto* audio = dynamic_cast<AVAudioSegment*>(segment))
+    else if (auto* audio = segment.as<AVAudioSegment>())
         audio->setTrimStart(seconds);
 }
 
@@ -180,7 +174,7 @@ int AVEngine::easingType(int32_t easingCode)
 
 void AVEngine::addAnimation(int32_t id, int32_t animationId, float start, float duration, int32_t easingCode)
 {
-    AVSegment* segment = _find(id);
+    const AVSegmentHold segment = _find(id);
     if (!segment)
         return;
     auto* animation = new AVAnimation(uint32_t(animationId), start, duration);
@@ -206,25 +200,25 @@ void AVEngine::setAnimationEasing(int32_t id, int32_t animationId, int32_t easin
 
 void AVEngine::changeAnimationId(int32_t id, int32_t oldAnimationId, int32_t newAnimationId)
 {
-    if (AVSegment* segment = _find(id))
+    if (const AVSegmentHold segment = _find(id))
         segment->changeAnimationId(uint32_t(oldAnimationId), uint32_t(newAnimationId));
 }
 
 void AVEngine::removeAnimation(int32_t id, int32_t animationId)
 {
-    if (AVSegment* segment = _find(id))
+    if (const AVSegmentHold segment = _find(id))
         segment->removeAnimation(uint32_t(animationId));
 }
 
 void AVEngine::clearAnimations(int32_t id)
 {
-    if (AVSegment* segment = _find(id))
+    if (const AVSegmentHold segment = _find(id))
         segment->clearAnimations();
 }
 
 void AVEngine::setSegmentFlag2(int32_t id, uint8_t flag)
 {
-    if (AVSegment* segment = _find(id))
+    if (const AVSegmentHold segment = _find(id))
         segment->setFlag2(flag);
 }
 
@@ -232,13 +226,15 @@ void AVEngine::setSegmentFlag2(int32_t id, uint8_t flag)
 
 void AVEngine::setText(int32_t id, const char* text)
 {
-    if (auto* segment = _findKind<AVTextSegment>(id))
+    const AVSegmentHold held = _find(id);
+    if (auto* segment = held.as<AVTextSegment>())
         segment->setText(text);
 }
 
 void AVEngine::setTextFont(int32_t id, const char* family, const char* style)
 {
-    if (auto* segment = _findKind<AVTextSegment>(id))
+    const AVSegmentHold held = _find(id);
+    if (auto* segment = held.as<AVTextSegment>())
         segment->setFont(family, style);
 }
 
@@ -278,8 +274,8 @@ void AVEngine::requestRedraw()
 
 bool AVEngine::showsNearCurrentTime(int32_t id) const
 {
-    const AVSegment* segment = _find(id);
-    return segment && _renderer && AVComposition::layerShowsNear(segment, _renderer->currentTime());
+    const AVSegmentHold segment = _find(id);
+    return segment && _renderer && AVComposition::layerShowsNear(segment.get(), _renderer->currentTime());
 }
 
 bool AVEngine::isRenderIdle() const
@@ -314,13 +310,15 @@ void AVEngine::setBackgroundColor(float red, float green, float blue, float alph
 
 float AVEngine::mediaDuration(int32_t id)
 {
-    auto* audio = _findKind<AVAudioSegment>(id);
+    const AVSegmentHold held = _find(id);
+    auto* audio = held.as<AVAudioSegment>();
     return audio ? float(audio->mediaDuration()) : 0.0f;
 }
 
 float AVEngine::videoMediaDuration(int32_t id)
 {
-    auto* video = _findKind<AVVideoSegment>(id);
+    const AVSegmentHold held = _find(id);
+    auto* video = held.as<AVVideoSegment>();
     return video ? float(video->mediaDuration()) : 0.0f;
 }
 
@@ -329,7 +327,8 @@ int AVEngine::videoSize(int32_t id, int32_t* width, int32_t* height)
     // From the stream, not the picture shown: a segment away from the play
     // head has none, and the editor asks as soon as the movie has loaded.
     uint32_t shownWidth = 0, shownHeight = 0;
-    if (auto* video = _findKind<AVVideoSegment>(id))
+    const AVSegmentHold held = _find(id);
+    if (auto* video = held.as<AVVideoSegment>())
         video->displaySize(&shownWidth, &shownHeight);
     if (shownWidth == 0 || shownHeight == 0)
         return 0;
@@ -340,30 +339,36 @@ int AVEngine::videoSize(int32_t id, int32_t* width, int32_t* height)
 
 int AVEngine::videoThumbnailCount(int32_t id)
 {
-    auto* video = _findKind<AVVideoSegment>(id);
+    const AVSegmentHold held = _find(id);
+    auto* video = held.as<AVVideoSegment>();
     return video ? video->thumbnailCount() : 0;
 }
 
-AVPixelBuffer* AVEngine::videoThumbnail(int32_t id, int32_t index)
+AVPixelBufferPtr AVEngine::videoThumbnail(int32_t id, int32_t index)
 {
-    auto* video = _findKind<AVVideoSegment>(id);
-    return video ? video->thumbnail(index) : nullptr;
+    // Copied while held: the segment's own buffer goes with it.
+    const AVSegmentHold held = _find(id);
+    auto* video = held.as<AVVideoSegment>();
+    return video ? video->thumbnailCopy(index) : nullptr;
 }
 
 void AVEngine::flushVideoFrames(int32_t id)
 {
-    if (auto* video = _findKind<AVVideoSegment>(id))
+    const AVSegmentHold held = _find(id);
+    if (auto* video = held.as<AVVideoSegment>())
         video->flushFrames();
 }
 
 const char* AVEngine::audioTitle(int32_t id)
 {
-    auto* audio = _findKind<AVAudioSegment>(id);
+    const AVSegmentHold held = _find(id);
+    auto* audio = held.as<AVAudioSegment>();
     return audio ? audio->title() : nullptr;
 }
 
 const char* AVEngine::audioArtist(int32_t id)
 {
-    auto* audio = _findKind<AVAudioSegment>(id);
+    const AVSegmentHold held = _find(id);
+    auto* audio = held.as<AVAudioSegment>();
     return audio ? audio->artist() : nullptr;
 }

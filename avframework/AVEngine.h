@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AVPixelBuffer.h"
 #include "AVSegment.h"
+#include "AVSegmentHold.h"
 
 #include <atomic>
 #include <cstdint>
@@ -8,7 +10,6 @@
 class AVComposition;
 class AVImageLoader;
 class AVRender;
-struct AVPixelBuffer;
 
 // The one door through which the editor reaches the engine's segments: it
 // creates and removes them by id (the model segment's serial number; a movie
@@ -18,7 +19,11 @@ struct AVPixelBuffer;
 // or a segment of the wrong kind does nothing and answers 0, 0.0 or null.
 //
 // Called from the GUI thread and the asset pool threads; it takes no lock
-// of its own (the composition's lists and the segments' setters do).
+// of its own (the composition's lists and the segments' setters do). Every
+// call holds the segment it found until it returns, so a removal on another
+// thread meanwhile does not free it under the call; nothing it answers
+// points into a segment, save the audio texts (asked on the thread that
+// removes segments).
 class AVEngine {
 public:
     // A video segment collected its timeline thumbnails (on a stream thread).
@@ -108,15 +113,15 @@ public:
     // 1 and the size as shown (rotation and pixel aspect applied) once the video is open; else 0, size untouched.
     int videoSize(int32_t id, int32_t* width, int32_t* height);
     int videoThumbnailCount(int32_t id);
-    AVPixelBuffer* videoThumbnail(int32_t id, int32_t index);
+    // A copy of the thumbnail, the caller's; null out of range.
+    AVPixelBufferPtr videoThumbnail(int32_t id, int32_t index);
     void flushVideoFrames(int32_t id);
+    // Borrowed from the segment: for the thread that removes segments.
     const char* audioTitle(int32_t id);
     const char* audioArtist(int32_t id);
 
 private:
-    AVSegment* _find(int32_t id) const;
-    template <typename Kind>
-    Kind* _findKind(int32_t id) const;
+    AVSegmentHold _find(int32_t id) const;
     // Runs change on the animation group (locked while held); a missing group is ignored.
     template <typename Change>
     void _withAnimation(int32_t id, int32_t animationId, Change change);
@@ -134,7 +139,7 @@ private:
 template <typename Change>
 void AVEngine::_withAnimation(int32_t id, int32_t animationId, Change change)
 {
-    AVSegment* segment = _find(id);
+    const AVSegmentHold segment = _find(id);
     if (!segment)
         return;
     AVAnimation* animation = segment->findAnimation(uint32_t(animationId));

@@ -174,23 +174,23 @@ int layerAnimationSlot(int32_t propertyId, float* a)
 
 void AVEngine::setSegmentProperty(int32_t id, int32_t propertyId, float a, float b, float c, float d)
 {
-    AVSegment* segment = _find(id);
+    const AVSegmentHold segment = _find(id);
     if (!segment)
         return;
     if (!segment->isVisual()) {
-        setSoundProperty(static_cast<AVSoundSegment*>(segment), propertyId, a);
+        setSoundProperty(static_cast<AVSoundSegment*>(segment.get()), propertyId, a);
         return;
     }
     if (propertyId < 1 || propertyId > kPropertyCount)
         return;
     if (LayerSetter set = kLayerRows[propertyId - 1])
-        set(static_cast<AVLayerSegment*>(segment), Values{a, b, c, d});
+        set(static_cast<AVLayerSegment*>(segment.get()), Values{a, b, c, d});
 }
 
 void AVEngine::setAnimationState(int32_t id, int32_t animationId, bool isBegin, int32_t propertyId, float a,
                                  float b)
 {
-    AVSegment* segment = _find(id);
+    const AVSegmentHold segment = _find(id);
     if (!segment)
         return;
     const int slot = segment->isVisual() ? layerAnimationSlot(propertyId, &a)

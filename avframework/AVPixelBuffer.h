@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 // A picture handed between the engine and the interface: rows top to bottom,
 // each directly after the previous one. Format 1 (the only one produced) is
@@ -28,6 +29,12 @@ AVPixelBuffer* avPixelBufferCreate(uint32_t width, uint32_t height, int32_t form
 // data is null or memory cannot be had.
 AVPixelBuffer* avPixelBufferWrap(uint8_t* data, uint32_t width, uint32_t height, int32_t format);
 void avPixelBufferFree(AVPixelBuffer* buffer);
+
+// A buffer the holder owns, freed with avPixelBufferFree.
+struct AVPixelBufferDeleter {
+    void operator()(AVPixelBuffer* buffer) const { avPixelBufferFree(buffer); }
+};
+using AVPixelBufferPtr = std::unique_ptr<AVPixelBuffer, AVPixelBufferDeleter>;
 
 uint32_t avPixelBufferWidth(const AVPixelBuffer* buffer);
 uint32_t avPixelBufferHeight(const AVPixelBuffer* buffer);

@@ -585,6 +585,23 @@ int AVVideoSegment::thumbnailCount() const
 AVPixelBuffer* AVVideoSegment::thumbnail(int index) const
 {
     QMutexLocker lock(_thumbnailMutex.get());
+    return _thumbnailUnlocked(index);
+}
+
+AVPixelBufferPtr AVVideoSegment::thumbnailCopy(int index) const
+{
+    QMutexLocker lock(_thumbnailMutex.get());
+    const AVPixelBuffer* picture = _thumbnailUnlocked(index);
+    if (!picture)
+        return nullptr;
+    AVPixelBufferPtr copy(avPixelBufferCreate(picture->width, picture->height, picture->format));
+    if (copy)
+        avPixelBufferCopyFrom(copy.get(), picture->data);
+    return copy;
+}
+
+AVPixelBuffer* AVVideoSegment::_thumbnailUnlocked(int index) const
+{
     return index >= 0 && index < int(_thumbnails.size()) ? _thumbnails[size_t(index)] : nullptr;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AVLayerSegment.h"
+#include "AVPixelBuffer.h"
 #include "AVStreamBase.h"
 
 #include <atomic>
@@ -59,6 +60,9 @@ public:
     int thumbnailCount() const;
     // Borrowed; null outside 0..count-1.
     AVPixelBuffer* thumbnail(int index) const;
+    // A copy of it, made under the thumbnail mutex; null outside 0..count-1
+    // or without memory.
+    AVPixelBufferPtr thumbnailCopy(int index) const;
     void clearThumbnails();
     // Called once all thumbnails have arrived, with their count as argument.
     void setThumbnailCallback(Callback callback, void* context);
@@ -97,6 +101,7 @@ private:
     static void _onSeekDone(AVContent* content, const uint8_t* data, int32_t size, double time, void* context);
     static void _onThumbnailsStart(AVVideoStream* stream, void* context);
     static void _onThumbnail(AVVideoStream* stream, int32_t status, AVPixelBuffer* picture, void* context);
+    AVPixelBuffer* _thumbnailUnlocked(int index) const;  // thumbnail mutex held
 
     void _loadCompleted(int32_t result);
     void _seekCompleted();

@@ -299,7 +299,7 @@ QImage MainWindow::segmentEngineVideoThumbnail(Segment* segment, int index)
 {
     if (!_engine || !isMovie(segment))
         return QImage();
-    return imageFromPixelBuffer(_engine->videoThumbnail(segment->serialNumber(), index));
+    return imageFromPixelBuffer(_engine->videoThumbnail(segment->serialNumber(), index).get());
 }
 
 void MainWindow::segmentFlushVideoFrames(Segment* segment)

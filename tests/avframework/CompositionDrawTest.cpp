@@ -2,6 +2,7 @@
 #include "AVComposition.h"
 #include "AVGLFramebuffer.h"
 #include "AVPixelBuffer.h"
+#include "AVSegmentHold.h"
 #include "AVTextSegment.h"
 #include "AVVideoSegment.h"
 #include "GLTestContext.h"
@@ -277,6 +278,29 @@ TEST_F(CompositionDrawTest, LayoutAndRemovalTakeEffectAtTheNextPass)
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(composition->width(), 160);
     EXPECT_EQ(frame().size(), size_t(160 * 90));
+}
+
+// A layer that a lookup on another thread still holds outlives the passes
+// after its removal; the first pass after the release frees it.
+TEST_F(CompositionDrawTest, ARemovedLayerLivesWhileALookupHoldsIt)
+{
+    bool destroyed = false;
+    composition->addSegment(new SolidLayer(0.0, 1.0, kRed, &destroyed), 1);
+    bool otherDestroyed = false;
+    composition->addSegment(new SolidLayer(0.0, 1.0, kGreen, &otherDestroyed), 2);
+    {
+        const AVSegmentHold held = composition->holdSegment(1);
+        EXPECT_EQ(composition->removeSegment(1), 1);
+        EXPECT_EQ(composition->removeSegment(2), 1);
+        composition->compositeVideo(0.0, 1, 0, 0);
+        composition->compositeVideo(0.0, 1, 0, 0);
+        EXPECT_FALSE(destroyed);
+        EXPECT_TRUE(otherDestroyed) << "a layer nobody holds goes at once";
+        EXPECT_EQ(held->id(), 1u);
+    }
+    EXPECT_FALSE(destroyed) << "only a drawing pass frees a layer";
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_TRUE(destroyed);
 }
 
 TEST_F(CompositionDrawTest, DoubleBufferingShowsTheLastCompleteFrame)

@@ -4,6 +4,7 @@
 #include "AVEngine.h"
 #include "AVImageLoader.h"
 #include "AVLayerSegment.h"
+#include "AVSegmentHold.h"
 #include "AVTextSegment.h"
 #include "AVTransition.h"
 #include "AVVideoSegment.h"
@@ -11,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <cstring>
+#include <thread>
 #include <vector>
 
 using namespace StreamTest;
@@ -258,3 +262,45 @@ TEST_F(EngineFacadeTest, UnknownIdsAndNoRendererGiveNeutralAnswers)
 }
 
 } // namespace
+
+// A thumbnail task copies the pictures out while the window may remove the
+// movie: what the facade hands over is the caller's own copy.
+TEST_F(EngineFacadeTest, AThumbnailIsTheCallersCopy)
+{
+    ASSERT_TRUE(waitUntil([&] { return engine.videoThumbnailCount(kMovie) == 16; }));
+    const AVPixelBufferPtr copy = engine.videoThumbnail(kMovie, 3);
+    const AVPixelBuffer* own = static_cast<AVVideoSegment*>(segment(kMovie))->thumbnail(3);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(copy.get(), own);
+    ASSERT_EQ(copy->width, own->width);
+    ASSERT_EQ(copy->height, own->height);
+    ASSERT_EQ(copy->format, own->format);
+    EXPECT_EQ(own->data[3], 255) << "an opaque picture";
+    EXPECT_EQ(std::memcmp(copy->data, own->data, avPixelBufferByteSize(own)), 0);
+    EXPECT_EQ(engine.videoThumbnail(kMovie, 16), nullptr);
+}
+
+// A lookup on another thread holds what it found: the removal takes the
+// sound out of the list at once but destroys it only once released.
+TEST_F(EngineFacadeTest, ARemovedSoundLivesUntilTheLookupHoldingItIsDone)
+{
+    std::atomic<bool> removed{false};
+    std::thread remover;
+    {
+        const AVSegmentHold held = composition.holdSegment(uint32_t(kMovieSound));
+        EXPECT_EQ(held.get(), segment(kMovieSound));
+        remover = std::thread([&] {
+            engine.removeSegment(kMovieSound);
+            removed = true;
+        });
+        EXPECT_TRUE(waitUntil([&] { return segment(kMovieSound) == nullptr; }));
+        avThreadSleep(0.2);
+        EXPECT_FALSE(removed) << "destroyed while held";
+        const auto* audio = held.as<AVAudioSegment>();
+        EXPECT_NEAR(audio ? audio->mediaDuration() : 0.0, 2.0, 0.05);
+    }
+    EXPECT_TRUE(waitUntil([&] { return removed.load(); }));
+    remover.join();
+    EXPECT_EQ(engine.mediaDuration(kMovieSound), 0.0f);
+}

@@ -1,4 +1,6 @@
+#include "HeldPool.h"
 #include "HistoryWindow.h"
+#include "VideoThumbnailsCache.h"
 
 namespace {
 
@@ -100,6 +102,78 @@ TEST_F(HistoryTest, SegmentsMovedWhileTheyLoadEndWithTheirEngineLayersInPlace)
         const AVSegment* layer = composition->findSegment(uint32_t(segment->serialNumber()));
         EXPECT_NEAR(layer->startTime(), segment->rangeStart(), 1e-4) << index;
         EXPECT_FLOAT_EQ(segment->rangeStart(), starts.value(segment)) << index;
+    }
+}
+
+namespace {
+
+// The window whose thumbnail cache can start empty again, as after a
+// restart: the engine then collects every movie's thumbnails anew and the
+// thumbnail tasks copy them out of its layers.
+class RecollectingWindow : public HistoryWindow
+{
+public:
+    using HistoryWindow::HistoryWindow;
+    using MainWindow::editScrollArea_removeTrack;
+    void forgetThumbnails()
+    {
+        // The tiles may still hold entries of the old cache: it lives on.
+        _retiredCaches.emplace_back(std::exchange(_thumbnailsCache, new VideoThumbnailsCache()));
+    }
+
+private:
+    std::vector<std::unique_ptr<VideoThumbnailsCache>> _retiredCaches;
+};
+
+} // namespace
+
+// Movies deleted the moment their thumbnail tasks get the pool's threads:
+// the tasks read the movies' engine layers and sounds while the window
+// removes them, and nothing they found may be freed under them. Each undo
+// brings the movies back to load anew with the pool held, so every round
+// ends with the tasks waiting in its queue.
+TEST_F(HistoryTest, MoviesDeletedAsTheirThumbnailTasksStartAreNotFreedUnderThem)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    constexpr int kMovies = 3;
+    constexpr int kRounds = 50;
+    std::vector<RecordBuilder> records;
+    for (int index = 0; index < kMovies; ++index)
+        records.push_back(std::move(RecordBuilder("MOVIE").set("UId", QString::number(index)).set("File", "clip.mp4")
+                                        .set("TrackId", 1).set("RangeStart", 2 * index).set("RangeDuration", 2)
+                                        .set("TrimStart", 0).set("TrimDuration", 2)));
+    std::unique_ptr<RecollectingWindow> window;
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
+    const auto deleteMovies = [&] { window->editScrollArea_removeTrack(window->timeline()->trackWidgetAt(0)); };
+    deleteMovies();
+    for (int round = 0; round < kRounds; ++round) {
+        // Every tenth round the thumbnails are collected and copied out
+        // anew; the others load faster.
+        if (round % 10 == 0)
+            window->forgetThumbnails();
+        auto first = std::make_unique<HeldPool>();
+        ASSERT_TRUE(first->holding()) << round;
+        ASSERT_NO_FATAL_FAILURE(window->undoNow()) << round;
+        ASSERT_EQ(manager->segmentCount(), kMovies) << round;
+        // The movies' first tasks run, then the threads are held again, and
+        // the thumbnail tasks the load reports start wait in the queue.
+        HeldPool second;
+        first.reset();
+        ASSERT_TRUE(second.holding()) << round;
+        ASSERT_TRUE(waitFor([&] {
+            for (int index = 0; index < kMovies; ++index) {
+                if (pool->pendingTaskCount(manager->segmentAt(index)) == 0)
+                    return false;
+            }
+            return true;
+        }, 30000)) << "no thumbnail task waits, round " << round;
+        second.release();
+        deleteMovies();
+        ASSERT_EQ(manager->segmentCount(), 0) << round;
     }
 }
 
