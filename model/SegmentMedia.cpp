@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // A loading task decodes one picture or asks the engine a few questions; a
@@ -157,7 +160,11 @@ void Segment::_fitTimingToMedia(float mediaDuration)
     // The engine stretches the trim over the range: a trim of another length
     // than the range (missing, or one past the media's end) would play
     // something else than the tile shows, the whole media over a short range.
+    // A trim within the stored text's precision of the range is the same
+    // length already: rewriting it would change a saved project at each opening.
+    constexpr float kStoredPrecision = 1e-5f;
     const float shown = _durationWithinMedia(mediaDuration);
     setRangeDuration(shown);
-    _setTrimTime(SegmentKey::TrimDuration, shown);
+    if (std::abs(_trimTime(SegmentKey::TrimDuration) - shown) > kStoredPrecision * std::max(1.0f, shown))
+        _setTrimTime(SegmentKey::TrimDuration, shown);
 }

@@ -159,6 +159,9 @@ TEST(MusicSegment, TheTrimFollowsTheRangeTheTileShowsOnceTheMediaLengthIsKnown)
         EXPECT_FLOAT_EQ(music->duration(), 1.5f);
         EXPECT_EQ(Segment::stringAttribute(music->attributes(), SegmentKey::TrimDuration), "1.5");
     }
+    // A trim a rounding step off the range is the range already: kept as saved.
+    auto rounded = reopenedTone(listener, {{SegmentKey::RangeDuration, 1.0f}, {SegmentKey::TrimDuration, 0.999999f}});
+    EXPECT_EQ(Segment::stringAttribute(rounded->attributes(), SegmentKey::TrimDuration), "0.999999");
     listener.mediaDuration = 3;
     auto longer = reopenedTone(listener, {{SegmentKey::RangeDuration, 1000.0f}, {SegmentKey::TrimDuration, 1000.0f}});
     EXPECT_EQ(Segment::stringAttribute(longer->attributes(), SegmentKey::RangeDuration), "3");
