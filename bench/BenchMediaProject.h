@@ -14,7 +14,10 @@
 
 #include <sys/resource.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 struct BenchMediaCounts {
     int movies;
@@ -98,6 +101,26 @@ inline bool benchMakeProjectMedia(const QString& media)
                           {"-f", "lavfi", "-i", "color=c=blue:s=1920x1080:d=1," + marks, "-frames:v", "1"})
         && benchMakeMedia(media + "/music.m4a",
                           {"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=8", "-c:a", "aac"});
+}
+
+// The work folder of the arguments (the first one besides "OPTION N", else
+// the benchmarks' shared one) with the project media made in it; N goes to
+// *value when the option is given. Empty, said on stderr under the
+// benchmark's name, when the media could not be made.
+inline QString benchMediaFolder(int argc, char** argv, const char* option, int* value, const char* bench)
+{
+    std::vector<char*> positional{argv[0]};
+    for (int index = 1; index < argc; ++index) {
+        if (std::strcmp(argv[index], option) == 0 && index + 1 < argc)
+            *value = std::atoi(argv[++index]);
+        else
+            positional.push_back(argv[index]);
+    }
+    const QString media = benchWorkFolder(int(positional.size()), positional.data());
+    if (benchMakeProjectMedia(media))
+        return media;
+    std::fprintf(stderr, "%s: could not make the media with ffmpeg\n", bench);
+    return QString();
 }
 
 // User and system CPU seconds of the process so far.

@@ -22,9 +22,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -88,18 +85,9 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     int large = kLarge.total();
-    std::vector<char*> positional{argv[0]};
-    for (int index = 1; index < argc; ++index) {
-        if (std::strcmp(argv[index], "--large") == 0 && index + 1 < argc)
-            large = std::atoi(argv[++index]);
-        else
-            positional.push_back(argv[index]);
-    }
-    const QString media = benchWorkFolder(int(positional.size()), positional.data());
-    if (!benchMakeProjectMedia(media)) {
-        std::fprintf(stderr, "project_opening_bench: could not make the media with ffmpeg\n");
+    const QString media = benchMediaFolder(argc, argv, "--large", &large, "project_opening_bench");
+    if (media.isEmpty())
         return 1;
-    }
     for (int run = 1; run <= kRuns; ++run) {
         const double seconds = openOnce(media, kBenchMediaSmall, kLimitMs).seconds;
         if (seconds < 0) {

@@ -22,9 +22,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -116,18 +113,9 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     int runs = kDefaultRuns;
-    std::vector<char*> positional{argv[0]};
-    for (int index = 1; index < argc; ++index) {
-        if (std::strcmp(argv[index], "--runs") == 0 && index + 1 < argc)
-            runs = std::max(1, std::atoi(argv[++index]));
-        else
-            positional.push_back(argv[index]);
-    }
-    const QString media = benchWorkFolder(int(positional.size()), positional.data());
-    if (!benchMakeProjectMedia(media)) {
-        std::fprintf(stderr, "projects_in_a_row_bench: could not make the media with ffmpeg\n");
+    const QString media = benchMediaFolder(argc, argv, "--runs", &runs, "projects_in_a_row_bench");
+    if (media.isEmpty() || runs < 1)
         return 1;
-    }
     std::printf("before the first window: resident %.0f MB\n", residentMb());
     double firstClose = 0.0;
     double largestGrowth = 0.0;
