@@ -8,9 +8,9 @@
 class FreedMemory
 {
 public:
-    // At start-up, before the first thread: large blocks (frames, pictures)
-    // are mapped on their own and unmapped when freed, and the pools give
-    // back what they no longer use at their ends.
+    // At start-up, before the first thread: large blocks (pictures, large
+    // frames) are mapped on their own and unmapped when freed, and the
+    // pools give back what they no longer use at their ends.
     static void returnLargeBlocks();
     // Hands the free pages of every pool back to the system; for the moment
     // a large part of the memory has just been freed, as a project closing.
