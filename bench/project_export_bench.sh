@@ -100,10 +100,9 @@ graph="[0:v]$rgb,lutrgb=r=val+51:g=val+51:b=val+51[base];\
 [1:v]$rgb,crop=iw/2:ih/2:iw/4:ih/4,fade=t=in:st=0:d=1:alpha=1[pip];\
 [base][pip]overlay=x=W*0.8-w/2:y=H*0.2-h/2:format=gbrp[v0];\
 [v0]drawtext=text=Vidorna:font=Arial:fontsize=120:fontcolor=white:x=(w-tw)/2:y=(h-th)/2,\
-scale=out_color_matrix=bt709:out_range=tv,format=yuv420p[v];\
-[0:a]volume=0.8[a]"
+scale=out_color_matrix=bt709:out_range=tv,format=yuv420p[v]"
 timed "$work/project_ffmpeg_$codec.time" ffmpeg -hide_banner -loglevel error -nostdin -y \
-  -i "$project/main.mp4" -i "$project/inset.mp4" -filter_complex "$graph" \
+  -i "$project/main.mp4" -i "$project/inset.mp4" -filter_complex "$graph;[0:a]volume=0.8[a]" \
   -map "[v]" -map "[a]" "${encoder[@]}" -pix_fmt yuv420p -r 30 \
   -b:a 256k -ac 2 "$work/project_ffmpeg_$codec.$suffix"
 source="$project/source.mkv"
