@@ -94,7 +94,7 @@ Round openAndClose(const QString& media)
         std::fprintf(stderr, "projects_in_a_row_bench: the window did not close within %d s\n", kCloseLimitMs / 1000);
         return round;
     }
-    // Deferred deletions of the window's children.
+    // Deferred deletions of the window's children, and the steps queued for when it has gone.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     ProjectManager::setWorkingFolder(QString());
