@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "AssetLoadingThreadPool.h"
 #include "CrashHandler.h"
+#include "FreedMemory.h"
 #include "MessageFont.h"
 #include "MultiLanguage.h"
 #include "NativeWebBrowserWidget.h"
@@ -29,9 +30,11 @@ namespace {
 const char* const kCrashReportArgument = "--crash-report";
 
 // The identity names the settings store; the display defaults have to be
-// fixed before the application object exists.
+// fixed before the application object exists, and the allocator's before
+// any thread.
 void prepareProcess()
 {
+    FreedMemory::returnLargeBlocks();
     QCoreApplication::setOrganizationName(QStringLiteral("Peltrane"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("peltrane.com"));
     QCoreApplication::setApplicationName(QStringLiteral("Vidorna"));

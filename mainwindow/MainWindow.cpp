@@ -9,6 +9,7 @@
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
 #include "FileBlockCopy.h"
+#include "FreedMemory.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "Segment.h"
@@ -18,6 +19,7 @@
 #include "VideoThumbnailsCache.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -67,6 +69,8 @@ MainWindow::MainWindow(const QString& projectName, const QString& folderName, QW
     // grab's loop always runs; answers nobody waits for are freed there.
     connect(this, &MainWindow::avcompositionSegmentGrabImageCompleted, this,
             &MainWindow::_onSegmentGrabImageCompleted, Qt::QueuedConnection);
+    // Queued: it runs once the window's children have gone too.
+    connect(this, &QObject::destroyed, QCoreApplication::instance(), &FreedMemory::release, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()
