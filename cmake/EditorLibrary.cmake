@@ -22,5 +22,5 @@ if(EDITOR_SOURCES)
   endforeach()
   target_link_libraries(editor PUBLIC project model foundation avframework platform
     Qt5::Widgets Qt5::OpenGL Qt5::Multimedia Qt5::MultimediaWidgets Qt5::Network)
-  target_link_libraries(editor PRIVATE webview PkgConfig::GSTREAMER)
+  target_link_libraries(editor PRIVATE webview)
 endif()

@@ -2,6 +2,7 @@
 
 #include "AudioLevelMeterWidget.h"
 #include "PopupMainWidget.h"
+#include "RecordingInputs.h"
 #include "UiMetrics.h"
 #include "Util.h"
 
@@ -26,9 +27,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <memory>
-
-#include <gst/gst.h>
 
 namespace {
 
@@ -42,9 +40,6 @@ constexpr int kBottomMargin = 40;
 // What GStreamer writes before the first sample: a file no longer than that
 // holds no sound.
 constexpr qint64 kWavHeaderBytes = 44;
-// Starts the recorder's id of an input it records through ALSA; the rest is
-// ALSA's name of the device.
-const QLatin1String kAlsaInputPrefix("alsa:");
 const char* const kRecordIcon1 = ":/images/voice_recording_1";
 const char* const kRecordIcon2 = ":/images/voice_recording_2";
 
@@ -85,30 +80,6 @@ double readSample(const QAudioFormat& format, const char* data, int index)
     return bits == 32 ? sampleAt<quint32>(data, index)
          : bits == 16 ? sampleAt<quint16>(data, index)
                       : sampleAt<quint8>(data, index);
-}
-
-struct ElementRelease {
-    void operator()(GstElement* element) const
-    {
-        gst_element_set_state(element, GST_STATE_NULL);
-        gst_object_unref(element);
-    }
-};
-
-// The back end offers every device of ALSA's list that does not say it only
-// plays: rate converters and channel mixers with nothing configured behind
-// them among them, and all of them where GStreamer has no ALSA source. The
-// recorder records such an input through GStreamer's ALSA source, which
-// opens the device as it gets ready.
-bool alsaSourceOpens(const QString& device)
-{
-    gst_init(nullptr, nullptr);
-    GstElement* made = gst_element_factory_make("alsasrc", nullptr);
-    if (!made)
-        return false;
-    const std::unique_ptr<GstElement, ElementRelease> source(GST_ELEMENT(gst_object_ref_sink(made)));
-    g_object_set(source.get(), "device", device.toLocal8Bit().constData(), nullptr);
-    return gst_element_set_state(source.get(), GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS;
 }
 
 } // namespace
@@ -274,7 +245,7 @@ QList<PopupMicrophoneWidget::AudioInput> PopupMicrophoneWidget::_recordableInput
 {
     QList<AudioInput> inputs;
     for (const QString& id : _recorder->audioInputs()) {
-        if (id.startsWith(kAlsaInputPrefix) && !alsaSourceOpens(id.mid(kAlsaInputPrefix.size())))
+        if (!RecordingInputs::canRecord(id))
             continue;
         inputs.append({id, _recorder->audioInputDescription(id)});
     }
