@@ -10,6 +10,9 @@
 #include "AVImageLoader.h"
 #include "AVThread_QThread_Type.h"
 
+#include <QMutex>
+#include <QWaitCondition>
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -71,7 +74,10 @@ AVExporter::AVExporter(uint32_t width, uint32_t height, uint32_t videoBitRate, u
       _path(std::move(path)),
       _alpha(alpha),
       _softwareOnly(softwareOnly),
-      _renderer(renderer)
+      _renderer(renderer),
+      _muxerMutex(avMutexCreate()),
+      _encodingMutex(avMutexCreate()),
+      _encodingChanged(avConditionCreate())
 {
     _drawingContexts.exporter = &_glSlot;
 }
@@ -221,6 +227,8 @@ int AVExporter::_encodeAll(Output* output, double startTime)
     bool encodeAudio = output->hasAudio;
     double lastReportTime = startTime;
     double lastProgress = 0.0;
+    // Ends the encoding thread on every way out of the loop.
+    VideoEncoding encoding(this, output);
     while (encodeVideo || encodeAudio) {
         if (_cancelled)
             return -1;
@@ -228,7 +236,7 @@ int AVExporter::_encodeAll(Output* output, double startTime)
             && (!encodeAudio
                 || av_compare_ts(output->video.nextPts, output->video.encoder->time_base, output->audio.nextPts,
                                  output->audio.encoder->time_base) <= 0);
-        const int result = videoNext ? _writeVideoFrame(output) : _writeAudioFrames(output);
+        const int result = videoNext ? _writeVideoFrame(&encoding) : _writeAudioFrames(output);
         if (result < 0)
             return result;
         (videoNext ? encodeVideo : encodeAudio) = result == 0;

@@ -3,9 +3,11 @@
 #include "AVFFmpegPointers.h"
 #include "AVGLContext.h"
 #include "AVGLReadback.h"
+#include "AVSync.h"
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,7 @@ struct AVExportStream {
     int64_t nextPts = 0;      // in encoder time-base units
     int64_t sampleCount = 0;  // audio samples sent, at the encoder's rate
     AVFramePtr frame;         // handed to the encoder
+    AVPacketPtr packet;       // what the encoder gives back
     // Video: the scaler from the read-back BGRA picture, made for its size.
     SwsContextPtr scaler;
     int32_t scalerWidth = 0;
@@ -124,7 +127,24 @@ private:
         AVExportStream audio;
         bool hasVideo = false;
         bool hasAudio = false;
-        AVPacketPtr packet;
+    };
+
+    // The video encoder's thread and the one picture waiting for it. The
+    // export thread draws and converts the next picture while this one is
+    // encoded; when the encoder is behind, the export thread waits.
+    struct VideoEncoding {
+        VideoEncoding(AVExporter* exporter, Output* output);
+        // Stops the thread (a picture still waiting is dropped) and waits for it.
+        ~VideoEncoding();
+        AVExporter* exporter;
+        Output* output;
+        AVThread_QThread_Type* thread = nullptr;
+        // Guarded by the exporter's encoding mutex.
+        AVFramePtr waiting;     // the next picture to encode
+        bool draining = false;  // the pictures have ended: drain the encoder
+        bool stopping = false;
+        bool ended = false;     // drained, or failed
+        int result = 0;         // 0, or the code of the failure
     };
 
     static int _threadMain(AVThread_QThread_Type* thread, void* exporter);
@@ -156,11 +176,19 @@ private:
     int _openVideo(Output* output);
     int _openFile(Output* output);
 
-    // Packets the encoder has ready, written interleaved: 0, or the FFmpeg
-    // error of the step that failed (*writeFailed tells which).
+    // Packets the encoder has ready, written interleaved; from either
+    // thread. 0, or the FFmpeg error of the step that failed (*writeFailed
+    // tells which).
     int _writePackets(Output* output, AVExportStream* stream, bool* wrotePacket, bool* writeFailed);
-    // Video: one picture (or the drain) per call; 1 once the stream has ended.
-    int _writeVideoFrame(Output* output);
+    // Video: one picture (or the drain) per call, handed to the encoding
+    // thread; 1 once the stream has ended.
+    int _writeVideoFrame(VideoEncoding* encoding);
+    // Export thread: waits until the encoding thread takes the picture (null
+    // drains and waits for the end); 0, 1 at the end, or the failure's code.
+    int _handToEncoder(VideoEncoding* encoding, AVFramePtr picture);
+    static int _encodingMain(AVThread_QThread_Type* thread, void* encoding);
+    // Encoding thread: one picture, or the drain when null; 0 or a code.
+    int _encodeVideo(Output* output, AVFrame* frame);
     // Seconds of the video frame with the presentation time.
     double _frameTime(int64_t pts) const;
     // 1 with the next picture in the encoder frame, 0 after the last one.
@@ -203,6 +231,11 @@ private:
     AVThread_QThread_Type* _thread = nullptr;
     std::atomic<bool> _cancelled{false};
     std::atomic<bool> _running{false};
+    // Serialises the muxer between the export and encoding threads.
+    std::unique_ptr<AVMutex> _muxerMutex;
+    // Guard the video encoding's hand-over and signal its changes.
+    std::unique_ptr<AVMutex> _encodingMutex;
+    std::unique_ptr<AVCondition> _encodingChanged;
     bool _readyWaitExpired = false;  // export thread only
     // Export thread only: the read-back buffer, and whether the picture of
     // the video's next frame was drawn already (during the last frame).

@@ -128,8 +128,9 @@ int AVExporter::_openOutput(Output* output)
         || !output->context)
         return -2;
     const AVOutputFormat* format = output->context->oformat;
-    output->packet.reset(av_packet_alloc());
-    if (!output->packet)
+    output->video.packet.reset(av_packet_alloc());
+    output->audio.packet.reset(av_packet_alloc());
+    if (!output->video.packet || !output->audio.packet)
         return -2;
     int result = 0;
     if (format->video_codec != AV_CODEC_ID_NONE)

@@ -1,13 +1,19 @@
 // The export's video path: each frame is composed at n / fps in the export
 // context, read back as BGRA (top row first) through a pixel buffer object,
-// scaled into the encoder's format and encoded. Frame n + 1 is drawn while
-// frame n is converted and encoded.
+// scaled into the encoder's format and handed to the encoding thread. Frame
+// n + 1 is drawn while frame n is converted, and converted while frame n is
+// encoded.
 
 #include "AVExporter.h"
 
 #include "AVComposition.h"
 #include "AVGLFramebuffer.h"
 #include "AVGLRenderer.h"
+#include "AVThread_QThread_Type.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QWaitCondition>
 
 extern "C" {
 #include <libavutil/opt.h>
@@ -17,12 +23,15 @@ extern "C" {
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 
 constexpr int kVideoFailed = -17;
 constexpr int kVideoWriteFailed = -18;
 constexpr int kUnitScale = 1 << 16;  // 1.0 in 16.16
+// Waits for the other thread re-check cancelling this often (milliseconds).
+constexpr unsigned long kEncodingPoll = 100;
 
 void keepBytes(void*, uint8_t*) {}
 
@@ -69,9 +78,74 @@ bool hasAlpha(AVPixelFormat format)
 
 } // namespace
 
+AVExporter::VideoEncoding::VideoEncoding(AVExporter* exporter, Output* output)
+    : exporter(exporter),
+      output(output)
+{
+    if (!output->hasVideo)
+        return;
+    thread = avThreadCreate(&AVExporter::_encodingMain, this);
+    avThreadStart(thread);
+}
+
+AVExporter::VideoEncoding::~VideoEncoding()
+{
+    if (!thread)
+        return;
+    {
+        QMutexLocker lock(exporter->_encodingMutex.get());
+        stopping = true;
+        avConditionWakeAll(exporter->_encodingChanged.get());
+    }
+    avThreadFree(thread);
+}
+
+int AVExporter::_encodingMain(AVThread_QThread_Type*, void* argument)
+{
+    auto* encoding = static_cast<VideoEncoding*>(argument);
+    AVExporter* self = encoding->exporter;
+    QMutexLocker lock(self->_encodingMutex.get());
+    while (!encoding->stopping && !encoding->ended) {
+        if (!encoding->waiting && !encoding->draining) {
+            avConditionWaitFor(self->_encodingChanged.get(), self->_encodingMutex.get(), kEncodingPoll);
+            continue;
+        }
+        const AVFramePtr picture = std::move(encoding->waiting);
+        avConditionWakeAll(self->_encodingChanged.get());
+        lock.unlock();
+        const int result = self->_encodeVideo(encoding->output, picture.get());
+        lock.relock();
+        encoding->result = result;
+        encoding->ended = result < 0 || !picture;
+        if (encoding->ended)
+            avConditionWakeAll(self->_encodingChanged.get());
+    }
+    return 0;
+}
+
+int AVExporter::_handToEncoder(VideoEncoding* encoding, AVFramePtr picture)
+{
+    const bool drain = !picture;
+    QMutexLocker lock(_encodingMutex.get());
+    while (encoding->waiting && !encoding->ended && !_cancelled)
+        avConditionWaitFor(_encodingChanged.get(), _encodingMutex.get(), kEncodingPoll);
+    if (!encoding->ended && !_cancelled) {
+        encoding->waiting = std::move(picture);
+        encoding->draining = drain;
+        avConditionWakeAll(_encodingChanged.get());
+    }
+    while (drain && !encoding->ended && !_cancelled)
+        avConditionWaitFor(_encodingChanged.get(), _encodingMutex.get(), kEncodingPoll);
+    if (encoding->result < 0)
+        return encoding->result;
+    if (_cancelled)
+        return -1;
+    return encoding->ended ? 1 : 0;
+}
+
 int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrotePacket, bool* writeFailed)
 {
-    AVPacket* packet = output->packet.get();
+    AVPacket* packet = stream->packet.get();
     for (;;) {
         int error = avcodec_receive_packet(stream->encoder.get(), packet);
         if (error == AVERROR(EAGAIN) || error == AVERROR_EOF)
@@ -85,7 +159,10 @@ int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrot
             packet->duration = 1;
         av_packet_rescale_ts(packet, stream->encoder->time_base, stream->stream->time_base);
         packet->stream_index = stream->stream->index;
-        error = av_interleaved_write_frame(output->context, packet);
+        {
+            QMutexLocker lock(_muxerMutex.get());
+            error = av_interleaved_write_frame(output->context, packet);
+        }
         if (error < 0) {
             *writeFailed = true;
             return error;
@@ -94,18 +171,31 @@ int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrot
     }
 }
 
-int AVExporter::_writeVideoFrame(Output* output)
+int AVExporter::_writeVideoFrame(VideoEncoding* encoding)
 {
-    AVExportStream& video = output->video;
+    AVExportStream& video = encoding->output->video;
     const int picture = _readPicture(&video);
     if (picture < 0)
         return picture;
-    // Without a picture the encoder is drained; a second call finds it empty.
-    AVFrame* frame = picture ? video.frame.get() : nullptr;
-    if (frame)
-        frame->pts = video.nextPts++;
+    // Without a picture the encoder is drained.
+    AVFramePtr frame;
+    if (picture) {
+        video.frame->pts = video.nextPts++;
+        // Shares the pixels: the next conversion writes into buffers of its own.
+        frame.reset(av_frame_clone(video.frame.get()));
+        if (!frame) {
+            std::fprintf(stderr, "Could not hand over the video frame\n");
+            return kVideoFailed;
+        }
+    }
+    return _handToEncoder(encoding, std::move(frame));
+}
+
+int AVExporter::_encodeVideo(Output* output, AVFrame* frame)
+{
+    AVExportStream& video = output->video;
     int error = avcodec_send_frame(video.encoder.get(), frame);
-    if (error < 0 && error != AVERROR_EOF) {
+    if (error < 0) {
         std::fprintf(stderr, "Error sending video frame: %s\n", avErrorText(error).c_str());
         return kVideoFailed;
     }
@@ -120,7 +210,7 @@ int AVExporter::_writeVideoFrame(Output* output)
         std::fprintf(stderr, "Error encoding video frame: %s\n", avErrorText(error).c_str());
         return kVideoFailed;
     }
-    return !frame && !wrotePacket ? 1 : 0;
+    return 0;
 }
 
 double AVExporter::_frameTime(int64_t pts) const

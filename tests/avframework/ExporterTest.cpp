@@ -19,12 +19,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 using namespace StreamTest;
 
@@ -469,6 +473,32 @@ TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
     EXPECT_EQ(reports.finished[0], -19.0);
     EXPECT_FALSE(QFile::exists(out + ".part"));
     EXPECT_TRUE(QDir(out + "/inside").exists());
+}
+
+TEST_F(ExporterTest, VideoWriteFailingMidExportEndsItWithItsCode)
+{
+    makeComposition(640, 360);
+    // Noise: every picture group's first frame is large.
+    std::vector<uint32_t> noise(640 * 360);
+    std::mt19937 random(1);
+    for (uint32_t& pixel : noise)
+        pixel = 0xff000000 | (random() & 0xffffff);
+    composition->addSegment(new PictureLayer(60.0, 640, 360, std::move(noise)), 1);
+    auto exporter = makeExporter(outPath("limited.mp4"), AVExportCodecH264);
+    // Files of this process may not grow past the header and a few packets;
+    // a write beyond fails instead of raising a signal.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = before;
+    limited.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    exportAll(exporter.get());
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(reports.finished[0], -18.0);
+    ASSERT_FALSE(reports.progress.empty());
+    EXPECT_LT(reports.progress.back(), 0.5) << "ended at the failure, not at the end of the movie";
 }
 
 TEST_F(ExporterTest, CancelDuringTheReadinessWaitEndsItWithoutAFile)
