@@ -5,15 +5,20 @@
 #include "ImageSegment.h"
 #include "MediaPreviewWidget.h"
 #include "PopupMediaTypeSelectionWidget.h"
+#include "PopupMicrophoneWidget.h"
 #include "PopupProjectSettingsWidget.h"
+#include "RecordingSupport.h"
+#include "SoundServer.h"
 #include "TextSegment.h"
 #include "TipManager.h"
 #include "UserSettings.h"
 #include "VoiceSegment.h"
 
+#include <QAction>
 #include <QDir>
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +26,7 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -98,6 +104,14 @@ protected:
                                            {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=440:duration=1",
                                             "-ac", "1", path});
         return code == 0 ? path : QString();
+    }
+
+    // The memory file system is where captures usually wait: not the project's.
+    bool onTheProjectsFileSystem(const QString& folder) const
+    {
+        struct stat there {}, here {};
+        return ::stat(folder.toLocal8Bit().constData(), &there) != 0
+               || ::stat(dir.toLocal8Bit().constData(), &here) != 0 || there.st_dev == here.st_dev;
     }
 
     // One caption, "caption" [0, 2), alone on its track.
@@ -196,13 +210,10 @@ TEST_F(AddSegmentsTest, RecordingsAreMovedInAndInsertedEvenWhileATileIsEdited)
     const QString failure = openCaption();
     if (!failure.isEmpty())
         GTEST_SKIP() << failure.toStdString();
-    // The memory file system is where captures usually wait: not the project's.
     QTemporaryDir shm(QStringLiteral("/dev/shm/recordings-XXXXXX"));
     QTemporaryDir local;
     const QString waiting = shm.isValid() ? shm.path() : local.path();
-    struct stat there {}, here {};
-    const bool otherFileSystem = ::stat(waiting.toLocal8Bit().constData(), &there) == 0
-        && ::stat(dir.toLocal8Bit().constData(), &here) == 0 && there.st_dev != here.st_dev;
+    const bool otherFileSystem = !onTheProjectsFileSystem(waiting);
     const QString first = makeRecording(waiting, QStringLiteral("take.wav"));
     ASSERT_FALSE(first.isEmpty());
 
@@ -234,6 +245,70 @@ TEST_F(AddSegmentsTest, RecordingsAreMovedInAndInsertedEvenWhileATileIsEdited)
     EXPECT_FALSE(QFileInfo::exists(second));
     if (!otherFileSystem)
         GTEST_SKIP() << "the recordings waited on the project's own file system; the move across was not shown";
+}
+
+// The recorder reports its stop before it has finished its file, and the
+// recording waits on another file system than the project's. The stand-in
+// for a slow recorder: its file moves aside while it records (it goes on
+// writing there), what it held so far takes its place, and only once the
+// recorder has finished does the whole file replace that.
+TEST_F(AddSegmentsTest, ARecordingFinishedLateIsAddedWhole)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    QTemporaryDir shm(QStringLiteral("/dev/shm/recordings-XXXXXX"));
+    if (!shm.isValid() || onTheProjectsFileSystem(shm.path()))
+        GTEST_SKIP() << "no temporary folder on another file system than the project's";
+    TemporaryFolder temp(shm.path());
+    PlayingTone tone;
+    ASSERT_TRUE(tone.made);
+    QAction* add = nullptr;
+    for (QAction* action : window->findChildren<QAction*>())
+        add = action->text() == QStringLiteral("Add from Microphone...") ? action : add;
+    ASSERT_NE(add, nullptr);
+    add->trigger();
+    auto* popup = qobject_cast<PopupMicrophoneWidget*>(window->currentPopup());
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(waitForMonitor(*popup));
+    auto* recorder = popup->findChild<QAudioRecorder*>();
+    auto* record = popup->findChild<QPushButton*>(QStringLiteral("recordButton"));
+    QTest::mouseClick(record, Qt::LeftButton);
+    const auto recording = [&] { return recorder->outputLocation().toLocalFile(); };
+    // A second of the tone in the recording's own file.
+    ASSERT_TRUE(waitFor([&] {
+        return recording().startsWith(shm.path()) && recorder->state() == QMediaRecorder::RecordingState
+               && QFileInfo(recording()).size() > 44 + 44100 * 2 && recorder->duration() >= 1000;
+    }, 10000));
+    const QString recorded = recording();
+    const QString aside = shm.filePath(QStringLiteral("aside.wav"));
+    ASSERT_TRUE(QFile::rename(recorded, aside));
+    ASSERT_TRUE(QFile::copy(aside, recorded));
+    const double recordedSeconds = recorder->duration() / 1000.0;
+    QTest::mouseClick(record, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return wavIsWhole(aside); }, 10000)) << "the recorder did not finish its file";
+    const QString finished = shm.filePath(QStringLiteral("finished.wav"));
+    ASSERT_TRUE(QFile::copy(aside, finished));
+    ASSERT_EQ(std::rename(QFile::encodeName(finished).constData(), QFile::encodeName(recorded).constData()), 0);
+
+    ASSERT_TRUE(waitFor([&] { return segmentsOfType(QStringLiteral("VOICE")).size() == 1; }, 15000));
+    const QString added = segmentsOfType(QStringLiteral("VOICE")).value(0)->absoluteFilePath();
+    EXPECT_EQ(QFileInfo(added).absolutePath(), QDir(dir).absolutePath());
+    EXPECT_TRUE(wavIsWhole(added)) << "the header was not final when the recording was added";
+    QFile addedFile(added);
+    QFile asideFile(aside);
+    ASSERT_TRUE(addedFile.open(QIODevice::ReadOnly) && asideFile.open(QIODevice::ReadOnly));
+    const QByteArray sound = addedFile.readAll();
+    EXPECT_EQ(sound.size(), asideFile.size());
+    EXPECT_TRUE(sound == asideFile.readAll()) << "the added file is not what the recorder wrote";
+    // Its data at its byte rate lasts as long as the recorder had run.
+    ASSERT_GT(sound.size(), 44);
+    const double seconds = (sound.size() - 44) / double(qFromLittleEndian<quint32>(sound.constData() + 28));
+    EXPECT_NEAR(seconds, recordedSeconds, 0.3);
+    EXPECT_FALSE(QFileInfo::exists(recorded)) << "the recording stays in the temporary folder";
+    EXPECT_TRUE(waitFor([&] { return window->currentPopup() == nullptr; }, 5000));
 }
 
 // The start the microphone asks for: the end of the content of a track in use.

@@ -3,6 +3,7 @@
 #include "AudioLevelMeterWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "PopupMicrophoneWidget.h"
+#include "RecordingSupport.h"
 #include "SoundServer.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -44,16 +46,6 @@ QAudioBuffer bufferOf(const QVector<Sample>& samples, QAudioFormat::SampleType t
     return QAudioBuffer(bytes, format);
 }
 
-// GStreamer's PulseAudio source stalls when its recording is stopped just
-// after it started: wait until the monitoring recording has run for a second
-// and moved the meter.
-bool waitForMonitor(QWidget& popup)
-{
-    auto* meter = popup.findChild<AudioLevelMeterWidget*>("meterWidget");
-    auto* recorder = popup.findChild<QAudioRecorder*>();
-    return QTest::qWaitFor([=] { return meter->level() > 0 && recorder->duration() >= 1000; }, 8000);
-}
-
 QPushButton* button(QWidget& popup, const char* name)
 {
     return popup.findChild<QPushButton*>(name);
@@ -75,34 +67,6 @@ struct ShownPopup {
     int startTimeRequests = 0;
     QWidget window;
     PopupMicrophoneWidget* popup;
-};
-
-// Sets TMPDIR for one test and puts the old value back.
-struct TemporaryFolder {
-    explicit TemporaryFolder(const QString& path) : old(qgetenv("TMPDIR")) { qputenv("TMPDIR", path.toLocal8Bit()); }
-    ~TemporaryFolder() { qputenv("TMPDIR", old); }
-    QByteArray old;
-};
-
-// A 440 Hz tone at amplitude 0.5 played into the null sink, whose monitor
-// is the default source.
-struct PlayingTone {
-    PlayingTone()
-    {
-        const QString tone = folder.filePath("tone.wav");
-        made = QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                            "aevalsrc=0.5*sin(2*PI*440*t):s=44100:d=15", tone}) == 0;
-        player.start("paplay", {tone});
-        made = made && player.waitForStarted(3000);
-    }
-    ~PlayingTone()
-    {
-        player.kill();
-        player.waitForFinished(2000);
-    }
-    QTemporaryDir folder;
-    QProcess player;
-    bool made = false;
 };
 
 // A popup on the system's inputs while the tone plays, recording into a
@@ -487,7 +451,9 @@ TEST(PopupMicrophoneWidget, ARecordingThatFailsAfterStartingIsNotHandedOver)
 }
 
 // Stopped with nothing but the WAV header in its file and no error: there is
-// no sound to hand over, and no file is left behind.
+// no sound to hand over, the popup says why, and no file is left behind. The
+// header as the back end writes it first never becomes final; one that is
+// final holds no sound.
 TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
 {
     if (!SoundServer::pulseAudioRuns())
@@ -498,23 +464,39 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
     ASSERT_TRUE(waitForMonitor(*shown.popup));
     auto* recorder = shown.popup->findChild<QAudioRecorder*>();
     QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
-    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::RecordingState; }, 8000));
-    // The back end keeps writing into the file it opened: that one moves
-    // aside, and the output location gets a bare copy of its header.
-    const QString fileName = recorder->outputLocation().toLocalFile();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(fileName).size() >= 44; }, 5000));
-    QTemporaryDir aside;
-    ASSERT_TRUE(QFile::rename(fileName, aside.filePath("recording.wav")));
-    QFile recording(aside.filePath("recording.wav"));
-    QFile header(fileName);
-    ASSERT_TRUE(recording.open(QIODevice::ReadOnly) && header.open(QIODevice::WriteOnly));
-    ASSERT_EQ(header.write(recording.read(44)), 44);
-    header.close();
-    QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder->state() == QMediaRecorder::StoppedState; }, 5000));
-    QTest::qWait(500);
-    EXPECT_TRUE(errors.isEmpty());
-    EXPECT_TRUE(hearing.captured.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(fileName));
+    MessageBoxCloser boxes;
+    const QStringList messages{"The recording could not be finished, so it was not added.",
+                               "The recording holds no sound."};
+    for (const bool finalHeader : {false, true}) {
+        boxes.texts.clear();
+        QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return recorder->state() == QMediaRecorder::RecordingState
+                   && recorder->outputLocation().toLocalFile().startsWith(hearing.folder.path());
+        }, 8000));
+        // The back end keeps writing into the file it opened: that one moves
+        // aside, and the output location gets a bare copy of its header.
+        const QString fileName = recorder->outputLocation().toLocalFile();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(fileName).size() >= 44; }, 5000));
+        QTemporaryDir aside;
+        ASSERT_TRUE(QFile::rename(fileName, aside.filePath("recording.wav")));
+        QFile recording(aside.filePath("recording.wav"));
+        QFile header(fileName);
+        ASSERT_TRUE(recording.open(QIODevice::ReadOnly) && header.open(QIODevice::WriteOnly));
+        QByteArray bytes = recording.read(44);
+        ASSERT_EQ(bytes.size(), 44);
+        if (finalHeader) {
+            qToLittleEndian<quint32>(36, bytes.data() + 4);
+            qToLittleEndian<quint32>(0, bytes.data() + 40);
+        }
+        ASSERT_EQ(header.write(bytes), 44);
+        header.close();
+        QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 20000)) << "no message";
+        EXPECT_EQ(boxes.texts, QStringList{messages[finalHeader]});
+        EXPECT_TRUE(errors.isEmpty());
+        EXPECT_TRUE(hearing.captured.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(fileName));
+        EXPECT_TRUE(button(*shown.popup, "recordButton")->isEnabled());
+    }
 }
