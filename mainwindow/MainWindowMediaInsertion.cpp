@@ -11,6 +11,7 @@
 #include "NativeOpenFileDialog.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
+#include "SaveFileCommit.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
 #include "TrackWidget.h"
@@ -25,7 +26,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeDatabase>
+#include <QSaveFile>
 #include <QSettings>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -38,6 +43,43 @@ constexpr float kStartNudge = 0.01f;
 // From this many tiles on, a movie added to the empty track goes to the end of the movie.
 constexpr int kMovieAppendTileCount = 4;
 const QString kChooseMediaDirKey = QStringLiteral("ChooseMediaDir");
+constexpr qint64 kMoveBlockBytes = 1 << 20;
+
+// Copies source to target under a temporary name beside it, which becomes
+// target only once every byte of source has been written.
+bool copyWhole(const QString& source, const QString& target)
+{
+    QFile input(source);
+    QSaveFile output(target);
+    if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly))
+        return false;
+    qint64 copied = 0;
+    while (!input.atEnd()) {
+        const QByteArray block = input.read(kMoveBlockBytes);
+        if (block.isEmpty() || output.write(block) != block.size())
+            return false;
+        copied += block.size();
+    }
+    return copied == input.size() && SaveFileCommit::commitWhole(output);
+}
+
+// Moves source to the free name target whole on any file system: renamed
+// where both lie on one, elsewhere copied whole and only then removed.
+// Across file systems QFile::rename copies straight under the target's name
+// and removes the source before its last buffered bytes are written, so a
+// full disk there cuts the file and reports success.
+bool moveWhole(const QString& source, const QString& target)
+{
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(source).toStdString(), QFile::encodeName(target).toStdString(), error);
+    if (!error)
+        return true;
+    if (error != std::errc::cross_device_link || !copyWhole(source, target))
+        return false;
+    if (!QFile::remove(source))
+        qWarning() << "The moved capture stays in" << source;
+    return true;
+}
 
 // The project folder's name for a copy of source: its own file name, or
 // "<base> Copy <n>.<suffix>" when that is taken (base before the first dot).
@@ -312,10 +354,8 @@ QString MainWindow::_moveCaptureIntoProject(const QString& capturedPath, const Q
                                             const QString& failureText)
 {
     const QString target = _freeNumberedPath(_projectDirectory(), namePattern);
-    // The capture waits in a temporary folder, often on another file system:
-    // there QFile::rename copies and removes the original, and a failed copy
-    // leaves no partial file behind.
-    if (QFile::rename(capturedPath, target))
+    // The capture waits in a temporary folder, often on another file system.
+    if (moveWhole(capturedPath, target))
         return target;
     Util::showMessageBox(this, tr("Error Occurs"), failureText, QMessageBox::Warning);
     return QString();

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -37,9 +38,10 @@ constexpr int kStopPolls = 50;
 constexpr int kBlinkIntervalMs = 500;
 constexpr int kSlideInMs = 200;
 constexpr int kBottomMargin = 40;
-// What GStreamer writes before the first sample: a file no longer than that
-// holds no sound.
-constexpr qint64 kWavHeaderBytes = 44;
+// GStreamer reports a recording stopped before it has finished its file: the
+// file is waited for, about 10 s of polling at most.
+constexpr int kFinishPolls = 100;
+constexpr int kFinishPollMs = 100;
 const char* const kRecordIcon1 = ":/images/voice_recording_1";
 const char* const kRecordIcon2 = ":/images/voice_recording_2";
 
@@ -82,6 +84,36 @@ double readSample(const QAudioFormat& format, const char* data, int index)
                       : sampleAt<quint8>(data, index);
 }
 
+// The bytes of sound in a WAV file its writer has finished: the RIFF size and
+// the chunks, the data chunk among them, reach exactly to the end of the file.
+// -1 for a file that is missing, not a WAV file, or still carries the sizes
+// its writer puts in first and corrects once the recording has ended.
+qint64 finishedWavSoundBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const qint64 length = file.size();
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE"
+        || qFromLittleEndian<quint32>(riff.constData() + 4) + 8 != quint64(length))
+        return -1;
+    qint64 soundBytes = -1;
+    while (file.pos() < length) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8)
+            return -1;
+        const qint64 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (file.pos() + size > length)
+            return -1;
+        if (chunk.startsWith("data"))
+            soundBytes = size;
+        // Chunks of an odd size are followed by a pad byte.
+        file.seek(std::min(file.pos() + size + (size & 1), length));
+    }
+    return soundBytes;
+}
+
 } // namespace
 
 PopupMicrophoneWidget::PopupMicrophoneWidget(QWidget* parent) : CommonPopup(parent)
@@ -112,13 +144,16 @@ PopupMicrophoneWidget::~PopupMicrophoneWidget()
     _probe->setSource(static_cast<QMediaObject*>(nullptr));
     disconnect(_recorder, nullptr, this, nullptr);
     _recorder->stop();
+    _dropFinishingCapture();
 }
 
 void PopupMicrophoneWidget::dismiss()
 {
-    // Leaving drops a recording in progress. The back end still works on the
-    // recorder until it has stopped, so the popup goes only after that.
+    // Leaving drops a recording in progress or one not yet finished. The back
+    // end still works on the recorder until it has stopped, so the popup goes
+    // only after that.
     _capturing = false;
+    _dropFinishingCapture();
     if (_leaving)
         return;
     if (_recorderStopped()) {
@@ -409,18 +444,57 @@ void PopupMicrophoneWidget::_finishCapture()
     _capturing = false;
     _recording = false;
     _cancelButton->setEnabled(true);
-    _recordButton->setEnabled(true);
     if (_blinkTimer)
         _blinkTimer->stop();
     _setRecordIcon(kRecordIcon1);
     const QString fileName = _recorder->outputLocation().toLocalFile();
     // The back end reports "recording" before it fails to open the input,
     // and leaves a bare header: only a recording that went right is a sound.
-    const bool holdsSound = QFileInfo(fileName).size() > kWavHeaderBytes;
-    if (_captureStarted && !_captureFailed && holdsSound) {
-        emit popupMicrophoneWidgetSoundCaptured(this, fileName, _meterValues);
+    if (!_captureStarted || _captureFailed) {
+        _recordButton->setEnabled(true);
+        _removeCapture(fileName);
         return;
     }
+    // No new recording until this one is handed over or dropped.
+    _recordButton->setEnabled(false);
+    _finishingFile = fileName;
+    _awaitFinishedCapture(kFinishPolls);
+}
+
+void PopupMicrophoneWidget::_awaitFinishedCapture(int pollsLeft)
+{
+    QTimer::singleShot(kFinishPollMs, this, [this, pollsLeft] {
+        if (_finishingFile.isEmpty())
+            return;
+        const qint64 soundBytes = finishedWavSoundBytes(_finishingFile);
+        if (soundBytes < 0 && pollsLeft > 1) {
+            _awaitFinishedCapture(pollsLeft - 1);
+            return;
+        }
+        const QString fileName = _finishingFile;
+        _finishingFile.clear();
+        _recordButton->setEnabled(true);
+        if (soundBytes > 0) {
+            emit popupMicrophoneWidgetSoundCaptured(this, fileName, _meterValues);
+            return;
+        }
+        _removeCapture(fileName);
+        _errorShown = false;
+        _reportError(soundBytes == 0 ? tr("The recording holds no sound.")
+                                     : tr("The recording could not be finished, so it was not added."));
+    });
+}
+
+void PopupMicrophoneWidget::_dropFinishingCapture()
+{
+    if (_finishingFile.isEmpty())
+        return;
+    _removeCapture(_finishingFile);
+    _finishingFile.clear();
+}
+
+void PopupMicrophoneWidget::_removeCapture(const QString& fileName)
+{
     if (QFileInfo::exists(fileName) && !QFile::remove(fileName))
         qDebug() << "The failed recording stays in" << fileName;
 }

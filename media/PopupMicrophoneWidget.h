@@ -23,7 +23,7 @@ class QTimer;
 // Records the user's voice into a WAV file in the temporary folder. While it
 // waits it monitors the chosen input into a throw-away file so the meter
 // moves; the real recording hands its file and the level of every probed
-// buffer to the caller once it has stopped.
+// buffer to the caller once it has stopped and its file is finished.
 class PopupMicrophoneWidget : public CommonPopup
 {
     Q_OBJECT
@@ -88,6 +88,11 @@ private:
     void _recordTo(const QString& folder, const QString& fileName, QMultimedia::EncodingQuality quality);
     void _startRecording();
     void _finishCapture();
+    // Hands the recording over once its file is finished, or after
+    // `pollsLeft` polls says that it is not and drops it.
+    void _awaitFinishedCapture(int pollsLeft);
+    void _dropFinishingCapture();
+    void _removeCapture(const QString& fileName);
     void _reportError(const QString& text);
     void _setRecordIcon(const QString& resource);
 
@@ -112,6 +117,8 @@ private:
     bool _captureStarted = false;
     // The real recording reported an error: whatever it wrote is no sound.
     bool _captureFailed = false;
+    // The stopped recording whose file is awaited; empty when there is none.
+    QString _finishingFile;
     // The chosen input records (as far as the monitoring shows); false shows
     // "No microphone" and records nothing.
     bool _inputOpens = false;

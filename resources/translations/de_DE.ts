@@ -1715,6 +1715,14 @@ Aktuell: Einfügemodus</translation>
         <source>Error Occurs</source>
         <translation>Fehler aufgetreten</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>Die Aufnahme enthält keinen Ton.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>Die Aufnahme konnte nicht abgeschlossen werden und wurde daher nicht hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

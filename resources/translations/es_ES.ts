@@ -1715,6 +1715,14 @@ Actual: modo insertar</translation>
         <source>Error Occurs</source>
         <translation>Se ha producido un error</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>La grabación no contiene sonido.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>No se pudo terminar la grabación, por lo que no se ha añadido.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

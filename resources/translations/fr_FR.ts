@@ -1715,6 +1715,14 @@ Actuel : mode insertion</translation>
         <source>Error Occurs</source>
         <translation>Une erreur est survenue</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>L’enregistrement ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>L’enregistrement n’a pas pu être terminé ; il n’a donc pas été ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

@@ -1715,6 +1715,14 @@ Attuale: modalità inserimento</translation>
         <source>Error Occurs</source>
         <translation>Si è verificato un errore</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>La registrazione non contiene alcun suono.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>Non è stato possibile completare la registrazione, quindi non è stata aggiunta.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

@@ -1715,6 +1715,14 @@ Current: Insert mode</source>
         <source>Error Occurs</source>
         <translation>エラーが発生しました</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>録音に音声が含まれていません。</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>録音を完了できなかったため、追加されませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

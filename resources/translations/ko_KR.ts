@@ -1715,6 +1715,14 @@ Current: Insert mode</source>
         <source>Error Occurs</source>
         <translation>오류 발생</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>녹음에 소리가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>녹음을 완료할 수 없어 추가하지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

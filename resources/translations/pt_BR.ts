@@ -1715,6 +1715,14 @@ Atual: modo inserir</translation>
         <source>Error Occurs</source>
         <translation>Ocorreu um erro</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>A gravação não contém som.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>Não foi possível concluir a gravação, por isso ela não foi adicionada.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

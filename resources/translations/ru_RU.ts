@@ -1715,6 +1715,14 @@ Current: Insert mode</source>
         <source>Error Occurs</source>
         <translation>Произошла ошибка</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>В записи нет звука.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>Не удалось завершить запись, поэтому она не добавлена.</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

@@ -1715,6 +1715,14 @@ Current: Insert mode</source>
         <source>Error Occurs</source>
         <translation>发生错误</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>录音中没有声音。</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>录音未能完成，因此未添加。</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>

@@ -1715,6 +1715,14 @@ Current: Insert mode</source>
         <source>Error Occurs</source>
         <translation>發生錯誤</translation>
     </message>
+    <message>
+        <source>The recording holds no sound.</source>
+        <translation>錄音中沒有聲音。</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished, so it was not added.</source>
+        <translation>錄音未能完成，因此未加入。</translation>
+    </message>
 </context>
 <context>
     <name>PopupMovieExportingWidget</name>
