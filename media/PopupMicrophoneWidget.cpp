@@ -96,7 +96,7 @@ qint64 finishedWavSoundBytes(const QString& fileName)
     const qint64 length = file.size();
     const QByteArray riff = file.read(12);
     if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE"
-        || qFromLittleEndian<quint32>(riff.constData() + 4) + 8 != quint64(length))
+        || quint64(qFromLittleEndian<quint32>(riff.constData() + 4)) + 8 != quint64(length))
         return -1;
     qint64 soundBytes = -1;
     while (file.pos() < length) {
@@ -596,9 +596,10 @@ void PopupMicrophoneWidget::cancelButtonOnClick()
 void PopupMicrophoneWidget::displayErrorMessage()
 {
     // Errors keep coming after the recorder has stopped: they belong to the
-    // recording started last.
+    // recording started last, whose file, awaited or not, holds no sound.
     if (!_monitoring) {
         _captureFailed = true;
+        _dropFinishingCapture();
     } else {
         // The monitoring recording cannot open the input: there is no
         // microphone to record from until another input is chosen.

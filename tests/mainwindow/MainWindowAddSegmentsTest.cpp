@@ -1,6 +1,7 @@
 #include "HistoryWindow.h"
 
 #include "AVTextSegment.h"
+#include "ModalDialogAnswerer.h"
 #include "DrawingSegment.h"
 #include "ImageSegment.h"
 #include "MediaPreviewWidget.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -24,6 +26,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 
 #include <cmath>
 #include <cstdio>
@@ -309,6 +312,64 @@ TEST_F(AddSegmentsTest, ARecordingFinishedLateIsAddedWhole)
     EXPECT_NEAR(seconds, recordedSeconds, 0.3);
     EXPECT_FALSE(QFileInfo::exists(recorded)) << "the recording stays in the temporary folder";
     EXPECT_TRUE(waitFor([&] { return window->currentPopup() == nullptr; }, 5000));
+}
+
+// A file system of its own, in memory, mounted over a folder while it lives
+// (as root only).
+struct SmallFileSystem {
+    explicit SmallFileSystem(const QString& folder) : at(folder)
+    {
+        mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", at}) == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {"-l", at});
+    }
+    QString at;
+    bool mounted = false;
+};
+
+// The project's file system has 100 bytes less room than the recording
+// needs: the voice is not added, the user is told, nothing cut lies in the
+// project folder, and the recording still waits, whole, where it was.
+TEST_F(AddSegmentsTest, ARecordingThatDoesNotFitInTheProjectFolderIsNotAddedCut)
+{
+    SmallFileSystem projectFileSystem(dir);
+    if (!projectFileSystem.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    const QStringList before = QDir(dir).entryList(QDir::Files);
+    struct statvfs room {};
+    ASSERT_EQ(::statvfs(QFile::encodeName(dir).constData(), &room), 0);
+    const qint64 freeBytes = qint64(room.f_bavail) * qint64(room.f_frsize);
+    QTemporaryDir waiting;
+    ASSERT_FALSE(onTheProjectsFileSystem(waiting.path()));
+    QByteArray sound(int(freeBytes + 100), '\0');
+    sound.replace(0, 4, "RIFF");
+    qToLittleEndian<quint32>(quint32(sound.size() - 8), sound.data() + 4);
+    sound.replace(8, 28, QByteArray::fromHex("57415645666d74201000000001000100401f0000803e000002001000"));
+    sound.replace(36, 4, "data");
+    qToLittleEndian<quint32>(quint32(sound.size() - 44), sound.data() + 40);
+    const QString recording = waiting.filePath(QStringLiteral("take.wav"));
+    QFile file(recording);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(sound) == sound.size());
+    file.close();
+
+    QString message;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
+            message = box->text();
+        dialog->close();
+    }, 5000);
+    window->microphonePopup_onSoundCaptured(nullptr, recording, {0.5f});
+    EXPECT_EQ(message.toStdString(), "Cannot move the recorded sound file");
+    EXPECT_TRUE(segmentsOfType(QStringLiteral("VOICE")).isEmpty());
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files).join(' ').toStdString(), before.join(' ').toStdString());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the recording was removed";
+    EXPECT_TRUE(file.readAll() == sound);
 }
 
 // The start the microphone asks for: the end of the content of a track in use.

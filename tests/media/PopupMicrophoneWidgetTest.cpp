@@ -453,23 +453,25 @@ TEST(PopupMicrophoneWidget, ARecordingThatFailsAfterStartingIsNotHandedOver)
 // Stopped with nothing but the WAV header in its file and no error: there is
 // no sound to hand over, the popup says why, and no file is left behind. The
 // header as the back end writes it first never becomes final; one that is
-// final holds no sound.
+// final holds no sound. Left while it waits for the file, the popup goes and
+// the recording with it.
 TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
 {
     if (!SoundServer::pulseAudioRuns())
         GTEST_SKIP() << "PulseAudio is not running";
     PopupHearingTone hearing;
     ASSERT_TRUE(hearing.tone.made);
-    ShownPopup& shown = hearing.shown;
-    ASSERT_TRUE(waitForMonitor(*shown.popup));
-    auto* recorder = shown.popup->findChild<QAudioRecorder*>();
+    QPointer<PopupMicrophoneWidget> popup = hearing.shown.popup;
+    ASSERT_TRUE(waitForMonitor(*popup));
+    auto* recorder = popup->findChild<QAudioRecorder*>();
     QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
     MessageBoxCloser boxes;
+    enum Ending { Unfinished, Empty, Left };
     const QStringList messages{"The recording could not be finished, so it was not added.",
                                "The recording holds no sound."};
-    for (const bool finalHeader : {false, true}) {
+    for (const Ending ending : {Unfinished, Empty, Left}) {
         boxes.texts.clear();
-        QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
+        QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return recorder->state() == QMediaRecorder::RecordingState
                    && recorder->outputLocation().toLocalFile().startsWith(hearing.folder.path());
@@ -485,18 +487,27 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
         ASSERT_TRUE(recording.open(QIODevice::ReadOnly) && header.open(QIODevice::WriteOnly));
         QByteArray bytes = recording.read(44);
         ASSERT_EQ(bytes.size(), 44);
-        if (finalHeader) {
+        if (ending == Empty) {
             qToLittleEndian<quint32>(36, bytes.data() + 4);
             qToLittleEndian<quint32>(0, bytes.data() + 40);
         }
         ASSERT_EQ(header.write(bytes), 44);
         header.close();
-        QTest::mouseClick(button(*shown.popup, "recordButton"), Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 20000)) << "no message";
-        EXPECT_EQ(boxes.texts, QStringList{messages[finalHeader]});
+        QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
+        if (ending == Left) {
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return recorder->state() == QMediaRecorder::StoppedState && !button(*popup, "recordButton")->isEnabled();
+            }, 5000));
+            QTest::mouseClick(button(*popup, "cancelButton"), Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 10000)) << "the popup stayed";
+            EXPECT_TRUE(boxes.texts.isEmpty());
+        } else {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 20000)) << "no message";
+            EXPECT_EQ(boxes.texts, QStringList{messages[ending]});
+            EXPECT_TRUE(button(*popup, "recordButton")->isEnabled());
+        }
         EXPECT_TRUE(errors.isEmpty());
         EXPECT_TRUE(hearing.captured.isEmpty());
         EXPECT_FALSE(QFileInfo::exists(fileName));
-        EXPECT_TRUE(button(*shown.popup, "recordButton")->isEnabled());
     }
 }
