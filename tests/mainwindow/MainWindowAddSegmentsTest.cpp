@@ -33,6 +33,22 @@
 
 namespace {
 
+// A file system of its own, in memory, mounted over a folder while it lives
+// (as root only).
+struct SmallFileSystem {
+    explicit SmallFileSystem(const QString& folder) : at(folder)
+    {
+        mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", at}) == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {"-l", at});
+    }
+    QString at;
+    bool mounted = false;
+};
+
 // The window with the add commands, the popups and the settings step open to the tests.
 class AddWindow : public HistoryWindow
 {
@@ -280,7 +296,8 @@ TEST_F(AddSegmentsTest, ARecordingFinishedLateIsAddedWhole)
     auto* record = popup->findChild<QPushButton*>(QStringLiteral("recordButton"));
     QTest::mouseClick(record, Qt::LeftButton);
     const auto recording = [&] { return recorder->outputLocation().toLocalFile(); };
-    // A second of the tone in the recording's own file.
+    // A second of the tone recorded, half of it at least (16-bit stereo at
+    // 44.1 kHz) already in the recording's own file.
     ASSERT_TRUE(waitFor([&] {
         return recording().startsWith(shm.path()) && recorder->state() == QMediaRecorder::RecordingState
                && QFileInfo(recording()).size() > 44 + 44100 * 2 && recorder->duration() >= 1000;
@@ -313,22 +330,6 @@ TEST_F(AddSegmentsTest, ARecordingFinishedLateIsAddedWhole)
     EXPECT_FALSE(QFileInfo::exists(recorded)) << "the recording stays in the temporary folder";
     EXPECT_TRUE(waitFor([&] { return window->currentPopup() == nullptr; }, 5000));
 }
-
-// A file system of its own, in memory, mounted over a folder while it lives
-// (as root only).
-struct SmallFileSystem {
-    explicit SmallFileSystem(const QString& folder) : at(folder)
-    {
-        mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", at}) == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (mounted)
-            QProcess::execute(QStringLiteral("umount"), {"-l", at});
-    }
-    QString at;
-    bool mounted = false;
-};
 
 // The project's file system has 100 bytes less room than the recording
 // needs: the voice is not added, the user is told, nothing cut lies in the
