@@ -156,6 +156,7 @@ void ImageSegment::loadImage()
             size.transpose();
         }
         if (picture.isNull()) {
+            qWarning().noquote() << QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString());
             setErrorCode(1);
         } else {
             _setPicture(picture, size);
