@@ -101,7 +101,9 @@ AVPixelBuffer* toPixelBuffer(const QImage& image)
 // The picture's segment reports a load error; the log says which file and why.
 void logUnreadable(const QImageReader& reader)
 {
-    qWarning().noquote() << QStringLiteral("Cannot read picture %1: %2").arg(reader.fileName(), reader.errorString());
+    qWarning().noquote() << QStringLiteral("Read image error: (%1) %2: %3")
+                                .arg(int(reader.error()))
+                                .arg(reader.errorString(), reader.fileName());
 }
 
 AVPixelBuffer* decode(QImageReader& reader, bool scaleAfterDecoding, int32_t* outError)

@@ -236,11 +236,13 @@ done
 # ffmpeg writes no XPM or SVG: both are text, written here.
 {
   printf '/* XPM */\nstatic char *marks[] = {\n"160 120 3 1",\n"b c #0000FF",\n"r c #FF0000",\n"g c #008000",\n'
-  blue40=$(printf 'b%.0s' $(seq 40))
+  # A quarter of a row in blue; the marks are the first quarter of the top
+  # 30 rows in red and the last quarter of the bottom 30 in green.
+  blue=$(printf 'b%.0s' $(seq 40))
   for y in $(seq 0 119); do
-    if [ "$y" -lt 30 ]; then row="${blue40//b/r}${blue40}${blue40}${blue40}"
-    elif [ "$y" -ge 90 ]; then row="${blue40}${blue40}${blue40}${blue40//b/g}"
-    else row="${blue40}${blue40}${blue40}${blue40}"; fi
+    if [ "$y" -lt 30 ]; then row="${blue//b/r}${blue}${blue}${blue}"
+    elif [ "$y" -ge 90 ]; then row="${blue}${blue}${blue}${blue//b/g}"
+    else row="${blue}${blue}${blue}${blue}"; fi
     printf '"%s"%s\n' "$row" "$([ "$y" -lt 119 ] && echo ,)"
   done
   printf '};\n'
