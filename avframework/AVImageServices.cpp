@@ -98,6 +98,14 @@ AVPixelBuffer* toPixelBuffer(const QImage& image)
     return buffer;
 }
 
+// The picture's segment reports a load error; the log says which file and why.
+void logUnreadable(const QImageReader& reader)
+{
+    qWarning().noquote() << QStringLiteral("Read image error: (%1) %2: %3")
+                                .arg(int(reader.error()))
+                                .arg(reader.errorString(), reader.fileName());
+}
+
 AVPixelBuffer* decode(QImageReader& reader, bool scaleAfterDecoding, int32_t* outError)
 {
     const QSize raw = reader.size();
@@ -113,7 +121,7 @@ AVPixelBuffer* decode(QImageReader& reader, bool scaleAfterDecoding, int32_t* ou
     QImage image = reader.read();
     if (image.isNull()) {
         *outError = 1;
-        qDebug() << "Read image error: (" << reader.error() << ") " << reader.errorString();
+        logUnreadable(reader);
         return nullptr;
     }
     if (target > 0)
@@ -152,10 +160,12 @@ AVPixelBuffer* avReadImageFile(const char* path, int32_t* outRotation, int32_t* 
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     AVPixelBuffer* buffer = nullptr;
-    if (reader.canRead())
+    if (reader.canRead()) {
         buffer = decode(reader, scaleAfterDecoding, outError);
-    else
+    } else {
         *outError = 2;
+        logUnreadable(reader);
+    }
     if (buffer && outRotation)
         *outRotation = 0;
     qDebug() << "Create bitmap time " << timer.elapsed();

@@ -156,6 +156,9 @@ void ImageSegment::loadImage()
             size.transpose();
         }
         if (picture.isNull()) {
+            qWarning().noquote() << QStringLiteral("Read image error: (%1) %2: %3")
+                                        .arg(int(reader.error()))
+                                        .arg(reader.errorString(), path);
             setErrorCode(1);
         } else {
             _setPicture(picture, size);

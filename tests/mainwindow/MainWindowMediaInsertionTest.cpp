@@ -1,20 +1,26 @@
 #include "HistoryWindow.h"
 
 #include "ImageSegment.h"
+#include "LogRecorder.h"
 #include "ModalDialogAnswerer.h"
 #include "MusicSegment.h"
+#include "PictureFormats.h"
 #include "ShortReadSource.h"
 #include "TimelineMetrics.h"
 #include "UserSettings.h"
+#include "Util.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <set>
 
 #include <sys/stat.h>
 
@@ -440,4 +446,110 @@ TEST_F(SubtitleImportTest, ATrackOfAnotherTypeKeepsItsType)
     EXPECT_EQ(emptyTrack->trackType(), "IMAGE");
     EXPECT_EQ(textsOnTrack(*window, emptyTrack->trackId()).size(), 2);
     EXPECT_EQ(window->timeline()->trackWidgetCount(), 3);
+}
+
+namespace {
+
+// The extensions a file dialog's name filter offers, as "*.png" and the like.
+std::set<std::string> offeredExtensions(const QString& filter)
+{
+    std::set<std::string> extensions;
+    QRegularExpressionMatchIterator patterns = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).globalMatch(filter);
+    while (patterns.hasNext())
+        extensions.insert(patterns.next().captured(1).toStdString());
+    return extensions;
+}
+
+// A picture added through the picture chooser onto the empty track, after
+// the caption (at 0 to 2 s), so that the preview shows it alone from 2 s on.
+class PictureFormatTest : public CaptionInsertionTest, public ::testing::WithParamInterface<std::string>
+{
+protected:
+    ImageSegment* addThroughTheChooser(const QString& path)
+    {
+        ModalDialogAnswerer answerer([&](QWidget* dialog) {
+            if (auto* chooser = qobject_cast<QFileDialog*>(dialog))
+                offered = offeredExtensions(chooser->nameFilters().join(' '));
+            ModalDialogAnswerer::chooseFile(path)(dialog);
+        });
+        window->_addMediaFiles(2);
+        EXPECT_TRUE(answerer.answered());
+        Segment* added = lastInserted(*window);
+        if (!added || added->type() != "IMAGE" || added->absoluteFilePath() != path)
+            return nullptr;
+        auto* picture = static_cast<ImageSegment*>(added);
+        waitFor([&] { return picture->state() == 4; }, 10000);
+        return picture;
+    }
+
+    // The preview at 3 s once it shows the picture (bounded), else its last frame.
+    QImage previewOnceItShows(const std::string& extension)
+    {
+        window->_seekPreview(3.0f, true);
+        QImage frame;
+        waitFor([&] {
+            window->engine()->requestRedraw();
+            frame = window->preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+            return PictureFormats::showsMarks(frame, fitted(frame.size()), extension);
+        }, 10000);
+        return frame;
+    }
+
+    // Where the 4:3 picture lies in a frame of the size: fitted, centred.
+    static QRectF fitted(const QSize& frame)
+    {
+        QSizeF picture(4, 3);
+        picture.scale(frame, Qt::KeepAspectRatio);
+        return QRectF(QPointF((frame.width() - picture.width()) / 2, (frame.height() - picture.height()) / 2),
+                      picture);
+    }
+
+    std::set<std::string> offered;
+};
+
+} // namespace
+
+TEST_F(CaptionInsertionTest, ThePictureChooserOffersTheFormatsThatAreTestedToLoad)
+{
+    const std::vector<std::string>& tested = PictureFormats::extensions();
+    EXPECT_EQ(offeredExtensions(Util::pictureFileFilter()), std::set<std::string>(tested.begin(), tested.end()));
+}
+
+TEST_P(PictureFormatTest, APictureOfEveryOfferedFormatShowsOnItsTileAndInThePreview)
+{
+    const std::string extension = GetParam();
+    const QString missing = PictureFormats::missingReason(extension);
+    if (!missing.isEmpty())
+        GTEST_SKIP() << qPrintable(missing);
+    const QString path = outside.path() + "/holiday." + QString::fromStdString(extension);
+    ASSERT_TRUE(QFile::copy(PictureFormats::fixture(extension), path));
+
+    ImageSegment* picture = addThroughTheChooser(path);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(offered.count(extension), 1u) << "the chooser's filter offers ." << extension;
+    EXPECT_EQ(picture->errorCode(), 0) << "the tile shows Load Error";
+    const QImage thumbnail = picture->thumbnail();
+    EXPECT_TRUE(PictureFormats::showsMarks(thumbnail, thumbnail.rect(), extension)) << "the tile's picture";
+
+    const QImage frame = previewOnceItShows(extension);
+    EXPECT_TRUE(PictureFormats::showsMarks(frame, fitted(frame.size()), extension)) << "the preview";
+    EXPECT_EQ(picture->errorCode(), 0) << "the engine reported a load error";
+}
+
+INSTANTIATE_TEST_SUITE_P(Offered, PictureFormatTest, ::testing::ValuesIn(PictureFormats::extensions()),
+                         PictureFormats::testName);
+
+TEST_F(PictureFormatTest, APictureThatCannotBeReadShowsLoadErrorAndTheLogSaysWhy)
+{
+    const QString path = outside.path() + "/broken.webp";
+    writeFile(path, "RIFF, but no picture follows.\n");
+    LogRecorder log;
+
+    ImageSegment* picture = addThroughTheChooser(path);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->errorCode(), 1) << "Load Error, not File Not Found";
+    ASSERT_TRUE(waitFor([&] { return log.lines().filter(path).size() >= 2; }, 10000))
+        << "the tile and the engine each log the file: " << qPrintable(log.lines().join('\n'));
+    for (const QString& line : log.lines().filter(path))
+        EXPECT_TRUE(line.contains("Unsupported image format")) << qPrintable(line);
 }

@@ -5,6 +5,7 @@
 #include "ListDragProbe.h"
 #include "LocalFilesTestSupport.h"
 #include "LocalThumbnailsCache.h"
+#include "PictureFormats.h"
 #include "ThumbnailsCacheFolder.h"
 
 #include <QElapsedTimer>
@@ -166,6 +167,32 @@ TEST_F(LocalFilesPageTest, NamesOfEqualHashShowTheirOwnColours)
         EXPECT_TRUE(nearColour(centre("BB.png"), Qt::blue)) << "run " << run;
     }
 }
+
+namespace {
+
+class PictureFormatPageTest : public LocalFilesPageTest, public ::testing::WithParamInterface<std::string> {};
+
+} // namespace
+
+TEST_P(PictureFormatPageTest, APictureOfEveryOfferedFormatListsWithItsThumbnail)
+{
+    const std::string extension = GetParam();
+    const QString missing = PictureFormats::missingReason(extension);
+    if (!missing.isEmpty())
+        GTEST_SKIP() << qPrintable(missing);
+    const QString name = "marks." + QString::fromStdString(extension);
+    ASSERT_TRUE(QFile::copy(PictureFormats::fixture(extension), folder.filePath(name)));
+
+    makePage();
+    ASSERT_TRUE(waitForItems(1)) << names().join(", ").toStdString();
+    EXPECT_EQ(list()->item(0)->data(Qt::UserRole + 1).toInt(), 2) << "listed as a picture";
+    EXPECT_EQ(item(name)->toolTip().toStdString(), (name + "\n160x120").toStdString());
+    const QImage thumbnail = item(name)->icon().pixmap(160, 120).toImage();
+    EXPECT_TRUE(PictureFormats::showsMarks(thumbnail, thumbnail.rect(), extension));
+}
+
+INSTANTIATE_TEST_SUITE_P(Offered, PictureFormatPageTest, ::testing::ValuesIn(PictureFormats::extensions()),
+                         PictureFormats::testName);
 
 TEST_F(LocalFilesPageTest, MissingFolderSaysSo)
 {

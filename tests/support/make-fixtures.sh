@@ -213,4 +213,51 @@ ff -f lavfi -i "color=c=black:s=64x48:r=30:d=6,geq=lum='16+4*mod(N\,50)':cb=128:
    "$out/numbered_beeps.ts"
 ff -i "$out/numbered_beeps.ts" -c copy -output_ts_offset 1000 -f mpegts "$out/numbered_beeps_1000.ts"
 
+# ---- picture formats ----
+# One 160x120 picture in every format the picture chooser offers, in
+# formats/marks.<extension>. In colour: the marks (red top left, green bottom
+# right) on blue; in grey (pgm): black top left, white bottom right on grey;
+# in black and white (pbm, xbm): black top left on white.
+mkdir -p "$out/formats"
+colour="color=c=blue:s=160x120:d=1,${marks}"
+for ext in png jpg bmp ppm gif webp; do
+  ff -f lavfi -i "$colour" -frames:v 1 "$out/formats/marks.$ext"
+done
+ff -f lavfi -i "$colour" -frames:v 1 -pix_fmt rgb24 "$out/formats/marks.tiff"
+cp "$out/formats/marks.jpg" "$out/formats/marks.jpeg"
+cp "$out/formats/marks.bmp" "$out/formats/marks.dib"
+cp "$out/formats/marks.tiff" "$out/formats/marks.tif"
+ff -f lavfi -i "color=c=gray:s=160x120:d=1,drawbox=x=0:y=0:w=iw/4:h=ih/4:color=black:t=fill,drawbox=x=iw*3/4:y=ih*3/4:w=iw/4:h=ih/4:color=white:t=fill" \
+   -frames:v 1 "$out/formats/marks.pgm"
+for ext in pbm xbm; do
+  ff -f lavfi -i "color=c=white:s=160x120:d=1,drawbox=x=0:y=0:w=iw/4:h=ih/4:color=black:t=fill" \
+     -frames:v 1 "$out/formats/marks.$ext"
+done
+# ffmpeg writes no XPM or SVG: both are text, written here.
+{
+  printf '/* XPM */\nstatic char *marks[] = {\n"160 120 3 1",\n"b c #0000FF",\n"r c #FF0000",\n"g c #008000",\n'
+  # A quarter of a row in blue; the marks are the first quarter of the top
+  # 30 rows in red and the last quarter of the bottom 30 in green.
+  blue=$(printf 'b%.0s' $(seq 40))
+  for y in $(seq 0 119); do
+    if [ "$y" -lt 30 ]; then row="${blue//b/r}${blue}${blue}${blue}"
+    elif [ "$y" -ge 90 ]; then row="${blue}${blue}${blue}${blue//b/g}"
+    else row="${blue}${blue}${blue}${blue}"; fi
+    printf '"%s"%s\n' "$row" "$([ "$y" -lt 119 ] && echo ,)"
+  done
+  printf '};\n'
+} >"$out/formats/marks.xpm"
+cat >"$out/formats/marks.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="160" height="120">
+  <rect width="160" height="120" fill="#0000ff"/>
+  <rect width="40" height="30" fill="#ff0000"/>
+  <rect x="120" y="90" width="40" height="30" fill="#008000"/>
+</svg>
+SVG
+# HEIC through libheif's encoder, where it is installed (the tests that
+# need it skip without it).
+if command -v heif-enc >/dev/null; then
+  heif-enc -q 90 -o "$out/formats/marks.heic" "$out/formats/marks.png" >/dev/null
+fi
+
 touch "$out/.complete"
