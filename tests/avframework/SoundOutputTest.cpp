@@ -17,10 +17,12 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <mutex>
 #include <random>
+#include <thread>
 #include <vector>
 
 using namespace StreamTest;
@@ -125,13 +127,14 @@ protected:
         GLTest::TearDown();
     }
 
-    void startOutput(double startTime = 0.0)
+    // The output reads the composition's mix, or the source given (which passes it on).
+    void startOutput(double startTime = 0.0, AVSoundOutputSource* source = nullptr)
     {
         playStart = startTime;
         playClock.start();
         // The playback driver mixes ahead before it plays: an output finding nothing suspends itself.
         ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 10.0)) << "nothing was mixed";
-        output = std::make_unique<AVSoundOutput>(composition.get(), kRate, kChannels);
+        output = std::make_unique<AVSoundOutput>(source ? source : composition.get(), kRate, kChannels);
         output->setListener(&listener);
         QObject::connect(output.get(), &AVSoundOutput::volumeApplied, output.get(),
                          [this](float volume) { listener.add({Event::Volume, double(volume)}); },
@@ -359,6 +362,46 @@ TEST_F(SoundOutputTest, RequestStillQueuedWhenThePulseDeviceGoesIsDropped)
     SUCCEED();
 }
 
+// The composition's mix behind a gate. Once the gate closes, the next read that takes something waits there
+// before it hands what it took to the output: for a second, long enough for requests made meanwhile to meet
+// the read, unless they wait for it.
+class MixGate : public AVSoundOutputSource {
+public:
+    explicit MixGate(AVComposition* composition) : _composition(composition) {}
+
+    int32_t readAudio(uint8_t* destination, int32_t capacity, double* position) override
+    {
+        const int32_t length = _composition->readAudio(destination, capacity, position);
+        std::unique_lock<std::mutex> lock(_mutex);
+        if (_closed && length > 0) {
+            _closed = false;
+            _held = true;
+            lock.unlock();
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        return length;
+    }
+    uint8_t isMixComplete() const override { return _composition->isMixComplete(); }
+    bool isAudioAtEnd() const override { return _composition->isAudioAtEnd(); }
+
+    void close()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        _closed = true;
+    }
+    bool hasHeldARead()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        return _held;
+    }
+
+private:
+    AVComposition* _composition;
+    std::mutex _mutex;
+    bool _closed = false;
+    bool _held = false;
+};
+
 // A ramp that counts its own sample frames: each frame of both channels is
 // (frame mod 32768) - 16384, so that the order of what was played shows.
 class SoundOrderTest : public SoundOutputTest {
@@ -424,6 +467,7 @@ protected:
     }
 
     QTemporaryDir folder;
+    std::unique_ptr<MixGate> gate;  // outlives the output, which TearDown deletes
 };
 
 TEST_F(SoundOrderTest, QuickPausesStopsAndPlaysKeepTheSoundInOrder)
@@ -480,6 +524,31 @@ TEST_F(SoundOrderTest, PlayRightAfterASeekGoesOnFromTheSeek)
     Heard heard;
     ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), seekFrameBefore, heard));
     EXPECT_EQ(heard.seeks, 3) << "every play after a seek is heard";
+    EXPECT_GT(heard.frames, kRate / 2) << "too little was played to tell";
+}
+
+TEST_F(SoundOrderTest, SeekWhileTheMixIsReadPlaysNothingFromBeforeIt)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    gate = std::make_unique<MixGate>(composition.get());
+    startOutput(0.0, gate.get());
+    auto* device = output->findChild<AVNullSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    device->keepWritten();
+    playFadedIn();
+    // The fill thread holds what it read from before the seek. A seek and a play (which drops what the output
+    // holds) come meanwhile; the stop first, so that the mix from the seek on waits for the play.
+    gate->close();
+    ASSERT_TRUE(pumpUntil([&] { return gate->hasHeldARead(); }, 5.0)) << "the fill thread read nothing";
+    output->_doStop();
+    seekMix(2.0);
+    ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 5.0)) << "nothing was mixed";
+    playThenPause(0.2, true);
+
+    // Pieces: before any play, the play from the start, the play after the seek (which relaunches the device).
+    Heard heard;
+    ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), {-1, -1, int64_t(2.0 * kRate)}, heard));
+    EXPECT_EQ(heard.seeks, 2) << "the start and the seek are heard";
     EXPECT_GT(heard.frames, kRate / 2) << "too little was played to tell";
 }
 
