@@ -2,6 +2,7 @@
 
 #include "AVLayerDrawState.h"
 #include "AVSegment.h"
+#include "AVSoundOutputSource.h"
 #include "AVSync.h"
 
 #include <atomic>
@@ -29,7 +30,7 @@ class AVVideoSegment;
 // holds the primary offscreen mutex throughout and the layer list only
 // while copying it; a mixing pass holds the sound list and the mix mutex
 // throughout.
-class AVComposition {
+class AVComposition : public AVSoundOutputSource {
 public:
     // Told when a segment finished loading or asks for a redraw.
     using ObserverCallback = void (*)(AVComposition* composition, AVSegment* segment, void* context);
@@ -47,7 +48,7 @@ public:
     static constexpr int32_t kScratchBytes = 49152;
 
     AVComposition(int32_t width, int32_t height, int32_t sampleRate, int32_t channelCount, AVGLRenderer* renderer);
-    ~AVComposition();
+    ~AVComposition() override;
     AVComposition(const AVComposition&) = delete;
     AVComposition& operator=(const AVComposition&) = delete;
 
@@ -121,14 +122,14 @@ public:
     // Copies the complete bytes at the front of the window (at most
     // capacity) and slides the window on; *position gets the sample frame
     // index of the first byte. 0 when nothing is complete.
-    int32_t readAudio(uint8_t* destination, int32_t capacity, double* position);
+    int32_t readAudio(uint8_t* destination, int32_t capacity, double* position) override;
     // With resetAudio the mix window restarts at the time; every segment
     // seeks, outside the list mutexes: never while a segment is removed.
     void seek(double time, bool resetAudio);
     // Every sound segment that took part in the last pass is done with the window.
-    uint8_t isMixComplete() const { return _mixComplete.load(); }
+    uint8_t isMixComplete() const override { return _mixComplete.load(); }
     // The window has reached the end of the composition.
-    bool isAudioAtEnd() const;
+    bool isAudioAtEnd() const override;
     // Adds byteCount bytes of 16-bit little-endian samples of source into
     // destination at volume / 128, clipping, and above full volume squeezing
     // what passes 29490.

@@ -1,9 +1,9 @@
 #include "AVSoundOutput.h"
 
-#include "AVComposition.h"
 #include "AVNullSoundDevice.h"
 #include "AVQtSoundDevice.h"
 #include "AVSoundOutputListener.h"
+#include "AVSoundOutputSource.h"
 #include "AVThread_QThread_Type.h"
 
 #include <QAudioDeviceInfo>
@@ -49,9 +49,9 @@ QAudioFormat pcmFormat(int sampleRate, int channelCount)
 
 } // namespace
 
-AVSoundOutput::AVSoundOutput(AVComposition* composition, int sampleRate, int channelCount, QObject* parent)
+AVSoundOutput::AVSoundOutput(AVSoundOutputSource* source, int sampleRate, int channelCount, QObject* parent)
     : QObject(parent)
-    , _composition(composition)
+    , _source(source)
     , _sampleRate(sampleRate)
     , _channelCount(channelCount)
     , _readBufferSize(std::max(1, sampleRate) * std::max(1, channelCount) * 2)
@@ -421,7 +421,7 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
 {
     // Mixing may take a while: requests must not wait for it.
     lock.unlock();
-    for (int i = 0; i < kMixWaitTries && !_composition->isMixComplete() && !_exitRequest; ++i)
+    for (int i = 0; i < kMixWaitTries && !_source->isMixComplete() && !_exitRequest; ++i)
         avThreadSleep(0.01);
     lock.relock();
     // A stop that came meanwhile wants nothing more read. The read itself holds the
@@ -442,7 +442,7 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
         return Next::Sleep;
     }
     if (n < period) {
-        if (_composition->isAudioAtEnd()) {
+        if (_source->isAudioAtEnd()) {
             qDebug() << "Add mute data to tail";
             _pending.append(QByteArray(period - n, '\0'));
             n = _pending.size();
@@ -459,7 +459,7 @@ AVSoundOutput::Next AVSoundOutput::_feed(QMutexLocker& lock, int period, int& su
 double AVSoundOutput::_readPending()
 {
     double position = 0.0;
-    const int32_t length = _composition->readAudio(_readBuffer.get(), _readBufferSize, &position);
+    const int32_t length = _source->readAudio(_readBuffer.get(), _readBufferSize, &position);
     if (length <= 0)
         return position;
     _pending.append(reinterpret_cast<const char*>(_readBuffer.get()), length);

@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <memory>
 
-class AVComposition;
 class AVSoundDevice;
 class AVSoundOutputListener;
+class AVSoundOutputSource;
 class AVThread_QThread_Type;
 class QTimer;
 
@@ -44,7 +44,8 @@ class AVSoundOutput : public QObject {
 public:
     static constexpr int kFadeStepCount = 10;
 
-    AVSoundOutput(AVComposition* composition, int sampleRate, int channelCount, QObject* parent = nullptr);
+    // The source is usually the composition; not owned, it outlives the output.
+    AVSoundOutput(AVSoundOutputSource* source, int sampleRate, int channelCount, QObject* parent = nullptr);
     ~AVSoundOutput() override;
 
     // Not owned; null detaches.
@@ -115,7 +116,7 @@ private:
     void _fillResumedDevice();
     void _writeFront(int length);
 
-    AVComposition* _composition;
+    AVSoundOutputSource* _source;
     const int _sampleRate;
     const int _channelCount;
     AVSoundDevice* _device = nullptr;

@@ -17,10 +17,12 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <mutex>
 #include <random>
+#include <thread>
 #include <vector>
 
 using namespace StreamTest;
@@ -125,13 +127,14 @@ protected:
         GLTest::TearDown();
     }
 
-    void startOutput(double startTime = 0.0)
+    // The output reads the composition's mix, or the source given (which passes it on).
+    void startOutput(double startTime = 0.0, AVSoundOutputSource* source = nullptr)
     {
         playStart = startTime;
         playClock.start();
         // The playback driver mixes ahead before it plays: an output finding nothing suspends itself.
         ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 10.0)) << "nothing was mixed";
-        output = std::make_unique<AVSoundOutput>(composition.get(), kRate, kChannels);
+        output = std::make_unique<AVSoundOutput>(source ? source : composition.get(), kRate, kChannels);
         output->setListener(&listener);
         QObject::connect(output.get(), &AVSoundOutput::volumeApplied, output.get(),
                          [this](float volume) { listener.add({Event::Volume, double(volume)}); },
@@ -147,13 +150,18 @@ protected:
         composition->renderAt(std::max(0.0, time), 0, 1, AVComposition::kRenderAudio, 0);
     }
 
-    // As the playback driver seeks: the mix restarts at the time, and so does the clock it mixes by;
-    // the output drops what it holds.
-    void seek(double time)
+    // The mix restarts at the time, and so does the clock it mixes by.
+    void seekMix(double time)
     {
         composition->seek(time, true);
         playStart = time;
         playClock.restart();
+    }
+
+    // As the playback driver seeks: the mix restarts, the output drops what it holds.
+    void seek(double time)
+    {
+        seekMix(time);
         output->_doStop();
     }
 
@@ -174,11 +182,14 @@ protected:
 
     void pumpFor(double seconds) { pumpUntil([] { return false; }, seconds); }
 
-    // Plays until the output reports the started state; returns its index.
-    int playUntilStarted()
+    // Plays until the output reports the started state; returns its index. At once: the play runs before
+    // this returns, not with the next pass of the event loop.
+    int playUntilStarted(bool atOnce = false)
     {
         const size_t from = listener.size();
         output->play();
+        if (atOnce)
+            QCoreApplication::sendPostedEvents(output.get(), QEvent::MetaCall);
         EXPECT_TRUE(pumpUntil([&] { return listener.stateAfter(from) >= 0; }, 5.0)) << "play was never reported";
         const int index = listener.stateAfter(from);
         if (index >= 0) {
@@ -199,19 +210,19 @@ protected:
         expectFadeOutVolumes(listener.volumesBetween(from, size_t(index)));
     }
 
-    void playFadedIn()
+    void playFadedIn(bool atOnce = false)
     {
         const size_t from = listener.size();
-        ASSERT_GE(playUntilStarted(), 0);
+        ASSERT_GE(playUntilStarted(atOnce), 0);
         ASSERT_TRUE(pumpUntil([&] {
             const std::vector<float> volumes = listener.volumesBetween(from, listener.size());
             return !volumes.empty() && volumes.back() == 1.0f;
         }, 5.0)) << "the fade-in never reached the full volume";
     }
 
-    void playThenPause(double seconds)
+    void playThenPause(double seconds, bool atOnce = false)
     {
-        playFadedIn();
+        playFadedIn(atOnce);
         pumpFor(seconds);
         const size_t from = listener.size();
         output->pause();
@@ -351,6 +362,46 @@ TEST_F(SoundOutputTest, RequestStillQueuedWhenThePulseDeviceGoesIsDropped)
     SUCCEED();
 }
 
+// The composition's mix behind a gate. Once the gate closes, the next read that takes something waits there
+// before it hands what it took to the output: for a second, long enough for requests made meanwhile to meet
+// the read, unless they wait for it.
+class MixGate : public AVSoundOutputSource {
+public:
+    explicit MixGate(AVComposition* composition) : _composition(composition) {}
+
+    int32_t readAudio(uint8_t* destination, int32_t capacity, double* position) override
+    {
+        const int32_t length = _composition->readAudio(destination, capacity, position);
+        std::unique_lock<std::mutex> lock(_mutex);
+        if (_closed && length > 0) {
+            _closed = false;
+            _held = true;
+            lock.unlock();
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        return length;
+    }
+    uint8_t isMixComplete() const override { return _composition->isMixComplete(); }
+    bool isAudioAtEnd() const override { return _composition->isAudioAtEnd(); }
+
+    void close()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        _closed = true;
+    }
+    bool hasHeldARead()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        return _held;
+    }
+
+private:
+    AVComposition* _composition;
+    std::mutex _mutex;
+    bool _closed = false;
+    bool _held = false;
+};
+
 // A ramp that counts its own sample frames: each frame of both channels is
 // (frame mod 32768) - 16384, so that the order of what was played shows.
 class SoundOrderTest : public SoundOutputTest {
@@ -379,7 +430,44 @@ protected:
         return reinterpret_cast<const int16_t*>(pcm.constData())[frame * kChannels];
     }
 
+    struct Heard {
+        int frames = 0;  // compared with the ramp
+        int seeks = 0;
+    };
+
+    // Each play's piece (one per start or resume, the first before any) goes on from the one before, or from the
+    // seek that came between them: seekFrameBefore has per piece the frame a seek started the mix at, -1 none. Two
+    // kinds of frame say nothing of the order: the first milliseconds after a seek (and the start), which the stream
+    // fades in, and silence, which the mix hands out where the sound was not decoded in time.
+    static void expectRampInOrder(const std::vector<QByteArray>& pieces, const std::vector<int64_t>& seekFrameBefore,
+                                  Heard& heard)
+    {
+        ASSERT_EQ(pieces.size(), seekFrameBefore.size()) << "a start or resume per play";
+        const int64_t fadeFrames = kRate / 100;
+        int64_t next = 0;
+        int64_t sinceSeek = 0;
+        bool seekHeard = false;
+        for (size_t play = 1; play < pieces.size(); ++play) {
+            if (seekFrameBefore[play] >= 0) {
+                next = seekFrameBefore[play];
+                sinceSeek = 0;
+                seekHeard = false;
+            }
+            const QByteArray& piece = pieces[play];
+            for (int frame = 0; frame < piece.size() / (2 * kChannels); ++frame, ++next, ++sinceSeek) {
+                const int16_t sample = leftSample(piece, frame);
+                if (sinceSeek < fadeFrames || sample == 0)
+                    continue;
+                ASSERT_EQ(sample, rampSample(next)) << "play " << play << ", frame " << frame;
+                ++heard.frames;
+                heard.seeks += seekHeard ? 0 : 1;
+                seekHeard = true;
+            }
+        }
+    }
+
     QTemporaryDir folder;
+    std::unique_ptr<MixGate> gate;  // outlives the output, which TearDown deletes
 };
 
 TEST_F(SoundOrderTest, QuickPausesStopsAndPlaysKeepTheSoundInOrder)
@@ -410,36 +498,58 @@ TEST_F(SoundOrderTest, QuickPausesStopsAndPlaysKeepTheSoundInOrder)
     seekFrameBefore.push_back(seekFrame);
     playThenPause(0.3);
 
-    // Each play's piece goes on from the one before, or from the seek that came between them. Two kinds of
-    // frame say nothing of the order: the first milliseconds after a seek (and the start), which the stream
-    // fades in, and silence, which the mix hands out where the sound was not decoded in time.
-    const std::vector<QByteArray> pieces = device->written();
-    ASSERT_EQ(pieces.size(), seekFrameBefore.size()) << "a start or resume per play";
-    const int64_t fadeFrames = kRate / 100;
-    int64_t next = 0;
-    int64_t sinceSeek = 0;
-    bool seekHeard = false;
-    int heardSeeks = 0;
-    int compared = 0;
-    for (size_t play = 1; play < pieces.size(); ++play) {
-        if (seekFrameBefore[play] >= 0) {
-            next = seekFrameBefore[play];
-            sinceSeek = 0;
-            seekHeard = false;
-        }
-        const QByteArray& piece = pieces[play];
-        for (int frame = 0; frame < piece.size() / (2 * kChannels); ++frame, ++next, ++sinceSeek) {
-            const int16_t sample = leftSample(piece, frame);
-            if (sinceSeek < fadeFrames || sample == 0)
-                continue;
-            ASSERT_EQ(sample, rampSample(next)) << "play " << play << ", frame " << frame;
-            ++compared;
-            heardSeeks += seekHeard ? 0 : 1;
-            seekHeard = true;
-        }
+    Heard heard;
+    ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), seekFrameBefore, heard));
+    EXPECT_GT(heard.frames, kRate) << "too little was played to tell";
+    EXPECT_GT(heard.seeks, 5) << "too few seeks were heard";
+}
+
+TEST_F(SoundOrderTest, PlayRightAfterASeekGoesOnFromTheSeek)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    startOutput();
+    auto* device = output->findChild<AVNullSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    device->keepWritten();
+    // The play finds a whole mix window from the seek on: more than the device takes at once, the rest waits in
+    // the output. The stop and the play come together, before the parked fill thread looks at the stop itself.
+    std::vector<int64_t> seekFrameBefore(1, -1);
+    for (const double time : {2.0, 4.0, 6.0}) {
+        seekMix(time);
+        ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 5.0)) << "nothing was mixed";
+        output->_doStop();
+        playThenPause(0.2, true);
+        seekFrameBefore.push_back(int64_t(time * kRate));
     }
-    EXPECT_GT(compared, kRate) << "too little was played to tell";
-    EXPECT_GT(heardSeeks, 5) << "too few seeks were heard";
+    Heard heard;
+    ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), seekFrameBefore, heard));
+    EXPECT_EQ(heard.seeks, 3) << "every play after a seek is heard";
+    EXPECT_GT(heard.frames, kRate / 2) << "too little was played to tell";
+}
+
+TEST_F(SoundOrderTest, SeekWhileTheMixIsReadPlaysNothingFromBeforeIt)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    gate = std::make_unique<MixGate>(composition.get());
+    startOutput(0.0, gate.get());
+    auto* device = output->findChild<AVNullSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    device->keepWritten();
+    playFadedIn();
+    // The fill thread holds what it read from before the seek. A seek and a play (which drops what the output
+    // holds) come meanwhile; the stop first, so that the mix from the seek on waits for the play.
+    gate->close();
+    ASSERT_TRUE(pumpUntil([&] { return gate->hasHeldARead(); }, 5.0)) << "the fill thread read nothing";
+    output->_doStop();
+    seekMix(2.0);
+    ASSERT_TRUE(pumpUntil([&] { return composition->isMixComplete() != 0; }, 5.0)) << "nothing was mixed";
+    playThenPause(0.2, true);
+
+    // Pieces: before any play, the play from the start, the play after the seek (which relaunches the device).
+    Heard heard;
+    ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), {-1, -1, int64_t(2.0 * kRate)}, heard));
+    EXPECT_EQ(heard.seeks, 2) << "the start and the seek are heard";
+    EXPECT_GT(heard.frames, kRate / 2) << "too little was played to tell";
 }
 
 TEST(NullSoundDevice, ConsumesAtRealTimePaceAndReportsIdle)
