@@ -15,9 +15,10 @@ bool commitWhole(QSaveFile& file, QString* reason)
 {
     if (!file.isOpen())
         return false;
+    errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         // Taken before the cancel, which puts its own text in its place.
-        const QString why = file.errorString();
+        const QString why = writeFailure(file, errno);
         qWarning().noquote() << "Cannot write " + file.fileName() + ": " + why;
         file.cancelWriting();
         if (reason)
@@ -37,6 +38,11 @@ QString openFailure(const QSaveFile& file)
     if (!path.isEmpty() && ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     return file.errorString();
+}
+
+QString writeFailure(const QFileDevice& file, int systemError)
+{
+    return systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError)) : file.errorString();
 }
 
 } // namespace SaveFileCommit

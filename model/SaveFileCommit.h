@@ -1,5 +1,6 @@
 #pragma once
 
+class QFileDevice;
 class QSaveFile;
 class QString;
 
@@ -19,5 +20,11 @@ bool commitWhole(QSaveFile& file, QString* reason = nullptr);
 // write away with a text of its own, which names no cause; the system is
 // asked for its reason then (permission denied, a read-only or immutable file).
 QString openFailure(const QSaveFile& file);
+
+// Why a write to the file failed; systemError is errno as the failed call
+// left it, after the caller cleared it before the call. Qt names no cause
+// when a write stops part way (a full disk, a file size limit): the
+// system's error number still does.
+QString writeFailure(const QFileDevice& file, int systemError);
 
 } // namespace SaveFileCommit

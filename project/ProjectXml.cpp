@@ -9,6 +9,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <cerrno>
+
 namespace ProjectXml {
 
 namespace {
@@ -37,9 +39,10 @@ int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter
         *reason = file.errorString();
         return -1;
     }
+    errno = 0;
     if (writeDocument(file, false, writeBody) && file.flush())
         return 0;
-    *reason = file.errorString();
+    *reason = SaveFileCommit::writeFailure(file, errno);
     return -2;
 }
 
@@ -51,8 +54,9 @@ int writeProjectFile(const QString& path, const std::function<void(QXmlStreamWri
         return -1;
     }
     // An uncommitted QSaveFile removes its temporary file and leaves the old one.
+    errno = 0;
     if (!writeDocument(file, true, writeBody)) {
-        *reason = file.errorString();
+        *reason = SaveFileCommit::writeFailure(file, errno);
         return -2;
     }
     return SaveFileCommit::commitWhole(file, reason) ? 0 : -2;
