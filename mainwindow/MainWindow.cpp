@@ -174,7 +174,8 @@ void MainWindow::_finishClosing()
 {
     if (!_projectName.isEmpty() && !_openFailed) {
         _saveCoverImage();
-        _saveProject();
+        if (!_saveBeforeClosing())
+            return;
         // A failed save leaves files on disk that still name media the
         // segment list no longer does: tidying then would delete them.
         if (!_projectManager->lastSaveFailed()) {

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AVComposition;
 class AVEngine;
@@ -440,6 +441,11 @@ private:
     void _closeAfterExportEnded();
     void _runCloseSequence();
     void _waitForIdleRenderer();
+    // Saves a modified project before the window goes; when that fails the
+    // user chooses. False when the window stays open.
+    bool _saveBeforeClosing();
+    // Shows why the save failed; true when the user closes without saving.
+    bool _askToCloseWithoutSaving();
 
     // --- Undo and redo ---------------------------------------------------------
 public:
@@ -552,8 +558,18 @@ protected:
     // Starts the thread that reads the segment records; they come back
     // through onProjectLoaderMessage.
     bool _loadProject();
-    // Saves a modified project; the modified flag stays set unless both files were written.
+    // Saves a modified project; the modified flag stays set unless both files
+    // were written. A failure is told every time, with its reason.
     void _saveProject();
+    // Writes the segment list and the properties; with propertiesAfterFailure
+    // false the properties only once the segment list is on disk. True, and
+    // the modified flag cleared, when both were written.
+    bool _writeProject(bool propertiesAfterFailure);
+    // Tells a failed save with its reason over the window: every time with
+    // evenIfTold, else only when the failure is news.
+    void _tellSaveResult(bool evenIfTold);
+    // "The movie project cannot be read: " with the system's reason.
+    static QString _unreadableProjectText(const QString& reason);
     // Deletes every file of the project folder that no segment uses, apart from the project's own files.
     void _cleanProjectFolder();
     // Deletes the cached exports of this project that no segment uses, whatever their options.
@@ -730,6 +746,8 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     QTimer* _autosaveTimer = nullptr;
+    // The reason of the save failure last told; none once a save went through.
+    std::optional<QString> _toldSaveFailure;
     // Deletes itself when its run ends; closing interrupts a run still going.
     QPointer<ProjectLoader> _projectLoader;
     Qt::HANDLE _guiThreadId = nullptr;

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
@@ -40,13 +41,9 @@ void MainWindow::autoSave()
     // removes the cached exports there.
     if (_exporter || !_projectManager || !_projectManager->isModified())
         return;
-    _settleLiveGeometry();
-    _projectManager->setVersion(7);
-    _removeExportedFiles();
-    // Silent: a failed write keeps the modified flag, so the next tick retries.
-    if (_projectManager->saveSegments(_projectName, _folderName) == 0
-        && _projectManager->saveProperties(_projectName, _folderName) == 0)
-        _projectManager->setModified(false);
+    // A failed write keeps the modified flag, so the next tick retries.
+    _writeProject(false);
+    _tellSaveResult(false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -123,6 +120,38 @@ void MainWindow::_runCloseSequence()
     if (_engine)
         _engine->requestRedraw();
     QTimer::singleShot(kFinishDelayMs, this, &MainWindow::_finishClosing);
+}
+
+bool MainWindow::_saveBeforeClosing()
+{
+    if (!_projectManager->isModified() || _writeProject(true))
+        return true;
+    hideWaitingHUD();
+    if (_askToCloseWithoutSaving())
+        return true;
+    _autosaveTimer->start();
+    return false;
+}
+
+bool MainWindow::_askToCloseWithoutSaving()
+{
+    const QString reason = _projectManager->saveFailureReason();
+    _toldSaveFailure = reason;
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, tr("Failed to save movie"),
+                                                tr("The changes could not be saved: %1").arg(reason),
+                                                QMessageBox::NoButton, this,
+                                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box->setInformativeText(
+        tr("If you close without saving, the changes are lost. Keep the window open to try again."));
+    Util::setDialogStyleSheet(box);
+    QPushButton* keep = box->addButton(tr("Keep Open"), QMessageBox::RejectRole);
+    QPushButton* discard = box->addButton(tr("Close Without Saving"), QMessageBox::DestructiveRole);
+    box->setDefaultButton(keep);
+    box->setEscapeButton(keep);
+    box->exec();
+    const bool closing = box && box->clickedButton() == discard;
+    delete box.data();
+    return closing;
 }
 
 void MainWindow::_waitForIdleRenderer()

@@ -203,6 +203,9 @@ void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVar
     case ProjectLoaderNoProject:
         _closeAfterFailedLoad(tr("Open Project Failed"), tr("Current movie project is damaged."));
         break;
+    case ProjectLoaderUnreadable:
+        _closeAfterFailedLoad(tr("Open Project Failed"), _unreadableProjectText(data.toString()));
+        break;
     case ProjectLoaderAllLoaded:
         _finishLoading();
         break;

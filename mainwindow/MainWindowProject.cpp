@@ -13,6 +13,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+namespace {
+
+constexpr int kSaveFailureMessageMs = 4000;
+
+} // namespace
+
 bool MainWindow::_showOpenProjectError()
 {
     QString errorText;
@@ -29,6 +35,10 @@ bool MainWindow::_showOpenProjectError()
     case ProjectLoader::PropertiesUnreadable:
         title = tr("Open Project Failed");
         text = tr("Current movie project is damaged.");
+        break;
+    case ProjectLoader::PropertiesReadRefused:
+        title = tr("Open Project Failed");
+        text = _unreadableProjectText(errorText);
         break;
     case ProjectLoader::PropertiesTooNew:
         title = tr("Higher Version Project");
@@ -63,18 +73,45 @@ void MainWindow::_saveProject()
 {
     if (!_projectManager->isModified())
         return;
+    _writeProject(true);
+    _tellSaveResult(true);
+}
+
+bool MainWindow::_writeProject(bool propertiesAfterFailure)
+{
     _settleLiveGeometry();
     _projectManager->setVersion(7);
     _removeExportedFiles();
-    const int segmentsResult = _projectManager->saveSegments(_projectName, _folderName);
-    if (segmentsResult != 0)
-        ProgressHUD::showMessage(tr("Failed to save movie"), this, 2000);
-    const int propertiesResult = _projectManager->saveProperties(_projectName, _folderName);
-    if (propertiesResult != 0)
-        ProgressHUD::showMessage(tr("Failed to save movie"), this, 2000);
+    const bool segmentsSaved = _projectManager->saveSegments(_projectName, _folderName) == 0;
+    if (segmentsSaved || propertiesAfterFailure)
+        _projectManager->saveProperties(_projectName, _folderName);
     // A project that did not reach the disk stays modified, so the next save tries again.
-    if (segmentsResult == 0 && propertiesResult == 0)
-        _projectManager->setModified(false);
+    if (_projectManager->lastSaveFailed())
+        return false;
+    _projectManager->setModified(false);
+    return true;
+}
+
+// The autosave tries every 30 s while a save keeps failing: a failure is
+// news when it is the first since a save went through, or its reason is
+// another one. Told once, it stays long enough to read the reason.
+void MainWindow::_tellSaveResult(bool evenIfTold)
+{
+    if (!_projectManager->lastSaveFailed()) {
+        _toldSaveFailure.reset();
+        return;
+    }
+    const QString reason = _projectManager->saveFailureReason();
+    if (!evenIfTold && _toldSaveFailure == reason)
+        return;
+    _toldSaveFailure = reason;
+    ProgressHUD::showMessage(QStringLiteral("%1\n%2").arg(tr("Failed to save movie"), reason), this,
+                             kSaveFailureMessageMs);
+}
+
+QString MainWindow::_unreadableProjectText(const QString& reason)
+{
+    return tr("The movie project cannot be read: %1").arg(reason);
 }
 
 bool MainWindow::_isProjectOwnFile(const QString& fileName) const

@@ -1,20 +1,48 @@
 #include "SaveFileCommit.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QSaveFile>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace SaveFileCommit {
 
-bool commitWhole(QSaveFile& file)
+bool commitWhole(QSaveFile& file, QString* reason)
 {
     if (!file.isOpen())
         return false;
+    errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        qWarning().noquote() << "Cannot write " + file.fileName() + ": " + file.errorString();
+        // Taken before the cancel, which puts its own text in its place.
+        const QString why = writeFailure(file, errno);
+        qWarning().noquote() << "Cannot write " + file.fileName() + ": " + why;
         file.cancelWriting();
+        if (reason)
+            *reason = why;
         return false;
     }
-    return file.commit();
+    if (file.commit())
+        return true;
+    if (reason)
+        *reason = file.errorString();
+    return false;
+}
+
+QString openFailure(const QSaveFile& file)
+{
+    const QByteArray path = QFile::encodeName(file.fileName());
+    if (!path.isEmpty() && ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return file.errorString();
+}
+
+QString writeFailure(const QFileDevice& file, int systemError)
+{
+    return systemError != 0 ? QString::fromLocal8Bit(std::strerror(systemError)) : file.errorString();
 }
 
 } // namespace SaveFileCommit

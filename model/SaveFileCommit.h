@@ -1,6 +1,8 @@
 #pragma once
 
+class QFileDevice;
 class QSaveFile;
+class QString;
 
 // Giving a QSaveFile its final name only when every byte reached the disk.
 namespace SaveFileCommit {
@@ -10,7 +12,19 @@ namespace SaveFileCommit {
 // old file stays. QSaveFile::commit() on its own looks only at writes that
 // failed before it was called: the buffered rest is written while it closes
 // the file, and a failure there (a full disk, a file size limit) would still
-// put a cut file in the old one's place.
-bool commitWhole(QSaveFile& file);
+// put a cut file in the old one's place. On failure reason, when given,
+// holds why, in the system's words.
+bool commitWhole(QSaveFile& file, QString* reason = nullptr);
+
+// Why open() failed on the file. QSaveFile turns an existing file it may not
+// write away with a text of its own, which names no cause; the system is
+// asked for its reason then (permission denied, a read-only or immutable file).
+QString openFailure(const QSaveFile& file);
+
+// Why a write to the file failed; systemError is errno as the failed call
+// left it, after the caller cleared it before the call. Qt names no cause
+// when a write stops part way (a full disk, a file size limit): the
+// system's error number still does.
+QString writeFailure(const QFileDevice& file, int systemError);
 
 } // namespace SaveFileCommit

@@ -80,8 +80,14 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
             return PropertiesConvertFailed;
         }
     }
-    if (manager->loadProperties(name, folder) != 0)
-        return PropertiesUnreadable;
+    QString unreadable;
+    if (manager->loadProperties(name, folder, &unreadable) != 0) {
+        if (unreadable.isEmpty())
+            return PropertiesUnreadable;
+        if (errorText)
+            *errorText = unreadable;
+        return PropertiesReadRefused;
+    }
     return manager->version() > kNewestFormatVersion ? PropertiesTooNew : 0;
 }
 
@@ -116,8 +122,12 @@ void ProjectLoader::run()
     }
 
     SegmentRecords records;
-    if (ProjectManager::loadSegments(records, _projectName, _projectFolder) != 0) {
-        emit onMessage(this, ProjectLoaderNoProject, QVariant());
+    QString unreadable;
+    if (ProjectManager::loadSegments(records, _projectName, _projectFolder, &unreadable) != 0) {
+        if (unreadable.isEmpty())
+            emit onMessage(this, ProjectLoaderNoProject, QVariant());
+        else
+            emit onMessage(this, ProjectLoaderUnreadable, unreadable);
         return;
     }
     _records = std::move(records);

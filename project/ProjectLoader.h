@@ -16,7 +16,8 @@ enum ProjectLoaderMessage {
     ProjectLoaderSegmentsReady = 5,     // take the records and build the segments now
     ProjectLoaderBackgroundColor = 6,   // int: the project's background colour (ARGB)
     ProjectLoaderConvertFailed = 14,    // QString: why "project.plist" could not be converted
-    ProjectLoaderNoProject = 15,        // no readable "project.xml" (nor "project.plist")
+    ProjectLoaderNoProject = 15,        // no "project.xml" (nor "project.plist"), or a damaged one
+    ProjectLoaderUnreadable = 16,       // QString: why the system would not let "project.xml" be read
     ProjectLoaderAllLoaded = 100,       // every segment has loaded its media
 };
 
@@ -33,7 +34,14 @@ class ProjectLoader : public QThread
 
 public:
     // loadProperties results besides 0.
-    enum PropertiesResult { PropertiesConvertFailed = 11, PropertiesUnreadable = 12, PropertiesTooNew = 13 };
+    // PropertiesUnreadable: missing or damaged; PropertiesReadRefused: the
+    // system would not let the file be read, the error text says why.
+    enum PropertiesResult {
+        PropertiesConvertFailed = 11,
+        PropertiesUnreadable = 12,
+        PropertiesTooNew = 13,
+        PropertiesReadRefused = 14
+    };
 
     // Converts a property-list file into its XML file; 0 on success, else 1
     // with a message in the zero-filled error buffer. Paths are UTF-8.

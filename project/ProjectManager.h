@@ -131,6 +131,8 @@ public:
     // the files on disk are older than the project, so nothing that they
     // may still use can be tidied away.
     bool lastSaveFailed() const { return _segmentsSaveFailed || _propertiesSaveFailed; }
+    // Why, in the system's words, while the last save failed; else empty.
+    QString saveFailureReason() const { return lastSaveFailed() ? _saveFailureReason : QString(); }
 
     // --- Layout values (-1, or false, when absent) -------------------------------
     int inspectorAreaSize() const;
@@ -176,15 +178,19 @@ public:
     static QString historySnapshotPath(const QString& name, const QString& folder, int index);
 
     // --- Project files ------------------------------------------------------------------
-    int loadProperties(const QString& name, const QString& folder);
+    // -1 when the file cannot be opened or read (unreadable, when given, then
+    // holds the system's reason), else the reader's error code.
+    int loadProperties(const QString& name, const QString& folder, QString* unreadable = nullptr);
     int saveProperties(const QString& name, const QString& folder);
     // For the manager's own project name and folder.
     int loadLayout();
     int saveLayout();
     // Appends one record per "Segment" element to records. The file that
     // holds only the declaration <?xml version="1.0" encoding="utf-8"?> is an
-    // empty project.
-    static int loadSegments(SegmentRecords& records, const QString& name, const QString& folder);
+    // empty project. -1 when the file cannot be opened or read (unreadable,
+    // when given, then holds the system's reason).
+    static int loadSegments(SegmentRecords& records, const QString& name, const QString& folder,
+                            QString* unreadable = nullptr);
     // The files that the records of the saved "project.xml" name, whatever
     // their type (also one this version does not know), as clean absolute
     // paths; empty when there is no readable file.
@@ -231,7 +237,9 @@ private:
     // Writes "Project" with every segment to path, as "project.xml" (with
     // the records kept unbuilt) or as an undo snapshot; the caller holds the
     // mutex.
-    int _writeSegments(const QString& path, bool snapshot, const char* errorMessage) const;
+    int _writeSegments(const QString& path, bool snapshot, const char* errorMessage, QString* reason = nullptr) const;
+    // Whether a save of one of the files failed, keeping its reason.
+    bool _noteSaveResult(int result, const QString& reason);
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
     // Reads a snapshot; nothing when it cannot be opened or read.
     static std::optional<SegmentRecords> _readSnapshot(const QString& path);
@@ -271,6 +279,7 @@ private:
     std::atomic<bool> _modified{false};
     bool _segmentsSaveFailed = false;
     bool _propertiesSaveFailed = false;
+    QString _saveFailureReason;
     UndoHistory _history;
     // Set by a successful recording, cleared by every other history step.
     bool _lastStepWasRecording = false;

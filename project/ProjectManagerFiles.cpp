@@ -69,13 +69,19 @@ const QString ProjectManager::exampleMarkerFile = QStringLiteral("example.dat");
 
 // --- "properties.xml" ---------------------------------------------------------------------
 
-int ProjectManager::loadProperties(const QString& name, const QString& folder)
+int ProjectManager::loadProperties(const QString& name, const QString& folder, QString* unreadable)
 {
     QMutexLocker locker(&_mutex);
     QFile file(propertiesXmlPath(name, folder));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (file.fileName().isEmpty())
         return -1;
-    QXmlStreamReader reader(&file);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        if (unreadable)
+            *unreadable = file.errorString();
+        return -1;
+    }
+    QXmlStreamReader reader(bytes);
     while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement() || reader.name() != kPropertiesElement)
@@ -132,16 +138,16 @@ void ProjectManager::_writePropertyAttributes(QXmlStreamWriter& writer) const
 int ProjectManager::saveProperties(const QString& name, const QString& folder)
 {
     QMutexLocker locker(&_mutex);
+    QString reason;
     const int result = ProjectXml::write(propertiesXmlPath(name, folder), ProjectXml::FileKind::ProjectFile,
                                          "Project properties save error",
                                          [this](QXmlStreamWriter& writer) {
                                              writer.writeStartElement(kPropertiesElement);
                                              _writePropertyAttributes(writer);
                                              writer.writeEndElement();
-                                         });
-    _propertiesSaveFailed = result != 0;
-    if (result != 0)
-        setModified(true);
+                                         },
+                                         &reason);
+    _propertiesSaveFailed = _noteSaveResult(result, reason);
     return result;
 }
 
@@ -182,9 +188,11 @@ int ProjectManager::saveLayout()
 
 // --- "project.xml" -------------------------------------------------------------------------------
 
-int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, const QString& folder)
+int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, const QString& folder,
+                                 QString* unreadable)
 {
-    return ProjectXml::readSegmentsFile(projectXmlPath(name, folder), records, "Project segments load error");
+    return ProjectXml::readSegmentsFile(projectXmlPath(name, folder), records, "Project segments load error",
+                                        unreadable);
 }
 
 QSet<QString> ProjectManager::recordedFilePaths(const QString& name, const QString& folder)
@@ -216,7 +224,8 @@ void ProjectManager::keepUnbuiltRecord(std::unique_ptr<SegmentAttributes> record
     _unbuiltRecords.insert(place, UnbuiltRecord{std::move(record), index});
 }
 
-int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage) const
+int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,
+                                   QString* reason) const
 {
     const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
     const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
@@ -235,20 +244,30 @@ int ProjectManager::_writeSegments(const QString& path, bool snapshot, const cha
                 return;
         }
         writer.writeEndElement();
-    });
+    }, reason);
 }
 
 int ProjectManager::saveSegments(const QString& name, const QString& folder)
 {
     QMutexLocker locker(&_mutex);
     const QString directory = projectDirectory(name, folder);
-    int result = -1;
-    if (!directory.isEmpty() && QDir().mkpath(directory))
-        result = _writeSegments(projectXmlPath(name, folder), false, "Project segments save error");
-    _segmentsSaveFailed = result != 0;
-    if (result != 0)
-        setModified(true);
+    // A folder that cannot be made fails the write below, which tells why.
+    if (!directory.isEmpty())
+        QDir().mkpath(directory);
+    QString reason;
+    const int result = _writeSegments(projectXmlPath(name, folder), false, "Project segments save error", &reason);
+    _segmentsSaveFailed = _noteSaveResult(result, reason);
     return result;
+}
+
+// A project that did not reach the disk stays modified, so the next save tries again.
+bool ProjectManager::_noteSaveResult(int result, const QString& reason)
+{
+    if (result == 0)
+        return false;
+    _saveFailureReason = reason;
+    setModified(true);
+    return true;
 }
 
 // --- Example projects ------------------------------------------------------------------------------

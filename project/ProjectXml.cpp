@@ -9,6 +9,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <cerrno>
+
 namespace ProjectXml {
 
 namespace {
@@ -28,29 +30,51 @@ bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<v
     return !writer.hasError();
 }
 
-int write(const QString& path, FileKind kind, const char* errorMessage,
-          const std::function<void(QXmlStreamWriter&)>& writeBody)
+namespace {
+
+int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
 {
-    if (path.isEmpty())
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *reason = file.errorString();
         return -1;
-    bool written = false;
-    if (kind == FileKind::Snapshot) {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return -1;
-        written = writeDocument(file, false, writeBody) && file.flush();
-    } else {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return -1;
-        // An uncommitted QSaveFile removes its temporary file and leaves the old one.
-        written = writeDocument(file, true, writeBody) && SaveFileCommit::commitWhole(file);
     }
-    if (!written) {
-        qWarning() << errorMessage;
+    errno = 0;
+    if (writeDocument(file, false, writeBody) && file.flush())
+        return 0;
+    *reason = SaveFileCommit::writeFailure(file, errno);
+    return -2;
+}
+
+int writeProjectFile(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
+{
+    QSaveFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        *reason = SaveFileCommit::openFailure(file);
+        return -1;
+    }
+    // An uncommitted QSaveFile removes its temporary file and leaves the old one.
+    errno = 0;
+    if (!writeDocument(file, true, writeBody)) {
+        *reason = SaveFileCommit::writeFailure(file, errno);
         return -2;
     }
-    return 0;
+    return SaveFileCommit::commitWhole(file, reason) ? 0 : -2;
+}
+
+} // namespace
+
+int write(const QString& path, FileKind kind, const char* errorMessage,
+          const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
+{
+    QString why;
+    const int result = kind == FileKind::Snapshot ? writeSnapshot(path, writeBody, &why)
+                                                  : writeProjectFile(path, writeBody, &why);
+    if (result == -2)
+        qWarning().noquote() << QString::fromUtf8(errorMessage) + ": " + why;
+    if (result != 0 && reason)
+        *reason = why;
+    return result;
 }
 
 void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records)
@@ -78,13 +102,18 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records)
     }
 }
 
-int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage)
+int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage, QString* unreadable)
 {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (path.isEmpty())
         return -1;
     // Parsing from memory is markedly faster than through the file's buffer.
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        if (unreadable)
+            *unreadable = file.errorString();
+        return -1;
+    }
     QXmlStreamReader reader(bytes);
     readSegments(reader, records);
     if (!reader.hasError())

@@ -27,9 +27,10 @@ enum class FileKind {
 };
 
 // Writes an XML document to path. 0, -1 when the file cannot be created,
-// -2 (with the warning errorMessage) on a write error.
+// -2 (with the warning errorMessage) on a write error; on failure reason,
+// when given, holds why in the system's words.
 int write(const QString& path, FileKind kind, const char* errorMessage,
-          const std::function<void(QXmlStreamWriter&)>& writeBody);
+          const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason = nullptr);
 
 // The body of "project.xml" for records without segment objects: the root
 // "Project" with one "Segment" element per record, stopping at a write error.
@@ -40,10 +41,12 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records);
 // tells whether the document was whole.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records);
 
-// Appends the records of the file at path. 0, -1 when it cannot be opened,
+// Appends the records of the file at path. 0, -1 when it cannot be opened
+// or read (unreadable, when given, then holds the system's reason),
 // otherwise the reader's error code (with the warning errorMessage). The
 // file that holds only the declaration <?xml version="1.0" encoding="utf-8"?>
 // is an empty project.
-int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage);
+int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage,
+                     QString* unreadable = nullptr);
 
 } // namespace ProjectXml

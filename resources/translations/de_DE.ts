@@ -1027,6 +1027,26 @@ Aktuell: Einfügemodus</translation>
         <translation>Film konnte nicht gespeichert werden</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>Das Filmprojekt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>Wenn Sie ohne Speichern schließen, gehen die Änderungen verloren. Lassen Sie das Fenster geöffnet, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>Geöffnet lassen</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Ohne Speichern schließen</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>Ladefehler</translation>
     </message>

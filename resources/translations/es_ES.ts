@@ -1027,6 +1027,26 @@ Actual: modo insertar</translation>
         <translation>No se pudo guardar el vídeo</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>No se puede leer el proyecto de película: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>No se pudieron guardar los cambios: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>Si cierra sin guardar, los cambios se perderán. Mantenga la ventana abierta para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>Mantener abierta</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Cerrar sin guardar</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>Error de carga</translation>
     </message>

@@ -1027,6 +1027,26 @@ Actuel : mode insertion</translation>
         <translation>Échec de l'enregistrement de la vidéo</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>Impossible de lire le projet de film : %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>Impossible d'enregistrer les modifications : %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>Si vous fermez sans enregistrer, les modifications seront perdues. Gardez la fenêtre ouverte pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>Garder ouverte</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Fermer sans enregistrer</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>Erreur de chargement</translation>
     </message>

@@ -1027,6 +1027,26 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile salvare il video</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>Impossibile leggere il progetto del filmato: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>Impossibile salvare le modifiche: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>Se chiudi senza salvare, le modifiche andranno perse. Tieni aperta la finestra per riprovare.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>Tieni aperta</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Chiudi senza salvare</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>Errore di caricamento</translation>
     </message>

@@ -1027,6 +1027,26 @@ Current: Insert mode</source>
         <translation>ムービーを保存できませんでした</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>ムービープロジェクトを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>変更を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>保存せずに閉じると、変更は失われます。もう一度試すにはウィンドウを開いたままにしてください。</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>開いたままにする</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>保存せずに閉じる</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>読み込みエラー</translation>
     </message>

@@ -1027,6 +1027,26 @@ Current: Insert mode</source>
         <translation>동영상을 저장하지 못했습니다</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>동영상 프로젝트를 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>변경 사항을 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>저장하지 않고 닫으면 변경 사항이 사라집니다. 다시 시도하려면 창을 열어 두십시오.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>열어 두기</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>저장하지 않고 닫기</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>로드 오류</translation>
     </message>

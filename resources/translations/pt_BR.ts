@@ -1027,6 +1027,26 @@ Atual: modo inserir</translation>
         <translation>Falha ao salvar o vídeo</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>Não é possível ler o projeto de filme: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>Não foi possível salvar as alterações: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>Se você fechar sem salvar, as alterações serão perdidas. Mantenha a janela aberta para tentar novamente.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>Manter aberta</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Fechar sem salvar</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>Erro de carregamento</translation>
     </message>

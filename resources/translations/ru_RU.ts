@@ -1027,6 +1027,26 @@ Current: Insert mode</source>
         <translation>Не удалось сохранить видео</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>Не удаётся прочитать проект фильма: %1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>Не удалось сохранить изменения: %1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>Если закрыть без сохранения, изменения будут потеряны. Оставьте окно открытым, чтобы повторить попытку.</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>Оставить открытым</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Закрыть без сохранения</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>Ошибка загрузки</translation>
     </message>

@@ -1027,6 +1027,26 @@ Current: Insert mode</source>
         <translation>保存影片失败</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>无法读取影片项目：%1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>无法保存更改：%1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>如果不保存就关闭，更改将会丢失。请保持窗口打开以便重试。</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>保持打开</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>关闭而不保存</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>加载错误</translation>
     </message>

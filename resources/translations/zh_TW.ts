@@ -1027,6 +1027,26 @@ Current: Insert mode</source>
         <translation>儲存影片失敗</translation>
     </message>
     <message>
+        <source>The movie project cannot be read: %1</source>
+        <translation>無法讀取影片專案：%1</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved: %1</source>
+        <translation>無法儲存變更：%1</translation>
+    </message>
+    <message>
+        <source>If you close without saving, the changes are lost. Keep the window open to try again.</source>
+        <translation>如果不儲存就關閉，變更將會遺失。請保持視窗開啟以便重試。</translation>
+    </message>
+    <message>
+        <source>Keep Open</source>
+        <translation>保持開啟</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>關閉而不儲存</translation>
+    </message>
+    <message>
         <source>Load Error</source>
         <translation>載入錯誤</translation>
     </message>

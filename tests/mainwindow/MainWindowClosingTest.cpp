@@ -5,6 +5,7 @@
 #include "AVRender.h"
 #include "EditScrollArea.h"
 #include "HelpTipsSeen.h"
+#include "ImmutableFolder.h"
 #include "IsolatedSettings.h"
 #include "MediaPreviewWidget.h"
 #include "ModalDialogAnswerer.h"
@@ -16,6 +17,7 @@
 #include "ResourceAssetsListWidget.h"
 #include "SegmentWidget.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -29,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -55,6 +59,7 @@ public:
     void setExporter(AVExporter* exporter) { _exporter = exporter; }
     AVExporter* exporter() const { return _exporter; }
     bool closeAfterCancel() const { return _closeAfterCancel; }
+    bool autosaves() const { return _autosaveTimer->isActive(); }
 };
 
 QString projectFile(const QString& name)
@@ -81,6 +86,36 @@ QStringList shownMessages(QWidget* window)
             texts << hud->messageLabel()->text();
     }
     return texts;
+}
+
+QString projectFolder()
+{
+    return ProjectManager::projectDirectory(kProject, kFolder);
+}
+
+// The short messages shown since the last call, each once.
+QStringList newMessages(QWidget* window, QList<QPointer<ProgressHUD>>& seen)
+{
+    QStringList texts;
+    for (ProgressHUD* hud : window->findChildren<ProgressHUD*>()) {
+        if (hud->mode() == ProgressHUDMessage && hud->messageLabel() && !seen.contains(hud)) {
+            seen << hud;
+            texts << hud->messageLabel()->text();
+        }
+    }
+    return texts;
+}
+
+// The name and size of every file of the folder, with its bytes' digest.
+QStringList folderListing(const QString& path)
+{
+    QStringList listing;
+    for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files, QDir::Name)) {
+        QFile content(file.filePath());
+        const QByteArray bytes = content.open(QIODevice::ReadOnly) ? content.readAll() : QByteArray();
+        listing << file.fileName() + QStringLiteral(" ") + QString::number(qHash(bytes));
+    }
+    return listing;
 }
 
 class MainWindowClosingTest : public ::testing::Test
@@ -359,4 +394,115 @@ TEST_F(MainWindowClosingTest, TheTransitionsListIsDismissedBeforeSaving)
     EXPECT_TRUE(list.isNull() || !list->isVisible());
     EXPECT_EQ(window->currentPopup(), nullptr);
     EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+// The flag that makes a folder unwritable for root as well; the message is
+// the system's reason for EPERM.
+const QString kNotPermitted = QString::fromLocal8Bit(std::strerror(EPERM));
+
+void addText(ClosingWindow* window)
+{
+    for (QAction* action : window->actions())
+        if (action->text() == QStringLiteral("Add Text"))
+            action->trigger();
+}
+
+// A folder that can no longer be written: the close does not discard the
+// edit behind the user's back. The window stays until the user chooses to
+// close without saving, and then the folder is as it was.
+TEST_F(MainWindowClosingTest, ASaveThatFailsAtTheCloseKeepsTheWindowUntilTheUserDiscardsTheChanges)
+{
+    const int segments = window->projectManager()->segmentCount();
+    addText(window);
+    ASSERT_EQ(window->projectManager()->segmentCount(), segments + 1);
+    ASSERT_TRUE(window->projectManager()->isModified());
+    const QStringList before = folderListing(projectFolder());
+    ImmutableFolder locked(projectFolder());
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+
+    QString title;
+    QString text;
+    ModalDialogAnswerer keepOpen(
+        [&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                text = box->text();
+            ModalDialogAnswerer::clickButton(QStringLiteral("Keep Open"))(dialog);
+        },
+        kClosedWithinMs);
+    EXPECT_FALSE(window->close());
+    ASSERT_TRUE(waitFor([&] { return keepOpen.answered() || window.isNull(); }, kClosedWithinMs));
+    ASSERT_FALSE(window.isNull()) << "the window closed although its project was not saved";
+    EXPECT_EQ(title.toStdString(), "Failed to save movie");
+    EXPECT_TRUE(text.contains(kNotPermitted)) << qPrintable(text);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->ready()) << "the window can be used again";
+    EXPECT_TRUE(window->autosaves());
+    EXPECT_TRUE(window->projectManager()->isModified());
+    EXPECT_EQ(window->projectManager()->segmentCount(), segments + 1);
+
+    ModalDialogAnswerer discard(ModalDialogAnswerer::clickButton(QStringLiteral("Close Without Saving")),
+                                kClosedWithinMs);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+    EXPECT_TRUE(discard.answered());
+    locked.lift();
+    EXPECT_EQ(folderListing(projectFolder()), before);
+}
+
+// The autosave runs every 30 s: a failure that goes on is told once, again
+// only when its reason changes or after a save succeeded.
+TEST_F(MainWindowClosingTest, AutosaveTellsWhyItFailedOncePerFailure)
+{
+    QList<QPointer<ProgressHUD>> seen;
+    newMessages(window, seen);
+    const QString projectXml = projectFile(QStringLiteral("project.xml"));
+    const QByteArray saved = readFile(projectXml);
+    addText(window);
+    ASSERT_TRUE(window->projectManager()->isModified());
+    const QString failed = QStringLiteral("Failed to save movie");
+    {
+        ImmutableFolder locked(projectFolder());
+        if (!locked.isLocked())
+            GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+        window->autoSave();
+        const QStringList told = newMessages(window, seen);
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told.first().startsWith(failed)) << qPrintable(told.first());
+        EXPECT_TRUE(told.first().contains(kNotPermitted)) << qPrintable(told.first());
+        window->autoSave();
+        window->autoSave();
+        EXPECT_EQ(newMessages(window, seen), QStringList()) << "the same failure is told again";
+        EXPECT_TRUE(window->projectManager()->isModified());
+    }
+    EXPECT_EQ(readFile(projectXml), saved);
+
+    // Another reason: a folder stands where the segment list goes.
+    ASSERT_TRUE(QFile::remove(projectXml));
+    ASSERT_TRUE(QDir().mkdir(projectXml));
+    window->autoSave();
+    QStringList told = newMessages(window, seen);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().startsWith(failed));
+    EXPECT_FALSE(told.first().contains(kNotPermitted)) << qPrintable(told.first());
+    window->autoSave();
+    EXPECT_EQ(newMessages(window, seen), QStringList());
+
+    ASSERT_TRUE(QDir().rmdir(projectXml));
+    window->autoSave();
+    EXPECT_EQ(newMessages(window, seen), QStringList());
+    EXPECT_FALSE(window->projectManager()->isModified());
+    EXPECT_TRUE(QFileInfo(projectXml).isFile());
+
+    // After a save went through, the same failure is news again.
+    addText(window);
+    ImmutableFolder locked(projectFolder());
+    ASSERT_TRUE(locked.isLocked());
+    window->autoSave();
+    told = newMessages(window, seen);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().contains(kNotPermitted)) << qPrintable(told.first());
 }

@@ -14,6 +14,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QMap>
 #include <QMessageBox>
@@ -59,6 +60,25 @@ protected:
                 return manager->segmentAt(index);
         }
         return nullptr;
+    }
+
+    // Opens the window on a project it refuses and answers the message box;
+    // its title and text once the window has closed.
+    static std::pair<QString, QString> refusedOpening(OpeningWindow& window)
+    {
+        window.show();
+        std::pair<QString, QString> shown;
+        ModalDialogAnswerer answerer(
+            [&](QWidget* dialog) {
+                if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                    shown = {box->windowTitle(), box->text()};
+                    box->accept();
+                }
+            },
+            30000);
+        EXPECT_TRUE(window._openProject());
+        EXPECT_TRUE(waitFor([&] { return !window.isVisible(); }, 20000));
+        return shown;
     }
 
     IsolatedSettings settings;
@@ -222,26 +242,37 @@ TEST_F(MainWindowOpening, ADamagedProjectIsReportedAndClosedUntouched)
     const QMap<QString, QByteArray> before = folderDigests(dir);
 
     OpeningWindow window(kName, QSize(320, 180));
-    window.show();
-    QString title;
-    QString text;
-    ModalDialogAnswerer answerer(
-        [&](QWidget* dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-                title = box->windowTitle();
-                text = box->text();
-                box->accept();
-            }
-        },
-        30000);
-    ASSERT_TRUE(window._openProject());
-    ASSERT_TRUE(waitFor([&] { return window.loaderMessages.contains(ProjectLoaderNoProject); }, 10000));
-    ASSERT_TRUE(waitFor([&] { return !window.isVisible(); }, 10000));
+    const auto [title, text] = refusedOpening(window);
+    EXPECT_TRUE(window.loaderMessages.contains(ProjectLoaderNoProject));
     EXPECT_EQ(title, QStringLiteral("Open Project Failed"));
     EXPECT_EQ(text, QStringLiteral("Current movie project is damaged."));
     EXPECT_EQ(window.waitingHUD(), nullptr);
     EXPECT_EQ(window.projectManager(), nullptr);
     EXPECT_EQ(folderDigests(dir), before);
+}
+
+// A segment list the system will not let the window read is no damaged
+// one: the user is told why it cannot be read. As root no permission stops
+// a read, so a folder stands in the file's place.
+TEST_F(MainWindowOpening, AProjectFileThatCannotBeReadIsRefusedWithTheReason)
+{
+    copyMedia(QStringLiteral("clip_h264_aac.mp4"), QStringLiteral("clip.mp4"));
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    ASSERT_TRUE(QFile::remove(dir + "/project.xml"));
+    ASSERT_TRUE(QDir(dir).mkdir(QStringLiteral("project.xml")));
+    QFile unreadable(dir + "/project.xml");
+    ASSERT_FALSE(unreadable.open(QIODevice::ReadOnly));
+    const QString reason = unreadable.errorString();
+    const QMap<QString, QByteArray> before = folderDigests(dir);
+
+    OpeningWindow window(kName, QSize(320, 180));
+    const auto [title, text] = refusedOpening(window);
+    EXPECT_EQ(title.toStdString(), "Open Project Failed");
+    EXPECT_EQ(text.toStdString(), QStringLiteral("The movie project cannot be read: %1").arg(reason).toStdString());
+    EXPECT_EQ(window.projectManager(), nullptr);
+    EXPECT_EQ(folderDigests(dir), before);
+    EXPECT_TRUE(QFileInfo(dir + "/project.xml").isDir());
 }
 
 // The progress text keeps the opening line and counts below it; reports

@@ -2,6 +2,7 @@
 
 #include "ModalDialogAnswerer.h"
 #include "MusicSegment.h"
+#include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "TestMedia.h"
@@ -72,6 +73,18 @@ TEST_F(MainWindowProject, PropertiesThatCannotOpenAreReported)
     EXPECT_EQ(shown.title, QStringLiteral("Open Project Failed"));
     EXPECT_EQ(shown.text, QStringLiteral("Current movie project is damaged."));
 
+    // Properties the system will not let the window read are not damaged:
+    // the reason is told. As root no permission stops a read; a folder does.
+    ASSERT_TRUE(QDir(dir).mkdir(QStringLiteral("properties.xml")));
+    QFile unreadable(dir + "/properties.xml");
+    ASSERT_FALSE(unreadable.open(QIODevice::ReadOnly));
+    std::tie(opened, shown) = openProperties(window);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(shown.title, QStringLiteral("Open Project Failed"));
+    EXPECT_EQ(shown.text.toStdString(),
+              QStringLiteral("The movie project cannot be read: %1").arg(unreadable.errorString()).toStdString());
+    ASSERT_TRUE(QDir(dir).rmdir(QStringLiteral("properties.xml")));
+
     writeProperties("7");
     std::tie(opened, shown) = openProperties(window);
     EXPECT_TRUE(opened);
@@ -105,7 +118,19 @@ TEST_F(MainWindowProject, FailedSaveStaysModifiedAndTidiesNothing)
     window.projectManager()->setModified(true);
     window._saveProject();
     EXPECT_TRUE(window.projectManager()->isModified());
+    QStringList told;
+    for (ProgressHUD* message : window.findChildren<ProgressHUD*>())
+        told << message->messageLabel()->text();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().startsWith(QStringLiteral("Failed to save movie\n"))) << qPrintable(told.first());
+    EXPECT_GT(told.first().size(), QStringLiteral("Failed to save movie\n").size()) << "the reason is missing";
+    // A save asked for is told every time, unlike the autosave.
+    window._saveProject();
+    EXPECT_EQ(window.findChildren<ProgressHUD*>().size(), 2);
+    // The close asks before it lets the changes go.
+    ModalDialogAnswerer discard(ModalDialogAnswerer::clickButton(QStringLiteral("Close Without Saving")));
     window._finishClosing();
+    EXPECT_TRUE(discard.answered());
     EXPECT_TRUE(QFile::exists(dir + "/unused.png"));
 }
 

@@ -1,5 +1,6 @@
 #include "ProjectTestSupport.h"
 
+#include "ImmutableFolder.h"
 #include "ProjectXml.h"
 
 #include <QDir>
@@ -7,7 +8,9 @@
 #include <QLocale>
 #include <QXmlStreamReader>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,21 +23,37 @@ constexpr int kNoSizeLimit = -100;
 
 // Saves "project.xml" in a child process whose files cannot grow beyond
 // limitBytes, as a writer sees a disk that fills up, and answers the save's
-// result, or kNoSizeLimit when the limit could not be set.
-int saveSegmentsWithFileSizeLimit(ProjectManager& manager, rlim_t limitBytes)
+// result, or kNoSizeLimit when the limit could not be set. reason, when
+// given, receives the reason the child's manager kept for a failure.
+int saveSegmentsWithFileSizeLimit(ProjectManager& manager, rlim_t limitBytes, QString* reason = nullptr)
 {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return kNoSizeLimit;
     const pid_t child = fork();
     if (child == 0) {
+        close(channel[0]);
         // Past the limit a write then fails with EFBIG instead of ending the process.
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{limitBytes, limitBytes};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(-kNoSizeLimit);
-        _exit(-manager.saveSegments(kName, ""));
+        const int result = manager.saveSegments(kName, "");
+        const QByteArray told = manager.saveFailureReason().toUtf8();
+        const bool sent = write(channel[1], told.constData(), size_t(told.size())) == told.size();
+        _exit(sent ? -result : -kNoSizeLimit);
     }
+    close(channel[1]);
+    QByteArray told;
+    char buffer[256];
+    for (ssize_t count; child > 0 && (count = read(channel[0], buffer, sizeof buffer)) > 0;)
+        told.append(buffer, int(count));
+    close(channel[0]);
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
         return kNoSizeLimit;
+    if (reason)
+        *reason = QString::fromUtf8(told);
     return -WEXITSTATUS(status);
 }
 
@@ -167,6 +186,45 @@ TEST(ProjectFiles, ASaveThatFillsTheDiskFailsAndKeepsTheOldFile)
     SegmentRecords records;
     ASSERT_EQ(ProjectManager::loadSegments(records, kName, ""), 0);
     EXPECT_EQ(records.size(), 106u);
+}
+
+// The window tells why a save failed: the manager keeps the system's
+// reason, not a text of the library's own.
+TEST(ProjectFiles, AFailedSaveKeepsTheSystemsReason)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    ProjectManager manager;
+    fillProject(manager, 3);
+    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
+    EXPECT_EQ(manager.saveFailureReason(), QString());
+    const rlim_t size = rlim_t(QFileInfo(dir + "/project.xml").size());
+    // The disk fills up at the commit (3 more segments) or on the way (100 more).
+    for (int added : {3, 100}) {
+        fillProject(manager, added);
+        QString reason;
+        const int result = saveSegmentsWithFileSizeLimit(manager, size, &reason);
+        if (result == kNoSizeLimit)
+            GTEST_SKIP() << "a file size limit cannot be set here";
+        EXPECT_EQ(result, -2);
+        EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG)) << added << " segments added";
+    }
+
+    // Files nobody may change, root included: a new one cannot be made in
+    // the folder, an existing one cannot be replaced.
+    ImmutableFolder locked(dir);
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    EXPECT_EQ(manager.saveProperties(kName, ""), -1);
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM));
+    EXPECT_EQ(manager.saveSegments(kName, ""), -1);
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM));
+    EXPECT_TRUE(manager.isModified());
+    locked.lift();
+    EXPECT_EQ(manager.saveSegments(kName, ""), 0);
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM)) << "the properties are still unsaved";
+    EXPECT_EQ(manager.saveProperties(kName, ""), 0);
+    EXPECT_EQ(manager.saveFailureReason(), QString());
 }
 
 TEST(ProjectFiles, ExampleProjectsAreCopiedOnce)
