@@ -70,7 +70,8 @@ QPushButton#computerDoneButton { color: white; background: transparent; border: 
 QPushButton#exportButton:pressed, QPushButton#exportCancelButton:pressed, QPushButton#errorCloseButton:pressed,
 QPushButton#computerDoneButton:pressed { color: darkgray; }
 QWidget#computerDonePage QLabel#label_2, QWidget#computerDoneDetailPanel QLabel#doneFileNameLabel,
-QLabel#doneFileSizeLabel, QLabel#doneDurationLabel, QLabel#doneVideoLabel, QLabel#doneAudioLabel { color: gray; }
+QLabel#doneFileSizeLabel, QLabel#doneDurationLabel, QLabel#doneVideoLabel, QLabel#doneAudioLabel {
+    color: rgb(160,160,164); }
 QWidget#computerDoneDetailPanel { background-color: rgb(44,46,50); border-radius: 5px; }
 )";
 
