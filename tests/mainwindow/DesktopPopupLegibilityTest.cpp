@@ -2,12 +2,11 @@
 
 #include "AssetLoadingThreadPool.h"
 #include "CommonPopup.h"
+#include "GutterScrollArea.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
-#include "ProjectTestSupport.h"
-
-#include "GutterScrollArea.h"
 #include "PopupColorMatrixWidget.h"
+#include "ProjectTestSupport.h"
 #include "SegmentInspectorWidget.h"
 #include "SegmentWidget.h"
 #include "TrackWidget.h"
@@ -35,6 +34,8 @@ namespace {
 const QString kExample = QStringLiteral("5-4-3-2-1-0");
 const QString kExamples = QStringLiteral("Examples");
 
+// The desktop window with the popup it shows and the parts that open the
+// others opened up to the tests.
 class LegibilityWindow : public DesktopMainWindow
 {
 public:
@@ -42,7 +43,8 @@ public:
 
     CommonPopup* popup() const { return qobject_cast<CommonPopup*>(_currentPopup.data()); }
     QPushButton* newTrackButton() const { return _gutterArea->buttonAt(_gutterArea->buttonCount() - 1); }
-    // The inspector of the first text segment, entered as a double click on its tile does.
+    // The inspector of the first text segment, entered as a double click on its
+    // tile does.
     QWidget* editFirstText()
     {
         for (int index = 0; index < _projectManager->segmentCount(); ++index) {
@@ -58,6 +60,8 @@ public:
         }
         return nullptr;
     }
+    // Shown, its project open and its media loaded; false without a preview
+    // surface.
     bool showOpened()
     {
         resize(1600, 900);
@@ -135,7 +139,8 @@ QAction* actionTitled(QMenu* menu, const QString& text)
 
 // What a user reads in a popup, as far as it is on, can be used and is not
 // scrolled out of sight: the labels and fields, which the panels show light
-// on dark, and the buttons' words, which some buttons show on fills of their own.
+// on dark, and the buttons' words, which some buttons show on fills of their
+// own.
 struct Readables
 {
     QList<QWidget*> lightOnDark;
@@ -168,7 +173,8 @@ QImage windowPicture(LegibilityWindow& window, const char* name)
     return shot;
 }
 
-// Legible at the contrast the web asks of body text and, where asked, light on dark.
+// Legible at the contrast the web asks of body text and, where asked, light on
+// dark.
 void expectLegible(const QImage& shot, QWidget* window, const QList<QWidget*>& widgets, bool lightOnDark,
                    const char* name)
 {
@@ -183,16 +189,28 @@ void expectLegible(const QImage& shot, QWidget* window, const QList<QWidget*>& w
     }
 }
 
-QWidget* fromMenu(LegibilityWindow& window, const char* menu, const char* entry)
+// Opens the menu as a click on its title does (its entries are brought up
+// to date then) and triggers the entry.
+bool trigger(LegibilityWindow& window, const char* menu, const char* entry)
 {
-    QAction* action = actionTitled(menuTitled(window.menuBar(), QString::fromLatin1(menu)), QString::fromLatin1(entry));
-    if (!action)
-        return nullptr;
+    QMenu* opened = menuTitled(window.menuBar(), QString::fromLatin1(menu));
+    if (!opened)
+        return false;
+    emit opened->aboutToShow();
+    QAction* action = actionTitled(opened, QString::fromLatin1(entry));
+    if (!action || !action->isEnabled())
+        return false;
     action->trigger();
-    return window.popup();
+    return true;
 }
 
-// Runs the export from the popup's Export button; the popup once it shows its done page.
+QWidget* fromMenu(LegibilityWindow& window, const char* menu, const char* entry)
+{
+    return trigger(window, menu, entry) ? window.popup() : nullptr;
+}
+
+// Runs the export from the popup's Export button; the popup once it shows its
+// done page.
 QWidget* exportedMovie(LegibilityWindow& window)
 {
     QWidget* popup = fromMenu(window, "Movie", "Export && Share");
@@ -202,9 +220,40 @@ QWidget* exportedMovie(LegibilityWindow& window)
     QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, QPoint(3, slider->height() / 2));
     QTest::mouseClick(popup->findChild<QPushButton*>(QStringLiteral("exportButton")), Qt::LeftButton);
     auto* pages = popup->findChild<QStackedWidget*>(QStringLiteral("mainStackedWidget"));
-    const bool done = waitFor([&] { return pages->currentWidget()->objectName() == QLatin1String("computerDonePage"); },
-                              120000);
+    const bool done =
+        waitFor([&] { return pages->currentWidget()->objectName() == QLatin1String("computerDonePage"); }, 120000);
     return done ? popup : nullptr;
+}
+
+// The list of transitions to add, from the inspector of a text in transition
+// editing.
+QWidget* transitionsList(LegibilityWindow& window)
+{
+    QWidget* inspector = window.editFirstText();
+    if (!inspector || !trigger(window, "Transition", "Edit Transitions"))
+        return nullptr;
+    auto* add = inspector->findChild<QPushButton*>(QStringLiteral("addTransitionButton"));
+    if (!add || !waitFor([add] { return add->isVisible(); }, 5000))
+        return nullptr;
+    QTest::mouseClick(add, Qt::LeftButton);
+    return window.popup();
+}
+
+// The easing choices of a transition just added from that list.
+QWidget* easingFunctions(LegibilityWindow& window)
+{
+    QWidget* list = transitionsList(window);
+    QAbstractButton* fade = nullptr;
+    for (QAbstractButton* item : list ? list->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
+        fade = item->text() == QLatin1String("Fade Out") ? item : fade;
+    if (!fade)
+        return nullptr;
+    QTest::mouseClick(fade, Qt::LeftButton);
+    auto* easing = window.findChild<QPushButton*>(QStringLiteral("easingTypeButton"));
+    if (!easing || !waitFor([easing] { return easing->isVisible() && easing->isEnabled(); }, 5000))
+        return nullptr;
+    QTest::mouseClick(easing, Qt::LeftButton);
+    return window.popup();
 }
 
 struct Opening
@@ -237,6 +286,8 @@ const Opening kOpenings[] = {
          return window.popup();
      }},
     {"TextInspector", [](LegibilityWindow& window) { return window.editFirstText(); }},
+    {"TransitionsList", transitionsList},
+    {"EasingFunctions", easingFunctions},
     {"ColourMatrix",
      [](LegibilityWindow& window) -> QWidget* {
          QWidget* inspector = window.editFirstText();
@@ -250,7 +301,7 @@ const Opening kOpenings[] = {
 
 } // namespace
 
-TEST_P(DesktopPopupLegibility, ItsTextsAndFieldsAreLightOnItsDarkPanel)
+TEST_P(DesktopPopupLegibility, ItsTextsReadAndItsLabelsAndFieldsAreLightOnDark)
 {
     LegibilityWindow window(kExample, kExamples);
     ASSERT_FALSE(window.isOpenFailed());
@@ -277,10 +328,10 @@ TEST_F(ExampleInTheDesktopWindow, TheExportPopupsCaptionsFieldsAndButtonAreLight
     ASSERT_NE(popup, nullptr);
     const QImage shot = windowPicture(window, "ExportOptionsNamed");
     QList<QWidget*> widgets;
-    for (const char* name : {"resolutionLabel", "resolutionDetailLabel", "label540p", "label720p", "label1080p",
-                             "label2k", "label4k", "frameRateLabel", "frameRateButton", "videoCodecLabel",
-                             "videoCodecButton", "nameLabel", "nameLineEdit", "locationLabel", "locationValueLabel",
-                             "exportButton"}) {
+    for (const char* name :
+         {"resolutionLabel", "resolutionDetailLabel", "label540p", "label720p", "label1080p", "label2k", "label4k",
+          "frameRateLabel", "frameRateButton", "videoCodecLabel", "videoCodecButton", "nameLabel", "nameLineEdit",
+          "locationLabel", "locationValueLabel", "exportButton"}) {
         widgets << popup->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(widgets.last(), nullptr) << name;
     }
@@ -292,6 +343,4 @@ TEST_F(ExampleInTheDesktopWindow, TheExportPopupsCaptionsFieldsAndButtonAreLight
 }
 
 INSTANTIATE_TEST_SUITE_P(FromTheDesktopWindow, DesktopPopupLegibility, ::testing::ValuesIn(kOpenings),
-                         [](const ::testing::TestParamInfo<Opening>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const ::testing::TestParamInfo<Opening>& info) { return std::string(info.param.name); });
