@@ -13,11 +13,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGraphicsOpacityEffect>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -163,10 +165,27 @@ Readables readables(QWidget* popup)
     return found;
 }
 
-QImage windowPicture(LegibilityWindow& window, const char* name)
+// Whether the popup is still on its way in: a translucent layer over it or
+// under it, or a slide that moves it.
+bool arriving(QWidget* popup)
 {
-    // Lets the popup's fade-in end.
-    QTest::qWait(400);
+    QList<QGraphicsOpacityEffect*> effects = popup->findChildren<QGraphicsOpacityEffect*>();
+    for (QWidget* widget = popup; widget; widget = widget->parentWidget())
+        if (auto* effect = qobject_cast<QGraphicsOpacityEffect*>(widget->graphicsEffect()))
+            effects << effect;
+    for (QGraphicsOpacityEffect* effect : effects)
+        if (effect->isEnabled() && effect->opacity() < 1.0)
+            return true;
+    for (QPropertyAnimation* animation : popup->findChildren<QPropertyAnimation*>())
+        if (animation->targetObject() == popup && animation->state() == QAbstractAnimation::Running)
+            return true;
+    return false;
+}
+
+// The window's picture once the popup has come in.
+QImage windowPicture(LegibilityWindow& window, QWidget* popup, const char* name)
+{
+    EXPECT_TRUE(waitFor([popup] { return !arriving(popup); }, 10000)) << name;
     const QImage shot = window.grab().toImage();
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
     shot.save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/desktop-popup-%1.png").arg(QString::fromLatin1(name)));
@@ -277,6 +296,11 @@ class DesktopPopupLegibility : public ExampleInTheDesktopWindow, public ::testin
 
 const Opening kOpenings[] = {
     {"ExportOptions", [](LegibilityWindow& window) { return fromMenu(window, "Movie", "Export && Share"); }},
+    {"ExportFromTheShareButton",
+     [](LegibilityWindow& window) -> QWidget* {
+         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("shareButton")), Qt::LeftButton);
+         return window.popup();
+     }},
     {"ExportDone", exportedMovie},
     {"ProjectSettings", [](LegibilityWindow& window) { return fromMenu(window, "Movie", "Configuration..."); }},
     {"Microphone", [](LegibilityWindow& window) { return fromMenu(window, "Segment", "Add from Microphone..."); }},
@@ -309,7 +333,7 @@ TEST_P(DesktopPopupLegibility, ItsTextsReadAndItsLabelsAndFieldsAreLightOnDark)
         GTEST_SKIP() << "no OpenGL context for the preview";
     QWidget* popup = GetParam().open(window);
     ASSERT_NE(popup, nullptr);
-    const QImage shot = windowPicture(window, GetParam().name);
+    const QImage shot = windowPicture(window, popup, GetParam().name);
     const Readables found = readables(popup);
     EXPECT_FALSE(found.lightOnDark.isEmpty() && found.buttons.isEmpty());
     expectLegible(shot, &window, found.lightOnDark, true, GetParam().name);
@@ -326,7 +350,7 @@ TEST_F(ExampleInTheDesktopWindow, TheExportPopupsCaptionsFieldsAndButtonAreLight
         GTEST_SKIP() << "no OpenGL context for the preview";
     QWidget* popup = fromMenu(window, "Movie", "Export && Share");
     ASSERT_NE(popup, nullptr);
-    const QImage shot = windowPicture(window, "ExportOptionsNamed");
+    const QImage shot = windowPicture(window, popup, "ExportOptionsNamed");
     QList<QWidget*> widgets;
     for (const char* name :
          {"resolutionLabel", "resolutionDetailLabel", "label540p", "label720p", "label1080p", "label2k", "label4k",
