@@ -42,6 +42,9 @@ int sliderPositionForLevel(int level)
     return level >= 2 && level < kLevelCount ? level - 1 : 0;
 }
 
+// The done page's captions are in Qt's own grey, rgb(160,160,164): the
+// darker grey of the style-sheet names, rgb(128,128,128), reads at less than
+// 4.5:1 on the panel and on its detail box.
 const char* const kStyleSheet = R"(
 QLabel { color: white; }
 QWidget#resolutionPanel QLabel { color: rgb(192,192,192); }
