@@ -42,6 +42,9 @@ int sliderPositionForLevel(int level)
     return level >= 2 && level < kLevelCount ? level - 1 : 0;
 }
 
+// The done page's captions are in Qt's own grey, rgb(160,160,164): the
+// darker grey of the style-sheet names, rgb(128,128,128), reads at less than
+// 4.5:1 on the panel and on its detail box.
 const char* const kStyleSheet = R"(
 QLabel { color: white; }
 QWidget#resolutionPanel QLabel { color: rgb(192,192,192); }
@@ -70,7 +73,8 @@ QPushButton#computerDoneButton { color: white; background: transparent; border: 
 QPushButton#exportButton:pressed, QPushButton#exportCancelButton:pressed, QPushButton#errorCloseButton:pressed,
 QPushButton#computerDoneButton:pressed { color: darkgray; }
 QWidget#computerDonePage QLabel#label_2, QWidget#computerDoneDetailPanel QLabel#doneFileNameLabel,
-QLabel#doneFileSizeLabel, QLabel#doneDurationLabel, QLabel#doneVideoLabel, QLabel#doneAudioLabel { color: gray; }
+QLabel#doneFileSizeLabel, QLabel#doneDurationLabel, QLabel#doneVideoLabel, QLabel#doneAudioLabel {
+    color: rgb(160,160,164); }
 QWidget#computerDoneDetailPanel { background-color: rgb(44,46,50); border-radius: 5px; }
 )";
 
@@ -87,6 +91,11 @@ void adjustPointSize(QWidget* widget, qreal delta, bool bold = false)
 PopupMovieExportingWidget::PopupMovieExportingWidget(QWidget* parent)
     : CommonPopup(parent), _ui(std::make_unique<Ui_PopupMovieExportingWidget>())
 {
+    // The sheet comes before the form: building the form shows its first
+    // pages, which polishes them, and over a host that has a sheet of its own
+    // (the window's central widget) a sheet set later on this still unpolished
+    // popup would not reach the children polished already.
+    setStyleSheet(QString::fromLatin1(kStyleSheet));
     _ui->setupUi(this);
     setMainWidget(_ui->mainWidget);
     setTitleLabel(_ui->titleLabel);
@@ -193,7 +202,6 @@ void PopupMovieExportingWidget::_applyLook()
     panel->setFillColor(QColor(31, 32, 35));
     panel->setBorderColor(QColor(64, 64, 64, 128));
     panel->setCornerRadius(10);
-    setStyleSheet(QString::fromLatin1(kStyleSheet));
     for (QWidget* smaller : {static_cast<QWidget*>(_ui->resolutionDetailLabel), static_cast<QWidget*>(_ui->frameRateLabel),
                              static_cast<QWidget*>(_ui->videoCodecLabel), static_cast<QWidget*>(_ui->label540p),
                              static_cast<QWidget*>(_ui->label720p), static_cast<QWidget*>(_ui->label1080p),
@@ -258,7 +266,9 @@ void PopupMovieExportingWidget::_layoutResolutionTicks()
         return;
     strip->setFixedWidth(sliderWidth);
     const QFontMetrics metrics(_ui->label540p->font());
-    if (strip->height() < metrics.height())
+    // Its height before the first layout says nothing: a strip without a
+    // layout of its own gets none from the panel's unless it asks for one.
+    if (strip->minimumHeight() < metrics.height())
         strip->setFixedHeight(metrics.height() + 4);
     QLabel* const ticks[] = {_ui->label540p, _ui->label720p, _ui->label1080p, _ui->label2k, _ui->label4k};
     for (int index = 0; index <= kTickCount; ++index) {
