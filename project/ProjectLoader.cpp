@@ -116,11 +116,13 @@ void ProjectLoader::run()
     }
 
     SegmentRecords records;
-    if (ProjectManager::loadSegments(records, _projectName, _projectFolder) != 0) {
+    KeptXml besideRecords;
+    if (ProjectManager::loadSegments(records, _projectName, _projectFolder, &besideRecords) != 0) {
         emit onMessage(this, ProjectLoaderNoProject, QVariant());
         return;
     }
     _records = std::move(records);
+    _manager->keepElementsBesideRecords(besideRecords);
     // Old chroma keys are migrated whenever they are still there, not only
     // right after a conversion: a converted project whose first save failed,
     // or one converted by another tool, would otherwise keep them for good.
