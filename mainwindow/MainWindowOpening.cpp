@@ -52,10 +52,6 @@ void setCompositionBackground(AVComposition* composition, const QColor& color)
                                     float(color.blue()) / 255.0f, float(color.alpha()) / 255.0f);
 }
 
-} // namespace
-
-namespace {
-
 using SegmentFactory = std::unique_ptr<Segment> (*)(std::unique_ptr<SegmentAttributes>, SegmentListener*);
 
 template <typename SegmentClass>

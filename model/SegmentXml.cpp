@@ -122,16 +122,6 @@ void readTexts(const QXmlStreamReader& reader, SegmentAttributes& attributes)
         attributes.setText(attribute.name().toString(), attribute.value().toString());
 }
 
-} // namespace
-
-void Segment::saveToXml(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
-{
-    writeElement(kSegmentElement, attributes, writer, attributes.transitions() ? 1 : 0,
-                 [&attributes, &writer](int) { writeTransitions(attributes, writer); });
-}
-
-namespace {
-
 // The elements a record uses, each inside the one before.
 enum class Level { Record, TransitionList, Entry, State };
 
@@ -157,6 +147,12 @@ KeptXml& keptAt(Level level, SegmentAttributes& record, SegmentAttributes* entry
 }
 
 } // namespace
+
+void Segment::saveToXml(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
+{
+    writeElement(kSegmentElement, attributes, writer, attributes.transitions() ? 1 : 0,
+                 [&attributes, &writer](int) { writeTransitions(attributes, writer); });
+}
 
 // Only the elements in their places are used: a transition list directly
 // inside the record, its entries, their states. Every other element is kept
