@@ -78,18 +78,12 @@ TEST(ProjTool, RoundtripWritesBackTheElementsItDoesNotUseInTheirPlaces)
               "</Project>\n");
     ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
     const QByteArray once = readFile(dir + "/project.xml");
-    // Each after the one before.
-    const char* const inOrder[] = {
-        "<Extension lut=\"grade.cube\"/>", "<Segment", "<Style font=\"Serif\"><!-- note -->bold &amp; <![CDATA[<raw>]]></Style>",
-        "<Transitions>", "<Transition TStart=\"0\">", "<Curve k=\"1\"/>", "<TBegin UserVolume=\"0.5\">", "<Pan/>",
-        "</TBegin>", "</Transition>", "<Ease/>", "</Transitions>", "<After/>", "</Segment>", "UId=\"b\"/>",
-        "<x:Extra xmlns:x=\"urn:extra\" x:mode=\"1\"><x:Item/></x:Extra>", "</Project>"};
-    int at = 0;
-    for (const char* fragment : inOrder) {
-        const int found = once.indexOf(fragment, at);
-        EXPECT_GE(found, at) << fragment << " in\n" << once.constData();
-        at = std::max(at, found);
-    }
+    expectInOrder(once, {"<Extension lut=\"grade.cube\"/>", "<Segment",
+                         "<Style font=\"Serif\"><!-- note -->bold &amp; <![CDATA[<raw>]]></Style>", "<Transitions>",
+                         "<Transition TStart=\"0\">", "<Curve k=\"1\"/>", "<TBegin UserVolume=\"0.5\">", "<Pan/>",
+                         "</TBegin>", "</Transition>", "<Ease/>", "</Transitions>", "<After/>", "</Segment>",
+                         "UId=\"b\"/>", "<x:Extra xmlns:x=\"urn:extra\" x:mode=\"1\"><x:Item/></x:Extra>",
+                         "</Project>"});
     ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
     EXPECT_EQ(readFile(dir + "/project.xml"), once);
 }
