@@ -854,9 +854,9 @@ private:
     void _pushSegmentTiming(const Segment* segment);
     QThread* _startDurationProbe(std::function<float()> probe);
     void _createSegmentsFromRecords(ProjectLoader* loader);
-    // Builds the segment of the record and places it on its track; false
-    // when this version does not build the record's type.
-    bool _addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks);
+    // Builds the segment of a record of a type this version builds and
+    // places it on its track.
+    void _addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks);
     TrackWidget* _addTypedTrack(const QString& type);
     void _finishLoading();
     void _offerHelpTipsAfterLoading();

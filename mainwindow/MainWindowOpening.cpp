@@ -52,25 +52,36 @@ void setCompositionBackground(AVComposition* composition, const QColor& color)
                                     float(color.blue()) / 255.0f, float(color.alpha()) / 255.0f);
 }
 
+using SegmentFactory = std::unique_ptr<Segment> (*)(std::unique_ptr<SegmentAttributes>, SegmentListener*);
+
+template <typename SegmentClass>
+std::unique_ptr<Segment> makeSegment(std::unique_ptr<SegmentAttributes> record, SegmentListener* owner)
+{
+    return std::make_unique<SegmentClass>(std::move(record), owner, false);
+}
+
+// The segment class of each type this version builds.
+const QHash<QString, SegmentFactory>& segmentFactories()
+{
+    static const QHash<QString, SegmentFactory> factories{
+        {QStringLiteral("MOVIE"), &makeSegment<MovieSegment>}, {QStringLiteral("IMAGE"), &makeSegment<ImageSegment>},
+        {QStringLiteral("DRAWING"), &makeSegment<DrawingSegment>}, {QStringLiteral("MUSIC"), &makeSegment<MusicSegment>},
+        {QStringLiteral("TEXT"), &makeSegment<TextSegment>}, {QStringLiteral("VOICE"), &makeSegment<VoiceSegment>}};
+    return factories;
+}
+
+QString typeOf(const SegmentAttributes* record)
+{
+    return Segment::stringAttribute(record, QStringLiteral("Type"));
+}
+
 } // namespace
 
 std::unique_ptr<Segment> MainWindow::_segmentFromRecord(std::unique_ptr<SegmentAttributes> record,
                                                         SegmentListener* owner)
 {
-    const QString type = Segment::stringAttribute(record.get(), QStringLiteral("Type"));
-    if (type == QLatin1String("MOVIE"))
-        return std::make_unique<MovieSegment>(std::move(record), owner, false);
-    if (type == QLatin1String("IMAGE"))
-        return std::make_unique<ImageSegment>(std::move(record), owner, false);
-    if (type == QLatin1String("DRAWING"))
-        return std::make_unique<DrawingSegment>(std::move(record), owner, false);
-    if (type == QLatin1String("MUSIC"))
-        return std::make_unique<MusicSegment>(std::move(record), owner, false);
-    if (type == QLatin1String("TEXT"))
-        return std::make_unique<TextSegment>(std::move(record), owner, false);
-    if (type == QLatin1String("VOICE"))
-        return std::make_unique<VoiceSegment>(std::move(record), owner, false);
-    return nullptr;
+    const SegmentFactory factory = segmentFactories().value(typeOf(record.get()));
+    return factory ? factory(std::move(record), owner) : nullptr;
 }
 
 bool MainWindow::_openProject()
@@ -226,7 +237,8 @@ void MainWindow::_closeAfterFailedLoad(const QString& title, const QString& text
 
 // The repair changes records in place and leaves some out, keeping the
 // order of the others. A record the window does not build, for either
-// reason, stays in the project as it was read.
+// reason, stays in the project as it was read. Those are all known before
+// the first track is made, so that no track takes the track id of one.
 void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
 {
     SegmentRecords records = loader->takeRecords();
@@ -238,12 +250,21 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     }
     const UserSettings* settings = UserSettings::instance();
     RecordRepair::repair(records, {settings->photoDuration(), settings->textDuration(), settings->drawingDuration()});
-    QHash<int, TrackWidget*> tracks;
+    SegmentRecords built(read.size());
     auto repaired = records.begin();
     for (size_t index = 0; index < read.size(); ++index) {
-        const bool repairKeptIt = repaired != records.end() && repaired->get() == read[index];
-        if (!repairKeptIt || !_addSegmentFromRecord(std::move(*repaired++), tracks))
+        std::unique_ptr<SegmentAttributes> record;
+        if (repaired != records.end() && repaired->get() == read[index])
+            record = std::move(*repaired++);
+        if (record && segmentFactories().contains(typeOf(record.get())))
+            built[index] = std::move(record);
+        else
             _projectManager->keepUnbuiltRecord(std::move(asRead[index]), int(index));
+    }
+    QHash<int, TrackWidget*> tracks;
+    for (std::unique_ptr<SegmentAttributes>& record : built) {
+        if (record)
+            _addSegmentFromRecord(std::move(record), tracks);
     }
     _projectManager->updateDuration();
     const float duration = _projectManager->duration();
@@ -253,16 +274,12 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     loader->setLayoutEditAreaCompleted();
 }
 
-bool MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks)
+void MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks)
 {
     const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
-    std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);
-    if (!created)
-        return false;
-    Segment* segment = created.release();
+    Segment* segment = _segmentFromRecord(std::move(record), this).release();
     TrackWidget* track = _typedTrackFor(tracks, storedTrack, segment->type());
     _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, true));
-    return true;
 }
 
 TrackWidget* MainWindow::_addTypedTrack(const QString& type)
@@ -276,7 +293,7 @@ TrackWidget* MainWindow::_addTypedTrack(const QString& type)
 TrackWidget* MainWindow::_addTrack()
 {
     TrackWidget* track = _timeline->addTrackWidget(_timelineScale, _projectManager->duration());
-    track->setTrackId(_gutterArea->addTrackButton());
+    track->setTrackId(_gutterArea->addTrackButton(_projectManager->unbuiltTrackIds()));
     _newestTrack = track;
     return track;
 }

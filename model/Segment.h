@@ -63,7 +63,8 @@ public:
     static void copyPlainAttributes(const SegmentAttributes* source, SegmentAttributes* target);
 
     // --- XML record --------------------------------------------------------
-    // Writes the "Segment" element of a dictionary, attributes in key order.
+    // Writes the "Segment" element of a dictionary, attributes in key order,
+    // the child elements kept unused back in their places.
     static void saveToXml(const SegmentAttributes& attributes, QXmlStreamWriter& writer);
     // Reads the record whose start element the reader has just read into an
     // empty dictionary; 0, or the reader's error code.

@@ -20,6 +20,8 @@ std::unique_ptr<SegmentAttributes> SegmentAttributes::copy() const
         copied->_begin = _begin->copy();
     if (_end)
         copied->_end = _end->copy();
+    copied->_kept = _kept;
+    copied->_keptInTransitions = _keptInTransitions;
     return copied;
 }
 
@@ -61,4 +63,6 @@ void SegmentAttributes::clear()
     _transitions.reset();
     _begin.reset();
     _end.reset();
+    _kept = KeptXml();
+    _keptInTransitions = KeptXml();
 }

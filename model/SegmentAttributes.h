@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeptXml.h"
+
 #include <QMap>
 #include <QString>
 
@@ -15,7 +17,8 @@
 // the other way round.
 //
 // Texts are kept sorted by key so that writing an unchanged dictionary gives
-// the same bytes every time.
+// the same bytes every time. Child elements of its record that this version
+// does not use are kept beside the values, to be written back as read.
 class SegmentAttributes
 {
 public:
@@ -26,8 +29,9 @@ public:
     SegmentAttributes(const SegmentAttributes&) = delete;
     SegmentAttributes& operator=(const SegmentAttributes&) = delete;
 
-    // A whole copy: texts, the transition list and the states, each only
-    // where this dictionary has it. The texts are shared until one is changed.
+    // A whole copy: texts, the transition list, the states and the kept
+    // elements, each only where this dictionary has it. The texts are shared
+    // until one is changed.
     std::unique_ptr<SegmentAttributes> copy() const;
 
     // Whether the key names a list or a state, never a text.
@@ -52,6 +56,14 @@ public:
     // Replaces the begin or end state by a new empty one and returns it.
     SegmentAttributes& resetState(bool begin);
 
+    // The child elements of the dictionary's own element that are not used;
+    // a place counts the used children before (Segment::saveToXml).
+    KeptXml& keptElements() { return _kept; }
+    const KeptXml& keptElements() const { return _kept; }
+    // Those inside the element of the transition list, placed by the entries before.
+    KeptXml& keptInTransitions() { return _keptInTransitions; }
+    const KeptXml& keptInTransitions() const { return _keptInTransitions; }
+
     // Frees every value, leaving the dictionary empty.
     void clear();
 
@@ -60,4 +72,6 @@ private:
     std::unique_ptr<TransitionList> _transitions;
     std::unique_ptr<SegmentAttributes> _begin;
     std::unique_ptr<SegmentAttributes> _end;
+    KeptXml _kept;
+    KeptXml _keptInTransitions;
 };

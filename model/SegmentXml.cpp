@@ -1,5 +1,6 @@
 // The XML record of a segment: its text keys as attributes of a "Segment"
-// element, its transitions as child elements.
+// element, its transitions as child elements, and the child elements this
+// version does not use as they were read.
 #include "Segment.h"
 
 #include "SegmentKeys.h"
@@ -9,6 +10,7 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -72,12 +74,44 @@ void writeTexts(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
     }
 }
 
-void writeState(const SegmentAttributes* state, const QString& name, QXmlStreamWriter& writer)
+// The used children, each after the kept elements of its place, then the
+// kept elements placed after the last.
+void writeChildren(const KeptXml& kept, QXmlStreamWriter& writer, int usedCount,
+                   const std::function<void(int)>& writeUsed)
 {
-    if (!state)
-        return;
+    for (int place = 0; place < usedCount; ++place) {
+        kept.write(writer, place);
+        writeUsed(place);
+    }
+    kept.writeFrom(writer, usedCount);
+}
+
+void writeElement(const QString& name, const SegmentAttributes& attributes, QXmlStreamWriter& writer,
+                  int usedCount, const std::function<void(int)>& writeUsed)
+{
     writer.writeStartElement(name);
-    writeTexts(*state, writer);
+    writeTexts(attributes, writer);
+    writeChildren(attributes.keptElements(), writer, usedCount, writeUsed);
+    writer.writeEndElement();
+}
+
+void writeEntry(const SegmentAttributes& entry, QXmlStreamWriter& writer)
+{
+    const SegmentAttributes* begin = entry.state(true);
+    const SegmentAttributes* end = entry.state(false);
+    const int states = int(begin != nullptr) + int(end != nullptr);
+    writeElement(SegmentKey::Transition, entry, writer, states, [begin, end, &writer](int place) {
+        const bool isBegin = place == 0 && begin;
+        writeElement(isBegin ? SegmentKey::TBegin : SegmentKey::TEnd, isBegin ? *begin : *end, writer, 0, {});
+    });
+}
+
+void writeTransitions(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
+{
+    const SegmentAttributes::TransitionList& entries = *attributes.transitions();
+    writer.writeStartElement(kTransitionsElement);
+    writeChildren(attributes.keptInTransitions(), writer, int(entries.size()),
+                  [&entries, &writer](int place) { writeEntry(*entries[size_t(place)], writer); });
     writer.writeEndElement();
 }
 
@@ -88,51 +122,77 @@ void readTexts(const QXmlStreamReader& reader, SegmentAttributes& attributes)
         attributes.setText(attribute.name().toString(), attribute.value().toString());
 }
 
+// The elements a record uses, each inside the one before.
+enum class Level { Record, TransitionList, Entry, State };
+
+// Where a child element that is not used at the level is kept, and its place.
+KeptXml& keptAt(Level level, SegmentAttributes& record, SegmentAttributes* entry, SegmentAttributes* state,
+                int* place)
+{
+    switch (level) {
+    case Level::Record:
+        *place = record.transitions() ? 1 : 0;
+        return record.keptElements();
+    case Level::TransitionList:
+        *place = int(record.transitions()->size());
+        return record.keptInTransitions();
+    case Level::Entry:
+        *place = int(entry->state(true) != nullptr) + int(entry->state(false) != nullptr);
+        return entry->keptElements();
+    case Level::State:
+        break;
+    }
+    *place = 0;
+    return state->keptElements();
+}
+
 } // namespace
 
 void Segment::saveToXml(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
 {
-    writer.writeStartElement(kSegmentElement);
-    writeTexts(attributes, writer);
-    if (const auto* entries = attributes.transitions()) {
-        writer.writeStartElement(kTransitionsElement);
-        for (const auto& entry : *entries) {
-            writer.writeStartElement(SegmentKey::Transition);
-            writeTexts(*entry, writer);
-            writeState(entry->state(true), SegmentKey::TBegin, writer);
-            writeState(entry->state(false), SegmentKey::TEnd, writer);
-            writer.writeEndElement();
-        }
-        writer.writeEndElement();
-    }
-    writer.writeEndElement();
+    writeElement(kSegmentElement, attributes, writer, attributes.transitions() ? 1 : 0,
+                 [&attributes, &writer](int) { writeTransitions(attributes, writer); });
 }
 
+// Only the elements in their places are used: a transition list directly
+// inside the record, its entries, their states. Every other element is kept
+// whole with what it holds, so nothing inside it is taken for a used one.
 int Segment::loadFromXml(SegmentAttributes& attributes, QXmlStreamReader& reader)
 {
     readTexts(reader, attributes);
-    SegmentAttributes::TransitionList* list = nullptr;
+    Level level = Level::Record;
     SegmentAttributes* entry = nullptr;
-    // Elements are counted so that only the end of this record ends it, not
-    // the end of a nested element that happens to share its name.
-    int depth = 1;
+    SegmentAttributes* state = nullptr;
     while (!reader.atEnd()) {
         reader.readNext();
-        if (reader.isEndElement() && --depth == 0)
-            return 0;
+        if (reader.isEndElement()) {
+            if (level == Level::Record)
+                return 0;
+            if (level == Level::TransitionList)
+                attributes.keptInTransitions().placeAfterLast(int(attributes.transitions()->size()));
+            level = Level(int(level) - 1);
+            continue;
+        }
         if (!reader.isStartElement())
             continue;
-        ++depth;
         const QStringRef name = reader.name();
-        if (name == kTransitionsElement) {
-            list = &attributes.resetTransitions();
-            entry = nullptr;
-        } else if (name == SegmentKey::Transition && list) {
-            list->push_back(std::make_unique<SegmentAttributes>());
-            entry = list->back().get();
+        if (level == Level::Record && name == kTransitionsElement) {
+            attributes.resetTransitions();
+            level = Level::TransitionList;
+        } else if (level == Level::TransitionList && name == SegmentKey::Transition) {
+            attributes.transitions()->push_back(std::make_unique<SegmentAttributes>());
+            entry = attributes.transitions()->back().get();
             readTexts(reader, *entry);
-        } else if ((name == SegmentKey::TBegin || name == SegmentKey::TEnd) && entry) {
-            readTexts(reader, entry->resetState(name == SegmentKey::TBegin));
+            level = Level::Entry;
+        } else if (level == Level::Entry && (name == SegmentKey::TBegin || name == SegmentKey::TEnd)) {
+            state = &entry->resetState(name == SegmentKey::TBegin);
+            readTexts(reader, *state);
+            level = Level::State;
+        } else {
+            int place = 0;
+            KeptXml& kept = keptAt(level, attributes, entry, state, &place);
+            if (!kept.readElement(reader, place))
+                break;
         }
     }
     if (!reader.hasError())

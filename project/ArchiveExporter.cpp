@@ -118,7 +118,9 @@ void ArchiveExporter::_export()
 {
     const QString projectDir = ProjectManager::projectDirectory(_projectName, _projectFolder);
     SegmentRecords records;
-    if (projectDir.isEmpty() || ProjectManager::loadSegments(records, _projectName, _projectFolder) != 0) {
+    KeptXml besideRecords;
+    if (projectDir.isEmpty()
+        || ProjectManager::loadSegments(records, _projectName, _projectFolder, &besideRecords) != 0) {
         emit onMessage(this, ArchiveMessageCode::ExportEstimateFailed, QVariant());
         return;
     }
@@ -139,7 +141,7 @@ void ArchiveExporter::_export()
         emit onMessage(this, ArchiveMessageCode::ExportCreateFailed, QVariant());
         return;
     }
-    if (const int failure = _writeArchive(archive, entries, records)) {
+    if (const int failure = _writeArchive(archive, entries, records, besideRecords)) {
         emit onMessage(this, failure, QVariant());
         return;
     }
@@ -147,7 +149,7 @@ void ArchiveExporter::_export()
 }
 
 int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>& entries,
-                                   const SegmentRecords& records)
+                                   const SegmentRecords& records, const KeptXml& besideRecords)
 {
     // A name with a backslash would be refused on reading, where it is a
     // separator on some systems; the folder name only loses that character.
@@ -168,7 +170,7 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
     }
     if (_cancelled)
         return ArchiveMessageCode::ExportCancelled;
-    if (const int failure = _writeProjectXml(archive, records))
+    if (const int failure = _writeProjectXml(archive, records, besideRecords))
         return failure;
     // A cancel that came while "project.xml" was written still wins: the
     // user asked for no archive, and it has not taken its name yet.
@@ -282,13 +284,15 @@ bool ArchiveExporter::_writeEntry(QFileDevice& archive, const Entry& entry, QByt
     return true;
 }
 
-int ArchiveExporter::_writeProjectXml(QFileDevice& archive, const SegmentRecords& records)
+int ArchiveExporter::_writeProjectXml(QFileDevice& archive, const SegmentRecords& records,
+                                      const KeptXml& besideRecords)
 {
     QByteArray document;
     QBuffer buffer(&document);
     buffer.open(QIODevice::WriteOnly);
-    const bool generated = ProjectXml::writeDocument(
-        buffer, true, [&records](QXmlStreamWriter& writer) { ProjectXml::writeRecords(writer, records); });
+    const bool generated = ProjectXml::writeDocument(buffer, true, [&records, &besideRecords](QXmlStreamWriter& writer) {
+        ProjectXml::writeRecords(writer, records, &besideRecords);
+    });
     if (!generated)
         return ArchiveMessageCode::ExportProjectXmlFailed;
     if (!writeAll(archive, ProjectArchiveFormat::entryHead(QStringLiteral("project.xml"), document.size()))

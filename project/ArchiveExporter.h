@@ -59,12 +59,14 @@ private:
     QString _archivePath() const;
     // Header, entries, "project.xml", then the archive under its name; 0, or
     // the message code of the failure (the archive is then discarded).
-    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const SegmentRecords& records);
+    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const SegmentRecords& records,
+                      const KeptXml& besideRecords);
     // Copies one entry; false when the source cannot be opened or was not
     // copied whole (or the run was cancelled).
     bool _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);
-    // Writes "project.xml" from the records; the message code on failure, else 0.
-    int _writeProjectXml(QFileDevice& archive, const SegmentRecords& records);
+    // Writes "project.xml" from the records, with the elements beside them
+    // that this version does not use; the message code on failure, else 0.
+    int _writeProjectXml(QFileDevice& archive, const SegmentRecords& records, const KeptXml& besideRecords);
     void _emitProgress();
 
     QString _projectName;

@@ -122,8 +122,9 @@ void ProjectLoader::run()
     }
 
     SegmentRecords records;
+    KeptXml besideRecords;
     QString unreadable;
-    if (ProjectManager::loadSegments(records, _projectName, _projectFolder, &unreadable) != 0) {
+    if (ProjectManager::loadSegments(records, _projectName, _projectFolder, &besideRecords, &unreadable) != 0) {
         if (unreadable.isEmpty())
             emit onMessage(this, ProjectLoaderNoProject, QVariant());
         else
@@ -131,6 +132,7 @@ void ProjectLoader::run()
         return;
     }
     _records = std::move(records);
+    _manager->keepElementsBesideRecords(besideRecords);
     // Old chroma keys are migrated whenever they are still there, not only
     // right after a conversion: a converted project whose first save failed,
     // or one converted by another tool, would otherwise keep them for good.

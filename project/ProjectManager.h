@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeptXml.h"
 #include "UndoHistory.h"
 
 #include <QMap>
@@ -185,15 +186,19 @@ public:
     // For the manager's own project name and folder.
     int loadLayout();
     int saveLayout();
-    // Appends one record per "Segment" element to records. The file that
-    // holds only the declaration <?xml version="1.0" encoding="utf-8"?> is an
-    // empty project. -1 when the file cannot be opened or read (unreadable,
-    // when given, then holds the system's reason).
+    // Appends one record per "Segment" element to records, and keeps the
+    // other elements beside them in besideRecords unless it is null. The
+    // file that holds only the declaration
+    // <?xml version="1.0" encoding="utf-8"?> is an empty project. -1 when the
+    // file cannot be opened or read (unreadable, when given, then holds the
+    // system's reason).
     static int loadSegments(SegmentRecords& records, const QString& name, const QString& folder,
-                            QString* unreadable = nullptr);
-    // The files that the records of the saved "project.xml" name, whatever
-    // their type (also one this version does not know), as clean absolute
-    // paths; empty when there is no readable file.
+                            KeptXml* besideRecords = nullptr, QString* unreadable = nullptr);
+    // The files that the saved "project.xml" names, as clean absolute
+    // paths: those of the records of any type (also one this version does
+    // not know), and every existing file that an attribute of any element
+    // leads to (so also of the elements it keeps unused); empty when there
+    // is no readable file.
     static QSet<QString> recordedFilePaths(const QString& name, const QString& folder);
     int saveSegments(const QString& name, const QString& folder);
     // Installs the built-in example projects into "Projects/Examples" unless
@@ -213,6 +218,13 @@ public:
     // file still finds it, and the tidy keeps its file. Undo snapshots leave
     // it out, as no edit reaches it.
     void keepUnbuiltRecord(std::unique_ptr<SegmentAttributes> record, int index);
+    // The track ids that kept records name: a new track takes none of them,
+    // so that no segment joins a kept record's track.
+    QSet<int> unbuiltTrackIds() const;
+    // The elements of "project.xml" beside the records that the window does
+    // not use, placed by the number of records before them: every save of
+    // "project.xml" writes them back there. Undo snapshots leave them out.
+    void keepElementsBesideRecords(const KeptXml& elements);
 
     // --- Undo snapshots ---------------------------------------------------------------------
     // Writes the segments as the state before an edit.
@@ -235,8 +247,8 @@ private:
 
     static QString _projectFile(const QString& name, const QString& folder, const QString& fileName);
     // Writes "Project" with every segment to path, as "project.xml" (with
-    // the records kept unbuilt) or as an undo snapshot; the caller holds the
-    // mutex.
+    // the records and elements kept unbuilt) or as an undo snapshot; the
+    // caller holds the mutex.
     int _writeSegments(const QString& path, bool snapshot, const char* errorMessage, QString* reason = nullptr) const;
     // Whether a save of one of the files failed, keeping its reason.
     bool _noteSaveResult(int result, const QString& reason);
@@ -261,6 +273,7 @@ private:
     std::vector<QWidget*> _segmentWidgets;
     // In index order.
     std::vector<UnbuiltRecord> _unbuiltRecords;
+    KeptXml _besideRecords;
     QString _projectName;
     QString _projectFolder;
     QMap<QString, int> _layout;

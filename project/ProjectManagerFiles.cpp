@@ -189,23 +189,44 @@ int ProjectManager::saveLayout()
 // --- "project.xml" -------------------------------------------------------------------------------
 
 int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, const QString& folder,
-                                 QString* unreadable)
+                                 KeptXml* besideRecords, QString* unreadable)
 {
     return ProjectXml::readSegmentsFile(projectXmlPath(name, folder), records, "Project segments load error",
-                                        unreadable);
+                                        besideRecords, unreadable);
 }
 
+// A record's "File" or "URL" names its file, whether it exists or not; any
+// other value (a newer version's or an extension's attribute) names the
+// file it leads to when that exists. Whole values count, relative to the
+// project's folder unless absolute.
 QSet<QString> ProjectManager::recordedFilePaths(const QString& name, const QString& folder)
 {
-    QSet<QString> paths;
-    SegmentRecords records;
-    if (!QFileInfo::exists(projectXmlPath(name, folder)) || loadSegments(records, name, folder) != 0)
-        return paths;
+    QFile file(projectXmlPath(name, folder));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader reader(file.readAll());
+    QSet<QString> fileValues;
+    QSet<QString> otherValues;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+            const QStringRef key = attribute.name();
+            if (!attribute.value().isEmpty())
+                (key == SegmentKey::File || key == SegmentKey::URL ? fileValues : otherValues)
+                    .insert(attribute.value().toString());
+        }
+    }
+    if (reader.hasError())
+        return {};
     const QString directory = projectDirectory(name, folder);
-    for (const auto& record : records) {
-        const QString file = Segment::resolvedFilePath(Segment::storedFileOf(record.get()), directory);
-        if (!file.isEmpty())
-            paths.insert(QDir::cleanPath(file));
+    QSet<QString> paths;
+    for (const QString& value : qAsConst(fileValues))
+        paths.insert(QDir::cleanPath(Segment::resolvedFilePath(value, directory)));
+    for (const QString& value : qAsConst(otherValues)) {
+        const QString path = QDir::cleanPath(Segment::resolvedFilePath(value, directory));
+        if (!paths.contains(path) && QFileInfo::exists(path))
+            paths.insert(path);
     }
     return paths;
 }
@@ -224,16 +245,36 @@ void ProjectManager::keepUnbuiltRecord(std::unique_ptr<SegmentAttributes> record
     _unbuiltRecords.insert(place, UnbuiltRecord{std::move(record), index});
 }
 
+QSet<int> ProjectManager::unbuiltTrackIds() const
+{
+    QMutexLocker locker(&_mutex);
+    QSet<int> ids;
+    for (const UnbuiltRecord& kept : _unbuiltRecords) {
+        if (kept.record->findText(SegmentKey::TrackId))
+            ids.insert(Segment::intAttribute(kept.record.get(), SegmentKey::TrackId, 0));
+    }
+    return ids;
+}
+
+void ProjectManager::keepElementsBesideRecords(const KeptXml& elements)
+{
+    QMutexLocker locker(&_mutex);
+    _besideRecords = elements;
+}
+
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,
                                    QString* reason) const
 {
     const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
     const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
-    return ProjectXml::write(path, kind, errorMessage, [this, unbuilt](QXmlStreamWriter& writer) {
+    const KeptXml noElements;
+    const KeptXml& beside = snapshot ? noElements : _besideRecords;
+    return ProjectXml::write(path, kind, errorMessage, [this, unbuilt, &beside](QXmlStreamWriter& writer) {
         writer.writeStartElement(QStringLiteral("Project"));
         size_t kept = 0;
         size_t built = 0;
         while (built < _segments.size() || kept < unbuilt) {
+            beside.write(writer, int(built + kept));
             const bool keptComesNext = kept < unbuilt
                 && (built == _segments.size() || size_t(_unbuiltRecords[kept].index) <= built + kept);
             if (keptComesNext)
@@ -243,6 +284,7 @@ int ProjectManager::_writeSegments(const QString& path, bool snapshot, const cha
             if (writer.hasError())
                 return;
         }
+        beside.writeFrom(writer, int(built + kept));
         writer.writeEndElement();
     }, reason);
 }

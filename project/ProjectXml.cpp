@@ -77,32 +77,50 @@ int write(const QString& path, FileKind kind, const char* errorMessage,
     return result;
 }
 
-void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records)
+void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const KeptXml* besideRecords)
 {
     writer.writeStartElement(QStringLiteral("Project"));
+    int place = 0;
     for (const auto& record : records) {
+        if (besideRecords)
+            besideRecords->write(writer, place++);
         Segment::saveToXml(*record, writer);
         if (writer.hasError())
             return;
     }
+    if (besideRecords)
+        besideRecords->writeFrom(writer, place);
     writer.writeEndElement();
 }
 
-void readSegments(QXmlStreamReader& reader, SegmentRecords& records)
+void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords)
 {
     static const QString segmentElement = QStringLiteral("Segment");
+    bool insideRoot = false;
     while (!reader.atEnd()) {
         reader.readNext();
-        if (!reader.isStartElement() || reader.name() != segmentElement)
+        if (!reader.isStartElement())
             continue;
-        auto record = std::make_unique<SegmentAttributes>();
-        if (Segment::loadFromXml(*record, reader) != 0)
-            return;
-        records.push_back(std::move(record));
+        if (reader.name() == segmentElement) {
+            auto record = std::make_unique<SegmentAttributes>();
+            if (Segment::loadFromXml(*record, reader) != 0)
+                return;
+            records.push_back(std::move(record));
+        } else if (!insideRoot) {
+            insideRoot = true;
+        } else if (besideRecords) {
+            if (!besideRecords->readElement(reader, int(records.size())))
+                return;
+        } else {
+            reader.skipCurrentElement();
+        }
     }
+    if (besideRecords)
+        besideRecords->placeAfterLast(int(records.size()));
 }
 
-int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage, QString* unreadable)
+int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage, KeptXml* besideRecords,
+                     QString* unreadable)
 {
     QFile file(path);
     if (path.isEmpty())
@@ -115,7 +133,7 @@ int readSegmentsFile(const QString& path, SegmentRecords& records, const char* e
         return -1;
     }
     QXmlStreamReader reader(bytes);
-    readSegments(reader, records);
+    readSegments(reader, records, besideRecords);
     if (!reader.hasError())
         return 0;
     if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && bytes == kEmptyProjectFile)

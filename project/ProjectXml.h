@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class KeptXml;
 class QIODevice;
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -33,13 +34,17 @@ int write(const QString& path, FileKind kind, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason = nullptr);
 
 // The body of "project.xml" for records without segment objects: the root
-// "Project" with one "Segment" element per record, stopping at a write error.
-void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records);
+// "Project" with one "Segment" element per record and the elements kept
+// beside them in their places (the number of records before), stopping at
+// a write error.
+void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const KeptXml* besideRecords = nullptr);
 
-// Appends one record per "Segment" element until the document ends or a
-// record cannot be read; a record read only in part is not kept. The reader
+// Appends one record per "Segment" element of the root until the document
+// ends or a record cannot be read; a record read only in part is not kept.
+// The root's other elements are kept whole in besideRecords, placed by the
+// number of records before them, or skipped when it is null. The reader
 // tells whether the document was whole.
-void readSegments(QXmlStreamReader& reader, SegmentRecords& records);
+void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
 // Appends the records of the file at path. 0, -1 when it cannot be opened
 // or read (unreadable, when given, then holds the system's reason),
@@ -47,6 +52,6 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records);
 // file that holds only the declaration <?xml version="1.0" encoding="utf-8"?>
 // is an empty project.
 int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage,
-                     QString* unreadable = nullptr);
+                     KeptXml* besideRecords = nullptr, QString* unreadable = nullptr);
 
 } // namespace ProjectXml

@@ -44,7 +44,7 @@ void GutterScrollArea::_fitContent()
     widget()->setFixedSize(width(), TimelineMetrics::contentHeight(_buttons.size()));
 }
 
-int GutterScrollArea::addTrackButton()
+int GutterScrollArea::addTrackButton(const QSet<int>& takenIds)
 {
     auto* button = new QPushButton(widget());
     button->setFlat(true);
@@ -55,7 +55,10 @@ int GutterScrollArea::addTrackButton()
     _buttons.append(button);
     button->show();
     _fitContent();
-    button->setProperty("tag", ++gTrackIdCounter);
+    do
+        ++gTrackIdCounter;
+    while (takenIds.contains(gTrackIdCounter));
+    button->setProperty("tag", gTrackIdCounter);
     return gTrackIdCounter;
 }
 

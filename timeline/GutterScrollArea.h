@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QScrollArea>
+#include <QSet>
 #include <QStringList>
 
 class QPushButton;
@@ -17,8 +18,9 @@ class GutterScrollArea : public QScrollArea
 public:
     explicit GutterScrollArea(QWidget* parent);
 
-    // A new button at the bottom with the next track id, which it returns.
-    int addTrackButton();
+    // A new button at the bottom with the next track id that is not taken,
+    // which it returns.
+    int addTrackButton(const QSet<int>& takenIds = {});
     QPushButton* buttonForTag(int tag) const;
     bool lastTagIs(int tag) const;
     void setTrackButtonType(int tag, const QString& type);

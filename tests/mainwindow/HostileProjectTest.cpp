@@ -3,7 +3,7 @@
 // numbers or too large for any movie, a segment type this version does not
 // know, lengths of zero and below. Each opens, shows its valid segments,
 // exports to an end and closes without deleting a file a record names; the
-// records it does not show are saved back as they were read.
+// records and elements it does not use are saved back as they were read.
 #include "OpeningWindow.h"
 
 #include "AssetLoadingThreadPool.h"
@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
@@ -108,6 +109,47 @@ QStringList recordsXml(const QString& path)
         xml << text;
     }
     return xml;
+}
+
+// Each element of the name in a project file (not those inside one), as
+// compact XML: the same text for the same names, attributes, text and
+// children, whatever the indentation.
+QStringList elementsXml(const QString& path, const QString& name)
+{
+    QXmlStreamReader reader(readFile(path));
+    QStringList found;
+    QString text;
+    QXmlStreamWriter writer(&text);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (depth == 0 && !(reader.isStartElement() && reader.name() == name))
+            continue;
+        depth += reader.isStartElement() ? 1 : reader.isEndElement() ? -1 : 0;
+        if (!reader.isWhitespace())
+            writer.writeCurrentToken(reader);
+        if (depth == 0) {
+            found << text;
+            text.clear();
+        }
+    }
+    return reader.hasError() ? QStringList{reader.errorString()} : found;
+}
+
+// The names of the elements directly inside the root of a project file.
+QString rootChildren(const QString& path)
+{
+    QXmlStreamReader reader(readFile(path));
+    QStringList names;
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && ++depth == 2)
+            names << reader.name().toString();
+        else if (reader.isEndElement())
+            --depth;
+    }
+    return names.join(' ');
 }
 
 class HostileProject : public ::testing::Test
@@ -396,4 +438,107 @@ TEST_F(HostileProject, RecordsBeyondTheLongestMovieAndTheirFilesSurviveAnEditThe
         return;
     for (const char* file : {"movie.mp4", "music.m4a", "pic.jpg"})
         EXPECT_EQ(log.lines().filter(file).filter("kept").size(), 2) << file;
+}
+
+// Elements of a newer version or an extension: inside a record kept unbuilt
+// (with a transition at its start and one at its end), inside a built text
+// and beside the records, one naming a file of the folder.
+TEST_F(HostileProject, ElementsThisVersionDoesNotUseSurviveAnEditAnUndoTheSaveAndAReopen)
+{
+    writeFile(dir + "/sticker.png", readFile(dir + "/picture.png"));
+    writeFile(dir + "/grade.cube", "LUT_3D_SIZE 2\n");
+    // A fresh program numbers its tracks from 1: here the movie's, the
+    // title's, then the trailing empty one, which takes the new text. The
+    // kept record names the id that track takes after the ids this
+    // process already gave out.
+    const QByteArray stickerTrack = QByteArray::number(GutterScrollArea(nullptr).addTrackButton() + 3);
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    writeFile(dir + "/project.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+              "  <Extension lut=\"grade.cube\"><Note>graded &amp; kept</Note></Extension>\n"
+              "  <Segment File=\"clip.mp4\" RangeDuration=\"2\" RangeStart=\"0\" TrackId=\"1\" Type=\"MOVIE\" UId=\"movie\"/>\n"
+              "  <Segment File=\"sticker.png\" RangeDuration=\"1\" RangeStart=\"0.5\" TrackId=\"" + stickerTrack
+                  + "\" Type=\"STICKER\" UId=\"sticker\">\n"
+              "    <Keyframes><Key t=\"0.25\" x=\"10\"/></Keyframes>\n"
+              "    <Transitions>\n"
+              "      <Transition TDuration=\"0.25\" TStart=\"0\"><TBegin Spin=\"0\"/><TEnd Spin=\"1\"/></Transition>\n"
+              "      <Transition TDuration=\"0.25\" TStart=\"0.75\"><TBegin Spin=\"1\"/><TEnd Spin=\"2\"/></Transition>\n"
+              "    </Transitions>\n"
+              "  </Segment>\n"
+              "  <Segment RangeDuration=\"1\" RangeStart=\"0\" Text=\"Title\" TrackId=\"2\" Type=\"TEXT\" UId=\"title\">\n"
+              "    <Style font=\"Serif\"><Shadow blur=\"2\"/></Style>\n"
+              "  </Segment>\n"
+              "  <Watermark corner=\"right\"/>\n"
+              "</Project>\n");
+    const QString path = dir + "/project.xml";
+    const QStringList unused{"Extension", "Keyframes", "Style", "Watermark"};
+    QMap<QString, QStringList> asRead;
+    for (const QString& name : unused)
+        asRead[name] = elementsXml(path, name);
+    const QStringList sticker = elementsXml(path, "Segment").filter("STICKER");
+    ASSERT_EQ(sticker.size(), 1);
+
+    for (int round = 1; round <= 2; ++round) {
+        HostileWindow window;
+        if (!openAsStored(window))
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        const int tiles = window.tiles().size();
+        ASSERT_EQ(tiles, 1 + round) << "the movie, the title and the texts added";
+        window.onActionAddTextTriggered();
+        ASSERT_EQ(window.tiles().size(), tiles + 1) << "round " << round;
+        for (const SegmentWidget* tile : window.tiles())
+            EXPECT_NE(tile->segment()->trackId(), stickerTrack.toInt())
+                << qPrintable(tile->segment()->text()) << " is on the kept record's track, round " << round;
+        ASSERT_TRUE(window.stepHistory(true)) << "round " << round;
+        ASSERT_TRUE(window.stepHistory(false)) << "round " << round;
+        ASSERT_TRUE(closeWindow(window)) << "round " << round;
+
+        for (const QString& name : unused)
+            EXPECT_EQ(elementsXml(path, name).join('\n').toStdString(), asRead[name].join('\n').toStdString())
+                << qPrintable(name) << ", round " << round;
+        EXPECT_EQ(elementsXml(path, "Segment").filter("STICKER").join('\n').toStdString(),
+                  sticker.join('\n').toStdString())
+            << "round " << round;
+        EXPECT_EQ(rootChildren(path).toStdString(),
+                  "Extension " + QString("Segment ").repeated(3 + round).toStdString() + "Watermark")
+            << "round " << round;
+        SegmentRecords saved;
+        ASSERT_EQ(ProjectXml::readSegmentsFile(path, saved, "The project written cannot be read"), 0);
+        for (const auto& record : saved) {
+            const QString type = Segment::stringAttribute(record.get(), QStringLiteral("Type"));
+            if (type != "STICKER") {
+                EXPECT_NE(Segment::stringAttribute(record.get(), QStringLiteral("TrackId")), stickerTrack)
+                    << qPrintable(type) << " on the kept record's track, round " << round;
+            }
+        }
+        EXPECT_TRUE(QFileInfo::exists(dir + "/grade.cube")) << "an element beside the records names it";
+        EXPECT_TRUE(QFileInfo::exists(dir + "/sticker.png"));
+    }
+}
+
+TEST_F(HostileProject, TwentyThousandNestedElementsOpenAndAreSavedBackWhole)
+{
+    const QByteArray nested =
+        QByteArray("<Layer>").repeated(20000) + "deepest" + QByteArray("</Layer>").repeated(20000);
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    const QString path = dir + "/project.xml";
+    writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+                    "  <Segment RangeDuration=\"1\" RangeStart=\"0\" Text=\"Deep\" TrackId=\"1\" Type=\"TEXT\">"
+                    + nested + "</Segment>\n</Project>\n");
+    const QStringList asRead = elementsXml(path, "Layer");
+    ASSERT_EQ(asRead.size(), 1);
+    ASSERT_TRUE(asRead.first().contains("deepest"));
+
+    HostileWindow window;
+    if (!openAsStored(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_EQ(window.tiles().size(), 1);
+    window.onActionAddTextTriggered();
+    ASSERT_EQ(window.tiles().size(), 2);
+    ASSERT_TRUE(closeWindow(window));
+    const QStringList saved = elementsXml(path, "Layer");
+    ASSERT_EQ(saved.size(), 1) << "the element and all inside it";
+    EXPECT_TRUE(saved.first() == asRead.first());
 }

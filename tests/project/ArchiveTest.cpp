@@ -297,6 +297,28 @@ TEST(ArchiveImport, AnOlderArchiveOfTheExampleGivesAProjectOfTheUsersOwn)
     EXPECT_EQ(readFile(imported + "/project.xml"), document);
 }
 
+// Elements this version does not use travel in the archive's project file,
+// as read and in their places, and the file one of them names with them.
+TEST(ArchiveRoundTrip, ElementsThisVersionDoesNotUseTravelInTheirPlaces)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/grade.cube", "LUT_3D_SIZE 2\n");
+    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project><Extension lut=\"grade.cube\"/>"
+                                    "<Segment Text=\"Hi\" Type=\"TEXT\"><Style font=\"Serif\"/></Segment>"
+                                    "<Watermark corner=\"right\"/></Project>\n");
+    const Messages exported = exportProject("Trip", QString(), folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
+              ArchiveMessageCode::Done);
+    expectInOrder(readFile(folders.destination + "/Trip/project.xml"),
+                  {"<Extension lut=\"grade.cube\"/>", "<Segment Text=\"Hi\" Type=\"TEXT\">", "<Style font=\"Serif\"/>",
+                   "</Segment>", "<Watermark corner=\"right\"/>", "</Project>"});
+    EXPECT_EQ(readFile(folders.destination + "/Trip/grade.cube"), "LUT_3D_SIZE 2\n");
+}
+
 // Media in a sub-folder of the project travel as entries of their own; a
 // file that cannot be read when its turn comes fails the export.
 TEST(ArchiveExport, MediaInProjectSubFoldersTravelAndUnreadableOnesFailTheExport)

@@ -61,6 +61,33 @@ TEST(ProjTool, RoundtripWritesTheSameBytesAndInfoDescribesTheProject)
     EXPECT_EQ(runTool({"frobnicate", dir}).exitCode, 1);
 }
 
+// Elements of a newer version or an extension, in a record, in its
+// transitions and beside the records, go back where they were, as read.
+TEST(ProjTool, RoundtripWritesBackTheElementsItDoesNotUseInTheirPlaces)
+{
+    TemporaryProduct product;
+    const QString dir = writeProject(product, 0);
+    writeFile(dir + "/project.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+              "<Extension lut=\"grade.cube\"/>\n"
+              "<Segment Type=\"TEXT\" UId=\"a\"><Style font=\"Serif\"><!-- note -->bold &amp; <![CDATA[<raw>]]></Style>"
+              "<Transitions><Transition TStart=\"0\"><Curve k=\"1\"/><TBegin UserVolume=\"0.5\"><Pan/></TBegin>"
+              "</Transition><Ease/></Transitions><After/></Segment>\n"
+              "<Segment Type=\"STICKER\" UId=\"b\"/>\n"
+              "<x:Extra xmlns:x=\"urn:extra\" x:mode=\"1\"><x:Item/></x:Extra>\n"
+              "</Project>\n");
+    ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
+    const QByteArray once = readFile(dir + "/project.xml");
+    expectInOrder(once, {"<Extension lut=\"grade.cube\"/>", "<Segment",
+                         "<Style font=\"Serif\"><!-- note -->bold &amp; <![CDATA[<raw>]]></Style>", "<Transitions>",
+                         "<Transition TStart=\"0\">", "<Curve k=\"1\"/>", "<TBegin UserVolume=\"0.5\">", "<Pan/>",
+                         "</TBegin>", "</Transition>", "<Ease/>", "</Transitions>", "<After/>", "</Segment>",
+                         "UId=\"b\"/>", "<x:Extra xmlns:x=\"urn:extra\" x:mode=\"1\"><x:Item/></x:Extra>",
+                         "</Project>"});
+    ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
+    EXPECT_EQ(readFile(dir + "/project.xml"), once);
+}
+
 // Whether the process has a file of the folder open for writing (its
 // descriptor's flags ask for write access).
 bool isWritingInto(qint64 pid, const QString& folder)

@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <initializer_list>
 
 // A segment that stands for the media segment types: it answers its file
 // from "Path" and whether it loaded from a flag.
@@ -106,5 +108,16 @@ inline void fillProject(ProjectManager& manager, int count)
         segment->setPath(QStringLiteral("clip %1 & <more>.mp4").arg(i));
         segment->addTransitionAtTime(0.5f, segment->rangeStart());
         manager.appendSegment(segment, nullptr);
+    }
+}
+
+// Each fragment is in the text, after the one before.
+inline void expectInOrder(const QByteArray& text, std::initializer_list<const char*> fragments)
+{
+    int at = 0;
+    for (const char* fragment : fragments) {
+        const int found = text.indexOf(fragment, at);
+        EXPECT_GE(found, at) << fragment << " in\n" << text.constData();
+        at = std::max(at, found);
     }
 }

@@ -68,11 +68,13 @@ int openProject(const ProjectAddress& address, ProjectManager& manager, bool* ha
         return fail(QString("cannot read layout.xml (%1)").arg(layout));
     *hasLayout = layout == 0;
     SegmentRecords records;
-    const int segments = ProjectManager::loadSegments(records, address.name, address.folder);
+    KeptXml besideRecords;
+    const int segments = ProjectManager::loadSegments(records, address.name, address.folder, &besideRecords);
     if (segments != 0)
         return fail(QString("cannot read project.xml (%1)").arg(segments));
     for (auto& record : records)
         manager.appendSegment(new Segment(std::move(record), nullptr), nullptr);
+    manager.keepElementsBesideRecords(besideRecords);
     manager.setModified(false);
     return 0;
 }
@@ -146,14 +148,17 @@ bool migrateChromaKeys(const ProjectAddress& address)
     if (!QFileInfo::exists(path))
         return true;
     SegmentRecords records;
-    if (const int result = ProjectManager::loadSegments(records, address.name, address.folder)) {
+    KeptXml besideRecords;
+    if (const int result = ProjectManager::loadSegments(records, address.name, address.folder, &besideRecords)) {
         fail(QString("cannot read project.xml (%1)").arg(result));
         return false;
     }
     if (!ProjectLoader::migrateChromaKeys(records))
         return true;
     const int result = ProjectXml::write(path, ProjectXml::FileKind::ProjectFile, "Project segments save error",
-                                         [&records](QXmlStreamWriter& writer) { ProjectXml::writeRecords(writer, records); });
+                                         [&records, &besideRecords](QXmlStreamWriter& writer) {
+                                             ProjectXml::writeRecords(writer, records, &besideRecords);
+                                         });
     if (result != 0) {
         fail(QString("cannot write project.xml (%1)").arg(result));
         return false;
