@@ -34,6 +34,7 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -204,6 +205,8 @@ void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVar
         _closeAfterFailedLoad(tr("Open Project Failed"), tr("Current movie project is damaged."));
         break;
     case ProjectLoaderAllLoaded:
+        // What the segments reported before they all loaded comes first.
+        _relayStateReports(std::numeric_limits<qint64>::max());
         _finishLoading();
         break;
     default:
@@ -236,12 +239,14 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     const UserSettings* settings = UserSettings::instance();
     RecordRepair::repair(records, {settings->photoDuration(), settings->textDuration(), settings->drawingDuration()});
     QHash<int, TrackWidget*> tracks;
+    std::vector<std::pair<Segment*, QWidget*>> placed;
     auto repaired = records.begin();
     for (size_t index = 0; index < read.size(); ++index) {
         const bool repairKeptIt = repaired != records.end() && repaired->get() == read[index];
-        if (!repairKeptIt || !_addSegmentFromRecord(std::move(*repaired++), tracks))
+        if (!repairKeptIt || !_placeSegmentFromRecord(std::move(*repaired++), tracks, placed))
             _projectManager->keepUnbuiltRecord(std::move(asRead[index]), int(index));
     }
+    _projectManager->addSegmentsSorted(placed);
     _projectManager->updateDuration();
     const float duration = _projectManager->duration();
     _ruler->setScale(_timelineScale, duration);
@@ -250,7 +255,9 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     loader->setLayoutEditAreaCompleted();
 }
 
-bool MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks)
+// The segment and its tile go to placed, for the project list to take them all at once.
+bool MainWindow::_placeSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks,
+                                         std::vector<std::pair<Segment*, QWidget*>>& placed)
 {
     const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
     std::unique_ptr<Segment> created = _segmentFromRecord(std::move(record), this);
@@ -258,7 +265,7 @@ bool MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record
         return false;
     Segment* segment = created.release();
     TrackWidget* track = _typedTrackFor(tracks, storedTrack, segment->type());
-    _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, true));
+    placed.emplace_back(segment, _placeOnTrack(segment, track, true));
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -60,6 +61,8 @@ public:
     // Inserts keeping the list ordered by track, then start; equal starts go
     // after the segments already there.
     void addSegmentSorted(Segment* segment, QWidget* widget);
+    // Adds each pair as addSegmentSorted would, in turn, reading the list once.
+    void addSegmentsSorted(const std::vector<std::pair<Segment*, QWidget*>>& added);
     void removeSegment(Segment* segment);
     void removeSegmentAt(int index);
     void clearSegments();
@@ -68,6 +71,7 @@ public:
     Segment* segmentAt(int index) const;
     QWidget* segmentWidgetAt(int index) const;
     QWidget* segmentWidgetFor(const Segment* segment) const;
+    bool contains(const Segment* segment) const;
     QWidget* segmentWidgetAtTime(float time, int track) const;
     Segment* firstSegment() const;
     // First index whose serial number or second engine id is id; -1 when none.
