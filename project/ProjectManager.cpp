@@ -118,6 +118,7 @@ void ProjectManager::_deleteSegmentsAfterTheirTasks()
         QMutexLocker locker(&_mutex);
         segments.swap(_segments);
         _segmentWidgets.clear();
+        _widgetOfSegment.clear();
     }
     if (segments.empty())
         return;
@@ -141,11 +142,13 @@ void ProjectManager::_insertAt(int index, Segment* segment, QWidget* widget)
 {
     _segments.insert(_segments.begin() + index, segment);
     _segmentWidgets.insert(_segmentWidgets.begin() + index, widget);
+    _widgetOfSegment.insert(segment, widget);
     _modified = true;
 }
 
 void ProjectManager::_removeAt(int index)
 {
+    _widgetOfSegment.remove(_segments[size_t(index)]);
     _segments.erase(_segments.begin() + index);
     _segmentWidgets.erase(_segmentWidgets.begin() + index);
     _modified = true;
@@ -203,14 +206,17 @@ void ProjectManager::clearSegments()
     QMutexLocker locker(&_mutex);
     _segments.clear();
     _segmentWidgets.clear();
+    _widgetOfSegment.clear();
     _modified = true;
 }
 
 void ProjectManager::setSegmentWidgetAt(QWidget* widget, int index)
 {
     QMutexLocker locker(&_mutex);
-    if (index >= 0 && index < int(_segmentWidgets.size()))
+    if (index >= 0 && index < int(_segmentWidgets.size())) {
         _segmentWidgets[size_t(index)] = widget;
+        _widgetOfSegment.insert(_segments[size_t(index)], widget);
+    }
 }
 
 int ProjectManager::segmentCount() const
@@ -234,14 +240,13 @@ QWidget* ProjectManager::segmentWidgetAt(int index) const
 QWidget* ProjectManager::segmentWidgetFor(const Segment* segment) const
 {
     QMutexLocker locker(&_mutex);
-    const auto found = std::find(_segments.begin(), _segments.end(), segment);
-    return found != _segments.end() ? _segmentWidgets[size_t(found - _segments.begin())] : nullptr;
+    return _widgetOfSegment.value(segment);
 }
 
 bool ProjectManager::contains(const Segment* segment) const
 {
     QMutexLocker locker(&_mutex);
-    return std::find(_segments.begin(), _segments.end(), segment) != _segments.end();
+    return _widgetOfSegment.contains(segment);
 }
 
 QWidget* ProjectManager::segmentWidgetAtTime(float time, int track) const

@@ -2,6 +2,7 @@
 
 #include "UndoHistory.h"
 
+#include <QHash>
 #include <QMap>
 #include <QMutex>
 #include <QRgb>
@@ -25,9 +26,9 @@ class SegmentAttributes;
 // Segment records read from a project file or a snapshot, in file order.
 using SegmentRecords = std::vector<std::unique_ptr<SegmentAttributes>>;
 
-// The open project of one editor window: its segments with the timeline
-// widget of each (two lists of equal length, index i of one belonging to
-// index i of the other), its properties, layout values and undo history,
+// The open project of one editor window: its segments, each held once, with
+// the timeline widget of each (two lists of equal length, index i of one
+// belonging to index i of the other), its properties, layout values and undo history,
 // and the files it is stored in.
 //
 // One non-recursive mutex guards both lists and the writers that read them:
@@ -255,6 +256,10 @@ private:
 
     std::vector<Segment*> _segments;
     std::vector<QWidget*> _segmentWidgets;
+    // The same pairs by segment: the window asks for a segment's widget
+    // each time the segment reports its loading, thousands of times as a
+    // project of thousands of captions opens.
+    QHash<const Segment*, QWidget*> _widgetOfSegment;
     // In index order.
     std::vector<UnbuiltRecord> _unbuiltRecords;
     QString _projectName;
