@@ -19,26 +19,10 @@ extern "C" {
 
 namespace {
 
-// Inserts before the first segment with a greater id, so equal ids keep
-// the order in which they were added.
-template <typename Segment>
-void insertById(std::vector<Segment*>& list, Segment* segment, uint32_t id)
+template <typename List>
+double latestEnd(const List& list, double end)
 {
-    const auto at = std::find_if(list.begin(), list.end(), [id](const Segment* s) { return s->id() > id; });
-    list.insert(at, segment);
-}
-
-template <typename Segment>
-Segment* firstWithId(const std::vector<Segment*>& list, uint32_t id)
-{
-    const auto it = std::find_if(list.begin(), list.end(), [id](const Segment* s) { return s->id() == id; });
-    return it == list.end() ? nullptr : *it;
-}
-
-template <typename Segment>
-double latestEnd(const std::vector<Segment*>& list, double end)
-{
-    for (const Segment* segment : list)
+    for (const auto* segment : list)
         end = std::max(end, segment->startTime() + segment->duration());
     return end;
 }
@@ -99,8 +83,8 @@ AVComposition::~AVComposition()
         QMutexLocker layerLock(_layerMutex.get());
         QMutexLocker soundLock(_soundMutex.get());
         QMutexLocker pendingLock(_pendingMutex.get());
-        layers.swap(_visibleSegments);
-        sounds.swap(_soundSegments);
+        layers = _visibleSegments.take();
+        sounds = _soundSegments.take();
         parked.swap(_pendingDeletion);
     }
     const auto destroy = [this](const auto& segments) {
@@ -139,9 +123,9 @@ void AVComposition::addSegment(AVSegment* segment, uint32_t id)
         QMutexLocker layers(_layerMutex.get());
         QMutexLocker sounds(_soundMutex.get());
         if (segment->isVisual())
-            insertById(_visibleSegments, static_cast<AVLayerSegment*>(segment), id);
+            _visibleSegments.insertById(static_cast<AVLayerSegment*>(segment));
         else
-            insertById(_soundSegments, static_cast<AVSoundSegment*>(segment), id);
+            _soundSegments.insertById(static_cast<AVSoundSegment*>(segment));
         updateDuration();
     }
     // Outside the lists: a segment whose load completes at once calls back
@@ -152,9 +136,9 @@ void AVComposition::addSegment(AVSegment* segment, uint32_t id)
 
 AVSegment* AVComposition::_findUnlocked(uint32_t id) const
 {
-    if (AVLayerSegment* layer = firstWithId(_visibleSegments, id))
+    if (AVLayerSegment* layer = _visibleSegments.firstWithId(id))
         return layer;
-    return firstWithId(_soundSegments, id);
+    return _soundSegments.firstWithId(id);
 }
 
 AVSegment* AVComposition::findSegment(uint32_t id)
@@ -204,12 +188,12 @@ int AVComposition::removeSegment(uint32_t id)
         QMutexLocker layers(_layerMutex.get());
         QMutexLocker sounds(_soundMutex.get());
         QMutexLocker pending(_pendingMutex.get());
-        if (AVLayerSegment* layer = firstWithId(_visibleSegments, id)) {
-            _visibleSegments.erase(std::find(_visibleSegments.begin(), _visibleSegments.end(), layer));
+        if (AVLayerSegment* layer = _visibleSegments.firstWithId(id)) {
+            _visibleSegments.remove(layer);
             _pendingDeletion.push_back(layer);
             removed = layer;
-        } else if ((removedSound = firstWithId(_soundSegments, id))) {
-            _soundSegments.erase(std::find(_soundSegments.begin(), _soundSegments.end(), removedSound));
+        } else if ((removedSound = _soundSegments.firstWithId(id))) {
+            _soundSegments.remove(removedSound);
             removed = removedSound;
         }
         if (removed)
@@ -238,23 +222,10 @@ int AVComposition::removeSegment(uint32_t id)
 void AVComposition::setVisibleSegments(const uint32_t* ids, int32_t count)
 {
     QMutexLocker layers(_layerMutex.get());
-    std::vector<AVLayerSegment*> ordered;
-    ordered.reserve(_visibleSegments.size());
-    for (int32_t i = 0; ids && i < count; ++i) {
-        const auto it = std::find_if(_visibleSegments.begin(), _visibleSegments.end(),
-                                     [id = ids[i]](const AVLayerSegment* s) { return s->id() == id; });
-        if (it == _visibleSegments.end())
-            continue;
-        ordered.push_back(*it);
-        _visibleSegments.erase(it);
-    }
-    if (!_visibleSegments.empty()) {
-        // A caller that named too few layers must not lose the others.
+    // A caller that named too few layers must not lose the others.
+    if (const size_t missing = _visibleSegments.reorder(ids, count))
         av_log(nullptr, AV_LOG_WARNING, "composition: %zu layers missing from the drawing order, drawn on top\n",
-               _visibleSegments.size());
-        ordered.insert(ordered.end(), _visibleSegments.begin(), _visibleSegments.end());
-    }
-    _visibleSegments.swap(ordered);
+               missing);
     QMutexLocker sounds(_soundMutex.get());
     updateDuration();
 }
@@ -455,8 +426,8 @@ void AVComposition::seek(double time, bool resetAudio)
     {
         QMutexLocker layerLock(_layerMutex.get());
         QMutexLocker soundLock(_soundMutex.get());
-        layers = _visibleSegments;
-        sounds = _soundSegments;
+        layers = _visibleSegments.segments();
+        sounds = _soundSegments.segments();
     }
     for (AVLayerSegment* layer : layers)
         layer->seekTo(time, resetAudio);

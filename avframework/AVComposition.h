@@ -2,6 +2,7 @@
 
 #include "AVLayerDrawState.h"
 #include "AVSegment.h"
+#include "AVSegmentList.h"
 #include "AVSoundOutputSource.h"
 #include "AVSync.h"
 
@@ -199,8 +200,8 @@ private:
     std::atomic<AVGLRenderer*> _renderer;
     std::atomic<const AVGLDrawingContexts*> _drawingContexts{nullptr};
     float _background[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-    std::vector<AVLayerSegment*> _visibleSegments;
-    std::vector<AVSoundSegment*> _soundSegments;
+    AVSegmentList<AVLayerSegment> _visibleSegments;
+    AVSegmentList<AVSoundSegment> _soundSegments;
     std::vector<AVLayerSegment*> _pendingDeletion;
     std::unique_ptr<AVMutex> _layerMutex;
     std::unique_ptr<AVMutex> _soundMutex;

@@ -302,7 +302,7 @@ void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
     std::vector<AVLayerSegment*> layers;
     {
         QMutexLocker lock(_layerMutex.get());
-        layers = _visibleSegments;
+        layers = _visibleSegments.segments();
     }
     for (AVLayerSegment* layer : layers)
         _drawLayerAt(layer, time, drawFlag, playing, exporting);

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QMutex>
 #include <QPixmap>
 #include <QPointF>
 #include <QPointer>
@@ -20,6 +21,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <deque>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -177,6 +179,7 @@ signals:
     void segmentEditingStateChanged();
     void segmentListener_segmentAudioPlotDataDidReady(Segment* segment);
     void segmentListener_segmentRangeChanged(Segment* segment, float newDuration);
+    // Emitted on the window's thread, in the order the states were reported.
     void segmentListener_segmentStateChanged(Segment* segment, int newState);
     void transitionEditingStateChanged();
 
@@ -639,9 +642,12 @@ protected:
     // Creates the engine side of a segment from its dictionary, on the window's thread.
     void _createEngineSegment(Segment* segment);
     void _rebuildEngineSegment(Segment* segment);
+    // Relays the segments' state reports waiting, for sliceMs at most.
+    void _relayStateReports(qint64 sliceMs = kStateReportSliceMs);
     // The engine adds a new layer above all others: one of the project's
     // segments takes its place in the drawing order at once.
     void _orderNewLayer(const Segment* segment);
+    bool _isLayerInProject(const Segment* segment) const;
     // Applies a segment's changed start or length (insert mode, or force:
     // the later segments of its track follow); false when nothing changed.
     bool _applySegmentTiming(Segment* segment, bool force);
@@ -751,6 +757,22 @@ protected:
     // Deletes itself when its run ends; closing interrupts a run still going.
     QPointer<ProjectLoader> _projectLoader;
     Qt::HANDLE _guiThreadId = nullptr;
+    // A segment's state as its loading reported it, on any thread, to be
+    // relayed on this one; with rebuild its engine side is made anew there,
+    // if the segment (of that serial number) still exists.
+    struct StateReport {
+        Segment* segment = nullptr;
+        int32_t serial = 0;
+        int state = 0;
+        bool rebuild = false;
+    };
+    static constexpr qint64 kStateReportSliceMs = 50;
+    bool _takeStateReport(StateReport* report);
+    QMutex _stateReportsMutex;
+    std::deque<StateReport> _stateReports;
+    // The relayed reports ask for the drawing order, and for a redraw after it.
+    bool _drawingOrderDue = false;
+    bool _redrawAfterOrder = false;
     // Read by the loading tasks on pool threads, which must not touch the widget.
     std::atomic<float> _devicePixelRatio{1.0f};
     // Play time in seconds of the file being dragged over the window.
@@ -854,9 +876,10 @@ private:
     void _pushSegmentTiming(const Segment* segment);
     QThread* _startDurationProbe(std::function<float()> probe);
     void _createSegmentsFromRecords(ProjectLoader* loader);
-    // Builds the segment of a record of a type this version builds and
-    // places it on its track.
-    void _addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks);
+    // Builds the segment of a record of a type this version builds; it and
+    // its tile go to placed, for the project list to take them all at once.
+    void _addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks,
+                               std::vector<std::pair<Segment*, QWidget*>>& placed);
     TrackWidget* _addTypedTrack(const QString& type);
     void _finishLoading();
     void _offerHelpTipsAfterLoading();
@@ -870,6 +893,9 @@ private:
     void _checkInsertedAudio(const Segment* segment);
     // The layers in the project's track order, so that later tracks draw on top.
     void _sendDrawingOrder();
+    // Sends the order when a relayed report asked for it, and redraws after
+    // it when one of those segments is on screen.
+    void _sendDueDrawingOrder();
     void _applyCrop(Segment* segment, int transitionId);
     // The timeline, the library and the play button usable again after an inline editor.
     void _restoreAfterEditing();

@@ -245,8 +245,7 @@ void MainWindow::_resortSegments()
     if (pairs.empty())
         return;
     _projectManager->clearSegments();
-    for (const auto& [segment, widget] : pairs)
-        _projectManager->addSegmentSorted(segment, widget);
+    _projectManager->addSegmentsSorted(pairs);
     _sendDrawingOrder();
 }
 

@@ -34,6 +34,7 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -218,6 +219,8 @@ void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVar
         _closeAfterFailedLoad(tr("Open Project Failed"), _unreadableProjectText(data.toString()));
         break;
     case ProjectLoaderAllLoaded:
+        // What the segments reported before they all loaded comes first.
+        _relayStateReports(std::numeric_limits<qint64>::max());
         _finishLoading();
         break;
     default:
@@ -262,10 +265,12 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
             _projectManager->keepUnbuiltRecord(std::move(asRead[index]), int(index));
     }
     QHash<int, TrackWidget*> tracks;
+    std::vector<std::pair<Segment*, QWidget*>> placed;
     for (std::unique_ptr<SegmentAttributes>& record : built) {
         if (record)
-            _addSegmentFromRecord(std::move(record), tracks);
+            _addSegmentFromRecord(std::move(record), tracks, placed);
     }
+    _projectManager->addSegmentsSorted(placed);
     _projectManager->updateDuration();
     const float duration = _projectManager->duration();
     _ruler->setScale(_timelineScale, duration);
@@ -274,12 +279,13 @@ void MainWindow::_createSegmentsFromRecords(ProjectLoader* loader)
     loader->setLayoutEditAreaCompleted();
 }
 
-void MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks)
+void MainWindow::_addSegmentFromRecord(std::unique_ptr<SegmentAttributes> record, QHash<int, TrackWidget*>& tracks,
+                                       std::vector<std::pair<Segment*, QWidget*>>& placed)
 {
     const int storedTrack = Segment::intAttribute(record.get(), QStringLiteral("TrackId"), 0);
     Segment* segment = _segmentFromRecord(std::move(record), this).release();
     TrackWidget* track = _typedTrackFor(tracks, storedTrack, segment->type());
-    _projectManager->addSegmentSorted(segment, _placeOnTrack(segment, track, true));
+    placed.emplace_back(segment, _placeOnTrack(segment, track, true));
 }
 
 TrackWidget* MainWindow::_addTypedTrack(const QString& type)

@@ -56,9 +56,10 @@ bool MainWindow::_loadProject()
 {
     if (_ruler)
         _ruler->setHeld(true);
+    // Relayed on the window's thread from a queue of its own.
     connect(this, &MainWindow::segmentListener_segmentStateChanged, this, &MainWindow::onSegmentStateChanged,
-            Qt::QueuedConnection);
-    // Emitted on the asset pool's threads, so these are queued as well.
+            Qt::DirectConnection);
+    // Emitted on the asset pool's threads, so these are queued.
     connect(this, &MainWindow::segmentListener_segmentRangeChanged, this, &MainWindow::onSegmentRangeChanged);
     connect(this, &MainWindow::segmentListener_segmentAudioPlotDataDidReady, this,
             &MainWindow::onSegmentAudioPlotDataDidReady);

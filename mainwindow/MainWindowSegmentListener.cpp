@@ -17,6 +17,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMutexLocker>
+
+#include <utility>
 
 namespace {
 
@@ -50,25 +54,52 @@ QImage imageFromPixelBuffer(const AVPixelBuffer* buffer)
 
 void MainWindow::segmentStateChanged(Segment* segment, int state)
 {
-    emit segmentListener_segmentStateChanged(segment, state);
-    if (state != 1)
-        return;
-    if (QThread::currentThreadId() == _guiThreadId) {
+    const bool onWindowThread = QThread::currentThreadId() == _guiThreadId;
+    if (state == 1 && onWindowThread) {
         _rebuildEngineSegment(segment);
-        return;
+        _orderNewLayer(segment);
     }
     // A loading task reports from the pool while this thread may be placing,
     // moving or replacing the segment's dictionary: the engine side is read
-    // from it here, once the code that made the segment has returned, even
-    // when the segment has not entered the project list yet.
-    const int32_t serial = segment->serialNumber();
-    QMetaObject::invokeMethod(
-        this,
-        [this, segment, serial] {
-            if (Segment::exists(segment, serial))
-                _rebuildEngineSegment(segment);
-        },
-        Qt::QueuedConnection);
+    // from it on this thread, once the code that made the segment has
+    // returned, even when the segment has not entered the project list yet.
+    QMutexLocker locker(&_stateReportsMutex);
+    _stateReports.push_back({segment, segment->serialNumber(), state, state == 1 && !onWindowThread});
+    if (_stateReports.size() == 1)
+        QMetaObject::invokeMethod(this, [this] { _relayStateReports(); }, Qt::QueuedConnection);
+}
+
+// The reports are relayed in the order they came, as many as a slice of
+// time allows, and the drawing order sent once for the layers they made or
+// loaded: a project of thousands of captions reports thousands at once, and
+// one event each would keep the window from its own events (every event
+// posted meanwhile is compared with all those waiting).
+void MainWindow::_relayStateReports(qint64 sliceMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    StateReport report;
+    while (clock.elapsed() < sliceMs && _takeStateReport(&report)) {
+        emit segmentListener_segmentStateChanged(report.segment, report.state);
+        if (report.rebuild && Segment::exists(report.segment, report.serial)) {
+            _rebuildEngineSegment(report.segment);
+            _drawingOrderDue = _drawingOrderDue || _isLayerInProject(report.segment);
+        }
+    }
+    _sendDueDrawingOrder();
+    QMutexLocker locker(&_stateReportsMutex);
+    if (!_stateReports.empty())
+        QMetaObject::invokeMethod(this, [this] { _relayStateReports(); }, Qt::QueuedConnection);
+}
+
+bool MainWindow::_takeStateReport(StateReport* report)
+{
+    QMutexLocker locker(&_stateReportsMutex);
+    if (_stateReports.empty())
+        return false;
+    *report = _stateReports.front();
+    _stateReports.pop_front();
+    return true;
 }
 
 // Replaces whatever engine side the segment had by one made from its
@@ -82,16 +113,20 @@ void MainWindow::_rebuildEngineSegment(Segment* segment)
     }
     _createEngineSegment(segment);
     _pushSegmentProperties(segment);
-    _orderNewLayer(segment);
 }
 
 void MainWindow::_orderNewLayer(const Segment* segment)
 {
     // Waiting for the segment to load would leave a split's or a copy's
-    // piece drawn over the later tracks while it loads. A segment not yet
-    // in the project is placed once it has loaded.
-    if (segment->isVisualLayer() && _isInProject(segment))
+    // piece drawn over the later tracks while it loads. A segment not yet in
+    // the project is placed once it has loaded.
+    if (_isLayerInProject(segment))
         _sendDrawingOrder();
+}
+
+bool MainWindow::_isLayerInProject(const Segment* segment) const
+{
+    return segment->isVisualLayer() && _isInProject(segment);
 }
 
 // Only reports: the project duration is the GUI thread's, set in
@@ -129,7 +164,10 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
         return;
     if (auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(segment))) {
         widget->setScale(_timelineScale, true);
-        if (newState == 1 || newState == 2)
+        // A report relayed after the segment moved on shows where it is now:
+        // a text reports that it loads and that it has loaded at once.
+        const int current = segment->state();
+        if (current == 1 || current == 2)
             widget->showLoading();
         else
             widget->hideLoading();
@@ -141,11 +179,11 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
     if (!segment->isNewlyCreated()) {
         // A segment opened or rebuilt by undo or redo got its engine layer
         // on top of all others when it loaded: it takes its place in the
-        // order now. Only near the shown time does that change the picture;
-        // while a project opens most segments lie far from it.
-        _sendDrawingOrder();
-        if (_engine && _showsNearCurrentTime(segment))
-            _engine->requestRedraw();
+        // order that the relay of this report sends once its slice is done.
+        // Only near the shown time does that change the picture; while a
+        // project opens most segments lie far from it.
+        _drawingOrderDue = true;
+        _redrawAfterOrder = _redrawAfterOrder || (_engine && _showsNearCurrentTime(segment));
         return;
     }
     // The engine side was made from the start and length the segment had
@@ -176,6 +214,15 @@ void MainWindow::_checkInsertedAudio(const Segment* segment)
     applyHistory(true);
 }
 
+void MainWindow::_sendDueDrawingOrder()
+{
+    if (!std::exchange(_drawingOrderDue, false))
+        return;
+    _sendDrawingOrder();
+    if (std::exchange(_redrawAfterOrder, false) && _engine)
+        _engine->requestRedraw();
+}
+
 void MainWindow::_sendDrawingOrder()
 {
     if (!_engine)
@@ -193,11 +240,7 @@ bool MainWindow::_showsNearCurrentTime(const Segment* segment) const
 
 bool MainWindow::_isInProject(const Segment* segment) const
 {
-    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
-        if (_projectManager->segmentAt(index) == segment)
-            return true;
-    }
-    return false;
+    return _projectManager->contains(segment);
 }
 
 ProjectManager* MainWindow::segmentProjectManager(Segment*)

@@ -70,6 +70,33 @@ Segment* nearestStart(const std::vector<Segment*>& segments, float time, int tra
     return found;
 }
 
+// Where a segment goes in the list: by track, then by start.
+struct PlaceKey {
+    int track;
+    float start;
+    bool operator<(const PlaceKey& other) const
+    {
+        return track < other.track || (track == other.track && start < other.start);
+    }
+};
+
+PlaceKey placeKey(const Segment* segment)
+{
+    return {segment->trackId(), segment->rangeStart()};
+}
+
+// In a list out of order: before the first later start on the track, else
+// before the first higher track, else at the end.
+std::vector<PlaceKey>::const_iterator placeAmong(const std::vector<PlaceKey>& keys, const PlaceKey& key)
+{
+    const auto later = std::find_if(keys.begin(), keys.end(), [&key](const PlaceKey& other) {
+        return other.track == key.track && other.start > key.start;
+    });
+    if (later != keys.end())
+        return later;
+    return std::find_if(keys.begin(), keys.end(), [&key](const PlaceKey& other) { return other.track > key.track; });
+}
+
 QString joinPath(const QString& folder, const QString& name)
 {
     return folder + QDir::separator() + name;
@@ -91,6 +118,7 @@ void ProjectManager::_deleteSegmentsAfterTheirTasks()
         QMutexLocker locker(&_mutex);
         segments.swap(_segments);
         _segmentWidgets.clear();
+        _widgetOfSegment.clear();
     }
     if (segments.empty())
         return;
@@ -114,11 +142,13 @@ void ProjectManager::_insertAt(int index, Segment* segment, QWidget* widget)
 {
     _segments.insert(_segments.begin() + index, segment);
     _segmentWidgets.insert(_segmentWidgets.begin() + index, widget);
+    _widgetOfSegment.insert(segment, widget);
     _modified = true;
 }
 
 void ProjectManager::_removeAt(int index)
 {
+    _widgetOfSegment.remove(_segments[size_t(index)]);
     _segments.erase(_segments.begin() + index);
     _segmentWidgets.erase(_segmentWidgets.begin() + index);
     _modified = true;
@@ -132,18 +162,28 @@ void ProjectManager::appendSegment(Segment* segment, QWidget* widget)
 
 void ProjectManager::addSegmentSorted(Segment* segment, QWidget* widget)
 {
+    addSegmentsSorted({{segment, widget}});
+}
+
+// The places are found among the track and start of each segment read once:
+// read from the segment's dictionary, they are too dear to read again for
+// every segment added.
+void ProjectManager::addSegmentsSorted(const std::vector<std::pair<Segment*, QWidget*>>& added)
+{
     QMutexLocker locker(&_mutex);
-    const int track = segment->trackId();
-    const float start = segment->rangeStart();
-    const auto laterOnSameTrack = [track, start](const Segment* other) {
-        return other->trackId() == track && other->rangeStart() > start;
-    };
-    const auto higherTrack = std::find_if(_segments.begin(), _segments.end(),
-                                          [track](const Segment* other) { return other->trackId() > track; });
-    auto position = std::find_if(_segments.begin(), _segments.end(), laterOnSameTrack);
-    if (higherTrack != _segments.end() && position == _segments.end())
-        position = higherTrack;
-    _insertAt(int(position - _segments.begin()), segment, widget);
+    std::vector<PlaceKey> keys;
+    keys.reserve(_segments.size() + added.size());
+    for (const Segment* segment : _segments)
+        keys.push_back(placeKey(segment));
+    // A sorted list stays sorted, and in it the first later start on the
+    // track, else the first higher track, is where a binary search ends.
+    const bool sorted = std::is_sorted(keys.begin(), keys.end());
+    for (const auto& [segment, widget] : added) {
+        const PlaceKey key = placeKey(segment);
+        const auto at = sorted ? std::upper_bound(keys.cbegin(), keys.cend(), key) : placeAmong(keys, key);
+        _insertAt(int(at - keys.cbegin()), segment, widget);
+        keys.insert(at, key);
+    }
 }
 
 void ProjectManager::removeSegment(Segment* segment)
@@ -166,14 +206,17 @@ void ProjectManager::clearSegments()
     QMutexLocker locker(&_mutex);
     _segments.clear();
     _segmentWidgets.clear();
+    _widgetOfSegment.clear();
     _modified = true;
 }
 
 void ProjectManager::setSegmentWidgetAt(QWidget* widget, int index)
 {
     QMutexLocker locker(&_mutex);
-    if (index >= 0 && index < int(_segmentWidgets.size()))
+    if (index >= 0 && index < int(_segmentWidgets.size())) {
         _segmentWidgets[size_t(index)] = widget;
+        _widgetOfSegment.insert(_segments[size_t(index)], widget);
+    }
 }
 
 int ProjectManager::segmentCount() const
@@ -197,8 +240,13 @@ QWidget* ProjectManager::segmentWidgetAt(int index) const
 QWidget* ProjectManager::segmentWidgetFor(const Segment* segment) const
 {
     QMutexLocker locker(&_mutex);
-    const auto found = std::find(_segments.begin(), _segments.end(), segment);
-    return found != _segments.end() ? _segmentWidgets[size_t(found - _segments.begin())] : nullptr;
+    return _widgetOfSegment.value(segment);
+}
+
+bool ProjectManager::contains(const Segment* segment) const
+{
+    QMutexLocker locker(&_mutex);
+    return _widgetOfSegment.contains(segment);
 }
 
 QWidget* ProjectManager::segmentWidgetAtTime(float time, int track) const

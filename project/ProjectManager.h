@@ -3,6 +3,7 @@
 #include "KeptXml.h"
 #include "UndoHistory.h"
 
+#include <QHash>
 #include <QMap>
 #include <QMutex>
 #include <QRgb>
@@ -15,6 +16,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -25,9 +27,9 @@ class SegmentAttributes;
 // Segment records read from a project file or a snapshot, in file order.
 using SegmentRecords = std::vector<std::unique_ptr<SegmentAttributes>>;
 
-// The open project of one editor window: its segments with the timeline
-// widget of each (two lists of equal length, index i of one belonging to
-// index i of the other), its properties, layout values and undo history,
+// The open project of one editor window: its segments, each held once, with
+// the timeline widget of each (two lists of equal length, index i of one
+// belonging to index i of the other), its properties, layout values and undo history,
 // and the files it is stored in.
 //
 // One non-recursive mutex guards both lists and the writers that read them:
@@ -61,6 +63,8 @@ public:
     // Inserts keeping the list ordered by track, then start; equal starts go
     // after the segments already there.
     void addSegmentSorted(Segment* segment, QWidget* widget);
+    // Adds each pair as addSegmentSorted would, in turn, reading the list once.
+    void addSegmentsSorted(const std::vector<std::pair<Segment*, QWidget*>>& added);
     void removeSegment(Segment* segment);
     void removeSegmentAt(int index);
     void clearSegments();
@@ -69,6 +73,7 @@ public:
     Segment* segmentAt(int index) const;
     QWidget* segmentWidgetAt(int index) const;
     QWidget* segmentWidgetFor(const Segment* segment) const;
+    bool contains(const Segment* segment) const;
     QWidget* segmentWidgetAtTime(float time, int track) const;
     Segment* firstSegment() const;
     // First index whose serial number or second engine id is id; -1 when none.
@@ -271,6 +276,10 @@ private:
 
     std::vector<Segment*> _segments;
     std::vector<QWidget*> _segmentWidgets;
+    // The same pairs by segment: the window asks for a segment's widget
+    // each time the segment reports its loading, thousands of times as a
+    // project of thousands of captions opens.
+    QHash<const Segment*, QWidget*> _widgetOfSegment;
     // In index order.
     std::vector<UnbuiltRecord> _unbuiltRecords;
     KeptXml _besideRecords;

@@ -80,7 +80,10 @@ void SegmentWidget::setScale(float scale, bool animated)
     if (!_segment)
         return;
     _speedLabel = speedText(_segment->speed());
-    if (_segment->hasContent())
+    // A tile scrolled out of sight is painted as it is when it comes back:
+    // marking it now would cost every repaint a walk over all the tiles of
+    // its track, and thousands of captions report as they load.
+    if (_segment->hasContent() && !visibleRegion().isEmpty())
         update();
 }
 

@@ -250,6 +250,75 @@ TEST_F(CompositionDrawTest, OrderByIdEndTimeAndDrawingOrder)
     EXPECT_DOUBLE_EQ(composition->duration(), 2.0);
 }
 
+// A project of hundreds of layers: each is found by its id and drawn in the
+// order named, through reorders, equal ids, additions and removals.
+TEST_F(CompositionDrawTest, ManyLayersKeepTheirLookupsAndOrderThroughReordersAndRemovals)
+{
+    constexpr uint32_t kCount = 300;
+    std::vector<AVSegment*> layers;
+    std::vector<uint32_t> ascending;
+    for (uint32_t id = 1; id <= kCount; ++id) {
+        layers.push_back(new SolidLayer(0.0, 1.0, id == 1 ? kGreen : id == 5 ? kBlue : kRed));
+        composition->addSegment(layers.back(), id);
+        ascending.push_back(id);
+    }
+    const std::vector<uint32_t> descending(ascending.rbegin(), ascending.rend());
+    composition->setVisibleSegments(descending.data(), int32_t(descending.size()));
+    EXPECT_EQ(composition->visibleSegmentIds(), descending);
+    for (uint32_t id = 1; id <= kCount; ++id)
+        ASSERT_EQ(composition->findSegment(id), layers[id - 1]) << id;
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_EQ(centre(), kGreen) << "the first id now drawn last, on top";
+
+    // Added under ids that are there already: before the first greater id,
+    // here the bottom one, which makes it the first of its id.
+    auto* twin = new SolidLayer(0.0, 1.0, kGreen);
+    composition->addSegment(twin, 5);
+    EXPECT_EQ(composition->visibleSegmentIds().front(), 5u);
+    EXPECT_EQ(composition->findSegment(5), twin) << "the first of equal ids in drawing order";
+    // An id named twice takes its layers in their order.
+    const uint32_t named[] = {5, 5, 1};
+    composition->setVisibleSegments(named, 3);
+    std::vector<uint32_t> expected{5, 5, 1};
+    for (uint32_t id : descending) {
+        if (id != 5 && id != 1)
+            expected.push_back(id);
+    }
+    EXPECT_EQ(composition->visibleSegmentIds(), expected);
+    EXPECT_EQ(composition->findSegment(5), twin);
+    // Every id in turn and 5 again on top: the twin takes the first place of
+    // its id, the layer it shadows goes on top.
+    std::vector<uint32_t> risingThenFive = ascending;
+    risingThenFive.push_back(5);
+    composition->setVisibleSegments(risingThenFive.data(), int32_t(risingThenFive.size()));
+    EXPECT_EQ(composition->visibleSegmentIds(), risingThenFive);
+    EXPECT_EQ(composition->findSegment(5), twin);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_EQ(centre(), kBlue);
+
+    EXPECT_EQ(composition->removeSegment(5), 1);
+    EXPECT_EQ(composition->findSegment(5), layers[4]) << "the next of its id";
+    EXPECT_EQ(composition->removeSegment(5), 1);
+    EXPECT_EQ(composition->findSegment(5), nullptr);
+    EXPECT_EQ(composition->removeSegment(5), 0);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    EXPECT_EQ(centre(), kRed) << "the greatest id on top again";
+
+    // A smaller id than the greatest goes before the first greater one.
+    auto* late = new SolidLayer(0.0, 1.0, kGreen);
+    composition->addSegment(late, 150);
+    std::vector<uint32_t> withLate;
+    for (uint32_t id : ascending) {
+        if (id != 5)
+            withLate.push_back(id);
+        if (id == 150)
+            withLate.push_back(150);
+    }
+    EXPECT_EQ(composition->visibleSegmentIds(), withLate);
+    EXPECT_EQ(composition->findSegment(150), layers[149]);
+    EXPECT_EQ(composition->findSegment(kCount), layers[kCount - 1]);
+}
+
 TEST_F(CompositionDrawTest, WakeAndSleepMargins)
 {
     auto* ended = new SolidLayer(0.0, 1.0, kRed);

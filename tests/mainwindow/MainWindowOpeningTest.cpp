@@ -1,6 +1,7 @@
 #include "OpeningWindow.h"
 
 #include "AVComposition.h"
+#include "AnimatedLabel.h"
 #include "CommandLineMedia.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
@@ -86,6 +87,41 @@ protected:
     QString dir;
 };
 
+// Keeps the loader's word that every segment has loaded from the window,
+// so that only what the segments' own reports send reaches the engine.
+class AllLoadedHeldWindow : public OpeningWindow
+{
+public:
+    using OpeningWindow::OpeningWindow;
+    using MainWindow::editScrollArea_removeSegment;
+    void releaseAllLoaded() { OpeningWindow::onProjectLoaderMessage(nullptr, ProjectLoaderAllLoaded, QVariant()); }
+    bool allLoadedHeld = false;
+
+protected:
+    void onProjectLoaderMessage(ProjectLoader* loader, int message, QVariant data) override
+    {
+        if (message == ProjectLoaderAllLoaded)
+            allLoadedHeld = true;
+        else
+            OpeningWindow::onProjectLoaderMessage(loader, message, data);
+    }
+};
+
+bool everySegmentLoaded(ProjectManager* manager)
+{
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        if (manager->segmentAt(index)->state() != 4)
+            return false;
+    }
+    return true;
+}
+
+QVector<int> drawingOrder(OpeningWindow& window)
+{
+    const std::vector<uint32_t> ids = window.composition()->visibleSegmentIds();
+    return QVector<int>(ids.begin(), ids.end());
+}
+
 } // namespace
 
 // Two captions, two movies, a picture at half size in the top-right quarter
@@ -145,13 +181,7 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
     EXPECT_FALSE(window.ruler()->isHeld());
     ProjectManager* manager = window.projectManager();
     ASSERT_EQ(manager->segmentCount(), 6);
-    ASSERT_TRUE(waitFor([&] {
-        for (int index = 0; index < manager->segmentCount(); ++index) {
-            if (manager->segmentAt(index)->state() != 4)
-                return false;
-        }
-        return true;
-    }, 60000));
+    ASSERT_TRUE(waitFor([&] { return everySegmentLoaded(manager); }, 60000));
 
     // Tracks in order of first appearance, the two captions on one, and an
     // empty one at the bottom.
@@ -230,6 +260,81 @@ TEST_F(MainWindowOpening, AProjectOpensWithTracksEngineSegmentsAndAPicture)
 
     window._finishClosing();
     EXPECT_FALSE(window.isVisible());
+}
+
+// Captions on two tracks and pictures between them, their records in no
+// order: the engine draws them in the project's track order as soon as they
+// have loaded, before the window hears that loading is over, and again once
+// an undo has brought a removed picture back.
+TEST_F(MainWindowOpening, ManyCaptionsTakeTheirTrackOrderInTheEngineAsTheyLoad)
+{
+    copyMedia(QStringLiteral("picture.png"), QStringLiteral("picture.png"));
+    constexpr int kRows = 60;
+    std::vector<RecordBuilder> records;
+    for (int row = kRows - 1; row >= 0; --row) {
+        const double start = 0.5 * row;
+        records.push_back(std::move(RecordBuilder("TEXT").set("Text", QStringLiteral("Caption %1").arg(row))
+                                        .set("TrackId", 7).set("RangeStart", start).set("RangeDuration", 0.5)));
+        if (row % 3 == 2)
+            records.push_back(std::move(RecordBuilder("IMAGE").set("File", "picture.png").set("TrackId", 3)
+                                            .set("RangeStart", start).set("RangeDuration", 1.5)));
+        records.push_back(std::move(RecordBuilder("TEXT").set("Text", QStringLiteral("Note %1").arg(row))
+                                        .set("TrackId", 9).set("RangeStart", start).set("RangeDuration", 0.5)));
+    }
+    writeProject(dir, records);
+    const int count = int(records.size());
+
+    AllLoadedHeldWindow window(kName, QSize(640, 360));
+    window.show();
+    ASSERT_TRUE(window._openProject());
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ProjectManager* manager = window.projectManager();
+    ASSERT_TRUE(waitFor([&] { return manager->segmentCount() == count && everySegmentLoaded(manager); }, 60000));
+    // Captions first (their track comes first in the file), then the pictures' track, then the notes.
+    const QVector<int> model = manager->layerSegmentIds();
+    ASSERT_EQ(model.size(), count);
+    for (int index = 1; index < count; ++index) {
+        const Segment* before = manager->segmentAt(index - 1);
+        const Segment* after = manager->segmentAt(index);
+        ASSERT_TRUE(before->trackId() < after->trackId()
+                    || (before->trackId() == after->trackId() && before->rangeStart() < after->rangeStart()))
+            << index;
+    }
+    EXPECT_EQ(manager->segmentAt(0)->text(), QStringLiteral("Caption 0"));
+    EXPECT_EQ(manager->segmentAt(kRows)->type(), QStringLiteral("IMAGE"));
+    EXPECT_EQ(manager->segmentAt(count - 1)->text(), QStringLiteral("Note %1").arg(kRows - 1));
+    EXPECT_TRUE(waitFor([&] { return drawingOrder(window) == model; }, 10000))
+        << drawingOrder(window).size() << " layers drawn";
+
+    ASSERT_TRUE(waitFor([&] { return window.allLoadedHeld; }, 30000));
+    window.releaseAllLoaded();
+    EXPECT_EQ(drawingOrder(window), model);
+    for (int index = 0; index < count; ++index) {
+        QWidget* tile = manager->segmentWidgetAt(index);
+        ASSERT_NE(tile, nullptr);
+        EXPECT_TRUE(tile->findChildren<AnimatedLabel*>().isEmpty()) << "a loaded tile shows no spinner: " << index;
+    }
+
+    Segment* picture = manager->segmentAt(kRows + 5);
+    ASSERT_EQ(picture->type(), QStringLiteral("IMAGE"));
+    const QString uid = picture->uid();
+    window.editScrollArea_removeSegment(picture);
+    ASSERT_TRUE(waitFor([&] { return manager->indexOfSegmentUId(uid) < 0; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return drawingOrder(window) == manager->layerSegmentIds(); }, 10000));
+    ASSERT_TRUE(window.stepHistory(true));
+    const int restored = manager->indexOfSegmentUId(uid);
+    ASSERT_EQ(restored, kRows + 5);
+    Segment* back = manager->segmentAt(restored);
+    ASSERT_TRUE(waitFor([&] { return back->state() == 4 && window.composition()->findSegment(back->serialNumber()); },
+                        30000));
+    EXPECT_TRUE(waitFor([&] { return drawingOrder(window) == manager->layerSegmentIds(); }, 10000))
+        << "the restored picture drawn at " << drawingOrder(window).indexOf(back->serialNumber()) << " of "
+        << manager->layerSegmentIds().size();
+    QVector<int> undone = model;
+    undone[restored] = back->serialNumber();
+    EXPECT_EQ(manager->layerSegmentIds(), undone) << "the others kept their segments";
+    window._finishClosing();
 }
 
 TEST_F(MainWindowOpening, ADamagedProjectIsReportedAndClosedUntouched)
@@ -400,11 +505,7 @@ TEST_F(MainWindowOpening, SegmentsLoadingFarFromThePointerAskForNoPassAndTheLast
         GTEST_SKIP() << "no OpenGL context for the preview";
     ProjectManager* manager = window.projectManager();
     const auto allLoaded = [&] {
-        for (int index = 0; index < manager->segmentCount(); ++index) {
-            if (manager->segmentAt(index)->state() != 4)
-                return false;
-        }
-        return window.loaderMessages.contains(ProjectLoaderAllLoaded);
+        return everySegmentLoaded(manager) && window.loaderMessages.contains(ProjectLoaderAllLoaded);
     };
     ASSERT_TRUE(waitFor(allLoaded, 60000));
     ASSERT_EQ(manager->segmentCount(), 1 + 2 * kFarPairs);

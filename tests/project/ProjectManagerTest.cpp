@@ -82,6 +82,51 @@ TEST(ProjectManager, ListOperationsKeepWidgetsBesideTheirSegments)
     EXPECT_EQ(manager.segmentWidgetAt(3), fakeWidget(3));
 }
 
+// Segments added together land where adding them one at a time puts them:
+// in a list in track order by a search, in one out of order by the same rule.
+TEST(ProjectManager, SegmentsAddedTogetherGoWhereOneAtATimeWouldPutThem)
+{
+    const std::vector<std::pair<int, float>> places{{2, 5}, {1, 3}, {2, 1}, {1, 3}, {3, 0}, {2, 5}, {1, 0.5f}};
+    ProjectManager together;
+    ProjectManager oneByOne;
+    std::vector<std::pair<Segment*, QWidget*>> added;
+    for (size_t index = 0; index < places.size(); ++index) {
+        const auto [track, start] = places[index];
+        added.emplace_back(new FakeMediaSegment("TEXT", track, start), fakeWidget(int(index)));
+        oneByOne.addSegmentSorted(new FakeMediaSegment("TEXT", track, start), fakeWidget(int(index)));
+    }
+    together.addSegmentsSorted(added);
+    // By track, then start; equal places in the order they came.
+    const std::vector<int> order{6, 1, 3, 2, 0, 5, 4};
+    ASSERT_EQ(together.segmentCount(), int(order.size()));
+    for (size_t index = 0; index < order.size(); ++index) {
+        EXPECT_EQ(together.segmentAt(int(index)), added[size_t(order[index])].first) << index;
+        EXPECT_EQ(together.segmentWidgetAt(int(index)), fakeWidget(order[index])) << index;
+        EXPECT_EQ(oneByOne.segmentWidgetAt(int(index)), fakeWidget(order[index])) << index;
+    }
+    EXPECT_TRUE(together.contains(added[0].first));
+
+    // Out of order (track 2 before track 1): before the first later start on
+    // the track, else before the first higher track, else at the end.
+    ProjectManager unordered;
+    unordered.appendSegment(new FakeMediaSegment("TEXT", 2, 4), fakeWidget(10));
+    unordered.appendSegment(new FakeMediaSegment("TEXT", 1, 9), fakeWidget(11));
+    unordered.appendSegment(new FakeMediaSegment("TEXT", 2, 1), fakeWidget(12));
+    auto* laterOnTrackOne = new FakeMediaSegment("TEXT", 1, 20);
+    unordered.addSegmentsSorted({{new FakeMediaSegment("TEXT", 1, 5), fakeWidget(13)},
+                                 {new FakeMediaSegment("TEXT", 2, 2), fakeWidget(14)},
+                                 {new FakeMediaSegment("TEXT", 3, 0), fakeWidget(15)},
+                                 {laterOnTrackOne, fakeWidget(16)}});
+    const std::vector<int> widgets{16, 14, 10, 13, 11, 12, 15};
+    ASSERT_EQ(unordered.segmentCount(), int(widgets.size()));
+    for (size_t index = 0; index < widgets.size(); ++index)
+        EXPECT_EQ(unordered.segmentWidgetAt(int(index)), fakeWidget(widgets[index])) << index;
+    EXPECT_EQ(unordered.segmentWidgetFor(laterOnTrackOne), fakeWidget(16));
+    unordered.removeSegment(laterOnTrackOne);
+    EXPECT_FALSE(unordered.contains(laterOnTrackOne));
+    delete laterOnTrackOne;
+}
+
 TEST(ProjectManager, NearestStartSearchesUseTheFrameToleranceAndTheirTieRules)
 {
     ProjectManager manager;

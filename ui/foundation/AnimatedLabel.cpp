@@ -20,6 +20,10 @@ AnimatedLabel::~AnimatedLabel()
 
 void AnimatedLabel::_setUp()
 {
+    // Named, the format is not guessed: guessing asks every image plugin
+    // installed, some of which read a good part of the file to say no, and
+    // a timeline shows a spinner on each tile that loads.
+    _movie.setFormat(QByteArrayLiteral("gif"));
     setScaledContents(true);
     setAlignment(Qt::AlignCenter);
     connect(&_movie, &QMovie::frameChanged, this, &AnimatedLabel::onMovieFrameChanged);
