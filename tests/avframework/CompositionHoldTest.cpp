@@ -26,7 +26,8 @@ constexpr int kHeight = 180;
 // A plain layer that tells when it is destroyed.
 class WatchedLayer : public AVLayerSegment {
 public:
-    explicit WatchedLayer(std::atomic<bool>* destroyed) : AVLayerSegment(0.0, 2.0, kWidth, kHeight), _destroyed(destroyed)
+    explicit WatchedLayer(std::atomic<bool>* destroyed)
+        : AVLayerSegment(0.0, 2.0, kWidth, kHeight), _destroyed(destroyed)
     {
     }
     ~WatchedLayer() override { *_destroyed = true; }
