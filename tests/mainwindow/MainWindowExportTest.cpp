@@ -139,7 +139,8 @@ protected:
         ASSERT_TRUE(target.isValid());
     }
 
-    // A 2 s project of the fixture movie, opened until every segment loaded.
+    // A 2 s project of the fixture movie, opened until every segment loaded
+    // and its loading tasks ended: the export asks the user to wait before.
     bool open(ExportWindow& window, const QByteArray& background = "#ff000000")
     {
         std::vector<RecordBuilder> records;
@@ -147,7 +148,10 @@ protected:
                                         .set("RangeStart", 0).set("RangeDuration", 2).set("TrimStart", 0)
                                         .set("TrimDuration", 2)));
         writeProject(dir, records, background);
-        return load(window);
+        if (!load(window))
+            return false;
+        EXPECT_TRUE(waitForMedia(window)) << "the movie's loading tasks did not end";
+        return true;
     }
 
     // Opens the project written in the folder, until every segment loaded.

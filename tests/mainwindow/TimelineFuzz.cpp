@@ -170,6 +170,7 @@ void FuzzWindow::insertOnNewestTrack(Segment* segment)
 
 QStringList TimelineCheck::run(int step)
 {
+    const bool settled = _settle();
     _violations.clear();
     _step = step;
     _checkTracks();
@@ -179,7 +180,54 @@ QStringList TimelineCheck::run(int step)
     _checkIdentities();
     _checkHistory();
     _checkSavedFile();
+    // What a step still loading shows may be on its way: said after the
+    // findings, so that they keep their kind.
+    const Segment* unsettled = settled ? nullptr : _unsettledSegment();
+    if (unsettled && !_violations.isEmpty())
+        _violations << QStringLiteral("step %1: not settled within %2 s [%3]: state %4, %5 loading task(s)")
+                           .arg(step).arg(kSettleMs / 1000).arg(segmentName(unsettled)).arg(unsettled->state())
+                           .arg(AssetLoadingThreadPool::instance()->pendingTaskCount(unsettled));
     return _violations;
+}
+
+// Waits (bounded) for loading and the tiles' slides; true when both ended.
+// The renderer may still be drawing: the next command meets it as a user's
+// would.
+bool TimelineCheck::_settle()
+{
+    QElapsedTimer clock;
+    clock.start();
+    // Short slices, so that the check follows the settling closely. A
+    // segment's last state report reaches the window as a posted event
+    // just after the state changed: settled means settled twice in a row.
+    int settledRounds = 0;
+    while (settledRounds < 2 && clock.elapsed() < kSettleMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kSettleSliceMs);
+        // The run plays its commands outside any event loop, where events
+        // alone never run the deletions left to the loop (a closed
+        // preview's GL context, released by its render thread, goes that
+        // way): run them as returning to the window's loop would.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settledRounds = _unsettledSegment() ? 0 : settledRounds + 1;
+    }
+    // The notes the commands raised are dismissed, as a user reads them.
+    _window->takeHeadsUps();
+    return settledRounds == 2;
+}
+
+// The first segment still loading or whose tile is not yet at its place.
+const Segment* TimelineCheck::_unsettledSegment() const
+{
+    ProjectManager* manager = _window->projectManager();
+    for (int index = 0; index < manager->segmentCount(); ++index) {
+        Segment* segment = manager->segmentAt(index);
+        TrackWidget* track = _window->timeline()->trackWidgetById(segment->trackId());
+        const SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
+        if (segment->state() != 4 || AssetLoadingThreadPool::instance()->pendingTaskCount(segment) > 0 || !tile
+            || !tileInPlace(tile, _window->timelineScale()))
+            return segment;
+    }
+    return nullptr;
 }
 
 void TimelineCheck::_report(const QString& invariant, const Segment* segment, const QString& detail)
@@ -769,50 +817,10 @@ bool TimelineFuzz::_reopen()
     return true;
 }
 
-// The first segment still loading or whose tile is not yet at its place.
-const Segment* TimelineFuzz::_unsettledSegment() const
-{
-    ProjectManager* manager = _window->projectManager();
-    for (int index = 0; index < manager->segmentCount(); ++index) {
-        Segment* segment = manager->segmentAt(index);
-        TrackWidget* track = _window->timeline()->trackWidgetById(segment->trackId());
-        const SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
-        if (segment->state() != 4 || AssetLoadingThreadPool::instance()->pendingTaskCount(segment) > 0 || !tile
-            || !tileInPlace(tile, _window->timelineScale()))
-            return segment;
-    }
-    return nullptr;
-}
-
-// Waits (bounded) for loading and the tiles' slides, then checks. The
-// renderer may still be drawing: the next command meets it as a user's would.
 QStringList TimelineFuzz::settleAndCheck()
 {
-    QElapsedTimer clock;
-    clock.start();
-    // Short slices, so that the check follows the settling closely. A
-    // segment's last state report reaches the window as a posted event
-    // just after the state changed: settled means settled twice in a row.
-    int settledRounds = 0;
-    while (settledRounds < 2 && clock.elapsed() < kSettleMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, kSettleSliceMs);
-        // The run plays its commands outside any event loop, where events
-        // alone never run the deletions left to the loop (a closed
-        // preview's GL context, released by its render thread, goes that
-        // way): run them as returning to the window's loop would.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        settledRounds = _unsettledSegment() ? 0 : settledRounds + 1;
-    }
-    _window->takeHeadsUps();
     const int step = _commands.size() - 1;
     QStringList violations = _check.run(step);
-    // What a step still loading shows may be on its way: said after the
-    // findings, so that they keep their kind.
-    const Segment* unsettled = settledRounds < 2 ? _unsettledSegment() : nullptr;
-    if (unsettled && !violations.isEmpty())
-        violations << QStringLiteral("step %1: not settled within %2 s [%3]: state %4, %5 loading task(s)")
-                          .arg(step).arg(kSettleMs / 1000).arg(segmentName(unsettled)).arg(unsettled->state())
-                          .arg(AssetLoadingThreadPool::instance()->pendingTaskCount(unsettled));
     const QString saved = std::exchange(_reopenedState, QString());
     if (saved.isEmpty())
         return violations;

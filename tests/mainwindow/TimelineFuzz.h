@@ -51,6 +51,8 @@ class TimelineCheck
 public:
     explicit TimelineCheck(std::unique_ptr<FuzzWindow>& window) : _window(window) {}
 
+    // Waits (bounded) until loading and the tiles are still, then checks:
+    // what a command started on other threads is done before it is judged.
     // One line per violation: "step N: invariant [segment]: detail".
     QStringList run(int step);
     // The segment list as the saved file holds it, with each segment's track
@@ -60,6 +62,8 @@ public:
     void forgetEngine() { _seenEngineIds.clear(); }
 
 private:
+    bool _settle();
+    const Segment* _unsettledSegment() const;
     void _checkTracks();
     void _checkSegments();
     void _checkEngine();
@@ -100,8 +104,9 @@ public:
     // The commands played so far, one a line, the failing one last.
     const QStringList& commands() const { return _commands; }
     TimelineCheck& check() { return _check; }
-    // Waits (bounded) until loading and the tiles are still,
-    // then checks; the violations, numbered with the last command's step.
+    // The check after the last command (settled first), and whether a
+    // reopened project equals the one saved; the violations, numbered with
+    // the last command's step.
     QStringList settleAndCheck();
 
 private:
@@ -121,7 +126,6 @@ private:
     bool _insert(const QString& kind, float start);
     bool _reopen();
     Segment* _segmentAt(int index) const;
-    const Segment* _unsettledSegment() const;
     float _randomTime(float upTo);
     int _randomInt(int from, int to);
 

@@ -6,6 +6,7 @@
 #include "UserSettings.h"
 
 #include <QElapsedTimer>
+#include <QGraphicsEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QNativeGestureEvent>
@@ -36,6 +37,17 @@ QList<int> trackYs(const EditScrollArea* area)
     return ys;
 }
 
+// The tracks' slide and the trim bars' fade-in (which carries them along)
+// have ended: a bar's opacity effect is switched off at the end of its fade.
+bool slidesEnded(const EditScrollArea* area)
+{
+    const auto barStill = [](const QLabel* bar) {
+        const QGraphicsEffect* effect = bar ? bar->graphicsEffect() : nullptr;
+        return !effect || !effect->isEnabled();
+    };
+    return !area->isAnimatingTracks() && barStill(area->leftTrimBar()) && barStill(area->rightTrimBar());
+}
+
 } // namespace
 
 // ---- Editing and trim bars --------------------------------------------------
@@ -55,10 +67,9 @@ TEST_F(EditAreaFixture, DoubleClickEditsAndFirstTrackTilesShiftTheTracks)
     EXPECT_EQ(entered.first().first().value<Segment*>(), tile->segment());
     EXPECT_EQ(area->editingSegmentWidget(), tile);
     EXPECT_EQ(area->selectedSegmentWidget(), tile);
-    ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
+    ASSERT_TRUE(waitFor([&]() { return slidesEnded(area); }));
     EXPECT_EQ(trackYs(area), (QList<int>{50, 94, 138}));
     // Both bars stand on the tile's edges, their bottoms on its bottom.
-    QTest::qWait(250);
     ASSERT_NE(area->leftTrimBar(), nullptr);
     ASSERT_NE(area->rightTrimBar(), nullptr);
     EXPECT_EQ(centreX(area->leftTrimBar()), 60 + 24);
@@ -72,7 +83,7 @@ TEST_F(EditAreaFixture, DoubleClickEditsAndFirstTrackTilesShiftTheTracks)
     next->toggleEditing();
     EXPECT_EQ(handedOver.count(), 1);
     EXPECT_EQ(finished.count(), 0);
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&]() { return slidesEnded(area); }));
     EXPECT_EQ(trackYs(area), (QList<int>{50, 94, 138}));
     EXPECT_EQ(centreX(area->leftTrimBar()), 60 + 6 * 24);
     EXPECT_EQ(centreX(area->rightTrimBar()), 60 + 9 * 24);
@@ -82,19 +93,19 @@ TEST_F(EditAreaFixture, DoubleClickEditsAndFirstTrackTilesShiftTheTracks)
     SegmentWidget* lower = second->segmentWidgetAt(0);
     lower->toggleEditing();
     EXPECT_EQ(handedOver.count(), 2);
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&]() { return slidesEnded(area); }));
     EXPECT_EQ(trackYs(area), (QList<int>{0, 44, 88}));
     EXPECT_EQ(area->rightTrimBar()->geometry().bottom(), 44 + 43);
     EXPECT_EQ(centreX(area->leftTrimBar()), 60 + 2 * 24);
 
     // Back to the first track and finishing there.
     tile->toggleEditing();
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&]() { return slidesEnded(area); }));
     EXPECT_EQ(trackYs(area), (QList<int>{50, 94, 138}));
     tile->toggleEditing();
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(area->isEditingSegment());
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&]() { return slidesEnded(area); }));
     EXPECT_EQ(trackYs(area), (QList<int>{0, 44, 88}));
     EXPECT_EQ(area->leftTrimBar(), nullptr);
     EXPECT_EQ(area->rightTrimBar(), nullptr);
@@ -115,9 +126,8 @@ TEST_F(EditAreaFixture, EditingToggledDuringTheShiftLeavesTracksInTheirRows)
         tile->toggleEditing();
     };
     toggleThriceWhileMoving();
-    ASSERT_TRUE(waitFor([&]() { return !area->isAnimatingTracks(); }));
+    ASSERT_TRUE(waitFor([&]() { return slidesEnded(area); }));
     EXPECT_EQ(trackYs(area), (QList<int>{50, 94, 138}));
-    QTest::qWait(250);
     ASSERT_NE(area->leftTrimBar(), nullptr);
     EXPECT_EQ(area->leftTrimBar()->geometry().bottom(), 50 + 43);
     EXPECT_EQ(area->rightTrimBar()->geometry().bottom(), 50 + 43);

@@ -183,8 +183,8 @@ TEST_F(TrackDraggingTest, LiftedTrackFliesBackWithoutATarget)
     QSignalSpy moves(track, &TrackWidget::trackWidgetDraggingMoving);
     const QRect home = track->geometry();
     pressAt(&window, onTrack);
-    QTest::qWait(600);
-    ASSERT_EQ(states.count(), 1);
+    // The long press lifts the track.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return states.count() == 1; }, 5000));
     EXPECT_TRUE(track->isDragging());
     moveTo(&window, onTrack + QPoint(0, 60));
     ASSERT_EQ(moves.count(), 1);
@@ -213,7 +213,7 @@ TEST_F(TrackDraggingTest, DropOnTheRemoveButtonFinishesTheTrackBeforeReportingIt
                      });
     QPointer<TrackWidget> guard(track);
     pressAt(&window, onTrack);
-    QTest::qWait(600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return track->isDragging(); }, 5000));
     moveTo(&window, onTrack + QPoint(0, 60));
     track->setDropTarget(other);
     track->setDropAction(2);
