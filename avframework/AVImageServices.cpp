@@ -98,14 +98,6 @@ AVPixelBuffer* toPixelBuffer(const QImage& image)
     return buffer;
 }
 
-// The picture's segment reports a load error; the log says which file and why.
-void logUnreadable(const QImageReader& reader)
-{
-    qWarning().noquote() << QStringLiteral("Read image error: (%1) %2: %3")
-                                .arg(int(reader.error()))
-                                .arg(reader.errorString(), reader.fileName());
-}
-
 AVPixelBuffer* decode(QImageReader& reader, bool scaleAfterDecoding, int32_t* outError)
 {
     const QSize raw = reader.size();
@@ -121,7 +113,7 @@ AVPixelBuffer* decode(QImageReader& reader, bool scaleAfterDecoding, int32_t* ou
     QImage image = reader.read();
     if (image.isNull()) {
         *outError = 1;
-        logUnreadable(reader);
+        avLogUnreadableImage(reader);
         return nullptr;
     }
     if (target > 0)
@@ -164,7 +156,7 @@ AVPixelBuffer* avReadImageFile(const char* path, int32_t* outRotation, int32_t* 
         buffer = decode(reader, scaleAfterDecoding, outError);
     } else {
         *outError = 2;
-        logUnreadable(reader);
+        avLogUnreadableImage(reader);
     }
     if (buffer && outRotation)
         *outRotation = 0;
@@ -201,4 +193,11 @@ AVPixelBuffer* avRequestImage(int32_t segmentId, int32_t timeMs, int32_t* outErr
     if (!buffer)
         *outError = 1;
     return buffer;
+}
+
+void avLogUnreadableImage(const QImageReader& reader)
+{
+    qWarning().noquote() << QStringLiteral("Read image error: (%1) %2: %3")
+                                .arg(int(reader.error()))
+                                .arg(reader.errorString(), reader.fileName());
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class QImageReader;
+
 // Pictures for the engine from files and from the application. Every buffer
 // returned has format 1: BGRA bytes, premultiplied, top row first.
 
@@ -29,6 +31,10 @@ void avSetImageServicesCompositionSize(int32_t width, int32_t height);
 // decodes at the fitted size. Null with error 2 when the file cannot be read
 // as a picture, 1 when decoding fails.
 AVPixelBuffer* avReadImageFile(const char* path, int32_t* outRotation, int32_t* outError, bool scaleAfterDecoding);
+
+// Logs why the reader could not read its picture file: its error code, its
+// reason and the file. The picture's segment then reports a load error.
+void avLogUnreadableImage(const QImageReader& reader);
 
 // Asks the registered callback for a segment's picture at a time, with the
 // composition's size as the limit. Null with error 2 when it gives nothing,

@@ -21,8 +21,8 @@
 #include <QVector>
 
 #include <atomic>
-#include <deque>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>

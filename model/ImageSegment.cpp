@@ -1,5 +1,6 @@
 #include "ImageSegment.h"
 
+#include "AVImageServices.h"
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
 #include "SegmentStyleDefaults.h"
@@ -156,9 +157,7 @@ void ImageSegment::loadImage()
             size.transpose();
         }
         if (picture.isNull()) {
-            qWarning().noquote() << QStringLiteral("Read image error: (%1) %2: %3")
-                                        .arg(int(reader.error()))
-                                        .arg(reader.errorString(), path);
+            avLogUnreadableImage(reader);
             setErrorCode(1);
         } else {
             _setPicture(picture, size);

@@ -72,15 +72,9 @@ const QString ProjectManager::exampleMarkerFile = QStringLiteral("example.dat");
 int ProjectManager::loadProperties(const QString& name, const QString& folder, QString* unreadable)
 {
     QMutexLocker locker(&_mutex);
-    QFile file(propertiesXmlPath(name, folder));
-    if (file.fileName().isEmpty())
+    QByteArray bytes;
+    if (!ProjectXml::readWholeFile(propertiesXmlPath(name, folder), &bytes, unreadable))
         return -1;
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        if (unreadable)
-            *unreadable = file.errorString();
-        return -1;
-    }
     QXmlStreamReader reader(bytes);
     while (!reader.atEnd()) {
         reader.readNext();
@@ -201,10 +195,10 @@ int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, c
 // project's folder unless absolute.
 QSet<QString> ProjectManager::recordedFilePaths(const QString& name, const QString& folder)
 {
-    QFile file(projectXmlPath(name, folder));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!ProjectXml::readWholeFile(projectXmlPath(name, folder), &bytes, nullptr))
         return {};
-    QXmlStreamReader reader(file.readAll());
+    QXmlStreamReader reader(bytes);
     QSet<QString> fileValues;
     QSet<QString> otherValues;
     while (!reader.atEnd()) {

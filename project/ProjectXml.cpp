@@ -119,19 +119,26 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
         besideRecords->placeAfterLast(int(records.size()));
 }
 
+bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable)
+{
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    *bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() == QFileDevice::NoError)
+        return true;
+    if (unreadable)
+        *unreadable = file.errorString();
+    return false;
+}
+
 int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage, KeptXml* besideRecords,
                      QString* unreadable)
 {
-    QFile file(path);
-    if (path.isEmpty())
-        return -1;
     // Parsing from memory is markedly faster than through the file's buffer.
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        if (unreadable)
-            *unreadable = file.errorString();
+    QByteArray bytes;
+    if (!readWholeFile(path, &bytes, unreadable))
         return -1;
-    }
     QXmlStreamReader reader(bytes);
     readSegments(reader, records, besideRecords);
     if (!reader.hasError())

@@ -46,6 +46,10 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const
 // tells whether the document was whole.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
+// Reads the whole file at path into bytes; false when it cannot be opened or
+// read (unreadable, when given, then holds the system's reason).
+bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable);
+
 // Appends the records of the file at path. 0, -1 when it cannot be opened
 // or read (unreadable, when given, then holds the system's reason),
 // otherwise the reader's error code (with the warning errorMessage). The
