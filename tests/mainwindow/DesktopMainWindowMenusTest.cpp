@@ -2,6 +2,7 @@
 
 #include "IsolatedSettings.h"
 #include "LayerSegment.h"
+#include "MenuEntries.h"
 #include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
 #include "ProjectManager.h"
@@ -159,14 +160,6 @@ void expectEntries(QMenu* menu, const std::vector<Entry>& expected)
         EXPECT_EQ(action->isEnabled(), entry.enabled) << where;
         EXPECT_EQ(action->isCheckable(), entry.checkable) << where;
     }
-}
-
-QMenu* menuTitled(QMenuBar* bar, const QString& title)
-{
-    for (QAction* action : bar->actions())
-        if (action->menu() && action->text() == title)
-            return action->menu();
-    return nullptr;
 }
 
 QKeySequence keys(const char* text)

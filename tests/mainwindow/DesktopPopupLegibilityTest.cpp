@@ -4,6 +4,7 @@
 #include "CommonPopup.h"
 #include "GutterScrollArea.h"
 #include "IsolatedSettings.h"
+#include "MenuEntries.h"
 #include "OpeningWindow.h"
 #include "PopupColorMatrixWidget.h"
 #include "ProjectTestSupport.h"
@@ -45,8 +46,8 @@ public:
 
     CommonPopup* popup() const { return qobject_cast<CommonPopup*>(_currentPopup.data()); }
     QPushButton* newTrackButton() const { return _gutterArea->buttonAt(_gutterArea->buttonCount() - 1); }
-    // The inspector of the first text segment, entered as a double click on its
-    // tile does.
+    // The inspector of the first text segment, entered by a double click on
+    // its tile.
     QWidget* editFirstText()
     {
         for (int index = 0; index < _projectManager->segmentCount(); ++index) {
@@ -55,8 +56,7 @@ public:
             SegmentWidget* tile = track ? track->segmentWidgetForSegment(segment) : nullptr;
             if (!tile || segment->type() != QLatin1String("TEXT"))
                 continue;
-            _timeline->setSelectedSegmentWidget(tile);
-            tile->toggleEditing();
+            QTest::mouseDClick(tile, Qt::LeftButton, Qt::NoModifier, tile->rect().center());
             waitFor([this] { return _segmentInspectorWidget && _segmentInspectorWidget->isVisible(); }, 5000);
             return _segmentInspectorWidget;
         }
@@ -121,22 +121,6 @@ Ink inkOf(const QImage& shot, QWidget* window, QWidget* widget)
         if (contrast(entry.first, ink.background) > contrast(ink.text, ink.background))
             ink.text = entry.first;
     return ink;
-}
-
-QMenu* menuTitled(QMenuBar* bar, const QString& title)
-{
-    for (QAction* action : bar->actions())
-        if (action->menu() && action->text() == title)
-            return action->menu();
-    return nullptr;
-}
-
-QAction* actionTitled(QMenu* menu, const QString& text)
-{
-    for (QAction* action : menu->actions())
-        if (action->text() == text)
-            return action;
-    return nullptr;
 }
 
 // What a user reads in a popup, as far as it is on, can be used and is not
@@ -216,7 +200,7 @@ bool trigger(LegibilityWindow& window, const char* menu, const char* entry)
     if (!opened)
         return false;
     emit opened->aboutToShow();
-    QAction* action = actionTitled(opened, QString::fromLatin1(entry));
+    QAction* action = entryTitled(opened, QString::fromLatin1(entry));
     if (!action || !action->isEnabled())
         return false;
     action->trigger();

@@ -4,6 +4,7 @@
 #include "EditScrollArea.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
+#include "MenuEntries.h"
 #include "OpeningWindow.h"
 #include "ProjectTestSupport.h"
 
@@ -63,15 +64,7 @@ public:
 
     QAction* movieEntry(const QString& text) const
     {
-        for (QAction* menu : menuBar()->actions()) {
-            if (!menu->menu() || menu->text() != QLatin1String("Movie"))
-                continue;
-            for (QAction* entry : menu->menu()->actions()) {
-                if (entry->text() == text)
-                    return entry;
-            }
-        }
-        return nullptr;
+        return entryTitled(menuTitled(menuBar(), QStringLiteral("Movie")), text);
     }
 };
 

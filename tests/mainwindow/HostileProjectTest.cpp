@@ -10,6 +10,7 @@
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "LogRecorder.h"
+#include "MenuEntries.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProjectTestSupport.h"
 #include "ProjectXml.h"
@@ -47,7 +48,6 @@ public:
 
     using MainWindow::exportMovie;
     using MainWindow::exporter;
-    using MainWindow::onActionAddTextTriggered;
 
     void chooseExport(const QString& folder)
     {
@@ -227,7 +227,7 @@ protected:
             if (!openAsStored(window))
                 GTEST_SKIP() << "no OpenGL context for the preview";
             const int tiles = window.tiles().size();
-            window.onActionAddTextTriggered();
+            ASSERT_TRUE(triggerEntry(&window, QStringLiteral("Add Text")));
             ASSERT_EQ(window.tiles().size(), tiles + 1) << "round " << round;
             ASSERT_TRUE(closeWindow(window)) << "round " << round;
             const QStringList saved = recordsXml(dir + "/project.xml");
@@ -485,7 +485,7 @@ TEST_F(HostileProject, ElementsThisVersionDoesNotUseSurviveAnEditAnUndoTheSaveAn
             GTEST_SKIP() << "no OpenGL context for the preview";
         const int tiles = window.tiles().size();
         ASSERT_EQ(tiles, 1 + round) << "the movie, the title and the texts added";
-        window.onActionAddTextTriggered();
+        ASSERT_TRUE(triggerEntry(&window, QStringLiteral("Add Text")));
         ASSERT_EQ(window.tiles().size(), tiles + 1) << "round " << round;
         for (const SegmentWidget* tile : window.tiles())
             EXPECT_NE(tile->segment()->trackId(), stickerTrack.toInt())
@@ -535,7 +535,7 @@ TEST_F(HostileProject, TwentyThousandNestedElementsOpenAndAreSavedBackWhole)
     if (!openAsStored(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
     ASSERT_EQ(window.tiles().size(), 1);
-    window.onActionAddTextTriggered();
+    ASSERT_TRUE(triggerEntry(&window, QStringLiteral("Add Text")));
     ASSERT_EQ(window.tiles().size(), 2);
     ASSERT_TRUE(closeWindow(window));
     const QStringList saved = elementsXml(path, "Layer");

@@ -1,10 +1,11 @@
 #include "HistoryWindow.h"
 
 #include "AVTextSegment.h"
-#include "ModalDialogAnswerer.h"
 #include "DrawingSegment.h"
 #include "ImageSegment.h"
 #include "MediaPreviewWidget.h"
+#include "MenuEntries.h"
+#include "ModalDialogAnswerer.h"
 #include "PopupMediaTypeSelectionWidget.h"
 #include "PopupMicrophoneWidget.h"
 #include "PopupProjectSettingsWidget.h"
@@ -15,7 +16,6 @@
 #include "UserSettings.h"
 #include "VoiceSegment.h"
 
-#include <QAction>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -284,11 +284,7 @@ TEST_F(AddSegmentsTest, ARecordingFinishedLateIsAddedWhole)
     TemporaryFolder temp(shm.path());
     PlayingTone tone;
     ASSERT_TRUE(tone.made);
-    QAction* add = nullptr;
-    for (QAction* action : window->findChildren<QAction*>())
-        add = action->text() == QStringLiteral("Add from Microphone...") ? action : add;
-    ASSERT_NE(add, nullptr);
-    add->trigger();
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add from Microphone...")));
     auto* popup = qobject_cast<PopupMicrophoneWidget*>(window->currentPopup());
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(waitForMonitor(*popup));

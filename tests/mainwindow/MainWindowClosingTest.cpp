@@ -7,6 +7,7 @@
 #include "HelpTipsSeen.h"
 #include "ImmutableFolder.h"
 #include "IsolatedSettings.h"
+#include "MenuEntries.h"
 #include "MediaPreviewWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
@@ -17,7 +18,6 @@
 #include "ResourceAssetsListWidget.h"
 #include "SegmentWidget.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -104,18 +104,6 @@ QStringList newMessages(QWidget* window, QList<QPointer<ProgressHUD>>& seen)
         }
     }
     return texts;
-}
-
-// The name and size of every file of the folder, with its bytes' digest.
-QStringList folderListing(const QString& path)
-{
-    QStringList listing;
-    for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files, QDir::Name)) {
-        QFile content(file.filePath());
-        const QByteArray bytes = content.open(QIODevice::ReadOnly) ? content.readAll() : QByteArray();
-        listing << file.fileName() + QStringLiteral(" ") + QString::number(qHash(bytes));
-    }
-    return listing;
 }
 
 class MainWindowClosingTest : public ::testing::Test
@@ -402,9 +390,7 @@ const QString kNotPermitted = QString::fromLocal8Bit(std::strerror(EPERM));
 
 void addText(ClosingWindow* window)
 {
-    for (QAction* action : window->actions())
-        if (action->text() == QStringLiteral("Add Text"))
-            action->trigger();
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
 }
 
 // A folder that can no longer be written: the close does not discard the
@@ -416,7 +402,7 @@ TEST_F(MainWindowClosingTest, ASaveThatFailsAtTheCloseKeepsTheWindowUntilTheUser
     addText(window);
     ASSERT_EQ(window->projectManager()->segmentCount(), segments + 1);
     ASSERT_TRUE(window->projectManager()->isModified());
-    const QStringList before = folderListing(projectFolder());
+    const QMap<QString, QByteArray> before = folderDigests(projectFolder());
     ImmutableFolder locked(projectFolder());
     if (!locked.isLocked())
         GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
@@ -450,7 +436,7 @@ TEST_F(MainWindowClosingTest, ASaveThatFailsAtTheCloseKeepsTheWindowUntilTheUser
     EXPECT_TRUE(closedWithin(kClosedWithinMs));
     EXPECT_TRUE(discard.answered());
     locked.lift();
-    EXPECT_EQ(folderListing(projectFolder()), before);
+    EXPECT_EQ(folderDigests(projectFolder()), before);
 }
 
 // The autosave runs every 30 s: a failure that goes on is told once, again

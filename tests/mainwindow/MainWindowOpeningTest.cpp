@@ -13,7 +13,6 @@
 #include "TrackWidget.h"
 #include "VideoThumbnailsCache.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -28,14 +27,6 @@
 namespace {
 
 const QString kName = QStringLiteral("Opening");
-
-QMap<QString, QByteArray> folderDigests(const QString& dir)
-{
-    QMap<QString, QByteArray> digests;
-    for (const QString& name : QDir(dir).entryList(QDir::Files, QDir::Name))
-        digests.insert(name, QCryptographicHash::hash(readFile(dir + "/" + name), QCryptographicHash::Sha256));
-    return digests;
-}
 
 bool isColor(QRgb pixel, int red, int green, int blue)
 {

@@ -1,5 +1,6 @@
 #include "TransitionWindow.h"
 
+#include "MenuEntries.h"
 #include "PopupTransitionsListWidget.h"
 #include "ScrollableToolBar.h"
 #include "TooltipButton.h"
@@ -57,14 +58,6 @@ protected:
                 *afterSeparator << action->text();
             separator = false;
         }
-    }
-
-    static QAction* actionNamed(QMenu* menu, const QString& text)
-    {
-        for (QAction* action : menu->actions())
-            if (action->text() == text)
-                return action;
-        return nullptr;
     }
 
     static QString stored(const Segment* segment, int id, const char* key)
@@ -129,7 +122,7 @@ TEST_F(MainWindowTransitions, TheListFollowsTheRoomAndTheKindOfSegment)
     // Without room at the end every first In item of a group opens it.
     EXPECT_EQ(grouped, QStringList({"Fade In", "Left In", "Up In", "Shrink In", "Open In", "Wipe In"}));
     EXPECT_EQ(menu->actions().first()->font().weight(), 75);
-    EXPECT_NE(actionNamed(menu.get(), QStringLiteral("Fade In"))->font().weight(), 75);
+    EXPECT_NE(entryTitled(menu.get(), QStringLiteral("Fade In"))->font().weight(), 75);
 
     const TransitionMenuItems both = window->_transitionMenu(picture, false, false);
     ASSERT_EQ(both.size(), 28);
@@ -146,7 +139,7 @@ TEST_F(MainWindowTransitions, TheListFollowsTheRoomAndTheKindOfSegment)
     EXPECT_EQ(texts, QStringList({"Custom Transition", "Fade In && Fade Out", "Fade In", "Fade Out"}));
 
     const int steps = undoSteps();
-    actionNamed(menu.get(), QStringLiteral("Fade In && Fade Out"))->trigger();
+    entryTitled(menu.get(), QStringLiteral("Fade In && Fade Out"))->trigger();
     ASSERT_EQ(music->transitionCount(), 2);
     EXPECT_EQ(undoSteps(), steps + 1);
     EXPECT_NEAR(music->transitionStart(1), 0.0f, 1e-4);

@@ -5,9 +5,11 @@
 #include "SegmentKeys.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -71,6 +73,16 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each file of the folder by name, with the digest of its bytes: equal maps
+// mean nothing in the folder was added, removed or changed.
+inline QMap<QString, QByteArray> folderDigests(const QString& dir)
+{
+    QMap<QString, QByteArray> digests;
+    for (const QString& name : QDir(dir).entryList(QDir::Files, QDir::Name))
+        digests.insert(name, QCryptographicHash::hash(readFile(dir + "/" + name), QCryptographicHash::Sha256));
+    return digests;
 }
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
