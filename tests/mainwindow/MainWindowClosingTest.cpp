@@ -3,6 +3,7 @@
 #include "AVExporter.h"
 #include "AVGLWidget.h"
 #include "AVRender.h"
+#include "CommonPopup.h"
 #include "EditScrollArea.h"
 #include "HelpTipsSeen.h"
 #include "ImmutableFolder.h"
@@ -19,6 +20,7 @@
 #include "SegmentWidget.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -294,6 +296,23 @@ TEST_F(MainWindowClosingTest, AutosaveWritesOnlyAModifiedProjectAndNeverDuringAn
     EXPECT_FALSE(window->projectManager()->isModified());
     // Saving drops the cached exports: they no longer match the project.
     EXPECT_FALSE(QFileInfo::exists(cachedExport));
+
+    // A setting changed in the project settings reaches properties.xml too.
+    const QString propertiesXml = projectFile(QStringLiteral("properties.xml"));
+    const QByteArray transparent = "backgroundColor=\"#00000000\"";
+    ASSERT_FALSE(readFile(propertiesXml).contains(transparent));
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("projectSettingsButton")), Qt::LeftButton);
+    QPointer<CommonPopup> settings = window->currentPopup();
+    ASSERT_FALSE(settings.isNull());
+    auto* noColor = settings->findChild<QCheckBox*>(QStringLiteral("noColorCheckBox"));
+    ASSERT_NE(noColor, nullptr);
+    ASSERT_TRUE(waitFor([&] { return noColor->isVisible(); }, 5000));
+    QTest::mouseClick(noColor, Qt::LeftButton);
+    QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("doneButton")), Qt::LeftButton);
+    ASSERT_TRUE(window->projectManager()->isModified());
+    window->autoSave();
+    EXPECT_TRUE(readFile(propertiesXml).contains(transparent)) << readFile(propertiesXml).constData();
+    EXPECT_FALSE(window->projectManager()->isModified());
 }
 
 TEST_F(MainWindowClosingTest, ClosingDuringARealExportCancelsItAndThenDestroysTheWindow)
@@ -430,6 +449,21 @@ TEST_F(MainWindowClosingTest, ASaveThatFailsAtTheCloseKeepsTheWindowUntilTheUser
     EXPECT_TRUE(window->projectManager()->isModified());
     EXPECT_EQ(window->projectManager()->segmentCount(), segments + 1);
 
+    // Enter, as a real key to the box, takes the same safe answer.
+    ModalDialogAnswerer enter(
+        [](QWidget* dialog) {
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
+        },
+        kClosedWithinMs);
+    EXPECT_FALSE(window->close());
+    ASSERT_TRUE(waitFor([&] { return enter.answered() || window.isNull(); }, kClosedWithinMs));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.isNull()) << "Enter discarded the changes";
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->ready());
+    EXPECT_TRUE(window->projectManager()->isModified());
+    EXPECT_EQ(window->projectManager()->segmentCount(), segments + 1);
+
     ModalDialogAnswerer discard(ModalDialogAnswerer::clickButton(QStringLiteral("Close Without Saving")),
                                 kClosedWithinMs);
     EXPECT_FALSE(window->close());
@@ -490,5 +524,18 @@ TEST_F(MainWindowClosingTest, AutosaveTellsWhyItFailedOncePerFailure)
     window->autoSave();
     told = newMessages(window, seen);
     ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().contains(kNotPermitted)) << qPrintable(told.first());
+
+    // The same reason as the failure told last, after a save went through between.
+    locked.lift();
+    window->autoSave();
+    EXPECT_EQ(newMessages(window, seen), QStringList());
+    EXPECT_FALSE(window->projectManager()->isModified());
+    addText(window);
+    ImmutableFolder lockedAgain(projectFolder());
+    ASSERT_TRUE(lockedAgain.isLocked());
+    window->autoSave();
+    told = newMessages(window, seen);
+    ASSERT_EQ(told.size(), 1) << "a failure after a save that went through is news";
     EXPECT_TRUE(told.first().contains(kNotPermitted)) << qPrintable(told.first());
 }

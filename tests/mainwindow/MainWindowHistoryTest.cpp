@@ -161,6 +161,7 @@ TEST_F(HistoryTest, UndoRestoresTheSavedProjectKeepingSurvivingSegments)
         auto* widget = qobject_cast<SegmentWidget*>(manager->segmentWidgetAt(index));
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->segment(), manager->segmentAt(index));
+        EXPECT_EQ(manager->segmentWidgetFor(manager->segmentAt(index)), widget) << "found by its segment";
     }
 
     window->_saveProject();

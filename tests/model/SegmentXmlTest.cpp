@@ -1,12 +1,14 @@
 #include "LayerSegment.h"
 #include "SegmentKeys.h"
 
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -49,6 +51,27 @@ Dictionaries read(const QByteArray& bytes, int* error)
         }
     }
     return dictionaries;
+}
+
+// The elements of a document, their ends and its processing instructions in
+// document order ("Name", "/Name", "?target data"): where each one is,
+// whatever the formatting.
+std::string outline(const QByteArray& bytes)
+{
+    QStringList parts;
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            parts << reader.qualifiedName().toString();
+        else if (token == QXmlStreamReader::EndElement)
+            parts << QLatin1Char('/') + reader.qualifiedName().toString();
+        else if (token == QXmlStreamReader::ProcessingInstruction)
+            parts << QLatin1Char('?') + reader.processingInstructionTarget().toString() + QLatin1Char(' ')
+                    + reader.processingInstructionData().toString();
+    }
+    EXPECT_FALSE(reader.hasError()) << qPrintable(reader.errorString());
+    return parts.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST(SegmentXml, ThreeSegmentsRoundTripByteForByte)
@@ -135,6 +158,42 @@ TEST(SegmentXml, ForgedKeysAndNestedElementsCannotConfuseTheRecord)
     EXPECT_EQ(Segment::stringAttribute(dictionaries[1].get(), SegmentKey::Type), "TEXT");
     // A project file's negative scale is a mirror, which scales by 1.
     EXPECT_EQ(Segment::scaleAttribute(&first, SegmentKey::UserScale), QPointF(2, 1));
+}
+
+// Elements this version does not use, in every place a record can hold them
+// (one with a processing instruction inside), are written back in their
+// places, from the record read and from a copy of it. Those after the last
+// transition stay after the last when one is added or removed.
+TEST(SegmentXml, UnusedElementsAreWrittenBackInTheirPlaces)
+{
+    const QByteArray document =
+        "<Segments><Segment RangeDuration=\"10\" Type=\"IMAGE\"><First/>"
+        "<Transitions><BeforeEntries/>"
+        "<Transition TDuration=\"0.1\" TStart=\"0.1\"><BeforeBegin/><TBegin><InBegin/></TBegin><BetweenStates/>"
+        "<TEnd><InEnd/></TEnd><AfterEnd/></Transition>"
+        "<BetweenEntries><?vendor keep=\"1\"?></BetweenEntries>"
+        "<Transition TDuration=\"0.1\" TStart=\"0.5\"><TBegin/><TEnd/></Transition>"
+        "<AfterEntries/></Transitions>"
+        "<Last/></Segment></Segments>";
+    const std::string asRead = outline(document);
+    ASSERT_NE(asRead.find("?vendor keep=\"1\""), std::string::npos) << asRead;
+    int error = -1;
+    Dictionaries records = read(document, &error);
+    ASSERT_EQ(error, 0);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(outline(write(records)), asRead);
+    EXPECT_EQ(outline(write({records[0]->copy().get()})), asRead) << "the copy";
+
+    LayerSegment segment(std::move(records[0]), nullptr);
+    const std::string entry = "Transition TBegin /TBegin TEnd /TEnd /Transition ";
+    const size_t afterEntries = asRead.find("AfterEntries");
+    ASSERT_EQ(segment.addTransitionAtTime(1, 8), 3);
+    EXPECT_EQ(outline(write({segment.attributes()})), std::string(asRead).insert(afterEntries, entry));
+    segment.removeTransition(3);
+    EXPECT_EQ(outline(write({segment.attributes()})), asRead);
+    segment.removeTransition(2);
+    EXPECT_EQ(outline(write({segment.attributes()})),
+              std::string(asRead).erase(afterEntries - entry.size(), entry.size()));
 }
 
 TEST(SegmentXml, CutOffDocumentReportsTheReaderError)

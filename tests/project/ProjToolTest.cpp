@@ -88,6 +88,28 @@ TEST(ProjTool, RoundtripWritesBackTheElementsItDoesNotUseInTheirPlaces)
     EXPECT_EQ(readFile(dir + "/project.xml"), once);
 }
 
+// convert brings an old chroma key up to date, as opening does: the elements
+// beside the records that this version does not use are written back too.
+TEST(ProjTool, ConvertKeepsTheElementsBesideTheRecords)
+{
+    TemporaryProduct product;
+    const QString dir = writeProject(product, 0);
+    writeFile(dir + "/project.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+              "<Extension lut=\"grade.cube\"><?vendor level=\"2\"?></Extension>\n"
+              "<Segment FxGreenScreenSensitivity=\"40\" Type=\"MOVIE\" UId=\"a\"/>\n"
+              "<Watermark corner=\"right\"/>\n"
+              "</Project>\n");
+    const ToolRun convert = runTool({"convert", dir});
+    ASSERT_EQ(convert.exitCode, 0) << qPrintable(convert.output);
+    EXPECT_TRUE(convert.output.contains("project.xml chroma keys migrated")) << qPrintable(convert.output);
+    const QByteArray converted = readFile(dir + "/project.xml");
+    EXPECT_FALSE(converted.contains("FxGreenScreenSensitivity")) << converted.constData();
+    expectInOrder(converted, {"<Extension lut=\"grade.cube\"><?vendor level=\"2\"?></Extension>", "<Segment",
+                              "KeySensitivity=\"40\"", "UId=\"a\"/>", "<Watermark corner=\"right\"/>",
+                              "</Project>"});
+}
+
 // Whether the process has a file of the folder open for writing (its
 // descriptor's flags ask for write access).
 bool isWritingInto(qint64 pid, const QString& folder)

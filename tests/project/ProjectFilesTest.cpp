@@ -2,10 +2,12 @@
 
 #include "ImmutableFolder.h"
 #include "ProjectXml.h"
+#include "SaveFileCommit.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSaveFile>
 #include <QXmlStreamReader>
 
 #include <cerrno>
@@ -217,6 +219,28 @@ TEST(ProjectFiles, AFailedSaveKeepsTheSystemsReason)
     EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM)) << "the properties are still unsaved";
     EXPECT_EQ(manager.saveProperties(kName, ""), 0);
     EXPECT_EQ(manager.saveFailureReason(), QString());
+}
+
+// The folder becomes unwritable after every byte was written: only giving
+// the new file its name fails, and the old file must still be the one there.
+TEST(ProjectFiles, ACommitThatCannotNameTheNewFileFailsAndKeepsTheOldOne)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    const QString path = dir + "/project.xml";
+    writeFile(path, "<Project/>");
+    QSaveFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write("<Project><Segment/></Project>"), 29);
+    ASSERT_TRUE(file.flush());
+    ImmutableFolder locked(dir);
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    QString reason;
+    EXPECT_FALSE(SaveFileCommit::commitWhole(file, &reason));
+    EXPECT_FALSE(reason.isEmpty());
+    locked.lift();
+    EXPECT_EQ(readFile(path), "<Project/>");
 }
 
 TEST(ProjectFiles, ExampleProjectsAreCopiedOnce)
