@@ -238,7 +238,7 @@ TEST(ProjectFiles, ACommitThatCannotNameTheNewFileFailsAndKeepsTheOldOne)
         GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
     QString reason;
     EXPECT_FALSE(SaveFileCommit::commitWhole(file, &reason));
-    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(reason.toStdString(), std::strerror(EPERM));
     locked.lift();
     EXPECT_EQ(readFile(path), "<Project/>");
 }

@@ -80,6 +80,11 @@ TEST(ProjectManager, ListOperationsKeepWidgetsBesideTheirSegments)
     delete inserted;
     EXPECT_TRUE(manager.isModified());
     EXPECT_EQ(manager.segmentWidgetAt(3), fakeWidget(3));
+
+    // A segment given a new tile (an undo builds the tiles anew) is found with it by the segment too.
+    manager.setSegmentWidgetAt(fakeWidget(5), 3);
+    EXPECT_EQ(manager.segmentWidgetAt(3), fakeWidget(5));
+    EXPECT_EQ(manager.segmentWidgetFor(manager.segmentAt(3)), fakeWidget(5));
 }
 
 // Segments added together land where adding them one at a time puts them:
