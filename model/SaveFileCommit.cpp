@@ -25,10 +25,13 @@ bool commitWhole(QSaveFile& file, QString* reason)
             *reason = why;
         return false;
     }
+    // A failed rename leaves Qt's text empty ("Unknown error"); the system's
+    // error number still names the cause.
+    errno = 0;
     if (file.commit())
         return true;
     if (reason)
-        *reason = file.errorString();
+        *reason = writeFailure(file, errno);
     return false;
 }
 
