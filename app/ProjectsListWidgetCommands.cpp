@@ -6,13 +6,13 @@
 #include "DirCopier.h"
 #include "ProjectFolderMaker.h"
 #include "ProjectManager.h"
+#include "SaveFileCommit.h"
 #include "Util.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QInputDialog>
 #include <QPointer>
 #include <QPushButton>
@@ -26,13 +26,6 @@ namespace {
 constexpr int kWorkerWaitLimitMs = 60 * 60 * 1000;
 
 const QByteArray kXmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return !path.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
-           && file.write(bytes) == bytes.size() && file.flush();
-}
 
 // Whether path is inside directory or is it; both canonical.
 bool isWithin(const QString& path, const QString& directory)
@@ -136,8 +129,9 @@ bool ProjectsListWidget::_writeNewProjectFiles(const QString& name)
     // What the storage reads as an empty project of format version 7.
     const QByteArray project = kXmlDeclaration + "<Project/>";
     const QByteArray properties = kXmlDeclaration + "<Properties version=\"" + QByteArray::number(7.0) + "\"/>";
-    return writeFile(ProjectManager::projectXmlPath(name, _currentFolder), project)
-           && writeFile(ProjectManager::propertiesXmlPath(name, _currentFolder), properties);
+    // Whole or not at all: a cut file on a full disk would stand for the project.
+    return SaveFileCommit::writeWhole(ProjectManager::projectXmlPath(name, _currentFolder), project)
+           && SaveFileCommit::writeWhole(ProjectManager::propertiesXmlPath(name, _currentFolder), properties);
 }
 
 void ProjectsListWidget::newProject()

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -229,8 +228,6 @@ void MainWindow::_saveDrawingToAlbum()
     if (path.isEmpty() || !_canvas)
         return;
     store.setValue(kSavePictureDirKey, QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && _canvas->canvasPixmap().save(&file, "PNG")
-        && SaveFileCommit::commitWhole(file);
+    const bool saved = SaveFileCommit::writeImage(path, _canvas->canvasPixmap().toImage(), "PNG");
     ProgressHUD::showMessage(saved ? tr("Saved OK") : tr("Save painting failed"), this, kMessageMs);
 }

@@ -12,6 +12,7 @@
 #include "FreedMemory.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
+#include "SaveFileCommit.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "SegmentStyleDefaults.h"
@@ -199,7 +200,11 @@ void MainWindow::_saveCoverImage()
     const QImage frame = _previewWidget->grabFramebuffer();
     if (frame.isNull())
         return;
-    frame.scaled(kCoverSide, kCoverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation).save(coverPath);
+    const QImage cover = frame.scaled(kCoverSide, kCoverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Whole or not at all: a full disk keeps the old cover.
+    QString reason;
+    if (!SaveFileCommit::writeImage(coverPath, cover, "JPG", -1, &reason))
+        qWarning().noquote() << "Cannot write the cover " + coverPath + ": " + reason;
 }
 
 void MainWindow::_releaseEngine()

@@ -1,11 +1,11 @@
 #include "GiphyGifsCache.h"
 
+#include "SaveFileCommit.h"
 #include "Util.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 GiphyGifsCache::GiphyGifsCache(QObject* parent) : QObject(parent)
 {
@@ -41,10 +41,11 @@ QString GiphyGifsCache::setCacheForId(const QByteArray& data, const QString& id,
     const QString path = filePathForId(id, rendition);
     if (path.isEmpty())
         return QString();
-    // A half-written file would later pass for a cached GIF.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        qDebug() << "GiphyGifsCache: cannot write" << path << file.errorString();
+    // A half-written file would later pass for a cached GIF, and be copied
+    // into the project that takes it.
+    QString reason;
+    if (!SaveFileCommit::writeWhole(path, data, &reason)) {
+        qDebug() << "GiphyGifsCache: cannot write" << path << reason;
         return QString();
     }
     return path;

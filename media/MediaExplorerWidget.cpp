@@ -4,10 +4,10 @@
 #include "GiphyGifsWidget.h"
 #include "LocalFilesWidget.h"
 #include "ResourceAssetsWidget.h"
+#include "SettingsFile.h"
 
 #include <QBoxLayout>
 #include <QDir>
-#include <QSettings>
 
 namespace {
 QString mediaIdForPath(const QString& path)
@@ -18,15 +18,21 @@ QString mediaIdForPath(const QString& path)
 
 MediaExplorerWidget::MediaExplorerWidget(const QString& settingsDir, QWidget* parent)
     : QWidget(parent)
-    , _settings(new QSettings(settingsDir + QDir::separator() + "media.config", QSettings::IniFormat, this))
+    , _settings(std::make_unique<SettingsFile>(settingsDir + QDir::separator() + "media.config"))
 {
 }
 
 MediaExplorerWidget::~MediaExplorerWidget()
 {
-    // These two write their settings as they go: before the settings object does.
+    // These two write their settings as they go: before the file is written.
     delete _localFilesPage;
     delete _giphyPage;
+    _settings->save();
+}
+
+QSettings* MediaExplorerWidget::settings() const
+{
+    return _settings->values();
 }
 
 void MediaExplorerWidget::showPage(const QString& pageId, const QVariantMap& params)
@@ -81,7 +87,7 @@ void MediaExplorerWidget::showLocalFilesPage(const QString& path)
     if (_showExisting(_localFilesPage))
         return;
     hideAllPages();
-    _localFilesPage = new LocalFilesWidget(path, _settings, container);
+    _localFilesPage = new LocalFilesWidget(path, settings(), container);
     connect(_localFilesPage, &LocalFilesWidget::fileItemClicked, this, &MediaExplorerWidget::onFileItemClicked);
     _addPage(_localFilesPage);
 }
@@ -118,7 +124,7 @@ void MediaExplorerWidget::showGiphyPage()
     if (_showExisting(_giphyPage))
         return;
     hideAllPages();
-    _giphyPage = new GiphyGifsWidget(_settings, container);
+    _giphyPage = new GiphyGifsWidget(settings(), container);
     connect(_giphyPage, &GiphyGifsWidget::showTextMessage, this, &MediaExplorerWidget::showTextMessage);
     connect(_giphyPage, &GiphyGifsWidget::showProgressHUD, this, &MediaExplorerWidget::showProgressHUD);
     connect(_giphyPage, &GiphyGifsWidget::hideProgressHUD, this, &MediaExplorerWidget::hideProgressHUD);

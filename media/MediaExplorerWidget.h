@@ -6,16 +6,20 @@
 #include <QVariantMap>
 #include <QWidget>
 
+#include <memory>
+
 struct AssetTable;
 class GiphyGifsWidget;
 class LocalFilesWidget;
 class QBoxLayout;
 class QSettings;
 class ResourceAssetsWidget;
+class SettingsFile;
 
-// The media library's panel: owns "media.config", creates its five pages the
-// first time each is shown, keeps one of them visible and turns the pages'
-// clicks into one mediaItemClicked(mediaId, type, filePath, image, metadata).
+// The media library's panel: owns "media.config" (written whole when the
+// panel goes, never in between), creates its five pages the first time each
+// is shown, keeps one of them visible and turns the pages' clicks into one
+// mediaItemClicked(mediaId, type, filePath, image, metadata).
 // The variants below it decide how the user picks a page.
 class MediaExplorerWidget : public QWidget
 {
@@ -51,7 +55,7 @@ protected:
     void showInAppSoundFxPage();
     void showInAppStickersPage();
 
-    QSettings* settings() const { return _settings; }
+    QSettings* settings() const;
 
     // Set by the variant from its form: the pages' parent and its layout.
     QWidget* container = nullptr;
@@ -68,5 +72,5 @@ private:
     ResourceAssetsWidget* _soundFxPage = nullptr;
     ResourceAssetsWidget* _stickersPage = nullptr;
     GiphyGifsWidget* _giphyPage = nullptr;
-    QSettings* _settings;
+    std::unique_ptr<SettingsFile> _settings;
 };

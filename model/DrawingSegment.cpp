@@ -8,7 +8,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -72,10 +71,7 @@ bool DrawingSegment::saveImage(const QImage& drawing)
     // name the previous one, which closing the project tidies away once no
     // segment uses it.
     const QString target = newImageFileName();
-    QSaveFile file(target);
-    const bool written = !target.isEmpty() && !drawing.isNull() && file.open(QIODevice::WriteOnly)
-        && drawing.save(&file, "PNG", kPngQuality) && SaveFileCommit::commitWhole(file);
-    if (!written) {
+    if (drawing.isNull() || !SaveFileCommit::writeImage(target, drawing, "PNG", kPngQuality)) {
         qWarning("Save drawing image failed");
         return false;
     }

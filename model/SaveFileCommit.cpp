@@ -2,14 +2,38 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QImage>
 #include <QSaveFile>
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 namespace SaveFileCommit {
+
+namespace {
+
+bool writeThrough(const QString& path, const std::function<bool(QSaveFile&)>& write, QString* reason)
+{
+    QSaveFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        if (reason)
+            *reason = openFailure(file);
+        return false;
+    }
+    errno = 0;
+    if (!write(file)) {
+        // An uncommitted QSaveFile removes its temporary file and leaves the old one.
+        if (reason)
+            *reason = writeFailure(file, errno);
+        return false;
+    }
+    return commitWhole(file, reason);
+}
+
+} // namespace
 
 bool commitWhole(QSaveFile& file, QString* reason)
 {
@@ -33,6 +57,16 @@ bool commitWhole(QSaveFile& file, QString* reason)
     if (reason)
         *reason = writeFailure(file, errno);
     return false;
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    return writeThrough(path, [&bytes](QSaveFile& file) { return file.write(bytes) == bytes.size(); }, reason);
+}
+
+bool writeImage(const QString& path, const QImage& image, const char* format, int quality, QString* reason)
+{
+    return writeThrough(path, [&](QSaveFile& file) { return image.save(&file, format, quality); }, reason);
 }
 
 QString openFailure(const QSaveFile& file)

@@ -1,6 +1,8 @@
 #pragma once
 
+class QByteArray;
 class QFileDevice;
+class QImage;
 class QSaveFile;
 class QString;
 
@@ -15,6 +17,16 @@ namespace SaveFileCommit {
 // put a cut file in the old one's place. On failure reason, when given,
 // holds why, in the system's words.
 bool commitWhole(QSaveFile& file, QString* reason = nullptr);
+
+// The bytes as the whole file at path, through a temporary file and
+// commitWhole: on any failure the old file stays as it was.
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// The picture in the format (quality as QImage::save takes it) as the
+// whole file at path, the same way. QImage::save(path) writes in place: a
+// full disk leaves the old file cut.
+bool writeImage(const QString& path, const QImage& image, const char* format, int quality = -1,
+                QString* reason = nullptr);
 
 // Why open() failed on the file. QSaveFile turns an existing file it may not
 // write away with a text of its own, which names no cause; the system is

@@ -94,6 +94,20 @@ TEST_F(ProjectsListCommandsTest, NewMovieTwiceWritesTheEmptyProjectFilesUnderFre
     EXPECT_TRUE(records.empty());
 }
 
+// A disk that fills while the new project's files are written: the user is
+// told, and no cut file stands for a project.
+TEST_F(ProjectsListCommandsTest, ANewMovieOnAFullDiskLeavesNoCutFile)
+{
+    show();
+    DialogScript script({DialogScript::ok()});
+    {
+        FileSizeLimit limit(20);
+        list().newProject();
+    }
+    EXPECT_EQ(messages, QStringList{"Failed to create movie file"});
+    EXPECT_EQ(entriesOf(projects() + "/New Movie"), QStringList());
+}
+
 TEST_F(ProjectsListCommandsTest, RefusedNamesAreOfferedAgainAndCreateNothingAnywhere)
 {
     makeProject("Trip");

@@ -10,6 +10,7 @@
 #include "PopupMicrophoneWidget.h"
 #include "PopupProjectSettingsWidget.h"
 #include "RecordingSupport.h"
+#include "SmallFileSystem.h"
 #include "SoundServer.h"
 #include "TextSegment.h"
 #include "TipManager.h"
@@ -32,22 +33,6 @@
 #include <cstdio>
 
 namespace {
-
-// A file system of its own, in memory, mounted over a folder while it lives
-// (as root only).
-struct SmallFileSystem {
-    explicit SmallFileSystem(const QString& folder) : at(folder)
-    {
-        mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", at}) == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (mounted)
-            QProcess::execute(QStringLiteral("umount"), {"-l", at});
-    }
-    QString at;
-    bool mounted = false;
-};
 
 // The window with the add commands, the popups and the settings step open to the tests.
 class AddWindow : public HistoryWindow

@@ -8,6 +8,7 @@
 #include "HelpTipsSeen.h"
 #include "ImmutableFolder.h"
 #include "IsolatedSettings.h"
+#include "MediaExplorer.h"
 #include "MenuEntries.h"
 #include "MediaPreviewWidget.h"
 #include "ModalDialogAnswerer.h"
@@ -18,6 +19,7 @@
 #include "ProjectTestSupport.h"
 #include "ResourceAssetsListWidget.h"
 #include "SegmentWidget.h"
+#include "SmallFileSystem.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -62,6 +64,7 @@ public:
     AVExporter* exporter() const { return _exporter; }
     bool closeAfterCancel() const { return _closeAfterCancel; }
     bool autosaves() const { return _autosaveTimer->isActive(); }
+    bool hasMediaExplorer() const { return _mediaExplorer && _mediaExplorer->hasWidget(); }
 };
 
 QString projectFile(const QString& name)
@@ -538,4 +541,63 @@ TEST_F(MainWindowClosingTest, AutosaveTellsWhyItFailedOncePerFailure)
     told = newMessages(window, seen);
     ASSERT_EQ(told.size(), 1) << "a failure after a save that went through is news";
     EXPECT_TRUE(told.first().contains(kNotPermitted)) << qPrintable(told.first());
+}
+
+namespace {
+
+// The example project on a disk of 2 MB of its own, with the panel settings
+// and the layout an earlier session left.
+class FullDiskClosingTest : public MainWindowClosingTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ProjectManager::copyExampleProjects());
+        const QString folder = projectFolder();
+        QTemporaryDir aside;
+        const QStringList names = QDir(folder).entryList(QDir::Files);
+        for (const QString& name : names)
+            ASSERT_TRUE(QFile::rename(folder + "/" + name, aside.filePath(name)));
+        disk = std::make_unique<SmallFileSystem>(folder, QStringLiteral("2m"));
+        if (!disk->mounted)
+            GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
+        for (const QString& name : names)
+            ASSERT_TRUE(QFile::copy(aside.filePath(name), folder + "/" + name));
+        writeFile(projectFile(QStringLiteral("media.config")),
+                  "[LocalFiles]\nDir=/media/clips\nFilter=7\nView=0\nZoom=1\n\n[Tabs]\nIndex=1\n");
+        writeFile(projectFile(QStringLiteral("layout.xml")),
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Layout L1_MediaAreaHidden=\"0\" PreviewQuality=\"1\"/>\n");
+        MainWindowClosingTest::SetUp();
+    }
+
+    // Unmounted after the window is gone, before the product folder goes.
+    std::unique_ptr<SmallFileSystem> disk;
+};
+
+} // namespace
+
+// A full disk fails the save at the close; the user closes without saving:
+// every file the window writes into the project folder keeps its old bytes.
+TEST_F(FullDiskClosingTest, CloseWithoutSavingOnAFullDiskKeepsEveryFileOfTheProjectAsItWas)
+{
+    ASSERT_TRUE(window->hasMediaExplorer()) << "the panel that writes media.config is not there";
+    addText(window);
+    ASSERT_TRUE(window->projectManager()->isModified());
+    const QStringList files{"media.config", "layout.xml", "properties.xml", "project.xml", "shot.jpg"};
+    QMap<QString, QByteArray> before = folderDigests(projectFolder());
+    for (const QString& name : files)
+        ASSERT_TRUE(before.contains(name)) << qPrintable(name);
+    ASSERT_TRUE(disk->fill());
+
+    ModalDialogAnswerer discard(ModalDialogAnswerer::clickButton(QStringLiteral("Close Without Saving")),
+                                kClosedWithinMs);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+    EXPECT_TRUE(discard.answered()) << "the failed save was not told";
+    QMap<QString, QByteArray> after = folderDigests(projectFolder());
+    after.remove(QStringLiteral(".filler"));
+    for (const QString& name : files)
+        EXPECT_EQ(after.value(name).toHex().toStdString(), before.value(name).toHex().toStdString())
+            << qPrintable(name) << " now holds " << QFileInfo(projectFile(name)).size() << " bytes";
+    EXPECT_EQ(after.keys(), before.keys()) << "a file was added or removed";
 }

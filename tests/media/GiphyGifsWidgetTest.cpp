@@ -3,6 +3,7 @@
 #include "GiphyGifsCache.h"
 #include "GiphyGifsWidgetItemDelegate.h"
 #include "GiphyTestSupport.h"
+#include "SmallFileSystem.h"
 #include "TabsMediaExplorerWidget.h"
 
 #include <QLineEdit>
@@ -301,6 +302,25 @@ TEST(GiphyGifsCacheTest, StoresOverwritesAndRefusesNamesOutsideItsFolder)
         EXPECT_EQ(cache.cachePathForId(bad, "original"), "");
     }
     EXPECT_EQ(QDir(cache.folder()).entryList(QDir::Files), QStringList{"a1-original"});
+}
+
+// A GIF dropped on the timeline is copied from the cache into the project:
+// on a full disk no cut file may pass for a cached one, and the old one stays.
+TEST(GiphyGifsCacheTest, AFullDiskKeepsNoCutGif)
+{
+    IsolatedSettings isolated;
+    GiphyGifsCache cache;
+    SmallFileSystem disk(cache.folder());
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted here (not root?)";
+    const QString old = cache.setCacheForId("old", "a1", "original");
+    ASSERT_FALSE(old.isEmpty());
+    ASSERT_TRUE(disk.fill());
+    const QByteArray gif(5000, 'g');
+    EXPECT_EQ(cache.setCacheForId(gif, "b2", "original").toStdString(), "");
+    EXPECT_EQ(cache.cachePathForId("b2", "original").toStdString(), "") << "a cut GIF passes for a cached one";
+    EXPECT_EQ(cache.setCacheForId(gif, "a1", "original").toStdString(), "");
+    EXPECT_EQ(fileBytes(old), "old");
 }
 
 } // namespace
