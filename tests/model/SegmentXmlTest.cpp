@@ -1,4 +1,5 @@
 #include "LayerSegment.h"
+#include "NamespacedXml.h"
 #include "SegmentKeys.h"
 
 #include <QXmlStreamReader>
@@ -135,6 +136,41 @@ TEST(SegmentXml, ForgedKeysAndNestedElementsCannotConfuseTheRecord)
     EXPECT_EQ(Segment::stringAttribute(dictionaries[1].get(), SegmentKey::Type), "TEXT");
     // A project file's negative scale is a mirror, which scales by 1.
     EXPECT_EQ(Segment::scaleAttribute(&first, SegmentKey::UserScale), QPointF(2, 1));
+}
+
+// Names in a namespace are none of the record's, whatever they are called:
+// they are kept as read, with the declarations they take from the document
+// around the record, so that the record written anywhere reads the same.
+TEST(SegmentXml, NamesInANamespaceAreKeptAsReadAndTravelWithTheRecordAndItsCopy)
+{
+    const QByteArray document =
+        "<Segments xmlns:p=\"urn:p\">"
+        "<Segment Type=\"TEXT\" Text=\"Mine\" p:Text=\"Theirs\" xml:space=\"preserve\">"
+        "<!-- note --><p:Transitions><Transition TStart=\"1\"/></p:Transitions>"
+        "<Transitions p:ease=\"in\"><p:Transition TStart=\"2\"/>"
+        "<Transition TStart=\"3\" p:TStart=\"4\"><p:TBegin/><TEnd xmlns:q=\"urn:q\" q:Spin=\"1\" Spin=\"2\"/></Transition>"
+        "</Transitions><?mark here?></Segment>"
+        "</Segments>";
+    int error = -1;
+    const Dictionaries dictionaries = read(document, &error);
+    ASSERT_EQ(error, 0);
+    ASSERT_EQ(dictionaries.size(), 1u);
+    const SegmentAttributes& record = *dictionaries[0];
+    EXPECT_EQ(record.texts(), (SegmentAttributes::Texts{{"Text", "Mine"}, {"Type", "TEXT"}}));
+    ASSERT_EQ(Segment::transitionCountOf(&record), 1);
+    const SegmentAttributes& entry = *(*record.transitions())[0];
+    EXPECT_EQ(entry.texts(), (SegmentAttributes::Texts{{"TStart", "3"}}));
+    EXPECT_EQ(entry.state(true), nullptr);
+    ASSERT_NE(entry.state(false), nullptr);
+    EXPECT_EQ(entry.state(false)->texts(), (SegmentAttributes::Texts{{"Spin", "2"}}));
+
+    const QByteArray written = write({&record});
+    EXPECT_EQ(namespaceReadError(written).toStdString(), "") << written.constData();
+    EXPECT_EQ(namespacedNames(written).join(' ').toStdString(), namespacedNames(document).join(' ').toStdString());
+    for (const char* node : {"<!-- note -->", "<?mark here?>"})
+        EXPECT_EQ(written.count(node), 1) << node;
+    EXPECT_EQ(write({record.copy().get()}), written);
+    EXPECT_EQ(write(read(written, &error)), written);
 }
 
 TEST(SegmentXml, CutOffDocumentReportsTheReaderError)
