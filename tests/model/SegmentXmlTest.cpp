@@ -141,15 +141,16 @@ TEST(SegmentXml, ForgedKeysAndNestedElementsCannotConfuseTheRecord)
 // Names in a namespace are none of the record's, whatever they are called:
 // they are kept as read, with the declarations they take from the document
 // around the record, so that the record written anywhere reads the same.
+// A second transition list is kept whole too.
 TEST(SegmentXml, NamesInANamespaceAreKeptAsReadAndTravelWithTheRecordAndItsCopy)
 {
     const QByteArray document =
-        "<Segments xmlns:p=\"urn:p\">"
+        "<Segments xmlns:p=\"urn:p\" xmlns:k=\"urn:k\">"
         "<Segment Type=\"TEXT\" Text=\"Mine\" p:Text=\"Theirs\" xml:space=\"preserve\">"
-        "<!-- note --><p:Transitions><Transition TStart=\"1\"/></p:Transitions>"
+        "<!-- note --><k:Transitions><Transition TStart=\"1\"/></k:Transitions>"
         "<Transitions p:ease=\"in\"><p:Transition TStart=\"2\"/>"
         "<Transition TStart=\"3\" p:TStart=\"4\"><p:TBegin/><TEnd xmlns:q=\"urn:q\" q:Spin=\"1\" Spin=\"2\"/></Transition>"
-        "</Transitions><?mark here?></Segment>"
+        "</Transitions><?mark here?><Transitions><Transition TStart=\"9\"/></Transitions></Segment>"
         "</Segments>";
     int error = -1;
     const Dictionaries dictionaries = read(document, &error);

@@ -143,6 +143,28 @@ TEST(ProjectFiles, PartsOfThePropertiesThisVersionDoesNotReadSurviveASave)
     EXPECT_EQ(readFile(path), saved);
 }
 
+// A root that puts its children into a default namespace makes none of
+// them a record; a record the program adds under it must stay its own.
+TEST(ProjectFiles, ARecordAddedUnderARootWithADefaultNamespaceStaysARecord)
+{
+    TemporaryProduct product;
+    const QString path = product.projectDir(kName) + "/project.xml";
+    writeFile(path, "<Project xmlns=\"urn:d\"><Segment Type=\"TEXT\"/></Project>");
+    SegmentRecords records;
+    KeptXml besideRecords;
+    ASSERT_EQ(ProjectManager::loadSegments(records, kName, "", &besideRecords), 0);
+    EXPECT_EQ(records.size(), 0u);
+    ProjectManager manager;
+    manager.keepElementsBesideRecords(besideRecords);
+    manager.appendSegment(new FakeMediaSegment(QStringLiteral("IMAGE")), nullptr);
+    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
+
+    ASSERT_EQ(ProjectManager::loadSegments(records, kName, ""), 0);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(Segment::stringAttribute(records[0].get(), SegmentKey::Type), "IMAGE");
+    EXPECT_EQ(namespacedNames(readFile(path)), QStringList{"Segment{urn:d}"});
+}
+
 TEST(ProjectFiles, SegmentFilesKeepWholeRecordsOnlyAndKnowTheEmptyProject)
 {
     TemporaryProduct product;
