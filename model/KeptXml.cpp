@@ -1,8 +1,61 @@
 #include "KeptXml.h"
 
+#include <QHash>
+#include <QSet>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+
+namespace {
+
+// The prefix bound to the XML namespace by XML itself, never declared.
+const QString kXmlPrefix = QStringLiteral("xml");
+
+// The declarations that the names of kept content take from outside it:
+// those whose prefix no element of the content that is open at the name
+// declares. Counting the open declarations of each prefix keeps the work
+// per name constant however deeply the content nests.
+class OutsideDeclarations
+{
+public:
+    void enter(const QXmlStreamNamespaceDeclarations& declarations)
+    {
+        for (const QXmlStreamNamespaceDeclaration& declaration : declarations)
+            ++_openInside[declaration.prefix().toString()];
+    }
+    void leave(const QXmlStreamNamespaceDeclarations& declarations)
+    {
+        for (const QXmlStreamNamespaceDeclaration& declaration : declarations) {
+            const auto open = _openInside.find(declaration.prefix().toString());
+            if (open != _openInside.end() && --open.value() == 0)
+                _openInside.erase(open);
+        }
+    }
+    // Notes a name of the prefix that the reader bound to namespaceUri.
+    void use(const QStringRef& prefix, const QStringRef& namespaceUri)
+    {
+        if (namespaceUri.isEmpty() || prefix == kXmlPrefix)
+            return;
+        const QString key = prefix.toString();
+        if (_openInside.contains(key) || _taken.contains(key))
+            return;
+        _taken.insert(key);
+        _declarations.append(QXmlStreamNamespaceDeclaration(key, namespaceUri.toString()));
+    }
+    void useAttributes(const QXmlStreamAttributes& attributes)
+    {
+        for (const QXmlStreamAttribute& attribute : attributes)
+            use(attribute.prefix(), attribute.namespaceUri());
+    }
+    const QXmlStreamNamespaceDeclarations& declarations() const { return _declarations; }
+
+private:
+    QHash<QString, int> _openInside;
+    QSet<QString> _taken;
+    QXmlStreamNamespaceDeclarations _declarations;
+};
+
+} // namespace
 
 KeptXml::Token KeptXml::_tokenAt(const QXmlStreamReader& reader)
 {
@@ -34,17 +87,65 @@ KeptXml::Token KeptXml::_tokenAt(const QXmlStreamReader& reader)
     return token;
 }
 
+void KeptXml::keepStartTag(const QXmlStreamReader& reader, const QXmlStreamAttributes& unread)
+{
+    _tagDeclarations.clear();
+    for (const QXmlStreamNamespaceDeclaration& declaration : reader.namespaceDeclarations()) {
+        if (!declaration.prefix().isEmpty() || declaration.namespaceUri().isEmpty())
+            _tagDeclarations.append(declaration);
+    }
+    OutsideDeclarations outside;
+    outside.enter(_tagDeclarations);
+    outside.useAttributes(unread);
+    _tagDeclarations += outside.declarations();
+    _tagAttributes = unread;
+}
+
+// On the kept start tag, which every writer writes around the children,
+// once for all of them, as the document read most likely had it. A default
+// namespace stays on the child: the element's own children are in none.
+void KeptXml::_declareForChild(const QXmlStreamNamespaceDeclarations& declarations, Token& child)
+{
+    for (const QXmlStreamNamespaceDeclaration& declaration : declarations) {
+        const QStringRef prefix = declaration.prefix();
+        if (prefix.isEmpty())
+            child.namespaces.append(declaration);
+        else if (std::none_of(_tagDeclarations.cbegin(), _tagDeclarations.cend(),
+                              [&prefix](const QXmlStreamNamespaceDeclaration& onTag) { return onTag.prefix() == prefix; }))
+            _tagDeclarations.append(declaration);
+    }
+}
+
+void KeptXml::writeStartTagDeclarations(QXmlStreamWriter& writer) const
+{
+    _writeDeclarations(writer, _tagDeclarations);
+}
+
+void KeptXml::writeStartTagAttributes(QXmlStreamWriter& writer) const
+{
+    for (const QXmlStreamAttribute& attribute : _tagAttributes)
+        writer.writeAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+}
+
 bool KeptXml::readElement(QXmlStreamReader& reader, int place)
 {
     const int firstToken = _tokens.size();
-    int depth = 0;
+    OutsideDeclarations outside;
+    // The start tokens of the elements open inside the kept one.
+    QVector<int> open;
     while (!reader.hasError()) {
-        if (reader.isStartElement())
-            ++depth;
-        else if (reader.isEndElement())
-            --depth;
         _tokens.append(_tokenAt(reader));
-        if (depth == 0) {
+        const Token& token = _tokens.constLast();
+        if (reader.isStartElement()) {
+            open.append(_tokens.size() - 1);
+            outside.enter(token.namespaces);
+            outside.use(reader.prefix(), reader.namespaceUri());
+            outside.useAttributes(token.attributes);
+        } else if (reader.isEndElement() && !open.isEmpty()) {
+            outside.leave(_tokens.at(open.takeLast()).namespaces);
+        }
+        if (open.isEmpty()) {
+            _declareForChild(outside.declarations(), _tokens[firstToken]);
             _elements.append(Element{place, firstToken, _tokens.size()});
             return true;
         }
@@ -98,11 +199,7 @@ void KeptXml::_writeToken(QXmlStreamWriter& writer, const Token& token)
     switch (token.type) {
     case QXmlStreamReader::StartElement:
         writer.writeStartElement(token.name);
-        for (const QXmlStreamNamespaceDeclaration& declaration : token.namespaces) {
-            const QString prefix = declaration.prefix().toString();
-            writer.writeAttribute(prefix.isEmpty() ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + prefix,
-                                  declaration.namespaceUri().toString());
-        }
+        _writeDeclarations(writer, token.namespaces);
         for (const QXmlStreamAttribute& attribute : token.attributes)
             writer.writeAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
         break;
@@ -126,5 +223,16 @@ void KeptXml::_writeToken(QXmlStreamWriter& writer, const Token& token)
         break;
     default:
         break;
+    }
+}
+
+// As attributes: the writer then keeps every prefix as read instead of
+// making up its own.
+void KeptXml::_writeDeclarations(QXmlStreamWriter& writer, const QXmlStreamNamespaceDeclarations& declarations)
+{
+    for (const QXmlStreamNamespaceDeclaration& declaration : declarations) {
+        const QString prefix = declaration.prefix().toString();
+        writer.writeAttribute(prefix.isEmpty() ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + prefix,
+                              declaration.namespaceUri().toString());
     }
 }

@@ -89,9 +89,12 @@ void writeChildren(const KeptXml& kept, QXmlStreamWriter& writer, int usedCount,
 void writeElement(const QString& name, const SegmentAttributes& attributes, QXmlStreamWriter& writer,
                   int usedCount, const std::function<void(int)>& writeUsed)
 {
+    const KeptXml& kept = attributes.keptElements();
     writer.writeStartElement(name);
+    kept.writeStartTagDeclarations(writer);
     writeTexts(attributes, writer);
-    writeChildren(attributes.keptElements(), writer, usedCount, writeUsed);
+    kept.writeStartTagAttributes(writer);
+    writeChildren(kept, writer, usedCount, writeUsed);
     writer.writeEndElement();
 }
 
@@ -109,17 +112,28 @@ void writeEntry(const SegmentAttributes& entry, QXmlStreamWriter& writer)
 void writeTransitions(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
 {
     const SegmentAttributes::TransitionList& entries = *attributes.transitions();
+    const KeptXml& kept = attributes.keptInTransitions();
     writer.writeStartElement(kTransitionsElement);
-    writeChildren(attributes.keptInTransitions(), writer, int(entries.size()),
+    kept.writeStartTagDeclarations(writer);
+    kept.writeStartTagAttributes(writer);
+    writeChildren(kept, writer, int(entries.size()),
                   [&entries, &writer](int place) { writeEntry(*entries[size_t(place)], writer); });
     writer.writeEndElement();
 }
 
-// Keys that name a list or a state are ignored: they never hold text.
-void readTexts(const QXmlStreamReader& reader, SegmentAttributes& attributes)
+// Only the attributes in no namespace are values; keys that name a list
+// or a state are ignored among them, as they never hold text. The others,
+// whatever their names, are kept with the element's declarations.
+void readStartTag(const QXmlStreamReader& reader, SegmentAttributes& attributes)
 {
-    for (const QXmlStreamAttribute& attribute : reader.attributes())
-        attributes.setText(attribute.name().toString(), attribute.value().toString());
+    QXmlStreamAttributes unread;
+    for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+        if (attribute.namespaceUri().isEmpty())
+            attributes.setText(attribute.name().toString(), attribute.value().toString());
+        else
+            unread.append(attribute);
+    }
+    attributes.keptElements().keepStartTag(reader, unread);
 }
 
 // The elements a record uses, each inside the one before.
@@ -146,6 +160,35 @@ KeptXml& keptAt(Level level, SegmentAttributes& record, SegmentAttributes* entry
     return state->keptElements();
 }
 
+// Enters the used element that the start element the reader stands on
+// opens at the level, if it opens one: only an element in no namespace is
+// the program's own, whatever it is called. A second transition list is
+// kept whole, as the kept content of the first needs the first one's tag.
+bool enterUsedElement(QXmlStreamReader& reader, Level* level, SegmentAttributes& record,
+                      SegmentAttributes** entry, SegmentAttributes** state)
+{
+    if (!reader.namespaceUri().isEmpty())
+        return false;
+    const QStringRef name = reader.name();
+    if (*level == Level::Record && name == kTransitionsElement && !record.transitions()) {
+        record.resetTransitions();
+        record.keptInTransitions().keepStartTag(reader, reader.attributes());
+        *level = Level::TransitionList;
+    } else if (*level == Level::TransitionList && name == SegmentKey::Transition) {
+        record.transitions()->push_back(std::make_unique<SegmentAttributes>());
+        *entry = record.transitions()->back().get();
+        readStartTag(reader, **entry);
+        *level = Level::Entry;
+    } else if (*level == Level::Entry && (name == SegmentKey::TBegin || name == SegmentKey::TEnd)) {
+        *state = &(*entry)->resetState(name == SegmentKey::TBegin);
+        readStartTag(reader, **state);
+        *level = Level::State;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void Segment::saveToXml(const SegmentAttributes& attributes, QXmlStreamWriter& writer)
@@ -156,10 +199,11 @@ void Segment::saveToXml(const SegmentAttributes& attributes, QXmlStreamWriter& w
 
 // Only the elements in their places are used: a transition list directly
 // inside the record, its entries, their states. Every other element is kept
-// whole with what it holds, so nothing inside it is taken for a used one.
+// whole with what it holds, so nothing inside it is taken for a used one;
+// so are the comments and processing instructions among them.
 int Segment::loadFromXml(SegmentAttributes& attributes, QXmlStreamReader& reader)
 {
-    readTexts(reader, attributes);
+    readStartTag(reader, attributes);
     Level level = Level::Record;
     SegmentAttributes* entry = nullptr;
     SegmentAttributes* state = nullptr;
@@ -173,27 +217,14 @@ int Segment::loadFromXml(SegmentAttributes& attributes, QXmlStreamReader& reader
             level = Level(int(level) - 1);
             continue;
         }
-        if (!reader.isStartElement())
+        if (!reader.isStartElement() && !reader.isComment() && !reader.isProcessingInstruction())
             continue;
-        const QStringRef name = reader.name();
-        if (level == Level::Record && name == kTransitionsElement) {
-            attributes.resetTransitions();
-            level = Level::TransitionList;
-        } else if (level == Level::TransitionList && name == SegmentKey::Transition) {
-            attributes.transitions()->push_back(std::make_unique<SegmentAttributes>());
-            entry = attributes.transitions()->back().get();
-            readTexts(reader, *entry);
-            level = Level::Entry;
-        } else if (level == Level::Entry && (name == SegmentKey::TBegin || name == SegmentKey::TEnd)) {
-            state = &entry->resetState(name == SegmentKey::TBegin);
-            readTexts(reader, *state);
-            level = Level::State;
-        } else {
-            int place = 0;
-            KeptXml& kept = keptAt(level, attributes, entry, state, &place);
-            if (!kept.readElement(reader, place))
-                break;
-        }
+        if (reader.isStartElement() && enterUsedElement(reader, &level, attributes, &entry, &state))
+            continue;
+        int place = 0;
+        KeptXml& kept = keptAt(level, attributes, entry, state, &place);
+        if (!kept.readElement(reader, place))
+            break;
     }
     if (!reader.hasError())
         return 0;

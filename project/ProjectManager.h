@@ -226,9 +226,11 @@ public:
     // The track ids that kept records name: a new track takes none of them,
     // so that no segment joins a kept record's track.
     QSet<int> unbuiltTrackIds() const;
-    // The elements of "project.xml" beside the records that the window does
-    // not use, placed by the number of records before them: every save of
-    // "project.xml" writes them back there. Undo snapshots leave them out.
+    // The root's attributes and declarations, and the elements, comments and
+    // processing instructions of "project.xml" beside the records that the
+    // window does not use, placed by the number of records before them:
+    // every save of "project.xml" writes them back there. Undo snapshots
+    // leave them out.
     void keepElementsBesideRecords(const KeptXml& elements);
 
     // --- Undo snapshots ---------------------------------------------------------------------
@@ -260,6 +262,7 @@ private:
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
     // Reads a snapshot; nothing when it cannot be opened or read.
     static std::optional<SegmentRecords> _readSnapshot(const QString& path);
+    void _keepUnreadProperties(QXmlStreamReader& reader);
     void _writePropertyAttributes(QXmlStreamWriter& writer) const;
     void _setLayoutValue(const QString& key, int value) { _layout.insert(key, value); }
     int _layoutValue(const QString& key) const { return _layout.value(key, -1); }
@@ -283,6 +286,8 @@ private:
     // In index order.
     std::vector<UnbuiltRecord> _unbuiltRecords;
     KeptXml _besideRecords;
+    // What "properties.xml" holds that this version does not read.
+    KeptXml _keptProperties;
     QString _projectName;
     QString _projectFolder;
     QMap<QString, int> _layout;

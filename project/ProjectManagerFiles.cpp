@@ -22,6 +22,9 @@
 namespace {
 
 const QString kPropertiesElement = QStringLiteral("Properties");
+// The attributes of "Properties" that this version reads and writes.
+const QStringList kPropertyKeys{"version", "direction", "resolution", "frameRate", "duration", "fixCoverImage",
+                                "imageScale", "edit", "backgroundColor", "segmentMode"};
 const QString kLayoutElement = QStringLiteral("Layout");
 const QString kExamplesFolder = QStringLiteral("Examples");
 const QString kExamplesResource = QStringLiteral(":/examples");
@@ -75,10 +78,11 @@ int ProjectManager::loadProperties(const QString& name, const QString& folder, Q
     QByteArray bytes;
     if (!ProjectXml::readWholeFile(propertiesXmlPath(name, folder), &bytes, unreadable))
         return -1;
+    _keptProperties = KeptXml();
     QXmlStreamReader reader(bytes);
     while (!reader.atEnd()) {
         reader.readNext();
-        if (!reader.isStartElement() || reader.name() != kPropertiesElement)
+        if (!reader.isStartElement() || reader.name() != kPropertiesElement || !reader.namespaceUri().isEmpty())
             continue;
         const QXmlStreamAttributes attributes = reader.attributes();
         const auto has = [&attributes](const char* key) { return attributes.hasAttribute(QLatin1String(key)); };
@@ -107,12 +111,35 @@ int ProjectManager::loadProperties(const QString& name, const QString& folder, Q
             const int mode = text("segmentMode").toInt();
             _segmentMode = mode < 0 || mode > 1 ? 0 : mode;
         }
+        _keepUnreadProperties(reader);
     }
     if (reader.hasError()) {
         qWarning().noquote() << "Project properties load error: " + reader.errorString();
         return reader.error();
     }
     return 0;
+}
+
+// What a newer version, an extension or a hand added to the properties, as
+// kept elements are kept in "project.xml": attributes this version does not
+// read (also those in a namespace, whatever their names), and the elements,
+// comments and processing instructions inside.
+void ProjectManager::_keepUnreadProperties(QXmlStreamReader& reader)
+{
+    QXmlStreamAttributes unread;
+    for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+        if (!attribute.namespaceUri().isEmpty() || !kPropertyKeys.contains(attribute.name().toString()))
+            unread.append(attribute);
+    }
+    _keptProperties.keepStartTag(reader, unread);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement())
+            return;
+        const bool isNode = reader.isStartElement() || reader.isComment() || reader.isProcessingInstruction();
+        if (isNode && !_keptProperties.readElement(reader, 0))
+            return;
+    }
 }
 
 void ProjectManager::_writePropertyAttributes(QXmlStreamWriter& writer) const
@@ -137,7 +164,10 @@ int ProjectManager::saveProperties(const QString& name, const QString& folder)
                                          "Project properties save error",
                                          [this](QXmlStreamWriter& writer) {
                                              writer.writeStartElement(kPropertiesElement);
+                                             _keptProperties.writeStartTagDeclarations(writer);
                                              _writePropertyAttributes(writer);
+                                             _keptProperties.writeStartTagAttributes(writer);
+                                             _keptProperties.writeFrom(writer, 0);
                                              writer.writeEndElement();
                                          },
                                          &reason);
@@ -264,7 +294,7 @@ int ProjectManager::_writeSegments(const QString& path, bool snapshot, const cha
     const KeptXml noElements;
     const KeptXml& beside = snapshot ? noElements : _besideRecords;
     return ProjectXml::write(path, kind, errorMessage, [this, unbuilt, &beside](QXmlStreamWriter& writer) {
-        writer.writeStartElement(QStringLiteral("Project"));
+        ProjectXml::writeRoot(writer, beside);
         size_t kept = 0;
         size_t built = 0;
         while (built < _segments.size() || kept < unbuilt) {

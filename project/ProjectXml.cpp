@@ -77,9 +77,16 @@ int write(const QString& path, FileKind kind, const char* errorMessage,
     return result;
 }
 
-void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const KeptXml* besideRecords)
+void writeRoot(QXmlStreamWriter& writer, const KeptXml& besideRecords)
 {
     writer.writeStartElement(QStringLiteral("Project"));
+    besideRecords.writeStartTagDeclarations(writer);
+    besideRecords.writeStartTagAttributes(writer);
+}
+
+void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const KeptXml* besideRecords)
+{
+    writeRoot(writer, besideRecords ? *besideRecords : KeptXml());
     int place = 0;
     for (const auto& record : records) {
         if (besideRecords)
@@ -99,19 +106,23 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
     bool insideRoot = false;
     while (!reader.atEnd()) {
         reader.readNext();
-        if (!reader.isStartElement())
-            continue;
-        if (reader.name() == segmentElement) {
+        const bool isNode = reader.isStartElement() || reader.isComment() || reader.isProcessingInstruction();
+        if (reader.isEndElement()) {
+            // The root's: every element inside it is read whole.
+            insideRoot = false;
+        } else if (reader.isStartElement() && reader.name() == segmentElement && reader.namespaceUri().isEmpty()) {
             auto record = std::make_unique<SegmentAttributes>();
             if (Segment::loadFromXml(*record, reader) != 0)
                 return;
             records.push_back(std::move(record));
-        } else if (!insideRoot) {
+        } else if (reader.isStartElement() && !insideRoot) {
             insideRoot = true;
-        } else if (besideRecords) {
+            if (besideRecords)
+                besideRecords->keepStartTag(reader, reader.attributes());
+        } else if (besideRecords && insideRoot && isNode) {
             if (!besideRecords->readElement(reader, int(records.size())))
                 return;
-        } else {
+        } else if (reader.isStartElement()) {
             reader.skipCurrentElement();
         }
     }

@@ -33,17 +33,22 @@ enum class FileKind {
 int write(const QString& path, FileKind kind, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason = nullptr);
 
+// Writes the start of the root "Project" with the attributes and
+// declarations that besideRecords kept of it.
+void writeRoot(QXmlStreamWriter& writer, const KeptXml& besideRecords);
+
 // The body of "project.xml" for records without segment objects: the root
 // "Project" with one "Segment" element per record and the elements kept
 // beside them in their places (the number of records before), stopping at
 // a write error.
 void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const KeptXml* besideRecords = nullptr);
 
-// Appends one record per "Segment" element of the root until the document
-// ends or a record cannot be read; a record read only in part is not kept.
-// The root's other elements are kept whole in besideRecords, placed by the
-// number of records before them, or skipped when it is null. The reader
-// tells whether the document was whole.
+// Appends one record per "Segment" element (in no namespace) of the root
+// until the document ends or a record cannot be read; a record read only in
+// part is not kept. The root's attributes and declarations, and its other
+// elements, comments and processing instructions, are kept whole in
+// besideRecords, these placed by the number of records before them, or
+// skipped when it is null. The reader tells whether the document was whole.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
 // Reads the whole file at path into bytes; false when it cannot be opened or

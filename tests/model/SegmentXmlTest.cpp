@@ -1,4 +1,5 @@
 #include "LayerSegment.h"
+#include "NamespacedXml.h"
 #include "SegmentKeys.h"
 
 #include <QStringList>
@@ -194,6 +195,42 @@ TEST(SegmentXml, UnusedElementsAreWrittenBackInTheirPlaces)
     segment.removeTransition(2);
     EXPECT_EQ(outline(write({segment.attributes()})),
               std::string(asRead).erase(afterEntries - entry.size(), entry.size()));
+}
+
+// Names in a namespace are none of the record's, whatever they are called:
+// they are kept as read, with the declarations they take from the document
+// around the record, so that the record written anywhere reads the same.
+// A second transition list is kept whole too.
+TEST(SegmentXml, NamesInANamespaceAreKeptAsReadAndTravelWithTheRecordAndItsCopy)
+{
+    const QByteArray document =
+        "<Segments xmlns:p=\"urn:p\" xmlns:k=\"urn:k\">"
+        "<Segment Type=\"TEXT\" Text=\"Mine\" p:Text=\"Theirs\" xml:space=\"preserve\">"
+        "<!-- note --><k:Transitions><Transition TStart=\"1\"/></k:Transitions>"
+        "<Transitions p:ease=\"in\"><p:Transition TStart=\"2\"/>"
+        "<Transition TStart=\"3\" p:TStart=\"4\"><p:TBegin/><TEnd xmlns:q=\"urn:q\" q:Spin=\"1\" Spin=\"2\"/></Transition>"
+        "</Transitions><?mark here?><Transitions><Transition TStart=\"9\"/></Transitions></Segment>"
+        "</Segments>";
+    int error = -1;
+    const Dictionaries dictionaries = read(document, &error);
+    ASSERT_EQ(error, 0);
+    ASSERT_EQ(dictionaries.size(), 1u);
+    const SegmentAttributes& record = *dictionaries[0];
+    EXPECT_EQ(record.texts(), (SegmentAttributes::Texts{{"Text", "Mine"}, {"Type", "TEXT"}}));
+    ASSERT_EQ(Segment::transitionCountOf(&record), 1);
+    const SegmentAttributes& entry = *(*record.transitions())[0];
+    EXPECT_EQ(entry.texts(), (SegmentAttributes::Texts{{"TStart", "3"}}));
+    EXPECT_EQ(entry.state(true), nullptr);
+    ASSERT_NE(entry.state(false), nullptr);
+    EXPECT_EQ(entry.state(false)->texts(), (SegmentAttributes::Texts{{"Spin", "2"}}));
+
+    const QByteArray written = write({&record});
+    EXPECT_EQ(namespaceReadError(written).toStdString(), "") << written.constData();
+    EXPECT_EQ(namespacedNames(written).join(' ').toStdString(), namespacedNames(document).join(' ').toStdString());
+    for (const char* node : {"<!-- note -->", "<?mark here?>"})
+        EXPECT_EQ(written.count(node), 1) << node;
+    EXPECT_EQ(write({record.copy().get()}), written);
+    EXPECT_EQ(write(read(written, &error)), written);
 }
 
 TEST(SegmentXml, CutOffDocumentReportsTheReaderError)

@@ -306,9 +306,12 @@ TEST(ArchiveRoundTrip, ElementsThisVersionDoesNotUseTravelInTheirPlaces)
     const QString dir = product.projectDir("Trip");
     writeFile(dir + "/properties.xml", kProperties);
     writeFile(dir + "/grade.cube", "LUT_3D_SIZE 2\n");
-    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project><Extension lut=\"grade.cube\"/>"
+    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project xmlns:r=\"urn:root\">"
+                                    "<Extension lut=\"grade.cube\"/><r:Extension r:level=\"2\"/>"
                                     "<Segment Text=\"Hi\" Type=\"TEXT\"><Style font=\"Serif\"/></Segment>"
+                                    "<Segment xmlns:s=\"urn:seg\" Text=\"Ho\" Type=\"TEXT\" s:look=\"warm\"><r:Mark/></Segment>"
                                     "<Watermark corner=\"right\"/></Project>\n");
+    const QStringList namespaced = namespacedNames(readFile(dir + "/project.xml"));
     const Messages exported = exportProject("Trip", QString(), folders.output);
     ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
     ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
@@ -316,6 +319,9 @@ TEST(ArchiveRoundTrip, ElementsThisVersionDoesNotUseTravelInTheirPlaces)
     expectInOrder(readFile(folders.destination + "/Trip/project.xml"),
                   {"<Extension lut=\"grade.cube\"/>", "<Segment Text=\"Hi\" Type=\"TEXT\">", "<Style font=\"Serif\"/>",
                    "</Segment>", "<Watermark corner=\"right\"/>", "</Project>"});
+    const QByteArray imported = readFile(folders.destination + "/Trip/project.xml");
+    EXPECT_EQ(namespaceReadError(imported).toStdString(), "");
+    EXPECT_EQ(namespacedNames(imported).join(' ').toStdString(), namespaced.join(' ').toStdString());
     EXPECT_EQ(readFile(folders.destination + "/Trip/grade.cube"), "LUT_3D_SIZE 2\n");
 }
 

@@ -68,16 +68,24 @@ TEST(ProjTool, RoundtripWritesBackTheElementsItDoesNotUseInTheirPlaces)
     TemporaryProduct product;
     const QString dir = writeProject(product, 0);
     writeFile(dir + "/project.xml",
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project xmlns:r=\"urn:root\" generator=\"hand\">\n"
+              "<!-- top -->\n"
               "<Extension lut=\"grade.cube\"/>\n"
               "<Segment Type=\"TEXT\" UId=\"a\"><Style font=\"Serif\"><!-- note -->bold &amp; <![CDATA[<raw>]]></Style>"
               "<Transitions><Transition TStart=\"0\"><Curve k=\"1\"/><TBegin UserVolume=\"0.5\"><Pan/></TBegin>"
               "</Transition><Ease/></Transitions><After/></Segment>\n"
               "<Segment Type=\"STICKER\" UId=\"b\"/>\n"
               "<x:Extra xmlns:x=\"urn:extra\" x:mode=\"1\"><x:Item/></x:Extra>\n"
+              "<Segment xmlns:s=\"urn:seg\" Type=\"STICKER\" UId=\"c\" s:look=\"warm\">"
+              "<!-- in c --><r:Mark/><s:Grade r:by=\"me\"/></Segment>\n"
               "</Project>\n");
+    const QStringList namespaced = namespacedNames(readFile(dir + "/project.xml"));
     ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
     const QByteArray once = readFile(dir + "/project.xml");
+    EXPECT_EQ(namespaceReadError(once).toStdString(), "");
+    EXPECT_EQ(namespacedNames(once).join(' ').toStdString(), namespaced.join(' ').toStdString());
+    expectInOrder(once, {"generator=\"hand\"", "<!-- top -->", "<Extension", "UId=\"c\"", "<!-- in c -->", "<r:Mark",
+                         "</Segment>"});
     expectInOrder(once, {"<Extension lut=\"grade.cube\"/>", "<Segment",
                          "<Style font=\"Serif\"><!-- note -->bold &amp; <![CDATA[<raw>]]></Style>", "<Transitions>",
                          "<Transition TStart=\"0\">", "<Curve k=\"1\"/>", "<TBegin UserVolume=\"0.5\">", "<Pan/>",
@@ -86,6 +94,17 @@ TEST(ProjTool, RoundtripWritesBackTheElementsItDoesNotUseInTheirPlaces)
                          "</Project>"});
     ASSERT_EQ(runTool({"roundtrip", dir}).exitCode, 0);
     EXPECT_EQ(readFile(dir + "/project.xml"), once);
+
+    // convert writes the file only to bring a chroma key up to date.
+    writeFile(dir + "/project.xml", "<Project xmlns:r=\"urn:root\"><r:Mark/><Segment xmlns:s=\"urn:seg\" Type=\"MOVIE\""
+                                    " FxGreenScreenSensitivity=\"5\" s:look=\"warm\"><r:Pin/></Segment></Project>");
+    const QStringList beforeConvert = namespacedNames(readFile(dir + "/project.xml"));
+    const ToolRun convert = runTool({"convert", dir});
+    ASSERT_EQ(convert.exitCode, 0) << qPrintable(convert.output);
+    const QByteArray converted = readFile(dir + "/project.xml");
+    EXPECT_TRUE(converted.contains("KeySensitivity=\"5\"")) << converted.constData();
+    EXPECT_EQ(namespaceReadError(converted).toStdString(), "");
+    EXPECT_EQ(namespacedNames(converted).join(' ').toStdString(), beforeConvert.join(' ').toStdString());
 }
 
 // convert brings an old chroma key up to date, as opening does: the elements

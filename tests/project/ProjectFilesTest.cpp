@@ -110,6 +110,63 @@ TEST(ProjectFiles, PropertiesAndLayoutAreWrittenInOrderAndReadWithTheirClamps)
     EXPECT_EQ(read.loadProperties("Missing", ""), -1);
 }
 
+// What a newer version, an extension or a hand adds to the properties:
+// attributes and elements this version does not read, also under the names
+// of its own in a namespace, and comments and instructions.
+TEST(ProjectFiles, PartsOfThePropertiesThisVersionDoesNotReadSurviveASave)
+{
+    TemporaryProduct product;
+    const QString path = product.projectDir(kName) + "/properties.xml";
+    writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                    "<Properties xmlns:ext=\"urn:x-ext\" version=\"7\" frameRate=\"30\" ext:frameRate=\"60\""
+                    " generator=\"hand\" xml:lang=\"de\">\n"
+                    "  <!-- tuned by hand -->\n"
+                    "  <Grading lut=\"grade.cube\"><Curve/>warm</Grading>\n"
+                    "  <?tool keep?>\n"
+                    "  <ext:Panel ext:width=\"3\"/>\n"
+                    "</Properties>\n");
+    const QStringList namespaced = namespacedNames(readFile(path));
+    ProjectManager manager;
+    ASSERT_EQ(manager.loadProperties(kName, ""), 0);
+    EXPECT_EQ(manager.frameRate(), 30.0f) << "a value in a namespace is none of the project's";
+    manager.setFrameRate(25.0f);
+    ASSERT_EQ(manager.saveProperties(kName, ""), 0);
+
+    const QByteArray saved = readFile(path);
+    EXPECT_EQ(namespaceReadError(saved).toStdString(), "");
+    EXPECT_EQ(namespacedNames(saved).join(' ').toStdString(), namespaced.join(' ').toStdString());
+    expectInOrder(saved, {"<Properties", "frameRate=\"25\"", "segmentMode=", "ext:frameRate=\"60\"",
+                          "generator=\"hand\"", "<!-- tuned by hand -->", "<Grading lut=\"grade.cube\"><Curve/>warm</Grading>",
+                          "<?tool keep?>", "<ext:Panel", "</Properties>"});
+    ProjectManager again;
+    ASSERT_EQ(again.loadProperties(kName, ""), 0);
+    EXPECT_EQ(again.frameRate(), 25.0f);
+    ASSERT_EQ(again.saveProperties(kName, ""), 0);
+    EXPECT_EQ(readFile(path), saved);
+}
+
+// A root that puts its children into a default namespace makes none of
+// them a record; a record the program adds under it must stay its own.
+TEST(ProjectFiles, ARecordAddedUnderARootWithADefaultNamespaceStaysARecord)
+{
+    TemporaryProduct product;
+    const QString path = product.projectDir(kName) + "/project.xml";
+    writeFile(path, "<Project xmlns=\"urn:d\"><Segment Type=\"TEXT\"/></Project>");
+    SegmentRecords records;
+    KeptXml besideRecords;
+    ASSERT_EQ(ProjectManager::loadSegments(records, kName, "", &besideRecords), 0);
+    EXPECT_EQ(records.size(), 0u);
+    ProjectManager manager;
+    manager.keepElementsBesideRecords(besideRecords);
+    manager.appendSegment(new FakeMediaSegment(QStringLiteral("IMAGE")), nullptr);
+    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
+
+    ASSERT_EQ(ProjectManager::loadSegments(records, kName, ""), 0);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(Segment::stringAttribute(records[0].get(), SegmentKey::Type), "IMAGE");
+    EXPECT_EQ(namespacedNames(readFile(path)), QStringList{"Segment{urn:d}"});
+}
+
 TEST(ProjectFiles, SegmentFilesKeepWholeRecordsOnlyAndKnowTheEmptyProject)
 {
     TemporaryProduct product;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NamespacedXml.h"
 #include "ProjectManager.h"
 #include "Segment.h"
 #include "SegmentKeys.h"
@@ -134,3 +135,4 @@ inline void expectInOrder(const QByteArray& text, std::initializer_list<const ch
             at = found + int(qstrlen(fragment));
     }
 }
+
