@@ -18,6 +18,17 @@ namespace {
 // rather than hanging the window for ever.
 constexpr int kPendingTaskWaitMs = 60000;
 
+// Lengths are stored as text of six significant digits, and an edit can
+// leave a range or a trim a rounding step past the media's end, which the
+// timeline shows as the media's length. Within that precision a stored
+// length is the one shown already: rewriting it would change a saved
+// project at each opening.
+bool isStoredLength(float stored, float shown)
+{
+    constexpr float kStoredPrecision = 1e-5f;
+    return std::abs(stored - shown) <= kStoredPrecision * std::max(1.0f, shown);
+}
+
 bool holdsFolder(const QString& path)
 {
     return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
@@ -160,11 +171,9 @@ void Segment::_fitTimingToMedia(float mediaDuration)
     // The engine stretches the trim over the range: a trim of another length
     // than the range (missing, or one past the media's end) would play
     // something else than the tile shows, the whole media over a short range.
-    // A trim within the stored text's precision of the range is the same
-    // length already: rewriting it would change a saved project at each opening.
-    constexpr float kStoredPrecision = 1e-5f;
     const float shown = _durationWithinMedia(mediaDuration);
-    setRangeDuration(shown);
-    if (std::abs(_trimTime(SegmentKey::TrimDuration) - shown) > kStoredPrecision * std::max(1.0f, shown))
+    if (!isStoredLength(Segment::duration(), shown))
+        setRangeDuration(shown);
+    if (!isStoredLength(_trimTime(SegmentKey::TrimDuration), shown))
         _setTrimTime(SegmentKey::TrimDuration, shown);
 }

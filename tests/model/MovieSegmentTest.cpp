@@ -246,4 +246,36 @@ TEST_F(MovieSegmentTest, UntrimmedMovieAtDoubleSpeedPlaysTheWholeMediaOnce)
     EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::TrimDuration, 0), 10.0f);
 }
 
+// Found by the random-edit run (seed 33009): a movie at speed 3.5 trimmed back
+// to the start of its 2 s clip stored a range of "2.00001", a rounding step
+// past the media's end; opening the project wrote it as "2", so the reopened
+// project differed from the saved one.
+TEST_F(MovieSegmentTest, ARangeARoundingStepPastTheMediaOpensAsSavedAndOneFurtherIsFitted)
+{
+    listener.mediaDuration = 2.0f; // the clip's length
+    auto opened = [this](float range) {
+        auto movie = std::make_unique<MovieSegment>(record({{SegmentKey::RangeStart, 1.5f},
+                                                            {SegmentKey::RangeDuration, range},
+                                                            {SegmentKey::Speed, 3.5f},
+                                                            {SegmentKey::TrimStart, 0.0f},
+                                                            {SegmentKey::TrimDuration, 2.0f}}),
+                                                    &listener, false);
+        movie->updateMediaDuration();
+        return movie;
+    };
+    auto stored = [](const MovieSegment& movie, const QString& key) {
+        return Segment::stringAttribute(movie.attributes(), key).toStdString();
+    };
+
+    const auto rounded = opened(2.00001f);
+    EXPECT_EQ(stored(*rounded, SegmentKey::RangeDuration), "2.00001");
+    EXPECT_EQ(stored(*rounded, SegmentKey::TrimDuration), "2");
+    EXPECT_FLOAT_EQ(rounded->duration(), 2.0f / 3.5f);
+
+    // A range a tenth of a second past the media is not a rounding step: it is fitted.
+    const auto beyond = opened(2.1f);
+    EXPECT_EQ(stored(*beyond, SegmentKey::RangeDuration), "2");
+    EXPECT_FLOAT_EQ(beyond->duration(), 2.0f / 3.5f);
+}
+
 } // namespace
