@@ -125,19 +125,22 @@ void Segment::_setTrimTime(const QString& key, float seconds)
 
 bool Segment::_moveStartWithTrim(float time)
 {
+    const float start = rangeStart();
     const float trimStart = _trimTime(SegmentKey::TrimStart);
-    const float trimDuration = _trimTime(SegmentKey::TrimDuration);
-    const float newTrimStart = trimStart + (time - rangeStart());
-    if (newTrimStart < 0.0f) {
-        Segment::setStartTime(rangeStart() - trimStart);
-        _setTrimTime(SegmentKey::TrimDuration, trimDuration + trimStart);
-        _setTrimTime(SegmentKey::TrimStart, 0.0f);
-        return false;
-    }
-    Segment::setStartTime(time);
-    _setTrimTime(SegmentKey::TrimDuration, trimDuration - (newTrimStart - trimStart));
-    _setTrimTime(SegmentKey::TrimStart, newTrimStart);
-    return true;
+    const float newTrimStart = trimStart + (time - start);
+    const bool withinMedia = newTrimStart >= 0.0f;
+    // Range and trim each change by the start's shift from their own
+    // lengths: a length measured as the end minus the new start would carry
+    // the rounding of times far into the timeline (a quarter of a
+    // millisecond an hour in), leaving range and trim apart or past the media.
+    const float shift = withinMedia ? time - start : -trimStart;
+    const float length = duration() - shift;
+    const float trimLength = _trimTime(SegmentKey::TrimDuration) - shift;
+    setRangeDuration(length);
+    setRangeStart(withinMedia ? time : start - trimStart);
+    _setTrimTime(SegmentKey::TrimDuration, trimLength);
+    _setTrimTime(SegmentKey::TrimStart, withinMedia ? newTrimStart : 0.0f);
+    return withinMedia;
 }
 
 bool Segment::_moveEndWithinMedia(float time, float mediaDuration)
