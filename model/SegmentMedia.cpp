@@ -18,6 +18,17 @@ namespace {
 // rather than hanging the window for ever.
 constexpr int kPendingTaskWaitMs = 60000;
 
+// Lengths are stored as text of six significant digits, and an edit can
+// leave a range or a trim a rounding step past the media's end, which the
+// timeline shows as the media's length. Within that precision a stored
+// length is the one shown already: rewriting it would change a saved
+// project at each opening.
+bool isStoredLength(float stored, float shown)
+{
+    constexpr float kStoredPrecision = 1e-5f;
+    return std::abs(stored - shown) <= kStoredPrecision * std::max(1.0f, shown);
+}
+
 bool holdsFolder(const QString& path)
 {
     return path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('\\'));
@@ -114,19 +125,22 @@ void Segment::_setTrimTime(const QString& key, float seconds)
 
 bool Segment::_moveStartWithTrim(float time)
 {
+    const float start = rangeStart();
     const float trimStart = _trimTime(SegmentKey::TrimStart);
-    const float trimDuration = _trimTime(SegmentKey::TrimDuration);
-    const float newTrimStart = trimStart + (time - rangeStart());
-    if (newTrimStart < 0.0f) {
-        Segment::setStartTime(rangeStart() - trimStart);
-        _setTrimTime(SegmentKey::TrimDuration, trimDuration + trimStart);
-        _setTrimTime(SegmentKey::TrimStart, 0.0f);
-        return false;
-    }
-    Segment::setStartTime(time);
-    _setTrimTime(SegmentKey::TrimDuration, trimDuration - (newTrimStart - trimStart));
-    _setTrimTime(SegmentKey::TrimStart, newTrimStart);
-    return true;
+    const float newTrimStart = trimStart + (time - start);
+    const bool withinMedia = newTrimStart >= 0.0f;
+    // Range and trim each change by the start's shift from their own
+    // lengths: a length measured as the end minus the new start would carry
+    // the rounding of times far into the timeline (a quarter of a
+    // millisecond an hour in), leaving range and trim apart or past the media.
+    const float shift = withinMedia ? time - start : -trimStart;
+    const float length = duration() - shift;
+    const float trimLength = _trimTime(SegmentKey::TrimDuration) - shift;
+    setRangeDuration(length);
+    setRangeStart(withinMedia ? time : start - trimStart);
+    _setTrimTime(SegmentKey::TrimDuration, trimLength);
+    _setTrimTime(SegmentKey::TrimStart, withinMedia ? newTrimStart : 0.0f);
+    return withinMedia;
 }
 
 bool Segment::_moveEndWithinMedia(float time, float mediaDuration)
@@ -160,11 +174,9 @@ void Segment::_fitTimingToMedia(float mediaDuration)
     // The engine stretches the trim over the range: a trim of another length
     // than the range (missing, or one past the media's end) would play
     // something else than the tile shows, the whole media over a short range.
-    // A trim within the stored text's precision of the range is the same
-    // length already: rewriting it would change a saved project at each opening.
-    constexpr float kStoredPrecision = 1e-5f;
     const float shown = _durationWithinMedia(mediaDuration);
-    setRangeDuration(shown);
-    if (std::abs(_trimTime(SegmentKey::TrimDuration) - shown) > kStoredPrecision * std::max(1.0f, shown))
+    if (!isStoredLength(Segment::duration(), shown))
+        setRangeDuration(shown);
+    if (!isStoredLength(_trimTime(SegmentKey::TrimDuration), shown))
         _setTrimTime(SegmentKey::TrimDuration, shown);
 }

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QSet>
+#include <QStringList>
 #include <QThread>
 #include <QTemporaryDir>
 
@@ -244,6 +245,71 @@ TEST_F(MovieSegmentTest, UntrimmedMovieAtDoubleSpeedPlaysTheWholeMediaOnce)
     EXPECT_FLOAT_EQ(movie.trimDuration(), 5.0f);
     // Stored in media seconds: no more than the media holds.
     EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::TrimDuration, 0), 10.0f);
+}
+
+// Found by the random-edit run (seed 33009): a movie at speed 3.5 trimmed back
+// to the start of its 2 s clip stored a range of "2.00001", a rounding step
+// past the media's end; opening the project wrote it as "2", so the reopened
+// project differed from the saved one.
+TEST_F(MovieSegmentTest, ARangeARoundingStepPastTheMediaOpensAsSavedAndOneFurtherIsFitted)
+{
+    listener.mediaDuration = 2.0f; // the clip's length
+    auto opened = [this](float range) {
+        auto movie = std::make_unique<MovieSegment>(record({{SegmentKey::RangeStart, 1.5f},
+                                                            {SegmentKey::RangeDuration, range},
+                                                            {SegmentKey::Speed, 3.5f},
+                                                            {SegmentKey::TrimStart, 0.0f},
+                                                            {SegmentKey::TrimDuration, 2.0f}}),
+                                                    &listener, false);
+        movie->updateMediaDuration();
+        return movie;
+    };
+    auto stored = [](const MovieSegment& movie, const QString& key) {
+        return Segment::stringAttribute(movie.attributes(), key).toStdString();
+    };
+
+    const auto rounded = opened(2.00001f);
+    EXPECT_EQ(stored(*rounded, SegmentKey::RangeDuration), "2.00001");
+    EXPECT_EQ(stored(*rounded, SegmentKey::TrimDuration), "2");
+    EXPECT_FLOAT_EQ(rounded->duration(), 2.0f / 3.5f);
+
+    // A range a tenth of a second past the media is not a rounding step: it is fitted.
+    const auto beyond = opened(2.1f);
+    EXPECT_EQ(stored(*beyond, SegmentKey::RangeDuration), "2");
+    EXPECT_FLOAT_EQ(beyond->duration(), 2.0f / 3.5f);
+}
+
+// An hour into a movie the timeline's times are kept to a quarter of a
+// millisecond: a length measured from them as end minus start left the range
+// and the trim apart, or past the media, and opening the project refitted them.
+TEST_F(MovieSegmentTest, FrontTrimsAnHourInKeepRangeAndTrimAsAReopenReadsThem)
+{
+    listener.mediaDuration = 2.0f;
+    // The second piece of a cut at 0.1 s of the clip at speed 3.5.
+    MovieSegment movie(record({{SegmentKey::RangeStart, 3600.1f},
+                               {SegmentKey::RangeDuration, 1.65f},
+                               {SegmentKey::Speed, 3.5f},
+                               {SegmentKey::TrimStart, 0.35f},
+                               {SegmentKey::TrimDuration, 1.65f}}),
+                       &listener, false);
+    movie.updateMediaDuration();
+    auto timing = [](const Segment& segment) {
+        QStringList texts;
+        for (const QString& key : {SegmentKey::RangeDuration, SegmentKey::TrimStart, SegmentKey::TrimDuration})
+            texts << Segment::stringAttribute(segment.attributes(), key);
+        return texts.join(QLatin1Char(' ')).toStdString();
+    };
+    auto reopenedTiming = [&](const Segment& segment) {
+        MovieSegment reopened(segment.attributes()->copy(), &listener, false);
+        reopened.updateMediaDuration();
+        return timing(reopened);
+    };
+
+    EXPECT_TRUE(movie.setStartTime(3600.15f));
+    EXPECT_EQ(timing(movie), reopenedTiming(movie));
+    EXPECT_FALSE(movie.setStartTime(3599.0f)); // stops at the media's start
+    EXPECT_EQ(timing(movie), "2 0 2");
+    EXPECT_EQ(timing(movie), reopenedTiming(movie));
 }
 
 } // namespace
