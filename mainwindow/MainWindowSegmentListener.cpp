@@ -428,11 +428,12 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
 
 // The files the saved project names, and those the segments resolve to, so
 // that two segments sharing one file are found whatever name each stored.
-// None when the saved project cannot be read whole.
+// None when what the project names cannot be told.
 std::optional<QSet<QString>> MainWindow::_usedFilePaths() const
 {
     // A record of a type this version does not build still names its file.
-    std::optional<QSet<QString>> paths = ProjectManager::recordedFilePaths(_projectName, _folderName);
+    std::optional<QSet<QString>> paths =
+        ProjectManager::recordedFilePaths(_projectName, _folderName, _projectManager->holdsRecords());
     if (!paths)
         return paths;
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {

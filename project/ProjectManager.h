@@ -203,10 +203,12 @@ public:
     // paths: those of the records of any type (also one this version does
     // not know), and every existing file that an attribute value or the
     // text of any element leads to (so also of the elements it keeps
-    // unused). None when that cannot be told: the file is missing, cannot
-    // be read or does not parse whole; whatever deletes files by this list
-    // must then delete none.
-    static std::optional<QSet<QString>> recordedFilePaths(const QString& name, const QString& folder);
+    // unused). None when that cannot be told: the file cannot be read or
+    // does not parse whole, or it is missing while the project has records
+    // (holdsRecords, or an older version's "project.plist"); whatever
+    // deletes files by this list must then delete none.
+    static std::optional<QSet<QString>> recordedFilePaths(const QString& name, const QString& folder,
+                                                          bool holdsRecords = true);
     // The same for a project document in memory, whose relative paths lead
     // into directory (an absolute path).
     static std::optional<QSet<QString>> filePathsNamedBy(const QByteArray& document, const QString& directory);
@@ -235,6 +237,9 @@ public:
     // not use, placed by the number of records before them: every save of
     // "project.xml" writes them back there. Undo snapshots leave them out.
     void keepElementsBesideRecords(const KeptXml& elements);
+    // Whether anything is bound for "project.xml": segments, or records or
+    // elements kept unused.
+    bool holdsRecords() const;
 
     // --- Undo snapshots ---------------------------------------------------------------------
     // Writes the segments as the state before an edit.

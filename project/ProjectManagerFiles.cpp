@@ -275,8 +275,13 @@ int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, c
                                         besideRecords, unreadable);
 }
 
-std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& name, const QString& folder)
+std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& name, const QString& folder,
+                                                               bool holdsRecords)
 {
+    // A project that has never saved a record names no file yet.
+    if (!holdsRecords && !QFileInfo::exists(projectXmlPath(name, folder))
+        && !QFileInfo::exists(projectPlistPath(name, folder)))
+        return QSet<QString>();
     QByteArray bytes;
     QString unreadable;
     if (!ProjectXml::readWholeFile(projectXmlPath(name, folder), &bytes, &unreadable)) {
@@ -335,6 +340,12 @@ void ProjectManager::keepElementsBesideRecords(const KeptXml& elements)
 {
     QMutexLocker locker(&_mutex);
     _besideRecords = elements;
+}
+
+bool ProjectManager::holdsRecords() const
+{
+    QMutexLocker locker(&_mutex);
+    return !_segments.empty() || !_unbuiltRecords.empty() || !_besideRecords.isEmpty();
 }
 
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,

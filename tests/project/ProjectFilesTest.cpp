@@ -247,7 +247,11 @@ TEST(ProjectFiles, RecordedFilesAreThoseOfEveryRecordWhateverItsType)
 {
     TemporaryProduct product;
     const QString dir = product.projectDir(kName);
-    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, "")) << "no project.xml: what it names cannot be told";
+    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, "")) << "no project.xml while the project has records";
+    EXPECT_EQ(ProjectManager::recordedFilePaths(kName, "", false), QSet<QString>()) << "no record saved yet";
+    writeFile(dir + "/project.plist", "bplist00");
+    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, "", false)) << "the records of an older version";
+    QFile::remove(dir + "/project.plist");
     writeFile(dir + "/project.xml",
               "<Project><Segment Type=\"STICKER\" File=\"sticker.png\"/>"
               "<Segment Type=\"MUSIC\" URL=\"old/song.mp3\"/>"
