@@ -7,6 +7,7 @@
 // executable: run it under a display (xvfb-run) for the preview surface.
 // Usage: caption_opening_bench [--large N] (N captions instead of 5,000).
 
+#include "BenchEventLoopPause.h"
 #include "BenchLoadedProject.h"
 #include "FreedMemory.h"
 #include "ProjectManager.h"
@@ -30,32 +31,9 @@ constexpr int kSmall = 500;
 constexpr int kLarge = 5000;
 constexpr int kLimitMs = 600000;
 constexpr int kIdleLimitMs = 60000;
-// The heartbeat that notes how long the event loop went without turning.
-constexpr int kHeartbeatMs = 5;
 constexpr float kCaptionSeconds = 2.5f;
 constexpr float kCaptionEvery = 3.0f;
 const QString kName = QStringLiteral("Captions");
-
-// The longest time between two turns of this thread's event loop while it
-// lives (counted from its making).
-class EventLoopPause {
-public:
-    EventLoopPause()
-    {
-        _clock.start();
-        _heartbeat.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&_heartbeat, &QTimer::timeout, [this] {
-            _longestMs = std::max(_longestMs, _clock.restart());
-        });
-        _heartbeat.start(kHeartbeatMs);
-    }
-    qint64 longestMs() const { return std::max(_longestMs, _clock.elapsed()); }
-
-private:
-    QElapsedTimer _clock;
-    QTimer _heartbeat;
-    qint64 _longestMs = 0;
-};
 
 bool writeCaptions(const QString& dir, int count)
 {

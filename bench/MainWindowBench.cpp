@@ -56,13 +56,16 @@ void BM_CleanProjectFolder(benchmark::State& state)
         segment->setFilePath(folder + QStringLiteral("/media-%1.png").arg(index * 2));
         window.projectManager()->appendSegment(segment, nullptr);
     }
+    // As at a close: the tidy reads what the saved project names.
+    if (window.projectManager()->saveSegments(kName, QString()) != 0)
+        state.SkipWithError("the project could not be saved");
     for (auto _ : state) {
         state.PauseTiming();
         makeFiles(folder);
         state.ResumeTiming();
         window._cleanProjectFolder();
     }
-    if (QDir(folder).entryList(QDir::Files).size() != kSegments)
+    if (QDir(folder).entryList({QStringLiteral("media-*.png")}, QDir::Files).size() != kSegments)
         state.SkipWithError("the tidy kept the wrong files");
     ProjectManager::setWorkingFolder(QString());
 }

@@ -178,11 +178,10 @@ void MainWindow::_finishClosing()
         if (!_saveBeforeClosing())
             return;
         // A failed save leaves files on disk that still name media the
-        // segment list no longer does: tidying then would delete them.
-        if (!_projectManager->lastSaveFailed()) {
+        // segment list no longer does: tidying then would delete them. The
+        // tidy takes the cached exports with the other files nothing names.
+        if (!_projectManager->lastSaveFailed())
             _cleanProjectFolder();
-            _removeExportedFiles();
-        }
         _projectName.clear();
     }
     SegmentStyleDefaults::instance()->save();

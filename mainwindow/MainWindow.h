@@ -573,10 +573,13 @@ protected:
     void _tellSaveResult(bool evenIfTold);
     // "The movie project cannot be read: " with the system's reason.
     static QString _unreadableProjectText(const QString& reason);
-    // Deletes every file of the project folder that no segment uses, apart from the project's own files.
+    // Deletes every file of the project folder that the project does not name, apart from its own files.
     void _cleanProjectFolder();
-    // Deletes the cached exports of this project that no segment uses, whatever their options.
+    // Deletes the cached exports of this project that it does not name, whatever their options.
     void _removeExportedFiles();
+    // Deletes those of the files that the project does not name; none when
+    // what it names cannot be read whole. Reads that only when there is a file.
+    void _removeUnnamedFiles(const QStringList& paths) const;
     // Last step of closing: cover picture, save, tidy, engine tear-down.
     void _finishClosing();
 
@@ -870,7 +873,7 @@ private:
     void _saveCoverImage();
     void _releaseEngine();
     bool _isProjectOwnFile(const QString& fileName) const;
-    QSet<QString> _usedFilePaths() const;
+    std::optional<QSet<QString>> _usedFilePaths() const;
     void _setEngineStartTime(const Segment* segment);
     void _relayoutSegmentWidget(const Segment* segment, bool animated);
     void _pushSegmentTiming(const Segment* segment);

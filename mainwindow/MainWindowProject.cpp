@@ -8,6 +8,7 @@
 #include "Segment.h"
 #include "Util.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,7 +83,6 @@ bool MainWindow::_writeProject(bool propertiesAfterFailure)
 {
     _settleLiveGeometry();
     _projectManager->setVersion(7);
-    _removeExportedFiles();
     const bool segmentsSaved = _projectManager->saveSegments(_projectName, _folderName) == 0;
     if (segmentsSaved || propertiesAfterFailure)
         _projectManager->saveProperties(_projectName, _folderName);
@@ -90,6 +90,9 @@ bool MainWindow::_writeProject(bool propertiesAfterFailure)
     if (_projectManager->lastSaveFailed())
         return false;
     _projectManager->setModified(false);
+    // The cached exports no longer match the project; what it names is
+    // judged by the file just saved.
+    _removeExportedFiles();
     return true;
 }
 
@@ -125,12 +128,12 @@ bool MainWindow::_isProjectOwnFile(const QString& fileName) const
 void MainWindow::_cleanProjectFolder()
 {
     const QDir folder(_projectDirectory());
-    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    const QSet<QString> used = _usedFilePaths();
-    for (const QFileInfo& file : files) {
-        if (!_isProjectOwnFile(file.fileName()) && !used.contains(QDir::cleanPath(file.absoluteFilePath())))
-            QFile::remove(file.absoluteFilePath());
+    QStringList candidates;
+    for (const QFileInfo& file : folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted)) {
+        if (!_isProjectOwnFile(file.fileName()))
+            candidates << file.absoluteFilePath();
     }
+    _removeUnnamedFiles(candidates);
     _projectManager->removeHistory(_projectName, _folderName);
     _projectManager->setModified(false);
 }
@@ -143,11 +146,28 @@ void MainWindow::_removeExportedFiles()
     const QDir folder(_projectDirectory());
     const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)(\\.part)?$")
                                               .arg(QRegularExpression::escape(_projectName)));
-    const QStringList names = folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
-    const QSet<QString> used = _usedFilePaths();
-    for (const QString& name : names) {
-        const QString path = folder.absoluteFilePath(name);
-        if (cachedExport.match(name).hasMatch() && !used.contains(QDir::cleanPath(path)))
+    QStringList candidates;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted)) {
+        if (cachedExport.match(name).hasMatch())
+            candidates << folder.absoluteFilePath(name);
+    }
+    _removeUnnamedFiles(candidates);
+}
+
+// Reading what the project names costs a parse of the whole project file,
+// so it is left out when no file is to be judged (as on most autosaves).
+void MainWindow::_removeUnnamedFiles(const QStringList& paths) const
+{
+    if (paths.isEmpty())
+        return;
+    const std::optional<QSet<QString>> used = _usedFilePaths();
+    if (!used) {
+        qWarning().noquote() << "The project file cannot be read whole: no file of " + _projectDirectory()
+                                    + " is deleted";
+        return;
+    }
+    for (const QString& path : paths) {
+        if (!used->contains(QDir::cleanPath(path)))
             QFile::remove(path);
     }
 }

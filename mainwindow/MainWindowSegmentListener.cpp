@@ -426,16 +426,20 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
     emit segmentListener_segmentAudioPlotDataDidReady(segment);
 }
 
-// The files the segments resolve to, so that two segments sharing one file
-// are found whatever name each stored.
-QSet<QString> MainWindow::_usedFilePaths() const
+// The files the saved project names, and those the segments resolve to, so
+// that two segments sharing one file are found whatever name each stored.
+// None when what the project names cannot be told.
+std::optional<QSet<QString>> MainWindow::_usedFilePaths() const
 {
     // A record of a type this version does not build still names its file.
-    QSet<QString> paths = ProjectManager::recordedFilePaths(_projectName, _folderName);
+    std::optional<QSet<QString>> paths =
+        ProjectManager::recordedFilePaths(_projectName, _folderName, _projectManager->holdsRecords());
+    if (!paths)
+        return paths;
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
         const QString file = _projectManager->segmentAt(index)->absoluteFilePath();
         if (!file.isEmpty())
-            paths.insert(QDir::cleanPath(file));
+            paths->insert(QDir::cleanPath(file));
     }
     return paths;
 }

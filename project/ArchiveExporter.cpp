@@ -31,6 +31,11 @@ const QString kMusicType = QStringLiteral("MUSIC");
 constexpr qint64 kProgressStepBytes = 10 * ProjectArchiveFormat::chunkBytes;
 constexpr unsigned long kStopWaitMs = 10000;
 
+bool isLeftOut(const QString& fileName)
+{
+    return kLeftOutFiles.contains(fileName) || fileName == ProjectManager::exampleMarkerFile;
+}
+
 // The prefix of the entry that carries an external media file of the type;
 // empty for types without a media file.
 QString entryPrefixFor(const QString& type)
@@ -125,7 +130,14 @@ void ArchiveExporter::_export()
         return;
     }
     qint64 estimate = 0;
-    const std::vector<Entry> entries = _planEntries(projectDir, records, &estimate);
+    std::vector<Entry> entries = _planEntries(projectDir, records, &estimate);
+    // The archive's "project.xml" is made first: the files it names travel with it.
+    QByteArray document;
+    if (!_makeProjectXml(records, besideRecords, &document)
+        || !_planNamedFiles(projectDir, document, entries, &estimate)) {
+        emit onMessage(this, ArchiveMessageCode::ExportProjectXmlFailed, QVariant());
+        return;
+    }
     if (!_checkFreeSpace(estimate))
         return;
     _totalBytes = estimate;
@@ -141,7 +153,7 @@ void ArchiveExporter::_export()
         emit onMessage(this, ArchiveMessageCode::ExportCreateFailed, QVariant());
         return;
     }
-    if (const int failure = _writeArchive(archive, entries, records, besideRecords)) {
+    if (const int failure = _writeArchive(archive, entries, document)) {
         emit onMessage(this, failure, QVariant());
         return;
     }
@@ -149,7 +161,7 @@ void ArchiveExporter::_export()
 }
 
 int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>& entries,
-                                   const SegmentRecords& records, const KeptXml& besideRecords)
+                                   const QByteArray& projectXml)
 {
     // A name with a backslash would be refused on reading, where it is a
     // separator on some systems; the folder name only loses that character.
@@ -161,7 +173,7 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
     for (const Entry& entry : entries) {
         if (_cancelled)
             break;
-        if (!ProjectArchiveFormat::isSafeName(entry.name)) {
+        if (!ProjectArchiveFormat::isSafeEntryPath(entry.name)) {
             qWarning().noquote() << "Cannot archive a file whose name reads as a path elsewhere: " + entry.name;
             return ArchiveMessageCode::ExportCopyFailed;
         }
@@ -170,8 +182,8 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
     }
     if (_cancelled)
         return ArchiveMessageCode::ExportCancelled;
-    if (const int failure = _writeProjectXml(archive, records, besideRecords))
-        return failure;
+    if (!_writeProjectXml(archive, projectXml))
+        return ArchiveMessageCode::ExportCopyFailed;
     // A cancel that came while "project.xml" was written still wins: the
     // user asked for no archive, and it has not taken its name yet.
     if (_cancelled)
@@ -190,8 +202,7 @@ std::vector<ArchiveExporter::Entry> ArchiveExporter::_planEntries(const QString&
     const QFileInfoList files = QDir(projectDir).entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo& file : files) {
         *estimate += file.size();
-        if (file.size() > 0 && !kLeftOutFiles.contains(file.fileName())
-            && file.fileName() != ProjectManager::exampleMarkerFile)
+        if (file.size() > 0 && !isLeftOut(file.fileName()))
             entries.push_back({file.filePath(), file.fileName(), file.size()});
     }
     _planExternalMedia(projectDir, records, entries, estimate);
@@ -222,6 +233,35 @@ void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecor
                 user->setText(kFileKey, name);
         }
     }
+}
+
+bool ArchiveExporter::_planNamedFiles(const QString& projectDir, const QByteArray& projectXml,
+                                      std::vector<Entry>& entries, qint64* estimate)
+{
+    const std::optional<QSet<QString>> named = ProjectManager::filePathsNamedBy(projectXml, projectDir);
+    if (!named) {
+        qWarning() << "The project file made for the archive does not read back";
+        return false;
+    }
+    QSet<QString> planned;
+    for (const Entry& entry : entries)
+        planned.insert(entry.name);
+    const QDir folder(projectDir);
+    QStringList names;
+    for (const QString& path : *named) {
+        // Files outside the project stay where they are named.
+        const QString name = folder.relativeFilePath(path);
+        if (!planned.contains(name) && ProjectArchiveFormat::isSafeEntryPath(name) && !isLeftOut(name)
+            && QFileInfo(path).isFile())
+            names << name;
+    }
+    names.sort();
+    for (const QString& name : qAsConst(names)) {
+        const QFileInfo file(folder.filePath(name));
+        entries.push_back({file.filePath(), name, file.size()});
+        *estimate += file.size();
+    }
+    return true;
 }
 
 bool ArchiveExporter::_checkFreeSpace(qint64 estimate)
@@ -284,23 +324,24 @@ bool ArchiveExporter::_writeEntry(QFileDevice& archive, const Entry& entry, QByt
     return true;
 }
 
-int ArchiveExporter::_writeProjectXml(QFileDevice& archive, const SegmentRecords& records,
-                                      const KeptXml& besideRecords)
+bool ArchiveExporter::_makeProjectXml(const SegmentRecords& records, const KeptXml& besideRecords,
+                                      QByteArray* document)
 {
-    QByteArray document;
-    QBuffer buffer(&document);
+    QBuffer buffer(document);
     buffer.open(QIODevice::WriteOnly);
-    const bool generated = ProjectXml::writeDocument(buffer, true, [&records, &besideRecords](QXmlStreamWriter& writer) {
+    return ProjectXml::writeDocument(buffer, true, [&records, &besideRecords](QXmlStreamWriter& writer) {
         ProjectXml::writeRecords(writer, records, &besideRecords);
     });
-    if (!generated)
-        return ArchiveMessageCode::ExportProjectXmlFailed;
+}
+
+bool ArchiveExporter::_writeProjectXml(QFileDevice& archive, const QByteArray& document)
+{
     if (!writeAll(archive, ProjectArchiveFormat::entryHead(QStringLiteral("project.xml"), document.size()))
         || !writeAll(archive, document))
-        return ArchiveMessageCode::ExportCopyFailed;
+        return false;
     _writtenBytes += document.size();
     _emitProgress();
-    return 0;
+    return true;
 }
 
 void ArchiveExporter::_emitProgress()

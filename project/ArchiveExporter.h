@@ -13,7 +13,8 @@ class QSaveFile;
 
 // Writes one project into a project archive in the output folder
 // ("NAME.vidornaproject", or "NAME (N).vidornaproject" when taken): the
-// project's own files, copies of the media it uses from elsewhere, and a
+// project's own files (those in its sub-folders that the project names
+// among them), copies of the media it uses from elsewhere, and a
 // "project.xml" that points at those copies. Reports through onMessage
 // (ArchiveMessageCode); connect it with a queued connection. One object
 // serves one run. The archive appears under its name only once it is whole.
@@ -57,16 +58,22 @@ private:
     // output folder cannot hold the estimate.
     bool _checkFreeSpace(qint64 estimate);
     QString _archivePath() const;
+    // The files that the archive's "project.xml" names and the folder's own
+    // files leave out: empty ones, and those in sub-folders of the project
+    // at their paths there. False when the document does not read back.
+    static bool _planNamedFiles(const QString& projectDir, const QByteArray& projectXml, std::vector<Entry>& entries,
+                                qint64* estimate);
     // Header, entries, "project.xml", then the archive under its name; 0, or
     // the message code of the failure (the archive is then discarded).
-    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const SegmentRecords& records,
-                      const KeptXml& besideRecords);
+    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const QByteArray& projectXml);
     // Copies one entry; false when the source cannot be opened or was not
     // copied whole (or the run was cancelled).
     bool _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);
-    // Writes "project.xml" from the records, with the elements beside them
-    // that this version does not use; the message code on failure, else 0.
-    int _writeProjectXml(QFileDevice& archive, const SegmentRecords& records, const KeptXml& besideRecords);
+    // "project.xml" from the records, with the elements beside them that
+    // this version does not use; false on a writer error.
+    static bool _makeProjectXml(const SegmentRecords& records, const KeptXml& besideRecords, QByteArray* document);
+    // Writes the document as the entry "project.xml"; false on a write error.
+    bool _writeProjectXml(QFileDevice& archive, const QByteArray& document);
     void _emitProgress();
 
     QString _projectName;

@@ -174,7 +174,7 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
         return EntryResult::Damaged;
     qDebug().noquote() << "Create media file name: " + name + " size: " + QString::number(size);
     name.replace(QLatin1Char('\r'), QLatin1Char('_'));
-    if (!ProjectArchiveFormat::isSafeName(name)) {
+    if (!ProjectArchiveFormat::isSafeEntryPath(name)) {
         qWarning() << "Refused entry name of an archive:" << name;
         return EntryResult::Damaged;
     }
@@ -183,7 +183,7 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
     if (name == ProjectManager::exampleMarkerFile)
         return _skipEntryData(archive, size);
     QFile file(folder.filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    if (!folder.mkpath(QFileInfo(name).path()) || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         qWarning().noquote() << "Cannot create " + file.fileName() + ": " + file.errorString();
         return EntryResult::WriteFailed;
     }

@@ -10,7 +10,7 @@ class QFile;
 
 // Unpacks a project archive into a new project folder inside the
 // destination folder, named after the project ("NAME", or "NAME (N)" when
-// taken). Reports through onMessage (ArchiveMessageCode); connect it with a
+// taken), each entry at its path there, sub-folders made as needed. Reports through onMessage (ArchiveMessageCode); connect it with a
 // queued connection. One object serves one run.
 //
 // Archives come from outside: a name that could lead out of the new folder,

@@ -1,6 +1,8 @@
 #include "ProjectArchiveFormat.h"
 
+#include <QDir>
 #include <QIODevice>
+#include <QStringList>
 #include <QtEndian>
 
 #include <algorithm>
@@ -75,4 +77,11 @@ int ProjectArchiveFormat::percent(qint64 done, qint64 total)
         return 100;
     // Clamped first, done * 100 stays within 64 bits for any real file size.
     return int(std::clamp<qint64>(done, 0, total) * 100 / total);
+}
+
+// An absolute name (a drive on some systems) would lead out of the folder.
+bool ProjectArchiveFormat::isSafeEntryPath(const QString& name)
+{
+    const QStringList parts = name.split(QLatin1Char('/'));
+    return !QDir::isAbsolutePath(name) && std::all_of(parts.cbegin(), parts.cend(), &ProjectArchiveFormat::isSafeName);
 }

@@ -38,8 +38,9 @@ struct ArchiveMessageCode {
 
 // The one-file form of a project: a little-endian stream of the magic
 // "vidorna ", the version, the project name, then entries (a name and the
-// bytes of one file) until the end of the file. Strings are UTF-8 with a
-// 32-bit length in front; entry sizes have 64 bits.
+// bytes of one file) until the end of the file. An entry's name is the
+// file's path in the project folder, with "/" between its folders. Strings
+// are UTF-8 with a 32-bit length in front; entry sizes have 64 bits.
 class ProjectArchiveFormat
 {
 public:
@@ -62,6 +63,9 @@ public:
     // and without a separator of any system or a NUL character. Without
     // separators "a..b" is a plain name and cannot leave its folder.
     static bool isSafeName(const QString& name);
+    // Whether an entry's name leads to a file inside the new project folder
+    // and nothing else: safe names joined by "/", for a file in a sub-folder.
+    static bool isSafeEntryPath(const QString& name);
 
     // Reads a little-endian integer; false unless all of its bytes were there.
     static bool readInt32(QIODevice& device, qint32* value);

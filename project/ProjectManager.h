@@ -201,10 +201,17 @@ public:
                             KeptXml* besideRecords = nullptr, QString* unreadable = nullptr);
     // The files that the saved "project.xml" names, as clean absolute
     // paths: those of the records of any type (also one this version does
-    // not know), and every existing file that an attribute of any element
-    // leads to (so also of the elements it keeps unused); empty when there
-    // is no readable file.
-    static QSet<QString> recordedFilePaths(const QString& name, const QString& folder);
+    // not know), and every existing file that an attribute value or the
+    // text of any element leads to (so also of the elements it keeps
+    // unused). None when that cannot be told: the file cannot be read or
+    // does not parse whole, or it is missing while the project has records
+    // (holdsRecords, or an older version's "project.plist"); whatever
+    // deletes files by this list must then delete none.
+    static std::optional<QSet<QString>> recordedFilePaths(const QString& name, const QString& folder,
+                                                          bool holdsRecords = true);
+    // The same for a project document in memory, whose relative paths lead
+    // into directory (an absolute path).
+    static std::optional<QSet<QString>> filePathsNamedBy(const QByteArray& document, const QString& directory);
     int saveSegments(const QString& name, const QString& folder);
     // Installs the built-in example projects into "Projects/Examples" unless
     // that folder exists; false when the copy failed.
@@ -232,6 +239,9 @@ public:
     // every save of "project.xml" writes them back there. Undo snapshots
     // leave them out.
     void keepElementsBesideRecords(const KeptXml& elements);
+    // Whether anything is bound for "project.xml": segments, or records or
+    // elements kept unused.
+    bool holdsRecords() const;
 
     // --- Undo snapshots ---------------------------------------------------------------------
     // Writes the segments as the state before an edit.

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -28,6 +29,10 @@ const QStringList kPropertyKeys{"version", "direction", "resolution", "frameRate
 const QString kLayoutElement = QStringLiteral("Layout");
 const QString kExamplesFolder = QStringLiteral("Examples");
 const QString kExamplesResource = QStringLiteral(":/examples");
+
+// A folder that at least this many of the names looked up lead into is
+// listed rather than each name looked up on its own.
+constexpr int kListedFolderNames = 8;
 
 constexpr float kMinImageScale = 0.125f;
 constexpr float kMaxImageScale = 1.0f;
@@ -64,6 +69,87 @@ bool parseBackgroundColor(const QString& text, QRgb* color)
     else
         *color = Segment::colorFromText(text);
     return true;
+}
+
+// The values of a project document that can name a file: every attribute
+// value, and each run of text between two tags, trimmed. "File" and "URL"
+// values go to fileValues, the others to otherValues. False when the
+// document does not parse whole.
+bool readNamingValues(const QByteArray& document, QSet<QString>* fileValues, QSet<QString>* otherValues)
+{
+    QXmlStreamReader reader(document);
+    QString text;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        // Text comes in pieces around entity references and CDATA sections.
+        if (token == QXmlStreamReader::Characters) {
+            text += reader.text();
+            continue;
+        }
+        const QString value = text.trimmed();
+        if (!value.isEmpty())
+            otherValues->insert(value);
+        text.clear();
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+            const QStringRef key = attribute.name();
+            if (!attribute.value().isEmpty())
+                (key == SegmentKey::File || key == SegmentKey::URL ? fileValues : otherValues)
+                    ->insert(attribute.value().toString());
+        }
+    }
+    if (!reader.hasError() || ProjectXml::isEmptyProjectFile(document))
+        return true;
+    qWarning().noquote() << "The files the project names cannot be told: " + reader.errorString();
+    return false;
+}
+
+// Entry names, by the clean absolute folder they would be entries of. The
+// folder "" holds paths that are no entry of a folder (the root).
+using NamesByFolder = QHash<QString, QStringList>;
+
+// Adds the entry that the value leads to from directory.
+void addEntry(const QString& value, const QString& directory, NamesByFolder* names)
+{
+    // Most values are bare names: no path needs to be made of them.
+    const bool bare = !value.contains(QLatin1Char('/')) && !value.contains(QLatin1Char('\\'))
+        && value != QLatin1String(".") && value != QLatin1String("..");
+    if (bare) {
+        (*names)[directory] << value;
+        return;
+    }
+    const QString path = QDir::cleanPath(Segment::resolvedFilePath(value, directory));
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0 || slash == path.size() - 1)
+        (*names)[QString()] << path;
+    else
+        (*names)[path.left(std::max(slash, 1))] << path.mid(slash + 1);
+}
+
+// The clean absolute paths of the entries that exist. Most values of a
+// project name no file (a project can hold tens of thousands of them), and
+// looking each up froze the window: a folder that several lead into is
+// listed once instead.
+QSet<QString> existingEntries(const NamesByFolder& names)
+{
+    QSet<QString> existing;
+    for (auto group = names.cbegin(); group != names.cend(); ++group) {
+        const QDir folder(group.key());
+        QSet<QString> listed;
+        const bool listing = !group.key().isEmpty() && group.value().size() >= kListedFolderNames;
+        if (listing) {
+            const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                         | QDir::NoDotAndDotDot);
+            listed = QSet<QString>(entries.cbegin(), entries.cend());
+        }
+        for (const QString& name : group.value()) {
+            const QString path = folder.filePath(name);
+            if (listing ? listed.contains(name) : QFileInfo::exists(path))
+                existing.insert(path);
+        }
+    }
+    return existing;
 }
 
 } // namespace
@@ -219,40 +305,40 @@ int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, c
                                         besideRecords, unreadable);
 }
 
-// A record's "File" or "URL" names its file, whether it exists or not; any
-// other value (a newer version's or an extension's attribute) names the
-// file it leads to when that exists. Whole values count, relative to the
-// project's folder unless absolute.
-QSet<QString> ProjectManager::recordedFilePaths(const QString& name, const QString& folder)
+std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& name, const QString& folder,
+                                                               bool holdsRecords)
 {
+    // A project that has never saved a record names no file yet.
+    if (!holdsRecords && !QFileInfo::exists(projectXmlPath(name, folder))
+        && !QFileInfo::exists(projectPlistPath(name, folder)))
+        return QSet<QString>();
     QByteArray bytes;
-    if (!ProjectXml::readWholeFile(projectXmlPath(name, folder), &bytes, nullptr))
-        return {};
-    QXmlStreamReader reader(bytes);
+    QString unreadable;
+    if (!ProjectXml::readWholeFile(projectXmlPath(name, folder), &bytes, &unreadable)) {
+        qWarning().noquote() << "The files the project names cannot be told: " + unreadable;
+        return std::nullopt;
+    }
+    return filePathsNamedBy(bytes, projectDirectory(name, folder));
+}
+
+// A record's "File" or "URL" names its file, whether it exists or not; any
+// other value (a newer version's or an extension's attribute, the text of
+// an element kept unused) names the file it leads to when that exists.
+// Whole values count, relative to the project's folder unless absolute.
+std::optional<QSet<QString>> ProjectManager::filePathsNamedBy(const QByteArray& document, const QString& directory)
+{
     QSet<QString> fileValues;
     QSet<QString> otherValues;
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        for (const QXmlStreamAttribute& attribute : reader.attributes()) {
-            const QStringRef key = attribute.name();
-            if (!attribute.value().isEmpty())
-                (key == SegmentKey::File || key == SegmentKey::URL ? fileValues : otherValues)
-                    .insert(attribute.value().toString());
-        }
-    }
-    if (reader.hasError())
-        return {};
-    const QString directory = projectDirectory(name, folder);
+    if (!readNamingValues(document, &fileValues, &otherValues))
+        return std::nullopt;
     QSet<QString> paths;
     for (const QString& value : qAsConst(fileValues))
         paths.insert(QDir::cleanPath(Segment::resolvedFilePath(value, directory)));
-    for (const QString& value : qAsConst(otherValues)) {
-        const QString path = QDir::cleanPath(Segment::resolvedFilePath(value, directory));
-        if (!paths.contains(path) && QFileInfo::exists(path))
-            paths.insert(path);
-    }
-    return paths;
+    NamesByFolder otherEntries;
+    const QString folder = QDir::cleanPath(directory);
+    for (const QString& value : qAsConst(otherValues))
+        addEntry(value, folder, &otherEntries);
+    return paths.unite(existingEntries(otherEntries));
 }
 
 void ProjectManager::keepUnbuiltRecord(std::unique_ptr<SegmentAttributes> record, int index)
@@ -284,6 +370,12 @@ void ProjectManager::keepElementsBesideRecords(const KeptXml& elements)
 {
     QMutexLocker locker(&_mutex);
     _besideRecords = elements;
+}
+
+bool ProjectManager::holdsRecords() const
+{
+    QMutexLocker locker(&_mutex);
+    return !_segments.empty() || !_unbuiltRecords.empty() || !_besideRecords.isEmpty();
 }
 
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,

@@ -143,6 +143,11 @@ bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable)
     return false;
 }
 
+bool isEmptyProjectFile(const QByteArray& bytes)
+{
+    return bytes == kEmptyProjectFile;
+}
+
 int readSegmentsFile(const QString& path, SegmentRecords& records, const char* errorMessage, KeptXml* besideRecords,
                      QString* unreadable)
 {
@@ -154,7 +159,7 @@ int readSegmentsFile(const QString& path, SegmentRecords& records, const char* e
     readSegments(reader, records, besideRecords);
     if (!reader.hasError())
         return 0;
-    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && bytes == kEmptyProjectFile)
+    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError && isEmptyProjectFile(bytes))
         return 0;
     qWarning().noquote() << QString::fromUtf8(errorMessage) + ": " + reader.errorString();
     return reader.error();

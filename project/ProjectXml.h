@@ -55,6 +55,10 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
 // read (unreadable, when given, then holds the system's reason).
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable);
 
+// Whether bytes are an empty project as an older version wrote it: the
+// declaration <?xml version="1.0" encoding="utf-8"?> alone, byte for byte.
+bool isEmptyProjectFile(const QByteArray& bytes);
+
 // Appends the records of the file at path. 0, -1 when it cannot be opened
 // or read (unreadable, when given, then holds the system's reason),
 // otherwise the reader's error code (with the warning errorMessage). The

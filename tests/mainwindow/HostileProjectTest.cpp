@@ -616,3 +616,71 @@ TEST_F(HostileProject, TwentyThousandNestedElementsOpenAndAreSavedBackWhole)
     ASSERT_EQ(saved.size(), 1) << "the element and all inside it";
     EXPECT_TRUE(saved.first() == asRead.first());
 }
+
+// Files named only by elements beside the records, by a record of an
+// unknown type and by the text of an element survive the close; a file
+// nothing names goes. When the project file cannot be read whole at the
+// close (here another program cut it while the window had it open), what
+// it names cannot be told, and nothing is deleted.
+TEST_F(HostileProject, TheCloseKeepsWhatTheProjectNamesAndDeletesNothingWhenItCannotReadTheProject)
+{
+    QDir(dir).mkpath("luts");
+    for (const char* file : {"/grade.cube", "/luts/extra.cube", "/notes.txt", "/sticker.png", "/stray.png"})
+        writeFile(dir + file, "kept\n");
+    const QByteArray project =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+        "  <Extension lut=\"grade.cube\" extra=\"luts/extra.cube\"/>\n"
+        "  <Segment File=\"clip.mp4\" RangeDuration=\"2\" RangeStart=\"0\" TrackId=\"1\" Type=\"MOVIE\"/>\n"
+        "  <Segment File=\"sticker.png\" RangeDuration=\"1\" RangeStart=\"0\" TrackId=\"9\" Type=\"STICKER\"/>\n"
+        "  <Asset>\n    notes.txt\n  </Asset>\n"
+        "</Project>\n";
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    writeFile(dir + "/project.xml", project);
+    const QStringList named{"clip.mp4", "grade.cube", "luts/extra.cube", "notes.txt", "sticker.png"};
+    {
+        HostileWindow window;
+        if (!openAsStored(window))
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        ASSERT_TRUE(triggerEntry(&window, QStringLiteral("Add Text")));
+        ASSERT_TRUE(closeWindow(window));
+    }
+    for (const QString& file : named)
+        EXPECT_TRUE(QFileInfo::exists(dir + "/" + file)) << qPrintable(file) << " is named by the project";
+    EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "nothing names it";
+
+    writeFile(dir + "/stray.png", "kept\n");
+    HostileWindow window;
+    ASSERT_TRUE(openAsStored(window));
+    ASSERT_FALSE(window.projectManager()->isModified()) << "the close would save the file whole again";
+    const QByteArray saved = readFile(dir + "/project.xml");
+    writeFile(dir + "/project.xml", saved.left(saved.indexOf("<Asset>") + 10));
+    ASSERT_TRUE(closeWindow(window));
+    for (const QString& file : named + QStringList{"stray.png"})
+        EXPECT_TRUE(QFileInfo::exists(dir + "/" + file)) << qPrintable(file) << ": the tidy could not tell";
+}
+
+// A prefix declared on the root and used by an element beside the records.
+// Whether or not the saved file parses, nothing the project names goes.
+TEST_F(HostileProject, TheCloseKeepsTheFilesOfAProjectWithNamespaces)
+{
+    for (const char* file : {"/grade.cube", "/notes.txt", "/sticker.png"})
+        writeFile(dir + file, "kept\n");
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    writeFile(dir + "/project.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project xmlns:vx=\"urn:x-root\">\n"
+              "  <vx:Extension vx:level=\"2\"/>\n"
+              "  <Extension lut=\"grade.cube\"/>\n"
+              "  <Segment File=\"clip.mp4\" RangeDuration=\"2\" RangeStart=\"0\" TrackId=\"1\" Type=\"MOVIE\"/>\n"
+              "  <Segment File=\"sticker.png\" RangeDuration=\"1\" RangeStart=\"0\" TrackId=\"9\" Type=\"STICKER\"/>\n"
+              "  <Asset>notes.txt</Asset>\n"
+              "</Project>\n");
+    HostileWindow window;
+    if (!openAsStored(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(triggerEntry(&window, QStringLiteral("Add Text")));
+    ASSERT_TRUE(closeWindow(window));
+    for (const char* file : {"clip.mp4", "grade.cube", "notes.txt", "sticker.png"})
+        EXPECT_TRUE(QFileInfo::exists(dir + "/" + file)) << file;
+}

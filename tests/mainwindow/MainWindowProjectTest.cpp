@@ -100,6 +100,8 @@ TEST_F(MainWindowProject, TidyKeepsTheProjectAndUsedMedia)
         if (name != QLatin1String("song.m4a"))
             writeFile(dir + "/" + name, "x");
     }
+    // A project file that does not parse would keep every file.
+    writeFile(dir + "/project.xml", "<Project></Project>");
     QFile::copy(TestMedia::path(QStringLiteral("audio_only.m4a")), dir + "/song.m4a");
     auto* music = new MusicSegment(dir + "/song.m4a", 0.0f, QString(), QString(), &window);
     window.projectManager()->appendSegment(music, nullptr);
@@ -157,6 +159,8 @@ TEST_F(MainWindowProject, TheTidyFindsAFileByItsResolvedPath)
     TestWindow window(kName, QString());
     const QString drawing = dir + "/drawingImage-1.png";
     writeFile(drawing, "x");
+    // Without a saved project file what it names cannot be told, and nothing goes.
+    writeFile(dir + "/project.xml", "<Project></Project>");
     // One stores the bare name (inside the project), the other a roundabout full path of the same file.
     auto* inside = new TextSegment(QStringLiteral("a"), 0.0f, 1.0f, &window, nullptr);
     inside->setFilePath(drawing);

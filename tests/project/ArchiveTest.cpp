@@ -325,6 +325,38 @@ TEST(ArchiveRoundTrip, ElementsThisVersionDoesNotUseTravelInTheirPlaces)
     EXPECT_EQ(readFile(folders.destination + "/Trip/grade.cube"), "LUT_3D_SIZE 2\n");
 }
 
+// Files named only by elements this version does not use travel too, an
+// empty one and one in a sub-folder of the project included, at the same
+// relative paths; after the import the elements still name them. A file
+// of the sub-folder that nothing names stays behind.
+TEST(ArchiveRoundTrip, FilesThatKeptElementsNameTravelEmptyOrInASubFolder)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    QDir(dir).mkpath("luts");
+    writeFile(dir + "/luts/extra.cube", "LUT_3D_SIZE 2\n");
+    writeFile(dir + "/luts/unnamed.cube", "LUT_3D_SIZE 4\n");
+    writeFile(dir + "/empty.marker", QByteArray());
+    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>"
+                                    "<Extension lut=\"luts/extra.cube\"/><Segment Text=\"Hi\" Type=\"TEXT\"/>"
+                                    "<Marker>empty.marker</Marker></Project>\n");
+    const Messages exported = exportProject("Trip", QString(), folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
+              ArchiveMessageCode::Done);
+    const QString copy = folders.destination + "/Trip";
+    EXPECT_EQ(filesBelow(copy).join(' ').toStdString(),
+              "empty.marker luts luts/extra.cube project.xml properties.xml");
+    EXPECT_EQ(readFile(copy + "/luts/extra.cube"), "LUT_3D_SIZE 2\n");
+    EXPECT_TRUE(QFileInfo(copy + "/empty.marker").isFile());
+    EXPECT_EQ(QFileInfo(copy + "/empty.marker").size(), 0);
+    expectInOrder(readFile(copy + "/project.xml"),
+                  {"<Extension lut=\"luts/extra.cube\"/>", "<Segment Text=\"Hi\" Type=\"TEXT\"/>",
+                   "<Marker>empty.marker</Marker>"});
+}
+
 // Media in a sub-folder of the project travel as entries of their own; a
 // file that cannot be read when its turn comes fails the export.
 TEST(ArchiveExport, MediaInProjectSubFoldersTravelAndUnreadableOnesFailTheExport)
@@ -450,6 +482,9 @@ TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAn
         archiveBytes("Safe", {{folders.root.filePath("outside.txt").toUtf8(), data}}),
         archiveBytes("Safe", {{"..\\outside.txt", data}}),
         archiveBytes("Safe", {{"..", data}}),
+        archiveBytes("Safe", {{"luts/../../outside.txt", data}}),
+        archiveBytes("Safe", {{"luts//outside.txt", data}}),
+        archiveBytes("Safe", {{"luts/", data}}),
         archiveBytes("Safe", {{".", data}}),
         archiveBytes("../Escaped", {{"a.txt", data}}),
         archiveBytes(folders.root.filePath("Escaped").toUtf8(), {{"a.txt", data}}),

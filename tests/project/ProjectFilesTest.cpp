@@ -328,7 +328,11 @@ TEST(ProjectFiles, RecordedFilesAreThoseOfEveryRecordWhateverItsType)
 {
     TemporaryProduct product;
     const QString dir = product.projectDir(kName);
-    EXPECT_TRUE(ProjectManager::recordedFilePaths(kName, "").isEmpty()) << "no project.xml yet";
+    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, "")) << "no project.xml while the project has records";
+    EXPECT_EQ(ProjectManager::recordedFilePaths(kName, "", false), QSet<QString>()) << "no record saved yet";
+    writeFile(dir + "/project.plist", "bplist00");
+    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, "", false)) << "the records of an older version";
+    QFile::remove(dir + "/project.plist");
     writeFile(dir + "/project.xml",
               "<Project><Segment Type=\"STICKER\" File=\"sticker.png\"/>"
               "<Segment Type=\"MUSIC\" URL=\"old/song.mp3\"/>"
@@ -336,9 +340,44 @@ TEST(ProjectFiles, RecordedFilesAreThoseOfEveryRecordWhateverItsType)
               "<Segment Type=\"TEXT\" Text=\"Hello\"/></Project>");
     const QSet<QString> expected{QDir::cleanPath(dir + "/sticker.png"), QDir::cleanPath(dir + "/old/song.mp3"),
                                  QStringLiteral("/clips/trip.mp4")};
-    EXPECT_EQ(ProjectManager::recordedFilePaths(kName, ""), expected);
+    const std::optional<QSet<QString>> recorded = ProjectManager::recordedFilePaths(kName, "");
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(*recorded, expected);
     writeFile(dir + "/project.xml", "<Project><Segment Type=\"STICKER\" File=\"sticker.png\"/><Broken");
-    EXPECT_TRUE(ProjectManager::recordedFilePaths(kName, "").isEmpty()) << "an unreadable file names nothing";
+    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, "")) << "a cut file: what it names cannot be told";
+}
+
+// Any value may name a file of the folder: whole attribute values and the
+// text of elements, trimmed, however many values name none. A file whose
+// prefix lost its declaration does not parse: what it names cannot be told.
+TEST(ProjectFiles, RecordedFilesIncludeThoseElementTextsNameAndNoneAreToldFromAFileThatDoesNotParse)
+{
+    TemporaryProduct product;
+    const QString dir = product.projectDir(kName);
+    QDir(dir).mkpath("luts");
+    for (const char* file : {"/grade.cube", "/notes.txt", "/luts/extra.cube", "/mixed.txt", "/unnamed.txt"})
+        writeFile(dir + file, "x");
+    QByteArray notes;
+    for (int index = 0; index < 20; ++index) {
+        const QByteArray number = QByteArray::number(index);
+        notes += "<Note tag=\"note " + number + "\">no file " + number + "</Note>";
+    }
+    writeFile(dir + "/project.xml",
+              "<Project xmlns:vx=\"urn:x-root\"><vx:Extension vx:level=\"2\"/><Extension lut=\"grade.cube\"/>"
+              "<Asset>\n  notes.txt\n</Asset><Look><![CDATA[luts/]]>extra.cube</Look>"
+              "<Note>mixed.txt<Part/>more</Note>" + notes + "</Project>");
+    const QSet<QString> expected{dir + "/grade.cube", dir + "/notes.txt", dir + "/luts/extra.cube",
+                                 dir + "/mixed.txt"};
+    const std::optional<QSet<QString>> recorded = ProjectManager::recordedFilePaths(kName, "");
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(*recorded, expected);
+
+    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"utf-8\"?>");
+    EXPECT_EQ(ProjectManager::recordedFilePaths(kName, ""), QSet<QString>())
+        << "an empty project as older versions wrote it";
+    writeFile(dir + "/project.xml",
+              "<Project><vx:Extension vx:level=\"2\"/><Extension lut=\"grade.cube\"/></Project>");
+    EXPECT_FALSE(ProjectManager::recordedFilePaths(kName, ""));
 }
 
 // Kept records are handed over in any order; two segments come between them.
