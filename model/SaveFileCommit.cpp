@@ -13,28 +13,6 @@
 
 namespace SaveFileCommit {
 
-namespace {
-
-bool writeThrough(const QString& path, const std::function<bool(QSaveFile&)>& write, QString* reason)
-{
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        if (reason)
-            *reason = openFailure(file);
-        return false;
-    }
-    errno = 0;
-    if (!write(file)) {
-        // An uncommitted QSaveFile removes its temporary file and leaves the old one.
-        if (reason)
-            *reason = writeFailure(file, errno);
-        return false;
-    }
-    return commitWhole(file, reason);
-}
-
-} // namespace
-
 bool commitWhole(QSaveFile& file, QString* reason)
 {
     if (!file.isOpen())
@@ -59,14 +37,32 @@ bool commitWhole(QSaveFile& file, QString* reason)
     return false;
 }
 
+int writeThrough(const QString& path, const std::function<bool(QSaveFile&)>& write, QString* reason)
+{
+    QSaveFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        if (reason)
+            *reason = openFailure(file);
+        return -1;
+    }
+    errno = 0;
+    if (!write(file)) {
+        // An uncommitted QSaveFile removes its temporary file and leaves the old one.
+        if (reason)
+            *reason = writeFailure(file, errno);
+        return -2;
+    }
+    return commitWhole(file, reason) ? 0 : -2;
+}
+
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    return writeThrough(path, [&bytes](QSaveFile& file) { return file.write(bytes) == bytes.size(); }, reason);
+    return writeThrough(path, [&bytes](QSaveFile& file) { return file.write(bytes) == bytes.size(); }, reason) == 0;
 }
 
 bool writeImage(const QString& path, const QImage& image, const char* format, int quality, QString* reason)
 {
-    return writeThrough(path, [&](QSaveFile& file) { return image.save(&file, format, quality); }, reason);
+    return writeThrough(path, [&](QSaveFile& file) { return image.save(&file, format, quality); }, reason) == 0;
 }
 
 QString openFailure(const QSaveFile& file)

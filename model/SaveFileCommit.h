@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QByteArray;
 class QFileDevice;
 class QImage;
@@ -17,6 +19,12 @@ namespace SaveFileCommit {
 // put a cut file in the old one's place. On failure reason, when given,
 // holds why, in the system's words.
 bool commitWhole(QSaveFile& file, QString* reason = nullptr);
+
+// Writes the whole file at path through write, into a temporary file that
+// commitWhole gives the name: on any failure the old file stays as it was.
+// 0; -1 when the file cannot be created, -2 when write or the commit fails.
+// On failure reason, when given, holds why, in the system's words.
+int writeThrough(const QString& path, const std::function<bool(QSaveFile&)>& write, QString* reason = nullptr);
 
 // The bytes as the whole file at path, through a temporary file and
 // commitWhole: on any failure the old file stays as it was.

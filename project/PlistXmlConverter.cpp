@@ -24,10 +24,13 @@ void copyError(const std::string& text, char* buffer, int32_t bufferSize)
 // would be read as the project, and never converted again.
 void saveText(const std::string& path, const std::string& text)
 {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
+    const qint64 size = qint64(text.size());
+    const int result = SaveFileCommit::writeThrough(QString::fromStdString(path), [&text, size](QSaveFile& file) {
+        return file.write(text.data(), size) == size;
+    });
+    if (result == -1)
         throw std::runtime_error("Cannot create output file");
-    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !SaveFileCommit::commitWhole(file))
+    if (result != 0)
         throw std::runtime_error("Cannot write output file");
 }
 

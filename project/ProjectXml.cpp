@@ -48,18 +48,8 @@ int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter
 
 int writeProjectFile(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
 {
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        *reason = SaveFileCommit::openFailure(file);
-        return -1;
-    }
-    // An uncommitted QSaveFile removes its temporary file and leaves the old one.
-    errno = 0;
-    if (!writeDocument(file, true, writeBody)) {
-        *reason = SaveFileCommit::writeFailure(file, errno);
-        return -2;
-    }
-    return SaveFileCommit::commitWhole(file, reason) ? 0 : -2;
+    return SaveFileCommit::writeThrough(
+        path, [&writeBody](QSaveFile& file) { return writeDocument(file, true, writeBody); }, reason);
 }
 
 } // namespace
