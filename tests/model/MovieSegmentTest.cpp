@@ -273,10 +273,13 @@ TEST_F(MovieSegmentTest, ARangeARoundingStepPastTheMediaOpensAsSavedAndOneFurthe
     EXPECT_EQ(stored(*rounded, SegmentKey::TrimDuration), "2");
     EXPECT_FLOAT_EQ(rounded->duration(), 2.0f / 3.5f);
 
-    // A range a tenth of a second past the media is not a rounding step: it is fitted.
-    const auto beyond = opened(2.1f);
-    EXPECT_EQ(stored(*beyond, SegmentKey::RangeDuration), "2");
-    EXPECT_FLOAT_EQ(beyond->duration(), 2.0f / 3.5f);
+    // A range a tenth or a thousandth of a second past the media is not a
+    // rounding step: it is fitted.
+    for (const float past : {2.1f, 2.001f}) {
+        const auto beyond = opened(past);
+        EXPECT_EQ(stored(*beyond, SegmentKey::RangeDuration), "2") << past;
+        EXPECT_FLOAT_EQ(beyond->duration(), 2.0f / 3.5f);
+    }
 }
 
 // An hour into a movie the timeline's times are kept to a quarter of a

@@ -200,13 +200,15 @@ TEST(SegmentXml, UnusedElementsAreWrittenBackInTheirPlaces)
 // Names in a namespace are none of the record's, whatever they are called:
 // they are kept as read, with the declarations they take from the document
 // around the record, so that the record written anywhere reads the same.
-// A second transition list is kept whole too.
+// A second transition list is kept whole too. A prefix declared on a kept
+// child's own child binds nothing past that child's end.
 TEST(SegmentXml, NamesInANamespaceAreKeptAsReadAndTravelWithTheRecordAndItsCopy)
 {
     const QByteArray document =
-        "<Segments xmlns:p=\"urn:p\" xmlns:k=\"urn:k\">"
+        "<Segments xmlns:p=\"urn:p\" xmlns:k=\"urn:k\" xmlns:m=\"urn:m\">"
         "<Segment Type=\"TEXT\" Text=\"Mine\" p:Text=\"Theirs\" xml:space=\"preserve\">"
-        "<!-- note --><k:Transitions><Transition TStart=\"1\"/></k:Transitions>"
+        "<!-- note --><k:Transitions><Transition TStart=\"1\" xmlns:m=\"urn:inner\" m:at=\"1\"/><m:Note/>"
+        "</k:Transitions>"
         "<Transitions p:ease=\"in\"><p:Transition TStart=\"2\"/>"
         "<Transition TStart=\"3\" p:TStart=\"4\"><p:TBegin/><TEnd xmlns:q=\"urn:q\" q:Spin=\"1\" Spin=\"2\"/></Transition>"
         "</Transitions><?mark here?><Transitions><Transition TStart=\"9\"/></Transitions></Segment>"

@@ -103,6 +103,12 @@ TEST(WholeFiles, AFullDiskKeepsEveryOldFile)
     // The project's disk has room again; the draft's disk has 8 KB: the
     // draft is cut there, and QSettings does not tell.
     ASSERT_TRUE(QFile::remove(QDir(folder.path()).filePath(".filler")));
+    // One write larger than the room stops part way, and Qt keeps no error
+    // for it: only the writer's count tells.
+    reason.clear();
+    EXPECT_FALSE(SaveFileCommit::writeWhole(dataPath, QByteArray(2 * 1024 * 1024, 'y'), &reason));
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(bytesOf(dataPath), "<Project/>");
     QTemporaryDir elsewhere;
     SmallFileSystem draftDisk(elsewhere.path(), QStringLiteral("16k"));
     ASSERT_TRUE(draftDisk.mounted);

@@ -195,6 +195,10 @@ TEST(Gutter, ButtonsCarryTrackIdsAndIcons)
     EXPECT_EQ(gutter.buttonAt(2)->geometry(), QRect(10, 88 + 3, 37, 37));
     EXPECT_EQ(gutter.widget()->height(), 44 + 4 * 44 + 20);
     EXPECT_TRUE(gutter.lastTagIs(tags[3]));
+    // Ids that kept records hold are skipped, however many follow each other.
+    GutterScrollArea other(nullptr);
+    const int next = other.addTrackButton() + 1;
+    EXPECT_EQ(other.addTrackButton({next, next + 1, next + 3}), next + 2);
 
     gutter.setTrackButtonType(tags[1], "MUSIC");
     EXPECT_EQ(iconImage(gutter.buttonForTag(tags[1])->icon()), iconImage(QIcon(":/images/track_music")));
