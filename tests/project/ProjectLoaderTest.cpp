@@ -3,6 +3,7 @@
 #include "ProjectTestSupport.h"
 #include "RecordRepair.h"
 #include "Segment.h"
+#include "SmallFileSystem.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -250,6 +251,21 @@ TEST_F(ProjectLoading, PropertyListProjectsAreConvertedAndMarkedModified)
         EXPECT_EQ(*image->transitions()->at(0)->state(false)->findText("UserScale"), "{2, 2}");
         EXPECT_EQ(*window.records[1]->findText("KeySensitivity"), "40") << "old chroma keys are migrated";
     }
+}
+
+// On a full disk the converted file cannot be written: the project does not
+// open as a damaged one but with the reason, and no file stands for it.
+TEST_F(ProjectLoading, AConversionThatCannotBeWrittenFailsWithItsReason)
+{
+    REQUIRE_PLIST_FIXTURES();
+    SmallFileSystem disk(dir);
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted here (not root?)";
+    ASSERT_TRUE(QFile::copy(plistFixtureDir() + "/binary/properties.plist", dir + "/properties.plist"));
+    ASSERT_TRUE(disk.fill());
+    EXPECT_EQ(ProjectLoader::loadProperties(kName, "", &manager, &error), ProjectLoader::PropertiesConvertFailed);
+    EXPECT_EQ(error.toStdString(), "Cannot write output file");
+    EXPECT_FALSE(QFile::exists(dir + "/properties.xml"));
 }
 
 TEST_F(ProjectLoading, ClosingTheWindowEndsBothWaits)
