@@ -577,12 +577,14 @@ protected:
 } // namespace
 
 // A full disk fails the save at the close; the user closes without saving:
-// every file the window writes into the project folder keeps its old bytes.
+// every file the window writes into the project folder keeps its old bytes,
+// and the movie exported from the project as it stays is kept.
 TEST_F(FullDiskClosingTest, CloseWithoutSavingOnAFullDiskKeepsEveryFileOfTheProjectAsItWas)
 {
     ASSERT_TRUE(window->hasMediaExplorer()) << "the panel that writes media.config is not there";
     addText(window);
     ASSERT_TRUE(window->projectManager()->isModified());
+    writeFile(projectFile(kProject + QStringLiteral("_360p_h264_30fps.mp4")), "movie");
     const QStringList files{"media.config", "layout.xml", "properties.xml", "project.xml", "shot.jpg"};
     QMap<QString, QByteArray> before = folderDigests(projectFolder());
     for (const QString& name : files)
