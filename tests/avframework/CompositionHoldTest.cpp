@@ -36,6 +36,21 @@ private:
     std::atomic<bool>* _destroyed;
 };
 
+// A layer whose readiness check, made under the layer list's lock, waits
+// until the test lets it go.
+class PausingLayer : public AVLayerSegment {
+public:
+    PausingLayer() : AVLayerSegment(0.0, 2.0, kWidth, kHeight) {}
+    bool isReady() const override
+    {
+        entered = true;
+        waitUntil([this] { return released.load(); });
+        return true;
+    }
+    mutable std::atomic<bool> entered{false};
+    std::atomic<bool> released{false};
+};
+
 // A loaded sound without samples, cheap enough to add and remove by the
 // hundred thousand; counts how many are alive.
 class CountedSound : public AVSoundSegment {
@@ -91,6 +106,30 @@ TEST(CompositionHolds, DestructionWaitsUntilTheHeldLayerIsReleased)
     EXPECT_TRUE(waitUntil([&] { return finished.load(); }));
     EXPECT_TRUE(heldGone);
     destroyer.join();
+}
+
+// The window's thread reorders the layers while the render thread walks
+// them: the new order waits until the walk is over.
+TEST(CompositionHolds, ANewDrawingOrderWaitsForAWalkOverTheLayers)
+{
+    AVComposition composition(kWidth, kHeight, 44100, 2, nullptr);
+    auto* pausing = new PausingLayer;
+    composition.addSegment(pausing, 1);
+    composition.addSegment(new AVLayerSegment(0.0, 2.0, kWidth, kHeight), 2);
+    std::thread walker([&] { composition.areLayersReadyAt(1.0); });
+    ASSERT_TRUE(waitUntil([&] { return pausing->entered.load(); }));
+    std::atomic<bool> reordered{false};
+    std::thread reorderer([&] {
+        const uint32_t order[] = {2, 1};
+        composition.setVisibleSegments(order, 2);
+        reordered = true;
+    });
+    avThreadSleep(0.2);
+    EXPECT_FALSE(reordered) << "the layers were reordered in the middle of a walk";
+    pausing->released = true;
+    walker.join();
+    reorderer.join();
+    EXPECT_EQ(composition.visibleSegmentIds(), (std::vector<uint32_t>{2, 1}));
 }
 
 // Lookups racing removals of the same id get the segment alive or nothing:
