@@ -453,8 +453,9 @@ TEST(PopupMicrophoneWidget, ARecordingThatFailsAfterStartingIsNotHandedOver)
 // Stopped with nothing but the WAV header in its file and no error: there is
 // no sound to hand over, the popup says why, and no file is left behind. The
 // header as the back end writes it first never becomes final; one that is
-// final holds no sound. Left while it waits for the file, the popup goes and
-// the recording with it.
+// final holds no sound; one whose data chunk is final but whose RIFF size is
+// not yet is still being written. An error while it waits for the file, or
+// leaving, ends the wait, and the recording goes.
 TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
 {
     if (!SoundServer::pulseAudioRuns())
@@ -466,11 +467,12 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
     auto* recorder = popup->findChild<QAudioRecorder*>();
     QSignalSpy errors(recorder, QOverload<QMediaRecorder::Error>::of(&QMediaRecorder::error));
     MessageBoxCloser boxes;
-    enum Ending { Unfinished, Empty, Left };
-    const QStringList messages{"The recording could not be finished, so it was not added.",
-                               "The recording holds no sound."};
-    for (const Ending ending : {Unfinished, Empty, Left}) {
+    enum Ending { Unfinished, Empty, Unsized, Failed, Left };
+    const QString unfinished = QStringLiteral("The recording could not be finished, so it was not added.");
+    const QStringList messages{unfinished, "The recording holds no sound.", unfinished};
+    for (const Ending ending : {Unfinished, Empty, Unsized, Failed, Left}) {
         boxes.texts.clear();
+        errors.clear();
         QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return recorder->state() == QMediaRecorder::RecordingState
@@ -490,23 +492,36 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
         if (ending == Empty) {
             qToLittleEndian<quint32>(36, bytes.data() + 4);
             qToLittleEndian<quint32>(0, bytes.data() + 40);
+        } else if (ending == Unsized) {
+            qToLittleEndian<quint32>(36, bytes.data() + 4);
+            qToLittleEndian<quint32>(4, bytes.data() + 40);
+            bytes.append(4, '\x7f');
         }
-        ASSERT_EQ(header.write(bytes), 44);
+        ASSERT_EQ(header.write(bytes), bytes.size());
         header.close();
         QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
-        if (ending == Left) {
+        if (ending == Failed || ending == Left) {
             ASSERT_TRUE(QTest::qWaitFor([&] {
                 return recorder->state() == QMediaRecorder::StoppedState && !button(*popup, "recordButton")->isEnabled();
             }, 5000));
+        }
+        if (ending == Failed) {
+            // The back end's errors can come after it stopped.
+            emit recorder->error(QMediaRecorder::ResourceError);
+            EXPECT_FALSE(QFileInfo::exists(fileName)) << "the failed recording is still awaited";
+            EXPECT_TRUE(button(*popup, "recordButton")->isEnabled());
+            EXPECT_EQ(boxes.texts.size(), 1);
+        } else if (ending == Left) {
             QTest::mouseClick(button(*popup, "cancelButton"), Qt::LeftButton);
             ASSERT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 10000)) << "the popup stayed";
             EXPECT_TRUE(boxes.texts.isEmpty());
         } else {
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 20000)) << "no message";
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty() || !hearing.captured.isEmpty(); }, 20000))
+                << "no message";
             EXPECT_EQ(boxes.texts, QStringList{messages[ending]});
             EXPECT_TRUE(button(*popup, "recordButton")->isEnabled());
         }
-        EXPECT_TRUE(errors.isEmpty());
+        EXPECT_EQ(errors.size(), ending == Failed ? 1 : 0);
         EXPECT_TRUE(hearing.captured.isEmpty());
         EXPECT_FALSE(QFileInfo::exists(fileName));
     }
