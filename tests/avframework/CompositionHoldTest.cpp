@@ -117,7 +117,11 @@ TEST(CompositionHolds, ANewDrawingOrderWaitsForAWalkOverTheLayers)
     composition.addSegment(pausing, 1);
     composition.addSegment(new AVLayerSegment(0.0, 2.0, kWidth, kHeight), 2);
     std::thread walker([&] { composition.areLayersReadyAt(1.0); });
-    ASSERT_TRUE(waitUntil([&] { return pausing->entered.load(); }));
+    if (!waitUntil([&] { return pausing->entered.load(); })) {
+        pausing->released = true;
+        walker.join();
+        FAIL() << "the walk never reached the layer";
+    }
     std::atomic<bool> reordered{false};
     std::thread reorderer([&] {
         const uint32_t order[] = {2, 1};

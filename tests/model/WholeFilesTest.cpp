@@ -100,15 +100,15 @@ TEST(WholeFiles, AFullDiskKeepsEveryOldFile)
     EXPECT_EQ(bytesOf(settingsPath), kOldSettings);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 4) << "a temporary file stayed";
 
-    // The project's disk has room again; the draft's disk has 8 KB: the
-    // draft is cut there, and QSettings does not tell.
+    // The project's disk has room again, though less than 2 MB: one write
+    // larger than the room stops part way, and Qt keeps no error for it,
+    // only the writer's count tells.
     ASSERT_TRUE(QFile::remove(QDir(folder.path()).filePath(".filler")));
-    // One write larger than the room stops part way, and Qt keeps no error
-    // for it: only the writer's count tells.
     reason.clear();
     EXPECT_FALSE(SaveFileCommit::writeWhole(dataPath, QByteArray(2 * 1024 * 1024, 'y'), &reason));
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_EQ(bytesOf(dataPath), "<Project/>");
+    // The draft's disk has 8 KB: the draft is cut there, and QSettings does not tell.
     QTemporaryDir elsewhere;
     SmallFileSystem draftDisk(elsewhere.path(), QStringLiteral("16k"));
     ASSERT_TRUE(draftDisk.mounted);
