@@ -1,7 +1,6 @@
 #include "AVGLProgram.h"
 
 #include "AVGLContext.h"
-#include "AVTrace.h"
 
 #include <QOpenGLFunctions_3_2_Core>
 
@@ -63,12 +62,12 @@ const char* avUniformName(int slot)
     return slot >= 0 && slot < kAVUniformSlotCount ? kUniformNames[slot] : nullptr;
 }
 
-bool avCompileShader(uint32_t* shader, uint32_t type, const char* source)
+bool avCompileShader(uint32_t* shader, uint32_t type, const char* source, AVTraceHook report)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     const char* kind = type == GL_VERTEX_SHADER ? "vertex" : "fragment";
     if (!gl || !source) {
-        avTrace("Failed to load %s shader: Empty source string", kind);
+        avTraceTo(report, "Failed to load %s shader: Empty source string", kind);
         return false;
     }
     *shader = gl->glCreateShader(type);
@@ -77,7 +76,7 @@ bool avCompileShader(uint32_t* shader, uint32_t type, const char* source)
     const std::string rewritten = withMediumPrecision(source);
     if (rewritten.size() < kRewrittenSourceCapacity && compiles(gl, *shader, rewritten.c_str()))
         return true;
-    avTrace("Failed to compile %s shader", kind);
+    avTraceTo(report, "Failed to compile %s shader", kind);
     gl->glDeleteShader(*shader);
     *shader = 0;
     return false;
@@ -95,7 +94,7 @@ int avLinkProgram(uint32_t program)
 }
 
 uint32_t avBuildProgram(const char* vertexSource, const char* fragmentSource, const AVUniformRequest* uniforms,
-                        size_t uniformCount, int32_t* locations, bool bindTexCoord)
+                        size_t uniformCount, int32_t* locations, bool bindTexCoord, AVTraceHook report)
 {
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions;
     if (!gl)
@@ -105,9 +104,9 @@ uint32_t avBuildProgram(const char* vertexSource, const char* fragmentSource, co
     std::fill(locations, locations + kAVUniformSlotCount, -1);
     GLuint vertexShader = 0;
     GLuint fragmentShader = 0;
-    if (!avCompileShader(&vertexShader, GL_VERTEX_SHADER, vertexSource))
+    if (!avCompileShader(&vertexShader, GL_VERTEX_SHADER, vertexSource, report))
         return 0;
-    if (!avCompileShader(&fragmentShader, GL_FRAGMENT_SHADER, fragmentSource)) {
+    if (!avCompileShader(&fragmentShader, GL_FRAGMENT_SHADER, fragmentSource, report)) {
         gl->glDeleteShader(vertexShader);
         return 0;
     }
@@ -125,7 +124,7 @@ uint32_t avBuildProgram(const char* vertexSource, const char* fragmentSource, co
         gl->glDetachShader(program, vertexShader);
         gl->glDetachShader(program, fragmentShader);
     } else {
-        avTrace("Failed to link program: %u", program);
+        avTraceTo(report, "Failed to link program: %u", program);
         gl->glDeleteProgram(program);
         program = 0;
     }

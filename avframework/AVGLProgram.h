@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AVTrace.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -99,15 +101,17 @@ struct AVUniformRequest {
 // Compiles the source into a new shader of the type. A source that fails is
 // retried once with every "highp" turned into "mediump", for drivers that
 // refuse high precision in fragment shaders. False (no shader left) on failure.
-bool avCompileShader(uint32_t* shader, uint32_t type, const char* source);
+// A failure is told to report, or to the engine's trace hook when it is null.
+bool avCompileShader(uint32_t* shader, uint32_t type, const char* source, AVTraceHook report = nullptr);
 // Links the program and returns its GL_LINK_STATUS.
 int avLinkProgram(uint32_t program);
 // Builds a program from the two sources with "position" at attribute 0 and,
 // with bindTexCoord, "texCoord" at 1, and fills the requested locations of
 // the kAVUniformSlotCount-long array, every other slot with -1.
-// Returns the program name, or 0 with nothing left behind.
+// Returns the program name, or 0 with nothing left behind; compile and link
+// failures are told to report, or to the engine's trace hook when it is null.
 uint32_t avBuildProgram(const char* vertexSource, const char* fragmentSource, const AVUniformRequest* uniforms,
-                        size_t uniformCount, int32_t* locations, bool bindTexCoord);
+                        size_t uniformCount, int32_t* locations, bool bindTexCoord, AVTraceHook report = nullptr);
 
 // projectionTransform (slot 7) of the current program for a width x height
 // viewport centred on the origin: orthographic, or a perspective in which

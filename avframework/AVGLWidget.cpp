@@ -38,6 +38,14 @@ QBrush checkerboardBrush()
     return QBrush(pattern);
 }
 
+// Unlike the renderer, whose diagnostics go to the trace hook, the preview
+// tells why its program failed on the debug stream: a preview that stays
+// empty is otherwise unexplained.
+void printToDebugStream(const char* line)
+{
+    qDebug().noquote() << line;
+}
+
 // The engine's GL helpers draw through avCurrentGLFunctions: while the
 // widget's context is current on the GUI thread, they use its functions.
 class WidgetFunctionsScope {
@@ -132,7 +140,8 @@ bool AVGLWidget::_loadFillProgram()
     if (avLoadShaderSource(nullptr, "vertex.glsl", vertex.data(), kShaderCapacity) > 0
         && avLoadShaderSource(nullptr, "fragment_fill.glsl", fragment.data(), kShaderCapacity) > 0) {
         _fillProgram.program = avBuildProgram(vertex.data(), fragment.data(), kFillUniforms,
-                                               std::size(kFillUniforms), _fillProgram.locations, true);
+                                               std::size(kFillUniforms), _fillProgram.locations, true,
+                                               printToDebugStream);
     }
     if (_fillProgram.program == 0)
         qDebug() << "load fill program failed.";

@@ -5,8 +5,19 @@
 #include <cstdio>
 
 namespace {
+
 std::atomic<AVTraceHook> traceHook{nullptr};
+
+void traceLine(AVTraceHook hook, const char* format, va_list arguments)
+{
+    if (!hook)
+        return;
+    char line[1024];
+    std::vsnprintf(line, sizeof line, format, arguments);
+    hook(line);
 }
+
+} // namespace
 
 void avSetTraceHook(AVTraceHook hook)
 {
@@ -15,13 +26,16 @@ void avSetTraceHook(AVTraceHook hook)
 
 void avTrace(const char* format, ...)
 {
-    const AVTraceHook hook = traceHook;
-    if (!hook)
-        return;
-    char line[1024];
     va_list arguments;
     va_start(arguments, format);
-    std::vsnprintf(line, sizeof line, format, arguments);
+    traceLine(traceHook, format, arguments);
     va_end(arguments);
-    hook(line);
+}
+
+void avTraceTo(AVTraceHook hook, const char* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    traceLine(hook ? hook : traceHook.load(), format, arguments);
+    va_end(arguments);
 }

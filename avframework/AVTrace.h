@@ -8,3 +8,6 @@ using AVTraceHook = void (*)(const char* line);
 
 void avSetTraceHook(AVTraceHook hook);
 void avTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The line goes to the given hook instead, for a caller that tells its
+// failures itself; a null hook means the installed one, as avTrace.
+void avTraceTo(AVTraceHook hook, const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -178,12 +178,12 @@ void MainWindow::_fillSegmentContextMenu(QMenu* menu, SegmentWidget* segmentWidg
         menu->addSeparator();
         menu->addAction(_actionSplitSegment);
     }
+    // Adding and editing transitions stand together, without a line between.
     menu->addSeparator();
     if (QMenu* transitions = _contextMenuForSegment(menu)) {
         transitions->setStyleSheet(kTransitionSubmenuStyle);
         _actionAddTransition->setMenu(transitions);
         menu->addAction(_actionAddTransition);
-        menu->addSeparator();
     }
     menu->addAction(_actionEnterExitEditingTransition);
 }

@@ -318,14 +318,15 @@ float MainWindow::segmentLabelFontPixelSize(Segment*)
     return 12.0f;
 }
 
+// The placeholders read the same in every language.
 QString MainWindow::segmentMusicPlaceholderText(Segment*)
 {
-    return tr("<Music>");
+    return QStringLiteral("<Music>");
 }
 
 QString MainWindow::segmentEmptyTextPlaceholder(Segment*)
 {
-    return tr("<No text>");
+    return QStringLiteral("<No text>");
 }
 
 QRgb MainWindow::segmentAccentColor(Segment*)

@@ -8,7 +8,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -16,9 +15,8 @@ constexpr float kMaximumFeathering = 0.5f;
 // The knobs reach this far past the area's edge at feathering 0 and past
 // its middle at 0.5, so that a knob never hides the line it sits on.
 constexpr int kKnobOverhang = 10;
-// The faded band starts this opaque at the edge and clears towards the inside.
-constexpr int kBandAlpha = 160;
-constexpr int kLabelGap = 6;
+// The value label's space above its knob.
+constexpr int kLabelGap = 5;
 
 const char* const kKnobPictures[2][4] = {
     {":/images/feathering_left_transition", ":/images/feathering_top_transition",
@@ -168,16 +166,25 @@ void CropAreaWidget::_showValueLabel()
         _valueLabel = new QLabel(host);
         _valueLabel->setObjectName(QStringLiteral("featheringValueLabel"));
         _valueLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-        _valueLabel->setStyleSheet(QStringLiteral(
-            "color: white; background-color: rgba(0,0,0,160); border-radius: 4px; padding: 2px 6px;"));
+        _valueLabel->setAlignment(Qt::AlignCenter);
+        _valueLabel->setFocusPolicy(Qt::NoFocus);
+        _valueLabel->setStyleSheet(QStringLiteral("QLabel { background-color: rgba(0, 0, 0, 180); color: white; "
+                                                  "padding: 4px 8px; border-radius: 4px; }"));
+    } else if (_valueLabel->parentWidget() != host) {
+        _valueLabel->setParent(host);
     }
-    const int percent = int(std::lround(_feathering[_currentSide] / kMaximumFeathering * 100.0f));
+    // Whole percent of the most feathering (0.5), cut rather than rounded.
+    const int percent = int(_feathering[_currentSide] * 200.0f);
     _valueLabel->setText(tr("Feathering %1%").arg(percent));
     _valueLabel->adjustSize();
-    // Centred above the dragged knob.
+    // Centred above the dragged knob, kept inside the window where the knob
+    // lies near its edge.
     const QLabel* handle = _handles[_currentSide];
     const QPoint top = handle->mapTo(host, QPoint(handle->width() / 2, 0));
-    _valueLabel->move(top.x() - _valueLabel->width() / 2, top.y() - _valueLabel->height() - kLabelGap);
+    const QSize size = _valueLabel->size();
+    const int x = std::max(0, std::min(top.x() - size.width() / 2, host->width() - size.width()));
+    const int y = std::max(0, top.y() - size.height() - kLabelGap);
+    _valueLabel->move(x, y);
     _valueLabel->show();
     _valueLabel->raise();
 }
@@ -199,23 +206,25 @@ void CropAreaWidget::paintEvent(QPaintEvent*)
 
 void CropAreaWidget::_paintFeathering(QPainter& painter) const
 {
-    const QColor edge(255, 255, 255, kBandAlpha);
+    const QColor edge(255, 255, 255, 255);
     const QColor inside(255, 255, 255, 0);
-    const qreal w = width();
-    const qreal h = height();
+    const int w = width();
+    const int h = height();
+    const int left = int(w * _feathering[Left]);
+    const int top = int(h * _feathering[Top]);
+    const int right = int(w * _feathering[Right]);
+    const int bottom = int(h * _feathering[Bottom]);
     // Each band runs from its edge (opaque) to where the fade ends (clear).
     const struct
     {
-        QRectF band;
-        QPointF from;
-        QPointF to;
+        QRect band;
+        QPoint from;
+        QPoint to;
     } bands[] = {
-        {QRectF(0, 0, w * _feathering[Left], h), QPointF(0, 0), QPointF(w * _feathering[Left], 0)},
-        {QRectF(0, 0, w, h * _feathering[Top]), QPointF(0, 0), QPointF(0, h * _feathering[Top])},
-        {QRectF(w * (1 - _feathering[Right]), 0, w * _feathering[Right], h), QPointF(w, 0),
-         QPointF(w * (1 - _feathering[Right]), 0)},
-        {QRectF(0, h * (1 - _feathering[Bottom]), w, h * _feathering[Bottom]), QPointF(0, h),
-         QPointF(0, h * (1 - _feathering[Bottom]))},
+        {QRect(0, 0, left, h), QPoint(0, 0), QPoint(left, 0)},
+        {QRect(0, 0, w, top), QPoint(0, 0), QPoint(0, top)},
+        {QRect(w - right, 0, right, h), QPoint(w, 0), QPoint(w - right, 0)},
+        {QRect(0, h - bottom, w, bottom), QPoint(0, h), QPoint(0, h - bottom)},
     };
     for (const auto& band : bands) {
         if (band.band.isEmpty())

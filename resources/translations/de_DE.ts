@@ -1055,14 +1055,6 @@ Aktuell: Einfügemodus</translation>
         <translation>Datei nicht gefunden</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;Musik&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;Kein Text&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>Keine Audiodaten enthalten</translation>
     </message>

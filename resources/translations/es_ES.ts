@@ -1055,14 +1055,6 @@ Actual: modo insertar</translation>
         <translation>Archivo no encontrado</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;Música&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;Sin texto&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>No contiene audio</translation>
     </message>

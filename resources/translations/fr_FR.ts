@@ -1055,14 +1055,6 @@ Actuel : mode insertion</translation>
         <translation>Fichier introuvable</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;Musique&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;Aucun texte&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>Ne contient pas d&apos;audio</translation>
     </message>

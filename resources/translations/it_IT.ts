@@ -1055,14 +1055,6 @@ Attuale: modalità inserimento</translation>
         <translation>File non trovato</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;Musica&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;Nessun testo&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>Nessun audio contenuto</translation>
     </message>

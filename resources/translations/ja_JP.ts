@@ -1055,14 +1055,6 @@ Current: Insert mode</source>
         <translation>ファイルが見つかりません</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;音楽&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;テキストなし&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>オーディオが含まれていません</translation>
     </message>

@@ -1055,14 +1055,6 @@ Current: Insert mode</source>
         <translation>파일을 찾을 수 없음</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;음악&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;텍스트 없음&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>오디오가 포함되어 있지 않습니다</translation>
     </message>

@@ -1055,14 +1055,6 @@ Atual: modo inserir</translation>
         <translation>Arquivo não encontrado</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;Música&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;Sem texto&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>Não contém áudio</translation>
     </message>

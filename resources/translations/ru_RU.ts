@@ -1055,14 +1055,6 @@ Current: Insert mode</source>
         <translation>Файл не найден</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;Музыка&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;Нет текста&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>Не содержит звука</translation>
     </message>

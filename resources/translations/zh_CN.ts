@@ -1055,14 +1055,6 @@ Current: Insert mode</source>
         <translation>找不到文件</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;音乐&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;无文字&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>不包含音频</translation>
     </message>

@@ -1055,14 +1055,6 @@ Current: Insert mode</source>
         <translation>找不到檔案</translation>
     </message>
     <message>
-        <source>&lt;Music&gt;</source>
-        <translation>&lt;音樂&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;No text&gt;</source>
-        <translation>&lt;無文字&gt;</translation>
-    </message>
-    <message>
         <source>No audio contained</source>
         <translation>不包含音訊</translation>
     </message>

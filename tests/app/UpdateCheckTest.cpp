@@ -5,6 +5,7 @@
 #include "StartWindow.h"
 
 #include "GifServiceStub.h"
+#include "MultiLanguage.h"
 #include "OpenedUrls.h"
 #include "ProjectsTestSupport.h"
 #include "UserSettings.h"
@@ -12,6 +13,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QPushButton>
 
@@ -185,6 +187,23 @@ TEST_F(UpdateCheckTest, AWindowAsksOnceWithItsVersionHoweverOftenItIsActivated)
     EXPECT_EQ(query.queryItemValue("ver"), "2.6");
     EXPECT_EQ(query.queryItemValue("end"), "1");
     EXPECT_EQ(query.queryItemValue("product"), "vidorna");
+}
+
+// The maker's service is told the system's language, not the one the interface shows.
+TEST_F(UpdateCheckTest, TheCheckNamesTheSystemsFirstLanguageWhicheverTheInterfaceShows)
+{
+    QString system = QLocale::system().uiLanguages().value(0, QLocale::system().name());
+    if (system.startsWith("de"))
+        GTEST_SKIP() << "the system speaks the language the interface is switched to";
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    reply(200, "2.5##x");
+    const bool handled = waitForReplyHandled(activeWindow());
+    language.switchLanguage("en_US");
+    ASSERT_TRUE(handled);
+    const QStringList requests = service.requestsTo(kUpdatePath);
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(queryOf(requests.first()).queryItemValue("lang"), system.replace('-', '_'));
 }
 
 TEST_F(UpdateCheckTest, AReplyWithoutAVersionLetsTheNextActivationAskAgain)

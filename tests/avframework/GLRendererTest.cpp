@@ -1,10 +1,10 @@
 #include "GLTestContext.h"
+#include "ShaderSet.h"
 
 #include "AVGLOutputOwner.h"
 #include "AVShaderSource.h"
 
 #include <QFile>
-#include <QResource>
 
 #include <map>
 #include <string>
@@ -28,19 +28,6 @@ QByteArray storedShader(const char* name)
 
 } // namespace
 
-// Swaps the compiled-in shaders for a set that lacks the last program's.
-static void useIncompleteShaders()
-{
-    Q_CLEANUP_RESOURCE(avshaders);
-    ASSERT_TRUE(QResource::registerResource(QStringLiteral(VIDORNA_INCOMPLETE_SHADERS_RCC)));
-}
-
-static void restoreShaders()
-{
-    QResource::unregisterResource(QStringLiteral(VIDORNA_INCOMPLETE_SHADERS_RCC));
-    Q_INIT_RESOURCE(avshaders);
-}
-
 TEST_F(GLTest, RendererBuildsEveryFixedProgram)
 {
     for (int i = 0; i < kAVFixedProgramCount; ++i) {
@@ -61,9 +48,10 @@ TEST_F(GLTest, MissingShaderFailsCreationWithoutLeakingPrograms)
 {
     const int before = livePrograms(gl);
     EXPECT_EQ(before, kAVFixedProgramCount);
-    useIncompleteShaders();
+    // A set that lacks the last program's shader.
+    useShaderSet(QStringLiteral(VIDORNA_INCOMPLETE_SHADERS_RCC));
     AVGLRenderer* incomplete = AVGLRenderer::create(nullptr);
-    restoreShaders();
+    restoreShaderSet(QStringLiteral(VIDORNA_INCOMPLETE_SHADERS_RCC));
     EXPECT_EQ(incomplete, nullptr);
     EXPECT_EQ(livePrograms(gl), before) << "the 22 programs built before the failure were left behind";
     AVGLRenderer::destroy(incomplete);

@@ -1,6 +1,8 @@
 #include "AVSoundOutput.h"
 #include "AVVideoSegment.h"
+#include "LogRecorder.h"
 #include "PlaybackTestSupport.h"
+#include "ShaderSet.h"
 #include "SoundServer.h"
 #include "SoundTestSupport.h"
 
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QTest>
 
 #include <cmath>
 #include <cstdlib>
@@ -230,6 +233,31 @@ TEST_F(PreviewTest, ResizingSetsTheViewportInDevicePixelsAndRedraws)
     const AVSize viewport = playback->render->viewportSize();
     EXPECT_EQ(viewport.width, float(int(500 * ratio)));
     EXPECT_EQ(viewport.height, float(int(300 * ratio)));
+}
+
+// A preview whose fill program cannot be built says why on the debug stream,
+// with no trace hook installed.
+TEST(PreviewProgram, ShadersThatDoNotCompileOrLinkAreToldOnTheDebugStream)
+{
+    const std::pair<const char*, const char*> faults[] = {
+        {"uncompilable", "Failed to compile fragment shader"},
+        {"unlinkable", "Failed to link program: "},
+    };
+    for (const auto& [fault, told] : faults) {
+        const QString shaders = QStringLiteral(VIDORNA_FAULTY_FILL_DIR "/%1-fill/shaders.rcc").arg(fault);
+        LogRecorder log;
+        useShaderSet(shaders);
+        AVGLWidget preview;
+        preview.resize(64, 64);
+        preview.show();
+        const bool exposed = QTest::qWaitForWindowExposed(&preview);
+        preview.grabFramebuffer();  // built by now at the latest
+        restoreShaderSet(shaders);
+        if (!exposed || !preview.isValid())
+            GTEST_SKIP() << "the preview has no OpenGL 3.2 core context on this display";
+        EXPECT_EQ(log.lines().filter(told).size(), 1) << fault << ": " << log.lines().join(" | ").toStdString();
+        EXPECT_TRUE(log.lines().contains("load fill program failed.")) << fault;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "AssetLoadingThreadPool.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
+#include "MultiLanguage.h"
 #include "ProjectTestSupport.h"
 #include "TestMedia.h"
 #include "TextSegment.h"
@@ -97,6 +98,22 @@ TEST_F(MainWindowRelays, RenderStatusesKeepThePlayFlags)
     window.onAVRenderStatusChanged(0);
     EXPECT_FALSE(window.playing());
     EXPECT_FALSE(window.reachedEnd());
+}
+
+// The timeline's placeholders read the same in every language; the load
+// messages follow the interface.
+TEST_F(MainWindowRelays, TimelinePlaceholdersAreNotTranslated)
+{
+    RelayWindow window(kName, QSize(320, 180));
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    const QString loadError = window.segmentLoadErrorText(nullptr);
+    const QString music = window.segmentMusicPlaceholderText(nullptr);
+    const QString noText = window.segmentEmptyTextPlaceholder(nullptr);
+    language.switchLanguage("en_US");
+    EXPECT_EQ(loadError, "Ladefehler");
+    EXPECT_EQ(music, "<Music>");
+    EXPECT_EQ(noText, "<No text>");
 }
 
 // State 1 builds the engine segment whether or not the segment is in the

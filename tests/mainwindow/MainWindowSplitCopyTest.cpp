@@ -164,7 +164,8 @@ protected:
     }
 
     // Runs the command while answering the popup menu it opens by the entry's
-    // text; the entries it listed come back (a label by its rich text).
+    // text; the entries it listed come back (a label by its rich text, a
+    // separator as "-").
     QStringList choosePopupEntry(const QString& text, const std::function<void()>& command)
     {
         QStringList entries;
@@ -182,8 +183,8 @@ protected:
             for (QAction* action : menu->actions()) {
                 if (auto* label = qobject_cast<QWidgetAction*>(action))
                     entries << qobject_cast<QLabel*>(label->defaultWidget())->text();
-                else if (!action->isSeparator())
-                    entries << action->text();
+                else
+                    entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
             }
             for (QAction* action : menu->actions()) {
                 if (action->text() == text)
@@ -469,7 +470,8 @@ TEST_F(SplitCopyTest, TheContextMenuOffersTheSegmentCommandsAndAFailedSegmentOnl
     const QPoint at = tile->mapToGlobal(tile->rect().center());
     const QStringList entries = choosePopupEntry(
         QString(), [&] { window->editScrollArea_onPopupContextMenuForSegmentWidget(tile, at); });
-    EXPECT_EQ(entries, QStringList({"Edit", "Duplicate", "Remove", "Split", "Add Transition", "Edit Transition"}));
+    EXPECT_EQ(entries, QStringList({"Edit", "-", "Duplicate", "Remove", "-", "Split", "-", "Add Transition",
+                                    "Edit Transition"}));
 
     // A segment that failed to load can only be removed.
     next()->setErrorCode(-6);

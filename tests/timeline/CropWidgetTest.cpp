@@ -25,11 +25,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    CropWidget* crop(const QRectF& rect, float left = 0, float top = 0, float right = 0, float bottom = 0)
+    CropWidget* crop(const QRectF& rect, float left = 0, float top = 0, float right = 0, float bottom = 0,
+                     const QRect& picture = kPicture, const QColor& colour = Qt::white)
     {
-        QPixmap white(kPicture.size());
-        white.fill(Qt::white);
-        auto* widget = new CropWidget(kPicture, white, rect, left, top, right, bottom, true, &window);
+        QPixmap filled(picture.size());
+        filled.fill(colour);
+        auto* widget = new CropWidget(picture, filled, rect, left, top, right, bottom, true, &window);
         widget->show();
         return widget;
     }
@@ -145,6 +146,66 @@ TEST_F(CropWidgetTest, FeatheringKnobsKeepTheirRangeAndShowTheirValue)
     delete widget;
     EXPECT_TRUE(shown.isNull());
     releaseAt(&window, knob);
+}
+
+TEST_F(CropWidgetTest, FeatheringBandsFadeFromOpaqueWhiteAtTheEdge)
+{
+    // Over a black picture: 100 px fade in from the left, 40 px from the right.
+    CropWidget* widget = crop(QRectF(0, 0, 1, 1), 0.25f, 0.0f, 0.1f, 0.0f, kPicture, Qt::black);
+    const QImage shown = widget->grab().toImage();
+    const auto grey = [&](int x) { return qGreen(shown.pixel(kMargin + x, kMargin + 240)); };
+    EXPECT_GE(grey(1), 245) << "the left edge is white";
+    EXPECT_NEAR(grey(50), 128, 12) << "halfway the band is half white";
+    EXPECT_LE(grey(101), 2) << "the band ends at a quarter of the width";
+    EXPECT_LE(grey(300), 2) << "no band in the middle";
+    EXPECT_GE(grey(398), 235) << "the right edge is white";
+    EXPECT_LE(grey(358), 2) << "the right band is a tenth of the width";
+}
+
+TEST_F(CropWidgetTest, FeatheringValueShowsOverItsKnobInsideTheWindow)
+{
+    CropWidget* widget = crop(QRectF(0, 0, 1, 1));
+    // The top knob at 0 lies on the right line of thirds, its top 10 px above the area.
+    const QRect knob(kPicture.x() + 2 * 400 / 3 - 20, kPicture.y() - 10, 40, 40);
+    pressAt(&window, knob.center());
+    // 62 of its 130 px of travel (the centre lies at 19 of 40).
+    moveTo(&window, knob.center() + QPoint(0, 63));
+    auto* label = window.findChild<QLabel*>(QStringLiteral("featheringValueLabel"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "Feathering 47%") << "the percentage is cut, not rounded (47.7)";
+    // Centred 5 px above the knob where it now is.
+    const QLabel* topKnob = widget->cropArea()->findChildren<QLabel*>().at(1);
+    const QRect knobNow(topKnob->mapTo(&window, QPoint(0, 0)), topKnob->size());
+    ASSERT_GT(knobNow.y(), knob.y());
+    const QRect placed = label->geometry();
+    EXPECT_EQ(placed.x(), knobNow.x() + 20 - placed.width() / 2);
+    EXPECT_EQ(placed.y(), knobNow.y() - placed.height() - 5);
+    // Padded 8 px across and 4 px down, on black at 180 of 255.
+    const QRect inside = label->contentsRect();
+    EXPECT_EQ(inside.left(), 8);
+    EXPECT_EQ(inside.top(), 4);
+    const QPoint padding(placed.x() + 4, placed.center().y());
+    const int over = qGreen(window.grab().toImage().pixel(padding));
+    releaseAt(&window, knob.center());
+    const int behind = qGreen(window.grab().toImage().pixel(padding));
+    EXPECT_NEAR(over, behind * 75 / 255, 2);
+    delete widget;
+
+    // Knobs near the window's edges keep their label inside it.
+    for (const QRect& picture : {QRect(10, 10, 400, 300), QRect(400, 10, 400, 300)}) {
+        widget = crop(QRectF(0, 0, 1, 1), 0, 0, 0, 0, picture);
+        for (const QPoint& knobCentre : {picture.topLeft() + QPoint(10, 100), picture.topLeft() + QPoint(266, 10),
+                                         picture.topLeft() + QPoint(390, 200)}) {
+            pressAt(&window, knobCentre);
+            label = window.findChild<QLabel*>(QStringLiteral("featheringValueLabel"));
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(window.rect().contains(label->geometry()))
+                << "knob at " << knobCentre.x() << "," << knobCentre.y() << ": label at " << label->x() << ","
+                << label->y();
+            releaseAt(&window, knobCentre);
+        }
+        delete widget;
+    }
 }
 
 TEST_F(CropWidgetTest, CollapsedPictureKeepsTheFractions)

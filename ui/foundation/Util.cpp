@@ -1,7 +1,6 @@
 #include "Util.h"
 
 #include "FileRevealer.h"
-#include "MultiLanguage.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -145,11 +144,6 @@ QString Util::uiLanguage()
     return language.replace('-', '_');
 }
 
-QString Util::interfaceLanguage()
-{
-    return MultiLanguage().currentLanguage();
-}
-
 QString Util::gifApiRoot()
 {
     return addressOrOverride("VIDORNA_GIF_API_ROOT", kGifApiRoot);
@@ -174,7 +168,7 @@ QString Util::webQueryUrl(const QString& base)
 {
     return percentEncoded(QString("%1?product=%2&dev=%3&os=%4&ver=%5&from=%6&lang=%7&end=1")
                               .arg(base, kProductCode, machineHostName(), osName(),
-                                   versionString(), systemTerritoryCode(), interfaceLanguage()));
+                                   versionString(), systemTerritoryCode(), uiLanguage()));
 }
 
 QString Util::userHelpUrl(const QString& topic)
@@ -182,7 +176,7 @@ QString Util::userHelpUrl(const QString& topic)
     return percentEncoded(
         QString("%1?product=%2&branch=help&topic=%3&dev=%4&os=%5&ver=%6&from=%7&lang=%8&end=1")
             .arg(userHelpPageUrl(), kProductCode, topic, machineHostName(), osName(),
-                 versionString(), systemTerritoryCode(), interfaceLanguage()));
+                 versionString(), systemTerritoryCode(), uiLanguage()));
 }
 
 bool Util::openUrl(const QString& text)

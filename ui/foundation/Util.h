@@ -40,9 +40,9 @@ public:
     static QString osName();
     static QString cacheLocation();
     static QString systemTerritoryCode();
+    // The system's first interface language ("en_US"), whatever language the
+    // program itself shows: the maker's pages choose their language by it.
     static QString uiLanguage();
-    // The code of the language the interface shows ("en_US" for English).
-    static QString interfaceLanguage();
 
     // Addresses of the web services. Each can be replaced by an environment
     // variable so that tests talk to local servers.
