@@ -8,6 +8,7 @@
 #include "SegmentKeys.h"
 #include "Util.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDebug>
 #include <QDir>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -242,21 +244,23 @@ void ProjectManager::_writePropertyAttributes(QXmlStreamWriter& writer) const
     writer.writeAttribute(QStringLiteral("segmentMode"), QString::number(_segmentMode));
 }
 
+void ProjectManager::_writePropertiesBody(QXmlStreamWriter& writer) const
+{
+    writer.writeStartElement(kPropertiesElement);
+    _keptProperties.writeStartTagDeclarations(writer);
+    _writePropertyAttributes(writer);
+    _keptProperties.writeStartTagAttributes(writer);
+    _keptProperties.writeFrom(writer, 0);
+    writer.writeEndElement();
+}
+
 int ProjectManager::saveProperties(const QString& name, const QString& folder)
 {
     QMutexLocker locker(&_mutex);
     QString reason;
     const int result = ProjectXml::write(propertiesXmlPath(name, folder), ProjectXml::FileKind::ProjectFile,
                                          "Project properties save error",
-                                         [this](QXmlStreamWriter& writer) {
-                                             writer.writeStartElement(kPropertiesElement);
-                                             _keptProperties.writeStartTagDeclarations(writer);
-                                             _writePropertyAttributes(writer);
-                                             _keptProperties.writeStartTagAttributes(writer);
-                                             _keptProperties.writeFrom(writer, 0);
-                                             writer.writeEndElement();
-                                         },
-                                         &reason);
+                                         [this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }, &reason);
     _propertiesSaveFailed = _noteSaveResult(result, reason);
     return result;
 }
@@ -321,6 +325,29 @@ std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& na
     return filePathsNamedBy(bytes, projectDirectory(name, folder));
 }
 
+// The documents are made in memory as a save would write them: so the
+// files are told by the same reading as those of the saved files.
+std::optional<QSet<QString>> ProjectManager::heldFilePaths(const QString& name, const QString& folder) const
+{
+    QMutexLocker locker(&_mutex);
+    const QString directory = projectDirectory(name, folder);
+    const std::function<void(QXmlStreamWriter&)> documents[] = {
+        [this](QXmlStreamWriter& writer) { _writeProjectBody(writer, false); },
+        [this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); },
+    };
+    QSet<QString> paths;
+    for (const auto& document : documents) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ProjectXml::writeDocument(buffer, false, document);
+        const std::optional<QSet<QString>> named = filePathsNamedBy(buffer.data(), directory);
+        if (!named)
+            return std::nullopt;
+        paths.unite(*named);
+    }
+    return paths;
+}
+
 // A record's "File" or "URL" names its file, whether it exists or not; any
 // other value (a newer version's or an extension's attribute, the text of
 // an element kept unused) names the file it leads to when that exists.
@@ -378,31 +405,36 @@ bool ProjectManager::holdsRecords() const
     return !_segments.empty() || !_unbuiltRecords.empty() || !_besideRecords.isEmpty();
 }
 
+void ProjectManager::_writeProjectBody(QXmlStreamWriter& writer, bool snapshot) const
+{
+    const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
+    const KeptXml noElements;
+    const KeptXml& beside = snapshot ? noElements : _besideRecords;
+    ProjectXml::writeRoot(writer, beside);
+    size_t kept = 0;
+    size_t built = 0;
+    while (built < _segments.size() || kept < unbuilt) {
+        beside.write(writer, int(built + kept));
+        const bool keptComesNext = kept < unbuilt
+            && (built == _segments.size() || size_t(_unbuiltRecords[kept].index) <= built + kept);
+        if (keptComesNext)
+            Segment::saveToXml(*_unbuiltRecords[kept++].record, writer);
+        else
+            _segments[built++]->saveTo(writer);
+        if (writer.hasError())
+            return;
+    }
+    beside.writeFrom(writer, int(built + kept));
+    writer.writeEndElement();
+}
+
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,
                                    QString* reason) const
 {
     const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
-    const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
-    const KeptXml noElements;
-    const KeptXml& beside = snapshot ? noElements : _besideRecords;
-    return ProjectXml::write(path, kind, errorMessage, [this, unbuilt, &beside](QXmlStreamWriter& writer) {
-        ProjectXml::writeRoot(writer, beside);
-        size_t kept = 0;
-        size_t built = 0;
-        while (built < _segments.size() || kept < unbuilt) {
-            beside.write(writer, int(built + kept));
-            const bool keptComesNext = kept < unbuilt
-                && (built == _segments.size() || size_t(_unbuiltRecords[kept].index) <= built + kept);
-            if (keptComesNext)
-                Segment::saveToXml(*_unbuiltRecords[kept++].record, writer);
-            else
-                _segments[built++]->saveTo(writer);
-            if (writer.hasError())
-                return;
-        }
-        beside.writeFrom(writer, int(built + kept));
-        writer.writeEndElement();
-    }, reason);
+    return ProjectXml::write(
+        path, kind, errorMessage, [this, snapshot](QXmlStreamWriter& writer) { _writeProjectBody(writer, snapshot); },
+        reason);
 }
 
 int ProjectManager::saveSegments(const QString& name, const QString& folder)
