@@ -23,8 +23,9 @@ enum ProjectLoaderMessage {
 
 // Opens a project in two steps. On the GUI thread loadProperties reads the
 // properties (converting "properties.plist" first) and refuses a newer
-// format, or a project file or properties whose root is in a namespace. Then the thread reads the segment records of "project.xml"
-// (converting "project.plist" first), gives the manager the elements beside
+// format, also a project file or properties whose root is in a namespace.
+// Then the thread reads the segment records of "project.xml" (converting
+// "project.plist" first), gives the manager the elements beside
 // the records to keep, hands the records to the window, waits until
 // the window has laid out its editing area and reports loading progress
 // until every segment has loaded. Both waits end when the window requests

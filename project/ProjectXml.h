@@ -45,11 +45,12 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const
 
 // Appends one record per "Segment" element (in no namespace) of the root
 // until the document ends or a record cannot be read; a record read only in
-// part is not kept. A root in a namespace is refused with a custom error,
-// before anything is read of it. The root's attributes and declarations, and its other
+// part is not kept. The root's attributes and declarations, and its other
 // elements, comments and processing instructions, are kept whole in
 // besideRecords, these placed by the number of records before them, or
 // skipped when it is null. The reader tells whether the document was whole.
+// A root in a namespace is another version's format: the reader gets a
+// custom error on it, and nothing of it is read.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
 // Whether the root element of the document at path is in a namespace: a
