@@ -214,7 +214,9 @@ public:
     static std::optional<QSet<QString>> filePathsNamedBy(const QByteArray& document, const QString& directory);
     // The same for the project as the manager holds it: what a save would
     // write into "project.xml" and "properties.xml" (so also what the
-    // properties keep unread), whatever the files on disk hold now.
+    // properties keep unread), whatever the files on disk hold now. What
+    // the saved "project.xml" names is left out when that file is what a
+    // save would write: recordedFilePaths tells it.
     std::optional<QSet<QString>> heldFilePaths(const QString& name, const QString& folder) const;
     int saveSegments(const QString& name, const QString& folder);
     // Installs the built-in example projects into "Projects/Examples" unless

@@ -107,6 +107,15 @@ bool readNamingValues(const QByteArray& document, QSet<QString>* fileValues, QSe
     return false;
 }
 
+// The whole document as a project file holds it.
+QByteArray documentBytes(const std::function<void(QXmlStreamWriter&)>& writeBody)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ProjectXml::writeDocument(buffer, true, writeBody);
+    return buffer.data();
+}
+
 // Entry names, by the clean absolute folder they would be entries of. The
 // folder "" holds paths that are no entry of a folder (the root).
 using NamesByFolder = QHash<QString, QStringList>;
@@ -325,27 +334,26 @@ std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& na
     return filePathsNamedBy(bytes, projectDirectory(name, folder));
 }
 
-// The documents are made in memory as a save would write them: so the
-// files are told by the same reading as those of the saved files.
+// The documents are made in memory as a save writes them, so that their
+// files are told by the same reading as those of the saved files. Right
+// after a save the project document is the saved file byte for byte:
+// reading tens of thousands of kept elements a second time would only hold
+// up the close.
 std::optional<QSet<QString>> ProjectManager::heldFilePaths(const QString& name, const QString& folder) const
 {
     QMutexLocker locker(&_mutex);
     const QString directory = projectDirectory(name, folder);
-    const std::function<void(QXmlStreamWriter&)> documents[] = {
-        [this](QXmlStreamWriter& writer) { _writeProjectBody(writer, false); },
-        [this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); },
-    };
-    QSet<QString> paths;
-    for (const auto& document : documents) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        ProjectXml::writeDocument(buffer, false, document);
-        const std::optional<QSet<QString>> named = filePathsNamedBy(buffer.data(), directory);
-        if (!named)
-            return std::nullopt;
-        paths.unite(*named);
-    }
-    return paths;
+    std::optional<QSet<QString>> paths =
+        filePathsNamedBy(documentBytes([this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }), directory);
+    const QByteArray project = documentBytes([this](QXmlStreamWriter& writer) { _writeProjectBody(writer, false); });
+    QByteArray saved;
+    ProjectXml::readWholeFile(projectXmlPath(name, folder), &saved, nullptr);
+    if (!paths || project == saved)
+        return paths;
+    const std::optional<QSet<QString>> named = filePathsNamedBy(project, directory);
+    if (!named)
+        return std::nullopt;
+    return paths->unite(*named);
 }
 
 // A record's "File" or "URL" names its file, whether it exists or not; any
