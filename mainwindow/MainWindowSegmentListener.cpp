@@ -427,16 +427,19 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
     emit segmentListener_segmentAudioPlotDataDidReady(segment);
 }
 
-// The files the saved project names, and those the segments resolve to, so
-// that two segments sharing one file are found whatever name each stored.
-// None when what the project names cannot be told.
+// The files the saved project names, those the project in the window
+// names (the files on disk may have been replaced meanwhile), and those the
+// segments resolve to, so that two segments sharing one file are found
+// whatever name each stored. None when what the project names cannot be told.
 std::optional<QSet<QString>> MainWindow::_usedFilePaths() const
 {
     // A record of a type this version does not build still names its file.
     std::optional<QSet<QString>> paths =
         ProjectManager::recordedFilePaths(_projectName, _folderName, _projectManager->holdsRecords());
-    if (!paths)
-        return paths;
+    const std::optional<QSet<QString>> held = _projectManager->heldFilePaths(_projectName, _folderName);
+    if (!paths || !held)
+        return std::nullopt;
+    paths->unite(*held);
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
         const QString file = _projectManager->segmentAt(index)->absoluteFilePath();
         if (!file.isEmpty())

@@ -1,6 +1,7 @@
 #include "ProjectLoader.h"
 
 #include "PlistXmlConverter.h"
+#include "ProjectXml.h"
 #include "Segment.h"
 
 #include <QDebug>
@@ -80,6 +81,8 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
             return PropertiesConvertFailed;
         }
     }
+    if (isOfAnotherFormat(name, folder))
+        return PropertiesTooNew;
     QString unreadable;
     if (manager->loadProperties(name, folder, &unreadable) != 0) {
         if (unreadable.isEmpty())
@@ -89,6 +92,12 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
         return PropertiesReadRefused;
     }
     return manager->version() > kNewestFormatVersion ? PropertiesTooNew : 0;
+}
+
+bool ProjectLoader::isOfAnotherFormat(const QString& name, const QString& folder)
+{
+    return ProjectXml::hasRootInNamespace(ProjectManager::propertiesXmlPath(name, folder))
+        || ProjectXml::hasRootInNamespace(ProjectManager::projectXmlPath(name, folder));
 }
 
 SegmentRecords ProjectLoader::takeRecords()

@@ -23,8 +23,9 @@ enum ProjectLoaderMessage {
 
 // Opens a project in two steps. On the GUI thread loadProperties reads the
 // properties (converting "properties.plist" first) and refuses a newer
-// format. Then the thread reads the segment records of "project.xml"
-// (converting "project.plist" first), gives the manager the elements beside
+// format, also a project file or properties whose root is in a namespace.
+// Then the thread reads the segment records of "project.xml" (converting
+// "project.plist" first), gives the manager the elements beside
 // the records to keep, hands the records to the window, waits until
 // the window has laid out its editing area and reports loading progress
 // until every segment has loaded. Both waits end when the window requests
@@ -55,6 +56,10 @@ public:
 
     static int loadProperties(const QString& name, const QString& folder, ProjectManager* manager,
                               QString* errorText);
+    // Whether "properties.xml" or "project.xml" has its root element in a
+    // namespace: a format of another version, which neither opens nor is
+    // written back (it would be read as empty and rewritten from defaults).
+    static bool isOfAnotherFormat(const QString& name, const QString& folder);
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
 

@@ -212,6 +212,12 @@ public:
     // The same for a project document in memory, whose relative paths lead
     // into directory (an absolute path).
     static std::optional<QSet<QString>> filePathsNamedBy(const QByteArray& document, const QString& directory);
+    // The same for the project as the manager holds it: what a save would
+    // write into "project.xml" and "properties.xml" (so also what the
+    // properties keep unread), whatever the files on disk hold now. What
+    // the saved "project.xml" names is left out when that file is what a
+    // save would write: recordedFilePaths tells it.
+    std::optional<QSet<QString>> heldFilePaths(const QString& name, const QString& folder) const;
     int saveSegments(const QString& name, const QString& folder);
     // Installs the built-in example projects into "Projects/Examples" unless
     // that folder exists; false when the copy failed.
@@ -263,9 +269,13 @@ private:
     enum class SnapshotKind { Record, Push };
 
     static QString _projectFile(const QString& name, const QString& folder, const QString& fileName);
-    // Writes "Project" with every segment to path, as "project.xml" (with
-    // the records and elements kept unbuilt) or as an undo snapshot; the
-    // caller holds the mutex.
+    // The root "Project" with every segment, as "project.xml" (with the
+    // records and elements kept unbuilt) or as an undo snapshot; the caller
+    // holds the mutex.
+    void _writeProjectBody(QXmlStreamWriter& writer, bool snapshot) const;
+    // The element "Properties" with what it keeps unread.
+    void _writePropertiesBody(QXmlStreamWriter& writer) const;
+    // Writes _writeProjectBody's document to path; the caller holds the mutex.
     int _writeSegments(const QString& path, bool snapshot, const char* errorMessage, QString* reason = nullptr) const;
     // Whether a save of one of the files failed, keeping its reason.
     bool _noteSaveResult(int result, const QString& reason);

@@ -8,6 +8,7 @@
 #include "SegmentKeys.h"
 #include "Util.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDebug>
 #include <QDir>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -103,6 +105,15 @@ bool readNamingValues(const QByteArray& document, QSet<QString>* fileValues, QSe
         return true;
     qWarning().noquote() << "The files the project names cannot be told: " + reader.errorString();
     return false;
+}
+
+// The whole document as a project file holds it.
+QByteArray documentBytes(const std::function<void(QXmlStreamWriter&)>& writeBody)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ProjectXml::writeDocument(buffer, true, writeBody);
+    return buffer.data();
 }
 
 // Entry names, by the clean absolute folder they would be entries of. The
@@ -242,21 +253,23 @@ void ProjectManager::_writePropertyAttributes(QXmlStreamWriter& writer) const
     writer.writeAttribute(QStringLiteral("segmentMode"), QString::number(_segmentMode));
 }
 
+void ProjectManager::_writePropertiesBody(QXmlStreamWriter& writer) const
+{
+    writer.writeStartElement(kPropertiesElement);
+    _keptProperties.writeStartTagDeclarations(writer);
+    _writePropertyAttributes(writer);
+    _keptProperties.writeStartTagAttributes(writer);
+    _keptProperties.writeFrom(writer, 0);
+    writer.writeEndElement();
+}
+
 int ProjectManager::saveProperties(const QString& name, const QString& folder)
 {
     QMutexLocker locker(&_mutex);
     QString reason;
     const int result = ProjectXml::write(propertiesXmlPath(name, folder), ProjectXml::FileKind::ProjectFile,
                                          "Project properties save error",
-                                         [this](QXmlStreamWriter& writer) {
-                                             writer.writeStartElement(kPropertiesElement);
-                                             _keptProperties.writeStartTagDeclarations(writer);
-                                             _writePropertyAttributes(writer);
-                                             _keptProperties.writeStartTagAttributes(writer);
-                                             _keptProperties.writeFrom(writer, 0);
-                                             writer.writeEndElement();
-                                         },
-                                         &reason);
+                                         [this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }, &reason);
     _propertiesSaveFailed = _noteSaveResult(result, reason);
     return result;
 }
@@ -321,6 +334,28 @@ std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& na
     return filePathsNamedBy(bytes, projectDirectory(name, folder));
 }
 
+// The documents are made in memory as a save writes them, so that their
+// files are told by the same reading as those of the saved files. Right
+// after a save the project document is the saved file byte for byte:
+// reading tens of thousands of kept elements a second time would only hold
+// up the close.
+std::optional<QSet<QString>> ProjectManager::heldFilePaths(const QString& name, const QString& folder) const
+{
+    QMutexLocker locker(&_mutex);
+    const QString directory = projectDirectory(name, folder);
+    std::optional<QSet<QString>> paths =
+        filePathsNamedBy(documentBytes([this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }), directory);
+    const QByteArray project = documentBytes([this](QXmlStreamWriter& writer) { _writeProjectBody(writer, false); });
+    QByteArray saved;
+    ProjectXml::readWholeFile(projectXmlPath(name, folder), &saved, nullptr);
+    if (!paths || project == saved)
+        return paths;
+    const std::optional<QSet<QString>> named = filePathsNamedBy(project, directory);
+    if (!named)
+        return std::nullopt;
+    return paths->unite(*named);
+}
+
 // A record's "File" or "URL" names its file, whether it exists or not; any
 // other value (a newer version's or an extension's attribute, the text of
 // an element kept unused) names the file it leads to when that exists.
@@ -378,31 +413,36 @@ bool ProjectManager::holdsRecords() const
     return !_segments.empty() || !_unbuiltRecords.empty() || !_besideRecords.isEmpty();
 }
 
+void ProjectManager::_writeProjectBody(QXmlStreamWriter& writer, bool snapshot) const
+{
+    const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
+    const KeptXml noElements;
+    const KeptXml& beside = snapshot ? noElements : _besideRecords;
+    ProjectXml::writeRoot(writer, beside);
+    size_t kept = 0;
+    size_t built = 0;
+    while (built < _segments.size() || kept < unbuilt) {
+        beside.write(writer, int(built + kept));
+        const bool keptComesNext = kept < unbuilt
+            && (built == _segments.size() || size_t(_unbuiltRecords[kept].index) <= built + kept);
+        if (keptComesNext)
+            Segment::saveToXml(*_unbuiltRecords[kept++].record, writer);
+        else
+            _segments[built++]->saveTo(writer);
+        if (writer.hasError())
+            return;
+    }
+    beside.writeFrom(writer, int(built + kept));
+    writer.writeEndElement();
+}
+
 int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,
                                    QString* reason) const
 {
     const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
-    const size_t unbuilt = snapshot ? 0 : _unbuiltRecords.size();
-    const KeptXml noElements;
-    const KeptXml& beside = snapshot ? noElements : _besideRecords;
-    return ProjectXml::write(path, kind, errorMessage, [this, unbuilt, &beside](QXmlStreamWriter& writer) {
-        ProjectXml::writeRoot(writer, beside);
-        size_t kept = 0;
-        size_t built = 0;
-        while (built < _segments.size() || kept < unbuilt) {
-            beside.write(writer, int(built + kept));
-            const bool keptComesNext = kept < unbuilt
-                && (built == _segments.size() || size_t(_unbuiltRecords[kept].index) <= built + kept);
-            if (keptComesNext)
-                Segment::saveToXml(*_unbuiltRecords[kept++].record, writer);
-            else
-                _segments[built++]->saveTo(writer);
-            if (writer.hasError())
-                return;
-        }
-        beside.writeFrom(writer, int(built + kept));
-        writer.writeEndElement();
-    }, reason);
+    return ProjectXml::write(
+        path, kind, errorMessage, [this, snapshot](QXmlStreamWriter& writer) { _writeProjectBody(writer, snapshot); },
+        reason);
 }
 
 int ProjectManager::saveSegments(const QString& name, const QString& folder)

@@ -43,6 +43,11 @@ int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter
     if (writeDocument(file, false, writeBody) && file.flush())
         return 0;
     *reason = SaveFileCommit::writeFailure(file, errno);
+    // A cut snapshot is never recorded: left there, it would only hold the
+    // room that smaller writes could still use. Closing it fails on the
+    // buffered rest, which QFile::remove() would take for a reason to keep it.
+    file.close();
+    QFile::remove(path);
     return -2;
 }
 
@@ -100,6 +105,9 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
         if (reader.isEndElement()) {
             // The root's: every element inside it is read whole.
             insideRoot = false;
+        } else if (reader.isStartElement() && !insideRoot && !reader.namespaceUri().isEmpty()) {
+            reader.raiseError(QStringLiteral("The root element is in a namespace: the file is of another version"));
+            return;
         } else if (reader.isStartElement() && reader.name() == segmentElement && reader.namespaceUri().isEmpty()) {
             auto record = std::make_unique<SegmentAttributes>();
             if (Segment::loadFromXml(*record, reader) != 0)
@@ -118,6 +126,19 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
     }
     if (besideRecords)
         besideRecords->placeAfterLast(int(records.size()));
+}
+
+bool hasRootInNamespace(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement)
+            return !reader.namespaceUri().isEmpty();
+    }
+    return false;
 }
 
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable)

@@ -49,7 +49,14 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const
 // elements, comments and processing instructions, are kept whole in
 // besideRecords, these placed by the number of records before them, or
 // skipped when it is null. The reader tells whether the document was whole.
+// A root in a namespace is another version's format: the reader gets a
+// custom error on it, and nothing of it is read.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
+
+// Whether the root element of the document at path is in a namespace: a
+// format of another version, which this one neither reads nor writes.
+// False when the file cannot be read or holds no element.
+bool hasRootInNamespace(const QString& path);
 
 // Reads the whole file at path into bytes; false when it cannot be opened or
 // read (unreadable, when given, then holds the system's reason).

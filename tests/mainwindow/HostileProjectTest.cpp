@@ -689,3 +689,70 @@ TEST_F(HostileProject, TheCloseKeepsTheFilesOfAProjectWithNamespaces)
     for (const char* file : {"clip.mp4", "grade.cube", "notes.txt", "sticker.png"})
         EXPECT_TRUE(QFileInfo::exists(dir + "/" + file)) << file;
 }
+
+// What a newer version wrote into the properties (an attribute in a
+// namespace and an element of its own) names files as the project does:
+// they survive the edit and the close, a file nothing names goes.
+TEST_F(HostileProject, TheCloseKeepsTheFilesThatThePropertiesName)
+{
+    for (const char* file : {"/mark.png", "/cover.png", "/stray.png"})
+        writeFile(dir + file, "kept\n");
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    writeFile(dir + "/properties.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Properties xmlns:e=\"urn:x-e\" version=\"7\" "
+              "e:mark=\"mark.png\">\n  <e:Cover>cover.png</e:Cover>\n</Properties>\n");
+    HostileWindow window;
+    if (!openAsStored(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(triggerEntry(&window, QStringLiteral("Add Text")));
+    ASSERT_TRUE(closeWindow(window));
+    const QByteArray properties = readFile(dir + "/properties.xml");
+    EXPECT_TRUE(properties.contains("e:mark=\"mark.png\"")) << properties.constData();
+    EXPECT_TRUE(properties.contains("<e:Cover>cover.png</e:Cover>")) << properties.constData();
+    EXPECT_TRUE(QFileInfo::exists(dir + "/mark.png"));
+    EXPECT_TRUE(QFileInfo::exists(dir + "/cover.png"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "nothing names it";
+}
+
+// Another program replaces the project file, while the window has the
+// project open, by one that names nothing: the files of the segments,
+// records and elements that the window holds stay; a file neither names goes.
+TEST_F(HostileProject, TheCloseKeepsWhatTheWindowHoldsWhenTheProjectFileNamesNothing)
+{
+    for (const char* file : {"/grade.cube", "/sticker.png", "/stray.png"})
+        writeFile(dir + file, "kept\n");
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    writeFile(dir + "/project.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>\n"
+              "  <Extension lut=\"grade.cube\"/>\n"
+              "  <Segment File=\"picture.png\" RangeDuration=\"2\" RangeStart=\"0\" TrackId=\"1\" Type=\"IMAGE\"/>\n"
+              "  <Segment File=\"sticker.png\" RangeDuration=\"1\" RangeStart=\"0\" TrackId=\"9\" Type=\"STICKER\"/>\n"
+              "</Project>\n");
+    HostileWindow window;
+    if (!openAsStored(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_FALSE(window.projectManager()->isModified()) << "the close would save the window's project";
+    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"utf-8\"?>");
+    ASSERT_TRUE(closeWindow(window));
+    for (const char* file : {"picture.png", "grade.cube", "sticker.png"})
+        EXPECT_TRUE(QFileInfo::exists(dir + "/" + file)) << file << " is held by the window";
+    EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "nothing names it";
+}
+
+// A project that holds nothing names no file, also when its project file
+// went while it was open: the close tidies its folder all the same.
+TEST_F(HostileProject, TheCloseTidiesAnEmptyProjectWhoseFileWentWhileItWasOpen)
+{
+    std::vector<RecordBuilder> none;
+    writeProject(dir, none);
+    HostileWindow window;
+    if (!openAsStored(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(QFile::remove(dir + "/project.xml"));
+    writeFile(dir + "/stray.png", "stray\n");
+    ASSERT_TRUE(closeWindow(window));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "the window holds nothing that names it";
+    EXPECT_TRUE(QFileInfo::exists(dir + "/properties.xml"));
+}

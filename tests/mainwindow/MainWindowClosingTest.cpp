@@ -603,3 +603,25 @@ TEST_F(FullDiskClosingTest, CloseWithoutSavingOnAFullDiskKeepsEveryFileOfTheProj
             << qPrintable(name) << " now holds " << QFileInfo(projectFile(name)).size() << " bytes";
     EXPECT_EQ(after.keys(), before.keys()) << "a file was added or removed";
 }
+
+// An undo snapshot that finds only a few blocks free fails and is told; the
+// part of it that fitted is not left behind, holding the last free room
+// that smaller writes could still use.
+TEST_F(FullDiskClosingTest, AnUndoSnapshotThatDoesNotFitLeavesNoCutFileBehind)
+{
+    const QString history = projectFolder() + "/history";
+    addText(window);
+    const QStringList recorded = QDir(history).entryList(QDir::Files);
+    ASSERT_EQ(recorded.size(), 1) << "the first Add Text records no snapshot";
+    ASSERT_TRUE(disk->fill());
+    QFile filler(projectFile(QStringLiteral(".filler")));
+    ASSERT_TRUE(filler.resize(filler.size() - 4096));
+
+    QList<QPointer<ProgressHUD>> seen;
+    newMessages(window, seen);
+    addText(window);
+    EXPECT_TRUE(newMessages(window, seen).contains(QStringLiteral("Failed to record operation")));
+    EXPECT_EQ(QDir(history).entryList(QDir::Files).join(' ').toStdString(), recorded.join(' ').toStdString());
+    // The close saves the project again.
+    filler.remove();
+}

@@ -91,6 +91,33 @@ TEST_F(MainWindowProject, PropertiesThatCannotOpenAreReported)
     EXPECT_TRUE(shown.title.isEmpty());
 }
 
+// A root element in a namespace is a format this version does not know:
+// the project is refused as a newer one would be, and its files are left
+// as they are, not rewritten from defaults or opened empty.
+TEST_F(MainWindowProject, FilesWhoseRootIsInANamespaceAreRefusedAsNewerAndLeftAlone)
+{
+    const QByteArray plain = "<Properties version=\"7\"/>";
+    const std::pair<QByteArray, QByteArray> projects[] = {
+        {"<Properties xmlns=\"urn:x-newer\" version=\"9\" backgroundColor=\"#ff336699\">"
+         "<Soundtrack file=\"theme.wav\"/></Properties>",
+         "<Project></Project>"},
+        {plain, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>"},
+        {plain, "<v:Project xmlns:v=\"urn:x-newer\"><Segment Type=\"TEXT\"/></v:Project>"},
+    };
+    for (const auto& [properties, project] : projects) {
+        writeFile(dir + "/properties.xml", properties);
+        writeFile(dir + "/project.xml", project);
+        {
+            TestWindow window(kName, QString());
+            auto [opened, shown] = openProperties(window);
+            EXPECT_FALSE(opened) << project.constData();
+            EXPECT_EQ(shown.title.toStdString(), "Higher Version Project") << project.constData();
+        }
+        EXPECT_EQ(readFile(dir + "/properties.xml"), properties);
+        EXPECT_EQ(readFile(dir + "/project.xml"), project);
+    }
+}
+
 TEST_F(MainWindowProject, TidyKeepsTheProjectAndUsedMedia)
 {
     TestWindow window(kName, QString());

@@ -357,6 +357,26 @@ TEST(ArchiveRoundTrip, FilesThatKeptElementsNameTravelEmptyOrInASubFolder)
                    "<Marker>empty.marker</Marker>"});
 }
 
+// A hidden file that an element names travels too, also when enough values
+// lead into the project folder that it is listed rather than each looked up.
+TEST(ArchiveRoundTrip, AHiddenFileThatAKeptElementNamesTravelsAmongManyValues)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/.grade.cube", "LUT_3D_SIZE 2\n");
+    writeFile(dir + "/project.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project><Extension lut=\".grade.cube\"/>"
+              "<Segment Text=\"Hi\" Type=\"TEXT\" TrackId=\"1\" RangeStart=\"0\" RangeDuration=\"2\""
+              " UId=\"u1\" FontName=\"Serif\" TextColor=\"#ff102030\"/></Project>\n");
+    const Messages exported = exportProject("Trip", QString(), folders.output);
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
+              ArchiveMessageCode::Done);
+    EXPECT_EQ(readFile(folders.destination + "/Trip/.grade.cube"), "LUT_3D_SIZE 2\n");
+}
+
 // Media in a sub-folder of the project travel as entries of their own; a
 // file that cannot be read when its turn comes fails the export.
 TEST(ArchiveExport, MediaInProjectSubFoldersTravelAndUnreadableOnesFailTheExport)

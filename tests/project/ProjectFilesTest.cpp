@@ -145,26 +145,22 @@ TEST(ProjectFiles, PartsOfThePropertiesThisVersionDoesNotReadSurviveASave)
     EXPECT_EQ(readFile(path), saved);
 }
 
-// A root that puts its children into a default namespace makes none of
-// them a record; a record the program adds under it must stay its own.
-TEST(ProjectFiles, ARecordAddedUnderARootWithADefaultNamespaceStaysARecord)
+// A root in a namespace, which would make none of its children a record,
+// is a format of another version: it is refused before anything of it is
+// kept, so it is neither opened empty nor written back as a plain root.
+TEST(ProjectFiles, ARootInANamespaceIsRefused)
 {
     TemporaryProduct product;
     const QString path = product.projectDir(kName) + "/project.xml";
-    writeFile(path, "<Project xmlns=\"urn:d\"><Segment Type=\"TEXT\"/></Project>");
-    SegmentRecords records;
-    KeptXml besideRecords;
-    ASSERT_EQ(ProjectManager::loadSegments(records, kName, "", &besideRecords), 0);
-    EXPECT_EQ(records.size(), 0u);
-    ProjectManager manager;
-    manager.keepElementsBesideRecords(besideRecords);
-    manager.appendSegment(new FakeMediaSegment(QStringLiteral("IMAGE")), nullptr);
-    ASSERT_EQ(manager.saveSegments(kName, ""), 0);
-
-    ASSERT_EQ(ProjectManager::loadSegments(records, kName, ""), 0);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(Segment::stringAttribute(records[0].get(), SegmentKey::Type), "IMAGE");
-    EXPECT_EQ(namespacedNames(readFile(path)), QStringList{"Segment{urn:d}"});
+    for (const QByteArray& bytes : {QByteArray("<Project xmlns=\"urn:d\"><Segment Type=\"TEXT\"/></Project>"),
+                                    QByteArray("<v:Project xmlns:v=\"urn:d\"><Segment Type=\"TEXT\"/></v:Project>")}) {
+        writeFile(path, bytes);
+        SegmentRecords records;
+        KeptXml besideRecords;
+        EXPECT_EQ(ProjectManager::loadSegments(records, kName, "", &besideRecords), QXmlStreamReader::CustomError);
+        EXPECT_EQ(records.size(), 0u);
+        EXPECT_TRUE(besideRecords.isEmpty());
+    }
 }
 
 TEST(ProjectFiles, SegmentFilesKeepWholeRecordsOnlyAndKnowTheEmptyProject)

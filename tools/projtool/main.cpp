@@ -171,6 +171,8 @@ int convert(const ProjectAddress& address)
 {
     const QString& name = address.name;
     const QString& folder = address.folder;
+    if (ProjectLoader::isOfAnotherFormat(name, folder))
+        return fail("the project is of another version: a root element is in a namespace");
     const bool converted =
         convertMissing(ProjectManager::propertiesPlistPath(name, folder), ProjectManager::propertiesXmlPath(name, folder),
                        convertPropertiesPlistToXml) &&
