@@ -78,7 +78,8 @@ public:
     void setRedrawCallback(Callback callback, void* context);
 
     // Call the status or redraw callback with (this, argument, context);
-    // return its result, or 0 when none is set.
+    // return its result, or 0 when none is set. The redraw callback is not
+    // called before the load has ended (status still not loaded).
     int fireCallback(intptr_t argument);
     int fireRedrawCallback(intptr_t argument);
 
