@@ -179,13 +179,6 @@ int AVSegment::fireCallback(intptr_t argument)
 
 int AVSegment::fireRedrawCallback(intptr_t argument)
 {
-    // The observers take a segment's status for the result of its load. A
-    // seek that ends after the stream opened but before its load is reported
-    // would tell them "not loaded" as if the load had failed, and the load
-    // report that follows would find the segment settled. Until the load has
-    // ended there is nothing of the segment to draw anyway.
-    if (status() == AVSegmentNotLoaded)
-        return 0;
     return _redrawCallback.fire(this, argument);
 }
 

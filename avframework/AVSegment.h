@@ -78,8 +78,7 @@ public:
     void setRedrawCallback(Callback callback, void* context);
 
     // Call the status or redraw callback with (this, argument, context);
-    // return its result, or 0 when none is set. The redraw callback is not
-    // called before the load has ended (status still not loaded).
+    // return its result, or 0 when none is set.
     int fireCallback(intptr_t argument);
     int fireRedrawCallback(intptr_t argument);
 
