@@ -242,7 +242,12 @@ void AVAudioSegment::_seekFinished(AVContent*, const uint8_t*, int32_t, double, 
         segment->_dropCache();
         segment->_heldFrame = Frame();
     }
-    segment->fireRedrawCallback(0);
+    // The stream reads, and so seeks, from its opening on, a moment before
+    // its load is reported. Observers take the status for the load's result:
+    // in that gap it would tell them "not loaded" as if the load had failed.
+    // Until the load has ended nothing is mixed from the segment anyway.
+    if (segment->status() != AVSegmentNotLoaded)
+        segment->fireRedrawCallback(0);
     segment->_ready = 1;
 }
 

@@ -25,6 +25,7 @@ namespace {
 
 std::atomic<uint32_t> g_streamIdCounter{0};
 std::atomic<int32_t> g_awakeStreams{0};
+std::atomic<AVStreamBase::OpenedHook> g_openedHook{nullptr};
 // Thumbnail passes under way, under the codec-open mutex.
 int32_t g_thumbnailPasses = 0;
 
@@ -100,6 +101,11 @@ void AVStreamBase::waitForLoad()
     _loadThread.reset();
 }
 
+void AVStreamBase::setOpenedHook(OpenedHook hook)
+{
+    g_openedHook = hook;
+}
+
 void AVStreamBase::startLoad(bool isAudio, LoadCallback callback, void* context)
 {
     waitForLoad();
@@ -115,6 +121,8 @@ int AVStreamBase::_loadEntry(AVThread_QThread_Type*, void* argument)
 {
     auto* stream = static_cast<AVStreamBase*>(argument);
     const int32_t result = stream->open(stream->_kind == 1);
+    if (const OpenedHook hook = g_openedHook.load())
+        hook(stream->_path.c_str());
     if (stream->_loadCallback)
         stream->_loadCallback(stream, result, stream->_loadCallbackContext);
     stream->_loading = false;

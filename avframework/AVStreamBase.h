@@ -66,6 +66,12 @@ struct AVStreamFrame {
 class AVStreamBase : public AVContent {
 public:
     using LoadCallback = void (*)(AVStreamBase* stream, int32_t result, void* context);
+    // Runs on the load thread, with the file's path, once the opening has
+    // ended and before the load is reported (an open file's reader already
+    // runs then). Tests hold a load there to widen that gap; none is set
+    // otherwise.
+    using OpenedHook = void (*)(const char* path);
+    static void setOpenedHook(OpenedHook hook);
 
     explicit AVStreamBase(const char* path);
     ~AVStreamBase() override;

@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include "AVStreamBase.h"
 #include "ImageSegment.h"
 #include "LogRecorder.h"
 #include "ModalDialogAnswerer.h"
@@ -18,8 +19,11 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 #include <QTimer>
 
+#include <atomic>
 #include <set>
 
 #include <sys/stat.h>
@@ -33,6 +37,7 @@ public:
     using HistoryWindow::HistoryWindow;
     using MainWindow::_addMediaFiles;
     using MainWindow::_copyMediaIntoProject;
+    using MainWindow::_initEditScrollArea;
     using MainWindow::_insertCapturedMovie;
     using MainWindow::_insertCapturedPhoto;
     using MainWindow::_insertMediaFile;
@@ -84,6 +89,35 @@ bool makeLargeFile(const QString& path, qint64 bytes)
     }
     return true;
 }
+
+// Holds the engine's load of tone440.wav once the file is open, before the
+// load is reported, as a busy machine may: the file's reader already runs
+// while its segment waits for the report.
+struct HeldToneOpening {
+    HeldToneOpening()
+    {
+        held = false;
+        released = false;
+        AVStreamBase::setOpenedHook(&hold);
+    }
+    ~HeldToneOpening()
+    {
+        released = true;
+        AVStreamBase::setOpenedHook(nullptr);
+    }
+    static void hold(const char* path)
+    {
+        if (!QByteArray(path).endsWith("tone440.wav"))
+            return;
+        held = true;
+        QElapsedTimer clock;
+        clock.start();
+        while (!released && clock.elapsed() < 10000)
+            QThread::msleep(1);
+    }
+    static inline std::atomic<bool> held{false};
+    static inline std::atomic<bool> released{false};
+};
 
 class MediaInsertionTest : public HistoryTest
 {
@@ -288,6 +322,35 @@ TEST_F(MediaInsertionTest, AppendedFilesFollowTheTrackContentAndKeepTheirOptions
     EXPECT_EQ(music->title(), "tone440");
     EXPECT_TRUE(music->readTagsOnLoad());
     EXPECT_FLOAT_EQ(music->rangeStart(), 1.0f);
+}
+
+// A seek that ends while the engine is still opening the chosen music is no
+// report of its load: the music waits for the report and takes the file's length.
+TEST_F(CaptionInsertionTest, MusicSoughtWhileItsLoadIsUnreportedTakesTheFilesLength)
+{
+    window->_initEditScrollArea();
+    HeldToneOpening opening;
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(TestMedia::path("tone440.wav")));
+    window->_addMediaFiles(InsertionWindow::MediaInsertMusic);
+    ASSERT_TRUE(answerer.answered());
+    const int32_t serial = lastInserted(*window)->serialNumber();
+    ProjectManager* manager = window->projectManager();
+    auto music = [&] { return manager->segmentAt(manager->indexOfSegmentId(serial)); };
+    ASSERT_TRUE(waitFor([] { return HeldToneOpening::held.load(); }, 10000));
+
+    // Home seeks the preview to 0, near enough for the music to wake and seek.
+    QTest::keyClick(window->timeline(), Qt::Key_Home);
+    AVSegment* sound = window->composition()->findSegment(uint32_t(serial));
+    ASSERT_NE(sound, nullptr);
+    ASSERT_TRUE(waitFor([&] { return sound->isReady(); }, 10000)) << "the seek did not end";
+    QCoreApplication::processEvents();
+    ASSERT_NE(music(), nullptr);
+    EXPECT_EQ(music()->state(), 1) << "the end of a seek was taken for the load report";
+
+    HeldToneOpening::released = true;
+    ASSERT_TRUE(waitFor([&] { return music() && music()->state() == 4; }, 10000));
+    EXPECT_EQ(music()->errorCode(), 0);
+    EXPECT_NEAR(music()->duration(), 3.0f, 0.01f);
 }
 
 TEST_F(MediaInsertionTest, AMovieForTheEmptyTrackJoinsTheMovieTrackOnceTheTimelineIsBusy)
