@@ -473,7 +473,6 @@ private:
     EditingMemory _rememberEditing();
     void _restoreEditing(const EditingMemory& memory);
     void _reselectTransition(SegmentWidget* widget, const EditingMemory& memory);
-    void _dismissCurrentPopup();
     void _rebuildFromRecords(SegmentRecords records);
     void _syncSurvivingSegment(Segment* segment);
     void _removeSegmentsWithoutTrack();

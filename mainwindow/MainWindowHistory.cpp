@@ -4,7 +4,6 @@
 
 #include "AVEngine.h"
 #include "AssetLoadingThreadPool.h"
-#include "CommonPopup.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
 #include "ProgressHUD.h"
@@ -277,10 +276,8 @@ void MainWindow::_restoreEditing(const EditingMemory& memory)
         return;
     const int index = _projectManager->indexOfSegmentUId(memory.uid);
     auto* widget = index < 0 ? nullptr : qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAt(index));
-    if (!widget) {
-        _dismissCurrentPopup();
+    if (!widget)
         return;
-    }
     widget->setEditing(true, true);
     if (memory.transitionEditing) {
         _updateTransitionToolbarState();
@@ -294,14 +291,9 @@ void MainWindow::_restoreEditing(const EditingMemory& memory)
 // The transition edited before is found again by its times: ids follow the list order.
 void MainWindow::_reselectTransition(SegmentWidget* widget, const EditingMemory& memory)
 {
-    if (widget->transitionId() > 0)
+    if (memory.transitionId < 1 || widget->transitionId() > 0)
         return;
     const Segment* segment = widget->segment();
-    if (memory.transitionId < 1 || segment->transitionCount() == 0) {
-        if (memory.transitionEditing)
-            _dismissCurrentPopup();
-        return;
-    }
     for (int id = 1; id <= segment->transitionCount(); ++id) {
         if (std::abs(segment->transitionStart(id) - memory.transitionStart) <= kTransitionMatchTolerance
             && std::abs(segment->transitionDuration(id) - memory.transitionDuration) <= kTransitionMatchTolerance) {
@@ -309,10 +301,4 @@ void MainWindow::_reselectTransition(SegmentWidget* widget, const EditingMemory&
             return;
         }
     }
-}
-
-void MainWindow::_dismissCurrentPopup()
-{
-    if (_currentPopup)
-        _currentPopup->dismiss();
 }
