@@ -1,7 +1,8 @@
 // Steps per second of the timeline's random-edit run, the consistency check
 // after every step included, on a 100-segment project (94 captions, two
-// movies, a picture and music), with the tiles jumping instead of sliding
-// as the long runs play it. A plain executable: needs a display.
+// movies, a picture and music), with the animations off and the tiles'
+// slides played to their end at once, as the long runs play it. A plain
+// executable: needs a display.
 //
 //   timeline_fuzz_bench [steps]
 #include "IsolatedSettings.h"

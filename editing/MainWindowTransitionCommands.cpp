@@ -26,6 +26,7 @@ using namespace TransitionCommandIds;
 // Entering transition editing lets the timeline show the transition bands first.
 constexpr int kSelectFirstDelayMs = 200;
 constexpr int kMessageMs = 2000;
+constexpr int kTransitionRedrawMs = 200;
 
 // The icon stems of the easing codes 1 to 16, in code order.
 const char* const kEasingIconStems[] = {
@@ -214,7 +215,7 @@ void MainWindow::_toggleSegmentPerspectiveWhileInTransition(Segment* segment)
 
 void MainWindow::_finishTransitionChange()
 {
-    _requestRedrawLater();
+    _requestRedrawLater(kTransitionRedrawMs);
     _projectManager->setModified(true);
 }
 

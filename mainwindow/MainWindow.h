@@ -472,6 +472,7 @@ private:
     struct EditingMemory;
     EditingMemory _rememberEditing();
     void _restoreEditing(const EditingMemory& memory);
+    void _reselectTransition(SegmentWidget* widget, const EditingMemory& memory);
     void _rebuildFromRecords(SegmentRecords records);
     void _syncSurvivingSegment(Segment* segment);
     void _removeSegmentsWithoutTrack();
@@ -682,7 +683,8 @@ protected:
     void _pausePlayback();
     // Recomputes the project duration and sizes ruler and tracks when it changed.
     void _updateProjectDuration();
-    void _requestRedrawLater();
+    // Asks the engine for a redraw once the delay has passed.
+    void _requestRedrawLater(int delayMs = 500);
 
     AVGLWidget* _previewWidget = nullptr;
     AVComposition* _composition = nullptr;

@@ -38,10 +38,14 @@ constexpr float kTransitionMatchTolerance = 0.01f;
 // by "UId": the widgets and tracks are all new objects then.
 struct MainWindow::EditingMemory {
     QString uid;
+    // Transition editing stays on across the rebuild, also with no transition chosen.
+    bool transitionEditing = false;
     int transitionId = 0;
     float transitionStart = 0.0f;
     float transitionDuration = 0.0f;
     int transitionState = -1;
+    // Where the editing controls were scrolled to.
+    QHash<QString, QVariant> toolbarState;
     QPoint scrollPosition;
 };
 
@@ -148,12 +152,15 @@ MainWindow::EditingMemory MainWindow::_rememberEditing()
         return memory;
     const Segment* segment = editing->segment();
     memory.uid = segment->uid();
+    // Asked before the tile leaves editing, which closes the inspector's transition mode.
+    memory.transitionEditing = _isEditingTransitions();
     memory.transitionId = editing->transitionId();
     if (memory.transitionId > 0) {
         memory.transitionStart = segment->transitionStart(memory.transitionId);
         memory.transitionDuration = segment->transitionDuration(memory.transitionId);
         memory.transitionState = _editingTransitionState;
     }
+    _saveToolbarScrollPosition(memory.toolbarState);
     editing->setEditing(false, true);
     return memory;
 }
@@ -268,15 +275,25 @@ void MainWindow::_restoreEditing(const EditingMemory& memory)
     if (memory.uid.isEmpty())
         return;
     const int index = _projectManager->indexOfSegmentUId(memory.uid);
-    if (index < 0)
-        return;
-    auto* widget = qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAt(index));
+    auto* widget = index < 0 ? nullptr : qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAt(index));
     if (!widget)
         return;
     widget->setEditing(true, true);
+    if (memory.transitionEditing) {
+        _updateTransitionToolbarState();
+        _timeline->hideTrimBars();
+        _fadeWidget();
+    }
+    _reselectTransition(widget, memory);
+    _restoreToolbarScrollPosition(memory.toolbarState);
+}
+
+// The transition edited before is found again by its times: ids follow the list order.
+void MainWindow::_reselectTransition(SegmentWidget* widget, const EditingMemory& memory)
+{
     if (memory.transitionId < 1 || widget->transitionId() > 0)
         return;
-    const Segment* segment = _projectManager->segmentAt(index);
+    const Segment* segment = widget->segment();
     for (int id = 1; id <= segment->transitionCount(); ++id) {
         if (std::abs(segment->transitionStart(id) - memory.transitionStart) <= kTransitionMatchTolerance
             && std::abs(segment->transitionDuration(id) - memory.transitionDuration) <= kTransitionMatchTolerance) {

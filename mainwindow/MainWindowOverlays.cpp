@@ -53,10 +53,6 @@ bool MainWindow::_dismissAllPopupsAndPreview()
         _toggleFullScreen();
         return true;
     }
-    if (_timeline && _timeline->isRangeSelectionMode()) {
-        _exitRangeSelectionMode();
-        return true;
-    }
     if (_textEditor) {
         _endTextEditing(false);
         return true;
@@ -72,6 +68,10 @@ bool MainWindow::_dismissAllPopupsAndPreview()
     }
     if (_mediaPreview && _mediaPreview->isVisible()) {
         _hideMediaPreview();
+        return true;
+    }
+    if (_timeline && _timeline->isRangeSelectionMode()) {
+        _exitRangeSelectionMode();
         return true;
     }
     SegmentWidget* selected = _timeline ? _timeline->selectedSegmentWidget() : nullptr;

@@ -30,7 +30,6 @@
 namespace {
 
 constexpr float kPlacementTolerance = 0.001f;
-constexpr int kRedrawDelayMs = 500;
 constexpr int kGutterFadeMs = 300;
 
 int compare(float a, float b)
@@ -67,12 +66,12 @@ void MainWindow::_updateProjectDuration()
         _timeline->relayoutTracks(_timelineScale, _projectManager->duration());
 }
 
-void MainWindow::_requestRedrawLater()
+void MainWindow::_requestRedrawLater(int delayMs)
 {
     if (!_engine)
         return;
     AVEngine* engine = _engine;
-    QTimer::singleShot(kRedrawDelayMs, this, [this, engine] {
+    QTimer::singleShot(delayMs, this, [this, engine] {
         if (_engine == engine)
             engine->requestRedraw();
     });

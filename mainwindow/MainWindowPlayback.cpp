@@ -203,10 +203,12 @@ void MainWindow::_updateEditingWidgetsAtPointer()
     _updateEditingControls(_currentScrollTime());
 }
 
+// An open editor has the button to itself; closing it sets the icon again.
 void MainWindow::_updatePlayPauseButton()
 {
-    if (_playPauseButton)
-        _playPauseButton->setIcon(QIcon(_playing ? kPauseIcon : kPlayIcon));
+    if (!_playPauseButton || _isTextEditing() || _isDrawingEditing() || _isCropEditing())
+        return;
+    _playPauseButton->setIcon(QIcon(_playing ? kPauseIcon : kPlayIcon));
 }
 
 void MainWindow::adjustPlaybackArea()

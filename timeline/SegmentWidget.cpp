@@ -71,7 +71,8 @@ void SegmentWidget::setScale(float scale, bool animated)
     // The painted width is the target's at once, also when the tile is already there.
     _fullWidth = target.width();
     if (target != geometry()) {
-        if (animated && animationsEnabled()) {
+        // The caller decides: the program-wide switch does not reach a tile's layout.
+        if (animated) {
             _geometryAnimation = animateInParallel(this, kGeometryAnimationMs, {{this, "geometry", target}});
         } else {
             setGeometry(target);

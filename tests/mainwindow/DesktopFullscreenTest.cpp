@@ -512,6 +512,23 @@ TEST_F(DesktopFullscreenTest, ASeekAZoomPinchPlaybackAndFullScreenCloseTheMediaP
     EXPECT_TRUE(window->preview()->isVisible());
 }
 
+// Escape first hides a library item shown in the preview's place; the range
+// selection stays until the next Escape.
+TEST_F(DesktopFullscreenTest, EscapeHidesTheMediaPreviewBeforeLeavingRangeSelection)
+{
+    window->timeline()->setRangeSelectionMode(true);
+    MediaPreviewWidget* media = window->showMediaPreview();
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window->preview()->isVisible());
+    EXPECT_TRUE(window->timeline()->isRangeSelectionMode());
+
+    // A second press within 100 ms counts as the same one.
+    QTest::qWait(150);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->timeline()->isRangeSelectionMode());
+}
+
 TEST_F(DesktopFullscreenTest, EnteringFullScreenFadesTheTransformOverlayAway)
 {
     setAnimationsEnabled(true);

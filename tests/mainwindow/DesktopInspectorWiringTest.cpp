@@ -4,6 +4,7 @@
 #include "AVComposition.h"
 #include "AVLayerSegment.h"
 #include "ChromaKeyEditingWidgetController.h"
+#include "EditScrollArea.h"
 #include "GeometryEditingWidgetController.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
@@ -20,9 +21,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTreeWidget>
 #include <QTest>
@@ -42,6 +46,7 @@ public:
     using MainWindow::_segmentEditingSetConnectionsForTransparencyPopupSliderWidget;
 
     SegmentInspectorWidget* inspector() const { return _segmentInspectorWidget; }
+    EditScrollArea* timeline() const { return _timeline; }
     TransformWidget* overlay() const { return _transformWidget; }
     float pointerTime() const { return _currentScrollTime(); }
     bool playing() const { return _playing; }
@@ -484,6 +489,60 @@ TEST_F(DesktopInspectorWiring, ChoosingATransitionShowsItAndSwitchesTheInspector
     EXPECT_TRUE(waitFor([&] { return window->deleteTransitionAction()->isEnabled(); }, 3000));
     EXPECT_TRUE(waitFor([&] { return std::abs(window->pointerTime() - 3.0f) < 0.05f; }, 3000))
         << window->pointerTime();
+}
+
+// Undo keeps the editing as the user left it: transition editing on, with
+// or without a chosen transition (its tool bar on, the trim bars away), and
+// the inspector scrolled where it was.
+TEST_F(DesktopInspectorWiring, UndoKeepsTransitionEditingAndTheInspectorScrolled)
+{
+    const QString failure = openPicture();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    window->_pushTransitionAnimation(picture, picture->addTransitionAtTime(1.0f, 1.0f));
+    SegmentInspectorWidget* inspector = window->inspector();
+    window->editTransitionAction()->trigger();
+    ASSERT_TRUE(waitFor([&] { return tile->transitionId() > 0 && !window->openingShown(); }, 10000));
+    auto* geometry = sectionOf<GeometryEditingWidgetController>(inspector);
+    ASSERT_NE(geometry, nullptr);
+    auto* up = geometry->widget()->findChild<QPushButton*>(QStringLiteral("xValueUpButton"));
+    ASSERT_NE(up, nullptr);
+    // One step of X, an undo step a moment after the click.
+    const auto nudgeX = [&] {
+        const int steps = window->manager()->history().count();
+        QTest::mouseClick(up, Qt::LeftButton);
+        return waitFor([&] { return window->manager()->history().count() == steps + 1; }, 3000);
+    };
+    const auto undone = [&] {
+        const bool done = window->undo();
+        // The inspector refreshes its controls a moment after the tile enters editing.
+        QTest::qWait(400);
+        return done ? window->timeline()->editingSegmentWidget() : nullptr;
+    };
+    const auto expectTransitionEditing = [&] {
+        EXPECT_TRUE(inspector->isTransitionEditMode());
+        EXPECT_EQ(window->editTransitionAction()->text(), QStringLiteral("Finish Editing Transitions"));
+        QLabel* trimBar = window->timeline()->leftTrimBar();
+        EXPECT_TRUE(trimBar == nullptr || !trimBar->isVisible());
+    };
+    QScrollBar* scroll = inspector->findChild<QScrollArea*>(QStringLiteral("scrollArea"))->verticalScrollBar();
+    ASSERT_TRUE(nudgeX());
+    ASSERT_GT(scroll->maximum(), 1) << "the inspector has nothing to scroll";
+    const int scrolled = scroll->maximum() / 2;
+    scroll->setValue(scrolled);
+    SegmentWidget* editing = undone();
+    ASSERT_NE(editing, nullptr);
+    EXPECT_EQ(editing->transitionId(), 1);
+    expectTransitionEditing();
+    EXPECT_EQ(scroll->value(), scrolled);
+
+    emit inspector->segmentInspectorWidgetTransitionSelectionIndexChanged(inspector, -1);
+    ASSERT_EQ(editing->transitionId(), 0);
+    ASSERT_TRUE(nudgeX());
+    editing = undone();
+    ASSERT_NE(editing, nullptr);
+    EXPECT_EQ(editing->transitionId(), 0);
+    expectTransitionEditing();
 }
 
 // Escape while a transition is edited leaves the transitions only; the next

@@ -1,5 +1,8 @@
 #include "TestWindow.h"
 
+#include "CanvasWidget.h"
+#include "CountingRender.h"
+#include "CropWidget.h"
 #include "EditScrollArea.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
@@ -8,6 +11,7 @@
 #include "ProjectTestSupport.h"
 #include "SegmentWidget.h"
 #include "TestMedia.h"
+#include "TextEditWidget.h"
 #include "TextSegment.h"
 #include "TrackWidget.h"
 
@@ -65,6 +69,15 @@ public:
     // An engine the window neither made nor releases.
     void lendEngine(AVEngine* engine) { _engine = engine; }
     void setPlaying(bool playing) { _playing = playing; }
+    // Opens the text (0), drawing (1) or crop (2) editor over the window.
+    QWidget* openEditor(int kind)
+    {
+        if (kind == 0)
+            return _textEditor = new TextEditWidget(this);
+        if (kind == 1)
+            return _canvas = new CanvasWidget(320, 180, this);
+        return _cropWidget = new CropWidget(QRect(0, 0, 320, 180), QPixmap(), QRectF(0, 0, 1, 1), 0, 0, 0, 0, true, this);
+    }
     void setFullScreen(bool on) { _fullScreen = on; }
     void setPreviewScale(float scale) { _previewScale = scale; }
     void setTimelineScale(float scale) { _timelineScale = scale; }
@@ -215,6 +228,18 @@ TEST_F(MainWindowPlayback, PlayPauseIconFollowsThePlayingFlag)
     window.setPlaying(false);
     window._updatePlayPauseButton();
     EXPECT_EQ(iconPicture(button.icon()), play);
+
+    // An open editor has the button to itself; closed, the icon follows again.
+    for (int kind : {0, 1, 2}) {
+        const QImage before = iconPicture(button.icon());
+        QWidget* editor = window.openEditor(kind);
+        window.setPlaying(kind != 1);
+        window._updatePlayPauseButton();
+        EXPECT_EQ(iconPicture(button.icon()), before) << kind;
+        delete editor;
+        window._updatePlayPauseButton();
+        EXPECT_EQ(iconPicture(button.icon()), kind == 1 ? play : pause) << kind;
+    }
 }
 
 TEST_F(MainWindowPlayback, WaveformPixelsPerSecondIgnoreTheTimelineZoom)
@@ -392,23 +417,6 @@ TEST_F(MainWindowPlayback, NewPreviewLevelResizesTheCompositionAndTheSameLevelDo
     EXPECT_EQ(composition->height(), small.height());
     window._finishClosing();
 }
-
-namespace {
-
-// Counts the redraws the window asks of the renderer; its threads never run.
-class CountingRender : public AVRender
-{
-public:
-    CountingRender() : AVRender(nullptr, 320, 180) {}
-    void addTickets(int count) override
-    {
-        tickets += count;
-        AVRender::addTickets(count);
-    }
-    int tickets = 0;
-};
-
-} // namespace
 
 TEST_F(MainWindowPlayback, SameLevelRequestsNoRedraw)
 {

@@ -1,11 +1,13 @@
 #include "TransitionWindow.h"
 
 #include "AVAnimation.h"
+#include "CountingRender.h"
 #include "AVSegment.h"
 #include "LayerSegment.h"
 #include "PopupEasingFunctionsWidget.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,6 +41,15 @@ public:
     using MainWindow::_segmentEditingRotateClockwise;
     using MainWindow::_segmentEditingSeekToTransition;
     using MainWindow::_segmentEditingSelectTransitionAtIndex;
+
+    // Lends the window an engine of the test's; null gives its own back.
+    void lendEngine(AVEngine* engine)
+    {
+        if (!ownEngine)
+            ownEngine = _engine;
+        _engine = engine ? engine : ownEngine;
+    }
+    AVEngine* ownEngine = nullptr;
 };
 
 class MainWindowTransitionCommands : public HistoryTest
@@ -244,6 +255,32 @@ TEST_F(MainWindowTransitionCommands, DuplicateCopiesIntoFreeTimeOrTellsThereIsNo
     EXPECT_EQ(picture->transitionCount(), 6);
     EXPECT_EQ(undoSteps(), filled);
     EXPECT_EQ(widgetOf(picture)->transitionId(), 0);
+}
+
+// After a duplicate or a removal the preview is redrawn 200 ms later, the
+// delay of every transition change: before a 500 ms timer could fire.
+TEST_F(MainWindowTransitionCommands, DuplicateAndRemoveRedrawThePreviewAfter200Ms)
+{
+    const QString problem = openWhitePicture();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* picture = segmentByUId(*window, QStringLiteral("picture"));
+    ASSERT_EQ(addTransition(picture, 0.0f, 1.0f, 0.5f), 1);
+    ASSERT_TRUE(edit(picture));
+    CountingRender render;
+    AVEngine counting(window->composition(), nullptr, &render);
+    window->lendEngine(&counting);
+    for (int cmdId : {kDuplicate, kRemove}) {
+        widgetOf(picture)->setTransitionId(1, false);
+        window->_doTransitionCommand(nullptr, cmdId);
+        const int asked = render.tickets;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(waitFor([&] { return render.tickets > asked; }, 2000)) << cmdId;
+        EXPECT_LT(clock.elapsed(), 450) << cmdId;
+    }
+    EXPECT_EQ(picture->transitionCount(), 1);
+    window->lendEngine(nullptr);
 }
 
 // Commands that find nothing to act on change nothing and leave no undo

@@ -178,6 +178,27 @@ TEST_F(SegmentWidgetTest, ALayoutWithoutAnimationStopsARunningOne)
     EXPECT_EQ(tile->grab().toImage(), fresh->grab().toImage());
 }
 
+// The program-wide switch leaves the tile's own layout alone: asked to
+// animate, it slides there; asked not to, it jumps.
+TEST_F(SegmentWidgetTest, TheGeometryAnimatesByItsArgumentAlone)
+{
+    TrackWidget* track = addTrack();
+    SegmentWidget* tile = track->addSegmentWidget(text(4.0f, 4.0f));
+    track->setScale(1.0f, false);
+    const QRect atScale1 = tile->geometry();
+    setAnimationsEnabled(false);
+    tile->setScale(2.0f, true);
+    EXPECT_EQ(tile->geometry(), atScale1);
+    const bool arrived = QTest::qWaitFor([&] { return tile->geometry().x() == TimelineMetrics::tileX(4.0f, 2.0f); }, 3000);
+    tile->setScale(1.0f, false);
+    const QRect jumped = tile->geometry();
+    setAnimationsEnabled(true);
+    EXPECT_TRUE(arrived) << tile->geometry().x();
+    EXPECT_EQ(jumped, atScale1);
+    tile->setScale(2.0f, true);
+    EXPECT_EQ(tile->geometry(), atScale1);
+}
+
 TEST_F(SegmentWidgetTest, DimmedAndLockedTilesOnlyReportPresses)
 {
     TrackWidget* track = addTrack();

@@ -20,8 +20,9 @@
 // person leaves time between edits (the window's delayed steps run then);
 // without it the commands come back to back.
 //
-// Tiles jump to their places as in the long test runs; --animated lets
-// them slide as on screen (slower, and other timings).
+// With the animations off, as in the long test runs, the check plays the
+// tiles' slides to their end at once; --animated lets them slide as on
+// screen (slower, and other timings).
 //
 // Needs a display (the window and its preview run for real); exits 0 when
 // every step was clean, 1 on a violation, 2 when the run could not start.

@@ -17,8 +17,9 @@ protected:
     {
         name = QStringLiteral("TimelineFuzzAsan");
         HistoryTest::SetUp();
-        // The tiles jump instead of sliding: the run plays ten times as
-        // many commands in its time (the window test keeps the slides).
+        // With the animations off the check plays the tiles' slides to
+        // their end at once: the run plays ten times as many commands in
+        // its time (the window test keeps the slides).
         setAnimationsEnabled(false);
     }
     void TearDown() override
