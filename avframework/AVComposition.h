@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AVGLFence.h"
 #include "AVLayerDrawState.h"
 #include "AVSegment.h"
 #include "AVSegmentList.h"
@@ -18,6 +19,7 @@ class AVLayerSegment;
 class AVSegmentHold;
 class AVSoundSegment;
 class AVVideoSegment;
+class QOpenGLFunctions_3_2_Core;
 
 // The engine's scene: every engine segment of the open project, the canvas
 // size, background colour, audio format and total duration. Asked for
@@ -90,8 +92,13 @@ public:
     // Held by readers of the front target.
     void lockOffscreen();
     void unlockOffscreen();
+    // Double-buffered, the last finished picture: null until a pass has
+    // finished one, never a target still being drawn.
     AVGLFramebuffer* frontFramebuffer() const;
     uint32_t frontTexture() const;
+    // The reader's context (another one of the share group) waits for the
+    // drawing of the front target before it reads it; the lock is held.
+    void waitForFront(QOpenGLFunctions_3_2_Core* reader) const;
 
     double duration() const { return _duration.load(); }
     // Recomputes the duration from both lists (the caller holds them) and
@@ -175,7 +182,11 @@ private:
     // Drawing.
     bool _beginPass(bool* ownsPass);
     // The pass itself; the primary offscreen mutex is held, a context current.
-    void _drawPass(double time, bool drawFlag, bool playing, bool exporting);
+    // False when there was nothing to draw into.
+    bool _drawPass(double time, bool drawFlag, bool playing, bool exporting);
+    // Sends the finished picture off: double-buffered, it becomes the front
+    // target with a fence for its readers; still on the pass's context.
+    void _handOver(bool exporting);
     void _destroyPendingLayers();
     void _prepareFramebuffers();
     void _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
@@ -221,6 +232,10 @@ private:
     AVGLFramebuffer* _drawTarget = nullptr;
     AVGLFramebuffer* _multisampleTarget = nullptr;
     AVGLFramebuffer* _frontTarget = nullptr;
+    // Whether the front target holds a finished picture, and the fence its
+    // readers wait for (both under the front target's mutex).
+    bool _frontDrawn = false;
+    AVGLFence _frontFence;
     std::unique_ptr<AVMutex> _offscreenMutex;
     std::atomic<uint8_t> _doubleBuffered{0};
     std::unique_ptr<AVMutex> _offscreenMutex2;

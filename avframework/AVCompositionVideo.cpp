@@ -160,7 +160,9 @@ void AVComposition::unlockOffscreen()
 
 AVGLFramebuffer* AVComposition::frontFramebuffer() const
 {
-    return _doubleBuffered && _frontTarget ? _frontTarget : _drawTarget;
+    if (!_doubleBuffered)
+        return _drawTarget;
+    return _frontDrawn ? _frontTarget : nullptr;
 }
 
 uint32_t AVComposition::frontTexture() const
@@ -169,26 +171,32 @@ uint32_t AVComposition::frontTexture() const
     return front && front->color ? front->color->name : 0;
 }
 
+void AVComposition::waitForFront(QOpenGLFunctions_3_2_Core* reader) const
+{
+    if (_doubleBuffered)
+        _frontFence.waitOn(reader);
+}
+
 void AVComposition::_prepareFramebuffers()
 {
     const int32_t w = std::max(1, _requestedWidth.load());
     const int32_t h = std::max(1, _requestedHeight.load());
     const bool resize = w != width() || h != height();
+    // Double-buffered, the draw target is the last front one: its own size counts.
     if (!_drawTarget)
         _drawTarget = avFramebufferCreate(w, h, false);
-    else if (resize)
+    else if (avTextureWidth(_drawTarget) != w || avTextureHeight(_drawTarget) != h)
         avFramebufferResize(_drawTarget, w, h);
     if (!_multisampleTarget)
         _multisampleTarget = avMultisampleFramebufferCreate(w, h, false);
     else if (resize)
         avMultisampleFramebufferResize(_multisampleTarget, w, h);
-    if (_doubleBuffered) {
-        // The preview may be reading the front target.
+    // The front target keeps the last finished picture, whatever its size,
+    // until this pass's takes its place: it is never drawn into here.
+    if (_doubleBuffered && !_frontTarget) {
         QMutexLocker lock(_offscreenMutex2.get());
-        if (!_frontTarget)
-            _frontTarget = avFramebufferCreate(w, h, false);
-        else if (resize || avTextureWidth(_frontTarget) != w || avTextureHeight(_frontTarget) != h)
-            avFramebufferResize(_frontTarget, w, h);
+        _frontTarget = avFramebufferCreate(w, h, false);
+        _frontDrawn = false;
     }
     _appliedWidth = w;
     _appliedHeight = h;
@@ -204,6 +212,8 @@ void AVComposition::_freeFramebuffers()
     QMutexLocker lock(_offscreenMutex2.get());  // no lock without double buffering
     avFramebufferFree(_frontTarget);
     _frontTarget = nullptr;
+    _frontDrawn = false;
+    _frontFence = AVGLFence();
 }
 
 void AVComposition::releaseGLResources()
@@ -269,13 +279,10 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
         QMutexLocker offscreen(_offscreenMutex.get());
         bool ownsPass = false;
         if (_renderer.load() && _beginPass(&ownsPass)) {
-            _drawPass(time, drawFlag, playing, exporting);
+            if (_drawPass(time, drawFlag, playing, exporting))
+                _handOver(exporting);
             if (ownsPass)
                 avGLEndDrawing();
-            if (_doubleBuffered && _frontTarget) {
-                QMutexLocker lock(_offscreenMutex2.get());
-                std::swap(_drawTarget, _frontTarget);
-            }
         }
     }
     // A request this pass did not answer (not a video, not drawn, removed,
@@ -283,7 +290,7 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
     _answerSnapshot(pendingBefore, nullptr, 0, 0);
 }
 
-void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting)
+bool AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting)
 {
     AVGLRenderer* renderer = _renderer.load();
     _destroyPendingLayers();
@@ -292,7 +299,7 @@ void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
     if (!target) {
         // Without a target the renderer would draw into the preview's own framebuffer.
         avTrace("composition: no framebuffer to draw into");
-        return;
+        return false;
     }
     float r = 0, g = 0, b = 0, a = 1;
     backgroundColor(&r, &g, &b, &a);
@@ -311,11 +318,25 @@ void AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
         AVGLRenderer::clear(renderer, 0, 0, 0, 0);
         AVGLRenderer::blitToOutput(renderer, _multisampleTarget, false);
     }
-    // Sent off for the preview's context to read, or, exporting, to be drawn
-    // while the exporter converts the last picture: its read-back of this
-    // one follows on the same context and waits for exactly this drawing.
+    return true;
+}
+
+void AVComposition::_handOver(bool exporting)
+{
+    if (_doubleBuffered && _frontTarget) {
+        // Fenced, and flushed with the fence, for the preview's context.
+        AVGLFence drawn = AVGLFence::insert();
+        QMutexLocker lock(_offscreenMutex2.get());
+        std::swap(_drawTarget, _frontTarget);
+        _frontFence = std::move(drawn);
+        _frontDrawn = true;
+        return;
+    }
+    // Exporting, drawn while the exporter converts the last picture: its
+    // read-back of this one follows on the same context and waits for
+    // exactly this drawing.
     QOpenGLFunctions_3_2_Core* gl = avCurrentGLFunctions.load();
-    if (gl && (exporting || _doubleBuffered))
+    if (gl && exporting)
         gl->glFlush();
 }
 

@@ -60,7 +60,7 @@ bool makeCurrent(AVGLContextSlot* slot)
         return false;
     }
     QOpenGLFunctions_3_2_Core* functions = nullptr;
-    if (slot->context->makeCurrent(slot->surface)) {
+    if (QOpenGLContext::currentContext() == slot->context || slot->context->makeCurrent(slot->surface)) {
         functions = slot->context->versionFunctions<QOpenGLFunctions_3_2_Core>();
         if (!functions || !functions->initializeOpenGLFunctions()) {
             functions = nullptr;
@@ -83,7 +83,8 @@ void doneCurrent()
     if (drawingThread.load() != QThread::currentThread())
         return;
     avCurrentGLFunctions = nullptr;
-    currentSlot->context->doneCurrent();
+    if (!currentSlot->keptCurrent)
+        currentSlot->context->doneCurrent();
     currentSlot = nullptr;
     drawingThread = nullptr;
     drawingLock.unlock();
@@ -158,6 +159,7 @@ void avGLTearDownDrawing(AVGLContextSlot* slot, AVGLRenderer** renderer, AVGLRel
 {
     // Without the context the GL names cannot be deleted, but the records
     // are still freed; the names go with the context.
+    slot->keptCurrent = false;
     const bool current = makeCurrent(slot);
     if (current && releaseResources)
         releaseResources(releaseContext);
@@ -171,6 +173,9 @@ void avGLContextRelease(AVGLContextSlot* slot)
 {
     QThread* applicationThread = QCoreApplication::instance() ? QCoreApplication::instance()->thread() : nullptr;
     if (slot->context) {
+        // Kept current by a thread whose tear-down did not get the drawing lock.
+        if (QOpenGLContext::currentContext() == slot->context)
+            slot->context->doneCurrent();
         if (applicationThread)
             slot->context->moveToThread(applicationThread);
         if (onGuiThread() || !applicationThread)

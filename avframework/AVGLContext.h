@@ -28,6 +28,10 @@ extern thread_local std::atomic<QOpenGLFunctions_3_2_Core*> avCurrentGLFunctions
 struct AVGLContextSlot {
     QOpenGLContext* context = nullptr;
     QOffscreenSurface* surface = nullptr;
+    // Left current on its drawing thread between passes, which then only
+    // take the drawing lock; released by the tear-down. For a thread that
+    // draws on no other context.
+    bool keptCurrent = false;
 };
 
 // The contexts a drawing pass chooses from: the exporter's while an export is

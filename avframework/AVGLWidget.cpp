@@ -183,7 +183,7 @@ void AVGLWidget::_drawComposition()
 {
     _render->lockComposition();
     const AVSize viewport = _render->viewportSize();
-    if (const uint32_t texture = _render->compositionTexture()) {
+    if (const uint32_t texture = _render->compositionTexture(this)) {
         glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
         WidgetFunctionsScope scope(this);
         avDrawUprightFill(_fillProgram, &_site, texture, int(viewport.width), int(viewport.height));

@@ -121,10 +121,13 @@ void AVRender::unlockComposition()
         composition->unlockOffscreen();
 }
 
-uint32_t AVRender::compositionTexture() const
+uint32_t AVRender::compositionTexture(QOpenGLFunctions_3_2_Core* reader) const
 {
     AVComposition* composition = _composition.load();
-    return composition ? composition->frontTexture() : 0;
+    const uint32_t texture = composition ? composition->frontTexture() : 0;
+    if (texture)
+        composition->waitForFront(reader);
+    return texture;
 }
 
 // ---- tickets ----------------------------------------------------------------------

@@ -18,6 +18,7 @@ class AVSoundOutput;
 class AVThread_QThread_Type;
 class QOffscreenSurface;
 class QOpenGLContext;
+class QOpenGLFunctions_3_2_Core;
 struct AVGLRenderer;
 
 // The playback driver: a video thread that draws the composition at the
@@ -95,7 +96,9 @@ public:
     // Keep the composition's front target in place while it is read.
     void lockComposition();
     void unlockComposition();
-    uint32_t compositionTexture() const;
+    // The last finished picture's texture, with the reader's context made
+    // to wait for its drawing; 0 before the first. The lock is held.
+    uint32_t compositionTexture(QOpenGLFunctions_3_2_Core* reader) const;
 
     void startThreads();
     // 1 when a thread had to be given up (still running after about two seconds).

@@ -161,6 +161,9 @@ void AVRender::_setUpDrawing()
         return;
     }
     _drawingContexts.playback = &_videoSlot;
+    // This thread draws on nothing else: making the context current and
+    // releasing it around every pass would only cost time.
+    _videoSlot.keptCurrent = true;
     AVGLRenderer* renderer = avGLSetUpDrawing(&_videoSlot, nullptr);
     if (!renderer) {
         avTrace("AVRender: the video renderer could not be built");

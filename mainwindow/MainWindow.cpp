@@ -217,8 +217,14 @@ void MainWindow::_releaseEngine()
         pool->cancelOrWaitForSegment(_projectManager->segmentAt(index), kSegmentTaskWaitMs);
     if (_previewWidget) {
         _engine->pause();
+        // A drawing pass may outlast the stop's wait (a movie's first frame
+        // after a seek, another pass's drawing lock): deleting the driver
+        // joins its threads, so the composition and the loader go only once
+        // no pass uses them.
         _render->stop(true);
-        _render->setComposition(nullptr);
+        _previewWidget->setRender(nullptr);
+        delete _render;
+        _render = nullptr;
         _imageLoader->stop(true);
         avSetImageRequestCallback(nullptr, nullptr);
         // Image segments of the composition keep a plain pointer to the loader.
@@ -226,8 +232,6 @@ void MainWindow::_releaseEngine()
         _composition = nullptr;
         delete _imageLoader;
         _imageLoader = nullptr;
-        delete _render;
-        _render = nullptr;
         delete _engine;
         _engine = nullptr;
         AVEngine::setCurrentEngine(nullptr);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QOpenGLContext>
 #include <QPointer>
 
 #include <thread>
@@ -231,6 +232,33 @@ TEST_F(PlaybackDriverTest, OneRedrawIsOneFrameAndOneMixingPass)
     // Both threads end when asked to.
     EXPECT_EQ(playback->render->stop(true), 0);
     EXPECT_FALSE(engine->isRenderIdle());
+}
+
+// Reported on the video thread after its pass: whether its context is still current there.
+struct ContextAfterPass {
+    static void callback(AVRender* render, int code, double, void* context)
+    {
+        auto* self = static_cast<ContextAfterPass*>(context);
+        if (code != AVRender::StateFrameDrawn)
+            return;
+        QOpenGLContext* current = QOpenGLContext::currentContext();
+        self->current = current && current == render->videoGLContext();
+        self->reported = true;
+    }
+    std::atomic<bool> current{false};
+    std::atomic<bool> reported{false};
+};
+
+TEST_F(PlaybackDriverTest, TheVideoThreadKeepsItsContextCurrentBetweenPasses)
+{
+    if (!playback->render->renderer())
+        GTEST_SKIP() << "no OpenGL 3.2 core context for the video thread";
+    ContextAfterPass probe;
+    playback->render->setStateCallback(&ContextAfterPass::callback, &probe);
+    playback->engine->requestRedraw();
+    ASSERT_TRUE(pumpUntil([&] { return probe.reported.load(); }, 5.0));
+    EXPECT_TRUE(probe.current);
+    playback->render->setStateCallback(&StateRecorder::callback, &playback->recorder);
 }
 
 TEST_F(PlaybackDriverTest, DeviceChangeEndsPausedOnANewOutput)

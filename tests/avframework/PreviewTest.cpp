@@ -1,3 +1,4 @@
+#include "AVLayerSegment.h"
 #include "AVSoundOutput.h"
 #include "AVVideoSegment.h"
 #include "LogRecorder.h"
@@ -90,6 +91,23 @@ public:
 private:
     QProcess _process;
     std::vector<std::pair<qint64, double>> _reads;
+};
+
+// A layer without a picture that, while held, keeps the drawing pass at
+// itself until let go (ten seconds at most): a pass caught half-way.
+class HeldLayer : public AVLayerSegment {
+public:
+    HeldLayer() : AVLayerSegment(0.0, 5.0, 64, 64) { setStatus(AVSegmentReady); }
+    void prepareAt(double, bool, bool) override
+    {
+        if (!held)
+            return;
+        waiting = true;
+        StreamTest::waitUntil([this] { return !held.load(); }, 10.0);
+        waiting = false;
+    }
+    std::atomic<bool> held{false};
+    std::atomic<bool> waiting{false};
 };
 
 class PreviewTest : public ::testing::Test {
@@ -204,6 +222,44 @@ TEST_F(PreviewTest, SoundOfThePlaybackStartsWithItsFirstFrame)
     for (size_t i = first + 4410; i < first + 4410 + 44100 / 5; ++i)
         mono.push_back((pcm[i * kChannels] + pcm[i * kChannels + 1]) / 2.0);
     EXPECT_GT(tonePower(mono, 440.0), 100.0 * tonePower(mono, 3000.0));
+}
+
+TEST_F(PreviewTest, OnlyFinishedPicturesAreHandedToThePreview)
+{
+    AVGLWidget* preview = playback->preview.get();
+    AVRender* render = playback->render.get();
+    AVComposition* composition = playback->composition.get();
+    playback->engine->setBackgroundColor(0.0f, 1.0f, 0.0f, 1.0f);
+    preview->setBackgroundColor(Qt::blue);
+    auto* layer = new HeldLayer;
+    composition->addSegment(layer, 7);
+    const auto showsGreen = [&] {
+        const QRgb centre = preview->grabFramebuffer().pixel(kWidth / 2, kHeight / 2);
+        return qGreen(centre) > 200 && qBlue(centre) < 50;
+    };
+    const auto catchPass = [&] {
+        layer->held = true;
+        render->addTickets(1);
+        return pumpUntil([&] { return layer->waiting.load(); }, 5.0);
+    };
+    render->addTickets(1);
+    ASSERT_TRUE(pumpUntil(showsGreen, 5.0)) << "the composition's picture never showed";
+
+    // A pass at a new size keeps the last picture on show until its own is done.
+    composition->updateLayout(kWidth / 2, kHeight / 2, 0);
+    ASSERT_TRUE(catchPass());
+    EXPECT_TRUE(showsGreen()) << "the preview showed a picture still being drawn";
+    layer->held = false;
+
+    // Restarted, as after an export, the driver hands over no picture until its first is done.
+    render->stop(true);
+    render->startThreads();
+    ASSERT_TRUE(catchPass());
+    render->lockComposition();
+    EXPECT_EQ(composition->frontTexture(), 0u) << "a target still being drawn was handed over";
+    render->unlockComposition();
+    layer->held = false;
+    EXPECT_TRUE(pumpUntil(showsGreen, 5.0));
 }
 
 TEST_F(PreviewTest, HiddenPreviewDoesNotHoldTheDriver)

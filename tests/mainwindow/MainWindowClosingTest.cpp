@@ -1,7 +1,9 @@
 #include "DesktopMainWindow.h"
 
+#include "AVComposition.h"
 #include "AVExporter.h"
 #include "AVGLWidget.h"
+#include "AVLayerSegment.h"
 #include "AVRender.h"
 #include "CommonPopup.h"
 #include "EditScrollArea.h"
@@ -31,10 +33,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -59,6 +63,7 @@ public:
     bool isFullScreenMode() const { return _fullScreen; }
     AVGLWidget* preview() const { return _previewWidget; }
     AVRender* render() const { return _render; }
+    AVComposition* composition() const { return _composition; }
     ProgressHUD* waitingHUD() const { return _waitingHUD; }
     void setExporter(AVExporter* exporter) { _exporter = exporter; }
     AVExporter* exporter() const { return _exporter; }
@@ -217,6 +222,39 @@ TEST_F(MainWindowClosingTest, ARendererThatNeverGoesIdleDoesNotHoldTheCloseForev
     window->render()->stop(true);
     window->close();
     EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
+// A layer whose every drawing takes longer than the playback driver's stop
+// waits, as a movie's first frame after a seek may. It remembers whether it
+// was destroyed while a pass was still drawing it; after its wait it touches
+// nothing of its own.
+class SlowLayer : public AVLayerSegment {
+public:
+    static constexpr unsigned long kDrawingMs = 4000;
+    SlowLayer() : AVLayerSegment(0.0, 600.0, 64, 64) { setStatus(AVSegmentReady); }
+    ~SlowLayer() override { destroyedWhileDrawn = drawing.load(); }
+    void prepareAt(double, bool, bool) override
+    {
+        drawing = true;
+        drawn = true;
+        QThread::msleep(kDrawingMs);
+        drawing = false;
+    }
+    static inline std::atomic<bool> drawing{false};
+    static inline std::atomic<bool> drawn{false};
+    static inline std::atomic<bool> destroyedWhileDrawn{false};
+};
+
+TEST_F(MainWindowClosingTest, ADrawingPassThatOutlastsTheStopEndsBeforeTheCompositionGoes)
+{
+    SlowLayer::drawn = false;
+    SlowLayer::destroyedWhileDrawn = false;
+    window->composition()->addSegment(new SlowLayer, 900001);
+
+    window->close();
+    ASSERT_TRUE(closedWithin(kClosedWithinMs));
+    EXPECT_TRUE(SlowLayer::drawn) << "no pass drew the slow layer at the close";
+    EXPECT_FALSE(SlowLayer::destroyedWhileDrawn) << "the composition went under a running pass";
 }
 
 TEST_F(MainWindowClosingTest, ClosingDuringAnExportAsksAndKeepsTheWindowOnNo)
