@@ -789,6 +789,10 @@ protected:
     float _previewScale = 1.0f;
     // Serial number of a segment whose completed load must not move the play position; 0 for none.
     int32_t _keepPositionSerial = 0;
+    // Serial numbers of imported subtitle cues still loading: a file's cues
+    // lie all over the timeline, so their loads leave the play position
+    // where it is and only redraw it when a cue shows there.
+    QSet<int32_t> _loadingCueSerials;
     // Set by inserting an audio file: its segment must prove it holds sound once loaded.
     bool _checkAudio = false;
 

@@ -416,6 +416,71 @@ TEST_F(MediaDrop, SubtitlesDropWhateverTheCaseOfTheirSuffix)
     EXPECT_EQ(window->undoSteps(), steps + 1);
 }
 
+namespace {
+
+// The preview once the engine has drawn what it was last asked to (bounded).
+QImage settledPreview(DropWindow& window)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        waitFor([&] { return window.engine()->isRenderIdle(); }, 5000);
+        waitFor([] { return false; }, 200);
+    }
+    return window.preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels of two frames of one size whose colours differ beyond encoding noise.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            count += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 24;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+// Subtitles dropped while paused: once their cues have loaded, the preview
+// shows what lies under the play pointer (the first cue over the caption),
+// not the last cue of the file.
+TEST_F(MediaDrop, DroppedSubtitlesLeaveThePreviewAtThePlayPointer)
+{
+    const QString problem = openCaption(6.0f);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->addPointer();
+    const QImage captionAlone = settledPreview(*window);
+    QTemporaryDir outside;
+    const QString talk = outside.path() + "/talk.srt";
+    writeFile(talk, "1\n00:00:00,000 --> 00:00:01,000\nHere\n\n2\n00:00:03,000 --> 00:00:04,000\nMuch later, and wider\n");
+    TrackWidget* empty = window->newestTrack();
+
+    ASSERT_TRUE(dropAt(fileDrag(talk).get(), empty, 0.0f));
+    const QList<Segment*> cues = segmentsOn(empty);
+    ASSERT_EQ(cues.size(), 2);
+    ASSERT_EQ(cues[0]->rangeStart(), 0.0f);
+    ASSERT_TRUE(waitFor([&] {
+        for (const Segment* cue : cues) {
+            if (cue->state() != 4 || !window->composition()->findSegment(uint32_t(cue->serialNumber())))
+                return false;
+        }
+        return true;
+    }, 10000));
+    EXPECT_EQ(window->pointerTime(), 0.0f);
+    const QImage afterDrop = settledPreview(*window);
+
+    window->_seekPreview(window->pointerTime(), true);
+    window->engine()->requestRedraw();
+    const QImage atPointer = settledPreview(*window);
+    EXPECT_GT(differingPixels(atPointer, captionAlone), 0) << "the cue under the pointer is not drawn";
+    EXPECT_EQ(differingPixels(afterDrop, atPointer), 0) << "the preview left the play pointer's time";
+    EXPECT_GT(differingPixels(afterDrop, captionAlone), 0) << "the cue under the pointer came only with a seek";
+}
+
 TEST_F(MediaDrop, AFileThatCannotBeCopiedLeavesTheTrackAsItWas)
 {
     const QString problem = openHeldMovie();
