@@ -418,6 +418,11 @@ TEST_F(MediaDrop, SubtitlesDropWhateverTheCaseOfTheirSuffix)
 
 namespace {
 
+QImage previewFrame(DropWindow& window)
+{
+    return window.preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+}
+
 // The preview once the engine has drawn what it was last asked to (bounded).
 QImage settledPreview(DropWindow& window)
 {
@@ -425,7 +430,7 @@ QImage settledPreview(DropWindow& window)
         waitFor([&] { return window.engine()->isRenderIdle(); }, 5000);
         waitFor([] { return false; }, 200);
     }
-    return window.preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    return previewFrame(window);
 }
 
 // Pixels of two frames of one size whose colours differ beyond encoding noise.
@@ -471,14 +476,19 @@ TEST_F(MediaDrop, DroppedSubtitlesLeaveThePreviewAtThePlayPointer)
         return true;
     }, 10000));
     EXPECT_EQ(window->pointerTime(), 0.0f);
-    const QImage afterDrop = settledPreview(*window);
+    // A text layer is made ready by a first pass and drawn by the next: the
+    // preview is read once it has changed, and again once it has settled.
+    const auto settledChange = [&] {
+        waitFor([&] { return differingPixels(previewFrame(*window), captionAlone) > 0; }, 10000);
+        return settledPreview(*window);
+    };
+    const QImage afterDrop = settledChange();
 
     window->_seekPreview(window->pointerTime(), true);
     window->engine()->requestRedraw();
-    const QImage atPointer = settledPreview(*window);
-    EXPECT_GT(differingPixels(atPointer, captionAlone), 0) << "the cue under the pointer is not drawn";
+    const QImage atPointer = settledChange();
+    EXPECT_GT(differingPixels(afterDrop, captionAlone), 0) << "the cue under the pointer is not drawn";
     EXPECT_EQ(differingPixels(afterDrop, atPointer), 0) << "the preview left the play pointer's time";
-    EXPECT_GT(differingPixels(afterDrop, captionAlone), 0) << "the cue under the pointer came only with a seek";
 }
 
 TEST_F(MediaDrop, AFileThatCannotBeCopiedLeavesTheTrackAsItWas)
