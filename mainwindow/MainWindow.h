@@ -756,6 +756,9 @@ protected:
     QString _exportName;
     int32_t _exportAction = 1;
     QString _exportCachePath;
+    // The file in the export folder that the export writes itself when the
+    // project folder cannot take the cached one; empty otherwise.
+    QString _exportDirectPath;
     QTimer* _autosaveTimer = nullptr;
     // The reason of the save failure last told; none once a save went through.
     std::optional<QString> _toldSaveFailure;
@@ -791,6 +794,10 @@ protected:
     float _previewScale = 1.0f;
     // Serial number of a segment whose completed load must not move the play position; 0 for none.
     int32_t _keepPositionSerial = 0;
+    // Serial numbers of imported subtitle cues still loading: a file's cues
+    // lie all over the timeline, so their loads leave the play position
+    // where it is and only redraw it when a cue shows there.
+    QSet<int32_t> _loadingCueSerials;
     // Set by inserting an audio file: its segment must prove it holds sound once loaded.
     bool _checkAudio = false;
 
@@ -840,11 +847,13 @@ public:
     // options; waits (bounded) for a busy preview renderer first.
     void _exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
                       const QString& folder);
-    // Builds and starts the exporter writing the cached export path; nothing
+    // Builds and starts the exporter writing the path (the cached export, or
+    // the user's file when the project folder cannot be written); nothing
     // without a composition and renderer or while an exporter exists.
     void _exportStartExporter(const QString& path);
-    // Copies the cached export into the export folder under a free name and
-    // shows the outcome on the popup.
+    // Copies the cached export into the export folder under a free name (a
+    // movie written there directly needs no copy) and shows the outcome on
+    // the popup.
     void _finishExportedFile(PopupMovieExportingWidget* popup);
     AVExporter* exporter() const { return _exporter; }
     CommonPopup* currentPopup() const { return _currentPopup; }
@@ -855,6 +864,8 @@ private:
                              const QString& folder);
     void _handOverCachedExport();
     void _showExportError(const QString& text);
+    // What the popup tells of the exporter's failure code.
+    QString _exportErrorText(int err) const;
     void _restorePreviewAfterExport();
     // 100 ms steps spent waiting for an idle renderer by the pending request.
     int _exportRetries = 0;

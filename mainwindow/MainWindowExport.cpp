@@ -15,9 +15,11 @@
 #include "UserSettings.h"
 #include "Util.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace {
@@ -31,6 +33,8 @@ constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 // The last hundredth of the bar is left for the copy after the export.
 constexpr float kExportShare = 0.99f;
+// The exporter's code for a movie file it could not open.
+constexpr int kFileNotCreated = -11;
 
 QString levelName(int level)
 {
@@ -68,6 +72,13 @@ QString freeTarget(const QString& folder, const QString& name, const QString& su
     for (int number = 1; QFileInfo::exists(target); ++number)
         target = dir.filePath(QStringLiteral("%1 %2.%3").arg(name, QString::number(number), suffix));
     return target;
+}
+
+// Whether a new file can be made in the folder. Tried for real: permissions
+// alone do not tell for root, read-only mounts or immutable folders.
+bool takesNewFiles(const QString& folder)
+{
+    return QTemporaryFile(QDir(folder).filePath(QStringLiteral("XXXXXX.probe"))).open();
 }
 
 } // namespace
@@ -154,11 +165,26 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
     }
     _exportRetries = 0;
     _storeExportOptions(action, level, frameRate, codec, name, folder);
-    if (!QFileInfo::exists(_exportCachePath)) {
-        _exportStartExporter(_exportCachePath);
+    // Told now rather than after the whole movie was rendered for nothing.
+    QDir().mkpath(_exportFolder);
+    if (!takesNewFiles(_exportFolder)) {
+        _showExportError(tr("The movie cannot be saved in \"%1\" because that folder cannot be written to. "
+                            "Please choose another location.")
+                             .arg(QDir::toNativeSeparators(_exportFolder)));
         return;
     }
-    _handOverCachedExport();
+    if (QFileInfo::exists(_exportCachePath)) {
+        _handOverCachedExport();
+        return;
+    }
+    if (!takesNewFiles(_projectDirectory())) {
+        // A project folder that cannot be written (a save failed there) must
+        // not keep the user from rescuing the film into the chosen folder.
+        _exportDirectPath = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
+        qWarning().noquote() << "The project folder cannot be written: the movie is exported straight to"
+                             << _exportDirectPath;
+    }
+    _exportStartExporter(_exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath);
 }
 
 void MainWindow::_storeExportOptions(int action, int level, float frameRate, const QString& codec,
@@ -171,6 +197,7 @@ void MainWindow::_storeExportOptions(int action, int level, float frameRate, con
     _exportName = sanitisedName(name);
     _exportFolder = QFileInfo(folder).isDir() ? folder : moviesLocation();
     _exportCachePath = _exportFilePath(level, frameRate, codec);
+    _exportDirectPath.clear();
 }
 
 // The options match an earlier export since the last save: its movie is copied again.
@@ -219,6 +246,11 @@ void MainWindow::_exportStartExporter(const QString& path)
 
 void MainWindow::_finishExportedFile(PopupMovieExportingWidget* popup)
 {
+    if (!_exportDirectPath.isEmpty()) {
+        if (popup)
+            popup->showExportSucceeded(QString(), _exportDirectPath);
+        return;
+    }
     // The folder may have gone since it was chosen, the movies folder may never have existed.
     QDir().mkpath(_exportFolder);
     const QString target = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
@@ -249,6 +281,16 @@ void MainWindow::onAVExporterUpdateRemainingTime(float time)
 {
     if (PopupMovieExportingWidget* popup = _exportPopup())
         popup->setEstimatedTimeRemaining(time);
+}
+
+QString MainWindow::_exportErrorText(int err) const
+{
+    if (err != kFileNotCreated)
+        return tr("An error occurs when exporting the movie. (error code = %1)").arg(err);
+    const QString written = _exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath;
+    return tr("The movie file could not be created in \"%1\". Please make sure that this folder can be written "
+              "to and that the disk has free space.")
+        .arg(QDir::toNativeSeparators(QFileInfo(written).absolutePath()));
 }
 
 void MainWindow::_restorePreviewAfterExport()
@@ -282,7 +324,7 @@ void MainWindow::onAVExporterFinished(int err)
         // The exporter wrote to a name of its own and removed it: nothing is left at the cached path.
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
     } else {
-        _showExportError(tr("An error occurs when exporting the movie. (error code = %1)").arg(err));
+        _showExportError(_exportErrorText(err));
         _removeExportedFiles();
     }
     hideTaskbarProgress();

@@ -190,6 +190,11 @@ void MainWindow::onSegmentStateChanged(Segment* segment, int newState)
     // when its loading began; a cut or shift since then must reach it too.
     _pushSegmentTiming(segment);
     _sendDrawingOrder();
+    if (_loadingCueSerials.remove(segment->serialNumber())) {
+        if (_engine && _showsNearCurrentTime(segment))
+            _engine->requestRedraw();
+        return;
+    }
     if (segment->serialNumber() == _keepPositionSerial) {
         _keepPositionSerial = 0;
         return;

@@ -37,6 +37,7 @@ bool MainWindow::_insertSRTSubtitles(const QString& path, TrackWidget* track, fl
         const float duration = entry.end - entry.start;
         auto* segment = new TextSegment(entry.text, entry.start + timeOffset, duration, this, defaults);
         segment->setRangeDuration(duration);
+        _loadingCueSerials.insert(segment->serialNumber());
         _placeNewSegment(segment, track, type);
     }
     if (onEmptyTrack)

@@ -1243,6 +1243,14 @@ Aktuell: Einfügemodus</translation>
         <translation>Beim Exportieren des Films ist ein Fehler aufgetreten. (Fehlercode = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>Der Film kann nicht in „%1“ gespeichert werden, weil in diesen Ordner nicht geschrieben werden kann. Bitte einen anderen Speicherort wählen.</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>Die Filmdatei konnte nicht in „%1“ erstellt werden. Bitte prüfen, ob in diesen Ordner geschrieben werden kann und ob auf dem Datenträger genügend Platz frei ist.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Export abgebrochen</translation>
     </message>

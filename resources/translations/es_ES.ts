@@ -1243,6 +1243,14 @@ Actual: modo insertar</translation>
         <translation>Se ha producido un error al exportar la película. (código de error = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>No se puede guardar la película en «%1» porque no se puede escribir en esa carpeta. Elija otra ubicación.</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>No se pudo crear el archivo de la película en «%1». Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libre.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportación cancelada</translation>
     </message>

@@ -1243,6 +1243,14 @@ Actuel : mode insertion</translation>
         <translation>Une erreur s&apos;est produite lors de l&apos;exportation du film. (code d&apos;erreur = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>Impossible d’enregistrer le film dans « %1 » car ce dossier n’est pas accessible en écriture. Veuillez choisir un autre emplacement.</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>Impossible de créer le fichier du film dans « %1 ». Vérifiez que ce dossier est accessible en écriture et que le disque dispose d’espace libre.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportation annulée</translation>
     </message>

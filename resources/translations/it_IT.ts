@@ -1243,6 +1243,14 @@ Attuale: modalità inserimento</translation>
         <translation>Si è verificato un errore durante l&apos;esportazione del filmato. (codice di errore = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>Impossibile salvare il filmato in «%1» perché non è possibile scrivere in quella cartella. Scegli un’altra posizione.</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>Impossibile creare il file del filmato in «%1». Verifica che sia possibile scrivere in questa cartella e che il disco abbia spazio libero.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Esportazione annullata</translation>
     </message>

@@ -1243,6 +1243,14 @@ Current: Insert mode</source>
         <translation>ムービーの書き出し中にエラーが発生しました。(エラーコード = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>フォルダー「%1」に書き込めないため、ムービーを保存できません。別の場所を選択してください。</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>「%1」にムービーファイルを作成できませんでした。このフォルダーに書き込めること、およびディスクに空き容量があることを確認してください。</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>書き出しをキャンセルしました</translation>
     </message>

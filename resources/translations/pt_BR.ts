@@ -1243,6 +1243,14 @@ Atual: modo inserir</translation>
         <translation>Ocorreu um erro ao exportar o vídeo. (código de erro = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>Não é possível salvar o filme em &quot;%1&quot; porque não é possível gravar nessa pasta. Escolha outro local.</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>Não foi possível criar o arquivo do filme em &quot;%1&quot;. Verifique se é possível gravar nessa pasta e se há espaço livre no disco.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportação cancelada</translation>
     </message>

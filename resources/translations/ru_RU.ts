@@ -1243,6 +1243,14 @@ Current: Insert mode</source>
         <translation>При экспорте видео произошла ошибка. (код ошибки = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>Невозможно сохранить фильм в «%1», так как в эту папку нельзя записывать. Выберите другое место.</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>Не удалось создать файл фильма в «%1». Убедитесь, что в эту папку можно записывать и что на диске есть свободное место.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Экспорт отменён</translation>
     </message>

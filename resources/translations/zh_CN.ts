@@ -1243,6 +1243,14 @@ Current: Insert mode</source>
         <translation>导出影片时出错。(错误代码 = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>无法将影片保存到“%1”，因为该文件夹无法写入。请选择其他位置。</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>无法在“%1”中创建影片文件。请确认该文件夹可以写入且磁盘有可用空间。</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>已取消导出</translation>
     </message>

@@ -1243,6 +1243,14 @@ Current: Insert mode</source>
         <translation>匯出影片時發生錯誤。(錯誤代碼 = %1)</translation>
     </message>
     <message>
+        <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
+        <translation>無法將影片儲存到「%1」，因為該資料夾無法寫入。請選擇其他位置。</translation>
+    </message>
+    <message>
+        <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
+        <translation>無法在「%1」中建立影片檔案。請確認該資料夾可以寫入且磁碟有可用空間。</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>已取消匯出</translation>
     </message>

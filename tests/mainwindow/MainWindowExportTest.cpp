@@ -3,6 +3,7 @@
 #include "AVExporter.h"
 #include "AssetLoadingThreadPool.h"
 #include "CommandLineMedia.h"
+#include "ImmutableFolder.h"
 #include "AVRender.h"
 #include "IsolatedSettings.h"
 #include "LogRecorder.h"
@@ -406,6 +407,75 @@ TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
     EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_360p_h264_30fps.mp4"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_720p_vp9_25fps.webm.part"));
     EXPECT_TRUE(QFileInfo::exists(dir + "/Trip notes.mp4"));
+}
+
+// A project folder that can no longer be written (a save failed on it): the
+// movie goes straight into the chosen folder, which can.
+TEST_F(MainWindowExport, AProjectFolderThatCannotBeWrittenExportsStraightIntoTheChosenFolder)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ImmutableFolder locked(dir);
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+
+    startExport(window, 0, QStringLiteral("Rescued"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_EQ(finished.first().first().toInt(), 0);
+    QCoreApplication::processEvents();
+    const QString movie = target.filePath(QStringLiteral("Rescued.mp4"));
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Rescued.mp4");
+    const QJsonObject info = probe(movie);
+    EXPECT_EQ(streamOfType(info, "video").value("width").toInt(), 640);
+    EXPECT_NEAR(info.value("format").toObject().value("duration").toString().toDouble(), 2.0, 0.1);
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel").toStdString(),
+              QDir::toNativeSeparators(movie).toStdString());
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath()));
+}
+
+TEST_F(MainWindowExport, AChosenFolderThatCannotBeWrittenIsToldBeforeTheExport)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ImmutableFolder locked(target.path());
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+
+    startExport(window, 0, QStringLiteral("Nowhere"));
+    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "errorDetailLabel").isEmpty(); }, 15000));
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie cannot be saved in \"%1\" because that folder cannot be written to. "
+                             "Please choose another location.")
+                  .arg(QDir::toNativeSeparators(target.path()))
+                  .toStdString());
+    EXPECT_EQ(window.exportersCreated, 0);
+}
+
+// The movie file cannot be opened where the export writes it (an unfinished
+// export's name is taken by a folder): the popup says where, in words.
+TEST_F(MainWindowExport, AMovieFileThatCannotBeCreatedIsToldInWords)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(QDir(dir).mkdir(QStringLiteral("Trip_360p_h264_30fps.mp4.part")));
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+
+    startExport(window, 0, QStringLiteral("Blocked"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_EQ(finished.first().first().toInt(), -11);
+    QCoreApplication::processEvents();
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie file could not be created in \"%1\". Please make sure that this folder "
+                             "can be written to and that the disk has free space.")
+                  .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
+                  .toStdString());
+    EXPECT_FALSE(QFileInfo::exists(target.filePath("Blocked.mp4")));
 }
 
 TEST_F(MainWindowExport, TheCachedPathFollowsTheOptions)

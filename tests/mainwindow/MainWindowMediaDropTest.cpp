@@ -416,6 +416,81 @@ TEST_F(MediaDrop, SubtitlesDropWhateverTheCaseOfTheirSuffix)
     EXPECT_EQ(window->undoSteps(), steps + 1);
 }
 
+namespace {
+
+QImage previewFrame(DropWindow& window)
+{
+    return window.preview()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+}
+
+// The preview once the engine has drawn what it was last asked to (bounded).
+QImage settledPreview(DropWindow& window)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        waitFor([&] { return window.engine()->isRenderIdle(); }, 5000);
+        waitFor([] { return false; }, 200);
+    }
+    return previewFrame(window);
+}
+
+// Pixels of two frames of one size whose colours differ beyond encoding noise.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            count += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 24;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+// Subtitles dropped while paused: once their cues have loaded, the preview
+// shows what lies under the play pointer (the first cue over the caption),
+// not the last cue of the file.
+TEST_F(MediaDrop, DroppedSubtitlesLeaveThePreviewAtThePlayPointer)
+{
+    const QString problem = openCaption(6.0f);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    window->addPointer();
+    const QImage captionAlone = settledPreview(*window);
+    QTemporaryDir outside;
+    const QString talk = outside.path() + "/talk.srt";
+    writeFile(talk, "1\n00:00:00,000 --> 00:00:01,000\nHere\n\n2\n00:00:03,000 --> 00:00:04,000\nMuch later, and wider\n");
+    TrackWidget* empty = window->newestTrack();
+
+    ASSERT_TRUE(dropAt(fileDrag(talk).get(), empty, 0.0f));
+    const QList<Segment*> cues = segmentsOn(empty);
+    ASSERT_EQ(cues.size(), 2);
+    ASSERT_EQ(cues[0]->rangeStart(), 0.0f);
+    ASSERT_TRUE(waitFor([&] {
+        for (const Segment* cue : cues) {
+            if (cue->state() != 4 || !window->composition()->findSegment(uint32_t(cue->serialNumber())))
+                return false;
+        }
+        return true;
+    }, 10000));
+    EXPECT_EQ(window->pointerTime(), 0.0f);
+    // A text layer is made ready by a first pass and drawn by the next: the
+    // preview is read once it has changed, and again once it has settled.
+    const auto settledChange = [&] {
+        waitFor([&] { return differingPixels(previewFrame(*window), captionAlone) > 0; }, 10000);
+        return settledPreview(*window);
+    };
+    const QImage afterDrop = settledChange();
+
+    window->_seekPreview(window->pointerTime(), true);
+    window->engine()->requestRedraw();
+    const QImage atPointer = settledChange();
+    EXPECT_GT(differingPixels(afterDrop, captionAlone), 0) << "the cue under the pointer is not drawn";
+    EXPECT_EQ(differingPixels(afterDrop, atPointer), 0) << "the preview left the play pointer's time";
+}
+
 TEST_F(MediaDrop, AFileThatCannotBeCopiedLeavesTheTrackAsItWas)
 {
     const QString problem = openHeldMovie();
