@@ -143,7 +143,13 @@ TEST_F(MainWindowEngine, InsertModeFrontTrimPullsTheTrackUp)
     TextSegment* second = addText(window, 10.0f, 10.0f, 1);
     TextSegment* third = addText(window, 20.0f, 10.0f, 1);
     TextSegment* otherTrack = addText(window, 5.0f, 10.0f, 2);
-    ASSERT_TRUE(waitUntil([&] { return engineStart(window, third) >= 0.0 && engineStart(window, otherTrack) >= 0.0; }));
+    // Each text reaches the engine on its own loading task: wait for all four.
+    ASSERT_TRUE(waitUntil([&] {
+        for (TextSegment* text : {first, second, third, otherTrack})
+            if (engineStart(window, text) < 0.0)
+                return false;
+        return true;
+    }));
     window.projectManager()->setModified(false);
 
     window.beginEditing(first);
