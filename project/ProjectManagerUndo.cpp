@@ -22,8 +22,12 @@ int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, S
         ++number;
     const QString path = historySnapshotPath(name, folder, number);
     const int result = _writeSegments(path, true, "Undo project segments save error");
-    if (result != 0)
+    if (result != 0) {
+        // A folder made for a first snapshot that did not fit goes with it;
+        // one that holds earlier snapshots is not empty and stays.
+        QDir().rmdir(directory);
         return result;
+    }
     if (kind == SnapshotKind::Record)
         _history.commit(path);
     else

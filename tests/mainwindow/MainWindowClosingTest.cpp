@@ -663,3 +663,20 @@ TEST_F(FullDiskClosingTest, AnUndoSnapshotThatDoesNotFitLeavesNoCutFileBehind)
     // The close saves the project again.
     filler.remove();
 }
+
+// When the first snapshot is the one that does not fit, the history folder
+// made for it goes too.
+TEST_F(FullDiskClosingTest, AFirstUndoSnapshotThatDoesNotFitLeavesNoHistoryFolder)
+{
+    const QString history = projectFolder() + "/history";
+    ASSERT_FALSE(QFileInfo::exists(history));
+    ASSERT_TRUE(disk->fill());
+    QFile filler(projectFile(QStringLiteral(".filler")));
+    ASSERT_TRUE(filler.resize(filler.size() - 4096));
+
+    QList<QPointer<ProgressHUD>> seen;
+    addText(window);
+    EXPECT_TRUE(newMessages(window, seen).contains(QStringLiteral("Failed to record operation")));
+    EXPECT_FALSE(QFileInfo::exists(history));
+    filler.remove();
+}
