@@ -24,7 +24,6 @@ public:
     // The reader's context waits until the fenced commands are done; nothing
     // when empty.
     void waitOn(QOpenGLFunctions_3_2_Core* reader) const;
-    bool isEmpty() const { return _sync == nullptr; }
 
 private:
     void _delete();

@@ -683,7 +683,8 @@ protected:
     void _pausePlayback();
     // Recomputes the project duration and sizes ruler and tracks when it changed.
     void _updateProjectDuration();
-    // Asks the engine for a redraw once the delay has passed.
+    // Asks the engine for a redraw once the delay has passed, unless the
+    // engine has gone or been replaced by then.
     void _requestRedrawLater(int delayMs = 500);
 
     AVGLWidget* _previewWidget = nullptr;

@@ -189,10 +189,7 @@ void MainWindow::editScrollArea_reloadPreviewForTransition(int tId, bool beginOr
     _updateTransitionControls();
     _showTransformWidgetForSegment(segment);
     _syncTransitionToEngine(segment, tId);
-    QTimer::singleShot(kTransitionRedrawMs, this, [this] {
-        if (_engine)
-            _engine->requestRedraw();
-    });
+    _requestRedrawLater(kTransitionRedrawMs);
 }
 
 void MainWindow::_togglePlayback()

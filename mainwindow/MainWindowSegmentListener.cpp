@@ -439,9 +439,10 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
 std::optional<QSet<QString>> MainWindow::_usedFilePaths() const
 {
     // A record of a type this version does not build still names its file.
+    QByteArray saved;
     std::optional<QSet<QString>> paths =
-        ProjectManager::recordedFilePaths(_projectName, _folderName, _projectManager->holdsRecords());
-    const std::optional<QSet<QString>> held = _projectManager->heldFilePaths(_projectName, _folderName);
+        ProjectManager::recordedFilePaths(_projectName, _folderName, _projectManager->holdsRecords(), &saved);
+    const std::optional<QSet<QString>> held = _projectManager->heldFilePaths(_projectName, _folderName, saved);
     if (!paths || !held)
         return std::nullopt;
     paths->unite(*held);

@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -352,10 +351,7 @@ void MainWindow::_addTransition(int cmdId)
     if (_timeline->editingSegmentWidget() == widget)
         widget->setTransitionId(outId > 0 ? outId : inId, false);
     _projectManager->setModified(true);
-    QTimer::singleShot(kRedrawDelayMs, this, [this] {
-        if (_engine)
-            _engine->requestRedraw();
-    });
+    _requestRedrawLater(kRedrawDelayMs);
 }
 
 int MainWindow::_addTransitionPart(Segment* segment, float time, float shortTime)

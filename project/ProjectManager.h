@@ -206,18 +206,20 @@ public:
     // unused). None when that cannot be told: the file cannot be read or
     // does not parse whole, or it is missing while the project has records
     // (holdsRecords, or an older version's "project.plist"); whatever
-    // deletes files by this list must then delete none.
+    // deletes files by this list must then delete none. The bytes read go
+    // to savedBytes when given.
     static std::optional<QSet<QString>> recordedFilePaths(const QString& name, const QString& folder,
-                                                          bool holdsRecords = true);
+                                                          bool holdsRecords = true, QByteArray* savedBytes = nullptr);
     // The same for a project document in memory, whose relative paths lead
     // into directory (an absolute path).
     static std::optional<QSet<QString>> filePathsNamedBy(const QByteArray& document, const QString& directory);
     // The same for the project as the manager holds it: what a save would
     // write into "project.xml" and "properties.xml" (so also what the
-    // properties keep unread), whatever the files on disk hold now. What
-    // the saved "project.xml" names is left out when that file is what a
-    // save would write: recordedFilePaths tells it.
-    std::optional<QSet<QString>> heldFilePaths(const QString& name, const QString& folder) const;
+    // properties keep unread), whatever the files on disk hold now. The
+    // project document is not read again when it is the saved bytes
+    // (recordedFilePaths' own) byte for byte.
+    std::optional<QSet<QString>> heldFilePaths(const QString& name, const QString& folder,
+                                               const QByteArray& savedBytes) const;
     int saveSegments(const QString& name, const QString& folder);
     // Installs the built-in example projects into "Projects/Examples" unless
     // that folder exists; false when the copy failed.

@@ -319,7 +319,7 @@ int ProjectManager::loadSegments(SegmentRecords& records, const QString& name, c
 }
 
 std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& name, const QString& folder,
-                                                               bool holdsRecords)
+                                                               bool holdsRecords, QByteArray* savedBytes)
 {
     // A project that has never saved a record names no file yet.
     if (!holdsRecords && !QFileInfo::exists(projectXmlPath(name, folder))
@@ -331,6 +331,8 @@ std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& na
         qWarning().noquote() << "The files the project names cannot be told: " + unreadable;
         return std::nullopt;
     }
+    if (savedBytes)
+        *savedBytes = bytes;
     return filePathsNamedBy(bytes, projectDirectory(name, folder));
 }
 
@@ -339,16 +341,15 @@ std::optional<QSet<QString>> ProjectManager::recordedFilePaths(const QString& na
 // after a save the project document is the saved file byte for byte:
 // reading tens of thousands of kept elements a second time would only hold
 // up the close.
-std::optional<QSet<QString>> ProjectManager::heldFilePaths(const QString& name, const QString& folder) const
+std::optional<QSet<QString>> ProjectManager::heldFilePaths(const QString& name, const QString& folder,
+                                                           const QByteArray& savedBytes) const
 {
     QMutexLocker locker(&_mutex);
     const QString directory = projectDirectory(name, folder);
     std::optional<QSet<QString>> paths =
         filePathsNamedBy(documentBytes([this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }), directory);
     const QByteArray project = documentBytes([this](QXmlStreamWriter& writer) { _writeProjectBody(writer, false); });
-    QByteArray saved;
-    ProjectXml::readWholeFile(projectXmlPath(name, folder), &saved, nullptr);
-    if (!paths || project == saved)
+    if (!paths || project == savedBytes)
         return paths;
     const std::optional<QSet<QString>> named = filePathsNamedBy(project, directory);
     if (!named)

@@ -91,10 +91,14 @@ public:
         QTest::qWait(300);
         return shown && _timeline->editingSegmentWidget() == tile ? tile : nullptr;
     }
+    // Clicks the undo button and waits for the rebuild.
     bool undo()
     {
+        auto* button = findChild<QPushButton*>(QStringLiteral("undoButton"));
+        if (!button)
+            return false;
         QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
-        onActionUndoTriggered();
+        QTest::mouseClick(button, Qt::LeftButton);
         return waitFor([&] { return first.isNull(); }, 10000);
     }
 };
