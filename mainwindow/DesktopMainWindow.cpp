@@ -236,17 +236,24 @@ void DesktopMainWindow::onMainSplitterMoved(int, int)
     const int inspectorWidth = _ui->mainSplitter->sizes().value(1);
     if (inspectorWidth > 0)
         _inspectorAreaSize = inspectorWidth;
+    // A wider inspector narrows the timeline under the play pointer.
+    _ensureWidgetVisibleInTimeline();
 }
 
 void DesktopMainWindow::onTopAreaSplitterMoved(int pos, int index)
 {
     qDebug() << "onTopAreaSplitterMoved" << pos << index;
+    // The preview of a library item goes with the library.
+    if (index == 1 && pos == 0)
+        _hideMediaPreview();
     const int mediaWidth = _ui->topAreaSplitter->sizes().value(0);
     if (mediaWidth <= 0)
         return;
     _mediaAreaSize = mediaWidth;
-    if (!_mediaExplorer->hasWidget())
-        _mediaExplorer->createWidget(_mediaArea, true);
+    if (_mediaExplorer->hasWidget())
+        return;
+    _mediaExplorer->createWidget(_mediaArea, true);
+    _showMediaExplorerHelpTip();
 }
 
 void DesktopMainWindow::onHideInspectorAreaButtonClicked()

@@ -1376,8 +1376,10 @@ protected:
     void _applyProjectSettings(int aspect, bool landscape, float frameRate, bool fixCoverImage,
                                const QColor& backgroundColor);
     // Help tips once the window is idle: the media library's while its pane
-    // is open; the segment operations', without a widget for the first segment's.
+    // is open (after loading, and when a drag first makes the library); the
+    // segment operations', without a widget for the first segment's.
     void _showMediaExplorerTip();
+    void _showMediaExplorerHelpTip();
     void _showSegmentOperationTips(SegmentWidget* widget);
     // The same, half a second later, when the tile is still there.
     void _showSegmentOperationTipsSoon(SegmentWidget* widget);

@@ -250,6 +250,11 @@ void MainWindow::_runWhenIdle(const std::function<void()>& step)
 
 void MainWindow::_showMediaExplorerTip()
 {
+    _showMediaExplorerHelpTip();
+}
+
+void MainWindow::_showMediaExplorerHelpTip()
+{
     _runWhenIdle([this] {
         if (_mediaArea && !_isMediaAreaCollapsed())
             TipManager::instance()->showTipDelayed(QStringLiteral("MediaExplorerHelpTip"), _mediaArea, centralWidget(),

@@ -3,6 +3,7 @@
 // loads its media by itself and gets its engine segment once loaded.
 #include "MainWindow.h"
 
+#include "CustomMenuStyle.h"
 #include "EditScrollArea.h"
 #include "PointerWidget.h"
 #include "ProgressHUD.h"
@@ -69,6 +70,10 @@ void MainWindow::_askHowToSplit(Segment* segment)
     menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     menu->setAttribute(Qt::WA_TranslucentBackground);
     Util::setPopupMenuStyleSheet(menu);
+    // The pictures of the two ways to split show their detail only when large.
+    auto* iconStyle = new CustomMenuStyle;
+    iconStyle->setParent(menu);
+    menu->setStyle(iconStyle);
     auto* question = new QLabel(QStringLiteral("<font color=\"#36c8ff\"><i>%1</i></font>")
                                     .arg(tr("How to deal with the existing transition(s)?").toHtmlEscaped()),
                                 menu);

@@ -1,11 +1,15 @@
 #include "DesktopMainWindow.h"
 
+#include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "MediaExplorerHelpTipWidget.h"
+#include "MediaLibraryClicks.h"
+#include "MediaPreviewWidget.h"
 #include "ModalDialogAnswerer.h"
 #include "MultiLanguage.h"
 #include "OpeningWindow.h"
 #include "ProgressHUD.h"
+#include "PointerWidget.h"
 #include "PopupMainWidget.h"
 #include "ProjectTestSupport.h"
 #include "SegmentOperationDoubleTapTipWidget.h"
@@ -46,6 +50,8 @@ public:
     int previewSizeLevel() const { return _previewSizeLevel; }
     float previewScale() const { return _previewScale; }
     AVGLWidget* preview() const { return _previewWidget; }
+    PointerWidget* pointer() const { return _pointer; }
+    float playTime() const { return _currentScrollTime(); }
 
     template <typename T>
     T* part(const char* name) const
@@ -292,20 +298,27 @@ TEST_F(DesktopMainWindowTest, AProjectThatCannotOpenIsReportedAndTheWindowGoes)
 
 namespace {
 
-// Drags a splitter's handle by the distance, with the button held as a user does.
+// Presses the left button at the start, moves to the end with it held and
+// lets it go there, as a user drags (points in the target's coordinates).
+void drag(QWidget* target, const QPoint& start, const QPoint& end)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, start, target->mapToGlobal(start), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent move(QEvent::MouseMove, end, target->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, end, target->mapToGlobal(end), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+// Drags a splitter's handle by the distance.
 void dragHandle(QSplitter* splitter, int index, int distance)
 {
     QSplitterHandle* handle = splitter->handle(index);
     const QPoint start = handle->rect().center();
-    const QPoint end = start + (splitter->orientation() == Qt::Horizontal ? QPoint(distance, 0) : QPoint(0, distance));
-    QMouseEvent press(QEvent::MouseButtonPress, start, handle->mapToGlobal(start), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(handle, &press);
-    QMouseEvent move(QEvent::MouseMove, end, handle->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(handle, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, end, handle->mapToGlobal(end), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(handle, &release);
+    drag(handle, start,
+         start + (splitter->orientation() == Qt::Horizontal ? QPoint(distance, 0) : QPoint(0, distance)));
 }
 
 } // namespace
@@ -393,7 +406,9 @@ TEST_F(DesktopMainWindowTest, AnEmptyProjectPointsAtTheMediaLibraryOnceOpen)
     EXPECT_TRUE(TipManager::instance()->isFinished(QStringLiteral("MediaExplorerHelpTip")));
 }
 
-TEST_F(DesktopMainWindowTest, AnEmptyProjectWithTheLibraryShutShowsNoTip)
+// With the library shut no tip comes; the drag that first opens it and so
+// makes the library brings the tip there, later drags do not.
+TEST_F(DesktopMainWindowTest, AnEmptyProjectWithTheLibraryShutShowsTheTipOnceItIsDraggedOpen)
 {
     std::vector<RecordBuilder> none;
     writeProject(product.projectDir(kEmpty), none);
@@ -408,6 +423,19 @@ TEST_F(DesktopMainWindowTest, AnEmptyProjectWithTheLibraryShutShowsNoTip)
     ASSERT_TRUE(window.waitUntilOpen());
     // The tip would come half a second after the opening.
     EXPECT_FALSE(waitFor([] { return TipManager::hasInstance() && TipManager::instance()->isShowingTip(); }, 2000));
+
+    QSplitter* top = window.splitter("topAreaSplitter");
+    dragHandle(top, 1, 500);
+    ASSERT_TRUE(waitFor([] { return shownTip<MediaExplorerHelpTipWidget>() != nullptr; }, 10000));
+    auto* tip = shownTip<MediaExplorerHelpTipWidget>();
+    EXPECT_EQ(tip->parentWidget(), window.centralWidget());
+    QWidget* media = window.widget("mediaAreaWidget");
+    EXPECT_EQ(tipArrowIn(&window, tip), media->mapTo(&window, QPoint(media->width() / 2, media->height() / 2)));
+
+    // Put away unseen, as a scroll of the timeline does.
+    TipManager::instance()->closeCurrentTip();
+    dragHandle(top, 1, 50);
+    EXPECT_FALSE(waitFor([] { return TipManager::instance()->isShowingTip(); }, 2000));
 }
 
 // The first tip points at the first segment's tile; once the user has put
@@ -434,4 +462,62 @@ TEST_F(DesktopMainWindowTest, AProjectWithSegmentsPointsAtItsFirstTileOnceOpen)
         QTest::mouseClick(tip->okButton(), Qt::LeftButton);
         EXPECT_FALSE(TipManager::instance()->isShowingTip());
     }
+}
+
+// A built-in music item plays in the preview's place until its library is dragged shut.
+TEST_F(DesktopMainWindowTest, DraggingTheLibraryShutPutsAwayItsMediaPreview)
+{
+    markHelpTipsSeen();
+    DesktopWindow window(kExample, kExamples);
+    ASSERT_TRUE(window.showLaidOut(QSize(1800, 1000)));
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
+    ASSERT_TRUE(clickFirstLibraryItem(&window, QStringLiteral("Music")));
+    MediaPreviewWidget* media = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        media = window.findChild<MediaPreviewWidget*>();
+        return media && media->isVisible();
+    }, 5000));
+    ASSERT_FALSE(window.preview()->isVisible());
+
+    QSplitter* top = window.splitter("topAreaSplitter");
+    dragHandle(top, 1, -top->sizes().value(0) - 50);
+    ASSERT_EQ(top->sizes().value(0), 0);
+    EXPECT_FALSE(media->isVisible());
+    EXPECT_TRUE(window.preview()->isVisible());
+}
+
+namespace {
+
+const QString kLong = QStringLiteral("Long");
+
+} // namespace
+
+// Widening the inspector narrows the timeline under the play pointer: the
+// pointer comes back in at the right end, still on its time.
+TEST_F(DesktopMainWindowTest, ThePlayPointerStaysInViewWhenTheInspectorIsDraggedWider)
+{
+    markHelpTipsSeen();
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "A").set("TrackId", 1).set("RangeStart", 0)
+                                    .set("RangeDuration", 600)));
+    writeProject(product.projectDir(kLong), records);
+    DesktopWindow window(kLong, QString());
+    ASSERT_TRUE(window.showLaidOut(QSize(1800, 1000)));
+    if (!waitFor([&] { return window.preview() != nullptr; }, 5000) || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(window.waitUntilOpen());
+    PointerWidget* pointer = window.pointer();
+    QWidget* editArea = pointer->parentWidget();
+    const QPoint grip = pointer->mapTo(&window, pointer->pointerRect().center());
+    drag(&window, grip, grip + QPoint(editArea->width() - 100 - int(pointer->centerX()), 0));
+    ASSERT_GT(pointer->centerX(), editArea->width() - 150);
+    const float time = window.playTime();
+
+    QSplitter* mainSplitter = window.splitter("mainSplitter");
+    dragHandle(mainSplitter, 1, -500);
+    ASSERT_GT(mainSplitter->sizes().value(1), 400);
+    EXPECT_LT(pointer->centerX(), editArea->width());
+    EXPECT_NEAR(window.playTime(), time, 0.1f);
 }

@@ -11,6 +11,7 @@
 #include "ImmutableFolder.h"
 #include "IsolatedSettings.h"
 #include "MediaExplorer.h"
+#include "MediaLibraryClicks.h"
 #include "MenuEntries.h"
 #include "MediaPreviewWidget.h"
 #include "ModalDialogAnswerer.h"
@@ -19,7 +20,6 @@
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
-#include "ResourceAssetsListWidget.h"
 #include "SegmentWidget.h"
 #include "SmallFileSystem.h"
 
@@ -384,20 +384,7 @@ TEST_F(MainWindowClosingTest, ClosingDuringARealExportCancelsItAndThenDestroysTh
 // The media library's first sticker, clicked, plays in the preview's place.
 TEST_F(MainWindowClosingTest, TheMediaPreviewIsClosedBeforeSaving)
 {
-    QPushButton* stickers = nullptr;
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        if (button->text() == QStringLiteral("Stickers"))
-            stickers = button;
-    ASSERT_NE(stickers, nullptr);
-    QTest::mouseClick(stickers, Qt::LeftButton);
-    ResourceAssetsListWidget* list = nullptr;
-    ASSERT_TRUE(waitFor([&] {
-        for (ResourceAssetsListWidget* candidate : window->findChildren<ResourceAssetsListWidget*>())
-            if (candidate->isVisible() && candidate->count() > 0)
-                list = candidate;
-        return list != nullptr;
-    }, 5000));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    ASSERT_TRUE(clickFirstLibraryItem(window, QStringLiteral("Stickers")));
     MediaPreviewWidget* media = nullptr;
     ASSERT_TRUE(waitFor([&] {
         media = window->findChild<MediaPreviewWidget*>();

@@ -3,6 +3,7 @@
 #include "AVSegment.h"
 #include "CommandLineMedia.h"
 #include "HeldPool.h"
+#include "MenuEntries.h"
 #include "MovieSegment.h"
 #include "RaisedUnder.h"
 #include "SegmentKeys.h"
@@ -19,6 +20,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QWidgetAction>
@@ -163,9 +165,10 @@ protected:
         return segment->addTransition(entry, start);
     }
 
-    // Runs the command while answering the popup menu it opens by the entry's
-    // text; the entries it listed come back (a label by its rich text, a
-    // separator as "-").
+    // Runs the command while answering the popup menu it opens, then or
+    // later, by the entry's text; the entries it listed come back (a label
+    // by its rich text, a separator as "-"), the size it draws icons at in
+    // popupIconSize.
     QStringList choosePopupEntry(const QString& text, const std::function<void()>& command)
     {
         QStringList entries;
@@ -180,6 +183,7 @@ protected:
                 return;
             }
             poll.stop();
+            popupIconSize = menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu);
             for (QAction* action : menu->actions()) {
                 if (auto* label = qobject_cast<QWidgetAction*>(action))
                     entries << qobject_cast<QLabel*>(label->defaultWidget())->text();
@@ -194,6 +198,7 @@ protected:
         });
         poll.start(50);
         command();
+        waitFor([&] { return !poll.isActive(); }, 10000);
         return entries;
     }
 
@@ -220,6 +225,7 @@ protected:
     }
 
     std::unique_ptr<SplitWindow> window;
+    int popupIconSize = 0;
 };
 
 } // namespace
@@ -348,6 +354,25 @@ TEST_F(SplitCopyTest, DuplicatingTransitionsKeepsEveryOneAtItsFractionOfEachPiec
     }
     EXPECT_NEAR(left->transitionDuration(1), 0.5f, 1e-4);
     EXPECT_NEAR(right->transitionDuration(1), 1.0f, 1e-4);
+}
+
+// The Split entry on a segment with a transition asks how to split, its
+// choices drawn with large icons; answered by nothing, nothing is cut.
+TEST_F(SplitCopyTest, TheSplitEntryAsksHowToSplitWithLargeIcons)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    addTransition(clip(), 0.5f, 0.5f);
+    window->_pushSegmentProperties(clip());
+    window->placePlayHead(2.0f);
+    window->_initEditScrollArea();
+    window->timeline()->setSelectedSegmentWidget(widgetOf(clip()));
+
+    const QStringList entries = choosePopupEntry(QString(), [&] { ASSERT_TRUE(triggerEntry(window.get(), "Split")); });
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(popupIconSize, 24);
+    EXPECT_EQ(window->projectManager()->segmentCount(), 2);
 }
 
 TEST_F(SplitCopyTest, ACopyGoesAfterItsSourcePushingOrOverwritingWhatFollows)
