@@ -1378,7 +1378,6 @@ protected:
     // Help tips once the window is idle: the media library's while its pane
     // is open (after loading, and when a drag first makes the library); the
     // segment operations', without a widget for the first segment's.
-    void _showMediaExplorerTip();
     void _showMediaExplorerHelpTip();
     void _showSegmentOperationTips(SegmentWidget* widget);
     // The same, half a second later, when the tile is still there.

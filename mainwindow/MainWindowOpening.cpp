@@ -327,7 +327,7 @@ void MainWindow::_offerHelpTipsAfterLoading()
 {
     if (_projectManager->segmentCount() == 0) {
         if (!_isMediaAreaCollapsed())
-            _showMediaExplorerTip();
+            _showMediaExplorerHelpTip();
         return;
     }
     QTimer::singleShot(kSegmentTipsDelayMs, this, [this] { _showSegmentOperationTips(nullptr); });

@@ -248,11 +248,6 @@ void MainWindow::_runWhenIdle(const std::function<void()>& step)
     step();
 }
 
-void MainWindow::_showMediaExplorerTip()
-{
-    _showMediaExplorerHelpTip();
-}
-
 void MainWindow::_showMediaExplorerHelpTip()
 {
     _runWhenIdle([this] {
