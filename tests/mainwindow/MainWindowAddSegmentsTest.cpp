@@ -2,6 +2,7 @@
 
 #include "AVTextSegment.h"
 #include "DrawingSegment.h"
+#include "HeldPool.h"
 #include "ImageSegment.h"
 #include "MediaPreviewWidget.h"
 #include "MenuEntries.h"
@@ -13,11 +14,13 @@
 #include "SmallFileSystem.h"
 #include "SoundServer.h"
 #include "TextSegment.h"
+#include "TimelineMetrics.h"
 #include "TipManager.h"
 #include "UserSettings.h"
 #include "VoiceSegment.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -25,10 +28,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QXmlStreamReader>
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -57,6 +63,7 @@ public:
     using MainWindow::_previewContainer;
     using MainWindow::_previewSizeLevel;
     using MainWindow::_scrollToTime;
+    using MainWindow::_timelineScale;
     using MainWindow::_currentScrollTime;
 
     MediaPreviewWidget* mediaPreview() const { return _mediaPreview; }
@@ -125,6 +132,43 @@ protected:
         records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
                                         .set("RangeStart", 0).set("RangeDuration", 2)));
         return openProject(records, window);
+    }
+
+    // The GIF chosen in a file dialog (ten frames of 100 ms): once its
+    // engine side is made, its tile and the engine span its animation's
+    // second and the saved project says so.
+    void expectLastsItsAnimation(const QString& gif)
+    {
+        const QList<Segment*> pictures = segmentsOfType(QStringLiteral("IMAGE"));
+        const auto found = std::find_if(pictures.begin(), pictures.end(),
+                                        [&](Segment* picture) { return picture->absoluteFilePath() == gif; });
+        ASSERT_NE(found, pictures.end()) << "the GIF was not added";
+        Segment* added = *found;
+        ASSERT_TRUE(waitFor([&] {
+            return added->state() == 4 && window->composition()->findSegment(uint32_t(added->serialNumber()));
+        }, 10000));
+        const int second = TimelineMetrics::tileWidth(1.0f, window->_timelineScale);
+        EXPECT_TRUE(waitFor([&] { return tileOf(added)->width() == second; }, 5000))
+            << "the tile is " << tileOf(added)->width() << " pixels wide, a second " << second;
+        AVSegment* engineSide = window->composition()->findSegment(uint32_t(added->serialNumber()));
+        EXPECT_TRUE(waitFor([&] { return std::fabs(engineSide->duration() - 1.0) < 1e-3; }, 5000))
+            << "the engine plays it for " << engineSide->duration() << " s";
+        window->_saveProject();
+        EXPECT_EQ(savedAttribute(gif, QStringLiteral("RangeDuration")).toStdString(), "1");
+    }
+
+    // The attribute of the segment of the file in the saved project.
+    QString savedAttribute(const QString& file, const QString& key) const
+    {
+        QFile project(ProjectManager::projectXmlPath(name, QString()));
+        if (!project.open(QIODevice::ReadOnly))
+            return QString();
+        QXmlStreamReader xml(&project);
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            if (xml.isStartElement() && xml.attributes().value(QStringLiteral("File")) == file)
+                return xml.attributes().value(key).toString();
+        }
+        return QString();
     }
 
     std::unique_ptr<AddWindow> window;
@@ -204,6 +248,58 @@ TEST_F(AddSegmentsTest, LastTrackButtonOpensTheAddMediaPopupWhoseTextChoiceAddsA
     const QList<Segment*> texts = segmentsOfType(QStringLiteral("TEXT"));
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts.value(0)->trackId() == bottom || texts.value(1)->trackId() == bottom);
+}
+
+// A GIF chosen through a picture track's "Choose File..." lasts as long as
+// its animation, not the picture duration, also when its picture has loaded
+// before the window hears that it began loading (a busy window).
+TEST_F(AddSegmentsTest, AGifChosenForAPictureTrackLastsItsAnimation)
+{
+    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "photo").set("File", "red.png").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 3)));
+    const QString failure = openProject(records, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    window->gutterArea_onFunctionButtonPressed(segmentByUId(*window, QStringLiteral("photo"))->trackId());
+    auto* popup = qobject_cast<PopupMediaTypeSelectionWidget*>(window->currentPopup());
+    ASSERT_NE(popup, nullptr);
+    ASSERT_EQ(popup->mediaKind(), 2);
+    const QString gif = TestMedia::path(QStringLiteral("animation.gif"));
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(gif));
+    HeldPool pool;
+    ASSERT_TRUE(pool.holding());
+
+    QTest::mouseClick(popup->findChild<QPushButton*>(QStringLiteral("chooseFileButton")), Qt::LeftButton);
+
+    ASSERT_TRUE(answerer.answered());
+    const QList<Segment*> pictures = segmentsOfType(QStringLiteral("IMAGE"));
+    ASSERT_EQ(pictures.size(), 2);
+    const Segment* added = pictures.value(0)->uid() == QLatin1String("photo") ? pictures.value(1) : pictures.value(0);
+    // The picture loads while the window hears nothing.
+    pool.release();
+    QElapsedTimer clock;
+    clock.start();
+    while (added->state() != 4 && clock.elapsed() < 10000)
+        QThread::msleep(5);
+    ASSERT_EQ(added->state(), 4);
+    expectLastsItsAnimation(gif);
+}
+
+// The same through "Add File...", which takes any media.
+TEST_F(AddSegmentsTest, AGifAddedAsAnyMediaLastsItsAnimation)
+{
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    const QString gif = TestMedia::path(QStringLiteral("animation.gif"));
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(gif));
+
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add File...")));
+
+    ASSERT_TRUE(answerer.answered());
+    expectLastsItsAnimation(gif);
 }
 
 // A recording that ends while a tile is edited still becomes a voice
