@@ -11,6 +11,7 @@
 #include "PopupMicrophoneWidget.h"
 #include "PopupProjectSettingsWidget.h"
 #include "RecordingSupport.h"
+#include "SegmentStyleDefaults.h"
 #include "SmallFileSystem.h"
 #include "SoundServer.h"
 #include "TextSegment.h"
@@ -157,15 +158,18 @@ protected:
         EXPECT_EQ(savedAttribute(gif, QStringLiteral("RangeDuration")).toStdString(), "1");
     }
 
-    // The attribute of the segment of the file in the saved project.
-    QString savedAttribute(const QString& file, const QString& key) const
+    // The attribute of the segment of the file or UId in the saved project.
+    QString savedAttribute(const QString& fileOrUId, const QString& key) const
     {
         QFile project(ProjectManager::projectXmlPath(name, QString()));
         if (!project.open(QIODevice::ReadOnly))
             return QString();
         QXmlStreamReader xml(&project);
         while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
-            if (xml.isStartElement() && xml.attributes().value(QStringLiteral("File")) == file)
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (xml.isStartElement()
+                && (attributes.value(QStringLiteral("File")) == fileOrUId
+                    || attributes.value(QStringLiteral("UId")) == fileOrUId))
                 return xml.attributes().value(key).toString();
         }
         return QString();
@@ -670,6 +674,80 @@ TEST_F(AddSegmentsTest, WindowStateChangesCloseThePreviewAndFollowFullScreen)
     window->showNormal();
     EXPECT_TRUE(waitFor([&] { return window->fullScreenToggles == 1; }, 3000));
     window->_fullScreen = false;
+}
+
+// The caption project of the aspect ("resolution" of its properties).
+class NewTextAspectTest : public AddSegmentsTest, public ::testing::WithParamInterface<int>
+{
+};
+
+// A new text's size is the size the style defaults give it on the canvas
+// it is made on, whatever the project's shape: the engine draws it at that
+// share of the canvas width.
+TEST_P(NewTextAspectTest, AddTextSizesTheTextForTheCanvas)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
+                                    .set("RangeStart", 0).set("RangeDuration", 2)));
+    writeProject(dir, records);
+    const QString properties = dir + QStringLiteral("/properties.xml");
+    writeFile(properties, readFile(properties).replace("resolution=\"1\"",
+                                                       "resolution=\"" + QByteArray::number(GetParam()) + '"'));
+    const QString failure = openWrittenProjectIn(name, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    ASSERT_EQ(window->projectManager()->resolution(), GetParam());
+    ASSERT_TRUE(UserSettings::instance()->applyUserHabits());
+    const SegmentStyleDefaults* defaults = SegmentStyleDefaults::instance();
+    ASSERT_TRUE(defaults->textVideoSize.isEmpty());
+    const QSize canvas = window->projectManager()->movieSize(window->_previewSizeLevel);
+    AVComposition* composition = window->composition();
+    ASSERT_TRUE(waitFor([&] { return QSize(composition->width(), composition->height()) == canvas; }, 5000));
+
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add Text")));
+
+    const QList<Segment*> texts = segmentsOfType(QStringLiteral("TEXT"));
+    ASSERT_EQ(texts.size(), 2);
+    auto* added = static_cast<TextSegment*>(texts.value(0)->uid() == QLatin1String("caption") ? texts.value(1)
+                                                                                               : texts.value(0));
+    EXPECT_EQ(added->referenceSize(), QSizeF(canvas));
+    const float share = defaults->textSize / float(canvas.width());
+    AVTextSegment* layer = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+        layer = dynamic_cast<AVTextSegment*>(composition->findSegment(uint32_t(added->serialNumber())));
+        return layer && std::fabs(layer->fontScale() - share) < 1e-6f;
+    }, 5000)) << "drawn at " << (layer ? layer->fontScale() : -1.0f) << " of the width, not " << share;
+}
+
+INSTANTIATE_TEST_SUITE_P(Aspects, NewTextAspectTest,
+                         ::testing::Values(int(ProjectManager::Aspect16x9), 0, int(ProjectManager::Aspect1x1)),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == 0 ? "FourThree"
+                                                                : info.param == 2 ? "Square" : "SixteenNine");
+                         });
+
+// A text saved without a video size keeps its look when a text is added
+// beside it: its size refers to the 1280 pixels wide reference of a 16:9
+// project, not to the canvas.
+TEST_F(AddSegmentsTest, ATextSavedWithoutAVideoSizeKeepsItsLook)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "old").set("Text", "A").set("TrackId", 4)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("FontSize", 64)));
+    const QString failure = openProject(records, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    auto* old = static_cast<TextSegment*>(segmentByUId(*window, QStringLiteral("old")));
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add Text")));
+    ASSERT_EQ(segmentsOfType(QStringLiteral("TEXT")).size(), 2);
+    window->_saveProject();
+
+    EXPECT_EQ(old->referenceSize(), QSizeF(1280, 720));
+    EXPECT_EQ(savedAttribute(QStringLiteral("old"), QStringLiteral("FontSize")).toStdString(), "64");
+    EXPECT_TRUE(savedAttribute(QStringLiteral("old"), QStringLiteral("VideoSize")).isNull());
+    auto* layer = dynamic_cast<AVTextSegment*>(window->composition()->findSegment(uint32_t(old->serialNumber())));
+    ASSERT_NE(layer, nullptr);
+    EXPECT_FLOAT_EQ(layer->fontScale(), 64.0f / 1280.0f);
 }
 
 // The shutter the camera and the frame grab play: a short mono 16-bit WAV
