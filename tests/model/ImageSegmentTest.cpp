@@ -176,6 +176,14 @@ TEST_F(ImageSegmentTest, AnInsertedGifTakesItsLengthOnceWhicheverComesFirst)
     openedFirst.markDirty();
     EXPECT_FLOAT_EQ(openedFirst.duration(), 0.4f);
 
+    // Marked while its picture loads on the pool, as the window marks it.
+    listener.forgetStates();
+    ImageSegment pooled(path, 0.0f, 2.0f, &listener);
+    pooled.markDirty();
+    ASSERT_TRUE(listener.waitForState(4));
+    ASSERT_TRUE(pooled.loadGifFrames());
+    EXPECT_FLOAT_EQ(pooled.duration(), 0.4f);
+
     // A length the user gave since stays when the picture is read again.
     openedFirst.setRangeDuration(3.0f);
     openedFirst.setFile(path);
