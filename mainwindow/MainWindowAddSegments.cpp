@@ -3,6 +3,7 @@
 // recordings are built here, files go to the media intake.
 #include "MainWindow.h"
 
+#include "AVComposition.h"
 #include "AVEngine.h"
 #include "CameraDialog.h"
 #include "DrawingSegment.h"
@@ -254,6 +255,12 @@ void MainWindow::_addTextSegment()
     const float duration = UserSettings::instance()->textDuration();
     auto* text = new TextSegment(QString(), start, duration, this, habitStyleDefaults());
     text->setRangeDuration(duration);
+    // The size refers to the canvas the text is made on, unless the style
+    // defaults gave it a video size of their own. Without an engine it
+    // refers to the project's reference size, as texts of older projects do.
+    const QSizeF canvas = _composition ? QSizeF(_composition->width(), _composition->height()) : QSizeF();
+    if (!text->hasVideoSize() && !canvas.isEmpty())
+        text->setVideoSize(canvas);
     _editNewSegmentSoon(_placeAddedSegment(text, QStringLiteral("TEXT")));
 }
 

@@ -234,8 +234,8 @@ Segment* MainWindow::_createMediaSegment(int kind, const QString& path, float st
         const auto scale = options.constFind(QStringLiteral("scale"));
         if (scale != options.constEnd() && scale->toFloat() != 1.0f)
             image->setUserScale(QPointF(scale->toFloat(), scale->toFloat()));
+        // An animated GIF lasts as long as its animation instead.
         image->markDirty();
-        image->setRangeDuration(duration);
         return image;
     }
     if (kind == MediaInsertVideo)

@@ -164,7 +164,6 @@ void ImageSegment::loadImage()
             setErrorCode(0);
         }
     }
-    _useGifDuration = false;
     setState(4);
 }
 
@@ -206,13 +205,31 @@ bool ImageSegment::loadGifFrames()
     _gifFrameDelays = std::move(delays);
     _gifTotalDuration = total;
     locker.unlock();
-    if (_useGifDuration && total > 0.0f)
-        setRangeDuration(total / 1000.0f);
+    _applyGifDuration();
     return true;
+}
+
+void ImageSegment::markDirty()
+{
+    _useGifDuration = true;
+    _applyGifDuration();
+}
+
+// The picture loads on the pool while the window marks the segment and
+// opens the animation for the engine on the GUI thread, in any order: the
+// length is taken by whichever of the mark and the opening comes last, once,
+// so that a length the user gives later stays.
+void ImageSegment::_applyGifDuration()
+{
+    const float total = gifTotalDuration();
+    if (total > 0.0f && _useGifDuration.exchange(false))
+        setRangeDuration(total / 1000.0f);
 }
 
 void ImageSegment::_closeGif()
 {
+    // The length was asked for the file inserted, not for one that replaces it.
+    _useGifDuration = false;
     std::lock_guard<std::mutex> locker(_gifMutex);
     _gifReader.reset();
     _gifNextIndex = 0;

@@ -53,8 +53,9 @@ public:
     QImage thumbnail() const;
     // The picture fitted into 600 x 600 for editing (GUI thread only).
     virtual QPixmap pixmap() const;
-    // Lets the opened animation set "RangeDuration" (a picture newly inserted from a file).
-    void markDirty() { _useGifDuration = true; }
+    // Lets the animation set "RangeDuration" once (a picture newly inserted
+    // from a file): now when it is already open, else when it opens.
+    void markDirty();
 
     void setAttributes(std::unique_ptr<SegmentAttributes> attributes) override;
     bool isLoaded() const override;
@@ -81,6 +82,7 @@ private:
     // cannot be decoded. Called with the GIF lock held.
     QImage _gifFrame(int index);
     int _gifFrameIndexAt(int timeMs) const;
+    void _applyGifDuration();
 
     std::atomic<bool> _useGifDuration{false};
 

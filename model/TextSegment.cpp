@@ -106,11 +106,21 @@ float TextSegment::fontSize(const QSizeF& videoSize) const
     return float(videoSize.width() / referenceSize().width()) * stored;
 }
 
-QSizeF TextSegment::referenceSize() const
+bool TextSegment::hasVideoSize() const
 {
     const QSizeF stored = sizeAttribute(attributes(), SegmentKey::VideoSize, QSizeF());
-    if (stored.isValid() && !stored.isEmpty())
-        return stored;
+    return stored.isValid() && !stored.isEmpty();
+}
+
+void TextSegment::setVideoSize(const QSizeF& videoSize)
+{
+    setSizeAttribute(attributes(), SegmentKey::VideoSize, videoSize);
+}
+
+QSizeF TextSegment::referenceSize() const
+{
+    if (hasVideoSize())
+        return sizeAttribute(attributes(), SegmentKey::VideoSize, QSizeF());
     // Without a project, the size of a new project's (16:9, landscape).
     SegmentListener* listener = owner();
     TextSegment* self = const_cast<TextSegment*>(this);
@@ -133,7 +143,7 @@ void TextSegment::setFontSize(float size)
 
 void TextSegment::setFontSizeForVideoSize(float size, const QSizeF& videoSize)
 {
-    setSizeAttribute(attributes(), SegmentKey::VideoSize, videoSize);
+    setVideoSize(videoSize);
     setFontSize(size);
 }
 

@@ -39,6 +39,11 @@ public:
     // The size for a video size: both are stored, so the size keeps its
     // share of the width whatever the project's aspect.
     void setFontSizeForVideoSize(float size, const QSizeF& videoSize);
+    // Whether a video size is stored; without one the stored font size
+    // refers to the project's reference size.
+    bool hasVideoSize() const;
+    // The video size the stored font size refers to from now on.
+    void setVideoSize(const QSizeF& videoSize);
     QRgb color() const;
     void setColor(QRgb color);
     QRgb backColor() const;

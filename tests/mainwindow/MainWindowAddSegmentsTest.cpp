@@ -2,6 +2,7 @@
 
 #include "AVTextSegment.h"
 #include "DrawingSegment.h"
+#include "HeldPool.h"
 #include "ImageSegment.h"
 #include "MediaPreviewWidget.h"
 #include "MenuEntries.h"
@@ -10,14 +11,17 @@
 #include "PopupMicrophoneWidget.h"
 #include "PopupProjectSettingsWidget.h"
 #include "RecordingSupport.h"
+#include "SegmentStyleDefaults.h"
 #include "SmallFileSystem.h"
 #include "SoundServer.h"
 #include "TextSegment.h"
+#include "TimelineMetrics.h"
 #include "TipManager.h"
 #include "UserSettings.h"
 #include "VoiceSegment.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -25,10 +29,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QXmlStreamReader>
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -57,6 +64,7 @@ public:
     using MainWindow::_previewContainer;
     using MainWindow::_previewSizeLevel;
     using MainWindow::_scrollToTime;
+    using MainWindow::_timelineScale;
     using MainWindow::_currentScrollTime;
 
     MediaPreviewWidget* mediaPreview() const { return _mediaPreview; }
@@ -125,6 +133,46 @@ protected:
         records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
                                         .set("RangeStart", 0).set("RangeDuration", 2)));
         return openProject(records, window);
+    }
+
+    // The GIF chosen in a file dialog (ten frames of 100 ms): once its
+    // engine side is made, its tile and the engine span its animation's
+    // second and the saved project says so.
+    void expectLastsItsAnimation(const QString& gif)
+    {
+        const QList<Segment*> pictures = segmentsOfType(QStringLiteral("IMAGE"));
+        const auto found = std::find_if(pictures.begin(), pictures.end(),
+                                        [&](Segment* picture) { return picture->absoluteFilePath() == gif; });
+        ASSERT_NE(found, pictures.end()) << "the GIF was not added";
+        Segment* added = *found;
+        ASSERT_TRUE(waitFor([&] {
+            return added->state() == 4 && window->composition()->findSegment(uint32_t(added->serialNumber()));
+        }, 10000));
+        const int second = TimelineMetrics::tileWidth(1.0f, window->_timelineScale);
+        EXPECT_TRUE(waitFor([&] { return tileOf(added)->width() == second; }, 5000))
+            << "the tile is " << tileOf(added)->width() << " pixels wide, a second " << second;
+        AVSegment* engineSide = window->composition()->findSegment(uint32_t(added->serialNumber()));
+        EXPECT_TRUE(waitFor([&] { return std::fabs(engineSide->duration() - 1.0) < 1e-3; }, 5000))
+            << "the engine plays it for " << engineSide->duration() << " s";
+        window->_saveProject();
+        EXPECT_EQ(savedAttribute(gif, QStringLiteral("RangeDuration")).toStdString(), "1");
+    }
+
+    // The attribute of the segment of the file or UId in the saved project.
+    QString savedAttribute(const QString& fileOrUId, const QString& key) const
+    {
+        QFile project(ProjectManager::projectXmlPath(name, QString()));
+        if (!project.open(QIODevice::ReadOnly))
+            return QString();
+        QXmlStreamReader xml(&project);
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (xml.isStartElement()
+                && (attributes.value(QStringLiteral("File")) == fileOrUId
+                    || attributes.value(QStringLiteral("UId")) == fileOrUId))
+                return xml.attributes().value(key).toString();
+        }
+        return QString();
     }
 
     std::unique_ptr<AddWindow> window;
@@ -204,6 +252,58 @@ TEST_F(AddSegmentsTest, LastTrackButtonOpensTheAddMediaPopupWhoseTextChoiceAddsA
     const QList<Segment*> texts = segmentsOfType(QStringLiteral("TEXT"));
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts.value(0)->trackId() == bottom || texts.value(1)->trackId() == bottom);
+}
+
+// A GIF chosen through a picture track's "Choose File..." lasts as long as
+// its animation, not the picture duration, also when its picture has loaded
+// before the window hears that it began loading (a busy window).
+TEST_F(AddSegmentsTest, AGifChosenForAPictureTrackLastsItsAnimation)
+{
+    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "photo").set("File", "red.png").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 3)));
+    const QString failure = openProject(records, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    window->gutterArea_onFunctionButtonPressed(segmentByUId(*window, QStringLiteral("photo"))->trackId());
+    auto* popup = qobject_cast<PopupMediaTypeSelectionWidget*>(window->currentPopup());
+    ASSERT_NE(popup, nullptr);
+    ASSERT_EQ(popup->mediaKind(), 2);
+    const QString gif = TestMedia::path(QStringLiteral("animation.gif"));
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(gif));
+    HeldPool pool;
+    ASSERT_TRUE(pool.holding());
+
+    QTest::mouseClick(popup->findChild<QPushButton*>(QStringLiteral("chooseFileButton")), Qt::LeftButton);
+
+    ASSERT_TRUE(answerer.answered());
+    const QList<Segment*> pictures = segmentsOfType(QStringLiteral("IMAGE"));
+    ASSERT_EQ(pictures.size(), 2);
+    const Segment* added = pictures.value(0)->uid() == QLatin1String("photo") ? pictures.value(1) : pictures.value(0);
+    // The picture loads while the window hears nothing.
+    pool.release();
+    QElapsedTimer clock;
+    clock.start();
+    while (added->state() != 4 && clock.elapsed() < 10000)
+        QThread::msleep(5);
+    ASSERT_EQ(added->state(), 4);
+    expectLastsItsAnimation(gif);
+}
+
+// The same through "Add File...", which takes any media.
+TEST_F(AddSegmentsTest, AGifAddedAsAnyMediaLastsItsAnimation)
+{
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    const QString gif = TestMedia::path(QStringLiteral("animation.gif"));
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(gif));
+
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add File...")));
+
+    ASSERT_TRUE(answerer.answered());
+    expectLastsItsAnimation(gif);
 }
 
 // A recording that ends while a tile is edited still becomes a voice
@@ -574,6 +674,80 @@ TEST_F(AddSegmentsTest, WindowStateChangesCloseThePreviewAndFollowFullScreen)
     window->showNormal();
     EXPECT_TRUE(waitFor([&] { return window->fullScreenToggles == 1; }, 3000));
     window->_fullScreen = false;
+}
+
+// The caption project of the aspect ("resolution" of its properties).
+class NewTextAspectTest : public AddSegmentsTest, public ::testing::WithParamInterface<int>
+{
+};
+
+// A new text's size is the size the style defaults give it on the canvas
+// it is made on, whatever the project's shape: the engine draws it at that
+// share of the canvas width.
+TEST_P(NewTextAspectTest, AddTextSizesTheTextForTheCanvas)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)
+                                    .set("RangeStart", 0).set("RangeDuration", 2)));
+    writeProject(dir, records);
+    const QString properties = dir + QStringLiteral("/properties.xml");
+    writeFile(properties, readFile(properties).replace("resolution=\"1\"",
+                                                       "resolution=\"" + QByteArray::number(GetParam()) + '"'));
+    const QString failure = openWrittenProjectIn(name, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    ASSERT_EQ(window->projectManager()->resolution(), GetParam());
+    ASSERT_TRUE(UserSettings::instance()->applyUserHabits());
+    const SegmentStyleDefaults* defaults = SegmentStyleDefaults::instance();
+    ASSERT_TRUE(defaults->textVideoSize.isEmpty());
+    const QSize canvas = window->projectManager()->movieSize(window->_previewSizeLevel);
+    AVComposition* composition = window->composition();
+    ASSERT_TRUE(waitFor([&] { return QSize(composition->width(), composition->height()) == canvas; }, 5000));
+
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add Text")));
+
+    const QList<Segment*> texts = segmentsOfType(QStringLiteral("TEXT"));
+    ASSERT_EQ(texts.size(), 2);
+    auto* added = static_cast<TextSegment*>(texts.value(0)->uid() == QLatin1String("caption") ? texts.value(1)
+                                                                                               : texts.value(0));
+    EXPECT_EQ(added->referenceSize(), QSizeF(canvas));
+    const float share = defaults->textSize / float(canvas.width());
+    AVTextSegment* layer = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+        layer = dynamic_cast<AVTextSegment*>(composition->findSegment(uint32_t(added->serialNumber())));
+        return layer && std::fabs(layer->fontScale() - share) < 1e-6f;
+    }, 5000)) << "drawn at " << (layer ? layer->fontScale() : -1.0f) << " of the width, not " << share;
+}
+
+INSTANTIATE_TEST_SUITE_P(Aspects, NewTextAspectTest,
+                         ::testing::Values(int(ProjectManager::Aspect16x9), 0, int(ProjectManager::Aspect1x1)),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == 0 ? "FourThree"
+                                                                : info.param == 2 ? "Square" : "SixteenNine");
+                         });
+
+// A text saved without a video size keeps its look when a text is added
+// beside it: its size refers to the 1280 pixels wide reference of a 16:9
+// project, not to the canvas.
+TEST_F(AddSegmentsTest, ATextSavedWithoutAVideoSizeKeepsItsLook)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("TEXT").set("UId", "old").set("Text", "A").set("TrackId", 4)
+                                    .set("RangeStart", 0).set("RangeDuration", 2).set("FontSize", 64)));
+    const QString failure = openProject(records, window);
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    auto* old = static_cast<TextSegment*>(segmentByUId(*window, QStringLiteral("old")));
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add Text")));
+    ASSERT_EQ(segmentsOfType(QStringLiteral("TEXT")).size(), 2);
+    window->_saveProject();
+
+    EXPECT_EQ(old->referenceSize(), QSizeF(1280, 720));
+    EXPECT_EQ(savedAttribute(QStringLiteral("old"), QStringLiteral("FontSize")).toStdString(), "64");
+    EXPECT_TRUE(savedAttribute(QStringLiteral("old"), QStringLiteral("VideoSize")).isNull());
+    auto* layer = dynamic_cast<AVTextSegment*>(window->composition()->findSegment(uint32_t(old->serialNumber())));
+    ASSERT_NE(layer, nullptr);
+    EXPECT_FLOAT_EQ(layer->fontScale(), 64.0f / 1280.0f);
 }
 
 // The shutter the camera and the frame grab play: a short mono 16-bit WAV

@@ -158,6 +158,39 @@ TEST_F(ImageSegmentTest, GifFramesFollowTheirDelaysAndLoop)
     EXPECT_TRUE(holdsFrame(gif->gifFrameAt(150, 0, 0, &size), size, frames[1]));
 }
 
+// A GIF inserted from a file takes its animation's length once, whether its
+// picture loads before or after the animation is opened or it is marked.
+TEST_F(ImageSegmentTest, AnInsertedGifTakesItsLengthOnceWhicheverComesFirst)
+{
+    const QString path = TestMedia::path(QStringLiteral("delays_100_100_200.gif"));
+    ImageSegment loadedFirst(path, 0.0f, 2.0f, nullptr);
+    loadedFirst.markDirty();
+    loadedFirst.loadImage();
+    ASSERT_TRUE(loadedFirst.loadGifFrames());
+    EXPECT_FLOAT_EQ(loadedFirst.duration(), 0.4f);
+
+    ImageSegment openedFirst(path, 0.0f, 2.0f, nullptr);
+    openedFirst.loadImage();
+    ASSERT_TRUE(openedFirst.loadGifFrames());
+    EXPECT_FLOAT_EQ(openedFirst.duration(), 2.0f);
+    openedFirst.markDirty();
+    EXPECT_FLOAT_EQ(openedFirst.duration(), 0.4f);
+
+    // Marked while its picture loads on the pool, as the window marks it.
+    listener.forgetStates();
+    ImageSegment pooled(path, 0.0f, 2.0f, &listener);
+    pooled.markDirty();
+    ASSERT_TRUE(listener.waitForState(4));
+    ASSERT_TRUE(pooled.loadGifFrames());
+    EXPECT_FLOAT_EQ(pooled.duration(), 0.4f);
+
+    // A length the user gave since stays when the picture is read again.
+    openedFirst.setRangeDuration(3.0f);
+    openedFirst.setFile(path);
+    ASSERT_TRUE(openedFirst.loadGifFrames());
+    EXPECT_FLOAT_EQ(openedFirst.duration(), 3.0f);
+}
+
 TEST_F(ImageSegmentTest, GifWithoutLengthOrWithOneFrameGivesNoFrames)
 {
     // Delays of 0 are stored in the file; the reader may stand in its own

@@ -39,8 +39,14 @@ TEST(TextSegment, FontSizeScalesWithTheRenderedWidth)
     TextSegment text(QStringLiteral("Hello"), 0, 2, &listener, nullptr);
     // A new project is 16:9 in landscape: 80 pixels at 1280 x 720.
     EXPECT_FLOAT_EQ(text.fontSize(QSizeF(1920, 1080)), 120);
+    EXPECT_FALSE(text.hasVideoSize());
     Segment::setStringAttribute(text.attributes(), SegmentKey::VideoSize, QStringLiteral("{0,0}"));
+    EXPECT_FALSE(text.hasVideoSize());
     EXPECT_FLOAT_EQ(text.fontSize(QSizeF(1920, 1080)), 120);
+    // The same 80 pixels referred to a canvas of 960 x 540.
+    text.setVideoSize(QSizeF(960, 540));
+    EXPECT_TRUE(text.hasVideoSize());
+    EXPECT_FLOAT_EQ(text.fontSize(QSizeF(1920, 1080)), 160);
     text.setFontSizeForVideoSize(60, QSizeF(1920, 1080));
     EXPECT_FLOAT_EQ(text.fontSize(QSizeF(1280, 720)), 40);
     EXPECT_EQ(Segment::stringAttribute(text.attributes(), SegmentKey::VideoSize), "{1920,1080}");
