@@ -33,6 +33,10 @@ TransitionsEditingWidget::TransitionsEditingWidget(QWidget* parent)
     delegate->setRowHeight(kRowHeight);
     tree->setItemDelegate(delegate);
     _ui->transitionSegmentedWidget->setSegments({tr("Start"), tr("End")});
+    // The easing row asks for no width of its own: where its caption and
+    // drop-down do not fit side by side it stacks them instead of widening
+    // the inspector past its panel.
+    _ui->easingTypePanel->setSizePolicy(QSizePolicy::Ignored, _ui->easingTypePanel->sizePolicy().verticalPolicy());
     _applyStyles();
 
     connect(tree, &QTreeWidget::itemClicked, this, &TransitionsEditingWidget::onTransitionItemClicked);
@@ -136,6 +140,7 @@ void TransitionsEditingWidget::setEasing(const QPixmap& pixmap, const QString& t
 {
     _ui->easingTypeIconButton->setIcon(QIcon(pixmap));
     _ui->easingTypeButton->setText(text);
+    _fitEasingRow();
 }
 
 void TransitionsEditingWidget::setEasingPanelHidden(bool hidden)
@@ -169,6 +174,23 @@ void TransitionsEditingWidget::resizeEvent(QResizeEvent* event)
     control->setCornerRadius(control->height() / 2.0f);
     if (_emptyHint)
         _layoutEmptyHint();
+    _fitEasingRow();
+}
+
+void TransitionsEditingWidget::_fitEasingRow()
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int room = width() - margins.left() - margins.right();
+    const int sideBySide =
+        _ui->easingTypeLabel->sizeHint().width() + _ui->easingTypeButtonContainer->sizeHint().width();
+    const bool stacked = sideBySide > room;
+    const auto direction = stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    if (_ui->horizontalLayout_2->direction() == direction)
+        return;
+    // The gap that pushes the drop-down to the right would only add height.
+    _ui->horizontalSpacer_2->changeSize(stacked ? 0 : 40, stacked ? 0 : 20, QSizePolicy::Expanding,
+                                        QSizePolicy::Minimum);
+    _ui->horizontalLayout_2->setDirection(direction);
 }
 
 void TransitionsEditingWidget::_layoutEmptyHint()

@@ -61,6 +61,8 @@ private slots:
 private:
     void _applyStyles();
     void _layoutEmptyHint();
+    // Caption beside the drop-down where both fit the width, else above it.
+    void _fitEasingRow();
     int _currentRow() const;
 
     std::unique_ptr<Ui::TransitionsEditingWidget> _ui;

@@ -349,9 +349,12 @@ void PopupMovieExportingWidget::videoCodecButtonOnClicked()
 void PopupMovieExportingWidget::locationButtonOnClicked()
 {
     _releaseNameFocus();
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Select save directory"), _location,
+    // Without a parent, as the add-file chooser: under this popup the dialog
+    // would take on the popup's light-on-dark sheet over its own light panels.
+    const QPointer<PopupMovieExportingWidget> guard(this);
+    const QString folder = QFileDialog::getExistingDirectory(nullptr, tr("Select save directory"), _location,
                                                              QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
+    if (!guard || folder.isEmpty())
         return;
     _location = QDir::toNativeSeparators(folder);
     _ui->locationValueLabel->setText(_location);

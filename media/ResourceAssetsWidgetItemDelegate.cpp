@@ -46,8 +46,9 @@ void ResourceAssetsWidgetItemDelegate::paint(QPainter* painter, const QStyleOpti
         const QRect row = option.rect.adjusted(kInset, 0, -kInset, 0);
         const QRect picture(row.topLeft(), QSize(row.height(), row.height()));
         _paintPicture(painter, index, picture);
-        _paintTexts(painter, index, QRect(QPoint(picture.right() + 1, row.top()), row.bottomRight())
-                                        .adjusted(kInset, 0, -kInset, 0));
+        // From the square's last column, as the local files list lays out its names.
+        _paintTexts(painter, index,
+                    QRect(QPoint(picture.right(), row.top()), row.bottomRight()).adjusted(kInset, 0, -kInset, 0));
     }
     painter->restore();
 }

@@ -8,16 +8,20 @@
 #include "GeometryEditingWidgetController.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
+#include "MultiLanguage.h"
 #include "OpeningWindow.h"
 #include "PopupChromaKeyWidget.h"
 #include "PopupSliderWidget.h"
 #include "ProjectTestSupport.h"
 #include "RaisedUnder.h"
+#include "ScrollableToolBar.h"
 #include "SegmentInspectorWidget.h"
 #include "TestMedia.h"
+#include "TooltipButton.h"
 #include "TransformWidget.h"
 #include "TransparencyEditingWidgetController.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -32,6 +36,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -137,6 +143,18 @@ void drag(QSlider* slider, int value, const std::function<void()>& whileHeld = {
     if (whileHeld)
         whileHeld();
     slider->setSliderDown(false);
+}
+
+// Brings the pending layouts inside the widget up to date at once, the
+// innermost first, as the posted layout requests would one by one.
+void settleLayouts(QWidget* widget)
+{
+    QList<QWidget*> inner = widget->findChildren<QWidget*>();
+    std::reverse(inner.begin(), inner.end());
+    inner << widget;
+    for (QWidget* each : inner)
+        if (each->layout())
+            each->layout()->activate();
 }
 
 class DesktopInspectorWiring : public ::testing::Test
@@ -594,4 +612,65 @@ TEST_F(DesktopInspectorWiring, PlayingFadesTheOverlayAndRefreshesTheControls)
     EXPECT_FALSE(geometry->widget()->isEnabled());
     window->engine()->pause();
     waitFor([&] { return !window->playing(); }, 3000);
+}
+
+// Everything the inspector shows while transitions are edited fits its panel
+// in every language: nothing to scroll sideways, every caption whole, every
+// button inside the visible width.
+TEST_F(DesktopInspectorWiring, TransitionEditingFitsThePanelInEveryLanguage)
+{
+    constexpr int kEditTransition = 10002;
+    MultiLanguage language;
+    // The tests after this one read English, however this one ends.
+    const std::shared_ptr<void> english(nullptr, [&](void*) { language.switchLanguage("en_US"); });
+    for (const QString code : {"en_US", "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "ru_RU", "ja_JP", "ko_KR",
+                               "zh_CN", "zh_TW"}) {
+        SCOPED_TRACE(code.toStdString());
+        // The window reads its texts as it is built, as on a start in the language.
+        language.switchLanguage(code);
+        ASSERT_EQ(language.currentLanguage(), code);
+        const QString failure = openPicture();
+        if (!failure.isEmpty())
+            GTEST_SKIP() << qPrintable(failure);
+        window->_pushTransitionAnimation(picture, picture->addTransitionAtTime(1.0f, 1.0f));
+        SegmentInspectorWidget* inspector = window->inspector();
+        TooltipButton* enter = inspector->bottomToolbar()->buttonForCommand(kEditTransition);
+        ASSERT_NE(enter, nullptr);
+        QTest::mouseClick(enter, Qt::LeftButton);
+        ASSERT_TRUE(waitFor([&] { return tile->transitionId() > 0 && shownSections(inspector) > 1; }, 5000));
+        // The easing row shows the transition's curve a moment after.
+        auto* easing = inspector->findChild<QPushButton*>(QStringLiteral("easingTypeButton"));
+        ASSERT_NE(easing, nullptr);
+        ASSERT_TRUE(waitFor(
+            [&] {
+                return easing->isVisible()
+                       && easing->text() == window->easingFunctionName(picture, tile->transitionId());
+            },
+            5000));
+        auto* scrollArea = inspector->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+        QWidget* viewport = scrollArea->viewport();
+        QWidget* content = scrollArea->widget();
+        // What the rows ask for reaches the scroll area, which then sizes the
+        // sections: as wide as the panel, or as they need.
+        settleLayouts(content);
+        ASSERT_TRUE(waitFor(
+            [&] { return content->width() == std::max(viewport->width(), content->minimumSizeHint().width()); },
+            3000));
+        EXPECT_FALSE(scrollArea->horizontalScrollBar()->isVisible());
+        for (QWidget* shown : content->findChildren<QWidget*>()) {
+            if (!shown->isVisible())
+                continue;
+            const std::string name = shown->objectName().toStdString();
+            if (auto* label = qobject_cast<QLabel*>(shown); label && !label->wordWrap()) {
+                const int needed = label->fontMetrics().horizontalAdvance(label->text());
+                EXPECT_LE(needed, label->contentsRect().width())
+                    << name << " \"" << label->text().toStdString() << "\"";
+            }
+            if (qobject_cast<QAbstractButton*>(shown)) {
+                const QRect placed(shown->mapTo(viewport, QPoint(0, 0)), shown->size());
+                EXPECT_GE(placed.left(), 0) << name;
+                EXPECT_LE(placed.right(), viewport->width() - 1) << name;
+            }
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include "GutterScrollArea.h"
 #include "IsolatedSettings.h"
 #include "MenuEntries.h"
+#include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
 #include "PopupColorMatrixWidget.h"
 #include "ProjectTestSupport.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QGraphicsOpacityEffect>
 #include <QImage>
 #include <QLabel>
@@ -117,6 +119,8 @@ Ink inkOf(const QImage& shot, QWidget* window, QWidget* widget)
             ink.background = colour;
         }
     }
+    // From the background itself: a starting black would pass for ink on a light one.
+    ink.text = ink.background;
     for (const auto& entry : counts)
         if (contrast(entry.first, ink.background) > contrast(ink.text, ink.background))
             ink.text = entry.first;
@@ -348,6 +352,36 @@ TEST_F(ExampleInTheDesktopWindow, TheExportPopupsCaptionsFieldsAndButtonAreLight
         EXPECT_EQ(inkOf(shot, &window, popup->findChild<QWidget*>(QString::fromLatin1(field))).background,
                   qRgb(44, 45, 46))
             << field;
+}
+
+// The folder chooser the export popup's location button opens is the
+// desktop's own dialog: the popup's light-on-dark sheet does not reach it.
+TEST_F(ExampleInTheDesktopWindow, TheExportFolderChooserReadsAsTheAddFileDialogDoes)
+{
+    LegibilityWindow window(kExample, kExamples);
+    ASSERT_FALSE(window.isOpenFailed());
+    if (!window.showOpened())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    QWidget* popup = fromMenu(window, "Movie", "Export && Share");
+    ASSERT_NE(popup, nullptr);
+    windowPicture(window, popup, "ExportOptionsBeforeChooser");
+    auto* location = popup->findChild<QPushButton*>(QStringLiteral("locationButton"));
+    ASSERT_NE(location, nullptr);
+    bool read = false;
+    ModalDialogAnswerer answerer([&](QWidget* dialog) {
+        if (qobject_cast<QFileDialog*>(dialog) && QTest::qWaitForWindowExposed(dialog)) {
+            const QImage shot = dialog->grab().toImage();
+            shot.save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/desktop-popup-ExportFolderChooser.png"));
+            const QList<QWidget*> labels = readables(dialog).lightOnDark;
+            EXPECT_FALSE(labels.isEmpty());
+            expectLegible(shot, dialog, labels, false, "ExportFolderChooser");
+            read = true;
+        }
+        ModalDialogAnswerer::reject()(dialog);
+    });
+    QTest::mouseClick(location, Qt::LeftButton);
+    EXPECT_TRUE(answerer.answered());
+    EXPECT_TRUE(read) << "no folder chooser came";
 }
 
 INSTANTIATE_TEST_SUITE_P(FromTheDesktopWindow, DesktopPopupLegibility, ::testing::ValuesIn(kOpenings),

@@ -5,6 +5,7 @@
 #include "AVSegment.h"
 #include "LayerSegment.h"
 #include "PopupEasingFunctionsWidget.h"
+#include "PopupTransitionsListWidget.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,6 +32,7 @@ public:
     using TransitionWindow::TransitionWindow;
     using MainWindow::easingFunctionPopup_onApplyToAllTransitionsRequested;
     using MainWindow::easingFunctionPopup_onEasingFunctionSelected;
+    using MainWindow::_addTransitionAt;
     using MainWindow::_doTransitionCommand;
     using MainWindow::_easingIconPath;
     using MainWindow::_popupEasingFunctions;
@@ -257,9 +259,10 @@ TEST_F(MainWindowTransitionCommands, DuplicateCopiesIntoFreeTimeOrTellsThereIsNo
     EXPECT_EQ(widgetOf(picture)->transitionId(), 0);
 }
 
-// After a duplicate or a removal the preview is redrawn 200 ms later, the
-// delay of every transition change: before a 500 ms timer could fire.
-TEST_F(MainWindowTransitionCommands, DuplicateAndRemoveRedrawThePreviewAfter200Ms)
+// After a duplicate, a removal or an added ready-made transition the preview
+// is redrawn 200 ms later, the delay of every transition change: before a
+// 500 ms timer could fire.
+TEST_F(MainWindowTransitionCommands, DuplicateRemoveAndReadyMadeAddRedrawThePreviewAfter200Ms)
 {
     const QString problem = openWhitePicture();
     if (!problem.isEmpty())
@@ -270,16 +273,34 @@ TEST_F(MainWindowTransitionCommands, DuplicateAndRemoveRedrawThePreviewAfter200M
     CountingRender render;
     AVEngine counting(window->composition(), nullptr, &render);
     window->lendEngine(&counting);
-    for (int cmdId : {kDuplicate, kRemove}) {
-        widgetOf(picture)->setTransitionId(1, false);
-        window->_doTransitionCommand(nullptr, cmdId);
+    // Starts the clock as the command returns and waits for the redraw.
+    const auto expectRedrawSoon = [&](const char* command) {
         const int asked = render.tickets;
         QElapsedTimer clock;
         clock.start();
-        EXPECT_TRUE(waitFor([&] { return render.tickets > asked; }, 2000)) << cmdId;
-        EXPECT_LT(clock.elapsed(), 450) << cmdId;
+        EXPECT_TRUE(waitFor([&] { return render.tickets > asked; }, 2000)) << command;
+        EXPECT_LT(clock.elapsed(), 450) << command;
+    };
+    for (int cmdId : {kDuplicate, kRemove}) {
+        widgetOf(picture)->setTransitionId(1, false);
+        window->_doTransitionCommand(nullptr, cmdId);
+        expectRedrawSoon(cmdId == kDuplicate ? "duplicate" : "remove");
     }
     EXPECT_EQ(picture->transitionCount(), 1);
+
+    // A ready-made one chosen from the list the inspector's add button opens.
+    QPushButton anchor(window->centralWidget());
+    window->_addTransitionAt(&anchor, 0, nullptr);
+    auto* list = qobject_cast<PopupTransitionsListWidget*>(window->_currentPopup.data());
+    ASSERT_NE(list, nullptr);
+    QPushButton* fadeOut = nullptr;
+    for (QPushButton* button : list->buttons())
+        fadeOut = button->text() == QStringLiteral("Fade Out") ? button : fadeOut;
+    ASSERT_NE(fadeOut, nullptr);
+    ASSERT_TRUE(waitFor([&] { return fadeOut->isVisible(); }, 2000));
+    QTest::mouseClick(fadeOut, Qt::LeftButton);
+    ASSERT_EQ(picture->transitionCount(), 2);
+    expectRedrawSoon("ready-made");
     window->lendEngine(nullptr);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -260,6 +261,32 @@ TEST(ResourceAssetsWidget, ListRowsShowPictureTitleAndDurationAndTheSelection)
 
     shown.click(ghost);
     EXPECT_TRUE(near(shown.picture(ghost).pixel(3, middle), selection));
+}
+
+// The title starts where the local files list starts its names: 10 px past
+// the picture square's last column. Ink is compared with the title painted
+// at that place, so the glyph's own side bearing cancels out.
+TEST(ResourceAssetsWidget, ListRowTitleStartsTenPixelsPastThePictureSquare)
+{
+    ShownPage shown(1, AssetTable::soundEffects());
+    QListWidgetItem* ghost = itemTitled(listOf(shown.page), "Launghing Ghost");
+    ASSERT_TRUE(ghost);
+    const QImage row = shown.picture(ghost);
+    const QRect square(10, 0, row.height(), row.height());
+    QImage expected(row.size(), QImage::Format_RGB32);
+    expected.fill(QColor(31, 32, 35));
+    QPainter painter(&expected);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont());
+    painter.drawText(QRect(square.right() + 10, 0, row.width(), row.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ghost->text());
+    painter.end();
+    const QList<int> shownInk = columnsOf(row, Qt::white, square.right() + 1);
+    const QList<int> expectedInk = columnsOf(expected, Qt::white, square.right() + 1);
+    ASSERT_FALSE(shownInk.isEmpty());
+    ASSERT_FALSE(expectedInk.isEmpty());
+    EXPECT_EQ(shownInk.first(), expectedInk.first());
 }
 
 TEST(ResourceAssetsWidget, IconCellsShowThePictureInsideTheirMargin)

@@ -162,6 +162,21 @@ TEST_F(CropWidgetTest, FeatheringBandsFadeFromOpaqueWhiteAtTheEdge)
     EXPECT_LE(grey(358), 2) << "the right band is a tenth of the width";
 }
 
+TEST_F(CropWidgetTest, TopAndBottomFeatheringBandsTakeTheirOwnDepths)
+{
+    // Over a black picture: 60 px fade in from the top, 30 px from the bottom.
+    CropWidget* widget = crop(QRectF(0, 0, 1, 1), 0.0f, 0.2f, 0.0f, 0.1f, kPicture, Qt::black);
+    const QImage shown = widget->grab().toImage();
+    const auto grey = [&](int y) { return qGreen(shown.pixel(kMargin + 200, kMargin + y)); };
+    EXPECT_GE(grey(1), 235) << "the top edge is white";
+    EXPECT_NEAR(grey(30), 128, 12) << "halfway the top band is half white";
+    EXPECT_LE(grey(61), 2) << "the top band is a fifth of the height";
+    EXPECT_LE(grey(150), 2) << "no band in the middle";
+    EXPECT_GE(grey(298), 235) << "the bottom edge is white";
+    EXPECT_NEAR(grey(285), 128, 12) << "halfway the bottom band is half white";
+    EXPECT_LE(grey(268), 2) << "the bottom band is a tenth of the height";
+}
+
 TEST_F(CropWidgetTest, FeatheringValueShowsOverItsKnobInsideTheWindow)
 {
     CropWidget* widget = crop(QRectF(0, 0, 1, 1));
