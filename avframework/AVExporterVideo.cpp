@@ -164,6 +164,7 @@ int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrot
             error = av_interleaved_write_frame(output->context, packet);
         }
         if (error < 0) {
+            _noteWriteError(error, output->context);
             *writeFailed = true;
             return error;
         }

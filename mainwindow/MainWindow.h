@@ -865,8 +865,9 @@ private:
                              const QString& folder);
     void _handOverCachedExport();
     void _showExportError(const QString& text);
-    // What the popup tells of the exporter's failure code.
-    QString _exportErrorText(int err) const;
+    // What the popup tells of the exporter's failure code, and of a disk
+    // that took no more of the movie.
+    QString _exportErrorText(int err, bool ranOutOfDisk) const;
     void _restorePreviewAfterExport();
     // 100 ms steps spent waiting for an idle renderer by the pending request.
     int _exportRetries = 0;
