@@ -758,7 +758,8 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     // The file in the export folder that the export writes itself when the
-    // project folder cannot take the cached one; empty otherwise.
+    // project folder cannot take the cached one (the next free name when a
+    // file took it while the movie rendered); empty otherwise.
     QString _exportDirectPath;
     QTimer* _autosaveTimer = nullptr;
     // The reason of the save failure last told; none once a save went through.
