@@ -160,8 +160,8 @@ int AVExporter::_encodeAudio(Output* output, AVFrame* frame, bool* wrotePacket)
     return kEncodeFailed;
 }
 
-// Unlike the other ends of the loop, a failed drain is not let pass as a
-// success: the movie would be reported as made with the end of its sound lost.
+// A failed drain fails the export rather than passing as a success: the
+// movie would be reported as made with the end of its sound lost.
 int AVExporter::_drainAudio(Output* output)
 {
     bool wrotePacket = false;
