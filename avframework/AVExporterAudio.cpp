@@ -70,9 +70,10 @@ int AVExporter::_resample(AVExportStream* audio, const uint8_t** input, int32_t 
     if (needed < 0)
         return kConvertFailed;
     // The staging holds a second of sound, as the mix buffer does; what does
-    // not fit stays in the resampler until the next call.
+    // not fit stays in the resampler until the next call. The last call
+    // (no input) takes all the resampler holds, since none follows it.
     const int stagingRoom = encoder->sample_rate * kStagingSeconds - av_audio_fifo_size(audio->staging.get());
-    const int room = std::min(needed, stagingRoom);
+    const int room = input ? std::min(needed, stagingRoom) : needed;
     if (room <= 0) {
         if (needed > 0 && swr_convert(audio->resampler.get(), nullptr, 0, input, inputSamples) < 0)
             return kConvertFailed;
