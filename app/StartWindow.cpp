@@ -191,7 +191,7 @@ void StartWindow::feedback()
                       "<From Vidorna v%1 on %2 with %3>")
                        .arg(Util::versionString(), Util::machineHostName(), Util::osName());
     body.replace("\n", "%0A").replace("<", "%3C").replace(">", "%3E");
-    QString link = QString("mailto:%1?subject=%2&body=%3").arg(kFeedbackAddress, tr("Vidorna Feedback"), body);
+    QString link = QString("mailto:%1?subject=Vidorna Feedback&body=%2").arg(kFeedbackAddress, body);
     link.replace(" ", "%20");
     qDebug() << "Email url " << link;
     Util::openUrl(link);

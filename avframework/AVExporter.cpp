@@ -13,8 +13,14 @@
 #include <QMutex>
 #include <QWaitCondition>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -34,7 +40,32 @@ constexpr int kNoDrawingContext = -20;
 // Draining the audio encoder, the trailer, closing or renaming the file failed.
 constexpr int kFinishFailed = -19;
 
+// A chooser that names one taken name after another cannot hold the export for ever.
+constexpr int kMaxNameAttempts = 1000;
+
 void noNotification(AVComposition*, AVSegment*, void*) {}
+
+// Renames without replacing anything at the new name: 0, or the errno of
+// the failure, EEXIST when the name is taken.
+int moveWithoutReplacing(const char* from, const char* to)
+{
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return errno;
+    // A file system without that flag: a hard link refuses a taken name as well.
+    if (link(from, to) == 0) {
+        unlink(from);
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
+        return errno;
+    // Nor hard links: only the moment between the look and the rename is left open.
+    struct stat taken {};
+    if (lstat(to, &taken) == 0)
+        return EEXIST;
+    return std::rename(from, to) == 0 ? 0 : errno;
+}
 
 } // namespace
 
@@ -143,6 +174,7 @@ int AVExporter::_run()
     const double startTime = avCurrentTimeSeconds();
     _readyWaitExpired = false;
     _drawnAhead = false;
+    _ranOutOfDisk = false;
     int result = kNoDrawingContext;
     if (_setUpDrawing()) {
         if (_imageLoader)
@@ -287,6 +319,7 @@ int AVExporter::_finishFile(Output* output)
     int error = av_write_trailer(output->context);
     if (error < 0) {
         std::fprintf(stderr, "Error writing the trailer: %s\n", avErrorText(error).c_str());
+        _noteWriteError(error, output->context);
         result = kFinishFailed;
     }
     if (!output->fileOpen)
@@ -294,14 +327,41 @@ int AVExporter::_finishFile(Output* output)
     output->fileOpen = false;
     error = avio_closep(&output->context->pb);
     if (error < 0) {
+        _noteWriteError(error, nullptr);
         std::fprintf(stderr, "Error closing '%s': %s\n", output->partialPath.c_str(), avErrorText(error).c_str());
         result = kFinishFailed;
     }
-    if (result == 0 && std::rename(output->partialPath.c_str(), _path.c_str()) != 0) {
-        std::perror(_path.c_str());
+    if (result == 0 && !_nameMovie(output->partialPath))
         result = kFinishFailed;
-    }
     if (result != 0)
         std::remove(output->partialPath.c_str());
     return result;
+}
+
+void AVExporter::_noteWriteError(int error, const AVFormatContext* context)
+{
+    // The muxer may hand on the error of another step than the write the
+    // disk refused; the file's own record keeps that one.
+    const int written = context && context->pb && context->pb->error < 0 ? context->pb->error : error;
+    for (const int code : {error, written}) {
+        if (code == AVERROR(ENOSPC) || code == AVERROR(EDQUOT))
+            _ranOutOfDisk = true;
+    }
+}
+
+bool AVExporter::_nameMovie(const std::string& partialPath)
+{
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        const int error = moveWithoutReplacing(partialPath.c_str(), _path.c_str());
+        if (error == 0)
+            return true;
+        std::fprintf(stderr, "Could not name the movie '%s': %s\n", _path.c_str(), std::strerror(error));
+        if (error != EEXIST || !_freeNameChooser)
+            return false;
+        const std::string next = _freeNameChooser();
+        if (next.empty())
+            return false;
+        _path = next;
+    }
+    return false;
 }

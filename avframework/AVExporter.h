@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,6 +99,17 @@ public:
     void cancel() { _cancelled = true; }
     bool isRunning() const { return _running.load(); }
 
+    // The finished movie never replaces a file: when its name was taken
+    // while it was written, the chooser (called on the export thread) names
+    // another one to try; without a chooser, or when it returns an empty
+    // name, the export fails. Set before start().
+    void setFreeNameChooser(std::function<std::string()> chooser) { _freeNameChooser = std::move(chooser); }
+    // Where the movie is, once an export has finished with 0.
+    const std::string& moviePath() const { return _path; }
+    // Whether the last export failed because the disk took no more (full,
+    // or the user's quota used up), whichever step's code it ended with.
+    bool ranOutOfDisk() const { return _ranOutOfDisk.load(); }
+
     // Whether the named encoder exists and opens with a 1080p test set-up.
     static bool probeEncoder(const char* name);
     // A new audio frame with buffers (none when count is 0), or null.
@@ -157,7 +169,12 @@ private:
     // Drains the audio encoder, writes the trailer and gives the movie its
     // name; 0, or -19 when any of it failed.
     int _finishFile(Output* output);
+    // Moves the finished movie to its name, or to the chooser's next names
+    // while they are taken; false when it cannot be moved.
+    bool _nameMovie(const std::string& partialPath);
     void _report(int32_t message, double value);
+    // Remembers a failed write of the movie that a full disk caused.
+    void _noteWriteError(int error, const AVFormatContext* context);
     // Seconds written: the mean of both streams' ends.
     double _exportedTime(const Output& output) const;
     void _reportProgress(double time, double startTime, double* lastReportTime, double* lastProgress);
@@ -226,11 +243,13 @@ private:
     AVGLDrawingContexts _drawingContexts;  // the export context alone
     AVComposition* _composition = nullptr;
     AVImageLoader* _imageLoader = nullptr;
+    std::function<std::string()> _freeNameChooser;
     AVExporterCallback _callback = nullptr;
     void* _callbackContext = nullptr;
     AVThread_QThread_Type* _thread = nullptr;
     std::atomic<bool> _cancelled{false};
     std::atomic<bool> _running{false};
+    std::atomic<bool> _ranOutOfDisk{false};
     // Serialises the muxer between the export and encoding threads.
     std::unique_ptr<AVMutex> _muxerMutex;
     // Guard the video encoding's hand-over and signal its changes.

@@ -18,6 +18,7 @@ namespace {
 constexpr int kMixRequests = 106;
 constexpr int kPatientMixRequest = 100;
 constexpr double kMixPause = 0.05;
+constexpr int kStagingSeconds = 1;
 
 constexpr int kConvertFailed = -13;
 constexpr int kEncodeFailed = -14;
@@ -65,9 +66,19 @@ bool AVExporter::_takeMix(AVExportStream* audio)
 int AVExporter::_resample(AVExportStream* audio, const uint8_t** input, int32_t inputSamples)
 {
     AVCodecContext* encoder = audio->encoder.get();
-    const int room = swr_get_out_samples(audio->resampler.get(), inputSamples);
-    if (room <= 0)
-        return room == 0 ? 0 : kConvertFailed;
+    const int needed = swr_get_out_samples(audio->resampler.get(), inputSamples);
+    if (needed < 0)
+        return kConvertFailed;
+    // The staging holds a second of sound, as the mix buffer does; what does
+    // not fit stays in the resampler until the next call. The last call
+    // (no input) takes all the resampler holds, since none follows it.
+    const int stagingRoom = encoder->sample_rate * kStagingSeconds - av_audio_fifo_size(audio->staging.get());
+    const int room = input ? std::min(needed, stagingRoom) : needed;
+    if (room <= 0) {
+        if (needed > 0 && swr_convert(audio->resampler.get(), nullptr, 0, input, inputSamples) < 0)
+            return kConvertFailed;
+        return 0;
+    }
     uint8_t** planes = nullptr;
     if (av_samples_alloc_array_and_samples(&planes, nullptr, encoder->ch_layout.nb_channels, room,
                                            encoder->sample_fmt, 0)
@@ -80,6 +91,8 @@ int AVExporter::_resample(AVExportStream* audio, const uint8_t** input, int32_t 
         std::fprintf(stderr, "Error while converting\n");
         return kConvertFailed;
     }
+    if (converted == stagingRoom)
+        std::printf("maybe not enough frame cache size.\n");
     return 0;
 }
 
@@ -103,6 +116,8 @@ int AVExporter::_writeAudioFrames(Output* output)
     for (int staged = av_audio_fifo_size(audio.staging.get());
          staged >= audio.samplesPerFrame || (audio.mixExhausted && staged > 0);
          staged = av_audio_fifo_size(audio.staging.get())) {
+        if (staged < audio.samplesPerFrame)
+            std::printf("Some audio frame data left (%d).\n", staged * audio.encoder->ch_layout.nb_channels * 2);
         const int result = _encodeStaged(output, std::min(staged, audio.samplesPerFrame), &wrotePacket);
         if (result < 0)
             return result;
@@ -146,6 +161,8 @@ int AVExporter::_encodeAudio(Output* output, AVFrame* frame, bool* wrotePacket)
     return kEncodeFailed;
 }
 
+// A failed drain fails the export rather than passing as a success: the
+// movie would be reported as made with the end of its sound lost.
 int AVExporter::_drainAudio(Output* output)
 {
     bool wrotePacket = false;

@@ -287,6 +287,7 @@ int AVExporter::_openFile(Output* output)
     }
     const int error = avformat_write_header(context, nullptr);
     if (error < 0) {
+        _noteWriteError(error, context);
         std::fprintf(stderr, "Error occurred when opening output file: %s\n", avErrorText(error).c_str());
         return -12;
     }

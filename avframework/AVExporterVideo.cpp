@@ -162,6 +162,8 @@ int AVExporter::_writePackets(Output* output, AVExportStream* stream, bool* wrot
         {
             QMutexLocker lock(_muxerMutex.get());
             error = av_interleaved_write_frame(output->context, packet);
+            if (error < 0)
+                _noteWriteError(error, output->context);
         }
         if (error < 0) {
             *writeFailed = true;

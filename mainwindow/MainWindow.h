@@ -758,7 +758,8 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     // The file in the export folder that the export writes itself when the
-    // project folder cannot take the cached one; empty otherwise.
+    // project folder cannot take the cached one (the next free name when a
+    // file took it while the movie rendered); empty otherwise.
     QString _exportDirectPath;
     QTimer* _autosaveTimer = nullptr;
     // The reason of the save failure last told; none once a save went through.
@@ -865,8 +866,9 @@ private:
                              const QString& folder);
     void _handOverCachedExport();
     void _showExportError(const QString& text);
-    // What the popup tells of the exporter's failure code.
-    QString _exportErrorText(int err) const;
+    // What the popup tells of the exporter's failure code, and of a disk
+    // that took no more of the movie.
+    QString _exportErrorText(int err, bool ranOutOfDisk) const;
     void _restorePreviewAfterExport();
     // 100 ms steps spent waiting for an idle renderer by the pending request.
     int _exportRetries = 0;

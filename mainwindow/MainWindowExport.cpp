@@ -225,6 +225,14 @@ void MainWindow::_exportStartExporter(const QString& path)
                                AVExporter::codecForName(_exportCodec.toStdString()), alpha, kSampleRate, kChannels,
                                AVExporter::audioBitRateForLevel(_exportSizeLevel), path.toUtf8().toStdString(),
                                nullptr, !UserSettings::instance()->hardwareCodec());
+    if (!_exportDirectPath.isEmpty()) {
+        // A file that takes the movie's name while it renders is the user's:
+        // the movie takes the next free name instead.
+        const QString suffix = QFileInfo(path).suffix();
+        _exporter->setFreeNameChooser([folder = _exportFolder, name = _exportName, suffix] {
+            return freeTarget(folder, name, suffix).toUtf8().toStdString();
+        });
+    }
     _exporter->setProgressCallback(&MainWindow::AVExporterCallback, this);
     _exporter->setOwner(this);
     if (_previewWidget)
@@ -283,14 +291,20 @@ void MainWindow::onAVExporterUpdateRemainingTime(float time)
         popup->setEstimatedTimeRemaining(time);
 }
 
-QString MainWindow::_exportErrorText(int err) const
+QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk) const
 {
-    if (err != kFileNotCreated)
-        return tr("An error occurs when exporting the movie. (error code = %1)").arg(err);
     const QString written = _exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath;
-    return tr("The movie file could not be created in \"%1\". Please make sure that this folder can be written "
-              "to and that the disk has free space.")
-        .arg(QDir::toNativeSeparators(QFileInfo(written).absolutePath()));
+    const QString folder = QDir::toNativeSeparators(QFileInfo(written).absolutePath());
+    if (err == kFileNotCreated)
+        return tr("The movie file could not be created in \"%1\". Please make sure that this folder can be "
+                  "written to and that the disk has free space.")
+            .arg(folder);
+    // Whichever step it stopped: the header, the sound, the pictures or the end of the file.
+    if (ranOutOfDisk)
+        return tr("The movie could not be written in \"%1\" because the disk is full. Please free some space "
+                  "there or choose another location.")
+            .arg(folder);
+    return QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err);
 }
 
 void MainWindow::_restorePreviewAfterExport()
@@ -307,7 +321,11 @@ void MainWindow::_restorePreviewAfterExport()
 
 void MainWindow::onAVExporterFinished(int err)
 {
+    bool ranOutOfDisk = false;
     if (_exporter) {
+        if (err == 0 && !_exportDirectPath.isEmpty())
+            _exportDirectPath = QString::fromStdString(_exporter->moviePath());
+        ranOutOfDisk = _exporter->ranOutOfDisk();
         _exporter->detachFromComposition();
         delete _exporter;
         _exporter = nullptr;
@@ -324,7 +342,7 @@ void MainWindow::onAVExporterFinished(int err)
         // The exporter wrote to a name of its own and removed it: nothing is left at the cached path.
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
     } else {
-        _showExportError(_exportErrorText(err));
+        _showExportError(_exportErrorText(err, ranOutOfDisk));
         _removeExportedFiles();
     }
     hideTaskbarProgress();

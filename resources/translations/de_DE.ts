@@ -1239,16 +1239,16 @@ Aktuell: Einfügemodus</translation>
         <translation>Video konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>Beim Exportieren des Films ist ein Fehler aufgetreten. (Fehlercode = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>Der Film kann nicht in „%1“ gespeichert werden, weil in diesen Ordner nicht geschrieben werden kann. Bitte einen anderen Speicherort wählen.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>Die Filmdatei konnte nicht in „%1“ erstellt werden. Bitte prüfen, ob in diesen Ordner geschrieben werden kann und ob auf dem Datenträger genügend Platz frei ist.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>Der Film konnte nicht in „%1“ geschrieben werden, weil der Datenträger voll ist. Bitte dort Platz freigeben oder einen anderen Speicherort wählen.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>About Vidorna</source>
         <translation>Über Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Vidorna-Feedback</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

@@ -1239,16 +1239,16 @@ Actual: modo insertar</translation>
         <translation>No se pudo crear el vídeo</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>Se ha producido un error al exportar la película. (código de error = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>No se puede guardar la película en «%1» porque no se puede escribir en esa carpeta. Elija otra ubicación.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>No se pudo crear el archivo de la película en «%1». Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libre.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>No se pudo escribir la película en «%1» porque el disco está lleno. Libere espacio allí o elija otra ubicación.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Actual: modo insertar</translation>
     <message>
         <source>About Vidorna</source>
         <translation>Acerca de Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Comentarios sobre Vidorna</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

@@ -1239,16 +1239,16 @@ Actuel : mode insertion</translation>
         <translation>Échec de la création de la vidéo</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>Une erreur s&apos;est produite lors de l&apos;exportation du film. (code d&apos;erreur = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>Impossible d’enregistrer le film dans « %1 » car ce dossier n’est pas accessible en écriture. Veuillez choisir un autre emplacement.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>Impossible de créer le fichier du film dans « %1 ». Vérifiez que ce dossier est accessible en écriture et que le disque dispose d’espace libre.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>Impossible d’écrire le film dans « %1 » car le disque est plein. Libérez de l’espace à cet endroit ou choisissez un autre emplacement.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Actuel : mode insertion</translation>
     <message>
         <source>About Vidorna</source>
         <translation>À propos de Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Avis sur Vidorna</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

@@ -1239,16 +1239,16 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile creare il video</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>Si è verificato un errore durante l&apos;esportazione del filmato. (codice di errore = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>Impossibile salvare il filmato in «%1» perché non è possibile scrivere in quella cartella. Scegli un’altra posizione.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>Impossibile creare il file del filmato in «%1». Verifica che sia possibile scrivere in questa cartella e che il disco abbia spazio libero.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>Impossibile scrivere il filmato in «%1» perché il disco è pieno. Libera spazio o scegli un'altra posizione.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>About Vidorna</source>
         <translation>Informazioni su Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Feedback su Vidorna</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

@@ -1239,16 +1239,16 @@ Current: Insert mode</source>
         <translation>ビデオを作成できませんでした</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>ムービーの書き出し中にエラーが発生しました。(エラーコード = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>フォルダー「%1」に書き込めないため、ムービーを保存できません。別の場所を選択してください。</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>「%1」にムービーファイルを作成できませんでした。このフォルダーに書き込めること、およびディスクに空き容量があることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>ディスクがいっぱいのため、「%1」にムービーを書き込めませんでした。空き容量を増やすか、別の場所を選択してください。</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Current: Insert mode</source>
     <message>
         <source>About Vidorna</source>
         <translation>Vidorna について</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Vidorna へのフィードバック</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

@@ -1239,16 +1239,16 @@ Current: Insert mode</source>
         <translation>동영상을 만들지 못했습니다</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>동영상을 내보내는 중 오류가 발생했습니다. (오류 코드 = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>&quot;%1&quot; 폴더에 쓸 수 없어 동영상을 저장할 수 없습니다. 다른 위치를 선택하세요.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>&quot;%1&quot;에 동영상 파일을 만들 수 없습니다. 이 폴더에 쓸 수 있는지, 디스크에 여유 공간이 있는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>디스크가 가득 차서 &quot;%1&quot;에 동영상을 쓸 수 없습니다. 공간을 확보하거나 다른 위치를 선택하세요.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Current: Insert mode</source>
     <message>
         <source>About Vidorna</source>
         <translation>Vidorna 정보</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Vidorna 의견</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

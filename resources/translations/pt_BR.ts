@@ -1239,16 +1239,16 @@ Atual: modo inserir</translation>
         <translation>Falha ao criar o vídeo</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>Ocorreu um erro ao exportar o vídeo. (código de erro = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>Não é possível salvar o filme em &quot;%1&quot; porque não é possível gravar nessa pasta. Escolha outro local.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>Não foi possível criar o arquivo do filme em &quot;%1&quot;. Verifique se é possível gravar nessa pasta e se há espaço livre no disco.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>Não foi possível gravar o filme em &quot;%1&quot; porque o disco está cheio. Libere espaço nele ou escolha outro local.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Atual: modo inserir</translation>
     <message>
         <source>About Vidorna</source>
         <translation>Sobre o Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Comentários sobre o Vidorna</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

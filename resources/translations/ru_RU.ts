@@ -1239,16 +1239,16 @@ Current: Insert mode</source>
         <translation>Не удалось создать видео</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>При экспорте видео произошла ошибка. (код ошибки = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>Невозможно сохранить фильм в «%1», так как в эту папку нельзя записывать. Выберите другое место.</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>Не удалось создать файл фильма в «%1». Убедитесь, что в эту папку можно записывать и что на диске есть свободное место.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>Не удалось записать фильм в «%1», так как диск заполнен. Освободите на нём место или выберите другое расположение.</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Current: Insert mode</source>
     <message>
         <source>About Vidorna</source>
         <translation>О программе Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Отзыв о Vidorna</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

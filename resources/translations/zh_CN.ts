@@ -1239,16 +1239,16 @@ Current: Insert mode</source>
         <translation>创建视频失败</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>导出影片时出错。(错误代码 = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>无法将影片保存到“%1”，因为该文件夹无法写入。请选择其他位置。</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>无法在“%1”中创建影片文件。请确认该文件夹可以写入且磁盘有可用空间。</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>磁盘已满，无法将影片写入“%1”。请释放空间或选择其他位置。</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Current: Insert mode</source>
     <message>
         <source>About Vidorna</source>
         <translation>关于 Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Vidorna 反馈</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

@@ -1239,16 +1239,16 @@ Current: Insert mode</source>
         <translation>建立影片失敗</translation>
     </message>
     <message>
-        <source>An error occurs when exporting the movie. (error code = %1)</source>
-        <translation>匯出影片時發生錯誤。(錯誤代碼 = %1)</translation>
-    </message>
-    <message>
         <source>The movie cannot be saved in &quot;%1&quot; because that folder cannot be written to. Please choose another location.</source>
         <translation>無法將影片儲存到「%1」，因為該資料夾無法寫入。請選擇其他位置。</translation>
     </message>
     <message>
         <source>The movie file could not be created in &quot;%1&quot;. Please make sure that this folder can be written to and that the disk has free space.</source>
         <translation>無法在「%1」中建立影片檔案。請確認該資料夾可以寫入且磁碟有可用空間。</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
+        <translation>磁碟已滿，無法將影片寫入「%1」。請釋出空間或選擇其他位置。</translation>
     </message>
     <message>
         <source>Export canceled</source>
@@ -2607,10 +2607,6 @@ Current: Insert mode</source>
     <message>
         <source>About Vidorna</source>
         <translation>關於 Vidorna</translation>
-    </message>
-    <message>
-        <source>Vidorna Feedback</source>
-        <translation>Vidorna 意見回饋</translation>
     </message>
     <message>
         <source>How do you think about Vidorna? What features do you want to see in the next version of Vidorna? Or do you want to report a bug? All about Vidorna, please tell us.

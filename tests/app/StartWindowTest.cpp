@@ -392,6 +392,14 @@ TEST_F(StartWindowTest, HelpMenuOpensHelpTheSiteAndAFeedbackMail)
     EXPECT_TRUE(body.endsWith(QString("please tell us.\n\n\n\n\n\n\n\n<From Vidorna v%1 on %2 with %3>")
                                   .arg(Util::versionString(), Util::machineHostName(), Util::osName())))
         << body.toStdString();
+
+    // The subject stays as written in every language.
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    trigger("Feedback...");
+    language.switchLanguage("en_US");
+    ASSERT_EQ(opened.urls().size(), 4);
+    EXPECT_EQ(QUrlQuery(opened.urls().at(3)).queryItemValue("subject", QUrl::FullyDecoded), "Vidorna Feedback");
 }
 
 // The help centre served from this machine, as the Help page shows it.

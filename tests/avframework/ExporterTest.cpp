@@ -14,6 +14,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -257,7 +258,12 @@ TEST_F(ExporterTest, H264MovieHoldsEveryComposedFrameUprightAndTheSound)
     const QByteArray composed = composedFrame(0.0, video);
     const QString out = outPath("movie.mp4");
     auto exporter = makeExporter(out, AVExportCodecH264);
+    testing::internal::CaptureStdout();
     exportAll(exporter.get());
+    QStringList notes = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
+    notes = notes.filter(QRegularExpression("^Some audio|^maybe not"));
+    // 2 s at 44100 Hz end in 88200 % 1024 = 136 samples, in two channels of two bytes.
+    EXPECT_EQ(notes.join('|').toStdString(), "Some audio frame data left (544).");
     EXPECT_EQ(reports.finished[0], 0.0);
     ASSERT_FALSE(reports.progress.empty());
     EXPECT_DOUBLE_EQ(reports.progress.back(), 1.0);
@@ -473,6 +479,34 @@ TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
     EXPECT_EQ(reports.finished[0], -19.0);
     EXPECT_FALSE(QFile::exists(out + ".part"));
     EXPECT_TRUE(QDir(out + "/inside").exists());
+}
+
+// A file that took the movie's name meanwhile is never replaced: the
+// export fails, or goes to the name the caller's chooser gives.
+TEST_F(ExporterTest, MovieNeverReplacesAFileThatTookItsName)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    const QString out = outPath("taken.mp4");
+    QFile taken(out);
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("the user's own file");
+    taken.close();
+    auto unnamed = makeExporter(out, AVExportCodecH264);
+    exportAll(unnamed.get());
+    EXPECT_EQ(reports.finished[0], -19.0);
+
+    reports.finished.clear();
+    auto renamed = makeExporter(out, AVExportCodecH264);
+    renamed->setFreeNameChooser([&] { return outPath("free.mp4").toStdString(); });
+    exportAll(renamed.get());
+    EXPECT_EQ(reports.finished[0], 0.0);
+    EXPECT_EQ(renamed->moviePath(), outPath("free.mp4").toStdString());
+    EXPECT_EQ(probe(outPath("free.mp4"), {"-count_frames", "-show_entries", "stream=nb_read_frames"}),
+              "stream|nb_read_frames=6");
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(taken.readAll(), QByteArray("the user's own file"));
+    EXPECT_FALSE(QFile::exists(out + ".part"));
 }
 
 TEST_F(ExporterTest, VideoWriteFailingMidExportEndsItWithItsCode)

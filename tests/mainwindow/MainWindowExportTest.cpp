@@ -7,9 +7,11 @@
 #include "AVRender.h"
 #include "IsolatedSettings.h"
 #include "LogRecorder.h"
+#include "MultiLanguage.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProgressHUD.h"
 #include "ProjectTestSupport.h"
+#include "SmallFileSystem.h"
 #include "TaskbarProgress.h"
 #include "TestMedia.h"
 
@@ -401,7 +403,11 @@ TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
     writeFile(dir + "/Trip_360p_h264_30fps.mp4", "movie");
     writeFile(dir + "/Trip_720p_vp9_25fps.webm.part", "half a movie");
     writeFile(dir + "/Trip notes.mp4", "kept");
+    // Its text stays as written in every language.
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
     window.onAVExporterFinished(-22);
+    language.switchLanguage("en_US");
     EXPECT_EQ(childText(popup, "errorDetailLabel"),
               QStringLiteral("An error occurs when exporting the movie. (error code = -22)"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_360p_h264_30fps.mp4"));
@@ -434,6 +440,85 @@ TEST_F(MainWindowExport, AProjectFolderThatCannotBeWrittenExportsStraightIntoThe
     EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel").toStdString(),
               QDir::toNativeSeparators(movie).toStdString());
     EXPECT_FALSE(QFileInfo::exists(window.cachePath()));
+
+    // Writable again: the next export under another name goes through the
+    // project folder and leaves the first movie as it is.
+    const QByteArray rescued = readFile(movie);
+    locked.lift();
+    window.popup()->dismiss();
+    QCoreApplication::processEvents();
+    finished.clear();
+    startExport(window, 0, QStringLiteral("Second"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_EQ(finished.first().first().toInt(), 0);
+    const QString second = target.filePath(QStringLiteral("Second.mp4"));
+    ASSERT_TRUE(waitFor([&] { return !childText(window.popup(), "doneFileNameValueLabel").isEmpty(); }, 10000));
+    EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel").toStdString(),
+              QDir::toNativeSeparators(second).toStdString());
+    EXPECT_EQ(streamOfType(probe(second), "video").value("width").toInt(), 640);
+    EXPECT_EQ(readFile(movie), rescued);
+    EXPECT_EQ(readFile(window.cachePath()), readFile(second));
+}
+
+// A file that takes the movie's name while a direct export renders is left
+// as it is: the movie takes the next free name, and the popup tells it.
+TEST_F(MainWindowExport, AFileThatTakesTheNameDuringADirectExportIsKeptAndTheMovieTakesTheNextName)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ImmutableFolder locked(dir);
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    const QString intruder = target.filePath(QStringLiteral("Raced.mp4"));
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&] {
+        if (!QFileInfo::exists(intruder))
+            writeFile(intruder, "the user's own file");
+    }, Qt::QueuedConnection);
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+
+    startExport(window, 0, QStringLiteral("Raced"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_EQ(finished.first().first().toInt(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(readFile(intruder), QByteArray("the user's own file"));
+    const QString movie = target.filePath(QStringLiteral("Raced 1.mp4"));
+    EXPECT_NEAR(probe(movie).value("format").toObject().value("duration").toString().toDouble(), 2.0, 0.1);
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel").toStdString(),
+              QDir::toNativeSeparators(movie).toStdString());
+}
+
+// The disk fills up under the export: it stops at the failed write and
+// says so in words.
+TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
+{
+    SmallFileSystem disk(dir, QStringLiteral("2m"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(disk.fill());
+    QList<float> progress;
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window,
+                     [&](float value) { progress << value; });
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+
+    startExport(window, 0, QStringLiteral("Full"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_LT(finished.first().first().toInt(), -1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(progress.isEmpty() || progress.last() < 0.5f) << "ended at the failed write, not at the end";
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie could not be written in \"%1\" because the disk is full. Please free some "
+                             "space there or choose another location.")
+                  .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
+                  .toStdString());
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
+    EXPECT_FALSE(QFileInfo::exists(target.filePath("Full.mp4")));
 }
 
 TEST_F(MainWindowExport, AChosenFolderThatCannotBeWrittenIsToldBeforeTheExport)
