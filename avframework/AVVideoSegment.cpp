@@ -353,7 +353,23 @@ void AVVideoSegment::sleep(bool exporting)
         }
         _freePendingFrame();
     }
-    _stream->sleep();
+    if (_stream->sleep())
+        _seekWhereLeft();
+}
+
+void AVVideoSegment::_seekWhereLeft()
+{
+    // Put to sleep, the stream dropped the packets and pictures it had read
+    // ahead and its decoder forgot the pictures that the next ones refer to.
+    // Woken as it is, it would go on with the packets after those, which
+    // decode without their key frame into grey blocks (or, were the key
+    // frame itself dropped, it would wait for the next one). Sought again
+    // while it sleeps, it starts from a key frame when it wakes: at the
+    // picture shown last, or where the latest seek went when none was.
+    if (status() != AVSegmentReady || _closing)
+        return;
+    const int64_t shownMs = _shownFrameMs;
+    _seekMedia(shownMs >= 0 ? double(shownMs) / 1000.0 : _soughtMediaTime.load());
 }
 
 void AVVideoSegment::wake()

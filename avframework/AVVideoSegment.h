@@ -110,6 +110,8 @@ private:
     // Where in the media the time falls, never before the in-point.
     double _mediaTimeAt(double time) const;
     int _seekMedia(double mediaTime);
+    // After the stream was put to sleep: seeks it again to where the clip was.
+    void _seekWhereLeft();
     void _updateSpeed();
     // The frame choice; the caller holds the video mutex. True when, offline,
     // the frame after the one shown is to be waited for and looked at.
