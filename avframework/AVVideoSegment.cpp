@@ -137,6 +137,7 @@ AVVideoSegment::AVVideoSegment(double start, const char* path, uint32_t width, u
     : AVLayerSegment(start, width, height)
     , _stream(std::make_unique<AVVideoStream>(path, int32_t(width), int32_t(height)))
     , _videoMutex(avMutexCreate())
+    , _seekMutex(avMutexCreate())
     , _thumbnailMutex(avMutexCreate())
     , _thumbnailHeight(thumbnailHeight)
 {
@@ -293,6 +294,13 @@ double AVVideoSegment::_mediaTimeAt(double time) const
 
 int AVVideoSegment::_seekMedia(double mediaTime)
 {
+    QMutexLocker lock(_seekMutex.get());
+    _seekStream(mediaTime);
+    return 0;
+}
+
+void AVVideoSegment::_seekStream(double mediaTime)
+{
     _ready = false;
     _firstFrameDue = false;
     {
@@ -303,7 +311,6 @@ int AVVideoSegment::_seekMedia(double mediaTime)
     _shownFrameMs = -1;
     _soughtMediaTime = mediaTime;
     _stream->seek(mediaTime, &AVVideoSegment::_onSeekDone, this, true);
-    return 0;
 }
 
 void AVVideoSegment::_onSeekDone(AVContent*, const uint8_t*, int32_t, double, void* context)
@@ -368,8 +375,9 @@ void AVVideoSegment::_seekWhereLeft()
     // picture shown last, or where the latest seek went when none was.
     if (status() != AVSegmentReady || _closing)
         return;
+    QMutexLocker lock(_seekMutex.get());
     const int64_t shownMs = _shownFrameMs;
-    _seekMedia(shownMs >= 0 ? double(shownMs) / 1000.0 : _soughtMediaTime.load());
+    _seekStream(shownMs >= 0 ? double(shownMs) / 1000.0 : _soughtMediaTime.load());
 }
 
 void AVVideoSegment::wake()
