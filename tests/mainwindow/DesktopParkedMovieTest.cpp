@@ -48,29 +48,23 @@ public:
     EditScrollArea* timeline() const { return _timeline; }
     QImage preview() const { return _previewWidget->grabFramebuffer().convertToFormat(QImage::Format_ARGB32); }
     bool renderIdle() const { return _engine && _engine->isRenderIdle(); }
-    AVVideoSegment* clip() const
+    const Segment* movie() const
     {
         const int index = _projectManager->indexOfSegmentUId(QStringLiteral("clip"));
-        const Segment* segment = index >= 0 ? _projectManager->segmentAt(index) : nullptr;
+        return index >= 0 ? _projectManager->segmentAt(index) : nullptr;
+    }
+    AVVideoSegment* clip() const
+    {
+        const Segment* segment = movie();
         return segment && _composition
             ? static_cast<AVVideoSegment*>(_composition->findSegment(uint32_t(segment->serialNumber())))
             : nullptr;
     }
-
-    bool waitUntilLoaded()
+    // The preview can draw and the movie has loaded into the engine.
+    bool loaded() const
     {
-        return waitFor(
-            [this] {
-                if (!_previewWidget || !_previewWidget->isValid() || !_composition || _waitingHUD)
-                    return false;
-                for (int index = 0; index < _projectManager->segmentCount(); ++index) {
-                    const Segment* segment = _projectManager->segmentAt(index);
-                    if (segment->state() != 4 || !_composition->findSegment(uint32_t(segment->serialNumber())))
-                        return false;
-                }
-                return _projectManager->segmentCount() > 0;
-            },
-            60000);
+        return _previewWidget && _previewWidget->isValid() && !_waitingHUD && movie() && movie()->state() == 4
+            && clip();
     }
 
     // Scrolls the timeline to time in steps, as a wheel does, each step seeking the preview.
@@ -117,7 +111,7 @@ protected:
             return QStringLiteral("the project did not open");
         window->resize(1600, 900);
         window->show();
-        if (!window->waitUntilLoaded() || !window->clip())
+        if (!waitFor([&] { return window->loaded(); }, 60000))
             return QStringLiteral("no OpenGL context, or the media did not load");
         return QString();
     }
