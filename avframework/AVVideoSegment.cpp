@@ -137,6 +137,7 @@ AVVideoSegment::AVVideoSegment(double start, const char* path, uint32_t width, u
     : AVLayerSegment(start, width, height)
     , _stream(std::make_unique<AVVideoStream>(path, int32_t(width), int32_t(height)))
     , _videoMutex(avMutexCreate())
+    , _seekMutex(avMutexCreate())
     , _thumbnailMutex(avMutexCreate())
     , _thumbnailHeight(thumbnailHeight)
 {
@@ -293,6 +294,13 @@ double AVVideoSegment::_mediaTimeAt(double time) const
 
 int AVVideoSegment::_seekMedia(double mediaTime)
 {
+    QMutexLocker lock(_seekMutex.get());
+    _seekStream(mediaTime);
+    return 0;
+}
+
+void AVVideoSegment::_seekStream(double mediaTime)
+{
     _ready = false;
     _firstFrameDue = false;
     {
@@ -303,7 +311,6 @@ int AVVideoSegment::_seekMedia(double mediaTime)
     _shownFrameMs = -1;
     _soughtMediaTime = mediaTime;
     _stream->seek(mediaTime, &AVVideoSegment::_onSeekDone, this, true);
-    return 0;
 }
 
 void AVVideoSegment::_onSeekDone(AVContent*, const uint8_t*, int32_t, double, void* context)
@@ -353,7 +360,24 @@ void AVVideoSegment::sleep(bool exporting)
         }
         _freePendingFrame();
     }
-    _stream->sleep();
+    if (_stream->sleep())
+        _seekWhereLeft();
+}
+
+void AVVideoSegment::_seekWhereLeft()
+{
+    // Put to sleep, the stream dropped the packets and pictures it had read
+    // ahead and its decoder forgot the pictures that the next ones refer to.
+    // Woken as it is, it would go on with the packets after those, which
+    // decode without their key frame into grey blocks (or, were the key
+    // frame itself dropped, it would wait for the next one). Sought again
+    // while it sleeps, it starts from a key frame when it wakes: at the
+    // picture shown last, or where the latest seek went when none was.
+    if (status() != AVSegmentReady || _closing)
+        return;
+    QMutexLocker lock(_seekMutex.get());
+    const int64_t shownMs = _shownFrameMs;
+    _seekStream(shownMs >= 0 ? double(shownMs) / 1000.0 : _soughtMediaTime.load());
 }
 
 void AVVideoSegment::wake()

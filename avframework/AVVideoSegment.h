@@ -110,6 +110,9 @@ private:
     // Where in the media the time falls, never before the in-point.
     double _mediaTimeAt(double time) const;
     int _seekMedia(double mediaTime);
+    void _seekStream(double mediaTime); // the seek mutex held
+    // After the stream was put to sleep: seeks it again to where the clip was.
+    void _seekWhereLeft();
     void _updateSpeed();
     // The frame choice; the caller holds the video mutex. True when, offline,
     // the frame after the one shown is to be waited for and looked at.
@@ -128,6 +131,10 @@ private:
 
     std::unique_ptr<AVVideoStream> _stream;
     std::unique_ptr<AVMutex> _videoMutex;      // pending frame, frame choice, planes
+    // Makes a seek one step from its target to the stream's request: the
+    // seek after a sleep reads the latest target, which a seek on another
+    // thread may be replacing, and must not overtake that seek's request.
+    std::unique_ptr<AVMutex> _seekMutex;
     std::unique_ptr<AVMutex> _thumbnailMutex;
     std::vector<AVPixelBuffer*> _thumbnails;
     const uint32_t _thumbnailHeight;

@@ -117,6 +117,12 @@ ff -f lavfi -i "color=c=gray:s=854x480:r=10:d=6,drawbox=x=t*120:y=100:w=80:h=80:
 ff -i "$out/bars854.mp4" -frames:v 1 -f rawvideo -pix_fmt yuv420p "$out/bars854_frame0.yuv"
 # 75 s at 10 fps, tiny: frame times far from 0 for the decoding-lag measure.
 ff -f lavfi -i "color=c=blue:s=64x48:r=10:d=75" -c:v libx264 -preset veryfast -g 10 "$out/long64_10fps.mp4"
+# Long groups of pictures, as cameras write them: 8 s of a moving picture at
+# 24 fps with key frames only at 0 and 4.17 s, so that a frame decoded
+# without its key frame shows as grey blocks. MPEG-4 Part 2 in AVI and H.264.
+ff -f lavfi -i "testsrc2=s=320x240:r=24:d=8" -c:v mpeg4 -q:v 3 -g 100 "$out/longgop_mpeg4.avi"
+ff -f lavfi -i "testsrc2=s=320x240:r=24:d=8" -c:v libx264 -preset veryfast -pix_fmt yuv420p \
+   -g 100 -keyint_min 100 -sc_threshold 0 "$out/longgop_h264.mp4"
 
 # ---- animated picture durations ----
 # Ten large frames of 20 ms each: decoding one takes about as long as its
