@@ -353,8 +353,13 @@ int AVComposition::notifyObservers(AVSegment* segment, intptr_t, void* compositi
 int AVComposition::onSegmentLoaded(AVSegment* segment, intptr_t result, void* composition)
 {
     auto* self = static_cast<AVComposition*>(composition);
-    if (result == 0)
+    if (result == 0) {
         self->refreshDuration();
+        // A sound that has just loaded took no part in the last mixing pass:
+        // the window holds none of it yet.
+        if (!segment->isVisual())
+            self->_mixComplete = 0;
+    }
     self->_notify(segment);
     return 0;
 }

@@ -95,8 +95,9 @@ void AVComposition::mixAudio(double time, uint8_t drawFlag, uint8_t playing, uin
         _mixSegment(_soundSegments[size_t(index)], index, time, drawFlag, playing, exporting, &low, &finished,
                     &takingPart);
     _audioBufferLen = low;
-    if (finished == takingPart)
-        _mixComplete = 1;
+    // A segment that joined a complete window (loaded, woken or sought since)
+    // has not filled its part of it yet: the window is no longer complete.
+    _mixComplete = finished == takingPart ? 1 : 0;
 }
 
 void AVComposition::_mixSegment(AVSoundSegment* segment, int32_t index, double time, bool drawFlag, bool playing,

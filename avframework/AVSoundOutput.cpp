@@ -26,6 +26,9 @@ constexpr unsigned long kParkedWaitMs = 100;
 constexpr int kMixWaitTries = 5;
 constexpr int kSuspendWaitLimit = 20;
 constexpr int kDevicePollMs = 1000;
+// How long a play waits for the mix of its start, and how often it looks.
+constexpr qint64 kResumeMixWaitMs = 1000;
+constexpr int kResumeRetryMs = 10;
 // How long destruction lets the fill thread finish its pass before saying so.
 constexpr qint64 kExitWaitMs = 3000;
 constexpr double kPi = 3.14159265358979323846;
@@ -71,11 +74,17 @@ AVSoundOutput::AVSoundOutput(AVSoundOutputSource* source, int sampleRate, int ch
     _devicePollTimer->setInterval(kDevicePollMs);
     connect(_devicePollTimer, &QTimer::timeout, this, &AVSoundOutput::_checkAudioDevices);
     _devicePollTimer->start();
+    _resumeRetryTimer = new QTimer(this);
+    _resumeRetryTimer->setSingleShot(true);
+    _resumeRetryTimer->setInterval(kResumeRetryMs);
+    connect(_resumeRetryTimer, &QTimer::timeout, this, &AVSoundOutput::_doPlay);
 }
 
 AVSoundOutput::~AVSoundOutput()
 {
     delete _devicePollTimer;
+    // Closing the device below runs the event loop: no play may come then.
+    delete _resumeRetryTimer;
     {
         QMutexLocker lock(&_requestMutex);
         _stopRequest = true;
@@ -109,6 +118,7 @@ void AVSoundOutput::retire()
     _listener = nullptr;
     // A play queued before would resume the device and read on.
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    _cancelAwaitedResume();
     _doStop();
 }
 
@@ -189,7 +199,42 @@ void AVSoundOutput::_startDevice()
     _device->start();
 }
 
+bool AVSoundOutput::_awaitMixBeforeResume()
+{
+    {
+        QMutexLocker lock(&_requestMutex);
+        if (_device->state() != AVSoundDevice::Suspended)
+            return false;
+    }
+    if (!_resumeAwaited.isValid())
+        _resumeAwaited.start();
+    if (_source->isMixComplete() || _resumeAwaited.hasExpired(kResumeMixWaitMs)) {
+        _resumeAwaited.invalidate();
+        return false;
+    }
+    _resumeRetryTimer->start();
+    return true;
+}
+
+bool AVSoundOutput::_cancelAwaitedResume()
+{
+    const bool awaited = _resumeRetryTimer->isActive();
+    _resumeRetryTimer->stop();
+    _resumeAwaited.invalidate();
+    return awaited;
+}
+
 void AVSoundOutput::_doPlay()
+{
+    // A resumed device plays at once and the playback clock starts with it.
+    // Until every sound segment has filled the mix of the start, its window
+    // holds silence where their sound belongs: played, the start would be
+    // silent and the sound would come in late.
+    if (!_awaitMixBeforeResume())
+        _startPlaying();
+}
+
+void AVSoundOutput::_startPlaying()
 {
     QMutexLocker lock(&_requestMutex);
     // What a stop left behind is not played: the fill thread drops it only once it parks.
@@ -226,6 +271,10 @@ void AVSoundOutput::_doPlay()
 
 void AVSoundOutput::_doPause()
 {
+    // A play still waiting for the mix starts now, so that every play the
+    // pause follows has begun what the pause fades out.
+    if (_cancelAwaitedResume())
+        _startPlaying();
     QMutexLocker lock(&_requestMutex);
     _fadingIn = false;
     _fadingOut = true;
@@ -472,13 +521,20 @@ void AVSoundOutput::_fillResumedDevice()
     const int period = _device->periodSize();
     if (period <= 0)
         return;
+    // The platform's device begins to play only once its buffer is full: the
+    // part of a period that fills it up goes in too, or the sound would wait
+    // for the fill thread while the playback clock runs.
+    const int frameBytes = _channelCount * 2;
+    int room = _device->bytesFree() / frameBytes * frameBytes;
     // Only what is mixed already: the owning thread does not wait for the mix.
-    if (_pending.size() < period)
+    if (_pending.size() < room)
         _readPending();
     int suspendWaits = 0;
-    while (_pending.size() >= period && _device->bytesFree() >= period) {
+    while (room > 0 && _pending.size() >= std::min(period, room)) {
+        const int length = std::min(period, room);
         _advanceFade(suspendWaits);
-        _writeFront(period);
+        _writeFront(length);
+        room -= length;
     }
 }
 

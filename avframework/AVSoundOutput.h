@@ -3,6 +3,7 @@
 #include "AVSync.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QObject>
@@ -23,9 +24,11 @@ class QTimer;
 // mode. A fill thread moves one device period at a time from the
 // composition into the device, waking every 10 ms. Play and pause are soft:
 // pause fades the volume out over ten steps and then suspends the device;
-// play resumes (or relaunches) it and fades the volume in. A resumed device
-// gets what is mixed already from the play itself: it starts at once, and
-// would run dry (an underrun) if it waited for the fill thread. The device's
+// play resumes (or relaunches) it and fades the volume in. A suspended device
+// is resumed only once the mix of the start is complete (a second at most):
+// the playback clock starts with it. A resumed device gets what is mixed
+// already from the play itself: it starts at once, and would run dry (an
+// underrun) if it waited for the fill thread. The device's
 // states go to the listener, which turns them into the playing state; a
 // one-second poll reports a change of the default device.
 //
@@ -94,6 +97,13 @@ private:
     // the platform's cannot open. The request mutex is held.
     void _startDevice();
     void _reportState(int state);
+    // True while a play waits for the mix of its start: the suspended device
+    // is resumed only once the mix is complete (or a second has passed).
+    bool _awaitMixBeforeResume();
+    // Stops the waiting; true when a play was waiting.
+    bool _cancelAwaitedResume();
+    // Resumes (or relaunches) the device and begins the fade-in.
+    void _startPlaying();
     void _wakeFillThread();
     // Sleeps on the condition for at most milliseconds or until woken.
     void _sleep(unsigned long milliseconds);
@@ -111,8 +121,9 @@ private:
     // the pending bytes in the mix's order, before any request can intervene.
     double _readPending();
     // A device resumed empty starts at once and runs dry before the fill
-    // thread is back: it gets what is mixed already, a period and a fade
-    // step at a time as the fill thread gives them. The request mutex is held.
+    // thread is back: it gets what is mixed already, up to a full buffer, a
+    // period and a fade step at a time as the fill thread gives them. The
+    // request mutex is held.
     void _fillResumedDevice();
     void _writeFront(int length);
 
@@ -150,5 +161,8 @@ private:
 
     QString _deviceName;
     QTimer* _devicePollTimer = nullptr;
+    // Retries a play that waits for the mix; the clock says since when it waits.
+    QTimer* _resumeRetryTimer = nullptr;
+    QElapsedTimer _resumeAwaited;
     AVSoundOutputListener* _listener = nullptr;
 };

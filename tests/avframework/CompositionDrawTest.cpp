@@ -385,6 +385,25 @@ TEST_F(CompositionDrawTest, DoubleBufferingShowsTheLastCompleteFrame)
     EXPECT_EQ(centre(), kGreen);
 }
 
+// The two targets take turns: after a size change each one must take the
+// new size when its turn comes, not only the first to be drawn.
+TEST_F(CompositionDrawTest, EveryDoubleBufferedPictureAfterASizeChangeHasTheNewSize)
+{
+    composition->setDoubleBuffered(1);
+    composition->addSegment(new SolidLayer(0.0, 1.0, kRed), 1);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    composition->compositeVideo(0.0, 1, 0, 0);
+    for (const auto& [width, height] : {std::pair{160, 90}, std::pair{kWidth, kHeight}}) {
+        composition->updateLayout(width, height, 0);
+        for (int pass = 0; pass < 3; ++pass) {
+            composition->compositeVideo(0.0, 1, 0, 0);
+            const std::vector<uint32_t> picture = frame();
+            ASSERT_EQ(picture.size(), size_t(width * height)) << width << "x" << height << ", pass " << pass;
+            EXPECT_EQ(picture[size_t(height / 2 * width + width / 2)], kRed) << width << "x" << height;
+        }
+    }
+}
+
 TEST_F(CompositionDrawTest, SnapshotRequestsAreAlwaysAnswered)
 {
     composition->addSegment(new SolidLayer(0.0, 1.0, kRed), 1);

@@ -94,6 +94,20 @@ private:
     bool _delivered = false;
 };
 
+// A block whose stream has not decoded it yet: nothing to deliver and not
+// done, until it has arrived.
+class LateSegment : public BlockSegment {
+public:
+    using BlockSegment::BlockSegment;
+    int32_t readSamples(uint8_t* buffer, int32_t capacity, double* start, int64_t from, int64_t to,
+                        uint8_t* done) override
+    {
+        *done = 0;
+        return arrived ? BlockSegment::readSamples(buffer, capacity, start, from, to, done) : 0;
+    }
+    bool arrived = false;
+};
+
 class CompositionMixTest : public GLTest {
 protected:
     void SetUp() override
@@ -282,4 +296,30 @@ TEST_F(CompositionMixTest, SeekRestartsTheWindowAndRemovalKeepsMixing)
     EXPECT_EQ(composition->findSegment(1), nullptr);
     composition->mixAudio(0.0, 1, 1, 0);
     EXPECT_TRUE(composition->isMixComplete());
+}
+
+TEST_F(CompositionMixTest, ASoundJoiningACompleteWindowKeepsItIncompleteUntilItsPartIsIn)
+{
+    composition->addSegment(new AVLayerSegment(0.0, 2.0, 320, 240), 1);
+    composition->mixAudio(0.0, 1, 1, 0);
+    ASSERT_TRUE(composition->isMixComplete()) << "without sound the silent window is complete";
+    auto* late = new LateSegment(2.0, 0, 100, 1000);
+    composition->addSegment(late, 2);
+    composition->mixAudio(0.0, 1, 1, 0);
+    EXPECT_FALSE(composition->isMixComplete()) << "read now, the window would play silence for the sound";
+    late->arrived = true;
+    ASSERT_TRUE(mixUntilComplete(0.0));
+    std::vector<uint8_t> out(kWindowBytes);
+    double position = -1;
+    ASSERT_GT(composition->readAudio(out.data(), int32_t(out.size()), &position), 0);
+    EXPECT_EQ(sampleAt(out, 0), 1000);
+}
+
+TEST_F(CompositionMixTest, ASoundLoadedSinceTheLastPassLeavesTheWindowIncomplete)
+{
+    composition->addSegment(new AVLayerSegment(0.0, 2.0, 320, 240), 1);
+    composition->mixAudio(0.0, 1, 1, 0);
+    ASSERT_TRUE(composition->isMixComplete());
+    addSound("tone440.wav", 0.0, 2);
+    EXPECT_FALSE(composition->isMixComplete()) << "read now, the window would play silence for the tone";
 }

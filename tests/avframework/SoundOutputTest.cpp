@@ -349,6 +349,21 @@ TEST_F(SoundOutputTest, PulseDevicePlaysTheMixedTones)
     EXPECT_GT(tonePower(mono, 1250.0), 100.0 * quiet);
 }
 
+TEST_F(SoundOutputTest, ResumedPulseDeviceGetsAFullBuffer)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "no PulseAudio server is reachable (run the tests through scripts/run-tests)";
+    startOutput();
+    ASSERT_FALSE(output->isNullOutput()) << "the PulseAudio device did not open";
+    auto* device = output->findChild<AVSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    output->play();
+    QCoreApplication::sendPostedEvents(output.get(), QEvent::MetaCall);
+    // Short of a full buffer it would begin to play only once the fill thread is back, while the playback
+    // clock runs from now.
+    EXPECT_LT(device->bytesFree(), 2 * kChannels) << "the resumed device was left short of a full buffer";
+}
+
 TEST_F(SoundOutputTest, RequestStillQueuedWhenThePulseDeviceGoesIsDropped)
 {
     if (!SoundServer::pulseAudioRuns())
@@ -525,6 +540,26 @@ TEST_F(SoundOrderTest, PlayRightAfterASeekGoesOnFromTheSeek)
     ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), seekFrameBefore, heard));
     EXPECT_EQ(heard.seeks, 3) << "every play after a seek is heard";
     EXPECT_GT(heard.frames, kRate / 2) << "too little was played to tell";
+}
+
+TEST_F(SoundOrderTest, PlayAfterASeekStartsTheDeviceOnceTheMixFromTheSeekIsComplete)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    startOutput();
+    auto* device = output->findChild<AVNullSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    device->keepWritten();
+    seek(3.0);
+    const size_t from = listener.size();
+    output->play();
+    QCoreApplication::sendPostedEvents(output.get(), QEvent::MetaCall);
+    // Started now, it would play the silence of the unmixed window while the playback clock runs.
+    EXPECT_EQ(device->state(), AVSoundDevice::Suspended) << "the device started before the mix was complete";
+    ASSERT_TRUE(pumpUntil([&] { return listener.stateAfter(from) >= 0; }, 5.0)) << "play was never reported";
+    pumpFor(0.2);
+    Heard heard;
+    ASSERT_NO_FATAL_FAILURE(expectRampInOrder(device->written(), {-1, int64_t(3.0 * kRate)}, heard));
+    EXPECT_GT(heard.frames, kRate / 10) << "too little was played to tell";
 }
 
 TEST_F(SoundOrderTest, SeekWhileTheMixIsReadPlaysNothingFromBeforeIt)
