@@ -93,7 +93,7 @@ DesktopMainWindow::DesktopMainWindow(const QString& projectName, const QString& 
     _createViewActions();
     createMenus();
     if (!_openProject()) {
-        _openFailed = true;
+        _markOpenFailed();
         hide();
         deleteLater();
     }
