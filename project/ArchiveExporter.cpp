@@ -122,8 +122,8 @@ void ArchiveExporter::run()
 
 void ArchiveExporter::_export()
 {
-    // Refused as the opening refuses it: a file that is no regular file is
-    // not even opened, a newer format is not read as an empty project.
+    // Refused as the opening refuses it: a named pipe in a project file's
+    // place is not even opened, a newer format is not read as an empty project.
     QString irregular;
     if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &irregular)) {
         if (refused == ProjectLoader::PropertiesTooNew)

@@ -24,12 +24,12 @@ enum ProjectLoaderMessage {
 // Opens a project in two steps. On the GUI thread loadProperties reads the
 // properties (converting "properties.plist" first) and refuses a newer
 // format, also a project file or properties of another format, and a
-// project whose files are not all regular files. Then the thread reads the segment records of "project.xml" (converting
-// "project.plist" first), gives the manager the elements beside
-// the records to keep, hands the records to the window, waits until
-// the window has laid out its editing area and reports loading progress
-// until every segment has loaded. Both waits end when the window requests
-// an interruption.
+// project one of whose files is a named pipe, a device or a socket. Then
+// the thread reads the segment records of "project.xml" (converting
+// "project.plist" first), gives the manager the elements beside the records
+// to keep, hands the records to the window, waits until the window has laid
+// out its editing area and reports loading progress until every segment
+// has loaded. Both waits end when the window requests an interruption.
 class ProjectLoader : public QThread
 {
     Q_OBJECT
@@ -58,8 +58,9 @@ public:
                               QString* errorText);
     // Why the project is neither opened nor written to, 0 when it may be:
     // PropertiesReadRefused when one of its project files or property lists
-    // is no regular file (errorText, when given, says which), told before
-    // anything opens it; PropertiesTooNew when it is of another format.
+    // is a named pipe, a device or a socket (errorText, when given, says
+    // which), told before anything opens it; PropertiesTooNew when it is of
+    // another format.
     static int refusal(const QString& name, const QString& folder, QString* errorText = nullptr);
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();

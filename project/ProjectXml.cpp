@@ -155,7 +155,7 @@ bool hasRootOfAnotherFormat(const QString& path, const QString& rootName)
 bool isIrregularFile(const QString& path, QString* why)
 {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isFile())
+    if (path.isEmpty() || !info.exists() || info.isFile() || info.isDir())
         return false;
     if (why)
         *why = QCoreApplication::translate("ProjectXml", "\"%1\" is not a regular file").arg(info.fileName());

@@ -56,19 +56,19 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
 
 // Whether the root element of the document at path is in a namespace or
 // has another name than rootName: a format of another version, which this
-// one neither reads nor writes. False when the file cannot be read, is no
-// regular file or holds no element.
+// one neither reads nor writes. False when the file cannot be read, is
+// irregular (below) or holds no element.
 bool hasRootOfAnotherFormat(const QString& path, const QString& rootName);
 
-// Whether something is at path that is no regular file: a named pipe, a
-// device, a socket or a folder. Told from its status alone, as opening a
-// named pipe waits for a writer and reading a device may never end; why,
-// when given, then says so in the user's words.
+// Whether something is at path that is neither a regular file nor a
+// folder: a named pipe, a device or a socket. Told from its status alone,
+// as opening a named pipe waits for a writer and reading a device may never
+// end; why, when given, then says so in the user's words. A folder fails to
+// open at once, with the system's reason.
 bool isIrregularFile(const QString& path, QString* why = nullptr);
 
 // Reads the whole file at path into bytes; false when it cannot be opened or
-// read, or is no regular file (unreadable, when given, then holds the
-// reason).
+// read, or is irregular (unreadable, when given, then holds the reason).
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable);
 
 // Whether bytes are an empty project as an older version wrote it: the

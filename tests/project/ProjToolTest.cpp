@@ -293,6 +293,15 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
         }
     }
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "an archive was written";
+
+    // The layout is only this machine's view of the project: a named pipe
+    // in its place is read as no layout.
+    writeFile(dir + "/properties.xml", properties);
+    writeFile(dir + "/project.xml", project);
+    ASSERT_TRUE(QFile::remove(dir + "/layout.xml"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/layout.xml").constData(), 0600), 0);
+    const ToolRun info = runTool({"info", dir});
+    EXPECT_EQ(info.exitCode, 0) << qPrintable(info.output);
 }
 
 // pack and unpack run the archive threads to their end: the unpacked
