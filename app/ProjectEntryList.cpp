@@ -42,10 +42,12 @@ QVector<ProjectEntry> ProjectEntryList::_list(const QString& directory, bool fol
 {
     QVector<ProjectEntry> entries;
     // An empty path would list the process's current folder. A name may
-    // begin with "." like any other: such a project is listed too.
+    // begin with "." like any other: such a project is listed too, and so is
+    // a link to a folder. The listing goes one level into a folder at most,
+    // so a link back up does not make it endless.
     if (!directory.isEmpty()) {
         const QFileInfoList found = QDir(directory).entryInfoList(
-            QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Time);
+            QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Time);
         entries.reserve(found.size() + 1);
         for (const QFileInfo& info : found) {
             const bool isFolder = foldersAllowed && fileIn(info, ProjectEntry::folderMarker()).exists();

@@ -60,13 +60,20 @@ void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message,
     case ArchiveMessageCode::ExportCopyFailed:
     case ArchiveMessageCode::ExportProjectXmlFailed:
         emit issueHideProgressHUD();
-        _warn(tr("Archive Project Failed"), tr("Archive project error occurs (%1)").arg(message));
+        // The texts of the archive's failures are shown as written, in every language.
+        _warn(tr("Archive Project Failed"), QStringLiteral("Archive project error occurs (%1)").arg(message));
         break;
     case ArchiveMessageCode::ExportNoSpace:
         emit issueHideProgressHUD();
-        _warn(tr("Insufficient Space"), tr("There's not enough storage space to archive this project. "
-                                           "About %1 more space is needed.")
+        _warn(tr("Insufficient Space"), QStringLiteral("There's not enough storage space to archive this project. "
+                                                       "About %1 more space is needed.")
                                             .arg(Util::byteSizeText(data.toLongLong())));
+        break;
+    case ArchiveMessageCode::ExportTooNew:
+        // Told as the opening tells it.
+        emit issueHideProgressHUD();
+        _warn(tr("Higher Version Project"), tr("Vidorna can not open the higher version movie project. Please "
+                                               "update Vidorna to the latest version."));
         break;
     case ArchiveMessageCode::ExportCancelled:
         emit issueHideProgressHUD();

@@ -93,7 +93,6 @@ DesktopMainWindow::DesktopMainWindow(const QString& projectName, const QString& 
     _createViewActions();
     createMenus();
     if (!_openProject()) {
-        _openFailed = true;
         hide();
         deleteLater();
     }

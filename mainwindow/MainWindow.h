@@ -812,6 +812,8 @@ protected:
     QPointer<TextEditWidget> _textEditor;
     // The project could not be read: closing saves and tidies nothing.
     bool _openFailed = false;
+    // Sets _openFailed; nothing the window holds writes into the project folder any more.
+    void _markOpenFailed();
 
     // --- Crop mode -----------------------------------------------------------------
     // The crop editor over a still picture of the segment, on a cover in the

@@ -12,6 +12,7 @@
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
 #include "ImageSegment.h"
+#include "MediaExplorer.h"
 #include "MovieSegment.h"
 #include "MusicSegment.h"
 #include "ProgressHUD.h"
@@ -87,8 +88,10 @@ std::unique_ptr<Segment> MainWindow::_segmentFromRecord(std::unique_ptr<SegmentA
 
 bool MainWindow::_openProject()
 {
-    if (!_showOpenProjectError())
+    if (!_showOpenProjectError()) {
+        _markOpenFailed();
         return false;
+    }
     showWaitingHUD(tr("Opening..."));
     _stylePreviewBackground(QColor::fromRgba(_projectManager->backgroundColor()));
     QTimer::singleShot(kEngineStartDelayMs, this, [this] {
@@ -228,11 +231,20 @@ void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVar
     }
 }
 
+// A project that did not open is not this window's: not even the media
+// library's settings go into its folder.
+void MainWindow::_markOpenFailed()
+{
+    _openFailed = true;
+    if (_mediaExplorer)
+        _mediaExplorer->keepSettingsUnwritten();
+}
+
 // Nothing of the project was read: closing must neither save an empty
 // project over it nor tidy away the media its records still name.
 void MainWindow::_closeAfterFailedLoad(const QString& title, const QString& text)
 {
-    _openFailed = true;
+    _markOpenFailed();
     Util::showMessageBox(this, title, text, QMessageBox::Warning);
     hideWaitingHUD();
     _finishClosing();

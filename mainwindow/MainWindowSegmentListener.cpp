@@ -8,6 +8,7 @@
 #include "AVPixelBuffer.h"
 #include "EditScrollArea.h"
 #include "ProgressHUD.h"
+#include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "RulerScrollArea.h"
 #include "Segment.h"
@@ -435,9 +436,13 @@ void MainWindow::segmentAudioPlotDataDidReady(Segment* segment)
 // The files the saved project names, those the project in the window
 // names (the files on disk may have been replaced meanwhile), and those the
 // segments resolve to, so that two segments sharing one file are found
-// whatever name each stored. None when what the project names cannot be told.
+// whatever name each stored. None when what the project names cannot be
+// told, also when the files on disk were replaced by ones this version
+// refuses: what those name is not read.
 std::optional<QSet<QString>> MainWindow::_usedFilePaths() const
 {
+    if (ProjectLoader::refusal(_projectName, _folderName) != 0)
+        return std::nullopt;
     // A record of a type this version does not build still names its file.
     QByteArray saved;
     std::optional<QSet<QString>> paths =

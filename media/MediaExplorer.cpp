@@ -19,6 +19,8 @@ void MediaExplorer::createWidget(QWidget* parent, bool tabs)
         _widget = new TabsMediaExplorerWidget(_settingsDir, parent);
     else
         _widget = new HorizontalMediaExplorerWidget(_settingsDir, parent);
+    if (_settingsUnwritten)
+        _widget->keepSettingsUnwritten();
     connect(_widget, &MediaExplorerWidget::showTextMessage, this, &MediaExplorer::showTextMessage);
     connect(_widget, &MediaExplorerWidget::showProgressHUD, this, &MediaExplorer::showProgressHUD);
     connect(_widget, &MediaExplorerWidget::hideProgressHUD, this, &MediaExplorer::hideProgressHUD);
@@ -26,6 +28,13 @@ void MediaExplorer::createWidget(QWidget* parent, bool tabs)
     connect(_widget, &MediaExplorerWidget::mediaItemClicked, this, &MediaExplorer::mediaItemClicked);
     _widget->setGeometry(0, 0, parent->width(), parent->height());
     _widget->show();
+}
+
+void MediaExplorer::keepSettingsUnwritten()
+{
+    _settingsUnwritten = true;
+    if (_widget)
+        _widget->keepSettingsUnwritten();
 }
 
 void MediaExplorer::setInteractive(bool interactive)

@@ -27,6 +27,8 @@ public:
     void createWidget(QWidget* parent, bool tabs);
     bool hasWidget() const { return !_widget.isNull(); }
     MediaExplorerWidget* widget() const { return _widget; }
+    // "media.config" is not written, by the widget there is or one made later.
+    void keepSettingsUnwritten();
     // These do nothing before createWidget.
     void setInteractive(bool interactive);
     void resize(const QSize& size);
@@ -43,4 +45,5 @@ private:
     // Owned by the parent given to createWidget.
     QPointer<MediaExplorerWidget> _widget;
     QString _settingsDir;
+    bool _settingsUnwritten = false;
 };

@@ -27,7 +27,8 @@ MediaExplorerWidget::~MediaExplorerWidget()
     // These two write their settings as they go: before the file is written.
     delete _localFilesPage;
     delete _giphyPage;
-    _settings->save();
+    if (!_settingsUnwritten)
+        _settings->save();
 }
 
 QSettings* MediaExplorerWidget::settings() const

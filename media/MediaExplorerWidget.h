@@ -34,6 +34,8 @@ public:
     void showPage(const QString& pageId, const QVariantMap& params);
     // Does nothing while the GIF page has never been shown.
     void downloadGiphyGif(const QString& id, const QString& url);
+    // The panel goes without writing "media.config": the folder is not to be written.
+    void keepSettingsUnwritten() { _settingsUnwritten = true; }
 
 signals:
     void showTextMessage(QString message);
@@ -73,4 +75,5 @@ private:
     ResourceAssetsWidget* _stickersPage = nullptr;
     GiphyGifsWidget* _giphyPage = nullptr;
     std::unique_ptr<SettingsFile> _settings;
+    bool _settingsUnwritten = false;
 };

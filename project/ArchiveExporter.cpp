@@ -1,6 +1,7 @@
 #include "ArchiveExporter.h"
 
 #include "ProjectArchiveFormat.h"
+#include "ProjectLoader.h"
 #include "ProjectXml.h"
 #include "SaveFileCommit.h"
 #include "Segment.h"
@@ -121,6 +122,16 @@ void ArchiveExporter::run()
 
 void ArchiveExporter::_export()
 {
+    // Refused as the opening refuses it: a named pipe in a project file's
+    // place is not even opened, a newer format is not read as an empty project.
+    QString irregular;
+    if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &irregular)) {
+        if (refused == ProjectLoader::PropertiesTooNew)
+            emit onMessage(this, ArchiveMessageCode::ExportTooNew, QVariant());
+        else
+            emit onMessage(this, ArchiveMessageCode::ExportEstimateFailed, irregular);
+        return;
+    }
     const QString projectDir = ProjectManager::projectDirectory(_projectName, _projectFolder);
     SegmentRecords records;
     KeptXml besideRecords;

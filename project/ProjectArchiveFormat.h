@@ -17,11 +17,12 @@ struct ArchiveMessageCode {
     };
     enum Export {
         ExportCreateFailed = 3,     // the archive file cannot be created
-        ExportEstimateFailed = 4,   // "project.xml" unreadable; nothing written
+        ExportEstimateFailed = 4,   // "project.xml" unreadable (QString: why, when told); nothing written
         ExportNoSpace = 5,          // qint64: bytes missing at the output folder
         ExportCopyFailed = 6,       // a file failed to open or to copy; no archive left
         ExportProjectXmlFailed = 7, // "project.xml" could not be generated; no archive left
         ExportCancelled = 8,        // no archive left
+        ExportTooNew = 9,           // the project is of a newer version's format; nothing written
     };
     enum Import {
         ImportWriteFailed = 3,      // a file of the new project cannot be written; the folder is removed

@@ -69,6 +69,9 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
     const QString xmlPath = ProjectManager::propertiesXmlPath(name, folder);
     if (xmlPath.isEmpty())
         return PropertiesUnreadable;
+    // A property list converts into this version's format.
+    if (const int refused = refusal(name, folder, errorText))
+        return refused;
     if (!QFileInfo::exists(xmlPath)) {
         const QString plistPath = ProjectManager::propertiesPlistPath(name, folder);
         if (!QFileInfo::exists(plistPath))
@@ -81,8 +84,6 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
             return PropertiesConvertFailed;
         }
     }
-    if (isOfAnotherFormat(name, folder))
-        return PropertiesTooNew;
     QString unreadable;
     if (manager->loadProperties(name, folder, &unreadable) != 0) {
         if (unreadable.isEmpty())
@@ -94,10 +95,23 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
     return manager->version() > kNewestFormatVersion ? PropertiesTooNew : 0;
 }
 
-bool ProjectLoader::isOfAnotherFormat(const QString& name, const QString& folder)
+int ProjectLoader::refusal(const QString& name, const QString& folder, QString* errorText)
 {
-    return ProjectXml::hasRootInNamespace(ProjectManager::propertiesXmlPath(name, folder))
-        || ProjectXml::hasRootInNamespace(ProjectManager::projectXmlPath(name, folder));
+    const QString files[] = {
+        ProjectManager::propertiesXmlPath(name, folder), ProjectManager::projectXmlPath(name, folder),
+        ProjectManager::propertiesPlistPath(name, folder), ProjectManager::projectPlistPath(name, folder)};
+    for (const QString& file : files) {
+        if (ProjectXml::isIrregularFile(file, errorText))
+            return PropertiesReadRefused;
+    }
+    return _isOfAnotherFormat(name, folder) ? PropertiesTooNew : 0;
+}
+
+bool ProjectLoader::_isOfAnotherFormat(const QString& name, const QString& folder)
+{
+    return ProjectXml::hasRootOfAnotherFormat(ProjectManager::propertiesXmlPath(name, folder),
+                                              QStringLiteral("Properties"))
+        || ProjectXml::hasRootOfAnotherFormat(ProjectManager::projectXmlPath(name, folder), QStringLiteral("Project"));
 }
 
 SegmentRecords ProjectLoader::takeRecords()

@@ -23,13 +23,13 @@ enum ProjectLoaderMessage {
 
 // Opens a project in two steps. On the GUI thread loadProperties reads the
 // properties (converting "properties.plist" first) and refuses a newer
-// format, also a project file or properties whose root is in a namespace.
-// Then the thread reads the segment records of "project.xml" (converting
-// "project.plist" first), gives the manager the elements beside
-// the records to keep, hands the records to the window, waits until
-// the window has laid out its editing area and reports loading progress
-// until every segment has loaded. Both waits end when the window requests
-// an interruption.
+// format, also a project file or properties of another format, and a
+// project one of whose files is a named pipe, a device or a socket. Then
+// the thread reads the segment records of "project.xml" (converting
+// "project.plist" first), gives the manager the elements beside the records
+// to keep, hands the records to the window, waits until the window has laid
+// out its editing area and reports loading progress until every segment
+// has loaded. Both waits end when the window requests an interruption.
 class ProjectLoader : public QThread
 {
     Q_OBJECT
@@ -56,10 +56,12 @@ public:
 
     static int loadProperties(const QString& name, const QString& folder, ProjectManager* manager,
                               QString* errorText);
-    // Whether "properties.xml" or "project.xml" has its root element in a
-    // namespace: a format of another version, which neither opens nor is
-    // written back (it would be read as empty and rewritten from defaults).
-    static bool isOfAnotherFormat(const QString& name, const QString& folder);
+    // Why the project is neither opened nor written to, 0 when it may be:
+    // PropertiesReadRefused when one of its project files or property lists
+    // is a named pipe, a device or a socket (errorText, when given, says
+    // which), told before anything opens it; PropertiesTooNew when it is of
+    // another format.
+    static int refusal(const QString& name, const QString& folder, QString* errorText = nullptr);
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
 
@@ -87,6 +89,11 @@ protected:
     void run() override;
 
 private:
+    // Whether "properties.xml" or "project.xml" has its root element in a
+    // namespace or of another name than "Properties" or "Project": a format
+    // of another version, which neither opens nor is written back (it would
+    // be read as empty and rewritten from defaults).
+    static bool _isOfAnotherFormat(const QString& name, const QString& folder);
     // Runs a converter with the loader's 1024-byte error buffer; the message
     // goes to errorText on failure.
     static bool _convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,

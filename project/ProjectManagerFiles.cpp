@@ -279,7 +279,10 @@ int ProjectManager::saveProperties(const QString& name, const QString& folder)
 int ProjectManager::loadLayout()
 {
     QFile file(layoutXmlPath(_projectName, _projectFolder));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+    // A named pipe in its place would hold the opening up for good: the
+    // layout then stays as it is, as without the file.
+    if (file.fileName().isEmpty() || ProjectXml::isIrregularFile(file.fileName())
+        || !file.open(QIODevice::ReadOnly))
         return -1;
     QXmlStreamReader reader(&file);
     while (!reader.atEnd()) {

@@ -3,8 +3,10 @@
 #include "SaveFileCommit.h"
 #include "Segment.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -18,6 +20,14 @@ namespace {
 // byte for byte. The same text with "UTF-8" or a line break after it is
 // no project.
 const QByteArray kEmptyProjectFile = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>");
+const QString kProjectElement = QStringLiteral("Project");
+
+// Whether the start element the reader stands on is this version's root of the name.
+bool isRootOf(const QXmlStreamReader& reader, const QString& rootName)
+{
+    return reader.namespaceUri().isEmpty() && reader.name() == rootName;
+}
+
 } // namespace
 
 bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<void(QXmlStreamWriter&)>& writeBody)
@@ -74,7 +84,7 @@ int write(const QString& path, FileKind kind, const char* errorMessage,
 
 void writeRoot(QXmlStreamWriter& writer, const KeptXml& besideRecords)
 {
-    writer.writeStartElement(QStringLiteral("Project"));
+    writer.writeStartElement(kProjectElement);
     besideRecords.writeStartTagDeclarations(writer);
     besideRecords.writeStartTagAttributes(writer);
 }
@@ -105,8 +115,9 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
         if (reader.isEndElement()) {
             // The root's: every element inside it is read whole.
             insideRoot = false;
-        } else if (reader.isStartElement() && !insideRoot && !reader.namespaceUri().isEmpty()) {
-            reader.raiseError(QStringLiteral("The root element is in a namespace: the file is of another version"));
+        } else if (reader.isStartElement() && !insideRoot && !isRootOf(reader, kProjectElement)) {
+            reader.raiseError(QStringLiteral("The root element is not this version's \"Project\": the file is of "
+                                             "another version"));
             return;
         } else if (reader.isStartElement() && reader.name() == segmentElement && reader.namespaceUri().isEmpty()) {
             auto record = std::make_unique<SegmentAttributes>();
@@ -128,22 +139,32 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
         besideRecords->placeAfterLast(int(records.size()));
 }
 
-bool hasRootInNamespace(const QString& path)
+bool hasRootOfAnotherFormat(const QString& path, const QString& rootName)
 {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || isIrregularFile(path) || !file.open(QIODevice::ReadOnly))
         return false;
     QXmlStreamReader reader(&file);
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement)
-            return !reader.namespaceUri().isEmpty();
+            return !isRootOf(reader, rootName);
     }
     return false;
 }
 
+bool isIrregularFile(const QString& path, QString* why)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || info.isFile() || info.isDir())
+        return false;
+    if (why)
+        *why = QCoreApplication::translate("ProjectXml", "\"%1\" is not a regular file").arg(info.fileName());
+    return true;
+}
+
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || isIrregularFile(path, unreadable))
         return false;
     QFile file(path);
     *bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -49,17 +49,26 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const
 // elements, comments and processing instructions, are kept whole in
 // besideRecords, these placed by the number of records before them, or
 // skipped when it is null. The reader tells whether the document was whole.
-// A root in a namespace is another version's format: the reader gets a
-// custom error on it, and nothing of it is read.
+// A root in a namespace, or of another name than "Project", is another
+// version's format: the reader gets a custom error on it, and nothing of it
+// is read.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
-// Whether the root element of the document at path is in a namespace: a
-// format of another version, which this one neither reads nor writes.
-// False when the file cannot be read or holds no element.
-bool hasRootInNamespace(const QString& path);
+// Whether the root element of the document at path is in a namespace or
+// has another name than rootName: a format of another version, which this
+// one neither reads nor writes. False when the file cannot be read, is
+// irregular (below) or holds no element.
+bool hasRootOfAnotherFormat(const QString& path, const QString& rootName);
+
+// Whether something is at path that is neither a regular file nor a
+// folder: a named pipe, a device or a socket. Told from its status alone,
+// as opening a named pipe waits for a writer and reading a device may never
+// end; why, when given, then says so in the user's words. A folder fails to
+// open at once, with the system's reason.
+bool isIrregularFile(const QString& path, QString* why = nullptr);
 
 // Reads the whole file at path into bytes; false when it cannot be opened or
-// read (unreadable, when given, then holds the system's reason).
+// read, or is irregular (unreadable, when given, then holds the reason).
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable);
 
 // Whether bytes are an empty project as an older version wrote it: the

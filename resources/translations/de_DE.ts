@@ -2008,6 +2008,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Aktuell: Einfügemodus</translation>
         <translation>Archivieren fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>Beim Archivieren des Projekts ist ein Fehler aufgetreten (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>Nicht genügend Speicherplatz</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>Nicht genügend Speicherplatz, um dieses Projekt zu archivieren. Es werden etwa %1 mehr benötigt.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 Element(e) verschoben</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Projekt einer neueren Version</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna kann kein Filmprojekt einer neueren Version öffnen. Bitte aktualisieren Sie Vidorna auf die neueste Version.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; no es un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Actual: modo insertar</translation>
         <translation>Error al archivar el proyecto</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>Se produjo un error al archivar el proyecto (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>Espacio insuficiente</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>No hay espacio suficiente para archivar este proyecto. Se necesitan unos %1 más.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Actual: modo insertar</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento(s) movido(s)</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Proyecto de una versión superior</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna no puede abrir un proyecto de vídeo de una versión superior. Actualiza Vidorna a la última versión.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; n&apos;est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Actuel : mode insertion</translation>
         <translation>Échec de l&apos;archivage du projet</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>Une erreur s&apos;est produite lors de l&apos;archivage du projet (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>Espace insuffisant</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>Espace de stockage insuffisant pour archiver ce projet. Il faut environ %1 de plus.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Actuel : mode insertion</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 élément(s) déplacé(s)</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Projet d'une version plus récente</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna ne peut pas ouvrir un projet vidéo d'une version plus récente. Veuillez mettre Vidorna à jour vers la dernière version.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; non è un file normale</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Attuale: modalità inserimento</translation>
         <translation>Archiviazione non riuscita</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>Si è verificato un errore durante l&apos;archiviazione del progetto (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>Spazio insufficiente</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>Spazio di archiviazione insufficiente per archiviare questo progetto. Servono circa %1 in più.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento/i spostato/i</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Progetto di una versione successiva</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna non può aprire un progetto video di una versione successiva. Aggiorna Vidorna all'ultima versione.</translation>
     </message>
 </context>
 <context>

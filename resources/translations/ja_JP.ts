@@ -2008,6 +2008,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>「%1」は通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Current: Insert mode</source>
         <translation>アーカイブに失敗しました</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>プロジェクトのアーカイブ中にエラーが発生しました (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>空き容量が不足しています</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>このプロジェクトをアーカイブするための空き容量が足りません。あと約 %1 必要です。</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 個の項目を移動しました</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>新しいバージョンのプロジェクト</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna では新しいバージョンのムービープロジェクトを開けません。Vidorna を最新バージョンに更新してください。</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot;은(는) 일반 파일이 아닙니다</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Current: Insert mode</source>
         <translation>프로젝트 보관 실패</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>프로젝트를 보관하는 중 오류가 발생했습니다 (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>저장 공간 부족</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>이 프로젝트를 보관할 저장 공간이 부족합니다. 약 %1의 공간이 더 필요합니다.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>항목 %1개 이동됨</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>상위 버전 프로젝트</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna에서 상위 버전의 동영상 프로젝트를 열 수 없습니다. Vidorna를 최신 버전으로 업데이트하세요.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; não é um arquivo comum</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Atual: modo inserir</translation>
         <translation>Falha ao arquivar o projeto</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>Ocorreu um erro ao arquivar o projeto (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>Espaço insuficiente</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>Não há espaço suficiente para arquivar este projeto. São necessários cerca de %1 a mais.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Atual: modo inserir</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 item(ns) movido(s)</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Projeto de versão superior</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>O Vidorna não pode abrir um projeto de vídeo de versão superior. Atualize o Vidorna para a versão mais recente.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>«%1» не является обычным файлом</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Current: Insert mode</source>
         <translation>Не удалось архивировать проект</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>При архивировании проекта произошла ошибка (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>Недостаточно места</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>Недостаточно места для архивирования проекта. Требуется ещё около %1.</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>Перемещено элементов: %1</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>Проект более новой версии</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna не может открыть видеопроект более новой версии. Обновите Vidorna до последней версии.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>“%1”不是常规文件</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Current: Insert mode</source>
         <translation>归档项目失败</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>归档项目时出错 (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>空间不足</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>存储空间不足，无法归档此项目。还需要约 %1 的空间。</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>已移动 %1 个项目</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>更高版本的项目</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna 无法打开更高版本的影片项目。请将 Vidorna 更新到最新版本。</translation>
     </message>
 </context>
 <context>

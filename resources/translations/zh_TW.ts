@@ -2008,6 +2008,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectXml</name>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>「%1」不是一般檔案</translation>
+    </message>
+</context>
+<context>
     <name>ProjectsListWidget</name>
     <message>
         <source>Remove</source>
@@ -2054,16 +2061,8 @@ Current: Insert mode</source>
         <translation>封存專案失敗</translation>
     </message>
     <message>
-        <source>Archive project error occurs (%1)</source>
-        <translation>封存專案時發生錯誤 (%1)</translation>
-    </message>
-    <message>
         <source>Insufficient Space</source>
         <translation>空間不足</translation>
-    </message>
-    <message>
-        <source>There&apos;s not enough storage space to archive this project. About %1 more space is needed.</source>
-        <translation>儲存空間不足，無法封存此專案。還需要約 %1 的空間。</translation>
     </message>
     <message>
         <source>Archive Project Completed</source>
@@ -2236,6 +2235,14 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>已移動 %1 個項目</translation>
+    </message>
+    <message>
+        <source>Higher Version Project</source>
+        <translation>較新版本的專案</translation>
+    </message>
+    <message>
+        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
+        <translation>Vidorna 無法開啟較新版本的影片專案。請將 Vidorna 更新至最新版本。</translation>
     </message>
 </context>
 <context>

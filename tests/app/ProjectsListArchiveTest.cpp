@@ -1,6 +1,7 @@
 // Archiving a listed project from its item menu and importing the archive,
 // through the real menu, file dialogs and archive threads.
 #include "FileRevealer.h"
+#include "MultiLanguage.h"
 #include "ProjectsListWidget.h"
 #include "ProjectsTestSupport.h"
 #include "TestMedia.h"
@@ -168,4 +169,35 @@ TEST_F(ProjectsListArchiveTest, TheArchiveChooserOpensOnTheDownloadsFolderOrElse
     EXPECT_EQ(offered(), (QStringList{home, home, "can choose"}));
     ASSERT_TRUE(QDir(home).mkdir("Downloads"));
     EXPECT_EQ(offered(), (QStringList{home + "/Downloads", home + "/Downloads", "can choose"}));
+}
+
+// A project of a newer version is told as the opening tells it, in the
+// language in force; the texts of the archive's failures read as written
+// in every language.
+TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailuresReadAsWritten)
+{
+    writeFile(makeProject("Newer") + "/project.xml", "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>");
+    writeFile(makeProject("Damaged") + "/project.xml", "<Project><Segment Type=\"TEXT\"");
+    QTemporaryDir output;
+    // The list names its menu entries in the language in force when it made them.
+    const auto archive = [&output](const QString& name) {
+        ProjectsListWidget list(nullptr);
+        showForList(list);
+        DialogScript dialogs({DialogScript::choose(output.path()), DialogScript::ok()});
+        chooseMenuEntryLater(QCoreApplication::translate("ProjectsListWidget", "Archive"));
+        emit list.customContextMenuRequested(list.visualItemRect(list.findItems(name, Qt::MatchExactly).first()).center());
+        EXPECT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 20000)) << qPrintable(name);
+        return dialogs.seen().value(1);
+    };
+    EXPECT_EQ(archive("Newer").toStdString(), "Higher Version Project / Vidorna can not open the higher version movie "
+                                              "project. Please update Vidorna to the latest version.");
+    MultiLanguage language;
+    language.switchLanguage("de_DE");
+    const QString newer = archive("Newer");
+    const QString damaged = archive("Damaged");
+    language.switchLanguage("en_US");
+    EXPECT_EQ(newer.toStdString(), "Projekt einer neueren Version / Vidorna kann kein Filmprojekt einer neueren Version "
+                                   "öffnen. Bitte aktualisieren Sie Vidorna auf die neueste Version.");
+    EXPECT_EQ(damaged.toStdString(), "Archivieren fehlgeschlagen / Archive project error occurs (4)");
+    EXPECT_TRUE(QDir(output.path()).isEmpty()) << "an archive was written";
 }

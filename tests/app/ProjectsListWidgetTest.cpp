@@ -5,6 +5,9 @@
 #include "ProjectsTestSupport.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,9 +55,6 @@ protected:
         makeFolder("Solo");
         makeProject("Solo/Only");
         makeFolder("Nothing");
-        // Links are not followed: one to the projects directory itself would never end.
-        ASSERT_TRUE(QFile::link(projects(), projectPath("Loop")));
-        ASSERT_TRUE(QFile::link(projectPath("Alpha"), projectPath("Trips/AlphaLink")));
         setModified(projectPath("Alpha/project.xml"), at(10));
         setModified(projectPath("Beta/project.xml"), at(30));
         setModified(projectPath("Gamma/project.xml"), at(30));
@@ -88,6 +88,31 @@ TEST_F(ProjectsListWidgetTest, ListsNewestFirstWithSubtitlesFlagsAndTheExampleLa
     EXPECT_TRUE(flag(list, "Trips", Delegate::FolderRole));
     EXPECT_FALSE(flag(list, "Beta", Delegate::FolderRole));
     EXPECT_EQ(list.item(1)->sizeHint(), QSize(140, 178));
+}
+
+// A project or a folder reached by a link is listed as any other; one back
+// to the projects directory is listed once, as a project without a file.
+TEST_F(ProjectsListWidgetTest, FoldersThatAreLinksAreListedAsEveryOther)
+{
+    makeProject("Alpha");
+    makeFolder("Trips");
+    makeProject("Trips/Paris");
+    QTemporaryDir elsewhere;
+    QDir(elsewhere.path()).mkpath("Away");
+    writeFile(elsewhere.path() + "/Away/project.xml", "<Project/>");
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/Away", projectPath("Away")));
+    ASSERT_TRUE(QFile::link(projectPath("Trips"), projectPath("Journeys")));
+    ASSERT_TRUE(QFile::link(projects(), projectPath("Loop")));
+    ASSERT_TRUE(QFile::link(projectPath("Alpha"), projectPath("Trips/AlphaLink")));
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    QStringList names = rowNames(list);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (QStringList{"/NEW/", "Alpha", "Away", "Journeys", "Loop", "Trips"}));
+    EXPECT_FALSE(flag(list, "Away", Delegate::DamagedRole));
+    EXPECT_TRUE(flag(list, "Loop", Delegate::DamagedRole));
+    EXPECT_TRUE(flag(list, "Journeys", Delegate::FolderRole));
+    EXPECT_EQ(subtitle(list, "Trips"), "(2 Items)");
 }
 
 TEST_F(ProjectsListWidgetTest, AnEmptyDirectoryListsOnlyTheNewMovieTile)

@@ -34,6 +34,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kName = QStringLiteral("Found");
@@ -755,4 +757,41 @@ TEST_F(HostileProject, TheCloseTidiesAnEmptyProjectWhoseFileWentWhileItWasOpen)
     ASSERT_TRUE(closeWindow(window));
     EXPECT_FALSE(QFileInfo::exists(dir + "/stray.png")) << "the window holds nothing that names it";
     EXPECT_TRUE(QFileInfo::exists(dir + "/properties.xml"));
+}
+
+// Another program replaces a file of the project while the window has it
+// open, by one this version refuses: of a newer format, or a named pipe.
+// What such a file names cannot be told, so the close deletes nothing, and
+// it does not wait on the pipe.
+TEST_F(HostileProject, TheCloseDeletesNothingWhenAProjectFileWasReplacedByOneItRefuses)
+{
+    const char* const files[] = {"childfile.png", "theme.wav", "poster.png", "stray.png"};
+    for (const char* file : files)
+        writeFile(dir + "/" + file, "kept\n");
+    const std::pair<const char*, QByteArray> replacements[] = {
+        {"project.xml", "<Project xmlns=\"urn:x-newer\"><Segment File=\"childfile.png\" Type=\"IMAGE\"/>"
+                        "<Theme>theme.wav</Theme></Project>"},
+        {"properties.xml", "<Properties xmlns=\"urn:x-newer\" version=\"9\" poster=\"poster.png\"/>"},
+        {"project.xml", QByteArray()},
+    };
+    for (const auto& [file, bytes] : replacements) {
+        std::vector<RecordBuilder> none;
+        writeProject(dir, none);
+        HostileWindow window;
+        if (!openAsStored(window))
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        ASSERT_FALSE(window.projectManager()->isModified()) << "the close would save the window's project";
+        const QString path = dir + "/" + file;
+        if (bytes.isEmpty()) {
+            ASSERT_TRUE(QFile::remove(path));
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            writeFile(path, bytes);
+        }
+        ASSERT_TRUE(closeWindow(window));
+        for (const char* kept : files)
+            EXPECT_TRUE(QFileInfo::exists(dir + "/" + kept)) << kept << " after " << file << " became " << bytes.constData();
+        if (bytes.isEmpty())
+            ASSERT_TRUE(QFile::remove(path));
+    }
 }

@@ -1,5 +1,6 @@
 #include "TestWindow.h"
 
+#include "DesktopMainWindow.h"
 #include "ModalDialogAnswerer.h"
 #include "MusicSegment.h"
 #include "ProgressHUD.h"
@@ -12,8 +13,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,17 +40,23 @@ protected:
         writeFile(dir + "/project.xml", "<Project></Project>");
     }
 
+    // Notes the message box that comes next into shown and accepts it.
+    static ModalDialogAnswerer::Answer noteMessage(ShownMessage* shown)
+    {
+        return [shown](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (box) {
+                *shown = {box->windowTitle(), box->text()};
+                box->accept();
+            }
+        };
+    }
+
     // Opens the project's properties and answers the message box it shows.
     std::pair<bool, ShownMessage> openProperties(TestWindow& window)
     {
         ShownMessage shown;
-        ModalDialogAnswerer answerer([&shown](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            if (box) {
-                shown = {box->windowTitle(), box->text()};
-                box->accept();
-            }
-        });
+        ModalDialogAnswerer answerer(noteMessage(&shown));
         const bool opened = window._showOpenProjectError();
         return {opened, shown};
     }
@@ -115,6 +126,67 @@ TEST_F(MainWindowProject, FilesWhoseRootIsInANamespaceAreRefusedAsNewerAndLeftAl
         }
         EXPECT_EQ(readFile(dir + "/properties.xml"), properties);
         EXPECT_EQ(readFile(dir + "/project.xml"), project);
+    }
+}
+
+// Project files that a newer version (a root of another name or in a
+// namespace) or another program (a named pipe) left: the desktop window
+// refuses to open them with a message, again when opened once more, and
+// writes nothing into the folder, its media library's settings included.
+TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndNotWritten)
+{
+    for (const char* file : {"/mark.png", "/cover2.png", "/notes.txt"})
+        writeFile(dir + file, "kept\n");
+    const QByteArray plain = "<Properties version=\"7\"/>";
+    const QByteArray project = "<Project><Segment Type=\"TEXT\" Text=\"Hi\"/></Project>";
+    const QString newer = "Higher Version Project / Vidorna can not open the higher version movie project. Please "
+                          "update Vidorna to the latest version.";
+    const QString unreadable = "Open Project Failed / The movie project cannot be read: \"%1\" is not a regular file";
+    struct Case {
+        QByteArray properties;
+        QByteArray project;
+        const char* pipe;
+        QString told;
+    };
+    const Case cases[] = {
+        {plain, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"IMAGE\" File=\"notes.txt\"/></Project>", nullptr, newer},
+        {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
+         "<Notes>notes.txt</Notes></PropertiesV9>",
+         project, nullptr, newer},
+        {plain, "<ProjectV9><Segment Type=\"IMAGE\" File=\"notes.txt\"/></ProjectV9>", nullptr, newer},
+        {plain, project, "properties.xml", unreadable.arg("properties.xml")},
+        {plain, project, "project.xml", unreadable.arg("project.xml")},
+    };
+    for (const Case& test : cases) {
+        writeFile(dir + "/properties.xml", test.properties);
+        writeFile(dir + "/project.xml", test.project);
+        const QString pipe = dir + "/" + test.pipe;
+        if (test.pipe) {
+            ASSERT_TRUE(QFile::remove(pipe));
+            ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        }
+        const auto entries = [this] {
+            return QDir(dir)
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name)
+                .join(' ')
+                .toStdString();
+        };
+        const std::string entriesBefore = entries();
+        const QMap<QString, QByteArray> before = folderDigests(dir);
+        for (int opening = 0; opening < 2; ++opening) {
+            ShownMessage shown;
+            ModalDialogAnswerer answerer(noteMessage(&shown));
+            QPointer<DesktopMainWindow> window = new DesktopMainWindow(kName, QString());
+            EXPECT_TRUE(window->isOpenFailed());
+            EXPECT_EQ((shown.title + " / " + shown.text).toStdString(), test.told.toStdString());
+            EXPECT_TRUE(QTest::qWaitFor([&window] { return window.isNull(); }, 5000)) << "the window stays";
+        }
+        EXPECT_EQ(entries(), entriesBefore) << test.properties.constData();
+        EXPECT_EQ(folderDigests(dir), before) << test.properties.constData();
+        if (test.pipe) {
+            EXPECT_FALSE(QFileInfo(pipe).isFile()) << "the named pipe was written over";
+            ASSERT_TRUE(QFile::remove(pipe));
+        }
     }
 }
 

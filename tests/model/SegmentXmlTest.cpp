@@ -235,6 +235,22 @@ TEST(SegmentXml, NamesInANamespaceAreKeptAsReadAndTravelWithTheRecordAndItsCopy)
     EXPECT_EQ(write(read(written, &error)), written);
 }
 
+// A kept child that uses a prefix of the document only in an attribute
+// takes its declaration along: the record written on its own, as an undo
+// snapshot writes it, reads back whole with the attribute as read.
+TEST(SegmentXml, APrefixThatAKeptChildUsesOnlyInAnAttributeTravelsWithTheRecord)
+{
+    int error = -1;
+    const Dictionaries dictionaries = read("<Project xmlns:a=\"urn:a\"><Segment Type=\"TEXT\" Text=\"Hi\">"
+                                           "<Look a:gain=\"2\"/></Segment></Project>",
+                                           &error);
+    ASSERT_EQ(error, 0);
+    ASSERT_EQ(dictionaries.size(), 1u);
+    const QByteArray written = write({dictionaries[0].get()});
+    EXPECT_EQ(namespaceReadError(written).toStdString(), "") << written.constData();
+    EXPECT_EQ(namespacedNames(written).join(' ').toStdString(), "@a:gain{urn:a}") << written.constData();
+}
+
 TEST(SegmentXml, CutOffDocumentReportsTheReaderError)
 {
     int error = 0;

@@ -3,6 +3,7 @@
 #include "ProjectArchiveFormat.h"
 #include "ProjectTestSupport.h"
 #include "ProjectXml.h"
+#include "SmallFileSystem.h"
 #include "TestMedia.h"
 
 #include <QDirIterator>
@@ -528,6 +529,33 @@ TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAn
     writeFile(path, good);
     EXPECT_EQ(importArchive(path, folders.destination).back().code, ArchiveMessageCode::Done);
     EXPECT_EQ(readFile(folders.destination + "/Safe/clip.mp4"), data);
+}
+
+// A file that only an element beside the records names, in a sub-folder,
+// counts in the room the archive needs: an output disk it does not fit
+// refuses the export before it begins, with the whole shortfall.
+TEST(ArchiveSpace, AFileOnlyAnElementNamesCountsInTheRoomNeeded)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const SmallFileSystem disk(folders.output, QStringLiteral("1m"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the output folder here (not root?)";
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/project.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Project>"
+                                    "<Extension lut=\"luts/grade.cube\"/></Project>\n");
+    QDir(dir).mkpath("luts");
+    writeFile(dir + "/luts/grade.cube", QByteArray(2 * 1024 * 1024, 'x'));
+    const qint64 estimate = QFileInfo(dir + "/properties.xml").size() + QFileInfo(dir + "/project.xml").size()
+        + QFileInfo(dir + "/luts/grade.cube").size();
+    const qint64 available = QStorageInfo(folders.output).bytesAvailable();
+
+    const Messages exported = exportProject("Trip", QString(), folders.output);
+    ASSERT_EQ(exported.size(), 1u) << "refused before it begins";
+    EXPECT_EQ(exported[0].code, ArchiveMessageCode::ExportNoSpace);
+    EXPECT_EQ(exported[0].data.toLongLong(), estimate - available);
+    EXPECT_TRUE(QDir(folders.output).isEmpty());
 }
 
 // Sizes beyond any free space, in sparse files that take no room.

@@ -5,6 +5,7 @@
 #include "TestMedia.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -241,6 +242,66 @@ TEST(ProjTool, FilesWhoseRootIsInANamespaceAreRefusedAndLeftAlone)
         EXPECT_EQ(readFile(dir + "/project.xml"), projectXml);
     }
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "an archive was written";
+}
+
+// A root of another name is another version's format as much as one in a
+// namespace, and a project file that is a named pipe is not even opened:
+// every command refuses them, with a message, and writes nothing. pack
+// tells a newer project by its own message.
+TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone)
+{
+    TemporaryProduct product;
+    const QString dir = writeProject(product, 1);
+    const QByteArray properties = readFile(dir + "/properties.xml");
+    const QByteArray project = readFile(dir + "/project.xml");
+    struct Case {
+        QByteArray properties;
+        QByteArray project;
+        const char* pipe;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
+         "</PropertiesV9>",
+         project, nullptr, "message 9"},
+        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, "message 9"},
+        {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, "message 9"},
+        {properties, project, "properties.xml", "\"properties.xml\" is not a regular file"},
+        {properties, project, "project.xml", "\"project.xml\" is not a regular file"},
+    };
+    QTemporaryDir elsewhere;
+    for (const Case& test : cases) {
+        writeFile(dir + "/properties.xml", test.properties);
+        writeFile(dir + "/project.xml", test.project);
+        if (test.pipe) {
+            const QString pipe = dir + "/" + test.pipe;
+            ASSERT_TRUE(QFile::remove(pipe));
+            ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        }
+        const QMap<QString, QByteArray> before = folderDigests(dir);
+        for (const QStringList& command : {QStringList{"info", dir}, QStringList{"roundtrip", dir},
+                                           QStringList{"convert", dir}, QStringList{"pack", dir, elsewhere.path()}}) {
+            const ToolRun run = runTool(command);
+            EXPECT_GT(run.exitCode, 0) << qPrintable(command.first()) << ": " << qPrintable(run.output);
+            if (test.pipe || command.first() == "pack")
+                EXPECT_TRUE(run.output.contains(test.told)) << qPrintable(command.first()) << ": " << qPrintable(run.output);
+        }
+        EXPECT_EQ(folderDigests(dir), before) << test.project.constData();
+        if (test.pipe) {
+            EXPECT_FALSE(QFileInfo(dir + "/" + test.pipe).isFile()) << "the named pipe was written over";
+            ASSERT_TRUE(QFile::remove(dir + "/" + test.pipe));
+        }
+    }
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "an archive was written";
+
+    // The layout is only this machine's view of the project: a named pipe
+    // in its place is read as no layout.
+    writeFile(dir + "/properties.xml", properties);
+    writeFile(dir + "/project.xml", project);
+    ASSERT_TRUE(QFile::remove(dir + "/layout.xml"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/layout.xml").constData(), 0600), 0);
+    const ToolRun info = runTool({"info", dir});
+    EXPECT_EQ(info.exitCode, 0) << qPrintable(info.output);
 }
 
 // pack and unpack run the archive threads to their end: the unpacked

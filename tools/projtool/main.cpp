@@ -171,8 +171,12 @@ int convert(const ProjectAddress& address)
 {
     const QString& name = address.name;
     const QString& folder = address.folder;
-    if (ProjectLoader::isOfAnotherFormat(name, folder))
-        return fail("the project is of another version: a root element is in a namespace");
+    QString irregular;
+    const int refused = ProjectLoader::refusal(name, folder, &irregular);
+    if (refused == ProjectLoader::PropertiesTooNew)
+        return fail("the project is of another version: a root element is in a namespace or of another name");
+    if (refused != 0)
+        return fail("cannot open the project: " + irregular);
     const bool converted =
         convertMissing(ProjectManager::propertiesPlistPath(name, folder), ProjectManager::propertiesXmlPath(name, folder),
                        convertPropertiesPlistToXml) &&
