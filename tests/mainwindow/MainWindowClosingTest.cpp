@@ -680,3 +680,74 @@ TEST_F(FullDiskClosingTest, AFirstUndoSnapshotThatDoesNotFitLeavesNoHistoryFolde
     EXPECT_FALSE(QFileInfo::exists(history));
     filler.remove();
 }
+
+namespace {
+
+// Presses the Undo or Redo entry and waits until the segment list changed
+// or a message was told; the messages told, one a line.
+std::string stepHistory(ClosingWindow* window, const QString& entry, QList<QPointer<ProgressHUD>>& seen)
+{
+    const int before = window->projectManager()->segmentCount();
+    QStringList told;
+    EXPECT_TRUE(triggerEntry(window, entry));
+    waitFor([&] {
+        told += newMessages(window, seen);
+        return !told.isEmpty() || window->projectManager()->segmentCount() != before;
+    }, 10000);
+    return told.join('\n').toStdString();
+}
+
+} // namespace
+
+// An undo that cannot write the state it leaves keeps that state on screen
+// and says why; once there is room again, undo and redo walk every text.
+TEST_F(FullDiskClosingTest, AnUndoThatCannotRecordTheShownStateKeepsItAndTellsWhy)
+{
+    ProjectManager* manager = window->projectManager();
+    QList<QPointer<ProgressHUD>> seen;
+    for (int text = 0; text < 3; ++text)
+        addText(window);
+    ASSERT_EQ(newMessages(window, seen), QStringList()) << "every text was recorded";
+    const int edited = manager->segmentCount();
+    ASSERT_TRUE(disk->fill());
+
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "Failed to record operation");
+    EXPECT_EQ(manager->segmentCount(), edited);
+
+    ASSERT_TRUE(QFile::remove(projectFile(QStringLiteral(".filler"))));
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), edited - 1);
+    EXPECT_EQ(stepHistory(window, "Redo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), edited) << "the third text came back";
+}
+
+// Texts added while no snapshot fits: undo refuses while the shown state
+// cannot be written either, and once it can, the one undo that goes back
+// over them says so; redo brings every one of them back.
+TEST_F(FullDiskClosingTest, AnUndoOverEditsThatWereNeverRecordedIsRefusedOrTold)
+{
+    ProjectManager* manager = window->projectManager();
+    QList<QPointer<ProgressHUD>> seen;
+    for (int text = 0; text < 3; ++text)
+        addText(window);
+    const int recorded = manager->segmentCount();
+    ASSERT_TRUE(disk->fill());
+    for (int text = 0; text < 3; ++text) {
+        addText(window);
+        ASSERT_EQ(newMessages(window, seen), QStringList{"Failed to record operation"});
+    }
+    const int edited = manager->segmentCount();
+    ASSERT_EQ(edited, recorded + 3);
+
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "Failed to record operation");
+    EXPECT_EQ(manager->segmentCount(), edited);
+
+    ASSERT_TRUE(QFile::remove(projectFile(QStringLiteral(".filler"))));
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "Edits that could not be recorded were undone too");
+    EXPECT_EQ(manager->segmentCount(), recorded - 1);
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), recorded - 2) << "a recorded step is undone alone, untold";
+    EXPECT_EQ(stepHistory(window, "Redo", seen), "");
+    EXPECT_EQ(stepHistory(window, "Redo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), edited) << "every text came back";
+}
