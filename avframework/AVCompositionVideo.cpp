@@ -173,7 +173,7 @@ uint32_t AVComposition::frontTexture() const
 
 bool AVComposition::isFrontWhole() const
 {
-    return frontFramebuffer() && (!_doubleBuffered || _frontWhole);
+    return frontFramebuffer() && _frontWhole;
 }
 
 void AVComposition::waitForFront(QOpenGLFunctions_3_2_Core* reader) const
@@ -341,6 +341,8 @@ void AVComposition::_handOver(bool exporting, bool whole)
         _frontWhole = whole;
         return;
     }
+    // Single-buffered, readers see the target just drawn.
+    _frontWhole = whole;
     // Exporting, drawn while the exporter converts the last picture: its
     // read-back of this one follows on the same context and waits for
     // exactly this drawing.
