@@ -96,6 +96,10 @@ public:
     // finished one, never a target still being drawn.
     AVGLFramebuffer* frontFramebuffer() const;
     uint32_t frontTexture() const;
+    // Whether the front picture shows every layer shown at its time: none
+    // was missing for still loading (as right after opening, or after an
+    // export put the layers to sleep). The lock is held.
+    bool isFrontWhole() const;
     // The reader's context (another one of the share group) waits for the
     // drawing of the front target before it reads it; the lock is held.
     void waitForFront(QOpenGLFunctions_3_2_Core* reader) const;
@@ -182,14 +186,16 @@ private:
     // Drawing.
     bool _beginPass(bool* ownsPass);
     // The pass itself; the primary offscreen mutex is held, a context current.
-    // False when there was nothing to draw into.
-    bool _drawPass(double time, bool drawFlag, bool playing, bool exporting);
+    // False when there was nothing to draw into; whole tells whether every
+    // layer shown at the time was drawn.
+    bool _drawPass(double time, bool drawFlag, bool playing, bool exporting, bool* whole);
     // Sends the finished picture off: double-buffered, it becomes the front
     // target with a fence for its readers; still on the pass's context.
-    void _handOver(bool exporting);
+    void _handOver(bool exporting, bool whole);
     void _destroyPendingLayers();
     void _prepareFramebuffers();
-    void _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
+    // False when the layer is shown at the time but left out, still loading.
+    bool _drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting);
     void _takeSnapshot(AVVideoSegment* layer);
     // Answers the request of that serial when it is still pending.
     void _answerSnapshot(uint64_t serial, uint8_t* pixels, int32_t bytesPerRow, int32_t height);
@@ -235,6 +241,7 @@ private:
     // Whether the front target holds a finished picture, and the fence its
     // readers wait for (both under the front target's mutex).
     bool _frontDrawn = false;
+    bool _frontWhole = false;
     AVGLFence _frontFence;
     std::unique_ptr<AVMutex> _offscreenMutex;
     std::atomic<uint8_t> _doubleBuffered{0};

@@ -171,6 +171,11 @@ uint32_t AVComposition::frontTexture() const
     return front && front->color ? front->color->name : 0;
 }
 
+bool AVComposition::isFrontWhole() const
+{
+    return frontFramebuffer() && _frontWhole;
+}
+
 void AVComposition::waitForFront(QOpenGLFunctions_3_2_Core* reader) const
 {
     if (_doubleBuffered)
@@ -197,6 +202,7 @@ void AVComposition::_prepareFramebuffers()
         QMutexLocker lock(_offscreenMutex2.get());
         _frontTarget = avFramebufferCreate(w, h, false);
         _frontDrawn = false;
+        _frontWhole = false;
     }
     _appliedWidth = w;
     _appliedHeight = h;
@@ -213,6 +219,7 @@ void AVComposition::_freeFramebuffers()
     avFramebufferFree(_frontTarget);
     _frontTarget = nullptr;
     _frontDrawn = false;
+    _frontWhole = false;
     _frontFence = AVGLFence();
 }
 
@@ -279,8 +286,9 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
         QMutexLocker offscreen(_offscreenMutex.get());
         bool ownsPass = false;
         if (_renderer.load() && _beginPass(&ownsPass)) {
-            if (_drawPass(time, drawFlag, playing, exporting))
-                _handOver(exporting);
+            bool whole = true;
+            if (_drawPass(time, drawFlag, playing, exporting, &whole))
+                _handOver(exporting, whole);
             if (ownsPass)
                 avGLEndDrawing();
         }
@@ -290,7 +298,7 @@ void AVComposition::compositeVideo(double time, uint8_t drawFlag, uint8_t playin
     _answerSnapshot(pendingBefore, nullptr, 0, 0);
 }
 
-bool AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting)
+bool AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exporting, bool* whole)
 {
     AVGLRenderer* renderer = _renderer.load();
     _destroyPendingLayers();
@@ -312,7 +320,7 @@ bool AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
         layers = _visibleSegments.segments();
     }
     for (AVLayerSegment* layer : layers)
-        _drawLayerAt(layer, time, drawFlag, playing, exporting);
+        *whole = _drawLayerAt(layer, time, drawFlag, playing, exporting) && *whole;
     if (_multisampleTarget && _drawTarget) {
         AVGLRenderer::bindFramebuffer(renderer, _drawTarget);
         AVGLRenderer::clear(renderer, 0, 0, 0, 0);
@@ -321,7 +329,7 @@ bool AVComposition::_drawPass(double time, bool drawFlag, bool playing, bool exp
     return true;
 }
 
-void AVComposition::_handOver(bool exporting)
+void AVComposition::_handOver(bool exporting, bool whole)
 {
     if (_doubleBuffered && _frontTarget) {
         // Fenced, and flushed with the fence, for the preview's context.
@@ -330,8 +338,11 @@ void AVComposition::_handOver(bool exporting)
         std::swap(_drawTarget, _frontTarget);
         _frontFence = std::move(drawn);
         _frontDrawn = true;
+        _frontWhole = whole;
         return;
     }
+    // Single-buffered, readers see the target just drawn.
+    _frontWhole = whole;
     // Exporting, drawn while the exporter converts the last picture: its
     // read-back of this one follows on the same context and waits for
     // exactly this drawing.
@@ -345,26 +356,30 @@ bool AVComposition::layerShowsNear(const AVSegment* layer, double time)
     return _wakesAt(layer, time, kPlayLeadSeconds);
 }
 
-void AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
+bool AVComposition::_drawLayerAt(AVLayerSegment* layer, double time, bool drawFlag, bool playing, bool exporting)
 {
     _wakeOrSleep(layer, time, exporting ? kExportLeadSeconds : kPlayLeadSeconds, exporting);
-    if (layer->status() != AVSegmentReady || !layer->flag2() || !layer->coversTime(time))
-        return;
+    const bool shown = layer->flag2() && layer->coversTime(time);
+    const int32_t status = layer->status();
+    // A layer that failed to load never draws: the picture is whole without it.
+    if (!shown || status != AVSegmentReady)
+        return !shown || status != AVSegmentNotLoaded;
     if (layer->isVideo())
         static_cast<AVVideoSegment*>(layer)->setWaitsForFrames(exporting); // an export must not miss a frame
     layer->prepareAt(time, drawFlag, playing);
     if (!layer->texture())
-        return;
+        return true;
     const AVLayerDrawState state = layerTransform(layer);
     if (!layer->isVideo()) {
         AVGLRenderer::drawLayerTexture(_renderer.load(), layer->id(), int64_t(layer->changeTime()), layer->texture(),
                                        int(layer->imageWidth()), int(layer->imageHeight()), &state, false);
-        return;
+        return true;
     }
     auto* video = static_cast<AVVideoSegment*>(layer);
     if (!exporting)
         _takeSnapshot(video);
     drawLayer(video, state);
+    return true;
 }
 
 void AVComposition::_takeSnapshot(AVVideoSegment* layer)

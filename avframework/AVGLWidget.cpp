@@ -169,8 +169,17 @@ void AVGLWidget::resizeGL(int w, int h)
     _render->addTickets(1);
 }
 
+QImage AVGLWidget::grabWholePicture()
+{
+    // The grab paints anew; a paint it does not run draws no picture.
+    _paintedWholePicture = false;
+    const QImage image = grabFramebuffer();
+    return _paintedWholePicture ? image : QImage();
+}
+
 void AVGLWidget::paintGL()
 {
+    _paintedWholePicture = false;
     QPainter painter(this);
     painter.fillRect(rect(), _backgroundColor.alpha() != 0 ? QBrush(_backgroundColor) : _checkerboard);
     painter.beginNativePainting();
@@ -187,6 +196,7 @@ void AVGLWidget::_drawComposition()
         glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
         WidgetFunctionsScope scope(this);
         avDrawUprightFill(_fillProgram, &_site, texture, int(viewport.width), int(viewport.height));
+        _paintedWholePicture = _render->isCompositionWhole();
     }
     glFlush();
     _render->unlockComposition();

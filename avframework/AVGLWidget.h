@@ -34,6 +34,11 @@ public:
     AVExporter* exporter() const { return _exporter; }
     // Holds the composition's front target in place while the window is composed.
     void connectSignals();
+    // The composition's finished picture as the preview shows it; a null
+    // image while there is none showing every layer (before the first pass
+    // ends, or while layers load again after an export), when the preview
+    // would show its background alone or a picture with layers missing.
+    QImage grabWholePicture();
 
 public slots:
     void onAboutToCompose();
@@ -57,6 +62,7 @@ private:
     AVGLDrawSite _site{};
     AVExporter* _exporter = nullptr;
     AVRender* _composeLock = nullptr;  // whose composition is held while the window is composed
+    bool _paintedWholePicture = false; // whether the last paint drew a picture of every layer
     // The release when the context goes; cut in the destructor, since the
     // base destroys the context after this part of the widget is gone.
     QMetaObject::Connection _contextRelease;

@@ -130,6 +130,12 @@ uint32_t AVRender::compositionTexture(QOpenGLFunctions_3_2_Core* reader) const
     return texture;
 }
 
+bool AVRender::isCompositionWhole() const
+{
+    AVComposition* composition = _composition.load();
+    return composition && composition->isFrontWhole();
+}
+
 // ---- tickets ----------------------------------------------------------------------
 
 namespace {

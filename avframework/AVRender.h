@@ -99,6 +99,8 @@ public:
     // The last finished picture's texture, with the reader's context made
     // to wait for its drawing; 0 before the first. The lock is held.
     uint32_t compositionTexture(QOpenGLFunctions_3_2_Core* reader) const;
+    // Whether that picture shows every layer of its time; the lock is held.
+    bool isCompositionWhole() const;
 
     void startThreads();
     // 1 when a thread had to be given up (still running after about two seconds).

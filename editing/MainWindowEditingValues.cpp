@@ -146,11 +146,10 @@ bool MainWindow::_shownTransitionState(int* transitionId, bool* begin) const
 bool MainWindow::_commitSegmentChange(Segment* segment, const std::function<void()>& write)
 {
     const QStringList before = fingerprint(segment);
-    const bool recorded = _recordOperation();
+    _recordOperation();
     write();
     if (fingerprint(segment) == before) {
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return false;
     }
     _projectManager->setModified(true);
@@ -245,7 +244,8 @@ void MainWindow::_liveTextSize(Segment* segment, float value)
     // The inline editor shows the model, so the drag writes it: the state
     // before the drag is recorded once, at its first step.
     if (!_textSizeDragRecorded) {
-        _textSizeDragRecorded = _recordOperation();
+        _recordOperation();
+        _textSizeDragRecorded = true;
         _projectManager->setModified(true);
     }
     text->setFontSizeForVideoSize(value, text->referenceSize());
@@ -420,7 +420,7 @@ void MainWindow::_finishTextStyleChange(Segment* segment)
 
 void MainWindow::_commitSpeed(Segment* segment, float step)
 {
-    const bool recorded = _recordOperation();
+    _recordOperation();
     if (_engine)
         _engine->pause();
     // The wait pumps events; value signals arriving meanwhile are dropped.
@@ -429,22 +429,20 @@ void MainWindow::_commitSpeed(Segment* segment, float step)
     _valueSlotsPaused = false;
     // The wait may have ended the editing (and the segment with it).
     if (_editingSegment() != segment) {
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     const float oldSpeed = segment->speed();
     segment->setSpeed(float(double(step) * 0.25 + 0.25));
     const float newSpeed = segment->speed();
     if (newSpeed == oldSpeed) {
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     _projectManager->setModified(true);
     if (SegmentWidget* widget = _timeline ? _timeline->editingSegmentWidget() : nullptr)
         widget->setScale(_timelineScale, false);
-    if (!_applySegmentTiming(segment, false) && recorded)
+    if (!_applySegmentTiming(segment, false))
         _projectManager->dropLastSnapshot();
     if (_timeline)
         _timeline->updateTrimBarPositions();

@@ -100,7 +100,7 @@ void MainWindow::_duplicateEditedTransition(SegmentWidget* widget)
     const int source = widget->transitionId();
     if (!segment->transitionAt(source))
         return;
-    const bool recorded = _recordOperation();
+    _recordOperation();
     const int copy = segment->adjustTransitionForCommand(source);
     _selectEditingTransition();
     widget->setScale(_timelineScale, true);
@@ -108,8 +108,7 @@ void MainWindow::_duplicateEditedTransition(SegmentWidget* widget)
     if (copy == 0) {
         _updateTransitionControls();
         ProgressHUD::showMessage(tr("No enough space for another transition"), this, kMessageMs);
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     _shiftEngineAnimationIds(segment, copy);

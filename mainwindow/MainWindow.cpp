@@ -196,7 +196,9 @@ void MainWindow::_saveCoverImage()
         return;
     if (!_previewWidget)
         return;
-    const QImage frame = _previewWidget->grabFramebuffer();
+    // Without a finished picture of every layer the old cover stays: the
+    // preview would give its empty background or a picture missing layers.
+    const QImage frame = _previewWidget->grabWholePicture();
     if (frame.isNull())
         return;
     const QImage cover = frame.scaled(kCoverSide, kCoverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);

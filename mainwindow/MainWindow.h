@@ -457,9 +457,9 @@ public:
     virtual void applyHistory(bool undo);
 
 protected:
-    // Records the segment list before a command changes it; false (and a
-    // message) when the snapshot could not be written: the command goes on.
-    bool _recordOperation();
+    // Records the segment list before a command changes it; a snapshot that
+    // could not be written is told, and the command goes on.
+    void _recordOperation();
     // A trim or transition move records when it begins and may end without
     // a change; only a snapshot its own begin wrote may then be dropped.
     void _recordEditBegin();
@@ -482,7 +482,8 @@ private:
     SegmentWidget* _placeOnTrack(Segment* segment, TrackWidget* track, bool animated);
     static std::unique_ptr<Segment> _segmentFromRecord(std::unique_ptr<SegmentAttributes> record,
                                                        SegmentListener* owner);
-    // Whether the last trim or transition move's begin wrote a snapshot.
+    // Whether the last trim or transition move's begin took its undo step
+    // (written or not) that its end has not dropped yet.
     bool _editBeginRecorded = false;
 
 protected:
@@ -1199,7 +1200,8 @@ private:
 
     // Set while the speed commit pumps events waiting for the renderer.
     bool _valueSlotsPaused = false;
-    // The text size drag with the inline editor open recorded its undo step.
+    // The text size drag with the inline editor open took its undo step
+    // (written or not).
     bool _textSizeDragRecorded = false;
     // --- Consistency runs and the split timing step ----------------------------
 public:

@@ -49,24 +49,22 @@ struct MainWindow::EditingMemory {
     QPoint scrollPosition;
 };
 
-bool MainWindow::_recordOperation()
+void MainWindow::_recordOperation()
 {
     _settleLiveGeometry();
     // The snapshot holds the last split's pieces where its delayed step puts them.
     _applyPendingTimingStep();
-    if (_projectManager->recordSnapshot(_projectManager->projectName(), _projectManager->projectFolder()) == 0)
-        return true;
-    ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
-    return false;
+    if (_projectManager->recordSnapshot(_projectManager->projectName(), _projectManager->projectFolder()) != 0)
+        ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
 }
 
 void MainWindow::_recordEditBegin()
 {
-    _editBeginRecorded = _recordOperation();
+    _recordOperation();
+    _editBeginRecorded = true;
 }
 
-// A begin that could not record must not drop the snapshot of the command
-// before it.
+// An end without its begin must not drop the step of the command before it.
 void MainWindow::_dropEditBeginSnapshot()
 {
     if (std::exchange(_editBeginRecorded, false))
@@ -119,18 +117,24 @@ void MainWindow::applyHistory(bool undo)
         QTimer::singleShot(kRenderBusyRetryMs, this, [this, undo] { applyHistory(undo); });
         return;
     }
-    std::optional<SegmentRecords> records = undo ? _projectManager->undo() : _projectManager->redo();
-    if (!records) {
-        ProgressHUD::showMessage(undo ? tr("No operation to undo") : tr("No operation to redo"), this, kMessageMs);
+    ProjectManager::HistoryStep step = undo ? _projectManager->undo() : _projectManager->redo();
+    if (!step.records) {
+        // The shown state could not be written: leaving it would lose it.
+        if (step.recordResult != 0)
+            ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
+        else
+            ProgressHUD::showMessage(undo ? tr("No operation to undo") : tr("No operation to redo"), this, kMessageMs);
         QApplication::beep();
         return;
     }
+    if (step.overUnrecordedEdits)
+        ProgressHUD::showMessage(tr("Edits that could not be recorded were undone too"), this, kMessageMs);
     // The switch goes back as it was found: whoever turned animations off keeps them off.
     const bool animated = animationsEnabled();
     setAnimationsEnabled(false);
     const QScopedValueRollback<bool> applying(_applyingHistory, true);
     const EditingMemory memory = _rememberEditing();
-    _rebuildFromRecords(std::move(*records));
+    _rebuildFromRecords(std::move(*step.records));
     _removeSegmentsWithoutTrack();
     _resortSegments();
     _relayoutAfterHistory();

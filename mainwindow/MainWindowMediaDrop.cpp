@@ -330,9 +330,9 @@ void MainWindow::dropEvent(QDropEvent* event)
         _abandonDrop(event);
         return;
     }
-    const bool recorded = _recordOperation();
+    _recordOperation();
     if (_dropItemKey == kSubtitleKey) {
-        if (!_insertSRTSubtitles(_dropPath, _dropTrack, _dropTime) && recorded)
+        if (!_insertSRTSubtitles(_dropPath, _dropTrack, _dropTime))
             _projectManager->dropLastSnapshot();
     } else {
         _insertDroppedMedia();

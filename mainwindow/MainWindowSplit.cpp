@@ -188,11 +188,10 @@ void MainWindow::_splitSegmentKeepingTransitions(Segment* segment, float time)
     // The time asked for may no longer lie inside the segment once the waiting steps ran.
     if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
-    const bool recorded = _recordOperation();
+    _recordOperation();
     Segment* piece = _makeRightPiece(segment, time, true);
     if (!piece) {
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     _insertPiece(piece, segment, false);
@@ -214,11 +213,10 @@ void MainWindow::_splitSegmentDuplicatingTransitions(Segment* segment, float tim
     // The time asked for may no longer lie inside the segment once the waiting steps ran.
     if (!_beginSplit(segment) || !acceptsSplitAt(this, segment, time))
         return;
-    const bool recorded = _recordOperation();
+    _recordOperation();
     Segment* piece = _makeRightPiece(segment, time, false);
     if (!piece) {
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     _insertPiece(piece, segment, false);
@@ -236,13 +234,12 @@ void MainWindow::editScrollArea_copySegment(Segment* segment)
 {
     if (!segment || !_timeline || !_timeline->trackWidgetById(segment->trackId()))
         return;
-    const bool recorded = _recordOperation();
+    _recordOperation();
     const float end = segment->rangeStart() + segment->duration();
     _scrollToTime(end, true);
     Segment* copy = _duplicateSegment(segment, end);
     if (!copy) {
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     _insertPiece(copy, segment, true);

@@ -327,15 +327,14 @@ void MainWindow::_addTransition(int cmdId)
         return;
     }
     Segment* segment = widget->segment();
-    const bool recorded = _recordOperation();
+    _recordOperation();
     const float end = segment->rangeStart() + segment->duration();
     // Time 0 lies at or before the segment's start: the search begins there.
     const int inId = isInId(cmdId) ? _addTransitionPart(segment, 0.0f, 0.0f) : 0;
     const int outId = isOutId(cmdId) ? _addTransitionPart(segment, end - kLongTransition, end - kShortTransition) : 0;
     if (inId == 0 && outId == 0) {
         // Nothing fitted: an undo step that changes nothing would only puzzle.
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     // The out part was inserted after the in part, so the in part's id stands.
@@ -363,7 +362,7 @@ int MainWindow::_addTransitionPart(Segment* segment, float time, float shortTime
 void MainWindow::_addCustomTransition(SegmentWidget* widget, float time, bool fromList)
 {
     Segment* segment = widget->segment();
-    const bool recorded = _recordOperation();
+    _recordOperation();
     if (std::abs(time - segment->rangeStart()) <= kStartSnap)
         time = segment->rangeStart();
     int id = segment->addTransitionAtTime(kLongTransition, time);
@@ -375,8 +374,7 @@ void MainWindow::_addCustomTransition(SegmentWidget* widget, float time, bool fr
         widget->setTransitionId(id, false);
         _updateTransitionControls();
         ProgressHUD::showMessage(tr("No enough space for another transition"), this, kMessageMs);
-        if (recorded)
-            _projectManager->dropLastSnapshot();
+        _projectManager->dropLastSnapshot();
         return;
     }
     if (fromList && !_timeline->isEditingSegment()) {

@@ -252,17 +252,29 @@ public:
     bool holdsRecords() const;
 
     // --- Undo snapshots ---------------------------------------------------------------------
-    // Writes the segments as the state before an edit.
+    // What an undo or redo found.
+    struct HistoryStep {
+        // The previous or next state; nothing (position kept) when there is
+        // none, its snapshot cannot be read, or the shown state cannot be kept.
+        std::optional<SegmentRecords> records;
+        // The failed write of the shown state that kept an undo from
+        // leaving it: the state would be lost. 0 otherwise.
+        int recordResult = 0;
+        // The undo went back over edits whose states were never written.
+        bool overUnrecordedEdits = false;
+    };
+
+    // Writes the segments as the state before an edit. The history takes the
+    // edit's step even when the write fails, so that no undo passes over
+    // the edit unnoticed.
     int recordSnapshot(const QString& name, const QString& folder);
     // Writes the segments as the state an undo leaves.
     int pushUndoSnapshot(const QString& name, const QString& folder);
-    // The records of the previous or next state; nothing (position kept)
-    // when there is none or its snapshot cannot be read.
-    std::optional<SegmentRecords> undo();
-    std::optional<SegmentRecords> redo();
-    // Forgets the last recording (an edit that changed nothing). Nothing
-    // happens unless the last step of the history was a successful
-    // recording: a failed one recorded nothing to forget.
+    HistoryStep undo();
+    HistoryStep redo();
+    // Forgets the last recording, written or not (an edit that changed
+    // nothing). Nothing happens unless the last step of the history was a
+    // recording: it would undo an earlier step.
     void dropLastSnapshot();
     void removeHistory(const QString& name, const QString& folder);
     const UndoHistory& history() const { return _history; }
@@ -282,7 +294,8 @@ private:
     // Whether a save of one of the files failed, keeping its reason.
     bool _noteSaveResult(int result, const QString& reason);
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
-    // Reads a snapshot; nothing when it cannot be opened or read.
+    // Reads a snapshot; nothing when there is none (an empty path) or it
+    // cannot be opened or read.
     static std::optional<SegmentRecords> _readSnapshot(const QString& path);
     void _keepUnreadProperties(QXmlStreamReader& reader);
     void _writePropertyAttributes(QXmlStreamWriter& writer) const;
@@ -330,7 +343,7 @@ private:
     bool _propertiesSaveFailed = false;
     QString _saveFailureReason;
     UndoHistory _history;
-    // Set by a successful recording, cleared by every other history step.
+    // Set by a recording, cleared by every other history step.
     bool _lastStepWasRecording = false;
     mutable QMutex _mutex;
 };

@@ -38,7 +38,10 @@ int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, S
 int ProjectManager::recordSnapshot(const QString& name, const QString& folder)
 {
     const int result = _writeSnapshot(name, folder, SnapshotKind::Record);
-    _lastStepWasRecording = result == 0;
+    // The edit goes on without its snapshot.
+    if (result != 0)
+        _history.commit(QString());
+    _lastStepWasRecording = true;
     return result;
 }
 
@@ -50,47 +53,55 @@ int ProjectManager::pushUndoSnapshot(const QString& name, const QString& folder)
 std::optional<SegmentRecords> ProjectManager::_readSnapshot(const QString& path)
 {
     SegmentRecords records;
-    if (ProjectXml::readSegmentsFile(path, records, "Undo project segments load error") != 0)
+    if (path.isEmpty() || ProjectXml::readSegmentsFile(path, records, "Undo project segments load error") != 0)
         return std::nullopt;
     return records;
 }
 
-std::optional<SegmentRecords> ProjectManager::undo()
+ProjectManager::HistoryStep ProjectManager::undo()
 {
     _lastStepWasRecording = false;
     const UndoHistory before = _history;
+    HistoryStep step;
     // Undo always goes to a state other than the one shown. The shown state
     // is the entry at the position after a redo; at the newest entry after
     // an edit it is not recorded yet, so it is recorded first (and can be
-    // redone). Either way the position steps over it.
-    bool stepOverShownState = _history.isShowingPositionEntry();
+    // redone): an undo that cannot record it would lose it, and does not
+    // move. Either way the position steps over it.
+    const bool showingPositionEntry = _history.isShowingPositionEntry();
     const bool atNewestEntry = !_history.isEmpty() && _history.size() == _history.count();
-    if (!stepOverShownState && atNewestEntry && pushUndoSnapshot(_projectName, _projectFolder) == 0)
-        stepOverShownState = true;
-    if (stepOverShownState)
+    if (!showingPositionEntry && atNewestEntry) {
+        step.recordResult = pushUndoSnapshot(_projectName, _projectFolder);
+        if (step.recordResult != 0)
+            return step;
+    }
+    if (showingPositionEntry || atNewestEntry)
         _history.undo();
-    const QString path = _history.undo();
-    std::optional<SegmentRecords> records = path.isEmpty() ? std::nullopt : _readSnapshot(path);
+    step.overUnrecordedEdits = _history.undoPassesUnrecordedEdits();
+    step.records = _readSnapshot(_history.undo());
     // A state that cannot be shown must not move the position either.
-    if (!records)
+    if (!step.records) {
         _history = before;
-    return records;
+        step.overUnrecordedEdits = false;
+    }
+    return step;
 }
 
-std::optional<SegmentRecords> ProjectManager::redo()
+ProjectManager::HistoryStep ProjectManager::redo()
 {
     _lastStepWasRecording = false;
     const UndoHistory before = _history;
-    const QString path = _history.redo();
-    std::optional<SegmentRecords> records = path.isEmpty() ? std::nullopt : _readSnapshot(path);
-    if (!records)
+    HistoryStep step;
+    step.records = _readSnapshot(_history.redo());
+    if (!step.records)
         _history = before;
-    return records;
+    return step;
 }
 
 void ProjectManager::dropLastSnapshot()
 {
-    // Reverting after anything but a recording would undo an earlier step.
+    // Reverting after anything but a recording would undo an earlier step;
+    // a recording that failed is reverted too: it took the edit's step.
     if (!_lastStepWasRecording)
         return;
     _lastStepWasRecording = false;

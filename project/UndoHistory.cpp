@@ -1,5 +1,7 @@
 #include "UndoHistory.h"
 
+#include <utility>
+
 void UndoHistory::push(const QString& path)
 {
     if (!_pending.isEmpty())
@@ -23,14 +25,25 @@ void UndoHistory::commit(const QString& path)
     if (_showingPositionEntry) {
         // After a redo the state before this edit is the entry at the
         // position; recording it again would make one undo show no change.
-        while (_entries.size() > _index + 1)
-            _entries.removeLast();
+        _truncate(_index + 1);
         _lastMoveWasUndo = false;
         _showingPositionEntry = false;
-    } else {
+    } else if (!path.isEmpty()) {
         _append(path);
+    } else if (_lastMoveWasUndo) {
+        // The shown entry holds the state before this edit.
+        _truncate(_index + 2);
+        ++_index;
+        _lastMoveWasUndo = false;
+    } else {
+        _unrecordedEdits = true;
     }
     _pending.clear();
+}
+
+bool UndoHistory::undoPassesUnrecordedEdits() const
+{
+    return _index >= 0 && _index + 1 < _entries.size() && _afterUnrecorded.at(_index + 1);
 }
 
 QString UndoHistory::undo()
@@ -60,6 +73,8 @@ QString UndoHistory::redo()
 void UndoHistory::revert()
 {
     _entries = _backup.entries;
+    _afterUnrecorded = _backup.afterUnrecorded;
+    _unrecordedEdits = _backup.unrecordedEdits;
     _index = _backup.index;
     _lastMoveWasUndo = _backup.lastMoveWasUndo;
     _showingPositionEntry = _backup.showingPositionEntry;
@@ -75,6 +90,8 @@ bool UndoHistory::names(const QString& path) const
 void UndoHistory::clear()
 {
     _entries.clear();
+    _afterUnrecorded.clear();
+    _unrecordedEdits = false;
     _index = -1;
     _lastMoveWasUndo = false;
     _showingPositionEntry = false;
@@ -83,15 +100,24 @@ void UndoHistory::clear()
 
 void UndoHistory::_takeBackup()
 {
-    _backup = Backup{_entries, _index, _lastMoveWasUndo, _showingPositionEntry, _pending};
+    _backup = Backup{_entries, _afterUnrecorded, _index, _lastMoveWasUndo, _showingPositionEntry, _pending,
+                     _unrecordedEdits};
 }
 
 void UndoHistory::_append(const QString& path)
 {
-    while (_entries.size() > _index + 1)
-        _entries.removeLast();
+    _truncate(_index + 1);
     _entries.append(path);
+    _afterUnrecorded.append(std::exchange(_unrecordedEdits, false));
     ++_index;
     _lastMoveWasUndo = false;
     _showingPositionEntry = false;
+}
+
+void UndoHistory::_truncate(int size)
+{
+    while (_entries.size() > size) {
+        _entries.removeLast();
+        _afterUnrecorded.removeLast();
+    }
 }

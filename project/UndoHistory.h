@@ -11,6 +11,10 @@
 // The shown state is entries[index] after a redo and entries[index + 1]
 // after an undo; after a recording it is not in the list at all until an
 // undo pushes it (the pending entry).
+//
+// An edit whose state before could not be written still takes its step:
+// the entry that already holds that state stands for it, and when none
+// does, the next entry is marked as following edits never recorded.
 class UndoHistory
 {
 public:
@@ -29,7 +33,11 @@ public:
     // Records the state before an edit. Right after an undo's push at the
     // newest entry it only forgets that the pushed entry was pending; after
     // a redo it keeps the redone entry, which holds that state, as the newest.
+    // An empty path: that state could not be written. After an undo the
+    // shown entry then becomes the newest; otherwise the state is lost.
     void commit(const QString& path);
+    // Whether the next undo leaves a state that follows edits never recorded.
+    bool undoPassesUnrecordedEdits() const;
     // The entry at the position, moving back; empty when there is none.
     QString undo();
     // The entry after the shown state, moving forward; empty (position kept)
@@ -45,19 +53,26 @@ public:
 private:
     struct Backup {
         QStringList entries;
+        QList<bool> afterUnrecorded;
         int index = -1;
         bool lastMoveWasUndo = false;
         bool showingPositionEntry = false;
         QString pending;
+        bool unrecordedEdits = false;
     };
 
     void _takeBackup();
     void _append(const QString& path);
+    void _truncate(int size);
 
     QStringList _entries;
+    // Per entry: whether edits never recorded came right before its state.
+    QList<bool> _afterUnrecorded;
     int _index = -1;
     bool _lastMoveWasUndo = false;
     bool _showingPositionEntry = false;
     QString _pending;
+    // Edits since the newest entry whose states could not be written.
+    bool _unrecordedEdits = false;
     Backup _backup;
 };

@@ -1071,6 +1071,10 @@ Aktuell: Einfügemodus</translation>
         <translation>Kein Vorgang zum Wiederherstellen</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>Nicht aufgezeichnete Bearbeitungen wurden ebenfalls rückgängig gemacht</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>Hilfecenter</translation>
     </message>

@@ -1071,6 +1071,10 @@ Actual: modo insertar</translation>
         <translation>No hay ninguna operación que rehacer</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>También se deshicieron las ediciones que no se pudieron registrar</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>Centro de ayuda</translation>
     </message>

@@ -1071,6 +1071,10 @@ Actuel : mode insertion</translation>
         <translation>Aucune opération à rétablir</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>Les modifications qui n’ont pas pu être enregistrées ont aussi été annulées</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>Centre d&apos;aide</translation>
     </message>

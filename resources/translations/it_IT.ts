@@ -1071,6 +1071,10 @@ Attuale: modalità inserimento</translation>
         <translation>Nessuna operazione da ripetere</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>Sono state annullate anche le modifiche che non è stato possibile registrare</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>Centro assistenza</translation>
     </message>

@@ -1071,6 +1071,10 @@ Current: Insert mode</source>
         <translation>やり直す操作はありません</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>記録できなかった編集も元に戻されました</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>ヘルプセンター</translation>
     </message>

@@ -1071,6 +1071,10 @@ Atual: modo inserir</translation>
         <translation>Nenhuma operação para refazer</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>As edições que não puderam ser registradas também foram desfeitas</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>Central de ajuda</translation>
     </message>

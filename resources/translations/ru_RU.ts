@@ -1071,6 +1071,10 @@ Current: Insert mode</source>
         <translation>Нет операций для повтора</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>Правки, которые не удалось записать, тоже отменены</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>Справочный центр</translation>
     </message>

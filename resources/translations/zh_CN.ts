@@ -1071,6 +1071,10 @@ Current: Insert mode</source>
         <translation>没有可重做的操作</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>无法记录的编辑也已一并撤销</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>帮助中心</translation>
     </message>

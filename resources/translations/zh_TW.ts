@@ -1071,6 +1071,10 @@ Current: Insert mode</source>
         <translation>沒有可重做的操作</translation>
     </message>
     <message>
+        <source>Edits that could not be recorded were undone too</source>
+        <translation>無法記錄的編輯也已一併復原</translation>
+    </message>
+    <message>
         <source>Help Center</source>
         <translation>說明中心</translation>
     </message>

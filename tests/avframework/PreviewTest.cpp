@@ -262,6 +262,40 @@ TEST_F(PreviewTest, OnlyFinishedPicturesAreHandedToThePreview)
     EXPECT_TRUE(pumpUntil(showsGreen, 5.0));
 }
 
+// The picture a cover is made from: none before the first pass ends, nor
+// while a layer shown is still loading; once every layer drew, that picture.
+TEST_F(PreviewTest, AWholePictureIsGrabbedOnlyOnceEveryShownLayerDrew)
+{
+    AVGLWidget* preview = playback->preview.get();
+    playback->engine->setBackgroundColor(0.0f, 1.0f, 0.0f, 1.0f);
+    preview->setBackgroundColor(Qt::blue);
+    auto* layer = new HeldLayer;
+    layer->held = true;
+    auto* loading = new HeldLayer;
+    loading->setStatus(AVSegmentNotLoaded);
+    playback->composition->addSegment(layer, 7);
+    playback->composition->addSegment(loading, 8);
+    const auto isGreen = [](const QImage& picture) {
+        const QRgb centre = picture.pixel(picture.width() / 2, picture.height() / 2);
+        return qGreen(centre) > 200 && qBlue(centre) < 50;
+    };
+    // Restarted, as after an export, the driver has no picture until its first pass ends.
+    playback->render->stop(true);
+    playback->render->startThreads();
+    playback->render->addTickets(1);
+    ASSERT_TRUE(pumpUntil([&] { return layer->waiting.load(); }, 5.0));
+    EXPECT_TRUE(preview->grabWholePicture().isNull()) << "no pass has ended yet";
+    layer->held = false;
+    ASSERT_TRUE(pumpUntil([&] { return isGreen(preview->grabFramebuffer()); }, 5.0));
+    EXPECT_TRUE(preview->grabWholePicture().isNull()) << "a layer still loading is missing";
+
+    loading->setStatus(AVSegmentReady);
+    playback->render->addTickets(1);
+    QImage whole;
+    ASSERT_TRUE(pumpUntil([&] { return !(whole = preview->grabWholePicture()).isNull(); }, 5.0));
+    EXPECT_TRUE(isGreen(whole));
+}
+
 TEST_F(PreviewTest, HiddenPreviewDoesNotHoldTheDriver)
 {
     ASSERT_TRUE(playback->addMovie("clip_h264_aac.mp4", 0.0f));

@@ -11,6 +11,7 @@
 #include "SegmentWidget.h"
 #include "TestMedia.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QProcess>
 
@@ -165,6 +166,18 @@ protected:
                                  {"-v", "error", "-y", "-f", "lavfi", "-i", "color=c=" + color + ":s=320x180",
                                   "-frames:v", "1", dir + "/" + fileName})
             == 0;
+    }
+
+    // A folder where the next snapshot file goes: that snapshot cannot be
+    // written until the folder is removed again.
+    QString blockNextSnapshot(const ProjectManager& manager)
+    {
+        int next = manager.history().count();
+        while (manager.history().names(ProjectManager::historySnapshotPath(name, QString(), next)))
+            ++next;
+        const QString blocker = ProjectManager::historySnapshotPath(name, QString(), next);
+        EXPECT_TRUE(QDir().mkpath(blocker));
+        return blocker;
     }
 
     Segment* segmentByUId(HistoryWindow& window, const QString& uid)

@@ -40,8 +40,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -116,6 +118,22 @@ QStringList newMessages(QWidget* window, QList<QPointer<ProgressHUD>>& seen)
     return texts;
 }
 
+// The mean difference of two pictures of one size, per channel, 0 to 255.
+double meanDifference(const QImage& first, const QImage& second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_RGB32);
+    const QImage b = second.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
 class MainWindowClosingTest : public ::testing::Test
 {
 protected:
@@ -160,6 +178,7 @@ TEST_F(MainWindowClosingTest, ANormalCloseSavesTheProjectAndACoverThenDestroysTh
     QFile::remove(projectFile(QStringLiteral("shot.jpg")));
     QFile::remove(projectFile(QStringLiteral("project.xml")));
     window->projectManager()->setModified(true);
+    const QImage shown = window->preview()->grabFramebuffer();
 
     EXPECT_FALSE(window->close());
     // The window stays until the engine is quiet and the last frame drawn.
@@ -176,6 +195,10 @@ TEST_F(MainWindowClosingTest, ANormalCloseSavesTheProjectAndACoverThenDestroysTh
     EXPECT_LE(cover.width(), 640);
     EXPECT_LE(cover.height(), 640);
     EXPECT_EQ(std::max(cover.width(), cover.height()), 640);
+    // The picture the preview showed; its empty background (mostly the
+    // same dark colour here) differs by more than 5.
+    const QImage expected = shown.scaled(cover.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(meanDifference(cover, expected), 3.0);
     QFile saved(projectFile(QStringLiteral("project.xml")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     QXmlStreamReader reader(&saved);
@@ -227,14 +250,20 @@ TEST_F(MainWindowClosingTest, ARendererThatNeverGoesIdleDoesNotHoldTheCloseForev
 // A layer whose every drawing takes longer than the playback driver's stop
 // waits, as a movie's first frame after a seek may. It remembers whether it
 // was destroyed while a pass was still drawing it; after its wait it touches
-// nothing of its own.
+// nothing of its own. Made unarmed, it draws at once until armed.
 class SlowLayer : public AVLayerSegment {
 public:
     static constexpr unsigned long kDrawingMs = 4000;
-    SlowLayer() : AVLayerSegment(0.0, 600.0, 64, 64) { setStatus(AVSegmentReady); }
+    explicit SlowLayer(bool armed = true) : AVLayerSegment(0.0, 600.0, 64, 64), _armed(armed)
+    {
+        setStatus(AVSegmentReady);
+    }
     ~SlowLayer() override { destroyedWhileDrawn = drawing.load(); }
+    void arm() { _armed = true; }
     void prepareAt(double, bool, bool) override
     {
+        if (!_armed)
+            return;
         drawing = true;
         drawn = true;
         QThread::msleep(kDrawingMs);
@@ -243,6 +272,9 @@ public:
     static inline std::atomic<bool> drawing{false};
     static inline std::atomic<bool> drawn{false};
     static inline std::atomic<bool> destroyedWhileDrawn{false};
+
+private:
+    std::atomic<bool> _armed;
 };
 
 TEST_F(MainWindowClosingTest, ADrawingPassThatOutlastsTheStopEndsBeforeTheCompositionGoes)
@@ -379,6 +411,35 @@ TEST_F(MainWindowClosingTest, ClosingDuringARealExportCancelsItAndThenDestroysTh
     const QStringList left = QDir(ProjectManager::projectDirectory(kProject, kFolder))
                                  .entryList({QStringLiteral("*.part")}, QDir::Files);
     EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
+}
+
+// The export lets go of the preview's finished picture; the close after it
+// finds the next one still being drawn. The cover stays as it was rather
+// than become the empty preview.
+TEST_F(MainWindowClosingTest, AClosePastAnExportBeforeThePreviewIsDrawnAgainKeepsTheCover)
+{
+    const QByteArray cover = readFile(projectFile(QStringLiteral("shot.jpg")));
+    ASSERT_FALSE(cover.isEmpty());
+    SlowLayer::drawn = false;
+    auto* layer = new SlowLayer(false);
+    window->composition()->addSegment(layer, 900002);
+    QTemporaryDir target;
+    ASSERT_TRUE(target.isValid());
+    bool asked = false;
+    QObject::connect(
+        window, &MainWindow::avexporterProgressChanged, window,
+        [&asked, layer, this] {
+            if (std::exchange(asked, true))
+                return;
+            layer->arm();
+            window->close();
+        },
+        Qt::QueuedConnection);
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::clickButton(QStringLiteral("Yes")), 120000);
+    window->_exportMovie(1, 0, 30.0f, QStringLiteral("h264"), QStringLiteral("Cover"), target.path());
+    EXPECT_TRUE(closedWithin(120000));
+    EXPECT_TRUE(SlowLayer::drawn) << "no preview pass was under way at the close";
+    EXPECT_EQ(readFile(projectFile(QStringLiteral("shot.jpg"))).toHex().toStdString(), cover.toHex().toStdString());
 }
 
 // The media library's first sticker, clicked, plays in the preview's place.
@@ -666,4 +727,75 @@ TEST_F(FullDiskClosingTest, AFirstUndoSnapshotThatDoesNotFitLeavesNoHistoryFolde
     EXPECT_TRUE(newMessages(window, seen).contains(QStringLiteral("Failed to record operation")));
     EXPECT_FALSE(QFileInfo::exists(history));
     filler.remove();
+}
+
+namespace {
+
+// Presses the Undo or Redo entry and waits until the segment list changed
+// or a message was told; the messages told, one a line.
+std::string stepHistory(ClosingWindow* window, const QString& entry, QList<QPointer<ProgressHUD>>& seen)
+{
+    const int before = window->projectManager()->segmentCount();
+    QStringList told;
+    EXPECT_TRUE(triggerEntry(window, entry));
+    waitFor([&] {
+        told += newMessages(window, seen);
+        return !told.isEmpty() || window->projectManager()->segmentCount() != before;
+    }, 10000);
+    return told.join('\n').toStdString();
+}
+
+} // namespace
+
+// An undo that cannot write the state it leaves keeps that state on screen
+// and says why; once there is room again, undo and redo walk every text.
+TEST_F(FullDiskClosingTest, AnUndoThatCannotRecordTheShownStateKeepsItAndTellsWhy)
+{
+    ProjectManager* manager = window->projectManager();
+    QList<QPointer<ProgressHUD>> seen;
+    for (int text = 0; text < 3; ++text)
+        addText(window);
+    ASSERT_EQ(newMessages(window, seen), QStringList()) << "every text was recorded";
+    const int edited = manager->segmentCount();
+    ASSERT_TRUE(disk->fill());
+
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "Failed to record operation");
+    EXPECT_EQ(manager->segmentCount(), edited);
+
+    ASSERT_TRUE(QFile::remove(projectFile(QStringLiteral(".filler"))));
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), edited - 1);
+    EXPECT_EQ(stepHistory(window, "Redo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), edited) << "the third text came back";
+}
+
+// Texts added while no snapshot fits: undo refuses while the shown state
+// cannot be written either, and once it can, the one undo that goes back
+// over them says so; redo brings every one of them back.
+TEST_F(FullDiskClosingTest, AnUndoOverEditsThatWereNeverRecordedIsRefusedOrTold)
+{
+    ProjectManager* manager = window->projectManager();
+    QList<QPointer<ProgressHUD>> seen;
+    for (int text = 0; text < 3; ++text)
+        addText(window);
+    const int recorded = manager->segmentCount();
+    ASSERT_TRUE(disk->fill());
+    for (int text = 0; text < 3; ++text) {
+        addText(window);
+        ASSERT_EQ(newMessages(window, seen), QStringList{"Failed to record operation"});
+    }
+    const int edited = manager->segmentCount();
+    ASSERT_EQ(edited, recorded + 3);
+
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "Failed to record operation");
+    EXPECT_EQ(manager->segmentCount(), edited);
+
+    ASSERT_TRUE(QFile::remove(projectFile(QStringLiteral(".filler"))));
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "Edits that could not be recorded were undone too");
+    EXPECT_EQ(manager->segmentCount(), recorded - 1);
+    EXPECT_EQ(stepHistory(window, "Undo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), recorded - 2) << "a recorded step is undone alone, untold";
+    EXPECT_EQ(stepHistory(window, "Redo", seen), "");
+    EXPECT_EQ(stepHistory(window, "Redo", seen), "");
+    EXPECT_EQ(manager->segmentCount(), edited) << "every text came back";
 }

@@ -193,11 +193,7 @@ TEST_F(HistoryTest, AnUnchangedTrimDropsOnlyWhatItsOwnBeginRecorded)
     window->moveSegment(caption, 1.0f);
     const int recorded = manager->history().count();
 
-    int next = manager->history().count();
-    while (manager->history().names(ProjectManager::historySnapshotPath(name, QString(), next)))
-        ++next;
-    const QString blocker = ProjectManager::historySnapshotPath(name, QString(), next);
-    ASSERT_TRUE(QDir().mkpath(blocker));
+    const QString blocker = blockNextSnapshot(*manager);
     window->editScrollArea_beginTrimTransition(1, true);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to record operation"});
     window->editScrollArea_endTrimTransition(1, true, false);
@@ -222,6 +218,40 @@ TEST_F(HistoryTest, AnUnchangedTrimDropsOnlyWhatItsOwnBeginRecorded)
     window->editScrollArea_endMoveTransition(1, true, true);
     EXPECT_TRUE(manager->isModified());
     EXPECT_EQ(manager->history().count(), beforeMove + 1);
+}
+
+// An edit after an undo whose snapshot cannot be written ends the redo
+// steps as any edit does: redo never jumps back over it. An unchanged trim
+// whose snapshot failed keeps them. Undo and redo bring the edit back later.
+TEST_F(HistoryTest, AnEditThatCouldNotBeRecordedAfterAnUndoIsNotLostToRedo)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    ProjectManager* manager = window->projectManager();
+    window->moveSegment(manager->segmentAt(0), 1.0f);
+    window->moveSegment(manager->segmentAt(0), 2.0f);
+    window->undoNow();
+    const QString blocker = blockNextSnapshot(*manager);
+    window->editScrollArea_beginTrimTransition(1, true);
+    window->editScrollArea_endTrimTransition(1, true, false);
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to record operation"});
+    window->redoNow();
+    EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 2.0f);
+    window->undoNow();
+
+    window->moveSegment(segmentByUId(*window, "caption"), 3.0f);
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to record operation"});
+    window->redoNow();
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"No operation to redo"});
+    EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 3.0f);
+
+    ASSERT_TRUE(QDir(blocker).removeRecursively());
+    window->undoNow();
+    EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 1.0f);
+    window->redoNow();
+    EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 3.0f);
 }
 
 // The edited caption, with its second transition chosen, is edited again

@@ -36,8 +36,8 @@ protected:
         show(label);
         return label;
     }
-    QString undo() { return shown(manager.undo()); }
-    QString redo() { return shown(manager.redo()); }
+    QString undo() { return shown(manager.undo().records); }
+    QString redo() { return shown(manager.redo().records); }
     QString history() { return ProjectManager::historyDirectory(kName, ""); }
 
     TemporaryProduct product;
@@ -102,8 +102,9 @@ TEST_F(UndoProject, FailedSnapshotsLeaveTheHistoryAlone)
     writeFile(history(), "not a folder");
     show("S5");
     EXPECT_EQ(manager.recordSnapshot(kName, QString()), -1);
-    EXPECT_EQ(manager.history().count(), 1);
-    EXPECT_EQ(manager.history().size(), 3);
+    // The edit goes on: as after any edit, the states that followed go.
+    EXPECT_EQ(manager.history().count(), 2);
+    EXPECT_EQ(manager.history().size(), 2);
     // The window drops the recording of an operation that changed nothing
     // even when that recording failed: every state stays.
     manager.dropLastSnapshot();
@@ -115,6 +116,42 @@ TEST_F(UndoProject, FailedSnapshotsLeaveTheHistoryAlone)
     manager.removeHistory(kName, "");
     EXPECT_FALSE(QFileInfo::exists(history()));
     EXPECT_EQ(undo(), "nothing");
+}
+
+// Edits whose snapshots could not be written: an undo that cannot write the
+// shown state moves nothing and says why; the undo that goes back over them
+// says so, and redo brings the shown state back.
+TEST_F(UndoProject, AnUndoNeverGoesBackOverUnrecordedEditsUntold)
+{
+    edit("S0", "S1");
+    const QString aside = history() + QStringLiteral(".aside");
+    ASSERT_TRUE(QDir().rename(history(), aside));
+    writeFile(history(), "not a folder");
+    EXPECT_NE(manager.recordSnapshot(kName, QString()), 0);
+    show("S2");
+    EXPECT_NE(manager.recordSnapshot(kName, QString()), 0);
+    show("S3");
+
+    ProjectManager::HistoryStep refused = manager.undo();
+    EXPECT_FALSE(refused.records);
+    EXPECT_EQ(refused.recordResult, -1);
+    ASSERT_TRUE(QFile::remove(history()));
+    ASSERT_TRUE(QDir().rename(aside, history()));
+
+    ProjectManager::HistoryStep undone = manager.undo();
+    EXPECT_EQ(undone.recordResult, 0);
+    EXPECT_TRUE(undone.overUnrecordedEdits);
+    EXPECT_EQ(shown(undone.records), "S0");
+    EXPECT_EQ(redo(), "S3");
+    ProjectManager::HistoryStep again = manager.undo();
+    EXPECT_TRUE(again.overUnrecordedEdits);
+    EXPECT_EQ(shown(again.records), "S0");
+    // A recorded edit after them is undone alone.
+    EXPECT_EQ(redo(), "S3");
+    edit("S3", "S4");
+    ProjectManager::HistoryStep recorded = manager.undo();
+    EXPECT_FALSE(recorded.overUnrecordedEdits);
+    EXPECT_EQ(shown(recorded.records), "S3");
 }
 
 // The main window's four moves: an edit, undo, redo, and an operation that

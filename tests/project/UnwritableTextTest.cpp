@@ -61,7 +61,7 @@ TEST(UnwritableText, TagsAndTextsXmlCannotHoldAreLeftOutAndTheProjectStillSaves)
     const MusicSegment reopened(std::move(records[0]), &listener, false);
     EXPECT_EQ(reopened.title(), QStringLiteral("IntroPart 2"));
 
-    const std::optional<SegmentRecords> undone = manager.undo();
+    const std::optional<SegmentRecords> undone = manager.undo().records;
     ASSERT_TRUE(undone && undone->size() == 2);
     EXPECT_EQ(Segment::stringAttribute(undone->at(0).get(), SegmentKey::Title), QStringLiteral("IntroPart 2"));
     EXPECT_EQ(Segment::stringAttribute(undone->at(1).get(), SegmentKey::Text), kept);
