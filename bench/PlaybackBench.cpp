@@ -6,7 +6,8 @@
 // a quarter of the frame and moved aside, and a title. Reports the
 // frames drawn per second, the offset between the render clock and the
 // position of the sound the device plays (sampled every 50 ms), and the
-// underruns the sound device reported while playing, each with its time.
+// underruns the sound device reported while playing, each with its time,
+// and how long the play took to start (the sound waits for its first mix).
 // Usage: playback_bench [WORK_DIR [--three-layers]]  (the movies are made there when missing)
 
 #include "AVComposition.h"
@@ -153,11 +154,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "playback_bench: the movie did not load\n");
     } else {
         pumpFor(1.0, [] {});
+        QElapsedTimer startClock;
+        startClock.start();
         engine.togglePlayback();
         benchWaitFor([&] {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             return render.isPlaying();
         }, 5.0);
+        const qint64 startMs = startClock.elapsed();
         double offsetSum = 0, offsetMax = 0, nextSample = 0;
         int samples = 0;
         QElapsedTimer clock;
@@ -181,6 +185,7 @@ int main(int argc, char** argv)
         std::printf("  render clock vs the sound being played: mean %.1f ms, max %.1f ms over %d samples "
                     "(target <= %.0f ms)\n",
                     offsetMean, offsetMax, samples, kOffsetTargetMs);
+        std::printf("  from the play to playing: %lld ms\n", static_cast<long long>(startMs));
         std::printf("  underruns while playing: %d (target 0)\n", render.underruns.load());
         status = 0;
         render.pausing = true;
