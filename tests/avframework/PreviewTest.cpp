@@ -270,7 +270,6 @@ TEST_F(PreviewTest, AWholePictureIsGrabbedOnlyOnceEveryShownLayerDrew)
     playback->engine->setBackgroundColor(0.0f, 1.0f, 0.0f, 1.0f);
     preview->setBackgroundColor(Qt::blue);
     auto* layer = new HeldLayer;
-    layer->held = true;
     auto* loading = new HeldLayer;
     loading->setStatus(AVSegmentNotLoaded);
     playback->composition->addSegment(layer, 7);
@@ -280,7 +279,9 @@ TEST_F(PreviewTest, AWholePictureIsGrabbedOnlyOnceEveryShownLayerDrew)
         return qGreen(centre) > 200 && qBlue(centre) < 50;
     };
     // Restarted, as after an export, the driver has no picture until its first pass ends.
+    // The layer is held only then, so that no pass of the stopped driver is the one caught.
     playback->render->stop(true);
+    layer->held = true;
     playback->render->startThreads();
     playback->render->addTickets(1);
     ASSERT_TRUE(pumpUntil([&] { return layer->waiting.load(); }, 5.0));
