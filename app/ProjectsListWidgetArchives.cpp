@@ -3,6 +3,7 @@
 
 #include "ArchiveExporter.h"
 #include "ArchiveImporter.h"
+#include "MainWindow.h"
 #include "ProjectArchiveFormat.h"
 #include "Util.h"
 
@@ -72,8 +73,7 @@ void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message,
     case ArchiveMessageCode::ExportTooNew:
         // Told as the opening tells it.
         emit issueHideProgressHUD();
-        _warn(tr("Higher Version Project"), tr("Vidorna can not open the higher version movie project. Please "
-                                               "update Vidorna to the latest version."));
+        MainWindow::showNewerProjectMessage(this);
         break;
     case ArchiveMessageCode::ExportCancelled:
         emit issueHideProgressHUD();

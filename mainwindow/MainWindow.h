@@ -103,6 +103,10 @@ public:
     MainWindow(const QString& projectName, const QString& folderName, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Tells that a project is of a newer version: the opening and the
+    // projects list's archive export say it in the same words.
+    static void showNewerProjectMessage(QWidget* parent);
+
     ProjectManager* projectManager() const { return _projectManager; }
     AVEngine* engine() const { return _engine; }
     void setTimeline(EditScrollArea* timeline) { _timeline = timeline; }

@@ -20,6 +20,14 @@ constexpr int kSaveFailureMessageMs = 4000;
 
 } // namespace
 
+void MainWindow::showNewerProjectMessage(QWidget* parent)
+{
+    Util::showMessageBox(parent, tr("Higher Version Project"),
+                         tr("Vidorna can not open the higher version movie project. Please update Vidorna to the "
+                            "latest version."),
+                         QMessageBox::Warning);
+}
+
 bool MainWindow::_showOpenProjectError()
 {
     QString errorText;
@@ -42,10 +50,8 @@ bool MainWindow::_showOpenProjectError()
         text = _unreadableProjectText(errorText);
         break;
     case ProjectLoader::PropertiesTooNew:
-        title = tr("Higher Version Project");
-        text = tr("Vidorna can not open the higher version movie project. Please update Vidorna to the latest "
-                  "version.");
-        break;
+        showNewerProjectMessage(this);
+        return false;
     default:
         break;
     }

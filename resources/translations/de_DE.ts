@@ -2240,14 +2240,6 @@ Aktuell: Einfügemodus</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 Element(e) verschoben</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>Projekt einer neueren Version</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna kann kein Filmprojekt einer neueren Version öffnen. Bitte aktualisieren Sie Vidorna auf die neueste Version.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

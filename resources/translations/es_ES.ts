@@ -2240,14 +2240,6 @@ Actual: modo insertar</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento(s) movido(s)</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>Proyecto de una versión superior</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna no puede abrir un proyecto de vídeo de una versión superior. Actualiza Vidorna a la última versión.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

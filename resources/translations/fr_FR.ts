@@ -2240,14 +2240,6 @@ Actuel : mode insertion</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 élément(s) déplacé(s)</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>Projet d'une version plus récente</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna ne peut pas ouvrir un projet vidéo d'une version plus récente. Veuillez mettre Vidorna à jour vers la dernière version.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

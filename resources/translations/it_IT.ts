@@ -2240,14 +2240,6 @@ Attuale: modalità inserimento</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento/i spostato/i</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>Progetto di una versione successiva</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna non può aprire un progetto video di una versione successiva. Aggiorna Vidorna all'ultima versione.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2240,14 +2240,6 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>%1 個の項目を移動しました</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>新しいバージョンのプロジェクト</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna では新しいバージョンのムービープロジェクトを開けません。Vidorna を最新バージョンに更新してください。</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2240,14 +2240,6 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>항목 %1개 이동됨</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>상위 버전 프로젝트</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna에서 상위 버전의 동영상 프로젝트를 열 수 없습니다. Vidorna를 최신 버전으로 업데이트하세요.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2240,14 +2240,6 @@ Atual: modo inserir</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 item(ns) movido(s)</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>Projeto de versão superior</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>O Vidorna não pode abrir um projeto de vídeo de versão superior. Atualize o Vidorna para a versão mais recente.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2240,14 +2240,6 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>Перемещено элементов: %1</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>Проект более новой версии</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna не может открыть видеопроект более новой версии. Обновите Vidorna до последней версии.</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

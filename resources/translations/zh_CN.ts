@@ -2240,14 +2240,6 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>已移动 %1 个项目</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>更高版本的项目</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna 无法打开更高版本的影片项目。请将 Vidorna 更新到最新版本。</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

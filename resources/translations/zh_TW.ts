@@ -2240,14 +2240,6 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>已移動 %1 個項目</translation>
     </message>
-    <message>
-        <source>Higher Version Project</source>
-        <translation>較新版本的專案</translation>
-    </message>
-    <message>
-        <source>Vidorna can not open the higher version movie project. Please update Vidorna to the latest version.</source>
-        <translation>Vidorna 無法開啟較新版本的影片專案。請將 Vidorna 更新至最新版本。</translation>
-    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

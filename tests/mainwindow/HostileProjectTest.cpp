@@ -791,7 +791,8 @@ TEST_F(HostileProject, TheCloseDeletesNothingWhenAProjectFileWasReplacedByOneItR
         ASSERT_TRUE(closeWindow(window));
         for (const char* kept : files)
             EXPECT_TRUE(QFileInfo::exists(dir + "/" + kept)) << kept << " after " << file << " became " << bytes.constData();
-        if (bytes.isEmpty())
+        if (bytes.isEmpty()) {
             ASSERT_TRUE(QFile::remove(path));
+        }
     }
 }
