@@ -1295,7 +1295,7 @@ protected:
 
 private:
     // Fill the drop state from one kind of drag data; false when it offers nothing to insert.
-    bool _readDraggedFile(const QMimeData* data);
+    bool _readDraggedFile(const QString& path);
     bool _readDraggedAsset(const QMimeData* data);
     bool _readDraggedGif(const QMimeData* data);
     // Puts the window into a state that takes a drop: no popup, editing or range selection, paused.

@@ -89,8 +89,10 @@ bool isWebAddress(const QString& path)
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     const QMimeData* data = event->mimeData();
+    // A list of files may be offered and turn out empty.
+    const QList<QUrl> files = data->urls();
     QStringList urls;
-    for (const QUrl& url : data->urls())
+    for (const QUrl& url : files)
         urls << url.toString();
     qDebug().noquote() << "MainWindow dropEnterEvent" << inParentheses(data->formats()) << inParentheses(urls);
     // A new drag: probes still running belong to the last one, and where it
@@ -100,8 +102,8 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
     _dropTrack = nullptr;
     _dropTime = 0.0f;
     bool acceptable = false;
-    if (data->hasUrls() && data->urls().first().isLocalFile())
-        acceptable = _readDraggedFile(data);
+    if (!files.isEmpty() && files.first().isLocalFile())
+        acceptable = _readDraggedFile(files.first().toLocalFile());
     else if (data->hasFormat(QStringLiteral("media/resource-asset-path")))
         acceptable = _readDraggedAsset(data);
     else if (data->hasFormat(QStringLiteral("media/giphy-gif-id")))
@@ -118,9 +120,9 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
         TipManager::instance()->closeTipAndMarkShown(kMediaExplorerTip);
 }
 
-bool MainWindow::_readDraggedFile(const QMimeData* data)
+bool MainWindow::_readDraggedFile(const QString& path)
 {
-    _dropPath = data->urls().first().toLocalFile();
+    _dropPath = path;
     _dropScale = 1.0f;
     const QFileInfo file(_dropPath);
     if (file.suffix().compare(kSubtitleKey, Qt::CaseInsensitive) == 0) {

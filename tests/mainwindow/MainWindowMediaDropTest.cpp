@@ -249,6 +249,11 @@ TEST_F(MediaDrop, WhatOffersNothingToInsertIsRefusedAtEntry)
     EXPECT_FALSE(deliver<QDragEnterEvent>(window.get(), at, fileDrag(notes).get()));
     EXPECT_FALSE(deliver<QDragEnterEvent>(window.get(), at, assetDrag(":/x.mp3", "5", "1.5").get()));
     EXPECT_FALSE(deliver<QDragEnterEvent>(window.get(), at, gifDrag("id", "0", "http://127.0.0.1/a.gif").get()));
+    // Another program's drag may offer a list of files that turns out empty.
+    QMimeData emptyList;
+    emptyList.setData(QStringLiteral("text/uri-list"), QByteArray());
+    emptyList.setText(QStringLiteral("nothing"));
+    EXPECT_FALSE(deliver<QDragEnterEvent>(window.get(), at, &emptyList));
 
     // A sound asset lasts its given length; a picture asset without one the picture duration.
     EXPECT_TRUE(deliver<QDragEnterEvent>(window.get(), at, assetDrag(":/x.mp3", "3", "1.5").get()));
