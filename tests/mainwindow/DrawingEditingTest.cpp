@@ -157,6 +157,9 @@ protected:
         window->show();
         if (!waitFor([this] { return window->loaded(); }, 60000))
             GTEST_SKIP() << "no OpenGL context, or the drawing did not load";
+        // Until its first picture is drawn the preview shows the background
+        // alone, as it does once the drawing is taken out for the canvas.
+        ASSERT_TRUE(waitFor([this] { return near(window->previewPixel(QPointF(0.5, 0.5)), kDrawingGreen); }, 5000));
         QApplication::setActiveWindow(window.get());
     }
     void TearDown() override
@@ -206,7 +209,6 @@ TEST_F(DrawingEditing, ARectangleDrawnOnTheCanvasBecomesANewDrawingFileThatUndoG
     ASSERT_TRUE(window->editFirstSegment());
     const QPointF middle(0.5, 0.5);
     const QPointF edge(0.3, 0.5);
-    ASSERT_TRUE(waitFor([&] { return near(window->previewPixel(middle), kDrawingGreen); }, 5000));
     const int steps = window->historySize();
 
     SCOPED_TRACE("entering: a full-size canvas exactly over the preview, the drawing taken out of the preview");
