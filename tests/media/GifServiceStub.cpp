@@ -1,8 +1,8 @@
 #include "GifServiceStub.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QTest>
 #include <QUrl>
 
@@ -63,14 +63,13 @@ void GifServiceStub::setFileRoute(const QString& path, const QString& file, doub
 
 void GifServiceStub::_writeRoutes()
 {
-    // Written whole under another name and renamed: the server may read at any time.
-    QFile file(_dir.filePath("routes.json.new"));
+    // Written whole under another name and renamed over the old one in one
+    // step: the server may read at any time, and must never find none.
+    QSaveFile file(_dir.filePath("routes.json"));
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.write(QJsonDocument(_routes).toJson());
-    file.close();
-    QFile::remove(_dir.filePath("routes.json"));
-    QFile::rename(file.fileName(), _dir.filePath("routes.json"));
+    file.commit();
 }
 
 QStringList GifServiceStub::requests()
