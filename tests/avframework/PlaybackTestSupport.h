@@ -11,6 +11,8 @@
 #include "AVRender.h"
 #include "StreamTestHelpers.h"
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -152,5 +154,17 @@ public:
     std::unique_ptr<AVImageLoader> loader;
     std::unique_ptr<AVEngine> engine;
 };
+
+// Sets up the playback with a shown preview for a test's SetUp, once its
+// driver has made its renderer; skips the test where the display has no
+// OpenGL 3.2 core context.
+inline void setUpWithPreview(std::unique_ptr<Playback>& playback, int width, int height)
+{
+    playback = std::make_unique<Playback>(width, height, true);
+    if (!playback->preview->isValid())
+        GTEST_SKIP() << "the preview has no OpenGL 3.2 core context on this display";
+    ASSERT_TRUE(pumpUntil([&] { return playback->render->renderer() != nullptr; }, 5.0))
+        << "the video thread made no renderer";
+}
 
 } // namespace PlaybackTest

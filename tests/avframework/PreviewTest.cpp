@@ -114,11 +114,7 @@ class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        playback = std::make_unique<Playback>(kWidth, kHeight, true);
-        if (!playback->preview->isValid())
-            GTEST_SKIP() << "the preview has no OpenGL 3.2 core context on this display";
-        ASSERT_TRUE(pumpUntil([&] { return playback->render->renderer() != nullptr; }, 5.0))
-            << "the video thread made no renderer";
+        setUpWithPreview(playback, kWidth, kHeight);
     }
 
     void TearDown() override

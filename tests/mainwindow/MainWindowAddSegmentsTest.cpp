@@ -94,6 +94,19 @@ protected:
     }
 
     int steps() const { return window->projectManager()->history().count(); }
+    // A project of one red picture, "photo", on the first track from 0 to 3 s;
+    // why it did not open, or nothing.
+    QString openOnePhoto()
+    {
+        if (!makePicture(QStringLiteral("red.png"), QStringLiteral("red"))) {
+            ADD_FAILURE() << "the picture could not be written";
+            return QStringLiteral("no picture");
+        }
+        std::vector<RecordBuilder> records;
+        records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "photo").set("File", "red.png").set("TrackId", 1)
+                                        .set("RangeStart", 0).set("RangeDuration", 3)));
+        return openProject(records, window);
+    }
     QList<Segment*> segmentsOfType(const QString& type) const
     {
         QList<Segment*> found;
@@ -259,11 +272,7 @@ TEST_F(AddSegmentsTest, LastTrackButtonOpensTheAddMediaPopupWhoseTextChoiceAddsA
 // before the window hears that it began loading (a busy window).
 TEST_F(AddSegmentsTest, AGifChosenForAPictureTrackLastsItsAnimation)
 {
-    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
-    std::vector<RecordBuilder> records;
-    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "photo").set("File", "red.png").set("TrackId", 1)
-                                    .set("RangeStart", 0).set("RangeDuration", 3)));
-    const QString failure = openProject(records, window);
+    const QString failure = openOnePhoto();
     if (!failure.isEmpty())
         GTEST_SKIP() << failure.toStdString();
     window->gutterArea_onFunctionButtonPressed(segmentByUId(*window, QStringLiteral("photo"))->trackId());
@@ -622,11 +631,7 @@ TEST_F(AddSegmentsTest, NewDrawingIsWrittenAtTheHighestMovieSize)
 // copied into the project first when assets are copied, one undo step.
 TEST_F(AddSegmentsTest, ChosenPictureReplacesTheEditedOneAfterItsCopy)
 {
-    ASSERT_TRUE(makePicture(QStringLiteral("red.png"), QStringLiteral("red")));
-    std::vector<RecordBuilder> records;
-    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "photo").set("File", "red.png").set("TrackId", 1)
-                                    .set("RangeStart", 0).set("RangeDuration", 3)));
-    const QString failure = openProject(records, window);
+    const QString failure = openOnePhoto();
     if (!failure.isEmpty())
         GTEST_SKIP() << failure.toStdString();
     QTemporaryDir outside;
