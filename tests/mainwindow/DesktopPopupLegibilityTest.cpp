@@ -216,11 +216,17 @@ QWidget* fromMenu(LegibilityWindow& window, const char* menu, const char* entry)
     return trigger(window, menu, entry) ? window.popup() : nullptr;
 }
 
+// The export popup, opened from the menu bar.
+QWidget* exportPopup(LegibilityWindow& window)
+{
+    return fromMenu(window, "Movie", "Export && Share");
+}
+
 // Runs the export from the popup's Export button; the popup once it shows its
 // done page.
 QWidget* exportedMovie(LegibilityWindow& window)
 {
-    QWidget* popup = fromMenu(window, "Movie", "Export && Share");
+    QWidget* popup = exportPopup(window);
     if (!popup)
         return nullptr;
     auto* slider = popup->findChild<QSlider*>(QStringLiteral("resolutionSlider"));
@@ -283,7 +289,7 @@ class DesktopPopupLegibility : public ExampleInTheDesktopWindow, public ::testin
 };
 
 const Opening kOpenings[] = {
-    {"ExportOptions", [](LegibilityWindow& window) { return fromMenu(window, "Movie", "Export && Share"); }},
+    {"ExportOptions", exportPopup},
     {"ExportFromTheShareButton",
      [](LegibilityWindow& window) -> QWidget* {
          QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("shareButton")), Qt::LeftButton);
@@ -336,7 +342,7 @@ TEST_F(ExampleInTheDesktopWindow, TheExportPopupsCaptionsFieldsAndButtonAreLight
     ASSERT_FALSE(window.isOpenFailed());
     if (!window.showOpened())
         GTEST_SKIP() << "no OpenGL context for the preview";
-    QWidget* popup = fromMenu(window, "Movie", "Export && Share");
+    QWidget* popup = exportPopup(window);
     ASSERT_NE(popup, nullptr);
     const QImage shot = windowPicture(window, popup, "ExportOptionsNamed");
     QList<QWidget*> widgets;
@@ -362,7 +368,7 @@ TEST_F(ExampleInTheDesktopWindow, TheExportFolderChooserReadsAsTheAddFileDialogD
     ASSERT_FALSE(window.isOpenFailed());
     if (!window.showOpened())
         GTEST_SKIP() << "no OpenGL context for the preview";
-    QWidget* popup = fromMenu(window, "Movie", "Export && Share");
+    QWidget* popup = exportPopup(window);
     ASSERT_NE(popup, nullptr);
     windowPicture(window, popup, "ExportOptionsBeforeChooser");
     auto* location = popup->findChild<QPushButton*>(QStringLiteral("locationButton"));
