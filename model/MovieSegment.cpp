@@ -135,7 +135,11 @@ void MovieSegment::onEngineLoadStatus(int streamId, bool failed, int kind)
             _videoReported = true;
         _videoStatusSeen = true;
         if (!failed && kind == 1) {
-            updateMediaDuration();
+            // Fitted to the picture's length before the sound's is known, a
+            // range without a stored length would pass for a trim and cut
+            // off a longer sound.
+            if (_audioReported)
+                updateMediaDuration();
             setState(2);
             return;
         }

@@ -247,6 +247,22 @@ TEST_F(MovieSegmentTest, UntrimmedMovieAtDoubleSpeedPlaysTheWholeMediaOnce)
     EXPECT_FLOAT_EQ(Segment::floatAttribute(movie.attributes(), SegmentKey::TrimDuration, 0), 10.0f);
 }
 
+// A stored movie without a length whose picture (1 s) reports before its
+// sound (3 s) is known: the range waits for the sound, the longer stream.
+TEST_F(MovieSegmentTest, AStoredMovieWhosePictureReportsFirstTakesItsLongerSound)
+{
+    listener.videoMediaDuration = 1.0f;
+    listener.mediaDuration = 0.0f;
+    MovieSegment movie(record({}), &listener, false);
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 1);
+    listener.mediaDuration = 3.0f;
+    movie.onEngineLoadStatus(movie.secondEngineId(), false, 0);
+    movie.onEngineLoadStatus(movie.serialNumber(), false, 0);
+    ASSERT_TRUE(listener.waitForState(4));
+    EXPECT_FLOAT_EQ(movie.mediaDuration(), 3.0f);
+    EXPECT_FLOAT_EQ(movie.duration(), 3.0f);
+}
+
 // Found by the random-edit run (seed 33009): a movie at speed 3.5 trimmed back
 // to the start of its 2 s clip stored a range of "2.00001", a rounding step
 // past the media's end; opening the project wrote it as "2", so the reopened

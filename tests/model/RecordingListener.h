@@ -50,7 +50,7 @@ public:
     int segmentEngineVideoThumbnailCount(Segment*) override { return engineThumbnails.size(); }
     QImage segmentEngineVideoThumbnail(Segment*, int index) override { return engineThumbnails.value(index); }
     void segmentFlushVideoFrames(Segment*) override { ++flushReports; }
-    float segmentVideoMediaDuration(Segment*) override { return 0; }
+    float segmentVideoMediaDuration(Segment*) override { return videoMediaDuration; }
     float segmentMediaDuration(Segment*) override { return mediaDuration; }
     QSizeF segmentVideoSize(Segment*) override { return videoSize; }
     QString segmentAudioTitle(Segment*) override { return QString(); }
@@ -70,6 +70,7 @@ public:
     // Appended state: the answers of the file and media operations.
     QString projectDirectory;
     float mediaDuration = 0;
+    float videoMediaDuration = 0;
     QSizeF videoSize;
     QVector<QImage> engineThumbnails;
     VideoThumbnails* videoThumbnails = nullptr;
