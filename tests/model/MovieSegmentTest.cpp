@@ -254,6 +254,8 @@ TEST_F(MovieSegmentTest, AStoredMovieWhosePictureReportsFirstTakesItsLongerSound
     listener.videoMediaDuration = 1.0f;
     listener.mediaDuration = 0.0f;
     MovieSegment movie(record({}), &listener, false);
+    // The engine reports once the owner has made its streams, on state 1.
+    ASSERT_TRUE(listener.waitForState(1));
     movie.onEngineLoadStatus(movie.serialNumber(), false, 1);
     listener.mediaDuration = 3.0f;
     movie.onEngineLoadStatus(movie.secondEngineId(), false, 0);
