@@ -201,13 +201,22 @@ protected:
     }
 
     // The next state report from "from" on is suspended, after the ten fade-out steps.
-    // Idle reports may come first: the device runs idle while it waits to be suspended.
+    // Idle reports may come first: the device runs idle while it waits to be suspended. A device that ran
+    // dry on a loaded machine turns active again while the fade-out is still written, but never after it.
     void expectFadeOutThenSuspended(size_t from)
     {
         ASSERT_TRUE(pumpUntil([&] { return listener.stateAfter(from, 1) >= 0; }, 5.0)) << "no suspended report";
         const int index = listener.stateAfter(from, 1);
-        for (int other = listener.stateAfter(from); other >= 0 && other < index; other = listener.stateAfter(other + 1))
-            EXPECT_EQ(listener.events()[size_t(other)].value, 3.0);
+        const std::vector<Event> all = listener.events();
+        size_t lastVolume = from;
+        for (size_t i = from; i < size_t(index); ++i)
+            if (all[i].kind == Event::Volume)
+                lastVolume = i;
+        for (int other = listener.stateAfter(from); other >= 0 && other < index; other = listener.stateAfter(other + 1)) {
+            const double state = all[size_t(other)].value;
+            EXPECT_TRUE(state == 3.0 || (state == 0.0 && size_t(other) < lastVolume))
+                << "state " << state << " reported between the pause and the suspension";
+        }
         expectFadeOutVolumes(listener.volumesBetween(from, size_t(index)));
     }
 
