@@ -111,6 +111,11 @@ public:
     uint32_t serial() const { return _serial.load(); }
     // The open file, for reading its tags; null before a successful open.
     AVFormatContext* formatContext() const { return _formatContext.get(); }
+    // Ends the load, read and decoding threads. Subclass destructors call it
+    // first: the threads run their virtual functions. An owner whose
+    // callbacks reach the stream through its own pointer calls it before
+    // letting go of that pointer.
+    void stopThreads();
 
 protected:
     static constexpr uint32_t kAudioPacketLimit = 16;
@@ -128,9 +133,6 @@ protected:
     void startDecoding(uint32_t frameLimit);
     void stopReading();
     void stopDecoding();
-    // Ends the load, read and decoding threads. Subclass destructors call it
-    // first: the threads run their virtual functions.
-    void stopThreads();
 
     AVStreamPacket popPacket();
     // Moves the frame into the queue. False when it was dropped (stale serial

@@ -156,8 +156,10 @@ AVVideoSegment::AVVideoSegment(double start, double inPoint, double usedLength, 
 
 AVVideoSegment::~AVVideoSegment()
 {
-    // The stream's threads call back into this segment: end them first.
+    // The stream's threads call back into this segment, which reaches the
+    // stream through its pointer: end them while that pointer still holds it.
     _closing = true;
+    _stream->stopThreads();
     _stream.reset();
     {
         QMutexLocker lock(_videoMutex.get());
