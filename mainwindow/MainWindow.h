@@ -106,6 +106,9 @@ public:
     // Tells that a project is of a newer version: the opening and the
     // projects list's archive export say it in the same words.
     static void showNewerProjectMessage(QWidget* parent);
+    // "The movie project cannot be read: " with the reason: the opening and
+    // the projects list's archive export tell a refused file alike.
+    static QString unreadableProjectText(const QString& reason);
 
     ProjectManager* projectManager() const { return _projectManager; }
     AVEngine* engine() const { return _engine; }
@@ -577,8 +580,6 @@ protected:
     // Tells a failed save with its reason over the window: every time with
     // evenIfTold, else only when the failure is news.
     void _tellSaveResult(bool evenIfTold);
-    // "The movie project cannot be read: " with the system's reason.
-    static QString _unreadableProjectText(const QString& reason);
     // Deletes every file of the project folder that the project does not name, apart from its own files.
     void _cleanProjectFolder();
     // Deletes the cached exports of this project that it does not name, whatever their options.

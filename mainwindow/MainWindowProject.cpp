@@ -28,6 +28,11 @@ void MainWindow::showNewerProjectMessage(QWidget* parent)
                          QMessageBox::Warning);
 }
 
+QString MainWindow::unreadableProjectText(const QString& reason)
+{
+    return tr("The movie project cannot be read: %1").arg(reason);
+}
+
 bool MainWindow::_showOpenProjectError()
 {
     QString errorText;
@@ -47,7 +52,7 @@ bool MainWindow::_showOpenProjectError()
         break;
     case ProjectLoader::PropertiesReadRefused:
         title = tr("Open Project Failed");
-        text = _unreadableProjectText(errorText);
+        text = unreadableProjectText(errorText);
         break;
     case ProjectLoader::PropertiesTooNew:
         showNewerProjectMessage(this);
@@ -117,11 +122,6 @@ void MainWindow::_tellSaveResult(bool evenIfTold)
     _toldSaveFailure = reason;
     ProgressHUD::showMessage(QStringLiteral("%1\n%2").arg(tr("Failed to save movie"), reason), this,
                              kSaveFailureMessageMs);
-}
-
-QString MainWindow::_unreadableProjectText(const QString& reason)
-{
-    return tr("The movie project cannot be read: %1").arg(reason);
 }
 
 bool MainWindow::_isProjectOwnFile(const QString& fileName) const

@@ -2012,6 +2012,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>„%1“ wurde von einer neueren Version von Vidorna geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>

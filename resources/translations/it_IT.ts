@@ -2012,6 +2012,13 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>&quot;%1&quot; è stato scritto da una versione successiva di Vidorna</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
