@@ -575,7 +575,9 @@ protected:
     void _saveProject();
     // Writes the segment list and the properties; with propertiesAfterFailure
     // false the properties only once the segment list is on disk. True, and
-    // the modified flag cleared, when both were written.
+    // the modified flag cleared, when both were written. Neither is written
+    // over while the files on disk are ones this version refuses to open:
+    // that fails the save with the reason.
     bool _writeProject(bool propertiesAfterFailure);
     // Tells a failed save with its reason over the window: every time with
     // evenIfTold, else only when the failure is news.

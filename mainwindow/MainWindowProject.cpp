@@ -92,6 +92,13 @@ void MainWindow::_saveProject()
 
 bool MainWindow::_writeProject(bool propertiesAfterFailure)
 {
+    // Another program may have put files there that this version refuses:
+    // written over, a newer version's project would be lost.
+    QString refused;
+    if (ProjectLoader::refusal(_projectName, _folderName, &refused) != 0) {
+        _projectManager->noteSaveRefused(refused);
+        return false;
+    }
     _settleLiveGeometry();
     _projectManager->setVersion(7);
     const bool segmentsSaved = _projectManager->saveSegments(_projectName, _folderName) == 0;
