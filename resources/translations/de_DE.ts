@@ -2247,6 +2247,10 @@ Aktuell: Einfügemodus</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 Element(e) verschoben</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>„%1“ ist ein Link auf einen Ordner an anderer Stelle. Er bleibt erhalten, damit der Inhalt dieses Ordners nicht mit entfernt wird.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

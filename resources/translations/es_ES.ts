@@ -2247,6 +2247,10 @@ Actual: modo insertar</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento(s) movido(s)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>«%1» es un enlace a una carpeta de otro lugar. Se conserva para que lo que contiene esa carpeta no se elimine con él.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

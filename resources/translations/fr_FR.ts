@@ -2247,6 +2247,10 @@ Actuel : mode insertion</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 élément(s) déplacé(s)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>« %1 » est un lien vers un dossier situé ailleurs. Il est conservé, pour que le contenu de ce dossier ne soit pas supprimé avec lui.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2247,6 +2247,10 @@ Attuale: modalità inserimento</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento/i spostato/i</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>&quot;%1&quot; è un collegamento a una cartella che si trova altrove. Viene mantenuto, così che il contenuto di quella cartella non venga rimosso insieme.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2247,6 +2247,10 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>%1 個の項目を移動しました</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>「%1」は別の場所にあるフォルダへのリンクです。そのフォルダの中身が一緒に削除されないよう、リンクは残されます。</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2247,6 +2247,10 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>항목 %1개 이동됨</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>&quot;%1&quot;은(는) 다른 위치에 있는 폴더에 대한 링크입니다. 해당 폴더의 내용이 함께 제거되지 않도록 링크를 유지합니다.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2247,6 +2247,10 @@ Atual: modo inserir</translation>
         <source>%1 item(s) moved</source>
         <translation>%1 item(ns) movido(s)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>&quot;%1&quot; é um link para uma pasta em outro lugar. Ele é mantido para que o conteúdo dessa pasta não seja removido junto.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>

@@ -2247,6 +2247,10 @@ Current: Insert mode</source>
         <source>%1 item(s) moved</source>
         <translation>Перемещено элементов: %1</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>«%1» — это ссылка на папку в другом месте. Она сохранена, чтобы содержимое этой папки не было удалено вместе с ней.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsWidget</name>
