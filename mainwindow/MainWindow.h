@@ -567,6 +567,10 @@ protected:
     // Properties of the project; true when they were read, else the
     // reason is shown and the project must not open.
     bool _showOpenProjectError();
+    // What the opening's boxes are shown over: this window once it is on
+    // screen, until then the window the project was opened from (the
+    // active one; none, the screen's centre, when no window is active).
+    QWidget* _openingBoxParent();
     // Starts the thread that reads the segment records; they come back
     // through onProjectLoaderMessage.
     bool _loadProject();

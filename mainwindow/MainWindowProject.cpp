@@ -8,6 +8,7 @@
 #include "Segment.h"
 #include "Util.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -55,13 +56,19 @@ bool MainWindow::_showOpenProjectError()
         text = unreadableProjectText(errorText);
         break;
     case ProjectLoader::PropertiesTooNew:
-        showNewerProjectMessage(this);
+        showNewerProjectMessage(_openingBoxParent());
         return false;
     default:
         break;
     }
-    Util::showMessageBox(this, title, text, QMessageBox::Warning);
+    Util::showMessageBox(_openingBoxParent(), title, text, QMessageBox::Warning);
     return false;
+}
+
+// A box centres on its parent's window; one not yet shown has no place of its own.
+QWidget* MainWindow::_openingBoxParent()
+{
+    return isVisible() ? this : QApplication::activeWindow();
 }
 
 bool MainWindow::_loadProject()
