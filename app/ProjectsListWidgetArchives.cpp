@@ -61,8 +61,11 @@ void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message,
     case ArchiveMessageCode::ExportCopyFailed:
     case ArchiveMessageCode::ExportProjectXmlFailed:
         emit issueHideProgressHUD();
-        // The texts of the archive's failures are shown as written, in every language.
-        _warn(tr("Archive Project Failed"), QStringLiteral("Archive project error occurs (%1)").arg(message));
+        // A file refused with its reason is told as the opening tells it;
+        // the texts of the other failures are shown as written, in every language.
+        _warn(tr("Archive Project Failed"),
+              data.toString().isEmpty() ? QStringLiteral("Archive project error occurs (%1)").arg(message)
+                                        : MainWindow::unreadableProjectText(data.toString()));
         break;
     case ArchiveMessageCode::ExportNoSpace:
         emit issueHideProgressHUD();

@@ -311,13 +311,18 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
     if (!confirmed || _refuseOpenProject(_pathsOf(names)))
         return;
     QStringList removed;
+    QString keptLink;
     for (const QString& name : names) {
         // No directory means nothing to remove: QDir("") is the current folder.
         // A link is not removed either: removing it recursively would empty
         // the folder it leads to.
         const QString path = ProjectManager::projectDirectory(name, _currentFolder);
         const QFileInfo info(path);
-        if (path.isEmpty() || !info.isDir() || info.isSymLink() || !QDir(path).removeRecursively())
+        if (info.isSymLink()) {
+            keptLink = name;
+            break;
+        }
+        if (path.isEmpty() || !info.isDir() || !QDir(path).removeRecursively())
             break;
         removed.append(name);
     }
@@ -329,7 +334,12 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
             emit editSelectionChanged(_selectedNames.size());
         });
     }
-    if (removed.size() < names.size())
+    if (!keptLink.isEmpty())
+        _warn(tr("Failed to remove the item(s)"),
+              tr("\"%1\" is a link to a folder elsewhere. It is kept, so that what that folder holds is not "
+                 "removed with it.")
+                  .arg(keptLink));
+    else if (removed.size() < names.size())
         _warn(QString(), tr("Failed to remove the item(s)"));
 }
 

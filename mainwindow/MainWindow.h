@@ -106,6 +106,9 @@ public:
     // Tells that a project is of a newer version: the opening and the
     // projects list's archive export say it in the same words.
     static void showNewerProjectMessage(QWidget* parent);
+    // "The movie project cannot be read: " with the reason: the opening and
+    // the projects list's archive export tell a refused file alike.
+    static QString unreadableProjectText(const QString& reason);
 
     ProjectManager* projectManager() const { return _projectManager; }
     AVEngine* engine() const { return _engine; }
@@ -564,6 +567,10 @@ protected:
     // Properties of the project; true when they were read, else the
     // reason is shown and the project must not open.
     bool _showOpenProjectError();
+    // What the opening's boxes are shown over: this window once it is on
+    // screen, until then the window the project was opened from (the
+    // active one; none, the screen's centre, when no window is active).
+    QWidget* _openingBoxParent();
     // Starts the thread that reads the segment records; they come back
     // through onProjectLoaderMessage.
     bool _loadProject();
@@ -572,13 +579,13 @@ protected:
     void _saveProject();
     // Writes the segment list and the properties; with propertiesAfterFailure
     // false the properties only once the segment list is on disk. True, and
-    // the modified flag cleared, when both were written.
+    // the modified flag cleared, when both were written. Neither is written
+    // over while the files on disk are ones this version refuses to open:
+    // that fails the save with the reason.
     bool _writeProject(bool propertiesAfterFailure);
     // Tells a failed save with its reason over the window: every time with
     // evenIfTold, else only when the failure is news.
     void _tellSaveResult(bool evenIfTold);
-    // "The movie project cannot be read: " with the system's reason.
-    static QString _unreadableProjectText(const QString& reason);
     // Deletes every file of the project folder that the project does not name, apart from its own files.
     void _cleanProjectFolder();
     // Deletes the cached exports of this project that it does not name, whatever their options.

@@ -219,7 +219,7 @@ void MainWindow::onProjectLoaderMessage(ProjectLoader* loader, int message, QVar
         _closeAfterFailedLoad(tr("Open Project Failed"), tr("Current movie project is damaged."));
         break;
     case ProjectLoaderUnreadable:
-        _closeAfterFailedLoad(tr("Open Project Failed"), _unreadableProjectText(data.toString()));
+        _closeAfterFailedLoad(tr("Open Project Failed"), unreadableProjectText(data.toString()));
         break;
     case ProjectLoaderAllLoaded:
         // What the segments reported before they all loaded comes first.

@@ -8,6 +8,7 @@
 #include "Segment.h"
 #include "Util.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,11 @@ void MainWindow::showNewerProjectMessage(QWidget* parent)
                          tr("Vidorna can not open the higher version movie project. Please update Vidorna to the "
                             "latest version."),
                          QMessageBox::Warning);
+}
+
+QString MainWindow::unreadableProjectText(const QString& reason)
+{
+    return tr("The movie project cannot be read: %1").arg(reason);
 }
 
 bool MainWindow::_showOpenProjectError()
@@ -47,16 +53,22 @@ bool MainWindow::_showOpenProjectError()
         break;
     case ProjectLoader::PropertiesReadRefused:
         title = tr("Open Project Failed");
-        text = _unreadableProjectText(errorText);
+        text = unreadableProjectText(errorText);
         break;
     case ProjectLoader::PropertiesTooNew:
-        showNewerProjectMessage(this);
+        showNewerProjectMessage(_openingBoxParent());
         return false;
     default:
         break;
     }
-    Util::showMessageBox(this, title, text, QMessageBox::Warning);
+    Util::showMessageBox(_openingBoxParent(), title, text, QMessageBox::Warning);
     return false;
+}
+
+// A box centres on its parent's window; one not yet shown has no place of its own.
+QWidget* MainWindow::_openingBoxParent()
+{
+    return isVisible() ? this : QApplication::activeWindow();
 }
 
 bool MainWindow::_loadProject()
@@ -87,6 +99,13 @@ void MainWindow::_saveProject()
 
 bool MainWindow::_writeProject(bool propertiesAfterFailure)
 {
+    // Another program may have put files there that this version refuses:
+    // written over, a newer version's project would be lost.
+    QString refused;
+    if (ProjectLoader::refusal(_projectName, _folderName, &refused) != 0) {
+        _projectManager->noteSaveRefused(refused);
+        return false;
+    }
     _settleLiveGeometry();
     _projectManager->setVersion(7);
     const bool segmentsSaved = _projectManager->saveSegments(_projectName, _folderName) == 0;
@@ -117,11 +136,6 @@ void MainWindow::_tellSaveResult(bool evenIfTold)
     _toldSaveFailure = reason;
     ProgressHUD::showMessage(QStringLiteral("%1\n%2").arg(tr("Failed to save movie"), reason), this,
                              kSaveFailureMessageMs);
-}
-
-QString MainWindow::_unreadableProjectText(const QString& reason)
-{
-    return tr("The movie project cannot be read: %1").arg(reason);
 }
 
 bool MainWindow::_isProjectOwnFile(const QString& fileName) const

@@ -92,7 +92,7 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
             *errorText = unreadable;
         return PropertiesReadRefused;
     }
-    return manager->version() > kNewestFormatVersion ? PropertiesTooNew : 0;
+    return manager->version() > kNewestFormatVersion ? _tooNew(xmlPath, errorText) : 0;
 }
 
 int ProjectLoader::refusal(const QString& name, const QString& folder, QString* errorText)
@@ -104,14 +104,21 @@ int ProjectLoader::refusal(const QString& name, const QString& folder, QString* 
         if (ProjectXml::isIrregularFile(file, errorText))
             return PropertiesReadRefused;
     }
-    return _isOfAnotherFormat(name, folder) ? PropertiesTooNew : 0;
+    // Read as this version's, such a file would be empty and rewritten from defaults.
+    const QString properties = ProjectManager::propertiesXmlPath(name, folder);
+    if (ProjectXml::hasRootOfAnotherFormat(properties, QStringLiteral("Properties"), kNewestFormatVersion))
+        return _tooNew(properties, errorText);
+    const QString project = ProjectManager::projectXmlPath(name, folder);
+    if (ProjectXml::hasRootOfAnotherFormat(project, QStringLiteral("Project")))
+        return _tooNew(project, errorText);
+    return 0;
 }
 
-bool ProjectLoader::_isOfAnotherFormat(const QString& name, const QString& folder)
+int ProjectLoader::_tooNew(const QString& path, QString* errorText)
 {
-    return ProjectXml::hasRootOfAnotherFormat(ProjectManager::propertiesXmlPath(name, folder),
-                                              QStringLiteral("Properties"))
-        || ProjectXml::hasRootOfAnotherFormat(ProjectManager::projectXmlPath(name, folder), QStringLiteral("Project"));
+    if (errorText)
+        *errorText = tr("\"%1\" was written by a higher version of Vidorna").arg(QFileInfo(path).fileName());
+    return PropertiesTooNew;
 }
 
 SegmentRecords ProjectLoader::takeRecords()

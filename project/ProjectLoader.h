@@ -37,7 +37,8 @@ class ProjectLoader : public QThread
 public:
     // loadProperties results besides 0.
     // PropertiesUnreadable: missing or damaged; PropertiesReadRefused: the
-    // system would not let the file be read, the error text says why.
+    // system would not let the file be read; the error text says why, also
+    // for PropertiesTooNew.
     enum PropertiesResult {
         PropertiesConvertFailed = 11,
         PropertiesUnreadable = 12,
@@ -58,9 +59,10 @@ public:
                               QString* errorText);
     // Why the project is neither opened nor written to, 0 when it may be:
     // PropertiesReadRefused when one of its project files or property lists
-    // is a named pipe, a device or a socket (errorText, when given, says
-    // which), told before anything opens it; PropertiesTooNew when it is of
-    // another format.
+    // is a named pipe, a device or a socket, told before anything opens it;
+    // PropertiesTooNew when one of its files is of another format or its
+    // properties of a higher version. errorText, when given, says which file
+    // and why in the user's words.
     static int refusal(const QString& name, const QString& folder, QString* errorText = nullptr);
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
@@ -89,11 +91,8 @@ protected:
     void run() override;
 
 private:
-    // Whether "properties.xml" or "project.xml" has its root element in a
-    // namespace or of another name than "Properties" or "Project": a format
-    // of another version, which neither opens nor is written back (it would
-    // be read as empty and rewritten from defaults).
-    static bool _isOfAnotherFormat(const QString& name, const QString& folder);
+    // PropertiesTooNew for the file at path, errorText (when given) saying so.
+    static int _tooNew(const QString& path, QString* errorText);
     // Runs a converter with the loader's 1024-byte error buffer; the message
     // goes to errorText on failure.
     static bool _convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,

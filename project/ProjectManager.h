@@ -139,6 +139,9 @@ public:
     bool lastSaveFailed() const { return _segmentsSaveFailed || _propertiesSaveFailed; }
     // Why, in the system's words, while the last save failed; else empty.
     QString saveFailureReason() const { return lastSaveFailed() ? _saveFailureReason : QString(); }
+    // Counts a save left undone, because the files on disk must not be
+    // written over, as one that failed for reason: the project stays modified.
+    void noteSaveRefused(const QString& reason);
 
     // --- Layout values (-1, or false, when absent) -------------------------------
     int inspectorAreaSize() const;

@@ -462,6 +462,12 @@ int ProjectManager::saveSegments(const QString& name, const QString& folder)
     return result;
 }
 
+void ProjectManager::noteSaveRefused(const QString& reason)
+{
+    QMutexLocker locker(&_mutex);
+    _segmentsSaveFailed = _noteSaveResult(-1, reason);
+}
+
 // A project that did not reach the disk stays modified, so the next save tries again.
 bool ProjectManager::_noteSaveResult(int result, const QString& reason)
 {

@@ -139,7 +139,7 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
         besideRecords->placeAfterLast(int(records.size()));
 }
 
-bool hasRootOfAnotherFormat(const QString& path, const QString& rootName)
+bool hasRootOfAnotherFormat(const QString& path, const QString& rootName, float newestVersion)
 {
     QFile file(path);
     if (path.isEmpty() || isIrregularFile(path) || !file.open(QIODevice::ReadOnly))
@@ -147,7 +147,8 @@ bool hasRootOfAnotherFormat(const QString& path, const QString& rootName)
     QXmlStreamReader reader(&file);
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement)
-            return !isRootOf(reader, rootName);
+            return !isRootOf(reader, rootName)
+                || reader.attributes().value(QLatin1String("version")).toFloat() > newestVersion;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 #include "ProjectManager.h"
 
 #include <functional>
+#include <limits>
 
 class KeptXml;
 class QIODevice;
@@ -54,11 +55,12 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const
 // is read.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
-// Whether the root element of the document at path is in a namespace or
-// has another name than rootName: a format of another version, which this
-// one neither reads nor writes. False when the file cannot be read, is
-// irregular (below) or holds no element.
-bool hasRootOfAnotherFormat(const QString& path, const QString& rootName);
+// Whether the root element of the document at path is in a namespace, has
+// another name than rootName or a "version" above newestVersion: a format of
+// another version, which this one neither reads nor writes. False when the
+// file cannot be read, is irregular (below) or holds no element.
+bool hasRootOfAnotherFormat(const QString& path, const QString& rootName,
+                            float newestVersion = std::numeric_limits<float>::infinity());
 
 // Whether something is at path that is neither a regular file nor a
 // folder: a named pipe, a device or a socket. Told from its status alone,

@@ -2012,6 +2012,13 @@ Aktuell: Einfügemodus</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>„%1“ wurde von einer neueren Version von Vidorna geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Aktuell: Einfügemodus</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 Element(e) verschoben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>„%1“ ist ein Link auf einen Ordner an anderer Stelle. Er bleibt erhalten, damit der Inhalt dieses Ordners nicht mit entfernt wird.</translation>
     </message>
 </context>
 <context>

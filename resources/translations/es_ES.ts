@@ -2012,6 +2012,13 @@ Actual: modo insertar</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>«%1» se escribió con una versión superior de Vidorna</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Actual: modo insertar</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento(s) movido(s)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>«%1» es un enlace a una carpeta de otro lugar. Se conserva para que lo que contiene esa carpeta no se elimine con él.</translation>
     </message>
 </context>
 <context>

@@ -2012,6 +2012,13 @@ Actuel : mode insertion</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>« %1 » a été écrit par une version plus récente de Vidorna</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Actuel : mode insertion</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 élément(s) déplacé(s)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>« %1 » est un lien vers un dossier situé ailleurs. Il est conservé, pour que le contenu de ce dossier ne soit pas supprimé avec lui.</translation>
     </message>
 </context>
 <context>

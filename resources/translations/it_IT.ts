@@ -2012,6 +2012,13 @@ Attuale: modalità inserimento</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>&quot;%1&quot; è stato scritto da una versione successiva di Vidorna</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Attuale: modalità inserimento</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 elemento/i spostato/i</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>&quot;%1&quot; è un collegamento a una cartella che si trova altrove. Viene mantenuto, così che il contenuto di quella cartella non venga rimosso insieme.</translation>
     </message>
 </context>
 <context>

@@ -2012,6 +2012,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>「%1」は新しいバージョンの Vidorna で書き込まれています</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 個の項目を移動しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>「%1」は別の場所にあるフォルダへのリンクです。そのフォルダの中身が一緒に削除されないよう、リンクは残されます。</translation>
     </message>
 </context>
 <context>

@@ -2012,6 +2012,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>&quot;%1&quot;은(는) 상위 버전의 Vidorna에서 작성되었습니다</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>항목 %1개 이동됨</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>&quot;%1&quot;은(는) 다른 위치에 있는 폴더에 대한 링크입니다. 해당 폴더의 내용이 함께 제거되지 않도록 링크를 유지합니다.</translation>
     </message>
 </context>
 <context>

@@ -2012,6 +2012,13 @@ Atual: modo inserir</translation>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>&quot;%1&quot; foi gravado por uma versão superior do Vidorna</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Atual: modo inserir</translation>
     <message>
         <source>%1 item(s) moved</source>
         <translation>%1 item(ns) movido(s)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>&quot;%1&quot; é um link para uma pasta em outro lugar. Ele é mantido para que o conteúdo dessa pasta não seja removido junto.</translation>
     </message>
 </context>
 <context>

@@ -2012,6 +2012,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>«%1» записан более новой версией Vidorna</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>Перемещено элементов: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>«%1» — это ссылка на папку в другом месте. Она сохранена, чтобы содержимое этой папки не было удалено вместе с ней.</translation>
     </message>
 </context>
 <context>

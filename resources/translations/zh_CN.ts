@@ -2012,6 +2012,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>“%1”是由更高版本的 Vidorna 写入的</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>已移动 %1 个项目</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>“%1”是指向其他位置文件夹的链接。它被保留，以免该文件夹中的内容随之被删除。</translation>
     </message>
 </context>
 <context>

@@ -2012,6 +2012,13 @@ Current: Insert mode</source>
     </message>
 </context>
 <context>
+    <name>ProjectLoader</name>
+    <message>
+        <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
+        <translation>「%1」是由較新版本的 Vidorna 寫入的</translation>
+    </message>
+</context>
+<context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
@@ -2239,6 +2246,10 @@ Current: Insert mode</source>
     <message>
         <source>%1 item(s) moved</source>
         <translation>已移動 %1 個項目</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a folder elsewhere. It is kept, so that what that folder holds is not removed with it.</source>
+        <translation>「%1」是指向其他位置資料夾的連結。它會被保留，以免該資料夾中的內容隨之被移除。</translation>
     </message>
 </context>
 <context>

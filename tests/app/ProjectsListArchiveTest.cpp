@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Picks the entry named text in the next popup menu, by keyboard.
@@ -59,6 +61,20 @@ protected:
     {
         FileRevealer::setCurrent(FileRevealer());
         ProjectsTest::TearDown();
+    }
+
+    // Archives the listed project into output from its item menu; what the
+    // box that answers says. The list names its menu entries in the language
+    // in force when it made them.
+    static QString archiveAnswer(const QString& name, const QString& output)
+    {
+        ProjectsListWidget list(nullptr);
+        showForList(list);
+        DialogScript dialogs({DialogScript::choose(output), DialogScript::ok()});
+        chooseMenuEntryLater(QCoreApplication::translate("ProjectsListWidget", "Archive"));
+        emit list.customContextMenuRequested(list.visualItemRect(list.findItems(name, Qt::MatchExactly).first()).center());
+        EXPECT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 20000)) << qPrintable(name);
+        return dialogs.seen().value(1);
     }
 };
 
@@ -179,16 +195,7 @@ TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailure
     writeFile(makeProject("Newer") + "/project.xml", "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>");
     writeFile(makeProject("Damaged") + "/project.xml", "<Project><Segment Type=\"TEXT\"");
     QTemporaryDir output;
-    // The list names its menu entries in the language in force when it made them.
-    const auto archive = [&output](const QString& name) {
-        ProjectsListWidget list(nullptr);
-        showForList(list);
-        DialogScript dialogs({DialogScript::choose(output.path()), DialogScript::ok()});
-        chooseMenuEntryLater(QCoreApplication::translate("ProjectsListWidget", "Archive"));
-        emit list.customContextMenuRequested(list.visualItemRect(list.findItems(name, Qt::MatchExactly).first()).center());
-        EXPECT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 20000)) << qPrintable(name);
-        return dialogs.seen().value(1);
-    };
+    const auto archive = [&output](const QString& name) { return archiveAnswer(name, output.path()); };
     EXPECT_EQ(archive("Newer").toStdString(), "Higher Version Project / Vidorna can not open the higher version movie "
                                               "project. Please update Vidorna to the latest version.");
     MultiLanguage language;
@@ -199,5 +206,25 @@ TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailure
     EXPECT_EQ(newer.toStdString(), "Projekt einer neueren Version / Vidorna kann kein Filmprojekt einer neueren Version "
                                    "öffnen. Bitte aktualisieren Sie Vidorna auf die neueste Version.");
     EXPECT_EQ(damaged.toStdString(), "Archivieren fehlgeschlagen / Archive project error occurs (4)");
+    EXPECT_TRUE(QDir(output.path()).isEmpty()) << "an archive was written";
+}
+
+// Properties of a higher version number are refused as the other newer
+// projects are; a project file that is no regular file is told by name.
+TEST_F(ProjectsListArchiveTest, AHigherVersionNumberAndAFileThatIsNotRegularAreRefusedWithTheirReasons)
+{
+    FileRevealer::setCurrent(FileRevealer([](const QStringList&) { return true; }, [](const QUrl&) { return false; }));
+    const QString eight = makeProject("Eight");
+    writeFile(eight + "/project.xml", "<Project/>");
+    writeFile(eight + "/properties.xml", "<Properties version=\"8\"/>");
+    const QString pipe = makeProject("Piped") + "/project.xml";
+    ASSERT_TRUE(QFile::remove(pipe));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QTemporaryDir output;
+    EXPECT_EQ(archiveAnswer("Eight", output.path()).toStdString(),
+              "Higher Version Project / Vidorna can not open the higher version movie project. Please update Vidorna "
+              "to the latest version.");
+    EXPECT_EQ(archiveAnswer("Piped", output.path()).toStdString(),
+              "Archive Project Failed / The movie project cannot be read: \"project.xml\" is not a regular file");
     EXPECT_TRUE(QDir(output.path()).isEmpty()) << "an archive was written";
 }

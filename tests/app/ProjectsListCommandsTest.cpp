@@ -378,6 +378,8 @@ TEST_F(ProjectsListCommandsTest, RemoveOfANameThatBecameALinkLeavesWhatItLeadsTo
     selectByName(list(), "Trip");
     DialogScript script({DialogScript::click("Remove"), DialogScript::ok()});
     QTest::keyClick(list().viewport(), Qt::Key_Delete);
-    EXPECT_EQ(script.seen().last(), " / Failed to remove the item(s)");
+    EXPECT_EQ(script.seen().last().toStdString(),
+              "Failed to remove the item(s) / \"Trip\" is a link to a folder elsewhere. It is kept, so that what "
+              "that folder holds is not removed with it.");
     EXPECT_EQ(readFile(elsewhere.path() + "/keep.mp4"), QByteArray("keep"));
 }

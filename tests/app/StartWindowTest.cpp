@@ -644,3 +644,38 @@ TEST_F(StartWindowTest, ThePressThatActivatesTheWindowActsOnTheTilePressed)
             ticked << list->item(row)->text();
     EXPECT_EQ(ticked, QStringList{"Beach"});
 }
+
+// A project of a higher version, refused as it opens, is told in a box
+// centred on the window it was opened from, as that window's own boxes are.
+TEST_F(StartWindowTest, TheBoxThatRefusesAHigherVersionProjectIsCentredOnTheWindowAsItsOwnBoxesAre)
+{
+    makeProject("Broken", false);
+    makeProject("Future");
+    writeFile(ProjectManager::projectXmlPath("Future", QString()), kEmptyProject);
+    writeFile(ProjectManager::propertiesXmlPath("Future", QString()),
+              QByteArray(kProperties).replace("version=\"7\"", "version=\"8\""));
+    window->move(500, 150);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->projectsWidget()->reloadProjects();
+    ProjectsListWidget* list = window->projectsWidget()->projectsListWidget();
+    // A box is placed by the size it has before its text is laid out, so its
+    // centre strays from the window's by a few tens of pixels.
+    const QRect middle(window->frameGeometry().center() - QPoint(100, 80), QSize(200, 160));
+    // Opens the listed project: the title of the box that answers and
+    // whether it is centred.
+    const auto answerOf = [&](const QString& name) {
+        QString told;
+        ModalDialogAnswerer answerer([&](QWidget* box) {
+            const QPoint centre = box->frameGeometry().center();
+            told = box->windowTitle() + (middle.contains(centre) ? QString(": centred")
+                                                                 : QString(": at %1, %2").arg(centre.x()).arg(centre.y()));
+            ModalDialogAnswerer::accept()(box);
+        });
+        doubleClickItem(*list, list->findItems(name, Qt::MatchExactly).value(0));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answerer.answered(); }, 5000)) << qPrintable(name) << " was not refused";
+        return told.toStdString();
+    };
+    ASSERT_EQ(answerOf("Broken"), "Open Movie Failed: centred");
+    EXPECT_EQ(answerOf("Future"), "Higher Version Project: centred");
+}

@@ -562,6 +562,54 @@ TEST_F(MainWindowClosingTest, ASaveThatFailsAtTheCloseKeepsTheWindowUntilTheUser
     EXPECT_EQ(folderDigests(projectFolder()), before);
 }
 
+// Another program replaces a project file, while the window holds an edit,
+// by one of a newer version that names a file of its own. Save & Close
+// writes over neither that file nor the other one, tells why with the
+// failed save's choices, and after Close Without Saving tidies nothing away.
+TEST_F(MainWindowClosingTest, SaveAndCloseLeavesAProjectFileOfANewerVersionAndWhatItNames)
+{
+    addText(window);
+    ASSERT_TRUE(window->projectManager()->isModified());
+    writeFile(projectFile(QStringLiteral("stray.png")), "named by the newer file");
+    const QString projectXml = projectFile(QStringLiteral("project.xml"));
+    const QString propertiesXml = projectFile(QStringLiteral("properties.xml"));
+    const QByteArray project = readFile(projectXml);
+    const QByteArray newerProject = "<Project xmlns=\"urn:x-newer\"><Segment File=\"stray.png\" Type=\"IMAGE\"/></Project>";
+    const QByteArray newerProperties = "<Properties xmlns=\"urn:x-newer\" version=\"9\" poster=\"stray.png\"/>";
+    const auto saveAndClose = [this](const QString& choice) {
+        QString text;
+        ModalDialogAnswerer answerer(
+            [&](QWidget* dialog) {
+                if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                    text = box->windowTitle() + " / " + box->text();
+                ModalDialogAnswerer::clickButton(choice)(dialog);
+            },
+            kClosedWithinMs);
+        EXPECT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
+        EXPECT_TRUE(waitFor([&] { return answerer.answered() || window.isNull(); }, kClosedWithinMs));
+        return text.toStdString();
+    };
+
+    writeFile(projectXml, newerProject);
+    EXPECT_EQ(saveAndClose("Keep Open"),
+              "Failed to save movie / The changes could not be saved: \"project.xml\" was written by a higher version "
+              "of Vidorna");
+    EXPECT_EQ(readFile(projectXml).toStdString(), newerProject.toStdString());
+    EXPECT_TRUE(QFileInfo::exists(projectFile(QStringLiteral("stray.png"))));
+    ASSERT_FALSE(window.isNull()) << "the window closed although its project was not saved";
+    EXPECT_TRUE(window->projectManager()->isModified());
+
+    writeFile(projectXml, project);
+    writeFile(propertiesXml, newerProperties);
+    EXPECT_EQ(saveAndClose("Close Without Saving"),
+              "Failed to save movie / The changes could not be saved: \"properties.xml\" was written by a higher "
+              "version of Vidorna");
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+    EXPECT_EQ(readFile(propertiesXml).toStdString(), newerProperties.toStdString());
+    EXPECT_EQ(readFile(projectXml).toStdString(), project.toStdString());
+    EXPECT_TRUE(QFileInfo::exists(projectFile(QStringLiteral("stray.png")))) << "the tidy deleted what the newer file names";
+}
+
 // The autosave runs every 30 s: a failure that goes on is told once, again
 // only when its reason changes or after a save succeeded.
 TEST_F(MainWindowClosingTest, AutosaveTellsWhyItFailedOncePerFailure)

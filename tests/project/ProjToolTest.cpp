@@ -245,9 +245,10 @@ TEST(ProjTool, FilesWhoseRootIsInANamespaceAreRefusedAndLeftAlone)
 }
 
 // A root of another name is another version's format as much as one in a
-// namespace, and a project file that is a named pipe is not even opened:
-// every command refuses them, with a message, and writes nothing. pack
-// tells a newer project by its own message.
+// namespace or a higher version number, and a project file that is a named
+// pipe is not even opened: every command refuses them, with a message that
+// names the file, and writes nothing. pack tells a newer project by its own
+// message.
 TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone)
 {
     TemporaryProduct product;
@@ -259,15 +260,19 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
         QByteArray project;
         const char* pipe;
         const char* told;
+        const char* newer;
     };
     const Case cases[] = {
         {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
          "</PropertiesV9>",
-         project, nullptr, "message 9"},
-        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, "message 9"},
-        {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, "message 9"},
-        {properties, project, "properties.xml", "\"properties.xml\" is not a regular file"},
-        {properties, project, "project.xml", "\"project.xml\" is not a regular file"},
+         project, nullptr, "message 9", "properties.xml"},
+        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, "message 9", "project.xml"},
+        {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, "message 9",
+         "project.xml"},
+        {QByteArray(properties).replace("version=\"7\"", "version=\"8\""), project, nullptr, "message 9",
+         "properties.xml"},
+        {properties, project, "properties.xml", "\"properties.xml\" is not a regular file", nullptr},
+        {properties, project, "project.xml", "\"project.xml\" is not a regular file", nullptr},
     };
     QTemporaryDir elsewhere;
     for (const Case& test : cases) {
@@ -283,8 +288,10 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
                                            QStringList{"convert", dir}, QStringList{"pack", dir, elsewhere.path()}}) {
             const ToolRun run = runTool(command);
             EXPECT_GT(run.exitCode, 0) << qPrintable(command.first()) << ": " << qPrintable(run.output);
-            if (test.pipe || command.first() == "pack")
-                EXPECT_TRUE(run.output.contains(test.told)) << qPrintable(command.first()) << ": " << qPrintable(run.output);
+            const QString told = test.pipe || command.first() == "pack"
+                ? QString(test.told)
+                : QString("\"%1\" was written by a higher version of Vidorna").arg(test.newer);
+            EXPECT_TRUE(run.output.contains(told)) << qPrintable(command.first()) << ": " << qPrintable(run.output);
         }
         EXPECT_EQ(folderDigests(dir), before) << test.project.constData();
         if (test.pipe) {

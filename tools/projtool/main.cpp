@@ -171,12 +171,9 @@ int convert(const ProjectAddress& address)
 {
     const QString& name = address.name;
     const QString& folder = address.folder;
-    QString irregular;
-    const int refused = ProjectLoader::refusal(name, folder, &irregular);
-    if (refused == ProjectLoader::PropertiesTooNew)
-        return fail("the project is of another version: a root element is in a namespace or of another name");
-    if (refused != 0)
-        return fail("cannot open the project: " + irregular);
+    QString why;
+    if (ProjectLoader::refusal(name, folder, &why) != 0)
+        return fail("cannot open the project: " + why);
     const bool converted =
         convertMissing(ProjectManager::propertiesPlistPath(name, folder), ProjectManager::propertiesXmlPath(name, folder),
                        convertPropertiesPlistToXml) &&
