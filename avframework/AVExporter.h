@@ -3,6 +3,7 @@
 #include "AVFFmpegPointers.h"
 #include "AVGLContext.h"
 #include "AVGLReadback.h"
+#include "AVPartialFile.h"
 #include "AVSync.h"
 
 #include <atomic>
@@ -33,6 +34,14 @@ enum AVExporterMessage : int32_t {
     AVExporter_Msg_Progress = 0,       // value 0..1
     AVExporter_Msg_Finished = 1,       // value: 0 success, -1 cancelled, other negatives failures
     AVExporter_Msg_RemainingTime = 2,  // value: seconds, never below 0
+};
+
+// Failure codes of the finished report that callers tell the user in words.
+enum AVExporterResult : int32_t {
+    AVExporterResultFileNotCreated = -11,
+    // The unfinished movie's name no longer led to the file the export
+    // wrote (moved away, or another file moved onto it).
+    AVExporterResultUnfinishedFileReplaced = -21,
 };
 
 // FFmpeg's text for an error code.
@@ -127,14 +136,13 @@ public:
     void setRenderer(AVGLRenderer* renderer) { _renderer = renderer; }
 
 private:
-    // The movie being written. Until it is finished it goes to a name of
+    // The movie being written. Until it is finished it goes to a file of
     // its own beside the path, so that an earlier movie there survives a
-    // failed or cancelled export; the destructor closes and removes it.
+    // failed or cancelled export; that file goes with the output.
     struct Output {
         ~Output();
         AVFormatContext* context = nullptr;
-        std::string partialPath;
-        bool fileOpen = false;
+        AVPartialFile file;
         AVExportStream video;
         AVExportStream audio;
         bool hasVideo = false;
@@ -167,11 +175,12 @@ private:
     void _waitUntilReady(double time);
     int _encodeAll(Output* output, double startTime);
     // Drains the audio encoder, writes the trailer and gives the movie its
-    // name; 0, or -19 when any of it failed.
+    // name; 0, -19 when any of it failed, or -21 when the unfinished file's
+    // name no longer leads to it.
     int _finishFile(Output* output);
     // Moves the finished movie to its name, or to the chooser's next names
     // while they are taken; false when it cannot be moved.
-    bool _nameMovie(const std::string& partialPath);
+    bool _nameMovie(AVPartialFile* file);
     void _report(int32_t message, double value);
     // Remembers a failed write of the movie that a full disk caused.
     void _noteWriteError(int error, const AVFormatContext* context);
