@@ -581,8 +581,9 @@ protected:
     static QString _unreadableProjectText(const QString& reason);
     // Deletes every file of the project folder that the project does not name, apart from its own files.
     void _cleanProjectFolder();
-    // Deletes the cached exports of this project that it does not name, whatever their options.
-    void _removeExportedFiles();
+    // Deletes the cached exports of this project that it does not name, whatever their options,
+    // apart from the names that begin with keptMovie (a cached movie's file name) when it is given.
+    void _removeExportedFiles(const QString& keptMovie = QString());
     // Deletes those of the files that the project does not name; none when
     // what it names cannot be read whole. Reads that only when there is a file.
     void _removeUnnamedFiles(const QStringList& paths) const;

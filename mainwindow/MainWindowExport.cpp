@@ -33,8 +33,6 @@ constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 // The last hundredth of the bar is left for the copy after the export.
 constexpr float kExportShare = 0.99f;
-// The exporter's code for a movie file it could not open.
-constexpr int kFileNotCreated = -11;
 
 QString levelName(int level)
 {
@@ -295,14 +293,20 @@ QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk) const
 {
     const QString written = _exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath;
     const QString folder = QDir::toNativeSeparators(QFileInfo(written).absolutePath());
-    if (err == kFileNotCreated)
+    if (err == AVExporterResultFileNotCreated)
         return tr("The movie file could not be created in \"%1\". Please make sure that this folder can be "
                   "written to and that the disk has free space.")
             .arg(folder);
-    // Whichever step it stopped: the header, the sound, the pictures or the end of the file.
+    if (err == AVExporterResultUnfinishedFileReplaced)
+        return tr("The movie could not be finished in \"%1\" because its unfinished file was moved or replaced "
+                  "while it was written. Please export it again.")
+            .arg(folder);
+    // Whichever step it stopped: the header, the sound, the pictures or the
+    // end of the file. Another chosen folder would not help: the movie is
+    // written into the project folder first.
     if (ranOutOfDisk)
         return tr("The movie could not be written in \"%1\" because the disk is full. Please free some space "
-                  "there or choose another location.")
+                  "on that disk and export again.")
             .arg(folder);
     return QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err);
 }
@@ -343,7 +347,9 @@ void MainWindow::onAVExporterFinished(int err)
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
     } else {
         _showExportError(_exportErrorText(err, ranOutOfDisk));
-        _removeExportedFiles();
+        // The exporter removed what it wrote itself: whatever holds this
+        // export's names now was put there by someone else.
+        _removeExportedFiles(QFileInfo(_exportCachePath).fileName());
     }
     hideTaskbarProgress();
 }
