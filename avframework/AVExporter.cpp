@@ -313,7 +313,7 @@ int AVExporter::_finishFile(Output* output)
                      output->file.path().c_str());
         return AVExporterResultUnfinishedFileReplaced;
     }
-    return _nameMovie(&output->file) ? 0 : kFinishFailed;
+    return _nameMovie(&output->file);
 }
 
 void AVExporter::_noteWriteError(int error, const AVFormatContext* context)
@@ -327,19 +327,19 @@ void AVExporter::_noteWriteError(int error, const AVFormatContext* context)
     }
 }
 
-bool AVExporter::_nameMovie(AVPartialFile* file)
+int AVExporter::_nameMovie(AVPartialFile* file)
 {
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
         const int error = file->moveTo(_path);
         if (error == 0)
-            return true;
+            return 0;
         std::fprintf(stderr, "Could not name the movie '%s': %s\n", _path.c_str(), std::strerror(error));
-        if (error != EEXIST || !_freeNameChooser)
-            return false;
-        const std::string next = _freeNameChooser();
+        if (error != EEXIST)
+            return kFinishFailed;
+        const std::string next = _freeNameChooser ? _freeNameChooser() : std::string();
         if (next.empty())
-            return false;
+            return AVExporterResultMovieNameTaken;
         _path = next;
     }
-    return false;
+    return AVExporterResultMovieNameTaken;
 }

@@ -42,6 +42,9 @@ enum AVExporterResult : int32_t {
     // The unfinished movie's name no longer led to the file the export
     // wrote (moved away, or another file moved onto it).
     AVExporterResultUnfinishedFileReplaced = -21,
+    // Another file took the movie's name, and every other name the
+    // caller's chooser gave, while the movie was written.
+    AVExporterResultMovieNameTaken = -23,
 };
 
 // FFmpeg's text for an error code.
@@ -111,7 +114,7 @@ public:
     // The finished movie never replaces a file: when its name was taken
     // while it was written, the chooser (called on the export thread) names
     // another one to try; without a chooser, or when it returns an empty
-    // name, the export fails. Set before start().
+    // name, the export fails with -23. Set before start().
     void setFreeNameChooser(std::function<std::string()> chooser) { _freeNameChooser = std::move(chooser); }
     // Where the movie is, once an export has finished with 0.
     const std::string& moviePath() const { return _path; }
@@ -175,12 +178,12 @@ private:
     void _waitUntilReady(double time);
     int _encodeAll(Output* output, double startTime);
     // Drains the audio encoder, writes the trailer and gives the movie its
-    // name; 0, -19 when any of it failed, or -21 when the unfinished file's
-    // name no longer leads to it.
+    // name; 0, -19 when any of it failed, -21 when the unfinished file's
+    // name no longer leads to it, or -23 when the movie's names were taken.
     int _finishFile(Output* output);
     // Moves the finished movie to its name, or to the chooser's next names
-    // while they are taken; false when it cannot be moved.
-    bool _nameMovie(AVPartialFile* file);
+    // while they are taken; 0, -23 when every name was taken, or -19.
+    int _nameMovie(AVPartialFile* file);
     void _report(int32_t message, double value);
     // Remembers a failed write of the movie that a full disk caused.
     void _noteWriteError(int error, const AVFormatContext* context);

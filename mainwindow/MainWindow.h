@@ -767,6 +767,9 @@ protected:
     // project folder cannot take the cached one (the next free name when a
     // file took it while the movie rendered); empty otherwise.
     QString _exportDirectPath;
+    // Cached movie paths whose last export here made no movie: a file found
+    // there was put there by someone else and is never handed over as one.
+    QSet<QString> _exportsNotMade;
     QTimer* _autosaveTimer = nullptr;
     // The reason of the save failure last told; none once a save went through.
     std::optional<QString> _toldSaveFailure;

@@ -171,7 +171,7 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
                              .arg(QDir::toNativeSeparators(_exportFolder)));
         return;
     }
-    if (QFileInfo::exists(_exportCachePath)) {
+    if (QFileInfo::exists(_exportCachePath) && !_exportsNotMade.contains(_exportCachePath)) {
         _handOverCachedExport();
         return;
     }
@@ -301,6 +301,10 @@ QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk) const
         return tr("The movie could not be finished in \"%1\" because its unfinished file was moved or replaced "
                   "while it was written. Please export it again.")
             .arg(folder);
+    if (err == AVExporterResultMovieNameTaken)
+        return tr("The movie could not be saved as \"%1\" because another file took that name while the movie "
+                  "was written. That file was left as it is: please move it away and export again.")
+            .arg(QDir::toNativeSeparators(written));
     // Whichever step it stopped: the header, the sound, the pictures or the
     // end of the file. Another chosen folder would not help: the movie is
     // written into the project folder first.
@@ -337,6 +341,12 @@ void MainWindow::onAVExporterFinished(int err)
             _previewWidget->setExporter(nullptr);
     }
     _restorePreviewAfterExport();
+    // After any other end than a movie made here, whatever holds the
+    // cached movie's name was put there by someone else.
+    if (err != 0)
+        _exportsNotMade.insert(_exportCachePath);
+    else if (_exportDirectPath.isEmpty())
+        _exportsNotMade.remove(_exportCachePath);
     if (err == 0) {
         if (_exportAction == MovieExportingActionSaveToComputer)
             _finishExportedFile(_exportPopup());

@@ -1255,6 +1255,10 @@ Current: Insert mode</source>
         <translation>쓰는 동안 완성되지 않은 파일이 이동되거나 교체되어 &quot;%1&quot;에서 동영상을 완성할 수 없습니다. 다시 내보내세요.</translation>
     </message>
     <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>동영상을 쓰는 동안 다른 파일이 그 이름을 사용하여 &quot;%1&quot;(으)로 저장할 수 없습니다. 그 파일은 그대로 두었습니다. 다른 곳으로 옮긴 후 다시 내보내세요.</translation>
+    </message>
+    <message>
         <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
         <translation>디스크가 가득 차서 &quot;%1&quot;에 동영상을 쓸 수 없습니다. 해당 디스크의 공간을 확보한 후 다시 내보내세요.</translation>
     </message>

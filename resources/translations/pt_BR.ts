@@ -1255,6 +1255,10 @@ Atual: modo inserir</translation>
         <translation>Não foi possível concluir o filme em &quot;%1&quot; porque o arquivo inacabado foi movido ou substituído enquanto era gravado. Exporte-o novamente.</translation>
     </message>
     <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>Não foi possível salvar o filme como &quot;%1&quot; porque outro arquivo assumiu esse nome enquanto o filme era gravado. Esse arquivo foi mantido como está: mova-o para outro lugar e exporte novamente.</translation>
+    </message>
+    <message>
         <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
         <translation>Não foi possível gravar o filme em &quot;%1&quot; porque o disco está cheio. Libere espaço nesse disco e exporte novamente.</translation>
     </message>

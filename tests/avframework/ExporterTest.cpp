@@ -477,7 +477,7 @@ TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
     ASSERT_TRUE(QDir().mkpath(out + "/inside"));
     auto exporter = makeExporter(out, AVExportCodecH264);
     exportAll(exporter.get());
-    EXPECT_EQ(reports.finished[0], -19.0);
+    EXPECT_EQ(reports.finished[0], double(AVExporterResultMovieNameTaken));
     EXPECT_FALSE(QFile::exists(out + ".part"));
     EXPECT_TRUE(QDir(out + "/inside").exists());
 }
@@ -495,7 +495,7 @@ TEST_F(ExporterTest, MovieNeverReplacesAFileThatTookItsName)
     taken.close();
     auto unnamed = makeExporter(out, AVExportCodecH264);
     exportAll(unnamed.get());
-    EXPECT_EQ(reports.finished[0], -19.0);
+    EXPECT_EQ(reports.finished[0], double(AVExporterResultMovieNameTaken));
 
     reports.finished.clear();
     auto renamed = makeExporter(out, AVExportCodecH264);

@@ -556,17 +556,38 @@ TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNev
     EXPECT_EQ(readFile(cache + ".part"), QByteArray("the user's notes, thirty-five bytes"));
     EXPECT_FALSE(QFileInfo::exists(cache));
 
-    window.popup()->dismiss();
-    QCoreApplication::processEvents();
-    finished.clear();
+    // A later export of the same options ends with its report, or, when
+    // the file under the movie's name is handed over, with a copy of it.
+    const auto exportAgain = [&](const QString& name) {
+        window.popup()->dismiss();
+        QCoreApplication::processEvents();
+        finished.clear();
+        startExport(window, 0, name);
+        return waitFor([&] { return !finished.isEmpty() || !QDir(target.path()).entryList(QDir::Files).isEmpty(); },
+                       kExportWaitMs);
+    };
+    const std::string takenText =
+        QStringLiteral("The movie could not be saved as \"%1\" because another file took that name while the "
+                       "movie was written. That file was left as it is: please move it away and export again.")
+            .arg(QDir::toNativeSeparators(cache))
+            .toStdString();
     armed = 2;
-    startExport(window, 0, QStringLiteral("Taken"));
-    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
-    EXPECT_LT(finished.first().first().toInt(), -1);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(exportAgain(QStringLiteral("Taken")));
     EXPECT_EQ(armed.load(), 0);
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished.first().first().toInt(), int(AVExporterResultMovieNameTaken));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), takenText);
     EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
     EXPECT_EQ(readFile(cache + ".part"), QByteArray("the user's notes, thirty-five bytes"));
+
+    // Nor is the file under the movie's name taken for an earlier export's movie.
+    ASSERT_TRUE(exportAgain(QStringLiteral("Again")));
+    ASSERT_EQ(finished.size(), 1) << "the user's file was handed over as the movie";
+    EXPECT_EQ(finished.first().first().toInt(), int(AVExporterResultMovieNameTaken));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), takenText);
+    EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
     EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files).isEmpty()) << "nothing was handed over";
 }
 
