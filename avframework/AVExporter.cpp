@@ -13,10 +13,6 @@
 #include <QMutex>
 #include <QWaitCondition>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -44,28 +40,6 @@ constexpr int kFinishFailed = -19;
 constexpr int kMaxNameAttempts = 1000;
 
 void noNotification(AVComposition*, AVSegment*, void*) {}
-
-// Renames without replacing anything at the new name: 0, or the errno of
-// the failure, EEXIST when the name is taken.
-int moveWithoutReplacing(const char* from, const char* to)
-{
-    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return errno;
-    // A file system without that flag: a hard link refuses a taken name as well.
-    if (link(from, to) == 0) {
-        unlink(from);
-        return 0;
-    }
-    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
-        return errno;
-    // Nor hard links: only the moment between the look and the rename is left open.
-    struct stat taken {};
-    if (lstat(to, &taken) == 0)
-        return EEXIST;
-    return std::rename(from, to) == 0 ? 0 : errno;
-}
 
 } // namespace
 
@@ -322,20 +296,24 @@ int AVExporter::_finishFile(Output* output)
         _noteWriteError(error, output->context);
         result = kFinishFailed;
     }
-    if (!output->fileOpen)
+    if (!output->file.writer())
         return result;
-    output->fileOpen = false;
-    error = avio_closep(&output->context->pb);
+    error = output->file.close();
     if (error < 0) {
         _noteWriteError(error, nullptr);
-        std::fprintf(stderr, "Error closing '%s': %s\n", output->partialPath.c_str(), avErrorText(error).c_str());
+        std::fprintf(stderr, "Error closing '%s': %s\n", output->file.path().c_str(), avErrorText(error).c_str());
         result = kFinishFailed;
     }
-    if (result == 0 && !_nameMovie(output->partialPath))
-        result = kFinishFailed;
     if (result != 0)
-        std::remove(output->partialPath.c_str());
-    return result;
+        return result;
+    // Whatever now holds the unfinished name was not written here: it is
+    // neither named as the movie nor removed.
+    if (!output->file.isStillOwn()) {
+        std::fprintf(stderr, "The unfinished movie '%s' was moved or replaced while it was written\n",
+                     output->file.path().c_str());
+        return AVExporterResultUnfinishedFileReplaced;
+    }
+    return _nameMovie(&output->file);
 }
 
 void AVExporter::_noteWriteError(int error, const AVFormatContext* context)
@@ -349,19 +327,19 @@ void AVExporter::_noteWriteError(int error, const AVFormatContext* context)
     }
 }
 
-bool AVExporter::_nameMovie(const std::string& partialPath)
+int AVExporter::_nameMovie(AVPartialFile* file)
 {
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        const int error = moveWithoutReplacing(partialPath.c_str(), _path.c_str());
+        const int error = file->moveTo(_path);
         if (error == 0)
-            return true;
+            return 0;
         std::fprintf(stderr, "Could not name the movie '%s': %s\n", _path.c_str(), std::strerror(error));
-        if (error != EEXIST || !_freeNameChooser)
-            return false;
-        const std::string next = _freeNameChooser();
+        if (error != EEXIST)
+            return kFinishFailed;
+        const std::string next = _freeNameChooser ? _freeNameChooser() : std::string();
         if (next.empty())
-            return false;
+            return AVExporterResultMovieNameTaken;
         _path = next;
     }
-    return false;
+    return AVExporterResultMovieNameTaken;
 }

@@ -3,6 +3,7 @@
 #include "AVFFmpegPointers.h"
 #include "AVGLContext.h"
 #include "AVGLReadback.h"
+#include "AVPartialFile.h"
 #include "AVSync.h"
 
 #include <atomic>
@@ -33,6 +34,17 @@ enum AVExporterMessage : int32_t {
     AVExporter_Msg_Progress = 0,       // value 0..1
     AVExporter_Msg_Finished = 1,       // value: 0 success, -1 cancelled, other negatives failures
     AVExporter_Msg_RemainingTime = 2,  // value: seconds, never below 0
+};
+
+// Failure codes of the finished report that callers tell the user in words.
+enum AVExporterResult : int32_t {
+    AVExporterResultFileNotCreated = -11,
+    // The unfinished movie's name no longer led to the file the export
+    // wrote (moved away, or another file moved onto it).
+    AVExporterResultUnfinishedFileReplaced = -21,
+    // Another file took the movie's name, and every other name the
+    // caller's chooser gave, while the movie was written.
+    AVExporterResultMovieNameTaken = -23,
 };
 
 // FFmpeg's text for an error code.
@@ -102,7 +114,7 @@ public:
     // The finished movie never replaces a file: when its name was taken
     // while it was written, the chooser (called on the export thread) names
     // another one to try; without a chooser, or when it returns an empty
-    // name, the export fails. Set before start().
+    // name, the export fails with -23. Set before start().
     void setFreeNameChooser(std::function<std::string()> chooser) { _freeNameChooser = std::move(chooser); }
     // Where the movie is, once an export has finished with 0.
     const std::string& moviePath() const { return _path; }
@@ -127,14 +139,13 @@ public:
     void setRenderer(AVGLRenderer* renderer) { _renderer = renderer; }
 
 private:
-    // The movie being written. Until it is finished it goes to a name of
+    // The movie being written. Until it is finished it goes to a file of
     // its own beside the path, so that an earlier movie there survives a
-    // failed or cancelled export; the destructor closes and removes it.
+    // failed or cancelled export; that file goes with the output.
     struct Output {
         ~Output();
         AVFormatContext* context = nullptr;
-        std::string partialPath;
-        bool fileOpen = false;
+        AVPartialFile file;
         AVExportStream video;
         AVExportStream audio;
         bool hasVideo = false;
@@ -167,11 +178,12 @@ private:
     void _waitUntilReady(double time);
     int _encodeAll(Output* output, double startTime);
     // Drains the audio encoder, writes the trailer and gives the movie its
-    // name; 0, or -19 when any of it failed.
+    // name; 0, -19 when any of it failed, -21 when the unfinished file's
+    // name no longer leads to it, or -23 when the movie's names were taken.
     int _finishFile(Output* output);
     // Moves the finished movie to its name, or to the chooser's next names
-    // while they are taken; false when it cannot be moved.
-    bool _nameMovie(const std::string& partialPath);
+    // while they are taken; 0, -23 when every name was taken, or -19.
+    int _nameMovie(AVPartialFile* file);
     void _report(int32_t message, double value);
     // Remembers a failed write of the movie that a full disk caused.
     void _noteWriteError(int error, const AVFormatContext* context);

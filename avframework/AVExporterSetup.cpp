@@ -72,12 +72,7 @@ std::string avErrorText(int error)
 
 AVExporter::Output::~Output()
 {
-    if (!context)
-        return;
-    if (fileOpen) {
-        avio_closep(&context->pb);
-        std::remove(partialPath.c_str());
-    }
+    // The writer belongs to the file, which closes it after this.
     avformat_free_context(context);
 }
 
@@ -277,13 +272,13 @@ int AVExporter::_openFile(Output* output)
     AVFormatContext* context = output->context;
     av_dump_format(context, 0, _path.c_str(), 1);
     if (!(context->oformat->flags & AVFMT_NOFILE)) {
-        output->partialPath = _path + ".part";
-        const int error = avio_open(&context->pb, output->partialPath.c_str(), AVIO_FLAG_WRITE);
+        const int error = output->file.create(_path);
         if (error < 0) {
             std::fprintf(stderr, "Could not open '%s': %s\n", _path.c_str(), avErrorText(error).c_str());
-            return -11;
+            return AVExporterResultFileNotCreated;
         }
-        output->fileOpen = true;
+        context->pb = output->file.writer();
+        context->flags |= AVFMT_FLAG_CUSTOM_IO;
     }
     const int error = avformat_write_header(context, nullptr);
     if (error < 0) {

@@ -588,8 +588,9 @@ protected:
     void _tellSaveResult(bool evenIfTold);
     // Deletes every file of the project folder that the project does not name, apart from its own files.
     void _cleanProjectFolder();
-    // Deletes the cached exports of this project that it does not name, whatever their options.
-    void _removeExportedFiles();
+    // Deletes the cached exports of this project that it does not name, whatever their options,
+    // apart from the names that begin with keptMovie (a cached movie's file name) when it is given.
+    void _removeExportedFiles(const QString& keptMovie = QString());
     // Deletes those of the files that the project does not name; none when
     // what it names cannot be read whole. Reads that only when there is a file.
     void _removeUnnamedFiles(const QStringList& paths) const;
@@ -773,6 +774,9 @@ protected:
     // project folder cannot take the cached one (the next free name when a
     // file took it while the movie rendered); empty otherwise.
     QString _exportDirectPath;
+    // Cached movie paths whose last export here made no movie: a file found
+    // there was put there by someone else and is never handed over as one.
+    QSet<QString> _exportsNotMade;
     QTimer* _autosaveTimer = nullptr;
     // The reason of the save failure last told; none once a save went through.
     std::optional<QString> _toldSaveFailure;

@@ -33,8 +33,6 @@ constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 // The last hundredth of the bar is left for the copy after the export.
 constexpr float kExportShare = 0.99f;
-// The exporter's code for a movie file it could not open.
-constexpr int kFileNotCreated = -11;
 
 QString levelName(int level)
 {
@@ -173,7 +171,7 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
                              .arg(QDir::toNativeSeparators(_exportFolder)));
         return;
     }
-    if (QFileInfo::exists(_exportCachePath)) {
+    if (QFileInfo::exists(_exportCachePath) && !_exportsNotMade.contains(_exportCachePath)) {
         _handOverCachedExport();
         return;
     }
@@ -295,14 +293,24 @@ QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk) const
 {
     const QString written = _exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath;
     const QString folder = QDir::toNativeSeparators(QFileInfo(written).absolutePath());
-    if (err == kFileNotCreated)
+    if (err == AVExporterResultFileNotCreated)
         return tr("The movie file could not be created in \"%1\". Please make sure that this folder can be "
                   "written to and that the disk has free space.")
             .arg(folder);
-    // Whichever step it stopped: the header, the sound, the pictures or the end of the file.
+    if (err == AVExporterResultUnfinishedFileReplaced)
+        return tr("The movie could not be finished in \"%1\" because its unfinished file was moved or replaced "
+                  "while it was written. Please export it again.")
+            .arg(folder);
+    if (err == AVExporterResultMovieNameTaken)
+        return tr("The movie could not be saved as \"%1\" because another file took that name while the movie "
+                  "was written. That file was left as it is: please move it away and export again.")
+            .arg(QDir::toNativeSeparators(written));
+    // Whichever step it stopped: the header, the sound, the pictures or the
+    // end of the file. Another chosen folder would not help: the movie is
+    // written into the project folder first.
     if (ranOutOfDisk)
         return tr("The movie could not be written in \"%1\" because the disk is full. Please free some space "
-                  "there or choose another location.")
+                  "on that disk and export again.")
             .arg(folder);
     return QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err);
 }
@@ -333,6 +341,12 @@ void MainWindow::onAVExporterFinished(int err)
             _previewWidget->setExporter(nullptr);
     }
     _restorePreviewAfterExport();
+    // After any other end than a movie made here, whatever holds the
+    // cached movie's name was put there by someone else.
+    if (err != 0)
+        _exportsNotMade.insert(_exportCachePath);
+    else if (_exportDirectPath.isEmpty())
+        _exportsNotMade.remove(_exportCachePath);
     if (err == 0) {
         if (_exportAction == MovieExportingActionSaveToComputer)
             _finishExportedFile(_exportPopup());
@@ -343,7 +357,9 @@ void MainWindow::onAVExporterFinished(int err)
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
     } else {
         _showExportError(_exportErrorText(err, ranOutOfDisk));
-        _removeExportedFiles();
+        // The exporter removed what it wrote itself: whatever holds this
+        // export's names now was put there by someone else.
+        _removeExportedFiles(QFileInfo(_exportCachePath).fileName());
     }
     hideTaskbarProgress();
 }

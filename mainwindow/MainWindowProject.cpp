@@ -160,15 +160,17 @@ void MainWindow::_cleanProjectFolder()
 
 // Matches every name the cached export can have, whatever rate, size or
 // codec it was made with: a project's frame rate can be any number. The
-// unfinished file of an export that never ended goes as well.
-void MainWindow::_removeExportedFiles()
+// unfinished file of an export that never ended goes as well, under
+// "<movie>.part" or the exporter's "<movie>.<six letters or digits>.part".
+void MainWindow::_removeExportedFiles(const QString& keptMovie)
 {
     const QDir folder(_projectDirectory());
-    const QRegularExpression cachedExport(QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)(\\.part)?$")
-                                              .arg(QRegularExpression::escape(_projectName)));
+    const QRegularExpression cachedExport(
+        QStringLiteral("^%1_.+_\\d+fps\\.(mp4|mov|webm)(\\.([A-Za-z0-9]{6}\\.)?part)?$")
+            .arg(QRegularExpression::escape(_projectName)));
     QStringList candidates;
     for (const QString& name : folder.entryList(QDir::Files | QDir::NoSymLinks, QDir::Unsorted)) {
-        if (cachedExport.match(name).hasMatch())
+        if (cachedExport.match(name).hasMatch() && (keptMovie.isEmpty() || !name.startsWith(keptMovie)))
             candidates << folder.absoluteFilePath(name);
     }
     _removeUnnamedFiles(candidates);

@@ -1251,8 +1251,16 @@ Aktuell: Einfügemodus</translation>
         <translation>Die Filmdatei konnte nicht in „%1“ erstellt werden. Bitte prüfen, ob in diesen Ordner geschrieben werden kann und ob auf dem Datenträger genügend Platz frei ist.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>Der Film konnte nicht in „%1“ geschrieben werden, weil der Datenträger voll ist. Bitte dort Platz freigeben oder einen anderen Speicherort wählen.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>Der Film konnte in „%1“ nicht fertiggestellt werden, weil seine unfertige Datei während des Schreibens verschoben oder ersetzt wurde. Bitte erneut exportieren.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>Der Film konnte nicht als „%1“ gespeichert werden, weil eine andere Datei diesen Namen erhalten hat, während der Film geschrieben wurde. Diese Datei wurde unverändert gelassen: Bitte an einen anderen Ort verschieben und erneut exportieren.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>Der Film konnte nicht in „%1“ geschrieben werden, weil der Datenträger voll ist. Bitte auf diesem Datenträger Platz freigeben und erneut exportieren.</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -1251,8 +1251,16 @@ Actual: modo insertar</translation>
         <translation>No se pudo crear el archivo de la película en «%1». Compruebe que se puede escribir en esa carpeta y que el disco tiene espacio libre.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>No se pudo escribir la película en «%1» porque el disco está lleno. Libere espacio allí o elija otra ubicación.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>No se pudo terminar la película en «%1» porque su archivo sin terminar se movió o se reemplazó mientras se escribía. Vuelva a exportarla.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>No se pudo guardar la película como «%1» porque otro archivo tomó ese nombre mientras se escribía la película. Ese archivo se ha dejado tal cual: muévalo a otro lugar y vuelva a exportar.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>No se pudo escribir la película en «%1» porque el disco está lleno. Libere espacio en ese disco y vuelva a exportar.</translation>
     </message>
     <message>
         <source>Export canceled</source>

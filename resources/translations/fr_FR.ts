@@ -1251,8 +1251,16 @@ Actuel : mode insertion</translation>
         <translation>Impossible de créer le fichier du film dans « %1 ». Vérifiez que ce dossier est accessible en écriture et que le disque dispose d’espace libre.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>Impossible d’écrire le film dans « %1 » car le disque est plein. Libérez de l’espace à cet endroit ou choisissez un autre emplacement.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>Impossible de terminer le film dans « %1 » car son fichier inachevé a été déplacé ou remplacé pendant son écriture. Exportez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>Impossible d’enregistrer le film sous « %1 » car un autre fichier a pris ce nom pendant l’écriture du film. Ce fichier a été laissé tel quel : déplacez-le ailleurs et exportez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>Impossible d’écrire le film dans « %1 » car le disque est plein. Libérez de l’espace sur ce disque et exportez à nouveau.</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -1251,8 +1251,16 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile creare il file del filmato in «%1». Verifica che sia possibile scrivere in questa cartella e che il disco abbia spazio libero.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>Impossibile scrivere il filmato in «%1» perché il disco è pieno. Libera spazio o scegli un'altra posizione.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>Impossibile completare il filmato in «%1» perché il suo file incompleto è stato spostato o sostituito durante la scrittura. Esportalo di nuovo.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>Impossibile salvare il filmato come «%1» perché un altro file ha preso quel nome durante la scrittura del filmato. Quel file è stato lasciato com'è: spostalo altrove ed esporta di nuovo.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>Impossibile scrivere il filmato in «%1» perché il disco è pieno. Libera spazio su quel disco ed esporta di nuovo.</translation>
     </message>
     <message>
         <source>Export canceled</source>

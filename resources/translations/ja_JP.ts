@@ -1251,8 +1251,16 @@ Current: Insert mode</source>
         <translation>「%1」にムービーファイルを作成できませんでした。このフォルダーに書き込めること、およびディスクに空き容量があることを確認してください。</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>ディスクがいっぱいのため、「%1」にムービーを書き込めませんでした。空き容量を増やすか、別の場所を選択してください。</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>書き込み中に未完成のファイルが移動または置き換えられたため、「%1」でムービーを完成できませんでした。もう一度書き出してください。</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>ムービーの書き込み中に別のファイルがその名前を使用したため、「%1」として保存できませんでした。そのファイルはそのまま残されています。別の場所に移動してから、もう一度書き出してください。</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>ディスクがいっぱいのため、「%1」にムービーを書き込めませんでした。そのディスクの空き容量を増やしてから、もう一度書き出してください。</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -1251,8 +1251,16 @@ Current: Insert mode</source>
         <translation>&quot;%1&quot;에 동영상 파일을 만들 수 없습니다. 이 폴더에 쓸 수 있는지, 디스크에 여유 공간이 있는지 확인하세요.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>디스크가 가득 차서 &quot;%1&quot;에 동영상을 쓸 수 없습니다. 공간을 확보하거나 다른 위치를 선택하세요.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>쓰는 동안 완성되지 않은 파일이 이동되거나 교체되어 &quot;%1&quot;에서 동영상을 완성할 수 없습니다. 다시 내보내세요.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>동영상을 쓰는 동안 다른 파일이 그 이름을 사용하여 &quot;%1&quot;(으)로 저장할 수 없습니다. 그 파일은 그대로 두었습니다. 다른 곳으로 옮긴 후 다시 내보내세요.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>디스크가 가득 차서 &quot;%1&quot;에 동영상을 쓸 수 없습니다. 해당 디스크의 공간을 확보한 후 다시 내보내세요.</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -1251,8 +1251,16 @@ Atual: modo inserir</translation>
         <translation>Não foi possível criar o arquivo do filme em &quot;%1&quot;. Verifique se é possível gravar nessa pasta e se há espaço livre no disco.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>Não foi possível gravar o filme em &quot;%1&quot; porque o disco está cheio. Libere espaço nele ou escolha outro local.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>Não foi possível concluir o filme em &quot;%1&quot; porque o arquivo inacabado foi movido ou substituído enquanto era gravado. Exporte-o novamente.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>Não foi possível salvar o filme como &quot;%1&quot; porque outro arquivo assumiu esse nome enquanto o filme era gravado. Esse arquivo foi mantido como está: mova-o para outro lugar e exporte novamente.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>Não foi possível gravar o filme em &quot;%1&quot; porque o disco está cheio. Libere espaço nesse disco e exporte novamente.</translation>
     </message>
     <message>
         <source>Export canceled</source>

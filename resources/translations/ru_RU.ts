@@ -1251,8 +1251,16 @@ Current: Insert mode</source>
         <translation>Не удалось создать файл фильма в «%1». Убедитесь, что в эту папку можно записывать и что на диске есть свободное место.</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>Не удалось записать фильм в «%1», так как диск заполнен. Освободите на нём место или выберите другое расположение.</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>Не удалось завершить фильм в «%1», так как его незавершённый файл был перемещён или заменён во время записи. Экспортируйте его ещё раз.</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>Не удалось сохранить фильм как «%1», так как во время записи фильма это имя занял другой файл. Этот файл оставлен без изменений: переместите его в другое место и повторите экспорт.</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>Не удалось записать фильм в «%1», так как диск заполнен. Освободите место на этом диске и повторите экспорт.</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -1251,8 +1251,16 @@ Current: Insert mode</source>
         <translation>无法在“%1”中创建影片文件。请确认该文件夹可以写入且磁盘有可用空间。</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>磁盘已满，无法将影片写入“%1”。请释放空间或选择其他位置。</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>无法在“%1”中完成影片，因为其未完成的文件在写入期间被移动或替换。请重新导出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>无法将影片保存为“%1”，因为在写入影片期间另一个文件占用了该名称。该文件保持原样：请将其移走，然后重新导出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>磁盘已满，无法将影片写入“%1”。请释放该磁盘上的空间，然后重新导出。</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -1251,8 +1251,16 @@ Current: Insert mode</source>
         <translation>無法在「%1」中建立影片檔案。請確認該資料夾可以寫入且磁碟有可用空間。</translation>
     </message>
     <message>
-        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space there or choose another location.</source>
-        <translation>磁碟已滿，無法將影片寫入「%1」。請釋出空間或選擇其他位置。</translation>
+        <source>The movie could not be finished in &quot;%1&quot; because its unfinished file was moved or replaced while it was written. Please export it again.</source>
+        <translation>無法在「%1」中完成影片，因為其未完成的檔案在寫入期間被移動或取代。請重新匯出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be saved as &quot;%1&quot; because another file took that name while the movie was written. That file was left as it is: please move it away and export again.</source>
+        <translation>無法將影片儲存為「%1」，因為在寫入影片期間另一個檔案佔用了該名稱。該檔案保持原樣：請將其移走，然後重新匯出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be written in &quot;%1&quot; because the disk is full. Please free some space on that disk and export again.</source>
+        <translation>磁碟已滿，無法將影片寫入「%1」。請釋出該磁碟上的空間，然後重新匯出。</translation>
     </message>
     <message>
         <source>Export canceled</source>

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
@@ -476,7 +477,7 @@ TEST_F(ExporterTest, MovieThatCannotTakeItsNameIsAFailure)
     ASSERT_TRUE(QDir().mkpath(out + "/inside"));
     auto exporter = makeExporter(out, AVExportCodecH264);
     exportAll(exporter.get());
-    EXPECT_EQ(reports.finished[0], -19.0);
+    EXPECT_EQ(reports.finished[0], double(AVExporterResultMovieNameTaken));
     EXPECT_FALSE(QFile::exists(out + ".part"));
     EXPECT_TRUE(QDir(out + "/inside").exists());
 }
@@ -494,7 +495,7 @@ TEST_F(ExporterTest, MovieNeverReplacesAFileThatTookItsName)
     taken.close();
     auto unnamed = makeExporter(out, AVExportCodecH264);
     exportAll(unnamed.get());
-    EXPECT_EQ(reports.finished[0], -19.0);
+    EXPECT_EQ(reports.finished[0], double(AVExporterResultMovieNameTaken));
 
     reports.finished.clear();
     auto renamed = makeExporter(out, AVExportCodecH264);
@@ -507,6 +508,132 @@ TEST_F(ExporterTest, MovieNeverReplacesAFileThatTookItsName)
     ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
     EXPECT_EQ(taken.readAll(), QByteArray("the user's own file"));
     EXPECT_FALSE(QFile::exists(out + ".part"));
+}
+
+QByteArray fileContent(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeContent(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// Blue, green and red of frame 0's middle pixel.
+std::string middleColour(const QString& movie, int width, int height)
+{
+    const QByteArray frame = decodedFrame(movie, 0, "bgra");
+    if (frame.size() != width * height * 4)
+        return "no picture";
+    const int at = ((height / 2) * width + width / 2) * 4;
+    return std::to_string(uint8_t(frame[at]) > 128) + std::to_string(uint8_t(frame[at + 1]) > 128)
+        + std::to_string(uint8_t(frame[at + 2]) > 128);
+}
+
+// A file under the unfinished movie's name is the user's: it stays as it
+// is, and the movie is written under another name of its own.
+TEST_F(ExporterTest, AFileUnderTheUnfinishedNameIsKeptAndTheMovieStillLands)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(0.2, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    const QString out = outPath("Race.mp4");
+    ASSERT_NO_FATAL_FAILURE(writeContent(out + ".part", "the user's own file"));
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exportAll(exporter.get());
+    EXPECT_EQ(reports.finished[0], 0.0);
+    EXPECT_EQ(probe(out, {"-count_frames", "-show_entries", "stream=nb_read_frames"}), "stream|nb_read_frames=6");
+    EXPECT_EQ(fileContent(out + ".part"), QByteArray("the user's own file"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join('|').toStdString(), "Race.mp4|Race.mp4.part");
+}
+
+// A file moved onto the unfinished movie's name while it is written is
+// neither named as the movie nor removed: the export fails.
+TEST_F(ExporterTest, AFileMovedOntoTheUnfinishedMovieIsNeitherNamedNorRemoved)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(1.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    const QString out = outPath("moved.mp4");
+    ASSERT_NO_FATAL_FAILURE(writeContent(outPath("notes.txt"), "the user's notes, thirty-five bytes"));
+    struct Mover {
+        Reports* reports;
+        QByteArray from, to;
+        bool moved = false;
+    } mover{&reports, QFile::encodeName(outPath("notes.txt")), QFile::encodeName(out + ".part")};
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    // On the export thread at the first frame, while the movie is written.
+    exporter->setProgressCallback(
+        [](AVExporter* exporter, int32_t message, double value, void* context) {
+            auto* self = static_cast<Mover*>(context);
+            if (message == AVExporter_Msg_Progress && !self->moved)
+                self->moved = std::rename(self->from.constData(), self->to.constData()) == 0;
+            Reports::callback(exporter, message, value, self->reports);
+        },
+        &mover);
+    exportAll(exporter.get());
+    ASSERT_TRUE(mover.moved);
+    EXPECT_EQ(reports.finished[0], double(AVExporterResultUnfinishedFileReplaced));
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(fileContent(out + ".part"), QByteArray("the user's notes, thirty-five bytes"));
+}
+
+// Two exports of one name at once each write a file of their own: each
+// movie holds its own export's picture.
+TEST_F(ExporterTest, TwoExportsOfOneNameAtOnceEachEndWithTheirOwnPicture)
+{
+    // Each export waits at its first frame until the other has begun too,
+    // so that both write at once.
+    struct Meeting {
+        Reports* reports;
+        std::atomic<int>* arrived;
+        bool met = false;
+        static void callback(AVExporter* exporter, int32_t message, double value, void* context)
+        {
+            auto* self = static_cast<Meeting*>(context);
+            if (message == AVExporter_Msg_Progress && !self->met) {
+                self->met = true;
+                ++*self->arrived;
+                waitUntil([&] { return self->arrived->load() == 2; }, 30);
+            }
+            Reports::callback(exporter, message, value, self->reports);
+        }
+    };
+    std::atomic<int> arrived{0};
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(1.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    auto blue = makeExporter(outPath("Same.mp4"), AVExportCodecH264);
+    Meeting blueMeeting{&reports, &arrived};
+    blue->setProgressCallback(&Meeting::callback, &blueMeeting);
+    blue->setFreeNameChooser([&] { return outPath("Same blue.mp4").toStdString(); });
+    AVComposition other(160, 90, 44100, 2, nullptr);
+    other.addSegment(new PictureLayer(1.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xffff0000)), 1);
+    Reports otherReports;
+    Meeting redMeeting{&otherReports, &arrived};
+    AVExporter red(160, 90, AVExporter::videoBitRateForLevel(3, 30), 30, AVExportCodecH264, false, 44100, 2, 128000,
+                   outPath("Same.mp4").toStdString(), nullptr, true);
+    red.setProgressCallback(&Meeting::callback, &redMeeting);
+    red.attachToComposition(&other);
+    red.setFreeNameChooser([&] { return outPath("Same red.mp4").toStdString(); });
+    red.start();
+    blue->start();
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return reports.hasFinished() && otherReports.hasFinished();
+        },
+        60));
+    red.detachFromComposition();
+    blue->detachFromComposition();
+    EXPECT_EQ(arrived.load(), 2);
+    EXPECT_EQ(reports.finished, std::vector<double>{0.0});
+    EXPECT_EQ(otherReports.finished, std::vector<double>{0.0});
+    EXPECT_NE(red.moviePath(), blue->moviePath());
+    EXPECT_EQ(middleColour(QString::fromStdString(blue->moviePath()), 160, 90), "100");
+    EXPECT_EQ(middleColour(QString::fromStdString(red.moviePath()), 160, 90), "001");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "nothing unfinished is left";
 }
 
 TEST_F(ExporterTest, VideoWriteFailingMidExportEndsItWithItsCode)

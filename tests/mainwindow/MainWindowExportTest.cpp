@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -40,7 +42,7 @@ constexpr int kExportWaitMs = 120000;
 class ExportWindow : public OpeningWindow
 {
 public:
-    ExportWindow() : OpeningWindow(kName, QSize(640, 360)) {}
+    explicit ExportWindow(const QString& name = kName) : OpeningWindow(name, QSize(640, 360)) {}
 
     using MainWindow::exportMovie;
     using MainWindow::onAVExporterFinished;
@@ -227,7 +229,8 @@ TEST_F(MainWindowExport, AnExportLandsUnderTheCleanedNameAndARepeatCopiesTheCach
     ExportWindow window;
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
-    // What an export that never ended left behind is not taken for a finished movie.
+    // What an export that never ended left behind is neither taken for a
+    // finished movie nor touched: it may as well be the user's.
     writeFile(dir + "/Trip_360p_h264_30fps.mp4.part", "half a movie");
     QSignalSpy finished(&window, &MainWindow::avexporterFinished);
     LogRecorder log;
@@ -245,7 +248,7 @@ TEST_F(MainWindowExport, AnExportLandsUnderTheCleanedNameAndARepeatCopiesTheCach
     EXPECT_TRUE(waitFor([&] { return window.render()->renderer() != nullptr; }, 5000));
     EXPECT_EQ(QFileInfo(window.cachePath()).fileName(), QStringLiteral("Trip_360p_h264_30fps.mp4"));
     EXPECT_TRUE(QFileInfo::exists(window.cachePath()));
-    EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
+    EXPECT_EQ(readFile(window.cachePath() + ".part"), QByteArray("half a movie"));
     EXPECT_EQ(window.exportName(), QStringLiteral("a b c"));
     const QString movie = target.filePath(QStringLiteral("a b c.mp4"));
     ASSERT_TRUE(QFileInfo::exists(movie));
@@ -402,6 +405,7 @@ TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
     // A failure shows its code and takes every cached export with it, unfinished ones too.
     writeFile(dir + "/Trip_360p_h264_30fps.mp4", "movie");
     writeFile(dir + "/Trip_720p_vp9_25fps.webm.part", "half a movie");
+    writeFile(dir + "/Trip_1080p_hevc_24fps.mp4.x7Kq2Z.part", "half a movie under a name of its own");
     writeFile(dir + "/Trip notes.mp4", "kept");
     // Its text stays as written in every language.
     MultiLanguage language;
@@ -412,6 +416,7 @@ TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
               QStringLiteral("An error occurs when exporting the movie. (error code = -22)"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_360p_h264_30fps.mp4"));
     EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_720p_vp9_25fps.webm.part"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_1080p_hevc_24fps.mp4.x7Kq2Z.part"));
     EXPECT_TRUE(QFileInfo::exists(dir + "/Trip notes.mp4"));
 }
 
@@ -489,6 +494,103 @@ TEST_F(MainWindowExport, AFileThatTakesTheNameDuringADirectExportIsKeptAndTheMov
               QDir::toNativeSeparators(movie).toStdString());
 }
 
+// The user's own file under the unfinished movie's name in the chosen
+// folder stays as it is; the movie lands all the same.
+TEST_F(MainWindowExport, AUsersFileUnderTheUnfinishedNameSurvivesADirectExport)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ImmutableFolder locked(dir);
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    writeFile(target.filePath(QStringLiteral("Race.mp4.part")), "the user's own file");
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+
+    startExport(window, 0, QStringLiteral("Race"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_EQ(finished.first().first().toInt(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(readFile(target.filePath(QStringLiteral("Race.mp4.part"))), QByteArray("the user's own file"));
+    EXPECT_NEAR(probe(target.filePath(QStringLiteral("Race.mp4"))).value("format").toObject().value("duration")
+                    .toString().toDouble(), 2.0, 0.1);
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Race.mp4|Race.mp4.part");
+}
+
+// Files that take the export's names in the project folder while it
+// renders are the user's: the export fails, hands neither over as the
+// movie, and its failure removes neither.
+TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNeverHandedOver)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const QString cache = window._exportFilePath(0, 30.0f, QStringLiteral("h264"));
+    const QString notes = dir + QStringLiteral("/notes.txt");
+    writeFile(notes, "the user's notes, thirty-five bytes");
+    // Armed before each export; on the export thread at the first frame,
+    // while the movie is written: the first export finds the notes moved
+    // onto its unfinished file, the second a file under the movie's name.
+    std::atomic<int> armed{0};
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&] {
+        const int which = armed.exchange(0);
+        if (which == 1)
+            std::rename(QFile::encodeName(notes).constData(), QFile::encodeName(cache + ".part").constData());
+        else if (which == 2)
+            writeFile(cache, "the user's own movie");
+    }, Qt::DirectConnection);
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+
+    armed = 1;
+    startExport(window, 0, QStringLiteral("Moved"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    EXPECT_EQ(armed.load(), 0);
+    ASSERT_EQ(finished.first().first().toInt(), int(AVExporterResultUnfinishedFileReplaced));
+    QCoreApplication::processEvents();
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie could not be finished in \"%1\" because its unfinished file was moved or "
+                             "replaced while it was written. Please export it again.")
+                  .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
+                  .toStdString());
+    EXPECT_EQ(readFile(cache + ".part"), QByteArray("the user's notes, thirty-five bytes"));
+    EXPECT_FALSE(QFileInfo::exists(cache));
+
+    // A later export of the same options ends with its report, or, when
+    // the file under the movie's name is handed over, with a copy of it.
+    const auto exportAgain = [&](const QString& name) {
+        window.popup()->dismiss();
+        QCoreApplication::processEvents();
+        finished.clear();
+        startExport(window, 0, name);
+        return waitFor([&] { return !finished.isEmpty() || !QDir(target.path()).entryList(QDir::Files).isEmpty(); },
+                       kExportWaitMs);
+    };
+    const std::string takenText =
+        QStringLiteral("The movie could not be saved as \"%1\" because another file took that name while the "
+                       "movie was written. That file was left as it is: please move it away and export again.")
+            .arg(QDir::toNativeSeparators(cache))
+            .toStdString();
+    armed = 2;
+    ASSERT_TRUE(exportAgain(QStringLiteral("Taken")));
+    EXPECT_EQ(armed.load(), 0);
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished.first().first().toInt(), int(AVExporterResultMovieNameTaken));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), takenText);
+    EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
+    EXPECT_EQ(readFile(cache + ".part"), QByteArray("the user's notes, thirty-five bytes"));
+
+    // Nor is the file under the movie's name taken for an earlier export's movie.
+    ASSERT_TRUE(exportAgain(QStringLiteral("Again")));
+    ASSERT_EQ(finished.size(), 1) << "the user's file was handed over as the movie";
+    EXPECT_EQ(finished.first().first().toInt(), int(AVExporterResultMovieNameTaken));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), takenText);
+    EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
+    EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files).isEmpty()) << "nothing was handed over";
+}
+
 // The disk fills up under the export: it stops at the failed write and
 // says so in words.
 TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
@@ -514,7 +616,7 @@ TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
     ASSERT_NE(window.popup(), nullptr);
     EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
               QStringLiteral("The movie could not be written in \"%1\" because the disk is full. Please free some "
-                             "space there or choose another location.")
+                             "space on that disk and export again.")
                   .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
                   .toStdString());
     EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
@@ -540,14 +642,19 @@ TEST_F(MainWindowExport, AChosenFolderThatCannotBeWrittenIsToldBeforeTheExport)
     EXPECT_EQ(window.exportersCreated, 0);
 }
 
-// The movie file cannot be opened where the export writes it (an unfinished
-// export's name is taken by a folder): the popup says where, in words.
+// The movie file cannot be made where the export writes it (the project's
+// name is so long that the unfinished movie's name is longer than a file
+// name may be): the popup says where, in words.
 TEST_F(MainWindowExport, AMovieFileThatCannotBeCreatedIsToldInWords)
 {
-    ExportWindow window;
+    const QString name(232, QLatin1Char('T'));
+    dir = product.projectDir(name);
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    ExportWindow window(name);
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
-    ASSERT_TRUE(QDir(dir).mkdir(QStringLiteral("Trip_360p_h264_30fps.mp4.part")));
+    // The finished movie's name would fit; with ".part" it is too long.
+    ASSERT_EQ(QFileInfo(window._exportFilePath(0, 30.0f, QStringLiteral("h264"))).fileName().size(), 252);
     QSignalSpy finished(&window, &MainWindow::avexporterFinished);
 
     startExport(window, 0, QStringLiteral("Blocked"));

@@ -1,0 +1,165 @@
+// The unfinished movie file: made anew for one export, written through a
+// writer on its own descriptor, and named or removed only while its name
+// still leads to it.
+
+#include "AVPartialFile.h"
+
+extern "C" {
+#include <libavutil/error.h>
+#include <libavutil/mem.h>
+}
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+constexpr int kWriterBufferSize = 32768;
+// Unique names tried when "<movie>.part" is taken: a clash of random names is
+// all but impossible, so running out of them means the folder refuses them.
+constexpr int kMaxUniqueNames = 100;
+constexpr int kUniqueNameLength = 6;
+
+// "<movie>.<six letters or digits>.part"
+std::string uniqueName(const std::string& moviePath)
+{
+    static const char kCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<size_t> pick(0, sizeof kCharacters - 2);
+    std::string name = moviePath + '.';
+    for (int i = 0; i < kUniqueNameLength; ++i)
+        name += kCharacters[pick(random)];
+    return name + ".part";
+}
+
+// Renames without replacing anything at the new name: 0, or the errno of
+// the failure, EEXIST when the name is taken.
+int moveWithoutReplacing(const char* from, const char* to)
+{
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return errno;
+    // A file system without that flag: a hard link refuses a taken name as well.
+    if (link(from, to) == 0) {
+        unlink(from);
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
+        return errno;
+    // Nor hard links: only the moment between the look and the rename is left open.
+    struct stat taken {};
+    if (lstat(to, &taken) == 0)
+        return EEXIST;
+    return std::rename(from, to) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+AVPartialFile::~AVPartialFile()
+{
+    // Looked at while the file is still open: its number cannot have been
+    // given to another file yet.
+    const bool own = isStillOwn();
+    close();
+    if (own)
+        unlink(_path.c_str());
+}
+
+int AVPartialFile::create(const std::string& moviePath)
+{
+    int error = _open(moviePath + ".part");
+    for (int attempt = 0; error == EEXIST && attempt < kMaxUniqueNames; ++attempt)
+        error = _open(uniqueName(moviePath));
+    if (error != 0)
+        return AVERROR(error);
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kWriterBufferSize));
+    if (buffer)
+        _writer = avio_alloc_context(buffer, kWriterBufferSize, 1, this, nullptr, &_write, &_seek);
+    if (!_writer) {
+        av_free(buffer);
+        return AVERROR(ENOMEM);
+    }
+    return 0;
+}
+
+int AVPartialFile::_open(const std::string& path)
+{
+    // Exclusive: an existing file of that name, or a link there, is never opened.
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return errno;
+    struct stat made {};
+    if (fstat(descriptor, &made) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        unlink(path.c_str());
+        return error;
+    }
+    _descriptor = descriptor;
+    _path = path;
+    _device = made.st_dev;
+    _inode = made.st_ino;
+    return 0;
+}
+
+int AVPartialFile::close()
+{
+    int result = 0;
+    if (_writer) {
+        avio_flush(_writer);
+        result = _writer->error;
+        av_freep(&_writer->buffer);
+        avio_context_free(&_writer);
+    }
+    if (_descriptor >= 0 && ::close(_descriptor) != 0 && result == 0)
+        result = AVERROR(errno);
+    _descriptor = -1;
+    return result;
+}
+
+bool AVPartialFile::isStillOwn() const
+{
+    struct stat named {};
+    return !_path.empty() && lstat(_path.c_str(), &named) == 0 && named.st_dev == _device
+        && named.st_ino == _inode;
+}
+
+int AVPartialFile::moveTo(const std::string& moviePath)
+{
+    const int error = moveWithoutReplacing(_path.c_str(), moviePath.c_str());
+    if (error == 0)
+        _path.clear();
+    return error;
+}
+
+int AVPartialFile::_write(void* file, uint8_t* data, int size)
+{
+    const int descriptor = static_cast<AVPartialFile*>(file)->_descriptor;
+    int written = 0;
+    while (written < size) {
+        const ssize_t step = ::write(descriptor, data + written, size_t(size - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return step < 0 ? AVERROR(errno) : AVERROR(EIO);
+        written += int(step);
+    }
+    return written;
+}
+
+int64_t AVPartialFile::_seek(void* file, int64_t offset, int whence)
+{
+    const int descriptor = static_cast<AVPartialFile*>(file)->_descriptor;
+    if (whence & AVSEEK_SIZE) {
+        struct stat status {};
+        return fstat(descriptor, &status) == 0 ? int64_t(status.st_size) : AVERROR(errno);
+    }
+    const off_t position = lseek(descriptor, off_t(offset), whence & ~AVSEEK_FORCE);
+    return position < 0 ? AVERROR(errno) : int64_t(position);
+}
