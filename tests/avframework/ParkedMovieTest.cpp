@@ -113,7 +113,7 @@ TEST_P(ParkedMovie, PlayingIntoTheClipAfterARestInsideShowsTheFilesOwnPictures)
 
 // A clip sought inside and played on past its seek, then moved away from the
 // pointer (more than the wake lead after it: it sleeps) and back, shows the
-// file's picture at the pointer's time, not the one at its seek.
+// file's picture at the pointer's time, where it was, not the one at its seek.
 TEST_P(ParkedMovie, AClipPlayedPastItsSeekWakesAtThePictureItShowed)
 {
     AVEngine* engine = playback->engine.get();
@@ -125,7 +125,8 @@ TEST_P(ParkedMovie, AClipPlayedPastItsSeekWakesAtThePictureItShowed)
         << "playback never got past " << video->shownFrameMs();
     ASSERT_TRUE(engine->pause());
     ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
-    const int64_t shownMs = video->shownFrameMs();
+    const int64_t pointerMs = std::llround((engine->currentTime() - kClipStart) * 1000.0);
+    ASSERT_GT(pointerMs, kPlayedOnToMs);
 
     engine->setSegmentStartTime(1, kClipStart + 10.0f);
     engine->requestRedraw();
@@ -136,7 +137,8 @@ TEST_P(ParkedMovie, AClipPlayedPastItsSeekWakesAtThePictureItShowed)
         return video->shownFrameMs() >= 0;
     }, 10.0)) << "the woken clip showed nothing";
     ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
-    EXPECT_EQ(video->shownFrameMs(), shownMs) << "the woken clip shows another time than before its sleep";
+    EXPECT_LE(std::llabs(video->shownFrameMs() - pointerMs), 42)
+        << "the woken clip shows " << video->shownFrameMs() << " ms at " << pointerMs << " ms";
     expectShowsTheFilesPicture(video);
 }
 
