@@ -223,6 +223,7 @@ TEST(MainWindowEarlyClose, AWindowClosedBeforeItsEngineStartsGoesWithoutOne)
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(waitFor([&] { return window.isNull(); }, kClosedWithinMs)) << "the closed window stayed";
+    delete window.data();
 }
 
 TEST_F(MainWindowClosingTest, ClosingWhileTheWaitingOverlayIsUpKeepsTheWindow)
