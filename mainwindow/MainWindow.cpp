@@ -217,7 +217,8 @@ void MainWindow::_releaseEngine()
     AssetLoadingThreadPool* pool = AssetLoadingThreadPool::instance();
     for (int index = 0; index < _projectManager->segmentCount(); ++index)
         pool->cancelOrWaitForSegment(_projectManager->segmentAt(index), kSegmentTaskWaitMs);
-    if (_previewWidget) {
+    // The preview comes before the engine, which a window closed meanwhile never got.
+    if (_engine) {
         _engine->pause();
         // A drawing pass may outlast the stop's wait (a movie's first frame
         // after a seek, another pass's drawing lock): deleting the driver

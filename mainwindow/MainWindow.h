@@ -559,8 +559,9 @@ protected:
     // Checks the properties and starts loading the project: the engine stack
     // and the loader follow 100 ms later. False when the properties cannot be used.
     bool _openProject();
-    // The preview surface and the engine stack; once only.
-    void _prepareOpenGL();
+    // The preview surface and the engine stack; once only. False when the
+    // window was destroyed while its preview got ready.
+    bool _prepareOpenGL();
     // Appends the empty track kept at the bottom of the timeline.
     TrackWidget* _addTrack();
 

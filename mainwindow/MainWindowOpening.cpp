@@ -95,7 +95,8 @@ bool MainWindow::_openProject()
     showWaitingHUD(tr("Opening..."));
     _stylePreviewBackground(QColor::fromRgba(_projectManager->backgroundColor()));
     QTimer::singleShot(kEngineStartDelayMs, this, [this] {
-        _prepareOpenGL();
+        if (!_prepareOpenGL())
+            return;
         _removeExportedFiles();
         _loadProject();
     });
@@ -112,10 +113,10 @@ void MainWindow::_stylePreviewBackground(const QColor& color)
                                              .arg(color.alpha()));
 }
 
-void MainWindow::_prepareOpenGL()
+bool MainWindow::_prepareOpenGL()
 {
     if (_previewWidget)
-        return;
+        return true;
     _previewWidget = new AVGLWidget(_previewContainer);
     auto* layout = qobject_cast<QBoxLayout*>(_previewContainer->layout());
     if (!layout) {
@@ -125,11 +126,16 @@ void MainWindow::_prepareOpenGL()
     layout->addWidget(_previewWidget);
     QElapsedTimer clock;
     clock.start();
-    while (!_previewWidget->isValid() && clock.elapsed() < kGLWaitLimitMs) {
+    // A window closed before any event loop ran, and deleted on close, goes
+    // in the first events processed here.
+    const QPointer<MainWindow> alive(this);
+    while (alive && !_previewWidget->isValid() && clock.elapsed() < kGLWaitLimitMs) {
         qDebug() << "Still wait until opengl initialized...";
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QThread::msleep(kGLWaitStepMs);
     }
+    if (!alive)
+        return false;
     if (!_previewWidget->isValid())
         qWarning() << "The preview surface is still not valid after" << kGLWaitLimitMs << "ms; going on";
     connect(this, &MainWindow::offscreenReady, _previewWidget, QOverload<>::of(&QWidget::update),
@@ -164,6 +170,7 @@ void MainWindow::_prepareOpenGL()
     _render->setStateCallback(&MainWindow::AVRenderCallback, this);
     _render->startThreads();
     _engine->requestRedraw();
+    return true;
 }
 
 void MainWindow::showWaitingHUD(const QString& text)

@@ -26,6 +26,10 @@ constexpr int64_t kLatestShownMs = 2000;
 // few levels (about 27 dB); one decoded without it is grey blocks (below 12).
 constexpr double kSamePicturePsnr = 20.0;
 constexpr int kCycles = 3;
+// A seek between the key frames, and how far playback runs on from it: past
+// the second key frame.
+constexpr float kSoughtMediaTime = 3.5f;
+constexpr int64_t kPlayedOnToMs = 4900;
 
 // A clip with key frames 4.17 s apart whose stream was left inside it, at a
 // rest of the play pointer past its second key frame, while playback then
@@ -40,6 +44,15 @@ protected:
 
     void TearDown() override { playback.reset(); }
 
+    // The movie of the parameter as clip 1 from kClipStart, loaded; null when it did not load in time.
+    AVVideoSegment* addClip()
+    {
+        playback->engine->createVideoSegment(1, StreamTest::fixture(GetParam()).constData(), kClipStart, 0.0f, 0.0f,
+                                             32, 1);
+        auto* video = static_cast<AVVideoSegment*>(playback->composition->findSegment(1));
+        return StreamTest::waitUntil([&] { return video->status() == 0; }) ? video : nullptr;
+    }
+
     // Seeks as a rest of the pointer does and waits, bounded, for the clip's picture at mediaTime.
     bool restAt(AVVideoSegment* video, float mediaTime)
     {
@@ -51,6 +64,25 @@ protected:
         }, 10.0) && pumpUntil([&] { return playback->engine->isRenderIdle(); }, 5.0);
     }
 
+    // The preview shows the clip's frame as ffmpeg decodes it from the file.
+    void expectShowsTheFilesPicture(AVVideoSegment* video)
+    {
+        const int64_t shownMs = video->shownFrameMs();
+        const QImage shown = playback->preview->grabFramebuffer().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(shown.size(), QSize(kWidth, kHeight));
+        ASSERT_EQ(video->shownFrameMs(), shownMs) << "the picture changed while it was read";
+        // ffmpeg gives the first frame at or after its time: a little before the one shown.
+        QByteArray expected;
+        const QByteArray at = QByteArray::number(double(shownMs - 10) / 1000.0, 'f', 3);
+        if (!StreamTest::ffmpegFrame(GetParam(), at.constData(), &expected))
+            GTEST_SKIP() << "the ffmpeg command line is not available";
+        ASSERT_EQ(expected.size(), kWidth * kHeight * 4);
+        EXPECT_GE(StreamTest::colourPsnr(shown.constBits(), reinterpret_cast<const uint8_t*>(expected.constData()),
+                                         size_t(expected.size())),
+                  kSamePicturePsnr)
+            << GetParam() << ", frame at " << shownMs << " ms";
+    }
+
     std::unique_ptr<Playback> playback;
 };
 
@@ -58,9 +90,8 @@ TEST_P(ParkedMovie, PlayingIntoTheClipAfterARestInsideShowsTheFilesOwnPictures)
 {
     const char* name = GetParam();
     AVEngine* engine = playback->engine.get();
-    engine->createVideoSegment(1, StreamTest::fixture(name).constData(), kClipStart, 0.0f, 0.0f, 32, 1);
-    auto* video = static_cast<AVVideoSegment*>(playback->composition->findSegment(1));
-    ASSERT_TRUE(StreamTest::waitUntil([&] { return video->status() == 0; }));
+    AVVideoSegment* video = addClip();
+    ASSERT_NE(video, nullptr) << "the clip did not load";
 
     // The fault came in most but not all tries: a few rounds.
     for (int cycle = 0; cycle < kCycles; ++cycle) {
@@ -75,20 +106,40 @@ TEST_P(ParkedMovie, PlayingIntoTheClipAfterARestInsideShowsTheFilesOwnPictures)
 
         const int64_t shownMs = video->shownFrameMs();
         EXPECT_LT(shownMs, kLatestShownMs) << name << ", round " << cycle << ": a picture from past the time";
-        const QImage shown = playback->preview->grabFramebuffer().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(shown.size(), QSize(kWidth, kHeight));
-        ASSERT_EQ(video->shownFrameMs(), shownMs) << "the picture changed while it was read";
-        // ffmpeg gives the first frame at or after its time: a little before the one shown.
-        QByteArray expected;
-        const QByteArray at = QByteArray::number(double(shownMs - 10) / 1000.0, 'f', 3);
-        if (!StreamTest::ffmpegFrame(name, at.constData(), &expected))
-            GTEST_SKIP() << "the ffmpeg command line is not available";
-        ASSERT_EQ(expected.size(), kWidth * kHeight * 4);
-        EXPECT_GE(StreamTest::colourPsnr(shown.constBits(), reinterpret_cast<const uint8_t*>(expected.constData()),
-                                         size_t(expected.size())),
-                  kSamePicturePsnr)
-            << name << ", round " << cycle << ", frame at " << shownMs << " ms";
+        SCOPED_TRACE(testing::Message() << "round " << cycle);
+        expectShowsTheFilesPicture(video);
     }
+}
+
+// A clip sought inside and played on past its seek, then moved away from the
+// pointer (more than the wake lead after it: it sleeps) and back, shows the
+// file's picture at the pointer's time, where it was, not the one at its seek.
+TEST_P(ParkedMovie, AClipPlayedPastItsSeekWakesAtThePictureItShowed)
+{
+    AVEngine* engine = playback->engine.get();
+    AVVideoSegment* video = addClip();
+    ASSERT_NE(video, nullptr) << "the clip did not load";
+    ASSERT_TRUE(restAt(video, kSoughtMediaTime)) << video->shownFrameMs();
+    ASSERT_TRUE(playback->playUntilStarted());
+    ASSERT_TRUE(pumpUntil([&] { return video->shownFrameMs() >= kPlayedOnToMs; }, 10.0))
+        << "playback never got past " << video->shownFrameMs();
+    ASSERT_TRUE(engine->pause());
+    ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
+    const int64_t pointerMs = std::llround((engine->currentTime() - kClipStart) * 1000.0);
+    ASSERT_GT(pointerMs, kPlayedOnToMs);
+
+    engine->setSegmentStartTime(1, kClipStart + 10.0f);
+    engine->requestRedraw();
+    ASSERT_TRUE(pumpUntil([&] { return video->isAsleep() && engine->isRenderIdle(); }, 5.0)) << "the clip never slept";
+    engine->setSegmentStartTime(1, kClipStart);
+    ASSERT_TRUE(pumpUntil([&] {
+        engine->requestRedraw();
+        return video->shownFrameMs() >= 0;
+    }, 10.0)) << "the woken clip showed nothing";
+    ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
+    EXPECT_LE(std::llabs(video->shownFrameMs() - pointerMs), 42)
+        << "the woken clip shows " << video->shownFrameMs() << " ms at " << pointerMs << " ms";
+    expectShowsTheFilesPicture(video);
 }
 
 INSTANTIATE_TEST_SUITE_P(LongGroupsOfPictures, ParkedMovie,

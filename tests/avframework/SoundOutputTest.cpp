@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -318,6 +319,40 @@ TEST_F(SoundOutputTest, PlayFillsTheResumedDeviceBeforeItCanRunDry)
     const std::vector<float> volumes = listener.volumesBetween(from, listener.size());
     for (size_t k = 1; k <= 10; ++k)
         EXPECT_NEAR(volumes[k - 1], (1.0 - std::cos(M_PI * double(k) / 10.0)) / 2.0, 1e-3) << "step " << k;
+}
+
+// The composition's mix, never reported complete: as if a sound never filled its part.
+class NeverCompleteMix : public AVSoundOutputSource {
+public:
+    explicit NeverCompleteMix(AVComposition* composition) : _composition(composition) {}
+    int32_t readAudio(uint8_t* destination, int32_t capacity, double* position) override
+    {
+        return _composition->readAudio(destination, capacity, position);
+    }
+    uint8_t isMixComplete() const override { return 0; }
+    bool isAudioAtEnd() const override { return _composition->isAudioAtEnd(); }
+
+private:
+    AVComposition* _composition;
+};
+
+// A play waits for the mix of its start, but a second at most: a mix that
+// never completes still lets the device play.
+TEST_F(SoundOutputTest, PlayStartsThoughTheMixNeverCompletes)
+{
+    qputenv("VIDORNA_SOUND_OUTPUT", "null");
+    NeverCompleteMix incomplete(composition.get());
+    startOutput(0.0, &incomplete);
+    const auto dropOutput = qScopeGuard([this] { output.reset(); });  // before the source goes
+    auto* device = output->findChild<AVSoundDevice*>();
+    ASSERT_NE(device, nullptr);
+    const size_t from = listener.size();
+    output->play();
+    QCoreApplication::sendPostedEvents(output.get(), QEvent::MetaCall);
+    EXPECT_EQ(device->state(), AVSoundDevice::Suspended) << "the play did not wait for the mix";
+    ASSERT_TRUE(pumpUntil([&] { return listener.stateAfter(from) >= 0; }, 5.0)) << "play never started";
+    const int state = device->state();
+    EXPECT_TRUE(state == AVSoundDevice::Active || state == AVSoundDevice::Idle) << "the device is in state " << state;
 }
 
 TEST_F(SoundOutputTest, PulseDevicePlaysTheMixedTones)

@@ -464,7 +464,8 @@ TEST_F(DesktopMainWindowTest, AProjectWithSegmentsPointsAtItsFirstTileOnceOpen)
     }
 }
 
-// A built-in music item plays in the preview's place until its library is dragged shut.
+// A built-in music item plays in the preview's place until its library is
+// dragged shut; a resize of the library leaves it playing.
 TEST_F(DesktopMainWindowTest, DraggingTheLibraryShutPutsAwayItsMediaPreview)
 {
     markHelpTipsSeen();
@@ -482,6 +483,10 @@ TEST_F(DesktopMainWindowTest, DraggingTheLibraryShutPutsAwayItsMediaPreview)
     ASSERT_FALSE(window.preview()->isVisible());
 
     QSplitter* top = window.splitter("topAreaSplitter");
+    const int libraryWidth = top->sizes().value(0);
+    dragHandle(top, 1, -60);
+    ASSERT_NEAR(top->sizes().value(0), libraryWidth - 60, 2);
+    EXPECT_TRUE(media->isVisible()) << "a resize of the library put its preview away";
     dragHandle(top, 1, -top->sizes().value(0) - 50);
     ASSERT_EQ(top->sizes().value(0), 0);
     EXPECT_FALSE(media->isVisible());

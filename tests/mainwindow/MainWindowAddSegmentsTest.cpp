@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -730,6 +731,35 @@ INSTANTIATE_TEST_SUITE_P(Aspects, NewTextAspectTest,
                              return std::string(info.param == 0 ? "FourThree"
                                                                 : info.param == 2 ? "Square" : "SixteenNine");
                          });
+
+// The user's text style keeps the video size its size was set on: 96 at
+// 1920x1080 is half as wide a share of the 960x540 canvas as 96 would be on
+// it, and the saved text says so.
+TEST_F(AddSegmentsTest, AddTextKeepsTheVideoSizeOfTheUsersTextStyle)
+{
+    const QString failure = openCaption();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << failure.toStdString();
+    AVComposition* composition = window->composition();
+    ASSERT_TRUE(waitFor([&] { return composition->width() == 960 && composition->height() == 540; }, 5000));
+    ASSERT_TRUE(UserSettings::instance()->applyUserHabits());
+    const auto forget = qScopeGuard([] { SegmentStyleDefaults::reset(); });
+    SegmentStyleDefaults::instance()->setTextSize(96.0f, QSizeF(1920, 1080));
+
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Add Text")));
+    const QList<Segment*> texts = segmentsOfType(QStringLiteral("TEXT"));
+    ASSERT_EQ(texts.size(), 2);
+    Segment* added = texts.value(0)->uid() == QLatin1String("caption") ? texts.value(1) : texts.value(0);
+    window->_saveProject();
+
+    EXPECT_EQ(savedAttribute(added->uid(), QStringLiteral("FontSize")).toStdString(), "96");
+    EXPECT_EQ(savedAttribute(added->uid(), QStringLiteral("VideoSize")).toStdString(), "{1920,1080}");
+    AVTextSegment* layer = nullptr;
+    EXPECT_TRUE(waitFor([&] {
+        layer = dynamic_cast<AVTextSegment*>(composition->findSegment(uint32_t(added->serialNumber())));
+        return layer && std::fabs(layer->fontScale() - 96.0f / 1920.0f) < 1e-6f;
+    }, 5000)) << "drawn at " << (layer ? layer->fontScale() : -1.0f) << " of the width, not 0.05";
+}
 
 // A text saved without a video size keeps its look when a text is added
 // beside it: its size refers to the 1280 pixels wide reference of a 16:9

@@ -209,6 +209,23 @@ TEST_F(MainWindowClosingTest, ANormalCloseSavesTheProjectAndACoverThenDestroysTh
     EXPECT_FALSE(reader.hasError());
 }
 
+// Before the engine has started, a close is accepted at once. Asked outside
+// any event loop, the window that deletes itself on close goes in the first
+// nested event processing: the engine's start waiting for its preview.
+TEST(MainWindowEarlyClose, AWindowClosedBeforeItsEngineStartsGoesWithoutOne)
+{
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    ASSERT_TRUE(ProjectManager::copyExampleProjects());
+    QPointer<ClosingWindow> window = new ClosingWindow(kProject, kFolder);
+    ASSERT_FALSE(window->isOpenFailed());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(waitFor([&] { return window.isNull(); }, kClosedWithinMs)) << "the closed window stayed";
+    delete window.data();
+}
+
 TEST_F(MainWindowClosingTest, ClosingWhileTheWaitingOverlayIsUpKeepsTheWindow)
 {
     window->showWaitingHUD(QStringLiteral("Opening..."));
