@@ -480,6 +480,11 @@ private:
     EditingMemory _rememberEditing();
     void _restoreEditing(const EditingMemory& memory);
     void _reselectTransition(SegmentWidget* widget, const EditingMemory& memory);
+    void _dismissCurrentPopup();
+    // The button of the command on the tool bar of the open popup, when it has one.
+    void _highlightCommandButton(int cmdId, bool on);
+    // Undo and redo wait for nothing that holds the renderer for long: they say so at once.
+    void _tellHistoryUnavailable(bool undo);
     void _rebuildFromRecords(SegmentRecords records);
     void _syncSurvivingSegment(Segment* segment);
     void _removeSegmentsWithoutTrack();

@@ -4,13 +4,16 @@
 
 #include "AVEngine.h"
 #include "AssetLoadingThreadPool.h"
+#include "CommonPopup.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "RulerScrollArea.h"
+#include "ScrollableToolBar.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TooltipButton.h"
 #include "TrackWidget.h"
 #include "WidgetAnimations.h"
 
@@ -46,6 +49,8 @@ struct MainWindow::EditingMemory {
     int transitionState = -1;
     // Where the editing controls were scrolled to.
     QHash<QString, QVariant> toolbarState;
+    // The tool-bar command whose popup is open, 0 for none.
+    int highlightedCommandId = 0;
     QPoint scrollPosition;
 };
 
@@ -109,8 +114,20 @@ void MainWindow::_deleteRemovedSegment(Segment* segment)
         qWarning() << "A loading task still runs; removed segment" << segment->serialNumber() << "is kept alive";
 }
 
+void MainWindow::_tellHistoryUnavailable(bool undo)
+{
+    ProgressHUD::showMessage(undo ? tr("Unable to undo temporarily") : tr("Unable to redo temporarily"), this,
+                             kMessageMs);
+}
+
 void MainWindow::applyHistory(bool undo)
 {
+    // An export holds the renderer until it ends: a step waiting for it
+    // would come long after, unasked.
+    if (_exporter) {
+        _tellHistoryUnavailable(undo);
+        return;
+    }
     _settleLiveGeometry();
     _applyPendingTimingStep();
     if (_engine && !_engine->isRenderIdle()) {
@@ -143,6 +160,8 @@ void MainWindow::applyHistory(bool undo)
     _timeline->scrollToPosition(memory.scrollPosition, false);
     setAnimationsEnabled(animated);
     _projectManager->setModified(true);
+    // The open popup belongs to tiles, tracks or buttons the rebuild replaced.
+    _dismissCurrentPopup();
     if (_timeline->isRangeSelectionMode())
         _timeline->setSelectionSpan();
 }
@@ -151,6 +170,9 @@ MainWindow::EditingMemory MainWindow::_rememberEditing()
 {
     EditingMemory memory;
     memory.scrollPosition = _timeline->scrollPosition();
+    // The button goes dark with the command and lights again with the edited segment.
+    memory.highlightedCommandId = std::exchange(_highlightedCommandId, 0);
+    _highlightCommandButton(memory.highlightedCommandId, false);
     SegmentWidget* editing = _timeline->editingSegmentWidget();
     if (!editing || !editing->segment())
         return memory;
@@ -280,9 +302,13 @@ void MainWindow::_restoreEditing(const EditingMemory& memory)
         return;
     const int index = _projectManager->indexOfSegmentUId(memory.uid);
     auto* widget = index < 0 ? nullptr : qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetAt(index));
-    if (!widget)
+    if (!widget) {
+        _dismissCurrentPopup();
         return;
+    }
     widget->setEditing(true, true);
+    _highlightedCommandId = memory.highlightedCommandId;
+    _highlightCommandButton(_highlightedCommandId, true);
     if (memory.transitionEditing) {
         _updateTransitionToolbarState();
         _timeline->hideTrimBars();
@@ -295,9 +321,14 @@ void MainWindow::_restoreEditing(const EditingMemory& memory)
 // The transition edited before is found again by its times: ids follow the list order.
 void MainWindow::_reselectTransition(SegmentWidget* widget, const EditingMemory& memory)
 {
+    const Segment* segment = widget->segment();
+    // Transition editing with no transition to edit again leaves nothing for a transition popup.
+    if (memory.transitionEditing && (memory.transitionId < 1 || segment->transitionCount() == 0)) {
+        _dismissCurrentPopup();
+        return;
+    }
     if (memory.transitionId < 1 || widget->transitionId() > 0)
         return;
-    const Segment* segment = widget->segment();
     for (int id = 1; id <= segment->transitionCount(); ++id) {
         if (std::abs(segment->transitionStart(id) - memory.transitionStart) <= kTransitionMatchTolerance
             && std::abs(segment->transitionDuration(id) - memory.transitionDuration) <= kTransitionMatchTolerance) {
@@ -305,4 +336,17 @@ void MainWindow::_reselectTransition(SegmentWidget* widget, const EditingMemory&
             return;
         }
     }
+}
+
+void MainWindow::_dismissCurrentPopup()
+{
+    if (_currentPopup)
+        _currentPopup->dismiss();
+}
+
+void MainWindow::_highlightCommandButton(int cmdId, bool on)
+{
+    TooltipButton* button = _highlightedToolBar && cmdId > 0 ? _highlightedToolBar->buttonForCommand(cmdId) : nullptr;
+    if (button)
+        button->setHighlighted(on);
 }

@@ -176,7 +176,7 @@ void MainWindow::onActionUndoTriggered()
     if (_isRelayingOut())
         return;
     if (_textEditor || _cropWidget) {
-        ProgressHUD::showMessage(tr("Unable to undo temporarily"), this, kMessageMs);
+        _tellHistoryUnavailable(true);
         return;
     }
     if (TipManager::hasInstance() && TipManager::instance()->isShowingTip())
@@ -196,7 +196,7 @@ void MainWindow::onActionRedoTriggered()
     if (_isRelayingOut())
         return;
     if (_textEditor || _cropWidget) {
-        ProgressHUD::showMessage(tr("Unable to redo temporarily"), this, kMessageMs);
+        _tellHistoryUnavailable(false);
         return;
     }
     if ((TipManager::hasInstance() && TipManager::instance()->isShowingTip()) || _canvas)

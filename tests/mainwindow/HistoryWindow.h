@@ -151,7 +151,8 @@ protected:
     }
 
     // One caption, "caption" [0, 2), alone on its track.
-    QString openCaptionProject(std::unique_ptr<HistoryWindow>& window)
+    template <typename Window>
+    QString openCaptionProject(std::unique_ptr<Window>& window)
     {
         std::vector<RecordBuilder> records;
         records.push_back(std::move(RecordBuilder("TEXT").set("UId", "caption").set("Text", "A").set("TrackId", 4)

@@ -1,12 +1,24 @@
 #include "HistoryWindow.h"
 
 #include "AVSegment.h"
+#include "MenuEntries.h"
 #include "MusicSegment.h"
+#include "PopupEasingFunctionsWidget.h"
+#include "PopupMediaTypeSelectionWidget.h"
+#include "PopupMovieExportingWidget.h"
+#include "PopupTransitionsListWidget.h"
+#include "ScrollableToolBar.h"
 #include "TextSegment.h"
+#include "TooltipButton.h"
+#include "TransitionWindow.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -61,6 +73,53 @@ void expectOneEmptyTrackAtTheBottom(HistoryWindow& window, int typedTracks)
         EXPECT_GT(timeline->trackWidgetAt(index)->segmentWidgetCount(), 0) << index;
     EXPECT_EQ(timeline->trackWidgetAt(typedTracks)->segmentWidgetCount(), 0);
     EXPECT_EQ(window.newestTrack(), timeline->trackWidgetAt(typedTracks));
+}
+
+// The window with its track buttons wired as the window wires them, and its
+// transition popups and export open to the tests.
+class PopupHistoryWindow : public TransitionWindow
+{
+public:
+    PopupHistoryWindow(const QString& name, const QSize& previewSize) : TransitionWindow(name, previewSize)
+    {
+        connect(_gutterArea, &GutterScrollArea::gutterAreaFunctionButtonPressed, this,
+                &PopupHistoryWindow::gutterArea_onFunctionButtonPressed);
+    }
+    using MainWindow::_addTransitionAt;
+    using MainWindow::_popupEasingFunctions;
+    using MainWindow::exporter;
+
+    void exportInto(const QString& folder)
+    {
+        _exportFolder = folder;
+        exportMovie();
+    }
+    // Presses the track header's button of the track, as the user does.
+    void pressTrackButton(int trackId) { QTest::mouseClick(_gutterArea->buttonForTag(trackId), Qt::LeftButton); }
+
+    // Whether the button was highlighted each time a rebuild gave the edited
+    // segment its tool-bar position back.
+    QPointer<TooltipButton> watchedButton;
+    QList<bool> highlightsOnReturn;
+
+protected:
+    void _restoreToolbarScrollPosition(const QHash<QString, QVariant>&) override
+    {
+        if (watchedButton)
+            highlightsOnReturn << watchedButton->isHighlighted();
+    }
+};
+
+// Undo or Redo from the Edit menu with a popup open; true once the popup was
+// put away. Its deletion waits for an event loop the tests do not run when
+// a busy renderer deferred the step.
+bool stepHistoryAwayFrom(PopupHistoryWindow& window, const char* entry)
+{
+    QPointer<CommonPopup> popup = window._currentPopup.data();
+    EXPECT_FALSE(popup.isNull()) << entry << " needs a popup open";
+    EXPECT_TRUE(triggerEntry(&window, QString::fromLatin1(entry)));
+    // A loaded machine keeps the renderer busy for long.
+    return waitFor([&] { return window._currentPopup.isNull() && (popup.isNull() || popup->isHidden()); }, 30000);
 }
 
 } // namespace
@@ -326,4 +385,110 @@ TEST_F(HistoryTest, InsertedMusicWithoutSoundIsUndone)
     // Only the insertion is undone.
     EXPECT_EQ(segmentByUId(*window, toneUId), tone);
     EXPECT_NE(segmentByUId(*window, QStringLiteral("caption")), nullptr);
+}
+
+// The add popups of the track buttons belong to tracks that a step rebuilds:
+// Undo and Redo put them away, so that "Choose File..." never targets a
+// track that is gone.
+TEST_F(HistoryTest, UndoAndRedoPutAwayTheAddPopupsOfTheTrackButtons)
+{
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("MOVIE").set("UId", "clip").set("File", "clip.mp4").set("TrackId", 1)
+                                    .set("RangeStart", 0).set("RangeDuration", 1).set("TrimStart", 0)
+                                    .set("TrimDuration", 1)));
+    std::unique_ptr<PopupHistoryWindow> window;
+    const QString problem = openProject(records, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* clip = segmentByUId(*window, "clip");
+    window->moveSegment(clip, 1.0f);
+
+    // Add Video of the movie's track, then Add Media of the empty last track ("+").
+    for (const bool movieTrack : {true, false}) {
+        const char* kind = movieTrack ? "Add Video" : "Add Media";
+        for (const char* entry : {"Undo", "Redo"}) {
+            window->pressTrackButton(movieTrack ? clip->trackId() : window->newestTrack()->trackId());
+            auto* popup = qobject_cast<PopupMediaTypeSelectionWidget*>(window->_currentPopup.data());
+            ASSERT_NE(popup, nullptr) << kind;
+            ASSERT_EQ(popup->mediaKind(), movieTrack ? 1 : 0);
+            EXPECT_TRUE(stepHistoryAwayFrom(*window, entry)) << kind << " stayed open after " << entry;
+            EXPECT_FLOAT_EQ(clip->rangeStart(), entry == std::string("Undo") ? 0.0f : 1.0f) << kind << entry;
+        }
+    }
+}
+
+// The transition popups go with every step, also with the one that takes
+// their transition away. The tool-bar command whose list was open lights
+// again when the edited segment comes back, and goes dark with its popup.
+TEST_F(HistoryTest, UndoAndRedoPutAwayTheTransitionPopups)
+{
+    constexpr int kAddTransitionCommand = 7;
+    std::unique_ptr<PopupHistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* caption = segmentByUId(*window, "caption");
+    ASSERT_NE(window->editSegment(caption), nullptr);
+    window->_recordOperation();
+    ASSERT_EQ(caption->addTransitionAtTime(0.5f, 0.0f), 1);
+    window->timeline()->editingSegmentWidget()->setTransitionId(1, false);
+    window->moveSegment(caption, 1.0f);
+    ScrollableToolBar toolBar(window->centralWidget());
+    TooltipButton* addButton = toolBar.addButton(QStringLiteral(":/images/segment-inspector/transition_return"),
+                                                 QString(), QString(), kAddTransitionCommand, 0, true);
+    window->watchedButton = addButton;
+    QPushButton easingButton(window->centralWidget());
+
+    window->_addTransitionAt(addButton, kAddTransitionCommand, &toolBar);
+    ASSERT_NE(qobject_cast<PopupTransitionsListWidget*>(window->_currentPopup.data()), nullptr);
+    ASSERT_TRUE(addButton->isHighlighted());
+    EXPECT_TRUE(stepHistoryAwayFrom(*window, "Undo"));
+    EXPECT_EQ(window->highlightsOnReturn, QList<bool>{true});
+    EXPECT_FALSE(addButton->isHighlighted());
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 0.0f);
+
+    // The transition is edited again, so its easing popup opens.
+    window->_popupEasingFunctions(&easingButton, 0);
+    ASSERT_NE(qobject_cast<PopupEasingFunctionsWidget*>(window->_currentPopup.data()), nullptr);
+    EXPECT_TRUE(stepHistoryAwayFrom(*window, "Redo"));
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 1.0f);
+
+    window->undoNow();
+    window->_popupEasingFunctions(&easingButton, 0);
+    ASSERT_NE(qobject_cast<PopupEasingFunctionsWidget*>(window->_currentPopup.data()), nullptr);
+    EXPECT_TRUE(stepHistoryAwayFrom(*window, "Undo")) << "the easing of a transition that is gone";
+    EXPECT_EQ(caption->transitionCount(), 0);
+}
+
+// An export holds the renderer until it ends: Undo and Redo say at once that
+// they cannot step now, and nothing is stepped when the export ends.
+TEST_F(HistoryTest, UndoAndRedoWhileAnExportRendersAreRefusedAtOnce)
+{
+    std::unique_ptr<PopupHistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* caption = segmentByUId(*window, "caption");
+    window->moveSegment(caption, 1.0f);
+    QTemporaryDir target;
+    QSignalSpy finished(window.get(), &MainWindow::avexporterFinished);
+    window->exportInto(target.path());
+    auto* popup = qobject_cast<PopupMovieExportingWidget*>(window->_currentPopup.data());
+    ASSERT_NE(popup, nullptr);
+    popup->shareOperationButtonOnClicked();
+    ASSERT_TRUE(waitFor([&] { return window->exporter() || !finished.isEmpty(); }, 30000));
+    ASSERT_NE(window->exporter(), nullptr) << "the export ended before the test could step";
+    window->takeHeadsUps();
+
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Redo")));
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Unable to redo temporarily"});
+    ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Undo")));
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"Unable to undo temporarily"});
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, 120000));
+    // A deferred step would follow the export's end within a retry or two.
+    QTest::qWait(500);
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 1.0f);
+    window->undoNow();
+    EXPECT_FLOAT_EQ(caption->rangeStart(), 0.0f) << "the step is still there to be undone";
 }
