@@ -233,6 +233,7 @@ TEST_F(CanvasTextAndPictureTest, PendingTextIsEditedOnDoubleClickAndDraggedByThe
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(480, 270));
         ASSERT_TRUE(QTest::qWaitFor([&] { return cancel.answered(); }, kDialogWaitMs));
     }
+    // What the cancelled dialog leaves behind runs: no text may come of it.
     QTest::qWait(50);
     EXPECT_TRUE(textChanged.isEmpty());
     EXPECT_FALSE(history->hasHistory());

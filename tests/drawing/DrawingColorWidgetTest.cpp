@@ -101,9 +101,9 @@ TEST_F(DrawingColorWidgetTest, AClickOpensTheFillPopupExceptWhileErasing)
     QSize asked;
     emit popup->drawingModePopupGetCanvasSize(popup, &asked);
     EXPECT_EQ(asked, kCanvas);
-    // The popup fades in.
-    QTest::qWait(400);
-    EXPECT_TRUE(popup->isVisible());
+    // The popup fades in (its fade's effect goes at the end).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible() && popup->graphicsEffect() == nullptr; }, 5000))
+        << "the popup never faded in";
     saveArtefact(*host, "drawing-color-popup");
 
     QSignalSpy colors(swatch, &DrawingColorWidget::drawingColorWidgetColorChanged);

@@ -2,6 +2,7 @@
 
 #include "CanvasWidget.h"
 #include "HistoryDataCompressionTaskManager.h"
+#include "TimerOrder.h"
 
 #include <QDir>
 #include <QImage>
@@ -14,8 +15,8 @@
 
 // Longer than the canvas's 16 ms move thinning, so every move is handled.
 constexpr int kMoveWaitMs = 25;
-// Enough for the shapes' 10 ms redraw timers to fire even on a busy machine.
-constexpr int kRedrawWaitMs = 60;
+// A shape redraws this long after a move.
+constexpr int kShapeRedrawDelayMs = 10;
 
 // Shows the canvas as a window of the given size and waits until it takes input.
 inline void showCanvas(CanvasWidget& canvas, const QSize& size)
@@ -25,9 +26,16 @@ inline void showCanvas(CanvasWidget& canvas, const QSize& size)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
 }
 
+// Waits for the redraws the shapes' last moves asked for: a timer of the
+// same delay started now runs out after theirs.
+inline void waitForShapeRedraws()
+{
+    whenTimerRunsOut(kShapeRedrawDelayMs, [] { return true; });
+}
+
 // A left-button drag through the points, delivered to the canvas's window as
-// a user's would be, with a pause after every move; after the release it waits
-// for the shapes' redraw timers.
+// a user's would be, with a pause after every move (a user's moves are that
+// far apart); after the release it waits for the shapes' redraws.
 inline void dragThrough(CanvasWidget& canvas, const std::vector<QPoint>& points)
 {
     QWindow* window = canvas.windowHandle();
@@ -38,7 +46,7 @@ inline void dragThrough(CanvasWidget& canvas, const std::vector<QPoint>& points)
     }
     QTest::qWait(kMoveWaitMs);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, points.back());
-    QTest::qWait(kRedrawWaitMs);
+    waitForShapeRedraws();
 }
 
 inline void dragFromTo(CanvasWidget& canvas, const QPoint& from, const QPoint& to)

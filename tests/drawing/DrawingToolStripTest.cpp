@@ -64,7 +64,7 @@ TEST_F(DrawingToolStripTest, EveryButtonSendsItsCommandAfterTheDelayAndOnlySelec
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(button, Qt::LeftButton);
-        ASSERT_TRUE(commands.wait(1000));
+        ASSERT_TRUE(commands.wait(5000)) << "the command never came";
         EXPECT_GE(clock.elapsed(), 200);
         ASSERT_EQ(commands.size(), 1);
         EXPECT_EQ(commands[0][1].toInt(), id);
@@ -85,10 +85,10 @@ TEST_F(DrawingToolStripTest, TheSelectionIsRememberedAcrossStrips)
         auto strip = showStrip();
         QSignalSpy commands(strip.get(), &DrawingToolsWidget::drawingToolsWidgetOnCommand);
         QTest::mouseClick(strip->buttons()[11], Qt::LeftButton);
-        ASSERT_TRUE(commands.wait(1000));
+        ASSERT_TRUE(commands.wait(5000)) << "the command never came";
         // A one-shot afterwards is never stored.
         QTest::mouseClick(strip->buttons()[27], Qt::LeftButton);
-        ASSERT_TRUE(commands.wait(1000));
+        ASSERT_TRUE(commands.wait(5000)) << "the command never came";
     }
     EXPECT_EQ(QSettings().value("DrawingToolsView/SelectedCmdId").toInt(), 10317);
     auto strip = showStrip();

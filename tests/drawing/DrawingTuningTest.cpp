@@ -6,8 +6,10 @@
 #include "DrawingTuningWidget.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
+#include "TimerOrder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLabel>
@@ -66,11 +68,15 @@ protected:
         return values;
     }
 
-    // A press held for holdMs, then the release.
-    void hold(QPushButton* button, int holdMs)
+    // A press held until the live values have taken count distinct steps,
+    // and on past the next repeat (a step beyond the end would come then),
+    // then the release.
+    void holdForSteps(QPushButton* button, const QSignalSpy& live, size_t count)
     {
         QTest::mousePress(button, Qt::LeftButton);
-        QTest::qWait(holdMs);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return distinctValues(live).size() >= count; }, 5000))
+            << "the held button never stepped " << count << " times";
+        QTest::qWait(200);
         QTest::mouseRelease(button, Qt::LeftButton);
     }
 
@@ -83,15 +89,22 @@ TEST_F(DrawingTuningTest, HoldingHardnessUpStopsAtTheTopAndCommitsOnceAfterTheRe
     DrawingTuningWidget* panel = showPanel({{"Hardness", 0.9}});
     QSignalSpy live(panel, &DrawingTuningWidget::drawingTuningWidgetHardnessChanging);
     QSignalSpy final(panel, &DrawingTuningWidget::drawingTuningWidgetHardnessChanged);
-    hold(child<QPushButton>(panel, "hardnessValueUpButton"), 750);
+    QElapsedTimer sinceRelease;
+    qint64 committedAfterMs = -1;
+    QObject::connect(panel, &DrawingTuningWidget::drawingTuningWidgetHardnessChanged,
+                     [&] { committedAfterMs = sinceRelease.elapsed(); });
+    holdForSteps(child<QPushButton>(panel, "hardnessValueUpButton"), live, 2);
+    sinceRelease.start();
     const std::vector<float> values = distinctValues(live);
     ASSERT_EQ(values.size(), 2u);
     EXPECT_NEAR(values[0], 0.95f, 1e-4);
     EXPECT_NEAR(values[1], 1.00f, 1e-4);
     EXPECT_EQ(child<QLabel>(panel, "hardnessValueLabel")->text(), "1.00");
-    QTest::qWait(250);
     EXPECT_EQ(final.size(), 0);
-    ASSERT_TRUE(final.wait(500));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return final.size() == 1; }, 5000)) << "the final value never came";
+    // It waited the commit delay after the release.
+    EXPECT_GE(committedAfterMs, 300);
+    // No second final value follows.
     QTest::qWait(400);
     ASSERT_EQ(final.size(), 1);
     EXPECT_NEAR(final[0][1].toFloat(), 1.0f, 1e-4);
@@ -111,7 +124,7 @@ TEST_F(DrawingTuningTest, LineWidthStepsSnapToWholePixelsAndStopAtTheBottom)
 
     DrawingTuningWidget* low = showPanel({{"LineWidth", 1.5}});
     QSignalSpy live(low, &DrawingTuningWidget::drawingTuningWidgetLineWidthChanging);
-    hold(child<QPushButton>(low, "lineWidthValueDownButton"), 750);
+    holdForSteps(child<QPushButton>(low, "lineWidthValueDownButton"), live, 2);
     const std::vector<float> values = distinctValues(live);
     ASSERT_EQ(values.size(), 2u);
     EXPECT_NEAR(values[0], 1.0f, 1e-4);
@@ -128,6 +141,8 @@ TEST_F(DrawingTuningTest, AReleaseStopsTheRepeatAndEveryRowUsedGetsItsFinalValue
     QTest::mouseClick(child<QPushButton>(panel, "hardnessValueUpButton"), Qt::LeftButton);
     // Well past the first repeat: a repeat the release did not stop would step again.
     QTest::qWait(800);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !widthFinal.isEmpty() && !hardnessFinal.isEmpty(); }, 5000))
+        << "the final values never came";
     EXPECT_NEAR(panel->lineWidth(), 11.0f, 1e-4);
     EXPECT_NEAR(panel->hardness(), 0.55f, 1e-4);
     ASSERT_EQ(widthFinal.size(), 1);
@@ -157,7 +172,7 @@ TEST_F(DrawingTuningTest, AWheelStepOnASliderGetsItsFinalValueToo)
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(slider, &wheel);
     ASSERT_GT(slider->value(), 1000);
-    ASSERT_TRUE(final.wait(1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !final.isEmpty(); }, 5000)) << "the wheel step's final value never came";
     ASSERT_EQ(final.size(), 1);
     EXPECT_NEAR(final[0][1].toFloat(), slider->value() / 100.0f, 1e-4);
 }
@@ -206,16 +221,14 @@ TEST_F(DrawingTuningTest, TheTextSizePopupOpensAfterTheDelayAndSendsWholePoints)
     panel->setMode(DrawingTuningWidget::TextMode);
     QPushButton* sizeButton = child<QPushButton>(panel, "textSizeButton");
     QTest::mouseClick(sizeButton, Qt::LeftButton);
-    QTest::qWait(100);
-    EXPECT_EQ(panel->popup(), nullptr);
-    QTest::qWait(200);
+    EXPECT_TRUE(whenTimerRunsOut(100, [&] { return panel->popup() == nullptr; })) << "the popup opened within 100 ms";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->popup() != nullptr; }, 5000)) << "the popup never opened";
     CommonSliderColorPopup* popup = panel->popup();
-    ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->tag(), DrawingTuningWidget::TextSizeTag);
     EXPECT_NEAR(popup->value(), 100.0f, 1e-3);
     EXPECT_TRUE(sizeButton->property("highlighted").toBool());
-    // The popup fades in.
-    QTest::qWait(300);
+    // The popup fades in (its fade's effect goes at the end).
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->graphicsEffect() == nullptr; }, 5000)) << "the popup never faded in";
     saveArtefact(*host, "drawing-tuning-text-size-popup");
     QSignalSpy sizes(panel, &DrawingTuningWidget::drawingTuningWidgetTextSizeChanged);
     emit popup->sliderColorPopupValueChanged(popup, 12.7f);
@@ -233,9 +246,10 @@ TEST_F(DrawingTuningTest, ThePictureSizePopupShowsPercent)
     panel->setMode(DrawingTuningWidget::PictureMode);
     QPushButton* sizeButton = child<QPushButton>(panel, "pictureSizeButton");
     QTest::mouseClick(sizeButton, Qt::LeftButton);
-    // A second click within the delay still opens one popup.
+    // A second click within the delay still opens one popup: both clicks'
+    // delays have run out once a timer of the same delay started now has.
     QTest::mouseClick(sizeButton, Qt::LeftButton);
-    QTest::qWait(400);
+    whenTimerRunsOut(200, [] { return true; });
     ASSERT_NE(panel->popup(), nullptr);
     EXPECT_EQ(host->findChildren<CommonSliderColorPopup*>().size(), 1);
     EXPECT_EQ(panel->popup()->tag(), DrawingTuningWidget::PictureSizeTag);
@@ -333,6 +347,7 @@ TEST_F(DrawingTuningTest, PaintedSlidersJumpToAClickAndShowTheirValue)
 {
     DrawingTuningWidget* panel = showPanel({{"Hardness", 0.25}, {"LineWidth", 320.0}});
     panel->setCompactLayout();
+    // The layout requests it posts run.
     QTest::qWait(50);
     QSlider* hardness = child<QSlider>(panel, "hardnessSlider");
     const QRect groove = grooveOf(hardness);

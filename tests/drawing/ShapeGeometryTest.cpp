@@ -286,7 +286,7 @@ TEST_F(ShapeGeometryTest, MovesWithin16MsOfTheLastHandledOneAreDropped)
     const qint64 gapMs = betweenMoves.elapsed();
     QTest::qWait(kMoveWaitMs);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
-    QTest::qWait(kRedrawWaitMs);
+    waitForShapeRedraws();
     if (gapMs >= 10)
         GTEST_SKIP() << "the machine took " << gapMs << " ms between two moves sent at once";
     const QImage image = canvasImage(shown.canvas);

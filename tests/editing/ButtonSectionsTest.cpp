@@ -249,14 +249,16 @@ TEST_F(ButtonSections, HidingTheDrawingToolsClosesThePanelsPopups)
     color->contentOnClicked();
     tuning->onTextSizeButtonPressed();
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return color->popup() && tuning->popup() && tuning->popup()->isVisible(); }, 3000));
+        [&] { return color->popup() && tuning->popup() && tuning->popup()->isVisible(); }, 5000))
+        << "the popups never opened";
     QPointer<QWidget> colorPopup = color->popup();
     QPointer<QWidget> tuningPopup = tuning->popup();
     ASSERT_TRUE(colorPopup->isVisible());
 
     inspector->setEditingMode(false, QStringLiteral("Drawing..."), 2);
     const auto closed = [](const QPointer<QWidget>& popup) { return !popup || !popup->isVisible(); };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return closed(colorPopup) && closed(tuningPopup); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed(colorPopup) && closed(tuningPopup); }, 5000))
+        << "the popups never closed";
 }
 
 TEST_F(ButtonSections, ResizingRecomputesTheDrawingToolsHeightFromTheStrip)

@@ -208,7 +208,7 @@ TEST_F(EditingSections, FillingEverySectionEmitsNoValueSignal)
     shadow.updateValues(clip.get(), kCanvas);
     colors.updateValues(clip.get());
     chromaKey.updateValues(clip.get());
-    // Let delayed commits and posted events run out.
+    // Let delayed commits and posted events run out: none may report.
     QTest::qWait(500);
     EXPECT_EQ(counter.total(), 0);
 
@@ -293,8 +293,7 @@ TEST_F(EditingSections, ColourButtonPopupsHearOfEveryWindowResize)
     watch.size = &reported;
     border.popup()->installEventFilter(&watch);
     window.resize(400, 950);
-    QTest::qWait(50);
-    EXPECT_GE(resizes, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resizes >= 1; }, 5000)) << "the popup never heard of the resize";
     EXPECT_EQ(reported, size);
 }
 
@@ -315,6 +314,7 @@ TEST_F(EditingSections, SectionOutlivesTheWindowItFirstStoodIn)
     first.reset();
     // Sections and window still answer after the move.
     second.resize(300, 300);
+    // What the resize posts runs while the sections stand in the new window.
     QTest::qWait(20);
     delete content;
     SUCCEED();

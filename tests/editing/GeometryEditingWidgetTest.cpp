@@ -24,15 +24,6 @@ namespace {
 
 constexpr double kTolerance = 1e-6;
 
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return done();
-}
-
 // What the section's owner keeps of one held edit: the snapshot it wrote at
 // the start and every signal in the order it came.
 struct HoldRecorder {
@@ -146,9 +137,10 @@ TEST(GeometrySection, HoldingXUpStepsLiveAndCommitsOnceWithTheSnapshot)
     // The first step comes with the press, before anything else moves.
     ASSERT_EQ(section.hold.before, 1);
     ASSERT_EQ(live.count(), 1);
-    QTest::qWait(1200);
+    // Held on until the repeat has stepped twice more.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return live.count() >= 3; }, 5000)) << "the held button never repeated";
     QTest::mouseRelease(section.button("xValueUpButton"), Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] { return committed.count() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return committed.count() == 1; }, 5000)) << "the value was never committed";
 
     // A step at the press, one 500 ms later and more every 50 ms, each one
     // percent further; one snapshot for the whole hold.
@@ -170,7 +162,7 @@ TEST(GeometrySection, HoldingXUpStepsLiveAndCommitsOnceWithTheSnapshot)
 
     // The next hold takes a new snapshot.
     section.tap("xValueDownButton");
-    ASSERT_TRUE(waitUntil([&] { return committed.count() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return committed.count() == 2; }, 5000)) << "the second hold was never committed";
     EXPECT_EQ(section.hold.before, 2);
     EXPECT_EQ(section.hold.after, 2);
 }
@@ -181,10 +173,11 @@ TEST(GeometrySection, TwoFieldsSteppedWithinTheCommitDelayBothCommit)
     QSignalSpy x(&section.controller, &GeometryEditingWidgetController::xValueChanged);
     QSignalSpy width(&section.controller, &GeometryEditingWidgetController::widthValueChanged);
 
+    // The second tap at once, well within the commit delay.
     section.tap("xValueUpButton");
-    QTest::qWait(100);
     section.tap("wValueUpButton");
-    ASSERT_TRUE(waitUntil([&] { return section.hold.after == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return section.hold.after == 1; }, 5000)) << "the steps were never committed";
+    // Nothing more is committed.
     QTest::qWait(50);
 
     EXPECT_EQ(section.hold.order, QStringList({ "before", "after", "x", "width" }));
@@ -204,7 +197,9 @@ TEST(GeometrySection, AQuickReleaseAndPressRunOneRepeatChain)
     QTest::qWait(150);
     QTest::mousePress(section.button("yValueUpButton"), Qt::LeftButton);
     clock.start();
-    QTest::qWait(1500);
+    // Held 1500 ms, and on until the repeat has stepped twice.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clock.elapsed() >= 1500 && live.count() >= 3; }, 10000))
+        << "the held button never repeated";
     QTest::mouseRelease(section.button("yValueUpButton"), Qt::LeftButton);
     const qint64 held = clock.elapsed();
 
@@ -215,6 +210,7 @@ TEST(GeometrySection, AQuickReleaseAndPressRunOneRepeatChain)
     EXPECT_GE(live.count(), 3);
     EXPECT_LE(live.count(), mostForOneChain);
     const int steps = live.count();
+    // Past the repeat: no step may follow the release.
     QTest::qWait(400);
     EXPECT_EQ(live.count(), steps) << "a step after the release";
 }
@@ -228,9 +224,10 @@ TEST(GeometrySection, WidthHeldDownStopsAtZero)
 
     QTest::mousePress(section.button("wValueDownButton"), Qt::LeftButton);
     EXPECT_EQ(section.field("wLineEdit")->text(), "0.0%");
+    // Held past the first repeat: no step may go below zero.
     QTest::qWait(700);
     QTest::mouseRelease(section.button("wValueDownButton"), Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] { return committed.count() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return committed.count() == 1; }, 5000)) << "the value was never committed";
 
     ASSERT_EQ(live.count(), 1);
     EXPECT_DOUBLE_EQ(live.at(0).at(0).toDouble(), 0.0);
@@ -246,7 +243,7 @@ TEST(GeometrySection, ControlHeldAtThePressStepsATenth)
 
     QTest::mousePress(section.button("rValueUpButton"), Qt::LeftButton, Qt::ControlModifier);
     QTest::mouseRelease(section.button("rValueUpButton"), Qt::LeftButton, Qt::ControlModifier);
-    ASSERT_TRUE(waitUntil([&] { return committed.count() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return committed.count() == 1; }, 5000)) << "the value was never committed";
 
     ASSERT_EQ(live.count(), 1);
     const double steppedDegrees = std::round(shownDegrees * 10.0) / 10.0 + 0.1;
@@ -272,16 +269,17 @@ TEST(GeometryFieldsFocus, TabbingThroughRoundedFieldsCommitsNothing)
     section.content.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&section.content));
     section.field("xLineEdit")->setFocus();
-    ASSERT_TRUE(waitUntil([&] { return section.field("xLineEdit")->hasFocus(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return section.field("xLineEdit")->hasFocus(); }, 5000)) << "the field never took the focus";
     for (int i = 0; i < 15; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // What the tabbing posted runs: nothing may be committed.
     QTest::qWait(20);
     EXPECT_EQ(x.count() + y.count() + width.count() + height.count() + rotation.count(), 0);
 
     // A field the user did change commits what it shows.
     QLineEdit* w = section.field("wLineEdit");
     w->setFocus();
-    ASSERT_TRUE(waitUntil([&] { return w->hasFocus(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->hasFocus(); }, 5000)) << "the field never took the focus";
     w->setText("45.6%");
     QTest::keyClick(w, Qt::Key_Tab);
     ASSERT_EQ(width.count(), 1);

@@ -167,7 +167,8 @@ TEST_F(TransitionsSection, SelectedTransitionShowsItsRowEasingAndSide)
     EXPECT_EQ(section->sectionHeight(), 346);
     // The easing name gets the room it needs once the layouts settle.
     auto* easingButton = child<QPushButton>("easingTypeButton");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return easingButton->width() >= easingButton->sizeHint().width(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return easingButton->width() >= easingButton->sizeHint().width(); }, 5000))
+        << "the easing name never got its room";
     window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/transitions-section-selected.png");
 
     // On the start; then on neither end, which leaves the switch alone.

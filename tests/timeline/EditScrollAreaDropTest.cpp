@@ -8,43 +8,28 @@
 #include "TooltipButton.h"
 #include "TimelineMetrics.h"
 #include "TrackWidget.h"
-#include "Util.h"
 
 #include <QScrollBar>
-
-namespace {
-
-SegmentDraggingOperationWidget* dragPanel()
-{
-    return Util::mainWindow()->findChild<SegmentDraggingOperationWidget*>();
-}
-
-} // namespace
 
 class EditAreaDropTest : public EditAreaFixture
 {
 protected:
     // Holds the widget's point until it is dragged, then moves onto the
     // panel's remove button and releases there; the button's centre.
-    QPoint dropOnRemoveButton(QWidget* widget, const QPoint& from, int holdMs)
+    QPoint dropOnRemoveButton(QWidget* widget, const QPoint& from)
     {
-        const QPoint start = inWindow(widget, from);
-        press(start);
-        QTest::qWait(holdMs);
-        moveTo(start + QPoint(3, 3));
-        // The panel slides in.
-        QTest::qWait(300);
+        liftByLongPress(widget, from);
         EXPECT_NE(dragPanel(), nullptr);
         if (!dragPanel())
             return QPoint();
         const QPoint centre = dragPanel()->trashButtonCenter();
         moveTo(globalToWindow(centre) - QPoint(20, 0));
-        QTest::qWait(20);
         moveTo(globalToWindow(centre));
-        QTest::qWait(20);
         release(globalToWindow(centre));
         return centre;
     }
+
+    SegmentDraggingOperationWidget* dragPanel() const { return operationPanel(); }
 
     SlideshowLabel* removalAnimation() const { return area->findChild<SlideshowLabel*>(); }
 };
@@ -65,7 +50,7 @@ TEST_F(EditAreaDropTest, TileOnRemoveButtonIsReportedAndItsTrackCanGo)
     });
     QObject::connect(area, &EditScrollArea::editScrollAreaMoveSegmentToTrack,
                      [&](Segment*, TrackWidget*, float) { moved = true; });
-    const QPoint centre = dropOnRemoveButton(tile, QPoint(10, 20), 450);
+    const QPoint centre = dropOnRemoveButton(tile, QPoint(10, 20));
 
     ASSERT_EQ(removed.size(), 1);
     EXPECT_EQ(removed.first(), dropped);
@@ -83,6 +68,7 @@ TEST_F(EditAreaDropTest, TileOnRemoveButtonIsReportedAndItsTrackCanGo)
     EXPECT_EQ(area->firstTrackWidget()->y(), 0);
     // Another press on the timeline finds nothing stale.
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(area->viewport(), {300, 30}));
+    // Events the click leaves behind run too.
     QTest::qWait(50);
 }
 
@@ -99,7 +85,7 @@ TEST_F(EditAreaDropTest, TrackOnRemoveButtonIsReportedAndCanBeDeleted)
     });
     QObject::connect(area, &EditScrollArea::editScrollAreaEndDraggingTrackWidget,
                      [&](TrackWidget*, bool tagsChanged) { ends.append(tagsChanged); });
-    const QPoint centre = dropOnRemoveButton(track, QPoint(TimelineMetrics::inset() + 700, 20), 700);
+    const QPoint centre = dropOnRemoveButton(track, QPoint(TimelineMetrics::inset() + 700, 20));
 
     ASSERT_EQ(removed.size(), 1);
     EXPECT_EQ(removed.first(), track);
@@ -184,15 +170,13 @@ TEST_F(EditAreaDropTest, TileDeletedWhileDraggedEndsTheDrag)
     SegmentWidget* other = track->segmentWidgetAt(1);
     const QPoint start = inWindow(tile, {5, 20});
     press(start);
-    QTest::qWait(450);
+    ASSERT_TRUE(waitFor([&] { return began.count() == 1; })) << "the long press never started a drag";
     moveTo(start + QPoint(3, 0));
-    QTest::qWait(50);
     ASSERT_EQ(began.count(), 1);
     ASSERT_TRUE(other->isLocked());
     // Held at the right edge, where auto-scroll is armed.
     const QPoint edge = inWindow(area, {area->width() - 30, 30});
     moveTo(edge);
-    QTest::qWait(20);
 
     // As the main window on the delete key: the dragged tile goes.
     track->removeSegmentWidget(tile->segment(), false);
@@ -201,9 +185,11 @@ TEST_F(EditAreaDropTest, TileDeletedWhileDraggedEndsTheDrag)
     EXPECT_FALSE(track->isLocked());
     EXPECT_EQ(dragPanel(), nullptr);
     const int scrolled = area->horizontalScrollBar()->value();
+    // Past the auto-scroll's start: nothing may scroll any more.
     QTest::qWait(700);
     EXPECT_EQ(area->horizontalScrollBar()->value(), scrolled);
     release(edge);
+    // Nor may the release end the drag once more.
     QTest::qWait(50);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(moved.count(), 0);
@@ -222,22 +208,22 @@ TEST_F(EditAreaDropTest, TrackDeletedWhileDraggedEndsTheDrag)
                      });
     const QPoint start = inWindow(track, {TimelineMetrics::inset() + 700, 20});
     press(start);
-    QTest::qWait(700);
+    ASSERT_TRUE(waitFor([&] { return track->isDragging(); })) << "the long press never started a drag";
     moveTo(start + QPoint(3, 3));
-    QTest::qWait(50);
     ASSERT_TRUE(track->isDragging());
     ASSERT_TRUE(last->isLocked());
     moveTo(inWindow(area, {300, area->height() - 5}));
-    QTest::qWait(20);
 
     area->removeTrackWidget(track);
     EXPECT_EQ(ends, QList<bool>{false});
     EXPECT_FALSE(last->isLocked());
     EXPECT_EQ(dragPanel(), nullptr);
     const int scrolled = area->verticalScrollBar()->value();
+    // Past the auto-scroll's start: nothing may scroll any more.
     QTest::qWait(700);
     EXPECT_EQ(area->verticalScrollBar()->value(), scrolled);
     release(inWindow(area, {300, area->height() - 5}));
+    // Nor may the release end the drag once more.
     QTest::qWait(50);
     EXPECT_EQ(ends.size(), 1);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "EditScrollArea.h"
+#include "SegmentDraggingOperationWidget.h"
 #include "SegmentWidget.h"
 #include "TimelineTestSupport.h"
 
-#include <QDeadlineTimer>
+#include <QGraphicsEffect>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,7 +31,6 @@ protected:
         area->setGeometry(100, 100, 1400, 400);
         area->show();
         window.resize(1600, 600);
-        QTest::qWait(20);
     }
 
     void TearDown() override
@@ -62,28 +62,55 @@ protected:
     void moveTo(const QPoint& at) { ::moveTo(&window, at); }
     void release(const QPoint& at) { releaseAt(&window, at); }
 
-    // A long press on the widget's point, held until a drag starts, then
-    // moves in steps to the window point and releases there.
-    void longPressDrag(QWidget* widget, const QPoint& from, const QPoint& to, int holdMs)
+    // A long press on the widget's point (a tile or a track), held until its
+    // drag starts, then moves in steps to the window point and releases there.
+    void longPressDrag(QWidget* widget, const QPoint& from, const QPoint& to)
     {
-        const QPoint start = inWindow(widget, from);
-        press(start);
-        QTest::qWait(holdMs);
-        moveTo(start + QPoint(2, 2));
-        QTest::qWait(250);
+        const QPoint start = liftByLongPress(widget, from);
         moveTo((start + to) / 2);
-        QTest::qWait(30);
         moveTo(to);
-        QTest::qWait(30);
         release(to);
     }
 
-    static bool waitFor(const std::function<bool()>& condition, int milliseconds = 2000)
+    // Presses the widget's point (a tile or a track) and holds it until the
+    // drag starts and the duplicate and remove panel has slid in; then a
+    // first small move lifts the widget. The pressed point in the window.
+    QPoint liftByLongPress(QWidget* widget, const QPoint& from)
     {
-        const QDeadlineTimer deadline(milliseconds);
-        while (!condition() && !deadline.hasExpired())
-            QTest::qWait(10);
-        return condition();
+        const QPoint start = inWindow(widget, from);
+        press(start);
+        EXPECT_TRUE(waitFor([&] { return isDragged(widget); })) << "the long press never started a drag";
+        moveTo(start + QPoint(2, 2));
+        EXPECT_TRUE(waitFor([this] { return operationPanelSettled(); })) << "the duplicate and remove panel never slid in";
+        return start;
+    }
+
+    // The panel a drag shows at the bottom of the timeline, or null.
+    SegmentDraggingOperationWidget* operationPanel() const
+    {
+        return window.findChild<SegmentDraggingOperationWidget*>();
+    }
+
+    // The panel is up and its slide and fade have ended (its opacity effect
+    // is switched off at the end of the fade).
+    bool operationPanelSettled() const
+    {
+        const SegmentDraggingOperationWidget* panel = operationPanel();
+        const QGraphicsEffect* fade = panel ? panel->graphicsEffect() : nullptr;
+        return panel && panel->isVisible() && (!fade || !fade->isEnabled());
+    }
+
+    static bool isDragged(QWidget* widget)
+    {
+        if (const auto* tile = qobject_cast<SegmentWidget*>(widget))
+            return tile->isDragging();
+        const auto* track = qobject_cast<TrackWidget*>(widget);
+        return track && track->isDragging();
+    }
+
+    static bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000)
+    {
+        return QTest::qWaitFor(condition, milliseconds);
     }
 
     EditScrollArea* area = nullptr;

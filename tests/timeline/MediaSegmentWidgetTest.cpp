@@ -91,20 +91,21 @@ TEST_F(MediaSegmentWidgetTest, ReenteringEditingDuringTheFadeKeepsTheNewBackgrou
     ASSERT_FALSE(first.isNull());
     tile->setEditing(false, true);
     EXPECT_FALSE(tile->isReadyForRemoval());
-    QTest::qWait(50);
+    // Back while the fade runs.
     tile->setEditing(true, true);
     QPointer<SegmentEditingStateBackgroundWidget> second = tile->editingBackground();
     ASSERT_FALSE(second.isNull());
     EXPECT_NE(first, second);
     // The first fade ends: it takes only its own background.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 5000)) << "the first background never went";
+    // Past the new background's own fade-in: nothing more may go.
     QTest::qWait(250);
     EXPECT_EQ(tile->editingBackground(), second.data());
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(backgroundsOn(track), 1);
 
     tile->setEditing(false, true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tile->isReadyForRemoval(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tile->isReadyForRemoval(); }, 5000)) << "the background never faded out";
     EXPECT_EQ(backgroundsOn(track), 0);
 }
 

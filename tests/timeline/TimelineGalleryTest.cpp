@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,14 @@ int pixelsNear(const QImage& image, QRgb color, int tolerance)
 
 } // namespace
 
-// The gallery's picture is kept in the build's artefacts for review.
+// The gallery's picture is kept in the build's artefacts for review. It is
+// written into a folder of this run's own and read from there: a run beside
+// this one may be rewriting the artefact meanwhile.
 TEST(TimelineGallery, ScreenshotShowsTilesInTheirStates)
 {
-    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    const QString picture = QString(VIDORNA_ARTEFACT_DIR) + "/timeline-gallery.png";
-    QFile::remove(picture);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString picture = folder.filePath("timeline-gallery.png");
     QProcess gallery;
     gallery.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     gallery.start(VIDORNA_TIMELINE_GALLERY, {"--screenshot", picture});
@@ -36,6 +39,10 @@ TEST(TimelineGallery, ScreenshotShowsTilesInTheirStates)
     ASSERT_EQ(gallery.exitCode(), 0);
     const QImage image(picture);
     ASSERT_FALSE(image.isNull());
+    QDir().mkpath(VIDORNA_ARTEFACT_DIR);
+    const QString kept = QString(VIDORNA_ARTEFACT_DIR) + "/timeline-gallery.png";
+    QFile::remove(kept);
+    QFile::copy(picture, kept);
     EXPECT_EQ(image.size(), QSize(1900, 1000));
     // Text tiles, plain and dimmed, at both scales.
     EXPECT_GT(pixelsNear(image, qRgb(65, 45, 46), 1), 5000);

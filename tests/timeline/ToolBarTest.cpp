@@ -164,12 +164,12 @@ TEST_F(ToolBarTest, PlacementDockingDimmingAndFades)
 
     setAnimationsEnabled(true);
     bar->fadeOut();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->isHidden(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->isHidden(); }, 5000)) << "the bar never faded out";
     bar->fadeIn();
     EXPECT_TRUE(bar->isVisible());
     QPointer<ScrollableToolBar> guard(bar);
     bar->dismiss();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 5000)) << "the dismissed bar never went";
 }
 
 TEST_F(ToolBarTest, TooltipBubbleFollowsTheHighlight)
@@ -188,10 +188,11 @@ TEST_F(ToolBarTest, TooltipBubbleFollowsTheHighlight)
     button->bubbleDelay = 100;
     button->setHighlighted(true);
     button->setHighlighted(false);
+    // Past the delay: the bubble may not come.
     QTest::qWait(200);
     EXPECT_FALSE(button->isBubbleShown());
     button->setHighlighted(true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return button->isBubbleShown(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button->isBubbleShown(); }, 5000)) << "the bubble never came";
 
     button->setEnabled(false);
     EXPECT_FALSE(button->isHighlighted());

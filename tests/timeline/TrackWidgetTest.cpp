@@ -4,6 +4,8 @@
 #include "SegmentWidget.h"
 #include "UserSettings.h"
 
+#include <QElapsedTimer>
+#include <QGraphicsOpacityEffect>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -103,9 +105,12 @@ TEST_F(TrackWidgetTest, AnimatedRemovalKeepsTheTileForItsFade)
     track->removeSegmentWidget(text(9.0f, 1.0f), true);
     EXPECT_EQ(track->segmentWidgetCount(), 2);
     track->removeSegmentWidget(gone, true);
-    QTest::qWait(100);
-    EXPECT_NE(track->segmentWidgetForSegment(gone), nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return track->segmentWidgetCount() == 1; }, 1000));
+    // The fade has begun and the tile is still there for it.
+    const SegmentWidget* fading = track->segmentWidgetForSegment(gone);
+    ASSERT_NE(fading, nullptr);
+    EXPECT_NE(qobject_cast<QGraphicsOpacityEffect*>(fading->graphicsEffect()), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return track->segmentWidgetCount() == 1; }, 5000))
+        << "the removed tile never went after its fade";
     EXPECT_EQ(track->segmentWidgetAt(0)->segment(), kept);
     track->removeSegmentWidget(kept, false);
     EXPECT_EQ(track->segmentWidgetCount(), 0);
@@ -133,9 +138,9 @@ TEST_F(TrackDraggingTest, AMoveCancelsTheLongPress)
 {
     QSignalSpy states(track, &TrackWidget::trackWidgetDraggingStateChanged);
     pressAt(&window, onTrack);
-    QTest::qWait(100);
     moveTo(&window, onTrack + QPoint(2, 0));
-    QTest::qWait(550);
+    // Past the long press: nothing may lift the track.
+    QTest::qWait(600);
     EXPECT_TRUE(states.isEmpty());
     EXPECT_FALSE(track->isDragging());
     releaseAt(&window, onTrack + QPoint(2, 0));
@@ -145,13 +150,17 @@ TEST_F(TrackDraggingTest, ASecondPressRestartsTheCount)
 {
     QSignalSpy states(track, &TrackWidget::trackWidgetDraggingStateChanged);
     pressAt(&window, onTrack);
-    QTest::qWait(300);
+    // Released well before the long press.
+    QTest::qWait(150);
     releaseAt(&window, onTrack);
-    pressAt(&window, onTrack);
-    // The first press's timer runs out here and does nothing.
-    QTest::qWait(350);
     EXPECT_TRUE(states.isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return states.count() == 1; }, 1000));
+    QElapsedTimer sinceSecondPress;
+    sinceSecondPress.start();
+    pressAt(&window, onTrack);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return states.count() == 1; }, 5000)) << "the second press never lifted the track";
+    // The first press's timer ran out 350 ms after the second press at most
+    // and did nothing: the lift took the second press's whole 500 ms.
+    EXPECT_GE(sinceSecondPress.elapsed(), 500);
     releaseAt(&window, onTrack);
     EXPECT_EQ(states.count(), 2);
 }
@@ -161,6 +170,7 @@ TEST_F(TrackDraggingTest, LockedEditedOrDimmedTracksStayInPlace)
     QSignalSpy states(track, &TrackWidget::trackWidgetDraggingStateChanged);
     // Another drag or range selection locks every track.
     track->setSegmentFlag(true, nullptr);
+    // Each press is held past the long press: nothing may lift the track.
     pressAt(&window, onTrack);
     QTest::qWait(600);
     releaseAt(&window, onTrack);
@@ -193,7 +203,8 @@ TEST_F(TrackDraggingTest, LiftedTrackFliesBackWithoutATarget)
     releaseAt(&window, onTrack + QPoint(0, 60));
     ASSERT_EQ(states.count(), 2);
     EXPECT_FALSE(states.at(1).at(1).toBool());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return track->parentWidget() == content; }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return track->parentWidget() == content; }, 5000))
+        << "the track never flew back to its row";
     EXPECT_EQ(track->geometry(), home);
     EXPECT_EQ(track->graphicsEffect(), nullptr);
 }

@@ -362,8 +362,7 @@ TEST_F(TransformWidgetTest, AHeldBodyShowsTheCanvasEdgeItTouches)
     };
     ASSERT_TRUE(press(QPoint(280, 320)));
     EXPECT_FALSE(guideShown());
-    QTest::qWait(300);
-    EXPECT_TRUE(guideShown());
+    EXPECT_TRUE(QTest::qWaitFor(guideShown, 5000)) << "the held body never showed the canvas edge";
     ASSERT_TRUE(overlay->handleMouseRelease());
     EXPECT_FALSE(guideShown());
 }
@@ -402,7 +401,8 @@ TEST_F(TransformWidgetTest, WheelStepsScaleAboutTheAnchorAndReportOncePerBurst)
     EXPECT_NEAR(position().x(), 600, 1e-9);
     EXPECT_NEAR(position().y(), 340, 1e-9);
     EXPECT_EQ(spy->count(), 0);
-    EXPECT_TRUE(spy->wait(1000));
+    EXPECT_TRUE(spy->wait(5000)) << "the wheel burst was never reported";
+    // Past the burst's end: no second report.
     QTest::qWait(300);
     EXPECT_EQ(spy->count(), 1);
 
