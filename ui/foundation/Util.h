@@ -107,6 +107,8 @@ public:
     static bool copyFile(const QString& source, const QString& target, bool overwrite);
     // False when source is not a folder or target is empty.
     static bool copyDirectory(const QString& source, const QString& target, bool overwrite);
+    // The readers below take a file that is no regular file (a named pipe,
+    // a device) for one they cannot read, without opening it.
     static QImage readImage(const QString& path, int maxSide);
     // Play time of one pass through an animated picture, in seconds.
     static double animatedImageDuration(const QString& path);

@@ -1,6 +1,8 @@
 // Util: copying files and folders, reading pictures, describing media files.
 #include "Util.h"
 
+#include "AVRegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,6 +133,8 @@ bool Util::copyDirectory(const QString& source, const QString& target, bool over
 
 QImage Util::readImage(const QString& path, int maxSide)
 {
+    if (!avIsRegularFile(path))
+        return QImage();
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
@@ -144,6 +148,8 @@ double Util::animatedImageDuration(const QString& path)
 {
     // The file's own delays, read frame by frame: a QMovie shortens each delay
     // by the time it took to decode the frame, so its sum depends on the load.
+    if (!avIsRegularFile(path))
+        return 0.0;
     QImageReader reader(path);
     if (!reader.canRead() || !reader.supportsAnimation())
         return 0.0;
@@ -160,7 +166,7 @@ bool Util::mediaStreamDescription(const QString& path, QString& videoText, QStri
                                   double& durationSeconds)
 {
     AVFormatContext* opened = nullptr;
-    if (avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
+    if (!avIsRegularFile(path) || avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return false;
     InputPointer input(opened);
     if (avformat_find_stream_info(input.get(), nullptr) < 0)
