@@ -1,6 +1,5 @@
 #include "MediaPreviewWidget.h"
 
-#include "AVRegularFile.h"
 #include "MediaPreviewControlWidget.h"
 #include "Util.h"
 #include "ui_MediaPreviewWidget.h"
@@ -172,9 +171,6 @@ void MediaPreviewWidget::_showPicture(const QString& filePath, int type, const Q
 
 bool MediaPreviewWidget::_startMovie(const QString& filePath)
 {
-    // A named pipe would hold the window until a writer came.
-    if (!avIsRegularFile(filePath))
-        return false;
     auto* candidate = new QMovie(filePath, QByteArray(), this);
     if (!candidate->isValid() || candidate->frameCount() <= 1
         || candidate->lastError() != QImageReader::UnknownError) {

@@ -2,7 +2,6 @@
 
 #include "AVAudioStream.h"
 #include "AVGeometry.h"
-#include "AVRegularFile.h"
 #include "AVVideoStream.h"
 #include "LocalFilesWidget.h"
 
@@ -54,11 +53,6 @@ void ThumbnailLoadingTask::run()
 QImage ThumbnailLoadingTask::loadThumbnail(const QFileInfo& file, int type, QString* metadata)
 {
     const QString path = file.absoluteFilePath();
-    // A named pipe among the files would hold the pool's thread for good.
-    if (!avIsRegularFile(path)) {
-        metadata->clear();
-        return QImage();
-    }
     switch (type) {
     case LocalFileVideo:
         return loadVideoThumbnail(path, metadata);
