@@ -105,7 +105,8 @@ public:
 
     // Files and media.
     static bool copyFile(const QString& source, const QString& target, bool overwrite);
-    // False when source is not a folder or target is empty.
+    // False when source is not a folder or target is empty. What is no regular
+    // file (a named pipe, a link to a device) is left out.
     static bool copyDirectory(const QString& source, const QString& target, bool overwrite);
     // The readers below take a file that is no regular file (a named pipe,
     // a device) for one they cannot read, without opening it.

@@ -95,6 +95,10 @@ bool copyFolderContents(const QString& source, const QDir& target, bool overwrit
                 return false;
             continue;
         }
+        // A link to a named pipe or a device would hold the copy or never
+        // end: left out, as the listing leaves the pipes themselves out.
+        if (!avIsRegularFile(entry.filePath()))
+            continue;
         if (!copyOneFile(entry.filePath(), destination, overwrite))
             return false;
         QFile copy(destination);
