@@ -108,8 +108,7 @@ public:
     // False when source is not a folder or target is empty. What is no regular
     // file (a named pipe, a link to a device) is left out.
     static bool copyDirectory(const QString& source, const QString& target, bool overwrite);
-    // The readers below take a file that is no regular file (a named pipe,
-    // a device) for one they cannot read, without opening it.
+    // Null also for what is no regular file (a named pipe), never opened.
     static QImage readImage(const QString& path, int maxSide);
     // Play time of one pass through an animated picture, in seconds.
     static double animatedImageDuration(const QString& path);

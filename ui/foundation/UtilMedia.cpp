@@ -152,8 +152,6 @@ double Util::animatedImageDuration(const QString& path)
 {
     // The file's own delays, read frame by frame: a QMovie shortens each delay
     // by the time it took to decode the frame, so its sum depends on the load.
-    if (!avIsRegularFile(path))
-        return 0.0;
     QImageReader reader(path);
     if (!reader.canRead() || !reader.supportsAnimation())
         return 0.0;
@@ -170,7 +168,7 @@ bool Util::mediaStreamDescription(const QString& path, QString& videoText, QStri
                                   double& durationSeconds)
 {
     AVFormatContext* opened = nullptr;
-    if (!avIsRegularFile(path) || avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
+    if (avformat_open_input(&opened, path.toUtf8().constData(), nullptr, nullptr) < 0)
         return false;
     InputPointer input(opened);
     if (avformat_find_stream_info(input.get(), nullptr) < 0)
