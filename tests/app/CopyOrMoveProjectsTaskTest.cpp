@@ -122,7 +122,8 @@ TEST_F(CopyOrMoveProjectsTaskTest, RemovesAFailedCopyOfAnItem)
 
 // Links in a project to a named pipe and to a device that never ends: the
 // copy neither waits on them nor reads without end (a file size limit ends
-// such a read here), and leaves them out as it leaves named pipes out.
+// such a read here), and leaves them out as it leaves named pipes out. A
+// link to a regular file is copied as that file.
 TEST_F(CopyOrMoveProjectsTaskTest, ACopyLeavesOutWhatIsNoRegularFile)
 {
     const QString a = makeProject("A", true, {"clip.mp4"});
@@ -131,6 +132,7 @@ TEST_F(CopyOrMoveProjectsTaskTest, ACopyLeavesOutWhatIsNoRegularFile)
     ASSERT_TRUE(pipe.isMade());
     ASSERT_TRUE(QFile::link(elsewhere.path() + "/fifo", a + "/piped.mp4"));
     ASSERT_TRUE(QFile::link("/dev/zero", a + "/noise.wav"));
+    ASSERT_TRUE(QFile::link(a + "/clip.mp4", a + "/linked.mp4"));
     QDir().mkpath(projectPath("Dest"));
     TaskRun run;
     {
@@ -139,7 +141,7 @@ TEST_F(CopyOrMoveProjectsTaskTest, ACopyLeavesOutWhatIsNoRegularFile)
     }
     EXPECT_TRUE(run.succeeded);
     EXPECT_EQ(QDir(projectPath("Dest/A")).entryList(QDir::Files | QDir::System, QDir::Name),
-              (QStringList{"clip.mp4", "project.xml"}));
+              (QStringList{"clip.mp4", "linked.mp4", "project.xml"}));
     EXPECT_EQ(pipe.readers(), 0);
 }
 
