@@ -3,6 +3,7 @@
 #include "ProjectsListWidget.h"
 
 #include "AVGeometry.h"
+#include "AVRegularFile.h"
 #include "ProjectManager.h"
 #include "ProjectsListWidgetItemDelegate.h"
 #include "Util.h"
@@ -196,6 +197,8 @@ const ProjectEntry* ProjectsListWidget::_currentEntry() const
 
 QPixmap ProjectsListWidget::_loadScaled(const QString& path, const QSizeF& area) const
 {
+    if (!avIsRegularFile(path))
+        return QPixmap();
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();

@@ -107,7 +107,8 @@ private:
     // Calls slot for item from the event loop, once the view's own handling is over.
     void _queueForItem(QListWidgetItem* item, void (ProjectsListWidget::*slot)(QListWidgetItem*));
     void _removeCurrentOrTicked(bool preferTicked);
-    // The scaled tile picture of path: covering area (device pixels); null when unreadable.
+    // The scaled tile picture of path: covering area (device pixels); null when
+    // unreadable or no regular file (a named pipe would hold the painting).
     QPixmap _loadScaled(const QString& path, const QSizeF& area) const;
     void _showItemMenu(const QModelIndex& index, const QPoint& pos);
     QAction* _action(QAction*& action, const QString& icon, const QString& text, const QString& tip,

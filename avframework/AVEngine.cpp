@@ -5,9 +5,12 @@
 #include "AVAudioSegment.h"
 #include "AVComposition.h"
 #include "AVImageSegment.h"
+#include "AVRegularFile.h"
 #include "AVRender.h"
 #include "AVTextSegment.h"
 #include "AVVideoSegment.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <vector>
@@ -20,6 +23,14 @@ std::atomic<AVEngine*> g_currentEngine{nullptr};
 uint32_t canvasSide(int32_t side)
 {
     return uint32_t(std::max(0, side));
+}
+
+// The path a segment loads its media from. A named pipe in a media file's
+// place would hold the loading thread until a writer came, and the load
+// would never report: what is no regular file loads as no file, and fails.
+const char* loadablePath(const char* path)
+{
+    return path && avIsRegularFile(QString::fromUtf8(path)) ? path : "";
 }
 
 } // namespace
@@ -70,6 +81,7 @@ int32_t AVEngine::_add(AVSegment* segment, int32_t id)
 
 int32_t AVEngine::createAudioSegment(int32_t id, const char* path, float start, float inPoint, float length)
 {
+    path = loadablePath(path);
     if (length == 0.0f)
         return _add(new AVAudioSegment(start, path, kSampleRate, kChannelCount), id);
     return _add(new AVAudioSegment(start, inPoint, length, path, kSampleRate, kChannelCount), id);
@@ -78,6 +90,7 @@ int32_t AVEngine::createAudioSegment(int32_t id, const char* path, float start, 
 int32_t AVEngine::createVideoSegment(int32_t id, const char* path, float start, float inPoint, float length,
                                      int32_t thumbnailHeight, uint8_t softwareOnly)
 {
+    path = loadablePath(path);
     const uint32_t width = canvasSide(_composition->width());
     const uint32_t height = canvasSide(_composition->height());
     const uint32_t thumbnails = canvasSide(thumbnailHeight);
@@ -91,6 +104,7 @@ int32_t AVEngine::createVideoSegment(int32_t id, const char* path, float start, 
 
 int32_t AVEngine::createImageSegment(int32_t id, const char* path, bool animated, float start, float duration)
 {
+    path = loadablePath(path);
     const uint32_t width = canvasSide(_composition->width());
     const uint32_t height = canvasSide(_composition->height());
     if (animated)

@@ -5,6 +5,7 @@
 #include "AVGLWidget.h"
 #include "AVImageLoader.h"
 #include "AVImageServices.h"
+#include "AVRegularFile.h"
 #include "AVRender.h"
 #include "AssetLoadingThreadPool.h"
 #include "EditScrollArea.h"
@@ -254,7 +255,8 @@ void MainWindow::_copyFileChunked(const QString& source, const QString& destinat
     QFile input(source);
     QFile output(destination);
     // Unbuffered: the blocks go between the two descriptors, not through QFile.
-    if (input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+    // A named pipe would hold the copy until a writer came: it is no file to copy.
+    if (avIsRegularFile(source) && input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
         && output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         QByteArray buffer;
         qint64 remaining = input.size();

@@ -1,5 +1,7 @@
 #include "SubRipSubtitles.h"
 
+#include "AVRegularFile.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCodec>
@@ -57,7 +59,7 @@ QList<SubtitleEntry> parseSubRipText(const QString& text)
 bool readSubtitleFile(const QString& path, QString* text)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!avIsRegularFile(path) || !file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

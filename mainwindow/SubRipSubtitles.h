@@ -19,5 +19,6 @@ QList<SubtitleEntry> parseSubRipText(const QString& text);
 
 // Reads a subtitle file whole into text: Unicode with a byte-order mark,
 // else UTF-8 when the bytes are valid UTF-8, else the locale's encoding;
-// CRLF line ends become LF. False when the file cannot be read.
+// CRLF line ends become LF. False when the file cannot be read or is no
+// regular file (a named pipe is never waited on).
 bool readSubtitleFile(const QString& path, QString* text);

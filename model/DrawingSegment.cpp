@@ -1,5 +1,6 @@
 #include "DrawingSegment.h"
 
+#include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
@@ -88,5 +89,6 @@ bool DrawingSegment::saveImage(const QImage& drawing)
 
 QPixmap DrawingSegment::pixmap() const
 {
-    return QPixmap(absoluteFilePath());
+    const QString path = absoluteFilePath();
+    return avIsRegularFile(path) ? QPixmap(path) : QPixmap();
 }

@@ -1,6 +1,7 @@
 #include "ImageSegment.h"
 
 #include "AVImageServices.h"
+#include "AVRegularFile.h"
 #include "SegmentKeys.h"
 #include "SegmentListener.h"
 #include "SegmentStyleDefaults.h"
@@ -129,8 +130,9 @@ void ImageSegment::loadImage()
 {
     setState(1);
     const QString path = absoluteFilePath();
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        setErrorCode(2);
+    if (!avIsRegularFile(path)) {
+        // A named pipe or a device in its place is never opened: unreadable.
+        setErrorCode(!path.isEmpty() && QFileInfo::exists(path) ? 1 : 2);
     } else {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
@@ -180,7 +182,8 @@ bool ImageSegment::loadGifFrames()
     if (_gifReader)
         return true;
     const QFileInfo file(absoluteFilePath());
-    if ((file.suffix() != QLatin1String("gif") && file.suffix() != QLatin1String("GIF")) || !file.exists())
+    if ((file.suffix() != QLatin1String("gif") && file.suffix() != QLatin1String("GIF"))
+        || !avIsRegularFile(file.filePath()))
         return false;
     auto reader = std::make_unique<QImageReader>(file.filePath());
     if (!reader->canRead() || reader->imageCount() <= 1)

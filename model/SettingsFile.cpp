@@ -1,9 +1,11 @@
 #include "SettingsFile.h"
 
+#include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -35,6 +37,8 @@ SettingsFile::SettingsFile(const QString& path)
 {
     if (!_scratch.isValid())
         qWarning().noquote() << "No private folder for the settings of " + path + ": " + _scratch.errorString();
+    if (!avIsRegularFile(path))
+        return;
     const QSettings file(path, QSettings::IniFormat);
     for (const QString& key : file.allKeys())
         _values->setValue(key, file.value(key));
@@ -44,8 +48,9 @@ SettingsFile::~SettingsFile() = default;
 
 bool SettingsFile::save() const
 {
-    // With no value there is nothing to keep, and no file is made.
-    if (_values->allKeys().isEmpty())
+    // With no value there is nothing to keep, and no file is made. What is
+    // there and no regular file is another program's, and stays.
+    if (_values->allKeys().isEmpty() || (QFileInfo::exists(_path) && !avIsRegularFile(_path)))
         return true;
     QByteArray text;
     QString reason = QStringLiteral("its text did not come out whole");

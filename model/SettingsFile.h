@@ -18,7 +18,8 @@ class QSettings;
 class SettingsFile
 {
 public:
-    // Reads the file at path, when there is one.
+    // Reads the file at path, when there is one. Something that is no
+    // regular file there (a named pipe) is neither read nor replaced.
     explicit SettingsFile(const QString& path);
     ~SettingsFile();
     SettingsFile(const SettingsFile&) = delete;

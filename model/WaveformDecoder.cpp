@@ -1,5 +1,6 @@
 #include "WaveformDecoder.h"
 
+#include "AVRegularFile.h"
 #include "PlotData.h"
 
 #include <QDebug>
@@ -142,7 +143,7 @@ private:
     bool _open(const QString& path)
     {
         AVFormatContext* format = nullptr;
-        if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        if (!avIsRegularFile(path) || avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
             return false;
         _format.reset(format);
         if (avformat_find_stream_info(format, nullptr) < 0)

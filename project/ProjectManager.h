@@ -191,7 +191,8 @@ public:
     // holds the system's reason), else the reader's error code.
     int loadProperties(const QString& name, const QString& folder, QString* unreadable = nullptr);
     int saveProperties(const QString& name, const QString& folder);
-    // For the manager's own project name and folder.
+    // For the manager's own project name and folder. A layout file that is
+    // no regular file is read as none and never replaced (-1).
     int loadLayout();
     int saveLayout();
     // Appends one record per "Segment" element to records, and keeps the

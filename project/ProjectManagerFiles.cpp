@@ -301,8 +301,12 @@ int ProjectManager::loadLayout()
 
 int ProjectManager::saveLayout()
 {
+    // What is no regular file there is another program's, read as no layout: it stays.
+    const QString path = layoutXmlPath(_projectName, _projectFolder);
+    if (ProjectXml::isIrregularFile(path))
+        return -1;
     // Sorted by key, so that an unchanged layout writes the same bytes.
-    return ProjectXml::write(layoutXmlPath(_projectName, _projectFolder), ProjectXml::FileKind::ProjectFile,
+    return ProjectXml::write(path, ProjectXml::FileKind::ProjectFile,
                              "Layout parameters save error",
                              [this](QXmlStreamWriter& writer) {
                                  writer.writeStartElement(kLayoutElement);

@@ -1,5 +1,6 @@
 #include "ProjectXml.h"
 
+#include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 #include "Segment.h"
 
@@ -156,7 +157,7 @@ bool hasRootOfAnotherFormat(const QString& path, const QString& rootName, float 
 bool isIrregularFile(const QString& path, QString* why)
 {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isFile() || info.isDir())
+    if (path.isEmpty() || avIsRegularFile(path) || !info.exists() || info.isDir())
         return false;
     if (why)
         *why = QCoreApplication::translate("ProjectXml", "\"%1\" is not a regular file").arg(info.fileName());

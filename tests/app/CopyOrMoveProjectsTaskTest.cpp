@@ -2,6 +2,9 @@
 #include "CopyOrMoveProjectsTask.h"
 #include "DirCopier.h"
 #include "ProjectsTestSupport.h"
+#include "WatchedPipe.h"
+
+#include <QTemporaryDir>
 
 
 namespace {
@@ -115,6 +118,31 @@ TEST_F(CopyOrMoveProjectsTaskTest, RemovesAFailedCopyOfAnItem)
     EXPECT_TRUE(run.progress.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(projectPath("Dest/A")));
     EXPECT_TRUE(QFileInfo::exists(a + "/big.bin"));
+}
+
+// Links in a project to a named pipe and to a device that never ends: the
+// copy neither waits on them nor reads without end (a file size limit ends
+// such a read here), and leaves them out as it leaves named pipes out. A
+// link to a regular file is copied as that file.
+TEST_F(CopyOrMoveProjectsTaskTest, ACopyLeavesOutWhatIsNoRegularFile)
+{
+    const QString a = makeProject("A", true, {"clip.mp4"});
+    QTemporaryDir elsewhere;
+    WatchedPipe pipe(elsewhere.path() + "/fifo");
+    ASSERT_TRUE(pipe.isMade());
+    ASSERT_TRUE(QFile::link(elsewhere.path() + "/fifo", a + "/piped.mp4"));
+    ASSERT_TRUE(QFile::link("/dev/zero", a + "/noise.wav"));
+    ASSERT_TRUE(QFile::link(a + "/clip.mp4", a + "/linked.mp4"));
+    QDir().mkpath(projectPath("Dest"));
+    TaskRun run;
+    {
+        FileSizeLimit limit(1024 * 1024);
+        run = runTask({a}, projectPath("Dest"), true);
+    }
+    EXPECT_TRUE(run.succeeded);
+    EXPECT_EQ(QDir(projectPath("Dest/A")).entryList(QDir::Files | QDir::System, QDir::Name),
+              (QStringList{"clip.mp4", "linked.mp4", "project.xml"}));
+    EXPECT_EQ(pipe.readers(), 0);
 }
 
 TEST_F(CopyOrMoveProjectsTaskTest, AnEmptyBatchSucceedsWithoutProgressAndANeverRunTaskFails)

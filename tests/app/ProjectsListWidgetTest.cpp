@@ -3,6 +3,7 @@
 #include "ProjectsListWidget.h"
 #include "ProjectsListWidgetItemDelegate.h"
 #include "ProjectsTestSupport.h"
+#include "WatchedPipe.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -113,6 +114,26 @@ TEST_F(ProjectsListWidgetTest, FoldersThatAreLinksAreListedAsEveryOther)
     EXPECT_TRUE(flag(list, "Loop", Delegate::DamagedRole));
     EXPECT_TRUE(flag(list, "Journeys", Delegate::FolderRole));
     EXPECT_EQ(subtitle(list, "Trips"), "(2 Items)");
+}
+
+// Named pipes as the covers of a project and of one in a folder: drawing the
+// tiles never waits on them, and the tiles show no picture.
+TEST_F(ProjectsListWidgetTest, CoversThatAreNamedPipesAreNeverOpened)
+{
+    makeProject("Piped");
+    makeFolder("Trips");
+    makeProject("Trips/Paris");
+    WatchedPipe cover(projectPath("Piped/shot.jpg"));
+    WatchedPipe folderCover(projectPath("Trips/Paris/shot.jpg"));
+    ASSERT_TRUE(cover.isMade() && folderCover.isMade());
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    list.viewport()->grab();
+    QStringList names = rowNames(list);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (QStringList{"/NEW/", "Piped", "Trips"}));
+    EXPECT_EQ(cover.readers(), 0) << "the project's cover was opened";
+    EXPECT_EQ(folderCover.readers(), 0) << "the cover of the folder's project was opened";
 }
 
 TEST_F(ProjectsListWidgetTest, AnEmptyDirectoryListsOnlyTheNewMovieTile)

@@ -8,6 +8,7 @@
 #include "ImageSegment.h"
 #include "PixelBufferImage.h"
 #include "TextSegment.h"
+#include "WatchedPipe.h"
 
 #include <QDir>
 #include <QApplication>
@@ -308,6 +309,25 @@ TEST_F(CropEditing, TheDesktopWindowKeepsTheEditorOnThePreviewUntilEscape)
 // A caption is cropped on the text the engine's rasteriser draws, at the
 // base box scaled by the layer; a movie on its grabbed frame. A frame in a
 // pixel format other than the engine's own is refused: nothing opens.
+// Another program puts a named pipe in a picture's file while the window has
+// it open: the crop editor never waits on it.
+TEST_F(CropEditing, APictureReplacedByANamedPipeIsNeverWaitedOnByTheCropEditor)
+{
+    ASSERT_TRUE(makeMarked(QStringLiteral("wide.png"), QStringLiteral("640x360"), {"-frames:v", "1"}));
+    std::vector<RecordBuilder> records;
+    records.push_back(std::move(RecordBuilder("IMAGE").set("UId", "picture").set("File", "wide.png")
+                                    .set("TrackId", 1).set("RangeStart", 0).set("RangeDuration", 2)));
+    writeProject(dir, records);
+    const QString problem = openWrittenProjectIn(name, window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    WatchedPipe pipe(dir + "/wide.png");
+    ASSERT_TRUE(pipe.isMade());
+    ASSERT_TRUE(edit(segmentByUId(*window, QStringLiteral("picture"))));
+    window->_segmentEditingCrop();
+    EXPECT_EQ(pipe.readers(), 0);
+}
+
 TEST_F(CropEditing, TextAndMovieAreCroppedOnRealPicturesAndOtherFormatsAreRefused)
 {
     ASSERT_TRUE(makeMarked(QStringLiteral("marked.mp4"), QStringLiteral("320x180"),

@@ -14,6 +14,7 @@
 #include "ProjectTestSupport.h"
 #include "SegmentInspectorWidget.h"
 #include "TooltipButton.h"
+#include "WatchedPipe.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -375,6 +376,17 @@ TEST_F(DrawingEditing, StripCommandsSaveToAlbumAndAFailedSaveKeepsTheCanvas)
 
 // Closing the window with the canvas open: the painting is not stored, and
 // the drawing is back in the preview for the cover picture.
+// Another program puts a named pipe in the drawing's file while the window
+// has it open: entering the canvas never waits on it.
+TEST_F(DrawingEditing, ADrawingReplacedByANamedPipeIsNeverWaitedOnByTheCanvas)
+{
+    ASSERT_TRUE(window->editFirstSegment());
+    WatchedPipe pipe(dir + "/drawingImage-1.png");
+    ASSERT_TRUE(pipe.isMade());
+    ASSERT_TRUE(clickEdit());
+    EXPECT_EQ(pipe.readers(), 0);
+}
+
 TEST_F(DrawingEditing, ClosingWithTheCanvasOpenLeavesTheStoredDrawing)
 {
     ASSERT_TRUE(window->editFirstSegment());

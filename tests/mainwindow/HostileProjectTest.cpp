@@ -17,6 +17,7 @@
 #include "RaisedUnder.h"
 #include "TestMedia.h"
 #include "TimelineMetrics.h"
+#include "WatchedPipe.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -794,5 +795,42 @@ TEST_F(HostileProject, TheCloseDeletesNothingWhenAProjectFileWasReplacedByOneItR
         if (bytes.isEmpty()) {
             ASSERT_TRUE(QFile::remove(path));
         }
+    }
+}
+
+// Named pipes that another program left where the project expects a movie,
+// a sound, pictures and a drawing: opening one would wait for a writer for
+// good. None is opened: their tiles load as unreadable, the window opens,
+// and Save & Close closes it and leaves them.
+TEST_F(HostileProject, MediaThatAreNamedPipesAreNeverWaitedOn)
+{
+    const char* const names[] = {"piped.mp4", "piped.wav", "piped.png", "piped.gif", "drawingImage-1.png"};
+    std::vector<std::unique_ptr<WatchedPipe>> pipes;
+    for (const char* name : names) {
+        pipes.push_back(std::make_unique<WatchedPipe>(dir + "/" + name));
+        ASSERT_TRUE(pipes.back()->isMade()) << name;
+    }
+    std::vector<RecordBuilder> records;
+    const char* const types[] = {"MOVIE", "MUSIC", "IMAGE", "IMAGE", "DRAWING"};
+    for (int track = 0; track < 5; ++track)
+        records.push_back(std::move(RecordBuilder(types[track]).set("File", names[track]).set("TrackId", track + 1)
+                                        .set("RangeStart", 0).set("RangeDuration", 2)));
+    records.push_back(std::move(RecordBuilder("TEXT").set("Text", "Title").set("TrackId", 6)
+                                    .set("RangeStart", 0).set("RangeDuration", 2)));
+    HostileWindow window;
+    const bool opened = open(window, records);
+    if (!window.preview() || !window.preview()->isValid())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    EXPECT_TRUE(opened) << "the window stays on \"Opening...\"";
+    ASSERT_EQ(window.tiles().size(), 6);
+    for (SegmentWidget* tile : window.tiles()) {
+        const Segment* segment = tile->segment();
+        EXPECT_TRUE(segment->type() == "TEXT" || segment->errorCode() != 0) << qPrintable(segment->text())
+                                                                             << " loaded from a named pipe";
+    }
+    ASSERT_TRUE(closeWindow(window)) << "Save & Close never closed the window";
+    for (size_t index = 0; index < pipes.size(); ++index) {
+        EXPECT_EQ(pipes[index]->readers(), 0) << names[index] << " was opened";
+        EXPECT_TRUE(pipes[index]->isStillAPipe()) << names[index] << " was replaced";
     }
 }

@@ -10,6 +10,7 @@
 #include "TimelineMetrics.h"
 #include "UserSettings.h"
 #include "Util.h"
+#include "WatchedPipe.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -240,6 +241,24 @@ TEST_F(CaptionInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoSte
     EXPECT_FALSE(QFile::exists(dir + "/big.mp4"));
     EXPECT_EQ(window->projectManager()->segmentCount(), segments);
     EXPECT_EQ(window->projectManager()->history().count(), steps);
+    EXPECT_TRUE(window->takeHeadsUps().contains("Copy file failed"));
+}
+
+// A named pipe chosen as a movie (another program's, say) is never waited
+// on: it cannot be copied into the project, and nothing is added.
+TEST_F(CaptionInsertionTest, ANamedPipeChosenAsAMovieIsNeitherWaitedOnNorAdded)
+{
+    CopyingAssets copying;
+    WatchedPipe pipe(outside.path() + "/piped.mp4");
+    ASSERT_TRUE(pipe.isMade());
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(outside.path() + "/piped.mp4"));
+
+    window->_addMediaFiles(1);
+
+    ASSERT_TRUE(answerer.answered());
+    EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
+    EXPECT_FALSE(QFile::exists(dir + "/piped.mp4"));
     EXPECT_TRUE(window->takeHeadsUps().contains("Copy file failed"));
 }
 

@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include "DesktopMainWindow.h"
+#include "MenuEntries.h"
 #include "ModalDialogAnswerer.h"
 #include "MusicSegment.h"
 #include "ProgressHUD.h"
@@ -8,10 +9,12 @@
 #include "ProjectTestSupport.h"
 #include "TestMedia.h"
 #include "TextSegment.h"
+#include "WatchedPipe.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -65,6 +68,14 @@ protected:
 
     TemporaryProduct product;
     QString dir;
+};
+
+// The desktop window, telling whether it still shows "Opening...".
+class OpeningDesktopWindow : public DesktopMainWindow
+{
+public:
+    OpeningDesktopWindow() : DesktopMainWindow(kName, QString()) {}
+    bool isOpening() const { return _waitingHUD; }
 };
 
 } // namespace
@@ -147,6 +158,8 @@ TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreR
         QByteArray project;
         const char* pipe;
         QString told;
+        // A link to a device in the pipe's place.
+        bool linked = false;
     };
     const Case cases[] = {
         {plain, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"IMAGE\" File=\"notes.txt\"/></Project>", nullptr, newer},
@@ -156,12 +169,18 @@ TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreR
         {plain, "<ProjectV9><Segment Type=\"IMAGE\" File=\"notes.txt\"/></ProjectV9>", nullptr, newer},
         {plain, project, "properties.xml", unreadable.arg("properties.xml")},
         {plain, project, "project.xml", unreadable.arg("project.xml")},
+        {plain, project, "properties.plist", unreadable.arg("properties.plist"), true},
+        {plain, QByteArray(), "project.plist", unreadable.arg("project.plist"), true},
     };
     for (const Case& test : cases) {
         writeFile(dir + "/properties.xml", test.properties);
-        writeFile(dir + "/project.xml", test.project);
+        QFile::remove(dir + "/project.xml");
+        if (!test.project.isEmpty())
+            writeFile(dir + "/project.xml", test.project);
         const QString pipe = dir + "/" + test.pipe;
-        if (test.pipe) {
+        if (test.linked) {
+            ASSERT_TRUE(QFile::link("/dev/null", pipe));
+        } else if (test.pipe) {
             ASSERT_TRUE(QFile::remove(pipe));
             ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         }
@@ -187,6 +206,38 @@ TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreR
             EXPECT_FALSE(QFileInfo(pipe).isFile()) << "the named pipe was written over";
             ASSERT_TRUE(QFile::remove(pipe));
         }
+    }
+}
+
+// The media library's settings as a named pipe, and the layout as a named
+// pipe or a socket, that another program left: the window opens without
+// waiting on them, and Save & Close leaves them as they are.
+TEST_F(MainWindowProject, SettingsAndLayoutThatAreNoRegularFilesAreNeitherWaitedOnNorReplaced)
+{
+    writeProperties("7");
+    for (const bool socket : {false, true}) {
+        WatchedPipe settings(dir + "/media.config");
+        const QString layoutPath = dir + "/layout.xml";
+        std::unique_ptr<WatchedPipe> layoutPipe;
+        QLocalServer layoutSocket;
+        QFile::remove(layoutPath);
+        if (socket)
+            ASSERT_TRUE(layoutSocket.listen(layoutPath)) << qPrintable(layoutSocket.errorString());
+        else
+            layoutPipe = std::make_unique<WatchedPipe>(layoutPath);
+        ASSERT_TRUE(settings.isMade() && (socket || layoutPipe->isMade()));
+        QPointer<OpeningDesktopWindow> window = new OpeningDesktopWindow;
+        ASSERT_FALSE(window->isOpenFailed());
+        window->show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isOpening(); }, 60000)) << "it stays on \"Opening...\"";
+        ASSERT_TRUE(triggerEntry(window, "Save && Close"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull() || !window->isVisible(); }, 20000)) << "it stays";
+        delete window.data();
+        EXPECT_EQ(settings.readers(), 0) << "media.config was opened";
+        EXPECT_TRUE(settings.isStillAPipe()) << "media.config was replaced";
+        EXPECT_TRUE(socket || layoutPipe->readers() == 0) << "layout.xml was opened";
+        const QFileInfo layout(layoutPath);
+        EXPECT_TRUE(layout.exists() && !layout.isFile()) << "layout.xml was replaced, socket: " << socket;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "NativeOpenFileDialog.h"
 #include "ModalDialogAnswerer.h"
 #include "SubRipSubtitles.h"
+#include "WatchedPipe.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -87,6 +88,11 @@ TEST(SubRipReading, CrlfUtf8AndTheLocaleEncodingAreRead)
     EXPECT_EQ(parseSubRipText(text).value(0).text, QString::fromUtf8("\xc3\x9c" "ber"));
 
     EXPECT_FALSE(readSubtitleFile(dir.path() + "/missing.srt", &text));
+    // A named pipe (a dropped one, say) is never waited on.
+    WatchedPipe pipe(dir.path() + "/piped.srt");
+    ASSERT_TRUE(pipe.isMade());
+    EXPECT_FALSE(readSubtitleFile(dir.path() + "/piped.srt", &text));
+    EXPECT_EQ(pipe.readers(), 0);
 }
 
 TEST(OpenFileDialogWithCheckBox, TheBoxStateComesBackOnlyWithAChosenFile)

@@ -105,8 +105,10 @@ public:
 
     // Files and media.
     static bool copyFile(const QString& source, const QString& target, bool overwrite);
-    // False when source is not a folder or target is empty.
+    // False when source is not a folder or target is empty. What is no regular
+    // file (a named pipe, a link to a device) is left out.
     static bool copyDirectory(const QString& source, const QString& target, bool overwrite);
+    // Null also for what is no regular file (a named pipe), never opened.
     static QImage readImage(const QString& path, int maxSide);
     // Play time of one pass through an animated picture, in seconds.
     static double animatedImageDuration(const QString& path);

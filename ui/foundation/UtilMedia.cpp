@@ -1,6 +1,8 @@
 // Util: copying files and folders, reading pictures, describing media files.
 #include "Util.h"
 
+#include "AVRegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,6 +95,10 @@ bool copyFolderContents(const QString& source, const QDir& target, bool overwrit
                 return false;
             continue;
         }
+        // A link to a named pipe or a device would hold the copy or never
+        // end: left out, as the listing leaves the pipes themselves out.
+        if (!avIsRegularFile(entry.filePath()))
+            continue;
         if (!copyOneFile(entry.filePath(), destination, overwrite))
             return false;
         QFile copy(destination);
@@ -131,6 +137,8 @@ bool Util::copyDirectory(const QString& source, const QString& target, bool over
 
 QImage Util::readImage(const QString& path, int maxSide)
 {
+    if (!avIsRegularFile(path))
+        return QImage();
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);

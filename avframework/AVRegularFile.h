@@ -1,0 +1,11 @@
+#pragma once
+
+class QString;
+
+// Whether path names a regular file, a link taken to what it points at (a
+// file of the program's resources counts as one). Anything else there, a
+// named pipe, a socket, a device or a folder, is told from its status alone,
+// without opening it: opening a named pipe waits until a writer comes, and
+// reading a device may never end. Every reader of a file that another
+// program may have put there treats such a file as one it cannot read.
+bool avIsRegularFile(const QString& path);
