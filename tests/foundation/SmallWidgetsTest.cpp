@@ -41,8 +41,8 @@ TEST(AnimatedLabelTest, DelayedStartRunsOnlyWhileTheLabelLives)
     AnimatedLabel label(nullptr, ":/images/loading_hud_dark");
     label.start(40);
     EXPECT_EQ(label.movie()->state(), QMovie::NotRunning);
-    QTest::qWait(120);  // both delays run out
-    EXPECT_EQ(label.movie()->state(), QMovie::Running);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label.movie()->state() == QMovie::Running; }, 5000))
+        << "the delayed start never came";
     EXPECT_EQ(label.pixmap(Qt::ReturnByValue).size(), QSize(80, 80));
     label.stop();
     EXPECT_EQ(label.movie()->state(), QMovie::NotRunning);
