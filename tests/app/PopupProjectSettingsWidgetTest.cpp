@@ -3,6 +3,7 @@
 #include "PopupProjectSettingsWidget.h"
 
 #include "ColorButton.h"
+#include "FadeWaits.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
 #include "MovieSizeGridButton.h"
@@ -290,8 +291,7 @@ TEST_F(PopupProjectSettingsWidgetTest, SheetIsCentredAtItsFractionOfTheParent)
     auto* sizes = child<QWidget>("movieSizesItemWidget");
     for (MovieSizeGridButton* button : gridButtons())
         EXPECT_TRUE(sizes->rect().contains(button->geometry())) << button->text().toStdString();
-    // Past the fade-in.
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fadesEnded(_window); }, 5000)) << "the sheet never faded in";
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
     _window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/project-settings-sheet.png");
 }
@@ -301,7 +301,7 @@ TEST_F(PopupProjectSettingsWidgetTest, SheetFollowsItsParentsSize)
     open(0, 1, true, 30, kOpaqueBlack);
     _window.resize(800, 600);
     auto* panel = child<PopupMainWidget>("mainWidget");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->geometry() == QRect(160, 30, 480, 539); }, 2000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->geometry() == QRect(160, 30, 480, 539); }, 5000))
         << panel->geometry().width() << "x" << panel->geometry().height();
 }
 
@@ -313,8 +313,7 @@ TEST_F(PopupProjectSettingsWidgetTest, AnchoredPanelPointsAtTheAnchorsLeftEdge)
     EXPECT_EQ(panel->geometry(), QRect(tip.x() - 360, tip.y() - 320, 360, 640));
     EXPECT_EQ(panel->arrowSide(), int(PopupArrowRight));
     EXPECT_EQ(panel->geometry().topLeft() + panel->arrowPoint(), tip);
-    // Past the fade-in.
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fadesEnded(_window); }, 5000)) << "the sheet never faded in";
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
     _window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/project-settings-anchored.png");
 }
@@ -343,8 +342,7 @@ TEST_F(PopupProjectSettingsWidgetTest, MatrixColourBecomesTheBackground)
     EXPECT_EQ(_popup->backgroundColor(), green);
     EXPECT_EQ(child<ColorButton>("colorButton")->color(), green);
     EXPECT_EQ(changed.count(), 1);
-    QTest::qWait(20);
-    EXPECT_EQ(colorPopup(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colorPopup() == nullptr; }, 5000)) << "the colour popup never went";
 }
 
 TEST_F(PopupProjectSettingsWidgetTest, MoreColoursSurvivesThePopupsGoingDuringTheDialog)
@@ -366,9 +364,9 @@ TEST_F(PopupProjectSettingsWidgetTest, MoreColoursSurvivesThePopupsGoingDuringTh
     EXPECT_TRUE(answerer.answered());
     EXPECT_TRUE(_popup.isNull());
     EXPECT_EQ(changed.count(), 0);
-    QTest::qWait(20);
     // The colour popup did not stay behind choosing for nobody.
-    EXPECT_TRUE(matrix.isNull() || !matrix->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return matrix.isNull() || !matrix->isVisible(); }, 5000))
+        << "the colour popup stayed";
 }
 
 TEST_F(PopupProjectSettingsWidgetTest, MoreColoursSetsTheChosenColour)
@@ -385,6 +383,5 @@ TEST_F(PopupProjectSettingsWidgetTest, MoreColoursSetsTheChosenColour)
     });
     emit matrix->colorMatrixPopupMoreColorNeeded(matrix);
     EXPECT_EQ(_popup->backgroundColor(), QColor(1, 2, 3));
-    QTest::qWait(20);
-    EXPECT_EQ(colorPopup(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colorPopup() == nullptr; }, 5000)) << "the colour popup never went";
 }

@@ -138,7 +138,7 @@ TEST_F(ProjectFoldersPopupTest, NewFolderRefusesEscapingAndTakenNamesAndAsksAgai
     // "B" is still the project it was.
     EXPECT_TRUE(QFileInfo::exists(projectPath("B/project.xml")));
     EXPECT_FALSE(QFileInfo::exists(projectPath("B/.folder")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listed().contains("C"); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listed().contains("C"); }, 5000));
     EXPECT_EQ(listed().size(), 2);
 }
 

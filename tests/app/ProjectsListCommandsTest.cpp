@@ -58,8 +58,12 @@ protected:
     }
     ProjectsListWidget& list() { return *_list; }
     void show() { showForList(*_list); }
-    // Lets the 200 ms deferred listing run.
-    void settle() { QTest::qWait(350); }
+    // Waits until the deferred listing has run and selected name.
+    void settle(const QString& name)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return list().currentItem() && list().currentItem()->text() == name; }, 5000))
+            << "the list never selected " << name.toStdString();
+    }
 
     QStringList messages;
 
@@ -144,11 +148,11 @@ TEST_F(ProjectsListCommandsTest, NewFolderRenameAndDuplicate)
     list().newFolder();
     EXPECT_TRUE(QFileInfo::exists(projectPath("Trips/.folder")));
 
-    settle();
+    settle("Trips");
     selectByName(list(), "X");
     DialogScript duplicates({DialogScript::ok()});
     invoke(list(), "onDuplicateActionTriggered");
-    settle();
+    settle("X Copy");
     selectByName(list(), "X");
     DialogScript again({DialogScript::ok()});
     invoke(list(), "onDuplicateActionTriggered");
@@ -156,7 +160,7 @@ TEST_F(ProjectsListCommandsTest, NewFolderRenameAndDuplicate)
     EXPECT_EQ(again.seen(), QStringList{"prompt: X Copy 1"});
     EXPECT_EQ(readFile(projectPath("X Copy 1/clip.mp4")), QByteArray("clip.mp4"));
 
-    settle();
+    settle("X Copy 1");
     selectByName(list(), "Sample");
     DialogScript example({DialogScript::type("Mine")});
     invoke(list(), "onDuplicateActionTriggered");
@@ -164,7 +168,7 @@ TEST_F(ProjectsListCommandsTest, NewFolderRenameAndDuplicate)
     EXPECT_FALSE(QFileInfo::exists(projectPath("Mine/example.dat")));
     EXPECT_TRUE(QFileInfo::exists(projectPath("Sample/example.dat")));
 
-    settle();
+    settle("Mine");
     selectByName(list(), "X Copy");
     DialogScript rename({DialogScript::type("X"), DialogScript::ok(), DialogScript::type("Renamed")});
     invoke(list(), "onRenameActionTriggered");
@@ -172,7 +176,7 @@ TEST_F(ProjectsListCommandsTest, NewFolderRenameAndDuplicate)
                                           "prompt: X"}));
     EXPECT_FALSE(isDir(projectPath("X Copy")));
     EXPECT_TRUE(isDir(projectPath("Renamed")));
-    settle();
+    settle("Renamed");
     EXPECT_EQ(list().currentItem()->text(), "Renamed");
 }
 
@@ -213,7 +217,7 @@ TEST_F(ProjectsListCommandsTest, QuittingDuringADuplicateLetsTheCopyFinish)
     EXPECT_EQ(script.seen(), QStringList{"prompt: X Copy"});
     EXPECT_EQ(readFile(projectPath("X Copy/media/clip.mp4")), QByteArray("media/clip.mp4"));
     // Taken as the success it was: the copy is listed and selected.
-    settle();
+    settle("X Copy");
     ASSERT_NE(list().currentItem(), nullptr);
     EXPECT_EQ(list().currentItem()->text(), "X Copy");
 }

@@ -5,6 +5,7 @@
 
 #include "ArchiveExporter.h"
 #include "DesktopMainWindow.h"
+#include "FadeWaits.h"
 #include "MovieSizeGridButton.h"
 #include "PopupProjectSettingsWidget.h"
 #include "ProjectsListWidget.h"
@@ -144,7 +145,7 @@ TEST_F(ProjectsWidgetTest, NewProjectTakesTheSheetsValuesAndOpensInTheEditorAfte
     createTrip();
     answerSheet();
     // Past the fade-in, for review.
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fadesEnded(*_page); }, 5000)) << "the sheet never faded in";
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
     _page->grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/projects-page-settings-sheet.png");
 
@@ -158,7 +159,7 @@ TEST_F(ProjectsWidgetTest, NewProjectTakesTheSheetsValuesAndOpensInTheEditorAfte
     EXPECT_EQ(lines[1], QByteArray("<Properties version=\"7\" direction=\"0\" resolution=\"3\" frameRate=\"24\" "
                                    "fixCoverImage=\"0\" backgroundColor=\"#00000000\"/>"));
 
-    ASSERT_TRUE(QTest::qWaitFor([] { return shownEditor() != nullptr; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return shownEditor() != nullptr; }, 5000));
     EXPECT_GE(sinceOk.elapsed(), 200);
     const MainWindow* editor = shownEditor();
     EXPECT_EQ(editor->projectManager()->projectName(), "Trip");

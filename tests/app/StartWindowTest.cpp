@@ -471,11 +471,11 @@ TEST_F(StartWindowTest, TheHelpRowShowsTheHelpCentreUnderItsOwnTitle)
     // The help page stays across a change of language, under the new title.
     MultiLanguage language;
     language.switchLanguage("de_DE");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Hilfecenter"; }, 2000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Hilfecenter"; }, 5000))
         << window->windowTitle().toStdString();
     EXPECT_EQ(currentPage(), help);
     language.switchLanguage("en_US");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Help Center"; }, 2000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Help Center"; }, 5000))
         << window->windowTitle().toStdString();
     EXPECT_EQ(page.requests(), 1);
 }
@@ -536,14 +536,14 @@ TEST_F(StartWindowTest, ALanguageChangeRetranslatesRowsActionsMenusAndTitle)
         menus << action->text();
     EXPECT_EQ(menus, QStringList({"Datei", "Hilfe"}));
     EXPECT_EQ(window->fileMenu()->actions().last()->text(), QString::fromUtf8("Schließen"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Filme"; }, 2000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Filme"; }, 5000))
         << window->windowTitle().toStdString();
     EXPECT_EQ(window->menuBar()->findChildren<QMenu*>().size(), 2) << "the old menus are gone";
 
     language.switchLanguage("en_US");
     QCoreApplication::processEvents();
     EXPECT_EQ(rows().item(1)->text(), "Settings");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Movies"; }, 2000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Movies"; }, 5000))
         << window->windowTitle().toStdString();
 }
 

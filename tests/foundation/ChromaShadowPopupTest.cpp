@@ -162,7 +162,7 @@ TEST_F(ShadowPopup, BoxSitsOffsetEffectFollowsTheSlidersAndQuickArrowClicksCommi
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(changing.at(i).at(1).toSizeF(), QSizeF(7 - i, 8));
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.count() > 0; }, 5000));
     QTest::qWait(400);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.last().at(1).toSizeF(), QSizeF(3, 8));
@@ -216,7 +216,7 @@ TEST_F(ShadowPopup, PressesBesideTheBoxNeitherDragNorDismissButOutsideThePanelDi
     EXPECT_EQ(changing.count(), 0);
 
     clickWindowAt(host, QPoint(5, 795));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull(); }, 5000));
 }
 
 TEST_F(ShadowPopup, EmbeddedPadPlacesTheBoxWhenResized)

@@ -8,6 +8,7 @@
 #include "SliderPopupTestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -130,7 +131,7 @@ TEST_F(ColorsPopup, ADragNearTheMiddleSnapsToZeroAndAStepFromZeroGivesOne)
     log.clear();
     clickOn(host, row(0)->findChild<QPushButton*>("valueUpButton"));
     EXPECT_EQ(log, QStringList({"changing 1"}));
-    QTest::qWait(500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log.size() == 2; }, 5000)) << "the step was never committed";
     EXPECT_EQ(log, QStringList({"changing 1", "changed 1"}));
 }
 
@@ -140,7 +141,7 @@ TEST_F(ColorsPopup, AStepStillPendingIsReportedBeforeThePopupGoes)
     clickOn(host, row(0)->findChild<QLabel*>("titleLabel"));
     clickOn(host, row(0)->findChild<QPushButton*>("valueDownButton"));
     QTest::keyClick(host.windowHandle(), Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 5000));
     QTest::qWait(400);
     EXPECT_EQ(log, QStringList({"changing -1", "changed -1", "dismissed"}));
 }
@@ -210,7 +211,7 @@ TEST_F(ColorsPopup, TheYellowSchemeExpandsRedGreenAndBlueOnly)
     }
     EXPECT_EQ(row(8)->findChild<QLabel*>("valueLabel")->text(), "-100");
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    QTest::qWait(300); // the fade-in
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fadesEnded(host); }, 5000)) << "the popup never faded in";
     EXPECT_TRUE(host.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/colors-popup-yellow.png"));
     EXPECT_EQ(scheme.first().at(7).toInt(), 50);
     EXPECT_EQ(scheme.first().at(9).toInt(), -100);
@@ -358,12 +359,14 @@ TEST_F(ColorsPopup, HoldingUpAt99StopsAt100AndCommitsOnceAfterTheRelease)
     show({99, 0, 0, 0, 0, 0, 0, 0, 0});
     QPushButton* up = row(0)->findChild<QPushButton*>("valueUpButton");
     pressOn(host, up);
-    QTest::qWait(700);
+    QTest::qWait(700);  // held into the repeat: nothing past 100 may come
     EXPECT_EQ(log, QStringList({"changing 100"}));
+    QElapsedTimer sinceRelease;
+    sinceRelease.start();
     releaseOn(host, up);
-    QTest::qWait(200);
     EXPECT_EQ(log, QStringList({"changing 100"}));
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 2; }, 5000)) << "the held step was never committed";
+    EXPECT_GE(sinceRelease.elapsed(), 350);
     EXPECT_EQ(log, QStringList({"changing 100", "changed 100"}));
 }
 
@@ -376,7 +379,7 @@ TEST_F(ColorsPopup, AKeyStepCommitsLikeAStepButton)
     log.clear();
     QTest::keyClick(host.windowHandle(), Qt::Key_Right);
     EXPECT_EQ(log, QStringList({"changing 11"}));
-    QTest::qWait(500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return log.size() == 2; }, 5000)) << "the key step was never committed";
     EXPECT_EQ(log, QStringList({"changing 11", "changed 11"}));
 }
 

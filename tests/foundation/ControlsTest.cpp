@@ -83,7 +83,8 @@ TEST(SwitchButtonTest, ClickReportsAtOnceAndTheThumbSlides)
     // Reported before the slide: the thumb is still at the start.
     EXPECT_TRUE(near(pixelAt(button, 10, 10), Qt::white));
 
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return near(pixelAt(button, 70, 10), Qt::white); }, 5000))
+        << "the thumb never slid to the end";
     EXPECT_TRUE(near(pixelAt(button, 70, 10), Qt::white));
     EXPECT_TRUE(near(pixelAt(button, 10, 10), Qt::blue));
 

@@ -16,6 +16,7 @@
 #include "TooltipButton.h"
 
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -37,7 +38,7 @@ constexpr int kBlueCell = 17; // 0x0000FF in the colour matrix
 void keepScreenshot(QWidget& window, const QString& name)
 {
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    QTest::qWait(250); // a floating popup's fade-in
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fadesEnded(window); }, 5000)) << "a popup never faded in";
     EXPECT_TRUE(window.grab().save(QString(VIDORNA_ARTEFACT_DIR) + "/" + name + ".png"));
 }
 
@@ -209,16 +210,19 @@ TEST_F(TextureGrid, AClickReachesTheOwner200MsLaterAndNotAfterTheGridWent)
     ASSERT_EQ(widget->gridButtons().size(), 3);
     EXPECT_EQ(widget->gridButtons()[1]->x(), 65);
     EXPECT_FALSE(widget->gridButtons()[0]->icon().isNull());
+    QElapsedTimer sinceClick;
+    sinceClick.start();
     clickOn(host, widget->gridButtons()[2]);
-    QTest::qWait(100);
     EXPECT_TRUE(chosen.isEmpty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !chosen.isEmpty(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !chosen.isEmpty(); }, 5000))
+        << "the chosen texture never reached the owner";
+    EXPECT_GE(sinceClick.elapsed(), 200);
     EXPECT_EQ(chosen, QStringList({":/images/texture/03"}));
 
     chosen.clear();
     clickOn(host, widget->gridButtons()[0]);
     delete widget;
-    QTest::qWait(400);
+    QTest::qWait(400);  // past the delay: nothing may come
     EXPECT_TRUE(chosen.isEmpty());
 }
 
@@ -267,7 +271,7 @@ TEST_F(TextureGrid, CustomPictureOpensAFileAndRemembersItsFolder)
     });
     clickOn(host, widget->findChild<QPushButton*>("customButton"));
     EXPECT_TRUE(answerer.answered());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !chosen.isEmpty(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !chosen.isEmpty(); }, 5000));
     EXPECT_EQ(chosen, QStringList({TextureGridWidget::customPatternPath()}));
     EXPECT_EQ(QImage(chosen.first()).size(), QSize(64, 48));
     EXPECT_EQ(QSettings().value("OpenPictureDir").toString(), QFileInfo(file).absolutePath());
@@ -373,7 +377,7 @@ TEST_F(FillModePopup, APatternClickAndTheCanvasQuestionReachTheOwner)
     PopupDrawingModeWidget* popup = show(2);
     QSignalSpy pattern(popup, &PopupDrawingModeWidget::drawingModePopupDidPatternChange);
     clickOn(host, popup->textureGrid()->gridButtons()[4]);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pattern.count() == 1; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pattern.count() == 1; }, 5000));
     EXPECT_EQ(pattern.first().at(1).toString(), ":/images/texture/05");
     keepScreenshot(host, "fill-mode-popup-textures");
 

@@ -54,8 +54,9 @@ TEST_F(HelpTips, GotItFinishesTheTipForGoodAndOnlyItCloses)
     EXPECT_EQ(tip->helpTextLabel()->text(),
               "Double click a segment to enter into the edit mode. And double click it again to exit from the edit mode.");
     EXPECT_EQ(tip->okButton()->text(), "Got it");
-    QTest::qWait(80);  // the picture starts after its delay
-    EXPECT_EQ(tip->animatedLabel()->movie()->state(), QMovie::Running);
+    // The picture starts after its delay.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->animatedLabel()->movie()->state() == QMovie::Running; }, 5000))
+        << "the tip's picture never started";
     const QSize picture = tip->animatedLabel()->movie()->scaledSize();
     EXPECT_NEAR(double(picture.width()) / picture.height(), 795.0 / 391, 0.02);
 
@@ -120,8 +121,7 @@ TEST_F(HelpTips, RepeatedRequestsShowOneTrackedTip)
     ASSERT_TRUE(manager.showTipDelayed("SegmentOperationPressAndDragTip", anchor, &host, 30));
     ASSERT_TRUE(manager.showTipDelayed("SegmentOperationPressAndDragTip", anchor, &host, 30));
     EXPECT_FALSE(manager.isShowingTip());
-    QTest::qWait(150);
-    EXPECT_TRUE(manager.isShowingTip());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manager.isShowingTip(); }, 5000)) << "the delayed tip never showed";
     EXPECT_EQ(balloonsOnScreen(), 1);
     manager.closeCurrentTip();
     EXPECT_EQ(balloonsOnScreen(), 0);
@@ -140,7 +140,7 @@ TEST_F(HelpTips, RepeatedRequestsShowOneTrackedTip)
     auto* doomed = new QWidget(&host);
     ASSERT_TRUE(manager.showTipDelayed("SegmentOperationDoubleTapTip", nullptr, doomed, 20));
     delete doomed;
-    QTest::qWait(80);
+    QTest::qWait(80);  // past the delay: nothing may show
     EXPECT_FALSE(manager.isShowingTip());
 }
 

@@ -82,6 +82,13 @@ struct PopupCommits : public ::testing::Test {
     }
     // Waits out the commit delay and a little more: nothing else may come.
     void waitPastTheCommitDelay() { QTest::qWait(500); }
+    // Waits until the popup has committed count changes, then past the delay.
+    void waitForCommits(int count)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log.count("changed") >= count; }, 5000))
+            << "the popup never committed its change";
+        waitPastTheCommitDelay();
+    }
 
     HostWindow host;
     OwnerLog log{&host};
@@ -96,7 +103,7 @@ TEST_F(PopupCommits, AClickOutsideEmitsThePendingChangeOnceBeforeDismissed)
     clickWindowAt(host, QPoint(5, 795));
     if (clicking.elapsed() >= 350)
         GTEST_SKIP() << "the machine took longer than the commit delay over three clicks";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 5000));
     waitPastTheCommitDelay();
     EXPECT_EQ(log.entries, QStringList({"changing 0.510", "changing 0.520", "changed 0.520", "dismissed"}));
 }
@@ -106,7 +113,7 @@ TEST_F(PopupCommits, EscapeEmitsThePendingValueAndShadowOffsetOnce)
     QPointer<PopupSliderWidget> popup = transparency(&host, true);
     plusTwice(popup);
     QTest::keyClick(host.windowHandle(), Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 5000));
     waitPastTheCommitDelay();
     EXPECT_EQ(log.entries, QStringList({"changing 0.510", "changing 0.520", "changed 0.520", "dismissed"}));
 
@@ -119,7 +126,7 @@ TEST_F(PopupCommits, EscapeEmitsThePendingValueAndShadowOffsetOnce)
     QPointer<PopupSliderColorShadowWidget> watched(shadow);
     clickOn(host, shadow->findChild<QPushButton*>("shadowMoveRightButton"));
     QTest::keyClick(host.windowHandle(), Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull(); }, 5000));
     waitPastTheCommitDelay();
     EXPECT_EQ(log.entries, QStringList({"offset changed 7x8", "dismissed"}));
 }
@@ -149,7 +156,7 @@ TEST_F(PopupCommits, WheelNotchesCommitOnceAfterTheLastNotch)
     }
     EXPECT_EQ(log.count("changing"), 3);
     EXPECT_GT(slider->value(), 500);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.count("changed") > 0; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.count("changed") > 0; }, 5000));
     EXPECT_GE(sinceLastNotch.elapsed(), 350);
     waitPastTheCommitDelay();
     EXPECT_EQ(log.count("changed"), 1);
@@ -174,7 +181,7 @@ TEST_F(PopupCommits, HomeOnAFocusedSliderCommitsZeroAndTurnsTheOptionsOff)
 
     QTest::keyClick(host.windowHandle(), Qt::Key_Home);
     EXPECT_EQ(log.entries, QStringList({"changing 0.000"}));
-    waitPastTheCommitDelay();
+    waitForCommits(1);
     EXPECT_EQ(log.entries, QStringList({"changing 0.000", "changed 0.000"}));
     EXPECT_FALSE(popup->findChild<QSlider*>("slider2")->isEnabled());
     EXPECT_FALSE(popup->findChild<QSlider*>("slider3")->isEnabled());
@@ -183,7 +190,7 @@ TEST_F(PopupCommits, HomeOnAFocusedSliderCommitsZeroAndTurnsTheOptionsOff)
     // Arrow keys step too, and a run of them commits once.
     QTest::keyClick(host.windowHandle(), Qt::Key_Right);
     QTest::keyClick(host.windowHandle(), Qt::Key_Right);
-    waitPastTheCommitDelay();
+    waitForCommits(2);
     EXPECT_EQ(log.count("changed"), 2);
     EXPECT_EQ(log.entries.last(), QString("changed %1").arg(slider->value() / 1000.0, 0, 'f', 3));
     EXPECT_TRUE(popup->findChild<QSlider*>("slider2")->isEnabled());

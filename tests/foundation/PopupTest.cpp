@@ -239,7 +239,7 @@ TEST(PopupPanelStyle, CornerModesRoundTheTopOrAllCorners)
     auto* popup = new TestPopup(&host, 200);
     popup->setBackgroundColor(QColor(255, 0, 0));
     popup->showInWidget(&host, QString(), QPoint(800, 500));
-    QTest::qWait(300);  // the fade-in
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fadesEnded(*popup); }, 5000)) << "the popup never faded in";
     const QRect panel = popup->mainWidget()->geometry();
     auto redAt = [&](const QPoint& p) { return near(host.grab().toImage().pixelColor(p), Qt::red, 30); };
     const QPoint topLeft = panel.topLeft() + QPoint(1, 1);

@@ -52,7 +52,7 @@ TEST(ProgressHUDTest, MessageLetsClicksAndKeysThroughAndGoesAfterItsTime)
     QSignalSpy gone(hud.data(), &QObject::destroyed);
     ASSERT_TRUE(gone.wait(5000));
     EXPECT_GE(clock.elapsed(), 2000);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenJustAfter; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenJustAfter; }, 5000));
     EXPECT_TRUE(shownJustBefore);
 }
 

@@ -199,7 +199,7 @@ TEST_F(SliderPopupValues, ClicksOnTwoRowsInQuickSuccessionCommitBothRows)
     clickOn(host, buttonOf(*popup, "valueUpButton2"));
     // One commit for both rows, after the last release: the first row's
     // change is not lost to the second row's click.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return changed2.count() > 0; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changed2.count() > 0; }, 5000));
     QTest::qWait(400);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_FLOAT_EQ(changed.last().at(1).toFloat(), 0.51f);
@@ -279,7 +279,7 @@ TEST_F(SliderPopupColor, AMatrixCellColoursTheButtonAndClosesTheColourPopup)
     clickWindowAt(host, palette->mapTo(&host, cell));
     ASSERT_EQ(colorChanged.count(), 1);
     EXPECT_EQ(popup->color(), QColor(0xFF, 0, 0));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 5000));
     EXPECT_TRUE(popup->isVisible());
 }
 
@@ -311,7 +311,7 @@ TEST_F(SliderPopupColor, MoreColoursCancelledKeepsTheColourPopupAndAcceptedUsesT
     EXPECT_TRUE(pick.answered());
     ASSERT_EQ(colorChanged.count(), 1);
     EXPECT_EQ(popup->color(), chosen);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 5000));
     // The colour popup took the dialog's colour into its recent colours.
     EXPECT_EQ(QSettings().value("RecentColors/1/color").toUInt(), chosen.rgb());
 }
@@ -338,7 +338,7 @@ TEST_F(SliderPopupColor, EyedropperRequestsReachTheOwnerThroughThePopup)
     EXPECT_EQ(askedIn, colors.data());
     EXPECT_TRUE(colors->isColorPicking());
     popup->dismiss();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 5000));
 }
 
 TEST_F(SliderPopupColor, DeletingAnEmbeddedPopupClosesItsColourPopup)
@@ -354,7 +354,7 @@ TEST_F(SliderPopupColor, DeletingAnEmbeddedPopupClosesItsColourPopup)
     // The inspector drops its embedded popup when the selection changes; a
     // colour popup left open over the window would choose for nobody.
     delete popup;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colors.isNull(); }, 5000));
 }
 
 TEST(SliderPopupPictures, ValueButtonMenuAndArrowPicturesAreCompiledIn)

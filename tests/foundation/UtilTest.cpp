@@ -295,7 +295,7 @@ TEST(UtilShell, HelpOpensInTheInstalledBrowserWindow)
     EXPECT_TRUE(browser->isVisible());
     EXPECT_EQ(browser->size(), QSize(1024, 800));
     browser->close();  // deleted on close
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return browser.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return browser.isNull(); }, 5000));
 }
 
 TEST(UtilWidgets, FadeOutHidesAndDeletes)
@@ -304,12 +304,12 @@ TEST(UtilWidgets, FadeOutHidesAndDeletes)
     widget->show();
     QPointer<QWidget> watched(widget);
     Util::fadeOutWidget(widget, 50, true);
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return watched.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return watched.isNull(); }, 5000));
 
     QWidget shown;
     Util::fadeInWidget(&shown, 50, 1.0);
     EXPECT_TRUE(shown.isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&]() { return shown.graphicsEffect() == nullptr; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return shown.graphicsEffect() == nullptr; }, 5000));
 }
 
 TEST(UtilWidgets, SmallHelpers)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FadeWaits.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QLineEdit>

@@ -167,7 +167,7 @@ TEST_F(CropEditing, APictureIsCroppedOnItsStillOrAtATransitionsBegin)
         ASSERT_NE(cover, nullptr);
         EXPECT_EQ(cover->parentWidget(), window->preview()->parentWidget());
         EXPECT_EQ(cover->geometry(), window->preview()->geometry());
-        ASSERT_TRUE(waitFor([&] { return !cover->graphicsEffect(); }, 2000)) << "the cover fades in";
+        ASSERT_TRUE(waitFor([&] { return !cover->graphicsEffect(); }, 5000)) << "the cover fades in";
         EXPECT_EQ(cover->grab().toImage().pixel(10, 10), qRgb(0x33, 0x66, 0x99));
 
         SCOPED_TRACE("beginning again changes nothing");
@@ -384,7 +384,7 @@ TEST_F(CropEditing, TextAndMovieAreCroppedOnRealPicturesAndOtherFormatsAreRefuse
         EXPECT_TRUE(isRed(frame.pixel(frame.width() / 2, frame.height() / 20))) << "red at the top";
         EXPECT_TRUE(isBlue(frame.pixel(frame.width() / 2, frame.height() * 3 / 4))) << "blue below";
         QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-        ASSERT_TRUE(waitFor([&] { return !editor()->graphicsEffect(); }, 2000)) << "the editor fades in";
+        ASSERT_TRUE(waitFor([&] { return !editor()->graphicsEffect(); }, 5000)) << "the editor fades in";
         window->grab().save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/crop-editor-movie.png"));
         window->_endCropEditing(false);
     }

@@ -91,12 +91,19 @@ public:
         if (!tile)
             return nullptr;
         _timeline->setSelectedSegmentWidget(tile);
+        const int refreshes = controlRefreshes;
         tile->toggleEditing();
-        // The inspector fills its controls for the play pointer a moment after it opens.
         const bool shown = waitFor([&] { return _segmentInspectorWidget && _segmentInspectorWidget->isVisible(); }, 5000);
-        QTest::qWait(300);
-        return shown && _timeline->editingSegmentWidget() == tile ? tile : nullptr;
+        return shown && waitForControlRefreshSince(refreshes) && _timeline->editingSegmentWidget() == tile ? tile
+                                                                                                          : nullptr;
     }
+    // The inspector fills its controls for the play pointer a moment after
+    // a segment enters editing: true once it has done so after refreshes.
+    bool waitForControlRefreshSince(int refreshes)
+    {
+        return waitFor([&] { return controlRefreshes > refreshes; }, 5000);
+    }
+    int controlRefreshes = 0;
     // Clicks the undo button and waits for the rebuild.
     bool undo()
     {
@@ -106,6 +113,13 @@ public:
         QPointer<TrackWidget> first = _timeline->trackWidgetAt(0);
         QTest::mouseClick(button, Qt::LeftButton);
         return waitFor([&] { return first.isNull(); }, 10000);
+    }
+
+protected:
+    void _updateEditingControls(float time) override
+    {
+        DesktopMainWindow::_updateEditingControls(time);
+        ++controlRefreshes;
     }
 };
 
@@ -269,7 +283,9 @@ TEST_F(DesktopInspectorWiring, HoldingXUpLeavesOneSnapshotOfTheOldX)
     const int before = window->historySize();
 
     QTest::mousePress(up, Qt::LeftButton);
-    QTest::qWait(1200);
+    // Held until the step has repeated a few times.
+    EXPECT_TRUE(waitFor([&] { return picture->userTranslation().x() > oldX + 0.02; }, 10000))
+        << "holding X up never repeated its step";
     QTest::mouseRelease(up, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return window->historySize() == before + 1; }, 3000));
     QTest::qWait(400);
@@ -301,7 +317,7 @@ TEST_F(DesktopInspectorWiring, TabbingThroughRoundedFieldsTakesNoSnapshot)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     x->setFocus();
-    ASSERT_TRUE(waitFor([&] { return x->hasFocus(); }, 2000));
+    ASSERT_TRUE(waitFor([&] { return x->hasFocus(); }, 5000));
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::qWait(400);
@@ -413,6 +429,13 @@ TEST_F(DesktopInspectorWiring, ColourPickersGetThePreviewRectangle)
     EXPECT_EQ(rect, QRect(QPoint(0, 0), preview->size()));
     emit popup->sliderColorPopupGetPlaybackAreaFrame(popup, nullptr, &over);
 
+    // The preview draws the picture on its own thread, a moment after the opening.
+    const auto redInTheMiddle = [](const QImage& frame) {
+        const QColor middle = frame.pixel(frame.width() / 2, frame.height() / 2);
+        return middle.red() > 240 && middle.green() < 20;
+    };
+    EXPECT_TRUE(waitFor([&] { return redInTheMiddle(window->previewWidget()->grabFramebuffer()); }, 10000))
+        << "the preview never drew the picture";
     QImage image;
     emit popup->sliderColorPopupNeedColorPickingImage(popup, &image);
     ASSERT_FALSE(image.isNull());
@@ -536,9 +559,10 @@ TEST_F(DesktopInspectorWiring, UndoKeepsTransitionEditingAndTheInspectorScrolled
         return waitFor([&] { return window->manager()->history().count() == steps + 1; }, 3000);
     };
     const auto undone = [&] {
+        const int refreshes = window->controlRefreshes;
         const bool done = window->undo();
         // The inspector refreshes its controls a moment after the tile enters editing.
-        QTest::qWait(400);
+        EXPECT_TRUE(window->waitForControlRefreshSince(refreshes)) << "the inspector never refreshed its controls";
         return done ? window->timeline()->editingSegmentWidget() : nullptr;
     };
     const auto expectTransitionEditing = [&] {

@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -184,13 +185,14 @@ protected:
         QTest::mouseClick(section->doneButton(), Qt::LeftButton);
     }
     DrawingToolsWidget* strip() const { return window->inspector()->findChild<DrawingToolsWidget*>(); }
-    // A click on the strip acts 200 ms later.
+    // A click on the strip acts 200 ms later: this waits until it has.
     void clickStrip(int cmdId)
     {
         TooltipButton* button = strip()->buttonForCommand(cmdId);
         ASSERT_NE(button, nullptr) << cmdId;
+        QSignalSpy commands(strip(), &DrawingToolsWidget::drawingToolsWidgetOnCommand);
         QTest::mouseClick(button, Qt::LeftButton);
-        QTest::qWait(260);
+        ASSERT_TRUE(waitFor([&] { return !commands.isEmpty(); }, 5000)) << "the strip never acted on " << cmdId;
     }
     QString fileOf(const Segment* segment) const { return Segment::stringAttribute(segment->attributes(), "File"); }
 
@@ -242,7 +244,7 @@ TEST_F(DrawingEditing, ARectangleDrawnOnTheCanvasBecomesANewDrawingFileThatUndoG
     dragOver(canvas, QPointF(0.3, 0.3), QPointF(0.7, 0.7));
     const QPoint canvasEdge(int(0.7 * 3840) - 2, int(0.4 * 2160));
     EXPECT_TRUE(waitFor([&] { return near(canvas->canvasPixmap().toImage().pixel(canvasEdge), qRgb(255, 0, 0), 30); },
-                        2000))
+                        5000))
         << std::hex << canvas->canvasPixmap().toImage().pixel(canvasEdge);
 
     SCOPED_TRACE("Done: a new file with the rectangle, one undo step, the panels kept");
@@ -279,7 +281,7 @@ TEST_F(DrawingEditing, ARectangleDrawnOnTheCanvasBecomesANewDrawingFileThatUndoG
     ASSERT_TRUE(clickEdit());
     const int beforeEscape = window->historySize();
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_TRUE(waitFor([&] { return window->canvas() == nullptr; }, 2000));
+    EXPECT_TRUE(waitFor([&] { return window->canvas() == nullptr; }, 5000));
     EXPECT_EQ(window->historySize(), beforeEscape);
     EXPECT_FALSE(colorPanel.isNull());
     EXPECT_TRUE(waitFor([&] { return near(window->previewPixel(middle), kDrawingGreen); }, 3000));
@@ -308,7 +310,7 @@ TEST_F(DrawingEditing, StripCommandsSaveToAlbumAndAFailedSaveKeepsTheCanvas)
     clickStrip(10310);
     dragOver(window->canvas(), QPointF(0.3, 0.3), QPointF(0.7, 0.7));
     const auto erased = [this](QPoint at) { return qAlpha(window->canvas()->canvasPixmap().toImage().pixel(at)); };
-    EXPECT_TRUE(waitFor([&] { return erased(QPoint(int(0.3 * 3840), 1080)) == 0; }, 2000));
+    EXPECT_TRUE(waitFor([&] { return erased(QPoint(int(0.3 * 3840), 1080)) == 0; }, 5000));
     EXPECT_GT(erased(QPoint(1920, 1080)), 200);
     clickStrip(10334);
     EXPECT_EQ(color->mode(), DrawingColorWidget::PatternMode);

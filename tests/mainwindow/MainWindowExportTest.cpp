@@ -296,7 +296,7 @@ TEST_F(MainWindowExport, AMissingFolderSendsTheCopyToANewMoviesFolder)
     ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")),
                             window._exportFilePath(0, 30.0f, QStringLiteral("h264"))));
     window._exportMovie(1, 0, 30.0f, QStringLiteral("h264"), QStringLiteral("Trip"), target.filePath("gone"));
-    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(movies + "/Trip.mp4"); }, 2000));
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(movies + "/Trip.mp4"); }, 5000));
     EXPECT_EQ(window.exportersCreated, 0);
 }
 

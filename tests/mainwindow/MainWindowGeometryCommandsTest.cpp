@@ -276,7 +276,7 @@ TEST_F(GeometryCommandsTest, CornerChoiceReachesTheOverlayAndIsRemembered)
         GTEST_SKIP() << "no transform overlay over the preview";
     window->_segmentEditingSetCornerIndex(2);
     EXPECT_EQ(window->overlay()->activePointIndex(), 2);
-    EXPECT_TRUE(waitFor([&] { return window->rememberedCorner(QStringLiteral("red")) == 2; }, 2000));
+    EXPECT_TRUE(waitFor([&] { return window->rememberedCorner(QStringLiteral("red")) == 2; }, 5000));
     window->_segmentEditingSetCornerIndex(4);
     QCoreApplication::processEvents();
     EXPECT_EQ(window->overlay()->activePointIndex(), 2);

@@ -420,7 +420,7 @@ TEST_F(MainWindowPlacement, ReorderedTracksReorderTheProjectAndTheGutterComesBac
     EXPECT_EQ(window->gutter()->buttonAt(0)->property("tag").toInt(), second->trackId());
     EXPECT_EQ(window->gutter()->buttonAt(1)->property("tag").toInt(), first->trackId());
     // The gutter fades back in and drops its effect once opaque.
-    EXPECT_TRUE(waitFor([&] { return window->gutter()->graphicsEffect() == nullptr; }, 2000));
+    EXPECT_TRUE(waitFor([&] { return window->gutter()->graphicsEffect() == nullptr; }, 5000));
     EXPECT_TRUE(window->gutter()->isVisible());
 
     // A drag that changed nothing keeps the project as it was.

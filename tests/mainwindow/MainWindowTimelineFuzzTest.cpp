@@ -133,7 +133,9 @@ TEST_F(TimelineFuzzTest, TwoQuickSplitsOnATrackLeaveEachPieceWhereItWasCut)
     window->editScrollArea_splitSegment(b);
     window->placePlayHead(0.5f);
     window->editScrollArea_splitSegment(a);
-    QTest::qWait(600);
+    const QVector<QPointF> expected = {{0.0, 0.5}, {0.5, 0.5}, {2.0, 0.5}, {2.5, 1.0}};
+    EXPECT_TRUE(waitFor([&] { return spansOnTrack(a->trackId()) == expected; }, 5000))
+        << "the split's timing step never placed the pieces";
 
     TrackWidget* track = window->timeline()->trackWidgetById(a->trackId());
     ASSERT_NE(track, nullptr);
@@ -141,7 +143,6 @@ TEST_F(TimelineFuzzTest, TwoQuickSplitsOnATrackLeaveEachPieceWhereItWasCut)
     for (const SegmentWidget* tile : track->segmentWidgets())
         spans << QPointF(tile->segment()->rangeStart(), tile->segment()->duration());
     std::sort(spans.begin(), spans.end(), [](const QPointF& x, const QPointF& y) { return x.x() < y.x(); });
-    const QVector<QPointF> expected = {{0.0, 0.5}, {0.5, 0.5}, {2.0, 0.5}, {2.5, 1.0}};
     ASSERT_EQ(spans.size(), expected.size());
     for (int index = 0; index < expected.size(); ++index) {
         EXPECT_NEAR(spans[index].x(), expected[index].x(), 1e-3) << index;
@@ -166,16 +167,17 @@ TEST_F(TimelineFuzzTest, ADeleteRightAfterASplitKeepsThePiecesTogether)
     window->placePlayHead(2.5f);
     window->editScrollArea_splitSegment(b);
     window->editScrollArea_removeSegment(a);
-    QTest::qWait(600);
-
     // Insert mode: the track closes the removed caption's second.
+    const QVector<QPointF> expected = {{1.0, 0.5}, {1.5, 1.0}};
+    EXPECT_TRUE(waitFor([&] { return spansOnTrack(b->trackId()) == expected; }, 5000))
+        << "the split's timing step never placed the pieces";
+
     TrackWidget* track = window->timeline()->trackWidgetById(b->trackId());
     ASSERT_NE(track, nullptr);
     QVector<QPointF> spans;
     for (const SegmentWidget* tile : track->segmentWidgets())
         spans << QPointF(tile->segment()->rangeStart(), tile->segment()->duration());
     std::sort(spans.begin(), spans.end(), [](const QPointF& x, const QPointF& y) { return x.x() < y.x(); });
-    const QVector<QPointF> expected = {{1.0, 0.5}, {1.5, 1.0}};
     ASSERT_EQ(spans.size(), expected.size());
     for (int index = 0; index < expected.size(); ++index) {
         EXPECT_NEAR(spans[index].x(), expected[index].x(), 1e-3) << index;
@@ -210,10 +212,14 @@ TEST_F(TimelineFuzzTest, ATrimRightAfterASplitMovesOnlyWhatEachOneChanged)
     tile->setScale(window->timelineScale(), false);
     window->editScrollArea_reloadPreviewForSegment(movie, false);
     tile->setEditing(false, false);
-    QTest::qWait(600);
+    const QVector<QPointF> captions = {{0.0, 0.5}, {0.5, 0.5}, {2.0, 1.5}};
+    const QVector<QPointF> movies = {{0.0, 1.5}, {1.5, 2.0}};
+    EXPECT_TRUE(waitFor(
+        [&] { return spansOnTrack(caption->trackId()) == captions && spansOnTrack(movie->trackId()) == movies; }, 5000))
+        << "the delayed timing steps never placed the segments";
 
-    EXPECT_EQ(spansOnTrack(caption->trackId()), QVector<QPointF>({{0.0, 0.5}, {0.5, 0.5}, {2.0, 1.5}}));
-    EXPECT_EQ(spansOnTrack(movie->trackId()), QVector<QPointF>({{0.0, 1.5}, {1.5, 2.0}}));
+    EXPECT_EQ(spansOnTrack(caption->trackId()), captions);
+    EXPECT_EQ(spansOnTrack(movie->trackId()), movies);
     TimelineFuzz fuzz(window, 1);
     const QStringList violations = fuzz.settleAndCheck();
     EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));
@@ -291,10 +297,14 @@ TEST_F(TimelineFuzzTest, ASplitWhileTheHeadersFadeInLeavesTheLastEditedSegmentIn
     ASSERT_TRUE(window->gutter()->graphicsEffect()) << "the headers fade in";
     window->placePlayHead(2.5f);
     window->editScrollArea_splitSegment(caption);
-    QTest::qWait(600);
+    const QVector<QPointF> movies = {{0.0, 1.5}, {1.5, 2.0}};
+    const QVector<QPointF> captions = {{0.0, 1.0}, {2.0, 0.5}, {2.5, 1.0}};
+    EXPECT_TRUE(waitFor(
+        [&] { return spansOnTrack(movie->trackId()) == movies && spansOnTrack(caption->trackId()) == captions; }, 5000))
+        << "the delayed timing steps never placed the segments";
 
-    EXPECT_EQ(spansOnTrack(movie->trackId()), QVector<QPointF>({{0.0, 1.5}, {1.5, 2.0}}));
-    EXPECT_EQ(spansOnTrack(caption->trackId()), QVector<QPointF>({{0.0, 1.0}, {2.0, 0.5}, {2.5, 1.0}}));
+    EXPECT_EQ(spansOnTrack(movie->trackId()), movies);
+    EXPECT_EQ(spansOnTrack(caption->trackId()), captions);
     TimelineFuzz fuzz(window, 1);
     const QStringList violations = fuzz.settleAndCheck();
     EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n'));

@@ -244,7 +244,7 @@ TEST_F(MainWindowTransitions, TheListPopupAddsTheChosenTransition)
     EXPECT_EQ(caption->transitionCropBottomRight(1, false), QPointF(1.0, 1.0));
     EXPECT_EQ(caption->transitionCropTopLeft(1, true), caption->cropTopLeft());
     EXPECT_EQ(widgetOf(caption)->transitionId(), 1);
-    EXPECT_TRUE(waitFor([&] { return window->_currentPopup.isNull(); }, 2000));
+    EXPECT_TRUE(waitFor([&] { return window->_currentPopup.isNull(); }, 5000));
 }
 
 // How far a slide travels depends on the size and place of the segment that
@@ -338,7 +338,7 @@ TEST_F(MainWindowTransitions, TheEditedTransitionEndFollowsThePreviewTime)
     window->_seekPreview(3.0f, true);
     EXPECT_EQ(window->_editingTransitionState, -1);
     EXPECT_TRUE(window->_transformWidget.isNull());
-    EXPECT_TRUE(waitFor([&] { return overlay.isNull(); }, 2000)) << "the faded overlay goes";
+    EXPECT_TRUE(waitFor([&] { return overlay.isNull(); }, 5000)) << "the faded overlay goes";
 
     window->_seekToTransition(1, false);
     EXPECT_EQ(window->_editingTransitionState, 0);

@@ -1,5 +1,6 @@
 #include "PopupMovieExportingWidget.h"
 
+#include "FadeWaits.h"
 #include "IsolatedSettings.h"
 #include "OpeningWindow.h"
 #include "TestMedia.h"
@@ -107,8 +108,7 @@ TEST_F(PopupMovieExportingWidgetTest, TheOptionsPageShowsTheChoicesCentredOverTh
         EXPECT_FALSE(child<QLabel>(label)->pixmap(Qt::ReturnByValue).isNull()) << label;
 
     QDir().mkpath(VIDORNA_ARTEFACT_DIR);
-    // Lets the fade-in end before the picture is taken.
-    QTest::qWait(300);
+    EXPECT_TRUE(waitFor([this] { return fadesEnded(host); }, 5000)) << "the popup never faded in";
     host.grab().save(QStringLiteral(VIDORNA_ARTEFACT_DIR "/movie-exporting-popup.png"));
 }
 

@@ -223,7 +223,7 @@ TEST_F(TextEditing, CaptionIsEditedInPlaceStoredOnDoneAndNewSegmentsOpenTheirEdi
         EXPECT_EQ(editor->grab().toImage().pixelColor(3, 3), QColor(230, 230, 230));
         // The transform overlay goes while the editor is open, and a second begin changes nothing.
         EXPECT_TRUE(waitFor([&] { return !window->_transformWidget || !window->_transformWidget->isVisible(); },
-                            2000));
+                            5000));
         window->_actionEditText->trigger();
         EXPECT_EQ(window->_textEditor, editor);
         QTest::keyClicks(editor, QStringLiteral("Gone"));

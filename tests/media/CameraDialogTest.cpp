@@ -123,7 +123,7 @@ struct CameraFixture {
     bool record()
     {
         click(dialog, "captureButton");
-        return QTest::qWaitFor([this] { return session->recorderState() == QMediaRecorder::RecordingState; }, 2000);
+        return QTest::qWaitFor([this] { return session->recorderState() == QMediaRecorder::RecordingState; }, 5000);
     }
     bool waitForPage(const char* name) const
     {
