@@ -124,12 +124,12 @@ void ArchiveExporter::_export()
 {
     // Refused as the opening refuses it: a named pipe in a project file's
     // place is not even opened, a newer format is not read as an empty project.
-    QString irregular;
-    if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &irregular)) {
+    QString reason;
+    if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &reason)) {
         if (refused == ProjectLoader::PropertiesTooNew)
             emit onMessage(this, ArchiveMessageCode::ExportTooNew, QVariant());
         else
-            emit onMessage(this, ArchiveMessageCode::ExportEstimateFailed, irregular);
+            emit onMessage(this, ArchiveMessageCode::ExportEstimateFailed, reason);
         return;
     }
     const QString projectDir = ProjectManager::projectDirectory(_projectName, _projectFolder);
