@@ -131,9 +131,12 @@ void ProjectsListWidget::onArchiveImporterMessage(ArchiveImporter*, int message,
         _selectRow(0);
         break;
     default:
+        // An archive refused with its reason is told as an unreadable project is.
         if (message >= ArchiveMessageCode::ImportWriteFailed && message <= ArchiveMessageCode::ImportFolderFailed) {
             emit issueHideProgressHUD();
-            _warn(tr("Import Failed"), tr("Import archive error occurs (%1)").arg(message));
+            _warn(tr("Import Failed"), data.toString().isEmpty()
+                                           ? tr("Import archive error occurs (%1)").arg(message)
+                                           : MainWindow::unreadableProjectText(data.toString()));
         }
         break;
     }

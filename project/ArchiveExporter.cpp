@@ -87,6 +87,14 @@ QString freeEntryName(const QString& prefix, const QString& suffix, const QStrin
     }
 }
 
+// A file, or something that stands in a file's place without being one (a
+// named pipe, a device): the export refuses the latter by name rather than
+// leave it out without a word. Missing files and folders are not packed.
+bool isPacked(const QFileInfo& file)
+{
+    return file.isFile() || ProjectXml::isIrregularFile(file.filePath());
+}
+
 bool writeAll(QFileDevice& device, const QByteArray& bytes)
 {
     return device.write(bytes) == bytes.size();
@@ -126,10 +134,10 @@ void ArchiveExporter::_export()
     // place is not even opened, a newer format is not read as an empty project.
     QString reason;
     if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &reason)) {
-        if (refused == ProjectLoader::PropertiesTooNew)
-            emit onMessage(this, ArchiveMessageCode::ExportTooNew, QVariant());
-        else
-            emit onMessage(this, ArchiveMessageCode::ExportEstimateFailed, reason);
+        emit onMessage(this,
+                       refused == ProjectLoader::PropertiesTooNew ? ArchiveMessageCode::ExportTooNew
+                                                                   : ArchiveMessageCode::ExportEstimateFailed,
+                       reason);
         return;
     }
     const QString projectDir = ProjectManager::projectDirectory(_projectName, _projectFolder);
@@ -149,7 +157,7 @@ void ArchiveExporter::_export()
         emit onMessage(this, ArchiveMessageCode::ExportProjectXmlFailed, QVariant());
         return;
     }
-    if (!_checkFreeSpace(estimate))
+    if (!_checkRegularFiles(entries) || !_checkFreeSpace(estimate))
         return;
     _totalBytes = estimate;
     _writtenBytes = 0;
@@ -229,7 +237,7 @@ void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecor
         // that record pointed every user of the file at its entry.
         const QString path = mediaPathOf(*record);
         const QFileInfo source(Segment::resolvedFilePath(path, projectDir));
-        if (!isExternalPath(path) || !source.isFile())
+        if (!isExternalPath(path) || !isPacked(source))
             continue;
         const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
         const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
@@ -263,7 +271,7 @@ bool ArchiveExporter::_planNamedFiles(const QString& projectDir, const QByteArra
         // Files outside the project stay where they are named.
         const QString name = folder.relativeFilePath(path);
         if (!planned.contains(name) && ProjectArchiveFormat::isSafeEntryPath(name) && !isLeftOut(name)
-            && QFileInfo(path).isFile())
+            && isPacked(QFileInfo(path)))
             names << name;
     }
     names.sort();
@@ -271,6 +279,18 @@ bool ArchiveExporter::_planNamedFiles(const QString& projectDir, const QByteArra
         const QFileInfo file(folder.filePath(name));
         entries.push_back({file.filePath(), name, file.size()});
         *estimate += file.size();
+    }
+    return true;
+}
+
+bool ArchiveExporter::_checkRegularFiles(const std::vector<Entry>& entries)
+{
+    QString reason;
+    for (const Entry& entry : entries) {
+        if (ProjectXml::isIrregularFile(entry.sourcePath, &reason)) {
+            emit onMessage(this, ArchiveMessageCode::ExportCopyFailed, reason);
+            return false;
+        }
     }
     return true;
 }

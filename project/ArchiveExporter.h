@@ -54,6 +54,10 @@ private:
     static std::vector<Entry> _planEntries(const QString& projectDir, SegmentRecords& records, qint64* estimate);
     static void _planExternalMedia(const QString& projectDir, SegmentRecords& records, std::vector<Entry>& entries,
                                    qint64* estimate);
+    // Emits 6 with the reason and returns false when an entry's source is a
+    // named pipe or a device: left out, it would leave the archive's project
+    // naming a file that is not there, and opening it would wait for good.
+    bool _checkRegularFiles(const std::vector<Entry>& entries);
     // Emits 5 (or 3 without a usable volume) and returns false when the
     // output folder cannot hold the estimate.
     bool _checkFreeSpace(qint64 estimate);

@@ -2,6 +2,7 @@
 
 #include "ProjectArchiveFormat.h"
 #include "ProjectManager.h"
+#include "ProjectXml.h"
 
 #include <QDebug>
 #include <QDir>
@@ -103,6 +104,13 @@ bool ArchiveImporter::_checkArchive()
     const QFileInfo archive(_archivePath);
     if (!archive.exists()) {
         emit onMessage(this, ArchiveMessageCode::ImportMissing, QVariant());
+        return false;
+    }
+    // Opening a named pipe would hold this thread until a writer came, and
+    // the program could then neither tell the user nor quit.
+    QString irregular;
+    if (ProjectXml::isIrregularFile(_archivePath, &irregular)) {
+        emit onMessage(this, ArchiveMessageCode::ImportOpenFailed, irregular);
         return false;
     }
     const QStorageInfo storage(_destinationFolder);

@@ -39,8 +39,8 @@ protected:
 private:
     enum class EntryResult { Unpacked, End, Damaged, WriteFailed };
 
-    // Checks the archive and the space for it; emits the failure and
-    // returns false when the import cannot begin.
+    // Checks the archive (a regular file) and the space for it; emits the
+    // failure and returns false when the import cannot begin.
     bool _checkArchive();
     // Reads magic, version and project name; the failure's message code, else 0.
     int _readHeader(QFile& archive, QString* projectName);

@@ -19,16 +19,16 @@ struct ArchiveMessageCode {
         ExportCreateFailed = 3,     // the archive file cannot be created
         ExportEstimateFailed = 4,   // "project.xml" unreadable (QString: why, when told); nothing written
         ExportNoSpace = 5,          // qint64: bytes missing at the output folder
-        ExportCopyFailed = 6,       // a file failed to open or to copy; no archive left
+        ExportCopyFailed = 6,       // a file failed to open or to copy (QString: why, when told); no archive left
         ExportProjectXmlFailed = 7, // "project.xml" could not be generated; no archive left
         ExportCancelled = 8,        // no archive left
-        ExportTooNew = 9,           // the project is of a newer version's format; nothing written
+        ExportTooNew = 9,           // the project is of a newer version's format (QString: which file); nothing written
     };
     enum Import {
         ImportWriteFailed = 3,      // a file of the new project cannot be written; the folder is removed
         ImportMissing = 4,          // the archive file does not exist
         ImportNoSpace = 5,          // qint64: bytes missing at the destination
-        ImportOpenFailed = 6,       // the archive cannot be opened
+        ImportOpenFailed = 6,       // the archive cannot be opened (QString: why, when it is no regular file)
         ImportBadMagic = 7,         // not a project archive
         ImportTooNew = 8,           // written by a newer version
         ImportDamaged = 9,          // bad header, hostile name or cut entry; the folder is removed

@@ -1,10 +1,12 @@
 // Archiving a listed project from its item menu and importing the archive,
 // through the real menu, file dialogs and archive threads.
+#include "ArchiveImporter.h"
 #include "FileRevealer.h"
 #include "MultiLanguage.h"
 #include "ProjectsListWidget.h"
 #include "ProjectsTestSupport.h"
 #include "TestMedia.h"
+#include "WatchedPipe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -227,4 +229,35 @@ TEST_F(ProjectsListArchiveTest, AHigherVersionNumberAndAFileThatIsNotRegularAreR
     EXPECT_EQ(archiveAnswer("Piped", output.path()).toStdString(),
               "Archive Project Failed / The movie project cannot be read: \"project.xml\" is not a regular file");
     EXPECT_TRUE(QDir(output.path()).isEmpty()) << "an archive was written";
+}
+
+// A movie that is a named pipe is told by name, not left out of an archive
+// that calls itself complete; an archive that is a named pipe is refused by
+// name, and its thread ends. Neither is ever opened.
+TEST_F(ProjectsListArchiveTest, NamedPipesAreToldByNameAndNeverOpened)
+{
+    FileRevealer::setCurrent(FileRevealer([](const QStringList&) { return true; }, [](const QUrl&) { return false; }));
+    QTemporaryDir outside;
+    WatchedPipe movie(outside.filePath("Beach.mp4"));
+    ASSERT_TRUE(movie.isMade());
+    writeFile(makeProject("Trip") + "/project.xml",
+              QString("<Project><Segment Type=\"MOVIE\" File=\"%1\"/></Project>").arg(outside.filePath("Beach.mp4")).toUtf8());
+    QTemporaryDir output;
+    EXPECT_EQ(archiveAnswer("Trip", output.path()).toStdString(),
+              "Archive Project Failed / The movie project cannot be read: \"Beach.mp4\" is not a regular file");
+    EXPECT_TRUE(QDir(output.path()).isEmpty()) << "an archive was written";
+    EXPECT_EQ(movie.readers(), 0) << "the movie was opened";
+
+    WatchedPipe archive(outside.filePath("pipe.vidornaproject"));
+    ASSERT_TRUE(archive.isMade());
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    DialogScript dialogs({DialogScript::choose(outside.filePath("pipe.vidornaproject")), DialogScript::ok()});
+    list.importArchive();
+    ASSERT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 10000)) << qPrintable(dialogs.seen().join('\n'));
+    EXPECT_EQ(dialogs.seen().value(1).toStdString(),
+              "Import Failed / The movie project cannot be read: \"pipe.vidornaproject\" is not a regular file");
+    EXPECT_TRUE(QTest::qWaitFor([&list] { return list.findChildren<ArchiveImporter*>().isEmpty(); }, 5000))
+        << "the import thread did not end";
+    EXPECT_EQ(archive.readers(), 0) << "the archive was opened";
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -141,6 +142,28 @@ TEST_F(StartupTest, AFirstStartOpensItsFirstArgumentAndALaterStartHandsOverItsLa
     const QString askedAgain = question();
     ASSERT_FALSE(askedAgain.isEmpty()) << "the later start did not hand over its last argument";
     EXPECT_EQ(session.processOf(askedAgain), first->processId());
+}
+
+// An archive that is a named pipe is refused at once, with a box, and the
+// program then quits at once and cleanly: no import waits on the pipe.
+TEST_F(StartupTest, AnArchiveThatIsANamedPipeIsRefusedAndTheProgramQuitsCleanly)
+{
+    const QString archive = session.root() + "/pipe.vidornaproject";
+    ASSERT_EQ(mkfifo(QFile::encodeName(archive).constData(), 0600), 0);
+    QProcess* program = session.launch({archive});
+    const QString question = session.waitForWindow([this] { return session.windowsNamed("Import Project"); }, kWindowWaitMs);
+    ASSERT_FALSE(question.isEmpty()) << "the program did not ask";
+    ASSERT_TRUE(session.pressKey(question, "Return"));
+
+    const QString refusal = session.waitForWindow([this] { return session.windowsNamed("Import Failed"); }, kWindowWaitMs);
+    ASSERT_FALSE(refusal.isEmpty()) << "the import was not refused";
+    ASSERT_TRUE(session.pressKey(refusal, "Return"));
+    const QString window = session.waitForWindow([this] { return session.windowsOfClass(kProgramClass); }, kWindowWaitMs);
+    ASSERT_FALSE(window.isEmpty()) << "no start window after the box";
+    ASSERT_TRUE(session.pressKey(window, "ctrl+w"));
+    ASSERT_TRUE(program->waitForFinished(kExitWaitMs)) << "the program did not quit";
+    EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program->exitCode(), 0);
 }
 
 TEST_F(StartupTest, TheHelpMenusLastEntryShowsTheAboutBox)

@@ -5,6 +5,7 @@
 #include "ProjectXml.h"
 #include "SmallFileSystem.h"
 #include "TestMedia.h"
+#include "WatchedPipe.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -411,6 +412,31 @@ TEST(ArchiveExport, MediaInProjectSubFoldersTravelAndUnreadableOnesFailTheExport
     EXPECT_EQ(filesBelow(folders.output), QStringList{"Trip.vidornaproject"});
 }
 
+// A movie that is a named pipe, outside the project or in its folder, is
+// neither opened nor left out without a word: the export fails naming it.
+TEST(ArchiveExport, AMovieThatIsANamedPipeFailsTheExportByName)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    for (const QString& movie : {folders.root.filePath("Beach.mp4"), dir + "/Harbour.mp4"}) {
+        WatchedPipe pipe(movie);
+        ASSERT_TRUE(pipe.isMade());
+        const QString named = QFileInfo(movie).path() == dir ? QFileInfo(movie).fileName() : movie;
+        writeFile(dir + "/project.xml", projectDocument({{"MOVIE", "File", named}}));
+
+        const Messages exported = exportProject("Trip", QString(), folders.output);
+
+        ASSERT_FALSE(exported.empty());
+        EXPECT_EQ(exported.back().code, ArchiveMessageCode::ExportCopyFailed) << qPrintable(movie);
+        EXPECT_EQ(exported.back().data.toString().toStdString(),
+                  QString("\"%1\" is not a regular file").arg(QFileInfo(movie).fileName()).toStdString());
+        EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
+        EXPECT_EQ(filesBelow(folders.output), QStringList()) << "an archive was written";
+    }
+}
+
 TEST(ArchiveRoundTrip, ProgressStepsThroughALargeEntryAndCancelStopsBothWays)
 {
     TemporaryProduct product;
@@ -490,6 +516,23 @@ TEST(ArchiveImport, ChecksTheHeaderAndUnpacksAnEmptyProjectIntoAFreeName)
     QTimer::singleShot(300, &shown, &ArchiveImporter::cancel);
     EXPECT_EQ(runToEnd(shown).back().code, ArchiveMessageCode::ImportCancelled);
     EXPECT_EQ(filesBelow(folders.destination), (QStringList{"Trip", "Trip (1)", "Trip (2)"}));
+}
+
+// Opening a named pipe would hold the import until a writer came: it is
+// refused by name, unopened, and the thread ends at once.
+TEST(ArchiveImport, AnArchiveThatIsANamedPipeIsRefusedByNameWithoutOpeningIt)
+{
+    Folders folders;
+    WatchedPipe pipe(folders.root.filePath("pipe.vidornaproject"));
+    ASSERT_TRUE(pipe.isMade());
+
+    const Messages imported = importArchive(folders.root.filePath("pipe.vidornaproject"), folders.destination);
+
+    ASSERT_EQ(imported.size(), 1u);
+    EXPECT_EQ(imported.back().code, ArchiveMessageCode::ImportOpenFailed);
+    EXPECT_EQ(imported.back().data.toString().toStdString(), "\"pipe.vidornaproject\" is not a regular file");
+    EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
+    EXPECT_EQ(filesBelow(folders.destination), QStringList());
 }
 
 TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAnything)

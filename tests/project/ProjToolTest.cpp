@@ -3,6 +3,7 @@
 #include "PlistTestSupport.h"
 #include "ProjectTestSupport.h"
 #include "TestMedia.h"
+#include "WatchedPipe.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -247,8 +248,8 @@ TEST(ProjTool, FilesWhoseRootIsInANamespaceAreRefusedAndLeftAlone)
 // A root of another name is another version's format as much as one in a
 // namespace or a higher version number, and a project file that is a named
 // pipe is not even opened: every command refuses them, with a message that
-// names the file, and writes nothing. pack tells a newer project by its own
-// message.
+// names the file, and writes nothing. pack tells a newer project by its
+// message code, in the same words.
 TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone)
 {
     TemporaryProduct product;
@@ -288,9 +289,10 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
                                            QStringList{"convert", dir}, QStringList{"pack", dir, elsewhere.path()}}) {
             const ToolRun run = runTool(command);
             EXPECT_GT(run.exitCode, 0) << qPrintable(command.first()) << ": " << qPrintable(run.output);
-            const QString told = test.pipe || command.first() == "pack"
-                ? QString(test.told)
-                : QString("\"%1\" was written by a higher version of Vidorna").arg(test.newer);
+            const QString newer = QString("\"%1\" was written by a higher version of Vidorna").arg(test.newer);
+            const QString told = test.pipe                     ? QString(test.told)
+                : command.first() == QLatin1String("pack") ? QString(test.told) + " " + newer
+                                                             : newer;
             EXPECT_TRUE(run.output.contains(told)) << qPrintable(command.first()) << ": " << qPrintable(run.output);
         }
         EXPECT_EQ(folderDigests(dir), before) << test.project.constData();
@@ -337,6 +339,14 @@ TEST(ProjTool, PackAndUnpackCarryAProjectThroughAnArchive)
     const ToolRun missing = runTool({"unpack", elsewhere.filePath("none.vidornaproject"), destination});
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.output.contains("message 4\n")) << qPrintable(missing.output);
+    // A named pipe is refused by name, unopened: opening it would wait for a writer.
+    WatchedPipe pipe(elsewhere.filePath("pipe.vidornaproject"));
+    ASSERT_TRUE(pipe.isMade());
+    const ToolRun piped = runTool({"unpack", elsewhere.filePath("pipe.vidornaproject"), destination});
+    EXPECT_EQ(piped.exitCode, 3);
+    EXPECT_TRUE(piped.output.contains("message 6 \"pipe.vidornaproject\" is not a regular file\n"))
+        << qPrintable(piped.output);
+    EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
     EXPECT_EQ(runTool({"pack", product.path(), output}).exitCode, 2) << "not a project folder";
 }
 
