@@ -11,6 +11,7 @@
 #include "NativeOpenFileDialog.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
+#include "ProjectXml.h"
 #include "SaveFileCommit.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
@@ -145,6 +146,11 @@ bool MainWindow::_insertMediaFile(const QString& path, int kind, QHash<QString, 
     // The kind is known before anything is copied or recorded, so that a
     // file of no media kind leaves neither a copy nor an empty undo step.
     int mediaKind = _resolvedMediaKind(path, kind);
+    // A named pipe or a device has no kind to tell and is never opened; the
+    // user learns why nothing was added.
+    QString irregular;
+    if (mediaKind == 0 && ProjectXml::isIrregularFile(path, &irregular))
+        ProgressHUD::showMessage(irregular, this, kMessageMs);
     if (mediaKind == 0 || _copyingMedia || !_newestTrack || !_insertionTrack)
         return false;
     const QString file = _mediaPathForProject(path);

@@ -262,6 +262,22 @@ TEST_F(CaptionInsertionTest, ANamedPipeChosenAsAMovieIsNeitherWaitedOnNorAdded)
     EXPECT_TRUE(window->takeHeadsUps().contains("Copy file failed"));
 }
 
+// Through "any media" a named pipe has no kind to tell: the user learns why
+// nothing was added, and the pipe is never opened.
+TEST_F(CaptionInsertionTest, ANamedPipeChosenAsAnyMediaIsToldAndNotAdded)
+{
+    WatchedPipe pipe(outside.path() + "/piped.mp4");
+    ASSERT_TRUE(pipe.isMade());
+    ModalDialogAnswerer answerer(ModalDialogAnswerer::chooseFile(outside.path() + "/piped.mp4"));
+
+    window->_addMediaFiles(MainWindow::MediaInsertAny);
+
+    ASSERT_TRUE(answerer.answered());
+    EXPECT_EQ(window->takeHeadsUps().join('|').toStdString(), "\"piped.mp4\" is not a regular file");
+    EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
+    EXPECT_EQ(window->projectManager()->segmentCount(), 1);
+}
+
 TEST_F(CaptionInsertionTest, AFileOfNoMediaKindRecordsNothing)
 {
     CopyingAssets copying;
