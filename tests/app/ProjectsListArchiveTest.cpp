@@ -240,8 +240,8 @@ TEST_F(ProjectsListArchiveTest, NamedPipesAreToldByNameAndNeverOpened)
     QTemporaryDir outside;
     WatchedPipe movie(outside.filePath("Beach.mp4"));
     ASSERT_TRUE(movie.isMade());
-    writeFile(makeProject("Trip") + "/project.xml",
-              QString("<Project><Segment Type=\"MOVIE\" File=\"%1\"/></Project>").arg(outside.filePath("Beach.mp4")).toUtf8());
+    const QString project = QString("<Project><Segment Type=\"MOVIE\" File=\"%1\"/></Project>");
+    writeFile(makeProject("Trip") + "/project.xml", project.arg(outside.filePath("Beach.mp4")).toUtf8());
     QTemporaryDir output;
     EXPECT_EQ(archiveAnswer("Trip", output.path()).toStdString(),
               "Archive Project Failed / The movie project cannot be read: \"Beach.mp4\" is not a regular file");
@@ -254,7 +254,8 @@ TEST_F(ProjectsListArchiveTest, NamedPipesAreToldByNameAndNeverOpened)
     showForList(list);
     DialogScript dialogs({DialogScript::choose(outside.filePath("pipe.vidornaproject")), DialogScript::ok()});
     list.importArchive();
-    ASSERT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 10000)) << qPrintable(dialogs.seen().join('\n'));
+    ASSERT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 10000))
+        << qPrintable(dialogs.seen().join('\n'));
     EXPECT_EQ(dialogs.seen().value(1).toStdString(),
               "Import Failed / The movie project cannot be read: \"pipe.vidornaproject\" is not a regular file");
     EXPECT_TRUE(QTest::qWaitFor([&list] { return list.findChildren<ArchiveImporter*>().isEmpty(); }, 5000))

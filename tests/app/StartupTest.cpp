@@ -150,15 +150,18 @@ TEST_F(StartupTest, AnArchiveThatIsANamedPipeIsRefusedAndTheProgramQuitsCleanly)
 {
     const QString archive = session.root() + "/pipe.vidornaproject";
     ASSERT_EQ(mkfifo(QFile::encodeName(archive).constData(), 0600), 0);
+    const auto onlyWindow = [this](const std::function<QStringList()>& search) {
+        return session.waitForWindow(search, kWindowWaitMs);
+    };
     QProcess* program = session.launch({archive});
-    const QString question = session.waitForWindow([this] { return session.windowsNamed("Import Project"); }, kWindowWaitMs);
+    const QString question = onlyWindow([this] { return session.windowsNamed("Import Project"); });
     ASSERT_FALSE(question.isEmpty()) << "the program did not ask";
     ASSERT_TRUE(session.pressKey(question, "Return"));
 
-    const QString refusal = session.waitForWindow([this] { return session.windowsNamed("Import Failed"); }, kWindowWaitMs);
+    const QString refusal = onlyWindow([this] { return session.windowsNamed("Import Failed"); });
     ASSERT_FALSE(refusal.isEmpty()) << "the import was not refused";
     ASSERT_TRUE(session.pressKey(refusal, "Return"));
-    const QString window = session.waitForWindow([this] { return session.windowsOfClass(kProgramClass); }, kWindowWaitMs);
+    const QString window = onlyWindow([this] { return session.windowsOfClass(kProgramClass); });
     ASSERT_FALSE(window.isEmpty()) << "no start window after the box";
     ASSERT_TRUE(session.pressKey(window, "ctrl+w"));
     ASSERT_TRUE(program->waitForFinished(kExitWaitMs)) << "the program did not quit";

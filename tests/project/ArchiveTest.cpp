@@ -518,23 +518,6 @@ TEST(ArchiveImport, ChecksTheHeaderAndUnpacksAnEmptyProjectIntoAFreeName)
     EXPECT_EQ(filesBelow(folders.destination), (QStringList{"Trip", "Trip (1)", "Trip (2)"}));
 }
 
-// Opening a named pipe would hold the import until a writer came: it is
-// refused by name, unopened, and the thread ends at once.
-TEST(ArchiveImport, AnArchiveThatIsANamedPipeIsRefusedByNameWithoutOpeningIt)
-{
-    Folders folders;
-    WatchedPipe pipe(folders.root.filePath("pipe.vidornaproject"));
-    ASSERT_TRUE(pipe.isMade());
-
-    const Messages imported = importArchive(folders.root.filePath("pipe.vidornaproject"), folders.destination);
-
-    ASSERT_EQ(imported.size(), 1u);
-    EXPECT_EQ(imported.back().code, ArchiveMessageCode::ImportOpenFailed);
-    EXPECT_EQ(imported.back().data.toString().toStdString(), "\"pipe.vidornaproject\" is not a regular file");
-    EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
-    EXPECT_EQ(filesBelow(folders.destination), QStringList());
-}
-
 TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAnything)
 {
     Folders folders;
