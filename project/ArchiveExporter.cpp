@@ -87,10 +87,11 @@ QString freeEntryName(const QString& prefix, const QString& suffix, const QStrin
     }
 }
 
-// A file, or something that stands in a file's place without being one (a
-// named pipe, a device): the export refuses the latter by name rather than
-// leave it out without a word. Missing files and folders are not packed.
-bool isPacked(const QFileInfo& file)
+// Whether the plan takes what is at the place: a file, or something that
+// stands in a file's place without being one (a named pipe, a device), which
+// the export then refuses by name rather than leave it out without a word.
+// Missing files and folders are not planned.
+bool isPlannedAsFile(const QFileInfo& file)
 {
     return file.isFile() || ProjectXml::isIrregularFile(file.filePath());
 }
@@ -237,7 +238,7 @@ void ArchiveExporter::_planExternalMedia(const QString& projectDir, SegmentRecor
         // that record pointed every user of the file at its entry.
         const QString path = mediaPathOf(*record);
         const QFileInfo source(Segment::resolvedFilePath(path, projectDir));
-        if (!isExternalPath(path) || !isPacked(source))
+        if (!isExternalPath(path) || !isPlannedAsFile(source))
             continue;
         const QString prefix = entryPrefixFor(Segment::stringAttribute(record.get(), SegmentKey::Type));
         const QString name = freeEntryName(prefix, source.suffix().toLower(), projectDir, takenNames);
@@ -271,7 +272,7 @@ bool ArchiveExporter::_planNamedFiles(const QString& projectDir, const QByteArra
         // Files outside the project stay where they are named.
         const QString name = folder.relativeFilePath(path);
         if (!planned.contains(name) && ProjectArchiveFormat::isSafeEntryPath(name) && !isLeftOut(name)
-            && isPacked(QFileInfo(path)))
+            && isPlannedAsFile(QFileInfo(path)))
             names << name;
     }
     names.sort();
