@@ -13,6 +13,7 @@
 #include "FreedMemory.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
+#include "ProjectXml.h"
 #include "SaveFileCommit.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
@@ -195,6 +196,10 @@ void MainWindow::_saveCoverImage()
     const QString coverPath = _projectDirectory() + QDir::separator() + QStringLiteral("shot.jpg");
     if (_projectManager->fixCoverImage() && QFileInfo::exists(coverPath))
         return;
+    // What is there and no regular file (a named pipe, a socket, a device)
+    // is another program's, as with the layout and the settings: it stays.
+    if (ProjectXml::isIrregularFile(coverPath))
+        return;
     if (!_previewWidget)
         return;
     // Without a finished picture of every layer the old cover stays: the
@@ -203,9 +208,11 @@ void MainWindow::_saveCoverImage()
     if (frame.isNull())
         return;
     const QImage cover = frame.scaled(kCoverSide, kCoverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    // Whole or not at all: a full disk keeps the old cover.
+    // A link there goes, as a link: the cover never replaces what it leads
+    // to. Whole or not at all: a full disk keeps the old cover.
     QString reason;
-    if (!SaveFileCommit::writeImage(coverPath, cover, "JPG", -1, &reason))
+    if (!SaveFileCommit::removeLinkAt(coverPath, &reason)
+        || !SaveFileCommit::writeImage(coverPath, cover, "JPG", -1, &reason))
         qWarning().noquote() << "Cannot write the cover " + coverPath + ": " + reason;
 }
 

@@ -139,6 +139,10 @@ void MainWindow::applyHistory(bool undo)
         // The shown state could not be written: leaving it would lose it.
         if (step.recordResult != 0)
             ProgressHUD::showMessage(tr("Failed to record operation"), this, kMessageMs);
+        else if (step.unreadable)
+            ProgressHUD::showMessage(undo ? tr("The operation to undo could not be read")
+                                          : tr("The operation to redo could not be read"),
+                                     this, kMessageMs);
         else
             ProgressHUD::showMessage(undo ? tr("No operation to undo") : tr("No operation to redo"), this, kMessageMs);
         QApplication::beep();

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSaveFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -63,6 +64,24 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* reason)
 bool writeImage(const QString& path, const QImage& image, const char* format, int quality, QString* reason)
 {
     return writeThrough(path, [&](QSaveFile& file) { return image.save(&file, format, quality); }, reason) == 0;
+}
+
+bool removeLinkAt(const QString& path, QString* reason)
+{
+    // lstat: stat would tell what the link leads to.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status;
+    if (name.isEmpty() || ::lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return true;
+    if (::unlink(name.constData()) == 0) {
+        qWarning().noquote() << "The link " + path + " was removed: the program keeps a file of its own there";
+        return true;
+    }
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    qWarning().noquote() << "Cannot remove the link " + path + ": " + why;
+    if (reason)
+        *reason = why;
+    return false;
 }
 
 QString openFailure(const QSaveFile& file)

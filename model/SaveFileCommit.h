@@ -36,6 +36,14 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* reason = 
 bool writeImage(const QString& path, const QImage& image, const char* format, int quality = -1,
                 QString* reason = nullptr);
 
+// Clears path, a name where the program keeps a file of its own (a
+// project's files, its cover and settings, the undo snapshots and their
+// folder), of a symbolic link that stands there: only the link goes. Written
+// through, the link would replace a file outside the project's folder;
+// removed recursively, it would empty a folder there. True when no link is
+// at path (any more); on failure reason, when given, holds why.
+bool removeLinkAt(const QString& path, QString* reason = nullptr);
+
 // Why open() failed on the file. QSaveFile turns an existing file it may not
 // write away with a text of its own, which names no cause; the system is
 // asked for its reason then (permission denied, a read-only or immutable file).

@@ -266,6 +266,9 @@ public:
         int recordResult = 0;
         // The undo went back over edits whose states were never written.
         bool overUnrecordedEdits = false;
+        // There was a state in that direction, but its snapshot could not
+        // be read (removed, cut or made unreadable since).
+        bool unreadable = false;
     };
 
     // Writes the segments as the state before an edit. The history takes the
@@ -298,9 +301,10 @@ private:
     // Whether a save of one of the files failed, keeping its reason.
     bool _noteSaveResult(int result, const QString& reason);
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
-    // Reads a snapshot; nothing when there is none (an empty path) or it
-    // cannot be opened or read.
-    static std::optional<SegmentRecords> _readSnapshot(const QString& path);
+    // Reads the step's snapshot into its records; none when there is no
+    // snapshot (an empty path), and none, marked unreadable, when it cannot
+    // be opened or read.
+    static void _readStep(const QString& path, HistoryStep* step);
     void _keepUnreadProperties(QXmlStreamReader& reader);
     void _writePropertyAttributes(QXmlStreamWriter& writer) const;
     void _setLayoutValue(const QString& key, int value) { _layout.insert(key, value); }

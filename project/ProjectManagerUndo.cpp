@@ -3,6 +3,7 @@
 #include "ProjectManager.h"
 
 #include "ProjectXml.h"
+#include "SaveFileCommit.h"
 #include "Segment.h"
 
 #include <QDebug>
@@ -13,12 +14,18 @@ int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, S
 {
     QMutexLocker locker(&_mutex);
     const QString directory = historyDirectory(name, folder);
-    if (directory.isEmpty() || (!QFileInfo(directory).isDir() && !QDir().mkpath(directory)))
+    // A link in the folder's place would lead the snapshots, and the
+    // removal of the folder at the close, into a folder elsewhere.
+    if (directory.isEmpty() || !SaveFileCommit::removeLinkAt(directory)
+        || (!QFileInfo(directory).isDir() && !QDir().mkpath(directory)))
         return -1;
     // The file numbered by the position may still hold a state that a redo
     // or a dropped recording brings back; such a file is never overwritten.
+    // What another program put there and is no regular file (a named pipe)
+    // is passed over: it is not the program's to replace.
     int number = _history.count();
-    while (_history.names(historySnapshotPath(name, folder, number)))
+    while (_history.names(historySnapshotPath(name, folder, number))
+           || ProjectXml::isIrregularFile(historySnapshotPath(name, folder, number)))
         ++number;
     const QString path = historySnapshotPath(name, folder, number);
     const int result = _writeSegments(path, true, "Undo project segments save error");
@@ -50,12 +57,15 @@ int ProjectManager::pushUndoSnapshot(const QString& name, const QString& folder)
     return _writeSnapshot(name, folder, SnapshotKind::Push);
 }
 
-std::optional<SegmentRecords> ProjectManager::_readSnapshot(const QString& path)
+void ProjectManager::_readStep(const QString& path, HistoryStep* step)
 {
+    if (path.isEmpty())
+        return;
     SegmentRecords records;
-    if (path.isEmpty() || ProjectXml::readSegmentsFile(path, records, "Undo project segments load error") != 0)
-        return std::nullopt;
-    return records;
+    if (ProjectXml::readSegmentsFile(path, records, "Undo project segments load error") == 0)
+        step->records = std::move(records);
+    else
+        step->unreadable = true;
 }
 
 ProjectManager::HistoryStep ProjectManager::undo()
@@ -78,7 +88,7 @@ ProjectManager::HistoryStep ProjectManager::undo()
     if (showingPositionEntry || atNewestEntry)
         _history.undo();
     step.overUnrecordedEdits = _history.undoPassesUnrecordedEdits();
-    step.records = _readSnapshot(_history.undo());
+    _readStep(_history.undo(), &step);
     // A state that cannot be shown must not move the position either.
     if (!step.records) {
         _history = before;
@@ -92,7 +102,7 @@ ProjectManager::HistoryStep ProjectManager::redo()
     _lastStepWasRecording = false;
     const UndoHistory before = _history;
     HistoryStep step;
-    step.records = _readSnapshot(_history.redo());
+    _readStep(_history.redo(), &step);
     if (!step.records)
         _history = before;
     return step;
@@ -112,7 +122,9 @@ void ProjectManager::dropLastSnapshot()
 void ProjectManager::removeHistory(const QString& name, const QString& folder)
 {
     const QString directory = historyDirectory(name, folder);
-    if (!directory.isEmpty() && !QDir(directory).removeRecursively())
+    // A link in the folder's place goes as a link: removing it recursively
+    // would empty the folder it leads to.
+    if (!directory.isEmpty() && (!SaveFileCommit::removeLinkAt(directory) || !QDir(directory).removeRecursively()))
         qWarning() << "Remove history directory failed";
     _history.clear();
     _lastStepWasRecording = false;

@@ -13,6 +13,10 @@
 #include <QXmlStreamWriter>
 
 #include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace ProjectXml {
 
@@ -43,13 +47,27 @@ bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<v
 
 namespace {
 
+// Opened without following a link, which would lead the snapshot into a
+// file elsewhere, and without waiting for a reader of a named pipe, which
+// would hold the edit for good: either fails the open at once.
+bool openSnapshotFile(const QString& path, QFile* file, QString* reason)
+{
+    if (!SaveFileCommit::removeLinkAt(path, reason))
+        return false;
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return file->open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+}
+
 int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *reason = file.errorString();
+    QFile file;
+    if (path.isEmpty() || !openSnapshotFile(path, &file, reason))
         return -1;
-    }
     errno = 0;
     if (writeDocument(file, false, writeBody) && file.flush())
         return 0;
@@ -64,6 +82,10 @@ int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter
 
 int writeProjectFile(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
 {
+    // QSaveFile would replace what a link there leads to. Removing the link
+    // first, the file takes its place and the linked one stays as it was.
+    if (!SaveFileCommit::removeLinkAt(path, reason))
+        return -1;
     return SaveFileCommit::writeThrough(
         path, [&writeBody](QSaveFile& file) { return writeDocument(file, true, writeBody); }, reason);
 }

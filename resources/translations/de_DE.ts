@@ -1071,6 +1071,14 @@ Aktuell: Einfügemodus</translation>
         <translation>Kein Vorgang zum Wiederherstellen</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>Der rückgängig zu machende Vorgang konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>Der wiederherzustellende Vorgang konnte nicht gelesen werden</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>Nicht aufgezeichnete Bearbeitungen wurden ebenfalls rückgängig gemacht</translation>
     </message>

@@ -1071,6 +1071,14 @@ Actual: modo insertar</translation>
         <translation>No hay ninguna operación que rehacer</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>No se ha podido leer la operación que deshacer</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>No se ha podido leer la operación que rehacer</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>También se deshicieron las ediciones que no se pudieron registrar</translation>
     </message>

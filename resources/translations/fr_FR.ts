@@ -1071,6 +1071,14 @@ Actuel : mode insertion</translation>
         <translation>Aucune opération à rétablir</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>L’opération à annuler n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>L’opération à rétablir n’a pas pu être lue</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>Les modifications qui n’ont pas pu être enregistrées ont aussi été annulées</translation>
     </message>

@@ -1071,6 +1071,14 @@ Attuale: modalità inserimento</translation>
         <translation>Nessuna operazione da ripetere</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>Impossibile leggere l’operazione da annullare</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>Impossibile leggere l’operazione da ripetere</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>Sono state annullate anche le modifiche che non è stato possibile registrare</translation>
     </message>

@@ -1071,6 +1071,14 @@ Current: Insert mode</source>
         <translation>やり直す操作はありません</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>取り消す操作を読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>やり直す操作を読み込めませんでした</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>記録できなかった編集も元に戻されました</translation>
     </message>

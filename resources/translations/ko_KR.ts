@@ -1071,6 +1071,14 @@ Current: Insert mode</source>
         <translation>다시 실행할 작업이 없습니다</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>실행 취소할 작업을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>다시 실행할 작업을 읽을 수 없습니다</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>기록하지 못한 편집도 함께 취소되었습니다</translation>
     </message>

@@ -1071,6 +1071,14 @@ Atual: modo inserir</translation>
         <translation>Nenhuma operação para refazer</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>Não foi possível ler a operação a desfazer</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>Não foi possível ler a operação a refazer</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>As edições que não puderam ser registradas também foram desfeitas</translation>
     </message>

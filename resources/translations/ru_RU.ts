@@ -1071,6 +1071,14 @@ Current: Insert mode</source>
         <translation>Нет операций для повтора</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>Не удалось прочитать операцию для отмены</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>Не удалось прочитать операцию для повтора</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>Правки, которые не удалось записать, тоже отменены</translation>
     </message>

@@ -1071,6 +1071,14 @@ Current: Insert mode</source>
         <translation>没有可重做的操作</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>无法读取要撤销的操作</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>无法读取要重做的操作</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>无法记录的编辑也已一并撤销</translation>
     </message>

@@ -1071,6 +1071,14 @@ Current: Insert mode</source>
         <translation>沒有可重做的操作</translation>
     </message>
     <message>
+        <source>The operation to undo could not be read</source>
+        <translation>無法讀取要復原的操作</translation>
+    </message>
+    <message>
+        <source>The operation to redo could not be read</source>
+        <translation>無法讀取要重做的操作</translation>
+    </message>
+    <message>
         <source>Edits that could not be recorded were undone too</source>
         <translation>無法記錄的編輯也已一併復原</translation>
     </message>

@@ -153,6 +153,35 @@ TEST_F(HistoryTest, UndoAndRedoWithNothingToMoveToSayWhyAndChangeNothing)
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"No operation to redo"});
 }
 
+// Snapshots that another program cut after they were written: the undo and
+// the redo that meet one say that their step could not be read, and the
+// timeline stays as it is.
+TEST_F(HistoryTest, UndoAndRedoOverSnapshotsThatBecameUnreadableSaySoAndChangeNothing)
+{
+    std::unique_ptr<HistoryWindow> window;
+    const QString problem = openCaptionProject(window);
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    Segment* caption = window->projectManager()->segmentAt(0);
+    window->moveSegment(caption, 1.0f);
+    window->moveSegment(caption, 2.0f);
+    window->undoNow();
+    const QString history = ProjectManager::historyDirectory(name, QString());
+    const QStringList snapshots = QDir(history).entryList(QDir::Files);
+    ASSERT_EQ(snapshots.size(), 3) << "the two edits' states before and the state the undo left";
+    for (const QString& snapshot : snapshots)
+        writeFile(history + "/" + snapshot, "<Project><Segm");
+    window->takeHeadsUps();
+    TrackWidget* track = window->timeline()->trackWidgetAt(0);
+
+    window->redoNow();
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"The operation to redo could not be read"});
+    window->undoNow();
+    EXPECT_EQ(window->takeHeadsUps(), QStringList{"The operation to undo could not be read"});
+    EXPECT_EQ(window->timeline()->trackWidgetAt(0), track) << "the timeline was rebuilt";
+    EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 1.0f);
+}
+
 // Save, move the red picture, remove a caption, undo both, save: the file is
 // the one saved first apart from the track ids; the picture kept its object
 // and engine segment, the caption came back as a new segment.

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QThread>
 
 namespace {
@@ -211,6 +212,28 @@ TEST(ProjTool, ConvertWritesTheMissingXmlFilesOnly)
     EXPECT_EQ(broken.exitCode, 2);
     EXPECT_TRUE(broken.output.contains("invalid map<K, T> key")) << qPrintable(broken.output);
     EXPECT_FALSE(QFile::exists(dir + "/project.xml"));
+}
+
+// Links that lead nowhere stand where the converted files go: the files
+// take their places, and nothing is written where the links led.
+TEST(ProjTool, ConvertWritesItsFilesInPlaceOfLinksThatLeadNowhere)
+{
+    REQUIRE_PLIST_FIXTURES();
+    TemporaryProduct product;
+    QTemporaryDir elsewhere;
+    const QString dir = product.projectDir(kName);
+    for (const QString file : {"project", "properties"}) {
+        ASSERT_TRUE(QFile::copy(plistFixtureDir() + "/binary/" + file + ".plist", dir + "/" + file + ".plist"));
+        ASSERT_TRUE(QFile::link(elsewhere.filePath(file + ".xml"), dir + "/" + file + ".xml"));
+    }
+    const ToolRun run = runTool({"convert", dir});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.output);
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList()) << "written through a link";
+    for (const char* file : {"/project.xml", "/properties.xml"}) {
+        const QFileInfo converted(dir + file);
+        EXPECT_TRUE(converted.isFile() && !converted.isSymLink()) << file;
+    }
+    EXPECT_TRUE(runTool({"info", dir}).output.contains("3 segments"));
 }
 
 // Files whose root element is in a namespace are of a format this version

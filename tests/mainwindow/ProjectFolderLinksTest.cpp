@@ -1,0 +1,296 @@
+// Links and special files that a user or another program put where the
+// window keeps files of its own in a project folder: the layout, the cover,
+// the media settings, the project files, the undo snapshots and their
+// folder. None of them leads a write or a removal outside the folder, and
+// none holds the window up.
+#include "DesktopMainWindow.h"
+
+#include "AVGLWidget.h"
+#include "HelpTipsSeen.h"
+#include "IsolatedSettings.h"
+#include "MenuEntries.h"
+#include "OpeningWindow.h"
+#include "ProjectManager.h"
+#include "ProjectTestSupport.h"
+#include "WatchedPipe.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocalServer>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+const QString kProject = QStringLiteral("5-4-3-2-1-0");
+const QString kFolder = QStringLiteral("Examples");
+// Renderer wait (5 s), the closing finish (1 s) and a loaded machine.
+constexpr int kClosedWithinMs = 20000;
+constexpr int kOpenedWithinMs = 60000;
+
+class LinkedProjectWindow : public DesktopMainWindow
+{
+public:
+    using DesktopMainWindow::DesktopMainWindow;
+    bool ready() const { return _waitingHUD == nullptr || !_waitingHUD->isVisible(); }
+    AVGLWidget* preview() const { return _previewWidget; }
+};
+
+// Opens the reading end of a named pipe once a writer may have waited on it
+// for longer than the bound: the writer goes on, so that a test of a window
+// that waits on the pipe ends, and it tells that a writer waited.
+class PipeWriterRelease
+{
+public:
+    explicit PipeWriterRelease(const QString& path) : _path(QFile::encodeName(path)), _thread([this] { _watch(); })
+    {
+    }
+    ~PipeWriterRelease() { _end(); }
+    // Ends the watch, after the released writer's bytes were read.
+    bool releasedAWriter()
+    {
+        _end();
+        return _released;
+    }
+
+private:
+    void _end()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(_mutex);
+            _done = true;
+        }
+        _ended.notify_all();
+        if (_thread.joinable())
+            _thread.join();
+    }
+
+    void _watch()
+    {
+        std::unique_lock<std::mutex> lock(_mutex);
+        if (_ended.wait_for(lock, std::chrono::seconds(5), [this] { return _done; }))
+            return;
+        lock.unlock();
+        const int reader = ::open(_path.constData(), O_RDONLY | O_NONBLOCK);
+        char buffer[4096];
+        // Drained until the writer closes its end, or for a bounded time.
+        for (int round = 0; reader >= 0 && round < 500; ++round) {
+            const ssize_t read = ::read(reader, buffer, sizeof buffer);
+            _released = _released || read > 0;
+            if (read == 0 && _released)
+                break;
+            if (read <= 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (reader >= 0)
+            ::close(reader);
+    }
+
+    const QByteArray _path;
+    std::mutex _mutex;
+    std::condition_variable _ended;
+    bool _done = false;
+    std::atomic<bool> _released{false};
+    std::thread _thread;
+};
+
+class ProjectFolderFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ProjectManager::copyExampleProjects());
+        markHelpTipsSeen();
+        folder = ProjectManager::projectDirectory(kProject, kFolder);
+        ASSERT_TRUE(outside.isValid());
+    }
+
+    void TearDown() override { delete window.data(); }
+
+    // The project's file name becomes a link to a file of the bytes outside.
+    void linkOutside(const QString& name, const QByteArray& bytes)
+    {
+        writeFile(outside.filePath(name), bytes);
+        QFile::remove(folder + "/" + name);
+        ASSERT_TRUE(QFile::link(outside.filePath(name), folder + "/" + name)) << qPrintable(name);
+    }
+
+    // False when the preview gets no GL context.
+    bool open()
+    {
+        window = new LinkedProjectWindow(kProject, kFolder);
+        // Its media library writes the settings as it goes with the window.
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        if (!waitFor([this] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
+            return false;
+        EXPECT_TRUE(waitFor([this] { return window->ready(); }, kOpenedWithinMs)) << "it stays on \"Opening...\"";
+        return true;
+    }
+
+    int segments() const { return window->projectManager()->segmentCount(); }
+
+    void undoTo(int count)
+    {
+        ASSERT_TRUE(triggerEntry(window, QStringLiteral("Undo")));
+        // A busy renderer defers the undo.
+        EXPECT_TRUE(waitFor([&] { return segments() == count; }, 5000))
+            << "the undo did not take the text away";
+    }
+
+    void saveAndClose()
+    {
+        ASSERT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
+        EXPECT_TRUE(waitFor([this] { return window.isNull(); }, kClosedWithinMs)) << "the window stays";
+    }
+
+    // Every file and folder below the outside folder, with its bytes'
+    // digest, a line each in order.
+    std::string outsideTree() const
+    {
+        QStringList tree;
+        QDirIterator entries(outside.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString path = entries.next();
+            const QByteArray bytes = entries.fileInfo().isDir() ? QByteArray("folder") : readFile(path);
+            tree << QDir(outside.path()).relativeFilePath(path) + " "
+                    + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        }
+        tree.sort();
+        return tree.join('\n').toStdString();
+    }
+
+    IsolatedSettings settings;
+    TemporaryProduct product;
+    QTemporaryDir outside;
+    QString folder;
+    QPointer<LinkedProjectWindow> window;
+};
+
+// Each round with the history folder linked, or its first snapshot.
+class ProjectFolderLinks : public ProjectFolderFiles, public ::testing::WithParamInterface<bool>
+{
+};
+
+} // namespace
+
+// The history folder, or its first snapshot, and the layout, the cover, the
+// media settings and both project files are links to a user's folder and
+// files. Through two edits, an undo and Save & Close, all of these stay as
+// they were, and the project folder holds the project with its edit.
+TEST_P(ProjectFolderLinks, TheLinkedFolderAndFilesStayAsTheyWereThroughEditsAnUndoAndSaveAndClose)
+{
+    const bool snapshotLinked = GetParam();
+    ASSERT_TRUE(QDir().mkpath(outside.filePath("Documents/deeper")));
+    writeFile(outside.filePath("Documents/letter.txt"), "Dear all,\n");
+    writeFile(outside.filePath("Documents/deeper/photo.jpg"), "not a picture\n");
+    if (snapshotLinked) {
+        ASSERT_TRUE(QDir().mkpath(folder + "/history"));
+        ASSERT_TRUE(QFile::link(outside.filePath("Documents/letter.txt"), folder + "/history/project000.xml"));
+    } else {
+        ASSERT_TRUE(QFile::link(outside.filePath("Documents"), folder + "/history"));
+    }
+    const QByteArray project = readFile(folder + "/project.xml");
+    linkOutside("project.xml", project);
+    linkOutside("properties.xml", readFile(folder + "/properties.xml"));
+    linkOutside("layout.xml", "my notes\n");
+    linkOutside("shot.jpg", "my picture\n");
+    // A comment that a write of the settings would not keep.
+    linkOutside("media.config", "[LocalFiles]\n; my clips\nDir=/media/clips\n");
+    const std::string before = outsideTree();
+
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int count = segments();
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    ASSERT_EQ(segments(), count + 2);
+    undoTo(count + 1);
+    saveAndClose();
+
+    EXPECT_EQ(outsideTree(), before);
+    // The cover is written only from a preview that shows every layer: not
+    // always so right after an undo.
+    for (const char* name : {"project.xml", "properties.xml", "layout.xml", "media.config"}) {
+        const QFileInfo file(folder + "/" + name);
+        EXPECT_TRUE(file.isFile() && !file.isSymLink()) << name << " is not a file of the project's own";
+    }
+    EXPECT_FALSE(QFileInfo(folder + "/history").exists() || QFileInfo(folder + "/history").isSymLink());
+    EXPECT_EQ(readFile(folder + "/project.xml").count("Type=\"TEXT\""), project.count("Type=\"TEXT\"") + 1)
+        << "the edit kept is not in the project";
+}
+
+INSTANTIATE_TEST_SUITE_P(FolderOrSnapshot, ProjectFolderLinks, ::testing::Bool());
+
+// A named pipe that another program left at the first snapshot's name: the
+// first edit neither waits on it nor replaces it, and its undo works.
+TEST_F(ProjectFolderFiles, AFirstEditPassesANamedPipeInTheHistoryAndUndoes)
+{
+    ASSERT_TRUE(QDir().mkpath(folder + "/history"));
+    const QString pipe = folder + "/history/project000.xml";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int count = segments();
+    PipeWriterRelease release(pipe);
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    EXPECT_FALSE(release.releasedAWriter()) << "the edit waited on the named pipe";
+    ASSERT_EQ(segments(), count + 1);
+    struct stat status;
+    EXPECT_TRUE(lstat(QFile::encodeName(pipe).constData(), &status) == 0 && S_ISFIFO(status.st_mode))
+        << "the named pipe was replaced";
+    undoTo(count);
+    saveAndClose();
+}
+
+// A cover that is a link to a user's picture is replaced by a cover of the
+// project's own, and the picture stays as it was.
+TEST_F(ProjectFolderFiles, ACoverThatIsALinkIsReplacedAndWhatItLeadsToStays)
+{
+    linkOutside("shot.jpg", "my picture\n");
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    saveAndClose();
+    EXPECT_EQ(readFile(outside.filePath("shot.jpg")), "my picture\n");
+    const QFileInfo cover(folder + "/shot.jpg");
+    EXPECT_TRUE(cover.isFile() && !cover.isSymLink()) << "the cover is not the project's own";
+    EXPECT_FALSE(QImage(cover.filePath()).isNull());
+}
+
+// A cover that is a named pipe or a socket is left as it is, as a layout or
+// settings file of that kind is.
+TEST_F(ProjectFolderFiles, ACoverThatIsNoRegularFileIsNeitherWaitedOnNorReplaced)
+{
+    const QString cover = folder + "/shot.jpg";
+    for (const bool socket : {false, true}) {
+        QFile::remove(cover);
+        std::unique_ptr<WatchedPipe> pipe;
+        QLocalServer server;
+        if (socket)
+            ASSERT_TRUE(server.listen(cover)) << qPrintable(server.errorString());
+        else
+            pipe = std::make_unique<WatchedPipe>(cover);
+        ASSERT_TRUE(socket || pipe->isMade());
+        if (!open())
+            GTEST_SKIP() << "no OpenGL context for the preview";
+        saveAndClose();
+        const QFileInfo left(cover);
+        EXPECT_TRUE(left.exists() && !left.isFile()) << "the cover was replaced, socket: " << socket;
+        EXPECT_TRUE(socket || pipe->readers() == 0) << "the cover was opened";
+    }
+}
