@@ -382,25 +382,26 @@ bool EditScrollArea::_isLiveTile(const SegmentWidget* segmentWidget) const
     return false;
 }
 
-void EditScrollArea::_selectPressed(SegmentWidget* segmentWidget, const QPoint& globalPos)
+bool EditScrollArea::_isPressForBar(const SegmentWidget* segmentWidget, const QPoint& globalPos) const
 {
-    // A press on a dimmed tile under a trim bar belongs to the bar.
-    if (!segmentWidget->isHighlighted() && _barAt(globalPos) != Bar::None)
-        return;
-    setSelectedSegmentWidget(segmentWidget);
+    // A press on a dimmed tile within a trim bar's reach belongs to the bar:
+    // the user aims at the edited tile's edge, not at the tile beside it.
+    return !segmentWidget->isHighlighted() && _barAt(globalPos) != Bar::None;
 }
 
 void EditScrollArea::onSegmentWidgetMousePressed(SegmentWidget* segmentWidget, QPoint pos)
 {
-    if (_isLiveTile(segmentWidget))
-        _selectPressed(segmentWidget, pos);
+    if (_isLiveTile(segmentWidget) && !_isPressForBar(segmentWidget, pos))
+        setSelectedSegmentWidget(segmentWidget);
 }
 
 void EditScrollArea::onSegmentWidgetRightMousePressed(SegmentWidget* segmentWidget, QPoint pos)
 {
-    if (!_isLiveTile(segmentWidget))
+    // Nor does such a press open the tile's menu, whose "Edit" would move
+    // the editing away from the tile the user is trimming.
+    if (!_isLiveTile(segmentWidget) || _isPressForBar(segmentWidget, pos))
         return;
-    _selectPressed(segmentWidget, pos);
+    setSelectedSegmentWidget(segmentWidget);
     emit editScrollAreaPopupContextMenuForSegmentWidget(segmentWidget, pos);
 }
 

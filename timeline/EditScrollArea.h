@@ -177,7 +177,7 @@ private:
     void _fitContent(float duration);
     void _animateTracksTo(const QList<QPair<TrackWidget*, QPoint>>& targets, bool alwaysAnimated);
     bool _handleWheelPhase(QEvent* event);
-    void _selectPressed(SegmentWidget* segmentWidget, const QPoint& globalPos);
+    bool _isPressForBar(const SegmentWidget* segmentWidget, const QPoint& globalPos) const;
     bool _isLiveTile(const SegmentWidget* segmentWidget) const;
     void _clearSelection();
 

@@ -17,6 +17,7 @@
 #include <QGraphicsEffect>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -343,6 +344,42 @@ protected:
             .arg(double(time), 0, 'g', 9).arg(window->previewMiddle(), 8, 16);
     }
 
+    // Right-clicks at the window points, back to back, and then handles
+    // every menu that pops up as the user of the tiles beside an edited
+    // one would: a menu offering "Edit" is answered with it, any other is
+    // closed. The entries of each menu come back in turn once a menu
+    // offering the entry "until" has shown (a separator as "-"), or what
+    // showed in 5 s.
+    QList<QStringList> answerMenusOfRightClicks(const QList<QPoint>& points, const QString& until)
+    {
+        QList<QStringList> menus;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QStringList entries;
+            QAction* edit = nullptr;
+            for (QAction* action : menu->actions()) {
+                entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                if (action->text() == QLatin1String("Edit"))
+                    edit = action;
+            }
+            menus << entries;
+            menu->close();
+            if (edit)
+                edit->trigger();
+        });
+        poll.start(50);
+        for (const QPoint& at : points)
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+        waitFor([&] {
+            return !QApplication::activePopupWidget()
+                && std::any_of(menus.begin(), menus.end(), [&](const QStringList& entries) { return entries.contains(until); });
+        }, 5000);
+        return menus;
+    }
+
     static bool isRed(QRgb pixel) { return qRed(pixel) > 180 && qGreen(pixel) < 70 && qBlue(pixel) < 70; }
 
     IsolatedSettings settings;
@@ -455,4 +492,53 @@ TEST_F(DesktopTimelineTrim, SplitUndoAndRedoKeepThePictureAtThePointerOnThePrevi
     EXPECT_LT(piece->rangeStart(), clip->rangeStart() + clip->duration() + 1e-6f) << qPrintable(meeting(clip, piece, cut));
     EXPECT_TRUE(previewTurnsRed()) << "not the picture at the pointer after the redo: " << qPrintable(meeting(clip, piece, cut));
     EXPECT_NEAR(window->pointerTime(), cut, 1e-3) << "the pointer moved";
+}
+
+// While a caption is edited, a right-click on the caption beside it, within
+// the reach of the edited one's trim bar, belongs to the bar: no menu of
+// the caption beside opens there, and editing stays where it is. Beyond
+// that reach the caption beside offers its menu, whose "Edit" takes the
+// editing over.
+TEST_F(DesktopTimelineTrim, ARightClickWithinTheTrimBarsReachOpensNoMenuOfTheCaptionBeside)
+{
+    std::vector<RecordBuilder> records;
+    records.push_back(caption("A", 0.0f, 3.0f));
+    records.push_back(caption("B", 3.5f, 4.0f));
+    writeProject(dir, records);
+    window = std::make_unique<TrimWindow>(name, QString());
+    if (window->isOpenFailed() || !window->openedAndLoaded())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    Segment* a = find("A");
+    Segment* b = find("B");
+    ASSERT_TRUE(a && b);
+    ASSERT_TRUE(edit(a)) << "the double click did not open A for editing";
+    SegmentWidget* edited = tileOf(a);
+    SegmentWidget* beside = tileOf(b);
+    const QLabel* bar = window->timeline()->rightTrimBar();
+    // 20 px right of the bar (its reach is 40 px), and 60 px further on.
+    const QPoint withinReach(beside->mapFromGlobal(bar->mapToGlobal(QPoint(bar->width() + 20, 0))).x(),
+                             beside->height() / 2);
+    const QPoint beyondReach = withinReach + QPoint(60, 0);
+    ASSERT_TRUE(beside->rect().contains(withinReach) && beside->rect().contains(beyondReach))
+        << "B is " << beside->width() << " px wide";
+    QSignalSpy handedOver(window->timeline(), &EditScrollArea::editScrollAreaDidFinishEditingSegmentImmediately);
+
+    // The edited caption's own menu, under its bar, follows: once it has
+    // shown, the click beside has had its turn.
+    const QPoint underTheBar(edited->width() - 5, edited->height() / 2);
+    const QList<QStringList> menus = answerMenusOfRightClicks(
+        {inWindow(beside, withinReach), inWindow(edited, underTheBar)}, QStringLiteral("Finish Editing"));
+    QStringList seen;
+    for (const QStringList& entries : menus)
+        seen << entries.join('|');
+    ASSERT_EQ(menus.size(), 1) << "menus: " << qPrintable(seen.join(QStringLiteral(" then ")));
+    EXPECT_EQ(menus.first().value(0), QStringLiteral("Finish Editing"));
+    EXPECT_EQ(handedOver.count(), 0);
+    EXPECT_EQ(window->timeline()->editingSegmentWidget(), edited);
+    EXPECT_EQ(window->timeline()->selectedSegmentWidget(), edited);
+
+    const QList<QStringList> besideMenus = answerMenusOfRightClicks({inWindow(beside, beyondReach)}, QStringLiteral("Edit"));
+    EXPECT_EQ(besideMenus, QList<QStringList>{QStringList{"Edit"}});
+    EXPECT_TRUE(waitFor([&] { return window->timeline()->editingSegmentWidget() == beside; }, 5000))
+        << "Edit in the menu of B did not take the editing over";
 }
