@@ -145,8 +145,12 @@ protected:
         QCoreApplication::processEvents();
     }
     // With no event handled after it, as when the user's next key follows at once.
+    // Shortcuts reach the active window only, and another test program's
+    // window on the shared display may take the keyboard at any time: the
+    // press is meant for this window, so it is made active first.
     void pressToggleShortcutOnly()
     {
+        QApplication::setActiveWindow(window);
         QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
     }
 
