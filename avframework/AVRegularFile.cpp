@@ -12,3 +12,9 @@ bool avIsRegularFile(const QString& path)
     struct stat status;
     return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
+
+bool avIsNameTaken(const QString& path)
+{
+    struct stat status;
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}

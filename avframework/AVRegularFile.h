@@ -9,3 +9,8 @@ class QString;
 // reading a device may never end. Every reader of a file that another
 // program may have put there treats such a file as one it cannot read.
 bool avIsRegularFile(const QString& path);
+
+// Whether anything stands at path, a link that leads nowhere included. A
+// free name picked for a new file must not be such a link: the file would be
+// written where the link leads, outside the folder it was meant for.
+bool avIsNameTaken(const QString& path);

@@ -3,6 +3,7 @@
 // of an added file into the project folder and the camera's captures.
 #include "MainWindow.h"
 
+#include "AVRegularFile.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
 #include "ImageSegment.h"
@@ -91,7 +92,7 @@ QString freeCopyPath(const QString& source, const QString& folder)
     const int dot = fileName.indexOf(QLatin1Char('.'));
     const QString base = dot < 0 ? fileName : fileName.left(dot);
     const QString suffix = dot < 0 ? QString() : fileName.mid(dot + 1);
-    for (int number = 1; QFileInfo::exists(destination); ++number)
+    for (int number = 1; avIsNameTaken(destination); ++number)
         destination = folder + QStringLiteral("/%1 Copy %2.%3").arg(base).arg(number).arg(suffix);
     return destination;
 }
@@ -332,7 +333,7 @@ QString MainWindow::_freeNumberedPath(const QString& folder, const QString& patt
     int number = 1;
     do {
         path = folder + QDir::separator() + pattern.arg(number++);
-    } while (QFileInfo::exists(path));
+    } while (avIsNameTaken(path));
     return path;
 }
 

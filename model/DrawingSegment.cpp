@@ -59,7 +59,7 @@ QString DrawingSegment::newImageFileName() const
         return QString();
     for (int number = 1;; ++number) {
         const QString path = folder + QDir::separator() + QString::asprintf("drawingImage-%d.png", number);
-        if (!QFileInfo::exists(path))
+        if (!avIsNameTaken(path))
             return path;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileSizeLimit.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
 #include "ProjectManager.h"
@@ -23,24 +24,6 @@
 #include <memory>
 #include <ostream>
 #include <vector>
-
-// Lowers the process's file size limit while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &_saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = _saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &_saved); }
-
-private:
-    rlimit _saved;
-};
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* out)

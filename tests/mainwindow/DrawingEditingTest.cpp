@@ -8,6 +8,7 @@
 #include "DrawingToolsWidget.h"
 #include "DrawingTuningWidget.h"
 #include "EditButtonEditingWidget.h"
+#include "FileSizeLimit.h"
 #include "IsolatedSettings.h"
 #include "ModalDialogAnswerer.h"
 #include "OpeningWindow.h"
@@ -351,21 +352,26 @@ TEST_F(DrawingEditing, StripCommandsSaveToAlbumAndAFailedSaveKeepsTheCanvas)
 
     SCOPED_TRACE("a drawing that cannot be written: no undo step, a message, the canvas stays");
     const int steps = window->historySize();
-    // The next free name leads into a folder that does not exist.
-    const QString blocked = dir + "/drawingImage-2.png";
-    ASSERT_TRUE(QFile::link(product.path() + "/missing-folder/picture.png", blocked));
-    clickDone();
-    ASSERT_TRUE(QFile::remove(blocked));
+    {
+        // The 4K picture does not fit under the limit.
+        FileSizeLimit smallFiles(4096);
+        clickDone();
+    }
     EXPECT_NE(window->canvas(), nullptr);
     EXPECT_EQ(window->historySize(), steps);
     EXPECT_TRUE(window->takeHeadsUps().contains(QStringLiteral("Save painting failed")));
     EXPECT_EQ(fileOf(window->drawing()), "drawingImage-1.png");
-    // The panels drive the canvas again, and a second Done stores the picture.
+    // The panels drive the canvas again, and a second Done stores the
+    // picture. A link that leads out of the folder, to nothing yet, takes
+    // the next name: the picture never goes where it leads.
     EXPECT_EQ(window->colorPanel(), color);
+    const QString outside = product.path() + "/outside.png";
+    ASSERT_TRUE(QFile::link(outside, dir + "/drawingImage-2.png"));
     clickDone();
     EXPECT_EQ(window->canvas(), nullptr);
     EXPECT_EQ(window->historySize(), steps + 1);
-    EXPECT_EQ(fileOf(window->drawing()), "drawingImage-2.png");
+    EXPECT_EQ(fileOf(window->drawing()), "drawingImage-3.png");
+    EXPECT_FALSE(QFileInfo::exists(outside));
 
     SCOPED_TRACE("closing tidies away a drawing file no segment uses");
     ASSERT_TRUE(window->undo());
@@ -373,7 +379,7 @@ TEST_F(DrawingEditing, StripCommandsSaveToAlbumAndAFailedSaveKeepsTheCanvas)
     window->_finishClosing();
     window.reset();
     EXPECT_TRUE(QFileInfo::exists(dir + "/drawingImage-1.png"));
-    EXPECT_FALSE(QFileInfo::exists(dir + "/drawingImage-2.png"));
+    EXPECT_FALSE(QFileInfo::exists(dir + "/drawingImage-3.png"));
 }
 
 // Closing the window with the canvas open: the painting is not stored, and

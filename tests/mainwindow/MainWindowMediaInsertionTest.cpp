@@ -178,9 +178,12 @@ TEST_F(CaptionInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreC
 
     ASSERT_TRUE(window->_insertMediaFile(clip, 7, {}, 0.0f, false, true));
     EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/clip.mp4");
+    // A link that leads out of the folder, to nothing yet, takes its name.
+    ASSERT_TRUE(QFile::link(outside.path() + "/elsewhere.mp4", dir + "/clip Copy 1.mp4"));
     window->target(window->newestTrack());
     ASSERT_TRUE(window->_insertMediaFile(clip, 7, {}, 0.0f, false, true));
-    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/clip Copy 1.mp4");
+    EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/clip Copy 2.mp4");
+    EXPECT_FALSE(QFileInfo::exists(outside.path() + "/elsewhere.mp4"));
     window->target(window->newestTrack());
     ASSERT_TRUE(window->_insertMediaFile(dotted, 7, {}, 0.0f, false, true));
     EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/a Copy 1.b.mov");
@@ -449,14 +452,16 @@ TEST_F(CaptionInsertionTest, ACameraPhotoFromAnotherFileSystemGetsTheNextFreeNam
         || stat(QFile::encodeName(dir).constData(), &projectInfo) != 0 || memoryInfo.st_dev == projectInfo.st_dev)
         GTEST_SKIP() << "the temporary captures and the project share one file system here";
     ASSERT_TRUE(copyFixture("picture.png", dir + "/cameraPhoto-1.jpg"));
-    ASSERT_TRUE(copyFixture("picture.png", dir + "/cameraPhoto-2.jpg"));
     QTemporaryDir captures(memory + "/capture-XXXXXX");
+    // A link that leads out of the folder, to nothing yet, takes its name.
+    ASSERT_TRUE(QFile::link(captures.path() + "/elsewhere.jpg", dir + "/cameraPhoto-2.jpg"));
     const QString shot = captures.path() + "/shot.jpg";
     ASSERT_TRUE(copyFixture("photo_4000x3000.jpg", shot));
 
     window->_insertCapturedPhoto(shot);
 
     EXPECT_FALSE(QFile::exists(shot));
+    EXPECT_FALSE(QFileInfo::exists(captures.path() + "/elsewhere.jpg"));
     EXPECT_EQ(readFile(dir + "/cameraPhoto-3.jpg"), readFile(TestMedia::path("photo_4000x3000.jpg")));
     Segment* photo = lastInserted(*window);
     EXPECT_EQ(photo->type(), "IMAGE");
