@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// What tells a file from any other that takes its name later: its device,
+// its inode number and the time its inode last changed. A file removed and
+// another put in its place may be given the same inode number, never the
+// same change time as well; a rename, a new link or a new mode changes that
+// time too, while reading the file does not.
+class AVFileIdentity {
+public:
+    // No file.
+    AVFileIdentity() = default;
+    // The regular file at the path itself (a link there is not followed);
+    // no file for anything else there, or nothing. Never opens the path.
+    static AVFileIdentity ofRegularFile(const std::string& path);
+
+    bool isFile() const { return _isFile; }
+    bool isInode(dev_t device, ino_t inode) const;
+    bool operator==(const AVFileIdentity& other) const;
+    bool operator!=(const AVFileIdentity& other) const { return !(*this == other); }
+
+private:
+    bool _isFile = false;
+    dev_t _device = 0;
+    ino_t _inode = 0;
+    timespec _changed{};
+};
