@@ -1,3 +1,5 @@
+// A file's identity, read from its status alone: the file is never opened.
+
 #include "AVFileIdentity.h"
 
 AVFileIdentity AVFileIdentity::ofRegularFile(const std::string& path)
@@ -9,6 +11,7 @@ AVFileIdentity AVFileIdentity::ofRegularFile(const std::string& path)
     identity._isFile = true;
     identity._device = status.st_dev;
     identity._inode = status.st_ino;
+    identity._size = status.st_size;
     identity._changed = status.st_ctim;
     return identity;
 }
@@ -20,6 +23,6 @@ bool AVFileIdentity::isInode(dev_t device, ino_t inode) const
 
 bool AVFileIdentity::operator==(const AVFileIdentity& other) const
 {
-    return _isFile == other._isFile && _device == other._device && _inode == other._inode
+    return _isFile == other._isFile && _device == other._device && _inode == other._inode && _size == other._size
         && _changed.tv_sec == other._changed.tv_sec && _changed.tv_nsec == other._changed.tv_nsec;
 }

@@ -6,10 +6,11 @@
 #include <sys/types.h>
 
 // What tells a file from any other that takes its name later: its device,
-// its inode number and the time its inode last changed. A file removed and
-// another put in its place may be given the same inode number, never the
-// same change time as well; a rename, a new link or a new mode changes that
-// time too, while reading the file does not.
+// its inode number, its size and the time its inode last changed. A file
+// removed and another put in its place may be given the same inode number;
+// the change time moves on with it (only the clock's coarse step could make
+// it the same), and so does it with a rename, a new link, a new mode or a
+// write, but not with a read.
 class AVFileIdentity {
 public:
     // No file.
@@ -27,5 +28,6 @@ private:
     bool _isFile = false;
     dev_t _device = 0;
     ino_t _inode = 0;
+    off_t _size = 0;
     timespec _changed{};
 };
