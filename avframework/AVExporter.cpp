@@ -41,6 +41,13 @@ constexpr int kMaxNameAttempts = 1000;
 
 void noNotification(AVComposition*, AVSegment*, void*) {}
 
+// Whether a write or a rename failed because the folder or the file takes
+// no more writes: read-only, locked, or no longer the user's to change.
+bool refusesWrites(int error)
+{
+    return error == EPERM || error == EACCES || error == EROFS;
+}
+
 } // namespace
 
 uint32_t AVExporter::videoBitRateForLevel(int level, uint32_t frameRate)
@@ -149,6 +156,8 @@ int AVExporter::_run()
     _readyWaitExpired = false;
     _drawnAhead = false;
     _ranOutOfDisk = false;
+    _refusedWriting = false;
+    _movieIdentity = AVFileIdentity();
     int result = kNoDrawingContext;
     if (_setUpDrawing()) {
         if (_imageLoader)
@@ -324,6 +333,8 @@ void AVExporter::_noteWriteError(int error, const AVFormatContext* context)
     for (const int code : {error, written}) {
         if (code == AVERROR(ENOSPC) || code == AVERROR(EDQUOT))
             _ranOutOfDisk = true;
+        if (refusesWrites(AVUNERROR(code)))
+            _refusedWriting = true;
     }
 }
 
@@ -331,9 +342,13 @@ int AVExporter::_nameMovie(AVPartialFile* file)
 {
     for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
         const int error = file->moveTo(_path);
-        if (error == 0)
+        if (error == 0) {
+            _movieIdentity = file->movieIdentity();
             return 0;
+        }
         std::fprintf(stderr, "Could not name the movie '%s': %s\n", _path.c_str(), std::strerror(error));
+        if (refusesWrites(error))
+            _refusedWriting = true;
         if (error != EEXIST)
             return kFinishFailed;
         const std::string next = _freeNameChooser ? _freeNameChooser() : std::string();

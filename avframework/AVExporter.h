@@ -118,9 +118,16 @@ public:
     void setFreeNameChooser(std::function<std::string()> chooser) { _freeNameChooser = std::move(chooser); }
     // Where the movie is, once an export has finished with 0.
     const std::string& moviePath() const { return _path; }
+    // The movie's file as the export named it, once an export finished with
+    // 0; no file when another file took its place at once. A caller hands
+    // the movie over again only while its name still leads to that file.
+    const AVFileIdentity& movieIdentity() const { return _movieIdentity; }
     // Whether the last export failed because the disk took no more (full,
     // or the user's quota used up), whichever step's code it ended with.
     bool ranOutOfDisk() const { return _ranOutOfDisk.load(); }
+    // Whether the last export failed because its folder or its file took
+    // no more writes (made read-only or locked while the movie rendered).
+    bool wasRefusedWriting() const { return _refusedWriting.load(); }
 
     // Whether the named encoder exists and opens with a 1080p test set-up.
     static bool probeEncoder(const char* name);
@@ -185,7 +192,8 @@ private:
     // while they are taken; 0, -23 when every name was taken, or -19.
     int _nameMovie(AVPartialFile* file);
     void _report(int32_t message, double value);
-    // Remembers a failed write of the movie that a full disk caused.
+    // Remembers a failed write of the movie that a full disk, or a folder
+    // or file that takes no more writes, caused.
     void _noteWriteError(int error, const AVFormatContext* context);
     // Seconds written: the mean of both streams' ends.
     double _exportedTime(const Output& output) const;
@@ -262,6 +270,9 @@ private:
     std::atomic<bool> _cancelled{false};
     std::atomic<bool> _running{false};
     std::atomic<bool> _ranOutOfDisk{false};
+    std::atomic<bool> _refusedWriting{false};
+    // Set on the export thread before its finished report, read after it.
+    AVFileIdentity _movieIdentity;
     // Serialises the muxer between the export and encoding threads.
     std::unique_ptr<AVMutex> _muxerMutex;
     // Guard the video encoding's hand-over and signal its changes.

@@ -133,9 +133,14 @@ bool AVPartialFile::isStillOwn() const
 int AVPartialFile::moveTo(const std::string& moviePath)
 {
     const int error = moveWithoutReplacing(_path.c_str(), moviePath.c_str());
-    if (error == 0)
-        _path.clear();
-    return error;
+    if (error != 0)
+        return error;
+    // Looked at at once: only the file written here counts as the movie.
+    const AVFileIdentity named = AVFileIdentity::ofRegularFile(moviePath);
+    if (named.isInode(_device, _inode))
+        _movie = named;
+    _path.clear();
+    return 0;
 }
 
 int AVPartialFile::_write(void* file, uint8_t* data, int size)

@@ -4,6 +4,8 @@ extern "C" {
 #include <libavformat/avio.h>
 }
 
+#include "AVFileIdentity.h"
+
 #include <string>
 
 #include <sys/types.h>
@@ -35,6 +37,9 @@ public:
     // Gives the file the movie's name without replacing anything there: 0,
     // or the errno of the failure (EEXIST when the name is taken).
     int moveTo(const std::string& moviePath);
+    // The movie's file as it took its name; no file before, or when another
+    // file took the name at once.
+    const AVFileIdentity& movieIdentity() const { return _movie; }
 
 private:
     int _open(const std::string& path);
@@ -46,4 +51,5 @@ private:
     std::string _path;  // empty once moved into place
     dev_t _device = 0;
     ino_t _inode = 0;
+    AVFileIdentity _movie;
 };

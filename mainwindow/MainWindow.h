@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AVFileIdentity.h"
 #include "CommonMainWindow.h"
 #include "CommonPopup.h"
 #include "ProjectManager.h"
@@ -780,9 +781,10 @@ protected:
     // project folder cannot take the cached one (the next free name when a
     // file took it while the movie rendered); empty otherwise.
     QString _exportDirectPath;
-    // Cached movie paths whose last export here made no movie: a file found
-    // there was put there by someone else and is never handed over as one.
-    QSet<QString> _exportsNotMade;
+    // The cached movies this window's exports made, each with its file's
+    // identity when the export named it: only a file that still has it is
+    // handed over again, never one that anyone else put under that name.
+    QHash<QString, AVFileIdentity> _exportsMade;
     QTimer* _autosaveTimer = nullptr;
     // The reason of the save failure last told; none once a save went through.
     std::optional<QString> _toldSaveFailure;
@@ -889,10 +891,15 @@ private:
     void _storeExportOptions(int action, int level, float frameRate, const QString& codec, const QString& name,
                              const QString& folder);
     void _handOverCachedExport();
+    // Whether the cached movie's name still leads to the very file that an
+    // export of this window made there.
+    bool _isCachedExportMadeHere() const;
     void _showExportError(const QString& text);
     // What the popup tells of the exporter's failure code, and of a disk
-    // that took no more of the movie.
-    QString _exportErrorText(int err, bool ranOutOfDisk) const;
+    // or a folder that took no more of the movie.
+    QString _exportErrorText(int err, bool ranOutOfDisk, bool refusedWriting) const;
+    // Why the finished movie could not be copied into the chosen folder.
+    QString _copyErrorText() const;
     void _restorePreviewAfterExport();
     // 100 ms steps spent waiting for an idle renderer by the pending request.
     int _exportRetries = 0;

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -171,7 +172,7 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
                              .arg(QDir::toNativeSeparators(_exportFolder)));
         return;
     }
-    if (QFileInfo::exists(_exportCachePath) && !_exportsNotMade.contains(_exportCachePath)) {
+    if (_isCachedExportMadeHere()) {
         _handOverCachedExport();
         return;
     }
@@ -208,7 +209,21 @@ void MainWindow::_handOverCachedExport()
     }
     if (PopupMovieExportingWidget* popup = _exportPopup())
         popup->setProgress(kExportShare);
-    QTimer::singleShot(kCopyDelayMs, this, [this] { _finishExportedFile(_exportPopup()); });
+    QTimer::singleShot(kCopyDelayMs, this, [this] {
+        // Looked at again: meanwhile the name may have come to lead elsewhere.
+        if (_isCachedExportMadeHere())
+            _finishExportedFile(_exportPopup());
+        else
+            _exportMovie(_exportAction, _exportSizeLevel, _exportFrameRate, _exportCodec, _exportName,
+                         _exportFolder);
+    });
+}
+
+bool MainWindow::_isCachedExportMadeHere() const
+{
+    const auto made = _exportsMade.constFind(_exportCachePath);
+    return made != _exportsMade.cend()
+        && *made == AVFileIdentity::ofRegularFile(QFile::encodeName(_exportCachePath).toStdString());
 }
 
 void MainWindow::_exportStartExporter(const QString& path)
@@ -266,7 +281,22 @@ void MainWindow::_finishExportedFile(PopupMovieExportingWidget* popup)
     if (copied)
         popup->showExportSucceeded(QString(), target);
     else
-        popup->showExportSucceeded(tr("Create video failed"), QString());
+        popup->showExportSucceeded(_copyErrorText(), QString());
+}
+
+// The cached movie stays where it is: another try only copies it again.
+QString MainWindow::_copyErrorText() const
+{
+    const QString folder = QDir::toNativeSeparators(_exportFolder);
+    if (!takesNewFiles(_exportFolder))
+        return tr("The movie could not be copied into \"%1\" because that folder cannot be written to. Please "
+                  "choose another location and export again.")
+            .arg(folder);
+    if (QStorageInfo(_exportFolder).bytesAvailable() < QFileInfo(_exportCachePath).size())
+        return tr("The movie could not be copied into \"%1\" because the disk is full. Please free some space on "
+                  "that disk or choose another location, and export again.")
+            .arg(folder);
+    return tr("Create video failed");
 }
 
 void MainWindow::_showExportError(const QString& text)
@@ -289,7 +319,7 @@ void MainWindow::onAVExporterUpdateRemainingTime(float time)
         popup->setEstimatedTimeRemaining(time);
 }
 
-QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk) const
+QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk, bool refusedWriting) const
 {
     const QString written = _exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath;
     const QString folder = QDir::toNativeSeparators(QFileInfo(written).absolutePath());
@@ -312,6 +342,10 @@ QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk) const
         return tr("The movie could not be written in \"%1\" because the disk is full. Please free some space "
                   "on that disk and export again.")
             .arg(folder);
+    if (refusedWriting)
+        return tr("The movie could not be written in \"%1\" because that folder can no longer be written to. "
+                  "Please make sure that it can be written to and export again.")
+            .arg(folder);
     return QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err);
 }
 
@@ -330,10 +364,15 @@ void MainWindow::_restorePreviewAfterExport()
 void MainWindow::onAVExporterFinished(int err)
 {
     bool ranOutOfDisk = false;
+    bool refusedWriting = false;
+    AVFileIdentity made;
     if (_exporter) {
         if (err == 0 && !_exportDirectPath.isEmpty())
             _exportDirectPath = QString::fromStdString(_exporter->moviePath());
+        else if (err == 0)
+            made = _exporter->movieIdentity();
         ranOutOfDisk = _exporter->ranOutOfDisk();
+        refusedWriting = _exporter->wasRefusedWriting();
         _exporter->detachFromComposition();
         delete _exporter;
         _exporter = nullptr;
@@ -341,12 +380,13 @@ void MainWindow::onAVExporterFinished(int err)
             _previewWidget->setExporter(nullptr);
     }
     _restorePreviewAfterExport();
-    // After any other end than a movie made here, whatever holds the
-    // cached movie's name was put there by someone else.
-    if (err != 0)
-        _exportsNotMade.insert(_exportCachePath);
+    // Only a movie this export named under the cached name is handed over
+    // again. One made straight into the chosen folder leaves what is known
+    // of the cached name as it was.
+    if (made.isFile())
+        _exportsMade.insert(_exportCachePath, made);
     else if (_exportDirectPath.isEmpty())
-        _exportsNotMade.remove(_exportCachePath);
+        _exportsMade.remove(_exportCachePath);
     if (err == 0) {
         if (_exportAction == MovieExportingActionSaveToComputer)
             _finishExportedFile(_exportPopup());
@@ -356,10 +396,9 @@ void MainWindow::onAVExporterFinished(int err)
         // The exporter wrote to a name of its own and removed it: nothing is left at the cached path.
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
     } else {
-        _showExportError(_exportErrorText(err, ranOutOfDisk));
-        // The exporter removed what it wrote itself: whatever holds this
-        // export's names now was put there by someone else.
-        _removeExportedFiles(QFileInfo(_exportCachePath).fileName());
+        // The exporter removed what it wrote itself; whatever else holds an
+        // export's name here was made by another export, or is someone's.
+        _showExportError(_exportErrorText(err, ranOutOfDisk, refusedWriting));
     }
     hideTaskbarProgress();
 }

@@ -1271,6 +1271,18 @@ Aktuell: Einfügemodus</translation>
         <translation>Der Film konnte nicht in „%1“ geschrieben werden, weil der Datenträger voll ist. Bitte auf diesem Datenträger Platz freigeben und erneut exportieren.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>Der Film konnte nicht in „%1“ geschrieben werden, weil in diesen Ordner nicht mehr geschrieben werden kann. Bitte sicherstellen, dass in ihn geschrieben werden kann, und erneut exportieren.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>Der Film konnte nicht nach „%1“ kopiert werden, weil in diesen Ordner nicht geschrieben werden kann. Bitte einen anderen Ort wählen und erneut exportieren.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>Der Film konnte nicht nach „%1“ kopiert werden, weil der Datenträger voll ist. Bitte auf diesem Datenträger Platz freigeben oder einen anderen Ort wählen und erneut exportieren.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Export abgebrochen</translation>
     </message>

@@ -1271,6 +1271,18 @@ Actual: modo insertar</translation>
         <translation>No se pudo escribir la película en «%1» porque el disco está lleno. Libere espacio en ese disco y vuelva a exportar.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>No se pudo escribir la película en «%1» porque ya no se puede escribir en esa carpeta. Asegúrese de que se pueda escribir en ella y vuelva a exportar.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>No se pudo copiar la película en «%1» porque no se puede escribir en esa carpeta. Elija otra ubicación y vuelva a exportar.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>No se pudo copiar la película en «%1» porque el disco está lleno. Libere espacio en ese disco o elija otra ubicación y vuelva a exportar.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportación cancelada</translation>
     </message>

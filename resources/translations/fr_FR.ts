@@ -1271,6 +1271,18 @@ Actuel : mode insertion</translation>
         <translation>Impossible d’écrire le film dans « %1 » car le disque est plein. Libérez de l’espace sur ce disque et exportez à nouveau.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>Impossible d’écrire le film dans « %1 » car ce dossier n’est plus accessible en écriture. Vérifiez qu’il est accessible en écriture et exportez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>Impossible de copier le film dans « %1 » car ce dossier n’est pas accessible en écriture. Choisissez un autre emplacement et exportez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>Impossible de copier le film dans « %1 » car le disque est plein. Libérez de l’espace sur ce disque ou choisissez un autre emplacement, puis exportez à nouveau.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportation annulée</translation>
     </message>

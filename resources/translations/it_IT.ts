@@ -1271,6 +1271,18 @@ Attuale: modalità inserimento</translation>
         <translation>Impossibile scrivere il filmato in «%1» perché il disco è pieno. Libera spazio su quel disco ed esporta di nuovo.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>Impossibile scrivere il filmato in «%1» perché non è più possibile scrivere in quella cartella. Assicurati che sia scrivibile ed esporta di nuovo.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>Impossibile copiare il filmato in «%1» perché non è possibile scrivere in quella cartella. Scegli un’altra posizione ed esporta di nuovo.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>Impossibile copiare il filmato in «%1» perché il disco è pieno. Libera spazio su quel disco o scegli un’altra posizione, poi esporta di nuovo.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Esportazione annullata</translation>
     </message>

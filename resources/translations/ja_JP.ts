@@ -1271,6 +1271,18 @@ Current: Insert mode</source>
         <translation>ディスクがいっぱいのため、「%1」にムービーを書き込めませんでした。そのディスクの空き容量を増やしてから、もう一度書き出してください。</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>フォルダー「%1」に書き込めなくなったため、ムービーを書き込めませんでした。フォルダーに書き込めることを確認してから、もう一度書き出してください。</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>フォルダー「%1」に書き込めないため、ムービーをコピーできませんでした。別の場所を選択して、もう一度書き出してください。</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>ディスクがいっぱいのため、「%1」にムービーをコピーできませんでした。そのディスクの空き容量を増やすか別の場所を選択して、もう一度書き出してください。</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>書き出しをキャンセルしました</translation>
     </message>

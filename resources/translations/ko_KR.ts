@@ -1271,6 +1271,18 @@ Current: Insert mode</source>
         <translation>디스크가 가득 차서 &quot;%1&quot;에 동영상을 쓸 수 없습니다. 해당 디스크의 공간을 확보한 후 다시 내보내세요.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>&quot;%1&quot; 폴더에 더 이상 쓸 수 없어 동영상을 쓸 수 없습니다. 해당 폴더에 쓸 수 있는지 확인한 후 다시 내보내세요.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>&quot;%1&quot; 폴더에 쓸 수 없어 동영상을 복사할 수 없습니다. 다른 위치를 선택한 후 다시 내보내세요.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>디스크가 가득 차서 &quot;%1&quot;에 동영상을 복사할 수 없습니다. 해당 디스크의 공간을 확보하거나 다른 위치를 선택한 후 다시 내보내세요.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>내보내기가 취소되었습니다</translation>
     </message>

@@ -1271,6 +1271,18 @@ Atual: modo inserir</translation>
         <translation>Não foi possível gravar o filme em &quot;%1&quot; porque o disco está cheio. Libere espaço nesse disco e exporte novamente.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>Não foi possível gravar o filme em &quot;%1&quot; porque não é mais possível gravar nessa pasta. Verifique se é possível gravar nela e exporte novamente.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>Não foi possível copiar o filme para &quot;%1&quot; porque não é possível gravar nessa pasta. Escolha outro local e exporte novamente.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>Não foi possível copiar o filme para &quot;%1&quot; porque o disco está cheio. Libere espaço nesse disco ou escolha outro local e exporte novamente.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Exportação cancelada</translation>
     </message>

@@ -1271,6 +1271,18 @@ Current: Insert mode</source>
         <translation>Не удалось записать фильм в «%1», так как диск заполнен. Освободите место на этом диске и повторите экспорт.</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>Не удалось записать фильм в «%1», так как в эту папку больше нельзя записывать. Убедитесь, что в неё можно записывать, и повторите экспорт.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>Не удалось скопировать фильм в «%1», так как в эту папку нельзя записывать. Выберите другое место и повторите экспорт.</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>Не удалось скопировать фильм в «%1», так как диск заполнен. Освободите место на этом диске или выберите другое место и повторите экспорт.</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>Экспорт отменён</translation>
     </message>

@@ -1271,6 +1271,18 @@ Current: Insert mode</source>
         <translation>磁盘已满，无法将影片写入“%1”。请释放该磁盘上的空间，然后重新导出。</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>无法将影片写入“%1”，因为该文件夹已无法写入。请确保该文件夹可以写入，然后重新导出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>无法将影片复制到“%1”，因为该文件夹无法写入。请选择其他位置，然后重新导出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>磁盘已满，无法将影片复制到“%1”。请释放该磁盘上的空间或选择其他位置，然后重新导出。</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>已取消导出</translation>
     </message>

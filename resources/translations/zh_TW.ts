@@ -1271,6 +1271,18 @@ Current: Insert mode</source>
         <translation>磁碟已滿，無法將影片寫入「%1」。請釋出該磁碟上的空間，然後重新匯出。</translation>
     </message>
     <message>
+        <source>The movie could not be written in &quot;%1&quot; because that folder can no longer be written to. Please make sure that it can be written to and export again.</source>
+        <translation>無法將影片寫入「%1」，因為該資料夾已無法寫入。請確認該資料夾可以寫入，然後重新匯出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because that folder cannot be written to. Please choose another location and export again.</source>
+        <translation>無法將影片複製到「%1」，因為該資料夾無法寫入。請選擇其他位置，然後重新匯出。</translation>
+    </message>
+    <message>
+        <source>The movie could not be copied into &quot;%1&quot; because the disk is full. Please free some space on that disk or choose another location, and export again.</source>
+        <translation>磁碟已滿，無法將影片複製到「%1」。請釋出該磁碟上的空間或選擇其他位置，然後重新匯出。</translation>
+    </message>
+    <message>
         <source>Export canceled</source>
         <translation>已取消匯出</translation>
     </message>

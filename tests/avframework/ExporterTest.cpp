@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QProcess>
@@ -31,6 +32,7 @@
 #include <vector>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace StreamTest;
 
@@ -578,6 +580,37 @@ TEST_F(ExporterTest, AFileMovedOntoTheUnfinishedMovieIsNeitherNamedNorRemoved)
     EXPECT_EQ(reports.finished[0], double(AVExporterResultUnfinishedFileReplaced));
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_EQ(fileContent(out + ".part"), QByteArray("the user's notes, thirty-five bytes"));
+}
+
+// The unfinished movie moved away and a link to it put under its name: the
+// name leads to the same file only through the link, which is neither
+// named as the movie nor removed.
+TEST_F(ExporterTest, ALinkToTheMovedUnfinishedMovieIsNeitherNamedNorRemoved)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(1.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff0000ff)), 1);
+    const QString out = outPath("linked.mp4");
+    struct Linker {
+        Reports* reports;
+        QByteArray part, away;
+        bool linked = false;
+    } linker{&reports, QFile::encodeName(out + ".part"), QFile::encodeName(outPath("away.part"))};
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exporter->setProgressCallback(
+        [](AVExporter* exporter, int32_t message, double value, void* context) {
+            auto* self = static_cast<Linker*>(context);
+            if (message == AVExporter_Msg_Progress && !self->linked)
+                self->linked = std::rename(self->part.constData(), self->away.constData()) == 0
+                    && symlink(self->away.constData(), self->part.constData()) == 0;
+            Reports::callback(exporter, message, value, self->reports);
+        },
+        &linker);
+    exportAll(exporter.get());
+    ASSERT_TRUE(linker.linked);
+    EXPECT_EQ(reports.finished[0], double(AVExporterResultUnfinishedFileReplaced));
+    EXPECT_FALSE(QFileInfo::exists(out)) << "the link was named as the movie";
+    EXPECT_TRUE(QFileInfo(out + ".part").isSymLink());
+    EXPECT_TRUE(QFileInfo(outPath("away.part")).isFile());
 }
 
 // Two exports of one name at once each write a file of their own: each

@@ -2,6 +2,7 @@
 #include "ModalDialogAnswerer.h"
 #include "TestMedia.h"
 #include "Util.h"
+#include "WatchedPipe.h"
 
 #include <QDialog>
 #include <QDir>
@@ -153,6 +154,17 @@ TEST(UtilFiles, CopyFileKeepsBackslashesAndHonoursOverwrite)
     EXPECT_TRUE(Util::copyFile(target, dir.path() + "/./copy.txt", true));
     EXPECT_EQ(readFile(target), "second");
     EXPECT_FALSE(Util::copyFile(dir.filePath("missing"), target, true));
+}
+
+// A named pipe is no file to copy: opening it waits until a writer comes.
+TEST(UtilFiles, CopyFileRefusesANamedPipeWithoutOpeningIt)
+{
+    QTemporaryDir dir;
+    WatchedPipe pipe(dir.filePath("pipe.mp4"));
+    ASSERT_TRUE(pipe.isMade());
+    EXPECT_FALSE(Util::copyFile(dir.filePath("pipe.mp4"), dir.filePath("copy.mp4"), true));
+    EXPECT_EQ(pipe.readers(), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("copy.mp4")));
 }
 
 TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)

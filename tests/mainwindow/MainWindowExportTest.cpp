@@ -14,6 +14,7 @@
 #include "SmallFileSystem.h"
 #include "TaskbarProgress.h"
 #include "TestMedia.h"
+#include "WatchedPipe.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +32,9 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -216,6 +220,27 @@ protected:
         window.popup()->shareOperationButtonOnClicked();
     }
 
+    // Dismisses the last popup and exports again through a new one, until it
+    // shows its done or its error page.
+    bool exportAgain(ExportWindow& window, const QString& name)
+    {
+        if (window.popup())
+            window.popup()->dismiss();
+        QCoreApplication::processEvents();
+        window.chooseExport(0, name, target.path());
+        window.exportMovie();
+        if (!window.popup())
+            return false;
+        window.popup()->shareOperationButtonOnClicked();
+        return waitFor(
+            [&] {
+                PopupMovieExportingWidget* popup = window.popup();
+                return popup
+                    && !(childText(popup, "doneFileNameValueLabel") + childText(popup, "errorDetailLabel")).isEmpty();
+            },
+            kExportWaitMs);
+    }
+
     IsolatedSettings settings;
     TemporaryProduct product;
     QTemporaryDir target;
@@ -292,12 +317,9 @@ TEST_F(MainWindowExport, AMissingFolderSendsTheCopyToANewMoviesFolder)
     window.chooseExport(0, QStringLiteral("Trip"), target.path());
     window.exportMovie();
     ASSERT_NE(window.popup(), nullptr);
-    // A cached movie of these options is handed over without an export.
-    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")),
-                            window._exportFilePath(0, 30.0f, QStringLiteral("h264"))));
     window._exportMovie(1, 0, 30.0f, QStringLiteral("h264"), QStringLiteral("Trip"), target.filePath("gone"));
-    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(movies + "/Trip.mp4"); }, 5000));
-    EXPECT_EQ(window.exportersCreated, 0);
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(movies + "/Trip.mp4"); }, kExportWaitMs));
+    EXPECT_EQ(window.exportersCreated, 1);
 }
 
 TEST_F(MainWindowExport, ATransparentBackgroundOffersVp9AndWritesAWebm)
@@ -402,7 +424,7 @@ TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
     EXPECT_EQ(TaskbarProgress::percentOf(window.taskbarValues.at(0)), 49);
     EXPECT_EQ(TaskbarProgress::percentOf(window.taskbarValues.at(1)), 99);
 
-    // A failure shows its code and takes every cached export with it, unfinished ones too.
+    // A failure shows its code and removes no other export's movie or unfinished file.
     writeFile(dir + "/Trip_360p_h264_30fps.mp4", "movie");
     writeFile(dir + "/Trip_720p_vp9_25fps.webm.part", "half a movie");
     writeFile(dir + "/Trip_1080p_hevc_24fps.mp4.x7Kq2Z.part", "half a movie under a name of its own");
@@ -414,9 +436,10 @@ TEST_F(MainWindowExport, ReportsReachThePopupAndTheTaskbar)
     language.switchLanguage("en_US");
     EXPECT_EQ(childText(popup, "errorDetailLabel"),
               QStringLiteral("An error occurs when exporting the movie. (error code = -22)"));
-    EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_360p_h264_30fps.mp4"));
-    EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_720p_vp9_25fps.webm.part"));
-    EXPECT_FALSE(QFileInfo::exists(dir + "/Trip_1080p_hevc_24fps.mp4.x7Kq2Z.part"));
+    EXPECT_EQ(readFile(dir + "/Trip_360p_h264_30fps.mp4"), QByteArray("movie"));
+    EXPECT_EQ(readFile(dir + "/Trip_720p_vp9_25fps.webm.part"), QByteArray("half a movie"));
+    EXPECT_EQ(readFile(dir + "/Trip_1080p_hevc_24fps.mp4.x7Kq2Z.part"),
+              QByteArray("half a movie under a name of its own"));
     EXPECT_TRUE(QFileInfo::exists(dir + "/Trip notes.mp4"));
 }
 
@@ -735,4 +758,153 @@ TEST_F(MainWindowExport, MusicStoredLongerThanItsMediaExportsWhatTheMediaHolds)
     ASSERT_NO_FATAL_FAILURE(exportSound(window, QStringLiteral("Short"), &sound));
     EXPECT_NEAR(sound.length, 3.0, 0.05);
     EXPECT_NEAR(sound.soundEnd, 3.0, 0.02);
+}
+
+// Only a movie this window's export made under the cached name, still that
+// very file, is handed over again. Anything else there (a link to the
+// user's file put there before the project opened, a link or a copy put in
+// place of a finished movie, a named pipe) is left as it is and never
+// opened: the movie is rendered anew.
+TEST_F(MainWindowExport, OnlyTheMovieThisExportMadeIsHandedOverAgain)
+{
+    QTemporaryDir home;
+    const QString notes = home.filePath(QStringLiteral("notes.txt"));
+    writeFile(notes, "the user's notes");
+    const QByteArray cache = QFile::encodeName(QFileInfo(dir).absoluteFilePath() + "/Trip_360p_h264_30fps.mp4");
+    ASSERT_EQ(symlink(QFile::encodeName(notes).constData(), cache.constData()), 0);
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Linked")));
+    EXPECT_EQ(window.exportersCreated, 1) << "the link was handed over as the movie";
+    ASSERT_EQ(unlink(cache.constData()), 0);
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Made")));
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Again")));
+    EXPECT_EQ(window.exportersCreated, 2) << "the movie made here was not handed over";
+    EXPECT_EQ(readFile(target.filePath(QStringLiteral("Again.mp4"))), readFile(window.cachePath()));
+
+    ASSERT_EQ(unlink(cache.constData()), 0);
+    ASSERT_EQ(symlink(QFile::encodeName(notes).constData(), cache.constData()), 0);
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Relinked")));
+    EXPECT_EQ(window.exportersCreated, 3) << "the link was handed over as the movie";
+    ASSERT_EQ(unlink(cache.constData()), 0);
+    ASSERT_TRUE(QFile::copy(notes, window.cachePath()));
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Copied")));
+    EXPECT_EQ(window.exportersCreated, 4) << "the copy was handed over as the movie";
+    ASSERT_EQ(unlink(cache.constData()), 0);
+    WatchedPipe pipe(window.cachePath());
+    ASSERT_TRUE(pipe.isMade());
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Piped")));
+    EXPECT_EQ(window.exportersCreated, 5) << "the pipe was handed over as the movie";
+    EXPECT_EQ(pipe.readers(), 0);
+    EXPECT_TRUE(pipe.isStillAPipe());
+
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Again.mp4|Made.mp4");
+    EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
+}
+
+// Neither a cancelled export nor one that went straight into the chosen
+// folder made a movie under the cached name: a file put there afterwards
+// is not handed over.
+TEST_F(MainWindowExport, AfterACancelledOrADirectExportAFileUnderTheCachedNameIsNotHandedOver)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const QString cache = window._exportFilePath(0, 30.0f, QStringLiteral("h264"));
+    bool cancelled = false;
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&] {
+        if (!cancelled && window.popup()) {
+            cancelled = true;
+            window.popup()->exportCancelButtonOnClicked();
+        }
+    }, Qt::QueuedConnection);
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    startExport(window, 0, QStringLiteral("Cancelled"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    ASSERT_EQ(finished.first().first().toInt(), -1);
+
+    writeFile(cache, "the user's own movie");
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("AfterCancel")));
+    EXPECT_EQ(window.exportersCreated, 2) << "handed over after a cancelled export";
+    ASSERT_TRUE(QFile::remove(cache));
+    {
+        ImmutableFolder locked(dir);
+        if (!locked.isLocked())
+            GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+        ASSERT_TRUE(exportAgain(window, QStringLiteral("Direct")));
+        ASSERT_EQ(childText(window.popup(), "doneFileNameValueLabel").toStdString(),
+                  QDir::toNativeSeparators(target.filePath(QStringLiteral("Direct.mp4"))).toStdString());
+    }
+    writeFile(cache, "the user's own movie");
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("AfterDirect")));
+    EXPECT_EQ(window.exportersCreated, 4) << "handed over after a direct export";
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Direct.mp4");
+    EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
+}
+
+// The project folder is locked while the movie renders: the finished movie
+// cannot take its name there, and the popup says why and what helps.
+TEST_F(MainWindowExport, AProjectFolderLockedWhileTheMovieRendersIsToldInWords)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    std::unique_ptr<ImmutableFolder> locked;
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&] {
+        if (!locked)
+            locked = std::make_unique<ImmutableFolder>(dir, ImmutableFolder::FolderAlone);
+    }, Qt::DirectConnection);
+    QSignalSpy finished(&window, &MainWindow::avexporterFinished);
+    startExport(window, 0, QStringLiteral("Locked"));
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
+    ASSERT_NE(locked, nullptr);
+    if (!locked->isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked->failure());
+    QCoreApplication::processEvents();
+    ASSERT_NE(window.popup(), nullptr);
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie could not be written in \"%1\" because that folder can no longer be "
+                             "written to. Please make sure that it can be written to and export again.")
+                  .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
+                  .toStdString());
+}
+
+// The chosen folder is locked while the movie renders, then its disk is
+// full: the copy of the finished movie fails, and the popup says why and
+// what helps.
+TEST_F(MainWindowExport, ACopyIntoALockedOrFullChosenFolderIsToldInWords)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    std::unique_ptr<ImmutableFolder> locked;
+    QObject::connect(&window, &MainWindow::avexporterProgressChanged, &window, [&] {
+        if (!locked)
+            locked = std::make_unique<ImmutableFolder>(target.path());
+    }, Qt::DirectConnection);
+    const QString folder = QDir::toNativeSeparators(target.path());
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Locked")));
+    ASSERT_NE(locked, nullptr);
+    if (!locked->isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked->failure());
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie could not be copied into \"%1\" because that folder cannot be written "
+                             "to. Please choose another location and export again.")
+                  .arg(folder)
+                  .toStdString());
+    locked->lift();
+
+    SmallFileSystem disk(target.path());
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the chosen folder here (not root?)";
+    ASSERT_TRUE(disk.fill());
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Full")));
+    EXPECT_EQ(window.exportersCreated, 1) << "the cached movie is copied, not rendered again";
+    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
+              QStringLiteral("The movie could not be copied into \"%1\" because the disk is full. Please free "
+                             "some space on that disk or choose another location, and export again.")
+                  .arg(folder)
+                  .toStdString());
 }

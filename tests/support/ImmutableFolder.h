@@ -20,12 +20,18 @@
 class ImmutableFolder
 {
 public:
-    explicit ImmutableFolder(const QString& path)
+    // With the folder alone locked, a file already open in it can still be
+    // written, but nothing can be made, renamed or removed there.
+    enum Reach { FolderAndFiles, FolderAlone };
+
+    explicit ImmutableFolder(const QString& path, Reach reach = FolderAndFiles)
     {
         const QDir folder(path);
         QStringList paths{path};
-        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            paths << folder.filePath(name);
+        if (reach == FolderAndFiles) {
+            for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+                paths << folder.filePath(name);
+        }
         for (const QString& entry : paths) {
             if (!_setImmutable(entry, true)) {
                 lift();

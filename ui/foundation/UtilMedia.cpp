@@ -118,7 +118,8 @@ bool Util::copyFile(const QString& source, const QString& target, bool overwrite
     const QString to = QDir::fromNativeSeparators(target);
     if (from == to)
         return true;
-    if (!QFile::exists(from))
+    // A named pipe or a device would hold the copy, or never end.
+    if (!avIsRegularFile(from))
         return false;
     return copyOneFile(from, to, overwrite);
 }
