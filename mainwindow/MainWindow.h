@@ -929,6 +929,8 @@ private:
     void _closeAfterFailedLoad(const QString& title, const QString& text);
     void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
     void _rebuildVideoInSoftware(MovieSegment* movie);
+    // Once playback has stopped: the preview shows the picture of the play-head's time.
+    void _settlePreviewAtPlayHead();
     bool _isInProject(const Segment* segment) const;
     // Whether the segment's picture or sound takes part in a pass at the
     // shown time (a movie's sound is an engine segment of its own).

@@ -202,6 +202,26 @@ void MainWindow::onAVRenderStatusChanged(int status)
     _updatePlayPauseButton();
     if (playing)
         _hideMediaPreview();
+    else
+        _settlePreviewAtPlayHead();
+}
+
+void MainWindow::_settlePreviewAtPlayHead()
+{
+    // A decoder that fell behind while playing leaves an older picture on
+    // the preview, and a paused preview draws nothing further: a seek to the
+    // play-head's time brings its picture, as a click there would. After a
+    // seek made while the pause took effect the play-head stands at that
+    // seek's time, which this then only repeats. An export holds the
+    // composition (the driver is detached from it meanwhile); playing again
+    // by now, the picture follows the clock anyway; and at the end the pass
+    // a seek asks for would take back that the end was reached.
+    AVComposition* composition = _render ? _render->composition() : nullptr;
+    if (!composition || _exporter || _render->isPlaying())
+        return;
+    const double time = _render->currentTime();
+    if (time < composition->duration())
+        _render->seek(time, true);
 }
 
 void MainWindow::onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo)
