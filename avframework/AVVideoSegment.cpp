@@ -496,6 +496,16 @@ int64_t AVVideoSegment::pendingFrameMs() const
     return _hasPending ? frameMs(_pending) : -1;
 }
 
+bool AVVideoSegment::showsOlderFrameThan(double time) const
+{
+    const int64_t shownMs = _shownFrameMs;
+    if (status() != AVSegmentReady || !_ready || shownMs < 0 || time < startTime()
+        || time >= startTime() + duration())
+        return false;
+    const double shownEnd = double(shownMs) / 1000.0 + _stream->frameDuration();
+    return _mediaTimeAt(time) > shownEnd + kAVTimeTolerance;
+}
+
 // ---- speed log -----------------------------------------------------------------------
 
 void AVVideoSegment::_logSpeed(double targetSeconds, const AVStreamFrame& frame, bool drawFlag, bool playing)

@@ -931,6 +931,8 @@ private:
     void _rebuildVideoInSoftware(MovieSegment* movie);
     // Once playback has stopped: the preview shows the picture of the play-head's time.
     void _settlePreviewAtPlayHead();
+    // Whether a movie's picture is older than the frame of the time.
+    bool _moviePictureLagsAt(AVComposition* composition, double time) const;
     bool _isInProject(const Segment* segment) const;
     // Whether the segment's picture or sound takes part in a pass at the
     // shown time (a movie's sound is an engine segment of its own).
