@@ -109,14 +109,14 @@ bool holdsPlane(const AVGLTexture* texture, const PlaneLayout& plane)
         && texture->height == plane.height;
 }
 
-// The step multiplier that a decoder lagging by the average ratio needs.
+// The step multiplier that a decoder lagging by the average media seconds needs.
 uint32_t multiplierForLag(double average)
 {
-    if (average >= 2.0)
+    if (average >= 1.0)
         return 5;
-    if (average >= 1.5)
+    if (average >= 0.5)
         return 4;
-    if (average >= 1.2)
+    if (average >= 0.2)
         return 3;
     return 2;
 }
@@ -128,7 +128,9 @@ int64_t frameMs(const AVStreamFrame& frame)
 }
 
 constexpr int kSpeedLogLength = 10;
-constexpr double kLagTolerance = 1.1;
+// Media seconds a shown frame may lag behind its time before frames are
+// skipped: three frames of a 30 fps clip.
+constexpr double kLagTolerance = 0.1;
 
 } // namespace
 
@@ -494,6 +496,16 @@ int64_t AVVideoSegment::pendingFrameMs() const
     return _hasPending ? frameMs(_pending) : -1;
 }
 
+bool AVVideoSegment::showsOlderFrameThan(double time) const
+{
+    const int64_t shownMs = _shownFrameMs;
+    if (status() != AVSegmentReady || !_ready || shownMs < 0 || time < startTime()
+        || time >= startTime() + duration())
+        return false;
+    const double shownEnd = double(shownMs) / 1000.0 + _stream->frameDuration();
+    return _mediaTimeAt(time) > shownEnd + kAVTimeTolerance;
+}
+
 // ---- speed log -----------------------------------------------------------------------
 
 void AVVideoSegment::_logSpeed(double targetSeconds, const AVStreamFrame& frame, bool drawFlag, bool playing)
@@ -506,13 +518,14 @@ void AVVideoSegment::_logSpeed(double targetSeconds, const AVStreamFrame& frame,
         }
         return;
     }
-    // Measured against the end of the frame's display interval: a frame shown
-    // while its time lasts is on time (ratio at most 1) however close to
-    // media time 0 it lies.
+    // The lag is the time behind, measured from the end of the frame's display
+    // interval: a frame shown while its time lasts is on time (lag at most 0).
+    // A ratio of the two media times would let a piece that starts deep in its
+    // file fall behind by a tenth of its position before frames are skipped.
     const double frameEnd = frame.time + _stream->frameDuration();
     ++_speedLogCount;
-    _speedLogAccumulated += targetSeconds / frameEnd;
-    avTrace("Speed log: %f/%f, accumulated=%f, count=%d ", targetSeconds, frameEnd, _speedLogAccumulated,
+    _speedLogAccumulated += targetSeconds - frameEnd;
+    avTrace("Speed log: %f-%f, accumulated=%f, count=%d ", targetSeconds, frameEnd, _speedLogAccumulated,
             _speedLogCount);
     if (_speedLogCount < kSpeedLogLength)
         return;

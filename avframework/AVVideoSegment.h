@@ -95,6 +95,10 @@ public:
     // the decoded frame held until its time comes; -1 when there is none.
     int64_t shownFrameMs() const { return _shownFrameMs.load(); }
     int64_t pendingFrameMs() const;
+    // Whether, at a time within the segment, the picture shown is older than
+    // the frame of that time (the decoder fell behind); false while a seek
+    // has yet to show its picture, and when it has not loaded.
+    bool showsOlderFrameThan(double time) const;
 
 private:
     static void _onLoaded(AVStreamBase* stream, int32_t result, void* context);

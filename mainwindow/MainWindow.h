@@ -936,6 +936,10 @@ private:
     void _closeAfterFailedLoad(const QString& title, const QString& text);
     void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
     void _rebuildVideoInSoftware(MovieSegment* movie);
+    // Once playback has stopped: the preview shows the picture of the play-head's time.
+    void _settlePreviewAtPlayHead();
+    // Whether a movie's picture is older than the frame of the time.
+    bool _moviePictureLagsAt(AVComposition* composition, double time) const;
     bool _isInProject(const Segment* segment) const;
     // Whether the segment's picture or sound takes part in a pass at the
     // shown time (a movie's sound is an engine segment of its own).

@@ -8,6 +8,7 @@
 #include "AVPixelBuffer.h"
 #include "AVRender.h"
 #include "AVSegment.h"
+#include "AVVideoSegment.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
 #include "ProjectManager.h"
@@ -202,6 +203,37 @@ void MainWindow::onAVRenderStatusChanged(int status)
     _updatePlayPauseButton();
     if (playing)
         _hideMediaPreview();
+    else
+        _settlePreviewAtPlayHead();
+}
+
+void MainWindow::_settlePreviewAtPlayHead()
+{
+    // A decoder that fell behind while playing leaves an older picture on
+    // the preview, and a paused preview draws nothing further: a seek to the
+    // play-head's time brings its picture, as a click there would. A picture
+    // that kept up stays as it is. A seek made while the pause took effect
+    // has its picture on the way. An export holds the composition (the
+    // driver is detached from it meanwhile); playing again by now, the
+    // picture follows the clock anyway; and at the end the pass a seek asks
+    // for would take back that the end was reached.
+    AVComposition* composition = _render ? _render->composition() : nullptr;
+    if (!composition || _exporter || !_projectManager || _render->isPlaying())
+        return;
+    const double time = _render->currentTime();
+    if (time < composition->duration() && _moviePictureLagsAt(composition, time))
+        _render->seek(time, true);
+}
+
+bool MainWindow::_moviePictureLagsAt(AVComposition* composition, double time) const
+{
+    for (int index = 0; index < _projectManager->segmentCount(); ++index) {
+        const uint32_t id = uint32_t(_projectManager->segmentAt(index)->serialNumber());
+        const auto* video = dynamic_cast<AVVideoSegment*>(composition->findSegment(id));
+        if (video && video->showsOlderFrameThan(time))
+            return true;
+    }
+    return false;
 }
 
 void MainWindow::onAVSegmentLoadStatusUpdated(int segId, int status, int loadingThumbnailStatus, int hardOrSoftVideo)

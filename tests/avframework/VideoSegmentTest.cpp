@@ -5,6 +5,7 @@
 #include "AVPixelBuffer.h"
 #include "AVVideoSegment.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -179,32 +180,60 @@ TEST_F(GLTest, VideoSegmentShowsTheSoughtPictureAfterItsQueueIsEmptied)
     EXPECT_TRUE(video.segment->isReady());
 }
 
+namespace {
+
+// Prepares while playing at time until count more frames have been shown.
+bool showFrames(AVVideoSegment& segment, double time, int count)
+{
+    for (int shown = 0; shown < count; ++shown) {
+        const int64_t before = segment.shownFrameMs();
+        if (!prepareUntil(segment, time, false, true, [&] { return segment.shownFrameMs() != before; }))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 TEST_F(GLTest, VideoSegmentRaisesAndResetsTheStepMultiplierByLag)
 {
     LoadedVideo video;
     ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, 60.0, 15.0));
-    // The first frame after the seek is shown without measuring.
+    // The load sought while asleep: its first frame is the first measured,
+    // on time (0.1 s ahead of its interval's end).
     ASSERT_TRUE(prepareUntil(*video.segment, 0.0, false, true, [&] { return video.segment->shownFrameMs() >= 0; }));
     EXPECT_EQ(video.segment->stepMultiplier(), 1u);
 
-    // Played at a time whose target is 1.3 times the frames' own: ten shown
-    // frames average about 1.3 (frames 60.1 .. 61.0 s against 78.65 s).
-    const auto showFrames = [&](double time, int count) {
-        for (int shown = 0; shown < count; ++shown) {
-            const int64_t before = video.segment->shownFrameMs();
-            if (!prepareUntil(*video.segment, time, false, true,
-                              [&] { return video.segment->shownFrameMs() != before; }))
-                return false;
-        }
-        return true;
-    };
-    ASSERT_TRUE(showFrames(18.65, 10));
+    // Played at 61.05 s: the frames 60.1 .. 60.9 s, each shown until 0.1 s
+    // later, lag 0.45 s; 0.395 s on average with the first.
+    ASSERT_TRUE(showFrames(*video.segment, 1.05, 9));
     EXPECT_EQ(video.segment->stepMultiplier(), 3u);
 
-    // Ten frames close behind their time (under 1.1 on average) reset it.
-    ASSERT_TRUE(showFrames(6.0, 10));
+    // Ten frames each shown at its own time (no lag) reset it.
+    double time = 1.05;
+    for (int shown = 0; shown < 10; ++shown) {
+        const int64_t before = video.segment->shownFrameMs();
+        ASSERT_TRUE(waitUntil([&] {
+            video.segment->prepareAt(time, false, true);
+            if (video.segment->pendingFrameMs() >= 0)
+                time = double(video.segment->pendingFrameMs()) / 1000.0 - 60.0;
+            return video.segment->shownFrameMs() != before;
+        })) << "no frame after " << before;
+    }
     EXPECT_EQ(video.segment->stepMultiplier(), 1u);
-    EXPECT_LT(video.segment->shownFrameMs(), 66000);
+}
+
+// The same lag behind starts the catch-up wherever the piece starts in its file.
+TEST_F(GLTest, VideoSegmentCatchesUpOnTheSameLagAtAnyInPoint)
+{
+    for (const double inPoint : {0.5, 40.0}) {
+        LoadedVideo video;
+        ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, inPoint, 15.0));
+        ASSERT_TRUE(prepareUntil(*video.segment, 0.0, false, true, [&] { return video.segment->shownFrameMs() >= 0; }));
+        // 0.35 s behind on average, the first frame counted as above.
+        ASSERT_TRUE(showFrames(*video.segment, 1.0, 9)) << inPoint;
+        EXPECT_EQ(video.segment->stepMultiplier(), 3u) << "in-point " << inPoint;
+    }
 }
 
 TEST(VideoSegment, TrimsClampAndLengthsComeFromTheMedia)
@@ -250,6 +279,28 @@ TEST(VideoSegment, CollectsSixteenThumbnails)
     EXPECT_EQ(video.segment->thumbnail(-1), nullptr);
     video.segment->clearThumbnails();
     EXPECT_EQ(video.segment->thumbnailCount(), 0);
+}
+
+// A tile removed just as its movie finishes loading: the load thread is still
+// in the segment's completion, which reaches the stream through the segment.
+TEST(VideoSegment, DeletedAsItsLoadCompletesEndsTheLoadFirst)
+{
+    const QByteArray path = fixture("fps60.mp4");
+    QElapsedTimer clock;
+    clock.start();
+    for (int round = 0; round < 80 && clock.elapsed() < 5000; ++round) {
+        Calls loads;
+        auto segment = std::make_unique<AVVideoSegment>(0.0, path.constData(), 640, 360, 0);
+        segment->setCallback(&Calls::callback, &loads);
+        // The completion sets the status first and then goes on with the
+        // stream: watched without pause, so that the deletion comes meanwhile.
+        QElapsedTimer wait;
+        wait.start();
+        while (segment->status() == AVSegmentNotLoaded && wait.elapsed() < 5000) {
+        }
+        ASSERT_NE(segment->status(), AVSegmentNotLoaded) << "round " << round << ": no load in 5 s";
+        segment.reset();
+    }
 }
 
 TEST(VideoSegment, LoadFailureIsReportedAndStopsSeeking)

@@ -3,6 +3,7 @@
 #include "AVAudioSegment.h"
 #include "AVPixelBuffer.h"
 #include "AVVideoSegment.h"
+#include "CommandLineMedia.h"
 #include "IsolatedSettings.h"
 #include "MovieSegment.h"
 #include "TextSegment.h"
@@ -18,6 +19,8 @@
 #include <QImageReader>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -210,5 +213,71 @@ TEST_F(MainWindowEngine, GrabAnswersWithTheFrameOrNullWhenAnotherIsPending)
     clock.start();
     EXPECT_EQ(window._grabSegmentImage(movie), nullptr);
     EXPECT_LT(clock.elapsed(), 2500) << "waited for the bound instead of taking the refusal";
+    window._finishClosing();
+}
+
+namespace {
+
+// Frame n of a counted movie shows n in binary: twelve columns, the lowest
+// bit at the left, white where a bit is set.
+bool makeCountedMovie(const QString& path)
+{
+    return makeMedia({"-f", "lavfi", "-i",
+                      "color=c=black:s=192x108:r=30:d=4,"
+                      "geq=lum='if(bitand(N\\,pow(2\\,floor(X*12/W)))\\,235\\,16)':cb=128:cr=128",
+                      "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-g", "30", path});
+}
+
+int countedNumber(const QImage& picture)
+{
+    if (picture.isNull())
+        return -1;
+    int number = 0;
+    for (int bit = 0; bit < 12; ++bit) {
+        if (qGray(picture.pixel((2 * bit + 1) * picture.width() / 24, picture.height() / 2)) > 128)
+            number |= 1 << bit;
+    }
+    return number;
+}
+
+} // namespace
+
+// A preview that cannot keep up (here a hidden one, which the driver waits
+// for up to a tenth of a second a frame) falls behind while playing; paused,
+// it shows the picture of the play-head's time all the same.
+TEST_F(MainWindowEngine, APausedPreviewShowsThePictureOfThePlayHeadsTime)
+{
+    TestWindow window(kName, QString());
+    if (!window.startEngine(384, 216))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    UserSettings::instance()->setHardwareCodec(false);
+    const QString path = dir + "/counted.mp4";
+    ASSERT_TRUE(makeCountedMovie(path));
+    auto* movie = new MovieSegment(path, 0.0f, &window);
+    window.projectManager()->appendSegment(movie, nullptr);
+    AVComposition* composition = window.composition();
+    ASSERT_TRUE(waitUntil([&] { return composition->duration() > 3.0; }, 5000)) << "the movie did not load";
+    window.engine()->setSegmentFlag2(movie->serialNumber(), 1);
+
+    AVRender* render = window.engine()->renderer();
+    render->setWaitForPresent(1);
+    window.preview()->hide();
+    window.engine()->togglePlayback();
+    ASSERT_TRUE(waitUntil([&] { return render->currentTime() >= 1.0; }, 5000)) << "playback did not start";
+    window.engine()->pause();
+    ASSERT_TRUE(waitUntil([&] { return !render->isPlaying(); }, 5000)) << "the pause never took effect";
+
+    window.preview()->show();
+    const double time = render->currentTime();
+    // The frame whose interval holds the time, as the engine picks it (to the millisecond).
+    const int expected = int(std::floor((time + 0.001) * 30.0));
+    int shown = -1;
+    const bool settled = waitUntil(
+        [&] {
+            shown = countedNumber(window.preview()->grabWholePicture());
+            return shown == expected;
+        },
+        5000);
+    EXPECT_TRUE(settled) << "shows frame " << shown << ", not " << expected << ", at " << time << " s";
     window._finishClosing();
 }
