@@ -8,6 +8,7 @@
 #include "AVPixelBuffer.h"
 #include "AVRender.h"
 #include "AVSegment.h"
+#include "AVSegmentHold.h"
 #include "AVVideoSegment.h"
 #include "ImageSegment.h"
 #include "MovieSegment.h"
@@ -229,7 +230,9 @@ bool MainWindow::_moviePictureLagsAt(AVComposition* composition, double time) co
 {
     for (int index = 0; index < _projectManager->segmentCount(); ++index) {
         const uint32_t id = uint32_t(_projectManager->segmentAt(index)->serialNumber());
-        const auto* video = dynamic_cast<AVVideoSegment*>(composition->findSegment(id));
+        // Held: the drawing pass may free a removed segment meanwhile.
+        const AVSegmentHold held = composition->holdSegment(id);
+        const auto* video = held.as<AVVideoSegment>();
         if (video && video->showsOlderFrameThan(time))
             return true;
     }
