@@ -675,15 +675,20 @@ TEST_F(MainWindowClosingTest, ARefusedSaveAndCloseWritesNothingIntoTheProjectFol
 }
 
 // With nothing to save, the close asks nothing and still writes nothing
-// into a folder whose project files are a higher version's.
+// into a folder whose project files are a higher version's, nor tidies away
+// the undo history that version keeps there.
 TEST_F(MainWindowClosingTest, AnUneditedProjectOfAHigherVersionIsClosedWithoutWritingIntoItsFolder)
 {
     ASSERT_FALSE(window->projectManager()->isModified());
     writeFile(projectFile(QStringLiteral("properties.xml")), "<Properties version=\"9\"/>");
+    const QString history = ProjectManager::historyDirectory(kProject, kFolder);
+    ASSERT_TRUE(QDir().mkpath(history));
+    writeFile(history + QStringLiteral("/step9.xml"), "<Project xmlns=\"urn:x-newer\"/>");
     const QMap<QString, QByteArray> before = folderDigests(projectFolder());
     EXPECT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
     EXPECT_TRUE(closedWithin(kClosedWithinMs));
     EXPECT_EQ(changedFiles(before, folderDigests(projectFolder())), "");
+    EXPECT_TRUE(QFileInfo::exists(history + QStringLiteral("/step9.xml"))) << "the newer version's history was removed";
 }
 
 // The autosave refuses what Save & Close refuses: the file of a higher
