@@ -733,6 +733,7 @@ TEST_F(MainWindowClosingTest, TheFailureOfAnImmutableProjectFileNamesIt)
     QList<QPointer<ProgressHUD>> seen;
     newMessages(window, seen);
     addText(window);
+    // Given a file, the flag goes on that file alone: the folder stays writable.
     ImmutableFolder locked(projectFile(QStringLiteral("project.xml")));
     if (!locked.isLocked())
         GTEST_SKIP() << "a file that cannot be written cannot be made here: " << qPrintable(locked.failure());
