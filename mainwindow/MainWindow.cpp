@@ -11,6 +11,7 @@
 #include "EditScrollArea.h"
 #include "FileBlockCopy.h"
 #include "FreedMemory.h"
+#include "MediaExplorer.h"
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
@@ -176,13 +177,21 @@ void MainWindow::onActionFullscreenTriggered()
 void MainWindow::_finishClosing()
 {
     if (!_projectName.isEmpty() && !_openFailed) {
-        _saveCoverImage();
+        // Project files this version refuses make the folder no longer the
+        // window's to write: none of its own files goes there either, also
+        // when the user closes without saving, and nothing is tidied away
+        // (the version that wrote them may keep its undo history there too).
+        const bool refused = _projectFilesRefused();
+        if (!refused)
+            _saveCoverImage();
         if (!_saveBeforeClosing())
             return;
+        if (refused && _mediaExplorer)
+            _mediaExplorer->keepSettingsUnwritten();
         // A failed save leaves files on disk that still name media the
         // segment list no longer does: tidying then would delete them. The
         // tidy takes the cached exports with the other files nothing names.
-        if (!_projectManager->lastSaveFailed())
+        if (!refused && !_projectManager->lastSaveFailed())
             _cleanProjectFolder();
         _projectName.clear();
     }

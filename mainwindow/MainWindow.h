@@ -457,6 +457,9 @@ private:
     bool _saveBeforeClosing();
     // Shows why the save failed; true when the user closes without saving.
     bool _askToCloseWithoutSaving();
+    // Whether a project file in the folder is one this version refuses
+    // (another version's or program's, or no regular file).
+    bool _projectFilesRefused() const;
 
     // --- Undo and redo ---------------------------------------------------------
 public:

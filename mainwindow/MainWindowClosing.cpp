@@ -115,7 +115,10 @@ void MainWindow::_runCloseSequence()
     _exitRangeSelectionMode();
     showWaitingHUD(tr("Saving..."));
     _waitForIdleRenderer();
-    saveLayout();
+    // The layout of a folder whose project files are refused stays as the
+    // version that wrote them left it.
+    if (!_projectFilesRefused())
+        saveLayout();
     // The drawing pass frees the layers taken out of the composition.
     if (_engine)
         _engine->requestRedraw();

@@ -121,6 +121,11 @@ bool MainWindow::_writeProject(bool propertiesAfterFailure)
     return true;
 }
 
+bool MainWindow::_projectFilesRefused() const
+{
+    return ProjectLoader::refusal(_projectName, _folderName) != 0;
+}
+
 // The autosave tries every 30 s while a save keeps failing: a failure is
 // news when it is the first since a save went through, or its reason is
 // another one. Told once, it stays long enough to read the reason.

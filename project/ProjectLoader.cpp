@@ -9,6 +9,7 @@
 #include <QPoint>
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -106,12 +107,28 @@ int ProjectLoader::refusal(const QString& name, const QString& folder, QString* 
     }
     // Read as this version's, such a file would be empty and rewritten from defaults.
     const QString properties = ProjectManager::propertiesXmlPath(name, folder);
-    if (ProjectXml::hasRootOfAnotherFormat(properties, QStringLiteral("Properties"), kNewestFormatVersion))
-        return _tooNew(properties, errorText);
-    const QString project = ProjectManager::projectXmlPath(name, folder);
-    if (ProjectXml::hasRootOfAnotherFormat(project, QStringLiteral("Project")))
-        return _tooNew(project, errorText);
-    return 0;
+    if (const int refused = _anotherFormat(properties, QStringLiteral("Properties"), kNewestFormatVersion, errorText))
+        return refused;
+    return _anotherFormat(ProjectManager::projectXmlPath(name, folder), QStringLiteral("Project"),
+                          std::numeric_limits<float>::infinity(), errorText);
+}
+
+int ProjectLoader::_anotherFormat(const QString& path, const QString& rootName, float newestVersion,
+                                  QString* errorText)
+{
+    switch (ProjectXml::rootKind(path, rootName, newestVersion)) {
+    case ProjectXml::RootKind::ThisVersion:
+        return 0;
+    case ProjectXml::RootKind::HigherVersion:
+        return _tooNew(path, errorText);
+    case ProjectXml::RootKind::OtherDocument:
+        break;
+    }
+    // Kept, as it may be the user's; moved away, it no longer stands in the way of a save.
+    if (errorText)
+        *errorText = tr("\"%1\" is not a Vidorna project file. Please move it away and save again.")
+                         .arg(QFileInfo(path).fileName());
+    return PropertiesTooNew;
 }
 
 int ProjectLoader::_tooNew(const QString& path, QString* errorText)

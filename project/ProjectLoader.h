@@ -93,6 +93,11 @@ protected:
 private:
     // PropertiesTooNew for the file at path, errorText (when given) saying so.
     static int _tooNew(const QString& path, QString* errorText);
+    // PropertiesTooNew when the root of the file at path is of a higher
+    // version or no rootName at all (errorText, when given, telling which),
+    // else 0.
+    static int _anotherFormat(const QString& path, const QString& rootName, float newestVersion,
+                              QString* errorText);
     // Runs a converter with the loader's 1024-byte error buffer; the message
     // goes to errorText on failure.
     static bool _convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,

@@ -100,8 +100,13 @@ int write(const QString& path, FileKind kind, const char* errorMessage,
                                                   : writeProjectFile(path, writeBody, &why);
     if (result == -2)
         qWarning().noquote() << QString::fromUtf8(errorMessage) + ": " + why;
+    // The system's reason alone ("Operation not permitted") leaves the user
+    // to guess which of the project's files refused.
     if (result != 0 && reason)
-        *reason = why;
+        *reason = kind == FileKind::Snapshot
+            ? why
+            : QCoreApplication::translate("ProjectXml", "\"%1\" cannot be written: %2")
+                  .arg(QFileInfo(path).fileName(), why);
     return result;
 }
 
@@ -162,18 +167,22 @@ void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* be
         besideRecords->placeAfterLast(int(records.size()));
 }
 
-bool hasRootOfAnotherFormat(const QString& path, const QString& rootName, float newestVersion)
+RootKind rootKind(const QString& path, const QString& rootName, float newestVersion)
 {
     QFile file(path);
     if (path.isEmpty() || isIrregularFile(path) || !file.open(QIODevice::ReadOnly))
-        return false;
+        return RootKind::ThisVersion;
     QXmlStreamReader reader(&file);
     while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement)
-            return !isRootOf(reader, rootName)
-                || reader.attributes().value(QLatin1String("version")).toFloat() > newestVersion;
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() != rootName)
+            return RootKind::OtherDocument;
+        const bool higher = !isRootOf(reader, rootName)
+            || reader.attributes().value(QLatin1String("version")).toFloat() > newestVersion;
+        return higher ? RootKind::HigherVersion : RootKind::ThisVersion;
     }
-    return false;
+    return RootKind::ThisVersion;
 }
 
 bool isIrregularFile(const QString& path, QString* why)

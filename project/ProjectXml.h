@@ -30,7 +30,8 @@ enum class FileKind {
 
 // Writes an XML document to path. 0, -1 when the file cannot be created,
 // -2 (with the warning errorMessage) on a write error; on failure reason,
-// when given, holds why in the system's words.
+// when given, holds why in the system's words, after the project file's
+// name (a snapshot's name means nothing to the user).
 int write(const QString& path, FileKind kind, const char* errorMessage,
           const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason = nullptr);
 
@@ -55,12 +56,22 @@ void writeRecords(QXmlStreamWriter& writer, const SegmentRecords& records, const
 // is read.
 void readSegments(QXmlStreamReader& reader, SegmentRecords& records, KeptXml* besideRecords = nullptr);
 
-// Whether the root element of the document at path is in a namespace, has
-// another name than rootName or a "version" above newestVersion: a format of
-// another version, which this one neither reads nor writes. False when the
-// file cannot be read, is irregular (below) or holds no element.
-bool hasRootOfAnotherFormat(const QString& path, const QString& rootName,
-                            float newestVersion = std::numeric_limits<float>::infinity());
+// What the root element of a document says of its maker.
+enum class RootKind {
+    // rootName in no namespace, with no "version" above the newest; also
+    // what is said of a file that cannot be read, is irregular (below) or
+    // holds no element: there is no root to judge.
+    ThisVersion,
+    // rootName in a namespace or with a "version" above the newest: a
+    // format of a higher version, which this one neither reads nor writes.
+    HigherVersion,
+    // A root of another name, such as an HTML page saved in the file's
+    // place: no project file of any version.
+    OtherDocument,
+};
+
+RootKind rootKind(const QString& path, const QString& rootName,
+                  float newestVersion = std::numeric_limits<float>::infinity());
 
 // Whether something is at path that is neither a regular file nor a
 // folder: a named pipe, a device or a socket. Told from its status alone,

@@ -2045,12 +2045,20 @@ Aktuell: Einfügemodus</translation>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>„%1“ wurde von einer neueren Version von Vidorna geschrieben</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>„%1“ ist keine Vidorna-Projektdatei. Bitte verschieben Sie sie an einen anderen Ort und speichern Sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>&quot;%1&quot; ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

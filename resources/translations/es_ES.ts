@@ -2045,12 +2045,20 @@ Actual: modo insertar</translation>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>«%1» se escribió con una versión superior de Vidorna</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>«%1» no es un archivo de proyecto de Vidorna. Muévalo a otro lugar y vuelva a guardar.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>&quot;%1&quot; no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
     </message>
 </context>
 <context>

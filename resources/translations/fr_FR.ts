@@ -2045,12 +2045,20 @@ Actuel : mode insertion</translation>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>« %1 » a été écrit par une version plus récente de Vidorna</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>« %1 » n&apos;est pas un fichier de projet Vidorna. Veuillez le déplacer ailleurs, puis enregistrer à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>&quot;%1&quot; n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -2045,12 +2045,20 @@ Attuale: modalità inserimento</translation>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>&quot;%1&quot; è stato scritto da una versione successiva di Vidorna</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>&quot;%1&quot; non è un file di progetto di Vidorna. Spostalo altrove e salva di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>&quot;%1&quot; non è un file normale</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

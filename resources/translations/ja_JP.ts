@@ -2045,12 +2045,20 @@ Current: Insert mode</source>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>「%1」は新しいバージョンの Vidorna で書き込まれています</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>「%1」は Vidorna のプロジェクトファイルではありません。別の場所に移動してから、もう一度保存してください。</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>「%1」は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>「%1」に書き込めません: %2</translation>
     </message>
 </context>
 <context>

@@ -2045,12 +2045,20 @@ Current: Insert mode</source>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>&quot;%1&quot;은(는) 상위 버전의 Vidorna에서 작성되었습니다</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>&quot;%1&quot;은(는) Vidorna 프로젝트 파일이 아닙니다. 다른 곳으로 옮긴 후 다시 저장하세요.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>&quot;%1&quot;은(는) 일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>&quot;%1&quot;에 쓸 수 없습니다: %2</translation>
     </message>
 </context>
 <context>

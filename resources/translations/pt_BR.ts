@@ -2045,12 +2045,20 @@ Atual: modo inserir</translation>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>&quot;%1&quot; foi gravado por uma versão superior do Vidorna</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>&quot;%1&quot; não é um arquivo de projeto do Vidorna. Mova-o para outro lugar e salve novamente.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>&quot;%1&quot; não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>Não é possível gravar &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -2045,12 +2045,20 @@ Current: Insert mode</source>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>«%1» записан более новой версией Vidorna</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>«%1» не является файлом проекта Vidorna. Переместите его в другое место и сохраните снова.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>«%1» не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
     </message>
 </context>
 <context>

@@ -2045,12 +2045,20 @@ Current: Insert mode</source>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>“%1”是由更高版本的 Vidorna 写入的</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>“%1”不是 Vidorna 项目文件。请将其移走，然后重新保存。</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>“%1”不是常规文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>无法写入“%1”：%2</translation>
     </message>
 </context>
 <context>

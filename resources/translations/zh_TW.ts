@@ -2045,12 +2045,20 @@ Current: Insert mode</source>
         <source>&quot;%1&quot; was written by a higher version of Vidorna</source>
         <translation>「%1」是由較新版本的 Vidorna 寫入的</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
+        <translation>「%1」不是 Vidorna 專案檔。請將它移到別處，然後再儲存一次。</translation>
+    </message>
 </context>
 <context>
     <name>ProjectXml</name>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
         <translation>「%1」不是一般檔案</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,8 @@ public:
     AVExporter* exporter() const { return _exporter; }
     bool closeAfterCancel() const { return _closeAfterCancel; }
     bool autosaves() const { return _autosaveTimer->isActive(); }
+    // The autosave timer's tick now, rather than in 30 s, through its own connection.
+    void tickAutosave() { QMetaObject::invokeMethod(_autosaveTimer, "timeout", Qt::QueuedConnection); }
     bool hasMediaExplorer() const { return _mediaExplorer && _mediaExplorer->hasWidget(); }
 };
 
@@ -116,6 +118,18 @@ QStringList newMessages(QWidget* window, QList<QPointer<ProgressHUD>>& seen)
         }
     }
     return texts;
+}
+
+// The names of the files added, removed or changed between two digests of
+// a folder, one after another.
+std::string changedFiles(const QMap<QString, QByteArray>& before, const QMap<QString, QByteArray>& after)
+{
+    QStringList names;
+    for (const QString& name : before.keys() + after.keys()) {
+        if (before.value(name) != after.value(name) && !names.contains(name))
+            names << name;
+    }
+    return names.join(QStringLiteral(" ")).toStdString();
 }
 
 // The mean difference of two pictures of one size, per channel, 0 to 255.
@@ -164,6 +178,23 @@ protected:
     bool closedWithin(int milliseconds)
     {
         return waitFor([this] { return window.isNull(); }, milliseconds);
+    }
+
+    // Save & Close from the menu, answered by the failed save's button of
+    // that text: the box's title and text.
+    std::string saveAndClose(const QString& choice)
+    {
+        QString text;
+        ModalDialogAnswerer answerer(
+            [&](QWidget* dialog) {
+                if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                    text = box->windowTitle() + " / " + box->text();
+                ModalDialogAnswerer::clickButton(choice)(dialog);
+            },
+            kClosedWithinMs);
+        EXPECT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
+        EXPECT_TRUE(waitFor([&] { return answerer.answered() || window.isNull(); }, kClosedWithinMs));
+        return text.toStdString();
     }
 
     IsolatedSettings settings;
@@ -593,19 +624,6 @@ TEST_F(MainWindowClosingTest, SaveAndCloseLeavesAProjectFileOfANewerVersionAndWh
     const QByteArray project = readFile(projectXml);
     const QByteArray newerProject = "<Project xmlns=\"urn:x-newer\"><Segment File=\"stray.png\" Type=\"IMAGE\"/></Project>";
     const QByteArray newerProperties = "<Properties xmlns=\"urn:x-newer\" version=\"9\" poster=\"stray.png\"/>";
-    const auto saveAndClose = [this](const QString& choice) {
-        QString text;
-        ModalDialogAnswerer answerer(
-            [&](QWidget* dialog) {
-                if (auto* box = qobject_cast<QMessageBox*>(dialog))
-                    text = box->windowTitle() + " / " + box->text();
-                ModalDialogAnswerer::clickButton(choice)(dialog);
-            },
-            kClosedWithinMs);
-        EXPECT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
-        EXPECT_TRUE(waitFor([&] { return answerer.answered() || window.isNull(); }, kClosedWithinMs));
-        return text.toStdString();
-    };
 
     writeFile(projectXml, newerProject);
     EXPECT_EQ(saveAndClose("Keep Open"),
@@ -625,6 +643,107 @@ TEST_F(MainWindowClosingTest, SaveAndCloseLeavesAProjectFileOfANewerVersionAndWh
     EXPECT_EQ(readFile(propertiesXml).toStdString(), newerProperties.toStdString());
     EXPECT_EQ(readFile(projectXml).toStdString(), project.toStdString());
     EXPECT_TRUE(QFileInfo::exists(projectFile(QStringLiteral("stray.png")))) << "the tidy deleted what the newer file names";
+}
+
+// A project file of a higher version, or a document of another kind, in
+// the folder while the window holds an edit: Save & Close writes none of
+// the window's own files there, neither while the window is kept open nor
+// after Close Without Saving. The other document is told for what it is.
+TEST_F(MainWindowClosingTest, ARefusedSaveAndCloseWritesNothingIntoTheProjectFolder)
+{
+    ASSERT_TRUE(window->hasMediaExplorer()) << "the panel that writes media.config is not there";
+    addText(window);
+    ASSERT_TRUE(window->projectManager()->isModified());
+    writeFile(projectFile(QStringLiteral("layout.xml")), "<Layout xmlns=\"urn:x-newer\" Panels=\"3\"/>\n");
+    writeFile(projectFile(QStringLiteral("project.xml")), "<html><body>502 Bad Gateway</body></html>");
+    QMap<QString, QByteArray> before = folderDigests(projectFolder());
+    ASSERT_TRUE(before.contains(QStringLiteral("shot.jpg")));
+
+    EXPECT_EQ(saveAndClose("Keep Open"),
+              "Failed to save movie / The changes could not be saved: \"project.xml\" is not a Vidorna project file. "
+              "Please move it away and save again.");
+    ASSERT_FALSE(window.isNull()) << "the window closed although its project was not saved";
+    EXPECT_EQ(changedFiles(before, folderDigests(projectFolder())), "");
+
+    writeFile(projectFile(QStringLiteral("properties.xml")), "<Properties version=\"9\"/>");
+    before = folderDigests(projectFolder());
+    EXPECT_EQ(saveAndClose("Close Without Saving"),
+              "Failed to save movie / The changes could not be saved: \"properties.xml\" was written by a higher "
+              "version of Vidorna");
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+    EXPECT_EQ(changedFiles(before, folderDigests(projectFolder())), "");
+}
+
+// With nothing to save, the close asks nothing and still writes nothing
+// into a folder whose project files are a higher version's, nor tidies away
+// the undo history that version keeps there.
+TEST_F(MainWindowClosingTest, AnUneditedProjectOfAHigherVersionIsClosedWithoutWritingIntoItsFolder)
+{
+    ASSERT_FALSE(window->projectManager()->isModified());
+    writeFile(projectFile(QStringLiteral("properties.xml")), "<Properties version=\"9\"/>");
+    const QString history = ProjectManager::historyDirectory(kProject, kFolder);
+    ASSERT_TRUE(QDir().mkpath(history));
+    writeFile(history + QStringLiteral("/step9.xml"), "<Project xmlns=\"urn:x-newer\"/>");
+    const QMap<QString, QByteArray> before = folderDigests(projectFolder());
+    EXPECT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+    EXPECT_EQ(changedFiles(before, folderDigests(projectFolder())), "");
+    EXPECT_TRUE(QFileInfo::exists(history + QStringLiteral("/step9.xml"))) << "the newer version's history was removed";
+}
+
+// The autosave refuses what Save & Close refuses: the file of a higher
+// version, or a document of another kind, stays, and the project stays
+// unsaved; once the document is moved away, the next tick saves.
+TEST_F(MainWindowClosingTest, TheAutosaveWritesOverNoRefusedProjectFileAndSavesOnceItIsMovedAway)
+{
+    QList<QPointer<ProgressHUD>> seen;
+    newMessages(window, seen);
+    addText(window);
+    const auto autosaveTells = [&] {
+        window->tickAutosave();
+        QStringList told;
+        EXPECT_TRUE(waitFor([&] { return !(told << newMessages(window, seen)).isEmpty(); }, 5000))
+            << "the autosave told nothing";
+        return told.join(QStringLiteral(" | ")).toStdString();
+    };
+    const QString projectXml = projectFile(QStringLiteral("project.xml"));
+    const QByteArray newer = "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>";
+    writeFile(projectXml, newer);
+    EXPECT_EQ(autosaveTells(), "Failed to save movie\n\"project.xml\" was written by a higher version of Vidorna");
+    EXPECT_EQ(readFile(projectXml).toStdString(), newer.toStdString());
+    EXPECT_TRUE(window->projectManager()->isModified()) << "shown as saved";
+
+    const QByteArray page = "<html><body>502 Bad Gateway</body></html>";
+    writeFile(projectXml, page);
+    EXPECT_EQ(autosaveTells(), "Failed to save movie\n\"project.xml\" is not a Vidorna project file. Please move "
+                               "it away and save again.");
+    EXPECT_EQ(readFile(projectXml).toStdString(), page.toStdString());
+
+    const QString movedAway = projectFile(QStringLiteral("page.html"));
+    ASSERT_TRUE(QFile::rename(projectXml, movedAway));
+    window->tickAutosave();
+    EXPECT_TRUE(waitFor([&] { return !window->projectManager()->isModified(); }, 5000)) << "the autosave did not save";
+    EXPECT_TRUE(readFile(projectXml).contains("<Project>")) << readFile(projectXml).constData();
+    EXPECT_EQ(readFile(movedAway).toStdString(), page.toStdString());
+}
+
+// A project file that nobody may change, root included: the failure says which.
+TEST_F(MainWindowClosingTest, TheFailureOfAnImmutableProjectFileNamesIt)
+{
+    QList<QPointer<ProgressHUD>> seen;
+    newMessages(window, seen);
+    addText(window);
+    // Given a file, the flag goes on that file alone: the folder stays writable.
+    ImmutableFolder locked(projectFile(QStringLiteral("project.xml")));
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a file that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    window->tickAutosave();
+    QStringList told;
+    ASSERT_TRUE(waitFor([&] { return !(told << newMessages(window, seen)).isEmpty(); }, 5000))
+        << "the autosave told nothing";
+    EXPECT_EQ(told.join(QStringLiteral(" | ")),
+              QStringLiteral("Failed to save movie\n\"project.xml\" cannot be written: ") + kNotPermitted);
+    EXPECT_TRUE(window->projectManager()->isModified());
 }
 
 // The autosave runs every 30 s: a failure that goes on is told once, again

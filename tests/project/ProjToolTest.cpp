@@ -268,11 +268,11 @@ TEST(ProjTool, FilesWhoseRootIsInANamespaceAreRefusedAndLeftAlone)
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "an archive was written";
 }
 
-// A root of another name is another version's format as much as one in a
-// namespace or a higher version number, and a project file that is a named
-// pipe is not even opened: every command refuses them, with a message that
-// names the file, and writes nothing. pack tells a newer project by its
-// message code, in the same words.
+// A root of another name is refused as much as one in a namespace or a
+// higher version number (told as no project file rather than a newer one),
+// and a project file that is a named pipe is not even opened: every command
+// refuses them, with a message that names the file, and writes nothing.
+// pack tells a refused project by its message code, in the same words.
 TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone)
 {
     TemporaryProduct product;
@@ -285,12 +285,13 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
         const char* pipe;
         const char* told;
         const char* newer;
+        bool otherDocument = false;
     };
     const Case cases[] = {
         {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
          "</PropertiesV9>",
-         project, nullptr, "message 9", "properties.xml"},
-        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, "message 9", "project.xml"},
+         project, nullptr, "message 9", "properties.xml", true},
+        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, "message 9", "project.xml", true},
         {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, "message 9",
          "project.xml"},
         {QByteArray(properties).replace("version=\"7\"", "version=\"8\""), project, nullptr, "message 9",
@@ -312,10 +313,12 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
                                            QStringList{"convert", dir}, QStringList{"pack", dir, elsewhere.path()}}) {
             const ToolRun run = runTool(command);
             EXPECT_GT(run.exitCode, 0) << qPrintable(command.first()) << ": " << qPrintable(run.output);
-            const QString newer = QString("\"%1\" was written by a higher version of Vidorna").arg(test.newer);
+            const QString refusal = QString(test.otherDocument ? "\"%1\" is not a Vidorna project file"
+                                                               : "\"%1\" was written by a higher version of Vidorna")
+                                        .arg(test.newer);
             const QString told = test.pipe                     ? QString(test.told)
-                : command.first() == QLatin1String("pack") ? QString(test.told) + " " + newer
-                                                             : newer;
+                : command.first() == QLatin1String("pack") ? QString(test.told) + " " + refusal
+                                                             : refusal;
             EXPECT_TRUE(run.output.contains(told)) << qPrintable(command.first()) << ": " << qPrintable(run.output);
         }
         EXPECT_EQ(folderDigests(dir), before) << test.project.constData();

@@ -23,6 +23,12 @@ const QString kName = QStringLiteral("Trip");
 constexpr int kPrematureEnd = QXmlStreamReader::PrematureEndOfDocumentError;
 constexpr int kNoSizeLimit = -100;
 
+// A failed save's reason: the file, then the system's words for the error.
+std::string failureOf(const char* file, int error)
+{
+    return std::string("\"") + file + "\" cannot be written: " + std::strerror(error);
+}
+
 // Saves "project.xml" in a child process whose files cannot grow beyond
 // limitBytes, as a writer sees a disk that fills up, and answers the save's
 // result, or kNoSizeLimit when the limit could not be set. reason, when
@@ -234,7 +240,7 @@ TEST(ProjectFiles, ASaveThatFillsTheDiskFailsAndKeepsTheOldFile)
         if (result == kNoSizeLimit)
             GTEST_SKIP() << "a file size limit cannot be set here";
         EXPECT_EQ(result, -2) << added << " segments added";
-        EXPECT_EQ(reason.toStdString(), std::strerror(EFBIG)) << added << " segments added";
+        EXPECT_EQ(reason.toStdString(), failureOf("project.xml", EFBIG)) << added << " segments added";
         EXPECT_TRUE(readFile(dir + "/project.xml") == before) << "cut by the full disk, " << added << " segments added";
         EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"project.xml"})
             << "no temporary file is left";
@@ -263,13 +269,14 @@ TEST(ProjectFiles, AFailedSaveKeepsTheSystemsReason)
     if (!locked.isLocked())
         GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
     EXPECT_EQ(manager.saveProperties(kName, ""), -1);
-    EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM));
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("properties.xml", EPERM));
     EXPECT_EQ(manager.saveSegments(kName, ""), -1);
-    EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM));
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("project.xml", EPERM));
     EXPECT_TRUE(manager.isModified());
     locked.lift();
     EXPECT_EQ(manager.saveSegments(kName, ""), 0);
-    EXPECT_EQ(manager.saveFailureReason().toStdString(), std::strerror(EPERM)) << "the properties are still unsaved";
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("project.xml", EPERM))
+        << "the properties are still unsaved";
     EXPECT_EQ(manager.saveProperties(kName, ""), 0);
     EXPECT_EQ(manager.saveFailureReason(), QString());
 }
