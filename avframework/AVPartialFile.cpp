@@ -125,9 +125,7 @@ int AVPartialFile::close()
 
 bool AVPartialFile::isStillOwn() const
 {
-    struct stat named {};
-    return !_path.empty() && lstat(_path.c_str(), &named) == 0 && named.st_dev == _device
-        && named.st_ino == _inode;
+    return !_path.empty() && AVFileIdentity::ofRegularFile(_path).isInode(_device, _inode);
 }
 
 int AVPartialFile::moveTo(const std::string& moviePath)

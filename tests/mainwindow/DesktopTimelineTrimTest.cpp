@@ -199,11 +199,16 @@ protected:
         records.push_back(std::move(clip));
         // The movie does not end the project: the preview is not held at its last picture.
         records.push_back(std::move(caption("end", 10.0f, 2.0f).set("TrackId", 2)));
+        return openProject(records) ? QString() : QStringLiteral("no OpenGL context for the preview");
+    }
+
+    // The project of the records in a window, loaded; false when the
+    // preview gets no GL context.
+    bool openProject(std::vector<RecordBuilder>& records)
+    {
         writeProject(dir, records);
         window = std::make_unique<TrimWindow>(name, QString());
-        if (window->isOpenFailed() || !window->openedAndLoaded())
-            return QStringLiteral("no OpenGL context for the preview");
-        return QString();
+        return !window->isOpenFailed() && window->openedAndLoaded();
     }
 
     // A click on the tile, as the user selects a segment.
@@ -399,9 +404,7 @@ TEST_F(DesktopTimelineTrim, InOverwriteModeATrimOverTheNextCaptionCutsItsFront)
     std::vector<RecordBuilder> records;
     records.push_back(caption("A", 0.0f, 2.0f));
     records.push_back(caption("B", 4.0f, 2.0f));
-    writeProject(dir, records);
-    window = std::make_unique<TrimWindow>(name, QString());
-    if (window->isOpenFailed() || !window->openedAndLoaded())
+    if (!openProject(records))
         GTEST_SKIP() << "no OpenGL context for the preview";
     Segment* a = find("A");
     Segment* b = find("B");
@@ -504,9 +507,7 @@ TEST_F(DesktopTimelineTrim, ARightClickWithinTheTrimBarsReachOpensNoMenuOfTheCap
     std::vector<RecordBuilder> records;
     records.push_back(caption("A", 0.0f, 3.0f));
     records.push_back(caption("B", 3.5f, 4.0f));
-    writeProject(dir, records);
-    window = std::make_unique<TrimWindow>(name, QString());
-    if (window->isOpenFailed() || !window->openedAndLoaded())
+    if (!openProject(records))
         GTEST_SKIP() << "no OpenGL context for the preview";
     Segment* a = find("A");
     Segment* b = find("B");
