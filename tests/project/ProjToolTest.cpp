@@ -342,7 +342,7 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
 }
 
 // pack and unpack run the archive threads to their end: the unpacked
-// project holds the same files, and failures end with their message code.
+// project holds the same files, and failures are told in words.
 TEST(ProjTool, PackAndUnpackCarryAProjectThroughAnArchive)
 {
     TemporaryProduct product;
