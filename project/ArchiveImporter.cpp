@@ -141,9 +141,9 @@ int ArchiveImporter::_readHeader(QFile& archive, QString* projectName)
     if (!ProjectArchiveFormat::readInt32(archive, &length) || length < 1 || length > ProjectArchiveFormat::maxNameBytes)
         return ArchiveMessageCode::ImportDamaged;
     const QByteArray bytes = archive.read(length);
-    *projectName = QString::fromUtf8(bytes);
-    if (bytes.size() != length || !ProjectArchiveFormat::isSafeName(*projectName)) {
-        qWarning() << "Refused project name of an archive:" << *projectName;
+    if (bytes.size() != length || !ProjectArchiveFormat::decodeName(bytes, projectName)
+        || !ProjectArchiveFormat::isSafeName(*projectName)) {
+        qWarning() << "Refused project name of an archive:" << bytes;
         return ArchiveMessageCode::ImportDamaged;
     }
     qDebug().noquote() << "Import project name: " + *projectName;
@@ -176,14 +176,15 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
     if (!ProjectArchiveFormat::readInt32(archive, &length) || length < 1 || length > ProjectArchiveFormat::maxNameBytes)
         return EntryResult::Damaged;
     const QByteArray nameBytes = archive.read(length);
-    QString name = QString::fromUtf8(nameBytes);
     qint64 size = 0;
     if (nameBytes.size() != length || !ProjectArchiveFormat::readInt64(archive, &size) || size < 0)
         return EntryResult::Damaged;
+    QString name;
+    const bool decoded = ProjectArchiveFormat::decodeName(nameBytes, &name);
     qDebug().noquote() << "Create media file name: " + name + " size: " + QString::number(size);
     name.replace(QLatin1Char('\r'), QLatin1Char('_'));
-    if (!ProjectArchiveFormat::isSafeEntryPath(name)) {
-        qWarning() << "Refused entry name of an archive:" << name;
+    if (!decoded || !ProjectArchiveFormat::isSafeEntryPath(name)) {
+        qWarning() << "Refused entry name of an archive:" << nameBytes;
         return EntryResult::Damaged;
     }
     // Archives written before the exporter left it out still carry the

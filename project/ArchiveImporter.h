@@ -13,9 +13,10 @@ class QFile;
 // taken), each entry at its path there, sub-folders made as needed. Reports through onMessage (ArchiveMessageCode); connect it with a
 // queued connection. One object serves one run.
 //
-// Archives come from outside: a name that could lead out of the new folder,
-// a length field beyond reason or an entry cut short refuses the archive as
-// damaged, and whatever was unpacked of it is removed again.
+// Archives come from outside: a name that could lead out of the new folder
+// or whose bytes hold a NUL or are no UTF-8, a length field beyond reason or
+// an entry cut short refuses the archive as damaged, and whatever was
+// unpacked of it is removed again.
 class ArchiveImporter : public QThread
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QIODevice>
 #include <QStringList>
+#include <QTextCodec>
 #include <QtEndian>
 
 #include <algorithm>
@@ -53,6 +54,16 @@ QByteArray ProjectArchiveFormat::entryHead(const QString& entryName, qint64 size
     appendString(bytes, entryName);
     appendLittleEndian<qint64>(bytes, size);
     return bytes;
+}
+
+bool ProjectArchiveFormat::decodeName(const QByteArray& bytes, QString* name)
+{
+    constexpr int kUtf8Mib = 106;
+    if (bytes.contains('\0'))
+        return false;
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    *name = QTextCodec::codecForMib(kUtf8Mib)->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
 bool ProjectArchiveFormat::isSafeName(const QString& name)

@@ -59,6 +59,11 @@ public:
     // What precedes an entry's data: its length-prefixed name and its size.
     static QByteArray entryHead(const QString& entryName, qint64 size);
 
+    // The name that the bytes of a name read from an archive stand for;
+    // false when they hold a NUL byte or are not valid UTF-8. Decoded
+    // leniently, such bytes would become another name than the one checked
+    // ("a\0b" as "a"); a byte-order mark is kept as a character of its own.
+    static bool decodeName(const QByteArray& bytes, QString* name);
     // Whether a name read from an archive can become a file or folder name
     // inside the destination and nothing else: not empty, not "." or "..",
     // and without a separator of any system or a NUL character. Without

@@ -76,7 +76,7 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
     if (!QFileInfo::exists(xmlPath)) {
         const QString plistPath = ProjectManager::propertiesPlistPath(name, folder);
         if (!QFileInfo::exists(plistPath))
-            return PropertiesUnreadable;
+            return ProjectXml::isDanglingLink(xmlPath, errorText) ? PropertiesReadRefused : PropertiesUnreadable;
         QString message;
         if (!_convert(s_propertiesConverter, plistPath, xmlPath, &message)) {
             qWarning().noquote() << "Convert properties from Plist to XML failed " + message;
@@ -138,6 +138,15 @@ int ProjectLoader::_tooNew(const QString& path, QString* errorText)
     return PropertiesTooNew;
 }
 
+void ProjectLoader::_reportMissing(const QString& xmlPath)
+{
+    QString dangling;
+    if (ProjectXml::isDanglingLink(xmlPath, &dangling))
+        emit onMessage(this, ProjectLoaderUnreadable, dangling);
+    else
+        emit onMessage(this, ProjectLoaderNoProject, QVariant());
+}
+
 SegmentRecords ProjectLoader::takeRecords()
 {
     return std::move(_records);
@@ -157,7 +166,7 @@ void ProjectLoader::run()
     if (xmlPath.isEmpty() || !QFileInfo::exists(xmlPath)) {
         const QString plistPath = ProjectManager::projectPlistPath(_projectName, _projectFolder);
         if (xmlPath.isEmpty() || !QFileInfo::exists(plistPath)) {
-            emit onMessage(this, ProjectLoaderNoProject, QVariant());
+            _reportMissing(xmlPath);
             return;
         }
         QString message;

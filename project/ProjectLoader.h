@@ -17,7 +17,7 @@ enum ProjectLoaderMessage {
     ProjectLoaderBackgroundColor = 6,   // int: the project's background colour (ARGB)
     ProjectLoaderConvertFailed = 14,    // QString: why "project.plist" could not be converted
     ProjectLoaderNoProject = 15,        // no "project.xml" (nor "project.plist"), or a damaged one
-    ProjectLoaderUnreadable = 16,       // QString: why the system would not let "project.xml" be read
+    ProjectLoaderUnreadable = 16,       // QString: why "project.xml" cannot be read (also a link to nothing)
     ProjectLoaderAllLoaded = 100,       // every segment has loaded its media
 };
 
@@ -37,8 +37,8 @@ class ProjectLoader : public QThread
 public:
     // loadProperties results besides 0.
     // PropertiesUnreadable: missing or damaged; PropertiesReadRefused: the
-    // system would not let the file be read; the error text says why, also
-    // for PropertiesTooNew.
+    // system would not let the file be read, or it is a link to nothing; the
+    // error text says why, also for PropertiesTooNew.
     enum PropertiesResult {
         PropertiesConvertFailed = 11,
         PropertiesUnreadable = 12,
@@ -107,6 +107,8 @@ private:
     // Reports progress until every segment has loaded; false when interrupted.
     bool _waitForSegments();
     bool _sleepUnlessInterrupted(int milliseconds);
+    // Reports that the segment list at xmlPath is missing, naming a link to nothing.
+    void _reportMissing(const QString& xmlPath);
 
     SegmentRecords _records;
     QString _projectName;

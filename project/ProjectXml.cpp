@@ -195,6 +195,16 @@ bool isIrregularFile(const QString& path, QString* why)
     return true;
 }
 
+bool isDanglingLink(const QString& path, QString* why)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.exists())
+        return false;
+    if (why)
+        *why = QCoreApplication::translate("ProjectXml", "\"%1\" is a link that leads nowhere").arg(info.fileName());
+    return true;
+}
+
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable)
 {
     if (path.isEmpty() || isIrregularFile(path, unreadable))

@@ -80,6 +80,11 @@ RootKind rootKind(const QString& path, const QString& rootName,
 // open at once, with the system's reason.
 bool isIrregularFile(const QString& path, QString* why = nullptr);
 
+// Whether path is a symbolic link to nothing. Read, it would seem no file
+// at all, and a missing project file is told as a damaged project; why,
+// when given, names the link in the user's words instead.
+bool isDanglingLink(const QString& path, QString* why = nullptr);
+
 // Reads the whole file at path into bytes; false when it cannot be opened or
 // read, or is irregular (unreadable, when given, then holds the reason).
 bool readWholeFile(const QString& path, QByteArray* bytes, QString* unreadable);

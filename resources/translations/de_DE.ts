@@ -2057,6 +2057,10 @@ Aktuell: Einfügemodus</translation>
         <translation>&quot;%1&quot; ist keine reguläre Datei</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>&quot;%1&quot; ist eine Verknüpfung, die ins Leere führt</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>

@@ -2057,6 +2057,10 @@ Actual: modo insertar</translation>
         <translation>&quot;%1&quot; no es un archivo normal</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>&quot;%1&quot; es un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>No se puede escribir «%1»: %2</translation>
     </message>

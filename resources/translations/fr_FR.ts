@@ -2057,6 +2057,10 @@ Actuel : mode insertion</translation>
         <translation>&quot;%1&quot; n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>&quot;%1&quot; est un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>Impossible d&apos;écrire « %1 » : %2</translation>
     </message>

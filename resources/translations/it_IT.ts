@@ -2057,6 +2057,10 @@ Attuale: modalità inserimento</translation>
         <translation>&quot;%1&quot; non è un file normale</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>&quot;%1&quot; è un collegamento che non porta da nessuna parte</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>

@@ -2057,6 +2057,10 @@ Current: Insert mode</source>
         <translation>「%1」は通常のファイルではありません</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>「%1」はリンク先が存在しないリンクです</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>「%1」に書き込めません: %2</translation>
     </message>

@@ -2057,6 +2057,10 @@ Current: Insert mode</source>
         <translation>&quot;%1&quot;은(는) 일반 파일이 아닙니다</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>&quot;%1&quot;은(는) 대상이 없는 링크입니다</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>&quot;%1&quot;에 쓸 수 없습니다: %2</translation>
     </message>

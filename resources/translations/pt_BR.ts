@@ -2057,6 +2057,10 @@ Atual: modo inserir</translation>
         <translation>&quot;%1&quot; não é um arquivo comum</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>&quot;%1&quot; é um link que não leva a lugar nenhum</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>Não é possível gravar &quot;%1&quot;: %2</translation>
     </message>

@@ -2057,6 +2057,10 @@ Current: Insert mode</source>
         <translation>«%1» не является обычным файлом</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>«%1» — ссылка, которая никуда не ведёт</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>Не удаётся записать «%1»: %2</translation>
     </message>

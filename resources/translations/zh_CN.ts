@@ -2057,6 +2057,10 @@ Current: Insert mode</source>
         <translation>“%1”不是常规文件</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>“%1”是指向不存在目标的链接</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>无法写入“%1”：%2</translation>
     </message>

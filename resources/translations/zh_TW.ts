@@ -2057,6 +2057,10 @@ Current: Insert mode</source>
         <translation>「%1」不是一般檔案</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is a link that leads nowhere</source>
+        <translation>「%1」是指向不存在目標的連結</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>無法寫入「%1」：%2</translation>
     </message>

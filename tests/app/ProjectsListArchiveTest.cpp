@@ -1,5 +1,6 @@
 // Archiving a listed project from its item menu and importing the archive,
 // through the real menu, file dialogs and archive threads.
+#include "ArchiveBytes.h"
 #include "ArchiveImporter.h"
 #include "FileRevealer.h"
 #include "MultiLanguage.h"
@@ -261,4 +262,30 @@ TEST_F(ProjectsListArchiveTest, NamedPipesAreToldByNameAndNeverOpened)
     EXPECT_TRUE(QTest::qWaitFor([&list] { return list.findChildren<ArchiveImporter*>().isEmpty(); }, 5000))
         << "the import thread did not end";
     EXPECT_EQ(archive.readers(), 0) << "the archive was opened";
+}
+
+// An archive holding a name that is not what its bytes say ("a\0b" would be
+// read as "a", "project.xml\0x" as "project.xml"; bytes that are no UTF-8)
+// is refused as damaged, and nothing of it is kept.
+TEST_F(ProjectsListArchiveTest, AnArchiveWithANameThatIsNotWhatItsBytesSayIsRefused)
+{
+    makeProject("Trip");
+    const QStringList before = QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QTemporaryDir outside;
+    const QString archive = outside.filePath("hostile.vidornaproject");
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    for (const QByteArray& name : {QByteArray("a\0b", 3), QByteArray("project.xml\0x", 13), QByteArray("clip\xff.mp4")}) {
+        writeFile(archive, archiveBytes("Hostile", {{"properties.xml", "<Properties version=\"7\"/>"},
+                                                    {"project.xml", "<Project/>"},
+                                                    {name, "payload"}}));
+        DialogScript dialogs({DialogScript::choose(archive), DialogScript::ok()});
+        list.importArchive();
+        ASSERT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 20000))
+            << name.toHex().constData() << ": " << qPrintable(dialogs.seen().join('\n'));
+        EXPECT_EQ(dialogs.seen().value(1).toStdString(), "Import Failed / Import archive error occurs (9)");
+        EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before)
+            << name.toHex().constData();
+    }
+    EXPECT_TRUE(list.findItems("Hostile", Qt::MatchExactly).isEmpty());
 }

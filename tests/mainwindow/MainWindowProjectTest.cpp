@@ -17,6 +17,7 @@
 #include <QLocalServer>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -206,6 +207,34 @@ TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreR
             EXPECT_FALSE(QFileInfo(pipe).isFile()) << "the named pipe was written over";
             ASSERT_TRUE(QFile::remove(pipe));
         }
+    }
+}
+
+// A link that leads nowhere in place of either project file is told by the
+// file's name, not as a damaged project, and is left as it is.
+TEST_F(MainWindowProject, AProjectFileThatIsALinkLeadingNowhereIsToldByName)
+{
+    QTemporaryDir elsewhere;
+    for (const QString file : {"properties.xml", "project.xml"}) {
+        writeProperties("7");
+        const QString path = dir + "/" + file;
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(QFile::link(elsewhere.filePath(file), path));
+        ShownMessage shown;
+        ModalDialogAnswerer answerer(noteMessage(&shown), 30000);
+        QPointer<OpeningDesktopWindow> window = new OpeningDesktopWindow;
+        if (!window->isOpenFailed())
+            window->show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answerer.answered() && (window.isNull() || !window->isVisible()); },
+                                    30000))
+            << qPrintable(file) << ": the window stays";
+        delete window.data();
+        EXPECT_EQ((shown.title + " / " + shown.text).toStdString(),
+                  "Open Project Failed / The movie project cannot be read: \"" + file.toStdString()
+                      + "\" is a link that leads nowhere");
+        EXPECT_EQ(QFileInfo(path).symLinkTarget(), elsewhere.filePath(file));
+        EXPECT_TRUE(QDir(elsewhere.path()).isEmpty()) << "written through the link";
+        ASSERT_TRUE(QFile::remove(path));
     }
 }
 

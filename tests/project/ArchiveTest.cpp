@@ -1,3 +1,4 @@
+#include "ArchiveBytes.h"
 #include "ArchiveExporter.h"
 #include "ArchiveImporter.h"
 #include "ProjectArchiveFormat.h"
@@ -13,7 +14,6 @@
 #include <QRandomGenerator>
 #include <QStorageInfo>
 #include <QTimer>
-#include <QtEndian>
 
 #include <array>
 #include <functional>
@@ -71,28 +71,6 @@ std::vector<int> progressOf(const Messages& messages)
             percents.push_back(message.data.toInt());
     }
     return percents;
-}
-
-// Archives written here byte by byte, independently of the code under test.
-template <typename T>
-QByteArray le(T value)
-{
-    QByteArray bytes(int(sizeof(T)), '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray lengthPrefixed(const QByteArray& text)
-{
-    return le<qint32>(text.size()) + text;
-}
-
-QByteArray archiveBytes(const QByteArray& projectName, const std::vector<std::pair<QByteArray, QByteArray>>& entries)
-{
-    QByteArray bytes = "vidorna " + le<qint32>(3) + lengthPrefixed(projectName);
-    for (const auto& [name, data] : entries)
-        bytes += lengthPrefixed(name) + le<qint64>(data.size()) + data;
-    return bytes;
 }
 
 // "project.xml" with one record per (type, key, value).
@@ -536,6 +514,14 @@ TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAn
         archiveBytes("../Escaped", {{"a.txt", data}}),
         archiveBytes(folders.root.filePath("Escaped").toUtf8(), {{"a.txt", data}}),
         archiveBytes("..\\Escaped", {{"a.txt", data}}),
+        // Names that are not what their bytes say: cut at a NUL, or no UTF-8.
+        archiveBytes("Safe", {{QByteArray("a\0b", 3), data}}),
+        archiveBytes("Safe", {{"properties.xml", kProperties}, {QByteArray("project.xml\0x", 13), data}}),
+        archiveBytes("Safe", {{"clip\xff.mp4", data}}),
+        archiveBytes("Safe", {{"\xc0\xafoutside.txt", data}}),
+        archiveBytes("Safe", {{"clip\xc3", data}}),
+        archiveBytes(QByteArray("Sa\0fe", 5), {{"a.txt", data}}),
+        archiveBytes("Sa\xfe", {{"a.txt", data}}),
         "vidorna " + le<qint32>(3) + safe + le<qint32>(0x7fffffff) + "x",
         "vidorna " + le<qint32>(3) + le<qint32>(0x7fffffff) + "Safe",
         "vidorna " + le<qint32>(3) + safe + lengthPrefixed("a.txt") + le<qint64>(-5),
@@ -555,6 +541,10 @@ TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAn
     writeFile(path, good);
     EXPECT_EQ(importArchive(path, folders.destination).back().code, ArchiveMessageCode::Done);
     EXPECT_EQ(readFile(folders.destination + "/Safe/clip.mp4"), data);
+    // A byte-order mark is a character of the name it begins, not dropped from it.
+    writeFile(path, archiveBytes("Marked", {{"\xef\xbb\xbfproject.xml", data}}));
+    EXPECT_EQ(importArchive(path, folders.destination).back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(filesBelow(folders.destination + "/Marked"), QStringList{QChar(0xfeff) + QStringLiteral("project.xml")});
 }
 
 // A file that only an element beside the records names, in a sub-folder,

@@ -1,4 +1,5 @@
 #include "../model/RecordingListener.h"
+#include "ArchiveBytes.h"
 #include "ImageSegment.h"
 #include "PlistTestSupport.h"
 #include "ProjectTestSupport.h"
@@ -272,9 +273,10 @@ TEST(ProjTool, FilesWhoseRootIsInANamespaceAreRefusedAndLeftAlone)
 // higher version number (told as no project file rather than a newer one),
 // and a project file that is a named pipe is not even opened: every command
 // refuses them, with a message that names the file, and writes nothing.
-// pack tells a refused project by its message code, in the same words.
+// pack tells a refused project in the same words.
 TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone)
 {
+    const char* const kPackRefusal = "projtool: cannot pack: this version does not write the project's format:";
     TemporaryProduct product;
     const QString dir = writeProject(product, 1);
     const QByteArray properties = readFile(dir + "/properties.xml");
@@ -290,11 +292,11 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
     const Case cases[] = {
         {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
          "</PropertiesV9>",
-         project, nullptr, "message 9", "properties.xml", true},
-        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, "message 9", "project.xml", true},
-        {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, "message 9",
+         project, nullptr, kPackRefusal, "properties.xml", true},
+        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, kPackRefusal, "project.xml", true},
+        {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, kPackRefusal,
          "project.xml"},
-        {QByteArray(properties).replace("version=\"7\"", "version=\"8\""), project, nullptr, "message 9",
+        {QByteArray(properties).replace("version=\"7\"", "version=\"8\""), project, nullptr, kPackRefusal,
          "properties.xml"},
         {properties, project, "properties.xml", "\"properties.xml\" is not a regular file", nullptr},
         {properties, project, "project.xml", "\"project.xml\" is not a regular file", nullptr},
@@ -340,7 +342,7 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
 }
 
 // pack and unpack run the archive threads to their end: the unpacked
-// project holds the same files, and failures end with their message code.
+// project holds the same files, and failures are told in words.
 TEST(ProjTool, PackAndUnpackCarryAProjectThroughAnArchive)
 {
     TemporaryProduct product;
@@ -364,16 +366,35 @@ TEST(ProjTool, PackAndUnpackCarryAProjectThroughAnArchive)
 
     const ToolRun missing = runTool({"unpack", elsewhere.filePath("none.vidornaproject"), destination});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_TRUE(missing.output.contains("message 4\n")) << qPrintable(missing.output);
+    EXPECT_TRUE(missing.output.contains("projtool: cannot unpack: the archive does not exist\n"))
+        << qPrintable(missing.output);
     // A named pipe is refused by name, unopened: opening it would wait for a writer.
     WatchedPipe pipe(elsewhere.filePath("pipe.vidornaproject"));
     ASSERT_TRUE(pipe.isMade());
     const ToolRun piped = runTool({"unpack", elsewhere.filePath("pipe.vidornaproject"), destination});
     EXPECT_EQ(piped.exitCode, 3);
-    EXPECT_TRUE(piped.output.contains("message 6 \"pipe.vidornaproject\" is not a regular file\n"))
+    EXPECT_TRUE(piped.output.contains(
+        "projtool: cannot unpack: the archive cannot be opened: \"pipe.vidornaproject\" is not a regular file\n"))
         << qPrintable(piped.output);
     EXPECT_EQ(pipe.readers(), 0) << "the named pipe was opened";
     EXPECT_EQ(runTool({"pack", product.path(), output}).exitCode, 2) << "not a project folder";
+}
+
+// unpack refuses, in words, an archive holding a name that is not what its
+// bytes say (cut at a NUL, or no UTF-8), and keeps nothing of it.
+TEST(ProjTool, UnpackRefusesNamesThatAreNotWhatTheirBytesSay)
+{
+    QTemporaryDir elsewhere;
+    const QString archive = elsewhere.filePath("hostile.vidornaproject");
+    const QString destination = elsewhere.filePath("unpacked");
+    for (const QByteArray& name : {QByteArray("a\0b", 3), QByteArray("project.xml\0x", 13), QByteArray("clip\xff.mp4")}) {
+        writeFile(archive, archiveBytes("Hostile", {{"project.xml", "<Project/>"}, {name, "payload"}}));
+        const ToolRun run = runTool({"unpack", archive, destination});
+        EXPECT_EQ(run.exitCode, 3) << qPrintable(run.output);
+        EXPECT_TRUE(run.output.contains("projtool: cannot unpack: the archive is damaged\n")) << qPrintable(run.output);
+        EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList())
+            << name.toHex().constData();
+    }
 }
 
 // A picture kept in a sub-folder of the project is stored relative to the
