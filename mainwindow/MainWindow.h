@@ -781,8 +781,9 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     // The file in the export folder that the export writes itself when the
-    // project folder cannot take the cached one (the next free name when a
-    // file took it while the movie rendered); empty otherwise.
+    // project folder cannot take the cached one, or something this window
+    // did not make holds its name (the next free name when a file took it
+    // while the movie rendered); empty otherwise.
     QString _exportDirectPath;
     // The cached movies this window's exports made, each with its file's
     // identity when the export named it: only a file that still has it is
