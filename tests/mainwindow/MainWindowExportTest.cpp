@@ -875,7 +875,8 @@ TEST_F(MainWindowExport, ALinkPutAtTheCachedNameWhileTheHandOverWaitsIsNotFollow
     ASSERT_TRUE(linked);
     EXPECT_EQ(window.exportersCreated, 2) << "the link was handed over as the movie";
     expectExported(window, QStringLiteral("Swapped"));
-    EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), QByteArray("the user's notes"));
+    const QString swapped = target.filePath(QStringLiteral("Swapped.mp4"));
+    EXPECT_NE(readFile(swapped), QByteArray("the user's notes")) << "the user's file was sent out as the movie";
     EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
     EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
 }
