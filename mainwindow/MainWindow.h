@@ -880,7 +880,7 @@ public:
     void _exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
                       const QString& folder);
     // Builds and starts the exporter writing the path (the cached export, or
-    // the user's file when the project folder cannot be written); nothing
+    // the user's file when the cached one cannot be written there); nothing
     // without a composition and renderer or while an exporter exists.
     void _exportStartExporter(const QString& path);
     // Copies the cached export into the export folder under a free name (a
