@@ -4,9 +4,14 @@
 
 AVFileIdentity AVFileIdentity::ofRegularFile(const std::string& path)
 {
-    AVFileIdentity identity;
     struct stat status {};
-    if (lstat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    return lstat(path.c_str(), &status) == 0 ? ofStatus(status) : AVFileIdentity();
+}
+
+AVFileIdentity AVFileIdentity::ofStatus(const struct stat& status)
+{
+    AVFileIdentity identity;
+    if (!S_ISREG(status.st_mode))
         return identity;
     identity._isFile = true;
     identity._device = status.st_dev;

@@ -18,6 +18,8 @@ public:
     // The regular file at the path itself (a link there is not followed);
     // no file for anything else there, or nothing. Never opens the path.
     static AVFileIdentity ofRegularFile(const std::string& path);
+    // The regular file that has this status; no file for any other kind.
+    static AVFileIdentity ofStatus(const struct stat& status);
 
     bool isFile() const { return _isFile; }
     bool isInode(dev_t device, ino_t inode) const;

@@ -781,8 +781,9 @@ protected:
     int32_t _exportAction = 1;
     QString _exportCachePath;
     // The file in the export folder that the export writes itself when the
-    // project folder cannot take the cached one (the next free name when a
-    // file took it while the movie rendered); empty otherwise.
+    // project folder cannot take the cached one, or something this window
+    // did not make holds its name (the next free name when a file took it
+    // while the movie rendered); empty otherwise.
     QString _exportDirectPath;
     // The cached movies this window's exports made, each with its file's
     // identity when the export named it: only a file that still has it is
@@ -879,7 +880,7 @@ public:
     void _exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
                       const QString& folder);
     // Builds and starts the exporter writing the path (the cached export, or
-    // the user's file when the project folder cannot be written); nothing
+    // the user's file when the cached one cannot be written there); nothing
     // without a composition and renderer or while an exporter exists.
     void _exportStartExporter(const QString& path);
     // Copies the cached export into the export folder under a free name (a

@@ -7,6 +7,7 @@
 #include "AVEngine.h"
 #include "AVExporter.h"
 #include "AVGLWidget.h"
+#include "AVRegularFile.h"
 #include "AVRender.h"
 #include "AssetLoadingThreadPool.h"
 #include "PopupMovieExportingWidget.h"
@@ -176,12 +177,17 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
         _handOverCachedExport();
         return;
     }
-    if (!takesNewFiles(_projectDirectory())) {
-        // A project folder that cannot be written (a save failed there) must
-        // not keep the user from rescuing the film into the chosen folder.
+    // Whatever else holds the cached name (a file someone touched, copied
+    // or linked there, a pipe, a folder) is left as it is and never opened;
+    // a project folder that cannot be written (a save failed there) must not
+    // keep the user from rescuing the film either. Either way the movie goes
+    // straight into the chosen folder.
+    const bool nameHeld = avIsNameTaken(_exportCachePath);
+    if (nameHeld || !takesNewFiles(_projectDirectory())) {
         _exportDirectPath = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
-        qWarning().noquote() << "The project folder cannot be written: the movie is exported straight to"
-                             << _exportDirectPath;
+        qWarning().noquote() << (nameHeld ? "Something else holds the cached movie's name:"
+                                          : "The project folder cannot be written:")
+                             << "the movie is exported straight to" << _exportDirectPath;
     }
     _exportStartExporter(_exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath);
 }

@@ -49,3 +49,33 @@ TEST(FileIdentity, IsTheRegularFileItselfAndHoldsWhileItIsOnlyRead)
     ASSERT_TRUE(append(movie, ", and more"));
     EXPECT_TRUE(made != AVFileIdentity::ofRegularFile(movie));
 }
+
+// Each part of the status that tells one file from another tells alone:
+// on its own disk a file never shares device, inode, size and change time
+// with another, so only a status built here can differ in one part alone.
+TEST(FileIdentity, DiffersInTheDeviceTheInodeTheSizeOrTheChangeTimeAlone)
+{
+    struct stat status {};
+    status.st_mode = S_IFREG | 0644;
+    status.st_dev = 2049;
+    status.st_ino = 131077;
+    status.st_size = 4096;
+    status.st_ctim = {1700000000, 500};
+    const AVFileIdentity made = AVFileIdentity::ofStatus(status);
+    ASSERT_TRUE(made.isFile());
+    struct stat read = status;
+    read.st_atim = {1800000000, 0};
+    EXPECT_TRUE(made == AVFileIdentity::ofStatus(read)) << "a read made the file another one";
+
+    const auto differs = [&](const char* what, void (*change)(struct stat&)) {
+        struct stat other = status;
+        change(other);
+        EXPECT_TRUE(made != AVFileIdentity::ofStatus(other)) << "the same file with another " << what;
+    };
+    differs("device", [](struct stat& other) { ++other.st_dev; });
+    differs("inode", [](struct stat& other) { ++other.st_ino; });
+    differs("size", [](struct stat& other) { ++other.st_size; });
+    differs("change time's second", [](struct stat& other) { ++other.st_ctim.tv_sec; });
+    differs("change time's nanosecond", [](struct stat& other) { ++other.st_ctim.tv_nsec; });
+    differs("kind (a named pipe)", [](struct stat& other) { other.st_mode = S_IFIFO | 0644; });
+}

@@ -1,6 +1,7 @@
 #include "OpeningWindow.h"
 
 #include "AVExporter.h"
+#include "AVFileIdentity.h"
 #include "AssetLoadingThreadPool.h"
 #include "CommandLineMedia.h"
 #include "ImmutableFolder.h"
@@ -32,8 +33,11 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -221,8 +225,10 @@ protected:
     }
 
     // Dismisses the last popup and exports again through a new one, until it
-    // shows its done or its error page.
-    bool exportAgain(ExportWindow& window, const QString& name)
+    // shows its done or its error page; the new popup is passed to
+    // beforeClick before its Export button is pressed.
+    bool exportAgain(ExportWindow& window, const QString& name,
+                     const std::function<void(PopupMovieExportingWidget*)>& beforeClick = {})
     {
         if (window.popup())
             window.popup()->dismiss();
@@ -231,6 +237,8 @@ protected:
         window.exportMovie();
         if (!window.popup())
             return false;
+        if (beforeClick)
+            beforeClick(window.popup());
         window.popup()->shareOperationButtonOnClicked();
         return waitFor(
             [&] {
@@ -239,6 +247,21 @@ protected:
                     && !(childText(popup, "doneFileNameValueLabel") + childText(popup, "errorDetailLabel")).isEmpty();
             },
             kExportWaitMs);
+    }
+
+    // The popup shows the movie under the name in the chosen folder, the
+    // project's whole 2 s that ffprobe reads.
+    void expectExported(ExportWindow& window, const QString& name)
+    {
+        const QString movie = target.filePath(name + QStringLiteral(".mp4"));
+        ASSERT_NE(window.popup(), nullptr);
+        EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), "");
+        EXPECT_EQ(childText(window.popup(), "doneFileNameValueLabel").toStdString(),
+                  QDir::toNativeSeparators(movie).toStdString());
+        const QJsonObject info = probe(movie);
+        EXPECT_EQ(streamOfType(info, "video").value("width").toInt(), 640) << qPrintable(name);
+        EXPECT_NEAR(info.value("format").toObject().value("duration").toString().toDouble(), 2.0, 0.1)
+            << qPrintable(name);
     }
 
     IsolatedSettings settings;
@@ -542,7 +565,8 @@ TEST_F(MainWindowExport, AUsersFileUnderTheUnfinishedNameSurvivesADirectExport)
 
 // Files that take the export's names in the project folder while it
 // renders are the user's: the export fails, hands neither over as the
-// movie, and its failure removes neither.
+// movie, and its failure removes neither. Only then, with the name free
+// when the render began, is it told that a file took the name.
 TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNeverHandedOver)
 {
     ExportWindow window;
@@ -579,23 +603,16 @@ TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNev
     EXPECT_EQ(readFile(cache + ".part"), QByteArray("the user's notes, thirty-five bytes"));
     EXPECT_FALSE(QFileInfo::exists(cache));
 
-    // A later export of the same options ends with its report, or, when
-    // the file under the movie's name is handed over, with a copy of it.
-    const auto exportAgain = [&](const QString& name) {
-        window.popup()->dismiss();
-        QCoreApplication::processEvents();
-        finished.clear();
-        startExport(window, 0, name);
-        return waitFor([&] { return !finished.isEmpty() || !QDir(target.path()).entryList(QDir::Files).isEmpty(); },
-                       kExportWaitMs);
-    };
     const std::string takenText =
         QStringLiteral("The movie could not be saved as \"%1\" because another file took that name while the "
                        "movie was written. That file was left as it is: please move it away and export again.")
             .arg(QDir::toNativeSeparators(cache))
             .toStdString();
+    // A later export of the same options ends with its report, or, when
+    // the file under the movie's name is handed over, with a copy of it.
     armed = 2;
-    ASSERT_TRUE(exportAgain(QStringLiteral("Taken")));
+    finished.clear();
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Taken")));
     EXPECT_EQ(armed.load(), 0);
     ASSERT_EQ(finished.size(), 1);
     EXPECT_EQ(finished.first().first().toInt(), int(AVExporterResultMovieNameTaken));
@@ -604,14 +621,16 @@ TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNev
     EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
     EXPECT_EQ(readFile(cache + ".part"), QByteArray("the user's notes, thirty-five bytes"));
 
-    // Nor is the file under the movie's name taken for an earlier export's movie.
-    ASSERT_TRUE(exportAgain(QStringLiteral("Again")));
+    // Nor is the file under the movie's name taken for an earlier export's
+    // movie: found there before the render, it is passed over.
+    finished.clear();
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Again")));
     ASSERT_EQ(finished.size(), 1) << "the user's file was handed over as the movie";
-    EXPECT_EQ(finished.first().first().toInt(), int(AVExporterResultMovieNameTaken));
+    EXPECT_EQ(finished.first().first().toInt(), 0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), takenText);
+    expectExported(window, QStringLiteral("Again"));
     EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
-    EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files).isEmpty()) << "nothing was handed over";
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Again.mp4");
 }
 
 // The disk fills up under the export: it stops at the failed write and
@@ -762,51 +781,109 @@ TEST_F(MainWindowExport, MusicStoredLongerThanItsMediaExportsWhatTheMediaHolds)
 
 // Only a movie this window's export made under the cached name, still that
 // very file, is handed over again. Anything else there (a link to the
-// user's file put there before the project opened, a link or a copy put in
-// place of a finished movie, a named pipe) is left as it is and never
-// opened: the movie is rendered anew.
+// user's file put there before the project opened, the movie touched, a
+// copy of it put in its place, a link, a named pipe) is left as it is and
+// never opened: the movie is rendered anew straight into the chosen folder.
 TEST_F(MainWindowExport, OnlyTheMovieThisExportMadeIsHandedOverAgain)
 {
     QTemporaryDir home;
     const QString notes = home.filePath(QStringLiteral("notes.txt"));
     writeFile(notes, "the user's notes");
-    const QByteArray cache = QFile::encodeName(QFileInfo(dir).absoluteFilePath() + "/Trip_360p_h264_30fps.mp4");
+    const QString cachePath = QFileInfo(dir).absoluteFilePath() + "/Trip_360p_h264_30fps.mp4";
+    const QByteArray cache = QFile::encodeName(cachePath);
     ASSERT_EQ(symlink(QFile::encodeName(notes).constData(), cache.constData()), 0);
     ExportWindow window;
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
+    const auto identity = [&] { return AVFileIdentity::ofRegularFile(cache.toStdString()); };
 
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Linked")));
     EXPECT_EQ(window.exportersCreated, 1) << "the link was handed over as the movie";
+    expectExported(window, QStringLiteral("Linked"));
+    EXPECT_EQ(QFileInfo(cachePath).symLinkTarget(), notes);
     ASSERT_EQ(unlink(cache.constData()), 0);
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Made")));
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Again")));
     EXPECT_EQ(window.exportersCreated, 2) << "the movie made here was not handed over";
-    EXPECT_EQ(readFile(target.filePath(QStringLiteral("Again.mp4"))), readFile(window.cachePath()));
+    EXPECT_EQ(readFile(target.filePath(QStringLiteral("Again.mp4"))), readFile(cachePath));
+
+    const QByteArray made = readFile(cachePath);
+    ASSERT_EQ(utimensat(AT_FDCWD, cache.constData(), nullptr, 0), 0);
+    const AVFileIdentity touched = identity();
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Touched")));
+    EXPECT_EQ(window.exportersCreated, 3) << "the touched movie was handed over";
+    expectExported(window, QStringLiteral("Touched"));
+    EXPECT_TRUE(identity() == touched) << "the touched movie was changed";
+
+    const QString copy = dir + QStringLiteral("/copy.mp4");
+    ASSERT_TRUE(QFile::copy(cachePath, copy));
+    ASSERT_EQ(std::rename(QFile::encodeName(copy).constData(), cache.constData()), 0);
+    const AVFileIdentity copied = identity();
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Copied")));
+    EXPECT_EQ(window.exportersCreated, 4) << "the copy was handed over as the movie";
+    expectExported(window, QStringLiteral("Copied"));
+    EXPECT_TRUE(identity() == copied) << "the copy was changed";
+    EXPECT_EQ(readFile(cachePath), made);
 
     ASSERT_EQ(unlink(cache.constData()), 0);
     ASSERT_EQ(symlink(QFile::encodeName(notes).constData(), cache.constData()), 0);
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Relinked")));
-    EXPECT_EQ(window.exportersCreated, 3) << "the link was handed over as the movie";
+    EXPECT_EQ(window.exportersCreated, 5) << "the link was handed over as the movie";
+    expectExported(window, QStringLiteral("Relinked"));
+    EXPECT_EQ(QFileInfo(cachePath).symLinkTarget(), notes);
+
     ASSERT_EQ(unlink(cache.constData()), 0);
-    ASSERT_TRUE(QFile::copy(notes, window.cachePath()));
-    ASSERT_TRUE(exportAgain(window, QStringLiteral("Copied")));
-    EXPECT_EQ(window.exportersCreated, 4) << "the copy was handed over as the movie";
-    ASSERT_EQ(unlink(cache.constData()), 0);
-    WatchedPipe pipe(window.cachePath());
+    WatchedPipe pipe(cachePath);
     ASSERT_TRUE(pipe.isMade());
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Piped")));
-    EXPECT_EQ(window.exportersCreated, 5) << "the pipe was handed over as the movie";
+    EXPECT_EQ(window.exportersCreated, 6) << "the pipe was handed over as the movie";
+    expectExported(window, QStringLiteral("Piped"));
     EXPECT_EQ(pipe.readers(), 0);
     EXPECT_TRUE(pipe.isStillAPipe());
 
-    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Again.mp4|Made.mp4");
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(),
+              "Again.mp4|Copied.mp4|Linked.mp4|Made.mp4|Piped.mp4|Relinked.mp4|Touched.mp4");
+    EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
+}
+
+// The cached movie is looked at again just before it is copied: a link to
+// the user's file put in its place while the hand-over waits is neither
+// followed nor handed over, and a new movie lands in the chosen folder.
+TEST_F(MainWindowExport, ALinkPutAtTheCachedNameWhileTheHandOverWaitsIsNotFollowed)
+{
+    QTemporaryDir home;
+    const QString notes = home.filePath(QStringLiteral("notes.txt"));
+    writeFile(notes, "the user's notes");
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Made")));
+    const QByteArray cache = QFile::encodeName(window.cachePath());
+    // The hand-over shows its copy's share of the bar, then waits: the
+    // link is put there at once.
+    bool linked = false;
+    const auto linkWhileWaiting = [&](PopupMovieExportingWidget* popup) {
+        auto* bar = popup->findChild<QProgressBar*>(QStringLiteral("exportProgressBar"));
+        QObject::connect(bar, &QProgressBar::valueChanged, popup, [&](int value) {
+            if (linked || window.exporter() || value != 99)
+                return;
+            linked = unlink(cache.constData()) == 0
+                && symlink(QFile::encodeName(notes).constData(), cache.constData()) == 0;
+        });
+    };
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Swapped"), linkWhileWaiting));
+    ASSERT_TRUE(linked);
+    EXPECT_EQ(window.exportersCreated, 2) << "the link was handed over as the movie";
+    expectExported(window, QStringLiteral("Swapped"));
+    const QString swapped = target.filePath(QStringLiteral("Swapped.mp4"));
+    EXPECT_NE(readFile(swapped), QByteArray("the user's notes")) << "the user's file was sent out as the movie";
+    EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
     EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
 }
 
 // Neither a cancelled export nor one that went straight into the chosen
 // folder made a movie under the cached name: a file put there afterwards
-// is not handed over.
+// is not handed over, and the movie goes straight into the chosen folder.
 TEST_F(MainWindowExport, AfterACancelledOrADirectExportAFileUnderTheCachedNameIsNotHandedOver)
 {
     ExportWindow window;
@@ -828,6 +905,8 @@ TEST_F(MainWindowExport, AfterACancelledOrADirectExportAFileUnderTheCachedNameIs
     writeFile(cache, "the user's own movie");
     ASSERT_TRUE(exportAgain(window, QStringLiteral("AfterCancel")));
     EXPECT_EQ(window.exportersCreated, 2) << "handed over after a cancelled export";
+    expectExported(window, QStringLiteral("AfterCancel"));
+    EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
     ASSERT_TRUE(QFile::remove(cache));
     {
         ImmutableFolder locked(dir);
@@ -840,7 +919,9 @@ TEST_F(MainWindowExport, AfterACancelledOrADirectExportAFileUnderTheCachedNameIs
     writeFile(cache, "the user's own movie");
     ASSERT_TRUE(exportAgain(window, QStringLiteral("AfterDirect")));
     EXPECT_EQ(window.exportersCreated, 4) << "handed over after a direct export";
-    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Direct.mp4");
+    expectExported(window, QStringLiteral("AfterDirect"));
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(),
+              "AfterCancel.mp4|AfterDirect.mp4|Direct.mp4");
     EXPECT_EQ(readFile(cache), QByteArray("the user's own movie"));
 }
 
