@@ -65,11 +65,12 @@ QString moviesLocation()
 }
 
 // The first of "name.suffix", "name 1.suffix", "name 2.suffix" ... that is free in the folder.
+// A link that leads nowhere holds its name too: the movie is never written where it leads.
 QString freeTarget(const QString& folder, const QString& name, const QString& suffix)
 {
     const QDir dir(folder);
     QString target = dir.filePath(name + QLatin1Char('.') + suffix);
-    for (int number = 1; QFileInfo::exists(target); ++number)
+    for (int number = 1; avIsNameTaken(target); ++number)
         target = dir.filePath(QStringLiteral("%1 %2.%3").arg(name, QString::number(number), suffix));
     return target;
 }

@@ -540,6 +540,26 @@ TEST_F(MainWindowExport, AFileThatTakesTheNameDuringADirectExportIsKeptAndTheMov
               QDir::toNativeSeparators(movie).toStdString());
 }
 
+// A link that leads nowhere holds its name in the chosen folder: the movie
+// takes the next free one, and the link stays as the user made it.
+TEST_F(MainWindowExport, ALinkLeadingNowhereInTheChosenFolderKeepsItsName)
+{
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const QByteArray link = QFile::encodeName(target.filePath(QStringLiteral("Gone.mp4")));
+    ASSERT_EQ(symlink("nowhere.mp4", link.constData()), 0);
+
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Gone")));
+    expectExported(window, QStringLiteral("Gone 1"));
+    // Handed over again from the cached movie.
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Gone")));
+    expectExported(window, QStringLiteral("Gone 2"));
+    EXPECT_EQ(window.exportersCreated, 1);
+    EXPECT_EQ(QFile::symLinkTarget(QFile::decodeName(link)), target.filePath(QStringLiteral("nowhere.mp4")));
+    EXPECT_FALSE(QFileInfo::exists(target.filePath(QStringLiteral("nowhere.mp4"))));
+}
+
 // The user's own file under the unfinished movie's name in the chosen
 // folder stays as it is; the movie lands all the same.
 TEST_F(MainWindowExport, AUsersFileUnderTheUnfinishedNameSurvivesADirectExport)
