@@ -79,6 +79,7 @@ class QEventLoop;
 class QPushButton;
 class QScrollArea;
 class QSlider;
+class QFile;
 class QTimer;
 class RulerScrollArea;
 class ScrollableToolBar;
@@ -898,6 +899,7 @@ private:
     // Whether the cached movie's name still leads to the very file that an
     // export of this window made there.
     bool _isCachedExportMadeHere() const;
+    bool _openCachedExportMadeHere(QFile& movie) const;
     void _showExportError(const QString& text);
     // What the popup tells of the exporter's failure code, and of a disk
     // or a folder that took no more of the movie.

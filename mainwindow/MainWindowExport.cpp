@@ -24,6 +24,10 @@
 #include <QTemporaryFile>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int kMessageMs = 2000;
@@ -216,14 +220,7 @@ void MainWindow::_handOverCachedExport()
     }
     if (PopupMovieExportingWidget* popup = _exportPopup())
         popup->setProgress(kExportShare);
-    QTimer::singleShot(kCopyDelayMs, this, [this] {
-        // Looked at again: meanwhile the name may have come to lead elsewhere.
-        if (_isCachedExportMadeHere())
-            _finishExportedFile(_exportPopup());
-        else
-            _exportMovie(_exportAction, _exportSizeLevel, _exportFrameRate, _exportCodec, _exportName,
-                         _exportFolder);
-    });
+    QTimer::singleShot(kCopyDelayMs, this, [this] { _finishExportedFile(_exportPopup()); });
 }
 
 bool MainWindow::_isCachedExportMadeHere() const
@@ -231,6 +228,25 @@ bool MainWindow::_isCachedExportMadeHere() const
     const auto made = _exportsMade.constFind(_exportCachePath);
     return made != _exportsMade.cend()
         && *made == AVFileIdentity::ofRegularFile(QFile::encodeName(_exportCachePath).toStdString());
+}
+
+// Opened without following a link, and kept only when the descriptor's file
+// is the one this window made: whatever takes the name later is not read.
+bool MainWindow::_openCachedExportMadeHere(QFile& movie) const
+{
+    const auto made = _exportsMade.constFind(_exportCachePath);
+    if (made == _exportsMade.cend())
+        return false;
+    const int fd = ::open(QFile::encodeName(_exportCachePath).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    if (fstat(fd, &status) == 0 && AVFileIdentity::ofStatus(status) == *made
+        && movie.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
 }
 
 void MainWindow::_exportStartExporter(const QString& path)
@@ -279,10 +295,18 @@ void MainWindow::_finishExportedFile(PopupMovieExportingWidget* popup)
             popup->showExportSucceeded(QString(), _exportDirectPath);
         return;
     }
+    QFile movie;
+    if (!_openCachedExportMadeHere(movie)) {
+        // Something else took the cached name since the movie was made: it is
+        // left as it is, and the movie is made anew straight into the chosen folder.
+        _exportMovie(_exportAction, _exportSizeLevel, _exportFrameRate, _exportCodec, _exportName, _exportFolder);
+        return;
+    }
     // The folder may have gone since it was chosen, the movies folder may never have existed.
     QDir().mkpath(_exportFolder);
     const QString target = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
-    const bool copied = Util::copyFile(_exportCachePath, target, true);
+    // Read through the descriptor: the very file that was looked at.
+    const bool copied = QFile::copy(QStringLiteral("/proc/self/fd/%1").arg(movie.handle()), target);
     if (!popup)
         return;
     if (copied)
@@ -387,6 +411,8 @@ void MainWindow::onAVExporterFinished(int err)
             _previewWidget->setExporter(nullptr);
     }
     _restorePreviewAfterExport();
+    // Before what follows, which may start the movie anew.
+    hideTaskbarProgress();
     // Only a movie this export named under the cached name is handed over
     // again. One made straight into the chosen folder leaves what is known
     // of the cached name as it was.
@@ -407,5 +433,4 @@ void MainWindow::onAVExporterFinished(int err)
         // export's name here was made by another export, or is someone's.
         _showExportError(_exportErrorText(err, ranOutOfDisk, refusedWriting));
     }
-    hideTaskbarProgress();
 }

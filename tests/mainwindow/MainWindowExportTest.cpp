@@ -866,6 +866,35 @@ TEST_F(MainWindowExport, OnlyTheMovieThisExportMadeIsHandedOverAgain)
     EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
 }
 
+// A link put in place of the just finished movie before it is copied is
+// never followed: the copy reads the very file the export wrote, or, with
+// that file gone from its name, a new movie is rendered for the user.
+TEST_F(MainWindowExport, ALinkPutAtTheFinishedMoviesNameBeforeItsCopyIsNotFollowed)
+{
+    QTemporaryDir home;
+    const QString notes = home.filePath(QStringLiteral("notes.txt"));
+    writeFile(notes, "the user's notes");
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const QByteArray cache = QFile::encodeName(QFileInfo(dir).absoluteFilePath() + "/Trip_360p_h264_30fps.mp4");
+    // Reported on the export's own thread, before the window takes the movie.
+    std::atomic<bool> linked{false};
+    QObject::connect(&window, &MainWindow::avexporterFinished, &window, [&](int err) {
+        if (err == 0 && !linked.exchange(true))
+            linked = rename(cache.constData(), (cache + ".moved").constData()) == 0
+                && symlink(QFile::encodeName(notes).constData(), cache.constData()) == 0;
+    }, Qt::DirectConnection);
+
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Swapped")));
+    ASSERT_TRUE(linked);
+    expectExported(window, QStringLiteral("Swapped"));
+    EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), QByteArray("the user's notes"))
+        << "the user's file was sent out as the movie";
+    EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
+    EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
+}
+
 // The cached movie is looked at again just before it is copied: a link to
 // the user's file put in its place while the hand-over waits is neither
 // followed nor handed over, and a new movie lands in the chosen folder.
