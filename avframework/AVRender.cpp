@@ -357,7 +357,8 @@ void AVRender::seek(double seconds, bool resetAudio)
             _currentTime = std::clamp(seconds, 0.0, composition->duration());
             _restartClock();
         }
-        composition->seek(_currentTime, resetAudio);
+        // Where the next pass draws: at the end, the last pictures rather than those just past it.
+        composition->seek(drawTime(), resetAudio);
     }
     if (_soundOutput)
         _soundOutput->_doStop();

@@ -82,6 +82,9 @@ public:
     AVSoundOutput* soundOutput() const { return _soundOutput.get(); }
 
     double currentTime() const { return _currentTime.load(); }
+    // The time a pass draws at: at the composition's end, just before it,
+    // so that the last pictures are drawn rather than nothing.
+    double drawTime() const;
     bool isPlaying() const { return _playing.load(); }
     bool isVideoThreadWaiting() const { return _videoWaiting.load(); }
     bool isAudioThreadWaiting() const { return _audioWaiting.load(); }
@@ -124,7 +127,6 @@ private:
                         std::atomic<bool>& waiting, const std::atomic<bool>& stop);
     // Clamps the current time into the composition; true at its end (or without one).
     bool _clampToEnd();
-    double _drawTime() const;
     // One drawing or mixing pass at the current time, unless an export is attached.
     void _renderPass(int32_t mode);
     void _awaitPresentation();

@@ -107,7 +107,7 @@ void AVRender::_renderPass(int32_t mode)
     // An export draws and mixes the composition itself meanwhile: a pass
     // here would draw on its renderer and take its sound.
     if (composition && !_drawingContexts.exporter.load())
-        composition->renderAt(_drawTime(), 0, _playing, mode, 0);
+        composition->renderAt(drawTime(), 0, _playing, mode, 0);
 }
 
 bool AVRender::_clampToEnd()
@@ -122,7 +122,7 @@ bool AVRender::_clampToEnd()
     return true;
 }
 
-double AVRender::_drawTime() const
+double AVRender::drawTime() const
 {
     AVComposition* composition = _composition.load();
     double time = _currentTime;

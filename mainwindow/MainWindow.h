@@ -633,6 +633,8 @@ protected:
     void grabEditingSegmentScreen();
     void _waitWhileBusy();
     float _currentScrollTime() const;
+    // How far the play pointer can stand from the timeline's visible start.
+    float _visibleTimelineWidth() const;
     void _scrollToTime(float time, bool animated);
     void _animateScrollTo(int x, bool animated);
     void _seekPreview(float time, bool exact);
@@ -650,6 +652,8 @@ protected:
     void _autoScrollWhileDraggingTrack();
     void _autoScrollWhileSelectingRange();
     void _applyTimelineScale(float scale);
+    // Scrolls the timeline, at its new scale, to show the time under the play pointer.
+    void _keepPlayHeadAt(float time);
     QPointer<PointerWidget> _selectionPointer;
     // Set while an end of the selected range is dragged; the second tells it is the start.
     bool _draggingRangeHandle = false;

@@ -174,9 +174,11 @@ void MainWindow::_rebuildVideoInSoftware(MovieSegment* movie)
     _orderNewLayer(movie);
 }
 
-void MainWindow::onAVRenderProgressChanged(double time, double)
+void MainWindow::onAVRenderProgressChanged(double time, double total)
 {
-    _reachedEnd = false;
+    // A picture drawn at the end, as the settle there draws one, leaves the end reached.
+    if (time < total)
+        _reachedEnd = false;
     if (!_playing)
         return;
     _scrollToTime(float(time), false);
@@ -216,14 +218,13 @@ void MainWindow::_settlePreviewAtPlayHead()
     // that kept up stays as it is. A seek made while the pause took effect
     // has its picture on the way. An export holds the composition (the
     // driver is detached from it meanwhile); playing again by now, the
-    // picture follows the clock anyway; and at the end the pass a seek asks
-    // for would take back that the end was reached.
+    // picture follows the clock anyway. At the end the pictures are those
+    // drawn just before it, and the seek stays at the end.
     AVComposition* composition = _render ? _render->composition() : nullptr;
     if (!composition || _exporter || !_projectManager || _render->isPlaying())
         return;
-    const double time = _render->currentTime();
-    if (time < composition->duration() && _moviePictureLagsAt(composition, time))
-        _render->seek(time, true);
+    if (_moviePictureLagsAt(composition, _render->drawTime()))
+        _render->seek(_render->currentTime(), true);
 }
 
 bool MainWindow::_moviePictureLagsAt(AVComposition* composition, double time) const

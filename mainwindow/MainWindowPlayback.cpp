@@ -78,14 +78,18 @@ void MainWindow::_seekToTime(float time, bool animated)
         return;
     const float offset = _timeline->contentOffsetX();
     const float x = TimelineMetrics::timeToPixels(time, _timelineScale) - offset;
-    const float visibleWidth = float(_timeline->width() - 2 * TimelineMetrics::leftMargin());
-    if (x >= 0.0f && x <= visibleWidth) {
+    if (x >= 0.0f && x <= _visibleTimelineWidth()) {
         _pointerOffset = x;
         _pointer->moveToX(float(TimelineMetrics::leftMargin()) + x, animated);
         return;
     }
     // Off screen the pointer stays where it is and the content brings the time under it.
     _animateScrollTo(int(std::ceil(x - _pointerOffset + offset)), animated);
+}
+
+float MainWindow::_visibleTimelineWidth() const
+{
+    return float(_timeline->width() - 2 * TimelineMetrics::leftMargin());
 }
 
 void MainWindow::_scrollToTime(float time, bool animated)

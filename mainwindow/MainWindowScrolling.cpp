@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -165,12 +166,11 @@ void MainWindow::_autoScrollWhileSelectingRange()
 
 void MainWindow::_applyTimelineScale(float scale)
 {
-    const float oldScale = _timelineScale;
+    const float time = _currentScrollTime();
     _timelineScale = std::clamp(scale, kMinimumScale, kMaximumScale);
     _projectManager->setTimeScale(_timelineScale);
     if (!_timeline)
         return;
-    const int oldOffset = _timeline->horizontalScrollBar()->value();
     const float duration = _projectManager->duration();
     if (_ruler)
         _ruler->setScale(_timelineScale, duration);
@@ -180,9 +180,29 @@ void MainWindow::_applyTimelineScale(float scale)
         _placeSelectionEndPointer(_timeline->selectionEnd());
         _placeSelectionStartPointer(_timeline->selectionStart());
     }
-    _timeline->horizontalScrollBar()->setValue(int(_timelineScale / oldScale * float(oldOffset)));
+    _keepPlayHeadAt(time);
     if (!_playing && !_scrollAnimating)
         _seekPreview(_currentScrollTime(), false);
+}
+
+void MainWindow::_keepPlayHeadAt(float time)
+{
+    QScrollBar* bar = _timeline->horizontalScrollBar();
+    const float x = TimelineMetrics::timeToPixels(time, _timelineScale);
+    // The range's markers stand on their own times; the play pointer is one of them.
+    if (_timeline->isRangeSelectionMode() || !_pointer) {
+        bar->setValue(int(std::lround(x - _pointerOffset)));
+        return;
+    }
+    // The content scrolls by whole pixels and the pointer takes the fraction
+    // left, so the time stays exactly. Measured from the pointer's whole
+    // pixel, that fraction cannot add up over many zooms into a walk across
+    // the screen. Where the content cannot scroll that far, the pointer goes
+    // to the time instead.
+    const int offset = std::clamp(int(std::lround(x - std::round(_pointerOffset))), 0, bar->maximum());
+    _pointerOffset = std::clamp(x - float(offset), 0.0f, _visibleTimelineWidth());
+    _pointer->moveToX(float(TimelineMetrics::leftMargin()) + _pointerOffset, false);
+    bar->setValue(offset);
 }
 
 void MainWindow::onZoomIn()

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -221,6 +222,39 @@ TEST_F(GLTest, VideoSegmentRaisesAndResetsTheStepMultiplierByLag)
         })) << "no frame after " << before;
     }
     EXPECT_EQ(video.segment->stepMultiplier(), 1u);
+}
+
+// Above half a second behind the decoder skips more: four from 0.5 s, five
+// from 1.0 s on average.
+TEST_F(GLTest, VideoSegmentSkipsMoreFramesTheFurtherItLags)
+{
+    for (const auto& [lag, multiplier] : {std::pair{0.6, 4u}, std::pair{1.1, 5u}}) {
+        LoadedVideo video;
+        ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, 60.0, 15.0));
+        ASSERT_TRUE(prepareUntil(*video.segment, 0.0, false, true, [&] { return video.segment->shownFrameMs() >= 0; }));
+        // Frames 60.1 .. 60.9 s played at 60 s + time, each shown until 0.1 s
+        // later, and the first one 0.1 s ahead: ten lags adding up to
+        // 9 x time - 5.5 s.
+        ASSERT_TRUE(showFrames(*video.segment, (10.0 * lag + 5.5) / 9.0, 9)) << lag;
+        EXPECT_EQ(video.segment->stepMultiplier(), multiplier) << "lag " << lag;
+    }
+}
+
+// Only a picture whose display interval is over before the time lags: one
+// still on screen for it is the right one, however far into it the time is.
+TEST_F(GLTest, VideoSegmentShowsAnOlderFrameOnlyPastTheShownFramesInterval)
+{
+    LoadedVideo video;
+    // From 1 s on the timeline, 2 s into the media at speed 2.
+    ASSERT_TRUE(load(video, "frames854_10fps.mp4", 1.0, 2.0, 2.0));
+    video.segment->setDuration(4.0);
+    ASSERT_TRUE(showsFrame(*video.segment, 1.0, 2000));
+    // Media 2.08 s lies within the 2.0 s frame's interval, 2.12 s past it.
+    EXPECT_FALSE(video.segment->showsOlderFrameThan(1.16));
+    EXPECT_TRUE(video.segment->showsOlderFrameThan(1.24));
+    // Outside the piece its picture is not what the time shows.
+    EXPECT_FALSE(video.segment->showsOlderFrameThan(0.5));
+    EXPECT_FALSE(video.segment->showsOlderFrameThan(5.0));
 }
 
 // The same lag behind starts the catch-up wherever the piece starts in its file.

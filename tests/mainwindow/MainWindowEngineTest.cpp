@@ -281,3 +281,61 @@ TEST_F(MainWindowEngine, APausedPreviewShowsThePictureOfThePlayHeadsTime)
     EXPECT_TRUE(settled) << "shows frame " << shown << ", not " << expected << ", at " << time << " s";
     window._finishClosing();
 }
+
+namespace {
+
+class EndingWindow : public TestWindow
+{
+public:
+    using TestWindow::TestWindow;
+    bool reachedEnd() const { return _reachedEnd; }
+};
+
+} // namespace
+
+// Played to the end faster than the decoder keeps up (three times the speed,
+// through a hidden preview), the preview comes to show the piece's last
+// picture, not the one it had reached, and the end stays reached.
+TEST_F(MainWindowEngine, PlaybackThatReachesTheEndShowsTheLastPicture)
+{
+    EndingWindow window(kName, QString());
+    if (!window.startEngine(384, 216))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    UserSettings::instance()->setHardwareCodec(false);
+    const QString path = dir + "/counted.mp4";
+    ASSERT_TRUE(makeCountedMovie(path));
+    // Media 0.5 .. 3.0 s at speed 3: frame 89 is the last; frame 90 begins where the piece ends.
+    auto attributes = std::make_unique<SegmentAttributes>();
+    Segment::setStringAttribute(attributes.get(), SegmentKey::Type, QStringLiteral("MOVIE"));
+    Segment::setStringAttribute(attributes.get(), SegmentKey::File, path);
+    Segment::setIntAttribute(attributes.get(), SegmentKey::TrackId, 1);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::RangeStart, 0.0f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::RangeDuration, 2.5f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::TrimStart, 0.5f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::TrimDuration, 2.5f);
+    Segment::setFloatAttribute(attributes.get(), SegmentKey::Speed, 3.0f);
+    auto* movie = new MovieSegment(std::move(attributes), &window, false);
+    window.projectManager()->appendSegment(movie, nullptr);
+    AVComposition* composition = window.composition();
+    ASSERT_TRUE(waitUntil([&] { return composition->duration() > 0.8; }, 5000)) << "the movie did not load";
+    ASSERT_NEAR(composition->duration(), 2.5 / 3.0, 1e-3);
+    window.engine()->setSegmentFlag2(movie->serialNumber(), 1);
+
+    AVRender* render = window.engine()->renderer();
+    render->setWaitForPresent(1);
+    window.preview()->hide();
+    window.engine()->togglePlayback();
+    ASSERT_TRUE(waitUntil([&] { return window.reachedEnd(); }, 10000)) << "playback did not reach the end";
+    window.preview()->show();
+    int shown = -1;
+    const bool last = waitUntil(
+        [&] {
+            shown = countedNumber(window.preview()->grabWholePicture());
+            return shown == 89;
+        },
+        5000);
+    EXPECT_TRUE(last) << "shows frame " << shown << " at the end";
+    EXPECT_TRUE(window.reachedEnd());
+    EXPECT_DOUBLE_EQ(render->currentTime(), composition->duration());
+    window._finishClosing();
+}

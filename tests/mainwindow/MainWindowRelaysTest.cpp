@@ -95,6 +95,9 @@ TEST_F(MainWindowRelays, RenderStatusesKeepThePlayFlags)
     window.onAVRenderProgressChanged(1.0, 4.0);
     EXPECT_FALSE(window.reachedEnd());
     window.onAVRenderStatusChanged(3);
+    // A picture drawn at the end itself, as the pause's settle draws one, leaves it reached.
+    window.onAVRenderProgressChanged(4.0, 4.0);
+    EXPECT_TRUE(window.reachedEnd());
     window.onAVRenderStatusChanged(0);
     EXPECT_FALSE(window.playing());
     EXPECT_FALSE(window.reachedEnd());

@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -58,6 +59,7 @@ public:
     using MainWindow::_initGutterArea;
     using MainWindow::_initPointerArea;
     using MainWindow::_initRulerScrollArea;
+    using MainWindow::_nextPosition;
     using MainWindow::_scrollToTime;
     using MainWindow::_seekToTime;
     using MainWindow::editScrollArea_scaleBegan;
@@ -75,6 +77,7 @@ public:
         _segmentModeButton = modeButton;
     }
     void setPlaying(bool playing) { _playing = playing; }
+    bool scrollAnimating() const { return _scrollAnimating; }
     float scale() const { return _timelineScale; }
     QSlider* zoomSlider() const { return _zoomSlider; }
     PointerWidget* pointer() const { return _pointer; }
@@ -242,6 +245,61 @@ TEST_F(MainWindowScrolling, ZoomScalesTheOffsetRulerTracksAndRangeMarkers)
     EXPECT_FLOAT_EQ(window.pointer()->centerX(), 60.0f + 50.0f * 24.0f - 480.0f);
     EXPECT_FLOAT_EQ(second.centerX(), 60.0f + 45.0f * 24.0f - 480.0f);
     window.setSelectionPointer(nullptr);
+}
+
+// Zooming in and out, by the buttons, the slider or a pinch, keeps the
+// play-head on a cut: at most a pixel away, never drifting, and the preview on
+// the piece after the cut.
+TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeOnACut)
+{
+    ScrollingWindow window(kName, QString());
+    TimelineForm form;
+    auto* before = new TextSegment(QStringLiteral("before"), 0.0f, 37.37f, &window, nullptr);
+    auto* after = new TextSegment(QStringLiteral("after"), 37.37f, 60.0f, &window, nullptr);
+    for (TextSegment* text : {before, after}) {
+        text->setTrackId(1);
+        window.projectManager()->addSegmentSorted(text, nullptr);
+    }
+    form.attach(window, 200.0f, 2);
+    // The row reads scroll bar, zoom out, slider, zoom in.
+    QList<QWidget*> controls = form.area->scrollBarWidgets(Qt::AlignRight);
+    ASSERT_EQ(controls.size(), 3);
+    std::sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    auto* zoomOut = qobject_cast<QPushButton*>(controls.at(0));
+    auto* zoomIn = qobject_cast<QPushButton*>(controls.at(2));
+    ASSERT_TRUE(zoomIn && zoomOut);
+    // The pointer away from the content's start, then the jump to the cut:
+    // the content scrolls it under the pointer.
+    window._seekToTime(10.0f, false);
+    window._nextPosition();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.scrollAnimating(); }, 5000));
+    const float time = window._currentScrollTime();
+    ASSERT_GE(time, after->rangeStart());
+    ASSERT_GT(form.bar()->value(), 0);
+    const int pointerX = window.pointer()->x();
+
+    const auto expectKept = [&](const char* how) {
+        const float pixel = 1.0f / TimelineMetrics::pixelsPerSecond() / window.scale();
+        EXPECT_NEAR(window._currentScrollTime(), time, pixel) << how << " at scale " << window.scale();
+        EXPECT_NEAR(window.pointer()->x(), pointerX, 1) << how << " at scale " << window.scale();
+        ASSERT_FALSE(window.previewTimes.isEmpty());
+        EXPECT_GE(window.previewTimes.last(), after->rangeStart()) << how << " at scale " << window.scale();
+    };
+    for (QPushButton* button : {zoomIn, zoomOut}) {
+        for (int click = 0; click < 9; ++click) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            expectKept(button == zoomIn ? "zoomed in" : "zoomed out");
+        }
+    }
+    EXPECT_FLOAT_EQ(window.scale(), 1.0f);
+    for (const int tenths : {37, 3, 10}) {
+        window.zoomSlider()->setValue(tenths);
+        expectKept("slid");
+    }
+    for (const float pinch : {1.37f, 1.41f, 0.52f, 0.9f, 1.6f}) {
+        window.editScrollArea_scaleChanged(pinch);
+        expectKept("pinched");
+    }
 }
 
 TEST_F(MainWindowScrolling, PinchKeepsItsOwnScaleAndSeeksExactlyWhenItEnds)
