@@ -123,12 +123,12 @@ int SnapshotFolder::write(const QString& directory, int number, const std::funct
     }
     QFile file;
     struct stat status;
-    if (::fstat(descriptor, &status) != 0 || !file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    const bool opened = ::fstat(descriptor, &status) == 0
+        && file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    if (!opened)
         ::close(descriptor);
-        return -1;
-    }
     errno = 0;
-    if (writeDocument(file) && file.flush()) {
+    if (opened && writeDocument(file) && file.flush()) {
         _written.insert(name, FileId{status.st_dev, status.st_ino});
         return 0;
     }
