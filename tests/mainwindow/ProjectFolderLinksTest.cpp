@@ -339,7 +339,7 @@ TEST_F(ProjectFolderFiles, EditsPassOverSnapshotNamesTheWindowDidNotWriteAndUndo
     ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
     ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
     for (ProgressHUD* message : window->findChildren<ProgressHUD*>())
-        EXPECT_NE(message->messageLabel()->text(), "Failed to record operation");
+        EXPECT_NE(message->messageLabel()->text().toStdString(), "Failed to record operation");
     undoTo(count + 1);
     undoTo(count);
     EXPECT_EQ(readFile(history + "/project000.xml"), foreign);
