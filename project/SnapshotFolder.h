@@ -18,6 +18,11 @@ class QIODevice;
 // file this window wrote there. Whatever else holds one (another version's
 // snapshots left after a refused save, a folder, a named pipe, a link) is
 // passed over and left as it is.
+//
+// A snapshot is written straight into its file, not renamed into place: it
+// always goes to a file that no live history entry names, and a cut one
+// is never recorded, so writing it under another name first would only
+// cost time per edit.
 class SnapshotFolder
 {
 public:

@@ -3,7 +3,6 @@
 #include "ImmutableFolder.h"
 #include "ProjectXml.h"
 #include "ReplacingFile.h"
-#include "SaveFileCommit.h"
 
 #include <QDir>
 #include <QFileInfo>
