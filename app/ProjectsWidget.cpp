@@ -202,8 +202,7 @@ void ProjectsWidget::projectSettingsPopup_onDidFinish(PopupProjectSettingsWidget
     // Written whole to a temporary file first: a failed write leaves the
     // version-only file the list made, never a cut one.
     const int result = ProjectXml::write(
-        ProjectManager::propertiesXmlPath(_newProjectName, _newProjectFolder), ProjectXml::FileKind::ProjectFile,
-        "New project properties save error",
+        ProjectManager::propertiesXmlPath(_newProjectName, _newProjectFolder), "New project properties save error",
         [settingsWidget](QXmlStreamWriter& writer) { writeNewProperties(writer, *settingsWidget); });
     settingsWidget->dismiss();
     if (result != 0) {

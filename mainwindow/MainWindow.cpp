@@ -217,11 +217,10 @@ void MainWindow::_saveCoverImage()
     if (frame.isNull())
         return;
     const QImage cover = frame.scaled(kCoverSide, kCoverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    // A link there goes, as a link: the cover never replaces what it leads
+    // A link there is replaced: the cover never goes into what it leads
     // to. Whole or not at all: a full disk keeps the old cover.
     QString reason;
-    if (!SaveFileCommit::removeLinkAt(coverPath, &reason)
-        || !SaveFileCommit::writeImage(coverPath, cover, "JPG", -1, &reason))
+    if (!SaveFileCommit::writeImage(coverPath, cover, "JPG", -1, &reason))
         qWarning().noquote() << "Cannot write the cover " + coverPath + ": " + reason;
 }
 

@@ -13,7 +13,7 @@
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
-#include "SaveFileCommit.h"
+#include "ReplacingFile.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
 #include "TrackWidget.h"
@@ -28,7 +28,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeDatabase>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <filesystem>
@@ -52,17 +51,17 @@ constexpr qint64 kMoveBlockBytes = 1 << 20;
 bool copyWhole(const QString& source, const QString& target)
 {
     QFile input(source);
-    QSaveFile output(target);
-    if (!input.open(QIODevice::ReadOnly) || !output.open(QIODevice::WriteOnly))
+    ReplacingFile output(target);
+    if (!input.open(QIODevice::ReadOnly) || !output.open())
         return false;
     qint64 copied = 0;
     while (!input.atEnd()) {
         const QByteArray block = input.read(kMoveBlockBytes);
-        if (block.isEmpty() || output.write(block) != block.size())
+        if (block.isEmpty() || output.device().write(block) != block.size())
             return false;
         copied += block.size();
     }
-    return copied == input.size() && SaveFileCommit::commitWhole(output);
+    return copied == input.size() && output.commit();
 }
 
 // Moves source to the free name target whole on any file system: renamed

@@ -50,13 +50,12 @@ bool SettingsFile::save() const
 {
     // With no value there is nothing to keep, and no file is made. What is
     // there and no regular file is another program's, and stays. A link to
-    // a file goes, as a link: the settings never replace what it leads to.
+    // a file is replaced: the settings never go into what it leads to.
     if (_values->allKeys().isEmpty() || (QFileInfo::exists(_path) && !avIsRegularFile(_path)))
         return true;
     QByteArray text;
     QString reason = QStringLiteral("its text did not come out whole");
-    if (_iniText(&text) && SaveFileCommit::removeLinkAt(_path, &reason)
-        && SaveFileCommit::writeWhole(_path, text, &reason))
+    if (_iniText(&text) && SaveFileCommit::writeWhole(_path, text, &reason))
         return true;
     qWarning().noquote() << "Cannot write " + _path + ": " + reason;
     return false;

@@ -3,7 +3,7 @@
 #include "ProjectArchiveFormat.h"
 #include "ProjectLoader.h"
 #include "ProjectXml.h"
-#include "SaveFileCommit.h"
+#include "ReplacingFile.h"
 #include "Segment.h"
 #include "SegmentKeys.h"
 
@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -168,8 +167,8 @@ void ArchiveExporter::_export()
     qDebug().noquote() << "Output archive file " + path;
     // The archive takes its name only once it is whole: a failed or cancelled
     // export, or a crash, leaves no cut archive behind.
-    QSaveFile archive(path);
-    if (!archive.open(QIODevice::WriteOnly)) {
+    ReplacingFile archive(path);
+    if (!archive.open()) {
         emit onMessage(this, ArchiveMessageCode::ExportCreateFailed, QVariant());
         return;
     }
@@ -180,9 +179,10 @@ void ArchiveExporter::_export()
     emit onMessage(this, ArchiveMessageCode::Done, path);
 }
 
-int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>& entries,
+int ArchiveExporter::_writeArchive(ReplacingFile& file, const std::vector<Entry>& entries,
                                    const QByteArray& projectXml)
 {
+    QFile& archive = file.device();
     // A name with a backslash would be refused on reading, where it is a
     // separator on some systems; the folder name only loses that character.
     QString headerName = _projectName;
@@ -208,8 +208,9 @@ int ArchiveExporter::_writeArchive(QSaveFile& archive, const std::vector<Entry>&
     // user asked for no archive, and it has not taken its name yet.
     if (_cancelled)
         return ArchiveMessageCode::ExportCancelled;
-    if (!SaveFileCommit::commitWhole(archive)) {
-        qWarning().noquote() << "Cannot complete the archive " + archive.fileName() + ": " + archive.errorString();
+    QString reason;
+    if (!file.commit(&reason)) {
+        qWarning().noquote() << "Cannot complete the archive " + file.fileName() + ": " + reason;
         return ArchiveMessageCode::ExportCopyFailed;
     }
     return 0;

@@ -9,7 +9,7 @@
 #include <vector>
 
 class QFileDevice;
-class QSaveFile;
+class ReplacingFile;
 
 // Writes one project into a project archive in the output folder
 // ("NAME.vidornaproject", or "NAME (N).vidornaproject" when taken): the
@@ -69,7 +69,7 @@ private:
                                 qint64* estimate);
     // Header, entries, "project.xml", then the archive under its name; 0, or
     // the message code of the failure (the archive is then discarded).
-    int _writeArchive(QSaveFile& archive, const std::vector<Entry>& entries, const QByteArray& projectXml);
+    int _writeArchive(ReplacingFile& file, const std::vector<Entry>& entries, const QByteArray& projectXml);
     // Copies one entry; false when the source cannot be opened or was not
     // copied whole (or the run was cancelled).
     bool _writeEntry(QFileDevice& archive, const Entry& entry, QByteArray& buffer);

@@ -4,7 +4,7 @@
 #include "PlistReader.h"
 #include "SaveFileCommit.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 
 #include <cstring>
 #include <stdexcept>
@@ -24,14 +24,10 @@ void copyError(const std::string& text, char* buffer, int32_t bufferSize)
 // would be read as the project, and never converted again.
 void saveText(const std::string& path, const std::string& text)
 {
-    // The converted file is the project's own: a link in its place (one
-    // that leads nowhere counts as no file) goes, as a link, rather than
-    // leading the file elsewhere.
-    const QString name = QString::fromStdString(path);
-    if (!SaveFileCommit::removeLinkAt(name))
-        throw std::runtime_error("Cannot create output file");
+    // The converted file is the project's own: a link in its place is
+    // replaced rather than leading the file elsewhere.
     const qint64 size = qint64(text.size());
-    const int result = SaveFileCommit::writeThrough(name, [&text, size](QSaveFile& file) {
+    const int result = SaveFileCommit::writeThrough(QString::fromStdString(path), [&text, size](QIODevice& file) {
         return file.write(text.data(), size) == size;
     });
     if (result == -1)

@@ -536,5 +536,5 @@ QString ProjectManager::historyDirectory(const QString& name, const QString& fol
 QString ProjectManager::historySnapshotPath(const QString& name, const QString& folder, int index)
 {
     const QString history = historyDirectory(name, folder);
-    return history.isEmpty() ? QString() : joinPath(history, QString::asprintf("project%03d.xml", index));
+    return history.isEmpty() ? QString() : joinPath(history, SnapshotFolder::fileName(index));
 }

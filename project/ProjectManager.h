@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeptXml.h"
+#include "SnapshotFolder.h"
 #include "UndoHistory.h"
 
 #include <QHash>
@@ -296,8 +297,8 @@ private:
     void _writeProjectBody(QXmlStreamWriter& writer, bool snapshot) const;
     // The element "Properties" with what it keeps unread.
     void _writePropertiesBody(QXmlStreamWriter& writer) const;
-    // Writes _writeProjectBody's document to path; the caller holds the mutex.
-    int _writeSegments(const QString& path, bool snapshot, const char* errorMessage, QString* reason = nullptr) const;
+    // Writes _writeProjectBody's project file to path; the caller holds the mutex.
+    int _writeSegments(const QString& path, const char* errorMessage, QString* reason = nullptr) const;
     // Whether a save of one of the files failed, keeping its reason.
     bool _noteSaveResult(int result, const QString& reason);
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
@@ -351,6 +352,7 @@ private:
     bool _propertiesSaveFailed = false;
     QString _saveFailureReason;
     UndoHistory _history;
+    SnapshotFolder _snapshotFolder;
     // Set by a recording, cleared by every other history step.
     bool _lastStepWasRecording = false;
     mutable QMutex _mutex;

@@ -267,8 +267,7 @@ int ProjectManager::saveProperties(const QString& name, const QString& folder)
 {
     QMutexLocker locker(&_mutex);
     QString reason;
-    const int result = ProjectXml::write(propertiesXmlPath(name, folder), ProjectXml::FileKind::ProjectFile,
-                                         "Project properties save error",
+    const int result = ProjectXml::write(propertiesXmlPath(name, folder), "Project properties save error",
                                          [this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }, &reason);
     _propertiesSaveFailed = _noteSaveResult(result, reason);
     return result;
@@ -306,8 +305,7 @@ int ProjectManager::saveLayout()
     if (ProjectXml::isIrregularFile(path))
         return -1;
     // Sorted by key, so that an unchanged layout writes the same bytes.
-    return ProjectXml::write(path, ProjectXml::FileKind::ProjectFile,
-                             "Layout parameters save error",
+    return ProjectXml::write(path, "Layout parameters save error",
                              [this](QXmlStreamWriter& writer) {
                                  writer.writeStartElement(kLayoutElement);
                                  for (auto it = _layout.cbegin(); it != _layout.cend(); ++it)
@@ -444,13 +442,10 @@ void ProjectManager::_writeProjectBody(QXmlStreamWriter& writer, bool snapshot) 
     writer.writeEndElement();
 }
 
-int ProjectManager::_writeSegments(const QString& path, bool snapshot, const char* errorMessage,
-                                   QString* reason) const
+int ProjectManager::_writeSegments(const QString& path, const char* errorMessage, QString* reason) const
 {
-    const auto kind = snapshot ? ProjectXml::FileKind::Snapshot : ProjectXml::FileKind::ProjectFile;
     return ProjectXml::write(
-        path, kind, errorMessage, [this, snapshot](QXmlStreamWriter& writer) { _writeProjectBody(writer, snapshot); },
-        reason);
+        path, errorMessage, [this](QXmlStreamWriter& writer) { _writeProjectBody(writer, false); }, reason);
 }
 
 int ProjectManager::saveSegments(const QString& name, const QString& folder)
@@ -461,7 +456,7 @@ int ProjectManager::saveSegments(const QString& name, const QString& folder)
     if (!directory.isEmpty())
         QDir().mkpath(directory);
     QString reason;
-    const int result = _writeSegments(projectXmlPath(name, folder), false, "Project segments save error", &reason);
+    const int result = _writeSegments(projectXmlPath(name, folder), "Project segments save error", &reason);
     _segmentsSaveFailed = _noteSaveResult(result, reason);
     return result;
 }

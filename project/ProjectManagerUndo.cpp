@@ -3,38 +3,26 @@
 #include "ProjectManager.h"
 
 #include "ProjectXml.h"
-#include "SaveFileCommit.h"
 #include "Segment.h"
-
-#include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 
 int ProjectManager::_writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind)
 {
     QMutexLocker locker(&_mutex);
     const QString directory = historyDirectory(name, folder);
-    // A link in the folder's place would lead the snapshots, and the
-    // removal of the folder at the close, into a folder elsewhere.
-    if (directory.isEmpty() || !SaveFileCommit::removeLinkAt(directory)
-        || (!QFileInfo(directory).isDir() && !QDir().mkpath(directory)))
+    if (directory.isEmpty())
         return -1;
     // The file numbered by the position may still hold a state that a redo
     // or a dropped recording brings back; such a file is never overwritten.
-    // What another program put there and is no regular file (a named pipe)
-    // is passed over: it is not the program's to replace.
-    int number = _history.count();
-    while (_history.names(historySnapshotPath(name, folder, number))
-           || ProjectXml::isIrregularFile(historySnapshotPath(name, folder, number)))
-        ++number;
-    const QString path = historySnapshotPath(name, folder, number);
-    const int result = _writeSegments(path, true, "Undo project segments save error");
-    if (result != 0) {
-        // A folder made for a first snapshot that did not fit goes with it;
-        // one that holds earlier snapshots is not empty and stays.
-        QDir().rmdir(directory);
+    QString path;
+    const int result = _snapshotFolder.write(
+        directory, _history.count(), [this](const QString& taken) { return _history.names(taken); },
+        [this](QIODevice& file) {
+            return ProjectXml::writeDocument(file, false,
+                                             [this](QXmlStreamWriter& writer) { _writeProjectBody(writer, true); });
+        },
+        &path);
+    if (result != 0)
         return result;
-    }
     if (kind == SnapshotKind::Record)
         _history.commit(path);
     else
@@ -122,10 +110,8 @@ void ProjectManager::dropLastSnapshot()
 void ProjectManager::removeHistory(const QString& name, const QString& folder)
 {
     const QString directory = historyDirectory(name, folder);
-    // A link in the folder's place goes as a link: removing it recursively
-    // would empty the folder it leads to.
-    if (!directory.isEmpty() && (!SaveFileCommit::removeLinkAt(directory) || !QDir(directory).removeRecursively()))
-        qWarning() << "Remove history directory failed";
+    if (!directory.isEmpty())
+        _snapshotFolder.remove(directory);
     _history.clear();
     _lastStepWasRecording = false;
 }

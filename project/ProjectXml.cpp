@@ -8,15 +8,8 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace ProjectXml {
 
@@ -45,68 +38,19 @@ bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<v
     return !writer.hasError();
 }
 
-namespace {
-
-// Opened without following a link, which would lead the snapshot into a
-// file elsewhere, and without waiting for a reader of a named pipe, which
-// would hold the edit for good: either fails the open at once.
-bool openSnapshotFile(const QString& path, QFile* file, QString* reason)
-{
-    if (!SaveFileCommit::removeLinkAt(path, reason))
-        return false;
-    const int descriptor = ::open(QFile::encodeName(path).constData(),
-                                  O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    return file->open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
-}
-
-int writeSnapshot(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
-{
-    QFile file;
-    if (path.isEmpty() || !openSnapshotFile(path, &file, reason))
-        return -1;
-    errno = 0;
-    if (writeDocument(file, false, writeBody) && file.flush())
-        return 0;
-    *reason = SaveFileCommit::writeFailure(file, errno);
-    // A cut snapshot is never recorded: left there, it would only hold the
-    // room that smaller writes could still use. Closing it fails on the
-    // buffered rest, which QFile::remove() would take for a reason to keep it.
-    file.close();
-    QFile::remove(path);
-    return -2;
-}
-
-int writeProjectFile(const QString& path, const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
-{
-    // QSaveFile would replace what a link there leads to. Removing the link
-    // first, the file takes its place and the linked one stays as it was.
-    if (!SaveFileCommit::removeLinkAt(path, reason))
-        return -1;
-    return SaveFileCommit::writeThrough(
-        path, [&writeBody](QSaveFile& file) { return writeDocument(file, true, writeBody); }, reason);
-}
-
-} // namespace
-
-int write(const QString& path, FileKind kind, const char* errorMessage,
-          const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason)
+int write(const QString& path, const char* errorMessage, const std::function<void(QXmlStreamWriter&)>& writeBody,
+          QString* reason)
 {
     QString why;
-    const int result = kind == FileKind::Snapshot ? writeSnapshot(path, writeBody, &why)
-                                                  : writeProjectFile(path, writeBody, &why);
+    const int result = SaveFileCommit::writeThrough(
+        path, [&writeBody](QIODevice& file) { return writeDocument(file, true, writeBody); }, &why);
     if (result == -2)
         qWarning().noquote() << QString::fromUtf8(errorMessage) + ": " + why;
     // The system's reason alone ("Operation not permitted") leaves the user
     // to guess which of the project's files refused.
     if (result != 0 && reason)
-        *reason = kind == FileKind::Snapshot
-            ? why
-            : QCoreApplication::translate("ProjectXml", "\"%1\" cannot be written: %2")
-                  .arg(QFileInfo(path).fileName(), why);
+        *reason = QCoreApplication::translate("ProjectXml", "\"%1\" cannot be written: %2")
+                      .arg(QFileInfo(path).fileName(), why);
     return result;
 }
 

@@ -16,24 +16,15 @@ namespace ProjectXml {
 // Writes a whole XML document to an open device; false on a write error.
 bool writeDocument(QIODevice& device, bool autoFormatting, const std::function<void(QXmlStreamWriter&)>& writeBody);
 
-// How a document goes to disk.
-enum class FileKind {
-    // A project file, indented: a temporary file next to it replaces the
-    // file only once the whole document is written, so the old file
-    // survives a crash or a full disk.
-    ProjectFile,
-    // An undo snapshot, compact, written straight into its file: it always
-    // goes to a file that no live history entry names, and a cut one is
-    // never recorded, so replacing it whole would only cost time per edit.
-    Snapshot,
-};
-
-// Writes an XML document to path. 0, -1 when the file cannot be created,
-// -2 (with the warning errorMessage) on a write error; on failure reason,
-// when given, holds why in the system's words, after the project file's
-// name (a snapshot's name means nothing to the user).
-int write(const QString& path, FileKind kind, const char* errorMessage,
-          const std::function<void(QXmlStreamWriter&)>& writeBody, QString* reason = nullptr);
+// Writes an indented XML document as the project file at path: a temporary
+// file next to it replaces the file only once the whole document is
+// written, so the old file survives a crash or a full disk, and a link at
+// the name is replaced, never written through. 0, -1 when the file cannot
+// be created, -2 (with the warning errorMessage) on a write error; on
+// failure reason, when given, holds why in the system's words, after the
+// file's name.
+int write(const QString& path, const char* errorMessage, const std::function<void(QXmlStreamWriter&)>& writeBody,
+          QString* reason = nullptr);
 
 // Writes the start of the root "Project" with the attributes and
 // declarations that besideRecords kept of it.

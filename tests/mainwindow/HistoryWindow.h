@@ -2,6 +2,7 @@
 
 #include "AVComposition.h"
 #include "EditScrollArea.h"
+#include "FileSizeLimit.h"
 #include "GutterScrollArea.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
@@ -169,17 +170,9 @@ protected:
             == 0;
     }
 
-    // A folder where the next snapshot file goes: that snapshot cannot be
-    // written until the folder is removed again.
-    QString blockNextSnapshot(const ProjectManager& manager)
-    {
-        int next = manager.history().count();
-        while (manager.history().names(ProjectManager::historySnapshotPath(name, QString(), next)))
-            ++next;
-        const QString blocker = ProjectManager::historySnapshotPath(name, QString(), next);
-        EXPECT_TRUE(QDir().mkpath(blocker));
-        return blocker;
-    }
+    // A file size limit that no snapshot fits in: none can be written until
+    // it goes, while the snapshots written before still read back.
+    static std::unique_ptr<FileSizeLimit> blockSnapshots() { return std::make_unique<FileSizeLimit>(20); }
 
     Segment* segmentByUId(HistoryWindow& window, const QString& uid)
     {

@@ -281,12 +281,12 @@ TEST_F(HistoryTest, AnUnchangedTrimDropsOnlyWhatItsOwnBeginRecorded)
     window->moveSegment(caption, 1.0f);
     const int recorded = manager->history().count();
 
-    const QString blocker = blockNextSnapshot(*manager);
+    auto blocker = blockSnapshots();
     window->editScrollArea_beginTrimTransition(1, true);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to record operation"});
     window->editScrollArea_endTrimTransition(1, true, false);
     EXPECT_EQ(manager->history().count(), recorded);
-    ASSERT_TRUE(QDir(blocker).removeRecursively());
+    blocker.reset();
 
     // Recorded and unchanged: its own snapshot goes, the move's stays.
     window->editScrollArea_beginMoveTransition(1, true);
@@ -321,7 +321,7 @@ TEST_F(HistoryTest, AnEditThatCouldNotBeRecordedAfterAnUndoIsNotLostToRedo)
     window->moveSegment(manager->segmentAt(0), 1.0f);
     window->moveSegment(manager->segmentAt(0), 2.0f);
     window->undoNow();
-    const QString blocker = blockNextSnapshot(*manager);
+    auto blocker = blockSnapshots();
     window->editScrollArea_beginTrimTransition(1, true);
     window->editScrollArea_endTrimTransition(1, true, false);
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"Failed to record operation"});
@@ -335,7 +335,7 @@ TEST_F(HistoryTest, AnEditThatCouldNotBeRecordedAfterAnUndoIsNotLostToRedo)
     EXPECT_EQ(window->takeHeadsUps(), QStringList{"No operation to redo"});
     EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 3.0f);
 
-    ASSERT_TRUE(QDir(blocker).removeRecursively());
+    blocker.reset();
     window->undoNow();
     EXPECT_FLOAT_EQ(segmentByUId(*window, "caption")->rangeStart(), 1.0f);
     window->redoNow();

@@ -10,14 +10,17 @@
 #include "IsolatedSettings.h"
 #include "MenuEntries.h"
 #include "OpeningWindow.h"
+#include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
+#include "TimerOrder.h"
 #include "WatchedPipe.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLocalServer>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -46,8 +49,60 @@ class LinkedProjectWindow : public DesktopMainWindow
 {
 public:
     using DesktopMainWindow::DesktopMainWindow;
+    using DesktopMainWindow::autoSave;
+
     bool ready() const { return _waitingHUD == nullptr || !_waitingHUD->isVisible(); }
     AVGLWidget* preview() const { return _previewWidget; }
+};
+
+// Another process that keeps putting links where the window keeps its
+// files, until it goes: at each file's name a link to the user's file of
+// that name, in the history folder's place a link to the user's folder (the
+// folder there is moved aside first), and at free snapshot names links to
+// a user's file. Each link takes its name at once, by a rename.
+class LinkPlanter
+{
+public:
+    LinkPlanter(const QString& folder, const QStringList& names, const QString& outside)
+        : _folder(QFile::encodeName(folder)), _outside(QFile::encodeName(outside)), _thread([this, names] {
+              for (int round = 0; !_done; ++round)
+                  _plant(names, round);
+          })
+    {
+    }
+    ~LinkPlanter()
+    {
+        _done = true;
+        _thread.join();
+    }
+
+private:
+    void _plant(const QStringList& names, int round)
+    {
+        const QByteArray planted = _folder + "/.planted";
+        for (const QString& name : names) {
+            ::symlink((_outside + '/' + QFile::encodeName(name)).constData(), planted.constData());
+            ::rename(planted.constData(), (_folder + '/' + QFile::encodeName(name)).constData());
+        }
+        const QByteArray history = _folder + "/history";
+        const int snapshots = ::open(history.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (snapshots >= 0) {
+            for (int number = 0; number < 10; ++number)
+                ::symlinkat((_outside + "/Documents/letter.txt").constData(), snapshots,
+                            QString::asprintf("project%03d.xml", number).toUtf8().constData());
+            ::close(snapshots);
+            ::rename(history.constData(), (history + ".aside" + QByteArray::number(round)).constData());
+        }
+        ::symlink((_outside + "/Documents").constData(), planted.constData());
+        ::rename(planted.constData(), history.constData());
+        ::unlink(planted.constData());
+        std::this_thread::yield();
+    }
+
+    const QByteArray _folder;
+    const QByteArray _outside;
+    std::atomic<bool> _done{false};
+    std::thread _thread;
 };
 
 // Opens the reading end of a named pipe once a writer may have waited on it
@@ -236,6 +291,76 @@ TEST_P(ProjectFolderLinks, TheLinkedFolderAndFilesStayAsTheyWereThroughEditsAnUn
 }
 
 INSTANTIATE_TEST_SUITE_P(FolderOrSnapshot, ProjectFolderLinks, ::testing::Bool());
+
+// Links that another process keeps putting back at every name while the
+// window records edits, saves and closes: nothing is written through them,
+// and every file and folder of the user's stays as it was.
+TEST_F(ProjectFolderFiles, LinksPutBackAtEveryNameWhileTheWindowWritesLeadNoWriteOutside)
+{
+    ASSERT_TRUE(QDir().mkpath(outside.filePath("Documents")));
+    writeFile(outside.filePath("Documents/letter.txt"), "Dear all,\n");
+    writeFile(outside.filePath("Documents/project000.xml"), "my own project000.xml\n");
+    const QStringList names{"project.xml", "properties.xml", "layout.xml", "shot.jpg", "media.config"};
+    // The project files' copies read as this version's: the save goes ahead.
+    for (const QString& name : names)
+        writeFile(outside.filePath(name), name.startsWith("pro") ? readFile(folder + "/" + name) : "mine\n");
+    const std::string before = outsideTree();
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int count = segments();
+    {
+        LinkPlanter planter(folder, names, outside.path());
+        for (int round = 0; round < 60; ++round) {
+            ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+            window->autoSave();
+        }
+        ASSERT_EQ(segments(), count + 60);
+        // The newest text's editor opens 750 ms after it was added; the
+        // close comes after that.
+        whenTimerRunsOut(1000, [] { return true; });
+        saveAndClose();
+    }
+    EXPECT_EQ(outsideTree(), before);
+}
+
+// Another version's snapshot at the first snapshot's name, and a folder at
+// the second's: the edits are recorded around them and undone, and both
+// stay as they are; the folder, with what it holds, also through the close.
+TEST_F(ProjectFolderFiles, EditsPassOverSnapshotNamesTheWindowDidNotWriteAndUndo)
+{
+    const QString history = folder + "/history";
+    ASSERT_TRUE(QDir().mkpath(history + "/project001.xml"));
+    const QByteArray foreign = "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>";
+    writeFile(history + "/project000.xml", foreign);
+    writeFile(history + "/project001.xml/kept.txt", "kept\n");
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int count = segments();
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    for (ProgressHUD* message : window->findChildren<ProgressHUD*>())
+        EXPECT_NE(message->messageLabel()->text().toStdString(), "Failed to record operation");
+    undoTo(count + 1);
+    undoTo(count);
+    EXPECT_EQ(readFile(history + "/project000.xml"), foreign);
+    saveAndClose();
+    EXPECT_EQ(readFile(history + "/project001.xml/kept.txt"), "kept\n") << "the folder was removed";
+}
+
+// A history folder that is a link to a user's folder, in a project opened
+// and closed without an edit: the close removes the link alone.
+TEST_F(ProjectFolderFiles, ClosingWithoutAnEditKeepsTheFolderTheHistoryLinksTo)
+{
+    ASSERT_TRUE(QDir().mkpath(outside.filePath("Documents/deeper")));
+    writeFile(outside.filePath("Documents/letter.txt"), "Dear all,\n");
+    writeFile(outside.filePath("Documents/deeper/photo.jpg"), "not a picture\n");
+    ASSERT_TRUE(QFile::link(outside.filePath("Documents"), folder + "/history"));
+    const std::string before = outsideTree();
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    saveAndClose();
+    EXPECT_EQ(outsideTree(), before);
+}
 
 // A named pipe that another program left at the first snapshot's name: the
 // first edit neither waits on it nor replaces it, and its undo works.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -120,4 +121,27 @@ TEST(WholeFiles, AFullDiskKeepsEveryOldFile)
     EXPECT_EQ(bytesOf(settingsPath), kOldSettings);
     EXPECT_TRUE(settings.save()) << "the settings were lost with the failures";
     EXPECT_EQ(QSettings(settingsPath, QSettings::IniFormat).value("Tabs/Index").toInt(), 4);
+}
+
+// A link at the name is replaced by the file, and what it led to stays;
+// a file that is there keeps its permissions. No temporary file stays.
+TEST(WholeFiles, AWriteReplacesALinkAndKeepsTheOldFilesPermissions)
+{
+    QTemporaryDir folder;
+    QTemporaryDir outside;
+    const QString users = outside.filePath("notes.txt");
+    const QString path = folder.filePath("layout.xml");
+    putFile(users, "mine\n");
+    ASSERT_TRUE(QFile::link(users, path));
+    EXPECT_TRUE(SaveFileCommit::writeWhole(path, "<Layout/>"));
+    EXPECT_EQ(bytesOf(users), "mine\n");
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(bytesOf(path), "<Layout/>");
+
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, permissions));
+    EXPECT_TRUE(SaveFileCommit::writeWhole(path, "<Layout a=\"1\"/>"));
+    const auto userBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    EXPECT_EQ(QFile::permissions(path) & ~userBits, permissions);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
 }

@@ -2,12 +2,11 @@
 
 #include "ImmutableFolder.h"
 #include "ProjectXml.h"
-#include "SaveFileCommit.h"
+#include "ReplacingFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 #include <cerrno>
@@ -289,15 +288,15 @@ TEST(ProjectFiles, ACommitThatCannotNameTheNewFileFailsAndKeepsTheOldOne)
     const QString dir = product.projectDir(kName);
     const QString path = dir + "/project.xml";
     writeFile(path, "<Project/>");
-    QSaveFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write("<Project><Segment/></Project>"), 29);
-    ASSERT_TRUE(file.flush());
+    ReplacingFile file(path);
+    ASSERT_TRUE(file.open());
+    ASSERT_EQ(file.device().write("<Project><Segment/></Project>"), 29);
+    ASSERT_TRUE(file.device().flush());
     ImmutableFolder locked(dir);
     if (!locked.isLocked())
         GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
     QString reason;
-    EXPECT_FALSE(SaveFileCommit::commitWhole(file, &reason));
+    EXPECT_FALSE(file.commit(&reason));
     EXPECT_EQ(reason.toStdString(), std::strerror(EPERM));
     locked.lift();
     EXPECT_EQ(readFile(path), "<Project/>");

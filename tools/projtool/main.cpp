@@ -155,7 +155,7 @@ bool migrateChromaKeys(const ProjectAddress& address)
     }
     if (!ProjectLoader::migrateChromaKeys(records))
         return true;
-    const int result = ProjectXml::write(path, ProjectXml::FileKind::ProjectFile, "Project segments save error",
+    const int result = ProjectXml::write(path, "Project segments save error",
                                          [&records, &besideRecords](QXmlStreamWriter& writer) {
                                              ProjectXml::writeRecords(writer, records, &besideRecords);
                                          });

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// A file of the program's own written whole under a fresh name in its
+// folder and then renamed onto its name. Whatever stands at the name is
+// never opened: a rename replaces a symbolic link there instead of writing
+// the file it leads to, however late another process put the link there.
+// The temporary file is made so that it cannot be a link either, and it
+// goes on every failure: the old file stays as it was.
+class ReplacingFile
+{
+public:
+    explicit ReplacingFile(const QString& path);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    // Makes the temporary file. A file at the name that may not be written
+    // (read-only, immutable) or a folder there refuses the write at once.
+    // On failure reason, when given, holds why, in the system's words.
+    bool open(QString* reason = nullptr);
+    // Where the bytes go between open() and commit().
+    QFile& device() { return _file; }
+    const QString& fileName() const { return _path; }
+
+    // Flushes every buffered byte to the disk and gives the file its name,
+    // only when no write failed: a failure in the buffered rest (a full
+    // disk, a file size limit) keeps the old file too. On failure reason,
+    // when given, holds why, in the system's words.
+    bool commit(QString* reason = nullptr);
+
+private:
+    bool _fail(int systemError, QString* reason);
+    void _discard();
+
+    QString _path;
+    QByteArray _name;
+    QByteArray _temporaryName;
+    int _folder = -1;
+    QFile _file;
+};

@@ -1,0 +1,202 @@
+#include "SnapshotFolder.h"
+
+#include "SaveFileCommit.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A link that another process keeps putting back in the folder's place
+// wins after this many removals: the snapshot is then not written.
+constexpr int kFolderTries = 3;
+// Names held by what the window did not write, passed over before a
+// snapshot gives up.
+constexpr int kMostNamesPassedOver = 1000;
+
+// A file descriptor, closed when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int value) : _value(value) {}
+    ~Descriptor()
+    {
+        if (_value >= 0)
+            ::close(_value);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return _value; }
+    bool isOpen() const { return _value >= 0; }
+
+private:
+    int _value;
+};
+
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+int openParentOf(const QString& directory)
+{
+    return ::open(QFile::encodeName(QFileInfo(directory).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+bool isLinkAt(int parent, const QByteArray& name)
+{
+    struct stat status;
+    return ::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode);
+}
+
+// The folder name in parent, opened so that it is no link: a link there
+// goes, as a link; a missing folder is made when make says so. -1, with
+// errno telling why, when there is no such folder.
+int openFolderAt(int parent, const QByteArray& name, bool make)
+{
+    for (int tries = 0; tries < kFolderTries; ++tries) {
+        const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder >= 0)
+            return folder;
+        const int error = errno;
+        if (isLinkAt(parent, name)) {
+            if (::unlinkat(parent, name.constData(), 0) != 0)
+                return -1;
+            qWarning().noquote() << "The link " + QFile::decodeName(name)
+                                        + " was removed: the program keeps a folder of its own there";
+            continue;
+        }
+        errno = error;
+        if (error != ENOENT || !make || (::mkdirat(parent, name.constData(), 0777) != 0 && errno != EEXIST))
+            return -1;
+    }
+    errno = ELOOP;
+    return -1;
+}
+
+} // namespace
+
+QString SnapshotFolder::fileName(int number)
+{
+    return QString::asprintf("project%03d.xml", number);
+}
+
+int SnapshotFolder::write(const QString& directory, int number, const std::function<bool(const QString&)>& isLive,
+                          const std::function<bool(QIODevice&)>& writeDocument, QString* path)
+{
+    const QByteArray folderName = QFile::encodeName(QFileInfo(directory).fileName());
+    const Descriptor parent(openParentOf(directory));
+    const Descriptor folder(parent.isOpen() ? openFolderAt(parent.get(), folderName, true) : -1);
+    if (!folder.isOpen()) {
+        qWarning().noquote() << "Cannot open the snapshot folder " + directory + ": " + systemReason();
+        return -1;
+    }
+    // A folder made for a first snapshot that did not fit goes with it; one
+    // that holds earlier snapshots is not empty and stays.
+    const auto removeIfEmpty = [&] { ::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR); };
+    int descriptor = -1;
+    QByteArray name;
+    Opening opening = Opening::Taken;
+    for (int passedOver = 0; opening == Opening::Taken && passedOver < kMostNamesPassedOver; ++number) {
+        *path = directory + QDir::separator() + fileName(number);
+        if (isLive(*path))
+            continue;
+        name = QFile::encodeName(fileName(number));
+        opening = _openFile(folder.get(), name, &descriptor);
+        passedOver += opening == Opening::Taken ? 1 : 0;
+    }
+    if (opening != Opening::Opened) {
+        qWarning().noquote() << "Cannot create the snapshot " + *path + ": " + systemReason();
+        removeIfEmpty();
+        return -1;
+    }
+    QFile file;
+    struct stat status;
+    const bool opened = ::fstat(descriptor, &status) == 0
+        && file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    if (!opened)
+        ::close(descriptor);
+    errno = 0;
+    if (opened && writeDocument(file) && file.flush()) {
+        _written.insert(name, FileId{status.st_dev, status.st_ino});
+        return 0;
+    }
+    qWarning().noquote() << "Undo project segments save error: " + SaveFileCommit::writeFailure(file, errno);
+    // A cut snapshot is never recorded: left there, it would only hold the
+    // room that smaller writes could still use.
+    file.close();
+    ::unlinkat(folder.get(), name.constData(), 0);
+    removeIfEmpty();
+    return -2;
+}
+
+SnapshotFolder::Opening SnapshotFolder::_openFile(int folder, const QByteArray& name, int* descriptor) const
+{
+    const auto own = _written.constFind(name);
+    if (own != _written.cend()) {
+        const Opening reopened = _reopenOwnFile(folder, name, *own, descriptor);
+        if (reopened != Opening::Failed || errno != ENOENT)
+            return reopened;
+    }
+    // O_EXCL: a link there is not followed, and a file that is there, of
+    // whatever kind, is not this window's to write.
+    *descriptor = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (*descriptor >= 0)
+        return Opening::Opened;
+    return errno == EEXIST ? Opening::Taken : Opening::Failed;
+}
+
+// The file this window wrote at the name, when it is still that very file;
+// what took its place (a link, a folder, a named pipe, another file) is
+// left alone. Opened without waiting for a reader of a named pipe.
+SnapshotFolder::Opening SnapshotFolder::_reopenOwnFile(int folder, const QByteArray& name, const FileId& own,
+                                                       int* descriptor) const
+{
+    *descriptor = ::openat(folder, name.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (*descriptor < 0)
+        return errno == ELOOP || errno == EISDIR || errno == ENXIO ? Opening::Taken : Opening::Failed;
+    struct stat status;
+    const bool same = ::fstat(*descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_dev == own.device
+        && status.st_ino == own.inode;
+    if (same && ::ftruncate(*descriptor, 0) == 0)
+        return Opening::Opened;
+    const int error = errno;
+    ::close(*descriptor);
+    errno = error;
+    return same ? Opening::Failed : Opening::Taken;
+}
+
+void SnapshotFolder::remove(const QString& directory)
+{
+    _written.clear();
+    const QByteArray folderName = QFile::encodeName(QFileInfo(directory).fileName());
+    const Descriptor parent(openParentOf(directory));
+    const Descriptor folder(parent.isOpen() ? openFolderAt(parent.get(), folderName, false) : -1);
+    if (!folder.isOpen()) {
+        if (errno != ENOENT)
+            qWarning().noquote() << "Remove history directory failed: " + systemReason();
+        return;
+    }
+    // Read through a descriptor of its own: closedir() closes it.
+    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(::dup(folder.get())), &::closedir);
+    QList<QByteArray> names;
+    while (const dirent* entry = entries ? ::readdir(entries.get()) : nullptr) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << QByteArray(entry->d_name);
+    }
+    // Without AT_REMOVEDIR a folder refuses to go: it and what it holds stay.
+    for (const QByteArray& name : qAsConst(names))
+        ::unlinkat(folder.get(), name.constData(), 0);
+    ::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR);
+}
