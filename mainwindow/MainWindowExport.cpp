@@ -21,7 +21,6 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryFile>
-#include <QTimer>
 
 namespace {
 
@@ -159,7 +158,7 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
             _showExportError(tr("The preview did not stop in time. Please try again."));
             return;
         }
-        QTimer::singleShot(kRetryMs, this, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
+        _runForProject(kRetryMs, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
         return;
     }
     _exportRetries = 0;
@@ -209,7 +208,7 @@ void MainWindow::_handOverCachedExport()
     }
     if (PopupMovieExportingWidget* popup = _exportPopup())
         popup->setProgress(kExportShare);
-    QTimer::singleShot(kCopyDelayMs, this, [this] {
+    _runForProject(kCopyDelayMs, [this] {
         // Looked at again: meanwhile the name may have come to lead elsewhere.
         if (_isCachedExportMadeHere())
             _finishExportedFile(_exportPopup());

@@ -71,8 +71,8 @@ void MainWindow::_initEditScrollArea()
     connect(_timeline, &EditScrollArea::editScrollAreaSelectNextSegmentByDirectionKey, this, &MainWindow::editScrollArea_onSelectNextSegmentByDirectionKey);
     connect(_timeline, &EditScrollArea::editScrollAreaSelectedSegmentWidgetChanged, this, &MainWindow::editScrollArea_onSelectedSegmentWidgetChanged);
     connect(_timeline, &EditScrollArea::editScrollAreaDeleteKeyPressed, this, &MainWindow::editScrollArea_onDeleteKeyPressed);
-    connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, this, &MainWindow::editScrollArea_onPopupContextMenuForSegmentWidget, Qt::QueuedConnection);
-    connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, this, &MainWindow::editScrollArea_onDoubleClickedOnFaieldSegment, Qt::QueuedConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, _projectScope, [this](SegmentWidget* tile, QPoint pos) { editScrollArea_onPopupContextMenuForSegmentWidget(tile, pos); }, Qt::QueuedConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, _projectScope, [this](SegmentWidget* tile, QPoint pos) { editScrollArea_onDoubleClickedOnFaieldSegment(tile, pos); }, Qt::QueuedConnection);
     _createZoomControls();
 }
 

@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -125,7 +124,7 @@ void MainWindow::_autoScrollWhileDraggingSegment()
         _dropTrack->showDropIndicator(nullptr, &time, _draggedMediaDuration, snap);
         _dropTime = time;
     }
-    QTimer::singleShot(kAutoScrollStepMs, this, &MainWindow::_autoScrollWhileDraggingSegment);
+    _runForProject(kAutoScrollStepMs, [this] { _autoScrollWhileDraggingSegment(); });
 }
 
 void MainWindow::_autoScrollWhileDraggingTrack()
@@ -135,7 +134,7 @@ void MainWindow::_autoScrollWhileDraggingTrack()
     const int maximum = _timeline->contentSize().height() - _timeline->viewport()->height();
     scrollBarBy(_timeline->verticalScrollBar(), _autoScrollTrackUp ? -kTrackDragStepPixels : kTrackDragStepPixels,
                 maximum);
-    QTimer::singleShot(kAutoScrollStepMs, this, &MainWindow::_autoScrollWhileDraggingTrack);
+    _runForProject(kAutoScrollStepMs, [this] { _autoScrollWhileDraggingTrack(); });
 }
 
 void MainWindow::_autoScrollWhileSelectingRange()
@@ -158,7 +157,7 @@ void MainWindow::_autoScrollWhileSelectingRange()
         }
     }
     _rangeAutoScrollSpeed = std::min(_rangeAutoScrollSpeed + kRangeSpeedIncrement, _timelineScale);
-    QTimer::singleShot(kAutoScrollStepMs, this, &MainWindow::_autoScrollWhileSelectingRange);
+    _runForProject(kAutoScrollStepMs, [this] { _autoScrollWhileSelectingRange(); });
 }
 
 // ---- Zoom ---------------------------------------------------------------------
