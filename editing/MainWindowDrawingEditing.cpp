@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
 
@@ -112,7 +111,7 @@ void MainWindow::_beginDrawingEditing(DrawingSegment* drawing)
     // The panels reach the canvas when the inspector's drawing mode starts.
     _createDrawingWidgets(canvasSize);
     _prepareForEditing();
-    QTimer::singleShot(kRedrawAfterCanvasMs, this, [this] {
+    _runForProject(kRedrawAfterCanvasMs, [this] {
         if (_engine)
             _engine->requestRedraw();
     });

@@ -15,7 +15,6 @@
 #include "UserSettings.h"
 
 #include <QFontDialog>
-#include <QTimer>
 
 namespace {
 
@@ -214,7 +213,7 @@ void MainWindow::_finishGeometryCommand(Segment* segment, int propertyId, float 
 // removed (or undone away) meanwhile, and then there is nothing to split.
 void MainWindow::_splitSegmentSoon(const QString& uid)
 {
-    QTimer::singleShot(kSplitDelayMs, this, [this, uid] {
+    _runForProject(kSplitDelayMs, [this, uid] {
         const int index = _projectManager->indexOfSegmentUId(uid);
         if (Segment* segment = index >= 0 ? _projectManager->segmentAt(index) : nullptr)
             editScrollArea_splitSegment(segment);

@@ -168,8 +168,9 @@ void MainWindow::_createTransformWidget(Segment* segment)
             &MainWindow::transformWidget_popupTransformViewOptionsMenu);
     // Queued: a corner made active while the overlay is set up reports back
     // only once it is complete.
-    connect(overlay, &TransformWidget::transformWidgetActivePointIndexChanged, this,
-            &MainWindow::transformWidget_activePointIndexDidChange, Qt::QueuedConnection);
+    connect(overlay, &TransformWidget::transformWidgetActivePointIndexChanged, _projectScope,
+            [this](TransformWidget* from, int index) { transformWidget_activePointIndexDidChange(from, index); },
+            Qt::QueuedConnection);
     _placeTransformWidget(overlay, frame, segment);
     _fadeInTransformWidget(overlay);
 }

@@ -17,7 +17,6 @@
 #include "TransitionCommandIds.h"
 
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -226,7 +225,7 @@ void MainWindow::_segmentEditingEnterEditTransition()
         _timeline->hideTrimBars();
     _fadeWidget();
     // Left again before the timer fires, transition editing selects nothing.
-    QTimer::singleShot(kSelectFirstDelayMs, this, [this] {
+    _runForProject(kSelectFirstDelayMs, [this] {
         if (_isEditingTransitions())
             _selectFirstTransitionIfNone();
     });

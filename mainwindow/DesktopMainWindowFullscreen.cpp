@@ -57,7 +57,7 @@ void DesktopMainWindow::_startRelayout()
         _relayoutTimer = new QTimer(this);
         _relayoutTimer->setSingleShot(true);
         _relayoutTimer->setInterval(kRelayoutSettleMs);
-        connect(_relayoutTimer, &QTimer::timeout, this, &DesktopMainWindow::_finishRelayout);
+        connect(_relayoutTimer, &QTimer::timeout, _projectScope, [this] { _finishRelayout(); });
     }
     _relayingOut = true;
     _relayoutTimer->start();

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QSplitter>
-#include <QTimer>
 
 namespace {
 constexpr int kInspectorDelayMs = 200;
@@ -53,7 +52,7 @@ void DesktopMainWindow::setupWindowWidgets(Segment* segment, float time)
     }
     // While a segment is edited its inspector stays open.
     _ui->mainSplitter->setCollapsible(1, false);
-    QTimer::singleShot(kInspectorDelayMs, this, [this, time] {
+    _runForProject(kInspectorDelayMs, [this, time] {
         _updateEditingControls(time);
         _ensureWidgetVisibleInTimeline();
     });
@@ -188,7 +187,7 @@ void DesktopMainWindow::_seekToEditingTransition(Segment*, int transitionId, boo
     _segmentInspectorWidget->enterTransitionEditMode();
     _segmentEditingEnterEditTransition();
     // The tile needs a moment to show its transition bands before the seek.
-    QTimer::singleShot(kInspectorDelayMs, this, [this, transitionId, beginOrEnd] {
+    _runForProject(kInspectorDelayMs, [this, transitionId, beginOrEnd] {
         if (_timeline && _timeline->editingSegmentWidget())
             _seekToTransition(transitionId, beginOrEnd);
     });

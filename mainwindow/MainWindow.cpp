@@ -29,10 +29,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMutexLocker>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -52,6 +54,7 @@ MainWindow::MainWindow(const QString& projectName, const QString& folderName, QW
     _projectManager = new ProjectManager();
     _projectManager->setProjectName(projectName);
     _projectManager->setProjectFolder(folderName);
+    _projectScope = new QObject(this);
     _thumbnailsCache = new VideoThumbnailsCache();
     _timelineScale = 1.0f;
     _guiThreadId = QThread::currentThreadId();
@@ -60,15 +63,15 @@ MainWindow::MainWindow(const QString& projectName, const QString& folderName, QW
     qRegisterMetaType<Segment*>("Segment*");
     _connectRelays();
     _autosaveTimer = new QTimer(this);
-    connect(_autosaveTimer, &QTimer::timeout, this, &MainWindow::autoSave);
+    connect(_autosaveTimer, &QTimer::timeout, _projectScope, [this] { autoSave(); });
     _autosaveTimer->start(kAutosaveIntervalMs);
     setAcceptDrops(true);
     AVEngine::setCodecFlag(1);
     _createActions();
-    connect(this, &MainWindow::segmentEditingStateChanged, this, &MainWindow::onSegmentEditingStateChanged,
+    connect(this, &MainWindow::segmentEditingStateChanged, _projectScope, [this] { onSegmentEditingStateChanged(); },
             Qt::QueuedConnection);
-    connect(this, &MainWindow::transitionEditingStateChanged, this, &MainWindow::onTransitionEditingStateChanged,
-            Qt::QueuedConnection);
+    connect(this, &MainWindow::transitionEditingStateChanged, _projectScope,
+            [this] { onTransitionEditingStateChanged(); }, Qt::QueuedConnection);
     // Queued even when the composition answers on this thread, so that a
     // grab's loop always runs; answers nobody waits for are freed there.
     connect(this, &MainWindow::avcompositionSegmentGrabImageCompleted, this,
@@ -92,14 +95,20 @@ MainWindow::~MainWindow()
     delete _projectManager;
 }
 
-// The engine threads emit these; their slots run on the GUI thread.
+// The engine threads emit these; their slots run on the GUI thread. The
+// render's and the loading's reports still on their way when the project
+// goes would reach its segments.
 void MainWindow::_connectRelays()
 {
-    connect(this, &MainWindow::avrenderProgressChanged, this, &MainWindow::onAVRenderProgressChanged,
+    connect(this, &MainWindow::avrenderProgressChanged, _projectScope,
+            [this](double time, double duration) { onAVRenderProgressChanged(time, duration); },
             Qt::QueuedConnection);
-    connect(this, &MainWindow::avrenderStatusChanged, this, &MainWindow::onAVRenderStatusChanged,
-            Qt::QueuedConnection);
-    connect(this, &MainWindow::avsegmentLoadStatusUpdated, this, &MainWindow::onAVSegmentLoadStatusUpdated,
+    connect(this, &MainWindow::avrenderStatusChanged, _projectScope,
+            [this](int status) { onAVRenderStatusChanged(status); }, Qt::QueuedConnection);
+    connect(this, &MainWindow::avsegmentLoadStatusUpdated, _projectScope,
+            [this](int segId, int status, int thumbnails, int hardOrSoft) {
+                onAVSegmentLoadStatusUpdated(segId, status, thumbnails, hardOrSoft);
+            },
             Qt::QueuedConnection);
     connect(this, &MainWindow::avexporterProgressChanged, this, &MainWindow::onAVExporterUpdateProgressValue,
             Qt::QueuedConnection);
@@ -226,6 +235,17 @@ void MainWindow::_saveCoverImage()
 
 void MainWindow::_releaseEngine()
 {
+    // Whatever was scheduled for the project goes with it, and so do the
+    // history commands. Loading tasks schedule their reports from the pool,
+    // under the reports' lock.
+    QObject* scope = nullptr;
+    {
+        QMutexLocker locker(&_stateReportsMutex);
+        scope = std::exchange(_projectScope, nullptr);
+    }
+    delete scope;
+    _actionUndo->setEnabled(false);
+    _actionRedo->setEnabled(false);
     // Loading tasks create engine segments and call back into the window:
     // they must be over before the engine and the project manager go.
     // The loader hands records to the project manager: stop it first.
@@ -255,6 +275,10 @@ void MainWindow::_releaseEngine()
         _engine = nullptr;
         AVEngine::setCurrentEngine(nullptr);
     }
+    // The tiles show the segments and schedule work of their own for them:
+    // they go with them.
+    if (_timeline)
+        _timeline->clearTrackWidgets();
     delete _projectManager;
     _projectManager = nullptr;
     if (_previewWidget) {
@@ -262,6 +286,14 @@ void MainWindow::_releaseEngine()
         delete _previewWidget;
         _previewWidget = nullptr;
     }
+}
+
+// After the delay, or once the events queued now are handled (0): unless
+// the project has been released by then.
+void MainWindow::_runForProject(int delayMs, std::function<void()> step)
+{
+    if (_projectScope)
+        QTimer::singleShot(delayMs, _projectScope, std::move(step));
 }
 
 void MainWindow::_copyFileChunked(const QString& source, const QString& destination, std::atomic<int64_t>* copied,

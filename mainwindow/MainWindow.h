@@ -769,6 +769,11 @@ protected:
     QString _projectName;
     QString _folderName;
     ProjectManager* _projectManager = nullptr;
+    // The context of everything the window schedules for its project:
+    // timers, queued calls and the relays of the engine's threads. It goes
+    // first when the project is released, and with it all that is pending.
+    QObject* _projectScope = nullptr;
+    void _runForProject(int delayMs, std::function<void()> step);
     VideoThumbnailsCache* _thumbnailsCache = nullptr;
     float _timelineScale = 1.0f;
     // Side of the transition being edited: 1 begin, 0 end, -1 none.

@@ -26,7 +26,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QSound>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -221,7 +220,7 @@ SegmentWidget* MainWindow::_placeAddedSegment(Segment* segment, const QString& t
 void MainWindow::_editNewSegmentSoon(SegmentWidget* widget)
 {
     QPointer<SegmentWidget> tile = widget;
-    QTimer::singleShot(kOpenEditorDelayMs, this, [this, tile] {
+    _runForProject(kOpenEditorDelayMs, [this, tile] {
         if (!tile)
             return;
         const bool animations = animationsEnabled();
@@ -287,10 +286,14 @@ void MainWindow::_showMicrophonePopup()
     _showPopup(popup, nullptr);
     connect(popup, &PopupMicrophoneWidget::popupMicrophoneWidgetGetStartTime, this,
             &MainWindow::microphonePopup_onGetStartTime, Qt::DirectConnection);
-    connect(popup, &PopupMicrophoneWidget::popupMicrophoneWidgetRequestScrollToTime, this,
-            &MainWindow::microphonePopup_onRequestScrollToTime, Qt::QueuedConnection);
-    connect(popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured, this,
-            &MainWindow::microphonePopup_onSoundCaptured, Qt::QueuedConnection);
+    connect(popup, &PopupMicrophoneWidget::popupMicrophoneWidgetRequestScrollToTime, _projectScope,
+            [this](PopupMicrophoneWidget* from, float time) { microphonePopup_onRequestScrollToTime(from, time); },
+            Qt::QueuedConnection);
+    connect(popup, &PopupMicrophoneWidget::popupMicrophoneWidgetSoundCaptured, _projectScope,
+            [this](PopupMicrophoneWidget* from, const QString& file, const QList<float>& meter) {
+                microphonePopup_onSoundCaptured(from, file, meter);
+            },
+            Qt::QueuedConnection);
 }
 
 void MainWindow::microphonePopup_onGetStartTime(PopupMicrophoneWidget*, float* startTime)

@@ -122,7 +122,7 @@ void MainWindow::_runCloseSequence()
     // The drawing pass frees the layers taken out of the composition.
     if (_engine)
         _engine->requestRedraw();
-    QTimer::singleShot(kFinishDelayMs, this, &MainWindow::_finishClosing);
+    _runForProject(kFinishDelayMs, [this] { _finishClosing(); });
 }
 
 bool MainWindow::_saveBeforeClosing()

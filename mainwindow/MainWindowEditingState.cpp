@@ -22,7 +22,6 @@
 #include <QMutexLocker>
 #include <QParallelAnimationGroup>
 #include <QPointer>
-#include <QTimer>
 
 #include <cmath>
 
@@ -168,7 +167,7 @@ void MainWindow::editScrollArea_reloadPreviewForSegment(Segment* segment, bool r
         qWarning().noquote() << QStringLiteral("Playback did not stop within %1 ms after a trim.").arg(kPlayingWaitMs);
     const float time = rangeStart ? segment->rangeStart() : segment->rangeStart() + segment->duration();
     _seekToTime(time, true);
-    QTimer::singleShot(kTrimSeekDelayMs, this, [this, time] {
+    _runForProject(kTrimSeekDelayMs, [this, time] {
         _seekPreview(time, true);
         QCoreApplication::processEvents();
     });
@@ -206,7 +205,7 @@ void MainWindow::_togglePlayback()
         const float start = editing->rangeStart();
         _seekPreview(start, true);
         _scrollToTime(start, true);
-        QTimer::singleShot(kPlayStepMs, this, [this] { _startPlayback(); });
+        _runForProject(kPlayStepMs, [this] { _startPlayback(); });
         return;
     }
     bool restart = false;
@@ -215,10 +214,10 @@ void MainWindow::_togglePlayback()
         _seekPreview(0.0f, true);
         restart = true;
     }
-    QTimer::singleShot(kPlayStepMs, this, [this, restart] {
+    _runForProject(kPlayStepMs, [this, restart] {
         if (restart)
             _seekPreview(0.0f, true);
-        QTimer::singleShot(kPlayStepMs, this, [this] { _startPlayback(); });
+        _runForProject(kPlayStepMs, [this] { _startPlayback(); });
     });
 }
 

@@ -22,7 +22,6 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryFile>
-#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -165,7 +164,7 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
             _showExportError(tr("The preview did not stop in time. Please try again."));
             return;
         }
-        QTimer::singleShot(kRetryMs, this, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
+        _runForProject(kRetryMs, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
         return;
     }
     _exportRetries = 0;
@@ -220,7 +219,7 @@ void MainWindow::_handOverCachedExport()
     }
     if (PopupMovieExportingWidget* popup = _exportPopup())
         popup->setProgress(kExportShare);
-    QTimer::singleShot(kCopyDelayMs, this, [this] { _finishExportedFile(_exportPopup()); });
+    _runForProject(kCopyDelayMs, [this] { _finishExportedFile(_exportPopup()); });
 }
 
 bool MainWindow::_isCachedExportMadeHere() const

@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QDebug>
 #include <QScopedValueRollback>
-#include <QTimer>
 
 #include <cmath>
 #include <utility>
@@ -122,6 +121,10 @@ void MainWindow::_tellHistoryUnavailable(bool undo)
 
 void MainWindow::applyHistory(bool undo)
 {
+    // A released project's commands are off; a step asked for all the same
+    // has no history to go through.
+    if (!_projectManager)
+        return;
     // An export holds the renderer until it ends: a step waiting for it
     // would come long after, unasked.
     if (_exporter) {
@@ -131,7 +134,7 @@ void MainWindow::applyHistory(bool undo)
     _settleLiveGeometry();
     _applyPendingTimingStep();
     if (_engine && !_engine->isRenderIdle()) {
-        QTimer::singleShot(kRenderBusyRetryMs, this, [this, undo] { applyHistory(undo); });
+        _runForProject(kRenderBusyRetryMs, [this, undo] { applyHistory(undo); });
         return;
     }
     ProjectManager::HistoryStep step = undo ? _projectManager->undo() : _projectManager->redo();

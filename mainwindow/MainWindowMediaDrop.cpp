@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMimeDatabase>
-#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -275,7 +274,7 @@ void MainWindow::_setDropEdge(bool* flag, bool holds, void (MainWindow::*scrollS
 {
     // Each step schedules the next while its flag stays set.
     if (holds && !*flag)
-        QTimer::singleShot(kAutoScrollStartMs, this, scrollStep);
+        _runForProject(kAutoScrollStartMs, [this, scrollStep] { (this->*scrollStep)(); });
     *flag = holds;
 }
 

@@ -33,7 +33,6 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPoint>
-#include <QTimer>
 
 #include <limits>
 #include <memory>
@@ -94,7 +93,7 @@ bool MainWindow::_openProject()
     }
     showWaitingHUD(tr("Opening..."));
     _stylePreviewBackground(QColor::fromRgba(_projectManager->backgroundColor()));
-    QTimer::singleShot(kEngineStartDelayMs, this, [this] {
+    _runForProject(kEngineStartDelayMs, [this] {
         if (!_prepareOpenGL())
             return;
         _removeExportedFiles();
@@ -349,5 +348,5 @@ void MainWindow::_offerHelpTipsAfterLoading()
             _showMediaExplorerHelpTip();
         return;
     }
-    QTimer::singleShot(kSegmentTipsDelayMs, this, [this] { _showSegmentOperationTips(nullptr); });
+    _runForProject(kSegmentTipsDelayMs, [this] { _showSegmentOperationTips(nullptr); });
 }

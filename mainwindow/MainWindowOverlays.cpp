@@ -24,7 +24,6 @@
 #include "TipManager.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 namespace {
 
@@ -114,7 +113,7 @@ void MainWindow::_restoreAfterEditing()
     if (_mediaExplorer)
         _mediaExplorer->setInteractive(true);
     // The edited tile's transition follows the play pointer once the editor is gone.
-    QTimer::singleShot(kResyncAfterEditingMs, this, [this] { _syncEditingTransition(_currentScrollTime()); });
+    _runForProject(kResyncAfterEditingMs, [this] { _syncEditingTransition(_currentScrollTime()); });
 }
 
 void MainWindow::_prepareForEditing()

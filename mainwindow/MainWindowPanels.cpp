@@ -37,7 +37,8 @@ void MainWindow::_initEditScrollArea()
     qRegisterMetaType<QPoint>("QPoint");
     connect(_timeline, &EditScrollArea::editScrollAreaWillBeginDragging, this, &MainWindow::editScrollArea_willBeginDragging);
     connect(_timeline, &EditScrollArea::editScrollAreaDidScroll, this, &MainWindow::editScrollArea_didScroll);
-    connect(_timeline, &EditScrollArea::editScrollAreaWillEndDragging, this, &MainWindow::editScrollArea_willEndDragging);
+    // Also the end of a wheel's scrolling, reported a moment after its last step.
+    connect(_timeline, &EditScrollArea::editScrollAreaWillEndDragging, _projectScope, [this] { editScrollArea_willEndDragging(); });
     connect(_timeline, &EditScrollArea::editScrollAreaScaleBegan, this, &MainWindow::editScrollArea_scaleBegan);
     connect(_timeline, &EditScrollArea::editScrollAreaScaleChanged, this, &MainWindow::editScrollArea_scaleChanged);
     connect(_timeline, &EditScrollArea::editScrollAreaScaleEnd, this, &MainWindow::editScrollArea_scaleEnd);
@@ -71,8 +72,8 @@ void MainWindow::_initEditScrollArea()
     connect(_timeline, &EditScrollArea::editScrollAreaSelectNextSegmentByDirectionKey, this, &MainWindow::editScrollArea_onSelectNextSegmentByDirectionKey);
     connect(_timeline, &EditScrollArea::editScrollAreaSelectedSegmentWidgetChanged, this, &MainWindow::editScrollArea_onSelectedSegmentWidgetChanged);
     connect(_timeline, &EditScrollArea::editScrollAreaDeleteKeyPressed, this, &MainWindow::editScrollArea_onDeleteKeyPressed);
-    connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, this, &MainWindow::editScrollArea_onPopupContextMenuForSegmentWidget, Qt::QueuedConnection);
-    connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, this, &MainWindow::editScrollArea_onDoubleClickedOnFaieldSegment, Qt::QueuedConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaPopupContextMenuForSegmentWidget, _projectScope, [this](SegmentWidget* tile, QPoint pos) { editScrollArea_onPopupContextMenuForSegmentWidget(tile, pos); }, Qt::QueuedConnection);
+    connect(_timeline, &EditScrollArea::editScrollAreaDoubleClickedOnFailedSegment, _projectScope, [this](SegmentWidget* tile, QPoint pos) { editScrollArea_onDoubleClickedOnFaieldSegment(tile, pos); }, Qt::QueuedConnection);
     _createZoomControls();
 }
 

@@ -21,7 +21,6 @@
 #include "Util.h"
 #include "VoiceSegment.h"
 
-#include <QTimer>
 
 #include <cmath>
 #include <limits>
@@ -71,7 +70,7 @@ void MainWindow::_requestRedrawLater(int delayMs)
     if (!_engine)
         return;
     AVEngine* engine = _engine;
-    QTimer::singleShot(delayMs, this, [this, engine] {
+    _runForProject(delayMs, [this, engine] {
         if (_engine == engine)
             engine->requestRedraw();
     });

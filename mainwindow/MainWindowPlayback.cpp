@@ -125,7 +125,7 @@ void MainWindow::_animateScrollToPosition(int x, int y, bool animated)
         QParallelAnimationGroup* group = animateInParallel(
             horizontal, kScrollAnimationMs, {{horizontal, "value", targetX}, {vertical, "value", targetY}});
         connect(
-            group, &QAbstractAnimation::finished, this,
+            group, &QAbstractAnimation::finished, _projectScope,
             [this, beforeStart, pointerTime] {
                 _scrollAnimating = false;
                 if (beforeStart)
@@ -199,7 +199,7 @@ void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
     _seekPreview(start, true);
     QCoreApplication::processEvents();
     if (resume)
-        QTimer::singleShot(restartDelayMs, this, [this] { _togglePlayback(); });
+        _runForProject(restartDelayMs, [this] { _togglePlayback(); });
 }
 
 void MainWindow::_updateEditingWidgetsAtPointer()

@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -143,7 +142,7 @@ void MainWindow::_beginPointerDrag(const QPoint& pos)
     }
     _pointerMoved = false;
     const int press = ++_pointerPressCount;
-    QTimer::singleShot(kHoldForRangeMs, this, [this, press] { _enterRangeSelectionIfHeld(press); });
+    _runForProject(kHoldForRangeMs, [this, press] { _enterRangeSelectionIfHeld(press); });
 }
 
 void MainWindow::_enterRangeSelectionIfHeld(int press)
@@ -235,7 +234,7 @@ void MainWindow::_arriveAtEdge(bool& edgeFlag)
     // Only the last arrival's delay starts the scrolling: leaving and coming
     // back within it must not run two scroll loops at once.
     const int arrival = ++_edgeArrivalCount;
-    QTimer::singleShot(kEdgeAutoScrollDelayMs, this, [this, arrival] {
+    _runForProject(kEdgeAutoScrollDelayMs, [this, arrival] {
         if (arrival == _edgeArrivalCount)
             _autoScrollWhileSelectingRange();
     });
@@ -245,7 +244,7 @@ void MainWindow::_queueSeekToPointer()
 {
     // After the move has been handled, so that a burst of moves stays smooth.
     const float time = _currentScrollTime();
-    QMetaObject::invokeMethod(this, [this, time] { _scrollLayoutNow(time, false); }, Qt::QueuedConnection);
+    _runForProject(0, [this, time] { _scrollLayoutNow(time, false); });
 }
 
 // ---- Letting go ---------------------------------------------------------------

@@ -79,9 +79,10 @@ bool MainWindow::_loadProject()
     connect(this, &MainWindow::segmentListener_segmentStateChanged, this, &MainWindow::onSegmentStateChanged,
             Qt::DirectConnection);
     // Emitted on the asset pool's threads, so these are queued.
-    connect(this, &MainWindow::segmentListener_segmentRangeChanged, this, &MainWindow::onSegmentRangeChanged);
-    connect(this, &MainWindow::segmentListener_segmentAudioPlotDataDidReady, this,
-            &MainWindow::onSegmentAudioPlotDataDidReady);
+    connect(this, &MainWindow::segmentListener_segmentRangeChanged, _projectScope,
+            [this](Segment* segment, float duration) { onSegmentRangeChanged(segment, duration); });
+    connect(this, &MainWindow::segmentListener_segmentAudioPlotDataDidReady, _projectScope,
+            [this](Segment* segment) { onSegmentAudioPlotDataDidReady(segment); });
     _projectLoader = new ProjectLoader(_projectName, _folderName, _projectManager);
     connect(_projectLoader, &ProjectLoader::onMessage, this, &MainWindow::onProjectLoaderMessage);
     connect(_projectLoader, &QThread::finished, _projectLoader, &QObject::deleteLater);

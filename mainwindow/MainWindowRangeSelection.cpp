@@ -17,7 +17,6 @@
 #include "Util.h"
 #include "WidgetAnimations.h"
 
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -235,6 +234,6 @@ void MainWindow::_finishRangeOperation()
     _updateProjectDuration();
     if (_engine)
         _engine->refreshDuration();
-    QTimer::singleShot(kSeekDelayMs, this, [this] { _scrollLayoutNow(_currentScrollTime(), true); });
+    _runForProject(kSeekDelayMs, [this] { _scrollLayoutNow(_currentScrollTime(), true); });
     _projectManager->setModified(true);
 }

@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -126,7 +125,7 @@ void MainWindow::_autoScrollWhileDraggingSegment()
         _dropTrack->showDropIndicator(nullptr, &time, _draggedMediaDuration, snap);
         _dropTime = time;
     }
-    QTimer::singleShot(kAutoScrollStepMs, this, &MainWindow::_autoScrollWhileDraggingSegment);
+    _runForProject(kAutoScrollStepMs, [this] { _autoScrollWhileDraggingSegment(); });
 }
 
 void MainWindow::_autoScrollWhileDraggingTrack()
@@ -136,7 +135,7 @@ void MainWindow::_autoScrollWhileDraggingTrack()
     const int maximum = _timeline->contentSize().height() - _timeline->viewport()->height();
     scrollBarBy(_timeline->verticalScrollBar(), _autoScrollTrackUp ? -kTrackDragStepPixels : kTrackDragStepPixels,
                 maximum);
-    QTimer::singleShot(kAutoScrollStepMs, this, &MainWindow::_autoScrollWhileDraggingTrack);
+    _runForProject(kAutoScrollStepMs, [this] { _autoScrollWhileDraggingTrack(); });
 }
 
 void MainWindow::_autoScrollWhileSelectingRange()
@@ -159,7 +158,7 @@ void MainWindow::_autoScrollWhileSelectingRange()
         }
     }
     _rangeAutoScrollSpeed = std::min(_rangeAutoScrollSpeed + kRangeSpeedIncrement, _timelineScale);
-    QTimer::singleShot(kAutoScrollStepMs, this, &MainWindow::_autoScrollWhileSelectingRange);
+    _runForProject(kAutoScrollStepMs, [this] { _autoScrollWhileSelectingRange(); });
 }
 
 // ---- Zoom ---------------------------------------------------------------------

@@ -122,7 +122,7 @@ void MainWindow::_deleteSegmentWhenIdle(SegmentWidget* widget, int waitedMs)
             return;
         }
         QPointer<SegmentWidget> guard(widget);
-        QTimer::singleShot(retryMs, this, [this, guard, retryMs, waitedMs] {
+        _runForProject(retryMs, [this, guard, retryMs, waitedMs] {
             _deleteSegmentWhenIdle(guard, waitedMs + retryMs);
         });
         return;

@@ -67,7 +67,7 @@ void MainWindow::segmentStateChanged(Segment* segment, int state)
     QMutexLocker locker(&_stateReportsMutex);
     _stateReports.push_back({segment, segment->serialNumber(), state, state == 1 && !onWindowThread});
     if (_stateReports.size() == 1)
-        QMetaObject::invokeMethod(this, [this] { _relayStateReports(); }, Qt::QueuedConnection);
+        _runForProject(0, [this] { _relayStateReports(); });
 }
 
 // The reports are relayed in the order they came, as many as a slice of
@@ -90,7 +90,7 @@ void MainWindow::_relayStateReports(qint64 sliceMs)
     _sendDueDrawingOrder();
     QMutexLocker locker(&_stateReportsMutex);
     if (!_stateReports.empty())
-        QMetaObject::invokeMethod(this, [this] { _relayStateReports(); }, Qt::QueuedConnection);
+        _runForProject(0, [this] { _relayStateReports(); });
 }
 
 bool MainWindow::_takeStateReport(StateReport* report)

@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QResizeEvent>
-#include <QTimer>
 
 namespace {
 
@@ -238,11 +237,7 @@ void MainWindow::_runWhenIdle(const std::function<void()>& step)
     if (!_autosaveTimer || !_autosaveTimer->isActive())
         return;
     if (AssetLoadingThreadPool::instance()->activeThreadCount() > 0) {
-        QPointer<MainWindow> window = this;
-        QTimer::singleShot(kBusyRetryMs, this, [window, step] {
-            if (window)
-                window->_runWhenIdle(step);
-        });
+        _runForProject(kBusyRetryMs, [this, step] { _runWhenIdle(step); });
         return;
     }
     step();
@@ -278,7 +273,7 @@ void MainWindow::_showSegmentOperationTips(SegmentWidget* widget)
 void MainWindow::_showSegmentOperationTipsSoon(SegmentWidget* widget)
 {
     QPointer<SegmentWidget> tile = widget;
-    QTimer::singleShot(kNewTileTipsDelayMs, this, [this, tile] {
+    _runForProject(kNewTileTipsDelayMs, [this, tile] {
         if (tile)
             _showSegmentOperationTips(tile);
     });

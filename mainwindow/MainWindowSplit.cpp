@@ -130,7 +130,7 @@ void MainWindow::_armSplitTimingStep()
     if (!_splitTimingTimer) {
         _splitTimingTimer = new QTimer(this);
         _splitTimingTimer->setSingleShot(true);
-        connect(_splitTimingTimer, &QTimer::timeout, this, &MainWindow::_applyPendingTimingStep);
+        connect(_splitTimingTimer, &QTimer::timeout, _projectScope, [this] { _applyPendingTimingStep(); });
     }
     _splitTimingTimer->start(kSplitTimingDelayMs);
 }
