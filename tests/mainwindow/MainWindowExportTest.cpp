@@ -44,6 +44,7 @@ namespace {
 
 const QString kName = QStringLiteral("Trip");
 constexpr int kExportWaitMs = 120000;
+const QByteArray kUserNotes = QByteArrayLiteral("the user's notes");
 
 // The editing window with the export state open to the tests; it records
 // what reaches the taskbar button and counts the exporters it creates.
@@ -150,6 +151,14 @@ protected:
         dir = product.projectDir(kName);
         ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
         ASSERT_TRUE(target.isValid());
+    }
+
+    // A file of the user's outside the project, which no export may touch.
+    QString userNotes()
+    {
+        const QString notes = home.filePath(QStringLiteral("notes.txt"));
+        writeFile(notes, kUserNotes);
+        return notes;
     }
 
     // A 2 s project of the fixture movie, opened until every segment loaded
@@ -267,6 +276,7 @@ protected:
     IsolatedSettings settings;
     TemporaryProduct product;
     QTemporaryDir target;
+    QTemporaryDir home;
     QString dir;
 };
 
@@ -806,9 +816,7 @@ TEST_F(MainWindowExport, MusicStoredLongerThanItsMediaExportsWhatTheMediaHolds)
 // never opened: the movie is rendered anew straight into the chosen folder.
 TEST_F(MainWindowExport, OnlyTheMovieThisExportMadeIsHandedOverAgain)
 {
-    QTemporaryDir home;
-    const QString notes = home.filePath(QStringLiteral("notes.txt"));
-    writeFile(notes, "the user's notes");
+    const QString notes = userNotes();
     const QString cachePath = QFileInfo(dir).absoluteFilePath() + "/Trip_360p_h264_30fps.mp4";
     const QByteArray cache = QFile::encodeName(cachePath);
     ASSERT_EQ(symlink(QFile::encodeName(notes).constData(), cache.constData()), 0);
@@ -863,7 +871,7 @@ TEST_F(MainWindowExport, OnlyTheMovieThisExportMadeIsHandedOverAgain)
 
     EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(),
               "Again.mp4|Copied.mp4|Linked.mp4|Made.mp4|Piped.mp4|Relinked.mp4|Touched.mp4");
-    EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
+    EXPECT_EQ(readFile(notes), kUserNotes);
 }
 
 // A link put in place of the just finished movie before it is copied is
@@ -871,9 +879,7 @@ TEST_F(MainWindowExport, OnlyTheMovieThisExportMadeIsHandedOverAgain)
 // that file gone from its name, a new movie is rendered for the user.
 TEST_F(MainWindowExport, ALinkPutAtTheFinishedMoviesNameBeforeItsCopyIsNotFollowed)
 {
-    QTemporaryDir home;
-    const QString notes = home.filePath(QStringLiteral("notes.txt"));
-    writeFile(notes, "the user's notes");
+    const QString notes = userNotes();
     ExportWindow window;
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
@@ -889,10 +895,10 @@ TEST_F(MainWindowExport, ALinkPutAtTheFinishedMoviesNameBeforeItsCopyIsNotFollow
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Swapped")));
     ASSERT_TRUE(linked);
     expectExported(window, QStringLiteral("Swapped"));
-    EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), QByteArray("the user's notes"))
+    EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), kUserNotes)
         << "the user's file was sent out as the movie";
     EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
-    EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
+    EXPECT_EQ(readFile(notes), kUserNotes);
 }
 
 // The cached movie is looked at again just before it is copied: a link to
@@ -900,9 +906,7 @@ TEST_F(MainWindowExport, ALinkPutAtTheFinishedMoviesNameBeforeItsCopyIsNotFollow
 // followed nor handed over, and a new movie lands in the chosen folder.
 TEST_F(MainWindowExport, ALinkPutAtTheCachedNameWhileTheHandOverWaitsIsNotFollowed)
 {
-    QTemporaryDir home;
-    const QString notes = home.filePath(QStringLiteral("notes.txt"));
-    writeFile(notes, "the user's notes");
+    const QString notes = userNotes();
     ExportWindow window;
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
@@ -925,9 +929,9 @@ TEST_F(MainWindowExport, ALinkPutAtTheCachedNameWhileTheHandOverWaitsIsNotFollow
     EXPECT_EQ(window.exportersCreated, 2) << "the link was handed over as the movie";
     expectExported(window, QStringLiteral("Swapped"));
     const QString swapped = target.filePath(QStringLiteral("Swapped.mp4"));
-    EXPECT_NE(readFile(swapped), QByteArray("the user's notes")) << "the user's file was sent out as the movie";
+    EXPECT_NE(readFile(swapped), kUserNotes) << "the user's file was sent out as the movie";
     EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
-    EXPECT_EQ(readFile(notes), QByteArray("the user's notes"));
+    EXPECT_EQ(readFile(notes), kUserNotes);
 }
 
 // Neither a cancelled export nor one that went straight into the chosen
