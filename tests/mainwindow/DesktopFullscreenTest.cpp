@@ -650,6 +650,8 @@ TEST_F(DesktopFullscreenTest, RefusedWhileTheExportOrTheMicrophonePanelIsOpen)
     EXPECT_EQ(window->bar(), nullptr);
     exporting->dismiss();
 
+    // A shortcut, like the toggle's: it reaches the active window only.
+    QApplication::setActiveWindow(window);
     QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
     auto* microphone = qobject_cast<PopupMicrophoneWidget*>(window->currentPopup());
     ASSERT_NE(microphone, nullptr);
