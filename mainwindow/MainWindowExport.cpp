@@ -297,8 +297,10 @@ void MainWindow::_finishExportedFile(PopupMovieExportingWidget* popup)
     QFile movie;
     if (!_openCachedExportMadeHere(movie)) {
         // Something else took the cached name since the movie was made: it is
-        // left as it is, and the movie is made anew straight into the chosen folder.
-        _exportMovie(_exportAction, _exportSizeLevel, _exportFrameRate, _exportCodec, _exportName, _exportFolder);
+        // left as it is, and the movie is made anew straight into the chosen
+        // folder, unless the user cancelled the export to close the window.
+        if (!_closeAfterCancel)
+            _exportMovie(_exportAction, _exportSizeLevel, _exportFrameRate, _exportCodec, _exportName, _exportFolder);
         return;
     }
     // The folder may have gone since it was chosen, the movies folder may never have existed.

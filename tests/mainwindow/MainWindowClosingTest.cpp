@@ -74,6 +74,14 @@ public:
     // The autosave timer's tick now, rather than in 30 s, through its own connection.
     void tickAutosave() { QMetaObject::invokeMethod(_autosaveTimer, "timeout", Qt::QueuedConnection); }
     bool hasMediaExplorer() const { return _mediaExplorer && _mediaExplorer->hasWidget(); }
+
+    // Counts the exports the end of one starts, outliving the window that closes itself.
+    std::shared_ptr<int> exportsStartedAtAnEnd = std::make_shared<int>(0);
+    void onAVExporterFinished(int err) override
+    {
+        DesktopMainWindow::onAVExporterFinished(err);
+        *exportsStartedAtAnEnd += _exporter != nullptr;
+    }
 };
 
 QString projectFile(const QString& name)
@@ -383,7 +391,11 @@ TEST_F(MainWindowClosingTest, YesCancelsTheExportAndTheWindowClosesWhateverItsEn
 
     window->setExporter(nullptr);
     exporter.reset();
+    // The movie the window knows of was never made: still nothing is rendered anew.
+    const std::shared_ptr<int> started = window->exportsStartedAtAnEnd;
     emit window->avexporterFinished(0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(*started, 0) << "the end of the cancelled export started another one";
     EXPECT_TRUE(closedWithin(kClosedWithinMs));
 }
 
