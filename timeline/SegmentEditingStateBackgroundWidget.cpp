@@ -12,6 +12,9 @@ SegmentEditingStateBackgroundWidget::SegmentEditingStateBackgroundWidget(const Q
     , _scale(scale)
 {
     setGeometry(geometry);
+    // The strip lies over the tiles beside the edited one wherever the media
+    // reaches past it: clicks go through to those tiles, as on any track.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void SegmentEditingStateBackgroundWidget::paintEvent(QPaintEvent*)

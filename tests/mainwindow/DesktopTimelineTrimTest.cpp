@@ -7,6 +7,7 @@
 #include "EditScrollArea.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
+#include "MediaSegmentWidget.h"
 #include "OpeningWindow.h"
 #include "PointerWidget.h"
 #include "ProjectTestSupport.h"
@@ -385,6 +386,44 @@ protected:
         return menus;
     }
 
+    // Edits "a" and right-clicks "b", the tile just after it: 20 px right of
+    // the edited tile's right trim bar (its reach is 40 px), which must open
+    // no menu and leave the editing where it is, and 60 px further on, which
+    // must open the menu of "b", whose "Edit" takes the editing over.
+    void expectRightClicksBesideTheEditedTile(Segment* a, Segment* b)
+    {
+        ASSERT_TRUE(edit(a)) << "the double click did not open the tile for editing";
+        SegmentWidget* edited = tileOf(a);
+        SegmentWidget* beside = tileOf(b);
+        const QLabel* bar = window->timeline()->rightTrimBar();
+        const QPoint withinReach(beside->mapFromGlobal(bar->mapToGlobal(QPoint(bar->width() + 20, 0))).x(),
+                                 beside->height() / 2);
+        const QPoint beyondReach = withinReach + QPoint(60, 0);
+        ASSERT_TRUE(beside->rect().contains(withinReach) && beside->rect().contains(beyondReach))
+            << "the tile beside is " << beside->width() << " px wide";
+        QSignalSpy handedOver(window->timeline(), &EditScrollArea::editScrollAreaDidFinishEditingSegmentImmediately);
+
+        // The edited tile's own menu, under its bar, follows: once it has
+        // shown, the click beside has had its turn.
+        const QPoint underTheBar(edited->width() - 5, edited->height() / 2);
+        const QList<QStringList> menus = answerMenusOfRightClicks(
+            {inWindow(beside, withinReach), inWindow(edited, underTheBar)}, QStringLiteral("Finish Editing"));
+        QStringList seen;
+        for (const QStringList& entries : menus)
+            seen << entries.join('|');
+        ASSERT_EQ(menus.size(), 1) << "menus: " << qPrintable(seen.join(QStringLiteral(" then ")));
+        EXPECT_EQ(menus.first().value(0), QStringLiteral("Finish Editing"));
+        EXPECT_EQ(handedOver.count(), 0);
+        EXPECT_EQ(window->timeline()->editingSegmentWidget(), edited);
+        EXPECT_EQ(window->timeline()->selectedSegmentWidget(), edited);
+
+        const QList<QStringList> besideMenus =
+            answerMenusOfRightClicks({inWindow(beside, beyondReach)}, QStringLiteral("Edit"));
+        EXPECT_EQ(besideMenus, QList<QStringList>{QStringList{"Edit"}});
+        EXPECT_TRUE(waitFor([&] { return window->timeline()->editingSegmentWidget() == beside; }, 5000))
+            << "Edit in the menu of the tile beside did not take the editing over";
+    }
+
     static bool isRed(QRgb pixel) { return qRed(pixel) > 180 && qGreen(pixel) < 70 && qBlue(pixel) < 70; }
 
     IsolatedSettings settings;
@@ -512,34 +551,32 @@ TEST_F(DesktopTimelineTrim, ARightClickWithinTheTrimBarsReachOpensNoMenuOfTheCap
     Segment* a = find("A");
     Segment* b = find("B");
     ASSERT_TRUE(a && b);
-    ASSERT_TRUE(edit(a)) << "the double click did not open A for editing";
-    SegmentWidget* edited = tileOf(a);
-    SegmentWidget* beside = tileOf(b);
-    const QLabel* bar = window->timeline()->rightTrimBar();
-    // 20 px right of the bar (its reach is 40 px), and 60 px further on.
-    const QPoint withinReach(beside->mapFromGlobal(bar->mapToGlobal(QPoint(bar->width() + 20, 0))).x(),
-                             beside->height() / 2);
-    const QPoint beyondReach = withinReach + QPoint(60, 0);
-    ASSERT_TRUE(beside->rect().contains(withinReach) && beside->rect().contains(beyondReach))
-        << "B is " << beside->width() << " px wide";
-    QSignalSpy handedOver(window->timeline(), &EditScrollArea::editScrollAreaDidFinishEditingSegmentImmediately);
+    expectRightClicksBesideTheEditedTile(a, b);
+}
 
-    // The edited caption's own menu, under its bar, follows: once it has
-    // shown, the click beside has had its turn.
-    const QPoint underTheBar(edited->width() - 5, edited->height() / 2);
-    const QList<QStringList> menus = answerMenusOfRightClicks(
-        {inWindow(beside, withinReach), inWindow(edited, underTheBar)}, QStringLiteral("Finish Editing"));
-    QStringList seen;
-    for (const QStringList& entries : menus)
-        seen << entries.join('|');
-    ASSERT_EQ(menus.size(), 1) << "menus: " << qPrintable(seen.join(QStringLiteral(" then ")));
-    EXPECT_EQ(menus.first().value(0), QStringLiteral("Finish Editing"));
-    EXPECT_EQ(handedOver.count(), 0);
-    EXPECT_EQ(window->timeline()->editingSegmentWidget(), edited);
-    EXPECT_EQ(window->timeline()->selectedSegmentWidget(), edited);
-
-    const QList<QStringList> besideMenus = answerMenusOfRightClicks({inWindow(beside, beyondReach)}, QStringLiteral("Edit"));
-    EXPECT_EQ(besideMenus, QList<QStringList>{QStringList{"Edit"}});
-    EXPECT_TRUE(waitFor([&] { return window->timeline()->editingSegmentWidget() == beside; }, 5000))
-        << "Edit in the menu of B did not take the editing over";
+// The same on the movie track, with two pieces of a longer movie side by
+// side: the edited piece's strip of the whole movie lies over the piece
+// beside, which still offers its own menu beyond the trim bar's reach, as
+// any other track's tile does, and none within it.
+TEST_F(DesktopTimelineTrim, ARightClickBeyondTheTrimBarsReachOpensTheMenuOfTheMovieBeside)
+{
+    if (!makeMedia({"-f", "lavfi", "-i", "testsrc=s=160x90:r=30:d=20", "-f", "lavfi", "-i",
+                    "sine=frequency=440:duration=20", "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p",
+                    "-c:a", "aac", dir + "/movie.mp4"}))
+        GTEST_SKIP() << "ffmpeg could not make the movie";
+    std::vector<RecordBuilder> records;
+    for (const auto& [uid, start] : {std::pair<const char*, float>{"first", 0.0f}, {"second", 5.0f}}) {
+        records.push_back(std::move(RecordBuilder("MOVIE").set("UId", uid).set("File", "movie.mp4").set("TrackId", 1)
+                                        .set("RangeStart", start).set("RangeDuration", 5).set("TrimStart", start)
+                                        .set("TrimDuration", 5)));
+    }
+    if (!openProject(records))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    Segment* first = find("first");
+    Segment* second = find("second");
+    ASSERT_TRUE(first && second);
+    const auto* firstTile = qobject_cast<MediaSegmentWidget*>(tileOf(first));
+    ASSERT_TRUE(firstTile && firstTile->editingBackgroundRect().contains(tileOf(second)->geometry()))
+        << "the first piece's strip of the whole movie would not lie over the second piece";
+    expectRightClicksBesideTheEditedTile(first, second);
 }
