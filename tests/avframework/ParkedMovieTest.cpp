@@ -100,7 +100,7 @@ protected:
     }
 
     // Moves the clip away from the pointer (more than the wake lead after
-    // it: it sleeps) and puts it back to start at start, where redraws wake it.
+    // it: it sleeps), then back to begin at start, where redraws wake it.
     void sleepAndPutBack(AVVideoSegment* video, float start)
     {
         AVEngine* engine = playback->engine.get();
