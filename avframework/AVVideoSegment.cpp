@@ -131,6 +131,9 @@ constexpr int kSpeedLogLength = 10;
 // Media seconds a shown frame may lag behind its time before frames are
 // skipped: three frames of a 30 fps clip.
 constexpr double kLagTolerance = 0.1;
+// Paused, a picture at most this far behind its time is caught up by
+// decoding on; farther behind, it waits for a seek, which gets there sooner.
+constexpr double kPausedCatchUpSeconds = 1.0;
 
 } // namespace
 
@@ -396,18 +399,20 @@ void AVVideoSegment::prepareAt(double time, bool drawFlag, bool playing)
 {
     // Waits happen outside the video mutex: the seek completion, which the
     // decoder calls before it queues the first frame, takes it.
-    for (bool wantsNext = true; wantsNext;) {
-        // An export waits for every frame. The first pass after a completed
+    bool wantsNext = false;
+    do {
+        // An export waits for every frame, and so does a pass whose frame
+        // choice asks for the next one. The first pass after a completed
         // seek waits (bounded) for its first frame, which is on its way: the
         // redraw that the completion asks for may come before it, and
         // finding nothing would leave the picture missing until some other
         // redraw.
-        const bool waits = _firstFrameDue.exchange(false) || _waitsForFrames;
+        const bool waits = _firstFrameDue.exchange(false) || _waitsForFrames || wantsNext;
         if (waits && _ready && !isAsleep() && pendingFrameMs() < 0)
             _stream->waitForFrame();
         QMutexLocker lock(_videoMutex.get());
         wantsNext = (_texture || (_ready && !isAsleep())) && _chooseFrame(time, drawFlag, playing);
-    }
+    } while (wantsNext);
     AVLayerSegment::prepareAt(time, drawFlag, playing);
 }
 
@@ -420,8 +425,16 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
     // in turn. Offline the frame for the time is the last one before the
     // next frame's time, whatever the two rates: a clip with more frames
     // than the output drops some, rather than falling behind. Offline
-    // nothing lags either (the decoder is waited for): no speed log.
-    const bool catchUp = _waitsForFrames && !drawFlag;
+    // nothing lags either (the decoder is waited for): no speed log. Paused,
+    // a picture a little older than the time's (a clip woken where it was
+    // left, with the pointer further on) catches up the same way within the
+    // pass: no later pass may come to show the frames after it.
+    const auto catchUp = [&] {
+        if (drawFlag)
+            return false;
+        const double behind = _timePastShownFrame(target);
+        return _waitsForFrames || (!playing && behind > kAVTimeTolerance && behind <= kPausedCatchUpSeconds);
+    };
     const bool measures = playing && !_waitsForFrames;
     bool shown = false;
     if (_hasPending) {
@@ -430,7 +443,7 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
         _show(_pending);
         _logSpeed(target, _pending, drawFlag, measures);
         _freePendingFrame();
-        if (!catchUp)
+        if (!catchUp())
             return false;
         shown = true;
     }
@@ -448,7 +461,7 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
             _show(frame);
             _logSpeed(target, frame, drawFlag, measures);
             _seekPending = false;
-            if (!catchUp)
+            if (!catchUp())
                 return false;
             shown = true;
             continue;
@@ -498,12 +511,15 @@ int64_t AVVideoSegment::pendingFrameMs() const
 
 bool AVVideoSegment::showsOlderFrameThan(double time) const
 {
-    const int64_t shownMs = _shownFrameMs;
-    if (status() != AVSegmentReady || !_ready || shownMs < 0 || time < startTime()
-        || time >= startTime() + duration())
+    if (status() != AVSegmentReady || !_ready || time < startTime() || time >= startTime() + duration())
         return false;
-    const double shownEnd = double(shownMs) / 1000.0 + _stream->frameDuration();
-    return _mediaTimeAt(time) > shownEnd + kAVTimeTolerance;
+    return _timePastShownFrame(_mediaTimeAt(time)) > kAVTimeTolerance;
+}
+
+double AVVideoSegment::_timePastShownFrame(double mediaTime) const
+{
+    const int64_t shownMs = _shownFrameMs;
+    return shownMs < 0 ? 0.0 : mediaTime - (double(shownMs) / 1000.0 + _stream->frameDuration());
 }
 
 // ---- speed log -----------------------------------------------------------------------

@@ -118,10 +118,14 @@ private:
     // After the stream was put to sleep: seeks it again to where the clip was.
     void _seekWhereLeft();
     void _updateSpeed();
-    // The frame choice; the caller holds the video mutex. True when, offline,
-    // the frame after the one shown is to be waited for and looked at.
+    // The frame choice; the caller holds the video mutex. True when the frame
+    // after the one shown is to be waited for and looked at: offline, and
+    // paused while the picture shown is a little older than the time's.
     bool _chooseFrame(double time, bool drawFlag, bool playing);
     bool _takeFrame(AVStreamFrame& frame);
+    // Media seconds from the end of the picture shown's display interval on
+    // to the media time (the picture lags when above 0); 0 without one.
+    double _timePastShownFrame(double mediaTime) const;
     void _show(const AVStreamFrame& frame);
     // Fills one texture per plane of a picture in the last frame's format,
     // each from the decoder's rows at their own line size.

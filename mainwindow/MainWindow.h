@@ -951,6 +951,10 @@ private:
     void _closeAfterFailedLoad(const QString& title, const QString& text);
     void _createEngineVideo(MovieSegment* movie, bool softwareOnly);
     void _rebuildVideoInSoftware(MovieSegment* movie);
+    // The play-head (and the full-screen position) at a time playback reached.
+    void _showPlayTime(float time);
+    // As playback stops: the play-head goes to the time where the render stopped.
+    void _showWherePlaybackStopped();
     // Once playback has stopped: the preview shows the picture of the play-head's time.
     void _settlePreviewAtPlayHead();
     // Whether a movie's picture is older than the frame of the time.

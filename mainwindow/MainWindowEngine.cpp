@@ -181,13 +181,18 @@ void MainWindow::onAVRenderProgressChanged(double time, double total)
         _reachedEnd = false;
     if (!_playing)
         return;
-    _scrollToTime(float(time), false);
+    _showPlayTime(float(time));
     // The handles would stand still over the moving picture.
     if (_transformWidget) {
         _fadeWidget();
         _updateEditingWidgetsAtPointer();
     }
-    _updateFullscreenPosition(float(time));
+}
+
+void MainWindow::_showPlayTime(float time)
+{
+    _scrollToTime(time, false);
+    _updateFullscreenPosition(time);
 }
 
 void MainWindow::onAVRenderStatusChanged(int status)
@@ -202,12 +207,25 @@ void MainWindow::onAVRenderStatusChanged(int status)
     _reachedEnd = false;
     if (playing == _playing)
         return;
+    if (!playing)
+        _showWherePlaybackStopped();
     _playing = playing;
     _updatePlayPauseButton();
     if (playing)
         _hideMediaPreview();
     else
         _settlePreviewAtPlayHead();
+}
+
+void MainWindow::_showWherePlaybackStopped()
+{
+    // The report of the last pass played can come after the stop, which
+    // drops it: the play-head would stay where the pass before left it,
+    // behind the picture and behind the time the next play starts from.
+    // Called while still playing, so that the scroll seeks nothing. A scroll
+    // under way (a jump's) goes where the render was sought anyway.
+    if (_render && !_scrollAnimating)
+        _showPlayTime(float(_render->currentTime()));
 }
 
 void MainWindow::_settlePreviewAtPlayHead()

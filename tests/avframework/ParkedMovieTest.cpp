@@ -30,6 +30,9 @@ constexpr int kCycles = 3;
 // the second key frame.
 constexpr float kSoughtMediaTime = 3.5f;
 constexpr int64_t kPlayedOnToMs = 4900;
+// Put back this much earlier, the clip lies under the pointer six frames
+// (at 24 fps) further on than where it was left.
+constexpr float kPutBackEarlier = 0.25f;
 
 // A clip with key frames 4.17 s apart whose stream was left inside it, at a
 // rest of the play pointer past its second key frame, while playback then
@@ -83,6 +86,44 @@ protected:
             << GetParam() << ", frame at " << shownMs << " ms";
     }
 
+    // Seeks inside the clip, plays on past its seek and its second key frame, and pauses.
+    void playPastTheSeekAndPause(AVVideoSegment* video)
+    {
+        AVEngine* engine = playback->engine.get();
+        ASSERT_TRUE(restAt(video, kSoughtMediaTime)) << video->shownFrameMs();
+        ASSERT_TRUE(playback->playUntilStarted());
+        ASSERT_TRUE(pumpUntil([&] { return video->shownFrameMs() >= kPlayedOnToMs; }, 10.0))
+            << "playback never got past " << video->shownFrameMs();
+        ASSERT_TRUE(engine->pause());
+        ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
+        ASSERT_GT(std::llround((engine->currentTime() - kClipStart) * 1000.0), kPlayedOnToMs);
+    }
+
+    // Moves the clip away from the pointer (more than the wake lead after
+    // it: it sleeps), then back to begin at start, where redraws wake it.
+    void sleepAndPutBack(AVVideoSegment* video, float start)
+    {
+        AVEngine* engine = playback->engine.get();
+        engine->setSegmentStartTime(1, kClipStart + 10.0f);
+        engine->requestRedraw();
+        ASSERT_TRUE(pumpUntil([&] { return video->isAsleep() && engine->isRenderIdle(); }, 5.0))
+            << "the clip never slept";
+        engine->setSegmentStartTime(1, start);
+        ASSERT_TRUE(pumpUntil([&] {
+            engine->requestRedraw();
+            return video->shownFrameMs() >= 0;
+        }, 10.0)) << "the woken clip showed nothing";
+        ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
+    }
+
+    // The clip, starting at start, shows the frame whose interval holds the pointer's time.
+    void expectShowsTheFrameAtThePointer(AVVideoSegment* video, float start)
+    {
+        const int64_t pointerMs = std::llround((playback->engine->currentTime() - start) * 1000.0);
+        EXPECT_LE(std::llabs(video->shownFrameMs() - pointerMs), 42)
+            << "the woken clip shows " << video->shownFrameMs() << " ms at " << pointerMs << " ms";
+    }
+
     std::unique_ptr<Playback> playback;
 };
 
@@ -116,29 +157,24 @@ TEST_P(ParkedMovie, PlayingIntoTheClipAfterARestInsideShowsTheFilesOwnPictures)
 // file's picture at the pointer's time, where it was, not the one at its seek.
 TEST_P(ParkedMovie, AClipPlayedPastItsSeekWakesAtThePictureItShowed)
 {
-    AVEngine* engine = playback->engine.get();
     AVVideoSegment* video = addClip();
     ASSERT_NE(video, nullptr) << "the clip did not load";
-    ASSERT_TRUE(restAt(video, kSoughtMediaTime)) << video->shownFrameMs();
-    ASSERT_TRUE(playback->playUntilStarted());
-    ASSERT_TRUE(pumpUntil([&] { return video->shownFrameMs() >= kPlayedOnToMs; }, 10.0))
-        << "playback never got past " << video->shownFrameMs();
-    ASSERT_TRUE(engine->pause());
-    ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
-    const int64_t pointerMs = std::llround((engine->currentTime() - kClipStart) * 1000.0);
-    ASSERT_GT(pointerMs, kPlayedOnToMs);
+    ASSERT_NO_FATAL_FAILURE(playPastTheSeekAndPause(video));
+    ASSERT_NO_FATAL_FAILURE(sleepAndPutBack(video, kClipStart));
+    expectShowsTheFrameAtThePointer(video, kClipStart);
+    expectShowsTheFilesPicture(video);
+}
 
-    engine->setSegmentStartTime(1, kClipStart + 10.0f);
-    engine->requestRedraw();
-    ASSERT_TRUE(pumpUntil([&] { return video->isAsleep() && engine->isRenderIdle(); }, 5.0)) << "the clip never slept";
-    engine->setSegmentStartTime(1, kClipStart);
-    ASSERT_TRUE(pumpUntil([&] {
-        engine->requestRedraw();
-        return video->shownFrameMs() >= 0;
-    }, 10.0)) << "the woken clip showed nothing";
-    ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0));
-    EXPECT_LE(std::llabs(video->shownFrameMs() - pointerMs), 42)
-        << "the woken clip shows " << video->shownFrameMs() << " ms at " << pointerMs << " ms";
+// Put back earlier, the clip wakes where it was left, six frames before the
+// pointer's time in it: the paused preview comes to the picture at the
+// pointer without waiting for redraws, and rests only once it shows it.
+TEST_P(ParkedMovie, AClipWokenBehindThePointerCatchesUpToItsPicture)
+{
+    AVVideoSegment* video = addClip();
+    ASSERT_NE(video, nullptr) << "the clip did not load";
+    ASSERT_NO_FATAL_FAILURE(playPastTheSeekAndPause(video));
+    ASSERT_NO_FATAL_FAILURE(sleepAndPutBack(video, kClipStart - kPutBackEarlier));
+    expectShowsTheFrameAtThePointer(video, kClipStart - kPutBackEarlier);
     expectShowsTheFilesPicture(video);
 }
 
