@@ -28,7 +28,7 @@ QString handedOverArgument()
 
 } // namespace
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv), _serverName(serverName())
+Application::Application(int& argc, char** argv) : SteppedApplication(argc, argv), _serverName(serverName())
 {
     _running = _handOverToRunningInstance();
     if (!_running)
@@ -121,5 +121,5 @@ bool Application::event(QEvent* event)
         qDebug() << "Open file from external" << file;
         emit openExternalFile(file);
     }
-    return QApplication::event(event);
+    return SteppedApplication::event(event);
 }

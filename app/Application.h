@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QApplication>
+#include "SteppedApplication.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -12,7 +13,7 @@ class QLocalSocket;
 // start hands its last argument (a file to open, made absolute) to it and
 // ends. Files handed in from outside, by a later start or by the window
 // system's file-open event, come out as openExternalFile.
-class Application : public QApplication
+class Application : public SteppedApplication
 {
     Q_OBJECT
 

@@ -19,6 +19,7 @@
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "SegmentStyleDefaults.h"
+#include "SteppedApplication.h"
 #include "UiMetrics.h"
 #include "VideoThumbnailsCache.h"
 
@@ -30,6 +31,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMutexLocker>
+#include <QPointer>
 #include <QTimer>
 
 #include <cerrno>
@@ -185,6 +187,22 @@ void MainWindow::onActionFullscreenTriggered()
 
 void MainWindow::_finishClosing()
 {
+    // Asked for while a step of the window that turned the event loop is
+    // still under way (a wait, a modal box or menu), the closing comes once
+    // that step has returned: the step goes on with the project it began
+    // with, and the project is saved as that step leaves it.
+    QPointer<MainWindow> window(this);
+    SteppedApplication::runOutsideOtherSteps(this, [window] {
+        if (window)
+            window->_saveAndRelease();
+    });
+}
+
+void MainWindow::_saveAndRelease()
+{
+    // An earlier closing put off the same way released it already.
+    if (!_projectManager)
+        return;
     if (!_projectName.isEmpty() && !_openFailed) {
         // Project files this version refuses make the folder no longer the
         // window's to write: none of its own files goes there either, also

@@ -605,8 +605,10 @@ protected:
     // Deletes those of the files that the project does not name; none when
     // what it names cannot be read whole. Reads that only when there is a file.
     void _removeUnnamedFiles(const QStringList& paths) const;
-    // Last step of closing: cover picture, save, tidy, engine tear-down.
+    // Last step of closing: cover picture, save, tidy, engine tear-down;
+    // put off while another step of the window is under way.
     void _finishClosing();
+    void _saveAndRelease();
 
     // The engine side of a model segment: its properties, animations and trims.
     void _pushSegmentProperties(Segment* segment);

@@ -146,7 +146,9 @@ void MainWindow::_showGutter(Segment* segment, bool animated)
     QGraphicsOpacityEffect* effect = newOpacityEffect(_gutterArea, 0.0);
     QParallelAnimationGroup* fade = animateInParallel(_gutterArea, kGutterFadeMs, {{effect, "opacity", 1.0}});
     QPointer<GutterScrollArea> gutter(_gutterArea);
-    connect(fade, &QAbstractAnimation::finished, this, [this, gutter] {
+    // The gutter outlives the project: a fade that ends after the release
+    // has no step left to run.
+    connect(fade, &QAbstractAnimation::finished, _projectScope, [this, gutter] {
         if (gutter)
             gutter->setGraphicsEffect(nullptr);
         _applyPendingTimingStep();

@@ -9,18 +9,24 @@
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
+#include "Segment.h"
 #include "SegmentWidget.h"
+#include "SteppedApplication.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -37,11 +43,15 @@ public:
     using DesktopMainWindow::DesktopMainWindow;
     // The close's last step: save, release the project, close the window.
     using DesktopMainWindow::_finishClosing;
+    using DesktopMainWindow::_scrollToTime;
+    using DesktopMainWindow::_seekPreview;
 
     bool hasPreview() const { return _previewWidget != nullptr; }
     bool previewValid() const { return _previewWidget && _previewWidget->isValid(); }
     bool ready() const { return _waitingHUD == nullptr || !_waitingHUD->isVisible(); }
     EditScrollArea* timeline() const { return _timeline; }
+    QWidget* preview() const { return _previewWidget; }
+    bool playing() const { return _playing; }
 };
 
 QString projectFile(const QString& name)
@@ -49,19 +59,43 @@ QString projectFile(const QString& name)
     return ProjectManager::projectDirectory(kProject, kFolder) + QStringLiteral("/") + name;
 }
 
-int savedTexts()
+// The saved segments of the type, or of every type when it is empty; -1
+// when the project file cannot be read whole.
+int savedSegments(const QString& type = QString())
 {
     QFile file(projectFile(QStringLiteral("project.xml")));
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     QXmlStreamReader reader(&file);
-    int texts = 0;
+    int segments = 0;
     while (!reader.atEnd()) {
         reader.readNext();
-        if (reader.isStartElement() && reader.attributes().value(QStringLiteral("Type")) == QStringLiteral("TEXT"))
-            ++texts;
+        const auto saved = reader.attributes().value(QStringLiteral("Type"));
+        if (reader.isStartElement() && reader.name() == QStringLiteral("Segment") && (type.isEmpty() || saved == type))
+            ++segments;
     }
-    return texts;
+    return reader.hasError() ? -1 : segments;
+}
+
+int savedTexts()
+{
+    return savedSegments(QStringLiteral("TEXT"));
+}
+
+// The entry of the popup menu shown now, its submenus included.
+QAction* popupEntry(const QString& text)
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QList<QMenu*> menus{menu};
+    while (menu && !menus.isEmpty()) {
+        for (QAction* action : menus.takeFirst()->actions()) {
+            if (action->text() == text)
+                return action;
+            if (action->menu())
+                menus << action->menu();
+        }
+    }
+    return nullptr;
 }
 
 QAction* editEntry(QMainWindow* window, const QString& text)
@@ -182,3 +216,197 @@ TEST_F(ProjectRelease, HistoryCommandsGoOffWhenAFailedOpenClosesTheWindow)
     EXPECT_EQ(window->projectManager(), nullptr);
     EXPECT_FALSE(window->isVisible());
 }
+
+namespace {
+
+// A place where a step of the window turns the event loop before it is
+// done, and how the user gets the window there.
+struct LoopInsideAStep
+{
+    const char* name;
+    // Where the window is before the user's command.
+    enum class Start { AsOpened, TileSelected, TileEdited, TileEditedPlaying, Playing } start;
+    // The user's command, handled as the event loop hands it over.
+    std::function<void(ReleasingWindow*, Segment*)> command;
+    // True while the command's own loop turns: the closing comes due then.
+    std::function<bool(ReleasingWindow*)> insideTheStep;
+    // The entry the user chooses in a popup menu the command shows.
+    const char* chosenEntry;
+    int addedSegments;
+};
+
+// Counts the events of a type the watched object receives.
+class EventCounter : public QObject
+{
+public:
+    EventCounter(QObject* watched, QEvent::Type type) : _type(type) { watched->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == _type ? 1 : 0;
+        return false;
+    }
+
+private:
+    QEvent::Type _type;
+};
+
+void PrintTo(const LoopInsideAStep& place, std::ostream* out)
+{
+    *out << place.name;
+}
+
+// A tile has begun its editing (the timeline names it only once the
+// window's step for it has returned).
+bool editing(ReleasingWindow* window)
+{
+    const auto tiles = window->timeline()->findChildren<SegmentWidget*>();
+    return std::any_of(tiles.begin(), tiles.end(), [](SegmentWidget* tile) { return tile->isEditing(); });
+}
+
+bool showingMenu(ReleasingWindow*)
+{
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+}
+
+void later(ReleasingWindow* window, std::function<void()> command)
+{
+    QTimer::singleShot(0, window, std::move(command));
+}
+
+// The enabled command of that name (two commands share a name where one
+// serves a tile and the other its transitions).
+void chooseEntry(ReleasingWindow* window, const char* text)
+{
+    later(window, [window, text] {
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->text() == QString::fromUtf8(text) && action->isEnabled())
+                return action->trigger();
+        }
+        ADD_FAILURE() << "no enabled command " << text;
+    });
+}
+
+const LoopInsideAStep kLoopsInsideSteps[] = {
+    {"TheNewTilesEditor", LoopInsideAStep::Start::AsOpened,
+     [](ReleasingWindow* window, Segment*) { chooseEntry(window, "Add Text"); },
+     [](ReleasingWindow* window) { return editing(window) && !showingMenu(window); }, nullptr, 1},
+    {"TheSplitsQuestion", LoopInsideAStep::Start::TileEdited,
+     [](ReleasingWindow* window, Segment*) { chooseEntry(window, "Split"); }, showingMenu,
+     "Don't shorten the transition(s)", 1},
+    {"TheGutterWait", LoopInsideAStep::Start::TileSelected,
+     [](ReleasingWindow* window, Segment*) { chooseEntry(window, "Edit Transitions"); }, editing, nullptr, 0},
+    {"ThePlayingWait", LoopInsideAStep::Start::TileEditedPlaying,
+     [](ReleasingWindow* window, Segment* segment) {
+         // The timeline's report that a trim of the segment's start ended.
+         later(window, [window, segment] { emit window->timeline()->editScrollAreaReloadPreviewForSegment(segment, true); });
+     },
+     [](ReleasingWindow* window) { return window->playing(); }, nullptr, 0},
+    {"TheIdleRendererWait", LoopInsideAStep::Start::Playing,
+     [](ReleasingWindow* window, Segment*) { chooseEntry(window, "Save && Close"); },
+     [](ReleasingWindow* window) { return !window->ready(); }, nullptr, 0},
+    {"TheTransitionListsWait", LoopInsideAStep::Start::TileSelected,
+     [](ReleasingWindow* window, Segment* segment) {
+         auto* tile = qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(segment));
+         later(window, [tile] { QTest::mouseClick(tile, Qt::RightButton, {}, tile->rect().center()); });
+     },
+     [](ReleasingWindow* window) { return editing(window) && !showingMenu(window); }, "Custom Transition", 0},
+};
+
+class ProjectReleaseInsideAStep : public ProjectRelease, public ::testing::WithParamInterface<LoopInsideAStep>
+{
+protected:
+    // The first picture of the countdown with a transition of its own.
+    Segment* pictureWithTransition() const
+    {
+        ProjectManager* manager = window->projectManager();
+        for (int index = 0; index < manager->segmentCount(); ++index) {
+            Segment* segment = manager->segmentAt(index);
+            if (segment->transitionCount() > 0 && segment->duration() > 0.5f && manager->segmentWidgetFor(segment))
+                return segment;
+        }
+        return nullptr;
+    }
+
+    // The play-head in the middle of the segment, the segment's tile
+    // selected or edited, playback running, as the place asks.
+    bool bringTo(LoopInsideAStep::Start start, Segment* segment)
+    {
+        using Start = LoopInsideAStep::Start;
+        auto* tile = qobject_cast<SegmentWidget*>(window->projectManager()->segmentWidgetFor(segment));
+        const float middle = segment->rangeStart() + segment->duration() / 2.0f;
+        window->_scrollToTime(middle, false);
+        window->_seekPreview(middle, true);
+        if (start == Start::TileSelected)
+            window->timeline()->setSelectedSegmentWidget(tile);
+        if (start == Start::TileEdited || start == Start::TileEditedPlaying) {
+            window->timeline()->setSelectedSegmentWidget(tile);
+            tile->setEditing(true, false);
+            if (!QTest::qWaitFor([&] { return editing(window); }, 10000))
+                return false;
+        }
+        if (start == Start::TileEditedPlaying || start == Start::Playing) {
+            if (!triggerEntry(window, QStringLiteral("Play/Pause")))
+                return false;
+            return QTest::qWaitFor([&] { return window->playing(); }, 10000);
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+// Whatever step of the window turns the event loop, the closing that comes
+// due inside it waits until that step is over: the step goes on with its
+// project, the project is saved as the step left it and released outside
+// every step, and the window closes once.
+TEST_P(ProjectReleaseInsideAStep, TheClosingWaitsForTheStepThatTurnedTheLoop)
+{
+    const LoopInsideAStep& place = GetParam();
+    if (!openExample())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    Segment* segment = pictureWithTransition();
+    ASSERT_NE(segment, nullptr) << "the example has no picture with a transition";
+    const int segments = window->projectManager()->segmentCount();
+    ASSERT_TRUE(bringTo(place.start, segment)) << "the window never got to where the command starts";
+
+    int releasedAtDepth = -1;
+    QObject::connect(window->preview(), &QObject::destroyed,
+                     [&] { releasedAtDepth = SteppedApplication::stepDepth(); });
+    EventCounter hides(window, QEvent::Hide);
+
+    // Ticks at every turn of the loop; a tick inside another step means
+    // that step turned the loop.
+    bool closingCameDue = false;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!closingCameDue && SteppedApplication::stepDepth() > 1 && place.insideTheStep(window)) {
+            closingCameDue = true;
+            window->_finishClosing();
+        }
+        if (place.chosenEntry && showingMenu(window)) {
+            QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QAction* entry = popupEntry(QString::fromUtf8(place.chosenEntry));
+            ASSERT_NE(entry, nullptr) << "the menu has no entry " << place.chosenEntry;
+            menu->close();
+            entry->trigger();
+        }
+    });
+    probe.start();
+    place.command(window, segment);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closingCameDue || window.isNull(); }, 20000))
+        << "the command never turned the loop inside its step";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isNull() || !window->projectManager(); }, 30000))
+        << "the window never closed";
+    probe.stop();
+    EXPECT_LE(releasedAtDepth, 1) << "the project was released under a step still under way";
+    outliveTheRelease();
+    EXPECT_EQ(hides.count, 1) << "the window closed more than once";
+    EXPECT_EQ(savedSegments(), segments + place.addedSegments);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ProjectReleaseInsideAStep, ::testing::ValuesIn(kLoopsInsideSteps),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,11 +1,12 @@
 // The main of every test executable: the Qt application object its tests
 // need for the whole run, then GoogleTest. The executable's build chooses the
 // kind (VIDORNA_TEST_APPLICATION_CORE, _GUI or _WIDGETS); only the last two
-// need a display.
+// need a display. Widget tests run under the program's own application
+// class, which puts off releases asked for inside a step under way.
 
 #if defined(VIDORNA_TEST_APPLICATION_WIDGETS)
-#include <QApplication>
-using TestApplication = QApplication;
+#include "SteppedApplication.h"
+using TestApplication = SteppedApplication;
 #elif defined(VIDORNA_TEST_APPLICATION_GUI)
 #include <QGuiApplication>
 using TestApplication = QGuiApplication;
