@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,9 @@ constexpr int kFolderTries = 3;
 // Names held by what the window did not write, passed over before a
 // snapshot gives up.
 constexpr int kMostNamesPassedOver = 1000;
+// Names held beside the history folder's own, passed over before a
+// session's folder gives up.
+constexpr int kMostFolderNames = 100;
 
 // A file descriptor, closed when it goes.
 class Descriptor
@@ -85,6 +89,46 @@ int openFolderAt(int parent, const QByteArray& name, bool make)
     return -1;
 }
 
+// A new folder in parent under the first free one of name, "name-2",
+// "name-3" and on; empty, with errno telling why, when none could be made.
+QByteArray makeFolderAt(int parent, const QByteArray& name)
+{
+    for (int number = 1; number <= kMostFolderNames; ++number) {
+        const QByteArray candidate = number == 1 ? name : name + '-' + QByteArray::number(number);
+        if (::mkdirat(parent, candidate.constData(), 0777) == 0)
+            return candidate;
+        if (errno != EEXIST)
+            return QByteArray();
+    }
+    return QByteArray();
+}
+
+// Removes what the folder at directory holds, but folders, and then the
+// folder when it is empty. A link in the folder's place goes as a link;
+// anything else there that is no folder stays.
+void removeFolder(const QString& directory)
+{
+    const QByteArray folderName = QFile::encodeName(QFileInfo(directory).fileName());
+    const Descriptor parent(openParentOf(directory));
+    const Descriptor folder(parent.isOpen() ? openFolderAt(parent.get(), folderName, false) : -1);
+    if (!folder.isOpen()) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            qWarning().noquote() << "Remove history directory failed: " + systemReason();
+        return;
+    }
+    // Read through a descriptor of its own: closedir() closes it.
+    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(::dup(folder.get())), &::closedir);
+    QList<QByteArray> names;
+    while (const dirent* entry = entries ? ::readdir(entries.get()) : nullptr) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << QByteArray(entry->d_name);
+    }
+    // Without AT_REMOVEDIR a folder refuses to go: it and what it holds stay.
+    for (const QByteArray& name : qAsConst(names))
+        ::unlinkat(folder.get(), name.constData(), 0);
+    ::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR);
+}
+
 } // namespace
 
 QString SnapshotFolder::fileName(int number)
@@ -95,21 +139,25 @@ QString SnapshotFolder::fileName(int number)
 int SnapshotFolder::write(const QString& directory, int number, const std::function<bool(const QString&)>& isLive,
                           const std::function<bool(QIODevice&)>& writeDocument, QString* path)
 {
-    const QByteArray folderName = QFile::encodeName(QFileInfo(directory).fileName());
     const Descriptor parent(openParentOf(directory));
-    const Descriptor folder(parent.isOpen() ? openFolderAt(parent.get(), folderName, true) : -1);
+    const Descriptor folder(parent.isOpen() ? _openOwnFolder(parent.get(), directory) : -1);
     if (!folder.isOpen()) {
         qWarning().noquote() << "Cannot open the snapshot folder " + directory + ": " + systemReason();
         return -1;
     }
-    // A folder made for a first snapshot that did not fit goes with it; one
-    // that holds earlier snapshots is not empty and stays.
-    const auto removeIfEmpty = [&] { ::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR); };
+    const QByteArray folderName = QFile::encodeName(QFileInfo(_ownFolder).fileName());
+    // A folder made for a first snapshot that did not fit goes with it, and
+    // the next snapshot makes one anew; one that holds earlier snapshots is
+    // not empty and stays.
+    const auto removeIfEmpty = [&] {
+        if (::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR) == 0)
+            _ownFolder.clear();
+    };
     int descriptor = -1;
     QByteArray name;
     Opening opening = Opening::Taken;
     for (int passedOver = 0; opening == Opening::Taken && passedOver < kMostNamesPassedOver; ++number) {
-        *path = directory + QDir::separator() + fileName(number);
+        *path = _ownFolder + QDir::separator() + fileName(number);
         if (isLive(*path))
             continue;
         name = QFile::encodeName(fileName(number));
@@ -139,6 +187,22 @@ int SnapshotFolder::write(const QString& directory, int number, const std::funct
     ::unlinkat(folder.get(), name.constData(), 0);
     removeIfEmpty();
     return -2;
+}
+
+// The folder this session made for its snapshots, made at the first one:
+// what the history folder's place held before (a session's that never
+// closed, a file, a named pipe, a link) is no history of this session.
+int SnapshotFolder::_openOwnFolder(int parent, const QString& directory)
+{
+    if (_ownFolder.isEmpty() || _historyFolder != directory) {
+        const QByteArray made = makeFolderAt(parent, QFile::encodeName(QFileInfo(directory).fileName()));
+        if (made.isEmpty())
+            return -1;
+        _historyFolder = directory;
+        _ownFolder = QFileInfo(directory).dir().filePath(QFile::decodeName(made));
+        _written.clear();
+    }
+    return openFolderAt(parent, QFile::encodeName(QFileInfo(_ownFolder).fileName()), true);
 }
 
 SnapshotFolder::Opening SnapshotFolder::_openFile(int folder, const QByteArray& name, int* descriptor) const
@@ -180,23 +244,8 @@ SnapshotFolder::Opening SnapshotFolder::_reopenOwnFile(int folder, const QByteAr
 void SnapshotFolder::remove(const QString& directory)
 {
     _written.clear();
-    const QByteArray folderName = QFile::encodeName(QFileInfo(directory).fileName());
-    const Descriptor parent(openParentOf(directory));
-    const Descriptor folder(parent.isOpen() ? openFolderAt(parent.get(), folderName, false) : -1);
-    if (!folder.isOpen()) {
-        if (errno != ENOENT)
-            qWarning().noquote() << "Remove history directory failed: " + systemReason();
-        return;
-    }
-    // Read through a descriptor of its own: closedir() closes it.
-    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(::dup(folder.get())), &::closedir);
-    QList<QByteArray> names;
-    while (const dirent* entry = entries ? ::readdir(entries.get()) : nullptr) {
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names << QByteArray(entry->d_name);
-    }
-    // Without AT_REMOVEDIR a folder refuses to go: it and what it holds stay.
-    for (const QByteArray& name : qAsConst(names))
-        ::unlinkat(folder.get(), name.constData(), 0);
-    ::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR);
+    const QString own = std::exchange(_ownFolder, QString());
+    if (!own.isEmpty() && own != directory)
+        removeFolder(own);
+    removeFolder(directory);
 }

@@ -14,10 +14,16 @@ class QIODevice;
 // link put in the folder's place, also while the window works, never leads
 // a snapshot or the removal at the close into a folder elsewhere.
 //
+// The snapshots of a session go to a folder it made itself at the first
+// one: the history folder's own name when nothing is there, else the first
+// free one of "history-2", "history-3" and on. What the session found there
+// (snapshots of one that never closed or of another version, a file, a
+// named pipe, a link) is no history of its own and stays as it is.
+//
 // A snapshot takes a name only when the name is free or holds the very
-// file this window wrote there. Whatever else holds one (another version's
-// snapshots left after a refused save, a folder, a named pipe, a link) is
-// passed over and left as it is.
+// file this window wrote there. Whatever else holds one (a folder, a named
+// pipe, a link that another program put there meanwhile) is passed over
+// and left as it is.
 //
 // A snapshot is written straight into its file, not renamed into place: it
 // always goes to a file that no live history entry names, and a cut one
@@ -29,16 +35,17 @@ public:
     // The snapshot file's name for a number.
     static QString fileName(int number);
 
-    // Writes a snapshot through writeDocument into the folder at directory
-    // (made when there is none), under the first name from number on that
-    // isLive does not hold and that may be taken; path then says where.
+    // Writes a snapshot through writeDocument into the session's folder for
+    // the history folder at directory, under the first name from number on
+    // that isLive does not hold and that may be taken; path then says where.
     // 0, -1 when the folder or no file can be made, -2 when the document
     // cannot be written whole (nothing of it stays).
     int write(const QString& directory, int number, const std::function<bool(const QString&)>& isLive,
               const std::function<bool(QIODevice&)>& writeDocument, QString* path);
 
-    // Removes what the folder at directory holds, but folders, and then the
-    // folder when it is empty. A link in the folder's place goes as a link.
+    // Removes what the session's folder and the folder at directory hold,
+    // but folders, and then each folder when it is empty; the next snapshot
+    // starts a new session. A link in a folder's place goes as a link.
     void remove(const QString& directory);
 
 private:
@@ -48,9 +55,13 @@ private:
     };
     enum class Opening { Opened, Taken, Failed };
 
+    int _openOwnFolder(int parent, const QString& directory);
     Opening _openFile(int folder, const QByteArray& name, int* descriptor) const;
     Opening _reopenOwnFile(int folder, const QByteArray& name, const FileId& own, int* descriptor) const;
 
+    // The history folder the session's folder stands for, and that folder.
+    QString _historyFolder;
+    QString _ownFolder;
     // The files this window wrote, by name: only these are written again.
     QHash<QByteArray, FileId> _written;
 };

@@ -32,6 +32,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <string>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -163,6 +164,37 @@ private:
     std::thread _thread;
 };
 
+// Every file and folder below the folder, with its bytes' digest, a line
+// each in order.
+std::string treeBelow(const QString& folder)
+{
+    QStringList tree;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        const QByteArray bytes = entries.fileInfo().isDir() ? QByteArray("folder") : readFile(path);
+        tree << QDir(folder).relativeFilePath(path) + " "
+                + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    }
+    tree.sort();
+    return tree.join('\n').toStdString();
+}
+
+// What is at the path: a folder's tree, a file's digest, or the kind of
+// what else is there (never opened).
+std::string foundAt(const QString& path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return "nothing";
+    if (S_ISDIR(status.st_mode))
+        return "folder\n" + treeBelow(path);
+    if (S_ISREG(status.st_mode))
+        return "file " + QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256).toHex().toStdString();
+    return "kind " + std::to_string(status.st_mode & S_IFMT);
+}
+
 class ProjectFolderFiles : public ::testing::Test
 {
 protected:
@@ -198,6 +230,15 @@ protected:
     }
 
     int segments() const { return window->projectManager()->segmentCount(); }
+    // The segments' "UId"s, sorted: the state the timeline shows.
+    QStringList segmentUIds() const
+    {
+        QStringList uids;
+        for (int index = 0; index < segments(); ++index)
+            uids << window->projectManager()->segmentAt(index)->uid();
+        uids.sort();
+        return uids;
+    }
 
     void undoTo(int count)
     {
@@ -213,22 +254,7 @@ protected:
         EXPECT_TRUE(waitFor([this] { return window.isNull(); }, kClosedWithinMs)) << "the window stays";
     }
 
-    // Every file and folder below the outside folder, with its bytes'
-    // digest, a line each in order.
-    std::string outsideTree() const
-    {
-        QStringList tree;
-        QDirIterator entries(outside.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                             QDirIterator::Subdirectories);
-        while (entries.hasNext()) {
-            const QString path = entries.next();
-            const QByteArray bytes = entries.fileInfo().isDir() ? QByteArray("folder") : readFile(path);
-            tree << QDir(outside.path()).relativeFilePath(path) + " "
-                    + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-        }
-        tree.sort();
-        return tree.join('\n').toStdString();
-    }
+    std::string outsideTree() const { return treeBelow(outside.path()); }
 
     IsolatedSettings settings;
     TemporaryProduct product;
@@ -291,6 +317,79 @@ TEST_P(ProjectFolderLinks, TheLinkedFolderAndFilesStayAsTheyWereThroughEditsAnUn
 }
 
 INSTANTIATE_TEST_SUITE_P(FolderOrSnapshot, ProjectFolderLinks, ::testing::Bool());
+
+namespace {
+
+// What the window finds where its history folder goes.
+enum class FoundHistory { OldSnapshots, File, Pipe };
+
+class FoundHistoryFolder : public ProjectFolderFiles, public ::testing::WithParamInterface<FoundHistory>
+{
+};
+
+std::string foundHistoryName(const ::testing::TestParamInfo<FoundHistory>& info)
+{
+    const char* const names[] = {"OldSnapshots", "File", "Pipe"};
+    return names[int(info.param)];
+}
+
+} // namespace
+
+// The history folder that the window finds at the open holds 1,100
+// snapshots of a session that never closed, or a plain file or a named
+// pipe stands in its place: three edits are still recorded and undone one
+// by one from the Edit menu, and what was found stays as it was, the pipe
+// also through the close. The close leaves no folder behind.
+TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
+{
+    const QString history = folder + "/history";
+    std::unique_ptr<WatchedPipe> pipe;
+    if (GetParam() == FoundHistory::OldSnapshots) {
+        ASSERT_TRUE(QDir().mkpath(history));
+        for (int number = 0; number < 1100; ++number)
+            writeFile(history + QString::asprintf("/project%03d.xml", number), "<Project/>\n");
+    } else if (GetParam() == FoundHistory::File) {
+        writeFile(history, "my notes\n");
+    } else {
+        pipe = std::make_unique<WatchedPipe>(history);
+        ASSERT_TRUE(pipe->isMade());
+    }
+    const std::string found = foundAt(history);
+    const QStringList folders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+
+    QList<QStringList> before;
+    for (int edit = 0; edit < 3; ++edit) {
+        before << segmentUIds();
+        ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+        ASSERT_EQ(segments(), before.last().size() + 1);
+    }
+    for (ProgressHUD* message : window->findChildren<ProgressHUD*>())
+        EXPECT_NE(message->messageLabel()->text().toStdString(), "Failed to record operation");
+    for (int edit = 2; edit >= 0; --edit) {
+        ASSERT_TRUE(triggerEntry(window, QStringLiteral("Undo")));
+        // A busy renderer defers the undo.
+        EXPECT_TRUE(waitFor([&] { return segmentUIds() == before.at(edit); }, 10000))
+            << "the undo of edit " << edit + 1 << " shows " << segments() << " segments for "
+            << before.at(edit).size() << ", or other ones";
+    }
+    EXPECT_EQ(foundAt(history), found);
+    saveAndClose();
+
+    // The plain file goes with the close's tidy, as any file the project
+    // does not name.
+    if (pipe) {
+        EXPECT_EQ(pipe->readers(), 0) << "the pipe was opened";
+        EXPECT_EQ(foundAt(history), found);
+    }
+    for (const QString& left : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        EXPECT_TRUE(folders.contains(left)) << qPrintable(left) << " was left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(AtTheOpen, FoundHistoryFolder,
+                         ::testing::Values(FoundHistory::OldSnapshots, FoundHistory::File, FoundHistory::Pipe),
+                         foundHistoryName);
 
 // Links that another process keeps putting back at every name while the
 // window records edits, saves and closes: nothing is written through them,

@@ -2,6 +2,13 @@
 
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
 namespace {
 
 const QString kName = QStringLiteral("Undo");
@@ -152,6 +159,48 @@ TEST_F(UndoProject, AnUndoNeverGoesBackOverUnrecordedEditsUntold)
     ProjectManager::HistoryStep recorded = manager.undo();
     EXPECT_FALSE(recorded.overUnrecordedEdits);
     EXPECT_EQ(shown(recorded.records), "S3");
+}
+
+// A recording that a command drops leaves its file to the next one: a
+// shorter state written there after a longer one keeps none of the longer
+// one's tail, and the undo to it reads it.
+TEST_F(UndoProject, AShorterStateWrittenIntoAnOwnSnapshotFileIsUndoneTo)
+{
+    show(QString(4000, QLatin1Char('L')));
+    ASSERT_EQ(manager.recordSnapshot(kName, QString()), 0);
+    manager.dropLastSnapshot();
+    edit("S", "T");
+    const QString first = ProjectManager::historySnapshotPath(kName, "", 0);
+    ASSERT_TRUE(manager.history().names(first)) << "the recording went to another file";
+    EXPECT_EQ(undo().toStdString(), "S");
+}
+
+// A file of the window's own whose name became a named pipe meanwhile: the
+// recording at that name neither waits for a reader nor writes into it.
+TEST_F(UndoProject, AnOwnSnapshotNameThatBecameANamedPipeHoldsNoRecordingUp)
+{
+    show("S0");
+    ASSERT_EQ(manager.recordSnapshot(kName, QString()), 0);
+    manager.dropLastSnapshot();
+    const QByteArray first = QFile::encodeName(ProjectManager::historySnapshotPath(kName, "", 0));
+    ASSERT_EQ(::unlink(first.constData()), 0);
+    ASSERT_EQ(::mkfifo(first.constData(), 0600), 0);
+
+    std::future<int> recording = std::async(std::launch::async, [this] {
+        return manager.recordSnapshot(kName, QString());
+    });
+    const bool waited = recording.wait_for(std::chrono::seconds(10)) != std::future_status::ready;
+    // A reader lets a waiting recording go on, so that the test ends.
+    const int reader = waited ? ::open(first.constData(), O_RDONLY | O_NONBLOCK) : -1;
+    const int result = recording.get();
+    if (reader >= 0)
+        ::close(reader);
+    ASSERT_FALSE(waited) << "the recording waits for a reader of the named pipe";
+    EXPECT_EQ(result, 0);
+    show("S1");
+    EXPECT_EQ(undo().toStdString(), "S0");
+    struct stat status;
+    EXPECT_TRUE(::lstat(first.constData(), &status) == 0 && S_ISFIFO(status.st_mode)) << "the pipe was replaced";
 }
 
 // The main window's four moves: an edit, undo, redo, and an operation that
