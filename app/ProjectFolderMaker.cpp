@@ -2,9 +2,10 @@
 
 #include "ProjectEntry.h"
 #include "ProjectManager.h"
+#include "SaveFileCommit.h"
 
+#include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 ProjectFolderMaker::Result ProjectFolderMaker::make(const QString& level, const QString& name)
@@ -14,8 +15,10 @@ ProjectFolderMaker::Result ProjectFolderMaker::make(const QString& level, const 
     QDir directory(level);
     if (!directory.mkdir(name))
         return QFileInfo::exists(directory.filePath(name)) ? NameTaken : MakeFailed;
-    QFile marker(directory.filePath(name) + QLatin1Char('/') + ProjectEntry::folderMarker());
-    if (!marker.open(QIODevice::WriteOnly)) {
+    // Renamed into place: a link put at the marker's name meanwhile is
+    // replaced, not written through.
+    if (!SaveFileCommit::writeWhole(directory.filePath(name) + QLatin1Char('/') + ProjectEntry::folderMarker(),
+                                    QByteArray())) {
         directory.rmdir(name);
         return MarkerFailed;
     }

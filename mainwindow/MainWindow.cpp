@@ -38,6 +38,8 @@
 #include <cstring>
 #include <utility>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr qint64 kCopyBlockBytes = 1048576;
@@ -314,15 +316,19 @@ void MainWindow::_runForProject(int delayMs, std::function<void()> step)
         QTimer::singleShot(delayMs, _projectScope, std::move(step));
 }
 
-void MainWindow::_copyFileChunked(const QString& source, const QString& destination, std::atomic<int64_t>* copied,
-                                  std::atomic<bool>* success, std::atomic<bool>* running)
+void MainWindow::_copyFileChunked(const QString& source, const QString& destination, int outputDescriptor,
+                                  std::atomic<int64_t>* copied, std::atomic<bool>* success,
+                                  std::atomic<bool>* running)
 {
     QFile input(source);
-    QFile output(destination);
+    QFile output;
     // Unbuffered: the blocks go between the two descriptors, not through QFile.
+    const bool outputOpen =
+        output.open(outputDescriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (!outputOpen)
+        ::close(outputDescriptor);
     // A named pipe would hold the copy until a writer came: it is no file to copy.
-    if (avIsRegularFile(source) && input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
-        && output.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    if (outputOpen && avIsRegularFile(source) && input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         QByteArray buffer;
         qint64 remaining = input.size();
         bool failed = false;
@@ -336,7 +342,7 @@ void MainWindow::_copyFileChunked(const QString& source, const QString& destinat
                 const bool writing = error == FileBlockCopyError::Write;
                 qWarning("%s", qPrintable(QStringLiteral("failed to %1 %2 (error:%3)")
                                               .arg(writing ? QStringLiteral("write to") : QStringLiteral("read"),
-                                                   QFileInfo(writing ? output : input).fileName(),
+                                                   QFileInfo(writing ? destination : source).fileName(),
                                                    count == 0 ? QStringLiteral("end of file") : reason)));
                 failed = true;
             } else {

@@ -169,10 +169,12 @@ public:
     void showWaitingHUD(const QString& text);
     void hideWaitingHUD();
 
-    // The body of the copy thread of an added file: copies in 1 MiB blocks,
-    // counting the bytes written; success is set only when every announced
-    // byte was copied, running is cleared at the end in every case.
-    static void _copyFileChunked(const QString& source, const QString& destination,
+    // The body of the copy thread of an added file: copies in 1 MiB blocks
+    // into the output descriptor, open for writing at destination (named in
+    // the warnings), which it closes; counts the bytes written. success is
+    // set only when every announced byte was copied, running is cleared at
+    // the end in every case.
+    static void _copyFileChunked(const QString& source, const QString& destination, int outputDescriptor,
                                  std::atomic<int64_t>* copied, std::atomic<bool>* success,
                                  std::atomic<bool>* running);
 
@@ -1322,6 +1324,10 @@ private:
     // The copy of path the insertion uses: the file itself unless the
     // preferences ask for a copy in the project; null when that copy failed.
     QString _mediaPathForProject(const QString& path);
+    // Copies the source into the output descriptor, open at destination, on a
+    // thread of its own, and closes it; true when every byte was copied.
+    // User input waits and the window refuses to close meanwhile.
+    bool _copyOnThread(const QString& sourcePath, const QString& destination, int output);
     // 1, 2 or 4 for the file; 0 for a kind or MIME type of no media.
     static int _resolvedMediaKind(const QString& path, int kind);
     float _appendStart(int kind, TrackWidget** track, float time);

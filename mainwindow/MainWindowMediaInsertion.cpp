@@ -30,6 +30,10 @@
 #include <QMimeDatabase>
 #include <QSettings>
 
+#include <fcntl.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -82,18 +86,34 @@ bool moveWhole(const QString& source, const QString& target)
     return true;
 }
 
-// The project folder's name for a copy of source: its own file name, or
-// "<base> Copy <n>.<suffix>" when that is taken (base before the first dot).
-QString freeCopyPath(const QString& source, const QString& folder)
+// The project folder's name for a copy of source: its own file name, then
+// "<base> Copy <n>.<suffix>" for the numbers from 1 (base before the first dot).
+QString copyPath(const QString& source, const QString& folder, int number)
 {
     const QString fileName = QFileInfo(source).fileName();
-    QString destination = folder + QDir::separator() + fileName;
+    if (number == 0)
+        return folder + QDir::separator() + fileName;
     const int dot = fileName.indexOf(QLatin1Char('.'));
     const QString base = dot < 0 ? fileName : fileName.left(dot);
     const QString suffix = dot < 0 ? QString() : fileName.mid(dot + 1);
-    for (int number = 1; avIsNameTaken(destination); ++number)
-        destination = folder + QStringLiteral("/%1 Copy %2.%3").arg(base).arg(number).arg(suffix);
-    return destination;
+    return folder + QStringLiteral("/%1 Copy %2.%3").arg(base).arg(number).arg(suffix);
+}
+
+// Makes the copy of source in the folder under the first of its names that
+// is free at the very moment: the descriptor open for writing, or -1 (errno
+// tells why). Whatever stands at a name, also a link or a named pipe put
+// there a moment ago, is never opened: the next name is taken instead.
+int createFreeCopy(const QString& source, const QString& folder, QString* destination)
+{
+    int descriptor = -1;
+    for (int number = 0; descriptor < 0; ++number) {
+        *destination = copyPath(source, folder, number);
+        descriptor = ::open(QFile::encodeName(*destination).constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            return -1;
+    }
+    return descriptor;
 }
 
 float startPastZero(float start)
@@ -293,13 +313,29 @@ QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QStri
                                       .arg(QFileInfo(sourcePath).fileName())));
         return QString();
     }
-    const QString destination = freeCopyPath(sourcePath, projectFolder);
+    QString destination;
+    const int output = createFreeCopy(sourcePath, projectFolder, &destination);
+    if (output < 0) {
+        qWarning("%s", qPrintable(QStringLiteral("failed to create %1 (error:%2)")
+                                      .arg(destination, QString::fromLocal8Bit(std::strerror(errno)))));
+    } else if (_copyOnThread(sourcePath, destination, output)) {
+        return destination;
+    } else {
+        // A half-written copy would be taken for the file by the next insertion.
+        QFile::remove(destination);
+    }
+    ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
+    return QString();
+}
+
+bool MainWindow::_copyOnThread(const QString& sourcePath, const QString& destination, int output)
+{
     const qint64 total = QFileInfo(sourcePath).size();
     std::atomic<int64_t> copied{0};
     std::atomic<bool> success{false};
     std::atomic<bool> running{true};
-    QThread* thread = QThread::create(&MainWindow::_copyFileChunked, sourcePath, destination, &copied, &success,
-                                      &running);
+    QThread* thread = QThread::create(&MainWindow::_copyFileChunked, sourcePath, destination, output, &copied,
+                                      &success, &running);
     _copyingMedia = true;
     thread->start(QThread::InheritPriority);
     // Timers and queued work go on meanwhile; the user's clicks and keys
@@ -318,12 +354,7 @@ QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QStri
     else
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     hideWaitingHUD();
-    if (success)
-        return destination;
-    // A half-written copy would be taken for the file by the next insertion.
-    QFile::remove(destination);
-    ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
-    return QString();
+    return success;
 }
 
 QString MainWindow::_freeNumberedPath(const QString& folder, const QString& pattern)

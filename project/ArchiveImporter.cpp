@@ -3,6 +3,7 @@
 #include "ProjectArchiveFormat.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
+#include "ReplacingFile.h"
 
 #include <QDebug>
 #include <QDir>
@@ -191,9 +192,12 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
     // example marker; the imported copy is the user's own project.
     if (name == ProjectManager::exampleMarkerFile)
         return _skipEntryData(archive, size);
-    QFile file(folder.filePath(name));
-    if (!folder.mkpath(QFileInfo(name).path()) || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qWarning().noquote() << "Cannot create " + file.fileName() + ": " + file.errorString();
+    // Written under a name of its own and renamed into place: a link that
+    // another process put at the entry's name is replaced, not written through.
+    ReplacingFile file(folder.filePath(name));
+    QString reason;
+    if (!folder.mkpath(QFileInfo(name).path()) || !file.open(&reason)) {
+        qWarning().noquote() << "Cannot create " + file.fileName() + ": " + reason;
         return EntryResult::WriteFailed;
     }
     return _copyEntryData(archive, file, size, buffer);
@@ -207,21 +211,24 @@ ArchiveImporter::EntryResult ArchiveImporter::_skipEntryData(QFile& archive, qin
     return EntryResult::Unpacked;
 }
 
-ArchiveImporter::EntryResult ArchiveImporter::_copyEntryData(QFile& archive, QFile& file, qint64 size,
+ArchiveImporter::EntryResult ArchiveImporter::_copyEntryData(QFile& archive, ReplacingFile& file, qint64 size,
                                                              QByteArray& buffer)
 {
     for (qint64 count = 0; count < size && !_cancelled;) {
         const qint64 chunk = std::min(ProjectArchiveFormat::chunkBytes, size - count);
         if (archive.read(buffer.data(), chunk) != chunk)
             return EntryResult::Damaged;
-        if (file.write(buffer.constData(), chunk) != chunk) {
-            qWarning().noquote() << "Cannot write " + file.fileName() + ": " + file.errorString();
+        if (file.device().write(buffer.constData(), chunk) != chunk) {
+            qWarning().noquote() << "Cannot write " + file.fileName() + ": " + file.device().errorString();
             return EntryResult::WriteFailed;
         }
         count += chunk;
         _processedBytes += chunk;
         emit onMessage(this, ArchiveMessageCode::Progress, ProjectArchiveFormat::percent(_processedBytes, _totalBytes));
     }
-    file.close();
-    return file.error() == QFileDevice::NoError ? EntryResult::Unpacked : EntryResult::WriteFailed;
+    QString reason;
+    if (file.commit(&reason))
+        return EntryResult::Unpacked;
+    qWarning().noquote() << "Cannot write " + file.fileName() + ": " + reason;
+    return EntryResult::WriteFailed;
 }

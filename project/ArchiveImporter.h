@@ -7,6 +7,7 @@
 
 class QDir;
 class QFile;
+class ReplacingFile;
 
 // Unpacks a project archive into a new project folder inside the
 // destination folder, named after the project ("NAME", or "NAME (N)" when
@@ -50,7 +51,7 @@ private:
     // Unpacks every entry into the folder; 0, or the message code that ends the import.
     int _unpackEntries(QFile& archive, const QString& folderPath);
     EntryResult _readEntry(QFile& archive, const QDir& folder, QByteArray& buffer);
-    EntryResult _copyEntryData(QFile& archive, QFile& file, qint64 size, QByteArray& buffer);
+    EntryResult _copyEntryData(QFile& archive, ReplacingFile& file, qint64 size, QByteArray& buffer);
     // Reads past an entry that is not unpacked.
     EntryResult _skipEntryData(QFile& archive, qint64 size);
 

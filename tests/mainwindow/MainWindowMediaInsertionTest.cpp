@@ -26,8 +26,11 @@
 
 #include <atomic>
 #include <set>
+#include <thread>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,6 +123,82 @@ struct HeldToneOpening {
     static inline std::atomic<bool> released{false};
 };
 
+// Another process that keeps putting, at the names the copies of a file
+// may take in the project folder, links to a user's file and named pipes,
+// and taking each away again a moment later: a name is free only now and
+// then. What stands at a name, once it is a file of the window's, stays.
+// Before a pipe goes, a writer that waits on it is let through and its
+// bytes read, so that a copy opening one is told, not waited on for good.
+class CopyNameSquatter
+{
+public:
+    CopyNameSquatter(const QStringList& names, const QString& userFile)
+        : _names(names), _userFile(QFile::encodeName(userFile)), _thread([this] {
+              for (int round = 0; !_done; ++round) {
+                  for (int index = 0; index < _names.size(); ++index)
+                      _toggle(QFile::encodeName(_names[index]), (round + index) % 2 == 0);
+              }
+          })
+    {
+    }
+    // Takes its links and pipes with it.
+    ~CopyNameSquatter()
+    {
+        _done = true;
+        _thread.join();
+        for (const QString& name : qAsConst(_names)) {
+            if (QFileInfo(name).isSymLink() || !QFileInfo(name).isFile())
+                QFile::remove(name);
+        }
+    }
+    // How many writers opened one of the pipes.
+    int pipeWriters() const { return _pipeWriters; }
+
+private:
+    void _toggle(const QByteArray& name, bool link)
+    {
+        struct stat status;
+        if (::lstat(name.constData(), &status) != 0) {
+            if (link)
+                ::symlink(_userFile.constData(), name.constData());
+            else
+                ::mkfifo(name.constData(), 0600);
+            return;
+        }
+        if (S_ISFIFO(status.st_mode))
+            _releaseWriter(name);
+        // Only its own link or pipe held the name since it looked: no file of the window's goes.
+        if (S_ISLNK(status.st_mode) || S_ISFIFO(status.st_mode))
+            ::unlink(name.constData());
+    }
+
+    void _releaseWriter(const QByteArray& name)
+    {
+        const int reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        char buffer[65536];
+        // 0 at once: no writer has the pipe open.
+        ssize_t count = reader >= 0 ? ::read(reader, buffer, sizeof buffer) : 0;
+        if (count != 0) {
+            ++_pipeWriters;
+            QElapsedTimer clock;
+            clock.start();
+            while (count != 0 && clock.elapsed() < 10000) {
+                count = ::read(reader, buffer, sizeof buffer);
+                if (count < 0)
+                    QThread::msleep(1);
+            }
+        }
+        if (reader >= 0)
+            ::close(reader);
+    }
+
+    const QStringList _names;
+    const QByteArray _userFile;
+    std::atomic<bool> _done{false};
+    std::atomic<int> _pipeWriters{0};
+    std::thread _thread;
+};
+
 class MediaInsertionTest : public HistoryTest
 {
 protected:
@@ -203,6 +282,49 @@ TEST_F(CaptionInsertionTest, CopiesGetFreeNamesAndOnlyFilesOutsideTheProjectAreC
     ASSERT_TRUE(window->_insertMediaFile(sibling + "/holiday.png", 7, {}, 0.0f, false, true));
     EXPECT_EQ(lastInserted(*window)->absoluteFilePath(), dir + "/holiday.png");
     EXPECT_TRUE(QFile::exists(dir + "/holiday.png"));
+}
+
+// Another process keeps putting links to a user's file and named pipes at
+// the names the copies may take: each copy takes a name of its own, the
+// user's file stays as it was, and no copy waits on a pipe.
+TEST_F(CaptionInsertionTest, CopiesNeitherWriteThroughLinksNorWaitOnPipesPutAtTheirNames)
+{
+    CopyingAssets copying;
+    constexpr int kInsertions = 30;
+    const QString picture = outside.path() + "/holiday.png";
+    ASSERT_TRUE(copyFixture("picture.png", picture));
+    const QByteArray pictureBytes = readFile(picture);
+    const QString letter = outside.path() + "/letter.txt";
+    const QByteArray letterBytes = "Dear Ann, the photos follow next week.\n";
+    writeFile(letter, letterBytes);
+    QStringList names{dir + "/holiday.png"};
+    // A name is held about half the time: the copies pass over some.
+    for (int number = 1; number < 4 * kInsertions; ++number)
+        names << dir + QStringLiteral("/holiday Copy %1.png").arg(number);
+    const int segments = window->projectManager()->segmentCount();
+    QStringList copies;
+    {
+        CopyNameSquatter squatter(names, letter);
+        for (int insertion = 0; insertion < kInsertions; ++insertion) {
+            window->target(window->newestTrack());
+            QElapsedTimer clock;
+            clock.start();
+            ASSERT_TRUE(window->_insertMediaFile(picture, 2, {}, 0.0f, false, true)) << "insertion " << insertion;
+            ASSERT_LT(clock.elapsed(), 10000) << "insertion " << insertion << " waited";
+            copies << lastInserted(*window)->absoluteFilePath();
+        }
+        EXPECT_EQ(squatter.pipeWriters(), 0) << "a copy opened a named pipe";
+    }
+
+    EXPECT_TRUE(readFile(letter) == letterBytes) << "the user's file was written through a link";
+    EXPECT_EQ(window->projectManager()->segmentCount(), segments + kInsertions);
+    EXPECT_EQ(QSet<QString>(copies.begin(), copies.end()).size(), kInsertions) << "copies shared a name";
+    for (const QString& copy : qAsConst(copies)) {
+        EXPECT_EQ(QFileInfo(copy).path(), dir) << qPrintable(copy);
+        const QFileInfo made(copy);
+        ASSERT_TRUE(made.isFile() && !made.isSymLink()) << qPrintable(copy) << " is no file of its own";
+        EXPECT_EQ(readFile(copy), pictureBytes) << qPrintable(copy);
+    }
 }
 
 TEST_F(CaptionInsertionTest, ACloseOrAnInsertionDuringACopyIsRefusedAndTheCopyCompletes)

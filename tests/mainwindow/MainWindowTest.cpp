@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+
 namespace {
 
 const QString kName = QStringLiteral("Trip");
@@ -34,7 +36,11 @@ CopyResult copyOnThread(const QString& source, const QString& destination)
     std::atomic<int64_t> copied{0};
     std::atomic<bool> success{false};
     std::atomic<bool> running{true};
-    QThread* thread = QThread::create(&MainWindow::_copyFileChunked, source, destination, &copied, &success, &running);
+    const int output =
+        ::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    EXPECT_GE(output, 0) << "cannot open " << qPrintable(destination);
+    QThread* thread =
+        QThread::create(&MainWindow::_copyFileChunked, source, destination, output, &copied, &success, &running);
     thread->start();
     const bool ended = thread->wait(20000);
     EXPECT_TRUE(ended) << "the copy never ended";

@@ -16,7 +16,11 @@
 #include <QTimer>
 
 #include <array>
+#include <atomic>
 #include <functional>
+#include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -545,6 +549,46 @@ TEST(ArchiveImport, RefusesHostileAndCutArchivesWithoutWritingOutsideOrKeepingAn
     writeFile(path, archiveBytes("Marked", {{"\xef\xbb\xbfproject.xml", data}}));
     EXPECT_EQ(importArchive(path, folders.destination).back().code, ArchiveMessageCode::Done);
     EXPECT_EQ(filesBelow(folders.destination + "/Marked"), QStringList{QChar(0xfeff) + QStringLiteral("project.xml")});
+}
+
+// Another process keeps putting links to a user's file at the names of the
+// entries in the folder of the project being unpacked: each entry becomes a
+// file of its own there, and the user's file stays as it was.
+TEST(ArchiveImport, EntriesNeverWriteThroughLinksPutAtTheirNames)
+{
+    Folders folders;
+    const QString letter = folders.root.filePath("letter.txt");
+    const QByteArray letterBytes = "Dear Ann, the photos follow next week.\n";
+    writeFile(letter, letterBytes);
+    std::vector<std::pair<QByteArray, QByteArray>> entries;
+    QStringList planted;
+    for (int index = 0; index < 200; ++index) {
+        const QByteArray name = "media/clip" + QByteArray::number(index) + ".mp4";
+        entries.emplace_back(name, "clip " + QByteArray::number(index));
+        planted << folders.destination + "/Trip/" + QString::fromUtf8(name);
+    }
+    const QString path = folders.root.filePath("trip.vidornaproject");
+    writeFile(path, archiveBytes("Trip", entries));
+    std::atomic<bool> done{false};
+    std::thread planter([&] {
+        const QByteArray target = QFile::encodeName(letter);
+        while (!done) {
+            for (const QString& name : qAsConst(planted))
+                ::symlink(target.constData(), QFile::encodeName(name).constData());
+        }
+    });
+
+    const Messages imported = importArchive(path, folders.destination);
+    done = true;
+    planter.join();
+
+    ASSERT_EQ(imported.back().code, ArchiveMessageCode::Done);
+    EXPECT_TRUE(readFile(letter) == letterBytes) << "the user's file was written through a link";
+    for (size_t index = 0; index < entries.size(); ++index) {
+        const QFileInfo entry(planted[int(index)]);
+        EXPECT_TRUE(entry.isFile() && !entry.isSymLink()) << qPrintable(entry.filePath()) << " is no file of its own";
+        EXPECT_EQ(readFile(entry.filePath()), entries[index].second) << qPrintable(entry.filePath());
+    }
 }
 
 // A file that only an element beside the records names, in a sub-folder,
