@@ -208,6 +208,12 @@ void MainWindow::_keepPlayHeadAt(float time)
     bar->setValue(offset);
 }
 
+void MainWindow::_placePlayHeadAt(float time)
+{
+    if (_timeline && !_timeline->isBusy() && !_timeline->isScrolling() && !_draggingRangeHandle)
+        _keepPlayHeadAt(time);
+}
+
 void MainWindow::onZoomIn()
 {
     // Single precision on purpose: 0.7 x 10 + 2 must come out as 9, not 8.
