@@ -58,9 +58,11 @@ public:
     {
         if (!_previewWidget || !_previewWidget->isValid() || _waitingHUD || !fastPiece())
             return false;
-        for (const char* uid : {"long", "short", "fast"})
-            if (!piece(QString::fromLatin1(uid)) || piece(QString::fromLatin1(uid))->state() != 4)
+        for (const char* uid : {"long", "short", "fast"}) {
+            const Segment* segment = piece(QString::fromLatin1(uid));
+            if (!segment || segment->state() != 4)
                 return false;
+        }
         return true;
     }
     // The preview has drawn the picture of its time of the piece after the cut.
