@@ -658,6 +658,9 @@ protected:
     void _applyTimelineScale(float scale);
     // Scrolls the timeline, at its new scale, to show the time under the play pointer.
     void _keepPlayHeadAt(float time);
+    // The play-head on the time itself, not up to a pixel past it; not while
+    // the user holds the timeline, as _scrollToTime.
+    void _placePlayHeadAt(float time);
     QPointer<PointerWidget> _selectionPointer;
     // Set while an end of the selected range is dragged; the second tells it is the start.
     bool _draggingRangeHandle = false;

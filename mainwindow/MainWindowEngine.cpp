@@ -223,9 +223,14 @@ void MainWindow::_showWherePlaybackStopped()
     // drops it: the play-head would stay where the pass before left it,
     // behind the picture and behind the time the next play starts from.
     // Called while still playing, so that the scroll seeks nothing. A scroll
-    // under way (a jump's) goes where the render was sought anyway.
-    if (_render && !_scrollAnimating)
-        _showPlayTime(float(_render->currentTime()));
+    // under way (a jump's) goes where the render was sought anyway. The
+    // play-head takes the render's very time, not the next whole pixel: a
+    // zoom, which seeks the preview to the play-head's time, keeps the picture.
+    if (!_render || _scrollAnimating)
+        return;
+    const float time = float(_render->currentTime());
+    _placePlayHeadAt(time);
+    _updateFullscreenPosition(time);
 }
 
 void MainWindow::_settlePreviewAtPlayHead()

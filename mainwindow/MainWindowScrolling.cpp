@@ -194,14 +194,24 @@ void MainWindow::_keepPlayHeadAt(float time)
         return;
     }
     // The content scrolls by whole pixels and the pointer takes the fraction
-    // left, so the time stays exactly. Measured from the pointer's whole
-    // pixel, that fraction cannot add up over many zooms into a walk across
-    // the screen. Where the content cannot scroll that far, the pointer goes
-    // to the time instead.
-    const int offset = std::clamp(int(std::lround(x - std::round(_pointerOffset))), 0, bar->maximum());
-    _pointerOffset = std::clamp(x - float(offset), 0.0f, _visibleTimelineWidth());
+    // left, so the time stays exactly. The fraction is taken below the whole
+    // pixel the pointer is drawn on (it rounds up), so that the pointer
+    // stays on it however many zooms follow, at the view's edges too. Only
+    // where the content cannot scroll that far does the pointer go to the
+    // time instead, within the view.
+    const int wanted = int(std::ceil(x - std::ceil(_pointerOffset)));
+    const int offset = std::clamp(wanted, 0, bar->maximum());
+    _pointerOffset = x - float(offset);
+    if (offset != wanted)
+        _pointerOffset = std::clamp(_pointerOffset, 0.0f, _visibleTimelineWidth());
     _pointer->moveToX(float(TimelineMetrics::leftMargin()) + _pointerOffset, false);
     bar->setValue(offset);
+}
+
+void MainWindow::_placePlayHeadAt(float time)
+{
+    if (_timeline && !_timeline->isBusy() && !_timeline->isScrolling() && !_draggingRangeHandle)
+        _keepPlayHeadAt(time);
 }
 
 void MainWindow::onZoomIn()

@@ -16,10 +16,12 @@
 #include "TipManager.h"
 #include "TrackWidget.h"
 
+#include <QNativeGestureEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -302,6 +304,114 @@ TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeOnACut)
     }
 }
 
+// Where the play-head stands in the view before the zooms, and how the user zooms.
+enum class PlayHead { InTheMiddle, AtTheLeftEdge, AtTheRightEdge };
+enum Way { Buttons, SliderKeys, CtrlWheel, Pinch, WayCount };
+
+// Nine zooms in and nine out, by each of the user's ways, keep the play-head's
+// time, however far it is from a whole pixel and wherever it stands: in the
+// middle of the view, at its left edge where it starts and where playback
+// and jumps leave it (the content scrolls under it), or at its right edge in a
+// narrowed timeline. The preview is sought to that same time each step.
+TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeFromAnyTime)
+{
+    // Far below a pixel even at scale 4 (1/96 s): what single precision loses.
+    constexpr float kKept = 1e-4f;
+    const struct {
+        float time;
+        PlayHead place;
+    } starts[] = {{30.04f, PlayHead::InTheMiddle}, {52.40f, PlayHead::AtTheLeftEdge},
+                  {57.30f, PlayHead::AtTheRightEdge}};
+    const auto ctrlWheel = [](QWidget* viewport, int dy) {
+        const QPointF at(200, 30);
+        QWheelEvent wheel(at, viewport->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, dy), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &wheel);
+    };
+    const auto pinch = [](QWidget* area, Qt::NativeGestureType type, qreal value) {
+        const QPointF at(200, 30);
+        QNativeGestureEvent gesture(type, nullptr, at, at, area->mapToGlobal(at.toPoint()), value, 0, 0);
+        QCoreApplication::sendEvent(area, &gesture);
+    };
+    const char* const ways[WayCount] = {"buttons", "slider keys", "Ctrl+wheel", "pinch"};
+
+    for (const auto& start : starts) {
+        for (int way = Buttons; way < WayCount; ++way) {
+            ScrollingWindow window(kName, QString());
+            TimelineForm form;
+            form.attach(window, 60.0f, 2);
+            QList<QWidget*> controls = form.area->scrollBarWidgets(Qt::AlignRight);
+            ASSERT_EQ(controls.size(), 3);
+            std::sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+            auto* zoomOut = qobject_cast<QPushButton*>(controls.at(0));
+            auto* zoomIn = qobject_cast<QPushButton*>(controls.at(2));
+            ASSERT_TRUE(zoomIn && zoomOut);
+            switch (start.place) {
+            case PlayHead::InTheMiddle:
+                window._seekToTime(start.time, false);
+                break;
+            case PlayHead::AtTheLeftEdge:
+                // The content brings the time under the play-head.
+                window._scrollToTime(start.time, false);
+                ASSERT_EQ(window.pointerOffset(), 0.0f);
+                break;
+            case PlayHead::AtTheRightEdge:
+                // 900 px into the view; the timeline then narrows and brings it back to the edge.
+                form.bar()->setValue(int(TimelineMetrics::timeToPixels(start.time, 1.0f)) - 900);
+                window._seekToTime(start.time, false);
+                form.editArea.resize(800, 400);
+                form.area->resize(800, 300);
+                window._ensureWidgetVisibleInTimeline();
+                ASSERT_GT(window.pointerOffset(), 600.0f);
+            }
+            const float time = window._currentScrollTime();
+            ASSERT_NEAR(time, start.time, 1.0f / 24.0f);
+            const int pointerX = window.pointer()->x();
+            const auto zoom = [&](bool in) {
+                switch (way) {
+                case Buttons:
+                    QTest::mouseClick(in ? zoomIn : zoomOut, Qt::LeftButton);
+                    break;
+                case SliderKeys:
+                    QTest::keyClick(window.zoomSlider(), in ? Qt::Key_Right : Qt::Key_Left);
+                    break;
+                case CtrlWheel:
+                    ctrlWheel(form.area->viewport(), in ? 120 : -120);
+                    break;
+                default:
+                    pinch(form.area, Qt::ZoomNativeGesture, in ? 0.13 : -0.115);
+                }
+            };
+            if (way == Pinch)
+                pinch(form.area, Qt::BeginNativeGesture, 0.0);
+            for (bool in : {true, false}) {
+                for (int step = 1; step <= 9; ++step) {
+                    window.previewTimes.clear();
+                    const float scale = window.scale();
+                    zoom(in);
+                    ASSERT_NE(window.scale(), scale) << ways[way];
+                    const float kept = window._currentScrollTime();
+                    const float sought = window.previewTimes.isEmpty() ? -1.0f : window.previewTimes.last();
+                    const bool held = std::abs(kept - time) <= kKept && std::abs(sought - time) <= kKept
+                        && window.pointer()->x() == pointerX;
+                    EXPECT_TRUE(held) << ways[way] << (in ? " in" : " out") << ", step " << step << " to scale "
+                                      << window.scale() << ": the play-head went from " << time << " s to " << kept
+                                      << " s, and on screen from " << pointerX << " to " << window.pointer()->x()
+                                      << "; the preview went to " << sought << " s";
+                    if (!held)
+                        break;
+                }
+            }
+            if (way == Pinch) {
+                window.previewTimes.clear();
+                pinch(form.area, Qt::EndNativeGesture, 0.0);
+                EXPECT_EQ(window.previewTimes, QList<float>({window._currentScrollTime()}));
+            }
+            EXPECT_NEAR(window._currentScrollTime(), time, kKept) << ways[way] << " from " << start.time << " s";
+        }
+    }
+}
+
 TEST_F(MainWindowScrolling, PinchKeepsItsOwnScaleAndSeeksExactlyWhenItEnds)
 {
     ScrollingWindow window(kName, QString());
@@ -556,9 +666,12 @@ TEST_F(MainWindowScrolling, ZoomingPausesTheEngineAndAPinchEndSeeksItToTheScroll
     EXPECT_FLOAT_EQ(window.scale(), 1.5f);
     window.setPlaying(false);
 
+    // 10 s under the content's edge; the play-head keeps the fraction of a
+    // pixel its time had when the zoom came.
     form.bar()->setValue(360);
     ASSERT_EQ(form.bar()->value(), 360);
+    ASSERT_NEAR(window._currentScrollTime(), 10.0, 1.0 / 36.0);
     window.editScrollArea_scaleEnd();
-    EXPECT_NEAR(window.engine()->currentTime(), 10.0, 1e-4);
+    EXPECT_NEAR(window.engine()->currentTime(), window._currentScrollTime(), 1e-4);
     window._finishClosing();
 }
