@@ -9,7 +9,10 @@
 // never opened: a rename replaces a symbolic link there instead of writing
 // the file it leads to, however late another process put the link there.
 // The temporary file is made so that it cannot be a link either, and it
-// goes on every failure: the old file stays as it was.
+// goes on every failure: the old file stays as it was. The file it replaces
+// passes on its owner and group (as far as this process may give them), its
+// extended attributes (its access control list among them) and its
+// permissions, so that whoever could use the old file can use the new one.
 class ReplacingFile
 {
 public:
@@ -33,6 +36,11 @@ public:
     bool commit(QString* reason = nullptr);
 
 private:
+    // Every byte and the old file's attributes on the disk, the file closed.
+    bool _writeOut(QString* reason);
+    // 0, or the errno of a failure the system gave for another reason than
+    // a permission it does not grant.
+    int _takeOldAttributes(int descriptor) const;
     bool _fail(int systemError, QString* reason);
     void _discard();
 
