@@ -1,5 +1,6 @@
 #include "ReplacingFile.h"
 
+#include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 
 #include <QDebug>
@@ -13,12 +14,13 @@
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 namespace {
 
 // Names taken by chance (or by another writer of the same file) before one is free.
 constexpr int kTemporaryNameTries = 100;
+// Names another process takes one after the other while the file is named.
+constexpr int kFreeNameTries = 100;
 // Attribute lists that grow between asking for their size and reading them.
 constexpr int kAttributeReadTries = 10;
 
@@ -161,7 +163,7 @@ bool ReplacingFile::open(QString* reason)
 
 bool ReplacingFile::commit(QString* reason)
 {
-    if (!_writeOut(reason))
+    if (!_writeOut(true, reason))
         return false;
     if (::renameat(_folder, _temporaryName.constData(), _folder, _name.constData()) != 0)
         return _fail(errno, reason);
@@ -169,7 +171,23 @@ bool ReplacingFile::commit(QString* reason)
     return true;
 }
 
-bool ReplacingFile::_writeOut(QString* reason)
+bool ReplacingFile::commitAsNew(const std::function<QString()>& nextFreePath, QString* reason)
+{
+    if (!_writeOut(false, reason))
+        return false;
+    for (int tries = 0; tries < kFreeNameTries; ++tries) {
+        const int error = avMoveWithoutReplacing(_folder, _temporaryName.constData(), _folder, _name.constData());
+        if (error == 0) {
+            _temporaryName.clear();
+            return true;
+        }
+        if (error != EEXIST || !_takePath(nextFreePath()))
+            return _fail(error, reason);
+    }
+    return _fail(EEXIST, reason);
+}
+
+bool ReplacingFile::_writeOut(bool takeOldAttributes, QString* reason)
 {
     if (!_file.isOpen())
         return _fail(EBADF, reason);
@@ -183,7 +201,7 @@ bool ReplacingFile::_writeOut(QString* reason)
         return false;
     }
     // Only now: writing would take a set-user-ID bit or a capability away again.
-    if (const int error = _takeOldAttributes(_file.handle()))
+    if (const int error = takeOldAttributes ? _takeOldAttributes(_file.handle()) : 0)
         return _fail(error, reason);
     if (::fsync(_file.handle()) != 0)
         return _fail(errno, reason);
@@ -211,6 +229,16 @@ int ReplacingFile::_takeOldAttributes(int descriptor) const
         error = copyAttributes(source, old, descriptor);
     ::close(source);
     return error;
+}
+
+bool ReplacingFile::_takePath(const QString& path)
+{
+    const QFileInfo next(path);
+    if (path.isEmpty() || next.path() != QFileInfo(_path).path())
+        return false;
+    _path = path;
+    _name = QFile::encodeName(next.fileName());
+    return true;
 }
 
 bool ReplacingFile::_fail(int systemError, QString* reason)

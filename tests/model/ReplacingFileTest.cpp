@@ -193,23 +193,28 @@ int runAs(const passwd& user, const std::vector<gid_t>& groups, const QString& f
 
 } // namespace
 
-// The file is synced before it takes the name: a crash right after the
-// rename must not leave an empty or cut file under the name.
+// The file is synced before it takes the name, whether it replaces a file
+// or takes a free name: a crash right after the rename must not leave an
+// empty or cut file under the name.
 TEST(ReplacingFile, EveryByteReachesTheDiskBeforeTheFileTakesItsName)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("project.xml");
-    putFile(path, "<Project/>");
     const QByteArray bytes = "<Project><Segment/></Project>";
-    {
-        Watching watching;
-        ReplacingFile file(path);
-        ASSERT_TRUE(file.open());
-        ASSERT_EQ(file.device().write(bytes), bytes.size());
-        ASSERT_TRUE(file.commit());
-        EXPECT_EQ(Watching::renamesOnto("project.xml"), std::vector<bool>{true});
+    for (const bool asNew : {false, true}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("project.xml");
+        if (!asNew)
+            putFile(path, "<Project/>");
+        {
+            Watching watching;
+            ReplacingFile file(path);
+            ASSERT_TRUE(file.open());
+            ASSERT_EQ(file.device().write(bytes), bytes.size());
+            ASSERT_TRUE(asNew ? file.commitAsNew([] { return QString(); }) : file.commit()) << asNew;
+            EXPECT_EQ(Watching::renamesOnto("project.xml"), std::vector<bool>{true})
+                << (asNew ? "taking a free name" : "replacing a file");
+        }
+        EXPECT_EQ(bytesOf(path), bytes) << asNew;
     }
-    EXPECT_EQ(bytesOf(path), bytes);
 }
 
 // A collaborator given access to the file by its access control list keeps
