@@ -164,7 +164,8 @@ TEST(ArchiveExport, AFileSavedUnderTheArchivesNameMeanwhileStaysAndTheArchiveTak
     const Messages exported = exportProject("Trip", QString(), folders.output, saveAtFirstProgress);
     ASSERT_TRUE(saved) << "the export reported no progress";
     ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
-    EXPECT_EQ(exported.back().data.toString().toStdString(), (folders.output + "/Trip (2).vidornaproject").toStdString());
+    EXPECT_EQ(exported.back().data.toString().toStdString(),
+              (folders.output + "/Trip (2).vidornaproject").toStdString());
     EXPECT_EQ(readFile(users).toStdString(), notes.toStdString());
     EXPECT_EQ(QFileInfo(link).symLinkTarget().toStdString(), nowhere.toStdString());
     EXPECT_FALSE(QFileInfo::exists(nowhere));

@@ -408,7 +408,8 @@ TEST(ProjTool, UnpackRefusesTwoEntriesThatBecomeOneFile)
     const std::pair<QByteArray, QByteArray> twins[] = {
         {"clip.mp4", "clip.mp4"}, {"a\rb.png", "a_b.png"}, {"a_b.png", "a\rb.png"}, {"luts/x.cube", "luts/x.cube"}};
     for (const auto& [first, second] : twins) {
-        writeFile(archive, archiveBytes("Twice", {{"project.xml", "<Project/>"}, {first, "first"}, {second, "second"}}));
+        writeFile(archive,
+                  archiveBytes("Twice", {{"project.xml", "<Project/>"}, {first, "first"}, {second, "second"}}));
         const ToolRun run = runTool({"unpack", archive, destination});
         EXPECT_EQ(run.exitCode, 3) << qPrintable(run.output);
         EXPECT_TRUE(run.output.contains("projtool: cannot unpack: the archive is damaged\n")) << qPrintable(run.output);
