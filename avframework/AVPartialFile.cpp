@@ -4,6 +4,8 @@
 
 #include "AVPartialFile.h"
 
+#include "AVRegularFile.h"
+
 extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/mem.h>
@@ -14,7 +16,6 @@ extern "C" {
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <random>
 
 namespace {
@@ -35,28 +36,6 @@ std::string uniqueName(const std::string& moviePath)
     for (int i = 0; i < kUniqueNameLength; ++i)
         name += kCharacters[pick(random)];
     return name + ".part";
-}
-
-// Renames without replacing anything at the new name: 0, or the errno of
-// the failure, EEXIST when the name is taken.
-int moveWithoutReplacing(const char* from, const char* to)
-{
-    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return errno;
-    // A file system without that flag: a hard link refuses a taken name as well.
-    if (link(from, to) == 0) {
-        unlink(from);
-        return 0;
-    }
-    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
-        return errno;
-    // Nor hard links: only the moment between the look and the rename is left open.
-    struct stat taken {};
-    if (lstat(to, &taken) == 0)
-        return EEXIST;
-    return std::rename(from, to) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -130,7 +109,7 @@ bool AVPartialFile::isStillOwn() const
 
 int AVPartialFile::moveTo(const std::string& moviePath)
 {
-    const int error = moveWithoutReplacing(_path.c_str(), moviePath.c_str());
+    const int error = avMoveWithoutReplacing(AT_FDCWD, _path.c_str(), AT_FDCWD, moviePath.c_str());
     if (error != 0)
         return error;
     // Looked at at once: only the file written here counts as the movie.

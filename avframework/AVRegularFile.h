@@ -14,3 +14,8 @@ bool avIsRegularFile(const QString& path);
 // free name picked for a new file must not be such a link: the file would be
 // written where the link leads, outside the folder it was meant for.
 bool avIsNameTaken(const QString& path);
+
+// Renames from (relative to the folder descriptor fromFolder, or AT_FDCWD)
+// to to, without replacing anything that stands at the new name: 0, or the
+// errno of the failure, EEXIST when the name is taken.
+int avMoveWithoutReplacing(int fromFolder, const char* from, int toFolder, const char* to);

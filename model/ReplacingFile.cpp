@@ -1,5 +1,6 @@
 #include "ReplacingFile.h"
 
+#include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 
 #include <QDebug>
@@ -8,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,6 +19,10 @@ namespace {
 
 // Names taken by chance (or by another writer of the same file) before one is free.
 constexpr int kTemporaryNameTries = 100;
+// Names another process takes one after the other while the file is named.
+constexpr int kFreeNameTries = 100;
+// Attribute lists that grow between asking for their size and reading them.
+constexpr int kAttributeReadTries = 10;
 
 // "<name>.<six letters or digits>", as Qt names its own temporary files: one
 // left by a crash is no file of the project's own, and the tidy takes it.
@@ -27,6 +33,82 @@ QByteArray temporaryNameFor(const QByteArray& name)
     for (int index = 0; index < 6; ++index)
         temporary += kCharacters[QRandomGenerator::global()->bounded(int(sizeof kCharacters) - 1)];
     return temporary;
+}
+
+// A permission the system does not grant this process (another owner is
+// root's to give, the trusted attributes too), or a file system that holds
+// no such attribute.
+bool isRefusal(int error)
+{
+    return error == EPERM || error == EACCES || error == ENOTSUP;
+}
+
+// What read gives (a list of attribute names, or a value), sized to fit;
+// false with errno set when it fails.
+bool readSized(const std::function<ssize_t(char*, size_t)>& read, QByteArray* bytes)
+{
+    for (int tries = 0; tries < kAttributeReadTries; ++tries) {
+        const ssize_t size = read(nullptr, 0);
+        if (size < 0)
+            return false;
+        bytes->resize(int(size));
+        const ssize_t got = read(bytes->data(), size_t(size));
+        if (got >= 0) {
+            bytes->resize(int(got));
+            return true;
+        }
+        if (errno != ERANGE)
+            return false;
+    }
+    errno = ERANGE;
+    return false;
+}
+
+// The owner and group, or only the group when this process may not give the
+// owner: a group of the user's own still passes.
+int copyOwner(int descriptor, const struct stat& old)
+{
+    if (::fchown(descriptor, old.st_uid, old.st_gid) == 0)
+        return 0;
+    if (errno != EPERM)
+        return errno;
+    return ::fchown(descriptor, uid_t(-1), old.st_gid) == 0 || isRefusal(errno) ? 0 : errno;
+}
+
+// Every extended attribute, the access control list ("system.posix_acl_access") among them.
+int copyExtendedAttributes(int from, int to)
+{
+    QByteArray names;
+    if (!readSized([from](char* list, size_t size) { return ::flistxattr(from, list, size); }, &names))
+        return isRefusal(errno) ? 0 : errno;
+    for (const QByteArray& name : names.split('\0')) {
+        if (name.isEmpty())
+            continue;
+        QByteArray value;
+        if (!readSized([&](char* bytes, size_t size) { return ::fgetxattr(from, name.constData(), bytes, size); },
+                       &value)) {
+            if (errno == ENODATA || isRefusal(errno))
+                continue;
+            return errno;
+        }
+        if (::fsetxattr(to, name.constData(), value.constData(), size_t(value.size()), 0) != 0 && !isRefusal(errno))
+            return errno;
+    }
+    return 0;
+}
+
+// The owner and group first (a new owner takes a set-user-ID bit away), the
+// extended attributes of a file that could be read (from, else -1), then
+// the permissions, which agree with the access control list just set.
+int copyAttributes(int from, const struct stat& old, int to)
+{
+    if (const int error = copyOwner(to, old))
+        return error;
+    if (from >= 0) {
+        if (const int error = copyExtendedAttributes(from, to))
+            return error;
+    }
+    return ::fchmod(to, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -49,8 +131,7 @@ bool ReplacingFile::open(QString* reason)
     _folder = ::open(QFile::encodeName(QFileInfo(_path).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (_folder < 0)
         return _fail(errno, reason);
-    // The old file's permissions go to the new one; a file that may not be
-    // written is not replaced behind its owner's back.
+    // A file that may not be written is not replaced behind its owner's back.
     struct stat old;
     const bool exists = ::fstatat(_folder, _name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && S_ISDIR(old.st_mode))
@@ -73,8 +154,6 @@ bool ReplacingFile::open(QString* reason)
         _temporaryName.clear();
         return _fail(error, reason);
     }
-    if (oldIsFile)
-        ::fchmod(descriptor, old.st_mode & 07777);
     if (!_file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         return _fail(EBADF, reason);
@@ -83,6 +162,32 @@ bool ReplacingFile::open(QString* reason)
 }
 
 bool ReplacingFile::commit(QString* reason)
+{
+    if (!_writeOut(true, reason))
+        return false;
+    if (::renameat(_folder, _temporaryName.constData(), _folder, _name.constData()) != 0)
+        return _fail(errno, reason);
+    _temporaryName.clear();
+    return true;
+}
+
+bool ReplacingFile::commitAsNew(const std::function<QString()>& nextFreePath, QString* reason)
+{
+    if (!_writeOut(false, reason))
+        return false;
+    for (int tries = 0; tries < kFreeNameTries; ++tries) {
+        const int error = avMoveWithoutReplacing(_folder, _temporaryName.constData(), _folder, _name.constData());
+        if (error == 0) {
+            _temporaryName.clear();
+            return true;
+        }
+        if (error != EEXIST || !_takePath(nextFreePath()))
+            return _fail(error, reason);
+    }
+    return _fail(EEXIST, reason);
+}
+
+bool ReplacingFile::_writeOut(bool takeOldAttributes, QString* reason)
 {
     if (!_file.isOpen())
         return _fail(EBADF, reason);
@@ -95,12 +200,44 @@ bool ReplacingFile::commit(QString* reason)
             *reason = why;
         return false;
     }
+    // Only now: writing would take a set-user-ID bit or a capability away again.
+    if (const int error = takeOldAttributes ? _takeOldAttributes(_file.handle()) : 0)
+        return _fail(error, reason);
     if (::fsync(_file.handle()) != 0)
         return _fail(errno, reason);
     _file.close();
-    if (::renameat(_folder, _temporaryName.constData(), _folder, _name.constData()) != 0)
-        return _fail(errno, reason);
-    _temporaryName.clear();
+    return true;
+}
+
+// Those of the file at the name now, whatever stood there at open();
+// nothing when no regular file is there.
+int ReplacingFile::_takeOldAttributes(int descriptor) const
+{
+    struct stat old;
+    if (::fstatat(_folder, _name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(old.st_mode))
+        return 0;
+    // Not blocking: a named pipe put there meanwhile never holds the save.
+    const int source = ::openat(_folder, _name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (source < 0) {
+        // A file this process may write but not read passes on all but its extended attributes.
+        if (isRefusal(errno))
+            return copyAttributes(-1, old, descriptor);
+        return errno == ENOENT || errno == ELOOP ? 0 : errno;
+    }
+    int error = ::fstat(source, &old) == 0 ? 0 : errno;
+    if (error == 0 && S_ISREG(old.st_mode))
+        error = copyAttributes(source, old, descriptor);
+    ::close(source);
+    return error;
+}
+
+bool ReplacingFile::_takePath(const QString& path)
+{
+    const QFileInfo next(path);
+    if (path.isEmpty() || next.path() != QFileInfo(_path).path())
+        return false;
+    _path = path;
+    _name = QFile::encodeName(next.fileName());
     return true;
 }
 

@@ -4,12 +4,17 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+
 // A file of the program's own written whole under a fresh name in its
 // folder and then renamed onto its name. Whatever stands at the name is
 // never opened: a rename replaces a symbolic link there instead of writing
 // the file it leads to, however late another process put the link there.
 // The temporary file is made so that it cannot be a link either, and it
-// goes on every failure: the old file stays as it was.
+// goes on every failure: the old file stays as it was. The file it replaces
+// passes on its owner and group (as far as this process may give them), its
+// extended attributes (its access control list among them) and its
+// permissions, so that whoever could use the old file can use the new one.
 class ReplacingFile
 {
 public:
@@ -31,8 +36,19 @@ public:
     // disk, a file size limit) keeps the old file too. On failure reason,
     // when given, holds why, in the system's words.
     bool commit(QString* reason = nullptr);
+    // As commit(), for a file that must replace nothing: when something took
+    // the name meanwhile, the file takes the next path that nextFreePath
+    // gives (one in the same folder), and fileName() then tells it.
+    bool commitAsNew(const std::function<QString()>& nextFreePath, QString* reason = nullptr);
 
 private:
+    // Every byte and the old file's attributes on the disk, the file closed.
+    bool _writeOut(bool takeOldAttributes, QString* reason);
+    // 0, or the errno of a failure the system gave for another reason than
+    // a permission it does not grant.
+    int _takeOldAttributes(int descriptor) const;
+    // False when the path is not one of the same folder.
+    bool _takePath(const QString& path);
     bool _fail(int systemError, QString* reason);
     void _discard();
 

@@ -1,5 +1,6 @@
 #include "ArchiveExporter.h"
 
+#include "AVRegularFile.h"
 #include "ProjectArchiveFormat.h"
 #include "ProjectLoader.h"
 #include "ProjectXml.h"
@@ -176,7 +177,7 @@ void ArchiveExporter::_export()
         emit onMessage(this, failure, QVariant());
         return;
     }
-    emit onMessage(this, ArchiveMessageCode::Done, path);
+    emit onMessage(this, ArchiveMessageCode::Done, archive.fileName());
 }
 
 int ArchiveExporter::_writeArchive(ReplacingFile& file, const std::vector<Entry>& entries,
@@ -208,8 +209,10 @@ int ArchiveExporter::_writeArchive(ReplacingFile& file, const std::vector<Entry>
     // user asked for no archive, and it has not taken its name yet.
     if (_cancelled)
         return ArchiveMessageCode::ExportCancelled;
+    // A file the user saved under the archive's name meanwhile stays: the
+    // archive takes the next free name instead.
     QString reason;
-    if (!file.commit(&reason)) {
+    if (!file.commitAsNew([this] { return _archivePath(); }, &reason)) {
         qWarning().noquote() << "Cannot complete the archive " + file.fileName() + ": " + reason;
         return ArchiveMessageCode::ExportCopyFailed;
     }
@@ -319,7 +322,8 @@ QString ArchiveExporter::_archivePath() const
     const QString suffix = ProjectArchiveFormat::suffix;
     // One arg call each: a name that holds "%2" must not take the number.
     QString path = QStringLiteral("%1/%2.%3").arg(_outputFolder, _projectName, suffix);
-    for (int number = 1; QFileInfo::exists(path); ++number)
+    // A link that leads nowhere holds its name too: the archive is never written where it leads.
+    for (int number = 1; avIsNameTaken(path); ++number)
         path = QStringLiteral("%1/%2 (%3).%4").arg(_outputFolder, _projectName, QString::number(number), suffix);
     return path;
 }

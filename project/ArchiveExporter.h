@@ -17,7 +17,9 @@ class ReplacingFile;
 // among them), copies of the media it uses from elsewhere, and a
 // "project.xml" that points at those copies. Reports through onMessage
 // (ArchiveMessageCode); connect it with a queued connection. One object
-// serves one run. The archive appears under its name only once it is whole.
+// serves one run. The archive appears under its name only once it is whole,
+// and never over a file that took that name meanwhile: it then takes the
+// next free one.
 class ArchiveExporter : public QThread
 {
     Q_OBJECT

@@ -188,6 +188,12 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
         qWarning() << "Refused entry name of an archive:" << nameBytes;
         return EntryResult::Damaged;
     }
+    // Two entries that become one file would leave whichever came last.
+    if (_entryNames.contains(name)) {
+        qWarning() << "Refused entry name that an earlier entry of the archive has:" << nameBytes;
+        return EntryResult::Damaged;
+    }
+    _entryNames.insert(name);
     // Archives written before the exporter left it out still carry the
     // example marker; the imported copy is the user's own project.
     if (name == ProjectManager::exampleMarkerFile)

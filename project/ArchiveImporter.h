@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QThread>
 #include <QVariant>
 
@@ -15,9 +16,9 @@ class ReplacingFile;
 // queued connection. One object serves one run.
 //
 // Archives come from outside: a name that could lead out of the new folder
-// or whose bytes hold a NUL or are no UTF-8, a length field beyond reason or
-// an entry cut short refuses the archive as damaged, and whatever was
-// unpacked of it is removed again.
+// or whose bytes hold a NUL or are no UTF-8, two entries of one name (as
+// unpacked), a length field beyond reason or an entry cut short refuses the
+// archive as damaged, and whatever was unpacked of it is removed again.
 class ArchiveImporter : public QThread
 {
     Q_OBJECT
@@ -60,4 +61,6 @@ private:
     std::atomic<bool> _cancelled{false};
     qint64 _processedBytes = 0;
     qint64 _totalBytes = 0;
+    // The entries' names as unpacked, carriage returns made "_".
+    QSet<QString> _entryNames;
 };

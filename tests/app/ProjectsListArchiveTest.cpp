@@ -289,3 +289,37 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithANameThatIsNotWhatItsBytesSayIsRefu
     }
     EXPECT_TRUE(list.findItems("Hostile", Qt::MatchExactly).isEmpty());
 }
+
+// Two entries that become one file, of one name or of names that unpack
+// alike (a carriage return becomes "_"), refuse the archive as damaged:
+// the project would keep whichever came last. Nothing of it is kept.
+TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefused)
+{
+    makeProject("Trip");
+    const QStringList before = QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QTemporaryDir outside;
+    const QString archive = outside.filePath("twice.vidornaproject");
+    ProjectsListWidget list(nullptr);
+    QStringList messages;
+    QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage,
+                     [&messages](const QString& text) { messages.append(text); });
+    showForList(list);
+    const std::pair<QByteArray, QByteArray> twins[] = {
+        {"clip.mp4", "clip.mp4"}, {"a\rb.png", "a_b.png"}, {"a_b.png", "a\rb.png"}, {"luts/x.cube", "luts/x.cube"}};
+    for (const auto& [first, second] : twins) {
+        writeFile(archive, archiveBytes("Twice", {{"properties.xml", "<Properties version=\"7\"/>"},
+                                                  {"project.xml", "<Project/>"},
+                                                  {first, "first"},
+                                                  {second, "second"}}));
+        DialogScript dialogs({DialogScript::choose(archive), DialogScript::ok()});
+        list.importArchive();
+        // An archive taken as whole tells "Import Completed" instead of a box.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.finished() || !messages.isEmpty(); }, 20000))
+            << first.toHex().constData() << ": " << qPrintable(dialogs.seen().join('\n'));
+        EXPECT_EQ(messages.join(' ').toStdString(), "") << first.toHex().constData();
+        EXPECT_EQ(dialogs.seen().value(1).toStdString(), "Import Failed / Import archive error occurs (9)");
+        EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before)
+            << first.toHex().constData();
+    }
+    EXPECT_TRUE(list.findItems("Twice", Qt::MatchExactly).isEmpty());
+}

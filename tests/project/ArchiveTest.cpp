@@ -141,6 +141,48 @@ TEST(ArchiveExport, WritesTheTripHeaderAndEntriesAndNumbersTheSecondArchive)
     EXPECT_EQ(readFile(second.back().data.toString()), bytes) << "an unchanged project gives the same bytes";
 }
 
+// The archive's name is chosen when the export starts; a file the user saves
+// under it while the archive is written, and a link that leads nowhere at
+// the next name, stay as they are: the archive takes the next free name.
+TEST(ArchiveExport, AFileSavedUnderTheArchivesNameMeanwhileStaysAndTheArchiveTakesTheNextFreeName)
+{
+    TemporaryProduct product;
+    Folders folders;
+    const QString dir = product.projectDir("Trip");
+    writeFile(dir + "/properties.xml", kProperties);
+    writeFile(dir + "/clip.mp4", readFile(TestMedia::path("clip_h264_aac.mp4")));
+    writeFile(dir + "/project.xml", projectDocument({{"MOVIE", "File", "clip.mp4"}}));
+    const QString users = folders.output + "/Trip.vidornaproject";
+    const QString link = folders.output + "/Trip (1).vidornaproject";
+    const QString nowhere = folders.root.filePath("nowhere");
+    const QByteArray notes = "the user's own notes\n";
+    bool saved = false;
+    const auto saveAtFirstProgress = [&](ArchiveExporter&, int code) {
+        if (code != ArchiveMessageCode::Progress || saved)
+            return;
+        saved = true;
+        writeFile(users, notes);
+        EXPECT_TRUE(QFile::link(nowhere, link));
+    };
+
+    const Messages exported = exportProject("Trip", QString(), folders.output, saveAtFirstProgress);
+    ASSERT_TRUE(saved) << "the export reported no progress";
+    ASSERT_EQ(exported.back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(exported.back().data.toString().toStdString(),
+              (folders.output + "/Trip (2).vidornaproject").toStdString());
+    EXPECT_EQ(readFile(users).toStdString(), notes.toStdString());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget().toStdString(), nowhere.toStdString());
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+    // Links that lead nowhere are listed among the system's entries; no temporary file stays.
+    EXPECT_EQ(QDir(folders.output).entryList(QDir::Files | QDir::System | QDir::Hidden).join(" | ").toStdString(),
+              "Trip (1).vidornaproject | Trip (2).vidornaproject | Trip.vidornaproject");
+
+    ASSERT_EQ(importArchive(exported.back().data.toString(), folders.destination).back().code,
+              ArchiveMessageCode::Done);
+    EXPECT_EQ(filesBelow(folders.destination + "/Trip"), (QStringList{"clip.mp4", "project.xml", "properties.xml"}));
+    EXPECT_EQ(readFile(folders.destination + "/Trip/clip.mp4"), readFile(dir + "/clip.mp4"));
+}
+
 TEST(ArchiveExport, FailuresLeaveNoArchiveBehind)
 {
     TemporaryProduct product;

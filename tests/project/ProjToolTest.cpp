@@ -397,6 +397,32 @@ TEST(ProjTool, UnpackRefusesNamesThatAreNotWhatTheirBytesSay)
     }
 }
 
+// unpack refuses an archive with two entries that become one file, of one
+// name or of names that unpack alike, and keeps nothing of it; names that
+// stay apart as unpacked are both unpacked.
+TEST(ProjTool, UnpackRefusesTwoEntriesThatBecomeOneFile)
+{
+    QTemporaryDir elsewhere;
+    const QString archive = elsewhere.filePath("twice.vidornaproject");
+    const QString destination = elsewhere.filePath("unpacked");
+    const std::pair<QByteArray, QByteArray> twins[] = {
+        {"clip.mp4", "clip.mp4"}, {"a\rb.png", "a_b.png"}, {"a_b.png", "a\rb.png"}, {"luts/x.cube", "luts/x.cube"}};
+    for (const auto& [first, second] : twins) {
+        writeFile(archive,
+                  archiveBytes("Twice", {{"project.xml", "<Project/>"}, {first, "first"}, {second, "second"}}));
+        const ToolRun run = runTool({"unpack", archive, destination});
+        EXPECT_EQ(run.exitCode, 3) << qPrintable(run.output);
+        EXPECT_TRUE(run.output.contains("projtool: cannot unpack: the archive is damaged\n")) << qPrintable(run.output);
+        EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList())
+            << first.toHex().constData();
+    }
+    writeFile(archive, archiveBytes("Twice", {{"a\rb.png", "first"}, {"a-b.png", "second"}}));
+    const ToolRun run = runTool({"unpack", archive, destination});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.output);
+    EXPECT_EQ(readFile(destination + "/Twice/a_b.png"), "first");
+    EXPECT_EQ(readFile(destination + "/Twice/a-b.png"), "second");
+}
+
 // A picture kept in a sub-folder of the project is stored relative to the
 // project and found there again after a reload; pack carries it and unpack
 // gives it back byte for byte.
