@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -91,26 +90,17 @@ int openFolderAt(int parent, const QByteArray& name, bool make)
 
 // A new folder in parent under the first free one of name, "name-2",
 // "name-3" and on; empty, with errno telling why, when none could be made.
-QByteArray makeFolderAt(int parent, const QByteArray& name)
+QByteArray numberedFolderName(const QByteArray& name, int number)
 {
-    for (int number = 1; number <= kMostFolderNames; ++number) {
-        const QByteArray candidate = number == 1 ? name : name + '-' + QByteArray::number(number);
-        if (::mkdirat(parent, candidate.constData(), 0777) == 0)
-            return candidate;
-        if (errno != EEXIST)
-            return QByteArray();
-    }
-    return QByteArray();
+    return number == 1 ? name : name + '-' + QByteArray::number(number);
 }
 
-// Removes what the folder at directory holds, but folders, and then the
-// folder when it is empty. A link in the folder's place goes as a link;
-// anything else there that is no folder stays.
-void removeFolder(const QString& directory)
+// Removes what the folder of that name in parent holds, but folders, and
+// then the folder when it is empty. A link in the folder's place goes as a
+// link; anything else there that is no folder stays.
+void removeFolderAt(int parent, const QByteArray& folderName)
 {
-    const QByteArray folderName = QFile::encodeName(QFileInfo(directory).fileName());
-    const Descriptor parent(openParentOf(directory));
-    const Descriptor folder(parent.isOpen() ? openFolderAt(parent.get(), folderName, false) : -1);
+    const Descriptor folder(openFolderAt(parent, folderName, false));
     if (!folder.isOpen()) {
         if (errno != ENOENT && errno != ENOTDIR)
             qWarning().noquote() << "Remove history directory failed: " + systemReason();
@@ -126,7 +116,28 @@ void removeFolder(const QString& directory)
     // Without AT_REMOVEDIR a folder refuses to go: it and what it holds stay.
     for (const QByteArray& name : qAsConst(names))
         ::unlinkat(folder.get(), name.constData(), 0);
-    ::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR);
+    ::unlinkat(parent, folderName.constData(), AT_REMOVEDIR);
+}
+
+// A new folder in parent under the first free one of name, "name-2",
+// "name-3" and on; empty, with errno telling why, when none could be made.
+// A numbered folder is the program's own, left by a session that never
+// closed: it is cleared for this one.
+QByteArray makeFolderAt(int parent, const QByteArray& name)
+{
+    for (int number = 1; number <= kMostFolderNames; ++number) {
+        const QByteArray candidate = numberedFolderName(name, number);
+        if (::mkdirat(parent, candidate.constData(), 0777) == 0)
+            return candidate;
+        if (errno != EEXIST)
+            return QByteArray();
+        if (number > 1) {
+            removeFolderAt(parent, candidate);
+            if (::mkdirat(parent, candidate.constData(), 0777) == 0)
+                return candidate;
+        }
+    }
+    return QByteArray();
 }
 
 } // namespace
@@ -244,8 +255,13 @@ SnapshotFolder::Opening SnapshotFolder::_reopenOwnFile(int folder, const QByteAr
 void SnapshotFolder::remove(const QString& directory)
 {
     _written.clear();
-    const QString own = std::exchange(_ownFolder, QString());
-    if (!own.isEmpty() && own != directory)
-        removeFolder(own);
-    removeFolder(directory);
+    _ownFolder.clear();
+    const Descriptor parent(openParentOf(directory));
+    if (!parent.isOpen())
+        return;
+    // The folders of sessions that never closed go too: their numbered
+    // names are the program's own.
+    const QByteArray name = QFile::encodeName(QFileInfo(directory).fileName());
+    for (int number = 1; number <= kMostFolderNames; ++number)
+        removeFolderAt(parent.get(), numberedFolderName(name, number));
 }

@@ -43,8 +43,9 @@ public:
     int write(const QString& directory, int number, const std::function<bool(const QString&)>& isLive,
               const std::function<bool(QIODevice&)>& writeDocument, QString* path);
 
-    // Removes what the session's folder and the folder at directory hold,
-    // but folders, and then each folder when it is empty; the next snapshot
+    // Removes what the folder at directory and the numbered folders beside
+    // it (this session's, those of sessions that never closed) hold, but
+    // folders, and then each folder when it is empty; the next snapshot
     // starts a new session. A link in a folder's place goes as a link.
     void remove(const QString& directory);
 

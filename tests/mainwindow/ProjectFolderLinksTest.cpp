@@ -321,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(FolderOrSnapshot, ProjectFolderLinks, ::testing::Bool()
 namespace {
 
 // What the window finds where its history folder goes.
-enum class FoundHistory { OldSnapshots, File, Pipe };
+enum class FoundHistory { OldSnapshots, File, Pipe, SessionsThatNeverClosed };
 
 class FoundHistoryFolder : public ProjectFolderFiles, public ::testing::WithParamInterface<FoundHistory>
 {
@@ -329,7 +329,7 @@ class FoundHistoryFolder : public ProjectFolderFiles, public ::testing::WithPara
 
 std::string foundHistoryName(const ::testing::TestParamInfo<FoundHistory>& info)
 {
-    const char* const names[] = {"OldSnapshots", "File", "Pipe"};
+    const char* const names[] = {"OldSnapshots", "File", "Pipe", "SessionsThatNeverClosed"};
     return names[int(info.param)];
 }
 
@@ -337,9 +337,11 @@ std::string foundHistoryName(const ::testing::TestParamInfo<FoundHistory>& info)
 
 // The history folder that the window finds at the open holds 1,100
 // snapshots of a session that never closed, or a plain file or a named
-// pipe stands in its place: three edits are still recorded and undone one
-// by one from the Edit menu, and what was found stays as it was, the pipe
-// also through the close. The close leaves no folder behind.
+// pipe stands in its place, or every folder name a session may take holds
+// a killed session's snapshots: three edits are still recorded and undone
+// one by one from the Edit menu, and what was found stays as it was, the
+// pipe also through the close. The close leaves no folder behind, and
+// takes the killed sessions' folders with it.
 TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
 {
     const QString history = folder + "/history";
@@ -348,6 +350,13 @@ TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
         ASSERT_TRUE(QDir().mkpath(history));
         for (int number = 0; number < 1100; ++number)
             writeFile(history + QString::asprintf("/project%03d.xml", number), "<Project/>\n");
+    } else if (GetParam() == FoundHistory::SessionsThatNeverClosed) {
+        // Every folder name a session may take is held by one that was killed.
+        for (int number = 1; number <= 100; ++number) {
+            const QString left = number == 1 ? history : history + "-" + QString::number(number);
+            ASSERT_TRUE(QDir().mkpath(left));
+            writeFile(left + "/project000.xml", "<Project/>\n");
+        }
     } else if (GetParam() == FoundHistory::File) {
         writeFile(history, "my notes\n");
     } else {
@@ -385,10 +394,12 @@ TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
     }
     for (const QString& left : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
         EXPECT_TRUE(folders.contains(left)) << qPrintable(left) << " was left behind";
+    EXPECT_FALSE(QFileInfo::exists(history + "-100")) << "a killed session's folder stayed";
 }
 
 INSTANTIATE_TEST_SUITE_P(AtTheOpen, FoundHistoryFolder,
-                         ::testing::Values(FoundHistory::OldSnapshots, FoundHistory::File, FoundHistory::Pipe),
+                         ::testing::Values(FoundHistory::OldSnapshots, FoundHistory::File, FoundHistory::Pipe,
+                                           FoundHistory::SessionsThatNeverClosed),
                          foundHistoryName);
 
 // Links that another process keeps putting back at every name while the
