@@ -330,16 +330,20 @@ void MainWindow::_addTransition(int cmdId)
     _recordOperation();
     const float end = segment->rangeStart() + segment->duration();
     // Time 0 lies at or before the segment's start: the search begins there.
-    const int inId = isInId(cmdId) ? _addTransitionPart(segment, 0.0f, 0.0f) : 0;
+    const int inPart = isInId(cmdId) ? _addTransitionPart(segment, 0.0f, 0.0f) : 0;
     const int outId = isOutId(cmdId) ? _addTransitionPart(segment, end - kLongTransition, end - kShortTransition) : 0;
-    if (inId == 0 && outId == 0) {
+    if (inPart == 0 && outId == 0) {
         // Nothing fitted: an undo step that changes nothing would only puzzle.
         _projectManager->dropLastSnapshot();
         return;
     }
-    // The out part was inserted after the in part, so the in part's id stands.
+    // An out part that found room only before the in part moved it one place on.
+    const int inId = outId > 0 && outId <= inPart ? inPart + 1 : inPart;
     _writeReadyMadeStates(segment, cmdId, inId, outId);
-    for (int tId : {inId, outId}) {
+    // Lower id first: the engine then holds every group before the part it
+    // makes room for under its final id, and the shift moves only those after.
+    const auto [first, second] = std::minmax(inId, outId);
+    for (int tId : {first, second}) {
         if (tId > 0) {
             _shiftEngineAnimationIds(segment, tId);
             _pushTransitionAnimation(segment, tId);

@@ -641,3 +641,55 @@ TEST_F(TimelineFuzzTest, AMovieTrimmedBackToItsClipsStartReopensAndSavesAsItWasS
     ASSERT_EQ(window->projectManager()->saveSegments(name, window->projectManager()->projectFolder()), 0);
     EXPECT_EQ(savedText(), saved);
 }
+
+// Found by the random-edit run (seed 39047 at step 23, "transition 7 fade
+// at 6.4" on music with a custom transition in its first second): the fade
+// out found room only before the custom one and the fade in after it, so
+// the out part took the first place and moved the in part one on; the fade
+// in's state went to the custom transition and the engine's groups to the
+// wrong ids. The second list has a transition after the in part as well,
+// whose group the engine must move on by both parts.
+TEST_F(TimelineFuzzTest, AFadeOutPlacedBeforeTheFadeInKeepsEachPartsStateAndEngineTiming)
+{
+    struct Case {
+        QStringList commands;
+        int index;
+        // Each transition's start, the fade in's and out's ids among them.
+        QVector<float> starts;
+        int inId;
+        int outId;
+    };
+    const Case cases[] = {
+        {{"copy 2", "copy 2", "move 6 track 4 at 0.5", "move 6 track 4 at 1", "split 6 at 1.3", "move 8 track 3 at 6.4",
+          "delete 4", "move 1 track 4 at 2.6", "move 4 track 2 at 3.7", "undo", "undo", "transition 7 custom at 7.1",
+          "transition 7 fade at 6.4"},
+         7, {0.0f, 0.74f, 1.78f}, 3, 1},
+        // The movie at half speed lasts 4 s.
+        {{"speed 2 step 1", "transition 2 custom at 0.6", "transition 2 custom at 2.86", "transition 2 fade at 0"},
+         2, {0.0f, 0.64f, 1.68f, 2.9f}, 3, 1},
+    };
+    for (const Case& run : cases) {
+        SCOPED_TRACE(run.commands.last().toStdString());
+        // Each list in a project of its own.
+        window.reset();
+        name = QStringLiteral("TimelineFuzz%1").arg(&run - cases);
+        dir = product.projectDir(name);
+        const QString problem = openMixedProject();
+        if (!problem.isEmpty())
+            GTEST_SKIP() << qPrintable(problem);
+        TimelineFuzz fuzz(window, 1);
+        const QStringList violations = fuzz.replay(run.commands);
+        EXPECT_TRUE(violations.isEmpty()) << qPrintable(violations.join('\n') + "\ncommands:\n" + fuzz.commands().join('\n'));
+        ASSERT_EQ(fuzz.commands().size(), run.commands.size());
+        const Segment* segment = window->projectManager()->segmentAt(run.index);
+        ASSERT_EQ(segment->transitionCount(), run.starts.size());
+        const float own = segment->userTransparency();
+        for (int id = 1; id <= segment->transitionCount(); ++id) {
+            EXPECT_NEAR(segment->transitionStart(id), run.starts[id - 1], 1e-3) << id;
+            EXPECT_FLOAT_EQ(segment->transitionUserTransparency(id, true), id == run.inId ? 1.0f : own) << id;
+            EXPECT_FLOAT_EQ(segment->transitionUserTransparency(id, false), id == run.outId ? 1.0f : own) << id;
+        }
+        const QStringList reopened = fuzz.replay({"reopen"});
+        EXPECT_TRUE(reopened.isEmpty()) << qPrintable(reopened.join('\n'));
+    }
+}
