@@ -1,5 +1,7 @@
 #include "AVRegularFile.h"
 
+#include <QByteArray>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
@@ -9,6 +11,20 @@
 
 #include <cerrno>
 #include <cstdio>
+
+namespace {
+
+// A link that another process keeps putting back in a folder's place wins
+// after this many removals.
+constexpr int kFolderTries = 3;
+
+bool isLinkAt(int parent, const QByteArray& name)
+{
+    struct stat status;
+    return ::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode);
+}
+
+} // namespace
 
 bool avIsRegularFile(const QString& path)
 {
@@ -42,4 +58,27 @@ int avMoveWithoutReplacing(int fromFolder, const char* from, int toFolder, const
     if (fstatat(toFolder, to, &taken, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
     return renameat(fromFolder, from, toFolder, to) == 0 ? 0 : errno;
+}
+
+int avOpenFolderAt(int parent, const QByteArray& name, bool make)
+{
+    for (int tries = 0; tries < kFolderTries; ++tries) {
+        const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder >= 0)
+            return folder;
+        const int error = errno;
+        if (isLinkAt(parent, name)) {
+            // Gone already: whoever put it there took it away again.
+            if (::unlinkat(parent, name.constData(), 0) != 0 && errno != ENOENT)
+                return -1;
+            qWarning().noquote() << "The link " + QFile::decodeName(name)
+                                        + " was removed: the program keeps a folder of its own there";
+            continue;
+        }
+        errno = error;
+        if (error != ENOENT || !make || (::mkdirat(parent, name.constData(), 0777) != 0 && errno != EEXIST))
+            return -1;
+    }
+    errno = ELOOP;
+    return -1;
 }

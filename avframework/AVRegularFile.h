@@ -1,5 +1,6 @@
 #pragma once
 
+class QByteArray;
 class QString;
 
 // Whether path names a regular file, a link taken to what it points at (a
@@ -19,3 +20,10 @@ bool avIsNameTaken(const QString& path);
 // to to, without replacing anything that stands at the new name: 0, or the
 // errno of the failure, EEXIST when the name is taken.
 int avMoveWithoutReplacing(int fromFolder, const char* from, int toFolder, const char* to);
+
+// The folder name in the folder parent (a descriptor), opened so that it is
+// no link, without following one at its name: a link there goes, as a link,
+// and the folder takes its place, as a file written there takes the place of
+// a link at its name; a missing folder is made when make says so. The
+// descriptor, or -1 with errno telling why (ELOOP when links keep coming).
+int avOpenFolderAt(int parent, const QByteArray& name, bool make);

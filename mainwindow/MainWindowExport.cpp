@@ -305,12 +305,16 @@ void MainWindow::_finishExportedFile(PopupMovieExportingWidget* popup)
     }
     // The folder may have gone since it was chosen, the movies folder may never have existed.
     QDir().mkpath(_exportFolder);
-    const QString target = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
-    // Read through the descriptor: the very file that was looked at.
-    const bool copied = QFile::copy(QStringLiteral("/proc/self/fd/%1").arg(movie.handle()), target);
+    const auto nextFreeTarget = [this] {
+        return freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
+    };
+    // Read through the descriptor: the very file that was looked at. The
+    // copy takes the next free name when something took the chosen one.
+    const QString target =
+        Util::copyFileAsNew(QStringLiteral("/proc/self/fd/%1").arg(movie.handle()), nextFreeTarget(), nextFreeTarget);
     if (!popup)
         return;
-    if (copied)
+    if (!target.isEmpty())
         popup->showExportSucceeded(QString(), target);
     else
         popup->showExportSucceeded(_copyErrorText(), QString());

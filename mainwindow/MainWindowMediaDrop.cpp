@@ -353,8 +353,9 @@ bool MainWindow::_copyDroppedItemIntoProject()
     else if (isGifServiceKey(_dropItemKey))
         pattern = QStringLiteral("libraryWebItem-%1.gif");
     if (!pattern.isEmpty()) {
-        const QString copy = _freeNumberedPath(_projectDirectory(), pattern);
-        if (!Util::copyFile(_dropPath, copy, false)) {
+        const auto nextFreePath = [this, &pattern] { return _freeNumberedPath(_projectDirectory(), pattern); };
+        const QString copy = Util::copyFileAsNew(_dropPath, nextFreePath(), nextFreePath);
+        if (copy.isEmpty()) {
             ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
             return false;
         }

@@ -117,11 +117,13 @@ Segment* MainWindow::_duplicateSegment(Segment* source, float start)
     } else if (type == QLatin1String("VOICE")) {
         copy = new VoiceSegment(source, start, this);
     } else if (auto* drawing = dynamic_cast<DrawingSegment*>(source)) {
-        const QString file = drawing->newImageFileName();
-        const bool copied = !file.isEmpty() && Util::copyFile(source->absoluteFilePath(), file, false);
+        const QString free = drawing->newImageFileName();
+        const QString file = free.isEmpty()
+            ? QString()
+            : Util::copyFileAsNew(source->absoluteFilePath(), free, [drawing] { return drawing->newImageFileName(); });
         // A drawing never overwrites a file another segment uses, so sharing
         // the source's picture is safe and keeps the copy intact.
-        copy = new DrawingSegment(source, copied ? file : source->absoluteFilePath(), start, this);
+        copy = new DrawingSegment(source, file.isEmpty() ? source->absoluteFilePath() : file, start, this);
         copy->setRangeDuration(source->duration());
     }
     return copy;

@@ -4,11 +4,13 @@
 #include "MainWindow.h"
 
 #include "AVEngine.h"
+#include "AVRegularFile.h"
 #include "EditScrollArea.h"
 #include "GutterScrollArea.h"
 #include "PixelBufferImage.h"
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
+#include "ReplacingFile.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "TimelineMetrics.h"
@@ -19,7 +21,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -324,12 +325,16 @@ void MainWindow::_saveGrabbedImage(const QImage& image)
         ProgressHUD::showMessage(tr("Save image failed"), this, kMessageMs);
         return;
     }
-    const QString path = _grabbedImagePath(folder, QDateTime::currentDateTime());
-    if (image.save(path, "PNG")) {
+    const QDateTime time = QDateTime::currentDateTime();
+    // Written under a name of its own that takes a free one only once whole:
+    // a link or named pipe put at the name meanwhile is never opened.
+    ReplacingFile file(_grabbedImagePath(folder, time));
+    if (file.open() && image.save(&file.device(), "PNG")
+        && file.commitAsNew([&] { return _grabbedImagePath(folder, time); })) {
         ProgressHUD::showMessage(tr("Image saved to Pictures successfully"), this, kMessageMs);
         return;
     }
-    qDebug() << "Save grab image failed" << path;
+    qDebug() << "Save grab image failed" << file.fileName();
     ProgressHUD::showMessage(tr("Save image failed"), this, kMessageMs);
 }
 
@@ -338,7 +343,8 @@ QString MainWindow::_grabbedImagePath(const QString& folder, const QDateTime& ti
     const QString base = folder + QStringLiteral("/IMG_") + time.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     QString path = base + QStringLiteral(".png");
     // Names go by the second: a later grab in the same second gets a number.
-    for (int number = 2; QFileInfo::exists(path); ++number)
+    // A link that leads nowhere holds its name too.
+    for (int number = 2; avIsNameTaken(path); ++number)
         path = base + QStringLiteral("_%1.png").arg(number);
     return path;
 }

@@ -1,5 +1,7 @@
 #include "ArchiveImporter.h"
 
+#include "AVFileDescriptor.h"
+#include "AVRegularFile.h"
 #include "ProjectArchiveFormat.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
@@ -12,7 +14,11 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +27,23 @@ constexpr qint64 kShortestRunMs = 1000;
 // "NAME (N)" is tried up to this N.
 constexpr int kFolderNumberLimit = 100000;
 constexpr unsigned long kStopWaitMs = 10000;
+
+// The folder that the entry name goes to in the project's folder, opened
+// one folder after the other through its parent's descriptor and made when
+// missing: a link put at a folder's name never leads the entry elsewhere.
+// -1, with errno telling why, when it cannot be.
+int openEntryFolder(const QDir& folder, const QString& name)
+{
+    int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const QStringList parts = QFileInfo(name).path().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        if (descriptor < 0 || part == QLatin1String("."))
+            continue;
+        const AVFileDescriptor parent(descriptor);
+        descriptor = avOpenFolderAt(parent.get(), QFile::encodeName(part), true);
+    }
+    return descriptor;
+}
 
 } // namespace
 
@@ -200,9 +223,16 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
         return _skipEntryData(archive, size);
     // Written under a name of its own and renamed into place: a link that
     // another process put at the entry's name is replaced, not written through.
-    ReplacingFile file(folder.filePath(name));
+    const AVFileDescriptor entryFolder(openEntryFolder(folder, name));
+    if (!entryFolder.isOpen()) {
+        const int error = errno;
+        qWarning().noquote() << "Cannot create the folder of " + folder.filePath(name) + ": "
+                                    + QString::fromLocal8Bit(std::strerror(error));
+        return EntryResult::WriteFailed;
+    }
+    ReplacingFile file(entryFolder.get(), folder.filePath(name));
     QString reason;
-    if (!folder.mkpath(QFileInfo(name).path()) || !file.open(&reason)) {
+    if (!file.open(&reason)) {
         qWarning().noquote() << "Cannot create " + file.fileName() + ": " + reason;
         return EntryResult::WriteFailed;
     }

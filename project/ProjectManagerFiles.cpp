@@ -4,6 +4,7 @@
 
 #include "ProjectXml.h"
 #include "RecordRepair.h"
+#include "SaveFileCommit.h"
 #include "Segment.h"
 #include "SegmentKeys.h"
 #include "Util.h"
@@ -491,8 +492,10 @@ bool ProjectManager::copyExampleProjects()
         qWarning() << "The program holds no example projects";
         return false;
     }
-    QFile marker(examples + QDir::separator() + QStringLiteral(".folder"));
-    if (!Util::copyDirectory(kExamplesResource, examples, true) || !marker.open(QIODevice::WriteOnly)) {
+    // Renamed into place: a link put at the marker's name meanwhile is
+    // replaced, not written through.
+    if (!Util::copyDirectory(kExamplesResource, examples, true)
+        || !SaveFileCommit::writeWhole(examples + QDir::separator() + QStringLiteral(".folder"), QByteArray())) {
         // A partial copy would stand for the examples for good: take it away,
         // so that the next start copies again.
         QDir(examples).removeRecursively();

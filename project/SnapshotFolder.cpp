@@ -1,5 +1,7 @@
 #include "SnapshotFolder.h"
 
+#include "AVFileDescriptor.h"
+#include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 
 #include <QDebug>
@@ -18,34 +20,12 @@
 
 namespace {
 
-// A link that another process keeps putting back in the folder's place
-// wins after this many removals: the snapshot is then not written.
-constexpr int kFolderTries = 3;
 // Names held by what the window did not write, passed over before a
 // snapshot gives up.
 constexpr int kMostNamesPassedOver = 1000;
 // Names held beside the history folder's own, passed over before a
 // session's folder gives up.
 constexpr int kMostFolderNames = 100;
-
-// A file descriptor, closed when it goes.
-class Descriptor
-{
-public:
-    explicit Descriptor(int value) : _value(value) {}
-    ~Descriptor()
-    {
-        if (_value >= 0)
-            ::close(_value);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return _value; }
-    bool isOpen() const { return _value >= 0; }
-
-private:
-    int _value;
-};
 
 QString systemReason()
 {
@@ -57,39 +37,8 @@ int openParentOf(const QString& directory)
     return ::open(QFile::encodeName(QFileInfo(directory).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
-bool isLinkAt(int parent, const QByteArray& name)
-{
-    struct stat status;
-    return ::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode);
-}
-
-// The folder name in parent, opened so that it is no link: a link there
-// goes, as a link; a missing folder is made when make says so. -1, with
-// errno telling why, when there is no such folder.
-int openFolderAt(int parent, const QByteArray& name, bool make)
-{
-    for (int tries = 0; tries < kFolderTries; ++tries) {
-        const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (folder >= 0)
-            return folder;
-        const int error = errno;
-        if (isLinkAt(parent, name)) {
-            if (::unlinkat(parent, name.constData(), 0) != 0)
-                return -1;
-            qWarning().noquote() << "The link " + QFile::decodeName(name)
-                                        + " was removed: the program keeps a folder of its own there";
-            continue;
-        }
-        errno = error;
-        if (error != ENOENT || !make || (::mkdirat(parent, name.constData(), 0777) != 0 && errno != EEXIST))
-            return -1;
-    }
-    errno = ELOOP;
-    return -1;
-}
-
-// A new folder in parent under the first free one of name, "name-2",
-// "name-3" and on; empty, with errno telling why, when none could be made.
+// A session folder's name by its number: the history folder's own name,
+// then "name-2", "name-3" and on.
 QByteArray numberedFolderName(const QByteArray& name, int number)
 {
     return number == 1 ? name : name + '-' + QByteArray::number(number);
@@ -100,7 +49,7 @@ QByteArray numberedFolderName(const QByteArray& name, int number)
 // link; anything else there that is no folder stays.
 void removeFolderAt(int parent, const QByteArray& folderName)
 {
-    const Descriptor folder(openFolderAt(parent, folderName, false));
+    const AVFileDescriptor folder(avOpenFolderAt(parent, folderName, false));
     if (!folder.isOpen()) {
         if (errno != ENOENT && errno != ENOTDIR)
             qWarning().noquote() << "Remove history directory failed: " + systemReason();
@@ -150,8 +99,8 @@ QString SnapshotFolder::fileName(int number)
 int SnapshotFolder::write(const QString& directory, int number, const std::function<bool(const QString&)>& isLive,
                           const std::function<bool(QIODevice&)>& writeDocument, QString* path)
 {
-    const Descriptor parent(openParentOf(directory));
-    const Descriptor folder(parent.isOpen() ? _openOwnFolder(parent.get(), directory) : -1);
+    const AVFileDescriptor parent(openParentOf(directory));
+    const AVFileDescriptor folder(parent.isOpen() ? _openOwnFolder(parent.get(), directory) : -1);
     if (!folder.isOpen()) {
         qWarning().noquote() << "Cannot open the snapshot folder " + directory + ": " + systemReason();
         return -1;
@@ -213,7 +162,7 @@ int SnapshotFolder::_openOwnFolder(int parent, const QString& directory)
         _ownFolder = QFileInfo(directory).dir().filePath(QFile::decodeName(made));
         _written.clear();
     }
-    return openFolderAt(parent, QFile::encodeName(QFileInfo(_ownFolder).fileName()), true);
+    return avOpenFolderAt(parent, QFile::encodeName(QFileInfo(_ownFolder).fileName()), true);
 }
 
 SnapshotFolder::Opening SnapshotFolder::_openFile(int folder, const QByteArray& name, int* descriptor) const
@@ -256,7 +205,7 @@ void SnapshotFolder::remove(const QString& directory)
 {
     _written.clear();
     _ownFolder.clear();
-    const Descriptor parent(openParentOf(directory));
+    const AVFileDescriptor parent(openParentOf(directory));
     if (!parent.isOpen())
         return;
     // The folders of sessions that never closed go too: their numbered

@@ -1,11 +1,13 @@
 #include "FileRevealer.h"
 #include "ModalDialogAnswerer.h"
+#include "NameSquatter.h"
 #include "TestMedia.h"
 #include "Util.h"
 #include "WatchedPipe.h"
 
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QMainWindow>
@@ -14,6 +16,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -165,6 +169,60 @@ TEST(UtilFiles, CopyFileRefusesANamedPipeWithoutOpeningIt)
     EXPECT_FALSE(Util::copyFile(dir.filePath("pipe.mp4"), dir.filePath("copy.mp4"), true));
     EXPECT_EQ(pipe.readers(), 0);
     EXPECT_FALSE(QFile::exists(dir.filePath("copy.mp4")));
+}
+
+// Another process keeps putting links to a user's file and named pipes at
+// the names the copies take, and has put a link to a user's folder at the
+// name of a folder a copy makes: each copy is whole in a folder of its own, the
+// user's files stay as they were (their permissions too), and no copy waits
+// on a pipe.
+TEST(UtilFiles, CopiesNeitherWriteThroughLinksNorWaitOnPipesPutAtTheirNames)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("source");
+    ASSERT_TRUE(QDir().mkpath(source + "/inner"));
+    ASSERT_TRUE(writeFile(source + "/top.txt", "top"));
+    ASSERT_TRUE(writeFile(source + "/inner/deep.txt", "deep"));
+    // Copies of a file the owner may not write are made writable.
+    QFile::setPermissions(source + "/inner/deep.txt", QFile::ReadOwner);
+    const QString user = dir.filePath("user");
+    ASSERT_TRUE(QDir().mkpath(user));
+    const QByteArray letterBytes = "Dear Ann, the photos follow next week.\n";
+    ASSERT_TRUE(writeFile(user + "/letter.txt", letterBytes));
+    ASSERT_TRUE(writeFile(user + "/deep.txt", "the user's own deep thoughts"));
+    QFile::setPermissions(user + "/letter.txt", QFile::ReadOwner);
+    const QFile::Permissions letterPermissions = QFile::permissions(user + "/letter.txt");
+    const QString target = dir.filePath("target");
+    const QStringList files{target + "/top.txt", target + "/inner/deep.txt", target + "/single.txt"};
+    const std::function<bool()> copies[] = {
+        [&] { return Util::copyDirectory(source, target, true); },
+        [&] { return Util::copyFile(source + "/top.txt", target + "/single.txt", true); },
+    };
+    for (int round = 0; round < 40; ++round) {
+        // Never through a link: that would empty the user's folder.
+        ASSERT_TRUE(QFileInfo(target + "/inner").isSymLink() ? QFile::remove(target + "/inner")
+                                                               : QDir(target + "/inner").removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(target));
+        ASSERT_TRUE(QFile::link(user, target + "/inner"));
+        {
+            NameSquatter fileSquatter(files, user + "/letter.txt");
+            QElapsedTimer clock;
+            clock.start();
+            ASSERT_TRUE(copies[round % 2]()) << "round " << round;
+            ASSERT_LT(clock.elapsed(), 10000) << "round " << round << " waited";
+            EXPECT_EQ(fileSquatter.pipeWriters(), 0) << "round " << round << ": a copy opened a named pipe";
+        }
+        ASSERT_EQ(QDir(user).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).join(" | "),
+                  "deep.txt | letter.txt") << "round " << round;
+        ASSERT_EQ(readFile(user + "/deep.txt"), "the user's own deep thoughts")
+            << "round " << round << ": the user's folder was written through a link";
+        ASSERT_EQ(readFile(user + "/letter.txt"), letterBytes) << "round " << round;
+        ASSERT_EQ(QFile::permissions(user + "/letter.txt"), letterPermissions) << "round " << round;
+        const QString copy = round % 2 == 0 ? target + "/inner/deep.txt" : target + "/single.txt";
+        ASSERT_TRUE(QFileInfo(copy).isFile() && !QFileInfo(copy).isSymLink()) << "round " << round;
+        EXPECT_EQ(readFile(copy), round % 2 == 0 ? "deep" : "top") << "round " << round;
+        EXPECT_TRUE(QFile::permissions(copy) & QFile::WriteOwner) << "round " << round;
+    }
 }
 
 TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)

@@ -8,6 +8,7 @@
 #include "AVRender.h"
 #include "IsolatedSettings.h"
 #include "LogRecorder.h"
+#include "NameSquatter.h"
 #include "MultiLanguage.h"
 #include "PopupMovieExportingWidget.h"
 #include "ProgressHUD.h"
@@ -18,6 +19,7 @@
 #include "WatchedPipe.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -899,6 +901,46 @@ TEST_F(MainWindowExport, ALinkPutAtTheFinishedMoviesNameBeforeItsCopyIsNotFollow
         << "the user's file was sent out as the movie";
     EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
     EXPECT_EQ(readFile(notes), kUserNotes);
+}
+
+// Another process keeps putting links to a user's file and named pipes at
+// the names the copies of a finished movie may take in the chosen folder:
+// each copy takes a name of its own and is whole, the user's file stays as
+// it was, and no copy waits on a pipe.
+TEST_F(MainWindowExport, CopiesOfTheMovieNeitherWriteThroughLinksNorWaitOnPipesPutAtTheirNames)
+{
+    constexpr int kCopies = 8;
+    const QString notes = userNotes();
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Held")));
+    expectExported(window, QStringLiteral("Held"));
+    const QByteArray movie = readFile(window.cachePath());
+    QStringList names;
+    for (int number = 1; number < 4 * kCopies; ++number)
+        names << target.filePath(QStringLiteral("Held %1.mp4").arg(number));
+    QSet<QString> copies;
+    {
+        NameSquatter squatter(names, notes);
+        for (int copy = 0; copy < kCopies; ++copy) {
+            QElapsedTimer clock;
+            clock.start();
+            ASSERT_TRUE(exportAgain(window, QStringLiteral("Held"))) << "copy " << copy;
+            ASSERT_LT(clock.elapsed(), 10000) << "copy " << copy << " waited";
+            ASSERT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(), "") << "copy " << copy;
+            copies << QDir::fromNativeSeparators(childText(window.popup(), "doneFileNameValueLabel"));
+        }
+        EXPECT_EQ(squatter.pipeWriters(), 0) << "a copy opened a named pipe";
+    }
+
+    EXPECT_EQ(readFile(notes), kUserNotes) << "the user's file was written through a link";
+    EXPECT_EQ(window.exportersCreated, 1) << "the cached movie was not handed over";
+    ASSERT_EQ(copies.size(), kCopies);
+    for (const QString& copy : qAsConst(copies)) {
+        ASSERT_TRUE(QFileInfo(copy).isFile() && !QFileInfo(copy).isSymLink()) << qPrintable(copy);
+        EXPECT_TRUE(readFile(copy) == movie) << qPrintable(copy) << " is not the whole movie";
+    }
 }
 
 // The cached movie is looked at again just before it is copied: a link to

@@ -4,6 +4,7 @@
 #include "ImageSegment.h"
 #include "LogRecorder.h"
 #include "ModalDialogAnswerer.h"
+#include "NameSquatter.h"
 #include "MusicSegment.h"
 #include "PictureFormats.h"
 #include "ShortReadSource.h"
@@ -123,82 +124,6 @@ struct HeldToneOpening {
     static inline std::atomic<bool> released{false};
 };
 
-// Another process that keeps putting, at the names the copies of a file
-// may take in the project folder, links to a user's file and named pipes,
-// and taking each away again a moment later: a name is free only now and
-// then. What stands at a name, once it is a file of the window's, stays.
-// Before a pipe goes, a writer that waits on it is let through and its
-// bytes read, so that a copy opening one is told, not waited on for good.
-class CopyNameSquatter
-{
-public:
-    CopyNameSquatter(const QStringList& names, const QString& userFile)
-        : _names(names), _userFile(QFile::encodeName(userFile)), _thread([this] {
-              for (int round = 0; !_done; ++round) {
-                  for (int index = 0; index < _names.size(); ++index)
-                      _toggle(QFile::encodeName(_names[index]), (round + index) % 2 == 0);
-              }
-          })
-    {
-    }
-    // Takes its links and pipes with it.
-    ~CopyNameSquatter()
-    {
-        _done = true;
-        _thread.join();
-        for (const QString& name : qAsConst(_names)) {
-            if (QFileInfo(name).isSymLink() || !QFileInfo(name).isFile())
-                QFile::remove(name);
-        }
-    }
-    // How many writers opened one of the pipes.
-    int pipeWriters() const { return _pipeWriters; }
-
-private:
-    void _toggle(const QByteArray& name, bool link)
-    {
-        struct stat status;
-        if (::lstat(name.constData(), &status) != 0) {
-            if (link)
-                ::symlink(_userFile.constData(), name.constData());
-            else
-                ::mkfifo(name.constData(), 0600);
-            return;
-        }
-        if (S_ISFIFO(status.st_mode))
-            _releaseWriter(name);
-        // Only its own link or pipe held the name since it looked: no file of the window's goes.
-        if (S_ISLNK(status.st_mode) || S_ISFIFO(status.st_mode))
-            ::unlink(name.constData());
-    }
-
-    void _releaseWriter(const QByteArray& name)
-    {
-        const int reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        char buffer[65536];
-        // 0 at once: no writer has the pipe open.
-        ssize_t count = reader >= 0 ? ::read(reader, buffer, sizeof buffer) : 0;
-        if (count != 0) {
-            ++_pipeWriters;
-            QElapsedTimer clock;
-            clock.start();
-            while (count != 0 && clock.elapsed() < 10000) {
-                count = ::read(reader, buffer, sizeof buffer);
-                if (count < 0)
-                    QThread::msleep(1);
-            }
-        }
-        if (reader >= 0)
-            ::close(reader);
-    }
-
-    const QStringList _names;
-    const QByteArray _userFile;
-    std::atomic<bool> _done{false};
-    std::atomic<int> _pipeWriters{0};
-    std::thread _thread;
-};
-
 class MediaInsertionTest : public HistoryTest
 {
 protected:
@@ -304,7 +229,7 @@ TEST_F(CaptionInsertionTest, CopiesNeitherWriteThroughLinksNorWaitOnPipesPutAtTh
     const int segments = window->projectManager()->segmentCount();
     QStringList copies;
     {
-        CopyNameSquatter squatter(names, letter);
+        NameSquatter squatter(names, letter);
         for (int insertion = 0; insertion < kInsertions; ++insertion) {
             window->target(window->newestTrack());
             QElapsedTimer clock;

@@ -5,6 +5,7 @@
 #include "HeldPool.h"
 #include "MenuEntries.h"
 #include "MovieSegment.h"
+#include "NameSquatter.h"
 #include "RaisedUnder.h"
 #include "SegmentKeys.h"
 #include "TimelineMetrics.h"
@@ -443,6 +444,61 @@ TEST_F(SplitCopyTest, AGrabbedFrameIsSavedUnderPicturesAndASecondOneInTheSameSec
     ASSERT_FALSE(saved.isNull());
     EXPECT_TRUE(isRed(saved.pixel(saved.width() / 2, saved.height() / 2)));
     EXPECT_EQ(qAlpha(saved.pixel(1, 1)), 255);
+}
+
+// Another process keeps putting links to a user's file and named pipes at
+// the names the grabbed frames may take, and has put links that lead
+// nowhere at others: each frame takes a name of its own, the user's file
+// stays as it was, nothing is made where a link leads, and no grab waits
+// on a pipe.
+TEST_F(SplitCopyTest, GrabbedFramesNeitherWriteThroughLinksNorWaitOnPipesPutAtTheirNames)
+{
+    const QString problem = openClips();
+    if (!problem.isEmpty())
+        GTEST_SKIP() << qPrintable(problem);
+    constexpr int kGrabs = 10;
+    const QString folder = QDir::homePath() + "/Pictures/Vidorna Pictures";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QTemporaryDir user;
+    const QString letter = user.filePath("letter.txt");
+    const QByteArray letterBytes = "Dear Ann, the photos follow next week.\n";
+    writeFile(letter, letterBytes);
+    window->placePlayHead(1.0f);
+    ASSERT_TRUE(isRed(previewColourAt(*window, 1.0f, isRed)));
+    window->takeHeadsUps();
+    // The names of this second and the next ones, as far as the grabs may reach.
+    const QDateTime start = QDateTime::currentDateTime();
+    const QString nowhere = user.filePath("nowhere.png");
+    QStringList names;
+    for (int second = 0; second < 20; ++second) {
+        const QString base = folder + start.addSecs(second).toString("/'IMG_'yyyyMMdd_HHmmss");
+        ASSERT_TRUE(QFile::link(nowhere, base + ".png"));
+        for (int number = 2; number < 4 * kGrabs; ++number)
+            names << base + QStringLiteral("_%1.png").arg(number);
+    }
+    {
+        NameSquatter squatter(names, letter);
+        for (int grab = 0; grab < kGrabs; ++grab) {
+            QElapsedTimer clock;
+            clock.start();
+            window->editScrollArea_grabSegmentScreen(clip());
+            ASSERT_LT(clock.elapsed(), 10000) << "grab " << grab << " waited";
+            ASSERT_EQ(window->takeHeadsUps(), QStringList{"Image saved to Pictures successfully"}) << "grab " << grab;
+        }
+        ASSERT_LT(start.secsTo(QDateTime::currentDateTime()), 20) << "the grabs went past the names held";
+        EXPECT_EQ(squatter.pipeWriters(), 0) << "a grab opened a named pipe";
+    }
+
+    EXPECT_TRUE(readFile(letter) == letterBytes) << "the user's file was written through a link";
+    EXPECT_FALSE(QFileInfo::exists(nowhere)) << "a grab was written where a link leads";
+    const QFileInfoList saved = QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+    ASSERT_EQ(saved.size(), kGrabs);
+    for (const QFileInfo& file : saved) {
+        ASSERT_TRUE(file.isFile() && !file.isSymLink()) << qPrintable(file.fileName());
+        const QImage picture(file.filePath());
+        ASSERT_FALSE(picture.isNull()) << qPrintable(file.fileName());
+        EXPECT_TRUE(isRed(picture.pixel(picture.width() / 2, picture.height() / 2))) << qPrintable(file.fileName());
+    }
 }
 
 TEST(SplitCopyNames, AGrabNameTakenInTheSameSecondGetsTheNextNumber)

@@ -633,6 +633,43 @@ TEST(ArchiveImport, EntriesNeverWriteThroughLinksPutAtTheirNames)
     }
 }
 
+// Another process puts links to a user's folder at the names of the folders
+// that the entries of the project being unpacked go to, once its first
+// entry is unpacked: each entry becomes a file in a folder of the
+// project's own, and the user's folder stays as it was.
+TEST(ArchiveImport, EntriesNeverGoThroughLinksPutAtTheirFoldersNames)
+{
+    Folders folders;
+    const QString user = folders.root.filePath("user");
+    ASSERT_TRUE(QDir().mkpath(user));
+    writeFile(user + "/clip.mp4", "the user's own clip");
+    const std::vector<std::pair<QByteArray, QByteArray>> entries{
+        {"project.xml", "<Project/>"}, {"media/clip.mp4", "clip one"}, {"media/deep/clip.mp4", "clip two"},
+        {"luts/clip.mp4", "clip three"}};
+    const QString path = folders.root.filePath("trip.vidornaproject");
+    writeFile(path, archiveBytes("Trip", entries));
+    const QString project = folders.destination + "/Trip";
+    bool linked = false;
+    const auto linkAtFirstProgress = [&](ArchiveImporter&, int code) {
+        if (code != ArchiveMessageCode::Progress || linked)
+            return;
+        linked = true;
+        EXPECT_TRUE(QFile::link(user, project + "/media"));
+        EXPECT_TRUE(QFile::link(user, project + "/luts"));
+    };
+
+    const Messages imported = importArchive(path, folders.destination, linkAtFirstProgress);
+    ASSERT_TRUE(linked) << "the import reported no progress";
+    ASSERT_EQ(imported.back().code, ArchiveMessageCode::Done);
+    EXPECT_EQ(filesBelow(user).join(" | ").toStdString(), "clip.mp4");
+    EXPECT_EQ(readFile(user + "/clip.mp4"), "the user's own clip") << "the user's folder was written through a link";
+    for (const auto& [name, data] : entries) {
+        const QFileInfo entry(project + "/" + QString::fromUtf8(name));
+        EXPECT_FALSE(QFileInfo(entry.path()).isSymLink()) << qPrintable(entry.path());
+        EXPECT_EQ(readFile(entry.filePath()), data) << qPrintable(entry.filePath());
+    }
+}
+
 // A file that only an element beside the records names, in a sub-folder,
 // counts in the room the archive needs: an output disk it does not fit
 // refuses the export before it begins, with the whole shortfall.

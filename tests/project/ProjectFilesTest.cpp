@@ -1,10 +1,12 @@
 #include "ProjectTestSupport.h"
 
 #include "ImmutableFolder.h"
+#include "NameSquatter.h"
 #include "ProjectXml.h"
 #include "ReplacingFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QXmlStreamReader>
@@ -321,6 +323,41 @@ TEST(ProjectFiles, ExampleProjectsAreCopiedOnce)
     writeFile(project + "/project.xml", "edited");
     ASSERT_TRUE(ProjectManager::copyExampleProjects());
     EXPECT_EQ(readFile(project + "/project.xml"), "edited");
+}
+
+// Another process keeps putting links to a user's file and named pipes at
+// the names of the examples' files and of their folder's marker while they
+// are copied: every file is copied whole, the user's file stays as it was,
+// and no copy waits on a pipe.
+TEST(ProjectFiles, ExampleProjectsNeitherWriteThroughLinksNorWaitOnPipesPutAtTheirNames)
+{
+    TemporaryProduct product;
+    const QString examples = product.path() + "/Projects/Examples";
+    const QString project = examples + "/5-4-3-2-1-0";
+    QTemporaryDir user;
+    const QString letter = user.filePath("letter.txt");
+    const QByteArray letterBytes = "Dear Ann, the photos follow next week.\n";
+    writeFile(letter, letterBytes);
+    const QStringList files = QDir(":/examples/5-4-3-2-1-0").entryList(QDir::Files);
+    QStringList names{examples + "/.folder"};
+    for (const QString& file : files)
+        names << project + "/" + file;
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_TRUE(QDir(examples).removeRecursively());
+        {
+            NameSquatter squatter(names, letter);
+            QElapsedTimer clock;
+            clock.start();
+            ASSERT_TRUE(ProjectManager::copyExampleProjects()) << "round " << round;
+            ASSERT_LT(clock.elapsed(), 10000) << "round " << round << " waited";
+            EXPECT_EQ(squatter.pipeWriters(), 0) << "round " << round << ": a copy opened a named pipe";
+        }
+        ASSERT_TRUE(readFile(letter) == letterBytes) << "round " << round << ": the user's file was written through a link";
+        EXPECT_TRUE(QFileInfo(examples + "/.folder").isFile() && !QFileInfo(examples + "/.folder").isSymLink())
+            << "round " << round;
+        for (const QString& file : files)
+            ASSERT_EQ(readFile(project + "/" + file), readFile(":/examples/5-4-3-2-1-0/" + file)) << qPrintable(file);
+    }
 }
 
 } // namespace

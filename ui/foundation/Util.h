@@ -104,7 +104,15 @@ public:
     static QWidget* mainWindow();
 
     // Files and media.
+    // Copies through a file of its own beside target, which takes target's
+    // name once whole (owner-writable): a link or named pipe at the name is
+    // never opened. Without overwrite, a taken name fails the copy.
     static bool copyFile(const QString& source, const QString& target, bool overwrite);
+    // As copyFile without overwrite, but a name taken at the very moment
+    // passes to the next one nextFreePath gives, in the same folder: the
+    // path the copy took, or empty when it failed.
+    static QString copyFileAsNew(const QString& source, const QString& target,
+                                 const std::function<QString()>& nextFreePath);
     // False when source is not a folder or target is empty. What is no regular
     // file (a named pipe, a link to a device) is left out.
     static bool copyDirectory(const QString& source, const QString& target, bool overwrite);

@@ -1,7 +1,9 @@
 // Util: copying files and folders, reading pictures, describing media files.
 #include "Util.h"
 
+#include "AVFileDescriptor.h"
 #include "AVRegularFile.h"
+#include "ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,9 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/pixdesc.h>
 }
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -24,6 +29,7 @@ using InputPointer = std::unique_ptr<AVFormatContext, InputCloser>;
 
 // A looping picture may never report its end; no real picture has this many frames.
 constexpr int kMaxAnimationFrames = 100000;
+constexpr qint64 kCopyBlockBytes = 1 << 20;
 
 bool isProRes4444PixelFormat(int format)
 {
@@ -63,35 +69,63 @@ QString audioCodecName(const AVCodecParameters* parameters)
     }
 }
 
-bool copyOneFile(const QString& source, const QString& target, bool overwrite)
+// The permission bits that Qt's flags name (owner, group, others).
+mode_t modeOf(QFileDevice::Permissions permissions)
 {
-    // The same file under another spelling ("a/./b", a link): removing the
-    // target first would delete the only copy.
-    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
-    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
-        return true;
-    if (overwrite && QFile::exists(target))
-        QFile::remove(target);
-    return QFile::copy(source, target);
+    const auto bits = unsigned(permissions);
+    return mode_t(((bits >> 12) & 07) << 6 | ((bits >> 4) & 07) << 3 | (bits & 07));
 }
 
-// Copies every entry of source into the existing folder target. The folder
-// made for the whole copy is skipped where it turns up inside the source, so
-// a copy into a folder of its own source does not copy itself without end.
-bool copyFolderContents(const QString& source, const QDir& target, bool overwrite,
+// Writes the file source whole into output, with source's permissions and
+// write permission for its owner, so that the copy can be replaced later.
+bool writeCopy(const QString& source, ReplacingFile& output)
+{
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly) || !output.open())
+        return false;
+    while (!input.atEnd()) {
+        const QByteArray block = input.read(kCopyBlockBytes);
+        if (block.isEmpty() || output.device().write(block) != block.size())
+            return false;
+    }
+    return ::fchmod(output.device().handle(), modeOf(input.permissions()) | S_IWUSR) == 0;
+}
+
+// Copies source into output, which takes its name only once whole: never
+// opened there, so a link put at the name is never written through, nor a
+// named pipe waited on. What took the name is replaced when overwrite says
+// so, else the copy fails.
+bool copyOneFile(const QString& source, ReplacingFile& output, bool overwrite)
+{
+    // The same file under another spelling ("a/./b", a link): replacing the
+    // target would take the only copy's place.
+    const QString canonicalTarget = QFileInfo(output.fileName()).canonicalFilePath();
+    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
+        return true;
+    if (!writeCopy(source, output))
+        return false;
+    return overwrite ? output.commit() : output.commitAsNew([] { return QString(); });
+}
+
+// Copies every entry of source into the folder open at the descriptor
+// target, at path. The folder made for the whole copy is skipped where it
+// turns up inside the source, so a copy into a folder of its own source
+// does not copy itself without end. Sub-folders are opened through their
+// parent's descriptor, never through a link put at their names.
+bool copyFolderContents(const QString& source, int target, const QString& path, bool overwrite,
                         const QString& outermostTarget)
 {
     const QFileInfoList entries =
         QDir(source).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
-        const QString destination = target.filePath(entry.fileName());
+        const QString destination = path + QLatin1Char('/') + entry.fileName();
         if (entry.isDir()) {
             // A linked folder may lead back into the source: following it would never end.
             if (entry.isSymLink() || entry.canonicalFilePath() == outermostTarget)
                 continue;
-            const QDir folder(destination);
-            if ((!folder.exists() && !folder.mkpath("."))
-                || !copyFolderContents(entry.filePath(), folder, overwrite, outermostTarget))
+            const AVFileDescriptor folder(avOpenFolderAt(target, QFile::encodeName(entry.fileName()), true));
+            if (!folder.isOpen()
+                || !copyFolderContents(entry.filePath(), folder.get(), destination, overwrite, outermostTarget))
                 return false;
             continue;
         }
@@ -99,11 +133,9 @@ bool copyFolderContents(const QString& source, const QDir& target, bool overwrit
         // end: left out, as the listing leaves the pipes themselves out.
         if (!avIsRegularFile(entry.filePath()))
             continue;
-        if (!copyOneFile(entry.filePath(), destination, overwrite))
+        ReplacingFile output(target, destination);
+        if (!copyOneFile(entry.filePath(), output, overwrite))
             return false;
-        QFile copy(destination);
-        if (!(copy.permissions() & QFile::WriteOwner))
-            copy.setPermissions(copy.permissions() | QFile::WriteOwner);
     }
     return true;
 }
@@ -121,7 +153,18 @@ bool Util::copyFile(const QString& source, const QString& target, bool overwrite
     // A named pipe or a device would hold the copy, or never end.
     if (!avIsRegularFile(from))
         return false;
-    return copyOneFile(from, to, overwrite);
+    ReplacingFile output(to);
+    return copyOneFile(from, output, overwrite);
+}
+
+QString Util::copyFileAsNew(const QString& source, const QString& target, const std::function<QString()>& nextFreePath)
+{
+    if (!avIsRegularFile(source))
+        return QString();
+    ReplacingFile output(target);
+    if (!writeCopy(source, output) || !output.commitAsNew(nextFreePath))
+        return QString();
+    return output.fileName();
 }
 
 bool Util::copyDirectory(const QString& source, const QString& target, bool overwrite)
@@ -133,7 +176,9 @@ bool Util::copyDirectory(const QString& source, const QString& target, bool over
     QDir targetDir(target);
     if (!targetDir.exists() && !targetDir.mkpath("."))
         return false;
-    return copyFolderContents(source, targetDir, overwrite, QFileInfo(target).canonicalFilePath());
+    const AVFileDescriptor folder(::open(QFile::encodeName(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return folder.isOpen()
+        && copyFolderContents(source, folder.get(), target, overwrite, QFileInfo(target).canonicalFilePath());
 }
 
 QImage Util::readImage(const QString& path, int maxSide)

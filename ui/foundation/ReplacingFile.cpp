@@ -117,6 +117,11 @@ ReplacingFile::ReplacingFile(const QString& path) : _path(path), _name(QFile::en
 {
 }
 
+ReplacingFile::ReplacingFile(int folder, const QString& path) : ReplacingFile(path)
+{
+    _givenFolder = folder;
+}
+
 ReplacingFile::~ReplacingFile()
 {
     _discard();
@@ -128,7 +133,9 @@ bool ReplacingFile::open(QString* reason)
 {
     if (_path.isEmpty() || _name.isEmpty())
         return _fail(ENOENT, reason);
-    _folder = ::open(QFile::encodeName(QFileInfo(_path).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    _folder = _givenFolder >= 0
+        ? ::fcntl(_givenFolder, F_DUPFD_CLOEXEC, 0)
+        : ::open(QFile::encodeName(QFileInfo(_path).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (_folder < 0)
         return _fail(errno, reason);
     // A file that may not be written is not replaced behind its owner's back.

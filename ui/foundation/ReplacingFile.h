@@ -19,6 +19,11 @@ class ReplacingFile
 {
 public:
     explicit ReplacingFile(const QString& path);
+    // The file at path in the folder open at the descriptor folder, path's
+    // own: the folder is never looked up by its name again, so a link put at
+    // a folder's name meanwhile never leads the file elsewhere. The
+    // descriptor stays the caller's.
+    ReplacingFile(int folder, const QString& path);
     ~ReplacingFile();
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
@@ -55,6 +60,7 @@ private:
     QString _path;
     QByteArray _name;
     QByteArray _temporaryName;
+    int _givenFolder = -1;
     int _folder = -1;
     QFile _file;
 };
