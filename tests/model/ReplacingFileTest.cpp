@@ -217,6 +217,30 @@ TEST(ReplacingFile, EveryByteReachesTheDiskBeforeTheFileTakesItsName)
     }
 }
 
+// A file that was to replace another and in the end replaces none (it took
+// the next free name, or the other went meanwhile) is no private file: it
+// gets the permissions any new file gets.
+TEST(ReplacingFile, AFileThatReplacesNoneGetsThePermissionsOfANewFile)
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    for (const bool asNew : {false, true}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("frame.png");
+        putFile(path, "the user's picture");
+        ReplacingFile file(path);
+        ASSERT_TRUE(file.open());
+        ASSERT_EQ(file.device().write("a frame"), 7);
+        if (!asNew)
+            ASSERT_TRUE(QFile::remove(path));
+        const QString next = folder.filePath("frame 1.png");
+        ASSERT_TRUE(asNew ? file.commitAsNew([&] { return next; }) : file.commit()) << asNew;
+        const QString written = asNew ? next : path;
+        EXPECT_EQ(bytesOf(written), "a frame") << asNew;
+        EXPECT_EQ(statusOf(written).st_mode & 07777, 0666 & ~mask) << (asNew ? "the next free name" : "a name let go");
+    }
+}
+
 // A collaborator given access to the file by its access control list keeps
 // it after a save; so do its owner and group, its other extended attributes
 // and its permissions.

@@ -17,6 +17,25 @@
 
 namespace {
 
+// The permissions a file made now gets: all but what the umask takes away.
+// Read where the kernel tells it, since setting the umask to learn it would
+// race with other threads making files.
+mode_t newFileMode()
+{
+    static const mode_t mode = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        mode_t umask = 022;
+        if (status.open(QIODevice::ReadOnly)) {
+            for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+                if (line.startsWith("Umask:"))
+                    umask = mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+            }
+        }
+        return mode_t(0666 & ~umask);
+    }();
+    return mode;
+}
+
 // Names taken by chance (or by another writer of the same file) before one is free.
 constexpr int kTemporaryNameTries = 100;
 // Names another process takes one after the other while the file is named.
@@ -144,6 +163,7 @@ bool ReplacingFile::open(QString* reason)
     if (exists && S_ISDIR(old.st_mode))
         return _fail(EISDIR, reason);
     const bool oldIsFile = exists && S_ISREG(old.st_mode);
+    _madePrivate = oldIsFile;
     if (oldIsFile && ::faccessat(_folder, _name.constData(), W_OK, 0) != 0)
         return _fail(errno, reason);
     if (exists && S_ISLNK(old.st_mode))
@@ -208,8 +228,13 @@ bool ReplacingFile::_writeOut(bool takeOldAttributes, QString* reason)
         return false;
     }
     // Only now: writing would take a set-user-ID bit or a capability away again.
-    if (const int error = takeOldAttributes ? _takeOldAttributes(_file.handle()) : 0)
+    bool taken = false;
+    if (const int error = takeOldAttributes ? _takeOldAttributes(_file.handle(), &taken) : 0)
         return _fail(error, reason);
+    // Made private to take the permissions of a file that is gone now, or
+    // to replace none at all: it gets those of any new file.
+    if (!taken && _madePrivate && ::fchmod(_file.handle(), newFileMode()) != 0)
+        return _fail(errno, reason);
     if (::fsync(_file.handle()) != 0)
         return _fail(errno, reason);
     _file.close();
@@ -218,7 +243,7 @@ bool ReplacingFile::_writeOut(bool takeOldAttributes, QString* reason)
 
 // Those of the file at the name now, whatever stood there at open();
 // nothing when no regular file is there.
-int ReplacingFile::_takeOldAttributes(int descriptor) const
+int ReplacingFile::_takeOldAttributes(int descriptor, bool* taken) const
 {
     struct stat old;
     if (::fstatat(_folder, _name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(old.st_mode))
@@ -227,13 +252,18 @@ int ReplacingFile::_takeOldAttributes(int descriptor) const
     const int source = ::openat(_folder, _name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (source < 0) {
         // A file this process may write but not read passes on all but its extended attributes.
-        if (isRefusal(errno))
-            return copyAttributes(-1, old, descriptor);
+        if (isRefusal(errno)) {
+            const int error = copyAttributes(-1, old, descriptor);
+            *taken = error == 0;
+            return error;
+        }
         return errno == ENOENT || errno == ELOOP ? 0 : errno;
     }
     int error = ::fstat(source, &old) == 0 ? 0 : errno;
-    if (error == 0 && S_ISREG(old.st_mode))
+    if (error == 0 && S_ISREG(old.st_mode)) {
         error = copyAttributes(source, old, descriptor);
+        *taken = error == 0;
+    }
     ::close(source);
     return error;
 }

@@ -51,7 +51,7 @@ private:
     bool _writeOut(bool takeOldAttributes, QString* reason);
     // 0, or the errno of a failure the system gave for another reason than
     // a permission it does not grant.
-    int _takeOldAttributes(int descriptor) const;
+    int _takeOldAttributes(int descriptor, bool* taken) const;
     // False when the path is not one of the same folder.
     bool _takePath(const QString& path);
     bool _fail(int systemError, QString* reason);
@@ -62,5 +62,8 @@ private:
     QByteArray _temporaryName;
     int _givenFolder = -1;
     int _folder = -1;
+    // Made readable by its owner alone, until it takes the permissions of
+    // the file it replaces.
+    bool _madePrivate = false;
     QFile _file;
 };
