@@ -13,7 +13,6 @@
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
-#include "ReplacingFile.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
 #include "TrackWidget.h"
@@ -34,8 +33,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+#include <functional>
 
 namespace {
 
@@ -48,42 +46,30 @@ constexpr float kStartNudge = 0.01f;
 // From this many tiles on, a movie added to the empty track goes to the end of the movie.
 constexpr int kMovieAppendTileCount = 4;
 const QString kChooseMediaDirKey = QStringLiteral("ChooseMediaDir");
-constexpr qint64 kMoveBlockBytes = 1 << 20;
+// Names taken by others, one after the other, before a move gives up.
+constexpr int kMoveNameTries = 100;
 
-// Copies source to target under a temporary name beside it, which becomes
-// target only once every byte of source has been written.
-bool copyWhole(const QString& source, const QString& target)
+// Moves source to the first free name nextFreePath gives, whole, on any
+// file system: renamed where both lie on one, elsewhere copied whole and
+// only then removed. Whatever takes a name meanwhile (a file the user saved
+// there) stays: the move passes to the next name. The name taken, or empty.
+QString moveAsNew(const QString& source, const std::function<QString()>& nextFreePath)
 {
-    QFile input(source);
-    ReplacingFile output(target);
-    if (!input.open(QIODevice::ReadOnly) || !output.open())
-        return false;
-    qint64 copied = 0;
-    while (!input.atEnd()) {
-        const QByteArray block = input.read(kMoveBlockBytes);
-        if (block.isEmpty() || output.device().write(block) != block.size())
-            return false;
-        copied += block.size();
+    const QByteArray from = QFile::encodeName(source);
+    for (int tries = 0; tries < kMoveNameTries; ++tries) {
+        const QString target = nextFreePath();
+        const int error = avMoveWithoutReplacing(AT_FDCWD, from.constData(), AT_FDCWD, QFile::encodeName(target).constData());
+        if (error == 0)
+            return target;
+        if (error == EXDEV)
+            break;
+        if (error != EEXIST)
+            return QString();
     }
-    return copied == input.size() && output.commit();
-}
-
-// Moves source to the free name target whole on any file system: renamed
-// where both lie on one, elsewhere copied whole and only then removed.
-// Across file systems QFile::rename copies straight under the target's name
-// and removes the source before its last buffered bytes are written, so a
-// full disk there cuts the file and reports success.
-bool moveWhole(const QString& source, const QString& target)
-{
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(source).toStdString(), QFile::encodeName(target).toStdString(), error);
-    if (!error)
-        return true;
-    if (error != std::errc::cross_device_link || !copyWhole(source, target))
-        return false;
-    if (!QFile::remove(source))
+    const QString copied = Util::copyFileAsNew(source, nextFreePath(), nextFreePath);
+    if (!copied.isEmpty() && !QFile::remove(source))
         qWarning() << "The moved capture stays in" << source;
-    return true;
+    return copied;
 }
 
 // The project folder's name for a copy of source: its own file name, then
@@ -390,9 +376,10 @@ void MainWindow::_insertCapture(const QString& capturedPath, const QString& name
 QString MainWindow::_moveCaptureIntoProject(const QString& capturedPath, const QString& namePattern,
                                             const QString& failureText)
 {
-    const QString target = _freeNumberedPath(_projectDirectory(), namePattern);
     // The capture waits in a temporary folder, often on another file system.
-    if (moveWhole(capturedPath, target))
+    const QString target =
+        moveAsNew(capturedPath, [this, &namePattern] { return _freeNumberedPath(_projectDirectory(), namePattern); });
+    if (!target.isEmpty())
         return target;
     Util::showMessageBox(this, tr("Error Occurs"), failureText, QMessageBox::Warning);
     return QString();
