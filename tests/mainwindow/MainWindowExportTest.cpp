@@ -663,14 +663,17 @@ TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNev
     EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Again.mp4");
 }
 
-// The disk fills up under the export: it stops at the failed write and
-// says so in words.
+// The disk of the project folder and of the chosen folder fills up under
+// the export: it stops at the failed write and says so in words, without
+// rendering the movie again for the chosen folder on the same full disk.
 TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
 {
     SmallFileSystem disk(dir, QStringLiteral("2m"));
     if (!disk.mounted)
         GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
     ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    const QString movies = dir + QStringLiteral("/Movies");
+    ASSERT_TRUE(QDir().mkpath(movies));
     ExportWindow window;
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
@@ -680,10 +683,14 @@ TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
                      [&](float value) { progress << value; });
     QSignalSpy finished(&window, &MainWindow::avexporterFinished);
 
-    startExport(window, 0, QStringLiteral("Full"));
+    window.chooseExport(0, QStringLiteral("Full"), movies);
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    window.popup()->shareOperationButtonOnClicked();
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
     EXPECT_LT(finished.first().first().toInt(), -1);
     QCoreApplication::processEvents();
+    EXPECT_EQ(finished.size(), 1) << "rendered again for the same full disk";
     EXPECT_TRUE(progress.isEmpty() || progress.last() < 0.5f) << "ended at the failed write, not at the end";
     ASSERT_NE(window.popup(), nullptr);
     EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
@@ -692,7 +699,27 @@ TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
                   .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
                   .toStdString());
     EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
-    EXPECT_FALSE(QFileInfo::exists(target.filePath("Full.mp4")));
+    EXPECT_TRUE(QDir(movies).isEmpty()) << qPrintable(QDir(movies).entryList(QDir::AllEntries).join('|'));
+}
+
+// The project folder's disk is full, the chosen folder's on another disk
+// has room: the movie is written straight into the chosen folder.
+TEST_F(MainWindowExport, AFullProjectDiskSendsTheMovieStraightIntoAChosenFolderWithRoom)
+{
+    SmallFileSystem disk(dir, QStringLiteral("2m"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(disk.fill());
+
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Rescued")));
+    expectExported(window, QStringLiteral("Rescued"));
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Rescued.mp4");
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath()));
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
 }
 
 TEST_F(MainWindowExport, AChosenFolderThatCannotBeWrittenIsToldBeforeTheExport)
