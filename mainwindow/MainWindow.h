@@ -912,6 +912,9 @@ private:
     void _storeExportOptions(int action, int level, float frameRate, const QString& codec, const QString& name,
                              const QString& folder);
     void _handOverCachedExport();
+    // Why the movie cannot be exported through the cached one in the project
+    // folder, in the log's words; null when it can.
+    const char* _whyNotCached() const;
     // Whether the cached movie's name still leads to the very file that an
     // export of this window made there.
     bool _isCachedExportMadeHere() const;
@@ -922,9 +925,15 @@ private:
     QString _exportErrorText(int err, bool ranOutOfDisk, bool refusedWriting) const;
     // Why the finished movie could not be copied into the chosen folder.
     QString _copyErrorText() const;
+    // Whether an export of the cached movie that ran out of disk may go
+    // straight into the chosen folder, on a disk of its own.
+    bool _isRoomElsewhere(bool ranOutOfDisk) const;
     void _restorePreviewAfterExport();
     // 100 ms steps spent waiting for an idle renderer by the pending request.
     int _exportRetries = 0;
+    // The request's cached movie ran out of disk: its next try goes
+    // straight into the chosen folder.
+    bool _exportCacheLacksRoom = false;
 
 private:
     // The grab being waited for: its loop, segment id and result.

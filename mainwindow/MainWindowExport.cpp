@@ -130,6 +130,7 @@ PopupMovieExportingWidget* MainWindow::_exportPopup() const
 void MainWindow::movieExportingPopup_onShareAction(PopupMovieExportingWidget* exportingWidget, int action)
 {
     _exportRetries = 0;
+    _exportCacheLacksRoom = false;
     _exportMovie(action, exportingWidget->resolutionLevel(), exportingWidget->frameRate(),
                  exportingWidget->videoCodec(), exportingWidget->fileName(), exportingWidget->location());
 }
@@ -183,17 +184,25 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
     }
     // Whatever else holds the cached name (a file someone touched, copied
     // or linked there, a pipe, a folder) is left as it is and never opened;
-    // a project folder that cannot be written (a save failed there) must not
-    // keep the user from rescuing the film either. Either way the movie goes
-    // straight into the chosen folder.
-    const bool nameHeld = avIsNameTaken(_exportCachePath);
-    if (nameHeld || !takesNewFiles(_projectDirectory())) {
+    // a project folder that cannot be written (a save failed there) or whose
+    // disk had no room for the movie must not keep the user from rescuing
+    // the film either. Either way the movie goes straight into the chosen folder.
+    if (const char* const passedOver = _whyNotCached()) {
         _exportDirectPath = freeTarget(_exportFolder, _exportName, QFileInfo(_exportCachePath).suffix());
-        qWarning().noquote() << (nameHeld ? "Something else holds the cached movie's name:"
-                                          : "The project folder cannot be written:")
-                             << "the movie is exported straight to" << _exportDirectPath;
+        qWarning().noquote() << passedOver << "the movie is exported straight to" << _exportDirectPath;
     }
     _exportStartExporter(_exportDirectPath.isEmpty() ? _exportCachePath : _exportDirectPath);
+}
+
+const char* MainWindow::_whyNotCached() const
+{
+    if (avIsNameTaken(_exportCachePath))
+        return "Something else holds the cached movie's name:";
+    if (_exportCacheLacksRoom)
+        return "The project folder's disk has no room for the movie:";
+    if (!takesNewFiles(_projectDirectory()))
+        return "The project folder cannot be written:";
+    return nullptr;
 }
 
 void MainWindow::_storeExportOptions(int action, int level, float frameRate, const QString& codec,
@@ -372,8 +381,8 @@ QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk, bool refusedWri
                   "was written. That file was left as it is: please move it away and export again.")
             .arg(QDir::toNativeSeparators(written));
     // Whichever step it stopped: the header, the sound, the pictures or the
-    // end of the file. Another chosen folder would not help: the movie is
-    // written into the project folder first.
+    // end of the file. The chosen folder is on the same disk, or was written
+    // straight to.
     if (ranOutOfDisk)
         return tr("The movie could not be written in \"%1\" because the disk is full. Please free some space "
                   "on that disk and export again.")
@@ -383,6 +392,15 @@ QString MainWindow::_exportErrorText(int err, bool ranOutOfDisk, bool refusedWri
                   "Please make sure that it can be written to and export again.")
             .arg(folder);
     return QStringLiteral("An error occurs when exporting the movie. (error code = %1)").arg(err);
+}
+
+// The cached movie found the project folder's disk full: the chosen folder
+// on another disk may have room, unless the user cancelled the export to
+// close the window.
+bool MainWindow::_isRoomElsewhere(bool ranOutOfDisk) const
+{
+    return ranOutOfDisk && _exportDirectPath.isEmpty() && !_closeAfterCancel
+        && QStorageInfo(_exportFolder) != QStorageInfo(_projectDirectory());
 }
 
 void MainWindow::_restorePreviewAfterExport()
@@ -433,6 +451,9 @@ void MainWindow::onAVExporterFinished(int err)
             _currentPopup->dismiss();
         // The exporter wrote to a name of its own and removed it: nothing is left at the cached path.
         ProgressHUD::showMessage(tr("Export canceled"), this, kMessageMs);
+    } else if (_isRoomElsewhere(ranOutOfDisk)) {
+        _exportCacheLacksRoom = true;
+        _exportMovie(_exportAction, _exportSizeLevel, _exportFrameRate, _exportCodec, _exportName, _exportFolder);
     } else {
         // The exporter removed what it wrote itself; whatever else holds an
         // export's name here was made by another export, or is someone's.

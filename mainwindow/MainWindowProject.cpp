@@ -55,6 +55,9 @@ bool MainWindow::_showOpenProjectError()
         title = tr("Open Project Failed");
         text = unreadableProjectText(errorText);
         break;
+    case ProjectLoader::PropertiesNotAProject:
+        title = tr("Open Project Failed");
+        break;
     case ProjectLoader::PropertiesTooNew:
         showNewerProjectMessage(_openingBoxParent());
         return false;

@@ -132,12 +132,13 @@ void ArchiveExporter::run()
 void ArchiveExporter::_export()
 {
     // Refused as the opening refuses it: a named pipe in a project file's
-    // place is not even opened, a newer format is not read as an empty project.
+    // place is not even opened, a newer format or another document is not
+    // read as an empty project.
     QString reason;
     if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &reason)) {
         emit onMessage(this,
-                       refused == ProjectLoader::PropertiesTooNew ? ArchiveMessageCode::ExportTooNew
-                                                                   : ArchiveMessageCode::ExportEstimateFailed,
+                       refused == ProjectLoader::PropertiesReadRefused ? ArchiveMessageCode::ExportEstimateFailed
+                                                                        : ArchiveMessageCode::ExportTooNew,
                        reason);
         return;
     }

@@ -128,7 +128,7 @@ int ProjectLoader::_anotherFormat(const QString& path, const QString& rootName, 
     if (errorText)
         *errorText = tr("\"%1\" is not a Vidorna project file. Please move it away and save again.")
                          .arg(QFileInfo(path).fileName());
-    return PropertiesTooNew;
+    return PropertiesNotAProject;
 }
 
 int ProjectLoader::_tooNew(const QString& path, QString* errorText)

@@ -37,13 +37,16 @@ class ProjectLoader : public QThread
 public:
     // loadProperties results besides 0.
     // PropertiesUnreadable: missing or damaged; PropertiesReadRefused: the
-    // system would not let the file be read, or it is a link to nothing; the
-    // error text says why, also for PropertiesTooNew.
+    // system would not let the file be read, or it is a link to nothing;
+    // PropertiesNotAProject: a file in a project file's place holds another
+    // document (a web page, a root of another name); the error text says
+    // why, also for PropertiesTooNew.
     enum PropertiesResult {
         PropertiesConvertFailed = 11,
         PropertiesUnreadable = 12,
         PropertiesTooNew = 13,
-        PropertiesReadRefused = 14
+        PropertiesReadRefused = 14,
+        PropertiesNotAProject = 15
     };
 
     // Converts a property-list file into its XML file; 0 on success, else 1
@@ -60,9 +63,10 @@ public:
     // Why the project is neither opened nor written to, 0 when it may be:
     // PropertiesReadRefused when one of its project files or property lists
     // is a named pipe, a device or a socket, told before anything opens it;
-    // PropertiesTooNew when one of its files is of another format or its
-    // properties of a higher version. errorText, when given, says which file
-    // and why in the user's words.
+    // PropertiesTooNew when one of its files is of a higher version's format
+    // (a root in a namespace, properties of a higher version number);
+    // PropertiesNotAProject when one holds another document. errorText, when
+    // given, says which file and why in the user's words.
     static int refusal(const QString& name, const QString& folder, QString* errorText = nullptr);
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
@@ -94,8 +98,8 @@ private:
     // PropertiesTooNew for the file at path, errorText (when given) saying so.
     static int _tooNew(const QString& path, QString* errorText);
     // PropertiesTooNew when the root of the file at path is of a higher
-    // version or no rootName at all (errorText, when given, telling which),
-    // else 0.
+    // version, PropertiesNotAProject when it is no rootName at all
+    // (errorText, when given, telling which), else 0.
     static int _anotherFormat(const QString& path, const QString& rootName, float newestVersion,
                               QString* errorText);
     // Runs a converter with the loader's 1024-byte error buffer; the message

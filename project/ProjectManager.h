@@ -137,9 +137,10 @@ public:
     // True while the last write of "project.xml" or "properties.xml" failed:
     // the files on disk are older than the project, so nothing that they
     // may still use can be tidied away.
-    bool lastSaveFailed() const { return _segmentsSaveFailed || _propertiesSaveFailed; }
-    // Why, in the system's words, while the last save failed; else empty.
-    QString saveFailureReason() const { return lastSaveFailed() ? _saveFailureReason : QString(); }
+    bool lastSaveFailed() const { return _segmentsSaveFailure || _propertiesSaveFailure; }
+    // Why, in the system's words, while the last save failed: the reason of
+    // each file that failed, one a line, "project.xml"'s first; else empty.
+    QString saveFailureReason() const;
     // Counts a save left undone, because the files on disk must not be
     // written over, as one that failed for reason: the project stays modified.
     void noteSaveRefused(const QString& reason);
@@ -299,8 +300,8 @@ private:
     void _writePropertiesBody(QXmlStreamWriter& writer) const;
     // Writes _writeProjectBody's project file to path; the caller holds the mutex.
     int _writeSegments(const QString& path, const char* errorMessage, QString* reason = nullptr) const;
-    // Whether a save of one of the files failed, keeping its reason.
-    bool _noteSaveResult(int result, const QString& reason);
+    // The reason of a failed save of one of the files; none when it was saved.
+    std::optional<QString> _noteSaveResult(int result, const QString& reason);
     int _writeSnapshot(const QString& name, const QString& folder, SnapshotKind kind);
     // Reads the step's snapshot into its records; none when there is no
     // snapshot (an empty path), and none, marked unreadable, when it cannot
@@ -348,9 +349,8 @@ private:
     bool _edit = false;
     // Written by the loader thread as well as the GUI thread.
     std::atomic<bool> _modified{false};
-    bool _segmentsSaveFailed = false;
-    bool _propertiesSaveFailed = false;
-    QString _saveFailureReason;
+    std::optional<QString> _segmentsSaveFailure;
+    std::optional<QString> _propertiesSaveFailure;
     UndoHistory _history;
     SnapshotFolder _snapshotFolder;
     // Set by a recording, cleared by every other history step.

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -270,7 +271,7 @@ int ProjectManager::saveProperties(const QString& name, const QString& folder)
     QString reason;
     const int result = ProjectXml::write(propertiesXmlPath(name, folder), "Project properties save error",
                                          [this](QXmlStreamWriter& writer) { _writePropertiesBody(writer); }, &reason);
-    _propertiesSaveFailed = _noteSaveResult(result, reason);
+    _propertiesSaveFailure = _noteSaveResult(result, reason);
     return result;
 }
 
@@ -458,24 +459,35 @@ int ProjectManager::saveSegments(const QString& name, const QString& folder)
         QDir().mkpath(directory);
     QString reason;
     const int result = _writeSegments(projectXmlPath(name, folder), "Project segments save error", &reason);
-    _segmentsSaveFailed = _noteSaveResult(result, reason);
+    _segmentsSaveFailure = _noteSaveResult(result, reason);
     return result;
 }
 
 void ProjectManager::noteSaveRefused(const QString& reason)
 {
     QMutexLocker locker(&_mutex);
-    _segmentsSaveFailed = _noteSaveResult(-1, reason);
+    _segmentsSaveFailure = _noteSaveResult(-1, reason);
 }
 
 // A project that did not reach the disk stays modified, so the next save tries again.
-bool ProjectManager::_noteSaveResult(int result, const QString& reason)
+std::optional<QString> ProjectManager::_noteSaveResult(int result, const QString& reason)
 {
     if (result == 0)
-        return false;
-    _saveFailureReason = reason;
+        return std::nullopt;
     setModified(true);
-    return true;
+    return reason;
+}
+
+// Both files may have failed, each for a reason of its own: the user is
+// told of each, not only of the one written last.
+QString ProjectManager::saveFailureReason() const
+{
+    QStringList reasons;
+    for (const auto* failure : {&_segmentsSaveFailure, &_propertiesSaveFailure}) {
+        if (*failure)
+            reasons << **failure;
+    }
+    return reasons.join(QLatin1Char('\n'));
 }
 
 // --- Example projects ------------------------------------------------------------------------------

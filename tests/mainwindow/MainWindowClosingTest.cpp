@@ -739,6 +739,27 @@ TEST_F(MainWindowClosingTest, TheAutosaveWritesOverNoRefusedProjectFileAndSavesO
     EXPECT_EQ(readFile(movedAway).toStdString(), page.toStdString());
 }
 
+// Neither project file can be written, a folder standing at each name: the
+// box of Save & Close names both, each with its reason, in the order saved.
+TEST_F(MainWindowClosingTest, SaveAndCloseNamesEachProjectFileThatCouldNotBeWritten)
+{
+    addText(window);
+    for (const QString file : {"project.xml", "properties.xml"}) {
+        ASSERT_TRUE(QFile::remove(projectFile(file)));
+        ASSERT_TRUE(QDir().mkdir(projectFile(file)));
+    }
+    const std::string told =
+        QStringLiteral("Failed to save movie / The changes could not be saved: \"project.xml\" cannot be written: "
+                       "%1\n\"properties.xml\" cannot be written: %1")
+            .arg(QString::fromLocal8Bit(std::strerror(EISDIR)))
+            .toStdString();
+    EXPECT_EQ(saveAndClose("Keep Open"), told);
+    ASSERT_FALSE(window.isNull()) << "the window closed although its project was not saved";
+    EXPECT_TRUE(window->projectManager()->isModified());
+    EXPECT_EQ(saveAndClose("Close Without Saving"), told);
+    EXPECT_TRUE(closedWithin(kClosedWithinMs));
+}
+
 // A project file that nobody may change, root included: the failure says which.
 TEST_F(MainWindowClosingTest, TheFailureOfAnImmutableProjectFileNamesIt)
 {

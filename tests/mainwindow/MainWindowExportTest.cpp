@@ -6,6 +6,7 @@
 #include "CommandLineMedia.h"
 #include "ImmutableFolder.h"
 #include "AVRender.h"
+#include "BeforeOpen.h"
 #include "IsolatedSettings.h"
 #include "LogRecorder.h"
 #include "NameSquatter.h"
@@ -29,6 +30,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -258,6 +260,23 @@ protected:
                     && !(childText(popup, "doneFileNameValueLabel") + childText(popup, "errorDetailLabel")).isEmpty();
             },
             kExportWaitMs);
+    }
+
+    // Exports again with the options of the cached movie; while its
+    // hand-over waits, after it showed its copy's share of the bar, swap
+    // puts another file at the cached name. True once swap said it did.
+    bool swapWhileTheHandOverWaits(ExportWindow& window, const QString& name, const std::function<bool()>& swap)
+    {
+        const auto swapped = std::make_shared<bool>(false);
+        const auto swapWhileWaiting = [&window, swap, swapped](PopupMovieExportingWidget* popup) {
+            auto* bar = popup->findChild<QProgressBar*>(QStringLiteral("exportProgressBar"));
+            QObject::connect(bar, &QProgressBar::valueChanged, popup, [&window, swap, swapped](int value) {
+                if (*swapped || window.exporter() || value != 99)
+                    return;
+                *swapped = swap();
+            });
+        };
+        return exportAgain(window, name, swapWhileWaiting) && *swapped;
     }
 
     // The popup shows the movie under the name in the chosen folder, the
@@ -665,14 +684,17 @@ TEST_F(MainWindowExport, FilesThatTakeTheExportsNamesWhileItRendersAreKeptAndNev
     EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Again.mp4");
 }
 
-// The disk fills up under the export: it stops at the failed write and
-// says so in words.
+// The disk of the project folder and of the chosen folder fills up under
+// the export: it stops at the failed write and says so in words, without
+// rendering the movie again for the chosen folder on the same full disk.
 TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
 {
     SmallFileSystem disk(dir, QStringLiteral("2m"));
     if (!disk.mounted)
         GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
     ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    const QString movies = dir + QStringLiteral("/Movies");
+    ASSERT_TRUE(QDir().mkpath(movies));
     ExportWindow window;
     if (!open(window))
         GTEST_SKIP() << "no OpenGL context for the preview";
@@ -682,10 +704,14 @@ TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
                      [&](float value) { progress << value; });
     QSignalSpy finished(&window, &MainWindow::avexporterFinished);
 
-    startExport(window, 0, QStringLiteral("Full"));
+    window.chooseExport(0, QStringLiteral("Full"), movies);
+    window.exportMovie();
+    ASSERT_NE(window.popup(), nullptr);
+    window.popup()->shareOperationButtonOnClicked();
     ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }, kExportWaitMs));
     EXPECT_LT(finished.first().first().toInt(), -1);
     QCoreApplication::processEvents();
+    EXPECT_EQ(finished.size(), 1) << "rendered again for the same full disk";
     EXPECT_TRUE(progress.isEmpty() || progress.last() < 0.5f) << "ended at the failed write, not at the end";
     ASSERT_NE(window.popup(), nullptr);
     EXPECT_EQ(childText(window.popup(), "errorDetailLabel").toStdString(),
@@ -694,7 +720,27 @@ TEST_F(MainWindowExport, ADiskThatIsFullIsToldInWordsAtTheFailedWrite)
                   .arg(QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()))
                   .toStdString());
     EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
-    EXPECT_FALSE(QFileInfo::exists(target.filePath("Full.mp4")));
+    EXPECT_TRUE(QDir(movies).isEmpty()) << qPrintable(QDir(movies).entryList(QDir::AllEntries).join('|'));
+}
+
+// The project folder's disk is full, the chosen folder's on another disk
+// has room: the movie is written straight into the chosen folder.
+TEST_F(MainWindowExport, AFullProjectDiskSendsTheMovieStraightIntoAChosenFolderWithRoom)
+{
+    SmallFileSystem disk(dir, QStringLiteral("2m"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(disk.fill());
+
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Rescued")));
+    expectExported(window, QStringLiteral("Rescued"));
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files).join('|').toStdString(), "Rescued.mp4");
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath()));
+    EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
 }
 
 TEST_F(MainWindowExport, AChosenFolderThatCannotBeWrittenIsToldBeforeTheExport)
@@ -954,25 +1000,85 @@ TEST_F(MainWindowExport, ALinkPutAtTheCachedNameWhileTheHandOverWaitsIsNotFollow
         GTEST_SKIP() << "no OpenGL context for the preview";
     ASSERT_TRUE(exportAgain(window, QStringLiteral("Made")));
     const QByteArray cache = QFile::encodeName(window.cachePath());
-    // The hand-over shows its copy's share of the bar, then waits: the
-    // link is put there at once.
-    bool linked = false;
-    const auto linkWhileWaiting = [&](PopupMovieExportingWidget* popup) {
-        auto* bar = popup->findChild<QProgressBar*>(QStringLiteral("exportProgressBar"));
-        QObject::connect(bar, &QProgressBar::valueChanged, popup, [&](int value) {
-            if (linked || window.exporter() || value != 99)
-                return;
-            linked = unlink(cache.constData()) == 0
-                && symlink(QFile::encodeName(notes).constData(), cache.constData()) == 0;
-        });
-    };
-    ASSERT_TRUE(exportAgain(window, QStringLiteral("Swapped"), linkWhileWaiting));
-    ASSERT_TRUE(linked);
+    ASSERT_TRUE(swapWhileTheHandOverWaits(window, QStringLiteral("Swapped"), [&] {
+        return unlink(cache.constData()) == 0 && symlink(QFile::encodeName(notes).constData(), cache.constData()) == 0;
+    }));
     EXPECT_EQ(window.exportersCreated, 2) << "the link was handed over as the movie";
     expectExported(window, QStringLiteral("Swapped"));
     const QString swapped = target.filePath(QStringLiteral("Swapped.mp4"));
     EXPECT_NE(readFile(swapped), kUserNotes) << "the user's file was sent out as the movie";
     EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
+    EXPECT_EQ(readFile(notes), kUserNotes);
+}
+
+// A copy renamed over the cached movie while the hand-over waits is a
+// regular file as the movie is, of the user's file or of the movie itself:
+// told from the movie made here by its identity, it is neither sent out nor
+// changed, and a new movie lands in the chosen folder.
+TEST_F(MainWindowExport, ACopyRenamedOverTheCachedMovieWhileTheHandOverWaitsIsNotSentOut)
+{
+    const QString notes = userNotes();
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const QString cachePath = window._exportFilePath(0, 30.0f, QStringLiteral("h264"));
+    const QByteArray cache = QFile::encodeName(cachePath);
+    const QString copy = dir + QStringLiteral("/copy.mp4");
+    for (const QString& original : {notes, cachePath}) {
+        // A movie made here under the cached name, handed over next.
+        QFile::remove(cachePath);
+        const int exporters = window.exportersCreated;
+        ASSERT_TRUE(exportAgain(window, QStringLiteral("Made")));
+        ASSERT_TRUE(QFile::copy(original, copy));
+        const QByteArray copied = readFile(copy);
+        ASSERT_TRUE(swapWhileTheHandOverWaits(window, QStringLiteral("Swapped"), [&] {
+            return std::rename(QFile::encodeName(copy).constData(), cache.constData()) == 0;
+        }));
+        EXPECT_EQ(window.exportersCreated, exporters + 2) << "the copy was handed over as the movie";
+        expectExported(window, QStringLiteral("Swapped"));
+        EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), kUserNotes)
+            << "the user's file was sent out as the movie";
+        EXPECT_EQ(readFile(cachePath), copied) << "the copy was changed";
+        for (const QString movie : {"Made.mp4", "Swapped.mp4"})
+            ASSERT_TRUE(QFile::remove(target.filePath(movie)));
+    }
+    EXPECT_EQ(readFile(notes), kUserNotes);
+}
+
+// The cached movie's identity is read from the very file opened: another
+// file renamed over the movie in the moment between a look at its name and
+// its opening is neither sent out nor changed, and a new movie lands in the
+// chosen folder.
+TEST_F(MainWindowExport, AFileRenamedOverTheCachedMovieAsItOpensIsNotSentOut)
+{
+    const QString notes = userNotes();
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Made")));
+    const QByteArray cache = QFile::encodeName(window.cachePath());
+    const QByteArray copy = QFile::encodeName(dir + QStringLiteral("/copy.mp4"));
+    ASSERT_TRUE(QFile::copy(notes, QFile::decodeName(copy)));
+    // The bar's value when the file was put there: the hand-over's copy
+    // share, once it looked at the cached name and then opens it.
+    int shown = -1;
+    bool renamed = false;
+    BeforeOpen beforeOpen(cache, [&] {
+        const bool onWindowThread = QThread::currentThread() == window.thread();
+        if (onWindowThread && window.popup())
+            shown = window.popup()->findChild<QProgressBar*>(QStringLiteral("exportProgressBar"))->value();
+        renamed = std::rename(copy.constData(), cache.constData()) == 0;
+    });
+
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Swapped")));
+    ASSERT_TRUE(beforeOpen.ran());
+    ASSERT_TRUE(renamed);
+    EXPECT_EQ(shown, 99) << "renamed before the hand-over looked at the cached name";
+    EXPECT_EQ(window.exportersCreated, 2) << "the file renamed there was handed over as the movie";
+    expectExported(window, QStringLiteral("Swapped"));
+    EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), kUserNotes)
+        << "the user's file was sent out as the movie";
+    EXPECT_EQ(readFile(window.cachePath()), kUserNotes);
     EXPECT_EQ(readFile(notes), kUserNotes);
 }
 

@@ -141,10 +141,12 @@ TEST_F(MainWindowProject, FilesWhoseRootIsInANamespaceAreRefusedAsNewerAndLeftAl
     }
 }
 
-// Project files that a newer version (a root of another name or in a
-// namespace) or another program (a named pipe) left: the desktop window
-// refuses to open them with a message, again when opened once more, and
-// writes nothing into the folder, its media library's settings included.
+// Project files that a newer version (a root in a namespace, properties of
+// a higher version number) or another program (a web page, a root of
+// another name, a named pipe) left: the desktop window refuses to open them
+// with a message, again when opened once more, telling a file that is no
+// project by its name, and writes nothing into the folder, its media
+// library's settings included.
 TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndNotWritten)
 {
     for (const char* file : {"/mark.png", "/cover2.png", "/notes.txt"})
@@ -154,6 +156,9 @@ TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreR
     const QString newer = "Higher Version Project / Vidorna can not open the higher version movie project. Please "
                           "update Vidorna to the latest version.";
     const QString unreadable = "Open Project Failed / The movie project cannot be read: \"%1\" is not a regular file";
+    const QString noProject = "Open Project Failed / \"%1\" is not a Vidorna project file. Please move it away and "
+                              "save again.";
+    const QByteArray page = "<!DOCTYPE html><html><body>502 Bad Gateway</body></html>";
     struct Case {
         QByteArray properties;
         QByteArray project;
@@ -166,8 +171,12 @@ TEST_F(MainWindowProject, ProjectFilesOfAnotherFormatOrThatAreNoRegularFilesAreR
         {plain, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"IMAGE\" File=\"notes.txt\"/></Project>", nullptr, newer},
         {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
          "<Notes>notes.txt</Notes></PropertiesV9>",
-         project, nullptr, newer},
-        {plain, "<ProjectV9><Segment Type=\"IMAGE\" File=\"notes.txt\"/></ProjectV9>", nullptr, newer},
+         project, nullptr, noProject.arg("properties.xml")},
+        {plain, "<ProjectV9><Segment Type=\"IMAGE\" File=\"notes.txt\"/></ProjectV9>", nullptr,
+         noProject.arg("project.xml")},
+        {plain, page, nullptr, noProject.arg("project.xml")},
+        {page, project, nullptr, noProject.arg("properties.xml")},
+        {"<Properties version=\"8\"/>", project, nullptr, newer},
         {plain, project, "properties.xml", unreadable.arg("properties.xml")},
         {plain, project, "project.xml", unreadable.arg("project.xml")},
         {plain, project, "properties.plist", unreadable.arg("properties.plist"), true},

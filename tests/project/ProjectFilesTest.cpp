@@ -272,11 +272,13 @@ TEST(ProjectFiles, AFailedSaveKeepsTheSystemsReason)
     EXPECT_EQ(manager.saveProperties(kName, ""), -1);
     EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("properties.xml", EPERM));
     EXPECT_EQ(manager.saveSegments(kName, ""), -1);
-    EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("project.xml", EPERM));
+    EXPECT_EQ(manager.saveFailureReason().toStdString(),
+              failureOf("project.xml", EPERM) + "\n" + failureOf("properties.xml", EPERM))
+        << "each file that failed is named";
     EXPECT_TRUE(manager.isModified());
     locked.lift();
     EXPECT_EQ(manager.saveSegments(kName, ""), 0);
-    EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("project.xml", EPERM))
+    EXPECT_EQ(manager.saveFailureReason().toStdString(), failureOf("properties.xml", EPERM))
         << "the properties are still unsaved";
     EXPECT_EQ(manager.saveProperties(kName, ""), 0);
     EXPECT_EQ(manager.saveFailureReason(), QString());
