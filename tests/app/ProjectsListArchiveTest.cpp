@@ -79,6 +79,33 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 20000)) << qPrintable(name);
         return dialogs.seen().value(1);
     }
+
+    // Imports from the list an archive of the project holding the entries
+    // beside its two files: it is refused as damaged, with no word of a
+    // completed import, and nothing of it is kept. what names the case.
+    void expectRefusedAsDamaged(ProjectsListWidget& list, const QByteArray& project,
+                                std::vector<std::pair<QByteArray, QByteArray>> entries, const QByteArray& what)
+    {
+        const QStringList before = QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QTemporaryDir outside;
+        const QString archive = outside.filePath("damaged.vidornaproject");
+        entries.insert(entries.begin(),
+                       {{"properties.xml", "<Properties version=\"7\"/>"}, {"project.xml", "<Project/>"}});
+        writeFile(archive, archiveBytes(project, entries));
+        QStringList messages;
+        QObject listening;
+        QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage, &listening,
+                         [&messages](const QString& text) { messages.append(text); });
+        DialogScript dialogs({DialogScript::choose(archive), DialogScript::ok()});
+        list.importArchive();
+        // An archive taken as whole tells "Import Completed" instead of a box.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.finished() || !messages.isEmpty(); }, 20000))
+            << what.constData() << ": " << qPrintable(dialogs.seen().join('\n'));
+        EXPECT_EQ(messages.join(' ').toStdString(), "") << what.constData();
+        EXPECT_EQ(dialogs.seen().value(1).toStdString(), "Import Failed / Import archive error occurs (9)");
+        EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before)
+            << what.constData();
+    }
 };
 
 TEST_F(ProjectsListArchiveTest, ArchivesFromTheMenuAndImportsTheArchiveBesideTheProject)
@@ -270,23 +297,10 @@ TEST_F(ProjectsListArchiveTest, NamedPipesAreToldByNameAndNeverOpened)
 TEST_F(ProjectsListArchiveTest, AnArchiveWithANameThatIsNotWhatItsBytesSayIsRefused)
 {
     makeProject("Trip");
-    const QStringList before = QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    QTemporaryDir outside;
-    const QString archive = outside.filePath("hostile.vidornaproject");
     ProjectsListWidget list(nullptr);
     showForList(list);
-    for (const QByteArray& name : {QByteArray("a\0b", 3), QByteArray("project.xml\0x", 13), QByteArray("clip\xff.mp4")}) {
-        writeFile(archive, archiveBytes("Hostile", {{"properties.xml", "<Properties version=\"7\"/>"},
-                                                    {"project.xml", "<Project/>"},
-                                                    {name, "payload"}}));
-        DialogScript dialogs({DialogScript::choose(archive), DialogScript::ok()});
-        list.importArchive();
-        ASSERT_TRUE(QTest::qWaitFor([&dialogs] { return dialogs.finished(); }, 20000))
-            << name.toHex().constData() << ": " << qPrintable(dialogs.seen().join('\n'));
-        EXPECT_EQ(dialogs.seen().value(1).toStdString(), "Import Failed / Import archive error occurs (9)");
-        EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before)
-            << name.toHex().constData();
-    }
+    for (const QByteArray& name : {QByteArray("a\0b", 3), QByteArray("project.xml\0x", 13), QByteArray("clip\xff.mp4")})
+        ASSERT_NO_FATAL_FAILURE(expectRefusedAsDamaged(list, "Hostile", {{name, "payload"}}, name.toHex()));
     EXPECT_TRUE(list.findItems("Hostile", Qt::MatchExactly).isEmpty());
 }
 
@@ -296,30 +310,12 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithANameThatIsNotWhatItsBytesSayIsRefu
 TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefused)
 {
     makeProject("Trip");
-    const QStringList before = QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    QTemporaryDir outside;
-    const QString archive = outside.filePath("twice.vidornaproject");
     ProjectsListWidget list(nullptr);
-    QStringList messages;
-    QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage,
-                     [&messages](const QString& text) { messages.append(text); });
     showForList(list);
     const std::pair<QByteArray, QByteArray> twins[] = {
         {"clip.mp4", "clip.mp4"}, {"a\rb.png", "a_b.png"}, {"a_b.png", "a\rb.png"}, {"luts/x.cube", "luts/x.cube"}};
-    for (const auto& [first, second] : twins) {
-        writeFile(archive, archiveBytes("Twice", {{"properties.xml", "<Properties version=\"7\"/>"},
-                                                  {"project.xml", "<Project/>"},
-                                                  {first, "first"},
-                                                  {second, "second"}}));
-        DialogScript dialogs({DialogScript::choose(archive), DialogScript::ok()});
-        list.importArchive();
-        // An archive taken as whole tells "Import Completed" instead of a box.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.finished() || !messages.isEmpty(); }, 20000))
-            << first.toHex().constData() << ": " << qPrintable(dialogs.seen().join('\n'));
-        EXPECT_EQ(messages.join(' ').toStdString(), "") << first.toHex().constData();
-        EXPECT_EQ(dialogs.seen().value(1).toStdString(), "Import Failed / Import archive error occurs (9)");
-        EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before)
-            << first.toHex().constData();
-    }
+    for (const auto& [first, second] : twins)
+        ASSERT_NO_FATAL_FAILURE(
+            expectRefusedAsDamaged(list, "Twice", {{first, "first"}, {second, "second"}}, first.toHex()));
     EXPECT_TRUE(list.findItems("Twice", Qt::MatchExactly).isEmpty());
 }

@@ -33,6 +33,14 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The folder the copies are made of: "top.txt" holding "top" and
+// "inner/deep.txt" holding "deep".
+bool writeSourceFolder(const QString& source)
+{
+    return QDir().mkpath(source + "/inner") && writeFile(source + "/top.txt", "top")
+        && writeFile(source + "/inner/deep.txt", "deep");
+}
+
 TEST(UtilTexts, DurationsSizesAndVersions)
 {
     EXPECT_EQ(Util::durationText(59), "00:59");
@@ -180,9 +188,7 @@ TEST(UtilFiles, CopiesNeitherWriteThroughLinksNorWaitOnPipesPutAtTheirNames)
 {
     QTemporaryDir dir;
     const QString source = dir.filePath("source");
-    ASSERT_TRUE(QDir().mkpath(source + "/inner"));
-    ASSERT_TRUE(writeFile(source + "/top.txt", "top"));
-    ASSERT_TRUE(writeFile(source + "/inner/deep.txt", "deep"));
+    ASSERT_TRUE(writeSourceFolder(source));
     // Copies of a file the owner may not write are made writable.
     QFile::setPermissions(source + "/inner/deep.txt", QFile::ReadOwner);
     const QString user = dir.filePath("user");
@@ -229,9 +235,7 @@ TEST(UtilFiles, CopyDirectoryRecursesAndMakesCopiesWritable)
 {
     QTemporaryDir dir;
     const QString source = dir.filePath("source");
-    ASSERT_TRUE(QDir().mkpath(source + "/inner"));
-    ASSERT_TRUE(writeFile(source + "/top.txt", "top"));
-    ASSERT_TRUE(writeFile(source + "/inner/deep.txt", "deep"));
+    ASSERT_TRUE(writeSourceFolder(source));
     QFile::setPermissions(source + "/top.txt", QFile::ReadOwner);
     // A link back to the source must not make the copy endless.
     ASSERT_TRUE(QFile::link(source, source + "/inner/loop"));

@@ -4,15 +4,12 @@
 #include "AVComposition.h"
 #include "AVLayerSegment.h"
 #include "ChromaKeyEditingWidgetController.h"
+#include "DesktopProjectTest.h"
 #include "EditScrollArea.h"
 #include "GeometryEditingWidgetController.h"
-#include "HelpTipsSeen.h"
-#include "IsolatedSettings.h"
 #include "MultiLanguage.h"
-#include "OpeningWindow.h"
 #include "PopupChromaKeyWidget.h"
 #include "PopupSliderWidget.h"
-#include "ProjectTestSupport.h"
 #include "RaisedUnder.h"
 #include "ScrollableToolBar.h"
 #include "SegmentInspectorWidget.h"
@@ -69,20 +66,9 @@ public:
         auto* layer = dynamic_cast<AVLayerSegment*>(_composition->findSegment(uint32_t(segment->serialNumber())));
         return layer ? layer->staticValues().transparency : -1.0f;
     }
-    bool waitUntilLoaded()
+    bool loaded() const
     {
-        return waitFor(
-            [this] {
-                if (!_previewWidget || !_previewWidget->isValid() || !_composition)
-                    return false;
-                for (int index = 0; index < _projectManager->segmentCount(); ++index) {
-                    const Segment* segment = _projectManager->segmentAt(index);
-                    if (segment->state() != 4 || !_composition->findSegment(uint32_t(segment->serialNumber())))
-                        return false;
-                }
-                return _projectManager->segmentCount() > 0;
-            },
-            60000);
+        return _previewWidget && _previewWidget->isValid() && everySegmentInEngine(*_projectManager, _composition);
     }
     SegmentWidget* edit(Segment* segment)
     {
@@ -171,27 +157,17 @@ void settleLayouts(QWidget* widget)
             each->layout()->activate();
 }
 
-class DesktopInspectorWiring : public ::testing::Test
+class DesktopInspectorWiring : public DesktopProjectTest<WiredWindow>
 {
 protected:
-    void SetUp() override
-    {
-        // Undo does nothing while a help tip is in front.
-        markHelpTipsSeen();
-        dir = product.projectDir(name);
-    }
+    DesktopInspectorWiring() : DesktopProjectTest(QStringLiteral("Wiring")) {}
 
     // Opens the records in the whole window and edits the first segment.
     QString openEditing(std::vector<RecordBuilder>& records)
     {
-        writeProject(dir, records);
-        window = std::make_unique<WiredWindow>(name, QString());
-        if (window->isOpenFailed())
-            return QStringLiteral("the project did not open");
-        window->resize(1600, 900);
-        window->show();
-        if (!window->waitUntilLoaded())
-            return QStringLiteral("no OpenGL context, or the media did not load");
+        const QString failure = openProject(records);
+        if (!failure.isEmpty())
+            return failure;
         edited = window->manager()->segmentAt(0);
         tile = window->edit(edited);
         return tile ? QString() : QStringLiteral("the segment did not enter editing");
@@ -234,11 +210,6 @@ protected:
         emit inspector->segmentInspectorWidgetTransitionBeginOrEndPositionChanged(inspector, 1);
     }
 
-    IsolatedSettings settings;
-    TemporaryProduct product;
-    QString name = QStringLiteral("Wiring");
-    QString dir;
-    std::unique_ptr<WiredWindow> window;
     Segment* edited = nullptr;
     Segment* picture = nullptr;
     SegmentWidget* tile = nullptr;

@@ -6,11 +6,8 @@
 #include "AVRender.h"
 #include "AVVideoSegment.h"
 #include "CommandLineMedia.h"
-#include "HelpTipsSeen.h"
-#include "IsolatedSettings.h"
+#include "DesktopProjectTest.h"
 #include "MenuEntries.h"
-#include "OpeningWindow.h"
-#include "ProjectTestSupport.h"
 #include "StreamTestHelpers.h"
 #include "TimelineMetrics.h"
 
@@ -127,16 +124,10 @@ public:
     std::atomic<bool> stopped{false};
 };
 
-class DesktopParkedMovie : public ::testing::Test
+class DesktopParkedMovie : public DesktopProjectTest<ParkedMovieWindow>
 {
 protected:
-    void SetUp() override
-    {
-        // A help tip in front would take the keys.
-        markHelpTipsSeen();
-        dir = product.projectDir(name);
-    }
-    void TearDown() override { window.reset(); }
+    DesktopParkedMovie() : DesktopProjectTest(QStringLiteral("Parked")) {}
 
     // A picture from 0 to 5 s and after it, on the same track, 8 s of a
     // moving MPEG-4 Part 2 movie in AVI whose key frames lie 4.17 s apart.
@@ -152,15 +143,7 @@ protected:
         records.push_back(std::move(RecordBuilder("MOVIE").set("File", "clip.avi").set("UId", "clip").set("TrackId", 1)
                                         .set("RangeStart", kClipStart).set("RangeDuration", 8).set("TrimStart", 0)
                                         .set("TrimDuration", 8)));
-        writeProject(dir, records);
-        window = std::make_unique<ParkedMovieWindow>(name, QString());
-        if (window->isOpenFailed())
-            return QStringLiteral("the project did not open");
-        window->resize(1600, 900);
-        window->show();
-        if (!waitFor([&] { return window->loaded(); }, 60000))
-            return QStringLiteral("no OpenGL context, or the media did not load");
-        return QString();
+        return openProject(records);
     }
 
     // Waits until the clip shows the frame of mediaMs (within a frame) and the preview has drawn it.
@@ -197,13 +180,8 @@ protected:
         return waitFor([&] { return window->playing() == playing; }, 5000);
     }
 
-    IsolatedSettings settings;
-    TemporaryProduct product;
-    QString name = QStringLiteral("Parked");
-    QString dir;
-    // Outlives the window, whose render may report until it goes.
+    // Outlives the window, which TearDown ends: its render may report until it goes.
     LateLastReport lateReport;
-    std::unique_ptr<ParkedMovieWindow> window;
 };
 
 } // namespace

@@ -1,12 +1,9 @@
 #include "DesktopMainWindow.h"
 
-#include "AVComposition.h"
+#include "DesktopProjectTest.h"
 #include "EditScrollArea.h"
-#include "HelpTipsSeen.h"
-#include "IsolatedSettings.h"
 #include "MenuEntries.h"
-#include "OpeningWindow.h"
-#include "ProjectTestSupport.h"
+#include "ZoomButtons.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,20 +34,10 @@ public:
         return qobject_cast<SegmentWidget*>(_projectManager->segmentWidgetFor(_projectManager->segmentAt(index)));
     }
 
-    bool waitUntilLoaded()
+    bool loaded() const
     {
-        return waitFor(
-            [this] {
-                if (!_previewWidget || !_previewWidget->isValid() || !_composition || _waitingHUD)
-                    return false;
-                for (int index = 0; index < _projectManager->segmentCount(); ++index) {
-                    const Segment* segment = _projectManager->segmentAt(index);
-                    if (segment->state() != 4 || !_composition->findSegment(uint32_t(segment->serialNumber())))
-                        return false;
-                }
-                return _projectManager->segmentCount() > 0;
-            },
-            60000);
+        return _previewWidget && _previewWidget->isValid() && !_waitingHUD
+            && everySegmentInEngine(*_projectManager, _composition);
     }
 
     // Runs the press and waits until the timeline has come to rest under the pointer.
@@ -68,15 +55,10 @@ public:
     }
 };
 
-class DesktopPositionJumps : public ::testing::Test
+class DesktopPositionJumps : public DesktopProjectTest<JumpsWindow>
 {
 protected:
-    void SetUp() override
-    {
-        // A help tip in front would turn the presses and keys away.
-        markHelpTipsSeen();
-        dir = product.projectDir(name);
-    }
+    DesktopPositionJumps() : DesktopProjectTest(QStringLiteral("Jumps")) {}
 
     // Four tracks starting at 0 s; later starts at 3.04 s (the second piece
     // of a picture cut in two), 4.125 s (a sticker) and 5 s (a caption).
@@ -102,22 +84,8 @@ protected:
                                         .set("RangeStart", 0).set("RangeDuration", 1)));
         records.push_back(std::move(RecordBuilder("TEXT").set("UId", "outro").set("Text", "d").set("TrackId", 4)
                                         .set("RangeStart", 5).set("RangeDuration", 2)));
-        writeProject(dir, records);
-        window = std::make_unique<JumpsWindow>(name, QString());
-        if (window->isOpenFailed())
-            return QStringLiteral("the project did not open");
-        window->resize(1600, 900);
-        window->show();
-        if (!window->waitUntilLoaded())
-            return QStringLiteral("no OpenGL context, or the media did not load");
-        return QString();
+        return openProject(records);
     }
-
-    IsolatedSettings settings;
-    TemporaryProduct product;
-    QString name = QStringLiteral("Jumps");
-    QString dir;
-    std::unique_ptr<JumpsWindow> window;
 };
 
 } // namespace
@@ -155,10 +123,7 @@ TEST_F(DesktopPositionJumps, PreviousPassesEveryStartWhenZoomedOut)
     const QString failure = open();
     if (!failure.isEmpty())
         GTEST_SKIP() << qPrintable(failure);
-    QList<QWidget*> row = window->timeline()->scrollBarWidgets(Qt::AlignRight);
-    const auto left = [&](QWidget* widget) { return widget->mapTo(window.get(), QPoint(0, 0)).x(); };
-    std::sort(row.begin(), row.end(), [&](QWidget* a, QWidget* b) { return left(a) < left(b); });
-    auto* zoomOut = qobject_cast<QPushButton*>(row.value(0));
+    QPushButton* zoomOut = ZoomButtons(window->timeline()).out;
     ASSERT_NE(zoomOut, nullptr);
     QTest::mouseClick(zoomOut, Qt::LeftButton);
     QTest::mouseClick(zoomOut, Qt::LeftButton);

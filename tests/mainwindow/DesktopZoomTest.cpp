@@ -4,21 +4,17 @@
 #include "AVEngine.h"
 #include "AVVideoSegment.h"
 #include "CommandLineMedia.h"
+#include "DesktopProjectTest.h"
 #include "EditScrollArea.h"
-#include "HelpTipsSeen.h"
-#include "IsolatedSettings.h"
 #include "MenuEntries.h"
-#include "OpeningWindow.h"
 #include "PointerWidget.h"
-#include "ProjectTestSupport.h"
+#include "ZoomButtons.h"
 
-#include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -74,16 +70,10 @@ public:
     }
 };
 
-class DesktopZoom : public ::testing::Test
+class DesktopZoom : public DesktopProjectTest<ZoomWindow>
 {
 protected:
-    void SetUp() override
-    {
-        // A help tip in front would take the clicks.
-        markHelpTipsSeen();
-        dir = product.projectDir(name);
-    }
-    void TearDown() override { window.reset(); }
+    DesktopZoom() : DesktopProjectTest(QStringLiteral("Zoom")) {}
 
     // A movie cut into a long piece, a 4.9 s piece and a piece played at 1.5
     // times its speed, as footage is cut.
@@ -102,15 +92,7 @@ protected:
         records.push_back(piece("long", 0.0, 4.5, 0.0, 1.0));
         records.push_back(piece("short", 4.5, kCut - 4.5, 3.0, 1.0));
         records.push_back(piece("fast", kCut, 2.0, 3.0, 1.5));
-        writeProject(dir, records);
-        window = std::make_unique<ZoomWindow>(name, QString());
-        if (window->isOpenFailed())
-            return QStringLiteral("the project did not open");
-        window->resize(1600, 900);
-        window->show();
-        if (!waitFor([&] { return window->loaded(); }, 60000))
-            return QStringLiteral("no OpenGL context, or the movie did not load");
-        return QString();
+        return openProject(records);
     }
 
     // The zooms keep the play-head's time and place, and the preview its
@@ -138,12 +120,6 @@ protected:
             }
         }
     }
-
-    IsolatedSettings settings;
-    TemporaryProduct product;
-    QString name = QStringLiteral("Zoom");
-    QString dir;
-    std::unique_ptr<ZoomWindow> window;
 };
 
 } // namespace
@@ -157,12 +133,8 @@ TEST_F(DesktopZoom, ZoomsKeepThePlayHeadAndThePictureAfterAJumpAndAfterPlaying)
     const QString failure = open();
     if (!failure.isEmpty())
         GTEST_SKIP() << qPrintable(failure);
-    QList<QWidget*> row = window->timeline()->scrollBarWidgets(Qt::AlignRight);
-    const auto left = [&](QWidget* widget) { return widget->mapTo(window.get(), QPoint(0, 0)).x(); };
-    std::sort(row.begin(), row.end(), [&](QWidget* a, QWidget* b) { return left(a) < left(b); });
-    auto* zoomOut = qobject_cast<QPushButton*>(row.value(0));
-    auto* zoomIn = qobject_cast<QPushButton*>(row.value(2));
-    ASSERT_TRUE(zoomIn && zoomOut);
+    const ZoomButtons zoom(window->timeline());
+    ASSERT_TRUE(zoom.in && zoom.out);
 
     for (int jump = 0; jump < 2; ++jump) {
         ASSERT_TRUE(triggerEntry(window.get(), QStringLiteral("Next Position")));
@@ -171,7 +143,7 @@ TEST_F(DesktopZoom, ZoomsKeepThePlayHeadAndThePictureAfterAJumpAndAfterPlaying)
     ASSERT_GE(window->playHeadTime(), kCut);
     ASSERT_LT(window->playHeadTime(), kCut + 0.05f);
     expectZoomsKeepThePlayHead("buttons after the jump", [&](bool in) {
-        QTest::mouseClick(in ? zoomIn : zoomOut, Qt::LeftButton);
+        QTest::mouseClick(in ? zoom.in : zoom.out, Qt::LeftButton);
     });
 
     AVVideoSegment* fast = window->fastPiece();

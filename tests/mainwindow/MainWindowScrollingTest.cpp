@@ -15,6 +15,7 @@
 #include "TimelineMetrics.h"
 #include "TipManager.h"
 #include "TrackWidget.h"
+#include "ZoomButtons.h"
 
 #include <QNativeGestureEvent>
 #include <QPushButton>
@@ -25,7 +26,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -263,13 +263,8 @@ TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeOnACut)
         window.projectManager()->addSegmentSorted(text, nullptr);
     }
     form.attach(window, 200.0f, 2);
-    // The row reads scroll bar, zoom out, slider, zoom in.
-    QList<QWidget*> controls = form.area->scrollBarWidgets(Qt::AlignRight);
-    ASSERT_EQ(controls.size(), 3);
-    std::sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
-    auto* zoomOut = qobject_cast<QPushButton*>(controls.at(0));
-    auto* zoomIn = qobject_cast<QPushButton*>(controls.at(2));
-    ASSERT_TRUE(zoomIn && zoomOut);
+    const ZoomButtons buttons(form.area);
+    ASSERT_TRUE(buttons.in && buttons.out) << "the row beside the scroll bar is not zoom out, slider, zoom in";
     // The pointer away from the content's start, then the jump to the cut:
     // the content scrolls it under the pointer.
     window._seekToTime(10.0f, false);
@@ -287,10 +282,10 @@ TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeOnACut)
         ASSERT_FALSE(window.previewTimes.isEmpty());
         EXPECT_GE(window.previewTimes.last(), after->rangeStart()) << how << " at scale " << window.scale();
     };
-    for (QPushButton* button : {zoomIn, zoomOut}) {
+    for (QPushButton* button : {buttons.in, buttons.out}) {
         for (int click = 0; click < 9; ++click) {
             QTest::mouseClick(button, Qt::LeftButton);
-            expectKept(button == zoomIn ? "zoomed in" : "zoomed out");
+            expectKept(button == buttons.in ? "zoomed in" : "zoomed out");
         }
     }
     EXPECT_FLOAT_EQ(window.scale(), 1.0f);
@@ -340,12 +335,8 @@ TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeFromAnyTime)
             ScrollingWindow window(kName, QString());
             TimelineForm form;
             form.attach(window, 60.0f, 2);
-            QList<QWidget*> controls = form.area->scrollBarWidgets(Qt::AlignRight);
-            ASSERT_EQ(controls.size(), 3);
-            std::sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
-            auto* zoomOut = qobject_cast<QPushButton*>(controls.at(0));
-            auto* zoomIn = qobject_cast<QPushButton*>(controls.at(2));
-            ASSERT_TRUE(zoomIn && zoomOut);
+            const ZoomButtons buttons(form.area);
+            ASSERT_TRUE(buttons.in && buttons.out) << "the row beside the scroll bar is not zoom out, slider, zoom in";
             switch (start.place) {
             case PlayHead::InTheMiddle:
                 window._seekToTime(start.time, false);
@@ -370,7 +361,7 @@ TEST_F(MainWindowScrolling, ZoomKeepsThePlayHeadsTimeFromAnyTime)
             const auto zoom = [&](bool in) {
                 switch (way) {
                 case Buttons:
-                    QTest::mouseClick(in ? zoomIn : zoomOut, Qt::LeftButton);
+                    QTest::mouseClick(in ? buttons.in : buttons.out, Qt::LeftButton);
                     break;
                 case SliderKeys:
                     QTest::keyClick(window.zoomSlider(), in ? Qt::Key_Right : Qt::Key_Left);

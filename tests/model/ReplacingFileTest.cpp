@@ -1,6 +1,7 @@
 // A file of the program's own put in place of another: every byte on the
 // disk before it takes the name, what it passes on from the file it
 // replaces, and the files it may not replace.
+#include "FileBytes.h"
 #include "ReplacingFile.h"
 
 #include <QDir>
@@ -121,18 +122,6 @@ extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const c
 }
 
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << qPrintable(path);
-}
 
 // Writes bytes through a ReplacingFile; false when open or commit fails.
 bool replace(const QString& path, const QByteArray& bytes)

@@ -1,5 +1,6 @@
 // Files of a project folder written whole or not at all: the panel settings
 // ("media.config") and the helpers every writer of the folder goes through.
+#include "FileBytes.h"
 #include "SaveFileCommit.h"
 #include "SettingsFile.h"
 #include "SmallFileSystem.h"
@@ -14,18 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << qPrintable(path);
-}
 
 // TMPDIR set to another folder while the object lives.
 struct TemporaryFolderAt {
