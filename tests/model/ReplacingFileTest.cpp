@@ -220,8 +220,9 @@ TEST(ReplacingFile, AFileThatReplacesNoneGetsThePermissionsOfANewFile)
         ReplacingFile file(path);
         ASSERT_TRUE(file.open());
         ASSERT_EQ(file.device().write("a frame"), 7);
-        if (!asNew)
+        if (!asNew) {
             ASSERT_TRUE(QFile::remove(path));
+        }
         const QString next = folder.filePath("frame 1.png");
         ASSERT_TRUE(asNew ? file.commitAsNew([&] { return next; }) : file.commit()) << asNew;
         const QString written = asNew ? next : path;
