@@ -294,6 +294,17 @@ protected:
             << qPrintable(name);
     }
 
+    // What stood at the cached name was not handed over: the movie was
+    // rendered anew (the exporters came to that count), and it, not the
+    // user's file, landed in the chosen folder under the name.
+    void expectRenderedAnew(ExportWindow& window, int exporters, const QString& name, const char* handedOver)
+    {
+        EXPECT_EQ(window.exportersCreated, exporters) << handedOver;
+        expectExported(window, name);
+        EXPECT_NE(readFile(target.filePath(name + QStringLiteral(".mp4"))), kUserNotes)
+            << "the user's file was sent out as the movie";
+    }
+
     IsolatedSettings settings;
     TemporaryProduct product;
     QTemporaryDir target;
@@ -1003,10 +1014,7 @@ TEST_F(MainWindowExport, ALinkPutAtTheCachedNameWhileTheHandOverWaitsIsNotFollow
     ASSERT_TRUE(swapWhileTheHandOverWaits(window, QStringLiteral("Swapped"), [&] {
         return unlink(cache.constData()) == 0 && symlink(QFile::encodeName(notes).constData(), cache.constData()) == 0;
     }));
-    EXPECT_EQ(window.exportersCreated, 2) << "the link was handed over as the movie";
-    expectExported(window, QStringLiteral("Swapped"));
-    const QString swapped = target.filePath(QStringLiteral("Swapped.mp4"));
-    EXPECT_NE(readFile(swapped), kUserNotes) << "the user's file was sent out as the movie";
+    expectRenderedAnew(window, 2, QStringLiteral("Swapped"), "the link was handed over as the movie");
     EXPECT_EQ(QFileInfo(window.cachePath()).symLinkTarget(), notes);
     EXPECT_EQ(readFile(notes), kUserNotes);
 }
@@ -1034,10 +1042,7 @@ TEST_F(MainWindowExport, ACopyRenamedOverTheCachedMovieWhileTheHandOverWaitsIsNo
         ASSERT_TRUE(swapWhileTheHandOverWaits(window, QStringLiteral("Swapped"), [&] {
             return std::rename(QFile::encodeName(copy).constData(), cache.constData()) == 0;
         }));
-        EXPECT_EQ(window.exportersCreated, exporters + 2) << "the copy was handed over as the movie";
-        expectExported(window, QStringLiteral("Swapped"));
-        EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), kUserNotes)
-            << "the user's file was sent out as the movie";
+        expectRenderedAnew(window, exporters + 2, QStringLiteral("Swapped"), "the copy was handed over as the movie");
         EXPECT_EQ(readFile(cachePath), copied) << "the copy was changed";
         for (const QString movie : {"Made.mp4", "Swapped.mp4"})
             ASSERT_TRUE(QFile::remove(target.filePath(movie)));
@@ -1074,10 +1079,7 @@ TEST_F(MainWindowExport, AFileRenamedOverTheCachedMovieAsItOpensIsNotSentOut)
     ASSERT_TRUE(beforeOpen.ran());
     ASSERT_TRUE(renamed);
     EXPECT_EQ(shown, 99) << "renamed before the hand-over looked at the cached name";
-    EXPECT_EQ(window.exportersCreated, 2) << "the file renamed there was handed over as the movie";
-    expectExported(window, QStringLiteral("Swapped"));
-    EXPECT_NE(readFile(target.filePath(QStringLiteral("Swapped.mp4"))), kUserNotes)
-        << "the user's file was sent out as the movie";
+    expectRenderedAnew(window, 2, QStringLiteral("Swapped"), "the file renamed there was handed over as the movie");
     EXPECT_EQ(readFile(window.cachePath()), kUserNotes);
     EXPECT_EQ(readFile(notes), kUserNotes);
 }
