@@ -229,6 +229,18 @@ TEST(ReplacingFile, AFileThatReplacesNoneGetsThePermissionsOfANewFile)
         EXPECT_EQ(bytesOf(written), "a frame") << asNew;
         EXPECT_EQ(statusOf(written).st_mode & 07777, 0666 & ~mask) << (asNew ? "the next free name" : "a name let go");
     }
+    // Permissions asked for (a copy's, of its source) hold on the free name.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("run.sh");
+    putFile(path, "the user's script");
+    ReplacingFile file(path);
+    ASSERT_TRUE(file.open());
+    ASSERT_EQ(file.device().write("a copy"), 6);
+    file.setPermissions(0750);
+    const QString next = folder.filePath("run 1.sh");
+    ASSERT_TRUE(file.commitAsNew([&] { return next; }));
+    EXPECT_EQ(statusOf(next).st_mode & 07777, 0750u);
+    EXPECT_EQ(bytesOf(path), "the user's script");
 }
 
 // A collaborator given access to the file by its access control list keeps

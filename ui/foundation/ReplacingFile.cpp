@@ -188,6 +188,11 @@ bool ReplacingFile::open(QString* reason)
     return true;
 }
 
+void ReplacingFile::setPermissions(mode_t mode)
+{
+    _permissions = int(mode & 07777);
+}
+
 bool ReplacingFile::commit(QString* reason)
 {
     if (!_writeOut(true, reason))
@@ -231,9 +236,11 @@ bool ReplacingFile::_writeOut(bool takeOldAttributes, QString* reason)
     bool taken = false;
     if (const int error = takeOldAttributes ? _takeOldAttributes(_file.handle(), &taken) : 0)
         return _fail(error, reason);
-    // Made private to take the permissions of a file that is gone now, or
-    // to replace none at all: it gets those of any new file.
-    if (!taken && _madePrivate && ::fchmod(_file.handle(), newFileMode()) != 0)
+    // Replacing none after all (the old file gone, or a free name taken):
+    // the permissions asked for, else those of any new file where it was
+    // made private to take the old file's.
+    const mode_t mode = _permissions >= 0 ? mode_t(_permissions) : _madePrivate ? newFileMode() : 0;
+    if (!taken && mode != 0 && ::fchmod(_file.handle(), mode) != 0)
         return _fail(errno, reason);
     if (::fsync(_file.handle()) != 0)
         return _fail(errno, reason);

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include <sys/types.h>
+
 // A file of the program's own written whole under a fresh name in its
 // folder and then renamed onto its name. Whatever stands at the name is
 // never opened: a rename replaces a symbolic link there instead of writing
@@ -32,6 +34,9 @@ public:
     // (read-only, immutable) or a folder there refuses the write at once.
     // On failure reason, when given, holds why, in the system's words.
     bool open(QString* reason = nullptr);
+    // The permissions the file gets when it replaces no file; one it
+    // replaces passes on its own.
+    void setPermissions(mode_t mode);
     // Where the bytes go between open() and commit().
     QFile& device() { return _file; }
     const QString& fileName() const { return _path; }
@@ -65,5 +70,7 @@ private:
     // Made readable by its owner alone, until it takes the permissions of
     // the file it replaces.
     bool _madePrivate = false;
+    // Asked for by setPermissions(), or -1.
+    int _permissions = -1;
     QFile _file;
 };

@@ -88,7 +88,8 @@ bool writeCopy(const QString& source, ReplacingFile& output)
         if (block.isEmpty() || output.device().write(block) != block.size())
             return false;
     }
-    return ::fchmod(output.device().handle(), modeOf(input.permissions()) | S_IWUSR) == 0;
+    output.setPermissions(modeOf(input.permissions()) | S_IWUSR);
+    return true;
 }
 
 // Copies source into output, which takes its name only once whole: never
