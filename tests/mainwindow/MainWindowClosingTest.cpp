@@ -3,7 +3,6 @@
 #include "AVComposition.h"
 #include "AVExporter.h"
 #include "AVGLWidget.h"
-#include "AVLayerSegment.h"
 #include "AVRender.h"
 #include "CommonPopup.h"
 #include "EditScrollArea.h"
@@ -21,6 +20,7 @@
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
 #include "SegmentWidget.h"
+#include "SlowLayer.h"
 #include "SmallFileSystem.h"
 
 #include <QApplication>
@@ -302,36 +302,6 @@ TEST_F(MainWindowClosingTest, ARendererThatNeverGoesIdleDoesNotHoldTheCloseForev
     window->close();
     EXPECT_TRUE(closedWithin(kClosedWithinMs));
 }
-
-// A layer whose every drawing takes longer than the playback driver's stop
-// waits, as a movie's first frame after a seek may. It remembers whether it
-// was destroyed while a pass was still drawing it; after its wait it touches
-// nothing of its own. Made unarmed, it draws at once until armed.
-class SlowLayer : public AVLayerSegment {
-public:
-    static constexpr unsigned long kDrawingMs = 4000;
-    explicit SlowLayer(bool armed = true) : AVLayerSegment(0.0, 600.0, 64, 64), _armed(armed)
-    {
-        setStatus(AVSegmentReady);
-    }
-    ~SlowLayer() override { destroyedWhileDrawn = drawing.load(); }
-    void arm() { _armed = true; }
-    void prepareAt(double, bool, bool) override
-    {
-        if (!_armed)
-            return;
-        drawing = true;
-        drawn = true;
-        QThread::msleep(kDrawingMs);
-        drawing = false;
-    }
-    static inline std::atomic<bool> drawing{false};
-    static inline std::atomic<bool> drawn{false};
-    static inline std::atomic<bool> destroyedWhileDrawn{false};
-
-private:
-    std::atomic<bool> _armed;
-};
 
 TEST_F(MainWindowClosingTest, ADrawingPassThatOutlastsTheStopEndsBeforeTheCompositionGoes)
 {
