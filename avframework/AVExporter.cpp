@@ -96,9 +96,16 @@ AVExporter::AVExporter(uint32_t width, uint32_t height, uint32_t videoBitRate, u
 
 AVExporter::~AVExporter()
 {
-    cancel();
+    stop();
     avThreadFree(_thread);
     avGLContextRelease(&_glSlot);
+}
+
+void AVExporter::stop()
+{
+    cancel();
+    if (_thread)
+        avThreadWait(_thread);
 }
 
 void AVExporter::attachToComposition(AVComposition* composition)

@@ -109,6 +109,9 @@ public:
     void start();
     // From any thread; the export ends with -1 at its next step.
     void cancel() { _cancelled = true; }
+    // On the GUI thread: cancels a running export and waits until its thread
+    // has ended, so that what it draws from may go. Its end is still reported.
+    void stop();
     bool isRunning() const { return _running.load(); }
 
     // The finished movie never replaces a file: when its name was taken

@@ -89,6 +89,7 @@ MainWindow::~MainWindow()
     if (_timeline)
         _timeline->setSelectedSegmentWidget(nullptr);
     _autosaveTimer->stop();
+    _beginClosing();
     // A window dropped without its closing step still has a loader that
     // writes into the project manager, and render and loading threads that
     // call back into the window: stop them before anything goes.
@@ -189,6 +190,7 @@ void MainWindow::onActionFullscreenTriggered()
 
 void MainWindow::_finishClosing()
 {
+    _beginClosing();
     // Asked for while a step of the window that turned the event loop is
     // still under way (a wait, a modal box or menu), the closing comes once
     // that step has returned: the step goes on with the project it began
@@ -255,6 +257,10 @@ void MainWindow::_saveCoverImage()
 
 void MainWindow::_releaseEngine()
 {
+    // The export draws from the composition, its image loader and the
+    // project's segments: it ends before any of them goes.
+    if (_exporter)
+        _freeExporter();
     // Whatever was scheduled for the project goes with it, and so do the
     // history commands. Loading tasks schedule their reports from the pool,
     // under the reports' lock.

@@ -450,6 +450,13 @@ protected:
     bool _closeAfterCancel = false;
 
 private:
+    // Set where every closing begins (the close sequence, a failed open, the
+    // window's destruction), cleared only when the user keeps the window
+    // open after all. From then on nothing put off (a retry, a timer, the
+    // end of an export) starts a thread that uses the project or the engine:
+    // those running are stopped and waited for before the release.
+    bool _closing = false;
+    void _beginClosing();
     void _askToCancelExportForClose();
     // Runs after every export end; closes the window when the user asked to.
     void _closeAfterExportEnded();
@@ -905,6 +912,8 @@ public:
     // the popup.
     void _finishExportedFile(PopupMovieExportingWidget* popup);
     AVExporter* exporter() const { return _exporter; }
+    // A running export, or one asked for that still waits for the renderer.
+    bool _isExportUnderWay() const;
     CommonPopup* currentPopup() const { return _currentPopup; }
 
 private:
@@ -929,7 +938,10 @@ private:
     // straight into the chosen folder, on a disk of its own.
     bool _isRoomElsewhere(bool ranOutOfDisk) const;
     void _restorePreviewAfterExport();
-    // 100 ms steps spent waiting for an idle renderer by the pending request.
+    // Cancels the export, waits for its thread and frees the exporter.
+    void _freeExporter();
+    // 100 ms steps spent waiting for an idle renderer by the pending
+    // request; 0 when none waits. Set to 0, it drops a waiting request.
     int _exportRetries = 0;
     // The request's cached movie ran out of disk: its next try goes
     // straight into the chosen folder.

@@ -58,7 +58,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         ProgressHUD::showMessage(tr("Please wait a moment"), this, kMessageMs);
         return;
     }
-    if (_exporter) {
+    if (_isExportUnderWay()) {
         QTimer::singleShot(kQuestionDelayMs, this, &MainWindow::_askToCancelExportForClose);
         return;
     }
@@ -79,8 +79,14 @@ void MainWindow::_askToCancelExportForClose()
     QPointer<MainWindow> window(this);
     const int answer = box->exec();
     delete box.data();
-    if (!window || answer != QMessageBox::Yes || !_exporter)
+    if (!window || answer != QMessageBox::Yes || !_isExportUnderWay())
         return;
+    if (!_exporter) {
+        // Asked for but not started: nothing to wait for.
+        _exportRetries = 0;
+        close();
+        return;
+    }
     _exporter->cancel();
     _closeAfterCancel = true;
     showWaitingHUD(tr("Canceling..."));
@@ -95,8 +101,21 @@ void MainWindow::_closeAfterExportEnded()
     close();
 }
 
+void MainWindow::_beginClosing()
+{
+    _closing = true;
+    // An export still waiting for the renderer is dropped.
+    _exportRetries = 0;
+}
+
+bool MainWindow::_isExportUnderWay() const
+{
+    return _exporter || _exportRetries > 0;
+}
+
 void MainWindow::_runCloseSequence()
 {
+    _beginClosing();
     if (TipManager::hasInstance())
         TipManager::instance()->closeCurrentTip();
     _hideMediaPreview();
@@ -132,6 +151,7 @@ bool MainWindow::_saveBeforeClosing()
     hideWaitingHUD();
     if (_askToCloseWithoutSaving())
         return true;
+    _closing = false;
     _autosaveTimer->start();
     return false;
 }

@@ -27,6 +27,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int kMessageMs = 2000;
@@ -154,9 +156,13 @@ QString MainWindow::_exportFilePath(int level, float frameRate, const QString& c
 void MainWindow::_exportMovie(int action, int level, float frameRate, const QString& codec, const QString& name,
                               const QString& folder)
 {
-    // The running export's options and cached path must stay as they are.
-    if (_exporter)
+    // The running export's options and cached path must stay as they are;
+    // once the window is closing, no export starts. Either way the request
+    // is over, a waiting one too.
+    if (_exporter || _closing) {
+        _exportRetries = 0;
         return;
+    }
     if (_engine)
         _engine->pause();
     if (_engine && !_engine->isRenderIdle()) {
@@ -165,7 +171,11 @@ void MainWindow::_exportMovie(int action, int level, float frameRate, const QStr
             _showExportError(tr("The preview did not stop in time. Please try again."));
             return;
         }
-        _runForProject(kRetryMs, [=] { _exportMovie(action, level, frameRate, codec, name, folder); });
+        _runForProject(kRetryMs, [=] {
+            // Unless the request was dropped meanwhile.
+            if (_exportRetries > 0)
+                _exportMovie(action, level, frameRate, codec, name, folder);
+        });
         return;
     }
     _exportRetries = 0;
@@ -407,12 +417,25 @@ void MainWindow::_restorePreviewAfterExport()
 {
     if (!_composition || !_render)
         return;
-    _render->drawingContexts()->exporter = nullptr;
     const QSize size = _projectManager->movieSize(_previewSizeLevel);
     _composition->updateLayout(size.width(), size.height(), 0);
     _render->setComposition(_composition);
+    if (_closing)
+        return;
     _render->startThreads();
     _render->seek(_currentScrollTime(), true);
+}
+
+void MainWindow::_freeExporter()
+{
+    // Detaching is refused while the thread still draws from the composition.
+    _exporter->stop();
+    _exporter->detachFromComposition();
+    delete std::exchange(_exporter, nullptr);
+    if (_render)
+        _render->drawingContexts()->exporter = nullptr;
+    if (_previewWidget)
+        _previewWidget->setExporter(nullptr);
 }
 
 void MainWindow::onAVExporterFinished(int err)
@@ -427,11 +450,7 @@ void MainWindow::onAVExporterFinished(int err)
             made = _exporter->movieIdentity();
         ranOutOfDisk = _exporter->ranOutOfDisk();
         refusedWriting = _exporter->wasRefusedWriting();
-        _exporter->detachFromComposition();
-        delete _exporter;
-        _exporter = nullptr;
-        if (_previewWidget)
-            _previewWidget->setExporter(nullptr);
+        _freeExporter();
     }
     _restorePreviewAfterExport();
     // Before what follows, which may start the movie anew.

@@ -294,8 +294,9 @@ QString MainWindow::_mediaPathForProject(const QString& path)
 
 QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QString& projectFolder)
 {
-    if (_copyingMedia || projectFolder.isEmpty()) {
-        qWarning("%s", qPrintable(QStringLiteral("%1 not copied: another copy runs or no project folder")
+    if (_copyingMedia || _closing || projectFolder.isEmpty()) {
+        qWarning("%s", qPrintable(QStringLiteral("%1 not copied: another copy runs, the window is closing or there "
+                                                 "is no project folder")
                                       .arg(QFileInfo(sourcePath).fileName())));
         return QString();
     }

@@ -250,6 +250,7 @@ void MainWindow::_markOpenFailed()
 // project over it nor tidy away the media its records still name.
 void MainWindow::_closeAfterFailedLoad(const QString& title, const QString& text)
 {
+    _beginClosing();
     _markOpenFailed();
     Util::showMessageBox(this, title, text, QMessageBox::Warning);
     hideWaitingHUD();
