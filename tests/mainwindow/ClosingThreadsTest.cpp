@@ -4,6 +4,7 @@
 #include "AVEngine.h"
 #include "AVGLWidget.h"
 #include "AssetLoadingThreadPool.h"
+#include "EventCounter.h"
 #include "HeldPool.h"
 #include "HelpTipsSeen.h"
 #include "ImmutableFolder.h"
@@ -14,6 +15,7 @@
 #include "ProjectLoader.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
+#include "SavedSegments.h"
 #include "SlowLayer.h"
 #include "SmallFileSystem.h"
 
@@ -28,7 +30,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -51,20 +52,9 @@ QString projectFile(const QString& name)
     return ProjectManager::projectDirectory(kProject, kFolder) + QStringLiteral("/") + name;
 }
 
-// The saved texts; -1 when the project file cannot be read whole.
 int savedTexts()
 {
-    QFile file(projectFile(QStringLiteral("project.xml")));
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    QXmlStreamReader reader(&file);
-    int texts = 0;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        texts += reader.isStartElement() && reader.name() == QStringLiteral("Segment")
-            && reader.attributes().value(QStringLiteral("Type")) == QStringLiteral("TEXT");
-    }
-    return reader.hasError() ? -1 : texts;
+    return savedSegments(projectFile(QStringLiteral("project.xml")), QStringLiteral("TEXT"));
 }
 
 // The desktop window on the countdown example. It tells, as it goes,
@@ -108,24 +98,6 @@ public:
 
 private:
     std::shared_ptr<bool> _exporterLeft;
-};
-
-// Counts the events of a type the watched object receives.
-class EventCounter : public QObject
-{
-public:
-    EventCounter(QObject* watched, QEvent::Type type) : _type(type) { watched->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        count += event->type() == _type;
-        return false;
-    }
-
-private:
-    QEvent::Type _type;
 };
 
 // Answers every message box as the user would, by its title, once may()

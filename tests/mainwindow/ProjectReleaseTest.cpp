@@ -2,6 +2,7 @@
 
 #include "AVGLWidget.h"
 #include "EditScrollArea.h"
+#include "EventCounter.h"
 #include "HelpTipsSeen.h"
 #include "IsolatedSettings.h"
 #include "MenuEntries.h"
@@ -9,6 +10,7 @@
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectTestSupport.h"
+#include "SavedSegments.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "SteppedApplication.h"
@@ -21,7 +23,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QTest>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -59,27 +60,9 @@ QString projectFile(const QString& name)
     return ProjectManager::projectDirectory(kProject, kFolder) + QStringLiteral("/") + name;
 }
 
-// The saved segments of the type, or of every type when it is empty; -1
-// when the project file cannot be read whole.
-int savedSegments(const QString& type = QString())
-{
-    QFile file(projectFile(QStringLiteral("project.xml")));
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    QXmlStreamReader reader(&file);
-    int segments = 0;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        const auto saved = reader.attributes().value(QStringLiteral("Type"));
-        if (reader.isStartElement() && reader.name() == QStringLiteral("Segment") && (type.isEmpty() || saved == type))
-            ++segments;
-    }
-    return reader.hasError() ? -1 : segments;
-}
-
 int savedTexts()
 {
-    return savedSegments(QStringLiteral("TEXT"));
+    return savedSegments(projectFile(QStringLiteral("project.xml")), QStringLiteral("TEXT"));
 }
 
 // The entry of the popup menu shown now, its submenus included.
@@ -235,24 +218,6 @@ struct LoopInsideAStep
     int addedSegments;
 };
 
-// Counts the events of a type the watched object receives.
-class EventCounter : public QObject
-{
-public:
-    EventCounter(QObject* watched, QEvent::Type type) : _type(type) { watched->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        count += event->type() == _type ? 1 : 0;
-        return false;
-    }
-
-private:
-    QEvent::Type _type;
-};
-
 void PrintTo(const LoopInsideAStep& place, std::ostream* out)
 {
     *out << place.name;
@@ -405,7 +370,7 @@ TEST_P(ProjectReleaseInsideAStep, TheClosingWaitsForTheStepThatTurnedTheLoop)
     EXPECT_LE(releasedAtDepth, 1) << "the project was released under a step still under way";
     outliveTheRelease();
     EXPECT_EQ(hides.count, 1) << "the window closed more than once";
-    EXPECT_EQ(savedSegments(), segments + place.addedSegments);
+    EXPECT_EQ(savedSegments(projectFile(QStringLiteral("project.xml"))), segments + place.addedSegments);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ProjectReleaseInsideAStep, ::testing::ValuesIn(kLoopsInsideSteps),
