@@ -204,12 +204,15 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, int fol
         qWarning() << "Refused entry name of an archive:" << nameBytes;
         return EntryResult::Damaged;
     }
-    // Two entries that become one file would leave whichever came last.
-    if (_entryNames.contains(name)) {
+    // Two entries that become one file would leave whichever came last;
+    // names apart only in case become one on a file system that tells no
+    // case apart, as the project's next one may.
+    const QString unpackedName = name.toCaseFolded();
+    if (_entryNames.contains(unpackedName)) {
         qWarning() << "Refused entry name that an earlier entry of the archive has:" << nameBytes;
         return EntryResult::Damaged;
     }
-    _entryNames.insert(name);
+    _entryNames.insert(unpackedName);
     // Archives written before the exporter left it out still carry the
     // example marker; the imported copy is the user's own project.
     if (name == ProjectManager::exampleMarkerFile)

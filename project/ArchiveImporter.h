@@ -20,7 +20,7 @@ class ReplacingFile;
 //
 // Archives come from outside: a name that could lead out of the new folder
 // or whose bytes hold a NUL or are no UTF-8, two entries of one name (as
-// unpacked), a length field beyond reason or an entry cut short refuses the
+// unpacked, case aside), a length field beyond reason or an entry cut short refuses the
 // archive as damaged, and whatever was unpacked of it is removed again.
 class ArchiveImporter : public QThread
 {
@@ -66,6 +66,6 @@ private:
     std::atomic<bool> _cancelled{false};
     qint64 _processedBytes = 0;
     qint64 _totalBytes = 0;
-    // The entries' names as unpacked, carriage returns made "_".
+    // The entries' names as unpacked, carriage returns made "_", case-folded.
     QSet<QString> _entryNames;
 };

@@ -308,7 +308,8 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithANameThatIsNotWhatItsBytesSayIsRefu
 }
 
 // Two entries that become one file, of one name or of names that unpack
-// alike (a carriage return becomes "_"), refuse the archive as damaged:
+// alike (a carriage return becomes "_", or apart only in case, as on a
+// file system that tells no case apart), refuse the archive as damaged:
 // the project would keep whichever came last. Nothing of it is kept.
 TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefused)
 {
@@ -316,7 +317,8 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefuse
     ProjectsListWidget list(nullptr);
     showForList(list);
     const std::pair<QByteArray, QByteArray> twins[] = {
-        {"clip.mp4", "clip.mp4"}, {"a\rb.png", "a_b.png"}, {"a_b.png", "a\rb.png"}, {"luts/x.cube", "luts/x.cube"}};
+        {"clip.mp4", "clip.mp4"},       {"a\rb.png", "a_b.png"},   {"a_b.png", "a\rb.png"},
+        {"luts/x.cube", "luts/x.cube"}, {"Clip.mp4", "clip.mp4"}, {"LUTS/x.cube", "luts/X.cube"}};
     for (const auto& [first, second] : twins)
         ASSERT_NO_FATAL_FAILURE(
             expectRefusedAsDamaged(list, "Twice", {{first, "first"}, {second, "second"}}, first.toHex()));
