@@ -220,17 +220,22 @@ TEST_F(ProjectsListArchiveTest, TheArchiveChooserOpensOnTheDownloadsFolderOrElse
     EXPECT_EQ(offered(), (QStringList{home + "/Downloads", home + "/Downloads", "can choose"}));
 }
 
-// A project of a newer version is told as the opening tells it, in the
-// language in force; the texts of the archive's failures read as written
+// A project of a newer version, and a project file that holds another
+// document, are told as the opening tells them, in the language in force;
+// the texts of the archive's failures read as written
 // in every language.
 TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailuresReadAsWritten)
 {
     writeFile(makeProject("Newer") + "/project.xml", "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>");
     writeFile(makeProject("Damaged") + "/project.xml", "<Project><Segment Type=\"TEXT\"");
+    writeFile(makeProject("Page") + "/project.xml", "<!DOCTYPE html>\n<html><body>Trip</body></html>\n");
     QTemporaryDir output;
     const auto archive = [&output](const QString& name) { return archiveAnswer(name, output.path()); };
     EXPECT_EQ(archive("Newer").toStdString(), "Higher Version Project / Vidorna can not open the higher version movie "
                                               "project. Please update Vidorna to the latest version.");
+    // A web page saved in the project file's place is no newer project.
+    EXPECT_EQ(archive("Page").toStdString(), "Archive Project Failed / \"project.xml\" is not a Vidorna project file. "
+                                             "Please move it away and save again.");
     MultiLanguage language;
     language.switchLanguage("de_DE");
     const QString newer = archive("Newer");
