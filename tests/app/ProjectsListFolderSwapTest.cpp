@@ -88,7 +88,7 @@ protected:
 // Whatever each removal ends in, the user's folder stays byte for byte as it was.
 TEST_F(ProjectsListFolderSwapTest, RemovalsNeverGoThroughALinkIntoAUsersFolder)
 {
-    constexpr int kRounds = 3;
+    constexpr int kRounds = 8;
     for (const RemovalCase& removal : kRemovals) {
         for (int round = 0; round < kRounds; ++round) {
             ASSERT_NO_FATAL_FAILURE(makeTrip());

@@ -174,7 +174,7 @@ TEST_F(DrawingHistoryTest, ItsFolderSwappedForALinkNeverLeadsTheRemovalIntoAUser
 {
     QTemporaryDir outside;
     const UserFolder user(outside.filePath("user"));
-    for (int round = 0; round < 5; ++round) {
+    for (int round = 0; round < 20; ++round) {
         auto history = std::make_unique<HistoryDataCompressionTaskManager>(nullptr);
         for (int index = 0; index < 20; ++index)
             history->push(filled(Qt::red));

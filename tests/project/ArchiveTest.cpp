@@ -728,8 +728,9 @@ TEST(ArchiveImport, FoldersSwappedForLinksNeverLeadTheImportOrItsRemovalIntoAUse
             EXPECT_EQ(QDir(folders.root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                       (QStringList{"dest", "out", "trip.vidornaproject", "user"}))
                 << race.what;
-            if (race.damaged || race.cancelledHalfWay)
+            if (race.damaged || race.cancelledHalfWay) {
                 EXPECT_NE(imported.back().code, ArchiveMessageCode::Done) << race.what;
+            }
         }
     }
 }

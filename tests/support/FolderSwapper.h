@@ -18,22 +18,23 @@
 #include <thread>
 
 // Another process that keeps swapping every folder below a root, at any
-// depth, for a symbolic link to a user's folder and back: the folder is
-// renamed aside ("NAME.aside"), the link put at its name, and on the next
-// round the link goes and the folder comes back. A program that looks a
+// depth, for a symbolic link to a user's folder and back, in passes: one
+// pass sets each folder aside ("NAME.aside") and puts the link at its name,
+// then does the same below it; the next one takes each link away, brings
+// the folder back and does the same below it. A program that looks a
 // folder up by its path again, while it removes or writes it, is led into
-// the user's folder half of the time. The swapper walks by descriptors and
-// never enters a link, so that it never touches the user's folder itself;
-// the root stays where it is.
+// the user's folder about half of the time. The swapper walks by
+// descriptors and never enters a link, so that it never touches the user's
+// folder itself; the root stays where it is.
 class FolderSwapper
 {
 public:
     FolderSwapper(const QString& root, const QString& userFolder)
         : _root(QFile::encodeName(root)), _user(QFile::encodeName(userFolder)), _thread([this] {
-              while (!_done) {
+              for (bool linking = true; !_done; linking = !linking) {
                   const int root = ::open(_root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
                   if (root >= 0)
-                      _toggleBelow(root);
+                      _toggleBelow(root, linking);
                   ::close(root);
               }
           })
@@ -52,7 +53,7 @@ public:
 private:
     static bool isAside(const QByteArray& name) { return name.endsWith(".aside"); }
 
-    void _toggleBelow(int folder)
+    void _toggleBelow(int folder, bool linking)
     {
         const int own = ::dup(folder);
         DIR* entries = own >= 0 ? ::fdopendir(own) : nullptr;
@@ -66,30 +67,36 @@ private:
         ::closedir(entries);
         for (const QByteArray& name : qAsConst(names)) {
             if (!isAside(name))
-                _toggle(folder, name);
+                linking ? _link(folder, name) : _unlink(folder, name);
         }
     }
 
-    // A link of its own goes and the folder set aside comes back, or the
-    // folder (after what it holds) is set aside and the link put in its place.
-    void _toggle(int parent, const QByteArray& name)
+    // The folder set aside and the link put in its place, then the same below it.
+    void _link(int parent, const QByteArray& name)
     {
-        const QByteArray aside = name + ".aside";
-        char target[4096];
-        const ssize_t length = ::readlinkat(parent, name.constData(), target, sizeof target);
-        if (length >= 0) {
-            if (QByteArray(target, int(length)) == _user && ::unlinkat(parent, name.constData(), 0) == 0)
-                ::renameat(parent, aside.constData(), parent, name.constData());
-            return;
-        }
         const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (folder < 0)
             return;
-        _toggleBelow(folder);
-        ::close(folder);
-        if (::renameat(parent, name.constData(), parent, aside.constData()) == 0
+        if (::renameat(parent, name.constData(), parent, (name + ".aside").constData()) == 0
             && ::symlinkat(_user.constData(), parent, name.constData()) == 0)
             ++_swaps;
+        _toggleBelow(folder, true);
+        ::close(folder);
+    }
+
+    // A link of its own taken away and the folder set aside brought back,
+    // then the same below it.
+    void _unlink(int parent, const QByteArray& name)
+    {
+        char target[4096];
+        const ssize_t length = ::readlinkat(parent, name.constData(), target, sizeof target);
+        if (length >= 0 && QByteArray(target, int(length)) == _user && ::unlinkat(parent, name.constData(), 0) == 0)
+            ::renameat(parent, (name + ".aside").constData(), parent, name.constData());
+        const int folder = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder < 0)
+            return;
+        _toggleBelow(folder, false);
+        ::close(folder);
     }
 
     QByteArray _root;
