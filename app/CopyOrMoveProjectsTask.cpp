@@ -1,5 +1,6 @@
 #include "CopyOrMoveProjectsTask.h"
 
+#include "AVFolderTree.h"
 #include "ProjectEntry.h"
 #include "Util.h"
 
@@ -76,7 +77,7 @@ bool CopyOrMoveProjectsTask::_processItem(const QString& path, bool* skipped) co
         return QDir().rename(path, destination);
     if (!Util::copyDirectory(path, destination, true)) {
         // The destination was free, so everything in it is this failed copy.
-        QDir(destination).removeRecursively();
+        avRemoveFolder(destination);
         return false;
     }
     ProjectEntry::dropExampleMarker(destination);

@@ -73,6 +73,11 @@ void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message,
                                                        "About %1 more space is needed.")
                                             .arg(Util::byteSizeText(data.toLongLong())));
         break;
+    case ArchiveMessageCode::ExportNotAProject:
+        // Told as the opening tells it.
+        emit issueHideProgressHUD();
+        _warn(tr("Archive Project Failed"), data.toString());
+        break;
     case ArchiveMessageCode::ExportTooNew:
         // Told as the opening tells it.
         emit issueHideProgressHUD();

@@ -2,6 +2,7 @@
 // folder, rename, duplicate, remove, and copy or move to a folder.
 #include "ProjectsListWidget.h"
 
+#include "AVFolderTree.h"
 #include "CopyOrMoveProjectsTask.h"
 #include "DirCopier.h"
 #include "ProjectFolderMaker.h"
@@ -269,7 +270,7 @@ void ProjectsListWidget::onDuplicateActionTriggered()
         _listAndSelectLater(name);
     } else {
         if (finished)
-            QDir(destination).removeRecursively();
+            avRemoveFolder(destination);
         _warn(QString(), tr("Failed to duplicate movie"));
     }
     emit issueHideWaitingHUD();
@@ -314,15 +315,15 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
     QString keptLink;
     for (const QString& name : names) {
         // No directory means nothing to remove: QDir("") is the current folder.
-        // A link is not removed either: removing it recursively would empty
-        // the folder it leads to.
+        // A link to a folder elsewhere is kept and told: what the user asked
+        // to remove is not here.
         const QString path = ProjectManager::projectDirectory(name, _currentFolder);
         const QFileInfo info(path);
         if (info.isSymLink()) {
             keptLink = name;
             break;
         }
-        if (path.isEmpty() || !info.isDir() || !QDir(path).removeRecursively())
+        if (path.isEmpty() || !info.isDir() || !avRemoveFolder(path))
             break;
         removed.append(name);
     }
@@ -415,6 +416,6 @@ void ProjectsListWidget::_removeEmptiedFolders()
         // not hold (made since, or failed to move) keeps its folder.
         QDir folder(_entries.at(index).fileInfo.filePath());
         if (folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty())
-            folder.removeRecursively();
+            avRemoveFolder(folder.path());
     }
 }

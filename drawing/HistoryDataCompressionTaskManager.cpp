@@ -1,5 +1,6 @@
 #include "HistoryDataCompressionTaskManager.h"
 
+#include "AVFolderTree.h"
 #include "DataCompressionTask.h"
 #include "Util.h"
 
@@ -87,7 +88,7 @@ QString HistoryDataCompressionTaskManager::_newSnapshotPath()
 void HistoryDataCompressionTaskManager::_removeSnapshots()
 {
     if (_ownFolder) {
-        _folder.removeRecursively();
+        avRemoveFolder(_folder.absolutePath());
         return;
     }
     // The snapshots lie in the cache root beside other files: remove only ours.

@@ -129,6 +129,18 @@ void ArchiveExporter::run()
     emit afterExporting(this);
 }
 
+int ArchiveExporter::_refusalMessage(int refusal)
+{
+    switch (refusal) {
+    case ProjectLoader::PropertiesReadRefused:
+        return ArchiveMessageCode::ExportEstimateFailed;
+    case ProjectLoader::PropertiesNotAProject:
+        return ArchiveMessageCode::ExportNotAProject;
+    default:
+        return ArchiveMessageCode::ExportTooNew;
+    }
+}
+
 void ArchiveExporter::_export()
 {
     // Refused as the opening refuses it: a named pipe in a project file's
@@ -136,10 +148,7 @@ void ArchiveExporter::_export()
     // read as an empty project.
     QString reason;
     if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &reason)) {
-        emit onMessage(this,
-                       refused == ProjectLoader::PropertiesReadRefused ? ArchiveMessageCode::ExportEstimateFailed
-                                                                        : ArchiveMessageCode::ExportTooNew,
-                       reason);
+        emit onMessage(this, _refusalMessage(refused), reason);
         return;
     }
     const QString projectDir = ProjectManager::projectDirectory(_projectName, _projectFolder);

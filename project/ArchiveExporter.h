@@ -51,6 +51,8 @@ private:
     };
 
     void _export();
+    // The message that tells a refusal of ProjectLoader::refusal().
+    static int _refusalMessage(int refusal);
     // The project's own files, then the external media (whose records are
     // pointed at their entries); estimate gets the bytes to be copied.
     static std::vector<Entry> _planEntries(const QString& projectDir, SegmentRecords& records, qint64* estimate);

@@ -2,13 +2,13 @@
 
 #include "AVFileDescriptor.h"
 #include "AVRegularFile.h"
+#include "ImportFolder.h"
 #include "ProjectArchiveFormat.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
 #include "ReplacingFile.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -24,17 +24,16 @@ namespace {
 
 // An import ends no sooner than this, so that its progress can be seen.
 constexpr qint64 kShortestRunMs = 1000;
-// "NAME (N)" is tried up to this N.
-constexpr int kFolderNumberLimit = 100000;
 constexpr unsigned long kStopWaitMs = 10000;
 
-// The folder that the entry name goes to in the project's folder, opened
-// one folder after the other through its parent's descriptor and made when
-// missing: a link put at a folder's name never leads the entry elsewhere.
-// -1, with errno telling why, when it cannot be.
-int openEntryFolder(const QDir& folder, const QString& name)
+// The folder that the entry name goes to in the folder open at the
+// descriptor folder, opened one folder after the other through its
+// parent's descriptor and made when missing: a link put at a folder's name
+// never leads the entry elsewhere. -1, with errno telling why, when it
+// cannot be.
+int openEntryFolder(int folder, const QString& name)
 {
-    int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int descriptor = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
     const QStringList parts = QFileInfo(name).path().split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         if (descriptor < 0 || part == QLatin1String("."))
@@ -84,35 +83,46 @@ void ArchiveImporter::run()
         emit onMessage(this, failure, QVariant());
         return;
     }
-    const QString folderPath = _createProjectFolder(projectName);
-    if (folderPath.isEmpty()) {
-        emit onMessage(this, ArchiveMessageCode::ImportFolderFailed, QVariant());
-        return;
-    }
-
-    QElapsedTimer clock;
-    clock.start();
-    int outcome = _unpackEntries(archive, folderPath);
-    if (outcome == 0) {
-        const qint64 elapsed = clock.elapsed();
-        if (elapsed < kShortestRunMs)
-            msleep(ulong(kShortestRunMs - elapsed));
-        // The cancel button stays live while the finished import is shown.
-        outcome = _cancelled ? int(ArchiveMessageCode::ImportCancelled) : int(ArchiveMessageCode::Done);
-    }
-    // A project missing some of its files would open as if whole.
-    if (outcome != ArchiveMessageCode::Done)
-        QDir(folderPath).removeRecursively();
+    const int outcome = _unpackIntoDestination(archive, projectName);
     emit onMessage(this, outcome, QVariant());
 }
 
-int ArchiveImporter::_unpackEntries(QFile& archive, const QString& folderPath)
+int ArchiveImporter::_unpackIntoDestination(QFile& archive, const QString& projectName)
 {
-    const QDir folder(folderPath);
+    const AVFileDescriptor destination(
+        ::open(QFile::encodeName(_destinationFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!destination.isOpen())
+        return ArchiveMessageCode::ImportFolderFailed;
+    ImportFolder::clearLeftovers(destination.get());
+    // A project missing some of its files would open as if whole: the
+    // folder takes the project's name only once every entry is in it, and
+    // goes again otherwise.
+    ImportFolder folder(destination.get());
+    if (!folder.isMade())
+        return ArchiveMessageCode::ImportFolderFailed;
+    QElapsedTimer clock;
+    clock.start();
+    if (const int failure = _unpackEntries(archive, folder.descriptor(), folder.path(_destinationFolder)))
+        return failure;
+    const qint64 elapsed = clock.elapsed();
+    if (elapsed < kShortestRunMs)
+        msleep(ulong(kShortestRunMs - elapsed));
+    // The cancel button stays live while the finished import is shown.
+    if (_cancelled)
+        return ArchiveMessageCode::ImportCancelled;
+    if (folder.takeFreeName(projectName))
+        return ArchiveMessageCode::Done;
+    qWarning().noquote() << "Cannot give the imported project a name in " + _destinationFolder + ": "
+                                + QString::fromLocal8Bit(std::strerror(errno));
+    return ArchiveMessageCode::ImportFolderFailed;
+}
+
+int ArchiveImporter::_unpackEntries(QFile& archive, int folder, const QString& folderPath)
+{
     QByteArray buffer(int(ProjectArchiveFormat::chunkBytes), Qt::Uninitialized);
     EntryResult result = EntryResult::Unpacked;
     while (result == EntryResult::Unpacked && !_cancelled)
-        result = _readEntry(archive, folder, buffer);
+        result = _readEntry(archive, folder, folderPath, buffer);
     archive.close();
     if (_cancelled)
         return ArchiveMessageCode::ImportCancelled;
@@ -174,25 +184,8 @@ int ArchiveImporter::_readHeader(QFile& archive, QString* projectName)
     return 0;
 }
 
-QString ArchiveImporter::_createProjectFolder(const QString& projectName) const
-{
-    const QDir destination(_destinationFolder);
-    for (int number = 0; number < kFolderNumberLimit; ++number) {
-        // One arg call: a name that holds "%1" must not take the number.
-        const QString name =
-            number == 0 ? projectName : QStringLiteral("%1 (%2)").arg(projectName, QString::number(number));
-        const QFileInfo candidate(destination.filePath(name));
-        // mkdir fails on anything already there, so the folder that a failed
-        // import removes again is always one that this import made.
-        if (destination.mkdir(name))
-            return candidate.filePath();
-        if (!candidate.exists() && !candidate.isSymLink())
-            return QString();
-    }
-    return QString();
-}
-
-ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const QDir& folder, QByteArray& buffer)
+ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, int folder, const QString& folderPath,
+                                                         QByteArray& buffer)
 {
     if (archive.atEnd())
         return EntryResult::End;
@@ -211,26 +204,30 @@ ArchiveImporter::EntryResult ArchiveImporter::_readEntry(QFile& archive, const Q
         qWarning() << "Refused entry name of an archive:" << nameBytes;
         return EntryResult::Damaged;
     }
-    // Two entries that become one file would leave whichever came last.
-    if (_entryNames.contains(name)) {
+    // Two entries that become one file would leave whichever came last;
+    // names apart only in case become one on a file system that tells no
+    // case apart, as the project's next one may.
+    const QString unpackedName = name.toCaseFolded();
+    if (_entryNames.contains(unpackedName)) {
         qWarning() << "Refused entry name that an earlier entry of the archive has:" << nameBytes;
         return EntryResult::Damaged;
     }
-    _entryNames.insert(name);
+    _entryNames.insert(unpackedName);
     // Archives written before the exporter left it out still carry the
     // example marker; the imported copy is the user's own project.
     if (name == ProjectManager::exampleMarkerFile)
         return _skipEntryData(archive, size);
     // Written under a name of its own and renamed into place: a link that
     // another process put at the entry's name is replaced, not written through.
+    const QString path = folderPath + QLatin1Char('/') + name;
     const AVFileDescriptor entryFolder(openEntryFolder(folder, name));
     if (!entryFolder.isOpen()) {
         const int error = errno;
-        qWarning().noquote() << "Cannot create the folder of " + folder.filePath(name) + ": "
+        qWarning().noquote() << "Cannot create the folder of " + path + ": "
                                     + QString::fromLocal8Bit(std::strerror(error));
         return EntryResult::WriteFailed;
     }
-    ReplacingFile file(entryFolder.get(), folder.filePath(name));
+    ReplacingFile file(entryFolder.get(), path);
     QString reason;
     if (!file.open(&reason)) {
         qWarning().noquote() << "Cannot create " + file.fileName() + ": " + reason;

@@ -6,18 +6,21 @@
 
 #include <atomic>
 
-class QDir;
 class QFile;
 class ReplacingFile;
 
 // Unpacks a project archive into a new project folder inside the
 // destination folder, named after the project ("NAME", or "NAME (N)" when
-// taken), each entry at its path there, sub-folders made as needed. Reports through onMessage (ArchiveMessageCode); connect it with a
-// queued connection. One object serves one run.
+// taken), each entry at its path there, sub-folders made as needed. The
+// entries go into a folder of the import's own (ImportFolder), which takes
+// the project's name only when whole; what imports killed before the end
+// left in the destination is cleared as the next one begins. Reports
+// through onMessage (ArchiveMessageCode); connect it with a queued
+// connection. One object serves one run.
 //
 // Archives come from outside: a name that could lead out of the new folder
 // or whose bytes hold a NUL or are no UTF-8, two entries of one name (as
-// unpacked), a length field beyond reason or an entry cut short refuses the
+// unpacked, case aside), a length field beyond reason or an entry cut short refuses the
 // archive as damaged, and whatever was unpacked of it is removed again.
 class ArchiveImporter : public QThread
 {
@@ -47,11 +50,13 @@ private:
     bool _checkArchive();
     // Reads magic, version and project name; the failure's message code, else 0.
     int _readHeader(QFile& archive, QString* projectName);
-    // Creates the new project folder under the first free name; empty on failure.
-    QString _createProjectFolder(const QString& projectName) const;
-    // Unpacks every entry into the folder; 0, or the message code that ends the import.
-    int _unpackEntries(QFile& archive, const QString& folderPath);
-    EntryResult _readEntry(QFile& archive, const QDir& folder, QByteArray& buffer);
+    // Unpacks the entries into a new project folder of the destination; the
+    // message code that ends the import.
+    int _unpackIntoDestination(QFile& archive, const QString& projectName);
+    // Unpacks every entry into the folder open at the descriptor folder
+    // (folderPath in messages); 0, or the message code that ends the import.
+    int _unpackEntries(QFile& archive, int folder, const QString& folderPath);
+    EntryResult _readEntry(QFile& archive, int folder, const QString& folderPath, QByteArray& buffer);
     EntryResult _copyEntryData(QFile& archive, ReplacingFile& file, qint64 size, QByteArray& buffer);
     // Reads past an entry that is not unpacked.
     EntryResult _skipEntryData(QFile& archive, qint64 size);
@@ -61,6 +66,6 @@ private:
     std::atomic<bool> _cancelled{false};
     qint64 _processedBytes = 0;
     qint64 _totalBytes = 0;
-    // The entries' names as unpacked, carriage returns made "_".
+    // The entries' names as unpacked, carriage returns made "_", case-folded.
     QSet<QString> _entryNames;
 };

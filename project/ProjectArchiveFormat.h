@@ -23,6 +23,7 @@ struct ArchiveMessageCode {
         ExportProjectXmlFailed = 7, // "project.xml" could not be generated; no archive left
         ExportCancelled = 8,        // no archive left
         ExportTooNew = 9,           // the project is of a newer version's format (QString: which file); nothing written
+        ExportNotAProject = 10,     // a project file holds another document (QString: which and why); nothing written
     };
     enum Import {
         ImportWriteFailed = 3,      // a file of the new project cannot be written; the folder is removed

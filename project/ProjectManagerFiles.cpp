@@ -2,6 +2,7 @@
 // and the copy of the built-in example projects.
 #include "ProjectManager.h"
 
+#include "AVFolderTree.h"
 #include "ProjectXml.h"
 #include "RecordRepair.h"
 #include "SaveFileCommit.h"
@@ -510,7 +511,7 @@ bool ProjectManager::copyExampleProjects()
         || !SaveFileCommit::writeWhole(examples + QDir::separator() + QStringLiteral(".folder"), QByteArray())) {
         // A partial copy would stand for the examples for good: take it away,
         // so that the next start copies again.
-        QDir(examples).removeRecursively();
+        avRemoveFolder(examples);
         qWarning().noquote() << "Cannot copy the example projects into " + examples;
         return false;
     }

@@ -12,11 +12,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDirIterator>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <signal.h>
 #include <sys/stat.h>
 
 namespace {
@@ -217,17 +220,22 @@ TEST_F(ProjectsListArchiveTest, TheArchiveChooserOpensOnTheDownloadsFolderOrElse
     EXPECT_EQ(offered(), (QStringList{home + "/Downloads", home + "/Downloads", "can choose"}));
 }
 
-// A project of a newer version is told as the opening tells it, in the
-// language in force; the texts of the archive's failures read as written
+// A project of a newer version, and a project file that holds another
+// document, are told as the opening tells them, in the language in force;
+// the texts of the archive's failures read as written
 // in every language.
 TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailuresReadAsWritten)
 {
     writeFile(makeProject("Newer") + "/project.xml", "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>");
     writeFile(makeProject("Damaged") + "/project.xml", "<Project><Segment Type=\"TEXT\"");
+    writeFile(makeProject("Page") + "/project.xml", "<!DOCTYPE html>\n<html><body>Trip</body></html>\n");
     QTemporaryDir output;
     const auto archive = [&output](const QString& name) { return archiveAnswer(name, output.path()); };
     EXPECT_EQ(archive("Newer").toStdString(), "Higher Version Project / Vidorna can not open the higher version movie "
                                               "project. Please update Vidorna to the latest version.");
+    // A web page saved in the project file's place is no newer project.
+    EXPECT_EQ(archive("Page").toStdString(), "Archive Project Failed / \"project.xml\" is not a Vidorna project file. "
+                                             "Please move it away and save again.");
     MultiLanguage language;
     language.switchLanguage("de_DE");
     const QString newer = archive("Newer");
@@ -305,7 +313,8 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithANameThatIsNotWhatItsBytesSayIsRefu
 }
 
 // Two entries that become one file, of one name or of names that unpack
-// alike (a carriage return becomes "_"), refuse the archive as damaged:
+// alike (a carriage return becomes "_", or apart only in case, as on a
+// file system that tells no case apart), refuse the archive as damaged:
 // the project would keep whichever came last. Nothing of it is kept.
 TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefused)
 {
@@ -313,9 +322,65 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefuse
     ProjectsListWidget list(nullptr);
     showForList(list);
     const std::pair<QByteArray, QByteArray> twins[] = {
-        {"clip.mp4", "clip.mp4"}, {"a\rb.png", "a_b.png"}, {"a_b.png", "a\rb.png"}, {"luts/x.cube", "luts/x.cube"}};
+        {"clip.mp4", "clip.mp4"},       {"a\rb.png", "a_b.png"},   {"a_b.png", "a\rb.png"},
+        {"luts/x.cube", "luts/x.cube"}, {"Clip.mp4", "clip.mp4"}, {"LUTS/x.cube", "luts/X.cube"}};
     for (const auto& [first, second] : twins)
         ASSERT_NO_FATAL_FAILURE(
             expectRefusedAsDamaged(list, "Twice", {{first, "first"}, {second, "second"}}, first.toHex()));
     EXPECT_TRUE(list.findItems("Twice", Qt::MatchExactly).isEmpty());
+}
+
+// An import killed half-way, that of the archive tool in a process of its
+// own, leaves no folder that the list shows as a project; the next import
+// into the projects folder clears what the killed one left (its first
+// entry and the part of the large one it was writing) and comes out whole.
+TEST_F(ProjectsListArchiveTest, AKilledImportLeavesNoProjectAndTheNextImportClearsWhatItLeft)
+{
+    makeProject("Beach");
+    QTemporaryDir outside;
+    const QString archive = outside.filePath("trip.vidornaproject");
+    const QByteArray large(96 * 1024 * 1024, 'v');
+    writeFile(archive, archiveBytes("Trip", {{"properties.xml", "<Properties version=\"7\"/>"},
+                                             {"large.mp4", large},
+                                             {"project.xml", "<Project/>"}}));
+    // Bytes of the large entry on the disk, below the projects folder.
+    const auto unpackedBytes = [this] {
+        qint64 bytes = 0;
+        QDirIterator it(projects(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            bytes += file.size() >= 1024 * 1024 ? file.size() : 0;
+        }
+        return bytes;
+    };
+    QProcess tool;
+    tool.start(VIDORNA_PROJTOOL, {"unpack", archive, projects()});
+    // The import takes its project's name a second after it began at the earliest.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unpackedBytes() > 0 || tool.state() == QProcess::NotRunning; }, 30000));
+    ::kill(pid_t(tool.processId()), SIGKILL);
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    ASSERT_EQ(tool.exitStatus(), QProcess::CrashExit) << "the import ended before it was killed";
+    ASSERT_GT(unpackedBytes(), 0) << "nothing of the import is on the disk";
+
+    ProjectsListWidget list(nullptr);
+    QStringList messages;
+    QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage,
+                     [&messages](const QString& text) { messages.append(text); });
+    showForList(list);
+    QStringList listed;
+    for (int row = 0; row < list.count(); ++row)
+        listed << list.item(row)->text();
+    EXPECT_TRUE(listed.contains("Beach"));
+    EXPECT_FALSE(listed.contains("Trip")) << qPrintable(listed.join(", "));
+    EXPECT_EQ(QDir(projects()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Beach"});
+
+    DialogScript open({DialogScript::choose(archive)});
+    list.importArchive();
+    ASSERT_TRUE(QTest::qWaitFor([&messages] { return !messages.isEmpty(); }, 60000));
+    EXPECT_EQ(messages, QStringList{"Import Completed"});
+    EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"Beach", "Trip"}));
+    EXPECT_EQ(QDir(projectPath("Trip")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"large.mp4", "project.xml", "properties.xml"}));
+    EXPECT_TRUE(readFile(projectPath("Trip/large.mp4")) == large);
 }

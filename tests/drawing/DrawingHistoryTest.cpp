@@ -1,4 +1,5 @@
 #include "DrawingTestSupport.h"
+#include "FolderSwapper.h"
 #include "IsolatedSettings.h"
 #include "Util.h"
 
@@ -6,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -163,6 +165,29 @@ TEST_F(DrawingHistoryTest, DestructionWaitsForTheWriterAndLeavesOtherFilesInTheC
     QStringList left = cacheRoot().entryList(QDir::Files);
     left.sort();
     EXPECT_EQ(left, QStringList({"DrawingHistory", "foreign.txt"}));
+}
+
+// Another process keeps swapping the history's folder for a link to a
+// user's folder and back while the history goes with its canvas: the
+// user's folder stays byte for byte as it was.
+TEST_F(DrawingHistoryTest, ItsFolderSwappedForALinkNeverLeadsTheRemovalIntoAUsersFolder)
+{
+    QTemporaryDir outside;
+    const UserFolder user(outside.filePath("user"));
+    for (int round = 0; round < 20; ++round) {
+        auto history = std::make_unique<HistoryDataCompressionTaskManager>(nullptr);
+        for (int index = 0; index < 20; ++index)
+            history->push(filled(Qt::red));
+        ASSERT_TRUE(history->waitUntilIdle(kWriterWaitMs));
+        FolderSwapper swapper(cacheRoot().path(), user.path);
+        ASSERT_TRUE(QTest::qWaitFor([&swapper] { return swapper.swaps() > 0; }, kWriterWaitMs));
+        history.reset();
+        swapper.stop();
+        ASSERT_TRUE(user.isUnchanged()) << "round " << round << ": the user's folder changed";
+        for (const QFileInfo& entry : cacheRoot().entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+            ASSERT_TRUE(entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
+                                                            : QFile::remove(entry.filePath()));
+    }
 }
 
 TEST_F(DrawingHistoryTest, UndoGivesBackEachEarlierCanvasAndStopsAtTheFirst)

@@ -1,6 +1,7 @@
 #include "ArchiveBytes.h"
 #include "ArchiveExporter.h"
 #include "ArchiveImporter.h"
+#include "FolderSwapper.h"
 #include "ProjectArchiveFormat.h"
 #include "ProjectTestSupport.h"
 #include "ProjectXml.h"
@@ -603,20 +604,25 @@ TEST(ArchiveImport, EntriesNeverWriteThroughLinksPutAtTheirNames)
     const QByteArray letterBytes = "Dear Ann, the photos follow next week.\n";
     writeFile(letter, letterBytes);
     std::vector<std::pair<QByteArray, QByteArray>> entries;
-    QStringList planted;
+    QStringList names;
     for (int index = 0; index < 200; ++index) {
         const QByteArray name = "media/clip" + QByteArray::number(index) + ".mp4";
         entries.emplace_back(name, "clip " + QByteArray::number(index));
-        planted << folders.destination + "/Trip/" + QString::fromUtf8(name);
+        names << QString::fromUtf8(name);
     }
     const QString path = folders.root.filePath("trip.vidornaproject");
     writeFile(path, archiveBytes("Trip", entries));
     std::atomic<bool> done{false};
+    // In whatever folder the import unpacks into, under whatever name.
     std::thread planter([&] {
         const QByteArray target = QFile::encodeName(letter);
         while (!done) {
-            for (const QString& name : qAsConst(planted))
-                ::symlink(target.constData(), QFile::encodeName(name).constData());
+            const QDir destination(folders.destination);
+            for (const QString& folder : destination.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+                for (const QString& name : qAsConst(names))
+                    ::symlink(target.constData(),
+                              QFile::encodeName(destination.filePath(folder + "/" + name)).constData());
+            }
         }
     });
 
@@ -627,7 +633,7 @@ TEST(ArchiveImport, EntriesNeverWriteThroughLinksPutAtTheirNames)
     ASSERT_EQ(imported.back().code, ArchiveMessageCode::Done);
     EXPECT_TRUE(readFile(letter) == letterBytes) << "the user's file was written through a link";
     for (size_t index = 0; index < entries.size(); ++index) {
-        const QFileInfo entry(planted[int(index)]);
+        const QFileInfo entry(folders.destination + "/Trip/" + names[int(index)]);
         EXPECT_TRUE(entry.isFile() && !entry.isSymLink()) << qPrintable(entry.filePath()) << " is no file of its own";
         EXPECT_EQ(readFile(entry.filePath()), entries[index].second) << qPrintable(entry.filePath());
     }
@@ -650,12 +656,16 @@ TEST(ArchiveImport, EntriesNeverGoThroughLinksPutAtTheirFoldersNames)
     writeFile(path, archiveBytes("Trip", entries));
     const QString project = folders.destination + "/Trip";
     bool linked = false;
+    // In the folder the import unpacks into, whatever its name.
     const auto linkAtFirstProgress = [&](ArchiveImporter&, int code) {
         if (code != ArchiveMessageCode::Progress || linked)
             return;
         linked = true;
-        EXPECT_TRUE(QFile::link(user, project + "/media"));
-        EXPECT_TRUE(QFile::link(user, project + "/luts"));
+        const QStringList unpacking =
+            QDir(folders.destination).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        ASSERT_EQ(unpacking.size(), 1);
+        EXPECT_TRUE(QFile::link(user, folders.destination + "/" + unpacking[0] + "/media"));
+        EXPECT_TRUE(QFile::link(user, folders.destination + "/" + unpacking[0] + "/luts"));
     };
 
     const Messages imported = importArchive(path, folders.destination, linkAtFirstProgress);
@@ -668,6 +678,90 @@ TEST(ArchiveImport, EntriesNeverGoThroughLinksPutAtTheirFoldersNames)
         EXPECT_FALSE(QFileInfo(entry.path()).isSymLink()) << qPrintable(entry.path());
         EXPECT_EQ(readFile(entry.filePath()), data) << qPrintable(entry.filePath());
     }
+}
+
+// How an import ends while the folders of the project are swapped for links.
+struct ImportRace {
+    const char* what;
+    bool damaged;
+    bool cancelledHalfWay;
+};
+
+// Another process keeps swapping the folders of the project being unpacked,
+// its own folder and its sub-folders, for links to a user's folder and
+// back: whether the import ends whole, refused as damaged or cancelled, and
+// its files removed again, the user's folder stays byte for byte as it was
+// and nothing is written outside the destination.
+TEST(ArchiveImport, FoldersSwappedForLinksNeverLeadTheImportOrItsRemovalIntoAUsersFolder)
+{
+    std::vector<std::pair<QByteArray, QByteArray>> entries{
+        {"properties.xml", kProperties},
+        {"notes.txt", "the project's notes"},
+        {"holiday/clip.mp4", "the project's clip"}};
+    for (int index = 0; index < 60; ++index)
+        entries.emplace_back("media/" + QByteArray::number(index % 6) + "/clip" + QByteArray::number(index) + ".mp4",
+                             "clip " + QByteArray::number(index));
+    entries.emplace_back("project.xml", projectDocument({}));
+    const QByteArray whole = archiveBytes("Trip", entries);
+    const ImportRace races[] = {{"whole", false, false}, {"damaged", true, false}, {"cancelled", false, true}};
+    constexpr int kRounds = 3;
+    for (const ImportRace& race : races) {
+        for (int round = 0; round < kRounds; ++round) {
+            Folders folders;
+            const UserFolder user(folders.root.filePath("user"));
+            const QString archive = folders.root.filePath("trip.vidornaproject");
+            writeFile(archive, race.damaged ? whole.left(whole.size() - 3) : whole);
+            // Each entry reports its progress once.
+            int progress = 0;
+            const auto cancelHalfWay = [&](ArchiveImporter& importer, int code) {
+                if (race.cancelledHalfWay && code == ArchiveMessageCode::Progress
+                    && ++progress == int(entries.size()) / 2)
+                    importer.cancel();
+            };
+            FolderSwapper swapper(folders.destination, user.path);
+            const Messages imported = importArchive(archive, folders.destination, cancelHalfWay);
+            swapper.stop();
+
+            ASSERT_FALSE(imported.empty());
+            EXPECT_GT(swapper.swaps(), 0) << race.what;
+            ASSERT_TRUE(user.isUnchanged()) << race.what << " round " << round << ": the user's folder changed";
+            EXPECT_EQ(QDir(folders.root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      (QStringList{"dest", "out", "trip.vidornaproject", "user"}))
+                << race.what;
+            if (race.damaged || race.cancelledHalfWay) {
+                EXPECT_NE(imported.back().code, ArchiveMessageCode::Done) << race.what;
+            }
+        }
+    }
+}
+
+// Two imports into one folder at once, as two instances of the program may
+// run them: the one that begins second clears only what imports killed
+// before the end left there, never the folder that the first one still
+// unpacks into. Both projects come out whole.
+TEST(ArchiveImport, AnImportNeverClearsTheFolderOfAnotherStillRunning)
+{
+    Folders folders;
+    const QString first = folders.root.filePath("first.vidornaproject");
+    const QString second = folders.root.filePath("second.vidornaproject");
+    writeFile(first, archiveBytes("Trip", {{"a.txt", "first a"}, {"b.txt", "first b"}}));
+    writeFile(second, archiveBytes("Beach", {{"c.txt", "second c"}}));
+    bool ran = false;
+    const auto importTheOtherMeanwhile = [&](ArchiveImporter&, int code) {
+        if (code != ArchiveMessageCode::Progress || ran)
+            return;
+        ran = true;
+        ArchiveImporter other(second, folders.destination);
+        other.start();
+        EXPECT_TRUE(other.wait(60000));
+    };
+
+    ASSERT_EQ(importArchive(first, folders.destination, importTheOtherMeanwhile).back().code,
+              ArchiveMessageCode::Done);
+    ASSERT_TRUE(ran) << "the import reported no progress";
+    EXPECT_EQ(filesBelow(folders.destination).join(" | ").toStdString(),
+              "Beach | Beach/c.txt | Trip | Trip/a.txt | Trip/b.txt");
+    EXPECT_EQ(readFile(folders.destination + "/Trip/b.txt"), "first b");
 }
 
 // A file that only an element beside the records names, in a sub-folder,

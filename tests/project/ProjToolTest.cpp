@@ -277,6 +277,7 @@ TEST(ProjTool, FilesWhoseRootIsInANamespaceAreRefusedAndLeftAlone)
 TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone)
 {
     const char* const kPackRefusal = "projtool: cannot pack: this version does not write the project's format:";
+    const char* const kNotAProject = "projtool: cannot pack: a project file holds another document:";
     TemporaryProduct product;
     const QString dir = writeProject(product, 1);
     const QByteArray properties = readFile(dir + "/properties.xml");
@@ -292,8 +293,8 @@ TEST(ProjTool, FilesOfAnotherFormatOrThatAreNoRegularFilesAreRefusedAndLeftAlone
     const Case cases[] = {
         {"<PropertiesV9 version=\"7\" xmlns:e=\"urn:x-e\" e:mark=\"mark.png\"><e:Cover>cover2.png</e:Cover>"
          "</PropertiesV9>",
-         project, nullptr, kPackRefusal, "properties.xml", true},
-        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, kPackRefusal, "project.xml", true},
+         project, nullptr, kNotAProject, "properties.xml", true},
+        {properties, "<ProjectV9><Segment Type=\"TEXT\"/></ProjectV9>", nullptr, kNotAProject, "project.xml", true},
         {properties, "<Project xmlns=\"urn:x-newer\"><Segment Type=\"TEXT\"/></Project>", nullptr, kPackRefusal,
          "project.xml"},
         {QByteArray(properties).replace("version=\"7\"", "version=\"8\""), project, nullptr, kPackRefusal,

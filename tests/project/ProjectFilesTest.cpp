@@ -1,5 +1,7 @@
 #include "ProjectTestSupport.h"
 
+#include "FileSizeLimit.h"
+#include "FolderSwapper.h"
 #include "ImmutableFolder.h"
 #include "NameSquatter.h"
 #include "ProjectXml.h"
@@ -365,6 +367,30 @@ TEST(ProjectFiles, ExampleProjectsNeitherWriteThroughLinksNorWaitOnPipesPutAtThe
 } // namespace
 
 // The tidy at close keeps what any record names, whatever its type.
+// Another process keeps swapping the examples' folders, their own and the
+// example project's, for links to a user's folder and back while a copy
+// that breaks off (past the file size limit) is removed again: the user's
+// folder stays byte for byte as it was.
+TEST(ProjectFiles, AFailedCopyOfTheExamplesIsRemovedWithoutGoingThroughALink)
+{
+    TemporaryProduct product;
+    const QString projects = ProjectManager::projectsDirectory();
+    QTemporaryDir outside;
+    const UserFolder user(outside.filePath("user"));
+    for (int round = 0; round < 5; ++round) {
+        for (const QFileInfo& entry : QDir(projects).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+            ASSERT_TRUE(entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
+                                                            : QFile::remove(entry.filePath()));
+        FolderSwapper swapper(projects, user.path);
+        {
+            FileSizeLimit limit(4096);
+            EXPECT_FALSE(ProjectManager::copyExampleProjects()) << "round " << round;
+        }
+        swapper.stop();
+        ASSERT_TRUE(user.isUnchanged()) << "round " << round << ": the user's folder changed";
+    }
+}
+
 TEST(ProjectFiles, RecordedFilesAreThoseOfEveryRecordWhateverItsType)
 {
     TemporaryProduct product;

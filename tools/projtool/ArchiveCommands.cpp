@@ -23,6 +23,7 @@ const QHash<int, const char*> kExportRefusals{
     {ArchiveMessageCode::ExportProjectXmlFailed, "project.xml cannot be written into the archive"},
     {ArchiveMessageCode::ExportCancelled, "cancelled"},
     {ArchiveMessageCode::ExportTooNew, "this version does not write the project's format"},
+    {ArchiveMessageCode::ExportNotAProject, "a project file holds another document"},
 };
 const QHash<int, const char*> kImportRefusals{
     {ArchiveMessageCode::ImportWriteFailed, "a file of the new project cannot be written"},

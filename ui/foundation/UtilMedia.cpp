@@ -177,7 +177,10 @@ bool Util::copyDirectory(const QString& source, const QString& target, bool over
     QDir targetDir(target);
     if (!targetDir.exists() && !targetDir.mkpath("."))
         return false;
-    const AVFileDescriptor folder(::open(QFile::encodeName(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // Every target is a folder the program makes for the copy: a link at its
+    // name, put there by another process, is refused rather than followed.
+    const AVFileDescriptor folder(
+        ::open(QFile::encodeName(target).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     return folder.isOpen()
         && copyFolderContents(source, folder.get(), target, overwrite, QFileInfo(target).canonicalFilePath());
 }
