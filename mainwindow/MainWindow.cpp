@@ -327,21 +327,15 @@ void MainWindow::_copyFileChunked(const QString& source, const QString& destinat
                                   std::atomic<bool>* running)
 {
     QFile input(source);
-    QFile output;
-    // Unbuffered: the blocks go between the two descriptors, not through QFile.
-    const bool outputOpen =
-        output.open(outputDescriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
-    if (!outputOpen)
-        ::close(outputDescriptor);
     // A named pipe would hold the copy until a writer came: it is no file to copy.
-    if (outputOpen && avIsRegularFile(source) && input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    if (avIsRegularFile(source) && input.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         QByteArray buffer;
         qint64 remaining = input.size();
         bool failed = false;
         while (remaining > 0 && !failed) {
             FileBlockCopyError error = FileBlockCopyError::None;
             const qint64 count =
-                copyFileBlock(input.handle(), output.handle(), qMin(remaining, kCopyBlockBytes), &buffer, &error);
+                copyFileBlock(input.handle(), outputDescriptor, qMin(remaining, kCopyBlockBytes), &buffer, &error);
             // A file shorter than it announced, or a read error, ends the copy.
             if (count <= 0) {
                 const QString reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -356,9 +350,7 @@ void MainWindow::_copyFileChunked(const QString& source, const QString& destinat
                 remaining -= count;
             }
         }
-        output.close();
-        if (!failed && output.error() == QFileDevice::NoError)
-            *success = true;
+        *success = !failed;
     }
     *running = false;
 }

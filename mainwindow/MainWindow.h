@@ -171,7 +171,7 @@ public:
 
     // The body of the copy thread of an added file: copies in 1 MiB blocks
     // into the output descriptor, open for writing at destination (named in
-    // the warnings), which it closes; counts the bytes written. success is
+    // the warnings), which stays open; counts the bytes written. success is
     // set only when every announced byte was copied, running is cleared at
     // the end in every case.
     static void _copyFileChunked(const QString& source, const QString& destination, int outputDescriptor,
@@ -1349,7 +1349,7 @@ private:
     // preferences ask for a copy in the project; null when that copy failed.
     QString _mediaPathForProject(const QString& path);
     // Copies the source into the output descriptor, open at destination, on a
-    // thread of its own, and closes it; true when every byte was copied.
+    // thread of its own; true when every byte was copied.
     // User input waits and the window refuses to close meanwhile.
     bool _copyOnThread(const QString& sourcePath, const QString& destination, int output);
     // 1, 2 or 4 for the file; 0 for a kind or MIME type of no media.

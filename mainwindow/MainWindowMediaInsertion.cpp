@@ -13,6 +13,7 @@
 #include "ProgressHUD.h"
 #include "ProjectManager.h"
 #include "ProjectXml.h"
+#include "ReplacingFile.h"
 #include "SegmentStyleDefaults.h"
 #include "SegmentWidget.h"
 #include "TrackWidget.h"
@@ -32,7 +33,6 @@
 #include <fcntl.h>
 
 #include <cerrno>
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -83,23 +83,6 @@ QString copyPath(const QString& source, const QString& folder, int number)
     const QString base = dot < 0 ? fileName : fileName.left(dot);
     const QString suffix = dot < 0 ? QString() : fileName.mid(dot + 1);
     return folder + QStringLiteral("/%1 Copy %2.%3").arg(base).arg(number).arg(suffix);
-}
-
-// Makes the copy of source in the folder under the first of its names that
-// is free at the very moment: the descriptor open for writing, or -1 (errno
-// tells why). Whatever stands at a name, also a link or a named pipe put
-// there a moment ago, is never opened: the next name is taken instead.
-int createFreeCopy(const QString& source, const QString& folder, QString* destination)
-{
-    int descriptor = -1;
-    for (int number = 0; descriptor < 0; ++number) {
-        *destination = copyPath(source, folder, number);
-        descriptor = ::open(QFile::encodeName(*destination).constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (descriptor < 0 && errno != EEXIST)
-            return -1;
-    }
-    return descriptor;
 }
 
 float startPastZero(float start)
@@ -300,16 +283,24 @@ QString MainWindow::_copyMediaIntoProject(const QString& sourcePath, const QStri
                                       .arg(QFileInfo(sourcePath).fileName())));
         return QString();
     }
-    QString destination;
-    const int output = createFreeCopy(sourcePath, projectFolder, &destination);
-    if (output < 0) {
-        qWarning("%s", qPrintable(QStringLiteral("failed to create %1 (error:%2)")
-                                      .arg(destination, QString::fromLocal8Bit(std::strerror(errno)))));
-    } else if (_copyOnThread(sourcePath, destination, output)) {
-        return destination;
-    } else {
-        // A half-written copy would be taken for the file by the next insertion.
-        QFile::remove(destination);
+    // Written under a name of its own, the copy takes the first free one of
+    // its names only once whole: a copy cut short by a kill never stands
+    // under a name the user may pick, and the close's tidy takes it.
+    int number = 0;
+    const auto nextFreePath = [&] {
+        QString path;
+        do {
+            path = copyPath(sourcePath, projectFolder, number++);
+        } while (avIsNameTaken(path));
+        return path;
+    };
+    ReplacingFile output(nextFreePath());
+    QString reason;
+    if (!output.open(&reason)) {
+        qWarning("%s", qPrintable(QStringLiteral("failed to create %1 (error:%2)").arg(output.fileName(), reason)));
+    } else if (_copyOnThread(sourcePath, output.fileName(), output.device().handle())
+               && output.commitAsNew(nextFreePath, &reason)) {
+        return output.fileName();
     }
     ProgressHUD::showMessage(tr("Copy file failed"), this, kMessageMs);
     return QString();

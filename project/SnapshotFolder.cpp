@@ -3,6 +3,7 @@
 #include "AVFileDescriptor.h"
 #include "AVRegularFile.h"
 #include "SaveFileCommit.h"
+#include "Util.h"
 
 #include <QDebug>
 #include <QDir>
@@ -11,6 +12,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +39,31 @@ int openParentOf(const QString& directory)
     return ::open(QFile::encodeName(QFileInfo(directory).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
+QByteArray encodedFileName(const QString& path)
+{
+    return QFile::encodeName(QFileInfo(path).fileName());
+}
+
+// The folder in the program's cache that holds the folders of sessions
+// that could have none beside their project.
+QString cacheFolder()
+{
+    return Util::cacheLocation() + QStringLiteral("/ProjectHistory");
+}
+
+// The names the folder holds, but "." and "..".
+QList<QByteArray> entryNames(int folder)
+{
+    // Read through a descriptor of its own: closedir() closes it.
+    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(::dup(folder)), &::closedir);
+    QList<QByteArray> names;
+    while (const dirent* entry = entries ? ::readdir(entries.get()) : nullptr) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << QByteArray(entry->d_name);
+    }
+    return names;
+}
+
 // A session folder's name by its number: the history folder's own name,
 // then "name-2", "name-3" and on.
 QByteArray numberedFolderName(const QByteArray& name, int number)
@@ -44,49 +71,50 @@ QByteArray numberedFolderName(const QByteArray& name, int number)
     return number == 1 ? name : name + '-' + QByteArray::number(number);
 }
 
+// Locks the folder for the session that holds the descriptor; false only
+// when another live session holds it. A file system that keeps no locks
+// leaves every folder to whoever comes, as before there were any.
+bool takeLock(int folder)
+{
+    return ::flock(folder, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+}
+
+bool isSameFile(const struct stat& one, const struct stat& other)
+{
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
 // Removes what the folder of that name in parent holds, but folders, and
-// then the folder when it is empty. A link in the folder's place goes as a
-// link; anything else there that is no folder stays.
-void removeFolderAt(int parent, const QByteArray& folderName)
+// then the folder when it is empty; true when it went. A link in the
+// folder's place goes as a link; anything else there that is no folder
+// stays, and so does a folder that a live session holds.
+bool removeFolderAt(int parent, const QByteArray& folderName)
 {
     const AVFileDescriptor folder(avOpenFolderAt(parent, folderName, false));
     if (!folder.isOpen()) {
         if (errno != ENOENT && errno != ENOTDIR)
             qWarning().noquote() << "Remove history directory failed: " + systemReason();
-        return;
+        return false;
     }
-    // Read through a descriptor of its own: closedir() closes it.
-    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(::dup(folder.get())), &::closedir);
-    QList<QByteArray> names;
-    while (const dirent* entry = entries ? ::readdir(entries.get()) : nullptr) {
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names << QByteArray(entry->d_name);
-    }
+    if (!takeLock(folder.get()))
+        return false;
+    const QList<QByteArray> names = entryNames(folder.get());
     // Without AT_REMOVEDIR a folder refuses to go: it and what it holds stay.
     for (const QByteArray& name : qAsConst(names))
         ::unlinkat(folder.get(), name.constData(), 0);
-    ::unlinkat(parent, folderName.constData(), AT_REMOVEDIR);
+    return ::unlinkat(parent, folderName.constData(), AT_REMOVEDIR) == 0;
 }
 
-// A new folder in parent under the first free one of name, "name-2",
-// "name-3" and on; empty, with errno telling why, when none could be made.
-// A numbered folder is the program's own, left by a session that never
-// closed: it is cleared for this one.
-QByteArray makeFolderAt(int parent, const QByteArray& name)
+// Removes the folders in the cache folder that no live session holds: those
+// of sessions that never closed.
+void removeCacheLeftovers()
 {
-    for (int number = 1; number <= kMostFolderNames; ++number) {
-        const QByteArray candidate = numberedFolderName(name, number);
-        if (::mkdirat(parent, candidate.constData(), 0777) == 0)
-            return candidate;
-        if (errno != EEXIST)
-            return QByteArray();
-        if (number > 1) {
-            removeFolderAt(parent, candidate);
-            if (::mkdirat(parent, candidate.constData(), 0777) == 0)
-                return candidate;
-        }
-    }
-    return QByteArray();
+    const AVFileDescriptor parent(
+        ::open(QFile::encodeName(cacheFolder()).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!parent.isOpen())
+        return;
+    for (const QByteArray& name : entryNames(parent.get()))
+        removeFolderAt(parent.get(), name);
 }
 
 } // namespace
@@ -99,19 +127,21 @@ QString SnapshotFolder::fileName(int number)
 int SnapshotFolder::write(const QString& directory, int number, const std::function<bool(const QString&)>& isLive,
                           const std::function<bool(QIODevice&)>& writeDocument, QString* path)
 {
-    const AVFileDescriptor parent(openParentOf(directory));
-    const AVFileDescriptor folder(parent.isOpen() ? _openOwnFolder(parent.get(), directory) : -1);
+    if (_ownFolder.isEmpty() || _historyFolder != directory)
+        _makeOwnFolder(directory);
+    const AVFileDescriptor parent(_ownFolder.isEmpty() ? -1 : openParentOf(_ownFolder));
+    const AVFileDescriptor folder(parent.isOpen() ? _reopenOwnFolder(parent.get()) : -1);
     if (!folder.isOpen()) {
         qWarning().noquote() << "Cannot open the snapshot folder " + directory + ": " + systemReason();
         return -1;
     }
-    const QByteArray folderName = QFile::encodeName(QFileInfo(_ownFolder).fileName());
+    const QByteArray folderName = encodedFileName(_ownFolder);
     // A folder made for a first snapshot that did not fit goes with it, and
     // the next snapshot makes one anew; one that holds earlier snapshots is
     // not empty and stays.
     const auto removeIfEmpty = [&] {
         if (::unlinkat(parent.get(), folderName.constData(), AT_REMOVEDIR) == 0)
-            _ownFolder.clear();
+            _release();
     };
     int descriptor = -1;
     QByteArray name;
@@ -149,20 +179,100 @@ int SnapshotFolder::write(const QString& directory, int number, const std::funct
     return -2;
 }
 
-// The folder this session made for its snapshots, made at the first one:
-// what the history folder's place held before (a session's that never
-// closed, a file, a named pipe, a link) is no history of this session.
-int SnapshotFolder::_openOwnFolder(int parent, const QString& directory)
+// The folder this session makes for its snapshots at the first one: what
+// the history folder's place held before (a session's that never closed, a
+// file, a named pipe, a link) is no history of this session.
+void SnapshotFolder::_makeOwnFolder(const QString& directory)
 {
-    if (_ownFolder.isEmpty() || _historyFolder != directory) {
-        const QByteArray made = makeFolderAt(parent, QFile::encodeName(QFileInfo(directory).fileName()));
-        if (made.isEmpty())
-            return -1;
-        _historyFolder = directory;
+    _release();
+    _historyFolder = directory;
+    const AVFileDescriptor parent(openParentOf(directory));
+    const QByteArray made = parent.isOpen() ? _makeFolderBeside(parent.get(), encodedFileName(directory)) : QByteArray();
+    if (!made.isEmpty())
         _ownFolder = QFileInfo(directory).dir().filePath(QFile::decodeName(made));
-        _written.clear();
+    else
+        _ownFolder = _makeFolderInCache();
+}
+
+// A new folder in parent under the first free one of name, "name-2",
+// "name-3" and on, held by this session; empty when none could be made. A
+// numbered folder that no live session holds is the program's own, left by
+// a session that never closed: it is cleared for this one.
+QByteArray SnapshotFolder::_makeFolderBeside(int parent, const QByteArray& name)
+{
+    for (int number = 1; number <= kMostFolderNames; ++number) {
+        const QByteArray candidate = numberedFolderName(name, number);
+        bool made = ::mkdirat(parent, candidate.constData(), 0777) == 0;
+        if (!made && errno != EEXIST)
+            return QByteArray();
+        if (!made && number > 1 && removeFolderAt(parent, candidate))
+            made = ::mkdirat(parent, candidate.constData(), 0777) == 0;
+        // Another session that cleared the new folder may have taken it first.
+        if (made && _holdFolderAt(parent, candidate))
+            return candidate;
     }
-    return avOpenFolderAt(parent, QFile::encodeName(QFileInfo(_ownFolder).fileName()), true);
+    return QByteArray();
+}
+
+// A folder of a unique name in the program's cache, held by this session;
+// empty when none could be made. Those that sessions that never closed
+// left there go first.
+QString SnapshotFolder::_makeFolderInCache()
+{
+    removeCacheLeftovers();
+    if (!QDir().mkpath(cacheFolder()))
+        return QString();
+    QByteArray path = QFile::encodeName(cacheFolder() + QStringLiteral("/session-XXXXXX"));
+    const AVFileDescriptor parent(::open(QFile::encodeName(cacheFolder()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.isOpen() || !::mkdtemp(path.data()))
+        return QString();
+    const QString made = QFile::decodeName(path);
+    qWarning().noquote() << "No history folder could be made beside the project; the snapshots go to " + made;
+    return _holdFolderAt(parent.get(), encodedFileName(made)) ? made : QString();
+}
+
+// Opens the folder at the name and locks it. Once locked, no other
+// session's clearing removes it; it is this session's when the name still
+// leads to it then.
+bool SnapshotFolder::_holdFolderAt(int parent, const QByteArray& name)
+{
+    auto folder = std::make_unique<AVFileDescriptor>(
+        ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat held;
+    struct stat atName;
+    if (!folder->isOpen() || !takeLock(folder->get()) || ::fstat(folder->get(), &held) != 0
+        || ::fstatat(parent, name.constData(), &atName, AT_SYMLINK_NOFOLLOW) != 0 || !isSameFile(held, atName))
+        return false;
+    _held = std::move(folder);
+    return true;
+}
+
+// The session's folder, opened anew through its parent: a link put at its
+// name goes, and a folder is made there when none is. A folder other than
+// the held one (the held one moved away or removed) becomes the session's
+// when no other live session holds it.
+int SnapshotFolder::_reopenOwnFolder(int parent)
+{
+    const int folder = avOpenFolderAt(parent, encodedFileName(_ownFolder), true);
+    struct stat opened;
+    struct stat held;
+    if (folder < 0 || (_held && ::fstat(folder, &opened) == 0 && ::fstat(_held->get(), &held) == 0
+                       && isSameFile(opened, held)))
+        return folder;
+    if (!takeLock(folder)) {
+        ::close(folder);
+        errno = EBUSY;
+        return -1;
+    }
+    _held = std::make_unique<AVFileDescriptor>(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
+    return folder;
+}
+
+void SnapshotFolder::_release()
+{
+    _held.reset();
+    _ownFolder.clear();
+    _written.clear();
 }
 
 SnapshotFolder::Opening SnapshotFolder::_openFile(int folder, const QByteArray& name, int* descriptor) const
@@ -203,14 +313,21 @@ SnapshotFolder::Opening SnapshotFolder::_reopenOwnFile(int folder, const QByteAr
 
 void SnapshotFolder::remove(const QString& directory)
 {
-    _written.clear();
-    _ownFolder.clear();
+    // Let go first: the removal takes the lock anew, as for any folder.
+    const QString own = _ownFolder;
+    _release();
+    if (!own.isEmpty()) {
+        const AVFileDescriptor ownParent(openParentOf(own));
+        if (ownParent.isOpen())
+            removeFolderAt(ownParent.get(), encodedFileName(own));
+    }
+    removeCacheLeftovers();
     const AVFileDescriptor parent(openParentOf(directory));
     if (!parent.isOpen())
         return;
     // The folders of sessions that never closed go too: their numbered
     // names are the program's own.
-    const QByteArray name = QFile::encodeName(QFileInfo(directory).fileName());
+    const QByteArray name = encodedFileName(directory);
     for (int number = 1; number <= kMostFolderNames; ++number)
         removeFolderAt(parent.get(), numberedFolderName(name, number));
 }

@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,6 +27,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <csignal>
 #include <set>
 #include <thread>
 
@@ -42,6 +44,7 @@ public:
     using HistoryWindow::HistoryWindow;
     using MainWindow::_addMediaFiles;
     using MainWindow::_copyMediaIntoProject;
+    using MainWindow::_copyingMedia;
     using MainWindow::_initEditScrollArea;
     using MainWindow::_insertCapturedMovie;
     using MainWindow::_insertCapturedPhoto;
@@ -80,6 +83,10 @@ bool copyFixture(const QString& fixture, const QString& path)
     QFile::remove(path);
     return QFile::copy(TestMedia::path(fixture), path);
 }
+
+// What the child process of a killed copy copies, and where to.
+const char* const kKilledCopySource = "VIDORNA_KILLED_COPY_SOURCE";
+const char* const kKilledCopyFolder = "VIDORNA_KILLED_COPY_FOLDER";
 
 // A file of the size, written out (not sparse) so that copying it takes a while.
 bool makeLargeFile(const QString& path, qint64 bytes)
@@ -273,6 +280,58 @@ TEST_F(CaptionInsertionTest, ACloseOrAnInsertionDuringACopyIsRefusedAndTheCopyCo
     ASSERT_EQ(copy, dir + "/big.mp4");
     EXPECT_EQ(QFileInfo(copy).size(), qint64(256) << 20);
     EXPECT_EQ(window->closeMessages, QStringList{"Please wait a moment"});
+}
+
+// The child process of the test below, run by it alone: copies the file
+// into the folder as an added file is copied into the project, and is
+// killed while the copy runs, before it could end.
+TEST(KilledMediaCopy, DISABLED_CopyingChild)
+{
+    const QString source = qEnvironmentVariable(kKilledCopySource);
+    const QString folder = qEnvironmentVariable(kKilledCopyFolder);
+    ASSERT_FALSE(source.isEmpty() || folder.isEmpty()) << "only the killed copy's test runs this";
+    InsertionWindow window(QStringLiteral("Killed"), QSize(320, 180));
+    QTimer kill;
+    QObject::connect(&kill, &QTimer::timeout, [&window] {
+        if (window._copyingMedia)
+            ::raise(SIGKILL);
+    });
+    kill.start(0);
+    window._copyMediaIntoProject(source, folder);
+    ADD_FAILURE() << "the copy was not killed";
+}
+
+// A copy into the project killed part way leaves no file under a name the
+// user may pick (the file's own, or one of its numbered copies'): what it
+// left stands under a name of its own, and the next close takes it away.
+TEST_F(CaptionInsertionTest, ACopyKilledPartWayLeavesNoFileUnderItsNamesAndTheCloseTakesWhatItLeft)
+{
+    const QString big = outside.path() + "/big.mp4";
+    ASSERT_TRUE(makeLargeFile(big, qint64(64) << 20));
+    const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
+    const QStringList before = QDir(dir).entryList(files);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kKilledCopySource, big);
+    environment.insert(kKilledCopyFolder, dir);
+    // The child's report must not take the place of this run's.
+    environment.remove(QStringLiteral("GTEST_OUTPUT"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=KilledMediaCopy.DISABLED_CopyingChild", "--gtest_also_run_disabled_tests"});
+    ASSERT_TRUE(child.waitForFinished(60000)) << "the copying child did not end";
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAll().constData();
+
+    QStringList left = QDir(dir).entryList(files);
+    for (const QString& name : before)
+        left.removeOne(name);
+    ASSERT_EQ(left.size(), 1) << "the killed copy left " << qPrintable(left.join(", "));
+    EXPECT_FALSE(QRegularExpression(QStringLiteral("^big( Copy \\d+)?\\.mp4$")).match(left.first()).hasMatch())
+        << qPrintable(left.first()) << " is a name the user may pick";
+    window->close();
+    ASSERT_TRUE(waitFor([&] { return !window->isVisible(); }, 20000)) << "the window stays";
+    EXPECT_FALSE(QFileInfo::exists(dir + "/" + left.first())) << "the close left the killed copy's file";
 }
 
 TEST_F(CaptionInsertionTest, AFailedCopyLeavesNoPartialFileNoSegmentAndNoUndoStep)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,6 +48,7 @@ CopyResult copyOnThread(const QString& source, const QString& destination)
     EXPECT_FALSE(running.load());
     if (ended)
         delete thread;
+    ::close(output);
     return {success.load(), copied.load()};
 }
 

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLocalServer>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -320,8 +321,18 @@ INSTANTIATE_TEST_SUITE_P(FolderOrSnapshot, ProjectFolderLinks, ::testing::Bool()
 
 namespace {
 
-// What the window finds where its history folder goes.
-enum class FoundHistory { OldSnapshots, File, Pipe, SessionsThatNeverClosed };
+// What the window finds where its history folder goes: at its own name, or
+// at every name a session may take.
+enum class FoundHistory {
+    OldSnapshots,
+    File,
+    Pipe,
+    SessionsThatNeverClosed,
+    KilledSessionsWithGaps,
+    EveryNameAPipe,
+    EveryNameAFolderHoldingAFolder,
+    EveryNameAFile
+};
 
 class FoundHistoryFolder : public ProjectFolderFiles, public ::testing::WithParamInterface<FoundHistory>
 {
@@ -329,41 +340,82 @@ class FoundHistoryFolder : public ProjectFolderFiles, public ::testing::WithPara
 
 std::string foundHistoryName(const ::testing::TestParamInfo<FoundHistory>& info)
 {
-    const char* const names[] = {"OldSnapshots", "File", "Pipe", "SessionsThatNeverClosed"};
+    const char* const names[] = {"OldSnapshots",           "File",           "Pipe",
+                                 "SessionsThatNeverClosed", "KilledSessionsWithGaps", "EveryNameAPipe",
+                                 "EveryNameAFolderHoldingAFolder", "EveryNameAFile"};
     return names[int(info.param)];
+}
+
+// "history", then "history-2" to "history-100": every name a session's
+// folder may take beside the project.
+QStringList historyFolderNames(const QString& history)
+{
+    QStringList names{history};
+    for (int number = 2; number <= 100; ++number)
+        names << history + "-" + QString::number(number);
+    return names;
+}
+
+std::string foundAtEach(const QStringList& paths)
+{
+    std::string found;
+    for (const QString& path : paths)
+        found += path.toStdString() + ": " + foundAt(path) + "\n";
+    return found;
 }
 
 } // namespace
 
 // The history folder that the window finds at the open holds 1,100
 // snapshots of a session that never closed, or a plain file or a named
-// pipe stands in its place, or every folder name a session may take holds
-// a killed session's snapshots: three edits are still recorded and undone
-// one by one from the Edit menu, and what was found stays as it was, the
-// pipe also through the close. The close leaves no folder behind, and
-// takes the killed sessions' folders with it.
+// pipe stands in its place, or killed sessions left their folders at every
+// name a session may take or at two of them with gaps between, or every
+// such name holds a named pipe, a folder that holds a folder (as an
+// archive's entries "history/x/y" … "history-100/x/y" leave them) or a
+// file: three edits are still recorded and undone one by one from the Edit
+// menu, and what was found stays as it was, the pipes and the folders also
+// through the close. The close leaves no folder behind, neither in the
+// project nor in the program's cache, and takes every killed session's
+// folder with it.
 TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
 {
     const QString history = folder + "/history";
+    const FoundHistory kind = GetParam();
+    QStringList killed;
+    if (kind == FoundHistory::SessionsThatNeverClosed)
+        killed = historyFolderNames(history);
+    else if (kind == FoundHistory::KilledSessionsWithGaps)
+        killed = QStringList{history + "-3", history + "-7"};
+    const bool everyName = kind >= FoundHistory::EveryNameAPipe;
+    const QStringList held = everyName                                    ? historyFolderNames(history)
+                             : kind == FoundHistory::KilledSessionsWithGaps ? killed
+                                                                          : QStringList{history};
     std::unique_ptr<WatchedPipe> pipe;
-    if (GetParam() == FoundHistory::OldSnapshots) {
+    if (kind == FoundHistory::OldSnapshots) {
         ASSERT_TRUE(QDir().mkpath(history));
         for (int number = 0; number < 1100; ++number)
             writeFile(history + QString::asprintf("/project%03d.xml", number), "<Project/>\n");
-    } else if (GetParam() == FoundHistory::SessionsThatNeverClosed) {
-        // Every folder name a session may take is held by one that was killed.
-        for (int number = 1; number <= 100; ++number) {
-            const QString left = number == 1 ? history : history + "-" + QString::number(number);
-            ASSERT_TRUE(QDir().mkpath(left));
-            writeFile(left + "/project000.xml", "<Project/>\n");
-        }
-    } else if (GetParam() == FoundHistory::File) {
-        writeFile(history, "my notes\n");
-    } else {
+    } else if (kind == FoundHistory::Pipe) {
         pipe = std::make_unique<WatchedPipe>(history);
         ASSERT_TRUE(pipe->isMade());
+    } else if (kind == FoundHistory::File) {
+        writeFile(history, "my notes\n");
     }
-    const std::string found = foundAt(history);
+    for (const QString& name : killed) {
+        ASSERT_TRUE(QDir().mkpath(name));
+        writeFile(name + "/project000.xml", "<Project/>\n");
+    }
+    for (const QString& name : everyName ? held : QStringList()) {
+        if (kind == FoundHistory::EveryNameAFolderHoldingAFolder) {
+            ASSERT_TRUE(QDir().mkpath(name + "/x"));
+            writeFile(name + "/x/y", "y\n");
+        } else if (kind == FoundHistory::EveryNameAFile) {
+            writeFile(name, "my notes\n");
+        } else {
+            ASSERT_EQ(mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        }
+    }
+    const std::string found = foundAtEach(held);
     const QStringList folders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     if (!open())
         GTEST_SKIP() << "no OpenGL context for the preview";
@@ -383,24 +435,106 @@ TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
             << "the undo of edit " << edit + 1 << " shows " << segments() << " segments for "
             << before.at(edit).size() << ", or other ones";
     }
-    EXPECT_EQ(foundAt(history), found);
+    EXPECT_EQ(foundAtEach(held), found);
     saveAndClose();
 
-    // The plain file goes with the close's tidy, as any file the project
-    // does not name.
-    if (pipe) {
+    // The plain files go with the close's tidy, as any file the project
+    // does not name; the killed sessions' folders go as the program's own.
+    if (pipe)
         EXPECT_EQ(pipe->readers(), 0) << "the pipe was opened";
-        EXPECT_EQ(foundAt(history), found);
-    }
+    if (kind == FoundHistory::Pipe || kind == FoundHistory::EveryNameAPipe
+        || kind == FoundHistory::EveryNameAFolderHoldingAFolder)
+        EXPECT_EQ(foundAtEach(held), found);
     for (const QString& left : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
         EXPECT_TRUE(folders.contains(left)) << qPrintable(left) << " was left behind";
-    EXPECT_FALSE(QFileInfo::exists(history + "-100")) << "a killed session's folder stayed";
+    for (const QString& name : killed)
+        EXPECT_FALSE(QFileInfo::exists(name)) << qPrintable(name) << ": a killed session's folder stayed";
+    EXPECT_EQ(treeBelow(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/ProjectHistory"), "")
+        << "the snapshots stayed in the cache";
 }
 
 INSTANTIATE_TEST_SUITE_P(AtTheOpen, FoundHistoryFolder,
                          ::testing::Values(FoundHistory::OldSnapshots, FoundHistory::File, FoundHistory::Pipe,
-                                           FoundHistory::SessionsThatNeverClosed),
+                                           FoundHistory::SessionsThatNeverClosed, FoundHistory::KilledSessionsWithGaps,
+                                           FoundHistory::EveryNameAPipe,
+                                           FoundHistory::EveryNameAFolderHoldingAFolder,
+                                           FoundHistory::EveryNameAFile),
                          foundHistoryName);
+
+namespace {
+
+// Another session of the window's project, as a second window or another
+// person's program on a shared project folder keeps it: its whole state is
+// the label of its one segment.
+class OtherSession
+{
+public:
+    explicit OtherSession(const QString& label)
+    {
+        _manager.setProjectName(kProject);
+        _manager.setProjectFolder(kFolder);
+        _manager.appendSegment(_segment, nullptr);
+        _show(label);
+    }
+    // Records the shown state, then shows the next one.
+    void edit(const QString& label)
+    {
+        EXPECT_EQ(_manager.recordSnapshot(kProject, kFolder), 0) << "the snapshot before " << qPrintable(label);
+        _show(label);
+    }
+    // The state the step shows, or why it shows none.
+    std::string undo() { return _shown(_manager.undo()); }
+    std::string redo() { return _shown(_manager.redo()); }
+    // As the window's close does.
+    void close() { _manager.removeHistory(kProject, kFolder); }
+
+private:
+    void _show(const QString& label) { Segment::setStringAttribute(_segment->attributes(), "Label", label); }
+    std::string _shown(const ProjectManager::HistoryStep& step)
+    {
+        if (step.unreadable)
+            return "unreadable";
+        if (!step.records || step.records->size() != 1)
+            return "nothing";
+        const QString label = Segment::stringAttribute(step.records->front().get(), "Label");
+        _show(label);
+        return label.toStdString();
+    }
+
+    ProjectManager _manager;
+    FakeMediaSegment* _segment = new FakeMediaSegment(QStringLiteral("IMAGE"));
+};
+
+} // namespace
+
+// Two sessions of one project at once, as two windows or two people on a
+// shared project folder hold it, and a third opened and closed meanwhile:
+// no session's first snapshot and no close takes the snapshots of another
+// live session, and each undoes and redoes its own edits after another one
+// closed.
+TEST_F(ProjectFolderFiles, EachSessionOfOneProjectKeepsItsUndoWhenAnotherOneClosesOrBegins)
+{
+    if (!open())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int count = segments();
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    OtherSession other(QStringLiteral("T0"));
+    other.edit(QStringLiteral("T1"));
+    {
+        OtherSession third(QStringLiteral("U0"));
+        third.edit(QStringLiteral("U1"));
+        EXPECT_EQ(third.undo(), "U0");
+        third.close();
+    }
+    undoTo(count);
+    EXPECT_EQ(other.undo(), "T0");
+    EXPECT_EQ(other.redo(), "T1");
+    saveAndClose();
+    EXPECT_EQ(other.undo(), "T0") << "after the window's close";
+    EXPECT_EQ(other.redo(), "T1") << "after the window's close";
+    other.close();
+    EXPECT_FALSE(QFileInfo::exists(folder + "/history") || QFileInfo::exists(folder + "/history-2"));
+}
 
 // Links that another process keeps putting back at every name while the
 // window records edits, saves and closes: nothing is written through them,
