@@ -640,10 +640,11 @@ protected:
     // How far the play pointer can stand from the timeline's visible start.
     float _visibleTimelineWidth() const;
     void _scrollToTime(float time, bool animated);
-    void _animateScrollTo(int x, bool animated);
+    void _animateScrollTo(float time, bool animated);
     void _seekPreview(float time, bool exact);
     // Timeline scrolling, auto-scroll and zoom.
-    void _animateScrollToPosition(int x, int y, bool animated);
+    // Brings the time under the play pointer and the content to y (-1: where it is).
+    void _animateScrollToPosition(float time, int y, bool animated);
     void _seekToScrollPosition(bool exact);
     void _scrollLayoutNow(float time, bool exact);
     // Keeps the play pointer inside a timeline that got narrower.
@@ -657,10 +658,12 @@ protected:
     void _autoScrollWhileSelectingRange();
     void _applyTimelineScale(float scale);
     // Scrolls the timeline, at its new scale, to show the time under the play pointer.
-    void _keepPlayHeadAt(float time);
+    void _keepPlayHeadAt(float time, bool animated = false);
     // The play-head on the time itself, not up to a pixel past it; not while
     // the user holds the timeline, as _scrollToTime.
-    void _placePlayHeadAt(float time);
+    void _placePlayHeadAt(float time, bool animated = false);
+    // The content's offset that brings the time under the pixel the play pointer is drawn on.
+    int _playHeadScrollOffset(float time) const;
     QPointer<PointerWidget> _selectionPointer;
     // Set while an end of the selected range is dragged; the second tells it is the start.
     bool _draggingRangeHandle = false;

@@ -84,7 +84,7 @@ void MainWindow::_seekToTime(float time, bool animated)
         return;
     }
     // Off screen the pointer stays where it is and the content brings the time under it.
-    _animateScrollTo(int(std::ceil(x - _pointerOffset + offset)), animated);
+    _animateScrollTo(time, animated);
 }
 
 float MainWindow::_visibleTimelineWidth() const
@@ -97,47 +97,43 @@ void MainWindow::_scrollToTime(float time, bool animated)
     // A dragged range end keeps the content where the user holds it.
     if (!_timeline || _timeline->isBusy() || _draggingRangeHandle)
         return;
-    _animateScrollTo(int(std::ceil(TimelineMetrics::timeToPixels(time, _timelineScale) - _pointerOffset)), animated);
+    _animateScrollTo(time, animated);
 }
 
-void MainWindow::_animateScrollTo(int x, bool animated)
+void MainWindow::_animateScrollTo(float time, bool animated)
 {
     if (!_timeline || _timeline->isScrolling())
         return;
-    _animateScrollToPosition(x, _timeline->verticalScrollBar()->value(), animated);
+    _animateScrollToPosition(time, _timeline->verticalScrollBar()->value(), animated);
 }
 
-void MainWindow::_animateScrollToPosition(int x, int y, bool animated)
+void MainWindow::_animateScrollToPosition(float time, int y, bool animated)
 {
     if (!_timeline)
         return;
     QScrollBar* horizontal = _timeline->horizontalScrollBar();
     QScrollBar* vertical = _timeline->verticalScrollBar();
-    if (horizontal->value() == x && vertical->value() == y)
-        return;
-    // The content cannot scroll before its start: the pointer goes to the time instead.
-    const bool beforeStart = x < 0;
-    const float pointerTime = (float(x) + _pointerOffset) / pixelsPerSecond(_timelineScale);
-    const int targetX = std::max(0, x);
     const int targetY = y < 0 ? vertical->value() : y;
-    if (animated && animationsEnabled()) {
+    // The content goes by whole pixels, and where it arrives the play-head
+    // takes the fraction left, as a zoom keeps it: it stands on the time
+    // itself, whose picture the preview is sought to, not up to a pixel past
+    // it, where a zoom would seek the next picture.
+    const int targetX = std::clamp(_playHeadScrollOffset(time), 0, horizontal->maximum());
+    if (animated && animationsEnabled() && (horizontal->value() != targetX || vertical->value() != targetY)) {
         _scrollAnimating = true;
         QParallelAnimationGroup* group = animateInParallel(
             horizontal, kScrollAnimationMs, {{horizontal, "value", targetX}, {vertical, "value", targetY}});
         connect(
             group, &QAbstractAnimation::finished, _projectScope,
-            [this, beforeStart, pointerTime] {
+            [this, time] {
                 _scrollAnimating = false;
-                if (beforeStart)
-                    _seekToTime(pointerTime, true);
+                _placePlayHeadAt(time, true);
             },
             Qt::QueuedConnection);
         return;
     }
-    horizontal->setValue(targetX);
     vertical->setValue(targetY);
-    if (beforeStart)
-        _seekToTime(pointerTime, false);
+    _keepPlayHeadAt(time, animated);
 }
 
 void MainWindow::_seekPreview(float time, bool exact)
@@ -169,8 +165,8 @@ void MainWindow::_nextPosition()
 
 void MainWindow::_previousPosition()
 {
-    // A jump scrolls by whole pixels, rounded up: the pointer may stand up
-    // to a pixel past the start it went to, which must not be found again.
+    // The user's own scroll goes by whole pixels: the pointer may stand up
+    // to a pixel past the start it shows, which must not be found again.
     const float time = _currentScrollTime() - 1.0f / pixelsPerSecond(_timelineScale);
     const Segment* editing = _timelineEditingSegment();
     const int track = editing ? editing->trackId() : 0;

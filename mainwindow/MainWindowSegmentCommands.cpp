@@ -13,7 +13,6 @@
 #include "ReplacingFile.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
-#include "TimelineMetrics.h"
 #include "Util.h"
 
 #include <QCoreApplication>
@@ -28,7 +27,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -275,8 +274,7 @@ void MainWindow::_selectSegmentWidgetForKey(Segment* segment)
         y = scrollY + rect.bottom() - viewport->height() + kRevealBottomMargin;
     else if (rect.top() < 0)
         y = std::max(0, scrollY + rect.top() - kRevealTopMargin);
-    const float x = TimelineMetrics::timeToPixels(segment->rangeStart(), _timelineScale) - _pointerOffset;
-    _animateScrollToPosition(int(std::ceil(x)), y, true);
+    _animateScrollToPosition(segment->rangeStart(), y, true);
     _seekPreview(segment->rangeStart(), true);
     QCoreApplication::processEvents();
 }
