@@ -639,12 +639,14 @@ protected:
     float _currentScrollTime() const;
     // How far the play pointer can stand from the timeline's visible start.
     float _visibleTimelineWidth() const;
-    void _scrollToTime(float time, bool animated);
-    void _animateScrollTo(float time, bool animated);
+    // Exactly: once there, the play-head stands on the time itself, not up to a pixel past it.
+    void _scrollToTime(float time, bool animated, bool exactly = false);
+    // An exact time of -1: none.
+    void _animateScrollTo(int x, bool animated, float exactTime = -1.0f);
     void _seekPreview(float time, bool exact);
     // Timeline scrolling, auto-scroll and zoom.
-    // Brings the time under the play pointer and the content to y (-1: where it is).
-    void _animateScrollToPosition(float time, int y, bool animated);
+    void _animateScrollToPosition(int x, int y, bool animated, float exactTime = -1.0f);
+    void _arriveAtScrollTime(bool beforeStart, float pointerTime, float exactTime, bool animated);
     void _seekToScrollPosition(bool exact);
     void _scrollLayoutNow(float time, bool exact);
     // Keeps the play pointer inside a timeline that got narrower.
@@ -658,12 +660,10 @@ protected:
     void _autoScrollWhileSelectingRange();
     void _applyTimelineScale(float scale);
     // Scrolls the timeline, at its new scale, to show the time under the play pointer.
-    void _keepPlayHeadAt(float time, bool animated = false);
+    void _keepPlayHeadAt(float time);
     // The play-head on the time itself, not up to a pixel past it; not while
     // the user holds the timeline, as _scrollToTime.
-    void _placePlayHeadAt(float time, bool animated = false);
-    // The content's offset that brings the time under the pixel the play pointer is drawn on.
-    int _playHeadScrollOffset(float time) const;
+    void _placePlayHeadAt(float time);
     QPointer<PointerWidget> _selectionPointer;
     // Set while an end of the selected range is dragged; the second tells it is the start.
     bool _draggingRangeHandle = false;

@@ -84,7 +84,7 @@ void MainWindow::_seekToTime(float time, bool animated)
         return;
     }
     // Off screen the pointer stays where it is and the content brings the time under it.
-    _animateScrollTo(time, animated);
+    _animateScrollTo(int(std::ceil(x - _pointerOffset + offset)), animated);
 }
 
 float MainWindow::_visibleTimelineWidth() const
@@ -92,48 +92,63 @@ float MainWindow::_visibleTimelineWidth() const
     return float(_timeline->width() - 2 * TimelineMetrics::leftMargin());
 }
 
-void MainWindow::_scrollToTime(float time, bool animated)
+void MainWindow::_scrollToTime(float time, bool animated, bool exactly)
 {
     // A dragged range end keeps the content where the user holds it.
     if (!_timeline || _timeline->isBusy() || _draggingRangeHandle)
         return;
-    _animateScrollTo(time, animated);
+    _animateScrollTo(int(std::ceil(TimelineMetrics::timeToPixels(time, _timelineScale) - _pointerOffset)), animated,
+                     exactly ? time : -1.0f);
 }
 
-void MainWindow::_animateScrollTo(float time, bool animated)
+void MainWindow::_animateScrollTo(int x, bool animated, float exactTime)
 {
     if (!_timeline || _timeline->isScrolling())
         return;
-    _animateScrollToPosition(time, _timeline->verticalScrollBar()->value(), animated);
+    _animateScrollToPosition(x, _timeline->verticalScrollBar()->value(), animated, exactTime);
 }
 
-void MainWindow::_animateScrollToPosition(float time, int y, bool animated)
+void MainWindow::_animateScrollToPosition(int x, int y, bool animated, float exactTime)
 {
     if (!_timeline)
         return;
     QScrollBar* horizontal = _timeline->horizontalScrollBar();
     QScrollBar* vertical = _timeline->verticalScrollBar();
+    if (horizontal->value() == x && vertical->value() == y)
+        return;
+    // The content cannot scroll before its start: the pointer goes to the time instead.
+    const bool beforeStart = x < 0;
+    const float pointerTime = (float(x) + _pointerOffset) / pixelsPerSecond(_timelineScale);
+    const int targetX = std::max(0, x);
     const int targetY = y < 0 ? vertical->value() : y;
-    // The content goes by whole pixels, and where it arrives the play-head
-    // takes the fraction left, as a zoom keeps it: it stands on the time
-    // itself, whose picture the preview is sought to, not up to a pixel past
-    // it, where a zoom would seek the next picture.
-    const int targetX = std::clamp(_playHeadScrollOffset(time), 0, horizontal->maximum());
-    if (animated && animationsEnabled() && (horizontal->value() != targetX || vertical->value() != targetY)) {
+    if (animated && animationsEnabled()) {
         _scrollAnimating = true;
         QParallelAnimationGroup* group = animateInParallel(
             horizontal, kScrollAnimationMs, {{horizontal, "value", targetX}, {vertical, "value", targetY}});
         connect(
             group, &QAbstractAnimation::finished, _projectScope,
-            [this, time] {
+            [this, beforeStart, pointerTime, exactTime] {
                 _scrollAnimating = false;
-                _placePlayHeadAt(time, true);
+                _arriveAtScrollTime(beforeStart, pointerTime, exactTime, true);
             },
             Qt::QueuedConnection);
         return;
     }
+    horizontal->setValue(targetX);
     vertical->setValue(targetY);
-    _keepPlayHeadAt(time, animated);
+    _arriveAtScrollTime(beforeStart, pointerTime, exactTime, false);
+}
+
+void MainWindow::_arriveAtScrollTime(bool beforeStart, float pointerTime, float exactTime, bool animated)
+{
+    // The content went by whole pixels: the play-head takes the fraction left
+    // and stands on the exact time itself, whose picture the preview was
+    // sought to, as a zoom keeps it; up to a pixel past it, a zoom would seek
+    // the next picture.
+    if (exactTime >= 0.0f)
+        _placePlayHeadAt(exactTime);
+    else if (beforeStart)
+        _seekToTime(pointerTime, animated);
 }
 
 void MainWindow::_seekPreview(float time, bool exact)
@@ -165,8 +180,8 @@ void MainWindow::_nextPosition()
 
 void MainWindow::_previousPosition()
 {
-    // The user's own scroll goes by whole pixels: the pointer may stand up
-    // to a pixel past the start it shows, which must not be found again.
+    // A jump scrolls by whole pixels, rounded up: the pointer may stand up
+    // to a pixel past the start it went to, which must not be found again.
     const float time = _currentScrollTime() - 1.0f / pixelsPerSecond(_timelineScale);
     const Segment* editing = _timelineEditingSegment();
     const int track = editing ? editing->trackId() : 0;
@@ -191,7 +206,7 @@ void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
     if (resume && _engine)
         _engine->pause();
     const float start = segment->rangeStart();
-    _scrollToTime(start, true);
+    _scrollToTime(start, true, true);
     _seekPreview(start, true);
     QCoreApplication::processEvents();
     if (resume)

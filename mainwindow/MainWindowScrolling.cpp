@@ -184,14 +184,7 @@ void MainWindow::_applyTimelineScale(float scale)
         _seekPreview(_currentScrollTime(), false);
 }
 
-int MainWindow::_playHeadScrollOffset(float time) const
-{
-    // Taken below the whole pixel the pointer is drawn on (it rounds up), so
-    // that the pointer stays on it however many zooms and scrolls follow.
-    return int(std::ceil(TimelineMetrics::timeToPixels(time, _timelineScale) - std::ceil(_pointerOffset)));
-}
-
-void MainWindow::_keepPlayHeadAt(float time, bool animated)
+void MainWindow::_keepPlayHeadAt(float time)
 {
     QScrollBar* bar = _timeline->horizontalScrollBar();
     const float x = TimelineMetrics::timeToPixels(time, _timelineScale);
@@ -201,22 +194,24 @@ void MainWindow::_keepPlayHeadAt(float time, bool animated)
         return;
     }
     // The content scrolls by whole pixels and the pointer takes the fraction
-    // left, so the time stays exactly, at the view's edges too. Only where
-    // the content cannot scroll that far does the pointer go to the time
-    // instead, within the view.
-    const int wanted = _playHeadScrollOffset(time);
+    // left, so the time stays exactly. The fraction is taken below the whole
+    // pixel the pointer is drawn on (it rounds up), so that the pointer
+    // stays on it however many zooms follow, at the view's edges too. Only
+    // where the content cannot scroll that far does the pointer go to the
+    // time instead, within the view.
+    const int wanted = int(std::ceil(x - std::ceil(_pointerOffset)));
     const int offset = std::clamp(wanted, 0, bar->maximum());
     _pointerOffset = x - float(offset);
     if (offset != wanted)
         _pointerOffset = std::clamp(_pointerOffset, 0.0f, _visibleTimelineWidth());
-    _pointer->moveToX(float(TimelineMetrics::leftMargin()) + _pointerOffset, animated);
+    _pointer->moveToX(float(TimelineMetrics::leftMargin()) + _pointerOffset, false);
     bar->setValue(offset);
 }
 
-void MainWindow::_placePlayHeadAt(float time, bool animated)
+void MainWindow::_placePlayHeadAt(float time)
 {
     if (_timeline && !_timeline->isBusy() && !_timeline->isScrolling() && !_draggingRangeHandle)
-        _keepPlayHeadAt(time, animated);
+        _keepPlayHeadAt(time);
 }
 
 void MainWindow::onZoomIn()

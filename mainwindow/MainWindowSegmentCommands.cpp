@@ -13,6 +13,7 @@
 #include "ReplacingFile.h"
 #include "Segment.h"
 #include "SegmentWidget.h"
+#include "TimelineMetrics.h"
 #include "Util.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -274,7 +275,8 @@ void MainWindow::_selectSegmentWidgetForKey(Segment* segment)
         y = scrollY + rect.bottom() - viewport->height() + kRevealBottomMargin;
     else if (rect.top() < 0)
         y = std::max(0, scrollY + rect.top() - kRevealTopMargin);
-    _animateScrollToPosition(segment->rangeStart(), y, true);
+    const float x = TimelineMetrics::timeToPixels(segment->rangeStart(), _timelineScale) - _pointerOffset;
+    _animateScrollToPosition(int(std::ceil(x)), y, true, segment->rangeStart());
     _seekPreview(segment->rangeStart(), true);
     QCoreApplication::processEvents();
 }
