@@ -646,11 +646,14 @@ protected:
     float _currentScrollTime() const;
     // How far the play pointer can stand from the timeline's visible start.
     float _visibleTimelineWidth() const;
-    void _scrollToTime(float time, bool animated);
-    void _animateScrollTo(int x, bool animated);
+    // Exactly: once there, the play-head stands on the time itself, not up to a pixel past it.
+    void _scrollToTime(float time, bool animated, bool exactly = false);
+    // An exact time of -1: none.
+    void _animateScrollTo(int x, bool animated, float exactTime = -1.0f);
     void _seekPreview(float time, bool exact);
     // Timeline scrolling, auto-scroll and zoom.
-    void _animateScrollToPosition(int x, int y, bool animated);
+    void _animateScrollToPosition(int x, int y, bool animated, float exactTime = -1.0f);
+    void _arriveAtScrollTime(bool beforeStart, float pointerTime, float exactTime, bool animated);
     void _seekToScrollPosition(bool exact);
     void _scrollLayoutNow(float time, bool exact);
     // Keeps the play pointer inside a timeline that got narrower.

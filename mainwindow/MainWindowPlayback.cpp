@@ -92,22 +92,23 @@ float MainWindow::_visibleTimelineWidth() const
     return float(_timeline->width() - 2 * TimelineMetrics::leftMargin());
 }
 
-void MainWindow::_scrollToTime(float time, bool animated)
+void MainWindow::_scrollToTime(float time, bool animated, bool exactly)
 {
     // A dragged range end keeps the content where the user holds it.
     if (!_timeline || _timeline->isBusy() || _draggingRangeHandle)
         return;
-    _animateScrollTo(int(std::ceil(TimelineMetrics::timeToPixels(time, _timelineScale) - _pointerOffset)), animated);
+    _animateScrollTo(int(std::ceil(TimelineMetrics::timeToPixels(time, _timelineScale) - _pointerOffset)), animated,
+                     exactly ? time : -1.0f);
 }
 
-void MainWindow::_animateScrollTo(int x, bool animated)
+void MainWindow::_animateScrollTo(int x, bool animated, float exactTime)
 {
     if (!_timeline || _timeline->isScrolling())
         return;
-    _animateScrollToPosition(x, _timeline->verticalScrollBar()->value(), animated);
+    _animateScrollToPosition(x, _timeline->verticalScrollBar()->value(), animated, exactTime);
 }
 
-void MainWindow::_animateScrollToPosition(int x, int y, bool animated)
+void MainWindow::_animateScrollToPosition(int x, int y, bool animated, float exactTime)
 {
     if (!_timeline)
         return;
@@ -126,18 +127,28 @@ void MainWindow::_animateScrollToPosition(int x, int y, bool animated)
             horizontal, kScrollAnimationMs, {{horizontal, "value", targetX}, {vertical, "value", targetY}});
         connect(
             group, &QAbstractAnimation::finished, _projectScope,
-            [this, beforeStart, pointerTime] {
+            [this, beforeStart, pointerTime, exactTime] {
                 _scrollAnimating = false;
-                if (beforeStart)
-                    _seekToTime(pointerTime, true);
+                _arriveAtScrollTime(beforeStart, pointerTime, exactTime, true);
             },
             Qt::QueuedConnection);
         return;
     }
     horizontal->setValue(targetX);
     vertical->setValue(targetY);
-    if (beforeStart)
-        _seekToTime(pointerTime, false);
+    _arriveAtScrollTime(beforeStart, pointerTime, exactTime, false);
+}
+
+void MainWindow::_arriveAtScrollTime(bool beforeStart, float pointerTime, float exactTime, bool animated)
+{
+    // The content went by whole pixels: the play-head takes the fraction left
+    // and stands on the exact time itself, whose picture the preview was
+    // sought to, as a zoom keeps it; up to a pixel past it, a zoom would seek
+    // the next picture.
+    if (exactTime >= 0.0f)
+        _placePlayHeadAt(exactTime);
+    else if (beforeStart)
+        _seekToTime(pointerTime, animated);
 }
 
 void MainWindow::_seekPreview(float time, bool exact)
@@ -195,7 +206,7 @@ void MainWindow::_jumpToSegmentStart(const Segment* segment, int restartDelayMs)
     if (resume && _engine)
         _engine->pause();
     const float start = segment->rangeStart();
-    _scrollToTime(start, true);
+    _scrollToTime(start, true, true);
     _seekPreview(start, true);
     QCoreApplication::processEvents();
     if (resume)

@@ -276,7 +276,7 @@ void MainWindow::_selectSegmentWidgetForKey(Segment* segment)
     else if (rect.top() < 0)
         y = std::max(0, scrollY + rect.top() - kRevealTopMargin);
     const float x = TimelineMetrics::timeToPixels(segment->rangeStart(), _timelineScale) - _pointerOffset;
-    _animateScrollToPosition(int(std::ceil(x)), y, true);
+    _animateScrollToPosition(int(std::ceil(x)), y, true, segment->rangeStart());
     _seekPreview(segment->rangeStart(), true);
     QCoreApplication::processEvents();
 }

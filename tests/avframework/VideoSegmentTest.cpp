@@ -408,3 +408,20 @@ TEST_F(GLTest, VideoSegmentUploadsTenBitPlanesAsSixteenBitTextures)
     EXPECT_LE(largest, 1023);
     EXPECT_EQ(video.segment->imageWidth(), 320u);
 }
+
+// Paused, a picture more than a second behind its time is left to a seek,
+// which gets there sooner than decoding every frame on the way: the pass
+// shows the next picture only, however far behind.
+TEST_F(GLTest, VideoSegmentPausedFarBehindShowsOnlyTheNextPicture)
+{
+    LoadedVideo video;
+    ASSERT_TRUE(load(video, "long64_10fps.mp4", 0.0, 0.0, 0.0));
+    for (const double behind : {1.5, 5.0}) {
+        ASSERT_EQ(video.segment->seekTo(0.0, true), 0);
+        ASSERT_TRUE(waitUntil([&] { return video.segment->isReady(); }));
+        ASSERT_TRUE(showsFrame(*video.segment, 0.0, 0)) << video.segment->shownFrameMs();
+        ASSERT_TRUE(prepareUntil(*video.segment, behind, false, false,
+                                 [&] { return video.segment->shownFrameMs() != 0; }));
+        EXPECT_EQ(video.segment->shownFrameMs(), 100) << behind << " s behind: decoded on instead of a seek";
+    }
+}

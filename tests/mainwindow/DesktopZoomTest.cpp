@@ -160,3 +160,33 @@ TEST_F(DesktopZoom, ZoomsKeepThePlayHeadAndThePictureAfterAJumpAndAfterPlaying)
         QCoreApplication::sendEvent(viewport, &wheel);
     });
 }
+
+// Zoomed out, where a pixel is longer than a picture of the piece after the
+// cut, Ctrl+Right twice goes to the cut: the play-head stands on the cut
+// itself, and a zoom in keeps it there and the preview on the cut's picture.
+TEST_F(DesktopZoom, CtrlRightToACutPutsThePlayHeadOnTheCutItself)
+{
+    const QString failure = open();
+    if (!failure.isEmpty())
+        GTEST_SKIP() << qPrintable(failure);
+    const ZoomButtons zoom(window->timeline());
+    ASSERT_TRUE(zoom.in && zoom.out);
+    QTest::mouseClick(zoom.out, Qt::LeftButton);
+    QTest::mouseClick(zoom.out, Qt::LeftButton);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    for (int jump = 0; jump < 2; ++jump) {
+        QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Ctrl+Right")));
+        ASSERT_TRUE(waitFor([&] { return !window->scrolling(); }, 5000));
+    }
+    ASSERT_TRUE(waitFor([&] { return window->settled(); }, 10000));
+    EXPECT_NEAR(window->playHeadTime(), kCut, kKept) << "after the jump";
+    const int64_t cutFrameMs = window->fastPiece()->shownFrameMs();
+
+    QTest::mouseClick(zoom.in, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return window->settled(); }, 10000));
+    EXPECT_NEAR(window->playHeadTime(), kCut, kKept) << "after the zoom";
+    EXPECT_NEAR(window->previewTime(), kCut, kKept);
+    EXPECT_EQ(window->fastPiece()->shownFrameMs(), cutFrameMs) << "the zoom showed another picture";
+}

@@ -339,3 +339,56 @@ TEST_F(MainWindowEngine, PlaybackThatReachesTheEndShowsTheLastPicture)
     EXPECT_DOUBLE_EQ(render->currentTime(), composition->duration());
     window._finishClosing();
 }
+
+namespace {
+
+// Notes, as each stop of playback is reported, whether the window sought the
+// movie then: a seek leaves it without a picture until the sought one comes.
+class PausingWindow : public TestWindow
+{
+public:
+    using TestWindow::TestWindow;
+    AVVideoSegment* movie = nullptr;
+    QList<bool> soughtAtStops;
+
+protected:
+    void onAVRenderStatusChanged(int status) override
+    {
+        TestWindow::onAVRenderStatusChanged(status);
+        if (status == AVRender::StateStopped && movie)
+            soughtAtStops << (!movie->isReady() || movie->shownFrameMs() < 0);
+    }
+};
+
+} // namespace
+
+// A movie of one picture every two seconds, which any preview keeps up with,
+// paused within its first picture: the preview shows the play-head's
+// picture already, and the pause seeks nothing.
+TEST_F(MainWindowEngine, APauseOverAPictureThatKeptUpSeeksNothing)
+{
+    PausingWindow window(kName, QString());
+    if (!window.startEngine(384, 216))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    UserSettings::instance()->setHardwareCodec(false);
+    const QString path = dir + "/slow.mp4";
+    ASSERT_TRUE(makeMedia({"-f", "lavfi", "-i", "testsrc2=s=192x108:r=1/2:d=8", "-c:v", "libx264", "-preset",
+                           "veryfast", "-pix_fmt", "yuv420p", path}));
+    auto* segment = new MovieSegment(path, 0.0f, &window);
+    window.projectManager()->appendSegment(segment, nullptr);
+    AVComposition* composition = window.composition();
+    ASSERT_TRUE(waitUntil([&] { return composition->duration() > 6.0; }, 5000)) << "the movie did not load";
+    window.movie = dynamic_cast<AVVideoSegment*>(composition->findSegment(uint32_t(segment->serialNumber())));
+    ASSERT_NE(window.movie, nullptr);
+    window.engine()->setSegmentFlag2(segment->serialNumber(), 1);
+
+    AVRender* render = window.engine()->renderer();
+    window.engine()->togglePlayback();
+    ASSERT_TRUE(waitUntil([&] { return render->currentTime() >= 0.2 && window.movie->shownFrameMs() >= 0; }, 5000))
+        << "playback did not show the movie";
+    window.engine()->pause();
+    ASSERT_TRUE(waitUntil([&] { return !window.soughtAtStops.isEmpty(); }, 5000)) << "the stop was never reported";
+    ASSERT_LT(render->currentTime(), 2.0) << "paused past the first picture: nothing to tell";
+    EXPECT_FALSE(window.soughtAtStops.first()) << "the pause sought again a picture that kept up";
+    window._finishClosing();
+}

@@ -754,6 +754,32 @@ TEST_F(MainWindowExport, AFullProjectDiskSendsTheMovieStraightIntoAChosenFolderW
     EXPECT_FALSE(QFileInfo::exists(window.cachePath() + ".part"));
 }
 
+// Once the full disk has room again, the next export renders into the
+// project's cache and the one after it hands that movie over: one export
+// that found the disk full does not make every later one render anew.
+TEST_F(MainWindowExport, AfterTheFullDiskHasRoomAgainTheCachedMovieIsHandedOverAgain)
+{
+    SmallFileSystem disk(dir, QStringLiteral("2m"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
+    ASSERT_TRUE(QFile::copy(TestMedia::path(QStringLiteral("clip_h264_aac.mp4")), dir + "/clip.mp4"));
+    ExportWindow window;
+    if (!open(window))
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    ASSERT_TRUE(disk.fill());
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Rescued")));
+    expectExported(window, QStringLiteral("Rescued"));
+
+    ASSERT_TRUE(QFile::remove(dir + QStringLiteral("/.filler")));
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("Cached")));
+    expectExported(window, QStringLiteral("Cached"));
+    EXPECT_TRUE(QFileInfo::exists(window.cachePath())) << "the disk with room again got no cached movie";
+    const int exporters = window.exportersCreated;
+    ASSERT_TRUE(exportAgain(window, QStringLiteral("HandedOver")));
+    expectExported(window, QStringLiteral("HandedOver"));
+    EXPECT_EQ(window.exportersCreated, exporters) << "rendered anew instead of handing the cached movie over";
+}
+
 TEST_F(MainWindowExport, AChosenFolderThatCannotBeWrittenIsToldBeforeTheExport)
 {
     ExportWindow window;

@@ -4,6 +4,7 @@
 #include "EditScrollArea.h"
 #include "EventCounter.h"
 #include "HelpTipsSeen.h"
+#include "ImmutableFolder.h"
 #include "IsolatedSettings.h"
 #include "MenuEntries.h"
 #include "ModalDialogAnswerer.h"
@@ -14,13 +15,16 @@
 #include "Segment.h"
 #include "SegmentWidget.h"
 #include "SteppedApplication.h"
+#include "Util.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QTest>
 
@@ -375,3 +379,133 @@ TEST_P(ProjectReleaseInsideAStep, TheClosingWaitsForTheStepThatTurnedTheLoop)
 
 INSTANTIATE_TEST_SUITE_P(Steps, ProjectReleaseInsideAStep, ::testing::ValuesIn(kLoopsInsideSteps),
                          [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// The closing comes due inside the first modal box that comes up, as many
+// times as asked; a turn of the loop later the box is answered with the
+// button of that text. Tells whether the project was released while a box
+// was up.
+class ClosingInsideABox
+{
+public:
+    ClosingInsideABox(ReleasingWindow* window, int closings, const QString& answer)
+    {
+        QObject::connect(window->preview(), &QObject::destroyed, &_probe,
+                         [this] { releasedUnderABox = QApplication::activeModalWidget() != nullptr; });
+        _probe.setInterval(0);
+        QObject::connect(&_probe, &QTimer::timeout, [this, window, closings, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!cameDue) {
+                cameDue = true;
+                for (int closing = 0; closing < closings; ++closing)
+                    window->_finishClosing();
+                return;
+            }
+            ModalDialogAnswerer::clickButton(answer)(box);
+        });
+        _probe.start();
+    }
+
+    bool cameDue = false;
+    bool releasedUnderABox = false;
+
+private:
+    QTimer _probe;
+};
+
+// How the user presses a button of the window: the window system's own
+// input, not a step the program set itself.
+struct PressOfAButton
+{
+    const char* name;
+    std::function<void(ReleasingWindow*, QPushButton*)> press;
+};
+
+void PrintTo(const PressOfAButton& press, std::ostream* out)
+{
+    *out << press.name;
+}
+
+const PressOfAButton kPresses[] = {
+    {"Click",
+     [](ReleasingWindow* window, QPushButton* button) {
+         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, button->mapTo(window, button->rect().center()));
+     }},
+    // Space is the window's Play/Pause: Return presses a button that takes it.
+    {"ReturnKey",
+     [](ReleasingWindow* window, QPushButton* button) {
+         button->setAutoDefault(true);
+         button->setFocus();
+         QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+     }},
+};
+
+class ProjectReleaseInsideABoxOfAPress : public ProjectRelease, public ::testing::WithParamInterface<PressOfAButton>
+{
+};
+
+} // namespace
+
+// A box opened straight from the user's click or key, the closing comes due
+// twice while it is up: both wait until the box has returned, and the
+// window closes once, its project saved.
+TEST_P(ProjectReleaseInsideABoxOfAPress, ClosingsDueInsideTheBoxWaitForItToReturn)
+{
+    if (!openExample())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int segments = window->projectManager()->segmentCount();
+    auto* button = new QPushButton(QStringLiteral("Ask"), window);
+    button->setGeometry(window->width() / 2, window->height() / 2, 120, 40);
+    button->show();
+    button->raise();
+    bool boxReturned = false;
+    QObject::connect(button, &QPushButton::clicked, [&] {
+        Util::showMessageBox(window.data(), QStringLiteral("Question"), QStringLiteral("A box of the click"),
+                             QMessageBox::Question);
+        boxReturned = true;
+    });
+    EventCounter hides(window, QEvent::Hide);
+    ClosingInsideABox closing(window, 2, QStringLiteral("OK"));
+
+    GetParam().press(window, button);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxReturned; }, 20000)) << "the press never opened the box";
+    EXPECT_TRUE(closing.cameDue);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isNull() || !window->projectManager(); }, 30000))
+        << "the window never closed";
+    EXPECT_FALSE(closing.releasedUnderABox) << "the project was released while the box was up";
+    outliveTheRelease();
+    EXPECT_EQ(hides.count, 1) << "the window closed more than once";
+    EXPECT_EQ(savedSegments(), segments);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, ProjectReleaseInsideABoxOfAPress, ::testing::ValuesIn(kPresses),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Save & Close cannot write the folder and asks whether to close without
+// saving; a closing that comes due while that box is up waits for the
+// answer, and the window closes once, its folder as it was.
+TEST_F(ProjectRelease, AClosingDueInsideTheFailedSavesBoxWaitsForTheAnswer)
+{
+    if (!openExample())
+        GTEST_SKIP() << "no OpenGL context for the preview";
+    const int segments = savedSegments();
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
+    ImmutableFolder locked(ProjectManager::projectDirectory(kProject, kFolder));
+    if (!locked.isLocked())
+        GTEST_SKIP() << "a folder that cannot be written cannot be made here: " << qPrintable(locked.failure());
+    EventCounter hides(window, QEvent::Hide);
+    ClosingInsideABox closing(window, 1, QStringLiteral("Close Without Saving"));
+
+    ASSERT_TRUE(triggerEntry(window, QStringLiteral("Save && Close")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isNull() || !window->projectManager(); }, 30000))
+        << "the window never closed";
+    EXPECT_TRUE(closing.cameDue) << "the failed save asked nothing";
+    EXPECT_FALSE(closing.releasedUnderABox) << "the project was released while the box was up";
+    outliveTheRelease();
+    EXPECT_EQ(hides.count, 1) << "the window closed more than once";
+    locked.lift();
+    EXPECT_EQ(savedSegments(), segments);
+}

@@ -26,12 +26,15 @@
 //
 // Needs a display (the window and its preview run for real); exits 0 when
 // every step was clean, 1 on a violation, 2 when the run could not start.
+// It runs under the program's application class, as the tests do: a
+// closing asked for inside a step that turns the event loop is put off as
+// in the program.
 #include "IsolatedSettings.h"
 #include "ProjectTestSupport.h"
+#include "SteppedApplication.h"
 #include "TimelineFuzz.h"
 #include "WidgetAnimations.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -139,7 +142,7 @@ int runSeeds(uint first, uint last, int steps, int pauseMs, const QString& outDi
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    SteppedApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the run."),
