@@ -440,11 +440,13 @@ TEST_P(FoundHistoryFolder, ThreeEditsAreUndoneOneByOneAndWhatWasFoundStays)
 
     // The plain files go with the close's tidy, as any file the project
     // does not name; the killed sessions' folders go as the program's own.
-    if (pipe)
+    if (pipe) {
         EXPECT_EQ(pipe->readers(), 0) << "the pipe was opened";
+    }
     if (kind == FoundHistory::Pipe || kind == FoundHistory::EveryNameAPipe
-        || kind == FoundHistory::EveryNameAFolderHoldingAFolder)
+        || kind == FoundHistory::EveryNameAFolderHoldingAFolder) {
         EXPECT_EQ(foundAtEach(held), found);
+    }
     for (const QString& left : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
         EXPECT_TRUE(folders.contains(left)) << qPrintable(left) << " was left behind";
     for (const QString& name : killed)

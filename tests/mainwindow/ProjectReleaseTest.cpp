@@ -478,7 +478,7 @@ TEST_P(ProjectReleaseInsideABoxOfAPress, ClosingsDueInsideTheBoxWaitForItToRetur
     EXPECT_FALSE(closing.releasedUnderABox) << "the project was released while the box was up";
     outliveTheRelease();
     EXPECT_EQ(hides.count, 1) << "the window closed more than once";
-    EXPECT_EQ(savedSegments(), segments);
+    EXPECT_EQ(savedSegments(projectFile(QStringLiteral("project.xml"))), segments);
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, ProjectReleaseInsideABoxOfAPress, ::testing::ValuesIn(kPresses),
@@ -491,7 +491,7 @@ TEST_F(ProjectRelease, AClosingDueInsideTheFailedSavesBoxWaitsForTheAnswer)
 {
     if (!openExample())
         GTEST_SKIP() << "no OpenGL context for the preview";
-    const int segments = savedSegments();
+    const int segments = savedSegments(projectFile(QStringLiteral("project.xml")));
     ASSERT_TRUE(triggerEntry(window, QStringLiteral("Add Text")));
     ImmutableFolder locked(ProjectManager::projectDirectory(kProject, kFolder));
     if (!locked.isLocked())
@@ -507,5 +507,5 @@ TEST_F(ProjectRelease, AClosingDueInsideTheFailedSavesBoxWaitsForTheAnswer)
     outliveTheRelease();
     EXPECT_EQ(hides.count, 1) << "the window closed more than once";
     locked.lift();
-    EXPECT_EQ(savedSegments(), segments);
+    EXPECT_EQ(savedSegments(projectFile(QStringLiteral("project.xml"))), segments);
 }
