@@ -221,16 +221,11 @@ protected:
     // The example's folder on a disk of 2 MB of its own, as it was.
     void mountSmallDisk()
     {
-        const QString folder = ProjectManager::projectDirectory(kProject, kFolder);
-        QTemporaryDir aside;
-        const QStringList names = QDir(folder).entryList(QDir::Files);
-        for (const QString& name : names)
-            ASSERT_TRUE(QFile::rename(folder + "/" + name, aside.filePath(name)));
-        disk = std::make_unique<SmallFileSystem>(folder, QStringLiteral("2m"));
+        disk = SmallFileSystem::keepingFiles(ProjectManager::projectDirectory(kProject, kFolder),
+                                             QStringLiteral("2m"));
+        ASSERT_NE(disk, nullptr);
         if (!disk->mounted)
             GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
-        for (const QString& name : names)
-            ASSERT_TRUE(QFile::copy(aside.filePath(name), folder + "/" + name));
     }
 
     // Export in the export popup.

@@ -826,16 +826,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(ProjectManager::copyExampleProjects());
-        const QString folder = projectFolder();
-        QTemporaryDir aside;
-        const QStringList names = QDir(folder).entryList(QDir::Files);
-        for (const QString& name : names)
-            ASSERT_TRUE(QFile::rename(folder + "/" + name, aside.filePath(name)));
-        disk = std::make_unique<SmallFileSystem>(folder, QStringLiteral("2m"));
+        disk = SmallFileSystem::keepingFiles(projectFolder(), QStringLiteral("2m"));
+        ASSERT_NE(disk, nullptr);
         if (!disk->mounted)
             GTEST_SKIP() << "no file system of its own can be mounted over the project folder here (not root?)";
-        for (const QString& name : names)
-            ASSERT_TRUE(QFile::copy(aside.filePath(name), folder + "/" + name));
         writeFile(projectFile(QStringLiteral("media.config")),
                   "[LocalFiles]\nDir=/media/clips\nFilter=7\nView=0\nZoom=1\n\n[Tabs]\nIndex=1\n");
         writeFile(projectFile(QStringLiteral("layout.xml")),
