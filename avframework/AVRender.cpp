@@ -145,13 +145,31 @@ namespace {
 // pass runs finds no ticket left and queues exactly one more, so the last
 // change is always followed by a pass. More than one ticket is only ever
 // handed out on purpose (a play's mixing ahead), and stays.
-void addPendingPass(int32_t& tickets, int count)
+void addPendingPass(std::atomic<int32_t>& tickets, int count)
 {
-    if (count > 0)
-        tickets = std::max(tickets, 1);
+    if (count > 0 && tickets == 0)
+        tickets = 1;
 }
 
 } // namespace
+
+bool AVRender::isVideoThreadWaiting() const
+{
+    return _isIdle(_videoWaiting, _videoTickets);
+}
+
+bool AVRender::isAudioThreadWaiting() const
+{
+    return _isIdle(_audioWaiting, _audioTickets);
+}
+
+// Read without the thread's mutex: the question may come while a state
+// report holds it. A thread taking its ticket clears its waiting flag
+// before the ticket goes, so the ticket is read first.
+bool AVRender::_isIdle(const std::atomic<bool>& waiting, const std::atomic<int32_t>& tickets) const
+{
+    return tickets == 0 && waiting && !_playing;
+}
 
 void AVRender::addTickets(int count)
 {

@@ -86,8 +86,11 @@ public:
     // so that the last pictures are drawn rather than nothing.
     double drawTime() const;
     bool isPlaying() const { return _playing.load(); }
-    bool isVideoThreadWaiting() const { return _videoWaiting.load(); }
-    bool isAudioThreadWaiting() const { return _audioWaiting.load(); }
+    // Waiting with no pass asked for. A thread woken for a ticket shows as
+    // waiting until it runs again, and would start a pass right after the
+    // question: a pending ticket counts as work.
+    bool isVideoThreadWaiting() const;
+    bool isAudioThreadWaiting() const;
     AVThread_QThread_Type* videoThread() const { return _videoThread; }
     // Video passes (each draws unless an export holds the composition) and
     // mixing passes run so far.
@@ -122,8 +125,9 @@ private:
     void _takeVideoTurn();
     // The clock runs from here; the video mutex is held.
     void _restartClock();
+    bool _isIdle(const std::atomic<bool>& waiting, const std::atomic<int32_t>& tickets) const;
     // The caller holds mutex; returns once a ticket came, playing began or stop was asked.
-    void _waitForTicket(AVMutex* mutex, AVCondition* condition, const int32_t& tickets,
+    void _waitForTicket(AVMutex* mutex, AVCondition* condition, const std::atomic<int32_t>& tickets,
                         std::atomic<bool>& waiting, const std::atomic<bool>& stop);
     // Clamps the current time into the composition; true at its end (or without one).
     bool _clampToEnd();
@@ -166,11 +170,11 @@ private:
     std::atomic<bool> _videoRunning{false};
     std::atomic<bool> _audioRunning{false};
     std::atomic<bool> _playing{false};
-    int32_t _videoTickets = 0;  // under the video mutex
+    std::atomic<int32_t> _videoTickets{0};  // changed under the video mutex
     // While playing, the time is the start position plus the ticks since the start (video mutex).
     double _clockStartTick = 0.0;
     double _clockStartPosition = 0.0;
-    int32_t _audioTickets = 0;  // under the audio mutex
+    std::atomic<int32_t> _audioTickets{0};  // changed under the audio mutex
     std::unique_ptr<AVMutex> _videoMutex;
     std::unique_ptr<AVMutex> _audioMutex;
     std::unique_ptr<AVCondition> _videoCondition;

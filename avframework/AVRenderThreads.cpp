@@ -39,7 +39,7 @@ int AVRender::audioThreadEntry(AVThread_QThread_Type*, void* render)
     return 0;
 }
 
-void AVRender::_waitForTicket(AVMutex* mutex, AVCondition* condition, const int32_t& tickets,
+void AVRender::_waitForTicket(AVMutex* mutex, AVCondition* condition, const std::atomic<int32_t>& tickets,
                               std::atomic<bool>& waiting, const std::atomic<bool>& stop)
 {
     waiting = true;
@@ -98,7 +98,7 @@ void AVRender::_takeVideoTurn()
         if (!_playing)
             _restartClock();
     }
-    avTrace("Current time: %f, %d", _currentTime * 1000.0, _videoTickets);
+    avTrace("Current time: %f, %d", _currentTime * 1000.0, _videoTickets.load());
 }
 
 void AVRender::_renderPass(int32_t mode)

@@ -658,6 +658,9 @@ TEST_F(DesktopFullscreenTest, RefusedWhileTheExportOrTheMicrophonePanelIsOpen)
     pressToggleShortcut();
     EXPECT_FALSE(window->isFullScreenMode());
     microphone->dismiss();
+    // The panel goes once its recorder has stopped.
+    ASSERT_TRUE(waitFor([this] { return window->currentPopup() == nullptr; }, 10000))
+        << "the microphone panel stayed open";
 
     pressToggleShortcut();
     EXPECT_TRUE(window->isFullScreenMode());
