@@ -2,16 +2,20 @@
 #include "HistoryWindow.h"
 #include "VideoThumbnailsCache.h"
 
+#include <QSet>
+
 namespace {
 
 // Track ids come from one counter for the whole run; push it past any
 // fixed-size table the rebuild might index with them.
 void advanceTrackIdsTo(int first)
 {
+    // Passed over as taken: one button takes the id before the first.
+    QSet<int> below;
+    for (int id = 1; id < first - 1; ++id)
+        below.insert(id);
     GutterScrollArea gutter(nullptr);
-    while (gutter.addTrackButton() < first - 1) {
-        if (gutter.buttonCount() >= 256)
-            gutter.deleteTrackButtons();
+    while (gutter.addTrackButton(below) < first - 1) {
     }
 }
 
