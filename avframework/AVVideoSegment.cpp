@@ -432,8 +432,8 @@ bool AVVideoSegment::_chooseFrame(double time, bool drawFlag, bool playing)
     const auto catchUp = [&] {
         if (drawFlag)
             return false;
-        const double behind = _timePastShownFrame(target);
-        return _waitsForFrames || (!playing && behind > kAVTimeTolerance && behind <= kPausedCatchUpSeconds);
+        return _waitsForFrames
+            || (!playing && _nextFrameDueAt(target) && _timePastShownFrame(target) <= kPausedCatchUpSeconds);
     };
     const bool measures = playing && !_waitsForFrames;
     bool shown = false;
@@ -513,7 +513,16 @@ bool AVVideoSegment::showsOlderFrameThan(double time) const
 {
     if (status() != AVSegmentReady || !_ready || time < startTime() || time >= startTime() + duration())
         return false;
-    return _timePastShownFrame(_mediaTimeAt(time)) > kAVTimeTolerance;
+    return _nextFrameDueAt(_mediaTimeAt(time));
+}
+
+// Due by the rule a pass shows frames by: a frame up to the tolerance after
+// the time is the time's own. A picture behind by less than the tolerance
+// is behind all the same, or the next pass at that very time (a zoom's)
+// would show another picture.
+bool AVVideoSegment::_nextFrameDueAt(double mediaTime) const
+{
+    return _shownFrameMs >= 0 && _timePastShownFrame(mediaTime) >= -kAVTimeTolerance;
 }
 
 double AVVideoSegment::_timePastShownFrame(double mediaTime) const

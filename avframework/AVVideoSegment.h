@@ -126,6 +126,7 @@ private:
     // Media seconds from the end of the picture shown's display interval on
     // to the media time (the picture lags when above 0); 0 without one.
     double _timePastShownFrame(double mediaTime) const;
+    bool _nextFrameDueAt(double mediaTime) const;
     void _show(const AVStreamFrame& frame);
     // Fills one texture per plane of a picture in the last frame's format,
     // each from the decoder's rows at their own line size.
