@@ -240,8 +240,9 @@ TEST_F(GLTest, VideoSegmentSkipsMoreFramesTheFurtherItLags)
     }
 }
 
-// Only a picture whose display interval is over before the time lags: one
-// still on screen for it is the right one, however far into it the time is.
+// Only a picture whose display interval is over before the time lags, by
+// the rule a pass shows frames by: one still on screen for it is the right
+// one, however far into it the time is.
 TEST_F(GLTest, VideoSegmentShowsAnOlderFrameOnlyPastTheShownFramesInterval)
 {
     LoadedVideo video;
@@ -252,6 +253,10 @@ TEST_F(GLTest, VideoSegmentShowsAnOlderFrameOnlyPastTheShownFramesInterval)
     // Media 2.08 s lies within the 2.0 s frame's interval, 2.12 s past it.
     EXPECT_FALSE(video.segment->showsOlderFrameThan(1.16));
     EXPECT_TRUE(video.segment->showsOlderFrameThan(1.24));
+    // Media 2.0995 s: the 2.1 s frame is due within the tolerance a pass
+    // shows frames by, and a pass there would show it; 2.098 s is before it.
+    EXPECT_TRUE(video.segment->showsOlderFrameThan(1.199));
+    EXPECT_FALSE(video.segment->showsOlderFrameThan(1.196));
     // Outside the piece its picture is not what the time shows.
     EXPECT_FALSE(video.segment->showsOlderFrameThan(0.5));
     EXPECT_FALSE(video.segment->showsOlderFrameThan(5.0));
