@@ -234,6 +234,24 @@ TEST_F(PlaybackDriverTest, OneRedrawIsOneFrameAndOneMixingPass)
     EXPECT_FALSE(engine->isRenderIdle());
 }
 
+// Idle only once the passes a redraw asked for have run: a thread woken for
+// its pass and not yet running is not idle, or an export or an undo step
+// asked for at that moment would go ahead beside the pass.
+TEST_F(PlaybackDriverTest, IdleComesOnlyAfterTheAskedPassesHaveRun)
+{
+    AVEngine* engine = playback->engine.get();
+    for (int round = 0; round < 50; ++round) {
+        ASSERT_TRUE(pumpUntil([&] { return engine->isRenderIdle(); }, 5.0)) << round;
+        const int64_t frames = playback->render->videoPasses();
+        const int64_t mixes = playback->render->mixingPasses();
+        engine->requestRedraw();
+        if (engine->isRenderIdle()) {
+            ASSERT_GT(playback->render->videoPasses(), frames) << "idle before the frame, round " << round;
+            ASSERT_GT(playback->render->mixingPasses(), mixes) << "idle before the mixing, round " << round;
+        }
+    }
+}
+
 // Reported on the video thread after its pass: whether its context is still current there.
 struct ContextAfterPass {
     static void callback(AVRender* render, int code, double, void* context)
