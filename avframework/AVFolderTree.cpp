@@ -9,6 +9,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,6 +52,19 @@ bool avFolderEntries(int folder, QList<QByteArray>* names)
             names->append(QByteArray(entry->d_name));
     }
     return errno == 0;
+}
+
+bool avLockFolder(int folder)
+{
+    return ::flock(folder, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+}
+
+bool avIsFolderAt(int folder, int parent, const QByteArray& name)
+{
+    struct stat opened;
+    struct stat named;
+    return ::fstat(folder, &opened) == 0 && ::fstatat(parent, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
+        && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 bool avEmptyFolder(int folder)

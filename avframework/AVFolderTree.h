@@ -14,6 +14,15 @@ class QString;
 // telling why, when they cannot be read.
 bool avFolderEntries(int folder, QList<QByteArray>* names);
 
+// Locks the folder open at the descriptor for its holder alone; false only
+// when another holder has it. A file system that keeps no locks leaves the
+// folder to whoever comes.
+bool avLockFolder(int folder);
+
+// Whether the name in the folder parent (a descriptor), not followed when it
+// is a link, is the very folder open at the descriptor folder.
+bool avIsFolderAt(int folder, int parent, const QByteArray& name);
+
 // Removes everything the folder open at the descriptor folder holds, its
 // sub-folders through descriptors of their own, a link as a link. False
 // when anything stays.

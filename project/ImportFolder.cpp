@@ -33,22 +33,6 @@ QByteArray randomName()
     return name;
 }
 
-// Locks the folder for this import alone. A file system without such locks
-// holds the folder unlocked: a clearing then cannot lock it either, and
-// leaves it.
-bool lock(int folder)
-{
-    return ::flock(folder, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
-}
-
-bool isSameFile(int folder, int parent, const QByteArray& name)
-{
-    struct stat opened;
-    struct stat named;
-    return ::fstat(folder, &opened) == 0 && ::fstatat(parent, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
-        && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
-}
-
 } // namespace
 
 ImportFolder::ImportFolder(int destination) : _destination(destination), _folder(_make(destination, &_name))
@@ -130,7 +114,7 @@ int ImportFolder::_make(int destination, QByteArray* name)
         const int folder =
             ::openat(destination, candidate.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         // A clearing that took the folder before the lock leaves it gone.
-        if (folder >= 0 && lock(folder) && isSameFile(folder, destination, candidate)) {
+        if (folder >= 0 && avLockFolder(folder) && avIsFolderAt(folder, destination, candidate)) {
             *name = candidate;
             return folder;
         }
@@ -143,5 +127,5 @@ int ImportFolder::_make(int destination, QByteArray* name)
 
 bool ImportFolder::_isAtOwnName() const
 {
-    return isSameFile(_folder.get(), _destination, _name);
+    return avIsFolderAt(_folder.get(), _destination, _name);
 }

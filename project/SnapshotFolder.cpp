@@ -1,6 +1,7 @@
 #include "SnapshotFolder.h"
 
 #include "AVFileDescriptor.h"
+#include "AVFolderTree.h"
 #include "AVRegularFile.h"
 #include "SaveFileCommit.h"
 #include "Util.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -51,32 +51,11 @@ QString cacheFolder()
     return Util::cacheLocation() + QStringLiteral("/ProjectHistory");
 }
 
-// The names the folder holds, but "." and "..".
-QList<QByteArray> entryNames(int folder)
-{
-    // Read through a descriptor of its own: closedir() closes it.
-    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::fdopendir(::dup(folder)), &::closedir);
-    QList<QByteArray> names;
-    while (const dirent* entry = entries ? ::readdir(entries.get()) : nullptr) {
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names << QByteArray(entry->d_name);
-    }
-    return names;
-}
-
 // A session folder's name by its number: the history folder's own name,
 // then "name-2", "name-3" and on.
 QByteArray numberedFolderName(const QByteArray& name, int number)
 {
     return number == 1 ? name : name + '-' + QByteArray::number(number);
-}
-
-// Locks the folder for the session that holds the descriptor; false only
-// when another live session holds it. A file system that keeps no locks
-// leaves every folder to whoever comes, as before there were any.
-bool takeLock(int folder)
-{
-    return ::flock(folder, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
 }
 
 bool isSameFile(const struct stat& one, const struct stat& other)
@@ -96,9 +75,10 @@ bool removeFolderAt(int parent, const QByteArray& folderName)
             qWarning().noquote() << "Remove history directory failed: " + systemReason();
         return false;
     }
-    if (!takeLock(folder.get()))
+    if (!avLockFolder(folder.get()))
         return false;
-    const QList<QByteArray> names = entryNames(folder.get());
+    QList<QByteArray> names;
+    avFolderEntries(folder.get(), &names);
     // Without AT_REMOVEDIR a folder refuses to go: it and what it holds stay.
     for (const QByteArray& name : qAsConst(names))
         ::unlinkat(folder.get(), name.constData(), 0);
@@ -113,7 +93,9 @@ void removeCacheLeftovers()
         ::open(QFile::encodeName(cacheFolder()).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!parent.isOpen())
         return;
-    for (const QByteArray& name : entryNames(parent.get()))
+    QList<QByteArray> names;
+    avFolderEntries(parent.get(), &names);
+    for (const QByteArray& name : qAsConst(names))
         removeFolderAt(parent.get(), name);
 }
 
@@ -238,10 +220,7 @@ bool SnapshotFolder::_holdFolderAt(int parent, const QByteArray& name)
 {
     auto folder = std::make_unique<AVFileDescriptor>(
         ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat held;
-    struct stat atName;
-    if (!folder->isOpen() || !takeLock(folder->get()) || ::fstat(folder->get(), &held) != 0
-        || ::fstatat(parent, name.constData(), &atName, AT_SYMLINK_NOFOLLOW) != 0 || !isSameFile(held, atName))
+    if (!folder->isOpen() || !avLockFolder(folder->get()) || !avIsFolderAt(folder->get(), parent, name))
         return false;
     _held = std::move(folder);
     return true;
@@ -259,7 +238,7 @@ int SnapshotFolder::_reopenOwnFolder(int parent)
     if (folder < 0 || (_held && ::fstat(folder, &opened) == 0 && ::fstat(_held->get(), &held) == 0
                        && isSameFile(opened, held)))
         return folder;
-    if (!takeLock(folder)) {
+    if (!avLockFolder(folder)) {
         ::close(folder);
         errno = EBUSY;
         return -1;
