@@ -58,8 +58,8 @@ bool Application::_handOverOrServe()
     QLockFile decision(_serverName + QStringLiteral(".lock"));
     decision.setStaleLockTime(0);
     if (!decision.tryLock(kAnswerWaitMs) && decision.error() == QLockFile::LockFailedError) {
-        qWarning() << "Another start of the program did not get on within" << kAnswerWaitMs / 1000
-                   << "seconds; this one ends.";
+        qWarning() << "Another start of the program kept deciding for" << kAnswerWaitMs / 1000
+                   << "seconds; this start ends without handing over" << handedOverArgument();
         return true;
     }
     QLocalSocket socket;
@@ -114,8 +114,8 @@ void Application::_handOver(QLocalSocket& socket)
     while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired())
         socket.waitForDisconnected(int(deadline.remainingTime()));
     if (socket.state() == QLocalSocket::ConnectedState)
-        qWarning() << "The running instance did not answer within" << kAnswerWaitMs / 1000
-                   << "seconds; it opens" << file << "when it gets to it.";
+        qWarning() << "The running instance did not take" << file << "within" << kAnswerWaitMs / 1000
+                   << "seconds; it opens it when it gets to it, and this start ends.";
 }
 
 // Under the decision's lock a name still there is one nobody listens on.
