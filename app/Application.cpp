@@ -7,13 +7,20 @@
 #include <QFileOpenEvent>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
+#include <QThread>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int kConnectWaitMs = 500;
-constexpr int kWriteWaitMs = 30000;
+// A running instance takes a later start's request when its main thread
+// gets to it: the later start waits that long for it, generously.
+constexpr int kAnswerWaitMs = 30000;
+// Between attempts to connect to an instance whose queue of connections is
+// full.
+constexpr int kConnectRetryMs = 50;
 constexpr int kReadWaitMs = 1000;
 
 // The running instance has its own working folder: a relative path would be
@@ -30,9 +37,7 @@ QString handedOverArgument()
 
 Application::Application(int& argc, char** argv) : SteppedApplication(argc, argv), _serverName(serverName())
 {
-    _running = _handOverToRunningInstance();
-    if (!_running)
-        _listen();
+    _running = _handOverOrServe();
 }
 
 QString Application::serverName()
@@ -44,39 +49,83 @@ QString Application::serverName()
     return QDir(folder).filePath(QStringLiteral("%1-%2").arg(program).arg(getuid()));
 }
 
-bool Application::_handOverToRunningInstance()
+// Starts decide one at a time, under a lock beside the name, so the name
+// refuses a connection only when it was left by an instance that died: one
+// that starts binds the name and listens on it before it lets the next start
+// look. A lock whose holder died is taken over by QLockFile.
+bool Application::_handOverOrServe()
 {
+    QLockFile decision(_serverName + QStringLiteral(".lock"));
+    decision.setStaleLockTime(0);
+    if (!decision.tryLock(kAnswerWaitMs) && decision.error() == QLockFile::LockFailedError) {
+        qWarning() << "Another start of the program kept deciding for" << kAnswerWaitMs / 1000
+                   << "seconds; this start ends without handing over" << handedOverArgument();
+        return true;
+    }
     QLocalSocket socket;
-    socket.connectToServer(_serverName, QIODevice::ReadWrite);
-    if (!socket.waitForConnected(kConnectWaitMs))
+    switch (_connectToRunningInstance(socket)) {
+    case RunningInstance::None:
+        _listen();
         return false;
-    socket.write(handedOverArgument().toUtf8());
+    case RunningInstance::TooBusy:
+        qWarning() << "The running instance took no connection within" << kAnswerWaitMs / 1000
+                   << "seconds; this start ends without handing over" << handedOverArgument();
+        return true;
+    case RunningInstance::Listening:
+        decision.unlock();
+        _handOver(socket);
+        return true;
+    }
+    return true;
+}
+
+// A name nobody binds, or one bound without a listener, means no instance.
+// An instance whose queue of connections is full leaves the connection
+// pending: it runs, only busy, and is asked again until the bound.
+Application::RunningInstance Application::_connectToRunningInstance(QLocalSocket& socket) const
+{
+    const QDeadlineTimer deadline(kAnswerWaitMs);
+    for (;;) {
+        socket.connectToServer(_serverName, QIODevice::ReadWrite);
+        if (socket.waitForConnected(0))
+            return RunningInstance::Listening;
+        if (socket.state() != QLocalSocket::ConnectingState)
+            return RunningInstance::None;
+        socket.abort();
+        if (deadline.hasExpired())
+            return RunningInstance::TooBusy;
+        QThread::msleep(kConnectRetryMs);
+    }
+}
+
+// The text ends where the sending side closes; the running instance closes
+// its side once it has taken the text, which is the answer waited for.
+void Application::_handOver(QLocalSocket& socket)
+{
+    const QString file = handedOverArgument();
+    socket.write(file.toUtf8());
     // remainingTime() is never negative, which a wait would take for "forever".
-    const QDeadlineTimer deadline(kWriteWaitMs);
+    const QDeadlineTimer deadline(kAnswerWaitMs);
     while (socket.bytesToWrite() > 0 && !deadline.hasExpired()) {
         if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
             break;
     }
-    if (socket.bytesToWrite() > 0)
-        qDebug() << "The running instance did not take the file:" << socket.errorString();
-    socket.disconnectFromServer();
-    return true;
+    ::shutdown(int(socket.socketDescriptor()), SHUT_WR);
+    while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired())
+        socket.waitForDisconnected(int(deadline.remainingTime()));
+    if (socket.state() == QLocalSocket::ConnectedState)
+        qWarning() << "The running instance did not take" << file << "within" << kAnswerWaitMs / 1000
+                   << "seconds; it opens it when it gets to it, and this start ends.";
 }
 
-// A name left behind by an instance that died keeps the server from
-// listening: it is removed and taken over once.
+// Under the decision's lock a name still there is one nobody listens on.
 void Application::_listen()
 {
     _localServer = new QLocalServer(this);
     connect(_localServer, &QLocalServer::newConnection, this, &Application::newLocalConnectioin);
-    if (_localServer->listen(_serverName))
-        return;
-    if (_localServer->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalServer::removeServer(_serverName);
-        if (_localServer->listen(_serverName))
-            return;
-    }
-    qDebug() << "No single-instance service:" << _localServer->errorString();
+    QLocalServer::removeServer(_serverName);
+    if (!_localServer->listen(_serverName))
+        qDebug() << "No single-instance service:" << _localServer->errorString();
 }
 
 void Application::newLocalConnectioin()

@@ -11,8 +11,9 @@ class QLocalSocket;
 // The program's application object. It keeps the program to one running
 // instance per user: the first instance listens on a local socket; a later
 // start hands its last argument (a file to open, made absolute) to it and
-// ends. Files handed in from outside, by a later start or by the window
-// system's file-open event, come out as openExternalFile.
+// ends, also when that instance is too busy to answer at once. Files handed
+// in from outside, by a later start or by the window system's file-open
+// event, come out as openExternalFile.
 class Application : public SteppedApplication
 {
     Q_OBJECT
@@ -21,8 +22,8 @@ public:
     // Runs the single-instance check.
     Application(int& argc, char** argv);
 
-    // True when another instance answered: this one has handed over its
-    // argument and should end.
+    // True when another instance runs: this one has handed over its argument
+    // (or that instance never took it) and should end.
     bool isRunning() const { return _running; }
 
     // The window a later start brings to the front; not owned.
@@ -44,7 +45,11 @@ private slots:
     void newLocalConnectioin();
 
 private:
-    bool _handOverToRunningInstance();
+    enum class RunningInstance { None, Listening, TooBusy };
+
+    bool _handOverOrServe();
+    RunningInstance _connectToRunningInstance(QLocalSocket& socket) const;
+    static void _handOver(QLocalSocket& socket);
     void _listen();
     void _bringMainWindowToFront();
     static QString _readAll(QLocalSocket& socket);

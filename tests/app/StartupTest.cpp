@@ -1,10 +1,14 @@
 // The program as a user starts it: the start window's place on the screen,
-// one instance per user (a later start hands its file over and ends, a name
-// left by a dead instance is taken over) and the crash report.
+// one instance per user (a later start hands its file over and ends, also to
+// a busy instance or one still starting; a name left by a dead instance is
+// taken over) and the crash report.
 #include "ProgramSession.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -15,8 +19,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <ostream>
 
 inline void PrintTo(const QRect& rect, std::ostream* out)
@@ -29,8 +36,50 @@ namespace {
 // Bounds for a loaded machine; how fast it goes is measured in bench/.
 constexpr int kWindowWaitMs = 30000;
 constexpr int kExitWaitMs = 20000;
+// How long a running instance or another start stays busy at most: long
+// enough for a later start to get as far as asking it, on a loaded machine too.
+constexpr int kBusyMs = 10000;
 
 const QString kProgramClass = QStringLiteral("vidorna");
+
+sockaddr_un socketAddress(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), std::min(size_t(name.size()), sizeof(address.sun_path) - 1));
+    return address;
+}
+
+// A socket bound to the path and not listening (yet), as an instance leaves
+// it that died or that is still starting; -1 when it cannot be bound.
+int bindSocket(const QString& path)
+{
+    const sockaddr_un address = socketAddress(path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Connections the stopped instance at the path takes later, made and closed
+// until its queue refuses more, as a run of starts before fills it: how
+// many it took, or -1 when the queue never filled.
+int fillQueueOfConnections(const QString& path)
+{
+    const sockaddr_un address = socketAddress(path);
+    for (int made = 0; made < 1000; ++made) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        const int result = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+        const int error = errno;
+        close(fd);
+        if (result != 0)
+            return error == EAGAIN ? made : -1;
+    }
+    return -1;
+}
 
 class StartupTest : public ::testing::Test
 {
@@ -48,6 +97,30 @@ protected:
         QProcess* first = session.launch();
         startWindow = session.waitForWindow([this] { return session.windowsOfClass(kProgramClass); }, kWindowWaitMs);
         return startWindow.isEmpty() ? nullptr : first;
+    }
+    // The name the running instance listens on.
+    QString instanceName() const { return session.runtimeFolder() + QString("/vidorna-%1").arg(getuid()); }
+    // An empty file: the question comes before anything is read.
+    QString emptyFile(const QString& name) const
+    {
+        const QString path = session.root() + "/" + name;
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) ? path : QString();
+    }
+    // Stays busy until the later start gives up waiting: it ends or shows a
+    // window of its own, at most kBusyMs.
+    void stayBusyWhileWaitedFor(QProcess* later)
+    {
+        const auto shown = [&] {
+            const QStringList windows = session.windowsOfClass(kProgramClass);
+            return std::any_of(windows.begin(), windows.end(),
+                               [&](const QString& window) { return session.processOf(window) == later->processId(); });
+        };
+        waitUntil([&] { return later->state() != QProcess::Running || shown(); }, kBusyMs);
+    }
+    QString waitForWindowNamed(const QString& title)
+    {
+        return session.waitForWindow([&] { return session.windowsNamed(title); }, kWindowWaitMs);
     }
     QStringList projects() const
     {
@@ -184,13 +257,8 @@ TEST_F(StartupTest, TheHelpMenusLastEntryShowsTheAboutBox)
 TEST_F(StartupTest, ANameLeftByAnInstanceThatDiedIsTakenOver)
 {
     // A socket bound and closed without listening, as a killed instance leaves it.
-    const QByteArray name = QFile::encodeName(session.runtimeFolder() + QString("/vidorna-%1").arg(getuid()));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(size_t(name.size()), sizeof(address.sun_path));
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    const int fd = bindSocket(instanceName());
+    ASSERT_GE(fd, 0);
     close(fd);
 
     ASSERT_NE(startFirst(), nullptr) << "no start window";
@@ -198,6 +266,96 @@ TEST_F(StartupTest, ANameLeftByAnInstanceThatDiedIsTakenOver)
     ASSERT_TRUE(second->waitForFinished(kExitWaitMs)) << "the later start did not find the first";
     EXPECT_EQ(second->exitCode(), 0);
 }
+
+// A start that comes while another start has bound the name but does not
+// listen on it yet (a name that refuses, as one left by a dead instance)
+// waits for that start and hands its file over instead of taking the name.
+TEST_F(StartupTest, ALaterStartWaitsForAnotherStartStillTakingTheName)
+{
+    const QString project = emptyFile("trip.vidornaproject");
+    ASSERT_FALSE(project.isEmpty());
+    QLockFile otherStart(instanceName() + ".lock");
+    ASSERT_TRUE(otherStart.tryLock(0));
+    const int fd = bindSocket(instanceName());
+    ASSERT_GE(fd, 0);
+
+    QProcess* later = session.launch({project});
+    // The other start is slow to get from binding to listening.
+    stayBusyWhileWaitedFor(later);
+    ASSERT_EQ(::listen(fd, 50), 0);
+    QLocalServer otherInstance;
+    ASSERT_TRUE(otherInstance.listen(fd));
+    otherStart.unlock();
+
+    ASSERT_TRUE(otherInstance.waitForNewConnection(kExitWaitMs)) << "the later start took the name";
+    std::unique_ptr<QLocalSocket> request(otherInstance.nextPendingConnection());
+    QByteArray text;
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            request->waitForReadyRead(20);
+            text += request->readAll();
+            return request->state() == QLocalSocket::UnconnectedState;
+        },
+        kExitWaitMs))
+        << "the later start did not end its text";
+    EXPECT_EQ(QString::fromUtf8(text), project);
+    EXPECT_EQ(later->state(), QProcess::Running) << "the later start did not wait for the answer";
+    request.reset();
+    ASSERT_TRUE(later->waitForFinished(kExitWaitMs)) << "the later start did not end once answered";
+    EXPECT_EQ(later->exitCode(), 0);
+    EXPECT_TRUE(session.windowsOfClass(kProgramClass).isEmpty());
+}
+
+// A running instance busy for a while (stopped: to its socket the same as a
+// starved or blocked main thread) gets a later start's file when it can,
+// also when starts before have filled its queue of connections. The later
+// start ends once the file is taken, and no second instance comes.
+struct BusyInstance
+{
+    const char* name;
+    bool queueFull;
+};
+
+void PrintTo(const BusyInstance& busy, std::ostream* out)
+{
+    *out << busy.name;
+}
+
+const BusyInstance kBusyInstances[] = {{"WithRoomInItsQueue", false}, {"WithItsQueueFull", true}};
+
+class BusyInstanceTest : public StartupTest, public ::testing::WithParamInterface<BusyInstance>
+{
+};
+
+TEST_P(BusyInstanceTest, GetsALaterStartsFileWhenItCanAndStaysTheOnlyInstance)
+{
+    const QString project = emptyFile("trip.vidornaproject");
+    ASSERT_FALSE(project.isEmpty());
+    QProcess* first = startFirst();
+    ASSERT_NE(first, nullptr) << "no start window";
+    const pid_t firstId = pid_t(first->processId());
+
+    ASSERT_EQ(::kill(firstId, SIGSTOP), 0);
+    if (GetParam().queueFull) {
+        ASSERT_GT(fillQueueOfConnections(instanceName()), 0) << "the queue of connections never filled";
+    }
+    QProcess* second = session.launch({project});
+    stayBusyWhileWaitedFor(second);
+    ASSERT_EQ(::kill(firstId, SIGCONT), 0);
+
+    ASSERT_TRUE(second->waitForFinished(kExitWaitMs)) << "the later start did not end";
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    const QString question = waitForWindowNamed("Import Project");
+    ASSERT_FALSE(question.isEmpty()) << "the running instance did not ask";
+    EXPECT_EQ(session.processOf(question), first->processId());
+    EXPECT_EQ(first->state(), QProcess::Running);
+    for (const QString& window : session.windowsOfClass(kProgramClass))
+        EXPECT_EQ(session.processOf(window), first->processId()) << "a second instance shows a window";
+}
+
+INSTANTIATE_TEST_SUITE_P(Startup, BusyInstanceTest, ::testing::ValuesIn(kBusyInstances),
+                         [](const ::testing::TestParamInfo<BusyInstance>& info) { return info.param.name; });
 
 TEST_F(StartupTest, ACrashLeavesADumpAndAReportWindow)
 {

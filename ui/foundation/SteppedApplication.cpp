@@ -7,6 +7,24 @@
 int SteppedApplication::_depth = 0;
 std::vector<SteppedApplication::PutOffWork> SteppedApplication::_putOff;
 
+namespace {
+
+// Counts a step for as long as it is under way, however it ends: an
+// exception out of a step must not leave every later step counted inside it.
+class StepUnderWay
+{
+public:
+    explicit StepUnderWay(int& depth) : _depth(depth) { ++_depth; }
+    ~StepUnderWay() { --_depth; }
+    StepUnderWay(const StepUnderWay&) = delete;
+    StepUnderWay& operator=(const StepUnderWay&) = delete;
+
+private:
+    int& _depth;
+};
+
+} // namespace
+
 SteppedApplication::SteppedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 int SteppedApplication::stepDepth()
@@ -28,9 +46,12 @@ bool SteppedApplication::notify(QObject* receiver, QEvent* event)
     // Other threads' events are no steps of the program's interface.
     if (QThread::currentThread() != thread())
         return QApplication::notify(receiver, event);
-    ++_depth;
-    const bool handled = QApplication::notify(receiver, event);
-    if (--_depth == 0 && !_putOff.empty())
+    bool handled = false;
+    {
+        const StepUnderWay step(_depth);
+        handled = QApplication::notify(receiver, event);
+    }
+    if (_depth == 0 && !_putOff.empty())
         _runPutOffWork();
     return handled;
 }
@@ -44,8 +65,7 @@ void SteppedApplication::_runPutOffWork()
         _putOff.erase(_putOff.begin());
         if (!next.context)
             continue;
-        ++_depth;
+        const StepUnderWay step(_depth);
         next.work();
-        --_depth;
     }
 }
