@@ -451,7 +451,8 @@ void CameraDialog::displayRecorderError(const QString& errorString)
 
 void CameraDialog::_showError(const QString& title, const QString& text)
 {
-    Util::showMessageBox(this, title, text, QMessageBox::Warning);
+    // Most errors come inside the camera back end's dispatch.
+    Util::showMessageBoxLater(this, title, text, QMessageBox::Warning);
 }
 
 void CameraDialog::reject()

@@ -42,6 +42,12 @@ constexpr int kBottomMargin = 40;
 // file is waited for, about 10 s of polling at most.
 constexpr int kFinishPolls = 100;
 constexpr int kFinishPollMs = 100;
+// GStreamer's PulseAudio source stalls when a recording is stopped just after
+// it started, and the recording started next is never finished: a Record
+// click stops the monitoring recording only once it has run this long, or
+// after about 5 s of polling.
+constexpr qint64 kMonitorSettledMs = 1000;
+constexpr int kMonitorPolls = 50;
 const char* const kRecordIcon1 = ":/images/voice_recording_1";
 const char* const kRecordIcon2 = ":/images/voice_recording_2";
 
@@ -329,6 +335,9 @@ void PopupMicrophoneWidget::microphoneButtonOnClick()
 
 void PopupMicrophoneWidget::_switchAudioInput(const AudioInput& input)
 {
+    // Until the monitoring recording shows that the input cannot be opened:
+    // a Record click meanwhile waits for that recording.
+    _inputOpens = true;
     _recorder->stop();
     _afterRecorderStopped([this, input] { _selectAudioInput(input); }, kStopPolls);
 }
@@ -363,7 +372,7 @@ void PopupMicrophoneWidget::_selectAudioInput(const AudioInput& input)
         return;
     _recorder->setAudioInput(input.id);
     _microphoneButton->setText(input.description);
-    // Until the monitoring recording shows that the input cannot be opened.
+    // The last monitor's errors are not this input's.
     _inputOpens = true;
     _monitoring = true;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
@@ -382,8 +391,26 @@ void PopupMicrophoneWidget::recordButtonOnClick()
         return;
     _recordButton->setEnabled(false);
     _cancelButton->setEnabled(false);
-    _recorder->stop();
-    _afterRecorderStopped([this] { _startRecording(); }, kStopPolls);
+    _afterMonitorSettled([this] {
+        _recorder->stop();
+        _afterRecorderStopped([this] { _startRecording(); }, kStopPolls);
+    }, kMonitorPolls);
+}
+
+void PopupMicrophoneWidget::_afterMonitorSettled(const std::function<void()>& next, int pollsLeft)
+{
+    if (_leaving)
+        return;
+    // The monitor may not have started yet (its input is chosen after a
+    // delay), or may have failed: a failed one is not waited for.
+    const bool settled = !_inputOpens
+                         || (_recorder->state() == QMediaRecorder::RecordingState
+                             && _recorder->duration() >= kMonitorSettledMs);
+    if (settled || pollsLeft <= 0) {
+        next();
+        return;
+    }
+    QTimer::singleShot(kInputSwitchDelayMs, this, [this, next, pollsLeft] { _afterMonitorSettled(next, pollsLeft - 1); });
 }
 
 void PopupMicrophoneWidget::_startRecording()
@@ -617,5 +644,6 @@ void PopupMicrophoneWidget::_reportError(const QString& text)
     if (_errorShown)
         return;
     _errorShown = true;
-    Util::showMessageBox(this, tr("Error Occurs"), text, QMessageBox::Warning);
+    // Errors come inside the back end's dispatch.
+    Util::showMessageBoxLater(this, tr("Error Occurs"), text, QMessageBox::Warning);
 }

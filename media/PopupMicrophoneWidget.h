@@ -84,6 +84,9 @@ private:
     // waiting after `pollsLeft` polls.
     void _afterRecorderStopped(const std::function<void()>& next, int pollsLeft);
     bool _recorderStopped() const;
+    // Runs `next` once the monitoring recording has run long enough to be
+    // stopped, or failed, or after `pollsLeft` polls; never once leaving.
+    void _afterMonitorSettled(const std::function<void()>& next, int pollsLeft);
     void _selectAudioInput(const AudioInput& input);
     void _recordTo(const QString& folder, const QString& fileName, QMultimedia::EncodingQuality quality);
     void _startRecording();

@@ -5,11 +5,13 @@
 #include "PopupMicrophoneWidget.h"
 #include "RecordingSupport.h"
 #include "SoundServer.h"
+#include "SteppedApplication.h"
 
 #include <QApplication>
 #include <QAudioProbe>
 #include <QAudioRecorder>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -135,6 +137,41 @@ bool recordsFrom(const QString& id)
     EXPECT_TRUE(stopped) << id.toStdString() << " did not stop";
     return flowed;
 }
+
+// A sound server of the test's own with a null sink, the default for what
+// the test starts while it lives, which goes away as a crashed server does.
+struct PrivateSoundServer {
+    PrivateSoundServer() : old(qgetenv("PULSE_SERVER"))
+    {
+        const QString socket = runtime.filePath("native");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.insert("PULSE_RUNTIME_PATH", runtime.filePath("pulse"));
+        environment.remove("PULSE_SERVER");
+        daemon.setProcessEnvironment(environment);
+        daemon.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                                    "--load=module-null-sink sink_name=null",
+                                    "--load=module-native-protocol-unix socket=" + socket});
+        qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+        runs = daemon.waitForStarted(3000) && QTest::qWaitFor([] { return SoundServer::pulseAudioRuns(); }, 8000);
+    }
+    ~PrivateSoundServer()
+    {
+        kill();
+        qputenv("PULSE_SERVER", old);
+        if (old.isNull())
+            qunsetenv("PULSE_SERVER");
+    }
+    void kill()
+    {
+        daemon.kill();
+        daemon.waitForFinished(3000);
+    }
+    QTemporaryDir runtime;
+    QProcess daemon;
+    QByteArray old;
+    bool runs = false;
+};
 
 QString ffprobe(const QString& path)
 {
@@ -510,6 +547,8 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
             emit recorder->error(QMediaRecorder::ResourceError);
             EXPECT_FALSE(QFileInfo::exists(fileName)) << "the failed recording is still awaited";
             EXPECT_TRUE(button(*popup, "recordButton")->isEnabled());
+            // The box comes from the event loop, after the back end's report.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 5000)) << "no message";
             EXPECT_EQ(boxes.texts.size(), 1);
         } else if (ending == Left) {
             QTest::mouseClick(button(*popup, "cancelButton"), Qt::LeftButton);
@@ -524,5 +563,96 @@ TEST(PopupMicrophoneWidget, ARecordingOfOnlyItsHeaderIsNotHandedOver)
         EXPECT_EQ(errors.size(), ending == Failed ? 1 : 0);
         EXPECT_TRUE(hearing.captured.isEmpty());
         EXPECT_FALSE(QFileInfo::exists(fileName));
+    }
+}
+
+// The sound server dies under the monitoring recording: the back end reports
+// its error from inside its own dispatch, and the panel is closed while the
+// error box is up (by Cancel just before, or by its window meanwhile). The box
+// comes from the event loop, not from that dispatch, and the panel goes only
+// once the box has returned: the back end never runs on a deleted recorder.
+TEST(PopupMicrophoneWidget, ARecordingServerLostWhileThePanelClosesShowsOneBoxAndTheSafeClose)
+{
+    enum Close { CancelThenServerLost, ServerLostThenWindowCloses };
+    for (const Close close : {CancelThenServerLost, ServerLostThenWindowCloses}) {
+        SCOPED_TRACE(close == CancelThenServerLost ? "Cancel, then the server is lost"
+                                                   : "the server is lost, then the window closes the panel");
+        PrivateSoundServer server;
+        ASSERT_TRUE(server.runs) << "no sound server of the test's own";
+        PlayingTone tone;
+        ASSERT_TRUE(tone.made);
+        QWidget window;
+        window.resize(800, 600);
+        window.show();
+        QPointer<PopupMicrophoneWidget> popup = new PopupMicrophoneWidget(&window);
+        popup->showForRecording(&window, 0.0f, 1);
+        ASSERT_TRUE(waitForMonitor(*popup));
+        bool dismissed = false;
+        QObject::connect(popup.data(), &CommonPopup::dismissed, [&] { dismissed = true; });
+
+        // The box stays up until the panel has been closed, and a while after
+        // that, for whatever its loop lets through.
+        QStringList titles;
+        bool aliveWhenClosed = false;
+        int depthInTheBox = 0;
+        QElapsedTimer sinceDismissed;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (titles.isEmpty()) {
+                titles << box->windowTitle();
+                depthInTheBox = SteppedApplication::stepDepth();
+                if (close == ServerLostThenWindowCloses && popup)
+                    popup->dismiss();
+            }
+            if ((dismissed || !popup) && !sinceDismissed.isValid())
+                sinceDismissed.start();
+            if (sinceDismissed.isValid() && sinceDismissed.elapsed() >= 300) {
+                aliveWhenClosed = !popup.isNull();
+                box->close();
+            }
+        });
+        closer.start(20);
+        server.kill();
+        if (close == CancelThenServerLost)
+            QTest::mouseClick(button(*popup, "cancelButton"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return popup.isNull(); }, 15000)) << "the panel stayed";
+        ASSERT_EQ(titles, QStringList{"Error Occurs"}) << "the lost server was not reported once";
+        // A step of the event loop under the box, not the back end's dispatch.
+        EXPECT_GE(depthInTheBox, 2);
+        EXPECT_TRUE(aliveWhenClosed) << "the panel was deleted inside the box's loop";
+    }
+}
+
+// Record clicked as soon as the panel opens or within the second after: the
+// monitoring recording is stopped only once it can be, and every take is
+// handed over whole.
+TEST(PopupMicrophoneWidget, RecordsEveryTakeOfAQuickRecordClick)
+{
+    if (!SoundServer::pulseAudioRuns())
+        GTEST_SKIP() << "PulseAudio is not running";
+    for (const int clickAtMs : {0, 300, 600, 900}) {
+        SCOPED_TRACE(QString("Record %1 ms after opening").arg(clickAtMs).toStdString());
+        PopupHearingTone hearing;
+        ASSERT_TRUE(hearing.tone.made);
+        MessageBoxCloser boxes;
+        PopupMicrophoneWidget* popup = hearing.shown.popup;
+        auto* recorder = popup->findChild<QAudioRecorder*>();
+        // The user's own timing, not a wait for something to happen.
+        QTest::qWait(clickAtMs);
+        QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return recorder->state() == QMediaRecorder::RecordingState
+                   && recorder->outputLocation().toLocalFile().startsWith(hearing.folder.path())
+                   && recorder->duration() >= 500;
+        }, 10000)) << "the take did not start; " << boxes.texts.join('|').toStdString();
+        QTest::mouseClick(button(*popup, "recordButton"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !hearing.captured.isEmpty() || !boxes.texts.isEmpty(); }, 20000))
+            << "the take was neither handed over nor reported";
+        EXPECT_EQ(boxes.texts, QStringList());
+        ASSERT_EQ(hearing.captured.size(), 1);
+        EXPECT_TRUE(wavIsWhole(hearing.captured[0][1].toString()));
     }
 }

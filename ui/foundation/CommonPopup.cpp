@@ -1,5 +1,6 @@
 #include "CommonPopup.h"
 
+#include "SteppedApplication.h"
 #include "UiMetrics.h"
 #include "Util.h"
 
@@ -44,7 +45,11 @@ void CommonPopup::dismiss()
     _dismissed = true;
     hide();
     emit dismissed(this);
-    deleteLater();
+    // Dismissed inside a loop that a step beneath turned (a modal box, a
+    // wait), the popup would be deleted there, under the frames of that step,
+    // which may be the popup's own or those of a library it owns: it goes once
+    // the outermost step has returned.
+    SteppedApplication::runOutsideOtherSteps(this, [this] { deleteLater(); });
 }
 
 void CommonPopup::dismissChildPopups()

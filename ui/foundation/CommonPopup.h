@@ -20,7 +20,8 @@ public:
     ~CommonPopup() override;
 
     bool tryDismiss() override;
-    // Hides, emits dismissed, deletes later. Only the first call does so.
+    // Hides, emits dismissed, deletes later (outside every step under way).
+    // Only the first call does so.
     virtual void dismiss();
     virtual void dismissChildPopups();
     // Re-places a shown popup, for instance after its host was resized.

@@ -11,7 +11,8 @@
 // for a condition, a modal box, a popup menu) lets the events that come due
 // meanwhile through, and their handlers run while that step is still under
 // way. Whatever would pull something from under such a step (releasing the
-// project it works on) is put off until the outermost step has returned.
+// project it works on, deleting a dismissed popup) is put off until the
+// outermost step has returned.
 //
 // A step is the handling of one event on the GUI thread; the steps under
 // way are counted in notify(), so every way of turning the loop counts,

@@ -95,6 +95,12 @@ public:
     static int showMessageBox(QWidget* parent, const QString& title, const QString& text,
                               QMessageBox::Icon icon,
                               Qt::TextInteractionFlags textFlags = Qt::NoTextInteraction);
+    // For what a library reports through its signals: the box's loop must not
+    // run inside the library's dispatch, whose objects the loop's events may
+    // delete. The box comes from the event loop instead, provided the parent
+    // still exists then.
+    static void showMessageBoxLater(QWidget* parent, const QString& title, const QString& text,
+                                    QMessageBox::Icon icon);
     static bool revealInExplorer(const QString& path);
     // Asks for one picture file with the dialog titled `title`, starting in the
     // folder the last pick came from and remembering the new one; empty when

@@ -154,3 +154,8 @@ int Util::showMessageBox(QWidget* parent, const QString& title, const QString& t
     delete box;
     return result;
 }
+
+void Util::showMessageBoxLater(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
+{
+    QMetaObject::invokeMethod(parent, [=] { showMessageBox(parent, title, text, icon); }, Qt::QueuedConnection);
+}
