@@ -1,6 +1,6 @@
 #include "ProjectEntryList.h"
 
-#include "ImportFolder.h"
+#include "HiddenFolder.h"
 
 #include <QDir>
 
@@ -52,8 +52,9 @@ QVector<ProjectEntry> ProjectEntryList::_list(const QString& directory, bool fol
             QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Time);
         entries.reserve(found.size() + 1);
         for (const QFileInfo& info : found) {
-            // The unpacked files of an import that has not ended are no project yet.
-            if (ImportFolder::isImportFolderName(info.fileName()))
+            // The unpacked files of an import that has not ended are no
+            // project yet, and what a removal left is none any more.
+            if (HiddenFolder::isHiddenName(info.fileName()))
                 continue;
             const bool isFolder = foldersAllowed && fileIn(info, ProjectEntry::folderMarker()).exists();
             entries.append(isFolder ? _folderEntry(info) : _projectEntry(info));

@@ -4,6 +4,7 @@
 
 #include "AVGeometry.h"
 #include "AVRegularFile.h"
+#include "HiddenFolder.h"
 #include "ProjectManager.h"
 #include "ProjectsListWidgetItemDelegate.h"
 #include "Util.h"
@@ -416,6 +417,11 @@ void ProjectsListWidget::_removeCurrentOrTicked(bool preferTicked)
 void ProjectsListWidget::showEvent(QShowEvent* event)
 {
     QListWidget::showEvent(event);
+    // What a killed import or a removal that could not take everything left
+    // here goes when the browser comes up, before the listing.
+    const QString level = _levelDirectory();
+    if (!level.isEmpty())
+        HiddenFolder::clearLeftovers(level);
     _listCurrentFolder();
 }
 

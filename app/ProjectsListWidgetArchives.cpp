@@ -74,7 +74,7 @@ void ProjectsListWidget::onArchiveExporterMessage(ArchiveExporter*, int message,
                                             .arg(Util::byteSizeText(data.toLongLong())));
         break;
     case ArchiveMessageCode::ExportNotAProject:
-        // Told as the opening tells it.
+        // Told as the opening tells it, asking to archive again.
         emit issueHideProgressHUD();
         _warn(tr("Archive Project Failed"), data.toString());
         break;

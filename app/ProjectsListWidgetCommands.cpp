@@ -2,9 +2,12 @@
 // folder, rename, duplicate, remove, and copy or move to a folder.
 #include "ProjectsListWidget.h"
 
+#include "AVFileDescriptor.h"
 #include "AVFolderTree.h"
+#include "AVRegularFile.h"
 #include "CopyOrMoveProjectsTask.h"
 #include "DirCopier.h"
+#include "HiddenFolder.h"
 #include "ProjectFolderMaker.h"
 #include "ProjectManager.h"
 #include "SaveFileCommit.h"
@@ -21,6 +24,8 @@
 
 #include <memory>
 
+#include <fcntl.h>
+
 namespace {
 
 // A copy that has not finished after this long is left to finish on its own.
@@ -32,6 +37,20 @@ const QByteArray kXmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" enco
 bool isWithin(const QString& path, const QString& directory)
 {
     return path == directory || path.startsWith(directory + QLatin1Char('/'));
+}
+
+// Removes the project or folder at path by moving it aside to a hidden
+// name first (HiddenFolder), so that what cannot go never stands under its
+// name; what earlier removals and imports left beside it goes first.
+bool removeSetAside(const QString& path)
+{
+    const QFileInfo item(path);
+    const AVFileDescriptor level(
+        ::open(QFile::encodeName(item.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!level.isOpen())
+        return false;
+    HiddenFolder::clearLeftovers(level.get());
+    return HiddenFolder::remove(level.get(), QFile::encodeName(item.fileName()));
 }
 
 } // namespace
@@ -313,6 +332,7 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
         return;
     QStringList removed;
     QString keptLink;
+    bool failed = false;
     for (const QString& name : names) {
         // No directory means nothing to remove: QDir("") is the current folder.
         // A link to a folder elsewhere is kept and told: what the user asked
@@ -323,9 +343,12 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
             keptLink = name;
             break;
         }
-        if (path.isEmpty() || !info.isDir() || !avRemoveFolder(path))
+        failed = path.isEmpty() || !info.isDir() || !removeSetAside(path);
+        // What could not go stays hidden: the name is free all the same.
+        if (!path.isEmpty() && !avIsNameTaken(path))
+            removed.append(name);
+        if (failed)
             break;
-        removed.append(name);
     }
     if (!removed.isEmpty()) {
         QTimer::singleShot(kDeferredCommandMs, this, [this, removed] {
@@ -340,7 +363,7 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
               tr("\"%1\" is a link to a folder elsewhere. It is kept, so that what that folder holds is not "
                  "removed with it.")
                   .arg(keptLink));
-    else if (removed.size() < names.size())
+    else if (failed)
         _warn(QString(), tr("Failed to remove the item(s)"));
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -22,15 +23,8 @@ namespace {
 // Listings of a folder that another process keeps filling while it is
 // emptied, before its removal gives up.
 constexpr int kEmptyingRounds = 3;
-
-// Removes one entry of the folder: anything but a folder is unlinked as
-// itself, a link included, without a look that could be outdated by the
-// time it is acted on; a folder refuses that and is removed with all it holds.
-void removeEntryAt(int folder, const QByteArray& name)
-{
-    if (::unlinkat(folder, name.constData(), 0) != 0 && (errno == EISDIR || errno == EPERM))
-        avRemoveFolderAt(folder, name);
-}
+// Times a name is found a folder once more after it was no folder.
+constexpr int kNameTries = 3;
 
 } // namespace
 
@@ -46,6 +40,9 @@ bool avFolderEntries(int folder, QList<QByteArray>* names)
         errno = error;
         return false;
     }
+    // The copy shares its read position with the descriptor, left at the
+    // end by the listing before.
+    ::rewinddir(entries.get());
     errno = 0;
     while (const dirent* entry = ::readdir(entries.get())) {
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
@@ -69,35 +66,56 @@ bool avIsFolderAt(int folder, int parent, const QByteArray& name)
 
 bool avEmptyFolder(int folder)
 {
-    // What fails to go is listed again and tried once more, as is what
-    // another process put there meanwhile.
+    // Each round takes what another process put there meanwhile. What
+    // failed to go is not tried again: a chain of folders that cannot go
+    // would otherwise be walked again at every level of it.
+    QSet<QByteArray> failed;
     for (int round = 0; round < kEmptyingRounds; ++round) {
         QList<QByteArray> names;
         if (!avFolderEntries(folder, &names))
             return false;
         if (names.isEmpty())
             return true;
-        for (const QByteArray& name : qAsConst(names))
-            removeEntryAt(folder, name);
+        bool tried = false;
+        for (const QByteArray& name : qAsConst(names)) {
+            if (failed.contains(name))
+                continue;
+            tried = true;
+            if (!avRemoveFolderAt(folder, name))
+                failed.insert(name);
+        }
+        if (!tried)
+            return false;
     }
     return false;
 }
 
 bool avRemoveFolderAt(int parent, const QByteArray& name)
 {
-    const AVFileDescriptor folder(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!folder.isOpen()) {
+    // Opened as a folder first, never by its name again once it refused to
+    // go as a file: a link put at a folder's name meanwhile goes as a link
+    // and is never entered.
+    for (int tries = 0; tries < kNameTries; ++tries) {
+        const AVFileDescriptor folder(
+            ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (folder.isOpen()) {
+            if (!avEmptyFolder(folder.get()))
+                return false;
+            // Only an empty folder goes: whatever took the name meanwhile stays.
+            return ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0 || errno == ENOENT;
+        }
         if (errno == ENOENT)
             return true;
         // A link (ELOOP) or a file (ENOTDIR) at the name goes as itself.
         if (errno != ELOOP && errno != ENOTDIR)
             return false;
-        return ::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT;
+        if (::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT)
+            return true;
+        // A folder that took the name since is opened as one in the next try.
+        if (errno != EISDIR)
+            return false;
     }
-    if (!avEmptyFolder(folder.get()))
-        return false;
-    // Only an empty folder goes: whatever took the name meanwhile stays.
-    return ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0 || errno == ENOENT;
+    return false;
 }
 
 bool avRemoveFolder(const QString& path)

@@ -147,7 +147,7 @@ void ArchiveExporter::_export()
     // place is not even opened, a newer format or another document is not
     // read as an empty project.
     QString reason;
-    if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &reason)) {
+    if (const int refused = ProjectLoader::refusal(_projectName, _projectFolder, &reason, ProjectLoader::Retry::Archive)) {
         emit onMessage(this, _refusalMessage(refused), reason);
         return;
     }

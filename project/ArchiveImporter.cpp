@@ -2,6 +2,7 @@
 
 #include "AVFileDescriptor.h"
 #include "AVRegularFile.h"
+#include "HiddenFolder.h"
 #include "ImportFolder.h"
 #include "ProjectArchiveFormat.h"
 #include "ProjectManager.h"
@@ -93,7 +94,7 @@ int ArchiveImporter::_unpackIntoDestination(QFile& archive, const QString& proje
         ::open(QFile::encodeName(_destinationFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!destination.isOpen())
         return ArchiveMessageCode::ImportFolderFailed;
-    ImportFolder::clearLeftovers(destination.get());
+    HiddenFolder::clearLeftovers(destination.get());
     // A project missing some of its files would open as if whole: the
     // folder takes the project's name only once every entry is in it, and
     // goes again otherwise.

@@ -6,8 +6,8 @@
 #include <QString>
 
 // The folder an archive is unpacked into: made in the destination folder
-// under a hidden name of its own (".vidorna-import-" and six letters or
-// digits), written only through its descriptor and given the project's
+// under a hidden name of its own (a HiddenFolder of the import's kind),
+// written only through its descriptor and given the project's
 // name only when whole. A link put in its place or at a sub-folder's name
 // meanwhile never leads a file elsewhere, and an import killed before the
 // end leaves no folder that passes for a project: only such a hidden
@@ -38,16 +38,7 @@ public:
     // at its own name.
     bool takeFreeName(const QString& projectName);
 
-    // Whether name is that of such a folder.
-    static bool isImportFolderName(const QString& name);
-    // Removes the folders in the folder destination (a descriptor) that
-    // imports killed before the end left there; one that a live import
-    // holds is passed over.
-    static void clearLeftovers(int destination);
-
 private:
-    // The folder made and locked, its name in *name; -1 when none could be.
-    static int _make(int destination, QByteArray* name);
     bool _isAtOwnName() const;
 
     int _destination;

@@ -96,7 +96,7 @@ int ProjectLoader::loadProperties(const QString& name, const QString& folder, Pr
     return manager->version() > kNewestFormatVersion ? _tooNew(xmlPath, errorText) : 0;
 }
 
-int ProjectLoader::refusal(const QString& name, const QString& folder, QString* errorText)
+int ProjectLoader::refusal(const QString& name, const QString& folder, QString* errorText, Retry retry)
 {
     const QString files[] = {
         ProjectManager::propertiesXmlPath(name, folder), ProjectManager::projectXmlPath(name, folder),
@@ -107,14 +107,15 @@ int ProjectLoader::refusal(const QString& name, const QString& folder, QString* 
     }
     // Read as this version's, such a file would be empty and rewritten from defaults.
     const QString properties = ProjectManager::propertiesXmlPath(name, folder);
-    if (const int refused = _anotherFormat(properties, QStringLiteral("Properties"), kNewestFormatVersion, errorText))
+    if (const int refused =
+            _anotherFormat(properties, QStringLiteral("Properties"), kNewestFormatVersion, errorText, retry))
         return refused;
     return _anotherFormat(ProjectManager::projectXmlPath(name, folder), QStringLiteral("Project"),
-                          std::numeric_limits<float>::infinity(), errorText);
+                          std::numeric_limits<float>::infinity(), errorText, retry);
 }
 
 int ProjectLoader::_anotherFormat(const QString& path, const QString& rootName, float newestVersion,
-                                  QString* errorText)
+                                  QString* errorText, Retry retry)
 {
     switch (ProjectXml::rootKind(path, rootName, newestVersion)) {
     case ProjectXml::RootKind::ThisVersion:
@@ -126,7 +127,9 @@ int ProjectLoader::_anotherFormat(const QString& path, const QString& rootName, 
     }
     // Kept, as it may be the user's; moved away, it no longer stands in the way of a save.
     if (errorText)
-        *errorText = tr("\"%1\" is not a Vidorna project file. Please move it away and save again.")
+        *errorText = (retry == Retry::Archive
+                          ? tr("\"%1\" is not a Vidorna project file. Please move it away and archive again.")
+                          : tr("\"%1\" is not a Vidorna project file. Please move it away and save again."))
                          .arg(QFileInfo(path).fileName());
     return PropertiesNotAProject;
 }

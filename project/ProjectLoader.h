@@ -66,8 +66,11 @@ public:
     // PropertiesTooNew when one of its files is of a higher version's format
     // (a root in a namespace, properties of a higher version number);
     // PropertiesNotAProject when one holds another document. errorText, when
-    // given, says which file and why in the user's words.
-    static int refusal(const QString& name, const QString& folder, QString* errorText = nullptr);
+    // given, says which file and why in the user's words, and what to do
+    // again once such a document is moved away: retry.
+    enum class Retry { Save, Archive };
+    static int refusal(const QString& name, const QString& folder, QString* errorText = nullptr,
+                       Retry retry = Retry::Save);
     // The records read, handed over once on message 5.
     SegmentRecords takeRecords();
 
@@ -101,7 +104,7 @@ private:
     // version, PropertiesNotAProject when it is no rootName at all
     // (errorText, when given, telling which), else 0.
     static int _anotherFormat(const QString& path, const QString& rootName, float newestVersion,
-                              QString* errorText);
+                              QString* errorText, Retry retry);
     // Runs a converter with the loader's 1024-byte error buffer; the message
     // goes to errorText on failure.
     static bool _convert(PlistConverter converter, const QString& plistPath, const QString& xmlPath,

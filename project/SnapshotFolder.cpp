@@ -114,7 +114,9 @@ int SnapshotFolder::write(const QString& directory, int number, const std::funct
     const AVFileDescriptor parent(_ownFolder.isEmpty() ? -1 : openParentOf(_ownFolder));
     const AVFileDescriptor folder(parent.isOpen() ? _reopenOwnFolder(parent.get()) : -1);
     if (!folder.isOpen()) {
-        qWarning().noquote() << "Cannot open the snapshot folder " + directory + ": " + systemReason();
+        // The cache is the last place tried when no folder was had.
+        const QString failed = _ownFolder.isEmpty() ? cacheFolder() : _ownFolder;
+        qWarning().noquote() << "Cannot open the snapshot folder " + failed + ": " + systemReason();
         return -1;
     }
     const QByteArray folderName = encodedFileName(_ownFolder);
@@ -204,13 +206,19 @@ QString SnapshotFolder::_makeFolderInCache()
     removeCacheLeftovers();
     if (!QDir().mkpath(cacheFolder()))
         return QString();
-    QByteArray path = QFile::encodeName(cacheFolder() + QStringLiteral("/session-XXXXXX"));
     const AVFileDescriptor parent(::open(QFile::encodeName(cacheFolder()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!parent.isOpen() || !::mkdtemp(path.data()))
-        return QString();
-    const QString made = QFile::decodeName(path);
-    qWarning().noquote() << "No history folder could be made beside the project; the snapshots go to " + made;
-    return _holdFolderAt(parent.get(), encodedFileName(made)) ? made : QString();
+    for (int tries = 0; parent.isOpen() && tries < kMostFolderNames; ++tries) {
+        QByteArray path = QFile::encodeName(cacheFolder() + QStringLiteral("/session-XXXXXX"));
+        if (!::mkdtemp(path.data()))
+            return QString();
+        const QString made = QFile::decodeName(path);
+        // Another session that cleared the cache may have taken the new folder first.
+        if (_holdFolderAt(parent.get(), encodedFileName(made))) {
+            qWarning().noquote() << "No history folder could be made beside the project; the snapshots go to " + made;
+            return made;
+        }
+    }
+    return QString();
 }
 
 // Opens the folder at the name and locks it. Once locked, no other

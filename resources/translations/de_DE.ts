@@ -2046,6 +2046,10 @@ Aktuell: Einfügemodus</translation>
         <translation>„%1“ wurde von einer neueren Version von Vidorna geschrieben</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>„%1“ ist keine Vidorna-Projektdatei. Bitte verschieben Sie sie an einen anderen Ort und archivieren Sie erneut.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>„%1“ ist keine Vidorna-Projektdatei. Bitte verschieben Sie sie an einen anderen Ort und speichern Sie erneut.</translation>
     </message>

@@ -2046,6 +2046,10 @@ Actual: modo insertar</translation>
         <translation>«%1» se escribió con una versión superior de Vidorna</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>«%1» no es un archivo de proyecto de Vidorna. Muévalo a otro lugar y vuelva a archivar.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>«%1» no es un archivo de proyecto de Vidorna. Muévalo a otro lugar y vuelva a guardar.</translation>
     </message>

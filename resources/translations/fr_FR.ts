@@ -2046,6 +2046,10 @@ Actuel : mode insertion</translation>
         <translation>« %1 » a été écrit par une version plus récente de Vidorna</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>« %1 » n&apos;est pas un fichier de projet Vidorna. Veuillez le déplacer ailleurs, puis archiver à nouveau.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>« %1 » n&apos;est pas un fichier de projet Vidorna. Veuillez le déplacer ailleurs, puis enregistrer à nouveau.</translation>
     </message>

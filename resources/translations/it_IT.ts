@@ -2046,6 +2046,10 @@ Attuale: modalità inserimento</translation>
         <translation>&quot;%1&quot; è stato scritto da una versione successiva di Vidorna</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>&quot;%1&quot; non è un file di progetto di Vidorna. Spostalo altrove e archivia di nuovo.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>&quot;%1&quot; non è un file di progetto di Vidorna. Spostalo altrove e salva di nuovo.</translation>
     </message>

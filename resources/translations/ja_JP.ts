@@ -2046,6 +2046,10 @@ Current: Insert mode</source>
         <translation>「%1」は新しいバージョンの Vidorna で書き込まれています</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>「%1」は Vidorna のプロジェクトファイルではありません。別の場所に移動してから、もう一度アーカイブしてください。</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>「%1」は Vidorna のプロジェクトファイルではありません。別の場所に移動してから、もう一度保存してください。</translation>
     </message>

@@ -2046,6 +2046,10 @@ Current: Insert mode</source>
         <translation>&quot;%1&quot;은(는) 상위 버전의 Vidorna에서 작성되었습니다</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>&quot;%1&quot;은(는) Vidorna 프로젝트 파일이 아닙니다. 다른 곳으로 옮긴 후 다시 보관하세요.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>&quot;%1&quot;은(는) Vidorna 프로젝트 파일이 아닙니다. 다른 곳으로 옮긴 후 다시 저장하세요.</translation>
     </message>

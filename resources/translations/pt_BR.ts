@@ -2046,6 +2046,10 @@ Atual: modo inserir</translation>
         <translation>&quot;%1&quot; foi gravado por uma versão superior do Vidorna</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>&quot;%1&quot; não é um arquivo de projeto do Vidorna. Mova-o para outro lugar e arquive novamente.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>&quot;%1&quot; não é um arquivo de projeto do Vidorna. Mova-o para outro lugar e salve novamente.</translation>
     </message>

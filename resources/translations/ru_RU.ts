@@ -2046,6 +2046,10 @@ Current: Insert mode</source>
         <translation>«%1» записан более новой версией Vidorna</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>«%1» не является файлом проекта Vidorna. Переместите его в другое место и архивируйте снова.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>«%1» не является файлом проекта Vidorna. Переместите его в другое место и сохраните снова.</translation>
     </message>

@@ -2046,6 +2046,10 @@ Current: Insert mode</source>
         <translation>“%1”是由更高版本的 Vidorna 写入的</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>“%1”不是 Vidorna 项目文件。请将其移走，然后重新归档。</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>“%1”不是 Vidorna 项目文件。请将其移走，然后重新保存。</translation>
     </message>

@@ -2046,6 +2046,10 @@ Current: Insert mode</source>
         <translation>「%1」是由較新版本的 Vidorna 寫入的</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and archive again.</source>
+        <translation>「%1」不是 Vidorna 專案檔。請將它移到別處，然後再封存一次。</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a Vidorna project file. Please move it away and save again.</source>
         <translation>「%1」不是 Vidorna 專案檔。請將它移到別處，然後再儲存一次。</translation>
     </message>

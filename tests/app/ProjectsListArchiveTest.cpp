@@ -221,7 +221,8 @@ TEST_F(ProjectsListArchiveTest, TheArchiveChooserOpensOnTheDownloadsFolderOrElse
 }
 
 // A project of a newer version, and a project file that holds another
-// document, are told as the opening tells them, in the language in force;
+// document, are told as the opening tells them (the other document asks to
+// archive again, not to save), in the language in force;
 // the texts of the archive's failures read as written
 // in every language.
 TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailuresReadAsWritten)
@@ -235,7 +236,7 @@ TEST_F(ProjectsListArchiveTest, ANewerProjectIsToldAsTheOpeningTellsItAndFailure
                                               "project. Please update Vidorna to the latest version.");
     // A web page saved in the project file's place is no newer project.
     EXPECT_EQ(archive("Page").toStdString(), "Archive Project Failed / \"project.xml\" is not a Vidorna project file. "
-                                             "Please move it away and save again.");
+                                             "Please move it away and archive again.");
     MultiLanguage language;
     language.switchLanguage("de_DE");
     const QString newer = archive("Newer");
@@ -334,9 +335,18 @@ TEST_F(ProjectsListArchiveTest, AnArchiveWithTwoEntriesThatBecomeOneFileIsRefuse
 // own, leaves no folder that the list shows as a project; the next import
 // into the projects folder clears what the killed one left (its first
 // entry and the part of the large one it was writing) and comes out whole.
+// A hidden folder of another program (".git") stays as it was.
 TEST_F(ProjectsListArchiveTest, AKilledImportLeavesNoProjectAndTheNextImportClearsWhatItLeft)
 {
     makeProject("Beach");
+    const QByteArray gitConfig = "[core]\n\tbare = false\n";
+    writeFile(projectPath(".git/config"), gitConfig);
+    // Shown before the import is killed: the import clears what it left, not the list's start.
+    ProjectsListWidget list(nullptr);
+    QStringList messages;
+    QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage,
+                     [&messages](const QString& text) { messages.append(text); });
+    showForList(list);
     QTemporaryDir outside;
     const QString archive = outside.filePath("trip.vidornaproject");
     const QByteArray large(96 * 1024 * 1024, 'v');
@@ -362,24 +372,23 @@ TEST_F(ProjectsListArchiveTest, AKilledImportLeavesNoProjectAndTheNextImportClea
     ASSERT_EQ(tool.exitStatus(), QProcess::CrashExit) << "the import ended before it was killed";
     ASSERT_GT(unpackedBytes(), 0) << "nothing of the import is on the disk";
 
-    ProjectsListWidget list(nullptr);
-    QStringList messages;
-    QObject::connect(&list, &ProjectsListWidget::issueShowTextMessage,
-                     [&messages](const QString& text) { messages.append(text); });
-    showForList(list);
+    list.reload();
     QStringList listed;
     for (int row = 0; row < list.count(); ++row)
         listed << list.item(row)->text();
     EXPECT_TRUE(listed.contains("Beach"));
     EXPECT_FALSE(listed.contains("Trip")) << qPrintable(listed.join(", "));
     EXPECT_EQ(QDir(projects()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Beach"});
+    ASSERT_EQ(QDir(projects()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).size(), 3)
+        << "the killed import left no folder";
 
     DialogScript open({DialogScript::choose(archive)});
     list.importArchive();
     ASSERT_TRUE(QTest::qWaitFor([&messages] { return !messages.isEmpty(); }, 60000));
     EXPECT_EQ(messages, QStringList{"Import Completed"});
     EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              (QStringList{"Beach", "Trip"}));
+              (QStringList{".git", "Beach", "Trip"}));
+    EXPECT_EQ(readFile(projectPath(".git/config")), gitConfig);
     EXPECT_EQ(QDir(projectPath("Trip")).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"large.mp4", "project.xml", "properties.xml"}));
     EXPECT_TRUE(readFile(projectPath("Trip/large.mp4")) == large);

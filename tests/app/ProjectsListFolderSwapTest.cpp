@@ -107,3 +107,22 @@ TEST_F(ProjectsListFolderSwapTest, RemovalsNeverGoThroughALinkIntoAUsersFolder)
         }
     }
 }
+
+// Links to the user's folder that stand at sub-folders' names before the
+// delete, where the swapper puts them only now and then: each goes as a
+// link, and the project goes whole.
+TEST_F(ProjectsListFolderSwapTest, LinksAtSubFoldersNamesGoAsLinksEveryTime)
+{
+    ASSERT_NO_FATAL_FAILURE(makeTrip());
+    QTemporaryDir outside;
+    const UserFolder user(outside.filePath("user"));
+    for (const char* name : {"holiday", "media/2"}) {
+        ASSERT_TRUE(QDir(projectPath("Trip/" + QString(name))).removeRecursively());
+        ASSERT_TRUE(QFile::link(user.path, projectPath("Trip/" + QString(name))));
+    }
+    ProjectsListWidget list(nullptr);
+    showForList(list);
+    kRemovals[0].remove(list);
+    EXPECT_TRUE(user.isUnchanged()) << "the user's folder changed";
+    EXPECT_EQ(QDir(projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"Dest"});
+}

@@ -282,6 +282,26 @@ TEST_F(CaptionInsertionTest, ACloseOrAnInsertionDuringACopyIsRefusedAndTheCopyCo
     EXPECT_EQ(window->closeMessages, QStringList{"Please wait a moment"});
 }
 
+// A file saved under the copy's name while the copy runs (by the user, or
+// another program) stays as it is: the copy takes the next free name.
+TEST_F(CaptionInsertionTest, AFileSavedUnderTheCopysNameMeanwhileStaysAndTheCopyTakesTheNextName)
+{
+    const QString big = outside.path() + "/big.mp4";
+    ASSERT_TRUE(makeLargeFile(big, qint64(32) << 20));
+    const QByteArray users = "the user's own big.mp4\n";
+    // Runs at the copy's first poll, while the copy is under way.
+    bool saved = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        saved = window->_copyingMedia;
+        writeFile(dir + "/big.mp4", users);
+    });
+    const QString copy = window->_copyMediaIntoProject(big, dir);
+    ASSERT_TRUE(saved) << "the file was saved before or after the copy";
+    EXPECT_TRUE(readFile(dir + "/big.mp4") == users) << "the copy replaced the user's file";
+    EXPECT_EQ(copy, dir + "/big Copy 1.mp4");
+    EXPECT_EQ(QFileInfo(copy).size(), qint64(32) << 20);
+}
+
 // The child process of the test below, run by it alone: copies the file
 // into the folder as an added file is copied into the project, and is
 // killed while the copy runs, before it could end.
