@@ -1,6 +1,6 @@
 #include "CopyOrMoveProjectsTask.h"
 
-#include "AVFolderTree.h"
+#include "HiddenFolder.h"
 #include "ProjectEntry.h"
 #include "Util.h"
 
@@ -77,7 +77,7 @@ bool CopyOrMoveProjectsTask::_processItem(const QString& path, bool* skipped) co
         return QDir().rename(path, destination);
     if (!Util::copyDirectory(path, destination, true)) {
         // The destination was free, so everything in it is this failed copy.
-        avRemoveFolder(destination);
+        HiddenFolder::remove(destination);
         return false;
     }
     ProjectEntry::dropExampleMarker(destination);

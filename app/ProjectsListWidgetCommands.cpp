@@ -2,8 +2,6 @@
 // folder, rename, duplicate, remove, and copy or move to a folder.
 #include "ProjectsListWidget.h"
 
-#include "AVFileDescriptor.h"
-#include "AVFolderTree.h"
 #include "AVRegularFile.h"
 #include "CopyOrMoveProjectsTask.h"
 #include "DirCopier.h"
@@ -24,7 +22,6 @@
 
 #include <memory>
 
-#include <fcntl.h>
 
 namespace {
 
@@ -37,20 +34,6 @@ const QByteArray kXmlDeclaration = QByteArrayLiteral("<?xml version=\"1.0\" enco
 bool isWithin(const QString& path, const QString& directory)
 {
     return path == directory || path.startsWith(directory + QLatin1Char('/'));
-}
-
-// Removes the project or folder at path by moving it aside to a hidden
-// name first (HiddenFolder), so that what cannot go never stands under its
-// name; what earlier removals and imports left beside it goes first.
-bool removeSetAside(const QString& path)
-{
-    const QFileInfo item(path);
-    const AVFileDescriptor level(
-        ::open(QFile::encodeName(item.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!level.isOpen())
-        return false;
-    HiddenFolder::clearLeftovers(level.get());
-    return HiddenFolder::remove(level.get(), QFile::encodeName(item.fileName()));
 }
 
 } // namespace
@@ -289,7 +272,7 @@ void ProjectsListWidget::onDuplicateActionTriggered()
         _listAndSelectLater(name);
     } else {
         if (finished)
-            avRemoveFolder(destination);
+            HiddenFolder::remove(destination);
         _warn(QString(), tr("Failed to duplicate movie"));
     }
     emit issueHideWaitingHUD();
@@ -343,7 +326,7 @@ void ProjectsListWidget::_removeNames(const QStringList& names)
             keptLink = name;
             break;
         }
-        failed = path.isEmpty() || !info.isDir() || !removeSetAside(path);
+        failed = path.isEmpty() || !info.isDir() || !HiddenFolder::remove(path);
         // What could not go stays hidden: the name is free all the same.
         if (!path.isEmpty() && !avIsNameTaken(path))
             removed.append(name);
@@ -439,6 +422,6 @@ void ProjectsListWidget::_removeEmptiedFolders()
         // not hold (made since, or failed to move) keeps its folder.
         QDir folder(_entries.at(index).fileInfo.filePath());
         if (folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty())
-            avRemoveFolder(folder.path());
+            HiddenFolder::remove(folder.path());
     }
 }

@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QString>
 
@@ -41,6 +42,11 @@ bool hasName(const QByteArray& name, HiddenFolder::Kind kind)
 {
     const QByteArray& prefix = prefixOf(kind);
     return name.size() == prefix.size() + kNameLetters && name.startsWith(prefix);
+}
+
+int openFolder(const QString& path)
+{
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
 int openFolderAt(int parent, const QByteArray& name)
@@ -130,7 +136,17 @@ void HiddenFolder::clearLeftovers(int parent)
 
 void HiddenFolder::clearLeftovers(const QString& path)
 {
-    const AVFileDescriptor parent(::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const AVFileDescriptor parent(openFolder(path));
     if (parent.isOpen())
         clearLeftovers(parent.get());
+}
+
+bool HiddenFolder::remove(const QString& path)
+{
+    const QFileInfo item(path);
+    const AVFileDescriptor parent(openFolder(item.path()));
+    if (!parent.isOpen())
+        return false;
+    clearLeftovers(parent.get());
+    return remove(parent.get(), QFile::encodeName(item.fileName()));
 }

@@ -29,6 +29,9 @@ public:
     // go stays under the hidden name. A link or a file at the name goes as
     // itself, and a missing name counts as gone.
     static bool remove(int parent, const QByteArray& name);
+    // As remove(), for the folder at path, after clearing what earlier
+    // removals and imports left beside it.
+    static bool remove(const QString& path);
 
     // Removes the folder open at the descriptor folder, named name in the
     // folder parent: emptied through the descriptor, wherever another
