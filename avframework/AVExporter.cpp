@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -38,6 +39,10 @@ constexpr int kFinishFailed = -19;
 
 // A chooser that names one taken name after another cannot hold the export for ever.
 constexpr int kMaxNameAttempts = 1000;
+
+// A cancelled export ends within a frame; one still drawing after this long
+// at its destruction has hung.
+constexpr unsigned long kDestroyWaitMs = 60000;
 
 void noNotification(AVComposition*, AVSegment*, void*) {}
 
@@ -87,6 +92,7 @@ AVExporter::AVExporter(uint32_t width, uint32_t height, uint32_t videoBitRate, u
       _alpha(alpha),
       _softwareOnly(softwareOnly),
       _renderer(renderer),
+      _callbackMutex(avMutexCreate()),
       _muxerMutex(avMutexCreate()),
       _encodingMutex(avMutexCreate()),
       _encodingChanged(avConditionCreate())
@@ -96,16 +102,19 @@ AVExporter::AVExporter(uint32_t width, uint32_t height, uint32_t videoBitRate, u
 
 AVExporter::~AVExporter()
 {
-    stop();
-    avThreadFree(_thread);
+    if (!stop(kDestroyWaitMs)) {
+        std::fprintf(stderr, "The export thread did not end within %lu ms of its cancel\n", kDestroyWaitMs);
+        std::abort();
+    }
+    // Ended: deleting a thread that still ran would stop the program.
+    delete _thread;
     avGLContextRelease(&_glSlot);
 }
 
-void AVExporter::stop()
+bool AVExporter::stop(unsigned long timeoutMs)
 {
     cancel();
-    if (_thread)
-        avThreadWait(_thread);
+    return !_thread || _thread->wait(timeoutMs);
 }
 
 void AVExporter::attachToComposition(AVComposition* composition)
@@ -128,17 +137,16 @@ void AVExporter::detachFromComposition()
 
 void AVExporter::setProgressCallback(AVExporterCallback callback, void* context)
 {
+    QMutexLocker lock(_callbackMutex.get());
     _callback = callback;
     _callbackContext = context;
 }
 
 void AVExporter::start()
 {
-    if (!_composition || _running)
+    if (!_composition || _thread)
         return;
-    // The last export's thread may still be tearing down: it ends first.
-    avThreadFree(_thread);
-    _cancelled = false;
+    // A cancel that came before is kept: the thread then ends at once.
     _thread = avThreadCreate(&AVExporter::_threadMain, this);
     // Without a context the body reports the failure from the thread, as
     // every other end of an export is reported.
@@ -193,7 +201,7 @@ int AVExporter::_run()
     }
     _tearDownDrawing();
     // Over, and done with the composition: a caller that sees it may detach
-    // or free it; cancel() has nothing left to stop, and start() begins anew.
+    // or free it; cancel() has nothing left to stop.
     _cancelled = true;
     _running = false;
     return result;
@@ -299,6 +307,7 @@ void AVExporter::_reportProgress(double time, double startTime, double* lastRepo
 
 void AVExporter::_report(int32_t message, double value)
 {
+    QMutexLocker lock(_callbackMutex.get());
     if (_callback)
         _callback(this, message, value, _callbackContext);
 }

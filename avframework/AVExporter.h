@@ -91,7 +91,10 @@ public:
     AVExporter(uint32_t width, uint32_t height, uint32_t videoBitRate, uint32_t frameRate, AVExportCodec codec,
                bool alpha, uint32_t sampleRate, uint32_t channels, uint32_t audioBitRate, std::string path,
                AVGLRenderer* renderer, bool softwareOnly);
-    // Cancels a running export and waits for its thread.
+    // Cancels a running export and waits for its thread, a bounded time: an
+    // exporter whose thread does not end stops the program rather than be
+    // freed under it. An owner that cannot wait so long stops it first and,
+    // when stop() fails, leaves it and what it draws from.
     ~AVExporter();
     AVExporter(const AVExporter&) = delete;
     AVExporter& operator=(const AVExporter&) = delete;
@@ -102,16 +105,20 @@ public:
     void attachToComposition(AVComposition* composition);
     void detachFromComposition();
     void setImageLoader(AVImageLoader* loader) { _imageLoader = loader; }
+    // From the GUI thread, during the export too: a null callback ends the
+    // reports, once one under way has returned.
     void setProgressCallback(AVExporterCallback callback, void* context);
 
-    // On the GUI thread: creates the export thread and its GL context and
-    // starts it. Nothing without a composition or while an export runs.
+    // On the GUI thread, once per exporter: creates the export thread and its
+    // GL context and starts it. Nothing without a composition.
     void start();
-    // From any thread; the export ends with -1 at its next step.
+    // From any thread, before the start too: the export ends with -1 at its
+    // next step, or at once when it starts.
     void cancel() { _cancelled = true; }
-    // On the GUI thread: cancels a running export and waits until its thread
-    // has ended, so that what it draws from may go. Its end is still reported.
-    void stop();
+    // On the GUI thread: cancels the export and waits up to timeoutMs for its
+    // thread to end, so that what it draws from may go. Whether it has ended
+    // (true when it never started). Its end is still reported.
+    bool stop(unsigned long timeoutMs);
     bool isRunning() const { return _running.load(); }
 
     // The finished movie never replaces a file: when its name was taken
@@ -267,6 +274,8 @@ private:
     AVComposition* _composition = nullptr;
     AVImageLoader* _imageLoader = nullptr;
     std::function<std::string()> _freeNameChooser;
+    // Guards the callback and its context against a change during a report.
+    std::unique_ptr<AVMutex> _callbackMutex;
     AVExporterCallback _callback = nullptr;
     void* _callbackContext = nullptr;
     AVThread_QThread_Type* _thread = nullptr;

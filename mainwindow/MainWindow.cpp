@@ -88,7 +88,6 @@ MainWindow::~MainWindow()
 {
     if (_timeline)
         _timeline->setSelectedSegmentWidget(nullptr);
-    _autosaveTimer->stop();
     _beginClosing();
     // A window dropped without its closing step still has a loader that
     // writes into the project manager, and render and loading threads that
@@ -288,17 +287,12 @@ void MainWindow::_releaseEngine()
         // no pass uses them.
         _render->stop(true);
         _previewWidget->setRender(nullptr);
-        delete _render;
-        _render = nullptr;
         _imageLoader->stop(true);
         avSetImageRequestCallback(nullptr, nullptr);
-        // Image segments of the composition keep a plain pointer to the loader.
-        delete _composition;
-        _composition = nullptr;
-        delete _imageLoader;
-        _imageLoader = nullptr;
-        delete _engine;
-        _engine = nullptr;
+        if (_exportLeftRunning)
+            _leaveEngineToTheExport();
+        else
+            _deleteEngine();
         AVEngine::setCurrentEngine(nullptr);
     }
     // The tiles show the segments and schedule work of their own for them:
@@ -312,6 +306,25 @@ void MainWindow::_releaseEngine()
         delete _previewWidget;
         _previewWidget = nullptr;
     }
+}
+
+void MainWindow::_deleteEngine()
+{
+    delete std::exchange(_render, nullptr);
+    // Image segments of the composition keep a plain pointer to the loader.
+    delete std::exchange(_composition, nullptr);
+    delete std::exchange(_imageLoader, nullptr);
+    delete std::exchange(_engine, nullptr);
+}
+
+// An export thread that did not end still draws from the composition, its
+// loader and the drawing contexts: none of them is freed under it.
+void MainWindow::_leaveEngineToTheExport()
+{
+    _render = nullptr;
+    _composition = nullptr;
+    _imageLoader = nullptr;
+    _engine = nullptr;
 }
 
 // After the delay, or once the events queued now are handled (0): unless

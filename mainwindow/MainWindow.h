@@ -941,8 +941,14 @@ private:
     // straight into the chosen folder, on a disk of its own.
     bool _isRoomElsewhere(bool ranOutOfDisk) const;
     void _restorePreviewAfterExport();
-    // Cancels the export, waits for its thread and frees the exporter.
+    // Cancels the export, waits for its thread and frees the exporter. An
+    // export that does not end in time is left running, and with it what it
+    // draws from: the release then keeps the engine.
     void _freeExporter();
+    bool _exportLeftRunning = false;
+    // How long a cancelled export is waited for, by the closing and by the
+    // release each.
+    static constexpr int kExportEndWaitMs = 20000;
     // 100 ms steps spent waiting for an idle renderer by the pending
     // request; 0 when none waits. Set to 0, it drops a waiting request.
     int _exportRetries = 0;
@@ -965,6 +971,8 @@ private:
     QPushButton* _createZoomButton(const QString& icon);
     void _saveCoverImage();
     void _releaseEngine();
+    void _deleteEngine();
+    void _leaveEngineToTheExport();
     bool _isProjectOwnFile(const QString& fileName) const;
     std::optional<QSet<QString>> _usedFilePaths() const;
     void _setEngineStartTime(const Segment* segment);

@@ -38,8 +38,10 @@ constexpr int kFinishDelayMs = 1000;
 void MainWindow::autoSave()
 {
     // A running export writes its movie into the project folder, and saving
-    // removes the cached exports there.
-    if (_exporter || !_projectManager || !_projectManager->isModified())
+    // removes the cached exports there. Once the closing has begun, what is
+    // written is the closing's to write, and a project that failed to open
+    // is never written.
+    if (_closing || _exporter || !_projectManager || !_projectManager->isModified())
         return;
     // A failed write keeps the modified flag, so the next tick retries.
     _writeProject(false);
@@ -79,10 +81,10 @@ void MainWindow::_askToCancelExportForClose()
     QPointer<MainWindow> window(this);
     const int answer = box->exec();
     delete box.data();
-    if (!window || answer != QMessageBox::Yes || !_isExportUnderWay())
+    if (!window || answer != QMessageBox::Yes)
         return;
     if (!_exporter) {
-        // Asked for but not started: nothing to wait for.
+        // Asked for but not started, or ended meanwhile: nothing to wait for.
         _exportRetries = 0;
         close();
         return;
@@ -90,6 +92,8 @@ void MainWindow::_askToCancelExportForClose()
     _exporter->cancel();
     _closeAfterCancel = true;
     showWaitingHUD(tr("Canceling..."));
+    // An export that does not end is not waited for without end.
+    _runForProject(kExportEndWaitMs, [this] { _closeAfterExportEnded(); });
 }
 
 void MainWindow::_closeAfterExportEnded()
@@ -98,12 +102,16 @@ void MainWindow::_closeAfterExportEnded()
         return;
     _closeAfterCancel = false;
     hideWaitingHUD();
+    // Its end did not come: it is waited for once more, or left behind.
+    if (_exporter)
+        _freeExporter();
     close();
 }
 
 void MainWindow::_beginClosing()
 {
     _closing = true;
+    _autosaveTimer->stop();
     // An export still waiting for the renderer is dropped.
     _exportRetries = 0;
 }
@@ -119,7 +127,6 @@ void MainWindow::_runCloseSequence()
     if (TipManager::hasInstance())
         TipManager::instance()->closeCurrentTip();
     _hideMediaPreview();
-    _autosaveTimer->stop();
     if (_engine)
         _engine->pause();
     if (auto* transitions = qobject_cast<PopupTransitionsListWidget*>(_currentPopup.data()))

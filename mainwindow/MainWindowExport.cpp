@@ -428,10 +428,19 @@ void MainWindow::_restorePreviewAfterExport()
 
 void MainWindow::_freeExporter()
 {
+    AVExporter* exporter = std::exchange(_exporter, nullptr);
+    if (!exporter->stop(kExportEndWaitMs)) {
+        qWarning().noquote() << QStringLiteral("The export did not end within %1 ms of its cancel; it is left "
+                                               "running with what it draws from.")
+                                    .arg(kExportEndWaitMs);
+        // Its last reports would reach a window that may be gone.
+        exporter->setProgressCallback(nullptr, nullptr);
+        _exportLeftRunning = true;
+        return;
+    }
     // Detaching is refused while the thread still draws from the composition.
-    _exporter->stop();
-    _exporter->detachFromComposition();
-    delete std::exchange(_exporter, nullptr);
+    exporter->detachFromComposition();
+    delete exporter;
     if (_render)
         _render->drawingContexts()->exporter = nullptr;
     if (_previewWidget)

@@ -716,6 +716,26 @@ TEST_F(ExporterTest, CancelDuringTheReadinessWaitEndsItWithoutAFile)
     EXPECT_FALSE(QFile::exists(out + ".part"));
 }
 
+// The window may cancel an export it has made but not started yet: the
+// cancel wins, and the export ends at once as any cancelled one does.
+TEST_F(ExporterTest, ACancelBeforeTheStartEndsTheExportWithoutAFile)
+{
+    makeComposition(160, 90);
+    composition->addSegment(new PictureLayer(600.0, 160, 90, std::vector<uint32_t>(160 * 90, 0xff808080)), 1);
+    const QString out = outPath("cancelled.mp4");
+    auto exporter = makeExporter(out, AVExportCodecH264);
+    exporter->cancel();
+    exporter->start();
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return reports.hasFinished();
+    }));
+    EXPECT_EQ(reports.finished, std::vector<double>{-1.0});
+    EXPECT_TRUE(reports.progress.empty()) << "frames were made after the cancel";
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_FALSE(QFile::exists(out + ".part"));
+}
+
 TEST_F(ExporterTest, NotRunningMeansTheCompositionIsFreeAgain)
 {
     makeComposition(160, 90);

@@ -2,9 +2,12 @@
 
 #include "AVComposition.h"
 #include "AVEngine.h"
+#include "AVExporter.h"
 #include "AVGLWidget.h"
 #include "AssetLoadingThreadPool.h"
+#include "BusyCore.h"
 #include "EventCounter.h"
+#include "HeadwayWait.h"
 #include "HeldPool.h"
 #include "HelpTipsSeen.h"
 #include "ImmutableFolder.h"
@@ -23,6 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -33,6 +37,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -40,12 +45,18 @@ namespace {
 
 const QString kProject = QStringLiteral("5-4-3-2-1-0");
 const QString kFolder = QStringLiteral("Examples");
-// The renderer's wait (5 s), the closing's last second, an export's cancel
-// and a loaded machine.
-constexpr int kClosedWithinMs = 60000;
+// What the waits below allow the process in processor time: far beyond
+// what each step takes, so that only a step that never comes runs out of
+// it. On a loaded machine the process gets that time slowly, and the waits
+// last longer by as much.
+constexpr qint64 kStepCpuMs = 20000;
+// The window's closing: the renderer's wait (5 s), the closing's last
+// second and an export's cancel.
+constexpr qint64 kClosingCpuMs = 60000;
 // Each export frame draws the slow layer this long: the movie is still
 // being written a second after it began.
 constexpr unsigned long kExportFrameMs = 40;
+constexpr qint64 kRedrawAgainMs = 2000;
 
 QString projectFile(const QString& name)
 {
@@ -83,6 +94,9 @@ public:
     }
 
     bool ready() const { return _waitingHUD == nullptr || !_waitingHUD->isVisible(); }
+    bool hasExporter() const { return _exporter != nullptr; }
+    bool exportRuns() const { return _exporter && _exporter->isRunning(); }
+    QTimer* autosaveTimer() const { return _autosaveTimer; }
     AVGLWidget* preview() const { return _previewWidget; }
     AVComposition* composition() const { return _composition; }
     void redraw() { _engine->requestRedraw(); }
@@ -109,8 +123,22 @@ public:
     {
         connect(&_poll, &QTimer::timeout, this, [this] { _answer(); });
         _poll.start(20);
+        qApp->installEventFilter(this);
     }
     QStringList titles;
+    // The failed save's box is answered Keep Open this many times first.
+    int keepOpen = 0;
+    // Called with a box's title as it shows, before the event loop turns.
+    std::function<void(const QString&)> shown = [](const QString&) {};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show)
+            shown(box->windowTitle());
+        return false;
+    }
 
 private:
     void _answer()
@@ -120,9 +148,11 @@ private:
             return;
         _answered << box;
         titles << box->windowTitle();
+        const bool failedSave = box->windowTitle() == QStringLiteral("Failed to save movie");
         const QString choice = box->windowTitle() == QStringLiteral("Export Interrupted") ? QStringLiteral("Yes")
-            : box->windowTitle() == QStringLiteral("Failed to save movie") ? QStringLiteral("Close Without Saving")
-                                                                          : QStringLiteral("OK");
+            : failedSave && keepOpen-- > 0                                              ? QStringLiteral("Keep Open")
+            : failedSave                                                                ? QStringLiteral("Close Without Saving")
+                                                                                        : QStringLiteral("OK");
         for (QAbstractButton* button : box->buttons()) {
             if (button->text().remove(QLatin1Char('&')) == choice)
                 return button->click();
@@ -138,8 +168,9 @@ private:
 // Where the window is when the closing comes: an export asked for while the
 // preview plays or draws a slow layer, or started anew into the chosen
 // folder after the project folder's disk ran full, each time waiting for
-// the renderer; or the new text's loading task waiting in the busy pool.
-enum class Moment { ExportWhilePlaying, ExportWhileDrawing, FullDiskRerender, LoadingHeld };
+// the renderer; the new text's loading task waiting in the busy pool; or an
+// export running, on a core the process shares with other work.
+enum class Moment { ExportWhilePlaying, ExportWhileDrawing, FullDiskRerender, LoadingHeld, ExportRunning };
 
 // How the window is closed, and at which moment.
 struct Closing
@@ -155,6 +186,11 @@ struct Closing
     // The edit made before the closing reaches the project file; else the
     // closing leaves the file as it was.
     bool saved;
+    // A running export: the closing comes this long after Export is pressed.
+    int closeAfterMs = 0;
+    // Before the export, the user closed and kept the window open after the
+    // save failed.
+    bool keptOpenFirst = false;
 };
 
 void saveAndClose(ThreadsWindow* window)
@@ -183,6 +219,14 @@ const Closing kClosings[] = {
     {"SaveAndCloseWhileTheFullDiskRerenderWaits", Moment::FullDiskRerender, saveAndClose, false, true, true},
     {"TheWindowsCloseWhileTheFullDiskRerenderWaits", Moment::FullDiskRerender, closeWindow, false, true, true},
     {"SaveAndCloseWhileTheLoadingWaits", Moment::LoadingHeld, saveAndClose, false, false, true},
+    {"AFailedOpenWhileTheLoadingWaits", Moment::LoadingHeld, failOpen, false, false, false},
+    {"SaveAndCloseAsTheExportStarts", Moment::ExportRunning, saveAndClose, false, true, true, 0},
+    {"SaveAndCloseWhileTheExportRuns", Moment::ExportRunning, saveAndClose, false, true, true, 300},
+    {"TheWindowsCloseWhileTheExportRuns", Moment::ExportRunning, closeWindow, false, true, true, 1200},
+    {"CloseWithoutSavingWhileTheExportRuns", Moment::ExportRunning, saveAndClose, true, true, false, 2600},
+    {"AFailedOpenWhileTheExportRuns", Moment::ExportRunning, failOpen, false, false, false, 2000},
+    {"CloseWithoutSavingWhileTheExportRunsAfterKeepOpen", Moment::ExportRunning, saveAndClose, true, true, false,
+     3000, true},
 };
 
 void PrintTo(const Closing& closing, std::ostream* out)
@@ -208,11 +252,13 @@ protected:
         ASSERT_FALSE(window->isOpenFailed());
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
-        if (!QTest::qWaitFor([this] { return window->preview() != nullptr; }, 5000) || !window->preview()->isValid())
+        if (!waitWithHeadway([this] { return window->preview() != nullptr; }, kStepCpuMs)
+            || !window->preview()->isValid())
             GTEST_SKIP() << "no OpenGL context for the preview";
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->ready(); }, 60000));
-        ASSERT_TRUE(QTest::qWaitFor([] { return AssetLoadingThreadPool::instance()->activeThreadCount() == 0; },
-                                    60000));
+        ASSERT_TRUE(waitWithHeadway([this] { return window->ready(); }, kClosingCpuMs)) << "the project did not open";
+        ASSERT_TRUE(waitWithHeadway([] { return AssetLoadingThreadPool::instance()->activeThreadCount() == 0; },
+                                    kClosingCpuMs))
+            << "the project's media did not load";
         QApplication::setActiveWindow(window);
     }
 
@@ -235,7 +281,7 @@ protected:
         ASSERT_NE(window->exportPopup(), nullptr);
         auto* exportButton = window->exportPopup()->findChild<QPushButton*>(QStringLiteral("exportButton"));
         ASSERT_NE(exportButton, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return exportButton->isVisible(); }, 5000));
+        ASSERT_TRUE(waitWithHeadway([&] { return exportButton->isVisible(); }, kStepCpuMs)) << "no Export button";
         QTest::mouseClick(exportButton, Qt::LeftButton);
     }
 
@@ -250,20 +296,60 @@ protected:
             window->armedAtTheEnd = layer;
             ASSERT_TRUE(disk->fill());
             ASSERT_NO_FATAL_FAILURE(clickExport());
-            ASSERT_TRUE(QTest::qWaitFor([this] { return window->exportEnds > 0; }, 60000)) << "the export never ended";
+            ASSERT_TRUE(waitWithHeadway([this] { return window->exportEnds > 0; }, kClosingCpuMs))
+                << "the export never ended";
             // Room again for the project file at the close.
             ASSERT_TRUE(QFile::remove(projectFile(QStringLiteral(".filler"))));
         } else {
             if (moment == Moment::ExportWhilePlaying) {
                 ASSERT_TRUE(triggerEntry(window, QStringLiteral("Play/Pause")));
-                ASSERT_TRUE(QTest::qWaitFor([this] { return window->playing(); }, 10000));
+                ASSERT_TRUE(waitWithHeadway([this] { return window->playing(); }, kStepCpuMs)) << "no playing";
             }
             layer->arm();
-            window->redraw();
-            ASSERT_TRUE(QTest::qWaitFor([] { return SlowLayer::drawing.load(); }, 10000)) << "no pass drew the layer";
+            // Asked again now and then: on a loaded machine a request that
+            // came during a pass drew no pass with the layer.
+            QElapsedTimer asked;
+            ASSERT_TRUE(waitWithHeadway(
+                [&] {
+                    if (!SlowLayer::drawing && (!asked.isValid() || asked.elapsed() >= kRedrawAgainMs)) {
+                        window->redraw();
+                        asked.start();
+                    }
+                    return SlowLayer::drawing.load();
+                },
+                kStepCpuMs))
+                << "no pass drew the layer";
             ASSERT_NO_FATAL_FAILURE(clickExport());
         }
         ASSERT_TRUE(window->exportWaits()) << "the export did not wait for the busy renderer";
+    }
+
+    // Exports with a slow layer in every frame; the closing comes the
+    // row's time after the press, the export running.
+    void exportUntilItRuns(int closeAfterMs)
+    {
+        // Each drawing the short one, the first too.
+        SlowLayer::drawn = true;
+        window->composition()->addSegment(new SlowLayer(true, kExportFrameMs), 900003);
+        QElapsedTimer pressed;
+        pressed.start();
+        ASSERT_NO_FATAL_FAILURE(clickExport());
+        ASSERT_TRUE(waitWithHeadway([this] { return window->exportRuns(); }, kStepCpuMs)) << "the export never ran";
+        QTest::qWait(std::max(0, closeAfterMs - int(pressed.elapsed())));
+        ASSERT_TRUE(window->exportRuns()) << "the export ended before the closing";
+    }
+
+    // Save & Close, and Keep Open after the save failed.
+    void keepOpenAfterAFailedSave()
+    {
+        BoxAnswers answers([](const QString&) { return true; });
+        answers.keepOpen = 1;
+        saveAndClose(window);
+        ASSERT_TRUE(waitWithHeadway(
+            [&] { return answers.titles.contains(QStringLiteral("Failed to save movie")) && window->ready(); },
+            kClosingCpuMs))
+            << "the failed save's box never came";
+        ASSERT_FALSE(window.isNull()) << "the window closed after Keep Open";
     }
 
     // What a movie or a half-written one left in the folder.
@@ -283,12 +369,13 @@ protected:
 
 } // namespace
 
-// The closing comes while an export waits for the busy renderer, or while
-// a loading task waits in the busy pool. An export asked for and not
-// started is asked about as a running export is, and cancelled; a failed
-// open drops it; the re-render a full disk starts is such a request too.
-// The window closes once with the project saved as it stood, and no thread
-// draws from or loads into what the closing released.
+// The closing comes while an export waits for the busy renderer, while a
+// loading task waits in the busy pool, or while an export runs on a busy
+// core. An export asked for and not started is asked about as a running
+// export is, and cancelled; a failed open drops it, or stops the running
+// one; the re-render a full disk starts is such a request too. The window
+// closes once with the project saved as it stood, a failed open saves
+// nothing, and no thread draws from or loads into what the closing released.
 TEST_P(ClosingThreads, TheWindowClosesOnceAndNoThreadOutlivesTheProject)
 {
     const Closing& closing = GetParam();
@@ -305,27 +392,56 @@ TEST_P(ClosingThreads, TheWindowClosesOnceAndNoThreadOutlivesTheProject)
         if (!locked->isLocked())
             GTEST_SKIP() << "a file that cannot be written cannot be made here: " << qPrintable(locked->failure());
     }
-    if (!held)
+    if (closing.keptOpenFirst)
+        ASSERT_NO_FATAL_FAILURE(keepOpenAfterAFailedSave());
+    std::unique_ptr<BusyCore> busy;
+    if (closing.moment == Moment::ExportRunning) {
+        busy = std::make_unique<BusyCore>();
+        ASSERT_NO_FATAL_FAILURE(exportUntilItRuns(closing.closeAfterMs));
+    } else if (!held) {
         ASSERT_NO_FATAL_FAILURE(exportUntilItWaits(closing.moment));
+    }
     EventCounter hides(window, QEvent::Hide);
     // The failed open's box stays up until the export's request is over:
-    // started, or dropped by the closing.
-    BoxAnswers answers([this](const QString& title) {
-        return title != QStringLiteral("Open Project Failed") || window.isNull() || !window->exportWaits();
+    // started, or dropped by the closing. What the window does while it is
+    // up is noted.
+    bool startedInTheBox = false;
+    BoxAnswers answers([&](const QString& title) {
+        if (title != QStringLiteral("Open Project Failed") || window.isNull())
+            return true;
+        startedInTheBox = startedInTheBox || (window->hasExporter() && closing.moment != Moment::ExportRunning);
+        return !window->exportWaits();
     });
+    // As the failed open's box comes, the closing has begun: no request
+    // waits any more, and no autosave is due; a tick due that very moment
+    // writes nothing either.
+    bool waitedAtTheBox = false;
+    bool autosaveAtTheBox = false;
+    answers.shown = [&](const QString& title) {
+        if (title != QStringLiteral("Open Project Failed"))
+            return;
+        waitedAtTheBox = window->exportWaits();
+        autosaveAtTheBox = window->autosaveTimer()->isActive();
+        QMetaObject::invokeMethod(window->autosaveTimer(), "timeout");
+    };
 
     // The export's request saved the project first, where it could.
     const QByteArray before = readFile(projectFile(QStringLiteral("project.xml")));
     closing.close(window);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }, kClosedWithinMs)) << "the window stayed";
+    ASSERT_TRUE(waitWithHeadway([this] { return window.isNull(); }, kClosingCpuMs)) << "the window stayed";
+    busy.reset();
 
+    EXPECT_FALSE(waitedAtTheBox) << "the failed open left the export's request waiting";
+    EXPECT_FALSE(startedInTheBox) << "an export started after the open failed";
+    EXPECT_FALSE(autosaveAtTheBox) << "the autosave still ran after the open failed";
     EXPECT_EQ(answers.titles.contains(QStringLiteral("Export Interrupted")), closing.asked)
         << qPrintable(answers.titles.join(QStringLiteral(", ")));
     EXPECT_EQ(hides.count, 1) << "the window closed more than once";
     EXPECT_FALSE(*exporterLeft) << "the window went with its exporter";
     EXPECT_FALSE(SlowLayer::destroyedWhileDrawn) << "the composition went while a thread drew it";
     held.reset();
-    EXPECT_TRUE(QTest::qWaitFor([] { return AssetLoadingThreadPool::instance()->activeThreadCount() == 0; }, 10000))
+    EXPECT_TRUE(waitWithHeadway([] { return AssetLoadingThreadPool::instance()->activeThreadCount() == 0; },
+                                kStepCpuMs))
         << "loading tasks still run";
     EXPECT_EQ(movieFiles(movies.path()).join(' ').toStdString(), "");
     EXPECT_EQ(movieFiles(ProjectManager::projectDirectory(kProject, kFolder)).join(' ').toStdString(), "");
