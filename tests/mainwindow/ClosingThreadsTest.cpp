@@ -324,18 +324,20 @@ protected:
         ASSERT_TRUE(window->exportWaits()) << "the export did not wait for the busy renderer";
     }
 
-    // Exports with a slow layer in every frame; the closing comes the
-    // row's time after the press, the export running.
+    // Exports with a slow layer in every frame; the closing comes once the
+    // export has drawn the row's time of frames, however fast the machine
+    // draws them, the export still running.
     void exportUntilItRuns(int closeAfterMs)
     {
         // Each drawing the short one, the first too.
         SlowLayer::drawn = true;
         window->composition()->addSegment(new SlowLayer(true, kExportFrameMs), 900003);
-        QElapsedTimer pressed;
-        pressed.start();
+        const int drawingsBefore = SlowLayer::drawings;
+        const int frames = closeAfterMs / int(kExportFrameMs);
         ASSERT_NO_FATAL_FAILURE(clickExport());
-        ASSERT_TRUE(waitWithHeadway([this] { return window->exportRuns(); }, kStepCpuMs)) << "the export never ran";
-        QTest::qWait(std::max(0, closeAfterMs - int(pressed.elapsed())));
+        ASSERT_TRUE(waitWithHeadway(
+            [&] { return window->exportRuns() && SlowLayer::drawings - drawingsBefore >= frames; }, kStepCpuMs))
+            << "the export did not draw " << frames << " frames";
         ASSERT_TRUE(window->exportRuns()) << "the export ended before the closing";
     }
 

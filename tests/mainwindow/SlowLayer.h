@@ -27,12 +27,15 @@ public:
         if (!_armed)
             return;
         drawing = true;
+        ++drawings;
         const bool first = !drawn.exchange(true);
         QThread::msleep(first ? kDrawingMs : _laterDrawingMs);
         drawing = false;
     }
     static inline std::atomic<bool> drawing{false};
     static inline std::atomic<bool> drawn{false};
+    // Drawings begun by every such layer, an export's frames among them.
+    static inline std::atomic<int> drawings{0};
     static inline std::atomic<bool> destroyedWhileDrawn{false};
 
 private:
